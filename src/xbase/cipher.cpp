@@ -62,6 +62,17 @@ class CipherStream {
   std::size_t position_ = 0;
 };
 
+// Passes each byte of `in` through one direction of a fresh cipher stream.
+template <uint8_t (CipherStream::*Step)(uint8_t)>
+std::string RunCipher(std::string_view in, std::string_view key) {
+  CipherStream stream(key);
+  std::string out(in.size(), '\0');
+  for (std::size_t i = 0; i < in.size(); ++i) {
+    out[i] = static_cast<char>((stream.*Step)(static_cast<uint8_t>(in[i])));
+  }
+  return out;
+}
+
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // True when the raw cipher bytes would be cut, trimmed or misread as an INI value.
@@ -81,21 +92,11 @@ int HexDigit(char c) {
 }  // namespace
 
 std::string Encipher(std::string_view plain, std::string_view key) {
-  CipherStream stream(key);
-  std::string out(plain.size(), '\0');
-  for (std::size_t i = 0; i < plain.size(); ++i) {
-    out[i] = static_cast<char>(stream.Encipher(static_cast<uint8_t>(plain[i])));
-  }
-  return out;
+  return RunCipher<&CipherStream::Encipher>(plain, key);
 }
 
 std::string Decipher(std::string_view cipher, std::string_view key) {
-  CipherStream stream(key);
-  std::string out(cipher.size(), '\0');
-  for (std::size_t i = 0; i < cipher.size(); ++i) {
-    out[i] = static_cast<char>(stream.Decipher(static_cast<uint8_t>(cipher[i])));
-  }
-  return out;
+  return RunCipher<&CipherStream::Decipher>(cipher, key);
 }
 
 std::string EncipherSetting(std::string_view plain, std::string_view key) {
