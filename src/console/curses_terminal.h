@@ -1,0 +1,46 @@
+// CursesTerminal: the screen and keyboard of a real terminal through ncursesw. Cells are
+// shown as the Unicode forms of their code page bytes; keys are decoded from the bytes the
+// terminal sends (see keys.h for the fallbacks).
+#ifndef PALUNDA_CONSOLE_CURSES_TERMINAL_H_
+#define PALUNDA_CONSOLE_CURSES_TERMINAL_H_
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "console/terminal.h"
+#include "xbase/status.h"
+
+namespace console {
+
+class CursesTerminal : public Terminal {
+ public:
+  // Take over the terminal on standard input and output.
+  static xbase::Status Open(std::unique_ptr<CursesTerminal>* terminal);
+  ~CursesTerminal() override;
+  CursesTerminal(const CursesTerminal&) = delete;
+  CursesTerminal& operator=(const CursesTerminal&) = delete;
+
+  void Present(const CellGrid& cells, const Cursor& cursor) override;
+  int ReadKey(int timeout_ms) override;
+  void Tone(int hertz, int milliseconds) override;
+  bool IsColour() const override { return colour_; }
+
+ private:
+  explicit CursesTerminal(void* screen);
+  // The curses attribute (with colour pair) that shows a cell colour.
+  unsigned long CursesAttr(Attr attr);
+
+  void* screen_;  // the curses SCREEN
+  bool colour_ = false;
+  int colours_ = 0;
+  int next_pair_ = 1;
+  std::map<int, int> pairs_;
+  std::string pending_;  // bytes read but not yet decoded
+  CellGrid shown_;
+  bool full_repaint_ = true;
+};
+
+}  // namespace console
+
+#endif  // PALUNDA_CONSOLE_CURSES_TERMINAL_H_

@@ -1,0 +1,24 @@
+// Turns the bytes a terminal sends into classic key codes.
+#ifndef PALUNDA_CONSOLE_KEY_DECODER_H_
+#define PALUNDA_CONSOLE_KEY_DECODER_H_
+
+#include <cstddef>
+#include <string_view>
+
+namespace console {
+
+struct DecodedKey {
+  int key = 0;              // the key code; 0 when the bytes carry no key this program knows
+  size_t length = 0;        // bytes taken from the input
+  bool need_more = false;   // the bytes so far begin a longer sequence: wait for more
+};
+
+// Decode the first key of the input. When more_may_follow is false an unfinished
+// sequence is taken as it stands (a lone Esc is the Esc key). Understands the
+// sequences of xterm, tmux/screen, rxvt and the Linux console, and UTF-8 characters
+// of the DOS code page.
+DecodedKey DecodeKey(std::string_view input, bool more_may_follow);
+
+}  // namespace console
+
+#endif  // PALUNDA_CONSOLE_KEY_DECODER_H_
