@@ -1,0 +1,66 @@
+#include "console/message.h"
+
+#include <string>
+
+#include "console/field_format.h"
+
+namespace console {
+namespace {
+
+std::string_view Trim(std::string_view text) {
+  const size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// One tick of the PC clock, in milliseconds.
+constexpr int kTickMs = 55;
+
+}  // namespace
+
+int CentreColumn(std::string_view text) {
+  const int column = 40 - static_cast<int>((text.size() + 1) / 2);
+  return column < 0 ? 0 : column;
+}
+
+int PESAN(Console& con, std::string_view text, std::string_view colour, bool show) {
+  const Region row = con.Save(kMessageRow, 0, kMessageRow, kCols - 1);
+  const ColourSet colours = con.colours();
+  const Cursor cursor = con.cursor();
+  con.ShowCursor(false);
+  if (show) {
+    const std::string_view trimmed = Trim(text);
+    const Attr attr = con.Colour(colour);
+    con.Clear(kMessageRow, 0, kMessageRow, kCols - 1, attr);
+    con.Say(kMessageRow, CentreColumn(trimmed), trimmed, attr);
+  }
+  const int key = con.WaitKey();
+  con.Restore(row);
+  con.set_colours(colours);
+  con.MoveCursor(cursor.row, cursor.col);
+  con.ShowCursor(cursor.visible);
+  return key;
+}
+
+void WARNING(Console& con, std::string_view text, std::string_view colour) {
+  const Attr attr = con.Colour(colour);
+  con.Clear(kMessageRow, 0, kMessageRow, kCols - 1, attr);
+  con.Say(kMessageRow, CentreColumn(text), text, attr);
+}
+
+bool TENGAH(Console& con, int row, std::string_view text, std::string_view colour) {
+  con.Say(row, CentreColumn(text), text, con.Colour(colour));
+  return true;
+}
+
+void CETAK(Console& con, int row, int col, const xbase::Value& value, std::string_view colour,
+           std::string_view picture) {
+  const Attr attr = colour.empty() ? con.colours().standard : con.Colour(colour);
+  con.Say(row, col, FormatValue(value, picture), attr);
+}
+
+void BUNYI(Console& con) {
+  for (int hertz : {850, 1050, 1150}) con.Tone(hertz, kTickMs);
+}
+
+}  // namespace console

@@ -1,0 +1,38 @@
+// The message row (row 24), centred texts, values at a position and the tones.
+#ifndef PALUNDA_CONSOLE_MESSAGE_H_
+#define PALUNDA_CONSOLE_MESSAGE_H_
+
+#include <string_view>
+
+#include "console/console.h"
+#include "xbase/value.h"
+
+namespace console {
+
+// The row of messages.
+constexpr int kMessageRow = 24;
+
+// The column where a centred text starts: 40 - length / 2, the fraction dropped.
+int CentreColumn(std::string_view text);
+
+// Show the trimmed text centred on row 24 in the colour (when show), wait for a key and put
+// row 24, the cursor and the colour back. Returns the key pressed.
+int PESAN(Console& con, std::string_view text = "", std::string_view colour = "Gr+/r", bool show = true);
+// Clear row 24 in the colour and write the text centred; does not wait.
+void WARNING(Console& con, std::string_view text, std::string_view colour);
+// Write the text centred on a row.
+bool TENGAH(Console& con, int row, std::string_view text, std::string_view colour = "W");
+// The same as TENGAH.
+inline bool CENTER(Console& con, int row, std::string_view text, std::string_view colour) {
+  return TENGAH(con, row, text, colour);
+}
+// Write a value at a position in a colour (empty: the current standard colour), formatted
+// with the picture when one is given.
+void CETAK(Console& con, int row, int col, const xbase::Value& value, std::string_view colour = {},
+           std::string_view picture = {});
+// Three tones: 850, 1050 and 1150 Hz, one clock tick each.
+void BUNYI(Console& con);
+
+}  // namespace console
+
+#endif  // PALUNDA_CONSOLE_MESSAGE_H_
