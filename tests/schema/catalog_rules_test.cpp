@@ -1,31 +1,24 @@
 // Rules every table of the catalog keeps: valid fields, unique names, keys built on existing fields.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "schema/catalog.h"
+#include "schema_test_helpers.h"
 
 namespace {
 
-std::string Upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
+using schema_test::Split;
+using schema_test::Upper;
 
 // The field names of a key expression: parts joined by "+", each a name or DTOS(name).
 std::vector<std::string> KeyFields(const std::string& key) {
   std::vector<std::string> names;
-  size_t start = 0;
-  while (start <= key.size()) {
-    size_t plus = key.find('+', start);
-    std::string part = Upper(key.substr(start, plus == std::string::npos ? std::string::npos : plus - start));
+  for (std::string part : Split(Upper(key), '+')) {
     if (part.rfind("DTOS(", 0) == 0 && part.back() == ')') part = part.substr(5, part.size() - 6);
     names.push_back(part);
-    if (plus == std::string::npos) break;
-    start = plus + 1;
   }
   return names;
 }

@@ -1,15 +1,19 @@
-// The live tables that the branch export set copies by position hold the exported layouts.
+// The export set against its given layouts, and the live tables it copies by position.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "schema/catalog.h"
+#include "schema/export_set.h"
+#include "schema_test_helpers.h"
 
 namespace {
+
+using schema_test::Lines;
+using schema_test::Split;
+using schema_test::Upper;
 
 // One line per export table: "export|live table|name Cwidth, name Nwidth.decimals, ..." or
 // "same fields as <export>".
@@ -64,82 +68,90 @@ exdb45|MEMPJK2|kdcb C6, nomor C10, invoice C20, carton N12.2
 exmcus|MASTCUS|Relasi C9, Nama C40, Alamat C45, Alamat2 C45, Kota C15, Telp C40, Fax C40, Kontak1 C20, Kontak2 C20, kelompok C4, Tempo N3, Tempo2 N3, Tempo3 N3, Tempo4 N3, Disc N6.2, Kdsales C10, Outlet C6, Sales N16.2, Saldo N16.2, Terima N16.2, Npwp C15, Pkp L1, Code_id C4, tg_input D8, tg_update D8, operator C10
 exdb46|RELASI_EXT|relasi C10, code_id C5, kdcb C4, teritory C10, country_id C10, coa_piut C30, coa_giro C30, coa_crmemo C30, coa_pretur C30, coa_termdc C30, coa_dcavbl C30, coa_fichrg C30, coa_wrtoff C30, coa_girom C30, coa_owrtof C30, coa_sales C30
 exmsls|MASTSLS|sales C4, nama C20, kelompok C2, kod_lama C4, rl_hand C4, jabatan C4, tg_out D8, induk C4, nik C10, tg_update D8
-exdtbm|DATABM|kode C10, nama C30, cabang C6, sales C4)";
+exdtbm|DATABM|kode C10, nama C30, cabang C6, sales C4
+exgs1|GRUPSJ1|invoice C20, relasi C10, nomor C10, tanggal D8, no_retur C20
+exgs2|GRUPSJ2|invoice C20, relasi C10, member_sj C20
+)";
 
-struct ExportField {
-  std::string name;
-  char type;
-  int width;
-  int decimals;
+struct GivenTable {
+  std::string file;
+  std::string live;
+  std::vector<schema::FieldDef> fields;  // names point into `names`
+  std::vector<std::string> names;        // as the export spells them, upper case
 };
 
-std::string Upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
+std::vector<GivenTable> ParseExportSet() {
+  std::vector<GivenTable> tables;
+  std::map<std::string, size_t> by_file;
+  const std::string kSame = "same fields as ";
+  for (const std::string& line : Lines(kExportSet)) {
+    std::vector<std::string> columns = Split(line, '|');
+    GivenTable table{columns[0], columns[1], {}, {}};
+    if (columns[2].rfind(kSame, 0) == 0) {
+      table.names = tables[by_file.at(columns[2].substr(kSame.size()))].names;
+      table.fields = tables[by_file.at(columns[2].substr(kSame.size()))].fields;
+    } else {
+      for (const std::string& field : Split(columns[2], ',')) {
+        std::vector<std::string> words = Split(field, ' ');
+        const std::string& spec = words[1];
+        size_t dot = spec.find('.');
+        int width = std::stoi(spec.substr(1, dot == std::string::npos ? std::string::npos : dot - 1));
+        int decimals = dot == std::string::npos ? 0 : std::stoi(spec.substr(dot + 1));
+        table.names.push_back(Upper(words[0]));
+        table.fields.push_back({nullptr, spec[0], width, decimals});
+      }
+    }
+    by_file[table.file] = tables.size();
+    tables.push_back(table);
+  }
+  return tables;
 }
 
 // The export tables spell a few live field names differently.
 std::string LiveName(const std::string& exported) {
   static const std::map<std::string, std::string> kSpelling = {
       {"TANGGA", "TANGGAL"}, {"OPERTOR", "OPERATOR"}, {"KCDB", "KDCB"}};
-  auto found = kSpelling.find(Upper(exported));
-  return found == kSpelling.end() ? Upper(exported) : found->second;
+  auto found = kSpelling.find(exported);
+  return found == kSpelling.end() ? exported : found->second;
 }
 
-std::vector<ExportField> ParseFields(const std::string& text) {
-  std::vector<ExportField> fields;
-  std::stringstream parts(text);
-  std::string part;
-  while (std::getline(parts, part, ',')) {
-    std::stringstream words(part);
-    std::string name, spec;
-    words >> name >> spec;
-    ExportField field{LiveName(name), spec[0], 0, 0};
-    size_t dot = spec.find('.');
-    field.width = std::stoi(spec.substr(1, dot == std::string::npos ? std::string::npos : dot - 1));
-    if (dot != std::string::npos) field.decimals = std::stoi(spec.substr(dot + 1));
-    fields.push_back(field);
-  }
-  return fields;
-}
-
-// The goods master carries its cost and entry fields after the exported ones.
+// The goods master carries its cost, entry and minimum price fields after the exported ones.
 bool MayExtendExport(const std::string& table) { return table == "MASTBRJ"; }
 
 TEST(ExportLayout, MirroredLiveTablesHoldTheExportedFieldsInOrder) {
-  std::map<std::string, std::vector<ExportField>> by_export;
-  std::stringstream lines(kExportSet);
-  std::string line;
-  int tables = 0;
-  while (std::getline(lines, line)) {
-    if (line.empty()) continue;
-    ++tables;
-    size_t bar1 = line.find('|');
-    size_t bar2 = line.find('|', bar1 + 1);
-    std::string exported = line.substr(0, bar1);
-    std::string live = line.substr(bar1 + 1, bar2 - bar1 - 1);
-    std::string layout = line.substr(bar2 + 1);
-    const std::string kSame = "same fields as ";
-    std::vector<ExportField> fields =
-        layout.rfind(kSame, 0) == 0 ? by_export.at(layout.substr(kSame.size())) : ParseFields(layout);
-    by_export[exported] = fields;
-
-    const schema::TableDef* table = schema::FindTable(live);
-    ASSERT_NE(table, nullptr) << live;
-    if (MayExtendExport(live)) {
-      ASSERT_GE(table->fields.size(), fields.size()) << live;
+  for (const GivenTable& given : ParseExportSet()) {
+    const schema::TableDef* table = schema::FindTable(given.live);
+    ASSERT_NE(table, nullptr) << given.live;
+    if (MayExtendExport(given.live)) {
+      ASSERT_GE(table->fields.size(), given.fields.size()) << given.live;
     } else {
-      ASSERT_EQ(table->fields.size(), fields.size()) << live;
+      ASSERT_EQ(table->fields.size(), given.fields.size()) << given.live;
     }
-    for (size_t i = 0; i < fields.size(); ++i) {
+    for (size_t i = 0; i < given.fields.size(); ++i) {
       const schema::FieldDef& field = table->fields[i];
-      EXPECT_EQ(field.name, fields[i].name) << live << " field " << i + 1;
-      EXPECT_EQ(field.type, fields[i].type) << live << "." << field.name;
-      EXPECT_EQ(field.width, fields[i].width) << live << "." << field.name;
-      EXPECT_EQ(field.decimals, fields[i].decimals) << live << "." << field.name;
+      EXPECT_EQ(field.name, LiveName(given.names[i])) << given.live << " field " << i + 1;
+      EXPECT_EQ(field.type, given.fields[i].type) << given.live << "." << field.name;
+      EXPECT_EQ(field.width, given.fields[i].width) << given.live << "." << field.name;
+      EXPECT_EQ(field.decimals, given.fields[i].decimals) << given.live << "." << field.name;
     }
   }
-  EXPECT_EQ(tables, 51);
+}
+
+TEST(ExportLayout, ExportSetCreatesTheGivenTablesInOrderWithTheirSpellings) {
+  std::vector<GivenTable> given = ParseExportSet();
+  std::span<const schema::ExportTableDef> set = schema::ExportSet();
+  ASSERT_EQ(set.size(), 53u);
+  ASSERT_EQ(set.size(), given.size());
+  for (size_t t = 0; t < set.size(); ++t) {
+    EXPECT_EQ(set[t].file, given[t].file);
+    EXPECT_EQ(set[t].live, given[t].live);
+    std::vector<schema::FieldDef> layout = schema::ExportLayout(set[t]);
+    ASSERT_EQ(layout.size(), given[t].fields.size()) << given[t].file;
+    for (size_t i = 0; i < layout.size(); ++i) {
+      EXPECT_EQ(layout[i].name, given[t].names[i]) << given[t].file << " field " << i + 1;
+      EXPECT_EQ(layout[i].width, given[t].fields[i].width) << given[t].file << "." << layout[i].name;
+    }
+  }
 }
 
 }  // namespace

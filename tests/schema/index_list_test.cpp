@@ -1,13 +1,19 @@
-// The catalog's index files against the fixed list the index rebuild works from.
+// The catalog's index files, and the rebuild list, against the fixed list the index rebuild works from.
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "schema/catalog.h"
+#include "schema/rebuild_list.h"
+#include "schema_test_helpers.h"
 
 namespace {
+
+using schema_test::Lines;
+using schema_test::Split;
 
 // One line per table: "TABLE|FILE: key; FILE: key", index files in rebuild order.
 constexpr const char* kRebuildList = R"(
@@ -118,47 +124,49 @@ RKP_RLS|RKP_RLS1: relasi+periode; RKP_RLS2: relasi; RKP_RLS3: periode
 RKP_SAL|RKP_SAL1: sales+periode+kode; RKP_SAL2: sales; RKP_SAL3: periode; RKP_SAL4: kode
 RKP_SLR|RKP_SLR1: sales+relasi+periode+kode; RKP_SLR2: sales+relasi; RKP_SLR3: periode; RKP_SLR4: kode)";
 
-struct ListedIndex {
-  std::string file;
-  std::string key;
+struct ListedTable {
+  std::string name;
+  std::vector<std::pair<std::string, std::string>> indexes;  // file, key
 };
 
-std::string Trim(const std::string& text) {
-  size_t first = text.find_first_not_of(' ');
-  size_t last = text.find_last_not_of(' ');
-  return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
-}
-
-std::vector<ListedIndex> ParseIndexes(const std::string& text) {
-  std::vector<ListedIndex> indexes;
-  std::stringstream parts(text);
-  std::string part;
-  while (std::getline(parts, part, ';')) {
-    size_t colon = part.find(':');
-    indexes.push_back({Trim(part.substr(0, colon)), Trim(part.substr(colon + 1))});
+std::vector<ListedTable> ParseList() {
+  std::vector<ListedTable> tables;
+  for (const std::string& line : Lines(kRebuildList)) {
+    std::vector<std::string> columns = Split(line, '|');
+    ListedTable table{columns[0], {}};
+    for (const std::string& index : Split(columns[1], ';')) {
+      std::vector<std::string> file_and_key = Split(index, ':');
+      table.indexes.emplace_back(file_and_key[0], file_and_key[1]);
+    }
+    tables.push_back(table);
   }
-  return indexes;
+  return tables;
 }
 
 TEST(IndexList, EveryListedTableHasExactlyTheListedIndexFilesInOrder) {
-  std::stringstream lines(kRebuildList);
-  std::string line;
-  int tables = 0;
-  while (std::getline(lines, line)) {
-    if (line.empty()) continue;
-    ++tables;
-    size_t bar = line.find('|');
-    std::string name = line.substr(0, bar);
-    std::vector<ListedIndex> listed = ParseIndexes(line.substr(bar + 1));
-    const schema::TableDef* table = schema::FindTable(name);
-    ASSERT_NE(table, nullptr) << name;
-    ASSERT_EQ(table->indexes.size(), listed.size()) << name;
-    for (size_t i = 0; i < listed.size(); ++i) {
-      EXPECT_EQ(table->indexes[i].file, listed[i].file) << name << " index " << i + 1;
-      EXPECT_EQ(table->indexes[i].key, listed[i].key) << name << " index " << i + 1;
+  std::vector<ListedTable> listed = ParseList();
+  ASSERT_EQ(listed.size(), 106u);
+  for (const ListedTable& entry : listed) {
+    const schema::TableDef* table = schema::FindTable(entry.name);
+    ASSERT_NE(table, nullptr) << entry.name;
+    ASSERT_EQ(table->indexes.size(), entry.indexes.size()) << entry.name;
+    for (size_t i = 0; i < entry.indexes.size(); ++i) {
+      EXPECT_EQ(table->indexes[i].file, entry.indexes[i].first) << entry.name << " index " << i + 1;
+      EXPECT_EQ(table->indexes[i].key, entry.indexes[i].second) << entry.name << " index " << i + 1;
     }
   }
-  EXPECT_EQ(tables, 106);
+}
+
+TEST(IndexList, RebuildListKeepsTheListOrderAndStartsWithTheFrameTablesCleared) {
+  std::vector<ListedTable> listed = ParseList();
+  std::span<const schema::RebuildEntry> list = schema::RebuildList();
+  ASSERT_EQ(list.size(), listed.size());
+  for (size_t i = 0; i < list.size(); ++i) {
+    EXPECT_EQ(list[i].table, listed[i].name);
+    bool cleared = i < 6;  // LOGSETUP, MENU, SETUP, TRANSAK, USERDAT, MASTBRJ
+    EXPECT_EQ(list[i].selected, !cleared) << list[i].table;
+  }
+  EXPECT_STREQ(list[5].table, "MASTBRJ");
 }
 
 }  // namespace
