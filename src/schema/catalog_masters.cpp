@@ -44,8 +44,8 @@ constexpr IndexDef kMastgolIdx[] = {{"MASTGOL1", "kode"}, {"MASTGOL2", "urutan"}
 constexpr FieldDef kMastgdg[] = {C("GUDANG", 6), C("KDCB", 6), C("NAMA", 20)};
 constexpr IndexDef kMastgdgIdx[] = {{"MASTGDG1", "gudang"}, {"MASTGDG2", "kdcb+gudang"}};
 
-// Mirrored by the branch export set.
-constexpr FieldDef kMastsls[] = {C("SALES", 4),   C("NAMA", 20),  C("KELOMPOK", 2), C("KOD_LAMA", 4),
+// Mirrored by the branch export set, which spells KD_LAMA as KOD_LAMA.
+constexpr FieldDef kMastsls[] = {C("SALES", 4),   C("NAMA", 20),  C("KELOMPOK", 2), C("KD_LAMA", 4),
                                  C("RL_HAND", 4), C("JABATAN", 4), D("TG_OUT"),     C("INDUK", 4),
                                  C("NIK", 10),    D("TG_UPDATE")};
 constexpr IndexDef kMastslsIdx[] = {{"MASTSLS1", "sales"}, {"MASTSLS2", "nama"}};

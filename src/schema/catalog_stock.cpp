@@ -10,10 +10,11 @@ constexpr FieldDef kStokbrg[] = {C("KODE", 10),          C("GUDANG", 6),        
                                  N("HRG_BELI", 14, 2),   N("HRG_POKOK", 12, 2),  N("HRG_RATA", 14, 2)};
 constexpr IndexDef kStokbrgIdx[] = {{"STOKBRG1", "kode+gudang"}, {"STOKBRG2", "gudang+kode"}};
 
-// Adjustments and both mutation halves are mirrored field by field by the branch export set.
+// Adjustments and both mutation halves are mirrored field by field by the branch export set, which spells
+// TGLINPUT as TGINPUT.
 constexpr FieldDef kJustmen[] = {C("NOMOR", 20),   D("TANGGAL"),       C("KODE", 10),
                                  C("GUDANG", 6),   N("QUANTITY", 9),   N("HARGA", 10, 2),
-                                 N("HRG_RATA", 10, 2), D("TGINPUT"),   C("OPERATOR", 10)};
+                                 N("HRG_RATA", 10, 2), D("TGLINPUT"),  C("OPERATOR", 10)};
 constexpr IndexDef kJustmenIdx[] = {{"JUSTMEN1", "nomor"}, {"JUSTMEN2", "kode+gudang"}, {"JUSTMEN3", "tanggal"}};
 
 // The in half and the out half of a mutation share their layouts.

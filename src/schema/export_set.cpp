@@ -9,6 +9,8 @@ namespace {
 constexpr FieldRename kOpertor[] = {{"OPERATOR", "OPERTOR"}};
 constexpr FieldRename kTanggaOpertor[] = {{"TANGGAL", "TANGGA"}, {"OPERATOR", "OPERTOR"}};
 constexpr FieldRename kKcdbTangga[] = {{"KDCB", "KCDB"}, {"TANGGAL", "TANGGA"}};
+constexpr FieldRename kTginput[] = {{"TGLINPUT", "TGINPUT"}};
+constexpr FieldRename kKodLama[] = {{"KD_LAMA", "KOD_LAMA"}};
 
 // The last two tables are created empty: the delivery-note groups are not sent.
 constexpr ExportTableDef kExportSet[] = {
@@ -20,7 +22,7 @@ constexpr ExportTableDef kExportSet[] = {
     {"exgrl", "GIRO_RL", 3, {}},
     {"exgk1", "GIROKR1", 7, {}},
     {"exgk2", "GIROKR2", 8, {}},
-    {"exjsm", "JUSTMEN", 9, {}},
+    {"exjsm", "JUSTMEN", 9, kTginput},
     {"exmd1", "MTSDBT1", 8, {}},
     {"exmd2", "MTSDBT2", 10, {}},
     {"exmk1", "MTSKDT1", 8, {}},
@@ -61,7 +63,7 @@ constexpr ExportTableDef kExportSet[] = {
     {"exdb45", "MEMPJK2", 4, {}},
     {"exmcus", "MASTCUS", 26, {}},
     {"exdb46", "RELASI_EXT", 16, {}},
-    {"exmsls", "MASTSLS", 10, {}},
+    {"exmsls", "MASTSLS", 10, kKodLama},
     {"exdtbm", "DATABM", 4, {}},
     {"exgs1", "GRUPSJ1", 5, {}},
     {"exgs2", "GRUPSJ2", 3, {}},
