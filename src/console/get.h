@@ -1,0 +1,74 @@
+// GET/READ: a form of edit fields on the screen, read one field after the other.
+#ifndef PALUNDA_CONSOLE_GET_H_
+#define PALUNDA_CONSOLE_GET_H_
+
+#include <functional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "console/console.h"
+#include "xbase/date.h"
+
+namespace console {
+
+// One edit field: where it stands, the variable it edits, its picture, checks and colours.
+struct GetField {
+  using Target = std::variant<std::string*, double*, xbase::Date*, bool*>;
+
+  int row = 0;
+  int col = 0;
+  Target target;
+  std::string picture;
+  // VALID: checked when the field is left (not after Esc), after the variable took the typed
+  // value; false keeps the cursor in the field. It may change the variable (a picked code).
+  std::function<bool()> valid;
+  // WHEN: checked before the field is entered; false skips it.
+  std::function<bool()> when;
+  // "unselected,selected" colours; empty takes the unselected and enhanced slots of the
+  // current setting.
+  std::string colour;
+};
+
+struct ReadResult {
+  bool escaped = false;  // left with Esc
+  bool updated = false;  // some variable took a changed value
+  int exit_key = 0;      // the key that ended the READ
+  int field = 0;         // the field (from 0) where it ended
+};
+
+struct ReadOptions {
+  int start = 0;  // the field to begin at
+  // Asked for every key before the field sees it; true ends the READ with that key (after the
+  // current field's text is taken into its variable, without its VALID).
+  std::function<bool(int key)> exit_on;
+};
+
+class GetList {
+ public:
+  // Add a field and return it, for its checks and colours to be set.
+  GetField& Add(int row, int col, GetField::Target target, std::string picture = {});
+  std::vector<GetField>& fields() { return fields_; }
+
+  // Show every field in its unselected colour.
+  void Display(Console& con) const;
+  // Edit the fields: Up and Shift+Tab go back, Down, Enter and Tab go on (past the last field
+  // the READ ends), PgDn, PgUp and Ctrl+W end it, Esc abandons the current field's typing and
+  // ends it; typing past the end of a field goes on to the next. Ins switches insert mode.
+  ReadResult Read(Console& con, const ReadOptions& options = {});
+
+  bool insert_mode() const { return insert_mode_; }
+
+ private:
+  std::vector<GetField> fields_;
+  bool insert_mode_ = false;
+};
+
+// The colours of a field: its own colour string over the current setting.
+Attr FieldColour(const Console& con, const GetField& field, bool selected);
+// The text a field shows for its variable's current value.
+std::string FieldText(const GetField& field);
+
+}  // namespace console
+
+#endif  // PALUNDA_CONSOLE_GET_H_
