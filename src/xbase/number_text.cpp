@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 
 namespace xbase {
@@ -12,29 +13,71 @@ namespace {
 // Integer places a computed number shows by default.
 int DefaultIntegerWidth(double value) { return value >= 1e10 || value <= -1e9 ? 20 : 10; }
 
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,
+                                   1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16};
+
+double PowerOfTen(int exponent) {
+  if (exponent >= 0 && exponent <= 16) return kPowersOfTen[exponent];
+  return std::pow(10.0, exponent);
+}
+
+// value * 10^decimals rounded half away from zero to an integer. A value within half a unit of
+// the 15th significant digit of a half counts as that half, so that 1.005 (held as 1.00499999...)
+// rounds the way its decimal digits read.
+double RoundScaled(double value, int decimals) {
+  const double scaled = value * PowerOfTen(decimals);
+  const double magnitude = std::fabs(scaled);
+  const double whole = std::floor(magnitude);
+  const double fraction = magnitude - whole;
+  double rounded = fraction >= 0.5 ? whole + 1 : whole;
+  if (std::fabs(fraction - 0.5) < 1e-3 && magnitude >= 0.5 && magnitude < 1e15) {
+    const double unit = PowerOfTen(static_cast<int>(std::floor(std::log10(magnitude))) - 14);
+    if (std::fabs(fraction - 0.5) < unit / 2) rounded = whole + 1;
+  }
+  return scaled < 0 ? -rounded : rounded;
+}
+
+// The digits of `mantissa` / 10^decimals, with a point before the last `decimals` digits.
+std::string FixedText(double mantissa, int decimals) {
+  char buffer[48];
+  char* end = buffer + sizeof buffer;
+  char* p = end;
+  uint64_t digits = static_cast<uint64_t>(std::fabs(mantissa));
+  int written = 0;
+  do {
+    if (written == decimals && decimals > 0) *--p = '.';
+    *--p = static_cast<char>('0' + digits % 10);
+    digits /= 10;
+    ++written;
+  } while (digits != 0 || written <= decimals);
+  if (mantissa < 0) *--p = '-';
+  return std::string(p, static_cast<size_t>(end - p));
+}
+
 }  // namespace
 
 double Round(double value, int decimals) {
   if (value == 0.0 || !std::isfinite(value)) return value;
-  const double power = std::pow(10.0, decimals);
-  // Scale, then cut to 15 significant digits so that a value such as 1.005, held as
-  // 1.00499999..., rounds the way its decimal digits read.
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.15g", value * power);
-  double scaled = std::strtod(buffer, nullptr);
-  scaled = scaled < 0 ? -std::floor(-scaled + 0.5) : std::floor(scaled + 0.5);
-  const double result = scaled / power;
+  const double result = RoundScaled(value, decimals) / PowerOfTen(decimals);
   return result == 0.0 ? 0.0 : result;  // no negative zero
 }
 
 std::string Str(double value, int width, int decimals) {
   if (width <= 0) width = 10;
   if (decimals < 0) decimals = 0;
-  const double rounded = Round(value, decimals);
-  char buffer[512];
-  const int n = std::snprintf(buffer, sizeof buffer, "%*.*f", width, decimals, rounded == 0.0 ? 0.0 : rounded);
-  if (n < 0 || n > width) return std::string(static_cast<size_t>(width), '*');
-  return std::string(buffer, static_cast<size_t>(n));
+  std::string text;
+  const double mantissa = std::isfinite(value) ? RoundScaled(value, decimals) : 0.0;
+  if (decimals <= 16 && std::fabs(mantissa) < 1e15) {
+    text = FixedText(mantissa == 0.0 ? 0.0 : mantissa, decimals);
+  } else {
+    char buffer[512];
+    const double rounded = Round(value, decimals);
+    const int n = std::snprintf(buffer, sizeof buffer, "%.*f", decimals, rounded == 0.0 ? 0.0 : rounded);
+    text.assign(buffer, n < 0 ? 0 : static_cast<size_t>(n));
+  }
+  if (text.size() > static_cast<size_t>(width)) return std::string(static_cast<size_t>(width), '*');
+  text.insert(0, static_cast<size_t>(width) - text.size(), ' ');
+  return text;
 }
 
 std::string Str(const Number& number) {

@@ -59,6 +59,13 @@ Value TransformInput(const std::string& field, const std::string& picture) {
   return Value::Num(Number(field));
 }
 
+// "[text]", as the vectors show results whose blanks matter.
+std::string Bracketed(std::string text) {
+  text.insert(text.begin(), '[');
+  text += ']';
+  return text;
+}
+
 struct Case {
   std::string expected;
   std::string actual;
@@ -69,19 +76,19 @@ bool Evaluate(const std::vector<std::string>& f, Case* c) {
   const std::string& fn = f[0];
   c->expected = f.back();
   if (fn == "STR" && f.size() == 5) {
-    c->actual = "[" + Str(Number(f[1]), std::atoi(f[2].c_str()), std::atoi(f[3].c_str())) + "]";
+    c->actual = Bracketed(Str(Number(f[1]), std::atoi(f[2].c_str()), std::atoi(f[3].c_str())));
   } else if (fn == "ROUND" && f.size() == 4) {
     c->expected = Fixed(std::strtod(f[3].c_str(), nullptr), 6);
     c->actual = Fixed(Round(Number(f[1]), std::atoi(f[2].c_str())), 6);
   } else if (fn == "TRANSFORM" && f.size() == 4) {
-    c->actual = "[" + Transform(TransformInput(f[1], f[2]), f[2]) + "]";
+    c->actual = Bracketed(Transform(TransformInput(f[1], f[2]), f[2]));
   } else if (fn == "STRZERO" && f.size() == 4) {
-    c->actual = "[" + StrZero(Number(f[1]), std::atoi(f[2].c_str())) + "]";
+    c->actual = Bracketed(StrZero(Number(f[1]), std::atoi(f[2].c_str())));
   } else if (fn == "VAL" && f.size() == 3) {
     c->expected = Fixed(std::strtod(f[2].c_str(), nullptr), 4);
     c->actual = Fixed(Val(Unbracket(f[1])).value, 4);
   } else if (fn == "CTOD" && f.size() == 3) {
-    c->actual = "[" + Ctod(Unbracket(f[1])).Dtos() + "]";
+    c->actual = Bracketed(Ctod(Unbracket(f[1])).Dtos());
   } else {
     return false;
   }

@@ -1,0 +1,44 @@
+#include <gtest/gtest.h>
+
+#include "xbase/date_functions.h"
+#include "xbase/number_text.h"
+
+namespace xbase {
+namespace {
+
+TEST(NumberTextTest, UsesTheWidthANumberCarries) {
+  EXPECT_EQ(Str(Number{12.5, 8, 2}), "   12.50");
+  EXPECT_EQ(Str(Number{12.5, -1, 1}), "        12.5");
+  EXPECT_EQ(Str(Number{7, -1, -1}), "         7");
+  EXPECT_EQ(Str(Number{12345678901.0, -1, 0}), "         12345678901");
+  EXPECT_EQ(Str(-0.0, 4, 1), " 0.0");
+  EXPECT_EQ(Str(1e20, 25, 2), " 100000000000000000000.00");
+  EXPECT_EQ(StrZero(-42, 6), "-00042");
+  EXPECT_EQ(StrZero(3.14159, 7, 2), "0003.14");
+}
+
+TEST(NumberTextTest, ReadsNumbersWithTheirDecimals) {
+  EXPECT_EQ(Val(" 12.50x").value, 12.5);
+  EXPECT_EQ(Val(" 12.50x").decimals, 2);
+  EXPECT_EQ(Val("-7").value, -7);
+  EXPECT_EQ(Val("-").value, 0);
+  EXPECT_EQ(Val("+3").value, 3);
+  EXPECT_EQ(Str(Val("0000000041")), "        41");
+}
+
+TEST(DateFunctionsTest, ConvertsDatesAndMonthEnds) {
+  EXPECT_EQ(Dtoc(Date::FromYmd(2024, 2, 9)), "09-02-2024");
+  EXPECT_EQ(Dtoc(Date()), "  -  -    ");
+  EXPECT_EQ(Ctod("9/2/2024"), Date::FromYmd(2024, 2, 9));
+  EXPECT_EQ(Ctod("09-02-0099"), Date::FromYmd(99, 2, 9));
+  EXPECT_TRUE(Ctod("09-02").empty());
+  EXPECT_TRUE(Ctod("09-02-20245").empty());
+  EXPECT_EQ(Bom(Date::FromYmd(2024, 2, 29)), Date::FromYmd(2024, 2, 1));
+  EXPECT_EQ(Eom(Date::FromYmd(2023, 2, 3)), Date::FromYmd(2023, 2, 28));
+  EXPECT_EQ(Eom(Date::FromYmd(2024, 12, 31)), Date::FromYmd(2024, 12, 31));
+  EXPECT_TRUE(Eom(Date()).empty());
+  EXPECT_TRUE(Bom(Date()).empty());
+}
+
+}  // namespace
+}  // namespace xbase
