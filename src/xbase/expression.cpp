@@ -74,16 +74,6 @@ NodePtr MakeNode(Op op, size_t position) {
   return node;
 }
 
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
-
 // A numeric literal: integers take 10 places, a decimal literal keeps its decimals.
 Value NumberLiteral(std::string_view text) {
   const std::string digits(text);
@@ -155,14 +145,7 @@ class Parser {
 
   Status ParseNot(NodePtr* out) {
     if (token_.kind != TokenKind::kNot) return ParseComparison(out);
-    NodePtr node = MakeNode(Op::kNot, token_.position);
-    Status s = Advance();
-    NodePtr operand;
-    if (s.ok()) s = ParseNot(&operand);
-    if (!s.ok()) return s;
-    node->children.push_back(std::move(operand));
-    *out = std::move(node);
-    return s;
+    return ParsePrefix(Op::kNot, &Parser::ParseNot, out);
   }
 
   Status ParseComparison(NodePtr* out) {
@@ -197,12 +180,17 @@ class Parser {
       return s.ok() ? ParseUnary(out) : s;
     }
     if (token_.kind != TokenKind::kMinus) return ParsePrimary(out);
-    NodePtr node = MakeNode(Op::kNegate, token_.position);
+    return ParsePrefix(Op::kNegate, &Parser::ParseUnary, out);
+  }
+
+  // A prefix operator at the current token applied to what `operand` parses after it.
+  Status ParsePrefix(Op op, Level operand, NodePtr* out) {
+    NodePtr node = MakeNode(op, token_.position);
     Status s = Advance();
-    NodePtr operand;
-    if (s.ok()) s = ParseUnary(&operand);
+    NodePtr child;
+    if (s.ok()) s = (this->*operand)(&child);
     if (!s.ok()) return s;
-    node->children.push_back(std::move(operand));
+    node->children.push_back(std::move(child));
     *out = std::move(node);
     return s;
   }
@@ -260,7 +248,7 @@ class Parser {
   }
 
   Status ParseCall(const Token& name, NodePtr* out) {
-    const bool iif = EqualsNoCase(name.text, "IIF") || EqualsNoCase(name.text, "IF");
+    const bool iif = EqualsIgnoreCase(name.text, "IIF") || EqualsIgnoreCase(name.text, "IF");
     const Builtin* builtin = iif ? nullptr : FindBuiltin(name.text);
     if (!iif && builtin == nullptr) {
       return SyntaxError(name.position, "unknown function \"" + std::string(name.text) + "\"");

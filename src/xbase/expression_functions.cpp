@@ -307,13 +307,7 @@ constexpr Builtin kBuiltins[] = {
 
 const Builtin* FindBuiltin(std::string_view name) {
   for (const Builtin& builtin : kBuiltins) {
-    const std::string_view candidate(builtin.name);
-    if (candidate.size() != name.size()) continue;
-    bool same = true;
-    for (size_t i = 0; i < name.size() && same; ++i) {
-      same = std::toupper(static_cast<unsigned char>(name[i])) == candidate[i];
-    }
-    if (same) return &builtin;
+    if (EqualsIgnoreCase(name, builtin.name)) return &builtin;
   }
   return nullptr;
 }

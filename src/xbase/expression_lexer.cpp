@@ -3,6 +3,8 @@
 #include <cctype>
 #include <string>
 
+#include "xbase/text_functions.h"
+
 namespace xbase {
 
 namespace {
@@ -10,16 +12,6 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsNameStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
 bool IsNameChar(char c) { return IsNameStart(c) || IsDigit(c); }
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -61,7 +53,7 @@ Status ExpressionLexer::ReadDotted(Token* token) {
                 {"N", TokenKind::kFalse},  {"AND", TokenKind::kAnd}, {"OR", TokenKind::kOr},
                 {"NOT", TokenKind::kNot}};
   for (const auto& entry : kWords) {
-    if (EqualsNoCase(word, entry.word)) {
+    if (EqualsIgnoreCase(word, entry.word)) {
       pos_ = close + 1;
       token->kind = entry.kind;
       token->text = text_.substr(start, pos_ - start);

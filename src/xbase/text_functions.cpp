@@ -61,10 +61,22 @@ std::string_view SubStr(std::string_view text, int start, int count) {
   return text.substr(static_cast<size_t>(from), static_cast<size_t>(count));
 }
 
-void UpperInPlace(std::string& text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+namespace {
+
+char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+}  // namespace
+
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
   }
+  return true;
+}
+
+void UpperInPlace(std::string& text) {
+  for (char& c : text) c = AsciiUpper(c);
 }
 
 void LowerInPlace(std::string& text) {

@@ -28,6 +28,9 @@ std::string_view Right(std::string_view text, int count);
 // SUBSTR(text, start, count): `start` from 1, negative from the end; a negative `count` means to the end.
 std::string_view SubStr(std::string_view text, int start, int count = -1);
 
+// True when `a` and `b` differ at most in the case of ASCII letters (names of fields and functions).
+bool EqualsIgnoreCase(std::string_view a, std::string_view b);
+
 // UPPER(text) in place: ASCII letters only.
 void UpperInPlace(std::string& text);
 // LOWER(text) in place: ASCII letters only.

@@ -28,7 +28,7 @@ class MemoryRecord : public RecordContext {
 
   int FieldIndex(std::string_view name) const override {
     for (size_t i = 0; i < fields_.size(); ++i) {
-      if (Upper(fields_[i].first) == Upper(name)) return static_cast<int>(i);
+      if (EqualsIgnoreCase(fields_[i].first, name)) return static_cast<int>(i);
     }
     return -1;
   }
