@@ -76,7 +76,13 @@ bool Console::ShowCursor(bool visible) {
 
 int Console::Inkey(int timeout_ms) {
   terminal_.Present(cells_, cursor_);
-  const int key = terminal_.ReadKey(timeout_ms);
+  int key = key::kNone;
+  if (typeahead_.empty()) {
+    key = terminal_.ReadKey(timeout_ms);
+  } else {
+    key = typeahead_.front();
+    typeahead_.pop_front();
+  }
   if (key != key::kNone) last_key_ = key;
   return key;
 }

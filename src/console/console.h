@@ -4,6 +4,7 @@
 #ifndef PALUNDA_CONSOLE_CONSOLE_H_
 #define PALUNDA_CONSOLE_CONSOLE_H_
 
+#include <deque>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -82,6 +83,8 @@ class Console {
   int Inkey(int timeout_ms);
   // Show the screen and wait for a key, calling the idle routine once a second meanwhile.
   int WaitKey();
+  // Queue keys to be read before the keyboard's (KEYBOARD).
+  void PushKeys(const std::vector<int>& keys) { typeahead_.insert(typeahead_.end(), keys.begin(), keys.end()); }
   // The last key read.
   int last_key() const { return last_key_; }
   // The routine run once a second while waiting for a key (the menu's clock); empty for none.
@@ -96,6 +99,7 @@ class Console {
   ColourSet colours_;
   Cursor cursor_;
   int last_key_ = 0;
+  std::deque<int> typeahead_;
   std::function<void(Console&)> idle_;
 };
 
