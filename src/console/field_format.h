@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "xbase/date.h"
 #include "xbase/value.h"
 
 namespace console {
@@ -23,11 +22,6 @@ struct Picture {
 // Split a picture into its functions and template.
 Picture ParsePicture(std::string_view picture);
 
-// A number through a template of 9 (or #), "," and "." positions: right-aligned, commas
-// only between digits, asterisks when it does not fit.
-std::string FormatNumber(double value, std::string_view mask);
-// A date as "dd-mm-yyyy"; the empty date as "  -  -    ".
-std::string FormatDate(xbase::Date date);
 // A value as a picture shows it (the TRANSFORM of screens and browses).
 std::string FormatValue(const xbase::Value& value, std::string_view picture);
 

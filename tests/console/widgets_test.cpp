@@ -163,15 +163,15 @@ TEST(SecretEntryTest, EnterpaswordShowsTheTextAndHasNoLimit) {
   EXPECT_EQ(ScriptedTerminal::Text(rig.term.screens()[16], 9, 20, 16), "\\\\server\\data01x");
 }
 
-TEST(FieldFormatTest, NumbersThroughTemplates) {
-  EXPECT_EQ(FormatNumber(1234.5, "999,999.99"), "  1,234.50");
-  EXPECT_EQ(FormatNumber(-1234.5, "999,999.99"), " -1,234.50");
-  EXPECT_EQ(FormatNumber(123.456, "9999"), " 123");
-  EXPECT_EQ(FormatNumber(0, "99.99"), " 0.00");
-  EXPECT_EQ(FormatNumber(0.5, "99.99"), " 0.50");
-  EXPECT_EQ(FormatNumber(12345, "9,999"), "*****");
-  EXPECT_EQ(FormatNumber(999.995, "999.99"), "***.**");
-  EXPECT_EQ(FormatNumber(7, "99."), " 7.");
+TEST(FieldFormatTest, ValuesThroughPictures) {
+  EXPECT_EQ(FormatValue(xbase::Value::Num(1234.5), "999,999.99"), "  1,234.50");
+  EXPECT_EQ(FormatValue(xbase::Value::Num(-1234.5), "999,999.99"), " -1,234.50");
+  EXPECT_EQ(FormatValue(xbase::Value::Num(123.456), "9999"), " 123");
+  EXPECT_EQ(FormatValue(xbase::Value::Num(0), "99.99"), " 0.00");
+  EXPECT_EQ(FormatValue(xbase::Value::Num(0.5), "99.99"), " 0.50");
+  EXPECT_EQ(FormatValue(xbase::Value::Num(12345), "9,999"), "*****");
+  EXPECT_EQ(FormatValue(xbase::Value::Num(999.995), "999.99"), "***.**");
+  EXPECT_EQ(FormatValue(xbase::Value::Num(7), "99."), " 7.");
   EXPECT_EQ(FormatValue(xbase::Value::Num(0), "@Z 999"), "   ");
   EXPECT_EQ(FormatValue(xbase::Value::Num(42, 5, 0), ""), "   42");
   EXPECT_EQ(FormatValue(xbase::Value::Text("abc"), "@!"), "ABC");
