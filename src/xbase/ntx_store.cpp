@@ -1,0 +1,286 @@
+#include "xbase/ntx_store.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "xbase/ntx_page.h"
+
+namespace xbase {
+
+namespace {
+
+// The index lock: one byte at 1,000,000,000 of the NTX file.
+constexpr off_t kIndexLockOffset = 1000000000;
+// Past this many cached pages the cache is emptied between operations.
+constexpr size_t kMaxCachedPages = 1 << 16;
+
+Status Errno(const std::string& path, const char* what) { return Status::IOError(path, std::string(what) + ": " + std::strerror(errno)); }
+
+Status ReadFully(int fd, uint8_t* bytes, size_t size, uint64_t offset, const std::string& path) {
+  while (size > 0) {
+    const ssize_t n = pread(fd, bytes, size, static_cast<off_t>(offset));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return Errno(path, "read");
+    if (n == 0) return Status::Corruption(path, "page at " + std::to_string(offset) + " beyond the end of the file");
+    bytes += n;
+    size -= static_cast<size_t>(n);
+    offset += static_cast<uint64_t>(n);
+  }
+  return Status::OK();
+}
+
+Status WriteFully(int fd, const uint8_t* bytes, size_t size, uint64_t offset, const std::string& path) {
+  while (size > 0) {
+    const ssize_t n = pwrite(fd, bytes, size, static_cast<off_t>(offset));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return Errno(path, "write");
+    bytes += n;
+    size -= static_cast<size_t>(n);
+    offset += static_cast<uint64_t>(n);
+  }
+  return Status::OK();
+}
+
+Status OpenLocked(const std::string& path, int flags, bool exclusive, int* fd) {
+  *fd = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
+  if (*fd < 0) {
+    return errno == ENOENT ? Status::NotFound(path, "no such index file") : Errno(path, "open");
+  }
+  if (flock(*fd, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0) {
+    const int err = errno;
+    ::close(*fd);
+    if (err == EWOULDBLOCK) return Status::InUse(path, "in use");
+    errno = err;
+    return Errno(path, "lock");
+  }
+  return Status::OK();
+}
+
+}  // namespace
+
+Status NtxStore::Open(const std::string& path, NtxOpenMode mode, std::unique_ptr<NtxStore>* out) {
+  int fd = -1;
+  Status s = OpenLocked(path, mode == NtxOpenMode::kReadOnly ? O_RDONLY : O_RDWR, mode == NtxOpenMode::kExclusive, &fd);
+  if (!s.ok()) return s;
+  std::unique_ptr<NtxStore> store(new NtxStore(path, fd, mode));
+  s = store->LockIndex(false);
+  if (s.ok()) {
+    s = store->ReadHeader();
+    store->UnlockIndex();
+  }
+  if (!s.ok()) return s;
+  *out = std::move(store);
+  return Status::OK();
+}
+
+Status NtxStore::Create(const std::string& path, const std::vector<uint8_t>& pages, NtxOpenMode mode,
+                        std::unique_ptr<NtxStore>* out) {
+  int fd = -1;
+  Status s = OpenLocked(path, O_RDWR | O_CREAT, true, &fd);
+  if (!s.ok()) return s;
+  if (ftruncate(fd, 0) != 0) {
+    s = Errno(path, "truncate");
+  } else {
+    s = WriteFully(fd, pages.data(), pages.size(), 0, path);
+  }
+  ::close(fd);
+  if (!s.ok()) return s;
+  return Open(path, mode, out);
+}
+
+NtxStore::~NtxStore() { ::close(fd_); }
+
+Status NtxStore::ReadHeader() {
+  struct stat st;
+  if (fstat(fd_, &st) != 0) return Errno(path_, "stat");
+  file_size_ = static_cast<uint64_t>(st.st_size);
+  if (file_size_ < kNtxPageSize) return Status::Corruption(path_, "shorter than its header page");
+  uint8_t page[kNtxPageSize];
+  Status s = ReadFully(fd_, page, kNtxPageSize, 0, path_);
+  if (!s.ok()) return s;
+  return NtxHeader::Parse(page, file_size_, path_, &header_);
+}
+
+// Re-read the changing header fields; a moved version means other writers changed pages.
+Status NtxStore::Refresh() {
+  if (mode_ == NtxOpenMode::kExclusive) return Status::OK();
+  uint8_t state[kNtxStateBytes];
+  Status s = ReadFully(fd_, state, sizeof state, 0, path_);
+  if (!s.ok()) return s;
+  if (GetU16(state + 2) == header_.version) return Status::OK();
+  DropCache();
+  return ReadHeader();
+}
+
+void NtxStore::DropCache() {
+  ++generation_;
+  if (cached_pages_ > kMaxCachedPages) {
+    cache_.clear();
+    cached_pages_ = 0;
+  }
+}
+
+Status NtxStore::LockIndex(bool exclusive) {
+  if (mode_ == NtxOpenMode::kExclusive) return Status::OK();
+  struct flock lock = {};
+  lock.l_type = exclusive ? F_WRLCK : F_RDLCK;
+  lock.l_whence = SEEK_SET;
+  lock.l_start = kIndexLockOffset;
+  lock.l_len = 1;
+  while (fcntl(fd_, F_OFD_SETLKW, &lock) != 0) {
+    if (errno != EINTR) return Errno(path_, "index lock");
+  }
+  locked_ = true;
+  return Status::OK();
+}
+
+void NtxStore::UnlockIndex() {
+  if (!locked_) return;
+  struct flock lock = {};
+  lock.l_type = F_UNLCK;
+  lock.l_whence = SEEK_SET;
+  lock.l_start = kIndexLockOffset;
+  lock.l_len = 1;
+  fcntl(fd_, F_OFD_SETLK, &lock);
+  locked_ = false;
+}
+
+Status NtxStore::BeginRead(bool lock) {
+  restart_ = false;
+  if (cached_pages_ > kMaxCachedPages) DropCache();
+  if (lock) {
+    Status s = LockIndex(false);
+    if (!s.ok()) return s;
+  }
+  return Refresh();
+}
+
+void NtxStore::EndRead() { UnlockIndex(); }
+
+Status NtxStore::BeginWrite() {
+  if (mode_ == NtxOpenMode::kReadOnly) return Status::InvalidArgument(path_, "opened read-only");
+  restart_ = false;
+  if (cached_pages_ > kMaxCachedPages) DropCache();
+  Status s = LockIndex(true);
+  if (s.ok()) s = Refresh();
+  if (!s.ok()) UnlockIndex();
+  return s;
+}
+
+Status NtxStore::EndWrite() {
+  Status s;
+  if (!dirty_.empty()) {
+    for (uint32_t offset : dirty_) {
+      CachedPage& page = Slot(offset);
+      page.dirty = false;
+      if (s.ok()) s = WriteFully(fd_, page.bytes.get(), kNtxPageSize, offset, path_);
+    }
+    dirty_.clear();
+    if (s.ok()) {
+      ++header_.version;
+      uint8_t state[kNtxStateBytes];
+      header_.SerializeState(state);
+      s = WriteFully(fd_, state, sizeof state, 0, path_);
+    }
+  }
+  if (!s.ok()) DropCache();
+  UnlockIndex();
+  return s;
+}
+
+void NtxStore::AbortWrite() {
+  for (uint32_t offset : dirty_) Slot(offset).dirty = false;
+  dirty_.clear();
+  DropCache();
+  // The header fields may have changed in memory too; read them back.
+  if (!ReadHeader().ok()) header_.version = static_cast<uint16_t>(header_.version + 1);
+  UnlockIndex();
+}
+
+NtxStore::CachedPage& NtxStore::Slot(uint32_t offset) {
+  const size_t index = offset / kNtxPageSize;
+  if (index >= cache_.size()) cache_.resize(index + 1);
+  return cache_[index];
+}
+
+Status NtxStore::Page(uint32_t offset, uint8_t** bytes) {
+  if (offset == 0 || offset % kNtxPageSize != 0 || offset + uint64_t{kNtxPageSize} > file_size_) {
+    return Status::Corruption(path_, "page offset " + std::to_string(offset) + " outside the file");
+  }
+  CachedPage* page = &Slot(offset);
+  if (page->generation != generation_) {
+    if (!locked_ && mode_ != NtxOpenMode::kExclusive) {
+      // Pages come from the file only under the index lock; if the version moved meanwhile,
+      // what this read saw so far is stale and it must start again.
+      const uint16_t version = header_.version;
+      Status s = LockIndex(false);
+      if (s.ok()) s = Refresh();
+      if (!s.ok()) return s;
+      if (header_.version != version) {
+        restart_ = true;
+        return Status::Corruption(path_, "changed while reading");
+      }
+      page = &Slot(offset);
+    }
+    if (!page->bytes) {
+      page->bytes = std::make_unique<uint8_t[]>(kNtxPageSize);
+      ++cached_pages_;
+    }
+    Status s = ReadFully(fd_, page->bytes.get(), kNtxPageSize, offset, path_);
+    if (s.ok()) s = NtxPage(page->bytes.get(), header_).Validate(offset, file_size_, path_);
+    if (!s.ok()) return s;
+    page->generation = generation_;
+  }
+  *bytes = page->bytes.get();
+  return Status::OK();
+}
+
+void NtxStore::MarkDirty(uint32_t offset) {
+  CachedPage& page = Slot(offset);
+  if (!page.dirty) {
+    page.dirty = true;
+    dirty_.push_back(offset);
+  }
+}
+
+Status NtxStore::Allocate(uint32_t* offset, uint8_t** bytes) {
+  if (header_.first_free != 0) {
+    const uint32_t page = header_.first_free;
+    Status s = Page(page, bytes);
+    if (!s.ok()) return s;
+    header_.first_free = NtxPage(*bytes, header_).child(0);
+    *offset = page;
+  } else {
+    const uint64_t end = (file_size_ + kNtxPageSize - 1) / kNtxPageSize * kNtxPageSize;
+    if (end + kNtxPageSize > UINT32_MAX) return Status::IOError(path_, "index file full");
+    *offset = static_cast<uint32_t>(end);
+    file_size_ = end + kNtxPageSize;
+    CachedPage& slot = Slot(*offset);
+    if (!slot.bytes) {
+      slot.bytes = std::make_unique<uint8_t[]>(kNtxPageSize);
+      ++cached_pages_;
+    }
+    std::memset(slot.bytes.get(), 0, kNtxPageSize);
+    slot.generation = generation_;
+    *bytes = slot.bytes.get();
+  }
+  MarkDirty(*offset);
+  return Status::OK();
+}
+
+Status NtxStore::Free(uint32_t offset) {
+  uint8_t* bytes = nullptr;
+  Status s = Page(offset, &bytes);
+  if (!s.ok()) return s;
+  NtxPage(bytes, header_).MakeFree(header_.first_free);
+  header_.first_free = offset;
+  MarkDirty(offset);
+  return Status::OK();
+}
+
+}  // namespace xbase

@@ -1,0 +1,93 @@
+// NtxStore: an open NTX file: its open-mode lock, the index lock, the header and a cache of its pages that
+// stays valid while the header version does not move.
+#ifndef PALUNDA_XBASE_NTX_STORE_H_
+#define PALUNDA_XBASE_NTX_STORE_H_
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "xbase/ntx_header.h"
+#include "xbase/status.h"
+
+namespace xbase {
+
+// How a file is opened: shared with other handles, alone, or shared and never written.
+enum class NtxOpenMode { kShared, kExclusive, kReadOnly };
+
+class NtxStore {
+ public:
+  // Open `path`, taking the whole-file lock of `mode` without waiting, and read its header.
+  static Status Open(const std::string& path, NtxOpenMode mode, std::unique_ptr<NtxStore>* out);
+  // Write a new file made of `pages` (page 0 the header) over `path`, alone, then open it in `mode`.
+  static Status Create(const std::string& path, const std::vector<uint8_t>& pages, NtxOpenMode mode,
+                       std::unique_ptr<NtxStore>* out);
+
+  NtxStore(const NtxStore&) = delete;
+  NtxStore& operator=(const NtxStore&) = delete;
+  ~NtxStore();
+
+  const std::string& path() const { return path_; }
+  const NtxHeader& header() const { return header_; }
+  NtxHeader& mutable_header() { return header_; }
+  NtxOpenMode mode() const { return mode_; }
+  uint64_t file_size() const { return file_size_; }
+  // Raised every time the cached pages are dropped; positions computed under an older value are stale.
+  uint64_t generation() const { return generation_; }
+
+  // Start a read: check the header version, dropping the cache when it moved; with `lock`, under the
+  // shared index lock from the start, else the lock is taken only when a page must come from the file.
+  Status BeginRead(bool lock);
+  // End a read, releasing the index lock if a page read took it.
+  void EndRead();
+  // True when a page read found the version moved since BeginRead: the read must run again.
+  bool restart() const { return restart_; }
+
+  // Start a write: take the index lock exclusively and bring the header up to date.
+  Status BeginWrite();
+  // Write the changed pages and the header with its version raised, then release the lock.
+  Status EndWrite();
+  // Drop every change made since BeginWrite and release the lock.
+  void AbortWrite();
+
+  // The page at `offset`, from the cache or read and checked; valid until the next Begin call.
+  Status Page(uint32_t offset, uint8_t** bytes);
+  // Note that the page at `offset` (already fetched) changed in this write.
+  void MarkDirty(uint32_t offset);
+  // A page for new content: the first free page, or a new one at the end of the file.
+  Status Allocate(uint32_t* offset, uint8_t** bytes);
+  // Put the page at `offset` at the head of the free chain.
+  Status Free(uint32_t offset);
+
+ private:
+  struct CachedPage {
+    uint64_t generation = 0;
+    bool dirty = false;
+    std::unique_ptr<uint8_t[]> bytes;
+  };
+
+  NtxStore(std::string path, int fd, NtxOpenMode mode) : path_(std::move(path)), fd_(fd), mode_(mode) {}
+  Status ReadHeader();
+  Status Refresh();
+  Status LockIndex(bool exclusive);
+  void UnlockIndex();
+  void DropCache();
+  CachedPage& Slot(uint32_t offset);
+
+  std::string path_;
+  int fd_;
+  NtxOpenMode mode_;
+  NtxHeader header_;
+  uint64_t file_size_ = 0;
+  uint64_t generation_ = 1;
+  bool locked_ = false;
+  bool restart_ = false;
+  size_t cached_pages_ = 0;
+  std::vector<CachedPage> cache_;
+  std::vector<uint32_t> dirty_;
+};
+
+}  // namespace xbase
+
+#endif  // PALUNDA_XBASE_NTX_STORE_H_
