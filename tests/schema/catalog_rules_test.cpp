@@ -4,45 +4,16 @@
 #include <memory>
 #include <set>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "schema/blank_record.h"
 #include "schema/catalog.h"
 #include "xbase/expression.h"
-#include "xbase/record_context.h"
 #include "schema_test_helpers.h"
 
 namespace {
 
 using schema_test::Upper;
-
-// A blank record of a catalog table, as an index key expression sees it.
-class BlankRecord : public xbase::RecordContext {
- public:
-  explicit BlankRecord(const schema::TableDef& table) : table_(table) {}
-
-  int FieldIndex(std::string_view name) const override {
-    const schema::FieldDef* field = schema::FindField(table_, name);
-    return field == nullptr ? -1 : static_cast<int>(field - table_.fields.data());
-  }
-
-  xbase::Value FieldValue(int index) const override {
-    const schema::FieldDef& field = table_.fields[index];
-    switch (field.type) {
-      case 'N':
-        return xbase::Value::Num(0, field.width, field.decimals);
-      case 'D':
-        return xbase::Value::FromDate(xbase::Date());
-      case 'L':
-        return xbase::Value::Logical(false);
-      default:
-        return xbase::Value::Text(std::string(field.width, ' '));
-    }
-  }
-
- private:
-  const schema::TableDef& table_;
-};
 
 TEST(CatalogRules, FieldsHaveValidTypesWidthsAndUniqueNames) {
   for (const schema::TableDef* table : schema::AllTables()) {
@@ -95,7 +66,7 @@ TEST(CatalogRules, TableAndIndexFileNamesAreUniqueInTheFolder) {
 
 TEST(CatalogRules, KeyExpressionsCompileOnTheirTableAndFitAnIndexPage) {
   for (const schema::TableDef* table : schema::AllTables()) {
-    BlankRecord record(*table);
+    schema::BlankRecord record(*table);
     for (const schema::IndexDef& index : table->indexes) {
       SCOPED_TRACE(std::string(table->name) + " " + index.file + ": " + index.key);
       std::unique_ptr<xbase::Expression> key;
@@ -119,6 +90,31 @@ TEST(CatalogRules, LookupIgnoresCase) {
   EXPECT_EQ(field->width, 14);
   EXPECT_EQ(schema::FindTable("NOSUCHTABLE"), nullptr);
   EXPECT_EQ(schema::FindField(*table, "NOSUCH"), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+std::string BlankKey(const char* table_name, const char* key_text) {
+  const schema::TableDef* table = schema::FindTable(table_name);
+  schema::BlankRecord record(*table);
+  std::unique_ptr<xbase::Expression> key;
+  EXPECT_TRUE(xbase::Expression::Compile(key_text, &record, &key).ok());
+  xbase::Value value;
+  EXPECT_TRUE(key->Evaluate(record, &value).ok());
+  return value.is_text() ? value.text() : std::string("not text");
+}
+
+TEST(CatalogRules, BlankRecordGivesKeysOfTheStoredWidths) {
+  EXPECT_EQ(BlankKey("SLSODR2", "nomor+kode"), std::string(30, ' '));
+  EXPECT_EQ(BlankKey("PIUTDBT", "dtos(tanggal)"), std::string(8, ' '));
+  EXPECT_EQ(BlankKey("TAGIH2", "nomor+code_id+relasi+nota"), std::string(44, ' '));
+  const schema::TableDef* mastgol = schema::FindTable("MASTGOL");
+  schema::BlankRecord record(*mastgol);
+  xbase::Value urutan = record.FieldValue(record.FieldIndex("urutan"));
+  ASSERT_TRUE(urutan.is_number());
+  EXPECT_EQ(record.FieldIndex("NOSUCH"), -1);
 }
 
 }  // namespace
