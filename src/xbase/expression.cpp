@@ -439,19 +439,25 @@ class Evaluator {
     const double b = right.number();
     const int da = std::max(out.number_info().decimals, 0);
     const int db = std::max(right.number_info().decimals, 0);
+    double result = 0;
+    int decimals = std::max(da, db);
     switch (node.op) {
-      case Op::kAdd: SetNumber(out, a + b, std::max(da, db)); return true;
-      case Op::kSubtract: SetNumber(out, a - b, std::max(da, db)); return true;
-      case Op::kMultiply: SetNumber(out, a * b, da + db); return true;
+      case Op::kAdd: result = a + b; break;
+      case Op::kSubtract: result = a - b; break;
+      case Op::kMultiply:
+        result = a * b;
+        decimals = da + db;
+        break;
       case Op::kDivide:
-        if (b == 0.0) return Fail(node, "division by zero");
-        SetNumber(out, a / b, kSetDecimals);
-        return true;
       case Op::kModulo:
         if (b == 0.0) return Fail(node, "division by zero");
-        SetNumber(out, std::fmod(a, b), std::max(da, db));
-        return true;
-      case Op::kPower: SetNumber(out, std::pow(a, b), kSetDecimals); return true;
+        result = node.op == Op::kDivide ? a / b : std::fmod(a, b);
+        if (node.op == Op::kDivide) decimals = kSetDecimals;
+        break;
+      case Op::kPower:
+        result = std::pow(a, b);
+        decimals = kSetDecimals;
+        break;
       case Op::kContains: return TypeError(node, out, right);
       default: {
         const std::partial_ordering order = a <=> b;
@@ -461,6 +467,9 @@ class Evaluator {
         return Compare(node, out, strong);
       }
     }
+    if (!std::isfinite(result)) return Fail(node, std::string(OpName(node.op)) + " gives no finite number");
+    SetNumber(out, result, decimals);
+    return true;
   }
 
   const RecordContext* record_;

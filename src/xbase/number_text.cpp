@@ -25,7 +25,7 @@ double PowerOfTen(int exponent) {
 // the 15th significant digit of a half counts as that half, so that 1.005 (held as 1.00499999...)
 // rounds the way its decimal digits read.
 double RoundScaled(double value, int decimals) {
-  const double scaled = value * PowerOfTen(decimals);
+  const double scaled = decimals >= 0 ? value * PowerOfTen(decimals) : value / PowerOfTen(-decimals);
   const double magnitude = std::fabs(scaled);
   const double whole = std::floor(magnitude);
   const double fraction = magnitude - whole;
@@ -58,7 +58,8 @@ std::string FixedText(double mantissa, int decimals) {
 
 double Round(double value, int decimals) {
   if (value == 0.0 || !std::isfinite(value)) return value;
-  const double result = RoundScaled(value, decimals) / PowerOfTen(decimals);
+  const double scaled = RoundScaled(value, decimals);
+  const double result = decimals >= 0 ? scaled / PowerOfTen(decimals) : scaled * PowerOfTen(-decimals);
   return result == 0.0 ? 0.0 : result;  // no negative zero
 }
 

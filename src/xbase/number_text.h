@@ -9,7 +9,8 @@
 
 namespace xbase {
 
-// ROUND(value, decimals): half away from zero on the decimal digits the value shows.
+// ROUND(value, decimals): half away from zero on the decimal digits the value shows; negative
+// decimals round to tens, hundreds and so on.
 double Round(double value, int decimals);
 
 // STR(value, width, decimals): right-aligned in `width`, asterisks when it does not fit.

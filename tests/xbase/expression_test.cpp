@@ -162,6 +162,7 @@ TEST(ExpressionTest, CallsFunctionsWithoutRegardToCase) {
   EXPECT_EQ(Eval("chr(65) + str(asc('a'), 3)"), "A 97");
   EXPECT_EQ(Eval("str(3.14159, 8, 2) + strzero(42, 5) + str(val('12.5') * 2, 6, 1)"), "    3.1400042  25.0");
   EXPECT_EQ(Eval("round(2.675, 2)"), "         2.68");
+  EXPECT_EQ(Eval("round(1250, -2) + round(-1249, -2)"), "       100");
   EXPECT_EQ(Eval("int(-7.9) + abs(-3)"), "        -4");
   EXPECT_EQ(Eval("max(3, 7) + min(3, 7)"), "        10");
   EXPECT_EQ(Eval("dtoc(max(ctod('01-01-2024'), ctod('02-01-2024')))"), "02-01-2024");
@@ -202,6 +203,8 @@ TEST(ExpressionTest, ReportsTypeErrorsWhenEvaluated) {
   EXPECT_EQ(Eval("kode + qty", record), "ERROR: evaluation error at position 6: + cannot take types C and N");
   EXPECT_EQ(Eval("dtos(kode)", record), "ERROR: evaluation error at position 1: DTOS: argument 1 must be a date");
   EXPECT_EQ(Eval("qty / 0", record), "ERROR: evaluation error at position 5: division by zero");
+  EXPECT_EQ(Eval("qty % 0", record), "ERROR: evaluation error at position 5: division by zero");
+  EXPECT_EQ(Eval("(-qty) ^ 0.5", record), "ERROR: evaluation error at position 8: ** gives no finite number");
   EXPECT_EQ(Eval("-kode", record), "ERROR: evaluation error at position 1: unary - cannot take type C");
   EXPECT_EQ(Eval("qty .and. .t.", record), "ERROR: evaluation error at position 1: expected a logical value, found type N");
   EXPECT_EQ(Eval("max(qty, kode)", record),
