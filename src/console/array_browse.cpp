@@ -11,12 +11,6 @@ namespace console {
 namespace {
 
 constexpr size_t kMaxColumns = 17;
-constexpr uint8_t kHeadSeparator = 0xC4;
-
-std::string Fit(std::string text, int width) {
-  text.resize(static_cast<size_t>(std::max(width, 0)), ' ');
-  return text;
-}
 
 std::string CellText(const ValueTable& rows, int row, int column, const std::string& picture) {
   if (row < 0 || row >= static_cast<int>(rows.size())) return {};
@@ -29,65 +23,18 @@ std::string CellText(const ValueTable& rows, int row, int column, const std::str
 
 ArrayBrowse::ArrayBrowse(ValueTable* rows, std::vector<std::string> heads, std::vector<std::string> pictures,
                          Window window, std::string colour, int frozen, int* row)
-    : rows_(rows), window_(window), colour_(std::move(colour)), frozen_(frozen), row_(row) {
+    : rows_(rows), window_(window), colour_(std::move(colour)), row_(row) {
   heads.resize(std::min(heads.size(), kMaxColumns));
+  pictures.resize(heads.size());
+  std::vector<ColumnView::Column> columns;
   for (size_t i = 0; i < heads.size(); ++i) {
-    Column column;
-    column.head = heads[i];
-    column.picture = i < pictures.size() ? pictures[i] : std::string();
-    column.width = static_cast<int>(std::max(column.head.size(), CellText(*rows_, 0, static_cast<int>(i), column.picture).size()));
-    columns_.push_back(std::move(column));
+    const size_t width = std::max(heads[i].size(), CellText(*rows_, 0, static_cast<int>(i), pictures[i]).size());
+    columns.push_back({heads[i], static_cast<int>(width), false});
   }
-  frozen_ = std::clamp(frozen_, 0, static_cast<int>(columns_.size()));
-  left_ = frozen_;
+  view_ = ColumnView(std::move(columns), frozen, window.left, window.right);
+  pictures_ = std::move(pictures);
+  read_only_.assign(heads.size(), false);
   *row_ = std::clamp(*row_, 1, std::max(1, static_cast<int>(rows_->size())));
-}
-
-std::vector<std::pair<int, int>> ArrayBrowse::Layout() const {
-  std::vector<std::pair<int, int>> shown;
-  int x = window_.left;
-  auto place = [&](int i) {
-    if (columns_[i].hidden || x > window_.right) return;
-    if (x + columns_[i].width - 1 > window_.right && !shown.empty()) {
-      x = window_.right + 1;
-      return;
-    }
-    shown.emplace_back(i, x);
-    x += columns_[i].width + 1;
-  };
-  for (int i = 0; i < frozen_; ++i) place(i);
-  for (int i = left_; i < static_cast<int>(columns_.size()); ++i) place(i);
-  return shown;
-}
-
-int ArrayBrowse::ScreenColumn(int column) const {
-  for (const auto& [index, x] : Layout()) {
-    if (index == column - 1) return x;
-  }
-  return -1;
-}
-
-void ArrayBrowse::KeepCurrentVisible() {
-  const int n = static_cast<int>(columns_.size());
-  if (n == 0) return;
-  int step = 1;
-  for (int tries = 0; columns_[column_].hidden && tries < 2 * n; ++tries) {
-    if (column_ + step >= n || column_ + step < 0) step = -step;
-    column_ += step;
-  }
-  if (column_ < frozen_) return;
-  if (column_ < left_) left_ = column_;
-  while (left_ < column_ && ScreenColumn(column_ + 1) < 0) ++left_;
-}
-
-void ArrayBrowse::set_column(int column) {
-  column_ = std::clamp(column - 1, 0, std::max(0, static_cast<int>(columns_.size()) - 1));
-  KeepCurrentVisible();
-}
-
-void ArrayBrowse::set_hidden(int column, bool hidden) {
-  columns_[column - 1].hidden = hidden;
-  KeepCurrentVisible();
 }
 
 int ArrayBrowse::Skip(int n) {
@@ -97,34 +44,7 @@ int ArrayBrowse::Skip(int n) {
   return *row_ - before;
 }
 
-void ArrayBrowse::PanLeft() {
-  int next = left_ - 1;
-  while (next >= frozen_ && columns_[next].hidden) --next;
-  if (next < frozen_) return;
-  left_ = next;
-  const auto shown = Layout();
-  if (column_ >= frozen_ && ScreenColumn(column_ + 1) < 0) column_ = shown.back().first;
-}
-
-void ArrayBrowse::PanRight() {
-  const auto shown = Layout();
-  if (shown.empty() || shown.back().first >= static_cast<int>(columns_.size()) - 1) return;
-  ++left_;
-  if (column_ >= frozen_ && column_ < left_) column_ = left_;
-  KeepCurrentVisible();
-}
-
 bool ArrayBrowse::Navigate(int key) {
-  const int n = static_cast<int>(columns_.size());
-  auto step_column = [&](int step) {
-    for (int c = column_ + step; c >= 0 && c < n; c += step) {
-      if (!columns_[c].hidden) {
-        column_ = c;
-        break;
-      }
-    }
-    KeepCurrentVisible();
-  };
   switch (key) {
     case key::kUp: Skip(-1); break;
     case key::kDown: Skip(1); break;
@@ -132,25 +52,7 @@ bool ArrayBrowse::Navigate(int key) {
     case key::kPgDn: Skip(page()); first_row_ += page(); break;
     case key::kCtrlPgUp: GoTop(); break;
     case key::kCtrlPgDn: GoBottom(); break;
-    case key::kLeft: step_column(-1); break;
-    case key::kRight: step_column(1); break;
-    case key::kHome: case key::kEnd: {
-      const auto shown = Layout();
-      if (!shown.empty()) column_ = key == key::kHome ? shown.front().first : shown.back().first;
-      break;
-    }
-    case key::kCtrlLeft: case key::kTab: PanLeft(); break;
-    case key::kCtrlRight: case key::kShiftTab: PanRight(); break;
-    case key::kCtrlHome:
-      left_ = frozen_;
-      column_ = 0;
-      KeepCurrentVisible();
-      break;
-    case key::kCtrlEnd:
-      column_ = n - 1;
-      KeepCurrentVisible();
-      break;
-    default: return false;
+    default: return view_.Navigate(key);
   }
   return true;
 }
@@ -160,11 +62,8 @@ Attr ArrayBrowse::RowAttr(int row_index) const { return colours_.slot(row_slot_ 
 void ArrayBrowse::DrawCell(Console& con, int row_index, int column, bool highlight) {
   const int line = window_.top + 2 + (row_index - first_row_);
   if (line < window_.top + 2 || line > window_.bottom) return;
-  const int x = ScreenColumn(column + 1);
-  if (x < 0) return;
-  const int width = std::min(columns_[column].width, window_.right - x + 1);
-  const std::string text = CellText(*rows_, row_index, column, columns_[column].picture);
-  con.Say(line, x, Fit(text, width), highlight ? colours_.enhanced : RowAttr(row_index));
+  view_.DrawCell(con, line, column, CellText(*rows_, row_index, column, pictures_[column]),
+                 highlight ? colours_.enhanced : RowAttr(row_index));
 }
 
 void ArrayBrowse::Stabilize(Console& con) {
@@ -174,11 +73,8 @@ void ArrayBrowse::Stabilize(Console& con) {
   if (index >= first_row_ + page()) first_row_ = index - page() + 1;
   first_row_ = std::max(0, first_row_);
   con.Clear(window_.top, window_.left, window_.bottom, window_.right, colours_.standard);
-  const auto shown = Layout();
-  for (const auto& [i, x] : shown) {
-    con.Say(window_.top, x, Fit(columns_[i].head, std::min(columns_[i].width, window_.right - x + 1)), colours_.standard);
-  }
-  con.Fill(window_.top + 1, window_.left, window_.top + 1, window_.right, kHeadSeparator, colours_.standard);
+  view_.DrawHeads(con, window_.top, colours_.standard);
+  const auto shown = view_.Layout();
   for (int r = 0; r < page(); ++r) {
     const int row_index = first_row_ + r;
     if (row_index >= static_cast<int>(rows_->size())) break;
@@ -189,12 +85,13 @@ void ArrayBrowse::Stabilize(Console& con) {
 
 bool ArrayBrowse::EditCell(Console& con, const std::function<bool(const xbase::Value&)>& valid) {
   const int index = *row_ - 1;
-  if (columns_[column_].read_only || index < 0 || index >= static_cast<int>(rows_->size())) return false;
+  const int column = view_.current();
+  if (read_only_[column] || index < 0 || index >= static_cast<int>(rows_->size())) return false;
   ValueRow& values = (*rows_)[static_cast<size_t>(index)];
-  if (column_ >= static_cast<int>(values.size())) return false;
-  xbase::Value& cell = values[static_cast<size_t>(column_)];
+  if (column >= static_cast<int>(values.size())) return false;
+  xbase::Value& cell = values[static_cast<size_t>(column)];
   const int line = window_.top + 2 + (index - first_row_);
-  const int x = ScreenColumn(column_ + 1);
+  const int x = view_.ScreenColumn(column);
   if (x < 0) return false;
 
   std::string text;
@@ -219,7 +116,7 @@ bool ArrayBrowse::EditCell(Console& con, const std::function<bool(const xbase::V
     }
   };
   GetList gets;
-  GetField& field = gets.Add(line, x, target, columns_[column_].picture);
+  GetField& field = gets.Add(line, x, target, pictures_[column]);
   if (valid) field.valid = [&] { return valid(as_value()); };
   const ColourSet before = con.colours();
   ColourSet inside = before;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "console/column_view.h"
 #include "console/console.h"
 #include "console/key_help.h"
 #include "xbase/value.h"
@@ -15,11 +16,6 @@ namespace console {
 
 using ValueRow = std::vector<xbase::Value>;
 using ValueTable = std::vector<ValueRow>;
-
-// The window of a browse, inclusive.
-struct Window {
-  int top = 0, left = 0, bottom = 0, right = 0;
-};
 
 class ArrayBrowse {
  public:
@@ -35,33 +31,31 @@ class ArrayBrowse {
   // Draw heads, separator and the visible rows (the current cell is not highlighted).
   void Stabilize(Console& con);
   // Draw the current cell in the highlight colour, or back in its own colour.
-  void Hilite(Console& con) { DrawCell(con, *row_ - 1, column_, true); }
-  void DeHilite(Console& con) { DrawCell(con, *row_ - 1, column_, false); }
+  void Hilite(Console& con) { DrawCell(con, *row_ - 1, view_.current(), true); }
+  void DeHilite(Console& con) { DrawCell(con, *row_ - 1, view_.current(), false); }
 
   // Move the row index by n within the rows; returns how far it moved.
   int Skip(int n);
   void GoTop() { *row_ = 1; }
   void GoBottom() { *row_ = std::max(1, static_cast<int>(rows_->size())); }
   // The current column (from 1, counting every column).
-  int column() const { return column_ + 1; }
-  void set_column(int column);
+  int column() const { return view_.current() + 1; }
+  void set_column(int column) { view_.set_current(column - 1); }
   // Hide a column (from 1) or show it again.
-  void set_hidden(int column, bool hidden);
-  bool hidden(int column) const { return columns_[column - 1].hidden; }
+  void set_hidden(int column, bool hidden) { view_.set_hidden(column - 1, hidden); }
+  bool hidden(int column) const { return view_.at(column - 1).hidden; }
   // Mark a column (from 1) as not editable.
-  void set_read_only(int column, bool read_only) { columns_[column - 1].read_only = read_only; }
-  bool read_only(int column) const { return columns_[column - 1].read_only; }
+  void set_read_only(int column, bool read_only) { read_only_[column - 1] = read_only; }
+  bool read_only(int column) const { return read_only_[column - 1]; }
   // The colour slot (0..4) of a row's cells; by default slot 0 for every row.
   void set_row_slot(std::function<int(int row)> slot) { row_slot_ = std::move(slot); }
   // The first scrolling column shown (from 1).
-  int left_column() const { return left_ + 1; }
+  int left_column() const { return view_.left() + 1; }
   // Rows shown at once.
   int page() const { return std::max(1, window_.bottom - window_.top - 1); }
 
   // The navigation keys: true when the key was one of them.
   bool Navigate(int key);
-  void PanLeft();
-  void PanRight();
 
   // Edit the current cell with a GET at its place (unless its column is read-only); true when
   // the cell took a new value. Keys already pushed to the console (a typed first character)
@@ -69,32 +63,20 @@ class ArrayBrowse {
   bool EditCell(Console& con, const std::function<bool(const xbase::Value&)>& valid = {});
 
   // The screen column where a column (from 1) starts, or -1 when it is not shown.
-  int ScreenColumn(int column) const;
+  int ScreenColumn(int column) const { return view_.ScreenColumn(column - 1); }
 
  private:
-  struct Column {
-    std::string head;
-    std::string picture;
-    int width = 0;
-    bool hidden = false;
-    bool read_only = false;
-  };
-
-  // The columns shown, in order, with their screen columns.
-  std::vector<std::pair<int, int>> Layout() const;
-  void KeepCurrentVisible();
   void DrawCell(Console& con, int row_index, int column, bool highlight);
   Attr RowAttr(int row_index) const;
 
   ValueTable* rows_;
-  std::vector<Column> columns_;
+  ColumnView view_;
+  std::vector<std::string> pictures_;
+  std::vector<bool> read_only_;
   Window window_;
   ColourSet colours_;
   std::string colour_;
-  int frozen_;
   int* row_;
-  int column_ = 0;  // current column, from 0
-  int left_ = 0;    // first scrolling column shown, from 0
   int first_row_ = 0;  // row shown on the first data line, from 0
   std::function<int(int)> row_slot_;
 };

@@ -1,0 +1,127 @@
+#include "console/column_view.h"
+
+#include <algorithm>
+
+#include "console/keys.h"
+
+namespace console {
+namespace {
+
+constexpr uint8_t kHeadSeparator = 0xC4;
+
+}  // namespace
+
+ColumnView::ColumnView(std::vector<Column> columns, int frozen, int window_left, int window_right)
+    : columns_(std::move(columns)),
+      frozen_(std::clamp(frozen, 0, static_cast<int>(columns_.size()))),
+      window_left_(window_left),
+      window_right_(window_right),
+      left_(frozen_) {}
+
+std::vector<std::pair<int, int>> ColumnView::Layout() const {
+  std::vector<std::pair<int, int>> shown;
+  int x = window_left_;
+  auto place = [&](int i) {
+    if (columns_[i].hidden || x > window_right_) return;
+    if (x + columns_[i].width - 1 > window_right_ && !shown.empty()) {
+      x = window_right_ + 1;
+      return;
+    }
+    shown.emplace_back(i, x);
+    x += columns_[i].width + 1;
+  };
+  for (int i = 0; i < frozen_; ++i) place(i);
+  for (int i = left_; i < size(); ++i) place(i);
+  return shown;
+}
+
+int ColumnView::ScreenColumn(int index) const {
+  for (const auto& [i, x] : Layout()) {
+    if (i == index) return x;
+  }
+  return -1;
+}
+
+void ColumnView::KeepCurrentVisible() {
+  if (columns_.empty()) return;
+  int step = 1;
+  for (int tries = 0; columns_[current_].hidden && tries < 2 * size(); ++tries) {
+    if (current_ + step >= size() || current_ + step < 0) step = -step;
+    current_ += step;
+  }
+  if (current_ < frozen_) return;
+  if (current_ < left_) left_ = current_;
+  while (left_ < current_ && ScreenColumn(current_) < 0) ++left_;
+}
+
+void ColumnView::set_current(int index) {
+  current_ = std::clamp(index, 0, std::max(0, size() - 1));
+  KeepCurrentVisible();
+}
+
+void ColumnView::set_hidden(int index, bool hidden) {
+  columns_[index].hidden = hidden;
+  KeepCurrentVisible();
+}
+
+void ColumnView::Step(int step) {
+  for (int c = current_ + step; c >= 0 && c < size(); c += step) {
+    if (!columns_[c].hidden) {
+      current_ = c;
+      break;
+    }
+  }
+  KeepCurrentVisible();
+}
+
+void ColumnView::PanLeft() {
+  int next = left_ - 1;
+  while (next >= frozen_ && columns_[next].hidden) --next;
+  if (next < frozen_) return;
+  left_ = next;
+  const auto shown = Layout();
+  if (current_ >= frozen_ && ScreenColumn(current_) < 0) current_ = shown.back().first;
+}
+
+void ColumnView::PanRight() {
+  const auto shown = Layout();
+  if (shown.empty() || shown.back().first >= size() - 1) return;
+  ++left_;
+  if (current_ >= frozen_ && current_ < left_) current_ = left_;
+  KeepCurrentVisible();
+}
+
+bool ColumnView::Navigate(int key) {
+  switch (key) {
+    case key::kLeft: Step(-1); break;
+    case key::kRight: Step(1); break;
+    case key::kHome: case key::kEnd: {
+      const auto shown = Layout();
+      if (!shown.empty()) current_ = key == key::kHome ? shown.front().first : shown.back().first;
+      break;
+    }
+    case key::kCtrlLeft: case key::kTab: PanLeft(); break;
+    case key::kCtrlRight: case key::kShiftTab: PanRight(); break;
+    case key::kCtrlHome:
+      left_ = frozen_;
+      set_current(0);
+      break;
+    case key::kCtrlEnd: set_current(size() - 1); break;
+    default: return false;
+  }
+  return true;
+}
+
+void ColumnView::DrawHeads(Console& con, int row, Attr attr) const {
+  for (const auto& [i, x] : Layout()) DrawCell(con, row, i, columns_[i].head, attr);
+  con.Fill(row + 1, window_left_, row + 1, window_right_, kHeadSeparator, attr);
+}
+
+void ColumnView::DrawCell(Console& con, int row, int index, std::string text, Attr attr) const {
+  const int x = ScreenColumn(index);
+  if (x < 0) return;
+  text.resize(static_cast<size_t>(std::min(columns_[index].width, window_right_ - x + 1)), ' ');
+  con.Say(row, x, text, attr);
+}
+
+}  // namespace console
