@@ -20,6 +20,10 @@ namespace {
 // Decimals of a quotient or a power, as SET DECIMALS 2 gives them.
 constexpr int kSetDecimals = 2;
 
+// Deepest nesting of parentheses, calls and operators taken, so that parsing and evaluation stay
+// well within the stack.
+constexpr int kMaxDepth = 256;
+
 enum class Op {
   kConstant, kField, kCall, kIif, kNegate, kNot, kAnd, kOr,
   kAdd, kSubtract, kMultiply, kDivide, kModulo, kPower,
@@ -55,6 +59,7 @@ const char* OpName(Op op) {
 struct ExpressionNode {
   Op op = Op::kConstant;
   size_t position = 0;
+  int depth = 1;  // levels of nodes from this one down
   int field = -1;
   const Builtin* builtin = nullptr;
   Value constant;
@@ -124,18 +129,31 @@ class Parser {
       s = Advance();
       NodePtr right;
       if (s.ok()) s = (this->*operand)(&right);
+      if (s.ok()) s = Adopt(*node, std::move(*out));
+      if (s.ok()) s = Adopt(*node, std::move(right));
       if (!s.ok()) break;
-      node->children.push_back(std::move(*out));
-      node->children.push_back(std::move(right));
       node->slots.resize(1);
       *out = std::move(node);
     }
     return s;
   }
 
+  // Makes `child` the next operand of `parent`, refusing a tree deeper than kMaxDepth.
+  static Status Adopt(ExpressionNode& parent, NodePtr child) {
+    parent.depth = std::max(parent.depth, child->depth + 1);
+    parent.children.push_back(std::move(child));
+    return parent.depth > kMaxDepth ? TooDeep(parent.position) : Status::OK();
+  }
+
+  static Status TooDeep(size_t position) { return SyntaxError(position, "expression nested too deeply"); }
+
+  // A whole expression, also inside parentheses and argument lists.
   Status ParseOr(NodePtr* out) {
     static constexpr std::pair<TokenKind, Op> kOps[] = {{TokenKind::kOr, Op::kOr}};
-    return ParseBinary(out, &Parser::ParseAnd, kOps);
+    if (++nesting_ > kMaxDepth) return TooDeep(token_.position);
+    Status s = ParseBinary(out, &Parser::ParseAnd, kOps);
+    --nesting_;
+    return s;
   }
 
   Status ParseAnd(NodePtr* out) {
@@ -175,9 +193,9 @@ class Parser {
   }
 
   Status ParseUnary(NodePtr* out) {
-    if (token_.kind == TokenKind::kPlus) {
+    while (token_.kind == TokenKind::kPlus) {
       Status s = Advance();
-      return s.ok() ? ParseUnary(out) : s;
+      if (!s.ok()) return s;
     }
     if (token_.kind != TokenKind::kMinus) return ParsePrimary(out);
     return ParsePrefix(Op::kNegate, &Parser::ParseUnary, out);
@@ -185,12 +203,14 @@ class Parser {
 
   // A prefix operator at the current token applied to what `operand` parses after it.
   Status ParsePrefix(Op op, Level operand, NodePtr* out) {
+    if (++nesting_ > kMaxDepth) return TooDeep(token_.position);
     NodePtr node = MakeNode(op, token_.position);
     Status s = Advance();
     NodePtr child;
     if (s.ok()) s = (this->*operand)(&child);
+    if (s.ok()) s = Adopt(*node, std::move(child));
     if (!s.ok()) return s;
-    node->children.push_back(std::move(child));
+    --nesting_;
     *out = std::move(node);
     return s;
   }
@@ -260,7 +280,7 @@ class Parser {
       while (s.ok()) {
         NodePtr arg;
         s = ParseOr(&arg);
-        if (s.ok()) node->children.push_back(std::move(arg));
+        if (s.ok()) s = Adopt(*node, std::move(arg));
         if (!s.ok() || token_.kind != TokenKind::kComma) break;
         s = Advance();
       }
@@ -293,6 +313,7 @@ class Parser {
   ExpressionLexer lexer_;
   const RecordContext* fields_;
   Token token_;
+  int nesting_ = 0;  // ParseOr and prefix operators under way
 };
 
 // Evaluates the tree into slots owned by the nodes; the first error stops it.

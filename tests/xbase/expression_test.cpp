@@ -198,6 +198,20 @@ TEST(ExpressionTest, ReportsSyntaxErrorsWithTheirPosition) {
   EXPECT_EQ(Eval("kode->", record), "ERROR: syntax error at position 7: expected a field name after \"->\"");
 }
 
+TEST(ExpressionTest, RefusesExpressionsNestedTooDeeplyInsteadOfOverflowingTheStack) {
+  const std::string parentheses = std::string(100000, '(') + "1" + std::string(100000, ')');
+  EXPECT_EQ(Eval(parentheses), "ERROR: syntax error at position 257: expression nested too deeply");
+  EXPECT_EQ(Eval(std::string(100000, '-') + "1"), "ERROR: syntax error at position 256: expression nested too deeply");
+  EXPECT_EQ(Eval(std::string(100000, '!') + ".T."), "ERROR: syntax error at position 256: expression nested too deeply");
+  std::string sum = "1";
+  for (int i = 0; i < 100000; ++i) sum += "+1";
+  EXPECT_EQ(Eval(sum), "ERROR: syntax error at position 512: expression nested too deeply");
+  EXPECT_EQ(Eval(std::string(100000, '+') + "1"), "         1");
+  std::string fine = "1";
+  for (int i = 0; i < 200; ++i) fine += "+1";
+  EXPECT_EQ(Eval("(" + fine + ")"), "       201");
+}
+
 TEST(ExpressionTest, ReportsTypeErrorsWhenEvaluated) {
   MemoryRecord record = {{"KODE", Value::Text("A")}, {"QTY", Value::Num(1, 6, 0)}};
   EXPECT_EQ(Eval("kode + qty", record), "ERROR: evaluation error at position 6: + cannot take types C and N");
