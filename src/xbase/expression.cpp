@@ -450,7 +450,7 @@ class Evaluator {
       case Op::kAdd: out.mutable_text() += right.text(); return true;
       case Op::kSubtract: SetText(out, ConcatMoveBlanks(out.text(), right.text())); return true;
       case Op::kExactEqual: out = Value::Logical(out.text() == right.text()); return true;
-      case Op::kContains: out = Value::Logical(right.text().find(out.text()) != std::string::npos); return true;
+      case Op::kContains: out = Value::Logical(At(out.text(), right.text()) > 0); return true;
       default: return Compare(node, out, CompareText(out.text(), right.text()));
     }
   }

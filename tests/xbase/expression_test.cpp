@@ -131,6 +131,7 @@ TEST(ExpressionTest, ComparesTextWithExactOffExceptDoubleEquals) {
   EXPECT_EQ(Eval("\"\xE0\" > \"z\""), ".T.");  // bytes compare unsigned
   EXPECT_EQ(Eval("\"jo\" $ 'Tajon'"), ".T.");
   EXPECT_EQ(Eval("[x] $ \"abc\""), ".F.");
+  EXPECT_EQ(Eval("\"\" $ \"abc\""), ".F.");
 }
 
 TEST(ExpressionTest, ComputesWithTextDatesAndNumbers) {
