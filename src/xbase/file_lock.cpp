@@ -1,0 +1,137 @@
+#include "xbase/file_lock.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace xbase {
+
+namespace {
+
+Status Errno(const std::string& path, const char* what) {
+  return Status::IOError(path, std::string(what) + ": " + std::strerror(errno));
+}
+
+// The whole-file open-mode lock is a BSD flock: it belongs to the open file description and is
+// independent of the byte-range locks, so shared holders can still lock records against each other.
+Status TakeOpenLock(int fd, const std::string& path, bool exclusive) {
+  while (flock(fd, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0) {
+    if (errno == EINTR) continue;
+    if (errno == EWOULDBLOCK) return Status::InUse(path, "in use");
+    return Errno(path, "lock");
+  }
+  return Status::OK();
+}
+
+}  // namespace
+
+Status LockedFile::Open(const std::string& path, OpenMode mode, std::unique_ptr<LockedFile>* file) {
+  const int flags = (mode == OpenMode::kReadOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC;
+  const int fd = ::open(path.c_str(), flags);
+  if (fd < 0) {
+    if (errno == ENOENT) return Status::NotFound(path, "no such file");
+    return Errno(path, "open");
+  }
+  std::unique_ptr<LockedFile> opened(new LockedFile(path, fd, mode));
+  Status s = TakeOpenLock(fd, path, mode == OpenMode::kExclusive);
+  if (!s.ok()) return s;
+  *file = std::move(opened);
+  return Status::OK();
+}
+
+Status LockedFile::Create(const std::string& path, std::unique_ptr<LockedFile>* file) {
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) return Errno(path, "create");
+  std::unique_ptr<LockedFile> created(new LockedFile(path, fd, OpenMode::kExclusive));
+  Status s = TakeOpenLock(fd, path, true);
+  if (!s.ok()) return s;
+  s = created->Truncate(0);
+  if (!s.ok()) return s;
+  *file = std::move(created);
+  return Status::OK();
+}
+
+LockedFile::~LockedFile() { ::close(fd_); }
+
+Status LockedFile::ReadSome(uint64_t offset, void* data, size_t size, size_t* got) const {
+  size_t done = 0;
+  while (done < size) {
+    const ssize_t n = ::pread(fd_, static_cast<char*>(data) + done, size - done, static_cast<off_t>(offset + done));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return Errno(path_, "read");
+    }
+    if (n == 0) break;
+    done += static_cast<size_t>(n);
+  }
+  *got = done;
+  return Status::OK();
+}
+
+Status LockedFile::ReadAt(uint64_t offset, void* data, size_t size) const {
+  size_t got = 0;
+  Status s = ReadSome(offset, data, size, &got);
+  if (s.ok() && got != size) {
+    return Status::Corruption(path_, "file ends at " + std::to_string(offset + got) + ", before " +
+                                         std::to_string(offset + size));
+  }
+  return s;
+}
+
+Status LockedFile::WriteAt(uint64_t offset, const void* data, size_t size) {
+  size_t done = 0;
+  while (done < size) {
+    const ssize_t n =
+        ::pwrite(fd_, static_cast<const char*>(data) + done, size - done, static_cast<off_t>(offset + done));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return Errno(path_, "write");
+    }
+    done += static_cast<size_t>(n);
+  }
+  return Status::OK();
+}
+
+Status LockedFile::Size(uint64_t* size) const {
+  struct stat st;
+  if (::fstat(fd_, &st) != 0) return Errno(path_, "stat");
+  *size = static_cast<uint64_t>(st.st_size);
+  return Status::OK();
+}
+
+Status LockedFile::Truncate(uint64_t size) {
+  if (::ftruncate(fd_, static_cast<off_t>(size)) != 0) return Errno(path_, "truncate");
+  return Status::OK();
+}
+
+Status LockedFile::Lock(uint64_t start, uint64_t length, bool exclusive, LockWait wait) {
+  struct flock fl;
+  std::memset(&fl, 0, sizeof fl);
+  fl.l_type = static_cast<short>(exclusive ? F_WRLCK : F_RDLCK);
+  fl.l_whence = SEEK_SET;
+  fl.l_start = static_cast<off_t>(start);
+  fl.l_len = static_cast<off_t>(length);
+  const int command = wait == LockWait::kWait ? F_OFD_SETLKW : F_OFD_SETLK;
+  while (::fcntl(fd_, command, &fl) != 0) {
+    if (errno == EINTR) continue;
+    if (errno == EAGAIN || errno == EACCES) return Status::Locked(path_, "locked by another user");
+    return Errno(path_, "lock");
+  }
+  return Status::OK();
+}
+
+void LockedFile::Unlock(uint64_t start, uint64_t length) {
+  struct flock fl;
+  std::memset(&fl, 0, sizeof fl);
+  fl.l_type = F_UNLCK;
+  fl.l_whence = SEEK_SET;
+  fl.l_start = static_cast<off_t>(start);
+  fl.l_len = static_cast<off_t>(length);
+  ::fcntl(fd_, F_OFD_SETLK, &fl);
+}
+
+}  // namespace xbase

@@ -1,0 +1,66 @@
+// LockedFile: an open data file holding its open-mode lock, with positioned reads and writes
+// and the byte-range locks that processes sharing the file take on it.
+#ifndef PALUNDA_XBASE_FILE_LOCK_H_
+#define PALUNDA_XBASE_FILE_LOCK_H_
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "xbase/status.h"
+
+namespace xbase {
+
+// How a table, memo or index file is opened.
+enum class OpenMode { kShared, kExclusive, kReadOnly };
+
+// Whether a byte-range lock waits for a conflicting holder or gives up at once.
+enum class LockWait { kTry, kWait };
+
+// Base offset of the lock bytes far beyond the end of every file.
+inline constexpr uint64_t kLockBase = 1000000000;
+
+class LockedFile {
+ public:
+  // Opens an existing file and takes its whole-file lock without waiting (shared for kShared and
+  // kReadOnly, exclusive for kExclusive); InUse when another handle holds it the other way.
+  static Status Open(const std::string& path, OpenMode mode, std::unique_ptr<LockedFile>* file);
+  // Creates (or empties) a file and opens it exclusively; InUse when another handle has it open.
+  static Status Create(const std::string& path, std::unique_ptr<LockedFile>* file);
+
+  LockedFile(const LockedFile&) = delete;
+  LockedFile& operator=(const LockedFile&) = delete;
+  ~LockedFile();
+
+  const std::string& path() const { return path_; }
+  OpenMode mode() const { return mode_; }
+  bool writable() const { return mode_ != OpenMode::kReadOnly; }
+
+  // Reads exactly `size` bytes at `offset`; Corruption when the file ends before.
+  Status ReadAt(uint64_t offset, void* data, size_t size) const;
+  // Reads up to `size` bytes at `offset`; `*got` tells how many there were.
+  Status ReadSome(uint64_t offset, void* data, size_t size, size_t* got) const;
+  // Writes all `size` bytes at `offset`.
+  Status WriteAt(uint64_t offset, const void* data, size_t size);
+  // The current size of the file.
+  Status Size(uint64_t* size) const;
+  // Cuts or extends the file to `size` bytes.
+  Status Truncate(uint64_t size);
+
+  // Takes a byte-range lock owned by this handle (its open file description).
+  Status Lock(uint64_t start, uint64_t length, bool exclusive, LockWait wait);
+  // Releases a byte-range lock of this handle.
+  void Unlock(uint64_t start, uint64_t length);
+
+ private:
+  LockedFile(std::string path, int fd, OpenMode mode) : path_(std::move(path)), fd_(fd), mode_(mode) {}
+
+  std::string path_;
+  int fd_;
+  OpenMode mode_;
+};
+
+}  // namespace xbase
+
+#endif  // PALUNDA_XBASE_FILE_LOCK_H_

@@ -1,0 +1,147 @@
+// dbtool subcommands over tables: dump, bump and append.
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dbtool_command.h"
+#include "xbase/dbf_table.h"
+#include "xbase/number_text.h"
+#include "xbase/search_path.h"
+
+namespace {
+
+using xbase::DbfTable;
+using xbase::FieldHandle;
+using xbase::Status;
+
+int Fail(const Status& s) {
+  std::fprintf(stderr, "dbtool: %s\n", s.ToString().c_str());
+  return 1;
+}
+
+// Arguments after the subcommand: positional ones, and the index files named by --index options.
+struct ToolArgs {
+  std::vector<std::string> positional;
+  std::vector<std::string> indexes;
+};
+
+bool ParseArgs(const std::vector<std::string>& args, size_t wanted, ToolArgs* out) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--index" && i + 1 < args.size()) {
+      out->indexes.push_back(args[++i]);
+    } else {
+      out->positional.push_back(args[i]);
+    }
+  }
+  return out->positional.size() == wanted;
+}
+
+Status OpenTable(const ToolArgs& args, xbase::OpenMode mode, std::unique_ptr<DbfTable>* table) {
+  if (!args.indexes.empty()) return Status::InvalidArgument("--index", "index files are not supported yet");
+  std::string path;
+  Status s = xbase::SearchPath().Find(args.positional[0], "dbf", &path);
+  return s.ok() ? DbfTable::Open(path, mode, table) : s;
+}
+
+// One field as the .records.txt files show it.
+Status FieldText(const DbfTable& table, const FieldHandle& field, std::string* out) {
+  switch (field.type) {
+    case 'C': *out += table.Bytes(field); return Status::OK();
+    case 'N': *out += xbase::Str(table.Number(field), field.length, field.decimals); return Status::OK();
+    case 'D': {
+      const xbase::Date date = table.DateOf(field);
+      if (date.empty()) {
+        *out += "  -  -    ";
+      } else {
+        char text[16];
+        std::snprintf(text, sizeof text, "%02d-%02d-%04d", date.day(), date.month(), date.year());
+        *out += text;
+      }
+      return Status::OK();
+    }
+    case 'L': *out += table.Logical(field) ? ".T." : ".F."; return Status::OK();
+    default: {
+      std::string memo;
+      Status s = table.Memo(field, &memo);
+      if (!s.ok()) return s;
+      std::string shown;
+      for (size_t i = 0; i < memo.size() && shown.size() < 20; ++i) shown += memo[i] == '\n' ? std::string("\\n") : std::string(1, memo[i]);
+      *out += std::to_string(memo.size()) + ":" + shown.substr(0, 20);
+      return Status::OK();
+    }
+  }
+}
+
+int Dump(const std::vector<std::string>& raw) {
+  ToolArgs args;
+  if (!ParseArgs(raw, 1, &args)) return 2;
+  std::unique_ptr<DbfTable> table;
+  Status s = OpenTable(args, xbase::OpenMode::kReadOnly, &table);
+  if (!s.ok()) return Fail(s);
+  std::string line;
+  for (uint32_t recno = 1; recno <= table->record_count(); ++recno) {
+    s = table->GoTo(recno);
+    if (!s.ok()) return Fail(s);
+    line = std::to_string(recno) + (table->deleted() ? "*" : " ");
+    for (int i = 0; i < table->field_count(); ++i) {
+      line += '|';
+      s = FieldText(*table, table->Handle(i), &line);
+      if (!s.ok()) return Fail(s);
+    }
+    line += '\n';
+    std::fwrite(line.data(), 1, line.size(), stdout);
+  }
+  return 0;
+}
+
+int Bump(const std::vector<std::string>& raw) {
+  ToolArgs args;
+  if (!ParseArgs(raw, 4, &args)) return 2;
+  std::unique_ptr<DbfTable> table;
+  Status s = OpenTable(args, xbase::OpenMode::kShared, &table);
+  if (!s.ok()) return Fail(s);
+  const FieldHandle field = table->Handle(args.positional[1]);
+  if (!field.valid() || field.type != 'N') return Fail(Status::InvalidArgument(args.positional[1], "no such numeric field"));
+  const uint32_t recno = static_cast<uint32_t>(std::strtoul(args.positional[2].c_str(), nullptr, 10));
+  const long count = std::strtol(args.positional[3].c_str(), nullptr, 10);
+  s = table->GoTo(recno);
+  for (long i = 0; s.ok() && i < count; ++i) {
+    s = table->LockRecord(recno, xbase::LockWait::kWait);
+    if (s.ok()) s = table->PutNumber(field, table->Number(field) + 1);
+    if (s.ok()) s = table->UnlockRecord(recno);
+  }
+  if (s.ok()) s = table->Close();
+  return s.ok() ? 0 : Fail(s);
+}
+
+int Append(const std::vector<std::string>& raw) {
+  ToolArgs args;
+  if (!ParseArgs(raw, 2, &args)) return 2;
+  std::unique_ptr<DbfTable> table;
+  Status s = OpenTable(args, xbase::OpenMode::kShared, &table);
+  if (!s.ok()) return Fail(s);
+  FieldHandle text;
+  for (int i = 0; i < table->field_count() && !text.valid(); ++i) {
+    if (table->fields()[static_cast<size_t>(i)].type == 'C') text = table->Handle(i);
+  }
+  if (!text.valid()) return Fail(Status::InvalidArgument(table->path(), "no character field"));
+  const long count = std::strtol(args.positional[1].c_str(), nullptr, 10);
+  const std::string prefix = "P" + std::to_string(::getpid()) + "-";
+  for (long i = 1; s.ok() && i <= count; ++i) {
+    s = table->AppendBlank();
+    if (s.ok()) s = table->PutText(text, prefix + std::to_string(i));
+    if (s.ok()) s = table->UnlockRecord(table->recno());
+  }
+  if (s.ok()) s = table->Close();
+  return s.ok() ? 0 : Fail(s);
+}
+
+const dbtool::Registrar kDump("dump", "TABLE", &Dump);
+const dbtool::Registrar kBump("bump", "TABLE FIELD RECNO COUNT", &Bump);
+const dbtool::Registrar kAppend("append", "TABLE COUNT", &Append);
+
+}  // namespace

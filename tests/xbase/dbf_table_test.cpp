@@ -1,0 +1,261 @@
+#include "xbase/dbf_table.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "table_helpers.h"
+#include "xbase/dbf_header.h"
+
+namespace xbase {
+namespace {
+
+using xbase_test::CopyFixture;
+using xbase_test::Fixture;
+using xbase_test::ReadFile;
+using xbase_test::RunDbtool;
+using xbase_test::TempDir;
+
+std::vector<DbfField> CustFields() {
+  return {{"kode", 'C', 10, 0}, {"nama", 'C', 40, 0}, {"saldo", 'N', 16, 2}, {"tgl", 'D', 8, 0},
+          {"aktif", 'L', 1, 0}, {"qty", 'N', 6, 0},   {"catatan", 'M', 10, 0}};
+}
+
+TEST(DbfTableTest, DumpOfEveryFixtureTableEqualsItsRecordsFile) {
+  for (const std::string name : {"CUST", "STOK"}) {
+    int status = -1;
+    const std::string dump = RunDbtool({"dump", Fixture(name + ".dbf")}, &status);
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(dump == ReadFile(Fixture(name + ".records.txt"))) << name;
+  }
+}
+
+TEST(DbfTableTest, ReadsFixtureFieldsAndMemos) {
+  std::unique_ptr<DbfTable> table;
+  ASSERT_TRUE(DbfTable::Open(Fixture("CUST.dbf"), OpenMode::kReadOnly, &table).ok());
+  EXPECT_EQ(table->record_count(), 600u);
+  EXPECT_EQ(table->header().version, kDbfWithFpt);
+  ASSERT_TRUE(table->GoTo(5).ok());
+  EXPECT_EQ(table->Bytes(table->Handle("kode")), "C00094    ");
+  EXPECT_DOUBLE_EQ(table->Number(table->Handle("SALDO")), -2858.13);
+  EXPECT_EQ(table->DateOf(table->Handle("Tgl")).Dtos(), "20230105");
+  EXPECT_TRUE(table->Logical(table->Handle("AKTIF")));
+  std::string memo;
+  ASSERT_TRUE(table->Memo(table->Handle("CATATAN"), &memo).ok());
+  EXPECT_EQ(memo, "Catatan nomor 5\nxxxxx");
+  Value qty;
+  ASSERT_TRUE(table->Get(table->Handle("QTY"), &qty).ok());
+  EXPECT_EQ(qty.number(), 4877);
+  EXPECT_EQ(qty.number_info().width, 6);
+  ASSERT_TRUE(table->GoTo(11).ok());
+  EXPECT_TRUE(table->deleted());
+  ASSERT_TRUE(table->GoTo(601).ok());
+  EXPECT_TRUE(table->at_end());
+  EXPECT_EQ(table->Bytes(table->Handle("KODE")), "          ");
+  EXPECT_EQ(table->FieldIndex("nothing"), -1);
+}
+
+// A table made with CUST's layout and filled with CUST's records, memos included, must have the
+// fixture's bytes: the header but for its update date, every record, the end byte and the memos.
+TEST(DbfTableTest, CreatedTableHasTheReferenceLayoutByteForByte) {
+  TempDir dir;
+  std::unique_ptr<DbfTable> source;
+  ASSERT_TRUE(DbfTable::Open(Fixture("CUST.dbf"), OpenMode::kReadOnly, &source).ok());
+  std::unique_ptr<DbfTable> made;
+  ASSERT_TRUE(DbfTable::Create(dir.File("Cust.dbf"), CustFields(), &made).ok());
+  for (uint32_t recno = 1; recno <= source->record_count(); ++recno) {
+    ASSERT_TRUE(source->GoTo(recno).ok());
+    ASSERT_TRUE(made->AppendBlank().ok());
+    for (int i = 0; i < source->field_count(); ++i) {
+      Value value;
+      ASSERT_TRUE(source->Get(source->Handle(i), &value).ok());
+      ASSERT_TRUE(made->Put(made->Handle(i), value).ok()) << recno << " " << i;
+    }
+    if (source->deleted()) {
+      ASSERT_TRUE(made->Delete().ok());
+    }
+  }
+  ASSERT_TRUE(made->Close().ok());
+  const std::string want = ReadFile(Fixture("CUST.dbf"));
+  const std::string got = ReadFile(dir.File("Cust.dbf"));
+  ASSERT_EQ(got.size(), want.size());
+  EXPECT_EQ(got.substr(0, 1), want.substr(0, 1));
+  EXPECT_TRUE(got.substr(4) == want.substr(4));
+  const std::string want_memo = ReadFile(Fixture("CUST.fpt"));
+  const std::string got_memo = ReadFile(dir.File("Cust.fpt"));
+  ASSERT_EQ(got_memo.size(), want_memo.size());
+  EXPECT_EQ(got_memo.substr(0, 8), want_memo.substr(0, 8));
+  EXPECT_TRUE(got_memo.substr(1024) == want_memo.substr(1024));
+}
+
+TEST(DbfTableTest, LongCharacterFieldsKeepTheirLengthInTwoBytes) {
+  TempDir dir;
+  std::unique_ptr<DbfTable> table;
+  ASSERT_TRUE(DbfTable::Create(dir.File("long.dbf"), {{"ISI", 'C', 300, 0}, {"N", 'N', 5, 0}}, &table).ok());
+  ASSERT_TRUE(table->AppendBlank().ok());
+  const std::string text(290, 'q');
+  ASSERT_TRUE(table->PutText(table->Handle("ISI"), text + "tail-is-cut-off").ok());
+  ASSERT_TRUE(table->Close().ok());
+  const std::string bytes = ReadFile(dir.File("long.dbf"));
+  EXPECT_EQ(static_cast<unsigned char>(bytes[32 + 16]), 300 % 256);
+  EXPECT_EQ(static_cast<unsigned char>(bytes[32 + 17]), 1);
+  ASSERT_TRUE(DbfTable::Open(dir.File("long.dbf"), OpenMode::kReadOnly, &table).ok());
+  EXPECT_EQ(table->fields()[0].length, 300);
+  EXPECT_EQ(table->header().record_length, 306);
+  EXPECT_EQ(table->Bytes(table->Handle("ISI")), text + "tail-is-cu");
+}
+
+TEST(DbfTableTest, AppendKeepsTheEndByteCountAndUpdateDate) {
+  TempDir dir;
+  const std::string path = CopyFixture(dir, "STOK.dbf");
+  std::unique_ptr<DbfTable> table;
+  ASSERT_TRUE(DbfTable::Open(path, OpenMode::kShared, &table).ok());
+  ASSERT_TRUE(table->AppendBlank().ok());
+  EXPECT_EQ(table->recno(), 18001u);
+  ASSERT_TRUE(table->PutText(table->Handle("GUDANG"), "ZZZ").ok());
+  ASSERT_TRUE(table->PutNumber(table->Handle("JUMLAH"), -12.345).ok());
+  EXPECT_TRUE(table->PutNumber(table->Handle("JUMLAH"), 1e12).IsInvalidArgument());
+  ASSERT_TRUE(table->Close().ok());
+  const std::string bytes = ReadFile(path);
+  EXPECT_EQ(bytes.size(), 130u + 18001u * 26u + 1u);
+  EXPECT_EQ(bytes.back(), 0x1A);
+  EXPECT_EQ(bytes.substr(bytes.size() - 27, 26), " ZZZ" + std::string(16, ' ') + "-12.35");
+  EXPECT_EQ(static_cast<unsigned char>(bytes[4]) | (static_cast<unsigned char>(bytes[5]) << 8), 18001);
+  uint8_t today[3];
+  EncodeUpdateDate(Today(), today);
+  EXPECT_EQ(bytes.substr(1, 3), std::string(reinterpret_cast<const char*>(today), 3));
+}
+
+TEST(DbfTableTest, ChangedMemoStaysWhenItFitsAndMovesWhenItGrows) {
+  TempDir dir;
+  CopyFixture(dir, "CUST.dbf");
+  CopyFixture(dir, "CUST.fpt", "cust.FPT");
+  std::unique_ptr<DbfTable> table;
+  ASSERT_TRUE(DbfTable::Open(dir.File("CUST.dbf"), OpenMode::kExclusive, &table).ok());
+  const FieldHandle memo = table->Handle("CATATAN");
+  ASSERT_TRUE(table->GoTo(5).ok());
+  ASSERT_TRUE(table->PutMemo(memo, "short").ok());
+  EXPECT_EQ(table->Bytes(memo), "        16");
+  ASSERT_TRUE(table->PutMemo(memo, std::string(100, 'm')).ok());
+  EXPECT_EQ(table->Bytes(memo), "       690");
+  ASSERT_TRUE(table->GoTo(1).ok());
+  ASSERT_TRUE(table->PutMemo(memo, "new memo").ok());
+  EXPECT_EQ(table->Bytes(memo), "       692");
+  ASSERT_TRUE(table->GoTo(10).ok());
+  ASSERT_TRUE(table->PutMemo(memo, "").ok());
+  EXPECT_EQ(table->Bytes(memo), "          ");
+  ASSERT_TRUE(table->Close().ok());
+  ASSERT_TRUE(DbfTable::Open(dir.File("CUST.dbf"), OpenMode::kReadOnly, &table).ok());
+  std::string text;
+  ASSERT_TRUE(table->GoTo(5).ok());
+  ASSERT_TRUE(table->Memo(memo, &text).ok());
+  EXPECT_EQ(text, std::string(100, 'm'));
+  ASSERT_TRUE(table->GoTo(1).ok());
+  ASSERT_TRUE(table->Memo(memo, &text).ok());
+  EXPECT_EQ(text, "new memo");
+  const std::string fpt = ReadFile(dir.File("cust.FPT"));
+  EXPECT_EQ(fpt.size(), 693u * 64u);
+  EXPECT_EQ(fpt.substr(0, 4), std::string("\0\0\x02\xb5", 4));
+}
+
+TEST(DbfTableTest, ReadsDbtMemos) {
+  TempDir dir;
+  std::string dbf = ReadFile(Fixture("STOK.dbf")).substr(0, 130);
+  // One memo field M after the fixture's fields: a table with a DBT memo file.
+  dbf[0] = static_cast<char>(kDbfWithDbt);
+  dbf[4] = 2;
+  dbf[5] = 0;
+  const std::string descriptor = std::string("M\0\0\0\0\0\0\0\0\0\0M\0\0\0\0\x0a", 17) + std::string(15, '\0');
+  dbf = dbf.substr(0, 128) + descriptor + "\r";
+  dbf[8] = static_cast<char>(161 & 0xFF);
+  dbf[10] = 26 + 10;
+  dbf += " 001" + std::string("A", 1) + std::string(9, ' ') + "        1.00" + "         1";
+  dbf += " 001" + std::string("B", 1) + std::string(9, ' ') + "        2.00" + std::string(10, ' ') + "\x1A";
+  std::string dbt(1024, '\0');
+  dbt[0] = 3;
+  dbt.replace(512, 24, std::string("first\r\nsecond line\x1A\x1A more", 24));
+  xbase_test::WriteFile(dir.File("m.dbf"), dbf);
+  xbase_test::WriteFile(dir.File("M.DBT"), dbt);
+  std::unique_ptr<DbfTable> table;
+  Status s = DbfTable::Open(dir.File("m.dbf"), OpenMode::kShared, &table);
+  ASSERT_TRUE(s.ok()) << s.ToString();
+  std::string text;
+  ASSERT_TRUE(table->Memo(table->Handle("M"), &text).ok());
+  EXPECT_EQ(text, "first\r\nsecond line");
+  ASSERT_TRUE(table->GoTo(2).ok());
+  ASSERT_TRUE(table->Memo(table->Handle("M"), &text).ok());
+  EXPECT_EQ(text, "");
+  ASSERT_TRUE(table->LockRecord(2, LockWait::kTry).ok());
+  EXPECT_TRUE(table->PutMemo(table->Handle("M"), "x").IsInvalidArgument());
+}
+
+TEST(DbfTableTest, DeleteRecallPackAndZap) {
+  TempDir dir;
+  CopyFixture(dir, "CUST.dbf");
+  CopyFixture(dir, "CUST.fpt");
+  std::unique_ptr<DbfTable> table;
+  ASSERT_TRUE(DbfTable::Open(dir.File("CUST.dbf"), OpenMode::kShared, &table).ok());
+  ASSERT_TRUE(table->GoTo(11).ok());
+  EXPECT_TRUE(table->Recall().IsLocked());
+  EXPECT_TRUE(table->Pack().IsInvalidArgument());
+  ASSERT_TRUE(table->LockRecord(11, LockWait::kTry).ok());
+  ASSERT_TRUE(table->Recall().ok());
+  ASSERT_TRUE(table->GoTo(12).ok());
+  ASSERT_TRUE(table->LockFile(LockWait::kTry).ok());
+  ASSERT_TRUE(table->Delete().ok());
+  ASSERT_TRUE(table->Close().ok());
+
+  ASSERT_TRUE(DbfTable::Open(dir.File("CUST.dbf"), OpenMode::kExclusive, &table).ok());
+  ASSERT_TRUE(table->Pack().ok());
+  // 54 records were deleted; 11 came back and 12 went.
+  EXPECT_EQ(table->record_count(), 546u);
+  ASSERT_TRUE(table->GoTo(11).ok());
+  EXPECT_EQ(table->Bytes(table->Handle("KODE")), "C00012    ");
+  ASSERT_TRUE(table->GoTo(12).ok());
+  EXPECT_EQ(table->Bytes(table->Handle("NAMA")).substr(0, 10), "Bintang 13");
+  ASSERT_TRUE(table->Close().ok());
+  EXPECT_EQ(ReadFile(dir.File("CUST.dbf")).size(), 258u + 546u * 92u + 1u);
+
+  ASSERT_TRUE(DbfTable::Open(dir.File("CUST.dbf"), OpenMode::kExclusive, &table).ok());
+  ASSERT_TRUE(table->Zap().ok());
+  EXPECT_TRUE(table->at_end());
+  ASSERT_TRUE(table->Close().ok());
+  EXPECT_EQ(ReadFile(dir.File("CUST.dbf")).size(), 259u);
+  EXPECT_EQ(ReadFile(dir.File("CUST.fpt")).size(), 1024u);
+}
+
+// Counts what observers hear, as an index kept current would.
+class RecordingObserver : public TableObserver {
+ public:
+  Status RecordWritten(uint32_t recno, std::string_view before, std::string_view after) override {
+    log += std::to_string(recno) + ":" + std::string(before.substr(0, 4)) + ">" + std::string(after.substr(0, 4)) + ";";
+    return Status::OK();
+  }
+  Status TableRewritten() override {
+    log += "rewritten;";
+    return Status::OK();
+  }
+  std::string log;
+};
+
+TEST(DbfTableTest, ObserversHearEachWrittenRecordOnce) {
+  TempDir dir;
+  std::unique_ptr<DbfTable> table;
+  ASSERT_TRUE(DbfTable::Create(dir.File("t.dbf"), {{"K", 'C', 3, 0}}, &table).ok());
+  RecordingObserver observer;
+  table->AddObserver(&observer);
+  ASSERT_TRUE(table->AppendBlank().ok());
+  ASSERT_TRUE(table->PutText(table->Handle("K"), "abc").ok());
+  ASSERT_TRUE(table->PutText(table->Handle("K"), "abd").ok());
+  ASSERT_TRUE(table->GoTo(1).ok());
+  ASSERT_TRUE(table->PutText(table->Handle("K"), "xyz").ok());
+  ASSERT_TRUE(table->Delete().ok());
+  ASSERT_TRUE(table->Flush().ok());
+  ASSERT_TRUE(table->Pack().ok());
+  EXPECT_EQ(observer.log, "1:> abd;1: abd>*xyz;rewritten;");
+}
+
+}  // namespace
+}  // namespace xbase

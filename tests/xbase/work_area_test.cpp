@@ -1,0 +1,128 @@
+#include "xbase/work_area.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "table_helpers.h"
+#include "xbase/session.h"
+
+namespace xbase {
+namespace {
+
+using xbase_test::CopyFixture;
+using xbase_test::TempDir;
+
+// Walks the area from the top and lists the record numbers it visits.
+std::vector<uint32_t> Walk(WorkArea* area) {
+  std::vector<uint32_t> seen;
+  EXPECT_TRUE(area->GoTop().ok());
+  while (!area->eof()) {
+    seen.push_back(area->recno());
+    EXPECT_TRUE(area->Skip().ok());
+  }
+  return seen;
+}
+
+TEST(WorkAreaTest, NavigationPassesOverDeletedRecordsUnlessShown) {
+  TempDir dir;
+  CopyFixture(dir, "CUST.dbf", "Cust.DBF");
+  CopyFixture(dir, "CUST.fpt", "cUST.fpt");
+  Session session(SearchPath({dir.path() + "/nowhere", dir.path()}));
+  WorkArea* cust = nullptr;
+  ASSERT_TRUE(session.Use("cust", "", OpenMode::kShared, &cust).ok());
+  EXPECT_EQ(session.Area("Cust"), cust);
+  EXPECT_EQ(cust->alias(), "CUST");
+  EXPECT_EQ(Walk(cust).size(), 600u - 54u);
+
+  ASSERT_TRUE(cust->GoTo(10).ok());
+  ASSERT_TRUE(cust->Skip().ok());
+  EXPECT_EQ(cust->recno(), 12u);
+  ASSERT_TRUE(cust->Skip(-1).ok());
+  EXPECT_EQ(cust->recno(), 10u);
+  ASSERT_TRUE(cust->GoBottom().ok());
+  EXPECT_EQ(cust->recno(), 600u);
+  ASSERT_TRUE(cust->Skip().ok());
+  EXPECT_TRUE(cust->eof());
+  EXPECT_EQ(cust->recno(), 601u);
+  ASSERT_TRUE(cust->Skip(-1).ok());
+  EXPECT_EQ(cust->recno(), 600u);
+  ASSERT_TRUE(cust->GoTop().ok());
+  ASSERT_TRUE(cust->Skip(-1).ok());
+  EXPECT_TRUE(cust->bof());
+  EXPECT_EQ(cust->recno(), 1u);
+  {
+    ShowDeleted show(&session);
+    EXPECT_EQ(Walk(cust).size(), 600u);
+  }
+  EXPECT_TRUE(session.deleted_hidden());
+  ASSERT_TRUE(cust->GoTo(11).ok());
+  EXPECT_TRUE(cust->deleted());
+  EXPECT_FALSE(cust->eof());
+}
+
+TEST(WorkAreaTest, EmptyAndAllDeletedTablesStandAtTheEnd) {
+  TempDir dir;
+  Session session(SearchPath({dir.path()}));
+  ASSERT_TRUE(session.CreateTable("Kosong", {{"A", 'C', 2, 0}}).ok());
+  EXPECT_EQ(xbase_test::ReadFile(dir.File("Kosong.dbf")).size(), 32u + 32u + 2u + 1u);
+  WorkArea* area = nullptr;
+  ASSERT_TRUE(session.Use("KOSONG", "k", OpenMode::kExclusive, &area).ok());
+  EXPECT_TRUE(area->eof());
+  EXPECT_TRUE(area->bof());
+  ASSERT_TRUE(area->Append().ok());
+  ASSERT_TRUE(area->Put("a", Value::Text("x")).ok());
+  ASSERT_TRUE(area->Delete().ok());
+  ASSERT_TRUE(area->GoTop().ok());
+  EXPECT_TRUE(area->eof() && area->bof());
+  ASSERT_TRUE(area->GoBottom().ok());
+  EXPECT_TRUE(area->eof() && area->bof());
+  EXPECT_TRUE(session.Use("kosong", "K", OpenMode::kShared, nullptr).IsInvalidArgument());
+  EXPECT_TRUE(session.Use("missing", "", OpenMode::kShared, nullptr).IsNotFound());
+  ASSERT_TRUE(session.Close("K").ok());
+  EXPECT_EQ(session.Area("k"), nullptr);
+}
+
+TEST(WorkAreaTest, SkippingPastTheKnownCountSeesAnotherHandlesAppend) {
+  TempDir dir;
+  CopyFixture(dir, "STOK.dbf");
+  Session reader(SearchPath({dir.path()}));
+  Session writer(SearchPath({dir.path()}));
+  WorkArea* r = nullptr;
+  WorkArea* w = nullptr;
+  ASSERT_TRUE(reader.Use("STOK", "", OpenMode::kShared, &r).ok());
+  ASSERT_TRUE(writer.Use("STOK", "", OpenMode::kShared, &w).ok());
+  ASSERT_TRUE(r->GoBottom().ok());
+  ASSERT_TRUE(w->Append().ok());
+  ASSERT_TRUE(w->Put("KODE", Value::Text("BARU")).ok());
+  ASSERT_TRUE(w->Unlock().ok());
+  ASSERT_TRUE(r->Skip().ok());
+  EXPECT_FALSE(r->eof());
+  EXPECT_EQ(r->recno(), 18001u);
+  EXPECT_EQ(r->FieldValue(r->FieldIndex("kode")).text(), "BARU      ");
+  // Writing needs the record lock; Lock() gives up the area's other record locks.
+  ASSERT_TRUE(r->GoTo(5).ok());
+  EXPECT_TRUE(r->Put("JUMLAH", Value::Num(1)).IsLocked());
+  ASSERT_TRUE(r->Lock().ok());
+  ASSERT_TRUE(r->GoTo(6).ok());
+  ASSERT_TRUE(r->Lock().ok());
+  EXPECT_EQ(r->table().locked_records(), std::vector<uint32_t>{6});
+  EXPECT_TRUE(r->Put("JUMLAH", Value::Text("1")).IsInvalidArgument());
+  Value missing;
+  EXPECT_TRUE(r->Get("NOPE", &missing).IsInvalidArgument());
+  EXPECT_TRUE(r->FieldValue(99).is_nil());
+}
+
+TEST(WorkAreaTest, NewFilesKeepTheCallersNameWithLowerCaseExtensions) {
+  TempDir dir;
+  Session session(SearchPath({dir.path()}));
+  ASSERT_TRUE(session.CreateTable("MyMemo", {{"M", 'M', 10, 0}}).ok());
+  EXPECT_EQ(xbase_test::ReadFile(dir.File("MyMemo.fpt")).size(), 1024u);
+  WorkArea* area = nullptr;
+  ASSERT_TRUE(session.Use("mymemo.DBF", "", OpenMode::kShared, &area).ok());
+  EXPECT_EQ(area->alias(), "MYMEMO");
+}
+
+}  // namespace
+}  // namespace xbase
