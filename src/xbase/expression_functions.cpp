@@ -160,25 +160,18 @@ const char* FnSubStr(Args a, Value& out, const FunctionEnv&) {
   return TextInPlace(a, out, [start, count](std::string_view t) { return SubStr(t, start, count); });
 }
 
-const char* FnUpper(Args a, Value& out, const FunctionEnv&) {
+// UPPER and LOWER.
+template <void (*Change)(std::string&)>
+const char* FnCase(Args a, Value& out, const FunctionEnv&) {
   std::swap(out, a[0]);
-  UpperInPlace(out.mutable_text());
+  Change(out.mutable_text());
   return nullptr;
 }
 
-const char* FnLower(Args a, Value& out, const FunctionEnv&) {
-  std::swap(out, a[0]);
-  LowerInPlace(out.mutable_text());
-  return nullptr;
-}
-
-const char* FnAt(Args a, Value& out, const FunctionEnv&) {
-  SetNumber(out, At(a[0].text(), a[1].text()), 0);
-  return nullptr;
-}
-
-const char* FnRAt(Args a, Value& out, const FunctionEnv&) {
-  SetNumber(out, RAt(a[0].text(), a[1].text()), 0);
+// AT and RAT: a position from 1, or 0.
+template <int (*Find)(std::string_view, std::string_view)>
+const char* FnFind(Args a, Value& out, const FunctionEnv&) {
+  SetNumber(out, Find(a[0].text(), a[1].text()), 0);
   return nullptr;
 }
 
@@ -256,51 +249,62 @@ const char* FnDate(Args, Value& out, const FunctionEnv& env) {
   return nullptr;
 }
 
-const char* FnYear(Args a, Value& out, const FunctionEnv&) {
-  SetInteger(out, a[0].date().year(), 5);
+// YEAR, MONTH, DAY and DOW: a part of a date as a number of `Width` places.
+template <int (Date::*Part)() const, int Width>
+const char* FnDatePart(Args a, Value& out, const FunctionEnv&) {
+  SetInteger(out, (a[0].date().*Part)(), Width);
   return nullptr;
 }
 
-const char* FnMonth(Args a, Value& out, const FunctionEnv&) {
-  SetInteger(out, a[0].date().month(), 3);
-  return nullptr;
-}
-
-const char* FnDay(Args a, Value& out, const FunctionEnv&) {
-  SetInteger(out, a[0].date().day(), 3);
-  return nullptr;
-}
-
-const char* FnDow(Args a, Value& out, const FunctionEnv&) {
-  SetInteger(out, a[0].date().dow(), 3);
-  return nullptr;
-}
-
-const char* FnBom(Args a, Value& out, const FunctionEnv&) {
-  out = Value::FromDate(Bom(a[0].date()));
-  return nullptr;
-}
-
-const char* FnEom(Args a, Value& out, const FunctionEnv&) {
-  out = Value::FromDate(Eom(a[0].date()));
+// BOM and EOM: a date from a date.
+template <Date (*Move)(Date)>
+const char* FnDateMove(Args a, Value& out, const FunctionEnv&) {
+  out = Value::FromDate(Move(a[0].date()));
   return nullptr;
 }
 
 constexpr Builtin kBuiltins[] = {
-    {"ABS", "N", FnAbs},           {"ALLTRIM", "C", FnAllTrim},     {"ASC", "C", FnAsc},
-    {"AT", "CC", FnAt},            {"BOM", "D", FnBom},             {"CHR", "N", FnChr},
-    {"CTOD", "C", FnCtod},         {"DATE", "", FnDate},            {"DAY", "D", FnDay},
-    {"DOW", "D", FnDow},           {"DTOC", "D", FnDtoc},           {"DTOS", "D", FnDtos},
-    {"EMPTY", "*", FnEmpty},       {"EOM", "D", FnEom},             {"INT", "N", FnInt},
-    {"LEFT", "CN", FnLeft},        {"LEN", "C", FnLen},             {"LOWER", "C", FnLower},
-    {"LTRIM", "C", FnLTrim},       {"MAX", "**", FnMax},            {"MIN", "**", FnMin},
-    {"MONTH", "D", FnMonth},       {"PADC", "*Nc", FnPad<PadC>},    {"PADL", "*Nc", FnPad<PadL>},
-    {"PADR", "*Nc", FnPad<PadR>},  {"RAT", "CC", FnRAt},            {"REPLICATE", "CN", FnReplicate},
-    {"RIGHT", "CN", FnRight},      {"ROUND", "NN", FnRound},        {"RTRIM", "C", FnRTrim},
-    {"SPACE", "N", FnSpace},       {"STOD", "C", FnStod},           {"STR", "Nnn", FnStr},
-    {"STRTRAN", "CCcnn", FnStrTran}, {"STRZERO", "Nnn", FnStrZero}, {"SUBSTR", "CNn", FnSubStr},
-    {"TRANSFORM", "*C", FnTransform}, {"TRIM", "C", FnRTrim},       {"UPPER", "C", FnUpper},
-    {"VAL", "C", FnVal},           {"YEAR", "D", FnYear},
+    {"ABS", "N", FnAbs},
+    {"ALLTRIM", "C", FnAllTrim},
+    {"ASC", "C", FnAsc},
+    {"AT", "CC", FnFind<At>},
+    {"BOM", "D", FnDateMove<Bom>},
+    {"CHR", "N", FnChr},
+    {"CTOD", "C", FnCtod},
+    {"DATE", "", FnDate},
+    {"DAY", "D", FnDatePart<&Date::day, 3>},
+    {"DOW", "D", FnDatePart<&Date::dow, 3>},
+    {"DTOC", "D", FnDtoc},
+    {"DTOS", "D", FnDtos},
+    {"EMPTY", "*", FnEmpty},
+    {"EOM", "D", FnDateMove<Eom>},
+    {"INT", "N", FnInt},
+    {"LEFT", "CN", FnLeft},
+    {"LEN", "C", FnLen},
+    {"LOWER", "C", FnCase<LowerInPlace>},
+    {"LTRIM", "C", FnLTrim},
+    {"MAX", "**", FnMax},
+    {"MIN", "**", FnMin},
+    {"MONTH", "D", FnDatePart<&Date::month, 3>},
+    {"PADC", "*Nc", FnPad<PadC>},
+    {"PADL", "*Nc", FnPad<PadL>},
+    {"PADR", "*Nc", FnPad<PadR>},
+    {"RAT", "CC", FnFind<RAt>},
+    {"REPLICATE", "CN", FnReplicate},
+    {"RIGHT", "CN", FnRight},
+    {"ROUND", "NN", FnRound},
+    {"RTRIM", "C", FnRTrim},
+    {"SPACE", "N", FnSpace},
+    {"STOD", "C", FnStod},
+    {"STR", "Nnn", FnStr},
+    {"STRTRAN", "CCcnn", FnStrTran},
+    {"STRZERO", "Nnn", FnStrZero},
+    {"SUBSTR", "CNn", FnSubStr},
+    {"TRANSFORM", "*C", FnTransform},
+    {"TRIM", "C", FnRTrim},
+    {"UPPER", "C", FnCase<UpperInPlace>},
+    {"VAL", "C", FnVal},
+    {"YEAR", "D", FnDatePart<&Date::year, 5>},
 };
 
 }  // namespace
