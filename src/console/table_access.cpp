@@ -1,0 +1,25 @@
+#include "console/table_access.h"
+
+#include "console/table_retry.h"
+
+namespace console {
+
+bool BUKAFILE(Console& con, xbase::Session& session, std::string_view name, bool exclusive, int seconds,
+              std::string_view alias, xbase::WorkArea** area) {
+  xbase::WorkArea* opened = nullptr;
+  const bool open = OpenWithRetry(con, name, seconds, [&] {
+    return session.Use(name, alias, exclusive ? xbase::OpenMode::kExclusive : xbase::OpenMode::kShared, &opened);
+  });
+  if (area != nullptr) *area = open ? opened : nullptr;
+  return open;
+}
+
+xbase::Status APP_REC(xbase::WorkArea& area) {
+  return RepeatWhileBusy([&] { return area.Append(); });
+}
+
+xbase::Status LOCK_REC(xbase::WorkArea& area) {
+  return RepeatWhileBusy([&] { return area.Lock(xbase::LockWait::kTry); });
+}
+
+}  // namespace console

@@ -1,0 +1,29 @@
+// Opening tables with retry, appending and locking records: the table verbs every screen
+// starts its work with.
+#ifndef PALUNDA_CONSOLE_TABLE_ACCESS_H_
+#define PALUNDA_CONSOLE_TABLE_ACCESS_H_
+
+#include <string_view>
+
+#include "console/console.h"
+#include "xbase/session.h"
+#include "xbase/status.h"
+#include "xbase/work_area.h"
+
+namespace console {
+
+// Open table `name` through the session's search path in a new work area (shared unless
+// exclusive, under `alias` or the table's name), retrying while another workstation holds it
+// (see OpenWithRetry). True when open; the new area goes to *area when asked for.
+bool BUKAFILE(Console& con, xbase::Session& session, std::string_view name, bool exclusive, int seconds,
+              std::string_view alias = {}, xbase::WorkArea** area = nullptr);
+// Append a blank record to the area and stand on it, locked; repeats while the append is
+// refused because another workstation is appending. A failure of another kind is returned.
+xbase::Status APP_REC(xbase::WorkArea& area);
+// Lock the area's current record, trying again until the lock is granted. A failure of another
+// kind (no current record, a read error) is returned.
+xbase::Status LOCK_REC(xbase::WorkArea& area);
+
+}  // namespace console
+
+#endif  // PALUNDA_CONSOLE_TABLE_ACCESS_H_

@@ -1,0 +1,112 @@
+// Opening tables held elsewhere, appending and locking records between two sessions.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <thread>
+
+#include "console/keys.h"
+#include "console/table_access.h"
+#include "console_rig.h"
+
+namespace console {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A scripted terminal that runs a step when a key is asked for the first time.
+class SteppingTerminal : public ScriptedTerminal {
+ public:
+  SteppingTerminal(std::vector<int> keys, std::function<void()> step) : ScriptedTerminal(std::move(keys)), step_(std::move(step)) {}
+  int ReadKey(int timeout_ms) override {
+    if (step_) std::exchange(step_, nullptr)();
+    return ScriptedTerminal::ReadKey(timeout_ms);
+  }
+
+ private:
+  std::function<void()> step_;
+};
+
+class TableAccessTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("palunda-access-" + std::to_string(getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    ASSERT_TRUE(Workstation().CreateTable("mastcus", {{"RELASI", 'C', 6}, {"NAMA", 'C', 20}}).ok());
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  xbase::Session Workstation() { return xbase::Session(xbase::SearchPath({folder_.string()})); }
+
+  fs::path folder_;
+};
+
+TEST_F(TableAccessTest, BukafileRetriesWhileAnotherHoldsTheTableAndGivesUpOnEsc) {
+  xbase::Session other = Workstation();
+  xbase::WorkArea* held = nullptr;
+  ASSERT_TRUE(other.Use("MASTCUS", "", xbase::OpenMode::kExclusive, &held).ok());
+
+  ConsoleRig rig({key::kNone, key::kEsc});
+  xbase::Session mine = Workstation();
+  xbase::WorkArea* area = nullptr;
+  EXPECT_FALSE(BUKAFILE(rig.con, mine, "mastcus", false, 1, "", &area));
+  EXPECT_EQ(area, nullptr);
+  EXPECT_EQ(mine.Area("MASTCUS"), nullptr);
+  EXPECT_EQ(ScriptedTerminal::Text(rig.term.screens()[1], 24, 0, 56),
+            "Mencoba membuka file mastcus.Dbf, tekan [Esc]=batal.... ");
+  EXPECT_EQ(rig.con.Text(24, 0, 10), "          ");
+
+  // Once the other workstation lets go, the next try opens it.
+  ManualClock clock({xbase::Date::FromYmd(2024, 1, 31), 0});
+  SteppingTerminal term({'x'}, [&] { ASSERT_TRUE(other.Close("MASTCUS").ok()); });
+  Console con(term, clock);
+  EXPECT_TRUE(BUKAFILE(con, mine, "mastcus", false, 5, "cus", &area));
+  ASSERT_NE(area, nullptr);
+  EXPECT_EQ(mine.Area("CUS"), area);
+}
+
+TEST_F(TableAccessTest, AMissingTableIsNotRetried) {
+  ConsoleRig rig({' '});
+  xbase::Session mine = Workstation();
+  EXPECT_FALSE(BUKAFILE(rig.con, mine, "nothere", false, 5));
+  EXPECT_EQ(rig.term.screens().size(), 1u);
+  EXPECT_NE(rig.term.Text(24).find("nothere"), std::string::npos);
+}
+
+TEST_F(TableAccessTest, LockRecWaitsForAnotherSessionsLockAndAppRecLocksTheNewRecord) {
+  xbase::Session first = Workstation();
+  xbase::Session second = Workstation();
+  xbase::WorkArea* a = nullptr;
+  xbase::WorkArea* b = nullptr;
+  ASSERT_TRUE(first.Use("mastcus", "", xbase::OpenMode::kShared, &a).ok());
+  ASSERT_TRUE(second.Use("mastcus", "", xbase::OpenMode::kShared, &b).ok());
+  ASSERT_TRUE(APP_REC(*a).ok());
+  ASSERT_TRUE(a->Put("RELASI", xbase::Value::Text("C001")).ok());
+  EXPECT_EQ(a->recno(), 1u);
+  // The new record is locked: the other session cannot take it now.
+  ASSERT_TRUE(b->GoTo(1).ok());
+  EXPECT_TRUE(b->Lock().IsLocked());
+
+  const auto start = std::chrono::steady_clock::now();
+  std::thread release([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    ASSERT_TRUE(a->Unlock().ok());
+  });
+  EXPECT_TRUE(LOCK_REC(*b).ok());
+  release.join();
+  EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(150));
+  xbase::Value code;
+  ASSERT_TRUE(b->Get("RELASI", &code).ok());
+  EXPECT_EQ(code.text(), "C001  ");
+  ASSERT_TRUE(b->Unlock().ok());
+  // With no current record there is nothing to wait for.
+  ASSERT_TRUE(b->GoTo(0).ok());
+  EXPECT_FALSE(LOCK_REC(*b).ok());
+}
+
+}  // namespace
+}  // namespace console
