@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,21 +19,10 @@ namespace {
 constexpr off_t kIndexLockOffset = 1000000000;
 // Past this many cached pages the cache is emptied between operations.
 constexpr size_t kMaxCachedPages = 1 << 16;
+// The mapping covers every offset a uint32 page offset can reach; only the file's length is touched.
+constexpr size_t kMapWindow = size_t{1} << 32;
 
 Status Errno(const std::string& path, const char* what) { return Status::IOError(path, std::string(what) + ": " + std::strerror(errno)); }
-
-Status ReadFully(int fd, uint8_t* bytes, size_t size, uint64_t offset, const std::string& path) {
-  while (size > 0) {
-    const ssize_t n = pread(fd, bytes, size, static_cast<off_t>(offset));
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return Errno(path, "read");
-    if (n == 0) return Status::Corruption(path, "page at " + std::to_string(offset) + " beyond the end of the file");
-    bytes += n;
-    size -= static_cast<size_t>(n);
-    offset += static_cast<uint64_t>(n);
-  }
-  return Status::OK();
-}
 
 Status WriteFully(int fd, const uint8_t* bytes, size_t size, uint64_t offset, const std::string& path) {
   while (size > 0) {
@@ -68,7 +58,8 @@ Status NtxStore::Open(const std::string& path, NtxOpenMode mode, std::unique_ptr
   Status s = OpenLocked(path, mode == NtxOpenMode::kReadOnly ? O_RDONLY : O_RDWR, mode == NtxOpenMode::kExclusive, &fd);
   if (!s.ok()) return s;
   std::unique_ptr<NtxStore> store(new NtxStore(path, fd, mode));
-  s = store->LockIndex(false);
+  s = store->Map();
+  if (s.ok()) s = store->LockIndex(false);
   if (s.ok()) {
     s = store->ReadHeader();
     store->UnlockIndex();
@@ -93,26 +84,34 @@ Status NtxStore::Create(const std::string& path, const std::vector<uint8_t>& pag
   return Open(path, mode, out);
 }
 
-NtxStore::~NtxStore() { ::close(fd_); }
+NtxStore::~NtxStore() {
+  if (map_ != nullptr) munmap(map_, kMapWindow);
+  ::close(fd_);
+}
+
+Status NtxStore::Map() {
+  const int protection = mode_ == NtxOpenMode::kReadOnly ? PROT_READ : PROT_READ | PROT_WRITE;
+  void* map = mmap(nullptr, kMapWindow, protection, MAP_SHARED, fd_, 0);
+  if (map == MAP_FAILED) return Errno(path_, "map");
+  map_ = static_cast<uint8_t*>(map);
+  return Status::OK();
+}
 
 Status NtxStore::ReadHeader() {
   struct stat st;
   if (fstat(fd_, &st) != 0) return Errno(path_, "stat");
   file_size_ = static_cast<uint64_t>(st.st_size);
   if (file_size_ < kNtxPageSize) return Status::Corruption(path_, "shorter than its header page");
-  uint8_t page[kNtxPageSize];
-  Status s = ReadFully(fd_, page, kNtxPageSize, 0, path_);
-  if (!s.ok()) return s;
-  return NtxHeader::Parse(page, file_size_, path_, &header_);
+  return NtxHeader::Parse(map_, file_size_, path_, &header_);
 }
 
-// Re-read the changing header fields; a moved version means other writers changed pages.
+uint16_t NtxStore::MappedVersion() const {
+  return __atomic_load_n(reinterpret_cast<const uint16_t*>(map_ + 2), __ATOMIC_ACQUIRE);
+}
+
+// A moved version means other writers changed pages: drop the cache and read the header again.
 Status NtxStore::Refresh() {
-  if (mode_ == NtxOpenMode::kExclusive) return Status::OK();
-  uint8_t state[kNtxStateBytes];
-  Status s = ReadFully(fd_, state, sizeof state, 0, path_);
-  if (!s.ok()) return s;
-  if (GetU16(state + 2) == header_.version) return Status::OK();
+  if (mode_ == NtxOpenMode::kExclusive || MappedVersion() == header_.version) return Status::OK();
   DropCache();
   return ReadHeader();
 }
@@ -169,36 +168,38 @@ Status NtxStore::BeginWrite() {
   Status s = LockIndex(true);
   if (s.ok()) s = Refresh();
   if (!s.ok()) UnlockIndex();
+  size_before_write_ = file_size_;
   return s;
 }
 
 Status NtxStore::EndWrite() {
-  Status s;
   if (!dirty_.empty()) {
     for (uint32_t offset : dirty_) {
       CachedPage& page = Slot(offset);
       page.dirty = false;
-      if (s.ok()) s = WriteFully(fd_, page.bytes.get(), kNtxPageSize, offset, path_);
+      std::memcpy(map_ + offset, page.bytes.get(), kNtxPageSize);
     }
     dirty_.clear();
-    if (s.ok()) {
-      ++header_.version;
-      uint8_t state[kNtxStateBytes];
-      header_.SerializeState(state);
-      s = WriteFully(fd_, state, sizeof state, 0, path_);
-    }
+    // The version goes last: a reader that sees it move finds every page of this write in place.
+    ++header_.version;
+    uint8_t state[kNtxStateBytes];
+    header_.SerializeState(state);
+    std::memcpy(map_, state, 2);
+    std::memcpy(map_ + 4, state + 4, kNtxStateBytes - 4);
+    __atomic_store_n(reinterpret_cast<uint16_t*>(map_ + 2), header_.version, __ATOMIC_RELEASE);
   }
-  if (!s.ok()) DropCache();
   UnlockIndex();
-  return s;
+  return Status::OK();
 }
 
 void NtxStore::AbortWrite() {
   for (uint32_t offset : dirty_) Slot(offset).dirty = false;
   dirty_.clear();
   DropCache();
-  // The header fields may have changed in memory too; read them back.
-  if (!ReadHeader().ok()) header_.version = static_cast<uint16_t>(header_.version + 1);
+  // Give back pages added at the end and read back the header fields changed in memory; when either
+  // fails, a version that matches nothing makes the next read try again.
+  const bool shrunk = file_size_ <= size_before_write_ || ftruncate(fd_, static_cast<off_t>(size_before_write_)) == 0;
+  if (!shrunk || !ReadHeader().ok()) ++header_.version;
   UnlockIndex();
 }
 
@@ -231,8 +232,8 @@ Status NtxStore::Page(uint32_t offset, uint8_t** bytes) {
       page->bytes = std::make_unique<uint8_t[]>(kNtxPageSize);
       ++cached_pages_;
     }
-    Status s = ReadFully(fd_, page->bytes.get(), kNtxPageSize, offset, path_);
-    if (s.ok()) s = NtxPage(page->bytes.get(), header_).Validate(offset, file_size_, path_);
+    std::memcpy(page->bytes.get(), map_ + offset, kNtxPageSize);
+    Status s = NtxPage(page->bytes.get(), header_).Validate(offset, file_size_, path_);
     if (!s.ok()) return s;
     page->generation = generation_;
   }
@@ -258,6 +259,7 @@ Status NtxStore::Allocate(uint32_t* offset, uint8_t** bytes) {
   } else {
     const uint64_t end = (file_size_ + kNtxPageSize - 1) / kNtxPageSize * kNtxPageSize;
     if (end + kNtxPageSize > UINT32_MAX) return Status::IOError(path_, "index file full");
+    if (ftruncate(fd_, static_cast<off_t>(end + kNtxPageSize)) != 0) return Errno(path_, "extend");
     *offset = static_cast<uint32_t>(end);
     file_size_ = end + kNtxPageSize;
     CachedPage& slot = Slot(*offset);

@@ -1,5 +1,6 @@
 // NtxStore: an open NTX file: its open-mode lock, the index lock, the header and a cache of its pages that
-// stays valid while the header version does not move.
+// stays valid while the header version does not move. The file is mapped shared, so the version is read
+// without a system call and pages are read and written through the mapping.
 #ifndef PALUNDA_XBASE_NTX_STORE_H_
 #define PALUNDA_XBASE_NTX_STORE_H_
 
@@ -68,7 +69,9 @@ class NtxStore {
   };
 
   NtxStore(std::string path, int fd, NtxOpenMode mode) : path_(std::move(path)), fd_(fd), mode_(mode) {}
+  Status Map();
   Status ReadHeader();
+  uint16_t MappedVersion() const;
   Status Refresh();
   Status LockIndex(bool exclusive);
   void UnlockIndex();
@@ -78,8 +81,10 @@ class NtxStore {
   std::string path_;
   int fd_;
   NtxOpenMode mode_;
+  uint8_t* map_ = nullptr;
   NtxHeader header_;
   uint64_t file_size_ = 0;
+  uint64_t size_before_write_ = 0;
   uint64_t generation_ = 1;
   bool locked_ = false;
   bool restart_ = false;
