@@ -1,0 +1,124 @@
+#include "schema/create_table.h"
+
+#include <filesystem>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "schema/blank_record.h"
+#include "xbase/dbf_field.h"
+#include "xbase/dbf_table.h"
+#include "xbase/expression.h"
+#include "xbase/ntx_build.h"
+#include "xbase/ntx_header.h"
+#include "xbase/ntx_index.h"
+#include "xbase/search_path.h"
+
+namespace schema {
+namespace {
+
+// Fails with the file's path when a file of that name (in any case) is already in the folder.
+xbase::Status CheckAbsent(const std::string& folder, const std::string& file) {
+  std::string found;
+  if (xbase::FindInFolder(folder, file, &found).ok()) {
+    return xbase::Status::InvalidArgument(found, "already exists");
+  }
+  return xbase::Status::OK();
+}
+
+xbase::Status CheckTableAbsent(const TableDef& table, const std::string& folder) {
+  xbase::Status s = CheckAbsent(folder, xbase::WithExtension(table.name, "dbf"));
+  for (const IndexDef& index : table.indexes) {
+    if (!s.ok()) break;
+    s = CheckAbsent(folder, xbase::WithExtension(index.file, "ntx"));
+  }
+  return s;
+}
+
+// The header of an empty index on `index.key`: key size and decimals from the key of a blank record.
+xbase::Status IndexHeader(const TableDef& table, const IndexDef& index, xbase::NtxHeader* header) {
+  BlankRecord record(table);
+  std::unique_ptr<xbase::Expression> key;
+  xbase::Status s = xbase::Expression::Compile(index.key, &record, &key);
+  xbase::Value value;
+  if (s.ok()) s = key->Evaluate(record, &value);
+  if (!s.ok()) return s;
+  int size = 0;
+  int decimals = 0;
+  if (value.is_text()) {
+    size = static_cast<int>(value.text().size());
+  } else if (value.is_number()) {
+    size = value.number_info().width;
+    decimals = value.number_info().decimals < 0 ? 0 : value.number_info().decimals;
+  } else if (value.is_date()) {
+    size = 8;
+  } else if (value.is_logical()) {
+    size = 1;
+  }
+  if (size < 1 || size > xbase::kNtxMaxKeySize) {
+    return xbase::Status::InvalidArgument(index.file, "key " + std::string(index.key) + " has no usable size");
+  }
+  *header = xbase::NtxHeader::ForKey(size, decimals, index.key, "", false, false);
+  return xbase::Status::OK();
+}
+
+// Writes the table and its index files, adding each file made to `written`.
+xbase::Status WriteTable(const TableDef& table, const std::string& folder, std::vector<std::string>* written) {
+  const xbase::SearchPath path({folder});
+  std::vector<xbase::DbfField> fields;
+  for (const FieldDef& field : table.fields) {
+    fields.push_back({field.name, field.type, field.width, field.decimals, 0});
+  }
+  std::unique_ptr<xbase::DbfTable> dbf;
+  std::string file = path.NewFile(table.name, "dbf");
+  xbase::Status s = xbase::DbfTable::Create(file, std::move(fields), &dbf);
+  if (s.ok()) {
+    written->push_back(file);
+    s = dbf->Close();
+  }
+  for (const IndexDef& index : table.indexes) {
+    if (!s.ok()) break;
+    xbase::NtxHeader header;
+    s = IndexHeader(table, index, &header);
+    if (!s.ok()) break;
+    std::unique_ptr<xbase::NtxIndex> ntx;
+    file = path.NewFile(index.file, "ntx");
+    s = xbase::NtxIndex::Create(file, header, xbase::NtxKeys(header.key_size), xbase::NtxOpenMode::kExclusive, &ntx);
+    if (s.ok()) written->push_back(file);
+  }
+  return s;
+}
+
+// Writes the tables; when one fails, removes every file written so that the folder is as it was.
+xbase::Status WriteTables(std::span<const TableDef* const> tables, const std::string& folder) {
+  std::vector<std::string> written;
+  for (const TableDef* table : tables) {
+    xbase::Status s = WriteTable(*table, folder, &written);
+    if (!s.ok()) {
+      std::error_code ignored;
+      for (const std::string& file : written) std::filesystem::remove(file, ignored);
+      return s;
+    }
+  }
+  return xbase::Status::OK();
+}
+
+}  // namespace
+
+xbase::Status CreateTable(const TableDef& table, const std::string& folder) {
+  xbase::Status s = CheckTableAbsent(table, folder);
+  const TableDef* tables[] = {&table};
+  if (s.ok()) s = WriteTables(tables, folder);
+  return s;
+}
+
+xbase::Status CreateAllTables(const std::string& folder) {
+  for (const TableDef* table : AllTables()) {
+    xbase::Status s = CheckTableAbsent(*table, folder);
+    if (!s.ok()) return s;
+  }
+  return WriteTables(AllTables(), folder);
+}
+
+}  // namespace schema

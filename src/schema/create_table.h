@@ -1,0 +1,22 @@
+// Making empty tables of the catalog, with their index files, in a data folder.
+#ifndef PALUNDA_SCHEMA_CREATE_TABLE_H_
+#define PALUNDA_SCHEMA_CREATE_TABLE_H_
+
+#include <string>
+
+#include "schema/catalog.h"
+#include "xbase/status.h"
+
+namespace schema {
+
+// Creates `table` in `folder`, empty, with every index file it has; refuses without writing anything
+// when the table or one of its index files is already in the folder.
+xbase::Status CreateTable(const TableDef& table, const std::string& folder);
+
+// Creates every table of the catalog in `folder`; refuses without writing anything when any of their
+// files is already in the folder.
+xbase::Status CreateAllTables(const std::string& folder);
+
+}  // namespace schema
+
+#endif  // PALUNDA_SCHEMA_CREATE_TABLE_H_
