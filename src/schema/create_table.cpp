@@ -9,8 +9,8 @@
 #include "schema/blank_record.h"
 #include "xbase/dbf_field.h"
 #include "xbase/dbf_table.h"
-#include "xbase/expression.h"
 #include "xbase/ntx_build.h"
+#include "xbase/ntx_expression.h"
 #include "xbase/ntx_header.h"
 #include "xbase/ntx_index.h"
 #include "xbase/search_path.h"
@@ -36,31 +36,12 @@ xbase::Status CheckTableAbsent(const TableDef& table, const std::string& folder)
   return s;
 }
 
-// The header of an empty index on `index.key`: key size and decimals from the key of a blank record.
+// The header of an empty index: key size and decimals as the key expression gives them on a blank record.
 xbase::Status IndexHeader(const TableDef& table, const IndexDef& index, xbase::NtxHeader* header) {
-  BlankRecord record(table);
-  std::unique_ptr<xbase::Expression> key;
-  xbase::Status s = xbase::Expression::Compile(index.key, &record, &key);
-  xbase::Value value;
-  if (s.ok()) s = key->Evaluate(record, &value);
-  if (!s.ok()) return s;
-  int size = 0;
-  int decimals = 0;
-  if (value.is_text()) {
-    size = static_cast<int>(value.text().size());
-  } else if (value.is_number()) {
-    size = value.number_info().width;
-    decimals = value.number_info().decimals < 0 ? 0 : value.number_info().decimals;
-  } else if (value.is_date()) {
-    size = 8;
-  } else if (value.is_logical()) {
-    size = 1;
-  }
-  if (size < 1 || size > xbase::kNtxMaxKeySize) {
-    return xbase::Status::InvalidArgument(index.file, "key " + std::string(index.key) + " has no usable size");
-  }
-  *header = xbase::NtxHeader::ForKey(size, decimals, index.key, "", false, false);
-  return xbase::Status::OK();
+  std::unique_ptr<xbase::NtxKeyExpression> key;
+  xbase::Status s = xbase::NtxKeyExpression::Compile(index.file, index.key, "", BlankRecord(table), &key);
+  if (s.ok()) *header = xbase::NtxHeader::ForKey(key->key_size(), key->key_decimals(), index.key, "", false, false);
+  return s;
 }
 
 // Writes the table and its index files, adding each file made to `written`.
