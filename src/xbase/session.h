@@ -23,6 +23,8 @@ class Session {
   ~Session() { CloseAll(); }
 
   const SearchPath& search_path() const { return search_path_; }
+  // Replaces the folders that tables are found through; open work areas stay open.
+  void set_search_path(SearchPath search_path) { search_path_ = std::move(search_path); }
 
   // Opens table `name` (found through the search path) in a new work area under `alias` (the
   // table's name in upper case when empty). InvalidArgument when the alias is taken.

@@ -1,0 +1,36 @@
+#include "frame/procedure_registry.h"
+
+#include "xbase/procedure_call.h"
+#include "xbase/text_functions.h"
+
+namespace frame {
+
+void ProcedureRegistry::Register(EntryInfo info) {
+  info.name = xbase::Upper(info.name);
+  for (EntryInfo& entry : entries_) {
+    if (entry.name == info.name) {
+      entry = std::move(info);
+      return;
+    }
+  }
+  entries_.push_back(std::move(info));
+}
+
+const EntryInfo* ProcedureRegistry::Find(std::string_view name) const {
+  const std::string wanted = xbase::Upper(name);
+  for (const EntryInfo& entry : entries_) {
+    if (entry.name == wanted) return &entry;
+  }
+  return nullptr;
+}
+
+xbase::Status ProcedureRegistry::Run(Session& session, std::string_view call_text) const {
+  xbase::ProcedureCall call;
+  xbase::Status status = xbase::ParseProcedureCall(xbase::AllTrim(call_text), &call);
+  if (!status.ok()) return status;
+  const EntryInfo* entry = Find(call.name);
+  if (entry == nullptr) return xbase::Status::NotFound("Prosedur " + call.name, "tidak dikenal");
+  return entry->run(session, call.args);
+}
+
+}  // namespace frame

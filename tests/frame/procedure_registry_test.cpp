@@ -1,0 +1,43 @@
+#include "frame/procedure_registry.h"
+
+#include <gtest/gtest.h>
+
+#include "session_rig.h"
+
+namespace frame {
+namespace {
+
+TEST(ProcedureRegistryTest, RunsAnEntryByItsTextWithLiteralArguments) {
+  SessionRig rig;
+  std::vector<xbase::Value> seen;
+  rig.registry.Register({"lapbulan", "Laporan Bulanan", "LAPORAN",
+                         [&](Session&, const std::vector<xbase::Value>& args) {
+                           seen = args;
+                           return xbase::Status::OK();
+                         }});
+  ASSERT_TRUE(rig.registry.Run(rig.session, "  LapBulan(\"A\", 2) ").ok());
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[0].text(), "A");
+  EXPECT_EQ(seen[1].number(), 2);
+  EXPECT_EQ(rig.registry.Find("LAPBULAN")->title, "Laporan Bulanan");
+}
+
+TEST(ProcedureRegistryTest, UnknownOrBrokenTextsGiveAStatusInsteadOfRunning) {
+  SessionRig rig;
+  const xbase::Status unknown = rig.registry.Run(rig.session, "NOSUCH()");
+  EXPECT_TRUE(unknown.IsNotFound());
+  EXPECT_EQ(unknown.message(), "Prosedur NOSUCH: tidak dikenal");
+  EXPECT_FALSE(rig.registry.Run(rig.session, "IJUAL(").ok());
+}
+
+TEST(SessionTest, SearchPathTakesStoredBackslashFoldersAndSkipsEmptyOnes) {
+  SessionRig rig;
+  rig.session.SetSearchPath("/srv/data\\;  ;/srv/data/2026 ;");
+  EXPECT_EQ(rig.session.tables().search_path().folders(),
+            (std::vector<std::string>{"/srv/data/", "/srv/data/2026"}));
+  EXPECT_EQ(rig.session.STP.text[1].size(), 60u);
+  EXPECT_TRUE(rig.session.STP.date.empty());
+}
+
+}  // namespace
+}  // namespace frame
