@@ -93,41 +93,7 @@ bool ArrayBrowse::EditCell(Console& con, const std::function<bool(const xbase::V
   const int line = window_.top + 2 + (index - first_row_);
   const int x = view_.ScreenColumn(column);
   if (x < 0) return false;
-
-  std::string text;
-  double number = 0;
-  xbase::Date date;
-  bool flag = false;
-  GetField::Target target = &text;
-  switch (cell.type()) {
-    case xbase::Value::Type::kText: text = cell.text(); break;
-    case xbase::Value::Type::kNumber: number = cell.number(); target = &number; break;
-    case xbase::Value::Type::kDate: date = cell.date(); target = &date; break;
-    case xbase::Value::Type::kLogical: flag = cell.logical(); target = &flag; break;
-    default: return false;
-  }
-  auto as_value = [&] {
-    switch (cell.type()) {
-      case xbase::Value::Type::kNumber:
-        return xbase::Value::Num(number, cell.number_info().width, cell.number_info().decimals);
-      case xbase::Value::Type::kDate: return xbase::Value::FromDate(date);
-      case xbase::Value::Type::kLogical: return xbase::Value::Logical(flag);
-      default: return xbase::Value::Text(text);
-    }
-  };
-  GetList gets;
-  GetField& field = gets.Add(line, x, target, pictures_[column]);
-  if (valid) field.valid = [&] { return valid(as_value()); };
-  const ColourSet before = con.colours();
-  ColourSet inside = before;
-  inside.unselected = RowAttr(index);
-  inside.enhanced = colours_.enhanced;
-  con.set_colours(inside);
-  const ReadResult result = gets.Read(con);
-  con.set_colours(before);
-  if (result.escaped || !result.updated) return false;
-  cell = as_value();
-  return true;
+  return EditValue(con, line, x, &cell, pictures_[column], RowAttr(index), colours_.enhanced, valid);
 }
 
 ArrayBrowse BUATOBJECT(Console& con, ValueTable* rows, std::vector<std::string> heads,

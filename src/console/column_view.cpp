@@ -5,12 +5,6 @@
 #include "console/keys.h"
 
 namespace console {
-namespace {
-
-constexpr uint8_t kHeadSeparator = 0xC4;
-
-}  // namespace
-
 ColumnView::ColumnView(std::vector<Column> columns, int frozen, int window_left, int window_right)
     : columns_(std::move(columns)),
       frozen_(std::clamp(frozen, 0, static_cast<int>(columns_.size()))),
@@ -21,17 +15,21 @@ ColumnView::ColumnView(std::vector<Column> columns, int frozen, int window_left,
 std::vector<std::pair<int, int>> ColumnView::Layout() const {
   std::vector<std::pair<int, int>> shown;
   int x = window_left_;
-  auto place = [&](int i) {
+  bool scrolling_shown = false;
+  // A column that does not fit is still shown, cut at the window's edge, when it is frozen or
+  // the first scrolling one; otherwise the columns end there.
+  auto place = [&](int i, bool frozen) {
     if (columns_[i].hidden || x > window_right_) return;
-    if (x + columns_[i].width - 1 > window_right_ && !shown.empty()) {
+    if (x + columns_[i].width - 1 > window_right_ && !frozen && scrolling_shown) {
       x = window_right_ + 1;
       return;
     }
     shown.emplace_back(i, x);
+    scrolling_shown = scrolling_shown || !frozen;
     x += columns_[i].width + 1;
   };
-  for (int i = 0; i < frozen_; ++i) place(i);
-  for (int i = left_; i < size(); ++i) place(i);
+  for (int i = 0; i < frozen_; ++i) place(i, true);
+  for (int i = left_; i < size(); ++i) place(i, false);
   return shown;
 }
 
@@ -114,7 +112,14 @@ bool ColumnView::Navigate(int key) {
 
 void ColumnView::DrawHeads(Console& con, int row, Attr attr) const {
   for (const auto& [i, x] : Layout()) DrawCell(con, row, i, columns_[i].head, attr);
-  con.Fill(row + 1, window_left_, row + 1, window_right_, kHeadSeparator, attr);
+  DrawColumnSeparators(con, row, attr);
+  con.Fill(row + 1, window_left_, row + 1, window_right_, head_separator_, attr);
+}
+
+void ColumnView::DrawColumnSeparators(Console& con, int row, Attr attr) const {
+  if (column_separator_ == ' ') return;
+  const auto shown = Layout();
+  for (size_t k = 0; k + 1 < shown.size(); ++k) con.Put(row, shown[k + 1].second - 1, column_separator_, attr);
 }
 
 void ColumnView::DrawCell(Console& con, int row, int index, std::string text, Attr attr) const {

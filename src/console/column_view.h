@@ -32,7 +32,8 @@ class ColumnView {
   const Column& at(int index) const { return columns_[index]; }
 
   // The columns shown, left to right, with the screen column where each starts: the frozen
-  // ones, then from the first scrolling column as many as fit (one space between two).
+  // ones, then from the first scrolling column as many as fit (one space between two); the
+  // frozen ones and the first scrolling one show cut when they do not fit.
   std::vector<std::pair<int, int>> Layout() const;
   // Where a column (from 0) starts on the screen; -1 when it is not shown.
   int ScreenColumn(int index) const;
@@ -51,8 +52,16 @@ class ColumnView {
   void PanLeft();
   void PanRight();
 
+  // The line under the heads (default single) and the character between two columns (default
+  // a blank), as code page bytes.
+  void set_separators(uint8_t head, uint8_t column) {
+    head_separator_ = head;
+    column_separator_ = column;
+  }
   // Write the heads on a row and the separator line below them across the window.
   void DrawHeads(Console& con, int row, Attr attr) const;
+  // Write the column separators of a row.
+  void DrawColumnSeparators(Console& con, int row, Attr attr) const;
   // Write the text of a column (from 0) on a row, fitted to its width; nothing when not shown.
   void DrawCell(Console& con, int row, int index, std::string text, Attr attr) const;
 
@@ -66,6 +75,8 @@ class ColumnView {
   int window_right_ = 0;
   int current_ = 0;
   int left_ = 0;
+  uint8_t head_separator_ = 0xC4;
+  uint8_t column_separator_ = ' ';
 };
 
 }  // namespace console

@@ -264,6 +264,44 @@ class FieldEditor {
 
 }  // namespace
 
+bool EditValue(Console& con, int row, int col, xbase::Value* value, const std::string& picture, Attr unselected,
+               Attr selected, const std::function<bool(const xbase::Value&)>& valid) {
+  std::string text;
+  double number = 0;
+  xbase::Date date;
+  bool flag = false;
+  GetField::Target target = &text;
+  switch (value->type()) {
+    case xbase::Value::Type::kText: text = value->text(); break;
+    case xbase::Value::Type::kNumber: number = value->number(); target = &number; break;
+    case xbase::Value::Type::kDate: date = value->date(); target = &date; break;
+    case xbase::Value::Type::kLogical: flag = value->logical(); target = &flag; break;
+    default: return false;
+  }
+  auto edited = [&] {
+    switch (value->type()) {
+      case xbase::Value::Type::kNumber:
+        return xbase::Value::Num(number, value->number_info().width, value->number_info().decimals);
+      case xbase::Value::Type::kDate: return xbase::Value::FromDate(date);
+      case xbase::Value::Type::kLogical: return xbase::Value::Logical(flag);
+      default: return xbase::Value::Text(text);
+    }
+  };
+  GetList gets;
+  GetField& field = gets.Add(row, col, target, picture);
+  if (valid) field.valid = [&] { return valid(edited()); };
+  const ColourSet before = con.colours();
+  ColourSet inside = before;
+  inside.unselected = unselected;
+  inside.enhanced = selected;
+  con.set_colours(inside);
+  const ReadResult result = gets.Read(con);
+  con.set_colours(before);
+  if (result.escaped || !result.updated) return false;
+  *value = edited();
+  return true;
+}
+
 Attr FieldColour(const Console& con, const GetField& field, bool selected) {
   if (field.colour.empty()) return selected ? con.colours().enhanced : con.colours().unselected;
   const ColourSet own = ColourSet{con.colours().unselected, con.colours().enhanced}.With(field.colour);

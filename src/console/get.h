@@ -9,6 +9,7 @@
 
 #include "console/console.h"
 #include "xbase/date.h"
+#include "xbase/value.h"
 
 namespace console {
 
@@ -63,6 +64,11 @@ class GetList {
   std::vector<GetField> fields_;
   bool insert_mode_ = false;
 };
+
+// Edit one value in place with a GET at a position, in the given colours; the value keeps its
+// type (and a number its width and decimals). True when it took a new value (not after Esc).
+bool EditValue(Console& con, int row, int col, xbase::Value* value, const std::string& picture, Attr unselected,
+               Attr selected, const std::function<bool(const xbase::Value&)>& valid = {});
 
 // The colours of a field: its own colour string over the current setting.
 Attr FieldColour(const Console& con, const GetField& field, bool selected);

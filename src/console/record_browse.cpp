@@ -27,6 +27,7 @@ void RecordBrowse::DrawLine(Console& con, int line, bool current) {
   for (const auto& [i, x] : view_.Layout()) {
     view_.DrawCell(con, row, i, columns_[i].text(), current && i == view_.current() ? colours_.enhanced : attr);
   }
+  view_.DrawColumnSeparators(con, row, attr);
 }
 
 void RecordBrowse::Stabilize(Console& con) {

@@ -43,6 +43,8 @@ class RecordBrowse {
   // The navigation keys: Up, Down, PgUp, PgDn, Ctrl+PgUp, Ctrl+PgDn move between records,
   // Left, Right, Home, End, Ctrl+Left, Ctrl+Right pan the columns. True when the key was one.
   bool Navigate(int key);
+  // The line under the heads and the character between columns (code page bytes).
+  void set_separators(uint8_t head, uint8_t column) { view_.set_separators(head, column); }
   // Forget the screen line of the current record (after a seek): it is drawn on the first line.
   void ResetLine() { line_ = 0; }
   // The colour slot (0..4) of the current record's cells; by default slot 0.

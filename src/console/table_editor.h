@@ -1,0 +1,46 @@
+// The table editor: a browse over a table in which deleted rows stay visible in a second
+// colour, F2 adds, F4 searches, Del deletes or recalls, and Enter or a typed character edits
+// the cell under a record lock.
+#ifndef PALUNDA_CONSOLE_TABLE_EDITOR_H_
+#define PALUNDA_CONSOLE_TABLE_EDITOR_H_
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "console/column_view.h"
+#include "console/console.h"
+#include "xbase/session.h"
+#include "xbase/work_area.h"
+
+namespace console {
+
+// A column of the editor: its head, the field it shows and edits, and the picture of both.
+struct EditorColumn {
+  std::string head;
+  std::string field;
+  std::string picture;
+};
+
+struct TableEditorOptions {
+  Window window;
+  // Slot 1 a row, slot 2 the current cell, slot 5 a deleted row.
+  std::string colour = "W/n,Gr+/w,,Gr+/n,Gr+/n";
+  int frozen = 3;
+  // The key line and where it stands; "Del) Recall" or "Del) Hapus " follows it.
+  int footer_row = 22;
+  int footer_col = 2;
+  std::string footer = "Esc) Selesai, F2) Tambah Data, F4) Cari, ";
+  std::string footer_colour = "Gr+/n,Gr+/r";
+  // F2 and F4; the browse is drawn again around the current record afterwards.
+  std::function<void()> add;
+  std::function<void()> search;
+};
+
+// Run the editor over the area until Esc. Deleted rows are shown while it runs.
+void RunTableEditor(Console& con, xbase::Session& session, xbase::WorkArea& area,
+                    const std::vector<EditorColumn>& columns, const TableEditorOptions& options);
+
+}  // namespace console
+
+#endif  // PALUNDA_CONSOLE_TABLE_EDITOR_H_

@@ -1,0 +1,82 @@
+// The table editor over a real table: deleted rows, delete and recall, editing a cell.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "console/keys.h"
+#include "console/table_editor.h"
+#include "console_rig.h"
+
+namespace console {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path Folder() { return fs::temp_directory_path() / ("palunda-editor-" + std::to_string(getpid())); }
+
+class TableEditorTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    ASSERT_TRUE(session_.CreateTable("setup", {{"SETUP", 'C', 10}, {"KET", 'C', 100}}).ok());
+    ASSERT_TRUE(session_.Use("setup", "", xbase::OpenMode::kShared, &area_).ok());
+    for (const auto& [key, value] : {std::pair{"ALPHA", "satu"}, {"BETA", "dua"}, {"GAMMA", "tiga"}}) {
+      ASSERT_TRUE(area_->Append().ok());
+      ASSERT_TRUE(area_->Put("SETUP", xbase::Value::Text(key)).ok());
+      ASSERT_TRUE(area_->Put("KET", xbase::Value::Text(value)).ok());
+    }
+    ASSERT_TRUE(area_->Delete().ok());
+    ASSERT_TRUE(area_->Unlock().ok());
+  }
+  void TearDown() override {
+    session_.CloseAll();
+    fs::remove_all(folder_);
+  }
+
+  std::string Field(uint32_t recno, const char* name) {
+    xbase::Value value;
+    EXPECT_TRUE(area_->GoTo(recno).ok());
+    EXPECT_TRUE(area_->Get(name, &value).ok());
+    return value.text();
+  }
+
+  fs::path folder_ = Folder();
+  xbase::Session session_{xbase::SearchPath({Folder().string()})};
+  xbase::WorkArea* area_ = nullptr;
+};
+
+TEST_F(TableEditorTest, DeletesRecallsAndEditsUnderLocks) {
+  ConsoleRig rig({key::kDown, key::kDel, key::kDown, key::kDel, key::kRight, 'x', key::kEnter, key::kF2, key::kEsc});
+  int adds = 0;
+  TableEditorOptions options;
+  options.window = {5, 2, 21, 77};
+  options.add = [&] { ++adds; };
+  RunTableEditor(rig.con, session_, *area_, {{"SETUP", "SETUP", "@!"}, {"KETERANGAN", "KET", "@s70"}}, options);
+
+  const auto& screens = rig.term.screens();
+  // Heads with a single bar between the columns, a double line under them.
+  EXPECT_EQ(ScriptedTerminal::Text(screens[0], 5, 2, 25), "SETUP     \xb3KETERANGAN    ");
+  EXPECT_EQ(ScriptedTerminal::Text(screens[0], 6, 2, 3), "\xcd\xcd\xcd");
+  EXPECT_EQ(ScriptedTerminal::Text(screens[0], 7, 2, 18), "ALPHA     \xb3satu   ");
+  // The deleted row shows (in the fifth colour) while the editor runs.
+  EXPECT_EQ(ScriptedTerminal::Text(screens[0], 9, 2, 5), "GAMMA");
+  EXPECT_EQ(screens[0][9 * kCols + 2].attr, 0x0E);
+  EXPECT_EQ(screens[0][8 * kCols + 2].attr, 0x07);
+  EXPECT_EQ(screens[0][7 * kCols + 2].attr, 0x7E);
+  EXPECT_EQ(ScriptedTerminal::Text(screens[0], 22, 2, 52), "Esc) Selesai, F2) Tambah Data, F4) Cari, Del) Hapus ");
+  // On the deleted row the key line offers the recall.
+  EXPECT_EQ(ScriptedTerminal::Text(screens[3], 22, 43, 11), "Del) Recall");
+
+  EXPECT_EQ(adds, 1);
+  EXPECT_TRUE(session_.deleted_hidden());  // set back when the editor ends
+  session_.set_deleted_hidden(false);
+  EXPECT_TRUE((area_->GoTo(2), area_->deleted()));
+  EXPECT_FALSE((area_->GoTo(3), area_->deleted()));
+  EXPECT_EQ(Field(3, "KET").substr(0, 5), "xiga ");
+  EXPECT_EQ(Field(1, "KET").substr(0, 5), "satu ");
+}
+
+}  // namespace
+}  // namespace console
