@@ -1,0 +1,97 @@
+// The pick list over a real table: seek, incremental search and the value returned.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "console/keys.h"
+#include "console/pick_list.h"
+#include "console_rig.h"
+#include "xbase/session.h"
+
+namespace console {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path Folder() { return fs::temp_directory_path() / ("palunda-pick-" + std::to_string(getpid())); }
+
+class PickListTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::remove_all(Folder());
+    fs::create_directories(Folder());
+    ASSERT_TRUE(session_.CreateTable("patron", {{"KODE", 'C', 5}, {"NAMA", 'C', 12}}).ok());
+    ASSERT_TRUE(session_.Use("patron", "", xbase::OpenMode::kShared, &area_).ok());
+    for (const auto& [code, name] : {std::pair{"A001", "ANEKA"}, {"A002", "ABADI"}, {"B001", "BUDI"},
+                                     {"B002", "BINTANG"}, {"C001", "CAHAYA"}}) {
+      ASSERT_TRUE(area_->Append().ok());
+      ASSERT_TRUE(area_->Put("KODE", xbase::Value::Text(code)).ok());
+      ASSERT_TRUE(area_->Put("NAMA", xbase::Value::Text(name)).ok());
+    }
+    ASSERT_TRUE(area_->Unlock().ok());
+  }
+  void TearDown() override {
+    session_.CloseAll();
+    fs::remove_all(Folder());
+  }
+
+  // A soft seek over the codes, which are in order: the first code not below the key.
+  bool Seek(std::string_view key) {
+    for (area_->GoTop(); !area_->eof(); area_->Skip(1)) {
+      xbase::Value code;
+      area_->Get("KODE", &code);
+      const std::string prefix = code.text().substr(0, key.size());
+      if (prefix >= key) return prefix == key;
+    }
+    return false;
+  }
+
+  xbase::Session session_{xbase::SearchPath({Folder().string()})};
+  xbase::WorkArea* area_ = nullptr;
+};
+
+TEST_F(PickListTest, IncrementalSearchMovesAndTheChosenCodeIsReturned) {
+  ConsoleRig rig({'b', '0', '0', '2', key::kBackspace, key::kDown, key::kEnter});
+  rig.con.Say(20, 0, "underneath", 0x07);
+  PickListOptions options{8, 5, 12, 40, {"kode", "nama"}, {"Kode", "Nama"}, 1, "", "gr+/br"};
+  xbase::Value chosen;
+  std::string search;
+  ASSERT_TRUE(BANTUAN(rig.con, *area_, options, [this](std::string_view key) { return Seek(key); }, &chosen, &search).ok());
+  EXPECT_EQ(chosen.text(), "B002 ");
+  EXPECT_EQ(search, "b00");
+
+  const auto& screens = rig.term.screens();
+  // The raised frame around the window, the heads, and the search line under the window.
+  EXPECT_EQ(ScriptedTerminal::Text(screens[0], 7, 4, 3), "\xda\xc4\xc4");
+  EXPECT_EQ(ScriptedTerminal::Text(screens[0], 8, 5, 18), "Kode  Nama        ");
+  EXPECT_EQ(ScriptedTerminal::Text(screens[0], 10, 5, 13), "A001  ANEKA  ");
+  EXPECT_EQ(ScriptedTerminal::Text(screens[0], 13, 5, 10), "Dicari :  ");
+  EXPECT_EQ(screens[0][13 * kCols + 5].attr, 0x5E);
+  // "b" finds B001 and shows on the first line; "B002" moves to it.
+  EXPECT_EQ(ScriptedTerminal::Text(screens[1], 13, 5, 10), "Dicari :B ");
+  EXPECT_EQ(ScriptedTerminal::Text(screens[1], 10, 5, 4), "B001");
+  EXPECT_EQ(ScriptedTerminal::Text(screens[4], 13, 5, 13), "Dicari :B002 ");
+  EXPECT_EQ(ScriptedTerminal::Text(screens[4], 10, 5, 4), "B002");
+  EXPECT_EQ(ScriptedTerminal::Text(screens[5], 13, 5, 13), "Dicari :B00  ");
+  EXPECT_EQ(ScriptedTerminal::Text(screens[5], 10, 5, 4), "B001");
+  // The screen comes back.
+  EXPECT_EQ(rig.con.Text(20, 0, 10), "underneath");
+  EXPECT_EQ(rig.con.Text(7, 4, 3), "   ");
+}
+
+TEST_F(PickListTest, ASeekTextNotFoundStartsAtTheLastRecord) {
+  ConsoleRig rig({key::kEsc});
+  PickListOptions options{8, 5, 12, 40, {"kode", "nama"}, {}, 2, "Z9"};
+  xbase::Value chosen;
+  ASSERT_TRUE(BANTUAN(rig.con, *area_, options, [this](std::string_view key) { return Seek(key); }, &chosen).ok());
+  EXPECT_EQ(chosen.text(), "CAHAYA      ");
+  EXPECT_EQ(ScriptedTerminal::Text(rig.term.screens()[0], 8, 5, 11), "kode  nama ");
+  EXPECT_EQ(ScriptedTerminal::Text(rig.term.screens()[0], 13, 5, 10), "Dicari :Z9");
+
+  options.expressions = {"kode +"};
+  EXPECT_FALSE(BANTUAN(rig.con, *area_, options, [](std::string_view) { return true; }, &chosen).ok());
+}
+
+}  // namespace
+}  // namespace console
