@@ -86,10 +86,9 @@ unsigned long CursesTerminal::CursesAttr(Attr attr) {
     if (rich) cfg = static_cast<short>(cfg + 8);
     else flags |= A_BOLD;
   }
-  if (bright_bg) {
-    if (rich) cbg = static_cast<short>(cbg + 8);
-    else flags |= A_BLINK;
-  }
+  // The screens were drawn for a console where this bit gives a bright background; a terminal
+  // with only eight colours shows the plain one.
+  if (bright_bg && rich) cbg = static_cast<short>(cbg + 8);
   const int key = cfg * 16 + cbg;
   auto it = pairs_.find(key);
   if (it == pairs_.end()) {

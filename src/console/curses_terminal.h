@@ -1,6 +1,7 @@
 // CursesTerminal: the screen and keyboard of a real terminal through ncursesw. Cells are
-// shown as the Unicode forms of their code page bytes; keys are decoded from the bytes the
-// terminal sends (see keys.h for the fallbacks).
+// shown as the Unicode forms of their code page bytes; bright foregrounds and backgrounds use
+// the terminal's bright colours (bold on an eight-colour terminal, the plain background
+// there); keys are decoded from the bytes the terminal sends (see keys.h for the fallbacks).
 #ifndef PALUNDA_CONSOLE_CURSES_TERMINAL_H_
 #define PALUNDA_CONSOLE_CURSES_TERMINAL_H_
 
