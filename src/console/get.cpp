@@ -175,7 +175,7 @@ class FieldEditor {
 
   // Show the variable's value again (after a check changed it).
   void Reload() {
-    buffer_ = kind_ == Kind::kText && pic_.mask.empty() ? *std::get<std::string*>(field_.target) : FieldText(field_);
+    buffer_ = FormatValue(ValueOf(field_.target), kind_ == Kind::kDate ? std::string() : mask_);
     if (kind_ == Kind::kText && pic_.upper) {
       for (char& c : buffer_) c = Upper(c);
     }

@@ -146,6 +146,15 @@ TEST(GetTest, ScrollingWindowInsertModeAndClearOnFirstKey) {
   EXPECT_EQ(rig.term.screens()[1].size(), static_cast<size_t>(kRows * kCols));
   EXPECT_EQ(rig.con.Text(4, 40, 6), "ABCDE ");
 
+  // A template behind a scrolling window keeps the whole text.
+  ConsoleRig masked(Keys({{key::kEnd}, T("g"), {key::kEnter}}));
+  std::string code = "abcde ";
+  GetList mask;
+  mask.Add(2, 2, &code, "@S3 !!!!!!");
+  mask.Read(masked.con);
+  EXPECT_EQ(code, "ABCDEG");
+  EXPECT_EQ(masked.con.Text(2, 2, 4), "ABC ");
+
   ConsoleRig insert(Keys({{key::kIns}, T("ZZ"), {key::kEnter}}));
   std::string text = "ABCD  ";
   GetList ins;
