@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "console/cp437.h"
 #include "console/keys.h"
 
 namespace console {
@@ -43,6 +44,12 @@ std::string ScriptedTerminal::Text(int row, int col, int len) const { return Tex
 std::string ScriptedTerminal::Text(const CellGrid& grid, int row, int col, int len) {
   std::string text;
   for (int c = col; c < col + len && c < kCols; ++c) text.push_back(static_cast<char>(grid[row * kCols + c].ch));
+  return text;
+}
+
+std::string ScriptedTerminal::Dump(const CellGrid& grid) {
+  std::string text;
+  for (int row = 0; row < kRows; ++row) text += Cp437ToUtf8(Text(grid, row)) + "\n";
   return text;
 }
 

@@ -41,6 +41,9 @@ class ScriptedTerminal : public Terminal {
   // The bytes of a row of a screen from screens().
   static std::string Text(const CellGrid& grid, int row, int col = 0, int len = kCols);
 
+  // A screen as 25 lines of UTF-8 text, for messages of failing tests.
+  static std::string Dump(const CellGrid& grid);
+
   size_t keys_left() const { return keys_.size(); }
   // Reads made after the script ran out.
   int overruns() const { return overruns_; }

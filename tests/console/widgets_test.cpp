@@ -101,6 +101,7 @@ TEST(AlertTest, LinesChoicesAndResult) {
   EXPECT_EQ(first[13 * kCols + 39].attr, 0x4F);
   EXPECT_EQ(rig.term.screens()[1][13 * kCols + 39].attr, 0x1F);
   EXPECT_EQ(rig.con.Text(12, 0, 80), std::string(80, '.'));
+  EXPECT_NE(ScriptedTerminal::Dump(first).find("│ Yakin akan keluar │"), std::string::npos) << ScriptedTerminal::Dump(first);
 
   ConsoleRig letter({'t'});
   EXPECT_EQ(Alert(letter.con, "Output", {"Monitor", "Tidak"}), 2);
