@@ -1,12 +1,12 @@
 // Copying tables and indexes between folders.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "console/copy_data.h"
 #include "console_rig.h"
+#include "temp_folder.h"
 
 namespace console {
 namespace {
@@ -16,16 +16,12 @@ namespace fs = std::filesystem;
 class CopyDataTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() / ("palunda-copy-" + std::to_string(getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root_);
     fs::create_directories(root_ / "from");
     fs::create_directories(root_ / "to");
     for (const char* name : {"mastcus.dbf", "MASTCUS1.NTX", "notes.txt"}) std::ofstream(root_ / "from" / name) << name;
   }
-  void TearDown() override { fs::remove_all(root_); }
-
-  fs::path root_;
+  TempFolder folder_{"copy"};
+  const fs::path& root_ = folder_.path();
 };
 
 TEST_F(CopyDataTest, CopiesTablesAlwaysIndexesOnRequestAndNothingElse) {

@@ -1,26 +1,18 @@
 // The pick list over a real table: seek, incremental search and the value returned.
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
 
 #include "console/keys.h"
 #include "console/pick_list.h"
 #include "console_rig.h"
+#include "temp_folder.h"
 #include "xbase/session.h"
 
 namespace console {
 namespace {
 
-namespace fs = std::filesystem;
-
-fs::path Folder() { return fs::temp_directory_path() / ("palunda-pick-" + std::to_string(getpid())); }
-
 class PickListTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    fs::remove_all(Folder());
-    fs::create_directories(Folder());
     ASSERT_TRUE(session_.CreateTable("patron", {{"KODE", 'C', 5}, {"NAMA", 'C', 12}}).ok());
     ASSERT_TRUE(session_.Use("patron", "", xbase::OpenMode::kShared, &area_).ok());
     for (const auto& [code, name] : {std::pair{"A001", "ANEKA"}, {"A002", "ABADI"}, {"B001", "BUDI"},
@@ -31,10 +23,7 @@ class PickListTest : public ::testing::Test {
     }
     ASSERT_TRUE(area_->Unlock().ok());
   }
-  void TearDown() override {
-    session_.CloseAll();
-    fs::remove_all(Folder());
-  }
+  void TearDown() override { session_.CloseAll(); }
 
   // A soft seek over the codes, which are in order: the first code not below the key.
   bool Seek(std::string_view key) {
@@ -47,7 +36,8 @@ class PickListTest : public ::testing::Test {
     return false;
   }
 
-  xbase::Session session_{xbase::SearchPath({Folder().string()})};
+  TempFolder folder_{"pick"};
+  xbase::Session session_{xbase::SearchPath({folder_.str()})};
   xbase::WorkArea* area_ = nullptr;
 };
 

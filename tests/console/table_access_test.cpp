@@ -1,20 +1,17 @@
 // Opening tables held elsewhere, appending and locking records between two sessions.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <filesystem>
 #include <functional>
 #include <thread>
 
 #include "console/keys.h"
 #include "console/table_access.h"
 #include "console_rig.h"
+#include "temp_folder.h"
 
 namespace console {
 namespace {
-
-namespace fs = std::filesystem;
 
 // A scripted terminal that runs a step when a key is asked for the first time.
 class SteppingTerminal : public ScriptedTerminal {
@@ -32,17 +29,11 @@ class SteppingTerminal : public ScriptedTerminal {
 class TableAccessTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("palunda-access-" + std::to_string(getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
     ASSERT_TRUE(Workstation().CreateTable("mastcus", {{"RELASI", 'C', 6}, {"NAMA", 'C', 20}}).ok());
   }
-  void TearDown() override { fs::remove_all(folder_); }
+  xbase::Session Workstation() { return xbase::Session(xbase::SearchPath({folder_.str()})); }
 
-  xbase::Session Workstation() { return xbase::Session(xbase::SearchPath({folder_.string()})); }
-
-  fs::path folder_;
+  TempFolder folder_{"access"};
 };
 
 TEST_F(TableAccessTest, BukafileRetriesWhileAnotherHoldsTheTableAndGivesUpOnEsc) {

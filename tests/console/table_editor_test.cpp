@@ -1,25 +1,17 @@
 // The table editor over a real table: deleted rows, delete and recall, editing a cell.
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
 
 #include "console/keys.h"
 #include "console/table_editor.h"
 #include "console_rig.h"
+#include "temp_folder.h"
 
 namespace console {
 namespace {
 
-namespace fs = std::filesystem;
-
-fs::path Folder() { return fs::temp_directory_path() / ("palunda-editor-" + std::to_string(getpid())); }
-
 class TableEditorTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
     ASSERT_TRUE(session_.CreateTable("setup", {{"SETUP", 'C', 10}, {"KET", 'C', 100}}).ok());
     ASSERT_TRUE(session_.Use("setup", "", xbase::OpenMode::kShared, &area_).ok());
     for (const auto& [key, value] : {std::pair{"ALPHA", "satu"}, {"BETA", "dua"}, {"GAMMA", "tiga"}}) {
@@ -30,10 +22,7 @@ class TableEditorTest : public ::testing::Test {
     ASSERT_TRUE(area_->Delete().ok());
     ASSERT_TRUE(area_->Unlock().ok());
   }
-  void TearDown() override {
-    session_.CloseAll();
-    fs::remove_all(folder_);
-  }
+  void TearDown() override { session_.CloseAll(); }
 
   std::string Field(uint32_t recno, const char* name) {
     xbase::Value value;
@@ -42,8 +31,8 @@ class TableEditorTest : public ::testing::Test {
     return value.text();
   }
 
-  fs::path folder_ = Folder();
-  xbase::Session session_{xbase::SearchPath({Folder().string()})};
+  TempFolder folder_{"editor"};
+  xbase::Session session_{xbase::SearchPath({folder_.str()})};
   xbase::WorkArea* area_ = nullptr;
 };
 
