@@ -13,15 +13,8 @@ namespace {
 class PickListTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(session_.CreateTable("patron", {{"KODE", 'C', 5}, {"NAMA", 'C', 12}}).ok());
-    ASSERT_TRUE(session_.Use("patron", "", xbase::OpenMode::kShared, &area_).ok());
-    for (const auto& [code, name] : {std::pair{"A001", "ANEKA"}, {"A002", "ABADI"}, {"B001", "BUDI"},
-                                     {"B002", "BINTANG"}, {"C001", "CAHAYA"}}) {
-      ASSERT_TRUE(area_->Append().ok());
-      ASSERT_TRUE(area_->Put("KODE", xbase::Value::Text(code)).ok());
-      ASSERT_TRUE(area_->Put("NAMA", xbase::Value::Text(name)).ok());
-    }
-    ASSERT_TRUE(area_->Unlock().ok());
+    MakeTable(session_, "patron", {"KODE", 'C', 5}, {"NAMA", 'C', 12},
+              {{"A001", "ANEKA"}, {"A002", "ABADI"}, {"B001", "BUDI"}, {"B002", "BINTANG"}, {"C001", "CAHAYA"}}, &area_);
   }
   void TearDown() override { session_.CloseAll(); }
 

@@ -12,13 +12,10 @@ namespace {
 class TableEditorTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(session_.CreateTable("setup", {{"SETUP", 'C', 10}, {"KET", 'C', 100}}).ok());
-    ASSERT_TRUE(session_.Use("setup", "", xbase::OpenMode::kShared, &area_).ok());
-    for (const auto& [key, value] : {std::pair{"ALPHA", "satu"}, {"BETA", "dua"}, {"GAMMA", "tiga"}}) {
-      ASSERT_TRUE(area_->Append().ok());
-      ASSERT_TRUE(area_->Put("SETUP", xbase::Value::Text(key)).ok());
-      ASSERT_TRUE(area_->Put("KET", xbase::Value::Text(value)).ok());
-    }
+    MakeTable(session_, "setup", {"SETUP", 'C', 10}, {"KET", 'C', 100},
+              {{"ALPHA", "satu"}, {"BETA", "dua"}, {"GAMMA", "tiga"}}, &area_);
+    ASSERT_TRUE(area_->GoTo(3).ok());
+    ASSERT_TRUE(area_->Lock().ok());
     ASSERT_TRUE(area_->Delete().ok());
     ASSERT_TRUE(area_->Unlock().ok());
   }
