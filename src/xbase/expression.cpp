@@ -447,8 +447,17 @@ class Evaluator {
 
   bool TextOp(const ExpressionNode& node, Value& out, Value& right) {
     switch (node.op) {
-      case Op::kAdd: out.mutable_text() += right.text(); return true;
-      case Op::kSubtract: SetText(out, ConcatMoveBlanks(out.text(), right.text())); return true;
+      case Op::kAdd:
+      case Op::kSubtract:
+        if (out.text().size() + right.text().size() > kMaxTextLength) {
+          return Fail(node, kTextTooLong);
+        }
+        if (node.op == Op::kAdd) {
+          out.mutable_text() += right.text();
+        } else {
+          SetText(out, ConcatMoveBlanks(out.text(), right.text()));
+        }
+        return true;
       case Op::kExactEqual: out = Value::Logical(out.text() == right.text()); return true;
       case Op::kContains: out = Value::Logical(At(out.text(), right.text()) > 0); return true;
       default: return Compare(node, out, CompareText(out.text(), right.text()));

@@ -49,7 +49,14 @@ namespace {
 
 using Args = std::span<Value>;
 
-int IntArg(const Value& v) { return static_cast<int>(v.number()); }
+// A number argument as a count or position: truncated, and held within +/- one billion.
+int IntArg(const Value& v) {
+  const double n = v.number();
+  if (!(n > -1e9)) return std::isnan(n) ? 0 : -1000000000;
+  return n < 1e9 ? static_cast<int>(n) : 1000000000;
+}
+
+bool TooLong(double length) { return length > static_cast<double>(kMaxTextLength); }
 
 void SetInteger(Value& out, double value, int width) { out = Value::Num(value, width, 0); }
 
@@ -73,6 +80,7 @@ const char* TextInPlace(Args args, Value& out, F transform) {
 }
 
 const char* FnStr(Args a, Value& out, const FunctionEnv&) {
+  if (a.size() > 1 && TooLong(IntArg(a[1]))) return kTextTooLong;
   const std::string text = a.size() == 1 ? Str(a[0].number_info())
                                          : Str(a[0].number(), IntArg(a[1]), a.size() > 2 ? IntArg(a[2]) : 0);
   SetText(out, text);
@@ -82,6 +90,7 @@ const char* FnStr(Args a, Value& out, const FunctionEnv&) {
 const char* FnStrZero(Args a, Value& out, const FunctionEnv&) {
   const Number f = DefaultFormat(a[0].number_info());
   const int width = a.size() > 1 ? IntArg(a[1]) : f.width;
+  if (TooLong(width)) return kTextTooLong;
   const int decimals = a.size() > 2 ? IntArg(a[2]) : (a.size() > 1 ? 0 : f.decimals);
   SetText(out, StrZero(a[0].number(), width, decimals));
   return nullptr;
@@ -132,6 +141,7 @@ char FillArg(Args a) { return a.size() > 2 && !a[2].text().empty() ? a[2].text()
 
 template <std::string (*Pad)(std::string_view, int, char)>
 const char* FnPad(Args a, Value& out, const FunctionEnv&) {
+  if (TooLong(IntArg(a[1]))) return kTextTooLong;
   if (a[0].is_text()) {
     SetText(out, Pad(a[0].text(), IntArg(a[1]), FillArg(a)));
   } else {
@@ -176,11 +186,13 @@ const char* FnFind(Args a, Value& out, const FunctionEnv&) {
 }
 
 const char* FnReplicate(Args a, Value& out, const FunctionEnv&) {
+  if (TooLong(static_cast<double>(a[0].text().size()) * IntArg(a[1]))) return kTextTooLong;
   SetText(out, Replicate(a[0].text(), IntArg(a[1])));
   return nullptr;
 }
 
 const char* FnSpace(Args a, Value& out, const FunctionEnv&) {
+  if (TooLong(IntArg(a[0]))) return kTextTooLong;
   SetText(out, std::string(static_cast<size_t>(std::max(IntArg(a[0]), 0)), ' '));
   return nullptr;
 }

@@ -2,6 +2,7 @@
 #ifndef PALUNDA_XBASE_EXPRESSION_FUNCTIONS_H_
 #define PALUNDA_XBASE_EXPRESSION_FUNCTIONS_H_
 
+#include <cstddef>
 #include <functional>
 #include <span>
 #include <string_view>
@@ -10,6 +11,11 @@
 #include "xbase/value.h"
 
 namespace xbase {
+
+// The longest text an expression builds (1 MiB); a longer result is an evaluation error.
+constexpr size_t kMaxTextLength = 1 << 20;
+// The message of that error.
+inline constexpr const char* kTextTooLong = "the result would be longer than 1048576 bytes";
 
 // What a function may need besides its arguments.
 struct FunctionEnv {

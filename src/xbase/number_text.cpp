@@ -66,15 +66,17 @@ double Round(double value, int decimals) {
 std::string Str(double value, int width, int decimals) {
   if (width <= 0) width = 10;
   if (decimals < 0) decimals = 0;
+  // The shortest number with decimals, "0.5", takes the decimals and two more places.
+  if (decimals > 0 && decimals + 2 > width) return std::string(static_cast<size_t>(width), '*');
   std::string text;
   const double mantissa = std::isfinite(value) ? RoundScaled(value, decimals) : 0.0;
   if (decimals <= 16 && std::fabs(mantissa) < 1e15) {
     text = FixedText(mantissa == 0.0 ? 0.0 : mantissa, decimals);
   } else {
-    char buffer[512];
-    const double rounded = Round(value, decimals);
-    const int n = std::snprintf(buffer, sizeof buffer, "%.*f", decimals, rounded == 0.0 ? 0.0 : rounded);
-    text.assign(buffer, n < 0 ? 0 : static_cast<size_t>(n));
+    const double rounded = Round(value, decimals) + 0.0;  // no negative zero
+    const int n = std::snprintf(nullptr, 0, "%.*f", decimals, rounded);
+    text.resize(n < 0 ? 0 : static_cast<size_t>(n));
+    std::snprintf(text.data(), text.size() + 1, "%.*f", decimals, rounded);
   }
   if (text.size() > static_cast<size_t>(width)) return std::string(static_cast<size_t>(width), '*');
   text.insert(0, static_cast<size_t>(width) - text.size(), ' ');

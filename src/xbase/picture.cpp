@@ -35,7 +35,7 @@ std::string_view ParseFunctions(std::string_view picture, Functions* f) {
       case '!': f->upper = true; break;
       case 'S':
         while (pos < picture.size() && picture[pos] >= '0' && picture[pos] <= '9') {
-          f->width = f->width * 10 + (picture[pos] - '0');
+          if (f->width < 1000000) f->width = f->width * 10 + (picture[pos] - '0');
           ++pos;
         }
         break;

@@ -225,6 +225,49 @@ TEST(ExpressionTest, ReportsTypeErrorsWhenEvaluated) {
   EXPECT_EQ(Eval("max(qty, kode)", record),
             "ERROR: evaluation error at position 1: MAX: arguments must be two numbers or two dates");
   EXPECT_EQ(Eval("qty $ kode", record), "ERROR: evaluation error at position 5: $ cannot take types N and C");
+  const std::string too_long = "the result would be longer than 1048576 bytes";
+  EXPECT_EQ(Eval("space(1000000000000)", record), "ERROR: evaluation error at position 1: SPACE: " + too_long);
+  EXPECT_EQ(Eval("replicate('ab', 600000)", record), "ERROR: evaluation error at position 1: REPLICATE: " + too_long);
+  EXPECT_EQ(Eval("padr(kode, 2000000)", record), "ERROR: evaluation error at position 1: PADR: " + too_long);
+  EXPECT_EQ(Eval("str(qty, 1000000000)", record), "ERROR: evaluation error at position 1: STR: " + too_long);
+  EXPECT_EQ(Eval("space(1000000) + space(100000)", record), "ERROR: evaluation error at position 16: " + too_long);
+  EXPECT_EQ(Eval("len(space(-5)) + len(substr(kode, -1000000000000000, 1000000000000000))", record), "         1");
+}
+
+}  // namespace
+}  // namespace xbase
+
+namespace xbase {
+namespace {
+
+TEST(ExpressionTest, GarbageGivesAStatusNeverACrash) {
+  static const char* const kPieces[] = {
+      "kode", "qty", "tgl", "(", ")", ",", "+", "-", "*", "/", "%", "**", "^", "=", "==", "!=", "<>", "#", "<",
+      ">", "<=", ">=", "$", ".AND.", ".OR.", ".NOT.", "!", ".T.", ".F.", "1", "0", "2.5", "\"ab \"", "'x'",
+      "[y]", "iif(", "str(", "substr(", "padr(", "dtos(", "ctod(", "transform(", "val(", "max(", "round(",
+      "strtran(", "upper(", "eom(", "date()", "a->", "->", ".", "\"", "[", "@", " "};
+  MemoryRecord record = {{"KODE", Value::Text("K1  ")},
+                         {"QTY", Value::Num(-3, 6, 0)},
+                         {"TGL", Value::FromDate(Date::FromYmd(2024, 2, 29))}};
+  uint32_t seed = 12345;
+  auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+  int compiled = 0;
+  for (int i = 0; i < 20000; ++i) {
+    std::string text;
+    const int length = 1 + static_cast<int>(next() >> 16) % 12;
+    for (int j = 0; j < length; ++j) text += kPieces[(next() >> 16) % std::size(kPieces)];
+    std::unique_ptr<Expression> expression;
+    const Status s = Expression::Compile(text, &record, &expression);
+    if (!s.ok()) {
+      EXPECT_TRUE(s.IsInvalidArgument()) << text;
+      continue;
+    }
+    ++compiled;
+    Value result;
+    const Status e = expression->Evaluate(record, &result);
+    EXPECT_TRUE(e.ok() || e.IsInvalidArgument()) << text;
+  }
+  EXPECT_GT(compiled, 300);
 }
 
 }  // namespace

@@ -13,6 +13,9 @@ TEST(NumberTextTest, UsesTheWidthANumberCarries) {
   EXPECT_EQ(Str(Number{12345678901.0, -1, 0}), "         12345678901");
   EXPECT_EQ(Str(-0.0, 4, 1), " 0.0");
   EXPECT_EQ(Str(1e20, 25, 2), " 100000000000000000000.00");
+  EXPECT_EQ(Str(0.5, 3, 1), "0.5");
+  EXPECT_EQ(Str(0.5, 4, 3), "****");
+  EXPECT_EQ(Str(1.0 / 3, 34, 30), "  0.333333333333333314829616256247");
   EXPECT_EQ(StrZero(-42, 6), "-00042");
   EXPECT_EQ(StrZero(3.14159, 7, 2), "0003.14");
 }

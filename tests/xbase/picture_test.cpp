@@ -14,6 +14,7 @@ TEST(PictureTest, ShapesTextThroughTemplates) {
   EXPECT_EQ(Transform(Value::Text("toko maju"), "@!S4"), "TOKO");
   EXPECT_EQ(Transform(Value::Text("toko maju"), "@S6"), "toko m");
   EXPECT_EQ(Transform(Value::Text("abc"), ""), "abc");
+  EXPECT_EQ(Transform(Value::Text("abc"), "@S99999999999999999999"), "abc");
 }
 
 TEST(PictureTest, ShowsNumbersDatesAndLogicals) {
