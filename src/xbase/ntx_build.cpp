@@ -27,6 +27,25 @@ struct SortEntry {
   uint32_t index;
 };
 
+// Stable sort on the 64-bit prefix, sixteen bits a pass, skipping passes where every entry agrees.
+void RadixSortByPrefix(std::vector<SortEntry>* entries) {
+  std::vector<SortEntry> scratch(entries->size());
+  std::vector<uint32_t> counts(1 << 16);
+  for (int shift = 0; shift < 64; shift += 16) {
+    std::fill(counts.begin(), counts.end(), 0);
+    for (const SortEntry& e : *entries) ++counts[(e.prefix >> shift) & 0xFFFF];
+    if (entries->empty() || counts[(entries->front().prefix >> shift) & 0xFFFF] == entries->size()) continue;
+    uint32_t position = 0;
+    for (uint32_t& count : counts) {
+      const uint32_t here = count;
+      count = position;
+      position += here;
+    }
+    for (const SortEntry& e : *entries) scratch[counts[(e.prefix >> shift) & 0xFFFF]++] = e;
+    entries->swap(scratch);
+  }
+}
+
 std::vector<uint32_t> SortedOrder(const NtxKeys& keys, bool descending, bool unique) {
   const size_t ks = keys.key_size();
   const size_t head = std::min<size_t>(ks, 8);
@@ -43,12 +62,18 @@ std::vector<uint32_t> SortedOrder(const NtxKeys& keys, bool descending, bool uni
     const int c = std::memcmp(keys.key(a.index) + 8, keys.key(b.index) + 8, ks - 8);
     return descending ? -c : c;
   };
-  std::sort(entries.begin(), entries.end(), [&](const SortEntry& a, const SortEntry& b) {
-    if (a.prefix != b.prefix) return a.prefix < b.prefix;
-    const int c = tail(a, b);
-    if (c != 0) return c < 0;
-    return keys.recno(a.index) < keys.recno(b.index);
-  });
+  RadixSortByPrefix(&entries);
+  // Entries with equal first bytes are next to each other now: order them by the rest and the record.
+  for (size_t begin = 0, end; begin < entries.size(); begin = end) {
+    for (end = begin + 1; end < entries.size() && entries[end].prefix == entries[begin].prefix; ++end) {
+    }
+    if (end - begin < 2) continue;
+    std::sort(entries.begin() + begin, entries.begin() + end, [&](const SortEntry& a, const SortEntry& b) {
+      const int c = tail(a, b);
+      if (c != 0) return c < 0;
+      return keys.recno(a.index) < keys.recno(b.index);
+    });
+  }
   std::vector<uint32_t> order;
   order.reserve(entries.size());
   for (size_t i = 0; i < entries.size(); ++i) {
@@ -158,7 +183,15 @@ std::vector<uint8_t> NtxBuildFile(const NtxHeader& header, const NtxKeys& keys) 
   const std::vector<uint32_t> order = SortedOrder(keys, header.descending, header.unique);
   const auto plan = PlanLevels(order.size(), header.max_items, header.half_page);
   PageWriter writer(header, plan);
-  for (uint32_t index : order) writer.Add(0, 0, keys.recno(index), keys.key(index));
+  // The keys are read in sorted order, all over the key block: fetch a few ahead.
+  constexpr size_t kAhead = 16;
+  for (size_t i = 0; i < order.size(); ++i) {
+    if (i + kAhead < order.size()) {
+      __builtin_prefetch(keys.key(order[i + kAhead]));
+      __builtin_prefetch(&keys.recno(order[i + kAhead]));
+    }
+    writer.Add(0, 0, keys.recno(order[i]), keys.key(order[i]));
+  }
   return writer.Finish();
 }
 

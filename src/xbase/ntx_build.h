@@ -23,7 +23,7 @@ class NtxKeys {
   size_t size() const { return recnos_.size(); }
   int key_size() const { return key_size_; }
   const uint8_t* key(size_t i) const { return bytes_.data() + i * key_size_; }
-  uint32_t recno(size_t i) const { return recnos_[i]; }
+  const uint32_t& recno(size_t i) const { return recnos_[i]; }
 
  private:
   int key_size_;

@@ -7,9 +7,6 @@ namespace xbase {
 
 namespace {
 
-// Deeper than this, a tree of 1024-byte pages must have a cycle.
-constexpr size_t kMaxDepth = 64;
-
 }  // namespace
 
 Status NtxIndex::Open(const std::string& path, NtxOpenMode mode, std::unique_ptr<NtxIndex>* out) {
@@ -77,7 +74,7 @@ Status NtxIndex::Descend(const Target& target, Path* path) {
   path->clear();
   uint32_t offset = header().root;
   for (;;) {
-    if (path->size() >= kMaxDepth) return Status::Corruption(store_->path(), "page chain deeper than " + std::to_string(kMaxDepth));
+    if (path->full()) return DepthFault();
     uint8_t* bytes = nullptr;
     Status s = Fetch(offset, &bytes);
     if (!s.ok()) return s;
@@ -100,7 +97,7 @@ Status NtxIndex::Descend(const Target& target, Path* path) {
 // Extend `path` from `offset` down its leftmost (or rightmost, with `last`) edge to a leaf.
 Status NtxIndex::DescendEdge(uint32_t offset, bool last, Path* path) {
   for (;;) {
-    if (path->size() >= kMaxDepth) return Status::Corruption(store_->path(), "page chain deeper than " + std::to_string(kMaxDepth));
+    if (path->full()) return DepthFault();
     uint8_t* bytes = nullptr;
     Status s = Fetch(offset, &bytes);
     if (!s.ok()) return s;
@@ -191,7 +188,7 @@ Status NtxIndex::FindItem(const std::string& key, uint32_t recno, Path* path, bo
     const NtxPage page = View(bytes);
     same_key = std::memcmp(page.key(run.back().index), kb, key.size()) == 0;
     if (same_key && page.recno(run.back().index) == recno) {
-      *path = std::move(run);
+      *path = run;
       *exact = true;
       return Status::OK();
     }
@@ -211,7 +208,12 @@ Status NtxIndex::Matches(const Path& path, const uint8_t* key, uint32_t recno, b
   return Status::OK();
 }
 
-Status NtxIndex::Commit(Path path) {
+// Deeper than a path holds, a tree of 1024-byte pages must have a cycle.
+Status NtxIndex::DepthFault() const {
+  return Status::Corruption(store_->path(), "page chain deeper than " + std::to_string(Path::kCapacity));
+}
+
+Status NtxIndex::Commit(const Path& path) {
   on_item_ = !path.empty();
   if (on_item_) {
     uint8_t* bytes = nullptr;
@@ -224,7 +226,7 @@ Status NtxIndex::Commit(Path path) {
     key_.clear();
     recno_ = 0;
   }
-  path_ = std::move(path);
+  path_ = path;
   path_generation_ = store_->generation();
   path_version_ = header().version;
   return Status::OK();
@@ -236,7 +238,7 @@ Status NtxIndex::GoTop() {
     Path path;
     Status s = DescendEdge(header().root, false, &path);
     if (s.ok()) s = Settle(&path);
-    return s.ok() ? Commit(std::move(path)) : s;
+    return s.ok() ? Commit(path) : s;
   });
 }
 
@@ -247,7 +249,7 @@ Status NtxIndex::GoBottom() {
     bool moved = false;
     Status s = DescendEdge(header().root, true, &path);
     if (s.ok()) s = SettleBack(&path, &moved);
-    return s.ok() ? Commit(std::move(path)) : s;
+    return s.ok() ? Commit(path) : s;
   });
 }
 
@@ -259,7 +261,7 @@ Status NtxIndex::Next() {
     bool exact = false;
     Status s = Locate(&path, &exact);
     if (s.ok() && exact) s = StepForward(&path);
-    return s.ok() ? Commit(std::move(path)) : s;
+    return s.ok() ? Commit(path) : s;
   });
 }
 
@@ -280,7 +282,7 @@ Status NtxIndex::Prev() {
       r = StepBack(&path, &moved);
       at_first = !moved;
     }
-    return r.ok() ? Commit(std::move(path)) : r;
+    return r.ok() ? Commit(path) : r;
   });
   bof_ = at_first;
   return s;
@@ -294,7 +296,7 @@ Status NtxIndex::Seek(std::string_view key, bool* found) {
     Path path;
     Status s = Descend(target, &path);
     if (s.ok()) s = Settle(&path);
-    if (s.ok()) s = Commit(std::move(path));
+    if (s.ok()) s = Commit(path);
     *found = s.ok() && on_item_ && key_.compare(0, wanted.size(), wanted) == 0;
     return s;
   });
@@ -306,7 +308,7 @@ Status NtxIndex::SeekItem(std::string_view key, uint32_t recno, bool* exact) {
   return Read([&] {
     Path path;
     Status s = FindItem(wanted, recno, &path, exact);
-    return s.ok() ? Commit(std::move(path)) : s;
+    return s.ok() ? Commit(path) : s;
   });
 }
 

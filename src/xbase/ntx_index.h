@@ -3,6 +3,7 @@
 #ifndef PALUNDA_XBASE_NTX_INDEX_H_
 #define PALUNDA_XBASE_NTX_INDEX_H_
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -66,7 +67,31 @@ class NtxIndex {
     uint32_t page;
     int index;
   };
-  using Path = std::vector<Frame>;
+  // Pages from the root down to a position, each with the item or child slot taken; kept off the heap.
+  class Path {
+   public:
+    static constexpr size_t kCapacity = 64;
+    Path() = default;
+    Path(const Path& other) : size_(other.size_) { std::copy_n(other.frames_, size_, frames_); }
+    Path& operator=(const Path& other) {
+      size_ = other.size_;
+      std::copy_n(other.frames_, size_, frames_);
+      return *this;
+    }
+    bool empty() const { return size_ == 0; }
+    size_t size() const { return size_; }
+    bool full() const { return size_ == kCapacity; }
+    void clear() { size_ = 0; }
+    void push_back(Frame frame) { frames_[size_++] = frame; }
+    void pop_back() { --size_; }
+    Frame& back() { return frames_[size_ - 1]; }
+    const Frame& back() const { return frames_[size_ - 1]; }
+    Frame& operator[](size_t i) { return frames_[i]; }
+
+   private:
+    Frame frames_[kCapacity];
+    size_t size_ = 0;
+  };
   struct Target {
     const uint8_t* key;
     size_t length;
@@ -94,7 +119,8 @@ class NtxIndex {
   Status Locate(Path* path, bool* exact);
   Status FindItem(const std::string& key, uint32_t recno, Path* path, bool* exact);
   Status Matches(const Path& path, const uint8_t* key, uint32_t recno, bool* match);
-  Status Commit(Path path);
+  Status Commit(const Path& path);
+  Status DepthFault() const;
 
   Status InsertAt(Path& path, size_t depth, NtxItem item);
   Status FixUnderflow(Path& path, size_t depth);

@@ -174,12 +174,22 @@ Status NtxStore::BeginWrite() {
 
 Status NtxStore::EndWrite() {
   if (!dirty_.empty()) {
+    // Pages past the old end go out by write, which also lengthens the file; the rest through the map.
+    Status s;
     for (uint32_t offset : dirty_) {
       CachedPage& page = Slot(offset);
       page.dirty = false;
-      std::memcpy(map_ + offset, page.bytes.get(), kNtxPageSize);
+      if (offset >= size_before_write_) {
+        if (s.ok()) s = WriteFully(fd_, page.bytes.get(), kNtxPageSize, offset, path_);
+      } else {
+        std::memcpy(map_ + offset, page.bytes.get(), kNtxPageSize);
+      }
     }
     dirty_.clear();
+    if (!s.ok()) {
+      AbortWrite();
+      return s;
+    }
     // The version goes last: a reader that sees it move finds every page of this write in place.
     ++header_.version;
     uint8_t state[kNtxStateBytes];
@@ -259,7 +269,6 @@ Status NtxStore::Allocate(uint32_t* offset, uint8_t** bytes) {
   } else {
     const uint64_t end = (file_size_ + kNtxPageSize - 1) / kNtxPageSize * kNtxPageSize;
     if (end + kNtxPageSize > UINT32_MAX) return Status::IOError(path_, "index file full");
-    if (ftruncate(fd_, static_cast<off_t>(end + kNtxPageSize)) != 0) return Errno(path_, "extend");
     *offset = static_cast<uint32_t>(end);
     file_size_ = end + kNtxPageSize;
     CachedPage& slot = Slot(*offset);
