@@ -23,18 +23,19 @@ int Upper(int c) { return c >= 0 && c < 256 ? std::toupper(c) : c; }
 
 }  // namespace
 
-int Alert(Console& con, std::string_view message, const std::vector<std::string>& choices, std::string_view colour) {
+int Alert(Console& con, std::string_view message, const std::vector<std::string>& given, std::string_view colour) {
+  const std::vector<std::string> choices = given.empty() ? std::vector<std::string>{"Ok"} : given;
   ScreenKeeper keeper(con);
   const ColourSet set = con.colours().With(colour);
   const std::vector<std::string> lines = SplitLines(message);
   constexpr int kGap = 2;  // blanks between two choices
   int buttons = 0;
   for (const std::string& choice : choices) buttons += static_cast<int>(choice.size()) + 2;
-  buttons += kGap * static_cast<int>(choices.size() - 1);
+  buttons += kGap * (static_cast<int>(choices.size()) - 1);
   int inner = buttons;
   for (const std::string& line : lines) inner = std::max(inner, static_cast<int>(line.size()));
   inner = std::min(inner, kCols - 6);
-  const int height = static_cast<int>(lines.size()) + 4;
+  const int height = std::min(static_cast<int>(lines.size()) + 4, kRows);
   const int width = inner + 4;
   const int top = std::max(0, (kRows - height) / 2);
   const int left = (kCols - width) / 2;
@@ -43,7 +44,7 @@ int Alert(Console& con, std::string_view message, const std::vector<std::string>
 
   con.Clear(top, left, bottom, right, set.standard);
   DrawFrame(con, top, left, bottom, right, Line::kSingle, set.standard);
-  for (size_t i = 0; i < lines.size(); ++i) {
+  for (size_t i = 0; i < lines.size() && static_cast<int>(i) < height - 4; ++i) {
     const std::string text = lines[i].substr(0, static_cast<size_t>(inner));
     con.Say(top + 1 + static_cast<int>(i), left + 2 + (inner - static_cast<int>(text.size())) / 2, text, set.standard);
   }

@@ -107,6 +107,16 @@ TEST(AlertTest, LinesChoicesAndResult) {
   EXPECT_EQ(Alert(letter.con, "Output", {"Monitor", "Tidak"}), 2);
   ConsoleRig esc({key::kEsc});
   EXPECT_EQ(Alert(esc.con, "setup data connection fail"), 0);
+
+  // A list longer than the screen stays on it; no choices means "Ok".
+  ConsoleRig longer({key::kEnter});
+  std::string list = "Daftar Belum cetek :";
+  for (int i = 0; i < 30; ++i) list += ";Sj : INV" + std::to_string(i);
+  EXPECT_EQ(Alert(longer.con, list, {}), 1);
+  const CellGrid& shown = longer.term.screens()[0];
+  EXPECT_EQ(ScriptedTerminal::Text(shown, 0, 28, 1), "\xda");
+  EXPECT_EQ(ScriptedTerminal::Text(shown, 24, 28, 1), "\xc0");
+  EXPECT_NE(ScriptedTerminal::Text(shown, 23).find(" Ok "), std::string::npos);
 }
 
 TEST(ChoiceListTest, MovesScrollsAndPicksByLetter) {
