@@ -77,6 +77,10 @@ class FieldEditor {
   // Show the buffer in the field's window and put the cursor on the current slot.
   void Draw(Console& con, Attr attr) {
     const int width = Shown();
+    if (width == 0) {
+      con.MoveCursor(field_.row, field_.col);
+      return;
+    }
     const int at = slots_.empty() ? 0 : slots_[std::min(slot_, static_cast<int>(slots_.size()) - 1)];
     if (at < offset_) offset_ = at;
     if (at >= offset_ + width) offset_ = at - width + 1;
@@ -94,6 +98,7 @@ class FieldEditor {
       case key::kIns: *insert_mode_ = !*insert_mode_; return Move::kStay;
       default: break;
     }
+    if (slots_.empty()) return Type(key);
     const int last = static_cast<int>(slots_.size()) - 1;
     switch (key) {
       case key::kLeft: slot_ = std::max(0, slot_ - 1); break;

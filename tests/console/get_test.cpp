@@ -123,6 +123,13 @@ TEST(GetTest, TypingPastTheEndGoesOnAndLogicalsTakeYOrN) {
   EXPECT_EQ(rig.term.keys_left(), 0u);
   EXPECT_EQ(rig.term.overruns(), 0);
   EXPECT_EQ(result.exit_key, 'y');
+  // A field with no room takes no typing and goes on.
+  ConsoleRig none(Keys({{key::kDel, key::kRight, key::kEnd}, T("q")}));
+  std::string empty;
+  GetList nothing;
+  nothing.Add(3, 3, &empty);
+  EXPECT_EQ(nothing.Read(none.con).exit_key, 'q');
+  EXPECT_EQ(empty, "");
   // A template refuses what does not fit its slot.
   ConsoleRig refuse(Keys({T("a1b2")}));
   std::string digits = "  ";
