@@ -90,6 +90,23 @@ TEST(KeyDecoderTest, WaitsForTheRestOfASequence) {
   EXPECT_EQ(esc.length, 1u);
 }
 
+TEST(KeyDecoderTest, AnyBytesDecodeWithoutGettingStuck) {
+  uint32_t seed = 12345;
+  auto next = [&seed] { return (seed = seed * 1103515245 + 12345) >> 16; };
+  for (int round = 0; round < 2000; ++round) {
+    std::string bytes;
+    const int n = 1 + static_cast<int>(next() % 12);
+    for (int i = 0; i < n; ++i) bytes.push_back(next() % 3 == 0 ? "\x1b[O;~5"[next() % 7] : static_cast<char>(next()));
+    std::string_view rest = bytes;
+    while (!rest.empty()) {
+      const DecodedKey decoded = DecodeKey(rest, false);
+      ASSERT_GE(decoded.length, 1u);
+      ASSERT_LE(decoded.length, rest.size());
+      rest.remove_prefix(decoded.length);
+    }
+  }
+}
+
 TEST(KeysTest, AltLettersAndFunctionKeys) {
   EXPECT_EQ(key::Alt('a'), 286);
   EXPECT_EQ(key::Alt('Q'), 272);
