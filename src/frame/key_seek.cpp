@@ -5,6 +5,7 @@
 
 #include "schema/catalog.h"
 #include "xbase/expression.h"
+#include "xbase/text_functions.h"
 #include "xbase/value_text.h"
 
 namespace frame {
@@ -34,6 +35,12 @@ std::string IndexKey(std::string_view table, int order) {
   const schema::TableDef* def = schema::FindTable(table);
   if (def == nullptr || order < 1 || order > static_cast<int>(def->indexes.size())) return {};
   return def->indexes[order - 1].key;
+}
+
+std::string PadToField(const xbase::WorkArea& area, std::string_view field, std::string_view text) {
+  const int index = area.table().FieldIndex(field);
+  if (index < 0) return std::string(text);
+  return xbase::PadR(text, area.table().fields()[static_cast<size_t>(index)].length);
 }
 
 xbase::Status KeysWithPrefix(xbase::WorkArea& area, std::string_view key_expression, std::string_view prefix,

@@ -16,6 +16,9 @@ namespace frame {
 // The key expression of index number `order` (from 1) of catalog table `table`; empty when unknown.
 std::string IndexKey(std::string_view table, int order = 1);
 
+// `text` padded with blanks (or cut) to the width of `field` of the area's table, for an exact seek.
+std::string PadToField(const xbase::WorkArea& area, std::string_view field, std::string_view text);
+
 // A visible record's key and number.
 struct KeyedRecord {
   std::string key;

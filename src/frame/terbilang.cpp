@@ -29,8 +29,9 @@ std::string Words(int64_t n) {
   return {};
 }
 
-// Splits at the last blank within the first `width` characters, or at `width` when there is none.
-AmountLines Split(std::string text, int width) {
+}  // namespace
+
+AmountLines SplitAmountText(std::string text, int width) {
   if (width < 1) width = 1;
   if (text.size() <= static_cast<std::size_t>(width)) return {std::move(text), {}};
   std::size_t n = static_cast<std::size_t>(width);
@@ -38,8 +39,6 @@ AmountLines Split(std::string text, int width) {
   if (n == 0) n = static_cast<std::size_t>(width);
   return {text.substr(0, n) + "-", text.substr(n)};
 }
-
-}  // namespace
 
 AmountLines TERBILANG(double amount, int decimals, int width) {
   // Whole part and decimal digits both come from the figure as the runtime shows it,
@@ -63,7 +62,7 @@ AmountLines TERBILANG(double amount, int decimals, int width) {
   }
   std::string words = Words(units);
   if (negative) words = " minus" + words;
-  return Split("#" + words + fraction + " rupiah#", width);
+  return SplitAmountText("#" + words + fraction + " rupiah#", width);
 }
 
 }  // namespace frame

@@ -12,6 +12,10 @@ struct AmountLines {
   std::string second;  // empty when the words fit on the first line
 };
 
+// Splits words longer than `width` at the last blank within the width (at the width when there is
+// none), the first line ending "-"; words that fit stay on the first line.
+AmountLines SplitAmountText(std::string text, int width);
+
 // The amount carried with `decimals` decimals in words between '#' marks, ending " rupiah#",
 // e.g. "# seratus dua puluh lima rupiah#"; decimal digits are read one by one after " koma ".
 // Text longer than `width` breaks at the last blank within the width, the first line ending "-".
