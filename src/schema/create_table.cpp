@@ -36,14 +36,6 @@ xbase::Status CheckTableAbsent(const TableDef& table, const std::string& folder)
   return s;
 }
 
-// The header of an empty index: key size and decimals as the key expression gives them on a blank record.
-xbase::Status IndexHeader(const TableDef& table, const IndexDef& index, xbase::NtxHeader* header) {
-  std::unique_ptr<xbase::NtxKeyExpression> key;
-  xbase::Status s = xbase::NtxKeyExpression::Compile(index.file, index.key, "", BlankRecord(table), &key);
-  if (s.ok()) *header = xbase::NtxHeader::ForKey(key->key_size(), key->key_decimals(), index.key, "", false, false);
-  return s;
-}
-
 // Writes the table and its index files, adding each file made to `written`.
 xbase::Status WriteTable(const TableDef& table, const std::string& folder, std::vector<std::string>* written) {
   const xbase::SearchPath path({folder});
@@ -61,7 +53,7 @@ xbase::Status WriteTable(const TableDef& table, const std::string& folder, std::
   for (const IndexDef& index : table.indexes) {
     if (!s.ok()) break;
     xbase::NtxHeader header;
-    s = IndexHeader(table, index, &header);
+    s = IndexHeaderOf(table, index, &header);
     if (!s.ok()) break;
     std::unique_ptr<xbase::NtxIndex> ntx;
     file = path.NewFile(index.file, "ntx");
@@ -86,6 +78,13 @@ xbase::Status WriteTables(std::span<const TableDef* const> tables, const std::st
 }
 
 }  // namespace
+
+xbase::Status IndexHeaderOf(const TableDef& table, const IndexDef& index, xbase::NtxHeader* header) {
+  std::unique_ptr<xbase::NtxKeyExpression> key;
+  xbase::Status s = xbase::NtxKeyExpression::Compile(index.file, index.key, "", BlankRecord(table), &key);
+  if (s.ok()) *header = xbase::NtxHeader::ForKey(key->key_size(), key->key_decimals(), index.key, "", false, false);
+  return s;
+}
 
 xbase::Status CreateTable(const TableDef& table, const std::string& folder) {
   xbase::Status s = CheckTableAbsent(table, folder);

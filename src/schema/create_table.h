@@ -5,9 +5,13 @@
 #include <string>
 
 #include "schema/catalog.h"
+#include "xbase/ntx_header.h"
 #include "xbase/status.h"
 
 namespace schema {
+
+// The header of an index of `table`: key size and decimals as the key expression gives them on a blank record.
+xbase::Status IndexHeaderOf(const TableDef& table, const IndexDef& index, xbase::NtxHeader* header);
 
 // Creates `table` in `folder`, empty, with every index file it has; refuses without writing anything
 // when the table or one of its index files is already in the folder.

@@ -1,0 +1,51 @@
+// palunda-setup: makes a new data folder, optionally with a demonstration company.
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "frame/data_folder.h"
+#include "frame/frame_procedures.h"
+#include "frame/procedure_registry.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: palunda-setup [--demo] DIR\n"
+    "  Makes the data folder DIR (missing or empty) with every table, its indexes, the settings,\n"
+    "  the menu and the administrator. --demo adds a small company to try a sales order with.\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  frame::DataFolderOptions options;
+  std::string dir;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--demo") {
+      options.demo = true;
+    } else if (arg == "--help" || arg == "-h") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    } else if (arg.starts_with("-") || !dir.empty()) {
+      std::fputs(kUsage, stderr);
+      return 2;
+    } else {
+      dir = arg;
+    }
+  }
+  if (dir.empty()) {
+    std::fputs(kUsage, stderr);
+    return 2;
+  }
+  frame::ProcedureRegistry registry;
+  frame::RegisterFrameProcedures(registry);
+  options.registry = &registry;
+  std::string report;
+  const xbase::Status s = frame::MakeDataFolder(dir, options, &report);
+  if (!s.ok()) {
+    std::fprintf(stderr, "palunda-setup: %s\n", s.message().c_str());
+    return 1;
+  }
+  std::fputs(report.c_str(), stdout);
+  return 0;
+}

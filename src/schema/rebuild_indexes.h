@@ -1,0 +1,18 @@
+// Rebuilding the index files of a catalog table from its records.
+#ifndef PALUNDA_SCHEMA_REBUILD_INDEXES_H_
+#define PALUNDA_SCHEMA_REBUILD_INDEXES_H_
+
+#include <string>
+
+#include "schema/catalog.h"
+#include "xbase/status.h"
+
+namespace schema {
+
+// Writes every index file of `table` in `folder` anew over all its records (deleted ones too), in the
+// layout of a bulk build. The table is opened exclusively for the time of the build.
+xbase::Status RebuildIndexes(const TableDef& table, const std::string& folder);
+
+}  // namespace schema
+
+#endif  // PALUNDA_SCHEMA_REBUILD_INDEXES_H_

@@ -1,0 +1,203 @@
+#include "frame/data_folder.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "frame/counter_kinds.h"
+#include "frame/demo_data.h"
+#include "schema/catalog.h"
+#include "setup_helpers.h"
+#include "xbase/ntx_check.h"
+#include "xbase/ntx_index.h"
+#include "xbase/password.h"
+#include "xbase/search_path.h"
+#include "xbase/session.h"
+#include "xbase/text_functions.h"
+
+namespace frame {
+namespace {
+namespace fs = std::filesystem;
+
+const std::string kE0 = std::string(1, static_cast<char>(224));
+
+class DataFolderTest : public ::testing::Test {
+ protected:
+  // Makes the folder once per kind; the tests only read it.
+  std::string Made(bool demo) {
+    const std::string dir = scratch_.Sub(demo ? "demo" : "plain");
+    if (!fs::exists(dir)) {
+      std::string report;
+      const xbase::Status s = MakeDataFolder(dir, TestOptions(registry_, demo), &report);
+      EXPECT_TRUE(s.ok()) << s.ToString();
+      reports_[demo] = report;
+    }
+    return dir;
+  }
+
+  ScratchDir scratch_;
+  ProcedureRegistry registry_ = TestRegistry();
+  std::map<bool, std::string> reports_;
+};
+
+// Every table opens shared with its indexes, each index passes the check and holds one key per record.
+void ExpectSoundTables(const std::string& dir) {
+  xbase::Session session(xbase::SearchPath({dir}));
+  for (const schema::TableDef* table : schema::AllTables()) {
+    xbase::WorkArea* area = nullptr;
+    ASSERT_TRUE(session.Use(table->name, "", xbase::OpenMode::kShared, &area).ok()) << table->name;
+    for (const schema::IndexDef& index : table->indexes) {
+      std::string path;
+      std::unique_ptr<xbase::NtxIndex> ntx;
+      ASSERT_TRUE(xbase::FindInFolder(dir, std::string(index.file) + ".ntx", &path).ok()) << index.file;
+      ASSERT_TRUE(xbase::NtxIndex::Open(path, xbase::NtxOpenMode::kShared, &ntx).ok()) << index.file;
+      xbase::NtxCheckReport report;
+      ASSERT_TRUE(xbase::NtxCheck(*ntx, &report).ok()) << index.file;
+      EXPECT_TRUE(report.ok()) << index.file << ": " << (report.ok() ? "" : report.faults.front());
+      EXPECT_EQ(report.keys, area->table().record_count()) << index.file;
+      EXPECT_EQ(ntx->header().key_expression, index.key) << index.file;
+    }
+    ASSERT_TRUE(session.Close(area->alias()).ok());
+  }
+}
+
+TEST_F(DataFolderTest, EveryTableOpensWithSoundIndexes) {
+  ExpectSoundTables(Made(false));
+  ExpectSoundTables(Made(true));
+}
+
+TEST_F(DataFolderTest, SettingsCountersAndLoginRow) {
+  const std::string dir = Made(false);
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", kE0 + "SET101", "KET")), "PT. PALUNDA SENTOSA");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", kE0 + "SET113", "KET")), "");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", kE0 + "SET214", "KET")), "31-12-2026");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", "POTONGPPN", "KET")), "11");
+  const std::string reports = std::string(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", "TMPFILELAP", "KET")));
+  EXPECT_EQ(reports, fs::path(dir) / "laporan");
+  EXPECT_TRUE(fs::is_directory(reports));
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", "CABANGJ", "KET")), "JKT001 JAKARTA");
+  for (const CounterKind& kind : CounterKinds()) {
+    EXPECT_EQ(SeekField(dir, "SETUP", "SETUP", CounterKey(kind, "JKT001"), "KET").substr(0, 12),
+              xbase::PadR(kind.start, 12))
+        << kind.prefix;
+  }
+  EXPECT_EQ(CounterKey(CounterKinds()[0], "JKT001"), "NOTTJKT001");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", "NOTTJKT001", "KET")), "0000000000");
+
+  xbase::Session session(xbase::SearchPath({dir}));
+  xbase::WorkArea* area = nullptr;
+  ASSERT_TRUE(session.Use("LOGSETUP", "", xbase::OpenMode::kShared, &area).ok());
+  ASSERT_EQ(area->table().record_count(), 1u);
+  xbase::Value value;
+  ASSERT_TRUE(area->Get("BUDGET", &value).ok());
+  EXPECT_EQ(value.text(), "08-12-202631-12-2026   10 10  0   0");
+  ASSERT_TRUE(area->Get("DEFAULT", &value).ok());
+  EXPECT_TRUE(value.logical());
+  ASSERT_TRUE(area->Get("LOGEDPATH", &value).ok());
+  EXPECT_EQ(xbase::AllTrim(value.text()), dir);
+  ASSERT_TRUE(session.Use("DOLLAR", "", xbase::OpenMode::kShared, &area).ok());
+  ASSERT_EQ(area->table().record_count(), 99u);
+  const std::pair<uint32_t, const char*> words[] = {{1, "one"}, {13, "thirteen"}, {40, "forty"}, {99, "ninety nine"}};
+  for (const auto& [recno, word] : words) {
+    ASSERT_TRUE(area->GoTo(recno).ok());
+    ASSERT_TRUE(area->Get("TERBILANG", &value).ok());
+    EXPECT_EQ(xbase::AllTrim(value.text()), word);
+  }
+}
+
+TEST_F(DataFolderTest, AdministratorLogsInWithEveryEntry) {
+  const std::string dir = Made(false);
+  EXPECT_EQ(SeekField(dir, "TRANSAK", "TRANSAK", "SYSADMIN", "PASS_ID"),
+            xbase::PadR(xbase::TransformPassword("admin"), 10));
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "TRANSAK", "TRANSAK", "SYSADMIN", "KODEPROG")), kAdminRights);
+  // One right per entry of the registry, under group ADMIN, in the order the menu reads them.
+  for (const EntryInfo& entry : registry_.entries()) {
+    bool found = false;
+    for (int top = 1; top <= 2 && !found; ++top) {
+      for (int leaf = 1; leaf <= 5 && !found; ++leaf) {
+        const std::string kode = "0" + std::to_string(top) + "0" + std::to_string(leaf);
+        found = xbase::AllTrim(SeekField(dir, "MENU", "MENU", "ADMIN     " + kode, "PROSEDUR")) == entry.name + "()";
+        if (found) {
+          EXPECT_EQ(SeekField(dir, "USERDAT", "USERDAT2", "SYSADMIN  ADMIN     " + kode, "INDUK1").substr(0, 2),
+                    kode.substr(0, 2));
+        }
+      }
+    }
+    EXPECT_TRUE(found) << entry.name;
+  }
+  EXPECT_NE(reports_[false].find("NIK SYSADMIN, password admin"), std::string::npos) << reports_[false];
+}
+
+TEST_F(DataFolderTest, DemoRowsSeekThroughTheirIndexes) {
+  const std::string dir = Made(true);
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "MASTBRJ", "MASTBRJ1", "SC0001", "NAMA")), "BUKU TULIS 38 LBR");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "MASTBRJ", "MASTBRJ2", "PULPEN HITAM", "KODE")), "WR0001");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "MASTBRJ", "MASTBRJ1", "OF0001", "HARGA4")), "43200.00");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "STOKBRG", "STOKBRG2", "GDG01 SC0001", "JUMLAH")), "4000");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "STOKBRG", "STOKBRG1", "SC0004    GDG02 ", "JUMLAH")), "0");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "MASTBRJ", "MASTBRJ1", "SC0001", "JUMLAH")), "4600");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "MASTCUS", "MASTCUS1", "J0005", "KELOMPOK")), "MODN");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "MASTCUS", "MASTCUS1", "J0006", "TERIMA")), "4.00");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "RELASI_EXT", "RELASI_EXT1", "J0006", "CODE_ID")), "0");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", "OUTLETMODN", "KET")), "60 HARI      PASAR MODERN");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "MASTGDG", "MASTGDG2", "JKT001GDG02", "NAMA")), "GUDANG TOKO");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "MASTSLS", "MASTSLS1", "S002", "NAMA")), "SITI RAHAYU");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "TIPE", "TIPE", "02", "PRICE")), "HARGA1");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "PERUSH", "PERUSH", "0", "NAMA")), "PT. PALUNDA SENTOSA");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "KARYAWAN", "KARYAWAN", "KASIR01", "NAMA")), "DEWI LESTARI");
+  EXPECT_EQ(SeekField(dir, "TRANSAK", "TRANSAK", "KASIR01", "PASS_ID"),
+            xbase::PadR(xbase::TransformPassword("kasir"), 10));
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "TRANSAK", "TRANSAK", "SYSADMIN", "GUDANG")), kDemoWarehouse);
+  EXPECT_NE(reports_[true].find("NIK KASIR01, password kasir"), std::string::npos) << reports_[true];
+}
+
+TEST_F(DataFolderTest, ExistingFolderIsNeverTouched) {
+  const std::string dir = Made(true);
+  const auto before = Snapshot(dir);
+  std::string report;
+  const xbase::Status again = MakeDataFolder(dir, TestOptions(registry_, false), &report);
+  EXPECT_TRUE(again.IsInvalidArgument()) << again.ToString();
+  EXPECT_NE(again.message().find("not empty"), std::string::npos);
+  EXPECT_EQ(Snapshot(dir), before);
+
+  const std::string other = scratch_.Sub("other");
+  fs::create_directory(other);
+  std::ofstream(other + "/notes.txt") << "keep me";
+  EXPECT_FALSE(MakeDataFolder(other, TestOptions(registry_, false), nullptr).ok());
+  EXPECT_EQ(Snapshot(other).size(), 1u);
+
+  const std::string file = scratch_.Sub("file");
+  std::ofstream(file) << "x";
+  EXPECT_TRUE(MakeDataFolder(file, TestOptions(registry_, false), nullptr).IsInvalidArgument());
+}
+
+TEST_F(DataFolderTest, EmptyFolderIsUsedAndBadFoldersAreRefused) {
+  const std::string empty = scratch_.Sub("empty");
+  fs::create_directory(empty);
+  EXPECT_TRUE(MakeDataFolder(empty, TestOptions(registry_, false), nullptr).ok());
+  std::string setup;
+  EXPECT_TRUE(xbase::FindInFolder(empty, "setup.dbf", &setup).ok());
+
+  DataFolderOptions long_branch = TestOptions(registry_, false);
+  long_branch.branch = "JAKARTA1";
+  EXPECT_TRUE(MakeDataFolder(scratch_.Sub("branch"), long_branch, nullptr).IsInvalidArgument());
+  EXPECT_FALSE(fs::exists(scratch_.Sub("branch")));
+
+  if (geteuid() != 0) {  // permissions do not bind the superuser
+    const std::string locked = scratch_.Sub("locked");
+    fs::create_directory(locked);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+    const xbase::Status s = MakeDataFolder(locked + "/data", TestOptions(registry_, false), nullptr);
+    EXPECT_TRUE(s.IsIOError()) << s.ToString();
+    fs::permissions(locked, fs::perms::owner_all);
+    EXPECT_TRUE(fs::is_empty(locked));
+  }
+}
+
+}  // namespace
+}  // namespace frame
