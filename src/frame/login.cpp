@@ -13,7 +13,8 @@
 #include "console/table_access.h"
 #include "frame/budget.h"
 #include "frame/date_helpers.h"
-#include "frame/key_order.h"
+#include "frame/field_text.h"
+#include "frame/key_seek.h"
 #include "frame/menu2.h"
 #include "xbase/cipher.h"
 #include "xbase/date_functions.h"
@@ -69,10 +70,10 @@ struct SetupRow {
 class SetupRows {
  public:
   xbase::Status Read(xbase::WorkArea& setup) {
-    std::vector<uint32_t> records;
-    xbase::Status status = RecordsInKeyOrder(setup, {"SETUP"}, "", &records);
+    std::vector<KeyedRecord> records;
+    xbase::Status status = KeysWithPrefix(setup, IndexKey("SETUP"), "", &records);
     for (size_t i = 0; status.ok() && i < records.size(); ++i) {
-      status = setup.GoTo(records[i]);
+      status = setup.GoTo(records[i].recno);
       rows_.push_back({FieldText(setup, "SETUP"), FieldText(setup, "KET")});
     }
     return status;
@@ -129,14 +130,14 @@ xbase::Status LoadSetupValues(Session& session, xbase::WorkArea& setup) {
 // Reads the posting-date window from the LOGSETUP row marked DEFAULT and, at the first login of
 // a day, writes today into it. Without such a row the process date is this month's last day.
 xbase::Status LoadBudget(Session& session, xbase::WorkArea& logsetup) {
-  std::vector<uint32_t> records;
-  xbase::Status status = RecordsInKeyOrder(logsetup, {"LOGEDPATH"}, "", &records);
+  std::vector<KeyedRecord> records;
+  xbase::Status status = KeysWithPrefix(logsetup, IndexKey("LOGSETUP"), "", &records);
   uint32_t default_row = 0;
   for (size_t i = 0; status.ok() && i < records.size() && default_row == 0; ++i) {
-    status = logsetup.GoTo(records[i]);
+    status = logsetup.GoTo(records[i].recno);
     xbase::Value flag;
     if (status.ok() && logsetup.Get("DEFAULT", &flag).ok() && flag.is_logical() && flag.logical()) {
-      default_row = records[i];
+      default_row = records[i].recno;
     }
   }
   if (!status.ok()) return status;
@@ -213,17 +214,17 @@ enum class Attempt {
 // Stands TRANSAK on the user of `nik`; false when there is none.
 bool FindUser(Session& session, const std::string& nik) {
   xbase::WorkArea& transak = *session.tables().Area("TRANSAK");
-  std::vector<uint32_t> records;
-  xbase::Status status = RecordsInKeyOrder(transak, {"USER_ID"}, nik, &records);
-  if (status.ok() && !records.empty()) status = transak.GoTo(records.front());
+  std::vector<KeyedRecord> records;
+  xbase::Status status = KeysWithPrefix(transak, IndexKey("TRANSAK"), nik, &records);
+  if (status.ok() && !records.empty()) status = transak.GoTo(records.front().recno);
   if (!status.ok()) Message(session.console(), status.message());
   return status.ok() && !records.empty();
 }
 
 // True when the user has at least one USERDAT row.
 bool HasRights(Session& session, const std::string& nik) {
-  std::vector<uint32_t> records;
-  const xbase::Status status = RecordsInKeyOrder(*session.tables().Area("USERDAT"), {"NIK"}, nik, &records);
+  std::vector<KeyedRecord> records;
+  const xbase::Status status = KeysWithPrefix(*session.tables().Area("USERDAT"), IndexKey("USERDAT", 2), nik, &records);
   if (!status.ok()) Message(session.console(), status.message());
   return status.ok() && !records.empty();
 }

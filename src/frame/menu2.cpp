@@ -11,7 +11,8 @@
 #include "console/keys.h"
 #include "console/message.h"
 #include "frame/date_helpers.h"
-#include "frame/key_order.h"
+#include "frame/field_text.h"
+#include "frame/key_seek.h"
 #include "frame/login.h"
 #include "frame/logo.h"
 #include "xbase/text_functions.h"
@@ -343,10 +344,10 @@ namespace {
 
 // The distinct groups of a user's USERDAT rows, in key order.
 xbase::Status UserGroups(xbase::WorkArea& userdat, const std::string& nik, std::vector<std::string>* groups) {
-  std::vector<uint32_t> records;
-  xbase::Status status = RecordsInKeyOrder(userdat, {"NIK", "GRUP", "KODE"}, nik, &records);
+  std::vector<KeyedRecord> records;
+  xbase::Status status = KeysWithPrefix(userdat, IndexKey("USERDAT", 2), nik, &records);
   for (size_t i = 0; status.ok() && i < records.size(); ++i) {
-    status = userdat.GoTo(records[i]);
+    status = userdat.GoTo(records[i].recno);
     std::string grup = FieldText(userdat, "GRUP");
     if (groups->empty() || groups->back() != grup) groups->push_back(std::move(grup));
   }
@@ -356,19 +357,19 @@ xbase::Status UserGroups(xbase::WorkArea& userdat, const std::string& nik, std::
 // The menu of one group from the user's rights rows and the group's MENU rows.
 xbase::Status ReadGroupMenu(xbase::WorkArea& userdat, xbase::WorkArea& menu_table, const std::string& nik_and_group,
                             std::string_view nik, Menu* menu) {
-  std::vector<uint32_t> records;
+  std::vector<KeyedRecord> records;
   std::vector<MenuRight> rights;
-  xbase::Status status = RecordsInKeyOrder(userdat, {"NIK", "GRUP", "KODE"}, nik_and_group, &records);
+  xbase::Status status = KeysWithPrefix(userdat, IndexKey("USERDAT", 2), nik_and_group, &records);
   for (size_t i = 0; status.ok() && i < records.size(); ++i) {
-    status = userdat.GoTo(records[i]);
+    status = userdat.GoTo(records[i].recno);
     rights.push_back({FieldText(userdat, "KODE"), FieldText(userdat, "INDUK1"), FieldText(userdat, "INDUK2")});
   }
   // The group's MENU rows by code; of two rows with one code the first in key order counts.
   const std::string grup = nik_and_group.substr(10);
   std::map<std::string, MenuRow> rows;
-  if (status.ok()) status = RecordsInKeyOrder(menu_table, {"GRUP", "KODE"}, grup, &records);
+  if (status.ok()) status = KeysWithPrefix(menu_table, IndexKey("MENU"), grup, &records);
   for (size_t i = 0; status.ok() && i < records.size(); ++i) {
-    status = menu_table.GoTo(records[i]);
+    status = menu_table.GoTo(records[i].recno);
     rows.emplace(FieldText(menu_table, "KODE"),
                  MenuRow{FieldText(menu_table, "KETERANGAN"), FieldText(menu_table, "PROSEDUR")});
   }

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/key_order.h"
+#include "frame/field_text.h"
 #include "frame/login.h"
 #include "schema/create_table.h"
 #include "xbase/password.h"
