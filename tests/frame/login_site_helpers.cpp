@@ -7,7 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include "console/keys.h"
+#include "console/scripted_terminal.h"
+#include "console/table_access.h"
 #include "frame/field_text.h"
+#include "frame/frame_procedures.h"
 #include "frame/login.h"
 #include "schema/create_table.h"
 #include "xbase/password.h"
@@ -134,6 +138,61 @@ void LoginSite::AddStandardRows() const {
   AddMenu("KASIR", "K", "Kasir", "");
   AddMenu("KASIR", "K1", "Kas Masuk", "KASMASUK()");
   AddMenu("KASIR", "K2", "Kembali", "KEMBALI()");
+}
+
+std::vector<int> Keys(std::initializer_list<std::vector<int>> parts) {
+  std::vector<int> keys;
+  for (const auto& part : parts) keys.insert(keys.end(), part.begin(), part.end());
+  return keys;
+}
+
+std::vector<int> Line(std::string_view text) {
+  return Keys({console::ScriptedTerminal::Typed(text), {console::key::kEnter}});
+}
+
+std::vector<int> Login(std::string_view nik, std::string_view password) { return Keys({Line(nik), Line(password)}); }
+
+LoginRun::LoginRun() {
+  site_.AddStandardRows();
+  site_.WriteIni();
+  RegisterFrameProcedures(rig_.registry);
+  for (const char* name : {"PASSTEST", "SATU", "DUA", "SIMPAN", "HARIAN"}) {
+    rig_.registry.Register({name, "", "", [this, name](Session&, const auto&) {
+                              calls_.push_back(name);
+                              return xbase::Status::OK();
+                            }});
+  }
+  rig_.registry.Register({"HILANG", "", "", [this](Session& session, const auto&) {
+                            calls_.push_back("HILANG");
+                            if (!console::BUKAFILE(session.console(), session.tables(), "tidakada", false, 5)) {
+                              return xbase::Status::NotFound("tidakada", "tabel tidak dapat dibuka");
+                            }
+                            return xbase::Status::OK();
+                          }});
+}
+
+void LoginRun::Run(const std::vector<int>& keys, std::string_view budget) {
+  site_.AddLogsetup("C:\\DATA", budget, true);
+  rig_.term.AddKeys(keys);
+  MULAI(rig_.session, site_.ini_path());
+}
+
+bool LoginRun::Shown(int row, std::string_view text) const {
+  for (const console::CellGrid& grid : rig_.term.screens()) {
+    if (console::ScriptedTerminal::Text(grid, row).find(text) != std::string::npos) return true;
+  }
+  return false;
+}
+
+int LoginRun::LoginBoxes() const {
+  int count = 0;
+  for (const console::CellGrid& grid : rig_.term.screens()) {
+    if (console::ScriptedTerminal::Text(grid, 7).find(" Login                    PALUNDA") != std::string::npos &&
+        console::ScriptedTerminal::Text(grid, 9, 35, 10) == "          ") {
+      ++count;
+    }
+  }
+  return count;
 }
 
 }  // namespace frame

@@ -8,6 +8,9 @@
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "session_rig.h"
 #include "xbase/status.h"
 #include "xbase/value.h"
 
@@ -50,6 +53,33 @@ class LoginSite {
  private:
   std::string root_;
   std::string data_;
+};
+
+// The BUDGET of the standard site's DEFAULT LOGSETUP row: last start 01-12-2026.
+inline constexpr std::string_view kBudget = "01-12-202631-12-2026    3  5 10  20";
+
+// Keys of several parts in a row; the keys of a typed line ending in Enter; of a NIK and password.
+std::vector<int> Keys(std::initializer_list<std::vector<int>> parts);
+std::vector<int> Line(std::string_view text);
+std::vector<int> Login(std::string_view nik, std::string_view password);
+
+// A test on the standard site: the program run through the scripted terminal, the entry procedures
+// of the frame registered, and PASSTEST, SATU, DUA, SIMPAN, HARIAN (record their calls) and HILANG
+// (needs a table that is not there).
+class LoginRun : public ::testing::Test {
+ protected:
+  LoginRun();
+
+  // Adds the DEFAULT LOGSETUP row with `budget` and runs the program with the keys.
+  void Run(const std::vector<int>& keys, std::string_view budget = kBudget);
+  // True when some screen shown while a key was read had the text on the row.
+  bool Shown(int row, std::string_view text) const;
+  // How many screens showed the login box waiting for a NIK.
+  int LoginBoxes() const;
+
+  LoginSite site_;
+  SessionRig rig_;
+  std::vector<std::string> calls_;
 };
 
 }  // namespace frame

@@ -9,7 +9,6 @@
 #include "console/keys.h"
 #include "frame/frame_procedures.h"
 #include "login_site_helpers.h"
-#include "session_rig.h"
 #include "xbase/cipher.h"
 #include "xbase/text_functions.h"
 
@@ -18,59 +17,7 @@ namespace {
 
 using console::ScriptedTerminal;
 namespace key = console::key;
-
-constexpr std::string_view kBudget = "01-12-202631-12-2026    3  5 10  20";
-
-std::vector<int> Keys(std::initializer_list<std::vector<int>> parts) {
-  std::vector<int> keys;
-  for (const auto& part : parts) keys.insert(keys.end(), part.begin(), part.end());
-  return keys;
-}
-std::vector<int> Line(std::string_view text) { return Keys({ScriptedTerminal::Typed(text), {key::kEnter}}); }
-std::vector<int> Login(std::string_view nik, std::string_view password) { return Keys({Line(nik), Line(password)}); }
-
-class LoginTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    site_.AddStandardRows();
-    site_.WriteIni();
-    RegisterFrameProcedures(rig_.registry);
-    rig_.registry.Register({"PASSTEST", "", "", [this](Session&, const auto&) {
-                              calls_.push_back("PASSTEST");
-                              return xbase::Status::OK();
-                            }});
-  }
-
-  // Runs the program with the keys; `budget` is the BUDGET of the DEFAULT LOGSETUP row.
-  void Run(const std::vector<int>& keys, std::string_view budget = kBudget) {
-    site_.AddLogsetup("C:\\DATA", budget, true);
-    rig_.term.AddKeys(keys);
-    MULAI(rig_.session, site_.ini_path());
-  }
-
-  // True when some screen shown while a key was read had the text on the row.
-  bool Shown(int row, std::string_view text) const {
-    for (const console::CellGrid& grid : rig_.term.screens()) {
-      if (ScriptedTerminal::Text(grid, row).find(text) != std::string::npos) return true;
-    }
-    return false;
-  }
-  // How many screens showed the login box.
-  int LoginBoxes() const {
-    int count = 0;
-    for (const console::CellGrid& grid : rig_.term.screens()) {
-      if (ScriptedTerminal::Text(grid, 7).find(" Login                    PALUNDA") != std::string::npos &&
-          ScriptedTerminal::Text(grid, 9, 35, 10) == "          ") {
-        ++count;
-      }
-    }
-    return count;
-  }
-
-  LoginSite site_;
-  SessionRig rig_;
-  std::vector<std::string> calls_;
-};
+using LoginTest = LoginRun;
 
 TEST_F(LoginTest, SettingsScreenWithEmptyServerFailsWithoutWritingTheFile) {
   std::filesystem::remove(site_.ini_path());
