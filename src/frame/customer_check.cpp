@@ -1,0 +1,71 @@
+#include "frame/customer_check.h"
+
+#include "console/alert.h"
+#include "frame/code_pick.h"
+#include "frame/key_seek.h"
+#include "frame/picker_support.h"
+#include "frame/pickers.h"
+#include "frame/trade_discount.h"
+#include "xbase/text_functions.h"
+
+namespace frame {
+namespace {
+
+constexpr char kBlacklisted[] = "Relasi tersebut telah diblacklist; oleh kantor pusat ";
+
+bool Blacklisted(Session& session) {
+  console::Alert(session.console(), kBlacklisted);
+  return false;
+}
+
+}  // namespace
+
+bool GETCUSTOMER(Session& session, CustomerCheck* check) {
+  PickSpec spec;
+  spec.alias = "mastcus";
+  spec.table = "MASTCUS";
+  spec.by_name = true;
+  bool found = false;
+  if (!Checked(session, PickAndSeek(session, spec, &check->code, &found))) return false;
+  if (!found) return Refuse(session, "Relasi tidak terdaftar");
+  xbase::WorkArea& customer = *session.tables().Area("mastcus");
+  if (Number(customer, "TEMPO3") > 990 && !check->accept_blocked) return Blacklisted(session);
+  if (xbase::RTrim(Text(customer, "OUTLET")) == "OVER" && !check->accept_over) return Blacklisted(session);
+  const std::string group = Text(customer, "KELOMPOK");
+  if (xbase::IsBlank(group) || !SetupRow(session, "OUTLET" + group)) return Refuse(session, "kelompok relasi Salah");
+
+  check->discounts = {Number(customer, "DISC"), 0, 0, 0};
+  if (std::string ket; SetupRow(session, "OUDISC" + group, nullptr, &ket)) check->discounts = ReadTradeDiscounts(ket);
+  if (std::string national; check->want_salesman && SetupRow(session, "SLSSPO" + group) &&
+                            SetupRow(session, "SLSNAS", &national)) {
+    check->salesman = std::string(xbase::Right(national, 4));
+  }
+  if (check->required_code && xbase::RTrim(check->code) != xbase::RTrim(*check->required_code)) {
+    return Refuse(session, "kode relasi harus " + *check->required_code);
+  }
+  xbase::WorkArea* extended = session.tables().Area("relasi_ext");
+  bool has_extended = false;
+  if (extended != nullptr &&
+      !Checked(session, SeekKey(*extended, IndexKey("RELASI_EXT"), PadToField(*extended, "RELASI", Text(customer, "RELASI")),
+                                &has_extended))) {
+    return false;
+  }
+  if (!has_extended) return Refuse(session, "Data relasi harus dilengkapi");
+
+  // The seeks above moved nothing in mastcus, which still stands on the customer.
+  check->branch = TENTUKANKODECABANG(session, check->code);
+  check->credit_limit = Number(customer, "SALES");
+  check->balance = Number(customer, "SALDO");
+  check->price_level = Number(customer, "TERIMA");
+  check->name = Text(customer, "NAMA");
+  check->code_id = Text(customer, "CODE_ID");
+  if (check->term == 0 || check->recompute_term) check->term = Number(customer, "TEMPO2") + Number(customer, "TEMPO3");
+  if (check->show) {
+    console::Console& con = session.console();
+    con.Say(5, 0, xbase::Left(check->name, 28), con.Colour(check->colour));
+    con.Say(6, 0, xbase::Left(Text(customer, "ALAMAT"), 28), con.Colour(check->colour));
+  }
+  return true;
+}
+
+}  // namespace frame

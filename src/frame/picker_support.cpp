@@ -1,0 +1,42 @@
+#include "frame/picker_support.h"
+
+#include "console/message.h"
+#include "frame/code_pick.h"
+#include "frame/key_seek.h"
+
+namespace frame {
+
+bool Refuse(Session& session, std::string_view text) {
+  console::PESAN(session.console(), text, "gr+/r");
+  return false;
+}
+
+bool Checked(Session& session, const xbase::Status& status) {
+  return status.ok() || Refuse(session, status.message());
+}
+
+std::vector<SetupEntry> SetupRows(Session& session, std::string_view prefix) {
+  std::vector<SetupEntry> entries;
+  xbase::WorkArea* setup = session.tables().Area("setup");
+  if (setup == nullptr) {
+    Refuse(session, "table not open: setup");
+    return entries;
+  }
+  std::vector<KeyedRecord> records;
+  if (!Checked(session, KeysWithPrefix(*setup, "setup", prefix, &records))) return entries;
+  for (const KeyedRecord& record : records) {
+    setup->GoTo(record.recno);
+    entries.push_back({record.key, Text(*setup, "KET")});
+  }
+  return entries;
+}
+
+bool SetupRow(Session& session, std::string_view prefix, std::string* key, std::string* ket) {
+  const std::vector<SetupEntry> rows = SetupRows(session, prefix);
+  if (rows.empty()) return false;
+  if (key != nullptr) *key = rows.front().key;
+  if (ket != nullptr) *ket = rows.front().ket;
+  return true;
+}
+
+}  // namespace frame

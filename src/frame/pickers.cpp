@@ -1,0 +1,244 @@
+#include "frame/pickers.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "console/box.h"
+#include "console/choice_list.h"
+#include "frame/code_pick.h"
+#include "frame/picker_support.h"
+#include "xbase/text_functions.h"
+
+namespace frame {
+namespace {
+
+PickSpec Spec(std::string alias, std::string table, bool by_name = false) {
+  PickSpec spec;
+  spec.alias = std::move(alias);
+  spec.table = std::move(table);
+  spec.by_name = by_name;
+  return spec;
+}
+
+// The small pickers' list: rows 8 to 18 in "gr+/br" over the given columns.
+PickSpec SmallSpec(std::string alias, std::string table, std::vector<std::string> expressions, int left = 5,
+                   int right = 69) {
+  PickSpec spec = Spec(std::move(alias), std::move(table));
+  spec.top = 8;
+  spec.bottom = 18;
+  spec.left = left;
+  spec.right = right;
+  spec.colour = "gr+/br";
+  spec.expressions = std::move(expressions);
+  return spec;
+}
+
+// Picks and seeks; the area found is handed back when the code is a record of the table.
+bool Find(Session& session, const PickSpec& spec, std::string* code, xbase::WorkArea** area) {
+  bool found = false;
+  if (!Checked(session, PickAndSeek(session, spec, code, &found))) return false;
+  return found && PickerArea(session, spec, area).ok();
+}
+
+void Assign(std::string* out, std::string value) {
+  if (out != nullptr) *out = std::move(value);
+}
+
+// A choice box over `items` (a window, a head line and the list); 0 after Esc or with no items.
+int ChoiceBox(console::Console& con, const std::vector<std::string>& items, int top, int left, int bottom, int right,
+              std::string_view colour, std::string_view head, int list_top) {
+  if (items.empty()) return 0;
+  console::ScreenKeeper keep(con);
+  con.SetColour(colour);
+  console::SHADOW(con, top, left, bottom, right, colour);
+  con.Say(top + 1, left + 1, head);
+  con.Fill(list_top - 1, left + 1, list_top - 1, right - 1, 0xC4, con.Colour(colour));
+  return console::AChoice(con, list_top, left + 1, bottom - 1, right - 1, items);
+}
+
+}  // namespace
+
+std::string TENTUKANKODECABANG(Session& session, std::string_view customer) {
+  for (int length = 4; length >= 1; --length) {
+    if (static_cast<int>(customer.size()) < length) continue;
+    std::string ket;
+    if (SetupRow(session, "CABANG" + std::string(customer.substr(0, static_cast<size_t>(length))), nullptr, &ket)) {
+      return xbase::PadR(xbase::Left(ket, 6), 6);
+    }
+  }
+  return std::string(6, ' ');
+}
+
+bool LCGETCUSTOMER(Session& session, std::string* code, std::string* branch) {
+  const PickSpec spec = Spec("mastcus", "MASTCUS", true);
+  if (!Checked(session, PickCode(session, spec, code))) return false;
+  bool found = false;
+  if (!Checked(session, SeekCode(session, spec, xbase::AllTrim(*code), &found))) return false;
+  if (!found) return Refuse(session, "Relasi tidak terdaftar");
+  Assign(branch, TENTUKANKODECABANG(session, *code));
+  return true;
+}
+
+bool GETKODEBRG(Session& session, std::string* code, bool allow, std::string* code_out) {
+  const PickSpec spec = Spec("mastbrj", "MASTBRJ", true);
+  if (!Checked(session, PickCode(session, spec, code))) return false;
+  if (xbase::IsBlank(*code)) return allow;
+  Assign(code_out, *code);
+  bool found = false;
+  if (!Checked(session, SeekCode(session, spec, *code, &found))) return false;
+  return found || allow;
+}
+
+bool CEKGUDANG(Session& session, std::string* code, bool allow, std::string* branch) {
+  PickSpec spec = Spec("mastgdg", "MASTGDG", true);
+  spec.left = 10;
+  spec.right = 70;
+  if (!Checked(session, PickCode(session, spec, code))) return false;
+  if (xbase::IsBlank(*code)) return allow;
+  xbase::WorkArea* area = nullptr;
+  if (!Find(session, spec, code, &area)) return allow;
+  Assign(branch, Text(*area, "KDCB"));
+  return true;
+}
+
+bool CSALES(Session& session, std::string* code, std::string* group) {
+  PickSpec spec = SmallSpec("mastsls", "MASTSLS", {"SALES", "NAMA", "KELOMPOK"}, 20, 60);
+  spec.heads = {"Sales", "Nama", "K1K2"};
+  if (!Checked(session, PickCode(session, spec, code))) return false;
+  if (xbase::IsBlank(*code)) return false;
+  xbase::WorkArea* area = nullptr;
+  if (!Find(session, spec, code, &area)) return false;
+  Assign(group, Text(*area, "KELOMPOK"));
+  return true;
+}
+
+bool CTIPE(Session& session, std::string* type, SaleType* values, bool allow, bool editable_only,
+           std::string_view customer) {
+  PickSpec spec = SmallSpec("Tipe", "TIPE", {"Tipe", "NM_tipe", "Editing"}, 20, 60);
+  spec.heads = {"Tipe", "Nm_tipe"};
+  if (!Checked(session, PickCode(session, spec, type))) return false;
+  if (xbase::IsBlank(*type)) return allow;
+  bool result = allow;
+  xbase::WorkArea* area = nullptr;
+  if (Find(session, spec, type, &area)) {
+    xbase::Value editing, rounding;
+    area->Get("EDITING", &editing);
+    area->Get("BULAT", &rounding);
+    const bool editable = editing.is_logical() && editing.logical();
+    result = !(editable_only && !editable);
+    if (result) {
+      values->editing = editable;
+      values->rounding = rounding.is_logical() && rounding.logical();
+      values->price_field = "field->" + std::string(xbase::RTrim(Text(*area, "PRICE")));
+    }
+  }
+  if (SetupRow(session, "FREEEEEE" + *type)) return false;
+  if (!customer.empty()) {
+    xbase::WorkArea* customers = nullptr;
+    std::string code(customer);
+    if (Find(session, Spec("mastcus", "MASTCUS"), &code, &customers) &&
+        SetupRow(session, "TYPE" + *type + Text(*customers, "KELOMPOK"))) {
+      return Refuse(session, "Paket YES distributor gunakan PROFORMA");
+    }
+  }
+  return result;
+}
+
+bool CID(Session& session, std::string* code, std::string* name, std::string_view colour, bool allow, int row,
+         int col) {
+  console::Console& con = session.console();
+  con.SetColour(colour);
+  if (xbase::IsBlank(*code)) return allow;
+  PickSpec spec = SmallSpec("perush", "PERUSH", {"kode", "nama", "Kota"});
+  spec.heads = {"Kode", "Nama", "Kota"};
+  xbase::WorkArea* area = nullptr;
+  const bool found = Find(session, spec, code, &area);
+  if (!found && !allow) return Refuse(session, "Kode Perusahaan Belum terdaftar");
+  const std::string found_name = found ? Text(*area, "NAMA") : std::string(40, ' ');
+  Assign(name, found_name);
+  if (row >= 0) con.Say(row, col, xbase::AllTrim(found_name));
+  return true;
+}
+
+bool GETSUPLIER(Session& session, std::string* code, bool otherwise, std::string* name, std::string* city) {
+  xbase::WorkArea* area = nullptr;
+  if (!Find(session, Spec("mastsup", "MASTSUP", true), code, &area)) return otherwise;
+  Assign(name, Text(*area, "NAMA"));
+  Assign(city, Text(*area, "KOTA"));
+  return true;
+}
+
+bool CARICABANG(Session& session, std::string* code, bool allow_empty, std::string_view colour) {
+  if (xbase::IsBlank(*code) && allow_empty) return true;
+  std::vector<std::string> lines;
+  for (const SetupEntry& row : SetupRows(session, "CABANG")) lines.push_back(xbase::PadR(row.ket, 25));
+  std::sort(lines.begin(), lines.end());
+  if (code->find('?') != std::string::npos) {
+    console::Console& con = session.console();
+    console::ScreenKeeper keep(con);
+    con.SetColour(colour);
+    console::ISHADOW(con, 5, 20, 18, 60, colour);
+    console::ISHADOW(con, 6, 21, 8, 59, colour, false, true);
+    con.Say(7, 22, "Nama     Keterangan");
+    console::ISHADOW(con, 9, 21, 17, 59, colour, false, true);
+    if (lines.empty()) return false;
+    const int choice = console::AChoice(con, 10, 22, 16, 58, lines);
+    if (choice == 0) return false;
+    *code = lines[static_cast<size_t>(choice - 1)].substr(0, 6);
+  }
+  const std::string_view typed = xbase::AllTrim(*code);
+  if (typed.empty()) return allow_empty;
+  return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) { return line.starts_with(typed); });
+}
+
+bool CARICABANG_(Session& session, std::string* code, std::string* name, std::string* sales, std::string* relasi) {
+  xbase::WorkArea* area = nullptr;
+  if (!Find(session, SmallSpec("Cabang", "CABANG", {"kode", "induk", "Nama"}), code, &area)) return false;
+  Assign(name, Text(*area, "NAMA"));
+  Assign(sales, Text(*area, "SALES"));
+  Assign(relasi, Text(*area, "RELASI"));
+  return true;
+}
+
+bool GETPARETO(Session& session, std::string* code, std::string* name) {
+  xbase::WorkArea* area = nullptr;
+  if (!Find(session, SmallSpec("pareto", "PARETO", {"kode", "Nama"}), code, &area)) return false;
+  Assign(name, Text(*area, "NAMA"));
+  return true;
+}
+
+bool CBMMGR(Session& session, std::string* code) {
+  const PickSpec spec = SmallSpec("databm", "DATABM", {"KODE", "NAMA", "CABANG", "SALES"}, 20, 70);
+  if (!Checked(session, PickCode(session, spec, code))) return false;
+  if (xbase::IsBlank(*code)) return true;
+  xbase::WorkArea* area = nullptr;
+  return Find(session, spec, code, &area);
+}
+
+bool CARIPATRON(Session& session, std::string* code, std::string* name, std::string* kel, std::string* pareto) {
+  xbase::WorkArea* area = nullptr;
+  if (!Find(session, SmallSpec("patron", "PATRON", {"kode", "induk", "Nama"}), code, &area)) return false;
+  Assign(name, Text(*area, "NAMA"));
+  Assign(kel, Text(*area, "KEL"));
+  Assign(pareto, Text(*area, "PARETO"));
+  return true;
+}
+
+bool GETCB(Session& session, std::string_view code) { return SetupRow(session, xbase::AllTrim(code)); }
+
+bool GETCUSTOMKEL(Session& session, std::string* group) {
+  if (xbase::IsBlank(*group)) return true;
+  if (group->find('?') != std::string::npos) {
+    std::vector<std::string> items;
+    for (const SetupEntry& row : SetupRows(session, "OUTLET")) {
+      items.push_back(std::string(xbase::Right(row.key, 4)) + " " + xbase::PadR(xbase::Left(row.ket, 36), 36));
+    }
+    const int choice = ChoiceBox(session.console(), items, 10, 25, 20, 75, "6+/b",
+                                 "KEL. JATUH TEMPO  KELOMPOK OUTLET      ", 13);
+    if (choice == 0) return false;
+    *group = items[static_cast<size_t>(choice - 1)].substr(0, 4);
+  }
+  return SetupRow(session, "OUTLET" + std::string(xbase::Left(*group, 4)));
+}
+
+}  // namespace frame
