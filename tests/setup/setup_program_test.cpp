@@ -1,0 +1,53 @@
+// The palunda-setup program: its output, exit codes and refusals.
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "setup_helpers.h"
+
+namespace frame {
+namespace {
+
+struct ProgramRun {
+  int code;
+  std::string output;
+};
+
+ProgramRun RunSetup(const std::string& args) {
+  const std::string command = std::string(PALUNDA_BIN) + "/palunda-setup " + args + " 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  std::string output;
+  std::array<char, 512> buffer;
+  size_t n;
+  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) output.append(buffer.data(), n);
+  const int status = pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+TEST(SetupProgramTest, MakesTellsAndRefuses) {
+  ScratchDir scratch;
+  const std::string dir = scratch.Sub("data");
+  const ProgramRun made = RunSetup("--demo " + dir);
+  EXPECT_EQ(made.code, 0) << made.output;
+  EXPECT_NE(made.output.find("Administrator: NIK SYSADMIN, password admin"), std::string::npos) << made.output;
+  EXPECT_NE(made.output.find("Demo user: NIK KASIR01, password kasir"), std::string::npos) << made.output;
+  EXPECT_NE(made.output.find("MASTBRJ 30"), std::string::npos) << made.output;
+
+  const auto before = Snapshot(dir);
+  const ProgramRun again = RunSetup(dir);
+  EXPECT_EQ(again.code, 1);
+  EXPECT_NE(again.output.find("is not empty"), std::string::npos) << again.output;
+  EXPECT_EQ(Snapshot(dir), before);
+
+  EXPECT_EQ(RunSetup("").code, 2);
+  EXPECT_EQ(RunSetup("--colour " + scratch.Sub("x")).code, 2);
+  EXPECT_FALSE(std::filesystem::exists(scratch.Sub("x")));
+}
+
+}  // namespace
+}  // namespace frame
