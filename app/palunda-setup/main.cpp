@@ -10,9 +10,20 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: palunda-setup [--demo] DIR\n"
+    "usage: palunda-setup [--demo] [--branch CODE] [--branch-name NAME] [--customer-prefix P]\n"
+    "                     [--company NAME] DIR\n"
     "  Makes the data folder DIR (missing or empty) with every table, its indexes, the settings,\n"
-    "  the menu and the administrator. --demo adds a small company to try a sales order with.\n";
+    "  the document counters of the branch, the menu and the administrator. --demo adds a small\n"
+    "  company to try a sales order with. Defaults: branch JKT001 JAKARTA, customer codes from J.\n";
+
+// The option that takes the next argument as its value, or null.
+std::string* ValueOption(std::string_view arg, frame::DataFolderOptions& options) {
+  if (arg == "--branch") return &options.branch;
+  if (arg == "--branch-name") return &options.branch_name;
+  if (arg == "--customer-prefix") return &options.customer_prefix;
+  if (arg == "--company") return &options.company;
+  return nullptr;
+}
 
 }  // namespace
 
@@ -26,6 +37,8 @@ int main(int argc, char** argv) {
     } else if (arg == "--help" || arg == "-h") {
       std::fputs(kUsage, stdout);
       return 0;
+    } else if (std::string* value = ValueOption(arg, options); value != nullptr && i + 1 < argc) {
+      *value = argv[++i];
     } else if (arg.starts_with("-") || !dir.empty()) {
       std::fputs(kUsage, stderr);
       return 2;

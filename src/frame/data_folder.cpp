@@ -129,6 +129,11 @@ std::string Report(const std::string& dir, const DataFolderOptions& options, con
   for (const auto& [table, rows] : writer.rows()) text += " " + table + " " + std::to_string(rows) + ",";
   text.back() = '\n';
   text += "Report folder: " + (fs::path(dir) / kReportFolder).string() + "\n";
+  const size_t path_width = static_cast<size_t>(schema::FindField(*schema::FindTable("LOGSETUP"), "LOGEDPATH")->width);
+  if (dir.size() > path_width) {
+    text += "Note: the folder's path is longer than " + std::to_string(path_width) +
+            " characters; LOGSETUP keeps only its start, so the folder cannot be chosen by that row.\n";
+  }
   text += std::string("Administrator: NIK ") + kAdminNik + ", password " + kAdminPassword + " (menu group " +
           kAdminMenuGroup + ")\n";
   if (options.demo) {

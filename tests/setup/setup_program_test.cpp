@@ -44,6 +44,13 @@ TEST(SetupProgramTest, MakesTellsAndRefuses) {
   EXPECT_NE(again.output.find("is not empty"), std::string::npos) << again.output;
   EXPECT_EQ(Snapshot(dir), before);
 
+  const std::string bandung = scratch.Sub("bandung");
+  EXPECT_EQ(RunSetup("--demo --branch BDG01 --branch-name BANDUNG --customer-prefix B2 " + bandung).code, 0);
+  EXPECT_EQ(SeekField(bandung, "SETUP", "SETUP", "NOTTBDG01 ", "KET").substr(0, 10), "0000000000");
+  EXPECT_EQ(SeekField(bandung, "SETUP", "SETUP", "CABANGB2", "KET").substr(0, 14), "BDG01  BANDUNG");
+  EXPECT_EQ(SeekField(bandung, "MASTCUS", "MASTCUS1", "B20003", "NAMA").substr(0, 20), "CV. MAJU JAYA GROSIR");
+
+  EXPECT_EQ(RunSetup("--branch").code, 2);
   EXPECT_EQ(RunSetup("").code, 2);
   EXPECT_EQ(RunSetup("--colour " + scratch.Sub("x")).code, 2);
   EXPECT_FALSE(std::filesystem::exists(scratch.Sub("x")));
