@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "frame/budget.h"
-#include "frame/counter_kinds.h"
+#include "frame/site_counters.h"
 #include "frame/demo_data.h"
 #include "frame/english_words.h"
 #include "frame/folder_writer.h"
@@ -93,9 +93,9 @@ xbase::Status WriteSettings(FolderWriter& writer, const std::string& dir, const 
   if (s.ok()) s = AddSetting(writer, "CABANG" + options.customer_prefix, branch + " " + options.branch_name);
   if (s.ok()) s = AddSetting(writer, "MTCB" + branch, options.branch_name);
   if (s.ok()) s = AddSetting(writer, "KUVOCABANG", branch);
-  for (const CounterKind& kind : CounterKinds()) {
+  for (const SiteCounter& kind : SiteCounters()) {
     if (!s.ok()) break;
-    s = AddSetting(writer, CounterKey(kind, options.branch), kind.start);
+    s = AddSetting(writer, SiteCounterKey(kind, options.branch), kind.start);
   }
   return s;
 }

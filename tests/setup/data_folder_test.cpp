@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/counter_kinds.h"
+#include "frame/site_counters.h"
 #include "frame/demo_data.h"
 #include "schema/catalog.h"
 #include "setup_helpers.h"
@@ -81,12 +81,12 @@ TEST_F(DataFolderTest, SettingsCountersAndLoginRow) {
   EXPECT_EQ(reports, fs::path(dir) / "laporan");
   EXPECT_TRUE(fs::is_directory(reports));
   EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", "CABANGJ", "KET")), "JKT001 JAKARTA");
-  for (const CounterKind& kind : CounterKinds()) {
-    EXPECT_EQ(SeekField(dir, "SETUP", "SETUP", CounterKey(kind, "JKT001"), "KET").substr(0, 12),
+  for (const SiteCounter& kind : SiteCounters()) {
+    EXPECT_EQ(SeekField(dir, "SETUP", "SETUP", SiteCounterKey(kind, "JKT001"), "KET").substr(0, 12),
               xbase::PadR(kind.start, 12))
         << kind.prefix;
   }
-  EXPECT_EQ(CounterKey(CounterKinds()[0], "JKT001"), "NOTTJKT001");
+  EXPECT_EQ(SiteCounterKey(SiteCounters()[0], "JKT001"), "NOTTJKT001");
   EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", "NOTTJKT001", "KET")), "0000000000");
 
   xbase::Session session(xbase::SearchPath({dir}));

@@ -1,4 +1,4 @@
-#include "frame/counter_kinds.h"
+#include "frame/site_counters.h"
 
 #include "xbase/text_functions.h"
 
@@ -8,7 +8,7 @@ namespace {
 // Widths follow each kind's numbering: ten digits unless told otherwise.
 constexpr const char* kTenDigits = "0000000000";
 
-constexpr CounterKind kKinds[] = {
+constexpr SiteCounter kCounters[] = {
     {"NOTT", true, kTenDigits, "payment receipts"},
     {"GIRO", true, "000000000000", "giro instruments"},
     {"TRSO", true, "000000000000", "transfer instruments"},
@@ -39,9 +39,9 @@ constexpr CounterKind kKinds[] = {
 
 }  // namespace
 
-std::span<const CounterKind> CounterKinds() { return kKinds; }
+std::span<const SiteCounter> SiteCounters() { return kCounters; }
 
-std::string CounterKey(const CounterKind& kind, std::string_view branch) {
+std::string SiteCounterKey(const SiteCounter& kind, std::string_view branch) {
   return kind.per_branch ? kind.prefix + xbase::PadR(branch, 6) : std::string(kind.prefix);
 }
 

@@ -1,6 +1,6 @@
 // The document counters of the SETUP table: each kind's key and the value a new data folder starts it at.
-#ifndef PALUNDA_FRAME_COUNTER_KINDS_H_
-#define PALUNDA_FRAME_COUNTER_KINDS_H_
+#ifndef PALUNDA_FRAME_SITE_COUNTERS_H_
+#define PALUNDA_FRAME_SITE_COUNTERS_H_
 
 #include <span>
 #include <string>
@@ -9,7 +9,7 @@
 namespace frame {
 
 // One kind of numbered document.
-struct CounterKind {
+struct SiteCounter {
   const char* prefix;    // the SETUP key, or its start when the branch code follows
   bool per_branch;       // the branch code follows the prefix in the key
   const char* start;     // KET of a new counter: the number before the first document
@@ -17,11 +17,11 @@ struct CounterKind {
 };
 
 // Every counter kind, in the order a new data folder writes them.
-std::span<const CounterKind> CounterKinds();
+std::span<const SiteCounter> SiteCounters();
 
 // The SETUP key of a counter of `branch` (the six-character branch code, padded with blanks).
-std::string CounterKey(const CounterKind& kind, std::string_view branch);
+std::string SiteCounterKey(const SiteCounter& kind, std::string_view branch);
 
 }  // namespace frame
 
-#endif  // PALUNDA_FRAME_COUNTER_KINDS_H_
+#endif  // PALUNDA_FRAME_SITE_COUNTERS_H_
