@@ -154,7 +154,8 @@ xbase::Status WriteFolder(const std::string& dir, const DataFolderOptions& optio
   std::vector<const EntryInfo*> entries;
   for (const EntryInfo& entry : registry.entries()) entries.push_back(&entry);
   if (s.ok()) s = AddMenuGroup(writer, kAdminMenuGroup, entries, kAdminNik);
-  if (s.ok()) s = AddUser(writer, {kAdminNik, kAdminName, kAdminPassword, kAdminRights, options.demo ? kDemoWarehouse : ""});
+  const NewUser admin{kAdminNik, kAdminName, kAdminPassword, kAdminRights, options.demo ? kDemoWarehouse : ""};
+  if (s.ok()) s = AddUser(writer, admin);
   if (s.ok()) s = WriteDollar(writer);
   if (s.ok() && options.demo) s = AddDemoData(writer, options, registry, today);
   xbase::Status finished = writer.Finish();

@@ -8,7 +8,7 @@ namespace frame {
 
 FolderWriter::FolderWriter(const std::string& folder) : folder_(folder), session_(xbase::SearchPath({folder})) {}
 
-xbase::Status FolderWriter::Add(std::string_view table, const std::vector<Cell>& cells) {
+xbase::Status FolderWriter::Add(std::string_view table, const std::vector<RowField>& cells) {
   const std::string alias = xbase::Upper(table);
   xbase::WorkArea* area = session_.Area(alias);
   xbase::Status s;
@@ -18,7 +18,7 @@ xbase::Status FolderWriter::Add(std::string_view table, const std::vector<Cell>&
     rows_.emplace_back(alias, 0);
   }
   s = area->Append();
-  for (const Cell& cell : cells) {
+  for (const RowField& cell : cells) {
     if (!s.ok()) break;
     s = area->Put(cell.field, cell.value);
   }

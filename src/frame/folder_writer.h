@@ -15,14 +15,14 @@
 namespace frame {
 
 // One field of a new row and its value; the value's type must be the field's.
-struct Cell {
-  Cell(const char* name, std::string_view text) : field(name), value(xbase::Value::Text(std::string(text))) {}
-  Cell(const char* name, const char* text) : Cell(name, std::string_view(text)) {}
-  Cell(const char* name, const std::string& text) : Cell(name, std::string_view(text)) {}
-  Cell(const char* name, double number) : field(name), value(xbase::Value::Num(number)) {}
-  Cell(const char* name, int number) : Cell(name, static_cast<double>(number)) {}
-  Cell(const char* name, bool flag) : field(name), value(xbase::Value::Logical(flag)) {}
-  Cell(const char* name, xbase::Date date) : field(name), value(xbase::Value::FromDate(date)) {}
+struct RowField {
+  RowField(const char* name, std::string_view text) : field(name), value(xbase::Value::Text(std::string(text))) {}
+  RowField(const char* name, const char* text) : RowField(name, std::string_view(text)) {}
+  RowField(const char* name, const std::string& text) : RowField(name, std::string_view(text)) {}
+  RowField(const char* name, double number) : field(name), value(xbase::Value::Num(number)) {}
+  RowField(const char* name, int number) : RowField(name, static_cast<double>(number)) {}
+  RowField(const char* name, bool flag) : field(name), value(xbase::Value::Logical(flag)) {}
+  RowField(const char* name, xbase::Date date) : field(name), value(xbase::Value::FromDate(date)) {}
   const char* field;
   xbase::Value value;
 };
@@ -35,7 +35,7 @@ class FolderWriter {
   FolderWriter& operator=(const FolderWriter&) = delete;
 
   // Appends a row to `table` (opened exclusively at its first row); fields not named stay blank.
-  xbase::Status Add(std::string_view table, const std::vector<Cell>& cells);
+  xbase::Status Add(std::string_view table, const std::vector<RowField>& cells);
   // Closes the tables written and rebuilds the index files of each over its rows.
   xbase::Status Finish();
 

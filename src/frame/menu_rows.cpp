@@ -69,8 +69,11 @@ xbase::Status AddMenuGroup(FolderWriter& writer, std::string_view grup, const st
   for (const MenuRowDef& row : rows) {
     if (!s.ok() || !row.grantable()) continue;
     const MenuRight right = RightTo(row);
-    s = writer.Add("USERDAT",
-                   {{"NIK", nik}, {"GRUP", grup}, {"KODE", right.kode}, {"INDUK1", right.induk1}, {"INDUK2", right.induk2}});
+    s = writer.Add("USERDAT", {{"NIK", nik},
+                               {"GRUP", grup},
+                               {"KODE", right.kode},
+                               {"INDUK1", right.induk1},
+                               {"INDUK2", right.induk2}});
   }
   return s;
 }
