@@ -31,10 +31,22 @@ std::string CompanyKey(int nn) {
   return std::string(1, static_cast<char>(224)) + "SET1" + (nn < 10 ? "0" : "") + std::to_string(nn);
 }
 
-// Accepts a missing folder (made here, `*created` true) or an empty one; refuses anything else.
-xbase::Status PrepareFolder(const std::string& dir, bool* created) {
+// The outermost folder on the way to `dir` that is missing (`dir` itself when only it is missing).
+fs::path FirstMissing(const fs::path& dir) {
+  fs::path missing = dir;
   std::error_code ec;
-  *created = false;
+  for (fs::path up = dir.parent_path(); up != up.root_path() && !up.empty() && !fs::exists(up, ec);
+       up = up.parent_path()) {
+    missing = up;
+  }
+  return missing;
+}
+
+// Accepts a missing folder (made here with the missing folders above it; `*made` names the outermost
+// of them) or an empty one (`*made` empty); refuses anything else.
+xbase::Status PrepareFolder(const std::string& dir, std::string* made) {
+  std::error_code ec;
+  made->clear();
   const fs::file_status status = fs::status(dir, ec);
   if (fs::exists(status)) {
     if (!fs::is_directory(status)) return xbase::Status::InvalidArgument(dir, "is a file, not a folder");
@@ -43,23 +55,25 @@ xbase::Status PrepareFolder(const std::string& dir, bool* created) {
                                                  "nothing was changed");
     }
   } else {
+    const std::string outermost = FirstMissing(dir).string();
     if (!fs::create_directories(dir, ec) || ec) {
+      fs::remove_all(outermost, ec);
       return xbase::Status::IOError(dir, "cannot be made: " + ec.message());
     }
-    *created = true;
+    *made = outermost;
   }
   if (access(dir.c_str(), W_OK | X_OK) != 0) {
-    if (*created) fs::remove(dir, ec);
+    if (!made->empty()) fs::remove_all(*made, ec);
     return xbase::Status::IOError(dir, "cannot be written");
   }
   return xbase::Status::OK();
 }
 
-// Leaves the folder as it was found: removed when made here, emptied when it was empty.
-void Undo(const std::string& dir, bool created) {
+// Leaves the folder as it was found: the folders made here removed, an empty folder emptied again.
+void Undo(const std::string& dir, const std::string& made) {
   std::error_code ec;
-  if (created) {
-    fs::remove_all(dir, ec);
+  if (!made.empty()) {
+    fs::remove_all(made, ec);
     return;
   }
   for (const fs::directory_entry& entry : fs::directory_iterator(dir, ec)) fs::remove_all(entry.path(), ec);
@@ -186,13 +200,13 @@ xbase::Status MakeDataFolder(const std::string& dir, const DataFolderOptions& op
   std::error_code ec;
   const std::string folder = fs::absolute(fs::path(dir), ec).lexically_normal().string();
   const std::string trimmed = folder.size() > 1 && folder.back() == '/' ? folder.substr(0, folder.size() - 1) : folder;
-  bool created = false;
-  xbase::Status s = PrepareFolder(trimmed, &created);
+  std::string made;
+  xbase::Status s = PrepareFolder(trimmed, &made);
   if (!s.ok()) return s;
   ProcedureRegistry own;
   if (options.registry == nullptr) RegisterFrameProcedures(own);
   s = WriteFolder(trimmed, options, options.registry != nullptr ? *options.registry : own, report);
-  if (!s.ok()) Undo(trimmed, created);
+  if (!s.ok()) Undo(trimmed, made);
   return s;
 }
 

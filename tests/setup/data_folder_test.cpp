@@ -167,6 +167,8 @@ TEST_F(DataFolderTest, EmptyFolderIsUsedAndBadFoldersAreRefused) {
   EXPECT_TRUE(MakeDataFolder(empty, TestOptions(registry_, false), nullptr).ok());
   std::string setup;
   EXPECT_TRUE(xbase::FindInFolder(empty, "setup.dbf", &setup).ok());
+  EXPECT_TRUE(MakeDataFolder(scratch_.Sub("site/data/"), TestOptions(registry_, false), nullptr).ok());
+  EXPECT_TRUE(xbase::FindInFolder(scratch_.Sub("site/data"), "jurnal1.dbf", &setup).ok());
 
   DataFolderOptions long_branch = TestOptions(registry_, false);
   long_branch.branch = "JAKARTA1";
