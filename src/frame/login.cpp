@@ -270,7 +270,6 @@ Attempt LoginAttempt(Session& session, Menu* menu, std::string* group) {
     return Attempt::kFailed;
   }
   const xbase::WorkArea& transak = *session.tables().Area("TRANSAK");
-  con.Say(9, 35, nik, con.Colour(colour));
   con.Say(10, 35, FieldText(transak, "USER_NM"), con.Colour(colour));
   if (!CheckPassword(session, colour)) return Attempt::kFailed;
   if (!HasRights(session, nik)) {
