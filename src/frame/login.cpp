@@ -1,7 +1,6 @@
 #include "frame/login.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <utility>
 
 #include "console/alert.h"
@@ -19,6 +18,7 @@
 #include "xbase/cipher.h"
 #include "xbase/date_functions.h"
 #include "xbase/ini_file.h"
+#include "xbase/number_text.h"
 #include "xbase/password.h"
 #include "xbase/text_functions.h"
 
@@ -44,8 +44,6 @@ constexpr int kOpenWait = 5;  // seconds to wait for a table held elsewhere
 const std::string kCompanyTextPrefix = std::string(1, static_cast<char>(224)) + "SET1";
 const std::string kCompanyDatePrefix = std::string(1, static_cast<char>(224)) + "SET2";
 const std::string kSearchFolderPrefix = std::string(1, static_cast<char>(239)) + "DIR";
-
-double Val(std::string_view text) { return std::atof(std::string(text).c_str()); }
 
 // The login's message on row 24; waits for a key.
 void Message(Console& con, std::string_view text) { console::PESAN(con, text, con.Pick("Gr+/r", "/w")); }
@@ -96,7 +94,7 @@ class SetupRows {
 };
 
 // The number in positions 6-7 of a company value key.
-int CompanySlot(const SetupRow& row) { return static_cast<int>(Val(xbase::SubStr(row.key, 6, 2))); }
+int CompanySlot(const SetupRow& row) { return static_cast<int>(xbase::Val(xbase::SubStr(row.key, 6, 2)).value); }
 
 // The login-wide values kept in SETUP: VAT, stock adjustment date, company values, report folder,
 // extra search folders and this workstation's printer margins.
@@ -104,7 +102,7 @@ xbase::Status LoadSetupValues(Session& session, xbase::WorkArea& setup) {
   SetupRows setup_rows;
   const xbase::Status status = setup_rows.Read(setup);
   if (!status.ok()) return status;
-  if (const SetupRow* row = setup_rows.Find("POTONGPPN")) session.POTONGPPN = Val(row->ket);
+  if (const SetupRow* row = setup_rows.Find("POTONGPPN")) session.POTONGPPN = xbase::Val(row->ket).value;
   if (const SetupRow* row = setup_rows.Find("ADJUSTMENT")) session.TGAJUSMENT = xbase::Ctod(xbase::AllTrim(row->ket));
   for (const SetupRow* row : setup_rows.Matching(kCompanyTextPrefix)) {
     const int slot = CompanySlot(*row);

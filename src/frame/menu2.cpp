@@ -1,7 +1,6 @@
 #include "frame/menu2.h"
 
 #include <algorithm>
-#include <cctype>
 #include <map>
 #include <utility>
 #include <vector>
@@ -220,6 +219,7 @@ class MainMenu {
       std::vector<int> item_hot;
       BoxPlace sub;
       const bool has_sub = count > 0 && entries[static_cast<size_t>(current)].has_sub_items();
+      if (!has_sub) level_ = true;
       if (has_sub) {
         const std::vector<std::string>& all = entries[static_cast<size_t>(current)].texts;
         items.assign(all.begin() + 1, all.end());
