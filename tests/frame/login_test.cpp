@@ -72,6 +72,8 @@ TEST_F(LoginTest, GoodLoginLoadsTheSettingsAndShowsTheMenu) {
   site_.AddSetup("ADJUSTMENT", "30-11-2026");
   site_.AddSetup("TMPFILELAP", "/tmp/lap  ");
   site_.AddSetup(std::string(1, static_cast<char>(239)) + "DIR1", " /srv/extra ");
+  site_.AddSetup(std::string(1, static_cast<char>(224)) + "SET109", " ABCD ");  // wider than its 2 places
+  site_.AddSetup(std::string(1, static_cast<char>(224)) + "SET214", "");
   Run(Keys({Login("SYSADMIN", "admin"), {key::kEsc, 'Y'}}));
 
   EXPECT_TRUE(Shown(7, " Login                    PALUNDA"));
@@ -98,6 +100,8 @@ TEST_F(LoginTest, GoodLoginLoadsTheSettingsAndShowsTheMenu) {
   EXPECT_EQ(s.TMPFILELAP_, "/tmp/lap");
   EXPECT_EQ(s.SEARCHPATH_, ";/srv/extra");
   EXPECT_EQ(s.STP.text[1], xbase::PadR("PT CONTOH JAYA", 60));
+  EXPECT_EQ(s.STP.text[9], "ABCD");
+  EXPECT_EQ(s.STP.date, xbase::Date::FromYmd(2026, 12, 8));
   EXPECT_EQ(s.STP.text[13], xbase::PadR(site_.data() + "/arsip", 50 + static_cast<int>(site_.data().size()) + 1));
   EXPECT_EQ(s.margins.left_portrait, 2.25);
   EXPECT_EQ(s.margins.lines_portrait, 66);
