@@ -16,6 +16,7 @@
 #include "schema/catalog.h"
 #include "schema/create_table.h"
 #include "xbase/date_functions.h"
+#include "xbase/number_text.h"
 #include "xbase/password.h"
 #include "xbase/text_functions.h"
 
@@ -27,9 +28,8 @@ namespace {
 constexpr const char* kDaysAfter = "10";
 constexpr const char* kDaysBefore = "10";
 
-std::string CompanyKey(int nn) {
-  return std::string(1, static_cast<char>(224)) + "SET1" + (nn < 10 ? "0" : "") + std::to_string(nn);
-}
+// Keys of the company values begin with chr(224): "SET1" + nn for value nn, "SET214" for the process date.
+std::string CompanyKey(std::string_view name) { return static_cast<char>(224) + std::string(name); }
 
 // The outermost folder on the way to `dir` that is missing (`dir` itself when only it is missing).
 fs::path FirstMissing(const fs::path& dir) {
@@ -93,10 +93,10 @@ xbase::Status WriteSettings(FolderWriter& writer, const std::string& dir, const 
   company[2] = options.address;
   company[3] = options.city;
   xbase::Status s;
-  for (int nn = 1; nn <= 13 && s.ok(); ++nn) s = AddSetting(writer, CompanyKey(nn), company[static_cast<size_t>(nn)]);
+  for (int nn = 1; nn <= 13 && s.ok(); ++nn) s = AddSetting(writer, CompanyKey("SET1" + xbase::StrZero(nn, 2)), company[static_cast<size_t>(nn)]);
   std::string report;
   std::string transfer;
-  if (s.ok()) s = AddSetting(writer, std::string(1, static_cast<char>(224)) + "SET214", xbase::Dtoc(xbase::Eom(today)));
+  if (s.ok()) s = AddSetting(writer, CompanyKey("SET214"), xbase::Dtoc(xbase::Eom(today)));
   if (s.ok()) s = AddSetting(writer, "POTONGPPN", options.vat_percent);
   if (s.ok()) s = MakeSubFolder(dir, kReportFolder, &report);
   if (s.ok()) s = AddSetting(writer, "TMPFILELAP", report);

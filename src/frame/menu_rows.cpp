@@ -2,15 +2,13 @@
 
 #include <algorithm>
 
+#include "xbase/number_text.h"
 
 namespace frame {
 namespace {
 
 // Two-digit part of a menu code for position `n` (from 1).
-std::string Part(size_t n) {
-  std::string digits = std::to_string(n % 100);
-  return digits.size() < 2 ? "0" + digits : digits;
-}
+std::string Part(size_t n) { return xbase::StrZero(static_cast<double>(n % 100), 2); }
 
 MenuRowDef Leaf(std::string_view grup, const std::string& kode, const std::string& parent, const std::string& top,
                 const EntryInfo& entry) {
