@@ -1,6 +1,9 @@
 #include "frame/frame_procedures.h"
 
+#include "frame/change_folder.h"
+#include "frame/company_setup.h"
 #include "frame/session.h"
+#include "frame/setup_table.h"
 
 namespace frame {
 
@@ -10,6 +13,10 @@ void RegisterFrameProcedures(ProcedureRegistry& registry) {
                        session.OKEE = false;
                        return xbase::Status::OK();
                      }});
+  registry.Register({"TSETUP", "Tabel Setup", kGroupSystem, TSETUP});
+  registry.Register({"SETUP", "Set Up Perusahaan", kGroupSystem, SETUP});
+  registry.Register({"GANTIDIR", "Ganti Direktori", kGroupSystem, GANTIDIR});
+  registry.Register({"TBBM", "Tabel BBM", kGroupSystem, TBBM});
 }
 
 }  // namespace frame

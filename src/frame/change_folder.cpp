@@ -1,0 +1,98 @@
+#include "frame/change_folder.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "console/box.h"
+#include "console/get.h"
+#include "console/message.h"
+#include "frame/code_pick.h"
+#include "frame/key_seek.h"
+#include "xbase/search_path.h"
+#include "xbase/text_functions.h"
+
+namespace frame {
+namespace {
+
+// The folder as this system names it: backslashes are folder separators, and each part of the path
+// is matched without regard to case (the field upper-cases what is typed).
+std::string LocalFolder(std::string_view folder) {
+  std::string typed(xbase::AllTrim(folder));
+  std::replace(typed.begin(), typed.end(), '\\', '/');
+  namespace fs = std::filesystem;
+  std::error_code error;
+  fs::path local = fs::path(typed).root_path();
+  for (const fs::path& part : fs::path(typed).relative_path()) {
+    fs::path next = local / part;
+    if (!fs::exists(next, error)) {
+      for (const fs::directory_entry& entry : fs::directory_iterator(local.empty() ? "." : local, error)) {
+        if (xbase::EqualsIgnoreCase(entry.path().filename().string(), part.string())) next = local / entry.path().filename();
+      }
+    }
+    local = std::move(next);
+  }
+  return local.string();
+}
+
+bool HoldsJournal(std::string_view folder) {
+  std::string path;
+  return !xbase::AllTrim(folder).empty() && xbase::FindInFolder(LocalFolder(folder), "jurnal1.dbf", &path).ok();
+}
+
+}  // namespace
+
+bool CARIDIR2(Session& session, std::string* folder, xbase::Date* date) {
+  if (xbase::IsBlank(*folder)) return false;
+  PickSpec spec;
+  spec.alias = "logsetup";
+  spec.table = "LOGSETUP";
+  spec.top = 4;
+  spec.left = 25;
+  spec.bottom = 20;
+  spec.right = 76;
+  spec.expressions = {"logedpath", "logeddate"};
+  spec.heads = {"Directory", "Tg. Proses"};
+  spec.colour = "W+/br";
+  spec.mono = "W+/n";
+  xbase::WorkArea* log = nullptr;
+  if (!PickerArea(session, spec, &log).ok()) return false;
+  const size_t width = folder->size();
+  bool picked = false, escaped = false;
+  if (!PickCode(session, spec, folder, &picked, &escaped).ok() || (picked && (escaped || xbase::IsBlank(*folder)))) {
+    return false;
+  }
+  std::vector<KeyedRecord> rows;
+  if (KeysWithPrefix(*log, IndexKey("LOGSETUP"), xbase::AllTrim(*folder), &rows).ok() && !rows.empty()) {
+    log->GoTo(rows.front().recno);
+    xbase::Value logged;
+    if (log->Get("LOGEDDATE", &logged).ok()) *date = logged.date();
+  }
+  *folder = xbase::PadR(*folder, static_cast<int>(std::max(width, folder->size())));
+  if (HoldsJournal(*folder)) return true;
+  console::PESAN(session.console(), "Direktori salah....", session.console().Pick("Gr+/r", "/w"));
+  return false;
+}
+
+xbase::Status GANTIDIR(Session& session, const std::vector<xbase::Value>&) {
+  console::Console& con = session.console();
+  xbase::WorkArea* log = nullptr;
+  if (xbase::Status s = session.tables().Use("logsetup", "", xbase::OpenMode::kShared, &log); !s.ok()) return s;
+  console::ScreenKeeper keep(con);
+  console::ISHADOW(con, 10, 19, 17, 59, "W+/b");
+  console::ISHADOW(con, 11, 21, 13, 57, "W+/b", false, true);
+  console::TENGAH(con, 12, " GANTI DIREKTORI ", "W+/b");
+  console::ISHADOW(con, 14, 21, 16, 57, "W+/b", false, true);
+  std::string folder = xbase::PadR(session.STP.text[13], 50);
+  xbase::Date date = session.STP.date;
+  console::GetList form;
+  form.Add(15, 22, &folder, "@S35!K").valid = [&] { return CARIDIR2(session, &folder, &date); };
+  const bool escaped = form.Read(con).escaped;
+  session.tables().CloseAll();
+  if (escaped) return xbase::Status::OK();
+  session.STP.text[13] = folder;
+  session.STP.date = date;
+  session.SetSearchPath(LocalFolder(folder));
+  return xbase::Status::OK();
+}
+
+}  // namespace frame

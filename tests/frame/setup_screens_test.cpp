@@ -1,0 +1,190 @@
+// The settings editor (add, delete, recall), the company setup's save by key, and the change of
+// data folder with its refusal and Esc.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
+
+#include "console/keys.h"
+#include "data_folder_helpers.h"
+#include "frame/change_folder.h"
+#include "frame/company_setup.h"
+#include "frame/setup_table.h"
+#include "screen_text.h"
+#include "session_rig.h"
+#include "xbase/text_functions.h"
+
+namespace frame {
+namespace {
+
+using console::key::kDel;
+using console::key::kEnter;
+using console::key::kEsc;
+using console::key::kF2;
+using console::key::kPgDn;
+constexpr int kCtrlY = 25;
+
+std::vector<int> Typed(std::string_view text) { return console::ScriptedTerminal::Typed(text); }
+
+std::vector<int> Join(std::initializer_list<std::vector<int>> parts) {
+  std::vector<int> keys;
+  for (const auto& part : parts) keys.insert(keys.end(), part.begin(), part.end());
+  return keys;
+}
+
+class SetupScreensTest : public ::testing::Test {
+ protected:
+  SetupScreensTest() { rig.session.SetSearchPath(folder.path().string()); }
+  // Closes the session's tables and opens SETUP afresh for checking.
+  xbase::WorkArea& SetupArea() {
+    rig.session.tables().CloseAll();
+    return Open(rig.session, "SETUP");
+  }
+  TempDataFolder folder{{"SETUP", "TBBM", "MASTACC", "LOGSETUP", "JURNAL1"}};
+  SessionRig rig;
+};
+
+TEST_F(SetupScreensTest, EditorAddsARowThenOverwritesItsKey) {
+  AddRows(SetupArea(), {{{"SETUP", T("POTONGPPN")}, {"KET", T("10")}}});
+  rig.session.tables().CloseAll();
+  rig.term.AddKeys(Join({{kF2}, Typed("abc"), {kEnter}, Typed("nilai satu"), {kEnter, 'Y'},
+                         // The box asks again with the values just entered: change the value, save again.
+                         {kEnter}, Typed("nilai dua"), {kCtrlY, kEnter, 'y'},
+                         {kCtrlY, kEnter, kEnter}, {kEsc}}));
+  ASSERT_TRUE(TSETUP(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(Shown(rig.term, " Tambah Data "));
+  EXPECT_TRUE(Shown(rig.term, "Yakin data akan disimpan (Y/T)"));
+  EXPECT_TRUE(Shown(rig.term, "Tabel Setup"));
+  xbase::WorkArea& setup = SetupArea();
+  ASSERT_EQ(setup.table().record_count(), 2u);
+  EXPECT_EQ(FieldText(setup, 2, "SETUP"), "ABC");
+  EXPECT_EQ(FieldText(setup, 2, "KET"), "nilai dua");
+  EXPECT_EQ(FieldText(setup, 1, "KET"), "10");
+}
+
+TEST_F(SetupScreensTest, DelDeletesARowAndRecallsADeletedOne) {
+  AddRows(SetupArea(), {{{"SETUP", T("A")}, {"KET", T("satu")}}, {{"SETUP", T("B")}, {"KET", T("dua")}}});
+  rig.session.tables().CloseAll();
+  rig.term.AddKeys({kDel, kEsc});
+  ASSERT_TRUE(TSETUP(rig.session, {}).ok());
+  EXPECT_TRUE(Shown(rig.term, "Esc) Selesai, F2) Tambah Data, F4) Cari, Del) Recall"));
+  xbase::WorkArea& setup = SetupArea();
+  setup.GoTo(1);
+  EXPECT_TRUE(setup.deleted());
+  rig.session.tables().CloseAll();
+
+  rig.term.AddKeys({kDel, kEsc});
+  ASSERT_TRUE(TSETUP(rig.session, {}).ok());
+  xbase::WorkArea& again = SetupArea();
+  again.GoTo(1);
+  EXPECT_FALSE(again.deleted());
+  EXPECT_TRUE(rig.session.tables().deleted_hidden());
+}
+
+TEST_F(SetupScreensTest, FuelTableAddsAPrice) {
+  rig.term.AddKeys(Join({{kF2}, Typed("solar"), {kEnter}, Typed("6800"), {kEnter, 'Y'}, {kCtrlY, kEnter, kEnter, kEsc}}));
+  ASSERT_TRUE(TBBM(rig.session, {}).ok());
+  EXPECT_TRUE(Shown(rig.term, "Esc) Selesai, F2) Tambah, F4) Cari, "));
+  rig.session.tables().CloseAll();
+  xbase::WorkArea& fuel = Open(rig.session, "TBBM");
+  ASSERT_EQ(fuel.table().record_count(), 1u);
+  EXPECT_EQ(FieldText(fuel, 1, "BBM"), "SOLAR");
+  xbase::Value price;
+  fuel.Get("HARGA", &price);
+  EXPECT_EQ(price.number(), 6800);
+}
+
+TEST_F(SetupScreensTest, CompanySetupSavesEachValueToTheRowOfItsKey) {
+  AddRows(SetupArea(), {{{"SETUP", T("\xE0SET113")}, {"KET", T("DATA2024")}},
+                    {{"SETUP", T("\xE0SET101")}, {"KET", T("PT PALUNDA")}},
+                    {{"SETUP", T("\xE0SET102")}, {"KET", T("JL. MERDEKA")}},
+                    {{"SETUP", T("\xE0SET214")}, {"KET", T("15-03-2024")}}});
+  AddRows(Open(rig.session, "LOGSETUP"), {{{"LOGEDPATH", T("DATA2024")}}});
+  rig.session.tables().CloseAll();
+  rig.session.DRVDATA_ = folder.path().string() + "/";
+  rig.term.AddKeys(Join({Typed("PT BARU"), {kCtrlY, kPgDn, 'Y'}}));
+  ASSERT_TRUE(SETUP(rig.session, {}).ok());
+  EXPECT_TRUE(Shown(rig.term, "  Nama Perusahaan   :"));
+  EXPECT_TRUE(Shown(rig.term, "JL. MERDEKA"));
+
+  xbase::WorkArea& setup = SetupArea();
+  EXPECT_EQ(FieldText(setup, 1, "KET"), "DATA2024");
+  EXPECT_EQ(FieldText(setup, 2, "KET"), "PT BARU");
+  EXPECT_EQ(FieldText(setup, 3, "KET"), "JL. MERDEKA");
+  EXPECT_EQ(FieldText(setup, 4, "KET"), "15-03-2024");
+  ASSERT_EQ(setup.table().record_count(), 14u);  // the ten missing values get their rows
+  EXPECT_EQ(FieldText(setup, 5, "SETUP"), "\xE0SET103");
+  EXPECT_EQ(FieldText(setup, 14, "SETUP"), "\xE0SET112");
+
+  EXPECT_EQ(std::string(xbase::RTrim(rig.session.STP.text[1])), "PT BARU");
+  EXPECT_EQ(rig.session.STP.text[13], folder.path().string() + "/DATA2024");
+  EXPECT_EQ(rig.session.STP.date, xbase::Date::FromYmd(2024, 3, 15));
+  xbase::WorkArea& log = Open(rig.session, "LOGSETUP");
+  log.GoTo(1);
+  xbase::Value logged;
+  log.Get("LOGEDDATE", &logged);
+  EXPECT_EQ(logged.date(), xbase::Date::FromYmd(2024, 3, 15));
+}
+
+TEST_F(SetupScreensTest, CompanySetupEscSavesNothing) {
+  AddRows(SetupArea(), {{{"SETUP", T("\xE0SET101")}, {"KET", T("PT PALUNDA")}}});
+  rig.session.tables().CloseAll();
+  rig.term.AddKeys(Join({Typed("PT BARU"), {kEsc}}));
+  ASSERT_TRUE(SETUP(rig.session, {}).ok());
+  xbase::WorkArea& setup = SetupArea();
+  EXPECT_EQ(setup.table().record_count(), 1u);
+  EXPECT_EQ(FieldText(setup, 1, "KET"), "PT PALUNDA");
+}
+
+class ChangeFolderTest : public SetupScreensTest {
+ protected:
+  // The folders are short enough for the 50 characters of the field and of LOGEDPATH.
+  ChangeFolderTest() : base(std::filesystem::temp_directory_path() / ("pgd" + std::to_string(getpid()))) {
+    std::filesystem::create_directories(base / "data2");
+    std::ofstream(base / "data2" / "JURNAL1.DBF") << "";
+    std::filesystem::create_directories(base / "kosong");
+    AddRows(Open(rig.session, "LOGSETUP"),
+            {{{"LOGEDPATH", T(xbase::Upper(base.string() + "/DATA2"))}, {"LOGEDDATE", xbase::Value::FromDate(xbase::Date::FromYmd(2024, 5, 31))}}});
+    rig.session.STP.text[13] = "LAMA";
+    rig.session.tables().CloseAll();
+  }
+  ~ChangeFolderTest() override { std::filesystem::remove_all(base); }
+  std::vector<std::string> Path() { return rig.session.tables().search_path().folders(); }
+  std::filesystem::path base;
+};
+
+TEST_F(ChangeFolderTest, EscLeavesTheSearchPathAsItWas) {
+  const auto before = Path();
+  rig.term.AddKeys(Join({Typed("X"), {kEsc}}));
+  ASSERT_TRUE(GANTIDIR(rig.session, {}).ok());
+  EXPECT_EQ(Path(), before);
+  EXPECT_EQ(rig.session.STP.text[13], "LAMA");
+  EXPECT_EQ(rig.session.tables().Area("logsetup"), nullptr);
+}
+
+TEST_F(ChangeFolderTest, AFolderWithoutTheJournalIsRefusedAndAGoodOneTaken) {
+  rig.term.AddKeys(Join({Typed(base.string() + "/kosong"), {kEnter, kEnter}, {console::key::kHome, kCtrlY},  // a key for the message
+                         Typed(base.string() + "/data2"), {kEnter}}));
+  ASSERT_TRUE(GANTIDIR(rig.session, {}).ok());
+  EXPECT_TRUE(Shown(rig.term, "Direktori salah...."));
+  EXPECT_EQ(std::string(xbase::RTrim(rig.session.STP.text[13])), xbase::Upper(base.string() + "/data2"));
+  EXPECT_EQ(rig.session.STP.date, xbase::Date::FromYmd(2024, 5, 31));
+  ASSERT_EQ(Path().size(), 1u);
+  EXPECT_EQ(Path()[0], base.string() + "/data2");
+}
+
+TEST_F(ChangeFolderTest, QuestionMarkPicksAFolderFromTheLog) {
+  rig.term.AddKeys({'?', kEnter, kEnter});
+  ASSERT_TRUE(GANTIDIR(rig.session, {}).ok());
+  EXPECT_TRUE(Shown(rig.term, "Directory"));
+  EXPECT_EQ(std::string(xbase::RTrim(rig.session.STP.text[13])), xbase::Upper(base.string() + "/data2"));
+  ASSERT_EQ(Path().size(), 1u);
+  EXPECT_EQ(Path()[0], base.string() + "/data2");
+  EXPECT_EQ(rig.session.STP.date, xbase::Date::FromYmd(2024, 5, 31));
+}
+
+}  // namespace
+}  // namespace frame
