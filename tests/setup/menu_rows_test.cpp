@@ -65,8 +65,10 @@ TEST(MenuRowsTest, EachUserReachesHisEntriesThroughTheFolder) {
   const Menu admin = MenuOf(dir, kAdminNik, kAdminMenuGroup);
   ASSERT_EQ(admin.tops.size(), 2u);
   EXPECT_EQ(admin.tops[0].text, " SISTEM ");
-  EXPECT_EQ(Texts(admin.tops[0]), (std::vector<std::string>{"Keluar / Ganti User", "Tambah/Edit User", "Tabel Setup"}));
-  EXPECT_EQ(Calls(admin.tops[0]), (std::vector<std::string>{"KEMBALI()", "PASS()", "TSETUP()"}));
+  EXPECT_EQ(Texts(admin.tops[0]), (std::vector<std::string>{"Keluar / Ganti User", "Tabel Setup", "Set Up Perusahaan",
+                                                             "Ganti Direktori", "Tabel BBM", "Tambah/Edit User"}));
+  EXPECT_EQ(Calls(admin.tops[0]),
+            (std::vector<std::string>{"KEMBALI()", "TSETUP()", "SETUP()", "GANTIDIR()", "TBBM()", "PASS()"}));
   EXPECT_EQ(admin.tops[1].text, " PENJUALAN ");
   EXPECT_EQ(Calls(admin.tops[1]), (std::vector<std::string>{"IJUAL()", "CJUAL()"}));
 
