@@ -28,22 +28,35 @@ const std::string kE0 = std::string(1, static_cast<char>(224));
 
 class DataFolderTest : public ::testing::Test {
  protected:
-  // Makes the folder once per kind; the tests only read it.
-  std::string Made(bool demo) {
-    const std::string dir = scratch_.Sub(demo ? "demo" : "plain");
-    if (!fs::exists(dir)) {
-      std::string report;
-      const xbase::Status s = MakeDataFolder(dir, TestOptions(registry_, demo), &report);
+  static void TearDownTestSuite() {
+    delete shared_;
+    shared_ = nullptr;
+  }
+  // The plain or the demo folder, made at its first use in the suite; the tests only read them.
+  static std::string Made(bool demo) {
+    if (shared_ == nullptr) shared_ = new Shared;
+    const std::string dir = shared_->scratch.Sub(demo ? "demo" : "plain");
+    if (!shared_->reports.contains(demo)) {
+      const xbase::Status s = MakeDataFolder(dir, TestOptions(shared_->registry, demo), &shared_->reports[demo]);
       EXPECT_TRUE(s.ok()) << s.ToString();
-      reports_[demo] = report;
     }
     return dir;
   }
+  static const std::string& ReportOf(bool demo) { return shared_->reports[demo]; }
 
   ScratchDir scratch_;
   ProcedureRegistry registry_ = TestRegistry();
-  std::map<bool, std::string> reports_;
+
+ private:
+  struct Shared {
+    ScratchDir scratch;
+    ProcedureRegistry registry = TestRegistry();
+    std::map<bool, std::string> reports;
+  };
+  static Shared* shared_;
 };
+
+DataFolderTest::Shared* DataFolderTest::shared_ = nullptr;
 
 // Every table opens shared with its indexes, each index passes the check and holds one key per record.
 void ExpectSoundTables(const std::string& dir) {
@@ -115,7 +128,7 @@ TEST_F(DataFolderTest, AdministratorWithStoredPasswordAndEveryRightsCode) {
   EXPECT_EQ(SeekField(dir, "TRANSAK", "TRANSAK", "SYSADMIN", "PASS_ID"),
             xbase::PadR(xbase::TransformPassword("admin"), 10));
   EXPECT_EQ(xbase::AllTrim(SeekField(dir, "TRANSAK", "TRANSAK", "SYSADMIN", "KODEPROG")), kAdminRights);
-  EXPECT_NE(reports_[false].find("NIK SYSADMIN, password admin"), std::string::npos) << reports_[false];
+  EXPECT_NE(ReportOf(false).find("NIK SYSADMIN, password admin"), std::string::npos) << ReportOf(false);
 }
 
 TEST_F(DataFolderTest, DemoRowsSeekThroughTheirIndexes) {
@@ -138,7 +151,7 @@ TEST_F(DataFolderTest, DemoRowsSeekThroughTheirIndexes) {
   EXPECT_EQ(SeekField(dir, "TRANSAK", "TRANSAK", "KASIR01", "PASS_ID"),
             xbase::PadR(xbase::TransformPassword("kasir"), 10));
   EXPECT_EQ(xbase::AllTrim(SeekField(dir, "TRANSAK", "TRANSAK", "SYSADMIN", "GUDANG")), kDemoWarehouse);
-  EXPECT_NE(reports_[true].find("NIK KASIR01, password kasir"), std::string::npos) << reports_[true];
+  EXPECT_NE(ReportOf(true).find("NIK KASIR01, password kasir"), std::string::npos) << ReportOf(true);
 }
 
 TEST_F(DataFolderTest, ExistingFolderIsNeverTouched) {
