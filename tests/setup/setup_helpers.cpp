@@ -28,8 +28,8 @@ ScratchDir::~ScratchDir() {
 
 ProcedureRegistry TestRegistry() {
   ProcedureRegistry registry;
-  RegisterFrameProcedures(registry);
   auto none = [](Session&, const std::vector<xbase::Value>&) { return xbase::Status::OK(); };
+  registry.Register({"KEMBALI", "Keluar / Ganti User", kGroupSystem, none});
   registry.Register({"PASS", "Password Login", kGroupSystem, none});
   registry.Register({"IJUAL", "Input Sales Order", "PENJUALAN", none});
   registry.Register({"CJUAL", "Cetak Surat Jalan", "PENJUALAN", none});

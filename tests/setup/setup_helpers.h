@@ -25,7 +25,7 @@ class ScratchDir {
   std::string path_;
 };
 
-// The frame's entries and a few entries of other groups, as a full program registers them.
+// A fixed set of entries of two groups, as a program registers them.
 ProcedureRegistry TestRegistry();
 
 // Options for a folder made on 08-12-2026 with `registry`.
