@@ -1,5 +1,7 @@
 #include "frame/picker_support.h"
 
+#include "console/box.h"
+#include "console/choice_list.h"
 #include "console/message.h"
 #include "frame/code_pick.h"
 #include "frame/key_seek.h"
@@ -37,6 +39,17 @@ bool SetupRow(Session& session, std::string_view prefix, std::string* key, std::
   if (key != nullptr) *key = rows.front().key;
   if (ket != nullptr) *ket = rows.front().ket;
   return true;
+}
+
+int ChoiceBox(console::Console& con, const std::vector<std::string>& items, int top, int left, int bottom, int right,
+              std::string_view colour, std::string_view head, int list_top) {
+  if (items.empty()) return 0;
+  console::ScreenKeeper keep(con);
+  con.SetColour(colour);
+  console::SHADOW(con, top, left, bottom, right, colour);
+  con.Say(top + 1, left + 1, head);
+  con.Fill(list_top - 1, left + 1, list_top - 1, right - 1, 0xC4, con.Colour(colour));
+  return console::AChoice(con, list_top, left + 1, bottom - 1, right - 1, items);
 }
 
 }  // namespace frame

@@ -28,6 +28,12 @@ struct SetupEntry {
 };
 std::vector<SetupEntry> SetupRows(Session& session, std::string_view prefix);
 
+// A choice box: a shadowed window in `colour` with `head` on its first line, a line above the list
+// and the list of `items` from row `list_top`; the number chosen, 0 after Esc or with no items. The
+// screen is put back.
+int ChoiceBox(console::Console& con, const std::vector<std::string>& items, int top, int left, int bottom, int right,
+              std::string_view colour, std::string_view head, int list_top);
+
 }  // namespace frame
 
 #endif  // PALUNDA_FRAME_PICKER_SUPPORT_H_

@@ -44,18 +44,6 @@ void Assign(std::string* out, std::string value) {
   if (out != nullptr) *out = std::move(value);
 }
 
-// A choice box over `items` (a window, a head line and the list); 0 after Esc or with no items.
-int ChoiceBox(console::Console& con, const std::vector<std::string>& items, int top, int left, int bottom, int right,
-              std::string_view colour, std::string_view head, int list_top) {
-  if (items.empty()) return 0;
-  console::ScreenKeeper keep(con);
-  con.SetColour(colour);
-  console::SHADOW(con, top, left, bottom, right, colour);
-  con.Say(top + 1, left + 1, head);
-  con.Fill(list_top - 1, left + 1, list_top - 1, right - 1, 0xC4, con.Colour(colour));
-  return console::AChoice(con, list_top, left + 1, bottom - 1, right - 1, items);
-}
-
 }  // namespace
 
 std::string TENTUKANKODECABANG(Session& session, std::string_view customer) {

@@ -1,0 +1,167 @@
+#include "frame/lookups.h"
+
+#include <array>
+#include <memory>
+#include <utility>
+
+#include "frame/code_pick.h"
+#include "frame/key_seek.h"
+#include "frame/picker_support.h"
+#include "xbase/expression.h"
+#include "xbase/number_text.h"
+#include "xbase/text_functions.h"
+#include "xbase/value_text.h"
+
+namespace frame {
+namespace {
+
+// Seeks `key` on the first index of the open table `table`; the area when found, else null.
+xbase::WorkArea* FindRecord(Session& session, std::string_view key, std::string_view table) {
+  xbase::WorkArea* area = session.tables().Area(table);
+  bool found = false;
+  if (area == nullptr || !SeekKey(*area, IndexKey(table), key, &found).ok() || !found) return nullptr;
+  return area;
+}
+
+PickSpec CostCentres(int left) {
+  PickSpec spec;
+  spec.alias = "mastcos";
+  spec.table = "MASTCOS";
+  spec.top = 8;
+  spec.bottom = 18;
+  spec.left = left;
+  spec.right = 69;
+  spec.expressions = {"kode", "nama", "grup", "level", "induk"};
+  return spec;
+}
+
+bool TaxCode(Session& session, std::string* code, std::string_view colour, const char* table, int row) {
+  PickSpec spec;
+  spec.alias = table;
+  spec.table = table;
+  if (xbase::IsBlank(*code) || code->starts_with('?')) *code = "?";
+  bool found = false;
+  if (!Checked(session, PickAndSeek(session, spec, code, &found)) || !found) return false;
+  xbase::WorkArea& area = *session.tables().Area(table);
+  console::Console& con = session.console();
+  con.Say(row, 16, xbase::Left(Text(area, "NAMA"), 60), con.Colour(colour));
+  return true;
+}
+
+}  // namespace
+
+GoodsClass GETKELOMPOK(Session& session, std::string_view code, std::string_view table) {
+  static constexpr std::array<std::pair<std::string_view, const char*>, 9> kGroups = {{{"SCHOOL", "01"},
+                                                                                       {"OFFICE", "02"},
+                                                                                       {"WRITING", "03"},
+                                                                                       {"ENVELOPE", "04"},
+                                                                                       {"GIFTWRAP", "05"},
+                                                                                       {"OTHER", "06"},
+                                                                                       {"TISSUE", "07"},
+                                                                                       {"JASA", "08"},
+                                                                                       {"EXPORT", "09"}}};
+  xbase::WorkArea* area = FindRecord(session, code, table);
+  if (area == nullptr) return {std::string(20, ' '), "99", 0};
+  GoodsClass goods{Text(*area, "NAMA"), "99", Number(*area, "DOS")};
+  const std::string_view golongan = xbase::RTrim(Text(*area, "GOLONGAN"));
+  for (const auto& [name, group] : kGroups) {
+    if (golongan == name) goods.group = group;
+  }
+  return goods;
+}
+
+std::string GETFIELD(Session& session, std::string_view key, std::string_view table, int width,
+                     std::string_view field) {
+  xbase::WorkArea* area = FindRecord(session, key, table);
+  xbase::Value value;
+  if (area == nullptr || !area->Get(field, &value).ok()) return std::string(static_cast<size_t>(width), ' ');
+  return xbase::PadR(xbase::ValueText(value), width);
+}
+
+xbase::Value GENERALSEARCH(Session& session, std::string_view key, std::string_view table,
+                           std::string_view expression, const xbase::Value& otherwise) {
+  xbase::WorkArea* area = FindRecord(session, key, table);
+  std::unique_ptr<xbase::Expression> compiled;
+  xbase::Value value;
+  if (area == nullptr || !xbase::Expression::Compile(expression, area, &compiled).ok() ||
+      !compiled->Evaluate(*area, &value).ok()) {
+    return otherwise;
+  }
+  return value;
+}
+
+bool GETJNSTRAN(Session& session, std::string* code, std::string_view colour) {
+  return TaxCode(session, code, colour, "jenis1", 6);
+}
+bool GETDTLTRAN(Session& session, std::string* code, std::string_view colour) {
+  return TaxCode(session, code, colour, "status", 7);
+}
+bool GETDOCTRAN(Session& session, std::string* code, std::string_view colour) {
+  return TaxCode(session, code, colour, "documen", 8);
+}
+
+bool GETCOSTCENTER(Session& session, std::string* code, bool otherwise, std::string* name, std::string* code_out) {
+  bool found = false;
+  if (!Checked(session, PickAndSeek(session, CostCentres(5), code, &found)) || !found) return otherwise;
+  if (name != nullptr) *name = Text(*session.tables().Area("mastcos"), "NAMA");
+  if (code_out != nullptr) *code_out = *code;
+  return true;
+}
+
+bool GETARCENTER(Session& session, std::string* code, std::vector<std::string>* lines, size_t index) {
+  bool found = false;
+  if (!Checked(session, PickAndSeek(session, CostCentres(5), code, &found))) return false;
+  if (found && index < lines->size()) (*lines)[index] = *code;
+  return found || xbase::IsBlank(*code);
+}
+
+bool GETARDIRECTORY(Session& session, std::string* code, std::vector<std::string>* lines, size_t index) {
+  PickSpec spec;
+  spec.alias = "logsetup";
+  spec.table = "LOGSETUP";
+  spec.expressions = {"logedpath", "logeddate"};
+  bool found = false;
+  if (!Checked(session, PickAndSeek(session, spec, code, &found))) return false;
+  if (found && index < lines->size()) (*lines)[index] = std::string(xbase::Left(*code, 10));
+  return found || xbase::IsBlank(*code);
+}
+
+bool CARICENTER(Session& session, std::string* code, bool required) {
+  PickSpec spec = CostCentres(10);
+  spec.expressions = {"KODE", "NAMA"};
+  if (!Checked(session, PickCode(session, spec, code))) return false;
+  return required || xbase::IsBlank(*code);
+}
+
+bool GETLAPORAN(Session& session, std::string* name, std::vector<std::string>* headers, std::string_view prefix) {
+  if (name->find('?') != std::string::npos) {
+    std::vector<std::string> items;
+    for (const SetupEntry& row : SetupRows(session, prefix)) {
+      const std::string_view key = xbase::RTrim(row.key);
+      if (!key.ends_with("02") || key.size() < prefix.size() + 2) continue;
+      const std::string_view report = key.substr(prefix.size(), key.size() - prefix.size() - 2);
+      items.push_back(xbase::PadR(report, 7) + std::string(8, ' ') + row.ket);
+    }
+    const int choice = ChoiceBox(session.console(), items, 7, 9, 21, 70, "6+/b", "Nama Laporan   Header I", 10);
+    if (choice == 0) return false;
+    *name = items[static_cast<size_t>(choice - 1)].substr(0, 7);
+  }
+  const std::string family = std::string(prefix) + xbase::PadR(*name, 7);
+  for (const SetupEntry& row : SetupRows(session, family)) {
+    const int line = static_cast<int>(xbase::Val(xbase::SubStr(row.key, static_cast<int>(family.size()) + 1, 2)).value);
+    if (line >= 1 && line <= static_cast<int>(headers->size())) {
+      std::string& header = (*headers)[static_cast<size_t>(line - 1)];
+      header = xbase::PadR(xbase::AllTrim(row.ket), static_cast<int>(header.size()));
+    }
+  }
+  return true;
+}
+
+void TEST(console::Console& con, int* step, int row, int col) {
+  const int n = *step;
+  const char* sign = n < 30 ? "-" : (n > 30 && n < 60) ? "\\" : (n > 60 && n < 90) ? "|" : n > 90 ? "/" : nullptr;
+  if (sign != nullptr) con.Say(row, col, sign, con.Colour("br+/b"));
+  *step = n + 1 > 120 ? 1 : n + 1;
+}
+
+}  // namespace frame
