@@ -180,9 +180,9 @@ Status DbfTable::Reread() {
   return ReadRecord();
 }
 
-Status DbfTable::Memo(const FieldHandle& field, std::string* text) const {
+Status DbfTable::MemoIn(std::string_view image, const FieldHandle& field, std::string* text) const {
   uint32_t block = 0;
-  if (!ParseMemoBlock(Bytes(field), &block)) {
+  if (!ParseMemoBlock(image.substr(static_cast<size_t>(field.offset), static_cast<size_t>(field.length)), &block)) {
     return Status::Corruption(path_, "record " + std::to_string(recno_) + ": memo field " +
                                          header_.fields[static_cast<size_t>(field.index)].name + " is not a block number");
   }
@@ -194,15 +194,16 @@ Status DbfTable::Memo(const FieldHandle& field, std::string* text) const {
   return memo_->Read(block, text);
 }
 
-Status DbfTable::Get(const FieldHandle& field, Value* value) const {
+Status DbfTable::ValueIn(std::string_view image, const FieldHandle& field, Value* value) const {
+  const std::string_view bytes = image.substr(static_cast<size_t>(field.offset), static_cast<size_t>(field.length));
   switch (field.type) {
-    case 'C': *value = Value::Text(std::string(Bytes(field))); return Status::OK();
-    case 'N': *value = Value::Num(Number(field), field.length, field.decimals); return Status::OK();
-    case 'D': *value = Value::FromDate(DateOf(field)); return Status::OK();
-    case 'L': *value = Value::Logical(Logical(field)); return Status::OK();
+    case 'C': *value = Value::Text(std::string(bytes)); return Status::OK();
+    case 'N': *value = Value::Num(ParseNumber(bytes), field.length, field.decimals); return Status::OK();
+    case 'D': *value = Value::FromDate(Date::FromDtos(bytes)); return Status::OK();
+    case 'L': *value = Value::Logical(ParseLogical(bytes[0])); return Status::OK();
     default: {
       std::string text;
-      Status s = Memo(field, &text);
+      Status s = MemoIn(image, field, &text);
       *value = Value::Text(std::move(text));
       return s;
     }

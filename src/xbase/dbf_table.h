@@ -89,9 +89,11 @@ class DbfTable {
   // A logical field's flag.
   bool Logical(const FieldHandle& field) const { return ParseLogical(buffer_[field.offset]); }
   // A memo field's text.
-  Status Memo(const FieldHandle& field, std::string* text) const;
+  Status Memo(const FieldHandle& field, std::string* text) const { return MemoIn(buffer_, field, text); }
   // Any field as a Value (memos as text).
-  Status Get(const FieldHandle& field, Value* value) const;
+  Status Get(const FieldHandle& field, Value* value) const { return ValueIn(buffer_, field, value); }
+  // Any field of another record image of this table (such as one an observer hears of) as a Value.
+  Status ValueIn(std::string_view image, const FieldHandle& field, Value* value) const;
 
   // Writers: each needs a writable table and, when shared, a lock on the record or the file.
   // A character field's text, padded or cut to the width.
@@ -147,6 +149,7 @@ class DbfTable {
   DbfTable(std::string path, std::unique_ptr<LockedFile> file, DbfHeader header);
 
   static Status OpenMemo(DbfTable* table);
+  Status MemoIn(std::string_view image, const FieldHandle& field, std::string* text) const;
   uint64_t RecordOffset(uint32_t recno) const {
     return header_.header_length + static_cast<uint64_t>(recno - 1) * header_.record_length;
   }

@@ -1,5 +1,7 @@
 #include "xbase/work_area.h"
 
+#include "xbase/dbf_record_view.h"
+
 namespace xbase {
 
 WorkArea::WorkArea(std::string alias, std::unique_ptr<DbfTable> table, const WorkAreaSettings* settings)
@@ -163,11 +165,6 @@ Status WorkArea::Append() {
   return s;
 }
 
-Value WorkArea::FieldValue(int index) const {
-  Value value;
-  const FieldHandle field = table_->Handle(index);
-  if (field.valid()) table_->Get(field, &value);
-  return value;
-}
+Value WorkArea::FieldValue(int index) const { return DbfRecordView(table_.get(), table_->record()).FieldValue(index); }
 
 }  // namespace xbase

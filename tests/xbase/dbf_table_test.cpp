@@ -8,6 +8,7 @@
 
 #include "table_helpers.h"
 #include "xbase/dbf_header.h"
+#include "xbase/dbf_record_view.h"
 
 namespace xbase {
 namespace {
@@ -226,11 +227,14 @@ TEST(DbfTableTest, DeleteRecallPackAndZap) {
   EXPECT_EQ(ReadFile(dir.File("CUST.fpt")).size(), 1024u);
 }
 
-// Counts what observers hear, as an index kept current would.
+// Logs what observers hear, reading the images' keys through record views as an index would.
 class RecordingObserver : public TableObserver {
  public:
+  explicit RecordingObserver(const DbfTable* table) : table_(table) {}
   Status RecordWritten(uint32_t recno, std::string_view before, std::string_view after) override {
-    log += std::to_string(recno) + ":" + std::string(before.substr(0, 4)) + ">" + std::string(after.substr(0, 4)) + ";";
+    log += std::to_string(recno) + ":";
+    if (!before.empty()) log += std::string(before.substr(0, 1)) + DbfRecordView(table_, before).FieldValue(0).text();
+    log += ">" + std::string(after.substr(0, 1)) + DbfRecordView(table_, after).FieldValue(0).text() + ";";
     return Status::OK();
   }
   Status TableRewritten() override {
@@ -238,13 +242,16 @@ class RecordingObserver : public TableObserver {
     return Status::OK();
   }
   std::string log;
+
+ private:
+  const DbfTable* table_;
 };
 
 TEST(DbfTableTest, ObserversHearEachWrittenRecordOnce) {
   TempDir dir;
   std::unique_ptr<DbfTable> table;
   ASSERT_TRUE(DbfTable::Create(dir.File("t.dbf"), {{"K", 'C', 3, 0}}, &table).ok());
-  RecordingObserver observer;
+  RecordingObserver observer(table.get());
   table->AddObserver(&observer);
   ASSERT_TRUE(table->AppendBlank().ok());
   ASSERT_TRUE(table->PutText(table->Handle("K"), "abc").ok());
