@@ -5,7 +5,7 @@
 
 #include "console/area_source.h"
 #include "console/box.h"
-#include "console/field_format.h"
+#include "console/expression_columns.h"
 #include "console/keys.h"
 #include "console/record_browse.h"
 #include "xbase/expression.h"
@@ -22,11 +22,10 @@ std::string Upper(std::string text) {
 
 xbase::Status BANTUAN(Console& con, xbase::WorkArea& area, const PickListOptions& options, const Seeker& seek,
                       xbase::Value* chosen, std::string* search) {
-  std::vector<std::unique_ptr<xbase::Expression>> expressions(options.expressions.size());
-  for (size_t i = 0; i < expressions.size(); ++i) {
-    xbase::Status status = xbase::Expression::Compile(options.expressions[i], &area, &expressions[i]);
-    if (!status.ok()) return status;
-  }
+  std::vector<std::unique_ptr<xbase::Expression>> expressions;
+  std::vector<RecordColumn> columns;
+  xbase::Status status = ExpressionColumns(area, options.expressions, options.heads, &expressions, &columns);
+  if (!status.ok()) return status;
   const size_t result = static_cast<size_t>(options.result - 1);
   if (result >= expressions.size()) return xbase::Status::InvalidArgument("BANTUAN", "no such column to return");
 
@@ -37,15 +36,6 @@ xbase::Status BANTUAN(Console& con, xbase::WorkArea& area, const PickListOptions
   ISHADOW(con, options.top - 1, options.left - 1, options.bottom + 2, options.right + 2, colour);
   const Attr attr = con.Colour(colour);
 
-  std::vector<RecordColumn> columns;
-  for (size_t i = 0; i < expressions.size(); ++i) {
-    const std::string head = i < options.heads.size() ? options.heads[i] : options.expressions[i];
-    xbase::Expression* expression = expressions[i].get();
-    columns.push_back({head, [&area, expression] {
-                         xbase::Value value;
-                         return expression->Evaluate(area, &value).ok() ? FormatValue(value, "") : std::string();
-                       }});
-  }
   std::string text = options.seek;
   auto find = [&](const std::string& key) {
     if (!seek(key)) area.GoBottom();

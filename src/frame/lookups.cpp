@@ -4,6 +4,12 @@
 #include <memory>
 #include <utility>
 
+#include "console/area_source.h"
+#include "console/box.h"
+#include "console/expression_columns.h"
+#include "console/keys.h"
+#include "console/message.h"
+#include "console/record_browse.h"
 #include "frame/code_pick.h"
 #include "frame/key_seek.h"
 #include "frame/picker_support.h"
@@ -155,6 +161,43 @@ bool GETLAPORAN(Session& session, std::string* name, std::vector<std::string>* h
     }
   }
   return true;
+}
+
+bool GETKARYAWAN(Session& session, std::string* code, std::vector<xbase::Value>* values,
+                 const std::function<void(const std::vector<xbase::Value>&)>& show, bool result) {
+  PickSpec spec;
+  spec.alias = "Karyawan";
+  spec.table = "KARYAWAN";
+  spec.by_name = true;
+  bool found = false;
+  if (!Checked(session, PickAndSeek(session, spec, code, &found)) || !found) return result;
+  xbase::WorkArea& area = *session.tables().Area("Karyawan");
+  values->assign(23, xbase::Value());
+  for (int field = 1; field < 24 && field < area.table().field_count(); ++field) {
+    (*values)[static_cast<size_t>(field - 1)] = area.FieldValue(field);
+  }
+  if (show) show(*values);
+  return result;
+}
+
+xbase::Status BROWSING(Session& session, xbase::WorkArea& area, int top, int left, int bottom, int right,
+                       const std::vector<std::string>& columns, std::string_view title, std::string_view colour) {
+  std::vector<std::unique_ptr<xbase::Expression>> compiled;
+  std::vector<console::RecordColumn> shown;
+  if (xbase::Status s = console::ExpressionColumns(area, columns, {}, &compiled, &shown); !s.ok()) return s;
+  console::Console& con = session.console();
+  console::ScreenKeeper keep(con);
+  console::ISHADOW(con, top, left, bottom, right, colour);
+  console::TENGAH(con, top, title, colour);
+  area.GoTop();
+  console::RecordBrowse browse(console::AreaSource(area), std::move(shown), {top + 1, left + 1, bottom - 1, right - 1},
+                               std::string(colour));
+  for (;;) {
+    browse.Stabilize(con);
+    const int key = con.WaitKey();
+    if (key == console::key::kEsc || key == console::key::kEnter) return xbase::Status::OK();
+    browse.Navigate(key);
+  }
 }
 
 void TEST(console::Console& con, int* step, int row, int col) {

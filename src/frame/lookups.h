@@ -3,12 +3,15 @@
 #ifndef PALUNDA_FRAME_LOOKUPS_H_
 #define PALUNDA_FRAME_LOOKUPS_H_
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "frame/session.h"
+#include "xbase/status.h"
 #include "xbase/value.h"
+#include "xbase/work_area.h"
 
 namespace frame {
 
@@ -51,6 +54,16 @@ bool CARICENTER(Session& session, std::string* code, bool required = true);
 // then each row prefix + name + nn puts its trimmed KET, padded to the line's width, into
 // (*headers)[nn - 1]. False when the list was left with Esc or was empty.
 bool GETLAPORAN(Session& session, std::string* name, std::vector<std::string>* headers, std::string_view prefix);
+
+// `Karyawan`: "?" or "/" picks an employee; one found puts its fields 2 to 24 into *values and
+// passes them to `show` (the employee form draws them). Gives `result` whether found or not.
+bool GETKARYAWAN(Session& session, std::string* code, std::vector<xbase::Value>* values,
+                 const std::function<void(const std::vector<xbase::Value>&)>& show, bool result);
+
+// A read-only browse of `area` over the field expressions `columns` in a shadowed window with `title`
+// on its top line, until Esc or Enter.
+xbase::Status BROWSING(Session& session, xbase::WorkArea& area, int top, int left, int bottom, int right,
+                       const std::vector<std::string>& columns, std::string_view title, std::string_view colour);
 
 // The busy sign at (row, col) in "br+/b" by *step, which then grows by one (past 120 back to 1).
 void TEST(console::Console& con, int* step, int row, int col);

@@ -29,7 +29,7 @@ class LookupsTest : public ::testing::Test {
                                          {{"SETUP", T("LJUAL   02")}, {"KET", T("CABANG MEDAN")}},
                                          {{"SETUP", T("LBELI   02")}, {"KET", T("PEMBELIAN")}}});
   }
-  TempDataFolder folder{{"MASTBRJ", "MASTCOS", "JENIS1", "SETUP"}};
+  TempDataFolder folder{{"MASTBRJ", "MASTCOS", "JENIS1", "SETUP", "KARYAWAN"}};
   SessionRig rig;
 };
 
@@ -89,6 +89,29 @@ TEST_F(LookupsTest, ReportHeadersFromTheListAndTheirRows) {
   name = "?";
   rig.term.AddKeys({kEsc});
   EXPECT_FALSE(GETLAPORAN(rig.session, &name, &headers, "L"));
+}
+
+TEST_F(LookupsTest, EmployeeByNameAndTheReadOnlyBrowse) {
+  AddRows(Open(rig.session, "KARYAWAN"), {{{"NIK", T("K1")}, {"NAMA", T("ZAINAL")}, {"COSTCENTER", T("C01")}},
+                                          {{"NIK", T("K2")}, {"NAMA", T("AMIR")}, {"PANGGILAN", T("MIR")}, {"COSTCENTER", T("C02")}}});
+  std::string code = "/";
+  std::vector<xbase::Value> values;
+  int shown = 0;
+  rig.term.AddKeys({kEnter});
+  EXPECT_TRUE(GETKARYAWAN(rig.session, &code, &values, [&](const auto&) { ++shown; }, true));
+  EXPECT_EQ(code, "K2        ");
+  ASSERT_EQ(values.size(), 23u);
+  EXPECT_EQ(std::string(xbase::RTrim(values[0].text())), "AMIR");
+  EXPECT_EQ(std::string(xbase::RTrim(values[1].text())), "MIR");
+  EXPECT_EQ(std::string(xbase::RTrim(values[22].text())), "C02");
+  code = "K9";
+  EXPECT_FALSE(GETKARYAWAN(rig.session, &code, &values, nullptr, false));
+  EXPECT_EQ(shown, 1);
+
+  rig.term.AddKeys({kDown, kEsc});
+  ASSERT_TRUE(BROWSING(rig.session, Open(rig.session, "MASTBRJ"), 5, 10, 15, 60, {"KODE", "NAMA"}, " Barang ", "W+/b").ok());
+  EXPECT_TRUE(Shown(rig.term, " Barang "));
+  EXPECT_TRUE(Shown(rig.term, "PENSIL"));
 }
 
 // (TEST) keeps the test framework's macro of the same name away.
