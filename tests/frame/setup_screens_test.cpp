@@ -68,9 +68,10 @@ TEST_F(SetupScreensTest, EditorAddsARowThenOverwritesItsKey) {
 TEST_F(SetupScreensTest, DelDeletesARowAndRecallsADeletedOne) {
   AddRows(SetupArea(), {{{"SETUP", T("A")}, {"KET", T("satu")}}, {{"SETUP", T("B")}, {"KET", T("dua")}}});
   rig.session.tables().CloseAll();
-  rig.term.AddKeys({kDel, kEsc});
+  rig.term.AddKeys({console::key::kNone, kDel, kEsc});
   ASSERT_TRUE(TSETUP(rig.session, {}).ok());
   EXPECT_TRUE(Shown(rig.term, "Esc) Selesai, F2) Tambah Data, F4) Cari, Del) Recall"));
+  EXPECT_TRUE(Shown(rig.term, "09:00:01"));  // the clock ticked while the editor waited
   xbase::WorkArea& setup = SetupArea();
   setup.GoTo(1);
   EXPECT_TRUE(setup.deleted());
