@@ -9,6 +9,7 @@
 #include "console/box.h"
 #include "console/keys.h"
 #include "console/message.h"
+#include "console/row_clock.h"
 #include "frame/date_helpers.h"
 #include "frame/field_text.h"
 #include "frame/key_seek.h"
@@ -291,15 +292,8 @@ class MainMenu {
 
   // Waits for a key with the time of day ticking at the right end of row 0.
   int WaitWithClock() {
-    auto tick = [](Console& con) {
-      const std::string time = console::TimeText(con.clock().Now());
-      con.Say(0, console::kCols - 1 - Width(time), time, con.Colour("w+/b"));
-    };
-    tick(con_);
-    con_.set_idle(tick);
-    const int key = con_.WaitKey();
-    con_.set_idle(nullptr);
-    return key;
+    const console::RowClock clock(con_);
+    return con_.WaitKey();
   }
 
   // Asks before the program ends; on "Ya" the screen is cleared and the tables closed.

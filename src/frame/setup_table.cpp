@@ -1,7 +1,7 @@
 #include "frame/setup_table.h"
 
 #include "console/box.h"
-#include "console/clock.h"
+#include "console/row_clock.h"
 #include "console/get.h"
 #include "console/message.h"
 #include "console/table_access.h"
@@ -53,13 +53,11 @@ xbase::Status RunEditor(Session& session, const std::string& table, const std::s
   options.search = [&] {
     if (xbase::Status s = MENCARI(session, *area, key_expression); !s.ok()) console::PESAN(con, s.message());
   };
-  // The time of day is redrawn at the right end of row 0 while the editor waits for keys.
-  con.set_idle([](console::Console& c) {
-    const std::string time = console::TimeText(c.clock().Now());
-    c.Say(0, console::kCols - 1 - static_cast<int>(time.size()), time, c.Colour("w+/b"));
-  });
-  console::RunTableEditor(con, session.tables(), *area, columns, options);
-  con.set_idle(nullptr);
+  {
+    // The time of day is redrawn at the right end of row 0 while the editor waits for keys.
+    const console::RowClock clock(con);
+    console::RunTableEditor(con, session.tables(), *area, columns, options);
+  }
   return session.tables().Close(area->alias());
 }
 
