@@ -10,10 +10,8 @@
 #include "xbase/session.h"
 
 namespace schema {
-namespace {
 
-// The keys of every record of the table open in `area`, in record order.
-xbase::Status CollectKeys(const IndexDef& index, xbase::WorkArea& area, xbase::NtxKeys* keys) {
+xbase::Status RecordKeys(const IndexDef& index, xbase::WorkArea& area, xbase::NtxKeys* keys) {
   std::unique_ptr<xbase::NtxKeyExpression> key;
   xbase::Status s = xbase::NtxKeyExpression::Compile(index.file, index.key, "", area, &key);
   const uint32_t count = area.table().record_count();
@@ -28,13 +26,15 @@ xbase::Status CollectKeys(const IndexDef& index, xbase::WorkArea& area, xbase::N
   return s;
 }
 
+namespace {
+
 xbase::Status BuildIndex(const TableDef& table, const IndexDef& index, const std::string& folder,
                          xbase::WorkArea& area) {
   xbase::NtxHeader header;
   xbase::Status s = IndexHeaderOf(table, index, &header);
   if (!s.ok()) return s;
   xbase::NtxKeys keys(header.key_size);
-  s = CollectKeys(index, area, &keys);
+  s = RecordKeys(index, area, &keys);
   if (!s.ok()) return s;
   const std::string file = xbase::WithExtension(index.file, "ntx");
   std::string path;

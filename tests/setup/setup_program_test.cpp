@@ -18,8 +18,8 @@ struct ProgramRun {
   std::string output;
 };
 
-ProgramRun RunSetup(const std::string& args) {
-  const std::string command = std::string(PALUNDA_BIN) + "/palunda-setup " + args + " 2>&1";
+ProgramRun RunProgram(const std::string& program, const std::string& args) {
+  const std::string command = std::string(PALUNDA_BIN) + "/" + program + " " + args + " 2>&1";
   FILE* pipe = popen(command.c_str(), "r");
   std::string output;
   std::array<char, 512> buffer;
@@ -29,6 +29,8 @@ ProgramRun RunSetup(const std::string& args) {
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
 }
 
+ProgramRun RunSetup(const std::string& args) { return RunProgram("palunda-setup", args); }
+
 TEST(SetupProgramTest, MakesTellsAndRefuses) {
   ScratchDir scratch;
   const std::string dir = scratch.Sub("data");
@@ -37,6 +39,9 @@ TEST(SetupProgramTest, MakesTellsAndRefuses) {
   EXPECT_NE(made.output.find("Administrator: NIK SYSADMIN, password admin"), std::string::npos) << made.output;
   EXPECT_NE(made.output.find("Demo user: NIK KASIR01, password kasir"), std::string::npos) << made.output;
   EXPECT_NE(made.output.find("MASTBRJ 30"), std::string::npos) << made.output;
+
+  const ProgramRun check = RunProgram("dbtool", "check " + dir);
+  EXPECT_EQ(check.code, 0) << check.output;
 
   const auto before = Snapshot(dir);
   const ProgramRun again = RunSetup(dir);
