@@ -311,23 +311,21 @@ Status DbfTable::AppendBlank() {
     recno = count_ + 1;
     if (shared && !file_locked_) s = file_->Lock(kLockBase + recno, 1, true, LockWait::kWait);
   }
-  if (s.ok()) {
-    if (shared && !file_locked_) locked_.push_back(recno);
-    BlankBuffer();
-    buffer_.push_back(kDbfEndOfFile);
-    s = file_->WriteAt(RecordOffset(recno), buffer_.data(), buffer_.size());
-    buffer_.pop_back();
+  BlankBuffer();
+  if (s.ok() && shared) {
+    // Others may read the new record as soon as the count is raised: write it first.
+    if (!file_locked_) locked_.push_back(recno);
+    s = WriteRecord(recno, true);
+    char bytes[4];
+    EncodeCount(recno, bytes);
+    if (s.ok()) s = file_->WriteAt(kDbfCountOffset, bytes, sizeof bytes);
   }
-  if (s.ok()) {
-    if (shared) {
-      char bytes[4];
-      EncodeCount(recno, bytes);
-      s = file_->WriteAt(kDbfCountOffset, bytes, sizeof bytes);
-    } else {
-      count_pending_ = true;
-    }
+  if (shared) {
+    file_->Unlock(kLockBase, 1);
+  } else {
+    // In exclusive use the record and the end byte are written once, by Flush.
+    count_pending_ = true;
   }
-  if (shared) file_->Unlock(kLockBase, 1);
   if (!s.ok()) return s;
   count_ = recno;
   recno_ = recno;
@@ -336,6 +334,14 @@ Status DbfTable::AppendBlank() {
   dirty_ = true;
   appended_ = true;
   return Status::OK();
+}
+
+Status DbfTable::WriteRecord(uint32_t recno, bool with_end) {
+  if (!with_end) return file_->WriteAt(RecordOffset(recno), buffer_.data(), buffer_.size());
+  buffer_.push_back(kDbfEndOfFile);
+  Status s = file_->WriteAt(RecordOffset(recno), buffer_.data(), buffer_.size());
+  buffer_.pop_back();
+  return s;
 }
 
 Status DbfTable::Notify(std::string_view before) {
@@ -348,7 +354,7 @@ Status DbfTable::Notify(std::string_view before) {
 
 Status DbfTable::Flush() {
   if (!dirty_) return Status::OK();
-  Status s = file_->WriteAt(RecordOffset(recno_), buffer_.data(), buffer_.size());
+  Status s = WriteRecord(recno_, appended_ && mode_ == OpenMode::kExclusive);
   if (!s.ok()) return s;
   dirty_ = false;
   modified_ = true;
@@ -401,15 +407,18 @@ Status DbfTable::Pack() {
   s = file_->WriteAt(RecordOffset(kept + 1), &end, 1);
   if (s.ok()) s = file_->Truncate(RecordOffset(kept + 1) + 1);
   if (!s.ok()) return s;
-  count_ = kept;
+  return Rewritten(kept);
+}
+
+Status DbfTable::Rewritten(uint32_t count) {
+  count_ = count;
   count_pending_ = true;
   modified_ = true;
-  s = WriteHeader();
+  Status s = WriteHeader();
   for (TableObserver* observer : observers_) {
     if (s.ok()) s = observer->TableRewritten();
   }
-  if (!s.ok()) return s;
-  return GoTo(1);
+  return s.ok() ? GoTo(1) : s;
 }
 
 Status DbfTable::Zap() {
@@ -421,16 +430,7 @@ Status DbfTable::Zap() {
   s = file_->Truncate(header_.header_length);
   if (s.ok()) s = file_->WriteAt(header_.header_length, &end, 1);
   if (s.ok() && memo_) s = memo_->Reset();
-  if (!s.ok()) return s;
-  count_ = 0;
-  count_pending_ = true;
-  modified_ = true;
-  s = WriteHeader();
-  for (TableObserver* observer : observers_) {
-    if (s.ok()) s = observer->TableRewritten();
-  }
-  if (!s.ok()) return s;
-  return GoTo(1);
+  return s.ok() ? Rewritten(0) : s;
 }
 
 bool DbfTable::IsLocked(uint32_t recno) const {

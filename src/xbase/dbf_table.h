@@ -156,9 +156,13 @@ class DbfTable {
   // Checks the current record may change and keeps its image for the observers.
   Status BeginChange();
   Status ReadRecord();
+  // Writes the buffer as record `recno`, followed by the end byte when it is the last one.
+  Status WriteRecord(uint32_t recno, bool with_end);
   Status WriteHeader();
   Status Notify(std::string_view before);
   Status RequireExclusive(const char* verb) const;
+  // After pack or zap: the new count to the header, the observers told, the first record read.
+  Status Rewritten(uint32_t count);
   void BlankBuffer();
 
   std::string path_;

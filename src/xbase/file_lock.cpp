@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +12,9 @@
 namespace xbase {
 
 namespace {
+
+// Reads past the mapping after which the file is mapped again.
+constexpr uint64_t kRemapAfter = 256;
 
 Status Errno(const std::string& path, const char* what) {
   return Status::IOError(path, std::string(what) + ": " + std::strerror(errno));
@@ -39,6 +43,7 @@ Status LockedFile::Open(const std::string& path, OpenMode mode, std::unique_ptr<
   std::unique_ptr<LockedFile> opened(new LockedFile(path, fd, mode));
   Status s = TakeOpenLock(fd, path, mode == OpenMode::kExclusive);
   if (!s.ok()) return s;
+  opened->Map();
   *file = std::move(opened);
   return Status::OK();
 }
@@ -55,9 +60,38 @@ Status LockedFile::Create(const std::string& path, std::unique_ptr<LockedFile>* 
   return Status::OK();
 }
 
-LockedFile::~LockedFile() { ::close(fd_); }
+LockedFile::~LockedFile() {
+  Unmap();
+  ::close(fd_);
+}
+
+void LockedFile::Map() const {
+  uint64_t size = 0;
+  if (!Size(&size).ok() || size == 0) return;
+  void* map = ::mmap(nullptr, size, PROT_READ, MAP_SHARED, fd_, 0);
+  if (map == MAP_FAILED) return;
+  map_ = static_cast<const char*>(map);
+  map_size_ = size;
+  unmapped_reads_ = 0;
+}
+
+void LockedFile::Unmap() const {
+  if (map_ != nullptr) ::munmap(const_cast<char*>(map_), map_size_);
+  map_ = nullptr;
+  map_size_ = 0;
+}
 
 Status LockedFile::ReadSome(uint64_t offset, void* data, size_t size, size_t* got) const {
+  if (offset + size <= map_size_) {
+    std::memcpy(data, map_ + offset, size);
+    *got = size;
+    return Status::OK();
+  }
+  // The file grew past the mapping (appends): after a while, map it again as it is now.
+  if (++unmapped_reads_ > kRemapAfter) {
+    Unmap();
+    Map();
+  }
   size_t done = 0;
   while (done < size) {
     const ssize_t n = ::pread(fd_, static_cast<char*>(data) + done, size - done, static_cast<off_t>(offset + done));
@@ -104,7 +138,10 @@ Status LockedFile::Size(uint64_t* size) const {
 }
 
 Status LockedFile::Truncate(uint64_t size) {
+  // Mapped pages past a new end would fault: drop the mapping first.
+  Unmap();
   if (::ftruncate(fd_, static_cast<off_t>(size)) != 0) return Errno(path_, "truncate");
+  Map();
   return Status::OK();
 }
 

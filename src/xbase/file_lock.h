@@ -56,9 +56,17 @@ class LockedFile {
  private:
   LockedFile(std::string path, int fd, OpenMode mode) : path_(std::move(path)), fd_(fd), mode_(mode) {}
 
+  // Maps the file as it is now for reads; bytes past the mapping are read with pread. The page
+  // cache backs both, so a mapped read sees what another process wrote as soon as a pread would.
+  void Map() const;
+  void Unmap() const;
+
   std::string path_;
   int fd_;
   OpenMode mode_;
+  mutable const char* map_ = nullptr;
+  mutable uint64_t map_size_ = 0;
+  mutable uint64_t unmapped_reads_ = 0;  // reads past the mapping since it was made
 };
 
 }  // namespace xbase

@@ -163,3 +163,35 @@ TEST(DbfSharingTest, LockingRereadsWhatAnotherHandleWrote) {
 
 }  // namespace
 }  // namespace xbase
+
+namespace xbase {
+namespace {
+
+// The reader reads the first records through its mapping of the file and the appended ones
+// past it, until it maps the grown file again.
+TEST(DbfSharingTest, ReaderFollowsManyAppendsOfAnotherHandle) {
+  TempDir dir;
+  std::unique_ptr<DbfTable> writer;
+  ASSERT_TRUE(DbfTable::Create(dir.File("t.dbf"), {{"N", 'N', 6, 0}}, &writer).ok());
+  ASSERT_TRUE(writer->Close().ok());
+  ASSERT_TRUE(DbfTable::Open(dir.File("t.dbf"), OpenMode::kShared, &writer).ok());
+  std::unique_ptr<DbfTable> reader;
+  ASSERT_TRUE(DbfTable::Open(dir.File("t.dbf"), OpenMode::kShared, &reader).ok());
+  const FieldHandle n = writer->Handle("N");
+  for (uint32_t recno = 1; recno <= 700; ++recno) {
+    ASSERT_TRUE(writer->AppendBlank().ok());
+    ASSERT_TRUE(writer->PutNumber(n, recno * 3).ok());
+    ASSERT_TRUE(writer->UnlockRecord(recno).ok());
+    ASSERT_TRUE(reader->GoTo(recno).ok());
+    ASSERT_EQ(reader->Number(n), recno * 3) << recno;
+  }
+  ASSERT_TRUE(writer->GoTo(5).ok());
+  ASSERT_TRUE(writer->LockRecord(5, LockWait::kTry).ok());
+  ASSERT_TRUE(writer->PutNumber(n, 1).ok());
+  ASSERT_TRUE(writer->UnlockAll().ok());
+  ASSERT_TRUE(reader->GoTo(5).ok());
+  EXPECT_EQ(reader->Number(n), 1);
+}
+
+}  // namespace
+}  // namespace xbase
