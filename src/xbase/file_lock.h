@@ -36,6 +36,8 @@ class LockedFile {
   const std::string& path() const { return path_; }
   OpenMode mode() const { return mode_; }
   bool writable() const { return mode_ != OpenMode::kReadOnly; }
+  // The descriptor, for mapping the file.
+  int fd() const { return fd_; }
 
   // Reads exactly `size` bytes at `offset`; Corruption when the file ends before.
   Status ReadAt(uint64_t offset, void* data, size_t size) const;

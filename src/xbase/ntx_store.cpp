@@ -1,10 +1,6 @@
 #include "xbase/ntx_store.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -15,49 +11,18 @@ namespace xbase {
 
 namespace {
 
-// The index lock: one byte at 1,000,000,000 of the NTX file.
-constexpr off_t kIndexLockOffset = 1000000000;
 // Past this many cached pages the cache is emptied between operations.
 constexpr size_t kMaxCachedPages = 1 << 16;
 // The mapping covers every offset a uint32 page offset can reach; only the file's length is touched.
 constexpr size_t kMapWindow = size_t{1} << 32;
 
-Status Errno(const std::string& path, const char* what) { return Status::IOError(path, std::string(what) + ": " + std::strerror(errno)); }
-
-Status WriteFully(int fd, const uint8_t* bytes, size_t size, uint64_t offset, const std::string& path) {
-  while (size > 0) {
-    const ssize_t n = pwrite(fd, bytes, size, static_cast<off_t>(offset));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return Errno(path, "write");
-    bytes += n;
-    size -= static_cast<size_t>(n);
-    offset += static_cast<uint64_t>(n);
-  }
-  return Status::OK();
-}
-
-Status OpenLocked(const std::string& path, int flags, bool exclusive, int* fd) {
-  *fd = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
-  if (*fd < 0) {
-    return errno == ENOENT ? Status::NotFound(path, "no such index file") : Errno(path, "open");
-  }
-  if (flock(*fd, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0) {
-    const int err = errno;
-    ::close(*fd);
-    if (err == EWOULDBLOCK) return Status::InUse(path, "in use");
-    errno = err;
-    return Errno(path, "lock");
-  }
-  return Status::OK();
-}
-
 }  // namespace
 
 Status NtxStore::Open(const std::string& path, NtxOpenMode mode, std::unique_ptr<NtxStore>* out) {
-  int fd = -1;
-  Status s = OpenLocked(path, mode == NtxOpenMode::kReadOnly ? O_RDONLY : O_RDWR, mode == NtxOpenMode::kExclusive, &fd);
+  std::unique_ptr<LockedFile> file;
+  Status s = LockedFile::Open(path, mode, &file);
   if (!s.ok()) return s;
-  std::unique_ptr<NtxStore> store(new NtxStore(path, fd, mode));
+  std::unique_ptr<NtxStore> store(new NtxStore(std::move(file)));
   s = store->Map();
   if (s.ok()) s = store->LockIndex(false);
   if (s.ok()) {
@@ -71,38 +36,44 @@ Status NtxStore::Open(const std::string& path, NtxOpenMode mode, std::unique_ptr
 
 Status NtxStore::Create(const std::string& path, const std::vector<uint8_t>& pages, NtxOpenMode mode,
                         std::unique_ptr<NtxStore>* out) {
-  int fd = -1;
-  Status s = OpenLocked(path, O_RDWR | O_CREAT, true, &fd);
+  std::unique_ptr<LockedFile> file;
+  Status s = LockedFile::Create(path, &file);
+  if (s.ok()) s = file->WriteAt(0, pages.data(), pages.size());
   if (!s.ok()) return s;
-  if (ftruncate(fd, 0) != 0) {
-    s = Errno(path, "truncate");
-  } else {
-    s = WriteFully(fd, pages.data(), pages.size(), 0, path);
-  }
-  ::close(fd);
-  if (!s.ok()) return s;
+  file.reset();
   return Open(path, mode, out);
+}
+
+Status NtxStore::Rewrite(const std::vector<uint8_t>& pages) {
+  Status s = BeginWrite();
+  if (!s.ok()) return s;
+  s = file_->Truncate(0);
+  if (s.ok()) s = file_->WriteAt(0, pages.data(), pages.size());
+  for (uint32_t offset : dirty_) Slot(offset).dirty = false;
+  dirty_.clear();
+  DropCache();
+  if (s.ok()) s = ReadHeader();
+  UnlockIndex();
+  return s;
 }
 
 NtxStore::~NtxStore() {
   if (map_ != nullptr) munmap(map_, kMapWindow);
-  ::close(fd_);
 }
 
 Status NtxStore::Map() {
-  const int protection = mode_ == NtxOpenMode::kReadOnly ? PROT_READ : PROT_READ | PROT_WRITE;
-  void* map = mmap(nullptr, kMapWindow, protection, MAP_SHARED, fd_, 0);
-  if (map == MAP_FAILED) return Errno(path_, "map");
+  const int protection = file_->writable() ? PROT_READ | PROT_WRITE : PROT_READ;
+  void* map = mmap(nullptr, kMapWindow, protection, MAP_SHARED, file_->fd(), 0);
+  if (map == MAP_FAILED) return Status::IOError(path(), std::string("map: ") + std::strerror(errno));
   map_ = static_cast<uint8_t*>(map);
   return Status::OK();
 }
 
 Status NtxStore::ReadHeader() {
-  struct stat st;
-  if (fstat(fd_, &st) != 0) return Errno(path_, "stat");
-  file_size_ = static_cast<uint64_t>(st.st_size);
-  if (file_size_ < kNtxPageSize) return Status::Corruption(path_, "shorter than its header page");
-  return NtxHeader::Parse(map_, file_size_, path_, &header_);
+  Status s = file_->Size(&file_size_);
+  if (!s.ok()) return s;
+  if (file_size_ < kNtxPageSize) return Status::Corruption(path(), "shorter than its header page");
+  return NtxHeader::Parse(map_, file_size_, path(), &header_);
 }
 
 uint16_t NtxStore::MappedVersion() const {
@@ -111,7 +82,7 @@ uint16_t NtxStore::MappedVersion() const {
 
 // A moved version means other writers changed pages: drop the cache and read the header again.
 Status NtxStore::Refresh() {
-  if (mode_ == NtxOpenMode::kExclusive || MappedVersion() == header_.version) return Status::OK();
+  if (mode() == NtxOpenMode::kExclusive || MappedVersion() == header_.version) return Status::OK();
   DropCache();
   return ReadHeader();
 }
@@ -125,27 +96,15 @@ void NtxStore::DropCache() {
 }
 
 Status NtxStore::LockIndex(bool exclusive) {
-  if (mode_ == NtxOpenMode::kExclusive) return Status::OK();
-  struct flock lock = {};
-  lock.l_type = exclusive ? F_WRLCK : F_RDLCK;
-  lock.l_whence = SEEK_SET;
-  lock.l_start = kIndexLockOffset;
-  lock.l_len = 1;
-  while (fcntl(fd_, F_OFD_SETLKW, &lock) != 0) {
-    if (errno != EINTR) return Errno(path_, "index lock");
-  }
-  locked_ = true;
-  return Status::OK();
+  if (mode() == NtxOpenMode::kExclusive) return Status::OK();
+  Status s = file_->Lock(kLockBase, 1, exclusive, LockWait::kWait);
+  locked_ = s.ok();
+  return s;
 }
 
 void NtxStore::UnlockIndex() {
   if (!locked_) return;
-  struct flock lock = {};
-  lock.l_type = F_UNLCK;
-  lock.l_whence = SEEK_SET;
-  lock.l_start = kIndexLockOffset;
-  lock.l_len = 1;
-  fcntl(fd_, F_OFD_SETLK, &lock);
+  file_->Unlock(kLockBase, 1);
   locked_ = false;
 }
 
@@ -162,7 +121,7 @@ Status NtxStore::BeginRead(bool lock) {
 void NtxStore::EndRead() { UnlockIndex(); }
 
 Status NtxStore::BeginWrite() {
-  if (mode_ == NtxOpenMode::kReadOnly) return Status::InvalidArgument(path_, "opened read-only");
+  if (mode() == NtxOpenMode::kReadOnly) return Status::InvalidArgument(path(), "opened read-only");
   restart_ = false;
   if (cached_pages_ > kMaxCachedPages) DropCache();
   Status s = LockIndex(true);
@@ -180,7 +139,7 @@ Status NtxStore::EndWrite() {
       CachedPage& page = Slot(offset);
       page.dirty = false;
       if (offset >= size_before_write_) {
-        if (s.ok()) s = WriteFully(fd_, page.bytes.get(), kNtxPageSize, offset, path_);
+        if (s.ok()) s = file_->WriteAt(offset, page.bytes.get(), kNtxPageSize);
       } else {
         std::memcpy(map_ + offset, page.bytes.get(), kNtxPageSize);
       }
@@ -208,7 +167,7 @@ void NtxStore::AbortWrite() {
   DropCache();
   // Give back pages added at the end and read back the header fields changed in memory; when either
   // fails, a version that matches nothing makes the next read try again.
-  const bool shrunk = file_size_ <= size_before_write_ || ftruncate(fd_, static_cast<off_t>(size_before_write_)) == 0;
+  const bool shrunk = file_size_ <= size_before_write_ || file_->Truncate(size_before_write_).ok();
   if (!shrunk || !ReadHeader().ok()) ++header_.version;
   UnlockIndex();
 }
@@ -221,11 +180,11 @@ NtxStore::CachedPage& NtxStore::Slot(uint32_t offset) {
 
 Status NtxStore::Page(uint32_t offset, uint8_t** bytes) {
   if (offset == 0 || offset % kNtxPageSize != 0 || offset + uint64_t{kNtxPageSize} > file_size_) {
-    return Status::Corruption(path_, "page offset " + std::to_string(offset) + " outside the file");
+    return Status::Corruption(path(), "page offset " + std::to_string(offset) + " outside the file");
   }
   CachedPage* page = &Slot(offset);
   if (page->generation != generation_) {
-    if (!locked_ && mode_ != NtxOpenMode::kExclusive) {
+    if (!locked_ && mode() != NtxOpenMode::kExclusive) {
       // Pages come from the file only under the index lock; if the version moved meanwhile,
       // what this read saw so far is stale and it must start again.
       const uint16_t version = header_.version;
@@ -234,7 +193,7 @@ Status NtxStore::Page(uint32_t offset, uint8_t** bytes) {
       if (!s.ok()) return s;
       if (header_.version != version) {
         restart_ = true;
-        return Status::Corruption(path_, "changed while reading");
+        return Status::Corruption(path(), "changed while reading");
       }
       page = &Slot(offset);
     }
@@ -243,7 +202,7 @@ Status NtxStore::Page(uint32_t offset, uint8_t** bytes) {
       ++cached_pages_;
     }
     std::memcpy(page->bytes.get(), map_ + offset, kNtxPageSize);
-    Status s = NtxPage(page->bytes.get(), header_).Validate(offset, file_size_, path_);
+    Status s = NtxPage(page->bytes.get(), header_).Validate(offset, file_size_, path());
     if (!s.ok()) return s;
     page->generation = generation_;
   }
@@ -268,7 +227,7 @@ Status NtxStore::Allocate(uint32_t* offset, uint8_t** bytes) {
     *offset = page;
   } else {
     const uint64_t end = (file_size_ + kNtxPageSize - 1) / kNtxPageSize * kNtxPageSize;
-    if (end + kNtxPageSize > UINT32_MAX) return Status::IOError(path_, "index file full");
+    if (end + kNtxPageSize > UINT32_MAX) return Status::IOError(path(), "index file full");
     *offset = static_cast<uint32_t>(end);
     file_size_ = end + kNtxPageSize;
     CachedPage& slot = Slot(*offset);

@@ -9,13 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "xbase/file_lock.h"
 #include "xbase/ntx_header.h"
 #include "xbase/status.h"
 
 namespace xbase {
 
-// How a file is opened: shared with other handles, alone, or shared and never written.
-enum class NtxOpenMode { kShared, kExclusive, kReadOnly };
+// An index is opened in the modes of its table.
+using NtxOpenMode = OpenMode;
 
 class NtxStore {
  public:
@@ -24,15 +25,17 @@ class NtxStore {
   // Write a new file made of `pages` (page 0 the header) over `path`, alone, then open it in `mode`.
   static Status Create(const std::string& path, const std::vector<uint8_t>& pages, NtxOpenMode mode,
                        std::unique_ptr<NtxStore>* out);
+  // Replace the whole open file by `pages` under the exclusive index lock, as a reindex does.
+  Status Rewrite(const std::vector<uint8_t>& pages);
 
   NtxStore(const NtxStore&) = delete;
   NtxStore& operator=(const NtxStore&) = delete;
   ~NtxStore();
 
-  const std::string& path() const { return path_; }
+  const std::string& path() const { return file_->path(); }
   const NtxHeader& header() const { return header_; }
   NtxHeader& mutable_header() { return header_; }
-  NtxOpenMode mode() const { return mode_; }
+  NtxOpenMode mode() const { return file_->mode(); }
   uint64_t file_size() const { return file_size_; }
   // Raised every time the cached pages are dropped; positions computed under an older value are stale.
   uint64_t generation() const { return generation_; }
@@ -68,7 +71,7 @@ class NtxStore {
     std::unique_ptr<uint8_t[]> bytes;
   };
 
-  NtxStore(std::string path, int fd, NtxOpenMode mode) : path_(std::move(path)), fd_(fd), mode_(mode) {}
+  explicit NtxStore(std::unique_ptr<LockedFile> file) : file_(std::move(file)) {}
   Status Map();
   Status ReadHeader();
   uint16_t MappedVersion() const;
@@ -78,9 +81,7 @@ class NtxStore {
   void DropCache();
   CachedPage& Slot(uint32_t offset);
 
-  std::string path_;
-  int fd_;
-  NtxOpenMode mode_;
+  std::unique_ptr<LockedFile> file_;
   uint8_t* map_ = nullptr;
   NtxHeader header_;
   uint64_t file_size_ = 0;
