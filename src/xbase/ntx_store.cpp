@@ -73,7 +73,13 @@ Status NtxStore::ReadHeader() {
   Status s = file_->Size(&file_size_);
   if (!s.ok()) return s;
   if (file_size_ < kNtxPageSize) return Status::Corruption(path(), "shorter than its header page");
-  return NtxHeader::Parse(map_, file_size_, path(), &header_);
+  // Header first, length second: a writer may finish in between, and a length that already counts
+  // its new pages is harmless, while one short of the header's pages is not.
+  uint8_t page[kNtxPageSize];
+  std::memcpy(page, map_, kNtxPageSize);
+  s = file_->Size(&file_size_);
+  if (!s.ok()) return s;
+  return NtxHeader::Parse(page, file_size_, path(), &header_);
 }
 
 uint16_t NtxStore::MappedVersion() const {

@@ -1,14 +1,17 @@
 #include "xbase/work_area.h"
 
 #include "xbase/dbf_record_view.h"
+#include "xbase/ntx_orders.h"
 
 namespace xbase {
 
 WorkArea::WorkArea(std::string alias, std::unique_ptr<DbfTable> table, const WorkAreaSettings* settings)
-    : alias_(std::move(alias)), table_(std::move(table)), settings_(settings) {
+    : alias_(std::move(alias)), table_(std::move(table)), orders_(std::make_unique<NtxOrders>(this)), settings_(settings) {
   eof_ = table_->at_end();
   bof_ = eof_;
 }
+
+WorkArea::~WorkArea() = default;
 
 Status WorkArea::GoEnd() {
   eof_ = true;

@@ -23,6 +23,8 @@
 
 namespace xbase {
 
+class NtxOrders;
+
 // Settings a session shares with all its work areas.
 struct WorkAreaSettings {
   bool hide_deleted = true;  // deleted records are passed over by GoTop, GoBottom and Skip
@@ -46,6 +48,7 @@ class WorkArea : public RecordContext {
   WorkArea(std::string alias, std::unique_ptr<DbfTable> table, const WorkAreaSettings* settings);
   WorkArea(const WorkArea&) = delete;
   WorkArea& operator=(const WorkArea&) = delete;
+  ~WorkArea() override;
 
   const std::string& alias() const { return alias_; }
   DbfTable& table() { return *table_; }
@@ -54,6 +57,8 @@ class WorkArea : public RecordContext {
   // Makes `order` (not owned; nullptr for natural order) the controlling order.
   void set_order(WorkAreaOrder* order) { order_ = order; }
   WorkAreaOrder* order() const { return order_; }
+  // The index files open on this area (see ntx_orders.h).
+  NtxOrders& orders() { return *orders_; }
 
   // Goes to the first visible record; at the end (eof and bof) when there is none.
   Status GoTop();
@@ -112,6 +117,7 @@ class WorkArea : public RecordContext {
 
   std::string alias_;
   std::unique_ptr<DbfTable> table_;
+  std::unique_ptr<NtxOrders> orders_;  // after table_: its indexes leave before the table closes
   const WorkAreaSettings* settings_;
   WorkAreaOrder* order_ = nullptr;
   bool eof_ = false;

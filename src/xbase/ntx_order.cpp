@@ -1,0 +1,205 @@
+#include "xbase/ntx_order.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+
+#include "xbase/dbf_field.h"
+#include "xbase/ntx_check.h"
+
+namespace xbase {
+
+namespace {
+
+// A record's fields read from a stored image rather than the table's current record.
+class RecordImage : public RecordContext {
+ public:
+  RecordImage(const DbfTable& table, std::string_view image) : table_(table), image_(image) {}
+
+  int FieldIndex(std::string_view name) const override { return table_.FieldIndex(name); }
+  Value FieldValue(int index) const override {
+    const FieldHandle field = table_.Handle(index);
+    const std::string_view bytes = image_.substr(static_cast<size_t>(field.offset), static_cast<size_t>(field.length));
+    switch (field.type) {
+      case 'C': return Value::Text(std::string(bytes));
+      case 'N': return Value::Num(ParseNumber(bytes), field.length, field.decimals);
+      case 'D': return Value::FromDate(Date::FromDtos(bytes));
+      case 'L': return Value::Logical(ParseLogical(bytes[0]));
+      default: return Value::Text(std::string());  // memos take no part in keys
+    }
+  }
+
+ private:
+  const DbfTable& table_;
+  std::string_view image_;
+};
+
+std::string OrderName(const std::string& path) {
+  std::string name = std::filesystem::path(path).stem().string();
+  std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::toupper(c); });
+  return name;
+}
+
+}  // namespace
+
+NtxOrder::NtxOrder(std::string name, WorkArea* area, std::unique_ptr<NtxIndex> index,
+                   std::unique_ptr<NtxKeyExpression> key)
+    : name_(std::move(name)), area_(area), index_(std::move(index)), key_(std::move(key)) {
+  area_->table().AddObserver(this);
+}
+
+NtxOrder::~NtxOrder() {
+  if (area_->order() == this) area_->set_order(nullptr);
+  area_->table().RemoveObserver(this);
+}
+
+Status NtxOrder::Open(const std::string& path, WorkArea* area, std::unique_ptr<NtxOrder>* out) {
+  std::unique_ptr<NtxIndex> index;
+  Status s = NtxIndex::Open(path, area->table().mode(), &index);
+  if (!s.ok()) return s;
+  std::unique_ptr<NtxKeyExpression> key;
+  const NtxHeader& header = index->header();
+  s = NtxKeyExpression::Compile(path, header.key_expression, header.for_condition, *area, &key);
+  if (s.ok()) s = key->Matches(header);
+  if (!s.ok()) return s;
+  out->reset(new NtxOrder(OrderName(path), area, std::move(index), std::move(key)));
+  return Status::OK();
+}
+
+Status NtxOrder::Create(const std::string& path, WorkArea* area, const NtxOrderSpec& spec,
+                        std::unique_ptr<NtxOrder>* out) {
+  std::unique_ptr<NtxKeyExpression> key;
+  Status s = NtxKeyExpression::Compile(path, spec.key, spec.for_condition, *area, &key);
+  if (!s.ok()) return s;
+  const NtxHeader header = NtxHeader::ForKey(key->key_size(), key->key_decimals(), spec.key, spec.for_condition,
+                                             spec.unique, spec.descending);
+  std::unique_ptr<NtxOrder> order(new NtxOrder(OrderName(path), area, nullptr, std::move(key)));
+  area->table().RemoveObserver(order.get());
+  NtxKeys keys(header.key_size);
+  s = order->TableKeys(&keys);
+  if (s.ok()) s = NtxIndex::Create(path, header, keys, area->table().mode(), &order->index_);
+  if (!s.ok()) return s;
+  area->table().AddObserver(order.get());
+  *out = std::move(order);
+  return Status::OK();
+}
+
+Status NtxOrder::TableKeys(NtxKeys* keys) {
+  DbfTable& table = area_->table();
+  const uint32_t current = table.recno();
+  Status s = table.RefreshCount();
+  keys->Reserve(table.record_count());
+  std::string key;
+  for (uint32_t recno = 1; s.ok() && recno <= table.record_count(); ++recno) {
+    s = table.GoTo(recno);
+    bool included = false;
+    if (s.ok()) s = key_->KeyOf(*area_, &key, &included);
+    if (s.ok() && included) keys->Add(key, recno);
+  }
+  const Status back = table.GoTo(current);
+  return s.ok() ? back : s;
+}
+
+Status NtxOrder::Rebuild() {
+  NtxKeys keys(key_->key_size());
+  Status s = TableKeys(&keys);
+  if (!s.ok()) return s;
+  return index_->store().Rewrite(NtxBuildFile(index_->header(), keys));
+}
+
+Status NtxOrder::ImageKey(std::string_view image, std::string* key, bool* included) {
+  return key_->KeyOf(RecordImage(area_->table(), image), key, included);
+}
+
+Status NtxOrder::RecordWritten(uint32_t recno, std::string_view before, std::string_view after) {
+  bool was_in = false, is_in = false;
+  Status s;
+  if (!before.empty()) s = ImageKey(before, &old_key_, &was_in);
+  if (s.ok()) s = ImageKey(after, &new_key_, &is_in);
+  if (!s.ok()) return s;
+  if (was_in && is_in && old_key_ == new_key_) return Status::OK();
+  if (was_in) s = index_->Remove(old_key_, recno);
+  if (s.ok() && is_in) s = index_->Insert(new_key_, recno);
+  return s;
+}
+
+Status NtxOrder::TableRewritten() { return Rebuild(); }
+
+Status NtxOrder::First(uint32_t* recno) {
+  Status s = index_->GoTop();
+  *recno = index_->recno();
+  return s;
+}
+
+Status NtxOrder::Last(uint32_t* recno) {
+  Status s = index_->GoBottom();
+  *recno = index_->recno();
+  return s;
+}
+
+Status NtxOrder::Position(uint32_t recno, bool* exact) {
+  DbfTable& table = area_->table();
+  Status s = table.recno() == recno ? Status::OK() : table.GoTo(recno);
+  bool included = false;
+  if (s.ok()) s = key_->KeyOf(*area_, &new_key_, &included);
+  if (s.ok()) s = index_->SeekItem(new_key_, recno, exact);
+  return s;
+}
+
+Status NtxOrder::Step(uint32_t recno, int direction, uint32_t* next) {
+  *next = 0;
+  bool exact = !index_->eof() && index_->recno() == recno;
+  Status s = exact ? Status::OK() : Position(recno, &exact);
+  if (!s.ok()) return s;
+  if (direction > 0) {
+    // A record missing from the index has the item after where it would be as its next.
+    if (exact) s = index_->Next();
+  } else if (index_->eof()) {
+    s = index_->GoBottom();
+  } else {
+    s = index_->Prev();
+    if (s.ok() && index_->bof()) return Status::OK();
+  }
+  if (s.ok()) *next = index_->recno();
+  return s;
+}
+
+Status NtxOrder::Check(std::vector<std::string>* faults) {
+  NtxCheckReport report;
+  Status s = NtxCheck(*index_, &report);
+  if (!s.ok()) return s;
+  faults->insert(faults->end(), report.faults.begin(), report.faults.end());
+  if (!report.ok()) return Status::OK();
+  std::vector<std::pair<std::string, uint32_t>> items;
+  NtxKeys keys(key_->key_size());
+  s = NtxItems(*index_, &items);
+  if (s.ok()) s = TableKeys(&keys);
+  if (!s.ok()) return s;
+  std::map<uint32_t, std::string> expected;
+  for (size_t i = 0; i < keys.size(); ++i) {
+    expected[keys.recno(i)].assign(reinterpret_cast<const char*>(keys.key(i)), keys.key_size());
+  }
+  auto fault = [&](uint32_t recno, const char* what) {
+    faults->push_back(Status::Corruption(index_->path(), "record " + std::to_string(recno) + " " + what).message());
+  };
+  std::map<uint32_t, bool> seen;
+  for (const auto& [key, recno] : items) {
+    auto it = expected.find(recno);
+    if (it == expected.end() || it->second != key) {
+      fault(recno, "has a stale key");
+    } else if (seen[recno]) {
+      fault(recno, "holds its key twice");
+    } else {
+      seen[recno] = true;
+    }
+  }
+  // A unique index holds one record of each key, so other records with that key are rightly absent.
+  if (!index_->header().unique) {
+    for (const auto& entry : expected) {
+      if (!seen[entry.first]) fault(entry.first, "is missing its key");
+    }
+  }
+  return Status::OK();
+}
+
+}  // namespace xbase
