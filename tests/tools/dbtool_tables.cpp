@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "dbtool_area.h"
 #include "dbtool_command.h"
 #include "xbase/dbf_table.h"
 #include "xbase/number_text.h"
-#include "xbase/search_path.h"
 
 namespace {
 
@@ -30,21 +30,26 @@ struct ToolArgs {
 };
 
 bool ParseArgs(const std::vector<std::string>& args, size_t wanted, ToolArgs* out) {
-  for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--index" && i + 1 < args.size()) {
-      out->indexes.push_back(args[++i]);
+  // Every argument after --index names an index file, up to the next option.
+  bool in_indexes = false;
+  for (const std::string& arg : args) {
+    if (arg == "--index") {
+      in_indexes = true;
+    } else if (in_indexes && arg.rfind("--", 0) != 0) {
+      out->indexes.push_back(arg);
     } else {
-      out->positional.push_back(args[i]);
+      in_indexes = false;
+      out->positional.push_back(arg);
     }
   }
   return out->positional.size() == wanted;
 }
 
-Status OpenTable(const ToolArgs& args, xbase::OpenMode mode, std::unique_ptr<DbfTable>* table) {
-  if (!args.indexes.empty()) return Status::InvalidArgument("--index", "index files are not supported yet");
-  std::string path;
-  Status s = xbase::SearchPath().Find(args.positional[0], "dbf", &path);
-  return s.ok() ? DbfTable::Open(path, mode, table) : s;
+// The table with the index files of --index open on it, so that every write keeps them current.
+Status OpenTable(const ToolArgs& args, xbase::OpenMode mode, dbtool::ToolArea* tool, DbfTable** table) {
+  Status s = tool->Open(args.positional[0], mode, true, args.indexes);
+  *table = s.ok() ? &tool->table() : nullptr;
+  return s;
 }
 
 // One field as the .records.txt files show it.
@@ -79,8 +84,9 @@ Status FieldText(const DbfTable& table, const FieldHandle& field, std::string* o
 int Dump(const std::vector<std::string>& raw) {
   ToolArgs args;
   if (!ParseArgs(raw, 1, &args)) return 2;
-  std::unique_ptr<DbfTable> table;
-  Status s = OpenTable(args, xbase::OpenMode::kReadOnly, &table);
+  dbtool::ToolArea tool;
+  DbfTable* table = nullptr;
+  Status s = OpenTable(args, xbase::OpenMode::kReadOnly, &tool, &table);
   if (!s.ok()) return Fail(s);
   std::string line;
   for (uint32_t recno = 1; recno <= table->record_count(); ++recno) {
@@ -101,8 +107,9 @@ int Dump(const std::vector<std::string>& raw) {
 int Bump(const std::vector<std::string>& raw) {
   ToolArgs args;
   if (!ParseArgs(raw, 4, &args)) return 2;
-  std::unique_ptr<DbfTable> table;
-  Status s = OpenTable(args, xbase::OpenMode::kShared, &table);
+  dbtool::ToolArea tool;
+  DbfTable* table = nullptr;
+  Status s = OpenTable(args, xbase::OpenMode::kShared, &tool, &table);
   if (!s.ok()) return Fail(s);
   const FieldHandle field = table->Handle(args.positional[1]);
   if (!field.valid() || field.type != 'N') return Fail(Status::InvalidArgument(args.positional[1], "no such numeric field"));
@@ -121,8 +128,9 @@ int Bump(const std::vector<std::string>& raw) {
 int Append(const std::vector<std::string>& raw) {
   ToolArgs args;
   if (!ParseArgs(raw, 2, &args)) return 2;
-  std::unique_ptr<DbfTable> table;
-  Status s = OpenTable(args, xbase::OpenMode::kShared, &table);
+  dbtool::ToolArea tool;
+  DbfTable* table = nullptr;
+  Status s = OpenTable(args, xbase::OpenMode::kShared, &tool, &table);
   if (!s.ok()) return Fail(s);
   FieldHandle text;
   for (int i = 0; i < table->field_count() && !text.valid(); ++i) {
@@ -141,7 +149,7 @@ int Append(const std::vector<std::string>& raw) {
 }
 
 const dbtool::Registrar kDump("dump", "TABLE", &Dump);
-const dbtool::Registrar kBump("bump", "TABLE FIELD RECNO COUNT", &Bump);
-const dbtool::Registrar kAppend("append", "TABLE COUNT", &Append);
+const dbtool::Registrar kBump("bump", "TABLE FIELD RECNO COUNT [--index INDEXFILE...]", &Bump);
+const dbtool::Registrar kAppend("append", "TABLE COUNT [--index INDEXFILE...]", &Append);
 
 }  // namespace

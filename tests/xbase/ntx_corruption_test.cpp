@@ -1,10 +1,12 @@
 // Damaged index files give a clear error naming the file, never a crash; the check lists the damage.
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "ntx_test_helpers.h"
+#include "table_helpers.h"
 #include "xbase/ntx_check.h"
 #include "xbase/ntx_index.h"
 
@@ -12,7 +14,7 @@ namespace xbase {
 namespace {
 
 using xbase_test::PatchFile;
-using xbase_test::ScratchDir;
+using xbase_test::TempDir;
 
 // CUST1: key size 10, root at 13312 over leaves at 1024 .. 12288.
 constexpr uint32_t kRoot = 13312;
@@ -28,8 +30,8 @@ void ExpectCorruption(const Status& s, const std::string& path, const std::strin
 }
 
 TEST(NtxCorruption, BadHeadersAreRefusedAtOpen) {
-  ScratchDir dir;
-  const std::string path = dir.CopyFixture("CUST1.ntx");
+  TempDir dir;
+  const std::string path = xbase_test::CopyFixture(dir, "CUST1.ntx");
   PatchFile(path, 12, {19, 0});  // item size no longer key size + 8
   ExpectCorruption(OpenError(path), path, "item size 19 does not match key size 10");
   PatchFile(path, 12, {18, 0});
@@ -48,12 +50,12 @@ TEST(NtxCorruption, BadHeadersAreRefusedAtOpen) {
   ExpectCorruption(OpenError(path), path, "not an NTX index (type 16961)");
   std::filesystem::resize_file(path, 100);
   ExpectCorruption(OpenError(path), path, "shorter than its header page");
-  EXPECT_TRUE(OpenError(dir.Path("NONE.ntx")).IsNotFound());
+  EXPECT_TRUE(OpenError(dir.File("NONE.ntx")).IsNotFound());
 }
 
 TEST(NtxCorruption, BadPagesFailTheOperationThatMeetsThem) {
-  ScratchDir dir;
-  const std::string path = dir.CopyFixture("CUST1.ntx");
+  TempDir dir;
+  const std::string path = xbase_test::CopyFixture(dir, "CUST1.ntx");
   PatchFile(path, 3 * kNtxPageSize, {60, 0});  // third leaf: 60 items on a page of 50
   std::unique_ptr<NtxIndex> index;
   ASSERT_TRUE(NtxIndex::Open(path, NtxOpenMode::kShared, &index).ok());
@@ -64,20 +66,20 @@ TEST(NtxCorruption, BadPagesFailTheOperationThatMeetsThem) {
   EXPECT_TRUE(found);
   ExpectCorruption(index->Insert("C00050", 700), path, "page at 3072: item count 60 above 50");
 
-  const std::string second = dir.CopyFixture("CUST2.ntx");
+  const std::string second = xbase_test::CopyFixture(dir, "CUST2.ntx");
   PatchFile(second, kNtxPageSize + 2, {0xFF, 0x03});  // first slot offset past the page end
   ASSERT_TRUE(NtxIndex::Open(second, NtxOpenMode::kShared, &index).ok());
   ExpectCorruption(index->GoTop(), second, "page at 1024: slot offset 1023 out of place");
 
-  const std::string third = dir.CopyFixture("CUST3.ntx");
+  const std::string third = xbase_test::CopyFixture(dir, "CUST3.ntx");
   PatchFile(third, 19456 + 72, {0, 0x80, 0, 0});  // the root's first child far beyond the end
   ASSERT_TRUE(NtxIndex::Open(third, NtxOpenMode::kShared, &index).ok());
   ExpectCorruption(index->GoTop(), third, "page at 19456: child page offset 32768 outside the file");
 }
 
 TEST(NtxCorruption, CheckListsEveryFault) {
-  ScratchDir dir;
-  const std::string path = dir.CopyFixture("CUST1.ntx");
+  TempDir dir;
+  const std::string path = xbase_test::CopyFixture(dir, "CUST1.ntx");
   PatchFile(path, kRoot + 0x68, {0x00, 0x34, 0, 0});            // the root's first child: the root itself
   PatchFile(path, 2 * kNtxPageSize + 0x68, {0x00, 0x04, 0, 0});  // leaf 2: its first item gets a child
   PatchFile(path, 5 * kNtxPageSize + 0x68 + 8, {'Z'});            // leaf 5: its first key out of order

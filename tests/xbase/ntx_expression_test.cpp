@@ -9,6 +9,7 @@
 
 #include "memory_record.h"
 #include "ntx_test_helpers.h"
+#include "table_helpers.h"
 #include "xbase/ntx_check.h"
 #include "xbase/ntx_expression.h"
 
@@ -22,7 +23,7 @@ Date ShownDate(const std::string& shown) {  // dd-mm-yyyy, blanks when empty
 
 // CUST.records.txt as records with the table's fields.
 std::vector<MemoryRecord> CustomerTable() {
-  std::ifstream in(xbase_test::FixturePath("CUST.records.txt"));
+  std::ifstream in(xbase_test::Fixture("CUST.records.txt"));
   std::vector<MemoryRecord> records;
   std::string line;
   while (std::getline(in, line)) {
@@ -42,11 +43,11 @@ std::vector<MemoryRecord> CustomerTable() {
 TEST(NtxExpression, BuildsOverTheTableWalkLikeTheReference) {
   const auto table = CustomerTable();
   ASSERT_EQ(table.size(), 600u);
-  xbase_test::ScratchDir dir;
+  xbase_test::TempDir dir;
   for (const char* name : {"CUST1", "CUST2", "CUST3", "CUST4", "CUST5", "CUST6", "CUST7", "CUST8"}) {
     SCOPED_TRACE(name);
     std::unique_ptr<NtxIndex> reference;
-    ASSERT_TRUE(NtxIndex::Open(xbase_test::FixturePath(std::string(name) + ".ntx"), NtxOpenMode::kReadOnly, &reference).ok());
+    ASSERT_TRUE(NtxIndex::Open(xbase_test::Fixture(std::string(name) + ".ntx"), NtxOpenMode::kReadOnly, &reference).ok());
     const NtxHeader& h = reference->header();
     std::unique_ptr<NtxKeyExpression> expression;
     Status s = NtxKeyExpression::Compile(name, h.key_expression, h.for_condition, table[0], &expression);
@@ -73,7 +74,7 @@ TEST(NtxExpression, BuildsOverTheTableWalkLikeTheReference) {
     const NtxHeader header = NtxHeader::ForKey(expression->key_size(), expression->key_decimals(),
                                                expression->key_text(), expression->for_text(), h.unique, h.descending);
     std::unique_ptr<NtxIndex> ours;
-    ASSERT_TRUE(NtxIndex::Create(dir.Path(std::string(name) + ".ntx"), header, keys, NtxOpenMode::kExclusive, &ours).ok());
+    ASSERT_TRUE(NtxIndex::Create(dir.File(std::string(name) + ".ntx"), header, keys, NtxOpenMode::kExclusive, &ours).ok());
     EXPECT_EQ(xbase_test::WalkForward(*ours), xbase_test::ReadOrderFile(std::string(name) + ".order.txt").records);
   }
 }

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "ntx_test_helpers.h"
+#include "table_helpers.h"
 #include "xbase/ntx_check.h"
 #include "xbase/ntx_index.h"
 
@@ -17,7 +18,7 @@ namespace xbase {
 namespace {
 
 using Item = std::pair<std::string, uint32_t>;
-using xbase_test::ScratchDir;
+using xbase_test::TempDir;
 using xbase_test::WalkForward;
 
 std::string RandomKey(std::mt19937& random, int size) {
@@ -39,7 +40,8 @@ void ExpectSound(NtxIndex& index, const std::set<Item>& model) {
 
 // Every page but the root holds between half and maximum items; its slot offsets are all distinct.
 void ExpectLayoutRules(const std::string& path) {
-  const auto bytes = xbase_test::ReadFileBytes(path);
+  const std::string file = xbase_test::ReadFile(path);
+  const std::vector<uint8_t> bytes(file.begin(), file.end());
   NtxHeader header;
   ASSERT_TRUE(NtxHeader::Parse(bytes.data(), bytes.size(), path, &header).ok());
   EXPECT_EQ(bytes.size() % kNtxPageSize, 0u);
@@ -61,7 +63,7 @@ void ExpectLayoutRules(const std::string& path) {
 TEST(NtxUpdate, BuildInsertsAndRemovalsKeepTheTreeSound) {
   for (const bool descending : {false, true}) {
     SCOPED_TRACE(descending ? "descending" : "ascending");
-    ScratchDir dir;
+    TempDir dir;
     std::mt19937 random(descending ? 7 : 11);
     const int key_size = 13;
     std::set<Item> model;
@@ -73,7 +75,7 @@ TEST(NtxUpdate, BuildInsertsAndRemovalsKeepTheTreeSound) {
     }
     std::unique_ptr<NtxIndex> index;
     const NtxHeader header = NtxHeader::ForKey(key_size, 0, "KODE", "", false, descending);
-    ASSERT_TRUE(NtxIndex::Create(dir.Path("T.ntx"), header, keys, NtxOpenMode::kShared, &index).ok());
+    ASSERT_TRUE(NtxIndex::Create(dir.File("T.ntx"), header, keys, NtxOpenMode::kShared, &index).ok());
     std::vector<Item> sorted(model.begin(), model.end());
     if (descending) {
       std::stable_sort(sorted.begin(), sorted.end(), [](const Item& a, const Item& b) { return a.first > b.first; });
@@ -105,14 +107,14 @@ TEST(NtxUpdate, BuildInsertsAndRemovalsKeepTheTreeSound) {
     EXPECT_TRUE(report.ok()) << report.faults.front();
     EXPECT_EQ(report.keys, model.size());
     index.reset();
-    ExpectLayoutRules(dir.Path("T.ntx"));
+    ExpectLayoutRules(dir.File("T.ntx"));
   }
 }
 
 TEST(NtxUpdate, RemovingEverythingLeavesAnEmptyRootAndReusesFreedPages) {
-  ScratchDir dir;
+  TempDir dir;
   std::unique_ptr<NtxIndex> index;
-  ASSERT_TRUE(NtxIndex::Create(dir.Path("E.ntx"), NtxHeader::ForKey(10, 0, "KODE", "", false, false), NtxKeys(10),
+  ASSERT_TRUE(NtxIndex::Create(dir.File("E.ntx"), NtxHeader::ForKey(10, 0, "KODE", "", false, false), NtxKeys(10),
                                NtxOpenMode::kExclusive, &index)
                   .ok());
   std::mt19937 random(3);
@@ -140,13 +142,13 @@ TEST(NtxUpdate, RemovingEverythingLeavesAnEmptyRootAndReusesFreedPages) {
 }
 
 TEST(NtxUpdate, UniqueKeepsTheFirstRecordOfAKey) {
-  ScratchDir dir;
+  TempDir dir;
   NtxKeys keys(6);
   keys.Add("B", 5);
   keys.Add("A", 9);
   keys.Add("B", 2);
   std::unique_ptr<NtxIndex> index;
-  ASSERT_TRUE(NtxIndex::Create(dir.Path("U.ntx"), NtxHeader::ForKey(6, 0, "KODE", "", true, false), keys,
+  ASSERT_TRUE(NtxIndex::Create(dir.File("U.ntx"), NtxHeader::ForKey(6, 0, "KODE", "", true, false), keys,
                                NtxOpenMode::kShared, &index)
                   .ok());
   EXPECT_EQ(WalkForward(*index), (std::vector<uint32_t>{9, 2}));
@@ -160,8 +162,8 @@ TEST(NtxUpdate, UniqueKeepsTheFirstRecordOfAKey) {
 
 // The reference runtime's updated tree takes our inserts and removals, reusing its free pages.
 TEST(NtxUpdate, UpdatesTheReferenceFileInPlace) {
-  ScratchDir dir;
-  const std::string path = dir.CopyFixture("STOK1.ntx");
+  TempDir dir;
+  const std::string path = xbase_test::CopyFixture(dir, "STOK1.ntx");
   std::unique_ptr<NtxIndex> index;
   ASSERT_TRUE(NtxIndex::Open(path, NtxOpenMode::kShared, &index).ok());
   std::vector<Item> items;
@@ -192,11 +194,11 @@ TEST(NtxUpdate, UpdatesTheReferenceFileInPlace) {
 // Two handles on one file act as two workstations: each sees the other's changes at once,
 // and a position survives the pages moving under it.
 TEST(NtxUpdate, SecondHandleSeesChangesAndKeepsItsPlace) {
-  ScratchDir dir;
+  TempDir dir;
   NtxKeys keys(8);
   for (uint32_t r = 1; r <= 2000; ++r) keys.Add(std::to_string(10000000 + 2 * r), r);
   std::unique_ptr<NtxIndex> writer, reader;
-  const std::string path = dir.Path("S.ntx");
+  const std::string path = dir.File("S.ntx");
   ASSERT_TRUE(NtxIndex::Create(path, NtxHeader::ForKey(8, 0, "KODE", "", false, false), keys, NtxOpenMode::kShared,
                                &writer)
                   .ok());
@@ -229,11 +231,11 @@ TEST(NtxUpdate, SecondHandleSeesChangesAndKeepsItsPlace) {
 }
 
 TEST(NtxUpdate, SkipsStopAtBothEnds) {
-  ScratchDir dir;
+  TempDir dir;
   NtxKeys keys(4);
   for (uint32_t r = 1; r <= 3; ++r) keys.Add(std::string(1, static_cast<char>('a' + r)), r);
   std::unique_ptr<NtxIndex> index;
-  ASSERT_TRUE(NtxIndex::Create(dir.Path("K.ntx"), NtxHeader::ForKey(4, 0, "K", "", false, false), keys,
+  ASSERT_TRUE(NtxIndex::Create(dir.File("K.ntx"), NtxHeader::ForKey(4, 0, "K", "", false, false), keys,
                                NtxOpenMode::kExclusive, &index)
                   .ok());
   ASSERT_TRUE(index->GoTop().ok());

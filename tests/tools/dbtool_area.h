@@ -1,0 +1,32 @@
+// ToolArea: a table opened by dbtool in a work area of its own, with index files open on it.
+#ifndef PALUNDA_TOOLS_DBTOOL_AREA_H_
+#define PALUNDA_TOOLS_DBTOOL_AREA_H_
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "xbase/dbf_table.h"
+#include "xbase/status.h"
+#include "xbase/work_area.h"
+
+namespace dbtool {
+
+class ToolArea {
+ public:
+  // Opens table `name` (".dbf" when it has no extension), deleted records hidden or not, and the
+  // index files `indexes` (".ntx" when they have none) on it, the first one controlling.
+  xbase::Status Open(const std::string& name, xbase::OpenMode mode, bool hide_deleted,
+                     const std::vector<std::string>& indexes);
+
+  xbase::WorkArea& area() { return *area_; }
+  xbase::DbfTable& table() { return area_->table(); }
+
+ private:
+  xbase::WorkAreaSettings settings_;
+  std::unique_ptr<xbase::WorkArea> area_;
+};
+
+}  // namespace dbtool
+
+#endif  // PALUNDA_TOOLS_DBTOOL_AREA_H_
