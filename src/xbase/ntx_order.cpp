@@ -4,35 +4,12 @@
 #include <filesystem>
 #include <map>
 
-#include "xbase/dbf_field.h"
+#include "xbase/dbf_record_view.h"
 #include "xbase/ntx_check.h"
 
 namespace xbase {
 
 namespace {
-
-// A record's fields read from a stored image rather than the table's current record.
-class RecordImage : public RecordContext {
- public:
-  RecordImage(const DbfTable& table, std::string_view image) : table_(table), image_(image) {}
-
-  int FieldIndex(std::string_view name) const override { return table_.FieldIndex(name); }
-  Value FieldValue(int index) const override {
-    const FieldHandle field = table_.Handle(index);
-    const std::string_view bytes = image_.substr(static_cast<size_t>(field.offset), static_cast<size_t>(field.length));
-    switch (field.type) {
-      case 'C': return Value::Text(std::string(bytes));
-      case 'N': return Value::Num(ParseNumber(bytes), field.length, field.decimals);
-      case 'D': return Value::FromDate(Date::FromDtos(bytes));
-      case 'L': return Value::Logical(ParseLogical(bytes[0]));
-      default: return Value::Text(std::string());  // memos take no part in keys
-    }
-  }
-
- private:
-  const DbfTable& table_;
-  std::string_view image_;
-};
 
 std::string OrderName(const std::string& path) {
   std::string name = std::filesystem::path(path).stem().string();
@@ -108,7 +85,7 @@ Status NtxOrder::Rebuild() {
 }
 
 Status NtxOrder::ImageKey(std::string_view image, std::string* key, bool* included) {
-  return key_->KeyOf(RecordImage(area_->table(), image), key, included);
+  return key_->KeyOf(DbfRecordView(&area_->table(), image), key, included);
 }
 
 Status NtxOrder::RecordWritten(uint32_t recno, std::string_view before, std::string_view after) {
