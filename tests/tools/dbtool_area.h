@@ -27,6 +27,9 @@ class ToolArea {
   std::unique_ptr<xbase::WorkArea> area_;
 };
 
+// `dbtool check TABLE INDEX...`: each index's integrity and every record's key; prints OK or each fault.
+int CheckIndexes(const std::vector<std::string>& args);
+
 }  // namespace dbtool
 
 #endif  // PALUNDA_TOOLS_DBTOOL_AREA_H_

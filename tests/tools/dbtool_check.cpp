@@ -1,16 +1,19 @@
-// dbtool check: every table of the catalog in a data folder and its index files.
+// dbtool check: every table of the catalog in a data folder and its index files, or one table's
+// index files.
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "dbtool_area.h"
 #include "dbtool_command.h"
 #include "schema/folder_check.h"
 
 namespace {
 
 int Check(const std::vector<std::string>& args) {
+  if (args.size() >= 2) return dbtool::CheckIndexes(args);
   if (args.size() != 1) {
-    std::fprintf(stderr, "usage: dbtool check FOLDER\n");
+    std::fprintf(stderr, "usage: dbtool check FOLDER | TABLE INDEX...\n");
     return 2;
   }
   const std::vector<std::string> faults = schema::CheckFolder(args[0]);
@@ -19,6 +22,6 @@ int Check(const std::vector<std::string>& args) {
   return faults.empty() ? 0 : 1;
 }
 
-const dbtool::Registrar kCheck("check", "FOLDER", &Check);
+const dbtool::Registrar kCheck("check", "FOLDER | TABLE INDEX...", &Check);
 
 }  // namespace

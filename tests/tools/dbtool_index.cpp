@@ -1,4 +1,4 @@
-// dbtool subcommands over indexes: order, index, seek and check.
+// dbtool subcommands over indexes: order, index and seek; and the index check of one table.
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -85,8 +85,9 @@ int Seek(const std::vector<std::string>& args) {
   return 0;
 }
 
-int Check(const std::vector<std::string>& args) {
-  if (args.size() < 2) return 2;
+}  // namespace
+
+int dbtool::CheckIndexes(const std::vector<std::string>& args) {
   dbtool::ToolArea tool;
   Status s = tool.Open(args[0], xbase::OpenMode::kReadOnly, false, {args.begin() + 1, args.end()});
   std::vector<std::string> faults;
@@ -97,9 +98,10 @@ int Check(const std::vector<std::string>& args) {
   return faults.empty() ? 0 : 1;
 }
 
+namespace {
+
 const dbtool::Registrar kOrder("order", "TABLE INDEX", &Order);
 const dbtool::Registrar kIndex("index", "TABLE INDEXFILE EXPRESSION [--for CONDITION] [--unique] [--descend]", &Index);
 const dbtool::Registrar kSeek("seek", "TABLE INDEX KEY", &Seek);
-const dbtool::Registrar kCheck("check", "TABLE INDEX...", &Check);
 
 }  // namespace
