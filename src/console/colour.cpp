@@ -75,17 +75,17 @@ Attr& ColourSet::slot(int index) {
   }
 }
 
-ColourSet ColourSet::With(std::string_view spec) const {
+ColourSet ColourSet::With(std::string_view colour_text) const {
   ColourSet result = *this;
   int index = 0;
   while (index < 5) {
-    const size_t comma = spec.find(',');
-    const std::string_view part = spec.substr(0, comma);
+    const size_t comma = colour_text.find(',');
+    const std::string_view part = colour_text.substr(0, comma);
     bool blank = true;
     for (char c : part) blank = blank && c == ' ';
     if (!blank) result.slot(index) = ParseColourPair(part);
     if (comma == std::string_view::npos) break;
-    spec.remove_prefix(comma + 1);
+    colour_text.remove_prefix(comma + 1);
     ++index;
   }
   return result;

@@ -44,7 +44,7 @@ struct ColourSet {
 
   // This setting with the slots of a comma-separated colour string applied; empty or
   // missing slots keep their value.
-  ColourSet With(std::string_view spec) const;
+  ColourSet With(std::string_view colour_text) const;
 };
 
 }  // namespace console

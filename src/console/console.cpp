@@ -57,9 +57,9 @@ void Console::Restore(const Region& region) {
   }
 }
 
-ColourSet Console::SetColour(std::string_view spec) {
+ColourSet Console::SetColour(std::string_view colour_text) {
   const ColourSet before = colours_;
-  colours_ = colours_.With(spec);
+  colours_ = colours_.With(colour_text);
   return before;
 }
 

@@ -70,9 +70,9 @@ class Console {
   const ColourSet& colours() const { return colours_; }
   void set_colours(const ColourSet& colours) { colours_ = colours; }
   // Apply a colour string to the setting (SETCOLOR); returns the setting before.
-  ColourSet SetColour(std::string_view spec);
+  ColourSet SetColour(std::string_view colour_text);
   // The first slot of a colour string read over the current setting.
-  Attr Colour(std::string_view spec) const { return colours_.With(spec).standard; }
+  Attr Colour(std::string_view colour_text) const { return colours_.With(colour_text).standard; }
 
   const Cursor& cursor() const { return cursor_; }
   void MoveCursor(int row, int col);

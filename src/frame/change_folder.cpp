@@ -43,22 +43,22 @@ bool HoldsJournal(std::string_view folder) {
 
 bool CARIDIR2(Session& session, std::string* folder, xbase::Date* date) {
   if (xbase::IsBlank(*folder)) return false;
-  PickSpec spec;
-  spec.alias = "logsetup";
-  spec.table = "LOGSETUP";
-  spec.top = 4;
-  spec.left = 25;
-  spec.bottom = 20;
-  spec.right = 76;
-  spec.expressions = {"logedpath", "logeddate"};
-  spec.heads = {"Directory", "Tg. Proses"};
-  spec.colour = "W+/br";
-  spec.mono = "W+/n";
+  PickSpec pick;
+  pick.alias = "logsetup";
+  pick.table = "LOGSETUP";
+  pick.top = 4;
+  pick.left = 25;
+  pick.bottom = 20;
+  pick.right = 76;
+  pick.expressions = {"logedpath", "logeddate"};
+  pick.heads = {"Directory", "Tg. Proses"};
+  pick.colour = "W+/br";
+  pick.mono = "W+/n";
   xbase::WorkArea* log = nullptr;
-  if (!PickerArea(session, spec, &log).ok()) return false;
+  if (!PickerArea(session, pick, &log).ok()) return false;
   const size_t width = folder->size();
   bool picked = false, escaped = false;
-  if (!PickCode(session, spec, folder, &picked, &escaped).ok() || (picked && (escaped || xbase::IsBlank(*folder)))) {
+  if (!PickCode(session, pick, folder, &picked, &escaped).ok() || (picked && (escaped || xbase::IsBlank(*folder)))) {
     return false;
   }
   std::vector<KeyedRecord> rows;

@@ -53,43 +53,43 @@ class OrderScope {
 
 }  // namespace
 
-xbase::Status PickerArea(Session& session, const PickSpec& spec, xbase::WorkArea** area) {
-  *area = session.tables().Area(spec.alias);
-  return *area != nullptr ? xbase::Status::OK() : xbase::Status::InvalidArgument("table not open", spec.alias);
+xbase::Status PickerArea(Session& session, const PickSpec& pick, xbase::WorkArea** area) {
+  *area = session.tables().Area(pick.alias);
+  return *area != nullptr ? xbase::Status::OK() : xbase::Status::InvalidArgument("table not open", pick.alias);
 }
 
-xbase::Status PickCode(Session& session, const PickSpec& spec, std::string* code, bool* picked, bool* escaped) {
+xbase::Status PickCode(Session& session, const PickSpec& pick, std::string* code, bool* picked, bool* escaped) {
   if (picked != nullptr) *picked = false;
   if (escaped != nullptr) *escaped = false;
   size_t mark = code->find('?');
   int order = 1;
-  if (mark == std::string::npos && spec.by_name) {
+  if (mark == std::string::npos && pick.by_name) {
     mark = code->find('/');
     order = 2;
   }
   if (mark == std::string::npos) return xbase::Status::OK();
   xbase::WorkArea* area = nullptr;
-  xbase::Status s = PickerArea(session, spec, &area);
+  xbase::Status s = PickerArea(session, pick, &area);
   if (!s.ok()) return s;
-  const std::string key_expression = IndexKey(spec.table, order);
+  const std::string key_expression = IndexKey(pick.table, order);
   std::vector<KeyedRecord> records;
   if (s = KeysWithPrefix(*area, key_expression, "", &records); !s.ok()) return s;
   KeyOrder keys(std::move(records));
   OrderScope scope(*area, &keys);
 
   console::PickListOptions options;
-  options.top = spec.top;
-  options.left = spec.left;
-  options.bottom = spec.bottom;
-  options.right = spec.right;
-  options.expressions = spec.expressions;
+  options.top = pick.top;
+  options.left = pick.left;
+  options.bottom = pick.bottom;
+  options.right = pick.right;
+  options.expressions = pick.expressions;
   if (options.expressions.empty()) {
     for (const auto& field : area->table().fields()) options.expressions.push_back(field.name);
   }
-  options.heads = spec.heads;
+  options.heads = pick.heads;
   options.seek = std::string(xbase::RTrim(std::string_view(*code).substr(0, mark)));
-  options.colour = spec.colour;
-  options.mono = spec.mono;
+  options.colour = pick.colour;
+  options.mono = pick.mono;
   const auto seek = [&](std::string_view key) {
     bool found = false;
     return SeekKey(*area, key_expression, key, &found, true).ok() && found;
@@ -102,17 +102,17 @@ xbase::Status PickCode(Session& session, const PickSpec& spec, std::string* code
   return xbase::Status::OK();
 }
 
-xbase::Status SeekCode(Session& session, const PickSpec& spec, std::string_view code, bool* found) {
+xbase::Status SeekCode(Session& session, const PickSpec& pick, std::string_view code, bool* found) {
   xbase::WorkArea* area = nullptr;
-  xbase::Status s = PickerArea(session, spec, &area);
+  xbase::Status s = PickerArea(session, pick, &area);
   if (!s.ok()) return s;
-  return SeekKey(*area, IndexKey(spec.table), code, found);
+  return SeekKey(*area, IndexKey(pick.table), code, found);
 }
 
-xbase::Status PickAndSeek(Session& session, const PickSpec& spec, std::string* code, bool* found) {
+xbase::Status PickAndSeek(Session& session, const PickSpec& pick, std::string* code, bool* found) {
   *found = false;
-  xbase::Status s = PickCode(session, spec, code);
-  return s.ok() ? SeekCode(session, spec, *code, found) : s;
+  xbase::Status s = PickCode(session, pick, code);
+  return s.ok() ? SeekCode(session, pick, *code, found) : s;
 }
 
 std::string Text(xbase::WorkArea& area, std::string_view field) {

@@ -26,19 +26,19 @@ struct PickSpec {
 };
 
 // The open work area of a picker; a status naming it when it is not open.
-xbase::Status PickerArea(Session& session, const PickSpec& spec, xbase::WorkArea** area);
+xbase::Status PickerArea(Session& session, const PickSpec& pick, xbase::WorkArea** area);
 
-// When *code holds "?" (or "/" for a spec by name), runs the pick list and puts the first column of
+// When *code holds "?" (or "/" for a pick by name), runs the pick list and puts the first column of
 // the record left there into *code. *picked tells whether the list ran; *escaped whether it was
 // left with Esc.
-xbase::Status PickCode(Session& session, const PickSpec& spec, std::string* code, bool* picked = nullptr,
+xbase::Status PickCode(Session& session, const PickSpec& pick, std::string* code, bool* picked = nullptr,
                        bool* escaped = nullptr);
 
-// Seeks `code` unchanged on the spec's code order; the area stands on the record when *found.
-xbase::Status SeekCode(Session& session, const PickSpec& spec, std::string_view code, bool* found);
+// Seeks `code` unchanged on the pick's code order; the area stands on the record when *found.
+xbase::Status SeekCode(Session& session, const PickSpec& pick, std::string_view code, bool* found);
 
 // PickCode then SeekCode.
-xbase::Status PickAndSeek(Session& session, const PickSpec& spec, std::string* code, bool* found);
+xbase::Status PickAndSeek(Session& session, const PickSpec& pick, std::string* code, bool* found);
 
 // The text of field `field` of the area's current record (blank when there is none).
 std::string Text(xbase::WorkArea& area, std::string_view field);

@@ -21,12 +21,12 @@ bool Blacklisted(Session& session) {
 }  // namespace
 
 bool GETCUSTOMER(Session& session, CustomerCheck* check) {
-  PickSpec spec;
-  spec.alias = "mastcus";
-  spec.table = "MASTCUS";
-  spec.by_name = true;
+  PickSpec pick;
+  pick.alias = "mastcus";
+  pick.table = "MASTCUS";
+  pick.by_name = true;
   bool found = false;
-  if (!Checked(session, PickAndSeek(session, spec, &check->code, &found))) return false;
+  if (!Checked(session, PickAndSeek(session, pick, &check->code, &found))) return false;
   if (!found) return Refuse(session, "Relasi tidak terdaftar");
   xbase::WorkArea& customer = *session.tables().Area("mastcus");
   if (Number(customer, "TEMPO3") > 990 && !check->accept_blocked) return Blacklisted(session);

@@ -30,24 +30,24 @@ xbase::WorkArea* FindRecord(Session& session, std::string_view key, std::string_
 }
 
 PickSpec CostCentres(int left) {
-  PickSpec spec;
-  spec.alias = "mastcos";
-  spec.table = "MASTCOS";
-  spec.top = 8;
-  spec.bottom = 18;
-  spec.left = left;
-  spec.right = 69;
-  spec.expressions = {"kode", "nama", "grup", "level", "induk"};
-  return spec;
+  PickSpec pick;
+  pick.alias = "mastcos";
+  pick.table = "MASTCOS";
+  pick.top = 8;
+  pick.bottom = 18;
+  pick.left = left;
+  pick.right = 69;
+  pick.expressions = {"kode", "nama", "grup", "level", "induk"};
+  return pick;
 }
 
 bool TaxCode(Session& session, std::string* code, std::string_view colour, const char* table, int row) {
-  PickSpec spec;
-  spec.alias = table;
-  spec.table = table;
+  PickSpec pick;
+  pick.alias = table;
+  pick.table = table;
   if (xbase::IsBlank(*code) || code->starts_with('?')) *code = "?";
   bool found = false;
-  if (!Checked(session, PickAndSeek(session, spec, code, &found)) || !found) return false;
+  if (!Checked(session, PickAndSeek(session, pick, code, &found)) || !found) return false;
   xbase::WorkArea& area = *session.tables().Area(table);
   console::Console& con = session.console();
   con.Say(row, 16, xbase::Left(Text(area, "NAMA"), 60), con.Colour(colour));
@@ -122,20 +122,20 @@ bool GETARCENTER(Session& session, std::string* code, std::vector<std::string>* 
 }
 
 bool GETARDIRECTORY(Session& session, std::string* code, std::vector<std::string>* lines, size_t index) {
-  PickSpec spec;
-  spec.alias = "logsetup";
-  spec.table = "LOGSETUP";
-  spec.expressions = {"logedpath", "logeddate"};
+  PickSpec pick;
+  pick.alias = "logsetup";
+  pick.table = "LOGSETUP";
+  pick.expressions = {"logedpath", "logeddate"};
   bool found = false;
-  if (!Checked(session, PickAndSeek(session, spec, code, &found))) return false;
+  if (!Checked(session, PickAndSeek(session, pick, code, &found))) return false;
   if (found && index < lines->size()) (*lines)[index] = std::string(xbase::Left(*code, 10));
   return found || xbase::IsBlank(*code);
 }
 
 bool CARICENTER(Session& session, std::string* code, bool required) {
-  PickSpec spec = CostCentres(10);
-  spec.expressions = {"KODE", "NAMA"};
-  if (!Checked(session, PickCode(session, spec, code))) return false;
+  PickSpec pick = CostCentres(10);
+  pick.expressions = {"KODE", "NAMA"};
+  if (!Checked(session, PickCode(session, pick, code))) return false;
   return required || xbase::IsBlank(*code);
 }
 
@@ -165,12 +165,12 @@ bool GETLAPORAN(Session& session, std::string* name, std::vector<std::string>* h
 
 bool GETKARYAWAN(Session& session, std::string* code, std::vector<xbase::Value>* values,
                  const std::function<void(const std::vector<xbase::Value>&)>& show, bool result) {
-  PickSpec spec;
-  spec.alias = "Karyawan";
-  spec.table = "KARYAWAN";
-  spec.by_name = true;
+  PickSpec pick;
+  pick.alias = "Karyawan";
+  pick.table = "KARYAWAN";
+  pick.by_name = true;
   bool found = false;
-  if (!Checked(session, PickAndSeek(session, spec, code, &found)) || !found) return result;
+  if (!Checked(session, PickAndSeek(session, pick, code, &found)) || !found) return result;
   xbase::WorkArea& area = *session.tables().Area("Karyawan");
   values->assign(23, xbase::Value());
   for (int field = 1; field < 24 && field < area.table().field_count(); ++field) {

@@ -12,32 +12,32 @@
 namespace frame {
 namespace {
 
-PickSpec Spec(std::string alias, std::string table, bool by_name = false) {
-  PickSpec spec;
-  spec.alias = std::move(alias);
-  spec.table = std::move(table);
-  spec.by_name = by_name;
-  return spec;
+PickSpec PickerOf(std::string alias, std::string table, bool by_name = false) {
+  PickSpec pick;
+  pick.alias = std::move(alias);
+  pick.table = std::move(table);
+  pick.by_name = by_name;
+  return pick;
 }
 
 // The small pickers' list: rows 8 to 18 in "gr+/br" over the given columns.
 PickSpec SmallSpec(std::string alias, std::string table, std::vector<std::string> expressions, int left = 5,
                    int right = 69) {
-  PickSpec spec = Spec(std::move(alias), std::move(table));
-  spec.top = 8;
-  spec.bottom = 18;
-  spec.left = left;
-  spec.right = right;
-  spec.colour = "gr+/br";
-  spec.expressions = std::move(expressions);
-  return spec;
+  PickSpec pick = PickerOf(std::move(alias), std::move(table));
+  pick.top = 8;
+  pick.bottom = 18;
+  pick.left = left;
+  pick.right = right;
+  pick.colour = "gr+/br";
+  pick.expressions = std::move(expressions);
+  return pick;
 }
 
 // Picks and seeks; the area found is handed back when the code is a record of the table.
-bool Find(Session& session, const PickSpec& spec, std::string* code, xbase::WorkArea** area) {
+bool Find(Session& session, const PickSpec& pick, std::string* code, xbase::WorkArea** area) {
   bool found = false;
-  if (!Checked(session, PickAndSeek(session, spec, code, &found))) return false;
-  return found && PickerArea(session, spec, area).ok();
+  if (!Checked(session, PickAndSeek(session, pick, code, &found))) return false;
+  return found && PickerArea(session, pick, area).ok();
 }
 
 void Assign(std::string* out, std::string value) {
@@ -58,57 +58,57 @@ std::string TENTUKANKODECABANG(Session& session, std::string_view customer) {
 }
 
 bool LCGETCUSTOMER(Session& session, std::string* code, std::string* branch) {
-  const PickSpec spec = Spec("mastcus", "MASTCUS", true);
-  if (!Checked(session, PickCode(session, spec, code))) return false;
+  const PickSpec pick = PickerOf("mastcus", "MASTCUS", true);
+  if (!Checked(session, PickCode(session, pick, code))) return false;
   bool found = false;
-  if (!Checked(session, SeekCode(session, spec, xbase::AllTrim(*code), &found))) return false;
+  if (!Checked(session, SeekCode(session, pick, xbase::AllTrim(*code), &found))) return false;
   if (!found) return Refuse(session, "Relasi tidak terdaftar");
   Assign(branch, TENTUKANKODECABANG(session, *code));
   return true;
 }
 
 bool GETKODEBRG(Session& session, std::string* code, bool allow, std::string* code_out) {
-  const PickSpec spec = Spec("mastbrj", "MASTBRJ", true);
-  if (!Checked(session, PickCode(session, spec, code))) return false;
+  const PickSpec pick = PickerOf("mastbrj", "MASTBRJ", true);
+  if (!Checked(session, PickCode(session, pick, code))) return false;
   if (xbase::IsBlank(*code)) return allow;
   Assign(code_out, *code);
   bool found = false;
-  if (!Checked(session, SeekCode(session, spec, *code, &found))) return false;
+  if (!Checked(session, SeekCode(session, pick, *code, &found))) return false;
   return found || allow;
 }
 
 bool CEKGUDANG(Session& session, std::string* code, bool allow, std::string* branch) {
-  PickSpec spec = Spec("mastgdg", "MASTGDG", true);
-  spec.left = 10;
-  spec.right = 70;
-  if (!Checked(session, PickCode(session, spec, code))) return false;
+  PickSpec pick = PickerOf("mastgdg", "MASTGDG", true);
+  pick.left = 10;
+  pick.right = 70;
+  if (!Checked(session, PickCode(session, pick, code))) return false;
   if (xbase::IsBlank(*code)) return allow;
   xbase::WorkArea* area = nullptr;
-  if (!Find(session, spec, code, &area)) return allow;
+  if (!Find(session, pick, code, &area)) return allow;
   Assign(branch, Text(*area, "KDCB"));
   return true;
 }
 
 bool CSALES(Session& session, std::string* code, std::string* group) {
-  PickSpec spec = SmallSpec("mastsls", "MASTSLS", {"SALES", "NAMA", "KELOMPOK"}, 20, 60);
-  spec.heads = {"Sales", "Nama", "K1K2"};
-  if (!Checked(session, PickCode(session, spec, code))) return false;
+  PickSpec pick = SmallSpec("mastsls", "MASTSLS", {"SALES", "NAMA", "KELOMPOK"}, 20, 60);
+  pick.heads = {"Sales", "Nama", "K1K2"};
+  if (!Checked(session, PickCode(session, pick, code))) return false;
   if (xbase::IsBlank(*code)) return false;
   xbase::WorkArea* area = nullptr;
-  if (!Find(session, spec, code, &area)) return false;
+  if (!Find(session, pick, code, &area)) return false;
   Assign(group, Text(*area, "KELOMPOK"));
   return true;
 }
 
 bool CTIPE(Session& session, std::string* type, SaleType* values, bool allow, bool editable_only,
            std::string_view customer) {
-  PickSpec spec = SmallSpec("Tipe", "TIPE", {"Tipe", "NM_tipe", "Editing"}, 20, 60);
-  spec.heads = {"Tipe", "Nm_tipe"};
-  if (!Checked(session, PickCode(session, spec, type))) return false;
+  PickSpec pick = SmallSpec("Tipe", "TIPE", {"Tipe", "NM_tipe", "Editing"}, 20, 60);
+  pick.heads = {"Tipe", "Nm_tipe"};
+  if (!Checked(session, PickCode(session, pick, type))) return false;
   if (xbase::IsBlank(*type)) return allow;
   bool result = allow;
   xbase::WorkArea* area = nullptr;
-  if (Find(session, spec, type, &area)) {
+  if (Find(session, pick, type, &area)) {
     xbase::Value editing, rounding;
     area->Get("EDITING", &editing);
     area->Get("BULAT", &rounding);
@@ -124,7 +124,7 @@ bool CTIPE(Session& session, std::string* type, SaleType* values, bool allow, bo
   if (!customer.empty()) {
     xbase::WorkArea* customers = nullptr;
     std::string code(customer);
-    if (Find(session, Spec("mastcus", "MASTCUS"), &code, &customers) &&
+    if (Find(session, PickerOf("mastcus", "MASTCUS"), &code, &customers) &&
         SetupRow(session, "TYPE" + *type + Text(*customers, "KELOMPOK"))) {
       return Refuse(session, "Paket YES distributor gunakan PROFORMA");
     }
@@ -137,10 +137,10 @@ bool CID(Session& session, std::string* code, std::string* name, std::string_vie
   console::Console& con = session.console();
   con.SetColour(colour);
   if (xbase::IsBlank(*code)) return allow;
-  PickSpec spec = SmallSpec("perush", "PERUSH", {"kode", "nama", "Kota"});
-  spec.heads = {"Kode", "Nama", "Kota"};
+  PickSpec pick = SmallSpec("perush", "PERUSH", {"kode", "nama", "Kota"});
+  pick.heads = {"Kode", "Nama", "Kota"};
   xbase::WorkArea* area = nullptr;
-  const bool found = Find(session, spec, code, &area);
+  const bool found = Find(session, pick, code, &area);
   if (!found && !allow) return Refuse(session, "Kode Perusahaan Belum terdaftar");
   const std::string found_name = found ? Text(*area, "NAMA") : std::string(40, ' ');
   Assign(name, found_name);
@@ -150,7 +150,7 @@ bool CID(Session& session, std::string* code, std::string* name, std::string_vie
 
 bool GETSUPLIER(Session& session, std::string* code, bool otherwise, std::string* name, std::string* city) {
   xbase::WorkArea* area = nullptr;
-  if (!Find(session, Spec("mastsup", "MASTSUP", true), code, &area)) return otherwise;
+  if (!Find(session, PickerOf("mastsup", "MASTSUP", true), code, &area)) return otherwise;
   Assign(name, Text(*area, "NAMA"));
   Assign(city, Text(*area, "KOTA"));
   return true;
@@ -196,11 +196,11 @@ bool GETPARETO(Session& session, std::string* code, std::string* name) {
 }
 
 bool CBMMGR(Session& session, std::string* code) {
-  const PickSpec spec = SmallSpec("databm", "DATABM", {"KODE", "NAMA", "CABANG", "SALES"}, 20, 70);
-  if (!Checked(session, PickCode(session, spec, code))) return false;
+  const PickSpec pick = SmallSpec("databm", "DATABM", {"KODE", "NAMA", "CABANG", "SALES"}, 20, 70);
+  if (!Checked(session, PickCode(session, pick, code))) return false;
   if (xbase::IsBlank(*code)) return true;
   xbase::WorkArea* area = nullptr;
-  return Find(session, spec, code, &area);
+  return Find(session, pick, code, &area);
 }
 
 bool CARIPATRON(Session& session, std::string* code, std::string* name, std::string* kel, std::string* pareto) {

@@ -31,7 +31,7 @@ class MenuTest : public LoginRun {
     }
     return screens.at(first + n);
   }
-  console::Attr Colour(std::string_view spec) { return rig_.con.Colour(spec); }
+  console::Attr Colour(std::string_view colour_text) { return rig_.con.Colour(colour_text); }
   static console::Attr AttrAt(const console::CellGrid& grid, int row, int col) {
     return grid[static_cast<size_t>(row * console::kCols + col)].attr;
   }

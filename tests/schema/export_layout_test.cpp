@@ -94,12 +94,12 @@ std::vector<GivenTable> ParseExportSet() {
     } else {
       for (const std::string& field : Split(columns[2], ',')) {
         std::vector<std::string> words = Split(field, ' ');
-        const std::string& spec = words[1];
-        size_t dot = spec.find('.');
-        int width = std::stoi(spec.substr(1, dot == std::string::npos ? std::string::npos : dot - 1));
-        int decimals = dot == std::string::npos ? 0 : std::stoi(spec.substr(dot + 1));
+        const std::string& layout = words[1];
+        size_t dot = layout.find('.');
+        int width = std::stoi(layout.substr(1, dot == std::string::npos ? std::string::npos : dot - 1));
+        int decimals = dot == std::string::npos ? 0 : std::stoi(layout.substr(dot + 1));
         table.names.push_back(Upper(words[0]));
-        table.fields.push_back({nullptr, spec[0], width, decimals});
+        table.fields.push_back({nullptr, layout[0], width, decimals});
       }
     }
     by_file[table.file] = tables.size();
