@@ -69,16 +69,26 @@ int NtxIndex::Compare(const NtxPage& page, int i, const Target& target) const {
   return r < target.recno ? -1 : (r > target.recno ? 1 : 0);
 }
 
-// Path from the root to the first item not below `target`: each frame holds the lower bound in its page.
-Status NtxIndex::Descend(const Target& target, Path* path) {
-  path->clear();
-  uint32_t offset = header().root;
+// Extend `path` from the page at `offset` down to a leaf, taking in each page the slot `choose` gives.
+template <typename Choose>
+Status NtxIndex::DescendFrom(uint32_t offset, Path* path, Choose choose) {
   for (;;) {
     if (path->full()) return DepthFault();
     uint8_t* bytes = nullptr;
     Status s = Fetch(offset, &bytes);
     if (!s.ok()) return s;
     const NtxPage page = View(bytes);
+    const int index = choose(page);
+    path->push_back(Frame{offset, index});
+    if (page.is_leaf()) return Status::OK();
+    offset = page.child(index);
+  }
+}
+
+// Path from the root to the first item not below `target`: each frame holds the lower bound in its page.
+Status NtxIndex::Descend(const Target& target, Path* path) {
+  path->clear();
+  return DescendFrom(header().root, path, [&](const NtxPage& page) {
     int lo = 0, hi = page.count();
     while (lo < hi) {
       const int mid = (lo + hi) / 2;
@@ -88,25 +98,13 @@ Status NtxIndex::Descend(const Target& target, Path* path) {
         hi = mid;
       }
     }
-    path->push_back(Frame{offset, lo});
-    if (page.is_leaf()) return Status::OK();
-    offset = page.child(lo);
-  }
+    return lo;
+  });
 }
 
 // Extend `path` from `offset` down its leftmost (or rightmost, with `last`) edge to a leaf.
 Status NtxIndex::DescendEdge(uint32_t offset, bool last, Path* path) {
-  for (;;) {
-    if (path->full()) return DepthFault();
-    uint8_t* bytes = nullptr;
-    Status s = Fetch(offset, &bytes);
-    if (!s.ok()) return s;
-    const NtxPage page = View(bytes);
-    const int index = last ? page.count() : 0;
-    path->push_back(Frame{offset, index});
-    if (page.is_leaf()) return Status::OK();
-    offset = page.child(index);
-  }
+  return DescendFrom(offset, path, [last](const NtxPage& page) { return last ? page.count() : 0; });
 }
 
 // Climb while the innermost frame is past its page's items; the frame left is the item that follows.

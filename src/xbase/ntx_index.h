@@ -110,6 +110,8 @@ class NtxIndex {
   std::string Normalize(std::string_view key) const;
   int Compare(const NtxPage& page, int i, const Target& target) const;
 
+  template <typename Choose>
+  Status DescendFrom(uint32_t offset, Path* path, Choose choose);
   Status Descend(const Target& target, Path* path);
   Status DescendEdge(uint32_t page, bool last, Path* path);
   Status Settle(Path* path);
