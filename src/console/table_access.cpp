@@ -5,10 +5,17 @@
 namespace console {
 
 bool BUKAFILE(Console& con, xbase::Session& session, std::string_view name, bool exclusive, int seconds,
-              std::string_view alias, xbase::WorkArea** area) {
+              std::string_view alias, xbase::WorkArea** area,
+              const std::function<xbase::Status(xbase::WorkArea*)>& with_indexes) {
   xbase::WorkArea* opened = nullptr;
   const bool open = OpenWithRetry(con, name, seconds, [&] {
-    return session.Use(name, alias, exclusive ? xbase::OpenMode::kExclusive : xbase::OpenMode::kShared, &opened);
+    xbase::Status s =
+        session.Use(name, alias, exclusive ? xbase::OpenMode::kExclusive : xbase::OpenMode::kShared, &opened);
+    if (s.ok() && with_indexes) {
+      s = with_indexes(opened);
+      if (!s.ok()) session.Close(opened->alias());
+    }
+    return s;
   });
   if (area != nullptr) *area = open ? opened : nullptr;
   return open;

@@ -3,6 +3,7 @@
 #ifndef PALUNDA_CONSOLE_TABLE_ACCESS_H_
 #define PALUNDA_CONSOLE_TABLE_ACCESS_H_
 
+#include <functional>
 #include <string_view>
 
 #include "console/console.h"
@@ -14,9 +15,12 @@ namespace console {
 
 // Open table `name` through the session's search path in a new work area (shared unless
 // exclusive, under `alias` or the table's name), retrying while another workstation holds it
-// (see OpenWithRetry). True when open; the new area goes to *area when asked for.
+// (see OpenWithRetry). `with_indexes`, when given, opens the table's index files on the new area;
+// when it fails the table is closed again and the open counts as failed. True when open; the new
+// area goes to *area when asked for.
 bool BUKAFILE(Console& con, xbase::Session& session, std::string_view name, bool exclusive, int seconds,
-              std::string_view alias = {}, xbase::WorkArea** area = nullptr);
+              std::string_view alias = {}, xbase::WorkArea** area = nullptr,
+              const std::function<xbase::Status(xbase::WorkArea*)>& with_indexes = {});
 // Append a blank record to the area and stand on it, locked; repeats while the append is
 // refused because another workstation is appending. A failure of another kind is returned.
 xbase::Status APP_REC(xbase::WorkArea& area);

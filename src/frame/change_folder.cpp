@@ -8,6 +8,7 @@
 #include "console/message.h"
 #include "frame/code_pick.h"
 #include "frame/key_seek.h"
+#include "schema/open_table.h"
 #include "xbase/search_path.h"
 #include "xbase/text_functions.h"
 
@@ -76,7 +77,7 @@ bool CARIDIR2(Session& session, std::string* folder, xbase::Date* date) {
 xbase::Status GANTIDIR(Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
   xbase::WorkArea* log = nullptr;
-  if (xbase::Status s = session.tables().Use("logsetup", "", xbase::OpenMode::kShared, &log); !s.ok()) return s;
+  if (xbase::Status s = schema::UseWithIndexes(session.tables(), "logsetup", "", xbase::OpenMode::kShared, &log); !s.ok()) return s;
   console::ScreenKeeper keep(con);
   console::ISHADOW(con, 10, 19, 17, 59, "W+/b");
   console::ISHADOW(con, 11, 21, 13, 57, "W+/b", false, true);

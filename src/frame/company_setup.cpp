@@ -8,6 +8,7 @@
 #include "console/table_access.h"
 #include "frame/code_pick.h"
 #include "frame/key_seek.h"
+#include "frame/open_table.h"
 #include "xbase/date_functions.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
@@ -150,7 +151,7 @@ xbase::Status SETUP(Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
   xbase::Session& tables = session.tables();
   for (const char* table : {"mastacc", "logsetup", "Setup"}) {
-    if (!console::BUKAFILE(con, tables, table, false, 5)) {
+    if (!OpenTable(session, table)) {
       tables.CloseAll();
       return xbase::Status::OK();
     }

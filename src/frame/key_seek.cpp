@@ -1,32 +1,36 @@
 #include "frame/key_seek.h"
 
-#include <algorithm>
-#include <memory>
+#include <cctype>
 
 #include "schema/catalog.h"
-#include "xbase/expression.h"
+#include "xbase/ntx_order.h"
+#include "xbase/ntx_orders.h"
 #include "xbase/text_functions.h"
-#include "xbase/value_text.h"
 
 namespace frame {
 namespace {
 
-// Every visible record with its key, in key order.
-xbase::Status AllKeys(xbase::WorkArea& area, std::string_view key_expression, std::vector<KeyedRecord>* records) {
-  std::unique_ptr<xbase::Expression> key;
-  xbase::Status s = xbase::Expression::Compile(key_expression, &area, &key);
-  if (!s.ok()) return s;
-  records->clear();
-  xbase::Value value;
-  for (uint32_t recno = 1; recno <= area.table().record_count(); ++recno) {
-    if (s = area.GoTo(recno); !s.ok()) return s;
-    if (area.hidden()) continue;
-    if (s = key->Evaluate(area, &value); !s.ok()) return s;
-    records->push_back({xbase::ValueText(value), recno});
+// A key expression as written, without blanks and in upper case, to compare two spellings.
+std::string Normalised(std::string_view expression) {
+  std::string out;
+  for (const char c : expression) {
+    if (c != ' ') out.push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
   }
-  std::stable_sort(records->begin(), records->end(),
-                   [](const KeyedRecord& a, const KeyedRecord& b) { return a.key < b.key; });
-  return area.GoTo(0);
+  return out;
+}
+
+// The open index of the area built on `key_expression`, made the controlling order.
+xbase::Status ControlBy(xbase::WorkArea& area, std::string_view key_expression, xbase::NtxOrder** order) {
+  const std::string wanted = Normalised(key_expression);
+  xbase::NtxOrders& orders = area.orders();
+  for (size_t i = 0; i < orders.size(); ++i) {
+    xbase::NtxOrder& candidate = orders.at(i);
+    if (Normalised(candidate.key().key_text()) == wanted) {
+      *order = &candidate;
+      return orders.SetOrder(candidate.name());
+    }
+  }
+  return xbase::Status::InvalidArgument(area.alias(), "no open index on " + std::string(key_expression));
 }
 
 }  // namespace
@@ -45,24 +49,30 @@ std::string PadToField(const xbase::WorkArea& area, std::string_view field, std:
 
 xbase::Status KeysWithPrefix(xbase::WorkArea& area, std::string_view key_expression, std::string_view prefix,
                              std::vector<KeyedRecord>* records) {
-  xbase::Status s = AllKeys(area, key_expression, records);
-  std::erase_if(*records, [&](const KeyedRecord& r) { return !r.key.starts_with(prefix); });
-  return s;
+  records->clear();
+  xbase::NtxOrder* before = area.orders().controlling();
+  xbase::NtxOrder* order = nullptr;
+  xbase::Status s = ControlBy(area, key_expression, &order);
+  if (s.ok()) s = area.orders().Seek(xbase::Value::Text(std::string(prefix)));
+  std::string key;
+  bool included = false;
+  while (s.ok() && !area.eof()) {
+    s = order->key().KeyOf(area, &key, &included);
+    if (!s.ok() || !key.starts_with(prefix)) break;
+    records->push_back({key, area.recno()});
+    s = area.Skip(1);
+  }
+  const xbase::Status restored = area.orders().SetOrder(before != nullptr ? before->name() : std::string());
+  if (s.ok()) s = area.GoTo(0);
+  return s.ok() ? restored : s;
 }
 
 xbase::Status SeekKey(xbase::WorkArea& area, std::string_view key_expression, std::string_view key, bool* found,
                       bool soft) {
-  std::vector<KeyedRecord> records;
-  xbase::Status s = AllKeys(area, key_expression, &records);
-  if (!s.ok()) return s;
-  // The first key whose leading part (as long as the sought key) is not below it.
-  auto at = std::find_if(records.begin(), records.end(),
-                         [&](const KeyedRecord& r) { return std::string_view(r.key).substr(0, key.size()) >= key; });
-  *found = at != records.end() && at->key.starts_with(key);
-  area.set_found(*found);
-  if (!*found && (!soft || at == records.end())) return area.GoTo(0);
-  s = area.GoTo(at->recno);
-  area.set_found(*found);
+  xbase::NtxOrder* order = nullptr;
+  xbase::Status s = ControlBy(area, key_expression, &order);
+  if (s.ok()) s = area.orders().Seek(xbase::Value::Text(std::string(key)), soft);
+  *found = s.ok() && area.found();
   return s;
 }
 

@@ -1,5 +1,5 @@
-// Seeks on a table's key, as the screens seek on the index they opened: the key expression of the
-// index is evaluated over the visible records and compared the way an index compares its keys.
+// Seeks on a table's key through the open index file built on that key expression, as the screens
+// seek on the index they opened.
 #ifndef PALUNDA_FRAME_KEY_SEEK_H_
 #define PALUNDA_FRAME_KEY_SEEK_H_
 
@@ -26,13 +26,14 @@ struct KeyedRecord {
 };
 
 // The visible records whose key under `key_expression` begins with `prefix`, in key order (equal
-// keys by record number). The area is left at the end.
+// keys by record number). The area is left at the end in the controlling order it had.
 xbase::Status KeysWithPrefix(xbase::WorkArea& area, std::string_view key_expression, std::string_view prefix,
                              std::vector<KeyedRecord>* records);
 
-// SEEK: goes to the first visible record in key order whose key begins with `key`; *found tells
-// whether there was one. Without one, a soft seek stands on the first key after `key` (the end when
-// none), an exact seek at the end.
+// SEEK: makes the index on `key_expression` control and goes to the first visible record whose key
+// begins with `key`; *found tells whether there was one. Without one, a soft seek stands on the first
+// key after `key` (the end when none), an exact seek at the end. InvalidArgument when no open index
+// of the area is built on that key.
 xbase::Status SeekKey(xbase::WorkArea& area, std::string_view key_expression, std::string_view key, bool* found,
                       bool soft = false);
 

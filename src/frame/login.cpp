@@ -15,6 +15,7 @@
 #include "frame/field_text.h"
 #include "frame/key_seek.h"
 #include "frame/menu2.h"
+#include "frame/open_table.h"
 #include "xbase/cipher.h"
 #include "xbase/date_functions.h"
 #include "xbase/ini_file.h"
@@ -38,7 +39,6 @@ constexpr std::string_view kNoDefaultLogsetup = "LOGSETUP tidak punya baris DEFA
 constexpr int kNikLength = 10;
 constexpr int kLoginAttempts = 4;
 constexpr int kPasswordTries = 3;
-constexpr int kOpenWait = 5;  // seconds to wait for a table held elsewhere
 
 // SETUP keys of the company values, of the extra search folders.
 const std::string kCompanyTextPrefix = std::string(1, static_cast<char>(224)) + "SET1";
@@ -172,7 +172,7 @@ bool LoadLoginSettings(Session& session) {
   Console& con = session.console();
   session.SetSearchPath(session.DRVDATA_);
   xbase::WorkArea* setup = nullptr;
-  if (!console::BUKAFILE(con, session.tables(), "setup", false, kOpenWait, {}, &setup)) return false;
+  if (!OpenTable(session, "setup", false, {}, &setup)) return false;
   xbase::Status status = LoadSetupValues(session, *setup);
   if (!status.ok()) {
     Message(con, status.message());
@@ -185,7 +185,7 @@ bool LoadLoginSettings(Session& session) {
                         ";" + session.SEARCHPATH_);
 
   xbase::WorkArea* logsetup = nullptr;
-  if (!console::BUKAFILE(con, session.tables(), "Logsetup", false, kOpenWait, {}, &logsetup)) return false;
+  if (!OpenTable(session, "Logsetup", false, {}, &logsetup)) return false;
   status = LoadBudget(session, *logsetup);
   if (!status.ok()) {
     Message(con, status.message());
@@ -196,11 +196,7 @@ bool LoadLoginSettings(Session& session) {
 
 // The tables that the login box and the menu building read.
 bool OpenLoginTables(Session& session) {
-  Console& con = session.console();
-  xbase::Session& tables = session.tables();
-  return console::BUKAFILE(con, tables, "userdat", false, kOpenWait) &&
-         console::BUKAFILE(con, tables, "Menu", false, kOpenWait) &&
-         console::BUKAFILE(con, tables, "Transak", false, kOpenWait);
+  return OpenTable(session, "userdat") && OpenTable(session, "Menu") && OpenTable(session, "Transak");
 }
 
 enum class Attempt {

@@ -7,6 +7,7 @@
 #include "console/table_access.h"
 #include "console/table_editor.h"
 #include "frame/key_seek.h"
+#include "frame/open_table.h"
 #include "xbase/text_functions.h"
 
 namespace frame {
@@ -36,7 +37,7 @@ xbase::Status RunEditor(Session& session, const std::string& table, const std::s
                         const std::string& footer, const std::vector<AddField>& add_fields) {
   console::Console& con = session.console();
   xbase::WorkArea* area = nullptr;
-  if (!console::BUKAFILE(con, session.tables(), table, false, 5, "", &area)) {
+  if (!OpenTable(session, table, false, "", &area)) {
     session.tables().CloseAll();
     return xbase::Status::OK();
   }

@@ -42,6 +42,7 @@ class NtxOrder : public WorkAreaOrder, public TableObserver {
   const std::string& name() const { return name_; }
   NtxIndex& index() { return *index_; }
   const NtxKeyExpression& key() const { return *key_; }
+  NtxKeyExpression& key() { return *key_; }
 
   // WorkAreaOrder.
   Status First(uint32_t* recno) override;

@@ -5,6 +5,7 @@
 
 #include "schema/catalog.h"
 #include "schema/create_table.h"
+#include "schema/open_table.h"
 #include "xbase/text_functions.h"
 
 namespace frame {
@@ -29,7 +30,7 @@ TempDataFolder::~TempDataFolder() { std::filesystem::remove_all(path_); }
 xbase::WorkArea& Open(Session& session, const std::string& table) {
   xbase::WorkArea* area = session.tables().Area(table);
   if (area == nullptr) {
-    const xbase::Status s = session.tables().Use(table, "", xbase::OpenMode::kShared, &area);
+    const xbase::Status s = schema::UseWithIndexes(session.tables(), table, "", xbase::OpenMode::kShared, &area);
     EXPECT_TRUE(s.ok()) << s.ToString();
   }
   return *area;

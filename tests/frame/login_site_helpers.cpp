@@ -14,6 +14,7 @@
 #include "frame/frame_procedures.h"
 #include "frame/login.h"
 #include "schema/create_table.h"
+#include "schema/open_table.h"
 #include "xbase/password.h"
 #include "xbase/session.h"
 
@@ -50,7 +51,7 @@ void LoginSite::WriteIni() const {
 void LoginSite::Add(std::string_view table, const std::vector<std::pair<std::string, xbase::Value>>& fields) const {
   xbase::Session session(xbase::SearchPath({data_}));
   xbase::WorkArea* area = nullptr;
-  xbase::Status status = session.Use(table, {}, xbase::OpenMode::kExclusive, &area);
+  xbase::Status status = schema::UseWithIndexes(session, table, {}, xbase::OpenMode::kExclusive, &area);
   if (status.ok()) status = area->Append();
   for (const auto& [name, value] : fields) {
     if (status.ok()) status = area->Put(name, value);

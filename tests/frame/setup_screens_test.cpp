@@ -14,6 +14,7 @@
 #include "frame/setup_table.h"
 #include "screen_text.h"
 #include "session_rig.h"
+#include "xbase/ntx_orders.h"
 #include "xbase/text_functions.h"
 
 namespace frame {
@@ -63,6 +64,13 @@ TEST_F(SetupScreensTest, EditorAddsARowThenOverwritesItsKey) {
   EXPECT_EQ(FieldText(setup, 2, "SETUP"), "ABC");
   EXPECT_EQ(FieldText(setup, 2, "KET"), "nilai dua");
   EXPECT_EQ(FieldText(setup, 1, "KET"), "10");
+  // The editor wrote through the open index: the new key is found there and the index is sound.
+  std::vector<std::string> faults;
+  ASSERT_TRUE(setup.orders().Check(&faults).ok());
+  EXPECT_TRUE(faults.empty()) << faults.front();
+  ASSERT_TRUE(setup.orders().Seek(xbase::Value::Text("ABC")).ok());
+  EXPECT_TRUE(setup.found());
+  EXPECT_EQ(setup.recno(), 2u);
 }
 
 TEST_F(SetupScreensTest, DelDeletesARowAndRecallsADeletedOne) {

@@ -1,0 +1,15 @@
+#include "frame/open_table.h"
+
+#include "console/table_access.h"
+#include "schema/open_table.h"
+
+namespace frame {
+
+bool OpenTable(Session& session, std::string_view name, bool exclusive, std::string_view alias,
+               xbase::WorkArea** area) {
+  xbase::Session& tables = session.tables();
+  return console::BUKAFILE(session.console(), tables, name, exclusive, kOpenWait, alias, area,
+                           [&](xbase::WorkArea* opened) { return schema::OpenCatalogIndexes(tables, name, opened); });
+}
+
+}  // namespace frame

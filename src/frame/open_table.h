@@ -1,0 +1,23 @@
+// Opening a table for a screen: with retry while another workstation holds it, and with the
+// catalog's index files in their fixed order, so that seeks find keys and writes keep them current.
+#ifndef PALUNDA_FRAME_OPEN_TABLE_H_
+#define PALUNDA_FRAME_OPEN_TABLE_H_
+
+#include <string_view>
+
+#include "frame/session.h"
+#include "xbase/work_area.h"
+
+namespace frame {
+
+// The seconds each retry of an open waits for the user's Esc.
+inline constexpr int kOpenWait = 5;
+
+// BUKAFILE with the table's index files: true when the table and its indexes are open; the new area
+// goes to *area when asked for.
+bool OpenTable(Session& session, std::string_view name, bool exclusive = false, std::string_view alias = {},
+               xbase::WorkArea** area = nullptr);
+
+}  // namespace frame
+
+#endif  // PALUNDA_FRAME_OPEN_TABLE_H_

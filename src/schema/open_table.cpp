@@ -1,0 +1,31 @@
+#include "schema/open_table.h"
+
+#include <string>
+
+#include "schema/catalog.h"
+#include "xbase/ntx_orders.h"
+
+namespace schema {
+
+xbase::Status OpenCatalogIndexes(const xbase::Session& session, std::string_view table, xbase::WorkArea* area) {
+  const TableDef* def = FindTable(table);
+  if (def == nullptr) return xbase::Status::OK();
+  for (const IndexDef& index : def->indexes) {
+    std::string path;
+    xbase::Status s = session.search_path().Find(index.file, "ntx", &path);
+    if (s.ok()) s = area->orders().Open(path);
+    if (!s.ok()) return s;
+  }
+  return xbase::Status::OK();
+}
+
+xbase::Status UseWithIndexes(xbase::Session& session, std::string_view table, std::string_view alias,
+                             xbase::OpenMode mode, xbase::WorkArea** area) {
+  xbase::Status s = session.Use(table, alias, mode, area);
+  if (!s.ok()) return s;
+  s = OpenCatalogIndexes(session, table, *area);
+  if (!s.ok()) session.Close((*area)->alias());
+  return s;
+}
+
+}  // namespace schema
