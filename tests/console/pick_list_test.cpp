@@ -1,10 +1,11 @@
-// The pick list over a real table: seek, incremental search and the value returned.
+// The pick list over a real table and its index: seek, incremental search and the value returned.
 #include <gtest/gtest.h>
 
 #include "console/keys.h"
 #include "console/pick_list.h"
 #include "console_rig.h"
 #include "temp_folder.h"
+#include "xbase/ntx_orders.h"
 #include "xbase/session.h"
 
 namespace console {
@@ -14,19 +15,14 @@ class PickListTest : public ::testing::Test {
  protected:
   void SetUp() override {
     MakeTable(session_, "patron", {"KODE", 'C', 5}, {"NAMA", 'C', 12},
-              {{"A001", "ANEKA"}, {"A002", "ABADI"}, {"B001", "BUDI"}, {"B002", "BINTANG"}, {"C001", "CAHAYA"}}, &area_);
+              {{"C001", "CAHAYA"}, {"B002", "BINTANG"}, {"A002", "ABADI"}, {"B001", "BUDI"}, {"A001", "ANEKA"}}, &area_);
+    ASSERT_TRUE(area_->orders().Create((folder_.path() / "patron1.ntx").string(), {"KODE"}).ok());
   }
   void TearDown() override { session_.CloseAll(); }
 
-  // A soft seek over the codes, which are in order: the first code not below the key.
+  // SEEK on the controlling index.
   bool Seek(std::string_view key) {
-    for (area_->GoTop(); !area_->eof(); area_->Skip(1)) {
-      xbase::Value code;
-      area_->Get("KODE", &code);
-      const std::string prefix = code.text().substr(0, key.size());
-      if (prefix >= key) return prefix == key;
-    }
-    return false;
+    return area_->orders().Seek(xbase::Value::Text(std::string(key))).ok() && area_->found();
   }
 
   TempFolder folder_{"pick"};
