@@ -43,13 +43,13 @@ Status NtxOrder::Open(const std::string& path, WorkArea* area, std::unique_ptr<N
   return Status::OK();
 }
 
-Status NtxOrder::Create(const std::string& path, WorkArea* area, const NtxOrderSpec& spec,
+Status NtxOrder::Create(const std::string& path, WorkArea* area, const NtxOrderSpec& recipe,
                         std::unique_ptr<NtxOrder>* out) {
   std::unique_ptr<NtxKeyExpression> key;
-  Status s = NtxKeyExpression::Compile(path, spec.key, spec.for_condition, *area, &key);
+  Status s = NtxKeyExpression::Compile(path, recipe.key, recipe.for_condition, *area, &key);
   if (!s.ok()) return s;
-  const NtxHeader header = NtxHeader::ForKey(key->key_size(), key->key_decimals(), spec.key, spec.for_condition,
-                                             spec.unique, spec.descending);
+  const NtxHeader header = NtxHeader::ForKey(key->key_size(), key->key_decimals(), recipe.key, recipe.for_condition,
+                                             recipe.unique, recipe.descending);
   std::unique_ptr<NtxOrder> order(new NtxOrder(OrderName(path), area, nullptr, std::move(key)));
   area->table().RemoveObserver(order.get());
   NtxKeys keys(header.key_size);

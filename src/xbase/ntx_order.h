@@ -31,7 +31,7 @@ class NtxOrder : public WorkAreaOrder, public TableObserver {
   // expression must compile over the table and give keys of the file's key size.
   static Status Open(const std::string& path, WorkArea* area, std::unique_ptr<NtxOrder>* out);
   // Build an index file at `path` over every record of `area`'s table, then open it.
-  static Status Create(const std::string& path, WorkArea* area, const NtxOrderSpec& spec,
+  static Status Create(const std::string& path, WorkArea* area, const NtxOrderSpec& recipe,
                        std::unique_ptr<NtxOrder>* out);
 
   NtxOrder(const NtxOrder&) = delete;

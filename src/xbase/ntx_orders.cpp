@@ -20,9 +20,9 @@ Status NtxOrders::Open(const std::string& path) {
   return s.ok() ? Add(std::move(order), false) : s;
 }
 
-Status NtxOrders::Create(const std::string& path, const NtxOrderSpec& spec) {
+Status NtxOrders::Create(const std::string& path, const NtxOrderSpec& recipe) {
   std::unique_ptr<NtxOrder> order;
-  Status s = NtxOrder::Create(path, area_, spec, &order);
+  Status s = NtxOrder::Create(path, area_, recipe, &order);
   return s.ok() ? Add(std::move(order), true) : s;
 }
 

@@ -25,7 +25,7 @@ class NtxOrders {
   // Open the index file at `path` after those already open; the first one opened controls.
   Status Open(const std::string& path);
   // Build an index file at `path` over the table, open it after the others and make it control.
-  Status Create(const std::string& path, const NtxOrderSpec& spec);
+  Status Create(const std::string& path, const NtxOrderSpec& recipe);
   // Close every index of the area; natural order follows.
   void CloseAll();
 

@@ -38,25 +38,25 @@ int Order(const std::vector<std::string>& args) {
 
 int Index(const std::vector<std::string>& args) {
   std::vector<std::string> positional;
-  xbase::NtxOrderSpec spec;
+  xbase::NtxOrderSpec recipe;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--for" && i + 1 < args.size()) {
-      spec.for_condition = args[++i];
+      recipe.for_condition = args[++i];
     } else if (args[i] == "--unique") {
-      spec.unique = true;
+      recipe.unique = true;
     } else if (args[i] == "--descend") {
-      spec.descending = true;
+      recipe.descending = true;
     } else {
       positional.push_back(args[i]);
     }
   }
   if (positional.size() != 3) return 2;
-  spec.key = positional[2];
+  recipe.key = positional[2];
   std::string path = positional[1];
   if (path.find('.', path.find_last_of('/') + 1) == std::string::npos) path += ".ntx";
   dbtool::ToolArea tool;
   Status s = tool.Open(positional[0], xbase::OpenMode::kShared, false, {});
-  if (s.ok()) s = tool.area().orders().Create(path, spec);
+  if (s.ok()) s = tool.area().orders().Create(path, recipe);
   return s.ok() ? 0 : Fail(s);
 }
 

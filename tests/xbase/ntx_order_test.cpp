@@ -118,8 +118,8 @@ TEST(NtxOrder, IndexesBuiltOnTheTableWalkAsTheReferenceOnes) {
     SCOPED_TRACE(name);
     ASSERT_TRUE(area->orders().SetOrder(name).ok());
     const NtxHeader& h = area->orders().controlling()->index().header();
-    const NtxOrderSpec spec{h.key_expression, h.for_condition, h.unique, h.descending};
-    ASSERT_TRUE(area->orders().Create(dir.File(std::string("OUR") + name + ".ntx"), spec).ok());
+    const NtxOrderSpec recipe{h.key_expression, h.for_condition, h.unique, h.descending};
+    ASSERT_TRUE(area->orders().Create(dir.File(std::string("OUR") + name + ".ntx"), recipe).ok());
     EXPECT_EQ(Walk(area), ReadOrderFile(std::string(name) + ".order.txt").records);
   }
 }
