@@ -53,6 +53,21 @@ bool TENGAH(Console& con, int row, std::string_view text, std::string_view colou
   return true;
 }
 
+void JUDUL(Console& con, int width, std::string_view text) {
+  int row = con.cursor().row + 1;
+  if (row == kRows) {
+    Region below = con.Save(1, 0, kRows - 1, kCols - 1);
+    below.top = 0;
+    below.bottom = kRows - 2;
+    con.Restore(below);
+    con.Clear(kRows - 1, 0, kRows - 1, kCols - 1, con.colours().standard);
+    row = kRows - 1;
+  }
+  const int column = (width - static_cast<int>(text.size())) / 2;
+  con.Say(row, column < 0 ? 0 : column, text);
+  con.MoveCursor(row, 0);
+}
+
 void CETAK(Console& con, int row, int col, const xbase::Value& value, std::string_view colour,
            std::string_view picture) {
   const Attr attr = colour.empty() ? con.colours().standard : con.Colour(colour);

@@ -26,6 +26,10 @@ bool TENGAH(Console& con, int row, std::string_view text, std::string_view colou
 inline bool CENTER(Console& con, int row, std::string_view text, std::string_view colour) {
   return TENGAH(con, row, text, colour);
 }
+// Write the text as a new console line: on the row below the cursor (the screen scrolls up a
+// row when the cursor is on the last one), centred in `width` columns, in the standard colour;
+// the cursor ends at the start of that line, so the next line goes below it.
+void JUDUL(Console& con, int width, std::string_view text);
 // Write a value at a position in a colour (empty: the current standard colour), formatted
 // with the picture when one is given.
 void CETAK(Console& con, int row, int col, const xbase::Value& value, std::string_view colour = {},

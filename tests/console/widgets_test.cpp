@@ -87,6 +87,27 @@ TEST(MessageTest, WarningTengahCetakAndTones) {
   EXPECT_EQ(rig.term.tones()[1].first, 1050);
 }
 
+TEST(MessageTest, JudulStreamsCentredLinesAndScrollsAtTheBottom) {
+  ConsoleRig rig;
+  rig.con.MoveCursor(3, 10);
+  JUDUL(rig.con, 40, "LAPORAN");
+  JUDUL(rig.con, 40, "BULAN");
+  rig.con.Say(1, 0, "second row");
+  rig.con.Say(24, 0, "bottom", 0x1F);
+  rig.con.MoveCursor(24, 5);
+  JUDUL(rig.con, 80, "AKHIR");
+  rig.con.Inkey(0);
+  EXPECT_EQ(rig.term.Text(0, 0, 10), "second row");
+  EXPECT_EQ(rig.term.Text(3, 16, 7), "LAPORAN");
+  EXPECT_EQ(rig.term.Text(4, 17, 5), "BULAN");
+  EXPECT_EQ(rig.term.Text(23, 0, 6), "bottom");
+  EXPECT_EQ(rig.term.At(23, 0).attr, 0x1F);
+  EXPECT_EQ(rig.term.Text(24), std::string(37, ' ') + "AKHIR" + std::string(38, ' '));
+  EXPECT_EQ(rig.term.At(24, 0).attr, 0x07);
+  EXPECT_EQ(rig.term.cursor().row, 24);
+  EXPECT_EQ(rig.term.cursor().col, 0);
+}
+
 TEST(AlertTest, LinesChoicesAndResult) {
   ConsoleRig rig({key::kRight, key::kEnter});
   rig.con.Say(12, 0, std::string(80, '.'), 0x07);
