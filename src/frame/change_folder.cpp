@@ -1,13 +1,13 @@
 #include "frame/change_folder.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "console/box.h"
 #include "console/get.h"
 #include "console/message.h"
 #include "frame/code_pick.h"
 #include "frame/key_seek.h"
+#include "frame/local_path.h"
 #include "schema/open_table.h"
 #include "xbase/search_path.h"
 #include "xbase/text_functions.h"
@@ -15,29 +15,9 @@
 namespace frame {
 namespace {
 
-// The folder as this system names it: backslashes are folder separators, and each part of the path
-// is matched without regard to case (the field upper-cases what is typed).
-std::string LocalFolder(std::string_view folder) {
-  std::string typed(xbase::AllTrim(folder));
-  std::replace(typed.begin(), typed.end(), '\\', '/');
-  namespace fs = std::filesystem;
-  std::error_code error;
-  fs::path local = fs::path(typed).root_path();
-  for (const fs::path& part : fs::path(typed).relative_path()) {
-    fs::path next = local / part;
-    if (!fs::exists(next, error)) {
-      for (const fs::directory_entry& entry : fs::directory_iterator(local.empty() ? "." : local, error)) {
-        if (xbase::EqualsIgnoreCase(entry.path().filename().string(), part.string())) next = local / entry.path().filename();
-      }
-    }
-    local = std::move(next);
-  }
-  return local.string();
-}
-
 bool HoldsJournal(std::string_view folder) {
   std::string path;
-  return !xbase::AllTrim(folder).empty() && xbase::FindInFolder(LocalFolder(folder), "jurnal1.dbf", &path).ok();
+  return !xbase::AllTrim(folder).empty() && xbase::FindInFolder(LocalPath(folder), "jurnal1.dbf", &path).ok();
 }
 
 }  // namespace
@@ -92,7 +72,7 @@ xbase::Status GANTIDIR(Session& session, const std::vector<xbase::Value>&) {
   if (escaped) return xbase::Status::OK();
   session.STP.text[13] = folder;
   session.STP.date = date;
-  session.SetSearchPath(LocalFolder(folder));
+  session.SetSearchPath(LocalPath(folder));
   return xbase::Status::OK();
 }
 

@@ -2,6 +2,7 @@
 
 #include "frame/change_folder.h"
 #include "frame/company_setup.h"
+#include "frame/copro.h"
 #include "frame/session.h"
 #include "frame/setup_table.h"
 
@@ -17,6 +18,7 @@ void RegisterFrameProcedures(ProcedureRegistry& registry) {
   registry.Register({"SETUP", "Set Up Perusahaan", kGroupSystem, SETUP});
   registry.Register({"GANTIDIR", "Ganti Direktori", kGroupSystem, GANTIDIR});
   registry.Register({"TBBM", "Tabel BBM", kGroupSystem, TBBM});
+  registry.Register({"COPRO", "Copy Data", kGroupSystem, COPRO});
 }
 
 }  // namespace frame
