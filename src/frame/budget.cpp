@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "xbase/date_functions.h"
+#include "xbase/number_text.h"
 #include "xbase/picture.h"
 #include "xbase/text_functions.h"
 #include "xbase/value.h"
@@ -15,7 +16,8 @@ std::string Slice(std::string_view text, int start, int count) {
   return xbase::PadR(xbase::SubStr(text, start, count), count);
 }
 
-double Val(std::string_view text) { return std::atof(std::string(text).c_str()); }
+// VAL of a text, as a plain number.
+double Val(std::string_view text) { return xbase::Val(text).value; }
 
 std::string TwoDigits(std::string_view text) {
   return xbase::Transform(xbase::Value::Num(std::trunc(Val(text))), "99");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "frame/field_text.h"
 #include "schema/catalog.h"
 #include "schema/create_table.h"
 #include "schema/open_table.h"
@@ -46,9 +47,7 @@ void AddRows(xbase::WorkArea& area, const std::vector<Row>& rows) {
 
 std::string FieldText(xbase::WorkArea& area, uint32_t recno, const std::string& field) {
   EXPECT_TRUE(area.GoTo(recno).ok());
-  xbase::Value value;
-  EXPECT_TRUE(area.Get(field, &value).ok());
-  return std::string(xbase::RTrim(value.text()));
+  return std::string(xbase::RTrim(frame::FieldText(area, field)));
 }
 
 }  // namespace frame
