@@ -42,6 +42,8 @@ class Session {
   bool deleted_hidden() const { return settings_.hide_deleted; }
   // Sets whether navigation passes over deleted records, in every work area.
   void set_deleted_hidden(bool hidden) { settings_.hide_deleted = hidden; }
+  // The fields typed getters of this session's areas could not give (see WorkAreaSettings).
+  const std::vector<std::string>& field_faults() const { return settings_.field_faults; }
 
  private:
   SearchPath search_path_;

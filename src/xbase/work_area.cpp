@@ -1,7 +1,10 @@
 #include "xbase/work_area.h"
 
+#include <algorithm>
+
 #include "xbase/dbf_record_view.h"
 #include "xbase/ntx_orders.h"
+#include "xbase/text_functions.h"
 
 namespace xbase {
 
@@ -166,6 +169,86 @@ Status WorkArea::Append() {
   if (s.ok()) s = table_->AppendBlank();
   eof_ = bof_ = found_ = false;
   return s;
+}
+
+Status WorkArea::SetOrder(int n) {
+  if (n == 0) return orders_->SetOrder(std::string_view());
+  if (n < 0 || static_cast<size_t>(n) > orders_->size()) {
+    return Status::NotFound(alias_, "no open index number " + std::to_string(n));
+  }
+  return orders_->SetOrder(orders_->at(static_cast<size_t>(n - 1)).name());
+}
+
+Status WorkArea::SetOrder(std::string_view name) { return orders_->SetOrder(name); }
+
+int WorkArea::OrderNumber() const {
+  for (size_t i = 0; i < orders_->size(); ++i) {
+    if (&orders_->at(i) == orders_->controlling()) return static_cast<int>(i + 1);
+  }
+  return 0;
+}
+
+Status WorkArea::Seek(std::string_view key, bool soft) { return orders_->Seek(Value::Text(std::string(key)), soft); }
+
+Status WorkArea::Seek(const Value& key, bool soft) { return orders_->Seek(key, soft); }
+
+Status WorkArea::SeekAll(std::string_view prefix, std::vector<uint32_t>* records) {
+  records->clear();
+  NtxOrder* order = orders_->controlling();
+  Status s = Seek(prefix);
+  std::string key;
+  bool included = false;
+  while (s.ok() && !eof_) {
+    s = order->key().KeyOf(*this, &key, &included);
+    if (!s.ok() || !key.starts_with(prefix)) break;
+    records->push_back(recno());
+    s = Skip(1);
+  }
+  const Status ended = GoTo(0);
+  return s.ok() ? ended : s;
+}
+
+FieldHandle WorkArea::TypedField(std::string_view name, char type) const {
+  const FieldHandle field = table_->Handle(name);
+  const char* fault = nullptr;
+  if (!field.valid()) {
+    fault = "no such field";
+  } else if (field.type != type && !(type == 'C' && field.type == 'M')) {
+    fault = "another type";
+  }
+  if (fault == nullptr) return field;
+  std::vector<std::string>& faults = settings_->field_faults;
+  const std::string entry = alias_ + "->" + Upper(name) + " (" + fault + ")";
+  if (faults.size() < 100 && std::find(faults.begin(), faults.end(), entry) == faults.end()) faults.push_back(entry);
+  return FieldHandle();
+}
+
+std::string WorkArea::Text(std::string_view field) const {
+  const FieldHandle handle = TypedField(field, 'C');
+  if (!handle.valid()) return {};
+  if (handle.type == 'C') return std::string(table_->Bytes(handle));
+  std::string text;
+  return table_->Memo(handle, &text).ok() ? text : std::string();
+}
+
+double WorkArea::Number(std::string_view field) const {
+  const FieldHandle handle = TypedField(field, 'N');
+  return handle.valid() ? table_->Number(handle) : 0;
+}
+
+Date WorkArea::DateOf(std::string_view field) const {
+  const FieldHandle handle = TypedField(field, 'D');
+  return handle.valid() ? table_->DateOf(handle) : Date();
+}
+
+bool WorkArea::Logical(std::string_view field) const {
+  const FieldHandle handle = TypedField(field, 'L');
+  return handle.valid() && table_->Logical(handle);
+}
+
+std::string WorkArea::PadToField(std::string_view field, std::string_view text) const {
+  const FieldHandle handle = TypedField(field, 'C');
+  return handle.valid() ? PadR(text, handle.length) : std::string(text);
 }
 
 Value WorkArea::FieldValue(int index) const { return DbfRecordView(table_.get(), table_->record()).FieldValue(index); }

@@ -15,7 +15,9 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "xbase/date.h"
 #include "xbase/dbf_table.h"
 #include "xbase/record_context.h"
 #include "xbase/status.h"
@@ -28,6 +30,9 @@ class NtxOrders;
 // Settings a session shares with all its work areas.
 struct WorkAreaSettings {
   bool hide_deleted = true;  // deleted records are passed over by GoTop, GoBottom and Skip
+  // "ALIAS->FIELD (why)" for each field a typed getter was asked for and could not give: a name the
+  // table lacks or a field of another type. Kept after the area closes, so tests can assert none.
+  mutable std::vector<std::string> field_faults;
 };
 
 // An order in which a work area walks its records (an index), set as its controlling order.
@@ -56,6 +61,14 @@ class WorkArea : public RecordContext {
 
   // Makes `order` (not owned; nullptr for natural order) the controlling order.
   void set_order(WorkAreaOrder* order) { order_ = order; }
+  // SET ORDER TO n: the n-th open index file (from 1, in opening order) controls; 0 gives natural
+  // order. NotFound for a number with no open index file.
+  Status SetOrder(int n);
+  // The index file named `name` (without folder and extension, any case) controls; an empty name
+  // gives natural order. NotFound when no such index is open.
+  Status SetOrder(std::string_view name);
+  // The number (from 1) of the controlling index file; 0 in natural order.
+  int OrderNumber() const;
   WorkAreaOrder* order() const { return order_; }
   // The index files open on this area (see ntx_orders.h).
   NtxOrders& orders() { return *orders_; }
@@ -79,6 +92,30 @@ class WorkArea : public RecordContext {
   bool deleted() const { return table_->deleted(); }
   // True when the current record is one that navigation passes over.
   bool hidden() const { return settings_->hide_deleted && table_->deleted(); }
+
+  // SEEK on the controlling order: stands on the first visible record whose key begins with `key`
+  // and sets found(); without one, at the end (eof) or, with `soft`, on the first visible record
+  // after where the key would be. InvalidArgument in natural order.
+  Status Seek(std::string_view key, bool soft = false);
+  // SEEK of a number or date key (or a text) on the controlling order, as above.
+  Status Seek(const Value& key, bool soft = false);
+  // The visible records whose key in the controlling order begins with `prefix`, in key order (equal
+  // keys by record number); the area is left at the end. InvalidArgument in natural order.
+  Status SeekAll(std::string_view prefix, std::vector<uint32_t>* records);
+
+  // Typed reads of the current record (blank values at the end, as xBase reads the phantom record).
+  // A field the table lacks, or one of another type, gives the type's empty value and is recorded
+  // in WorkAreaSettings::field_faults.
+  // A character field as stored, blank-padded to its width; a memo field's text.
+  std::string Text(std::string_view field) const;
+  // A numeric field's number.
+  double Number(std::string_view field) const;
+  // A date field's date (the empty date when blank).
+  Date DateOf(std::string_view field) const;
+  // A logical field's flag.
+  bool Logical(std::string_view field) const;
+  // `text` padded with blanks (or cut) to the width of character field `field`, for an exact key.
+  std::string PadToField(std::string_view field, std::string_view text) const;
 
   // A handle for field `name` of this area's table (invalid when there is none).
   FieldHandle Field(std::string_view name) const { return table_->Handle(name); }
@@ -114,6 +151,9 @@ class WorkArea : public RecordContext {
   Status GoEnd();
   // Releases the record locks of this area except that of record `keep`.
   Status ReleaseRecordLocks(uint32_t keep);
+  // The handle of field `name` when it has type `type` ('C' also takes a memo); otherwise the fault
+  // is recorded and the handle is invalid.
+  FieldHandle TypedField(std::string_view name, char type) const;
 
   std::string alias_;
   std::unique_ptr<DbfTable> table_;

@@ -161,6 +161,66 @@ TEST(NtxOrder, SeeksExactPrefixAndSoftPassingHiddenRecords) {
   EXPECT_EQ(area->recno(), 1u);
 }
 
+TEST(NtxOrder, WorkAreaChoosesOrdersByNumberSeeksAndReadsTypedFields) {
+  TempDir dir;
+  Session session(SearchPath({dir.path()}));
+  WorkArea* area = OpenCustomers(dir, &session, OpenMode::kShared);
+  ASSERT_TRUE(area->SetOrder(1).ok());
+  EXPECT_EQ(area->OrderNumber(), 1);
+  // C00012's records 11, 99 and 121 are deleted: the seek stands on 136.
+  ASSERT_TRUE(area->Seek("C00012").ok());
+  ASSERT_TRUE(area->found());
+  EXPECT_EQ(area->recno(), 136u);
+  EXPECT_EQ(area->Text("kode"), "C00012    ");
+  EXPECT_EQ(area->Text("NAMA"), "PT Abadi 136" + std::string(28, ' '));
+  EXPECT_DOUBLE_EQ(area->Number("SALDO"), 6151.27);
+  EXPECT_DOUBLE_EQ(area->Number("QTY"), 22736);
+  EXPECT_EQ(area->DateOf("TGL"), Date::FromYmd(2024, 9, 18));
+  EXPECT_TRUE(area->Logical("AKTIF"));
+  EXPECT_EQ(area->PadToField("KODE", "C1"), "C1        ");
+  ASSERT_TRUE(area->GoTo(5).ok());
+  EXPECT_EQ(area->Text("CATATAN").size(), 21u);
+  EXPECT_TRUE(area->Text("CATATAN").starts_with("Catatan nomor 5\n"));
+
+  std::vector<uint32_t> records;
+  ASSERT_TRUE(area->SeekAll("C0001", &records).ok());
+  EXPECT_EQ(records, (std::vector<uint32_t>{247, 433, 589, 136, 392, 155, 58, 193, 387, 13, 117, 68, 202, 206, 536,
+                                            546, 163}));
+  EXPECT_TRUE(area->eof());
+  // The phantom record past the end reads blank.
+  EXPECT_EQ(area->Text("KODE"), std::string(10, ' '));
+  EXPECT_EQ(area->Number("SALDO"), 0);
+  EXPECT_TRUE(area->DateOf("TGL").empty());
+  EXPECT_FALSE(area->Logical("AKTIF"));
+  ASSERT_TRUE(area->Seek("C0000X").ok());
+  EXPECT_FALSE(area->found());
+  EXPECT_TRUE(area->eof());
+  ASSERT_TRUE(area->Seek("C00006", true).ok());
+  EXPECT_EQ(area->recno(), 542u);
+
+  ASSERT_TRUE(area->SetOrder("cust4").ok());
+  EXPECT_EQ(area->OrderNumber(), 4);
+  ASSERT_TRUE(area->Seek(Value::Num(6151.27)).ok());
+  EXPECT_EQ(area->recno(), 136u);
+  EXPECT_TRUE(area->SetOrder(9).IsNotFound());
+  EXPECT_TRUE(area->SetOrder(-1).IsNotFound());
+  EXPECT_EQ(area->OrderNumber(), 4);
+  ASSERT_TRUE(area->SetOrder(0).ok());
+  EXPECT_EQ(area->OrderNumber(), 0);
+  EXPECT_TRUE(area->Seek("C00012").IsInvalidArgument());
+  EXPECT_TRUE(area->SeekAll("C", &records).IsInvalidArgument());
+
+  // Unknown fields and fields of another type read empty and are recorded once each.
+  EXPECT_TRUE(session.field_faults().empty());
+  EXPECT_EQ(area->Text("NOPE"), "");
+  EXPECT_EQ(area->Text("nope"), "");
+  EXPECT_EQ(area->Number("KODE"), 0);
+  EXPECT_FALSE(area->Logical("SALDO"));
+  EXPECT_TRUE(area->DateOf("AKTIF").empty());
+  EXPECT_EQ(session.field_faults(), (std::vector<std::string>{"CUST->NOPE (no such field)", "CUST->KODE (another type)",
+                                                               "CUST->SALDO (another type)", "CUST->AKTIF (another type)"}));
+}
+
 TEST(NtxOrder, EveryWriteKeepsEveryOpenIndexCurrent) {
   TempDir dir;
   Session session(SearchPath({dir.path()}));
