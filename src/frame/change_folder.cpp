@@ -6,7 +6,6 @@
 #include "console/get.h"
 #include "console/message.h"
 #include "frame/code_pick.h"
-#include "frame/key_seek.h"
 #include "frame/local_path.h"
 #include "schema/open_table.h"
 #include "xbase/search_path.h"
@@ -26,7 +25,6 @@ bool CARIDIR2(Session& session, std::string* folder, xbase::Date* date) {
   if (xbase::IsBlank(*folder)) return false;
   PickSpec pick;
   pick.alias = "logsetup";
-  pick.table = "LOGSETUP";
   pick.top = 4;
   pick.left = 25;
   pick.bottom = 20;
@@ -42,12 +40,7 @@ bool CARIDIR2(Session& session, std::string* folder, xbase::Date* date) {
   if (!PickCode(session, pick, folder, &picked, &escaped).ok() || (picked && (escaped || xbase::IsBlank(*folder)))) {
     return false;
   }
-  std::vector<KeyedRecord> rows;
-  if (KeysWithPrefix(*log, IndexKey("LOGSETUP"), xbase::AllTrim(*folder), &rows).ok() && !rows.empty()) {
-    log->GoTo(rows.front().recno);
-    xbase::Value logged;
-    if (log->Get("LOGEDDATE", &logged).ok()) *date = logged.date();
-  }
+  if (log->SetOrder(1).ok() && log->Seek(xbase::AllTrim(*folder)).ok() && log->found()) *date = log->DateOf("LOGEDDATE");
   *folder = xbase::PadR(*folder, static_cast<int>(std::max(width, folder->size())));
   if (HoldsJournal(*folder)) return true;
   console::PESAN(session.console(), "Direktori salah....", session.console().Pick("Gr+/r", "/w"));

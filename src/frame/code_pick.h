@@ -16,7 +16,6 @@ namespace frame {
 // A picker's table and pick list.
 struct PickSpec {
   std::string alias;                     // the open work area
-  std::string table;                     // its catalog table, for the key orders
   int top = 9, left = 2, bottom = 20, right = 76;
   std::vector<std::string> expressions;  // empty: every field
   std::vector<std::string> heads;        // empty: the expressions
@@ -39,11 +38,6 @@ xbase::Status SeekCode(Session& session, const PickSpec& pick, std::string_view 
 
 // PickCode then SeekCode.
 xbase::Status PickAndSeek(Session& session, const PickSpec& pick, std::string* code, bool* found);
-
-// The text of field `field` of the area's current record (blank when there is none).
-std::string Text(xbase::WorkArea& area, std::string_view field);
-// The number in field `field` of the area's current record (0 when there is none).
-double Number(xbase::WorkArea& area, std::string_view field);
 
 }  // namespace frame
 

@@ -6,8 +6,6 @@
 #include "console/get.h"
 #include "console/message.h"
 #include "console/table_access.h"
-#include "frame/code_pick.h"
-#include "frame/key_seek.h"
 #include "frame/open_table.h"
 #include "xbase/date_functions.h"
 #include "xbase/number_text.h"
@@ -49,33 +47,40 @@ void AddFields(console::GetList* form, CompanyValues* values) {
   form->Add(19, kEditCol, &values->date);
 }
 
+// The sub-folder's LOGSETUP row, when there is one, takes the process date.
+xbase::Status DateFolderRow(xbase::WorkArea& log, const std::string& folder, xbase::Date date) {
+  xbase::Status s = log.SetOrder(1);
+  if (s.ok()) s = log.Seek(log.PadToField("LOGEDPATH", folder));
+  if (!s.ok() || !log.found()) return s;
+  if (s = console::LOCK_REC(log); !s.ok()) return s;
+  s = log.Put("LOGEDDATE", xbase::Value::FromDate(date));
+  const xbase::Status unlocked = log.Unlock();
+  return s.ok() ? unlocked : s;
+}
+
 // After a save: STP takes the values, the search path goes through the data sub-folder and the
-// extra folders, and the sub-folder's LOGSETUP row takes the date.
-void Apply(Session& session, const CompanyValues& values, const std::vector<KeyedRecord>& dirs) {
-  xbase::WorkArea* setup = session.tables().Area("setup");
+// extra folders (the chr(239) + "DIR" rows of `setup`), and the sub-folder's LOGSETUP row takes the date.
+xbase::Status Apply(Session& session, xbase::WorkArea& setup, xbase::WorkArea& log, const CompanyValues& values) {
+  std::vector<uint32_t> dirs;
+  xbase::Status s = setup.SeekAll(kDirRow, &dirs);
+  if (!s.ok()) return s;
   for (int slot = 1; slot <= 13; ++slot) {
     session.STP.text[static_cast<size_t>(slot)] =
         xbase::PadR(values.text[static_cast<size_t>(slot)], CompanySetup::kWidths[static_cast<size_t>(slot)]);
   }
   session.STP.date = values.date;
-  for (const KeyedRecord& dir : dirs) {
-    setup->GoTo(dir.recno);
-    const std::string folder(xbase::AllTrim(Text(*setup, "KET")));
+  for (const uint32_t dir : dirs) {
+    if (s = setup.GoTo(dir); !s.ok()) return s;
+    const std::string folder(xbase::AllTrim(setup.Text("KET")));
     if (!folder.empty() && (";" + session.SEARCHPATH_ + ";").find(";" + folder + ";") == std::string::npos) {
       session.SEARCHPATH_ += (session.SEARCHPATH_.empty() ? "" : ";") + folder;
     }
   }
   const std::string typed(xbase::AllTrim(values.text[13]));
-  if (xbase::WorkArea* log = session.tables().Area("logsetup"); log != nullptr) {
-    bool found = false;
-    if (SeekKey(*log, IndexKey("LOGSETUP"), PadToField(*log, "LOGEDPATH", typed), &found).ok() && found &&
-        console::LOCK_REC(*log).ok()) {
-      log->Put("LOGEDDATE", xbase::Value::FromDate(values.date));
-      log->Unlock();
-    }
-  }
+  s = DateFolderRow(log, typed, values.date);
   session.STP.text[13] = session.DRVDATA_ + typed;
   session.SetSearchPath(session.DRVDATA_ + ";" + session.STP.text[13] + ";" + session.SEARCHPATH_);
+  return s;
 }
 
 }  // namespace
@@ -89,17 +94,18 @@ int CompanyValueWidth(int slot) {
 
 xbase::Status ReadCompanyValues(xbase::WorkArea& setup, CompanyValues* values) {
   for (int slot = 1; slot <= 13; ++slot) values->text[static_cast<size_t>(slot)] = std::string(CompanyValueWidth(slot), ' ');
-  std::vector<KeyedRecord> rows;
-  xbase::Status s = KeysWithPrefix(setup, "setup", "\xE0SET", &rows);
-  for (const KeyedRecord& row : rows) {
-    if (!s.ok()) break;
-    s = setup.GoTo(row.recno);
-    const std::string ket = Text(setup, "KET");
-    if (row.key.starts_with(kSet2)) {
+  std::vector<uint32_t> rows;
+  xbase::Status s = setup.SetOrder(1);
+  if (s.ok()) s = setup.SeekAll("\xE0SET", &rows);
+  for (const uint32_t row : rows) {
+    if (s = setup.GoTo(row); !s.ok()) break;
+    const std::string key = setup.Text("SETUP");
+    const std::string ket = setup.Text("KET");
+    if (key.starts_with(kSet2)) {
       values->date = xbase::Ctod(ket);
       continue;
     }
-    const int slot = static_cast<int>(xbase::Val(xbase::SubStr(row.key, 6, 2)).value);
+    const int slot = static_cast<int>(xbase::Val(xbase::SubStr(key, 6, 2)).value);
     if (slot >= 1 && slot <= 13) {
       values->text[static_cast<size_t>(slot)] = xbase::PadR(ket, CompanyValueWidth(slot));
     }
@@ -108,20 +114,20 @@ xbase::Status ReadCompanyValues(xbase::WorkArea& setup, CompanyValues* values) {
 }
 
 xbase::Status WriteCompanyValues(xbase::WorkArea& setup, const CompanyValues& values) {
+  if (xbase::Status s = setup.SetOrder(1); !s.ok()) return s;
   for (int slot = 1; slot <= 13; ++slot) {
     const std::string key = SlotKey(slot);
-    bool found = false;
-    xbase::Status s = SeekKey(setup, "setup", key, &found);
-    if (s.ok()) s = PutKet(setup, key, found, values.text[static_cast<size_t>(slot)]);
+    xbase::Status s = setup.Seek(key);
+    if (s.ok()) s = PutKet(setup, key, setup.found(), values.text[static_cast<size_t>(slot)]);
     if (!s.ok()) return s;
   }
-  std::vector<KeyedRecord> dates;
-  xbase::Status s = KeysWithPrefix(setup, "setup", kSet2, &dates);
+  std::vector<uint32_t> dates;
+  xbase::Status s = setup.SeekAll(kSet2, &dates);
   if (!s.ok()) return s;
   const std::string date = xbase::Dtoc(values.date);
   if (dates.empty()) return PutKet(setup, kSet2 + "14", false, date);
-  for (const KeyedRecord& row : dates) {
-    if (s = setup.GoTo(row.recno); s.ok()) s = PutKet(setup, row.key, true, date);
+  for (const uint32_t row : dates) {
+    if (s = setup.GoTo(row); s.ok()) s = PutKet(setup, setup.Text("SETUP"), true, date);
     if (!s.ok()) return s;
   }
   return xbase::Status::OK();
@@ -170,10 +176,7 @@ xbase::Status SETUP(Session& session, const std::vector<xbase::Value>&) {
     if (answer == 'Y' || answer == 'y') break;
   }
   if (s = WriteCompanyValues(setup, values); !s.ok()) return s;
-  std::vector<KeyedRecord> dirs;
-  if (s = KeysWithPrefix(setup, "setup", kDirRow, &dirs); !s.ok()) return s;
-  Apply(session, values, dirs);
-  return xbase::Status::OK();
+  return Apply(session, setup, *tables.Area("logsetup"), values);
 }
 
 }  // namespace frame

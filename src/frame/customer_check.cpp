@@ -2,7 +2,6 @@
 
 #include "console/alert.h"
 #include "frame/code_pick.h"
-#include "frame/key_seek.h"
 #include "frame/picker_support.h"
 #include "frame/pickers.h"
 #include "frame/trade_discount.h"
@@ -23,18 +22,17 @@ bool Blacklisted(Session& session) {
 bool GETCUSTOMER(Session& session, CustomerCheck* check) {
   PickSpec pick;
   pick.alias = "mastcus";
-  pick.table = "MASTCUS";
   pick.by_name = true;
   bool found = false;
   if (!Checked(session, PickAndSeek(session, pick, &check->code, &found))) return false;
   if (!found) return Refuse(session, "Relasi tidak terdaftar");
   xbase::WorkArea& customer = *session.tables().Area("mastcus");
-  if (Number(customer, "TEMPO3") > 990 && !check->accept_blocked) return Blacklisted(session);
-  if (xbase::RTrim(Text(customer, "OUTLET")) == "OVER" && !check->accept_over) return Blacklisted(session);
-  const std::string group = Text(customer, "KELOMPOK");
+  if (customer.Number("TEMPO3") > 990 && !check->accept_blocked) return Blacklisted(session);
+  if (xbase::RTrim(customer.Text("OUTLET")) == "OVER" && !check->accept_over) return Blacklisted(session);
+  const std::string group = customer.Text("KELOMPOK");
   if (xbase::IsBlank(group) || !SetupRow(session, "OUTLET" + group)) return Refuse(session, "kelompok relasi Salah");
 
-  check->discounts = {Number(customer, "DISC"), 0, 0, 0};
+  check->discounts = {customer.Number("DISC"), 0, 0, 0};
   if (std::string ket; SetupRow(session, "OUDISC" + group, nullptr, &ket)) check->discounts = ReadTradeDiscounts(ket);
   if (std::string national; check->want_salesman && SetupRow(session, "SLSSPO" + group) &&
                             SetupRow(session, "SLSNAS", &national)) {
@@ -44,26 +42,24 @@ bool GETCUSTOMER(Session& session, CustomerCheck* check) {
     return Refuse(session, "kode relasi harus " + *check->required_code);
   }
   xbase::WorkArea* extended = session.tables().Area("relasi_ext");
-  bool has_extended = false;
-  if (extended != nullptr &&
-      !Checked(session, SeekKey(*extended, IndexKey("RELASI_EXT"), PadToField(*extended, "RELASI", Text(customer, "RELASI")),
-                                &has_extended))) {
-    return false;
-  }
-  if (!has_extended) return Refuse(session, "Data relasi harus dilengkapi");
+  if (extended == nullptr) return Refuse(session, "table not open: relasi_ext");
+  xbase::Status s = extended->SetOrder(1);
+  if (s.ok()) s = extended->Seek(extended->PadToField("RELASI", customer.Text("RELASI")));
+  if (!Checked(session, s)) return false;
+  if (!extended->found()) return Refuse(session, "Data relasi harus dilengkapi");
 
   // The seeks above moved nothing in mastcus, which still stands on the customer.
   check->branch = TENTUKANKODECABANG(session, check->code);
-  check->credit_limit = Number(customer, "SALES");
-  check->balance = Number(customer, "SALDO");
-  check->price_level = Number(customer, "TERIMA");
-  check->name = Text(customer, "NAMA");
-  check->code_id = Text(customer, "CODE_ID");
-  if (check->term == 0 || check->recompute_term) check->term = Number(customer, "TEMPO2") + Number(customer, "TEMPO3");
+  check->credit_limit = customer.Number("SALES");
+  check->balance = customer.Number("SALDO");
+  check->price_level = customer.Number("TERIMA");
+  check->name = customer.Text("NAMA");
+  check->code_id = customer.Text("CODE_ID");
+  if (check->term == 0 || check->recompute_term) check->term = customer.Number("TEMPO2") + customer.Number("TEMPO3");
   if (check->show) {
     console::Console& con = session.console();
     con.Say(5, 0, xbase::Left(check->name, 28), con.Colour(check->colour));
-    con.Say(6, 0, xbase::Left(Text(customer, "ALAMAT"), 28), con.Colour(check->colour));
+    con.Say(6, 0, xbase::Left(customer.Text("ALAMAT"), 28), con.Colour(check->colour));
   }
   return true;
 }

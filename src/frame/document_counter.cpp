@@ -5,7 +5,6 @@
 #include "console/alert.h"
 #include "console/message.h"
 #include "console/table_access.h"
-#include "frame/key_seek.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 
@@ -43,10 +42,10 @@ xbase::Status NumberDocument(console::Console& con, xbase::WorkArea& setup, cons
                              std::string_view branch, const NumberTaken& taken, const WriteDocument& write,
                              std::string* number) {
   const std::string key = kind.prefix + std::string(branch);
-  bool found = false;
-  xbase::Status s = SeekKey(setup, "setup", key, &found);
+  xbase::Status s = setup.SetOrder(1);
+  if (s.ok()) s = setup.Seek(key);
   if (!s.ok()) return s;
-  if (!found) {
+  if (!setup.found()) {
     if (!kind.append_missing) {
       console::Alert(con, kind.missing.before + key + kind.missing.after, {"Batal"});
       return xbase::Status::NotFound("counter row", key);
@@ -57,9 +56,8 @@ xbase::Status NumberDocument(console::Console& con, xbase::WorkArea& setup, cons
     return s;
   }
   // The row is locked (and re-read) from here until it is raised.
-  xbase::Value last;
-  if (s = setup.Get("KET", &last); !s.ok()) return Release(setup, s);
-  *number = NextNumber(kind, last.text());
+  const std::string last = setup.Text("KET");
+  *number = NextNumber(kind, last);
   for (;;) {
     bool held = false;
     if (s = taken(*number, &held); !s.ok()) return Release(setup, s);
@@ -71,7 +69,7 @@ xbase::Status NumberDocument(console::Console& con, xbase::WorkArea& setup, cons
     *number = NextNumber(kind, *number);
   }
   if (s = write(*number); !s.ok()) return Release(setup, s);
-  if (DigitsValue(kind, last.text()) < DigitsValue(kind, *number)) {
+  if (DigitsValue(kind, last) < DigitsValue(kind, *number)) {
     s = setup.Put("KET", xbase::Value::Text(*number));
   }
   return Release(setup, s);

@@ -12,8 +12,6 @@
 #include "console/table_access.h"
 #include "frame/budget.h"
 #include "frame/date_helpers.h"
-#include "frame/field_text.h"
-#include "frame/key_seek.h"
 #include "frame/menu2.h"
 #include "frame/open_table.h"
 #include "xbase/cipher.h"
@@ -68,11 +66,12 @@ struct SetupRow {
 class SetupRows {
  public:
   xbase::Status Read(xbase::WorkArea& setup) {
-    std::vector<KeyedRecord> records;
-    xbase::Status status = KeysWithPrefix(setup, IndexKey("SETUP"), "", &records);
+    std::vector<uint32_t> records;
+    xbase::Status status = setup.SetOrder(1);
+    if (status.ok()) status = setup.SeekAll("", &records);
     for (size_t i = 0; status.ok() && i < records.size(); ++i) {
-      status = setup.GoTo(records[i].recno);
-      rows_.push_back({FieldText(setup, "SETUP"), FieldText(setup, "KET")});
+      status = setup.GoTo(records[i]);
+      rows_.push_back({setup.Text("SETUP"), setup.Text("KET")});
     }
     return status;
   }
@@ -128,15 +127,13 @@ xbase::Status LoadSetupValues(Session& session, xbase::WorkArea& setup) {
 // Reads the posting-date window from the LOGSETUP row marked DEFAULT and, at the first login of
 // a day, writes today into it. Without such a row the process date is this month's last day.
 xbase::Status LoadBudget(Session& session, xbase::WorkArea& logsetup) {
-  std::vector<KeyedRecord> records;
-  xbase::Status status = KeysWithPrefix(logsetup, IndexKey("LOGSETUP"), "", &records);
+  std::vector<uint32_t> records;
+  xbase::Status status = logsetup.SetOrder(1);
+  if (status.ok()) status = logsetup.SeekAll("", &records);
   uint32_t default_row = 0;
   for (size_t i = 0; status.ok() && i < records.size() && default_row == 0; ++i) {
-    status = logsetup.GoTo(records[i].recno);
-    xbase::Value flag;
-    if (status.ok() && logsetup.Get("DEFAULT", &flag).ok() && flag.is_logical() && flag.logical()) {
-      default_row = records[i].recno;
-    }
+    status = logsetup.GoTo(records[i]);
+    if (status.ok() && logsetup.Logical("DEFAULT")) default_row = records[i];
   }
   if (!status.ok()) return status;
   if (default_row == 0) {
@@ -145,13 +142,14 @@ xbase::Status LoadBudget(Session& session, xbase::WorkArea& logsetup) {
     return status;
   }
   status = logsetup.GoTo(default_row);
-  Budget budget = ParseBudget(FieldText(logsetup, "BUDGET"));
+  if (!status.ok()) return status;
+  Budget budget = ParseBudget(logsetup.Text("BUDGET"));
   session.ZTGLBATAS = budget.last_start;
   session.ZTGPROSES = budget.process_end;
   session.ZHARIBATAS = budget.days_after;
   session.ZHARICETAK = budget.days_before;
   if (session.ZTGPROSES.empty()) ISITGLPROSES(session, &session.ZTGPROSES);
-  if (!status.ok() || session.ZTGLBATAS >= session.Today()) return status;
+  if (session.ZTGLBATAS >= session.Today()) return status;
 
   // The program goes on with the last start date read above.
   budget.process_end = session.ZTGPROSES;
@@ -160,7 +158,7 @@ xbase::Status LoadBudget(Session& session, xbase::WorkArea& logsetup) {
   const xbase::Status unlocked = logsetup.Unlock();
   if (status.ok()) status = unlocked;
   if (!status.ok()) return status;
-  const Budget written = ParseBudget(FieldText(logsetup, "BUDGET"));
+  const Budget written = ParseBudget(logsetup.Text("BUDGET"));
   session.ZHARIBATAS = written.days_after;
   session.ZHARICETAK = written.days_before;
   return status;
@@ -208,25 +206,25 @@ enum class Attempt {
 // Stands TRANSAK on the user of `nik`; false when there is none.
 bool FindUser(Session& session, const std::string& nik) {
   xbase::WorkArea& transak = *session.tables().Area("TRANSAK");
-  std::vector<KeyedRecord> records;
-  xbase::Status status = KeysWithPrefix(transak, IndexKey("TRANSAK"), nik, &records);
-  if (status.ok() && !records.empty()) status = transak.GoTo(records.front().recno);
+  xbase::Status status = transak.SetOrder(1);
+  if (status.ok()) status = transak.Seek(nik);
   if (!status.ok()) Message(session.console(), status.message());
-  return status.ok() && !records.empty();
+  return status.ok() && transak.found();
 }
 
 // True when the user has at least one USERDAT row.
 bool HasRights(Session& session, const std::string& nik) {
-  std::vector<KeyedRecord> records;
-  const xbase::Status status = KeysWithPrefix(*session.tables().Area("USERDAT"), IndexKey("USERDAT", 2), nik, &records);
+  xbase::WorkArea& userdat = *session.tables().Area("USERDAT");
+  xbase::Status status = userdat.SetOrder(2);
+  if (status.ok()) status = userdat.Seek(nik);
   if (!status.ok()) Message(session.console(), status.message());
-  return status.ok() && !records.empty();
+  return status.ok() && userdat.found();
 }
 
 // Up to three password tries for the user TRANSAK stands on; false when they fail or one is empty.
 bool CheckPassword(Session& session, std::string_view colour) {
   Console& con = session.console();
-  const std::string stored(xbase::AllTrim(FieldText(*session.tables().Area("TRANSAK"), "PASS_ID")));
+  const std::string stored(xbase::AllTrim(session.tables().Area("TRANSAK")->Text("PASS_ID")));
   for (int tries = 0; tries < kPasswordTries; ++tries) {
     const std::string typed = console::GETPASS(con, 11, 35, colour);
     if (typed.empty()) return false;
@@ -240,12 +238,11 @@ bool CheckPassword(Session& session, std::string_view colour) {
 Member ReadMember(const xbase::WorkArea& transak, const std::string& nik) {
   Member member;
   member.nik = nik;
-  member.name = FieldText(transak, "USER_NM");
-  xbase::Value level;
-  if (transak.Get("LEVEL_ID", &level).ok() && level.is_number()) member.level = level.number();
-  member.password = FieldText(transak, "PASS_ID");
-  member.rights = FieldText(transak, "KODEPROG");
-  member.warehouse = FieldText(transak, "GUDANG");
+  member.name = transak.Text("USER_NM");
+  member.level = transak.Number("LEVEL_ID");
+  member.password = transak.Text("PASS_ID");
+  member.rights = transak.Text("KODEPROG");
+  member.warehouse = transak.Text("GUDANG");
   return member;
 }
 
@@ -264,7 +261,7 @@ Attempt LoginAttempt(Session& session, Menu* menu, std::string* group) {
     return Attempt::kFailed;
   }
   const xbase::WorkArea& transak = *session.tables().Area("TRANSAK");
-  con.Say(10, 35, FieldText(transak, "USER_NM"), con.Colour(colour));
+  con.Say(10, 35, transak.Text("USER_NM"), con.Colour(colour));
   if (!CheckPassword(session, colour)) return Attempt::kFailed;
   if (!HasRights(session, nik)) {
     Message(con, kNoRights);

@@ -17,9 +17,7 @@ class DollarWords {
   // Record k of the table, trimmed.
   xbase::Status Word(int k, std::string* word) {
     xbase::Status s = dollar_.GoTo(static_cast<uint32_t>(k));
-    xbase::Value value;
-    if (s.ok()) s = dollar_.Get("TERBILANG", &value);
-    if (s.ok()) *word = std::string(xbase::AllTrim(value.text()));
+    if (s.ok()) *word = std::string(xbase::AllTrim(dollar_.Text("TERBILANG")));
     return s;
   }
 

@@ -11,7 +11,6 @@
 #include "console/message.h"
 #include "console/record_browse.h"
 #include "frame/code_pick.h"
-#include "frame/key_seek.h"
 #include "frame/picker_support.h"
 #include "xbase/expression.h"
 #include "xbase/number_text.h"
@@ -24,15 +23,13 @@ namespace {
 // Seeks `key` on the first index of the open table `table`; the area when found, else null.
 xbase::WorkArea* FindRecord(Session& session, std::string_view key, std::string_view table) {
   xbase::WorkArea* area = session.tables().Area(table);
-  bool found = false;
-  if (area == nullptr || !SeekKey(*area, IndexKey(table), key, &found).ok() || !found) return nullptr;
+  if (area == nullptr || !area->SetOrder(1).ok() || !area->Seek(key).ok() || !area->found()) return nullptr;
   return area;
 }
 
 PickSpec CostCentres(int left) {
   PickSpec pick;
   pick.alias = "mastcos";
-  pick.table = "MASTCOS";
   pick.top = 8;
   pick.bottom = 18;
   pick.left = left;
@@ -44,13 +41,12 @@ PickSpec CostCentres(int left) {
 bool TaxCode(Session& session, std::string* code, std::string_view colour, const char* table, int row) {
   PickSpec pick;
   pick.alias = table;
-  pick.table = table;
   if (xbase::IsBlank(*code) || code->starts_with('?')) *code = "?";
   bool found = false;
   if (!Checked(session, PickAndSeek(session, pick, code, &found)) || !found) return false;
   xbase::WorkArea& area = *session.tables().Area(table);
   console::Console& con = session.console();
-  con.Say(row, 16, xbase::Left(Text(area, "NAMA"), 60), con.Colour(colour));
+  con.Say(row, 16, xbase::Left(area.Text("NAMA"), 60), con.Colour(colour));
   return true;
 }
 
@@ -68,8 +64,8 @@ GoodsClass GETKELOMPOK(Session& session, std::string_view code, std::string_view
                                                                                        {"EXPORT", "09"}}};
   xbase::WorkArea* area = FindRecord(session, code, table);
   if (area == nullptr) return {std::string(20, ' '), "99", 0};
-  GoodsClass goods{Text(*area, "NAMA"), "99", Number(*area, "DOS")};
-  const std::string_view golongan = xbase::RTrim(Text(*area, "GOLONGAN"));
+  GoodsClass goods{area->Text("NAMA"), "99", area->Number("DOS")};
+  const std::string golongan(xbase::RTrim(area->Text("GOLONGAN")));
   for (const auto& [name, group] : kGroups) {
     if (golongan == name) goods.group = group;
   }
@@ -109,7 +105,7 @@ bool GETDOCTRAN(Session& session, std::string* code, std::string_view colour) {
 bool GETCOSTCENTER(Session& session, std::string* code, bool otherwise, std::string* name, std::string* code_out) {
   bool found = false;
   if (!Checked(session, PickAndSeek(session, CostCentres(5), code, &found)) || !found) return otherwise;
-  if (name != nullptr) *name = Text(*session.tables().Area("mastcos"), "NAMA");
+  if (name != nullptr) *name = session.tables().Area("mastcos")->Text("NAMA");
   if (code_out != nullptr) *code_out = *code;
   return true;
 }
@@ -124,7 +120,6 @@ bool GETARCENTER(Session& session, std::string* code, std::vector<std::string>* 
 bool GETARDIRECTORY(Session& session, std::string* code, std::vector<std::string>* lines, size_t index) {
   PickSpec pick;
   pick.alias = "logsetup";
-  pick.table = "LOGSETUP";
   pick.expressions = {"logedpath", "logeddate"};
   bool found = false;
   if (!Checked(session, PickAndSeek(session, pick, code, &found))) return false;
@@ -167,7 +162,6 @@ bool GETKARYAWAN(Session& session, std::string* code, std::vector<xbase::Value>*
                  const std::function<void(const std::vector<xbase::Value>&)>& show, bool result) {
   PickSpec pick;
   pick.alias = "Karyawan";
-  pick.table = "KARYAWAN";
   pick.by_name = true;
   bool found = false;
   if (!Checked(session, PickAndSeek(session, pick, code, &found)) || !found) return result;

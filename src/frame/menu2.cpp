@@ -11,8 +11,6 @@
 #include "console/message.h"
 #include "console/row_clock.h"
 #include "frame/date_helpers.h"
-#include "frame/field_text.h"
-#include "frame/key_seek.h"
 #include "frame/login.h"
 #include "frame/logo.h"
 #include "xbase/text_functions.h"
@@ -336,13 +334,14 @@ class MainMenu {
 
 namespace {
 
-// The distinct groups of a user's USERDAT rows, in key order.
+// The distinct groups of a user's USERDAT rows, in key order (the second index: NIK + GRUP).
 xbase::Status UserGroups(xbase::WorkArea& userdat, const std::string& nik, std::vector<std::string>* groups) {
-  std::vector<KeyedRecord> records;
-  xbase::Status status = KeysWithPrefix(userdat, IndexKey("USERDAT", 2), nik, &records);
+  std::vector<uint32_t> records;
+  xbase::Status status = userdat.SetOrder(2);
+  if (status.ok()) status = userdat.SeekAll(nik, &records);
   for (size_t i = 0; status.ok() && i < records.size(); ++i) {
-    status = userdat.GoTo(records[i].recno);
-    std::string grup = FieldText(userdat, "GRUP");
+    status = userdat.GoTo(records[i]);
+    std::string grup = userdat.Text("GRUP");
     if (groups->empty() || groups->back() != grup) groups->push_back(std::move(grup));
   }
   return status;
@@ -351,21 +350,22 @@ xbase::Status UserGroups(xbase::WorkArea& userdat, const std::string& nik, std::
 // The menu of one group from the user's rights rows and the group's MENU rows.
 xbase::Status ReadGroupMenu(xbase::WorkArea& userdat, xbase::WorkArea& menu_table, const std::string& nik_and_group,
                             std::string_view nik, Menu* menu) {
-  std::vector<KeyedRecord> records;
+  std::vector<uint32_t> records;
   std::vector<MenuRight> rights;
-  xbase::Status status = KeysWithPrefix(userdat, IndexKey("USERDAT", 2), nik_and_group, &records);
+  xbase::Status status = userdat.SetOrder(2);
+  if (status.ok()) status = userdat.SeekAll(nik_and_group, &records);
   for (size_t i = 0; status.ok() && i < records.size(); ++i) {
-    status = userdat.GoTo(records[i].recno);
-    rights.push_back({FieldText(userdat, "KODE"), FieldText(userdat, "INDUK1"), FieldText(userdat, "INDUK2")});
+    status = userdat.GoTo(records[i]);
+    rights.push_back({userdat.Text("KODE"), userdat.Text("INDUK1"), userdat.Text("INDUK2")});
   }
   // The group's MENU rows by code; of two rows with one code the first in key order counts.
   const std::string grup = nik_and_group.substr(10);
   std::map<std::string, MenuRow> rows;
-  if (status.ok()) status = KeysWithPrefix(menu_table, IndexKey("MENU"), grup, &records);
+  if (status.ok()) status = menu_table.SetOrder(1);
+  if (status.ok()) status = menu_table.SeekAll(grup, &records);
   for (size_t i = 0; status.ok() && i < records.size(); ++i) {
-    status = menu_table.GoTo(records[i].recno);
-    rows.emplace(FieldText(menu_table, "KODE"),
-                 MenuRow{FieldText(menu_table, "KETERANGAN"), FieldText(menu_table, "PROSEDUR")});
+    status = menu_table.GoTo(records[i]);
+    rows.emplace(menu_table.Text("KODE"), MenuRow{menu_table.Text("KETERANGAN"), menu_table.Text("PROSEDUR")});
   }
   if (!status.ok()) return status;
   *menu = BuildMenu(

@@ -4,7 +4,6 @@
 
 #include "console/box.h"
 #include "console/keys.h"
-#include "frame/key_seek.h"
 #include "xbase/password.h"
 #include "xbase/text_functions.h"
 
@@ -40,14 +39,12 @@ bool PERMITION(Session& session, std::string_view code) {
   con.ShowCursor(false);
   const std::string nik = xbase::PadR(MaskedEntry(con, "     Masukkan Nik :"), kMaxKeys);
   if (xbase::IsBlank(nik)) return false;
-  bool found = false;
-  if (!SeekKey(*users, IndexKey("TRANSAK"), nik, &found).ok() || !found) return false;
-  xbase::Value rights, stored;
-  if (!users->Get("KODEPROG", &rights).ok() || rights.text().find(code) == std::string::npos) return false;
+  if (!users->SetOrder(1).ok() || !users->Seek(nik).ok() || !users->found()) return false;
+  if (users->Text("KODEPROG").find(code) == std::string::npos) return false;
+  const std::string stored = users->Text("PASS_ID");
   const std::string password = xbase::TransformPassword(MaskedEntry(con, "     Isi Password :"));
-  if (!users->Get("PASS_ID", &stored).ok()) return false;
   const std::string_view typed_form = xbase::RTrim(password);
-  return !typed_form.empty() && typed_form == xbase::RTrim(stored.text());
+  return !typed_form.empty() && typed_form == xbase::RTrim(stored);
 }
 
 }  // namespace frame

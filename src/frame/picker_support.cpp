@@ -4,7 +4,6 @@
 #include "console/choice_list.h"
 #include "console/message.h"
 #include "frame/code_pick.h"
-#include "frame/key_seek.h"
 
 namespace frame {
 
@@ -24,12 +23,13 @@ std::vector<SetupEntry> SetupRows(Session& session, std::string_view prefix) {
     Refuse(session, "table not open: setup");
     return entries;
   }
-  std::vector<KeyedRecord> records;
-  if (!Checked(session, KeysWithPrefix(*setup, "setup", prefix, &records))) return entries;
-  for (const KeyedRecord& record : records) {
-    setup->GoTo(record.recno);
-    entries.push_back({record.key, Text(*setup, "KET")});
+  std::vector<uint32_t> records;
+  xbase::Status s = setup->SetOrder(1);
+  if (s.ok()) s = setup->SeekAll(prefix, &records);
+  for (size_t i = 0; s.ok() && i < records.size(); ++i) {
+    if (s = setup->GoTo(records[i]); s.ok()) entries.push_back({setup->Text("SETUP"), setup->Text("KET")});
   }
+  if (!Checked(session, s)) entries.clear();
   return entries;
 }
 

@@ -12,18 +12,16 @@
 namespace frame {
 namespace {
 
-PickSpec PickerOf(std::string alias, std::string table, bool by_name = false) {
+PickSpec PickerOf(std::string alias, bool by_name = false) {
   PickSpec pick;
   pick.alias = std::move(alias);
-  pick.table = std::move(table);
   pick.by_name = by_name;
   return pick;
 }
 
 // The small pickers' list: rows 8 to 18 in "gr+/br" over the given columns.
-PickSpec SmallSpec(std::string alias, std::string table, std::vector<std::string> expressions, int left = 5,
-                   int right = 69) {
-  PickSpec pick = PickerOf(std::move(alias), std::move(table));
+PickSpec SmallSpec(std::string alias, std::vector<std::string> expressions, int left = 5, int right = 69) {
+  PickSpec pick = PickerOf(std::move(alias));
   pick.top = 8;
   pick.bottom = 18;
   pick.left = left;
@@ -58,7 +56,7 @@ std::string TENTUKANKODECABANG(Session& session, std::string_view customer) {
 }
 
 bool LCGETCUSTOMER(Session& session, std::string* code, std::string* branch) {
-  const PickSpec pick = PickerOf("mastcus", "MASTCUS", true);
+  const PickSpec pick = PickerOf("mastcus", true);
   if (!Checked(session, PickCode(session, pick, code))) return false;
   bool found = false;
   if (!Checked(session, SeekCode(session, pick, xbase::AllTrim(*code), &found))) return false;
@@ -68,7 +66,7 @@ bool LCGETCUSTOMER(Session& session, std::string* code, std::string* branch) {
 }
 
 bool GETKODEBRG(Session& session, std::string* code, bool allow, std::string* code_out) {
-  const PickSpec pick = PickerOf("mastbrj", "MASTBRJ", true);
+  const PickSpec pick = PickerOf("mastbrj", true);
   if (!Checked(session, PickCode(session, pick, code))) return false;
   if (xbase::IsBlank(*code)) return allow;
   Assign(code_out, *code);
@@ -78,54 +76,51 @@ bool GETKODEBRG(Session& session, std::string* code, bool allow, std::string* co
 }
 
 bool CEKGUDANG(Session& session, std::string* code, bool allow, std::string* branch) {
-  PickSpec pick = PickerOf("mastgdg", "MASTGDG", true);
+  PickSpec pick = PickerOf("mastgdg", true);
   pick.left = 10;
   pick.right = 70;
   if (!Checked(session, PickCode(session, pick, code))) return false;
   if (xbase::IsBlank(*code)) return allow;
   xbase::WorkArea* area = nullptr;
   if (!Find(session, pick, code, &area)) return allow;
-  Assign(branch, Text(*area, "KDCB"));
+  Assign(branch, area->Text("KDCB"));
   return true;
 }
 
 bool CSALES(Session& session, std::string* code, std::string* group) {
-  PickSpec pick = SmallSpec("mastsls", "MASTSLS", {"SALES", "NAMA", "KELOMPOK"}, 20, 60);
+  PickSpec pick = SmallSpec("mastsls", {"SALES", "NAMA", "KELOMPOK"}, 20, 60);
   pick.heads = {"Sales", "Nama", "K1K2"};
   if (!Checked(session, PickCode(session, pick, code))) return false;
   if (xbase::IsBlank(*code)) return false;
   xbase::WorkArea* area = nullptr;
   if (!Find(session, pick, code, &area)) return false;
-  Assign(group, Text(*area, "KELOMPOK"));
+  Assign(group, area->Text("KELOMPOK"));
   return true;
 }
 
 bool CTIPE(Session& session, std::string* type, SaleType* values, bool allow, bool editable_only,
            std::string_view customer) {
-  PickSpec pick = SmallSpec("Tipe", "TIPE", {"Tipe", "NM_tipe", "Editing"}, 20, 60);
+  PickSpec pick = SmallSpec("Tipe", {"Tipe", "NM_tipe", "Editing"}, 20, 60);
   pick.heads = {"Tipe", "Nm_tipe"};
   if (!Checked(session, PickCode(session, pick, type))) return false;
   if (xbase::IsBlank(*type)) return allow;
   bool result = allow;
   xbase::WorkArea* area = nullptr;
   if (Find(session, pick, type, &area)) {
-    xbase::Value editing, rounding;
-    area->Get("EDITING", &editing);
-    area->Get("BULAT", &rounding);
-    const bool editable = editing.is_logical() && editing.logical();
+    const bool editable = area->Logical("EDITING");
     result = !(editable_only && !editable);
     if (result) {
       values->editing = editable;
-      values->rounding = rounding.is_logical() && rounding.logical();
-      values->price_field = "field->" + std::string(xbase::RTrim(Text(*area, "PRICE")));
+      values->rounding = area->Logical("BULAT");
+      values->price_field = "field->" + std::string(xbase::RTrim(area->Text("PRICE")));
     }
   }
   if (SetupRow(session, "FREEEEEE" + *type)) return false;
   if (!customer.empty()) {
     xbase::WorkArea* customers = nullptr;
     std::string code(customer);
-    if (Find(session, PickerOf("mastcus", "MASTCUS"), &code, &customers) &&
-        SetupRow(session, "TYPE" + *type + Text(*customers, "KELOMPOK"))) {
+    if (Find(session, PickerOf("mastcus"), &code, &customers) &&
+        SetupRow(session, "TYPE" + *type + customers->Text("KELOMPOK"))) {
       return Refuse(session, "Paket YES distributor gunakan PROFORMA");
     }
   }
@@ -137,12 +132,12 @@ bool CID(Session& session, std::string* code, std::string* name, std::string_vie
   console::Console& con = session.console();
   con.SetColour(colour);
   if (xbase::IsBlank(*code)) return allow;
-  PickSpec pick = SmallSpec("perush", "PERUSH", {"kode", "nama", "Kota"});
+  PickSpec pick = SmallSpec("perush", {"kode", "nama", "Kota"});
   pick.heads = {"Kode", "Nama", "Kota"};
   xbase::WorkArea* area = nullptr;
   const bool found = Find(session, pick, code, &area);
   if (!found && !allow) return Refuse(session, "Kode Perusahaan Belum terdaftar");
-  const std::string found_name = found ? Text(*area, "NAMA") : std::string(40, ' ');
+  const std::string found_name = found ? area->Text("NAMA") : std::string(40, ' ');
   Assign(name, found_name);
   if (row >= 0) con.Say(row, col, xbase::AllTrim(found_name));
   return true;
@@ -150,9 +145,9 @@ bool CID(Session& session, std::string* code, std::string* name, std::string_vie
 
 bool GETSUPLIER(Session& session, std::string* code, bool otherwise, std::string* name, std::string* city) {
   xbase::WorkArea* area = nullptr;
-  if (!Find(session, PickerOf("mastsup", "MASTSUP", true), code, &area)) return otherwise;
-  Assign(name, Text(*area, "NAMA"));
-  Assign(city, Text(*area, "KOTA"));
+  if (!Find(session, PickerOf("mastsup", true), code, &area)) return otherwise;
+  Assign(name, area->Text("NAMA"));
+  Assign(city, area->Text("KOTA"));
   return true;
 }
 
@@ -181,22 +176,22 @@ bool CARICABANG(Session& session, std::string* code, bool allow_empty, std::stri
 
 bool CARICABANG_(Session& session, std::string* code, std::string* name, std::string* sales, std::string* relasi) {
   xbase::WorkArea* area = nullptr;
-  if (!Find(session, SmallSpec("Cabang", "CABANG", {"kode", "induk", "Nama"}), code, &area)) return false;
-  Assign(name, Text(*area, "NAMA"));
-  Assign(sales, Text(*area, "SALES"));
-  Assign(relasi, Text(*area, "RELASI"));
+  if (!Find(session, SmallSpec("Cabang", {"kode", "induk", "Nama"}), code, &area)) return false;
+  Assign(name, area->Text("NAMA"));
+  Assign(sales, area->Text("SALES"));
+  Assign(relasi, area->Text("RELASI"));
   return true;
 }
 
 bool GETPARETO(Session& session, std::string* code, std::string* name) {
   xbase::WorkArea* area = nullptr;
-  if (!Find(session, SmallSpec("pareto", "PARETO", {"kode", "Nama"}), code, &area)) return false;
-  Assign(name, Text(*area, "NAMA"));
+  if (!Find(session, SmallSpec("pareto", {"kode", "Nama"}), code, &area)) return false;
+  Assign(name, area->Text("NAMA"));
   return true;
 }
 
 bool CBMMGR(Session& session, std::string* code) {
-  const PickSpec pick = SmallSpec("databm", "DATABM", {"KODE", "NAMA", "CABANG", "SALES"}, 20, 70);
+  const PickSpec pick = SmallSpec("databm", {"KODE", "NAMA", "CABANG", "SALES"}, 20, 70);
   if (!Checked(session, PickCode(session, pick, code))) return false;
   if (xbase::IsBlank(*code)) return true;
   xbase::WorkArea* area = nullptr;
@@ -205,10 +200,10 @@ bool CBMMGR(Session& session, std::string* code) {
 
 bool CARIPATRON(Session& session, std::string* code, std::string* name, std::string* kel, std::string* pareto) {
   xbase::WorkArea* area = nullptr;
-  if (!Find(session, SmallSpec("patron", "PATRON", {"kode", "induk", "Nama"}), code, &area)) return false;
-  Assign(name, Text(*area, "NAMA"));
-  Assign(kel, Text(*area, "KEL"));
-  Assign(pareto, Text(*area, "PARETO"));
+  if (!Find(session, SmallSpec("patron", {"kode", "induk", "Nama"}), code, &area)) return false;
+  Assign(name, area->Text("NAMA"));
+  Assign(kel, area->Text("KEL"));
+  Assign(pareto, area->Text("PARETO"));
   return true;
 }
 

@@ -6,7 +6,6 @@
 #include "console/message.h"
 #include "console/table_access.h"
 #include "console/table_editor.h"
-#include "frame/key_seek.h"
 #include "frame/open_table.h"
 #include "xbase/text_functions.h"
 
@@ -20,12 +19,10 @@ struct AddValues {
 };
 
 // Writes the add box's values: over the row of the key when there is one, else into a new row.
-xbase::Status SaveRow(xbase::WorkArea& area, const std::string& key_expression, const std::vector<AddField>& fields,
-                      const std::vector<xbase::Value>& values) {
-  bool found = false;
-  xbase::Status s = SeekKey(area, key_expression, values[0].text(), &found);
+xbase::Status SaveRow(xbase::WorkArea& area, const std::vector<AddField>& fields, const std::vector<xbase::Value>& values) {
+  xbase::Status s = area.Seek(values[0].text());
   if (!s.ok()) return s;
-  s = found ? console::LOCK_REC(area) : console::APP_REC(area);
+  s = area.found() ? console::LOCK_REC(area) : console::APP_REC(area);
   for (size_t i = 0; s.ok() && i < fields.size(); ++i) s = area.Put(fields[i].field, values[i]);
   const xbase::Status unlocked = area.Unlock();
   return s.ok() ? unlocked : s;
@@ -41,7 +38,6 @@ xbase::Status RunEditor(Session& session, const std::string& table, const std::s
     session.tables().CloseAll();
     return xbase::Status::OK();
   }
-  const std::string key_expression = IndexKey(table);
   console::ScreenKeeper keep(con);
   console::SHADOW(con, 3, 1, 22, 78, "W/n");
   con.Say(3, 34, title, con.Colour("W/n"));
@@ -49,10 +45,10 @@ xbase::Status RunEditor(Session& session, const std::string& table, const std::s
   options.window = window;
   options.footer = footer;
   options.add = [&] {
-    if (xbase::Status s = TAMBAHDATA(session, *area, key_expression, add_fields); !s.ok()) console::PESAN(con, s.message());
+    if (xbase::Status s = TAMBAHDATA(session, *area, add_fields); !s.ok()) console::PESAN(con, s.message());
   };
   options.search = [&] {
-    if (xbase::Status s = MENCARI(session, *area, key_expression); !s.ok()) console::PESAN(con, s.message());
+    if (xbase::Status s = MENCARI(session, *area); !s.ok()) console::PESAN(con, s.message());
   };
   {
     // The time of day is redrawn at the right end of row 0 while the editor waits for keys.
@@ -64,8 +60,7 @@ xbase::Status RunEditor(Session& session, const std::string& table, const std::s
 
 }  // namespace
 
-xbase::Status TAMBAHDATA(Session& session, xbase::WorkArea& area, const std::string& key_expression,
-                         const std::vector<AddField>& fields) {
+xbase::Status TAMBAHDATA(Session& session, xbase::WorkArea& area, const std::vector<AddField>& fields) {
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   console::SHADOW(con, 10, 4, 15, 75, "W/n");
@@ -96,11 +91,11 @@ xbase::Status TAMBAHDATA(Session& session, xbase::WorkArea& area, const std::str
     if (read.escaped) continue;
     const int answer = console::PESAN(con, "Yakin data akan disimpan (Y/T)");
     if (answer != 'Y' && answer != 'y') continue;
-    if (xbase::Status s = SaveRow(area, key_expression, fields, values); !s.ok()) return s;
+    if (xbase::Status s = SaveRow(area, fields, values); !s.ok()) return s;
   }
 }
 
-xbase::Status MENCARI(Session& session, xbase::WorkArea& area, const std::string& key_expression) {
+xbase::Status MENCARI(Session& session, xbase::WorkArea& area) {
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   console::SHADOW(con, 10, 15, 12, 65, "W/n");
@@ -109,8 +104,7 @@ xbase::Status MENCARI(Session& session, xbase::WorkArea& area, const std::string
   console::GetList form;
   form.Add(11, 28, &text);
   if (form.Read(con).escaped) return xbase::Status::OK();
-  bool found = false;
-  return SeekKey(area, key_expression, xbase::AllTrim(text), &found, true);
+  return area.Seek(xbase::AllTrim(text), true);
 }
 
 xbase::Status TSETUP(Session& session, const std::vector<xbase::Value>&) {

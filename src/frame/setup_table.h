@@ -22,12 +22,12 @@ struct AddField {
 };
 
 // The add box (F2): asks the fields until the key (the first) is left empty; each answer "Y" to
-// "Yakin data akan disimpan (Y/T)" overwrites the row of that key or appends one.
-xbase::Status TAMBAHDATA(Session& session, xbase::WorkArea& area, const std::string& key_expression,
-                         const std::vector<AddField>& fields);
+// "Yakin data akan disimpan (Y/T)" overwrites the row of that key (sought on the controlling
+// order) or appends one.
+xbase::Status TAMBAHDATA(Session& session, xbase::WorkArea& area, const std::vector<AddField>& fields);
 
-// The search box (F4): a soft seek on the trimmed text typed.
-xbase::Status MENCARI(Session& session, xbase::WorkArea& area, const std::string& key_expression);
+// The search box (F4): a soft seek on the controlling order for the trimmed text typed.
+xbase::Status MENCARI(Session& session, xbase::WorkArea& area);
 
 // "Tabel Setup": the editor of SETUP.
 xbase::Status TSETUP(Session& session, const std::vector<xbase::Value>& args);

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "console/table_access.h"
-#include "frame/key_seek.h"
 
 namespace frame {
 namespace {
@@ -14,16 +13,14 @@ xbase::Status OpenArea(Session& session, std::string_view alias, xbase::WorkArea
   return *area != nullptr ? xbase::Status::OK() : xbase::Status::InvalidArgument("table not open", alias);
 }
 
-// Seeks `key` and moves `field` of the record found by added - removed under its lock.
-xbase::Status MoveTotal(xbase::WorkArea& area, std::string_view key_expression, const std::string& key,
-                        std::string_view field, double added, double removed) {
-  bool found = false;
-  xbase::Status s = SeekKey(area, key_expression, key, &found);
-  if (!s.ok() || !found) return s;
+// Seeks `key` on index `order` and moves `field` of the record found by added - removed under its lock.
+xbase::Status MoveTotal(xbase::WorkArea& area, int order, const std::string& key, std::string_view field, double added,
+                        double removed) {
+  xbase::Status s = area.SetOrder(order);
+  if (s.ok()) s = area.Seek(key);
+  if (!s.ok() || !area.found()) return s;
   if (s = console::LOCK_REC(area); !s.ok()) return s;
-  xbase::Value total;
-  s = area.Get(field, &total);
-  if (s.ok()) s = area.Put(field, xbase::Value::Num(total.number() + added - removed));
+  s = area.Put(field, xbase::Value::Num(area.Number(field) + added - removed));
   const xbase::Status unlocked = area.Unlock();
   return s.ok() ? unlocked : s;
 }
@@ -34,15 +31,15 @@ xbase::Status UPSALESORDER(Session& session, std::string_view order, std::string
                            double removed) {
   xbase::WorkArea* lines = nullptr;
   if (xbase::Status s = OpenArea(session, "slsodr2", &lines); !s.ok()) return s;
-  const std::string key = PadToField(*lines, "NOMOR", order) + PadToField(*lines, "KODE", code);
-  return MoveTotal(*lines, "nomor+kode", key, "QTY_KIRIM", added, removed);
+  const std::string key = lines->PadToField("NOMOR", order) + lines->PadToField("KODE", code);
+  // The third index of the order lines: nomor+kode.
+  return MoveTotal(*lines, 3, key, "QTY_KIRIM", added, removed);
 }
 
 xbase::Status UPSALDOMASTCUS(Session& session, std::string_view customer, double added, double removed) {
   xbase::WorkArea* customers = nullptr;
   if (xbase::Status s = OpenArea(session, "mastcus", &customers); !s.ok()) return s;
-  return MoveTotal(*customers, IndexKey("MASTCUS"), PadToField(*customers, "RELASI", customer), "SALDO", added,
-                   removed);
+  return MoveTotal(*customers, 1, customers->PadToField("RELASI", customer), "SALDO", added, removed);
 }
 
 }  // namespace frame

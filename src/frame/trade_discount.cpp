@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "frame/key_seek.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 
@@ -19,22 +18,18 @@ xbase::Status TRADEDISCOUNT(Session& session, std::string_view code, double* d1,
   xbase::WorkArea* customers = session.tables().Area("mastcus");
   xbase::WorkArea* setup = session.tables().Area("setup");
   if (customers == nullptr || setup == nullptr) return xbase::Status::InvalidArgument("table not open", "mastcus, setup");
-  bool found = false;
-  xbase::Status s = SeekKey(*customers, IndexKey("MASTCUS"), PadToField(*customers, "RELASI", code), &found);
+  xbase::Status s = customers->SetOrder(1);
+  if (s.ok()) s = customers->Seek(customers->PadToField("RELASI", code));
   if (!s.ok()) return s;
   std::string key = "OUDISCXXXX";
-  if (found) {
-    xbase::Value group, discount;
-    if (s = customers->Get("KELOMPOK", &group); !s.ok()) return s;
-    if (s = customers->Get("DISC", &discount); !s.ok()) return s;
-    key = "OUDISC" + group.text();
-    *d1 = discount.number();
+  if (customers->found()) {
+    key = "OUDISC" + customers->Text("KELOMPOK");
+    *d1 = customers->Number("DISC");
     *d2 = *d3 = *d4 = 0;
   }
-  if (s = SeekKey(*setup, "setup", key, &found); !s.ok() || !found) return s;
-  xbase::Value ket;
-  if (s = setup->Get("KET", &ket); !s.ok()) return s;
-  const std::array<double, 4> discounts = ReadTradeDiscounts(ket.text());
+  if (s = setup->SetOrder(1); s.ok()) s = setup->Seek(key);
+  if (!s.ok() || !setup->found()) return s;
+  const std::array<double, 4> discounts = ReadTradeDiscounts(setup->Text("KET"));
   *d1 = discounts[0];
   *d2 = discounts[1];
   *d3 = discounts[2];

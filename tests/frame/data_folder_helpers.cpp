@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "frame/field_text.h"
 #include "schema/catalog.h"
 #include "schema/create_table.h"
 #include "schema/open_table.h"
@@ -47,7 +46,7 @@ void AddRows(xbase::WorkArea& area, const std::vector<Row>& rows) {
 
 std::string FieldText(xbase::WorkArea& area, uint32_t recno, const std::string& field) {
   EXPECT_TRUE(area.GoTo(recno).ok());
-  return std::string(xbase::RTrim(frame::FieldText(area, field)));
+  return std::string(xbase::RTrim(area.Text(field)));
 }
 
 }  // namespace frame

@@ -10,7 +10,6 @@
 #include "console/keys.h"
 #include "console/scripted_terminal.h"
 #include "console/table_access.h"
-#include "frame/field_text.h"
 #include "frame/frame_procedures.h"
 #include "frame/login.h"
 #include "schema/create_table.h"
@@ -95,7 +94,7 @@ std::string LoginSite::Budget() const {
   const xbase::Status status = session.Use("LOGSETUP", {}, xbase::OpenMode::kShared, &area);
   EXPECT_TRUE(status.ok()) << status.ToString();
   if (!status.ok() || !area->GoTop().ok()) return {};
-  return FieldText(*area, "BUDGET");
+  return area->Text("BUDGET");
 }
 
 void LoginSite::AddStandardRows() const {
