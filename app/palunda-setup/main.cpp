@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "frame/data_folder.h"
+#include "site/data_folder.h"
 #include "frame/frame_procedures.h"
 #include "frame/procedure_registry.h"
 
@@ -17,7 +17,7 @@ constexpr const char* kUsage =
     "  company to try a sales order with. Defaults: branch JKT001 JAKARTA, customer codes from J.\n";
 
 // The option that takes the next argument as its value, or null.
-std::string* ValueOption(std::string_view arg, frame::DataFolderOptions& options) {
+std::string* ValueOption(std::string_view arg, site::DataFolderOptions& options) {
   if (arg == "--branch") return &options.branch;
   if (arg == "--branch-name") return &options.branch_name;
   if (arg == "--customer-prefix") return &options.customer_prefix;
@@ -28,7 +28,7 @@ std::string* ValueOption(std::string_view arg, frame::DataFolderOptions& options
 }  // namespace
 
 int main(int argc, char** argv) {
-  frame::DataFolderOptions options;
+  site::DataFolderOptions options;
   std::string dir;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
   frame::RegisterFrameProcedures(registry);
   options.registry = &registry;
   std::string report;
-  const xbase::Status s = frame::MakeDataFolder(dir, options, &report);
+  const xbase::Status s = site::MakeDataFolder(dir, options, &report);
   if (!s.ok()) {
     std::fprintf(stderr, "palunda-setup: %s\n", s.message().c_str());
     return 1;

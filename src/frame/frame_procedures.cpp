@@ -1,24 +1,24 @@
 #include "frame/frame_procedures.h"
 
-#include "frame/change_folder.h"
-#include "frame/company_setup.h"
+#include "frame/gantidir.h"
+#include "frame/setup.h"
 #include "frame/copro.h"
 #include "frame/session.h"
-#include "frame/setup_table.h"
+#include "frame/settings_editor.h"
 
 namespace frame {
 
 void RegisterFrameProcedures(ProcedureRegistry& registry) {
   // KEMBALI: log off; the menu loop ends after this entry returns.
-  registry.Register({"KEMBALI", "Keluar / Ganti User", kGroupSystem, [](Session& session, const auto&) {
+  registry.Register({"KEMBALI", "Keluar / Ganti User", kMenuGroup, [](Session& session, const auto&) {
                        session.OKEE = false;
                        return xbase::Status::OK();
                      }});
-  registry.Register({"TSETUP", "Tabel Setup", kGroupSystem, TSETUP});
-  registry.Register({"SETUP", "Set Up Perusahaan", kGroupSystem, SETUP});
-  registry.Register({"GANTIDIR", "Ganti Direktori", kGroupSystem, GANTIDIR});
-  registry.Register({"TBBM", "Tabel BBM", kGroupSystem, TBBM});
-  registry.Register({"COPRO", "Copy Data", kGroupSystem, COPRO});
+  registry.Register({"TSETUP", "Tabel Setup", kMenuGroup, TSETUP});
+  registry.Register({"SETUP", "Set Up Perusahaan", kMenuGroup, SETUP});
+  registry.Register({"GANTIDIR", "Ganti Direktori", kMenuGroup, GANTIDIR});
+  registry.Register({"TBBM", "Tabel BBM", kMenuGroup, TBBM});
+  registry.Register({"COPRO", "Copy Data", kMenuGroup, COPRO});
 }
 
 }  // namespace frame

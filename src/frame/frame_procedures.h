@@ -6,8 +6,8 @@
 
 namespace frame {
 
-// Group names under which a new data folder lists the entries (top menu entries).
-inline constexpr const char* kGroupSystem = "SISTEM";
+// The top menu entry under which a new data folder lists the frame's entries.
+inline constexpr const char* kMenuGroup = "SISTEM";
 
 // Registers every entry procedure of the application frame.
 void RegisterFrameProcedures(ProcedureRegistry& registry);

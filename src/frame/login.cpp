@@ -11,7 +11,7 @@
 #include "console/secret_entry.h"
 #include "console/table_access.h"
 #include "frame/budget.h"
-#include "frame/date_helpers.h"
+#include "text/date_helpers.h"
 #include "frame/menu2.h"
 #include "frame/open_table.h"
 #include "xbase/cipher.h"
@@ -420,7 +420,7 @@ std::optional<std::string> GETGRUP(Session& session, const std::vector<std::stri
   return std::string(xbase::Left(groups[static_cast<size_t>(chosen - 1)], kNikLength));
 }
 
-void ISITGLPROSES(Session& session, xbase::Date* date) { *date = TGLAKHIR(session.Today()); }
+void ISITGLPROSES(Session& session, xbase::Date* date) { *date = text::TGLAKHIR(session.Today()); }
 
 void TAMPIL(Console& con) {
   const std::string_view colour = con.Pick("W+/bg", "W/w");

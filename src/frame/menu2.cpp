@@ -10,7 +10,7 @@
 #include "console/keys.h"
 #include "console/message.h"
 #include "console/row_clock.h"
-#include "frame/date_helpers.h"
+#include "text/date_helpers.h"
 #include "frame/login.h"
 #include "frame/logo.h"
 #include "xbase/text_functions.h"
@@ -117,7 +117,7 @@ class MainMenu {
     const Attr bar = con_.Colour("w+/b");
     con_.Clear(0, 0, 0, console::kCols - 1, bar);
     console::TENGAH(con_, 0, "-= GRUP MENU " + std::string(xbase::AllTrim(group_)) + " =-", "r+/b");
-    con_.Say(0, 0, "Bln Proses : " + CBULAN_(session_.ZTGPROSES) + " " + std::to_string(session_.ZTGPROSES.year()),
+    con_.Say(0, 0, "Bln Proses : " + text::CBULAN_(session_.ZTGPROSES) + " " + std::to_string(session_.ZTGPROSES.year()),
              bar);
     const std::string folder(xbase::AllTrim(session_.STP.text[13]));
     const size_t slash = folder.find_last_of("\\/");

@@ -5,10 +5,13 @@
 #include <fstream>
 
 #include "console/copy_data.h"
-#include "console_rig.h"
-#include "temp_folder.h"
+#include "support/scripted_session.h"
+#include "support/temp_folder.h"
 
 namespace console {
+
+using support::ConsoleRig;
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -20,8 +23,8 @@ class CopyDataTest : public ::testing::Test {
     fs::create_directories(root_ / "to");
     for (const char* name : {"mastcus.dbf", "MASTCUS1.NTX", "notes.txt"}) std::ofstream(root_ / "from" / name) << name;
   }
-  TempFolder folder_{"copy"};
-  const fs::path& root_ = folder_.path();
+  support::TempFolder folder_;
+  const fs::path root_{folder_.path()};
 };
 
 TEST_F(CopyDataTest, CopiesTablesAlwaysIndexesOnRequestAndNothingElse) {

@@ -3,16 +3,15 @@
 
 #include "console/get.h"
 #include "console/keys.h"
-#include "console_rig.h"
+#include "support/scripted_session.h"
 
 namespace console {
+
+using support::ConsoleRig;
+using support::Keys;
+
 namespace {
 
-std::vector<int> Keys(std::initializer_list<std::vector<int>> parts) {
-  std::vector<int> keys;
-  for (const auto& part : parts) keys.insert(keys.end(), part.begin(), part.end());
-  return keys;
-}
 std::vector<int> T(std::string_view text) { return ScriptedTerminal::Typed(text); }
 
 TEST(GetTest, UpperCasePictureAndARefusingValidKeepTheCursorInTheField) {

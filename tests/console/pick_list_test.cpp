@@ -3,12 +3,17 @@
 
 #include "console/keys.h"
 #include "console/pick_list.h"
-#include "console_rig.h"
-#include "temp_folder.h"
+#include "support/scripted_session.h"
+#include "support/data_folder.h"
+#include "support/temp_folder.h"
 #include "xbase/ntx_orders.h"
 #include "xbase/session.h"
 
 namespace console {
+
+using support::ConsoleRig;
+using support::MakeTable;
+
 namespace {
 
 class PickListTest : public ::testing::Test {
@@ -16,7 +21,7 @@ class PickListTest : public ::testing::Test {
   void SetUp() override {
     MakeTable(session_, "patron", {"KODE", 'C', 5}, {"NAMA", 'C', 12},
               {{"C001", "CAHAYA"}, {"B002", "BINTANG"}, {"A002", "ABADI"}, {"B001", "BUDI"}, {"A001", "ANEKA"}}, &area_);
-    ASSERT_TRUE(area_->orders().Create((folder_.path() / "patron1.ntx").string(), {"KODE"}).ok());
+    ASSERT_TRUE(area_->orders().Create(folder_.File("patron1.ntx"), {"KODE"}).ok());
   }
   void TearDown() override { session_.CloseAll(); }
 
@@ -25,8 +30,8 @@ class PickListTest : public ::testing::Test {
     return area_->orders().Seek(xbase::Value::Text(std::string(key))).ok() && area_->found();
   }
 
-  TempFolder folder_{"pick"};
-  xbase::Session session_{xbase::SearchPath({folder_.str()})};
+  support::TempFolder folder_;
+  xbase::Session session_{xbase::SearchPath({folder_.path()})};
   xbase::WorkArea* area_ = nullptr;
 };
 

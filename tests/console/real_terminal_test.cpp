@@ -8,14 +8,15 @@
 #include <sstream>
 #include <string>
 
-#include "tmux_pane.h"
+#include "support/programs.h"
+#include "support/tmux_pane.h"
 
 namespace console {
 namespace {
 
 TEST(RealTerminalTest, ColoursBoxCharactersAndFunctionKeysComeThrough) {
   if (!TmuxPane::Available()) GTEST_SKIP() << "tmux is not installed";
-  const std::string probe = std::string(PALUNDA_BIN) + "/terminal_probe";
+  const std::string probe = support::ProgramPath("terminal_probe");
   ASSERT_TRUE(std::filesystem::exists(probe));
   const std::string keys_file =
       (std::filesystem::temp_directory_path() / ("palunda-term-" + std::to_string(getpid()) + ".keys")).string();

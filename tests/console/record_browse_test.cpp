@@ -3,9 +3,12 @@
 
 #include "console/keys.h"
 #include "console/record_browse.h"
-#include "console_rig.h"
+#include "support/scripted_session.h"
 
 namespace console {
+
+using support::ConsoleRig;
+
 namespace {
 
 // Records in a list, with a current position and deleted marks.

@@ -7,10 +7,13 @@
 
 #include "console/keys.h"
 #include "console/table_access.h"
-#include "console_rig.h"
-#include "temp_folder.h"
+#include "support/scripted_session.h"
+#include "support/temp_folder.h"
 
 namespace console {
+
+using support::ConsoleRig;
+
 namespace {
 
 // A scripted terminal that runs a step when a key is asked for the first time.
@@ -31,9 +34,9 @@ class TableAccessTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(Workstation().CreateTable("mastcus", {{"RELASI", 'C', 6}, {"NAMA", 'C', 20}}).ok());
   }
-  xbase::Session Workstation() { return xbase::Session(xbase::SearchPath({folder_.str()})); }
+  xbase::Session Workstation() { return xbase::Session(xbase::SearchPath({folder_.path()})); }
 
-  TempFolder folder_{"access"};
+  support::TempFolder folder_;
 };
 
 TEST_F(TableAccessTest, BukafileRetriesWhileAnotherHoldsTheTableAndGivesUpOnEsc) {

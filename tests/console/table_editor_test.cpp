@@ -3,10 +3,15 @@
 
 #include "console/keys.h"
 #include "console/table_editor.h"
-#include "console_rig.h"
-#include "temp_folder.h"
+#include "support/scripted_session.h"
+#include "support/data_folder.h"
+#include "support/temp_folder.h"
 
 namespace console {
+
+using support::ConsoleRig;
+using support::MakeTable;
+
 namespace {
 
 class TableEditorTest : public ::testing::Test {
@@ -28,8 +33,8 @@ class TableEditorTest : public ::testing::Test {
     return value.text();
   }
 
-  TempFolder folder_{"editor"};
-  xbase::Session session_{xbase::SearchPath({folder_.str()})};
+  support::TempFolder folder_;
+  xbase::Session session_{xbase::SearchPath({folder_.path()})};
   xbase::WorkArea* area_ = nullptr;
 };
 

@@ -3,9 +3,12 @@
 
 #include "console/keys.h"
 #include "console/table_retry.h"
-#include "console_rig.h"
+#include "support/scripted_session.h"
 
 namespace console {
+
+using support::ConsoleRig;
+
 namespace {
 
 using xbase::Status;

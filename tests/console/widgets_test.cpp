@@ -9,9 +9,12 @@
 #include "console/keys.h"
 #include "console/message.h"
 #include "console/secret_entry.h"
-#include "console_rig.h"
+#include "support/scripted_session.h"
 
 namespace console {
+
+using support::ConsoleRig;
+
 namespace {
 
 TEST(BoxTest, RaisedWindowHasLightAndDarkEdgesAndAShadow) {

@@ -5,15 +5,21 @@
 #include <fstream>
 #include <iterator>
 
-#include <unistd.h>
 
 #include "console/keys.h"
-#include "data_folder_helpers.h"
+#include "support/data_folder.h"
+#include "support/temp_folder.h"
 #include "frame/copro.h"
-#include "screen_text.h"
-#include "session_rig.h"
+#include "support/scripted_session.h"
 
 namespace frame {
+
+using support::SessionRig;
+using support::Shown;
+using support::Keys;
+using support::TempDataFolder;
+using support::Open;
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -29,13 +35,11 @@ std::string Bytes(const fs::path& path) {
 class CoproTest : public ::testing::Test {
  protected:
   CoproTest() {
-    fs::remove_all(target_);
     fs::create_directories(target_ / "ke");
-    std::ofstream(data_.path() / "mastcus.dbf", std::ios::binary) << std::string("\x03\x7e\x0c\x08\0\x1a", 6);
-    rig.session.SetSearchPath(data_.path().string());
-    rig.session.DRVDATA_ = data_.path().string() + "/";
+    std::ofstream(data_.File("mastcus.dbf"), std::ios::binary) << std::string("\x03\x7e\x0c\x08\0\x1a", 6);
+    rig.session.SetSearchPath(data_.path());
+    rig.session.DRVDATA_ = data_.path() + "/";
   }
-  ~CoproTest() override { fs::remove_all(target_); }
 
   // Keys that type the file, blank the preset folder and type the folder, backslashes for separators.
   std::vector<int> Form(std::string_view file) const {
@@ -49,7 +53,8 @@ class CoproTest : public ::testing::Test {
   }
 
   TempDataFolder data_{{"SETUP"}};
-  fs::path target_ = fs::temp_directory_path() / ("copro-" + std::to_string(getpid()));
+  support::TempFolder target_folder_;
+  fs::path target_{target_folder_.path()};
   SessionRig rig;
 };
 
@@ -62,7 +67,7 @@ TEST_F(CoproTest, CopiesTheFileOverOneOfTheSameNameAndClosesTheTables) {
   EXPECT_EQ(rig.term.keys_left(), 0u);
   EXPECT_TRUE(Shown(rig.term, " COPY DATA"));
   EXPECT_TRUE(Shown(rig.term, "d:\\data\\palunda"));
-  EXPECT_EQ(Bytes(target_ / "ke" / "mastcus.dbf"), Bytes(data_.path() / "mastcus.dbf"));
+  EXPECT_EQ(Bytes(target_ / "ke" / "mastcus.dbf"), Bytes(data_.File("mastcus.dbf")));
   EXPECT_EQ(Bytes(target_ / "ke" / "mastcus.dbf").size(), 6u);
   EXPECT_EQ(rig.session.tables().Area("SETUP"), nullptr);
 }

@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <atomic>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -20,27 +19,17 @@
 namespace frame {
 namespace {
 
-std::string NewRoot() {
-  static std::atomic<int> counter{0};
-  const auto path = std::filesystem::temp_directory_path() /
-                    ("palunda-login-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
-  std::filesystem::remove_all(path);
-  std::filesystem::create_directories(path / "data");
-  return path.string();
-}
-
 xbase::Value Text(std::string_view text) { return xbase::Value::Text(std::string(text)); }
 
 }  // namespace
 
-LoginSite::LoginSite() : root_(NewRoot()), data_(root_ + "/data") {
+LoginSite::LoginSite() : data_(root_.File("data")) {
+  std::filesystem::create_directories(data_);
   for (const char* table : {"LOGSETUP", "MENU", "SETUP", "TRANSAK", "USERDAT"}) {
     const xbase::Status status = schema::CreateTable(*schema::FindTable(table), data_);
     EXPECT_TRUE(status.ok()) << status.ToString();
   }
 }
-
-LoginSite::~LoginSite() { std::filesystem::remove_all(root_); }
 
 void LoginSite::WriteIni() const {
   const xbase::Status status = WriteConnectionSettings({"localhost", "", "", data_}, ini_path());
@@ -140,18 +129,6 @@ void LoginSite::AddStandardRows() const {
   AddMenu("KASIR", "K2", "Kembali", "KEMBALI()");
 }
 
-std::vector<int> Keys(std::initializer_list<std::vector<int>> parts) {
-  std::vector<int> keys;
-  for (const auto& part : parts) keys.insert(keys.end(), part.begin(), part.end());
-  return keys;
-}
-
-std::vector<int> Line(std::string_view text) {
-  return Keys({console::ScriptedTerminal::Typed(text), {console::key::kEnter}});
-}
-
-std::vector<int> Login(std::string_view nik, std::string_view password) { return Keys({Line(nik), Line(password)}); }
-
 LoginRun::LoginRun() {
   site_.AddStandardRows();
   site_.WriteIni();
@@ -177,12 +154,7 @@ void LoginRun::Run(const std::vector<int>& keys, std::string_view budget) {
   MULAI(rig_.session, site_.ini_path());
 }
 
-bool LoginRun::Shown(int row, std::string_view text) const {
-  for (const console::CellGrid& grid : rig_.term.screens()) {
-    if (console::ScriptedTerminal::Text(grid, row).find(text) != std::string::npos) return true;
-  }
-  return false;
-}
+bool LoginRun::Shown(int row, std::string_view text) const { return support::ShownOnRow(rig_.term, row, std::string(text)); }
 
 int LoginRun::LoginBoxes() const {
   int count = 0;

@@ -10,7 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "session_rig.h"
+#include "support/scripted_session.h"
+#include "support/temp_folder.h"
 #include "xbase/status.h"
 #include "xbase/value.h"
 
@@ -20,15 +21,14 @@ class LoginSite {
  public:
   // Makes the folder with the login's tables, empty.
   LoginSite();
-  ~LoginSite();
   LoginSite(const LoginSite&) = delete;
   LoginSite& operator=(const LoginSite&) = delete;
 
   // The temporary directory; the data folder is its "data" sub-folder.
-  const std::string& root() const { return root_; }
+  const std::string& root() const { return root_.path(); }
   const std::string& data() const { return data_; }
   // Where the settings file goes.
-  std::string ini_path() const { return root_ + "/Palunda.ini"; }
+  std::string ini_path() const { return root_.File("Palunda.ini"); }
   // Writes the settings file for the data folder.
   void WriteIni() const;
 
@@ -51,17 +51,12 @@ class LoginSite {
   void AddStandardRows() const;
 
  private:
-  std::string root_;
+  support::TempFolder root_;
   std::string data_;
 };
 
 // The BUDGET of the standard site's DEFAULT LOGSETUP row: last start 01-12-2026.
 inline constexpr std::string_view kBudget = "01-12-202631-12-2026    3  5 10  20";
-
-// Keys of several parts in a row; the keys of a typed line ending in Enter; of a NIK and password.
-std::vector<int> Keys(std::initializer_list<std::vector<int>> parts);
-std::vector<int> Line(std::string_view text);
-std::vector<int> Login(std::string_view nik, std::string_view password);
 
 // A test on the standard site: the program run through the scripted terminal, the entry procedures
 // of the frame registered, and PASSTEST, SATU, DUA, SIMPAN, HARIAN (record their calls) and HILANG
@@ -78,7 +73,7 @@ class LoginRun : public ::testing::Test {
   int LoginBoxes() const;
 
   LoginSite site_;
-  SessionRig rig_;
+  support::SessionRig rig_;
   std::vector<std::string> calls_;
 };
 

@@ -7,13 +7,17 @@
 #include <gtest/gtest.h>
 
 #include "console/keys.h"
-#include "frame/data_folder.h"
+#include "site/data_folder.h"
 #include "frame/frame_procedures.h"
 #include "login_site_helpers.h"
 #include "xbase/cipher.h"
 #include "xbase/text_functions.h"
 
 namespace frame {
+
+using support::Keys;
+using support::Line;
+using support::Login;
 namespace {
 
 using console::ScriptedTerminal;
@@ -204,24 +208,6 @@ TEST_F(LoginTest, UnreachableDataFolderEndsTheLoginWithAMessage) {
   EXPECT_TRUE(Shown(24, "setup"));
   EXPECT_EQ(LoginBoxes(), 0);
   EXPECT_EQ(rig_.term.keys_left(), 0u);
-}
-
-
-TEST(LoginOnNewFolderTest, AdministratorOfANewDataFolderReachesTheMenu) {
-  LoginSite site;  // only its temporary directory is used
-  const std::string data = site.root() + "/site";
-  DataFolderOptions options;
-  options.today = xbase::Date::FromYmd(2026, 12, 8);
-  ASSERT_TRUE(MakeDataFolder(data, options, nullptr).ok());
-  ASSERT_TRUE(WriteConnectionSettings({"localhost", "", "", data}, site.ini_path()).ok());
-  SessionRig rig(Keys({Login(kAdminNik, kAdminPassword), {key::kEsc, 'Y'}}));
-  RegisterFrameProcedures(rig.registry);
-  MULAI(rig.session, site.ini_path());
-  const console::CellGrid& menu = rig.term.screens().back();
-  EXPECT_EQ(ScriptedTerminal::Text(menu, 0).find("-= GRUP MENU ADMIN =-"), 29u) << ScriptedTerminal::Text(menu, 0);
-  EXPECT_NE(ScriptedTerminal::Text(menu, 19).find(options.company), std::string::npos);
-  EXPECT_EQ(rig.session.ZTGPROSES, xbase::Date::FromYmd(2026, 12, 31));
-  EXPECT_EQ(rig.term.keys_left(), 0u);
 }
 
 }  // namespace

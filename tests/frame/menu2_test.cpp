@@ -6,6 +6,9 @@
 #include "login_site_helpers.h"
 
 namespace frame {
+
+using support::Keys;
+using support::Login;
 namespace {
 
 using console::ScriptedTerminal;

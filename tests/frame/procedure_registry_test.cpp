@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "session_rig.h"
+#include "support/scripted_session.h"
 
 namespace frame {
+
+using support::SessionRig;
+
 namespace {
 
 TEST(ProcedureRegistryTest, RunsAnEntryByItsTextWithLiteralArguments) {

@@ -8,16 +8,24 @@
 #include <unistd.h>
 
 #include "console/keys.h"
-#include "data_folder_helpers.h"
-#include "frame/change_folder.h"
-#include "frame/company_setup.h"
-#include "frame/setup_table.h"
-#include "screen_text.h"
-#include "session_rig.h"
+#include "support/data_folder.h"
+#include "frame/gantidir.h"
+#include "frame/setup.h"
+#include "frame/settings_editor.h"
+#include "support/scripted_session.h"
 #include "xbase/ntx_orders.h"
 #include "xbase/text_functions.h"
 
 namespace frame {
+
+using support::SessionRig;
+using support::Shown;
+using support::TempDataFolder;
+using support::Open;
+using support::AddRows;
+using support::StoredText;
+using support::T;
+
 namespace {
 
 using console::key::kDel;
@@ -37,7 +45,7 @@ std::vector<int> Join(std::initializer_list<std::vector<int>> parts) {
 
 class SetupScreensTest : public ::testing::Test {
  protected:
-  SetupScreensTest() { rig.session.SetSearchPath(folder.path().string()); }
+  SetupScreensTest() { rig.session.SetSearchPath(folder.path()); }
   // Closes the session's tables and opens SETUP afresh for checking.
   xbase::WorkArea& SetupArea() {
     rig.session.tables().CloseAll();
@@ -61,9 +69,9 @@ TEST_F(SetupScreensTest, EditorAddsARowThenOverwritesItsKey) {
   EXPECT_TRUE(Shown(rig.term, "Tabel Setup"));
   xbase::WorkArea& setup = SetupArea();
   ASSERT_EQ(setup.table().record_count(), 2u);
-  EXPECT_EQ(FieldText(setup, 2, "SETUP"), "ABC");
-  EXPECT_EQ(FieldText(setup, 2, "KET"), "nilai dua");
-  EXPECT_EQ(FieldText(setup, 1, "KET"), "10");
+  EXPECT_EQ(StoredText(setup, 2, "SETUP"), "ABC");
+  EXPECT_EQ(StoredText(setup, 2, "KET"), "nilai dua");
+  EXPECT_EQ(StoredText(setup, 1, "KET"), "10");
   // The editor wrote through the open index: the new key is found there and the index is sound.
   std::vector<std::string> faults;
   ASSERT_TRUE(setup.orders().Check(&faults).ok());
@@ -100,7 +108,7 @@ TEST_F(SetupScreensTest, FuelTableAddsAPrice) {
   rig.session.tables().CloseAll();
   xbase::WorkArea& fuel = Open(rig.session, "TBBM");
   ASSERT_EQ(fuel.table().record_count(), 1u);
-  EXPECT_EQ(FieldText(fuel, 1, "BBM"), "SOLAR");
+  EXPECT_EQ(StoredText(fuel, 1, "BBM"), "SOLAR");
   xbase::Value price;
   fuel.Get("HARGA", &price);
   EXPECT_EQ(price.number(), 6800);
@@ -113,23 +121,23 @@ TEST_F(SetupScreensTest, CompanySetupSavesEachValueToTheRowOfItsKey) {
                     {{"SETUP", T("\xE0SET214")}, {"KET", T("15-03-2024")}}});
   AddRows(Open(rig.session, "LOGSETUP"), {{{"LOGEDPATH", T("DATA2024")}}});
   rig.session.tables().CloseAll();
-  rig.session.DRVDATA_ = folder.path().string() + "/";
+  rig.session.DRVDATA_ = folder.path() + "/";
   rig.term.AddKeys(Join({Typed("PT BARU"), {kCtrlY, kPgDn, 'Y'}}));
   ASSERT_TRUE(SETUP(rig.session, {}).ok());
   EXPECT_TRUE(Shown(rig.term, "  Nama Perusahaan   :"));
   EXPECT_TRUE(Shown(rig.term, "JL. MERDEKA"));
 
   xbase::WorkArea& setup = SetupArea();
-  EXPECT_EQ(FieldText(setup, 1, "KET"), "DATA2024");
-  EXPECT_EQ(FieldText(setup, 2, "KET"), "PT BARU");
-  EXPECT_EQ(FieldText(setup, 3, "KET"), "JL. MERDEKA");
-  EXPECT_EQ(FieldText(setup, 4, "KET"), "15-03-2024");
+  EXPECT_EQ(StoredText(setup, 1, "KET"), "DATA2024");
+  EXPECT_EQ(StoredText(setup, 2, "KET"), "PT BARU");
+  EXPECT_EQ(StoredText(setup, 3, "KET"), "JL. MERDEKA");
+  EXPECT_EQ(StoredText(setup, 4, "KET"), "15-03-2024");
   ASSERT_EQ(setup.table().record_count(), 14u);  // the ten missing values get their rows
-  EXPECT_EQ(FieldText(setup, 5, "SETUP"), "\xE0SET103");
-  EXPECT_EQ(FieldText(setup, 14, "SETUP"), "\xE0SET112");
+  EXPECT_EQ(StoredText(setup, 5, "SETUP"), "\xE0SET103");
+  EXPECT_EQ(StoredText(setup, 14, "SETUP"), "\xE0SET112");
 
   EXPECT_EQ(std::string(xbase::RTrim(rig.session.STP.text[1])), "PT BARU");
-  EXPECT_EQ(rig.session.STP.text[13], folder.path().string() + "/DATA2024");
+  EXPECT_EQ(rig.session.STP.text[13], folder.path() + "/DATA2024");
   EXPECT_EQ(rig.session.STP.date, xbase::Date::FromYmd(2024, 3, 15));
   xbase::WorkArea& log = Open(rig.session, "LOGSETUP");
   log.GoTo(1);
@@ -145,7 +153,7 @@ TEST_F(SetupScreensTest, CompanySetupEscSavesNothing) {
   ASSERT_TRUE(SETUP(rig.session, {}).ok());
   xbase::WorkArea& setup = SetupArea();
   EXPECT_EQ(setup.table().record_count(), 1u);
-  EXPECT_EQ(FieldText(setup, 1, "KET"), "PT PALUNDA");
+  EXPECT_EQ(StoredText(setup, 1, "KET"), "PT PALUNDA");
 }
 
 class ChangeFolderTest : public SetupScreensTest {

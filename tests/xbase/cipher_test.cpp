@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/fixtures.h"
+
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -19,7 +21,7 @@ std::string FromHex(std::string_view hex) {
 }
 
 TEST(CipherTest, MatchesEveryReferenceVectorBothWays) {
-  std::ifstream in(PALUNDA_FIXTURES "/ini/cipher-vectors.tsv", std::ios::binary);
+  std::ifstream in(support::Fixture("ini/cipher-vectors.tsv"), std::ios::binary);
   ASSERT_TRUE(in) << "cipher vectors missing";
   std::string line;
   int cases = 0;

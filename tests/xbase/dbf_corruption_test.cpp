@@ -3,23 +3,24 @@
 #include <memory>
 #include <string>
 
-#include "table_helpers.h"
+#include "support/files.h"
+#include "support/fixtures.h"
+#include "support/temp_folder.h"
 #include "xbase/dbf_table.h"
 
 namespace xbase {
 namespace {
 
-using xbase_test::Fixture;
-using xbase_test::ReadFile;
-using xbase_test::TempDir;
-using xbase_test::WriteFile;
+using support::ReadFile;
+using support::TempFolder;
+using support::WriteFile;
 
 // A copy of CUST with `dbf` as the table's bytes and `fpt` (the fixture's when empty) as its memos.
 class DbfCorruptionTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dbf_ = ReadFile(Fixture("CUST.dbf"));
-    fpt_ = ReadFile(Fixture("CUST.fpt"));
+    dbf_ = ReadFile(support::Fixture("xbase/CUST.dbf"));
+    fpt_ = ReadFile(support::Fixture("xbase/CUST.fpt"));
   }
 
   Status Open(std::unique_ptr<DbfTable>* table) {
@@ -51,7 +52,7 @@ class DbfCorruptionTest : public ::testing::Test {
 
   void SetMemoField(uint32_t recno, const std::string& ten) { dbf_.replace(258 + (recno - 1) * 92 + 82, 10, ten); }
 
-  TempDir dir_;
+  TempFolder dir_;
   std::string dbf_;
   std::string fpt_;
 };

@@ -7,22 +7,23 @@
 #include <set>
 #include <string>
 
-#include "table_helpers.h"
+#include "support/fixtures.h"
+#include "support/files.h"
+#include "support/programs.h"
+#include "support/temp_folder.h"
 #include "xbase/dbf_table.h"
 
 namespace xbase {
 namespace {
 
-using xbase_test::CopyFixture;
-using xbase_test::StartDbtool;
-using xbase_test::TempDir;
-using xbase_test::WaitChild;
+using support::TempFolder;
+using support::WaitChild;
 
 TEST(DbfSharingTest, TwoProcessesBumpingOneRecordLoseNoUpdate) {
-  TempDir dir;
-  const std::string path = CopyFixture(dir, "STOK.dbf");
-  const int a = StartDbtool({"bump", path, "JUMLAH", "7", "5000"});
-  const int b = StartDbtool({"bump", path, "jumlah", "7", "5000"});
+  TempFolder dir;
+  const std::string path = support::CopyFixture(dir, "xbase/STOK.dbf");
+  const int a = support::StartProgram("dbtool", {"bump", path, "JUMLAH", "7", "5000"});
+  const int b = support::StartProgram("dbtool", {"bump", path, "jumlah", "7", "5000"});
   EXPECT_EQ(WaitChild(a), 0);
   EXPECT_EQ(WaitChild(b), 0);
   std::unique_ptr<DbfTable> table;
@@ -32,13 +33,13 @@ TEST(DbfSharingTest, TwoProcessesBumpingOneRecordLoseNoUpdate) {
 }
 
 TEST(DbfSharingTest, TwoProcessesAppendingGetDistinctRecordsAndTheRightCount) {
-  TempDir dir;
+  TempFolder dir;
   const std::string path = dir.File("log.dbf");
   std::unique_ptr<DbfTable> table;
   ASSERT_TRUE(DbfTable::Create(path, {{"TEKS", 'C', 24, 0}, {"N", 'N', 4, 0}}, &table).ok());
   ASSERT_TRUE(table->Close().ok());
-  const int a = StartDbtool({"append", path, "10000"});
-  const int b = StartDbtool({"append", path, "10000"});
+  const int a = support::StartProgram("dbtool", {"append", path, "10000"});
+  const int b = support::StartProgram("dbtool", {"append", path, "10000"});
   EXPECT_EQ(WaitChild(a), 0);
   EXPECT_EQ(WaitChild(b), 0);
   ASSERT_TRUE(DbfTable::Open(path, OpenMode::kReadOnly, &table).ok());
@@ -52,16 +53,16 @@ TEST(DbfSharingTest, TwoProcessesAppendingGetDistinctRecordsAndTheRightCount) {
   std::string last = "P" + std::to_string(a) + "-10000";
   last.resize(24, ' ');
   EXPECT_EQ(texts.count(last), 1u);
-  EXPECT_EQ(xbase_test::ReadFile(path).size(), 98u + 20000u * 29u + 1u);
+  EXPECT_EQ(support::ReadFile(path).size(), 98u + 20000u * 29u + 1u);
 }
 
 TEST(DbfSharingTest, ReaderSeesAnotherProcessesAppendAtOnce) {
-  TempDir dir;
-  const std::string path = CopyFixture(dir, "STOK.dbf");
+  TempFolder dir;
+  const std::string path = support::CopyFixture(dir, "xbase/STOK.dbf");
   std::unique_ptr<DbfTable> reader;
   ASSERT_TRUE(DbfTable::Open(path, OpenMode::kShared, &reader).ok());
   ASSERT_EQ(reader->record_count(), 18000u);
-  const int pid = StartDbtool({"append", path, "1"});
+  const int pid = support::StartProgram("dbtool", {"append", path, "1"});
   ASSERT_EQ(WaitChild(pid), 0);
   ASSERT_TRUE(reader->GoTo(18001).ok());
   EXPECT_FALSE(reader->at_end());
@@ -94,8 +95,8 @@ int HoldInChild(const std::string& path, OpenMode mode, int* release) {
 }
 
 TEST(DbfSharingTest, ExclusiveAndSharedOpensExcludeEachOtherAcrossProcesses) {
-  TempDir dir;
-  const std::string path = CopyFixture(dir, "STOK.dbf");
+  TempFolder dir;
+  const std::string path = support::CopyFixture(dir, "xbase/STOK.dbf");
   std::unique_ptr<DbfTable> table;
   int release = -1;
   int pid = HoldInChild(path, OpenMode::kExclusive, &release);
@@ -116,8 +117,8 @@ TEST(DbfSharingTest, ExclusiveAndSharedOpensExcludeEachOtherAcrossProcesses) {
 }
 
 TEST(DbfSharingTest, TwoHandlesInOneProcessExcludeEachOther) {
-  TempDir dir;
-  const std::string path = CopyFixture(dir, "STOK.dbf");
+  TempFolder dir;
+  const std::string path = support::CopyFixture(dir, "xbase/STOK.dbf");
   std::unique_ptr<DbfTable> first;
   std::unique_ptr<DbfTable> second;
   ASSERT_TRUE(DbfTable::Open(path, OpenMode::kExclusive, &first).ok());
@@ -143,8 +144,8 @@ TEST(DbfSharingTest, TwoHandlesInOneProcessExcludeEachOther) {
 }
 
 TEST(DbfSharingTest, LockingRereadsWhatAnotherHandleWrote) {
-  TempDir dir;
-  const std::string path = CopyFixture(dir, "STOK.dbf");
+  TempFolder dir;
+  const std::string path = support::CopyFixture(dir, "xbase/STOK.dbf");
   std::unique_ptr<DbfTable> first;
   std::unique_ptr<DbfTable> second;
   ASSERT_TRUE(DbfTable::Open(path, OpenMode::kShared, &first).ok());
@@ -170,7 +171,7 @@ namespace {
 // The reader reads the first records through its mapping of the file and the appended ones
 // past it, until it maps the grown file again.
 TEST(DbfSharingTest, ReaderFollowsManyAppendsOfAnotherHandle) {
-  TempDir dir;
+  TempFolder dir;
   std::unique_ptr<DbfTable> writer;
   ASSERT_TRUE(DbfTable::Create(dir.File("t.dbf"), {{"N", 'N', 6, 0}}, &writer).ok());
   ASSERT_TRUE(writer->Close().ok());

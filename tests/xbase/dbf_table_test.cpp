@@ -6,18 +6,18 @@
 #include <string>
 #include <vector>
 
-#include "table_helpers.h"
+#include "support/files.h"
+#include "support/fixtures.h"
+#include "support/programs.h"
+#include "support/temp_folder.h"
 #include "xbase/dbf_header.h"
 #include "xbase/dbf_record_view.h"
 
 namespace xbase {
 namespace {
 
-using xbase_test::CopyFixture;
-using xbase_test::Fixture;
-using xbase_test::ReadFile;
-using xbase_test::RunDbtool;
-using xbase_test::TempDir;
+using support::ReadFile;
+using support::TempFolder;
 
 std::vector<DbfField> CustFields() {
   return {{"kode", 'C', 10, 0}, {"nama", 'C', 40, 0}, {"saldo", 'N', 16, 2}, {"tgl", 'D', 8, 0},
@@ -27,15 +27,15 @@ std::vector<DbfField> CustFields() {
 TEST(DbfTableTest, DumpOfEveryFixtureTableEqualsItsRecordsFile) {
   for (const std::string name : {"CUST", "STOK"}) {
     int status = -1;
-    const std::string dump = RunDbtool({"dump", Fixture(name + ".dbf")}, &status);
+    const std::string dump = support::RunProgram("dbtool", {"dump", support::Fixture("xbase/" + name + ".dbf")}, &status);
     EXPECT_EQ(status, 0);
-    EXPECT_TRUE(dump == ReadFile(Fixture(name + ".records.txt"))) << name;
+    EXPECT_TRUE(dump == ReadFile(support::Fixture("xbase/" + name + ".records.txt"))) << name;
   }
 }
 
 TEST(DbfTableTest, ReadsFixtureFieldsAndMemos) {
   std::unique_ptr<DbfTable> table;
-  ASSERT_TRUE(DbfTable::Open(Fixture("CUST.dbf"), OpenMode::kReadOnly, &table).ok());
+  ASSERT_TRUE(DbfTable::Open(support::Fixture("xbase/CUST.dbf"), OpenMode::kReadOnly, &table).ok());
   EXPECT_EQ(table->record_count(), 600u);
   EXPECT_EQ(table->header().version, kDbfWithFpt);
   ASSERT_TRUE(table->GoTo(5).ok());
@@ -61,9 +61,9 @@ TEST(DbfTableTest, ReadsFixtureFieldsAndMemos) {
 // A table made with CUST's layout and filled with CUST's records, memos included, must have the
 // fixture's bytes: the header but for its update date, every record, the end byte and the memos.
 TEST(DbfTableTest, CreatedTableHasTheReferenceLayoutByteForByte) {
-  TempDir dir;
+  TempFolder dir;
   std::unique_ptr<DbfTable> source;
-  ASSERT_TRUE(DbfTable::Open(Fixture("CUST.dbf"), OpenMode::kReadOnly, &source).ok());
+  ASSERT_TRUE(DbfTable::Open(support::Fixture("xbase/CUST.dbf"), OpenMode::kReadOnly, &source).ok());
   std::unique_ptr<DbfTable> made;
   ASSERT_TRUE(DbfTable::Create(dir.File("Cust.dbf"), CustFields(), &made).ok());
   for (uint32_t recno = 1; recno <= source->record_count(); ++recno) {
@@ -79,12 +79,12 @@ TEST(DbfTableTest, CreatedTableHasTheReferenceLayoutByteForByte) {
     }
   }
   ASSERT_TRUE(made->Close().ok());
-  const std::string want = ReadFile(Fixture("CUST.dbf"));
+  const std::string want = ReadFile(support::Fixture("xbase/CUST.dbf"));
   const std::string got = ReadFile(dir.File("Cust.dbf"));
   ASSERT_EQ(got.size(), want.size());
   EXPECT_EQ(got.substr(0, 1), want.substr(0, 1));
   EXPECT_TRUE(got.substr(4) == want.substr(4));
-  const std::string want_memo = ReadFile(Fixture("CUST.fpt"));
+  const std::string want_memo = ReadFile(support::Fixture("xbase/CUST.fpt"));
   const std::string got_memo = ReadFile(dir.File("Cust.fpt"));
   ASSERT_EQ(got_memo.size(), want_memo.size());
   EXPECT_EQ(got_memo.substr(0, 8), want_memo.substr(0, 8));
@@ -92,7 +92,7 @@ TEST(DbfTableTest, CreatedTableHasTheReferenceLayoutByteForByte) {
 }
 
 TEST(DbfTableTest, LongCharacterFieldsKeepTheirLengthInTwoBytes) {
-  TempDir dir;
+  TempFolder dir;
   std::unique_ptr<DbfTable> table;
   ASSERT_TRUE(DbfTable::Create(dir.File("long.dbf"), {{"ISI", 'C', 300, 0}, {"N", 'N', 5, 0}}, &table).ok());
   ASSERT_TRUE(table->AppendBlank().ok());
@@ -109,8 +109,8 @@ TEST(DbfTableTest, LongCharacterFieldsKeepTheirLengthInTwoBytes) {
 }
 
 TEST(DbfTableTest, AppendKeepsTheEndByteCountAndUpdateDate) {
-  TempDir dir;
-  const std::string path = CopyFixture(dir, "STOK.dbf");
+  TempFolder dir;
+  const std::string path = support::CopyFixture(dir, "xbase/STOK.dbf");
   std::unique_ptr<DbfTable> table;
   ASSERT_TRUE(DbfTable::Open(path, OpenMode::kShared, &table).ok());
   ASSERT_TRUE(table->AppendBlank().ok());
@@ -130,9 +130,9 @@ TEST(DbfTableTest, AppendKeepsTheEndByteCountAndUpdateDate) {
 }
 
 TEST(DbfTableTest, ChangedMemoStaysWhenItFitsAndMovesWhenItGrows) {
-  TempDir dir;
-  CopyFixture(dir, "CUST.dbf");
-  CopyFixture(dir, "CUST.fpt", "cust.FPT");
+  TempFolder dir;
+  support::CopyFixture(dir, "xbase/CUST.dbf");
+  support::CopyFixture(dir, "xbase/CUST.fpt", "cust.FPT");
   std::unique_ptr<DbfTable> table;
   ASSERT_TRUE(DbfTable::Open(dir.File("CUST.dbf"), OpenMode::kExclusive, &table).ok());
   const FieldHandle memo = table->Handle("CATATAN");
@@ -162,8 +162,8 @@ TEST(DbfTableTest, ChangedMemoStaysWhenItFitsAndMovesWhenItGrows) {
 }
 
 TEST(DbfTableTest, ReadsDbtMemos) {
-  TempDir dir;
-  std::string dbf = ReadFile(Fixture("STOK.dbf")).substr(0, 130);
+  TempFolder dir;
+  std::string dbf = ReadFile(support::Fixture("xbase/STOK.dbf")).substr(0, 130);
   // One memo field M after the fixture's fields: a table with a DBT memo file.
   dbf[0] = static_cast<char>(kDbfWithDbt);
   dbf[4] = 2;
@@ -177,8 +177,8 @@ TEST(DbfTableTest, ReadsDbtMemos) {
   std::string dbt(1024, '\0');
   dbt[0] = 3;
   dbt.replace(512, 24, std::string("first\r\nsecond line\x1A\x1A more", 24));
-  xbase_test::WriteFile(dir.File("m.dbf"), dbf);
-  xbase_test::WriteFile(dir.File("M.DBT"), dbt);
+  support::WriteFile(dir.File("m.dbf"), dbf);
+  support::WriteFile(dir.File("M.DBT"), dbt);
   std::unique_ptr<DbfTable> table;
   Status s = DbfTable::Open(dir.File("m.dbf"), OpenMode::kShared, &table);
   ASSERT_TRUE(s.ok()) << s.ToString();
@@ -193,9 +193,9 @@ TEST(DbfTableTest, ReadsDbtMemos) {
 }
 
 TEST(DbfTableTest, DeleteRecallPackAndZap) {
-  TempDir dir;
-  CopyFixture(dir, "CUST.dbf");
-  CopyFixture(dir, "CUST.fpt");
+  TempFolder dir;
+  support::CopyFixture(dir, "xbase/CUST.dbf");
+  support::CopyFixture(dir, "xbase/CUST.fpt");
   std::unique_ptr<DbfTable> table;
   ASSERT_TRUE(DbfTable::Open(dir.File("CUST.dbf"), OpenMode::kShared, &table).ok());
   ASSERT_TRUE(table->GoTo(11).ok());
@@ -248,7 +248,7 @@ class RecordingObserver : public TableObserver {
 };
 
 TEST(DbfTableTest, ObserversHearEachWrittenRecordOnce) {
-  TempDir dir;
+  TempFolder dir;
   std::unique_ptr<DbfTable> table;
   ASSERT_TRUE(DbfTable::Create(dir.File("t.dbf"), {{"K", 'C', 3, 0}}, &table).ok());
   RecordingObserver observer(table.get());

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "support/fixtures.h"
+#include "support/temp_folder.h"
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -14,7 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char kFixture[] = PALUNDA_FIXTURES "/ini/Palunda.ini";
+const std::string kFixture = "ini/Palunda.ini";
 
 std::string ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -45,20 +48,13 @@ IniFile ConnectionSettings() {
 
 class IniFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::path(::testing::TempDir()) /
-           ("ini_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  fs::path dir_;
+  support::TempFolder folder_;
+  fs::path dir_{folder_.path()};
 };
 
 TEST_F(IniFileTest, ReadsTheReferenceSettingsFile) {
   IniFile ini;
-  ASSERT_TRUE(IniFile::Load(kFixture, &ini).ok());
+  ASSERT_TRUE(IniFile::Load(support::Fixture(kFixture), &ini).ok());
   EXPECT_EQ(ini.Get("MAIN", "Desc"), "Aplikasi Palunda");
   EXPECT_EQ(ini.Get("main", "VER"), "Version (2018)");
   EXPECT_EQ(ini.Get("SourceData", "Database"), "/srv/palunda/data");
@@ -72,7 +68,7 @@ TEST_F(IniFileTest, ReadsTheReferenceSettingsFile) {
 }
 
 TEST_F(IniFileTest, WritesTheStandardLayoutAndKeepsTheHostWhole) {
-  std::string expected = ReadFile(kFixture);
+  std::string expected = ReadFile(support::Fixture(kFixture));
   const std::string raw_host = "Host_ID=\x9C\x34\x0A\x48\x36\x2F\xE0\x03\x5B\x2F";
   ASSERT_NE(expected.find(raw_host), std::string::npos);
   expected.replace(expected.find(raw_host), raw_host.size(), "Host_ID=hex:9C340A48362FE0035B2F");

@@ -5,16 +5,19 @@
 
 #include <gtest/gtest.h>
 
+#include "support/fixtures.h"
+
 #include "ntx_test_helpers.h"
-#include "table_helpers.h"
+#include "support/files.h"
+#include "support/temp_folder.h"
 #include "xbase/ntx_check.h"
 #include "xbase/ntx_index.h"
 
 namespace xbase {
 namespace {
 
-using xbase_test::PatchFile;
-using xbase_test::TempDir;
+using support::PatchFile;
+using support::TempFolder;
 
 // CUST1: key size 10, root at 13312 over leaves at 1024 .. 12288.
 constexpr uint32_t kRoot = 13312;
@@ -30,8 +33,8 @@ void ExpectCorruption(const Status& s, const std::string& path, const std::strin
 }
 
 TEST(NtxCorruption, BadHeadersAreRefusedAtOpen) {
-  TempDir dir;
-  const std::string path = xbase_test::CopyFixture(dir, "CUST1.ntx");
+  TempFolder dir;
+  const std::string path = support::CopyFixture(dir, "xbase/CUST1.ntx");
   PatchFile(path, 12, {19, 0});  // item size no longer key size + 8
   ExpectCorruption(OpenError(path), path, "item size 19 does not match key size 10");
   PatchFile(path, 12, {18, 0});
@@ -54,8 +57,8 @@ TEST(NtxCorruption, BadHeadersAreRefusedAtOpen) {
 }
 
 TEST(NtxCorruption, BadPagesFailTheOperationThatMeetsThem) {
-  TempDir dir;
-  const std::string path = xbase_test::CopyFixture(dir, "CUST1.ntx");
+  TempFolder dir;
+  const std::string path = support::CopyFixture(dir, "xbase/CUST1.ntx");
   PatchFile(path, 3 * kNtxPageSize, {60, 0});  // third leaf: 60 items on a page of 50
   std::unique_ptr<NtxIndex> index;
   ASSERT_TRUE(NtxIndex::Open(path, NtxOpenMode::kShared, &index).ok());
@@ -66,20 +69,20 @@ TEST(NtxCorruption, BadPagesFailTheOperationThatMeetsThem) {
   EXPECT_TRUE(found);
   ExpectCorruption(index->Insert("C00050", 700), path, "page at 3072: item count 60 above 50");
 
-  const std::string second = xbase_test::CopyFixture(dir, "CUST2.ntx");
+  const std::string second = support::CopyFixture(dir, "xbase/CUST2.ntx");
   PatchFile(second, kNtxPageSize + 2, {0xFF, 0x03});  // first slot offset past the page end
   ASSERT_TRUE(NtxIndex::Open(second, NtxOpenMode::kShared, &index).ok());
   ExpectCorruption(index->GoTop(), second, "page at 1024: slot offset 1023 out of place");
 
-  const std::string third = xbase_test::CopyFixture(dir, "CUST3.ntx");
+  const std::string third = support::CopyFixture(dir, "xbase/CUST3.ntx");
   PatchFile(third, 19456 + 72, {0, 0x80, 0, 0});  // the root's first child far beyond the end
   ASSERT_TRUE(NtxIndex::Open(third, NtxOpenMode::kShared, &index).ok());
   ExpectCorruption(index->GoTop(), third, "page at 19456: child page offset 32768 outside the file");
 }
 
 TEST(NtxCorruption, CheckListsEveryFault) {
-  TempDir dir;
-  const std::string path = xbase_test::CopyFixture(dir, "CUST1.ntx");
+  TempFolder dir;
+  const std::string path = support::CopyFixture(dir, "xbase/CUST1.ntx");
   PatchFile(path, kRoot + 0x68, {0x00, 0x34, 0, 0});            // the root's first child: the root itself
   PatchFile(path, 2 * kNtxPageSize + 0x68, {0x00, 0x04, 0, 0});  // leaf 2: its first item gets a child
   PatchFile(path, 5 * kNtxPageSize + 0x68 + 8, {'Z'});            // leaf 5: its first key out of order

@@ -9,7 +9,8 @@
 
 #include "memory_record.h"
 #include "ntx_test_helpers.h"
-#include "table_helpers.h"
+#include "support/fixtures.h"
+#include "support/temp_folder.h"
 #include "xbase/ntx_check.h"
 #include "xbase/ntx_expression.h"
 
@@ -23,7 +24,7 @@ Date ShownDate(const std::string& shown) {  // dd-mm-yyyy, blanks when empty
 
 // CUST.records.txt as records with the table's fields.
 std::vector<MemoryRecord> CustomerTable() {
-  std::ifstream in(xbase_test::Fixture("CUST.records.txt"));
+  std::ifstream in(support::Fixture("xbase/CUST.records.txt"));
   std::vector<MemoryRecord> records;
   std::string line;
   while (std::getline(in, line)) {
@@ -43,11 +44,11 @@ std::vector<MemoryRecord> CustomerTable() {
 TEST(NtxExpression, BuildsOverTheTableWalkLikeTheReference) {
   const auto table = CustomerTable();
   ASSERT_EQ(table.size(), 600u);
-  xbase_test::TempDir dir;
+  support::TempFolder dir;
   for (const char* name : {"CUST1", "CUST2", "CUST3", "CUST4", "CUST5", "CUST6", "CUST7", "CUST8"}) {
     SCOPED_TRACE(name);
     std::unique_ptr<NtxIndex> reference;
-    ASSERT_TRUE(NtxIndex::Open(xbase_test::Fixture(std::string(name) + ".ntx"), NtxOpenMode::kReadOnly, &reference).ok());
+    ASSERT_TRUE(NtxIndex::Open(support::Fixture("xbase/" + std::string(name) + ".ntx"), NtxOpenMode::kReadOnly, &reference).ok());
     const NtxHeader& h = reference->header();
     std::unique_ptr<NtxKeyExpression> expression;
     Status s = NtxKeyExpression::Compile(name, h.key_expression, h.for_condition, table[0], &expression);

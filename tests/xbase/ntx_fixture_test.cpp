@@ -6,7 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "ntx_test_helpers.h"
-#include "table_helpers.h"
+#include "support/files.h"
+#include "support/fixtures.h"
 #include "xbase/ntx_check.h"
 #include "xbase/ntx_index.h"
 #include "xbase/ntx_page.h"
@@ -14,7 +15,6 @@
 namespace xbase {
 namespace {
 
-using xbase_test::Fixture;
 using xbase_test::ReadOrderFile;
 using xbase_test::WalkForward;
 
@@ -23,7 +23,7 @@ const char* const kFixtureIndexes[] = {"CUST1", "CUST2", "CUST3", "CUST4", "CUST
 
 std::unique_ptr<NtxIndex> OpenFixture(const std::string& name) {
   std::unique_ptr<NtxIndex> index;
-  Status s = NtxIndex::Open(Fixture(name + ".ntx"), NtxOpenMode::kReadOnly, &index);
+  Status s = NtxIndex::Open(support::Fixture("xbase/" + name + ".ntx"), NtxOpenMode::kReadOnly, &index);
   EXPECT_TRUE(s.ok()) << s.ToString();
   return index;
 }
@@ -136,7 +136,7 @@ TEST(NtxFixture, BulkBuildLaysOutPagesLikeTheReference) {
     const NtxHeader fresh = NtxHeader::ForKey(h.key_size, h.key_decimals, h.key_expression, h.for_condition,
                                               h.unique, h.descending);
     const std::vector<uint8_t> built = NtxBuildFile(fresh, keys);
-    const std::string file = xbase_test::ReadFile(Fixture(std::string(name) + ".ntx"));
+    const std::string file = support::ReadFile(support::Fixture("xbase/" + std::string(name) + ".ntx"));
     std::vector<uint8_t> reference(file.begin(), file.end());
     ASSERT_EQ(built.size(), reference.size());
     EXPECT_TRUE(std::equal(built.begin(), built.begin() + kNtxPageSize, reference.begin()));

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "ntx_test_helpers.h"
-#include "table_helpers.h"
+#include "support/fixtures.h"
 #include "xbase/ntx_check.h"
 #include "xbase/ntx_key.h"
 
@@ -15,7 +15,7 @@ namespace {
 
 // Field texts of CUST.records.txt by record number: KODE, NAMA, SALDO, TGL, AKTIF, QTY.
 std::map<uint32_t, std::vector<std::string>> CustomerRecords() {
-  std::ifstream in(xbase_test::Fixture("CUST.records.txt"));
+  std::ifstream in(support::Fixture("xbase/CUST.records.txt"));
   std::map<uint32_t, std::vector<std::string>> records;
   std::string line;
   while (std::getline(in, line)) {
@@ -31,7 +31,7 @@ std::map<uint32_t, std::vector<std::string>> CustomerRecords() {
 
 std::map<uint32_t, std::string> FixtureKeys(const std::string& name) {
   std::unique_ptr<NtxIndex> index;
-  EXPECT_TRUE(NtxIndex::Open(xbase_test::Fixture(name), NtxOpenMode::kReadOnly, &index).ok());
+  EXPECT_TRUE(NtxIndex::Open(support::Fixture("xbase/" + name), NtxOpenMode::kReadOnly, &index).ok());
   std::vector<std::pair<std::string, uint32_t>> items;
   EXPECT_TRUE(NtxItems(*index, &items).ok());
   std::map<uint32_t, std::string> keys;

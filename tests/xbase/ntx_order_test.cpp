@@ -12,16 +12,16 @@
 #include <gtest/gtest.h>
 
 #include "ntx_test_helpers.h"
-#include "table_helpers.h"
+#include "support/fixtures.h"
+#include "support/temp_folder.h"
 #include "xbase/ntx_orders.h"
 #include "xbase/session.h"
 
 namespace xbase {
 namespace {
 
-using xbase_test::CopyFixture;
 using xbase_test::ReadOrderFile;
-using xbase_test::TempDir;
+using support::TempFolder;
 
 // A code such as "A100001", built without operator+ on a temporary (which trips a compiler warning).
 std::string Code(char letter, int number) {
@@ -33,14 +33,14 @@ std::string Code(char letter, int number) {
 const char* const kCustIndexes[] = {"CUST1", "CUST2", "CUST3", "CUST4", "CUST5", "CUST6", "CUST7", "CUST8"};
 
 // The fixture table with all eight indexes, copied into `dir` and opened in `session`.
-WorkArea* OpenCustomers(const TempDir& dir, Session* session, OpenMode mode) {
-  CopyFixture(dir, "CUST.dbf");
-  CopyFixture(dir, "CUST.fpt");
+WorkArea* OpenCustomers(const TempFolder& dir, Session* session, OpenMode mode) {
+  support::CopyFixture(dir, "xbase/CUST.dbf");
+  support::CopyFixture(dir, "xbase/CUST.fpt");
   WorkArea* area = nullptr;
   Status s = session->Use("CUST", "", mode, &area);
   EXPECT_TRUE(s.ok()) << s.ToString();
   for (const char* name : kCustIndexes) {
-    s = area->orders().Open(CopyFixture(dir, std::string(name) + ".ntx"));
+    s = area->orders().Open(support::CopyFixture(dir, "xbase/" + std::string(name) + ".ntx"));
     EXPECT_TRUE(s.ok()) << s.ToString();
   }
   return area;
@@ -69,7 +69,7 @@ std::vector<uint32_t> WalkBack(WorkArea* area) {
 }
 
 std::set<uint32_t> DeletedCustomers() {
-  std::ifstream in(xbase_test::Fixture("CUST.records.txt"));
+  std::ifstream in(support::Fixture("xbase/CUST.records.txt"));
   std::set<uint32_t> deleted;
   std::string line;
   while (std::getline(in, line)) {
@@ -85,7 +85,7 @@ void ExpectAllCurrent(WorkArea* area) {
 }
 
 TEST(NtxOrder, EveryOrderWalksAsItsFixtureWithDeletedShownOrHidden) {
-  TempDir dir;
+  TempFolder dir;
   Session session(SearchPath({dir.path()}));
   WorkArea* area = OpenCustomers(dir, &session, OpenMode::kShared);
   const std::set<uint32_t> deleted = DeletedCustomers();
@@ -110,7 +110,7 @@ TEST(NtxOrder, EveryOrderWalksAsItsFixtureWithDeletedShownOrHidden) {
 }
 
 TEST(NtxOrder, IndexesBuiltOnTheTableWalkAsTheReferenceOnes) {
-  TempDir dir;
+  TempFolder dir;
   Session session(SearchPath({dir.path()}));
   WorkArea* area = OpenCustomers(dir, &session, OpenMode::kShared);
   session.set_deleted_hidden(false);
@@ -125,7 +125,7 @@ TEST(NtxOrder, IndexesBuiltOnTheTableWalkAsTheReferenceOnes) {
 }
 
 TEST(NtxOrder, SeeksExactPrefixAndSoftPassingHiddenRecords) {
-  TempDir dir;
+  TempFolder dir;
   Session session(SearchPath({dir.path()}));
   WorkArea* area = OpenCustomers(dir, &session, OpenMode::kShared);
   NtxOrders& orders = area->orders();
@@ -162,7 +162,7 @@ TEST(NtxOrder, SeeksExactPrefixAndSoftPassingHiddenRecords) {
 }
 
 TEST(NtxOrder, WorkAreaChoosesOrdersByNumberSeeksAndReadsTypedFields) {
-  TempDir dir;
+  TempFolder dir;
   Session session(SearchPath({dir.path()}));
   WorkArea* area = OpenCustomers(dir, &session, OpenMode::kShared);
   ASSERT_TRUE(area->SetOrder(1).ok());
@@ -222,7 +222,7 @@ TEST(NtxOrder, WorkAreaChoosesOrdersByNumberSeeksAndReadsTypedFields) {
 }
 
 TEST(NtxOrder, EveryWriteKeepsEveryOpenIndexCurrent) {
-  TempDir dir;
+  TempFolder dir;
   Session session(SearchPath({dir.path()}));
   WorkArea* area = OpenCustomers(dir, &session, OpenMode::kExclusive);
   session.set_deleted_hidden(false);
@@ -257,15 +257,15 @@ TEST(NtxOrder, EveryWriteKeepsEveryOpenIndexCurrent) {
 }
 
 TEST(NtxOrder, IndexNotFittingItsTableIsRefusedNamingTheFile) {
-  TempDir dir;
+  TempFolder dir;
   Session session(SearchPath({dir.path()}));
   ASSERT_TRUE(session.CreateTable("SMALL", {DbfField{"KODE", 'C', 8, 0}, DbfField{"QTY", 'N', 5, 0}}).ok());
   WorkArea* area = nullptr;
   ASSERT_TRUE(session.Use("SMALL", "", OpenMode::kShared, &area).ok());
-  const std::string cust1 = CopyFixture(dir, "CUST1.ntx");
+  const std::string cust1 = support::CopyFixture(dir, "xbase/CUST1.ntx");
   Status s = area->orders().Open(cust1);
   EXPECT_EQ(s.ToString(), "Corruption: " + cust1 + ": key expression KODE gives 8 bytes, the index holds keys of 10");
-  const std::string cust2 = CopyFixture(dir, "CUST2.ntx");
+  const std::string cust2 = support::CopyFixture(dir, "xbase/CUST2.ntx");
   s = area->orders().Open(cust2);
   EXPECT_TRUE(s.IsCorruption());
   EXPECT_EQ(s.message().rfind(cust2 + ": key expression: ", 0), 0u) << s.message();
@@ -275,7 +275,7 @@ TEST(NtxOrder, IndexNotFittingItsTableIsRefusedNamingTheFile) {
 // One process appends 10,000 records and changes 5,000 keys through its open index while this one
 // seeks each new key as soon as it is told of it.
 TEST(NtxOrder, AnotherProcessFindsEveryKeyTheMomentItIsAdded) {
-  TempDir dir;
+  TempFolder dir;
   {
     Session setup(SearchPath({dir.path()}));
     ASSERT_TRUE(setup.CreateTable("LIVE", {DbfField{"KODE", 'C', 12, 0}, DbfField{"QTY", 'N', 8, 0}}).ok());

@@ -1,15 +1,15 @@
 #include "ntx_test_helpers.h"
 
-#include "table_helpers.h"
-
 #include <fstream>
 
 #include <gtest/gtest.h>
 
+#include "support/fixtures.h"
+
 namespace xbase_test {
 
 OrderFile ReadOrderFile(const std::string& name) {
-  std::ifstream in(Fixture(name));
+  std::ifstream in(support::Fixture("xbase/" + name));
   OrderFile order;
   std::string line;
   std::getline(in, line);
@@ -31,12 +31,6 @@ std::vector<uint32_t> WalkForward(xbase::NtxIndex& index) {
   }
   EXPECT_TRUE(s.ok()) << s.ToString();
   return records;
-}
-
-void PatchFile(const std::string& path, uint64_t offset, const std::vector<uint8_t>& bytes) {
-  std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
-  file.seekp(static_cast<std::streamoff>(offset));
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace xbase_test

@@ -1,4 +1,4 @@
-// Helpers of the index tests: order files, walks and patched bytes.
+// Helpers of the index tests: order files and walks.
 #ifndef PALUNDA_TESTS_XBASE_NTX_TEST_HELPERS_H_
 #define PALUNDA_TESTS_XBASE_NTX_TEST_HELPERS_H_
 
@@ -20,9 +20,6 @@ OrderFile ReadOrderFile(const std::string& name);
 
 // Record numbers of the index from top to bottom, by GoTop and Next.
 std::vector<uint32_t> WalkForward(xbase::NtxIndex& index);
-
-// Overwrite bytes of a file at `offset`.
-void PatchFile(const std::string& path, uint64_t offset, const std::vector<uint8_t>& bytes);
 
 }  // namespace xbase_test
 

@@ -9,8 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include "support/fixtures.h"
+
 #include "ntx_test_helpers.h"
-#include "table_helpers.h"
+#include "support/files.h"
+#include "support/temp_folder.h"
 #include "xbase/ntx_check.h"
 #include "xbase/ntx_index.h"
 
@@ -18,7 +21,7 @@ namespace xbase {
 namespace {
 
 using Item = std::pair<std::string, uint32_t>;
-using xbase_test::TempDir;
+using support::TempFolder;
 using xbase_test::WalkForward;
 
 std::string RandomKey(std::mt19937& random, int size) {
@@ -40,7 +43,7 @@ void ExpectSound(NtxIndex& index, const std::set<Item>& model) {
 
 // Every page but the root holds between half and maximum items; its slot offsets are all distinct.
 void ExpectLayoutRules(const std::string& path) {
-  const std::string file = xbase_test::ReadFile(path);
+  const std::string file = support::ReadFile(path);
   const std::vector<uint8_t> bytes(file.begin(), file.end());
   NtxHeader header;
   ASSERT_TRUE(NtxHeader::Parse(bytes.data(), bytes.size(), path, &header).ok());
@@ -63,7 +66,7 @@ void ExpectLayoutRules(const std::string& path) {
 TEST(NtxUpdate, BuildInsertsAndRemovalsKeepTheTreeSound) {
   for (const bool descending : {false, true}) {
     SCOPED_TRACE(descending ? "descending" : "ascending");
-    TempDir dir;
+    TempFolder dir;
     std::mt19937 random(descending ? 7 : 11);
     const int key_size = 13;
     std::set<Item> model;
@@ -112,7 +115,7 @@ TEST(NtxUpdate, BuildInsertsAndRemovalsKeepTheTreeSound) {
 }
 
 TEST(NtxUpdate, RemovingEverythingLeavesAnEmptyRootAndReusesFreedPages) {
-  TempDir dir;
+  TempFolder dir;
   std::unique_ptr<NtxIndex> index;
   ASSERT_TRUE(NtxIndex::Create(dir.File("E.ntx"), NtxHeader::ForKey(10, 0, "KODE", "", false, false), NtxKeys(10),
                                NtxOpenMode::kExclusive, &index)
@@ -142,7 +145,7 @@ TEST(NtxUpdate, RemovingEverythingLeavesAnEmptyRootAndReusesFreedPages) {
 }
 
 TEST(NtxUpdate, UniqueKeepsTheFirstRecordOfAKey) {
-  TempDir dir;
+  TempFolder dir;
   NtxKeys keys(6);
   keys.Add("B", 5);
   keys.Add("A", 9);
@@ -162,8 +165,8 @@ TEST(NtxUpdate, UniqueKeepsTheFirstRecordOfAKey) {
 
 // The reference runtime's updated tree takes our inserts and removals, reusing its free pages.
 TEST(NtxUpdate, UpdatesTheReferenceFileInPlace) {
-  TempDir dir;
-  const std::string path = xbase_test::CopyFixture(dir, "STOK1.ntx");
+  TempFolder dir;
+  const std::string path = support::CopyFixture(dir, "xbase/STOK1.ntx");
   std::unique_ptr<NtxIndex> index;
   ASSERT_TRUE(NtxIndex::Open(path, NtxOpenMode::kShared, &index).ok());
   std::vector<Item> items;
@@ -194,7 +197,7 @@ TEST(NtxUpdate, UpdatesTheReferenceFileInPlace) {
 // Two handles on one file act as two workstations: each sees the other's changes at once,
 // and a position survives the pages moving under it.
 TEST(NtxUpdate, SecondHandleSeesChangesAndKeepsItsPlace) {
-  TempDir dir;
+  TempFolder dir;
   NtxKeys keys(8);
   for (uint32_t r = 1; r <= 2000; ++r) keys.Add(std::to_string(10000000 + 2 * r), r);
   std::unique_ptr<NtxIndex> writer, reader;
@@ -231,7 +234,7 @@ TEST(NtxUpdate, SecondHandleSeesChangesAndKeepsItsPlace) {
 }
 
 TEST(NtxUpdate, SkipsStopAtBothEnds) {
-  TempDir dir;
+  TempFolder dir;
   NtxKeys keys(4);
   for (uint32_t r = 1; r <= 3; ++r) keys.Add(std::string(1, static_cast<char>('a' + r)), r);
   std::unique_ptr<NtxIndex> index;

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/fixtures.h"
+
 #include "xbase/date_functions.h"
 #include "xbase/number_text.h"
 #include "xbase/picture.h"
@@ -96,7 +98,7 @@ bool Evaluate(const std::vector<std::string>& f, Case* c) {
 }
 
 TEST(RuntimeVectorsTest, EveryLineGivesTheReferenceResult) {
-  std::ifstream in(std::string(PALUNDA_FIXTURES) + "/runtime/vectors.tsv", std::ios::binary);
+  std::ifstream in(support::Fixture("runtime/vectors.tsv"), std::ios::binary);
   ASSERT_TRUE(in) << "vectors.tsv not found";
   std::string line;
   int line_number = 0;

@@ -5,14 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "table_helpers.h"
+#include "support/fixtures.h"
+#include "support/files.h"
+#include "support/temp_folder.h"
 #include "xbase/session.h"
 
 namespace xbase {
 namespace {
 
-using xbase_test::CopyFixture;
-using xbase_test::TempDir;
+using support::TempFolder;
 
 // Walks the area from the top and lists the record numbers it visits.
 std::vector<uint32_t> Walk(WorkArea* area) {
@@ -26,9 +27,9 @@ std::vector<uint32_t> Walk(WorkArea* area) {
 }
 
 TEST(WorkAreaTest, NavigationPassesOverDeletedRecordsUnlessShown) {
-  TempDir dir;
-  CopyFixture(dir, "CUST.dbf", "Cust.DBF");
-  CopyFixture(dir, "CUST.fpt", "cUST.fpt");
+  TempFolder dir;
+  support::CopyFixture(dir, "xbase/CUST.dbf", "Cust.DBF");
+  support::CopyFixture(dir, "xbase/CUST.fpt", "cUST.fpt");
   Session session(SearchPath({dir.path() + "/nowhere", dir.path()}));
   WorkArea* cust = nullptr;
   ASSERT_TRUE(session.Use("cust", "", OpenMode::kShared, &cust).ok());
@@ -63,10 +64,10 @@ TEST(WorkAreaTest, NavigationPassesOverDeletedRecordsUnlessShown) {
 }
 
 TEST(WorkAreaTest, EmptyAndAllDeletedTablesStandAtTheEnd) {
-  TempDir dir;
+  TempFolder dir;
   Session session(SearchPath({dir.path()}));
   ASSERT_TRUE(session.CreateTable("Kosong", {{"A", 'C', 2, 0}}).ok());
-  EXPECT_EQ(xbase_test::ReadFile(dir.File("Kosong.dbf")).size(), 32u + 32u + 2u + 1u);
+  EXPECT_EQ(support::ReadFile(dir.File("Kosong.dbf")).size(), 32u + 32u + 2u + 1u);
   WorkArea* area = nullptr;
   ASSERT_TRUE(session.Use("KOSONG", "k", OpenMode::kExclusive, &area).ok());
   EXPECT_TRUE(area->eof());
@@ -85,8 +86,8 @@ TEST(WorkAreaTest, EmptyAndAllDeletedTablesStandAtTheEnd) {
 }
 
 TEST(WorkAreaTest, SkippingPastTheKnownCountSeesAnotherHandlesAppend) {
-  TempDir dir;
-  CopyFixture(dir, "STOK.dbf");
+  TempFolder dir;
+  support::CopyFixture(dir, "xbase/STOK.dbf");
   Session reader(SearchPath({dir.path()}));
   Session writer(SearchPath({dir.path()}));
   WorkArea* r = nullptr;
@@ -115,10 +116,10 @@ TEST(WorkAreaTest, SkippingPastTheKnownCountSeesAnotherHandlesAppend) {
 }
 
 TEST(WorkAreaTest, NewFilesKeepTheCallersNameWithLowerCaseExtensions) {
-  TempDir dir;
+  TempFolder dir;
   Session session(SearchPath({dir.path()}));
   ASSERT_TRUE(session.CreateTable("MyMemo", {{"M", 'M', 10, 0}}).ok());
-  EXPECT_EQ(xbase_test::ReadFile(dir.File("MyMemo.fpt")).size(), 1024u);
+  EXPECT_EQ(support::ReadFile(dir.File("MyMemo.fpt")).size(), 1024u);
   WorkArea* area = nullptr;
   ASSERT_TRUE(session.Use("mymemo.DBF", "", OpenMode::kShared, &area).ok());
   EXPECT_EQ(area->alias(), "MYMEMO");

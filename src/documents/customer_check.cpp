@@ -1,0 +1,67 @@
+#include "documents/customer_check.h"
+
+#include "console/alert.h"
+#include "frame/code_pick.h"
+#include "pickers/picker_support.h"
+#include "pickers/pickers.h"
+#include "documents/trade_discount.h"
+#include "xbase/text_functions.h"
+
+namespace documents {
+namespace {
+
+constexpr char kBlacklisted[] = "Relasi tersebut telah diblacklist; oleh kantor pusat ";
+
+bool Blacklisted(frame::Session& session) {
+  console::Alert(session.console(), kBlacklisted);
+  return false;
+}
+
+}  // namespace
+
+bool GETCUSTOMER(frame::Session& session, CustomerCheck* check) {
+  frame::PickSpec pick;
+  pick.alias = "mastcus";
+  pick.by_name = true;
+  bool found = false;
+  if (!pickers::Checked(session, frame::PickAndSeek(session, pick, &check->code, &found))) return false;
+  if (!found) return pickers::Refuse(session, "Relasi tidak terdaftar");
+  xbase::WorkArea& customer = *session.tables().Area("mastcus");
+  if (customer.Number("TEMPO3") > 990 && !check->accept_blocked) return Blacklisted(session);
+  if (xbase::RTrim(customer.Text("OUTLET")) == "OVER" && !check->accept_over) return Blacklisted(session);
+  const std::string group = customer.Text("KELOMPOK");
+  if (xbase::IsBlank(group) || !pickers::SetupRow(session, "OUTLET" + group)) return pickers::Refuse(session, "kelompok relasi Salah");
+
+  check->discounts = {customer.Number("DISC"), 0, 0, 0};
+  if (std::string ket; pickers::SetupRow(session, "OUDISC" + group, nullptr, &ket)) check->discounts = ReadTradeDiscounts(ket);
+  if (std::string national; check->want_salesman && pickers::SetupRow(session, "SLSSPO" + group) &&
+                            pickers::SetupRow(session, "SLSNAS", &national)) {
+    check->salesman = std::string(xbase::Right(national, 4));
+  }
+  if (check->required_code && xbase::RTrim(check->code) != xbase::RTrim(*check->required_code)) {
+    return pickers::Refuse(session, "kode relasi harus " + *check->required_code);
+  }
+  xbase::WorkArea* extended = session.tables().Area("relasi_ext");
+  if (extended == nullptr) return pickers::Refuse(session, "table not open: relasi_ext");
+  xbase::Status s = extended->SetOrder(1);
+  if (s.ok()) s = extended->Seek(extended->PadToField("RELASI", customer.Text("RELASI")));
+  if (!pickers::Checked(session, s)) return false;
+  if (!extended->found()) return pickers::Refuse(session, "Data relasi harus dilengkapi");
+
+  // The seeks above moved nothing in mastcus, which still stands on the customer.
+  check->branch = pickers::TENTUKANKODECABANG(session, check->code);
+  check->credit_limit = customer.Number("SALES");
+  check->balance = customer.Number("SALDO");
+  check->price_level = customer.Number("TERIMA");
+  check->name = customer.Text("NAMA");
+  check->code_id = customer.Text("CODE_ID");
+  if (check->term == 0 || check->recompute_term) check->term = customer.Number("TEMPO2") + customer.Number("TEMPO3");
+  if (check->show) {
+    console::Console& con = session.console();
+    con.Say(5, 0, xbase::Left(check->name, 28), con.Colour(check->colour));
+    con.Say(6, 0, xbase::Left(customer.Text("ALAMAT"), 28), con.Colour(check->colour));
+  }
+  return true;
+}
+
+}  // namespace documents

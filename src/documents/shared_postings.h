@@ -1,0 +1,24 @@
+// The two running totals that documents move: a sales-order line's delivered quantity and a
+// customer's open balance. Each moves from an old amount to a new one under its record lock.
+#ifndef PALUNDA_DOCUMENTS_SHARED_POSTINGS_H_
+#define PALUNDA_DOCUMENTS_SHARED_POSTINGS_H_
+
+#include <string_view>
+
+#include "frame/session.h"
+#include "xbase/status.h"
+
+namespace documents {
+
+// QTY_KIRIM of the order line (number, goods code) in the open `slsodr2` := + added - removed.
+// A line that is not there is left alone.
+xbase::Status UPSALESORDER(frame::Session& session, std::string_view order, std::string_view code, double added,
+                           double removed);
+
+// SALDO of the customer in the open `Mastcus` := + added - removed. A customer that is not there is
+// left alone.
+xbase::Status UPSALDOMASTCUS(frame::Session& session, std::string_view customer, double added, double removed);
+
+}  // namespace documents
+
+#endif  // PALUNDA_DOCUMENTS_SHARED_POSTINGS_H_

@@ -1,0 +1,7 @@
+#include "exchange/exchange.h"
+
+namespace exchange {
+
+void RegisterExchangeProcedures(frame::ProcedureRegistry&) {}
+
+}  // namespace exchange

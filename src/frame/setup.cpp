@@ -1,0 +1,182 @@
+#include "frame/setup.h"
+
+#include <algorithm>
+
+#include "console/box.h"
+#include "console/get.h"
+#include "console/message.h"
+#include "console/table_access.h"
+#include "frame/open_table.h"
+#include "xbase/date_functions.h"
+#include "xbase/number_text.h"
+#include "xbase/text_functions.h"
+
+namespace frame {
+namespace {
+
+const std::string kSet1 = "\xE0SET1";
+const std::string kSet2 = "\xE0SET2";
+const std::string kDirRow = "\xEF" "DIR";
+
+constexpr int kLabelCol = 6;
+constexpr int kEditCol = 28;
+
+std::string SlotKey(int slot) { return kSet1 + xbase::StrZero(slot, 2); }
+
+// The row of `key` locked for writing: the existing one, or a new one carrying the key.
+xbase::Status LockRow(xbase::WorkArea& setup, const std::string& key, bool exists) {
+  if (exists) return console::LOCK_REC(setup);
+  xbase::Status s = console::APP_REC(setup);
+  return s.ok() ? setup.Put("SETUP", xbase::Value::Text(key)) : s;
+}
+
+xbase::Status PutKet(xbase::WorkArea& setup, const std::string& key, bool exists, const std::string& ket) {
+  xbase::Status s = LockRow(setup, key, exists);
+  if (s.ok()) s = setup.Put("KET", xbase::Value::Text(ket));
+  const xbase::Status unlocked = setup.Unlock();
+  return s.ok() ? unlocked : s;
+}
+
+// The form's edit fields: the values at column 28, the address lines shown 40 wide, the folder 35.
+void AddFields(console::GetList* form, CompanyValues* values) {
+  for (int slot = 1; slot <= 12; ++slot) {
+    const int row = slot <= 4 ? 4 + slot : 5 + slot;
+    form->Add(row, kEditCol, &values->text[static_cast<size_t>(slot)], slot >= 2 && slot <= 4 ? "@S40" : "");
+  }
+  form->Add(18, kEditCol, &values->text[13], "@!S35");
+  form->Add(19, kEditCol, &values->date);
+}
+
+// The sub-folder's LOGSETUP row, when there is one, takes the process date.
+xbase::Status DateFolderRow(xbase::WorkArea& log, const std::string& folder, xbase::Date date) {
+  xbase::Status s = log.SetOrder(1);
+  if (s.ok()) s = log.Seek(log.PadToField("LOGEDPATH", folder));
+  if (!s.ok() || !log.found()) return s;
+  if (s = console::LOCK_REC(log); !s.ok()) return s;
+  s = log.Put("LOGEDDATE", xbase::Value::FromDate(date));
+  const xbase::Status unlocked = log.Unlock();
+  return s.ok() ? unlocked : s;
+}
+
+// After a save: STP takes the values, the search path goes through the data sub-folder and the
+// extra folders (the chr(239) + "DIR" rows of `setup`), and the sub-folder's LOGSETUP row takes the date.
+xbase::Status Apply(Session& session, xbase::WorkArea& setup, xbase::WorkArea& log, const CompanyValues& values) {
+  std::vector<uint32_t> dirs;
+  xbase::Status s = setup.SeekAll(kDirRow, &dirs);
+  if (!s.ok()) return s;
+  for (int slot = 1; slot <= 13; ++slot) {
+    session.STP.text[static_cast<size_t>(slot)] =
+        xbase::PadR(values.text[static_cast<size_t>(slot)], CompanySetup::kWidths[static_cast<size_t>(slot)]);
+  }
+  session.STP.date = values.date;
+  for (const uint32_t dir : dirs) {
+    if (s = setup.GoTo(dir); !s.ok()) return s;
+    const std::string folder(xbase::AllTrim(setup.Text("KET")));
+    if (!folder.empty() && (";" + session.SEARCHPATH_ + ";").find(";" + folder + ";") == std::string::npos) {
+      session.SEARCHPATH_ += (session.SEARCHPATH_.empty() ? "" : ";") + folder;
+    }
+  }
+  const std::string typed(xbase::AllTrim(values.text[13]));
+  s = DateFolderRow(log, typed, values.date);
+  session.STP.text[13] = session.DRVDATA_ + typed;
+  session.SetSearchPath(session.DRVDATA_ + ";" + session.STP.text[13] + ";" + session.SEARCHPATH_);
+  return s;
+}
+
+}  // namespace
+
+int CompanyValueWidth(int slot) {
+  if (slot == 1) return 35;
+  if (slot <= 4) return 60;
+  if (slot <= 12) return 20;
+  return 50;
+}
+
+xbase::Status ReadCompanyValues(xbase::WorkArea& setup, CompanyValues* values) {
+  for (int slot = 1; slot <= 13; ++slot) values->text[static_cast<size_t>(slot)] = std::string(CompanyValueWidth(slot), ' ');
+  std::vector<uint32_t> rows;
+  xbase::Status s = setup.SetOrder(1);
+  if (s.ok()) s = setup.SeekAll("\xE0SET", &rows);
+  for (const uint32_t row : rows) {
+    if (s = setup.GoTo(row); !s.ok()) break;
+    const std::string key = setup.Text("SETUP");
+    const std::string ket = setup.Text("KET");
+    if (key.starts_with(kSet2)) {
+      values->date = xbase::Ctod(ket);
+      continue;
+    }
+    const int slot = static_cast<int>(xbase::Val(xbase::SubStr(key, 6, 2)).value);
+    if (slot >= 1 && slot <= 13) {
+      values->text[static_cast<size_t>(slot)] = xbase::PadR(ket, CompanyValueWidth(slot));
+    }
+  }
+  return s;
+}
+
+xbase::Status WriteCompanyValues(xbase::WorkArea& setup, const CompanyValues& values) {
+  if (xbase::Status s = setup.SetOrder(1); !s.ok()) return s;
+  for (int slot = 1; slot <= 13; ++slot) {
+    const std::string key = SlotKey(slot);
+    xbase::Status s = setup.Seek(key);
+    if (s.ok()) s = PutKet(setup, key, setup.found(), values.text[static_cast<size_t>(slot)]);
+    if (!s.ok()) return s;
+  }
+  std::vector<uint32_t> dates;
+  xbase::Status s = setup.SeekAll(kSet2, &dates);
+  if (!s.ok()) return s;
+  const std::string date = xbase::Dtoc(values.date);
+  if (dates.empty()) return PutKet(setup, kSet2 + "14", false, date);
+  for (const uint32_t row : dates) {
+    if (s = setup.GoTo(row); s.ok()) s = PutKet(setup, setup.Text("SETUP"), true, date);
+    if (!s.ok()) return s;
+  }
+  return xbase::Status::OK();
+}
+
+void INPUTAN(Session& session) {
+  console::Console& con = session.console();
+  const std::string colour(con.Pick("W+/bg", "W/w"));
+  console::SHADOW(con, 2, 4, 21, 75, colour);
+  static const char* const kLines[] = {
+      "Set Up", "", "  Nama Perusahaan   :", "  Alamat            :", "", "", "",
+      "  Setup 5           :", "  Setup 6           :", "  Setup 7           :", "  Setup 8           :",
+      "  Setup 9           :", "  Setup 10          :", "  Setup 11          :", "  Setup 13          :",
+      "  Direktory Default :", "  Tanggal Proses    :", ""};
+  int row = 3;
+  for (const char* line : kLines) {
+    if (row == 3) {
+      console::TENGAH(con, row, line, colour);
+    } else {
+      con.Say(row, kLabelCol, line, con.Colour(colour));
+    }
+    ++row;
+  }
+}
+
+xbase::Status SETUP(Session& session, const std::vector<xbase::Value>&) {
+  console::Console& con = session.console();
+  xbase::Session& tables = session.tables();
+  for (const char* table : {"mastacc", "logsetup", "Setup"}) {
+    if (!OpenTable(session, table)) {
+      tables.CloseAll();
+      return xbase::Status::OK();
+    }
+  }
+  xbase::WorkArea& setup = *tables.Area("setup");
+  CompanyValues values;
+  xbase::Status s = ReadCompanyValues(setup, &values);
+  if (!s.ok()) return s;
+  console::ScreenKeeper keep(con);
+  INPUTAN(session);
+  for (;;) {
+    console::GetList form;
+    AddFields(&form, &values);
+    if (form.Read(con).escaped) return tables.CloseAll();
+    const int answer = console::PESAN(con, "Apakah data sudah benar (Y/T) :");
+    if (answer == 'Y' || answer == 'y') break;
+  }
+  if (s = WriteCompanyValues(setup, values); !s.ok()) return s;
+  return Apply(session, setup, *tables.Area("logsetup"), values);
+}
+
+}  // namespace frame

@@ -1,0 +1,7 @@
+#include "masters/masters.h"
+
+namespace masters {
+
+void RegisterMastersProcedures(frame::ProcedureRegistry&) {}
+
+}  // namespace masters

@@ -1,0 +1,7 @@
+#include "memos/memos.h"
+
+namespace memos {
+
+void RegisterMemosProcedures(frame::ProcedureRegistry&) {}
+
+}  // namespace memos

@@ -1,0 +1,7 @@
+#include "performance/performance.h"
+
+namespace performance {
+
+void RegisterPerformanceProcedures(frame::ProcedureRegistry&) {}
+
+}  // namespace performance

@@ -1,0 +1,39 @@
+// Small steps the lookups share: the refusal message, the SETUP rows of a key family and the
+// choice box over them.
+#ifndef PALUNDA_PICKERS_PICKER_SUPPORT_H_
+#define PALUNDA_PICKERS_PICKER_SUPPORT_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "frame/session.h"
+#include "xbase/status.h"
+
+namespace pickers {
+
+// Shows `text` with PESAN in "gr+/r" and gives false.
+bool Refuse(frame::Session& session, std::string_view text);
+// Gives true for an OK status; otherwise shows its message and gives false.
+bool Checked(frame::Session& session, const xbase::Status& status);
+
+// True when the open `setup` holds a row whose key begins with `prefix`; *key and *ket (optional)
+// receive the first such row's key and value.
+bool SetupRow(frame::Session& session, std::string_view prefix, std::string* key = nullptr, std::string* ket = nullptr);
+
+// The rows of `setup` whose key begins with `prefix`, in key order: their keys and values.
+struct SetupEntry {
+  std::string key;
+  std::string ket;
+};
+std::vector<SetupEntry> SetupRows(frame::Session& session, std::string_view prefix);
+
+// A choice box: a shadowed window in `colour` with `head` on its first line, a line above the list
+// and the list of `items` from row `list_top`; the number chosen, 0 after Esc or with no items. The
+// screen is put back.
+int ChoiceBox(console::Console& con, const std::vector<std::string>& items, int top, int left, int bottom, int right,
+              std::string_view colour, std::string_view head, int list_top);
+
+}  // namespace pickers
+
+#endif  // PALUNDA_PICKERS_PICKER_SUPPORT_H_

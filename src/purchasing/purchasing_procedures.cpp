@@ -1,0 +1,7 @@
+#include "purchasing/purchasing.h"
+
+namespace purchasing {
+
+void RegisterPurchasingProcedures(frame::ProcedureRegistry&) {}
+
+}  // namespace purchasing

@@ -1,0 +1,7 @@
+#include "recaps/recaps.h"
+
+namespace recaps {
+
+void RegisterRecapsProcedures(frame::ProcedureRegistry&) {}
+
+}  // namespace recaps

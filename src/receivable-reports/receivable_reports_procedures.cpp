@@ -1,0 +1,7 @@
+#include "receivable-reports/receivable_reports.h"
+
+namespace receivable_reports {
+
+void RegisterReceivableReportsProcedures(frame::ProcedureRegistry&) {}
+
+}  // namespace receivable_reports

@@ -1,0 +1,7 @@
+#include "receivables/receivables.h"
+
+namespace receivables {
+
+void RegisterReceivablesProcedures(frame::ProcedureRegistry&) {}
+
+}  // namespace receivables

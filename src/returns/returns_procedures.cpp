@@ -1,0 +1,7 @@
+#include "returns/returns.h"
+
+namespace returns {
+
+void RegisterReturnsProcedures(frame::ProcedureRegistry&) {}
+
+}  // namespace returns

@@ -1,0 +1,47 @@
+#include "site/folder_writer.h"
+
+#include "schema/catalog.h"
+#include "schema/rebuild_indexes.h"
+#include "xbase/text_functions.h"
+
+namespace site {
+
+FolderWriter::FolderWriter(const std::string& folder) : folder_(folder), session_(xbase::SearchPath({folder})) {}
+
+xbase::Status FolderWriter::Add(std::string_view table, const std::vector<RowField>& cells) {
+  const std::string alias = xbase::Upper(table);
+  xbase::WorkArea* area = session_.Area(alias);
+  xbase::Status s;
+  if (area == nullptr) {
+    s = session_.Use(table, alias, xbase::OpenMode::kExclusive, &area);
+    if (!s.ok()) return s;
+    rows_.emplace_back(alias, 0);
+  }
+  s = area->Append();
+  for (const RowField& cell : cells) {
+    if (!s.ok()) break;
+    s = area->Put(cell.field, cell.value);
+  }
+  if (!s.ok()) return s;
+  for (auto& [name, count] : rows_) {
+    if (name == alias) ++count;
+  }
+  return xbase::Status::OK();
+}
+
+xbase::Status FolderWriter::Finish() {
+  xbase::Status s = session_.CloseAll();
+  for (const auto& [name, count] : rows_) {
+    if (!s.ok()) break;
+    const schema::TableDef* table = schema::FindTable(name);
+    if (table == nullptr) return xbase::Status::NotFound(name, "not a table of the catalog");
+    s = schema::RebuildIndexes(*table, folder_);
+  }
+  return s;
+}
+
+xbase::Status AddSetting(FolderWriter& writer, std::string_view key, std::string_view value) {
+  return writer.Add("SETUP", {{"SETUP", key}, {"KET", value}});
+}
+
+}  // namespace site

@@ -1,0 +1,7 @@
+#include "stock/stock.h"
+
+namespace stock {
+
+void RegisterStockProcedures(frame::ProcedureRegistry&) {}
+
+}  // namespace stock

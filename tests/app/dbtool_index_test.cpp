@@ -1,0 +1,71 @@
+// dbtool's index subcommands: order, index, seek, check, and bump and append with --index.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/files.h"
+#include "support/fixtures.h"
+#include "support/programs.h"
+#include "support/temp_folder.h"
+
+namespace xbase {
+
+using support::TempFolder;
+
+namespace {
+
+using support::ReadFile;
+using support::TempFolder;
+
+TEST(NtxDbtool, OrderPrintsTheFixtureOrderFiles) {
+  TempFolder dir;
+  support::CopyFixture(dir, "xbase/CUST.dbf");
+  support::CopyFixture(dir, "xbase/CUST.fpt");
+  support::CopyFixture(dir, "xbase/STOK.dbf");
+  for (const std::string name : {"CUST1", "CUST2", "CUST3", "CUST4", "CUST5", "CUST6", "CUST7", "CUST8", "STOK1"}) {
+    const std::string table = dir.File(name.substr(0, 4));
+    int status = -1;
+    EXPECT_EQ(support::RunProgram("dbtool", {"order", table, support::CopyFixture(dir, "xbase/" + name + ".ntx")}, &status),
+              ReadFile(support::Fixture("xbase/" + name + ".order.txt")))
+        << name;
+    EXPECT_EQ(status, 0);
+  }
+}
+
+TEST(NtxDbtool, IndexSeekAndCheck) {
+  TempFolder dir;
+  support::CopyFixture(dir, "xbase/CUST.dbf");
+  support::CopyFixture(dir, "xbase/CUST.fpt");
+  const std::string table = dir.File("CUST");
+  int status = -1;
+  support::RunProgram("dbtool", {"index", table, dir.File("DESC"), "Str( QTY, 6 ) + KODE", "--descend"}, &status);
+  ASSERT_EQ(status, 0);
+  EXPECT_EQ(support::RunProgram("dbtool", {"order", table, dir.File("DESC.ntx")}), ReadFile(support::Fixture("xbase/CUST7.order.txt")));
+  support::RunProgram("dbtool", {"index", table, dir.File("ACTIVE.ntx"), "KODE", "--for", "AKTIF"}, &status);
+  EXPECT_EQ(support::RunProgram("dbtool", {"order", table, dir.File("ACTIVE.ntx")}), ReadFile(support::Fixture("xbase/CUST5.order.txt")));
+
+  const std::string cust1 = support::CopyFixture(dir, "xbase/CUST1.ntx");
+  EXPECT_EQ(support::RunProgram("dbtool", {"seek", table, cust1, "C00012"}), "136\n");  // record 11 is deleted
+  EXPECT_EQ(support::RunProgram("dbtool", {"seek", table, cust1, "C00006"}), "NOT FOUND\n542\n");
+  EXPECT_EQ(support::RunProgram("dbtool", {"seek", table, cust1, "Z"}), "NOT FOUND\n601\n");
+  EXPECT_EQ(support::RunProgram("dbtool", {"seek", table, support::CopyFixture(dir, "xbase/CUST4.ntx"), "-2067.44"}), "1\n");
+
+  EXPECT_EQ(support::RunProgram("dbtool", {"check", table, cust1, dir.File("DESC.ntx")}, &status), "OK\n");
+  EXPECT_EQ(status, 0);
+  // Records appended with only one of the indexes open leave the other one behind.
+  support::RunProgram("dbtool", {"append", table, "2", "--index", cust1}, &status);
+  ASSERT_EQ(status, 0);
+  EXPECT_EQ(support::RunProgram("dbtool", {"check", table, cust1}), "OK\n");
+  EXPECT_EQ(support::RunProgram("dbtool", {"check", table, dir.File("DESC.ntx")}, &status),
+            dir.File("DESC.ntx") + ": record 601 is missing its key\n" + dir.File("DESC.ntx") +
+                ": record 602 is missing its key\n");
+  EXPECT_EQ(status, 1);
+  support::RunProgram("dbtool", {"index", table, dir.File("DESC"), "Str( QTY, 6 ) + KODE", "--descend"}, &status);
+  support::RunProgram("dbtool", {"bump", table, "QTY", "5", "3", "--index", cust1, dir.File("DESC.ntx")}, &status);
+  ASSERT_EQ(status, 0);
+  EXPECT_EQ(support::RunProgram("dbtool", {"check", table, cust1, dir.File("DESC.ntx")}), "OK\n");
+}
+
+}  // namespace
+}  // namespace xbase

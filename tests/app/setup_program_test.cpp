@@ -1,0 +1,72 @@
+// The palunda-setup program: its output, exit codes and refusals.
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "support/programs.h"
+#include "support/site_folder.h"
+#include "support/temp_folder.h"
+
+namespace frame {
+
+using support::TempFolder;
+using support::Snapshot;
+using support::SeekField;
+
+namespace {
+
+struct ProgramRun {
+  int code;
+  std::string output;
+};
+
+ProgramRun RunProgram(const std::string& program, const std::string& args) {
+  const std::string command = support::ProgramPath(program) + " " + args + " 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  std::string output;
+  std::array<char, 512> buffer;
+  size_t n;
+  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) output.append(buffer.data(), n);
+  const int status = pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+ProgramRun RunSetup(const std::string& args) { return RunProgram("palunda-setup", args); }
+
+TEST(SetupProgramTest, MakesTellsAndRefuses) {
+  TempFolder scratch;
+  const std::string dir = scratch.File("data");
+  const ProgramRun made = RunSetup("--demo " + dir);
+  EXPECT_EQ(made.code, 0) << made.output;
+  EXPECT_NE(made.output.find("Administrator: NIK SYSADMIN, password admin"), std::string::npos) << made.output;
+  EXPECT_NE(made.output.find("Demo user: NIK KASIR01, password kasir"), std::string::npos) << made.output;
+  EXPECT_NE(made.output.find("MASTBRJ 30"), std::string::npos) << made.output;
+
+  const ProgramRun check = RunProgram("dbtool", "check " + dir);
+  EXPECT_EQ(check.code, 0) << check.output;
+
+  const auto before = Snapshot(dir);
+  const ProgramRun again = RunSetup(dir);
+  EXPECT_EQ(again.code, 1);
+  EXPECT_NE(again.output.find("is not empty"), std::string::npos) << again.output;
+  EXPECT_EQ(Snapshot(dir), before);
+
+  const std::string bandung = scratch.File("bandung");
+  EXPECT_EQ(RunSetup("--demo --branch BDG01 --branch-name BANDUNG --customer-prefix B2 " + bandung).code, 0);
+  EXPECT_EQ(SeekField(bandung, "SETUP", "SETUP", "NOTTBDG01 ", "KET").substr(0, 10), "0000000000");
+  EXPECT_EQ(SeekField(bandung, "SETUP", "SETUP", "CABANGB2", "KET").substr(0, 14), "BDG01  BANDUNG");
+  EXPECT_EQ(SeekField(bandung, "MASTCUS", "MASTCUS1", "B20003", "NAMA").substr(0, 20), "CV. MAJU JAYA GROSIR");
+
+  EXPECT_EQ(RunSetup("--branch").code, 2);
+  EXPECT_EQ(RunSetup("").code, 2);
+  EXPECT_EQ(RunSetup("--colour " + scratch.File("x")).code, 2);
+  EXPECT_FALSE(std::filesystem::exists(scratch.File("x")));
+}
+
+}  // namespace
+}  // namespace frame
