@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "site/data_folder.h"
-#include "frame/frame_procedures.h"
 #include "frame/procedure_registry.h"
+#include "site/all_procedures.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   frame::ProcedureRegistry registry;
-  frame::RegisterFrameProcedures(registry);
+  site::RegisterAllProcedures(registry);
   options.registry = &registry;
   std::string report;
   const xbase::Status s = site::MakeDataFolder(dir, options, &report);

@@ -12,9 +12,9 @@
 #include "console/clock.h"
 #include "console/console.h"
 #include "console/curses_terminal.h"
-#include "frame/frame_procedures.h"
 #include "frame/login.h"
 #include "frame/procedure_registry.h"
+#include "site/all_procedures.h"
 #include "frame/session.h"
 
 namespace {
@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
   console::SystemClock clock;
   console::Console con(*terminal, clock);
   frame::ProcedureRegistry registry;
-  frame::RegisterFrameProcedures(registry);
+  site::RegisterAllProcedures(registry);
   frame::Session session(con, registry, HostName());
   frame::MULAI(session);
   return 0;

@@ -11,7 +11,7 @@
 #include "site/demo_data.h"
 #include "text/english_number_words.h"
 #include "site/folder_writer.h"
-#include "frame/frame_procedures.h"
+#include "site/all_procedures.h"
 #include "site/menu_rows.h"
 #include "schema/catalog.h"
 #include "schema/create_table.h"
@@ -131,7 +131,8 @@ xbase::Status WriteDollar(FolderWriter& writer) {
   return s;
 }
 
-std::string Report(const std::string& dir, const DataFolderOptions& options, const FolderWriter& writer) {
+std::string Report(const std::string& dir, const DataFolderOptions& options, const FolderWriter& writer,
+                   size_t admin_bars) {
   size_t tables = 0;
   size_t indexes = 0;
   for (const schema::TableDef* table : schema::AllTables()) {
@@ -148,8 +149,10 @@ std::string Report(const std::string& dir, const DataFolderOptions& options, con
     text += "Note: the folder's path is longer than " + std::to_string(path_width) +
             " characters; LOGSETUP keeps only its start, so the folder cannot be chosen by that row.\n";
   }
-  text += std::string("Administrator: NIK ") + kAdminNik + ", password " + kAdminPassword + " (menu group " +
-          kAdminMenuGroup + ")\n";
+  std::string groups = BarGroup(kAdminMenuGroup, 0);
+  for (size_t n = 1; n < admin_bars; ++n) groups += ", " + BarGroup(kAdminMenuGroup, n);
+  text += std::string("Administrator: NIK ") + kAdminNik + ", password " + kAdminPassword +
+          (admin_bars > 1 ? " (menu groups " : " (menu group ") + groups + ")\n";
   if (options.demo) {
     text += std::string("Demo user: NIK ") + kDemoNik + ", password " + kDemoPassword + " (menu group " +
             kDemoMenuGroup + ")\n";
@@ -167,14 +170,14 @@ xbase::Status WriteFolder(const std::string& dir, const DataFolderOptions& optio
   if (s.ok()) s = WriteLogsetup(writer, dir, today);
   std::vector<const frame::EntryInfo*> entries;
   for (const frame::EntryInfo& entry : registry.entries()) entries.push_back(&entry);
-  if (s.ok()) s = AddMenuGroup(writer, kAdminMenuGroup, entries, kAdminNik);
+  if (s.ok()) s = AddMenuBars(writer, kAdminMenuGroup, entries, kAdminNik);
   const NewUser admin{kAdminNik, kAdminName, kAdminPassword, kAdminRights, options.demo ? kDemoWarehouse : ""};
   if (s.ok()) s = AddUser(writer, admin);
   if (s.ok()) s = WriteDollar(writer);
   if (s.ok() && options.demo) s = AddDemoData(writer, options, registry, today);
   xbase::Status finished = writer.Finish();
   if (s.ok()) s = finished;
-  if (s.ok() && report != nullptr) *report = Report(dir, options, writer);
+  if (s.ok() && report != nullptr) *report = Report(dir, options, writer, SplitIntoBars(entries).size());
   return s;
 }
 
@@ -204,7 +207,7 @@ xbase::Status MakeDataFolder(const std::string& dir, const DataFolderOptions& op
   xbase::Status s = PrepareFolder(trimmed, &made);
   if (!s.ok()) return s;
   frame::ProcedureRegistry own;
-  if (options.registry == nullptr) frame::RegisterFrameProcedures(own);
+  if (options.registry == nullptr) RegisterAllProcedures(own);
   s = WriteFolder(trimmed, options, options.registry != nullptr ? *options.registry : own, report);
   if (!s.ok()) Undo(trimmed, made);
   return s;

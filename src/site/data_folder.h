@@ -33,7 +33,7 @@ struct DataFolderOptions {
   std::string address = "JL. PINANGSIA RAYA NO. 12";
   std::string city = "JAKARTA";
   std::string vat_percent = "11";         // SETUP "POTONGPPN"
-  const frame::ProcedureRegistry* registry = nullptr;  // entries the menu reaches; the frame's own when null
+  const frame::ProcedureRegistry* registry = nullptr;  // entries the menu reaches; every registered one when null
 };
 
 class FolderWriter;

@@ -1,11 +1,15 @@
-// The demonstration company of a new data folder: warehouses, goods with prices and stock, customers,
-// salesmen, sale types and a second user, enough to log in and enter a sales order.
+// The demonstration company of a new data folder, written subsystem by subsystem: each subsystem's
+// demo rows live in a file of their own (demo_<subsystem>.cpp) with one Add...Demo function, called
+// in order by AddDemoData.
 #ifndef PALUNDA_SITE_DEMO_DATA_H_
 #define PALUNDA_SITE_DEMO_DATA_H_
 
+#include <span>
+#include <string>
+
+#include "frame/procedure_registry.h"
 #include "site/data_folder.h"
 #include "site/folder_writer.h"
-#include "frame/procedure_registry.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
 
@@ -14,9 +18,42 @@ namespace site {
 // The demonstration user, with rights to the sales entries only.
 inline constexpr const char* kDemoNik = "KASIR01";
 inline constexpr const char* kDemoPassword = "kasir";
+inline constexpr const char* kDemoName = "DEWI LESTARI";
 inline constexpr const char* kDemoMenuGroup = "PENJUALAN";
-// The main warehouse of the demonstration company, home warehouse of both users.
+// The warehouses of the demonstration company; the first is the home warehouse of both users.
 inline constexpr const char* kDemoWarehouse = "GDG01";
+inline constexpr const char* kSecondWarehouse = "GDG02";
+
+// What every subsystem's demo rows are written with.
+struct DemoContext {
+  FolderWriter& writer;
+  const DataFolderOptions& options;
+  const frame::ProcedureRegistry& registry;  // the entries the menus reach
+  xbase::Date today;                         // the entry dates
+  std::string branch;                        // the branch code padded to 6 characters
+};
+
+// One good of the demonstration company, with its stock in the two warehouses.
+struct DemoGoods {
+  const char* kode;
+  const char* golongan;
+  const char* nama;
+  const char* satuan;
+  double harga;  // price level 0; the other levels follow from it
+  int pak;       // pieces per pack
+  int dos;       // pieces per carton
+  int stock_main;
+  int stock_second;
+};
+// The goods of the demonstration company.
+std::span<const DemoGoods> DemoGoodsList();
+// The purchase cost of a good: three quarters of its price, to the nearest 50.
+double DemoCost(const DemoGoods& goods);
+
+// The rows of each subsystem (the subsystem whose catalog file lists the table).
+xbase::Status AddFrameDemo(const DemoContext& demo);    // the demo user and its menu
+xbase::Status AddMastersDemo(const DemoContext& demo);  // branch, company, warehouses, staff, goods, customers
+xbase::Status AddStockDemo(const DemoContext& demo);    // the stock of every good in both warehouses
 
 // Writes the demonstration company for the branch of `options`; `registry` gives the entries of the demo
 // user's menu, `today` the entry dates.

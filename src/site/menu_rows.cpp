@@ -47,6 +47,39 @@ std::vector<MenuRowDef> PlanMenu(std::string_view grup, const std::vector<const 
   return rows;
 }
 
+int MenuBarWidth(const std::vector<std::string>& titles) {
+  int end = 2;
+  for (const std::string& title : titles) end += static_cast<int>(title.size()) + 4;
+  return titles.empty() ? 0 : end - 2;
+}
+
+std::vector<std::vector<const frame::EntryInfo*>> SplitIntoBars(const std::vector<const frame::EntryInfo*>& entries) {
+  std::vector<std::string> groups;
+  for (const frame::EntryInfo* entry : entries) {
+    if (std::find(groups.begin(), groups.end(), entry->group) == groups.end()) groups.push_back(entry->group);
+  }
+  std::vector<std::vector<std::string>> bars;
+  for (const std::string& group : groups) {
+    if (bars.empty()) bars.emplace_back();
+    std::vector<std::string> wider = bars.back();
+    wider.push_back(group);
+    if (!bars.back().empty() && MenuBarWidth(wider) > kMenuBarEnd) bars.emplace_back();
+    bars.back().push_back(group);
+  }
+  std::vector<std::vector<const frame::EntryInfo*>> split;
+  for (const std::vector<std::string>& bar : bars) {
+    split.emplace_back();
+    for (const frame::EntryInfo* entry : entries) {
+      if (std::find(bar.begin(), bar.end(), entry->group) != bar.end()) split.back().push_back(entry);
+    }
+  }
+  return split;
+}
+
+std::string BarGroup(std::string_view grup, size_t n) {
+  return n == 0 ? std::string(grup) : std::string(grup) + std::to_string(n + 1);
+}
+
 frame::MenuRight RightTo(const MenuRowDef& row) { return {row.kode, row.induk1, row.induk2}; }
 
 xbase::Status AddMenuGroup(FolderWriter& writer, std::string_view grup, const std::vector<const frame::EntryInfo*>& entries,
@@ -73,6 +106,15 @@ xbase::Status AddMenuGroup(FolderWriter& writer, std::string_view grup, const st
                                {"INDUK1", right.induk1},
                                {"INDUK2", right.induk2}});
   }
+  return s;
+}
+
+
+xbase::Status AddMenuBars(FolderWriter& writer, std::string_view grup, const std::vector<const frame::EntryInfo*>& entries,
+                          std::string_view nik) {
+  const std::vector<std::vector<const frame::EntryInfo*>> bars = SplitIntoBars(entries);
+  xbase::Status s;
+  for (size_t n = 0; n < bars.size() && s.ok(); ++n) s = AddMenuGroup(writer, BarGroup(grup, n), bars[n], nik);
   return s;
 }
 

@@ -14,6 +14,9 @@ namespace site {
 
 // The most entries a pull-down or a second-level box holds; a longer group is cut into sub-menus.
 inline constexpr size_t kMaxMenuEntries = 15;
+// The width a menu bar must keep within: its top entries start at column 2, each shown as " TITLE "
+// with two blanks before the next.
+inline constexpr int kMenuBarEnd = 78;
 
 // One MENU row: LVL 1 a top entry, 2 an entry under it, 3 an entry of a sub-menu.
 struct MenuRowDef {
@@ -36,10 +39,25 @@ std::vector<MenuRowDef> PlanMenu(std::string_view grup, const std::vector<const 
 // The rights row of a grantable MENU row: KODE, INDUK1 the top entry, INDUK2 the parent.
 frame::MenuRight RightTo(const MenuRowDef& row);
 
+// The column just past the last title of a bar of these top-entry titles.
+int MenuBarWidth(const std::vector<std::string>& titles);
+
+// The entries split into menu bars that each end by kMenuBarEnd: the entry groups in order of first
+// appearance, a group that would pass the end starting the next bar.
+std::vector<std::vector<const frame::EntryInfo*>> SplitIntoBars(const std::vector<const frame::EntryInfo*>& entries);
+
+// The menu group of bar `n` (from 0) of group `grup`: `grup`, then `grup` + "2", "3", ...
+std::string BarGroup(std::string_view grup, size_t n);
+
 // Writes the MENU rows of group `grup` over `entries` (PlanMenu) and gives `nik` the USERDAT right to each
 // grantable one.
 xbase::Status AddMenuGroup(FolderWriter& writer, std::string_view grup, const std::vector<const frame::EntryInfo*>& entries,
                            std::string_view nik);
+
+// Writes the menu groups of `grup` over `entries`, one per bar (SplitIntoBars, BarGroup), each with its
+// USERDAT rights for `nik`.
+xbase::Status AddMenuBars(FolderWriter& writer, std::string_view grup, const std::vector<const frame::EntryInfo*>& entries,
+                          std::string_view nik);
 
 }  // namespace site
 

@@ -7,7 +7,21 @@
 
 #include "site/data_folder.h"
 #include "site/demo_data.h"
+#include "exchange/exchange.h"
 #include "frame/frame_procedures.h"
+#include "masters/masters.h"
+#include "memos/memos.h"
+#include "performance/performance.h"
+#include "purchasing/purchasing.h"
+#include "receivable-reports/receivable_reports.h"
+#include "receivables/receivables.h"
+#include "recaps/recaps.h"
+#include "returns/returns.h"
+#include "sales/sales.h"
+#include "site/all_procedures.h"
+#include "stock/stock.h"
+#include "xbase/procedure_call.h"
+#include "xbase/session.h"
 #include "support/site_folder.h"
 #include "support/temp_folder.h"
 #include "xbase/ntx_check.h"
@@ -86,20 +100,72 @@ TEST(MenuRowsTest, EachUserReachesHisEntriesThroughTheFolder) {
   EXPECT_TRUE(MenuOf(dir, kDemoNik, kAdminMenuGroup).tops.empty());
 }
 
-TEST(MenuRowsTest, AdministratorReachesEveryEntryOfTheFrame) {
+TEST(MenuRowsTest, EveryRegisteredEntryHasAMenuRowAndEveryRowsCallResolves) {
   TempFolder scratch;
   const std::string dir = scratch.File("plain");
-  DataFolderOptions options;
-  ASSERT_TRUE(MakeDataFolder(dir, options, nullptr).ok());
-  frame::ProcedureRegistry frame;
-  frame::RegisterFrameProcedures(frame);
+  ASSERT_TRUE(MakeDataFolder(dir, DataFolderOptions(), nullptr).ok());
+  frame::ProcedureRegistry all;
+  RegisterAllProcedures(all);
+  std::vector<const frame::EntryInfo*> entries;
   std::set<std::string> expected;
-  for (const frame::EntryInfo& entry : frame.entries()) expected.insert(entry.name + "()");
+  for (const frame::EntryInfo& entry : all.entries()) {
+    entries.push_back(&entry);
+    expected.insert(entry.name + "()");
+  }
+  const size_t bars = SplitIntoBars(entries).size();
   std::set<std::string> reached;
-  for (const frame::TopEntry& top : MenuOf(dir, kAdminNik, kAdminMenuGroup).tops) {
-    for (const std::string& call : Calls(top)) reached.insert(call);
+  for (size_t n = 0; n < bars; ++n) {
+    for (const frame::TopEntry& top : MenuOf(dir, kAdminNik, BarGroup(kAdminMenuGroup, n)).tops) {
+      for (const std::string& call : Calls(top)) reached.insert(call);
+    }
   }
   EXPECT_EQ(reached, expected);
+  EXPECT_TRUE(MenuOf(dir, kAdminNik, BarGroup(kAdminMenuGroup, bars)).tops.empty());
+
+  xbase::Session session(xbase::SearchPath({dir}));
+  xbase::WorkArea* menu = nullptr;
+  ASSERT_TRUE(session.Use("MENU", "", xbase::OpenMode::kReadOnly, &menu).ok());
+  int calls = 0;
+  for (xbase::Status s = menu->GoTop(); !menu->eof(); s = menu->Skip()) {
+    ASSERT_TRUE(s.ok()) << s.ToString();
+    const std::string prosedur(xbase::AllTrim(menu->Text("PROSEDUR")));
+    if (prosedur.empty()) continue;
+    ++calls;
+    xbase::ProcedureCall call;
+    ASSERT_TRUE(xbase::ParseProcedureCall(prosedur, &call).ok()) << prosedur;
+    EXPECT_NE(all.Find(call.name), nullptr) << prosedur;
+  }
+  EXPECT_EQ(calls, static_cast<int>(expected.size()));
+}
+
+TEST(MenuRowsTest, EveryBarFitsTheScreenWithOneLetterPerTopEntry) {
+  const char* const titles[] = {frame::kMenuGroup,          masters::kMenuGroup,     sales::kMenuGroup,
+                                stock::kMenuGroup,          receivables::kMenuGroup, purchasing::kMenuGroup,
+                                returns::kMenuGroup,        memos::kMenuGroup,       exchange::kMenuGroup,
+                                receivable_reports::kMenuGroup, performance::kMenuGroup, recaps::kMenuGroup};
+  std::vector<frame::EntryInfo> infos;
+  for (const char* title : titles) infos.push_back({std::string("E") + title, "Entri", title, {}});
+  std::vector<const frame::EntryInfo*> entries;
+  for (const frame::EntryInfo& info : infos) entries.push_back(&info);
+  const std::vector<std::vector<const frame::EntryInfo*>> bars = SplitIntoBars(entries);
+  ASSERT_EQ(bars.size(), 2u);
+  size_t listed = 0;
+  for (const auto& bar : bars) {
+    std::vector<std::string> bar_titles;
+    std::set<char> letters;
+    for (const frame::EntryInfo* entry : bar) {
+      bar_titles.push_back(entry->group);
+      EXPECT_TRUE(letters.insert(entry->group.front()).second) << entry->group;
+    }
+    EXPECT_LE(MenuBarWidth(bar_titles), kMenuBarEnd);
+    listed += bar.size();
+  }
+  EXPECT_EQ(listed, std::size(titles));
+  EXPECT_EQ(bars[0].size(), 8u);  // SISTEM DATA JUAL GUDANG PIUTANG BELI RETUR MEMO: 72 columns
+  EXPECT_EQ(MenuBarWidth({"SISTEM", "DATA", "JUAL", "GUDANG", "PIUTANG", "BELI", "RETUR", "MEMO"}), 72);
+  EXPECT_EQ(MenuBarWidth({}), 0);
+  EXPECT_EQ(BarGroup("ADMIN", 0), "ADMIN");
+  EXPECT_EQ(BarGroup("ADMIN", 1), "ADMIN2");
 }
 
 TEST(MenuRowsTest, LongGroupsAreCutIntoSubMenus) {
