@@ -176,7 +176,9 @@ void Worksheet::SetColumnWidth(std::string_view text, double width) {
   CellRange range;
   if (!ColumnSpan(text, &range)) return;
   if (width < 0 || width > 255) {
-    Refuse(xbase::Status::InvalidArgument("column width " + std::to_string(width), "use 0 to 255"));
+    char shown[32];
+    std::snprintf(shown, sizeof shown, "%g", width);
+    Refuse(xbase::Status::InvalidArgument("column width " + std::string(shown), "use 0 to 255"));
     return;
   }
   for (int column = range.first_column; column <= range.last_column; ++column) columns_[column].width = width;
