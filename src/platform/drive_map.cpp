@@ -12,12 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Upper(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return out;
-}
-
 std::string WithSlashes(std::string_view text) {
   std::string out(text);
   std::replace(out.begin(), out.end(), '\\', '/');
@@ -34,21 +28,21 @@ struct StoredPath {
 xbase::Status Split(std::string_view stored, StoredPath* out) {
   const std::string path = WithSlashes(stored);
   if (path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':') {
-    *out = {Upper(path.substr(0, 2)), path.substr(2)};
+    *out = {xbase::Upper(path.substr(0, 2)), path.substr(2)};
     return xbase::Status::OK();
   }
   if (path.starts_with("//")) {
-    const std::size_t server_end = path.find('/', 2);
-    const std::size_t share_end = server_end == std::string::npos ? server_end : path.find('/', server_end + 1);
-    const std::string server = path.substr(2, server_end == std::string::npos ? server_end : server_end - 2);
-    const std::string share = server_end == std::string::npos
-                                  ? std::string()
-                                  : path.substr(server_end + 1, share_end == std::string::npos ? share_end
-                                                                                              : share_end - server_end - 1);
+    // "//server/share/rest": the first two parts name the share.
+    const std::string_view after = std::string_view(path).substr(2);
+    const std::size_t server_end = std::min(after.find('/'), after.size());
+    const std::string_view server = after.substr(0, server_end);
+    const std::string_view from_share = after.substr(std::min(server_end + 1, after.size()));
+    const std::size_t share_end = std::min(from_share.find('/'), from_share.size());
+    const std::string_view share = from_share.substr(0, share_end);
     if (server.empty() || share.empty()) {
       return xbase::Status::InvalidArgument(stored, "a network path needs a server and a share");
     }
-    *out = {"\\\\" + Upper(server) + "\\" + Upper(share), share_end == std::string::npos ? "" : path.substr(share_end)};
+    *out = {"\\\\" + xbase::Upper(server) + "\\" + xbase::Upper(share), std::string(from_share.substr(share_end))};
     return xbase::Status::OK();
   }
   *out = {"", path};
