@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "console/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace platform {
 namespace {
@@ -14,9 +14,9 @@ namespace fs = std::filesystem;
 class DriveMapTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    fs::create_directories(root_.path() / "Data" / "PALUNDA");
-    fs::create_directories(root_.path() / "share" / "Laporan");
-    root_str_ = root_.str();
+    fs::create_directories(std::filesystem::path(root_.path()) / "Data" / "PALUNDA");
+    fs::create_directories(std::filesystem::path(root_.path()) / "share" / "Laporan");
+    root_str_ = root_.path();
     ASSERT_TRUE(map_.Add("d", root_str_).ok());
     ASSERT_TRUE(map_.Add("\\\\Kantor\\Umum", root_str_ + "/share").ok());
   }
@@ -27,7 +27,7 @@ class DriveMapTest : public ::testing::Test {
     return status.ok() ? local : status.message();
   }
 
-  console::TempFolder root_{"drives"};
+  support::TempFolder root_;
   std::string root_str_;
   DriveMap map_;
 };
@@ -58,7 +58,7 @@ TEST_F(DriveMapTest, PathsWithoutADriveAreMatchedAsTheyStand) {
   EXPECT_EQ(Map(root_str_ + "\\data\\palunda\\new\\file"), root_str_ + "/Data/PALUNDA/new/file");
   EXPECT_EQ(MatchLocalCase(root_str_ + "/DATA/./palunda/../Palunda"), root_str_ + "/Data/./PALUNDA/../PALUNDA");
   // With two spellings present, the exact one wins, otherwise the first in name order.
-  fs::create_directories(root_.path() / "data");
+  fs::create_directories(std::filesystem::path(root_.path()) / "data");
   EXPECT_EQ(MatchLocalCase(root_str_ + "/data"), root_str_ + "/data");
   EXPECT_EQ(MatchLocalCase(root_str_ + "/DATA"), root_str_ + "/Data");
 }

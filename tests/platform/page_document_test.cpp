@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "console/temp_folder.h"
+#include "support/temp_folder.h"
 #include "platform/fake_printers.h"
 #include "platform/page_printer.h"
 #include "platform_test_helpers.h"
@@ -26,16 +26,16 @@ PrintPage BoxPage(int number, int width) {
   return page;
 }
 
-std::string WritePdf(const console::TempFolder& folder, const std::vector<PrintPage>& pages, const PageSetup& setup) {
+std::string WritePdf(const support::TempFolder& folder, const std::vector<PrintPage>& pages, const PageSetup& setup) {
   std::string pdf;
   EXPECT_TRUE(DrawPdf(pages, setup, &pdf).ok());
-  const std::string path = (folder.path() / "out.pdf").string();
+  const std::string path = (std::filesystem::path(folder.path()) / "out.pdf").string();
   std::ofstream(path, std::ios::binary) << pdf;
   return path;
 }
 
 TEST(PageDocumentTest, WideReportsGoSidewaysOnLegalPaperWithTheirBoxCharacters) {
-  console::TempFolder folder("pdf");
+  support::TempFolder folder;
   const std::string path =
       WritePdf(folder, {BoxPage(1, 136), BoxPage(2, 136), BoxPage(3, 136)}, {136, 10, 10, 10, 10});
   EXPECT_EQ(PdfInfo(path, "Pages"), "3");
@@ -51,7 +51,7 @@ TEST(PageDocumentTest, WideReportsGoSidewaysOnLegalPaperWithTheirBoxCharacters) 
 }
 
 TEST(PageDocumentTest, NarrowReportsStandUprightOnLegalPaper) {
-  console::TempFolder folder("pdf");
+  support::TempFolder folder;
   const std::string path = WritePdf(folder, {BoxPage(1, 130)}, {130, 0, 0, 0, 0});
   EXPECT_EQ(PdfInfo(path, "Pages"), "1");
   EXPECT_EQ(PdfInfo(path, "Page size"), "612 x 1008 pts");
@@ -68,12 +68,12 @@ TEST(PageDocumentTest, NoPagesIsRefused) {
 }
 
 TEST(PdfFilePrinterTest, APrintBecomesOneNewPdfFileInTheFolder) {
-  console::TempFolder folder("pdf");
-  PdfFilePrinter printer((folder.path() / "reports").string(), [] { return std::time_t{0}; });
+  support::TempFolder folder;
+  PdfFilePrinter printer((std::filesystem::path(folder.path()) / "reports").string(), [] { return std::time_t{0}; });
   Delivery first, second;
   ASSERT_TRUE(printer.Print("Rekap Jual", {BoxPage(1, 80), BoxPage(2, 80)}, {80, 0, 0, 0, 0}, 3, &first).ok());
   ASSERT_TRUE(printer.Print("Rekap Jual", {BoxPage(1, 80)}, {80, 0, 0, 0, 0}, 1, &second).ok());
-  EXPECT_EQ(first.place.rfind((folder.path() / "reports" / "Rekap_Jual-").string(), 0), 0u) << first.place;
+  EXPECT_EQ(first.place.rfind((std::filesystem::path(folder.path()) / "reports" / "Rekap_Jual-").string(), 0), 0u) << first.place;
   EXPECT_TRUE(first.place.ends_with(".pdf"));
   EXPECT_EQ(second.place, first.place.substr(0, first.place.size() - 4) + "-2.pdf");
   EXPECT_EQ(PdfInfo(first.place, "Pages"), "2");

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "console/temp_folder.h"
+#include "support/temp_folder.h"
 #include "platform/cups_printers.h"
 #include "platform/fake_printers.h"
 #include "platform_test_helpers.h"
@@ -31,8 +31,8 @@ std::time_t FixedTime() {
 const std::string kPage = "\x0f\x1b" "ENOTA 0001\x12\x1b" "F\r\n\xc4\xc4\xc4\r\n\x0c";
 
 TEST(SpoolRawPrinterTest, EachJobIsANewFileHoldingExactlyItsBytes) {
-  console::TempFolder folder("spool");
-  const std::string spool = (folder.path() / "antrian" / "cetak").string();
+  support::TempFolder folder;
+  const std::string spool = (std::filesystem::path(folder.path()) / "antrian" / "cetak").string();
   SpoolRawPrinter printer(spool, FixedTime);
   Delivery first, second, third;
   ASSERT_TRUE(printer.Send("Nota Jual", kPage, &first).ok());
@@ -48,19 +48,19 @@ TEST(SpoolRawPrinterTest, EachJobIsANewFileHoldingExactlyItsBytes) {
 }
 
 TEST(SpoolRawPrinterTest, AFolderThatCannotBeMadeIsAFailureAndLeavesNothing) {
-  console::TempFolder folder("spool");
-  std::ofstream(folder.path() / "file") << "x";
-  SpoolRawPrinter printer((folder.path() / "file" / "spool").string(), FixedTime);
+  support::TempFolder folder;
+  std::ofstream(std::filesystem::path(folder.path()) / "file") << "x";
+  SpoolRawPrinter printer((std::filesystem::path(folder.path()) / "file" / "spool").string(), FixedTime);
   Delivery delivery{"unchanged", {}};
   const xbase::Status status = printer.Send("Nota", kPage, &delivery);
   EXPECT_TRUE(status.IsIOError());
-  EXPECT_EQ(status.message().rfind((folder.path() / "file" / "spool").string() + ": cannot make the folder", 0), 0u);
+  EXPECT_EQ(status.message().rfind((std::filesystem::path(folder.path()) / "file" / "spool").string() + ": cannot make the folder", 0), 0u);
   EXPECT_EQ(delivery.place, "unchanged");
 }
 
 TEST(DeviceRawPrinterTest, WritesIntoTheDeviceAndNeverCreatesIt) {
-  console::TempFolder folder("device");
-  const std::string device = (folder.path() / "lp0").string();
+  support::TempFolder folder;
+  const std::string device = (std::filesystem::path(folder.path()) / "lp0").string();
   DeviceRawPrinter printer(device);
   Delivery delivery;
   const xbase::Status missing = printer.Send("Nota", kPage, &delivery);
@@ -91,8 +91,8 @@ TEST(RawPrinterTest, TheSettingChoosesThePrinter) {
 }
 
 TEST(RawPrinterTest, AQueueOnAServerThatCannotBeReachedIsAFailure) {
-  console::TempFolder folder("noserver");
-  CupsRawPrinter printer("LX300", (folder.path() / "no.sock").string());
+  support::TempFolder folder;
+  CupsRawPrinter printer("LX300", (std::filesystem::path(folder.path()) / "no.sock").string());
   Delivery delivery{"unchanged", {}};
   const xbase::Status status = printer.Send("Nota", kPage, &delivery);
   EXPECT_TRUE(status.IsIOError());

@@ -1,10 +1,11 @@
 #include "platform/workstation_settings.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "console/temp_folder.h"
+#include "support/temp_folder.h"
 #include "platform/program_start.h"
 
 namespace platform {
@@ -78,8 +79,8 @@ TEST(WorkstationSettingsTest, ReadsTheDriveMap) {
 }
 
 TEST(WorkstationSettingsTest, LoadTakesRelativeFoldersUnderTheFilesFolder) {
-  console::TempFolder folder("settings");
-  const std::string ini = (folder.path() / "Palunda.ini").string();
+  support::TempFolder folder;
+  const std::string ini = (std::filesystem::path(folder.path()) / "Palunda.ini").string();
   std::ofstream(ini) << "[Reports]\nFolder=laporan\n[DotMatrix]\nQueue=bad name\n";
   WorkstationSettings settings;
   const xbase::Status status = LoadWorkstationSettings(ini, &settings);
@@ -87,9 +88,9 @@ TEST(WorkstationSettingsTest, LoadTakesRelativeFoldersUnderTheFilesFolder) {
                                     "or quotes)");
   std::ofstream(ini) << "[Reports]\nFolder=laporan\n";
   ASSERT_TRUE(LoadWorkstationSettings(ini, &settings).ok());
-  EXPECT_EQ(settings.reports_folder, (folder.path() / "laporan").string());
-  EXPECT_EQ(settings.dot_matrix.target, (folder.path() / "spool").string());
-  EXPECT_TRUE(LoadWorkstationSettings((folder.path() / "none.ini").string(), &settings).IsNotFound());
+  EXPECT_EQ(settings.reports_folder, (std::filesystem::path(folder.path()) / "laporan").string());
+  EXPECT_EQ(settings.dot_matrix.target, (std::filesystem::path(folder.path()) / "spool").string());
+  EXPECT_TRUE(LoadWorkstationSettings((std::filesystem::path(folder.path()) / "none.ini").string(), &settings).IsNotFound());
 }
 
 TEST(CommandLineTest, SplitsAtBlanksKeepingQuotedWords) {

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <thread>
 
-#include "console/temp_folder.h"
+#include "support/temp_folder.h"
 #include "platform/xlsx_reader.h"
 #include "platform/xlsx_writer.h"
 #include "platform_test_helpers.h"
@@ -56,8 +56,8 @@ Workbook RecapWorkbook() {
 }
 
 TEST(XlsxTest, WhatTheWriterWroteReadsBackCellForCell) {
-  console::TempFolder folder("xlsx");
-  const std::string path = (folder.path() / "recap.xlsx").string();
+  support::TempFolder folder;
+  const std::string path = (std::filesystem::path(folder.path()) / "recap.xlsx").string();
   ASSERT_TRUE(WriteXlsx(RecapWorkbook(), path).ok());
 
   XlsxReader reader;
@@ -110,20 +110,20 @@ TEST(XlsxTest, WhatTheWriterWroteReadsBackCellForCell) {
 }
 
 TEST(XlsxTest, ARefusedWorkbookIsNotWritten) {
-  console::TempFolder folder("xlsx");
+  support::TempFolder folder;
   Workbook book;
   book.AddSheet("Carton").SetFill("A1", 0);
-  const std::string path = (folder.path() / "bad.xlsx").string();
+  const std::string path = (std::filesystem::path(folder.path()) / "bad.xlsx").string();
   EXPECT_EQ(WriteXlsx(book, path).message(), "sheet Carton: colour index 0: use 1 to 56");
   EXPECT_FALSE(fs::exists(path));
-  EXPECT_TRUE(WriteXlsx(RecapWorkbook(), (folder.path() / "no" / "such" / "folder.xlsx").string()).IsIOError());
+  EXPECT_TRUE(WriteXlsx(RecapWorkbook(), (std::filesystem::path(folder.path()) / "no" / "such" / "folder.xlsx").string()).IsIOError());
 }
 
 TEST(XlsxTest, PublishingWritesANewFileInTheReportsFolderAndOpensTheViewer) {
-  console::TempFolder folder("xlsx");
+  support::TempFolder folder;
   WorkstationSettings settings;
-  settings.reports_folder = (folder.path() / "laporan").string();
-  const fs::path opened = folder.path() / "opened";
+  settings.reports_folder = (std::filesystem::path(folder.path()) / "laporan").string();
+  const fs::path opened = std::filesystem::path(folder.path()) / "opened";
   fs::create_directories(opened);
   settings.viewer = {"cp", "-t", opened.string()};
   const FileClock clock = [] { return std::time_t{0}; };
@@ -177,8 +177,8 @@ const char kRelsXml[] =
     R"(<Relationships><Relationship Id="rId7" Target="/xl/worksheets/tags.xml"/></Relationships>)";
 
 TEST(XlsxReaderTest, ReadsInlineRichAndSharedStringsFromOtherWriters) {
-  console::TempFolder folder("xlsx");
-  const std::string path = (folder.path() / "tags.xlsx").string();
+  support::TempFolder folder;
+  const std::string path = (std::filesystem::path(folder.path()) / "tags.xlsx").string();
   WritePackage(path, {{"xl/workbook.xml", kWorkbookXml},
                       {"xl/_rels/workbook.xml.rels", kRelsXml},
                       {"xl/sharedStrings.xml",
@@ -207,8 +207,8 @@ TEST(XlsxReaderTest, ReadsInlineRichAndSharedStringsFromOtherWriters) {
 }
 
 TEST(XlsxReaderTest, MissingAndBrokenWorkbooksGiveClearStatuses) {
-  console::TempFolder folder("xlsx");
-  const std::string path = (folder.path() / "book.xlsx").string();
+  support::TempFolder folder;
+  const std::string path = (std::filesystem::path(folder.path()) / "book.xlsx").string();
   SheetData sheet;
   xbase::Status status = ReadFirstSheet(path, &sheet);
   EXPECT_TRUE(status.IsNotFound());
@@ -242,11 +242,11 @@ TEST(NewFileTest, NamesComeFromTheTitleAndAFailedFileLeavesNothing) {
   EXPECT_EQ(FileStem("  "), "laporan");
   EXPECT_EQ(FileStem("Nota."), "Nota");
   EXPECT_EQ(FileStem(std::string(50, 'a')), std::string(40, 'a'));
-  console::TempFolder folder("newfile");
+  support::TempFolder folder;
   std::string kept;
   {
     NewFile file;
-    ASSERT_TRUE(file.Create(folder.str(), "Nota", ".prn", [] { return std::time_t{0}; }).ok());
+    ASSERT_TRUE(file.Create(folder.path(), "Nota", ".prn", [] { return std::time_t{0}; }).ok());
     ASSERT_TRUE(file.Write("abc").ok());
     kept = file.path();
     EXPECT_TRUE(fs::exists(kept));
