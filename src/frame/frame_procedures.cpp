@@ -5,6 +5,7 @@
 #include "frame/copro.h"
 #include "frame/session.h"
 #include "frame/settings_editor.h"
+#include "frame/setmrgn.h"
 
 namespace frame {
 
@@ -19,6 +20,7 @@ void RegisterFrameProcedures(ProcedureRegistry& registry) {
   registry.Register({"GANTIDIR", "Ganti Direktori", kMenuGroup, GANTIDIR});
   registry.Register({"TBBM", "Tabel BBM", kMenuGroup, TBBM});
   registry.Register({"COPRO", "Copy Data", kMenuGroup, COPRO});
+  registry.Register({"SETMRGN", "Set Margin Printer", kMenuGroup, SETMRGN});
 }
 
 }  // namespace frame
