@@ -3,8 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "console/keys.h"
+#include "platform/cups_printers.h"
 #include "support/data_folder.h"
+#include "support/files.h"
+#include "support/pdf_tools.h"
+#include "support/private_cupsd.h"
 #include "support/scripted_session.h"
 #include "support/temp_folder.h"
 #include "xbase/date.h"
@@ -207,6 +213,51 @@ TEST_F(CjualTest, ANoteWithoutAReceivableIsMarkedPrintedOnly) {
   rig.term.AddKeys({key::kEsc});
   ASSERT_TRUE(CJUAL(rig.session, {}).ok());
   EXPECT_EQ(Marks("INV-TNP"), std::make_pair(true, false));
+}
+
+// The invoice printed through the real devices: the dot-matrix spool folder of the workstation
+// settings and a CUPS page printer of a private server.
+TEST_F(CjualTest, APrintedInvoiceLandsInTheSpoolFolder) {
+  support::TempFolder home;
+  platform::WorkstationSettings settings;
+  ASSERT_TRUE(platform::ReadWorkstationSettings(xbase::IniFile(), home.path(), &settings).ok());
+  rig.session.services().UseDevices(platform::MakeRawPrinter(settings.dot_matrix),
+                                    std::make_unique<platform::FakePrintSystem>());
+  rig.term.AddKeys(PrintKeys("INV-001"));
+  rig.term.AddKeys({key::kEsc});
+  ASSERT_TRUE(CJUAL(rig.session, {}).ok());
+  std::vector<std::filesystem::path> spooled;
+  for (const auto& entry : std::filesystem::directory_iterator(home.File("spool"))) spooled.push_back(entry.path());
+  ASSERT_EQ(spooled.size(), 1u);
+  EXPECT_EQ(spooled[0].filename().string().substr(0, 3), "SJ-");
+  EXPECT_EQ(spooled[0].extension(), ".prn");
+  const std::string bytes = support::ReadFile(spooled[0].string());
+  EXPECT_NE(bytes.find("S U R A T   J A L A N" + std::string(16, ' ') + "Nomor : INV-001"), std::string::npos);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Laporan terkirim ke "));
+  EXPECT_EQ(Marks("INV-001"), std::make_pair(true, true));
+}
+
+TEST_F(CjualTest, APrintedInvoiceLandsInACupsQueue) {
+  support::PrivateCupsd server;
+  std::string why_not;
+  if (!server.Start({{"Laser", true, true, true}}, &why_not)) GTEST_SKIP() << "no private CUPS server: " << why_not;
+  rig.session.services().UseDevices(std::make_unique<platform::FakeRawPrinter>(),
+                                    std::make_unique<platform::CupsPrintSystem>(server.socket()));
+  // The note, the page printer, the default printer, the print form, the question, the place.
+  rig.term.AddKeys(Keys({Line("INV-001"), {key::kEnter}, {key::kRight, key::kRight, key::kEnter}, {key::kEnter},
+                         {key::kEnter, key::kEnter}, {key::kEnter}, {key::kEnter}, {key::kEsc}}));
+  ASSERT_TRUE(CJUAL(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Laporan terkirim ke Laser (job 1)"));
+  ASSERT_TRUE(server.WaitForCompletion("Laser", {1}));
+  const std::string printed = server.device("Laser");
+  EXPECT_EQ(support::PdfInfo(printed, "Pages"), "1");
+  EXPECT_EQ(support::PdfInfo(printed, "Page size"), "612 x 1008 pts");
+  const std::string text = support::PdfText(printed);
+  EXPECT_NE(text.find("Nomor : INV-001"), std::string::npos) << text;
+  EXPECT_NE(text.find("PENA       PENA BIRU"), std::string::npos) << text;
+  EXPECT_NE(text.find("Halaman : 1/1"), std::string::npos) << text;
+  EXPECT_EQ(Marks("INV-001"), std::make_pair(true, true));
 }
 
 }  // namespace
