@@ -7,7 +7,6 @@
 #include "console/box.h"
 #include "console/get.h"
 #include "console/message.h"
-#include "frame/local_path.h"
 #include "frame/report_engine.h"
 #include "xbase/cp437.h"
 #include "xbase/text_functions.h"
@@ -51,16 +50,23 @@ bool COPYKE(Session& session, const std::string& base, int pages) {
   const int answer = console::PESAN(con, "File tersebut akan dicopy (Y/T)", "gr+/r");
   if (answer != 'Y' && answer != 'y') return false;
 
-  const fs::path place = xbase::IsBlank(folder) ? fs::current_path() : fs::path(LocalPath(session, folder));
+  std::string place = fs::current_path().string();
+  if (!xbase::IsBlank(folder)) {
+    const xbase::Status mapped = session.services().MapPath(folder, &place);
+    if (!mapped.ok()) {
+      Message(session, mapped.message());
+      return false;
+    }
+  }
   std::error_code error;
   fs::create_directories(place, error);
   if (error) {
-    Message(session, "Direktori " + place.string() + " tidak bisa dibuat: " + error.message());
+    Message(session, "Direktori " + place + " tidak bisa dibuat: " + error.message());
     return false;
   }
   std::string text;
   if (!ReportText(session, base, pages, &text)) return false;
-  const fs::path file = place / std::string(xbase::RTrim(name));
+  const fs::path file = fs::path(place) / std::string(xbase::RTrim(name));
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   if (out) out << text;
   if (out) out.close();

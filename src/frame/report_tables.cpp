@@ -9,7 +9,6 @@
 
 #include "console/message.h"
 #include "console/table_access.h"
-#include "frame/local_path.h"
 #include "frame/open_table.h"
 #include "frame/report_engine.h"
 #include "xbase/ntx_orders.h"
@@ -68,7 +67,14 @@ bool IsTableOf(const std::string& name, std::string_view base) {
 
 std::string ReportFolder(Session& session) {
   const std::string stored(xbase::AllTrim(session.TMPFILELAP_));
-  const std::string folder = stored.empty() ? session.services().LocalReportFolder() : LocalPath(session, stored);
+  std::string folder = session.services().LocalReportFolder();
+  if (!stored.empty()) {
+    const xbase::Status mapped = session.services().MapPath(stored, &folder);
+    if (!mapped.ok()) {
+      Message(session, mapped.message());
+      return "";
+    }
+  }
   std::error_code error;
   fs::create_directories(folder, error);
   if (error || !fs::is_directory(folder)) {

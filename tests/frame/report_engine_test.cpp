@@ -88,6 +88,19 @@ TEST_F(ReportEngineTest, WithoutAReportFolderTheTablesGoBesideTheSettingsFileNev
   EXPECT_TRUE(fs::exists(home.File("tmp/X011.dbf")));
 }
 
+TEST_F(ReportEngineTest, AStoredReportFolderGoesThroughTheDriveMap) {
+  rig.session.TMPFILELAP_ = "D:\\TEMP\\LAP   ";
+  rig.term.AddKeys({key::kEnter});
+  EXPECT_EQ(CIPTAFILE(rig.session), "");
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "D:"));
+
+  platform::WorkstationSettings settings;
+  ASSERT_TRUE(platform::ReadWorkstationSettings(xbase::IniFile::Parse("[Drives]\nD=" + folder.path() + "\n"),
+                                                folder.path(), &settings).ok());
+  rig.session.services().Configure(std::move(settings));
+  EXPECT_EQ(CIPTAFILE(rig.session), folder.path() + "/TEMP/LAP/X01");
+}
+
 TEST_F(ReportEngineTest, AFolderThatCannotBeMadeIsToldOnRow24) {
   support::WriteFile(folder.File("berkas"), "not a folder");
   rig.session.TMPFILELAP_ = folder.File("berkas") + "/lap";
