@@ -109,9 +109,7 @@ TEST_F(SetupScreensTest, FuelTableAddsAPrice) {
   xbase::WorkArea& fuel = Open(rig.session, "TBBM");
   ASSERT_EQ(fuel.table().record_count(), 1u);
   EXPECT_EQ(StoredText(fuel, 1, "BBM"), "SOLAR");
-  xbase::Value price;
-  ASSERT_TRUE(fuel.Get("HARGA", &price).ok());
-  EXPECT_EQ(price.number(), 6800);
+  EXPECT_EQ(fuel.Number("HARGA"), 6800);
 }
 
 TEST_F(SetupScreensTest, CompanySetupSavesEachValueToTheRowOfItsKey) {
@@ -141,9 +139,7 @@ TEST_F(SetupScreensTest, CompanySetupSavesEachValueToTheRowOfItsKey) {
   EXPECT_EQ(rig.session.STP.date, xbase::Date::FromYmd(2024, 3, 15));
   xbase::WorkArea& log = Open(rig.session, "LOGSETUP");
   ASSERT_TRUE(log.GoTo(1).ok());
-  xbase::Value logged;
-  ASSERT_TRUE(log.Get("LOGEDDATE", &logged).ok());
-  EXPECT_EQ(logged.date(), xbase::Date::FromYmd(2024, 3, 15));
+  EXPECT_EQ(log.DateOf("LOGEDDATE"), xbase::Date::FromYmd(2024, 3, 15));
 }
 
 TEST_F(SetupScreensTest, CompanySetupEscSavesNothing) {
