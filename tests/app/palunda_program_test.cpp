@@ -8,8 +8,8 @@
 #include <sstream>
 #include <string>
 
-#include "site/data_folder.h"
 #include "frame/login.h"
+#include "site/data_folder.h"
 #include "support/programs.h"
 #include "support/temp_folder.h"
 #include "support/tmux_pane.h"

@@ -3,8 +3,8 @@
 
 #include "console/keys.h"
 #include "console/table_editor.h"
-#include "support/scripted_session.h"
 #include "support/data_folder.h"
+#include "support/scripted_session.h"
 #include "support/temp_folder.h"
 
 namespace console {

@@ -1,9 +1,9 @@
 // The order-line and customer-balance postings and the trade discount.
 #include <gtest/gtest.h>
 
-#include "support/data_folder.h"
 #include "documents/shared_postings.h"
 #include "documents/trade_discount.h"
+#include "support/data_folder.h"
 #include "support/scripted_session.h"
 
 namespace documents {

@@ -7,10 +7,10 @@
 
 
 #include "console/keys.h"
-#include "support/data_folder.h"
-#include "support/temp_folder.h"
 #include "frame/copro.h"
+#include "support/data_folder.h"
 #include "support/scripted_session.h"
+#include "support/temp_folder.h"
 
 namespace frame {
 

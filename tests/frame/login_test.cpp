@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "console/keys.h"
-#include "site/data_folder.h"
 #include "frame/frame_procedures.h"
 #include "login_site_helpers.h"
+#include "site/data_folder.h"
 #include "xbase/cipher.h"
 #include "xbase/text_functions.h"
 

@@ -7,10 +7,11 @@
 
 
 #include "console/keys.h"
-#include "support/data_folder.h"
 #include "frame/gantidir.h"
 #include "frame/setup.h"
-#include "frame/settings_editor.h"
+#include "frame/tbbm.h"
+#include "frame/tsetup.h"
+#include "support/data_folder.h"
 #include "support/scripted_session.h"
 #include "support/temp_folder.h"
 #include "xbase/ntx_orders.h"

@@ -9,10 +9,10 @@
 
 #include <gtest/gtest.h>
 
-#include "site/site_counters.h"
-#include "site/demo_data.h"
 #include "schema/catalog.h"
 #include "schema/folder_check.h"
+#include "site/demo_data.h"
+#include "site/site_counters.h"
 #include "support/site_folder.h"
 #include "support/temp_folder.h"
 #include "xbase/password.h"

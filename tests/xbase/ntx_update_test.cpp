@@ -9,10 +9,9 @@
 
 #include <gtest/gtest.h>
 
-#include "support/fixtures.h"
-
 #include "ntx_test_helpers.h"
 #include "support/files.h"
+#include "support/fixtures.h"
 #include "support/temp_folder.h"
 #include "xbase/ntx_check.h"
 #include "xbase/ntx_index.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "support/fixtures.h"
 #include "support/files.h"
+#include "support/fixtures.h"
 #include "support/temp_folder.h"
 #include "xbase/session.h"
 
