@@ -30,8 +30,9 @@ std::string CopyFixture(const TempDir& dir, const std::string& name, const std::
 std::string ReadFile(const std::string& path);
 // Writes `bytes` as the whole contents of a file.
 void WriteFile(const std::string& path, const std::string& bytes);
-// Runs build/bin/dbtool with `args`, returning its standard output; `*status` gets the exit code.
-std::string RunDbtool(const std::vector<std::string>& args, int* status = nullptr);
+// Runs build/bin/dbtool with `args`, returning its standard output (and standard error with
+// `with_errors`); `*status` gets the exit code.
+std::string RunDbtool(const std::vector<std::string>& args, int* status = nullptr, bool with_errors = false);
 // Starts dbtool with `args` in a child process and returns its pid.
 int StartDbtool(const std::vector<std::string>& args);
 // Waits for a child process and returns its exit code.
