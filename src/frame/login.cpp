@@ -155,7 +155,7 @@ xbase::Status LoadBudget(Session& session, xbase::WorkArea& logsetup) {
 
   // The program goes on with the last start date read above.
   budget.process_end = session.ZTGPROSES;
-  status = console::LOCK_REC(logsetup);
+  status = console::LOCK_REC(session.console(), logsetup);
   if (status.ok()) status = logsetup.Put("BUDGET", xbase::Value::Text(RewriteBudget(budget, session.Today())));
   const xbase::Status unlocked = logsetup.Unlock();
   if (status.ok()) status = unlocked;

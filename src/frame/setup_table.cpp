@@ -20,12 +20,12 @@ struct AddValues {
 };
 
 // Writes the add box's values: over the row of the key when there is one, else into a new row.
-xbase::Status SaveRow(xbase::WorkArea& area, const std::string& key_expression, const std::vector<AddField>& fields,
-                      const std::vector<xbase::Value>& values) {
+xbase::Status SaveRow(console::Console& con, xbase::WorkArea& area, const std::string& key_expression,
+                      const std::vector<AddField>& fields, const std::vector<xbase::Value>& values) {
   bool found = false;
   xbase::Status s = SeekKey(area, key_expression, values[0].text(), &found);
   if (!s.ok()) return s;
-  s = found ? console::LOCK_REC(area) : console::APP_REC(area);
+  s = found ? console::LOCK_REC(con, area) : console::APP_REC(con, area);
   for (size_t i = 0; s.ok() && i < fields.size(); ++i) s = area.Put(fields[i].field, values[i]);
   const xbase::Status unlocked = area.Unlock();
   return s.ok() ? unlocked : s;
@@ -96,7 +96,7 @@ xbase::Status TAMBAHDATA(Session& session, xbase::WorkArea& area, const std::str
     if (read.escaped) continue;
     const int answer = console::PESAN(con, "Yakin data akan disimpan (Y/T)");
     if (answer != 'Y' && answer != 'y') continue;
-    if (xbase::Status s = SaveRow(area, key_expression, fields, values); !s.ok()) return s;
+    if (xbase::Status s = SaveRow(con, area, key_expression, fields, values); !s.ok()) return s;
   }
 }
 

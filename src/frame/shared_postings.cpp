@@ -15,12 +15,12 @@ xbase::Status OpenArea(Session& session, std::string_view alias, xbase::WorkArea
 }
 
 // Seeks `key` and moves `field` of the record found by added - removed under its lock.
-xbase::Status MoveTotal(xbase::WorkArea& area, std::string_view key_expression, const std::string& key,
-                        std::string_view field, double added, double removed) {
+xbase::Status MoveTotal(console::Console& con, xbase::WorkArea& area, std::string_view key_expression,
+                        const std::string& key, std::string_view field, double added, double removed) {
   bool found = false;
   xbase::Status s = SeekKey(area, key_expression, key, &found);
   if (!s.ok() || !found) return s;
-  if (s = console::LOCK_REC(area); !s.ok()) return s;
+  if (s = console::LOCK_REC(con, area); !s.ok()) return s;
   xbase::Value total;
   s = area.Get(field, &total);
   if (s.ok()) s = area.Put(field, xbase::Value::Num(total.number() + added - removed));
@@ -35,13 +35,13 @@ xbase::Status UPSALESORDER(Session& session, std::string_view order, std::string
   xbase::WorkArea* lines = nullptr;
   if (xbase::Status s = OpenArea(session, "slsodr2", &lines); !s.ok()) return s;
   const std::string key = PadToField(*lines, "NOMOR", order) + PadToField(*lines, "KODE", code);
-  return MoveTotal(*lines, "nomor+kode", key, "QTY_KIRIM", added, removed);
+  return MoveTotal(session.console(), *lines, "nomor+kode", key, "QTY_KIRIM", added, removed);
 }
 
 xbase::Status UPSALDOMASTCUS(Session& session, std::string_view customer, double added, double removed) {
   xbase::WorkArea* customers = nullptr;
   if (xbase::Status s = OpenArea(session, "mastcus", &customers); !s.ok()) return s;
-  return MoveTotal(*customers, IndexKey("MASTCUS"), PadToField(*customers, "RELASI", customer), "SALDO", added,
+  return MoveTotal(session.console(), *customers, IndexKey("MASTCUS"), PadToField(*customers, "RELASI", customer), "SALDO", added,
                    removed);
 }
 
