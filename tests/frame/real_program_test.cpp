@@ -48,5 +48,23 @@ TEST(RealProgramTest, AdministratorLogsInSeesTheMenuAndLeaves) {
   EXPECT_EQ(exit_code.str(), "0\n");
 }
 
+// On a terminal smaller than 80 x 25 the program says what size it needs and ends, touching nothing.
+TEST(RealProgramTest, ATerminalSmallerThanTheScreensIsRefused) {
+  if (!TmuxPane::Available()) GTEST_SKIP() << "tmux is not installed";
+  LoginSite site;
+  TmuxPane pane("palunda-small");
+  const std::string exit_file = site.root() + "/exit-code";
+  const std::string error_file = site.root() + "/errors";
+  pane.Start("cd " + site.root() + " && " + PALUNDA_BIN + "/palunda 2> " + error_file + "; echo \\$? > " + exit_file,
+             72, 20);
+  ASSERT_TRUE(pane.WaitForEnd()) << pane.Capture();
+  std::stringstream exit_code, errors;
+  exit_code << std::ifstream(exit_file).rdbuf();
+  errors << std::ifstream(error_file).rdbuf();
+  EXPECT_EQ(exit_code.str(), "1\n");
+  EXPECT_EQ(errors.str(), "palunda: Invalid argument: terminal: is 72 x 20; it must be at least 80 x 25\n");
+  EXPECT_FALSE(std::filesystem::exists(site.ini_path()));
+}
+
 }  // namespace
 }  // namespace frame
