@@ -68,7 +68,7 @@ TEST_F(TableAccessTest, AMissingTableIsNotRetried) {
   EXPECT_NE(rig.term.Text(24).find("nothere"), std::string::npos);
 }
 
-TEST_F(TableAccessTest, LockRecWaitsForAnotherSessionsLockShowingTheRetryLine) {
+TEST_F(TableAccessTest, LockRecShowsTheRetryLineUntilTheLockIsFreeOrEsc) {
   xbase::Session first = Workstation();
   xbase::Session second = Workstation();
   xbase::WorkArea* a = nullptr;
@@ -100,25 +100,18 @@ TEST_F(TableAccessTest, LockRecWaitsForAnotherSessionsLockShowingTheRetryLine) {
   // With no current record there is nothing to wait for.
   ASSERT_TRUE(b->GoTo(0).ok());
   EXPECT_FALSE(LOCK_REC(con, *b).ok());
-}
 
-// Esc on the retry line gives up: the lock is refused and nothing is written.
-TEST_F(TableAccessTest, EscGivesUpARecordAnotherWorkstationHolds) {
-  xbase::Session first = Workstation();
-  xbase::Session second = Workstation();
-  xbase::WorkArea* a = nullptr;
-  xbase::WorkArea* b = nullptr;
-  ASSERT_TRUE(first.Use("mastcus", "", xbase::OpenMode::kShared, &a).ok());
-  ASSERT_TRUE(second.Use("mastcus", "", xbase::OpenMode::kShared, &b).ok());
-  ConsoleRig rig({key::kNone, key::kNone, key::kEsc});
-  ASSERT_TRUE(APP_REC(rig.con, *a).ok());
+  // Esc on the retry line gives up: the lock is refused and the row put back.
+  ASSERT_TRUE(a->GoTo(1).ok());
+  ASSERT_TRUE(a->Lock().ok());
   ASSERT_TRUE(b->GoTo(1).ok());
-  const xbase::Status status = LOCK_REC(rig.con, *b);
+  ConsoleRig giving_up({key::kNone, key::kNone, key::kEsc});
+  const xbase::Status status = LOCK_REC(giving_up.con, *b);
   EXPECT_TRUE(status.IsLocked()) << status.ToString();
-  EXPECT_EQ(rig.term.screens().size(), 3u);
-  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_EQ(giving_up.term.screens().size(), 3u);
+  EXPECT_EQ(giving_up.term.keys_left(), 0u);
   EXPECT_FALSE(b->table().IsLocked(1));
-  EXPECT_EQ(rig.con.Text(24, 0, 7), "       ");
+  EXPECT_EQ(giving_up.con.Text(24, 0, 7), "       ");
 }
 
 }  // namespace
