@@ -10,7 +10,7 @@
 #include <ncursesw/curses.h>
 #include <unistd.h>
 
-#include "console/cp437.h"
+#include "xbase/cp437.h"
 #include "console/key_decoder.h"
 #include "console/keys.h"
 
@@ -114,7 +114,7 @@ void CursesTerminal::Present(const CellGrid& cells, const Cursor& cursor) {
     for (int c = 0; c < cols; ++c) {
       const Cell& cell = cells[r * kCols + c];
       if (!full_repaint_ && shown_[r * kCols + c] == cell) continue;
-      wchar_t text[2] = {static_cast<wchar_t>(Cp437ToUnicode(cell.ch)), L'\0'};
+      wchar_t text[2] = {static_cast<wchar_t>(xbase::Cp437ToUnicode(cell.ch)), L'\0'};
       const unsigned long attr = CursesAttr(cell.attr);
       cchar_t cc;
       setcchar(&cc, text, static_cast<attr_t>(attr & ~A_COLOR), static_cast<short>(PAIR_NUMBER(attr)), nullptr);

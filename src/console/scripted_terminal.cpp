@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "console/cp437.h"
+#include "xbase/cp437.h"
 #include "console/keys.h"
 
 namespace console {
@@ -50,7 +50,7 @@ std::string ScriptedTerminal::Text(const CellGrid& grid, int row, int col, int l
 
 std::string ScriptedTerminal::Dump(const CellGrid& grid) {
   std::string text;
-  for (int row = 0; row < kRows; ++row) text += Cp437ToUtf8(Text(grid, row)) + "\n";
+  for (int row = 0; row < kRows; ++row) text += xbase::Cp437ToUtf8(Text(grid, row)) + "\n";
   return text;
 }
 

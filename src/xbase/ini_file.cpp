@@ -141,6 +141,14 @@ std::vector<std::string> IniFile::SectionNames() const {
   return names;
 }
 
+std::vector<std::string> IniFile::KeyNames(std::string_view section) const {
+  std::vector<std::string> names;
+  if (const Section* found = FindSection(section)) {
+    for (const Entry& entry : found->entries) names.push_back(entry.key);
+  }
+  return names;
+}
+
 IniFile::Section* IniFile::FindSection(std::string_view name) {
   auto it = std::ranges::find_if(sections_, [&](const Section& s) { return SameName(s.name, name); });
   return it == sections_.end() ? nullptr : &*it;

@@ -39,6 +39,8 @@ class IniFile {
 
   // Section names in file order, the main section first when it has keys or was set.
   std::vector<std::string> SectionNames() const;
+  // The key names of a section in file order (empty when there is no such section).
+  std::vector<std::string> KeyNames(std::string_view section) const;
 
  private:
   struct Entry {

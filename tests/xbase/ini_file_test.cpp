@@ -110,6 +110,8 @@ TEST_F(IniFileTest, ParsesLooseLayouts) {
   EXPECT_EQ(ini.Get("Other", "no equals sign here"), std::nullopt);
   EXPECT_EQ(ini.Get("Missing", "Key"), std::nullopt);
   EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"MAIN", "Other"}));
+  EXPECT_EQ(ini.KeyNames("other"), (std::vector<std::string>{"Key", "Eq", "Bytes"}));
+  EXPECT_TRUE(ini.KeyNames("Missing").empty());
 }
 
 TEST_F(IniFileTest, SetReplacesWithoutRegardToCaseAndRefusesLineBreaks) {
