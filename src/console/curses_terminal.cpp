@@ -10,7 +10,7 @@
 #include <ncursesw/curses.h>
 #include <unistd.h>
 
-#include "console/cp437.h"
+#include "xbase/cp437.h"
 #include "console/key_decoder.h"
 #include "console/keys.h"
 
@@ -45,6 +45,14 @@ xbase::Status CursesTerminal::Open(std::unique_ptr<CursesTerminal>* terminal) {
   UseUtf8Locale();
   SCREEN* screen = newterm(nullptr, stdout, stdin);
   if (screen == nullptr) return xbase::Status::IOError("terminal", "this terminal type is not known");
+  // A smaller terminal would hide the message row and the right of the screens.
+  if (COLS < kCols || LINES < kRows) {
+    const std::string size = std::to_string(COLS) + " x " + std::to_string(LINES);
+    endwin();
+    delscreen(screen);
+    return xbase::Status::InvalidArgument("terminal", "is " + size + "; it must be at least " + std::to_string(kCols) +
+                                                          " x " + std::to_string(kRows));
+  }
   terminal->reset(new CursesTerminal(screen));
   return xbase::Status();
 }
@@ -106,7 +114,7 @@ void CursesTerminal::Present(const CellGrid& cells, const Cursor& cursor) {
     for (int c = 0; c < cols; ++c) {
       const Cell& cell = cells[r * kCols + c];
       if (!full_repaint_ && shown_[r * kCols + c] == cell) continue;
-      wchar_t text[2] = {static_cast<wchar_t>(Cp437ToUnicode(cell.ch)), L'\0'};
+      wchar_t text[2] = {static_cast<wchar_t>(xbase::Cp437ToUnicode(cell.ch)), L'\0'};
       const unsigned long attr = CursesAttr(cell.attr);
       cchar_t cc;
       setcchar(&cc, text, static_cast<attr_t>(attr & ~A_COLOR), static_cast<short>(PAIR_NUMBER(attr)), nullptr);

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "console/cp437.h"
+#include "xbase/cp437.h"
 #include "console/keys.h"
 
 namespace console {
@@ -122,7 +122,7 @@ DecodedKey PlainKey(std::string_view in, bool more) {
   const size_t extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
   if (extra == 0) return {0, 1};
   if (in.size() < extra + 1) return more ? DecodedKey{0, 0, true} : DecodedKey{0, in.size()};
-  const uint8_t byte = UnicodeToCp437([&] {
+  const uint8_t byte = xbase::UnicodeToCp437([&] {
     char32_t cp = lead & (0x3F >> extra);
     for (size_t i = 1; i <= extra; ++i) cp = (cp << 6) | (static_cast<uint8_t>(in[i]) & 0x3F);
     return cp;

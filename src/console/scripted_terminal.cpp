@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "console/cp437.h"
+#include "xbase/cp437.h"
 #include "console/keys.h"
 
 namespace console {
@@ -23,6 +23,7 @@ void ScriptedTerminal::Present(const CellGrid& cells, const Cursor& cursor) {
 
 int ScriptedTerminal::ReadKey(int timeout_ms) {
   screens_.push_back(cells_);
+  cursors_.push_back(cursor_);
   if (keys_.empty()) {
     if (++overruns_ > kMaxOverruns) throw std::runtime_error("key script ran out");
     return key::kEsc;
@@ -49,7 +50,7 @@ std::string ScriptedTerminal::Text(const CellGrid& grid, int row, int col, int l
 
 std::string ScriptedTerminal::Dump(const CellGrid& grid) {
   std::string text;
-  for (int row = 0; row < kRows; ++row) text += Cp437ToUtf8(Text(grid, row)) + "\n";
+  for (int row = 0; row < kRows; ++row) text += xbase::Cp437ToUtf8(Text(grid, row)) + "\n";
   return text;
 }
 

@@ -1,9 +1,8 @@
-// Key decoding, colour strings, the code page and the scripted terminal.
+// Key decoding, colour strings and the scripted terminal.
 #include <gtest/gtest.h>
 
 #include "console/colour.h"
 #include "console/console.h"
-#include "console/cp437.h"
 #include "console/key_decoder.h"
 #include "console/keys.h"
 #include "console/scripted_terminal.h"
@@ -151,15 +150,6 @@ TEST(ColourTest, ListsKeepEmptySlots) {
   EXPECT_EQ(get.standard, 0x3E);
   EXPECT_EQ(get.enhanced, 0xCF);
   EXPECT_EQ(get.unselected, base.unselected);
-}
-
-TEST(Cp437Test, LineCharactersAndLettersBothWays) {
-  EXPECT_EQ(Cp437ToUtf8("\xc9\xcd\xbb\xb3\xc4\xdb\xb0"), "╔═╗│─█░");
-  EXPECT_EQ(Cp437ToUtf8("Caf\x82 \x9c\xe1"), "Café £ß");
-  EXPECT_EQ(Cp437ToUnicode(0), U' ');
-  EXPECT_EQ(Cp437ToUnicode(0x10), U'►');
-  EXPECT_EQ(Utf8ToCp437("┌─┐ é"), "\xda\xc4\xbf \x82");
-  for (int byte = 1; byte < 256; ++byte) EXPECT_EQ(UnicodeToCp437(Cp437ToUnicode(static_cast<uint8_t>(byte))), byte);
 }
 
 TEST(ConsoleTest, SayClipsAndSaveRestoresARegion) {

@@ -143,6 +143,25 @@ TEST_F(SetupScreensTest, CompanySetupSavesEachValueToTheRowOfItsKey) {
   EXPECT_EQ(log.DateOf("LOGEDDATE"), xbase::Date::FromYmd(2024, 3, 15));
 }
 
+// A company name stored longer than its 35 columns is edited in a scrolling field and kept whole when
+// the user changes only another value.
+TEST_F(SetupScreensTest, CompanySetupKeepsALongerNameUnlessItIsEdited) {
+  const std::string name = "PT. PALUNDA SENTOSA ABADI JAYA MAKMUR SEJAHTERA";
+  AddRows(SetupArea(), {{{"SETUP", T("\xE0SET101")}, {"KET", T(name)}},
+                        {{"SETUP", T("\xE0SET102")}, {"KET", T("JL. MERDEKA")}}});
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  rig.session.DRVDATA_ = folder.path() + "/";
+  rig.term.AddKeys(Join({{kEnter}, Typed("JL. BARU"), {kCtrlY, kPgDn, 'Y'}}));
+  ASSERT_TRUE(SETUP(rig.session, {}).ok());
+  const console::CellGrid& form = rig.term.screens().front();
+  EXPECT_EQ(console::ScriptedTerminal::Text(form, 5, 28, 35), name.substr(0, 35));
+  EXPECT_EQ(console::ScriptedTerminal::Text(form, 5, 63, 12), std::string(12, ' '));
+  xbase::WorkArea& setup = SetupArea();
+  EXPECT_EQ(StoredText(setup, 1, "KET"), name);
+  EXPECT_EQ(StoredText(setup, 2, "KET"), "JL. BARU");
+  EXPECT_EQ(std::string(xbase::RTrim(rig.session.STP.text[1])), name);
+}
+
 TEST_F(SetupScreensTest, CompanySetupEscSavesNothing) {
   AddRows(SetupArea(), {{{"SETUP", T("\xE0SET101")}, {"KET", T("PT PALUNDA")}}});
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());

@@ -106,6 +106,8 @@ TEST_F(IniFileTest, ParsesLooseLayouts) {
   EXPECT_EQ(ini.Get("Other", "no equals sign here"), std::nullopt);
   EXPECT_EQ(ini.Get("Missing", "Key"), std::nullopt);
   EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"MAIN", "Other"}));
+  EXPECT_EQ(ini.KeyNames("other"), (std::vector<std::string>{"Key", "Eq", "Bytes"}));
+  EXPECT_TRUE(ini.KeyNames("Missing").empty());
 }
 
 TEST_F(IniFileTest, SetReplacesWithoutRegardToCaseAndRefusesLineBreaks) {
@@ -128,6 +130,9 @@ TEST_F(IniFileTest, ReportsAMissingFile) {
   const Status status = IniFile::Load((dir_ / "none.ini").string(), &ini);
   EXPECT_TRUE(status.IsNotFound()) << status.ToString();
   EXPECT_TRUE(ConnectionSettings().Save((dir_ / "no-such-dir" / "x.ini").string()).IsIOError());
+  std::filesystem::create_directory(dir_ / "Palunda.ini");
+  EXPECT_EQ(IniFile::Load((dir_ / "Palunda.ini").string(), &ini).ToString(),
+            "Invalid argument: " + (dir_ / "Palunda.ini").string() + ": is a folder, not a file");
 }
 
 }  // namespace

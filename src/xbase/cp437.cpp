@@ -1,9 +1,9 @@
-#include "console/cp437.h"
+#include "xbase/cp437.h"
 
 #include <array>
 #include <unordered_map>
 
-namespace console {
+namespace xbase {
 namespace {
 
 // Glyphs of the control bytes 0x00..0x1F (0x00 shows blank).
@@ -82,4 +82,4 @@ std::string Utf8ToCp437(std::string_view text) {
   return out;
 }
 
-}  // namespace console
+}  // namespace xbase

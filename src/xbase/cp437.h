@@ -1,12 +1,12 @@
 // The DOS code page 437: the bytes that the screen holds, and their Unicode forms.
-#ifndef PALUNDA_CONSOLE_CP437_H_
-#define PALUNDA_CONSOLE_CP437_H_
+#ifndef PALUNDA_XBASE_CP437_H_
+#define PALUNDA_XBASE_CP437_H_
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-namespace console {
+namespace xbase {
 
 // The Unicode code point that shows a code page byte (0 shows as a blank).
 char32_t Cp437ToUnicode(uint8_t byte);
@@ -17,6 +17,6 @@ std::string Cp437ToUtf8(std::string_view bytes);
 // UTF-8 text as code page bytes; characters the code page lacks become "?".
 std::string Utf8ToCp437(std::string_view text);
 
-}  // namespace console
+}  // namespace xbase
 
-#endif  // PALUNDA_CONSOLE_CP437_H_
+#endif  // PALUNDA_XBASE_CP437_H_

@@ -1,0 +1,60 @@
+#include "platform/program_start.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cstring>
+#include <thread>
+
+extern char** environ;
+
+namespace platform {
+
+xbase::Status SplitCommandLine(std::string_view text, std::vector<std::string>* words) {
+  words->clear();
+  std::string word;
+  bool in_word = false;
+  char quote = 0;
+  for (const char c : text) {
+    if (quote != 0) {
+      if (c == quote) {
+        quote = 0;
+      } else {
+        word += c;
+      }
+    } else if (c == '"' || c == '\'') {
+      quote = c;
+      in_word = true;
+    } else if (c == ' ' || c == '\t') {
+      if (in_word) words->push_back(std::move(word));
+      word.clear();
+      in_word = false;
+    } else {
+      word += c;
+      in_word = true;
+    }
+  }
+  if (quote != 0) return xbase::Status::InvalidArgument(text, std::string("the quote ") + quote + " is not closed");
+  if (in_word) words->push_back(std::move(word));
+  return xbase::Status::OK();
+}
+
+xbase::Status StartProgram(const std::vector<std::string>& words, const std::string& argument) {
+  if (words.empty()) return xbase::Status::InvalidArgument("program", "no program given");
+  std::vector<std::string> args = words;
+  args.push_back(argument);
+  std::vector<char*> argv;
+  for (std::string& arg : args) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  const int error = posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ);
+  if (error != 0) return xbase::Status::IOError(words.front(), std::string("cannot start: ") + std::strerror(error));
+  // The program runs on by itself; a waiting thread collects its exit so that no zombie stays.
+  std::thread([pid] {
+    int ignored = 0;
+    waitpid(pid, &ignored, 0);
+  }).detach();
+  return xbase::Status::OK();
+}
+
+}  // namespace platform
