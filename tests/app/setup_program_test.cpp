@@ -14,9 +14,9 @@
 
 namespace frame {
 
-using support::TempFolder;
-using support::Snapshot;
 using support::SeekField;
+using support::Snapshot;
+using support::TempFolder;
 
 namespace {
 

@@ -16,13 +16,13 @@
 
 namespace documents {
 
+using support::AddRows;
+using support::Open;
 using support::SessionRig;
 using support::Shown;
-using support::TempDataFolder;
-using support::Open;
-using support::AddRows;
 using support::StoredText;
 using support::T;
+using support::TempDataFolder;
 
 namespace {
 

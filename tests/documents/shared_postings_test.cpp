@@ -8,12 +8,12 @@
 
 namespace documents {
 
-using support::SessionRig;
-using support::TempDataFolder;
-using support::Open;
 using support::AddRows;
-using support::T;
 using support::N;
+using support::Open;
+using support::SessionRig;
+using support::T;
+using support::TempDataFolder;
 
 namespace {
 

@@ -16,11 +16,11 @@
 
 namespace frame {
 
+using support::Keys;
+using support::Open;
 using support::SessionRig;
 using support::Shown;
-using support::Keys;
 using support::TempDataFolder;
-using support::Open;
 
 namespace {
 

@@ -19,13 +19,13 @@
 
 namespace frame {
 
+using support::AddRows;
+using support::Open;
 using support::SessionRig;
 using support::Shown;
-using support::TempDataFolder;
-using support::Open;
-using support::AddRows;
 using support::StoredText;
 using support::T;
+using support::TempDataFolder;
 
 namespace {
 

@@ -23,11 +23,11 @@
 
 namespace site {
 
-using support::TempFolder;
-using support::TestRegistry;
-using support::TestOptions;
-using support::Snapshot;
 using support::SeekField;
+using support::Snapshot;
+using support::TempFolder;
+using support::TestOptions;
+using support::TestRegistry;
 
 namespace {
 namespace fs = std::filesystem;

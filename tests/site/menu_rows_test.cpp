@@ -31,10 +31,10 @@
 
 namespace site {
 
-using support::TempFolder;
-using support::TestRegistry;
-using support::TestOptions;
 using support::SeekField;
+using support::TempFolder;
+using support::TestOptions;
+using support::TestRegistry;
 
 namespace {
 
