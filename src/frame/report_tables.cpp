@@ -108,7 +108,8 @@ xbase::WorkArea* BUATLAPORAN(Session& session, const std::string& table, int pag
 }
 
 xbase::Status AddReportLine(xbase::WorkArea& page, const ReportLine& line) {
-  xbase::Status status = console::APP_REC(page);
+  // Page tables are held exclusively: an append waits for no one.
+  xbase::Status status = page.Append();
   if (status.ok()) status = page.Put("LAP", xbase::Value::Text(line.text));
   if (status.ok()) status = page.Put("DETEK", xbase::Value::Text(line.controls));
   if (status.ok()) status = page.Put("DTFONT", xbase::Value::Num(line.font));

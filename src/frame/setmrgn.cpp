@@ -22,11 +22,12 @@ struct MarginFields {
 
 }  // namespace
 
-xbase::Status SaveMargins(xbase::WorkArea& setup, std::string_view workstation, const PrinterMargins& margins) {
+xbase::Status SaveMargins(console::Console& con, xbase::WorkArea& setup, std::string_view workstation,
+                          const PrinterMargins& margins) {
   const std::string key = MarginKey(workstation);
   xbase::Status status = setup.SetOrder(1);
   if (status.ok()) status = setup.Seek(setup.PadToField("SETUP", key));
-  if (status.ok()) status = setup.found() ? console::LOCK_REC(setup) : console::APP_REC(setup);
+  if (status.ok()) status = setup.found() ? console::LOCK_REC(con, setup) : console::APP_REC(con, setup);
   if (status.ok()) status = setup.Put("SETUP", xbase::Value::Text(key));
   if (status.ok()) status = setup.Put("KET", xbase::Value::Text(FormatMargins(margins)));
   const xbase::Status unlocked = setup.Unlock();
@@ -61,7 +62,7 @@ xbase::Status SETMRGN(Session& session, const std::vector<xbase::Value>&) {
                      static_cast<int>(fields.lines_landscape), static_cast<int>(fields.lines_portrait)};
   xbase::WorkArea* setup = nullptr;
   if (!OpenTable(session, "setup", false, "SETUPMRGN", &setup)) return xbase::Status::OK();
-  const xbase::Status saved = SaveMargins(*setup, session.workstation(), session.margins);
+  const xbase::Status saved = SaveMargins(con, *setup, session.workstation(), session.margins);
   const xbase::Status closed = session.tables().Close("SETUPMRGN");
   return saved.ok() ? closed : saved;
 }

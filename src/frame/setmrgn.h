@@ -12,7 +12,8 @@ namespace frame {
 
 // Writes the margins into the SETUP row chr(238) + the first 9 characters of the workstation
 // name of the open `setup` (appended when missing), under its lock.
-xbase::Status SaveMargins(xbase::WorkArea& setup, std::string_view workstation, const PrinterMargins& margins);
+xbase::Status SaveMargins(console::Console& con, xbase::WorkArea& setup, std::string_view workstation,
+                          const PrinterMargins& margins);
 
 // The margin screen: edits the lines per portrait and landscape page and the four margins, and
 // on "simpan" keeps them in the session and in SETUP; "exit" leaves them, Esc goes back to them.

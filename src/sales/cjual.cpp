@@ -171,14 +171,14 @@ bool CETAKSURATJALAN(frame::Session& session, bool show_discounts) {
   if (!report.Print(layout)) return false;
 
   xbase::WorkArea& note = *session.tables().Area("SRTJLN1");
-  xbase::Status status = console::LOCK_REC(note);
+  xbase::Status status = console::LOCK_REC(session.console(), note);
   if (status.ok()) status = note.Put("CETAK", xbase::Value::Logical(true));
   const xbase::Status unlocked = note.Unlock();
   if (status.ok()) status = unlocked;
   xbase::WorkArea& receivable = *session.tables().Area("PIUTDBT");
   if (status.ok()) status = receivable.Seek(receivable.PadToField("NOTA", xbase::RTrim(note.Text("INVOICE"))));
   if (status.ok() && receivable.found()) {
-    status = console::LOCK_REC(receivable);
+    status = console::LOCK_REC(session.console(), receivable);
     if (status.ok()) status = receivable.Put("APPROVAL", xbase::Value::Logical(true));
     const xbase::Status released = receivable.Unlock();
     if (status.ok()) status = released;

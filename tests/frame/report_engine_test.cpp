@@ -379,9 +379,9 @@ TEST_F(ReportEngineTest, WorkTablesAreErasedWithTheirIndexes) {
     name = work.name();
     EXPECT_EQ(name, folder.path() + "/Z011");
     ASSERT_TRUE(work.Index(1, "kode").ok());
-    ASSERT_TRUE(console::APP_REC(work.area()).ok());
+    ASSERT_TRUE(console::APP_REC(rig.con, work.area()).ok());
     ASSERT_TRUE(work.area().Put("KODE", xbase::Value::Text("B")).ok());
-    ASSERT_TRUE(console::APP_REC(work.area()).ok());
+    ASSERT_TRUE(console::APP_REC(rig.con, work.area()).ok());
     ASSERT_TRUE(work.area().Put("KODE", xbase::Value::Text("A")).ok());
     ASSERT_TRUE(work.area().GoTop().ok());
     EXPECT_EQ(work.area().Text("KODE"), "A         ");

@@ -50,8 +50,8 @@ TEST_F(SetmrgnTest, SavingCreatesTheRowOfTheWorkstationAndSetsTheSession) {
 
 TEST_F(SetmrgnTest, WorkstationsSharingNineCharactersShareTheRowAndExitSavesNothing) {
   xbase::WorkArea& setup = support::Open(rig.session, "SETUP");
-  ASSERT_TRUE(SaveMargins(setup, "KASIR-0001", {1, 1, 1, 1, 45, 70}).ok());
-  ASSERT_TRUE(SaveMargins(setup, "KASIR-0002", {2, 2, 2, 2, 30, 60}).ok());
+  ASSERT_TRUE(SaveMargins(rig.con, setup, "KASIR-0001", {1, 1, 1, 1, 45, 70}).ok());
+  ASSERT_TRUE(SaveMargins(rig.con, setup, "KASIR-0002", {2, 2, 2, 2, 30, 60}).ok());
   ASSERT_TRUE(rig.session.tables().Close("SETUP").ok());
   EXPECT_EQ(MarginRow("KASIR-000"), " 2.00 2.00 2.00 2.003060");
 
