@@ -17,22 +17,15 @@
 #include "frame/session.h"
 #include "platform/page_printer.h"
 #include "platform/raw_printer.h"
+#include "report_lines.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 namespace key = console::key;
 
-constexpr int kWidth = 136;
+constexpr int kWidth = bench::kReportWidth;
 constexpr int kLinesPerPage = 59;
-
-// One report line: codes, names and amounts, `kWidth` characters.
-std::string ReportLine(int line) {
-  std::string text = "\xb3 " + std::to_string(100000 + line) + " \xb3 TOKO SUMBER REJEKI CABANG " +
-                     std::to_string(line % 97) + " \xb3 " + std::to_string(line * 1234.5) + " \xb3";
-  text.resize(kWidth - 1, ' ');
-  return text + "\xb3";
-}
 
 // Page printers that are one PDF file printer in a folder.
 class PdfPrintSystem final : public platform::PrintSystem {
@@ -73,7 +66,7 @@ struct Workstation {
     if (!report.Start()) return false;
     for (int line = 0; line < lines; ++line) {
       if (line % kLinesPerPage == 0 && !report.NewPage()) return false;
-      if (!report.Line(ReportLine(line), "C")) return false;
+      if (!report.Line(bench::ReportLine(line), "C")) return false;
     }
     term.AddKeys(keys);
     frame::ReportLayout layout;

@@ -66,14 +66,15 @@ const std::vector<std::string>& DotMatrixSignatureBox() {
 }
 
 const std::vector<std::string>& PageSignatureBox() {
-  static const std::vector<std::string> kBox = {
-      "*-----------------------------------------------------------------*  *-------------------------------------------*",
-      "|     DIBUAT    |TGL. |   DIPERIKSA   |TGL. | MENGETAHUI    |TGL. |  |   DIPERIKSA   |TGL. | MENGETAHUI    |TGL. |",
-      "|---------------|-----|---------------|-----|---------------|-----|  |---------------|-----|---------------|-----|",
-      "|               |     |               |     |               |     |  |               |     |               |     |",
-      "|               |     |               |     |               |     |  |               |     |               |     |",
-      "|               |     |               |     |               |     |  |               |     |               |     |",
-      "*-----------------------------------------------------------------*  *-------------------------------------------*"};
+  // The dot-matrix box with a second one for two more signatures beside it.
+  static const std::vector<std::string> kBox = [] {
+    std::vector<std::string> box = DotMatrixSignatureBox();
+    for (std::string& line : box) {
+      const std::string right = line.substr(0, 1) + line.substr(line.size() - 44);
+      line += "  " + (line[0] == '*' ? "*" + std::string(43, '-') + "*" : right);
+    }
+    return box;
+  }();
   return kBox;
 }
 

@@ -315,7 +315,15 @@ TEST_F(ReportEngineTest, PagePrintingSendsTheChosenPagesWithFontsMarginsBoxAndFo
   EXPECT_EQ(second[5].points, 7);
   const platform::PrintPage& third = job.job.pages[1];
   ASSERT_EQ(third.size(), 13u);  // and the signature box
-  EXPECT_EQ(third[6].text.substr(0, 22), "|     DIBUAT    |TGL. ");
+  EXPECT_EQ(third[5].text,
+            "*-----------------------------------------------------------------*  "
+            "*-------------------------------------------*");
+  EXPECT_EQ(third[6].text,
+            "|     DIBUAT    |TGL. |   DIPERIKSA   |TGL. | MENGETAHUI    |TGL. |  "
+            "|   DIPERIKSA   |TGL. | MENGETAHUI    |TGL. |");
+  EXPECT_EQ(third[7].text,
+            "|---------------|-----|---------------|-----|---------------|-----|  "
+            "|---------------|-----|---------------|-----|");
   EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Laporan terkirim ke Matrix (job 1)"));
 }
 
