@@ -9,6 +9,7 @@
 #include "console/keys.h"
 #include "console/table_access.h"
 #include "frame/dot_matrix_print.h"
+#include "frame/page_print.h"
 #include "frame/report_controls.h"
 #include "frame/report_print.h"
 #include "support/files.h"
@@ -345,6 +346,25 @@ TEST_F(ReportEngineTest, NoPageprintersOrARefusedJobMeanNotPrinted) {
   EXPECT_FALSE(second.Print(layout));
   EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "StartDoc() failed: Laser: the printer refused the job: Printer stopped"));
   EXPECT_TRUE(Tables().empty());
+}
+
+TEST_F(ReportEngineTest, AFormOfLinesPrintsAsOneJobAfterYa) {
+  rig.term.AddKeys(Keys({{key::kEnter}, Line("2"), {key::kEnter}, {key::kEnter}}));
+  EXPECT_TRUE(DIRECTPRINT_(rig.session, {"FAKTUR PAJAK", "  Nomor : 010.000-26.00000001"}, false));
+  EXPECT_TRUE(Shown(rig.term, "Yakin akan mencetak FORM"));
+  EXPECT_TRUE(Shown(rig.term, "CETAK KE Laser"));
+  ASSERT_EQ(rig.printers->jobs().size(), 1u);
+  const platform::PageJob& job = rig.printers->jobs()[0].job;
+  EXPECT_EQ(job.copies, 2);
+  ASSERT_EQ(job.pages.size(), 1u);
+  ASSERT_EQ(job.pages[0].size(), 2u);
+  EXPECT_EQ(job.pages[0][1].text, "  Nomor : 010.000-26.00000001");
+  EXPECT_EQ(job.pages[0][1].points, 12);
+  EXPECT_FALSE(job.setup.landscape());
+
+  rig.term.AddKeys(Keys({{key::kEnter}, {key::kEnter}, {key::kRight, key::kEnter}}));
+  EXPECT_FALSE(DIRECTPRINT_(rig.session, {"FAKTUR PAJAK"}, true));
+  EXPECT_EQ(rig.printers->jobs().size(), 1u);
 }
 
 TEST_F(ReportEngineTest, CopyFileWritesThePlainTextIntoAFolderMadeForIt) {
