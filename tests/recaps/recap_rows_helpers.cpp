@@ -1,0 +1,48 @@
+#include "recaps/recap_rows_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include "xbase/text_functions.h"
+
+namespace recaps::testing {
+
+using support::N;
+using support::T;
+
+xbase::Value Day(int year, int month, int day) { return xbase::Value::FromDate(xbase::Date::FromYmd(year, month, day)); }
+
+void AddDocument(frame::Session& session, const std::string& header_table, const std::string& line_table,
+                 const std::string& number_field, support::Row header, const std::vector<DocLine>& lines) {
+  xbase::Value number;
+  for (const auto& [field, value] : header) {
+    if (field == number_field) number = value;
+  }
+  support::AddRows(support::Open(session, header_table), {header});
+  for (const DocLine& line : lines) {
+    support::AddRows(support::Open(session, line_table),
+                     {{{number_field, number}, {"KODE", T(line.item)}, {"GUDANG", T("GDG1")}, {"QUANTITY", N(line.quantity)},
+                       {"HARGA", N(line.price)}, {"DISCOUNT", N(line.discount)}, {"DISCOUNT2", N(line.discount2)}}});
+  }
+}
+
+std::vector<std::string> TableRows(frame::Session& session, const std::string& table,
+                                   const std::vector<std::string>& fields) {
+  xbase::WorkArea& area = support::Open(session, table);
+  std::vector<std::string> rows;
+  for (uint32_t recno = 1; recno <= area.table().record_count(); ++recno) {
+    EXPECT_TRUE(area.GoTo(recno).ok());
+    std::string row;
+    for (const std::string& field : fields) {
+      xbase::Value value;
+      EXPECT_TRUE(area.Get(field, &value).ok()) << field;
+      const xbase::FieldHandle handle = area.Field(field);
+      const std::string shown(xbase::AllTrim(area.table().Bytes(handle)));
+      if (!row.empty()) row += ' ';
+      row += field + "=" + shown;
+    }
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+}  // namespace recaps::testing
