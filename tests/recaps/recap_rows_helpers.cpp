@@ -19,9 +19,12 @@ void AddDocument(frame::Session& session, const std::string& header_table, const
   }
   support::AddRows(support::Open(session, header_table), {header});
   for (const DocLine& line : lines) {
-    support::AddRows(support::Open(session, line_table),
-                     {{{number_field, number}, {"KODE", T(line.item)}, {"GUDANG", T("GDG1")}, {"QUANTITY", N(line.quantity)},
-                       {"HARGA", N(line.price)}, {"DISCOUNT", N(line.discount)}, {"DISCOUNT2", N(line.discount2)}}});
+    support::Row row = {{number_field, number}, {"KODE", T(line.item)}, {"GUDANG", T("GDG1")},
+                        {"QUANTITY", N(line.quantity)}, {"HARGA", N(line.price)}};
+    // Mutation lines have no discounts.
+    if (line.discount != 0) row.push_back({"DISCOUNT", N(line.discount)});
+    if (line.discount2 != 0) row.push_back({"DISCOUNT2", N(line.discount2)});
+    support::AddRows(support::Open(session, line_table), {row});
   }
 }
 
