@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
+#include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 
 namespace recaps::testing {
@@ -46,6 +50,47 @@ std::vector<std::string> TableRows(frame::Session& session, const std::string& t
     rows.push_back(row);
   }
   return rows;
+}
+
+std::vector<std::string> Workbooks(const std::string& folder) {
+  std::vector<std::string> books;
+  if (!std::filesystem::is_directory(folder)) return books;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) books.push_back(entry.path().string());
+  std::sort(books.begin(), books.end(), [](const std::string& a, const std::string& b) {
+    return std::filesystem::last_write_time(a) < std::filesystem::last_write_time(b) ||
+           (std::filesystem::last_write_time(a) == std::filesystem::last_write_time(b) && a < b);
+  });
+  return books;
+}
+
+platform::SheetData ReadSheet(const std::string& path, size_t index) {
+  platform::XlsxReader reader;
+  platform::SheetData sheet;
+  EXPECT_TRUE(reader.Open(path).ok()) << path;
+  EXPECT_TRUE(reader.ReadSheet(index, &sheet).ok()) << path;
+  return sheet;
+}
+
+std::string SheetRow(const platform::SheetData& sheet, int row, int columns) {
+  std::string shown;
+  for (int column = 1; column <= columns; ++column) {
+    if (column > 1) shown += '|';
+    const platform::SheetCell* cell = sheet.Find(row, column);
+    if (cell == nullptr) continue;
+    if (cell->kind == platform::SheetCell::Kind::kText) {
+      shown += cell->text;
+    } else if (cell->kind == platform::SheetCell::Kind::kNumber) {
+      std::string number = xbase::Str(cell->number, 20, 2);
+      number = std::string(xbase::AllTrim(number));
+      while (number.find('.') != std::string::npos && (number.back() == '0' || number.back() == '.')) {
+        const bool dot = number.back() == '.';
+        number.pop_back();
+        if (dot) break;
+      }
+      shown += number;
+    }
+  }
+  return shown;
 }
 
 }  // namespace recaps::testing

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "frame/session.h"
+#include "platform/xlsx_reader.h"
 #include "support/data_folder.h"
 #include "xbase/date.h"
 
@@ -35,6 +36,16 @@ void AddDocument(frame::Session& session, const std::string& header_table, const
 // numbers as the field stores them, trimmed.
 std::vector<std::string> TableRows(frame::Session& session, const std::string& table,
                                    const std::vector<std::string>& fields);
+
+// The workbooks written into a reports folder, oldest first.
+std::vector<std::string> Workbooks(const std::string& folder);
+
+// A sheet of a workbook read back; fails the test when it cannot be read.
+platform::SheetData ReadSheet(const std::string& path, size_t index);
+
+// The shown text of a row of a sheet from column 1 to `columns`: text as it is, numbers with up to
+// two decimals and no trailing zeros, empty cells as "", joined by "|".
+std::string SheetRow(const platform::SheetData& sheet, int row, int columns);
 
 }  // namespace recaps::testing
 
