@@ -62,10 +62,10 @@ std::vector<Heading> TargetHeadings() {
           {"TGT BL DP"}};
 }
 
-void WriteTargetColumns(platform::Worksheet& sheet, int row, std::vector<double> f) {
+void WriteTargetColumns(platform::Worksheet& sheet, int row, std::vector<double> f, int first) {
   f.resize(kTargetSlots);
   using frame::Ratio;
-  WriteNumbers(sheet, row, 3,
+  WriteNumbers(sheet, row, first,
                {f[kActualYtd], f[kTargetYtd], Ratio(f[kActualYtd], f[kTargetYtd]), f[kActualLastYtd],
                 Ratio(f[kActualYtd], f[kActualLastYtd]), f[kTargetYear], Ratio(f[kActualYtd], f[kTargetYear]),
                 f[kActual], f[kTarget], Ratio(f[kActual], f[kTarget]), f[kActualLast], Ratio(f[kActual], f[kActualLast]),

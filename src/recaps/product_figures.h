@@ -30,8 +30,8 @@ xbase::Status TargetFigures(xbase::WorkArea& area, std::string_view branch, cons
                             ItemFigures* items);
 // The headings of the target columns, after "KODE" and "NAMA".
 std::vector<Heading> TargetHeadings();
-// Writes the 13 target columns (figures, and the ratios between them) of a row from column 3.
-void WriteTargetColumns(platform::Worksheet& sheet, int row, std::vector<double> figures);
+// Writes the 13 target columns (figures, and the ratios between them) of a row from column `first`.
+void WriteTargetColumns(platform::Worksheet& sheet, int row, std::vector<double> figures, int first = 3);
 
 // The 26 figures of the monthly reports: total last year, total this year, then each month's last
 // year and this year. From the RKP_CAB rows of the branch in `year` and the year before.

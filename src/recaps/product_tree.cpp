@@ -86,7 +86,7 @@ int WriteTree(platform::Worksheet& sheet, const std::vector<TreeNode>& nodes,
     }
     if (detail) {
       sheet.SetValue(++row, 2, "JUMLAH " + node.name);
-      MarkRow(sheet, row, how.columns, true);
+      MarkRow(sheet, row, how.columns, true, how.leaf_total_fill);
     }
     how.write_figures(row, total);
     for (Open& parent : parents) AddTo(&parent.sums, total);

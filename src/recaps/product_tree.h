@@ -45,6 +45,7 @@ struct TreeSheet {
   int columns = 0;
   std::string first_level_total = "JUMLAH ";  // the L.C. reports write "TOTAL " on level 1
   int grand_total_fill = 0;                   // fill of the closing "TOTAL" row
+  int leaf_total_fill = 0;                    // fill of the "JUMLAH " row under a leaf's items
 };
 
 // Walks the nodes into `sheet` from row 6: every node's code and name; a leaf's total on its row

@@ -69,6 +69,7 @@ int WriteHeadings(platform::Worksheet& sheet, const std::vector<std::string>& ti
     column += span;
   }
   const int columns = column - 1;
+  if (columns == 0) return 0;
   const std::string block = Block(4, 1, 5, columns);
   sheet.Centre(block);
   sheet.Bold(block);
@@ -91,12 +92,8 @@ void MarkRow(platform::Worksheet& sheet, int row, int columns, bool bold, int fi
   if (fill != 0) sheet.SetFill(block, fill);
 }
 
-void FinishSheet(platform::Worksheet& sheet, int last_row, int columns, int first_number_column) {
+void FinishSheet(platform::Worksheet& sheet, int last_row, int columns) {
   if (last_row >= 6) sheet.SetBorders(Block(6, 1, last_row, columns), frame::kBorderWeight);
-  if (columns >= first_number_column) {
-    sheet.SetNumberFormat(platform::ColumnName(first_number_column) + ":" + platform::ColumnName(columns),
-                          frame::kAmountFormat);
-  }
   sheet.SetColumnWidth("A", 12);
   if (columns >= 2) sheet.AutoFit("B:" + platform::ColumnName(columns));
 }
@@ -109,9 +106,13 @@ void ShowBook(frame::Session& session, std::string_view file_title, const std::v
   for (size_t i = 0; i < sheets.size(); ++i) {
     platform::Worksheet& sheet = book.Select(sheets[i]);
     std::vector<std::string> lines = titles;
-    lines.resize(2);
-    lines.push_back(sheets[i]);
+    if (sheets.size() > 1) {
+      lines.resize(2);
+      lines.push_back(sheets[i]);
+    }
     const int columns = WriteHeadings(sheet, lines, headings);
+    // Amounts from column C; a report's own formats (percentages) are set by its rows over this.
+    if (columns >= 3) sheet.SetNumberFormat("C:" + platform::ColumnName(columns), frame::kAmountFormat);
     FinishSheet(sheet, body(sheet, i, columns), columns);
   }
   book.Show();

@@ -65,12 +65,11 @@ void WriteLabel(platform::Worksheet& sheet, int row, std::string_view code, std:
 void WriteNumbers(platform::Worksheet& sheet, int row, int first, const std::vector<double>& numbers);
 // Bold, and filled when `fill` is not 0, over columns 1 to `columns` of a row.
 void MarkRow(platform::Worksheet& sheet, int row, int columns, bool bold, int fill = 0);
-// The data block from row 6 to `last_row` bordered, the amount format on columns 3 to `columns`,
-// column A 12 wide and the rest fitted.
-void FinishSheet(platform::Worksheet& sheet, int last_row, int columns, int first_number_column = 3);
+// The data block from row 6 to `last_row` bordered, column A 12 wide and the rest fitted.
+void FinishSheet(platform::Worksheet& sheet, int last_row, int columns);
 
-// Writes a workbook titled `file_title` with a sheet per name, each with the titles, the sheet's name as
-// the third title line and the headings; body(sheet, sheet number, columns) writes the rows from row 6
+// Writes a workbook titled `file_title` with a sheet per name, each with the titles (of several sheets,
+// the first two and the sheet's name as the third), the headings and the amount format from column C; body(sheet, sheet number, columns) writes the rows from row 6
 // and returns the last. The data block is then finished and the workbook shown.
 void ShowBook(frame::Session& session, std::string_view file_title, const std::vector<std::string>& sheets,
               const std::vector<std::string>& titles, const std::vector<Heading>& headings,

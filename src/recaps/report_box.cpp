@@ -35,7 +35,9 @@ bool AskInBox(frame::Session& session, const std::vector<std::string>& title, st
 bool BranchValid(frame::Session& session, std::string* code, std::string* name) {
   name->clear();
   if (xbase::IsBlank(*code)) return true;
-  return pickers::CARICABANG_(session, code, name);
+  if (!pickers::CARICABANG_(session, code, name)) return false;
+  *name = std::string(xbase::RTrim(*name));
+  return true;
 }
 
 bool Confirmed(frame::Session& session, std::string_view question) {

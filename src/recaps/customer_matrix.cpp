@@ -1,0 +1,49 @@
+#include "recaps/customer_matrix.h"
+
+#include "recaps/product_figures.h"
+#include "recaps/recap_tables.h"
+#include "xbase/date_functions.h"
+#include "xbase/number_text.h"
+#include "xbase/text_functions.h"
+
+namespace recaps {
+
+xbase::Status RunCustomerMatrix(frame::Session& session, const CustomerMatrix& report) {
+  if (!OpenLabelTables(session) || !OpenTables(session, {{report.recap_table}})) return xbase::Status::OK();
+  Answers answers;
+  while (AskAnswers(session, report.box_title, kAskCustomer | kAskUnit, &answers)) {
+    ProductLookup products;
+    xbase::Status s = products.Load(session);
+    Matrix matrix(report.columns, report.subs);
+    Labels labels(session);
+    const Windows windows(answers.to);
+    xbase::WorkArea& recaps = *session.tables().Area(report.recap_table);
+    if (s.ok()) {
+      s = ForEachRowFrom(recaps, "RELASI", answers.customer, [&] {
+        const std::string period = recaps.Text("PERIODE");
+        if (!Windows::Within(period, windows.year_first, windows.month) &&
+            !Windows::Within(period, windows.last_year_first, windows.last_month)) {
+          return;
+        }
+        const Labels::Label label = labels.Customer(recaps.Text("RELASI"), true);
+        report.add(matrix, matrix.RowOf(label.key, label.code, label.name, label.city), recaps, windows, answers,
+                   products);
+      });
+    }
+    if (!Shown(session, s)) continue;
+    ShowBook(session, report.file_title, {"Sheet1"},
+             {report.heading + std::string(xbase::AllTrim(answers.branch)),
+              "PERIODE s/d : " + xbase::Dtoc(answers.to), answers.unit == "V" ? "VALUE" : "CARTON"},
+             MatrixHeadings(matrix, report.layout),
+             [&](platform::Worksheet& sheet, size_t, int width) { return WriteMatrix(sheet, matrix, report.layout, width); });
+  }
+  return session.tables().CloseAll();
+}
+
+std::vector<Matrix::Column> MonthColumns() {
+  std::vector<Matrix::Column> columns;
+  for (int m = 1; m <= 12; ++m) columns.push_back({xbase::StrZero(m, 2), MonthNames()[static_cast<size_t>(m - 1)]});
+  return columns;
+}
+
+}  // namespace recaps

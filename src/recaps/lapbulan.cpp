@@ -1,0 +1,11 @@
+#include "recaps/product_report.h"
+#include "recaps/recap_screens.h"
+
+namespace recaps {
+
+xbase::Status LAPBULAN(frame::Session& session, const Args&) {
+  return RunProductReport(session, {"    REKAP PENJUALAN ITEM   ", true, false, "REKAP PENJUALAN ITEM per BULAN",
+                                    "REKAP PENJUALAN CABANG : "});
+}
+
+}  // namespace recaps

@@ -1,0 +1,12 @@
+#include "recaps/product_report.h"
+#include "recaps/recap_screens.h"
+
+namespace recaps {
+
+// The licence totals close with a yellow "TOTAL" row.
+xbase::Status LAPLCCAB(frame::Session& session, const Args&) {
+  return RunProductReport(session, {"REKAP PENJUALAN ITEM LICENS", false, true, "REKAP PENJUALAN LICENSI",
+                                    "REKAP PENJUALAN LICENSI CABANG : ", 6});
+}
+
+}  // namespace recaps

@@ -1,0 +1,8 @@
+#include "recaps/coverage_reports.h"
+#include "recaps/recap_screens.h"
+
+namespace recaps {
+
+xbase::Status LAPLISITEM(frame::Session& session, const Args&) { return RunLicenceCoverage(session, true); }
+
+}  // namespace recaps

@@ -1,0 +1,53 @@
+#include <algorithm>
+
+#include "recaps/customer_recaps.h"
+#include "recaps/matrix_sheet.h"
+#include "recaps/product_lookup.h"
+#include "recaps/recap_screens.h"
+#include "recaps/recap_tables.h"
+#include "xbase/date_functions.h"
+#include "xbase/text_functions.h"
+
+namespace recaps {
+
+// Per salesman, the coverage lines sold.
+xbase::Status LAPPPASALES(frame::Session& session, const Args&) {
+  if (!OpenLabelTables(session) || !OpenTables(session, {{"RKP_SAL"}})) return xbase::Status::OK();
+  Answers answers;
+  while (AskAnswers(session, "     PP/PA ITEM PRODUK     ", kAskSalesman | kAskGroupText | kAskRange, &answers)) {
+    ProductLookup products;
+    xbase::Status s = products.Load(session);
+    std::vector<Matrix::Column> columns;
+    for (const ProductLine* line : products.CoverageLines()) columns.push_back({line->code, line->name});
+    Matrix matrix(columns, {});
+    Labels labels(session);
+    const MonthRange range = answers.Range();
+    xbase::WorkArea& recaps = *session.tables().Area("RKP_SAL");
+    if (s.ok()) {
+      s = ForEachRowFrom(recaps, "SALES", answers.salesman, [&] {
+        const std::string item = recaps.Text("KODE");
+        if (!range.Holds(recaps.Text("PERIODE")) || recaps.Number("JL_QTY") == 0) return;
+        if (!Begins(products.LineOf(item), answers.group_text)) return;
+        const std::string column = products.CoverageOf(item);
+        if (std::none_of(columns.begin(), columns.end(), [&](const Matrix::Column& c) { return c.key == column; })) {
+          return;
+        }
+        const Labels::Label label = labels.Salesman(recaps.Text("SALES"));
+        matrix.Mark(matrix.RowOf(label.key, label.code, label.name), column);
+      });
+    }
+    if (!Shown(session, s)) continue;
+    MatrixLayout layout;
+    layout.city = false;
+    layout.coverage_share = true;
+    layout.blank_zeros = true;
+    ShowBook(session, "REKAP PP PA SALES by ITEM PRODUK", {"Sheet1"},
+             {"REKAP PP/PA (SALES) by ITEM PRODUK, CABANG : " + std::string(xbase::AllTrim(answers.branch)),
+              "PERIODE : " + xbase::Dtoc(answers.from) + " s/d : " + xbase::Dtoc(answers.to)},
+             MatrixHeadings(matrix, layout),
+             [&](platform::Worksheet& sheet, size_t, int width) { return WriteMatrix(sheet, matrix, layout, width); });
+  }
+  return session.tables().CloseAll();
+}
+
+}  // namespace recaps

@@ -1,0 +1,57 @@
+#include <algorithm>
+
+#include "recaps/customer_recaps.h"
+#include "recaps/matrix_sheet.h"
+#include "recaps/product_lookup.h"
+#include "recaps/recap_screens.h"
+#include "recaps/recap_tables.h"
+#include "xbase/date_functions.h"
+#include "xbase/text_functions.h"
+
+namespace recaps {
+
+// Per salesman and customer (or outlet group), the value (thousands) of each coverage line.
+xbase::Status LAPPPASLSVAL(frame::Session& session, const Args&) {
+  if (!OpenLabelTables(session) || !OpenTables(session, {{"RKP_SLR"}})) return xbase::Status::OK();
+  Answers answers;
+  answers.unit = "V";
+  while (AskAnswers(session, "      PP VALUE by SALES    ", kAskSalesman | kAskMerge | kAskRange | kAskIncludes,
+                    &answers)) {
+    ProductLookup products;
+    xbase::Status s = products.Load(session);
+    std::vector<Matrix::Column> columns;
+    for (const ProductLine* line : products.CoverageLines()) columns.push_back({line->code, line->name});
+    Matrix matrix(columns, {});
+    Labels labels(session);
+    const MonthRange range = answers.Range();
+    xbase::WorkArea& recaps = *session.tables().Area("RKP_SLR");
+    if (s.ok()) {
+      s = ForEachRowFrom(recaps, "SALES", answers.salesman, [&] {
+        if (!range.Holds(recaps.Text("PERIODE"))) return;
+        const std::string column = products.CoverageOf(recaps.Text("KODE"));
+        if (std::none_of(columns.begin(), columns.end(), [&](const Matrix::Column& c) { return c.key == column; })) {
+          return;
+        }
+        const Labels::Label salesman = labels.Salesman(recaps.Text("SALES"), true);
+        const Labels::Label customer = labels.Customer(recaps.Text("RELASI"), answers.merge);
+        Matrix::Row& row = matrix.RowOf(salesman.key + customer.key,
+                                        std::string(xbase::RTrim(salesman.code)) + " " + customer.code,
+                                        customer.name, customer.city);
+        matrix.Add(row, column, 0, answers.Figure(recaps));
+      });
+    }
+    if (!Shown(session, s)) continue;
+    MatrixLayout layout;
+    layout.coverage_share = true;
+    layout.blank_zeros = true;
+    layout.by_total = false;
+    ShowBook(session, "REKAP PP PA SALES by ITEM PRODUK value", {"Sheet1"},
+             {"REKAP PP/PA (SALES) by ITEM PRODUK (value/1000), CABANG : " + std::string(xbase::AllTrim(answers.branch)),
+              "PERIODE : " + xbase::Dtoc(answers.from) + " s/d : " + xbase::Dtoc(answers.to) + answers.IncludedText()},
+             MatrixHeadings(matrix, layout),
+             [&](platform::Worksheet& sheet, size_t, int width) { return WriteMatrix(sheet, matrix, layout, width); });
+  }
+  return session.tables().CloseAll();
+}
+
+}  // namespace recaps

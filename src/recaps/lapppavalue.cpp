@@ -1,0 +1,8 @@
+#include "recaps/coverage_reports.h"
+#include "recaps/recap_screens.h"
+
+namespace recaps {
+
+xbase::Status LAPPPAVALUE(frame::Session& session, const Args&) { return RunLineCoverage(session, true); }
+
+}  // namespace recaps

@@ -1,0 +1,8 @@
+#include "recaps/lc_report.h"
+#include "recaps/recap_screens.h"
+
+namespace recaps {
+
+xbase::Status LC3(frame::Session& session, const Args&) { return RunLcReport(session, LcScope::kSalesman); }
+
+}  // namespace recaps
