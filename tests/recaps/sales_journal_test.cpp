@@ -124,3 +124,54 @@ TEST_F(SalesJournalTest, TheJournalListsPrintedNotesWithTheirDiscountsThenTheRet
 
 }  // namespace
 }  // namespace recaps
+
+namespace recaps {
+namespace {
+
+TEST_F(SalesJournalTest, TheRecapPerItemSplitsReturnsAndCostsForAccountingUsers) {
+  rig.session.MMEMBER.rights = "/SPV ACC";
+  // Every answer as offered, "Excel", the path shown, then Esc.
+  rig.term.AddKeys(Keys({std::vector<int>(8, key::kEnter), {'E'}, {key::kEnter}, {key::kEsc}}));
+  ASSERT_TRUE(LRKPBRG(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  const std::vector<std::string> books = testing::Workbooks(home.File("reports"));
+  ASSERT_EQ(books.size(), 1u);
+  const platform::SheetData sheet = testing::ReadSheet(books[0], 0);
+  using testing::SheetRow;
+  EXPECT_EQ(SheetRow(sheet, 1, 1), "REKAP PENJUALAN PERIODE 01-12-2026 s/d 31-12-2026");
+  EXPECT_EQ(SheetRow(sheet, 5, 16), "NO.|KODE|NAMA BARANG|QUANTITY||||BOX||||VALUE||||HPP");
+  EXPECT_EQ(SheetRow(sheet, 6, 16), "|||JUAL|RETUR|RET. ADMIN|NETTO|JUAL|RETUR|RET. ADMIN|NETTO|JUAL|RETUR|RET. ADMIN|NETTO|");
+  // Classes in MASTGOL order, an unknown class last. The header discounts 10 and 5 make 0.855 of the
+  // line value; "HPPP" takes 10 and 5 off the cost price of P items, other items lose 20 %.
+  EXPECT_EQ(SheetRow(sheet, 7, 16), "1|P2|PULPEN HITAM|100|0|0|100|1|0|0|1|19237.5|0|0|19237.5|171000");
+  EXPECT_EQ(SheetRow(sheet, 8, 16), "||Jumlah ALAT TULIS|100|0|0|100|1|0|0|1|19237.5|0|0|19237.5|171000");
+  EXPECT_EQ(SheetRow(sheet, 9, 16), "2|P1|HVS A4|20|0|2|18|2|0|0.2|1.8|17100|0|2000|15100|12312");
+  EXPECT_EQ(SheetRow(sheet, 10, 3), "||Jumlah KANTOR");
+  EXPECT_EQ(SheetRow(sheet, 11, 16), "3|Q9|LAKBAN|3|0|0|3|0.01|0|0|0.01|4500|0|0|4500|2400");
+  EXPECT_EQ(SheetRow(sheet, 12, 3), "||Jumlah LAIN-LAIN");
+  EXPECT_EQ(SheetRow(sheet, 13, 16), "||TOTAL|123|0|2|121|3.01|0|0.2|2.81|40837.5|0|2000|38837.5|185712");
+  EXPECT_TRUE(sheet.Find(13, 3)->bold);
+}
+
+TEST_F(SalesJournalTest, NetItemsTakeEveryNoteAndCountReturnsNegative) {
+  rig.term.AddKeys(Keys({std::vector<int>(6, key::kEnter), {key::kEnter}, {key::kEsc}}));
+  ASSERT_TRUE(NETITEM(rig.session, {}).ok());
+  const std::vector<std::string> books = testing::Workbooks(home.File("reports"));
+  ASSERT_EQ(books.size(), 1u);
+  const platform::SheetData sheet = testing::ReadSheet(books[0], 0);
+  using testing::SheetRow;
+  EXPECT_EQ(SheetRow(sheet, 2, 1), "From : 01-12-2026 To 31-12-2026");
+  EXPECT_EQ(SheetRow(sheet, 4, 4), "Customer Id|Customer Name|Kota|Invoice");
+  // By customer, then date: C1's notes (the unprinted INV3 too) and its return, then C2.
+  EXPECT_EQ(SheetRow(sheet, 5, 14), "C1|TOKO SATU|BANDUNG|INV1|46359|46359|S1|P1|HVS A4|20|2|4|0|17100");
+  EXPECT_EQ(SheetRow(sheet, 7, 14), "C1|TOKO SATU|BANDUNG|INV3|46361|46361|S1|P1|HVS A4|7|0.7|1.4|0|7000");
+  EXPECT_EQ(SheetRow(sheet, 8, 14), "C1|TOKO SATU|BANDUNG|RJ1|46366|46366|S1|P1|HVS A4|-2|-0.2|-0.4|0|-2000");
+  EXPECT_EQ(SheetRow(sheet, 8, 22), "C1|TOKO SATU|BANDUNG|RJ1|46366|46366|S1|P1|HVS A4|-2|-0.2|-0.4|0|-2000|1000|0|0|0|0|OFFICE|R|01");
+  EXPECT_EQ(SheetRow(sheet, 9, 9), "C2|TOKO DUA|BOGOR|INV2|46360|46360|S1|Q9|LAKBAN");
+  EXPECT_EQ(SheetRow(sheet, 10, 14), "||||||||TOTAL||3.51|5|0|45837.5");
+  EXPECT_EQ(sheet.Find(10, 1)->fill_rgb, sheet.Find(10, 28)->fill_rgb);
+  EXPECT_EQ(sheet.Find(5, 5)->number_format, "mmm-yy");
+}
+
+}  // namespace
+}  // namespace recaps
