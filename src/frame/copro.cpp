@@ -17,13 +17,20 @@ namespace fs = std::filesystem;
 
 // Copies the file of the data folder into the folder; a failure is shown on row 24.
 void CopyInto(Session& session, std::string_view file, std::string_view folder) {
-  const fs::path source = LocalPath(session.DRVDATA_ + std::string(xbase::AllTrim(file)));
+  std::string source_path, folder_path;
+  xbase::Status mapped = LocalPath(session, session.DRVDATA_ + std::string(xbase::AllTrim(file)), &source_path);
+  if (mapped.ok()) mapped = LocalPath(session, folder, &folder_path);
+  if (!mapped.ok()) {
+    console::PESAN(session.console(), mapped.message());
+    return;
+  }
+  const fs::path source = source_path;
   std::error_code error;
   if (!fs::is_regular_file(source, error)) {
     console::PESAN(session.console(), "File " + std::string(xbase::AllTrim(file)) + " tidak ada");
     return;
   }
-  const fs::path target = fs::path(LocalPath(folder)) / source.filename();
+  const fs::path target = fs::path(folder_path) / source.filename();
   if (!fs::is_directory(target.parent_path(), error) ||
       !fs::copy_file(source, target, fs::copy_options::overwrite_existing, error)) {
     console::PESAN(session.console(), "Gagal copy " + source.filename().string() + " ke " +

@@ -14,9 +14,10 @@
 namespace frame {
 namespace {
 
-bool HoldsJournal(std::string_view folder) {
-  std::string path;
-  return !xbase::AllTrim(folder).empty() && xbase::FindInFolder(LocalPath(folder), "jurnal1.dbf", &path).ok();
+bool HoldsJournal(const Session& session, std::string_view folder) {
+  std::string local, path;
+  return !xbase::AllTrim(folder).empty() && LocalPath(session, folder, &local).ok() &&
+         xbase::FindInFolder(local, "jurnal1.dbf", &path).ok();
 }
 
 }  // namespace
@@ -42,7 +43,7 @@ bool CARIDIR2(Session& session, std::string* folder, xbase::Date* date) {
   }
   if (log->SetOrder(1).ok() && log->Seek(xbase::AllTrim(*folder)).ok() && log->found()) *date = log->DateOf("LOGEDDATE");
   *folder = xbase::PadR(*folder, static_cast<int>(std::max(width, folder->size())));
-  if (HoldsJournal(*folder)) return true;
+  if (HoldsJournal(session, *folder)) return true;
   console::PESAN(session.console(), "Direktori salah....", session.console().Pick("Gr+/r", "/w"));
   return false;
 }
@@ -65,7 +66,9 @@ xbase::Status GANTIDIR(Session& session, const std::vector<xbase::Value>&) {
   if (escaped) return xbase::Status::OK();
   session.STP.text[13] = folder;
   session.STP.date = date;
-  session.SetSearchPath(LocalPath(folder));
+  std::string local;
+  if (xbase::Status s = LocalPath(session, folder, &local); !s.ok()) return s;
+  session.SetSearchPath(local);
   return xbase::Status::OK();
 }
 

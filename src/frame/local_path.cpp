@@ -1,10 +1,11 @@
 #include "frame/local_path.h"
 
-#include "platform/drive_map.h"
 #include "xbase/text_functions.h"
 
 namespace frame {
 
-std::string LocalPath(std::string_view typed) { return platform::MatchLocalCase(xbase::AllTrim(typed)); }
+xbase::Status LocalPath(const Session& session, std::string_view stored, std::string* local) {
+  return session.settings.drives.Map(xbase::AllTrim(stored), local);
+}
 
 }  // namespace frame

@@ -338,6 +338,10 @@ bool LISENSI_(Session& session, const std::string& ini_path) {
   // reached shows up as tables that cannot be opened.
   session.SERVER_ = settings.server;
   session.DRVDATA_ = DataFolderPath(settings.folder);
+  if (const xbase::Status read = platform::LoadWorkstationSettings(ini_path, &session.settings); !read.ok()) {
+    Message(con, read.message());
+    return false;
+  }
   return true;
 }
 

@@ -10,6 +10,7 @@
 #include "console/console.h"
 #include "frame/budget.h"
 #include "frame/procedure_registry.h"
+#include "platform/workstation_settings.h"
 #include "xbase/date.h"
 #include "xbase/session.h"
 
@@ -73,6 +74,8 @@ class Session {
   int MAXBARIS = 100;
   PrinterMargins margins;           // NLEFTMARGIN ... NBARISPORT
   double POTONGPPN = 0;             // VAT percent
+  // This workstation's sections of Palunda.ini: printers, the reports folder, the drive map.
+  platform::WorkstationSettings settings;
 
  private:
   console::Console& console_;

@@ -96,5 +96,19 @@ TEST_F(CoproTest, AMissingFileOrFolderIsShownAndCopiesNothing) {
   EXPECT_FALSE(fs::exists(target_ / "ke"));
 }
 
+TEST_F(CoproTest, ThePresetFolderReachesItsDriveThroughTheDriveMap) {
+  fs::create_directories(target_ / "Data" / "PALUNDA");
+  ASSERT_TRUE(rig.session.settings.drives.Add("D", target_.string()).ok());
+  rig.term.AddKeys(support::Keys({support::Line("mastcus.dbf"), {kEnter}}));
+  ASSERT_TRUE(COPRO(rig.session, {}).ok());
+  EXPECT_EQ(Bytes(target_ / "Data" / "PALUNDA" / "mastcus.dbf"), Bytes(data_.File("mastcus.dbf")));
+
+  // A drive the map does not know is named; nothing is copied.
+  rig.term.AddKeys(support::Keys({support::Line("mastcus.dbf"), {kCtrlY}, support::Line("e:\\lain"), {kEnter}}));
+  ASSERT_TRUE(COPRO(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(Shown(rig.term, "E: is not mapped to a folder of this machine"));
+}
+
 }  // namespace
 }  // namespace frame

@@ -210,5 +210,23 @@ TEST_F(LoginTest, UnreachableDataFolderEndsTheLoginWithAMessage) {
   EXPECT_EQ(rig_.term.keys_left(), 0u);
 }
 
+TEST_F(LoginTest, TheWorkstationSectionsAreReadAtStartAndAWrongOneStopsWithItsKey) {
+  ASSERT_TRUE(WriteConnectionSettings({"srv", "", "", site_.data()}, site_.ini_path()).ok());
+  std::ofstream(site_.ini_path(), std::ios::app) << "[Drives]\nD=" << site_.root() << "\n";
+  rig_.term.AddKeys({key::kEsc});
+  MULAI(rig_.session, site_.ini_path());
+  EXPECT_EQ(LoginBoxes(), 1);
+  std::string local;
+  ASSERT_TRUE(rig_.session.settings.drives.Map("d:\\", &local).ok());
+  EXPECT_EQ(local, site_.root());
+
+  std::ofstream(site_.ini_path(), std::ios::app) << "E=relative/folder\n";
+  rig_.term.AddKeys({' '});
+  MULAI(rig_.session, site_.ini_path());
+  EXPECT_TRUE(Shown(24, "[Drives] E"));
+  EXPECT_EQ(LoginBoxes(), 1);
+  EXPECT_EQ(rig_.term.keys_left(), 0u);
+}
+
 }  // namespace
 }  // namespace frame
