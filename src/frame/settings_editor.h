@@ -1,33 +1,14 @@
-// The table editors of the settings: SETUP (key and value of every setting) and TBBM (fuel prices),
-// with their add and search boxes.
+// The table editors of the settings: SETUP (key and value of every setting) and TBBM (fuel prices).
 #ifndef PALUNDA_FRAME_SETTINGS_EDITOR_H_
 #define PALUNDA_FRAME_SETTINGS_EDITOR_H_
 
-#include <string>
 #include <vector>
 
 #include "frame/session.h"
 #include "xbase/status.h"
 #include "xbase/value.h"
-#include "xbase/work_area.h"
 
 namespace frame {
-
-// One field of the add box: its label, the table field, its picture and its starting value.
-struct AddField {
-  std::string label;
-  std::string field;
-  std::string picture;
-  xbase::Value blank;  // a text of the field's width, or a number
-};
-
-// The add box (F2): asks the fields until the key (the first) is left empty; each answer "Y" to
-// "Yakin data akan disimpan (Y/T)" overwrites the row of that key (sought on the controlling
-// order) or appends one.
-xbase::Status TAMBAHDATA(Session& session, xbase::WorkArea& area, const std::vector<AddField>& fields);
-
-// The search box (F4): a soft seek on the controlling order for the trimmed text typed.
-xbase::Status MENCARI(Session& session, xbase::WorkArea& area);
 
 // "Tabel Setup": the editor of SETUP.
 xbase::Status TSETUP(Session& session, const std::vector<xbase::Value>& args);
