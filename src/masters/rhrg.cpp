@@ -1,0 +1,158 @@
+// The price list Price.dbf: its import into the goods master (RHRG) and its browse (RHRG3).
+#include <array>
+
+#include "console/box.h"
+#include "console/get.h"
+#include "console/message.h"
+#include "console/table_access.h"
+#include "frame/import_folder.h"
+#include "frame/open_table.h"
+#include "masters/master_editor.h"
+#include "masters/master_screens.h"
+#include "xbase/ntx_orders.h"
+#include "xbase/search_path.h"
+#include "xbase/text_functions.h"
+
+namespace masters {
+namespace {
+
+constexpr const char* kNoPriceList = "Daftar harga tidak ada";
+constexpr const char* kPriceAlias = "price";
+
+// The properties of an item that a price list brings: names, group, unit, prices and pack sizes.
+// Stock, costs, the input date and the operator of an item stay as the stock postings and its
+// entry left them.
+constexpr std::array<const char*, 11> kPriceListFields = {"GOLONGAN", "NAMA", "NAMA2", "SATUAN", "HARGA", "HARGA1",
+                                                          "HARGA2",   "HPP",  "HARGA4", "PAK",   "DOS"};
+
+std::string PresetFolder(frame::Session& session) {
+  return frame::ImportFolder(session, std::string(frame::kPresetImportFolder) + "\\");
+}
+
+// Opens folder + "Price.dbf" under the alias "price", with its index Price.ntx when the folder has one.
+// False, after "Daftar harga tidak ada" or the failure, when it cannot be opened.
+bool OpenPriceList(frame::Session& session, std::string_view folder, xbase::WorkArea** area) {
+  console::Console& con = session.console();
+  std::string path;
+  if (!frame::FileInFolder(session, folder, "Price.dbf", &path).ok()) {
+    console::PESAN(con, kNoPriceList);
+    return false;
+  }
+  if (!console::BUKAFILE(con, session.tables(), path, false, frame::kOpenWait, kPriceAlias, area)) return false;
+  std::string index;
+  if (frame::FileInFolder(session, folder, "Price.ntx", &index).ok()) {
+    if (xbase::Status s = (*area)->orders().Open(index); !s.ok()) {
+      console::PESAN(con, s.message());
+      session.tables().Close(kPriceAlias).IgnoreError();
+      return false;
+    }
+  }
+  return true;
+}
+
+// Copies the price-list properties of the current price-list row into the goods row, by name.
+xbase::Status CopyProperties(const xbase::WorkArea& prices, xbase::WorkArea& goods) {
+  xbase::Status s;
+  for (const char* field : kPriceListFields) {
+    if (prices.FieldIndex(field) < 0) continue;
+    xbase::Value value;
+    if (s = prices.Get(field, &value); s.ok()) s = goods.Put(field, value);
+    if (!s.ok()) break;
+  }
+  return s;
+}
+
+// One price-list row into the goods master: a new code is appended, then its properties written.
+xbase::Status ImportRow(frame::Session& session, const xbase::WorkArea& prices, xbase::WorkArea& goods) {
+  const std::string code = prices.Text("KODE");
+  if (xbase::IsBlank(code)) return xbase::Status::OK();
+  xbase::Status s = goods.Seek(goods.PadToField("KODE", code));
+  if (!s.ok()) return s;
+  if (goods.found()) {
+    s = console::LOCK_REC(goods);
+  } else {
+    s = console::APP_REC(goods);
+    if (s.ok()) s = goods.Put("KODE", xbase::Value::Text(code));
+    if (s.ok()) s = goods.Put("TG_INPUT", xbase::Value::FromDate(session.Today()));
+    if (s.ok()) s = goods.Put("OPERATOR", xbase::Value::Text(session.MMEMBER.nik));
+  }
+  if (s.ok()) s = CopyProperties(prices, goods);
+  const xbase::Status unlocked = goods.Unlock();
+  return s.ok() ? unlocked : s;
+}
+
+xbase::Status ImportPriceList(frame::Session& session, xbase::WorkArea& prices, xbase::WorkArea& goods) {
+  xbase::Status s = goods.SetOrder(1);
+  if (s.ok()) s = prices.SetOrder(0);
+  if (s.ok()) s = prices.GoTop();
+  while (s.ok() && !prices.eof()) {
+    s = ImportRow(session, prices, goods);
+    if (s.ok()) s = prices.Skip();
+  }
+  return s;
+}
+
+void DrawImportBox(console::Console& con) {
+  constexpr std::string_view kBox = "W+/b";
+  console::SHADOW(con, 4, 8, 19, 71, kBox);
+  const std::pair<int, const char*> lines[] = {{5, " Menu ini akan meng-import Data Barang sebagai berikut : "},
+                                               {7, "  Dir :"},
+                                               {9, "     1. Akan menambah data barang jika ada Produk Baru   "},
+                                               {10, "     2. Akan merubah property Data barang antara lain :  "},
+                                               {11, "          - Nama Barang"},
+                                               {12, "          - Golongan Barang"},
+                                               {13, "          - Satuan Barang"},
+                                               {14, "          - Harga Barang"},
+                                               {15, "          - Isi per Pak"},
+                                               {16, "          - Isi Per Box"}};
+  for (const auto& [row, text] : lines) con.Say(row, 10, text, con.Colour(kBox));
+}
+
+}  // namespace
+
+xbase::Status RHRG(frame::Session& session, const Args&) {
+  console::Console& con = session.console();
+  if (!frame::OpenTable(session, "setup")) return session.tables().CloseAll();
+  console::ScreenKeeper keep(con);
+  DrawImportBox(con);
+  std::string folder = xbase::PadR(PresetFolder(session), 60);
+  console::GetList form;
+  form.Add(7, 20, &folder, "@!S40");
+  xbase::WorkArea* prices = nullptr;
+  xbase::WorkArea* goods = nullptr;
+  if (form.Read(con).escaped || !OpenPriceList(session, folder, &prices) ||
+      !frame::OpenTable(session, "mastbrj", false, "", &goods)) {
+    return session.tables().CloseAll();
+  }
+  const int answer = console::PESAN(con, "Yakin akan di proses (Y/T)");
+  if (answer == 'Y' || answer == 'y') {
+    console::WARNING(con, "....Tunggu Sedang proses....", "Gr*/r");
+    if (xbase::Status s = ImportPriceList(session, *prices, *goods); !s.ok()) console::PESAN(con, s.message());
+  }
+  return session.tables().CloseAll();
+}
+
+xbase::Status RHRG3(frame::Session& session, const Args&) {
+  console::Console& con = session.console();
+  if (!frame::OpenTable(session, "setup")) return session.tables().CloseAll();
+  console::ScreenKeeper keep(con);
+  con.Say(2, 2, "Dir : ");
+  std::string folder = xbase::PadR(PresetFolder(session), 60);
+  console::GetList form;
+  form.Add(2, 8, &folder, "@!S30");
+  xbase::WorkArea* prices = nullptr;
+  if (form.Read(con).escaped || !OpenPriceList(session, folder, &prices)) return session.tables().CloseAll();
+  constexpr const char* kMoney = "9,999,999.99";
+  frame::EditorScreen screen = MasterEditor(
+      "Tabel Data Property",
+      {{"KODE", "KODE", "@!"}, {"GOLONGAN", "GOLONGAN", "@!"}, {"INDUK", "INDUK", "@!"}, {"NAMA", "NAMA", ""},
+       {"NAMA2", "NAMA2", ""}, {"SATUAN", "SATUAN", ""}, {"JUMLAH", "JUMLAH", ""}, {"HARGA", "HARGA", kMoney},
+       {"HARGA1", "HARGA1", kMoney}, {"HARGA2", "HARGA2", kMoney}, {"HPP", "HPP", kMoney},
+       {"HARGA4", "HARGA4", kMoney}, {"PAK", "PAK", ""}, {"DOS", "DOS", ""}, {"LIMIT", "LIMIT", ""}});
+  screen.can_add = false;
+  screen.options.footer = "Esc) Selesai, F4) Cari, ";
+  frame::RunEditorScreen(session, *prices, screen);
+  return session.tables().CloseAll();
+}
+
+}  // namespace masters

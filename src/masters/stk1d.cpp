@@ -1,0 +1,28 @@
+// "Tabel Sales" and "Tabel Data BM": the salesmen and the area managers.
+#include "masters/master_editor.h"
+#include "masters/master_screens.h"
+
+namespace masters {
+
+xbase::Status STK1D(frame::Session& session, const std::vector<xbase::Value>&) {
+  frame::EditorScreen screen = MasterEditor(
+      "Tabel Sales", {{"SALES", "SALES", "@!"}, {"NAMA", "NAMA", "@!"}, {"INDUK", "INDUK", "@!"},
+                      {"K1K2", "KELOMPOK", "@!"}, {"JABATAN", "JABATAN", "@!"}, {"GRUP", "KD_LAMA", "@!"},
+                      {"NIK", "NIK", "@!"}, {"OUT", "TG_OUT", ""}});
+  screen.add.title = "Tambah Sales";
+  screen.add.fields = {TextField(" KODE :", "SALES", 4), TextField(" NAMA :", "NAMA", 20),
+                       TextField(" K1K2 :", "KELOMPOK", 2)};
+  return frame::EditTable(session, "mastsls", screen);
+}
+
+xbase::Status DTBM(frame::Session& session, const std::vector<xbase::Value>&) {
+  frame::EditorScreen screen = MasterEditor(
+      "Tabel Data BM", {{"KODE", "KODE", "@!"}, {"NAMA", "NAMA", "@!"}, {"CABANG", "CABANG", "@!"}, {"SALES", "SALES", "@!"}});
+  screen.add.title = "Tambah Data BM";
+  screen.add.fill_from_row = true;
+  screen.add.fields = {TextField(" KODE     :", "KODE", 10), TextField(" NAMA     :", "NAMA", 30),
+                       TextField(" CABANG   :", "CABANG", 6), TextField(" KD SALES :", "SALES", 4)};
+  return frame::EditTable(session, "databm", screen);
+}
+
+}  // namespace masters
