@@ -1,8 +1,5 @@
 #include "masters/master_screens.h"
 namespace masters {
-xbase::Status TCUSTOM(frame::Session&, const Args&) { return xbase::Status::OK(); }
-xbase::Status TNPWP(frame::Session&, const Args&) { return xbase::Status::OK(); }
-xbase::Status UPCUSTOMER(frame::Session&, const Args&) { return xbase::Status::OK(); }
 xbase::Status ROTASI(frame::Session&, const Args&) { return xbase::Status::OK(); }
 xbase::Status TCUSBRO(frame::Session&, const Args&) { return xbase::Status::OK(); }
 }
