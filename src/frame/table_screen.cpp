@@ -20,10 +20,10 @@ constexpr int kFirstFieldRow = 12;
 constexpr int kLabelCol = 6;
 
 // Writes the add box's values: over the row of the key when there is one, else into a new row.
-xbase::Status SaveRow(xbase::WorkArea& area, const std::vector<AddField>& fields, const std::vector<xbase::Value>& values) {
+xbase::Status SaveRow(console::Console& con, xbase::WorkArea& area, const std::vector<AddField>& fields, const std::vector<xbase::Value>& values) {
   xbase::Status s = area.Seek(values[0].text());
   if (!s.ok()) return s;
-  s = area.found() ? console::LOCK_REC(area) : console::APP_REC(area);
+  s = area.found() ? console::LOCK_REC(con, area) : console::APP_REC(con, area);
   for (size_t i = 0; s.ok() && i < fields.size(); ++i) s = area.Put(fields[i].field, values[i]);
   const xbase::Status unlocked = area.Unlock();
   return s.ok() ? unlocked : s;
@@ -91,7 +91,7 @@ xbase::Status TAMBAHDATA(Session& session, xbase::WorkArea& area, const AddBox& 
     if (read.escaped) continue;
     const int answer = console::PESAN(con, "Yakin data akan disimpan (Y/T)");
     if (answer != 'Y' && answer != 'y') continue;
-    if (xbase::Status s = SaveRow(area, fields, values); !s.ok()) return s;
+    if (xbase::Status s = SaveRow(con, area, fields, values); !s.ok()) return s;
     if (box.clear_after_save) values = Blanks(fields);
   }
 }

@@ -68,7 +68,7 @@ xbase::Status SaveValues(frame::Session& session, xbase::WorkArea& area, const s
   xbase::Status s = area.Seek(values[0].text());
   if (!s.ok()) return s;
   if (!area.found()) {
-    s = console::APP_REC(area);
+    s = console::APP_REC(session.console(), area);
     if (s.ok()) s = area.Put(area.table().fields()[0].name, values[0]);
     if (s.ok() && area.FieldIndex("TG_INPUT") >= 0) {
       s = area.Put("TG_INPUT", xbase::Value::FromDate(session.Today()));
@@ -77,17 +77,17 @@ xbase::Status SaveValues(frame::Session& session, xbase::WorkArea& area, const s
     const xbase::Status unlocked = area.Unlock();
     if (!s.ok() || !unlocked.ok()) return s.ok() ? unlocked : s;
   }
-  s = console::LOCK_REC(area);
+  s = console::LOCK_REC(session.console(), area);
   const std::vector<xbase::DbfField>& fields = area.table().fields();
   for (size_t i = 1; s.ok() && i < values.size() && i < fields.size(); ++i) s = area.Put(fields[i].name, values[i]);
   const xbase::Status unlocked = area.Unlock();
   return s.ok() ? unlocked : s;
 }
 
-xbase::Status DeleteKey(xbase::WorkArea& area, const xbase::Value& key) {
+xbase::Status DeleteKey(console::Console& con, xbase::WorkArea& area, const xbase::Value& key) {
   xbase::Status s = area.Seek(key.text());
   if (!s.ok() || !area.found()) return s;
-  s = console::LOCK_REC(area);
+  s = console::LOCK_REC(con, area);
   if (s.ok()) s = area.Delete();
   const xbase::Status unlocked = area.Unlock();
   return s.ok() ? unlocked : s;
@@ -102,7 +102,7 @@ bool LCSIMPAN(frame::Session& session, const std::vector<xbase::Value>& values, 
   int answer = console::PESAN(con, "S)impan, H)apus");
   if (answer == 's' || answer == 'h') answer -= 'a' - 'A';
   if (answer != 'S' && answer != 'H') return false;
-  const xbase::Status s = answer == 'S' ? SaveValues(session, *area, values) : DeleteKey(*area, values[0]);
+  const xbase::Status s = answer == 'S' ? SaveValues(session, *area, values) : DeleteKey(con, *area, values[0]);
   if (!s.ok()) console::PESAN(con, s.message());
   return true;
 }

@@ -69,9 +69,9 @@ xbase::Status ImportRow(frame::Session& session, const xbase::WorkArea& prices, 
   xbase::Status s = goods.Seek(goods.PadToField("KODE", code));
   if (!s.ok()) return s;
   if (goods.found()) {
-    s = console::LOCK_REC(goods);
+    s = console::LOCK_REC(session.console(), goods);
   } else {
-    s = console::APP_REC(goods);
+    s = console::APP_REC(session.console(), goods);
     if (s.ok()) s = goods.Put("KODE", xbase::Value::Text(code));
     if (s.ok()) s = goods.Put("TG_INPUT", xbase::Value::FromDate(session.Today()));
     if (s.ok()) s = goods.Put("OPERATOR", xbase::Value::Text(session.MMEMBER.nik));

@@ -107,12 +107,12 @@ xbase::Status Save(frame::Session& session, xbase::WorkArea& goods, const Item& 
   if (!s.ok()) return s;
   if (!goods.found()) {
     if (!edp) return xbase::Status::OK();
-    s = console::APP_REC(goods);
+    s = console::APP_REC(session.console(), goods);
     if (s.ok()) s = goods.Put("KODE", xbase::Value::Text(item.kode));
     if (s.ok()) s = goods.Put("TG_INPUT", xbase::Value::FromDate(session.Today()));
     if (s.ok()) s = goods.Put("OPERATOR", xbase::Value::Text(session.MMEMBER.nik));
   } else {
-    s = console::LOCK_REC(goods);
+    s = console::LOCK_REC(session.console(), goods);
   }
   const std::pair<const char*, const std::string*> texts[] = {
       {"GOLONGAN", &item.golongan}, {"NAMA", &item.nama}, {"NAMA2", &item.nama2}, {"SATUAN", &item.satuan}};

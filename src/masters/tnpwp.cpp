@@ -25,7 +25,7 @@ xbase::Status Save(frame::Session& session, xbase::WorkArea& numbers, const TaxN
   xbase::Status s = numbers.Seek(number.npwp);
   if (!s.ok()) return s;
   const bool missing = !numbers.found();
-  s = missing ? console::APP_REC(numbers) : console::LOCK_REC(numbers);
+  s = missing ? console::APP_REC(session.console(), numbers) : console::LOCK_REC(session.console(), numbers);
   const std::pair<const char*, xbase::Value> fields[] = {
       {"NPWP", xbase::Value::Text(number.npwp)},       {"NAMA", xbase::Value::Text(number.nama)},
       {"ALAMAT1", xbase::Value::Text(number.alamat1)}, {"ALAMAT2", xbase::Value::Text(number.alamat2)},
@@ -37,10 +37,10 @@ xbase::Status Save(frame::Session& session, xbase::WorkArea& numbers, const TaxN
   return s.ok() ? unlocked : s;
 }
 
-xbase::Status Remove(xbase::WorkArea& numbers, const TaxNumber& number) {
+xbase::Status Remove(console::Console& con, xbase::WorkArea& numbers, const TaxNumber& number) {
   xbase::Status s = numbers.Seek(number.npwp);
   if (!s.ok() || !numbers.found()) return s;
-  s = console::LOCK_REC(numbers);
+  s = console::LOCK_REC(con, numbers);
   if (s.ok()) s = numbers.Delete();
   const xbase::Status unlocked = numbers.Unlock();
   return s.ok() ? unlocked : s;
@@ -81,7 +81,7 @@ xbase::Status TNPWP(frame::Session& session, const Args&) {
     const int answer = console::PESAN(con, "S) simpan, H) hapus ");
     xbase::Status s;
     if (answer == 'S' || answer == 's') s = Save(session, *numbers, number);
-    if (answer == 'H' || answer == 'h') s = Remove(*numbers, number);
+    if (answer == 'H' || answer == 'h') s = Remove(con, *numbers, number);
     if (!s.ok()) console::PESAN(con, s.message());
   }
   return session.tables().CloseAll();

@@ -22,7 +22,7 @@ struct Outcome {
 
 // The row's terms over its customer, under the customer's lock; a customer this branch does not have
 // is counted and skipped.
-xbase::Status UpdateCustomer(const xbase::WorkArea& transfer, xbase::WorkArea& customers, Outcome* outcome) {
+xbase::Status UpdateCustomer(console::Console& con, const xbase::WorkArea& transfer, xbase::WorkArea& customers, Outcome* outcome) {
   const std::string code = transfer.Text("RELASI");
   xbase::Status s = xbase::IsBlank(code) ? xbase::Status::OK() : customers.Seek(customers.PadToField("RELASI", code));
   if (!s.ok()) return s;
@@ -30,7 +30,7 @@ xbase::Status UpdateCustomer(const xbase::WorkArea& transfer, xbase::WorkArea& c
     ++outcome->unknown;
     return s;
   }
-  s = console::LOCK_REC(customers);
+  s = console::LOCK_REC(con, customers);
   for (const char* field : kTermFields) {
     if (!s.ok() || transfer.FieldIndex(field) < 0) continue;
     xbase::Value value;
@@ -41,11 +41,11 @@ xbase::Status UpdateCustomer(const xbase::WorkArea& transfer, xbase::WorkArea& c
   return s.ok() ? unlocked : s;
 }
 
-xbase::Status UpdateAll(xbase::WorkArea& transfer, xbase::WorkArea& customers, Outcome* outcome) {
+xbase::Status UpdateAll(console::Console& con, xbase::WorkArea& transfer, xbase::WorkArea& customers, Outcome* outcome) {
   xbase::Status s = customers.SetOrder(1);
   if (s.ok()) s = transfer.GoTop();
   while (s.ok() && !transfer.eof()) {
-    s = UpdateCustomer(transfer, customers, outcome);
+    s = UpdateCustomer(con, transfer, customers, outcome);
     if (s.ok()) s = transfer.Skip();
   }
   return s;
@@ -70,7 +70,7 @@ xbase::Status UPCUSTOMER(frame::Session& session, const Args&) {
     return session.tables().CloseAll();
   }
   Outcome outcome;
-  const xbase::Status s = UpdateAll(*transfer, *customers, &outcome);
+  const xbase::Status s = UpdateAll(con, *transfer, *customers, &outcome);
   console::PESAN(con, s.ok() ? "Selesai: " + std::to_string(outcome.updated) + " relasi diperbarui, " +
                                    std::to_string(outcome.unknown) + " relasi tidak terdaftar dilewati"
                              : s.message());

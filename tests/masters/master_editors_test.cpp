@@ -79,7 +79,7 @@ TEST_F(MasterEditorsTest, SalesmanAddBoxAsksCodeNameAndClass) {
   ASSERT_TRUE(STK1D(rig.session, {}).ok());
   EXPECT_TRUE(Shown("Tabel Sales"));
   EXPECT_TRUE(Shown("Tambah Sales"));
-  EXPECT_TRUE(Shown("SALES\xB3NAMA\xB3INDUK\xB3K1K2\xB3JABATAN\xB3GRUP\xB3NIK\xB3OUT"));
+  EXPECT_TRUE(Shown("SALES\xB3NAMA                \xB3INDUK\xB3K1K2\xB3JABATAN\xB3GRUP\xB3NIK       \xB3OUT     "));
   xbase::WorkArea& salesmen = Reopen("MASTSLS");
   ASSERT_EQ(salesmen.table().record_count(), 1u);
   EXPECT_EQ(support::StoredText(salesmen, 1, "SALES"), "S09");
