@@ -1,54 +1,24 @@
-// The price list Price.dbf: its import into the goods master (RHRG) and its browse (RHRG3).
+// The import of the price list Price.dbf into the goods master: new items are added, and the price-list
+// properties of every item are taken over.
 #include <array>
 
 #include "console/box.h"
 #include "console/get.h"
 #include "console/message.h"
 #include "console/table_access.h"
-#include "frame/import_folder.h"
 #include "frame/open_table.h"
-#include "masters/master_editor.h"
 #include "masters/master_screens.h"
-#include "xbase/ntx_orders.h"
-#include "xbase/search_path.h"
+#include "masters/price_list.h"
 #include "xbase/text_functions.h"
 
 namespace masters {
 namespace {
-
-constexpr const char* kNoPriceList = "Daftar harga tidak ada";
-constexpr const char* kPriceAlias = "price";
 
 // The properties of an item that a price list brings: names, group, unit, prices and pack sizes.
 // Stock, costs, the input date and the operator of an item stay as the stock postings and its
 // entry left them.
 constexpr std::array<const char*, 11> kPriceListFields = {"GOLONGAN", "NAMA", "NAMA2", "SATUAN", "HARGA", "HARGA1",
                                                           "HARGA2",   "HPP",  "HARGA4", "PAK",   "DOS"};
-
-std::string PresetFolder(frame::Session& session) {
-  return frame::ImportFolder(session, std::string(frame::kPresetImportFolder) + "\\");
-}
-
-// Opens folder + "Price.dbf" under the alias "price", with its index Price.ntx when the folder has one.
-// False, after "Daftar harga tidak ada" or the failure, when it cannot be opened.
-bool OpenPriceList(frame::Session& session, std::string_view folder, xbase::WorkArea** area) {
-  console::Console& con = session.console();
-  std::string path;
-  if (!frame::FileInFolder(session, folder, "Price.dbf", &path).ok()) {
-    console::PESAN(con, kNoPriceList);
-    return false;
-  }
-  if (!console::BUKAFILE(con, session.tables(), path, false, frame::kOpenWait, kPriceAlias, area)) return false;
-  std::string index;
-  if (frame::FileInFolder(session, folder, "Price.ntx", &index).ok()) {
-    if (xbase::Status s = (*area)->orders().Open(index); !s.ok()) {
-      console::PESAN(con, s.message());
-      session.tables().Close(kPriceAlias).IgnoreError();
-      return false;
-    }
-  }
-  return true;
-}
 
 // Copies the price-list properties of the current price-list row into the goods row, by name.
 xbase::Status CopyProperties(const xbase::WorkArea& prices, xbase::WorkArea& goods) {
@@ -129,29 +99,6 @@ xbase::Status RHRG(frame::Session& session, const Args&) {
     console::WARNING(con, "....Tunggu Sedang proses....", "Gr*/r");
     if (xbase::Status s = ImportPriceList(session, *prices, *goods); !s.ok()) console::PESAN(con, s.message());
   }
-  return session.tables().CloseAll();
-}
-
-xbase::Status RHRG3(frame::Session& session, const Args&) {
-  console::Console& con = session.console();
-  if (!frame::OpenTable(session, "setup")) return session.tables().CloseAll();
-  console::ScreenKeeper keep(con);
-  con.Say(2, 2, "Dir : ");
-  std::string folder = xbase::PadR(PresetFolder(session), 60);
-  console::GetList form;
-  form.Add(2, 8, &folder, "@!S30");
-  xbase::WorkArea* prices = nullptr;
-  if (form.Read(con).escaped || !OpenPriceList(session, folder, &prices)) return session.tables().CloseAll();
-  constexpr const char* kMoney = "9,999,999.99";
-  frame::EditorScreen screen = MasterEditor(
-      "Tabel Data Property",
-      {{"KODE", "KODE", "@!"}, {"GOLONGAN", "GOLONGAN", "@!"}, {"INDUK", "INDUK", "@!"}, {"NAMA", "NAMA", ""},
-       {"NAMA2", "NAMA2", ""}, {"SATUAN", "SATUAN", ""}, {"JUMLAH", "JUMLAH", ""}, {"HARGA", "HARGA", kMoney},
-       {"HARGA1", "HARGA1", kMoney}, {"HARGA2", "HARGA2", kMoney}, {"HPP", "HPP", kMoney},
-       {"HARGA4", "HARGA4", kMoney}, {"PAK", "PAK", ""}, {"DOS", "DOS", ""}, {"LIMIT", "LIMIT", ""}});
-  screen.can_add = false;
-  screen.options.footer = "Esc) Selesai, F4) Cari, ";
-  frame::RunEditorScreen(session, *prices, screen);
   return session.tables().CloseAll();
 }
 

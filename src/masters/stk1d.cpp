@@ -1,4 +1,4 @@
-// "Tabel Sales" and "Tabel Data BM": the salesmen and the area managers.
+// "Tabel Sales": the salesmen.
 #include "masters/master_editor.h"
 #include "masters/master_screens.h"
 
@@ -13,16 +13,6 @@ xbase::Status STK1D(frame::Session& session, const std::vector<xbase::Value>&) {
   screen.add.fields = {TextField(" KODE :", "SALES", 4), TextField(" NAMA :", "NAMA", 20),
                        TextField(" K1K2 :", "KELOMPOK", 2)};
   return frame::EditTable(session, "mastsls", screen);
-}
-
-xbase::Status DTBM(frame::Session& session, const std::vector<xbase::Value>&) {
-  frame::EditorScreen screen = MasterEditor(
-      "Tabel Data BM", {{"KODE", "KODE", "@!"}, {"NAMA", "NAMA", "@!"}, {"CABANG", "CABANG", "@!"}, {"SALES", "SALES", "@!"}});
-  screen.add.title = "Tambah Data BM";
-  screen.add.fill_from_row = true;
-  screen.add.fields = {TextField(" KODE     :", "KODE", 10), TextField(" NAMA     :", "NAMA", 30),
-                       TextField(" CABANG   :", "CABANG", 6), TextField(" KD SALES :", "SALES", 4)};
-  return frame::EditTable(session, "databm", screen);
 }
 
 }  // namespace masters
