@@ -1,5 +1,4 @@
 #include "masters/master_screens.h"
 namespace masters {
-xbase::Status ROTASI(frame::Session&, const Args&) { return xbase::Status::OK(); }
 xbase::Status TCUSBRO(frame::Session&, const Args&) { return xbase::Status::OK(); }
 }
