@@ -2,12 +2,12 @@
 #ifndef PALUNDA_MASTERS_MASTER_SCREENS_H_
 #define PALUNDA_MASTERS_MASTER_SCREENS_H_
 
-#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "frame/session.h"
+#include "masters/masters.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
 #include "xbase/value.h"
@@ -55,14 +55,6 @@ xbase::Status TGDG(frame::Session& session, const Args& args);
 xbase::Status KARYA(frame::Session& session, const Args& args);
 // "Tabel Kode Perusahaan": the company codes.
 xbase::Status L411(frame::Session& session, const Args& args);
-
-// The ledger accounts of a customer's extended data, in the order of RELASI_EXT.
-inline constexpr std::array<const char*, 11> kAccountFields = {
-    "COA_PIUT",   "COA_GIRO",   "COA_CRMEMO", "COA_PRETUR", "COA_TERMDC", "COA_DCAVBL",
-    "COA_FICHRG", "COA_WRTOFF", "COA_GIROM",  "COA_OWRTOF", "COA_SALES"};
-using Accounts = std::array<std::string, 11>;
-// The ledger account codes of a company code (its last 3 characters count) and a branch unit.
-Accounts CREATECOA(std::string_view company, std::string_view unit);
 
 // Asks "S)impan, H)apus" for a form's values (in field order, the key first) of the open `table`:
 // "S" writes fields 2 onward over the key's row, appended when missing (with TG_INPUT and OPERATOR
