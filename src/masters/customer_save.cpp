@@ -4,24 +4,13 @@
 #include "console/table_access.h"
 #include "frame/open_table.h"
 #include "masters/customer_form.h"
+#include "masters/record_form.h"
 #include "xbase/text_functions.h"
 
 namespace masters {
 namespace {
 
 using xbase::Value;
-
-// Stands on the row of `key` in `area`, appending it (with the key in `key_field`) when missing; the
-// row is locked either way. *appended tells which.
-xbase::Status RowOf(console::Console& con, xbase::WorkArea& area, std::string_view key_field, const std::string& key, bool* appended) {
-  xbase::Status s = area.SetOrder(1);
-  if (s.ok()) s = area.Seek(area.PadToField(key_field, key));
-  if (!s.ok()) return s;
-  *appended = !area.found();
-  if (!*appended) return console::LOCK_REC(con, area);
-  s = console::APP_REC(con, area);
-  return s.ok() ? area.Put(key_field, Value::Text(key)) : s;
-}
 
 // Puts the fields in order, stopping at the first failure, and unlocks.
 xbase::Status PutAll(xbase::WorkArea& area, xbase::Status s, const std::vector<std::pair<const char*, Value>>& fields) {
@@ -42,7 +31,7 @@ std::vector<std::pair<const char*, Value>> Terms(const CustomerForm& form) {
 xbase::Status SaveCustomer(frame::Session& session, const CustomerForm& form, bool* pkp) {
   xbase::WorkArea& customers = *session.tables().Area("mastcus");
   bool appended = false;
-  xbase::Status s = RowOf(session.console(), customers, "RELASI", form.relasi, &appended);
+  xbase::Status s = LockRowOf(session.console(), customers, "RELASI", form.relasi, &appended);
   const Value today = Value::FromDate(session.Today());
   if (s.ok() && appended) {
     s = customers.Put("TG_INPUT", today);
@@ -66,7 +55,7 @@ xbase::Status SaveExtension(frame::Session& session, const CustomerForm& form) {
   if (xbase::IsBlank(form.company) || xbase::IsBlank(form.unit)) return xbase::Status::OK();
   xbase::WorkArea& extension = *session.tables().Area("relasi_ext");
   bool appended = false;
-  const xbase::Status s = RowOf(session.console(), extension, "RELASI", form.relasi, &appended);
+  const xbase::Status s = LockRowOf(session.console(), extension, "RELASI", form.relasi, &appended);
   std::vector<std::pair<const char*, Value>> fields = {
       {"CODE_ID", Value::Text(form.company)}, {"KDCB", Value::Text(form.unit)},
       {"TERITORY", Value::Text(form.unit)},  {"COUNTRY_ID", Value::Text(form.country)}};
@@ -78,7 +67,7 @@ xbase::Status SaveTaxNumber(frame::Session& session, const CustomerForm& form) {
   if (xbase::IsBlank(form.npwp)) return xbase::Status::OK();
   xbase::WorkArea& numbers = *session.tables().Area("dt_npwp");
   bool appended = false;
-  const xbase::Status s = RowOf(session.console(), numbers, "NPWP", form.npwp, &appended);
+  const xbase::Status s = LockRowOf(session.console(), numbers, "NPWP", form.npwp, &appended);
   return PutAll(numbers, s,
                 {{"NAMA", Value::Text(form.wp_nama)}, {"ALAMAT1", Value::Text(form.wp_alamat1)},
                  {"ALAMAT2", Value::Text(form.wp_alamat2)}, {"KOTA", Value::Text(form.wp_kota)},
@@ -93,7 +82,7 @@ xbase::Status SendCorrection(frame::Session& session, const CustomerForm& form, 
     return xbase::Status::OK();
   }
   bool appended = false;
-  xbase::Status s = RowOf(session.console(), *corrections, "RELASI", form.relasi, &appended);
+  xbase::Status s = LockRowOf(session.console(), *corrections, "RELASI", form.relasi, &appended);
   if (s.ok() && appended) s = corrections->Put("TG_INPUT", Value::FromDate(session.Today()));
   std::vector<std::pair<const char*, Value>> fields = Terms(form);
   fields.push_back({"PKP", Value::Logical(pkp)});

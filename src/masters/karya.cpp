@@ -123,9 +123,7 @@ xbase::Status KARYA(frame::Session& session, const Args&) {
         };
       }
     }
-    const console::ReadResult read = form.Read(con);
-    if ((read.escaped && read.field == 0) || xbase::IsBlank(form_values.text(0))) break;
-    if (!read.escaped) LCSIMPAN(session, form_values.values(), employees->alias());
+    if (!SaveOrLeave(session, form.Read(con), form_values, employees->alias())) break;
   }
   return session.tables().CloseAll();
 }

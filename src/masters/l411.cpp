@@ -55,9 +55,7 @@ xbase::Status L411(frame::Session& session, const Args&) {
       form.Display(con);
       return true;
     };
-    const console::ReadResult read = form.Read(con);
-    if ((read.escaped && read.field == 0) || xbase::IsBlank(form_values.text(0))) break;
-    if (!read.escaped) LCSIMPAN(session, form_values.values(), companies->alias());
+    if (!SaveOrLeave(session, form.Read(con), form_values, companies->alias())) break;
   }
   return session.tables().CloseAll();
 }

@@ -61,34 +61,39 @@ void RecordForm::Load(const std::vector<xbase::Value>& values, int first) {
   }
 }
 
-namespace {
-
-// Writes fields 2 onward of the key's row, appending the row when the key is missing.
-xbase::Status SaveValues(frame::Session& session, xbase::WorkArea& area, const std::vector<xbase::Value>& values) {
-  xbase::Status s = area.Seek(values[0].text());
+xbase::Status LockRowOf(console::Console& con, xbase::WorkArea& area, std::string_view key_field, std::string_view key,
+                        bool* appended) {
+  xbase::Status s = area.SetOrder(1);
+  if (s.ok()) s = area.Seek(area.PadToField(key_field, key));
   if (!s.ok()) return s;
-  if (!area.found()) {
-    s = console::APP_REC(session.console(), area);
-    if (s.ok()) s = area.Put(area.table().fields()[0].name, values[0]);
-    if (s.ok() && area.FieldIndex("TG_INPUT") >= 0) {
-      s = area.Put("TG_INPUT", xbase::Value::FromDate(session.Today()));
-      if (s.ok() && area.FieldIndex("OPERATOR") >= 0) s = area.Put("OPERATOR", xbase::Value::Text(session.MMEMBER.nik));
-    }
-    const xbase::Status unlocked = area.Unlock();
-    if (!s.ok() || !unlocked.ok()) return s.ok() ? unlocked : s;
-  }
-  s = console::LOCK_REC(session.console(), area);
-  const std::vector<xbase::DbfField>& fields = area.table().fields();
-  for (size_t i = 1; s.ok() && i < values.size() && i < fields.size(); ++i) s = area.Put(fields[i].name, values[i]);
+  *appended = !area.found();
+  if (!*appended) return console::LOCK_REC(con, area);
+  s = console::APP_REC(con, area);
+  return s.ok() ? area.Put(key_field, xbase::Value::Text(std::string(key))) : s;
+}
+
+xbase::Status DeleteRowOf(console::Console& con, xbase::WorkArea& area, std::string_view key) {
+  xbase::Status s = area.Seek(key);
+  if (!s.ok() || !area.found()) return s;
+  s = console::LOCK_REC(con, area);
+  if (s.ok()) s = area.Delete();
   const xbase::Status unlocked = area.Unlock();
   return s.ok() ? unlocked : s;
 }
 
-xbase::Status DeleteKey(console::Console& con, xbase::WorkArea& area, const xbase::Value& key) {
-  xbase::Status s = area.Seek(key.text());
-  if (!s.ok() || !area.found()) return s;
-  s = console::LOCK_REC(con, area);
-  if (s.ok()) s = area.Delete();
+namespace {
+
+// Writes fields 2 onward of the key's row, appending the row (with its entry stamp) when the key is
+// missing.
+xbase::Status SaveValues(frame::Session& session, xbase::WorkArea& area, const std::vector<xbase::Value>& values) {
+  bool appended = false;
+  xbase::Status s = LockRowOf(session.console(), area, area.table().fields()[0].name, values[0].text(), &appended);
+  if (s.ok() && appended && area.FieldIndex("TG_INPUT") >= 0) {
+    s = area.Put("TG_INPUT", xbase::Value::FromDate(session.Today()));
+    if (s.ok() && area.FieldIndex("OPERATOR") >= 0) s = area.Put("OPERATOR", xbase::Value::Text(session.MMEMBER.nik));
+  }
+  const std::vector<xbase::DbfField>& fields = area.table().fields();
+  for (size_t i = 1; s.ok() && i < values.size() && i < fields.size(); ++i) s = area.Put(fields[i].name, values[i]);
   const xbase::Status unlocked = area.Unlock();
   return s.ok() ? unlocked : s;
 }
@@ -102,8 +107,16 @@ bool LCSIMPAN(frame::Session& session, const std::vector<xbase::Value>& values, 
   int answer = console::PESAN(con, "S)impan, H)apus");
   if (answer == 's' || answer == 'h') answer -= 'a' - 'A';
   if (answer != 'S' && answer != 'H') return false;
-  const xbase::Status s = answer == 'S' ? SaveValues(session, *area, values) : DeleteKey(con, *area, values[0]);
+  const xbase::Status s = answer == 'S' ? SaveValues(session, *area, values) : DeleteRowOf(con, *area, values[0].text());
   if (!s.ok()) console::PESAN(con, s.message());
+  return true;
+}
+
+bool SaveOrLeave(frame::Session& session, const console::ReadResult& read, const RecordForm& form,
+                 std::string_view table) {
+  const std::vector<xbase::Value> values = form.values();
+  if ((read.escaped && read.field == 0) || xbase::IsBlank(values[0].text())) return false;
+  if (!read.escaped) LCSIMPAN(session, values, table);
   return true;
 }
 

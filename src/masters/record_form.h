@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "console/get.h"
+#include "frame/session.h"
+#include "xbase/status.h"
 #include "xbase/value.h"
 #include "xbase/work_area.h"
 
@@ -44,6 +46,19 @@ class RecordForm {
   };
   std::vector<Slot> slots_;
 };
+
+// Stands on the row of `key` (sought on the first index), appending it with the key in `key_field` when
+// missing; the row is locked either way and *appended tells which.
+xbase::Status LockRowOf(console::Console& con, xbase::WorkArea& area, std::string_view key_field, std::string_view key,
+                        bool* appended);
+// Deletes the row of `key` (sought on the controlling index) under its lock; nothing when there is none.
+xbase::Status DeleteRowOf(console::Console& con, xbase::WorkArea& area, std::string_view key);
+
+// The end of a form whose first field is the key of the open `table`: false when the screen ends (Esc
+// on the key, or an empty key); otherwise the values are saved or deleted (LCSIMPAN) unless the form
+// was left with Esc, and the form starts again.
+bool SaveOrLeave(frame::Session& session, const console::ReadResult& read, const RecordForm& form,
+                 std::string_view table);
 
 }  // namespace masters
 

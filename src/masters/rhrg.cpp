@@ -5,10 +5,10 @@
 #include "console/box.h"
 #include "console/get.h"
 #include "console/message.h"
-#include "console/table_access.h"
 #include "frame/open_table.h"
 #include "masters/master_screens.h"
 #include "masters/price_list.h"
+#include "masters/record_form.h"
 #include "xbase/text_functions.h"
 
 namespace masters {
@@ -36,24 +36,17 @@ xbase::Status CopyProperties(const xbase::WorkArea& prices, xbase::WorkArea& goo
 xbase::Status ImportRow(frame::Session& session, const xbase::WorkArea& prices, xbase::WorkArea& goods) {
   const std::string code = prices.Text("KODE");
   if (xbase::IsBlank(code)) return xbase::Status::OK();
-  xbase::Status s = goods.Seek(goods.PadToField("KODE", code));
-  if (!s.ok()) return s;
-  if (goods.found()) {
-    s = console::LOCK_REC(session.console(), goods);
-  } else {
-    s = console::APP_REC(session.console(), goods);
-    if (s.ok()) s = goods.Put("KODE", xbase::Value::Text(code));
-    if (s.ok()) s = goods.Put("TG_INPUT", xbase::Value::FromDate(session.Today()));
-    if (s.ok()) s = goods.Put("OPERATOR", xbase::Value::Text(session.MMEMBER.nik));
-  }
+  bool appended = false;
+  xbase::Status s = LockRowOf(session.console(), goods, "KODE", code, &appended);
+  if (s.ok() && appended) s = goods.Put("TG_INPUT", xbase::Value::FromDate(session.Today()));
+  if (s.ok() && appended) s = goods.Put("OPERATOR", xbase::Value::Text(session.MMEMBER.nik));
   if (s.ok()) s = CopyProperties(prices, goods);
   const xbase::Status unlocked = goods.Unlock();
   return s.ok() ? unlocked : s;
 }
 
 xbase::Status ImportPriceList(frame::Session& session, xbase::WorkArea& prices, xbase::WorkArea& goods) {
-  xbase::Status s = goods.SetOrder(1);
-  if (s.ok()) s = prices.SetOrder(0);
+  xbase::Status s = prices.SetOrder(0);
   if (s.ok()) s = prices.GoTop();
   while (s.ok() && !prices.eof()) {
     s = ImportRow(session, prices, goods);

@@ -5,6 +5,7 @@
 #include "console/table_access.h"
 #include "frame/open_table.h"
 #include "masters/master_screens.h"
+#include "masters/record_form.h"
 #include "xbase/text_functions.h"
 
 namespace masters {
@@ -22,26 +23,15 @@ struct TaxNumber {
 };
 
 xbase::Status Save(frame::Session& session, xbase::WorkArea& numbers, const TaxNumber& number) {
-  xbase::Status s = numbers.Seek(number.npwp);
-  if (!s.ok()) return s;
-  const bool missing = !numbers.found();
-  s = missing ? console::APP_REC(session.console(), numbers) : console::LOCK_REC(session.console(), numbers);
+  bool appended = false;
+  xbase::Status s = LockRowOf(session.console(), numbers, "NPWP", number.npwp, &appended);
   const std::pair<const char*, xbase::Value> fields[] = {
-      {"NPWP", xbase::Value::Text(number.npwp)},       {"NAMA", xbase::Value::Text(number.nama)},
-      {"ALAMAT1", xbase::Value::Text(number.alamat1)}, {"ALAMAT2", xbase::Value::Text(number.alamat2)},
-      {"KOTA", xbase::Value::Text(number.kota)},       {"TG_INPUT", xbase::Value::FromDate(session.Today())}};
+      {"NAMA", xbase::Value::Text(number.nama)},       {"ALAMAT1", xbase::Value::Text(number.alamat1)},
+      {"ALAMAT2", xbase::Value::Text(number.alamat2)}, {"KOTA", xbase::Value::Text(number.kota)},
+      {"TG_INPUT", xbase::Value::FromDate(session.Today())}};
   for (const auto& [field, value] : fields) {
     if (s.ok()) s = numbers.Put(field, value);
   }
-  const xbase::Status unlocked = numbers.Unlock();
-  return s.ok() ? unlocked : s;
-}
-
-xbase::Status Remove(console::Console& con, xbase::WorkArea& numbers, const TaxNumber& number) {
-  xbase::Status s = numbers.Seek(number.npwp);
-  if (!s.ok() || !numbers.found()) return s;
-  s = console::LOCK_REC(con, numbers);
-  if (s.ok()) s = numbers.Delete();
   const xbase::Status unlocked = numbers.Unlock();
   return s.ok() ? unlocked : s;
 }
@@ -81,7 +71,7 @@ xbase::Status TNPWP(frame::Session& session, const Args&) {
     const int answer = console::PESAN(con, "S) simpan, H) hapus ");
     xbase::Status s;
     if (answer == 'S' || answer == 's') s = Save(session, *numbers, number);
-    if (answer == 'H' || answer == 'h') s = Remove(con, *numbers, number);
+    if (answer == 'H' || answer == 'h') s = DeleteRowOf(con, *numbers, number.npwp);
     if (!s.ok()) console::PESAN(con, s.message());
   }
   return session.tables().CloseAll();
