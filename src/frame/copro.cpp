@@ -33,17 +33,9 @@ bool Inside(const fs::path& path, const fs::path& folder) {
 void CopyInto(Session& session, std::string_view file, std::string_view folder) {
   console::Console& con = session.console();
   const std::string name(xbase::AllTrim(file));
-  std::string source_path, data_path, folder_path;
-  xbase::Status mapped = LocalPath(session, session.DRVDATA_ + name, &source_path);
-  if (mapped.ok()) mapped = LocalPath(session, session.DRVDATA_, &data_path);
-  if (mapped.ok()) mapped = LocalPath(session, folder, &folder_path);
-  if (!mapped.ok()) {
-    console::PESAN(con, mapped.message());
-    return;
-  }
-  const fs::path source = source_path;
+  const fs::path source = LocalPath(session, session.DRVDATA_ + name);
   std::error_code error;
-  if (!Inside(source, data_path)) {
+  if (!Inside(source, LocalPath(session, session.DRVDATA_))) {
     console::PESAN(con, "File " + name + " tidak ada di folder data");
     return;
   }
@@ -51,7 +43,7 @@ void CopyInto(Session& session, std::string_view file, std::string_view folder) 
     console::PESAN(con, "File " + name + " tidak ada");
     return;
   }
-  const fs::path target = fs::path(folder_path) / source.filename();
+  const fs::path target = fs::path(LocalPath(session, folder)) / source.filename();
   std::unique_ptr<xbase::LockedFile> held;
   if (fs::exists(target, error)) {
     const std::string question = "File " + target.filename().string() + " sudah ada di " +

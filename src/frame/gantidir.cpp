@@ -15,9 +15,8 @@ namespace frame {
 namespace {
 
 bool HoldsJournal(const Session& session, std::string_view folder) {
-  std::string local, path;
-  return !xbase::AllTrim(folder).empty() && LocalPath(session, folder, &local).ok() &&
-         xbase::FindInFolder(local, "jurnal1.dbf", &path).ok();
+  std::string path;
+  return !xbase::AllTrim(folder).empty() && xbase::FindInFolder(LocalPath(session, folder), "jurnal1.dbf", &path).ok();
 }
 
 }  // namespace
@@ -66,9 +65,7 @@ xbase::Status GANTIDIR(Session& session, const std::vector<xbase::Value>&) {
   if (escaped) return xbase::Status::OK();
   session.STP.text[13] = folder;
   session.STP.date = date;
-  std::string local;
-  if (xbase::Status s = LocalPath(session, folder, &local); !s.ok()) return s;
-  session.SetSearchPath(local);
+  session.SetSearchPath(LocalPath(session, folder));
   return xbase::Status::OK();
 }
 

@@ -1,6 +1,5 @@
 #include "frame/import_folder.h"
 
-#include "frame/local_path.h"
 #include "xbase/search_path.h"
 #include "xbase/text_functions.h"
 
@@ -17,7 +16,7 @@ std::string ImportFolder(Session& session, std::string_view preset) {
 
 xbase::Status FileInFolder(const Session& session, std::string_view folder, std::string_view name, std::string* path) {
   std::string local;
-  if (xbase::Status s = LocalPath(session, folder, &local); !s.ok()) return s;
+  if (xbase::Status s = session.services().MapPath(folder, &local); !s.ok()) return s;
   if (xbase::FindInFolder(local, name, path).ok()) return xbase::Status::OK();
   std::string stored(xbase::AllTrim(folder));
   if (!stored.empty() && stored.back() != '\\' && stored.back() != '/') stored += '\\';

@@ -1,11 +1,14 @@
 #include "frame/local_path.h"
 
+#include "platform/drive_map.h"
 #include "xbase/text_functions.h"
 
 namespace frame {
 
-xbase::Status LocalPath(const Session& session, std::string_view stored, std::string* local) {
-  return session.settings.drives.Map(xbase::AllTrim(stored), local);
+std::string LocalPath(const Session& session, std::string_view typed) {
+  std::string local;
+  if (session.services().MapPath(typed, &local).ok()) return local;
+  return platform::MatchLocalCase(xbase::AllTrim(typed));
 }
 
 }  // namespace frame

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "frame/spreadsheet.h"
 #include "pickers/picker_support.h"
 #include "xbase/date_functions.h"
 #include "xbase/number_text.h"
@@ -37,7 +38,7 @@ std::string Body(const ListedCustomer& customer) {
                  numbers, customer.group_name);
 }
 
-std::vector<ListLine> Head(std::string_view company, xbase::Date today, int page) {
+frame::ReportPage Head(std::string_view company, xbase::Date today, int page) {
   const std::string rule(kCustomerListWidth, '-');
   const std::string heads =
       Columns("KODE", "NAMA", "ALAMAT", "KOTA", "TELPON", "KONTAK",
@@ -46,12 +47,12 @@ std::vector<ListLine> Head(std::string_view company, xbase::Date today, int page
               "KELOMPOK");
   const std::string date = "Tanggal : " + xbase::Dtoc(today);
   const std::string page_text = "Halaman : " + std::to_string(page);
-  return {{std::string(company), "C"},
-          {xbase::PadC("DAFTAR KODE RELASI", kCustomerListWidth), "CB"},
-          {date + std::string(kCustomerListWidth - date.size() - page_text.size(), ' ') + page_text, "C"},
-          {rule, "C"},
-          {heads, "C"},
-          {rule, "C"}};
+  return {{std::string(company), "C", 0},
+          {xbase::PadC("DAFTAR KODE RELASI", kCustomerListWidth), "CB", 0},
+          {date + std::string(kCustomerListWidth - date.size() - page_text.size(), ' ') + page_text, "C", 0},
+          {rule, "C", 0},
+          {heads, "C", 0},
+          {rule, "C", 0}};
 }
 
 }  // namespace
@@ -96,17 +97,17 @@ xbase::Status ListedCustomers(frame::Session& session, std::string_view start, s
   return xbase::Status::OK();
 }
 
-std::vector<ListPage> CustomerListPages(const std::vector<ListedCustomer>& customers, std::string_view company,
-                                        xbase::Date today, int lines_per_page) {
+std::vector<frame::ReportPage> CustomerListPages(const std::vector<ListedCustomer>& customers, std::string_view company,
+                                                xbase::Date today, int lines_per_page) {
   const size_t per_page = static_cast<size_t>(std::max(1, lines_per_page - 6));
-  std::vector<ListPage> pages;
+  std::vector<frame::ReportPage> pages;
   for (size_t i = 0; i < customers.size() || pages.empty(); i += per_page) {
-    ListPage page = Head(company, today, static_cast<int>(pages.size()) + 1);
-    for (size_t j = i; j < customers.size() && j < i + per_page; ++j) page.push_back({Body(customers[j]), "C"});
+    frame::ReportPage page = Head(company, today, static_cast<int>(pages.size()) + 1);
+    for (size_t j = i; j < customers.size() && j < i + per_page; ++j) page.push_back({Body(customers[j]), "C", 0});
     pages.push_back(std::move(page));
   }
-  pages.back().push_back({std::string(kCustomerListWidth, '-'), "C"});
-  pages.back().push_back({"Jumlah relasi : " + std::to_string(customers.size()), "C"});
+  pages.back().push_back({std::string(kCustomerListWidth, '-'), "C", 0});
+  pages.back().push_back({"Jumlah relasi : " + std::to_string(customers.size()), "C", 0});
   return pages;
 }
 
@@ -116,7 +117,6 @@ void FillCustomerSheet(platform::Worksheet& sheet, const std::vector<ListedCusto
   static constexpr const char* kHeads[] = {"NO.", "KODE", "NAMA",  "ALAMAT", "KOTA", "TELPON", "FAX",
                                            "KONTAK PERSON", "HARGA", "TERM", "DISC", "PLAFON", "NPWP", "KEL"};
   constexpr int kHeadRow = 4;
-  sheet.SetFont("Arial", 10);
   sheet.SetValue(1, 1, CustomerWorkbookTitle(today));
   sheet.Bold("A1");
   for (int column = 1; column <= static_cast<int>(std::size(kHeads)); ++column) {
@@ -126,26 +126,26 @@ void FillCustomerSheet(platform::Worksheet& sheet, const std::vector<ListedCusto
   for (const ListedCustomer& customer : customers) {
     ++row;
     sheet.SetNumber(row, 1, row - kHeadRow);
-    sheet.SetValue(row, 2, "'" + customer.code);
-    sheet.SetValue(row, 3, "'" + customer.name);
-    sheet.SetValue(row, 4, "'" + std::string(xbase::AllTrim(customer.address + " " + customer.address2)));
-    sheet.SetValue(row, 5, "'" + customer.city);
-    sheet.SetValue(row, 6, "'" + customer.phone);
-    sheet.SetValue(row, 7, "'" + customer.fax);
-    sheet.SetValue(row, 8, "'" + customer.contact);
+    sheet.SetValue(row, 2, frame::AsText(customer.code));
+    sheet.SetValue(row, 3, frame::AsText(customer.name));
+    sheet.SetValue(row, 4, frame::AsText(xbase::AllTrim(customer.address + " " + customer.address2)));
+    sheet.SetValue(row, 5, frame::AsText(customer.city));
+    sheet.SetValue(row, 6, frame::AsText(customer.phone));
+    sheet.SetValue(row, 7, frame::AsText(customer.fax));
+    sheet.SetValue(row, 8, frame::AsText(customer.contact));
     sheet.SetNumber(row, 9, customer.price_list);
     sheet.SetNumber(row, 10, customer.term);
     sheet.SetNumber(row, 11, customer.discount);
     sheet.SetNumber(row, 12, customer.ceiling);
-    sheet.SetValue(row, 13, "'" + customer.npwp);
-    sheet.SetValue(row, 14, "'" + customer.group);
+    sheet.SetValue(row, 13, frame::AsText(customer.npwp));
+    sheet.SetValue(row, 14, frame::AsText(customer.group));
   }
   sheet.Bold("A4:N4");
   sheet.Centre("A4:N4");
-  sheet.SetBorders("A4:N" + std::to_string(row), 2);
-  sheet.SetNumberFormat("I:J", "#,##0_);[Red](#,##0)");
-  sheet.SetNumberFormat("K", "#,##0.00_);[Red](#,##0.00)");
-  sheet.SetNumberFormat("L", "#,##0_);[Red](#,##0)");
+  sheet.SetBorders("A4:N" + std::to_string(row), frame::kBorderWeight);
+  sheet.SetNumberFormat("I:J", frame::kAmountFormat);
+  sheet.SetNumberFormat("K", frame::kTwoDecimalFormat);
+  sheet.SetNumberFormat("L", frame::kAmountFormat);
   sheet.AutoFit("A:N");
 }
 

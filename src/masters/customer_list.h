@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "frame/report_engine.h"
 #include "frame/session.h"
 #include "platform/workbook.h"
 #include "xbase/date.h"
@@ -26,20 +27,13 @@ struct ListedCustomer {
 xbase::Status ListedCustomers(frame::Session& session, std::string_view start, std::string_view name,
                               std::vector<ListedCustomer>* customers);
 
-// One printed line: its text and its printer control letters.
-struct ListLine {
-  std::string text;
-  std::string controls;
-};
-using ListPage = std::vector<ListLine>;
-
 // The width of the printed list.
 inline constexpr int kCustomerListWidth = 214;
 
 // The pages of "DAFTAR KODE RELASI": a head of six lines on every page, then up to `lines_per_page` - 6
 // customers a page, condensed; the count closes the last page.
-std::vector<ListPage> CustomerListPages(const std::vector<ListedCustomer>& customers, std::string_view company,
-                                        xbase::Date today, int lines_per_page);
+std::vector<frame::ReportPage> CustomerListPages(const std::vector<ListedCustomer>& customers, std::string_view company,
+                                                xbase::Date today, int lines_per_page);
 
 // The title of the workbook: "DAFTAR RELASI per TANGGAL " + today.
 std::string CustomerWorkbookTitle(xbase::Date today);

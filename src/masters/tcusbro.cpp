@@ -11,7 +11,8 @@
 #include "masters/customer_list.h"
 #include "masters/master_editor.h"
 #include "masters/master_screens.h"
-#include "platform/xlsx_writer.h"
+#include "frame/report_engine.h"
+#include "frame/spreadsheet.h"
 #include "xbase/ntx_orders.h"
 #include "xbase/text_functions.h"
 
@@ -37,15 +38,31 @@ bool AskList(frame::Session& session, std::string* start, std::string* name, dou
   return !fields.Read(con).escaped;
 }
 
-// Writes the workbook into the reports folder and tells where it went.
+// "Monitor": the list through the report engine's output dialog.
+void PrintList(frame::Session& session, const std::vector<ListedCustomer>& customers, int lines_per_page) {
+  frame::ReportWriter report(session);
+  if (!report.Start()) return;
+  for (const frame::ReportPage& page :
+       CustomerListPages(customers, xbase::AllTrim(session.STP.text[1]), session.Today(), lines_per_page)) {
+    if (!report.NewPage()) return;
+    for (const frame::ReportLine& line : page) {
+      if (!report.Line(line.text, line.controls)) return;
+    }
+  }
+  frame::ReportLayout layout;
+  layout.width = kCustomerListWidth;
+  layout.title = "REKAP JUAL";
+  layout.left_margin = 2;
+  layout.signature_box = false;
+  report.Print(layout);
+}
+
+// "Excel": the workbook, written into the reports folder and opened with the viewer.
 void WriteWorkbook(frame::Session& session, const std::vector<ListedCustomer>& customers) {
-  console::Console& con = session.console();
-  console::WARNING(con, "Tunggu Sedang buat file Laporan", "Gr+/r");
-  platform::Workbook book;
-  FillCustomerSheet(book.AddSheet("Sheet1"), customers, session.Today());
-  std::string path;
-  const xbase::Status s = platform::PublishWorkbook(book, CustomerWorkbookTitle(session.Today()), session.settings, &path);
-  console::PESAN(con, s.ok() || !path.empty() ? path : s.message());
+  console::WARNING(session.console(), "Tunggu Sedang buat file Laporan", "Gr+/r");
+  frame::SpreadsheetExport book(session, CustomerWorkbookTitle(session.Today()));
+  FillCustomerSheet(book.ActiveSheet(), customers, session.Today());
+  book.Show();
 }
 
 // CETAKRELASI: the list of the customers asked for, on the monitor (the report engine) or as a workbook.
@@ -62,6 +79,7 @@ void CETAKRELASI(frame::Session& session) {
     console::PESAN(con, s.message());
     return;
   }
+  if (output == 1) PrintList(session, customers, static_cast<int>(lines));
   if (output == 2) WriteWorkbook(session, customers);
 }
 

@@ -65,7 +65,7 @@ TEST_F(CustomerListTest, CustomersFromTheFirstCodeWhoseNameBeginsWithTheText) {
 }
 
 TEST_F(CustomerListTest, PrintedPagesCarryTheHeadOnEachPageAndTheCountOnTheLast) {
-  const std::vector<ListPage> pages = CustomerListPages(Listed("", ""), "PT PALUNDA NIAGA", kToday, 8);
+  const std::vector<frame::ReportPage> pages = CustomerListPages(Listed("", ""), "PT PALUNDA NIAGA", kToday, 8);
   ASSERT_EQ(pages.size(), 2u);
   ASSERT_EQ(pages[0].size(), 8u);
   ASSERT_EQ(pages[1].size(), 9u);
@@ -107,7 +107,7 @@ TEST_F(CustomerListTest, WorkbookSheetHoldsTheTitleHeadsAndOneRowACustomer) {
 
 TEST_F(CustomerListTest, BrowseSwitchesItsOrderAndCtrlPWritesTheWorkbook) {
   support::TempFolder reports;
-  rig.session.settings.reports_folder = reports.path();
+  Workstation("[Reports]\nFolder=" + reports.path() + "\n", reports.path());
   AddKeys(Keys({{console::key::kF2}, {console::key::kCtrlP}, {kEnter, kEnter, kEnter}, {'E'}, {kEnter}, {kEsc}}));
   ASSERT_TRUE(TCUSBRO(rig.session, {}).ok());
   EXPECT_EQ(rig.term.keys_left(), 0u);
@@ -128,6 +128,23 @@ TEST_F(CustomerListTest, BrowseSwitchesItsOrderAndCtrlPWritesTheWorkbook) {
   ASSERT_NE(sheet.Find(7, 3), nullptr);
   EXPECT_EQ(sheet.Find(7, 3)->text, "ZAENAL MART");
   EXPECT_TRUE(Shown(files[0].filename().string().substr(0, 20)));
+}
+
+TEST_F(CustomerListTest, MonitorShowsTheListThroughTheReportEngineAndLeavesNoTables) {
+  support::TempFolder reports;
+  rig.session.TMPFILELAP_ = reports.path();
+  rig.session.STP.text[1] = "PT. PALUNDA SENTOSA";
+  // The list from B0002 on; "Monitor" twice: the output dialog's viewer, then Esc twice.
+  AddKeys(Keys({{console::key::kCtrlP}, Typed("B0002"), {kEnter, kEnter, kEnter}, {'M'}, {'M'}, {kEsc}, {kEsc}, {kEsc}}));
+  ASSERT_TRUE(TCUSBRO(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(Shown("Laporan Mau Dicetak Ke"));
+  EXPECT_TRUE(Shown("PT. PALUNDA SENTOSA"));
+  EXPECT_TRUE(Shown("Tanggal : 08-12-2026"));
+  EXPECT_TRUE(Shown("B0002     TB. SINAR"));
+  EXPECT_FALSE(Shown("B0001     TOKO ANEKA"));
+  EXPECT_TRUE(Shown("Jumlah relasi : 2"));
+  EXPECT_TRUE(std::filesystem::is_empty(reports.path()));
 }
 
 }  // namespace

@@ -225,7 +225,7 @@ TEST_F(CustomersTest, TaxNumbersAreSavedLoadedAndDeleted) {
 
 TEST_F(CustomersTest, TermsUpdateNamesAMissingTransferFileAndCountsUnknownCustomers) {
   support::TempFolder root;
-  ASSERT_TRUE(rig.session.settings.drives.Add("d", root.path()).ok());
+  Workstation("[Drives]\nd=" + root.path() + "\n", root.path());
   Seed("SETUP", {{{"SETUP", T("TMPFILEIMP")}, {"KET", T("d:\\Kiriman")}}});
   AddKeys({kEnter, kEnter});
   ASSERT_TRUE(UPCUSTOMER(rig.session, {}).ok());

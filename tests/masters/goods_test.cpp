@@ -153,7 +153,7 @@ class PriceListTest : public GoodsTest {
                              {{"KODE", T("BRG02")}, {"GOLONGAN", T("OFFICE")}, {"NAMA", T("MAP")}, {"HARGA", N(2000)},
                               {"JUMLAH", N(77)}, {"HRG_RATA", N(1500)}, {"PAK", N(12)}}});
     EXPECT_TRUE(prices.CloseAll().ok());
-    EXPECT_TRUE(rig.session.settings.drives.Add("D", root_.path()).ok());
+    Workstation("[Drives]\nD=" + root_.path() + "\n", root_.path());
     Seed("SETUP", {{{"SETUP", T("TMPFILEIMP")}, {"KET", T("d:\\Kiriman\\")}}});
   }
 

@@ -1,6 +1,8 @@
 #include "master_test_helpers.h"
 
 #include "console/scripted_terminal.h"
+#include "platform/workstation_settings.h"
+#include "xbase/ini_file.h"
 #include "xbase/session.h"
 #include "xbase/text_functions.h"
 
@@ -9,6 +11,12 @@ namespace masters {
 MasterTest::MasterTest(const std::vector<std::string>& tables) : folder(tables) {
   rig.session.SetSearchPath(folder.path());
   rig.session.MMEMBER.nik = "ADMIN01";
+}
+
+void MasterTest::Workstation(const std::string& ini, const std::string& home) {
+  platform::WorkstationSettings settings;
+  ASSERT_TRUE(platform::ReadWorkstationSettings(xbase::IniFile::Parse(ini), home, &settings).ok());
+  rig.session.services().Configure(std::move(settings));
 }
 
 void MasterTest::Seed(const std::string& table, const std::vector<support::Row>& rows) {

@@ -18,6 +18,8 @@ class MasterTest : public ::testing::Test {
  protected:
   explicit MasterTest(const std::vector<std::string>& tables);
 
+  // This workstation's sections of Palunda.ini as `ini` sets them, relative folders under `home`.
+  void Workstation(const std::string& ini, const std::string& home);
   // Gives the user the rights text.
   void Rights(const std::string& rights) { rig.session.MMEMBER.rights = rights; }
   void AddKeys(const std::vector<int>& keys) { rig.term.AddKeys(keys); }
