@@ -65,6 +65,18 @@ void LoadCustomer(const xbase::WorkArea& customers, xbase::WorkArea& extension, 
   for (size_t i = 0; i < kAccountFields.size(); ++i) form->accounts[i] = extension.Text(kAccountFields[i]);
 }
 
+// The taxpayer of the form's NPWP, when DT_NPWP has it; false otherwise.
+bool LoadTaxpayer(xbase::WorkArea& numbers, CustomerForm* form) {
+  if (xbase::IsBlank(form->npwp) || !numbers.SetOrder(1).ok() || !numbers.Seek(form->npwp).ok() || !numbers.found()) {
+    return false;
+  }
+  form->wp_nama = numbers.Text("NAMA");
+  form->wp_alamat1 = numbers.Text("ALAMAT1");
+  form->wp_alamat2 = numbers.Text("ALAMAT2");
+  form->wp_kota = numbers.Text("KOTA");
+  return true;
+}
+
 // VMASTCUS: "?" or "/" picks a customer; an existing code loads its values, a new one starts empty.
 bool VMASTCUS(frame::Session& session, CustomerForm* form) {
   frame::PickSpec pick;
@@ -78,7 +90,10 @@ bool VMASTCUS(frame::Session& session, CustomerForm* form) {
   const std::string code = xbase::PadR(form->relasi, 9);
   *form = CustomerForm{};
   form->relasi = code;
-  if (found && !xbase::IsBlank(code)) LoadCustomer(*session.tables().Area("mastcus"), *session.tables().Area("relasi_ext"), form);
+  if (found && !xbase::IsBlank(code)) {
+    LoadCustomer(*session.tables().Area("mastcus"), *session.tables().Area("relasi_ext"), form);
+    LoadTaxpayer(*session.tables().Area("dt_npwp"), form);
+  }
   return true;
 }
 
@@ -121,15 +136,7 @@ bool GETDATAWP(frame::Session& session, CustomerForm* form) {
     Refuse(session.console(), s.message());
     return false;
   }
-  if (!found) {
-    Refuse(session.console(), "NWPW belum terdaftar");
-    return true;
-  }
-  const xbase::WorkArea& numbers = *session.tables().Area("dt_npwp");
-  form->wp_nama = numbers.Text("NAMA");
-  form->wp_alamat1 = numbers.Text("ALAMAT1");
-  form->wp_alamat2 = numbers.Text("ALAMAT2");
-  form->wp_kota = numbers.Text("KOTA");
+  if (!found || !LoadTaxpayer(*session.tables().Area("dt_npwp"), form)) Refuse(session.console(), "NWPW belum terdaftar");
   return true;
 }
 

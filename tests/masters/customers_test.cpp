@@ -117,6 +117,10 @@ TEST_F(CustomersTest, AaoChangesTermsAndCeilingButNotTheGroupOfACustomerThatHasO
 
 TEST_F(CustomersTest, EdpChangingTheGroupTakesItsTermsAndPriceListAndSendsTheCorrection) {
   Rights("EDP");
+  // The customer's tax number brings its taxpayer when the customer is loaded, and keeps it on saving.
+  xbase::WorkArea& customers = Reopen("MASTCUS");
+  ASSERT_TRUE(customers.GoTo(1).ok() && customers.Lock().ok() && customers.Put("NPWP", T("0999")).ok());
+  Seed("DT_NPWP", {{{"NPWP", T("0999")}, {"NAMA", T("PT SINAR WP")}, {"KOTA", T("BOGOR")}}});
   AddKeys(Keys({Line("b0001"), kThroughIdentity,
                 // The new group brings 45/60/90/0 and price list 2; the terms are kept as brought.
                 {kCtrlY}, Typed("gros"), {kEnter}, Line("3.5"), std::vector<int>(5, kEnter), kThroughTaxNumber,
@@ -135,6 +139,8 @@ TEST_F(CustomersTest, EdpChangingTheGroupTakesItsTermsAndPriceListAndSendsTheCor
   EXPECT_EQ(sent.Number("SALES"), 25000000);
   EXPECT_EQ(sent.DateOf("TG_INPUT"), kToday);
   EXPECT_FALSE(sent.Logical("PKP"));  // the customer's own mark travels with the terms
+  EXPECT_TRUE(Shown("PT SINAR WP"));
+  EXPECT_EQ(Column("DT_NPWP", "NAMA"), std::vector<std::string>{"PT SINAR WP"});
 }
 
 TEST_F(CustomersTest, ANewCustomerGetsGroupTermsOnlyInGroupMspAndItsExtendedDataAndAccounts) {
@@ -233,11 +239,11 @@ TEST_F(CustomersTest, TermsUpdateNamesAMissingTransferFileAndCountsUnknownCustom
   EXPECT_TRUE(Shown("Proses Update Data Customer"));
   EXPECT_TRUE(Shown("d:\\Kiriman\\Dt_rls.dbf: tidak ada"));
 
-  const std::string folder = root.path() + "/kiriman";
-  std::filesystem::create_directories(folder);
-  ASSERT_TRUE(schema::CreateTable(*schema::FindTable("DT_RLS"), folder).ok());
-  std::filesystem::rename(folder + "/DT_RLS.dbf", folder + "/Dt_rls.dbf");
-  xbase::Session transfer(xbase::SearchPath({folder}));
+  const std::string kiriman = root.path() + "/kiriman";
+  std::filesystem::create_directories(kiriman);
+  ASSERT_TRUE(schema::CreateTable(*schema::FindTable("DT_RLS"), kiriman).ok());
+  std::filesystem::rename(kiriman + "/DT_RLS.dbf", kiriman + "/Dt_rls.dbf");
+  xbase::Session transfer(xbase::SearchPath({kiriman}));
   xbase::WorkArea* rows = nullptr;
   ASSERT_TRUE(transfer.Use("Dt_rls", "", xbase::OpenMode::kShared, &rows).ok());
   support::AddRows(*rows, {{{"RELASI", T("B0404")}, {"KELOMPOK", T("GROS")}},
