@@ -48,7 +48,7 @@ frame::ReportPage Head(std::string_view company, xbase::Date today, int page) {
   const std::string date = "Tanggal : " + xbase::Dtoc(today);
   const std::string page_text = "Halaman : " + std::to_string(page);
   return {{std::string(company), "C", 0},
-          {xbase::PadC("DAFTAR KODE RELASI", kCustomerListWidth), "CB", 0},
+          {"DAFTAR KODE RELASI", "CB", 0},
           {date + std::string(kCustomerListWidth - date.size() - page_text.size(), ' ') + page_text, "C", 0},
           {rule, "C", 0},
           {heads, "C", 0},
