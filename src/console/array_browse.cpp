@@ -83,7 +83,8 @@ void ArrayBrowse::Stabilize(Console& con) {
   }
 }
 
-bool ArrayBrowse::EditCell(Console& con, const std::function<bool(const xbase::Value&)>& valid) {
+bool ArrayBrowse::EditCell(Console& con, const ValueCheck& valid, bool* escaped) {
+  if (escaped != nullptr) *escaped = false;
   const int index = *row_ - 1;
   const int column = view_.current();
   if (read_only_[column] || index < 0 || index >= static_cast<int>(rows_->size())) return false;
@@ -93,7 +94,7 @@ bool ArrayBrowse::EditCell(Console& con, const std::function<bool(const xbase::V
   const int line = window_.top + 2 + (index - first_row_);
   const int x = view_.ScreenColumn(column);
   if (x < 0) return false;
-  return EditValue(con, line, x, &cell, pictures_[column], RowAttr(index), colours_.enhanced, valid);
+  return EditValue(con, line, x, &cell, pictures_[column], RowAttr(index), colours_.enhanced, valid, escaped);
 }
 
 ArrayBrowse BUATOBJECT(Console& con, ValueTable* rows, std::vector<std::string> heads,

@@ -9,6 +9,7 @@
 
 #include "console/column_view.h"
 #include "console/console.h"
+#include "console/get.h"
 #include "console/key_help.h"
 #include "xbase/value.h"
 
@@ -37,6 +38,9 @@ class ArrayBrowse {
   // Move the row index by n within the rows; returns how far it moved.
   int Skip(int n);
   void GoTop() { *row_ = 1; }
+  // The current row (from 1) and the number of rows.
+  int row() const { return *row_; }
+  int row_count() const { return static_cast<int>(rows_->size()); }
   void GoBottom() { *row_ = std::max(1, static_cast<int>(rows_->size())); }
   // The current column (from 1, counting every column).
   int column() const { return view_.current() + 1; }
@@ -58,9 +62,11 @@ class ArrayBrowse {
   bool Navigate(int key);
 
   // Edit the current cell with a GET at its place (unless its column is read-only); true when
-  // the cell took a new value. Keys already pushed to the console (a typed first character)
-  // go into the field first.
-  bool EditCell(Console& con, const std::function<bool(const xbase::Value&)>& valid = {});
+  // the cell took a new value; *escaped (when asked for) tells whether the edit was left with Esc.
+  // Keys already pushed to the console (a typed first character) go into the field first.
+  bool EditCell(Console& con, const ValueCheck& valid = {}, bool* escaped = nullptr);
+  // The screen row of the current row.
+  int ScreenRow() const { return window_.top + 2 + (*row_ - 1 - first_row_); }
 
   // The screen column where a column (from 1) starts, or -1 when it is not shown.
   int ScreenColumn(int column) const { return view_.ScreenColumn(column - 1); }

@@ -2,6 +2,8 @@
 
 namespace sales {
 
-void RegisterSalesProcedures(frame::ProcedureRegistry&) {}
+void RegisterSalesProcedures(frame::ProcedureRegistry& registry) {
+  registry.Register({"IJUAL", "Input Sales Order + Surat Jalan", kMenuGroup, IJUAL});
+}
 
 }  // namespace sales
