@@ -35,28 +35,12 @@ constexpr char kFooter[] = "Sisa Barang : ......... pcs = ....... Box           
 constexpr char kColours[] = "W+/b,N/W,,,W+/b";
 constexpr char kMonoColours[] = "W/n,N/W,,,W/n";
 
-// The tables of the screen, in the order it opens them.
-constexpr const char* kTables[] = {"databm",  "relasi_ext", "bmonitor", "mastbrj", "STOKBRG", "SRTJLN1",
-                                   "SRTJLN2", "SRTJLN3",    "MASTCUS",  "SLSODR1", "SLSODR2", "PIUTDBT",
-                                   "SETUP",   "PERUSH",     "tipe",     "mastsls", "mastgdg"};
-
 const std::vector<std::string> kHeads = {"NO",       "GDG",   "KODE",  "NAMA",  "Q. BOX", "Q. PAK", "Q. PCS",
                                          "QUANTITY", "Q. KIRIM", "HARGA", "DISC1", "DISC2", "JUMLAH"};
 const std::vector<std::string> kPictures = {"99",          "@!",          "@!",          "@!",
                                             "999999",      "999999",      "999,999,999", "999,999,999",
                                             "999,999,999", "9,999,999.99", "999.99",     "999.99",
                                             "99,999,999,999.99"};
-
-// OPENDATA: every table, or none.
-bool OPENDATA(frame::Session& session) {
-  for (const char* table : kTables) {
-    if (!frame::OpenTable(session, table)) {
-      session.CloseTables();
-      return false;
-    }
-  }
-  return true;
-}
 
 // The form: title, header lines, the rules around the lines and the footer.
 void DrawForm(console::Console& con, console::Attr attr) {
@@ -196,6 +180,20 @@ void EditLines(frame::Session& session, SalesOrder* order) {
 }
 
 }  // namespace
+
+bool OPENDATA(frame::Session& session) {
+  // The screen's tables, in the order it opens them.
+  static constexpr const char* kTables[] = {"databm",  "relasi_ext", "bmonitor", "mastbrj", "STOKBRG", "SRTJLN1",
+                                            "SRTJLN2", "SRTJLN3",    "MASTCUS",  "SLSODR1", "SLSODR2", "PIUTDBT",
+                                            "SETUP",   "PERUSH",     "tipe",     "mastsls", "mastgdg"};
+  for (const char* table : kTables) {
+    if (!frame::OpenTable(session, table)) {
+      session.CloseTables();
+      return false;
+    }
+  }
+  return true;
+}
 
 xbase::Status IJUAL(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();

@@ -72,6 +72,9 @@ struct SalesOrder {
   console::ValueTable lines;
 };
 
+// OPENDATA: opens the screen's tables with their index files; none stays open when one cannot be.
+bool OPENDATA(frame::Session& session);
+
 // A line's number or text in a column.
 double Figure(const console::ValueRow& line, OrderColumn column);
 std::string Word(const console::ValueRow& line, OrderColumn column);

@@ -5,6 +5,8 @@
 #include "console/keys.h"
 #include "sales/sales.h"
 #include "sales/sales_site_helpers.h"
+#include "frame/login.h"
+#include "site/all_procedures.h"
 #include "site/demo_data.h"
 #include "support/scripted_session.h"
 #include "xbase/text_functions.h"
@@ -12,26 +14,13 @@
 namespace sales {
 namespace {
 
-using console::key::kEsc;
 using support::Keys;
-using support::SessionRig;
+using support::Line;
 using support::Shown;
 
 std::string Pad(std::string_view text, int width) { return xbase::PadR(text, width); }
 
-class IjualTest : public ::testing::Test {
- protected:
-  // Runs the screen as the demo cashier with the keys, then Esc to leave it.
-  void Run(const std::vector<int>& keys, std::string_view rights = "") {
-    rig.term.AddKeys(Keys({keys, {kEsc}}));
-    site.LogIn(rig.session, rights);
-    ASSERT_TRUE(IJUAL(rig.session, {}).ok());
-    EXPECT_EQ(rig.term.overruns(), 0) << console::ScriptedTerminal::Dump(rig.term.cells());
-  }
-
-  SalesSite site;
-  SessionRig rig;
-};
+using IjualTest = OrderScreenTest;
 
 TEST_F(IjualTest, PartialDeliveryWritesOrderNoteReceivableStockAndBalance) {
   // The second line's stock in the shop warehouse is exactly what it orders: only whole cartons leave.
@@ -110,6 +99,39 @@ TEST_F(IjualTest, NineteenDeliveredLinesNeedTwoNotesAndTwoReceivables) {
   EXPECT_EQ(site.Field("BMONITOR", "BMONITOR", Pad("SJ-B", 20), "KODEBM"), Pad("BM01", 10));
   EXPECT_EQ(site.Count("BMONITOR"), 2u);
   site.ExpectSoundIndexes();
+}
+
+TEST_F(IjualTest, BookClosingGuardKeepsOutAllButSupervisors) {
+  site.LogIn(rig.session);
+  rig.session.ZTGLBATAS = xbase::Date::FromYmd(2027, 1, 11);  // past 31-12-2026 + 10 days
+  rig.term.AddKeys({' ', console::key::kEsc});
+  ASSERT_TRUE(IJUAL(rig.session, {}).ok());
+  EXPECT_TRUE(Shown(rig.term, "Harus lakukan proses tutup buku dulu..."));
+  EXPECT_FALSE(Shown(rig.term, "INPUT SALES ORDER + SURAT JALAN"));
+  rig.session.MMEMBER.rights = "/SPV";
+  ASSERT_TRUE(IJUAL(rig.session, {}).ok());
+  EXPECT_TRUE(Shown(rig.term, "INPUT SALES ORDER + SURAT JALAN"));
+  EXPECT_EQ(rig.session.tables().Area("slsodr1"), nullptr);  // closed again
+}
+
+TEST_F(IjualTest, OrderNumberAlreadyKeptIsRefusedWhenTyped) {
+  site.Add("SLSODR1", {{{"NOMOR", support::T("SO-OLD")}}});
+  Run(Keys({Line("SO-OLD"), {' ', console::key::kEsc}}));
+  EXPECT_TRUE(Shown(rig.term, "Nomor Sales Order SO-OLD sudah terdaftar"));
+}
+
+TEST(IjualMenuTest, DemoCashierReachesTheScreenFromTheMenu) {
+  SalesSite site;
+  const std::string ini = site.data() + "/../Palunda.ini";
+  ASSERT_TRUE(frame::WriteConnectionSettings({"localhost", "", "", site.data()}, ini).ok());
+  support::SessionRig rig(Keys({support::Login(site::kDemoNik, site::kDemoPassword), {console::key::kRight},
+                                {console::key::kEnter, console::key::kEsc, console::key::kEsc, 'Y'}}));
+  site::RegisterAllProcedures(rig.registry);
+  frame::MULAI(rig.session, ini);
+  EXPECT_TRUE(Shown(rig.term, "-= GRUP MENU PENJUALAN =-"));
+  EXPECT_TRUE(Shown(rig.term, "INPUT SALES ORDER + SURAT JALAN"));
+  EXPECT_TRUE(Shown(rig.term, "No. Order  : "));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "console/keys.h"
+#include "sales/sales.h"
 #include "schema/folder_check.h"
 #include "schema/open_table.h"
 #include "site/data_folder.h"
@@ -96,6 +97,13 @@ void SalesSite::Add(const std::string& table, const std::vector<support::Row>& r
 void SalesSite::ExpectSoundIndexes() const {
   const std::vector<std::string> faults = schema::CheckFolder(data_);
   EXPECT_TRUE(faults.empty()) << ::testing::PrintToString(faults);
+}
+
+void OrderScreenTest::Run(const std::vector<int>& keys, std::string_view rights) {
+  rig.term.AddKeys(Keys({keys, {console::key::kEsc}}));
+  site.LogIn(rig.session, rights);
+  ASSERT_TRUE(IJUAL(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.overruns(), 0) << console::ScriptedTerminal::Dump(rig.term.cells());
 }
 
 std::vector<int> HeaderKeys(std::string_view order, std::string_view customer, std::string_view type,

@@ -7,7 +7,10 @@
 #include <string_view>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "frame/session.h"
+#include "support/scripted_session.h"
 #include "support/data_folder.h"
 #include "support/temp_folder.h"
 #include "xbase/value.h"
@@ -48,6 +51,16 @@ class SalesSite {
  private:
   support::TempFolder root_;
   std::string data_;
+};
+
+// A test of the order screen on a demonstration folder.
+class OrderScreenTest : public ::testing::Test {
+ protected:
+  // Runs the screen as the demo cashier with the keys, then Esc to leave it.
+  void Run(const std::vector<int>& keys, std::string_view rights = "");
+
+  SalesSite site;
+  support::SessionRig rig;
 };
 
 // The keys of an order header: number, customer, the three dates as they stand, branch as filled,
