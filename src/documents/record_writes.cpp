@@ -16,8 +16,8 @@ xbase::Status PutAndRelease(xbase::WorkArea& area, const FieldValues& fields) {
   return s.ok() ? released : s;
 }
 
-xbase::Status AppendRecord(xbase::WorkArea& area, const FieldValues& fields) {
-  const xbase::Status s = console::APP_REC(area);
+xbase::Status AppendRecord(console::Console& con, xbase::WorkArea& area, const FieldValues& fields) {
+  const xbase::Status s = console::APP_REC(con, area);
   return s.ok() ? PutAndRelease(area, fields) : s;
 }
 

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "console/console.h"
 #include "xbase/status.h"
 #include "xbase/value.h"
 #include "xbase/work_area.h"
@@ -21,7 +22,7 @@ using FieldValues = std::vector<std::pair<std::string_view, xbase::Value>>;
 xbase::Status PutAndRelease(xbase::WorkArea& area, const FieldValues& fields);
 
 // APP_REC, then PutAndRelease on the new record.
-xbase::Status AppendRecord(xbase::WorkArea& area, const FieldValues& fields);
+xbase::Status AppendRecord(console::Console& con, xbase::WorkArea& area, const FieldValues& fields);
 
 // True when `value` can be stored in the numeric field `field` of the area's table.
 bool FitsField(const xbase::WorkArea& area, std::string_view field, double value);

@@ -9,12 +9,12 @@ namespace documents {
 namespace {
 
 // Seeks `key` on index `order` and moves `field` of the record found by added - removed under its lock.
-xbase::Status MoveTotal(xbase::WorkArea& area, int order, const std::string& key, std::string_view field, double added,
-                        double removed) {
+xbase::Status MoveTotal(console::Console& con, xbase::WorkArea& area, int order, const std::string& key,
+                        std::string_view field, double added, double removed) {
   xbase::Status s = area.SetOrder(order);
   if (s.ok()) s = area.Seek(key);
   if (!s.ok() || !area.found()) return s;
-  return MoveField(area, field, added, removed);
+  return MoveField(con, area, field, added, removed);
 }
 
 }  // namespace
@@ -24,8 +24,9 @@ xbase::Status RequireArea(frame::Session& session, std::string_view alias, xbase
   return *area != nullptr ? xbase::Status::OK() : xbase::Status::InvalidArgument("table not open", alias);
 }
 
-xbase::Status MoveField(xbase::WorkArea& area, std::string_view field, double added, double removed) {
-  xbase::Status s = console::LOCK_REC(area);
+xbase::Status MoveField(console::Console& con, xbase::WorkArea& area, std::string_view field, double added,
+                        double removed) {
+  xbase::Status s = console::LOCK_REC(con, area);
   if (!s.ok()) return s;
   // The lock re-read the record: the total moves from what is stored now.
   return PutAndRelease(area, {{field, xbase::Value::Num(area.Number(field) + added - removed)}});
@@ -37,13 +38,13 @@ xbase::Status UPSALESORDER(frame::Session& session, std::string_view order, std:
   if (xbase::Status s = RequireArea(session, "slsodr2", &lines); !s.ok()) return s;
   const std::string key = lines->PadToField("NOMOR", order) + lines->PadToField("KODE", code);
   // The third index of the order lines: nomor+kode.
-  return MoveTotal(*lines, 3, key, "QTY_KIRIM", added, removed);
+  return MoveTotal(session.console(), *lines, 3, key, "QTY_KIRIM", added, removed);
 }
 
 xbase::Status UPSALDOMASTCUS(frame::Session& session, std::string_view customer, double added, double removed) {
   xbase::WorkArea* customers = nullptr;
   if (xbase::Status s = RequireArea(session, "mastcus", &customers); !s.ok()) return s;
-  return MoveTotal(*customers, 1, customers->PadToField("RELASI", customer), "SALDO", added, removed);
+  return MoveTotal(session.console(), *customers, 1, customers->PadToField("RELASI", customer), "SALDO", added, removed);
 }
 
 }  // namespace documents

@@ -198,7 +198,7 @@ xbase::Status BROWSING(frame::Session& session, xbase::WorkArea& area, int top, 
   }
 }
 
-void TEST(console::Console& con, int* step, int row, int col) {
+void BUSYSIGN(console::Console& con, int* step, int row, int col) {
   const int n = *step;
   const char* sign = n < 30 ? "-" : (n > 30 && n < 60) ? "\\" : (n > 60 && n < 90) ? "|" : n > 90 ? "/" : nullptr;
   if (sign != nullptr) con.Say(row, col, sign, con.Colour("br+/b"));

@@ -27,7 +27,7 @@ xbase::Status SeekOn(xbase::WorkArea& area, std::string_view order, const std::s
 }
 
 // The goods master row: appended from the logistics master for new goods, else moved and averaged.
-xbase::Status PostGoods(xbase::WorkArea& goods, xbase::WorkArea& logistics, std::string_view code, double in,
+xbase::Status PostGoods(console::Console& con, xbase::WorkArea& goods, xbase::WorkArea& logistics, std::string_view code, double in,
                         double out, double gross, double net, double* average) {
   frame::OrderScope goods_order(goods);
   frame::OrderScope logistics_order(logistics);
@@ -45,9 +45,9 @@ xbase::Status PostGoods(xbase::WorkArea& goods, xbase::WorkArea& logistics, std:
     fields.emplace_back("HRG_BELI", xbase::Value::Num(net));
     fields.emplace_back("HRG_RATA", xbase::Value::Num(net));
     fields.emplace_back("JUMLAH", xbase::Value::Num(in - out));
-    return documents::AppendRecord(goods, fields);
+    return documents::AppendRecord(con, goods, fields);
   }
-  if (s = console::LOCK_REC(goods); !s.ok()) return s;
+  if (s = console::LOCK_REC(con, goods); !s.ok()) return s;
   const double quantity = goods.Number("JUMLAH");
   *average = MovingAverage(quantity, goods.Number("HRG_RATA"), in, out, net);
   documents::FieldValues fields;
@@ -67,14 +67,14 @@ xbase::Status UPSTOCKGUDANG(frame::Session& session, std::string_view code, std:
   s = SeekOn(*stock, "STOKBRG1", stock->PadToField("KODE", code) + stock->PadToField("GUDANG", warehouse));
   if (!s.ok()) return s;
   if (!stock->found()) {
-    return documents::AppendRecord(*stock, {{"KODE", xbase::Value::Text(std::string(code))},
+    return documents::AppendRecord(session.console(), *stock, {{"KODE", xbase::Value::Text(std::string(code))},
                                    {"GUDANG", xbase::Value::Text(std::string(warehouse))},
                                    {"JUMLAH", xbase::Value::Num(in - out)},
                                    {"HRG_BELI", xbase::Value::Num(price)},
                                    {"HRG_POKOK", xbase::Value::Num(price)},
                                    {"HRG_RATA", xbase::Value::Num(price)}});
   }
-  if (s = console::LOCK_REC(*stock); !s.ok()) return s;
+  if (s = console::LOCK_REC(session.console(), *stock); !s.ok()) return s;
   const double quantity = stock->Number("JUMLAH");
   documents::FieldValues fields = {{"JUMLAH", xbase::Value::Num(quantity + in - out)}};
   if (price != 0) {
@@ -92,7 +92,7 @@ xbase::Status UPSTOCK(frame::Session& session, std::string_view warehouse, std::
   xbase::WorkArea* logistics = nullptr;
   xbase::Status s = documents::RequireArea(session, "mastbrj", &goods);
   if (s.ok()) s = documents::RequireArea(session, "peb_mst", &logistics);
-  if (s.ok()) s = PostGoods(*goods, *logistics, code, in, out, price, net, average);
+  if (s.ok()) s = PostGoods(session.console(), *goods, *logistics, code, in, out, price, net, average);
   if (s.ok()) s = UPSTOCKGUDANG(session, code, warehouse, in, out, net);
   return s;
 }

@@ -6,7 +6,6 @@
 
 #include "console/message.h"
 #include "console/table_access.h"
-#include "console/table_retry.h"
 #include "documents/line_value.h"
 #include "documents/record_writes.h"
 #include "documents/shared_postings.h"
@@ -210,7 +209,7 @@ class OrderWrite {
 
  private:
   xbase::Status OrderHeaderRow() {
-    xbase::Status s = documents::AppendRecord(
+    xbase::Status s = documents::AppendRecord(session_.console(),
         *tables_.orders, {{"NOMOR", T(header_.order)},        {"RELASI", T(header_.customer)},
                           {"TANGGAL", D(header_.order_date)}, {"TIPE", T(header_.type)},
                           {"SALES", T(header_.salesman)},     {"KDCB", T(header_.branch)},
@@ -227,7 +226,7 @@ class OrderWrite {
     for (size_t i = 0; i < order_.lines.size(); ++i) {
       const console::ValueRow& line = order_.lines[i];
       if (xbase::IsBlank(Word(line, kCode))) continue;
-      const xbase::Status s = documents::AppendRecord(
+      const xbase::Status s = documents::AppendRecord(session_.console(),
           *tables_.order_lines,
           {{"NOMOR", T(header_.order)},                 {"KODE", T(Word(line, kCode))},
            {"GUDANG", T(Word(line, kWarehouse))},       {"Q_BOX", N(Figure(line, kCartons))},
@@ -243,7 +242,7 @@ class OrderWrite {
   }
 
   xbase::Status Note(const std::string& number, const std::vector<NoteLine>& lines) {
-    xbase::Status s = documents::AppendRecord(
+    xbase::Status s = documents::AppendRecord(session_.console(),
         *tables_.notes, {{"INVOICE", T(number)},           {"TANGGAL", D(header_.note_date)},
                          {"NOMOR", T(header_.order)},      {"RELASI", T(header_.customer)},
                          {"TIPE", T(header_.type)},        {"SALES", T(header_.salesman)},
@@ -263,7 +262,7 @@ class OrderWrite {
 
   xbase::Status NoteLineRow(const std::string& number, const NoteLine& planned, size_t position) {
     const console::ValueRow& line = order_.lines[planned.order_line];
-    xbase::Status s = documents::AppendRecord(
+    xbase::Status s = documents::AppendRecord(session_.console(),
         *tables_.note_lines,
         {{"INVOICE", T(number)},                          {"KODE", T(Word(line, kCode))},
          {"GUDANG", T(Word(line, kWarehouse))},           {"Q_BOX", N(planned.split.cartons)},
@@ -277,7 +276,7 @@ class OrderWrite {
   }
 
   xbase::Status Receivable(const std::string& number, double amount) {
-    xbase::Status s = documents::AppendRecord(
+    xbase::Status s = documents::AppendRecord(session_.console(),
         *tables_.receivables, {{"NOTA", T(number)},            {"TANGGAL", D(header_.note_date)},
                                {"KDCB", T(header_.branch)},    {"RELASI", T(header_.customer)},
                                {"TIPE", T(header_.type)},      {"SALES", T(header_.salesman)},
@@ -297,9 +296,9 @@ class OrderWrite {
     if (!held) {
       FieldValues all = {{"INVOICE", T(number)}};
       all.insert(all.end(), fields.begin(), fields.end());
-      return documents::AppendRecord(monitor, all);
+      return documents::AppendRecord(session_.console(), monitor, all);
     }
-    if (s = console::LOCK_REC(monitor); !s.ok()) return s;
+    if (s = console::LOCK_REC(session_.console(), monitor); !s.ok()) return s;
     return documents::PutAndRelease(monitor, fields);
   }
 
@@ -319,7 +318,7 @@ class OrderWrite {
 // numbers between the check and the write; released when the save ends.
 class NumberLocks {
  public:
-  explicit NumberLocks(const SaveTables& tables) : tables_(tables) {}
+  NumberLocks(console::Console& con, const SaveTables& tables) : con_(con), tables_(tables) {}
   ~NumberLocks() {
     // The records were written as they were appended; what is left to release are the locks.
     if (orders_locked_) tables_.orders->Unlock().IgnoreError();
@@ -329,9 +328,9 @@ class NumberLocks {
   NumberLocks& operator=(const NumberLocks&) = delete;
 
   xbase::Status Take() {
-    xbase::Status s = console::RepeatWhileBusy([&] { return tables_.orders->LockFile(xbase::LockWait::kTry); });
+    xbase::Status s = console::LockTable(con_, *tables_.orders);
     orders_locked_ = s.ok();
-    if (s.ok()) s = console::RepeatWhileBusy([&] { return tables_.notes->LockFile(xbase::LockWait::kTry); });
+    if (s.ok()) s = console::LockTable(con_, *tables_.notes);
     notes_locked_ = s.ok();
     return s;
   }
@@ -345,6 +344,7 @@ class NumberLocks {
   }
 
  private:
+  console::Console& con_;
   const SaveTables& tables_;
   bool orders_locked_ = false;
   bool notes_locked_ = false;
@@ -380,7 +380,7 @@ bool WriteSalesOrder(frame::Session& session, const SalesOrder& order, const std
   xbase::Date tempo;
   double term = 0;
   if (!DueDate(session, order.header, &tempo, &term) || !FiguresFit(session, order, tables, planned)) return false;
-  NumberLocks locks(tables);
+  NumberLocks locks(session.console(), tables);
   if (!pickers::Checked(session, locks.Take())) return false;
   if (!NumbersStillFree(session, order, notes, tables, &s)) {
     pickers::Checked(session, s);

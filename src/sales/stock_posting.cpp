@@ -9,26 +9,26 @@ namespace sales {
 namespace {
 
 // The warehouse row: moved under its lock, or appended (locked) with the movement from 0.
-xbase::Status PostWarehouseRow(xbase::WorkArea& stock, std::string_view code, std::string_view warehouse, double in,
+xbase::Status PostWarehouseRow(console::Console& con, xbase::WorkArea& stock, std::string_view code, std::string_view warehouse, double in,
                                double out) {
   frame::OrderScope scope(stock);
   // Chosen by name: the callers may have opened the two index files in either order.
   xbase::Status s = stock.SetOrder("STOKBRG2");
   if (s.ok()) s = stock.Seek(stock.PadToField("GUDANG", warehouse) + stock.PadToField("KODE", code));
   if (!s.ok()) return s;
-  if (stock.found()) return documents::MoveField(stock, "JUMLAH", in, out);
-  return documents::AppendRecord(stock, {{"KODE", xbase::Value::Text(std::string(code))},
+  if (stock.found()) return documents::MoveField(con, stock, "JUMLAH", in, out);
+  return documents::AppendRecord(con, stock, {{"KODE", xbase::Value::Text(std::string(code))},
                                          {"GUDANG", xbase::Value::Text(std::string(warehouse))},
                                          {"JUMLAH", xbase::Value::Num(0 + in - out)}});
 }
 
 // The goods master's total, when the goods are there.
-xbase::Status PostGoodsTotal(xbase::WorkArea& goods, std::string_view code, double in, double out) {
+xbase::Status PostGoodsTotal(console::Console& con, xbase::WorkArea& goods, std::string_view code, double in, double out) {
   frame::OrderScope scope(goods);
   xbase::Status s = goods.SetOrder("MASTBRJ1");
   if (s.ok()) s = goods.Seek(goods.PadToField("KODE", code));
   if (!s.ok() || !goods.found()) return s;
-  return documents::MoveField(goods, "JUMLAH", in, out);
+  return documents::MoveField(con, goods, "JUMLAH", in, out);
 }
 
 }  // namespace
@@ -39,8 +39,8 @@ xbase::Status UPMASTERBARANG(frame::Session& session, std::string_view code, std
   xbase::WorkArea* goods = nullptr;
   xbase::Status s = documents::RequireArea(session, "stokbrg", &stock);
   if (s.ok()) s = documents::RequireArea(session, "mastbrj", &goods);
-  if (s.ok()) s = PostWarehouseRow(*stock, code, warehouse, in, out);
-  if (s.ok()) s = PostGoodsTotal(*goods, code, in, out);
+  if (s.ok()) s = PostWarehouseRow(session.console(), *stock, code, warehouse, in, out);
+  if (s.ok()) s = PostGoodsTotal(session.console(), *goods, code, in, out);
   return s;
 }
 
