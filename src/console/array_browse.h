@@ -65,8 +65,6 @@ class ArrayBrowse {
   // the cell took a new value; *escaped (when asked for) tells whether the edit was left with Esc.
   // Keys already pushed to the console (a typed first character) go into the field first.
   bool EditCell(Console& con, const ValueCheck& valid = {}, bool* escaped = nullptr);
-  // The screen row of the current row.
-  int ScreenRow() const { return window_.top + 2 + (*row_ - 1 - first_row_); }
 
   // The screen column where a column (from 1) starts, or -1 when it is not shown.
   int ScreenColumn(int column) const { return view_.ScreenColumn(column - 1); }

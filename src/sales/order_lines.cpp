@@ -241,6 +241,13 @@ class CellCheck {
   bool zeroed_ = false;
 };
 
+// The net total: the sum of the line amounts after the order's two discounts.
+double NetTotal(const SalesOrder& order) {
+  double total = 0;
+  for (const console::ValueRow& line : order.lines) total += Figure(line, kAmount);
+  return documents::AfterDiscounts(total, order.header.discount1, order.header.discount2);
+}
+
 }  // namespace
 
 double Figure(const console::ValueRow& line, OrderColumn column) {
@@ -283,12 +290,6 @@ void DEL_REC(console::ValueTable* lines, int line) { frame::HAPUS_(static_cast<s
 bool CHKIJUAL(frame::Session& session, xbase::Value* typed, int column, SalesOrder* order, int line) {
   CellCheck check(session, order, line);
   return check.Run(column, typed);
-}
-
-double NetTotal(const SalesOrder& order) {
-  double total = 0;
-  for (const console::ValueRow& line : order.lines) total += Figure(line, kAmount);
-  return documents::AfterDiscounts(total, order.header.discount1, order.header.discount2);
 }
 
 void INFORMASI(frame::Session& session, const SalesOrder& order, int line) {

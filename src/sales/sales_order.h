@@ -97,9 +97,6 @@ bool CHKIJUAL(frame::Session& session, xbase::Value* typed, int column, SalesOrd
 // INFORMASI: the footer of row 23: the stock of line `line`'s warehouse and goods and the net total.
 void INFORMASI(frame::Session& session, const SalesOrder& order, int line);
 
-// The net total: the sum of the line amounts after the header's two discounts.
-double NetTotal(const SalesOrder& order);
-
 // CEKORDEREXIST: false (with a message) when SLSODR1 already holds the order number, or (silently)
 // when it holds "?".
 bool CEKORDEREXIST(frame::Session& session, std::string_view order);

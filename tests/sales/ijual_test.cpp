@@ -120,6 +120,25 @@ TEST_F(IjualTest, OrderNumberAlreadyKeptIsRefusedWhenTyped) {
   EXPECT_TRUE(Shown(rig.term, "Nomor Sales Order SO-OLD sudah terdaftar"));
 }
 
+TEST_F(IjualTest, DeletedLineLeavesTheOthersNumberedAgain) {
+  using console::key::kUp;
+  Run(Keys({HeaderKeys("SO-D", "J0002", "01", "S001"), LineKeys({"SC0001", 0, 0, 1}), LineKeys({"SC0002", 0, 0, 2}),
+            LineKeys({"SC0003", 0, 0, 3}), {kUp, kUp, kUp, console::key::kDel}, SaveKeys({"SJ-D"})}));
+  const std::string order = Pad("SO-D", 20);
+  EXPECT_EQ(site.Count("SLSODR2"), 2u);
+  EXPECT_EQ(site.Field("SLSODR2", "SLSODR23", order + Pad("SC0002", 10), "URUT"), "  1");
+  EXPECT_EQ(site.Field("SLSODR2", "SLSODR23", order + Pad("SC0003", 10), "URUT"), "  2");
+  EXPECT_EQ(site.Number("STOKBRG", "STOKBRG2", "GDG01 SC0001", "JUMLAH"), 4000);
+}
+
+TEST_F(IjualTest, HeaderDiscountOutsideZeroToHundredIsRefused) {
+  Run(Keys({Line("SO-H"), Line("J0003"), {console::key::kEnter, console::key::kEnter, console::key::kEnter,
+                                          console::key::kEnter},
+            console::ScriptedTerminal::Typed("02S001"), {console::key::kEnter}, Line("150"), {' '}}));
+  EXPECT_TRUE(Shown(rig.term, "Discount harus antara 0 sampai 100"));
+  EXPECT_EQ(site.Count("SLSODR1"), 0u);
+}
+
 TEST(IjualMenuTest, DemoCashierReachesTheScreenFromTheMenu) {
   SalesSite site;
   const std::string ini = site.data() + "/../Palunda.ini";

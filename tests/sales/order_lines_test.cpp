@@ -158,5 +158,29 @@ TEST_F(OrderLinesTest, ModernMarketPricesHaveTheVatTakenOut) {
   EXPECT_DOUBLE_EQ(At(kPrice), 2300 * 1.11);
 }
 
+TEST(NotesNeededTest, EighteenDeliveredLinesGoOnANote) {
+  console::ValueTable lines;
+  auto delivered = [&](int count) {
+    lines.clear();
+    for (int i = 0; i < count; ++i) {
+      ADD_REC(&lines, 0, 0, "GDG01");
+      lines.back()[kCode - 1] = xbase::Value::Text("B1        ");
+      SetFigure(&lines.back(), kDelivered, 1);
+    }
+    return NotesNeeded(lines);
+  };
+  EXPECT_EQ(delivered(0), 0);
+  EXPECT_EQ(delivered(18), 1);
+  EXPECT_EQ(delivered(19), 2);
+  EXPECT_EQ(delivered(36), 2);
+  // Lines without a code or without anything leaving now do not count.
+  EXPECT_EQ(delivered(19), 2);
+  ADD_REC(&lines, 0, 0, "GDG01");
+  SetFigure(&lines.back(), kDelivered, 5);
+  EXPECT_EQ(NotesNeeded(lines), 2);
+  SetFigure(&lines[1], kDelivered, 0);
+  EXPECT_EQ(NotesNeeded(lines), 1);
+}
+
 }  // namespace
 }  // namespace sales
