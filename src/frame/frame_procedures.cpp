@@ -1,8 +1,12 @@
 #include "frame/frame_procedures.h"
 
-#include "frame/gantidir.h"
-#include "frame/setup.h"
+#include "frame/a12.h"
 #include "frame/copro.h"
+#include "frame/gantidir.h"
+#include "frame/indek.h"
+#include "frame/pass.h"
+#include "frame/setup.h"
+#include "frame/ttpbk.h"
 #include "frame/session.h"
 #include "frame/settings_editor.h"
 
@@ -19,6 +23,11 @@ void RegisterFrameProcedures(ProcedureRegistry& registry) {
   registry.Register({"GANTIDIR", "Ganti Direktori", kMenuGroup, GANTIDIR});
   registry.Register({"TBBM", "Tabel BBM", kMenuGroup, TBBM});
   registry.Register({"COPRO", "Copy Data", kMenuGroup, COPRO});
+  registry.Register({"PASS", "Password Login", kMenuGroup, PASS});
+  registry.Register({"A12", "Set Hak Akses", kMenuGroup, A12});
+  registry.Register({"COPYHAK", "Copy Hak Akses", kMenuGroup, COPYHAK});
+  registry.Register({"INDEK", "Index Ulang Data", kMenuGroup, INDEK});
+  registry.Register({"TUTUPBUKU", "Tutup Buku Bulanan", kMenuGroup, TUTUPBUKU});
 }
 
 }  // namespace frame
