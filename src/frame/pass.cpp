@@ -27,8 +27,8 @@ constexpr std::string_view kNotEntitledUser = "Anda tidak berhak mengubah user t
 constexpr std::string_view kNotEntitledPassword = "Anda tidak berhak mengubah password user tersebut";
 constexpr std::string_view kPasswordsDiffer = "Ulangi, Password tidak sama....";
 
-// The form: labels at column 22, values at column 38.
-constexpr int kLabelCol = 22;
+// The form: labels at column 21, values at column 38.
+constexpr int kLabelCol = 21;
 constexpr int kValueCol = 38;
 constexpr int kNikRow = 8, kNameRow = 9, kLevelRow = 10, kRightsRow = 11, kTranRow = 12;
 constexpr int kOldPasswordRow = 13, kNewPasswordRow = 14, kConfirmRow = 15;
