@@ -11,6 +11,7 @@
 #include "console/table_access.h"
 #include "frame/code_pick.h"
 #include "frame/login.h"
+#include "frame/menu2.h"
 #include "frame/open_table.h"
 #include "frame/prompts.h"
 #include "frame/users.h"
@@ -128,19 +129,6 @@ xbase::Status Revoke(xbase::WorkArea& userdat, std::string_view nik, const Right
   return s;
 }
 
-// The distinct groups of MENU in index order.
-xbase::Status MenuGroups(xbase::WorkArea& menu, std::vector<std::string>* groups) {
-  std::vector<uint32_t> records;
-  xbase::Status s = menu.SetOrder(1);
-  if (s.ok()) s = menu.SeekAll("", &records);
-  for (size_t i = 0; s.ok() && i < records.size(); ++i) {
-    s = menu.GoTo(records[i]);
-    std::string grup = menu.Text("GRUP");
-    if (groups->empty() || groups->back() != grup) groups->push_back(std::move(grup));
-  }
-  return s;
-}
-
 // One row per MENU entry of the group in index order, ticked when the user holds its right.
 xbase::Status RightsRows(xbase::WorkArea& menu, xbase::WorkArea& userdat, const std::string& nik,
                          const std::string& grup, console::ValueTable* rows) {
@@ -210,7 +198,7 @@ xbase::Status SetRights(Session& session) {
   xbase::WorkArea& menu = *session.tables().Area("MENU");
   xbase::WorkArea& userdat = *session.tables().Area("USERDAT");
   std::vector<std::string> groups;
-  if (xbase::Status s = MenuGroups(menu, &groups); !s.ok()) return s;
+  if (xbase::Status s = MenuGroups(menu, 1, "", &groups); !s.ok()) return s;
   for (;;) {
     DrawForm(con, 3, 9,
              {"           Set Hak Akses         ", "", "  Nik    : ..........", "  Nama   : ...................",
