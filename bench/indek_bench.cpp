@@ -83,7 +83,8 @@ void Check(const xbase::Status& s, benchmark::State& state) {
 void BM_BuildIndexesAlone(benchmark::State& state) {
   const std::string& folder = Folder();
   for (auto _ : state) {
-    for (const BenchTable& bench : kTables) Check(schema::RebuildIndexes(*schema::FindTable(bench.name), folder), state);
+    for (const BenchTable& bench : kTables)
+      Check(schema::RebuildIndexes(*schema::FindTable(bench.name), folder), state);
   }
 }
 BENCHMARK(BM_BuildIndexesAlone)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -101,7 +102,8 @@ void BM_Indek(benchmark::State& state) {
     std::vector<frame::RebuildChoice> choices = frame::RebuildChoices(session);
     for (frame::RebuildChoice& choice : choices) {
       choice.selected = false;
-      for (const BenchTable& bench : kTables) choice.selected = choice.selected || choice.file == std::string(bench.name) + ".DBF";
+      for (const BenchTable& bench : kTables)
+        choice.selected = choice.selected || choice.file == std::string(bench.name) + ".DBF";
     }
     if (!frame::REINDEKS(session, choices)) state.SkipWithError("the rebuild did not finish");
   }

@@ -72,8 +72,7 @@ std::string RightKey(const xbase::WorkArea& userdat, std::string_view nik, std::
 }
 
 // The USERDAT rows of a key, deleted ones too; *live is the first live one (0 when none).
-xbase::Status RightRows(xbase::WorkArea& userdat, const std::string& key, std::vector<uint32_t>* rows,
-                        uint32_t* live) {
+xbase::Status RightRows(xbase::WorkArea& userdat, const std::string& key, std::vector<uint32_t>* rows, uint32_t* live) {
   *live = 0;
   xbase::Status s = userdat.SetOrder("USERDAT2");
   if (s.ok()) s = userdat.SeekAll(key, rows);
@@ -222,8 +221,8 @@ xbase::Status CopyForm(Session& session) {
   xbase::WorkArea& userdat = *session.tables().Area("USERDAT");
   for (;;) {
     DrawForm(con, 3, 13,
-             {"           Copy Hak Akses        ", "", "  Asal", "  Nik    : ..........", "  Nama   :", "",
-              "  Tujuan", "  Nik    : ..........", "  Nama   :"});
+             {"           Copy Hak Akses        ", "", "  Asal", "  Nik    : ..........", "  Nama   :", "", "  Tujuan",
+              "  Nik    : ..........", "  Nama   :"});
     std::string from(10, ' ');
     std::string to(10, ' ');
     const console::ReadResult read = ReadNik(con, {{7, &from}, {11, &to}}, [&](int row, std::string* typed) {
@@ -262,11 +261,12 @@ bool SETHAKAKSES(Session& session, console::ValueTable* rows) {
   console::DrawFrame(con, 11, 1, 23, 78, console::Line::kSingle, con.Colour(colour));
   const console::KeyHelp help{{"", ") Batal", ") Simpan"}, {"Esc", " F10"}, colour, "Gr+/bg"};
   int idx = 1;
-  console::ArrayBrowse browse = console::BUATOBJECT(
-      con, rows, {"Ok", "Nama Menu", "Kode", "Induk2", "Induk1", "Lvl", "Grup", "Pil"},
-      {"Y", "", "", "", "", "999", "", "Y"}, {12, 2, 22, 77},
-      std::string(con.Pick("w+/bg,Gr+/bg,br/bg,br/bg,br/bg,br/bg,gr+/b+,W+/r", "w+/n*,w/n,w/n*,w/n*,w/n*,w/n*,w/n,W+/n")),
-      23, help, &idx);
+  console::ArrayBrowse browse =
+      console::BUATOBJECT(con, rows, {"Ok", "Nama Menu", "Kode", "Induk2", "Induk1", "Lvl", "Grup", "Pil"},
+                          {"Y", "", "", "", "", "999", "", "Y"}, {12, 2, 22, 77},
+                          std::string(con.Pick("w+/bg,Gr+/bg,br/bg,br/bg,br/bg,br/bg,gr+/b+,W+/r",
+                                               "w+/n*,w/n,w/n*,w/n*,w/n*,w/n*,w/n,W+/n")),
+                          23, help, &idx);
   const auto grantable = [rows](int row) { return (*rows)[static_cast<size_t>(row - 1)][kGrantable].logical(); };
   browse.set_row_colours([grantable](int row) { return grantable(row) ? std::pair{7, 8} : std::pair{2, 4}; });
   const int last = static_cast<int>(rows->size());
@@ -285,7 +285,8 @@ bool SETHAKAKSES(Session& session, console::ValueTable* rows) {
       }
     } else if (key == key::kF2 || key == key::kF3) {
       for (int row = 1; row <= last; ++row) {
-        if (key == key::kF3 || grantable(row)) (*rows)[static_cast<size_t>(row - 1)][kGranted] = xbase::Value::Logical(key == key::kF2);
+        if (key == key::kF3 || grantable(row))
+          (*rows)[static_cast<size_t>(row - 1)][kGranted] = xbase::Value::Logical(key == key::kF2);
       }
     } else if (key == key::kHome) {
       browse.GoTop();

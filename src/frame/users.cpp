@@ -12,6 +12,8 @@ xbase::Status SeekUser(xbase::WorkArea& transak, std::string_view nik, bool* fou
   return status;
 }
 
-bool SamePassword(std::string_view stored, std::string_view other) { return xbase::RTrim(stored) == xbase::RTrim(other); }
+bool SamePassword(std::string_view stored, std::string_view other) {
+  return xbase::RTrim(stored) == xbase::RTrim(other);
+}
 
 }  // namespace frame

@@ -23,13 +23,20 @@ namespace {
 xbase::Status InStep(const xbase::Status& s, const std::string& step) {
   using Code = xbase::Status::Code;
   switch (s.code()) {
-    case Code::kOk: return s;
-    case Code::kNotFound: return xbase::Status::NotFound(step, s.message());
-    case Code::kCorruption: return xbase::Status::Corruption(step, s.message());
-    case Code::kIOError: return xbase::Status::IOError(step, s.message());
-    case Code::kInUse: return xbase::Status::InUse(step, s.message());
-    case Code::kInvalidArgument: return xbase::Status::InvalidArgument(step, s.message());
-    case Code::kLocked: return xbase::Status::Locked(step, s.message());
+    case Code::kOk:
+      return s;
+    case Code::kNotFound:
+      return xbase::Status::NotFound(step, s.message());
+    case Code::kCorruption:
+      return xbase::Status::Corruption(step, s.message());
+    case Code::kIOError:
+      return xbase::Status::IOError(step, s.message());
+    case Code::kInUse:
+      return xbase::Status::InUse(step, s.message());
+    case Code::kInvalidArgument:
+      return xbase::Status::InvalidArgument(step, s.message());
+    case Code::kLocked:
+      return xbase::Status::Locked(step, s.message());
   }
   return s;
 }

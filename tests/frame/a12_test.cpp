@@ -30,13 +30,17 @@ class RightsTest : public ::testing::Test {
       const char *grup, *kode, *induk;
       int lvl;
       const char *text, *call;
-    } rows[] = {{"ADMIN", "1", "", 1, "Sistem", ""},        {"ADMIN", "11", "1", 2, "Password Login", "PASS()"},
-                {"ADMIN", "12", "1", 2, "Setup Data", ""},  {"ADMIN", "121", "12", 3, "Satu", "SATU()"},
-                {"ADMIN", "2", "", 1, "Laporan", ""},       {"ADMIN", "21", "2", 2, "Harian", "HARIAN()"},
-                {"KASIR", "K", "", 1, "Kasir", ""},         {"KASIR", "K1", "K", 2, "Kas Masuk", "KASMASUK()"}};
+    } rows[] = {{"ADMIN", "1", "", 1, "Sistem", ""},       {"ADMIN", "11", "1", 2, "Password Login", "PASS()"},
+                {"ADMIN", "12", "1", 2, "Setup Data", ""}, {"ADMIN", "121", "12", 3, "Satu", "SATU()"},
+                {"ADMIN", "2", "", 1, "Laporan", ""},      {"ADMIN", "21", "2", 2, "Harian", "HARIAN()"},
+                {"KASIR", "K", "", 1, "Kasir", ""},        {"KASIR", "K1", "K", 2, "Kas Masuk", "KASMASUK()"}};
     for (const auto& row : rows) {
-      support::AddRows(menu, {{{"GRUP", T(row.grup)}, {"KODE", T(row.kode)}, {"INDUK", T(row.induk)},
-                               {"LVL", support::N(row.lvl)}, {"KETERANGAN", T(row.text)}, {"PROSEDUR", T(row.call)}}});
+      support::AddRows(menu, {{{"GRUP", T(row.grup)},
+                               {"KODE", T(row.kode)},
+                               {"INDUK", T(row.induk)},
+                               {"LVL", support::N(row.lvl)},
+                               {"KETERANGAN", T(row.text)},
+                               {"PROSEDUR", T(row.call)}}});
     }
     xbase::WorkArea& users = support::Open(rig.session, "TRANSAK");
     support::AddRows(users, {{{"USER_ID", T("SYSADMIN")}, {"USER_NM", T("Administrator")}, {"LEVEL_ID", support::N(1)}},
@@ -50,8 +54,9 @@ class RightsTest : public ::testing::Test {
   }
 
   void AddRight(const char* nik, const char* grup, const char* kode, const char* induk1, const char* induk2) {
-    support::AddRows(support::Open(rig.session, "USERDAT"), {{{"NIK", T(nik)}, {"GRUP", T(grup)}, {"KODE", T(kode)},
-                                                              {"INDUK1", T(induk1)}, {"INDUK2", T(induk2)}}});
+    support::AddRows(
+        support::Open(rig.session, "USERDAT"),
+        {{{"NIK", T(nik)}, {"GRUP", T(grup)}, {"KODE", T(kode)}, {"INDUK1", T(induk1)}, {"INDUK2", T(induk2)}}});
   }
 
   // Every USERDAT row as "NIK GRUP KODE INDUK1 INDUK2", " deleted" after a deleted one.
@@ -93,8 +98,9 @@ std::vector<std::string> With(std::vector<std::string> rows, const std::vector<s
 
 TEST_F(RightsTest, TickingUntickingAndTickingAgainRecallsTheSameRow) {
   // BUDI, the first group; the second row ticked, the sub-menu title refused, the sub-item ticked.
-  Run(A12, Keys({Line("BUDI"), {key::kEnter, key::kDown, key::kEnter, key::kEnter, key::kDown, key::kEnter, key::kF10,
-                                'Y', key::kEsc}}));
+  Run(A12,
+      Keys({Line("BUDI"),
+            {key::kEnter, key::kDown, key::kEnter, key::kEnter, key::kDown, key::kEnter, key::kF10, 'Y', key::kEsc}}));
   EXPECT_TRUE(ShownOnRow(rig.term, 4, "           Set Hak Akses         "));
   EXPECT_TRUE(ShownOnRow(rig.term, 7, "  Nama   : Budi Santoso"));
   EXPECT_TRUE(ShownOnRow(rig.term, 8, "  Level  :   2"));
@@ -120,14 +126,16 @@ TEST_F(RightsTest, TickingUntickingAndTickingAgainRecallsTheSameRow) {
 }
 
 TEST_F(RightsTest, GrantableRowsShowInTheirOwnColoursAndTheEdgesSound) {
-  Run(A12, Keys({Line("BUDI"), {key::kEnter, key::kUp, key::kLeft, key::kDown, key::kEnd, key::kDown, key::kEsc,
-                                key::kEsc}}));
+  Run(A12, Keys({Line("BUDI"),
+                 {key::kEnter, key::kUp, key::kLeft, key::kDown, key::kEnd, key::kDown, key::kEsc, key::kEsc}}));
   const auto& screens = rig.term.screens();
   const console::CellGrid& top = screens[screens.size() - 7];  // the first row current
-  const auto attr = [](const console::CellGrid& grid, int row, int col) { return grid[row * console::kCols + col].attr; };
-  EXPECT_EQ(attr(top, 14, 2), rig.con.Colour("br/bg"));     // a title, highlighted
-  EXPECT_EQ(attr(top, 14, 5), rig.con.Colour("Gr+/bg"));    // a title
-  EXPECT_EQ(attr(top, 15, 5), rig.con.Colour("gr+/b+"));    // a grantable entry
+  const auto attr = [](const console::CellGrid& grid, int row, int col) {
+    return grid[row * console::kCols + col].attr;
+  };
+  EXPECT_EQ(attr(top, 14, 2), rig.con.Colour("br/bg"));           // a title, highlighted
+  EXPECT_EQ(attr(top, 14, 5), rig.con.Colour("Gr+/bg"));          // a title
+  EXPECT_EQ(attr(top, 15, 5), rig.con.Colour("gr+/b+"));          // a grantable entry
   const console::CellGrid& second = screens[screens.size() - 4];  // the second row current
   EXPECT_EQ(attr(second, 15, 2), rig.con.Colour("W+/r"));
   EXPECT_EQ(rig.term.tones(), (std::vector<std::pair<int, int>>{{400, 55}, {200, 55}, {300, 55}}));
@@ -181,8 +189,8 @@ TEST_F(RightsTest, CopyingRightsTwiceAddsNothingTheSecondTime) {
   EXPECT_TRUE(ShownOnRow(rig.term, 8, "  Nama   : Administrator"));
   EXPECT_TRUE(ShownOnRow(rig.term, 12, "  Nama   : Budi Santoso"));
   EXPECT_TRUE(ShownOnRow(rig.term, 24, ".....berhasil....."));
-  const std::vector<std::string> copied =
-      With(kAdministratorRights, {"BUDI ADMIN 11 1 1", "BUDI KASIR K1 K K", "BUDI ADMIN 121 1 12", "BUDI ADMIN 21 2 2"});
+  const std::vector<std::string> copied = With(
+      kAdministratorRights, {"BUDI ADMIN 11 1 1", "BUDI KASIR K1 K K", "BUDI ADMIN 121 1 12", "BUDI ADMIN 21 2 2"});
   EXPECT_EQ(Rights(), copied);
 
   // Again, and once to an unknown user (refused in its field) and once to the same user: nothing more.

@@ -77,7 +77,8 @@ class IndekTest : public ::testing::Test {
       EXPECT_TRUE(groups.Unlock().ok());
     }
     xbase::WorkArea& salesmen = support::Open(rig.session, "MASTSLS");
-    support::AddRows(salesmen, {{{"SALES", T("S01")}, {"NAMA", T("ANDI")}}, {{"SALES", T("S02")}, {"NAMA", T("BUDI")}}});
+    support::AddRows(salesmen,
+                     {{{"SALES", T("S01")}, {"NAMA", T("ANDI")}}, {{"SALES", T("S02")}, {"NAMA", T("BUDI")}}});
     EXPECT_TRUE(salesmen.Lock().ok());
     EXPECT_TRUE(salesmen.Delete().ok());
     EXPECT_TRUE(salesmen.Unlock().ok());
@@ -180,7 +181,7 @@ TEST_F(IndekTest, ListShowsBothFoldersScrollsAndEscChangesNothing) {
   EXPECT_EQ(ScriptedTerminal::Text(first, 9, 16, 48), "[ ] LOGSETUP.DBF           0   -  -             ");
   const std::string size = xbase::Transform(xbase::Value::Num(static_cast<double>(goods.size)), " 999,999,999 ");
   EXPECT_EQ(ScriptedTerminal::Text(first, 20, 16, 48), "[\xFB] MASTGOL.DBF " + size + "15-03-2026 10:20:30");
-  EXPECT_EQ(first[9 * console::kCols + 17].attr, rig.con.Colour("Gr+/r"));   // the current row's mark
+  EXPECT_EQ(first[9 * console::kCols + 17].attr, rig.con.Colour("Gr+/r"));    // the current row's mark
   EXPECT_EQ(first[20 * console::kCols + 17].attr, rig.con.Colour("Gr+/bg"));  // a selected row
   EXPECT_EQ(first[9 * console::kCols + 20].attr, rig.con.Colour("W/w"));      // a row not selected
   // Twelve rows down the list has scrolled by one.

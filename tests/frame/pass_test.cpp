@@ -30,12 +30,14 @@ class PassTest : public ::testing::Test {
     AddUser("SYSADMIN", "Administrator", "admin", "/SPV /EDP", "GDG01");
     AddUser("BUDI", "Budi Santoso", "budi", "/SPV", "G01");
     for (const char* nik : {"SYSADMIN", "BUDI"}) {
-      support::AddRows(support::Open(rig.session, "USERDAT"),
-                       {{{"NIK", T(nik)}, {"GRUP", T("ADMIN")}, {"KODE", T("11")}, {"INDUK1", T("1")}, {"INDUK2", T("1")}},
-                        {{"NIK", T(nik)}, {"GRUP", T("ADMIN")}, {"KODE", T("12")}, {"INDUK1", T("1")}, {"INDUK2", T("1")}}});
+      support::AddRows(
+          support::Open(rig.session, "USERDAT"),
+          {{{"NIK", T(nik)}, {"GRUP", T("ADMIN")}, {"KODE", T("11")}, {"INDUK1", T("1")}, {"INDUK2", T("1")}},
+           {{"NIK", T(nik)}, {"GRUP", T("ADMIN")}, {"KODE", T("12")}, {"INDUK1", T("1")}, {"INDUK2", T("1")}}});
     }
-    support::AddRows(support::Open(rig.session, "KARYAWAN"),
-                     {{{"NIK", T("DRV001")}, {"NAMA", T("JOKO SUSILO PRATAMA WIJAYA")}}, {{"NIK", T("BUDI")}, {"NAMA", T("BUDI")}}});
+    support::AddRows(
+        support::Open(rig.session, "KARYAWAN"),
+        {{{"NIK", T("DRV001")}, {"NAMA", T("JOKO SUSILO PRATAMA WIJAYA")}}, {{"NIK", T("BUDI")}, {"NAMA", T("BUDI")}}});
     EXPECT_TRUE(rig.session.tables().CloseAll().ok());
     LogIn("SYSADMIN");
   }
@@ -54,8 +56,8 @@ class PassTest : public ::testing::Test {
     xbase::WorkArea& transak = Table("TRANSAK");
     EXPECT_TRUE(transak.SetOrder(1).ok());
     EXPECT_TRUE(transak.Seek(xbase::PadR(nik, 10)).ok());
-    rig.session.MMEMBER = Member{xbase::PadR(nik, 10), transak.Text("USER_NM"), 1, transak.Text("PASS_ID"),
-                                 transak.Text("KODEPROG"), transak.Text("GUDANG")};
+    rig.session.MMEMBER = Member{xbase::PadR(nik, 10),    transak.Text("USER_NM"),  1,
+                                 transak.Text("PASS_ID"), transak.Text("KODEPROG"), transak.Text("GUDANG")};
     EXPECT_TRUE(rig.session.tables().CloseAll().ok());
   }
 
@@ -107,8 +109,17 @@ TEST_F(PassTest, ChangingTheAdministratorNeedsItsCurrentPassword) {
   EXPECT_TRUE(ShownOnRow(rig.term, 24, "Anda tidak berhak mengubah user tersebut"));
   EXPECT_EQ(StoredText(Table("TRANSAK"), 1, "PASS_ID"), Stored("admin"));
 
-  Run(Keys({Line("SYSADMIN"), {'K', key::kEnter}, Line("/SPV /ACC"), {key::kEnter}, Line("admin"), Line("baru"),
-            Line("beda"), {key::kEnter}, Line("baru"), Line("baru"), {'s'}}));
+  Run(Keys({Line("SYSADMIN"),
+            {'K', key::kEnter},
+            Line("/SPV /ACC"),
+            {key::kEnter},
+            Line("admin"),
+            Line("baru"),
+            Line("beda"),
+            {key::kEnter},
+            Line("baru"),
+            Line("baru"),
+            {'s'}}));
   EXPECT_TRUE(ShownOnRow(rig.term, 24, "Ulangi, Password tidak sama...."));
   EXPECT_TRUE(ShownOnRow(rig.term, 14, " Password Baru :"));
   EXPECT_TRUE(ShownOnRow(rig.term, 15, " Yakinkan Pass :"));
@@ -133,8 +144,15 @@ TEST_F(PassTest, AdministratorSetsAnotherUsersPasswordWithoutTheOldOne) {
 }
 
 TEST_F(PassTest, NewUserMustBeAnEmployeeAndTakesTheFirstTwentyCharactersOfHisName) {
-  Run(Keys({Line("XX"), {key::kEnter}, Line("DRV001"), Line("2"), Line("/KSR"), Typed("drv"), Line("joko"),
-            Line("joko"), {'S'}}));
+  Run(Keys({Line("XX"),
+            {key::kEnter},
+            Line("DRV001"),
+            Line("2"),
+            Line("/KSR"),
+            Typed("drv"),
+            Line("joko"),
+            Line("joko"),
+            {'S'}}));
   EXPECT_TRUE(ShownOnRow(rig.term, 24, "karyawan tidak terdaftar"));
   EXPECT_TRUE(ShownOnRow(rig.term, 9, "JOKO SUSILO PRATAMA "));
   EXPECT_TRUE(ShownOnRow(rig.term, 14, " Password      :"));

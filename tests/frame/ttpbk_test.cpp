@@ -26,26 +26,30 @@ class ClosingTest : public ::testing::Test {
   ClosingTest() {
     rig.session.SetSearchPath(folder.path());
     rig.session.ZTGPROSES = Date::FromYmd(2026, 12, 31);
-    support::AddRows(support::Open(rig.session, "LOGSETUP"),
-                     {{{"LOGEDPATH", T("C:\\LAIN")}, {"BUDGET", T(kOtherBudget)}, {"DEFAULT", xbase::Value::Logical(false)}}});
-    support::AddRows(support::Open(rig.session, "SRTJLN1"), {Note("INV-0001", Date::FromYmd(2026, 12, 15), false),
-                                                             Note("INV-0002", Date::FromYmd(2027, 1, 5), false),
-                                                             Note("INV-0003", Date::FromYmd(2026, 12, 10), true),
-                                                             Note("INV-0004", Date::FromYmd(2026, 11, 30), false)});
+    support::AddRows(
+        support::Open(rig.session, "LOGSETUP"),
+        {{{"LOGEDPATH", T("C:\\LAIN")}, {"BUDGET", T(kOtherBudget)}, {"DEFAULT", xbase::Value::Logical(false)}}});
+    support::AddRows(
+        support::Open(rig.session, "SRTJLN1"),
+        {Note("INV-0001", Date::FromYmd(2026, 12, 15), false), Note("INV-0002", Date::FromYmd(2027, 1, 5), false),
+         Note("INV-0003", Date::FromYmd(2026, 12, 10), true), Note("INV-0004", Date::FromYmd(2026, 11, 30), false)});
     support::AddRows(support::Open(rig.session, "PIUTKR1"),
                      {{{"NOMOR", T("TT-0001")}, {"TANGGAL", xbase::Value::FromDate(Date::FromYmd(2026, 12, 20))}},
-                      {{"NOMOR", T("TT-0002")}, {"TANGGAL", xbase::Value::FromDate(Date::FromYmd(2026, 12, 31))},
+                      {{"NOMOR", T("TT-0002")},
+                       {"TANGGAL", xbase::Value::FromDate(Date::FromYmd(2026, 12, 31))},
                        {"CETAK", xbase::Value::Logical(true)}}});
     EXPECT_TRUE(rig.session.tables().CloseAll().ok());
   }
 
   static support::Row Note(const char* invoice, Date date, bool printed) {
-    return {{"INVOICE", T(invoice)}, {"TANGGAL", xbase::Value::FromDate(date)}, {"CETAK", xbase::Value::Logical(printed)}};
+    return {
+        {"INVOICE", T(invoice)}, {"TANGGAL", xbase::Value::FromDate(date)}, {"CETAK", xbase::Value::Logical(printed)}};
   }
 
   void AddDefaultRow() {
-    support::AddRows(support::Open(rig.session, "LOGSETUP"),
-                     {{{"LOGEDPATH", T("C:\\DATA")}, {"BUDGET", T(kBudget)}, {"DEFAULT", xbase::Value::Logical(true)}}});
+    support::AddRows(
+        support::Open(rig.session, "LOGSETUP"),
+        {{{"LOGEDPATH", T("C:\\DATA")}, {"BUDGET", T(kBudget)}, {"DEFAULT", xbase::Value::Logical(true)}}});
     EXPECT_TRUE(rig.session.tables().CloseAll().ok());
   }
 
@@ -97,7 +101,9 @@ TEST_F(ClosingTest, UnprintedDocumentsOfTheProcessMonthRefuseAndTheNextMonthsDoN
   Print("PIUTKR1", 1);
   Run({'y'});
   EXPECT_TRUE(ShownOnRow(rig.term, 24, "Yakin akan di Proses (Y/T)"));
-  EXPECT_TRUE(ShownOnRow(rig.term, 11, "\xB3  " "                     TUTUP BUKU PERIODE BULANAN"));
+  EXPECT_TRUE(ShownOnRow(rig.term, 11,
+                         "\xB3  "
+                         "                     TUTUP BUKU PERIODE BULANAN"));
   EXPECT_TRUE(ShownOnRow(rig.term, 14, "  Tutup buku harus dilakukan agar transaksi bulan : JANUARI 2027"));
   EXPECT_TRUE(ShownOnRow(rig.term, 15, "  bisa diinput, koreksi bulan : DESEMBER 2026 dan sebelumnya sudah"));
   EXPECT_EQ(Budget(2), "08-12-202631-01-2027    3  5 17  42");

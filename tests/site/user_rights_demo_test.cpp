@@ -8,8 +8,8 @@
 #include "frame/a12.h"
 #include "frame/login.h"
 #include "frame/pass.h"
-#include "site/all_procedures.h"
 #include "schema/open_table.h"
+#include "site/all_procedures.h"
 #include "site/data_folder.h"
 #include "support/scripted_session.h"
 #include "support/temp_folder.h"
@@ -61,8 +61,8 @@ TEST(UserRightsDemoTest, NewUserLogsInToExactlyTheEntriesHeWasGiven) {
   admin.session.DRVDATA_ = data + "/";
   admin.session.SetSearchPath(data);
   admin.session.MMEMBER.nik = xbase::PadR(kAdminNik, 10);
-  admin.term.AddKeys(Keys({Line("DRV001"), Line("1"), Line("/DRV"), ScriptedTerminal::Typed("SPR"), Line("joko"),
-                           Line("joko"), {'S'}}));
+  admin.term.AddKeys(Keys(
+      {Line("DRV001"), Line("1"), Line("/DRV"), ScriptedTerminal::Typed("SPR"), Line("joko"), Line("joko"), {'S'}}));
   ASSERT_TRUE(frame::PASS(admin.session, {}).ok());
 
   // ... with the fuel-price table and his own password from the first group of the administrator's menu.
@@ -88,7 +88,8 @@ TEST(UserRightsDemoTest, NewUserLogsInToExactlyTheEntriesHeWasGiven) {
   EXPECT_EQ(ScriptedTerminal::Text(menu, 0).find("-= GRUP MENU ADMIN =-"), 29u) << ScriptedTerminal::Dump(menu);
   EXPECT_EQ(std::string(xbase::RTrim(ScriptedTerminal::Text(menu, 2, 2, 76))), " SISTEM");
   EXPECT_NE(ScriptedTerminal::Text(menu, 5).find(" Tabel BBM "), std::string::npos) << ScriptedTerminal::Dump(menu);
-  EXPECT_NE(ScriptedTerminal::Text(menu, 6).find(" Ganti Password "), std::string::npos) << ScriptedTerminal::Dump(menu);
+  EXPECT_NE(ScriptedTerminal::Text(menu, 6).find(" Ganti Password "), std::string::npos)
+      << ScriptedTerminal::Dump(menu);
   EXPECT_EQ(ScriptedTerminal::Text(menu, 7, 3, 1), "\xC0");  // the pull-down ends below them
   EXPECT_EQ(user.session.MMEMBER.nik, "");
   EXPECT_EQ(user.term.keys_left(), 0u);
