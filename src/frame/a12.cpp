@@ -14,6 +14,7 @@
 #include "frame/menu2.h"
 #include "frame/open_table.h"
 #include "frame/prompts.h"
+#include "frame/record_marks.h"
 #include "frame/users.h"
 #include "xbase/picture.h"
 #include "xbase/session.h"
@@ -83,15 +84,6 @@ xbase::Status RightRows(xbase::WorkArea& userdat, const std::string& key, std::v
   return s;
 }
 
-// Runs `change` on record `recno` of `area` under its lock.
-xbase::Status ChangeRecord(xbase::WorkArea& area, uint32_t recno, xbase::Status (xbase::WorkArea::*change)()) {
-  xbase::Status s = area.GoTo(recno);
-  if (s.ok()) s = console::LOCK_REC(area);
-  if (s.ok()) s = (area.*change)();
-  const xbase::Status unlocked = area.Unlock();
-  return s.ok() ? unlocked : s;
-}
-
 // One right of a user.
 struct Right {
   std::string grup, kode, induk1, induk2;
@@ -104,7 +96,7 @@ xbase::Status Grant(xbase::WorkArea& userdat, std::string_view nik, const Right&
   uint32_t live = 0;
   xbase::Status s = RightRows(userdat, RightKey(userdat, nik, right.grup, right.kode), &rows, &live);
   if (!s.ok() || live != 0) return s;
-  if (!rows.empty()) return ChangeRecord(userdat, rows.front(), &xbase::WorkArea::Recall);
+  if (!rows.empty()) return RecallRecord(userdat, rows.front());
   s = console::APP_REC(userdat);
   const std::pair<const char*, const std::string*> fields[] = {
       {"GRUP", &right.grup}, {"INDUK1", &right.induk1}, {"INDUK2", &right.induk2}, {"KODE", &right.kode}};
@@ -123,7 +115,7 @@ xbase::Status Revoke(xbase::WorkArea& userdat, std::string_view nik, const Right
   xbase::Status s = RightRows(userdat, RightKey(userdat, nik, right.grup, right.kode), &rows, &live);
   for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
     s = userdat.GoTo(rows[i]);
-    if (s.ok() && !userdat.deleted()) s = ChangeRecord(userdat, rows[i], &xbase::WorkArea::Delete);
+    if (s.ok() && !userdat.deleted()) s = DeleteRecord(userdat, rows[i]);
   }
   return s;
 }
@@ -235,12 +227,6 @@ xbase::Status CopyForm(Session& session) {
   }
 }
 
-// The status of a screen's work with its tables closed.
-xbase::Status Closed(Session& session, const xbase::Status& status) {
-  const xbase::Status closed = session.tables().CloseAll();
-  return status.ok() ? closed : status;
-}
-
 }  // namespace
 
 xbase::Status A12(Session& session, const std::vector<xbase::Value>&) {
@@ -250,7 +236,7 @@ xbase::Status A12(Session& session, const std::vector<xbase::Value>&) {
   if (OpenTable(session, "Menu") && OpenTable(session, "UserDat") && OpenTable(session, "Transak")) {
     status = SetRights(session);
   }
-  return Closed(session, status);
+  return CloseTables(session, status);
 }
 
 bool SETHAKAKSES(Session& session, console::ValueTable* rows) {
@@ -305,7 +291,7 @@ xbase::Status COPYHAK(Session& session, const std::vector<xbase::Value>&) {
   console::ScreenKeeper keep(session.console());
   xbase::Status status;
   if (OpenTable(session, "UserDat") && OpenTable(session, "Transak")) status = CopyForm(session);
-  return Closed(session, status);
+  return CloseTables(session, status);
 }
 
 bool GETUSER(Session& session, std::string* nik) {

@@ -12,4 +12,9 @@ bool OpenTable(Session& session, std::string_view name, bool exclusive, std::str
                            [&](xbase::WorkArea* opened) { return schema::OpenCatalogIndexes(tables, name, opened); });
 }
 
+xbase::Status CloseTables(Session& session, const xbase::Status& status) {
+  const xbase::Status closed = session.tables().CloseAll();
+  return status.ok() ? closed : status;
+}
+
 }  // namespace frame

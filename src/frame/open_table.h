@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "frame/session.h"
+#include "xbase/status.h"
 #include "xbase/work_area.h"
 
 namespace frame {
@@ -17,6 +18,9 @@ inline constexpr int kOpenWait = 5;
 // goes to *area when asked for.
 bool OpenTable(Session& session, std::string_view name, bool exclusive = false, std::string_view alias = {},
                xbase::WorkArea** area = nullptr);
+
+// Closes every table of the session at the end of a screen: `status`, or when it is OK, the failure of a close.
+xbase::Status CloseTables(Session& session, const xbase::Status& status);
 
 }  // namespace frame
 

@@ -12,6 +12,7 @@
 #include "console/table_access.h"
 #include "frame/open_table.h"
 #include "frame/prompts.h"
+#include "frame/record_marks.h"
 #include "frame/users.h"
 #include "xbase/password.h"
 #include "xbase/picture.h"
@@ -84,7 +85,11 @@ class UserScreen {
   xbase::Status ChangeOwnPassword() {
     const Member& member = session_.MMEMBER;
     bool found = false;
-    if (xbase::Status s = SeekUser(transak_, member.nik, &found); !s.ok() || !found) return s;
+    if (xbase::Status s = SeekUser(transak_, member.nik, &found); !s.ok()) return s;
+    if (!found) {
+      console::PESAN(con_, kUnknownUser);
+      return xbase::Status::OK();
+    }
     TAMPIL();
     Show(kNikRow, member.nik);
     Show(kNameRow, transak_.Text("USER_NM"));
@@ -195,22 +200,12 @@ class UserScreen {
 
   // The user TRANSAK stands on and all his rights rows are deleted.
   xbase::Status DeleteUser(const std::string& nik) {
-    xbase::Status s = DeleteCurrent(transak_);
+    xbase::Status s = DeleteRecord(transak_, transak_.recno());
     std::vector<uint32_t> rights;
     if (s.ok()) s = userdat_.SetOrder("USERDAT2");
     if (s.ok()) s = userdat_.SeekAll(userdat_.PadToField("NIK", nik), &rights);
-    for (size_t i = 0; s.ok() && i < rights.size(); ++i) {
-      s = userdat_.GoTo(rights[i]);
-      if (s.ok()) s = DeleteCurrent(userdat_);
-    }
+    for (size_t i = 0; s.ok() && i < rights.size(); ++i) s = DeleteRecord(userdat_, rights[i]);
     return s;
-  }
-
-  static xbase::Status DeleteCurrent(xbase::WorkArea& area) {
-    xbase::Status s = console::LOCK_REC(area);
-    if (s.ok()) s = area.Delete();
-    const xbase::Status unlocked = area.Unlock();
-    return s.ok() ? unlocked : s;
   }
 
   // `s`, or the failure of releasing TRANSAK's lock.
@@ -237,8 +232,7 @@ xbase::Status PASS(Session& session, const std::vector<xbase::Value>&) {
     UserScreen screen(session);
     status = IsAdministrator(session.MMEMBER.nik) ? screen.Administer() : screen.ChangeOwnPassword();
   }
-  const xbase::Status closed = session.tables().CloseAll();
-  return status.ok() ? closed : status;
+  return CloseTables(session, status);
 }
 
 }  // namespace frame

@@ -82,11 +82,9 @@ xbase::Status TUTUPBUKU(Session& session, const std::vector<xbase::Value>&) {
   const xbase::Date next_end = text::TGLAKHIR(text::TGLAKHIR(session.ZTGPROSES) + 1);
   DrawBox(con, session.ZTGPROSES, next_end);
   const bool all_printed = OPENDATA(session) && CEKBELUMCETAK(session);
-  xbase::Status status = session.tables().CloseAll();
+  xbase::Status status = CloseTables(session, xbase::Status::OK());
   if (status.ok() && all_printed && AnsweredYes(con, "Yakin akan di Proses (Y/T)")) {
-    status = WriteProcessMonth(session, next_end);
-    const xbase::Status closed = session.tables().CloseAll();
-    if (status.ok()) status = closed;
+    status = CloseTables(session, WriteProcessMonth(session, next_end));
   }
   return status;
 }

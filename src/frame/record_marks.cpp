@@ -1,0 +1,26 @@
+#include "frame/record_marks.h"
+
+#include "console/table_access.h"
+
+namespace frame {
+namespace {
+
+xbase::Status ChangeRecord(xbase::WorkArea& area, uint32_t recno, xbase::Status (xbase::WorkArea::*change)()) {
+  xbase::Status s = area.GoTo(recno);
+  if (s.ok()) s = console::LOCK_REC(area);
+  if (s.ok()) s = (area.*change)();
+  const xbase::Status unlocked = area.Unlock();
+  return s.ok() ? unlocked : s;
+}
+
+}  // namespace
+
+xbase::Status DeleteRecord(xbase::WorkArea& area, uint32_t recno) {
+  return ChangeRecord(area, recno, &xbase::WorkArea::Delete);
+}
+
+xbase::Status RecallRecord(xbase::WorkArea& area, uint32_t recno) {
+  return ChangeRecord(area, recno, &xbase::WorkArea::Recall);
+}
+
+}  // namespace frame
