@@ -163,7 +163,8 @@ xbase::Status PackAndRebuild(const TableDef& table, xbase::WorkArea& area, Rebui
   const std::string folder = std::filesystem::path(area.table().path()).parent_path().string();
   std::vector<uint32_t> kept;
   xbase::Status s = KeptRecords(area, &kept);
-  if (!s.ok()) return InStep(s, table.name);
+  // Reading the records is the start of the first index's build.
+  if (!s.ok()) return InStep(s, table.indexes.empty() ? std::string(table.name) : IndexStep(table, table.indexes[0]));
   std::vector<std::unique_ptr<NewIndexFile>> files;
   for (const IndexDef& index : table.indexes) {
     if (progress != nullptr) progress->IndexStarted(index, static_cast<uint32_t>(kept.size()));
