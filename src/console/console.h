@@ -81,7 +81,8 @@ class Console {
 
   // Show the screen and wait up to timeout_ms for a key (0: only look); key::kNone when none.
   int Inkey(int timeout_ms);
-  // Show the screen and wait for a key, calling the idle routine once a second meanwhile.
+  // Show the screen and wait for a key, calling the idle routine once a second meanwhile; the
+  // cursor stays where it was.
   int WaitKey();
   // Show the screen as it stands, without reading a key (progress of a long job).
   void Show() { terminal_.Present(cells_, cursor_); }

@@ -1,5 +1,7 @@
 #include "console/table_access.h"
 
+#include <string>
+
 #include "console/table_retry.h"
 
 namespace console {
@@ -13,7 +15,8 @@ bool BUKAFILE(Console& con, xbase::Session& session, std::string_view name, bool
         session.Use(name, alias, exclusive ? xbase::OpenMode::kExclusive : xbase::OpenMode::kShared, &opened);
     if (s.ok() && with_indexes) {
       s = with_indexes(opened);
-      if (!s.ok()) session.Close(opened->alias());
+      // The index failure is the one to report; the table only leaves again.
+      if (!s.ok()) session.Close(opened->alias()).IgnoreError();
     }
     return s;
   });
@@ -21,12 +24,16 @@ bool BUKAFILE(Console& con, xbase::Session& session, std::string_view name, bool
   return open;
 }
 
-xbase::Status APP_REC(xbase::WorkArea& area) {
-  return RepeatWhileBusy([&] { return area.Append(); });
+xbase::Status APP_REC(Console& con, xbase::WorkArea& area) {
+  return RetryRecordWhileBusy(con, "Mencoba menambah record file " + area.alias() + ".Dbf, tekan [Esc]=batal....",
+                              [&] { return area.Append(); });
 }
 
-xbase::Status LOCK_REC(xbase::WorkArea& area) {
-  return RepeatWhileBusy([&] { return area.Lock(xbase::LockWait::kTry); });
+xbase::Status LOCK_REC(Console& con, xbase::WorkArea& area) {
+  return RetryRecordWhileBusy(con,
+                              "Mencoba mengunci record " + std::to_string(area.recno()) + " file " + area.alias() +
+                                  ".Dbf, tekan [Esc]=batal....",
+                              [&] { return area.Lock(xbase::LockWait::kTry); });
 }
 
 }  // namespace console

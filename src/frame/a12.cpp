@@ -53,8 +53,8 @@ console::ReadResult ReadNik(Console& con, std::vector<std::pair<int, std::string
   return form.Read(con);
 }
 
-// The user of the NIK field: "?" picks one; true with TRANSAK standing on him when he is there.
-bool FindPickedUser(Session& session, std::string* nik) {
+// The user of the NIK field: "?" picks one; TRANSAK standing on him when he is there, else null.
+const xbase::WorkArea* FindPickedUser(Session& session, std::string* nik) {
   PickSpec pick;
   pick.alias = "transak";
   pick.expressions = {"user_id", "user_nm"};
@@ -63,7 +63,7 @@ bool FindPickedUser(Session& session, std::string* nik) {
   const xbase::Status status = PickAndSeek(session, pick, nik, &found);
   if (!status.ok()) console::PESAN(session.console(), status.message());
   *nik = xbase::PadR(*nik, 10);
-  return status.ok() && found;
+  return status.ok() && found ? AreaOf(session, pick.alias) : nullptr;
 }
 
 // The key of a USERDAT row: NIK, group and code, each the width of its field.
@@ -91,13 +91,13 @@ struct Right {
 
 // Gives `nik` the right unless he has it: a deleted row of it is recalled, else a row is appended. Deleted
 // rows must be visible.
-xbase::Status Grant(xbase::WorkArea& userdat, std::string_view nik, const Right& right) {
+xbase::Status Grant(Console& con, xbase::WorkArea& userdat, std::string_view nik, const Right& right) {
   std::vector<uint32_t> rows;
   uint32_t live = 0;
   xbase::Status s = RightRows(userdat, RightKey(userdat, nik, right.grup, right.kode), &rows, &live);
   if (!s.ok() || live != 0) return s;
-  if (!rows.empty()) return RecallRecord(userdat, rows.front());
-  s = console::APP_REC(userdat);
+  if (!rows.empty()) return RecallRecord(con, userdat, rows.front());
+  s = console::APP_REC(con, userdat);
   const std::pair<const char*, const std::string*> fields[] = {
       {"GRUP", &right.grup}, {"INDUK1", &right.induk1}, {"INDUK2", &right.induk2}, {"KODE", &right.kode}};
   if (s.ok()) s = userdat.Put("NIK", xbase::Value::Text(std::string(nik)));
@@ -109,13 +109,13 @@ xbase::Status Grant(xbase::WorkArea& userdat, std::string_view nik, const Right&
 }
 
 // Takes the right from `nik`: every live row of it is deleted. Deleted rows must be visible.
-xbase::Status Revoke(xbase::WorkArea& userdat, std::string_view nik, const Right& right) {
+xbase::Status Revoke(Console& con, xbase::WorkArea& userdat, std::string_view nik, const Right& right) {
   std::vector<uint32_t> rows;
   uint32_t live = 0;
   xbase::Status s = RightRows(userdat, RightKey(userdat, nik, right.grup, right.kode), &rows, &live);
   for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
     s = userdat.GoTo(rows[i]);
-    if (s.ok() && !userdat.deleted()) s = DeleteRecord(userdat, rows[i]);
+    if (s.ok() && !userdat.deleted()) s = DeleteRecord(con, userdat, rows[i]);
   }
   return s;
 }
@@ -161,7 +161,8 @@ xbase::Status SaveRights(Session& session, xbase::WorkArea& userdat, const std::
   for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
     const console::ValueRow& row = rows[i];
     const Right right{row[kGroup].text(), row[kEntryCode].text(), row[kTopEntry].text(), row[kParent].text()};
-    s = row[kGranted].logical() ? Grant(userdat, nik, right) : Revoke(userdat, nik, right);
+    s = row[kGranted].logical() ? Grant(session.console(), userdat, nik, right)
+                                  : Revoke(session.console(), userdat, nik, right);
   }
   return s;
 }
@@ -179,15 +180,13 @@ xbase::Status CopyRights(Session& session, xbase::WorkArea& userdat, const std::
       rights.push_back({userdat.Text("GRUP"), userdat.Text("KODE"), userdat.Text("INDUK1"), userdat.Text("INDUK2")});
     }
   }
-  for (size_t i = 0; s.ok() && i < rights.size(); ++i) s = Grant(userdat, to, rights[i]);
+  for (size_t i = 0; s.ok() && i < rights.size(); ++i) s = Grant(session.console(), userdat, to, rights[i]);
   return s;
 }
 
 // The rights form until it is left: a user, a group, the browse of the group's entries and their save.
-xbase::Status SetRights(Session& session) {
+xbase::Status SetRights(Session& session, xbase::WorkArea& menu, xbase::WorkArea& userdat) {
   Console& con = session.console();
-  xbase::WorkArea& menu = *session.tables().Area("MENU");
-  xbase::WorkArea& userdat = *session.tables().Area("USERDAT");
   std::vector<std::string> groups;
   if (xbase::Status s = MenuGroups(menu, 1, "", &groups); !s.ok()) return s;
   for (;;) {
@@ -208,9 +207,8 @@ xbase::Status SetRights(Session& session) {
 }
 
 // The copy form until it is left.
-xbase::Status CopyForm(Session& session) {
+xbase::Status CopyForm(Session& session, xbase::WorkArea& userdat) {
   Console& con = session.console();
-  xbase::WorkArea& userdat = *session.tables().Area("USERDAT");
   for (;;) {
     DrawForm(con, 3, 13,
              {"           Copy Hak Akses        ", "", "  Asal", "  Nik    : ..........", "  Nama   :", "", "  Tujuan",
@@ -233,8 +231,11 @@ xbase::Status A12(Session& session, const std::vector<xbase::Value>&) {
   if (!IsAdministrator(session.MMEMBER.nik)) return xbase::Status::OK();
   console::ScreenKeeper keep(session.console());
   xbase::Status status;
-  if (OpenTable(session, "Menu") && OpenTable(session, "UserDat") && OpenTable(session, "Transak")) {
-    status = SetRights(session);
+  xbase::WorkArea* menu = nullptr;
+  xbase::WorkArea* userdat = nullptr;
+  if (OpenTable(session, "Menu", false, {}, &menu) && OpenTable(session, "UserDat", false, {}, &userdat) &&
+      OpenTable(session, "Transak")) {
+    status = SetRights(session, *menu, *userdat);
   }
   return CloseTables(session, status);
 }
@@ -290,28 +291,32 @@ bool SETHAKAKSES(Session& session, console::ValueTable* rows) {
 xbase::Status COPYHAK(Session& session, const std::vector<xbase::Value>&) {
   console::ScreenKeeper keep(session.console());
   xbase::Status status;
-  if (OpenTable(session, "UserDat") && OpenTable(session, "Transak")) status = CopyForm(session);
+  xbase::WorkArea* userdat = nullptr;
+  if (OpenTable(session, "UserDat", false, {}, &userdat) && OpenTable(session, "Transak")) {
+    status = CopyForm(session, *userdat);
+  }
   return CloseTables(session, status);
 }
 
 bool GETUSER(Session& session, std::string* nik) {
   if (xbase::IsBlank(*nik)) return true;
-  if (!FindPickedUser(session, nik)) {
+  const xbase::WorkArea* transak = FindPickedUser(session, nik);
+  if (transak == nullptr) {
     if (!xbase::IsBlank(*nik)) console::PESAN(session.console(), kUnknownUser);
     return xbase::IsBlank(*nik);
   }
   Console& con = session.console();
-  const xbase::WorkArea& transak = *session.tables().Area("transak");
   const console::Attr attr = con.Colour(FormColour(con));
-  con.Say(7, kValueCol, transak.Text("USER_NM"), attr);
-  con.Say(8, kValueCol, xbase::Transform(xbase::Value::Num(transak.Number("LEVEL_ID")), "999"), attr);
+  con.Say(7, kValueCol, transak->Text("USER_NM"), attr);
+  con.Say(8, kValueCol, xbase::Transform(xbase::Value::Num(transak->Number("LEVEL_ID")), "999"), attr);
   return true;
 }
 
 bool GETUSER_(Session& session, std::string* nik, int row, int col) {
-  if (!FindPickedUser(session, nik)) return false;
+  const xbase::WorkArea* transak = FindPickedUser(session, nik);
+  if (transak == nullptr) return false;
   Console& con = session.console();
-  con.Say(row, col, session.tables().Area("transak")->Text("USER_NM"), con.Colour(FormColour(con)));
+  con.Say(row, col, transak->Text("USER_NM"), con.Colour(FormColour(con)));
   return true;
 }
 

@@ -5,10 +5,11 @@
 #include "frame/gantidir.h"
 #include "frame/indek.h"
 #include "frame/pass.h"
-#include "frame/setup.h"
-#include "frame/ttpbk.h"
 #include "frame/session.h"
-#include "frame/settings_editor.h"
+#include "frame/setup.h"
+#include "frame/tbbm.h"
+#include "frame/tsetup.h"
+#include "frame/ttpbk.h"
 
 namespace frame {
 

@@ -1,6 +1,8 @@
 #include "frame/login.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "console/alert.h"
@@ -11,15 +13,16 @@
 #include "console/secret_entry.h"
 #include "console/table_access.h"
 #include "frame/budget.h"
-#include "text/date_helpers.h"
 #include "frame/menu2.h"
 #include "frame/open_table.h"
 #include "frame/users.h"
+#include "text/date_helpers.h"
 #include "xbase/cipher.h"
 #include "xbase/date_functions.h"
 #include "xbase/ini_file.h"
 #include "xbase/number_text.h"
 #include "xbase/password.h"
+#include "xbase/search_path.h"
 #include "xbase/text_functions.h"
 
 namespace frame {
@@ -32,6 +35,8 @@ constexpr std::string_view kNotEntitled = "..... \"anda tidak berhak menggunakan
 constexpr std::string_view kConnectionFail = "setup data connection fail";
 constexpr std::string_view kWrongPassword = "Password salah....";
 constexpr std::string_view kNoRights = "hak akses untuk user tersebut belum diset";
+constexpr std::string_view kNoDataFolder =
+    "names no data folder; palunda --settings DATA_FOLDER writes one";
 constexpr std::string_view kNoDefaultLogsetup = "LOGSETUP tidak punya baris DEFAULT, tanggal proses akhir bulan ini";
 
 constexpr int kNikLength = 10;
@@ -145,7 +150,7 @@ xbase::Status LoadBudget(Session& session, xbase::WorkArea& logsetup) {
 
   // The program goes on with the last start date read above.
   budget.process_end = session.ZTGPROSES;
-  status = console::LOCK_REC(logsetup);
+  status = console::LOCK_REC(session.console(), logsetup);
   if (status.ok()) status = logsetup.Put("BUDGET", xbase::Value::Text(RewriteBudget(budget, session.Today())));
   const xbase::Status unlocked = logsetup.Unlock();
   if (status.ok()) status = unlocked;
@@ -156,10 +161,28 @@ xbase::Status LoadBudget(Session& session, xbase::WorkArea& logsetup) {
   return status;
 }
 
+// The data folder must be there and hold the SETUP table; otherwise the status says which folder
+// and what to do, instead of naming only a table that was not found.
+xbase::Status CheckDataFolder(const std::string& folder) {
+  std::error_code error;
+  if (!std::filesystem::is_directory(folder, error)) {
+    return xbase::Status::NotFound(folder, "the data folder named in Palunda.ini does not exist");
+  }
+  std::string found;
+  if (xbase::FindInFolder(folder, "setup.dbf", &found).IsNotFound()) {
+    return xbase::Status::NotFound(folder, "holds no setup.dbf; make a data folder with palunda-setup");
+  }
+  return xbase::Status::OK();
+}
+
 // Steps 1 to 7 of the login: the settings of SETUP, the search path and the posting-date window.
 // False when a table could not be opened or read; the login then ends.
 bool LoadLoginSettings(Session& session) {
   Console& con = session.console();
+  if (const xbase::Status status = CheckDataFolder(session.DRVDATA_); !status.ok()) {
+    Message(con, status.message());
+    return false;
+  }
   session.SetSearchPath(session.DRVDATA_);
   xbase::WorkArea* setup = nullptr;
   if (!OpenTable(session, "setup", false, {}, &setup)) return false;
@@ -195,27 +218,30 @@ enum class Attempt {
   kLoggedIn,  // MMEMBER is set and the menu of the chosen group is built
 };
 
-// Stands TRANSAK on the user of `nik`; false when there is none.
-bool FindUser(Session& session, const std::string& nik) {
+// TRANSAK standing on the user of `nik`; null when there is none.
+const xbase::WorkArea* FindUser(Session& session, const std::string& nik) {
+  xbase::WorkArea* transak = AreaOf(session, "TRANSAK");
+  if (transak == nullptr) return nullptr;
   bool found = false;
-  const xbase::Status status = SeekUser(*session.tables().Area("TRANSAK"), nik, &found);
+  const xbase::Status status = SeekUser(*transak, nik, &found);
   if (!status.ok()) Message(session.console(), status.message());
-  return found;
+  return found ? transak : nullptr;
 }
 
 // True when the user has at least one USERDAT row.
 bool HasRights(Session& session, const std::string& nik) {
-  xbase::WorkArea& userdat = *session.tables().Area("USERDAT");
-  xbase::Status status = userdat.SetOrder(2);
-  if (status.ok()) status = userdat.Seek(nik);
+  xbase::WorkArea* userdat = AreaOf(session, "USERDAT");
+  if (userdat == nullptr) return false;
+  xbase::Status status = userdat->SetOrder(2);
+  if (status.ok()) status = userdat->Seek(nik);
   if (!status.ok()) Message(session.console(), status.message());
-  return status.ok() && userdat.found();
+  return status.ok() && userdat->found();
 }
 
 // Up to three password tries for the user TRANSAK stands on; false when they fail or one is empty.
-bool CheckPassword(Session& session, std::string_view colour) {
+bool CheckPassword(Session& session, const xbase::WorkArea& transak, std::string_view colour) {
   Console& con = session.console();
-  const std::string stored(xbase::AllTrim(session.tables().Area("TRANSAK")->Text("PASS_ID")));
+  const std::string stored(xbase::AllTrim(transak.Text("PASS_ID")));
   for (int tries = 0; tries < kPasswordTries; ++tries) {
     const std::string typed = console::GETPASS(con, 11, 35, colour);
     if (typed.empty()) return false;
@@ -247,18 +273,18 @@ Attempt LoginAttempt(Session& session, Menu* menu, std::string* group) {
   const console::ReadResult read = form.Read(con);
   if (read.escaped || xbase::IsBlank(nik)) return Attempt::kLeave;
 
-  if (!FindUser(session, nik)) {
+  const xbase::WorkArea* transak = FindUser(session, nik);
+  if (transak == nullptr) {
     Message(con, kUnknownUser);
     return Attempt::kFailed;
   }
-  const xbase::WorkArea& transak = *session.tables().Area("TRANSAK");
-  con.Say(10, 35, transak.Text("USER_NM"), con.Colour(colour));
-  if (!CheckPassword(session, colour)) return Attempt::kFailed;
+  con.Say(10, 35, transak->Text("USER_NM"), con.Colour(colour));
+  if (!CheckPassword(session, *transak, colour)) return Attempt::kFailed;
   if (!HasRights(session, nik)) {
     Message(con, kNoRights);
     return Attempt::kFailed;
   }
-  session.MMEMBER = ReadMember(transak, nik);
+  session.MMEMBER = ReadMember(*transak, nik);
   if (!GETMENUUTAMA(session, menu, group)) {
     session.MMEMBER = Member{};
     return Attempt::kFailed;
@@ -269,6 +295,7 @@ Attempt LoginAttempt(Session& session, Menu* menu, std::string* group) {
 }  // namespace
 
 xbase::Status WriteConnectionSettings(const ConnectionSettings& settings, const std::string& ini_path) {
+  if (xbase::IsBlank(settings.folder)) return xbase::Status::InvalidArgument(ini_path, kNoDataFolder);
   xbase::IniFile ini;
   xbase::Status status = ini.Set(xbase::IniFile::kMainSection, "Desc", "Aplikasi Palunda");
   if (status.ok()) status = ini.Set(xbase::IniFile::kMainSection, "Ver", "Version (2018)");
@@ -293,6 +320,8 @@ xbase::Status ReadConnectionSettings(const std::string& ini_path, ConnectionSett
     if (status.ok()) status = xbase::DecipherSetting(ini.Get(kSourceSection, key).value_or(""), value);
   }
   if (status.ok()) settings->folder = ini.Get(kSourceSection, "Database").value_or("");
+  // Without a folder every path would start at the root of the file system.
+  if (status.ok() && xbase::IsBlank(settings->folder)) return xbase::Status::InvalidArgument(ini_path, kNoDataFolder);
   return status;
 }
 
@@ -307,7 +336,7 @@ void MULAI(Session& session, const std::string& ini_path) {
   } else {
     console::Alert(con, kNotEntitled);
   }
-  session.tables().CloseAll();
+  session.CloseTables();
   con.set_colours(console::ColourSet());
   con.ClearScreen();
 }
@@ -365,11 +394,11 @@ void LOGIN(Session& session) {
     console::ScreenKeeper keeper(con);
     con.ClearScreen();
     if (!LoadLoginSettings(session)) {
-      session.tables().CloseAll();
+      session.CloseTables();
       return;
     }
   }
-  session.tables().CloseAll();
+  session.CloseTables();
   session.MMEMBER = Member{};
 
   bool open = false;
@@ -384,14 +413,14 @@ void LOGIN(Session& session) {
       ++attempts;
       continue;
     }
-    session.tables().CloseAll();
+    session.CloseTables();
     open = false;
     const MenuExit exit = MENUUTAMA(session, menu, group);
     session.MMEMBER = Member{};
     if (exit == MenuExit::kEndProgram) break;
     attempts = 1;  // the finished visit counts as the first attempt
   }
-  session.tables().CloseAll();
+  session.CloseTables();
   con.ClearScreen();
 }
 

@@ -19,6 +19,9 @@ inline constexpr int kOpenWait = 5;
 bool OpenTable(Session& session, std::string_view name, bool exclusive = false, std::string_view alias = {},
                xbase::WorkArea** area = nullptr);
 
+// The work area open under `alias`; when there is none, a message on row 24 names it and null comes back.
+xbase::WorkArea* AreaOf(Session& session, std::string_view alias);
+
 // Closes every table of the session at the end of a screen: `status`, or when it is OK, the failure of a close.
 xbase::Status CloseTables(Session& session, const xbase::Status& status);
 

@@ -43,13 +43,13 @@ struct UserValues {
 
 class UserScreen {
  public:
-  explicit UserScreen(Session& session)
+  UserScreen(Session& session, xbase::WorkArea& transak, xbase::WorkArea& userdat, xbase::WorkArea& karyawan)
       : session_(session),
         con_(session.console()),
         colour_(con_.Pick("W+/bg", "W/w")),
-        transak_(*session.tables().Area("TRANSAK")),
-        userdat_(*session.tables().Area("USERDAT")),
-        karyawan_(*session.tables().Area("KARYAWAN")) {}
+        transak_(transak),
+        userdat_(userdat),
+        karyawan_(karyawan) {}
 
   // The administrator's form: a NIK, then the correction or deletion of a user or the adding of an employee.
   xbase::Status Administer() {
@@ -107,7 +107,7 @@ class UserScreen {
       if (!typed) continue;
       if (AnswerKey(con_, " S)impan, B)atal") != 'S') return xbase::Status::OK();
       const std::string stored = xbase::TransformPassword(*typed);
-      xbase::Status s = console::LOCK_REC(transak_);
+      xbase::Status s = console::LOCK_REC(con_, transak_);
       if (s.ok()) s = transak_.Put("PASS_ID", xbase::Value::Text(stored));
       s = Unlocked(s);
       if (s.ok()) session_.MMEMBER.password = stored;
@@ -171,7 +171,7 @@ class UserScreen {
     const std::optional<std::string> typed = NewPassword(" Password Baru :", true);
     if (!typed || AnswerKey(con_, " S)impan, B)atal") != 'S') return xbase::Status::OK();
     const std::string stored = xbase::TransformPassword(*typed);
-    xbase::Status s = console::LOCK_REC(transak_);
+    xbase::Status s = console::LOCK_REC(con_, transak_);
     if (s.ok()) s = transak_.Put("KODEPROG", xbase::Value::Text(values.rights));
     if (s.ok()) s = transak_.Put("TRAN_ID", xbase::Value::Text(values.tran));
     if (s.ok()) s = transak_.Put("LEVEL_ID", xbase::Value::Num(values.level));
@@ -188,7 +188,7 @@ class UserScreen {
     if (!EditValues(&values)) return xbase::Status::OK();
     const std::optional<std::string> typed = NewPassword(" Password      :", true);
     if (!typed || AnswerKey(con_, " S)impan, B)atal") != 'S') return xbase::Status::OK();
-    xbase::Status s = console::APP_REC(transak_);
+    xbase::Status s = console::APP_REC(con_, transak_);
     if (s.ok()) s = transak_.Put("USER_ID", xbase::Value::Text(nik));
     if (s.ok()) s = transak_.Put("PASS_ID", xbase::Value::Text(xbase::TransformPassword(*typed)));
     if (s.ok()) s = transak_.Put("USER_NM", xbase::Value::Text(name));
@@ -200,11 +200,11 @@ class UserScreen {
 
   // The user TRANSAK stands on and all his rights rows are deleted.
   xbase::Status DeleteUser(const std::string& nik) {
-    xbase::Status s = DeleteRecord(transak_, transak_.recno());
+    xbase::Status s = DeleteRecord(con_, transak_, transak_.recno());
     std::vector<uint32_t> rights;
     if (s.ok()) s = userdat_.SetOrder("USERDAT2");
     if (s.ok()) s = userdat_.SeekAll(userdat_.PadToField("NIK", nik), &rights);
-    for (size_t i = 0; s.ok() && i < rights.size(); ++i) s = DeleteRecord(userdat_, rights[i]);
+    for (size_t i = 0; s.ok() && i < rights.size(); ++i) s = DeleteRecord(con_, userdat_, rights[i]);
     return s;
   }
 
@@ -228,8 +228,12 @@ xbase::Status PASS(Session& session, const std::vector<xbase::Value>&) {
   Console& con = session.console();
   console::ScreenKeeper keep(con);
   xbase::Status status;
-  if (OpenTable(session, "UserDat") && OpenTable(session, "Transak") && OpenTable(session, "karyawan")) {
-    UserScreen screen(session);
+  xbase::WorkArea* userdat = nullptr;
+  xbase::WorkArea* transak = nullptr;
+  xbase::WorkArea* karyawan = nullptr;
+  if (OpenTable(session, "UserDat", false, {}, &userdat) && OpenTable(session, "Transak", false, {}, &transak) &&
+      OpenTable(session, "karyawan", false, {}, &karyawan)) {
+    UserScreen screen(session, *transak, *userdat, *karyawan);
     status = IsAdministrator(session.MMEMBER.nik) ? screen.Administer() : screen.ChangeOwnPassword();
   }
   return CloseTables(session, status);

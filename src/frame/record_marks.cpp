@@ -5,9 +5,10 @@
 namespace frame {
 namespace {
 
-xbase::Status ChangeRecord(xbase::WorkArea& area, uint32_t recno, xbase::Status (xbase::WorkArea::*change)()) {
+xbase::Status ChangeRecord(console::Console& con, xbase::WorkArea& area, uint32_t recno,
+                           xbase::Status (xbase::WorkArea::*change)()) {
   xbase::Status s = area.GoTo(recno);
-  if (s.ok()) s = console::LOCK_REC(area);
+  if (s.ok()) s = console::LOCK_REC(con, area);
   if (s.ok()) s = (area.*change)();
   const xbase::Status unlocked = area.Unlock();
   return s.ok() ? unlocked : s;
@@ -15,12 +16,12 @@ xbase::Status ChangeRecord(xbase::WorkArea& area, uint32_t recno, xbase::Status 
 
 }  // namespace
 
-xbase::Status DeleteRecord(xbase::WorkArea& area, uint32_t recno) {
-  return ChangeRecord(area, recno, &xbase::WorkArea::Delete);
+xbase::Status DeleteRecord(console::Console& con, xbase::WorkArea& area, uint32_t recno) {
+  return ChangeRecord(con, area, recno, &xbase::WorkArea::Delete);
 }
 
-xbase::Status RecallRecord(xbase::WorkArea& area, uint32_t recno) {
-  return ChangeRecord(area, recno, &xbase::WorkArea::Recall);
+xbase::Status RecallRecord(console::Console& con, xbase::WorkArea& area, uint32_t recno) {
+  return ChangeRecord(con, area, recno, &xbase::WorkArea::Recall);
 }
 
 }  // namespace frame

@@ -4,16 +4,17 @@
 
 #include <cstdint>
 
+#include "console/console.h"
 #include "xbase/status.h"
 #include "xbase/work_area.h"
 
 namespace frame {
 
-// Marks record `recno` of `area` deleted under its record lock, released at once.
-xbase::Status DeleteRecord(xbase::WorkArea& area, uint32_t recno);
+// Marks record `recno` of `area` deleted under its record lock (waited for as LOCK_REC does), released at once.
+xbase::Status DeleteRecord(console::Console& con, xbase::WorkArea& area, uint32_t recno);
 
 // Clears the deletion mark of record `recno` of `area` under its record lock, released at once.
-xbase::Status RecallRecord(xbase::WorkArea& area, uint32_t recno);
+xbase::Status RecallRecord(console::Console& con, xbase::WorkArea& area, uint32_t recno);
 
 }  // namespace frame
 

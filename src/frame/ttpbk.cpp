@@ -66,7 +66,7 @@ xbase::Status WriteProcessMonth(Session& session, xbase::Date next_end) {
     console::PESAN(session.console(), kNoDefaultRow);
     return s;
   }
-  s = console::LOCK_REC(*logsetup);
+  s = console::LOCK_REC(session.console(), *logsetup);
   if (s.ok()) s = logsetup->Put("BUDGET", xbase::Value::Text(WithProcessEnd(logsetup->Text("BUDGET"), next_end)));
   const xbase::Status unlocked = logsetup->Unlock();
   if (s.ok()) s = unlocked;

@@ -1,27 +1,25 @@
 // The order-line and customer-balance postings and the trade discount.
 #include <gtest/gtest.h>
 
-#include "support/data_folder.h"
 #include "documents/shared_postings.h"
 #include "documents/trade_discount.h"
+#include "support/data_folder.h"
 #include "support/scripted_session.h"
 
 namespace documents {
 
-using support::SessionRig;
-using support::TempDataFolder;
-using support::Open;
 using support::AddRows;
-using support::T;
 using support::N;
+using support::Open;
+using support::SessionRig;
+using support::T;
+using support::TempDataFolder;
 
 namespace {
 
 double Number(xbase::WorkArea& area, uint32_t recno, const std::string& field) {
   EXPECT_TRUE(area.GoTo(recno).ok());
-  xbase::Value value;
-  EXPECT_TRUE(area.Get(field, &value).ok());
-  return value.number();
+  return area.Number(field);
 }
 
 class SharedPostingsTest : public ::testing::Test {

@@ -1,0 +1,2 @@
+#include "frame/session.h"
+#include "receivable-reports/receivable_reports.h"
