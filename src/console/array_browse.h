@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "console/column_view.h"
@@ -53,6 +54,9 @@ class ArrayBrowse {
   bool read_only(int column) const { return read_only_[column - 1]; }
   // The colour slot (0..4) of a row's cells; by default slot 0 for every row.
   void set_row_slot(std::function<int(int row)> slot) { row_slot_ = std::move(slot); }
+  // The colours of a row's cells as places (from 1) in the browse's colour string, however many colours
+  // it lists: the first for the cells, the second for the highlighted cell.
+  void set_row_colours(std::function<std::pair<int, int>(int row)> colours) { row_colours_ = std::move(colours); }
   // The first scrolling column shown (from 1).
   int left_column() const { return view_.left() + 1; }
   // Rows shown at once.
@@ -72,6 +76,9 @@ class ArrayBrowse {
  private:
   void DrawCell(Console& con, int row_index, int column, bool highlight);
   Attr RowAttr(int row_index) const;
+  Attr HighlightAttr(int row_index) const;
+  // The colour at place `place` (from 1) of the colour string; the standard colour when it has no such place.
+  Attr PaletteAttr(int place) const;
 
   ValueTable* rows_;
   ColumnView view_;
@@ -83,6 +90,8 @@ class ArrayBrowse {
   int* row_;
   int first_row_ = 0;  // row shown on the first data line, from 0
   std::function<int(int)> row_slot_;
+  std::function<std::pair<int, int>(int)> row_colours_;
+  std::vector<Attr> palette_;  // every colour of the colour string, in order
 };
 
 // Draw the key help on its row and return the browse (current row in idx).
