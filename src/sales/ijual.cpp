@@ -215,8 +215,7 @@ xbase::Status IJUAL(frame::Session& session, const std::vector<xbase::Value>&) {
     ClearLines(con, con.colours().standard);
   }
   con.set_colours(colours);
-  session.CloseTables();
-  return xbase::Status::OK();
+  return frame::CloseTables(session, xbase::Status::OK());
 }
 
 }  // namespace sales
