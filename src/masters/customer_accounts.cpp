@@ -7,6 +7,7 @@
 #include "console/get.h"
 #include "console/message.h"
 #include "frame/code_pick.h"
+#include "frame/prompts.h"
 #include "masters/customer_form.h"
 #include "pickers/picker_support.h"
 #include "xbase/text_functions.h"
@@ -130,8 +131,7 @@ bool EXTRLS(frame::Session& session, CustomerForm* form) {
     if (fields.Read(con).escaped) return false;
     const Accounts accounts = CREATECOA(company, unit);
     ShowAccounts(con, accounts);
-    const int answer = console::PESAN(con, "Data sudah benar (Y/T)");
-    if (answer == 'Y' || answer == 'y') {
+    if (frame::AnsweredYes(con, "Data sudah benar (Y/T)")) {
       form->company = company;
       form->unit = unit;
       form->country = country;

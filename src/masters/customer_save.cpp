@@ -3,6 +3,7 @@
 #include "console/message.h"
 #include "console/table_access.h"
 #include "frame/open_table.h"
+#include "frame/prompts.h"
 #include "masters/customer_form.h"
 #include "masters/record_form.h"
 #include "xbase/text_functions.h"
@@ -97,8 +98,7 @@ xbase::Status SIMPAN(frame::Session& session, const CustomerForm& form) {
   if (s.ok()) s = SaveExtension(session, form);
   if (s.ok()) s = SaveTaxNumber(session, form);
   if (!s.ok() || !session.MMEMBER.HasRight(kRightEdp)) return s;
-  const int answer = console::PESAN(session.console(), "Kirim Hasil Koreksi ke cabang (Y/T)");
-  if (answer != 'Y' && answer != 'y') return s;
+  if (!frame::AnsweredYes(session.console(), "Kirim Hasil Koreksi ke cabang (Y/T)")) return s;
   return SendCorrection(session, form, pkp);
 }
 

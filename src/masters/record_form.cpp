@@ -2,6 +2,7 @@
 
 #include "console/message.h"
 #include "console/table_access.h"
+#include "frame/prompts.h"
 #include "masters/master_screens.h"
 #include "xbase/text_functions.h"
 
@@ -104,8 +105,7 @@ bool LCSIMPAN(frame::Session& session, const std::vector<xbase::Value>& values, 
   console::Console& con = session.console();
   xbase::WorkArea* area = session.tables().Area(table);
   if (area == nullptr || values.empty()) return false;
-  int answer = console::PESAN(con, "S)impan, H)apus");
-  if (answer == 's' || answer == 'h') answer -= 'a' - 'A';
+  const char answer = frame::AnswerKey(con, "S)impan, H)apus");
   if (answer != 'S' && answer != 'H') return false;
   const xbase::Status s = answer == 'S' ? SaveValues(session, *area, values) : DeleteRowOf(con, *area, values[0].text());
   if (!s.ok()) console::PESAN(con, s.message());

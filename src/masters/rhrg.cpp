@@ -6,6 +6,7 @@
 #include "console/get.h"
 #include "console/message.h"
 #include "frame/open_table.h"
+#include "frame/prompts.h"
 #include "masters/master_screens.h"
 #include "masters/price_list.h"
 #include "masters/record_form.h"
@@ -87,8 +88,7 @@ xbase::Status RHRG(frame::Session& session, const Args&) {
       !frame::OpenTable(session, "mastbrj", false, "", &goods)) {
     return session.tables().CloseAll();
   }
-  const int answer = console::PESAN(con, "Yakin akan di proses (Y/T)");
-  if (answer == 'Y' || answer == 'y') {
+  if (frame::AnsweredYes(con, "Yakin akan di proses (Y/T)")) {
     console::WARNING(con, "....Tunggu Sedang proses....", "Gr*/r");
     if (xbase::Status s = ImportPriceList(session, *prices, *goods); !s.ok()) console::PESAN(con, s.message());
   }

@@ -11,6 +11,7 @@
 #include "console/table_access.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
+#include "frame/prompts.h"
 #include "masters/master_screens.h"
 #include "pickers/pickers.h"
 #include "xbase/number_text.h"
@@ -151,8 +152,7 @@ class RotationGrid {
       const int key = con_.WaitKey();
       if (key == key::kEsc) return xbase::Status::OK();
       if (key == key::kF10) {
-        const int answer = console::PESAN(con_, "yakin data akan disimpan (y/t)");
-        if (answer == 'Y' || answer == 'y') return SIMPANDTSALES(session_, branch_, date_, rows_);
+        if (frame::AnsweredYes(con_, "yakin data akan disimpan (y/t)")) return SIMPANDTSALES(session_, branch_, date_, rows_);
       } else if (key == key::kDel) {
         Remove();
       } else if (key == key::kEnter || (key >= 32 && key <= 255)) {
@@ -205,7 +205,7 @@ class RotationGrid {
     const int column = browse.column() - 1;
     if (column == kCode) return EditCode(browse);
     if (column == kLeader) {
-      const bool edited = browse.EditCell(con_, [this](const Value& typed) { return CheckLeader(typed.text()); });
+      const bool edited = browse.EditCell(con_, [this](Value* typed) { return CheckLeader(typed->text()); });
       if (xbase::RTrim(Cell(Current(), kPosition)) == "BM") Current()[kLeader] = Value::Text(std::string(4, ' '));
       return edited || con_.last_key() != key::kEsc;
     }

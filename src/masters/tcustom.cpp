@@ -6,6 +6,7 @@
 #include "console/message.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
+#include "frame/prompts.h"
 #include "masters/customer_form.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
@@ -228,8 +229,7 @@ xbase::Status TCUSTOM(frame::Session& session, const Args&) {
     if (!fields.ReadTerms()) continue;
     // Leaving the extended data with Esc keeps what the customer had (nothing, for a new one).
     EXTRLS(session, &form);
-    const int answer = console::PESAN(con, "Yakin data akan disimpan (Y/T)");
-    if (answer != 'Y' && answer != 'y') continue;
+    if (!frame::AnsweredYes(con, frame::kConfirmSave)) continue;
     if (xbase::Status s = SIMPAN(session, form); !s.ok()) console::PESAN(con, s.message());
   }
   return session.tables().CloseAll();

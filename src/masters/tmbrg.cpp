@@ -8,6 +8,7 @@
 #include "console/table_access.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
+#include "frame/prompts.h"
 #include "masters/master_screens.h"
 #include "xbase/picture.h"
 #include "xbase/text_functions.h"
@@ -163,8 +164,7 @@ xbase::Status TMASTBRG(frame::Session& session, const Args&) {
     bool confirmed = false;
     while (!confirmed) {
       if (form.Read(con).escaped) break;
-      const int answer = console::PESAN(con, "Yakin Data Sudah Betul (Y/T)");
-      confirmed = answer == 'Y' || answer == 'y';
+      confirmed = frame::AnsweredYes(con, "Yakin Data Sudah Betul (Y/T)");
     }
     if (!confirmed) break;
     if (xbase::Status s = Save(session, *goods, item); !s.ok()) console::PESAN(con, s.message());

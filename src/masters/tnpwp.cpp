@@ -4,6 +4,7 @@
 #include "console/message.h"
 #include "console/table_access.h"
 #include "frame/open_table.h"
+#include "frame/prompts.h"
 #include "masters/master_screens.h"
 #include "masters/record_form.h"
 #include "xbase/text_functions.h"
@@ -68,10 +69,10 @@ xbase::Status TNPWP(frame::Session& session, const Args&) {
     const console::ReadResult read = fields.Read(con);
     if ((read.escaped && read.field == 0) || xbase::IsBlank(number.npwp)) break;
     if (read.escaped) continue;
-    const int answer = console::PESAN(con, "S) simpan, H) hapus ");
+    const char answer = frame::AnswerKey(con, "S) simpan, H) hapus ");
     xbase::Status s;
-    if (answer == 'S' || answer == 's') s = Save(session, *numbers, number);
-    if (answer == 'H' || answer == 'h') s = DeleteRowOf(con, *numbers, number.npwp);
+    if (answer == 'S') s = Save(session, *numbers, number);
+    if (answer == 'H') s = DeleteRowOf(con, *numbers, number.npwp);
     if (!s.ok()) console::PESAN(con, s.message());
   }
   return session.tables().CloseAll();
