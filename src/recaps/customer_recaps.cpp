@@ -1,5 +1,7 @@
 #include "recaps/customer_recaps.h"
 
+#include <algorithm>
+
 #include "recaps/recap_posting.h"
 #include "recaps/recap_tables.h"
 #include "recaps/report_box.h"
@@ -107,6 +109,20 @@ xbase::Status ActiveSalesmen(frame::Session& session, std::string_view prefix, s
     if (!two.empty() && !own_group.empty() && !own_group.starts_with(two)) return;
     salesmen->push_back({area.Text("SALES"), std::string(xbase::RTrim(area.Text("NAMA")))});
   });
+}
+
+xbase::Status CoverageColumns::Load(frame::Session& session) {
+  const xbase::Status s = products.Load(session);
+  columns.clear();
+  for (const ProductLine* line : products.CoverageLines()) columns.push_back({line->code, line->name});
+  return s;
+}
+
+std::string CoverageColumns::ColumnOf(const std::string& item) const {
+  const std::string column = products.CoverageOf(item);
+  const bool counted =
+      std::any_of(columns.begin(), columns.end(), [&](const Matrix::Column& c) { return c.key == column; });
+  return counted ? column : std::string();
 }
 
 bool OpenLabelTables(frame::Session& session) {

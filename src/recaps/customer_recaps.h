@@ -10,6 +10,8 @@
 #include <string_view>
 
 #include "frame/session.h"
+#include "recaps/matrix_sheet.h"
+#include "recaps/product_lookup.h"
 #include "recaps/recap_report.h"
 #include "xbase/date.h"
 #include "xbase/work_area.h"
@@ -79,6 +81,16 @@ class Labels {
 // columns keyed by code and headed by name (MASTSLS open).
 xbase::Status ActiveSalesmen(frame::Session& session, std::string_view prefix, std::string_view group,
                              std::vector<std::pair<std::string, std::string>>* salesmen);
+
+// The coverage lines (PATRON with PP) as matrix columns.
+struct CoverageColumns {
+  ProductLookup products;
+  std::vector<Matrix::Column> columns;
+  // Reads the product lines (PATRON and PATRON2 open).
+  xbase::Status Load(frame::Session& session);
+  // The column an item counts in, empty when its coverage line is not one of the columns.
+  std::string ColumnOf(const std::string& item) const;
+};
 
 // The tables of the customer and salesman recaps besides their recap tables.
 bool OpenLabelTables(frame::Session& session);

@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "recaps/coverage_reports.h"
 #include "recaps/customer_recaps.h"
 #include "recaps/matrix_sheet.h"
@@ -16,11 +14,9 @@ xbase::Status RunLineCoverage(frame::Session& session, bool values) {
   Answers answers;
   const unsigned fields = kAskCustomer | kAskMerge | kAskRange | (values ? kAskUnit | kAskIncludes | kAskExcept : 0);
   while (AskAnswers(session, values ? "   OMSET BY GROUP PRODUK   " : "     PP/PA ITEM PRODUK     ", fields, &answers)) {
-    ProductLookup products;
-    xbase::Status s = products.Load(session);
-    std::vector<Matrix::Column> columns;
-    for (const ProductLine* line : products.CoverageLines()) columns.push_back({line->code, line->name});
-    Matrix matrix(columns, {});
+    CoverageColumns coverage;
+    xbase::Status s = coverage.Load(session);
+    Matrix matrix(coverage.columns, {});
     Labels labels(session);
     const MonthRange range = answers.Range();
     xbase::WorkArea& recaps = *session.tables().Area("RKP_CUS");
@@ -29,10 +25,8 @@ xbase::Status RunLineCoverage(frame::Session& session, bool values) {
         const std::string customer = recaps.Text("RELASI");
         if (!range.Holds(recaps.Text("PERIODE"))) return;
         if (values && !xbase::IsBlank(answers.except) && Begins(customer, answers.except)) return;
-        const std::string column = products.CoverageOf(recaps.Text("KODE"));
-        const bool counted = std::any_of(columns.begin(), columns.end(),
-                                         [&](const Matrix::Column& c) { return c.key == column; });
-        if (!counted || (!values && recaps.Number("JL_QTY") == 0)) return;
+        const std::string column = coverage.ColumnOf(recaps.Text("KODE"));
+        if (column.empty() || (!values && recaps.Number("JL_QTY") == 0)) return;
         const Labels::Label label = labels.Customer(customer, answers.merge);
         Matrix::Row& row = matrix.RowOf(label.key, label.code, label.name, label.city);
         if (values) {

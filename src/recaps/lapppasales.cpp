@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "recaps/customer_recaps.h"
 #include "recaps/matrix_sheet.h"
 #include "recaps/product_lookup.h"
@@ -15,11 +13,9 @@ xbase::Status LAPPPASALES(frame::Session& session, const Args&) {
   if (!OpenLabelTables(session) || !OpenTables(session, {{"RKP_SAL"}})) return xbase::Status::OK();
   Answers answers;
   while (AskAnswers(session, "     PP/PA ITEM PRODUK     ", kAskSalesman | kAskGroupText | kAskRange, &answers)) {
-    ProductLookup products;
-    xbase::Status s = products.Load(session);
-    std::vector<Matrix::Column> columns;
-    for (const ProductLine* line : products.CoverageLines()) columns.push_back({line->code, line->name});
-    Matrix matrix(columns, {});
+    CoverageColumns coverage;
+    xbase::Status s = coverage.Load(session);
+    Matrix matrix(coverage.columns, {});
     Labels labels(session);
     const MonthRange range = answers.Range();
     xbase::WorkArea& recaps = *session.tables().Area("RKP_SAL");
@@ -27,11 +23,8 @@ xbase::Status LAPPPASALES(frame::Session& session, const Args&) {
       s = ForEachRowFrom(recaps, "SALES", answers.salesman, [&] {
         const std::string item = recaps.Text("KODE");
         if (!range.Holds(recaps.Text("PERIODE")) || recaps.Number("JL_QTY") == 0) return;
-        if (!Begins(products.LineOf(item), answers.group_text)) return;
-        const std::string column = products.CoverageOf(item);
-        if (std::none_of(columns.begin(), columns.end(), [&](const Matrix::Column& c) { return c.key == column; })) {
-          return;
-        }
+        const std::string column = coverage.ColumnOf(item);
+        if (!Begins(coverage.products.LineOf(item), answers.group_text) || column.empty()) return;
         const Labels::Label label = labels.Salesman(recaps.Text("SALES"));
         matrix.Mark(matrix.RowOf(label.key, label.code, label.name), column);
       });

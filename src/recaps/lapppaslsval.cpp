@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "recaps/customer_recaps.h"
 #include "recaps/matrix_sheet.h"
 #include "recaps/product_lookup.h"
@@ -17,21 +15,17 @@ xbase::Status LAPPPASLSVAL(frame::Session& session, const Args&) {
   answers.unit = "V";
   while (AskAnswers(session, "      PP VALUE by SALES    ", kAskSalesman | kAskMerge | kAskRange | kAskIncludes,
                     &answers)) {
-    ProductLookup products;
-    xbase::Status s = products.Load(session);
-    std::vector<Matrix::Column> columns;
-    for (const ProductLine* line : products.CoverageLines()) columns.push_back({line->code, line->name});
-    Matrix matrix(columns, {});
+    CoverageColumns coverage;
+    xbase::Status s = coverage.Load(session);
+    Matrix matrix(coverage.columns, {});
     Labels labels(session);
     const MonthRange range = answers.Range();
     xbase::WorkArea& recaps = *session.tables().Area("RKP_SLR");
     if (s.ok()) {
       s = ForEachRowFrom(recaps, "SALES", answers.salesman, [&] {
         if (!range.Holds(recaps.Text("PERIODE"))) return;
-        const std::string column = products.CoverageOf(recaps.Text("KODE"));
-        if (std::none_of(columns.begin(), columns.end(), [&](const Matrix::Column& c) { return c.key == column; })) {
-          return;
-        }
+        const std::string column = coverage.ColumnOf(recaps.Text("KODE"));
+        if (column.empty()) return;
         const Labels::Label salesman = labels.Salesman(recaps.Text("SALES"), true);
         const Labels::Label customer = labels.Customer(recaps.Text("RELASI"), answers.merge);
         Matrix::Row& row = matrix.RowOf(salesman.key + customer.key,

@@ -62,16 +62,9 @@ xbase::Status LJURJL(frame::Session& session, const Args&) {
   if (!OpenTables(session, {{"SRTJLN1"}, {"SRTJLN2"}, {"RTJUAL1"}, {"RTJUAL2"}, {"MASTBRJ"}})) {
     return xbase::Status::OK();
   }
-  DocumentFilter filter{text::TGLAWAL(session.Today()), text::TGLAKHIR(session.Today()), std::string(10, ' '),
-                        std::string(4, ' '), std::string(2, ' ')};
+  DocumentFilter filter = ThisMonth(session);
   double per_page = 55;
-  while (AskInBox(session, {"      JURNAL PENJUALAN      "},
-                  {{"PERIODE     :", &filter.from},
-                   {"s/d         :", &filter.to},
-                   {"RELASI      :", &filter.customer, "@!"},
-                   {"SALES       :", &filter.salesman, "@!"},
-                   {"TIPE        :", &filter.type, "@!"},
-                   {"Baris/Hal   :", &per_page, "99"}}) &&
+  while (AskInBox(session, {"      JURNAL PENJUALAN      "}, DocumentFields(&filter, &per_page)) &&
          !filter.from.empty() && !filter.to.empty()) {
     const std::string rule(kWidth, '=');
     PagedText text({"JURNAL PENJUALAN per INVOICE",

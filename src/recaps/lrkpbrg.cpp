@@ -253,7 +253,7 @@ xbase::Status LRKPBRG(frame::Session& session, const Args&) {
     return session.tables().CloseAll();
   }
   Answers answers;
-  answers.filter = {text::TGLAWAL(session.Today()), text::TGLAKHIR(session.Today()), "", "", ""};
+  answers.filter = ThisMonth(session);
   while (AskInBox(session, {" REKAP PENJUALAN PER BARANG "},
                   {{"KODE RELASI  :", &answers.customer, "@!"},
                    {"KODE CABANG  :", &answers.branch, "@!"},

@@ -26,18 +26,14 @@ xbase::Status LRKPCUST(frame::Session& session, const Args&) {
   if (!OpenTables(session, {{"SRTJLN1"}, {"SRTJLN2"}, {"RTJUAL1"}, {"RTJUAL2"}, {"MASTBRJ"}, {"MASTCUS"}})) {
     return xbase::Status::OK();
   }
-  DocumentFilter filter{text::AWALTAHUN(session.Today().year()), text::TGLAKHIR(session.Today()),
-                        std::string(10, ' '), std::string(4, ' '), std::string(2, ' ')};
+  DocumentFilter filter = ThisMonth(session);
+  filter.from = text::AWALTAHUN(session.Today().year());
   std::string unit = "B";
   double per_page = 55;
-  while (AskInBox(session, {" REKAP PENJUALAN per CUSTOMER  "},
-                  {{"PERIODE       :", &filter.from},
-                   {"s/d           :", &filter.to},
-                   {"RELASI        :", &filter.customer, "@!"},
-                   {"SALES         :", &filter.salesman, "@!"},
-                   {"TIPE          :", &filter.type, "@!"},
-                   {"OUTPUT [V/B]  :", &unit, "!", [&] { return unit == "B" || unit == "V"; }},
-                   {"BRS/HAL       :", &per_page, "99"}}) &&
+  std::vector<BoxField> fields = DocumentFields(&filter);
+  fields.push_back({"OUTPUT    :", &unit, "!", [&] { return unit == "B" || unit == "V"; }});
+  fields.push_back({"BRS/HAL   :", &per_page, "99"});
+  while (AskInBox(session, {" REKAP PENJUALAN per CUSTOMER  "}, fields) &&
          !filter.from.empty() && !filter.to.empty()) {
     // Both dates in one year, or nothing is produced.
     if (filter.from.year() != filter.to.year()) continue;

@@ -146,16 +146,9 @@ xbase::Status LRKPSRJL(frame::Session& session, const Args&) {
   if (!OpenTables(session, {{"SRTJLN1"}, {"SRTJLN2"}, {"RTJUAL1"}, {"RTJUAL2"}, {"MASTCUS"}})) {
     return xbase::Status::OK();
   }
-  DocumentFilter filter{text::TGLAWAL(session.Today()), text::TGLAKHIR(session.Today()), std::string(10, ' '),
-                        std::string(4, ' '), std::string(2, ' ')};
+  DocumentFilter filter = ThisMonth(session);
   double per_page = 55;
-  while (AskInBox(session, {" REKAP PENJUALAN per NOMOR  "},
-                  {{"PERIODE   :", &filter.from},
-                   {"s/d       :", &filter.to},
-                   {"RELASI    :", &filter.customer, "@!"},
-                   {"SALES     :", &filter.salesman, "@!"},
-                   {"TIPE      :", &filter.type, "@!"},
-                   {"BRS/HAL   :", &per_page, "99"}}) &&
+  while (AskInBox(session, {" REKAP PENJUALAN per NOMOR  "}, DocumentFields(&filter, &per_page)) &&
          !filter.from.empty() && !filter.to.empty()) {
     std::vector<Row> blocks[2];
     xbase::Status s = Gather(session, kNotes, filter, &blocks[0]);

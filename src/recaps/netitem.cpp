@@ -163,8 +163,7 @@ xbase::Status NETITEM(frame::Session& session, const Args&) {
       !session.tables().Area("PATRON2")->SetOrder("PATRON22").ok()) {
     return session.tables().CloseAll();
   }
-  DocumentFilter filter{text::TGLAWAL(session.Today()), text::TGLAKHIR(session.Today()), std::string(10, ' '),
-                        std::string(4, ' '), std::string(2, ' '), true};
+  DocumentFilter filter = ThisMonth(session, true);
   std::string item(10, ' ');
   while (AskInBox(session, {"Net Item Sales by Customer Detail"},
                   {{"From     :", &filter.from},

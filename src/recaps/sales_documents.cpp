@@ -3,9 +3,25 @@
 #include "frame/report_engine.h"
 #include "recaps/recap_report.h"
 #include "recaps/recap_tables.h"
+#include "text/date_helpers.h"
 #include "xbase/picture.h"
 
 namespace recaps {
+
+std::vector<BoxField> DocumentFields(DocumentFilter* filter, double* per_page) {
+  std::vector<BoxField> fields = {{"PERIODE   :", &filter->from},
+                                  {"s/d       :", &filter->to},
+                                  {"RELASI    :", &filter->customer, "@!"},
+                                  {"SALES     :", &filter->salesman, "@!"},
+                                  {"TIPE      :", &filter->type, "@!"}};
+  if (per_page != nullptr) fields.push_back({"BRS/HAL   :", per_page, "99"});
+  return fields;
+}
+
+DocumentFilter ThisMonth(frame::Session& session, bool all) {
+  return {text::TGLAWAL(session.Today()), text::TGLAKHIR(session.Today()), std::string(10, ' '), std::string(4, ' '),
+          std::string(2, ' '), all};
+}
 
 xbase::Status ForEachDocument(frame::Session& session, const DocumentKind& kind, const DocumentFilter& filter,
                               const std::function<xbase::Status(xbase::WorkArea& header, xbase::WorkArea& lines,

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "frame/session.h"
+#include "recaps/report_box.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
 #include "xbase/work_area.h"
@@ -36,6 +37,12 @@ struct DocumentFilter {
   std::string type;
   bool all = false;
 };
+
+// The fields of a box that asks a period and the prefix filters: "PERIODE", "s/d", "RELASI", "SALES",
+// "TIPE"; with `per_page` also "BRS/HAL".
+std::vector<BoxField> DocumentFields(DocumentFilter* filter, double* per_page = nullptr);
+// A filter of this month, every customer, salesman and type.
+DocumentFilter ThisMonth(frame::Session& session, bool all = false);
 
 // Calls visit(header, lines) for each document of the kind that passes the filter, in date order, the
 // header standing on the document and the lines area on nothing in particular; `lines` are the record

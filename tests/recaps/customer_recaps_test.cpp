@@ -21,9 +21,7 @@ class CustomerRecapsTest : public ::testing::Test {
  protected:
   CustomerRecapsTest() {
     rig.session.SetSearchPath(data.path());
-    platform::WorkstationSettings settings;
-    EXPECT_TRUE(platform::ReadWorkstationSettings(xbase::IniFile(), home.path(), &settings).ok());
-    rig.session.services().Configure(std::move(settings));
+    testing::UseReportsFolder(rig.session, home.path());
     frame::Session& s = rig.session;
     support::AddRows(support::Open(s, "PATRON"),
                      {{{"KODE", T("L1")}, {"NAMA", T("BUKU")}, {"KEL", T("01")}, {"PP", L(true)}},

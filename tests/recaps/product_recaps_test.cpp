@@ -23,9 +23,7 @@ class ProductRecapsTest : public ::testing::Test {
  protected:
   ProductRecapsTest() {
     rig.session.SetSearchPath(data.path());
-    platform::WorkstationSettings settings;
-    EXPECT_TRUE(platform::ReadWorkstationSettings(xbase::IniFile(), home.path(), &settings).ok());
-    rig.session.services().Configure(std::move(settings));
+    testing::UseReportsFolder(rig.session, home.path());
     frame::Session& s = rig.session;
     support::AddRows(support::Open(s, "CABANG"), {{{"KODE", T("CB01")}, {"NAMA", T("CABANG SATU")}}});
     support::AddRows(support::Open(s, "PATRON"),

@@ -52,6 +52,12 @@ std::vector<std::string> TableRows(frame::Session& session, const std::string& t
   return rows;
 }
 
+void UseReportsFolder(frame::Session& session, const std::string& home) {
+  platform::WorkstationSettings settings;
+  EXPECT_TRUE(platform::ReadWorkstationSettings(xbase::IniFile(), home, &settings).ok());
+  session.services().Configure(std::move(settings));
+}
+
 std::vector<std::string> Workbooks(const std::string& folder) {
   std::vector<std::string> books;
   if (!std::filesystem::is_directory(folder)) return books;

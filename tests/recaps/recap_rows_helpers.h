@@ -37,6 +37,9 @@ void AddDocument(frame::Session& session, const std::string& header_table, const
 std::vector<std::string> TableRows(frame::Session& session, const std::string& table,
                                    const std::vector<std::string>& fields);
 
+// Workbooks of the session go into `home`/reports (Palunda.ini without sections read from `home`).
+void UseReportsFolder(frame::Session& session, const std::string& home);
+
 // The workbooks written into a reports folder, oldest first.
 std::vector<std::string> Workbooks(const std::string& folder);
 

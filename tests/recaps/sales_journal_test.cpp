@@ -26,9 +26,7 @@ class SalesJournalTest : public ::testing::Test {
   SalesJournalTest() {
     rig.session.SetSearchPath(data.path());
     rig.session.TMPFILELAP_ = reports.path();
-    platform::WorkstationSettings settings;
-    EXPECT_TRUE(platform::ReadWorkstationSettings(xbase::IniFile(), home.path(), &settings).ok());
-    rig.session.services().Configure(std::move(settings));
+    testing::UseReportsFolder(rig.session, home.path());
     frame::Session& s = rig.session;
     support::AddRows(support::Open(s, "MASTBRJ"),
                      {{{"KODE", T("P1")}, {"NAMA", T("HVS A4")}, {"DOS", N(10)}, {"PAK", N(5)}, {"HARGA4", N(800)},
