@@ -21,7 +21,7 @@ void RegisterRecapsProcedures(frame::ProcedureRegistry& registry) {
       {"LAPPPAITEM", "PP/PA Item Produk", kMenuGroup, LAPPPAITEM},
       {"LAPPPAVALUE", "Omset by Group Produk", kMenuGroup, LAPPPAVALUE},
       {"LAPRLSKEL", "Laporan per Relasi (Kel. Produk)", kMenuGroup, LAPRLSKEL},
-      {"LAPOTLBLN", "Laporan per Relasi per Bulan (Kel. Produk)", kMenuGroup, LAPOTLBLN},
+      {"LAPOTLBLN", "Laporan Relasi per Bulan (Kel. Produk)", kMenuGroup, LAPOTLBLN},
       {"LAPRLSBLN", "Laporan per Relasi (per Bulan)", kMenuGroup, LAPRLSBLN},
       {"LAPSLSPAR", "Laporan Pareto by Sales", kMenuGroup, LAPSLSPAR},
       {"LAPSALES1", "Laporan All Item / Sales", kMenuGroup, LAPSALES1},

@@ -2,6 +2,8 @@
 // the report date, walked through the product tree into workbooks read back cell by cell.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "console/keys.h"
 #include "frame/spreadsheet.h"
 #include "recaps/recap_rows_helpers.h"
@@ -53,6 +55,25 @@ class ProductRecapsTest : public ::testing::Test {
     Recap("CB01", "202612", "P3", 0, 0, 3, 30);
     Recap("CB01", "202612", "P5", 0, 0, 1, 10);
     Recap("CB02", "202612", "P4", 0, 0, 100, 1000);
+    support::AddRows(support::Open(s, "RKP_CAB"), {{{"CABANG", T("CB01")}, {"PERIODE", T("202612")}, {"KODE", T("P1")},
+                                                    {"ST_CRT", N(24)}}});
+    support::AddRows(support::Open(s, "PATRON4"),
+                     {{{"KODE", T("N1")}, {"NAMA", T("KANTOR")}, {"LVL", N(1)}, {"GRUP", L(true)}},
+                      {{"KODE", T("N11")}, {"NAMA", T("KERTAS")}, {"LVL", N(2)}, {"ITEM", T("K11")}},
+                      {{"KODE", T("N12")}, {"NAMA", T("PULPEN")}, {"LVL", N(2)}, {"ITEM", T("K12")}}});
+    support::AddRows(support::Open(s, "SPV_SALES"), {{{"CABANG", T("CB01")}, {"KODE", T("SP1")}, {"NAMA", T("SUPER")}}});
+    support::AddRows(support::Open(s, "SALES_MEM"), {{{"SPVID", T("SP1")}, {"KODE", T("S1")}},
+                                                     {{"SPVID", T("SP1")}, {"KODE", T("S2")}},
+                                                     {{"SPVID", T("SP2")}, {"KODE", T("S3")}}});
+    for (const auto& [salesman, period, item, cartons] :
+         {std::tuple{"S1", "202612", "P1", 6}, {"S2", "202612", "P1", 2}, {"S3", "202612", "P1", 50},
+          {"S1", "202512", "P1", 4}, {"S1", "202611", "P3", 3}}) {
+      support::AddRows(support::Open(s, "RKP_SAL"), {{{"SALES", T(salesman)}, {"PERIODE", T(period)}, {"KODE", T(item)},
+                                                      {"JL_CRT", N(cartons)}}});
+    }
+    support::AddRows(support::Open(s, "LICENS1"), {{{"ID", T("LC1")}, {"NAMA", T("LISENSI A")}}});
+    support::AddRows(support::Open(s, "LICENS2"), {{{"ID", T("LC1")}, {"KODE", T("P1")}, {"URUTAN", T("001")}},
+                                                   {{"ID", T("LC1")}, {"KODE", T("P5")}, {"URUTAN", T("002")}}});
     EXPECT_TRUE(s.tables().CloseAll().ok());
   }
 
@@ -119,6 +140,53 @@ TEST_F(ProductRecapsTest, LapitemWritesTheGroupAndTheDetailWorkbookFromOneComput
   for (size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(SheetRow(detail, 6 + static_cast<int>(i), 3), rows[i]) << i;
   EXPECT_TRUE(detail.Find(9, 2)->bold);
   EXPECT_EQ(detail.Find(9, 3)->fill_rgb, "");
+}
+
+TEST_F(ProductRecapsTest, TheSupervisorsRecapCountsHisSalesmenAgainstTheBranchStock) {
+  rig.term.AddKeys(support::Keys({support::Line("CB01"), {key::kEnter}, support::Line("SP1"), {key::kEnter},
+                                  {key::kEsc}}));
+  ASSERT_TRUE(LC2(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  const std::vector<std::string> books = Books();
+  ASSERT_EQ(books.size(), 1u);
+  const platform::SheetData rekap = ReadSheet(books[0], 0);
+  EXPECT_EQ(rekap.name, "Rekap");
+  EXPECT_EQ(SheetRow(rekap, 1, 6), "REKAP PENJUALAN BY PRODUCT (L.C.2)|||||CABANG : CB01 - CABANG SATU");
+  EXPECT_EQ(SheetRow(rekap, 2, 6), "PERIODE : 31-12-2026|||||SUPERVISOR : SP1 - SUPER");
+  EXPECT_EQ(SheetRow(rekap, 5, 11), "||TH LALU (a)|TH INI  (b)|% (b/a)|TH LALU (c)|TH INI  (d)|% (d/b)|STOCK|RT2 OMSET|TOR");
+  // S1 and S2 are the supervisor's, S3 is not; stock and the monthly rate (15 cartons this year / 12)
+  // are the branch's.
+  EXPECT_EQ(SheetRow(rekap, 6, 3), "N1|KANTOR|");
+  EXPECT_EQ(SheetRow(rekap, 7, 11), "N11|KERTAS|4|8|200|4|8|200|24|1.25|19.2");
+  EXPECT_EQ(SheetRow(rekap, 8, 11), "N12|PULPEN|0|0|0|0|3|0|0|0.25|0");
+  EXPECT_EQ(SheetRow(rekap, 9, 11), "|TOTAL KANTOR|4|8|200|4|11|275|24|1.5|16");
+  EXPECT_EQ(SheetRow(rekap, 10, 3), "|TOTAL|4");
+  const platform::SheetData detail = ReadSheet(books[0], 1);
+  EXPECT_EQ(detail.name, "Detail");
+  EXPECT_EQ(SheetRow(detail, 8, 4), "P1|HVS A4|4|8");
+  EXPECT_EQ(SheetRow(detail, 9, 4), "|JUMLAH KERTAS|4|8");
+}
+
+TEST_F(ProductRecapsTest, AnUnknownSupervisorIsRefused) {
+  rig.term.AddKeys(support::Keys({support::Line("CB01"), {key::kEnter}, support::Line("SP9"), {key::kEnter},
+                                  {key::kEsc}, {key::kEsc}}));
+  ASSERT_TRUE(LC2(rig.session, {}).ok());
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "kode supervisor SP9, belum ada"));
+  EXPECT_TRUE(Books().empty());
+}
+
+TEST_F(ProductRecapsTest, TheLicenceRecapLeavesOutUnlistedItemsAndClosesInYellow) {
+  rig.term.AddKeys(support::Keys({support::Line("CB01"), {key::kEnter}, {key::kEnter}, {key::kEnter}, {key::kEsc},
+                                  {key::kEsc}}));
+  ASSERT_TRUE(LAPLCCAB(rig.session, {}).ok());
+  const std::vector<std::string> books = Books();
+  ASSERT_EQ(books.size(), 1u);
+  const platform::SheetData sheet = ReadSheet(books[0], 0);
+  EXPECT_EQ(SheetRow(sheet, 1, 1), "REKAP PENJUALAN LICENSI CABANG : CB01 CABANG SATU");
+  EXPECT_EQ(SheetRow(sheet, 6, 15), "LC1|LISENSI A|16|30|53.33|4|400|30|53.33|11|20|55|4|275|30");
+  EXPECT_EQ(SheetRow(sheet, 7, 3), "|TOTAL|16");
+  EXPECT_EQ(sheet.Find(7, 2)->fill_rgb, "FFFF00");
+  EXPECT_EQ(sheet.Find(8, 2), nullptr);
 }
 
 }  // namespace
