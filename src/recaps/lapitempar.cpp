@@ -19,17 +19,8 @@ struct Line {
   std::array<std::vector<double>, 2> sums;
 };
 
-struct Named {
-  std::string code, name;
-};
-
-xbase::Status ReadNamed(frame::Session& session, std::string_view alias, std::vector<Named>* rows) {
-  xbase::WorkArea& area = *session.tables().Area(alias);
-  return ForEachRow(area, [&] { rows->push_back({area.Text("KODE"), std::string(xbase::RTrim(area.Text("NAMA")))}); });
-}
-
 // Lines of the class and group in descending order of this year's cumulative cartons.
-std::vector<const Line*> Members(const std::vector<Line>& lines, const Named& pareto, const Named& group) {
+std::vector<const Line*> Members(const std::vector<Line>& lines, const CodeName& pareto, const CodeName& group) {
   std::vector<const Line*> members;
   for (const Line& line : lines) {
     if (xbase::AllTrim(line.pareto) == xbase::AllTrim(pareto.code) && xbase::AllTrim(line.group) == xbase::AllTrim(group.code)) {
@@ -59,12 +50,12 @@ xbase::Status LAPITEMPAR(frame::Session& session, const Args&) {
     ItemFigures items;
     std::vector<TreeNode> tree;
     std::map<std::string, std::vector<std::string>> line_items;
-    std::vector<Named> classes, groups;
+    std::vector<CodeName> classes, groups;
     std::vector<Line> lines;
     xbase::Status s = TargetFigures(*session.tables().Area("RKP_CAB"), branch, Windows(date), &items);
     if (s.ok()) s = ReadLineItems(session, &line_items);
-    if (s.ok()) s = ReadNamed(session, "PARETO", &classes);
-    if (s.ok()) s = ReadNamed(session, "KELOMPOK", &groups);
+    if (s.ok()) s = ReadCodeNames(session, "PARETO", &classes);
+    if (s.ok()) s = ReadCodeNames(session, "KELOMPOK", &groups);
     xbase::WorkArea& patron = *session.tables().Area("PATRON");
     if (s.ok()) {
       s = ForEachRow(patron, [&] {
@@ -97,11 +88,11 @@ xbase::Status LAPITEMPAR(frame::Session& session, const Args&) {
                    WriteTargetColumns(sheet, row, sums, 4);
                    MarkRow(sheet, row, columns, true, fill);
                  };
-                 for (const Named& pareto : classes) {
+                 for (const CodeName& pareto : classes) {
                    std::vector<double> class_sums;
                    sheet.SetValue(++row, 2, pareto.name);
                    MarkRow(sheet, row, columns, true);
-                   for (const Named& group : groups) {
+                   for (const CodeName& group : groups) {
                      const std::vector<const Line*> members = Members(lines, pareto, group);
                      if (members.empty()) continue;
                      sheet.SetValue(++row, 2, group.name);

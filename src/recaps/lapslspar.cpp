@@ -9,19 +9,6 @@
 #include "xbase/text_functions.h"
 
 namespace recaps {
-namespace {
-
-struct Named {
-  std::string code, name;
-};
-
-xbase::Status ReadNamed(frame::Session& session, std::string_view alias, std::vector<Named>* rows) {
-  xbase::WorkArea& area = *session.tables().Area(alias);
-  return ForEachRow(area, [&] { rows->push_back({area.Text("KODE"), std::string(xbase::RTrim(area.Text("NAMA")))}); });
-}
-
-}  // namespace
-
 // Product lines by Pareto class and group, a pair of columns per salesman.
 xbase::Status LAPSLSPAR(frame::Session& session, const Args&) {
   if (!OpenLabelTables(session) || !OpenTables(session, {{"RKP_SAL"}, {"PARETO"}, {"KELOMPOK"}})) {
@@ -31,11 +18,11 @@ xbase::Status LAPSLSPAR(frame::Session& session, const Args&) {
   while (AskAnswers(session, "  LAPORAN PARETO by SALES  ", kAskSalesman | kAskUnit, &answers)) {
     ProductLookup products;
     std::vector<std::pair<std::string, std::string>> salesmen;
-    std::vector<Named> classes, groups;
+    std::vector<CodeName> classes, groups;
     xbase::Status s = products.Load(session);
     if (s.ok()) s = ActiveSalesmen(session, answers.salesman, "", &salesmen);
-    if (s.ok()) s = ReadNamed(session, "PARETO", &classes);
-    if (s.ok()) s = ReadNamed(session, "KELOMPOK", &groups);
+    if (s.ok()) s = ReadCodeNames(session, "PARETO", &classes);
+    if (s.ok()) s = ReadCodeNames(session, "KELOMPOK", &groups);
     std::vector<Matrix::Column> columns;
     std::set<std::string> counted;
     for (const auto& [code, name] : salesmen) {
@@ -67,9 +54,9 @@ xbase::Status LAPSLSPAR(frame::Session& session, const Args&) {
                const std::vector<const Matrix::Row*> rows = OrderedRows(matrix, layout);
                int row_number = 5;
                std::vector<double> total;
-               for (const Named& pareto : classes) {
+               for (const CodeName& pareto : classes) {
                  std::vector<double> class_sums;
-                 for (const Named& group : groups) {
+                 for (const CodeName& group : groups) {
                    std::vector<double> group_sums;
                    int number = 0;
                    for (const Matrix::Row* row : rows) {

@@ -126,6 +126,12 @@ void AskOutput(frame::Session& session, const std::function<void(bool detail)>& 
   }
 }
 
+xbase::Status ReadCodeNames(frame::Session& session, std::string_view alias, std::vector<CodeName>* rows) {
+  xbase::WorkArea& area = *session.tables().Area(alias);
+  rows->clear();
+  return ForEachRow(area, [&] { rows->push_back({area.Text("KODE"), std::string(xbase::RTrim(area.Text("NAMA")))}); });
+}
+
 void AddTo(std::vector<double>* sum, const std::vector<double>& figures) {
   if (sum->size() < figures.size()) sum->resize(figures.size());
   for (size_t i = 0; i < figures.size(); ++i) (*sum)[i] += figures[i];

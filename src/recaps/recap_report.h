@@ -79,6 +79,13 @@ void ShowBook(frame::Session& session, std::string_view file_title, const std::v
 // each workbook until "Keluar" or Esc.
 void AskOutput(frame::Session& session, const std::function<void(bool detail)>& write);
 
+// A code and its name.
+struct CodeName {
+  std::string code, name;
+};
+// KODE and NAMA (trimmed) of every row of the open table `alias`, in file order.
+xbase::Status ReadCodeNames(frame::Session& session, std::string_view alias, std::vector<CodeName>* rows);
+
 // Elementwise sums of figure lists.
 void AddTo(std::vector<double>* sum, const std::vector<double>& figures);
 // True when every figure is 0.

@@ -189,5 +189,30 @@ TEST_F(ProductRecapsTest, TheLicenceRecapLeavesOutUnlistedItemsAndClosesInYellow
   EXPECT_EQ(sheet.Find(8, 2), nullptr);
 }
 
+TEST_F(ProductRecapsTest, TheParetoRecapGroupsLinesByClassAndGroup) {
+  support::AddRows(support::Open(rig.session, "PARETO"), {{{"KODE", T("A")}, {"NAMA", T("PARETO A")}},
+                                                          {{"KODE", T("B")}, {"NAMA", T("PARETO B")}}});
+  support::AddRows(support::Open(rig.session, "KELOMPOK"), {{{"KODE", T("01")}, {"NAMA", T("SEKOLAH")}},
+                                                            {{"KODE", T("02")}, {"NAMA", T("KERTAS")}},
+                                                            {{"KODE", T("03")}, {"NAMA", T("TULIS")}}});
+  EXPECT_TRUE(rig.session.tables().CloseAll().ok());
+  rig.term.AddKeys(support::Keys({support::Line("CB01"), {key::kEnter}, {key::kEnter}, {key::kEnter}, {key::kEsc},
+                                  {key::kEsc}}));
+  ASSERT_TRUE(LAPITEMPAR(rig.session, {}).ok());
+  const std::vector<std::string> books = Books();
+  ASSERT_EQ(books.size(), 1u);
+  EXPECT_EQ(ReadSheet(books[0], 0).name, "Value");
+  const platform::SheetData sheet = ReadSheet(books[0], 1);
+  EXPECT_EQ(sheet.name, "Carton");
+  EXPECT_EQ(SheetRow(sheet, 1, 1), "PARETO PENJUALAN CABANG : CB01 CABANG SATU");
+  EXPECT_EQ(SheetRow(sheet, 4, 4), "NO|KODE|NAMA|KUMM BLN INI TH INI");
+  const std::vector<std::string> rows = {"|PARETO A||",         "|KERTAS||",   "1|K11|KERTAS|15", "||JUMLAH KERTAS|15",
+                                         "|TULIS||",            "1|K12|PULPEN|3", "||JUMLAH TULIS|3", "||JUMLAH PARETO A|18",
+                                         "|PARETO B||",         "|SEKOLAH||",  "1|S11|BUKU|0",    "||JUMLAH SEKOLAH|0",
+                                         "||JUMLAH PARETO B|0", "||TOTAL|18"};
+  for (size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(SheetRow(sheet, 6 + static_cast<int>(i), 4), rows[i]) << i;
+  EXPECT_EQ(sheet.Find(13, 3)->fill_rgb, "FFFF00");
+}
+
 }  // namespace
 }  // namespace recaps
