@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "console/keys.h"
+#include "frame/spreadsheet.h"
 #include "recaps/recap_rows_helpers.h"
 #include "recaps/recap_screens.h"
 #include "support/scripted_session.h"
@@ -77,6 +78,28 @@ TEST_F(CustomerRecapsTest, ProductGroupsOfThisYearAndLastYearWithOutletGroupsMer
   EXPECT_EQ(SheetRow(sheet, 8, 22), "||TOTAL||12|11|5|2|3|9|0|0|0|0|0|0|0|0|0|0|0|0");
   EXPECT_TRUE(sheet.Find(8, 3)->bold);
   EXPECT_EQ(sheet.Find(9, 3), nullptr);
+}
+
+TEST_F(CustomerRecapsTest, TurnoverByCoverageLineWithSharesOfTheGrandTotal) {
+  // Outlet groups merged, January to December 2026, cartons.
+  rig.term.AddKeys(support::Keys({{key::kEnter, key::kEnter, 'Y'}, testing::Typed("01012026"),
+                                  std::vector<int>(5, key::kEnter), {key::kEnter}, {key::kEsc}}));
+  ASSERT_TRUE(LAPPPAVALUE(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  const std::vector<std::string> books = testing::Workbooks(home.File("reports"));
+  ASSERT_EQ(books.size(), 1u);
+  const platform::SheetData sheet = testing::ReadSheet(books[0], 0);
+  EXPECT_EQ(SheetRow(sheet, 2, 1), "PERIODE : 01-01-2026 s/d : 31-12-2026");
+  EXPECT_EQ(SheetRow(sheet, 4, 8), "NO|KODE|NAMA|KOTA|%|JUMLAH|BUKU|LAIN");
+  // P2's line is not a coverage line and counts under its parent L1 ("BUKU").
+  EXPECT_EQ(SheetRow(sheet, 6, 8), "1|G1|GRUP SATU|JAKARTA|0.58|7|3|4");
+  EXPECT_EQ(SheetRow(sheet, 7, 8), "2|C1|TOKO A|BANDUNG|0.42|5|5|");
+  EXPECT_EQ(SheetRow(sheet, 8, 8), "||TOTAL|||12|8|4");
+  EXPECT_EQ(SheetRow(sheet, 9, 8), "||||||0.67|0.33");
+  EXPECT_EQ(SheetRow(sheet, 11, 5), "||||12");
+  EXPECT_EQ(sheet.Find(6, 5)->number_format, frame::kPercentFormat);
+  EXPECT_EQ(sheet.Find(9, 7)->number_format, frame::kPercentFormat);
+  EXPECT_EQ(sheet.Find(8, 6)->fill_rgb, sheet.Find(4, 1)->fill_rgb);
 }
 
 }  // namespace
