@@ -1,7 +1,10 @@
+#include "memos/memo_screens.h"
 #include "memos/memos.h"
 
 namespace memos {
 
-void RegisterMemosProcedures(frame::ProcedureRegistry&) {}
+void RegisterMemosProcedures(frame::ProcedureRegistry& registry) {
+  registry.Register({"ISIMEMO", "Memo Admin ke Gudang", kMenuGroup, ISIMEMO});
+}
 
 }  // namespace memos

@@ -1,0 +1,130 @@
+// ISIMEMO: the admin memo, the list of delivery notes that marketing administration hands to the
+// warehouse. F10 numbers a new memo from the "MADM" counter and saves it; an approved memo is closed.
+#include "console/get.h"
+#include "memos/admin_memo.h"
+#include "memos/delivery_notes.h"
+#include "memos/memo_entry.h"
+#include "memos/memo_screens.h"
+#include "memos/memos.h"
+#include "pickers/picker_support.h"
+#include "xbase/text_functions.h"
+
+namespace memos {
+namespace {
+
+constexpr char kTitle[] = "       DAFTAR SURAT JALAN yg DISERAHKAN ke GUDANG       ";
+
+const ListLayout kLayout{{8, 12, 21, 67},
+                         {"No.", "Nomor SJ", "Tgl SJ", "Relasi", "     Colly"},
+                         {"99.", "@!", "", "@!", "999,999.99"},
+                         kAdminNote,
+                         kAdminNote,
+                         {kAdminNote}};
+
+struct AdminMemoForm {
+  std::string branch = std::string(6, ' ');
+  std::string number = std::string(10, ' ');
+  xbase::Date date;
+  std::string note = std::string(40, ' ');
+  console::ValueTable rows;
+  int index = 1;
+};
+
+// CHK on the delivery-note column of row `index`.
+bool CheckLine(frame::Session& session, AdminMemoForm& form, const xbase::Value& typed,
+               std::optional<xbase::Value>* take) {
+  std::string invoice = typed.text();
+  if (!PickNote(session, &invoice)) return false;
+  if (invoice != typed.text()) *take = TextCell(invoice, 20);
+  NoteFacts facts;
+  if (!pickers::Checked(session, ReadNote(session, invoice, &facts)) || !facts.found) return false;
+  const std::string shown = "nomor sj " + NoteText(invoice);
+  double cartons = 0;
+  std::vector<uint32_t> goods;
+  if (!pickers::Checked(session, NoteGoods(session, invoice, &goods))) return false;
+  if (goods.empty()) return pickers::Refuse(session, shown + " tidak ada isinya ");
+  if (const int row = RowHolding(form.rows, kAdminNote, invoice, form.index); row != 0) {
+    return pickers::Refuse(session, shown + " telah diisikan pada urutan ke " + std::to_string(row));
+  }
+  NoteHolder holder;
+  if (!pickers::Checked(session, FindNoteHolder(session, kAdminMemo, invoice, &holder,
+                                                MemoKey(form.branch, form.number)))) {
+    return false;
+  }
+  if (holder.found) return pickers::Refuse(session, shown + kAdminMemo.elsewhere + NoteText(holder.number));
+  if (!pickers::Checked(session, NoteCartons(session, invoice, &cartons))) return false;
+  console::ValueRow& row = CurrentRow(form.rows, form.index);
+  row[kAdminDate - 1] = DateCell(facts.date);
+  row[kAdminCustomer - 1] = TextCell(facts.customer, 9);
+  row[kAdminColly - 1] = NumberCell(cartons);
+  return true;
+}
+
+// SIMPAN: the memo's lines with their colly.
+bool Save(frame::Session& session, AdminMemoForm& form) {
+  Memo memo{form.branch, form.number,
+            {{"TANGGAL", xbase::Value::FromDate(form.date)}, {"NOTES", xbase::Value::Text(form.note)}},
+            {}};
+  for (const console::ValueRow& row : form.rows) {
+    memo.lines.push_back({CellText(row, kAdminNote), {{"CARTON", xbase::Value::Num(CellNumber(row, kAdminColly))}}});
+  }
+  if (!SaveMemo(session, kAdminMemo, &memo)) {
+    form.number = xbase::PadR(memo.number, 10);
+    return false;
+  }
+  return true;
+}
+
+void EditLines(frame::Session& session, AdminMemoForm& form) {
+  if (form.rows.empty()) form.rows.push_back(EmptyAdminRow(1));
+  form.index = 1;
+  MemoListHooks hooks;
+  hooks.check = [&](int, const xbase::Value& typed, std::optional<xbase::Value>* take) {
+    return CheckLine(session, form, typed, take);
+  };
+  hooks.after_edit = [&](int) {
+    const bool last = form.index == static_cast<int>(form.rows.size());
+    if (last && !xbase::IsBlank(CellText(form.rows.back(), kAdminNote))) {
+      form.rows.push_back(EmptyAdminRow(static_cast<int>(form.rows.size() + 1)));
+    }
+    if (form.index < static_cast<int>(form.rows.size())) ++form.index;
+  };
+  if (EditMemoList(session, &form.rows, &form.index, kLayout, hooks, [&] { return Save(session, form); })) {
+    form.number = std::string(10, ' ');
+    form.note = std::string(40, ' ');
+    form.date = session.Today();
+    form.rows.clear();
+  }
+}
+
+// The header; false when it was left with Esc.
+bool ReadHeader(frame::Session& session, AdminMemoForm& form) {
+  console::GetList gets;
+  const int row = kFirstLabelRow;
+  gets.Add(row, kFieldColumn, &form.branch, "@!").valid = [&] { return BranchValid(session, &form.branch); };
+  gets.Add(row + 1, kFieldColumn, &form.number, "@!").valid = [&] {
+    return LCGETMEMODL(session, &form.number, &form.rows, &form.date, &form.note, form.branch, false);
+  };
+  gets.Add(row + 2, kFieldColumn, &form.date);
+  gets.Add(row + 3, kFieldColumn, &form.note, "@!");
+  return !gets.Read(session.console()).escaped;
+}
+
+}  // namespace
+
+xbase::Status ISIMEMO(frame::Session& session, const Args&) {
+  if (!OPENMEMORANDUM(session)) return xbase::Status::OK();
+  console::Console& con = session.console();
+  console::ScreenKeeper keep(con);
+  AdminMemoForm form;
+  form.date = session.Today();
+  for (;;) {
+    DrawEntryScreen(con, kTitle, {"  CABANG :", "   NOMOR :", " TANGGAL :", "    NOTE :"});
+    if (!ReadHeader(session, form)) break;
+    EditLines(session, form);
+  }
+  session.CloseTables();
+  return xbase::Status::OK();
+}
+
+}  // namespace memos

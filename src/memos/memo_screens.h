@@ -1,0 +1,22 @@
+// The entry procedures of the delivery memos, as the menu calls them.
+#ifndef PALUNDA_MEMOS_MEMO_SCREENS_H_
+#define PALUNDA_MEMOS_MEMO_SCREENS_H_
+
+#include <vector>
+
+#include "frame/session.h"
+#include "xbase/status.h"
+#include "xbase/value.h"
+
+namespace memos {
+
+using Args = std::vector<xbase::Value>;
+
+// The admin memo: entry, print (form F-MK-010) and approval.
+xbase::Status ISIMEMO(frame::Session& session, const Args& args);
+xbase::Status CTKMEMO(frame::Session& session, const Args& args);
+xbase::Status MADMAPP(frame::Session& session, const Args& args);
+
+}  // namespace memos
+
+#endif  // PALUNDA_MEMOS_MEMO_SCREENS_H_
