@@ -38,20 +38,12 @@ bool CheckLine(frame::Session& session, AdminMemoForm& form, const xbase::Value&
   if (invoice != typed.text()) *take = TextCell(invoice, 20);
   NoteFacts facts;
   if (!pickers::Checked(session, ReadNote(session, invoice, &facts)) || !facts.found) return false;
-  const std::string shown = "nomor sj " + NoteText(invoice);
   double cartons = 0;
   std::vector<uint32_t> goods;
   if (!pickers::Checked(session, NoteGoods(session, invoice, &goods))) return false;
-  if (goods.empty()) return pickers::Refuse(session, shown + " tidak ada isinya ");
-  if (const int row = RowHolding(form.rows, kAdminNote, invoice, form.index); row != 0) {
-    return pickers::Refuse(session, shown + " telah diisikan pada urutan ke " + std::to_string(row));
-  }
-  NoteHolder holder;
-  if (!pickers::Checked(session, FindNoteHolder(session, kAdminMemo, invoice, &holder,
-                                                MemoKey(form.branch, form.number)))) {
-    return false;
-  }
-  if (holder.found) return pickers::Refuse(session, shown + kAdminMemo.elsewhere + NoteText(holder.number));
+  if (goods.empty()) return pickers::Refuse(session, "nomor sj " + NoteText(invoice) + " tidak ada isinya ");
+  if (!NotOnOtherRow(session, form.rows, invoice, form.index)) return false;
+  if (!NotInOtherMemo(session, kAdminMemo, invoice, form.branch, form.number)) return false;
   if (!pickers::Checked(session, NoteCartons(session, invoice, &cartons))) return false;
   console::ValueRow& row = CurrentRow(form.rows, form.index);
   row[kAdminDate - 1] = DateCell(facts.date);
@@ -82,13 +74,8 @@ void EditLines(frame::Session& session, AdminMemoForm& form) {
   hooks.check = [&](int, const xbase::Value& typed, std::optional<xbase::Value>* take) {
     return CheckLine(session, form, typed, take);
   };
-  hooks.after_edit = [&](int) {
-    const bool last = form.index == static_cast<int>(form.rows.size());
-    if (last && !xbase::IsBlank(CellText(form.rows.back(), kAdminNote))) {
-      form.rows.push_back(EmptyAdminRow(static_cast<int>(form.rows.size() + 1)));
-    }
-    if (form.index < static_cast<int>(form.rows.size())) ++form.index;
-  };
+  hooks.after_edit = [](int) { return ListMove::kNextRow; };
+  hooks.new_row = [](const console::ValueRow&, int number) { return EmptyAdminRow(number); };
   if (EditMemoList(session, &form.rows, &form.index, kLayout, hooks, [&] { return Save(session, form); })) {
     form.number = std::string(10, ' ');
     form.note = std::string(40, ' ');
@@ -101,10 +88,9 @@ void EditLines(frame::Session& session, AdminMemoForm& form) {
 bool ReadHeader(frame::Session& session, AdminMemoForm& form) {
   console::GetList gets;
   const int row = kFirstLabelRow;
-  gets.Add(row, kFieldColumn, &form.branch, "@!").valid = [&] { return BranchValid(session, &form.branch); };
-  gets.Add(row + 1, kFieldColumn, &form.number, "@!").valid = [&] {
+  AddBranchAndNumber(session, &gets, &form.branch, &form.number, [&] {
     return LCGETMEMODL(session, &form.number, &form.rows, &form.date, &form.note, form.branch, false);
-  };
+  });
   gets.Add(row + 2, kFieldColumn, &form.date);
   gets.Add(row + 3, kFieldColumn, &form.note, "@!");
   return !gets.Read(session.console()).escaped;
@@ -113,18 +99,11 @@ bool ReadHeader(frame::Session& session, AdminMemoForm& form) {
 }  // namespace
 
 xbase::Status ISIMEMO(frame::Session& session, const Args&) {
-  if (!OPENMEMORANDUM(session)) return xbase::Status::OK();
-  console::Console& con = session.console();
-  console::ScreenKeeper keep(con);
   AdminMemoForm form;
   form.date = session.Today();
-  for (;;) {
-    DrawEntryScreen(con, kTitle, {"  CABANG :", "   NOMOR :", " TANGGAL :", "    NOTE :"});
-    if (!ReadHeader(session, form)) break;
-    EditLines(session, form);
-  }
-  session.CloseTables();
-  return xbase::Status::OK();
+  return RunEntryScreen(
+      session, [&] { DrawEntryScreen(session.console(), kTitle, {"  CABANG :", "   NOMOR :", " TANGGAL :", "    NOTE :"}); },
+      [&] { return ReadHeader(session, form); }, [&] { EditLines(session, form); });
 }
 
 }  // namespace memos

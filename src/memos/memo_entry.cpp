@@ -11,6 +11,7 @@
 #include "console/table_access.h"
 #include "frame/code_pick.h"
 #include "frame/line_arrays.h"
+#include "memos/memos.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
 #include "xbase/text_functions.h"
@@ -28,8 +29,7 @@ void DrawEntryScreen(console::Console& con, std::string_view title, const std::v
   con.SetColour(con.Pick(kEntryColours, kEntryMono));
   const console::Attr attr = con.colours().standard;
   con.Clear(0, 0, 23, 79, attr);
-  console::DrawFrame(con, 1, 0, 22, 79, console::Line::kDouble, attr);
-  con.Say(1, std::max(1, 40 - static_cast<int>(title.size()) / 2), title, attr);
+  con.Say(1, std::max(0, 40 - static_cast<int>(title.size()) / 2), title, con.colours().enhanced);
   int row = kFirstLabelRow;
   for (const std::string& label : labels) con.Say(row++, 2, label, attr);
 }
@@ -37,6 +37,27 @@ void DrawEntryScreen(console::Console& con, std::string_view title, const std::v
 bool BranchValid(frame::Session& session, std::string* branch) {
   *branch = xbase::Upper(*branch);
   return pickers::GETCB(session, *branch);
+}
+
+void AddBranchAndNumber(frame::Session& session, console::GetList* gets, std::string* branch, std::string* number,
+                        std::function<bool()> lookup) {
+  gets->Add(kFirstLabelRow, kFieldColumn, branch, "@!").valid = [&session, branch] {
+    return BranchValid(session, branch);
+  };
+  gets->Add(kFirstLabelRow + 1, kFieldColumn, number, "@!").valid = std::move(lookup);
+}
+
+xbase::Status RunEntryScreen(frame::Session& session, const std::function<void()>& draw,
+                             const std::function<bool()>& read_header, const std::function<void()>& edit_lines) {
+  if (!OPENMEMORANDUM(session)) return xbase::Status::OK();
+  console::ScreenKeeper keep(session.console());
+  for (;;) {
+    draw();
+    if (!read_header()) break;
+    edit_lines();
+  }
+  session.CloseTables();
+  return xbase::Status::OK();
 }
 
 bool LookUpMemo(frame::Session& session, const MemoKind& kind, std::string_view branch, std::string* number,
@@ -112,6 +133,26 @@ void AskMemos(frame::Session& session, std::string_view title, const MemoKind& k
   }
 }
 
+bool NotOnOtherRow(frame::Session& session, const console::ValueTable& rows, std::string_view invoice, int index) {
+  const int row = RowHolding(rows, 2, invoice, index);
+  return row == 0 || pickers::Refuse(session, "nomor sj " + NoteText(invoice) + " telah diisikan pada urutan ke " +
+                                                  std::to_string(row));
+}
+
+bool NotInOtherMemo(frame::Session& session, const MemoKind& kind, std::string_view invoice, std::string_view branch,
+                    std::string_view number) {
+  NoteHolder holder;
+  if (!pickers::Checked(session, FindNoteHolder(session, kind, invoice, &holder, MemoKey(branch, number)))) return false;
+  return !holder.found ||
+         pickers::Refuse(session, "nomor sj " + NoteText(invoice) + kind.elsewhere + NoteText(holder.number));
+}
+
+bool DeliveryDateValid(frame::Session& session, const xbase::Value& typed) {
+  if (!typed.is_date() || typed.date().empty()) return false;
+  if (typed.date().dow() == 1) return pickers::Refuse(session, "tidak boleh kirim hari minggu");
+  return true;
+}
+
 bool Confirm(frame::Session& session, std::string_view question) {
   return console::Alert(session.console(), question, {"Ya", "Tidak"}) == 1;
 }
@@ -123,6 +164,21 @@ xbase::Status ApproveMemo(frame::Session& session, xbase::WorkArea& header) {
   if (s.ok()) s = header.Put("TGAPPROV", xbase::Value::FromDate(session.Today()));
   xbase::Status unlocked = header.Unlock();
   return s.ok() ? unlocked : s;
+}
+
+xbase::Status RunApproval(frame::Session& session, std::string_view title, const MemoKind& kind,
+                          std::string_view question) {
+  if (!OPENMEMORANDUM(session)) return xbase::Status::OK();
+  AskMemos(session, title, kind, [&](const std::string& branch, const std::string& number) {
+    if (!Confirm(session, question)) return;
+    bool found = false;
+    xbase::WorkArea* header = nullptr;
+    xbase::Status s = FindMemo(session, kind, branch, number, &found, &header);
+    if (s.ok() && found) s = ApproveMemo(session, *header);
+    pickers::Checked(session, s);
+  });
+  session.CloseTables();
+  return xbase::Status::OK();
 }
 
 }  // namespace memos

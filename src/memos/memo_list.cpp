@@ -16,8 +16,8 @@ void MoveRight(console::ArrayBrowse& browse, int last) {
   if (browse.column() < last) browse.Navigate(key::kRight);
 }
 
-void Edit(console::Console& con, console::ArrayBrowse& browse, console::ValueTable* rows, const int* index,
-          const MemoListHooks& hooks) {
+void Edit(console::Console& con, console::ArrayBrowse& browse, console::ValueTable* rows, const int* index, int first,
+          int last, const MemoListHooks& hooks) {
   const int column = browse.column();
   std::optional<xbase::Value> take;
   const auto valid = [&](const xbase::Value& typed) {
@@ -27,7 +27,17 @@ void Edit(console::Console& con, console::ArrayBrowse& browse, console::ValueTab
   browse.EditCell(con, valid);
   if (con.last_key() == key::kEsc) return;
   if (take.has_value()) CurrentRow(*rows, *index)[static_cast<size_t>(column - 1)] = *take;
-  if (hooks.after_edit) hooks.after_edit(column);
+  switch (hooks.after_edit ? hooks.after_edit(column) : ListMove::kRight) {
+    case ListMove::kRight: MoveRight(browse, last); break;
+    case ListMove::kRowStart: browse.set_column(first); break;
+    case ListMove::kNextRow:
+      if (*index == static_cast<int>(rows->size()) && !xbase::IsBlank(CellText(rows->back(), 2)) && hooks.new_row) {
+        rows->push_back(hooks.new_row(rows->back(), static_cast<int>(rows->size() + 1)));
+      }
+      browse.Skip(1);
+      browse.set_column(first);
+      break;
+  }
 }
 
 }  // namespace
@@ -60,19 +70,17 @@ void RunMemoList(console::Console& con, console::ArrayBrowse& browse, console::V
       case key::kCtrlLeft:
       case key::kCtrlRight: browse.Navigate(pressed); break;
       case key::kEnter:
-        if (!browse.read_only(column)) {
-          Edit(con, browse, rows, index, hooks);
-        } else if (hooks.enter_on_fixed) {
-          hooks.enter_on_fixed(column);
-        } else {
+        if (browse.read_only(column)) {
           MoveRight(browse, last);
+        } else {
+          Edit(con, browse, rows, index, first, last, hooks);
         }
         break;
       default:
         if (pressed >= 32 && pressed <= 127) {
           if (browse.read_only(column)) break;
           con.PushKeys({pressed});  // the typed character goes into the cell
-          Edit(con, browse, rows, index, hooks);
+          Edit(con, browse, rows, index, first, last, hooks);
         } else if (hooks.other_key && hooks.other_key(pressed)) {
           return;
         }

@@ -13,15 +13,20 @@
 
 namespace memos {
 
+// Where the cursor goes after an edit: one column right, back to the first column of the row, or to
+// the first column of the next row (a new row is added first when the row is the last and holds a
+// delivery note in column 2).
+enum class ListMove { kRight, kRowStart, kNextRow };
+
 struct MemoListHooks {
   // The check of the value typed into a cell of `column` (from 1). It may fill other cells of the
   // current row and put into *take the value the cell takes instead (a picked number); false keeps
   // the cell open.
   std::function<bool(int column, const xbase::Value& typed, std::optional<xbase::Value>* take)> check;
-  // After an edit of `column` that was not left with Esc: moves the cursor on.
-  std::function<void(int column)> after_edit;
-  // Enter on a column that is not edited; by default the cursor moves right.
-  std::function<void(int column)> enter_on_fixed;
+  // After an edit of `column` that was not left with Esc: where the cursor goes.
+  std::function<ListMove(int column)> after_edit;
+  // The empty row `number` added below `above`.
+  std::function<console::ValueRow(const console::ValueRow& above, int number)> new_row;
   // Every other key (Esc, F10, Del, ...): true ends the list.
   std::function<bool(int key)> other_key;
 };
@@ -30,7 +35,7 @@ struct MemoListHooks {
 // first..last, PgUp and PgDn a page, Home and Ctrl+PgUp go to the first row, End and Ctrl+PgDn to
 // the last, Ctrl+Left and Ctrl+Right pan. Down on the last row sounds 300 Hz, Up on the first row
 // 400 Hz and Left on the first column 200 Hz, without moving. Enter on an edited column, or a
-// printable key (which goes into the cell), edits it.
+// printable key (which goes into the cell), edits it; Enter on another column moves right.
 // `rows` and `index` are the browse's rows and the current row it follows.
 void RunMemoList(console::Console& con, console::ArrayBrowse& browse, console::ValueTable* rows, const int* index,
                  int first, int last, const MemoListHooks& hooks);

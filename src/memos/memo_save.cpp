@@ -4,6 +4,7 @@
 #include "console/alert.h"
 #include "console/table_access.h"
 #include "documents/document_counter.h"
+#include "memos/memo_entry.h"
 #include "memos/memo_tables.h"
 #include "pickers/picker_support.h"
 #include "xbase/session.h"
@@ -116,15 +117,9 @@ class MemoWriter {
 // False (after a message) when a delivery note of the memo stands in another memo of the kind.
 bool NotesFree(frame::Session& session, const MemoKind& kind, const Memo& memo) {
   if (*kind.elsewhere == '\0') return true;
-  const std::string own = MemoKey(memo.branch, memo.number);
-  for (const MemoLine& line : memo.lines) {
-    NoteHolder holder;
-    if (!pickers::Checked(session, FindNoteHolder(session, kind, line.invoice, &holder, own))) return false;
-    if (holder.found) {
-      return pickers::Refuse(session, "nomor sj " + NoteText(line.invoice) + kind.elsewhere + NoteText(holder.number));
-    }
-  }
-  return true;
+  return std::all_of(memo.lines.begin(), memo.lines.end(), [&](const MemoLine& line) {
+    return NotInOtherMemo(session, kind, line.invoice, memo.branch, memo.number);
+  });
 }
 
 }  // namespace

@@ -17,6 +17,21 @@ xbase::Status ISIMEMO(frame::Session& session, const Args& args);
 xbase::Status CTKMEMO(frame::Session& session, const Args& args);
 xbase::Status MADMAPP(frame::Session& session, const Args& args);
 
+// The receivables memo approval.
+xbase::Status AMEMOPJK(frame::Session& session, const Args& args);
+
+// The driver memo: entry and its delivery-note receipt (TTSJ).
+xbase::Status SJDIKIRIM(frame::Session& session, const Args& args);
+xbase::Status CSJDIKIRIM(frame::Session& session, const Args& args);
+
+// The memo back to administration: entry and print (form F-GD-010), which approves it.
+xbase::Status MEMOKEACC(frame::Session& session, const Args& args);
+xbase::Status CMEMOKEACC(frame::Session& session, const Args& args);
+
+// The receivables memo: entry and print (form F-PT-010).
+xbase::Status MEMOPJK(frame::Session& session, const Args& args);
+xbase::Status CMEMOPJK(frame::Session& session, const Args& args);
+
 }  // namespace memos
 
 #endif  // PALUNDA_MEMOS_MEMO_SCREENS_H_
