@@ -5,6 +5,11 @@ namespace memos {
 
 void RegisterMemosProcedures(frame::ProcedureRegistry& registry) {
   registry.Register({"ISIMEMO", "Memo Admin ke Gudang", kMenuGroup, ISIMEMO});
+  registry.Register({"MADMAPP", "Approval Memo Admin", kMenuGroup, MADMAPP});
+  registry.Register({"SJDIKIRIM", "Memo Driver", kMenuGroup, SJDIKIRIM});
+  registry.Register({"MEMOKEACC", "Memo Balik ke Admin", kMenuGroup, MEMOKEACC});
+  registry.Register({"MEMOPJK", "Memo ke Piutang", kMenuGroup, MEMOPJK});
+  registry.Register({"AMEMOPJK", "Approval Memo Piutang", kMenuGroup, AMEMOPJK});
 }
 
 }  // namespace memos

@@ -24,7 +24,7 @@ class IsimemoTest : public MemoTest {};
 TEST_F(IsimemoTest, NewMemoTakesTheNextNumberAndItsLinesTheirColly) {
   Keys({Line("B2"), {kEnter, kEnter}, Line("kirim pagi"), Line("SJ0001"), Line("SJ0002"), {kF10, 'Y', kEnter},
         {kEsc}});
-  ASSERT_TRUE(ISIMEMO(rig.session, {}).ok());
+  ASSERT_TRUE(Run(ISIMEMO));
   EXPECT_EQ(rig.term.keys_left(), 0u);
   EXPECT_TRUE(Shown(rig.term, "Nomor memo ke gudang ini : 0000000042"));
   EXPECT_EQ(Setting("MADMB2"), "0000000042");

@@ -61,6 +61,14 @@ void MemoTest::AddMemo(const std::string& header, const std::string& lines, cons
   EXPECT_TRUE(rig.session.tables().CloseAll().ok());
 }
 
+bool MemoTest::Run(xbase::Status (*entry)(frame::Session&, const std::vector<xbase::Value>&),
+                   const std::vector<xbase::Value>& args) {
+  EXPECT_TRUE(rig.session.tables().CloseAll().ok());
+  const xbase::Status s = entry(rig.session, args);
+  EXPECT_TRUE(s.ok()) << s.ToString();
+  return s.ok() && rig.session.tables().field_faults().empty();
+}
+
 xbase::WorkArea& MemoTest::Reopen(const std::string& table) {
   EXPECT_TRUE(rig.session.tables().CloseAll().ok());
   return Open(rig.session, table);

@@ -33,6 +33,9 @@ class MemoTest : public ::testing::Test {
   MemoTest();
 
   void Keys(std::initializer_list<std::vector<int>> parts) { rig.term.AddKeys(support::Keys(parts)); }
+  // Runs an entry procedure after closing the tables a check left open; true when it ended well.
+  bool Run(xbase::Status (*entry)(frame::Session&, const std::vector<xbase::Value>&),
+           const std::vector<xbase::Value>& args = {});
   // Closes the session's tables and opens `table` afresh for checking.
   xbase::WorkArea& Reopen(const std::string& table);
   // The rows of `table` whose field `key` (trimmed) equals `value`, deleted rows too: their record numbers.
