@@ -110,8 +110,9 @@ bool EditMemoList(frame::Session& session, console::ValueTable* rows, int* index
   return saved;
 }
 
-void AskMemos(frame::Session& session, std::string_view title, const MemoKind& kind,
-              const std::function<void(const std::string& branch, const std::string& number)>& act) {
+xbase::Status AskMemos(frame::Session& session, std::string_view title, const MemoKind& kind,
+                       const std::function<void(const std::string& branch, const std::string& number)>& act) {
+  if (!OPENMEMORANDUM(session)) return xbase::Status::OK();
   console::Console& con = session.console();
   std::string branch(6, ' ');
   for (;;) {
@@ -128,9 +129,11 @@ void AskMemos(frame::Session& session, std::string_view title, const MemoKind& k
       LookUpMemo(session, kind, branch, &number, &header);
       return true;
     };
-    if (form.Read(con).escaped || xbase::IsBlank(number)) return;
+    if (form.Read(con).escaped || xbase::IsBlank(number)) break;
     act(branch, number);
   }
+  session.CloseTables();
+  return xbase::Status::OK();
 }
 
 bool NotOnOtherRow(frame::Session& session, const console::ValueTable& rows, std::string_view invoice, int index) {
@@ -168,8 +171,7 @@ xbase::Status ApproveMemo(frame::Session& session, xbase::WorkArea& header) {
 
 xbase::Status RunApproval(frame::Session& session, std::string_view title, const MemoKind& kind,
                           std::string_view question) {
-  if (!OPENMEMORANDUM(session)) return xbase::Status::OK();
-  AskMemos(session, title, kind, [&](const std::string& branch, const std::string& number) {
+  return AskMemos(session, title, kind, [&](const std::string& branch, const std::string& number) {
     if (!Confirm(session, question)) return;
     bool found = false;
     xbase::WorkArea* header = nullptr;
@@ -177,8 +179,6 @@ xbase::Status RunApproval(frame::Session& session, std::string_view title, const
     if (s.ok() && found) s = ApproveMemo(session, *header);
     pickers::Checked(session, s);
   });
-  session.CloseTables();
-  return xbase::Status::OK();
 }
 
 }  // namespace memos

@@ -62,11 +62,11 @@ struct ListLayout {
 bool EditMemoList(frame::Session& session, console::ValueTable* rows, int* index, const ListLayout& layout,
                   const MemoListHooks& hooks, const std::function<bool()>& save);
 
-// The box of the print and approval screens: branch (GETCB) and memo number (LookUpMemo, approved
-// memos accepted), asked again
-// after each `act` until Esc or an empty number.
-void AskMemos(frame::Session& session, std::string_view title, const MemoKind& kind,
-              const std::function<void(const std::string& branch, const std::string& number)>& act);
+// The print and approval screens: opens the memo work set, then asks in a box the branch (GETCB) and
+// the memo number (LookUpMemo, approved memos accepted), again after each `act`, until Esc or an
+// empty number; closes the tables at the end.
+xbase::Status AskMemos(frame::Session& session, std::string_view title, const MemoKind& kind,
+                       const std::function<void(const std::string& branch, const std::string& number)>& act);
 
 // The line checks every memo kind shares, each refusing with its message: the delivery note must not
 // stand on another row of the list than row `index` (column 2), nor in another memo of the kind than
@@ -81,7 +81,7 @@ bool DeliveryDateValid(frame::Session& session, const xbase::Value& typed);
 // "Ya"/"Tidak": true for "Ya".
 bool Confirm(frame::Session& session, std::string_view question);
 
-// An approval screen: the memo work set, then AskMemos; each memo confirmed with `question` gets
+// An approval screen (AskMemos): each memo confirmed with `question` gets
 // APPROVAL true and TGAPPROV today.
 xbase::Status RunApproval(frame::Session& session, std::string_view title, const MemoKind& kind,
                           std::string_view question);
