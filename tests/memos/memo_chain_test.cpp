@@ -19,9 +19,6 @@ using console::key::kEsc;
 using console::key::kF10;
 constexpr int kCtrlY = 25;
 
-// A field filled to its width (a date's eight digits, a memo number's ten) is left at once.
-std::vector<int> Typed(std::string_view text) { return console::ScriptedTerminal::Typed(text); }
-
 class MemoChainTest : public MemoTest {
  protected:
   // The driver memo header of branch B2: new number, no admin memo taken over, today, vehicle, driver, time.
