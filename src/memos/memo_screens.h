@@ -32,6 +32,24 @@ xbase::Status CMEMOKEACC(frame::Session& session, const Args& args);
 xbase::Status MEMOPJK(frame::Session& session, const Args& args);
 xbase::Status CMEMOPJK(frame::Session& session, const Args& args);
 
+// The lists of delivery notes not yet sent or not yet back, and of their goods.
+xbase::Status SISAMEMO_(frame::Session& session, const Args& args);
+xbase::Status SISAMEMO(frame::Session& session, const Args& args);
+xbase::Status SISABRG(frame::Session& session, const Args& args);
+xbase::Status SISASJ(frame::Session& session, const Args& args);
+// The lists of delivery notes sent and of their goods.
+xbase::Status MEMOKIRIM(frame::Session& session, const Args& args);
+xbase::Status BRGKIRIM(frame::Session& session, const Args& args);
+xbase::Status RBRGKRM(frame::Session& session, const Args& args);
+// The driver-memo prints by goods ("D"), by delivery note ("S") and as the TTSJ recap ("R").
+xbase::Status BRSIKI(frame::Session& session, const Args& args);
+// The TTSJ realisation of a driver (form F-GD-008).
+xbase::Status LTTSJ(frame::Session& session, const Args& args);
+// The delivery evaluation, as text or as a workbook.
+xbase::Status EVAMEM(frame::Session& session, const Args& args);
+// The memos a delivery note went through.
+xbase::Status CHKSURATJALAN(frame::Session& session, const Args& args);
+
 }  // namespace memos
 
 #endif  // PALUNDA_MEMOS_MEMO_SCREENS_H_
