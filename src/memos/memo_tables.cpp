@@ -104,4 +104,16 @@ xbase::Status FindNoteHolder(frame::Session& session, const MemoKind& kind, std:
   return xbase::Status::OK();
 }
 
+MemoOfNote FindMemoOfNote(frame::Session& session, const MemoKind& kind, std::string_view invoice,
+                          xbase::WorkArea** header, xbase::Status* s) {
+  NoteHolder note;
+  MemoOfNote memo;
+  if (*s = FindNoteHolder(session, kind, invoice, &note); !s->ok() || !note.found) return memo;
+  bool found = false;
+  xbase::WorkArea* area = nullptr;
+  if (*s = FindMemo(session, kind, note.branch, note.number, &found, &area); !s->ok()) return memo;
+  if (header != nullptr) *header = area;
+  return {true, note.number, found ? area->DateOf("TANGGAL") : xbase::Date()};
+}
+
 }  // namespace memos

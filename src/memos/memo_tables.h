@@ -84,6 +84,16 @@ struct NoteHolder {
 xbase::Status FindNoteHolder(frame::Session& session, const MemoKind& kind, std::string_view invoice,
                              NoteHolder* holder, std::string_view other_than = {});
 
+// The memo of a kind that holds a delivery note (its first live line): number and date; *header
+// stands on its header when asked for.
+struct MemoOfNote {
+  bool found = false;
+  std::string number;
+  xbase::Date date;
+};
+MemoOfNote FindMemoOfNote(frame::Session& session, const MemoKind& kind, std::string_view invoice,
+                          xbase::WorkArea** header, xbase::Status* s);
+
 // Called after each line row a save wrote, rewritten or appended.
 using LineWritten = std::function<xbase::Status(const MemoLine&)>;
 
