@@ -24,7 +24,7 @@ class MemoChainTest : public MemoTest {
   // The driver memo header of branch B2: new number, no admin memo taken over, today, vehicle, driver, time.
   std::vector<int> DriverHeader(const std::string& admin_memo = "") {
     return support::Keys({Line("B2"), {kEnter}, Line(admin_memo), {kEnter}, Line("B1234XY"), Line("DRV01"),
-                          Line("0800"), {kEnter}});
+                          Typed("0800"), {kEnter}});
   }
 };
 

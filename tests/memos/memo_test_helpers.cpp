@@ -35,13 +35,13 @@ MemoTest::MemoTest() {
 }
 
 void MemoTest::AddNote(const std::string& invoice, xbase::Date date, const std::string& customer, xbase::Date shipping,
-                       const std::vector<NoteGoods>& goods, double amount) {
+                       const std::vector<GoodsRow>& goods, double amount) {
   AddRows(Open(rig.session, "SRTJLN1"), {{{"INVOICE", T(invoice)}, {"TANGGAL", xbase::Value::FromDate(date)},
                                           {"RELASI", T(customer)}, {"KIRIM", xbase::Value::FromDate(shipping)},
                                           {"KDCB", T("B2")}, {"NOMOR", T("SO" + invoice)},
                                           {"PESAN", xbase::Value::FromDate(date - 1)}, {"KTR1", T("KET " + invoice)}}});
   int line = 0;
-  for (const NoteGoods& item : goods) {
+  for (const GoodsRow& item : goods) {
     AddRows(Open(rig.session, "SRTJLN2"), {{{"INVOICE", T(invoice)}, {"KODE", T(item.code)}, {"GUDANG", T("GDG01")},
                                             {"Q_BOX", N(item.cartons)}, {"QUANTITY", N(item.quantity)},
                                             {"HARGA", N(item.price)}, {"URUT", T(xbase::Str(++line, 3))}}});

@@ -22,7 +22,7 @@ std::vector<int> Typed(std::string_view text);
 xbase::Date Day(int day, int month = 12, int year = 2026);
 
 // One goods line of a delivery note: goods code, cartons (Q_BOX) and quantity in pieces.
-struct NoteGoods {
+struct GoodsRow {
   std::string code;
   double cartons = 0;
   double quantity = 0;
@@ -52,7 +52,7 @@ class MemoTest : public ::testing::Test {
 
   // Adds a delivery note header with its goods lines and receivable.
   void AddNote(const std::string& invoice, xbase::Date date, const std::string& customer, xbase::Date shipping,
-               const std::vector<NoteGoods>& goods, double amount = 0);
+               const std::vector<GoodsRow>& goods, double amount = 0);
   // Writes a memo straight into its tables: header (approved or not) and lines of delivery notes.
   void AddMemo(const std::string& header, const std::string& lines, const std::string& number, xbase::Date date,
                bool approved, const std::vector<support::Row>& rows);
