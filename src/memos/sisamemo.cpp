@@ -15,19 +15,20 @@
 namespace memos {
 namespace {
 
-// The driver of the last driver-memo line of a note; blank when none.
-std::string LastDriver(frame::Session& session, std::string_view invoice) {
+// The sort key of a note: "0" while it is on no driver memo, else "1" + the driver of its last
+// driver-memo line.
+std::string DriverKey(frame::Session& session, std::string_view invoice) {
   std::vector<uint32_t> records;
   xbase::WorkArea* lines = session.tables().Area(kDriverMemo.lines);
   if (!NoteLineRecords(session, kDriverMemo, invoice, &records).ok() || records.empty() ||
       !lines->GoTo(records.back()).ok()) {
-    return {};
+    return "0";
   }
   bool found = false;
   xbase::WorkArea* header = nullptr;
   const std::string branch = lines->Text("KDCB"), number = lines->Text("NOMOR");
-  if (!FindMemo(session, kDriverMemo, branch, number, &found, &header).ok() || !found) return {};
-  return header->Text("SOPIR");
+  if (!FindMemo(session, kDriverMemo, branch, number, &found, &header).ok() || !found) return "1";
+  return "1" + header->Text("SOPIR");
 }
 
 }  // namespace
@@ -38,13 +39,12 @@ ReportPages NotBackPages(frame::Session& session, const OutstandingSelection& se
     return {};
   }
   std::vector<std::pair<std::string, const ListedNote*>> rows;
-  for (const ListedNote& note : notes) rows.emplace_back(LastDriver(session, note.invoice), &note);
+  for (const ListedNote& note : notes) rows.emplace_back(DriverKey(session, note.invoice), &note);
   std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<std::string> body;
   double colly = 0;
   for (const auto& [driver, note] : rows) {
-    const std::string remark =
-        xbase::IsBlank(driver) ? std::string("MASIH DIGUDANG") : Cut(DriverName(session, driver), 20);
+    const std::string remark = driver == "0" ? std::string("MASIH DIGUDANG") : Cut(DriverName(session, driver.substr(1)), 20);
     body.push_back(Figure(static_cast<double>(body.size() + 1), "999") + " " + Cut(note->invoice, 20) + " " +
                    DateText(note->facts.date) + " " + note->facts.customer + " " +
                    Cut(CustomerText(session, note->facts.customer, "NAMA"), 30) + " " +
