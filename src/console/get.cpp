@@ -270,7 +270,7 @@ class FieldEditor {
 }  // namespace
 
 bool EditValue(Console& con, int row, int col, xbase::Value* value, const std::string& picture, Attr unselected,
-               Attr selected, const std::function<bool(const xbase::Value&)>& valid) {
+               Attr selected, const ValueCheck& valid, bool* escaped) {
   std::string text;
   double number = 0;
   xbase::Date date;
@@ -292,9 +292,25 @@ bool EditValue(Console& con, int row, int col, xbase::Value* value, const std::s
       default: return xbase::Value::Text(text);
     }
   };
+  // The check's changes go back into the field's variable, which the field shows again.
+  auto take_back = [&](const xbase::Value& checked) {
+    switch (value->type()) {
+      case xbase::Value::Type::kNumber: number = checked.number(); break;
+      case xbase::Value::Type::kDate: date = checked.date(); break;
+      case xbase::Value::Type::kLogical: flag = checked.logical(); break;
+      default: text = checked.text(); break;
+    }
+  };
   GetList gets;
   GetField& field = gets.Add(row, col, target, picture);
-  if (valid) field.valid = [&] { return valid(edited()); };
+  if (valid) {
+    field.valid = [&] {
+      xbase::Value checked = edited();
+      const bool ok = valid(&checked);
+      take_back(checked);
+      return ok;
+    };
+  }
   const ColourSet before = con.colours();
   ColourSet inside = before;
   inside.unselected = unselected;
@@ -302,6 +318,7 @@ bool EditValue(Console& con, int row, int col, xbase::Value* value, const std::s
   con.set_colours(inside);
   const ReadResult result = gets.Read(con);
   con.set_colours(before);
+  if (escaped != nullptr) *escaped = result.escaped;
   if (result.escaped || !result.updated) return false;
   *value = edited();
   return true;

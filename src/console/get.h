@@ -65,10 +65,15 @@ class GetList {
   bool insert_mode_ = false;
 };
 
+// The check of an edited value: it may change the value (a picked code, a value cut to what is
+// allowed), which the field then shows; false keeps the field open.
+using ValueCheck = std::function<bool(xbase::Value* value)>;
+
 // Edit one value in place with a GET at a position, in the given colours; the value keeps its
-// type (and a number its width and decimals). True when it took a new value (not after Esc).
+// type (and a number its width and decimals). True when it took a new value; *escaped (when
+// asked for) tells whether the edit was left with Esc.
 bool EditValue(Console& con, int row, int col, xbase::Value* value, const std::string& picture, Attr unselected,
-               Attr selected, const std::function<bool(const xbase::Value&)>& valid = {});
+               Attr selected, const ValueCheck& valid = {}, bool* escaped = nullptr);
 
 // The colours of a field: its own colour string over the current setting.
 Attr FieldColour(const Console& con, const GetField& field, bool selected);

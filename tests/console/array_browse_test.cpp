@@ -109,7 +109,7 @@ TEST(ArrayBrowseTest, HiddenAndReadOnlyColumnsAndRowColours) {
   EXPECT_EQ(rig.term.keys_left(), 1u);
   browse.set_column(3);
   rig.con.PushKeys({'9'});  // the character that started the edit
-  EXPECT_TRUE(browse.EditCell(rig.con, [](const Value& v) { return v.number() > 0; }));
+  EXPECT_TRUE(browse.EditCell(rig.con, [](Value* v) { return v->number() > 0; }));
   EXPECT_DOUBLE_EQ(rows[1][2].number(), 9);
 }
 
