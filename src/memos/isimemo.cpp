@@ -31,11 +31,10 @@ struct AdminMemoForm {
 };
 
 // CHK on the delivery-note column of row `index`.
-bool CheckLine(frame::Session& session, AdminMemoForm& form, const xbase::Value& typed,
-               std::optional<xbase::Value>* take) {
-  std::string invoice = typed.text();
+bool CheckLine(frame::Session& session, AdminMemoForm& form, xbase::Value* typed) {
+  std::string invoice = typed->text();
   if (!PickNote(session, &invoice)) return false;
-  if (invoice != typed.text()) *take = TextCell(invoice, 20);
+  *typed = TextCell(invoice, 20);
   NoteFacts facts;
   if (!pickers::Checked(session, ReadNote(session, invoice, &facts)) || !facts.found) return false;
   double cartons = 0;
@@ -71,8 +70,8 @@ void EditLines(frame::Session& session, AdminMemoForm& form) {
   if (form.rows.empty()) form.rows.push_back(EmptyAdminRow(1));
   form.index = 1;
   MemoListHooks hooks;
-  hooks.check = [&](int, const xbase::Value& typed, std::optional<xbase::Value>* take) {
-    return CheckLine(session, form, typed, take);
+  hooks.check = [&](int, xbase::Value* typed) {
+    return CheckLine(session, form, typed);
   };
   hooks.after_edit = [](int) { return ListMove::kNextRow; };
   hooks.new_row = [](const console::ValueRow&, int number) { return EmptyAdminRow(number); };

@@ -3,91 +3,34 @@
 #include <algorithm>
 
 #include "console/keys.h"
+#include "frame/line_editor.h"
 #include "xbase/text_functions.h"
 
 namespace memos {
-namespace {
-
-namespace key = console::key;
-
-constexpr int kTick = 55;  // one clock tick, in milliseconds
-
-void MoveRight(console::ArrayBrowse& browse, int last) {
-  if (browse.column() < last) browse.Navigate(key::kRight);
-}
-
-void Edit(console::Console& con, console::ArrayBrowse& browse, console::ValueTable* rows, const int* index, int first,
-          int last, const MemoListHooks& hooks) {
-  const int column = browse.column();
-  std::optional<xbase::Value> take;
-  const auto valid = [&](const xbase::Value& typed) {
-    take.reset();
-    return !hooks.check || hooks.check(column, typed, &take);
-  };
-  browse.EditCell(con, valid);
-  if (con.last_key() == key::kEsc) return;
-  if (take.has_value()) CurrentRow(*rows, *index)[static_cast<size_t>(column - 1)] = *take;
-  switch (hooks.after_edit ? hooks.after_edit(column) : ListMove::kRight) {
-    case ListMove::kRight: MoveRight(browse, last); break;
-    case ListMove::kRowStart: browse.set_column(first); break;
-    case ListMove::kNextRow:
-      if (*index == static_cast<int>(rows->size()) && !xbase::IsBlank(CellText(rows->back(), 2)) && hooks.new_row) {
-        rows->push_back(hooks.new_row(rows->back(), static_cast<int>(rows->size() + 1)));
-      }
-      browse.Skip(1);
-      browse.set_column(first);
-      break;
-  }
-}
-
-}  // namespace
-
 void RunMemoList(console::Console& con, console::ArrayBrowse& browse, console::ValueTable* rows, const int* index,
                  int first, int last, const MemoListHooks& hooks) {
-  browse.set_column(std::clamp(browse.column(), first, last));
-  for (;;) {
-    browse.Stabilize(con);
-    browse.Hilite(con);
-    const int pressed = con.WaitKey();
-    const int column = browse.column();
-    switch (pressed) {
-      case key::kUp:
-        if (browse.Skip(-1) == 0) con.Tone(400, kTick);
+  frame::LineEditorHooks editor;
+  editor.check = [&](xbase::Value* typed) { return !hooks.check || hooks.check(browse.column(), typed); };
+  editor.after_edit = [&](int column) {
+    switch (hooks.after_edit ? hooks.after_edit(column) : ListMove::kRight) {
+      case ListMove::kRight:
+        if (browse.column() < last) browse.Navigate(console::key::kRight);
         break;
-      case key::kDown:
-        if (browse.Skip(1) == 0) con.Tone(300, kTick);
-        break;
-      case key::kLeft:
-        if (column <= first) con.Tone(200, kTick); else browse.Navigate(pressed);
-        break;
-      case key::kRight: MoveRight(browse, last); break;
-      case key::kHome:
-      case key::kCtrlPgUp: browse.GoTop(); break;
-      case key::kEnd:
-      case key::kCtrlPgDn: browse.GoBottom(); break;
-      case key::kPgUp:
-      case key::kPgDn:
-      case key::kCtrlLeft:
-      case key::kCtrlRight: browse.Navigate(pressed); break;
-      case key::kEnter:
-        if (browse.read_only(column)) {
-          MoveRight(browse, last);
-        } else {
-          Edit(con, browse, rows, index, first, last, hooks);
+      case ListMove::kRowStart: browse.set_column(first); break;
+      case ListMove::kNextRow:
+        if (*index == static_cast<int>(rows->size()) && !xbase::IsBlank(CellText(rows->back(), 2)) && hooks.new_row) {
+          rows->push_back(hooks.new_row(rows->back(), static_cast<int>(rows->size() + 1)));
         }
-        break;
-      default:
-        if (pressed >= 32 && pressed <= 127) {
-          if (browse.read_only(column)) break;
-          con.PushKeys({pressed});  // the typed character goes into the cell
-          Edit(con, browse, rows, index, first, last, hooks);
-        } else if (hooks.other_key && hooks.other_key(pressed)) {
-          return;
-        }
+        browse.Skip(1);
+        browse.set_column(first);
         break;
     }
-    browse.set_column(std::clamp(browse.column(), first, last));
-  }
+  };
+  editor.other_key = hooks.other_key;
+  editor.top_tone = 400;
+  editor.bottom_tone = 300;
+  editor.left_tone = 200;
+  frame::RunLineEditor(con, browse, first, last, editor);
 }
 
 console::ValueRow& CurrentRow(console::ValueTable& rows, int index) {

@@ -4,7 +4,6 @@
 #define PALUNDA_MEMOS_MEMO_LIST_H_
 
 #include <functional>
-#include <optional>
 #include <string>
 
 #include "console/array_browse.h"
@@ -19,10 +18,9 @@ namespace memos {
 enum class ListMove { kRight, kRowStart, kNextRow };
 
 struct MemoListHooks {
-  // The check of the value typed into a cell of `column` (from 1). It may fill other cells of the
-  // current row and put into *take the value the cell takes instead (a picked number); false keeps
-  // the cell open.
-  std::function<bool(int column, const xbase::Value& typed, std::optional<xbase::Value>* take)> check;
+  // The check of the value typed into a cell of `column` (from 1). It may change the value (a picked
+  // number) and fill other cells of the current row; false keeps the cell open.
+  std::function<bool(int column, xbase::Value* typed)> check;
   // After an edit of `column` that was not left with Esc: where the cursor goes.
   std::function<ListMove(int column)> after_edit;
   // The empty row `number` added below `above`.
@@ -31,11 +29,9 @@ struct MemoListHooks {
   std::function<bool(int key)> other_key;
 };
 
-// Runs the list until other_key ends it. Up and Down move a row, Left and Right a column within
-// first..last, PgUp and PgDn a page, Home and Ctrl+PgUp go to the first row, End and Ctrl+PgDn to
-// the last, Ctrl+Left and Ctrl+Right pan. Down on the last row sounds 300 Hz, Up on the first row
-// 400 Hz and Left on the first column 200 Hz, without moving. Enter on an edited column, or a
-// printable key (which goes into the cell), edits it; Enter on another column moves right.
+// Runs the list (the frame's line editor) until other_key ends it: Down on the last row sounds
+// 300 Hz, Up on the first row 400 Hz and Left on the first column 200 Hz, without moving; after an
+// edit the cursor goes where after_edit says.
 // `rows` and `index` are the browse's rows and the current row it follows.
 void RunMemoList(console::Console& con, console::ArrayBrowse& browse, console::ValueTable* rows, const int* index,
                  int first, int last, const MemoListHooks& hooks);

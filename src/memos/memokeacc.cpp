@@ -38,10 +38,10 @@ bool FillRow(frame::Session& session, std::string_view invoice, console::ValueRo
 }
 
 // CHKISI on the delivery-note column.
-bool CheckNote(frame::Session& session, MemoForm& form, const xbase::Value& typed, std::optional<xbase::Value>* take) {
-  std::string invoice = typed.text();
+bool CheckNote(frame::Session& session, MemoForm& form, xbase::Value* typed) {
+  std::string invoice = typed->text();
   if (!PickNote(session, &invoice)) return false;
-  if (invoice != typed.text()) *take = TextCell(invoice, 20);
+  *typed = TextCell(invoice, 20);
   NoteHolder admin;
   if (!pickers::Checked(session, FindNoteHolder(session, kAdminMemo, invoice, &admin)) || !admin.found) return false;
   if (!NotOnOtherRow(session, form.rows, invoice, form.index) ||
@@ -121,9 +121,9 @@ void EditLines(frame::Session& session, MemoForm& form) {
   if (form.rows.empty()) form.rows.push_back(EmptyBackRow(1));
   form.index = 1;
   MemoListHooks hooks;
-  hooks.check = [&](int column, const xbase::Value& typed, std::optional<xbase::Value>* take) {
-    if (column == kBackNote) return CheckNote(session, form, typed, take);
-    return column != kBackReal || DeliveryDateValid(session, typed);
+  hooks.check = [&](int column, xbase::Value* typed) {
+    if (column == kBackNote) return CheckNote(session, form, typed);
+    return column != kBackReal || DeliveryDateValid(session, *typed);
   };
   hooks.after_edit = [&](int column) {
     if (column != kBackSent) return ListMove::kRight;

@@ -22,10 +22,10 @@ const ListLayout kLayout{{8, 5, 21, 74},
                          {kTaxNote}};
 
 // CHKPAJAK: a delivery note that stands on no other row and in no other receivables memo.
-bool CheckNote(frame::Session& session, MemoForm& form, const xbase::Value& typed, std::optional<xbase::Value>* take) {
-  std::string invoice = typed.text();
+bool CheckNote(frame::Session& session, MemoForm& form, xbase::Value* typed) {
+  std::string invoice = typed->text();
   if (!PickNote(session, &invoice)) return false;
-  if (invoice != typed.text()) *take = TextCell(invoice, 20);
+  *typed = TextCell(invoice, 20);
   NoteFacts facts;
   if (!pickers::Checked(session, ReadNote(session, invoice, &facts)) || !facts.found) return false;
   if (!NotOnOtherRow(session, form.rows, invoice, form.index) ||
@@ -51,8 +51,8 @@ void EditLines(frame::Session& session, MemoForm& form) {
   if (form.rows.empty()) form.rows.push_back(EmptyTaxRow(1));
   form.index = 1;
   MemoListHooks hooks;
-  hooks.check = [&](int, const xbase::Value& typed, std::optional<xbase::Value>* take) {
-    return CheckNote(session, form, typed, take);
+  hooks.check = [&](int, xbase::Value* typed) {
+    return CheckNote(session, form, typed);
   };
   hooks.after_edit = [](int) { return ListMove::kNextRow; };
   hooks.new_row = [](const console::ValueRow&, int number) { return EmptyTaxRow(number); };

@@ -25,11 +25,10 @@ const ListLayout kLayout{{8, 5, 21, 74},
                          {kDriverNote, kDriverPlanned}};
 
 // CHKDRIVER on the delivery-note column.
-bool CheckNote(frame::Session& session, DriverMemoForm& form, const xbase::Value& typed,
-               std::optional<xbase::Value>* take) {
-  std::string invoice = typed.text();
+bool CheckNote(frame::Session& session, DriverMemoForm& form, xbase::Value* typed) {
+  std::string invoice = typed->text();
   if (!PickNote(session, &invoice)) return false;
-  if (invoice != typed.text()) *take = TextCell(invoice, 20);
+  *typed = TextCell(invoice, 20);
   NoteHolder admin;
   if (!pickers::Checked(session, FindNoteHolder(session, kAdminMemo, invoice, &admin)) || !admin.found) return false;
   const double colly = session.tables().Area(kAdminMemo.lines)->Number("CARTON");
@@ -104,8 +103,8 @@ void EditLines(frame::Session& session, DriverMemoForm& form) {
   if (form.rows.empty()) form.rows.push_back(EmptyDriverRow(1));
   form.index = 1;
   MemoListHooks hooks;
-  hooks.check = [&](int column, const xbase::Value& typed, std::optional<xbase::Value>* take) {
-    return column == kDriverNote ? CheckNote(session, form, typed, take) : DeliveryDateValid(session, typed);
+  hooks.check = [&](int column, xbase::Value* typed) {
+    return column == kDriverNote ? CheckNote(session, form, typed) : DeliveryDateValid(session, *typed);
   };
   hooks.after_edit = [&](int column) {
     if (column == kDriverNote) return ListMove::kRight;
