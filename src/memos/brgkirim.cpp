@@ -46,7 +46,7 @@ ReportPages SentGoodsPages(frame::Session& session, const SentSelection& selecti
 }
 
 xbase::Status BRGKIRIM(frame::Session& session, const Args&) {
-  return AskSent(session, " DAFTAR SJ+BRG TERKIRIM", {"  RELASI :", "TG KIRIM :", "     s/d :"},
+  return AskSent(session, " DAFTAR SJ+BRG TERKIRIM", {"  RELASI :", "TG KIRIM :", "     s/d :", "BRS/HAL :"},
                  [&](const SentSelection& selection) {
                    PrintPages(session, SentGoodsPages(session, selection, "DAFTAR SURAT JALAN TERKIRIM, TGL. "),
                               MemoLayout(78));
@@ -54,7 +54,7 @@ xbase::Status BRGKIRIM(frame::Session& session, const Args&) {
 }
 
 xbase::Status RBRGKRM(frame::Session& session, const Args&) {
-  return AskSent(session, "  REKAP BARANG TERKIRIM", {"  TUJUAN :", " TANGGAL :", "     s/d :"},
+  return AskSent(session, "  REKAP BARANG TERKIRIM", {"  TUJUAN :", " TANGGAL :", "     s/d :", "BRS/HAL :"},
                  [&](const SentSelection& selection) {
                    PrintPages(session, SentGoodsPages(session, selection, "REKAP BARANG TERKIRIM, TGL. "),
                               MemoLayout(78));

@@ -73,7 +73,7 @@ xbase::Status EvaluateNote(frame::Session& session, std::string_view invoice, No
   return s;
 }
 
-xbase::Status EvaluationRows(frame::Session& session, const EvaluationSelection& selection,
+xbase::Status EvaluationRows(frame::Session& session, const SentSelection& selection,
                              std::vector<NoteEvaluation>* rows) {
   rows->clear();
   std::vector<uint32_t> records;
@@ -106,7 +106,7 @@ xbase::Status EvaluationRows(frame::Session& session, const EvaluationSelection&
   return s;
 }
 
-ReportPages EvaluationPages(frame::Session& session, const EvaluationSelection& selection,
+ReportPages EvaluationPages(frame::Session& session, const SentSelection& selection,
                             const std::vector<NoteEvaluation>& rows) {
   std::vector<std::string> body;
   double value = 0, boxes = 0;
@@ -181,19 +181,9 @@ void WriteWorkbook(frame::Session& session, const std::vector<NoteEvaluation>& r
 }  // namespace
 
 xbase::Status EVAMEM(frame::Session& session, const Args&) {
-  EvaluationSelection selection;
-  selection.from = selection.to = session.Today();
-  return RunReportBox(
+  return AskSent(
       session, "  EVALUASI PENGIRIMAN BARANG   ", {"   RELASI :", "  TGL. SJ :", "      s/d :", "Baris/Hal :"},
-      [&](console::GetList& form, int row, int col) {
-        form.Add(row, col, &selection.customer, "@!").valid = [&] {
-          return CustomerValid(session, &selection.customer);
-        };
-        form.Add(row + 1, col, &selection.from);
-        form.Add(row + 2, col, &selection.to);
-        form.Add(row + 3, col, &selection.rows, "99");
-      },
-      [&] {
+      [&](const SentSelection& selection) {
         const int output = console::Alert(session.console(), "OutPut Laporan", {"Text File", "Excell"});
         if (output == 0) return;
         std::vector<NoteEvaluation> rows;
@@ -203,7 +193,8 @@ xbase::Status EVAMEM(frame::Session& session, const Args&) {
         } else {
           PrintPages(session, EvaluationPages(session, selection, rows), MemoLayout(248, "EVALUASI", 3));
         }
-      });
+      },
+      50);
 }
 
 }  // namespace memos

@@ -76,10 +76,7 @@ void EditLines(frame::Session& session, AdminMemoForm& form) {
   hooks.after_edit = [](int) { return ListMove::kNextRow; };
   hooks.new_row = [](const console::ValueRow&, int number) { return EmptyAdminRow(number); };
   if (EditMemoList(session, &form.rows, &form.index, kLayout, hooks, [&] { return Save(session, form); })) {
-    form.number = std::string(10, ' ');
-    form.note = std::string(40, ' ');
-    form.date = session.Today();
-    form.rows.clear();
+    StartNewMemo(&form, session.Today());
   }
 }
 

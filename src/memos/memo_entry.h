@@ -62,6 +62,15 @@ struct ListLayout {
 bool EditMemoList(frame::Session& session, console::ValueTable* rows, int* index, const ListLayout& layout,
                   const MemoListHooks& hooks, const std::function<bool()>& save);
 
+// A fresh form for the next memo after a save: the branch kept, the date today.
+template <typename Form>
+void StartNewMemo(Form* form, xbase::Date today) {
+  Form fresh;
+  fresh.branch = form->branch;
+  fresh.date = today;
+  *form = std::move(fresh);
+}
+
 // The print and approval screens: opens the memo work set, then asks in a box the branch (GETCB) and
 // the memo number (LookUpMemo, approved memos accepted), again after each `act`, until Esc or an
 // empty number; closes the tables at the end.

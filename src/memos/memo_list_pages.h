@@ -41,11 +41,6 @@ struct RealisationSelection {
 ReportPages RealisationPages(frame::Session& session, const RealisationSelection& selection);
 
 // EVAMEM: where each delivery note of a customer and period stands, from the admin memo to its payment.
-struct EvaluationSelection {
-  std::string customer = std::string(9, ' ');
-  xbase::Date from, to;
-  double rows = 50;
-};
 struct NoteEvaluation {
   std::string invoice, customer, order, remark;  // remark: the note's KTR1
   xbase::Date date, ordered;
@@ -58,9 +53,9 @@ struct NoteEvaluation {
 // The status and dates of one note.
 xbase::Status EvaluateNote(frame::Session& session, std::string_view invoice, NoteEvaluation* row);
 // The notes of the selection that have goods lines, in date order.
-xbase::Status EvaluationRows(frame::Session& session, const EvaluationSelection& selection,
+xbase::Status EvaluationRows(frame::Session& session, const SentSelection& selection,
                              std::vector<NoteEvaluation>* rows);
-ReportPages EvaluationPages(frame::Session& session, const EvaluationSelection& selection,
+ReportPages EvaluationPages(frame::Session& session, const SentSelection& selection,
                             const std::vector<NoteEvaluation>& rows);
 
 // CHKSURATJALAN: the lines of a delivery note's summary; none (after a message) when it is unknown.

@@ -65,13 +65,12 @@ xbase::Status AskOutstanding(frame::Session& session, std::string_view title,
 }
 
 xbase::Status AskSent(frame::Session& session, std::string_view title, const std::vector<std::string>& labels,
-                      const std::function<void(const SentSelection&)>& report) {
+                      const std::function<void(const SentSelection&)>& report, double rows) {
   SentSelection selection;
   selection.from = selection.to = session.Today();
-  std::vector<std::string> all = labels;
-  all.push_back("BRS/HAL :");
+  selection.rows = rows;
   return RunReportBox(
-      session, title, all,
+      session, title, labels,
       [&](console::GetList& form, int row, int col) {
         form.Add(row, col, &selection.customer, "@!").valid = [&] {
           return CustomerValid(session, &selection.customer);

@@ -88,9 +88,10 @@ struct SentSelection {
   xbase::Date from, to;
   double rows = 55;
 };
-// The box of a list of what was sent, with its labels for the customer, the first and the last date.
+// The box of a customer and a date range, with its labels for the customer, the first and the last
+// date and the rows per page (default `rows`).
 xbase::Status AskSent(frame::Session& session, std::string_view title, const std::vector<std::string>& labels,
-                      const std::function<void(const SentSelection&)>& report);
+                      const std::function<void(const SentSelection&)>& report, double rows = 55);
 
 // The records of `alias` in its order `order` (a dtos() key) whose date lies in from..to, starting
 // at the first date on or after `from` that has one.

@@ -132,10 +132,7 @@ void EditLines(frame::Session& session, MemoForm& form) {
   };
   hooks.new_row = [](const console::ValueRow&, int number) { return EmptyBackRow(number); };
   if (EditMemoList(session, &form.rows, &form.index, kLayout, hooks, [&] { return Save(session, form); })) {
-    MemoForm fresh;
-    fresh.branch = form.branch;
-    fresh.date = session.Today();
-    form = fresh;
+    StartNewMemo(&form, session.Today());
   }
 }
 

@@ -51,7 +51,7 @@ ReportPages SentPages(frame::Session& session, const SentSelection& selection) {
 }
 
 xbase::Status MEMOKIRIM(frame::Session& session, const Args&) {
-  return AskSent(session, "DAFTAR SJ TERKIRIM dan SUDAH KEMBALI KE ADMIN", {"       TUJUAN :", "TANGGAL KIRIM :", "  S/D TANGGAL :"},
+  return AskSent(session, "DAFTAR SJ TERKIRIM dan SUDAH KEMBALI KE ADMIN", {"       TUJUAN :", "TANGGAL KIRIM :", "  S/D TANGGAL :", "BRS/HAL :"},
                  [&](const SentSelection& selection) {
                    PrintPages(session, SentPages(session, selection), MemoLayout(110));
                  });

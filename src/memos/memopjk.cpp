@@ -57,10 +57,7 @@ void EditLines(frame::Session& session, MemoForm& form) {
   hooks.after_edit = [](int) { return ListMove::kNextRow; };
   hooks.new_row = [](const console::ValueRow&, int number) { return EmptyTaxRow(number); };
   if (EditMemoList(session, &form.rows, &form.index, kLayout, hooks, [&] { return Save(session, form); })) {
-    MemoForm fresh;
-    fresh.branch = form.branch;
-    fresh.date = session.Today();
-    form = fresh;
+    StartNewMemo(&form, session.Today());
   }
 }
 

@@ -115,10 +115,7 @@ void EditLines(frame::Session& session, DriverMemoForm& form) {
     return EmptyDriverRow(number, CellDate(above, kDriverPlanned));
   };
   if (EditMemoList(session, &form.rows, &form.index, kLayout, hooks, [&] { return Save(session, form); })) {
-    DriverMemoForm fresh;
-    fresh.branch = form.branch;
-    fresh.date = session.Today();
-    form = fresh;
+    StartNewMemo(&form, session.Today());
   }
 }
 

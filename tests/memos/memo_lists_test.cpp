@@ -90,7 +90,7 @@ TEST_F(MemoListsTest, EvaluationFollowsANoteToItsPaymentWithoutAMemoBack) {
   AddRows(Open(rig.session, "PIUTKR2"), {{{"KDCB", T("B2")}, {"NOMOR", T("TT00000001")}, {"NOTA", T("SJ0001")}}});
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   ASSERT_TRUE(OPENMEMORANDUM(rig.session));
-  EvaluationSelection selection;
+  SentSelection selection;
   selection.from = Day(1);
   selection.to = Day(31);
   std::vector<NoteEvaluation> rows;
