@@ -18,37 +18,42 @@ using xbase::OpenMode;
 
 constexpr uint32_t kRecords = 1000000;
 
+// Stops the program when a step fails: timings of work not done would mean nothing.
+void Must(const xbase::Status& status) {
+  if (status.ok()) return;
+  std::fprintf(stderr, "%s\n", status.ToString().c_str());
+  std::abort();
+}
+
 std::string BenchPath(const char* name) { return (std::filesystem::temp_directory_path() / name).string(); }
 
 std::unique_ptr<DbfTable> NewTable(const std::string& path) {
   std::unique_ptr<DbfTable> table;
-  if (!DbfTable::Create(path, {{"KODE", 'C', 10, 0}, {"NAMA", 'C', 30, 0}, {"JUMLAH", 'N', 12, 2}}, &table).ok()) {
-    std::abort();
-  }
+  Must(DbfTable::Create(path, {{"KODE", 'C', 10, 0}, {"NAMA", 'C', 30, 0}, {"JUMLAH", 'N', 12, 2}}, &table));
   return table;
 }
 
 std::unique_ptr<DbfTable> OpenTable(const std::string& path, OpenMode mode) {
   std::unique_ptr<DbfTable> table;
-  if (!DbfTable::Open(path, mode, &table).ok()) std::abort();
+  Must(DbfTable::Open(path, mode, &table));
   return table;
 }
 
 void AppendRecords(benchmark::State& state, OpenMode mode) {
   const std::string path = BenchPath("palunda-append-bench.dbf");
-  NewTable(path)->Close();
+  Must(NewTable(path)->Close());
   std::unique_ptr<DbfTable> table = OpenTable(path, mode);
   const FieldHandle kode = table->Handle("KODE");
   const FieldHandle jumlah = table->Handle("JUMLAH");
   uint32_t n = 0;
   for (auto _ : state) {
     ++n;
-    table->AppendBlank();
-    table->PutText(kode, std::to_string(n));
-    table->PutNumber(jumlah, n * 0.25);
-    if (mode == OpenMode::kShared) table->UnlockRecord(n);
+    Must(table->AppendBlank());
+    Must(table->PutText(kode, std::to_string(n)));
+    Must(table->PutNumber(jumlah, n * 0.25));
+    if (mode == OpenMode::kShared) Must(table->UnlockRecord(n));
   }
-  table->Close();
+  Must(table->Close());
   state.SetItemsProcessed(state.iterations());
   std::filesystem::remove(path);
 }
@@ -67,12 +72,12 @@ const std::string& BigTable() {
     const FieldHandle nama = table->Handle("NAMA");
     const FieldHandle jumlah = table->Handle("JUMLAH");
     for (uint32_t n = 1; n <= kRecords; ++n) {
-      table->AppendBlank();
-      table->PutText(kode, std::to_string(n));
-      table->PutText(nama, "Pelanggan nomor " + std::to_string(n));
-      table->PutNumber(jumlah, n % 1000);
+      Must(table->AppendBlank());
+      Must(table->PutText(kode, std::to_string(n)));
+      Must(table->PutText(nama, "Pelanggan nomor " + std::to_string(n)));
+      Must(table->PutNumber(jumlah, n % 1000));
     }
-    table->Close();
+    Must(table->Close());
     return made;
   }();
   return path;
@@ -87,7 +92,7 @@ void BM_FullScanThreeFields(benchmark::State& state) {
     double total = 0;
     size_t bytes = 0;
     for (uint32_t recno = 1; recno <= table->record_count(); ++recno) {
-      table->GoTo(recno);
+      Must(table->GoTo(recno));
       total += table->Number(jumlah);
       bytes += table->Bytes(kode).size() + table->Bytes(nama).size();
     }
@@ -105,7 +110,7 @@ void BM_RandomReads(benchmark::State& state) {
   std::uniform_int_distribution<uint32_t> pick(1, kRecords);
   double total = 0;
   for (auto _ : state) {
-    table->GoTo(pick(random));
+    Must(table->GoTo(pick(random)));
     total += table->Number(jumlah);
   }
   benchmark::DoNotOptimize(total);
@@ -120,10 +125,10 @@ void BM_SharedLockUpdateUnlock(benchmark::State& state) {
   std::uniform_int_distribution<uint32_t> pick(1, kRecords);
   for (auto _ : state) {
     const uint32_t recno = pick(random);
-    table->GoTo(recno);
-    if (!table->LockRecord(recno, xbase::LockWait::kWait).ok()) std::abort();
-    table->PutNumber(jumlah, table->Number(jumlah) + 1);
-    table->UnlockRecord(recno);
+    Must(table->GoTo(recno));
+    Must(table->LockRecord(recno, xbase::LockWait::kWait));
+    Must(table->PutNumber(jumlah, table->Number(jumlah) + 1));
+    Must(table->UnlockRecord(recno));
   }
   state.SetItemsProcessed(state.iterations());
 }

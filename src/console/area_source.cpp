@@ -2,28 +2,36 @@
 
 namespace console {
 
-RecordSource AreaSource(xbase::WorkArea& area) {
+RecordSource AreaSource(xbase::WorkArea& area, xbase::Status* fault) {
+  // True when the move went well; otherwise the area goes to the end and the fault is kept.
+  const auto moved = [&area, fault](const xbase::Status& status) {
+    if (status.ok()) return true;
+    if (fault != nullptr && fault->ok()) *fault = status;
+    // Already failing: the end is the safest place whether or not this move succeeds.
+    area.GoTo(0).IgnoreError();
+    return false;
+  };
   RecordSource source;
-  source.go_top = [&area] { area.GoTop(); };
-  source.go_bottom = [&area] { area.GoBottom(); };
-  source.skip = [&area](int n) {
+  source.go_top = [&area, moved] { moved(area.GoTop()); };
+  source.go_bottom = [&area, moved] { moved(area.GoBottom()); };
+  source.skip = [&area, moved](int n) {
     const int step = n > 0 ? 1 : -1;
-    int moved = 0;
-    while (moved != n) {
-      if (!area.Skip(step).ok()) break;
+    int count = 0;
+    while (count != n) {
+      if (!moved(area.Skip(step))) break;
       if (step > 0 && area.eof()) {
-        area.Skip(-1);
+        moved(area.Skip(-1));
         break;
       }
       if (step < 0 && area.bof()) break;
-      moved += step;
+      count += step;
     }
-    return moved;
+    return count;
   };
   source.position = [&area] { return static_cast<long>(area.recno()); };
-  source.go_to = [&area](long recno) { area.GoTo(static_cast<uint32_t>(recno)); };
-  source.empty = [&area] {
-    if (area.eof()) area.GoBottom();
+  source.go_to = [&area, moved](long recno) { moved(area.GoTo(static_cast<uint32_t>(recno))); };
+  source.empty = [&area, moved] {
+    if (area.eof()) moved(area.GoBottom());
     return area.eof();
   };
   return source;

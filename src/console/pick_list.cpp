@@ -37,14 +37,16 @@ xbase::Status BANTUAN(Console& con, xbase::WorkArea& area, const PickListOptions
   const Attr attr = con.Colour(colour);
 
   std::string text = options.seek;
+  xbase::Status fault;
   auto find = [&](const std::string& key) {
-    if (!seek(key)) area.GoBottom();
+    if (!seek(key) && fault.ok()) fault = area.GoBottom();
   };
   find(text);
-  RecordBrowse browse(AreaSource(area), std::move(columns),
+  RecordBrowse browse(AreaSource(area, &fault), std::move(columns),
                       {options.top, options.left, options.bottom, options.right}, colour);
   for (;;) {
     browse.Stabilize(con);
+    if (!fault.ok()) return fault;
     con.Say(search_row, search_col, "Dicari :" + Upper(text), attr);
     const int key = con.WaitKey();
     con.Say(search_row, search_col, "Dicari :" + std::string(text.size(), ' '), attr);

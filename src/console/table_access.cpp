@@ -13,7 +13,8 @@ bool BUKAFILE(Console& con, xbase::Session& session, std::string_view name, bool
         session.Use(name, alias, exclusive ? xbase::OpenMode::kExclusive : xbase::OpenMode::kShared, &opened);
     if (s.ok() && with_indexes) {
       s = with_indexes(opened);
-      if (!s.ok()) session.Close(opened->alias());
+      // The index failure is the one to report; the table only leaves again.
+      if (!s.ok()) session.Close(opened->alias()).IgnoreError();
     }
     return s;
   });

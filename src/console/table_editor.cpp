@@ -49,7 +49,7 @@ void EditCurrent(Console& con, xbase::WorkArea& area, const RecordBrowse& browse
 void RunTableEditor(Console& con, xbase::Session& session, xbase::WorkArea& area,
                     const std::vector<EditorColumn>& columns, const TableEditorOptions& options) {
   xbase::ShowDeleted show_deleted(&session);
-  area.GoTop();
+  if (xbase::Status s = area.GoTop(); !s.ok()) return Complain(con, s);
   std::vector<RecordColumn> shown;
   for (const EditorColumn& column : columns) {
     shown.push_back({column.head, [&area, &column] {
@@ -57,12 +57,15 @@ void RunTableEditor(Console& con, xbase::Session& session, xbase::WorkArea& area
                        return area.Get(column.field, &value).ok() ? FormatValue(value, column.picture) : std::string();
                      }});
   }
-  RecordBrowse browse(AreaSource(area), std::move(shown), options.window, options.colour, options.frozen);
+  xbase::Status fault;
+  RecordBrowse browse(AreaSource(area, &fault), std::move(shown), options.window, options.colour, options.frozen);
   browse.set_separators(kDoubleLine, kSingleBar);
   browse.set_row_slot([&area] { return area.deleted() ? kDeletedSlot : 0; });
   const Attr footer = con.Colour(options.footer_colour);
   for (;;) {
     browse.Stabilize(con);
+    Complain(con, fault);
+    fault = xbase::Status::OK();
     con.Say(options.footer_row, options.footer_col,
             options.footer + (area.deleted() && !area.eof() ? "Del) Recall" : "Del) Hapus "), footer);
     const int key = con.WaitKey();

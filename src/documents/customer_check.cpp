@@ -24,9 +24,10 @@ bool GETCUSTOMER(frame::Session& session, CustomerCheck* check) {
   pick.alias = "mastcus";
   pick.by_name = true;
   bool found = false;
-  if (!pickers::Checked(session, frame::PickAndSeek(session, pick, &check->code, &found))) return false;
+  xbase::WorkArea* customers = nullptr;
+  if (!pickers::Checked(session, frame::PickAndSeek(session, pick, &check->code, &found, &customers))) return false;
   if (!found) return pickers::Refuse(session, "Relasi tidak terdaftar");
-  xbase::WorkArea& customer = *session.tables().Area("mastcus");
+  const xbase::WorkArea& customer = *customers;
   if (customer.Number("TEMPO3") > 990 && !check->accept_blocked) return Blacklisted(session);
   if (xbase::RTrim(customer.Text("OUTLET")) == "OVER" && !check->accept_over) return Blacklisted(session);
   const std::string group = customer.Text("KELOMPOK");

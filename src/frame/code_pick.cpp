@@ -13,7 +13,8 @@ namespace {
 class OrderScope {
  public:
   explicit OrderScope(xbase::WorkArea& area) : area_(area), saved_(area.OrderNumber()) {}
-  ~OrderScope() { area_.SetOrder(saved_); }
+  // The number was valid when saved and index files do not close in between.
+  ~OrderScope() { area_.SetOrder(saved_).IgnoreError(); }
   OrderScope(const OrderScope&) = delete;
   OrderScope& operator=(const OrderScope&) = delete;
 
@@ -77,10 +78,13 @@ xbase::Status SeekCode(Session& session, const PickSpec& pick, std::string_view 
   return s;
 }
 
-xbase::Status PickAndSeek(Session& session, const PickSpec& pick, std::string* code, bool* found) {
+xbase::Status PickAndSeek(Session& session, const PickSpec& pick, std::string* code, bool* found,
+                          xbase::WorkArea** area) {
   *found = false;
   xbase::Status s = PickCode(session, pick, code);
-  return s.ok() ? SeekCode(session, pick, *code, found) : s;
+  if (s.ok()) s = SeekCode(session, pick, *code, found);
+  if (s.ok() && area != nullptr) s = PickerArea(session, pick, area);
+  return s;
 }
 
 }  // namespace frame

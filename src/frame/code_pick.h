@@ -36,8 +36,9 @@ xbase::Status PickCode(Session& session, const PickSpec& pick, std::string* code
 // Seeks `code` unchanged on the pick's code order; the area stands on the record when *found.
 xbase::Status SeekCode(Session& session, const PickSpec& pick, std::string_view code, bool* found);
 
-// PickCode then SeekCode.
-xbase::Status PickAndSeek(Session& session, const PickSpec& pick, std::string* code, bool* found);
+// PickCode then SeekCode; *area (when asked for) receives the picker's work area.
+xbase::Status PickAndSeek(Session& session, const PickSpec& pick, std::string* code, bool* found,
+                          xbase::WorkArea** area = nullptr);
 
 }  // namespace frame
 

@@ -48,8 +48,7 @@ xbase::Status COPRO(Session& session, const std::vector<xbase::Value>&) {
   form.Add(8, 24, &folder, "@S45");
   const bool escaped = form.Read(con).escaped;
   if (!escaped && !xbase::IsBlank(file) && !xbase::IsBlank(folder)) CopyInto(session, file, folder);
-  session.tables().CloseAll();
-  return xbase::Status::OK();
+  return session.tables().CloseAll();
 }
 
 }  // namespace frame

@@ -61,7 +61,7 @@ xbase::Status GANTIDIR(Session& session, const std::vector<xbase::Value>&) {
   console::GetList form;
   form.Add(15, 22, &folder, "@S35!K").valid = [&] { return CARIDIR2(session, &folder, &date); };
   const bool escaped = form.Read(con).escaped;
-  session.tables().CloseAll();
+  session.CloseTables();
   if (escaped) return xbase::Status::OK();
   session.STP.text[13] = folder;
   session.STP.date = date;

@@ -203,28 +203,30 @@ enum class Attempt {
   kLoggedIn,  // MMEMBER is set and the menu of the chosen group is built
 };
 
-// Stands TRANSAK on the user of `nik`; false when there is none.
-bool FindUser(Session& session, const std::string& nik) {
-  xbase::WorkArea& transak = *session.tables().Area("TRANSAK");
-  xbase::Status status = transak.SetOrder(1);
-  if (status.ok()) status = transak.Seek(nik);
+// TRANSAK standing on the user of `nik`; null when there is none.
+const xbase::WorkArea* FindUser(Session& session, const std::string& nik) {
+  xbase::WorkArea* transak = AreaOf(session, "TRANSAK");
+  if (transak == nullptr) return nullptr;
+  xbase::Status status = transak->SetOrder(1);
+  if (status.ok()) status = transak->Seek(nik);
   if (!status.ok()) Message(session.console(), status.message());
-  return status.ok() && transak.found();
+  return status.ok() && transak->found() ? transak : nullptr;
 }
 
 // True when the user has at least one USERDAT row.
 bool HasRights(Session& session, const std::string& nik) {
-  xbase::WorkArea& userdat = *session.tables().Area("USERDAT");
-  xbase::Status status = userdat.SetOrder(2);
-  if (status.ok()) status = userdat.Seek(nik);
+  xbase::WorkArea* userdat = AreaOf(session, "USERDAT");
+  if (userdat == nullptr) return false;
+  xbase::Status status = userdat->SetOrder(2);
+  if (status.ok()) status = userdat->Seek(nik);
   if (!status.ok()) Message(session.console(), status.message());
-  return status.ok() && userdat.found();
+  return status.ok() && userdat->found();
 }
 
 // Up to three password tries for the user TRANSAK stands on; false when they fail or one is empty.
-bool CheckPassword(Session& session, std::string_view colour) {
+bool CheckPassword(Session& session, const xbase::WorkArea& transak, std::string_view colour) {
   Console& con = session.console();
-  const std::string stored(xbase::AllTrim(session.tables().Area("TRANSAK")->Text("PASS_ID")));
+  const std::string stored(xbase::AllTrim(transak.Text("PASS_ID")));
   for (int tries = 0; tries < kPasswordTries; ++tries) {
     const std::string typed = console::GETPASS(con, 11, 35, colour);
     if (typed.empty()) return false;
@@ -256,18 +258,18 @@ Attempt LoginAttempt(Session& session, Menu* menu, std::string* group) {
   const console::ReadResult read = form.Read(con);
   if (read.escaped || xbase::IsBlank(nik)) return Attempt::kLeave;
 
-  if (!FindUser(session, nik)) {
+  const xbase::WorkArea* transak = FindUser(session, nik);
+  if (transak == nullptr) {
     Message(con, kUnknownUser);
     return Attempt::kFailed;
   }
-  const xbase::WorkArea& transak = *session.tables().Area("TRANSAK");
-  con.Say(10, 35, transak.Text("USER_NM"), con.Colour(colour));
-  if (!CheckPassword(session, colour)) return Attempt::kFailed;
+  con.Say(10, 35, transak->Text("USER_NM"), con.Colour(colour));
+  if (!CheckPassword(session, *transak, colour)) return Attempt::kFailed;
   if (!HasRights(session, nik)) {
     Message(con, kNoRights);
     return Attempt::kFailed;
   }
-  session.MMEMBER = ReadMember(transak, nik);
+  session.MMEMBER = ReadMember(*transak, nik);
   if (!GETMENUUTAMA(session, menu, group)) {
     session.MMEMBER = Member{};
     return Attempt::kFailed;
@@ -316,7 +318,7 @@ void MULAI(Session& session, const std::string& ini_path) {
   } else {
     console::Alert(con, kNotEntitled);
   }
-  session.tables().CloseAll();
+  session.CloseTables();
   con.set_colours(console::ColourSet());
   con.ClearScreen();
 }
@@ -374,11 +376,11 @@ void LOGIN(Session& session) {
     console::ScreenKeeper keeper(con);
     con.ClearScreen();
     if (!LoadLoginSettings(session)) {
-      session.tables().CloseAll();
+      session.CloseTables();
       return;
     }
   }
-  session.tables().CloseAll();
+  session.CloseTables();
   session.MMEMBER = Member{};
 
   bool open = false;
@@ -393,14 +395,14 @@ void LOGIN(Session& session) {
       ++attempts;
       continue;
     }
-    session.tables().CloseAll();
+    session.CloseTables();
     open = false;
     const MenuExit exit = MENUUTAMA(session, menu, group);
     session.MMEMBER = Member{};
     if (exit == MenuExit::kEndProgram) break;
     attempts = 1;  // the finished visit counts as the first attempt
   }
-  session.tables().CloseAll();
+  session.CloseTables();
   con.ClearScreen();
 }
 

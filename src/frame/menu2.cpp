@@ -90,7 +90,7 @@ class MainMenu {
       entry = top_ == top_before && choice.entry >= 0 ? choice.entry : 0;
       if (choice.entry >= 0) RunEntry(choice, saved);
     }
-    session_.tables().CloseAll();
+    session_.CloseTables();
     return MenuExit::kLogOff;
   }
 
@@ -100,7 +100,7 @@ class MainMenu {
     con_.Clear(0, 0, console::kRows - 1, console::kCols - 1, con_.Colour("n/n"));
     con_.ShowCursor(false);
     LOGO1(con_, group_);
-    session_.tables().CloseAll();
+    session_.CloseTables();
     const Attr box = con_.Colour("n+/n");
     console::DrawFrame(con_, 1, 1, 3, 78, console::Line::kSingle, box);
     console::DrawFrame(con_, 18, 1, 22, 78, console::Line::kSingle, box);
@@ -299,7 +299,7 @@ class MainMenu {
     if (console::Alert(con_, kQuitQuestion, {"Ya", "Tidak"}) != 1) return false;
     con_.set_colours(console::ColourSet());
     con_.ClearScreen();
-    session_.tables().CloseAll();
+    session_.CloseTables();
     return true;
   }
 
@@ -311,7 +311,7 @@ class MainMenu {
     const console::ColourSet colours = con_.colours();
     const xbase::Status status = session_.registry().Run(session_, call);
     // The menu holds no tables; whatever the entry left open is closed here.
-    session_.tables().CloseAll();
+    session_.CloseTables();
     con_.set_colours(colours);
     con_.ShowCursor(false);
     if (!status.ok()) {

@@ -1,5 +1,6 @@
 #include "frame/open_table.h"
 
+#include "console/message.h"
 #include "console/table_access.h"
 #include "schema/open_table.h"
 
@@ -10,6 +11,12 @@ bool OpenTable(Session& session, std::string_view name, bool exclusive, std::str
   xbase::Session& tables = session.tables();
   return console::BUKAFILE(session.console(), tables, name, exclusive, kOpenWait, alias, area,
                            [&](xbase::WorkArea* opened) { return schema::OpenCatalogIndexes(tables, name, opened); });
+}
+
+xbase::WorkArea* AreaOf(Session& session, std::string_view alias) {
+  xbase::WorkArea* area = session.tables().Area(alias);
+  if (area == nullptr) console::PESAN(session.console(), "table not open: " + std::string(alias));
+  return area;
 }
 
 }  // namespace frame

@@ -18,6 +18,9 @@ inline constexpr int kOpenWait = 5;
 bool OpenTable(Session& session, std::string_view name, bool exclusive = false, std::string_view alias = {},
                xbase::WorkArea** area = nullptr);
 
+// The work area open under `alias`; when there is none, a message on row 24 names it and null comes back.
+xbase::WorkArea* AreaOf(Session& session, std::string_view alias);
+
 }  // namespace frame
 
 #endif  // PALUNDA_FRAME_OPEN_TABLE_H_

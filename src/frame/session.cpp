@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "console/message.h"
 #include "xbase/text_functions.h"
 
 namespace frame {
@@ -26,8 +27,12 @@ void Session::SetSearchPath(std::string_view path) {
     if (!folder.empty()) folders.push_back(std::move(folder));
     start = end + 1;
   }
-  tables_.CloseAll();
+  CloseTables();
   tables_.set_search_path(xbase::SearchPath(std::move(folders)));
+}
+
+void Session::CloseTables() {
+  if (const xbase::Status s = tables_.CloseAll(); !s.ok()) console::PESAN(console_, s.message());
 }
 
 }  // namespace frame

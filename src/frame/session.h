@@ -53,6 +53,8 @@ class Session {
 
   // Closes every table; tables are then found through the folders of `path` (";"-separated).
   void SetSearchPath(std::string_view path);
+  // Closes every table; a failure (a last write that did not reach its file) is shown on row 24.
+  void CloseTables();
 
   // Login-wide variables, under the names the screens know them by.
   CompanySetup STP;

@@ -35,8 +35,7 @@ xbase::Status RunEditor(Session& session, const std::string& table, const std::s
   console::Console& con = session.console();
   xbase::WorkArea* area = nullptr;
   if (!OpenTable(session, table, false, "", &area)) {
-    session.tables().CloseAll();
-    return xbase::Status::OK();
+    return session.tables().CloseAll();
   }
   console::ScreenKeeper keep(con);
   console::SHADOW(con, 3, 1, 22, 78, "W/n");

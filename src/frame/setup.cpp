@@ -156,13 +156,13 @@ void INPUTAN(Session& session) {
 xbase::Status SETUP(Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
   xbase::Session& tables = session.tables();
-  for (const char* table : {"mastacc", "logsetup", "Setup"}) {
-    if (!OpenTable(session, table)) {
-      tables.CloseAll();
-      return xbase::Status::OK();
-    }
+  xbase::WorkArea* log = nullptr;
+  xbase::WorkArea* setup_area = nullptr;
+  if (!OpenTable(session, "mastacc") || !OpenTable(session, "logsetup", false, {}, &log) ||
+      !OpenTable(session, "Setup", false, {}, &setup_area)) {
+    return tables.CloseAll();
   }
-  xbase::WorkArea& setup = *tables.Area("setup");
+  xbase::WorkArea& setup = *setup_area;
   CompanyValues values;
   xbase::Status s = ReadCompanyValues(setup, &values);
   if (!s.ok()) return s;
@@ -176,7 +176,7 @@ xbase::Status SETUP(Session& session, const std::vector<xbase::Value>&) {
     if (answer == 'Y' || answer == 'y') break;
   }
   if (s = WriteCompanyValues(setup, values); !s.ok()) return s;
-  return Apply(session, setup, *tables.Area("logsetup"), values);
+  return Apply(session, setup, *log, values);
 }
 
 }  // namespace frame

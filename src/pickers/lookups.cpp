@@ -43,10 +43,10 @@ bool TaxCode(frame::Session& session, std::string* code, std::string_view colour
   pick.alias = table;
   if (xbase::IsBlank(*code) || code->starts_with('?')) *code = "?";
   bool found = false;
-  if (!Checked(session, frame::PickAndSeek(session, pick, code, &found)) || !found) return false;
-  xbase::WorkArea& area = *session.tables().Area(table);
+  xbase::WorkArea* area = nullptr;
+  if (!Checked(session, frame::PickAndSeek(session, pick, code, &found, &area)) || !found) return false;
   console::Console& con = session.console();
-  con.Say(row, 16, xbase::Left(area.Text("NAMA"), 60), con.Colour(colour));
+  con.Say(row, 16, xbase::Left(area->Text("NAMA"), 60), con.Colour(colour));
   return true;
 }
 
@@ -104,8 +104,9 @@ bool GETDOCTRAN(frame::Session& session, std::string* code, std::string_view col
 
 bool GETCOSTCENTER(frame::Session& session, std::string* code, bool otherwise, std::string* name, std::string* code_out) {
   bool found = false;
-  if (!Checked(session, frame::PickAndSeek(session, CostCentres(5), code, &found)) || !found) return otherwise;
-  if (name != nullptr) *name = session.tables().Area("mastcos")->Text("NAMA");
+  xbase::WorkArea* area = nullptr;
+  if (!Checked(session, frame::PickAndSeek(session, CostCentres(5), code, &found, &area)) || !found) return otherwise;
+  if (name != nullptr) *name = area->Text("NAMA");
   if (code_out != nullptr) *code_out = *code;
   return true;
 }
@@ -164,8 +165,9 @@ bool GETKARYAWAN(frame::Session& session, std::string* code, std::vector<xbase::
   pick.alias = "Karyawan";
   pick.by_name = true;
   bool found = false;
-  if (!Checked(session, frame::PickAndSeek(session, pick, code, &found)) || !found) return result;
-  xbase::WorkArea& area = *session.tables().Area("Karyawan");
+  xbase::WorkArea* employees = nullptr;
+  if (!Checked(session, frame::PickAndSeek(session, pick, code, &found, &employees)) || !found) return result;
+  const xbase::WorkArea& area = *employees;
   values->assign(23, xbase::Value());
   for (int field = 1; field < 24 && field < area.table().field_count(); ++field) {
     (*values)[static_cast<size_t>(field - 1)] = area.FieldValue(field);
@@ -183,18 +185,20 @@ xbase::Status BROWSING(frame::Session& session, xbase::WorkArea& area, int top, 
   console::ScreenKeeper keep(con);
   console::ISHADOW(con, top, left, bottom, right, colour);
   console::TENGAH(con, top, title, colour);
-  area.GoTop();
-  console::RecordBrowse browse(console::AreaSource(area), std::move(shown), {top + 1, left + 1, bottom - 1, right - 1},
-                               std::string(colour));
+  xbase::Status fault = area.GoTop();
+  if (!fault.ok()) return fault;
+  console::RecordBrowse browse(console::AreaSource(area, &fault), std::move(shown),
+                               {top + 1, left + 1, bottom - 1, right - 1}, std::string(colour));
   for (;;) {
     browse.Stabilize(con);
+    if (!fault.ok()) return fault;
     const int key = con.WaitKey();
     if (key == console::key::kEsc || key == console::key::kEnter) return xbase::Status::OK();
     browse.Navigate(key);
   }
 }
 
-void TEST(console::Console& con, int* step, int row, int col) {
+void BUSYSIGN(console::Console& con, int* step, int row, int col) {
   const int n = *step;
   const char* sign = n < 30 ? "-" : (n > 30 && n < 60) ? "\\" : (n > 60 && n < 90) ? "|" : n > 90 ? "/" : nullptr;
   if (sign != nullptr) con.Say(row, col, sign, con.Colour("br+/b"));

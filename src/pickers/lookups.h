@@ -65,8 +65,9 @@ bool GETKARYAWAN(frame::Session& session, std::string* code, std::vector<xbase::
 xbase::Status BROWSING(frame::Session& session, xbase::WorkArea& area, int top, int left, int bottom, int right,
                        const std::vector<std::string>& columns, std::string_view title, std::string_view colour);
 
-// The busy sign at (row, col) in "br+/b" by *step, which then grows by one (past 120 back to 1).
-void TEST(console::Console& con, int* step, int row, int col);
+// BUSYSIGN: the busy sign at (row, col) in "br+/b" by *step, which then grows by one (past 120 back to
+// 1). Named so that it cannot clash with the test framework's TEST macro.
+void BUSYSIGN(console::Console& con, int* step, int row, int col);
 
 }  // namespace pickers
 

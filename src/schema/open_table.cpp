@@ -24,7 +24,8 @@ xbase::Status UseWithIndexes(xbase::Session& session, std::string_view table, st
   xbase::Status s = session.Use(table, alias, mode, area);
   if (!s.ok()) return s;
   s = OpenCatalogIndexes(session, table, *area);
-  if (!s.ok()) session.Close((*area)->alias());
+  // The index failure is the one to report; the table only leaves again.
+  if (!s.ok()) session.Close((*area)->alias()).IgnoreError();
   return s;
 }
 

@@ -5,7 +5,8 @@ namespace xbase {
 Value DbfRecordView::FieldValue(int index) const {
   Value value;
   const FieldHandle field = table_->Handle(index);
-  if (field.valid() && image_.size() == table_->header().record_length) table_->ValueIn(image_, field, &value);
+  // A field that cannot be read (a memo block past the file's end) gives no value, as a missing one does.
+  if (field.valid() && image_.size() == table_->header().record_length) table_->ValueIn(image_, field, &value).IgnoreError();
   return value;
 }
 

@@ -36,7 +36,8 @@ DbfTable::DbfTable(std::string path, std::unique_ptr<LockedFile> file, DbfHeader
   buffer_.assign(header_.record_length, ' ');
 }
 
-DbfTable::~DbfTable() { Close(); }
+// Whoever must know whether the last writes reached the file calls Close() first.
+DbfTable::~DbfTable() { Close().IgnoreError(); }
 
 Status DbfTable::Open(const std::string& path, OpenMode mode, std::unique_ptr<DbfTable>* table) {
   std::unique_ptr<LockedFile> file;

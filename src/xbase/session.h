@@ -20,7 +20,8 @@ class Session {
   explicit Session(SearchPath search_path = SearchPath()) : search_path_(std::move(search_path)) {}
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
-  ~Session() { CloseAll(); }
+  // Closes what is still open; call CloseAll() first to learn whether the last writes succeeded.
+  ~Session() { CloseAll().IgnoreError(); }
 
   const SearchPath& search_path() const { return search_path_; }
   // Replaces the folders that tables are found through; open work areas stay open.

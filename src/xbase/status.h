@@ -7,7 +7,9 @@
 
 namespace xbase {
 
-class Status {
+// Every status must be looked at: a call whose status is dropped does not compile cleanly. Where
+// dropping one is meant (the outcome changes nothing the caller could do), say so with IgnoreError().
+class [[nodiscard]] Status {
  public:
   enum class Code { kOk, kNotFound, kCorruption, kIOError, kInUse, kInvalidArgument, kLocked };
 
@@ -52,6 +54,8 @@ class Status {
   const std::string& message() const { return message_; }
   // The kind and the message, for logs and tools.
   std::string ToString() const;
+  // Drops the status on purpose.
+  void IgnoreError() const {}
 
  private:
   Status(Code code, std::string_view what, std::string_view detail);

@@ -23,7 +23,7 @@ class PickListTest : public ::testing::Test {
               {{"C001", "CAHAYA"}, {"B002", "BINTANG"}, {"A002", "ABADI"}, {"B001", "BUDI"}, {"A001", "ANEKA"}}, &area_);
     ASSERT_TRUE(area_->orders().Create(folder_.File("patron1.ntx"), {"KODE"}).ok());
   }
-  void TearDown() override { session_.CloseAll(); }
+  void TearDown() override { EXPECT_TRUE(session_.CloseAll().ok()); }
 
   // SEEK on the controlling index.
   bool Seek(std::string_view key) {

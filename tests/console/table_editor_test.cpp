@@ -24,7 +24,7 @@ class TableEditorTest : public ::testing::Test {
     ASSERT_TRUE(area_->Delete().ok());
     ASSERT_TRUE(area_->Unlock().ok());
   }
-  void TearDown() override { session_.CloseAll(); }
+  void TearDown() override { EXPECT_TRUE(session_.CloseAll().ok()); }
 
   std::string Field(uint32_t recno, const char* name) {
     xbase::Value value;
@@ -63,8 +63,10 @@ TEST_F(TableEditorTest, DeletesRecallsAndEditsUnderLocks) {
   EXPECT_EQ(adds, 1);
   EXPECT_TRUE(session_.deleted_hidden());  // set back when the editor ends
   session_.set_deleted_hidden(false);
-  EXPECT_TRUE((area_->GoTo(2), area_->deleted()));
-  EXPECT_FALSE((area_->GoTo(3), area_->deleted()));
+  ASSERT_TRUE(area_->GoTo(2).ok());
+  EXPECT_TRUE(area_->deleted());
+  ASSERT_TRUE(area_->GoTo(3).ok());
+  EXPECT_FALSE(area_->deleted());
   EXPECT_EQ(Field(3, "KET").substr(0, 5), "xiga ");
   EXPECT_EQ(Field(1, "KET").substr(0, 5), "satu ");
 }

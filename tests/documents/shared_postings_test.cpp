@@ -19,9 +19,7 @@ namespace {
 
 double Number(xbase::WorkArea& area, uint32_t recno, const std::string& field) {
   EXPECT_TRUE(area.GoTo(recno).ok());
-  xbase::Value value;
-  EXPECT_TRUE(area.Get(field, &value).ok());
-  return value.number();
+  return area.Number(field);
 }
 
 class SharedPostingsTest : public ::testing::Test {

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include <unistd.h>
 
 #include "console/keys.h"
 #include "support/data_folder.h"
@@ -13,6 +12,7 @@
 #include "frame/setup.h"
 #include "frame/settings_editor.h"
 #include "support/scripted_session.h"
+#include "support/temp_folder.h"
 #include "xbase/ntx_orders.h"
 #include "xbase/text_functions.h"
 
@@ -48,7 +48,7 @@ class SetupScreensTest : public ::testing::Test {
   SetupScreensTest() { rig.session.SetSearchPath(folder.path()); }
   // Closes the session's tables and opens SETUP afresh for checking.
   xbase::WorkArea& SetupArea() {
-    rig.session.tables().CloseAll();
+    EXPECT_TRUE(rig.session.tables().CloseAll().ok());
     return Open(rig.session, "SETUP");
   }
   TempDataFolder folder{{"SETUP", "TBBM", "MASTACC", "LOGSETUP", "JURNAL1"}};
@@ -57,7 +57,7 @@ class SetupScreensTest : public ::testing::Test {
 
 TEST_F(SetupScreensTest, EditorAddsARowThenOverwritesItsKey) {
   AddRows(SetupArea(), {{{"SETUP", T("POTONGPPN")}, {"KET", T("10")}}});
-  rig.session.tables().CloseAll();
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   rig.term.AddKeys(Join({{kF2}, Typed("abc"), {kEnter}, Typed("nilai satu"), {kEnter, 'Y'},
                          // The box asks again with the values just entered: change the value, save again.
                          {kEnter}, Typed("nilai dua"), {kCtrlY, kEnter, 'y'},
@@ -83,20 +83,20 @@ TEST_F(SetupScreensTest, EditorAddsARowThenOverwritesItsKey) {
 
 TEST_F(SetupScreensTest, DelDeletesARowAndRecallsADeletedOne) {
   AddRows(SetupArea(), {{{"SETUP", T("A")}, {"KET", T("satu")}}, {{"SETUP", T("B")}, {"KET", T("dua")}}});
-  rig.session.tables().CloseAll();
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   rig.term.AddKeys({console::key::kNone, kDel, kEsc});
   ASSERT_TRUE(TSETUP(rig.session, {}).ok());
   EXPECT_TRUE(Shown(rig.term, "Esc) Selesai, F2) Tambah Data, F4) Cari, Del) Recall"));
   EXPECT_TRUE(Shown(rig.term, "09:00:01"));  // the clock ticked while the editor waited
   xbase::WorkArea& setup = SetupArea();
-  setup.GoTo(1);
+  ASSERT_TRUE(setup.GoTo(1).ok());
   EXPECT_TRUE(setup.deleted());
-  rig.session.tables().CloseAll();
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
 
   rig.term.AddKeys({kDel, kEsc});
   ASSERT_TRUE(TSETUP(rig.session, {}).ok());
   xbase::WorkArea& again = SetupArea();
-  again.GoTo(1);
+  ASSERT_TRUE(again.GoTo(1).ok());
   EXPECT_FALSE(again.deleted());
   EXPECT_TRUE(rig.session.tables().deleted_hidden());
 }
@@ -105,13 +105,11 @@ TEST_F(SetupScreensTest, FuelTableAddsAPrice) {
   rig.term.AddKeys(Join({{kF2}, Typed("solar"), {kEnter}, Typed("6800"), {kEnter, 'Y'}, {kCtrlY, kEnter, kEnter, kEsc}}));
   ASSERT_TRUE(TBBM(rig.session, {}).ok());
   EXPECT_TRUE(Shown(rig.term, "Esc) Selesai, F2) Tambah, F4) Cari, "));
-  rig.session.tables().CloseAll();
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   xbase::WorkArea& fuel = Open(rig.session, "TBBM");
   ASSERT_EQ(fuel.table().record_count(), 1u);
   EXPECT_EQ(StoredText(fuel, 1, "BBM"), "SOLAR");
-  xbase::Value price;
-  fuel.Get("HARGA", &price);
-  EXPECT_EQ(price.number(), 6800);
+  EXPECT_EQ(fuel.Number("HARGA"), 6800);
 }
 
 TEST_F(SetupScreensTest, CompanySetupSavesEachValueToTheRowOfItsKey) {
@@ -120,7 +118,7 @@ TEST_F(SetupScreensTest, CompanySetupSavesEachValueToTheRowOfItsKey) {
                     {{"SETUP", T("\xE0SET102")}, {"KET", T("JL. MERDEKA")}},
                     {{"SETUP", T("\xE0SET214")}, {"KET", T("15-03-2024")}}});
   AddRows(Open(rig.session, "LOGSETUP"), {{{"LOGEDPATH", T("DATA2024")}}});
-  rig.session.tables().CloseAll();
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   rig.session.DRVDATA_ = folder.path() + "/";
   rig.term.AddKeys(Join({Typed("PT BARU"), {kCtrlY, kPgDn, 'Y'}}));
   ASSERT_TRUE(SETUP(rig.session, {}).ok());
@@ -140,15 +138,13 @@ TEST_F(SetupScreensTest, CompanySetupSavesEachValueToTheRowOfItsKey) {
   EXPECT_EQ(rig.session.STP.text[13], folder.path() + "/DATA2024");
   EXPECT_EQ(rig.session.STP.date, xbase::Date::FromYmd(2024, 3, 15));
   xbase::WorkArea& log = Open(rig.session, "LOGSETUP");
-  log.GoTo(1);
-  xbase::Value logged;
-  log.Get("LOGEDDATE", &logged);
-  EXPECT_EQ(logged.date(), xbase::Date::FromYmd(2024, 3, 15));
+  ASSERT_TRUE(log.GoTo(1).ok());
+  EXPECT_EQ(log.DateOf("LOGEDDATE"), xbase::Date::FromYmd(2024, 3, 15));
 }
 
 TEST_F(SetupScreensTest, CompanySetupEscSavesNothing) {
   AddRows(SetupArea(), {{{"SETUP", T("\xE0SET101")}, {"KET", T("PT PALUNDA")}}});
-  rig.session.tables().CloseAll();
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   rig.term.AddKeys(Join({Typed("PT BARU"), {kEsc}}));
   ASSERT_TRUE(SETUP(rig.session, {}).ok());
   xbase::WorkArea& setup = SetupArea();
@@ -159,18 +155,18 @@ TEST_F(SetupScreensTest, CompanySetupEscSavesNothing) {
 class ChangeFolderTest : public SetupScreensTest {
  protected:
   // The folders are short enough for the 50 characters of the field and of LOGEDPATH.
-  ChangeFolderTest() : base(std::filesystem::temp_directory_path() / ("pgd" + std::to_string(getpid()))) {
+  ChangeFolderTest() {
     std::filesystem::create_directories(base / "data2");
     std::ofstream(base / "data2" / "JURNAL1.DBF") << "";
     std::filesystem::create_directories(base / "kosong");
     AddRows(Open(rig.session, "LOGSETUP"),
             {{{"LOGEDPATH", T(xbase::Upper(base.string() + "/DATA2"))}, {"LOGEDDATE", xbase::Value::FromDate(xbase::Date::FromYmd(2024, 5, 31))}}});
     rig.session.STP.text[13] = "LAMA";
-    rig.session.tables().CloseAll();
+    EXPECT_TRUE(rig.session.tables().CloseAll().ok());
   }
-  ~ChangeFolderTest() override { std::filesystem::remove_all(base); }
   std::vector<std::string> Path() { return rig.session.tables().search_path().folders(); }
-  std::filesystem::path base;
+  support::TempFolder base_folder;
+  std::filesystem::path base{base_folder.path()};
 };
 
 TEST_F(ChangeFolderTest, EscLeavesTheSearchPathAsItWas) {

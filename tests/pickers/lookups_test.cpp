@@ -122,19 +122,18 @@ TEST_F(LookupsTest, EmployeeByNameAndTheReadOnlyBrowse) {
   EXPECT_TRUE(Shown(rig.term, "PENSIL"));
 }
 
-// (TEST) keeps the test framework's macro of the same name away.
 TEST_F(LookupsTest, BusySignByStep) {
   int step = 29;
-  (TEST)(rig.con, &step, 0, 0);
+  BUSYSIGN(rig.con, &step, 0, 0);
   EXPECT_EQ(rig.con.Text(0, 0, 1), "-");
   EXPECT_EQ(step, 30);
-  (TEST)(rig.con, &step, 1, 0);  // exactly 30 draws nothing
+  BUSYSIGN(rig.con, &step, 1, 0);  // exactly 30 draws nothing
   EXPECT_EQ(rig.con.Text(1, 0, 1), " ");
   step = 75;
-  (TEST)(rig.con, &step, 2, 0);
+  BUSYSIGN(rig.con, &step, 2, 0);
   EXPECT_EQ(rig.con.Text(2, 0, 1), "|");
   step = 120;
-  (TEST)(rig.con, &step, 3, 0);
+  BUSYSIGN(rig.con, &step, 3, 0);
   EXPECT_EQ(rig.con.Text(3, 0, 1), "/");
   EXPECT_EQ(step, 1);
 }

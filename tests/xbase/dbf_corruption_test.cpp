@@ -126,8 +126,9 @@ TEST_F(DbfCorruptionTest, CutsAndFlippedBytesNeverCrash) {
     for (uint32_t recno = 1; recno <= table->record_count() && recno <= 40; ++recno) {
       ASSERT_TRUE(table->GoTo(recno).ok());
       for (int i = 0; i < table->field_count(); ++i) {
+        // A damaged field may fail to read; reading it must not crash.
         Value value;
-        table->Get(table->Handle(i), &value);
+        table->Get(table->Handle(i), &value).IgnoreError();
       }
     }
   }

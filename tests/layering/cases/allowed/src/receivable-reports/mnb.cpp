@@ -1,0 +1,1 @@
+#include "receivables/receivables.h"

@@ -1,0 +1,2 @@
+#include "receivable-reports/receivable_reports.h"
+#include "frame/session.h"

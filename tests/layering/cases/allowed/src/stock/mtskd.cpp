@@ -1,0 +1,2 @@
+#include "sales/sales.h"
+#include "stock/mtskd.h"

@@ -1,0 +1,1 @@
+#include "documents/posting_date.h"

@@ -1,0 +1,1 @@
+#include "sales/stock_posting.h"

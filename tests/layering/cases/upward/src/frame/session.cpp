@@ -1,0 +1,1 @@
+#include "xbase/value.h"
