@@ -25,6 +25,18 @@ TEST(ProcedureRegistryTest, RunsAnEntryByItsTextWithLiteralArguments) {
   EXPECT_EQ(rig.registry.Find("LAPBULAN")->title, "Laporan Bulanan");
 }
 
+TEST(ProcedureRegistryTest, OneProcedureKeepsAnEntryForEachOfItsArguments) {
+  SessionRig rig;
+  const EntryProcedure run = [](Session&, const std::vector<xbase::Value>&) { return xbase::Status::OK(); };
+  rig.registry.Register({"TRM", "Giro", "G", run, "\"BG\""});
+  rig.registry.Register({"TRM", "Transfer", "G", run, "\"BT\""});
+  rig.registry.Register({"trm", "Transfer baru", "G", run, "\"BT\""});
+  ASSERT_EQ(rig.registry.entries().size(), 2u);
+  EXPECT_EQ(rig.registry.entries()[0].title, "Giro");
+  EXPECT_EQ(rig.registry.entries()[1].title, "Transfer baru");
+  EXPECT_EQ(rig.registry.Find("TRM")->arguments, "\"BG\"");
+}
+
 TEST(ProcedureRegistryTest, UnknownOrBrokenTextsGiveAStatusInsteadOfRunning) {
   SessionRig rig;
   const xbase::Status unknown = rig.registry.Run(rig.session, "NOSUCH()");
