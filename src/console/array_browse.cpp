@@ -84,16 +84,30 @@ void ArrayBrowse::Stabilize(Console& con) {
 }
 
 bool ArrayBrowse::EditCell(Console& con, const std::function<bool(const xbase::Value&)>& valid) {
+  xbase::Value* cell = nullptr;
+  int line = 0, x = 0;
+  if (!CurrentCell(&cell, &line, &x)) return false;
+  return EditValue(con, line, x, cell, pictures_[view_.current()], RowAttr(*row_ - 1), colours_.enhanced, valid);
+}
+
+bool ArrayBrowse::EditCellWithCheck(Console& con, const std::function<bool(xbase::Value*)>& check) {
+  xbase::Value* cell = nullptr;
+  int line = 0, x = 0;
+  if (!CurrentCell(&cell, &line, &x)) return false;
+  return EditValueWithCheck(con, line, x, cell, pictures_[view_.current()], RowAttr(*row_ - 1), colours_.enhanced,
+                            check);
+}
+
+bool ArrayBrowse::CurrentCell(xbase::Value** cell, int* line, int* x) {
   const int index = *row_ - 1;
   const int column = view_.current();
   if (read_only_[column] || index < 0 || index >= static_cast<int>(rows_->size())) return false;
   ValueRow& values = (*rows_)[static_cast<size_t>(index)];
   if (column >= static_cast<int>(values.size())) return false;
-  xbase::Value& cell = values[static_cast<size_t>(column)];
-  const int line = window_.top + 2 + (index - first_row_);
-  const int x = view_.ScreenColumn(column);
-  if (x < 0) return false;
-  return EditValue(con, line, x, &cell, pictures_[column], RowAttr(index), colours_.enhanced, valid);
+  *cell = &values[static_cast<size_t>(column)];
+  *line = window_.top + 2 + (index - first_row_);
+  *x = view_.ScreenColumn(column);
+  return *x >= 0;
 }
 
 ArrayBrowse BUATOBJECT(Console& con, ValueTable* rows, std::vector<std::string> heads,

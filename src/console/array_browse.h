@@ -62,11 +62,16 @@ class ArrayBrowse {
   // go into the field first.
   bool EditCell(Console& con, const std::function<bool(const xbase::Value&)>& valid = {});
 
+  // The same with a check that may change the value it is handed (see EditValueWithCheck).
+  bool EditCellWithCheck(Console& con, const std::function<bool(xbase::Value*)>& check);
+
   // The screen column where a column (from 1) starts, or -1 when it is not shown.
   int ScreenColumn(int column) const { return view_.ScreenColumn(column - 1); }
 
  private:
   void DrawCell(Console& con, int row_index, int column, bool highlight);
+  // The editable current cell, its screen row and column; false when there is none.
+  bool CurrentCell(xbase::Value** cell, int* line, int* x);
   Attr RowAttr(int row_index) const;
 
   ValueTable* rows_;

@@ -271,18 +271,37 @@ class FieldEditor {
 
 bool EditValue(Console& con, int row, int col, xbase::Value* value, const std::string& picture, Attr unselected,
                Attr selected, const std::function<bool(const xbase::Value&)>& valid) {
+  const xbase::Value before = *value;
+  const bool changed = EditValueWithCheck(con, row, col, value, picture, unselected, selected,
+                                          [&](xbase::Value* edited) { return !valid || valid(*edited); });
+  if (!changed) *value = before;
+  return changed;
+}
+
+bool EditValueWithCheck(Console& con, int row, int col, xbase::Value* value, const std::string& picture,
+                        Attr unselected, Attr selected, const std::function<bool(xbase::Value*)>& check) {
   std::string text;
   double number = 0;
   xbase::Date date;
   bool flag = false;
   GetField::Target target = &text;
+  auto load = [&](const xbase::Value& from) {
+    switch (from.type()) {
+      case xbase::Value::Type::kText: text = from.text(); break;
+      case xbase::Value::Type::kNumber: number = from.number(); break;
+      case xbase::Value::Type::kDate: date = from.date(); break;
+      case xbase::Value::Type::kLogical: flag = from.logical(); break;
+      default: break;
+    }
+  };
   switch (value->type()) {
-    case xbase::Value::Type::kText: text = value->text(); break;
-    case xbase::Value::Type::kNumber: number = value->number(); target = &number; break;
-    case xbase::Value::Type::kDate: date = value->date(); target = &date; break;
-    case xbase::Value::Type::kLogical: flag = value->logical(); target = &flag; break;
+    case xbase::Value::Type::kText: break;
+    case xbase::Value::Type::kNumber: target = &number; break;
+    case xbase::Value::Type::kDate: target = &date; break;
+    case xbase::Value::Type::kLogical: target = &flag; break;
     default: return false;
   }
+  load(*value);
   auto edited = [&] {
     switch (value->type()) {
       case xbase::Value::Type::kNumber:
@@ -294,7 +313,14 @@ bool EditValue(Console& con, int row, int col, xbase::Value* value, const std::s
   };
   GetList gets;
   GetField& field = gets.Add(row, col, target, picture);
-  if (valid) field.valid = [&] { return valid(edited()); };
+  if (check) {
+    field.valid = [&] {
+      xbase::Value candidate = edited();
+      const bool accepted = check(&candidate);
+      load(candidate);
+      return accepted;
+    };
+  }
   const ColourSet before = con.colours();
   ColourSet inside = before;
   inside.unselected = unselected;
@@ -302,9 +328,11 @@ bool EditValue(Console& con, int row, int col, xbase::Value* value, const std::s
   con.set_colours(inside);
   const ReadResult result = gets.Read(con);
   con.set_colours(before);
-  if (result.escaped || !result.updated) return false;
-  *value = edited();
-  return true;
+  if (result.escaped) return false;
+  const xbase::Value after = edited();
+  const bool changed = FormatValue(after, {}) != FormatValue(*value, {});
+  *value = after;
+  return changed;
 }
 
 Attr FieldColour(const Console& con, const GetField& field, bool selected) {

@@ -70,6 +70,12 @@ class GetList {
 bool EditValue(Console& con, int row, int col, xbase::Value* value, const std::string& picture, Attr unselected,
                Attr selected, const std::function<bool(const xbase::Value&)>& valid = {});
 
+// The same with a check that may change the value it is handed (a code picked from a list, a cell
+// cleared): a refused value shows again as the check left it. True when the value ends up changed
+// (not after Esc).
+bool EditValueWithCheck(Console& con, int row, int col, xbase::Value* value, const std::string& picture,
+                        Attr unselected, Attr selected, const std::function<bool(xbase::Value*)>& check);
+
 // The colours of a field: its own colour string over the current setting.
 Attr FieldColour(const Console& con, const GetField& field, bool selected);
 // The text a field shows for its variable's current value.
