@@ -27,8 +27,11 @@ class ToolArea {
   std::unique_ptr<xbase::WorkArea> area_;
 };
 
-// `dbtool check TABLE INDEX...`: each index's integrity and every record's key; prints OK or each fault.
+// `dbtool check TABLE INDEX...`: each index's integrity and every record's key; prints OK or each fault
+// and the command that repairs them.
 int CheckIndexes(const std::vector<std::string>& args);
+// `dbtool reindex TABLE INDEX...`: builds each index file again over the table, opened exclusively.
+int ReindexTable(const std::vector<std::string>& args);
 
 }  // namespace dbtool
 

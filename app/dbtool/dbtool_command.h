@@ -7,7 +7,8 @@
 
 namespace dbtool {
 
-// Runs one subcommand with the arguments after its name; returns the exit code.
+// Runs one subcommand with the arguments after its name; returns the exit code, 2 when the arguments
+// do not fit its usage (the usage is then printed).
 using Handler = int (*)(const std::vector<std::string>& args);
 
 struct Command {

@@ -24,7 +24,10 @@ int main(int argc, char** argv) {
     for (const dbtool::Command& command : dbtool::Commands()) {
       if (name == command.name) {
         std::vector<std::string> args(argv + 2, argv + argc);
-        return command.handler(args);
+        const int code = command.handler(args);
+        // 2: the arguments do not fit the command.
+        if (code == 2) std::fprintf(stderr, "usage: dbtool %s %s\n", command.name, command.usage);
+        return code;
       }
     }
   }

@@ -1,8 +1,8 @@
 // dbtool subcommands over tables: dump, bump and append.
 #include <unistd.h>
 
+#include <charconv>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +17,9 @@ namespace {
 using xbase::DbfTable;
 using xbase::FieldHandle;
 using xbase::Status;
+
+// The most writes one bump or append makes.
+constexpr uint64_t kMaxCount = 100000000;
 
 int Fail(const Status& s) {
   std::fprintf(stderr, "dbtool: %s\n", s.ToString().c_str());
@@ -50,6 +53,17 @@ Status OpenTable(const ToolArgs& args, xbase::OpenMode mode, dbtool::ToolArea* t
   Status s = tool->Open(args.positional[0], mode, true, args.indexes);
   *table = s.ok() ? &tool->table() : nullptr;
   return s;
+}
+
+// A count or record number written in decimal digits, from `min` to `max`; anything else (a sign,
+// letters, a number out of range) is refused rather than read as some other number.
+Status ParseWhole(const std::string& text, const char* what, uint64_t min, uint64_t max, uint64_t* value) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), *value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size() || *value < min || *value > max) {
+    return Status::InvalidArgument(what, "\"" + text + "\" is not a whole number from " + std::to_string(min) +
+                                             " to " + std::to_string(max));
+  }
+  return Status::OK();
 }
 
 // One field as the .records.txt files show it.
@@ -113,10 +127,12 @@ int Bump(const std::vector<std::string>& raw) {
   if (!s.ok()) return Fail(s);
   const FieldHandle field = table->Handle(args.positional[1]);
   if (!field.valid() || field.type != 'N') return Fail(Status::InvalidArgument(args.positional[1], "no such numeric field"));
-  const uint32_t recno = static_cast<uint32_t>(std::strtoul(args.positional[2].c_str(), nullptr, 10));
-  const long count = std::strtol(args.positional[3].c_str(), nullptr, 10);
-  s = table->GoTo(recno);
-  for (long i = 0; s.ok() && i < count; ++i) {
+  uint64_t number = 0, count = 0;
+  s = ParseWhole(args.positional[2], "RECNO", 1, table->record_count(), &number);
+  if (s.ok()) s = ParseWhole(args.positional[3], "COUNT", 0, kMaxCount, &count);
+  const uint32_t recno = static_cast<uint32_t>(number);
+  if (s.ok()) s = table->GoTo(recno);
+  for (uint64_t i = 0; s.ok() && i < count; ++i) {
     s = table->LockRecord(recno, xbase::LockWait::kWait);
     if (s.ok()) s = table->PutNumber(field, table->Number(field) + 1);
     if (s.ok()) s = table->UnlockRecord(recno);
@@ -137,9 +153,10 @@ int Append(const std::vector<std::string>& raw) {
     if (table->fields()[static_cast<size_t>(i)].type == 'C') text = table->Handle(i);
   }
   if (!text.valid()) return Fail(Status::InvalidArgument(table->path(), "no character field"));
-  const long count = std::strtol(args.positional[1].c_str(), nullptr, 10);
+  uint64_t count = 0;
+  s = ParseWhole(args.positional[1], "COUNT", 0, kMaxCount, &count);
   const std::string prefix = "P" + std::to_string(::getpid()) + "-";
-  for (long i = 1; s.ok() && i <= count; ++i) {
+  for (uint64_t i = 1; s.ok() && i <= count; ++i) {
     s = table->AppendBlank();
     if (s.ok()) s = table->PutText(text, prefix + std::to_string(i));
     if (s.ok()) s = table->UnlockRecord(table->recno());

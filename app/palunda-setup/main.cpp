@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "site/data_folder.h"
 #include "frame/procedure_registry.h"
 #include "site/all_procedures.h"
+#include "site/data_folder.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include "console/curses_terminal.h"
 #include "frame/login.h"
 #include "frame/procedure_registry.h"
-#include "site/all_procedures.h"
 #include "frame/session.h"
+#include "site/all_procedures.h"
 
 namespace {
 

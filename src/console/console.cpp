@@ -89,7 +89,12 @@ int Console::Inkey(int timeout_ms) {
 
 int Console::WaitKey() {
   for (;;) {
-    if (idle_) idle_(*this);
+    if (idle_) {
+      // What the idle routine draws (the clock) must not take the cursor from the field it is in.
+      const Cursor kept = cursor_;
+      idle_(*this);
+      cursor_ = kept;
+    }
     const int key = Inkey(1000);
     if (key != key::kNone) return key;
   }

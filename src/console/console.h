@@ -81,7 +81,8 @@ class Console {
 
   // Show the screen and wait up to timeout_ms for a key (0: only look); key::kNone when none.
   int Inkey(int timeout_ms);
-  // Show the screen and wait for a key, calling the idle routine once a second meanwhile.
+  // Show the screen and wait for a key, calling the idle routine once a second meanwhile; the
+  // cursor stays where it was.
   int WaitKey();
   // Queue keys to be read before the keyboard's (KEYBOARD).
   void PushKeys(const std::vector<int>& keys) { typeahead_.insert(typeahead_.end(), keys.begin(), keys.end()); }

@@ -45,6 +45,14 @@ xbase::Status CursesTerminal::Open(std::unique_ptr<CursesTerminal>* terminal) {
   UseUtf8Locale();
   SCREEN* screen = newterm(nullptr, stdout, stdin);
   if (screen == nullptr) return xbase::Status::IOError("terminal", "this terminal type is not known");
+  // A smaller terminal would hide the message row and the right of the screens.
+  if (COLS < kCols || LINES < kRows) {
+    const std::string size = std::to_string(COLS) + " x " + std::to_string(LINES);
+    endwin();
+    delscreen(screen);
+    return xbase::Status::InvalidArgument("terminal", "is " + size + "; it must be at least " + std::to_string(kCols) +
+                                                          " x " + std::to_string(kRows));
+  }
   terminal->reset(new CursesTerminal(screen));
   return xbase::Status();
 }

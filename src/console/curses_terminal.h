@@ -16,7 +16,8 @@ namespace console {
 
 class CursesTerminal : public Terminal {
  public:
-  // Take over the terminal on standard input and output.
+  // Take over the terminal on standard input and output; InvalidArgument, naming its size, when it
+  // is smaller than 80 x 25.
   static xbase::Status Open(std::unique_ptr<CursesTerminal>* terminal);
   ~CursesTerminal() override;
   CursesTerminal(const CursesTerminal&) = delete;

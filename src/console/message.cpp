@@ -18,6 +18,18 @@ constexpr int kTickMs = 55;
 
 }  // namespace
 
+std::string FitMessage(std::string_view text, size_t width) {
+  if (text.size() <= width) return std::string(text);
+  constexpr std::string_view kCut = "...";
+  const size_t excess = text.size() - width + kCut.size();
+  const size_t colon = text.find(": ");
+  // The path before the fault gives up its leading part; without one the message keeps its end.
+  if (colon != std::string_view::npos && colon > excess) {
+    return std::string(kCut) + std::string(text.substr(excess));
+  }
+  return std::string(kCut) + std::string(text.substr(text.size() - (width - kCut.size())));
+}
+
 int CentreColumn(std::string_view text) {
   const int column = 40 - static_cast<int>((text.size() + 1) / 2);
   return column < 0 ? 0 : column;
@@ -29,7 +41,7 @@ int PESAN(Console& con, std::string_view text, std::string_view colour, bool sho
   const Cursor cursor = con.cursor();
   con.ShowCursor(false);
   if (show) {
-    const std::string_view trimmed = Trim(text);
+    const std::string trimmed = FitMessage(Trim(text), kCols);
     const Attr attr = con.Colour(colour);
     con.Clear(kMessageRow, 0, kMessageRow, kCols - 1, attr);
     con.Say(kMessageRow, CentreColumn(trimmed), trimmed, attr);
@@ -44,8 +56,9 @@ int PESAN(Console& con, std::string_view text, std::string_view colour, bool sho
 
 void WARNING(Console& con, std::string_view text, std::string_view colour) {
   const Attr attr = con.Colour(colour);
+  const std::string fitted = FitMessage(text, kCols);
   con.Clear(kMessageRow, 0, kMessageRow, kCols - 1, attr);
-  con.Say(kMessageRow, CentreColumn(text), text, attr);
+  con.Say(kMessageRow, CentreColumn(fitted), fitted, attr);
 }
 
 bool TENGAH(Console& con, int row, std::string_view text, std::string_view colour) {

@@ -2,6 +2,7 @@
 #ifndef PALUNDA_CONSOLE_MESSAGE_H_
 #define PALUNDA_CONSOLE_MESSAGE_H_
 
+#include <string>
 #include <string_view>
 
 #include "console/console.h"
@@ -15,10 +16,14 @@ constexpr int kMessageRow = 24;
 // The column where a centred text starts: 40 - length / 2, the fraction dropped.
 int CentreColumn(std::string_view text);
 
-// Show the trimmed text centred on row 24 in the colour (when show), wait for a key and put
+// `text` cut to `width` columns so that the fault at its end stays: a longer text loses the start of
+// the path before its first ": " (or, without one, its own start), "..." in its place.
+std::string FitMessage(std::string_view text, size_t width);
+
+// Show the trimmed text (fitted to the row) centred on row 24 in the colour (when show), wait for a key and put
 // row 24, the cursor and the colour back. Returns the key pressed.
 int PESAN(Console& con, std::string_view text = "", std::string_view colour = "Gr+/r", bool show = true);
-// Clear row 24 in the colour and write the text centred; does not wait.
+// Clear row 24 in the colour and write the text (fitted to the row) centred; does not wait.
 void WARNING(Console& con, std::string_view text, std::string_view colour);
 // Write the text centred on a row.
 bool TENGAH(Console& con, int row, std::string_view text, std::string_view colour = "W");

@@ -23,6 +23,7 @@ void ScriptedTerminal::Present(const CellGrid& cells, const Cursor& cursor) {
 
 int ScriptedTerminal::ReadKey(int timeout_ms) {
   screens_.push_back(cells_);
+  cursors_.push_back(cursor_);
   if (keys_.empty()) {
     if (++overruns_ > kMaxOverruns) throw std::runtime_error("key script ran out");
     return key::kEsc;

@@ -38,6 +38,8 @@ class ScriptedTerminal : public Terminal {
   std::string Text(int row, int col = 0, int len = kCols) const;
   // The screens shown at each key read, in order.
   const std::vector<CellGrid>& screens() const { return screens_; }
+  // The cursor shown at each key read, in the order of screens().
+  const std::vector<Cursor>& cursors() const { return cursors_; }
   // The bytes of a row of a screen from screens().
   static std::string Text(const CellGrid& grid, int row, int col = 0, int len = kCols);
 
@@ -56,6 +58,7 @@ class ScriptedTerminal : public Terminal {
   CellGrid cells_;
   Cursor cursor_;
   std::vector<CellGrid> screens_;
+  std::vector<Cursor> cursors_;
   int overruns_ = 0;
   std::vector<std::pair<int, int>> tones_;
 };

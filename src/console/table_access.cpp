@@ -1,5 +1,7 @@
 #include "console/table_access.h"
 
+#include <string>
+
 #include "console/table_retry.h"
 
 namespace console {
@@ -22,12 +24,16 @@ bool BUKAFILE(Console& con, xbase::Session& session, std::string_view name, bool
   return open;
 }
 
-xbase::Status APP_REC(xbase::WorkArea& area) {
-  return RepeatWhileBusy([&] { return area.Append(); });
+xbase::Status APP_REC(Console& con, xbase::WorkArea& area) {
+  return RetryRecordWhileBusy(con, "Mencoba menambah record file " + area.alias() + ".Dbf, tekan [Esc]=batal....",
+                              [&] { return area.Append(); });
 }
 
-xbase::Status LOCK_REC(xbase::WorkArea& area) {
-  return RepeatWhileBusy([&] { return area.Lock(xbase::LockWait::kTry); });
+xbase::Status LOCK_REC(Console& con, xbase::WorkArea& area) {
+  return RetryRecordWhileBusy(con,
+                              "Mencoba mengunci record " + std::to_string(area.recno()) + " file " + area.alias() +
+                                  ".Dbf, tekan [Esc]=batal....",
+                              [&] { return area.Lock(xbase::LockWait::kTry); });
 }
 
 }  // namespace console

@@ -22,11 +22,14 @@ bool BUKAFILE(Console& con, xbase::Session& session, std::string_view name, bool
               std::string_view alias = {}, xbase::WorkArea** area = nullptr,
               const std::function<xbase::Status(xbase::WorkArea*)>& with_indexes = {});
 // Append a blank record to the area and stand on it, locked; repeats while the append is
-// refused because another workstation is appending. A failure of another kind is returned.
-xbase::Status APP_REC(xbase::WorkArea& area);
-// Lock the area's current record, trying again until the lock is granted. A failure of another
-// kind (no current record, a read error) is returned.
-xbase::Status LOCK_REC(xbase::WorkArea& area);
+// refused because another workstation is appending, with "Mencoba menambah record file " + alias +
+// ".Dbf, tekan [Esc]=batal...." on row 24; Esc gives up with the refusal. A failure of another kind
+// is returned.
+xbase::Status APP_REC(Console& con, xbase::WorkArea& area);
+// Lock the area's current record, trying again until the lock is granted, with "Mencoba mengunci
+// record " + recno + " file " + alias + ".Dbf, tekan [Esc]=batal...." on row 24; Esc gives up with
+// the refusal. A failure of another kind (no current record, a read error) is returned.
+xbase::Status LOCK_REC(Console& con, xbase::WorkArea& area);
 
 }  // namespace console
 

@@ -1,5 +1,9 @@
 #include "console/table_editor.h"
 
+#include <algorithm>
+#include <cctype>
+#include <string>
+
 #include "console/area_source.h"
 #include "console/field_format.h"
 #include "console/get.h"
@@ -23,21 +27,40 @@ void Complain(Console& con, const xbase::Status& status) {
 // Delete the current record, or recall it when it is deleted, under its lock.
 void DeleteOrRecall(Console& con, xbase::WorkArea& area) {
   if (area.eof()) return;
-  xbase::Status status = LOCK_REC(area);
+  xbase::Status status = LOCK_REC(con, area);
   if (status.ok()) status = area.deleted() ? area.Recall() : area.Delete();
   const xbase::Status unlocked = area.Unlock();
   Complain(con, status.ok() ? unlocked : status);
 }
 
-// Edit the field of the current cell in place under the record's lock.
+// The picture with its text shown at most `width` columns wide, scrolling: the "@S" function set to
+// that width unless the picture already scrolls narrower.
+std::string ScrollingPicture(const std::string& picture, int width) {
+  const Picture parsed = ParsePicture(picture);
+  if (parsed.scroll > 0 && parsed.scroll <= width) return picture;
+  std::string functions;
+  if (!picture.empty() && picture[0] == '@') {
+    for (size_t i = 1; i < picture.size() && picture[i] != ' '; ++i) {
+      if (picture[i] == 'S' || picture[i] == 's') {
+        while (i + 1 < picture.size() && std::isdigit(static_cast<unsigned char>(picture[i + 1]))) ++i;
+      } else {
+        functions += picture[i];
+      }
+    }
+  }
+  return "@" + functions + "S" + std::to_string(width) + (parsed.mask.empty() ? "" : " " + parsed.mask);
+}
+
+// Edit the field of the current cell in place under the record's lock, inside the browse's window.
 void EditCurrent(Console& con, xbase::WorkArea& area, const RecordBrowse& browse, const EditorColumn& column,
-                 const ColourSet& colours) {
+                 const ColourSet& colours, int window_right) {
   if (area.eof()) return;
-  xbase::Status status = LOCK_REC(area);
+  xbase::Status status = LOCK_REC(con, area);
   xbase::Value value;
   if (status.ok()) status = area.Get(column.field, &value);
-  if (status.ok() && EditValue(con, browse.ScreenRow(), browse.ScreenColumn(browse.column()), &value, column.picture,
-                               colours.standard, colours.enhanced)) {
+  const int col = browse.ScreenColumn(browse.column());
+  const std::string picture = value.is_text() ? ScrollingPicture(column.picture, window_right - col + 1) : column.picture;
+  if (status.ok() && EditValue(con, browse.ScreenRow(), col, &value, picture, colours.standard, colours.enhanced)) {
     status = area.Put(column.field, value);
   }
   const xbase::Status unlocked = area.Unlock();
@@ -52,10 +75,13 @@ void RunTableEditor(Console& con, xbase::Session& session, xbase::WorkArea& area
   if (xbase::Status s = area.GoTop(); !s.ok()) return Complain(con, s);
   std::vector<RecordColumn> shown;
   for (const EditorColumn& column : columns) {
-    shown.push_back({column.head, [&area, &column] {
-                       xbase::Value value;
-                       return area.Get(column.field, &value).ok() ? FormatValue(value, column.picture) : std::string();
-                     }});
+    auto text = [&area, &column] {
+      xbase::Value value;
+      return area.Get(column.field, &value).ok() ? FormatValue(value, column.picture) : std::string();
+    };
+    // Sized to the field as well as the head, also on an empty table, where the blank record past
+    // the end gives the field's width: rows added later show whole.
+    shown.push_back({column.head, text, static_cast<int>(std::max(column.head.size(), text().size()))});
   }
   xbase::Status fault;
   RecordBrowse browse(AreaSource(area, &fault), std::move(shown), options.window, options.colour, options.frozen);
@@ -82,7 +108,7 @@ void RunTableEditor(Console& con, xbase::Session& session, xbase::WorkArea& area
     } else if (key == key::kEnter || (key >= 32 && key <= 255)) {
       if (key != key::kEnter) con.PushKeys({key});
       EditCurrent(con, area, browse, columns[static_cast<size_t>(browse.column() - 1)],
-                  con.colours().With(options.colour));
+                  con.colours().With(options.colour), options.window.right);
     }
   }
 }

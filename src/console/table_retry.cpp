@@ -1,8 +1,7 @@
 #include "console/table_retry.h"
 
-#include <chrono>
+#include <algorithm>
 #include <string>
-#include <thread>
 
 #include "console/keys.h"
 #include "console/message.h"
@@ -10,7 +9,8 @@
 namespace console {
 namespace {
 
-constexpr auto kRetryPause = std::chrono::milliseconds(50);
+// Between two tries of a record lock or append held by another workstation.
+constexpr int kRetryPauseMs = 100;
 
 std::string_view Trim(std::string_view text) {
   const size_t first = text.find_first_not_of(' ');
@@ -22,34 +22,44 @@ std::string_view Trim(std::string_view text) {
 
 bool IsBusy(const xbase::Status& status) { return status.IsInUse() || status.IsLocked(); }
 
-bool OpenWithRetry(Console& con, std::string_view name, int seconds, const std::function<xbase::Status()>& open) {
-  ScreenKeeper keeper(con);
+xbase::Status RetryWhileBusy(Console& con, std::string_view notice, int waits, int wait_ms,
+                             const std::function<xbase::Status()>& attempt, bool* gave_up) {
+  *gave_up = false;
   bool told = false;
   for (;;) {
-    const xbase::Status status = open();
-    if (status.ok()) return true;
-    if (!IsBusy(status)) {
-      PESAN(con, status.message());
-      return false;
-    }
+    const xbase::Status status = attempt();
+    if (!IsBusy(status)) return status;
     if (!told) {
       const Attr attr = con.Colour("Gr+/r");
       con.Clear(kMessageRow, 0, kMessageRow, kCols - 1, attr);
-      con.Say(kMessageRow, 0, "Mencoba membuka file " + std::string(Trim(name)) + ".Dbf, tekan [Esc]=batal....", attr);
+      con.Say(kMessageRow, 0, notice, attr);
       told = true;
     }
     int key = key::kNone;
-    for (int waited = 0; waited < std::max(seconds, 1) && key == key::kNone; ++waited) key = con.Inkey(1000);
-    if (key == key::kEsc) return false;
+    for (int waited = 0; waited < std::max(waits, 1) && key == key::kNone; ++waited) key = con.Inkey(wait_ms);
+    if (key == key::kEsc) {
+      *gave_up = true;
+      return status;
+    }
   }
 }
 
-xbase::Status RepeatWhileBusy(const std::function<xbase::Status()>& attempt) {
-  for (;;) {
-    xbase::Status status = attempt();
-    if (!IsBusy(status)) return status;
-    std::this_thread::sleep_for(kRetryPause);
-  }
+bool OpenWithRetry(Console& con, std::string_view name, int seconds, const std::function<xbase::Status()>& open) {
+  ScreenKeeper keeper(con);
+  bool gave_up = false;
+  const std::string notice = "Mencoba membuka file " + std::string(Trim(name)) + ".Dbf, tekan [Esc]=batal....";
+  const xbase::Status status = RetryWhileBusy(con, notice, seconds, 1000, open, &gave_up);
+  if (!status.ok() && !gave_up) PESAN(con, status.message());
+  return status.ok();
+}
+
+xbase::Status RetryRecordWhileBusy(Console& con, std::string_view notice,
+                                   const std::function<xbase::Status()>& attempt) {
+  const Region row = con.Save(kMessageRow, 0, kMessageRow, kCols - 1);
+  bool gave_up = false;
+  const xbase::Status status = RetryWhileBusy(con, notice, 1, kRetryPauseMs, attempt, &gave_up);
+  con.Restore(row);
+  return status;
 }
 
 }  // namespace console

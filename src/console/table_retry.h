@@ -14,6 +14,12 @@ namespace console {
 // held elsewhere.
 bool IsBusy(const xbase::Status& status);
 
+// Run `attempt` until it gives something other than a refusal by another holder. While it is
+// refused, row 24 shows `notice` (once) in "Gr+/r" and each try waits `waits` times up to `wait_ms`
+// for a key; Esc gives up (`*gave_up`) and the refusal is returned. Row 24 is not put back.
+xbase::Status RetryWhileBusy(Console& con, std::string_view notice, int waits, int wait_ms,
+                             const std::function<xbase::Status()>& attempt, bool* gave_up);
+
 // Run open until it succeeds. While the table is held elsewhere, row 24 shows (once)
 // "Mencoba membuka file " + name + ".Dbf, tekan [Esc]=batal...." in "Gr+/r" and each try waits
 // up to `seconds` for a key; Esc gives up. Any other failure (a missing or damaged table) is
@@ -21,9 +27,10 @@ bool IsBusy(const xbase::Status& status);
 // the table is open.
 bool OpenWithRetry(Console& con, std::string_view name, int seconds, const std::function<xbase::Status()>& open);
 
-// Repeat an attempt while what it needs is held elsewhere, pausing a moment between tries;
-// returns the first result that is not such a refusal.
-xbase::Status RepeatWhileBusy(const std::function<xbase::Status()>& attempt);
+// Repeat a record lock or append while another workstation holds what it needs, showing `notice`
+// on row 24 meanwhile; Esc gives up and returns the refusal. Row 24 is put back.
+xbase::Status RetryRecordWhileBusy(Console& con, std::string_view notice,
+                                   const std::function<xbase::Status()>& attempt);
 
 }  // namespace console
 

@@ -1,10 +1,10 @@
 #include "documents/customer_check.h"
 
 #include "console/alert.h"
+#include "documents/trade_discount.h"
 #include "frame/code_pick.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
-#include "documents/trade_discount.h"
 #include "xbase/text_functions.h"
 
 namespace documents {

@@ -50,9 +50,9 @@ xbase::Status NumberDocument(console::Console& con, xbase::WorkArea& setup, cons
       console::Alert(con, kind.missing.before + key + kind.missing.after, {"Batal"});
       return xbase::Status::NotFound("counter row", key);
     }
-    if (s = console::APP_REC(setup); !s.ok()) return s;
+    if (s = console::APP_REC(con, setup); !s.ok()) return s;
     if (s = setup.Put("SETUP", xbase::Value::Text(key)); !s.ok()) return Release(setup, s);
-  } else if (s = console::LOCK_REC(setup); !s.ok()) {
+  } else if (s = console::LOCK_REC(con, setup); !s.ok()) {
     return s;
   }
   // The row is locked (and re-read) from here until it is raised.

@@ -14,12 +14,12 @@ xbase::Status OpenArea(frame::Session& session, std::string_view alias, xbase::W
 }
 
 // Seeks `key` on index `order` and moves `field` of the record found by added - removed under its lock.
-xbase::Status MoveTotal(xbase::WorkArea& area, int order, const std::string& key, std::string_view field, double added,
-                        double removed) {
+xbase::Status MoveTotal(console::Console& con, xbase::WorkArea& area, int order, const std::string& key,
+                        std::string_view field, double added, double removed) {
   xbase::Status s = area.SetOrder(order);
   if (s.ok()) s = area.Seek(key);
   if (!s.ok() || !area.found()) return s;
-  if (s = console::LOCK_REC(area); !s.ok()) return s;
+  if (s = console::LOCK_REC(con, area); !s.ok()) return s;
   s = area.Put(field, xbase::Value::Num(area.Number(field) + added - removed));
   const xbase::Status unlocked = area.Unlock();
   return s.ok() ? unlocked : s;
@@ -33,13 +33,13 @@ xbase::Status UPSALESORDER(frame::Session& session, std::string_view order, std:
   if (xbase::Status s = OpenArea(session, "slsodr2", &lines); !s.ok()) return s;
   const std::string key = lines->PadToField("NOMOR", order) + lines->PadToField("KODE", code);
   // The third index of the order lines: nomor+kode.
-  return MoveTotal(*lines, 3, key, "QTY_KIRIM", added, removed);
+  return MoveTotal(session.console(), *lines, 3, key, "QTY_KIRIM", added, removed);
 }
 
 xbase::Status UPSALDOMASTCUS(frame::Session& session, std::string_view customer, double added, double removed) {
   xbase::WorkArea* customers = nullptr;
   if (xbase::Status s = OpenArea(session, "mastcus", &customers); !s.ok()) return s;
-  return MoveTotal(*customers, 1, customers->PadToField("RELASI", customer), "SALDO", added, removed);
+  return MoveTotal(session.console(), *customers, 1, customers->PadToField("RELASI", customer), "SALDO", added, removed);
 }
 
 }  // namespace documents

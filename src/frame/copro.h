@@ -10,9 +10,10 @@
 
 namespace frame {
 
-// Asks for a file of the data folder and a target folder, and copies the file there, over a file
-// of the same name. A missing file or a failed copy is shown on row 24 and copies nothing; Esc or
-// an empty field copies nothing. Closes all tables.
+// Asks for a file of the data folder and a target folder, and copies the file there. A file of the
+// same name there is overwritten only after "Ya" to "Ditimpa?", and not while a workstation has it
+// open. A missing file, one outside the data folder or a failed copy is shown on row 24 and copies
+// nothing; Esc or an empty field copies nothing. Closes all tables.
 xbase::Status COPRO(Session& session, const std::vector<xbase::Value>& args);
 
 }  // namespace frame

@@ -1,10 +1,11 @@
 #include "frame/frame_procedures.h"
 
-#include "frame/gantidir.h"
-#include "frame/setup.h"
 #include "frame/copro.h"
+#include "frame/gantidir.h"
 #include "frame/session.h"
-#include "frame/settings_editor.h"
+#include "frame/setup.h"
+#include "frame/tbbm.h"
+#include "frame/tsetup.h"
 
 namespace frame {
 

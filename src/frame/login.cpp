@@ -1,6 +1,8 @@
 #include "frame/login.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "console/alert.h"
@@ -11,14 +13,15 @@
 #include "console/secret_entry.h"
 #include "console/table_access.h"
 #include "frame/budget.h"
-#include "text/date_helpers.h"
 #include "frame/menu2.h"
 #include "frame/open_table.h"
+#include "text/date_helpers.h"
 #include "xbase/cipher.h"
 #include "xbase/date_functions.h"
 #include "xbase/ini_file.h"
 #include "xbase/number_text.h"
 #include "xbase/password.h"
+#include "xbase/search_path.h"
 #include "xbase/text_functions.h"
 
 namespace frame {
@@ -32,6 +35,8 @@ constexpr std::string_view kConnectionFail = "setup data connection fail";
 constexpr std::string_view kUnknownUser = "user belum terdaftar";
 constexpr std::string_view kWrongPassword = "Password salah....";
 constexpr std::string_view kNoRights = "hak akses untuk user tersebut belum diset";
+constexpr std::string_view kNoDataFolder =
+    "names no data folder; palunda --settings DATA_FOLDER writes one";
 constexpr std::string_view kNoDefaultLogsetup = "LOGSETUP tidak punya baris DEFAULT, tanggal proses akhir bulan ini";
 
 constexpr int kNikLength = 10;
@@ -153,7 +158,7 @@ xbase::Status LoadBudget(Session& session, xbase::WorkArea& logsetup) {
 
   // The program goes on with the last start date read above.
   budget.process_end = session.ZTGPROSES;
-  status = console::LOCK_REC(logsetup);
+  status = console::LOCK_REC(session.console(), logsetup);
   if (status.ok()) status = logsetup.Put("BUDGET", xbase::Value::Text(RewriteBudget(budget, session.Today())));
   const xbase::Status unlocked = logsetup.Unlock();
   if (status.ok()) status = unlocked;
@@ -164,10 +169,28 @@ xbase::Status LoadBudget(Session& session, xbase::WorkArea& logsetup) {
   return status;
 }
 
+// The data folder must be there and hold the SETUP table; otherwise the status says which folder
+// and what to do, instead of naming only a table that was not found.
+xbase::Status CheckDataFolder(const std::string& folder) {
+  std::error_code error;
+  if (!std::filesystem::is_directory(folder, error)) {
+    return xbase::Status::NotFound(folder, "the data folder named in Palunda.ini does not exist");
+  }
+  std::string found;
+  if (xbase::FindInFolder(folder, "setup.dbf", &found).IsNotFound()) {
+    return xbase::Status::NotFound(folder, "holds no setup.dbf; make a data folder with palunda-setup");
+  }
+  return xbase::Status::OK();
+}
+
 // Steps 1 to 7 of the login: the settings of SETUP, the search path and the posting-date window.
 // False when a table could not be opened or read; the login then ends.
 bool LoadLoginSettings(Session& session) {
   Console& con = session.console();
+  if (const xbase::Status status = CheckDataFolder(session.DRVDATA_); !status.ok()) {
+    Message(con, status.message());
+    return false;
+  }
   session.SetSearchPath(session.DRVDATA_);
   xbase::WorkArea* setup = nullptr;
   if (!OpenTable(session, "setup", false, {}, &setup)) return false;
@@ -280,6 +303,7 @@ Attempt LoginAttempt(Session& session, Menu* menu, std::string* group) {
 }  // namespace
 
 xbase::Status WriteConnectionSettings(const ConnectionSettings& settings, const std::string& ini_path) {
+  if (xbase::IsBlank(settings.folder)) return xbase::Status::InvalidArgument(ini_path, kNoDataFolder);
   xbase::IniFile ini;
   xbase::Status status = ini.Set(xbase::IniFile::kMainSection, "Desc", "Aplikasi Palunda");
   if (status.ok()) status = ini.Set(xbase::IniFile::kMainSection, "Ver", "Version (2018)");
@@ -304,6 +328,8 @@ xbase::Status ReadConnectionSettings(const std::string& ini_path, ConnectionSett
     if (status.ok()) status = xbase::DecipherSetting(ini.Get(kSourceSection, key).value_or(""), value);
   }
   if (status.ok()) settings->folder = ini.Get(kSourceSection, "Database").value_or("");
+  // Without a folder every path would start at the root of the file system.
+  if (status.ok() && xbase::IsBlank(settings->folder)) return xbase::Status::InvalidArgument(ini_path, kNoDataFolder);
   return status;
 }
 

@@ -24,9 +24,10 @@ struct ConnectionSettings {
 };
 
 // Writes the settings file: the program's name and version, the three secret values enciphered,
-// the data folder in plain text.
+// the data folder in plain text; InvalidArgument, writing nothing, without a data folder.
 xbase::Status WriteConnectionSettings(const ConnectionSettings& settings, const std::string& ini_path);
-// Reads the settings file; NotFound when there is none, Corruption when a secret value is damaged.
+// Reads the settings file; NotFound when there is none, Corruption when a secret value is damaged,
+// InvalidArgument when it names no data folder (an empty, garbled or cut file).
 xbase::Status ReadConnectionSettings(const std::string& ini_path, ConnectionSettings* settings);
 
 // The start procedure: sets up the session, finds the connection settings and runs the login

@@ -10,9 +10,9 @@
 #include "console/keys.h"
 #include "console/message.h"
 #include "console/row_clock.h"
-#include "text/date_helpers.h"
 #include "frame/login.h"
 #include "frame/logo.h"
+#include "text/date_helpers.h"
 #include "xbase/text_functions.h"
 
 namespace frame {

@@ -1,9 +1,9 @@
 #include "frame/settings_editor.h"
 
 #include "console/box.h"
-#include "console/row_clock.h"
 #include "console/get.h"
 #include "console/message.h"
+#include "console/row_clock.h"
 #include "console/table_access.h"
 #include "console/table_editor.h"
 #include "frame/open_table.h"
@@ -19,42 +19,14 @@ struct AddValues {
 };
 
 // Writes the add box's values: over the row of the key when there is one, else into a new row.
-xbase::Status SaveRow(xbase::WorkArea& area, const std::vector<AddField>& fields, const std::vector<xbase::Value>& values) {
+xbase::Status SaveRow(console::Console& con, xbase::WorkArea& area, const std::vector<AddField>& fields,
+                      const std::vector<xbase::Value>& values) {
   xbase::Status s = area.Seek(values[0].text());
   if (!s.ok()) return s;
-  s = area.found() ? console::LOCK_REC(area) : console::APP_REC(area);
+  s = area.found() ? console::LOCK_REC(con, area) : console::APP_REC(con, area);
   for (size_t i = 0; s.ok() && i < fields.size(); ++i) s = area.Put(fields[i].field, values[i]);
   const xbase::Status unlocked = area.Unlock();
   return s.ok() ? unlocked : s;
-}
-
-// The editor frame and browse of a settings table, run until Esc.
-xbase::Status RunEditor(Session& session, const std::string& table, const std::string& title,
-                        const std::vector<console::EditorColumn>& columns, console::Window window,
-                        const std::string& footer, const std::vector<AddField>& add_fields) {
-  console::Console& con = session.console();
-  xbase::WorkArea* area = nullptr;
-  if (!OpenTable(session, table, false, "", &area)) {
-    return session.tables().CloseAll();
-  }
-  console::ScreenKeeper keep(con);
-  console::SHADOW(con, 3, 1, 22, 78, "W/n");
-  con.Say(3, 34, title, con.Colour("W/n"));
-  console::TableEditorOptions options;
-  options.window = window;
-  options.footer = footer;
-  options.add = [&] {
-    if (xbase::Status s = TAMBAHDATA(session, *area, add_fields); !s.ok()) console::PESAN(con, s.message());
-  };
-  options.search = [&] {
-    if (xbase::Status s = MENCARI(session, *area); !s.ok()) console::PESAN(con, s.message());
-  };
-  {
-    // The time of day is redrawn at the right end of row 0 while the editor waits for keys.
-    const console::RowClock clock(con);
-    console::RunTableEditor(con, session.tables(), *area, columns, options);
-  }
-  return session.tables().Close(area->alias());
 }
 
 }  // namespace
@@ -90,7 +62,7 @@ xbase::Status TAMBAHDATA(Session& session, xbase::WorkArea& area, const std::vec
     if (read.escaped) continue;
     const int answer = console::PESAN(con, "Yakin data akan disimpan (Y/T)");
     if (answer != 'Y' && answer != 'y') continue;
-    if (xbase::Status s = SaveRow(area, fields, values); !s.ok()) return s;
+    if (xbase::Status s = SaveRow(con, area, fields, values); !s.ok()) return s;
   }
 }
 
@@ -106,18 +78,32 @@ xbase::Status MENCARI(Session& session, xbase::WorkArea& area) {
   return area.Seek(xbase::AllTrim(text), true);
 }
 
-xbase::Status TSETUP(Session& session, const std::vector<xbase::Value>&) {
-  return RunEditor(session, "Setup", "Tabel Setup", {{"SETUP", "SETUP", "@!"}, {"KETERANGAN", "KET", "@s70"}},
-                   {5, 2, 21, 77}, "Esc) Selesai, F2) Tambah Data, F4) Cari, ",
-                   {{"Setup :", "SETUP", "@!", xbase::Value::Text(std::string(10, ' '))},
-                    {" Ket. :", "KET", "", xbase::Value::Text(std::string(60, ' '))}});
-}
-
-xbase::Status TBBM(Session& session, const std::vector<xbase::Value>&) {
-  return RunEditor(session, "tbbm", "Tabel BBM", {{"BBM", "BBM", "@!"}, {"HARGA", "HARGA", "999,999.99"}},
-                   {5, 20, 15, 50}, "Esc) Selesai, F2) Tambah, F4) Cari, ",
-                   {{"BBM   :", "BBM", "@!", xbase::Value::Text(std::string(14, ' '))},
-                    {"Harga :", "HARGA", "99,999.99", xbase::Value::Num(0)}});
+xbase::Status RunSettingsEditor(Session& session, const std::string& table, const std::string& title,
+                                const std::vector<console::EditorColumn>& columns, console::Window window,
+                                const std::string& footer, const std::vector<AddField>& add_fields) {
+  console::Console& con = session.console();
+  xbase::WorkArea* area = nullptr;
+  if (!OpenTable(session, table, false, "", &area)) {
+    return session.tables().CloseAll();
+  }
+  console::ScreenKeeper keep(con);
+  console::SHADOW(con, 3, 1, 22, 78, "W/n");
+  con.Say(3, 34, title, con.Colour("W/n"));
+  console::TableEditorOptions options;
+  options.window = window;
+  options.footer = footer;
+  options.add = [&] {
+    if (xbase::Status s = TAMBAHDATA(session, *area, add_fields); !s.ok()) console::PESAN(con, s.message());
+  };
+  options.search = [&] {
+    if (xbase::Status s = MENCARI(session, *area); !s.ok()) console::PESAN(con, s.message());
+  };
+  {
+    // The time of day is redrawn at the right end of row 0 while the editor waits for keys.
+    const console::RowClock clock(con);
+    console::RunTableEditor(con, session.tables(), *area, columns, options);
+  }
+  return session.tables().Close(area->alias());
 }
 
 }  // namespace frame

@@ -1,11 +1,11 @@
-// The table editors of the settings: SETUP (key and value of every setting) and TBBM (fuel prices),
-// with their add and search boxes.
+// The table editor of the settings tables (SETUP, TBBM) with its add and search boxes.
 #ifndef PALUNDA_FRAME_SETTINGS_EDITOR_H_
 #define PALUNDA_FRAME_SETTINGS_EDITOR_H_
 
 #include <string>
 #include <vector>
 
+#include "console/table_editor.h"
 #include "frame/session.h"
 #include "xbase/status.h"
 #include "xbase/value.h"
@@ -29,10 +29,11 @@ xbase::Status TAMBAHDATA(Session& session, xbase::WorkArea& area, const std::vec
 // The search box (F4): a soft seek on the controlling order for the trimmed text typed.
 xbase::Status MENCARI(Session& session, xbase::WorkArea& area);
 
-// "Tabel Setup": the editor of SETUP.
-xbase::Status TSETUP(Session& session, const std::vector<xbase::Value>& args);
-// "Tabel BBM": the editor of the fuel prices.
-xbase::Status TBBM(Session& session, const std::vector<xbase::Value>& args);
+// The editor of settings table `table` in a frame titled `title`, run until Esc; F2 adds rows of
+// `add_fields`, F4 searches.
+xbase::Status RunSettingsEditor(Session& session, const std::string& table, const std::string& title,
+                                const std::vector<console::EditorColumn>& columns, console::Window window,
+                                const std::string& footer, const std::vector<AddField>& add_fields);
 
 }  // namespace frame
 

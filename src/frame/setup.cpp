@@ -23,36 +23,44 @@ constexpr int kEditCol = 28;
 
 std::string SlotKey(int slot) { return kSet1 + xbase::StrZero(slot, 2); }
 
+// `text` padded to `width`; a longer text is kept whole, without its trailing blanks.
+std::string KeptWhole(std::string_view text, int width) {
+  return xbase::PadR(text, std::max(width, static_cast<int>(xbase::RTrim(text).size())));
+}
+
 // The row of `key` locked for writing: the existing one, or a new one carrying the key.
-xbase::Status LockRow(xbase::WorkArea& setup, const std::string& key, bool exists) {
-  if (exists) return console::LOCK_REC(setup);
-  xbase::Status s = console::APP_REC(setup);
+xbase::Status LockRow(console::Console& con, xbase::WorkArea& setup, const std::string& key, bool exists) {
+  if (exists) return console::LOCK_REC(con, setup);
+  xbase::Status s = console::APP_REC(con, setup);
   return s.ok() ? setup.Put("SETUP", xbase::Value::Text(key)) : s;
 }
 
-xbase::Status PutKet(xbase::WorkArea& setup, const std::string& key, bool exists, const std::string& ket) {
-  xbase::Status s = LockRow(setup, key, exists);
+xbase::Status PutKet(console::Console& con, xbase::WorkArea& setup, const std::string& key, bool exists,
+                     const std::string& ket) {
+  xbase::Status s = LockRow(con, setup, key, exists);
   if (s.ok()) s = setup.Put("KET", xbase::Value::Text(ket));
   const xbase::Status unlocked = setup.Unlock();
   return s.ok() ? unlocked : s;
 }
 
-// The form's edit fields: the values at column 28, the address lines shown 40 wide, the folder 35.
+// The form's edit fields at column 28, scrolling: the name shown 35 wide, the address lines 40, the
+// other values 20 and the folder 35, so that a value stored longer still fits the form.
 void AddFields(console::GetList* form, CompanyValues* values) {
   for (int slot = 1; slot <= 12; ++slot) {
     const int row = slot <= 4 ? 4 + slot : 5 + slot;
-    form->Add(row, kEditCol, &values->text[static_cast<size_t>(slot)], slot >= 2 && slot <= 4 ? "@S40" : "");
+    const int shown = slot == 1 ? 35 : slot <= 4 ? 40 : 20;
+    form->Add(row, kEditCol, &values->text[static_cast<size_t>(slot)], "@S" + std::to_string(shown));
   }
   form->Add(18, kEditCol, &values->text[13], "@!S35");
   form->Add(19, kEditCol, &values->date);
 }
 
 // The sub-folder's LOGSETUP row, when there is one, takes the process date.
-xbase::Status DateFolderRow(xbase::WorkArea& log, const std::string& folder, xbase::Date date) {
+xbase::Status DateFolderRow(console::Console& con, xbase::WorkArea& log, const std::string& folder, xbase::Date date) {
   xbase::Status s = log.SetOrder(1);
   if (s.ok()) s = log.Seek(log.PadToField("LOGEDPATH", folder));
   if (!s.ok() || !log.found()) return s;
-  if (s = console::LOCK_REC(log); !s.ok()) return s;
+  if (s = console::LOCK_REC(con, log); !s.ok()) return s;
   s = log.Put("LOGEDDATE", xbase::Value::FromDate(date));
   const xbase::Status unlocked = log.Unlock();
   return s.ok() ? unlocked : s;
@@ -66,7 +74,7 @@ xbase::Status Apply(Session& session, xbase::WorkArea& setup, xbase::WorkArea& l
   if (!s.ok()) return s;
   for (int slot = 1; slot <= 13; ++slot) {
     session.STP.text[static_cast<size_t>(slot)] =
-        xbase::PadR(values.text[static_cast<size_t>(slot)], CompanySetup::kWidths[static_cast<size_t>(slot)]);
+        KeptWhole(values.text[static_cast<size_t>(slot)], CompanySetup::kWidths[static_cast<size_t>(slot)]);
   }
   session.STP.date = values.date;
   for (const uint32_t dir : dirs) {
@@ -77,7 +85,7 @@ xbase::Status Apply(Session& session, xbase::WorkArea& setup, xbase::WorkArea& l
     }
   }
   const std::string typed(xbase::AllTrim(values.text[13]));
-  s = DateFolderRow(log, typed, values.date);
+  s = DateFolderRow(session.console(), log, typed, values.date);
   session.STP.text[13] = session.DRVDATA_ + typed;
   session.SetSearchPath(session.DRVDATA_ + ";" + session.STP.text[13] + ";" + session.SEARCHPATH_);
   return s;
@@ -107,27 +115,28 @@ xbase::Status ReadCompanyValues(xbase::WorkArea& setup, CompanyValues* values) {
     }
     const int slot = static_cast<int>(xbase::Val(xbase::SubStr(key, 6, 2)).value);
     if (slot >= 1 && slot <= 13) {
-      values->text[static_cast<size_t>(slot)] = xbase::PadR(ket, CompanyValueWidth(slot));
+      // A value stored longer than its field stays whole unless the user edits it.
+      values->text[static_cast<size_t>(slot)] = KeptWhole(ket, CompanyValueWidth(slot));
     }
   }
   return s;
 }
 
-xbase::Status WriteCompanyValues(xbase::WorkArea& setup, const CompanyValues& values) {
+xbase::Status WriteCompanyValues(console::Console& con, xbase::WorkArea& setup, const CompanyValues& values) {
   if (xbase::Status s = setup.SetOrder(1); !s.ok()) return s;
   for (int slot = 1; slot <= 13; ++slot) {
     const std::string key = SlotKey(slot);
     xbase::Status s = setup.Seek(key);
-    if (s.ok()) s = PutKet(setup, key, setup.found(), values.text[static_cast<size_t>(slot)]);
+    if (s.ok()) s = PutKet(con, setup, key, setup.found(), values.text[static_cast<size_t>(slot)]);
     if (!s.ok()) return s;
   }
   std::vector<uint32_t> dates;
   xbase::Status s = setup.SeekAll(kSet2, &dates);
   if (!s.ok()) return s;
   const std::string date = xbase::Dtoc(values.date);
-  if (dates.empty()) return PutKet(setup, kSet2 + "14", false, date);
+  if (dates.empty()) return PutKet(con, setup, kSet2 + "14", false, date);
   for (const uint32_t row : dates) {
-    if (s = setup.GoTo(row); s.ok()) s = PutKet(setup, setup.Text("SETUP"), true, date);
+    if (s = setup.GoTo(row); s.ok()) s = PutKet(con, setup, setup.Text("SETUP"), true, date);
     if (!s.ok()) return s;
   }
   return xbase::Status::OK();
@@ -175,7 +184,7 @@ xbase::Status SETUP(Session& session, const std::vector<xbase::Value>&) {
     const int answer = console::PESAN(con, "Apakah data sudah benar (Y/T) :");
     if (answer == 'Y' || answer == 'y') break;
   }
-  if (s = WriteCompanyValues(setup, values); !s.ok()) return s;
+  if (s = WriteCompanyValues(con, setup, values); !s.ok()) return s;
   return Apply(session, setup, *log, values);
 }
 

@@ -24,11 +24,12 @@ struct CompanyValues {
 // The width each value is edited with.
 int CompanyValueWidth(int slot);
 
-// Reads the values from the open `setup`.
+// Reads the values from the open `setup`; a value stored longer than its width is kept whole.
 xbase::Status ReadCompanyValues(xbase::WorkArea& setup, CompanyValues* values);
 // Writes value nn into the row chr(224) + "SET1" + nn (appended when missing) and the date as
-// "dd-mm-yyyy" into every chr(224) + "SET2" row (chr(224) + "SET214" appended when there is none).
-xbase::Status WriteCompanyValues(xbase::WorkArea& setup, const CompanyValues& values);
+// "dd-mm-yyyy" into every chr(224) + "SET2" row (chr(224) + "SET214" appended when there is none);
+// a row another workstation holds is waited for on row 24 of `con`.
+xbase::Status WriteCompanyValues(console::Console& con, xbase::WorkArea& setup, const CompanyValues& values);
 
 // Draws the company form (INPUTAN).
 void INPUTAN(Session& session);

@@ -2,19 +2,21 @@
 
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 #include <vector>
 
 #include "frame/budget.h"
-#include "site/site_counters.h"
-#include "site/demo_data.h"
-#include "text/english_number_words.h"
-#include "site/folder_writer.h"
-#include "site/all_procedures.h"
-#include "site/menu_rows.h"
 #include "schema/catalog.h"
 #include "schema/create_table.h"
+#include "site/all_procedures.h"
+#include "site/demo_data.h"
+#include "site/folder_writer.h"
+#include "site/menu_rows.h"
+#include "site/site_counters.h"
+#include "text/english_number_words.h"
 #include "xbase/date_functions.h"
 #include "xbase/number_text.h"
 #include "xbase/password.h"
@@ -31,15 +33,43 @@ constexpr const char* kDaysBefore = "10";
 // Keys of the company values begin with chr(224): "SET1" + nn for value nn, "SET214" for the process date.
 std::string CompanyKey(std::string_view name) { return static_cast<char>(224) + std::string(name); }
 
-// The outermost folder on the way to `dir` that is missing (`dir` itself when only it is missing).
-fs::path FirstMissing(const fs::path& dir) {
-  fs::path missing = dir;
+// Why a folder could not be made: the system's reason, or what stands in the way when it gave none.
+std::string Reason(const std::error_code& ec) { return ec ? ec.message() : "something else is there under that name"; }
+
+// Refuses a path whose link leads nowhere, such as a share that is not mounted: nothing is made in
+// its place and the link is left alone.
+xbase::Status CheckNotDangling(const fs::path& path) {
   std::error_code ec;
-  for (fs::path up = dir.parent_path(); up != up.root_path() && !up.empty() && !fs::exists(up, ec);
-       up = up.parent_path()) {
-    missing = up;
+  if (!fs::is_symlink(fs::symlink_status(path, ec)) || fs::exists(fs::status(path, ec))) return xbase::Status::OK();
+  return xbase::Status::NotFound(path.string(), "is a link to " + fs::read_symlink(path, ec).string() +
+                                                    ", which cannot be reached (a share not mounted?); nothing was changed");
+}
+
+// Makes the missing folders of `dir` one by one from the outermost; `*made` names the outermost
+// made here, so that a failure removes only what this run made.
+xbase::Status MakeMissingFolders(const fs::path& dir, std::string* made) {
+  std::vector<fs::path> missing;
+  std::error_code ec;
+  fs::path up = dir;
+  for (; !up.empty() && !fs::exists(fs::symlink_status(up, ec)); up = up.parent_path()) {
+    missing.push_back(up);
+    if (up == up.root_path()) break;
   }
-  return missing;
+  if (!up.empty() && fs::exists(fs::symlink_status(up, ec))) {
+    xbase::Status s = CheckNotDangling(up);
+    if (!s.ok()) return s;
+    if (!fs::is_directory(up, ec)) return xbase::Status::InvalidArgument(up.string(), "is a file, not a folder");
+  }
+  for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+    if (!fs::create_directory(*it, ec) || ec) {
+      const std::string reason = Reason(ec);
+      if (!made->empty()) fs::remove_all(*made, ec);
+      made->clear();
+      return xbase::Status::IOError(dir.string(), "cannot be made: " + reason);
+    }
+    if (made->empty()) *made = it->string();
+  }
+  return xbase::Status::OK();
 }
 
 // Accepts a missing folder (made here with the missing folders above it; `*made` names the outermost
@@ -47,6 +77,8 @@ fs::path FirstMissing(const fs::path& dir) {
 xbase::Status PrepareFolder(const std::string& dir, std::string* made) {
   std::error_code ec;
   made->clear();
+  xbase::Status s = CheckNotDangling(dir);
+  if (!s.ok()) return s;
   const fs::file_status status = fs::status(dir, ec);
   if (fs::exists(status)) {
     if (!fs::is_directory(status)) return xbase::Status::InvalidArgument(dir, "is a file, not a folder");
@@ -55,16 +87,13 @@ xbase::Status PrepareFolder(const std::string& dir, std::string* made) {
                                                  "nothing was changed");
     }
   } else {
-    const std::string outermost = FirstMissing(dir).string();
-    if (!fs::create_directories(dir, ec) || ec) {
-      fs::remove_all(outermost, ec);
-      return xbase::Status::IOError(dir, "cannot be made: " + ec.message());
-    }
-    *made = outermost;
+    s = MakeMissingFolders(dir, made);
+    if (!s.ok()) return s;
   }
   if (access(dir.c_str(), W_OK | X_OK) != 0) {
+    const std::string reason = std::strerror(errno);
     if (!made->empty()) fs::remove_all(*made, ec);
-    return xbase::Status::IOError(dir, "cannot be written");
+    return xbase::Status::IOError(dir, "cannot be written: " + reason);
   }
   return xbase::Status::OK();
 }
@@ -82,7 +111,7 @@ void Undo(const std::string& dir, const std::string& made) {
 xbase::Status MakeSubFolder(const std::string& dir, const char* name, std::string* path) {
   *path = (fs::path(dir) / name).string();
   std::error_code ec;
-  if (!fs::create_directory(*path, ec) || ec) return xbase::Status::IOError(*path, "cannot be made: " + ec.message());
+  if (!fs::create_directory(*path, ec) || ec) return xbase::Status::IOError(*path, "cannot be made: " + Reason(ec));
   return xbase::Status::OK();
 }
 

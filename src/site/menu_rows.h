@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "site/folder_writer.h"
 #include "frame/menu_model.h"
 #include "frame/procedure_registry.h"
+#include "site/folder_writer.h"
 
 namespace site {
 

@@ -201,7 +201,15 @@ const char* FnStrTran(Args a, Value& out, const FunctionEnv&) {
   const std::string_view replace = a.size() > 2 ? std::string_view(a[2].text()) : std::string_view();
   const int first = a.size() > 3 ? IntArg(a[3]) : 1;
   const int count = a.size() > 4 ? IntArg(a[4]) : -1;
-  SetText(out, StrTran(a[0].text(), a[1].text(), replace, first, count));
+  const std::string_view search = a[1].text();
+  // Each replacement grows the text; nested calls would otherwise multiply it without bound.
+  if (replace.size() > search.size() && !search.empty()) {
+    const double replaced = StrTranCount(a[0].text(), search, first, count);
+    if (TooLong(static_cast<double>(a[0].text().size()) + replaced * static_cast<double>(replace.size() - search.size()))) {
+      return kTextTooLong;
+    }
+  }
+  SetText(out, StrTran(a[0].text(), search, replace, first, count));
   return nullptr;
 }
 

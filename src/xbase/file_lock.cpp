@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "xbase/mapped_copy.h"
+
 namespace xbase {
 
 namespace {
@@ -33,14 +35,28 @@ Status TakeOpenLock(int fd, const std::string& path, bool exclusive) {
 
 }  // namespace
 
+Status NotAFile(const std::string& path, unsigned mode) {
+  if (S_ISDIR(mode)) return Status::InvalidArgument(path, "is a folder, not a file");
+  if (S_ISFIFO(mode)) return Status::InvalidArgument(path, "is a pipe, not a file");
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return Status::InvalidArgument(path, "is a device, not a file");
+  return Status::InvalidArgument(path, "is not a regular file");
+}
+
 Status LockedFile::Open(const std::string& path, OpenMode mode, std::unique_ptr<LockedFile>* file) {
-  const int flags = (mode == OpenMode::kReadOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC;
+  // Non-blocking, so that a pipe where a file should be cannot hang the open; refused below.
+  const int flags = (mode == OpenMode::kReadOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC | O_NONBLOCK;
   const int fd = ::open(path.c_str(), flags);
   if (fd < 0) {
     if (errno == ENOENT) return Status::NotFound(path, "no such file");
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return NotAFile(path, st.st_mode);
     return Errno(path, "open");
   }
   std::unique_ptr<LockedFile> opened(new LockedFile(path, fd, mode));
+  struct stat st;
+  if (::fstat(fd, &st) != 0) return Errno(path, "stat");
+  if (!S_ISREG(st.st_mode)) return NotAFile(path, st.st_mode);
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   Status s = TakeOpenLock(fd, path, mode == OpenMode::kExclusive);
   if (!s.ok()) return s;
   opened->Map();
@@ -83,12 +99,16 @@ void LockedFile::Unmap() const {
 
 Status LockedFile::ReadSome(uint64_t offset, void* data, size_t size, size_t* got) const {
   if (offset + size <= map_size_) {
-    std::memcpy(data, map_ + offset, size);
-    *got = size;
-    return Status::OK();
-  }
-  // The file grew past the mapping (appends): after a while, map it again as it is now.
-  if (++unmapped_reads_ > kRemapAfter) {
+    if (CopyMapped(data, map_ + offset, size)) {
+      *got = size;
+      return Status::OK();
+    }
+    // Another process cut the file short under the mapping: map what is left, and let the read
+    // below tell how much of the wanted range is still there.
+    Unmap();
+    Map();
+  } else if (++unmapped_reads_ > kRemapAfter) {
+    // The file grew past the mapping (appends): after a while, map it again as it is now.
     Unmap();
     Map();
   }
@@ -110,7 +130,10 @@ Status LockedFile::ReadAt(uint64_t offset, void* data, size_t size) const {
   size_t got = 0;
   Status s = ReadSome(offset, data, size, &got);
   if (s.ok() && got != size) {
-    return Status::Corruption(path_, "file ends at " + std::to_string(offset + got) + ", before " +
+    // Short of the read's end, or, when another process cut it, short of the read's start.
+    uint64_t length = offset + got;
+    if (got == 0 && !Size(&length).ok()) length = offset;
+    return Status::Corruption(path_, "file ends at " + std::to_string(length) + ", before " +
                                          std::to_string(offset + size));
   }
   return s;

@@ -21,10 +21,15 @@ enum class LockWait { kTry, kWait };
 // Base offset of the lock bytes far beyond the end of every file.
 inline constexpr uint64_t kLockBase = 1000000000;
 
+// The error for a path that is there but is a folder, pipe or device instead of a file (`mode` as
+// stat gives it).
+Status NotAFile(const std::string& path, unsigned mode);
+
 class LockedFile {
  public:
   // Opens an existing file and takes its whole-file lock without waiting (shared for kShared and
-  // kReadOnly, exclusive for kExclusive); InUse when another handle holds it the other way.
+  // kReadOnly, exclusive for kExclusive); InUse when another handle holds it the other way,
+  // InvalidArgument when the path is a folder, pipe or device.
   static Status Open(const std::string& path, OpenMode mode, std::unique_ptr<LockedFile>* file);
   // Creates (or empties) a file and opens it exclusively; InUse when another handle has it open.
   static Status Create(const std::string& path, std::unique_ptr<LockedFile>* file);

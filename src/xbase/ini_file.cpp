@@ -1,9 +1,13 @@
 #include "xbase/ini_file.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "xbase/file_lock.h"
 
 namespace xbase {
 namespace {
@@ -54,6 +58,8 @@ IniFile IniFile::Parse(std::string_view text) {
 }
 
 Status IniFile::Load(const std::string& path, IniFile* ini) {
+  struct stat st;
+  if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return NotAFile(path, st.st_mode);
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     std::error_code ec;

@@ -22,7 +22,8 @@ class IniFile {
   // Reads settings text: ';' comment lines and lines without '=' are skipped, blanks around names
   // and values are trimmed, and the first of two equal keys in a section counts.
   static IniFile Parse(std::string_view text);
-  // Reads the file at `path`; NotFound when there is none.
+  // Reads the file at `path`; NotFound when there is none, InvalidArgument when a folder, pipe or
+  // device is there.
   static Status Load(const std::string& path, IniFile* ini);
 
   // The text as the standard writer lays it out: "; Start comment", the main keys, a blank line,

@@ -1,7 +1,10 @@
 #include "xbase/memo_file.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
+
+#include "xbase/ntx_bytes.h"
 
 namespace xbase {
 
@@ -96,13 +99,29 @@ Status MemoFile::ReadFpt(uint32_t block, std::string* text) const {
   Status s = file_->Size(&size);
   if (!s.ok()) return s;
   if (offset + 8 > size) return Corrupt(block, "lies beyond the end of the memo file");
+  uint64_t end = 0;
+  s = UsedEnd(size, &end);
+  if (!s.ok()) return s;
   char head[8];
   s = file_->ReadAt(offset, head, sizeof head);
   if (!s.ok()) return s;
   const uint64_t length = BigEndian32(head + 4);
-  if (offset + 8 + length > size) return Corrupt(block, "runs beyond the end of the memo file");
+  if (offset + 8 + length > end) return Corrupt(block, "runs beyond the end of the memo file");
   text->resize(length);
   return file_->ReadAt(offset + 8, text->data(), length);
+}
+
+// Where the memos of the file end: at its next free block, as the header gives it, unless the file
+// is shorter. A sparse file can be far longer than what was ever written into it.
+Status MemoFile::UsedEnd(uint64_t size, uint64_t* end) const {
+  char head[4];
+  Status s = file_->ReadAt(0, head, sizeof head);
+  if (!s.ok()) return s;
+  const uint32_t next = kind_ == MemoKind::kFpt ? BigEndian32(head) : GetU32(reinterpret_cast<const uint8_t*>(head));
+  const uint64_t used = static_cast<uint64_t>(next) * block_size_;
+  // A DBT writer may leave the next free block unset: then the file's length bounds the memos.
+  *end = used != 0 && used < size ? used : size;
+  return Status::OK();
 }
 
 Status MemoFile::ReadDbt(uint32_t block, std::string* text) const {
@@ -110,19 +129,22 @@ Status MemoFile::ReadDbt(uint32_t block, std::string* text) const {
   uint64_t size = 0;
   Status s = file_->Size(&size);
   if (!s.ok()) return s;
-  if (offset >= size) return Corrupt(block, "lies beyond the end of the memo file");
+  uint64_t used_end = 0;
+  s = UsedEnd(size, &used_end);
+  if (!s.ok()) return s;
+  if (offset >= used_end) return Corrupt(block, "lies beyond the end of the memo file");
   char chunk[kDbtBlockSize];
   while (true) {
     size_t got = 0;
-    s = file_->ReadSome(offset, chunk, sizeof chunk, &got);
+    s = file_->ReadSome(offset, chunk, std::min<uint64_t>(sizeof chunk, used_end - offset), &got);
     if (!s.ok()) return s;
     if (got == 0) return Corrupt(block, "has no end mark");
     text->append(chunk, got);
     // The end mark may straddle two chunks: look from one byte before this chunk.
     const size_t from = text->size() > got ? text->size() - got - 1 : 0;
-    const size_t end = text->find("\x1A\x1A", from);
-    if (end != std::string::npos) {
-      text->resize(end);
+    const size_t mark = text->find("\x1A\x1A", from);
+    if (mark != std::string::npos) {
+      text->resize(mark);
       return Status::OK();
     }
     offset += got;

@@ -45,6 +45,8 @@ class MemoFile {
 
   Status ReadFpt(uint32_t block, std::string* text) const;
   Status ReadDbt(uint32_t block, std::string* text) const;
+  // The end of the memos: the header's next free block, or the file's `size` when that is shorter.
+  Status UsedEnd(uint64_t size, uint64_t* end) const;
   // Blocks a memo of `length` bytes takes, its 8-byte head included.
   uint64_t BlocksFor(uint64_t length) const { return (length + 8 + block_size_ - 1) / block_size_; }
   Status WriteMemoAt(uint32_t block, std::string_view text);

@@ -15,16 +15,16 @@ Status NtxKeyExpression::Compile(const std::string& file, std::string_view key, 
                                  const RecordContext& record, std::unique_ptr<NtxKeyExpression>* out) {
   std::unique_ptr<Expression> key_expression, for_expression;
   Status s = Expression::Compile(key, &record, &key_expression);
-  if (!s.ok()) return Status::Corruption(file, "key expression: " + s.message());
+  if (!s.ok()) return Status::InvalidArgument(file, "key expression: " + s.message());
   if (!for_condition.empty()) {
     s = Expression::Compile(for_condition, &record, &for_expression);
-    if (!s.ok()) return Status::Corruption(file, "FOR condition: " + s.message());
+    if (!s.ok()) return Status::InvalidArgument(file, "FOR condition: " + s.message());
   }
   std::unique_ptr<NtxKeyExpression> result(
       new NtxKeyExpression(file, std::move(key_expression), std::move(for_expression)));
   Value value;
   s = result->key_->Evaluate(record, &value);
-  if (!s.ok()) return Status::Corruption(file, "key expression: " + s.message());
+  if (!s.ok()) return Status::InvalidArgument(file, "key expression: " + s.message());
   switch (value.type()) {
     case Value::Type::kText:
       result->type_ = 'C';
@@ -44,10 +44,10 @@ Status NtxKeyExpression::Compile(const std::string& file, std::string_view key, 
       result->key_size_ = 1;
       break;
     case Value::Type::kNil:
-      return Status::Corruption(file, "key expression " + std::string(key) + " gives no value");
+      return Status::InvalidArgument(file, "key expression " + std::string(key) + " gives no value");
   }
   if (result->key_size_ < 1 || result->key_size_ > kNtxMaxKeySize) {
-    return Status::Corruption(file, "key expression " + std::string(key) + " gives a key of " +
+    return Status::InvalidArgument(file, "key expression " + std::string(key) + " gives a key of " +
                                         std::to_string(result->key_size_) + " bytes");
   }
   *out = std::move(result);

@@ -18,7 +18,8 @@ namespace xbase {
 class NtxKeyExpression {
  public:
   // Compile `key` and `for_condition` (empty for none) over the fields of `record`, and learn the key's
-  // type, size and decimals from its value on that record. `file` names the index in messages.
+  // type, size and decimals from its value on that record. `file` names the index in messages; an
+  // expression that does not compile, or gives no key of 1 to 256 bytes, is InvalidArgument.
   static Status Compile(const std::string& file, std::string_view key, std::string_view for_condition,
                         const RecordContext& record, std::unique_ptr<NtxKeyExpression>* out);
 

@@ -211,6 +211,19 @@ Status NtxIndex::DepthFault() const {
   return Status::Corruption(store_->path(), "page chain deeper than " + std::to_string(Path::kCapacity));
 }
 
+// Branches that share pages make a walk meet their items again and again: a tree of a few pages can
+// then take longer to walk than anyone waits. A walk in one direction meets each item once.
+Status NtxIndex::CountStep(int direction) {
+  if (direction != walk_direction_) {
+    walk_direction_ = direction;
+    walked_ = 0;
+  }
+  const uint64_t room = store_->file_size() / kNtxPageSize * header().max_items;
+  if (++walked_ <= room) return Status::OK();
+  walk_direction_ = 0;
+  return Status::Corruption(store_->path(), "a walk met more items than the file can hold: branches share pages");
+}
+
 Status NtxIndex::Commit(const Path& path) {
   on_item_ = !path.empty();
   if (on_item_) {
@@ -232,6 +245,7 @@ Status NtxIndex::Commit(const Path& path) {
 
 Status NtxIndex::GoTop() {
   bof_ = false;
+  walk_direction_ = 0;
   return Read([&] {
     Path path;
     Status s = DescendEdge(header().root, false, &path);
@@ -242,6 +256,7 @@ Status NtxIndex::GoTop() {
 
 Status NtxIndex::GoBottom() {
   bof_ = false;
+  walk_direction_ = 0;
   return Read([&] {
     Path path;
     bool moved = false;
@@ -254,6 +269,8 @@ Status NtxIndex::GoBottom() {
 Status NtxIndex::Next() {
   bof_ = false;
   if (!on_item_) return Status::OK();
+  Status counted = CountStep(1);
+  if (!counted.ok()) return counted;
   return Read([&] {
     Path path;
     bool exact = false;
@@ -266,6 +283,8 @@ Status NtxIndex::Next() {
 Status NtxIndex::Prev() {
   bof_ = false;
   if (!on_item_) return GoBottom();
+  Status counted = CountStep(-1);
+  if (!counted.ok()) return counted;
   bool at_first = false;
   Status s = Read([&] {
     Path path;
@@ -288,6 +307,7 @@ Status NtxIndex::Prev() {
 
 Status NtxIndex::Seek(std::string_view key, bool* found) {
   bof_ = false;
+  walk_direction_ = 0;
   const std::string_view wanted = key.substr(0, key_size());
   return Read([&] {
     const Target target{reinterpret_cast<const uint8_t*>(wanted.data()), wanted.size(), 0};
@@ -302,6 +322,7 @@ Status NtxIndex::Seek(std::string_view key, bool* found) {
 
 Status NtxIndex::SeekItem(std::string_view key, uint32_t recno, bool* exact) {
   bof_ = false;
+  walk_direction_ = 0;
   const std::string wanted = Normalize(key);
   return Read([&] {
     Path path;

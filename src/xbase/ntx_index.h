@@ -44,7 +44,8 @@ class NtxIndex {
   Status GoTop();
   // Move to the last item in index order.
   Status GoBottom();
-  // Move to the next item; past the last one the index is at its end (eof).
+  // Move to the next item; past the last one the index is at its end (eof). A walk meets each item
+  // once: when it meets more than the file can hold, branches share pages, and it is Corruption.
   Status Next();
   // Move to the previous item; before the first one it stays there and bof is set. From the end, go bottom.
   Status Prev();
@@ -123,6 +124,9 @@ class NtxIndex {
   Status Matches(const Path& path, const uint8_t* key, uint32_t recno, bool* match);
   Status Commit(const Path& path);
   Status DepthFault() const;
+  // Counts a step of a walk in `direction` (1 or -1); Corruption when the walk has met more items than
+  // the file has room for.
+  Status CountStep(int direction);
 
   Status InsertAt(Path& path, size_t depth, NtxItem item);
   Status FixUnderflow(Path& path, size_t depth);
@@ -133,6 +137,8 @@ class NtxIndex {
   uint16_t path_version_ = 0;
   bool on_item_ = false;
   bool bof_ = false;
+  int walk_direction_ = 0;  // of the steps since the last go top, go bottom or seek; 0 before any
+  uint64_t walked_ = 0;     // steps taken in that direction
   std::string key_;
   uint32_t recno_ = 0;
 };

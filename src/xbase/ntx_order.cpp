@@ -37,7 +37,9 @@ Status NtxOrder::Open(const std::string& path, WorkArea* area, std::unique_ptr<N
   std::unique_ptr<NtxKeyExpression> key;
   const NtxHeader& header = index->header();
   s = NtxKeyExpression::Compile(path, header.key_expression, header.for_condition, *area, &key);
-  if (s.ok()) s = key->Matches(header);
+  // Expressions stored in the file that do not fit the table: the file is not this table's index.
+  if (!s.ok()) return Status::Corruption(s.message());
+  s = key->Matches(header);
   if (!s.ok()) return s;
   out->reset(new NtxOrder(OrderName(path), area, std::move(index), std::move(key)));
   return Status::OK();
@@ -102,16 +104,29 @@ Status NtxOrder::RecordWritten(uint32_t recno, std::string_view before, std::str
 
 Status NtxOrder::TableRewritten() { return Rebuild(); }
 
-Status NtxOrder::First(uint32_t* recno) {
-  Status s = index_->GoTop();
+Status NtxOrder::CurrentRecord(uint32_t* recno) {
   *recno = index_->recno();
-  return s;
+  DbfTable& table = area_->table();
+  if (*recno <= table.record_count()) return Status::OK();
+  // Another process may have appended it since the count was read.
+  Status s = table.RefreshCount();
+  if (!s.ok() || *recno <= table.record_count()) return s;
+  const uint32_t beyond = *recno;
+  *recno = 0;
+  return Status::Corruption(index_->path(), "an item points to record " + std::to_string(beyond) +
+                                                ", past the last record " + std::to_string(table.record_count()));
+}
+
+Status NtxOrder::First(uint32_t* recno) {
+  *recno = 0;
+  Status s = index_->GoTop();
+  return s.ok() ? CurrentRecord(recno) : s;
 }
 
 Status NtxOrder::Last(uint32_t* recno) {
+  *recno = 0;
   Status s = index_->GoBottom();
-  *recno = index_->recno();
-  return s;
+  return s.ok() ? CurrentRecord(recno) : s;
 }
 
 Status NtxOrder::Position(uint32_t recno, bool* exact) {
@@ -137,8 +152,7 @@ Status NtxOrder::Step(uint32_t recno, int direction, uint32_t* next) {
     s = index_->Prev();
     if (s.ok() && index_->bof()) return Status::OK();
   }
-  if (s.ok()) *next = index_->recno();
-  return s;
+  return s.ok() ? CurrentRecord(next) : s;
 }
 
 Status NtxOrder::Check(std::vector<std::string>* faults) {

@@ -54,6 +54,10 @@ class NtxOrder : public WorkAreaOrder, public TableObserver {
   // Pack and zap: the index is built again from the table.
   Status TableRewritten() override;
 
+  // The record of the index's current item (0 at the end); Corruption when it lies past the table's
+  // last record.
+  Status CurrentRecord(uint32_t* recno);
+
   // Build the index again over every record of the table.
   Status Rebuild();
   // The integrity check of the file, and every record's key present once (unless the FOR

@@ -55,7 +55,9 @@ Status NtxOrders::Seek(const Value& value, bool soft, bool exact) {
   if (exact) wanted.resize(static_cast<size_t>(key.key_size()), ' ');
   bool found = false;
   Status s = controlling_->index().Seek(wanted, &found);
-  if (s.ok()) s = area_->GoTo(controlling_->index().recno());
+  uint32_t recno = 0;
+  if (s.ok()) s = controlling_->CurrentRecord(&recno);
+  if (s.ok()) s = area_->GoTo(recno);
   // Records the session hides are passed over; the one reached must still carry the key.
   if (s.ok() && found && area_->hidden()) {
     s = area_->SettleForward();

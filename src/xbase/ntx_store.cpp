@@ -2,9 +2,12 @@
 
 #include <sys/mman.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
+#include "xbase/mapped_copy.h"
+#include "xbase/ntx_bytes.h"
 #include "xbase/ntx_page.h"
 
 namespace xbase {
@@ -13,8 +16,8 @@ namespace {
 
 // Past this many cached pages the cache is emptied between operations.
 constexpr size_t kMaxCachedPages = 1 << 16;
-// The mapping covers every offset a uint32 page offset can reach; only the file's length is touched.
-constexpr size_t kMapWindow = size_t{1} << 32;
+// The smallest mapping; larger ones double until they cover the file.
+constexpr uint64_t kMinMapSize = uint64_t{1} << 16;
 
 }  // namespace
 
@@ -23,8 +26,7 @@ Status NtxStore::Open(const std::string& path, NtxOpenMode mode, std::unique_ptr
   Status s = LockedFile::Open(path, mode, &file);
   if (!s.ok()) return s;
   std::unique_ptr<NtxStore> store(new NtxStore(std::move(file)));
-  s = store->Map();
-  if (s.ok()) s = store->LockIndex(false);
+  s = store->LockIndex(false);
   if (s.ok()) {
     s = store->ReadHeader();
     store->UnlockIndex();
@@ -47,8 +49,12 @@ Status NtxStore::Create(const std::string& path, const std::vector<uint8_t>& pag
 Status NtxStore::Rewrite(const std::vector<uint8_t>& pages) {
   Status s = BeginWrite();
   if (!s.ok()) return s;
-  s = file_->Truncate(0);
-  if (s.ok()) s = file_->WriteAt(0, pages.data(), pages.size());
+  // The new file goes over the old one and then drops its tail, so that a reader never meets an
+  // empty file; its version moves on, so that every reader drops the pages it cached.
+  std::vector<uint8_t> file(pages);
+  PutU16(file.data() + 2, static_cast<uint16_t>(header_.version + 1));
+  s = file_->WriteAt(0, file.data(), file.size());
+  if (s.ok()) s = file_->Truncate(file.size());
   for (uint32_t offset : dirty_) Slot(offset).dirty = false;
   dirty_.clear();
   DropCache();
@@ -58,39 +64,54 @@ Status NtxStore::Rewrite(const std::vector<uint8_t>& pages) {
 }
 
 NtxStore::~NtxStore() {
-  if (map_ != nullptr) munmap(map_, kMapWindow);
+  if (map_ != nullptr) munmap(map_, map_size_);
 }
 
-Status NtxStore::Map() {
+// Maps at least `size` bytes of the file, doubling the mapping as the file grows; address space is
+// taken in step with the file, never for the largest file an index could be.
+Status NtxStore::MapAtLeast(uint64_t size) {
+  if (size <= map_size_) return Status::OK();
+  uint64_t wanted = std::max(map_size_ * 2, kMinMapSize);
+  while (wanted < size) wanted *= 2;
   const int protection = file_->writable() ? PROT_READ | PROT_WRITE : PROT_READ;
-  void* map = mmap(nullptr, kMapWindow, protection, MAP_SHARED, file_->fd(), 0);
+  void* map = mmap(nullptr, wanted, protection, MAP_SHARED, file_->fd(), 0);
   if (map == MAP_FAILED) return Status::IOError(path(), std::string("map: ") + std::strerror(errno));
+  if (map_ != nullptr) munmap(map_, map_size_);
   map_ = static_cast<uint8_t*>(map);
+  map_size_ = wanted;
   return Status::OK();
 }
+
+Status NtxStore::CutShort() const { return Status::Corruption(path(), "the file was cut short while in use"); }
 
 Status NtxStore::ReadHeader() {
   Status s = file_->Size(&file_size_);
   if (!s.ok()) return s;
   if (file_size_ < kNtxPageSize) return Status::Corruption(path(), "shorter than its header page");
+  s = MapAtLeast(file_size_);
+  if (!s.ok()) return s;
   // Header first, length second: a writer may finish in between, and a length that already counts
   // its new pages is harmless, while one short of the header's pages is not.
   uint8_t page[kNtxPageSize];
-  std::memcpy(page, map_, kNtxPageSize);
+  if (!CopyMapped(page, map_, kNtxPageSize)) return CutShort();
   s = file_->Size(&file_size_);
+  if (s.ok()) s = MapAtLeast(file_size_);
   if (!s.ok()) return s;
   return NtxHeader::Parse(page, file_size_, path(), &header_);
 }
 
-uint16_t NtxStore::MappedVersion() const {
-  return __atomic_load_n(reinterpret_cast<const uint16_t*>(map_ + 2), __ATOMIC_ACQUIRE);
-}
-
-// A moved version means other writers changed pages: drop the cache and read the header again.
+// A moved version means other writers changed pages: drop the cache and read the header again. A file
+// cut short under the mapping reads as a moved version, and the header read tells what is wrong.
 Status NtxStore::Refresh() {
-  if (mode() == NtxOpenMode::kExclusive || MappedVersion() == header_.version) return Status::OK();
-  DropCache();
-  return ReadHeader();
+  if (mode() != NtxOpenMode::kExclusive) {
+    uint16_t version = 0;
+    if (!LoadMapped16(map_ + 2, &version) || version != header_.version) {
+      DropCache();
+      return ReadHeader();
+    }
+  }
+  // Pages this handle added lengthen the file too.
+  return MapAtLeast(file_size_);
 }
 
 void NtxStore::DropCache() {
@@ -144,10 +165,11 @@ Status NtxStore::EndWrite() {
     for (uint32_t offset : dirty_) {
       CachedPage& page = Slot(offset);
       page.dirty = false;
+      if (!s.ok()) continue;
       if (offset >= size_before_write_) {
-        if (s.ok()) s = file_->WriteAt(offset, page.bytes.get(), kNtxPageSize);
-      } else {
-        std::memcpy(map_ + offset, page.bytes.get(), kNtxPageSize);
+        s = file_->WriteAt(offset, page.bytes.get(), kNtxPageSize);
+      } else if (!CopyMapped(map_ + offset, page.bytes.get(), kNtxPageSize)) {
+        s = CutShort();
       }
     }
     dirty_.clear();
@@ -159,9 +181,11 @@ Status NtxStore::EndWrite() {
     ++header_.version;
     uint8_t state[kNtxStateBytes];
     header_.SerializeState(state);
-    std::memcpy(map_, state, 2);
-    std::memcpy(map_ + 4, state + 4, kNtxStateBytes - 4);
-    __atomic_store_n(reinterpret_cast<uint16_t*>(map_ + 2), header_.version, __ATOMIC_RELEASE);
+    if (!CopyMapped(map_, state, 2) || !CopyMapped(map_ + 4, state + 4, kNtxStateBytes - 4) ||
+        !StoreMapped16(map_ + 2, header_.version)) {
+      UnlockIndex();
+      return CutShort();
+    }
   }
   UnlockIndex();
   return Status::OK();
@@ -207,7 +231,7 @@ Status NtxStore::Page(uint32_t offset, uint8_t** bytes) {
       page->bytes = std::make_unique<uint8_t[]>(kNtxPageSize);
       ++cached_pages_;
     }
-    std::memcpy(page->bytes.get(), map_ + offset, kNtxPageSize);
+    if (!CopyMapped(page->bytes.get(), map_ + offset, kNtxPageSize)) return CutShort();
     Status s = NtxPage(page->bytes.get(), header_).Validate(offset, file_size_, path());
     if (!s.ok()) return s;
     page->generation = generation_;
@@ -229,7 +253,12 @@ Status NtxStore::Allocate(uint32_t* offset, uint8_t** bytes) {
     const uint32_t page = header_.first_free;
     Status s = Page(page, bytes);
     if (!s.ok()) return s;
-    header_.first_free = NtxPage(*bytes, header_).child(0);
+    // A damaged free list must not hand out a page of the tree: it would be overwritten.
+    const NtxPage free_page(*bytes, header_);
+    if (page == header_.root || free_page.count() != 0 || free_page.child(0) == page) {
+      return Status::Corruption(path(), "page at " + std::to_string(page) + " on the free list is in use");
+    }
+    header_.first_free = free_page.child(0);
     *offset = page;
   } else {
     const uint64_t end = (file_size_ + kNtxPageSize - 1) / kNtxPageSize * kNtxPageSize;

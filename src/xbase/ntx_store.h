@@ -1,6 +1,7 @@
 // NtxStore: an open NTX file: its open-mode lock, the index lock, the header and a cache of its pages that
 // stays valid while the header version does not move. The file is mapped shared, so the version is read
-// without a system call and pages are read and written through the mapping.
+// without a system call and pages are read and written through the mapping; a file another program cuts
+// short under the mapping gives a corruption error, never a signal.
 #ifndef PALUNDA_XBASE_NTX_STORE_H_
 #define PALUNDA_XBASE_NTX_STORE_H_
 
@@ -59,7 +60,8 @@ class NtxStore {
   Status Page(uint32_t offset, uint8_t** bytes);
   // Note that the page at `offset` (already fetched) changed in this write.
   void MarkDirty(uint32_t offset);
-  // A page for new content: the first free page, or a new one at the end of the file.
+  // A page for new content: the first free page, or a new one at the end of the file. Corruption
+  // when the free list offers a page that is still in use.
   Status Allocate(uint32_t* offset, uint8_t** bytes);
   // Put the page at `offset` at the head of the free chain.
   Status Free(uint32_t offset);
@@ -72,9 +74,9 @@ class NtxStore {
   };
 
   explicit NtxStore(std::unique_ptr<LockedFile> file) : file_(std::move(file)) {}
-  Status Map();
+  Status MapAtLeast(uint64_t size);
+  Status CutShort() const;
   Status ReadHeader();
-  uint16_t MappedVersion() const;
   Status Refresh();
   Status LockIndex(bool exclusive);
   void UnlockIndex();
@@ -83,6 +85,7 @@ class NtxStore {
 
   std::unique_ptr<LockedFile> file_;
   uint8_t* map_ = nullptr;
+  uint64_t map_size_ = 0;
   NtxHeader header_;
   uint64_t file_size_ = 0;
   uint64_t size_before_write_ = 0;

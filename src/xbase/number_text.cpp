@@ -68,8 +68,11 @@ std::string Str(double value, int width, int decimals) {
   if (decimals < 0) decimals = 0;
   // The shortest number with decimals, "0.5", takes the decimals and two more places.
   if (decimals > 0 && decimals + 2 > width) return std::string(static_cast<size_t>(width), '*');
+  // A number beyond what a double holds, or one that overflows when its decimals are scaled in,
+  // does not fit any width.
+  const double mantissa = std::isfinite(value) ? RoundScaled(value, decimals) : value;
+  if (!std::isfinite(mantissa)) return std::string(static_cast<size_t>(width), '*');
   std::string text;
-  const double mantissa = std::isfinite(value) ? RoundScaled(value, decimals) : 0.0;
   if (decimals <= 16 && std::fabs(mantissa) < 1e15) {
     text = FixedText(mantissa == 0.0 ? 0.0 : mantissa, decimals);
   } else {

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "xbase/file_lock.h"
+
 namespace xbase {
 
 namespace {
@@ -19,9 +21,12 @@ std::string Join(const std::string& folder, std::string_view name) {
   return path;
 }
 
-bool IsFile(const std::string& path) {
+// What is at `path`: nothing (false), or something with the stat mode `*mode`.
+bool Exists(const std::string& path, unsigned* mode) {
   struct stat st;
-  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  if (::stat(path.c_str(), &st) != 0) return false;
+  *mode = st.st_mode;
+  return true;
 }
 
 std::string Lower(std::string_view text) {
@@ -34,23 +39,29 @@ std::string Lower(std::string_view text) {
 
 Status FindInFolder(const std::string& folder, std::string_view name, std::string* path) {
   const std::string exact = Join(folder, name);
-  if (IsFile(exact)) {
+  unsigned mode = 0;
+  if (Exists(exact, &mode) && S_ISREG(mode)) {
     *path = exact;
     return Status::OK();
   }
+  // A folder or pipe under the wanted name is reported as such when no file matches.
+  Status other = mode != 0 ? NotAFile(exact, mode) : Status::OK();
   DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
   if (dir != nullptr) {
     const std::string wanted(name);
     while (const dirent* entry = ::readdir(dir)) {
-      if (::strcasecmp(entry->d_name, wanted.c_str()) == 0 && IsFile(Join(folder, entry->d_name))) {
-        *path = Join(folder, entry->d_name);
+      const std::string candidate = Join(folder, entry->d_name);
+      if (::strcasecmp(entry->d_name, wanted.c_str()) != 0 || !Exists(candidate, &mode)) continue;
+      if (S_ISREG(mode)) {
+        *path = candidate;
         ::closedir(dir);
         return Status::OK();
       }
+      if (other.ok()) other = NotAFile(candidate, mode);
     }
     ::closedir(dir);
   }
-  return Status::NotFound(exact, "no such file");
+  return other.ok() ? Status::NotFound(exact, "no such file") : other;
 }
 
 std::string WithExtension(std::string_view name, std::string_view extension) {
@@ -67,9 +78,13 @@ Status SearchPath::Find(std::string_view name, std::string_view extension, std::
     return FindInFolder(file.substr(0, slash == 0 ? 1 : slash), std::string_view(file).substr(slash + 1), path);
   }
   if (folders_.empty()) return FindInFolder("", file, path);
+  Status first_other;
   for (const std::string& folder : folders_) {
-    if (FindInFolder(folder, file, path).ok()) return Status::OK();
+    const Status s = FindInFolder(folder, file, path);
+    if (s.ok()) return s;
+    if (!s.IsNotFound() && first_other.ok()) first_other = s;
   }
+  if (!first_other.ok()) return first_other;
   return Status::NotFound(file, "not found in the search path");
 }
 

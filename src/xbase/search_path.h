@@ -11,7 +11,8 @@
 
 namespace xbase {
 
-// Looks in `folder` for a file named `name` without regard to case; NotFound when there is none.
+// Looks in `folder` for a file named `name` without regard to case; NotFound when there is none,
+// InvalidArgument when only a folder, pipe or device has that name.
 Status FindInFolder(const std::string& folder, std::string_view name, std::string* path);
 
 // `name` with `extension` (without the dot) appended unless its last part already has one.
@@ -28,7 +29,8 @@ class SearchPath {
   void Add(std::string folder) { folders_.push_back(std::move(folder)); }
 
   // Finds `name` (given the default `extension` when it has none) in the folders; a name with a
-  // folder part is looked for there only. NotFound names the file when no folder has it.
+  // folder part is looked for there only. NotFound names the file when no folder has it; a folder,
+  // pipe or device under its name, when no folder has the file, is reported as such.
   Status Find(std::string_view name, std::string_view extension, std::string* path) const;
   // Where a new file `name` goes: the first folder (or the name's own folder), the name as the
   // caller writes it and the default extension in lower case.

@@ -117,6 +117,17 @@ std::string Replicate(std::string_view text, int count) {
   return out;
 }
 
+size_t StrTranCount(std::string_view text, std::string_view search, int first, int count) {
+  if (search.empty() || count == 0) return 0;
+  size_t seen = 0;
+  for (size_t hit = text.find(search); hit != std::string_view::npos; hit = text.find(search, hit + search.size())) {
+    ++seen;
+  }
+  const size_t skipped = first > 1 ? static_cast<size_t>(first - 1) : 0;
+  const size_t replaced = seen > skipped ? seen - skipped : 0;
+  return count < 0 ? replaced : std::min(replaced, static_cast<size_t>(count));
+}
+
 std::string StrTran(std::string_view text, std::string_view search, std::string_view replace, int first,
                     int count) {
   if (search.empty() || count == 0) return std::string(text);

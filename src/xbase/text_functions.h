@@ -53,6 +53,9 @@ std::string Replicate(std::string_view text, int count);
 std::string StrTran(std::string_view text, std::string_view search, std::string_view replace = {}, int first = 1,
                     int count = -1);
 
+// How many occurrences STRTRAN(text, search, replace, first, count) replaces.
+size_t StrTranCount(std::string_view text, std::string_view search, int first = 1, int count = -1);
+
 // EMPTY(text): true when `text` holds nothing but blanks, tabs, CR and LF.
 bool IsBlank(std::string_view text);
 

@@ -10,9 +10,6 @@
 #include "support/temp_folder.h"
 
 namespace xbase {
-
-using support::TempFolder;
-
 namespace {
 
 using support::ReadFile;
@@ -59,12 +56,46 @@ TEST(NtxDbtool, IndexSeekAndCheck) {
   EXPECT_EQ(support::RunProgram("dbtool", {"check", table, cust1}), "OK\n");
   EXPECT_EQ(support::RunProgram("dbtool", {"check", table, dir.File("DESC.ntx")}, &status),
             dir.File("DESC.ntx") + ": record 601 is missing its key\n" + dir.File("DESC.ntx") +
-                ": record 602 is missing its key\n");
+                ": record 602 is missing its key\n"
+                "Index faults are repaired by rebuilding the index files while no one uses the table: dbtool reindex " +
+                table + " " + dir.File("DESC.ntx") + "\n");
   EXPECT_EQ(status, 1);
-  support::RunProgram("dbtool", {"index", table, dir.File("DESC"), "Str( QTY, 6 ) + KODE", "--descend"}, &status);
+  // The repair the check names puts the keys back.
+  EXPECT_EQ(support::RunProgram("dbtool", {"reindex", table, dir.File("DESC.ntx")}, &status), "index files rebuilt: 1\n");
+  EXPECT_EQ(support::RunProgram("dbtool", {"check", table, dir.File("DESC.ntx")}, &status), "OK\n");
   support::RunProgram("dbtool", {"bump", table, "QTY", "5", "3", "--index", cust1, dir.File("DESC.ntx")}, &status);
   ASSERT_EQ(status, 0);
   EXPECT_EQ(support::RunProgram("dbtool", {"check", table, cust1, dir.File("DESC.ntx")}), "OK\n");
+}
+
+// Arguments that do not fit a command are refused with its usage or a message naming the argument;
+// none is read as another number or ignored, and a typo in a typed key is not called corruption.
+TEST(NtxDbtool, BadArgumentsAreRefusedSayingWhy) {
+  TempFolder dir;
+  support::CopyFixture(dir, "xbase/CUST.dbf");
+  support::CopyFixture(dir, "xbase/CUST.fpt");
+  const std::string table = dir.File("CUST");
+  const std::string before = ReadFile(table + ".dbf");
+  int status = -1;
+  EXPECT_EQ(support::RunProgram("dbtool", {"bump", table, "QTY"}, &status, true),
+            "usage: dbtool bump TABLE FIELD RECNO COUNT [--index INDEXFILE...]\n");
+  EXPECT_EQ(status, 2);
+  EXPECT_EQ(support::RunProgram("dbtool", {"order", table}, &status, true), "usage: dbtool order TABLE INDEX\n");
+  EXPECT_EQ(status, 2);
+  EXPECT_EQ(support::RunProgram("dbtool", {"bump", table, "QTY", "-1", "3"}, &status, true),
+            "dbtool: Invalid argument: RECNO: \"-1\" is not a whole number from 1 to 600\n");
+  EXPECT_EQ(status, 1);
+  EXPECT_EQ(support::RunProgram("dbtool", {"bump", table, "QTY", "601", "3"}, &status, true),
+            "dbtool: Invalid argument: RECNO: \"601\" is not a whole number from 1 to 600\n");
+  EXPECT_EQ(support::RunProgram("dbtool", {"bump", table, "QTY", "5", "three"}, &status, true),
+            "dbtool: Invalid argument: COUNT: \"three\" is not a whole number from 0 to 100000000\n");
+  EXPECT_EQ(support::RunProgram("dbtool", {"append", table, "-2"}, &status, true),
+            "dbtool: Invalid argument: COUNT: \"-2\" is not a whole number from 0 to 100000000\n");
+  EXPECT_EQ(ReadFile(table + ".dbf"), before);
+  EXPECT_EQ(support::RunProgram("dbtool", {"index", table, dir.File("TYPO"), "KODE +"}, &status, true),
+            "dbtool: Invalid argument: " + dir.File("TYPO.ntx") +
+                ": key expression: syntax error at position 7: expected a value, found \"end\"\n");
+  EXPECT_EQ(status, 1);
 }
 
 }  // namespace

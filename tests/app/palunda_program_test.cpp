@@ -8,8 +8,8 @@
 #include <sstream>
 #include <string>
 
-#include "site/data_folder.h"
 #include "frame/login.h"
+#include "site/data_folder.h"
 #include "support/programs.h"
 #include "support/temp_folder.h"
 #include "support/tmux_pane.h"
@@ -47,6 +47,25 @@ TEST(RealProgramTest, AdministratorLogsInSeesTheMenuAndLeaves) {
   std::stringstream exit_code;
   exit_code << std::ifstream(exit_file).rdbuf();
   EXPECT_EQ(exit_code.str(), "0\n");
+}
+
+// On a terminal smaller than 80 x 25 the program says what size it needs and ends, touching nothing.
+TEST(RealProgramTest, ATerminalSmallerThanTheScreensIsRefused) {
+  if (!TmuxPane::Available()) GTEST_SKIP() << "tmux is not installed";
+  support::TempFolder root;
+  TmuxPane pane("palunda-small");
+  const std::string exit_file = root.File("exit-code");
+  const std::string error_file = root.File("errors");
+  pane.Start("cd " + root.path() + " && " + support::ProgramPath("palunda") + " 2> " + error_file + "; echo \\$? > " +
+                 exit_file,
+             72, 20);
+  ASSERT_TRUE(pane.WaitForEnd()) << pane.Capture();
+  std::stringstream exit_code, errors;
+  exit_code << std::ifstream(exit_file).rdbuf();
+  errors << std::ifstream(error_file).rdbuf();
+  EXPECT_EQ(exit_code.str(), "1\n");
+  EXPECT_EQ(errors.str(), "palunda: Invalid argument: terminal: is 72 x 20; it must be at least 80 x 25\n");
+  EXPECT_FALSE(std::filesystem::exists(root.File("Palunda.ini")));
 }
 
 }  // namespace

@@ -14,9 +14,9 @@
 
 namespace frame {
 
-using support::TempFolder;
-using support::Snapshot;
 using support::SeekField;
+using support::Snapshot;
+using support::TempFolder;
 
 namespace {
 
@@ -66,6 +66,30 @@ TEST(SetupProgramTest, MakesTellsAndRefuses) {
   EXPECT_EQ(RunSetup("").code, 2);
   EXPECT_EQ(RunSetup("--colour " + scratch.File("x")).code, 2);
   EXPECT_FALSE(std::filesystem::exists(scratch.File("x")));
+}
+
+// Records appended without their index files, as when a workstation stops in the middle of a save:
+// the check names the index file and the repair, and the rebuild it names makes the folder sound.
+TEST(SetupProgramTest, CheckNamesTheRebuildThatRepairsMissingKeys) {
+  TempFolder scratch;
+  const std::string dir = scratch.File("data");
+  ASSERT_EQ(RunSetup(dir).code, 0);
+  ASSERT_EQ(RunProgram("dbtool", "append " + dir + "/mastcus 2").code, 0);
+  const ProgramRun check = RunProgram("dbtool", "check " + dir);
+  EXPECT_EQ(check.code, 1);
+  EXPECT_NE(check.output.find("/MASTCUS1.ntx: holds 0 keys for 2 records; the first difference is at record 1\n"),
+            std::string::npos)
+      << check.output;
+  EXPECT_NE(check.output.find("Index faults are repaired by rebuilding the index files while no one uses the folder: "
+                              "dbtool reindex " + dir + "\n"),
+            std::string::npos)
+      << check.output;
+  const ProgramRun rebuilt = RunProgram("dbtool", "reindex " + dir);
+  EXPECT_EQ(rebuilt.code, 0) << rebuilt.output;
+  EXPECT_NE(rebuilt.output.find(dir + ": index files rebuilt: "), std::string::npos) << rebuilt.output;
+  const ProgramRun sound = RunProgram("dbtool", "check " + dir);
+  EXPECT_EQ(sound.code, 0) << sound.output;
+  EXPECT_EQ(sound.output, dir + ": every table and index is sound\n");
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 
 #include "console/keys.h"
 #include "console/pick_list.h"
-#include "support/scripted_session.h"
 #include "support/data_folder.h"
+#include "support/scripted_session.h"
 #include "support/temp_folder.h"
 #include "xbase/ntx_orders.h"
 #include "xbase/session.h"

@@ -71,35 +71,50 @@ TEST_F(TableAccessTest, AMissingTableIsNotRetried) {
   EXPECT_NE(rig.term.Text(24).find("nothere"), std::string::npos);
 }
 
-TEST_F(TableAccessTest, LockRecWaitsForAnotherSessionsLockAndAppRecLocksTheNewRecord) {
+TEST_F(TableAccessTest, LockRecShowsTheRetryLineUntilTheLockIsFreeOrEsc) {
   xbase::Session first = Workstation();
   xbase::Session second = Workstation();
   xbase::WorkArea* a = nullptr;
   xbase::WorkArea* b = nullptr;
   ASSERT_TRUE(first.Use("mastcus", "", xbase::OpenMode::kShared, &a).ok());
   ASSERT_TRUE(second.Use("mastcus", "", xbase::OpenMode::kShared, &b).ok());
-  ASSERT_TRUE(APP_REC(*a).ok());
+  ConsoleRig rig;
+  ASSERT_TRUE(APP_REC(rig.con, *a).ok());
   ASSERT_TRUE(a->Put("RELASI", xbase::Value::Text("C001")).ok());
   EXPECT_EQ(a->recno(), 1u);
   // The new record is locked: the other session cannot take it now.
   ASSERT_TRUE(b->GoTo(1).ok());
   EXPECT_TRUE(b->Lock().IsLocked());
 
-  const auto start = std::chrono::steady_clock::now();
-  std::thread release([&] {
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    ASSERT_TRUE(a->Unlock().ok());
-  });
-  EXPECT_TRUE(LOCK_REC(*b).ok());
-  release.join();
-  EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(150));
+  // The retry line shows while the first session holds the record; its unlock lets the next try in.
+  ManualClock clock({xbase::Date::FromYmd(2024, 1, 31), 0});
+  SteppingTerminal term({key::kNone}, [&] { ASSERT_TRUE(a->Unlock().ok()); });
+  Console con(term, clock);
+  con.Say(24, 0, "before", 0x07);
+  EXPECT_TRUE(LOCK_REC(con, *b).ok());
+  ASSERT_EQ(term.screens().size(), 1u);
+  const std::string line = "Mencoba mengunci record 1 file MASTCUS.Dbf, tekan [Esc]=batal....";
+  EXPECT_EQ(ScriptedTerminal::Text(term.screens()[0], 24, 0, static_cast<int>(line.size())), line);
+  EXPECT_EQ(con.Text(24, 0, 6), "before");
   xbase::Value code;
   ASSERT_TRUE(b->Get("RELASI", &code).ok());
   EXPECT_EQ(code.text(), "C001  ");
   ASSERT_TRUE(b->Unlock().ok());
   // With no current record there is nothing to wait for.
   ASSERT_TRUE(b->GoTo(0).ok());
-  EXPECT_FALSE(LOCK_REC(*b).ok());
+  EXPECT_FALSE(LOCK_REC(con, *b).ok());
+
+  // Esc on the retry line gives up: the lock is refused and the row put back.
+  ASSERT_TRUE(a->GoTo(1).ok());
+  ASSERT_TRUE(a->Lock().ok());
+  ASSERT_TRUE(b->GoTo(1).ok());
+  ConsoleRig giving_up({key::kNone, key::kNone, key::kEsc});
+  const xbase::Status status = LOCK_REC(giving_up.con, *b);
+  EXPECT_TRUE(status.IsLocked()) << status.ToString();
+  EXPECT_EQ(giving_up.term.screens().size(), 3u);
+  EXPECT_EQ(giving_up.term.keys_left(), 0u);
+  EXPECT_FALSE(b->table().IsLocked(1));
+  EXPECT_EQ(giving_up.con.Text(24, 0, 7), "       ");
 }
 
 }  // namespace

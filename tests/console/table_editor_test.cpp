@@ -2,9 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "console/keys.h"
+#include "console/row_clock.h"
 #include "console/table_editor.h"
-#include "support/scripted_session.h"
 #include "support/data_folder.h"
+#include "support/scripted_session.h"
 #include "support/temp_folder.h"
 
 namespace console {
@@ -69,6 +70,64 @@ TEST_F(TableEditorTest, DeletesRecallsAndEditsUnderLocks) {
   EXPECT_FALSE(area_->deleted());
   EXPECT_EQ(Field(3, "KET").substr(0, 5), "xiga ");
   EXPECT_EQ(Field(1, "KET").substr(0, 5), "satu ");
+}
+
+// A value as long as its field is edited in a field that scrolls inside the window: what lies beside
+// the window stays, and the cursor stays in the field while the clock ticks on row 0.
+TEST_F(TableEditorTest, EditingStaysInsideTheWindowWithTheCursorInTheField) {
+  std::string long_text;
+  for (int i = 0; i < 10; ++i) long_text += "0123456789";
+  ASSERT_TRUE(area_->GoTo(1).ok());
+  ASSERT_TRUE(area_->Lock().ok());
+  ASSERT_TRUE(area_->Put("KET", xbase::Value::Text(long_text)).ok());
+  ASSERT_TRUE(area_->Unlock().ok());
+  ConsoleRig rig({key::kRight, key::kEnter, key::kNone, key::kEnd, key::kEsc, key::kEsc});
+  rig.con.Fill(7, 78, 7, 79, 'x', 0x07);
+  TableEditorOptions options;
+  options.window = {5, 2, 21, 77};
+  {
+    const RowClock clock(rig.con);
+    RunTableEditor(rig.con, session_, *area_, {{"SETUP", "SETUP", "@!"}, {"KETERANGAN", "KET", "@s70"}}, options);
+  }
+  const auto& screens = rig.term.screens();
+  const auto& cursors = rig.term.cursors();
+  ASSERT_EQ(screens.size(), 6u);
+  for (size_t i = 2; i <= 4; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(ScriptedTerminal::Text(screens[i], 7, 78, 2), "xx");
+    EXPECT_EQ(cursors[i].row, 7);
+    EXPECT_GE(cursors[i].col, 13);
+    EXPECT_LE(cursors[i].col, 77);
+  }
+  // The clock ticked while the field waited.
+  EXPECT_EQ(ScriptedTerminal::Text(screens[3], 0, 71, 8), "09:00:01");
+  EXPECT_EQ(ScriptedTerminal::Text(screens[2], 7, 13, 65), long_text.substr(0, 65));
+  // At the end of the text the field shows its last part.
+  EXPECT_EQ(ScriptedTerminal::Text(screens[4], 7, 13, 65), long_text.substr(35));
+  EXPECT_EQ(Field(1, "KET"), long_text);
+}
+
+// On an empty table the columns take the width of their fields, so a row added by F2 shows whole.
+TEST(TableEditorWidthTest, AnEmptyTableGetsColumnsAsWideAsItsFields) {
+  support::TempFolder folder;
+  xbase::Session session(xbase::SearchPath({folder.path()}));
+  xbase::WorkArea* area = nullptr;
+  MakeTable(session, "tbbm", {"BBM", 'C', 14}, {"HARGA", 'N', 9, 2}, {}, &area);
+  ConsoleRig rig({key::kF2, key::kEsc});
+  TableEditorOptions options;
+  options.window = {5, 20, 15, 50};
+  options.add = [&] {
+    ASSERT_TRUE(area->Append().ok());
+    ASSERT_TRUE(area->Put("BBM", xbase::Value::Text("SOLAR")).ok());
+    ASSERT_TRUE(area->Put("HARGA", xbase::Value::Num(6800)).ok());
+    ASSERT_TRUE(area->Unlock().ok());
+  };
+  RunTableEditor(rig.con, session, *area, {{"BBM", "BBM", "@!"}, {"HARGA", "HARGA", "999,999.99"}}, options);
+  const auto& screens = rig.term.screens();
+  ASSERT_EQ(screens.size(), 2u);
+  EXPECT_EQ(ScriptedTerminal::Text(screens[0], 5, 20, 25), "BBM           \xb3HARGA     ");
+  EXPECT_EQ(ScriptedTerminal::Text(screens[1], 7, 20, 25), "SOLAR         \xb3  6,800.00");
+  EXPECT_TRUE(session.CloseAll().ok());
 }
 
 }  // namespace

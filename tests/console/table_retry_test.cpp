@@ -50,11 +50,19 @@ TEST(TableRetryTest, EscGivesUpAndAMissingTableIsNotRetried) {
   EXPECT_EQ(ScriptedTerminal::Text(missing.term.screens()[0], 24, 26, 28), " nothere.dbf: no such table ");
 }
 
-TEST(TableRetryTest, RepeatWhileBusyStopsAtTheFirstOtherResult) {
+TEST(TableRetryTest, RetryWhileBusyStopsAtTheFirstOtherResultOrAtEsc) {
+  ConsoleRig rig({key::kNone, key::kNone, key::kNone, key::kEsc});
   int tries = 0;
-  EXPECT_TRUE(RepeatWhileBusy([&] { return ++tries < 4 ? Status::Locked("rec 5") : Status(); }).ok());
+  bool gave_up = true;
+  EXPECT_TRUE(RetryWhileBusy(rig.con, "tunggu", 1, 100, [&] { return ++tries < 4 ? Status::Locked("rec 5") : Status(); },
+                             &gave_up)
+                  .ok());
   EXPECT_EQ(tries, 4);
-  EXPECT_TRUE(RepeatWhileBusy([] { return Status::IOError("disk"); }).IsIOError());
+  EXPECT_FALSE(gave_up);
+  EXPECT_EQ(ScriptedTerminal::Text(rig.term.screens()[0], 24, 0, 7), "tunggu ");
+  EXPECT_TRUE(RetryWhileBusy(rig.con, "tunggu", 1, 100, [] { return Status::IOError("disk"); }, &gave_up).IsIOError());
+  EXPECT_TRUE(RetryWhileBusy(rig.con, "tunggu", 1, 100, [] { return Status::Locked("rec 5"); }, &gave_up).IsLocked());
+  EXPECT_TRUE(gave_up);
 }
 
 }  // namespace

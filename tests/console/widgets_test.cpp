@@ -75,6 +75,23 @@ TEST(MessageTest, PesanCentresWaitsAndRestoresRow24) {
   EXPECT_EQ(rig.con.cursor().col, 7);
 }
 
+// A message longer than the row gives up the start of its path, never the fault at its end.
+TEST(MessageTest, LongMessagesKeepTheFaultAndShortenThePath) {
+  const std::string path = "/srv/palunda/data/cabang-jakarta-utara/arsip-tahun-2024/semester-dua/setup.dbf";
+  const std::string fault = ": file ends at 1178, before 46258";
+  const std::string fitted = FitMessage(path + fault, 80);
+  EXPECT_EQ(fitted, "..." + path.substr(path.size() + fault.size() + 3 - 80) + fault);
+  EXPECT_EQ(fitted.size(), 80u);
+  EXPECT_EQ(FitMessage("short: fault", 80), "short: fault");
+  EXPECT_EQ(FitMessage("a: " + std::string(90, 'x') + " END", 40), "..." + std::string(33, 'x') + " END");
+
+  ConsoleRig rig({' '});
+  PESAN(rig.con, path + fault);
+  EXPECT_EQ(ScriptedTerminal::Text(rig.term.screens()[0], 24), fitted);
+  WARNING(rig.con, path + fault, "gr+/b");
+  EXPECT_EQ(rig.con.Text(24, 0, 80), fitted);
+}
+
 TEST(MessageTest, WarningTengahCetakAndTones) {
   ConsoleRig rig;
   WARNING(rig.con, "Tunggu", "gr+/b");

@@ -9,19 +9,20 @@
 #include <set>
 #include <thread>
 
+#include "console/keys.h"
 #include "console/scripted_terminal.h"
 #include "support/data_folder.h"
 #include "support/scripted_session.h"
 
 namespace documents {
 
+using support::AddRows;
+using support::Open;
 using support::SessionRig;
 using support::Shown;
-using support::TempDataFolder;
-using support::Open;
-using support::AddRows;
 using support::StoredText;
 using support::T;
+using support::TempDataFolder;
 
 namespace {
 
@@ -145,6 +146,15 @@ TEST_F(NumberDocumentTest, CounterLoweredByHandStartsFromItsValueAndIsRaisedPast
   EXPECT_EQ(StoredText(setup(), 1, "KET"), "0000000009");
 }
 
+// Nobody presses a key at this workstation while it waits: each read waits out its time.
+class UnattendedTerminal : public console::ScriptedTerminal {
+ public:
+  int ReadKey(int timeout_ms) override {
+    std::this_thread::sleep_for(std::chrono::milliseconds(timeout_ms));
+    return console::key::kNone;
+  }
+};
+
 TEST(DocumentCounterConcurrencyTest, TwoWorkstationsSavingAtOnceGetDifferentNumbers) {
   TempDataFolder folder{{"SETUP"}};
   SessionRig first;
@@ -175,8 +185,10 @@ TEST(DocumentCounterConcurrencyTest, TwoWorkstationsSavingAtOnceGetDifferentNumb
                     .ok());
   });
   while (!first_holds) std::this_thread::yield();
+  UnattendedTerminal unattended;
+  console::Console waiting(unattended, second.clock);
   EXPECT_TRUE(NumberDocument(
-                  second.con, second_setup, Receipts(), "000101", none_taken,
+                  waiting, second_setup, Receipts(), "000101", none_taken,
                   [](const std::string&) { return xbase::Status::OK(); }, &second_number)
                   .ok());
   first_save.join();

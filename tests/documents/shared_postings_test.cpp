@@ -1,19 +1,19 @@
 // The order-line and customer-balance postings and the trade discount.
 #include <gtest/gtest.h>
 
-#include "support/data_folder.h"
 #include "documents/shared_postings.h"
 #include "documents/trade_discount.h"
+#include "support/data_folder.h"
 #include "support/scripted_session.h"
 
 namespace documents {
 
-using support::SessionRig;
-using support::TempDataFolder;
-using support::Open;
 using support::AddRows;
-using support::T;
 using support::N;
+using support::Open;
+using support::SessionRig;
+using support::T;
+using support::TempDataFolder;
 
 namespace {
 

@@ -4,21 +4,23 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 
 
 #include "console/keys.h"
-#include "support/data_folder.h"
-#include "support/temp_folder.h"
 #include "frame/copro.h"
+#include "support/data_folder.h"
 #include "support/scripted_session.h"
+#include "support/temp_folder.h"
+#include "xbase/file_lock.h"
 
 namespace frame {
 
+using support::Keys;
+using support::Open;
 using support::SessionRig;
 using support::Shown;
-using support::Keys;
 using support::TempDataFolder;
-using support::Open;
 
 namespace {
 
@@ -58,11 +60,19 @@ class CoproTest : public ::testing::Test {
   SessionRig rig;
 };
 
-TEST_F(CoproTest, CopiesTheFileOverOneOfTheSameNameAndClosesTheTables) {
+TEST_F(CoproTest, CopiesOverAFileOfTheSameNameOnlyWhenAskedAndClosesTheTables) {
   std::ofstream(target_ / "ke" / "mastcus.dbf") << "older and longer contents";
   Open(rig.session, "SETUP");
   ASSERT_NE(rig.session.tables().Area("SETUP"), nullptr);
   rig.term.AddKeys(Form("MASTCUS.DBF"));
+  rig.term.AddKeys({'T'});
+  ASSERT_TRUE(COPRO(rig.session, {}).ok());
+  EXPECT_TRUE(Shown(rig.term, "File mastcus.dbf sudah ada di " + target_.string() + "\\ke"));
+  EXPECT_TRUE(Shown(rig.term, "Ditimpa?"));
+  EXPECT_EQ(Bytes(target_ / "ke" / "mastcus.dbf"), "older and longer contents");
+
+  rig.term.AddKeys(Form("MASTCUS.DBF"));
+  rig.term.AddKeys({'Y'});
   ASSERT_TRUE(COPRO(rig.session, {}).ok());
   EXPECT_EQ(rig.term.keys_left(), 0u);
   EXPECT_TRUE(Shown(rig.term, " COPY DATA"));
@@ -70,6 +80,31 @@ TEST_F(CoproTest, CopiesTheFileOverOneOfTheSameNameAndClosesTheTables) {
   EXPECT_EQ(Bytes(target_ / "ke" / "mastcus.dbf"), Bytes(data_.File("mastcus.dbf")));
   EXPECT_EQ(Bytes(target_ / "ke" / "mastcus.dbf").size(), 6u);
   EXPECT_EQ(rig.session.tables().Area("SETUP"), nullptr);
+}
+
+// A table that another workstation has open in the target folder is never copied over.
+TEST_F(CoproTest, ATableOpenElsewhereIsNotCopiedOver) {
+  std::ofstream(target_ / "ke" / "mastcus.dbf") << "live table";
+  std::unique_ptr<xbase::LockedFile> other;
+  ASSERT_TRUE(xbase::LockedFile::Open((target_ / "ke" / "mastcus.dbf").string(), xbase::OpenMode::kShared, &other).ok());
+  rig.term.AddKeys(Form("mastcus.dbf"));
+  rig.term.AddKeys({'Y', kEnter});
+  ASSERT_TRUE(COPRO(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(Shown(rig.term, "File mastcus.dbf sedang dipakai, tidak dicopy"));
+  EXPECT_EQ(Bytes(target_ / "ke" / "mastcus.dbf"), "live table");
+}
+
+// The file comes from the data folder only: a path that climbs out of it copies nothing.
+TEST_F(CoproTest, AFileOutsideTheDataFolderIsRefused) {
+  const fs::path outside = target_ / "copro-outside.ini";
+  std::ofstream(outside) << "[SourceData]";
+  rig.term.AddKeys(Form("..\\" + outside.filename().string()));
+  rig.term.AddKeys({kEnter});
+  ASSERT_TRUE(COPRO(rig.session, {}).ok());
+  EXPECT_TRUE(Shown(rig.term, "File ..\\" + outside.filename().string() + " tidak ada di folder data"));
+  EXPECT_TRUE(fs::is_empty(target_ / "ke"));
+  fs::remove(outside);
 }
 
 TEST_F(CoproTest, EscCopiesNothing) {

@@ -1,5 +1,8 @@
 #include "frame/login.h"
 
+#include <sys/wait.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -7,9 +10,10 @@
 #include <gtest/gtest.h>
 
 #include "console/keys.h"
-#include "site/data_folder.h"
 #include "frame/frame_procedures.h"
 #include "login_site_helpers.h"
+#include "support/programs.h"
+#include "site/data_folder.h"
 #include "xbase/cipher.h"
 #include "xbase/text_functions.h"
 
@@ -201,13 +205,46 @@ TEST_F(LoginTest, EscInTheGroupChoiceEndsTheAttempt) {
   EXPECT_FALSE(Shown(2, " Sistem "));
 }
 
+// A data folder that is not there, or holds no tables, is named as the cause with what to do.
 TEST_F(LoginTest, UnreachableDataFolderEndsTheLoginWithAMessage) {
-  ASSERT_TRUE(WriteConnectionSettings({"srv", "", "", site_.root() + "/nowhere"}, site_.ini_path()).ok());
+  ASSERT_TRUE(WriteConnectionSettings({"srv", "", "", "/nowhere/data"}, site_.ini_path()).ok());
   rig_.term.AddKeys({' '});
   MULAI(rig_.session, site_.ini_path());
-  EXPECT_TRUE(Shown(24, "setup"));
+  EXPECT_TRUE(Shown(24, "/nowhere/data/: the data folder named in Palunda.ini does not exist"));
   EXPECT_EQ(LoginBoxes(), 0);
   EXPECT_EQ(rig_.term.keys_left(), 0u);
+
+  std::filesystem::create_directories(site_.root() + "/empty");
+  ASSERT_TRUE(WriteConnectionSettings({"srv", "", "", site_.root() + "/empty"}, site_.ini_path()).ok());
+  rig_.term.AddKeys({' '});
+  MULAI(rig_.session, site_.ini_path());
+  EXPECT_TRUE(Shown(24, "empty/: holds no setup.dbf; make a data folder with palunda-setup"));
+  EXPECT_EQ(LoginBoxes(), 0);
+  EXPECT_EQ(rig_.term.overruns(), 0);
+}
+
+// An empty, garbled or cut settings file names no data folder: it is refused saying so, never read
+// as the root of the file system; and no such file is written.
+TEST_F(LoginTest, SettingsWithoutADataFolderAreRefused) {
+  const std::string expected = site_.ini_path() + ": names no data folder; palunda --settings DATA_FOLDER writes one";
+  for (const std::string& text : {std::string(), std::string("\x01\xFF garbage\n=\n[\n"),
+                                  std::string("; Start comment\n[SourceData]\nHost_ID=\nDatabase=  \n")}) {
+    std::ofstream(site_.ini_path(), std::ios::binary | std::ios::trunc) << text;
+    ConnectionSettings read;
+    EXPECT_EQ(ReadConnectionSettings(site_.ini_path(), &read).ToString(), "Invalid argument: " + expected);
+  }
+  rig_.term.AddKeys({' ', key::kEnter});
+  MULAI(rig_.session, site_.ini_path());
+  EXPECT_TRUE(Shown(24, "Palunda.ini: names no data folder; palunda --settings DATA_FOLDER writes one"));
+  EXPECT_EQ(rig_.session.DRVDATA_, "");
+  EXPECT_EQ(LoginBoxes(), 0);
+
+  std::filesystem::remove(site_.ini_path());
+  EXPECT_EQ(WriteConnectionSettings({"srv", "", "", "  "}, site_.ini_path()).ToString(), "Invalid argument: " + expected);
+  const std::string command = "cd " + site_.root() + " && " + support::ProgramPath("palunda") + " --settings '' 2>/dev/null";
+  const int code = std::system(command.c_str());
+  EXPECT_EQ(WEXITSTATUS(code), 1);
+  EXPECT_FALSE(std::filesystem::exists(site_.ini_path()));
 }
 
 }  // namespace

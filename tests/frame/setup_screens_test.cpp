@@ -7,10 +7,11 @@
 
 
 #include "console/keys.h"
-#include "support/data_folder.h"
 #include "frame/gantidir.h"
 #include "frame/setup.h"
-#include "frame/settings_editor.h"
+#include "frame/tbbm.h"
+#include "frame/tsetup.h"
+#include "support/data_folder.h"
 #include "support/scripted_session.h"
 #include "support/temp_folder.h"
 #include "xbase/ntx_orders.h"
@@ -18,13 +19,13 @@
 
 namespace frame {
 
+using support::AddRows;
+using support::Open;
 using support::SessionRig;
 using support::Shown;
-using support::TempDataFolder;
-using support::Open;
-using support::AddRows;
 using support::StoredText;
 using support::T;
+using support::TempDataFolder;
 
 namespace {
 
@@ -140,6 +141,25 @@ TEST_F(SetupScreensTest, CompanySetupSavesEachValueToTheRowOfItsKey) {
   xbase::WorkArea& log = Open(rig.session, "LOGSETUP");
   ASSERT_TRUE(log.GoTo(1).ok());
   EXPECT_EQ(log.DateOf("LOGEDDATE"), xbase::Date::FromYmd(2024, 3, 15));
+}
+
+// A company name stored longer than its 35 columns is edited in a scrolling field and kept whole when
+// the user changes only another value.
+TEST_F(SetupScreensTest, CompanySetupKeepsALongerNameUnlessItIsEdited) {
+  const std::string name = "PT. PALUNDA SENTOSA ABADI JAYA MAKMUR SEJAHTERA";
+  AddRows(SetupArea(), {{{"SETUP", T("\xE0SET101")}, {"KET", T(name)}},
+                        {{"SETUP", T("\xE0SET102")}, {"KET", T("JL. MERDEKA")}}});
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  rig.session.DRVDATA_ = folder.path() + "/";
+  rig.term.AddKeys(Join({{kEnter}, Typed("JL. BARU"), {kCtrlY, kPgDn, 'Y'}}));
+  ASSERT_TRUE(SETUP(rig.session, {}).ok());
+  const console::CellGrid& form = rig.term.screens().front();
+  EXPECT_EQ(console::ScriptedTerminal::Text(form, 5, 28, 35), name.substr(0, 35));
+  EXPECT_EQ(console::ScriptedTerminal::Text(form, 5, 63, 12), std::string(12, ' '));
+  xbase::WorkArea& setup = SetupArea();
+  EXPECT_EQ(StoredText(setup, 1, "KET"), name);
+  EXPECT_EQ(StoredText(setup, 2, "KET"), "JL. BARU");
+  EXPECT_EQ(std::string(xbase::RTrim(rig.session.STP.text[1])), name);
 }
 
 TEST_F(SetupScreensTest, CompanySetupEscSavesNothing) {

@@ -10,13 +10,13 @@
 
 namespace pickers {
 
+using support::AddRows;
+using support::N;
+using support::Open;
 using support::SessionRig;
 using support::Shown;
-using support::TempDataFolder;
-using support::Open;
-using support::AddRows;
 using support::T;
-using support::N;
+using support::TempDataFolder;
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include "platform/workstation_settings.h"
 
 #include <filesystem>
-#include <gtest/gtest.h>
-
 #include <fstream>
 
-#include "support/temp_folder.h"
+#include <gtest/gtest.h>
+
 #include "platform/program_start.h"
+#include "support/temp_folder.h"
 
 namespace platform {
 namespace {

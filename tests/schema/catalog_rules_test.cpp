@@ -8,8 +8,8 @@
 
 #include "schema/blank_record.h"
 #include "schema/catalog.h"
-#include "xbase/expression.h"
 #include "schema_test_helpers.h"
+#include "xbase/expression.h"
 
 namespace {
 

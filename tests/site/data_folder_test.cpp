@@ -3,16 +3,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 
 #include <gtest/gtest.h>
 
-#include "site/site_counters.h"
-#include "site/demo_data.h"
 #include "schema/catalog.h"
 #include "schema/folder_check.h"
+#include "site/demo_data.h"
+#include "site/site_counters.h"
 #include "support/site_folder.h"
 #include "support/temp_folder.h"
 #include "xbase/password.h"
@@ -22,11 +23,11 @@
 
 namespace site {
 
-using support::TempFolder;
-using support::TestRegistry;
-using support::TestOptions;
-using support::Snapshot;
 using support::SeekField;
+using support::Snapshot;
+using support::TempFolder;
+using support::TestOptions;
+using support::TestRegistry;
 
 namespace {
 namespace fs = std::filesystem;
@@ -199,6 +200,29 @@ TEST_F(DataFolderTest, EmptyFolderIsUsedAndBadFoldersAreRefused) {
     fs::permissions(locked, fs::perms::owner_all);
     EXPECT_TRUE(fs::is_empty(locked));
   }
+}
+
+// A link that leads nowhere, such as a share that is not mounted, is refused and left alone, and so
+// is a file in the way: each refusal says why and nothing is made.
+TEST_F(DataFolderTest, ALinkLeadingNowhereIsLeftAloneAndRefusalsSayWhy) {
+  const std::string link = scratch_.File("share");
+  const std::string target = scratch_.File("not-mounted/data");
+  fs::create_symlink(target, link);
+  const std::string refusal = link + ": is a link to " + target +
+                              ", which cannot be reached (a share not mounted?); nothing was changed";
+  EXPECT_EQ(MakeDataFolder(link, TestOptions(registry_, false), nullptr).ToString(), "Not found: " + refusal);
+  EXPECT_EQ(MakeDataFolder(link + "/site", TestOptions(registry_, false), nullptr).ToString(), "Not found: " + refusal);
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link)));
+  EXPECT_FALSE(fs::exists(scratch_.File("not-mounted")));
+
+  const std::string plain = scratch_.File("plain");
+  std::ofstream(plain) << "x";
+  EXPECT_EQ(MakeDataFolder(plain + "/deeper/data", TestOptions(registry_, false), nullptr).ToString(),
+            "Invalid argument: " + plain + ": is a file, not a folder");
+  std::vector<std::string> names;
+  for (const fs::directory_entry& entry : fs::directory_iterator(scratch_.path())) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"plain", "share"}));
 }
 
 }  // namespace

@@ -5,36 +5,36 @@
 
 #include <gtest/gtest.h>
 
-#include "site/data_folder.h"
-#include "site/demo_data.h"
 #include "exchange/exchange.h"
 #include "frame/frame_procedures.h"
 #include "masters/masters.h"
 #include "memos/memos.h"
 #include "performance/performance.h"
 #include "purchasing/purchasing.h"
+#include "recaps/recaps.h"
 #include "receivable-reports/receivable_reports.h"
 #include "receivables/receivables.h"
-#include "recaps/recaps.h"
 #include "returns/returns.h"
 #include "sales/sales.h"
 #include "site/all_procedures.h"
+#include "site/data_folder.h"
+#include "site/demo_data.h"
 #include "stock/stock.h"
-#include "xbase/procedure_call.h"
-#include "xbase/session.h"
 #include "support/site_folder.h"
 #include "support/temp_folder.h"
 #include "xbase/ntx_check.h"
 #include "xbase/ntx_index.h"
+#include "xbase/procedure_call.h"
 #include "xbase/search_path.h"
+#include "xbase/session.h"
 #include "xbase/text_functions.h"
 
 namespace site {
 
-using support::TempFolder;
-using support::TestRegistry;
-using support::TestOptions;
 using support::SeekField;
+using support::TempFolder;
+using support::TestOptions;
+using support::TestRegistry;
 
 namespace {
 

@@ -40,13 +40,15 @@ int WaitChild(int pid) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::string RunProgram(const std::string& name, const std::vector<std::string>& args, int* status) {
+std::string RunProgram(const std::string& name, const std::vector<std::string>& args, int* status,
+                       bool with_errors) {
   std::vector<std::string> all = CommandLine(name, args);
   int pipe_fds[2];
   if (::pipe(pipe_fds) != 0) return "";
   const pid_t pid = ::fork();
   if (pid == 0) {
     ::dup2(pipe_fds[1], 1);
+    if (with_errors) ::dup2(pipe_fds[1], 2);
     ::close(pipe_fds[0]);
     ::close(pipe_fds[1]);
     std::vector<char*> argv = Argv(all);

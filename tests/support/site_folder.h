@@ -5,8 +5,8 @@
 #include <map>
 #include <string>
 
-#include "site/data_folder.h"
 #include "frame/procedure_registry.h"
+#include "site/data_folder.h"
 #include "xbase/session.h"
 
 namespace support {

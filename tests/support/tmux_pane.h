@@ -1,4 +1,4 @@
-// A program run in an 80 x 25 tmux pane, a real terminal, for tests that drive it by keys and read
+// A program run in a tmux pane (80 x 25 unless asked otherwise), a real terminal, for tests that drive it by keys and read
 // what it shows.
 #ifndef PALUNDA_TESTS_SUPPORT_TMUX_PANE_H_
 #define PALUNDA_TESTS_SUPPORT_TMUX_PANE_H_
@@ -22,9 +22,11 @@ class TmuxPane {
   TmuxPane(const TmuxPane&) = delete;
   TmuxPane& operator=(const TmuxPane&) = delete;
 
-  // Starts `command` (run by the shell in a UTF-8 locale; no double quotes in it) in the pane.
-  void Start(const std::string& command) {
-    Tmux("new-session -d -s pane -x 80 -y 25 \"export LANG=C.UTF-8; " + command + "\"");
+  // Starts `command` (run by the shell in a UTF-8 locale; no double quotes in it) in the pane, 80 x 25
+  // unless another size is given.
+  void Start(const std::string& command, int columns = 80, int rows = 25) {
+    Tmux("new-session -d -s pane -x " + std::to_string(columns) + " -y " + std::to_string(rows) +
+         " \"export LANG=C.UTF-8; " + command + "\"");
   }
   // The text the pane shows, with its colour sequences when asked.
   std::string Capture(bool colours = false) {

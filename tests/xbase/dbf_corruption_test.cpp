@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -142,6 +144,34 @@ TEST_F(DbfCorruptionTest, ACountRaisedBeyondTheFileIsCaughtOnRefresh) {
   WriteFile(dir_.File("CUST.dbf"), bytes);
   const Status s = table->GoTo(601);
   EXPECT_TRUE(s.IsCorruption()) << s.ToString();
+}
+
+// Another program cuts the table short while it is open, its bytes mapped: reads past the new end
+// give an error instead of killing the process with SIGBUS, and what is left still reads.
+TEST_F(DbfCorruptionTest, ATableCutShortWhileOpenGivesAnErrorNotASignal) {
+  std::unique_ptr<DbfTable> table;
+  ASSERT_TRUE(Open(&table).ok());
+  ASSERT_EQ(::truncate(dir_.File("CUST.dbf").c_str(), 258 + 10 * 92), 0);
+  const Status s = table->GoTo(500);
+  EXPECT_TRUE(s.IsCorruption()) << s.ToString();
+  EXPECT_EQ(s.message(), dir_.File("CUST.dbf") + ": file ends at 1178, before 46258");
+  ASSERT_TRUE(table->GoTo(3).ok());
+  EXPECT_EQ(table->Bytes(table->Handle("KODE")), ReadFile(support::Fixture("xbase/CUST.dbf")).substr(258 + 2 * 92 + 1, 10));
+}
+
+// A memo whose length runs far past the memos of a sparse memo file, 5 GiB long, is corruption
+// found from the header's next free block; it is never read whole.
+TEST_F(DbfCorruptionTest, AMemoLongerThanWhatItsFileHoldsIsCorruption) {
+  fpt_.replace(0x404, 4, "\xFF\xFF\xFF\x00");  // the first memo (block 16) claims nearly 4 GiB
+  std::unique_ptr<DbfTable> table;
+  ASSERT_TRUE(Open(&table).ok());
+  std::filesystem::resize_file(dir_.File("CUST.fpt"), uint64_t{5} << 30);
+  ASSERT_TRUE(table->GoTo(5).ok());
+  std::string text;
+  const Status s = table->Memo(table->Handle("CATATAN"), &text);
+  EXPECT_TRUE(s.IsCorruption()) << s.ToString();
+  EXPECT_EQ(s.message(), dir_.File("CUST.fpt") + ": memo block 16 runs beyond the end of the memo file");
+  EXPECT_TRUE(text.empty());
 }
 
 }  // namespace

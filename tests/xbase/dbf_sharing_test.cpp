@@ -7,8 +7,8 @@
 #include <set>
 #include <string>
 
-#include "support/fixtures.h"
 #include "support/files.h"
+#include "support/fixtures.h"
 #include "support/programs.h"
 #include "support/temp_folder.h"
 #include "xbase/dbf_table.h"

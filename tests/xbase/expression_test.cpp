@@ -231,6 +231,13 @@ TEST(ExpressionTest, ReportsTypeErrorsWhenEvaluated) {
   EXPECT_EQ(Eval("padr(kode, 2000000)", record), "ERROR: evaluation error at position 1: PADR: " + too_long);
   EXPECT_EQ(Eval("str(qty, 1000000000)", record), "ERROR: evaluation error at position 1: STR: " + too_long);
   EXPECT_EQ(Eval("space(1000000) + space(100000)", record), "ERROR: evaluation error at position 16: " + too_long);
+  // Nested replacements multiply the length: the step past the limit is refused before it is built.
+  EXPECT_EQ(Eval("len(strtran(space(1000), ' ', space(1000)))", record), "   1000000");
+  EXPECT_EQ(Eval("strtran(strtran(space(1000), ' ', space(1000)), ' ', 'xx')", record),
+            "ERROR: evaluation error at position 1: STRTRAN: " + too_long);
+  EXPECT_EQ(Eval("len(strtran(strtran(space(1000), ' ', space(1000)), '  ', 'xxx', 1, 48575))", record),
+            "   1048575");
+  EXPECT_EQ(Eval("len(strtran(space(1000000), '  ', ' '))", record), "    500000");
   EXPECT_EQ(Eval("len(space(-5)) + len(substr(kode, -1000000000000000, 1000000000000000))", record), "         1");
 }
 

@@ -130,6 +130,9 @@ TEST_F(IniFileTest, ReportsAMissingFile) {
   const Status status = IniFile::Load((dir_ / "none.ini").string(), &ini);
   EXPECT_TRUE(status.IsNotFound()) << status.ToString();
   EXPECT_TRUE(ConnectionSettings().Save((dir_ / "no-such-dir" / "x.ini").string()).IsIOError());
+  std::filesystem::create_directory(dir_ / "Palunda.ini");
+  EXPECT_EQ(IniFile::Load((dir_ / "Palunda.ini").string(), &ini).ToString(),
+            "Invalid argument: " + (dir_ / "Palunda.ini").string() + ": is a folder, not a file");
 }
 
 }  // namespace

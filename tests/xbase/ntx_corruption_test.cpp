@@ -1,14 +1,16 @@
-// Damaged index files give a clear error naming the file, never a crash; the check lists the damage.
+// Damaged index files give a clear error naming the file, never a crash or a hang; the check lists
+// the damage.
+#include <unistd.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "support/fixtures.h"
-
 #include "ntx_test_helpers.h"
 #include "support/files.h"
+#include "support/fixtures.h"
 #include "support/temp_folder.h"
 #include "xbase/ntx_check.h"
 #include "xbase/ntx_index.h"
@@ -97,6 +99,75 @@ TEST(NtxCorruption, CheckListsEveryFault) {
       path + ": page at 1024 is neither in the tree nor free",
   };
   EXPECT_EQ(report.faults, expected);
+}
+
+// Another program cuts the index short while it is open and mapped: the pages past the new end and
+// then the header give errors instead of killing the process with SIGBUS.
+TEST(NtxCorruption, AFileCutShortWhileOpenGivesAnErrorNotASignal) {
+  TempFolder dir;
+  const std::string path = support::CopyFixture(dir, "xbase/CUST1.ntx");
+  std::unique_ptr<NtxIndex> index;
+  ASSERT_TRUE(NtxIndex::Open(path, NtxOpenMode::kShared, &index).ok());
+  ASSERT_EQ(::truncate(path.c_str(), 2 * kNtxPageSize), 0);
+  bool found = false;
+  ExpectCorruption(index->Seek("C00500", &found), path, "the file was cut short while in use");
+  ASSERT_EQ(::truncate(path.c_str(), 0), 0);
+  ExpectCorruption(index->GoTop(), path, "shorter than its header page");
+}
+
+// A free list that offers a page of the tree is refused before the page is written over; the failed
+// insert leaves every item where it was.
+TEST(NtxCorruption, AFreeListPointingIntoTheTreeIsRefusedBeforeReuse) {
+  TempFolder dir;
+  const std::string path = support::CopyFixture(dir, "xbase/CUST1.ntx");
+  std::unique_ptr<NtxIndex> index;
+  ASSERT_TRUE(NtxIndex::Open(path, NtxOpenMode::kShared, &index).ok());
+  const std::vector<uint32_t> before = xbase_test::WalkForward(*index);
+  ASSERT_EQ(before.size(), 600u);
+  index.reset();
+  PatchFile(path, 8, {0x00, 0x04, 0, 0});  // the first free page: the first leaf, full of items
+  ASSERT_TRUE(NtxIndex::Open(path, NtxOpenMode::kShared, &index).ok());
+  // Every leaf is full: the insert splits one and needs a page.
+  ExpectCorruption(index->Insert("C00050X", 700), path, "page at 1024 on the free list is in use");
+  EXPECT_EQ(xbase_test::WalkForward(*index), before);
+  PatchFile(path, 8, {0x00, 0x34, 0, 0});  // the root itself
+  ASSERT_TRUE(NtxIndex::Open(path, NtxOpenMode::kShared, &index).ok());
+  ExpectCorruption(index->Insert("C00050X", 700), path, "page at 13312 on the free list is in use");
+}
+
+// Pages of 2 items, 20 levels deep, each branch's three children the same page below: a walk would
+// meet 3^19 leaves. It stops once it has met more items than the 21 pages can hold.
+TEST(NtxCorruption, AWalkOverBranchesSharingPagesStopsAndReportsIt) {
+  TempFolder dir;
+  const std::string path = dir.File("SHARED.ntx");
+  const NtxHeader header = NtxHeader::ForKey(200, 0, "KODE", "", false, false);
+  ASSERT_EQ(header.max_items, 2);
+  constexpr uint32_t kLevels = 20;
+  std::vector<uint8_t> file((kLevels + 1) * kNtxPageSize);
+  NtxHeader written = header;
+  written.root = kNtxPageSize;
+  written.Serialize(file.data());
+  for (uint32_t level = 1; level <= kLevels; ++level) {
+    const uint32_t below = level < kLevels ? (level + 1) * kNtxPageSize : 0;
+    std::vector<NtxItem> items;
+    for (uint32_t i = 0; i < 2; ++i) items.push_back(NtxItem{below, level * 10 + i, std::string(200, static_cast<char>('A' + i))});
+    NtxPage(file.data() + level * kNtxPageSize, header).Rebuild(items, below);
+  }
+  support::WriteFile(path, std::string(file.begin(), file.end()));
+  std::unique_ptr<NtxIndex> index;
+  ASSERT_TRUE(NtxIndex::Open(path, NtxOpenMode::kShared, &index).ok());
+  ASSERT_TRUE(index->GoTop().ok());
+  Status s;
+  int steps = 0;
+  while (s.ok() && !index->eof() && steps < 10000) {
+    s = index->Next();
+    ++steps;
+  }
+  ExpectCorruption(s, path, "a walk met more items than the file can hold: branches share pages");
+  EXPECT_EQ(steps, 43);
+  // A new walk from the top starts counting afresh.
+  ASSERT_TRUE(index->GoTop().ok());
+  EXPECT_TRUE(index->Next().ok());
 }
 
 }  // namespace

@@ -84,7 +84,7 @@ TEST(NtxExpression, BadExpressionsAndSizesNameTheFile) {
   MemoryRecord record{{"KODE", Value::Text("A1        ")}, {"QTY", Value::Num(5, 6, 0)}};
   std::unique_ptr<NtxKeyExpression> expression;
   Status s = NtxKeyExpression::Compile("X.ntx", "KODE +", "", record, &expression);
-  EXPECT_TRUE(s.IsCorruption());
+  EXPECT_TRUE(s.IsInvalidArgument());
   EXPECT_EQ(s.message().substr(0, 22), "X.ntx: key expression:");
   s = NtxKeyExpression::Compile("X.ntx", "KODE", "NOSUCH", record, &expression);
   EXPECT_EQ(s.message().substr(0, 20), "X.ntx: FOR condition");

@@ -1,5 +1,11 @@
 // The reference runtime's index files: walked, sought, checked, and rebuilt page for page.
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -153,6 +159,34 @@ TEST(NtxFixture, BulkBuildLaysOutPagesLikeTheReference) {
       }
     }
   }
+}
+
+// Open indexes take address space in step with their files: every fixture index opens and walks in a
+// process allowed only 256 MiB more than it already has.
+TEST(NtxFixture, EveryIndexOpensUnderATightMemoryLimit) {
+  const pid_t child = fork();
+  if (child == 0) {
+    size_t pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const rlim_t limit = pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + (rlim_t{256} << 20);
+    const rlimit cap{limit, limit};
+    if (setrlimit(RLIMIT_AS, &cap) != 0) _exit(2);
+    std::vector<std::unique_ptr<NtxIndex>> open;
+    for (const char* name : kFixtureIndexes) {
+      std::unique_ptr<NtxIndex> index;
+      const Status s = NtxIndex::Open(support::Fixture("xbase/" + std::string(name) + ".ntx"), NtxOpenMode::kReadOnly, &index);
+      if (!s.ok() || WalkForward(*index).empty()) {
+        std::fprintf(stderr, "%s\n", s.ToString().c_str());
+        _exit(1);
+      }
+      open.push_back(std::move(index));
+    }
+    _exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 }  // namespace

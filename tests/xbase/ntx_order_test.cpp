@@ -272,6 +272,33 @@ TEST(NtxOrder, IndexNotFittingItsTableIsRefusedNamingTheFile) {
   EXPECT_EQ(area->orders().size(), 0u);
 }
 
+// An item whose record lies past the table's last record is corruption, met by a walk either way and
+// by a seek, where it would otherwise read as the end of the table.
+TEST(NtxOrder, ItemsPastTheLastRecordAreReportedNotWalkedAsTheEnd) {
+  TempFolder dir;
+  Session session(SearchPath({dir.path()}));
+  ASSERT_TRUE(session.CreateTable("FEW", {DbfField{"KODE", 'C', 4, 0}}).ok());
+  WorkArea* area = nullptr;
+  ASSERT_TRUE(session.Use("FEW", "", OpenMode::kShared, &area).ok());
+  for (const char* code : {"A", "B", "D"}) {
+    ASSERT_TRUE(area->Append().ok());
+    ASSERT_TRUE(area->Put("KODE", Value::Text(code)).ok());
+  }
+  ASSERT_TRUE(area->Unlock().ok());
+  ASSERT_TRUE(area->orders().Create(dir.File("FEW1.ntx"), NtxOrderSpec{"KODE", "", false, false}).ok());
+  ASSERT_TRUE(area->orders().controlling()->index().Insert("C", 9).ok());
+  const std::string fault = dir.File("FEW1.ntx") + ": an item points to record 9, past the last record 3";
+  ASSERT_TRUE(area->GoTop().ok());
+  ASSERT_TRUE(area->Skip(1).ok());
+  EXPECT_EQ(area->recno(), 2u);
+  EXPECT_EQ(area->Skip(1).ToString(), "Corruption: " + fault);
+  ASSERT_TRUE(area->GoBottom().ok());
+  EXPECT_EQ(area->Skip(-1).ToString(), "Corruption: " + fault);
+  EXPECT_EQ(area->orders().Seek(Value::Text("C")).ToString(), "Corruption: " + fault);
+  ASSERT_TRUE(area->orders().Seek(Value::Text("D")).ok());
+  EXPECT_EQ(area->recno(), 3u);
+}
+
 // One process appends 10,000 records and changes 5,000 keys through its open index while this one
 // seeks each new key as soon as it is told of it.
 TEST(NtxOrder, AnotherProcessFindsEveryKeyTheMomentItIsAdded) {

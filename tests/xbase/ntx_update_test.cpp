@@ -9,10 +9,9 @@
 
 #include <gtest/gtest.h>
 
-#include "support/fixtures.h"
-
 #include "ntx_test_helpers.h"
 #include "support/files.h"
+#include "support/fixtures.h"
 #include "support/temp_folder.h"
 #include "xbase/ntx_check.h"
 #include "xbase/ntx_index.h"
@@ -231,6 +230,33 @@ TEST(NtxUpdate, SecondHandleSeesChangesAndKeepsItsPlace) {
   reader.reset();
   ASSERT_TRUE(NtxIndex::Open(path, NtxOpenMode::kExclusive, &alone).ok());
   EXPECT_TRUE(NtxIndex::Open(path, NtxOpenMode::kShared, &reader).IsInUse());
+}
+
+// A rebuild by one handle moves the version on: another handle drops the pages it had cached, and
+// neither reads nor writes through the old tree.
+TEST(NtxUpdate, SecondHandleSeesARebuildOfTheFile) {
+  TempFolder dir;
+  const std::string path = dir.File("R.ntx");
+  const NtxHeader header = NtxHeader::ForKey(4, 0, "KODE", "", false, false);
+  NtxKeys old_keys(4), new_keys(4);
+  for (uint32_t r = 1; r <= 500; ++r) old_keys.Add("A" + std::to_string(r % 10), r);
+  for (uint32_t r = 1; r <= 300; ++r) new_keys.Add("B" + std::to_string(r % 10), r);
+  std::unique_ptr<NtxIndex> rebuilder, other;
+  ASSERT_TRUE(NtxIndex::Create(path, header, old_keys, NtxOpenMode::kShared, &rebuilder).ok());
+  ASSERT_TRUE(NtxIndex::Open(path, NtxOpenMode::kShared, &other).ok());
+  ASSERT_TRUE(other->GoTop().ok());
+  EXPECT_EQ(other->key(), "A0  ");
+  const uint16_t version = rebuilder->header().version;
+  ASSERT_TRUE(rebuilder->store().Rewrite(NtxBuildFile(rebuilder->header(), new_keys)).ok());
+  EXPECT_EQ(rebuilder->header().version, version + 1);
+  ASSERT_TRUE(other->GoTop().ok());
+  EXPECT_EQ(other->key(), "B0  ");
+  EXPECT_EQ(xbase_test::WalkForward(*other).size(), 300u);
+  ASSERT_TRUE(other->Insert("B5", 301).ok());
+  std::vector<Item> items;
+  ASSERT_TRUE(NtxItems(*rebuilder, &items).ok());
+  EXPECT_EQ(items.size(), 301u);
+  EXPECT_EQ(items.front(), Item("B0  ", 10));
 }
 
 TEST(NtxUpdate, SkipsStopAtBothEnds) {

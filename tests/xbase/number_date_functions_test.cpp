@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "xbase/date_functions.h"
 #include "xbase/number_text.h"
 
@@ -18,6 +20,16 @@ TEST(NumberTextTest, UsesTheWidthANumberCarries) {
   EXPECT_EQ(Str(1.0 / 3, 34, 30), "  0.333333333333333314829616256247");
   EXPECT_EQ(StrZero(-42, 6), "-00042");
   EXPECT_EQ(StrZero(3.14159, 7, 2), "0003.14");
+}
+
+// A number that overflows once its decimals are scaled in, or that no double holds, fits no width:
+// it shows asterisks, never "-inf" or a zero.
+TEST(NumberTextTest, NumbersBeyondAnyWidthShowAsterisks) {
+  EXPECT_EQ(Str(-9.9e306, 12, 2), "************");
+  EXPECT_EQ(Str(9.9e306, 10, 2), "**********");
+  EXPECT_EQ(Str(-1e308, 20, 0), "********************");
+  EXPECT_EQ(Str(Val(std::string(400, '9'))), "********************");
+  EXPECT_EQ(StrZero(-9.9e306, 8, 2), "********");
 }
 
 TEST(NumberTextTest, ReadsNumbersWithTheirDecimals) {

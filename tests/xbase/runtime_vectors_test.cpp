@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include "support/fixtures.h"
-
 #include "xbase/date_functions.h"
 #include "xbase/number_text.h"
 #include "xbase/picture.h"

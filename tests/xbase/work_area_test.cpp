@@ -1,12 +1,15 @@
 #include "xbase/work_area.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "support/fixtures.h"
 #include "support/files.h"
+#include "support/fixtures.h"
 #include "support/temp_folder.h"
 #include "xbase/session.h"
 
@@ -123,6 +126,31 @@ TEST(WorkAreaTest, NewFilesKeepTheCallersNameWithLowerCaseExtensions) {
   WorkArea* area = nullptr;
   ASSERT_TRUE(session.Use("mymemo.DBF", "", OpenMode::kShared, &area).ok());
   EXPECT_EQ(area->alias(), "MYMEMO");
+}
+
+// A folder, pipe or device where a table is expected is named as what it is, not as a missing file,
+// and a pipe cannot hang the open, read-only or not.
+TEST(WorkAreaTest, AFolderPipeOrDeviceWhereATableShouldBeIsNamedAsSuch) {
+  TempFolder dir;
+  ASSERT_EQ(::mkdir(dir.File("FOLDER.dbf").c_str(), 0755), 0);
+  ASSERT_EQ(::mkfifo(dir.File("pipe.DBF").c_str(), 0644), 0);
+  ASSERT_EQ(::symlink("/dev/null", dir.File("DEVICE.dbf").c_str()), 0);
+  Session session(SearchPath({dir.path()}));
+  EXPECT_EQ(session.Use("folder", "", OpenMode::kShared, nullptr).ToString(),
+            "Invalid argument: " + dir.File("FOLDER.dbf") + ": is a folder, not a file");
+  EXPECT_EQ(session.Use("PIPE", "", OpenMode::kShared, nullptr).ToString(),
+            "Invalid argument: " + dir.File("pipe.DBF") + ": is a pipe, not a file");
+  EXPECT_EQ(session.Use("device", "", OpenMode::kShared, nullptr).ToString(),
+            "Invalid argument: " + dir.File("DEVICE.dbf") + ": is a device, not a file");
+  EXPECT_TRUE(session.Use("absent", "", OpenMode::kShared, nullptr).IsNotFound());
+  std::unique_ptr<DbfTable> table;
+  EXPECT_EQ(DbfTable::Open(dir.File("pipe.DBF"), OpenMode::kReadOnly, &table).ToString(),
+            "Invalid argument: " + dir.File("pipe.DBF") + ": is a pipe, not a file");
+  // A real table in a later folder of the path is still found.
+  TempFolder later;
+  Session both(SearchPath({dir.path(), later.path()}));
+  ASSERT_TRUE(Session(SearchPath({later.path()})).CreateTable("FOLDER", {{"A", 'C', 1, 0}}).ok());
+  EXPECT_TRUE(both.Use("FOLDER", "", OpenMode::kShared, nullptr).ok());
 }
 
 }  // namespace

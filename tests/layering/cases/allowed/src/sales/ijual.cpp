@@ -1,2 +1,2 @@
-#include "receivable-reports/receivable_reports.h"
 #include "frame/session.h"
+#include "receivable-reports/receivable_reports.h"
