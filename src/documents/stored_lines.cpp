@@ -18,9 +18,9 @@ xbase::Status Run(const std::function<xbase::Status()>& step) { return step ? st
 xbase::Status Apply(const LineRewrite& how, size_t k) { return how.apply ? how.apply(k) : xbase::Status::OK(); }
 
 // Reverses and deletes the current row when it is live.
-xbase::Status FreeRow(xbase::WorkArea& area, const LineRewrite& how) {
+xbase::Status FreeRow(console::Console& con, xbase::WorkArea& area, const LineRewrite& how) {
   if (area.deleted()) return xbase::Status::OK();
-  if (xbase::Status s = console::LOCK_REC(area); !s.ok()) return s;
+  if (xbase::Status s = console::LOCK_REC(con, area); !s.ok()) return s;
   // Locking re-read the row: another workstation may have deleted it meanwhile.
   if (area.deleted()) return area.Unlock();
   xbase::Status s = Run(how.reverse);
@@ -29,16 +29,16 @@ xbase::Status FreeRow(xbase::WorkArea& area, const LineRewrite& how) {
 }
 
 // Overwrites the current row with line k.
-xbase::Status OverwriteRow(xbase::WorkArea& area, const LineRewrite& how, size_t k) {
-  if (xbase::Status s = console::LOCK_REC(area); !s.ok()) return s;
+xbase::Status OverwriteRow(console::Console& con, xbase::WorkArea& area, const LineRewrite& how, size_t k) {
+  if (xbase::Status s = console::LOCK_REC(con, area); !s.ok()) return s;
   xbase::Status s = area.deleted() ? area.Recall() : Run(how.reverse);
   if (s.ok()) s = how.write(k, false);
   if (s = Release(area, s); !s.ok()) return s;
   return Apply(how, k);
 }
 
-xbase::Status AppendRow(xbase::WorkArea& area, const LineRewrite& how, size_t k) {
-  if (xbase::Status s = console::APP_REC(area); !s.ok()) return s;
+xbase::Status AppendRow(console::Console& con, xbase::WorkArea& area, const LineRewrite& how, size_t k) {
+  if (xbase::Status s = console::APP_REC(con, area); !s.ok()) return s;
   if (xbase::Status s = Release(area, how.write(k, true)); !s.ok()) return s;
   return Apply(how, k);
 }
@@ -51,17 +51,17 @@ xbase::Status StoredRows(xbase::Session& tables, xbase::WorkArea& area, std::str
   return area.SeekAll(key, rows);
 }
 
-xbase::Status RewriteLines(xbase::WorkArea& area, const std::vector<uint32_t>& rows, size_t lines,
+xbase::Status RewriteLines(console::Console& con, xbase::WorkArea& area, const std::vector<uint32_t>& rows, size_t lines,
                            const LineRewrite& how) {
   for (size_t n = 0; n < rows.size(); ++n) {
     xbase::Status s = area.GoTo(rows[n]);
-    if (s.ok()) s = n < lines && how.keep(n) ? OverwriteRow(area, how, n) : FreeRow(area, how);
+    if (s.ok()) s = n < lines && how.keep(n) ? OverwriteRow(con, area, how, n) : FreeRow(con, area, how);
     if (!s.ok()) return s;
   }
   const auto& appends = how.append ? how.append : how.keep;
   for (size_t k = rows.size(); k < lines; ++k) {
     if (!appends(k)) continue;
-    if (xbase::Status s = AppendRow(area, how, k); !s.ok()) return s;
+    if (xbase::Status s = AppendRow(con, area, how, k); !s.ok()) return s;
   }
   return xbase::Status::OK();
 }
@@ -77,12 +77,12 @@ xbase::Status CopyFieldsByPosition(const xbase::WorkArea& from, xbase::WorkArea&
   return xbase::Status::OK();
 }
 
-xbase::Status MergeHeaderRow(xbase::WorkArea& live, bool found, const xbase::WorkArea& incoming, bool recall) {
+xbase::Status MergeHeaderRow(console::Console& con, xbase::WorkArea& live, bool found, const xbase::WorkArea& incoming, bool recall) {
   if (!found) {
-    if (xbase::Status s = console::APP_REC(live); !s.ok()) return s;
+    if (xbase::Status s = console::APP_REC(con, live); !s.ok()) return s;
     return Release(live, CopyFieldsByPosition(incoming, live));
   }
-  if (xbase::Status s = console::LOCK_REC(live); !s.ok()) return s;
+  if (xbase::Status s = console::LOCK_REC(con, live); !s.ok()) return s;
   xbase::Status s = recall && live.deleted() ? live.Recall() : xbase::Status::OK();
   if (s.ok()) s = CopyFieldsByPosition(incoming, live, 1);
   return Release(live, s);

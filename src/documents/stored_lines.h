@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "console/console.h"
 #include "xbase/session.h"
 #include "xbase/status.h"
 #include "xbase/work_area.h"
@@ -40,14 +41,14 @@ xbase::Status StoredRows(xbase::Session& tables, xbase::WorkArea& area, std::str
 // recalled (its effect went when it was deleted), a live one has its effect reversed first; then the
 // line is written and applied. A row paired with a line not kept, or beyond the last line, is reversed
 // and deleted when live and left alone when deleted. Lines beyond the rows are appended and applied.
-// Each row is changed under its own record lock, released at once.
-xbase::Status RewriteLines(xbase::WorkArea& area, const std::vector<uint32_t>& rows, size_t lines,
+// Each row is changed under its own record lock (waited for on `con`), released at once.
+xbase::Status RewriteLines(console::Console& con, xbase::WorkArea& area, const std::vector<uint32_t>& rows, size_t lines,
                            const LineRewrite& how);
 
 // The header step of the replace-by-key merge: the row of `live` standing on the key of `incoming`'s
 // current record (`found`, deleted rows included) takes fields 2 to n of it by position, recalled first
 // when deleted and `recall` is set; without one, a row is appended with every field.
-xbase::Status MergeHeaderRow(xbase::WorkArea& live, bool found, const xbase::WorkArea& incoming, bool recall);
+xbase::Status MergeHeaderRow(console::Console& con, xbase::WorkArea& live, bool found, const xbase::WorkArea& incoming, bool recall);
 
 // Copies fields `first` (from 0) to n of `from`'s current record into the current record of `to`, by
 // position; `to` must be locked.

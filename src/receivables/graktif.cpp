@@ -26,7 +26,7 @@ xbase::Status Activate(frame::Session& session, xbase::WorkArea& flags, int* cha
     std::vector<uint32_t> rows;
     s = instruments.SeekAll(instruments.PadToField("NOMOR", xbase::RTrim(flags.Text("NOMOR"))), &rows);
     for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
-      if (s = instruments.GoTo(rows[i]); s.ok()) s = console::LOCK_REC(instruments);
+      if (s = instruments.GoTo(rows[i]); s.ok()) s = console::LOCK_REC(session.console(), instruments);
       if (s.ok()) s = instruments.Put("REALISASI", xbase::Value::Logical(flags.Logical("STATUS")));
       const xbase::Status unlocked = instruments.Unlock();
       if (s.ok()) s = unlocked;

@@ -67,8 +67,8 @@ xbase::Status Unlocked(xbase::WorkArea& area, const xbase::Status& status) {
 }
 
 // Writes the lock or its release onto the customer and, when locking, the reason into SETUP.
-xbase::Status SaveLock(xbase::WorkArea& customer, xbase::WorkArea& setup, bool locked, const std::string& reason) {
-  xbase::Status s = console::LOCK_REC(customer);
+xbase::Status SaveLock(console::Console& con, xbase::WorkArea& customer, xbase::WorkArea& setup, bool locked, const std::string& reason) {
+  xbase::Status s = console::LOCK_REC(con, customer);
   if (!s.ok()) return s;
   // Releasing clears only the lock mark: another outlet code in the field stays.
   if (locked) {
@@ -81,8 +81,8 @@ xbase::Status SaveLock(xbase::WorkArea& customer, xbase::WorkArea& setup, bool l
   if (s = setup.SetOrder(1); s.ok()) s = setup.Seek(ReasonKey(code));
   if (!s.ok()) return s;
   if (setup.found()) {
-    s = console::LOCK_REC(setup);
-  } else if (s = console::APP_REC(setup); s.ok()) {
+    s = console::LOCK_REC(con, setup);
+  } else if (s = console::APP_REC(con, setup); s.ok()) {
     s = setup.Put("SETUP", xbase::Value::Text(ReasonKey(code)));
   }
   if (s.ok()) s = setup.Put("KET", xbase::Value::Text(reason));
@@ -129,7 +129,7 @@ xbase::Status OVER(frame::Session& session, const std::vector<xbase::Value>&) {
     rest.Add(13, 15, &locked, "Y");
     rest.Add(14, kValueCol, &reason, "@S45");
     if (rest.Read(con).escaped) break;
-    if (s = SaveLock(*customer, *setup, locked, reason); !s.ok()) break;
+    if (s = SaveLock(con, *customer, *setup, locked, reason); !s.ok()) break;
   }
   session.CloseTables();
   return s;

@@ -114,12 +114,12 @@ xbase::Status WriteHeader(frame::Session& session, const Receipt& receipt, bool 
   if (!s.ok()) return s;
   if (!has_amount) {
     if (!header.found()) return s;
-    if (s = console::LOCK_REC(header); s.ok()) s = header.Delete();
+    if (s = console::LOCK_REC(session.console(), header); s.ok()) s = header.Delete();
     return Unlocked(header, s);
   }
   if (header.found()) {
-    s = console::LOCK_REC(header);
-  } else if (s = console::APP_REC(header); s.ok()) {
+    s = console::LOCK_REC(session.console(), header);
+  } else if (s = console::APP_REC(session.console(), header); s.ok()) {
     s = header.Put("KDCB", Value::Text(receipt.branch));
     if (s.ok()) s = header.Put("NOMOR", Value::Text(receipt.number));
     if (s.ok()) s = header.Put("TGINPUT", Value::FromDate(session.Today()));
@@ -158,7 +158,7 @@ xbase::Status WriteLines(frame::Session& session, const Receipt& receipt) {
     const console::ValueRow& line = receipt.lines[k];
     return UPDATEPIUTANGDANGIRO(session, LineText(line, kNota), LineText(line, kInstrument), 0, LineAmount(line));
   };
-  return documents::RewriteLines(lines, rows, receipt.lines.size(), how);
+  return documents::RewriteLines(session.console(), lines, rows, receipt.lines.size(), how);
 }
 
 }  // namespace

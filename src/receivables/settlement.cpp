@@ -22,7 +22,7 @@ xbase::Status MoveKredit(frame::Session& session, std::string_view alias, std::s
   if (s.ok()) s = area->Seek(area->PadToField(field, key));
   if (s.ok() && area->found()) {
     *found = true;
-    s = console::LOCK_REC(*area);
+    s = console::LOCK_REC(session.console(), *area);
     if (s.ok()) {
       // Old out, then new in, as two steps of the stored total.
       const double without_old = area->Number("KREDIT") - old_amount;

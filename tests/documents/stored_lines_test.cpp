@@ -48,7 +48,7 @@ class StoredLinesTest : public ::testing::Test {
       totals[lines[k].first] += lines[k].second;
       return xbase::Status::OK();
     };
-    ASSERT_TRUE(RewriteLines(area, rows, lines.size(), how).ok());
+    ASSERT_TRUE(RewriteLines(rig.con, area, rows, lines.size(), how).ok());
     EXPECT_TRUE(area.table().locked_records().empty());
   }
 
@@ -97,12 +97,12 @@ TEST_F(StoredLinesTest, MergedHeaderKeepsItsKeyAndTakesTheOtherFieldsByPosition)
   AddRows(*incoming, {{{"NOMOR", T("g1")}, {"KDCB", T("BDG001")}, {"DEBET", N(250)}}});
   ASSERT_TRUE(incoming->GoTo(2).ok());
   ASSERT_TRUE(live.GoTo(1).ok());
-  ASSERT_TRUE(MergeHeaderRow(live, true, *incoming, true).ok());
+  ASSERT_TRUE(MergeHeaderRow(rig.con, live, true, *incoming, true).ok());
   EXPECT_EQ(StoredText(live, 1, "NOMOR"), "G1");
   EXPECT_FALSE(live.deleted());
   EXPECT_EQ(StoredText(live, 1, "KDCB"), "BDG001");
   EXPECT_EQ(live.Number("DEBET"), 250);
-  ASSERT_TRUE(MergeHeaderRow(live, false, *incoming, true).ok());
+  ASSERT_TRUE(MergeHeaderRow(rig.con, live, false, *incoming, true).ok());
   EXPECT_EQ(StoredText(live, 3, "NOMOR"), "g1");
   EXPECT_EQ(live.table().record_count(), 3u);
 }

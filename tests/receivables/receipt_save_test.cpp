@@ -2,9 +2,13 @@
 // stored rows are reused, numbering skips taken numbers, and lines that would settle nothing are refused.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <thread>
 
+#include "console/clock.h"
 #include "console/keys.h"
+#include "console/terminal.h"
 #include "receivables/receipt.h"
 #include "receivables/receivables_test_helpers.h"
 #include "support/scripted_session.h"
@@ -175,29 +179,51 @@ TEST_F(ReceiptSaveTest, SaveAsksFirstAndCountsTheLinesAgainstTheLimit) {
   EXPECT_EQ(InvoiceKredit(rig.session, "INV2"), 2);
 }
 
+// A workstation whose user lets every lock wait run (short polls get no key) and answers every
+// message with Enter (a wait for a key polls a second at a time).
+class PatientTerminal : public console::Terminal {
+ public:
+  void Present(const console::CellGrid&, const console::Cursor&) override {}
+  int ReadKey(int timeout_ms) override {
+    if (timeout_ms >= 1000) return console::key::kEnter;
+    std::this_thread::sleep_for(std::chrono::milliseconds(std::min(timeout_ms, 2)));
+    return console::key::kNone;
+  }
+  void Tone(int, int) override {}
+  bool IsColour() const override { return true; }
+};
+
+struct Workstation {
+  explicit Workstation(const std::string& folder) {
+    session.SetSearchPath(folder);
+    EXPECT_TRUE(OpenReceiptTables(session));
+  }
+  console::ManualClock clock{{kDay, 9 * 3600}};
+  PatientTerminal term;
+  console::Console con{term, clock};
+  frame::ProcedureRegistry registry;
+  frame::Session session{con, registry, "WS"};
+};
+
 // Two workstations save receipts on the same invoice and instrument at the same time: every line
 // reaches the totals and every receipt gets its own number.
 TEST(ReceiptConcurrencyTest, TwoSessionsSettlingOneInvoiceAtOnceLoseNothing) {
   support::TempDataFolder folder = ReceivablesFolder();
-  SessionRig first;
-  SessionRig second;
-  for (SessionRig* rig : {&first, &second}) {
-    rig->session.SetSearchPath(folder.path());
-    ASSERT_TRUE(OpenReceiptTables(rig->session));
-  }
+  Workstation first(folder.path());
+  Workstation second(folder.path());
   AddSettlementCodes(first.session);
   AddSetting(first.session, "NOTT" + kBranch, "0000000000");
   AddInvoice(first.session, "INV1", "J0001", 100000, kDay);
   AddInstrument(first.session, "G1", "GIRO", "J0001", 100000, kDay);
   constexpr int kReceipts = 25;
-  const auto work = [&](SessionRig* rig, double amount, bool* ok) {
+  const auto work = [&](Workstation* desk, double amount, bool* ok) {
     *ok = true;
     for (int i = 0; i < kReceipts && *ok; ++i) {
       Receipt receipt = MakeReceipt({Line(1, "INV1", "BL", "G1", amount), Line(2, "INV1", "DB", "", 1)}, kDay);
       bool saved = false;
-      *ok = SaveReceipt(rig->session, &receipt, &saved).ok() && saved;
-      receipt.lines[0][kAmount] = xbase::Value::Num(amount * 2, 16, 2);  // and corrected once at once
-      *ok = *ok && SaveReceipt(rig->session, &receipt, &saved).ok() && saved;
+      *ok = SaveReceipt(desk->session, &receipt, &saved).ok() && saved;
+      receipt.lines[0][kAmount] = xbase::Value::Num(amount * 2, 16, 2);  // and corrected at once
+      *ok = *ok && SaveReceipt(desk->session, &receipt, &saved).ok() && saved;
     }
   };
   bool first_ok = false, second_ok = false;
