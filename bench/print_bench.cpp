@@ -10,27 +10,20 @@
 #include "platform/page_document.h"
 #include "platform/raw_printer.h"
 #include "platform/xlsx_writer.h"
+#include "report_lines.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kWidth = 136;
+constexpr int kWidth = bench::kReportWidth;
 constexpr int kLinesPerPage = 59;
-
-// One report line: a boxed row of codes, names and amounts, `kWidth` characters.
-std::string ReportLine(int line) {
-  std::string text = "\xb3 " + std::to_string(100000 + line) + " \xb3 TOKO SUMBER REJEKI CABANG " +
-                     std::to_string(line % 97) + " \xb3 " + std::to_string(line * 1234.5) + " \xb3";
-  text.resize(kWidth - 1, ' ');
-  return text + "\xb3";
-}
 
 std::vector<platform::PrintPage> ReportPages(int pages) {
   std::vector<platform::PrintPage> report(static_cast<std::size_t>(pages));
   for (int page = 0; page < pages; ++page) {
     report[static_cast<std::size_t>(page)].push_back({"\xda" + std::string(kWidth - 2, '\xc4') + "\xbf", 0});
-    for (int line = 0; line < 43; ++line) report[static_cast<std::size_t>(page)].push_back({ReportLine(page * 43 + line), 0});
+    for (int line = 0; line < 43; ++line) report[static_cast<std::size_t>(page)].push_back({bench::ReportLine(page * 43 + line), 0});
     report[static_cast<std::size_t>(page)].push_back({"Halaman : " + std::to_string(page + 1), 7});
   }
   return report;
@@ -52,7 +45,7 @@ void SpoolTenThousandLines(benchmark::State& state) {
   for (auto _ : state) {
     std::string bytes = "\x1b@";
     for (int line = 0; line < 10000; ++line) {
-      bytes += "\x0f" + ReportLine(line) + "\x12\r\n";
+      bytes += "\x0f" + bench::ReportLine(line) + "\x12\r\n";
       if (line % kLinesPerPage == kLinesPerPage - 1) bytes += "\x0c";
     }
     platform::Delivery delivery;

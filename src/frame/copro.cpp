@@ -33,9 +33,9 @@ bool Inside(const fs::path& path, const fs::path& folder) {
 void CopyInto(Session& session, std::string_view file, std::string_view folder) {
   console::Console& con = session.console();
   const std::string name(xbase::AllTrim(file));
-  const fs::path source = LocalPath(session.DRVDATA_ + name);
+  const fs::path source = LocalPath(session, session.DRVDATA_ + name);
   std::error_code error;
-  if (!Inside(source, LocalPath(session.DRVDATA_))) {
+  if (!Inside(source, LocalPath(session, session.DRVDATA_))) {
     console::PESAN(con, "File " + name + " tidak ada di folder data");
     return;
   }
@@ -43,7 +43,7 @@ void CopyInto(Session& session, std::string_view file, std::string_view folder) 
     console::PESAN(con, "File " + name + " tidak ada");
     return;
   }
-  const fs::path target = fs::path(LocalPath(folder)) / source.filename();
+  const fs::path target = fs::path(LocalPath(session, folder)) / source.filename();
   std::unique_ptr<xbase::LockedFile> held;
   if (fs::exists(target, error)) {
     const std::string question = "File " + target.filename().string() + " sudah ada di " +

@@ -3,6 +3,7 @@
 #include "frame/copro.h"
 #include "frame/gantidir.h"
 #include "frame/session.h"
+#include "frame/setmrgn.h"
 #include "frame/setup.h"
 #include "frame/tbbm.h"
 #include "frame/tsetup.h"
@@ -20,6 +21,7 @@ void RegisterFrameProcedures(ProcedureRegistry& registry) {
   registry.Register({"GANTIDIR", "Ganti Direktori", kMenuGroup, GANTIDIR});
   registry.Register({"TBBM", "Tabel BBM", kMenuGroup, TBBM});
   registry.Register({"COPRO", "Copy Data", kMenuGroup, COPRO});
+  registry.Register({"SETMRGN", "Set Margin Printer", kMenuGroup, SETMRGN});
 }
 
 }  // namespace frame

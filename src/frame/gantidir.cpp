@@ -14,9 +14,9 @@
 namespace frame {
 namespace {
 
-bool HoldsJournal(std::string_view folder) {
+bool HoldsJournal(const Session& session, std::string_view folder) {
   std::string path;
-  return !xbase::AllTrim(folder).empty() && xbase::FindInFolder(LocalPath(folder), "jurnal1.dbf", &path).ok();
+  return !xbase::AllTrim(folder).empty() && xbase::FindInFolder(LocalPath(session, folder), "jurnal1.dbf", &path).ok();
 }
 
 }  // namespace
@@ -42,7 +42,7 @@ bool CARIDIR2(Session& session, std::string* folder, xbase::Date* date) {
   }
   if (log->SetOrder(1).ok() && log->Seek(xbase::AllTrim(*folder)).ok() && log->found()) *date = log->DateOf("LOGEDDATE");
   *folder = xbase::PadR(*folder, static_cast<int>(std::max(width, folder->size())));
-  if (HoldsJournal(*folder)) return true;
+  if (HoldsJournal(session, *folder)) return true;
   console::PESAN(session.console(), "Direktori salah....", session.console().Pick("Gr+/r", "/w"));
   return false;
 }
@@ -65,7 +65,7 @@ xbase::Status GANTIDIR(Session& session, const std::vector<xbase::Value>&) {
   if (escaped) return xbase::Status::OK();
   session.STP.text[13] = folder;
   session.STP.date = date;
-  session.SetSearchPath(LocalPath(folder));
+  session.SetSearchPath(LocalPath(session, folder));
   return xbase::Status::OK();
 }
 

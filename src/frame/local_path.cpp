@@ -5,6 +5,10 @@
 
 namespace frame {
 
-std::string LocalPath(std::string_view typed) { return platform::MatchLocalCase(xbase::AllTrim(typed)); }
+std::string LocalPath(const Session& session, std::string_view typed) {
+  std::string local;
+  if (session.services().MapPath(typed, &local).ok()) return local;
+  return platform::MatchLocalCase(xbase::AllTrim(typed));
+}
 
 }  // namespace frame

@@ -5,12 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include "frame/session.h"
+
 namespace frame {
 
-// The typed path (trimmed) as this system names it: backslashes become folder separators and
-// each part that does not exist as written takes the name of an entry that matches it without
-// regard to case.
-std::string LocalPath(std::string_view typed);
+// The typed or stored path (trimmed) as this machine names it: a drive letter or network share
+// through the workstation's drive map, backslashes as folder separators, and each part that does
+// not exist as written taking the name of an entry that matches it without regard to case. A drive
+// that is not mapped stays as written, so the path is then found missing.
+std::string LocalPath(const Session& session, std::string_view typed);
 
 }  // namespace frame
 

@@ -15,6 +15,7 @@
 #include "frame/budget.h"
 #include "frame/menu2.h"
 #include "frame/open_table.h"
+#include "platform/workstation_settings.h"
 #include "text/date_helpers.h"
 #include "xbase/cipher.h"
 #include "xbase/date_functions.h"
@@ -300,6 +301,19 @@ Attempt LoginAttempt(Session& session, Menu* menu, std::string* group) {
   return Attempt::kLoggedIn;
 }
 
+// The workstation's own sections of the settings file: the output devices follow them. A wrong
+// value is shown and the program ends.
+bool LoadWorkstation(Session& session, const std::string& ini_path) {
+  platform::WorkstationSettings settings;
+  const xbase::Status status = platform::LoadWorkstationSettings(ini_path, &settings);
+  if (!status.ok()) {
+    Message(session.console(), status.message());
+    return false;
+  }
+  session.services().Configure(std::move(settings));
+  return true;
+}
+
 }  // namespace
 
 xbase::Status WriteConnectionSettings(const ConnectionSettings& settings, const std::string& ini_path) {
@@ -340,7 +354,7 @@ void MULAI(Session& session, const std::string& ini_path) {
   session.TMPFILELAP_.clear();
   session.SEARCHPATH_.clear();
   if (LISENSI_(session, ini_path)) {
-    LOGIN(session);
+    if (LoadWorkstation(session, ini_path)) LOGIN(session);
   } else {
     console::Alert(con, kNotEntitled);
   }

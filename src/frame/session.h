@@ -10,6 +10,7 @@
 #include "console/console.h"
 #include "frame/budget.h"
 #include "frame/procedure_registry.h"
+#include "frame/workstation_services.h"
 #include "xbase/date.h"
 #include "xbase/session.h"
 
@@ -48,6 +49,9 @@ class Session {
   const ProcedureRegistry& registry() const { return registry_; }
   // The workstation name (the host name), which keys the printer margins.
   const std::string& workstation() const { return workstation_; }
+  // This workstation's settings and output devices.
+  WorkstationServices& services() { return services_; }
+  const WorkstationServices& services() const { return services_; }
   // Today's date from the console's clock.
   xbase::Date Today() const { return console_.clock().Now().date; }
 
@@ -78,6 +82,7 @@ class Session {
   console::Console& console_;
   const ProcedureRegistry& registry_;
   std::string workstation_;
+  WorkstationServices services_;
   xbase::Session tables_;
 };
 

@@ -13,11 +13,6 @@
 
 namespace platform {
 
-struct PrinterList {
-  std::vector<std::string> names;
-  std::string default_name;  // empty when no printer is the default
-};
-
 // The printers the server offers and its default; an empty list when none is installed, IOError
 // when the server cannot be reached.
 xbase::Status ListCupsPrinters(const std::string& server, PrinterList* list);
@@ -43,6 +38,20 @@ class CupsPagePrinter final : public PagePrinter {
 
  private:
   std::string printer_;
+  std::string server_;
+};
+
+// The printers of a CUPS server, each page a PDF job of its own.
+class CupsPrintSystem final : public PrintSystem {
+ public:
+  explicit CupsPrintSystem(std::string server = "") : server_(std::move(server)) {}
+  xbase::Status List(PrinterList* list) override { return ListCupsPrinters(server_, list); }
+  xbase::Status Print(const std::string& printer, std::string_view title, const std::vector<PrintPage>& pages,
+                      const PageSetup& setup, int copies, Delivery* delivery) override {
+    return CupsPagePrinter(printer, server_).Print(title, pages, setup, copies, delivery);
+  }
+
+ private:
   std::string server_;
 };
 

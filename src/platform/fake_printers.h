@@ -58,6 +58,31 @@ class FakePagePrinter final : public PagePrinter {
   std::vector<PageJob> jobs_;
 };
 
+struct NamedPageJob {
+  std::string printer;
+  PageJob job;
+};
+
+// A print system with the printers it is given; it keeps every print with its printer's name.
+class FakePrintSystem final : public PrintSystem {
+ public:
+  FakePrintSystem(std::vector<std::string> names = {}, std::string default_name = "")
+      : list_{std::move(names), std::move(default_name)} {}
+  xbase::Status List(PrinterList* list) override;
+  // Keeps the print unless a failure was set or the printer is not in the list.
+  xbase::Status Print(const std::string& printer, std::string_view title, const std::vector<PrintPage>& pages,
+                      const PageSetup& setup, int copies, Delivery* delivery) override;
+  // Makes every later Print fail with `status` (OK prints again).
+  void FailWith(xbase::Status status) { failure_ = std::move(status); }
+
+  const std::vector<NamedPageJob>& jobs() const { return jobs_; }
+
+ private:
+  PrinterList list_;
+  xbase::Status failure_;
+  std::vector<NamedPageJob> jobs_;
+};
+
 }  // namespace platform
 
 #endif  // PALUNDA_PLATFORM_FAKE_PRINTERS_H_

@@ -22,6 +22,22 @@ class PagePrinter {
                               int copies, Delivery* delivery) = 0;
 };
 
+struct PrinterList {
+  std::vector<std::string> names;
+  std::string default_name;  // empty when no printer is the default
+};
+
+// The page printers of this machine: their list, and printing on one of them by name.
+class PrintSystem {
+ public:
+  virtual ~PrintSystem() = default;
+  // The printers installed and the default; an empty list when there are none.
+  virtual xbase::Status List(PrinterList* list) = 0;
+  // Prints on the printer `printer` as PagePrinter::Print does.
+  virtual xbase::Status Print(const std::string& printer, std::string_view title, const std::vector<PrintPage>& pages,
+                              const PageSetup& setup, int copies, Delivery* delivery) = 0;
+};
+
 // A folder where each print becomes a new PDF file "<title>-yyyymmdd-hhmmss[-n].pdf" holding all
 // its pages once (a file needs no copies).
 class PdfFilePrinter final : public PagePrinter {

@@ -123,6 +123,14 @@ void Worksheet::SetNumber(int row, int column, double number) {
   cells_[{row, column}] = Cell{Cell::Kind::kNumber, "", number};
 }
 
+void Worksheet::SetDate(int row, int column, xbase::Date date) {
+  if (date.empty()) {
+    if (ValidPlace(row, column)) cells_.erase({row, column});
+    return;
+  }
+  SetNumber(row, column, date - xbase::Date::FromYmd(1899, 12, 30));
+}
+
 void Worksheet::Merge(std::string_view text) {
   CellRange range;
   if (!CellBlock(text, &range)) return;
@@ -142,6 +150,18 @@ void Worksheet::Centre(std::string_view range) {
 
 void Worksheet::Bold(std::string_view range) {
   ForEachCell(range, [](CellStyle& style) { style.bold = true; });
+}
+
+void Worksheet::SetFontSize(std::string_view range, double size) {
+  if (size <= 0 || size > 409) {
+    Refuse(xbase::Status::InvalidArgument("font size", "use 1 to 409"));
+    return;
+  }
+  ForEachCell(range, [size](CellStyle& style) { style.font_size = size; });
+}
+
+void Worksheet::Wrap(std::string_view range) {
+  ForEachCell(range, [](CellStyle& style) { style.wrapped = true; });
 }
 
 void Worksheet::SetBorders(std::string_view range, int weight) {
@@ -187,7 +207,8 @@ void Worksheet::SetColumnWidth(std::string_view text, double width) {
 double Worksheet::ShownWidth(const Cell& cell, const CellStyle& style) const {
   const std::size_t characters =
       cell.kind == Cell::Kind::kText ? CharacterCount(cell.text) : ShownNumberLength(cell.number, style.number_format);
-  return static_cast<double>(characters) * (font_size_ / kDefaultFontSize) * (style.bold ? 1.1 : 1.0) + 1;
+  const double size = style.font_size > 0 ? style.font_size : font_size_;
+  return static_cast<double>(characters) * (size / kDefaultFontSize) * (style.bold ? 1.1 : 1.0) + 1;
 }
 
 void Worksheet::AutoFit(std::string_view text) {

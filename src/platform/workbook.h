@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/cell_range.h"
+#include "xbase/date.h"
 #include "xbase/status.h"
 
 namespace platform {
@@ -28,7 +29,9 @@ struct Cell {
 };
 
 struct CellStyle {
+  double font_size = 0;       // 0: the sheet's size
   bool bold = false;
+  bool wrapped = false;       // WrapText: long text breaks into lines inside the cell
   bool centred = false;       // horizontally and vertically
   int border_weight = 0;      // 0 none; the spreadsheet's weights 1 hairline, 2 thin, 4 thick, -4138 medium
   int fill_index = 0;         // 0 none; otherwise a colour of the default palette, 1 to 56
@@ -56,12 +59,19 @@ class Worksheet {
   void SetValue(int row, int column, std::string_view text);
   // Cells(row, column):Value given a number.
   void SetNumber(int row, int column, double number);
+  // Cells(row, column):Value given a date: its serial number (days since 30-12-1899), shown
+  // through the number format the report gives the cells.
+  void SetDate(int row, int column, xbase::Date date);
   // Range(range):MergeCells; a block overlapping an earlier merge is refused.
   void Merge(std::string_view range);
   // HorizontalAlignment and VerticalAlignment centred on every cell of the block.
   void Centre(std::string_view range);
   // Font:Bold on every cell of the block.
   void Bold(std::string_view range);
+  // Font:Size on every cell of the block (the sheet's font otherwise).
+  void SetFontSize(std::string_view range, double size);
+  // WrapText on every cell of the block.
+  void Wrap(std::string_view range);
   // Borders:Weight on every edge of every cell of the block.
   void SetBorders(std::string_view range, int weight);
   // Interior:ColorIndex, a colour of the default palette (1 to 56).

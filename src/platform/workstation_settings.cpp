@@ -103,6 +103,7 @@ xbase::Status ReadDrives(const xbase::IniFile& ini, DriveMap* drives) {
 
 xbase::Status ReadWorkstationSettings(const xbase::IniFile& ini, const std::string& home, WorkstationSettings* settings) {
   WorkstationSettings read;
+  read.home = home;
   xbase::Status status = ReadDotMatrix(ini, home, &read.dot_matrix);
   if (status.ok()) status = ReadReports(ini, home, &read);
   if (status.ok()) status = ReadDrives(ini, &read.drives);

@@ -31,6 +31,7 @@ struct DotMatrixSink {
 };
 
 struct WorkstationSettings {
+  std::string home;                     // the folder of Palunda.ini
   DotMatrixSink dot_matrix;             // default: the folder "spool" beside Palunda.ini
   std::string reports_folder;           // default: the folder "reports" beside Palunda.ini
   std::vector<std::string> viewer;      // the viewer program and its arguments; empty for none

@@ -70,6 +70,7 @@ struct Look {
   double font_size = 0;
   bool bold = false;
   bool centred = false;
+  bool wrapped = false;
   std::string border;
   std::string fill_rgb;
   std::string number_format = "General";
@@ -128,6 +129,7 @@ std::vector<Look> ReadLooks(const pugi::xml_node& styles) {
     const pugi::xml_node alignment = Child(xf, "alignment");
     look.centred = std::strcmp(alignment.attribute("horizontal").as_string(), "center") == 0 &&
                    std::strcmp(alignment.attribute("vertical").as_string(), "center") == 0;
+    look.wrapped = alignment.attribute("wrapText").as_bool(false);
     const int format = xf.attribute("numFmtId").as_int();
     look.number_format = custom.count(format) != 0 ? custom[format] : BuiltInFormat(format);
     looks.push_back(std::move(look));
@@ -269,6 +271,7 @@ xbase::Status XlsxReader::ReadSheet(std::size_t index, SheetData* sheet) const {
         cell.font_size = look.font_size;
         cell.bold = look.bold;
         cell.centred = look.centred;
+        cell.wrapped = look.wrapped;
         cell.border = look.border;
         cell.fill_rgb = look.fill_rgb;
         cell.number_format = look.number_format;

@@ -25,6 +25,7 @@ struct SheetCell {
   double font_size = 0;
   bool bold = false;
   bool centred = false;       // horizontally and vertically
+  bool wrapped = false;       // text wraps inside the cell
   std::string border;         // the style of its edges ("thin", "medium", ...) when all four share one
   std::string fill_rgb;       // "RRGGBB" of a solid fill, empty without one
   std::string number_format;  // "General" when none was set

@@ -34,14 +34,16 @@ class Formats {
   explicit Formats(lxw_workbook* book) : book_(book) {}
 
   lxw_format* For(const Worksheet& sheet, const CellStyle& style) {
-    const auto key = std::make_tuple(sheet.font_name(), sheet.font_size(), style.bold, style.centred,
+    const double size = style.font_size > 0 ? style.font_size : sheet.font_size();
+    const auto key = std::make_tuple(sheet.font_name(), size, style.bold, style.wrapped, style.centred,
                                      style.border_weight, style.fill_index, style.number_format);
     auto found = formats_.find(key);
     if (found != formats_.end()) return found->second;
     lxw_format* format = workbook_add_format(book_);
     format_set_font_name(format, sheet.font_name().c_str());
-    format_set_font_size(format, sheet.font_size());
+    format_set_font_size(format, size);
     if (style.bold) format_set_bold(format);
+    if (style.wrapped) format_set_text_wrap(format);
     if (style.centred) {
       format_set_align(format, LXW_ALIGN_CENTER);
       format_set_align(format, LXW_ALIGN_VERTICAL_CENTER);
@@ -57,7 +59,7 @@ class Formats {
 
  private:
   lxw_workbook* book_;
-  std::map<std::tuple<std::string, double, bool, bool, int, int, std::string>, lxw_format*> formats_;
+  std::map<std::tuple<std::string, double, bool, bool, bool, int, int, std::string>, lxw_format*> formats_;
 };
 
 lxw_error WriteCell(lxw_worksheet* out, int row, int column, const Cell* cell, lxw_format* format) {

@@ -70,7 +70,9 @@ Status WorkArea::SettleForward() {
 Status WorkArea::GoTop() {
   found_ = false;
   uint32_t first = 0;
-  Status s = order_ != nullptr ? order_->First(&first) : table_->RefreshCount();
+  // A pending change reaches the indexes before they are walked.
+  Status s = table_->Flush();
+  if (s.ok()) s = order_ != nullptr ? order_->First(&first) : table_->RefreshCount();
   if (!s.ok()) return s;
   if (order_ == nullptr) first = table_->record_count() > 0 ? 1 : 0;
   s = table_->GoTo(first);
@@ -82,7 +84,8 @@ Status WorkArea::GoTop() {
 Status WorkArea::GoBottom() {
   found_ = false;
   uint32_t last = 0;
-  Status s = order_ != nullptr ? order_->Last(&last) : table_->RefreshCount();
+  Status s = table_->Flush();
+  if (s.ok()) s = order_ != nullptr ? order_->Last(&last) : table_->RefreshCount();
   if (!s.ok()) return s;
   if (order_ == nullptr) last = table_->record_count();
   s = table_->GoTo(last);
@@ -104,6 +107,7 @@ Status WorkArea::Skip(long n) {
   if (n == 0) return table_->GoTo(table_->recno());
   const int direction = n > 0 ? 1 : -1;
   eof_ = bof_ = false;
+  if (Status flushed = table_->Flush(); !flushed.ok()) return flushed;
   if (direction > 0 && table_->at_end()) return GoEnd();
   for (long i = 0; i < (n > 0 ? n : -n); ++i) {
     const uint32_t from = table_->recno();
@@ -188,9 +192,12 @@ int WorkArea::OrderNumber() const {
   return 0;
 }
 
-Status WorkArea::Seek(std::string_view key, bool soft) { return orders_->Seek(Value::Text(std::string(key)), soft); }
+Status WorkArea::Seek(std::string_view key, bool soft) { return Seek(Value::Text(std::string(key)), soft); }
 
-Status WorkArea::Seek(const Value& key, bool soft) { return orders_->Seek(key, soft); }
+Status WorkArea::Seek(const Value& key, bool soft) {
+  const Status flushed = table_->Flush();
+  return flushed.ok() ? orders_->Seek(key, soft) : flushed;
+}
 
 Status WorkArea::SeekAll(std::string_view prefix, std::vector<uint32_t>* records) {
   records->clear();

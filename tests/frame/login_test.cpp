@@ -247,5 +247,25 @@ TEST_F(LoginTest, SettingsWithoutADataFolderAreRefused) {
   EXPECT_FALSE(std::filesystem::exists(site_.ini_path()));
 }
 
+TEST_F(LoginTest, TheWorkstationSectionsOfTheSettingsFileChooseTheOutputDevices) {
+  std::ofstream(site_.ini_path(), std::ios::app) << "[DotMatrix]\nSpool=cetak\n[Reports]\nFolder=/srv/laporan\n";
+  Run(Keys({{key::kEsc}}));
+  EXPECT_EQ(LoginBoxes(), 1);
+  const platform::WorkstationSettings& settings = rig_.session.services().settings();
+  EXPECT_EQ(settings.dot_matrix.kind, platform::DotMatrixSink::Kind::kSpool);
+  EXPECT_EQ(settings.dot_matrix.target, site_.root() + "/cetak");
+  EXPECT_EQ(settings.reports_folder, "/srv/laporan");
+  EXPECT_EQ(rig_.session.services().LocalReportFolder(), site_.root() + "/tmp");
+}
+
+TEST_F(LoginTest, AWrongWorkstationSettingIsNamedAndEndsTheProgram) {
+  std::ofstream(site_.ini_path(), std::ios::app) << "[DotMatrix]\nDevice=lp0\n";
+  rig_.term.AddKeys({' '});
+  MULAI(rig_.session, site_.ini_path());
+  EXPECT_TRUE(Shown(24, "[DotMatrix] Device: 'lp0' is not")) << ScriptedTerminal::Dump(rig_.term.screens().back());
+  EXPECT_EQ(LoginBoxes(), 0);
+  EXPECT_EQ(rig_.term.keys_left(), 0u);
+}
+
 }  // namespace
 }  // namespace frame

@@ -5,11 +5,16 @@
 
 #include <memory>
 
-#include "platform_test_helpers.h"
-#include "private_cupsd.h"
+#include "support/pdf_tools.h"
+#include "support/private_cupsd.h"
 
 namespace platform {
 namespace {
+
+using support::FileBytes;
+using support::PdfInfo;
+using support::PdfText;
+using support::PrivateCupsd;
 
 class CupsPrintersTest : public ::testing::Test {
  protected:

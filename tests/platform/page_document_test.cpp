@@ -8,10 +8,14 @@
 #include "support/temp_folder.h"
 #include "platform/fake_printers.h"
 #include "platform/page_printer.h"
-#include "platform_test_helpers.h"
+#include "support/pdf_tools.h"
 
 namespace platform {
 namespace {
+
+using support::RunTool;
+using support::PdfInfo;
+using support::PdfText;
 
 // A page of a report `width` columns wide: a double-line box, a body line and a shaded bar.
 PrintPage BoxPage(int number, int width) {

@@ -8,10 +8,12 @@
 #include "support/temp_folder.h"
 #include "platform/cups_printers.h"
 #include "platform/fake_printers.h"
-#include "platform_test_helpers.h"
+#include "support/pdf_tools.h"
 
 namespace platform {
 namespace {
+
+using support::FileBytes;
 
 namespace fs = std::filesystem;
 

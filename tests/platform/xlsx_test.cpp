@@ -10,10 +10,12 @@
 #include "support/temp_folder.h"
 #include "platform/xlsx_reader.h"
 #include "platform/xlsx_writer.h"
-#include "platform_test_helpers.h"
+#include "support/pdf_tools.h"
 
 namespace platform {
 namespace {
+
+using support::FileBytes;
 
 namespace fs = std::filesystem;
 

@@ -3,6 +3,7 @@
 #ifndef PALUNDA_TESTS_SUPPORT_SCRIPTED_SESSION_H_
 #define PALUNDA_TESTS_SUPPORT_SCRIPTED_SESSION_H_
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "console/scripted_terminal.h"
 #include "frame/procedure_registry.h"
 #include "frame/session.h"
+#include "platform/fake_printers.h"
 
 namespace support {
 
@@ -27,14 +29,21 @@ struct ConsoleRig {
 };
 
 // A frame session (workstation "WS-TEST") on a scripted terminal, with a clock standing at
-// 08-12-2026 09:00:00 and a registry of its own. When it ends, the test fails if a typed getter was
+// 08-12-2026 09:00:00, a registry of its own and fake printers: a dot-matrix sink and the page
+// printers "Laser" (the default) and "Matrix". When it ends, the test fails if a typed getter was
 // asked for a field its table lacks (or one of another type).
 struct SessionRig {
   explicit SessionRig(std::vector<int> keys = {}, bool colour = true)
       : clock({xbase::Date::FromYmd(2026, 12, 8), 9 * 3600}),
         term(std::move(keys), &clock, colour),
         con(term, clock),
-        session(con, registry, "WS-TEST") {}
+        session(con, registry, "WS-TEST") {
+    auto raw = std::make_unique<platform::FakeRawPrinter>("spool/LX300");
+    auto pages = std::make_unique<platform::FakePrintSystem>(std::vector<std::string>{"Laser", "Matrix"}, "Laser");
+    dot_matrix = raw.get();
+    printers = pages.get();
+    session.services().UseDevices(std::move(raw), std::move(pages));
+  }
   ~SessionRig() {
     EXPECT_TRUE(session.tables().field_faults().empty())
         << "fields read that the tables lack: " << ::testing::PrintToString(session.tables().field_faults());
@@ -47,6 +56,8 @@ struct SessionRig {
   console::Console con;
   frame::ProcedureRegistry registry;
   frame::Session session;
+  platform::FakeRawPrinter* dot_matrix = nullptr;
+  platform::FakePrintSystem* printers = nullptr;
 };
 
 // True when some row of some screen the terminal showed holds `text`.

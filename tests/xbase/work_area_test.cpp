@@ -11,6 +11,7 @@
 #include "support/files.h"
 #include "support/fixtures.h"
 #include "support/temp_folder.h"
+#include "xbase/ntx_orders.h"
 #include "xbase/session.h"
 
 namespace xbase {
@@ -64,6 +65,32 @@ TEST(WorkAreaTest, NavigationPassesOverDeletedRecordsUnlessShown) {
   ASSERT_TRUE(cust->GoTo(11).ok());
   EXPECT_TRUE(cust->deleted());
   EXPECT_FALSE(cust->eof());
+}
+
+TEST(WorkAreaTest, MovingThroughAnIndexFirstWritesThePendingChange) {
+  TempFolder dir;
+  Session session(SearchPath({dir.path()}));
+  ASSERT_TRUE(session.CreateTable("kode", {{"KODE", 'C', 4, 0, 0}}).ok());
+  WorkArea* area = nullptr;
+  ASSERT_TRUE(session.Use("kode", "", OpenMode::kExclusive, &area).ok());
+  ASSERT_TRUE(area->orders().Create(dir.File("kode1.ntx"), NtxOrderSpec{"KODE", "", false, false}).ok());
+  for (const char* code : {"C", "A", "B"}) {
+    ASSERT_TRUE(area->Append().ok());
+    ASSERT_TRUE(area->Put("KODE", Value::Text(code)).ok());
+  }
+  // "B" is not written yet when the walk starts.
+  EXPECT_EQ(Walk(area), (std::vector<uint32_t>{2, 3, 1}));
+  ASSERT_TRUE(area->GoTo(2).ok());
+  // "A" becomes "BB", which stands between "B" and "C".
+  ASSERT_TRUE(area->Put("KODE", Value::Text("BB")).ok());
+  ASSERT_TRUE(area->Skip().ok());
+  EXPECT_EQ(area->Text("KODE"), "C   ");
+  ASSERT_TRUE(area->Put("KODE", Value::Text("E")).ok());
+  ASSERT_TRUE(area->GoBottom().ok());
+  EXPECT_EQ(area->Text("KODE"), "E   ");
+  ASSERT_TRUE(area->Seek("BB").ok());
+  EXPECT_TRUE(area->found());
+  EXPECT_EQ(area->recno(), 2u);
 }
 
 TEST(WorkAreaTest, EmptyAndAllDeletedTablesStandAtTheEnd) {

@@ -1,4 +1,4 @@
-#include "private_cupsd.h"
+#include "support/private_cupsd.h"
 
 #include <cups/cups.h>
 #include <grp.h>
@@ -16,7 +16,7 @@
 
 extern char** environ;
 
-namespace platform {
+namespace support {
 namespace {
 
 namespace fs = std::filesystem;
@@ -148,4 +148,4 @@ bool PrivateCupsd::WaitForCompletion(const std::string& printer, const std::vect
   return done;
 }
 
-}  // namespace platform
+}  // namespace support

@@ -1,4 +1,4 @@
-#include "platform_test_helpers.h"
+#include "support/pdf_tools.h"
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -9,7 +9,7 @@
 
 extern char** environ;
 
-namespace platform {
+namespace support {
 
 bool RunTool(const std::vector<std::string>& argv, std::string* output) {
   int pipe_fds[2];
@@ -62,4 +62,4 @@ std::string PdfText(const std::string& pdf) {
   return RunTool({"pdftotext", "-layout", "-enc", "UTF-8", pdf, "-"}, &output) ? output : "<pdftotext failed>";
 }
 
-}  // namespace platform
+}  // namespace support

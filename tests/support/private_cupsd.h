@@ -1,14 +1,14 @@
 // A CUPS server of a test's own: a temporary folder with its configuration, spool and socket,
 // printers whose devices are files in that folder, started and stopped by the test.
-#ifndef PALUNDA_TESTS_PLATFORM_PRIVATE_CUPSD_H_
-#define PALUNDA_TESTS_PLATFORM_PRIVATE_CUPSD_H_
+#ifndef PALUNDA_TESTS_SUPPORT_PRIVATE_CUPSD_H_
+#define PALUNDA_TESTS_SUPPORT_PRIVATE_CUPSD_H_
 
 #include <sys/types.h>
 
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace support {
 
 struct TestPrinter {
   std::string name;
@@ -40,6 +40,6 @@ class PrivateCupsd {
   pid_t pid_ = -1;
 };
 
-}  // namespace platform
+}  // namespace support
 
-#endif  // PALUNDA_TESTS_PLATFORM_PRIVATE_CUPSD_H_
+#endif  // PALUNDA_TESTS_SUPPORT_PRIVATE_CUPSD_H_

@@ -1,0 +1,34 @@
+// "CETAK INVOICE": the delivery note printed on its pre-printed 96-column form, which is also the
+// customer's invoice. The first print marks the note printed and approves its receivable.
+#ifndef PALUNDA_SALES_CJUAL_H_
+#define PALUNDA_SALES_CJUAL_H_
+
+#include <string>
+#include <vector>
+
+#include "frame/report_engine.h"
+#include "frame/session.h"
+#include "xbase/status.h"
+#include "xbase/value.h"
+
+namespace sales {
+
+// The rows of the form of the note SRTJLN1 stands on, with the item discounts shown or folded
+// into the prices (the tables SRTJLN2, MASTCUS and MASTBRJ are open).
+std::vector<frame::ReportLine> InvoiceRows(frame::Session& session, bool show_discounts);
+
+// LCGETSURATJALAN: the number check of the entry box. Empty, unknown ("Nomor INVOICE " + number +
+// " tidak terdaftar") and cancelled (" sudah dibatalkan") notes are refused; a printed one is
+// accepted after the warning " Sudah dicetak". SRTJLN1 stays on the note; *printed tells CETAK.
+bool LCGETSURATJALAN(frame::Session& session, std::string* number, bool* printed);
+
+// CETAKSURATJALAN: builds and prints the form of the note SRTJLN1 stands on; when it reached a
+// printer the note's CETAK and its receivable's APPROVAL become true. True when printed.
+bool CETAKSURATJALAN(frame::Session& session, bool show_discounts);
+
+// CJUAL: the entry box, printing one note after another until Esc; closes all tables.
+xbase::Status CJUAL(frame::Session& session, const std::vector<xbase::Value>& args);
+
+}  // namespace sales
+
+#endif  // PALUNDA_SALES_CJUAL_H_
