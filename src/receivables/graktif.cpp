@@ -60,7 +60,7 @@ xbase::Status GRAKTIF(frame::Session& session, const std::vector<xbase::Value>&)
   const int answer = escaped ? 0 : console::PESAN(con, "Yakin data akan diimpor (Y/T)");
   xbase::WorkArea* flags = nullptr;
   if ((answer == 'Y' || answer == 'y') &&
-      OpenTransferTable(session, TransferFolder(folder), "gr_aktif", true, false, &flags)) {
+      OpenTransferTable(session, TransferFolder(session, folder), "gr_aktif", true, false, &flags)) {
     int changed = 0;
     s = Activate(session, *flags, &changed);
     if (s.ok()) console::PESAN(con, "Selesai: " + std::to_string(changed) + " giro diperbarui");

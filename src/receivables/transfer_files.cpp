@@ -8,7 +8,9 @@
 
 namespace receivables {
 
-std::string TransferFolder(std::string_view typed) { return frame::LocalPath(typed); }
+std::string TransferFolder(const frame::Session& session, std::string_view typed) {
+  return frame::LocalPath(session, typed);
+}
 
 bool OpenTransferTable(frame::Session& session, const std::string& folder, std::string_view name, bool exclusive,
                        bool with_index, xbase::WorkArea** area) {

@@ -11,8 +11,8 @@
 
 namespace receivables {
 
-// The folder of transfer files typed or stored (SETUP "TMPFILEEXP"), as this system names it.
-std::string TransferFolder(std::string_view typed);
+// The folder of transfer files typed or stored (SETUP "TMPFILEEXP"), as this machine names it.
+std::string TransferFolder(const frame::Session& session, std::string_view typed);
 
 // Opens table `name` of `folder` under the alias `name` (exclusively when asked), with its index
 // file `name` when `with_index`; retries while another workstation holds it, and names a missing or
