@@ -46,6 +46,10 @@ bool CRLS(frame::Session& session, std::string* customer, std::string* company, 
 // rights hold "SPV".
 bool CHKTG(frame::Session& session, xbase::Date date);
 
+// Makes the empty instrument revision files (rlt_gr, rlt_gk, rlt_pi, rlt_rl, each with its index on
+// NOMOR) in a site's transfer folder; refuses when one is already there.
+xbase::Status CreateRevisionFiles(const std::string& folder);
+
 }  // namespace receivables
 
 #endif  // PALUNDA_RECEIVABLES_RECEIVABLES_H_

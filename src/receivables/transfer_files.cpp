@@ -1,8 +1,12 @@
 #include "receivables/transfer_files.h"
 
+#include "console/message.h"
 #include "console/table_access.h"
 #include "frame/local_path.h"
 #include "frame/open_table.h"
+#include "receivables/receivables.h"
+#include "schema/catalog.h"
+#include "schema/create_table.h"
 #include "xbase/ntx_orders.h"
 #include "xbase/search_path.h"
 
@@ -22,6 +26,33 @@ bool OpenTransferTable(frame::Session& session, const std::string& folder, std::
     return s.ok() ? opened->orders().Open(path) : s;
   };
   return console::BUKAFILE(session.console(), session.tables(), table, exclusive, frame::kOpenWait, name, area, index);
+}
+
+bool OpenRevisionFiles(frame::Session& session, const std::string& folder) {
+  for (const RevisionFile& file : kRevisionFiles) {
+    if (!OpenTransferTable(session, folder, file.name, true, true, nullptr)) {
+      CloseRevisionFiles(session);
+      return false;
+    }
+  }
+  return true;
+}
+
+void CloseRevisionFiles(frame::Session& session) {
+  for (const RevisionFile& file : kRevisionFiles) {
+    if (session.tables().Area(file.name) == nullptr) continue;
+    if (xbase::Status s = session.tables().Close(file.name); !s.ok()) console::PESAN(session.console(), s.message());
+  }
+}
+
+xbase::Status CreateRevisionFiles(const std::string& folder) {
+  for (const RevisionFile& file : kRevisionFiles) {
+    const schema::TableDef* live = schema::FindTable(file.live);
+    const schema::IndexDef index[] = {{file.name, "nomor"}};
+    const schema::TableDef mirror{file.name, live->fields, index};
+    if (xbase::Status s = schema::CreateTable(mirror, folder); !s.ok()) return s;
+  }
+  return xbase::Status::OK();
 }
 
 }  // namespace receivables

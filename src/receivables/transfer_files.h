@@ -20,6 +20,20 @@ std::string TransferFolder(const frame::Session& session, std::string_view typed
 bool OpenTransferTable(frame::Session& session, const std::string& folder, std::string_view name, bool exclusive,
                        bool with_index, xbase::WorkArea** area);
 
+// The instrument revision files and the live table each mirrors field by field.
+struct RevisionFile {
+  const char* name;
+  const char* live;
+};
+inline constexpr RevisionFile kRevisionFiles[] = {
+    {"rlt_gr", "GIRODBT"}, {"rlt_gk", "GIROKDT"}, {"rlt_pi", "GIRO_PI"}, {"rlt_rl", "GIRO_RL"}};
+
+// Opens the four revision files of `folder` exclusively, each with its index on NOMOR, under their
+// names; false (those opened closed again) after a message naming the file that failed.
+bool OpenRevisionFiles(frame::Session& session, const std::string& folder);
+// Closes the four revision files.
+void CloseRevisionFiles(frame::Session& session);
+
 }  // namespace receivables
 
 #endif  // PALUNDA_RECEIVABLES_TRANSFER_FILES_H_
