@@ -54,6 +54,8 @@ double DemoCost(const DemoGoods& goods);
 xbase::Status AddFrameDemo(const DemoContext& demo);    // the demo user and its menu
 xbase::Status AddMastersDemo(const DemoContext& demo);  // branch, company, warehouses, staff, goods, customers
 xbase::Status AddStockDemo(const DemoContext& demo);    // the stock of every good in both warehouses
+// Settlement codes, bank accounts, unpaid invoices, a registered giro and the revision files.
+xbase::Status AddReceivablesDemo(const DemoContext& demo);
 
 // Writes the demonstration company for the branch of `options`; `registry` gives the entries of the demo
 // user's menu, `today` the entry dates.

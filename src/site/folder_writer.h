@@ -39,6 +39,8 @@ class FolderWriter {
   // Closes the tables written and rebuilds the index files of each over its rows.
   xbase::Status Finish();
 
+  // The data folder written into.
+  const std::string& folder() const { return folder_; }
   // The tables written and their rows, in the order they were first written.
   const std::vector<std::pair<std::string, int>>& rows() const { return rows_; }
 
