@@ -33,7 +33,8 @@ void AddInstrument(frame::Session& session, const std::string& nomor, const std:
                    const std::string& customer, double debet, xbase::Date due, const std::string& notes, bool sent) {
   AddRows(Open(session, "GIRODBT"),
           {{{"NOMOR", T(nomor)}, {"KDCB", T(kBranch)}, {"KET", T(kind)}, {"TANGGAL", Value::FromDate(due)},
-            {"TG_TERIMA", Value::FromDate(due)}, {"RELASI", T(customer)}, {"DEBET", N(debet)}, {"NOTES", T(notes)},
+            {"TG_TERIMA", Value::FromDate(due)}, {"RELASI", T(customer)}, {"ACCOUNT", T("1102")},
+            {"CODE_ID", T("0")}, {"DEBET", N(debet)}, {"NOTES", T(notes)},
             {"KIRIMAN", Value::Logical(sent)}, {"REALISASI", Value::Logical(true)}}});
 }
 
