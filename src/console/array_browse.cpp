@@ -57,17 +57,36 @@ bool ArrayBrowse::Navigate(int key) {
   return true;
 }
 
-Attr ArrayBrowse::RowAttr(int row_index) const { return colours_.slot(row_slot_ ? row_slot_(row_index + 1) : 0); }
+Attr ArrayBrowse::RowAttr(int row_index) const {
+  if (row_colours_) return PaletteAttr(row_colours_(row_index + 1).first);
+  return colours_.slot(row_slot_ ? row_slot_(row_index + 1) : 0);
+}
+
+Attr ArrayBrowse::HighlightAttr(int row_index) const {
+  return row_colours_ ? PaletteAttr(row_colours_(row_index + 1).second) : colours_.enhanced;
+}
+
+Attr ArrayBrowse::PaletteAttr(int place) const {
+  return place >= 1 && place <= static_cast<int>(palette_.size()) ? palette_[static_cast<size_t>(place - 1)]
+                                                                  : colours_.standard;
+}
 
 void ArrayBrowse::DrawCell(Console& con, int row_index, int column, bool highlight) {
   const int line = window_.top + 2 + (row_index - first_row_);
   if (line < window_.top + 2 || line > window_.bottom) return;
   view_.DrawCell(con, line, column, CellText(*rows_, row_index, column, pictures_[column]),
-                 highlight ? colours_.enhanced : RowAttr(row_index));
+                 highlight ? HighlightAttr(row_index) : RowAttr(row_index));
 }
 
 void ArrayBrowse::Stabilize(Console& con) {
   colours_ = con.colours().With(colour_);
+  palette_.clear();
+  for (std::string_view rest = colour_;;) {
+    const size_t comma = rest.find(',');
+    palette_.push_back(ParseColourPair(rest.substr(0, comma)));
+    if (comma == std::string_view::npos) break;
+    rest.remove_prefix(comma + 1);
+  }
   const int index = *row_ - 1;
   if (index < first_row_) first_row_ = index;
   if (index >= first_row_ + page()) first_row_ = index - page() + 1;
@@ -83,31 +102,18 @@ void ArrayBrowse::Stabilize(Console& con) {
   }
 }
 
-bool ArrayBrowse::EditCell(Console& con, const std::function<bool(const xbase::Value&)>& valid) {
-  xbase::Value* cell = nullptr;
-  int line = 0, x = 0;
-  if (!CurrentCell(&cell, &line, &x)) return false;
-  return EditValue(con, line, x, cell, pictures_[view_.current()], RowAttr(*row_ - 1), colours_.enhanced, valid);
-}
-
-bool ArrayBrowse::EditCellWithCheck(Console& con, const std::function<bool(xbase::Value*)>& check) {
-  xbase::Value* cell = nullptr;
-  int line = 0, x = 0;
-  if (!CurrentCell(&cell, &line, &x)) return false;
-  return EditValueWithCheck(con, line, x, cell, pictures_[view_.current()], RowAttr(*row_ - 1), colours_.enhanced,
-                            check);
-}
-
-bool ArrayBrowse::CurrentCell(xbase::Value** cell, int* line, int* x) {
+bool ArrayBrowse::EditCell(Console& con, const ValueCheck& valid, bool* escaped) {
+  if (escaped != nullptr) *escaped = false;
   const int index = *row_ - 1;
   const int column = view_.current();
   if (read_only_[column] || index < 0 || index >= static_cast<int>(rows_->size())) return false;
   ValueRow& values = (*rows_)[static_cast<size_t>(index)];
   if (column >= static_cast<int>(values.size())) return false;
-  *cell = &values[static_cast<size_t>(column)];
-  *line = window_.top + 2 + (index - first_row_);
-  *x = view_.ScreenColumn(column);
-  return *x >= 0;
+  xbase::Value& cell = values[static_cast<size_t>(column)];
+  const int line = window_.top + 2 + (index - first_row_);
+  const int x = view_.ScreenColumn(column);
+  if (x < 0) return false;
+  return EditValue(con, line, x, &cell, pictures_[column], RowAttr(index), HighlightAttr(index), valid, escaped);
 }
 
 ArrayBrowse BUATOBJECT(Console& con, ValueTable* rows, std::vector<std::string> heads,

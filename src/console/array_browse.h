@@ -5,10 +5,12 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "console/column_view.h"
 #include "console/console.h"
+#include "console/get.h"
 #include "console/key_help.h"
 #include "xbase/value.h"
 
@@ -37,6 +39,9 @@ class ArrayBrowse {
   // Move the row index by n within the rows; returns how far it moved.
   int Skip(int n);
   void GoTop() { *row_ = 1; }
+  // The current row (from 1) and the number of rows.
+  int row() const { return *row_; }
+  int row_count() const { return static_cast<int>(rows_->size()); }
   void GoBottom() { *row_ = std::max(1, static_cast<int>(rows_->size())); }
   // The current column (from 1, counting every column).
   int column() const { return view_.current() + 1; }
@@ -49,6 +54,9 @@ class ArrayBrowse {
   bool read_only(int column) const { return read_only_[column - 1]; }
   // The colour slot (0..4) of a row's cells; by default slot 0 for every row.
   void set_row_slot(std::function<int(int row)> slot) { row_slot_ = std::move(slot); }
+  // The colours of a row's cells as places (from 1) in the browse's colour string, however many colours
+  // it lists: the first for the cells, the second for the highlighted cell.
+  void set_row_colours(std::function<std::pair<int, int>(int row)> colours) { row_colours_ = std::move(colours); }
   // The first scrolling column shown (from 1).
   int left_column() const { return view_.left() + 1; }
   // Rows shown at once.
@@ -58,21 +66,19 @@ class ArrayBrowse {
   bool Navigate(int key);
 
   // Edit the current cell with a GET at its place (unless its column is read-only); true when
-  // the cell took a new value. Keys already pushed to the console (a typed first character)
-  // go into the field first.
-  bool EditCell(Console& con, const std::function<bool(const xbase::Value&)>& valid = {});
-
-  // The same with a check that may change the value it is handed (see EditValueWithCheck).
-  bool EditCellWithCheck(Console& con, const std::function<bool(xbase::Value*)>& check);
+  // the cell took a new value; *escaped (when asked for) tells whether the edit was left with Esc.
+  // Keys already pushed to the console (a typed first character) go into the field first.
+  bool EditCell(Console& con, const ValueCheck& valid = {}, bool* escaped = nullptr);
 
   // The screen column where a column (from 1) starts, or -1 when it is not shown.
   int ScreenColumn(int column) const { return view_.ScreenColumn(column - 1); }
 
  private:
   void DrawCell(Console& con, int row_index, int column, bool highlight);
-  // The editable current cell, its screen row and column; false when there is none.
-  bool CurrentCell(xbase::Value** cell, int* line, int* x);
   Attr RowAttr(int row_index) const;
+  Attr HighlightAttr(int row_index) const;
+  // The colour at place `place` (from 1) of the colour string; the standard colour when it has no such place.
+  Attr PaletteAttr(int place) const;
 
   ValueTable* rows_;
   ColumnView view_;
@@ -84,6 +90,8 @@ class ArrayBrowse {
   int* row_;
   int first_row_ = 0;  // row shown on the first data line, from 0
   std::function<int(int)> row_slot_;
+  std::function<std::pair<int, int>(int)> row_colours_;
+  std::vector<Attr> palette_;  // every colour of the colour string, in order
 };
 
 // Draw the key help on its row and return the browse (current row in idx).

@@ -84,6 +84,8 @@ class Console {
   // Show the screen and wait for a key, calling the idle routine once a second meanwhile; the
   // cursor stays where it was.
   int WaitKey();
+  // Show the screen as it stands, without reading a key (progress of a long job).
+  void Show() { terminal_.Present(cells_, cursor_); }
   // Queue keys to be read before the keyboard's (KEYBOARD).
   void PushKeys(const std::vector<int>& keys) { typeahead_.insert(typeahead_.end(), keys.begin(), keys.end()); }
   // The last key read.

@@ -270,38 +270,19 @@ class FieldEditor {
 }  // namespace
 
 bool EditValue(Console& con, int row, int col, xbase::Value* value, const std::string& picture, Attr unselected,
-               Attr selected, const std::function<bool(const xbase::Value&)>& valid) {
-  const xbase::Value before = *value;
-  const bool changed = EditValueWithCheck(con, row, col, value, picture, unselected, selected,
-                                          [&](xbase::Value* edited) { return !valid || valid(*edited); });
-  if (!changed) *value = before;
-  return changed;
-}
-
-bool EditValueWithCheck(Console& con, int row, int col, xbase::Value* value, const std::string& picture,
-                        Attr unselected, Attr selected, const std::function<bool(xbase::Value*)>& check) {
+               Attr selected, const ValueCheck& valid, bool* escaped) {
   std::string text;
   double number = 0;
   xbase::Date date;
   bool flag = false;
   GetField::Target target = &text;
-  auto load = [&](const xbase::Value& from) {
-    switch (from.type()) {
-      case xbase::Value::Type::kText: text = from.text(); break;
-      case xbase::Value::Type::kNumber: number = from.number(); break;
-      case xbase::Value::Type::kDate: date = from.date(); break;
-      case xbase::Value::Type::kLogical: flag = from.logical(); break;
-      default: break;
-    }
-  };
   switch (value->type()) {
-    case xbase::Value::Type::kText: break;
-    case xbase::Value::Type::kNumber: target = &number; break;
-    case xbase::Value::Type::kDate: target = &date; break;
-    case xbase::Value::Type::kLogical: target = &flag; break;
+    case xbase::Value::Type::kText: text = value->text(); break;
+    case xbase::Value::Type::kNumber: number = value->number(); target = &number; break;
+    case xbase::Value::Type::kDate: date = value->date(); target = &date; break;
+    case xbase::Value::Type::kLogical: flag = value->logical(); target = &flag; break;
     default: return false;
   }
-  load(*value);
   auto edited = [&] {
     switch (value->type()) {
       case xbase::Value::Type::kNumber:
@@ -311,14 +292,23 @@ bool EditValueWithCheck(Console& con, int row, int col, xbase::Value* value, con
       default: return xbase::Value::Text(text);
     }
   };
+  // The check's changes go back into the field's variable, which the field shows again.
+  auto take_back = [&](const xbase::Value& checked) {
+    switch (value->type()) {
+      case xbase::Value::Type::kNumber: number = checked.number(); break;
+      case xbase::Value::Type::kDate: date = checked.date(); break;
+      case xbase::Value::Type::kLogical: flag = checked.logical(); break;
+      default: text = checked.text(); break;
+    }
+  };
   GetList gets;
   GetField& field = gets.Add(row, col, target, picture);
-  if (check) {
+  if (valid) {
     field.valid = [&] {
-      xbase::Value candidate = edited();
-      const bool accepted = check(&candidate);
-      load(candidate);
-      return accepted;
+      xbase::Value checked = edited();
+      const bool ok = valid(&checked);
+      take_back(checked);
+      return ok;
     };
   }
   const ColourSet before = con.colours();
@@ -328,11 +318,10 @@ bool EditValueWithCheck(Console& con, int row, int col, xbase::Value* value, con
   con.set_colours(inside);
   const ReadResult result = gets.Read(con);
   con.set_colours(before);
-  if (result.escaped) return false;
-  const xbase::Value after = edited();
-  const bool changed = FormatValue(after, {}) != FormatValue(*value, {});
-  *value = after;
-  return changed;
+  if (escaped != nullptr) *escaped = result.escaped;
+  if (result.escaped || !result.updated) return false;
+  *value = edited();
+  return true;
 }
 
 Attr FieldColour(const Console& con, const GetField& field, bool selected) {

@@ -65,16 +65,15 @@ class GetList {
   bool insert_mode_ = false;
 };
 
-// Edit one value in place with a GET at a position, in the given colours; the value keeps its
-// type (and a number its width and decimals). True when it took a new value (not after Esc).
-bool EditValue(Console& con, int row, int col, xbase::Value* value, const std::string& picture, Attr unselected,
-               Attr selected, const std::function<bool(const xbase::Value&)>& valid = {});
+// The check of an edited value: it may change the value (a picked code, a value cut to what is
+// allowed), which the field then shows; false keeps the field open.
+using ValueCheck = std::function<bool(xbase::Value* value)>;
 
-// The same with a check that may change the value it is handed (a code picked from a list, a cell
-// cleared): a refused value shows again as the check left it. True when the value ends up changed
-// (not after Esc).
-bool EditValueWithCheck(Console& con, int row, int col, xbase::Value* value, const std::string& picture,
-                        Attr unselected, Attr selected, const std::function<bool(xbase::Value*)>& check);
+// Edit one value in place with a GET at a position, in the given colours; the value keeps its
+// type (and a number its width and decimals). True when it took a new value; *escaped (when
+// asked for) tells whether the edit was left with Esc.
+bool EditValue(Console& con, int row, int col, xbase::Value* value, const std::string& picture, Attr unselected,
+               Attr selected, const ValueCheck& valid = {}, bool* escaped = nullptr);
 
 // The colours of a field: its own colour string over the current setting.
 Attr FieldColour(const Console& con, const GetField& field, bool selected);

@@ -26,6 +26,7 @@ xbase::Status BANTUAN(Console& con, xbase::WorkArea& area, const PickListOptions
   std::vector<RecordColumn> columns;
   xbase::Status status = ExpressionColumns(area, options.expressions, options.heads, &expressions, &columns);
   if (!status.ok()) return status;
+  columns.insert(columns.end(), options.computed.begin(), options.computed.end());
   const size_t result = static_cast<size_t>(options.result - 1);
   if (result >= expressions.size()) return xbase::Status::InvalidArgument("BANTUAN", "no such column to return");
 

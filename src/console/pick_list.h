@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "console/console.h"
+#include "console/record_browse.h"
 #include "xbase/status.h"
 #include "xbase/value.h"
 #include "xbase/work_area.h"
@@ -27,6 +28,8 @@ struct PickListOptions {
   std::string seek;
   std::string colour = "W+/b";
   std::string mono = "W+/w";
+  // Columns computed by the caller (a field of a related table), shown after the expressions'.
+  std::vector<RecordColumn> computed;
 };
 
 // Position the area on a key of its controlling index (a soft seek); true when found.

@@ -36,4 +36,9 @@ xbase::Status LOCK_REC(Console& con, xbase::WorkArea& area) {
                               [&] { return area.Lock(xbase::LockWait::kTry); });
 }
 
+xbase::Status LockTable(Console& con, xbase::WorkArea& area) {
+  return RetryRecordWhileBusy(con, "Mencoba mengunci file " + area.alias() + ".Dbf, tekan [Esc]=batal....",
+                              [&] { return area.LockFile(xbase::LockWait::kTry); });
+}
+
 }  // namespace console

@@ -30,6 +30,9 @@ xbase::Status APP_REC(Console& con, xbase::WorkArea& area);
 // record " + recno + " file " + alias + ".Dbf, tekan [Esc]=batal...." on row 24; Esc gives up with
 // the refusal. A failure of another kind (no current record, a read error) is returned.
 xbase::Status LOCK_REC(Console& con, xbase::WorkArea& area);
+// Lock the whole table of the area, trying again until the lock is granted, with "Mencoba mengunci
+// file " + alias + ".Dbf, tekan [Esc]=batal...." on row 24; Esc gives up with the refusal.
+xbase::Status LockTable(Console& con, xbase::WorkArea& area);
 
 }  // namespace console
 

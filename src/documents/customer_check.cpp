@@ -56,6 +56,7 @@ bool GETCUSTOMER(frame::Session& session, CustomerCheck* check) {
   check->price_level = customer.Number("TERIMA");
   check->name = customer.Text("NAMA");
   check->code_id = customer.Text("CODE_ID");
+  check->group = group;
   if (check->term == 0 || check->recompute_term) check->term = customer.Number("TEMPO2") + customer.Number("TEMPO3");
   if (check->show) {
     console::Console& con = session.console();

@@ -25,6 +25,7 @@ struct CustomerCheck {
 
   // What the check hands back.
   std::string name, branch, code_id, salesman;
+  std::string group;  // KELOMPOK, the outlet group
   double term = 0;  // in and out
   double price_level = 0, credit_limit = 0, balance = 0;
   std::array<double, 4> discounts{};

@@ -3,15 +3,10 @@
 #include <string>
 
 #include "console/table_access.h"
+#include "documents/record_writes.h"
 
 namespace documents {
 namespace {
-
-// The open work area of `alias`, or a status naming it.
-xbase::Status OpenArea(frame::Session& session, std::string_view alias, xbase::WorkArea** area) {
-  *area = session.tables().Area(alias);
-  return *area != nullptr ? xbase::Status::OK() : xbase::Status::InvalidArgument("table not open", alias);
-}
 
 // Seeks `key` on index `order` and moves `field` of the record found by added - removed under its lock.
 xbase::Status MoveTotal(console::Console& con, xbase::WorkArea& area, int order, const std::string& key,
@@ -19,18 +14,28 @@ xbase::Status MoveTotal(console::Console& con, xbase::WorkArea& area, int order,
   xbase::Status s = area.SetOrder(order);
   if (s.ok()) s = area.Seek(key);
   if (!s.ok() || !area.found()) return s;
-  if (s = console::LOCK_REC(con, area); !s.ok()) return s;
-  s = area.Put(field, xbase::Value::Num(area.Number(field) + added - removed));
-  const xbase::Status unlocked = area.Unlock();
-  return s.ok() ? unlocked : s;
+  return MoveField(con, area, field, added, removed);
 }
 
 }  // namespace
 
+xbase::Status RequireArea(frame::Session& session, std::string_view alias, xbase::WorkArea** area) {
+  *area = session.tables().Area(alias);
+  return *area != nullptr ? xbase::Status::OK() : xbase::Status::InvalidArgument("table not open", alias);
+}
+
+xbase::Status MoveField(console::Console& con, xbase::WorkArea& area, std::string_view field, double added,
+                        double removed) {
+  xbase::Status s = console::LOCK_REC(con, area);
+  if (!s.ok()) return s;
+  // The lock re-read the record: the total moves from what is stored now.
+  return PutAndRelease(area, {{field, xbase::Value::Num(area.Number(field) + added - removed)}});
+}
+
 xbase::Status UPSALESORDER(frame::Session& session, std::string_view order, std::string_view code, double added,
                            double removed) {
   xbase::WorkArea* lines = nullptr;
-  if (xbase::Status s = OpenArea(session, "slsodr2", &lines); !s.ok()) return s;
+  if (xbase::Status s = RequireArea(session, "slsodr2", &lines); !s.ok()) return s;
   const std::string key = lines->PadToField("NOMOR", order) + lines->PadToField("KODE", code);
   // The third index of the order lines: nomor+kode.
   return MoveTotal(session.console(), *lines, 3, key, "QTY_KIRIM", added, removed);
@@ -38,7 +43,7 @@ xbase::Status UPSALESORDER(frame::Session& session, std::string_view order, std:
 
 xbase::Status UPSALDOMASTCUS(frame::Session& session, std::string_view customer, double added, double removed) {
   xbase::WorkArea* customers = nullptr;
-  if (xbase::Status s = OpenArea(session, "mastcus", &customers); !s.ok()) return s;
+  if (xbase::Status s = RequireArea(session, "mastcus", &customers); !s.ok()) return s;
   return MoveTotal(session.console(), *customers, 1, customers->PadToField("RELASI", customer), "SALDO", added, removed);
 }
 

@@ -5,10 +5,20 @@
 
 #include <string_view>
 
+#include "console/console.h"
 #include "frame/session.h"
 #include "xbase/status.h"
+#include "xbase/work_area.h"
 
 namespace documents {
+
+// The work area open under `alias`; a status naming the alias when none is.
+xbase::Status RequireArea(frame::Session& session, std::string_view alias, xbase::WorkArea** area);
+
+// The numeric `field` of the area's current record := + added - removed (added first), under the
+// record's lock (LOCK_REC), which is released again.
+xbase::Status MoveField(console::Console& con, xbase::WorkArea& area, std::string_view field, double added,
+                        double removed);
 
 // QTY_KIRIM of the order line (number, goods code) in the open `slsodr2` := + added - removed.
 // A line that is not there is left alone.

@@ -1,6 +1,7 @@
 #include "frame/budget.h"
 
 #include <cmath>
+#include <vector>
 
 #include "xbase/date_functions.h"
 #include "xbase/number_text.h"
@@ -10,6 +11,8 @@
 
 namespace frame {
 namespace {
+
+constexpr int kBudgetWidth = 35;
 
 // SUBSTR with positions from 1, blank-padded when the text is short.
 std::string Slice(std::string_view text, int start, int count) {
@@ -39,6 +42,24 @@ Budget ParseBudget(std::string_view text) {
 std::string RewriteBudget(const Budget& budget, xbase::Date today) {
   return xbase::Dtoc(today) + xbase::Dtoc(budget.process_end) + "   " + TwoDigits(budget.days_after) + " " +
          TwoDigits(budget.days_before) + " " + TwoDigits(budget.carried_30) + "  " + TwoDigits(budget.carried_34);
+}
+
+std::string WithProcessEnd(std::string_view text, xbase::Date process_end) {
+  std::string budget = xbase::PadR(text, kBudgetWidth);
+  budget.replace(10, 10, xbase::Dtoc(process_end));
+  return budget;
+}
+
+xbase::Status FindDefaultRow(xbase::WorkArea& logsetup, bool* found) {
+  *found = false;
+  std::vector<uint32_t> records;
+  xbase::Status status = logsetup.SetOrder(1);
+  if (status.ok()) status = logsetup.SeekAll("", &records);
+  for (size_t i = 0; status.ok() && i < records.size() && !*found; ++i) {
+    status = logsetup.GoTo(records[i]);
+    *found = status.ok() && logsetup.Logical("DEFAULT");
+  }
+  return status;
 }
 
 std::string MarginKey(std::string_view workstation) {

@@ -6,6 +6,8 @@
 #include <string_view>
 
 #include "xbase/date.h"
+#include "xbase/status.h"
+#include "xbase/work_area.h"
 
 namespace frame {
 
@@ -25,6 +27,13 @@ Budget ParseBudget(std::string_view text);
 // The BUDGET text rewritten at the first login of a day: `today`, the process date and the four
 // two-digit values re-formatted right-aligned in two places.
 std::string RewriteBudget(const Budget& budget, xbase::Date today);
+
+// The BUDGET text with positions 11-20 (the process month's last day) set to `process_end`; every other
+// position keeps its bytes.
+std::string WithProcessEnd(std::string_view text, xbase::Date process_end);
+
+// Stands LOGSETUP on the first row (in its index order) whose DEFAULT is true; *found tells whether there is one.
+xbase::Status FindDefaultRow(xbase::WorkArea& logsetup, bool* found);
 
 // This workstation's printer margins and lines per page.
 struct PrinterMargins {

@@ -4,26 +4,10 @@
 
 #include "console/keys.h"
 #include "console/pick_list.h"
+#include "frame/order_scope.h"
 #include "xbase/text_functions.h"
 
 namespace frame {
-namespace {
-
-// Gives the area back the controlling order it had when the scope began.
-class OrderScope {
- public:
-  explicit OrderScope(xbase::WorkArea& area) : area_(area), saved_(area.OrderNumber()) {}
-  // The number was valid when saved and index files do not close in between.
-  ~OrderScope() { area_.SetOrder(saved_).IgnoreError(); }
-  OrderScope(const OrderScope&) = delete;
-  OrderScope& operator=(const OrderScope&) = delete;
-
- private:
-  xbase::WorkArea& area_;
-  int saved_;
-};
-
-}  // namespace
 
 xbase::Status PickerArea(Session& session, const PickSpec& pick, xbase::WorkArea** area) {
   *area = session.tables().Area(pick.alias);

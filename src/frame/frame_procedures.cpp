@@ -1,12 +1,16 @@
 #include "frame/frame_procedures.h"
 
+#include "frame/a12.h"
 #include "frame/copro.h"
 #include "frame/gantidir.h"
+#include "frame/indek.h"
+#include "frame/pass.h"
 #include "frame/session.h"
 #include "frame/setmrgn.h"
 #include "frame/setup.h"
 #include "frame/tbbm.h"
 #include "frame/tsetup.h"
+#include "frame/ttpbk.h"
 
 namespace frame {
 
@@ -22,6 +26,11 @@ void RegisterFrameProcedures(ProcedureRegistry& registry) {
   registry.Register({"TBBM", "Tabel BBM", kMenuGroup, TBBM});
   registry.Register({"COPRO", "Copy Data", kMenuGroup, COPRO});
   registry.Register({"SETMRGN", "Set Margin Printer", kMenuGroup, SETMRGN});
+  registry.Register({"PASS", "Password Login", kMenuGroup, PASS});
+  registry.Register({"A12", "Set Hak Akses", kMenuGroup, A12});
+  registry.Register({"COPYHAK", "Copy Hak Akses", kMenuGroup, COPYHAK});
+  registry.Register({"INDEK", "Index Ulang Data", kMenuGroup, INDEK});
+  registry.Register({"TUTUPBUKU", "Tutup Buku Bulanan", kMenuGroup, TUTUPBUKU});
 }
 
 }  // namespace frame

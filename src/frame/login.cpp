@@ -15,6 +15,7 @@
 #include "frame/budget.h"
 #include "frame/menu2.h"
 #include "frame/open_table.h"
+#include "frame/users.h"
 #include "platform/workstation_settings.h"
 #include "text/date_helpers.h"
 #include "xbase/cipher.h"
@@ -33,7 +34,6 @@ using console::Console;
 constexpr std::string_view kSourceSection = "SourceData";
 constexpr std::string_view kNotEntitled = "..... \"anda tidak berhak menggunakan program ini\" .....";
 constexpr std::string_view kConnectionFail = "setup data connection fail";
-constexpr std::string_view kUnknownUser = "user belum terdaftar";
 constexpr std::string_view kWrongPassword = "Password salah....";
 constexpr std::string_view kNoRights = "hak akses untuk user tersebut belum diset";
 constexpr std::string_view kNoDataFolder =
@@ -133,22 +133,14 @@ xbase::Status LoadSetupValues(Session& session, xbase::WorkArea& setup) {
 // Reads the posting-date window from the LOGSETUP row marked DEFAULT and, at the first login of
 // a day, writes today into it. Without such a row the process date is this month's last day.
 xbase::Status LoadBudget(Session& session, xbase::WorkArea& logsetup) {
-  std::vector<uint32_t> records;
-  xbase::Status status = logsetup.SetOrder(1);
-  if (status.ok()) status = logsetup.SeekAll("", &records);
-  uint32_t default_row = 0;
-  for (size_t i = 0; status.ok() && i < records.size() && default_row == 0; ++i) {
-    status = logsetup.GoTo(records[i]);
-    if (status.ok() && logsetup.Logical("DEFAULT")) default_row = records[i];
-  }
+  bool found = false;
+  xbase::Status status = FindDefaultRow(logsetup, &found);
   if (!status.ok()) return status;
-  if (default_row == 0) {
+  if (!found) {
     Message(session.console(), kNoDefaultLogsetup);
     ISITGLPROSES(session, &session.ZTGPROSES);
     return status;
   }
-  status = logsetup.GoTo(default_row);
-  if (!status.ok()) return status;
   Budget budget = ParseBudget(logsetup.Text("BUDGET"));
   session.ZTGLBATAS = budget.last_start;
   session.ZTGPROSES = budget.process_end;
@@ -231,10 +223,10 @@ enum class Attempt {
 const xbase::WorkArea* FindUser(Session& session, const std::string& nik) {
   xbase::WorkArea* transak = AreaOf(session, "TRANSAK");
   if (transak == nullptr) return nullptr;
-  xbase::Status status = transak->SetOrder(1);
-  if (status.ok()) status = transak->Seek(nik);
+  bool found = false;
+  const xbase::Status status = SeekUser(*transak, nik, &found);
   if (!status.ok()) Message(session.console(), status.message());
-  return status.ok() && transak->found() ? transak : nullptr;
+  return found ? transak : nullptr;
 }
 
 // True when the user has at least one USERDAT row.

@@ -334,19 +334,6 @@ class MainMenu {
 
 namespace {
 
-// The distinct groups of a user's USERDAT rows, in key order (the second index: NIK + GRUP).
-xbase::Status UserGroups(xbase::WorkArea& userdat, const std::string& nik, std::vector<std::string>* groups) {
-  std::vector<uint32_t> records;
-  xbase::Status status = userdat.SetOrder(2);
-  if (status.ok()) status = userdat.SeekAll(nik, &records);
-  for (size_t i = 0; status.ok() && i < records.size(); ++i) {
-    status = userdat.GoTo(records[i]);
-    std::string grup = userdat.Text("GRUP");
-    if (groups->empty() || groups->back() != grup) groups->push_back(std::move(grup));
-  }
-  return status;
-}
-
 // The menu of one group from the user's rights rows and the group's MENU rows.
 xbase::Status ReadGroupMenu(xbase::WorkArea& userdat, xbase::WorkArea& menu_table, const std::string& nik_and_group,
                             std::string_view nik, Menu* menu) {
@@ -380,13 +367,26 @@ xbase::Status ReadGroupMenu(xbase::WorkArea& userdat, xbase::WorkArea& menu_tabl
 
 }  // namespace
 
+xbase::Status MenuGroups(xbase::WorkArea& area, int order, std::string_view prefix, std::vector<std::string>* groups) {
+  std::vector<uint32_t> records;
+  xbase::Status status = area.SetOrder(order);
+  if (status.ok()) status = area.SeekAll(prefix, &records);
+  for (size_t i = 0; status.ok() && i < records.size(); ++i) {
+    status = area.GoTo(records[i]);
+    std::string grup = area.Text("GRUP");
+    if (groups->empty() || groups->back() != grup) groups->push_back(std::move(grup));
+  }
+  return status;
+}
+
 bool GETMENUUTAMA(Session& session, Menu* menu, std::string* group) {
   xbase::WorkArea* userdat = session.tables().Area("USERDAT");
   xbase::WorkArea* menu_table = session.tables().Area("MENU");
   if (userdat == nullptr || menu_table == nullptr) return false;
   const std::string nik = xbase::PadR(session.MMEMBER.nik, 10);
   std::vector<std::string> groups;
-  xbase::Status status = UserGroups(*userdat, nik, &groups);
+  // The user's rows in the order of the second index: NIK + GRUP.
+  xbase::Status status = MenuGroups(*userdat, 2, nik, &groups);
   if (!status.ok()) {
     console::PESAN(session.console(), status.message());
     return false;

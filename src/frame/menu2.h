@@ -5,14 +5,21 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "frame/menu_model.h"
 #include "frame/session.h"
+#include "xbase/status.h"
+#include "xbase/work_area.h"
 
 namespace frame {
 
 // The question asked before the program ends from the menu.
 inline constexpr std::string_view kQuitQuestion = "Yakin akan keluar dari program ini";
+
+// The distinct GRUP values, in key order, of the rows of `area` (USERDAT or MENU) whose key in index `order`
+// begins with `prefix`.
+xbase::Status MenuGroups(xbase::WorkArea& area, int order, std::string_view prefix, std::vector<std::string>* groups);
 
 // Lets the logged-in user choose one of the groups of their USERDAT rows and builds its menu
 // from USERDAT and MENU (open under those aliases); false when no group was chosen.

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "frame/users.h"
 #include "xbase/text_functions.h"
 
 namespace frame {
@@ -10,7 +11,7 @@ namespace {
 std::string EntryText(const MenuRow& row, std::string_view nik) {
   std::string text(xbase::AllTrim(row.keterangan));
   if (text.starts_with("Password Login")) {
-    return nik.starts_with("SYSADMIN") ? "Tambah/Edit User" : "Ganti Password";
+    return IsAdministrator(nik) ? "Tambah/Edit User" : "Ganti Password";
   }
   return text;
 }

@@ -19,4 +19,9 @@ xbase::WorkArea* AreaOf(Session& session, std::string_view alias) {
   return area;
 }
 
+xbase::Status CloseTables(Session& session, const xbase::Status& status) {
+  const xbase::Status closed = session.tables().CloseAll();
+  return status.ok() ? closed : status;
+}
+
 }  // namespace frame

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "frame/session.h"
+#include "xbase/status.h"
 #include "xbase/work_area.h"
 
 namespace frame {
@@ -20,6 +21,9 @@ bool OpenTable(Session& session, std::string_view name, bool exclusive = false, 
 
 // The work area open under `alias`; when there is none, a message on row 24 names it and null comes back.
 xbase::WorkArea* AreaOf(Session& session, std::string_view alias);
+
+// Closes every table of the session at the end of a screen: `status`, or when it is OK, the failure of a close.
+xbase::Status CloseTables(Session& session, const xbase::Status& status);
 
 }  // namespace frame
 

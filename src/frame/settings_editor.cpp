@@ -7,6 +7,7 @@
 #include "console/table_access.h"
 #include "console/table_editor.h"
 #include "frame/open_table.h"
+#include "frame/prompts.h"
 #include "xbase/text_functions.h"
 
 namespace frame {
@@ -60,8 +61,7 @@ xbase::Status TAMBAHDATA(Session& session, xbase::WorkArea& area, const std::vec
     // Only an empty key ends the adding; Esc with a key typed goes back to the fields.
     if (xbase::IsBlank(values[0].text())) return xbase::Status::OK();
     if (read.escaped) continue;
-    const int answer = console::PESAN(con, "Yakin data akan disimpan (Y/T)");
-    if (answer != 'Y' && answer != 'y') continue;
+    if (!AnsweredYes(con, kConfirmSave)) continue;
     if (xbase::Status s = SaveRow(con, area, fields, values); !s.ok()) return s;
   }
 }

@@ -66,6 +66,11 @@ bool CBMMGR(frame::Session& session, std::string* code);
 bool CARIPATRON(frame::Session& session, std::string* code, std::string* name = nullptr, std::string* kel = nullptr,
                 std::string* pareto = nullptr);
 
+// `stokbrg` (with `mastbrj` for the names): "?" in *code opens the pick list of the stock rows of
+// `warehouse` in warehouse + code order ("GDG", "KODE", "NAMA", "STOCK"), from the text typed before
+// the mark; the code of the row chosen replaces *code. False when the list could not be shown.
+bool PickStock(frame::Session& session, std::string_view warehouse, std::string* code);
+
 // `setup`: true when a key begins with the trimmed code.
 bool GETCB(frame::Session& session, std::string_view code);
 

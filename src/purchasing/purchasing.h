@@ -1,10 +1,14 @@
 // The public face of the purchasing and replenishment: shipment imports into purchase orders and goods
-// receipts, purchase returns and reports, forecasts and D1 orders.
+// receipts, purchase returns and reports, forecasts and D1 orders, and the receipt stock postings.
 // Other subsystems include only this header of the folder.
 #ifndef PALUNDA_PURCHASING_PURCHASING_H_
 #define PALUNDA_PURCHASING_PURCHASING_H_
 
+#include <string_view>
+
 #include "frame/procedure_registry.h"
+#include "frame/session.h"
+#include "xbase/status.h"
 
 namespace purchasing {
 
@@ -13,6 +17,24 @@ inline constexpr const char* kMenuGroup = "BELI";
 
 // Registers every entry procedure of this subsystem.
 void RegisterPurchasingProcedures(frame::ProcedureRegistry& registry);
+
+// UPSTOCKGUDANG: posts `in` pieces in and `out` pieces out of goods `code` in `warehouse` at the net
+// `price` per piece on the STOKBRG row (found on its code + warehouse index, opened under the alias
+// `stokbrg`). A new row takes JUMLAH in - out and the price in HRG_BELI, HRG_POKOK and HRG_RATA; an
+// existing row moves JUMLAH and, when the price is not 0, takes the moving average
+// (JUMLAH x HRG_RATA + in x price - out x price) / (JUMLAH + in - out), 0 when that quantity is 0.
+xbase::Status UPSTOCKGUDANG(frame::Session& session, std::string_view code, std::string_view warehouse, double in,
+                            double out, double price);
+
+// UPSTOCK: posts a receipt line (or its reversal) of goods `code` into `warehouse`: the net price is
+// price after the line's discounts disc1, disc2 and the header's cash discounts cash1, cash2. The
+// MASTBRJ row (alias `mastbrj`) is appended from `peb_mst` when the goods are new, else its JUMLAH
+// moves and, when the gross price is not 0, its HRG_RATA takes the moving average on the net price;
+// then the warehouse row is posted at the net price (UPSTOCKGUDANG). *average receives the average
+// the line carries: the net price for new goods, else the average computed (written or not).
+xbase::Status UPSTOCK(frame::Session& session, std::string_view warehouse, std::string_view code, double in,
+                      double out, double price, double disc1, double disc2, double cash1, double cash2,
+                      double* average);
 
 }  // namespace purchasing
 

@@ -46,10 +46,10 @@ void EditCurrent(frame::Session& session, console::ArrayBrowse* browse, Receipt*
   console::Console& con = session.console();
   const size_t column = static_cast<size_t>(browse->column() - 1);
   const size_t line = static_cast<size_t>(*idx - 1);
-  browse->EditCellWithCheck(con, [&](xbase::Value* value) {
-    return VALIDASIENTRY(session, value, column, receipt, line, figures);
-  });
-  if (con.last_key() == key::kEsc) return;
+  bool escaped = false;
+  browse->EditCell(
+      con, [&](xbase::Value* value) { return VALIDASIENTRY(session, value, column, receipt, line, figures); }, &escaped);
+  if (escaped) return;
   if (column != kAmount) {
     browse->set_column(static_cast<int>(column) + 2);
     return;

@@ -96,8 +96,9 @@ void EditList(frame::Session& session, console::ValueTable* rows, const ListSpec
     }
     if (typed) con.PushKeys({pressed});
     console::ValueRow& line = (*rows)[static_cast<size_t>(idx - 1)];
-    browse.EditCellWithCheck(con, [&](Value* value) { return spec.check(value, column, &line); });
-    if (con.last_key() == key::kEsc) continue;
+    bool escaped = false;
+    browse.EditCell(con, [&](Value* value) { return spec.check(value, column, &line); }, &escaped);
+    if (escaped) continue;
     if (spec.ends && spec.ends(line, column)) return;
     if (column < spec.last_column) {
       browse.set_column(static_cast<int>(column) + 2);

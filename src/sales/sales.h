@@ -4,7 +4,13 @@
 #ifndef PALUNDA_SALES_SALES_H_
 #define PALUNDA_SALES_SALES_H_
 
+#include <string_view>
+#include <vector>
+
 #include "frame/procedure_registry.h"
+#include "frame/session.h"
+#include "xbase/status.h"
+#include "xbase/value.h"
 
 namespace sales {
 
@@ -13,6 +19,17 @@ inline constexpr const char* kMenuGroup = "JUAL";
 
 // Registers every entry procedure of this subsystem.
 void RegisterSalesProcedures(frame::ProcedureRegistry& registry);
+
+// UPMASTERBARANG: moves the stock of goods `code` in `warehouse` by + in - out (in first): the STOKBRG
+// row found on its warehouse + code index (appended when missing), then the goods' total JUMLAH in
+// MASTBRJ when the goods are there. Each row is changed under its own lock, released before the next
+// is taken. The tables are open under the aliases `stokbrg` and `mastbrj`; their controlling orders
+// are given back.
+xbase::Status UPMASTERBARANG(frame::Session& session, std::string_view code, std::string_view warehouse, double in,
+                             double out);
+
+// IJUAL: the sales order with its delivery notes ("INPUT SALES ORDER + SURAT JALAN").
+xbase::Status IJUAL(frame::Session& session, const std::vector<xbase::Value>& args);
 
 }  // namespace sales
 

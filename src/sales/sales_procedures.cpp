@@ -5,6 +5,7 @@
 namespace sales {
 
 void RegisterSalesProcedures(frame::ProcedureRegistry& registry) {
+  registry.Register({"IJUAL", "Input Sales Order + Surat Jalan", kMenuGroup, IJUAL});
   registry.Register({"CJUAL", "Cetak Invoice", kMenuGroup, CJUAL});
 }
 

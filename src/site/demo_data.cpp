@@ -10,6 +10,7 @@ xbase::Status AddDemoData(FolderWriter& writer, const DataFolderOptions& options
   // Each subsystem's rows in turn; a later subsystem may refer to the rows of an earlier one.
   xbase::Status s = AddMastersDemo(demo);
   if (s.ok()) s = AddStockDemo(demo);
+  if (s.ok()) s = AddSalesDemo(demo);
   if (s.ok()) s = AddReceivablesDemo(demo);
   if (s.ok()) s = AddFrameDemo(demo);
   return s;

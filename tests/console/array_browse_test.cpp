@@ -109,7 +109,7 @@ TEST(ArrayBrowseTest, HiddenAndReadOnlyColumnsAndRowColours) {
   EXPECT_EQ(rig.term.keys_left(), 1u);
   browse.set_column(3);
   rig.con.PushKeys({'9'});  // the character that started the edit
-  EXPECT_TRUE(browse.EditCell(rig.con, [](const Value& v) { return v.number() > 0; }));
+  EXPECT_TRUE(browse.EditCell(rig.con, [](Value* v) { return v->number() > 0; }));
   EXPECT_DOUBLE_EQ(rows[1][2].number(), 9);
 }
 
@@ -130,10 +130,10 @@ TEST(ArrayBrowseTest, ACheckMayReplaceTheTypedValueOrClearItWhenRefusing) {
     }
     return true;
   };
-  EXPECT_TRUE(browse.EditCellWithCheck(rig.con, check));
+  EXPECT_TRUE(browse.EditCell(rig.con, check));
   EXPECT_EQ(rows[0][0].text(), "A777");
-  EXPECT_FALSE(browse.EditCellWithCheck(rig.con, check));  // Enter on the unchanged code
-  EXPECT_TRUE(browse.EditCellWithCheck(rig.con, check));
+  EXPECT_FALSE(browse.EditCell(rig.con, check));  // Enter on the unchanged code
+  EXPECT_TRUE(browse.EditCell(rig.con, check));
   EXPECT_EQ(rows[0][0].text(), "B7  ");
   EXPECT_EQ(seen, (std::vector<std::string>{"?001  ", "A777", "X777", "B7  "}));
 }

@@ -1,0 +1,78 @@
+#include "frame/line_editor.h"
+
+#include <algorithm>
+
+#include "console/keys.h"
+
+namespace frame {
+namespace {
+
+namespace key = console::key;
+
+void EdgeTone(console::Console& con) { con.Tone(440, 55); }
+
+void MoveRight(console::ArrayBrowse& browse, int last) {
+  if (browse.column() < last) browse.Navigate(key::kRight);
+}
+
+// Edits the current cell, then moves right unless the edit was left with Esc.
+void Edit(console::Console& con, console::ArrayBrowse& browse, int last, const LineEditorHooks& hooks) {
+  bool escaped = false;
+  browse.EditCell(con, hooks.check, &escaped);
+  if (!escaped) MoveRight(browse, last);
+}
+
+}  // namespace
+
+void RunLineEditor(console::Console& con, console::ArrayBrowse& browse, int first, int last,
+                   const LineEditorHooks& hooks) {
+  browse.set_column(std::max(browse.column(), first));
+  for (;;) {
+    browse.Stabilize(con);
+    browse.Hilite(con);
+    if (hooks.show) hooks.show();
+    const int pressed = con.WaitKey();
+    const int column = browse.column();
+    switch (pressed) {
+      case key::kUp:
+        if (browse.row() == 1) EdgeTone(con); else browse.Skip(-1);
+        break;
+      case key::kDown:
+        if (browse.row() >= browse.row_count()) EdgeTone(con); else browse.Skip(1);
+        break;
+      case key::kLeft:
+        if (column <= first) EdgeTone(con); else browse.Navigate(pressed);
+        break;
+      case key::kRight: MoveRight(browse, last); break;
+      case key::kHome:
+      case key::kCtrlPgUp: browse.GoTop(); break;
+      case key::kEnd:
+      case key::kCtrlPgDn: browse.GoBottom(); break;
+      case key::kPgUp:
+      case key::kPgDn:
+      case key::kCtrlLeft:
+      case key::kCtrlRight: browse.Navigate(pressed); break;
+      case key::kEnter:
+        if (column >= last && hooks.enter_on_last) {
+          hooks.enter_on_last();
+        } else if (browse.read_only(column)) {
+          MoveRight(browse, last);
+        } else {
+          Edit(con, browse, last, hooks);
+        }
+        break;
+      default:
+        if (pressed >= 32 && pressed <= 255) {
+          if (browse.read_only(column)) break;
+          con.PushKeys({pressed});  // the typed character goes into the cell
+          Edit(con, browse, last, hooks);
+        } else if (hooks.other_key && hooks.other_key(pressed)) {
+          return;
+        }
+        break;
+    }
+    browse.set_column(std::clamp(browse.column(), first, last));
+  }
+}
+
+}  // namespace frame

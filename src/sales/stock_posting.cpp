@@ -1,0 +1,47 @@
+#include <string>
+
+#include "documents/record_writes.h"
+#include "documents/shared_postings.h"
+#include "frame/order_scope.h"
+#include "sales/sales.h"
+
+namespace sales {
+namespace {
+
+// The warehouse row: moved under its lock, or appended (locked) with the movement from 0.
+xbase::Status PostWarehouseRow(console::Console& con, xbase::WorkArea& stock, std::string_view code, std::string_view warehouse, double in,
+                               double out) {
+  frame::OrderScope scope(stock);
+  // Chosen by name: the callers may have opened the two index files in either order.
+  xbase::Status s = stock.SetOrder("STOKBRG2");
+  if (s.ok()) s = stock.Seek(stock.PadToField("GUDANG", warehouse) + stock.PadToField("KODE", code));
+  if (!s.ok()) return s;
+  if (stock.found()) return documents::MoveField(con, stock, "JUMLAH", in, out);
+  return documents::AppendRecord(con, stock, {{"KODE", xbase::Value::Text(std::string(code))},
+                                         {"GUDANG", xbase::Value::Text(std::string(warehouse))},
+                                         {"JUMLAH", xbase::Value::Num(0 + in - out)}});
+}
+
+// The goods master's total, when the goods are there.
+xbase::Status PostGoodsTotal(console::Console& con, xbase::WorkArea& goods, std::string_view code, double in, double out) {
+  frame::OrderScope scope(goods);
+  xbase::Status s = goods.SetOrder("MASTBRJ1");
+  if (s.ok()) s = goods.Seek(goods.PadToField("KODE", code));
+  if (!s.ok() || !goods.found()) return s;
+  return documents::MoveField(con, goods, "JUMLAH", in, out);
+}
+
+}  // namespace
+
+xbase::Status UPMASTERBARANG(frame::Session& session, std::string_view code, std::string_view warehouse, double in,
+                             double out) {
+  xbase::WorkArea* stock = nullptr;
+  xbase::WorkArea* goods = nullptr;
+  xbase::Status s = documents::RequireArea(session, "stokbrg", &stock);
+  if (s.ok()) s = documents::RequireArea(session, "mastbrj", &goods);
+  if (s.ok()) s = PostWarehouseRow(session.console(), *stock, code, warehouse, in, out);
+  if (s.ok()) s = PostGoodsTotal(session.console(), *goods, code, in, out);
+  return s;
+}
+
+}  // namespace sales

@@ -1,0 +1,190 @@
+// The save of the order screen: the delivery-note numbers refused before anything is written, numbers
+// taken by another workstation while the clerk confirms, a write that fails half way, and two
+// workstations saving orders of the same goods at once.
+#include <algorithm>
+#include <chrono>
+#include <thread>
+#include <utility>
+
+#include <gtest/gtest.h>
+
+#include "console/keys.h"
+#include "console/terminal.h"
+#include "sales/sales.h"
+#include "schema/open_table.h"
+#include "xbase/search_path.h"
+#include "sales/sales_order.h"
+#include "sales/sales_site_helpers.h"
+#include "site/demo_data.h"
+#include "support/scripted_session.h"
+#include "xbase/text_functions.h"
+
+namespace sales {
+namespace {
+
+using console::key::kEsc;
+using console::key::kF10;
+using support::Keys;
+using support::Line;
+using support::Shown;
+using support::T;
+
+using OrderSaveTest = OrderScreenTest;
+
+// F10 and the note numbers, then a key for the message that refuses them.
+std::vector<int> RefusedSave(const std::vector<std::string>& notes) {
+  std::vector<int> keys = {kF10};
+  for (const std::string& note : notes) keys = Keys({keys, Line(note)});
+  return Keys({keys, {' '}});
+}
+
+TEST_F(OrderSaveTest, NoteNumbersAreCheckedBeforeAnythingIsWritten) {
+  site.Add("SRTJLN1", {{{"INVOICE", T("SJ-OLD")}}});
+  site.Add("PIUTDBT", {{{"NOTA", T("SJ-P")}, {"DEBET", support::N(5)}}});
+  std::vector<int> keys = HeaderKeys("SO-R", "J0001", "01", "S002");
+  for (size_t i = 0; i < 19; ++i) keys = Keys({keys, LineKeys({site::DemoGoodsList()[i].kode, 0, 0, 1})});
+  keys = Keys({keys, RefusedSave({"", "SJ-B"}), RefusedSave({"SJ-A", "SJ-A"}), RefusedSave({"SJ-OLD", "SJ-B"}),
+               RefusedSave({"SJ-P", "SJ-B"}), {kF10}, Line("SJ-A"), Line("SJ-B"), {'T'}, {kEsc, 'Y'}});
+  Run(keys);
+
+  EXPECT_TRUE(Shown(rig.term, "nomor sj ke 1 belum diisi"));
+  EXPECT_TRUE(Shown(rig.term, "nomor sj SJ-A telah diisikan pada urutan ke 1"));
+  EXPECT_TRUE(Shown(rig.term, "nomor sj SJ-OLD sudah digunakan"));
+  EXPECT_TRUE(Shown(rig.term, "nomor sj SJ-P sudah ada di piutang"));
+  EXPECT_TRUE(Shown(rig.term, "Yakin data akan disimpan ?"));
+  EXPECT_TRUE(Shown(rig.term, "Yakin akan diCancel (Y/T)"));
+  EXPECT_EQ(site.Count("SLSODR1"), 0u);
+  EXPECT_EQ(site.Count("SLSODR2"), 0u);
+  EXPECT_EQ(site.Count("SRTJLN1"), 1u);
+  EXPECT_EQ(site.Count("PIUTDBT"), 1u);
+  EXPECT_EQ(site.Number("STOKBRG", "STOKBRG2", "GDG01 SC0001", "JUMLAH"), 4000);
+  EXPECT_EQ(site.Number("MASTCUS", "MASTCUS1", "J0001", "SALDO"), 0);
+}
+
+TEST_F(OrderSaveTest, NumbersTakenWhileTheClerkConfirmsRefuseTheSave) {
+  // Another workstation writes the note number, then the order number, while the confirmation waits.
+  int confirmations = 0;
+  rig.con.set_idle([&](console::Console& con) {
+    bool asked = false;
+    for (int row = 0; row < console::kRows && !asked; ++row) {
+      asked = con.Text(row, 0, console::kCols).find("Yakin data akan disimpan ?") != std::string::npos;
+    }
+    if (!asked) return;
+    if (++confirmations == 1) site.Add("SRTJLN1", {{{"INVOICE", T("SJ-7")}}});
+    if (confirmations == 2) site.Add("SLSODR1", {{{"NOMOR", T("SO-7")}}});
+  });
+  Run(Keys({HeaderKeys("SO-7", "J0002", "01", "S001"), LineKeys({"WR0001", 1, 0, 0}), {kF10}, Line("SJ-7"),
+            {console::key::kEnter, ' '}, {kF10}, Line("SJ-8"), {console::key::kEnter, ' '}, {kEsc, 'Y'}}));
+
+  EXPECT_TRUE(Shown(rig.term, "salah satu no sj sudah terdaftar"));
+  EXPECT_TRUE(Shown(rig.term, "Nomor Sales Order SO-7 sudah terdaftar"));
+  EXPECT_EQ(site.Count("SLSODR1"), 1u);  // the other workstation's
+  EXPECT_EQ(site.Count("SLSODR2"), 0u);
+  EXPECT_EQ(site.Count("SRTJLN1"), 1u);
+  EXPECT_EQ(site.Count("SRTJLN2"), 0u);
+  EXPECT_EQ(site.Count("PIUTDBT"), 0u);
+  EXPECT_EQ(site.Number("STOKBRG", "STOKBRG2", "GDG01 WR0001", "JUMLAH"), 2880);
+}
+
+TEST_F(OrderSaveTest, AWriteThatFailsIsReportedWithWhatWasSaved) {
+  site.LogIn(rig.session);
+  ASSERT_TRUE(OPENDATA(rig.session));
+  SalesOrder order;
+  order.header.order = xbase::PadR("SO-F", 15);
+  order.header.customer = xbase::PadR("J0001", 10);
+  order.header.note_date = kToday;
+  ADD_REC(&order.lines, 0, 0, "GDG01");
+  xbase::Value code = xbase::Value::Text(xbase::PadR("SC0002", 10));
+  ASSERT_TRUE(CHKIJUAL(rig.session, &code, kCode, &order, 1));
+  order.lines[0][kCode - 1] = code;
+  xbase::Value pieces = xbase::Value::Num(4);
+  ASSERT_TRUE(CHKIJUAL(rig.session, &pieces, kPieces, &order, 1));
+  order.lines[0][kPieces - 1] = pieces;
+  // Another workstation holds the customer's record; the clerk gives up waiting for it with Esc.
+  xbase::Session other(xbase::SearchPath({site.data()}));
+  xbase::WorkArea* customers = nullptr;
+  ASSERT_TRUE(schema::UseWithIndexes(other, "MASTCUS", "", xbase::OpenMode::kShared, &customers).ok());
+  ASSERT_TRUE(customers->Seek("J0001").ok());
+  ASSERT_TRUE(customers->Lock().ok());
+  rig.term.AddKeys({kEsc, ' ', ' '});
+
+  EXPECT_FALSE(WriteSalesOrder(rig.session, order, {xbase::PadR("SJ-F", 20)}));
+  EXPECT_TRUE(Shown(rig.term, "Mencoba mengunci record 1 file MASTCUS.Dbf, tekan [Esc]=batal...."));
+  EXPECT_TRUE(Shown(rig.term, "MASTCUS.dbf: record 1 is locked by another user"));
+  EXPECT_TRUE(Shown(rig.term, "Tersimpan: SO SO-F (1 dari 1 baris); sebagian: SJ SJ-F"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_EQ(site.Count("SLSODR1"), 1u);
+  EXPECT_EQ(site.Count("SRTJLN2"), 1u);
+  EXPECT_EQ(site.Count("PIUTDBT"), 1u);  // written before the balance
+  EXPECT_EQ(site.Number("STOKBRG", "STOKBRG2", "GDG01 SC0002", "JUMLAH"), 2996);
+  ASSERT_TRUE(customers->Unlock().ok());
+  EXPECT_EQ(site.Number("MASTCUS", "MASTCUS1", "J0001", "SALDO"), 0);
+  // The order and note tables are free again.
+  site.Put("SLSODR1", "SLSODR11", "SO-F", "KTR1", T("DIPERIKSA"));
+  site.Put("SRTJLN1", "SRTJLN11", "SJ-F", "KTR1", T("DIPERIKSA"));
+}
+
+// A workstation's terminal where nobody types: a wait for a key passes a moment and ends without one,
+// so a save that meets another workstation's lock waits for it.
+class UnattendedTerminal : public console::Terminal {
+ public:
+  void Present(const console::CellGrid&, const console::Cursor&) override {}
+  int ReadKey(int timeout_ms) override {
+    std::this_thread::sleep_for(std::chrono::milliseconds(std::min(timeout_ms, 5)));
+    return console::key::kNone;
+  }
+  void Tone(int, int) override {}
+  bool IsColour() const override { return true; }
+};
+
+// One workstation: saves `orders` orders of `pieces` of SC0002 and one SC0001 each, from GDG01.
+void SaveOrders(const SalesSite& site, char workstation, int orders, int pieces) {
+  UnattendedTerminal terminal;
+  console::ManualClock clock({kToday, 9 * 3600});
+  console::Console con(terminal, clock);
+  frame::ProcedureRegistry registry;
+  frame::Session session(con, registry, std::string("WS-") + workstation);
+  site.LogIn(session);
+  ASSERT_TRUE(OPENDATA(session));
+  for (int n = 1; n <= orders; ++n) {
+    const std::string suffix = std::string(1, workstation) + std::to_string(n);
+    SalesOrder order;
+    order.header.order = xbase::PadR("SO-" + suffix, 15);
+    order.header.customer = xbase::PadR("J0002", 10);
+    order.header.note_date = kToday;
+    for (const auto& [code, count] : {std::pair<const char*, int>{"SC0002", pieces}, {"SC0001", 1}}) {
+      ADD_REC(&order.lines, 2, 0, "GDG01");
+      const int line = static_cast<int>(order.lines.size());
+      xbase::Value typed = xbase::Value::Text(xbase::PadR(code, 10));
+      ASSERT_TRUE(CHKIJUAL(session, &typed, kCode, &order, line));
+      order.lines.back()[kCode - 1] = typed;
+      typed = xbase::Value::Num(count);
+      ASSERT_TRUE(CHKIJUAL(session, &typed, kPieces, &order, line));
+      order.lines.back()[kPieces - 1] = typed;
+    }
+    EXPECT_TRUE(WriteSalesOrder(session, order, {xbase::PadR("SJ-" + suffix, 20)}));
+  }
+  session.CloseTables();
+}
+
+TEST(OrderSaveConcurrencyTest, TwoWorkstationsSavingTheSameGoodsLoseNoStockMovement) {
+  SalesSite site;
+  constexpr int kOrders = 25;
+  std::thread a([&] { SaveOrders(site, 'A', kOrders, 7); });
+  std::thread b([&] { SaveOrders(site, 'B', kOrders, 11); });
+  a.join();
+  b.join();
+
+  EXPECT_EQ(site.Count("SLSODR1"), 2u * kOrders);
+  EXPECT_EQ(site.Count("SRTJLN2"), 4u * kOrders);
+  EXPECT_EQ(site.Number("STOKBRG", "STOKBRG2", "GDG01 SC0002", "JUMLAH"), 3000 - kOrders * (7 + 11));
+  EXPECT_EQ(site.Number("MASTBRJ", "MASTBRJ1", "SC0002", "JUMLAH"), 3400 - kOrders * (7 + 11));
+  EXPECT_EQ(site.Number("STOKBRG", "STOKBRG2", "GDG01 SC0001", "JUMLAH"), 4000 - 2 * kOrders);
+  EXPECT_EQ(site.Number("MASTBRJ", "MASTBRJ1", "SC0001", "JUMLAH"), 4600 - 2 * kOrders);
+  // The customer's own 2 % on every line.
+  EXPECT_DOUBLE_EQ(site.Number("MASTCUS", "MASTCUS1", "J0002", "SALDO"), kOrders * ((7 + 11) * 5000 + 2 * 3500) * 0.98);
+  site.ExpectSoundIndexes();
+}
+
+}  // namespace
+}  // namespace sales

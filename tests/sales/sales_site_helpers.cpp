@@ -1,0 +1,130 @@
+#include "sales/sales_site_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include "console/keys.h"
+#include "sales/sales.h"
+#include "schema/folder_check.h"
+#include "schema/open_table.h"
+#include "site/data_folder.h"
+#include "site/demo_data.h"
+#include "support/scripted_session.h"
+#include "support/site_folder.h"
+#include "xbase/search_path.h"
+
+namespace sales {
+namespace {
+
+using console::key::kEnter;
+using console::key::kRight;
+using support::Keys;
+using support::Line;
+
+// A field typed in full moves on by itself; a shorter one needs Enter.
+std::vector<int> Typed(std::string_view text, size_t width) {
+  return text.size() >= width ? console::ScriptedTerminal::Typed(text) : Line(text);
+}
+
+// Opens a table of the folder with its indexes in a session of its own and finds `key` on `index`.
+struct Reader {
+  Reader(const std::string& dir, const std::string& table) : session(xbase::SearchPath({dir})) {
+    const xbase::Status s = schema::UseWithIndexes(session, table, "", xbase::OpenMode::kShared, &area);
+    if (!s.ok()) ADD_FAILURE() << table << ": " << s.ToString();
+  }
+  bool Seek(const std::string& index, const std::string& key) {
+    return area != nullptr && area->SetOrder(index).ok() && area->Seek(key).ok() && area->found();
+  }
+  xbase::Session session;
+  xbase::WorkArea* area = nullptr;
+};
+
+}  // namespace
+
+SalesSite::SalesSite() : data_(root_.File("data")) {
+  site::DataFolderOptions options;
+  options.demo = true;
+  options.today = kToday;
+  const xbase::Status s = site::MakeDataFolder(data_, options, nullptr);
+  EXPECT_TRUE(s.ok()) << s.ToString();
+}
+
+void SalesSite::LogIn(frame::Session& session, std::string_view rights) const {
+  session.SetSearchPath(data_);
+  session.DRVDATA_ = data_ + "/";
+  session.MMEMBER.nik = site::kDemoNik;
+  session.MMEMBER.name = site::kDemoName;
+  session.MMEMBER.rights = std::string(rights);
+  session.MMEMBER.warehouse = site::kDemoWarehouse;
+  session.ZTGPROSES = xbase::Date::FromYmd(2026, 12, 31);
+  session.ZTGLBATAS = kToday;
+  session.ZHARIBATAS = "10";
+  session.ZHARICETAK = "10";
+  session.POTONGPPN = 11;
+  session.STP.date = session.ZTGPROSES;
+}
+
+std::string SalesSite::Field(const std::string& table, const std::string& index, const std::string& key,
+                             const std::string& field) const {
+  return support::SeekField(data_, table, index, key, field);
+}
+
+double SalesSite::Number(const std::string& table, const std::string& index, const std::string& key,
+                         const std::string& field) const {
+  Reader reader(data_, table);
+  return reader.Seek(index, key) ? reader.area->Number(field) : 0;
+}
+
+uint32_t SalesSite::Count(const std::string& table) const {
+  Reader reader(data_, table);
+  return reader.area == nullptr ? 0 : reader.area->table().record_count();
+}
+
+void SalesSite::Put(const std::string& table, const std::string& index, const std::string& key,
+                    const std::string& field, const xbase::Value& value) const {
+  Reader reader(data_, table);
+  ASSERT_TRUE(reader.Seek(index, key)) << table << " " << key;
+  ASSERT_TRUE(reader.area->Lock().ok());
+  ASSERT_TRUE(reader.area->Put(field, value).ok());
+  ASSERT_TRUE(reader.area->Unlock().ok());
+}
+
+void SalesSite::Add(const std::string& table, const std::vector<support::Row>& rows) const {
+  Reader reader(data_, table);
+  ASSERT_NE(reader.area, nullptr);
+  support::AddRows(*reader.area, rows);
+}
+
+void SalesSite::ExpectSoundIndexes() const {
+  const std::vector<std::string> faults = schema::CheckFolder(data_);
+  EXPECT_TRUE(faults.empty()) << ::testing::PrintToString(faults);
+}
+
+void OrderScreenTest::Run(const std::vector<int>& keys, std::string_view rights) {
+  rig.term.AddKeys(Keys({keys, {console::key::kEsc}}));
+  site.LogIn(rig.session, rights);
+  ASSERT_TRUE(IJUAL(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.overruns(), 0) << console::ScriptedTerminal::Dump(rig.term.cells());
+}
+
+std::vector<int> HeaderKeys(std::string_view order, std::string_view customer, std::string_view type,
+                            std::string_view salesman, std::string_view manager) {
+  return Keys({Typed(order, 15), Typed(customer, 10), {kEnter, kEnter, kEnter, kEnter}, Typed(type, 2),
+               Typed(salesman, 4), Typed(manager, 10), {kEnter, kEnter, kEnter, kEnter, kEnter, kEnter}});
+}
+
+std::vector<int> LineKeys(const LineInput& line) {
+  std::vector<int> keys = line.warehouse.empty() ? std::vector<int>{kRight} : Typed(line.warehouse, 6);
+  keys = Keys({keys, Typed(line.code, 10), {kRight}, Line(std::to_string(line.cartons)),
+               Line(std::to_string(line.packs)), Line(std::to_string(line.pieces)), {kRight}});
+  keys = Keys({keys, line.delivered < 0 ? std::vector<int>{kRight} : Line(std::to_string(line.delivered)),
+               {kRight, kRight, kRight, kEnter}});
+  return keys;
+}
+
+std::vector<int> SaveKeys(const std::vector<std::string>& notes) {
+  std::vector<int> keys = {console::key::kF10};
+  for (const std::string& note : notes) keys = Keys({keys, Typed(note, 20)});
+  return Keys({keys, {kEnter}});
+}
+
+}  // namespace sales
