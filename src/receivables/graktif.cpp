@@ -6,7 +6,6 @@
 #include "console/message.h"
 #include "console/table_access.h"
 #include "frame/open_table.h"
-#include "pickers/picker_support.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/piuttt.h"
 #include "receivables/transfer_files.h"
@@ -45,9 +44,7 @@ xbase::Status GRAKTIF(frame::Session& session, const std::vector<xbase::Value>&)
     session.CloseTables();
     return xbase::Status::OK();
   }
-  std::string stored;
-  std::string folder = pickers::SetupRow(session, "TMPFILEEXP", nullptr, &stored) ? stored : kDefaultFolder;
-  folder = xbase::PadR(xbase::RTrim(folder), 60);
+  std::string folder = StoredTransferFolder(session, kDefaultFolder);
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   console::SHADOW(con, 9, 15, 14, 64, colour);

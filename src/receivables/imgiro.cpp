@@ -10,7 +10,6 @@
 #include "console/message.h"
 #include "documents/stored_lines.h"
 #include "frame/open_table.h"
-#include "pickers/picker_support.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/tgiro.h"
 #include "receivables/transfer_files.h"
@@ -95,16 +94,8 @@ xbase::Status Import(frame::Session& session, int* merged) {
 
 xbase::Status IMGIRO(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  const char* tables[] = {"SETUP", "GIRODBT", "GIRO_PI", "GIRO_RL", "GIROKDT"};
-  for (const char* table : tables) {
-    if (!frame::OpenTable(session, table)) {
-      session.CloseTables();
-      return xbase::Status::OK();
-    }
-  }
-  std::string stored;
-  pickers::SetupRow(session, "TMPFILEEXP", nullptr, &stored);
-  std::string folder = xbase::PadR(xbase::RTrim(stored), 60);
+  if (!OpenRevisionTargets(session)) return xbase::Status::OK();
+  std::string folder = StoredTransferFolder(session);
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   xbase::Status s;

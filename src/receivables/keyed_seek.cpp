@@ -20,4 +20,12 @@ xbase::Status SeekExact(frame::Session& session, std::string_view alias, std::st
   return SeekKey(session, alias, order, TableArea(session, alias).PadToField(field, xbase::RTrim(text)), found);
 }
 
+frame::PickSpec PickOf(std::string alias, std::vector<std::string> expressions, std::vector<std::string> heads) {
+  frame::PickSpec pick;
+  pick.alias = std::move(alias);
+  pick.expressions = std::move(expressions);
+  pick.heads = std::move(heads);
+  return pick;
+}
+
 }  // namespace receivables

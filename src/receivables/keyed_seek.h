@@ -3,8 +3,11 @@
 #ifndef PALUNDA_RECEIVABLES_KEYED_SEEK_H_
 #define PALUNDA_RECEIVABLES_KEYED_SEEK_H_
 
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "frame/code_pick.h"
 #include "frame/session.h"
 #include "xbase/status.h"
 #include "xbase/work_area.h"
@@ -21,6 +24,9 @@ xbase::Status SeekKey(frame::Session& session, std::string_view alias, std::stri
 // Seeks `text` (trailing blanks cut) padded to the width of `field`, on index `order` of area `alias`.
 xbase::Status SeekExact(frame::Session& session, std::string_view alias, std::string_view order,
                         std::string_view field, std::string_view text, bool* found);
+
+// The pick list of the open area `alias` over `expressions`, headed by `heads`.
+frame::PickSpec PickOf(std::string alias, std::vector<std::string> expressions, std::vector<std::string> heads);
 
 }  // namespace receivables
 

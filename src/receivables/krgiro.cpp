@@ -11,7 +11,6 @@
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
-#include "pickers/picker_support.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/tgiro.h"
 #include "receivables/transfer_files.h"
@@ -135,16 +134,8 @@ xbase::Status SendInstruments(frame::Session& session, std::string_view colour) 
 
 xbase::Status KRGIRO(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  const char* tables[] = {"SETUP", "GIRODBT", "GIRO_PI", "GIRO_RL", "GIROKDT"};
-  for (const char* table : tables) {
-    if (!frame::OpenTable(session, table)) {
-      session.CloseTables();
-      return xbase::Status::OK();
-    }
-  }
-  std::string stored;
-  pickers::SetupRow(session, "TMPFILEEXP", nullptr, &stored);
-  std::string folder = xbase::PadR(xbase::RTrim(stored), 60);
+  if (!OpenRevisionTargets(session)) return xbase::Status::OK();
+  std::string folder = StoredTransferFolder(session);
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   xbase::Status s;

@@ -37,16 +37,8 @@ bool Picked(frame::Session& session, frame::PickSpec pick, Value* value) {
   return !escaped;
 }
 
-frame::PickSpec Pick(std::string alias, std::vector<std::string> expressions, std::vector<std::string> heads) {
-  frame::PickSpec pick;
-  pick.alias = std::move(alias);
-  pick.expressions = std::move(expressions);
-  pick.heads = std::move(heads);
-  return pick;
-}
-
 bool CheckInvoice(frame::Session& session, Value* value, Receipt* receipt, size_t line) {
-  if (!Picked(session, Pick("Piutdbt", {"nota", "tanggal", "relasi", "debet", "kredit"},
+  if (!Picked(session, PickOf("Piutdbt", {"nota", "tanggal", "relasi", "debet", "kredit"},
                             {"Nota", "Tanggal", "Relasi", "Debet", "Kredit"}),
               value)) {
     return false;
@@ -69,7 +61,7 @@ bool CheckInvoice(frame::Session& session, Value* value, Receipt* receipt, size_
 }
 
 bool CheckCode(frame::Session& session, Value* value, const Receipt& receipt, size_t line) {
-  if (!Picked(session, Pick("mastjns", {"kode", "nama"}, {"Kode", "Nama"}), value)) return false;
+  if (!Picked(session, PickOf("mastjns", {"kode", "nama"}, {"Kode", "Nama"}), value)) return false;
   const std::string code = xbase::PadR(value->text(), 2);
   bool found = false;
   if (xbase::IsBlank(code)) return false;
@@ -128,7 +120,7 @@ bool CheckInstrument(frame::Session& session, Value* value, Receipt* receipt, si
   console::ValueRow& row = receipt->lines[line];
   const std::string code = xbase::PadR(LineText(row, kCode), 2);
   if (!NeedsInstrument(session, code)) return true;
-  if (!Picked(session, Pick("GIRODBT", {"nomor", "ket", "relasi", "tanggal", "debet", "kredit"},
+  if (!Picked(session, PickOf("GIRODBT", {"nomor", "ket", "relasi", "tanggal", "debet", "kredit"},
                             {"Nomor", "Jenis", "Relasi", "Tanggal", "Debet", "Kredit"}),
               value)) {
     return false;

@@ -111,14 +111,6 @@ void EditList(frame::Session& session, console::ValueTable* rows, const ListSpec
   }
 }
 
-frame::PickSpec Pick(std::string alias, std::vector<std::string> expressions, std::vector<std::string> heads) {
-  frame::PickSpec pick;
-  pick.alias = std::move(alias);
-  pick.expressions = std::move(expressions);
-  pick.heads = std::move(heads);
-  return pick;
-}
-
 // "?" picks from the list; the code found (padded to its width) is checked against the table.
 bool PickedAndFound(frame::Session& session, const frame::PickSpec& pick, std::string_view order,
                     std::string_view field, Value* value) {
@@ -139,7 +131,7 @@ ListSpec ProformaSpec(frame::Session& session) {
   spec.blank = BlankProforma;
   spec.check = [&session](Value* value, size_t, console::ValueRow* line) {
     if (xbase::IsBlank(value->text())) return true;
-    const frame::PickSpec pick = Pick("pro_in1", {"nomor", "relasi", "nilai_pi"}, {"Nomor", "relasi", "nilai"});
+    const frame::PickSpec pick = PickOf("pro_in1", {"nomor", "relasi", "nilai_pi"}, {"Nomor", "relasi", "nilai"});
     if (!PickedAndFound(session, pick, "PRO_IN11", "NOMOR", value)) return false;
     const xbase::WorkArea& proforma = TableArea(session, "pro_in1");
     (*line)[kProCustomer] = Value::Text(proforma.Text("RELASI"));
@@ -162,7 +154,7 @@ ListSpec CustomerSpec(frame::Session& session) {
   spec.blank = BlankCustomer;
   spec.check = [&session](Value* value, size_t column, console::ValueRow* line) {
     if (column != kRlCustomer) return true;
-    const frame::PickSpec pick = Pick("Mastcus", {"relasi", "nama", "kota"}, {"Relasi", "Nama", "Kota"});
+    const frame::PickSpec pick = PickOf("Mastcus", {"relasi", "nama", "kota"}, {"Relasi", "Nama", "Kota"});
     if (!PickedAndFound(session, pick, "MASTCUS1", "RELASI", value)) return false;
     (*line)[kRlName] = Value::Text(xbase::PadR(TableArea(session, "Mastcus").Text("NAMA"), 40));
     return true;

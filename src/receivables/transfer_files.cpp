@@ -4,16 +4,24 @@
 #include "console/table_access.h"
 #include "frame/local_path.h"
 #include "frame/open_table.h"
+#include "pickers/picker_support.h"
 #include "receivables/receivables.h"
 #include "schema/catalog.h"
 #include "schema/create_table.h"
 #include "xbase/ntx_orders.h"
 #include "xbase/search_path.h"
+#include "xbase/text_functions.h"
 
 namespace receivables {
 
 std::string TransferFolder(const frame::Session& session, std::string_view typed) {
   return frame::LocalPath(session, typed);
+}
+
+std::string StoredTransferFolder(frame::Session& session, std::string_view fallback) {
+  std::string stored;
+  const bool found = pickers::SetupRow(session, "TMPFILEEXP", nullptr, &stored);
+  return xbase::PadR(xbase::RTrim(found ? stored : std::string(fallback)), 60);
 }
 
 bool OpenTransferTable(frame::Session& session, const std::string& folder, std::string_view name, bool exclusive,
@@ -32,6 +40,17 @@ bool OpenRevisionFiles(frame::Session& session, const std::string& folder) {
   for (const RevisionFile& file : kRevisionFiles) {
     if (!OpenTransferTable(session, folder, file.name, true, true, nullptr)) {
       CloseRevisionFiles(session);
+      return false;
+    }
+  }
+  return true;
+}
+
+bool OpenRevisionTargets(frame::Session& session) {
+  if (!frame::OpenTable(session, "SETUP", false, "setup")) return false;
+  for (const RevisionFile& file : kRevisionFiles) {
+    if (!frame::OpenTable(session, file.live)) {
+      session.CloseTables();
       return false;
     }
   }

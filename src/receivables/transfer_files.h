@@ -14,6 +14,10 @@ namespace receivables {
 // The folder of transfer files typed or stored (SETUP "TMPFILEEXP"), as this machine names it.
 std::string TransferFolder(const frame::Session& session, std::string_view typed);
 
+// The stored transfer folder (SETUP "TMPFILEEXP" of the open `setup`, else `fallback`), 60 wide for
+// its entry field.
+std::string StoredTransferFolder(frame::Session& session, std::string_view fallback = {});
+
 // Opens table `name` of `folder` under the alias `name` (exclusively when asked), with its index
 // file `name` when `with_index`; retries while another workstation holds it, and names a missing or
 // damaged file on row 24. True when open.
@@ -31,6 +35,8 @@ inline constexpr RevisionFile kRevisionFiles[] = {
 // Opens the four revision files of `folder` exclusively, each with its index on NOMOR, under their
 // names; false (those opened closed again) after a message naming the file that failed.
 bool OpenRevisionFiles(frame::Session& session, const std::string& folder);
+// Opens SETUP and the live tables the revision files mirror; false (all closed) when one cannot be opened.
+bool OpenRevisionTargets(frame::Session& session);
 // Closes the four revision files.
 void CloseRevisionFiles(frame::Session& session);
 
