@@ -135,7 +135,7 @@ void DrawPanelLabels(console::Console& con) {
   con.Say(19, 52, "Piutang :", attr);
   con.Say(20, 1, "Data Pelunasan :", attr);
   con.Say(20, 40, "Tanggal :", attr);
-  con.Say(20, 59, "Sisa :", attr);
+  con.Say(20, 60, "Sisa :", attr);
   con.Say(21, 1, "Terbayar :", attr);
   con.Say(21, 40, "Saldo Piutang :", attr);
 }
