@@ -1,8 +1,6 @@
 // The giro activation import: a gr_aktif table from the head office switches instruments on and off.
 #include <string>
 
-#include "console/box.h"
-#include "console/get.h"
 #include "console/message.h"
 #include "console/table_access.h"
 #include "frame/open_table.h"
@@ -47,13 +45,8 @@ xbase::Status GRAKTIF(frame::Session& session, const std::vector<xbase::Value>&)
   std::string folder = StoredTransferFolder(session, kDefaultFolder);
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
-  console::SHADOW(con, 9, 15, 14, 64, colour);
-  console::TENGAH(con, 10, "IMPORT DATA AKTIVASI GIRO", colour);
-  con.Say(12, 17, "Dir :", con.Colour(colour));
-  console::GetList form;
-  form.Add(12, 23, &folder, "@S30");
   xbase::Status s;
-  const bool escaped = form.Read(con).escaped;
+  const bool escaped = !AskTransferFolder(con, colour, {9, 14, "IMPORT DATA AKTIVASI GIRO", "Dir :", "@S30"}, &folder);
   const int answer = escaped ? 0 : console::PESAN(con, "Yakin data akan diimpor (Y/T)");
   xbase::WorkArea* flags = nullptr;
   if ((answer == 'Y' || answer == 'y') &&

@@ -5,8 +5,6 @@
 #include <vector>
 
 #include "console/alert.h"
-#include "console/box.h"
-#include "console/get.h"
 #include "console/message.h"
 #include "documents/stored_lines.h"
 #include "frame/open_table.h"
@@ -100,12 +98,10 @@ xbase::Status IMGIRO(frame::Session& session, const std::vector<xbase::Value>&) 
   const std::string colour(con.Pick("W+/b", "W+/n"));
   xbase::Status s;
   for (;;) {
-    console::SHADOW(con, 9, 10, 14, 69, colour);
-    console::TENGAH(con, 10, "Impor kiriman data giro/transfer/voucher", colour);
-    con.Say(12, 12, "Dari Folder :", con.Colour(colour));
-    console::GetList ask;
-    ask.Add(12, 26, &folder, "@S30");
-    if (ask.Read(con).escaped) break;
+    if (!AskTransferFolder(con, colour, {9, 14, "Impor kiriman data giro/transfer/voucher", "Dari Folder :", "@S30"},
+                           &folder)) {
+      break;
+    }
     const std::string typed(xbase::AllTrim(folder));
     if (console::Alert(con, "Yakin impor data dari " + typed + "; akan dijalankan", {"Ya", "Tidak"}) != 1) continue;
     if (!OpenRevisionFiles(session, TransferFolder(session, folder))) break;

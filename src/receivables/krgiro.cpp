@@ -140,12 +140,10 @@ xbase::Status KRGIRO(frame::Session& session, const std::vector<xbase::Value>&) 
   const std::string colour(con.Pick("W+/b", "W+/n"));
   xbase::Status s;
   while (s.ok()) {
-    console::SHADOW(con, 7, 10, 16, 69, colour);
-    console::TENGAH(con, 8, "KIRIM REVISI GIRO/VOCHER/CASH/TRANSFER", colour);
-    con.Say(10, 12, "Direktory :", con.Colour(colour));
-    console::GetList ask;
-    ask.Add(10, 24, &folder, "@S40");
-    if (ask.Read(con).escaped) break;
+    if (!AskTransferFolder(con, colour, {7, 16, "KIRIM REVISI GIRO/VOCHER/CASH/TRANSFER", "Direktory :", "@S40"},
+                           &folder)) {
+      break;
+    }
     if (!OpenRevisionFiles(session, TransferFolder(session, folder))) continue;
     const int answer = console::PESAN(con, "data lama akan dihpus dulu (y/t)");
     if (answer == 'y' || answer == 'Y') s = Clear(session);

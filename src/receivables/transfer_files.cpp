@@ -1,5 +1,7 @@
 #include "receivables/transfer_files.h"
 
+#include "console/box.h"
+#include "console/get.h"
 #include "console/message.h"
 #include "console/table_access.h"
 #include "frame/local_path.h"
@@ -22,6 +24,17 @@ std::string StoredTransferFolder(frame::Session& session, std::string_view fallb
   std::string stored;
   const bool found = pickers::SetupRow(session, "TMPFILEEXP", nullptr, &stored);
   return xbase::PadR(xbase::RTrim(found ? stored : std::string(fallback)), 60);
+}
+
+bool AskTransferFolder(console::Console& con, std::string_view colour, const FolderQuestion& question,
+                       std::string* folder) {
+  console::SHADOW(con, question.top, 10, question.bottom, 69, colour);
+  console::TENGAH(con, question.top + 1, question.title, colour);
+  const std::string label(question.label);
+  con.Say(question.top + 3, 12, label, con.Colour(colour));
+  console::GetList ask;
+  ask.Add(question.top + 3, 13 + static_cast<int>(label.size()), folder, question.picture);
+  return !ask.Read(con).escaped;
 }
 
 bool OpenTransferTable(frame::Session& session, const std::string& folder, std::string_view name, bool exclusive,

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "console/console.h"
 #include "frame/session.h"
 #include "xbase/work_area.h"
 
@@ -17,6 +18,19 @@ std::string TransferFolder(const frame::Session& session, std::string_view typed
 // The stored transfer folder (SETUP "TMPFILEEXP" of the open `setup`, else `fallback`), 60 wide for
 // its entry field.
 std::string StoredTransferFolder(frame::Session& session, std::string_view fallback = {});
+
+// A box that asks for the folder of transfer files: its rows (columns 10 to 69), title, label and the
+// picture of the folder's field.
+struct FolderQuestion {
+  int top;
+  int bottom;
+  const char* title;
+  const char* label;
+  const char* picture;
+};
+// Draws the box and reads the folder; false after Esc.
+bool AskTransferFolder(console::Console& con, std::string_view colour, const FolderQuestion& question,
+                       std::string* folder);
 
 // Opens table `name` of `folder` under the alias `name` (exclusively when asked), with its index
 // file `name` when `with_index`; retries while another workstation holds it, and names a missing or

@@ -19,22 +19,7 @@
 namespace receivables {
 namespace {
 
-namespace key = console::key;
-using support::AddRows;
-using support::Keys;
-using support::Line;
-using support::N;
-using support::Open;
-using support::SessionRig;
-using support::Shown;
-using support::StoredText;
-using support::T;
-using xbase::Value;
 using namespace receivables::testing;
-
-const xbase::Date kDay = xbase::Date::FromYmd(2026, 12, 5);
-
-std::vector<int> Typed(std::string_view text) { return console::ScriptedTerminal::Typed(text); }
 
 // The records of a table as "NOMOR:FIELD" texts, deleted ones marked with "-".
 std::vector<std::string> Rows(frame::Session& session, const std::string& table, const std::string& field) {

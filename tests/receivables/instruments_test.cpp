@@ -13,25 +13,7 @@
 namespace receivables {
 namespace {
 
-namespace key = console::key;
-using support::AddRows;
-using support::Keys;
-using support::Line;
-using support::N;
-using support::Open;
-using support::SessionRig;
-using support::Shown;
-using support::StoredText;
-using support::T;
-using xbase::Value;
 using namespace receivables::testing;
-
-const xbase::Date kDay = xbase::Date::FromYmd(2026, 12, 5);
-
-// After a refusal the cursor stays where it was: Home and Ctrl+Y clear the field for the next try.
-const std::vector<int> kClearField = {key::kHome, 25};
-
-std::vector<int> Typed(std::string_view text) { return console::ScriptedTerminal::Typed(text); }
 
 class InstrumentsTest : public ::testing::Test {
  protected:

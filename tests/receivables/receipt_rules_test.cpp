@@ -9,16 +9,7 @@
 namespace receivables {
 namespace {
 
-using support::AddRows;
-using support::N;
-using support::Open;
-using support::SessionRig;
-using support::Shown;
-using support::T;
-using xbase::Value;
 using namespace receivables::testing;
-
-const xbase::Date kDay = xbase::Date::FromYmd(2026, 12, 5);
 
 class ReceiptRulesTest : public ::testing::Test {
  protected:

@@ -17,13 +17,7 @@
 namespace receivables {
 namespace {
 
-using support::Open;
-using support::SessionRig;
-using support::Shown;
-using support::StoredText;
 using namespace receivables::testing;
-
-const xbase::Date kDay = xbase::Date::FromYmd(2026, 12, 5);
 
 class ReceiptSaveTest : public ::testing::Test {
  protected:

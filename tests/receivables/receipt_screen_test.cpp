@@ -16,21 +16,7 @@
 namespace receivables {
 namespace {
 
-namespace key = console::key;
-using support::AddRows;
-using support::Keys;
-using support::Line;
-using support::N;
-using support::Open;
-using support::SessionRig;
-using support::Shown;
-using support::T;
-using xbase::Value;
 using namespace receivables::testing;
-
-const xbase::Date kDay = xbase::Date::FromYmd(2026, 12, 5);
-
-std::vector<int> Typed(std::string_view text) { return console::ScriptedTerminal::Typed(text); }
 
 class ReceiptScreenTest : public ::testing::Test {
  protected:

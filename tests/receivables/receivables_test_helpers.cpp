@@ -6,11 +6,7 @@
 
 namespace receivables::testing {
 
-using support::AddRows;
-using support::N;
-using support::Open;
-using support::T;
-using xbase::Value;
+std::vector<int> Typed(std::string_view text) { return console::ScriptedTerminal::Typed(text); }
 
 support::TempDataFolder ReceivablesFolder() {
   return support::TempDataFolder({"SETUP", "MASTCUS", "MASTJNS", "GIRODBT", "PIUTDBT", "PIUTJBL", "PIUTKR1",

@@ -6,12 +6,35 @@
 #include <string>
 #include <vector>
 
+#include "console/keys.h"
 #include "frame/session.h"
 #include "receivables/receipt.h"
 #include "support/data_folder.h"
+#include "support/scripted_session.h"
 #include "xbase/date.h"
 
 namespace receivables::testing {
+
+// The names every receivables test uses.
+namespace key = console::key;
+using support::AddRows;
+using support::Keys;
+using support::Line;
+using support::N;
+using support::Open;
+using support::SessionRig;
+using support::Shown;
+using support::StoredText;
+using support::T;
+using xbase::Value;
+
+// The receipt date of most tests.
+inline const xbase::Date kDay = xbase::Date::FromYmd(2026, 12, 5);
+
+// The keys of typed text.
+std::vector<int> Typed(std::string_view text);
+// After a refusal the cursor stays where it was: Home and Ctrl+Y clear the field for the next try.
+inline const std::vector<int> kClearField = {console::key::kHome, 25};
 
 // The branch of the test folder.
 inline const std::string kBranch = "JKT001";

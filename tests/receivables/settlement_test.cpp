@@ -8,8 +8,6 @@
 namespace receivables {
 namespace {
 
-using support::Open;
-using support::SessionRig;
 using namespace receivables::testing;
 
 class SettlementTest : public ::testing::Test {
