@@ -97,7 +97,9 @@ void RunTableEditor(Console& con, xbase::Session& session, xbase::WorkArea& area
     const int key = con.WaitKey();
     if (key == key::kEsc) break;
     if (browse.Navigate(key)) continue;
-    if (key == key::kDel) {
+    if (options.other_key && options.other_key(key)) {
+      browse.ResetLine();
+    } else if (key == key::kDel) {
       DeleteOrRecall(con, area);
     } else if (key == key::kF2 && options.add) {
       options.add();

@@ -35,6 +35,9 @@ struct TableEditorOptions {
   // F2 and F4; the browse is drawn again around the current record afterwards.
   std::function<void()> add;
   std::function<void()> search;
+  // Any other key that is not a navigation key, asked before the editor's own; true when it was
+  // handled, and the browse is then drawn again around the current record.
+  std::function<bool(int key)> other_key;
 };
 
 // Run the editor over the area until Esc. Deleted rows are shown while it runs.

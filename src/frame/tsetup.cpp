@@ -1,14 +1,19 @@
 #include "frame/tsetup.h"
 
-#include "frame/settings_editor.h"
+#include <string>
+
+#include "frame/table_screen.h"
 
 namespace frame {
 
 xbase::Status TSETUP(Session& session, const std::vector<xbase::Value>&) {
-  return RunSettingsEditor(session, "Setup", "Tabel Setup", {{"SETUP", "SETUP", "@!"}, {"KETERANGAN", "KET", "@s70"}},
-                           {5, 2, 21, 77}, "Esc) Selesai, F2) Tambah Data, F4) Cari, ",
-                           {{"Setup :", "SETUP", "@!", xbase::Value::Text(std::string(10, ' '))},
-                            {" Ket. :", "KET", "", xbase::Value::Text(std::string(60, ' '))}});
+  EditorScreen screen;
+  screen.title = "Tabel Setup";
+  screen.columns = {{"SETUP", "SETUP", "@!"}, {"KETERANGAN", "KET", "@s70"}};
+  screen.options.window = {5, 2, 21, 77};
+  screen.add.fields = {{"Setup :", "SETUP", "@!", xbase::Value::Text(std::string(10, ' '))},
+                       {" Ket. :", "KET", "", xbase::Value::Text(std::string(60, ' '))}};
+  return EditTable(session, "Setup", screen);
 }
 
 }  // namespace frame

@@ -28,6 +28,12 @@ constexpr FieldDef kDtNpwp[] = {C("NPWP", 15),    C("NAMA", 65), C("ALAMAT1", 70
                                 C("ALAMAT2", 70), C("KOTA", 15), D("TG_INPUT")};
 constexpr IndexDef kDtNpwpIdx[] = {{"DT_NPWP", "npwp"}};
 
+// Corrected terms of customers, made at the head office and taken over by the branches.
+constexpr FieldDef kDtRls[] = {C("RELASI", 9), C("KELOMPOK", 4), N("TEMPO", 3),      N("TEMPO2", 3),
+                               N("TEMPO3", 3), N("TEMPO4", 3),   N("DISC", 6, 2),    N("SALES", 16, 2),
+                               N("TERIMA", 16, 2), L("PKP"),     D("TG_INPUT")};
+constexpr IndexDef kDtRlsIdx[] = {{"DT_RLS", "relasi"}};
+
 // The first fifteen fields are mirrored by the branch export set; the cost, entry and minimum nett price
 // fields follow them.
 constexpr FieldDef kMastbrj[] = {
@@ -110,7 +116,8 @@ constexpr IndexDef kOtlMbrIdx[] = {{"OTL_MBR1", "kode"}, {"OTL_MBR2", "member"}}
 
 constexpr TableDef kTables[] = {
     {"MASTCUS", kMastcus, kMastcusIdx},     {"RELASI_EXT", kRelasiExt, kRelasiExtIdx},
-    {"DT_NPWP", kDtNpwp, kDtNpwpIdx},       {"MASTBRJ", kMastbrj, kMastbrjIdx},
+    {"DT_NPWP", kDtNpwp, kDtNpwpIdx},       {"DT_RLS", kDtRls, kDtRlsIdx},
+    {"MASTBRJ", kMastbrj, kMastbrjIdx},
     {"MASTGOL", kMastgol, kMastgolIdx},     {"MASTGDG", kMastgdg, kMastgdgIdx},
     {"MASTSLS", kMastsls, kMastslsIdx},     {"DATABM", kDatabm, kDatabmIdx},
     {"DTSALES", kDtsales, kDtsalesIdx},     {"KARYAWAN", kKaryawan, kKaryawanIdx},

@@ -39,13 +39,9 @@ xbase::Status CheckTableAbsent(const TableDef& table, const std::string& folder)
 // Writes the table and its index files, adding each file made to `written`.
 xbase::Status WriteTable(const TableDef& table, const std::string& folder, std::vector<std::string>* written) {
   const xbase::SearchPath path({folder});
-  std::vector<xbase::DbfField> fields;
-  for (const FieldDef& field : table.fields) {
-    fields.push_back({field.name, field.type, field.width, field.decimals, 0});
-  }
   std::unique_ptr<xbase::DbfTable> dbf;
   std::string file = path.NewFile(table.name, "dbf");
-  xbase::Status s = xbase::DbfTable::Create(file, std::move(fields), &dbf);
+  xbase::Status s = xbase::DbfTable::Create(file, DbfFieldsOf(table), &dbf);
   if (s.ok()) {
     written->push_back(file);
     s = dbf->Close();
@@ -78,6 +74,12 @@ xbase::Status WriteTables(std::span<const TableDef* const> tables, const std::st
 }
 
 }  // namespace
+
+std::vector<xbase::DbfField> DbfFieldsOf(const TableDef& table) {
+  std::vector<xbase::DbfField> fields;
+  for (const FieldDef& field : table.fields) fields.push_back({field.name, field.type, field.width, field.decimals, 0});
+  return fields;
+}
 
 xbase::Status IndexHeaderOf(const TableDef& table, const IndexDef& index, xbase::NtxHeader* header) {
   std::unique_ptr<xbase::NtxKeyExpression> key;

@@ -3,8 +3,10 @@
 #define PALUNDA_SCHEMA_CREATE_TABLE_H_
 
 #include <string>
+#include <vector>
 
 #include "schema/catalog.h"
+#include "xbase/dbf_field.h"
 #include "xbase/ntx_header.h"
 #include "xbase/status.h"
 
@@ -12,6 +14,9 @@ namespace schema {
 
 // The header of an index of `table`: key size and decimals as the key expression gives them on a blank record.
 xbase::Status IndexHeaderOf(const TableDef& table, const IndexDef& index, xbase::NtxHeader* header);
+
+// The fields of `table` as a table file holds them.
+std::vector<xbase::DbfField> DbfFieldsOf(const TableDef& table);
 
 // Creates `table` in `folder`, empty, with every index file it has; refuses without writing anything
 // when the table or one of its index files is already in the folder.

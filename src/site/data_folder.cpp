@@ -132,6 +132,7 @@ xbase::Status WriteSettings(FolderWriter& writer, const std::string& dir, const 
   if (s.ok()) s = MakeSubFolder(dir, kTransferFolder, &transfer);
   if (s.ok()) s = AddSetting(writer, "TMPFILEEXP", transfer);
   if (s.ok()) s = AddSetting(writer, "DT-TAMPUNG", transfer);
+  if (s.ok()) s = AddSetting(writer, "TMPFILEIMP", transfer);
   const std::string branch = xbase::PadR(options.branch, 6);
   if (s.ok()) s = AddSetting(writer, "CABANG" + options.customer_prefix, branch + " " + options.branch_name);
   if (s.ok()) s = AddSetting(writer, "MTCB" + branch, options.branch_name);

@@ -20,7 +20,7 @@ inline constexpr const char* kAdminRights = "/SPV /EDP EDP AAO ACC \\EDP";
 
 // The folder of report work files inside a new data folder (SETUP "TMPFILELAP").
 inline constexpr const char* kReportFolder = "laporan";
-// The folder of transfer files inside a new data folder (SETUP "TMPFILEEXP" and "DT-TAMPUNG").
+// The folder of transfer files inside a new data folder (SETUP "TMPFILEEXP", "DT-TAMPUNG" and "TMPFILEIMP").
 inline constexpr const char* kTransferFolder = "transfer";
 
 struct DataFolderOptions {

@@ -1,7 +1,16 @@
 #include <cmath>
+#include <filesystem>
+#include <memory>
 #include <string>
 
+#include "masters/masters.h"
+#include "schema/catalog.h"
+#include "schema/create_table.h"
 #include "site/demo_data.h"
+#include "xbase/date_functions.h"
+#include "xbase/dbf_table.h"
+#include "xbase/number_text.h"
+#include "xbase/session.h"
 #include "xbase/text_functions.h"
 
 namespace site {
@@ -48,17 +57,33 @@ constexpr DemoGoods kGoods[] = {
     {"TS0003", "TISSUE", "TISU SAKU", "PAK", 9000, 6, 60, 600, 60},
 };
 
-// Customer groups: the SETUP "OUTLET" row holds the due-date class (13 characters) and the name. A group
-// beginning with "M" buys at prices with VAT taken out.
+// Customer groups: the SETUP "OUTLET" row holds the four terms (3 digits each), the price list (2
+// characters) and the name. A group beginning with "M" buys at prices with VAT taken out.
 struct CustomerGroup {
   const char* kode;
-  const char* due_class;
+  int terms[4];
+  int price_list;
   const char* nama;
 };
-constexpr CustomerGroup kCustomerGroups[] = {{"RETL", "30 HARI", "TOKO RITEL"},
-                                             {"GROS", "45 HARI", "GROSIR"},
-                                             {"MODN", "60 HARI", "PASAR MODERN"},
-                                             {"INST", "30 HARI", "INSTANSI"}};
+constexpr CustomerGroup kCustomerGroups[] = {{"RETL", {30, 30, 0, 0}, 0, "TOKO RITEL"},
+                                             {"GROS", {45, 45, 0, 0}, 1, "GROSIR"},
+                                             {"MODN", {60, 60, 0, 0}, 3, "PASAR MODERN"},
+                                             {"INST", {30, 30, 0, 0}, 0, "INSTANSI"},
+                                             {"MSP", {14, 14, 7, 0}, 2, "MITRA SPESIAL"}};
+
+// The group companies and the branch and business units the customer screen chooses from (SETUP rows
+// "GRPPT" + company code and "UNITCB" + unit code, the name in KET), and the company and unit of the
+// demo customers.
+struct Named {
+  const char* code;
+  const char* nama;
+};
+constexpr Named kGroupCompanies[] = {{"PL001", "PT PALUNDA SENTOSA"}, {"PL002", "PT PALUNDA DISTRIBUSI"}};
+constexpr Named kUnits[] = {{"JKT1", "JAKARTA PUSAT"}, {"JKT2", "JAKARTA BARAT"}, {"BGR1", "BOGOR"}};
+constexpr Named kCountries[] = {{"ID", "INDONESIA"}, {"SG", "SINGAPURA"}, {"MY", "MALAYSIA"}};
+constexpr Named kCostCentres[] = {{"ADM", "ADMINISTRASI"}, {"GDG", "GUDANG"}, {"SLS", "PENJUALAN"}};
+constexpr const char* kCustomerCompany = "PL001";
+constexpr const char* kCustomerUnit = "JKT1";
 
 struct Customer {
   const char* number;  // after the branch's customer prefix
@@ -70,25 +95,31 @@ struct Customer {
   double disc;
   double ceiling;
   int price_level;  // TERIMA
+  const char* npwp;  // empty for none
 };
 constexpr Customer kCustomers[] = {
-    {"0001", "TB. SINAR ILMU", "JL. GAJAH MADA 45", "JAKARTA", "RETL", 30, 0, 25000000, 0},
-    {"0002", "TOKO BUKU CAHAYA", "JL. KRAMAT RAYA 101", "JAKARTA", "RETL", 30, 2, 25000000, 0},
-    {"0003", "CV. MAJU JAYA GROSIR", "JL. PASAR PAGI 12", "JAKARTA", "GROS", 45, 3, 100000000, 1},
-    {"0004", "UD. SUMBER REJEKI", "JL. RAYA BOGOR KM 21", "DEPOK", "GROS", 45, 3, 75000000, 2},
-    {"0005", "PT. SWALAYAN PRIMA", "JL. SUDIRMAN KAV 8", "JAKARTA", "MODN", 60, 5, 150000000, 3},
-    {"0006", "PT. MEGA MART", "JL. PANJANG 77", "TANGERANG", "MODN", 60, 5, 150000000, 4},
-    {"0007", "SMA NEGERI 5", "JL. BUNGUR BESAR 3", "JAKARTA", "INST", 30, 0, 10000000, 0},
-    {"0008", "KANTOR CAMAT TAMAN", "JL. TAMAN SARI 9", "JAKARTA", "INST", 14, 0, 10000000, 4},
+    {"0001", "TB. SINAR ILMU", "JL. GAJAH MADA 45", "JAKARTA", "RETL", 30, 0, 25000000, 0, ""},
+    {"0002", "TOKO BUKU CAHAYA", "JL. KRAMAT RAYA 101", "JAKARTA", "RETL", 30, 2, 25000000, 0, ""},
+    {"0003", "CV. MAJU JAYA GROSIR", "JL. PASAR PAGI 12", "JAKARTA", "GROS", 45, 3, 100000000, 1, "013456789012000"},
+    {"0004", "UD. SUMBER REJEKI", "JL. RAYA BOGOR KM 21", "DEPOK", "GROS", 45, 3, 75000000, 2, ""},
+    {"0005", "PT. SWALAYAN PRIMA", "JL. SUDIRMAN KAV 8", "JAKARTA", "MODN", 60, 5, 150000000, 3, "021234567890000"},
+    {"0006", "PT. MEGA MART", "JL. PANJANG 77", "TANGERANG", "MODN", 60, 5, 150000000, 4, "031987654321000"},
+    {"0007", "SMA NEGERI 5", "JL. BUNGUR BESAR 3", "JAKARTA", "INST", 30, 0, 10000000, 0, ""},
+    {"0008", "KANTOR CAMAT TAMAN", "JL. TAMAN SARI 9", "JAKARTA", "INST", 14, 0, 10000000, 4, ""},
 };
 
 struct Salesman {
   const char* sales;
   const char* nama;
   const char* kelompok;
+  const char* jabatan;
+  const char* induk;  // the leader
+  const char* grup;
 };
-constexpr Salesman kSalesmen[] = {
-    {"S001", "BUDI SANTOSO", "K1"}, {"S002", "SITI RAHAYU", "K2"}, {"S003", "AGUS PRATAMA", "K1"}};
+constexpr Salesman kSalesmen[] = {{"S001", "BUDI SANTOSO", "K1", "SLS", "S004", "G1"},
+                                  {"S002", "SITI RAHAYU", "K2", "SLS", "S004", "G1"},
+                                  {"S003", "AGUS PRATAMA", "K1", "SLS", "S004", "G2"},
+                                  {"S004", "HENDRA WIJAYA", "K1", "BM", "", "G1"}};
 
 struct SaleType {
   const char* tipe;
@@ -104,9 +135,14 @@ constexpr SaleType kSaleTypes[] = {{"01", "PENJUALAN REGULER", false, true, "HAR
 struct Employee {
   const char* nik;
   const char* nama;
+  const char* born;  // YYYYMMDD
+  const char* kelamin;
+  const char* kota;
+  const char* cost_centre;
 };
-constexpr Employee kEmployees[] = {
-    {kAdminNik, kAdminName}, {kDemoNik, kDemoName}, {"DRV001", "JOKO SUSILO"}};
+constexpr Employee kEmployees[] = {{kAdminNik, kAdminName, "19800412", "PRIA", "JAKARTA", "ADM"},
+                                   {kDemoNik, kDemoName, "19950823", "WANITA", "BOGOR", "SLS"},
+                                   {"DRV001", "JOKO SUSILO", "19881130", "PRIA", "BEKASI", "GDG"}};
 
 // A price level below the base price, to the nearest 50.
 double Level(double base, double factor) { return std::round(base * factor / 50) * 50; }
@@ -123,20 +159,44 @@ xbase::Status Organisation(const DemoContext& demo) {
     s = writer.Add("PERUSH", {{"KODE", "0"}, {"NAMA", demo.options.company}, {"ALAMAT", demo.options.address},
                               {"KOTA", demo.options.city}});
   }
+  if (s.ok()) {
+    s = writer.Add("PERUSH", {{"KODE", "1"}, {"INDUK", "0"}, {"NAMA", "PT. PALUNDA DISTRIBUSI"},
+                              {"ALAMAT", "JL. RAYA BOGOR KM 30"}, {"KOTA", "BOGOR"}});
+  }
+  for (const Named& centre : kCostCentres) {
+    if (s.ok()) s = writer.Add("MASTCOS", {{"KODE", centre.code}, {"NAMA", centre.nama}, {"LEVEL", 1}});
+  }
   if (s.ok()) s = Warehouse(demo, kDemoWarehouse, "GUDANG UTAMA");
   if (s.ok()) s = Warehouse(demo, kSecondWarehouse, "GUDANG TOKO");
   for (const Employee& employee : kEmployees) {
     if (!s.ok()) break;
-    s = writer.Add("KARYAWAN", {{"NIK", employee.nik}, {"NAMA", employee.nama}, {"TGL_MASUK", demo.today},
-                                {"TG_INPUT", demo.today}, {"OPERATOR", kAdminNik}});
+    s = writer.Add("KARYAWAN", {{"NIK", employee.nik},
+                                {"NAMA", employee.nama},
+                                {"TMP_LAHIR", employee.kota},
+                                {"TGL_LAHIR", xbase::Date::FromDtos(employee.born)},
+                                {"KELAMIN", employee.kelamin},
+                                {"AGAMA", "ISLAM"},
+                                {"ALAMAT", "JL. MELATI 7"},
+                                {"KABUPATEN", employee.kota},
+                                {"TGL_MASUK", demo.today},
+                                {"COSTCENTER", employee.cost_centre},
+                                {"TG_INPUT", demo.today},
+                                {"OPERATOR", kAdminNik}});
   }
   for (const Salesman& salesman : kSalesmen) {
     if (!s.ok()) break;
     s = writer.Add("MASTSLS", {{"SALES", salesman.sales}, {"NAMA", salesman.nama}, {"KELOMPOK", salesman.kelompok},
-                               {"JABATAN", "SLS"}, {"TG_UPDATE", demo.today}});
+                               {"JABATAN", salesman.jabatan}, {"INDUK", salesman.induk}, {"KD_LAMA", salesman.grup},
+                               {"TG_UPDATE", xbase::Bom(demo.today)}});
+    // The rotation of this month holds every salesman as he stands.
+    if (s.ok()) {
+      s = writer.Add("DTSALES", {{"KDCB", demo.branch}, {"TANGGAL", xbase::Bom(demo.today)}, {"KDSALES", salesman.sales},
+                                 {"NAMA", salesman.nama}, {"JABATAN", salesman.jabatan}, {"ATASAN", salesman.induk},
+                                 {"GRUP", salesman.grup}, {"KELOMPOK", salesman.kelompok}});
+    }
   }
   if (s.ok()) {
-    s = writer.Add("DATABM", {{"KODE", "BM01"}, {"NAMA", "HENDRA WIJAYA"}, {"CABANG", demo.branch}, {"SALES", "S001"}});
+    s = writer.Add("DATABM", {{"KODE", "BM01"}, {"NAMA", "HENDRA WIJAYA"}, {"CABANG", demo.branch}, {"SALES", "S004"}});
   }
   for (const SaleType& type : kSaleTypes) {
     if (!s.ok()) break;
@@ -177,13 +237,45 @@ xbase::Status Goods(const DemoContext& demo) {
   return s;
 }
 
-// The outlet groups (SETUP "OUTLET" rows) and the customers with their extended data.
-xbase::Status Customers(const DemoContext& demo) {
+std::string GroupKet(const CustomerGroup& group) {
+  std::string ket;
+  for (int term : group.terms) ket += xbase::StrZero(term, 3);
+  return ket + xbase::Str(group.price_list, 2) + group.nama;
+}
+
+// The lists the customer screen chooses from: outlet groups, group companies, units and countries.
+xbase::Status CustomerLists(const DemoContext& demo) {
   xbase::Status s;
   for (const CustomerGroup& group : kCustomerGroups) {
-    if (!s.ok()) break;
-    s = AddSetting(demo.writer, std::string("OUTLET") + group.kode, xbase::PadR(group.due_class, 13) + group.nama);
+    if (s.ok()) s = AddSetting(demo.writer, std::string("OUTLET") + group.kode, GroupKet(group));
   }
+  for (const Named& company : kGroupCompanies) {
+    if (s.ok()) s = AddSetting(demo.writer, std::string("GRPPT") + company.code, company.nama);
+  }
+  for (const Named& unit : kUnits) {
+    if (s.ok()) s = AddSetting(demo.writer, std::string("UNITCB") + unit.code, unit.nama);
+  }
+  for (const Named& country : kCountries) {
+    if (s.ok()) s = demo.writer.Add("NEGARAID", {{"KODE", country.code}, {"NAMA", country.nama}});
+  }
+  return s;
+}
+
+// A customer's extended data: the company, unit and country, and the ledger accounts made from them.
+xbase::Status Extension(const DemoContext& demo, const std::string& relasi) {
+  std::vector<RowField> fields = {{"RELASI", relasi},
+                                  {"CODE_ID", kCustomerCompany},
+                                  {"KDCB", kCustomerUnit},
+                                  {"TERITORY", kCustomerUnit},
+                                  {"COUNTRY_ID", "ID"}};
+  const masters::Accounts accounts = masters::CREATECOA(kCustomerCompany, kCustomerUnit);
+  for (size_t i = 0; i < accounts.size(); ++i) fields.push_back({masters::kAccountFields[i], accounts[i]});
+  return demo.writer.Add("RELASI_EXT", fields);
+}
+
+// The customers with their tax numbers and extended data.
+xbase::Status Customers(const DemoContext& demo) {
+  xbase::Status s = CustomerLists(demo);
   for (const Customer& customer : kCustomers) {
     if (!s.ok()) break;
     const std::string relasi = demo.options.customer_prefix + customer.number;
@@ -199,12 +291,60 @@ xbase::Status Customers(const DemoContext& demo) {
                                     {"SALES", customer.ceiling},
                                     {"SALDO", 0},
                                     {"TERIMA", customer.price_level},
+                                    {"NPWP", customer.npwp},
+                                    {"PKP", true},
                                     {"CODE_ID", "0"},
                                     {"TG_INPUT", demo.today},
                                     {"OPERATOR", kAdminNik}});
-    if (s.ok()) {
-      s = demo.writer.Add("RELASI_EXT", {{"RELASI", relasi}, {"CODE_ID", "0"}, {"KDCB", xbase::Left(demo.branch, 4)}});
+    if (s.ok()) s = Extension(demo, relasi);
+    if (s.ok() && *customer.npwp != '\0') {
+      s = demo.writer.Add("DT_NPWP", {{"NPWP", customer.npwp}, {"NAMA", customer.nama}, {"ALAMAT1", customer.alamat},
+                                      {"KOTA", customer.kota}, {"TG_INPUT", demo.today}});
     }
+  }
+  return s;
+}
+
+// A transfer file of the import folder with the layout of catalog table `layout`, holding `rows`.
+xbase::Status TransferFile(const std::string& folder, const char* name, const char* layout,
+                           const std::vector<std::vector<RowField>>& rows) {
+  std::unique_ptr<xbase::DbfTable> table;
+  const std::string path = (std::filesystem::path(folder) / name).string();
+  xbase::Status s = xbase::DbfTable::Create(path, schema::DbfFieldsOf(*schema::FindTable(layout)), &table);
+  if (s.ok()) s = table->Close();
+  xbase::Session session(xbase::SearchPath({folder}));
+  xbase::WorkArea* area = nullptr;
+  if (s.ok()) s = session.Use(name, "", xbase::OpenMode::kExclusive, &area);
+  for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
+    s = area->Append();
+    for (size_t f = 0; s.ok() && f < rows[i].size(); ++f) s = area->Put(rows[i][f].field, rows[i][f].value);
+  }
+  const xbase::Status closed = session.CloseAll();
+  return s.ok() ? closed : s;
+}
+
+// What the head office sent this branch: a price list with a new item and new prices, and corrected terms
+// of two customers (and of one this branch does not have), in the import folder.
+xbase::Status TransferFiles(const DemoContext& demo) {
+  const std::string folder = (std::filesystem::path(demo.writer.folder()) / kTransferFolder).string();
+  const std::string prefix = demo.options.customer_prefix;
+  xbase::Status s = TransferFile(
+      folder, "Price.dbf", "MASTBRJ",
+      {{{"KODE", "SC0001"}, {"GOLONGAN", "SCHOOL"}, {"NAMA", "BUKU TULIS 38 LBR"}, {"NAMA2", "BUKU TULIS 38 LEMBAR"},
+        {"SATUAN", "PCS"}, {"HARGA", 3750}, {"HARGA1", 3650}, {"HARGA2", 3550}, {"HPP", 3450}, {"HARGA4", 3350},
+        {"PAK", 10}, {"DOS", 200}},
+       {{"KODE", "SC0007"}, {"GOLONGAN", "SCHOOL"}, {"NAMA", "BUKU KOTAK 58 LBR"}, {"NAMA2", "BUKU KOTAK 58 LEMBAR"},
+        {"SATUAN", "PCS"}, {"HARGA", 5500}, {"HARGA1", 5350}, {"HARGA2", 5200}, {"HPP", 5050}, {"HARGA4", 4950},
+        {"PAK", 10}, {"DOS", 200}}});
+  if (s.ok()) {
+    s = TransferFile(folder, "Dt_rls.dbf", "DT_RLS",
+                     {{{"RELASI", prefix + "0002"}, {"KELOMPOK", "GROS"}, {"TEMPO", 45}, {"TEMPO2", 45}, {"TEMPO3", 0},
+                       {"TEMPO4", 0}, {"DISC", 3.0}, {"SALES", 50000000.0}, {"TERIMA", 1}, {"PKP", true},
+                       {"TG_INPUT", demo.today}},
+                      {{"RELASI", prefix + "0007"}, {"KELOMPOK", "INST"}, {"TEMPO", 45}, {"TEMPO2", 45}, {"TEMPO3", 0},
+                       {"TEMPO4", 0}, {"DISC", 0.0}, {"SALES", 15000000.0}, {"TERIMA", 0}, {"PKP", true},
+                       {"TG_INPUT", demo.today}},
+                      {{"RELASI", "X9990001"}, {"KELOMPOK", "RETL"}, {"TEMPO", 30}, {"TEMPO2", 30}, {"TG_INPUT", demo.today}}});
   }
   return s;
 }
@@ -219,6 +359,7 @@ xbase::Status AddMastersDemo(const DemoContext& demo) {
   xbase::Status s = Organisation(demo);
   if (s.ok()) s = Goods(demo);
   if (s.ok()) s = Customers(demo);
+  if (s.ok()) s = TransferFiles(demo);
   return s;
 }
 

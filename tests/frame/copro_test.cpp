@@ -9,6 +9,8 @@
 
 #include "console/keys.h"
 #include "frame/copro.h"
+#include "platform/workstation_settings.h"
+#include "xbase/ini_file.h"
 #include "support/data_folder.h"
 #include "support/scripted_session.h"
 #include "support/temp_folder.h"
@@ -129,6 +131,23 @@ TEST_F(CoproTest, AMissingFileOrFolderIsShownAndCopiesNothing) {
   ASSERT_TRUE(COPRO(rig.session, {}).ok());
   EXPECT_TRUE(Shown(rig.term, "Gagal copy mastcus.dbf ke " + target_.string() + "\\ke"));
   EXPECT_FALSE(fs::exists(target_ / "ke"));
+}
+
+TEST_F(CoproTest, ThePresetFolderReachesItsDriveThroughTheDriveMap) {
+  fs::create_directories(target_ / "Data" / "PALUNDA");
+  platform::WorkstationSettings settings;
+  ASSERT_TRUE(platform::ReadWorkstationSettings(xbase::IniFile::Parse("[Drives]\nD=" + target_.string() + "\n"),
+                                                target_.string(), &settings).ok());
+  rig.session.services().Configure(std::move(settings));
+  rig.term.AddKeys(support::Keys({support::Line("mastcus.dbf"), {kEnter}}));
+  ASSERT_TRUE(COPRO(rig.session, {}).ok());
+  EXPECT_EQ(Bytes(target_ / "Data" / "PALUNDA" / "mastcus.dbf"), Bytes(data_.File("mastcus.dbf")));
+
+  // A drive the map does not know is not a folder of this machine; nothing is copied.
+  rig.term.AddKeys(support::Keys({support::Line("mastcus.dbf"), {kCtrlY}, support::Line("e:\\lain"), {kEnter}}));
+  ASSERT_TRUE(COPRO(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(Shown(rig.term, "Gagal copy mastcus.dbf ke e:\\lain"));
 }
 
 }  // namespace

@@ -144,8 +144,15 @@ TEST_F(DataFolderTest, DemoRowsSeekThroughTheirIndexes) {
   EXPECT_EQ(xbase::AllTrim(SeekField(dir, "MASTBRJ", "MASTBRJ1", "SC0001", "JUMLAH")), "4600");
   EXPECT_EQ(xbase::AllTrim(SeekField(dir, "MASTCUS", "MASTCUS1", "J0005", "KELOMPOK")), "MODN");
   EXPECT_EQ(xbase::AllTrim(SeekField(dir, "MASTCUS", "MASTCUS1", "J0006", "TERIMA")), "4.00");
-  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "RELASI_EXT", "RELASI_EXT1", "J0006", "CODE_ID")), "0");
-  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", "OUTLETMODN", "KET")), "60 HARI      PASAR MODERN");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "RELASI_EXT", "RELASI_EXT1", "J0006", "CODE_ID")), "PL001");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "RELASI_EXT", "RELASI_EXT1", "J0006", "COA_PIUT")),
+            "113110000-001-JKT1-0000-00");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", "OUTLETMODN", "KET")), "060060000000 3PASAR MODERN");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", "UNITCBJKT1", "KET")), "JAKARTA PUSAT");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "DTSALES", "DTSALES2", "S004", "JABATAN")), "BM");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", "TMPFILEIMP", "KET")), dir + "/transfer");
+  EXPECT_TRUE(std::filesystem::exists(dir + "/transfer/Price.dbf"));
+  EXPECT_TRUE(std::filesystem::exists(dir + "/transfer/Dt_rls.dbf"));
   EXPECT_EQ(xbase::AllTrim(SeekField(dir, "MASTGDG", "MASTGDG2", "JKT001GDG02", "NAMA")), "GUDANG TOKO");
   EXPECT_EQ(xbase::AllTrim(SeekField(dir, "MASTSLS", "MASTSLS1", "S002", "NAMA")), "SITI RAHAYU");
   EXPECT_EQ(xbase::AllTrim(SeekField(dir, "TIPE", "TIPE", "02", "PRICE")), "HARGA1");

@@ -1,0 +1,26 @@
+#include "frame/import_folder.h"
+
+#include "xbase/search_path.h"
+#include "xbase/text_functions.h"
+
+namespace frame {
+
+std::string ImportFolder(Session& session, std::string_view preset) {
+  xbase::WorkArea* setup = session.tables().Area("setup");
+  if (setup != nullptr && setup->SetOrder(1).ok() && setup->Seek(setup->PadToField("SETUP", "TMPFILEIMP")).ok() &&
+      setup->found() && !xbase::IsBlank(setup->Text("KET"))) {
+    return std::string(xbase::AllTrim(setup->Text("KET")));
+  }
+  return std::string(preset);
+}
+
+xbase::Status FileInFolder(const Session& session, std::string_view folder, std::string_view name, std::string* path) {
+  std::string local;
+  if (xbase::Status s = session.services().MapPath(folder, &local); !s.ok()) return s;
+  if (xbase::FindInFolder(local, name, path).ok()) return xbase::Status::OK();
+  std::string stored(xbase::AllTrim(folder));
+  if (!stored.empty() && stored.back() != '\\' && stored.back() != '/') stored += '\\';
+  return xbase::Status::NotFound(stored + std::string(name), "tidak ada");
+}
+
+}  // namespace frame
