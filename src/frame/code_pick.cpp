@@ -40,6 +40,7 @@ xbase::Status PickCode(Session& session, const PickSpec& pick, std::string* code
     for (const auto& field : area->table().fields()) options.expressions.push_back(field.name);
   }
   options.heads = pick.heads;
+  options.result = pick.result;
   options.seek = std::string(xbase::RTrim(std::string_view(*code).substr(0, mark)));
   options.colour = pick.colour;
   options.mono = pick.mono;

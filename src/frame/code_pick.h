@@ -19,6 +19,7 @@ struct PickSpec {
   int top = 9, left = 2, bottom = 20, right = 76;
   std::vector<std::string> expressions;  // empty: every field
   std::vector<std::string> heads;        // empty: the expressions
+  int result = 1;                        // the expression (from 1) whose value the pick hands back
   std::string colour = "W+/b";
   std::string mono = "W+/w";
   bool by_name = false;                  // "/" opens the list over the second index
@@ -27,7 +28,7 @@ struct PickSpec {
 // The open work area of a picker; a status naming it when it is not open.
 xbase::Status PickerArea(Session& session, const PickSpec& pick, xbase::WorkArea** area);
 
-// When *code holds "?" (or "/" for a pick by name), runs the pick list and puts the first column of
+// When *code holds "?" (or "/" for a pick by name), runs the pick list and puts the result column of
 // the record left there into *code. *picked tells whether the list ran; *escaped whether it was
 // left with Esc.
 xbase::Status PickCode(Session& session, const PickSpec& pick, std::string* code, bool* picked = nullptr,

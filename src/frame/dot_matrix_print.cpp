@@ -96,4 +96,12 @@ bool CETAKPRINTER(Session& session, const std::string& base, int pages, const Re
   return true;
 }
 
+bool PrintRawForm(Session& session, const std::string& title, const std::string& bytes) {
+  std::string job = bytes;
+  std::string place;
+  if (!Send(session, title, &job, &place)) return false;
+  ShowDelivery(session, place);
+  return true;
+}
+
 }  // namespace frame

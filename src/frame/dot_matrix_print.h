@@ -26,6 +26,10 @@ std::string DotMatrixPage(const ReportPage& lines, const ReportLayout& layout, i
 // table or a sink that refuses give false (after a message where there is something to say).
 bool CETAKPRINTER(Session& session, const std::string& base, int pages, const ReportLayout& layout);
 
+// Sends the raw bytes of a form (already laid out with its own codes) as one dot-matrix job named
+// `title`. True when they reached the printer, after saying where; a refusal is shown on row 24.
+bool PrintRawForm(Session& session, const std::string& title, const std::string& bytes);
+
 }  // namespace frame
 
 #endif  // PALUNDA_FRAME_DOT_MATRIX_PRINT_H_

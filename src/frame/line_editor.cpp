@@ -9,17 +9,23 @@ namespace {
 
 namespace key = console::key;
 
-void EdgeTone(console::Console& con) { con.Tone(440, 55); }
+void EdgeTone(console::Console& con, int hertz) { con.Tone(hertz, 55); }
 
 void MoveRight(console::ArrayBrowse& browse, int last) {
   if (browse.column() < last) browse.Navigate(key::kRight);
 }
 
-// Edits the current cell, then moves right unless the edit was left with Esc.
+// Edits the current cell, then moves on unless the edit was left with Esc.
 void Edit(console::Console& con, console::ArrayBrowse& browse, int last, const LineEditorHooks& hooks) {
+  const int column = browse.column();
   bool escaped = false;
   browse.EditCell(con, hooks.check, &escaped);
-  if (!escaped) MoveRight(browse, last);
+  if (escaped) return;
+  if (hooks.after_edit) {
+    hooks.after_edit(column);
+  } else {
+    MoveRight(browse, last);
+  }
 }
 
 }  // namespace
@@ -35,13 +41,13 @@ void RunLineEditor(console::Console& con, console::ArrayBrowse& browse, int firs
     const int column = browse.column();
     switch (pressed) {
       case key::kUp:
-        if (browse.row() == 1) EdgeTone(con); else browse.Skip(-1);
+        if (browse.row() == 1) EdgeTone(con, hooks.top_tone); else browse.Skip(-1);
         break;
       case key::kDown:
-        if (browse.row() >= browse.row_count()) EdgeTone(con); else browse.Skip(1);
+        if (browse.row() >= browse.row_count()) EdgeTone(con, hooks.bottom_tone); else browse.Skip(1);
         break;
       case key::kLeft:
-        if (column <= first) EdgeTone(con); else browse.Navigate(pressed);
+        if (column <= first) EdgeTone(con, hooks.left_tone); else browse.Navigate(pressed);
         break;
       case key::kRight: MoveRight(browse, last); break;
       case key::kHome:

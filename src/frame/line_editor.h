@@ -22,13 +22,20 @@ struct LineEditorHooks {
   std::function<bool(int key)> other_key;
   // Drawn after the browse at every key: the footer of the current line.
   std::function<void()> show;
+  // After an edit of `column` that was not left with Esc; the hook moves the cursor where it should
+  // go next. Without it the cursor moves right.
+  std::function<void(int column)> after_edit;
+  // The tones (Hz) of Up on the first row, Down on the last and Left on the first column.
+  int top_tone = 440;
+  int bottom_tone = 440;
+  int left_tone = 440;
 };
 
 // Runs the editor until other_key ends it. The cursor stays within columns first..last: Up on the
 // first row, Down on the last and Left on the first column sound a short tone, Right on the last
 // stays; Home and Ctrl+PgUp go to the first row, End and Ctrl+PgDn to the last. Enter on a
 // read-only column only moves right; after an edit that was not left with Esc the cursor moves
-// right.
+// right, or where after_edit puts it.
 void RunLineEditor(console::Console& con, console::ArrayBrowse& browse, int first, int last,
                    const LineEditorHooks& hooks);
 

@@ -8,7 +8,7 @@ namespace frame {
 void ProcedureRegistry::Register(EntryInfo info) {
   info.name = xbase::Upper(info.name);
   for (EntryInfo& entry : entries_) {
-    if (entry.name == info.name) {
+    if (entry.name == info.name && entry.args == info.args) {
       entry = std::move(info);
       return;
     }

@@ -23,13 +23,17 @@ struct EntryInfo {
   std::string title;  // the menu text a new data folder gives it
   std::string group;  // the top menu entry it belongs under in a new data folder
   EntryProcedure run;
+  std::string args;   // the arguments its menu entry passes, as PROSEDUR text (`"D"`); empty for none
+  // The PROSEDUR text of its menu entry: the name and the arguments in brackets.
+  std::string MenuCall() const { return name + "(" + args + ")"; }
 };
 
 class ProcedureRegistry {
  public:
-  // Adds an entry procedure; a later entry of the same name replaces the earlier one.
+  // Adds an entry procedure; a later entry of the same name and arguments replaces the earlier one
+  // (one procedure may have several menu entries with different arguments).
   void Register(EntryInfo info);
-  // The entry of a name, without regard to case; null when unknown.
+  // The first entry of a name, without regard to case; null when unknown.
   const EntryInfo* Find(std::string_view name) const;
   // Every entry in the order of registration.
   const std::vector<EntryInfo>& entries() const { return entries_; }

@@ -4,7 +4,12 @@
 #ifndef PALUNDA_MEMOS_MEMOS_H_
 #define PALUNDA_MEMOS_MEMOS_H_
 
+#include <string_view>
+
 #include "frame/procedure_registry.h"
+#include "frame/session.h"
+#include "xbase/date.h"
+#include "xbase/status.h"
 
 namespace memos {
 
@@ -13,6 +18,18 @@ inline constexpr const char* kMenuGroup = "MEMO";
 
 // Registers every entry procedure of this subsystem.
 void RegisterMemosProcedures(frame::ProcedureRegistry& registry);
+
+// OPENMEMORANDUM: opens the memo work set (goods, delivery notes as `Kartu` and `Invoice`, customers
+// as `relasi`, the eight memo tables, `setup`, `Karyawan`, receivables as `piutang`, collection lists
+// as `tagihan` and `tagih2`, payment receipts as `dibayar1` and `dibayar2`), shared and retried while
+// held elsewhere. False, with every table closed, when one cannot be opened.
+bool OPENMEMORANDUM(frame::Session& session);
+
+// UPDATEMEMOACC: writes the outcome of a delivery (delivered flag, date, time, note) onto the first
+// live admin-memo line of the delivery note in the open `memadm2`, under its lock; a note in no
+// admin memo is left alone. `memadm2` is left on its delivery-note order.
+xbase::Status UPDATEMEMOACC(frame::Session& session, std::string_view invoice, xbase::Date date, std::string_view time,
+                            std::string_view note, bool delivered);
 
 }  // namespace memos
 

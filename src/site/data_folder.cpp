@@ -136,6 +136,8 @@ xbase::Status WriteSettings(FolderWriter& writer, const std::string& dir, const 
   const std::string branch = xbase::PadR(options.branch, 6);
   if (s.ok()) s = AddSetting(writer, "CABANG" + options.customer_prefix, branch + " " + options.branch_name);
   if (s.ok()) s = AddSetting(writer, "MTCB" + branch, options.branch_name);
+  // The branch fields of the screens check the code against the SETUP keys (GETCB).
+  if (s.ok()) s = AddSetting(writer, branch, options.branch_name);
   if (s.ok()) s = AddSetting(writer, "KUVOCABANG", branch);
   for (const SiteCounter& kind : SiteCounters()) {
     if (!s.ok()) break;

@@ -11,6 +11,8 @@ xbase::Status AddDemoData(FolderWriter& writer, const DataFolderOptions& options
   xbase::Status s = AddMastersDemo(demo);
   if (s.ok()) s = AddStockDemo(demo);
   if (s.ok()) s = AddSalesDemo(demo);
+  if (s.ok()) s = AddReceivablesDemo(demo);
+  if (s.ok()) s = AddMemosDemo(demo);
   if (s.ok()) s = AddRecapsDemo(demo);
   if (s.ok()) s = AddFrameDemo(demo);
   return s;

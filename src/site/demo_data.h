@@ -55,6 +55,9 @@ xbase::Status AddFrameDemo(const DemoContext& demo);    // the demo user and its
 xbase::Status AddMastersDemo(const DemoContext& demo);  // branch, company, warehouses, staff, goods, customers
 xbase::Status AddStockDemo(const DemoContext& demo);    // the stock of every good in both warehouses
 xbase::Status AddSalesDemo(const DemoContext& demo);    // trade discounts and due-date rules of the order screen
+// Settlement codes, bank accounts, unpaid invoices, a registered giro and the revision files.
+xbase::Status AddReceivablesDemo(const DemoContext& demo);
+xbase::Status AddMemosDemo(const DemoContext& demo);    // delivery notes to put on memos, an approved admin memo
 xbase::Status AddRecapsDemo(const DemoContext& demo);   // product lines, targets and two years of recap rows
 
 // Writes the demonstration company for the branch of `options`; `registry` gives the entries of the demo

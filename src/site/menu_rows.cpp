@@ -12,7 +12,7 @@ std::string Part(size_t n) { return xbase::StrZero(static_cast<double>(n % 100),
 
 MenuRowDef Leaf(std::string_view grup, const std::string& kode, const std::string& parent, const std::string& top,
                 const frame::EntryInfo& entry) {
-  return {std::string(grup), kode, parent, top, parent, parent == top ? 2 : 3, entry.title, entry.name + "()"};
+  return {std::string(grup), kode, parent, top, parent, parent == top ? 2 : 3, entry.title, entry.MenuCall()};
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ struct MenuRowDef {
   std::string induk2;  // the parent's KODE for an entry, blank for a top entry
   int lvl = 0;
   std::string keterangan;
-  std::string prosedur;  // NAME + "()" for an entry, blank for a top entry or sub-menu title
+  std::string prosedur;  // the entry's MenuCall() for an entry, blank for a top entry or sub-menu title
   bool grantable() const { return !prosedur.empty(); }
 };
 

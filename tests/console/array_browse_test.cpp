@@ -113,6 +113,31 @@ TEST(ArrayBrowseTest, HiddenAndReadOnlyColumnsAndRowColours) {
   EXPECT_DOUBLE_EQ(rows[1][2].number(), 9);
 }
 
+TEST(ArrayBrowseTest, ACheckMayReplaceTheTypedValueOrClearItWhenRefusing) {
+  // "?" is replaced by the code a list would give; "X" is refused and cleared; then "B7" passes.
+  ConsoleRig rig({'?', key::kEnter, key::kEnter, 'X', key::kEnter, key::kHome, 'B', '7', key::kEnter});
+  ValueTable rows = Lines();
+  int idx = 1;
+  ArrayBrowse browse(&rows, kHeads, kPictures, {10, 1, 16, 78}, "W/n,Gr+/w", 2, &idx);
+  browse.Stabilize(rig.con);
+  std::vector<std::string> seen;
+  const auto check = [&](Value* v) {
+    seen.push_back(v->text());
+    if (v->text().starts_with("?")) *v = Value::Text("A777");
+    if (v->text().starts_with("X")) {
+      *v = Value::Text("");
+      return false;
+    }
+    return true;
+  };
+  EXPECT_TRUE(browse.EditCell(rig.con, check));
+  EXPECT_EQ(rows[0][0].text(), "A777");
+  EXPECT_FALSE(browse.EditCell(rig.con, check));  // Enter on the unchanged code
+  EXPECT_TRUE(browse.EditCell(rig.con, check));
+  EXPECT_EQ(rows[0][0].text(), "B7  ");
+  EXPECT_EQ(seen, (std::vector<std::string>{"?001  ", "A777", "X777", "B7  "}));
+}
+
 TEST(ArrayBrowseTest, KeyHelpBoxWaitsAndRestores) {
   ConsoleRig rig({' '});
   rig.con.Say(9, 9, "behind", 0x07);

@@ -52,5 +52,27 @@ TEST(LineEditorTest, CursorStaysWithinTheEditableColumnsAndRows) {
   EXPECT_EQ(rig.term.keys_left(), 0u);
 }
 
+TEST(LineEditorTest, AfterAnEditTheScreenPlacesTheCursorAndEdgesSoundTheirOwnTones) {
+  support::ConsoleRig rig({key::kUp, key::kLeft, 'Z', key::kEnter, key::kEsc, key::kDown, key::kF10});
+  console::ValueTable rows = {{Value::Num(1), Value::Text("AAA"), Value::Num(0)},
+                              {Value::Num(2), Value::Text("BBB"), Value::Num(0)}};
+  int idx = 1;
+  console::ArrayBrowse browse(&rows, {"NO", "KODE", "QTY"}, {"99", "@!", "999"}, {5, 0, 12, 79}, "W/n,N/W", 1, &idx);
+  std::vector<int> edited;
+  LineEditorHooks hooks;
+  hooks.after_edit = [&](int column) {
+    edited.push_back(column);
+    browse.Skip(1);  // down, staying in the column
+  };
+  hooks.top_tone = 400;
+  hooks.bottom_tone = 300;
+  hooks.left_tone = 200;
+  hooks.other_key = [](int pressed) { return pressed == key::kF10; };
+  RunLineEditor(rig.con, browse, 2, 3, hooks);
+  EXPECT_EQ(rows[0][1].text(), "ZAA");
+  EXPECT_EQ(edited, (std::vector<int>{2}));
+  EXPECT_EQ(rig.term.tones(), (std::vector<std::pair<int, int>>{{400, 55}, {200, 55}, {300, 55}}));
+}
+
 }  // namespace
 }  // namespace frame

@@ -25,6 +25,18 @@ TEST(ProcedureRegistryTest, RunsAnEntryByItsTextWithLiteralArguments) {
   EXPECT_EQ(rig.registry.Find("LAPBULAN")->title, "Laporan Bulanan");
 }
 
+TEST(ProcedureRegistryTest, OneProcedureKeepsAMenuEntryPerArgument) {
+  ProcedureRegistry registry;
+  const EntryProcedure run = [](Session&, const std::vector<xbase::Value>&) { return xbase::Status::OK(); };
+  registry.Register({"BRSIKI", "Per barang", "MEMO", run, "\"D\""});
+  registry.Register({"BRSIKI", "Per SJ", "MEMO", run, "\"S\""});
+  registry.Register({"BRSIKI", "Per SJ, lagi", "MEMO", run, "\"S\""});
+  ASSERT_EQ(registry.entries().size(), 2u);
+  EXPECT_EQ(registry.entries()[0].MenuCall(), "BRSIKI(\"D\")");
+  EXPECT_EQ(registry.entries()[1].title, "Per SJ, lagi");
+  EXPECT_EQ(registry.Find("brsiki")->title, "Per barang");
+}
+
 TEST(ProcedureRegistryTest, UnknownOrBrokenTextsGiveAStatusInsteadOfRunning) {
   SessionRig rig;
   const xbase::Status unknown = rig.registry.Run(rig.session, "NOSUCH()");

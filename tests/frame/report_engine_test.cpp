@@ -422,3 +422,24 @@ TEST_F(ReportEngineTest, WorkTablesAreErasedWithTheirIndexes) {
 
 }  // namespace
 }  // namespace frame
+
+namespace frame {
+namespace {
+
+TEST(RawFormTest, AFormsBytesGoUnchangedAsOneJobOrTheRefusalIsShown) {
+  support::SessionRig rig({console::key::kEnter, console::key::kEnter});
+  auto owned = std::make_unique<platform::FakeRawPrinter>("LX300");
+  platform::FakeRawPrinter* printer = owned.get();
+  rig.session.services().UseDevices(std::move(owned), std::make_unique<platform::FakePrintSystem>());
+  EXPECT_TRUE(PrintRawForm(rig.session, "GIROTT", "A\x0F" "b\x12\r\n\x0C"));
+  ASSERT_EQ(printer->jobs().size(), 1u);
+  EXPECT_EQ(printer->jobs()[0].title, "GIROTT");
+  EXPECT_EQ(printer->jobs()[0].bytes, "A\x0F" "b\x12\r\n\x0C");
+  EXPECT_TRUE(support::Shown(rig.term, "Laporan terkirim ke LX300"));
+  printer->FailWith(xbase::Status::IOError("/dev/usb/lp0", "cannot be written"));
+  EXPECT_FALSE(PrintRawForm(rig.session, "GIROTT", "x"));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "/dev/usb/lp0: cannot be written"));
+}
+
+}  // namespace
+}  // namespace frame

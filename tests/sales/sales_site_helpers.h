@@ -3,6 +3,7 @@
 #ifndef PALUNDA_TESTS_SALES_SALES_SITE_HELPERS_H_
 #define PALUNDA_TESTS_SALES_SALES_SITE_HELPERS_H_
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,7 +39,7 @@ class SalesSite {
   // The number of `field` of that record (0 without one).
   double Number(const std::string& table, const std::string& index, const std::string& key,
                 const std::string& field) const;
-  // The records of a table.
+  // The records of a table beyond those the demonstration company brought.
   uint32_t Count(const std::string& table) const;
   // Writes `value` into `field` of the record that `index` finds for `key`.
   void Put(const std::string& table, const std::string& index, const std::string& key, const std::string& field,
@@ -49,8 +50,11 @@ class SalesSite {
   void ExpectSoundIndexes() const;
 
  private:
+  uint32_t Records(const std::string& table) const;
+
   support::TempFolder root_;
   std::string data_;
+  std::map<std::string, uint32_t> demo_rows_;  // the records of each table in the new folder
 };
 
 // A test of the order screen on a demonstration folder.

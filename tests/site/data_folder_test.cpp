@@ -97,6 +97,7 @@ TEST_F(DataFolderTest, SettingsCountersAndLoginRow) {
   EXPECT_EQ(reports, fs::path(dir) / "laporan");
   EXPECT_TRUE(fs::is_directory(reports));
   EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", "CABANGJ", "KET")), "JKT001 JAKARTA");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", "JKT001", "KET")), "JAKARTA");
   for (const SiteCounter& kind : SiteCounters()) {
     EXPECT_EQ(SeekField(dir, "SETUP", "SETUP", SiteCounterKey(kind, "JKT001"), "KET").substr(0, 12),
               xbase::PadR(kind.start, 12))

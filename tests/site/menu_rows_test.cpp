@@ -110,7 +110,7 @@ TEST(MenuRowsTest, EveryRegisteredEntryHasAMenuRowAndEveryRowsCallResolves) {
   std::set<std::string> expected;
   for (const frame::EntryInfo& entry : all.entries()) {
     entries.push_back(&entry);
-    expected.insert(entry.name + "()");
+    expected.insert(entry.MenuCall());
   }
   const size_t bars = SplitIntoBars(entries).size();
   std::set<std::string> reached;

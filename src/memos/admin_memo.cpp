@@ -1,0 +1,48 @@
+#include "memos/admin_memo.h"
+
+#include "console/alert.h"
+#include "memos/delivery_notes.h"
+#include "memos/memo_entry.h"
+#include "pickers/picker_support.h"
+#include "xbase/text_functions.h"
+
+namespace memos {
+
+console::ValueRow EmptyAdminRow(int number) {
+  return {NumberCell(number), TextCell("", 20), DateCell(), TextCell("", 9), NumberCell(0), TextCell("", 5)};
+}
+
+bool LCGETMEMODL(frame::Session& session, std::string* number, console::ValueTable* rows, xbase::Date* date,
+                 std::string* note, std::string_view branch, bool accept_approved) {
+  rows->clear();
+  xbase::WorkArea* header = nullptr;
+  if (LookUpMemo(session, kAdminMemo, branch, number, &header)) {
+    if (header->Logical("APPROVAL") && !accept_approved) {
+      console::Alert(session.console(), "Memo ke Gdg " + *number + " sudah Approval");
+      rows->push_back(EmptyAdminRow(1));
+      return false;
+    }
+    *date = header->DateOf("TANGGAL");
+    *note = header->Text("NOTES");
+    std::vector<uint32_t> records;
+    if (!pickers::Checked(session, MemoLineRecords(session, kAdminMemo, branch, *number, &records))) return false;
+    xbase::WorkArea* lines = session.tables().Area(kAdminMemo.lines);
+    for (uint32_t record : records) {
+      if (!pickers::Checked(session, lines->GoTo(record))) return false;
+      const std::string invoice = lines->Text("INVOICE");
+      const double colly = lines->Number("CARTON");
+      NoteFacts facts;
+      if (!pickers::Checked(session, ReadNote(session, invoice, &facts))) return false;
+      console::ValueRow row = EmptyAdminRow(static_cast<int>(rows->size() + 1));
+      row[kAdminNote - 1] = TextCell(invoice, 20);
+      row[kAdminDate - 1] = DateCell(facts.date);
+      row[kAdminCustomer - 1] = TextCell(facts.customer, 9);
+      row[kAdminColly - 1] = NumberCell(colly);
+      rows->push_back(std::move(row));
+    }
+  }
+  rows->push_back(EmptyAdminRow(static_cast<int>(rows->size() + 1)));
+  return true;
+}
+
+}  // namespace memos

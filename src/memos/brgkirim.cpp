@@ -1,0 +1,64 @@
+// BRGKIRIM and RBRGKRM: the delivery notes of the memos back of a period with their goods; the two
+// differ only in their texts.
+#include <algorithm>
+
+#include "memos/memo_list_pages.h"
+#include "memos/memo_screens.h"
+#include "memos/memo_tables.h"
+#include "pickers/picker_support.h"
+
+namespace memos {
+
+ReportPages SentGoodsPages(frame::Session& session, const SentSelection& selection, std::string_view title) {
+  std::vector<uint32_t> memos;
+  if (!pickers::Checked(session, RecordsInRange(session, kBackMemo.header, 2, "TANGGAL", selection.from, selection.to,
+                                                &memos))) {
+    return {};
+  }
+  xbase::WorkArea* headers = session.tables().Area(kBackMemo.header);
+  xbase::WorkArea* lines = session.tables().Area(kBackMemo.lines);
+  std::vector<ListedNote> notes;
+  for (uint32_t memo : memos) {
+    std::vector<uint32_t> records;
+    if (!pickers::Checked(session, headers->GoTo(memo)) ||
+        !pickers::Checked(session, MemoLineRecords(session, kBackMemo, headers->Text("KDCB"), headers->Text("NOMOR"),
+                                                   &records))) {
+      return {};
+    }
+    for (uint32_t record : records) {
+      if (!pickers::Checked(session, lines->GoTo(record))) return {};
+      ListedNote note{lines->Text("INVOICE"), {}, 0, lines->Text("NOMOR")};
+      if (!pickers::Checked(session, ReadNote(session, note.invoice, &note.facts))) return {};
+      if (Selected(selection.customer, note.facts.customer)) notes.push_back(std::move(note));
+    }
+  }
+  std::stable_sort(notes.begin(), notes.end(),
+                   [](const ListedNote& a, const ListedNote& b) { return a.facts.date < b.facts.date; });
+  std::vector<NoteBlock> blocks;
+  for (const ListedNote& note : notes) {
+    blocks.push_back({Figure(static_cast<double>(blocks.size() + 1), "999") + " " + Cut(note.invoice, 20) + " " +
+                          DateText(note.facts.date) + " " + CustomerText(session, note.facts.customer, "NAMA"),
+                      note.invoice});
+  }
+  return GoodsBlockPages(session,
+                         {std::string(title) + DateText(selection.from) + " s/d " + DateText(selection.to)}, blocks,
+                         static_cast<int>(selection.rows), "Jumlah");
+}
+
+xbase::Status BRGKIRIM(frame::Session& session, const Args&) {
+  return AskSent(session, " DAFTAR SJ+BRG TERKIRIM", {"  RELASI :", "TG KIRIM :", "     s/d :", "BRS/HAL :"},
+                 [&](const SentSelection& selection) {
+                   PrintPages(session, SentGoodsPages(session, selection, "DAFTAR SURAT JALAN TERKIRIM, TGL. "),
+                              MemoLayout(78));
+                 });
+}
+
+xbase::Status RBRGKRM(frame::Session& session, const Args&) {
+  return AskSent(session, "  REKAP BARANG TERKIRIM", {"  TUJUAN :", " TANGGAL :", "     s/d :", "BRS/HAL :"},
+                 [&](const SentSelection& selection) {
+                   PrintPages(session, SentGoodsPages(session, selection, "REKAP BARANG TERKIRIM, TGL. "),
+                              MemoLayout(78));
+                 });
+}
+
+}  // namespace memos

@@ -1,0 +1,200 @@
+// EVAMEM: the delivery evaluation: each delivery note of a customer and period followed from the admin
+// memo to its payment, as a text report or a workbook.
+#include <array>
+
+#include "console/alert.h"
+#include "frame/spreadsheet.h"
+#include "memos/delivery_notes.h"
+#include "memos/driver_memo.h"
+#include "memos/memo_list_pages.h"
+#include "memos/memo_screens.h"
+#include "memos/memo_tables.h"
+#include "pickers/picker_support.h"
+#include "xbase/text_functions.h"
+
+namespace memos {
+namespace {
+
+// The first row of a table of the work set under the key, in order `order`; null when none.
+xbase::WorkArea* FirstOf(frame::Session& session, std::string_view alias, std::string_view order, std::string_view key,
+                         xbase::Status* s) {
+  xbase::WorkArea* area = nullptr;
+  *s = MemoArea(session, alias, &area);
+  if (s->ok()) *s = area->SetOrder(order);
+  if (s->ok()) *s = area->Seek(key);
+  return s->ok() && area->found() ? area : nullptr;
+}
+
+}  // namespace
+
+xbase::Status EvaluateNote(frame::Session& session, std::string_view invoice, NoteEvaluation* row) {
+  xbase::Status s;
+  xbase::WorkArea* header = nullptr;
+  const MemoOfNote admin = FindMemoOfNote(session, kAdminMemo, invoice, &header, &s);
+  if (!s.ok() || !admin.found) {
+    row->status = "MASIH DI ADM  ";
+    return s;
+  }
+  row->dates[0] = admin.date;
+  const MemoOfNote driver = FindMemoOfNote(session, kDriverMemo, invoice, &header, &s);
+  if (!s.ok()) return s;
+  if (driver.found) {
+    row->status = "SEDANG DIKIRIM [" + driver.number + "]";
+    row->dates[1] = driver.date;
+    row->vehicle = header->Text("ARMADA");
+    row->driver = header->Text("SOPIR");
+  } else {
+    row->status = "MASIH DIGUDANG [" + admin.number + "]";
+  }
+  const MemoOfNote back = FindMemoOfNote(session, kBackMemo, invoice, &header, &s);
+  if (!s.ok()) return s;
+  if (back.found) {
+    row->dates[2] = back.date;
+    const bool delivered = session.tables().Area(kBackMemo.lines)->Logical("TERKIRIM");
+    row->status = delivered ? "TERKIRIM      " : "TIDAK TEKIRIM  " + row->remark;
+  }
+  const MemoOfNote tax = FindMemoOfNote(session, kTaxMemo, invoice, &header, &s);
+  if (!s.ok()) return s;
+  row->dates[3] = tax.date;
+  if (xbase::WorkArea* list = FirstOf(session, "tagih2", "TAGIH23", NoteKey(invoice), &s); list != nullptr) {
+    const std::string number = list->Text("NOMOR");
+    if (xbase::WorkArea* head = FirstOf(session, "tagihan", "TAGIH11", number, &s); head != nullptr) {
+      row->dates[4] = head->DateOf("TANGGAL");
+    }
+  }
+  if (!s.ok()) return s;
+  if (xbase::WorkArea* paid = FirstOf(session, "dibayar2", "PIUTKR22", NoteKey(invoice), &s); paid != nullptr) {
+    const std::string key = paid->Text("KDCB") + paid->Text("NOMOR");
+    row->status = "DIBAYAR        " + paid->Text("NOMOR");
+    if (xbase::WorkArea* head = FirstOf(session, "dibayar1", "PIUTKR11", key, &s); head != nullptr) {
+      row->dates[5] = head->DateOf("TANGGAL");
+    }
+  }
+  return s;
+}
+
+xbase::Status EvaluationRows(frame::Session& session, const SentSelection& selection,
+                             std::vector<NoteEvaluation>* rows) {
+  rows->clear();
+  std::vector<uint32_t> records;
+  xbase::Status s = RecordsInRange(session, "Invoice", 2, "TANGGAL", selection.from, selection.to, &records);
+  xbase::WorkArea* notes = session.tables().Area("Invoice");
+  xbase::WorkArea* goods = session.tables().Area("Kartu");
+  xbase::WorkArea* items = session.tables().Area("mastbrj");
+  for (size_t i = 0; s.ok() && i < records.size(); ++i) {
+    if (s = notes->GoTo(records[i]); !s.ok()) break;
+    NoteEvaluation row;
+    row.invoice = notes->Text("INVOICE");
+    row.customer = notes->Text("RELASI");
+    if (!Selected(selection.customer, row.customer)) continue;
+    row.order = notes->Text("NOMOR");
+    row.date = notes->DateOf("TANGGAL");
+    row.ordered = notes->DateOf("PESAN");
+    row.remark = notes->Text("KTR1");
+    std::vector<uint32_t> lines;
+    if (s = NoteGoods(session, row.invoice, &lines); !s.ok() || lines.empty()) continue;
+    for (uint32_t line : lines) {
+      if (s = goods->GoTo(line); !s.ok()) break;
+      row.value += LineValue(*goods, *notes);
+      if (s = items->SetOrder(1); s.ok()) s = items->Seek(goods->Text("KODE"));
+      if (s.ok() && items->found() && items->Number("DOS") != 0) row.boxes += goods->Number("QUANTITY") / items->Number("DOS");
+    }
+    if (s.ok()) s = EvaluateNote(session, row.invoice, &row);
+    if (s.ok()) rows->push_back(std::move(row));
+    if (s.ok()) s = notes->GoTo(records[i]);
+  }
+  return s;
+}
+
+ReportPages EvaluationPages(frame::Session& session, const SentSelection& selection,
+                            const std::vector<NoteEvaluation>& rows) {
+  std::vector<std::string> body;
+  double value = 0, boxes = 0;
+  for (const NoteEvaluation& row : rows) {
+    std::string line = Figure(static_cast<double>(body.size() + 1), "999") + " " + Cut(row.customer, 9) + " " +
+                       Cut(CustomerText(session, row.customer, "NAMA"), 30) + " " +
+                       Cut(CustomerText(session, row.customer, "KOTA"), 12) + " " + Cut(row.invoice, 13) + " " +
+                       Cut(row.order, 15) + " " + DateText(row.date) + " " + DateText(row.ordered);
+    for (xbase::Date date : row.dates) line += " " + DateText(date);
+    body.push_back(line + " " + Figure(row.value, "9,999,999,999.99") + " " + Figure(row.boxes, "9,999,999") + " " +
+                   row.status);
+    value += row.value;
+    boxes += row.boxes;
+  }
+  const std::string rule(248, '=');
+  return Paginate(
+      {"EVALUASI PENGIRIMAN BARANG KE RELASI : " + selection.customer,
+       "PERIODE : " + DateText(selection.from) + " s/d " + DateText(selection.to), rule,
+       std::string(100, ' ') + "--------------------------TANGGAL MEMO--------------------------",
+       "NO |RELASI    NAMA                           KOTA         NO. SJ        NO. PO          TG. SJ     TG. PO     "
+       "GUDANG     DRIVER     ADMIN      PIUTANG    KOLEKTOR   PELUNASAN             NILAI       BOX STATUS         "
+       "KETERANGAN                    ",
+       rule},
+      body, static_cast<int>(selection.rows),
+      {rule, Cut("** JUMLAH **", 165) + " " + Figure(value, "9,999,999,999.99") + " " + Figure(boxes, "9,999,999")}, "C");
+}
+
+namespace {
+
+void WriteWorkbook(frame::Session& session, const std::vector<NoteEvaluation>& rows) {
+  frame::SpreadsheetExport book(session, "EVALUASI PENGIRIMAN BARANG");
+  platform::Worksheet& sheet = book.ActiveSheet();
+  static const char* const kHeads[] = {"NO.",    "RELASI",  "NAMA",   "KOTA",    "NO. SJ",   "NO. PO",
+                                       "TG. SJ", "TG. PO",  "GUDANG", "DRIVER",  "ADMIN",    "PIUTANG",
+                                       "KOLEKTOR", "PELUNASAN", "NILAI", "BOX",   "STATUS",   "KETERANGAN",
+                                       "ARMADA", "NIK",     "NAMA",   "Nomor",   "NAMA"};
+  sheet.SetValue(1, 9, "TANGGAL MEMO");
+  sheet.SetValue(1, 19, "DRIVER");
+  sheet.SetValue(1, 22, "EXPEDISI");
+  for (int column = 1; column <= 23; ++column) sheet.SetValue(2, column, kHeads[column - 1]);
+  int line = 3;
+  double value = 0, boxes = 0;
+  for (const NoteEvaluation& row : rows) {
+    sheet.SetNumber(line, 1, line - 2);
+    sheet.SetValue(line, 2, frame::AsText(xbase::RTrim(row.customer)));
+    sheet.SetValue(line, 3, frame::AsText(xbase::RTrim(CustomerText(session, row.customer, "NAMA"))));
+    sheet.SetValue(line, 4, frame::AsText(xbase::RTrim(CustomerText(session, row.customer, "KOTA"))));
+    sheet.SetValue(line, 5, frame::AsText(xbase::RTrim(row.invoice)));
+    sheet.SetValue(line, 6, frame::AsText(xbase::RTrim(row.order)));
+    sheet.SetDate(line, 7, row.date);
+    sheet.SetDate(line, 8, row.ordered);
+    for (size_t i = 0; i < row.dates.size(); ++i) sheet.SetDate(line, 9 + static_cast<int>(i), row.dates[i]);
+    sheet.SetNumber(line, 15, row.value);
+    sheet.SetNumber(line, 16, row.boxes);
+    sheet.SetValue(line, 17, frame::AsText(row.status));
+    sheet.SetValue(line, 18, frame::AsText(xbase::RTrim(row.remark)));
+    sheet.SetValue(line, 19, frame::AsText(xbase::RTrim(row.vehicle)));
+    sheet.SetValue(line, 20, frame::AsText(xbase::RTrim(row.driver)));
+    sheet.SetValue(line, 21, frame::AsText(xbase::RTrim(DriverName(session, row.driver))));
+    value += row.value;
+    boxes += row.boxes;
+    ++line;
+  }
+  sheet.SetValue(line, 3, "JUMLAH");
+  sheet.SetNumber(line, 15, value);
+  sheet.SetNumber(line, 16, boxes);
+  sheet.SetNumberFormat("G:N", "dd mmm yyyy");
+  sheet.SetNumberFormat("O:P", frame::kAmountFormat);
+  book.Show();
+}
+
+}  // namespace
+
+xbase::Status EVAMEM(frame::Session& session, const Args&) {
+  return AskSent(
+      session, "  EVALUASI PENGIRIMAN BARANG   ", {"   RELASI :", "  TGL. SJ :", "      s/d :", "Baris/Hal :"},
+      [&](const SentSelection& selection) {
+        const int output = console::Alert(session.console(), "OutPut Laporan", {"Text File", "Excell"});
+        if (output == 0) return;
+        std::vector<NoteEvaluation> rows;
+        if (!pickers::Checked(session, EvaluationRows(session, selection, &rows))) return;
+        if (output == 2) {
+          WriteWorkbook(session, rows);
+        } else {
+          PrintPages(session, EvaluationPages(session, selection, rows), MemoLayout(248, "EVALUASI", 3));
+        }
+      },
+      50);
+}
+
+}  // namespace memos

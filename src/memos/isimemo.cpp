@@ -1,0 +1,105 @@
+// ISIMEMO: the admin memo, the list of delivery notes that marketing administration hands to the
+// warehouse. F10 numbers a new memo from the "MADM" counter and saves it; an approved memo is closed.
+#include "console/get.h"
+#include "memos/admin_memo.h"
+#include "memos/delivery_notes.h"
+#include "memos/memo_entry.h"
+#include "memos/memo_screens.h"
+#include "memos/memos.h"
+#include "pickers/picker_support.h"
+#include "xbase/text_functions.h"
+
+namespace memos {
+namespace {
+
+constexpr char kTitle[] = "       DAFTAR SURAT JALAN yg DISERAHKAN ke GUDANG       ";
+
+const ListLayout kLayout{{8, 12, 21, 67},
+                         {"No.", "Nomor SJ", "Tgl SJ", "Relasi", "     Colly"},
+                         {"99.", "@!", "", "@!", "999,999.99"},
+                         kAdminNote,
+                         kAdminNote,
+                         {kAdminNote}};
+
+struct AdminMemoForm {
+  std::string branch = std::string(6, ' ');
+  std::string number = std::string(10, ' ');
+  xbase::Date date;
+  std::string note = std::string(40, ' ');
+  console::ValueTable rows;
+  int index = 1;
+};
+
+// CHK on the delivery-note column of row `index`.
+bool CheckLine(frame::Session& session, AdminMemoForm& form, xbase::Value* typed) {
+  std::string invoice = typed->text();
+  if (!PickNote(session, &invoice)) return false;
+  *typed = TextCell(invoice, 20);
+  NoteFacts facts;
+  if (!pickers::Checked(session, ReadNote(session, invoice, &facts)) || !facts.found) return false;
+  double cartons = 0;
+  std::vector<uint32_t> goods;
+  if (!pickers::Checked(session, NoteGoods(session, invoice, &goods))) return false;
+  if (goods.empty()) return pickers::Refuse(session, "nomor sj " + NoteText(invoice) + " tidak ada isinya ");
+  if (!NotOnOtherRow(session, form.rows, invoice, form.index)) return false;
+  if (!NotInOtherMemo(session, kAdminMemo, invoice, form.branch, form.number)) return false;
+  if (!pickers::Checked(session, NoteCartons(session, invoice, &cartons))) return false;
+  console::ValueRow& row = CurrentRow(form.rows, form.index);
+  row[kAdminDate - 1] = DateCell(facts.date);
+  row[kAdminCustomer - 1] = TextCell(facts.customer, 9);
+  row[kAdminColly - 1] = NumberCell(cartons);
+  return true;
+}
+
+// SIMPAN: the memo's lines with their colly.
+bool Save(frame::Session& session, AdminMemoForm& form) {
+  Memo memo{form.branch, form.number,
+            {{"TANGGAL", xbase::Value::FromDate(form.date)}, {"NOTES", xbase::Value::Text(form.note)}},
+            {}};
+  for (const console::ValueRow& row : form.rows) {
+    memo.lines.push_back({CellText(row, kAdminNote), {{"CARTON", xbase::Value::Num(CellNumber(row, kAdminColly))}}});
+  }
+  if (!SaveMemo(session, kAdminMemo, &memo)) {
+    form.number = xbase::PadR(memo.number, 10);
+    return false;
+  }
+  return true;
+}
+
+void EditLines(frame::Session& session, AdminMemoForm& form) {
+  if (form.rows.empty()) form.rows.push_back(EmptyAdminRow(1));
+  form.index = 1;
+  MemoListHooks hooks;
+  hooks.check = [&](int, xbase::Value* typed) {
+    return CheckLine(session, form, typed);
+  };
+  hooks.after_edit = [](int) { return ListMove::kNextRow; };
+  hooks.new_row = [](const console::ValueRow&, int number) { return EmptyAdminRow(number); };
+  if (EditMemoList(session, &form.rows, &form.index, kLayout, hooks, [&] { return Save(session, form); })) {
+    StartNewMemo(&form, session.Today());
+  }
+}
+
+// The header; false when it was left with Esc.
+bool ReadHeader(frame::Session& session, AdminMemoForm& form) {
+  console::GetList gets;
+  const int row = kFirstLabelRow;
+  AddBranchAndNumber(session, &gets, &form.branch, &form.number, [&] {
+    return LCGETMEMODL(session, &form.number, &form.rows, &form.date, &form.note, form.branch, false);
+  });
+  gets.Add(row + 2, kFieldColumn, &form.date);
+  gets.Add(row + 3, kFieldColumn, &form.note, "@!");
+  return !gets.Read(session.console()).escaped;
+}
+
+}  // namespace
+
+xbase::Status ISIMEMO(frame::Session& session, const Args&) {
+  AdminMemoForm form;
+  form.date = session.Today();
+  return RunEntryScreen(
+      session, [&] { DrawEntryScreen(session.console(), kTitle, {"  CABANG :", "   NOMOR :", " TANGGAL :", "    NOTE :"}); },
+      [&] { return ReadHeader(session, form); }, [&] { EditLines(session, form); });
+}
+
+}  // namespace memos

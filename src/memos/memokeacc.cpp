@@ -1,0 +1,160 @@
+// MEMOKEACC: the memo back, with which the warehouse returns the delivery notes to marketing
+// administration after the trip: per note whether it was delivered, the real date and time and a
+// reason. Each line saved writes its outcome onto the note's admin-memo line.
+#include "console/get.h"
+#include "memos/delivery_notes.h"
+#include "memos/memo_back.h"
+#include "memos/memo_entry.h"
+#include "memos/memo_screens.h"
+#include "memos/memos.h"
+#include "pickers/picker_support.h"
+#include "xbase/text_functions.h"
+
+namespace memos {
+namespace {
+
+constexpr char kTitle[] = "         DAFTAR SURAT JALAN YANG DIKEMBALIKAN ADMINISTRASI PEMASARAN         ";
+
+const ListLayout kLayout{{8, 1, 21, 78},
+                         {"NO.", "NOMOR SJ", "TG. SJ", "RELASI", "TG.REAL", "JAM", "KETERANGAN/ALASAN", "KRM"},
+                         {"99.", "@!S13", "", "@!", "", "99:99", "@!S16", "Y"},
+                         kBackNote,
+                         kBackSent,
+                         {kBackNote, kBackReal, kBackTime, kBackReason, kBackSent}};
+
+// The row of a delivery note: its date and customer, and the real date proposed from its first
+// driver-memo line.
+bool FillRow(frame::Session& session, std::string_view invoice, console::ValueRow* row) {
+  NoteFacts facts;
+  NoteHolder driver;
+  if (!pickers::Checked(session, ReadNote(session, invoice, &facts)) ||
+      !pickers::Checked(session, FindNoteHolder(session, kDriverMemo, invoice, &driver))) {
+    return false;
+  }
+  (*row)[kBackDate - 1] = DateCell(facts.date);
+  (*row)[kBackCustomer - 1] = TextCell(facts.customer, 9);
+  if (driver.found) (*row)[kBackReal - 1] = DateCell(session.tables().Area(kDriverMemo.lines)->DateOf("TG_KIRIM"));
+  return true;
+}
+
+// CHKISI on the delivery-note column.
+bool CheckNote(frame::Session& session, MemoForm& form, xbase::Value* typed) {
+  std::string invoice = typed->text();
+  if (!PickNote(session, &invoice)) return false;
+  *typed = TextCell(invoice, 20);
+  NoteHolder admin;
+  if (!pickers::Checked(session, FindNoteHolder(session, kAdminMemo, invoice, &admin)) || !admin.found) return false;
+  if (!NotOnOtherRow(session, form.rows, invoice, form.index) ||
+      !NotInOtherMemo(session, kBackMemo, invoice, form.branch, form.number)) {
+    return false;
+  }
+  return FillRow(session, invoice, &CurrentRow(form.rows, form.index));
+}
+
+// GETEKSMEMODRV: while the list holds no delivery note and the memo is new, the lines of the branch's
+// driver memo whose notes are in no memo back replace it, delivered at the planned date.
+bool TakeOverDriverMemo(frame::Session& session, MemoForm& form) {
+  const bool empty = std::all_of(form.rows.begin(), form.rows.end(),
+                                 [](const console::ValueRow& row) { return xbase::IsBlank(CellText(row, kBackNote)); });
+  if (!empty || !xbase::IsBlank(form.number)) return true;
+  xbase::WorkArea* header = nullptr;
+  if (!LookUpMemo(session, kDriverMemo, form.branch, &form.driver_memo, &header)) return true;
+  form.rows.clear();
+  std::vector<uint32_t> records;
+  pickers::Checked(session, MemoLineRecords(session, kDriverMemo, form.branch, form.driver_memo, &records));
+  xbase::WorkArea* lines = session.tables().Area(kDriverMemo.lines);
+  for (uint32_t record : records) {
+    if (!pickers::Checked(session, lines->GoTo(record))) break;
+    const std::string invoice = lines->Text("INVOICE");
+    const xbase::Date planned = lines->DateOf("TG_KIRIM");
+    const std::string time = lines->Text("JAM_REAL");
+    NoteHolder back;
+    if (!pickers::Checked(session, FindNoteHolder(session, kBackMemo, invoice, &back))) break;
+    if (back.found) continue;
+    console::ValueRow row = EmptyBackRow(static_cast<int>(form.rows.size() + 1));
+    row[kBackNote - 1] = TextCell(invoice, 20);
+    if (!FillRow(session, invoice, &row)) break;
+    row[kBackReal - 1] = DateCell(planned);
+    row[kBackTime - 1] = TextCell(time, 5);
+    form.rows.push_back(std::move(row));
+  }
+  form.rows.push_back(EmptyBackRow(static_cast<int>(form.rows.size() + 1)));
+  return true;
+}
+
+const xbase::Value& FieldOf(const MemoLine& line, std::string_view name) {
+  static const xbase::Value kNone;
+  for (const auto& [field, value] : line.fields) {
+    if (field == name) return value;
+  }
+  return kNone;
+}
+
+// SIMPAN: refused while a delivery note has no real date; each line written passes its outcome on.
+bool Save(frame::Session& session, MemoForm& form) {
+  for (const console::ValueRow& row : form.rows) {
+    if (!xbase::IsBlank(CellText(row, kBackNote)) && CellDate(row, kBackReal).empty()) {
+      return pickers::Refuse(session, "tidak bisa disimpan, karena ada tg. kirim yg kosong");
+    }
+  }
+  Memo memo{form.branch,
+            form.number,
+            {{"TANGGAL", xbase::Value::FromDate(form.date)}, {"NOTES", xbase::Value::Text(form.note)}},
+            {}};
+  for (const console::ValueRow& row : form.rows) {
+    memo.lines.push_back({CellText(row, kBackNote),
+                          {{"TG_KIRIM", DateCell(CellDate(row, kBackReal))},
+                           {"JAM_KIRIM", xbase::Value::Text(CellText(row, kBackTime))},
+                           {"NOTES", xbase::Value::Text(CellText(row, kBackReason))},
+                           {"TERKIRIM", xbase::Value::Logical(CellFlag(row, kBackSent))}}});
+  }
+  const auto written = [&](const MemoLine& line) {
+    return UPDATEMEMOACC(session, line.invoice, FieldOf(line, "TG_KIRIM").date(), FieldOf(line, "JAM_KIRIM").text(),
+                         FieldOf(line, "NOTES").text(), FieldOf(line, "TERKIRIM").logical());
+  };
+  const bool saved = SaveMemo(session, kBackMemo, &memo, written);
+  if (!saved) form.number = xbase::PadR(memo.number, 10);
+  return saved;
+}
+
+void EditLines(frame::Session& session, MemoForm& form) {
+  if (form.rows.empty()) form.rows.push_back(EmptyBackRow(1));
+  form.index = 1;
+  MemoListHooks hooks;
+  hooks.check = [&](int column, xbase::Value* typed) {
+    if (column == kBackNote) return CheckNote(session, form, typed);
+    return column != kBackReal || DeliveryDateValid(session, *typed);
+  };
+  hooks.after_edit = [&](int column) {
+    if (column != kBackSent) return ListMove::kRight;
+    return xbase::IsBlank(CellText(CurrentRow(form.rows, form.index), kBackNote)) ? ListMove::kRowStart
+                                                                                  : ListMove::kNextRow;
+  };
+  hooks.new_row = [](const console::ValueRow&, int number) { return EmptyBackRow(number); };
+  if (EditMemoList(session, &form.rows, &form.index, kLayout, hooks, [&] { return Save(session, form); })) {
+    StartNewMemo(&form, session.Today());
+  }
+}
+
+bool ReadHeader(frame::Session& session, MemoForm& form) {
+  console::GetList gets;
+  const int row = kFirstLabelRow;
+  AddBranchAndNumber(session, &gets, &form.branch, &form.number, [&] { return LCGETKEMBALI(session, &form, false); });
+  gets.Add(row + 2, kFieldColumn, &form.date);
+  gets.Add(row + 2, 39, &form.driver_memo, "@!").valid = [&] { return TakeOverDriverMemo(session, form); };
+  gets.Add(row + 3, kFieldColumn, &form.note, "@!");
+  return !gets.Read(session.console()).escaped;
+}
+
+}  // namespace
+
+xbase::Status MEMOKEACC(frame::Session& session, const Args&) {
+  MemoForm form;
+  form.date = session.Today();
+  return RunEntryScreen(
+      session, [&] { DrawEntryScreen(session.console(), kTitle,
+                        {"  CABANG :", "   NOMOR :", " TANGGAL :            Eks Memo Drv :", "    NOTE :"}); },
+      [&] { return ReadHeader(session, form); }, [&] { EditLines(session, form); });
+}
+
+}  // namespace memos

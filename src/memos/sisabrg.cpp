@@ -1,0 +1,74 @@
+// SISABRG: the goods of the delivery notes not yet sent, summed per goods and warehouse.
+#include <map>
+#include <utility>
+
+#include "memos/memo_list_pages.h"
+#include "memos/memo_lists.h"
+#include "memos/memo_tables.h"
+#include "memos/memo_screens.h"
+#include "pickers/picker_support.h"
+#include "xbase/text_functions.h"
+
+namespace memos {
+
+namespace {
+
+struct GoodsSum {
+  CartonSplit split;
+  double value = 0;
+};
+
+}  // namespace
+
+ReportPages NotSentGoodsPages(frame::Session& session, const OutstandingSelection& selection) {
+  std::vector<ListedNote> notes;
+  if (!pickers::Checked(session, OutstandingNotes(session, selection.branch, selection.customer, false, &notes))) {
+    return {};
+  }
+  std::map<std::pair<std::string, std::string>, GoodsSum> sums;  // by warehouse, then goods code
+  xbase::WorkArea* goods = session.tables().Area("Kartu");
+  xbase::WorkArea* header = session.tables().Area("Invoice");
+  for (const ListedNote& note : notes) {
+    std::vector<uint32_t> records;
+    NoteFacts facts;  // stands the `Invoice` area on the note for its discounts
+    if (!pickers::Checked(session, ReadNote(session, note.invoice, &facts)) ||
+        !pickers::Checked(session, NoteGoods(session, note.invoice, &records))) {
+      return {};
+    }
+    for (uint32_t record : records) {
+      if (!pickers::Checked(session, goods->GoTo(record))) return {};
+      GoodsSum& sum = sums[{goods->Text("GUDANG"), goods->Text("KODE")}];
+      sum.split.cartons += goods->Number("Q_BOX");
+      sum.split.packs += goods->Number("Q_PAK");
+      sum.split.pieces += goods->Number("Q_PCS");
+      sum.value += LineValue(*goods, *header);
+    }
+  }
+  std::vector<std::string> body;
+  GoodsSum total;
+  xbase::WorkArea* items = session.tables().Area("mastbrj");
+  for (const auto& [key, sum] : sums) {
+    const bool known = items->SetOrder(1).ok() && items->Seek(key.second).ok() && items->found();
+    body.push_back(SumLine(key.second + " " + (known ? items->Text("NAMA") : std::string(20, ' ')) + " " + key.first,
+                           sum.split) +
+                   " " + Figure(sum.value, "999,999,999,999.99"));
+    total.split.cartons += sum.split.cartons;
+    total.split.packs += sum.split.packs;
+    total.split.pieces += sum.split.pieces;
+    total.value += sum.value;
+  }
+  const std::string rule(96, '-');
+  return Paginate({NotSentGoodsTitle(selection.customer), rule,
+                   "KODE       NAMA BARANG          GUDANG                 BOX        PAK        PCS              NILAI",
+                   rule},
+                  body, static_cast<int>(selection.rows),
+                  {rule, SumLine("JUMLAH : ", total.split) + " " + Figure(total.value, "999,999,999,999.99")}, "C");
+}
+
+xbase::Status SISABRG(frame::Session& session, const Args&) {
+  return AskOutstanding(session, " REKAP BARANG BELUM KIRIM ", [&](const OutstandingSelection& selection) {
+    PrintPages(session, NotSentGoodsPages(session, selection), MemoLayout(96));
+  });
+}
+
+}  // namespace memos

@@ -1,0 +1,103 @@
+// The acknowledgement an instrument's customer takes home, printed raw on the dot matrix.
+#include <string>
+
+#include "console/box.h"
+#include "console/get.h"
+#include "console/message.h"
+#include "frame/code_pick.h"
+#include "frame/dot_matrix_print.h"
+#include "frame/open_table.h"
+#include "frame/report_controls.h"
+#include "receivables/keyed_seek.h"
+#include "receivables/tgiro.h"
+#include "text/amount_in_words.h"
+#include "xbase/date_functions.h"
+#include "xbase/picture.h"
+#include "xbase/text_functions.h"
+
+namespace receivables {
+namespace {
+
+constexpr const char* kEndOfLine = "\r\n";
+
+// Looks the typed number up ("?" picks in number order, "/" in received-date order); false after a
+// message when it is not registered.
+bool FindInstrument(frame::Session& session, std::string* number) {
+  frame::PickSpec pick;
+  pick.alias = "GIRODBT";
+  pick.expressions = {"nomor", "tg_terima", "relasi", "debet"};
+  pick.heads = {"Nomor", "Tg. Terima", "Relasi", "Nilai"};
+  pick.by_name = true;
+  bool found = false;
+  xbase::Status s = frame::PickCode(session, pick, number);
+  if (s.ok()) s = SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", *number, &found);
+  *number = xbase::PadR(*number, 20);
+  if (s.ok() && found) return true;
+  console::PESAN(session.console(), s.ok() ? "giro / tranfer tidak ketemu" : s.message());
+  return false;
+}
+
+}  // namespace
+
+std::string AcknowledgementBytes(const Acknowledgement& a) {
+  std::string out;
+  const auto line = [&](const std::string& text, bool spaced) {
+    out += text + kEndOfLine;
+    if (spaced) out += kEndOfLine;
+  };
+  line("     TANDA TERIMA GIRO/TRANFER", true);
+  line("     Nomor Giro/ Tranfer  : " + a.number, true);
+  line("     Tanggal Jatuh Tempo  : " + xbase::Dtoc(a.due), true);
+  line("     Relasi               : " + a.notes, true);
+  line("     Diterima Bank        : " + a.bank, true);
+  line("     Nominal              : " + xbase::Transform(xbase::Value::Num(a.amount), " 9,999,999,999.99"), true);
+  line("     Terbilang            : ", false);
+  const text::AmountLines words = text::TERBILANG(a.amount, 2);
+  for (const std::string& part : {words.first, words.second}) {
+    if (!part.empty()) line(std::string(28, ' ') + frame::kCondensedOn + part + frame::kCondensedOff, false);
+  }
+  line("", false);
+  line("", false);
+  line("     Dibuat oleh                 Dicek oleh             Mengetahui", false);
+  line("", false);
+  line("", false);
+  line("", false);
+  line("    (             )            (              )     (              )", false);
+  line("       Marketing                  Accounting           Accounting   ", false);
+  line("", false);
+  line(std::string("    ") + frame::kCondensedOn + "tgl. cetak : " + xbase::Dtoc(a.printed) + frame::kCondensedOff, false);
+  out += frame::kFormFeed;
+  return out;
+}
+
+xbase::Status GIROTT(frame::Session& session, const std::vector<xbase::Value>&) {
+  console::Console& con = session.console();
+  if (!frame::OpenTable(session, "GIRODBT") || !frame::OpenTable(session, "MASTACC", false, "account")) {
+    session.CloseTables();
+    return xbase::Status::OK();
+  }
+  console::ScreenKeeper keep(con);
+  const std::string colour(con.Pick("W+/b", "W+/n"));
+  for (;;) {
+    console::SHADOW(con, 9, 15, 13, 64, colour);
+    console::TENGAH(con, 10, "Tanda Terima Giro/Tranfer", colour);
+    con.Say(12, 17, "Nomor :", con.Colour(colour));
+    std::string number(20, ' ');
+    console::GetList form;
+    form.Add(12, 25, &number, "@!").valid = [&] { return FindInstrument(session, &number); };
+    if (form.Read(con).escaped || xbase::IsBlank(number)) break;
+    const xbase::WorkArea& instrument = TableArea(session, "GIRODBT");
+    Acknowledgement a{instrument.Text("NOMOR"), instrument.DateOf("TANGGAL"), instrument.Text("NOTES"), "",
+                      instrument.Number("DEBET"), session.Today()};
+    bool found = false;
+    if (SeekExact(session, "account", "MASTACC1", "ACCOUNT", instrument.Text("ACCOUNT"), &found).ok() && found) {
+      a.bank = TableArea(session, "account").Text("DESCRIP");
+    }
+    console::PESAN(con, "Siapkan printer, tekan sembarang tombol utuk cetak");
+    frame::PrintRawForm(session, "GIROTT", AcknowledgementBytes(a));
+  }
+  session.CloseTables();
+  return xbase::Status::OK();
+}
+
+}  // namespace receivables

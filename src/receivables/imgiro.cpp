@@ -1,0 +1,118 @@
+// Merging instrument revisions from a folder: each incoming register row replaces the row of its
+// number, its proformas and customers are paired with the stored ones in order, and the other-branch
+// register rows follow.
+#include <string>
+#include <vector>
+
+#include "console/alert.h"
+#include "console/message.h"
+#include "documents/stored_lines.h"
+#include "frame/open_table.h"
+#include "receivables/keyed_seek.h"
+#include "receivables/tgiro.h"
+#include "receivables/transfer_files.h"
+#include "xbase/text_functions.h"
+
+namespace receivables {
+namespace {
+
+// The header step: the live row of the incoming row's number (deleted rows seen and recalled) takes
+// its fields, or a new row takes them all.
+xbase::Status MergeRow(frame::Session& session, const xbase::WorkArea& incoming, std::string_view live,
+                       std::string_view order) {
+  xbase::WorkArea& target = TableArea(session, live);
+  bool found = false;
+  {
+    xbase::ShowDeleted show(&session.tables());
+    if (xbase::Status s = SeekExact(session, live, order, "NOMOR", incoming.Text("NOMOR"), &found); !s.ok()) {
+      return s;
+    }
+  }
+  return documents::MergeHeaderRow(session.console(), target, found, incoming, true);
+}
+
+// The detail step: the stored rows of `number` in `live` paired in order with the incoming rows of
+// `from`; every incoming row is written, surplus rows deleted, extra incoming rows appended.
+xbase::Status MergeLines(frame::Session& session, std::string_view from, std::string_view live,
+                         std::string_view number) {
+  xbase::WorkArea& source = TableArea(session, from);
+  xbase::WorkArea& target = TableArea(session, live);
+  std::vector<uint32_t> incoming;
+  std::vector<uint32_t> stored;
+  xbase::Status s = source.SeekAll(source.PadToField("NOMOR", xbase::RTrim(number)), &incoming);
+  if (s.ok()) s = target.SetOrder(1);
+  if (s.ok()) s = documents::StoredRows(session.tables(), target, target.PadToField("NOMOR", xbase::RTrim(number)), &stored);
+  if (!s.ok()) return s;
+  documents::LineRewrite how;
+  how.keep = [](size_t) { return true; };
+  how.write = [&](size_t k, bool) {
+    xbase::Status w = source.GoTo(incoming[k]);
+    return w.ok() ? documents::CopyFieldsByPosition(source, target) : w;
+  };
+  return documents::RewriteLines(session.console(), target, stored, incoming.size(), how);
+}
+
+// Walks `from` in its index order, merging each row into `live`; `each` runs after the row.
+xbase::Status MergeAll(frame::Session& session, std::string_view from, std::string_view live, std::string_view order,
+                       const char* reading, const char* writing,
+                       const std::function<xbase::Status(std::string_view number)>& each, int* merged) {
+  console::Console& con = session.console();
+  xbase::WorkArea& source = TableArea(session, from);
+  console::WARNING(con, reading, "W+/b");
+  xbase::Status s = source.GoTop();
+  if (s.ok()) console::WARNING(con, writing, "W+/b");
+  while (s.ok() && !source.eof()) {
+    const uint32_t at = source.recno();
+    const std::string number = source.Text("NOMOR");
+    s = MergeRow(session, source, live, order);
+    if (s.ok() && each) s = each(number);
+    if (s.ok()) s = source.GoTo(at);
+    if (s.ok()) s = source.Skip();
+    if (s.ok()) ++*merged;
+  }
+  return s;
+}
+
+xbase::Status Import(frame::Session& session, int* merged) {
+  const auto lists = [&](std::string_view number) {
+    xbase::Status s = MergeLines(session, "rlt_pi", "GIRO_PI", number);
+    return s.ok() ? MergeLines(session, "rlt_rl", "GIRO_RL", number) : s;
+  };
+  int others = 0;
+  xbase::Status s = MergeAll(session, "rlt_gr", "GIRODBT", "GIRODBT1", "Proses Baca exgrd.....",
+                             "Proses tulis girodbt", lists, merged);
+  if (s.ok()) {
+    s = MergeAll(session, "rlt_gk", "GIROKDT", "GIROKDT1", "Proses Baca rlt_gk.....", "Proses tulis girokdt", {},
+                 &others);
+  }
+  return s;
+}
+
+}  // namespace
+
+xbase::Status IMGIRO(frame::Session& session, const std::vector<xbase::Value>&) {
+  console::Console& con = session.console();
+  if (!OpenRevisionTargets(session)) return xbase::Status::OK();
+  std::string folder = StoredTransferFolder(session);
+  console::ScreenKeeper keep(con);
+  const std::string colour(con.Pick("W+/b", "W+/n"));
+  xbase::Status s;
+  for (;;) {
+    if (!AskTransferFolder(con, colour, {9, 14, "Impor kiriman data giro/transfer/voucher", "Dari Folder :", "@S30"},
+                           &folder)) {
+      break;
+    }
+    const std::string typed(xbase::AllTrim(folder));
+    if (console::Alert(con, "Yakin impor data dari " + typed + "; akan dijalankan", {"Ya", "Tidak"}) != 1) continue;
+    if (!OpenRevisionFiles(session, TransferFolder(session, folder))) break;
+    int merged = 0;
+    s = Import(session, &merged);
+    CloseRevisionFiles(session);
+    if (s.ok()) console::PESAN(con, "Impor selesai: " + std::to_string(merged) + " penerimaan");
+    break;
+  }
+  session.CloseTables();
+  return s;
+}
+
+}  // namespace receivables

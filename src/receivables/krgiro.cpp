@@ -1,0 +1,157 @@
+// Sending corrected instruments: each one's new nominal value and due date are written to the register
+// and the whole row, with its proformas, customers and other-branch register row, into the revision
+// files of a folder.
+#include <string>
+#include <vector>
+
+#include "console/box.h"
+#include "console/get.h"
+#include "console/message.h"
+#include "console/table_access.h"
+#include "documents/stored_lines.h"
+#include "frame/code_pick.h"
+#include "frame/open_table.h"
+#include "receivables/keyed_seek.h"
+#include "receivables/tgiro.h"
+#include "receivables/transfer_files.h"
+#include "xbase/picture.h"
+#include "xbase/text_functions.h"
+
+namespace receivables {
+namespace {
+
+xbase::Status Unlocked(xbase::WorkArea& area, const xbase::Status& status) {
+  const xbase::Status unlocked = area.Unlock();
+  return status.ok() ? unlocked : status;
+}
+
+// The current row of `from` copied whole into `to`, over the row of the same number when there is one.
+xbase::Status CopyReplacing(frame::Session& session, const xbase::WorkArea& from, std::string_view to) {
+  xbase::WorkArea& target = TableArea(session, to);
+  bool found = false;
+  xbase::Status s = SeekExact(session, to, to, "NOMOR", from.Text("NOMOR"), &found);
+  if (!s.ok()) return s;
+  s = found ? console::LOCK_REC(session.console(), target) : console::APP_REC(session.console(), target);
+  if (s.ok()) s = documents::CopyFieldsByPosition(from, target);
+  return Unlocked(target, s);
+}
+
+// Every row of `number` in `live` (first index NOMOR) appended to `to`, after the rows of that number
+// sent before are taken out, so that sending an instrument twice does not double its lists.
+xbase::Status CopyAllOf(frame::Session& session, std::string_view live, std::string_view to, std::string_view number) {
+  xbase::WorkArea& source = TableArea(session, live);
+  xbase::WorkArea& target = TableArea(session, to);
+  std::vector<uint32_t> rows;
+  xbase::Status s = target.SetOrder(1);
+  if (s.ok()) s = target.SeekAll(target.PadToField("NOMOR", xbase::RTrim(number)), &rows);
+  for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
+    if (s = target.GoTo(rows[i]); s.ok()) s = console::LOCK_REC(session.console(), target);
+    if (s.ok()) s = Unlocked(target, target.Delete());
+  }
+  if (s.ok()) s = source.SetOrder(1);
+  if (s.ok()) s = source.SeekAll(source.PadToField("NOMOR", xbase::RTrim(number)), &rows);
+  for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
+    if (s = source.GoTo(rows[i]); s.ok()) s = console::APP_REC(session.console(), target);
+    if (s.ok()) s = Unlocked(target, documents::CopyFieldsByPosition(source, target));
+  }
+  return s;
+}
+
+// The register row takes the new value and date, then goes out with its lists.
+xbase::Status Send(frame::Session& session, double amount, xbase::Date due) {
+  xbase::WorkArea& row = TableArea(session, "GIRODBT");
+  xbase::Status s = console::LOCK_REC(session.console(), row);
+  if (!s.ok()) return s;
+  if (amount < row.Number("KREDIT")) {
+    if (s = row.Unlock(); !s.ok()) return s;
+    console::PESAN(session.console(),
+                   "Nilai tidak boleh kurang dari yang sudah terpakai " +
+                       std::string(xbase::AllTrim(xbase::Transform(xbase::Value::Num(row.Number("KREDIT")), "999,999,999.99"))));
+    return s;
+  }
+  s = row.Put("DEBET", xbase::Value::Num(amount));
+  if (s.ok()) s = row.Put("TANGGAL", xbase::Value::FromDate(due));
+  if (s = Unlocked(row, s); !s.ok()) return s;
+  const std::string number = row.Text("NOMOR");
+  if (s = CopyReplacing(session, row, "rlt_gr"); !s.ok()) return s;
+  if (s = CopyAllOf(session, "GIRO_PI", "rlt_pi", number); !s.ok()) return s;
+  if (s = CopyAllOf(session, "GIRO_RL", "rlt_rl", number); !s.ok()) return s;
+  bool found = false;
+  if (s = SeekExact(session, "GIROKDT", "GIROKDT1", "NOMOR", number, &found); !s.ok() || !found) return s;
+  return CopyReplacing(session, TableArea(session, "GIROKDT"), "rlt_gk");
+}
+
+// Empties the revision files but rlt_gk.
+xbase::Status Clear(frame::Session& session) {
+  for (const char* name : {"rlt_gr", "rlt_pi", "rlt_rl"}) {
+    if (xbase::Status s = TableArea(session, name).table().Zap(); !s.ok()) return s;
+  }
+  return xbase::Status::OK();
+}
+
+// One instrument after another until Esc.
+xbase::Status SendInstruments(frame::Session& session, std::string_view colour) {
+  console::Console& con = session.console();
+  const console::Attr attr = con.Colour(colour);
+  for (;;) {
+    con.Clear(12, 11, 15, 68, attr);
+    con.Say(12, 12, "Nomor       :", attr);
+    con.Say(13, 12, "Nominal     :", attr);
+    con.Say(14, 12, "Tg. JT TEMPO:", attr);
+    std::string number(20, ' ');
+    double amount = 0;
+    xbase::Date due;
+    console::GetList which;
+    which.Add(12, 26, &number, "@!").valid = [&] {
+      frame::PickSpec pick;
+      pick.alias = "GIRODBT";
+      pick.expressions = {"nomor", "ket", "kdcb", "relasi", "debet"};
+      bool found = false;
+      xbase::Status s = frame::PickCode(session, pick, &number);
+      if (s.ok()) s = SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", number, &found);
+      number = xbase::PadR(number, 20);
+      if (!s.ok()) console::PESAN(con, s.message());
+      if (!found) return false;
+      amount = TableArea(session, "GIRODBT").Number("DEBET");
+      due = TableArea(session, "GIRODBT").DateOf("TANGGAL");
+      return true;
+    };
+    if (which.Read(con).escaped) return xbase::Status::OK();
+    console::GetList values;
+    values.Add(13, 26, &amount, "999,999,999.99");
+    values.Add(14, 26, &due);
+    if (values.Read(con).escaped) continue;
+    const int answer = console::PESAN(con, "yakin data akan disimpan (y/t)");
+    if (answer != 'y' && answer != 'Y') continue;
+    bool found = false;
+    xbase::Status s = SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", number, &found);
+    if (s.ok() && found) s = Send(session, amount, due);
+    if (!s.ok()) return s;
+  }
+}
+
+}  // namespace
+
+xbase::Status KRGIRO(frame::Session& session, const std::vector<xbase::Value>&) {
+  console::Console& con = session.console();
+  if (!OpenRevisionTargets(session)) return xbase::Status::OK();
+  std::string folder = StoredTransferFolder(session);
+  console::ScreenKeeper keep(con);
+  const std::string colour(con.Pick("W+/b", "W+/n"));
+  xbase::Status s;
+  while (s.ok()) {
+    if (!AskTransferFolder(con, colour, {7, 16, "KIRIM REVISI GIRO/VOCHER/CASH/TRANSFER", "Direktory :", "@S40"},
+                           &folder)) {
+      break;
+    }
+    if (!OpenRevisionFiles(session, TransferFolder(session, folder))) continue;
+    const int answer = console::PESAN(con, "data lama akan dihpus dulu (y/t)");
+    if (answer == 'y' || answer == 'Y') s = Clear(session);
+    if (s.ok()) s = SendInstruments(session, colour);
+    CloseRevisionFiles(session);
+  }
+  session.CloseTables();
+  return s;
+}
+
+}  // namespace receivables

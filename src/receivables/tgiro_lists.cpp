@@ -1,0 +1,250 @@
+// The two lists of an instrument: the proformas it pays and the further customers who may use it.
+#include <string>
+#include <vector>
+
+#include "console/array_browse.h"
+#include "console/box.h"
+#include "console/keys.h"
+#include "console/message.h"
+#include "documents/stored_lines.h"
+#include "frame/code_pick.h"
+#include "frame/line_arrays.h"
+#include "receivables/keyed_seek.h"
+#include "receivables/tgiro.h"
+#include "xbase/text_functions.h"
+
+namespace receivables {
+namespace {
+
+namespace key = console::key;
+using xbase::Value;
+
+constexpr const char* kListColour = "W+/bg,N/W";
+constexpr console::Window kListWindow{17, 2, 22, 77};
+
+// Proforma list elements: No, proforma, customer, name, value; customer list: No, customer, name, value.
+enum ProformaColumn : size_t { kProNo, kProNumber, kProCustomer, kProName, kProValue };
+enum CustomerColumn : size_t { kRlNo, kRlCustomer, kRlName, kRlValue };
+
+console::ValueRow BlankProforma(size_t n) {
+  return {Value::Num(static_cast<double>(n), 2, 0), Value::Text(std::string(20, ' ')), Value::Text(std::string(10, ' ')),
+          Value::Text(std::string(40, ' ')), Value::Num(0, 16, 2)};
+}
+
+console::ValueRow BlankCustomer(size_t n) {
+  return {Value::Num(static_cast<double>(n), 2, 0), Value::Text(std::string(10, ' ')), Value::Text(std::string(40, ' ')),
+          Value::Num(0, 16, 2)};
+}
+
+// The name of a customer in the open `Mastcus`, 40 wide (blank when unknown).
+std::string CustomerName(frame::Session& session, std::string_view code) {
+  bool found = false;
+  const bool ok = SeekExact(session, "Mastcus", "MASTCUS1", "RELASI", code, &found).ok();
+  return xbase::PadR(ok && found ? TableArea(session, "Mastcus").Text("NAMA") : "", 40);
+}
+
+// A list editor's columns and checks.
+struct ListSpec {
+  std::string title;
+  std::vector<std::string> heads;
+  std::vector<std::string> pictures;
+  size_t first_column;  // the first typed column (from 0)
+  size_t last_column;   // the last typed column
+  std::function<console::ValueRow(size_t n)> blank;
+  // Checks a typed cell of `line`, which it may fill; false refuses.
+  std::function<bool(xbase::Value* value, size_t column, console::ValueRow* line)> check;
+  // True when a finished line adds a new one after the last.
+  std::function<bool(const console::ValueRow& line)> complete;
+  // True when the typed cell ends the editor (a cleared proforma number).
+  std::function<bool(const console::ValueRow& line, size_t column)> ends;
+};
+
+// Edits a list: a printable key starts editing, Enter edits and moves on (finishing the last line
+// adds one), Del removes a line and numbers the rest again, Esc or F10 ends.
+void EditList(frame::Session& session, console::ValueTable* rows, const ListSpec& spec) {
+  console::Console& con = session.console();
+  console::ScreenKeeper keep(con);
+  console::ISHADOW(con, kListWindow.top - 1, kListWindow.left - 1, kListWindow.bottom + 1, kListWindow.right + 1,
+                   "W+/bg");
+  if (!spec.title.empty()) console::TENGAH(con, kListWindow.top - 1, spec.title, "W+/bg");
+  int idx = 1;
+  console::ArrayBrowse browse(rows, spec.heads, spec.pictures, kListWindow, kListColour, 1, &idx);
+  browse.set_column(static_cast<int>(spec.first_column) + 1);
+  for (;;) {
+    browse.Stabilize(con);
+    browse.Hilite(con);
+    const int pressed = con.WaitKey();
+    const size_t column = static_cast<size_t>(browse.column() - 1);
+    if (pressed == key::kEsc || pressed == key::kF10) return;
+    if (pressed == key::kDel) {
+      frame::HAPUS_(static_cast<size_t>(idx), rows);
+      idx = std::min(idx, static_cast<int>(rows->size()));
+      continue;
+    }
+    const bool typed = pressed >= 32 && pressed <= 255;
+    if (pressed != key::kEnter && !typed) {
+      const bool sideways = pressed == key::kLeft || pressed == key::kRight;
+      if (sideways && spec.first_column == spec.last_column) {
+        con.Tone(800, 55);
+      } else {
+        browse.Navigate(pressed);
+      }
+      const int wanted = std::clamp(browse.column() - 1, static_cast<int>(spec.first_column),
+                                    static_cast<int>(spec.last_column));
+      browse.set_column(wanted + 1);
+      continue;
+    }
+    if (typed) con.PushKeys({pressed});
+    console::ValueRow& line = (*rows)[static_cast<size_t>(idx - 1)];
+    bool escaped = false;
+    browse.EditCell(con, [&](Value* value) { return spec.check(value, column, &line); }, &escaped);
+    if (escaped) continue;
+    if (spec.ends && spec.ends(line, column)) return;
+    if (column < spec.last_column) {
+      browse.set_column(static_cast<int>(column) + 2);
+      continue;
+    }
+    browse.set_column(static_cast<int>(spec.first_column) + 1);
+    if (!spec.complete(line)) continue;
+    if (idx == static_cast<int>(rows->size())) rows->push_back(spec.blank(rows->size() + 1));
+    browse.Skip(1);
+  }
+}
+
+// "?" picks from the list; the code found (padded to its width) is checked against the table.
+bool PickedAndFound(frame::Session& session, const frame::PickSpec& pick, std::string_view order,
+                    std::string_view field, Value* value) {
+  std::string code = value->text();
+  const int width = static_cast<int>(code.size());
+  bool found = false;
+  xbase::Status s = frame::PickCode(session, pick, &code);
+  if (s.ok()) s = SeekExact(session, pick.alias, order, field, code, &found);
+  *value = Value::Text(xbase::PadR(code, width));
+  return s.ok() && found;
+}
+
+ListSpec ProformaSpec(frame::Session& session) {
+  ListSpec spec;
+  spec.heads = {"No.", "Proformaa", "Relasi", "Nama", "            Nilai"};
+  spec.pictures = {"99", "@!S15", "@!", "@!s25", "99,999,999,999.99"};
+  spec.first_column = spec.last_column = kProNumber;
+  spec.blank = BlankProforma;
+  spec.check = [&session](Value* value, size_t, console::ValueRow* line) {
+    if (xbase::IsBlank(value->text())) return true;
+    const frame::PickSpec pick = PickOf("pro_in1", {"nomor", "relasi", "nilai_pi"}, {"Nomor", "relasi", "nilai"});
+    if (!PickedAndFound(session, pick, "PRO_IN11", "NOMOR", value)) return false;
+    const xbase::WorkArea& proforma = TableArea(session, "pro_in1");
+    (*line)[kProCustomer] = Value::Text(proforma.Text("RELASI"));
+    (*line)[kProValue] = Value::Num(proforma.Number("NILAI_PI"), 16, 2);
+    (*line)[kProName] = Value::Text(CustomerName(session, proforma.Text("RELASI")));
+    return true;
+  };
+  spec.complete = [](const console::ValueRow& line) { return !xbase::IsBlank(line[kProNumber].text()); };
+  spec.ends = [](const console::ValueRow& line, size_t) { return xbase::IsBlank(line[kProNumber].text()); };
+  return spec;
+}
+
+ListSpec CustomerSpec(frame::Session& session) {
+  ListSpec spec;
+  spec.title = "-= ISI DATA RELASI =-";
+  spec.heads = {"No.", "Relasi", "Nama", "         Nilai"};
+  spec.pictures = {"99", "@!", "@!", "999,999,999.99"};
+  spec.first_column = kRlCustomer;
+  spec.last_column = kRlValue;
+  spec.blank = BlankCustomer;
+  spec.check = [&session](Value* value, size_t column, console::ValueRow* line) {
+    if (column != kRlCustomer) return true;
+    const frame::PickSpec pick = PickOf("Mastcus", {"relasi", "nama", "kota"}, {"Relasi", "Nama", "Kota"});
+    if (!PickedAndFound(session, pick, "MASTCUS1", "RELASI", value)) return false;
+    (*line)[kRlName] = Value::Text(xbase::PadR(TableArea(session, "Mastcus").Text("NAMA"), 40));
+    return true;
+  };
+  spec.complete = [](const console::ValueRow& line) { return !xbase::IsBlank(line[kRlCustomer].text()); };
+  return spec;
+}
+
+// Rewrites the rows of `number` in the open `alias` (first index on NOMOR) from the list's lines.
+xbase::Status SaveList(frame::Session& session, std::string_view alias, std::string_view number,
+                       const console::ValueTable& lines, const std::function<bool(size_t)>& keep,
+                       const std::function<bool(size_t)>& append,
+                       const std::function<xbase::Status(xbase::WorkArea&, const console::ValueRow&)>& write) {
+  xbase::WorkArea& area = TableArea(session, alias);
+  std::vector<uint32_t> rows;
+  xbase::Status s = area.SetOrder(1);
+  const std::string key = area.PadToField("NOMOR", xbase::RTrim(number));
+  if (s.ok()) s = documents::StoredRows(session.tables(), area, key, &rows);
+  if (!s.ok()) return s;
+  documents::LineRewrite how;
+  how.keep = keep;
+  how.append = append;
+  how.write = [&](size_t k, bool) {
+    xbase::Status w = area.Put("NOMOR", Value::Text(key));
+    return w.ok() ? write(area, lines[k]) : w;
+  };
+  return documents::RewriteLines(session.console(), area, rows, lines.size(), how);
+}
+
+}  // namespace
+
+xbase::Status LoadInstrumentLists(frame::Session& session, std::string_view number, InstrumentLists* lists) {
+  lists->proformas.clear();
+  lists->customers.clear();
+  xbase::Status s;
+  if (!xbase::IsBlank(number)) {
+    xbase::WorkArea& pays = TableArea(session, "giro_pi");
+    xbase::WorkArea& may = TableArea(session, "giro_rl");
+    std::vector<uint32_t> rows;
+    if (s = pays.SetOrder(1); s.ok()) s = pays.SeekAll(pays.PadToField("NOMOR", xbase::RTrim(number)), &rows);
+    for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
+      if (s = pays.GoTo(rows[i]); !s.ok()) break;
+      console::ValueRow line = BlankProforma(i + 1);
+      line[kProNumber] = Value::Text(pays.Text("PRO_IN"));
+      line[kProCustomer] = Value::Text(pays.Text("RELASI"));
+      line[kProName] = Value::Text(CustomerName(session, pays.Text("RELASI")));
+      line[kProValue] = Value::Num(pays.Number("NILAI_PRO"), 16, 2);
+      lists->proformas.push_back(std::move(line));
+    }
+    if (s.ok()) s = may.SetOrder(1);
+    if (s.ok()) s = may.SeekAll(may.PadToField("NOMOR", xbase::RTrim(number)), &rows);
+    for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
+      if (s = may.GoTo(rows[i]); !s.ok()) break;
+      console::ValueRow line = BlankCustomer(i + 1);
+      line[kRlCustomer] = Value::Text(may.Text("RELASI"));
+      line[kRlName] = Value::Text(CustomerName(session, may.Text("RELASI")));
+      line[kRlValue] = Value::Num(may.Number("NILAI"), 16, 2);
+      lists->customers.push_back(std::move(line));
+    }
+  }
+  lists->proformas.push_back(BlankProforma(lists->proformas.size() + 1));
+  lists->customers.push_back(BlankCustomer(lists->customers.size() + 1));
+  return s;
+}
+
+void EditInstrumentLists(frame::Session& session, InstrumentLists* lists) {
+  EditList(session, &lists->proformas, ProformaSpec(session));
+  EditList(session, &lists->customers, CustomerSpec(session));
+}
+
+xbase::Status SaveInstrumentLists(frame::Session& session, std::string_view number, const InstrumentLists& lists) {
+  const auto& pays = lists.proformas;
+  const auto proforma = [&](size_t k) { return !xbase::IsBlank(pays[k][kProNumber].text()); };
+  xbase::Status s = SaveList(
+      session, "giro_pi", number, pays, proforma, [&](size_t k) { return proforma(k) && pays[k][kProValue].number() != 0; },
+      [](xbase::WorkArea& area, const console::ValueRow& line) {
+        xbase::Status w = area.Put("PRO_IN", line[kProNumber]);
+        if (w.ok()) w = area.Put("RELASI", line[kProCustomer]);
+        if (w.ok()) w = area.Put("NILAI_PRO", Value::Num(line[kProValue].number()));
+        return w;
+      });
+  if (!s.ok()) return s;
+  const auto& may = lists.customers;
+  const auto customer = [&](size_t k) { return !xbase::IsBlank(may[k][kRlCustomer].text()); };
+  return SaveList(session, "giro_rl", number, may, customer, customer,
+                  [](xbase::WorkArea& area, const console::ValueRow& line) {
+                    xbase::Status w = area.Put("RELASI", line[kRlCustomer]);
+                    if (w.ok()) w = area.Put("NILAI", Value::Num(line[kRlValue].number()));
+                    return w;
+                  });
+}
+
+}  // namespace receivables

@@ -1,0 +1,108 @@
+#include <string>
+
+#include "site/demo_data.h"
+#include "xbase/text_functions.h"
+
+namespace site {
+namespace {
+
+// Delivery notes ready to be put on memos: one customer each (the number after the branch's customer
+// prefix), dated some days back, with two goods lines of whole cartons.
+struct DemoNote {
+  const char* invoice;
+  const char* customer;
+  int days_back;
+  int first_goods;  // index into the demo goods; the line after it is the second
+  int cartons;
+};
+constexpr DemoNote kNotes[] = {{"SJ-0001", "0001", 3, 0, 2},
+                               {"SJ-0002", "0002", 3, 6, 1},
+                               {"SJ-0003", "0003", 2, 14, 3},
+                               {"SJ-0004", "0005", 1, 27, 2}};
+
+// The first working day (not a Sunday) after `date`.
+xbase::Date NextWorkingDay(xbase::Date date) {
+  xbase::Date next = date + 1;
+  return next.dow() == 1 ? next + 1 : next;
+}
+
+xbase::Status AddNote(const DemoContext& demo, const DemoNote& note) {
+  const std::string customer = demo.options.customer_prefix + note.customer;
+  const xbase::Date date = demo.today - note.days_back;
+  xbase::Status s = demo.writer.Add("SRTJLN1", {{"INVOICE", note.invoice},
+                                                {"TANGGAL", date},
+                                                {"NOMOR", std::string("SO-") + (note.invoice + 3)},
+                                                {"RELASI", customer},
+                                                {"TIPE", "01"},
+                                                {"SALES", "S001"},
+                                                {"KDCB", demo.branch},
+                                                {"TEMPO", date},
+                                                {"TERM", 30},
+                                                {"PESAN", date},
+                                                {"KIRIM", NextWorkingDay(demo.today)},
+                                                {"CODE_ID", "0"},
+                                                {"CETAK", true},
+                                                {"TG_INPUT", date},
+                                                {"OPERATOR", kAdminNik}});
+  double value = 0;
+  const auto goods = DemoGoodsList();
+  for (int line = 0; line < 2 && s.ok(); ++line) {
+    const DemoGoods& item = goods[static_cast<size_t>(note.first_goods + line) % goods.size()];
+    const double quantity = static_cast<double>(note.cartons * item.dos);
+    value += quantity * item.harga;
+    s = demo.writer.Add("SRTJLN2", {{"INVOICE", note.invoice},
+                                    {"KODE", item.kode},
+                                    {"GUDANG", kDemoWarehouse},
+                                    {"Q_BOX", note.cartons},
+                                    {"QUANTITY", quantity},
+                                    {"HARGA", item.harga},
+                                    {"URUT", xbase::PadL(std::to_string(line + 1), 3)},
+                                    {"HRG_RATA", DemoCost(item)}});
+  }
+  if (s.ok()) {
+    s = demo.writer.Add("PIUTDBT", {{"NOTA", note.invoice},
+                                    {"TANGGAL", date},
+                                    {"KDCB", demo.branch},
+                                    {"RELASI", customer},
+                                    {"TIPE", "01"},
+                                    {"SALES", "S001"},
+                                    {"CODE_ID", "0"},
+                                    {"DEBET", value},
+                                    {"KREDIT", 0},
+                                    {"TEMPO", date},
+                                    {"APPROVAL", true},
+                                    {"TGINPUT", date},
+                                    {"OPERATOR", kAdminNik}});
+  }
+  return s;
+}
+
+}  // namespace
+
+xbase::Status AddMemosDemo(const DemoContext& demo) {
+  xbase::Status s;
+  for (const DemoNote& note : kNotes) {
+    if (s.ok()) s = AddNote(demo, note);
+  }
+  // An approved admin memo of the first two notes, ready for a driver memo; the other two wait for
+  // an admin memo. Its number is taken, so the counter passes over it.
+  if (s.ok()) {
+    s = demo.writer.Add("MEMADM1", {{"KDCB", demo.branch},
+                                    {"NOMOR", "0000000001"},
+                                    {"TANGGAL", demo.today},
+                                    {"NOTES", "KIRIM MINGGU INI"},
+                                    {"APPROVAL", true},
+                                    {"TGAPPROV", demo.today},
+                                    {"TGINPUT", demo.today},
+                                    {"OPERATOR", kAdminNik}});
+  }
+  for (int i = 0; i < 2 && s.ok(); ++i) {
+    s = demo.writer.Add("MEMADM2", {{"KDCB", demo.branch},
+                                    {"NOMOR", "0000000001"},
+                                    {"INVOICE", kNotes[i].invoice},
+                                    {"CARTON", 2.0 * kNotes[i].cartons}});
+  }
+  return s;
+}
+
+}  // namespace site

@@ -1,0 +1,241 @@
+// Saving payment receipts: the settled totals follow the live lines through every kind of change,
+// stored rows are reused, numbering skips taken numbers, and lines that would settle nothing are refused.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#include "console/clock.h"
+#include "console/keys.h"
+#include "console/terminal.h"
+#include "receivables/receipt.h"
+#include "receivables/receivables_test_helpers.h"
+#include "support/scripted_session.h"
+#include "xbase/text_functions.h"
+
+namespace receivables {
+namespace {
+
+using namespace receivables::testing;
+
+class ReceiptSaveTest : public ::testing::Test {
+ protected:
+  ReceiptSaveTest() {
+    rig.session.SetSearchPath(folder.path());
+    rig.session.MMEMBER.nik = "KASIR01";
+    EXPECT_TRUE(OpenReceiptTables(rig.session));
+    AddSettlementCodes(rig.session);
+    AddSetting(rig.session, "NOTT" + kBranch, "0000000000");
+    for (const char* nota : {"INV1", "INV2", "INV3"}) AddInvoice(rig.session, nota, "J0001", 1000, kDay);
+    AddInstrument(rig.session, "G1", "GIRO", "J0001", 5000, kDay);
+    AddInstrument(rig.session, "T1", "TRSO", "J0001", 5000, kDay);
+  }
+
+  // Saves the receipt without its question; the test fails when nothing was written.
+  void Save(Receipt* receipt) {
+    bool saved = false;
+    ASSERT_TRUE(SaveReceipt(rig.session, receipt, &saved).ok());
+    ASSERT_TRUE(saved);
+  }
+
+  // Every invoice's and instrument's settled total equals the sum of the live lines naming it.
+  void ExpectTotalsFollowTheLines() {
+    for (const char* nota : {"INV1", "INV2", "INV3"}) {
+      EXPECT_DOUBLE_EQ(InvoiceKredit(rig.session, nota), LinesNaming(rig.session, "NOTA", nota)) << nota;
+    }
+    for (const char* nomor : {"G1", "T1"}) {
+      EXPECT_DOUBLE_EQ(InstrumentKredit(rig.session, nomor), LinesNaming(rig.session, "NO_BUKTI", nomor)) << nomor;
+    }
+  }
+
+  support::TempDataFolder folder = ReceivablesFolder();
+  SessionRig rig;
+};
+
+TEST_F(ReceiptSaveTest, TotalsFollowTheLinesThroughAddChangeShortenLengthenAndEmpty) {
+  Receipt receipt = MakeReceipt({Line(1, "INV1", "BL", "G1", 100), Line(2, "INV2", "BT", "T1", 200),
+                                 Line(3, "INV1", "DB", "", 15), Line(4, "INV3", "BL", "G1", 300),
+                                 Line(5, "INV2", "FS", "", 5), BlankLine(6)},
+                                kDay);
+  Save(&receipt);
+  EXPECT_EQ(receipt.number, "0000000001");
+  EXPECT_DOUBLE_EQ(InvoiceKredit(rig.session, "INV1"), 115);
+  EXPECT_DOUBLE_EQ(InstrumentKredit(rig.session, "G1"), 400);
+  ExpectTotalsFollowTheLines();
+
+  // Change an amount, an invoice and an instrument in place.
+  receipt.lines[0][kAmount] = xbase::Value::Num(150, 16, 2);
+  receipt.lines[1] = Line(2, "INV3", "BL", "G1", 250);
+  Save(&receipt);
+  EXPECT_DOUBLE_EQ(InvoiceKredit(rig.session, "INV2"), 5);
+  EXPECT_DOUBLE_EQ(InstrumentKredit(rig.session, "T1"), 0);
+  EXPECT_DOUBLE_EQ(InstrumentKredit(rig.session, "G1"), 700);
+  ExpectTotalsFollowTheLines();
+
+  // Shorten to three lines: rows four and five are reversed and deleted.
+  receipt.lines.resize(3);
+  Save(&receipt);
+  xbase::WorkArea& rows = Open(rig.session, "PIUTKR2");
+  EXPECT_EQ(rows.table().record_count(), 5u);
+  ASSERT_TRUE(rows.GoTo(4).ok());
+  EXPECT_TRUE(rows.deleted());
+  EXPECT_DOUBLE_EQ(InvoiceKredit(rig.session, "INV3"), 250);
+  ExpectTotalsFollowTheLines();
+
+  // Lengthen again: the deleted rows are recalled, nothing is appended before they are used.
+  receipt.lines.push_back(Line(4, "INV2", "DB", "", 40));
+  receipt.lines.push_back(Line(5, "INV3", "BT", "T1", 60));
+  receipt.lines.push_back(Line(6, "INV1", "DC", "", 7));
+  Save(&receipt);
+  EXPECT_EQ(rows.table().record_count(), 6u);
+  ASSERT_TRUE(rows.GoTo(4).ok());
+  EXPECT_FALSE(rows.deleted());
+  EXPECT_EQ(StoredText(rows, 4, "NOTA"), "INV2");
+  ASSERT_TRUE(rows.GoTo(6).ok());
+  EXPECT_EQ(rows.Text("URUT"), "  6");
+  ExpectTotalsFollowTheLines();
+
+  // A line without an amount frees its row; blanking every amount deletes the header too.
+  receipt.lines[1][kAmount] = xbase::Value::Num(0, 16, 2);
+  Save(&receipt);
+  ExpectTotalsFollowTheLines();
+  for (auto& line : receipt.lines) line[kAmount] = xbase::Value::Num(0, 16, 2);
+  Save(&receipt);
+  for (const char* nota : {"INV1", "INV2", "INV3"}) EXPECT_EQ(InvoiceKredit(rig.session, nota), 0) << nota;
+  EXPECT_EQ(InstrumentKredit(rig.session, "G1"), 0);
+  xbase::WorkArea& headers = Open(rig.session, "PIUTKR1");
+  ASSERT_TRUE(headers.GoTo(1).ok());
+  EXPECT_TRUE(headers.deleted());
+}
+
+TEST_F(ReceiptSaveTest, NewReceiptSkipsATakenNumberAndRaisesTheCounter) {
+  xbase::WorkArea& setup = Open(rig.session, "SETUP");
+  ASSERT_TRUE(setup.Seek("NOTT" + kBranch).ok() && setup.found());
+  ASSERT_TRUE(setup.Lock().ok() && setup.Put("KET", xbase::Value::Text("0000000004")).ok() && setup.Unlock().ok());
+  support::AddRows(Open(rig.session, "PIUTKR1"),
+                   {{{"KDCB", support::T(kBranch)}, {"NOMOR", support::T("0000000005")}},
+                    {{"KDCB", support::T("BDG001")}, {"NOMOR", support::T("0000000006")}}});
+  Receipt receipt = MakeReceipt({Line(1, "INV1", "DB", "", 10), BlankLine(2)}, kDay);
+  Save(&receipt);
+  EXPECT_EQ(receipt.number, "0000000006");  // another branch's 6 does not count
+  EXPECT_TRUE(Shown(rig.term, "Tanda terima ini tersimpan dg Nomor 0000000006"));
+  ASSERT_TRUE(setup.Seek("NOTT" + kBranch).ok());
+  EXPECT_EQ(StoredText(setup, setup.recno(), "KET"), "0000000006");
+  xbase::WorkArea& headers = Open(rig.session, "PIUTKR1");
+  EXPECT_EQ(StoredText(headers, 3, "NOMOR"), "0000000006");
+  EXPECT_EQ(StoredText(headers, 3, "OPERATOR"), "KASIR01");
+  EXPECT_EQ(headers.DateOf("TGINPUT"), rig.session.Today());
+  EXPECT_EQ(headers.DateOf("TANGGAL"), kDay);
+}
+
+TEST_F(ReceiptSaveTest, MissingCounterRowOrAVanishedInvoiceOrInstrumentWritesNothing) {
+  Receipt other = MakeReceipt({Line(1, "INV1", "DB", "", 10)}, kDay);
+  other.branch = "SBY001";
+  bool saved = true;
+  ASSERT_TRUE(SaveReceipt(rig.session, &other, &saved).ok());
+  EXPECT_FALSE(saved);
+  EXPECT_TRUE(Shown(rig.term, "Setup NOTTSBY001 belum dibuat, hub. admin"));
+
+  Receipt gone = MakeReceipt({Line(1, "INV1", "BL", "G1", 10), Line(2, "INV9", "DB", "", 10)}, kDay);
+  ASSERT_TRUE(SaveReceipt(rig.session, &gone, &saved).ok());
+  EXPECT_FALSE(saved);
+  EXPECT_TRUE(Shown(rig.term, "Nota INV9 tidak ada lagi, TT tidak disimpan"));
+  Receipt no_giro = MakeReceipt({Line(1, "INV1", "BL", "G7", 10)}, kDay);
+  ASSERT_TRUE(SaveReceipt(rig.session, &no_giro, &saved).ok());
+  EXPECT_FALSE(saved);
+  EXPECT_TRUE(Shown(rig.term, "Nomor G7 tidak ada lagi, TT tidak disimpan"));
+  // A code without instrument may carry any text as its number.
+  Receipt free_text = MakeReceipt({Line(1, "INV1", "DB", "MEMO 12", 10)}, kDay);
+  ASSERT_TRUE(SaveReceipt(rig.session, &free_text, &saved).ok());
+  EXPECT_TRUE(saved);
+  EXPECT_EQ(Open(rig.session, "PIUTKR1").table().record_count(), 1u);
+  EXPECT_EQ(InvoiceKredit(rig.session, "INV1"), 10);
+  EXPECT_EQ(InstrumentKredit(rig.session, "G1"), 0);
+}
+
+TEST_F(ReceiptSaveTest, SaveAsksFirstAndCountsTheLinesAgainstTheLimit) {
+  rig.session.MAXBARIS = 2;
+  Receipt receipt = MakeReceipt({Line(1, "INV1", "DB", "", 1), Line(2, "INV2", "DB", "", 2),
+                                 Line(3, "INV3", "DB", "", 3)},
+                                kDay);
+  bool saved = true;
+  ASSERT_TRUE(SIMPANDATA(rig.session, &receipt, &saved).ok());
+  EXPECT_FALSE(saved);
+  EXPECT_TRUE(Shown(rig.term, "maximal baris per nomor TT adalah :    2"));
+  receipt.lines.pop_back();
+  rig.term.AddKeys({'n', 'y'});
+  ASSERT_TRUE(SIMPANDATA(rig.session, &receipt, &saved).ok());
+  EXPECT_FALSE(saved);
+  EXPECT_TRUE(Shown(rig.term, "Yakin data akan disimpan (Y/T)"));
+  ASSERT_TRUE(SIMPANDATA(rig.session, &receipt, &saved).ok());
+  EXPECT_TRUE(saved);
+  EXPECT_EQ(InvoiceKredit(rig.session, "INV2"), 2);
+}
+
+// A workstation whose user lets every lock wait run (short polls get no key) and answers every
+// message with Enter (a wait for a key polls a second at a time).
+class PatientTerminal : public console::Terminal {
+ public:
+  void Present(const console::CellGrid&, const console::Cursor&) override {}
+  int ReadKey(int timeout_ms) override {
+    if (timeout_ms >= 1000) return console::key::kEnter;
+    std::this_thread::sleep_for(std::chrono::milliseconds(std::min(timeout_ms, 2)));
+    return console::key::kNone;
+  }
+  void Tone(int, int) override {}
+  bool IsColour() const override { return true; }
+};
+
+struct Workstation {
+  explicit Workstation(const std::string& folder) {
+    session.SetSearchPath(folder);
+    EXPECT_TRUE(OpenReceiptTables(session));
+  }
+  console::ManualClock clock{{kDay, 9 * 3600}};
+  PatientTerminal term;
+  console::Console con{term, clock};
+  frame::ProcedureRegistry registry;
+  frame::Session session{con, registry, "WS"};
+};
+
+// Two workstations save receipts on the same invoice and instrument at the same time: every line
+// reaches the totals and every receipt gets its own number.
+TEST(ReceiptConcurrencyTest, TwoSessionsSettlingOneInvoiceAtOnceLoseNothing) {
+  support::TempDataFolder folder = ReceivablesFolder();
+  Workstation first(folder.path());
+  Workstation second(folder.path());
+  AddSettlementCodes(first.session);
+  AddSetting(first.session, "NOTT" + kBranch, "0000000000");
+  AddInvoice(first.session, "INV1", "J0001", 100000, kDay);
+  AddInstrument(first.session, "G1", "GIRO", "J0001", 100000, kDay);
+  constexpr int kReceipts = 25;
+  const auto work = [&](Workstation* desk, double amount, bool* ok) {
+    *ok = true;
+    for (int i = 0; i < kReceipts && *ok; ++i) {
+      Receipt receipt = MakeReceipt({Line(1, "INV1", "BL", "G1", amount), Line(2, "INV1", "DB", "", 1)}, kDay);
+      bool saved = false;
+      *ok = SaveReceipt(desk->session, &receipt, &saved).ok() && saved;
+      receipt.lines[0][kAmount] = xbase::Value::Num(amount * 2, 16, 2);  // and corrected at once
+      *ok = *ok && SaveReceipt(desk->session, &receipt, &saved).ok() && saved;
+    }
+  };
+  bool first_ok = false, second_ok = false;
+  std::thread a(work, &first, 10.0, &first_ok);
+  std::thread b(work, &second, 3.0, &second_ok);
+  a.join();
+  b.join();
+  ASSERT_TRUE(first_ok && second_ok);
+  EXPECT_DOUBLE_EQ(InvoiceKredit(first.session, "INV1"), kReceipts * (20 + 1 + 6 + 1));
+  EXPECT_DOUBLE_EQ(InstrumentKredit(first.session, "G1"), kReceipts * (20 + 6));
+  EXPECT_DOUBLE_EQ(LinesNaming(first.session, "NOTA", "INV1"), kReceipts * (20 + 1 + 6 + 1));
+  xbase::WorkArea& headers = Open(first.session, "PIUTKR1");
+  ASSERT_TRUE(headers.table().RefreshCount().ok());
+  EXPECT_EQ(headers.table().record_count(), 2u * kReceipts);
+  xbase::WorkArea& setup = Open(first.session, "SETUP");
+  ASSERT_TRUE(setup.Seek("NOTT" + kBranch).ok() && setup.found());
+  EXPECT_EQ(StoredText(setup, setup.recno(), "KET"), "0000000050");
+}
+
+}  // namespace
+}  // namespace receivables
