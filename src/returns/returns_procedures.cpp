@@ -1,7 +1,13 @@
+#include "returns/return_procedures.h"
 #include "returns/returns.h"
 
 namespace returns {
 
-void RegisterReturnsProcedures(frame::ProcedureRegistry&) {}
+void RegisterReturnsProcedures(frame::ProcedureRegistry& registry) {
+  registry.Register({"AJUKANR1", "Kirim Pengajuan Approval Retur", kMenuGroup, AJUKANR1});
+  registry.Register({"APPRT1", "Approval Pengajuan Retur (Pusat)", kMenuGroup, APPRT1});
+  registry.Register({"REALR1", "Realisasi Retur yang Disetujui", kMenuGroup, REALR1});
+  registry.Register({"RTADMIN", "Retur Penjualan (Administrasi)", kMenuGroup, RTADMIN});
+}
 
 }  // namespace returns

@@ -1,0 +1,234 @@
+#include "returns/admin_return.h"
+
+#include "console/message.h"
+#include "documents/document_counter.h"
+#include "documents/line_value.h"
+#include "documents/record_writes.h"
+#include "frame/open_table.h"
+#include "pickers/picker_support.h"
+#include "receivables/receivables.h"
+#include "returns/return_tables.h"
+#include "sales/sales.h"
+#include "xbase/number_text.h"
+#include "xbase/text_functions.h"
+
+namespace returns {
+namespace {
+
+// Returns that may be made this many days after the delivery note, counted from the last start date.
+constexpr int kDayLimit = 6;
+constexpr std::string_view kNumberPrefix = "RADM-";
+constexpr std::string_view kCounterNote = "RETURADMIN";
+
+std::string Trimmed(std::string_view text) { return std::string(xbase::AllTrim(text)); }
+
+bool Refuse(frame::Session& session, const std::string& message) { return pickers::Refuse(session, message); }
+
+xbase::WorkArea& Area(frame::Session& session, std::string_view alias) { return *session.tables().Area(alias); }
+
+// The first refusal of a delivery note that is settled, taxed or already returned; empty when none.
+bool NoteIsFree(frame::Session& session, const std::string& number) {
+  bool found = false;
+  xbase::WorkArea& paid = Area(session, "PIUTKR2");
+  if (!pickers::Checked(session, SeekExact(paid, "PIUTKR22", "NOTA", number, &found))) return false;
+  if (found) {
+    return Refuse(session, "Invoice/Sj : " + number + ", sudah dibayar/diretur, dg Nomor : " +
+                               Trimmed(paid.Text("KDCB") + paid.Text("NOMOR")));
+  }
+  if (!pickers::Checked(session, SeekExact(Area(session, "PPN_KEL"), "PPN_KEL1", "NO_SJ", number, &found))) return false;
+  if (found) return Refuse(session, "Invoice/Sj " + number + ", sudah dibuat faktur pajak");
+  return true;
+}
+
+AdminNote NoteOf(const xbase::WorkArea& head) {
+  AdminNote note;
+  note.invoice = head.Text("INVOICE");
+  note.customer = head.Text("RELASI");
+  note.order_date = head.DateOf("PESAN");
+  note.date = head.DateOf("TANGGAL");
+  note.sent = head.DateOf("KIRIM");
+  note.due = head.DateOf("TEMPO");
+  note.branch = head.Text("KDCB");
+  note.type = head.Text("TIPE");
+  note.salesman = head.Text("SALES");
+  note.code_id = head.Text("CODE_ID");
+  note.ktr1 = head.Text("KTR1");
+  note.ktr2 = head.Text("KTR2");
+  note.term = head.Number("TERM");
+  note.discount1 = head.Number("DISCOUNT");
+  note.discount2 = head.Number("DISCOUNT2");
+  note.include = head.Logical("INCLUDE");
+  return note;
+}
+
+xbase::Status LoadLines(frame::Session& session, AdminNote* note) {
+  xbase::WorkArea& lines = Area(session, "SRTJLN2");
+  std::vector<uint32_t> rows;
+  xbase::Status s = lines.SetOrder("SRTJLN23");
+  if (s.ok()) s = lines.SeekAll(lines.PadToField("INVOICE", xbase::RTrim(note->invoice)), &rows);
+  for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
+    if (s = lines.GoTo(rows[i]); !s.ok()) break;
+    note->lines.push_back({lines.Text("GUDANG"), lines.Text("KODE"), lines.Number("QUANTITY"), lines.Number("HARGA"),
+                           lines.Number("DISCOUNT"), lines.Number("DISCOUNT2"), lines.Text("URUTAN"),
+                           lines.Text("KTR"), lines.Number("HRG_RATA")});
+  }
+  return s;
+}
+
+bool Returned(const AdminLine& line) { return !xbase::IsBlank(line.code) && line.quantity != 0; }
+
+// The document number free among the returns and the branch's receipts.
+xbase::Status NumberTaken(frame::Session& session, const std::string& branch, const std::string& number, bool* taken) {
+  xbase::Status s = SeekExact(Area(session, "RTJUAL1"), "RTJUAL11", "NOMOR", std::string(kNumberPrefix) + number, taken);
+  if (!s.ok() || *taken) return s;
+  xbase::WorkArea& receipts = Area(session, "PIUTKR1");
+  s = receipts.SetOrder("PIUTKR11");
+  if (s.ok()) s = receipts.Seek(receipts.PadToField("KDCB", branch) + receipts.PadToField("NOMOR", number));
+  if (s.ok()) *taken = receipts.found();
+  return s;
+}
+
+class AdminSave {
+ public:
+  AdminSave(frame::Session& session, const AdminNote& note) : session_(session), note_(note) {}
+
+  xbase::Status Write(const std::string& number) {
+    const std::string document = std::string(kNumberPrefix) + number;
+    const xbase::Date today = session_.Today();
+    console::Console& con = session_.console();
+    xbase::Status s = documents::AppendRecord(
+        con, Area(session_, "RTJUAL1"),
+        {{"NOMOR", Txt(document)}, {"TANGGAL", Day(today)}, {"RELASI", Txt(note_.customer)}, {"TIPE", Txt(note_.type)},
+         {"SALES", Txt(note_.salesman)}, {"KDCB", Txt(note_.branch)}, {"KTR1", Txt(kCounterNote)},
+         {"DISCOUNT", Num(note_.discount1)}, {"DISCOUNT2", Num(note_.discount2)}, {"CODE_ID", Txt(note_.code_id)},
+         {"RADMIN", Flag(true)}, {"INCLUDE", Flag(note_.include)}, {"CETAK", Flag(true)}, {"TG_INPUT", Day(today)},
+         {"OPERATOR", Txt(session_.MMEMBER.nik)}});
+    int position = 0;
+    for (const AdminLine& line : note_.lines) {
+      if (!s.ok()) break;
+      if (!Returned(line)) continue;
+      s = WriteLine(document, line, ++position);
+    }
+    if (s.ok()) s = MarkNote(document);
+    if (s.ok()) s = Settle(number);
+    return s;
+  }
+
+ private:
+  xbase::Status WriteLine(const std::string& document, const AdminLine& line, int position) {
+    double dos = 0, pak = 0;
+    bool found = false;
+    xbase::WorkArea& goods = Area(session_, "MASTBRJ");
+    xbase::Status s = SeekExact(goods, "MASTBRJ1", "KODE", line.code, &found);
+    if (!s.ok()) return s;
+    if (found) {
+      dos = goods.Number("DOS");
+      pak = goods.Number("PAK");
+    }
+    const documents::CartonSplit split = documents::SplitCartons(line.quantity, dos, pak);
+    s = documents::AppendRecord(
+        session_.console(), Area(session_, "RTJUAL2"),
+        {{"NOMOR", Txt(document)}, {"INVOICE", Txt(note_.invoice)}, {"KODE", Txt(line.code)},
+         {"GUDANG", Txt(line.warehouse)}, {"Q_BOX", Num(split.cartons)}, {"Q_PAK", Num(split.packs)},
+         {"Q_PCS", Num(split.pieces)}, {"QUANTITY", Num(line.quantity)}, {"HARGA", Num(line.price)},
+         {"DISCOUNT", Num(line.discount1)}, {"DISCOUNT2", Num(line.discount2)}, {"KTR", Txt(line.note)},
+         {"URUTAN", Txt(line.urutan)}, {"URUT", Txt(xbase::Str(position, 3))}, {"HRG_RATA", Num(line.average_cost)}});
+    return s.ok() ? sales::UPMASTERBARANG(session_, line.code, line.warehouse, line.quantity, 0) : s;
+  }
+
+  xbase::Status MarkNote(const std::string& document) {
+    bool found = false;
+    xbase::WorkArea& head = Area(session_, "SRTJLN1");
+    xbase::Status s = SeekExact(head, "SRTJLN11", "INVOICE", note_.invoice, &found);
+    if (s.ok() && !found) s = xbase::Status::NotFound("delivery note", note_.invoice);
+    return s.ok() ? Rewrite(session_, head, {{"RET_ADM", Txt(document)}}) : s;
+  }
+
+  xbase::Status Settle(const std::string& number) {
+    const xbase::Date today = session_.Today();
+    const double value = note_.ReturnValue();
+    console::Console& con = session_.console();
+    xbase::Status s = documents::AppendRecord(
+        con, Area(session_, "PIUTKR1"),
+        {{"KDCB", Txt(note_.branch)}, {"NOMOR", Txt(number)}, {"TANGGAL", Day(today)}, {"NOTES", Txt(kCounterNote)},
+         {"CETAK", Flag(true)}, {"TGINPUT", Day(today)}, {"OPERATOR", Txt(session_.MMEMBER.nik)}});
+    if (s.ok()) {
+      s = documents::AppendRecord(con, Area(session_, "PIUTKR2"),
+                                  {{"KDCB", Txt(note_.branch)}, {"NOMOR", Txt(number)}, {"NOTA", Txt(note_.invoice)},
+                                   {"KD_TT", Txt("RA")}, {"NOTES", Txt(kCounterNote)}, {"KREDIT", Num(value)},
+                                   {"URUT", Txt("  1")}});
+    }
+    receivables::SettlementFound found;
+    if (s.ok()) s = receivables::UPDATEPIUTANGDANGIRO(session_, note_.invoice, "", 0, value, &found);
+    if (s.ok() && !found.invoice) s = xbase::Status::NotFound("receivable", note_.invoice);
+    return s;
+  }
+
+  frame::Session& session_;
+  const AdminNote& note_;
+};
+
+}  // namespace
+
+double AdminLine::Value() const { return documents::LineValue(quantity, price, discount1, discount2); }
+
+double AdminNote::Net() const {
+  double sum = 0;
+  for (const AdminLine& line : lines) sum += line.Value();
+  return documents::AfterDiscounts(sum, discount1, discount2);
+}
+
+double AdminNote::ReturnValue() const {
+  double sum = 0;
+  for (const AdminLine& line : lines) {
+    if (Returned(line)) sum += documents::AfterDiscounts(line.Value(), discount1, discount2);
+  }
+  return sum;
+}
+
+bool OpenAdminReturnTables(frame::Session& session) {
+  return OpenTables(session, {"MASTBRJ", "STOKBRG", "SRTJLN1", "SRTJLN2", "SRTJLN3", "MASTCUS", "SLSODR1", "SLSODR2",
+                              "PIUTDBT", "SETUP", "PERUSH", "TIPE", "MASTSLS", "MASTGDG", "RTJUAL1", "RTJUAL2",
+                              "RTJUAL3", "PIUTKR1", "PIUTKR2", "PPN_KEL"});
+}
+
+bool LCGERSURATJALAN(frame::Session& session, std::string_view typed, AdminNote* note) {
+  const std::string number = Trimmed(typed);
+  if (number.empty() || !NoteIsFree(session, number)) return false;
+  bool found = false;
+  xbase::WorkArea& head = Area(session, "SRTJLN1");
+  if (!pickers::Checked(session, SeekExact(head, "SRTJLN11", "INVOICE", number, &found)) || !found) return false;
+  if (!xbase::IsBlank(head.Text("RET_ADM"))) {
+    return Refuse(session, "Sudah direktur Admin no " + Trimmed(head.Text("RET_ADM")));
+  }
+  if (!head.Logical("CETAK")) return Refuse(session, "Invoice/Sj " + number + ", belum cetak, diralat saja");
+  if (session.ZTGLBATAS - head.DateOf("TANGGAL") > kDayLimit) {
+    for (int i = 0; i < 3; ++i) console::BUNYI(session.console());
+    return Refuse(session, "Batas Retur Admin cuma 6 Hari");
+  }
+  *note = NoteOf(head);
+  return pickers::Checked(session, LoadLines(session, note));
+}
+
+xbase::Status SaveAdminReturn(frame::Session& session, const AdminNote& note, std::string* number) {
+  // The invoice must be there to be settled: without it nothing is written.
+  bool found = false;
+  xbase::Status s = SeekExact(Area(session, "PIUTDBT"), "PIUTDBT1", "NOTA", note.invoice, &found);
+  if (s.ok() && !found) {
+    Refuse(session, "Piutang Invoice/Sj " + Trimmed(note.invoice) + " tidak ada");
+    return xbase::Status::NotFound("receivable", note.invoice);
+  }
+  if (!s.ok()) return s;
+  documents::CounterKind kind;
+  kind.prefix = std::string(kCounterNote);
+  AdminSave save(session, note);
+  std::string digits;
+  s = documents::NumberDocument(
+      session.console(), Area(session, "SETUP"), kind, "",
+      [&](const std::string& candidate, bool* taken) { return NumberTaken(session, note.branch, candidate, taken); },
+      [&](const std::string& candidate) { return save.Write(candidate); }, &digits);
+  if (s.ok()) *number = std::string(kNumberPrefix) + digits;
+  return s;
+}
+
+}  // namespace returns

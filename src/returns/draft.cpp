@@ -1,0 +1,223 @@
+#include "returns/draft.h"
+
+#include "documents/line_value.h"
+#include "documents/record_writes.h"
+#include "documents/stored_lines.h"
+#include "pickers/picker_support.h"
+#include "returns/return_tables.h"
+#include "xbase/number_text.h"
+#include "xbase/text_functions.h"
+
+namespace returns {
+namespace {
+
+xbase::WorkArea& Area(frame::Session& session, std::string_view alias) { return *session.tables().Area(alias); }
+
+bool Refuse(frame::Session& session, std::string_view message) { return pickers::Refuse(session, message); }
+
+DraftLine LineOf(const xbase::WorkArea& row) {
+  DraftLine line;
+  line.invoice = row.Text("INVOICE");
+  line.code = row.Text("KODE");
+  line.boxes = row.Number("BOX");
+  line.packs = row.Number("PAK");
+  line.pieces = row.Number("PCS");
+  line.quantity = row.Number("QUANTITY");
+  line.price = row.Number("HARGA");
+  line.discount1 = row.Number("DISCOUNT1");
+  line.discount2 = row.Number("DISCOUNT2");
+  line.average_cost = row.Number("HRG_RATA");
+  line.urut = row.Text("URUT");
+  return line;
+}
+
+std::string GoodsName(frame::Session& session, std::string_view code) {
+  bool found = false;
+  xbase::WorkArea* goods = session.tables().Area("MASTBRJ");
+  if (goods != nullptr && SeekExact(*goods, "MASTBRJ1", "KODE", code, &found).ok() && found) return goods->Text("NAMA");
+  return std::string(20, ' ');
+}
+
+}  // namespace
+
+double DraftLine::Value() const { return documents::LineValue(quantity, price, discount1, discount2); }
+bool DraftLine::HasGoods() const { return !xbase::IsBlank(code); }
+
+double Draft::Gross() const {
+  double sum = 0;
+  for (const DraftLine& line : lines) sum += line.Value();
+  return sum;
+}
+
+double Draft::Net() const {
+  double sum = 0;
+  for (const DraftLine& line : lines) sum += documents::AfterDiscounts(line.Value(), discount1, discount2);
+  return sum;
+}
+
+bool OpenDraftTables(frame::Session& session) {
+  return OpenTables(session, {"RELASI_EXT", "MASTBRJ", "STOKBRG", "SRTJLN1", "SRTJLN2", "MASTCUS", "DRAFTR1",
+                              "DRAFTR2", "PIUTDBT", "SETUP", "PERUSH", "TIPE", "MASTSLS", "OTL_GRP", "OTL_MBR",
+                              "MASTGDG", "GIRODBT"});
+}
+
+bool NamesOtherInstrument(frame::Session& session, std::string_view number, bool* other) {
+  bool found = false;
+  xbase::WorkArea& instruments = Area(session, "GIRODBT");
+  *other = false;
+  if (!pickers::Checked(session, SeekExact(instruments, "GIRODBT1", "NOMOR", number, &found))) return false;
+  *other = found && !instruments.Text("KET").starts_with("RT");
+  return true;
+}
+
+void ReadDraftHeader(const xbase::WorkArea& head, Draft* draft) {
+  draft->number = head.Text("NOMOR");
+  draft->date = head.DateOf("TANGGAL");
+  draft->customer = head.Text("RELASI");
+  draft->type = head.Text("TIPE");
+  draft->salesman = head.Text("SALES");
+  draft->branch = head.Text("KDCB");
+  draft->discount1 = head.Number("DISCOUNT1");
+  draft->discount2 = head.Number("DISCOUNT2");
+  draft->warehouse = head.Text("GUDANG");
+  draft->code_id = head.Text("CODE_ID");
+  draft->reason1 = head.Text("ALASAN1");
+  draft->reason2 = head.Text("ALASAN2");
+}
+
+xbase::Status ReadDraftLines(frame::Session& session, xbase::WorkArea& lines, std::string_view number, Draft* draft) {
+  draft->lines.clear();
+  std::vector<uint32_t> rows;
+  xbase::Status s = lines.SetOrder(1);
+  if (s.ok()) s = lines.SeekAll(lines.PadToField("NOMOR", xbase::RTrim(number)), &rows);
+  for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
+    if (s = lines.GoTo(rows[i]); !s.ok()) break;
+    DraftLine line = LineOf(lines);
+    line.name = GoodsName(session, line.code);
+    draft->lines.push_back(line);
+  }
+  return s;
+}
+
+xbase::Status LoadDraft(frame::Session& session, std::string_view number, Draft* draft, bool* found) {
+  xbase::WorkArea& head = Area(session, "DRAFTR1");
+  xbase::Status s = SeekExact(head, "DRAFTR11", "NOMOR", number, found);
+  if (!s.ok() || !*found) return s;
+  ReadDraftHeader(head, draft);
+  draft->is_new = false;
+  return ReadDraftLines(session, Area(session, "DRAFTR2"), number, draft);
+}
+
+bool GETDRAFT(frame::Session& session, std::string_view number, Draft* draft) {
+  if (xbase::IsBlank(number)) return false;
+  bool found = false;
+  if (!pickers::Checked(session, SeekExact(Area(session, "SRTJLN1"), "SRTJLN11", "INVOICE", number, &found))) {
+    return false;
+  }
+  bool other = false;
+  if (found) return Refuse(session, "Nomor Ini sudah dipakai");
+  if (!NamesOtherInstrument(session, number, &other)) return false;
+  if (other) return Refuse(session, "Nomor Ini sudah dipakai");
+  Draft loaded;
+  if (!pickers::Checked(session, LoadDraft(session, number, &loaded, &found))) return false;
+  if (found) {
+    const xbase::WorkArea& head = Area(session, "DRAFTR1");
+    if (head.Logical("CETAK")) return Refuse(session, "Nomor Ini dalam pengajuan, tidak boleh diralat");
+    if (head.Logical("APPROVAL")) return Refuse(session, "Nomor Ini sudah diApproval, tidak boleh diralat");
+    if (head.Logical("REALISASI")) return Refuse(session, "Nomor Ini sudah direalisasi, tidak boleh diralat");
+    *draft = loaded;
+    return true;
+  }
+  draft->number = xbase::PadR(number, 20);
+  draft->is_new = true;
+  draft->lines.clear();
+  return true;
+}
+
+bool CheckDraftNote(frame::Session& session, Draft* draft, std::string_view invoice) {
+  bool found = false;
+  xbase::WorkArea& note = Area(session, "SRTJLN1");
+  if (!pickers::Checked(session, SeekExact(note, "SRTJLN11", "INVOICE", invoice, &found)) || !found) return false;
+  if (!xbase::IsBlank(note.Text("RET_ADM"))) {
+    return Refuse(session, "Sudah direktur Admin no " + std::string(xbase::AllTrim(note.Text("RET_ADM"))));
+  }
+  if (draft->discount1 == 0 && draft->discount2 == 0) {
+    draft->discount1 = note.Number("DISCOUNT");
+    draft->discount2 = note.Number("DISCOUNT2");
+  }
+  if (xbase::IsBlank(draft->type)) draft->type = note.Text("TIPE");
+  if (note.Number("DISCOUNT") != draft->discount1 || note.Number("DISCOUNT2") != draft->discount2 ||
+      note.Text("TIPE") != xbase::PadR(draft->type, 2)) {
+    return Refuse(session, "Cash discount / Tipe, tidak sama");
+  }
+  return true;
+}
+
+bool TakeNoteLine(frame::Session& session, DraftLine* line, std::string_view urut) {
+  xbase::WorkArea& lines = Area(session, "SRTJLN2");
+  xbase::Status s = lines.SetOrder("SRTJLN23");
+  if (s.ok()) s = lines.Seek(lines.PadToField("INVOICE", xbase::RTrim(line->invoice)) + lines.PadToField("URUT", urut));
+  if (!pickers::Checked(session, s) || !lines.found()) return false;
+  line->urut = lines.Text("URUT");
+  line->code = lines.Text("KODE");
+  line->price = lines.Number("HARGA");
+  line->discount1 = lines.Number("DISCOUNT");
+  line->discount2 = lines.Number("DISCOUNT2");
+  line->average_cost = lines.Number("HRG_RATA");
+  line->name = GoodsName(session, line->code);
+  return true;
+}
+
+void CountPieces(frame::Session& session, DraftLine* line) {
+  bool found = false;
+  double dos = 0, pak = 0;
+  xbase::WorkArea& goods = Area(session, "MASTBRJ");
+  if (SeekExact(goods, "MASTBRJ1", "KODE", line->code, &found).ok() && found) {
+    dos = goods.Number("DOS");
+    pak = goods.Number("PAK");
+  }
+  line->quantity = line->boxes * dos + line->packs * pak + line->pieces;
+}
+
+xbase::Status SaveDraft(frame::Session& session, Draft* draft) {
+  console::Console& con = session.console();
+  xbase::WorkArea& head = Area(session, "DRAFTR1");
+  bool found = false;
+  xbase::Status s = SeekExact(head, "DRAFTR11", "NOMOR", draft->number, &found);
+  if (s.ok() && !found) {
+    s = documents::AppendRecord(con, head,
+                                {{"NOMOR", Txt(draft->number)}, {"TG_INPUT", Day(session.Today())},
+                                 {"OPERATOR", Txt(session.MMEMBER.nik)}});
+  }
+  if (!s.ok()) return s;
+  s = Rewrite(session, head,
+              {{"RELASI", Txt(draft->customer)}, {"TIPE", Txt(draft->type)}, {"SALES", Txt(draft->salesman)},
+               {"TANGGAL", Day(draft->date)}, {"NILAI", Num(draft->Net())}, {"ALASAN1", Txt(draft->reason1)},
+               {"ALASAN2", Txt(draft->reason2)}, {"KDCB", Txt(draft->branch)}, {"DISCOUNT1", Num(draft->discount1)},
+               {"DISCOUNT2", Num(draft->discount2)}, {"GUDANG", Txt(draft->warehouse)},
+               {"CODE_ID", Txt(draft->code_id)}});
+  if (!s.ok()) return s;
+  xbase::WorkArea& lines = Area(session, "DRAFTR2");
+  std::vector<uint32_t> stored;
+  s = lines.SetOrder("DRAFTR21");
+  if (s.ok()) s = documents::StoredRows(session.tables(), lines, lines.PadToField("NOMOR", draft->number), &stored);
+  if (!s.ok()) return s;
+  const std::vector<DraftLine>& list = draft->lines;
+  documents::LineRewrite how;
+  how.keep = [&](size_t k) { return list[k].HasGoods(); };
+  how.append = [&](size_t k) { return list[k].HasGoods() && list[k].quantity != 0; };
+  how.write = [&](size_t k, bool) {
+    const DraftLine& line = list[k];
+    return PutFields(
+        lines, {{"NOMOR", Txt(draft->number)}, {"INVOICE", Txt(line.invoice)}, {"KODE", Txt(line.code)},
+                {"BOX", Num(line.boxes)}, {"PAK", Num(line.packs)}, {"PCS", Num(line.pieces)},
+                {"QUANTITY", Num(line.quantity)}, {"HARGA", Num(line.price)}, {"DISCOUNT1", Num(line.discount1)},
+                {"DISCOUNT2", Num(line.discount2)}, {"HRG_RATA", Num(line.average_cost)}, {"URUT", Txt(line.urut)},
+                {"URUTAN", Txt(xbase::Str(static_cast<double>(k + 1), 3))}});
+  };
+  s = documents::RewriteLines(con, lines, stored, list.size(), how);
+  if (s.ok()) draft->is_new = false;
+  return s;
+}
+
+}  // namespace returns

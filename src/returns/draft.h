@@ -1,0 +1,85 @@
+// A return draft as its entry screen and its forms handle it: the header and the lines, the number's
+// checks, the checks of a line's delivery note and goods line, and the save.
+#ifndef PALUNDA_RETURNS_DRAFT_H_
+#define PALUNDA_RETURNS_DRAFT_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "frame/session.h"
+#include "xbase/date.h"
+#include "xbase/status.h"
+#include "xbase/work_area.h"
+
+namespace returns {
+
+// One draft line: goods from a delivery-note line.
+struct DraftLine {
+  std::string invoice = std::string(20, ' ');  // the delivery note the goods came with
+  std::string code = std::string(10, ' ');
+  std::string name = std::string(20, ' ');
+  double boxes = 0, packs = 0, pieces = 0, quantity = 0;
+  double price = 0, discount1 = 0, discount2 = 0;
+  std::string urut = std::string(3, ' ');  // the delivery-note line's sequence
+  double average_cost = 0;
+  // quantity x price after the line's two discounts.
+  double Value() const;
+  bool HasGoods() const;
+};
+
+struct Draft {
+  std::string number = std::string(20, ' ');
+  xbase::Date date;
+  std::string customer = std::string(10, ' ');
+  std::string type = std::string(2, ' ');
+  std::string salesman = std::string(4, ' ');
+  std::string branch = std::string(6, ' ');
+  double discount1 = 0, discount2 = 0;
+  std::string warehouse = std::string(6, ' ');
+  std::string code_id = std::string(4, ' ');
+  std::string reason1 = std::string(50, ' ');
+  std::string reason2 = std::string(50, ' ');
+  bool is_new = true;
+  std::vector<DraftLine> lines;
+  // The sum of the line values, and that sum after the header's two discounts (line by line).
+  double Gross() const;
+  double Net() const;
+};
+
+// The tables of the draft entry; false (all closed) when one cannot be opened.
+bool OpenDraftTables(frame::Session& session);
+
+// True when instrument `number` of the open GIRODBT is there and is not a return; such a number may
+// never become a return.
+bool NamesOtherInstrument(frame::Session& session, std::string_view number, bool* other);
+
+// GETDRAFT: refuses (with its message) an empty number, a delivery-note number, the number of an
+// instrument that is not a return, and a draft sent, approved or realised; loads a stored draft into
+// *draft, or starts a new one under the number.
+bool GETDRAFT(frame::Session& session, std::string_view number, Draft* draft);
+
+// The header of a draft, or of a request (the same first fields), from the current record.
+void ReadDraftHeader(const xbase::WorkArea& head, Draft* draft);
+// The lines of `number` in `lines` (a draft's or a request's, on their first index), with the goods
+// names from the open MASTBRJ.
+xbase::Status ReadDraftLines(frame::Session& session, xbase::WorkArea& lines, std::string_view number, Draft* draft);
+
+// Loads draft `number` of the open DRAFTR1/DRAFTR2; *found tells whether it is there.
+xbase::Status LoadDraft(frame::Session& session, std::string_view number, Draft* draft, bool* found);
+
+// The check of a line's delivery note: it must exist, not be returned administratively, and share
+// the draft's cash discounts and price type (taken from it while the draft has none).
+bool CheckDraftNote(frame::Session& session, Draft* draft, std::string_view invoice);
+// The goods line `urut` of the line's delivery note: its price, discounts, average cost and name.
+bool TakeNoteLine(frame::Session& session, DraftLine* line, std::string_view urut);
+// The quantity from boxes, packs and pieces with the goods' sizes.
+void CountPieces(frame::Session& session, DraftLine* line);
+
+// SAVEDRF without its question: the header written (appended when new), the stored lines rewritten
+// in place from the lines with goods, rows left over deleted.
+xbase::Status SaveDraft(frame::Session& session, Draft* draft);
+
+}  // namespace returns
+
+#endif  // PALUNDA_RETURNS_DRAFT_H_

@@ -1,0 +1,137 @@
+#include "returns/realisation.h"
+
+#include <vector>
+
+#include "console/table_access.h"
+#include "documents/record_writes.h"
+#include "documents/stored_lines.h"
+#include "pickers/picker_support.h"
+#include "returns/draft.h"
+#include "returns/return_instrument.h"
+#include "returns/return_tables.h"
+#include "sales/sales.h"
+#include "xbase/number_text.h"
+#include "xbase/text_functions.h"
+
+namespace returns {
+namespace {
+
+xbase::WorkArea& Area(frame::Session& session, std::string_view alias) { return *session.tables().Area(alias); }
+
+// GETASALSURATJALAN: the INCLUDE flag of a delivery note, false when it is not there.
+bool NoteIncludes(frame::Session& session, std::string_view invoice) {
+  bool found = false;
+  xbase::WorkArea& note = Area(session, "SRTJLN1");
+  return SeekExact(note, "SRTJLN11", "INVOICE", invoice, &found).ok() && found && note.Logical("INCLUDE");
+}
+
+xbase::Status WriteHeader(frame::Session& session, const Draft& draft, const Approval& approval) {
+  xbase::WorkArea& head = Area(session, "RTJUAL1");
+  bool found = false;
+  xbase::Status s = SeekExact(head, "RTJUAL11", "NOMOR", draft.number, &found);
+  if (s.ok() && !found) {
+    s = documents::AppendRecord(session.console(), head,
+                                {{"NOMOR", Txt(draft.number)}, {"CETAK", Flag(true)}, {"TG_INPUT", Day(session.Today())},
+                                 {"OPERATOR", Txt(session.MMEMBER.nik)}});
+  }
+  if (!s.ok()) return s;
+  const bool include = !draft.lines.empty() && NoteIncludes(session, draft.lines.front().invoice);
+  return Rewrite(session, head,
+                 {{"TANGGAL", Day(approval.date)}, {"RELASI", Txt(draft.customer)}, {"TIPE", Txt(draft.type)},
+                  {"SALES", Txt(draft.salesman)}, {"KDCB", Txt(draft.branch)}, {"KTR1", Txt(draft.reason1)},
+                  {"KTR2", Txt(approval.reason2)}, {"DISCOUNT", Num(draft.discount1)},
+                  {"DISCOUNT2", Num(draft.discount2)}, {"CODE_ID", Txt(draft.code_id)}, {"INCLUDE", Flag(include)}});
+}
+
+// The document's lines rewritten in place from the draft's; every stored row's stock is taken back
+// before the new quantities go in, so a rewrite counts the goods once.
+xbase::Status WriteLines(frame::Session& session, const Draft& draft, const Approval& approval) {
+  xbase::WorkArea& lines = Area(session, "RTJUAL2");
+  std::vector<uint32_t> stored;
+  xbase::Status s = lines.SetOrder("RTJUAL21");
+  if (s.ok()) s = documents::StoredRows(session.tables(), lines, lines.PadToField("NOMOR", draft.number), &stored);
+  if (!s.ok()) return s;
+  const std::vector<DraftLine>& list = draft.lines;
+  documents::LineRewrite how;
+  how.keep = [&](size_t k) { return list[k].HasGoods(); };
+  how.append = [&](size_t k) { return list[k].HasGoods() && list[k].quantity != 0; };
+  how.reverse = [&] {
+    return sales::UPMASTERBARANG(session, lines.Text("KODE"), lines.Text("GUDANG"), 0, lines.Number("QUANTITY"));
+  };
+  how.write = [&](size_t k, bool) {
+    const DraftLine& line = list[k];
+    return PutFields(lines, {{"NOMOR", Txt(draft.number)}, {"INVOICE", Txt(line.invoice)}, {"KODE", Txt(line.code)},
+                             {"GUDANG", Txt(approval.warehouse)}, {"Q_BOX", Num(line.boxes)},
+                             {"Q_PAK", Num(line.packs)}, {"Q_PCS", Num(line.pieces)}, {"QUANTITY", Num(line.quantity)},
+                             {"HARGA", Num(line.price)}, {"DISCOUNT", Num(line.discount1)},
+                             {"DISCOUNT2", Num(line.discount2)}, {"HRG_RATA", Num(line.average_cost)},
+                             {"URUTAN", Txt(xbase::Str(static_cast<double>(k + 1), 3))}, {"URUT", Txt(line.urut)}});
+  };
+  how.apply = [&](size_t k) {
+    return sales::UPMASTERBARANG(session, list[k].code, approval.warehouse, list[k].quantity, 0);
+  };
+  return documents::RewriteLines(session.console(), lines, stored, list.size(), how);
+}
+
+
+}  // namespace
+
+bool OpenRealisationTables(frame::Session& session) {
+  return OpenTables(session, {"SETUP", "MASTBRJ", "STOKBRG", "MASTGDG", "MASTCUS", "MASTJNS", "SRTJLN1", "DRAFTR1",
+                              "DRAFTR2", "RTJUAL1", "RTJUAL2", "GIRODBT"});
+}
+
+xbase::Status REALISASIRETURJUAL(frame::Session& session, const Approval& approval, Outcome* outcome) {
+  *outcome = Outcome::kRefused;
+  Draft draft;
+  bool found = false;
+  xbase::Status s = LoadDraft(session, approval.number, &draft, &found);
+  if (!s.ok()) return s;
+  const std::string number(xbase::AllTrim(approval.number));
+  if (!found) {
+    pickers::Refuse(session, "Draft retur " + number + " tidak ada");
+    return s;
+  }
+  xbase::WorkArea& head = Area(session, "DRAFTR1");
+  if (head.Logical("REALISASI")) {
+    *outcome = Outcome::kAlreadyRealised;
+    pickers::Refuse(session, "Nomor " + number + " sudah direalisasi");
+    return s;
+  }
+  bool other = false;
+  if (!IsReturnCode(session, approval.reason2) || !NamesOtherInstrument(session, draft.number, &other)) return s;
+  if (other) {
+    pickers::Refuse(session, "Nomor " + number + kTakenByInstrument);
+    return s;
+  }
+  s = WriteHeader(session, draft, approval);
+  if (s.ok()) s = WriteLines(session, draft, approval);
+  if (s.ok()) {
+    s = RegisterReturnInstrument(session, {draft.number, draft.branch, approval.reason2, draft.customer, approval.date,
+                                           draft.reason1, head.Number("NILAI"), draft.code_id});
+  }
+  if (s.ok() && (s = SeekExact(head, "DRAFTR11", "NOMOR", draft.number, &found)).ok()) {
+    s = Rewrite(session, head, {{"APPROVAL", Flag(true)}, {"REALISASI", Flag(true)}});
+  }
+  if (s.ok()) *outcome = Outcome::kRealised;
+  return s;
+}
+
+xbase::Status RemoveRequest(frame::Session& session, const std::string& number) {
+  for (const char* name : {kRequestLines, kRequestHeaders}) {
+    xbase::WorkArea& area = Area(session, name);
+    std::vector<uint32_t> rows;
+    xbase::Status s = area.SetOrder(1);
+    if (s.ok()) s = area.SeekAll(area.PadToField("NOMOR", xbase::RTrim(number)), &rows);
+    for (uint32_t row : rows) {
+      if (s.ok()) s = area.GoTo(row);
+      if (s.ok()) s = console::LOCK_REC(session.console(), area);
+      if (s.ok()) s = area.Delete();
+      if (s.ok()) s = area.Unlock();
+    }
+    if (!s.ok()) return s;
+  }
+  return xbase::Status::OK();
+}
+
+}  // namespace returns

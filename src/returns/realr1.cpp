@@ -1,0 +1,84 @@
+// Realisation at the branch: every request the head office approved in the exchange folder is shown,
+// its warehouse confirmed, and realised into a return document.
+#include <string>
+#include <vector>
+
+#include "console/alert.h"
+#include "console/box.h"
+#include "console/get.h"
+#include "console/message.h"
+#include "pickers/picker_support.h"
+#include "pickers/pickers.h"
+#include "returns/realisation.h"
+#include "returns/request_view.h"
+#include "returns/return_procedures.h"
+#include "returns/return_tables.h"
+#include "xbase/picture.h"
+#include "xbase/text_functions.h"
+
+namespace returns {
+namespace {
+
+using xbase::Value;
+
+void ShowLines(console::Console& con, const Draft& request) {
+  const console::Attr attr = con.colours().standard;
+  con.Clear(3, 0, 23, 79, attr);
+  con.Say(3, 1, "REALISASI RETUR PENJUALAN, NOMOR [" + std::string(xbase::RTrim(request.number)) + "], GUDANG [" +
+                    request.warehouse + "]", attr);
+  con.Say(5, 1, "NO KODE       Nama Barang             BOX    PAK     QTY EKS. SURAT JALAN    ", attr);
+  int row = 6;
+  int n = 0;
+  for (const DraftLine& line : request.lines) {
+    if (row > 19) break;
+    con.Say(row++, 1, xbase::Transform(Value::Num(++n), "99") + " " + xbase::PadR(line.code, 10) + " " +
+                          xbase::PadR(line.name, 20) + xbase::Transform(Value::Num(line.boxes), " 99999") +
+                          xbase::Transform(Value::Num(line.packs), " 99999") +
+                          xbase::Transform(Value::Num(line.quantity), " 9999999") + " " + line.invoice, attr);
+  }
+}
+
+// Realises one approved request, shown first; false when the user stopped.
+bool RealiseOne(frame::Session& session, uint32_t record, xbase::Status* status) {
+  console::Console& con = session.console();
+  xbase::WorkArea& head = *session.tables().Area(kRequestHeaders);
+  Draft request;
+  if (*status = head.GoTo(record); status->ok()) *status = ReadRequest(session, &request);
+  if (!status->ok()) return false;
+  ShowLines(con, request);
+  std::string warehouse = request.warehouse;
+  con.Say(21, 1, "Gudang :", con.colours().standard);
+  console::GetList form;
+  form.Add(21, 10, &warehouse, "@!").valid = [&] { return pickers::CEKGUDANG(session, &warehouse); };
+  if (form.Read(con).escaped) return false;
+  if (!Confirmed(session, "Yakin data retur akan direalisasi (Y/T)")) return true;
+  const Approval approval{request.number, head.DateOf("TANGGAL"), head.Text("ALASAN2"), warehouse};
+  Outcome outcome = Outcome::kRefused;
+  *status = REALISASIRETURJUAL(session, approval, &outcome);
+  // A refused request stays for another run.
+  if (status->ok() && outcome != Outcome::kRefused) *status = RemoveRequest(session, request.number);
+  return status->ok();
+}
+
+}  // namespace
+
+xbase::Status REALR1(frame::Session& session, const Arguments&) {
+  if (!OpenRealisationTables(session)) return xbase::Status::OK();
+  console::Console& con = session.console();
+  console::ScreenKeeper keep(con);
+  const std::string folder(xbase::AllTrim(StoredExchangeFolder(session)));
+  xbase::Status s;
+  if (console::Alert(con, "PROSES REALISASI RETUR yang DISETUJUI", {"Proses", "Batal"}) == 1 &&
+      RequestFilesThere(session, folder) && OpenRequestFiles(session, folder)) {
+    std::vector<uint32_t> approved;
+    s = RequestsMarked(session, kApprovalMarker, &approved);
+    for (size_t i = 0; s.ok() && i < approved.size(); ++i) {
+      if (!RealiseOne(session, approved[i], &s)) break;
+    }
+    CloseRequestFiles(session);
+  }
+  session.CloseTables();
+  return s;
+}
+
+}  // namespace returns

@@ -1,0 +1,100 @@
+#include "returns/requests.h"
+
+#include <vector>
+
+#include "console/table_access.h"
+#include "documents/record_writes.h"
+#include "documents/stored_lines.h"
+#include "returns/return_tables.h"
+#include "returns/returns.h"
+#include "schema/catalog.h"
+#include "schema/create_table.h"
+#include "schema/field_builders.h"
+#include "xbase/text_functions.h"
+
+namespace returns {
+namespace {
+
+// The fields of the drafts that travel: the first 13 of a header and the first 12 of a line.
+constexpr size_t kHeaderFields = 13;
+constexpr size_t kLineFields = 12;
+
+xbase::WorkArea& Area(frame::Session& session, std::string_view alias) { return *session.tables().Area(alias); }
+
+// Appends the current record of `from` to `to`, its first fields by position.
+xbase::Status CopyRow(frame::Session& session, const xbase::WorkArea& from, xbase::WorkArea& to, size_t fields) {
+  xbase::Status s = console::APP_REC(session.console(), to);
+  for (size_t i = 0; s.ok() && i < fields; ++i) {
+    const int index = static_cast<int>(i);
+    s = to.Put(to.table().fields()[i].name, from.FieldValue(index));
+  }
+  const xbase::Status unlocked = to.Unlock();
+  return s.ok() ? unlocked : s;
+}
+
+bool Wanted(const xbase::WorkArea& head, const SendFilter& filter) {
+  const xbase::Date date = head.DateOf("TANGGAL");
+  return date >= filter.from && date <= filter.to && head.Text("RELASI").starts_with(filter.customer) &&
+         !head.Logical("APPROVAL") && !head.Logical("CETAK");
+}
+
+xbase::Status Send(frame::Session& session, const std::vector<uint32_t>& lines, bool* copied) {
+  xbase::WorkArea& head = Area(session, "DRAFTR1");
+  xbase::WorkArea& draft_lines = Area(session, "DRAFTR2");
+  xbase::WorkArea& requests = Area(session, kRequestHeaders);
+  xbase::WorkArea& request_lines = Area(session, kRequestLines);
+  bool there = false;
+  xbase::Status s = SeekExact(requests, kRequestHeaders, "NOMOR", head.Text("NOMOR"), &there);
+  *copied = !there;
+  if (s.ok() && !there) s = CopyRow(session, head, requests, kHeaderFields);
+  for (size_t i = 0; s.ok() && !there && i < lines.size(); ++i) {
+    if (s = draft_lines.GoTo(lines[i]); s.ok()) s = CopyRow(session, draft_lines, request_lines, kLineFields);
+  }
+  return s.ok() ? Rewrite(session, head, {{"CETAK", Flag(true)}}) : s;
+}
+
+}  // namespace
+
+xbase::Status CreateRequestFiles(const std::string& folder) {
+  using namespace schema::build;
+  static const std::vector<schema::FieldDef> headers = [] {
+    const schema::TableDef* drafts = schema::FindTable("DRAFTR1");
+    std::vector<schema::FieldDef> fields(drafts->fields.begin(), drafts->fields.begin() + kHeaderFields);
+    fields.push_back(C("SETUJU", 4));
+    return fields;
+  }();
+  const schema::TableDef* lines = schema::FindTable("DRAFTR2");
+  const schema::IndexDef header_index[] = {{kRequestHeaders, "nomor"}};
+  const schema::IndexDef line_index[] = {{kRequestLines, "nomor"}};
+  const schema::TableDef tables[] = {{kRequestHeaders, headers, header_index},
+                                     {kRequestLines, lines->fields.first(kLineFields), line_index}};
+  for (const schema::TableDef& table : tables) {
+    if (xbase::Status s = schema::CreateTable(table, folder); !s.ok()) return s;
+  }
+  return xbase::Status::OK();
+}
+
+xbase::Status SendDrafts(frame::Session& session, const SendFilter& filter, int* sent) {
+  *sent = 0;
+  xbase::WorkArea& head = Area(session, "DRAFTR1");
+  xbase::WorkArea& lines = Area(session, "DRAFTR2");
+  std::vector<uint32_t> drafts;
+  xbase::Status s = head.SetOrder("DRAFTR11");
+  if (s.ok()) s = head.SeekAll(filter.number, &drafts);
+  for (size_t i = 0; s.ok() && i < drafts.size(); ++i) {
+    if (s = head.GoTo(drafts[i]); !s.ok() || !Wanted(head, filter)) continue;
+    std::vector<uint32_t> rows;
+    if (s = lines.SetOrder("DRAFTR21"); s.ok()) s = lines.SeekAll(head.Text("NOMOR"), &rows);
+    if (!s.ok() || rows.empty()) continue;
+    bool copied = false;
+    if (s = Send(session, rows, &copied); s.ok()) ++*sent;
+  }
+  return s;
+}
+
+xbase::Status ApproveRequest(frame::Session& session, xbase::Date date, const std::string& reason2) {
+  return Rewrite(session, Area(session, kRequestHeaders),
+                 {{"SETUJU", Txt(kApprovalMarker)}, {"TANGGAL", Day(date)}, {"ALASAN2", Txt(reason2)}});
+}
+
+}  // namespace returns

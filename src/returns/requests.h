@@ -1,0 +1,32 @@
+// The return requests travelling to head office: the request files made empty, drafts sent into
+// them, and the approval written onto a request.
+#ifndef PALUNDA_RETURNS_REQUESTS_H_
+#define PALUNDA_RETURNS_REQUESTS_H_
+
+#include <string>
+
+#include "frame/session.h"
+#include "xbase/date.h"
+#include "xbase/status.h"
+
+namespace returns {
+
+// Which drafts are sent: number and customer prefixes (trimmed; empty takes all) and a date range.
+struct SendFilter {
+  std::string number;
+  std::string customer;
+  xbase::Date from, to;
+};
+
+// Sends the drafts of the filter that are neither approved nor sent and have lines: a draft whose
+// number the open request files lack is copied into them (header and lines, field by field), and
+// every draft taken is marked sent. *sent counts the drafts marked.
+xbase::Status SendDrafts(frame::Session& session, const SendFilter& filter, int* sent);
+
+// Writes the approval onto the current row of the open request headers: the marker, the approval
+// date and the approver's second reason.
+xbase::Status ApproveRequest(frame::Session& session, xbase::Date date, const std::string& reason2);
+
+}  // namespace returns
+
+#endif  // PALUNDA_RETURNS_REQUESTS_H_

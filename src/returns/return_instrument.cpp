@@ -1,0 +1,46 @@
+#include "returns/return_instrument.h"
+
+#include "documents/record_writes.h"
+#include "pickers/picker_support.h"
+#include "returns/draft.h"
+#include "returns/return_tables.h"
+#include "xbase/text_functions.h"
+
+namespace returns {
+
+bool IsReturnCode(frame::Session& session, std::string_view code) {
+  const std::string trimmed(xbase::AllTrim(code));
+  bool found = false;
+  if (trimmed.starts_with("R") && trimmed.size() <= 2 &&
+      !pickers::Checked(session, SeekExact(*session.tables().Area("MASTJNS"), "MASTJNS1", "KODE", trimmed, &found))) {
+    return false;
+  }
+  return found || pickers::Refuse(session, "Alasan 2 [" + trimmed + "] bukan kode jenis retur");
+}
+
+xbase::Status RegisterReturnInstrument(frame::Session& session, const ReturnInstrument& instrument) {
+  bool other = false;
+  if (!NamesOtherInstrument(session, instrument.number, &other)) {
+    return xbase::Status::InvalidArgument("instrument", instrument.number);
+  }
+  if (other) {
+    pickers::Refuse(session, "Nomor " + std::string(xbase::AllTrim(instrument.number)) + kTakenByInstrument);
+    return xbase::Status::InUse("instrument", instrument.number);
+  }
+  xbase::WorkArea& register_ = *session.tables().Area("GIRODBT");
+  const bool found = register_.found();
+  xbase::Status s;
+  if (!found) {
+    s = documents::AppendRecord(session.console(), register_,
+                                {{"NOMOR", Txt(instrument.number)}, {"TGINPUT", Day(session.Today())},
+                                 {"REALISASI", Flag(true)}, {"OPERATOR", Txt(session.MMEMBER.nik)}});
+  }
+  if (!s.ok()) return s;
+  return Rewrite(session, register_,
+                 {{"KDCB", Txt(instrument.branch)}, {"KET", Txt("RT" + std::string(xbase::AllTrim(instrument.code)))},
+                  {"RELASI", Txt(instrument.customer)}, {"TANGGAL", Day(instrument.date)},
+                  {"TG_TERIMA", Day(instrument.date)}, {"NOTES", Txt(instrument.notes)},
+                  {"DEBET", Num(instrument.value)}, {"CODE_ID", Txt(instrument.code_id)}});
+}
+
+}  // namespace returns

@@ -1,0 +1,85 @@
+#include "returns/return_tables.h"
+
+#include "console/message.h"
+#include "console/table_access.h"
+#include "frame/local_path.h"
+#include "frame/open_table.h"
+#include "pickers/picker_support.h"
+#include "xbase/ntx_orders.h"
+#include "xbase/search_path.h"
+#include "xbase/text_functions.h"
+
+namespace returns {
+
+bool OpenTables(frame::Session& session, std::initializer_list<const char*> tables) {
+  for (const char* table : tables) {
+    if (!frame::OpenTable(session, table)) {
+      session.CloseTables();
+      return false;
+    }
+  }
+  return true;
+}
+
+xbase::Status SeekExact(xbase::WorkArea& area, std::string_view order, std::string_view field, std::string_view text,
+                        bool* found) {
+  *found = false;
+  xbase::Status s = area.SetOrder(order);
+  if (s.ok()) s = area.Seek(area.PadToField(field, xbase::RTrim(text)));
+  if (s.ok()) *found = area.found();
+  return s;
+}
+
+std::string StoredExchangeFolder(frame::Session& session) {
+  std::string stored;
+  pickers::SetupRow(session, "DT-TAMPUNG", nullptr, &stored);
+  return xbase::PadR(xbase::RTrim(stored), 60);
+}
+
+bool RequestFilesThere(const frame::Session& session, std::string_view folder) {
+  std::string path;
+  return xbase::FindInFolder(frame::LocalPath(session, folder), xbase::WithExtension(kRequestLines, "dbf"), &path).ok();
+}
+
+bool OpenRequestFiles(frame::Session& session, std::string_view folder) {
+  const std::string local = frame::LocalPath(session, folder);
+  for (const char* name : {kRequestHeaders, kRequestLines}) {
+    const auto index = [&](xbase::WorkArea* opened) {
+      std::string path;
+      xbase::Status s = xbase::FindInFolder(local, xbase::WithExtension(name, "ntx"), &path);
+      return s.ok() ? opened->orders().Open(path) : s;
+    };
+    if (!console::BUKAFILE(session.console(), session.tables(), local + "/" + name, false, frame::kOpenWait, name,
+                           nullptr, index)) {
+      CloseRequestFiles(session);
+      return false;
+    }
+  }
+  return true;
+}
+
+void CloseRequestFiles(frame::Session& session) {
+  for (const char* name : {kRequestHeaders, kRequestLines}) {
+    if (session.tables().Area(name) == nullptr) continue;
+    if (xbase::Status s = session.tables().Close(name); !s.ok()) console::PESAN(session.console(), s.message());
+  }
+}
+
+bool Confirmed(frame::Session& session, std::string_view question) {
+  const int key = console::PESAN(session.console(), question);
+  return key == 'Y' || key == 'y';
+}
+
+xbase::Status PutFields(xbase::WorkArea& area, const documents::FieldValues& fields) {
+  for (const auto& [name, value] : fields) {
+    if (xbase::Status s = area.Put(name, value); !s.ok()) return s;
+  }
+  return xbase::Status::OK();
+}
+
+xbase::Status Rewrite(frame::Session& session, xbase::WorkArea& area, const documents::FieldValues& fields) {
+  xbase::Status s = console::LOCK_REC(session.console(), area);
+  return s.ok() ? documents::PutAndRelease(area, fields) : s;
+}
+
+}  // namespace returns

@@ -1,0 +1,64 @@
+// What the return and approval screens share: opening their tables, exact seeks, the exchange folder
+// of the return requests and the request files kept there.
+#ifndef PALUNDA_RETURNS_RETURN_TABLES_H_
+#define PALUNDA_RETURNS_RETURN_TABLES_H_
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "documents/record_writes.h"
+#include "frame/session.h"
+#include "xbase/date.h"
+#include "xbase/status.h"
+#include "xbase/value.h"
+#include "xbase/work_area.h"
+
+namespace returns {
+
+// The mark the head office writes into SETUJU of an approved request.
+inline constexpr std::string_view kApprovalMarker = "APRV";
+// The request files: headers and lines.
+inline constexpr const char* kRequestHeaders = "App_rt1";
+inline constexpr const char* kRequestLines = "App_rt2";
+
+// Field values as the writes of these screens give them.
+inline xbase::Value Txt(std::string_view text) { return xbase::Value::Text(std::string(text)); }
+inline xbase::Value Num(double value) { return xbase::Value::Num(value); }
+inline xbase::Value Day(xbase::Date date) { return xbase::Value::FromDate(date); }
+inline xbase::Value Flag(bool flag) { return xbase::Value::Logical(flag); }
+
+// Opens the catalog tables shared with their index files, each under its name; at the first refusal
+// every table is closed and false comes back.
+bool OpenTables(frame::Session& session, std::initializer_list<const char*> tables);
+
+// Seeks `text` (trailing blanks cut) padded to the width of `field` on index `order` of `area`;
+// *found tells whether the area stands on it.
+xbase::Status SeekExact(xbase::WorkArea& area, std::string_view order, std::string_view field, std::string_view text,
+                        bool* found);
+
+// The stored exchange folder (SETUP "DT-TAMPUNG" of the open `setup`), 60 wide for its entry field.
+std::string StoredExchangeFolder(frame::Session& session);
+
+// Opens the request files of `folder` (stored or typed, mapped to this machine) shared, each with
+// the index file of its name, under their names; false (after a message naming the file) when one
+// cannot be opened, the other closed again.
+bool OpenRequestFiles(frame::Session& session, std::string_view folder);
+// True when the request lines file is in `folder`.
+bool RequestFilesThere(const frame::Session& session, std::string_view folder);
+// Closes the request files.
+void CloseRequestFiles(frame::Session& session);
+
+// The question on row 24 answered with "Y" (any case).
+bool Confirmed(frame::Session& session, std::string_view question);
+
+// Puts the fields on the current record, which the caller has locked; the first failure is returned.
+xbase::Status PutFields(xbase::WorkArea& area, const documents::FieldValues& fields);
+
+// Locks the current record of `area` (waiting for another workstation), writes the fields and
+// releases the lock.
+xbase::Status Rewrite(frame::Session& session, xbase::WorkArea& area, const documents::FieldValues& fields);
+
+}  // namespace returns
+
+#endif  // PALUNDA_RETURNS_RETURN_TABLES_H_

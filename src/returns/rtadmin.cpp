@@ -1,0 +1,155 @@
+// The administrative return screen: a printed delivery note is named, shown with all its lines, and
+// returned whole with F10.
+#include <cstdio>
+#include <string>
+
+#include "console/array_browse.h"
+#include "console/box.h"
+#include "console/get.h"
+#include "console/keys.h"
+#include "console/message.h"
+#include "documents/line_value.h"
+#include "frame/code_pick.h"
+#include "frame/line_editor.h"
+#include "pickers/picker_support.h"
+#include "returns/admin_return.h"
+#include "returns/return_procedures.h"
+#include "returns/return_tables.h"
+#include "xbase/date_functions.h"
+#include "xbase/picture.h"
+#include "xbase/number_text.h"
+#include "xbase/text_functions.h"
+
+namespace returns {
+namespace {
+
+namespace key = console::key;
+using xbase::Value;
+
+const console::KeyHelp kListHelp{{"Esc", " F10"}, {") Kembali,", ") Simpan"}, "W+/b", "Gr+/b"};
+
+void DrawScreen(console::Console& con) {
+  con.SetColour(con.Pick("W+/b,N/W,,,W+/b", "W/n,N/W,,,W/n"));
+  const console::Attr attr = con.colours().standard;
+  con.Clear(0, 0, 23, 79, attr);
+  console::TENGAH(con, 0, "RETUR PENJUALAN (Administrasi)", con.Pick("Gr+/b", "W+/n"));
+  const char* left[] = {"No. SJ   :", "Tgl. SJ  :", "Tg. Kirim:", "No. PO   :", "Tgl. PO  :", "Tg. Tempo:"};
+  const char* right[] = {"Custom :", "Kd. Cab:", "Tipe   :", "Sls    :", "Disc. 1:", "Disk. 2:"};
+  for (int i = 0; i < 6; ++i) {
+    con.Say(1 + i, 1, left[i], attr);
+    con.Say(1 + i, 34, right[i], attr);
+  }
+  con.Say(1, 58, "Code Id:", attr);
+  con.Say(2, 58, "Include:", attr);
+  con.Say(3, 58, "Ket.   :", attr);
+  con.Say(22, 1, "Nama Barang :", attr);
+  con.Say(23, 1, "Sisa Barang : ......... pcs = ....... Box              Netto : ...............", attr);
+}
+
+void ShowNote(console::Console& con, const AdminNote& note) {
+  const console::Attr attr = con.colours().enhanced;
+  con.Say(2, 12, xbase::Dtoc(note.date), attr);
+  con.Say(3, 12, xbase::Dtoc(note.sent), attr);
+  con.Say(4, 12, xbase::PadR(note.invoice, 20), attr);
+  con.Say(5, 12, xbase::Dtoc(note.order_date), attr);
+  con.Say(6, 12, xbase::Dtoc(note.due) + " (" + xbase::Str(note.term, 3) + ")", attr);
+  con.Say(1, 43, note.customer, attr);
+  con.Say(2, 43, note.branch, attr);
+  con.Say(3, 43, note.type, attr);
+  con.Say(4, 43, note.salesman, attr);
+  con.Say(5, 43, xbase::Transform(Value::Num(note.discount1), "999.99"), attr);
+  con.Say(6, 43, xbase::Transform(Value::Num(note.discount2), "999.99"), attr);
+  con.Say(1, 67, note.code_id, attr);
+  con.Say(2, 67, note.include ? "Y" : "T", attr);
+  con.Say(3, 67, xbase::Left(note.ktr1, 12), attr);
+  con.Say(4, 58, xbase::PadR(note.ktr2, 20), attr);
+}
+
+console::ValueTable Rows(const AdminNote& note) {
+  console::ValueTable rows;
+  int n = 0;
+  for (const AdminLine& line : note.lines) {
+    rows.push_back({Value::Num(++n), Value::Text(line.warehouse), Value::Text(line.code), Value::Num(0),
+                    Value::Num(0), Value::Num(0), Value::Num(line.quantity), Value::Num(line.price),
+                    Value::Num(line.discount1), Value::Num(line.discount2), Value::Num(line.Value())});
+  }
+  return rows;
+}
+
+// INFORMASI: the current line's goods name and warehouse stock, and the net of the note.
+void INFORMASI(frame::Session& session, const AdminNote& note, int row) {
+  console::Console& con = session.console();
+  const console::Attr attr = con.colours().enhanced;
+  if (row < 1 || row > static_cast<int>(note.lines.size())) return;
+  const AdminLine& line = note.lines[static_cast<size_t>(row - 1)];
+  std::string name(20, ' ');
+  double dos = 0, stock = 0;
+  bool found = false;
+  xbase::WorkArea& goods = *session.tables().Area("MASTBRJ");
+  if (SeekExact(goods, "MASTBRJ1", "KODE", line.code, &found).ok() && found) {
+    name = goods.Text("NAMA");
+    dos = goods.Number("DOS");
+  }
+  xbase::WorkArea& stocks = *session.tables().Area("STOKBRG");
+  if (stocks.SetOrder("STOKBRG2").ok() &&
+      stocks.Seek(stocks.PadToField("GUDANG", line.warehouse) + stocks.PadToField("KODE", line.code)).ok() &&
+      stocks.found()) {
+    stock = stocks.Number("JUMLAH");
+  }
+  con.Say(22, 15, xbase::PadR(name, 20), attr);
+  con.Say(23, 15, xbase::Transform(Value::Num(stock), "999999999"), attr);
+  con.Say(23, 31, xbase::Transform(Value::Num(documents::WholeTimes(stock, dos)), "9999999"), attr);
+  con.Say(23, 63, xbase::Transform(Value::Num(note.Net()), "999,999,999.99"), attr);
+}
+
+// The lines of an accepted note: read only; F10 saves, Esc goes back to the number.
+void ShowLines(frame::Session& session, const AdminNote& note) {
+  console::Console& con = session.console();
+  console::ValueTable rows = Rows(note);
+  int index = 1;
+  console::ArrayBrowse browse = console::BUATOBJECT(
+      con, &rows, {"NO", "GDG", "KODE", "Q. BOX", "Q. PAK", "Q. PCS", "QUANTITY", "HARGA", "DISC1", "DISC2", "JUMLAH"},
+      {"99", "@!", "@!", "999999", "999999", "999999", "999999999", "9,999,999.99", "999.99", "999.99",
+       "99,999,999,999.99"},
+      {9, 0, 21, 79}, std::string(con.Pick("W+/b,N/W", "W/n,N/W")), 24, kListHelp, &index);
+  for (int column = 1; column <= 11; ++column) browse.set_read_only(column, true);
+  frame::LineEditorHooks hooks;
+  hooks.show = [&] { INFORMASI(session, note, index); };
+  hooks.other_key = [&](int pressed) {
+    if (pressed == key::kEsc) return true;
+    if (pressed != key::kF10) return false;
+    std::string number;
+    if (!pickers::Checked(session, SaveAdminReturn(session, note, &number))) return false;
+    console::PESAN(con, "Nomor retur ini adalah : " + number);
+    return true;
+  };
+  frame::RunLineEditor(con, browse, 1, 11, hooks);
+}
+
+}  // namespace
+
+xbase::Status RTADMIN(frame::Session& session, const std::vector<xbase::Value>&) {
+  if (!OpenAdminReturnTables(session)) return xbase::Status::OK();
+  console::Console& con = session.console();
+  console::ScreenKeeper keep(con);
+  for (;;) {
+    DrawScreen(con);
+    std::string number(20, ' ');
+    AdminNote note;
+    console::GetList form;
+    form.Add(1, 12, &number, "@!").valid = [&] {
+      frame::PickSpec pick;
+      pick.alias = "SRTJLN1";
+      if (!pickers::Checked(session, frame::PickCode(session, pick, &number))) return false;
+      number = xbase::PadR(number, 20);
+      return xbase::IsBlank(number) || LCGERSURATJALAN(session, number, &note);
+    };
+    if (form.Read(con).escaped || xbase::IsBlank(number)) break;
+    ShowNote(con, note);
+    ShowLines(session, note);
+  }
+  session.CloseTables();
+  return xbase::Status::OK();
+}
+
+}  // namespace returns
