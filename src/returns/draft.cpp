@@ -153,11 +153,22 @@ bool CheckDraftNote(frame::Session& session, Draft* draft, std::string_view invo
   return true;
 }
 
-bool TakeNoteLine(frame::Session& session, DraftLine* line, std::string_view urut) {
+bool TakeNoteLine(frame::Session& session, DraftLine* line, std::string_view urut, std::string_view code) {
   xbase::WorkArea& lines = Area(session, "SRTJLN2");
   xbase::Status s = lines.SetOrder("SRTJLN23");
-  if (s.ok()) s = lines.Seek(lines.PadToField("INVOICE", xbase::RTrim(line->invoice)) + lines.PadToField("URUT", urut));
-  if (!pickers::Checked(session, s) || !lines.found()) return false;
+  const std::string invoice = lines.PadToField("INVOICE", xbase::RTrim(line->invoice));
+  if (xbase::IsBlank(urut)) {
+    std::vector<uint32_t> rows;
+    if (s.ok()) s = lines.SeekAll(invoice, &rows);
+    bool found = false;
+    for (size_t i = 0; s.ok() && !found && i < rows.size(); ++i) {
+      if (s = lines.GoTo(rows[i]); s.ok()) found = lines.Text("KODE") == lines.PadToField("KODE", xbase::RTrim(code));
+    }
+    if (!pickers::Checked(session, s) || !found) return false;
+  } else {
+    if (s.ok()) s = lines.Seek(invoice + lines.PadToField("URUT", urut));
+    if (!pickers::Checked(session, s) || !lines.found()) return false;
+  }
   line->urut = lines.Text("URUT");
   line->code = lines.Text("KODE");
   line->price = lines.Number("HARGA");

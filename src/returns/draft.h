@@ -71,8 +71,9 @@ xbase::Status LoadDraft(frame::Session& session, std::string_view number, Draft*
 // The check of a line's delivery note: it must exist, not be returned administratively, and share
 // the draft's cash discounts and price type (taken from it while the draft has none).
 bool CheckDraftNote(frame::Session& session, Draft* draft, std::string_view invoice);
-// The goods line `urut` of the line's delivery note: its price, discounts, average cost and name.
-bool TakeNoteLine(frame::Session& session, DraftLine* line, std::string_view urut);
+// The goods line `urut` of the line's delivery note (or, with a blank `urut`, its first line of goods
+// `code`): its sequence, code, price, discounts, average cost and name. False when there is none.
+bool TakeNoteLine(frame::Session& session, DraftLine* line, std::string_view urut, std::string_view code = {});
 // The quantity from boxes, packs and pieces with the goods' sizes.
 void CountPieces(frame::Session& session, DraftLine* line);
 

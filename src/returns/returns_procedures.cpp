@@ -4,6 +4,7 @@
 namespace returns {
 
 void RegisterReturnsProcedures(frame::ProcedureRegistry& registry) {
+  registry.Register({"DRAFTR1", "Draft Retur Penjualan dari Relasi", kMenuGroup, DRAFTR1});
   registry.Register({"AJUKANR1", "Kirim Pengajuan Approval Retur", kMenuGroup, AJUKANR1});
   registry.Register({"APPRT1", "Approval Pengajuan Retur (Pusat)", kMenuGroup, APPRT1});
   registry.Register({"REALR1", "Realisasi Retur yang Disetujui", kMenuGroup, REALR1});
