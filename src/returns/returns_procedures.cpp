@@ -5,9 +5,12 @@ namespace returns {
 
 void RegisterReturnsProcedures(frame::ProcedureRegistry& registry) {
   registry.Register({"DRAFTR1", "Draft Retur Penjualan dari Relasi", kMenuGroup, DRAFTR1});
+  registry.Register({"CBRPR1", "Cetak BPR (R1) F-MK-004", kMenuGroup, CBRPR1});
   registry.Register({"AJUKANR1", "Kirim Pengajuan Approval Retur", kMenuGroup, AJUKANR1});
+  registry.Register({"CAJUKANR1", "Cetak Pengajuan Approval Retur", kMenuGroup, CAJUKANR1});
   registry.Register({"APPRT1", "Approval Pengajuan Retur (Pusat)", kMenuGroup, APPRT1});
   registry.Register({"REALR1", "Realisasi Retur yang Disetujui", kMenuGroup, REALR1});
+  registry.Register({"CBRT", "Cetak Bukti Retur F-MK-011", kMenuGroup, CBRT});
   registry.Register({"RTADMIN", "Retur Penjualan (Administrasi)", kMenuGroup, RTADMIN});
 }
 

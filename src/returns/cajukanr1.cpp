@@ -1,0 +1,51 @@
+// The listing of the return requests in the exchange folder, each with the customer's open balance.
+#include <string>
+#include <vector>
+
+#include "console/box.h"
+#include "console/get.h"
+#include "console/message.h"
+#include "returns/return_forms.h"
+#include "returns/return_procedures.h"
+#include "returns/return_tables.h"
+#include "xbase/text_functions.h"
+
+namespace returns {
+
+xbase::Status CAJUKANR1(frame::Session& session, const Arguments&) {
+  if (!OpenTables(session, {"SETUP", "MASTBRJ", "MASTCUS", "PIUTDBT"})) return xbase::Status::OK();
+  console::Console& con = session.console();
+  console::ScreenKeeper keep(con);
+  const std::string colour(con.Pick("W+/b", "W+/n"));
+  RequestFilter filter{session.Today(), session.Today(), std::string(20, ' '), std::string(10, ' ')};
+  console::SHADOW(con, 8, 15, 15, 64, colour);
+  console::TENGAH(con, 9, "    CETAK PENGAJUAN APPROVAL RETUR   ", colour);
+  const console::Attr attr = con.Colour(colour);
+  const char* labels[] = {"Tanggal     :", "s/d Tanggal :", "Nomor       :", "Relasi      :"};
+  for (int i = 0; i < 4; ++i) con.Say(10 + i, 17, labels[i], attr);
+  console::GetList form;
+  form.Add(10, 31, &filter.from);
+  form.Add(11, 31, &filter.to).valid = [&] { return filter.to >= filter.from; };
+  form.Add(12, 31, &filter.number, "@!");
+  form.Add(13, 31, &filter.customer, "@!");
+  xbase::Status s;
+  const std::string folder(xbase::AllTrim(StoredExchangeFolder(session)));
+  if (!form.Read(con).escaped && OpenRequestFiles(session, folder)) {
+    filter.number = std::string(xbase::AllTrim(filter.number));
+    filter.customer = std::string(xbase::AllTrim(filter.customer));
+    std::vector<std::string> lines;
+    s = RequestListLines(session, filter, &lines);
+    if (s.ok()) {
+      lines.insert(lines.begin(), {"DRAFT PENGAJUAN APPROVAL RETUR DARI RELASI", std::string(100, '=')});
+      frame::ReportLayout layout;
+      layout.width = 110;
+      layout.title = "LAPORAN";
+      PrintLines(session, lines, session.margins.lines_portrait, "C", layout);
+    }
+    CloseRequestFiles(session);
+  }
+  session.CloseTables();
+  return s;
+}
+
+}  // namespace returns

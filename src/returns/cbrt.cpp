@@ -1,0 +1,82 @@
+// The receipt of returned goods (F-MK-011): printed for a return document; once it reaches a printer
+// a return that is not administrative is registered as a payment instrument and the document marked
+// printed.
+#include <string>
+
+#include "console/box.h"
+#include "console/get.h"
+#include "console/message.h"
+#include "frame/code_pick.h"
+#include "pickers/picker_support.h"
+#include "returns/return_forms.h"
+#include "returns/return_instrument.h"
+#include "returns/return_procedures.h"
+#include "returns/return_tables.h"
+#include "xbase/text_functions.h"
+
+namespace returns {
+namespace {
+
+// After the print: the instrument of a return that is not administrative, then the printed mark.
+xbase::Status MarkPrinted(frame::Session& session, double net) {
+  xbase::WorkArea& head = *session.tables().Area("RTJUAL1");
+  xbase::Status s;
+  if (!head.Logical("RADMIN")) {
+    s = RegisterReturnInstrument(session, {head.Text("NOMOR"), head.Text("KDCB"), std::string(xbase::Left(head.Text("KTR2"), 2)),
+                                           head.Text("RELASI"), head.DateOf("TANGGAL"), head.Text("KTR1"), net,
+                                           head.Text("CODE_ID")});
+  }
+  return s.ok() ? Rewrite(session, head, {{"CETAK", Flag(true)}}) : s;
+}
+
+}  // namespace
+
+xbase::Status PrintReturnReceipt(frame::Session& session) {
+  xbase::WorkArea& head = *session.tables().Area("RTJUAL1");
+  // A return that becomes an instrument must name its settlement code before anything is printed.
+  if (!head.Logical("RADMIN") && !IsReturnCode(session, xbase::Left(head.Text("KTR2"), 2))) {
+    return xbase::Status::OK();
+  }
+  std::vector<std::string> lines;
+  double net = 0;
+  xbase::Status s = ReturnReceiptLines(session, &lines, &net);
+  if (!s.ok()) return s;
+  frame::ReportLayout layout;
+  layout.width = 96;
+  layout.title = "SJ";
+  layout.left_margin = 1;
+  if (!PrintLines(session, lines, session.margins.lines_portrait, "S", layout)) return s;
+  return MarkPrinted(session, net);
+}
+
+xbase::Status CBRT(frame::Session& session, const Arguments&) {
+  if (!OpenTables(session, {"SETUP", "MASTBRJ", "MASTCUS", "MASTJNS", "RTJUAL1", "RTJUAL2", "GIRODBT"})) {
+    return xbase::Status::OK();
+  }
+  console::Console& con = session.console();
+  console::ScreenKeeper keep(con);
+  const std::string colour(con.Pick("W+/b", "W+/n"));
+  xbase::Status s;
+  while (s.ok()) {
+    console::SHADOW(con, 9, 20, 13, 59, colour);
+    console::TENGAH(con, 10, ".      MENCETAK BUKTI RETUR       ", colour);
+    con.Say(12, 22, "   NOMOR :", con.Colour(colour));
+    std::string number(20, ' ');
+    console::GetList form;
+    form.Add(12, 33, &number, "@!").valid = [&] {
+      frame::PickSpec pick;
+      pick.alias = "RTJUAL1";
+      if (!pickers::Checked(session, frame::PickCode(session, pick, &number))) return false;
+      bool found = false;
+      return xbase::IsBlank(number) ||
+             (pickers::Checked(session, SeekExact(*session.tables().Area("RTJUAL1"), "RTJUAL11", "NOMOR", number, &found)) &&
+              found);
+    };
+    if (form.Read(con).escaped || xbase::IsBlank(number)) break;
+    s = PrintReturnReceipt(session);
+  }
+  session.CloseTables();
+  return s;
+}
+
+}  // namespace returns

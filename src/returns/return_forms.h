@@ -1,0 +1,44 @@
+// The printed forms of the returns: the lines of each form, and their printing through the report
+// engine.
+#ifndef PALUNDA_RETURNS_RETURN_FORMS_H_
+#define PALUNDA_RETURNS_RETURN_FORMS_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "frame/report_engine.h"
+#include "frame/session.h"
+#include "returns/draft.h"
+#include "xbase/status.h"
+
+namespace returns {
+
+// Prints `lines` in pages of `per_page` lines with the control letters `controls`; true when the
+// report reached a printer.
+bool PrintLines(frame::Session& session, const std::vector<std::string>& lines, int per_page,
+                std::string_view controls, const frame::ReportLayout& layout);
+
+// F-MK-011, the receipt of returned goods, for the return document the open RTJUAL1 stands on (its
+// lines from the open RTJUAL2, names from MASTBRJ and MASTCUS); *net receives the net value.
+xbase::Status ReturnReceiptLines(frame::Session& session, std::vector<std::string>* lines, double* net);
+
+// Prints F-MK-011 for the return the open RTJUAL1 stands on; when it reached a printer, registers
+// the instrument and marks the return printed.
+xbase::Status PrintReturnReceipt(frame::Session& session);
+
+// F-MK-004, the pick-up form of a draft.
+std::vector<std::string> PickUpLines(frame::Session& session, const Draft& draft);
+
+// The listing of the requests in the open request files: those dated in the range whose number and
+// customer begin with the prefixes; each with the customer's open balance (the open PIUTDBT).
+struct RequestFilter {
+  xbase::Date from, to;
+  std::string number;
+  std::string customer;
+};
+xbase::Status RequestListLines(frame::Session& session, const RequestFilter& filter, std::vector<std::string>* lines);
+
+}  // namespace returns
+
+#endif  // PALUNDA_RETURNS_RETURN_FORMS_H_
