@@ -41,16 +41,20 @@ bool RequestFilesThere(const frame::Session& session, std::string_view folder) {
   return xbase::FindInFolder(frame::LocalPath(session, folder), xbase::WithExtension(kRequestLines, "dbf"), &path).ok();
 }
 
-bool OpenRequestFiles(frame::Session& session, std::string_view folder) {
+bool OpenExchangeTable(frame::Session& session, std::string_view folder, const char* name) {
   const std::string local = frame::LocalPath(session, folder);
+  const auto index = [&](xbase::WorkArea* opened) {
+    std::string path;
+    xbase::Status s = xbase::FindInFolder(local, xbase::WithExtension(name, "ntx"), &path);
+    return s.ok() ? opened->orders().Open(path) : s;
+  };
+  return console::BUKAFILE(session.console(), session.tables(), local + "/" + name, false, frame::kOpenWait, name,
+                           nullptr, index);
+}
+
+bool OpenRequestFiles(frame::Session& session, std::string_view folder) {
   for (const char* name : {kRequestHeaders, kRequestLines}) {
-    const auto index = [&](xbase::WorkArea* opened) {
-      std::string path;
-      xbase::Status s = xbase::FindInFolder(local, xbase::WithExtension(name, "ntx"), &path);
-      return s.ok() ? opened->orders().Open(path) : s;
-    };
-    if (!console::BUKAFILE(session.console(), session.tables(), local + "/" + name, false, frame::kOpenWait, name,
-                           nullptr, index)) {
+    if (!OpenExchangeTable(session, folder, name)) {
       CloseRequestFiles(session);
       return false;
     }

@@ -40,6 +40,10 @@ xbase::Status SeekExact(xbase::WorkArea& area, std::string_view order, std::stri
 // The stored exchange folder (SETUP "DT-TAMPUNG" of the open `setup`), 60 wide for its entry field.
 std::string StoredExchangeFolder(frame::Session& session);
 
+// Opens table `name` of `folder` (stored or typed, mapped to this machine) shared, with the index file
+// of its name, under the alias `name`; false after a message naming the file.
+bool OpenExchangeTable(frame::Session& session, std::string_view folder, const char* name);
+
 // Opens the request files of `folder` (stored or typed, mapped to this machine) shared, each with
 // the index file of its name, under their names; false (after a message naming the file) when one
 // cannot be opened, the other closed again.

@@ -12,6 +12,9 @@ void RegisterReturnsProcedures(frame::ProcedureRegistry& registry) {
   registry.Register({"REALR1", "Realisasi Retur yang Disetujui", kMenuGroup, REALR1});
   registry.Register({"CBRT", "Cetak Bukti Retur F-MK-011", kMenuGroup, CBRT});
   registry.Register({"RTADMIN", "Retur Penjualan (Administrasi)", kMenuGroup, RTADMIN});
+  registry.Register({"KAPP", "Approval SJ Terlambat Bayar (Pusat)", kMenuGroup, KAPP});
+  registry.Register({"IAPP", "Impor Approval SJ Terlambat Bayar", kMenuGroup, IAPP});
+  registry.Register({"CAPP", "Cetak Pengajuan SJ Terlambat Bayar", kMenuGroup, CAPP});
 }
 
 }  // namespace returns

@@ -1,0 +1,24 @@
+// The list of the late-payment requests still pending at the branch.
+#include <vector>
+
+#include "console/message.h"
+#include "returns/late_payments.h"
+#include "returns/return_procedures.h"
+#include "returns/return_tables.h"
+
+namespace returns {
+
+xbase::Status CAPP(frame::Session& session, const Arguments&) {
+  if (!OpenTables(session, {"MASTCUS", "PIUTDBT", "KIRIMAPP"})) return xbase::Status::OK();
+  std::vector<LateRequest> requests;
+  xbase::Status s = LoadLateRequests(session, &requests);
+  if (s.ok() && requests.empty()) {
+    console::PESAN(session.console(), "tidak ada pengajuan approval");
+  } else if (s.ok()) {
+    CETAKPRINTER(session, requests);
+  }
+  session.CloseTables();
+  return s;
+}
+
+}  // namespace returns

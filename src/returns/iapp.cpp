@@ -1,0 +1,25 @@
+// The outcome of the late-payment requests at the branch, written onto the receivables.
+#include <string>
+
+#include "console/message.h"
+#include "pickers/picker_support.h"
+#include "returns/late_payments.h"
+#include "returns/return_procedures.h"
+#include "returns/return_tables.h"
+
+namespace returns {
+
+xbase::Status IAPP(frame::Session& session, const Arguments&) {
+  console::Console& con = session.console();
+  const int answer = console::PESAN(con, "yakin data approval akan diimpor (y/t)");
+  if (answer != 'y' && answer != 'Y') return xbase::Status::OK();
+  if (!OpenTables(session, {"PIUTDBT", "KIRIMAPP"})) return xbase::Status::OK();
+  int done = 0;
+  xbase::Status s = ImportApprovals(session, &done);
+  if (s.ok()) console::PESAN(con, "proses approval SUKSES");
+  pickers::Checked(session, s);
+  session.CloseTables();
+  return xbase::Status::OK();
+}
+
+}  // namespace returns

@@ -1,0 +1,120 @@
+// Review of the late-payment requests at head office: Enter toggles a request's approval, F10 stores
+// the approvals, F4 prints the list, Esc leaves without storing.
+#include <string>
+#include <vector>
+
+#include "console/array_browse.h"
+#include "console/box.h"
+#include "console/get.h"
+#include "console/keys.h"
+#include "console/message.h"
+#include "frame/open_table.h"
+#include "pickers/picker_support.h"
+#include "returns/late_payments.h"
+#include "returns/return_procedures.h"
+#include "returns/return_tables.h"
+#include "xbase/date_functions.h"
+#include "xbase/picture.h"
+#include "xbase/text_functions.h"
+
+namespace returns {
+namespace {
+
+namespace key = console::key;
+using xbase::Value;
+
+const console::KeyHelp kHelp{{"Esc", " F10", " F4"}, {") Batal,", ") Simpan", ") Cetak"}, "W+/b", "Gr+/b"};
+
+void DrawBox(console::Console& con) {
+  con.SetColour(con.Pick("W+/b,N/W,,,W+/b", "W/n,N/W,,,W/n"));
+  const console::Attr attr = con.colours().standard;
+  con.Clear(0, 0, 23, 79, attr);
+  con.Say(0, 0, "                BROWSE PENGAJUAN APPROVAL PIUTANG TERLAMBAT                   ", con.colours().enhanced);
+  con.Say(1, 1, "    Dir :", attr);
+  con.Say(2, 1, " Relasi :", attr);
+  con.Say(2, 45, "No. Nota  :", attr);
+  con.Say(3, 1, "   Nama :", attr);
+  con.Say(3, 45, "Nilai :", attr);
+  con.Say(4, 1, "   Kota :", attr);
+  con.Say(4, 45, "Tg. Tempo :", attr);
+}
+
+console::ValueRow RowOf(const LateRequest& request, size_t n) {
+  return {Value::Num(static_cast<double>(n)), Value::Text(request.nota), Value::Text(request.giro),
+          Value::FromDate(request.giro_date), Value::Text(request.reason), Value::Logical(request.approved)};
+}
+
+void ShowInvoice(frame::Session& session, const LateRequest& request) {
+  console::Console& con = session.console();
+  const console::Attr attr = con.colours().enhanced;
+  const LateFigures f = FiguresOf(session, request.nota);
+  con.Say(2, 11, xbase::PadR(f.customer, 10), attr);
+  con.Say(2, 57, xbase::PadR(request.nota, 20), attr);
+  con.Say(3, 11, xbase::PadR(xbase::Left(f.name, 30), 30), attr);
+  con.Say(3, 53, xbase::Transform(Value::Num(f.amount), "99,999,999,999.99"), attr);
+  con.Say(4, 11, xbase::PadR(f.town, 15), attr);
+  con.Say(4, 57, f.due.empty() ? std::string(10, ' ') : xbase::Dtoc(f.due), attr);
+}
+
+// The browse of the requests; true when F10 stored them.
+bool Review(frame::Session& session, std::vector<LateRequest>* requests) {
+  console::Console& con = session.console();
+  console::ValueTable rows;
+  for (size_t i = 0; i < requests->size(); ++i) rows.push_back(RowOf((*requests)[i], i + 1));
+  int index = 1;
+  console::ArrayBrowse browse =
+      console::BUATOBJECT(con, &rows, {"No.", "Nota", "No Giro", "Tg Giro", "keterangan", "App"},
+                          {"99.", "@s12", "@s12", "", "@s32", "Y"}, {8, 1, 21, 78},
+                          std::string(con.Pick("W+/b,N/W", "W/n,N/W")), 23, kHelp, &index);
+  for (;;) {
+    browse.Stabilize(con);
+    browse.Hilite(con);
+    ShowInvoice(session, (*requests)[static_cast<size_t>(index - 1)]);
+    const int pressed = con.WaitKey();
+    browse.DeHilite(con);
+    switch (pressed) {
+      case key::kEsc: return false;
+      case key::kF10: return pickers::Checked(session, StoreApprovals(session, *requests));
+      case key::kF4: CETAKPRINTER(session, *requests); break;
+      case key::kEnter: {
+        LateRequest& request = (*requests)[static_cast<size_t>(index - 1)];
+        request.approved = !request.approved;
+        rows[static_cast<size_t>(index - 1)] = RowOf(request, static_cast<size_t>(index));
+        browse.Skip(1);
+        break;
+      }
+      default: browse.Navigate(pressed); break;
+    }
+  }
+}
+
+}  // namespace
+
+bool OpenLateRequests(frame::Session& session, std::string_view folder) {
+  if (xbase::IsBlank(folder)) return frame::OpenTable(session, "KIRIMAPP");
+  return OpenExchangeTable(session, xbase::AllTrim(folder), "KIRIMAPP");
+}
+
+xbase::Status KAPP(frame::Session& session, const Arguments&) {
+  if (!OpenTables(session, {"MASTCUS", "PIUTDBT"})) return xbase::Status::OK();
+  console::Console& con = session.console();
+  console::ScreenKeeper keep(con);
+  DrawBox(con);
+  std::string folder(60, ' ');
+  console::GetList form;
+  form.Add(1, 11, &folder, "@S60");
+  xbase::Status s;
+  if (!form.Read(con).escaped && OpenLateRequests(session, folder)) {
+    std::vector<LateRequest> requests;
+    s = LoadLateRequests(session, &requests);
+    if (s.ok() && requests.empty()) {
+      console::PESAN(con, "tidak ada pengajuan approval");
+    } else if (s.ok()) {
+      Review(session, &requests);
+    }
+  }
+  session.CloseTables();
+  return s;
+}
+
+}  // namespace returns

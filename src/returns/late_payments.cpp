@@ -1,0 +1,135 @@
+#include "returns/late_payments.h"
+
+#include <cmath>
+
+#include "console/table_access.h"
+#include "returns/return_forms.h"
+#include "returns/return_tables.h"
+#include "xbase/date_functions.h"
+#include "xbase/picture.h"
+#include "xbase/text_functions.h"
+
+namespace returns {
+namespace {
+
+using xbase::Value;
+
+constexpr int kRequestsPerPage = 25;
+const std::string kRule(177, '-');
+
+std::string Figure(double value, const char* picture) { return xbase::Transform(Value::Num(value), picture); }
+
+xbase::WorkArea& Area(frame::Session& session, std::string_view alias) { return *session.tables().Area(alias); }
+
+std::vector<std::string> PageHeading() {
+  return {"PENGAJUAN APPROVAL SURAT JALAN TERLAMBAT BAYAR", kRule,
+          "NO APP NOMOR NOTA   TANGGAL    TG TEMPO   HARI       NILAI NO. GIRO        TG GIRO    HARI  STD SLSH "
+          "NAMA RELASI               ALASAN TERLAMBAT                                  ",
+          kRule};
+}
+
+}  // namespace
+
+xbase::Status LoadLateRequests(frame::Session& session, std::vector<LateRequest>* requests) {
+  requests->clear();
+  xbase::WorkArea& table = Area(session, "KIRIMAPP");
+  xbase::Status s = table.SetOrder(1);
+  if (s.ok()) s = table.GoTop();
+  while (s.ok() && !table.eof()) {
+    requests->push_back({table.Text("NOMOR"), table.Text("NO_GIRO"), table.DateOf("TG_GIRO"), table.Text("KET"),
+                         table.Logical("APPROVAL")});
+    s = table.Skip();
+  }
+  return s;
+}
+
+xbase::Status StoreApprovals(frame::Session& session, const std::vector<LateRequest>& requests) {
+  xbase::WorkArea& table = Area(session, "KIRIMAPP");
+  xbase::Status s = table.SetOrder(1);
+  for (size_t i = 0; s.ok() && i < requests.size(); ++i) {
+    if (s = table.Seek(table.PadToField("FORM", kLateForm) + table.PadToField("NOMOR", requests[i].nota)); !s.ok()) break;
+    if (table.found()) s = Rewrite(session, table, {{"APPROVAL", Flag(requests[i].approved)}});
+  }
+  return s;
+}
+
+LateFigures FiguresOf(frame::Session& session, const std::string& nota) {
+  LateFigures figures;
+  bool found = false;
+  xbase::WorkArea& invoice = Area(session, "PIUTDBT");
+  if (!SeekExact(invoice, "PIUTDBT1", "NOTA", nota, &found).ok() || !found) return figures;
+  figures.customer = invoice.Text("RELASI");
+  figures.date = invoice.DateOf("TANGGAL");
+  figures.due = invoice.DateOf("TEMPO");
+  figures.amount = invoice.Number("DEBET");
+  xbase::WorkArea& customer = Area(session, "MASTCUS");
+  if (SeekExact(customer, "MASTCUS1", "RELASI", figures.customer, &found).ok() && found) {
+    figures.name = customer.Text("NAMA");
+    figures.town = customer.Text("KOTA");
+    figures.standard = customer.Number("TEMPO") + customer.Number("TEMPO2") + customer.Number("TEMPO4");
+  }
+  return figures;
+}
+
+std::vector<std::string> LateRequestLines(frame::Session& session, const LateRequest& request, int n) {
+  const LateFigures f = FiguresOf(session, request.nota);
+  const double days = f.due - f.date;
+  const double giro_days = f.due - request.giro_date;
+  const double late = days + std::fabs(giro_days) - f.standard;
+  const std::string reason = xbase::PadR(request.reason, 100);
+  return {Figure(n, "99") + "     " + xbase::PadR(xbase::Left(request.nota, 12), 12) + " " + xbase::Dtoc(f.date) + " " +
+              xbase::Dtoc(f.due) + Figure(days, " 9999") + Figure(f.amount, " 999,999,999") + " " +
+              xbase::PadR(xbase::Left(request.giro, 15), 15) + " " + xbase::Dtoc(request.giro_date) +
+              Figure(giro_days, " 9999") + Figure(f.standard, " 9999") + Figure(late, " 9999") + " " +
+              xbase::PadR(xbase::Left(f.name, 25), 25) + " " + reason.substr(0, 50),
+          std::string(127, ' ') + reason.substr(50)};
+}
+
+bool CETAKPRINTER(frame::Session& session, const std::vector<LateRequest>& requests) {
+  std::vector<std::string> lines;
+  for (size_t i = 0; i < requests.size(); ++i) {
+    if (i % kRequestsPerPage == 0) {
+      const std::vector<std::string> heading = PageHeading();
+      lines.insert(lines.end(), heading.begin(), heading.end());
+    }
+    const std::vector<std::string> two = LateRequestLines(session, requests[i], static_cast<int>(i + 1));
+    lines.insert(lines.end(), two.begin(), two.end());
+  }
+  lines.push_back(kRule);
+  lines.push_back(std::string(xbase::AllTrim(session.STP.text[11])) + ", " + xbase::Dtoc(session.Today()));
+  lines.push_back("  diajukan oleh                                       mengetahui                                  "
+                  "                                     Disetujui oleh   ");
+  lines.push_back("");
+  lines.push_back("");
+  lines.push_back("(    AAO       )                                  ( Branch Manager )                             "
+                  "                               (  Finance & Acc. Manager ) ");
+  frame::ReportLayout layout;
+  layout.width = 177;
+  layout.title = "rekap jual";
+  layout.left_margin = 1;
+  // Each page holds its heading and 25 requests of two lines.
+  return PrintLines(session, lines, 4 + 2 * kRequestsPerPage, "C", layout);
+}
+
+xbase::Status ImportApprovals(frame::Session& session, int* done) {
+  *done = 0;
+  xbase::WorkArea& table = Area(session, "KIRIMAPP");
+  xbase::WorkArea& invoices = Area(session, "PIUTDBT");
+  std::vector<uint32_t> records;
+  xbase::Status s = table.SetOrder(1);
+  if (s.ok()) s = table.SeekAll(table.PadToField("FORM", kLateForm), &records);
+  for (size_t i = 0; s.ok() && i < records.size(); ++i) {
+    if (s = table.GoTo(records[i]); !s.ok()) break;
+    bool found = false;
+    if (s = SeekExact(invoices, "PIUTDBT1", "NOTA", table.Text("NOMOR"), &found); !s.ok() || !found) continue;
+    if (table.Logical("APPROVAL")) s = Rewrite(session, invoices, {{"CATATAN", Txt("SUDAH APPROVAL")}});
+    if (s.ok()) s = console::LOCK_REC(session.console(), table);
+    if (s.ok()) s = table.Delete();
+    const xbase::Status unlocked = table.Unlock();
+    if (s.ok()) s = unlocked;
+    if (s.ok()) ++*done;
+  }
+  return s;
+}
+
+}  // namespace returns

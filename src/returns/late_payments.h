@@ -1,0 +1,58 @@
+// Requests to accept a delivery note paid with a giro dated past its terms (KIRIMAPP, form "PIUT+"):
+// loaded into a list, the approvals stored back, the list printed, and the outcome written onto the
+// receivables at the branch.
+#ifndef PALUNDA_RETURNS_LATE_PAYMENTS_H_
+#define PALUNDA_RETURNS_LATE_PAYMENTS_H_
+
+#include <string>
+#include <vector>
+
+#include "frame/session.h"
+#include "xbase/date.h"
+#include "xbase/status.h"
+
+namespace returns {
+
+// The form of the late-payment requests.
+inline constexpr const char* kLateForm = "PIUT+";
+
+struct LateRequest {
+  std::string nota;
+  std::string giro;
+  xbase::Date giro_date;
+  std::string reason;
+  bool approved = false;
+};
+
+// Opens KIRIMAPP of the data folder (an empty folder) or of the folder typed; false after a message.
+bool OpenLateRequests(frame::Session& session, std::string_view folder);
+
+// Every request of the open KIRIMAPP, in key order.
+xbase::Status LoadLateRequests(frame::Session& session, std::vector<LateRequest>* requests);
+
+// Writes each request's approval into the open KIRIMAPP (by form and number, under lock).
+xbase::Status StoreApprovals(frame::Session& session, const std::vector<LateRequest>& requests);
+
+// The invoice's figures for the list, from the open PIUTDBT and MASTCUS.
+struct LateFigures {
+  std::string customer, name, town;
+  xbase::Date date, due;
+  double amount = 0;
+  double standard = 0;  // the customer's terms TEMPO + TEMPO2 + TEMPO4
+};
+LateFigures FiguresOf(frame::Session& session, const std::string& nota);
+
+// The two print lines of request `n` (from 1).
+std::vector<std::string> LateRequestLines(frame::Session& session, const LateRequest& request, int n);
+
+// CETAKPRINTER: the request list; true when it reached a printer.
+bool CETAKPRINTER(frame::Session& session, const std::vector<LateRequest>& requests);
+
+// The outcome at the branch over the open PIUTDBT and KIRIMAPP: every request whose invoice is there
+// writes "SUDAH APPROVAL" into the invoice's CATATAN when approved (a request not approved leaves the
+// remark the invoice has) and is deleted; a request without its invoice stays. *done counts them.
+xbase::Status ImportApprovals(frame::Session& session, int* done);
+
+}  // namespace returns
+
+#endif  // PALUNDA_RETURNS_LATE_PAYMENTS_H_
