@@ -57,6 +57,8 @@ xbase::Status AddStockDemo(const DemoContext& demo);    // the stock of every go
 xbase::Status AddSalesDemo(const DemoContext& demo);    // trade discounts and due-date rules of the order screen
 // Settlement codes, bank accounts, unpaid invoices, a registered giro and the revision files.
 xbase::Status AddReceivablesDemo(const DemoContext& demo);
+// A return draft to send, a late-payment request and the empty return request files.
+xbase::Status AddReturnsDemo(const DemoContext& demo);
 xbase::Status AddMemosDemo(const DemoContext& demo);    // delivery notes to put on memos, an approved admin memo
 xbase::Status AddRecapsDemo(const DemoContext& demo);   // product lines, targets and two years of recap rows
 

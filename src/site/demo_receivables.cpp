@@ -17,6 +17,7 @@ constexpr SettlementCode kSettlementCodes[] = {
     {"CL", "TUNAI LUAR KOTA", true},       {"CS", "TUNAI", true},                {"DB", "DISKON", false},
     {"DC", "DISKON CASH", false},          {"DM", "BIAYA", false},               {"DP", "PPN", false},
     {"DV", "POTONGAN VOUCHER", true},      {"FS", "POTONGAN FS", false},         {"FB", "POTONGAN FB", false},
+    {"R1", "RETUR BARANG", true},          {"RA", "RETUR ADMINISTRASI", false},
 };
 
 // The bank accounts of the general ledger that receive instruments (JENIS "D").
