@@ -31,10 +31,11 @@ ReturnsTest::ReturnsTest() {
 }
 
 void ReturnsTest::AddNote(const std::string& invoice, xbase::Date date, bool printed, double quantity, double price,
-                          double d1, double d2, double debet) {
+                          double d1, double d2, double debet, double header_discount) {
   AddRows(Open(rig.session, "SRTJLN1"),
           {{{"INVOICE", T(invoice)}, {"TANGGAL", Value::FromDate(date)}, {"RELASI", T("C0001")}, {"TIPE", T("01")},
             {"SALES", T("S001")}, {"KDCB", T(kBranch)}, {"CODE_ID", T("0")}, {"INCLUDE", Value::Logical(true)},
+            {"DISCOUNT", N(header_discount)},
             {"CETAK", Value::Logical(printed)}}});
   AddRows(Open(rig.session, "SRTJLN2"),
           {{{"INVOICE", T(invoice)}, {"KODE", T("BRG01")}, {"GUDANG", T("GDG01")}, {"QUANTITY", N(quantity)},

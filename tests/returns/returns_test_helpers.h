@@ -31,9 +31,10 @@ class ReturnsTest : public ::testing::Test {
  protected:
   ReturnsTest();
 
-  // A delivery note of customer C0001 with one line of BRG01 (sequence "  1") and its receivable of `debet`.
+  // A delivery note of customer C0001 (type 01, cash discount `header_discount`) with one line of BRG01
+  // (sequence "  1") and its receivable of `debet`.
   void AddNote(const std::string& invoice, xbase::Date date, bool printed, double quantity, double price, double d1,
-               double d2, double debet);
+               double d2, double debet, double header_discount = 0);
   void AddSetting(const std::string& key, const std::string& ket);
   // The stock of BRG01 in GDG01.
   double Stock();

@@ -1,0 +1,200 @@
+// A return draft from entry through the request files, the head office's approval and the branch's
+// realisation: stock, the return document, the instrument a payment receipt may spend, and the
+// refusals that keep other instruments and a second realisation from doing harm.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "receivables/receipt.h"
+#include "returns/draft.h"
+#include "returns/realisation.h"
+#include "returns/request_view.h"
+#include "returns/requests.h"
+#include "returns/return_tables.h"
+#include "returns/returns.h"
+#include "returns/returns_test_helpers.h"
+#include "support/temp_folder.h"
+#include "xbase/text_functions.h"
+
+namespace returns {
+namespace {
+
+using namespace returns::testing;
+
+class ReturnFlowTest : public ReturnsTest {
+ protected:
+  ReturnFlowTest() {
+    AddNote("SJ1", kDay - 20, true, 48, 1000, 0, 0, 48000);
+    EXPECT_TRUE(CreateRequestFiles(exchange.path()).ok());
+  }
+
+  // A new draft "RT-01" of one carton from SJ1's line, with header discounts 10 and 0 typed.
+  void EnterDraft() {
+    Draft draft;
+    ASSERT_TRUE(GETDRAFT(rig.session, "RT-01", &draft)) << Message();
+    EXPECT_TRUE(draft.is_new);
+    draft.date = kDay;
+    draft.customer = "C0001";
+    draft.branch = kBranch;
+    draft.warehouse = "GDG01";
+    draft.reason1 = "KEMASAN RUSAK";
+    draft.reason2 = "R1";
+    DraftLine line;
+    line.invoice = "SJ1";
+    draft.lines.push_back(line);
+    ASSERT_TRUE(CheckDraftNote(rig.session, &draft, "SJ1"));
+    ASSERT_TRUE(TakeNoteLine(rig.session, &draft.lines[0], "  1"));
+    draft.lines[0].boxes = 1;
+    CountPieces(rig.session, &draft.lines[0]);
+    draft.discount1 = 10;
+    ASSERT_TRUE(SaveDraft(rig.session, &draft).ok());
+  }
+
+  void Send() {
+    ASSERT_TRUE(OpenRequestFiles(rig.session, exchange.path()));
+    int sent = 0;
+    ASSERT_TRUE(SendDrafts(rig.session, {"RT", "", kDay - 1, kDay}, &sent).ok());
+    EXPECT_EQ(sent, 1);
+  }
+
+  // Head office approves every pending request with reason 2 `code`, dated the next day.
+  void Approve(const std::string& code) {
+    std::vector<uint32_t> pending;
+    ASSERT_TRUE(RequestsMarked(rig.session, "", &pending).ok());
+    for (uint32_t record : pending) {
+      ASSERT_TRUE(rig.session.tables().Area(kRequestHeaders)->GoTo(record).ok());
+      ASSERT_TRUE(ApproveRequest(rig.session, kDay + 1, code).ok());
+    }
+  }
+
+  // Realises every approved request and removes those done; the outcomes.
+  std::vector<Outcome> Realise() {
+    std::vector<uint32_t> approved;
+    EXPECT_TRUE(RequestsMarked(rig.session, kApprovalMarker, &approved).ok());
+    std::vector<Outcome> outcomes;
+    for (uint32_t record : approved) {
+      xbase::WorkArea& head = *rig.session.tables().Area(kRequestHeaders);
+      EXPECT_TRUE(head.GoTo(record).ok());
+      const Approval approval{head.Text("NOMOR"), head.DateOf("TANGGAL"), head.Text("ALASAN2"), "GDG01"};
+      Outcome outcome = Outcome::kRefused;
+      EXPECT_TRUE(REALISASIRETURJUAL(rig.session, approval, &outcome).ok());
+      if (outcome != Outcome::kRefused) {
+        EXPECT_TRUE(RemoveRequest(rig.session, approval.number).ok());
+      }
+      outcomes.push_back(outcome);
+    }
+    return outcomes;
+  }
+
+  support::TempFolder exchange;
+};
+
+TEST_F(ReturnFlowTest, DraftIsSentApprovedAndRealisedIntoStockDocumentAndInstrument) {
+  EnterDraft();
+  // One carton of 12 at 1000, less the header's 10 percent.
+  EXPECT_DOUBLE_EQ(Number("DRAFTR1", "NOMOR", "RT-01", "NILAI"), 10800);
+  EXPECT_DOUBLE_EQ(Number("DRAFTR2", "NOMOR", "RT-01", "QUANTITY"), 12);
+  EXPECT_DOUBLE_EQ(Number("DRAFTR2", "NOMOR", "RT-01", "HRG_RATA"), 700);
+  Send();
+  EXPECT_TRUE(Flag("DRAFTR1", "NOMOR", "RT-01", "CETAK"));
+  EXPECT_DOUBLE_EQ(Number(kRequestHeaders, "NOMOR", "RT-01", "NILAI"), 10800);
+  EXPECT_EQ(Field(kRequestLines, "NOMOR", "RT-01", "INVOICE"), "SJ1");
+  Draft again;
+  EXPECT_FALSE(GETDRAFT(rig.session, "RT-01", &again));
+  EXPECT_EQ(Message(), "Nomor Ini dalam pengajuan, tidak boleh diralat");
+
+  Approve("R1");
+  EXPECT_EQ(Field(kRequestHeaders, "NOMOR", "RT-01", "SETUJU"), std::string(kApprovalMarker));
+  EXPECT_EQ(Realise(), std::vector<Outcome>{Outcome::kRealised});
+  EXPECT_DOUBLE_EQ(Stock(), 62);
+  EXPECT_EQ(Field("RTJUAL1", "NOMOR", "RT-01", "KTR2"), "R1");
+  EXPECT_EQ(Field("RTJUAL1", "NOMOR", "RT-01", "KTR1"), "KEMASAN RUSAK");
+  EXPECT_TRUE(Flag("RTJUAL1", "NOMOR", "RT-01", "INCLUDE"));
+  EXPECT_DOUBLE_EQ(Number("RTJUAL1", "NOMOR", "RT-01", "DISCOUNT"), 10);
+  EXPECT_DOUBLE_EQ(Number("RTJUAL2", "NOMOR", "RT-01", "QUANTITY"), 12);
+  EXPECT_EQ(Field("RTJUAL2", "NOMOR", "RT-01", "GUDANG"), "GDG01");
+  EXPECT_EQ(Field("GIRODBT", "NOMOR", "RT-01", "KET"), "RTR1");
+  EXPECT_DOUBLE_EQ(Number("GIRODBT", "NOMOR", "RT-01", "DEBET"), 10800);
+  EXPECT_TRUE(Flag("GIRODBT", "NOMOR", "RT-01", "REALISASI"));
+  EXPECT_TRUE(Flag("DRAFTR1", "NOMOR", "RT-01", "REALISASI"));
+  EXPECT_TRUE(LiveRows(kRequestHeaders).empty());
+  EXPECT_TRUE(LiveRows(kRequestLines).empty());
+
+  // The same files brought back: nothing moves a second time.
+  xbase::WorkArea& requests = *rig.session.tables().Area(kRequestHeaders);
+  ASSERT_TRUE(requests.GoTo(1).ok() && requests.Lock().ok() && requests.Recall().ok() && requests.Unlock().ok());
+  EXPECT_EQ(Realise(), std::vector<Outcome>{Outcome::kAlreadyRealised});
+  EXPECT_EQ(Message(), "Nomor RT-01 sudah direalisasi");
+  EXPECT_DOUBLE_EQ(Stock(), 62);
+  EXPECT_EQ(LiveRows("GIRODBT").size(), 1u);
+  EXPECT_EQ(LiveRows("RTJUAL2").size(), 1u);
+  EXPECT_DOUBLE_EQ(Number("GIRODBT", "NOMOR", "RT-01", "DEBET"), 10800);
+}
+
+TEST_F(ReturnFlowTest, TheInstrumentPaysOnlyItsReturnCode) {
+  EnterDraft();
+  Send();
+  Approve("R1");
+  Realise();
+  rig.session.CloseTables();
+  ASSERT_TRUE(receivables::OpenReceiptTables(rig.session));
+  receivables::Receipt receipt;
+  receipt.date = kDay + 2;
+  console::ValueRow line = receivables::BlankLine(1);
+  line[receivables::kCustomer] = Value::Text(xbase::PadR("C0001", 10));
+  receipt.lines = {line};
+  const auto pays = [&](const std::string& code) {
+    receipt.lines[0][receivables::kCode] = Value::Text(code);
+    Value number = Value::Text(xbase::PadR("RT-01", 20));
+    return receivables::VALIDASIENTRY(rig.session, &number, receivables::kInstrument, &receipt, 0, {});
+  };
+  EXPECT_TRUE(pays("R1"));
+  EXPECT_FALSE(pays("R2"));
+  EXPECT_EQ(Message(), "bukan untuk RETUR R2");
+  EXPECT_FALSE(pays("BL"));
+  EXPECT_EQ(Message(), "bukan untuk BS / BL");
+}
+
+TEST_F(ReturnFlowTest, AReasonThatIsNoReturnCodeAndAGiroNumberAreRefused) {
+  EnterDraft();
+  Send();
+  Approve("XX");
+  EXPECT_EQ(Realise(), std::vector<Outcome>{Outcome::kRefused});
+  EXPECT_EQ(Message(), "Alasan 2 [XX] bukan kode jenis retur");
+  EXPECT_DOUBLE_EQ(Stock(), 50);
+  EXPECT_TRUE(LiveRows("RTJUAL1").empty());
+  EXPECT_TRUE(LiveRows("GIRODBT").empty());
+  EXPECT_EQ(LiveRows(kRequestHeaders).size(), 1u);
+
+  // A giro registered under the draft's number since: the realisation leaves it alone.
+  AddRows(Open(rig.session, "GIRODBT"), {{{"NOMOR", T("RT-01")}, {"KET", T("GIRO")}, {"DEBET", N(5000)}}});
+  Approve("R1");
+  ASSERT_TRUE(rig.session.tables().Area(kRequestHeaders)->GoTo(1).ok());
+  ASSERT_TRUE(ApproveRequest(rig.session, kDay + 1, "R1").ok());
+  EXPECT_EQ(Realise(), std::vector<Outcome>{Outcome::kRefused});
+  EXPECT_EQ(Message(), "Nomor RT-01 sudah dipakai giro/transfer");
+  EXPECT_EQ(Field("GIRODBT", "NOMOR", "RT-01", "KET"), "GIRO");
+  EXPECT_DOUBLE_EQ(Number("GIRODBT", "NOMOR", "RT-01", "DEBET"), 5000);
+  EXPECT_DOUBLE_EQ(Stock(), 50);
+
+  // Nor may a new draft take a giro's number, or a delivery note's.
+  AddRows(Open(rig.session, "GIRODBT"), {{{"NOMOR", T("BCA 1")}, {"KET", T("TRSO")}}});
+  Draft draft;
+  EXPECT_FALSE(GETDRAFT(rig.session, "BCA 1", &draft));
+  EXPECT_EQ(Message(), "Nomor Ini sudah dipakai");
+  EXPECT_FALSE(GETDRAFT(rig.session, "SJ1", &draft));
+  EXPECT_EQ(Message(), "Nomor Ini sudah dipakai");
+}
+
+TEST_F(ReturnFlowTest, ALineOfANoteWithOtherDiscountsIsRefused) {
+  AddNote("SJ2", kDay - 3, true, 10, 1000, 0, 0, 9500, 5);
+  Draft draft;
+  ASSERT_TRUE(GETDRAFT(rig.session, "RT-02", &draft));
+  ASSERT_TRUE(CheckDraftNote(rig.session, &draft, "SJ2"));
+  EXPECT_DOUBLE_EQ(draft.discount1, 5);
+  EXPECT_FALSE(CheckDraftNote(rig.session, &draft, "SJ1"));
+  EXPECT_EQ(Message(), "Cash discount / Tipe, tidak sama");
+}
+
+}  // namespace
+}  // namespace returns
