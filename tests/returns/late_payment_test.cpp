@@ -1,0 +1,75 @@
+// Late-paid delivery notes: the figures of the request list and the outcome written at the branch.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "returns/late_payments.h"
+#include "returns/returns_test_helpers.h"
+#include "xbase/date_functions.h"
+
+namespace returns {
+namespace {
+
+using namespace returns::testing;
+
+class LatePaymentTest : public ReturnsTest {
+ protected:
+  void Request(const std::string& nota, const std::string& giro, xbase::Date date, const std::string& reason,
+               bool approved) {
+    AddRows(Open(rig.session, "KIRIMAPP"), {{{"FORM", T("PIUT+")}, {"NOMOR", T(nota)}, {"NO_GIRO", T(giro)},
+                                             {"TG_GIRO", Value::FromDate(date)}, {"KET", T(reason)},
+                                             {"APPROVAL", Value::Logical(approved)}}});
+  }
+  void Invoice(const std::string& nota, double debet, const std::string& remark) {
+    AddRows(Open(rig.session, "PIUTDBT"), {{{"NOTA", T(nota)}, {"TANGGAL", Value::FromDate(kDay - 40)},
+                                            {"TEMPO", Value::FromDate(kDay - 10)}, {"RELASI", T("C0001")},
+                                            {"DEBET", N(debet)}, {"CATATAN", T(remark)}}});
+  }
+};
+
+TEST_F(LatePaymentTest, TheListCountsDaysAgainstTheCustomersTerms) {
+  // Due 30 days after the invoice, the giro 10 days after that; terms 30 + 0 (TEMPO3 15 not counted).
+  Invoice("INV1", 1250000, "");
+  const std::string reason = std::string(50, 'A') + "SISANYA";
+  Request("INV1", "BCA 0012345678901234", kDay, reason, true);
+  std::vector<LateRequest> requests;
+  ASSERT_TRUE(LoadLateRequests(rig.session, &requests).ok());
+  ASSERT_EQ(requests.size(), 1u);
+  EXPECT_TRUE(requests[0].approved);
+  const std::vector<std::string> lines = LateRequestLines(rig.session, requests[0], 1);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], " 1     INV1         " + xbase::Dtoc(kDay - 40) + " " + xbase::Dtoc(kDay - 10) +
+                          "   30   1,250,000 BCA 00123456789 " + xbase::Dtoc(kDay) + "  -10   30   10 TOKO MAJU " +
+                          std::string(16, ' ') + std::string(50, 'A'));
+  EXPECT_EQ(lines[1], std::string(127, ' ') + "SISANYA" + std::string(43, ' '));
+}
+
+TEST_F(LatePaymentTest, TheOutcomeMarksApprovedInvoicesKeepsOtherRemarksAndLeavesUnknownInvoices) {
+  Invoice("INV1", 1000, "");
+  Invoice("INV2", 1000, "JANJI BAYAR");
+  Request("INV1", "G1", kDay, "PROYEK", true);
+  Request("INV2", "G2", kDay, "PROYEK", false);
+  Request("INV9", "G9", kDay, "BUKAN CABANG INI", true);
+  int done = 0;
+  ASSERT_TRUE(ImportApprovals(rig.session, &done).ok());
+  EXPECT_EQ(done, 2);
+  EXPECT_EQ(Field("PIUTDBT", "NOTA", "INV1", "CATATAN"), "SUDAH APPROVAL");
+  EXPECT_EQ(Field("PIUTDBT", "NOTA", "INV2", "CATATAN"), "JANJI BAYAR");
+  ASSERT_EQ(LiveRows("KIRIMAPP").size(), 1u);
+  EXPECT_EQ(Field("KIRIMAPP", "NOMOR", "INV9", "NO_GIRO"), "G9");
+}
+
+TEST_F(LatePaymentTest, StoringWritesEachApprovalOntoItsRequest) {
+  Request("INV1", "G1", kDay, "", false);
+  Request("INV2", "G2", kDay, "", true);
+  std::vector<LateRequest> requests;
+  ASSERT_TRUE(LoadLateRequests(rig.session, &requests).ok());
+  requests[0].approved = true;
+  requests[1].approved = false;
+  ASSERT_TRUE(StoreApprovals(rig.session, requests).ok());
+  EXPECT_TRUE(Flag("KIRIMAPP", "NOMOR", "INV1", "APPROVAL"));
+  EXPECT_FALSE(Flag("KIRIMAPP", "NOMOR", "INV2", "APPROVAL"));
+}
+
+}  // namespace
+}  // namespace returns
