@@ -1,0 +1,71 @@
+// The receipt of returned goods: its figures, and the instrument and printed mark that only a print
+// that reached the printer leaves.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "console/keys.h"
+#include "returns/return_forms.h"
+#include "returns/return_tables.h"
+#include "returns/returns_test_helpers.h"
+
+namespace returns {
+namespace {
+
+using namespace returns::testing;
+namespace key = console::key;
+
+class ReturnFormsTest : public ReturnsTest {
+ protected:
+  ReturnFormsTest() {
+    AddRows(Open(rig.session, "RTJUAL1"),
+            {{{"NOMOR", T("RT-09")}, {"TANGGAL", Value::FromDate(kDay)}, {"RELASI", T("C0001")}, {"TIPE", T("01")},
+              {"SALES", T("S001")}, {"KDCB", T(kBranch)}, {"KTR1", T("KEMASAN RUSAK")}, {"KTR2", T("R1")},
+              {"DISCOUNT", N(10)}, {"DISCOUNT2", N(5)}, {"CODE_ID", T("7")}}});
+    AddRows(Open(rig.session, "RTJUAL2"), {{{"NOMOR", T("RT-09")}, {"INVOICE", T("SJ-2026-000000000123")},
+                                            {"KODE", T("BRG01")}, {"GUDANG", T("GDG01")}, {"QUANTITY", N(12)},
+                                            {"HARGA", N(1000)}}});
+    bool found = false;
+    EXPECT_TRUE(SeekExact(Open(rig.session, "RTJUAL1"), "RTJUAL11", "NOMOR", "RT-09", &found).ok() && found);
+  }
+};
+
+TEST_F(ReturnFormsTest, TheReceiptTakesBothDiscountsOffTheSumInTurn) {
+  std::vector<std::string> lines;
+  double net = 0;
+  ASSERT_TRUE(ReturnReceiptLines(rig.session, &lines, &net).ok());
+  // 12,000 less 10 percent is 10,800; less 5 percent of that, 10,260.
+  EXPECT_DOUBLE_EQ(net, 10260);
+  ASSERT_GE(lines.size(), 18u);
+  EXPECT_EQ(lines[0], "PT. TIRTANDAKA" + std::string(73, ' ') + "F-MK-011 ");
+  EXPECT_EQ(lines[8], std::string(92, '-') + "7---");
+  EXPECT_EQ(lines[12], " 1 BRG01      SABUN CAIR 500ML            12   1,000.00  0.00+ 0.00      12,000.00 SJ-2026-00000");
+  const std::vector<std::string> tail(lines.end() - 5, lines.end());
+  EXPECT_EQ(tail[0], std::string(60, ' ') + "JUMLAH :      12,000.00");
+  EXPECT_EQ(tail[1], std::string(50, ' ') + "Discount 10.00 % :       1,200.00");
+  EXPECT_EQ(tail[2], std::string(50, ' ') + "Discount  5.00 % :         540.00");
+  EXPECT_EQ(tail[3], std::string(54, ' ') + "JUMLAH NETTO :      10,260.00");
+  EXPECT_EQ(tail[4], "Terbilang : # sepuluh ribu dua ratus enam puluh rupiah#");
+}
+
+TEST_F(ReturnFormsTest, OnlyAPrintThatReachedThePrinterRegistersTheInstrument) {
+  rig.term.AddKeys({key::kEsc});
+  ASSERT_TRUE(PrintReturnReceipt(rig.session).ok());
+  EXPECT_TRUE(LiveRows("GIRODBT").empty());
+  EXPECT_FALSE(Flag("RTJUAL1", "NOMOR", "RT-09", "CETAK"));
+
+  bool found = false;
+  ASSERT_TRUE(SeekExact(Open(rig.session, "RTJUAL1"), "RTJUAL11", "NOMOR", "RT-09", &found).ok() && found);
+  rig.term.AddKeys({key::kRight, key::kEnter, key::kEnter, key::kEnter, key::kEnter, key::kEnter});
+  ASSERT_TRUE(PrintReturnReceipt(rig.session).ok());
+  ASSERT_EQ(rig.dot_matrix->jobs().size(), 1u);
+  EXPECT_NE(rig.dot_matrix->AllBytes().find("BUKTI PENERIMAAN BARANG RETUR"), std::string::npos);
+  EXPECT_TRUE(Flag("RTJUAL1", "NOMOR", "RT-09", "CETAK"));
+  EXPECT_EQ(Field("GIRODBT", "NOMOR", "RT-09", "KET"), "RTR1");
+  EXPECT_DOUBLE_EQ(Number("GIRODBT", "NOMOR", "RT-09", "DEBET"), 10260);
+  EXPECT_EQ(Field("GIRODBT", "NOMOR", "RT-09", "NOTES"), "KEMASAN RUSAK");
+}
+
+}  // namespace
+}  // namespace returns
