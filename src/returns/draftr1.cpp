@@ -45,18 +45,10 @@ void ShowLines(const Draft& draft, console::ValueTable* rows) {
 }
 
 void DrawScreen(console::Console& con) {
-  con.SetColour(con.Pick("W+/b,N/W,,,W+/b", "W/n,N/W,,,W/n"));
-  const console::Attr attr = con.colours().standard;
-  con.Clear(0, 0, 23, 79, attr);
-  con.Say(0, 0, "                        DRAFT RETUR PENJUALAN DARI RELASI                       ", con.colours().enhanced);
-  const char* labels[] = {"Nomor Retur :", "Relasi      :", "Cabang      :", "Tanggal     :", "Tipe Harga  :",
-                          "Disc 1 / 2  :", "Sales       :"};
-  for (int i = 0; i < 7; ++i) con.Say(1 + i, 1, labels[i], attr);
-  con.Say(1, 42, "Gudang  :", attr);
-  con.Say(2, 42, "Code Id :", attr);
-  con.Say(3, 42, "Alasan  :", attr);
-  con.Say(23, 30, "Jumlah :", attr);
-  con.Say(23, 58, "Netto :", attr);
+  DrawEntryScreen(con, "DRAFT RETUR PENJUALAN DARI RELASI",
+                  {{1, 1, "Nomor Retur :"}, {2, 1, "Relasi      :"}, {3, 1, "Cabang      :"}, {4, 1, "Tanggal     :"},
+                   {5, 1, "Tipe Harga  :"}, {6, 1, "Disc 1 / 2  :"}, {7, 1, "Sales       :"}, {1, 42, "Gudang  :"},
+                   {2, 42, "Code Id :"}, {3, 42, "Alasan  :"}, {23, 30, "Jumlah :"}, {23, 58, "Netto :"}});
 }
 
 void ShowTotals(console::Console& con, const Draft& draft) {

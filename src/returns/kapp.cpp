@@ -26,17 +26,9 @@ using xbase::Value;
 const console::KeyHelp kHelp{{"Esc", " F10", " F4"}, {") Batal,", ") Simpan", ") Cetak"}, "W+/b", "Gr+/b"};
 
 void DrawBox(console::Console& con) {
-  con.SetColour(con.Pick("W+/b,N/W,,,W+/b", "W/n,N/W,,,W/n"));
-  const console::Attr attr = con.colours().standard;
-  con.Clear(0, 0, 23, 79, attr);
-  con.Say(0, 0, "                BROWSE PENGAJUAN APPROVAL PIUTANG TERLAMBAT                   ", con.colours().enhanced);
-  con.Say(1, 1, "    Dir :", attr);
-  con.Say(2, 1, " Relasi :", attr);
-  con.Say(2, 45, "No. Nota  :", attr);
-  con.Say(3, 1, "   Nama :", attr);
-  con.Say(3, 45, "Nilai :", attr);
-  con.Say(4, 1, "   Kota :", attr);
-  con.Say(4, 45, "Tg. Tempo :", attr);
+  DrawEntryScreen(con, "BROWSE PENGAJUAN APPROVAL PIUTANG TERLAMBAT",
+                  {{1, 1, "    Dir :"}, {2, 1, " Relasi :"}, {2, 45, "No. Nota  :"}, {3, 1, "   Nama :"},
+                   {3, 45, "Nilai :"}, {4, 1, "   Kota :"}, {4, 45, "Tg. Tempo :"}});
 }
 
 console::ValueRow RowOf(const LateRequest& request, size_t n) {

@@ -11,6 +11,14 @@
 
 namespace returns {
 
+void DrawEntryScreen(console::Console& con, std::string_view title, std::initializer_list<Label> labels) {
+  con.SetColour(con.Pick("W+/b,N/W,,,W+/b", "W/n,N/W,,,W/n"));
+  const console::Attr attr = con.colours().standard;
+  con.Clear(0, 0, 23, 79, attr);
+  con.Say(0, 0, xbase::PadC(title, 80), con.colours().enhanced);
+  for (const Label& label : labels) con.Say(label.row, label.col, label.text, attr);
+}
+
 bool OpenTables(frame::Session& session, std::initializer_list<const char*> tables) {
   for (const char* table : tables) {
     if (!frame::OpenTable(session, table)) {

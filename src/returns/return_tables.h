@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "console/console.h"
 #include "documents/record_writes.h"
 #include "frame/session.h"
 #include "xbase/date.h"
@@ -27,6 +28,15 @@ inline xbase::Value Txt(std::string_view text) { return xbase::Value::Text(std::
 inline xbase::Value Num(double value) { return xbase::Value::Num(value); }
 inline xbase::Value Day(xbase::Date date) { return xbase::Value::FromDate(date); }
 inline xbase::Value Flag(bool flag) { return xbase::Value::Logical(flag); }
+
+// A text of an entry screen at its place.
+struct Label {
+  int row;
+  int col;
+  const char* text;
+};
+// Clears the screen in the entry colours and shows the title (centred on row 0) and the labels.
+void DrawEntryScreen(console::Console& con, std::string_view title, std::initializer_list<Label> labels);
 
 // Opens the catalog tables shared with their index files, each under its name; at the first refusal
 // every table is closed and false comes back.

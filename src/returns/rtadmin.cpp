@@ -29,21 +29,12 @@ using xbase::Value;
 const console::KeyHelp kListHelp{{"Esc", " F10"}, {") Kembali,", ") Simpan"}, "W+/b", "Gr+/b"};
 
 void DrawScreen(console::Console& con) {
-  con.SetColour(con.Pick("W+/b,N/W,,,W+/b", "W/n,N/W,,,W/n"));
-  const console::Attr attr = con.colours().standard;
-  con.Clear(0, 0, 23, 79, attr);
-  console::TENGAH(con, 0, "RETUR PENJUALAN (Administrasi)", con.Pick("Gr+/b", "W+/n"));
-  const char* left[] = {"No. SJ   :", "Tgl. SJ  :", "Tg. Kirim:", "No. PO   :", "Tgl. PO  :", "Tg. Tempo:"};
-  const char* right[] = {"Custom :", "Kd. Cab:", "Tipe   :", "Sls    :", "Disc. 1:", "Disk. 2:"};
-  for (int i = 0; i < 6; ++i) {
-    con.Say(1 + i, 1, left[i], attr);
-    con.Say(1 + i, 34, right[i], attr);
-  }
-  con.Say(1, 58, "Code Id:", attr);
-  con.Say(2, 58, "Include:", attr);
-  con.Say(3, 58, "Ket.   :", attr);
-  con.Say(22, 1, "Nama Barang :", attr);
-  con.Say(23, 1, "Sisa Barang : ......... pcs = ....... Box              Netto : ...............", attr);
+  DrawEntryScreen(con, "RETUR PENJUALAN (Administrasi)",
+                  {{1, 1, "No. SJ   :"}, {2, 1, "Tgl. SJ  :"}, {3, 1, "Tg. Kirim:"}, {4, 1, "No. PO   :"},
+                   {5, 1, "Tgl. PO  :"}, {6, 1, "Tg. Tempo:"}, {1, 34, "Custom :"}, {2, 34, "Kd. Cab:"},
+                   {3, 34, "Tipe   :"}, {4, 34, "Sls    :"}, {5, 34, "Disc. 1:"}, {6, 34, "Disk. 2:"},
+                   {1, 58, "Code Id:"}, {2, 58, "Include:"}, {3, 58, "Ket.   :"}, {22, 1, "Nama Barang :"},
+                   {23, 1, "Sisa Barang : ......... pcs = ....... Box              Netto : ..............."}});
 }
 
 void ShowNote(console::Console& con, const AdminNote& note) {
