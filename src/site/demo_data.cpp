@@ -12,6 +12,7 @@ xbase::Status AddDemoData(FolderWriter& writer, const DataFolderOptions& options
   if (s.ok()) s = AddStockDemo(demo);
   if (s.ok()) s = AddSalesDemo(demo);
   if (s.ok()) s = AddReceivablesDemo(demo);
+  if (s.ok()) s = AddPurchasingDemo(demo);
   if (s.ok()) s = AddMemosDemo(demo);
   if (s.ok()) s = AddRecapsDemo(demo);
   if (s.ok()) s = AddFrameDemo(demo);

@@ -23,6 +23,9 @@ inline constexpr const char* kDemoMenuGroup = "PENJUALAN";
 // The warehouses of the demonstration company; the first is the home warehouse of both users.
 inline constexpr const char* kDemoWarehouse = "GDG01";
 inline constexpr const char* kSecondWarehouse = "GDG02";
+// The supplier of the demonstration company's purchases, and the shipment document waiting in its import folder.
+inline constexpr const char* kDemoSupplier = "LOGDC1";
+inline constexpr const char* kDemoShipment = "PEB/2026/000101";
 
 // What every subsystem's demo rows are written with.
 struct DemoContext {
@@ -57,6 +60,8 @@ xbase::Status AddStockDemo(const DemoContext& demo);    // the stock of every go
 xbase::Status AddSalesDemo(const DemoContext& demo);    // trade discounts and due-date rules of the order screen
 // Settlement codes, bank accounts, unpaid invoices, a registered giro and the revision files.
 xbase::Status AddReceivablesDemo(const DemoContext& demo);
+// A shipment document of the logistics department in the import folder.
+xbase::Status AddPurchasingDemo(const DemoContext& demo);
 xbase::Status AddMemosDemo(const DemoContext& demo);    // delivery notes to put on memos, an approved admin memo
 xbase::Status AddRecapsDemo(const DemoContext& demo);   // product lines, targets and two years of recap rows
 
