@@ -21,18 +21,18 @@ xbase::Status ShipmentDocument(const DemoContext& demo) {
                                {"NOTES", "KIRIMAN RUTIN LOGISTIK"}, {"DISCOUNT", 2.0}, {"CODE_ID", "01"}});
   struct Line {
     const char* kode;
-    int quantity;
+    int quantity, cartons;
     double harga, discount, discount2;
     const char* urutan;
   };
-  constexpr Line kLines[] = {{"SC0001", 2000, 2600, 10, 0, "  1"},
-                             {"OF0001", 50, 36000, 5, 2, "  2"},
-                             {"WR0001", 1440, 1800, 0, 0, "  3"}};
+  constexpr Line kLines[] = {{"SC0001", 2000, 10, 2600, 10, 0, "  1"},
+                             {"OF0001", 50, 10, 36000, 5, 2, "  2"},
+                             {"WR0101", 1440, 10, 1800, 0, 0, "  3"}};
   for (const Line& line : kLines) {
     if (s.ok()) {
       s = shipment.Add("PEB_DTL", {{"NO_BPB", kDemoShipment}, {"KODE", line.kode}, {"QUANTITY", line.quantity},
                                    {"HARGA", line.harga}, {"DISCOUNT", line.discount}, {"DISCOUNT2", line.discount2},
-                                   {"URUTAN", line.urutan}});
+                                   {"Q_BOX", line.cartons}, {"URUTAN", line.urutan}});
     }
   }
   if (s.ok()) {
@@ -44,7 +44,7 @@ xbase::Status ShipmentDocument(const DemoContext& demo) {
                                  {"SATUAN", "RIM"}, {"HARGA", 48000}, {"PAK", 1}, {"DOS", 5}});
   }
   if (s.ok()) {
-    s = shipment.Add("PEB_MST", {{"KODE", "WR0001"}, {"GOLONGAN", "SCHOOL"}, {"NAMA", "PULPEN GEL HITAM"},
+    s = shipment.Add("PEB_MST", {{"KODE", "WR0101"}, {"GOLONGAN", "WRITING"}, {"NAMA", "PULPEN GEL HITAM"},
                                  {"NAMA2", "PULPEN GEL HITAM 0.5 MM"}, {"SATUAN", "PCS"}, {"HARGA", 2500},
                                  {"HARGA1", 2450}, {"HARGA2", 2400}, {"HARGA4", 2300}, {"PAK", 12}, {"DOS", 144}});
   }
