@@ -50,12 +50,8 @@ std::vector<std::string> ReturnForm(frame::Session& session) {
   if (!s.ok()) console::PESAN(session.console(), s.message());
   form.push_back(rule);
   form.push_back(xbase::PadL("JUMLAH : ", 66) + Pic(total, "999,999,999.99"));
-  for (const char* field : {"DISCOUNT", "DISCOUNT2"}) {
-    const double percent = header.Number(field);
-    if (percent == 0) continue;
-    const double cut = total * percent / 100;
-    total -= cut;
-    form.push_back(std::string(46, ' ') + "Discount " + Pic(percent, "999.99") + " % : " + Pic(cut, "999,999,999.99"));
+  for (const CashCut& cut : TakeCashDiscounts(&total, header.Number("DISCOUNT"), header.Number("DISCOUNT2"))) {
+    form.push_back(std::string(46, ' ') + "Discount " + Pic(cut.percent, "999.99") + " % : " + Pic(cut.amount, "999,999,999.99"));
   }
   form.push_back(xbase::PadL("JUMLAH NETTO : ", 66) + Pic(total, "999,999,999.99"));
   const text::AmountLines words = text::TERBILANG(total, 2, 95);

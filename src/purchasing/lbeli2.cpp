@@ -96,13 +96,7 @@ void PrintText(frame::Session& session, const std::vector<NumberRow>& receipts, 
   TextBlock(&report, returns, "9999 ", "JUMLAH RETUR : ");
   const Sums in = Total(receipts), out = Total(returns);
   report.Line(SumLine("JUMLAH NETTO : ", {in.value1 - out.value1, in.value2 - out.value2}));
-  frame::ReportLayout layout;
-  layout.width = kWidth;
-  layout.title = "rekap jual";
-  layout.left_margin = 2;
-  layout.first_body_row = 6;
-  layout.signature_box = false;
-  report.Print(session, layout);
+  report.Print(session, ListLayout(kWidth));
 }
 
 // The rows of one kind from `row` on, then their sum line; returns the row after it.

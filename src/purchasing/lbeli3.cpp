@@ -47,13 +47,9 @@ xbase::Status Block(frame::Session& session, const PurchaseKind& kind, xbase::Da
     report->Line(Total("JUMLAH :", sum));
     report->Check();
     double net = sum;
-    for (const char* field : {"DISCOUNT", "DISCOUNT2"}) {
-      const double percent = header.Number(field);
-      if (percent == 0) continue;
-      const double cut = net * percent / 100;
-      report->Line(Total("Discount " + Pic(percent, "999.99") + "% :", cut));
+    for (const CashCut& cut : TakeCashDiscounts(&net, header.Number("DISCOUNT"), header.Number("DISCOUNT2"))) {
+      report->Line(Total("Discount " + Pic(cut.percent, "999.99") + "% :", cut.amount));
       report->Check();
-      net -= cut;
     }
     if (net != sum) {
       report->Line(Total("NETTO :", net));
@@ -96,13 +92,7 @@ xbase::Status LBELI3(frame::Session& session, const std::vector<xbase::Value>&) 
     report.Line(Total("TOTAL RETUR :", returns));
     report.Line(equals);
     report.Line(Total("PEMBELIAN BERSIH :", purchases - returns));
-    frame::ReportLayout layout;
-    layout.width = kWidth;
-    layout.title = "rekap jual";
-    layout.left_margin = 2;
-    layout.first_body_row = 6;
-    layout.signature_box = false;
-    report.Print(session, layout);
+    report.Print(session, ListLayout(kWidth));
   }
   return session.tables().CloseAll();
 }

@@ -2,6 +2,16 @@
 
 namespace purchasing {
 
+frame::ReportLayout ListLayout(int width) {
+  frame::ReportLayout layout;
+  layout.width = width;
+  layout.title = "rekap jual";
+  layout.left_margin = 2;
+  layout.first_body_row = 6;
+  layout.signature_box = false;
+  return layout;
+}
+
 PagedReport::PagedReport(std::vector<std::string> headings, int lines_per_page)
     : headings_(std::move(headings)), lines_per_page_(lines_per_page) {
   NewPage();

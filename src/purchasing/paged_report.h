@@ -13,6 +13,10 @@
 
 namespace purchasing {
 
+// The output of the purchase lists: `width` columns as "rekap jual", left margin 2, the five heading
+// lines kept in view, no signature box.
+frame::ReportLayout ListLayout(int width);
+
 class PagedReport {
  public:
   PagedReport(std::vector<std::string> headings, int lines_per_page);

@@ -47,6 +47,16 @@ double CashFactor(const xbase::WorkArea& header) {
   return Off(header.Number("DISCOUNT")) * Off(header.Number("DISCOUNT2"));
 }
 
+std::vector<CashCut> TakeCashDiscounts(double* total, double cash1, double cash2) {
+  std::vector<CashCut> cuts;
+  for (const double percent : {cash1, cash2}) {
+    if (percent == 0) continue;
+    cuts.push_back({percent, *total * percent / 100});
+    *total -= cuts.back().amount;
+  }
+  return cuts;
+}
+
 std::string Pic(double value, std::string_view picture) { return xbase::Transform(xbase::Value::Num(value), picture); }
 
 bool Begins(std::string_view code, std::string_view prefix) {

@@ -46,6 +46,15 @@ double LineValue(const xbase::WorkArea& line);
 // The two cash discounts of the current header as one factor.
 double CashFactor(const xbase::WorkArea& header);
 
+// One cash discount taken off a sum: its percent and the amount it takes.
+struct CashCut {
+  double percent;
+  double amount;
+};
+// The cash discounts that are not 0, each taken off *total in turn (the second off what the first
+// left); *total becomes the net.
+std::vector<CashCut> TakeCashDiscounts(double* total, double cash1, double cash2);
+
 // A number through a picture.
 std::string Pic(double value, std::string_view picture);
 

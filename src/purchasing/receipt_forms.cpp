@@ -76,13 +76,11 @@ void LineTable(frame::Session& session, const std::string& number, double cash1,
   }
   form->Add(kRule);
   form->Amount("JUMLAH : ", total);
-  for (const double percent : {cash1, cash2}) {
-    if (percent == 0) continue;
-    const double cut = total * percent / 100;
-    total -= cut;
-    form->Add(std::string(68, ' ') + "Discount " + Pic(percent, "999.99") + " % : " + Pic(cut, "9,999,999,999.99"));
+  const std::vector<CashCut> cuts = TakeCashDiscounts(&total, cash1, cash2);
+  for (const CashCut& cut : cuts) {
+    form->Add(std::string(68, ' ') + "Discount " + Pic(cut.percent, "999.99") + " % : " + Pic(cut.amount, "9,999,999,999.99"));
   }
-  if (cash1 != 0 || cash2 != 0) form->Amount("JUMLAH NETTO : ", total);
+  if (!cuts.empty()) form->Amount("JUMLAH NETTO : ", total);
   const text::AmountLines words = text::TERBILANG(total, 2, kWordsWidth);
   form->Add("Terbilang : " + words.first);
   if (!words.second.empty()) form->Add(std::string(12, ' ') + words.second);
