@@ -5,10 +5,12 @@
 #define PALUNDA_PURCHASING_PURCHASING_H_
 
 #include <string_view>
+#include <vector>
 
 #include "frame/procedure_registry.h"
 #include "frame/session.h"
 #include "xbase/status.h"
+#include "xbase/value.h"
 
 namespace purchasing {
 
@@ -17,6 +19,20 @@ inline constexpr const char* kMenuGroup = "BELI";
 
 // Registers every entry procedure of this subsystem.
 void RegisterPurchasingProcedures(frame::ProcedureRegistry& registry);
+
+// The entry procedures.
+// IMPPEB: a shipment document of the logistics department becomes a goods receipt.
+xbase::Status IMPPEB(frame::Session& session, const std::vector<xbase::Value>& args);
+// CTKPOPEB, CTKBPPEB: the purchase order and the goods receipt of an imported shipment document.
+xbase::Status CTKPOPEB(frame::Session& session, const std::vector<xbase::Value>& args);
+xbase::Status CTKBPPEB(frame::Session& session, const std::vector<xbase::Value>& args);
+// RTBELI: purchase returns against goods receipts; CRTBELI: their form.
+xbase::Status RTBELI(frame::Session& session, const std::vector<xbase::Value>& args);
+xbase::Status CRTBELI(frame::Session& session, const std::vector<xbase::Value>& args);
+// LBELI3: the purchase journal; LBELI1: the purchase recap per item; LBELI2: the recap per number.
+xbase::Status LBELI3(frame::Session& session, const std::vector<xbase::Value>& args);
+xbase::Status LBELI1(frame::Session& session, const std::vector<xbase::Value>& args);
+xbase::Status LBELI2(frame::Session& session, const std::vector<xbase::Value>& args);
 
 // UPSTOCKGUDANG: posts `in` pieces in and `out` pieces out of goods `code` in `warehouse` at the net
 // `price` per piece on the STOKBRG row (found on its code + warehouse index, opened under the alias

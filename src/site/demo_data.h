@@ -23,6 +23,9 @@ inline constexpr const char* kDemoMenuGroup = "PENJUALAN";
 // The warehouses of the demonstration company; the first is the home warehouse of both users.
 inline constexpr const char* kDemoWarehouse = "GDG01";
 inline constexpr const char* kSecondWarehouse = "GDG02";
+// The supplier of the demonstration company's purchases, and the shipment document waiting in its import folder.
+inline constexpr const char* kDemoSupplier = "LOGDC1";
+inline constexpr const char* kDemoShipment = "PEB/2026/000101";
 
 // What every subsystem's demo rows are written with.
 struct DemoContext {
@@ -59,6 +62,8 @@ xbase::Status AddSalesDemo(const DemoContext& demo);    // trade discounts and d
 xbase::Status AddReceivablesDemo(const DemoContext& demo);
 // A return draft to send, a late-payment request and the empty return request files.
 xbase::Status AddReturnsDemo(const DemoContext& demo);
+// A shipment document of the logistics department in the import folder.
+xbase::Status AddPurchasingDemo(const DemoContext& demo);
 xbase::Status AddMemosDemo(const DemoContext& demo);    // delivery notes to put on memos, an approved admin memo
 // The product line tree, target lists and carton targets, the supervisor's group, a focus list, the
 // tour package and the PP/PA and daily-incentive settings.

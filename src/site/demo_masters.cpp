@@ -360,6 +360,11 @@ xbase::Status AddMastersDemo(const DemoContext& demo) {
   if (s.ok()) s = Goods(demo);
   if (s.ok()) s = Customers(demo);
   if (s.ok()) s = TransferFiles(demo);
+  if (s.ok()) {
+    s = demo.writer.Add("MASTSUP", {{"KODE", kDemoSupplier}, {"NAMA", "PT. LOGISTIK PALUNDA NUSANTARA"},
+                                    {"ALAMAT1", "JL. INDUSTRI RAYA NO. 12"}, {"ALAMAT2", "KAWASAN CIKARANG"},
+                                    {"KOTA", "BEKASI"}});
+  }
   return s;
 }
 

@@ -1,0 +1,105 @@
+#include "console/table_access.h"
+#include "documents/document_counter.h"
+#include "documents/record_writes.h"
+#include "documents/stored_lines.h"
+#include "purchasing/purchase_return.h"
+#include "sales/sales.h"
+#include "xbase/number_text.h"
+#include "xbase/session.h"
+#include "xbase/text_functions.h"
+
+namespace purchasing {
+namespace {
+
+const documents::CounterKind kReturnCounter{"RTBL"};
+
+const xbase::Value& Cell(const console::ValueRow& line, int column) { return line[static_cast<size_t>(column - 1)]; }
+
+xbase::Status WriteHeader(frame::Session& session, const PurchaseReturn& ret, const std::string& number) {
+  xbase::WorkArea& header = *session.tables().Area("rtbeli1");
+  xbase::Status s = header.SetOrder("RTBELI11");
+  if (s.ok()) s = header.Seek(header.PadToField("NOMOR", xbase::RTrim(number)));
+  if (!s.ok()) return s;
+  if (header.found()) {
+    s = console::LOCK_REC(session.console(), header);
+  } else if (s = console::APP_REC(session.console(), header); s.ok()) {
+    s = header.Put("NOMOR", xbase::Value::Text(number));
+    if (s.ok()) s = header.Put("TG_INPUT", xbase::Value::FromDate(session.Today()));
+    if (s.ok()) s = header.Put("OPERATOR", xbase::Value::Text(session.MMEMBER.nik));
+  }
+  if (!s.ok()) {
+    header.Unlock().IgnoreError();  // the first failure is the one reported
+    return s;
+  }
+  return documents::PutAndRelease(header, {{"SUPLIER", xbase::Value::Text(ret.supplier)},
+                                           {"KDCB", xbase::Value::Text(ret.branch)},
+                                           {"TANGGAL", xbase::Value::FromDate(ret.date)},
+                                           {"NOTES", xbase::Value::Text(ret.notes)},
+                                           {"DISCOUNT", xbase::Value::Num(ret.cash1)},
+                                           {"DISCOUNT2", xbase::Value::Num(ret.cash2)},
+                                           {"CODE_ID", xbase::Value::Text(ret.code_id)}});
+}
+
+xbase::Status WriteLines(frame::Session& session, const PurchaseReturn& ret, const std::string& number) {
+  xbase::WorkArea& rows = *session.tables().Area("rtbeli2");
+  std::vector<uint32_t> stored;
+  xbase::Status s = rows.SetOrder("RTBELI21");
+  if (s.ok()) s = documents::StoredRows(session.tables(), rows, rows.PadToField("NOMOR", xbase::RTrim(number)), &stored);
+  if (!s.ok()) return s;
+  xbase::ShowDeleted show(&session.tables());
+  const auto line = [&](size_t k) -> const console::ValueRow& { return ret.lines[k]; };
+  documents::LineRewrite how;
+  how.keep = [&](size_t k) { return !xbase::IsBlank(Cell(line(k), kCode).text()); };
+  how.append = [&](size_t k) { return how.keep(k) && Cell(line(k), kQuantity).number() != 0; };
+  how.reverse = [&] {
+    return sales::UPMASTERBARANG(session, rows.Text("KODE"), rows.Text("GUDANG"), rows.Number("QUANTITY"), 0);
+  };
+  how.write = [&](size_t k, bool) {
+    const console::ValueRow& row = line(k);
+    documents::FieldValues fields = {{"NOMOR", xbase::Value::Text(number)},
+                                     {"NO_BPB", Cell(row, kReceipt)},
+                                     {"KODE", Cell(row, kCode)},
+                                     {"GUDANG", Cell(row, kWarehouse)},
+                                     {"URUTAN", Cell(row, kPosition)},
+                                     {"URUT", xbase::Value::Text(xbase::Str(static_cast<double>(k + 1), 3))}};
+    for (const auto& [column, field] : {std::pair{kBoxes, "Q_BOX"}, {kPacks, "Q_PAK"}, {kPieces, "Q_PCS"},
+                                        {kQuantity, "QUANTITY"}, {kPrice, "HARGA"}, {kDisc1, "DISCOUNT"},
+                                        {kDisc2, "DISCOUNT2"}, {kAverage, "HRG_RATA"}}) {
+      fields.emplace_back(field, xbase::Value::Num(Cell(row, column).number()));
+    }
+    xbase::Status w;
+    for (const auto& [field, value] : fields) {
+      if (w.ok()) w = rows.Put(field, value);
+    }
+    return w;
+  };
+  how.apply = [&](size_t k) {
+    return sales::UPMASTERBARANG(session, Cell(line(k), kCode).text(), Cell(line(k), kWarehouse).text(), 0,
+                                 Cell(line(k), kQuantity).number());
+  };
+  return documents::RewriteLines(session.console(), rows, stored, ret.lines.size(), how);
+}
+
+xbase::Status WriteReturn(frame::Session& session, const PurchaseReturn& ret, const std::string& number) {
+  xbase::Status s = WriteHeader(session, ret, number);
+  return s.ok() ? WriteLines(session, ret, number) : s;
+}
+
+}  // namespace
+
+xbase::Status SaveReturn(frame::Session& session, PurchaseReturn* ret) {
+  if (!xbase::IsBlank(ret->number)) return WriteReturn(session, *ret, ret->number);
+  xbase::WorkArea& setup = *session.tables().Area("setup");
+  xbase::WorkArea& headers = *session.tables().Area("rtbeli1");
+  const auto taken = [&](const std::string& number, bool* held) {
+    xbase::Status s = headers.SetOrder("RTBELI11");
+    if (s.ok()) s = headers.Seek(headers.PadToField("NOMOR", number));
+    *held = s.ok() && headers.found();
+    return s;
+  };
+  const auto write = [&](const std::string& number) { return WriteReturn(session, *ret, number); };
+  return documents::NumberDocument(session.console(), setup, kReturnCounter, xbase::PadR(xbase::RTrim(ret->branch), 6),
+                                   taken, write, &ret->number);
+}
+
+}  // namespace purchasing

@@ -1,0 +1,128 @@
+// Purchase returns: the line checks against the receipt and the warehouse, the numbering, the stock
+// taken out on saving and put back when a line goes.
+#include <gtest/gtest.h>
+
+#include "console/keys.h"
+#include "purchasing/purchase_return.h"
+#include "support/data_folder.h"
+#include "support/scripted_session.h"
+
+namespace purchasing {
+namespace {
+
+namespace key = console::key;
+using support::AddRows;
+using support::N;
+using support::Open;
+using support::T;
+
+class PurchaseReturnTest : public ::testing::Test {
+ protected:
+  PurchaseReturnTest() {
+    frame::Session& s = rig.session;
+    s.SetSearchPath(folder.path());
+    s.MMEMBER.nik = "ADM01";
+    s.MMEMBER.warehouse = "G1";
+    AddRows(Open(s, "SETUP"), {{{"SETUP", T("RTBLCB01  ")}, {"KET", T("0000000015")}}});
+    AddRows(Open(s, "MASTGDG"), {{{"GUDANG", T("G1")}, {"KDCB", T("CB01")}}});
+    AddRows(Open(s, "MASTBRJ"), {{{"KODE", T("A1")}, {"NAMA", T("BUKU TULIS")}, {"JUMLAH", N(30)}, {"DOS", N(10)},
+                                  {"PAK", N(5)}}});
+    AddRows(Open(s, "STOKBRG"), {{{"KODE", T("A1")}, {"GUDANG", T("G1")}, {"JUMLAH", N(30)}}});
+    AddRows(Open(s, "BPBELI1"), {{{"NO_BPB", T("R1")}, {"KDCB", T("CB01")}, {"DISCOUNT", N(5)}, {"CODE_ID", T("01")}},
+                                 {{"NO_BPB", T("R2")}, {"KDCB", T("CB01")}, {"DISCOUNT", N(5)}, {"DISCOUNT2", N(3)}}});
+    AddRows(Open(s, "BPBELI2"), {{{"NO_BPB", T("R1")}, {"KODE", T("A1")}, {"GUDANG", T("G1")}, {"QUANTITY", N(100)},
+                                  {"HARGA", N(1000)}, {"DISCOUNT", N(10)}, {"URUTAN", T("  1")}, {"HRG_RATA", N(900)}}});
+    AddRows(Open(s, "RTBELI1"), {{{"NOMOR", T("0000000016")}}});
+    EXPECT_TRUE(s.tables().CloseAll().ok());
+    EXPECT_TRUE(OpenReturnTables(s));
+    ret.date = xbase::Date::FromYmd(2026, 12, 8);
+    ret.lines.push_back(BlankReturnLine(1, "G1"));
+  }
+
+  // Types `value` into cell `column` of line `row`; true when the check takes it.
+  bool Type(int row, int column, xbase::Value value) {
+    const bool taken = CheckReturnCell(rig.session, &ret, row, column, &value);
+    if (taken) ret.lines[static_cast<size_t>(row - 1)][static_cast<size_t>(column - 1)] = value;
+    return taken;
+  }
+  double Cell(int row, int column) { return ret.lines[static_cast<size_t>(row - 1)][static_cast<size_t>(column - 1)].number(); }
+  double Stock() {
+    xbase::WorkArea& stock = *rig.session.tables().Area("stokbrg");
+    EXPECT_TRUE(stock.GoTo(1).ok());
+    return stock.Number("JUMLAH");
+  }
+
+  support::TempDataFolder folder{{"SETUP", "MASTGDG", "MASTBRJ", "STOKBRG", "BPBELI1", "BPBELI2", "MASTSUP", "RTBELI1",
+                                  "RTBELI2", "PERUSH"}};
+  support::SessionRig rig;
+  PurchaseReturn ret;
+};
+
+TEST_F(PurchaseReturnTest, ALineTakesTheReceiptLineAndCannotTakeMoreThanTheWarehouseHolds) {
+  ASSERT_TRUE(Type(1, kReceipt, T("R1")));
+  EXPECT_EQ(ret.cash1, 5);  // the receipt's cash discounts, branch and company come along
+  EXPECT_EQ(ret.branch, "CB01  ");
+  EXPECT_EQ(ret.code_id, "01  ");
+  ASSERT_TRUE(Type(1, kCode, T("A1")));
+  EXPECT_EQ(Cell(1, kPrice), 1000);
+  EXPECT_EQ(Cell(1, kDisc1), 10);
+  EXPECT_EQ(Cell(1, kAverage), 900);
+  EXPECT_EQ(ret.lines[0][kPosition - 1].text(), "  1");
+
+  rig.term.AddKeys({key::kEnter});
+  EXPECT_FALSE(Type(1, kQuantity, N(31)));
+  EXPECT_TRUE(support::Shown(rig.term, "Stock Tidak Cukup"));
+  // Two cartons and a pack: 25 pieces.
+  ASSERT_TRUE(Type(1, kBoxes, N(2)));
+  ASSERT_TRUE(Type(1, kPacks, N(1)));
+  EXPECT_EQ(Cell(1, kQuantity), 25);
+  EXPECT_EQ(Cell(1, kValue), 22500);
+  // A second line of the same goods has 5 pieces left.
+  ret.lines.push_back(BlankReturnLine(2, "G1"));
+  ASSERT_TRUE(Type(2, kCode, T("A1")));
+  rig.term.AddKeys({key::kEnter});
+  EXPECT_FALSE(Type(2, kQuantity, N(6)));
+  EXPECT_TRUE(Type(2, kQuantity, N(5)));
+
+  // A receipt whose second cash discount differs is refused, though the first is the same.
+  ret.lines.push_back(BlankReturnLine(3, "G1"));
+  rig.term.AddKeys({key::kEnter});
+  EXPECT_FALSE(Type(3, kReceipt, T("R2")));
+  EXPECT_TRUE(support::Shown(rig.term, "Cash discount, tidak sama"));
+}
+
+TEST_F(PurchaseReturnTest, SavingTakesTheGoodsOutAndADeletedLinePutsThemBack) {
+  ASSERT_TRUE(Type(1, kReceipt, T("R1")));
+  ASSERT_TRUE(Type(1, kCode, T("A1")));
+  ASSERT_TRUE(Type(1, kQuantity, N(20)));
+  EXPECT_DOUBLE_EQ(ReturnNet(ret), 20 * 1000 * 0.9 * 0.95);
+  ASSERT_TRUE(SaveReturn(rig.session, &ret).ok());
+  EXPECT_EQ(ret.number, "0000000017");  // 16 is taken
+  EXPECT_EQ(Stock(), 10);
+  xbase::WorkArea& line = *rig.session.tables().Area("rtbeli2");
+  ASSERT_TRUE(line.GoTo(1).ok());
+  EXPECT_EQ(line.Text("NOMOR").substr(0, 10), "0000000017");
+  EXPECT_EQ(line.Text("NO_BPB").substr(0, 2), "R1");
+  EXPECT_EQ(line.Text("URUT"), "  1");
+  EXPECT_EQ(line.Number("QUANTITY"), 20);
+  EXPECT_EQ(line.Number("HRG_RATA"), 900);
+  xbase::WorkArea& setup = *rig.session.tables().Area("setup");
+  ASSERT_TRUE(setup.GoTo(1).ok());
+  EXPECT_EQ(setup.Text("KET").substr(0, 10), "0000000017");
+
+  // Loaded again, the stored 20 pieces count as available; the line deleted puts them back.
+  PurchaseReturn stored;
+  ASSERT_TRUE(LoadReturn(rig.session, "0000000017", &stored));
+  ASSERT_EQ(stored.lines.size(), 2u);  // with a blank line after the stored one
+  EXPECT_EQ(stored.cash1, 5);
+  ret = stored;
+  EXPECT_TRUE(Type(1, kQuantity, N(30)));
+  ret.lines.erase(ret.lines.begin());
+  ASSERT_TRUE(SaveReturn(rig.session, &ret).ok());
+  EXPECT_EQ(Stock(), 30);
+  ASSERT_TRUE(line.GoTo(1).ok());
+  EXPECT_TRUE(line.deleted());
+}
+
+}  // namespace
+}  // namespace purchasing

@@ -1,0 +1,140 @@
+// The shipment-document import: a document becomes a goods receipt with its stock, average costs,
+// purchase-order and receipt numbers; documents already imported and bad rows are refused.
+#include <gtest/gtest.h>
+
+#include "console/keys.h"
+#include "purchasing/purchasing.h"
+#include "purchasing/shipment_import.h"
+#include "support/data_folder.h"
+#include "support/scripted_session.h"
+#include "xbase/text_functions.h"
+
+namespace purchasing {
+namespace {
+
+namespace key = console::key;
+using support::AddRows;
+using support::Keys;
+using support::Line;
+using support::N;
+using support::Open;
+using support::T;
+
+class ShipmentImportTest : public ::testing::Test {
+ protected:
+  ShipmentImportTest() {
+    frame::Session& s = rig.session;
+    s.SetSearchPath(folder.path());
+    s.MMEMBER.nik = "ADM01";
+    s.MMEMBER.warehouse = "G1";
+    AddRows(Open(s, "SETUP"), {{{"SETUP", T("TMPFILEIMP")}, {"KET", T(folder.path())}},
+                               {{"SETUP", T("KUVOCABANG")}, {"KET", T("CB09")}},
+                               {{"SETUP", T("NO_PO_PEB")}, {"KET", T("0000000041")}},
+                               {{"SETUP", T("NO_BPB_PEB")}, {"KET", T("0000000007")}}});
+    AddRows(Open(s, "MASTGDG"), {{{"GUDANG", T("G1")}, {"KDCB", T("CB01")}, {"NAMA", T("GUDANG UTAMA")}}});
+    AddRows(Open(s, "MASTBRJ"), {{{"KODE", T("A1")}, {"NAMA", T("BUKU TULIS")}, {"JUMLAH", N(50)}, {"HRG_RATA", N(800)}},
+                                 {{"KODE", T("A2")}, {"NAMA", T("PENGHAPUS")}, {"JUMLAH", N(10)}, {"HRG_RATA", N(500)}}});
+    AddRows(Open(s, "STOKBRG"), {{{"KODE", T("A1")}, {"GUDANG", T("G1")}, {"JUMLAH", N(50)}, {"HRG_RATA", N(800)}},
+                                 {{"KODE", T("A2")}, {"GUDANG", T("G1")}, {"JUMLAH", N(10)}, {"HRG_RATA", N(500)}}});
+    AddRows(Open(s, "DTA_PEB"), {{{"NOMOR", T("OLD")}, {"NO_PO", T("0000000042")}, {"NO_BPB", T("0000000001")}}});
+    AddRows(Open(s, "PEB_HDR"), {{{"NO_BPB", T("PEB1")}, {"SUPLIER", T("S1")}, {"CODE_ID", T("01")}},
+                                 {{"NO_BPB", T("PEB2")}, {"SUPLIER", T("S1")}}});
+    AddRows(Open(s, "PEB_DTL"),
+            {{{"NO_BPB", T("PEB1")}, {"KODE", T("A1")}, {"QUANTITY", N(100)}, {"HARGA", N(1250)}, {"DISCOUNT", N(20)},
+              {"DISCOUNT2", N(4)}, {"URUTAN", T("  1")}},
+             {{"NO_BPB", T("PEB1")}, {"KODE", T("A2")}, {"QUANTITY", N(10)}, {"HARGA", N(700)}, {"DISCOUNT", N(100)},
+              {"URUTAN", T("  2")}},
+             {{"NO_BPB", T("PEB2")}, {"KODE", T("A1")}, {"QUANTITY", N(5)}, {"HARGA", N(900)}},
+             {{"NO_BPB", T("PEB2")}, {"KODE", T("")}, {"QUANTITY", N(5)}, {"HARGA", N(900)}}});
+    AddRows(Open(s, "PEB_MST"), {{{"KODE", T("A1")}, {"NAMA", T("BUKU TULIS")}}});
+    EXPECT_TRUE(s.tables().CloseAll().ok());
+  }
+
+  // The keys that import `number` with the answers offered, then leave the box.
+  static std::vector<int> ImportKeys(const std::string& number) {
+    return Keys({{key::kEnter, key::kEnter}, Line(number), {key::kEnter}, {'y'}, {key::kEnter}, {key::kEsc}});
+  }
+
+  xbase::WorkArea& Row(const std::string& table, uint32_t recno) {
+    xbase::WorkArea& area = Open(rig.session, table);
+    EXPECT_TRUE(area.GoTo(recno).ok());
+    return area;
+  }
+
+  support::TempDataFolder folder{{"SETUP", "MASTGDG", "MASTBRJ", "STOKBRG", "BPBELI1", "BPBELI2", "DTA_PEB", "PEB_HDR",
+                                  "PEB_DTL", "PEB_MST"}};
+  support::SessionRig rig;
+};
+
+TEST_F(ShipmentImportTest, ADocumentBecomesAReceiptWithItsStockAveragesAndNumbers) {
+  rig.term.AddKeys(ImportKeys("PEB1"));
+  ASSERT_TRUE(IMPPEB(rig.session, {}).ok());
+  EXPECT_TRUE(support::Shown(rig.term, "PEB PEB1 masuk dg No. PO 0000000043, No. BPB 0000000008"));
+  EXPECT_TRUE(support::Shown(rig.term, "JUMLAH BRUTO"));
+  EXPECT_FALSE(support::Shown(rig.term, "CASH DISCOUNT"));
+
+  xbase::WorkArea& header = Row("BPBELI1", 1);
+  EXPECT_EQ(header.Text("NO_BPB"), "PEB1" + std::string(16, ' '));
+  EXPECT_EQ(header.Text("SUPLIER"), "S1        ");
+  EXPECT_EQ(header.Text("KDCB"), "CB01  ");  // the warehouse's branch
+  EXPECT_EQ(header.Text("GUDANG"), "G1    ");
+  EXPECT_EQ(header.Text("CODE_ID"), "01  ");
+  EXPECT_EQ(header.Text("OPERATOR"), "ADM01     ");
+  EXPECT_EQ(xbase::RTrim(header.Text("NOTES")), "PEB dari DL");
+  EXPECT_TRUE(header.Logical("CETAK"));
+  EXPECT_EQ(header.DateOf("TANGGAL"), xbase::Date::FromYmd(2026, 12, 8));
+
+  // 1,250 less 20 % and 4 % is 960 net: (50 x 800 + 100 x 960) / 150 in both tables.
+  EXPECT_EQ(Row("BPBELI2", 1).Number("HRG_RATA"), 906.67);
+  EXPECT_EQ(Row("MASTBRJ", 1).Number("JUMLAH"), 150);
+  EXPECT_EQ(Row("MASTBRJ", 1).Number("HRG_RATA"), 906.67);
+  EXPECT_EQ(Row("STOKBRG", 1).Number("JUMLAH"), 150);
+  EXPECT_EQ(Row("STOKBRG", 1).Number("HRG_RATA"), 906.67);
+  // The free line halves the master's average and leaves the warehouse's, whose net price is 0.
+  EXPECT_EQ(Row("BPBELI2", 2).Number("HRG_RATA"), 250);
+  EXPECT_EQ(Row("MASTBRJ", 2).Number("HRG_RATA"), 250);
+  EXPECT_EQ(Row("STOKBRG", 2).Number("JUMLAH"), 20);
+  EXPECT_EQ(Row("STOKBRG", 2).Number("HRG_RATA"), 500);
+
+  // Order 42 is taken, so 43; a week before the 8th is the 1st, so a day earlier.
+  xbase::WorkArea& done = Row("DTA_PEB", 2);
+  EXPECT_EQ(done.Text("NO_PO"), "0000000043");
+  EXPECT_EQ(done.Text("NO_BPB"), "0000000008");
+  EXPECT_EQ(done.DateOf("TG_PO"), xbase::Date::FromYmd(2026, 11, 30));
+  EXPECT_EQ(done.DateOf("TG_BPB"), xbase::Date::FromYmd(2026, 12, 8));
+  EXPECT_EQ(Row("SETUP", 3).Text("KET").substr(0, 10), "0000000043");
+  EXPECT_EQ(Row("SETUP", 4).Text("KET").substr(0, 10), "0000000008");
+}
+
+TEST_F(ShipmentImportTest, ADocumentAlreadyImportedIsRefusedBeforeAnythingIsWritten) {
+  rig.term.AddKeys(ImportKeys("PEB1"));
+  ASSERT_TRUE(IMPPEB(rig.session, {}).ok());
+  rig.term.AddKeys(Keys({{key::kEnter, key::kEnter}, Line("PEB1"), {key::kEnter}, {key::kEsc}, {key::kEsc}}));
+  ASSERT_TRUE(IMPPEB(rig.session, {}).ok());
+  EXPECT_TRUE(support::Shown(rig.term, "PEB PEB1 sudah diimpor"));
+  EXPECT_EQ(Open(rig.session, "BPBELI1").table().record_count(), 1u);
+  EXPECT_EQ(Open(rig.session, "BPBELI2").table().record_count(), 2u);
+  EXPECT_EQ(Row("STOKBRG", 1).Number("JUMLAH"), 150);
+
+  // Imported by another workstation between the check and the save: the save writes nothing and says so.
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  ASSERT_TRUE(OpenShipmentTables(rig.session));
+  Shipment shipment;
+  shipment.warehouse = "G1";
+  shipment.number = "PEB2";
+  rig.term.AddKeys({key::kEnter});
+  EXPECT_FALSE(CheckShipment(rig.session, &shipment));  // its second line has no code
+  EXPECT_TRUE(support::Shown(rig.term, "PEB PEB2 baris 2: kode barang kosong, tidak diimpor"));
+  AddRows(Open(rig.session, "PEB_HDR"), {{{"NO_BPB", T("PEB3")}, {"SUPLIER", T("S2")}}});
+  shipment.number = "PEB3";
+  ASSERT_TRUE(CheckShipment(rig.session, &shipment));
+  AddRows(Open(rig.session, "BPBELI1"), {{{"NO_BPB", T("PEB3")}}});
+  rig.term.AddKeys({key::kEnter});
+  EXPECT_FALSE(SaveShipment(rig.session, &shipment).ok());
+  EXPECT_TRUE(support::Shown(rig.term, "PEB PEB3 sudah diimpor, tidak ada yang ditulis"));
+  EXPECT_EQ(Open(rig.session, "DTA_PEB").table().record_count(), 2u);
+  EXPECT_EQ(Row("SETUP", 3).Text("KET").substr(0, 10), "0000000043");
+}
+
+}  // namespace
+}  // namespace purchasing
