@@ -68,7 +68,7 @@ class StockFolder {
     std::filesystem::remove_all(path_);
   }
 
-  static std::string Code(int item) { return "K" + std::to_string(100000 + item); }
+  static std::string Code(int item) { return Text("K%d", 100000 + item); }
 
   // `lines` movement lines of each of `items` items in `warehouses` warehouses, spread over the line
   // tables (half of them delivery notes) and dated over a year, ten lines to a document; then every
@@ -81,13 +81,13 @@ class StockFolder {
       areas.push_back(area);
     }
     for (int item = 0; item < items; ++item) {
-      Add("MASTBRJ", {{"KODE", xbase::Value::Text(Code(item))}, {"NAMA", xbase::Value::Text("BARANG " + Code(item))}});
+      Add("MASTBRJ", {{"KODE", xbase::Value::Text(Code(item))}, {"NAMA", xbase::Value::Text(Text("BARANG K%d", 100000 + item))}});
     }
     // Per line table: the documents made and the lines of the last one.
     std::vector<long> documents(kFamilies.size(), 0), in_document(kFamilies.size(), 0);
     for (int item = 0; item < items; ++item) {
       for (int w = 0; w < warehouses; ++w) {
-        const std::string warehouse = "G" + std::to_string(w + 1);
+        const std::string warehouse = Text("G%d", w + 1);
         for (int n = 0; n < lines; ++n) {
           // Of ten lines: two receipts, a purchase return, five delivery notes, a sales return, a mutation half.
           static constexpr size_t kOfTen[] = {0, 2, 1, 2, 2, 3, 2, 0, 2, 4};
@@ -111,8 +111,16 @@ class StockFolder {
 
   long movements() const { return movements_; }
 
+  // printf into a string.
+  template <typename... Args>
+  static std::string Text(const char* format, Args... args) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, format, args...);
+    return buffer;
+  }
+
   static std::string Number(size_t family, long document) {
-    return std::string(kFamilies[family].lines).substr(0, 2) + std::to_string(document);
+    return Text("%.2s%ld", kFamilies[family].lines, document);
   }
 
   console::ManualClock clock{{xbase::Date::FromYmd(2026, 12, 8), 9 * 3600}};

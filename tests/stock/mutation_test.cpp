@@ -3,6 +3,7 @@
 #include "stock/mutation.h"
 
 #include "stock/mutation_store.h"
+#include "stock/stock_screens.h"
 #include "stock/stock_rows_helpers.h"
 #include "xbase/text_functions.h"
 
@@ -107,6 +108,23 @@ TEST_F(MutationTest, AGiftWrapMutationCannotBeLoadedByTheMutationScreen) {
   bool found = true;
   ASSERT_TRUE(LoadMutation(rig.session, &mutation, &found).ok());
   EXPECT_FALSE(found);
+}
+
+}  // namespace
+}  // namespace stock
+
+namespace stock {
+namespace {
+
+TEST_F(MutationTest, TheMutationScreenRefusesADateOnOrBeforeTheStockTaking) {
+  CloseAll();
+  frame::Session& s = rig.session;
+  s.ZTGLBATAS = s.ZTGPROSES = s.TGAJUSMENT = s.Today();
+  // A new mutation (empty number), today's date offered and refused; a key for the message, then Esc.
+  rig.term.AddKeys({'\r', '\r', ' ', 27});
+  ASSERT_TRUE(MTSKD(s, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(support::Shown(rig.term, "Tg transaksi harus lebih besar dari Tg adjusment"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "stock/opname.h"
 
 #include "stock/stock_rows_helpers.h"
+#include "stock/stock_screens.h"
 
 namespace stock {
 namespace {
@@ -77,6 +78,42 @@ TEST_F(OpnameTest, BooksTheDifferenceAtTheDateAndKeepsTheLaterMovements) {
   EXPECT_EQ(Rows("MASTBRJ", {"KODE", "JUMLAH"}),
             (std::vector<std::string>{"KODE=A1 JUMLAH=55", "KODE=B1 JUMLAH=0", "KODE=C1 JUMLAH=12", "KODE=D1 JUMLAH=10"}));
   EXPECT_EQ(Rows("SETUP", {"SETUP", "KET"}), std::vector<std::string>{"SETUP=ADJUSTMENT KET=15-03-2026"});
+}
+
+}  // namespace
+}  // namespace stock
+
+namespace stock {
+namespace {
+
+TEST_F(OpnameTest, TheVarianceReportSetsTheCountAgainstTheStockAtTheDate) {
+  CloseAll();
+  // Every answer as offered (the date of the first tag), then the copy to a file.
+  rig.term.AddKeys(support::Keys({{'\r', '\r', '\r', '\r'}, {'C'}, support::Line("varian"), support::Line(copies.path()),
+                                  {'y'}, {27}, {27}}));
+  ASSERT_TRUE(CVARIAN(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  const std::vector<std::string> lines = testing::FileLines(copies.File("varian"));
+  ASSERT_EQ(lines.size(), 12u);
+  EXPECT_EQ(lines[0], "VARIANCE STOCK FISIK vs DATA STOCK KOMPUTER");
+  EXPECT_EQ(lines[1], "TANGGAL STOCK OPNAME : 15-03-2026");
+  EXPECT_EQ(lines[2], std::string(157, '='));
+  // Computer, physical and variance in pieces, cartons of ten (A1 only) and value at HARGA4; D1 was
+  // counted right, C1 only counted, B1 not counted at all.
+  const std::string lead = std::string(26, ' ');
+  EXPECT_EQ(std::vector<std::string>(lines.begin() + 6, lines.end()),
+            (std::vector<std::string>{
+                "A1        " + lead + "500.00 G1            70        65        -5         7      6.50     -0.50"
+                "          35,000          32,500          -2,500",
+                "B1        " + lead + "300.00 G1            40         0       -40         0      0.00      0.00"
+                "          12,000               0         -12,000",
+                "D1        " + lead + "100.00 G1            10        10         0         0      0.00      0.00"
+                "           1,000           1,000               0",
+                "C1        " + lead + "200.00 G1             0        12        12         0      0.00      0.00"
+                "               0           2,400           2,400",
+                std::string(157, '='),
+                "JUMLAH" + std::string(50, ' ') + "120        87       -33         7      6.50     -0.50"
+                "          48,000          35,900         -12,100"}));
 }
 
 }  // namespace
