@@ -12,8 +12,7 @@
 
 #include "console/clock.h"
 #include "console/console.h"
-#include "console/keys.h"
-#include "console/terminal.h"
+#include "bench_support.h"
 #include "frame/procedure_registry.h"
 #include "frame/session.h"
 #include "schema/catalog.h"
@@ -23,21 +22,6 @@
 #include "xbase/work_area.h"
 
 namespace bench {
-
-inline void Must(const xbase::Status& status) {
-  if (status.ok()) return;
-  std::fprintf(stderr, "%s\n", status.ToString().c_str());
-  std::abort();
-}
-
-// A workstation whose user answers every message at once.
-class AnsweringTerminal : public console::Terminal {
- public:
-  void Present(const console::CellGrid&, const console::Cursor&) override {}
-  int ReadKey(int) override { return console::key::kEnter; }
-  void Tone(int, int) override {}
-  bool IsColour() const override { return true; }
-};
 
 // The line tables in the order of their movement ids, with their headers and number fields.
 struct Family {

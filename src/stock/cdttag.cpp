@@ -68,12 +68,7 @@ xbase::Status CDTTAG(frame::Session& session, const Args&) {
                                         std::max(1, static_cast<int>(per_page)), &pages))) {
       continue;
     }
-    frame::ReportLayout layout;
-    layout.width = static_cast<int>(kColumns.size());
-    layout.title = "stk tag";
-    layout.left_margin = 5;
-    layout.first_body_row = 5;
-    layout.signature_box = false;
+    frame::ReportLayout layout = StockLayout(static_cast<int>(kColumns.size()), "stk tag", 5, 5);
     frame::PrintPages(session, pages, layout);
   }
   return session.tables().CloseAll();

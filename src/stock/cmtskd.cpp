@@ -79,11 +79,7 @@ xbase::Status CMTSKD(frame::Session& session, const Args&) {
     con.Say(24, 0, "........tunggu sedang buat file laporan.........", con.colours().standard);
     frame::ReportPage page;
     for (std::string& line : lines) page.push_back({std::move(line), "C", 0});
-    frame::ReportLayout layout;
-    layout.width = kWidth;
-    layout.title = "Cetak MTSAK";
-    layout.left_margin = 5;
-    layout.signature_box = false;
+    frame::ReportLayout layout = StockLayout(kWidth, "Cetak MTSAK", 5);
     frame::PrintPages(session, {page}, layout);
   }
   return session.tables().CloseAll();

@@ -83,12 +83,7 @@ xbase::Status CVARIAN(frame::Session& session, const Args&) {
                           {"BRS/HALAMAN :", &per_page, "999"}})) {
     std::vector<OpnamePair> pairs;
     if (!frame::Shown(session, OpnamePairs(session, xbase::RTrim(code), xbase::RTrim(warehouse), date, &pairs))) continue;
-    frame::ReportLayout layout;
-    layout.width = 157;
-    layout.title = "rekap jual";
-    layout.left_margin = 2;
-    layout.first_body_row = 7;
-    layout.signature_box = false;
+    frame::ReportLayout layout = StockLayout(157, "rekap jual", 2, 7);
     frame::PrintPages(session, VariancePages(pairs, date, std::max(1, static_cast<int>(per_page))), layout);
   }
   return session.tables().CloseAll();

@@ -57,12 +57,7 @@ xbase::Status DAFTBARANG(frame::Session& session, const Args&) {
                                           std::max(2, static_cast<int>(per_page)), &pages))) {
       continue;
     }
-    frame::ReportLayout layout;
-    layout.width = 65;
-    layout.title = "MASTER";
-    layout.left_margin = 2;
-    layout.first_body_row = 7;
-    layout.signature_box = false;
+    frame::ReportLayout layout = StockLayout(65, "MASTER", 2, 7);
     frame::PrintPages(session, pages, layout);
   }
   return session.tables().CloseAll();

@@ -4,8 +4,11 @@
 #include "console/get.h"
 #include "console/message.h"
 #include "frame/code_pick.h"
+#include "frame/open_table.h"
+#include "frame/prompts.h"
 #include "frame/report_pages.h"
 #include "pickers/picker_support.h"
+#include "pickers/pickers.h"
 #include "stock/report_text.h"
 #include "xbase/date_functions.h"
 #include "xbase/text_functions.h"
@@ -42,12 +45,43 @@ bool AskBranchAndNumber(frame::Session& session, const std::string& title, std::
   return !form.Read(con).escaped && !xbase::IsBlank(*branch);
 }
 
+void RunFormEntry(frame::Session& session, bool results) {
+  console::Console& con = session.console();
+  std::string branch(6, ' ');
+  for (;;) {
+    std::string number(10, ' ');
+    xbase::Date date;
+    std::vector<FormEntry> entries;
+    const auto number_valid = [&] {
+      if (!PickDocument(session, results ? "kd_gl21" : "kd_gl11", {"KDCB", "NOMOR", "TANGGAL", "TG_INPUT", "CETAK"},
+                        {"Cabang", "Nomor", "Tanggal", "Tg Input", "Cetak"}, branch, &number)) {
+        return false;
+      }
+      bool found = false;
+      const xbase::Status s = results ? ResultEntries(session, branch, number, &date, &entries, &found)
+                                      : TakeOutEntries(session, branch, number, &date, &entries, &found);
+      if (!frame::Shown(session, s)) return false;
+      if (!found) {
+        console::PESAN(con, results ? "Nomor hasil gulung tidak ada" : "Nomor pemgambilan kertas kado lembaran tidak ada");
+      }
+      return found;
+    };
+    const auto branch_valid = [&] {
+      return results ? pickers::CARICABANG(session, &branch) : pickers::GETCB(session, branch);
+    };
+    if (!AskBranchAndNumber(session, results ? " CETAK BUKTI PENYERAHAN HASIL GULUNG " : " CETAK BUKTI PENGAMBILAN ",
+                            &branch, &number, branch_valid, number_valid)) {
+      return;
+    }
+    if (!frame::AnsweredYes(con, "Cetak Form & Approval (Y/T)")) continue;
+    const xbase::Status s = results ? PostResults(session, branch, number, date, entries)
+                                    : PostTakeOut(session, branch, number, date, entries);
+    if (frame::Shown(session, s)) PrintGiftWrapForm(session, results, number, date, entries);
+  }
+}
+
 frame::ReportLayout GiftWrapLayout(int width) {
-  frame::ReportLayout layout;
-  layout.width = width;
-  layout.title = "GULUNG KADO";
-  layout.left_margin = 2;
-  layout.signature_box = false;
+  frame::ReportLayout layout = StockLayout(width, "GULUNG KADO", 2);
   return layout;
 }
 

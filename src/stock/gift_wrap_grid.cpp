@@ -9,6 +9,7 @@
 #include "frame/line_editor.h"
 #include "frame/prompts.h"
 #include "pickers/pickers.h"
+#include "stock/grid_cells.h"
 #include "xbase/text_functions.h"
 
 namespace stock {
@@ -25,6 +26,16 @@ bool AskGiftWrapHeader(frame::Session& session, const std::string& title, const 
   form.Add(3, 16, branch, "@!").valid = [&] { return xbase::IsBlank(*branch) || pickers::GETCB(session, *branch); };
   form.Add(4, 16, date, "").valid = [&] { return !checked || documents::CEKTGKIRIM(session, *date); };
   return !form.Read(con).escaped && !xbase::IsBlank(*branch);
+}
+
+void RunGiftWrapEntry(frame::Session& session, const std::string& title, const std::string& date_label, bool checked,
+                      const std::function<void(const std::string& branch, xbase::Date date)>& grid) {
+  std::string branch(6, ' ');
+  for (;;) {
+    xbase::Date date = session.Today();
+    if (!AskGiftWrapHeader(session, title, date_label, checked, &branch, &date)) return;
+    grid(branch, date);
+  }
 }
 
 int NextEditable(const GridSpec& spec, int column) {
@@ -61,8 +72,7 @@ bool RunGiftWrapGrid(frame::Session& session, console::ValueTable* rows, const G
     switch (pressed) {
       case key::kDel:
         if (browse.row_count() > 1 && !xbase::IsBlank((*rows)[static_cast<size_t>(idx - 1)][1].text())) {
-          rows->erase(rows->begin() + (idx - 1));
-          for (size_t i = 0; i < rows->size(); ++i) (*rows)[i][0] = xbase::Value::Num(static_cast<double>(i + 1), 2, 0);
+          RemoveRow(rows, idx);
           browse.Skip(0);
         }
         return false;

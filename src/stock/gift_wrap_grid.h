@@ -18,6 +18,11 @@ namespace stock {
 bool AskGiftWrapHeader(frame::Session& session, const std::string& title, const std::string& date_label, bool checked,
                        std::string* branch, xbase::Date* date);
 
+// The header box again and again until Esc or an empty branch, the date back at today each time and the
+// branch kept; each answer goes to `grid`.
+void RunGiftWrapEntry(frame::Session& session, const std::string& title, const std::string& date_label, bool checked,
+                      const std::function<void(const std::string& branch, xbase::Date date)>& grid);
+
 struct GridSpec {
   std::vector<std::string> heads;
   std::vector<std::string> pictures;

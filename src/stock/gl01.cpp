@@ -7,6 +7,7 @@
 #include "frame/prompts.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
+#include "stock/grid_cells.h"
 #include "stock/gift_wrap.h"
 #include "stock/gift_wrap_grid.h"
 #include "stock/repack.h"
@@ -20,8 +21,6 @@ namespace {
 
 enum Column { kNo = 1, kWarehouse, kCode, kName, kQuantity, kResult, kDisplay };
 
-std::string Cell(const console::ValueRow& row, int column) { return row[static_cast<size_t>(column - 1)].text(); }
-double Figure(const console::ValueRow& row, int column) { return row[static_cast<size_t>(column - 1)].number(); }
 
 console::ValueRow Blank(int n) {
   console::ValueRow row = {xbase::Value::Num(n, 2, 0),               xbase::Value::Text(std::string(6, ' ')),
@@ -36,17 +35,12 @@ class TakeOutScreen {
   explicit TakeOutScreen(frame::Session& session) : session_(session) {}
 
   void Run() {
-    std::string branch(6, ' ');
-    for (;;) {
-      xbase::Date date = session_.Today();
-      if (!AskGiftWrapHeader(session_, "PENGAMBILAN BARANG UNTUK DIGULUNG / DIRAKIT", "TANGGAL :", true, &branch, &date)) {
-        return;
-      }
+    RunGiftWrapEntry(session_, "PENGAMBILAN BARANG UNTUK DIGULUNG / DIRAKIT", "TANGGAL :", true, [this](const std::string& branch, xbase::Date date) {
       branch_ = branch;
       date_ = date;
       rows_ = {Blank(1)};
       RunGiftWrapGrid(session_, &rows_, Spec());
-    }
+    });
   }
 
  private:

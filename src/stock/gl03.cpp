@@ -4,6 +4,7 @@
 #include "frame/prompts.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
+#include "stock/grid_cells.h"
 #include "stock/gift_wrap.h"
 #include "stock/gift_wrap_forms.h"
 #include "stock/gift_wrap_grid.h"
@@ -18,8 +19,6 @@ namespace {
 
 enum Column { kNo = 1, kTakeOut, kRawCode, kResult, kWarehouse, kName, kQuantity, kPerUnit, kLine };
 
-std::string Cell(const console::ValueRow& row, int column) { return row[static_cast<size_t>(column - 1)].text(); }
-double Figure(const console::ValueRow& row, int column) { return row[static_cast<size_t>(column - 1)].number(); }
 
 console::ValueRow Blank(int n) {
   return {xbase::Value::Num(n, 2, 0),               xbase::Value::Text(std::string(10, ' ')),
@@ -34,15 +33,12 @@ class ResultsScreen {
   explicit ResultsScreen(frame::Session& session) : session_(session) {}
 
   void Run() {
-    std::string branch(6, ' ');
-    for (;;) {
-      xbase::Date date = session_.Today();
-      if (!AskGiftWrapHeader(session_, "INPUT REALISASI PENGGULUNGAN/PERAKITA", "TANGGAL :", true, &branch, &date)) return;
+    RunGiftWrapEntry(session_, "INPUT REALISASI PENGGULUNGAN/PERAKITA", "TANGGAL :", true, [this](const std::string& branch, xbase::Date date) {
       branch_ = branch;
       date_ = date;
       rows_ = {Blank(1)};
       RunGiftWrapGrid(session_, &rows_, Spec());
-    }
+    });
   }
 
  private:

@@ -2,6 +2,7 @@
 #include "console/alert.h"
 #include "console/message.h"
 #include "frame/prompts.h"
+#include "stock/grid_cells.h"
 #include "stock/fee_note.h"
 #include "stock/gift_wrap.h"
 #include "stock/gift_wrap_forms.h"
@@ -15,8 +16,6 @@ namespace {
 
 enum Column { kNo = 1, kResult, kCode, kName, kQuantity, kPerUnit, kTariff, kAmount, kDate };
 
-std::string Cell(const console::ValueRow& row, int column) { return row[static_cast<size_t>(column - 1)].text(); }
-double Figure(const console::ValueRow& row, int column) { return row[static_cast<size_t>(column - 1)].number(); }
 
 console::ValueRow Blank(int n) {
   return {xbase::Value::Num(n, 2, 0),               xbase::Value::Text(std::string(10, ' ')),
@@ -31,13 +30,8 @@ class FeeNoteScreen {
   explicit FeeNoteScreen(frame::Session& session) : session_(session) {}
 
   void Run() {
-    std::string branch(6, ' ');
-    for (;;) {
-      xbase::Date date = session_.Today();
-      if (!AskGiftWrapHeader(session_, "BUAT NOTA PEMBAYARAN PENGGULUNGAN/PERAKITAN", "TG KWITANSI :", false, &branch,
-                             &date)) {
-        return;
-      }
+    RunGiftWrapEntry(session_, "BUAT NOTA PEMBAYARAN PENGGULUNGAN/PERAKITAN", "TG KWITANSI :", false,
+                     [this](const std::string& branch, xbase::Date date) {
       branch_ = branch;
       date_ = date;
       rows_ = {Blank(1)};
@@ -55,7 +49,7 @@ class FeeNoteScreen {
       };
       spec.save = [this] { return Save(); };
       RunGiftWrapGrid(session_, &rows_, spec);
-    }
+    });
   }
 
  private:

@@ -50,12 +50,7 @@ xbase::Status GL06(frame::Session& session, const Args&) {
   if (!frame::OpenTables(session, GiftWrapTables())) return xbase::Status::OK();
   frame::ReportPages pages;
   if (frame::Shown(session, BacklogPages(session, &pages))) {
-    frame::ReportLayout layout;
-    layout.width = 95;
-    layout.title = "GULUNG KADO";
-    layout.left_margin = 2;
-    layout.first_body_row = 5;
-    layout.signature_box = false;
+    frame::ReportLayout layout = StockLayout(95, "GULUNG KADO", 2, 5);
     frame::PrintPages(session, pages, layout);
   }
   return session.tables().CloseAll();

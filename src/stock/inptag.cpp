@@ -9,6 +9,7 @@
 #include "frame/open_table.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
+#include "stock/grid_cells.h"
 #include "stock/stock_screens.h"
 #include "stock/tags.h"
 #include "xbase/number_text.h"
@@ -24,8 +25,6 @@ enum Column { kNo = 1, kCode, kName, kWarehouse, kLocation, kBox, kPak, kPcs, kQ
 const std::vector<std::string> kHeads = {" No", "KODE", "NAMA", "GD", "LINE", " BOX", " PAK", "   PCS", "      QYT"};
 const std::vector<std::string> kPictures = {"99", "@!", "@!", "@!", "@!", "9999", "9999", "999999", "999999999"};
 
-std::string Cell(const console::ValueRow& line, int column) { return line[static_cast<size_t>(column - 1)].text(); }
-double Figure(const console::ValueRow& line, int column) { return line[static_cast<size_t>(column - 1)].number(); }
 
 console::ValueRow BlankLine(int n, const std::string& warehouse, const std::string& location) {
   return {xbase::Value::Num(n, 2, 0),        xbase::Value::Text(std::string(10, ' ')),
@@ -109,8 +108,7 @@ class TagScreen {
       switch (pressed) {
         case key::kDel:
           if (browse.row_count() > 1) {
-            lines_.erase(lines_.begin() + (idx - 1));
-            for (size_t i = 0; i < lines_.size(); ++i) lines_[i][0] = xbase::Value::Num(static_cast<double>(i + 1), 2, 0);
+            RemoveRow(&lines_, idx);
             browse.Skip(0);
           }
           return false;

@@ -2,6 +2,7 @@
 
 #include "frame/question_box.h"
 #include "pickers/pickers.h"
+#include "stock/report_text.h"
 #include "stock/movements.h"
 #include "stock/stock_card.h"
 #include "stock/stock_screens.h"
@@ -26,12 +27,7 @@ xbase::Status LKARTU(frame::Session& session, const Args&) {
     StockCardAsk ask{from, to, warehouse, date, std::max(1, static_cast<int>(per_page))};
     frame::ReportPages pages;
     if (!frame::Shown(session, StockCardPages(session, ask, &pages))) continue;
-    frame::ReportLayout layout;
-    layout.width = 129;
-    layout.title = "Kartu Stock per gudang";
-    layout.left_margin = 5;
-    layout.first_body_row = 5;
-    layout.signature_box = false;
+    frame::ReportLayout layout = StockLayout(129, "Kartu Stock per gudang", 5, 5);
     frame::PrintPages(session, pages, layout);
   }
   return session.tables().CloseAll();

@@ -1,11 +1,10 @@
 // LSTPRTGL: the stock of each warehouse row at a date, from the movement lines dated up to it.
 #include <algorithm>
 
-#include "frame/question_box.h"
 #include "frame/report_pages.h"
-#include "pickers/pickers.h"
 #include "stock/opname.h"
 #include "stock/report_text.h"
+#include "stock/stock_list.h"
 #include "stock/stock_screens.h"
 #include "xbase/date_functions.h"
 #include "xbase/text_functions.h"
@@ -54,25 +53,12 @@ frame::ReportPages StockAtDatePages(const std::vector<OpnamePair>& pairs, xbase:
 
 xbase::Status LSTPRTGL(frame::Session& session, const Args&) {
   if (!frame::OpenTables(session, OpnameTables())) return xbase::Status::OK();
-  std::string code(10, ' ');
-  std::string warehouse = xbase::PadR(session.MMEMBER.warehouse, 6);
-  xbase::Date date = session.Today();
-  double per_page = 55;
-  while (frame::AskInBox(session, {"STOCK per TANGGAL"},
-                         {{"KODE BARANG :", &code, "@!", [&] { return pickers::GETKODEBRG(session, &code); }},
-                          {"GUDANG      :", &warehouse, "@!", [&] { return pickers::CEKGUDANG(session, &warehouse); }},
-                          {"per TANGGAL :", &date, ""},
-                          {"BRS/HALAMAN :", &per_page, "999"}})) {
+  AskStockAtDate(session, [&](std::string_view code, std::string_view warehouse, xbase::Date date, int per_page) {
     std::vector<OpnamePair> pairs;
-    if (!frame::Shown(session, OpnamePairs(session, xbase::RTrim(code), xbase::RTrim(warehouse), date, &pairs))) continue;
-    frame::ReportLayout layout;
-    layout.width = 90;
-    layout.title = "rekap jual";
-    layout.left_margin = 2;
-    layout.first_body_row = 5;
-    layout.signature_box = false;
-    frame::PrintPages(session, StockAtDatePages(pairs, date, std::max(1, static_cast<int>(per_page))), layout);
-  }
+    const xbase::Status s = OpnamePairs(session, code, warehouse, date, &pairs);
+    if (s.ok()) frame::PrintPages(session, StockAtDatePages(pairs, date, per_page), StockLayout(90, "rekap jual", 2, 5));
+    return s;
+  });
   return session.tables().CloseAll();
 }
 

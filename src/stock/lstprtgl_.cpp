@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <tuple>
 
-#include "frame/question_box.h"
-#include "pickers/pickers.h"
 #include "stock/movements.h"
 #include "stock/stock_list.h"
 #include "stock/stock_screens.h"
@@ -73,21 +71,15 @@ xbase::Status LSTPRTGL_(frame::Session& session, const Args&) {
   std::vector<frame::TableUse> tables = {{"mastgdg"}, {"mastbrj"}, {"Stokbrg"}};
   for (const std::string_view name : MovementTables()) tables.push_back({name});
   if (!frame::OpenTables(session, tables)) return xbase::Status::OK();
-  std::string code(10, ' ');
-  std::string warehouse = xbase::PadR(session.MMEMBER.warehouse, 6);
-  xbase::Date date = session.Today();
-  double per_page = 55;
-  while (frame::AskInBox(session, {"STOCK per TANGGAL"},
-                         {{"KODE BARANG :", &code, "@!", [&] { return pickers::GETKODEBRG(session, &code); }},
-                          {"GUDANG      :", &warehouse, "@!", [&] { return pickers::CEKGUDANG(session, &warehouse); }},
-                          {"per TANGGAL :", &date, ""},
-                          {"BRS/HALAMAN :", &per_page, "999"}})) {
+  AskStockAtDate(session, [&](std::string_view code, std::string_view warehouse, xbase::Date date, int per_page) {
     std::vector<StockListRow> rows;
-    if (!frame::Shown(session, RowsAt(session, xbase::RTrim(code), xbase::RTrim(warehouse), date, &rows))) continue;
-    frame::PrintPages(session,
-                      StockListPages("STOCK per TANGGAL : " + xbase::Dtoc(date), rows, std::max(2, static_cast<int>(per_page))),
-                      StockListLayout());
-  }
+    const xbase::Status s = RowsAt(session, code, warehouse, date, &rows);
+    if (s.ok()) {
+      frame::PrintPages(session, StockListPages("STOCK per TANGGAL : " + xbase::Dtoc(date), rows, per_page),
+                        StockListLayout());
+    }
+    return s;
+  });
   return session.tables().CloseAll();
 }
 

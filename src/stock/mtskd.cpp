@@ -14,6 +14,7 @@
 #include "frame/prompts.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
+#include "stock/grid_cells.h"
 #include "stock/mutation.h"
 #include "stock/report_text.h"
 #include "stock/stock_screens.h"
@@ -30,8 +31,6 @@ constexpr char kShortStock[] = "Stock Tidak Cukup";
 const std::vector<std::string> kHeads = {"No", "Kd Asal", "Kd 7an", "BOX", "Pak", "Qty", "Keterangan", "", ""};
 const std::vector<std::string> kPictures = {"99", "@!", "@!", "99999", "999999", "9999999", "@!s20", "", ""};
 
-std::string Cell(const console::ValueRow& line, int column) { return line[static_cast<size_t>(column - 1)].text(); }
-double Figure(const console::ValueRow& line, int column) { return line[static_cast<size_t>(column - 1)].number(); }
 
 void DrawForm(console::Console& con, console::Attr attr) {
   con.Clear(0, 0, 23, 79, attr);
@@ -130,10 +129,7 @@ class MutationScreen {
       switch (pressed) {
         case key::kDel:
           if (browse.row_count() > 1 && !xbase::IsBlank(Cell(mutation_.lines[static_cast<size_t>(idx - 1)], kMtCodeOut))) {
-            mutation_.lines.erase(mutation_.lines.begin() + (idx - 1));
-            for (size_t i = 0; i < mutation_.lines.size(); ++i) {
-              mutation_.lines[i][0] = xbase::Value::Num(static_cast<double>(i + 1), 2, 0);
-            }
+            RemoveRow(&mutation_.lines, idx);
             browse.Skip(0);
           }
           return false;

@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "stock/grid_cells.h"
+
 #include "documents/document_counter.h"
 #include "stock/mutation_store.h"
 #include "xbase/text_functions.h"
@@ -10,8 +12,6 @@
 namespace stock {
 namespace {
 
-std::string Cell(const console::ValueRow& line, int column) { return line[static_cast<size_t>(column - 1)].text(); }
-double Figure(const console::ValueRow& line, int column) { return line[static_cast<size_t>(column - 1)].number(); }
 
 bool Filled(const console::ValueRow& line) {
   return !xbase::IsBlank(Cell(line, kMtCodeOut)) && !xbase::IsBlank(Cell(line, kMtCodeIn));

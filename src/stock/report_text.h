@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "frame/report_engine.h"
 #include "xbase/picture.h"
 #include "xbase/text_functions.h"
 #include "xbase/value.h"
@@ -21,6 +22,17 @@ inline std::string Cut(std::string_view text, int width) { return xbase::PadR(xb
 
 // Pieces in cartons: 0 when the carton size is 0.
 inline double Cartons(double pieces, double per_carton) { return per_carton == 0 ? 0 : pieces / per_carton; }
+
+// The layout of a stock report: no signature box after it.
+inline frame::ReportLayout StockLayout(int width, std::string title, int left_margin, int first_body_row = 1) {
+  frame::ReportLayout layout;
+  layout.width = width;
+  layout.title = std::move(title);
+  layout.left_margin = left_margin;
+  layout.first_body_row = first_body_row;
+  layout.signature_box = false;
+  return layout;
+}
 
 }  // namespace stock
 

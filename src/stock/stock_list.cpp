@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
+#include "frame/open_table.h"
+#include "frame/question_box.h"
+#include "pickers/pickers.h"
 #include "stock/report_text.h"
+#include "xbase/text_functions.h"
 
 namespace stock {
 
@@ -46,13 +50,24 @@ frame::ReportPages StockListPages(const std::string& title, const std::vector<St
   return pages;
 }
 
+void AskStockAtDate(frame::Session& session,
+                    const std::function<xbase::Status(std::string_view code, std::string_view warehouse, xbase::Date date,
+                                                      int per_page)>& report) {
+  std::string code(10, ' ');
+  std::string warehouse = xbase::PadR(session.MMEMBER.warehouse, 6);
+  xbase::Date date = session.Today();
+  double per_page = 55;
+  while (frame::AskInBox(session, {"STOCK per TANGGAL"},
+                         {{"KODE BARANG :", &code, "@!", [&] { return pickers::GETKODEBRG(session, &code); }},
+                          {"GUDANG      :", &warehouse, "@!", [&] { return pickers::CEKGUDANG(session, &warehouse); }},
+                          {"per TANGGAL :", &date, ""},
+                          {"BRS/HALAMAN :", &per_page, "999"}})) {
+    frame::Shown(session, report(xbase::RTrim(code), xbase::RTrim(warehouse), date, std::max(2, static_cast<int>(per_page))));
+  }
+}
+
 frame::ReportLayout StockListLayout() {
-  frame::ReportLayout layout;
-  layout.width = 131;
-  layout.title = "rekap jual";
-  layout.left_margin = 2;
-  layout.first_body_row = 6;
-  layout.signature_box = false;
+  frame::ReportLayout layout = StockLayout(131, "rekap jual", 2, 6);
   return layout;
 }
 

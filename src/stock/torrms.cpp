@@ -171,13 +171,8 @@ xbase::Status TORRMS(frame::Session& session, const Args&) {
     for (;;) {
       const int choice = console::Alert(session.console(), "PILIHAN MEDIA LAPORAN", {"Printer", "Excel", "Keluar"});
       if (choice == 1) {
-        frame::ReportLayout layout;
-        layout.width = kWidth;
-        layout.title = "RMS";
-        layout.left_margin = 0;
+        frame::ReportLayout layout = StockLayout(kWidth, "RMS", 0, 7);
         layout.frozen_columns = 32;
-        layout.first_body_row = 7;
-        layout.signature_box = false;
         frame::PrintPages(session, TextPages(ask, groups, std::max(1, static_cast<int>(per_page))), layout);
       } else if (choice == 2) {
         FillWorkbook(session, ask, groups);
