@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench_support.h"
 #include "console/clock.h"
 #include "console/console.h"
 #include "console/keys.h"
@@ -26,20 +27,8 @@ using xbase::Value;
 constexpr int kLines = 100;
 const std::string kBranch = "JKT001";
 
-void Must(const xbase::Status& status) {
-  if (status.ok()) return;
-  std::fprintf(stderr, "%s\n", status.ToString().c_str());
-  std::abort();
-}
-
-// A workstation whose user answers every message at once.
-class AnsweringTerminal : public console::Terminal {
- public:
-  void Present(const console::CellGrid&, const console::Cursor&) override {}
-  int ReadKey(int) override { return console::key::kEnter; }
-  void Tone(int, int) override {}
-  bool IsColour() const override { return true; }
-};
+using bench::AnsweringTerminal;
+using bench::Must;
 
 // A data folder with the receipt tables, 100 invoices, a giro large enough for every save and the
 // receipt counter; the session has the receipt's tables open, shared.

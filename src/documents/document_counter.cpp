@@ -32,6 +32,7 @@ xbase::Status Release(xbase::WorkArea& setup, xbase::Status status) {
 }  // namespace
 
 std::string NextNumber(const CounterKind& kind, std::string_view last) {
+  if (kind.blank_padded) return kind.number_prefix + xbase::Str(DigitsValue(kind, last) + 1, kind.digits, 0);
   // 1 followed by the width's zeros, plus 1 and the value: its last `digits` characters.
   const double base = std::pow(10.0, kind.digits) + 1;
   const std::string text(xbase::AllTrim(xbase::Str(base + DigitsValue(kind, last), kind.digits + 2, 0)));
@@ -47,7 +48,8 @@ xbase::Status NumberDocument(console::Console& con, xbase::WorkArea& setup, cons
   if (!s.ok()) return s;
   if (!setup.found()) {
     if (!kind.append_missing) {
-      console::Alert(con, kind.missing.before + key + kind.missing.after, {"Batal"});
+      const std::string text = kind.missing.keyed ? kind.missing.before + key + kind.missing.after : kind.missing.before;
+      if (!text.empty()) console::Alert(con, text, {"Batal"});
       return xbase::Status::NotFound("counter row", key);
     }
     if (s = console::APP_REC(con, setup); !s.ok()) return s;
@@ -63,7 +65,7 @@ xbase::Status NumberDocument(console::Console& con, xbase::WorkArea& setup, cons
     if (s = taken(*number, &held); !s.ok()) return Release(setup, s);
     if (!held) break;
     if (kind.taken == TakenNumber::kRefuse) {
-      console::PESAN(con, kind.taken_message);
+      if (!kind.taken_message.empty()) console::PESAN(con, kind.taken_message);
       return Release(setup, xbase::Status::InUse("document number", *number));
     }
     *number = NextNumber(kind, *number);

@@ -21,6 +21,7 @@ enum class TakenNumber { kSkip, kRefuse };
 struct MissingCounterText {
   std::string before;
   std::string after;
+  bool keyed = true;  // false: `before` alone, and nothing shown when it is empty
 };
 // "Setup " + key + " belum dibuat, hub. admin"
 extern const MissingCounterText kMissingAskAdmin;
@@ -35,13 +36,14 @@ struct CounterKind {
   int digits = 10;                // digits of the number
   std::string number_prefix;      // letters kept before the digits (1 to 3, or none)
   TakenNumber taken = TakenNumber::kSkip;
-  std::string taken_message;      // shown (row 24) when a refusing kind meets a taken number
+  std::string taken_message;      // shown (row 24) when a refusing kind meets a taken number; nothing when empty
   MissingCounterText missing = kMissingAskAdmin;
   bool append_missing = false;    // a missing row is appended (from 0) instead of refused
+  bool blank_padded = false;      // the digits padded with blanks instead of zeros
 };
 
 // The number after `last` (a counter value or a number of the kind): its digits + 1 with leading
-// zeros to the kind's width, after the kind's letters. "99" gives "0000000100".
+// zeros (or blanks) to the kind's width, after the kind's letters. "99" gives "0000000100".
 std::string NextNumber(const CounterKind& kind, std::string_view last);
 
 // True when the document table already holds `number` (for the branch).

@@ -19,6 +19,23 @@ xbase::WorkArea* AreaOf(Session& session, std::string_view alias) {
   return area;
 }
 
+bool OpenTables(Session& session, const std::vector<TableUse>& tables) {
+  for (const TableUse& table : tables) {
+    xbase::WorkArea* area = nullptr;
+    if (!OpenTable(session, table.name, table.exclusive, table.alias, &area) || !area->SetOrder(1).ok()) {
+      session.tables().CloseAll().IgnoreError();  // the refusal was told; the run ends here
+      return false;
+    }
+  }
+  return true;
+}
+
+bool Shown(Session& session, const xbase::Status& status) {
+  if (status.ok()) return true;
+  console::PESAN(session.console(), status.message());
+  return false;
+}
+
 xbase::Status CloseTables(Session& session, const xbase::Status& status) {
   const xbase::Status closed = session.tables().CloseAll();
   return status.ok() ? closed : status;

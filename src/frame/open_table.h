@@ -4,6 +4,7 @@
 #define PALUNDA_FRAME_OPEN_TABLE_H_
 
 #include <string_view>
+#include <vector>
 
 #include "frame/session.h"
 #include "xbase/status.h"
@@ -21,6 +22,20 @@ bool OpenTable(Session& session, std::string_view name, bool exclusive = false, 
 
 // The work area open under `alias`; when there is none, a message on row 24 names it and null comes back.
 xbase::WorkArea* AreaOf(Session& session, std::string_view alias);
+
+// A table to open: its name, the alias it is known by (its name when empty), whether exclusively.
+struct TableUse {
+  std::string_view name;
+  std::string_view alias = {};
+  bool exclusive = false;
+};
+
+// Opens the tables with their catalog index files (retrying while another workstation holds one),
+// each on its first index; at the first refusal every table is closed and false comes back.
+bool OpenTables(Session& session, const std::vector<TableUse>& tables);
+
+// Shows a failed status on row 24 (waiting for a key) and gives false; true for OK.
+bool Shown(Session& session, const xbase::Status& status);
 
 // Closes every table of the session at the end of a screen: `status`, or when it is OK, the failure of a close.
 xbase::Status CloseTables(Session& session, const xbase::Status& status);

@@ -18,18 +18,6 @@ frame::ReportLayout MemoLayout(int width, std::string title, int left_margin) {
   return layout;
 }
 
-bool PrintPages(frame::Session& session, const ReportPages& pages, const frame::ReportLayout& layout) {
-  frame::ReportWriter report(session);
-  if (!report.Start()) return false;
-  for (const frame::ReportPage& page : pages) {
-    if (!report.NewPage()) return false;
-    for (const frame::ReportLine& line : page) {
-      if (!report.Line(line.text, line.controls, line.font)) return false;
-    }
-  }
-  return report.Print(layout);
-}
-
 frame::ReportPage PageOf(const std::vector<std::string>& lines, std::string_view controls) {
   frame::ReportPage page;
   for (const std::string& line : lines) page.push_back({line, std::string(controls), 0});

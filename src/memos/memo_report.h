@@ -8,18 +8,17 @@
 #include <vector>
 
 #include "frame/report_engine.h"
+#include "frame/report_pages.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 
 namespace memos {
 
-using ReportPages = std::vector<frame::ReportPage>;
+using frame::PrintPages;
+using frame::ReportPages;
 
 // The layout of the memo prints: `width` columns, the title, left margin 2, no signature box.
 frame::ReportLayout MemoLayout(int width, std::string title = "MEMO", int left_margin = 2);
-// Writes the pages through the report engine and runs the output dialog: true when the report
-// reached a printer.
-bool PrintPages(frame::Session& session, const ReportPages& pages, const frame::ReportLayout& layout);
 // One page of `lines`, each with the same control letters.
 frame::ReportPage PageOf(const std::vector<std::string>& lines, std::string_view controls);
 // The body lines cut into pages of `rows` lines, each page opened by the heading; the closing lines

@@ -1,20 +1,6 @@
 #include "recaps/recap_tables.h"
 
-#include "console/message.h"
-#include "frame/open_table.h"
-
 namespace recaps {
-
-bool OpenTables(frame::Session& session, std::initializer_list<TableUse> tables) {
-  for (const TableUse& table : tables) {
-    xbase::WorkArea* area = nullptr;
-    if (!frame::OpenTable(session, table.name, table.exclusive, table.alias, &area) || !area->SetOrder(1).ok()) {
-      session.tables().CloseAll().IgnoreError();  // the refusal was told; the run ends here
-      return false;
-    }
-  }
-  return true;
-}
 
 double MasterLookup::Number(const std::string& code, xbase::Status* status) {
   if (const auto at = known_.find(code); at != known_.end()) return at->second;
@@ -26,12 +12,6 @@ double MasterLookup::Number(const std::string& code, xbase::Status* status) {
   }
   known_.emplace(code, value);
   return value;
-}
-
-bool Shown(frame::Session& session, const xbase::Status& status) {
-  if (status.ok()) return true;
-  console::PESAN(session.console(), status.message());
-  return false;
 }
 
 }  // namespace recaps

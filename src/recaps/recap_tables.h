@@ -2,27 +2,20 @@
 #ifndef PALUNDA_RECAPS_RECAP_TABLES_H_
 #define PALUNDA_RECAPS_RECAP_TABLES_H_
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/status.h"
 #include "xbase/work_area.h"
 
 namespace recaps {
 
-// A table to open: its name, the alias it is known by (its name when empty), whether exclusively.
-struct TableUse {
-  std::string_view name;
-  std::string_view alias = {};
-  bool exclusive = false;
-};
-
-// Opens the tables with their catalog index files (retrying while another workstation holds one);
-// at the first refusal every table is closed and false comes back.
-bool OpenTables(frame::Session& session, std::initializer_list<TableUse> tables);
+using frame::OpenTables;
+using frame::Shown;
+using frame::TableUse;
 
 // The factor of a discount in percent: (100 - percent) / 100.
 inline double Off(double percent) { return (100 - percent) / 100; }
@@ -41,9 +34,6 @@ class MasterLookup {
   std::string field_;
   std::unordered_map<std::string, double> known_;
 };
-
-// Shows a failed status on row 24 (waiting for a key) and gives false; true for OK.
-bool Shown(frame::Session& session, const xbase::Status& status);
 
 }  // namespace recaps
 

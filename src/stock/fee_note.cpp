@@ -1,0 +1,148 @@
+#include "stock/fee_note.h"
+
+#include "console/table_access.h"
+#include "documents/document_counter.h"
+#include "documents/record_writes.h"
+#include "stock/report_text.h"
+#include "stock/repack.h"
+#include "text/amount_in_words.h"
+#include "xbase/date_functions.h"
+#include "xbase/number_text.h"
+#include "xbase/work_area.h"
+
+namespace stock {
+namespace {
+
+xbase::Value Text(const std::string& text) { return xbase::Value::Text(text); }
+xbase::Value Num(double value) { return xbase::Value::Num(value); }
+
+bool Seek(xbase::WorkArea& area, std::string_view order, const std::string& key) {
+  return area.SetOrder(order).ok() && area.Seek(key).ok() && area.found();
+}
+
+std::string Key(const xbase::WorkArea& area, const std::string& branch, const std::string& number) {
+  return area.PadToField("KDCB", branch) + area.PadToField("NOMOR", number);
+}
+
+}  // namespace
+
+xbase::Status ResultFeeLines(frame::Session& session, const std::string& branch, const std::string& number,
+                             std::vector<FeeLine>* lines, bool* found) {
+  lines->clear();
+  xbase::WorkArea& results = *session.tables().Area("kd_gl21");
+  *found = Seek(results, "KD_GL21", Key(results, branch, number));
+  if (!*found) return xbase::Status::OK();
+  const xbase::Date date = results.DateOf("TANGGAL");
+  xbase::WorkArea& rows = *session.tables().Area("kd_gl22");
+  xbase::WorkArea& goods = *session.tables().Area("mastbrj");
+  std::vector<uint32_t> records;
+  xbase::Status s = rows.SetOrder(1);
+  if (s.ok()) s = rows.SeekAll(Key(rows, branch, number), &records);
+  for (size_t i = 0; s.ok() && i < records.size(); ++i) {
+    s = rows.GoTo(records[i]);
+    FeeLine line{rows.Text("NOMOR"), rows.Text("KODE"), "", rows.Number("QTY_GL"), rows.Number("PER_GL"), 0, date};
+    double packing = 0;
+    TariffOf(session, line.code, &line.tariff, &packing);
+    if (Seek(goods, "MASTBRJ1", goods.PadToField("KODE", line.code))) line.name = goods.Text("NAMA");
+    lines->push_back(line);
+  }
+  return s;
+}
+
+std::string FeeNoteOf(frame::Session& session, const std::string& branch, const std::string& number) {
+  xbase::WorkArea& paid = *session.tables().Area("kd_gl32");
+  if (!Seek(paid, "KD_GL33", paid.PadToField("KDCB", branch) + paid.PadToField("NO_REFF", number))) return {};
+  return paid.Text("NOMOR");
+}
+
+xbase::Status SaveFeeNote(frame::Session& session, const std::string& branch, xbase::Date date,
+                          const std::vector<FeeLine>& lines, std::string* number) {
+  number->clear();
+  documents::CounterKind kind;
+  kind.prefix = "GLNT";
+  kind.blank_padded = true;
+  kind.taken = documents::TakenNumber::kRefuse;
+  kind.missing = {"", "", false};
+  xbase::WorkArea& notes = *session.tables().Area("kd_gl31");
+  const documents::NumberTaken taken = [&](const std::string& n, bool* held) {
+    *held = Seek(notes, "KD_GL31", Key(notes, branch, n));
+    return xbase::Status::OK();
+  };
+  console::Console& con = session.console();
+  std::string given;
+  xbase::Status s = documents::NumberDocument(con, *session.tables().Area("SETUP"), kind, xbase::PadR(branch, 6), taken,
+                                              [&](const std::string& n) {
+    xbase::Status w = documents::AppendRecord(con, notes, {{"KDCB", Text(branch)}, {"NOMOR", Text(n)},
+                                                           {"TANGGAL", xbase::Value::FromDate(date)}});
+    for (size_t i = 0; w.ok() && i < lines.size(); ++i) {
+      const FeeLine& line = lines[i];
+      if (xbase::IsBlank(line.result) || line.quantity == 0) continue;
+      w = documents::AppendRecord(con, *session.tables().Area("kd_gl32"),
+                                  {{"KDCB", Text(branch)}, {"NOMOR", Text(n)}, {"TG_JADI", xbase::Value::FromDate(line.date)},
+                                   {"NO_REFF", Text(line.result)}, {"KODE", Text(line.code)}, {"QTY_GL", Num(line.quantity)},
+                                   {"PER_GL", Num(line.per_unit)}, {"TARIF", Num(line.tariff)}});
+    }
+    return w;
+  }, &given);
+  if (s.ok()) *number = given;
+  return s.IsNotFound() || s.IsInUse() ? xbase::Status::OK() : s;
+}
+
+xbase::Status FeeNoteLines(frame::Session& session, const std::string& branch, const std::string& number,
+                           std::vector<std::string>* lines, bool* found) {
+  lines->clear();
+  xbase::WorkArea& notes = *session.tables().Area("kd_gl31");
+  *found = Seek(notes, "KD_GL31", Key(notes, branch, number));
+  if (!*found) return xbase::Status::OK();
+  const std::string rule(94, '-');
+  const int print = static_cast<int>(xbase::Val(notes.Text("OPERATOR")).value) + 1;
+  *lines = {"",
+            "NOTA ONGKOS PENGGULUNGAN/PERIAKITAN" + std::string(40, ' ') + "NOMOR : " + notes.Text("NOMOR"),
+            "Cetakan ke : " + xbase::Str(print, 2) + std::string(58, ' ') + "TANGGAL : " + xbase::Dtoc(notes.DateOf("TANGGAL")),
+            rule,
+            "NO. TANGGAL    NO. TRAN   KODE       NAMA BARANG              HASIL IN 1    TARIF        NILAI",
+            rule};
+  xbase::WorkArea& rows = *session.tables().Area("kd_gl32");
+  xbase::WorkArea& goods = *session.tables().Area("mastbrj");
+  std::vector<uint32_t> records;
+  xbase::Status s = rows.SetOrder("KD_GL32");
+  if (s.ok()) s = rows.SeekAll(Key(rows, branch, number), &records);
+  double sum = 0;
+  for (size_t i = 0; s.ok() && i < records.size(); ++i) {
+    s = rows.GoTo(records[i]);
+    const std::string code = rows.Text("KODE");
+    const std::string name = Seek(goods, "MASTBRJ1", goods.PadToField("KODE", code)) ? goods.Text("NAMA") : "";
+    const double value = rows.Number("QTY_GL") * rows.Number("TARIF");
+    sum += value;
+    lines->push_back(Fig(static_cast<double>(i + 1), "999 ") + xbase::Dtoc(rows.DateOf("TG_JADI")) + " " +
+                     rows.Text("NO_REFF") + " " + code + " " + Cut(name, 20) + Fig(rows.Number("QTY_GL"), " 9,999,999") +
+                     Fig(rows.Number("PER_GL"), " 9999") + Fig(rows.Number("TARIF"), " 9,999.99") +
+                     Fig(value, " 9,999,999.99"));
+  }
+  // The sum in words as the note shows it, to two decimals.
+  const text::AmountLines words = text::TERBILANG(sum, 2);
+  lines->push_back(rule);
+  lines->push_back(std::string(72, ' ') + "JUMLAH : " + Fig(sum, "99,999,999.99"));
+  lines->push_back("");
+  lines->push_back("TERBILANG : " + words.first);
+  lines->push_back(std::string(12, ' ') + words.second);
+  lines->push_back("");
+  lines->push_back("  Dibuat Oleh :               Diperiksa Oleh :            Mengetahui :      Diterima Oleh :");
+  lines->insert(lines->end(), 3, "");
+  lines->push_back("(...............)   (...............)(...............)  (...............)  (...............)");
+  lines->push_back(" Adm. Penjualan         Ka. Gudang          AAO          Branch Manager                     ");
+  return s;
+}
+
+xbase::Status CountFeeNotePrint(frame::Session& session, const std::string& branch, const std::string& number) {
+  xbase::WorkArea& notes = *session.tables().Area("kd_gl31");
+  if (!Seek(notes, "KD_GL31", Key(notes, branch, number))) return xbase::Status::OK();
+  xbase::Status s = console::LOCK_REC(session.console(), notes);
+  if (!s.ok()) return s;
+  return documents::PutAndRelease(
+      notes, {{"CETAK", xbase::Value::Logical(true)},
+              {"TG_CETAK", xbase::Value::FromDate(session.Today())},
+              {"OPERATOR", Text(xbase::Str(xbase::Val(notes.Text("OPERATOR")).value + 1, 10))}});
+}
+
+}  // namespace stock

@@ -1,0 +1,241 @@
+#include "stock/gift_wrap.h"
+
+#include <optional>
+
+#include "console/alert.h"
+#include "console/message.h"
+#include "console/table_access.h"
+#include "documents/document_counter.h"
+#include "documents/record_writes.h"
+#include "documents/shared_postings.h"
+#include "stock/mutation_store.h"
+#include "stock/repack.h"
+#include "xbase/number_text.h"
+#include "xbase/text_functions.h"
+#include "xbase/work_area.h"
+
+namespace stock {
+namespace {
+
+xbase::Value Text(const std::string& text) { return xbase::Value::Text(text); }
+xbase::Value Num(double value) { return xbase::Value::Num(value); }
+
+constexpr const char* kMaterialFields[] = {"DISPLAY", "PLASTIK", "QTINNER", "QTLABEL", "QTSTCK1", "QTSTCK2"};
+
+// Numbers and writes one document of a gift-wrap counter; a number already held is refused.
+xbase::Status Number(frame::Session& session, const std::string& prefix, std::string_view table, const std::string& branch,
+                     const documents::MissingCounterText& missing, const documents::WriteDocument& write,
+                     std::string* number) {
+  documents::CounterKind kind;
+  kind.prefix = prefix;
+  kind.blank_padded = true;
+  kind.taken = documents::TakenNumber::kRefuse;
+  kind.missing = missing;
+  xbase::WorkArea& documents_area = *session.tables().Area(table);
+  const documents::NumberTaken taken = [&](const std::string& n, bool* held) {
+    xbase::Status s = documents_area.SetOrder(1);
+    if (s.ok()) s = documents_area.Seek(documents_area.PadToField("KDCB", branch) + n);
+    *held = s.ok() && documents_area.found();
+    return s;
+  };
+  return documents::NumberDocument(session.console(), *session.tables().Area("SETUP"), kind, xbase::PadR(branch, 6), taken,
+                                   write, number);
+}
+
+// The STOKBRG average of a warehouse and code.
+double AverageOf(frame::Session& session, const std::string& warehouse, const std::string& code) {
+  xbase::WorkArea& stock = *session.tables().Area("stokbrg");
+  if (!stock.SetOrder("STOKBRG1").ok() ||
+      !stock.Seek(stock.PadToField("KODE", code) + stock.PadToField("GUDANG", warehouse)).ok() || !stock.found()) {
+    return 0;
+  }
+  return stock.Number("HRG_RATA");
+}
+
+// The name and unit of a goods code.
+std::pair<std::string, std::string> NameOf(frame::Session& session, const std::string& code) {
+  xbase::WorkArea& goods = *session.tables().Area("mastbrj");
+  if (!goods.SetOrder("MASTBRJ1").ok() || !goods.Seek(goods.PadToField("KODE", code)).ok() || !goods.found()) return {};
+  return {goods.Text("NAMA"), goods.Text("SATUAN")};
+}
+
+// Seeks branch + number on the first index of `table`.
+bool SeekDocument(frame::Session& session, std::string_view table, const std::string& branch, const std::string& number,
+                  xbase::Status* s) {
+  xbase::WorkArea& area = *session.tables().Area(table);
+  *s = area.SetOrder(1);
+  if (s->ok()) *s = area.Seek(area.PadToField("KDCB", branch) + area.PadToField("NOMOR", number));
+  return s->ok() && area.found();
+}
+
+// The rows of one half of a form's mutation and the stock they move.
+xbase::Status PostForm(frame::Session& session, Half half, const std::string& mutation, const std::string& branch,
+                       xbase::Date date, const std::vector<FormEntry>& entries, const std::string& note) {
+  std::vector<std::optional<MutationRow>> rows;
+  for (const FormEntry& e : entries) rows.push_back(MutationRow{e.code, e.warehouse, 0, 0, e.quantity, note, e.average, e.average});
+  return WriteMutationHalf(session, half, mutation,
+                           {{"TANGGAL", xbase::Value::FromDate(date)}, {"KDCB", Text(branch)}, {"GUDANG", Text("")},
+                            {"CODE_ID", Text("0")}, {"OPERATOR", Text(session.MMEMBER.nik)},
+                            {"CETAK", xbase::Value::Logical(true)}},
+                           rows);
+}
+
+xbase::Status MarkPrinted(frame::Session& session, std::string_view table, const std::string& branch,
+                          const std::string& number) {
+  xbase::Status s;
+  if (!SeekDocument(session, table, branch, number, &s)) return s;
+  xbase::WorkArea& area = *session.tables().Area(table);
+  if (s = console::LOCK_REC(session.console(), area); !s.ok()) return s;
+  return documents::PutAndRelease(area, {{"CETAK", xbase::Value::Logical(true)}});
+}
+
+}  // namespace
+
+std::vector<frame::TableUse> GiftWrapTables() {
+  return {{"SETUP"},   {"mastgdg"}, {"mastbrj"}, {"stokbrg"}, {"brepack"}, {"hrepack"}, {"kd_gl11"}, {"kd_gl12"},
+          {"kd_gl21"}, {"kd_gl22"}, {"kd_gl31"}, {"kd_gl32"}, {"MTSKDT1"}, {"MTSKDT2"}, {"MTSDBT1"}, {"MTSDBT2"}};
+}
+
+std::string TakeOutMutation(const std::string& branch, const std::string& number) {
+  return "GLNG" + xbase::PadR(branch, 6) + xbase::PadL(xbase::AllTrim(number), 10);
+}
+
+std::string ResultMutation(const std::string& branch, const std::string& number) {
+  return "GLJD" + xbase::PadR(branch, 6) + xbase::PadL(xbase::AllTrim(number), 10);
+}
+
+xbase::Status SaveTakeOut(frame::Session& session, const std::string& branch, xbase::Date date,
+                          const std::vector<TakeOutLine>& lines, std::string* number) {
+  number->clear();
+  console::Console& con = session.console();
+  std::string taken;
+  xbase::Status s = Number(session, "GLNG", "kd_gl11", branch, {"Setup Nomerator repack belum ada, minta ke Finance", "", false},
+                           [&](const std::string& n) {
+    xbase::Status w = documents::AppendRecord(con, *session.tables().Area("kd_gl11"),
+                                              {{"KDCB", Text(branch)}, {"NOMOR", Text(n)},
+                                               {"TANGGAL", xbase::Value::FromDate(date)},
+                                               {"TG_INPUT", xbase::Value::FromDate(session.Today())},
+                                               {"OPERATOR", Text(session.MMEMBER.nik)}});
+    for (size_t i = 0; w.ok() && i < lines.size(); ++i) {
+      const TakeOutLine& line = lines[i];
+      if (xbase::IsBlank(line.code) || line.quantity == 0) continue;
+      documents::FieldValues fields = {{"KDCB", Text(branch)},       {"NOMOR", Text(n)},
+                                       {"GUDANG", Text(line.warehouse)}, {"KODE", Text(line.code)},
+                                       {"QTY_LBR", Num(line.quantity)}, {"URUT", Text(xbase::Str(static_cast<double>(i + 1), 3))},
+                                       {"KD_JADI", Text(line.result)}};
+      for (int m = 0; m < 6; ++m) fields.emplace_back(kMaterialFields[m], Num(line.materials[m]));
+      w = documents::AppendRecord(con, *session.tables().Area("kd_gl12"), fields);
+    }
+    return w;
+  }, &taken);
+  if (s.IsInUse()) console::PESAN(con, "Nomor " + taken + " pengambilan kado lembar sudah ada");
+  if (s.ok()) *number = taken;
+  return s.IsNotFound() || s.IsInUse() ? xbase::Status::OK() : s;
+}
+
+xbase::Status TakeOutEntries(frame::Session& session, const std::string& branch, const std::string& number,
+                             xbase::Date* date, std::vector<FormEntry>* entries, bool* found) {
+  entries->clear();
+  xbase::Status s;
+  *found = SeekDocument(session, "kd_gl11", branch, number, &s);
+  if (!*found) return s;
+  *date = session.tables().Area("kd_gl11")->DateOf("TANGGAL");
+  xbase::WorkArea& lines = *session.tables().Area("kd_gl12");
+  std::vector<uint32_t> records;
+  s = lines.SetOrder(1);
+  if (s.ok()) s = lines.SeekAll(lines.PadToField("KDCB", branch) + lines.PadToField("NOMOR", number), &records);
+  for (size_t i = 0; s.ok() && i < records.size(); ++i) {
+    s = lines.GoTo(records[i]);
+    if (!s.ok()) break;
+    const std::string warehouse = lines.Text("GUDANG"), code = lines.Text("KODE");
+    entries->push_back({warehouse, code, NameOf(session, code).first, lines.Number("QTY_LBR"), 0, lines.Text("KD_JADI"),
+                        AverageOf(session, warehouse, code)});
+    if (!RepackMaterial(session, code)) continue;
+    const xbase::WorkArea& rules = *session.tables().Area("brepack");
+    for (int m = 0; m < 6; ++m) {
+      const double quantity = lines.Number(kMaterialFields[m]);
+      if (quantity == 0) continue;
+      const std::string material = rules.Text(kMaterialCodes[m]);
+      const auto [name, unit] = NameOf(session, material);
+      entries->push_back({warehouse, material, name, quantity, 0, unit, AverageOf(session, warehouse, material)});
+    }
+  }
+  return s;
+}
+
+xbase::Status PostTakeOut(frame::Session& session, const std::string& branch, const std::string& number, xbase::Date date,
+                          const std::vector<FormEntry>& entries) {
+  xbase::Status s = PostForm(session, Half::kOut, TakeOutMutation(branch, number), branch, date, entries, "UNTUK DI GULUNG");
+  return s.ok() ? MarkPrinted(session, "kd_gl11", branch, number) : s;
+}
+
+double OpenPieces(frame::Session& session, const std::string& branch, const std::string& number,
+                  const std::string& line, bool* found) {
+  xbase::WorkArea& lines = *session.tables().Area("kd_gl12");
+  *found = lines.SetOrder(1).ok() &&
+           lines.Seek(lines.PadToField("KDCB", branch) + lines.PadToField("NOMOR", number) + lines.PadToField("URUT", line)).ok() &&
+           lines.found();
+  return *found ? lines.Number("QTY_LBR") - lines.Number("QTY_GL") : 0;
+}
+
+xbase::Status SaveResults(frame::Session& session, const std::string& branch, xbase::Date date,
+                          const std::vector<ResultLine>& lines, std::string* number) {
+  number->clear();
+  console::Console& con = session.console();
+  std::string taken;
+  xbase::Status s = Number(session, "GLJD", "kd_gl21", branch,
+                           {"Setup Nomerator hasil Gulung kado belum ada, minta ke Finance", "", false},
+                           [&](const std::string& n) {
+    xbase::Status w = documents::AppendRecord(con, *session.tables().Area("kd_gl21"),
+                                              {{"KDCB", Text(branch)}, {"NOMOR", Text(n)},
+                                               {"TANGGAL", xbase::Value::FromDate(date)},
+                                               {"TG_INPUT", xbase::Value::FromDate(session.Today())},
+                                               {"OPERATOR", Text(session.MMEMBER.nik)}});
+    xbase::WorkArea& take_outs = *session.tables().Area("kd_gl12");
+    for (const ResultLine& line : lines) {
+      if (!w.ok()) break;
+      if (xbase::IsBlank(line.take_out) || xbase::IsBlank(line.code) || line.quantity == 0) continue;
+      w = documents::AppendRecord(con, *session.tables().Area("kd_gl22"),
+                                  {{"KDCB", Text(branch)}, {"NOMOR", Text(n)}, {"NO_REFF", Text(line.take_out)},
+                                   {"KODE", Text(line.code)}, {"GUDANG", Text(line.warehouse)},
+                                   {"QTY_GL", Num(line.quantity)}, {"PER_GL", Num(line.per_unit)}, {"URUT", Text(line.line)}});
+      bool found = false;
+      if (w.ok()) OpenPieces(session, branch, line.take_out, line.line, &found);
+      if (w.ok() && found) {
+        w = documents::MoveField(con, take_outs, "QTY_GL", line.quantity * line.per_unit, 0);
+      }
+    }
+    return w;
+  }, &taken);
+  if (s.IsInUse()) console::Alert(con, "Nomor " + taken + " hasil gulung sudah ada");
+  if (s.ok()) *number = taken;
+  return s.IsNotFound() || s.IsInUse() ? xbase::Status::OK() : s;
+}
+
+xbase::Status ResultEntries(frame::Session& session, const std::string& branch, const std::string& number,
+                            xbase::Date* date, std::vector<FormEntry>* entries, bool* found) {
+  entries->clear();
+  xbase::Status s;
+  *found = SeekDocument(session, "kd_gl21", branch, number, &s);
+  if (!*found) return s;
+  *date = session.tables().Area("kd_gl21")->DateOf("TANGGAL");
+  xbase::WorkArea& lines = *session.tables().Area("kd_gl22");
+  std::vector<uint32_t> records;
+  s = lines.SetOrder(1);
+  if (s.ok()) s = lines.SeekAll(lines.PadToField("KDCB", branch) + lines.PadToField("NOMOR", number), &records);
+  for (size_t i = 0; s.ok() && i < records.size(); ++i) {
+    s = lines.GoTo(records[i]);
+    const std::string warehouse = lines.Text("GUDANG"), code = lines.Text("KODE");
+    entries->push_back({warehouse, code, NameOf(session, code).first, lines.Number("QTY_GL"), lines.Number("PER_GL"), "",
+                        AverageOf(session, warehouse, code)});
+  }
+  return s;
+}
+
+xbase::Status PostResults(frame::Session& session, const std::string& branch, const std::string& number, xbase::Date date,
+                          const std::vector<FormEntry>& entries) {
+  xbase::Status s = PostForm(session, Half::kIn, ResultMutation(branch, number), branch, date, entries, "HASIL GULUNG");
+  return s.ok() ? MarkPrinted(session, "kd_gl21", branch, number) : s;
+}
+
+}  // namespace stock

@@ -1,0 +1,91 @@
+#include "stock/gift_wrap_grid.h"
+
+#include <algorithm>
+
+#include "console/get.h"
+#include "console/keys.h"
+#include "console/message.h"
+#include "documents/posting_date.h"
+#include "frame/line_editor.h"
+#include "frame/prompts.h"
+#include "pickers/pickers.h"
+#include "stock/grid_cells.h"
+#include "xbase/text_functions.h"
+
+namespace stock {
+
+bool AskGiftWrapHeader(frame::Session& session, const std::string& title, const std::string& date_label, bool checked,
+                       std::string* branch, xbase::Date* date) {
+  console::Console& con = session.console();
+  const console::Attr attr = con.colours().standard;
+  con.Clear(0, 0, 23, 79, attr);
+  console::TENGAH(con, 1, title, con.Pick("W+/b", "W+/n"));
+  con.Say(3, 2, "KODE CABANG :", attr);
+  con.Say(4, 2, xbase::PadR(date_label, 13), attr);
+  console::GetList form;
+  form.Add(3, 16, branch, "@!").valid = [&] { return xbase::IsBlank(*branch) || pickers::GETCB(session, *branch); };
+  form.Add(4, 16, date, "").valid = [&] { return !checked || documents::CEKTGKIRIM(session, *date); };
+  return !form.Read(con).escaped && !xbase::IsBlank(*branch);
+}
+
+void RunGiftWrapEntry(frame::Session& session, const std::string& title, const std::string& date_label, bool checked,
+                      const std::function<void(const std::string& branch, xbase::Date date)>& grid) {
+  std::string branch(6, ' ');
+  for (;;) {
+    xbase::Date date = session.Today();
+    if (!AskGiftWrapHeader(session, title, date_label, checked, &branch, &date)) return;
+    grid(branch, date);
+  }
+}
+
+int NextEditable(const GridSpec& spec, int column) {
+  const auto at = std::upper_bound(spec.editable.begin(), spec.editable.end(), column);
+  return at == spec.editable.end() ? column : *at;
+}
+
+bool RunGiftWrapGrid(frame::Session& session, console::ValueTable* rows, const GridSpec& spec) {
+  namespace key = console::key;
+  console::Console& con = session.console();
+  int idx = 1;
+  const console::KeyHelp help{{"Esc", " F10", " Del"}, {") Batal,", ") Simpan", ") Hapus"}, "W+/bg", "Gr+/r"};
+  console::ArrayBrowse browse = console::BUATOBJECT(con, rows, spec.heads, spec.pictures, {spec.top, 0, spec.bottom, 79},
+                                                    "w+/bg,Gr+/r,br/bg,br/bg,br/bg,br/bg,Gr+/g,W+/r", 24, help, &idx);
+  for (int c = 1; c <= static_cast<int>(spec.heads.size()); ++c) {
+    browse.set_read_only(c, std::find(spec.editable.begin(), spec.editable.end(), c) == spec.editable.end());
+  }
+  browse.set_column(spec.editable.front());
+  bool saved = false;
+  frame::LineEditorHooks hooks;
+  hooks.check = [&](xbase::Value* typed) { return spec.check(browse.column(), idx, typed); };
+  hooks.show = [&] {
+    if (spec.show) spec.show(idx);
+  };
+  hooks.after_edit = [&](int column) {
+    if (spec.after_edit) {
+      spec.after_edit(column, idx, browse);
+    } else {
+      browse.set_column(NextEditable(spec, column));
+    }
+  };
+  hooks.enter_on_last = [&] { hooks.after_edit(browse.column()); };
+  hooks.other_key = [&](int pressed) {
+    switch (pressed) {
+      case key::kDel:
+        if (browse.row_count() > 1 && !xbase::IsBlank((*rows)[static_cast<size_t>(idx - 1)][1].text())) {
+          RemoveRow(rows, idx);
+          browse.Skip(0);
+        }
+        return false;
+      case key::kEsc: return browse.row_count() == 1 || frame::AnsweredYes(con, "Yakin akan keluar (Y/T)");
+      case key::kF10: saved = spec.save(); return saved;
+      default: return false;
+    }
+  };
+  hooks.top_tone = 400;
+  hooks.bottom_tone = 300;
+  hooks.left_tone = 200;
+  frame::RunLineEditor(con, browse, spec.editable.front(), spec.editable.back(), hooks);
+  return saved;
+}
+
+}  // namespace stock

@@ -1,0 +1,191 @@
+// GL01: goods taken out of a warehouse to be gift-wrapped or assembled, with the materials the work
+// consumes. The take-out is saved without moving stock; its form (GL02) moves it.
+#include <cmath>
+
+#include "console/message.h"
+#include "frame/code_pick.h"
+#include "frame/prompts.h"
+#include "pickers/picker_support.h"
+#include "pickers/pickers.h"
+#include "stock/grid_cells.h"
+#include "stock/gift_wrap.h"
+#include "stock/gift_wrap_grid.h"
+#include "stock/repack.h"
+#include "stock/report_text.h"
+#include "stock/stock_screens.h"
+#include "xbase/text_functions.h"
+#include "xbase/work_area.h"
+
+namespace stock {
+namespace {
+
+enum Column { kNo = 1, kWarehouse, kCode, kName, kQuantity, kResult, kDisplay };
+
+
+console::ValueRow Blank(int n) {
+  console::ValueRow row = {xbase::Value::Num(n, 2, 0),               xbase::Value::Text(std::string(6, ' ')),
+                           xbase::Value::Text(std::string(10, ' ')), xbase::Value::Text(std::string(20, ' ')),
+                           xbase::Value::Num(0, 7, 0),               xbase::Value::Text(std::string(10, ' '))};
+  for (int m = 0; m < 6; ++m) row.push_back(xbase::Value::Num(0, 5, 0));
+  return row;
+}
+
+class TakeOutScreen {
+ public:
+  explicit TakeOutScreen(frame::Session& session) : session_(session) {}
+
+  void Run() {
+    RunGiftWrapEntry(session_, "PENGAMBILAN BARANG UNTUK DIGULUNG / DIRAKIT", "TANGGAL :", true, [this](const std::string& branch, xbase::Date date) {
+      branch_ = branch;
+      date_ = date;
+      rows_ = {Blank(1)};
+      RunGiftWrapGrid(session_, &rows_, Spec());
+    });
+  }
+
+ private:
+  GridSpec Spec() {
+    GridSpec spec;
+    spec.heads = {"NO.", "GDG", "KODE", "NAMA", "QUANTITY", "KD JADI", "DISP.", "PLSTK", "INNER", "LABEL", "STCK1", "STCK2"};
+    spec.pictures = {"99.", "@!", "@!", "@!", "9,999,999", "@!", "99,999", "99,999", "99999", "99999", "99999", "99999"};
+    spec.top = 7;
+    spec.bottom = 19;
+    spec.editable = {kWarehouse, kCode, kQuantity, kResult, 7, 8, 9, 10, 11, 12};
+    spec.blank = Blank;
+    spec.check = [this](int column, int row, xbase::Value* typed) { return Check(column, row, typed); };
+    spec.after_edit = [this, spec](int column, int row, console::ArrayBrowse& browse) {
+      if (column < kResult) {
+        browse.set_column(NextEditable(spec, column));
+        return;
+      }
+      const console::ValueRow& line = rows_[static_cast<size_t>(row - 1)];
+      if (xbase::IsBlank(Cell(line, kCode)) || Figure(line, kQuantity) == 0) {
+        browse.set_column(kCode);
+        return;
+      }
+      if (row == browse.row_count()) rows_.push_back(Blank(row + 1));
+      browse.Skip(1);
+      browse.set_column(kWarehouse);
+    };
+    spec.show = [this](int) {
+      console::Console& con = session_.console();
+      con.Say(22, 2, "Nama hasil : " + Cut(result_name_, 30), con.colours().standard);
+    };
+    spec.save = [this] { return Save(); };
+    return spec;
+  }
+
+  bool Check(int column, int row, xbase::Value* typed) {
+    console::ValueRow& line = rows_[static_cast<size_t>(row - 1)];
+    switch (column) {
+      case kWarehouse: {
+        std::string code = typed->text();
+        if (!pickers::CEKGUDANG(session_, &code, false)) return false;
+        *typed = xbase::Value::Text(xbase::PadR(code, 6));
+        return true;
+      }
+      case kCode: {
+        std::string code = typed->text();
+        if (!pickers::PickStock(session_, Cell(line, kWarehouse), &code)) return false;
+        xbase::WorkArea& stock = *session_.tables().Area("stokbrg");
+        if (!stock.SetOrder("STOKBRG2").ok() ||
+            !stock.Seek(stock.PadToField("GUDANG", Cell(line, kWarehouse)) + stock.PadToField("KODE", code)).ok() ||
+            !stock.found()) {
+          return pickers::Refuse(session_, "Kode " + std::string(xbase::RTrim(code)) + " digudang " +
+                                               std::string(xbase::RTrim(Cell(line, kWarehouse))) + " tidak terdaftar");
+        }
+        if (!RepackMaterial(session_, code)) {
+          return pickers::Refuse(session_, "Kode " + std::string(xbase::RTrim(code)) +
+                                               " ini, tidak termasuk untuk porses gulung/Rakit ");
+        }
+        *typed = xbase::Value::Text(xbase::PadR(code, 10));
+        xbase::WorkArea& goods = *session_.tables().Area("mastbrj");
+        const bool known = goods.Seek(goods.PadToField("KODE", code)).ok() && goods.found();
+        line[kName - 1] = xbase::Value::Text(Cut(known ? goods.Text("NAMA") : "", 20));
+        return true;
+      }
+      case kQuantity: {
+        double available = 0;
+        xbase::WorkArea& stock = *session_.tables().Area("stokbrg");
+        if (stock.SetOrder("STOKBRG2").ok() &&
+            stock.Seek(stock.PadToField("GUDANG", Cell(line, kWarehouse)) + stock.PadToField("KODE", Cell(line, kCode))).ok() &&
+            stock.found()) {
+          available = stock.Number("JUMLAH");
+        }
+        for (size_t i = 0; i < rows_.size(); ++i) {
+          if (static_cast<int>(i + 1) != row && Cell(rows_[i], kWarehouse) == Cell(line, kWarehouse) &&
+              Cell(rows_[i], kCode) == Cell(line, kCode)) {
+            available -= Figure(rows_[i], kQuantity);
+          }
+        }
+        if (typed->number() > available) {
+          *typed = xbase::Value::Num(0, 7, 0);
+          return pickers::Refuse(session_, "Stock Tidak Cukup");
+        }
+        if (typed->number() < 0) {
+          *typed = xbase::Value::Num(0, 7, 0);
+          return false;
+        }
+        FillMaterials(&line, Cell(line, kResult), typed->number());
+        return true;
+      }
+      case kResult: {
+        std::string code = typed->text();
+        frame::PickSpec pick;
+        pick.alias = "mastbrj";
+        pick.expressions = {"KODE", "GOLONGAN", "NAMA", "JUMLAH"};
+        pick.heads = {"Kode", "Golongan", "Nama", "Jumlah"};
+        if (!pickers::Checked(session_, frame::PickCode(session_, pick, &code))) return false;
+        xbase::WorkArea& goods = *session_.tables().Area("mastbrj");
+        if (!goods.Seek(goods.PadToField("KODE", code)).ok() || !goods.found()) {
+          return pickers::Refuse(session_, "Kode " + std::string(xbase::RTrim(code)) + " tidak terdaftar");
+        }
+        result_name_ = goods.Text("NAMA");
+        if (!ResultOf(session_, Cell(line, kCode), code)) {
+          return pickers::Refuse(session_, "Kode " + std::string(xbase::RTrim(code)) +
+                                               " ini, tidak termasuk untuk porses repack ");
+        }
+        *typed = xbase::Value::Text(xbase::PadR(code, 10));
+        FillMaterials(&line, code, Figure(line, kQuantity));
+        return true;
+      }
+      default: return true;
+    }
+  }
+
+  void FillMaterials(console::ValueRow* line, const std::string& result, double quantity) {
+    if (!RepackMaterial(session_, Cell(*line, kCode))) return;
+    const Materials m = MaterialsFor(session_, Cell(*line, kCode), result, quantity);
+    for (int i = 0; i < 6; ++i) (*line)[static_cast<size_t>(kDisplay - 1 + i)] = xbase::Value::Num(m.quantity[i], 5, 0);
+  }
+
+  bool Save() {
+    if (!frame::AnsweredYes(session_.console(), frame::kConfirmSave)) return false;
+    std::vector<TakeOutLine> lines;
+    for (const console::ValueRow& row : rows_) {
+      TakeOutLine line{Cell(row, kWarehouse), Cell(row, kCode), Figure(row, kQuantity), Cell(row, kResult)};
+      for (int m = 0; m < 6; ++m) line.materials[m] = Figure(row, kDisplay + m);
+      lines.push_back(line);
+    }
+    std::string number;
+    if (!frame::Shown(session_, SaveTakeOut(session_, branch_, date_, lines, &number)) || number.empty()) return false;
+    console::PESAN(session_.console(), "Nomor pengambilan ini adalah " + number);
+    return true;
+  }
+
+  frame::Session& session_;
+  std::string branch_;
+  xbase::Date date_;
+  std::string result_name_;
+  console::ValueTable rows_;
+};
+
+}  // namespace
+
+xbase::Status GL01(frame::Session& session, const Args&) {
+  if (!frame::OpenTables(session, GiftWrapTables())) return xbase::Status::OK();
+  TakeOutScreen(session).Run();
+  return session.tables().CloseAll();
+}
+
+}  // namespace stock

@@ -1,0 +1,59 @@
+// GL06: what was taken out for wrapping or assembly and has not come back yet, over every branch.
+#include "frame/report_pages.h"
+#include "stock/gift_wrap.h"
+#include "stock/report_text.h"
+#include "stock/stock_screens.h"
+#include "xbase/date_functions.h"
+#include "xbase/work_area.h"
+
+namespace stock {
+namespace {
+
+constexpr int kRowsPerPage = 50;
+
+xbase::Status BacklogPages(frame::Session& session, frame::ReportPages* pages) {
+  const std::string rule(95, '=');
+  xbase::WorkArea& lines = *session.tables().Area("kd_gl12");
+  xbase::WorkArea& take_outs = *session.tables().Area("kd_gl11");
+  xbase::WorkArea& goods = *session.tables().Area("mastbrj");
+  int rows = 0;
+  xbase::Status s = lines.SetOrder(1);
+  if (s.ok()) s = lines.GoTop();
+  while (s.ok() && !lines.eof()) {
+    const double out = lines.Number("QTY_LBR"), back = lines.Number("QTY_GL");
+    if (out != back) {
+      if (rows % kRowsPerPage == 0) {
+        if (rows > 0) pages->back().push_back({rule, "S", 0});
+        pages->push_back({{"SISA BARANG YANG BELUM DIGULUNG/DIRAKIT", "S", 0}, {rule, "S", 0},
+                          {"CABANG NOMOR      TANGGAL    KODE       GDG  NAMA                    KELUAR     MASUK      SISA", "S", 0},
+                          {rule, "S", 0}});
+      }
+      s = take_outs.Seek(lines.Text("KDCB") + lines.Text("NOMOR"));
+      const xbase::Date date = s.ok() && take_outs.found() ? take_outs.DateOf("TANGGAL") : xbase::Date();
+      if (s.ok()) s = goods.Seek(goods.PadToField("KODE", lines.Text("KODE")));
+      const std::string name = s.ok() && goods.found() ? goods.Text("NAMA") : "";
+      pages->back().push_back({lines.Text("KDCB") + " " + lines.Text("NOMOR") + " " + xbase::Dtoc(date) + " " +
+                                   lines.Text("KODE") + " " + Cut(lines.Text("GUDANG"), 4) + " " + Cut(name, 20) +
+                                   Fig(out, " 9,999,999") + Fig(back, " 9,999,999") + Fig(out - back, " 9,999,999"),
+                               "S", 0});
+      ++rows;
+    }
+    if (s.ok()) s = lines.Skip();
+  }
+  if (rows > 0) pages->back().push_back({rule, "S", 0});
+  return s;
+}
+
+}  // namespace
+
+xbase::Status GL06(frame::Session& session, const Args&) {
+  if (!frame::OpenTables(session, GiftWrapTables())) return xbase::Status::OK();
+  frame::ReportPages pages;
+  if (frame::Shown(session, BacklogPages(session, &pages))) {
+    frame::ReportLayout layout = StockLayout(95, "GULUNG KADO", 2, 5);
+    frame::PrintPages(session, pages, layout);
+  }
+  return session.tables().CloseAll();
+}
+
+}  // namespace stock

@@ -1,0 +1,25 @@
+// HPSTAG: every stock-taking tag removed once the stock-taking is over.
+#include "console/alert.h"
+#include "console/message.h"
+#include "stock/stock_screens.h"
+#include "xbase/work_area.h"
+
+namespace stock {
+
+xbase::Status HPSTAG(frame::Session& session, const Args&) {
+  if (!frame::OpenTables(session, {{"OPNAME", {}, true}})) return xbase::Status::OK();
+  console::Console& con = session.console();
+  if (console::Alert(con, "Yakin Data Tag (Stock Opname) akan dihapus", {"Hapus", "Batal"}) == 1) {
+    xbase::WorkArea& tags = *session.tables().Area("OPNAME");
+    xbase::Status s = tags.table().RefreshCount();
+    for (uint32_t r = 1; s.ok() && r <= tags.table().record_count(); ++r) {
+      s = tags.GoTo(r);
+      if (s.ok()) s = tags.Delete();
+    }
+    if (s.ok()) s = tags.table().Pack();
+    if (frame::Shown(session, s)) console::Alert(con, "proses hapus tag (stock opname) berhasil");
+  }
+  return session.tables().CloseAll();
+}
+
+}  // namespace stock

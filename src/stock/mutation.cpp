@@ -1,0 +1,151 @@
+#include "stock/mutation.h"
+
+#include <optional>
+
+#include "stock/grid_cells.h"
+
+#include "documents/document_counter.h"
+#include "stock/mutation_store.h"
+#include "xbase/text_functions.h"
+#include "xbase/work_area.h"
+
+namespace stock {
+namespace {
+
+
+bool Filled(const console::ValueRow& line) {
+  return !xbase::IsBlank(Cell(line, kMtCodeOut)) && !xbase::IsBlank(Cell(line, kMtCodeIn));
+}
+
+// The rows of one half from the entry lines: code out or in, in the source or the destination.
+std::vector<std::optional<MutationRow>> HalfRows(const Mutation& mutation, Half half) {
+  std::vector<std::optional<MutationRow>> rows;
+  for (const console::ValueRow& line : mutation.lines) {
+    if (!Filled(line)) {
+      rows.emplace_back();
+      continue;
+    }
+    const bool out = half == Half::kOut;
+    rows.push_back(MutationRow{Cell(line, out ? kMtCodeOut : kMtCodeIn), out ? mutation.source : mutation.destination,
+                               Figure(line, kMtBox), Figure(line, kMtPak), Figure(line, kMtQty),
+                               Cell(line, kMtNote), Figure(line, kMtPrice), Figure(line, kMtAverage)});
+  }
+  // Trailing blank lines free nothing beyond the stored rows.
+  while (!rows.empty() && !rows.back().has_value()) rows.pop_back();
+  return rows;
+}
+
+xbase::Status WriteBoth(frame::Session& session, const Mutation& mutation) {
+  const xbase::Value branch = xbase::Value::Text(mutation.branch);
+  const xbase::Value date = xbase::Value::FromDate(mutation.date);
+  xbase::Status s = WriteMutationHalf(session, Half::kOut, mutation.number,
+                                      {{"KDCB", branch}, {"TANGGAL", date}, {"GUDANG", xbase::Value::Text(mutation.source)}},
+                                      HalfRows(mutation, Half::kOut));
+  if (s.ok()) {
+    s = WriteMutationHalf(session, Half::kIn, mutation.number,
+                          {{"KDCB", branch}, {"TANGGAL", date}, {"GUDANG", xbase::Value::Text(mutation.destination)}},
+                          HalfRows(mutation, Half::kIn));
+  }
+  return s;
+}
+
+}  // namespace
+
+console::ValueRow BlankMutationLine(int n) {
+  return {xbase::Value::Num(n, 2, 0),          xbase::Value::Text(std::string(10, ' ')),
+          xbase::Value::Text(std::string(10, ' ')), xbase::Value::Num(0, 5, 0),
+          xbase::Value::Num(0, 6, 0),          xbase::Value::Num(0, 7, 0),
+          xbase::Value::Text(std::string(30, ' ')), xbase::Value::Num(0, 12, 2),
+          xbase::Value::Num(0, 14, 2)};
+}
+
+xbase::Status LoadMutation(frame::Session& session, Mutation* mutation, bool* found) {
+  xbase::WorkArea& out = *session.tables().Area("MTSKDT1");
+  xbase::WorkArea& in = *session.tables().Area("MTSDBT1");
+  bool in_found = false;
+  std::vector<MutationRow> out_rows, in_rows;
+  xbase::Status s = ReadMutationHalf(session, Half::kIn, mutation->number, &in_found, &in_rows);
+  if (s.ok() && in_found) mutation->destination = in.Text("GUDANG");
+  if (s.ok()) s = ReadMutationHalf(session, Half::kOut, mutation->number, found, &out_rows);
+  if (!s.ok()) return s;
+  if (*found && xbase::RTrim(out.Text("CODE_ID")) == kGiftWrapCode) *found = false;
+  if (!*found) return s;
+  mutation->date = out.DateOf("TANGGAL");
+  mutation->source = out.Text("GUDANG");
+  mutation->branch = out.Text("KDCB");
+  mutation->lines.clear();
+  for (size_t i = 0; i < out_rows.size(); ++i) {
+    const MutationRow& row = out_rows[i];
+    console::ValueRow line = BlankMutationLine(static_cast<int>(i + 1));
+    line[kMtCodeOut - 1] = xbase::Value::Text(row.code);
+    line[kMtCodeIn - 1] = xbase::Value::Text(i < in_rows.size() ? in_rows[i].code : row.code);
+    line[kMtBox - 1] = xbase::Value::Num(row.cartons, 5, 0);
+    line[kMtPak - 1] = xbase::Value::Num(row.packs, 6, 0);
+    line[kMtQty - 1] = xbase::Value::Num(row.quantity, 7, 0);
+    line[kMtNote - 1] = xbase::Value::Text(xbase::PadR(row.note, 30));
+    line[kMtPrice - 1] = xbase::Value::Num(row.price, 12, 2);
+    line[kMtAverage - 1] = xbase::Value::Num(row.average, 14, 2);
+    mutation->lines.push_back(std::move(line));
+  }
+  mutation->lines.push_back(BlankMutationLine(static_cast<int>(mutation->lines.size() + 1)));
+  return s;
+}
+
+double AvailableStock(frame::Session& session, const Mutation& mutation, int index) {
+  const console::ValueRow& current = mutation.lines[static_cast<size_t>(index - 1)];
+  const std::string code = Cell(current, kMtCodeOut);
+  xbase::WorkArea& stock = *session.tables().Area("stokbrg");
+  double available = 0;
+  if (stock.SetOrder("STOKBRG2").ok() &&
+      stock.Seek(stock.PadToField("GUDANG", mutation.source) + stock.PadToField("KODE", code)).ok() && stock.found()) {
+    available = stock.Number("JUMLAH");
+  }
+  for (size_t i = 0; i < mutation.lines.size(); ++i) {
+    if (static_cast<int>(i + 1) != index && Cell(mutation.lines[i], kMtCodeOut) == code) {
+      available -= Figure(mutation.lines[i], kMtQty);
+    }
+  }
+  return available;
+}
+
+xbase::Status SaveMutation(frame::Session& session, Mutation* mutation, bool* saved) {
+  *saved = false;
+  bool any = false;
+  for (const console::ValueRow& line : mutation->lines) any = any || Filled(line);
+  if (!xbase::IsBlank(mutation->number)) {
+    *saved = true;
+    return WriteBoth(session, *mutation);
+  }
+  if (!any) return xbase::Status::OK();
+  xbase::WorkArea& setup = *session.tables().Area("SETUP");
+  xbase::WorkArea& headers = *session.tables().Area("MTSKDT1");
+  const std::string branch = xbase::PadR(mutation->branch, 6);
+  // The counter's own three letters lead the number.
+  xbase::Status s = setup.SetOrder(1);
+  if (s.ok()) s = setup.Seek("MTAG" + branch);
+  if (!s.ok()) return s;
+  documents::CounterKind kind;
+  kind.prefix = "MTAG";
+  kind.digits = 7;
+  kind.number_prefix = setup.found() ? xbase::Left(setup.Text("KET"), 3) : std::string();
+  kind.missing = documents::kMissingNomeratorComma;
+  const documents::NumberTaken taken = [&](const std::string& number, bool* held) {
+    xbase::Status t = headers.SetOrder(1);
+    if (t.ok()) t = headers.Seek(headers.PadToField("NOMOR", number));
+    *held = t.ok() && headers.found();
+    return t;
+  };
+  std::string number;
+  s = documents::NumberDocument(session.console(), setup, kind, branch, taken,
+                                [&](const std::string& n) {
+                                  mutation->number = n;
+                                  return WriteBoth(session, *mutation);
+                                },
+                                &number);
+  // A missing counter row was told in its alert; nothing was written.
+  if (s.IsNotFound() && xbase::IsBlank(mutation->number)) return xbase::Status::OK();
+  *saved = s.ok();
+  return s;
+}
+
+}  // namespace stock

@@ -1,0 +1,106 @@
+#include "stock/mutation_store.h"
+
+#include "console/table_access.h"
+#include "documents/stored_lines.h"
+#include "sales/sales.h"
+#include "xbase/work_area.h"
+
+namespace stock {
+namespace {
+
+xbase::Value Text(const std::string& text) { return xbase::Value::Text(text); }
+xbase::Value Num(double value) { return xbase::Value::Num(value); }
+
+// Moves the stock of a line: `sign` +1 applies the half's direction, -1 takes it back.
+xbase::Status Post(frame::Session& session, Half half, const std::string& code, const std::string& warehouse,
+                   double quantity, int sign) {
+  const bool in = (half == Half::kIn) == (sign > 0);
+  return sales::UPMASTERBARANG(session, code, warehouse, in ? quantity : 0, in ? 0 : quantity);
+}
+
+xbase::Status WriteHeader(frame::Session& session, Half half, const std::string& number,
+                          const documents::FieldValues& fields, bool keep) {
+  xbase::WorkArea& area = *session.tables().Area(HeaderTable(half));
+  xbase::Status s = area.SetOrder(1);
+  if (s.ok()) s = area.Seek(area.PadToField("NOMOR", number));
+  if (!s.ok()) return s;
+  if (!keep) {
+    if (!area.found()) return s;
+    if (s = console::LOCK_REC(session.console(), area); !s.ok()) return s;
+    s = area.Delete();
+    const xbase::Status u = area.Unlock();
+    return s.ok() ? u : s;
+  }
+  if (!area.found()) {
+    return documents::AppendRecord(session.console(), area,
+                                   [&] {
+                                     documents::FieldValues all = {{"NOMOR", Text(number)},
+                                                                   {"TG_INPUT", xbase::Value::FromDate(session.Today())},
+                                                                   {"OPERATOR", Text(session.MMEMBER.nik)}};
+                                     all.insert(all.end(), fields.begin(), fields.end());
+                                     return all;
+                                   }());
+  }
+  if (s = console::LOCK_REC(session.console(), area); !s.ok()) return s;
+  return documents::PutAndRelease(area, fields);
+}
+
+}  // namespace
+
+std::string_view HeaderTable(Half half) { return half == Half::kOut ? "MTSKDT1" : "MTSDBT1"; }
+std::string_view LineTable(Half half) { return half == Half::kOut ? "MTSKDT2" : "MTSDBT2"; }
+
+xbase::Status WriteMutationHalf(frame::Session& session, Half half, const std::string& number,
+                                const documents::FieldValues& header, const std::vector<std::optional<MutationRow>>& rows) {
+  bool any = false;
+  for (const auto& row : rows) any = any || row.has_value();
+  xbase::Status s = WriteHeader(session, half, number, header, any);
+  if (!s.ok()) return s;
+  xbase::WorkArea& lines = *session.tables().Area(LineTable(half));
+  std::vector<uint32_t> stored;
+  const std::string key = lines.PadToField("NOMOR", number);
+  s = lines.SetOrder(1);
+  if (s.ok()) s = documents::StoredRows(session.tables(), lines, key, &stored);
+  if (!s.ok()) return s;
+  documents::LineRewrite how;
+  how.keep = [&](size_t k) { return rows[k].has_value(); };
+  how.reverse = [&] {
+    return Post(session, half, lines.Text("KODE"), lines.Text("GUDANG"), lines.Number("QUANTITY"), -1);
+  };
+  how.write = [&](size_t k, bool) {
+    const MutationRow& row = *rows[k];
+    for (const auto& [field, value] :
+         documents::FieldValues{{"NOMOR", Text(key)},           {"KODE", Text(row.code)},
+                                {"GUDANG", Text(row.warehouse)}, {"Q_BOX", Num(row.cartons)},
+                                {"Q_PAK", Num(row.packs)},       {"QUANTITY", Num(row.quantity)},
+                                {"KTR", Text(row.note)},         {"HARGA", Num(row.price)},
+                                {"HRG_RATA", Num(row.average)}}) {
+      if (xbase::Status w = lines.Put(field, value); !w.ok()) return w;
+    }
+    return xbase::Status::OK();
+  };
+  how.apply = [&](size_t k) { return Post(session, half, rows[k]->code, rows[k]->warehouse, rows[k]->quantity, 1); };
+  return documents::RewriteLines(session.console(), lines, stored, rows.size(), how);
+}
+
+xbase::Status ReadMutationHalf(frame::Session& session, Half half, const std::string& number, bool* found,
+                               std::vector<MutationRow>* rows) {
+  rows->clear();
+  xbase::WorkArea& header = *session.tables().Area(HeaderTable(half));
+  xbase::WorkArea& lines = *session.tables().Area(LineTable(half));
+  xbase::Status s = header.SetOrder(1);
+  if (s.ok()) s = header.Seek(header.PadToField("NOMOR", number));
+  if (!s.ok()) return s;
+  *found = header.found();
+  std::vector<uint32_t> records;
+  s = lines.SetOrder(1);
+  if (s.ok()) s = lines.SeekAll(lines.PadToField("NOMOR", number), &records);
+  for (size_t i = 0; s.ok() && i < records.size(); ++i) {
+    s = lines.GoTo(records[i]);
+    rows->push_back({lines.Text("KODE"), lines.Text("GUDANG"), lines.Number("Q_BOX"), lines.Number("Q_PAK"),
+                     lines.Number("QUANTITY"), lines.Text("KTR"), lines.Number("HARGA"), lines.Number("HRG_RATA")});
+  }
+  return s;
+}
+
+}  // namespace stock

@@ -1,0 +1,50 @@
+// Writing one half of a mutation: the out half (MTSKDT1/MTSKDT2) takes goods out of stock, the in half
+// (MTSDBT1/MTSDBT2) puts them in. Shared by the mutation screen and the gift-wrap forms.
+#ifndef PALUNDA_STOCK_MUTATION_STORE_H_
+#define PALUNDA_STOCK_MUTATION_STORE_H_
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "documents/record_writes.h"
+#include "frame/session.h"
+#include "xbase/status.h"
+
+namespace stock {
+
+enum class Half { kOut, kIn };
+
+// The header and line tables of a half.
+std::string_view HeaderTable(Half half);
+std::string_view LineTable(Half half);
+
+// One line of a half.
+struct MutationRow {
+  std::string code;
+  std::string warehouse;
+  double cartons = 0;
+  double packs = 0;
+  double quantity = 0;
+  std::string note;
+  double price = 0;
+  double average = 0;
+};
+
+// Rewrites the half of mutation `number`. With rows, its header is found or appended (an appended one
+// gets NOMOR, TG_INPUT today and OPERATOR the user's NIK) and takes `header`; without any, a stored
+// header is deleted. The stored lines are paired with `rows` by position (empty entries free their
+// row): a live row's stock is put back first, then the row is overwritten and its stock moved with
+// UPMASTERBARANG; surplus rows are put back and deleted. Every table involved is open under its name,
+// with `stokbrg` and `mastbrj`.
+xbase::Status WriteMutationHalf(frame::Session& session, Half half, const std::string& number,
+                                const documents::FieldValues& header, const std::vector<std::optional<MutationRow>>& rows);
+
+// The lines of a half of mutation `number`, in stored order; *found tells whether its header is there
+// and *header_area stands on it.
+xbase::Status ReadMutationHalf(frame::Session& session, Half half, const std::string& number, bool* found,
+                               std::vector<MutationRow>* rows);
+
+}  // namespace stock
+
+#endif  // PALUNDA_STOCK_MUTATION_STORE_H_

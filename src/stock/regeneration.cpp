@@ -1,0 +1,129 @@
+#include "stock/regeneration.h"
+
+#include <cmath>
+#include <set>
+#include <string>
+
+#include "stock/movements.h"
+#include "xbase/value.h"
+#include "xbase/work_area.h"
+
+namespace stock {
+namespace {
+
+double Cents(double value) { return std::round(value * 100) / 100; }
+
+// Puts a number on the current record when it differs from what is stored.
+xbase::Status PutNumber(xbase::WorkArea& area, std::string_view field, double value) {
+  if (area.Number(field) == Cents(value)) return xbase::Status::OK();
+  return area.Put(field, xbase::Value::Num(value));
+}
+
+class Regeneration {
+ public:
+  explicit Regeneration(frame::Session& session) : session_(session) {}
+
+  xbase::Status Run(std::string_view code, std::string_view warehouse,
+                    const std::function<void(const std::string&, const std::string&)>& progress) {
+    const std::string prefix(code);
+    std::vector<Movement> movements;
+    xbase::Status s = CollectMovements(session_, {prefix, prefix, std::string(warehouse)}, &movements);
+    for (size_t first = 0; s.ok() && first < movements.size();) {
+      size_t end = first;
+      while (end < movements.size() && movements[end].code == movements[first].code &&
+             movements[end].warehouse == movements[first].warehouse) {
+        ++end;
+      }
+      if (progress) progress(movements[first].code, movements[first].warehouse);
+      s = Replay(movements, first, end);
+      first = end;
+    }
+    for (auto item = items_.begin(); s.ok() && item != items_.end(); ++item) s = GoodsTotal(*item);
+    return s;
+  }
+
+ private:
+  xbase::Status Replay(const std::vector<Movement>& movements, size_t first, size_t end) {
+    double quantity = 0, average = 0;
+    xbase::Status s;
+    for (size_t i = first; s.ok() && i < end; ++i) {
+      const Movement& m = movements[i];
+      if (m.source == kReceipts) {
+        if (quantity + m.in > 0) average = (quantity * average + m.in * m.price) / (quantity + m.in);
+      } else if (average == 0) {
+        average = m.average;
+      }
+      quantity += m.in - m.out;
+      if (average > 0) s = WriteBack(m, average);
+    }
+    if (s.ok()) s = WarehouseRow(movements[first].code, movements[first].warehouse, quantity, average);
+    return s;
+  }
+
+  // The running average into the source line (and the price of an adjustment).
+  xbase::Status WriteBack(const Movement& m, double average) {
+    xbase::WorkArea& lines = *session_.tables().Area(MovementSources()[m.source].lines);
+    xbase::Status s = lines.GoTo(m.recno);
+    if (s.ok()) s = PutNumber(lines, "HRG_RATA", average);
+    if (s.ok() && m.source == kAdjustments) s = PutNumber(lines, "HARGA", average);
+    return s;
+  }
+
+  xbase::Status WarehouseRow(const std::string& code, const std::string& warehouse, double quantity, double average) {
+    xbase::WorkArea& stock = *session_.tables().Area("STOKBRG");
+    xbase::Status s = stock.SetOrder("STOKBRG1");
+    if (s.ok()) s = stock.Seek(stock.PadToField("KODE", code) + stock.PadToField("GUDANG", warehouse));
+    if (s.ok() && !stock.found()) {
+      s = stock.Append();
+      if (s.ok()) s = stock.Put("KODE", xbase::Value::Text(code));
+      if (s.ok()) s = stock.Put("GUDANG", xbase::Value::Text(warehouse));
+    }
+    if (s.ok()) s = PutNumber(stock, "JUMLAH", quantity);
+    if (s.ok()) s = PutNumber(stock, "HRG_RATA", average);
+    xbase::WorkArea& goods = *session_.tables().Area("MASTBRJ");
+    if (s.ok()) s = goods.SetOrder("MASTBRJ1");
+    if (s.ok()) s = goods.Seek(goods.PadToField("KODE", code));
+    if (s.ok() && goods.found()) s = PutNumber(goods, "HRG_RATA", average);
+    items_.insert(code);
+    return s;
+  }
+
+  // The goods master's quantity: the sum of the item's warehouse rows.
+  xbase::Status GoodsTotal(const std::string& code) {
+    xbase::WorkArea& stock = *session_.tables().Area("STOKBRG");
+    xbase::WorkArea& goods = *session_.tables().Area("MASTBRJ");
+    std::vector<uint32_t> rows;
+    xbase::Status s = stock.SetOrder("STOKBRG1");
+    if (s.ok()) s = stock.SeekAll(stock.PadToField("KODE", code), &rows);
+    double total = 0;
+    for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
+      s = stock.GoTo(rows[i]);
+      total += stock.Number("JUMLAH");
+    }
+    if (s.ok()) s = goods.Seek(goods.PadToField("KODE", code));
+    if (s.ok() && goods.found()) s = PutNumber(goods, "JUMLAH", total);
+    return s;
+  }
+
+  frame::Session& session_;
+  std::set<std::string> items_;
+};
+
+}  // namespace
+
+std::vector<frame::TableUse> RegenerationTables() {
+  std::vector<frame::TableUse> tables = {{"MASTGDG"}, {"MASTBRJ", {}, true}, {"STOKBRG", {}, true}};
+  // The line tables are rewritten and held exclusively; their headers are only read.
+  for (const MovementSource& source : MovementSources()) {
+    tables.push_back({source.lines, {}, true});
+    if (!source.header.empty()) tables.push_back({source.header});
+  }
+  return tables;
+}
+
+xbase::Status Regenerate(frame::Session& session, std::string_view code, std::string_view warehouse,
+                         const std::function<void(const std::string& code, const std::string& warehouse)>& progress) {
+  return Regeneration(session).Run(code, warehouse, progress);
+}
+
+}  // namespace stock

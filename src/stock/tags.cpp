@@ -1,0 +1,129 @@
+#include "stock/tags.h"
+
+#include <cmath>
+
+#include "documents/stored_lines.h"
+#include "platform/xlsx_reader.h"
+#include "xbase/number_text.h"
+#include "xbase/text_functions.h"
+#include "xbase/work_area.h"
+
+namespace stock {
+namespace {
+
+bool Kept(const TagLine& line) { return !xbase::IsBlank(line.code) || line.quantity != 0; }
+
+// A cell as text: numbers without decimals when whole.
+std::string CellText(const platform::SheetData& sheet, int row, int column) {
+  const platform::SheetCell* cell = sheet.Find(row, column);
+  if (cell == nullptr) return {};
+  if (cell->kind == platform::SheetCell::Kind::kNumber) {
+    return std::string(xbase::AllTrim(xbase::Str(cell->number, 20, cell->number == std::floor(cell->number) ? 0 : 2)));
+  }
+  return std::string(xbase::AllTrim(cell->text));
+}
+
+double CellNumber(const platform::SheetData& sheet, int row, int column) {
+  const platform::SheetCell* cell = sheet.Find(row, column);
+  if (cell == nullptr) return 0;
+  return cell->kind == platform::SheetCell::Kind::kNumber ? cell->number : xbase::Val(cell->text).value;
+}
+
+// A date cell: a serial day number of the spreadsheet or "dd-mm-yyyy" / "dd/mm/yyyy".
+xbase::Date CellDate(const platform::SheetData& sheet, int row, int column) {
+  const platform::SheetCell* cell = sheet.Find(row, column);
+  if (cell == nullptr) return {};
+  if (cell->kind == platform::SheetCell::Kind::kNumber) {
+    // Day 1 of the spreadsheet is 1 January 1900, counted with its phantom 29 February.
+    return xbase::Date::FromYmd(1899, 12, 30) + static_cast<int>(cell->number);
+  }
+  const std::string& text = cell->text;
+  if (text.size() < 10) return {};
+  return xbase::Date::FromYmd(static_cast<int>(xbase::Val(text.substr(6, 4)).value),
+                              static_cast<int>(xbase::Val(text.substr(3, 2)).value),
+                              static_cast<int>(xbase::Val(text.substr(0, 2)).value));
+}
+
+}  // namespace
+
+xbase::Status NextTag(frame::Session& session, std::string* number, xbase::Date* date) {
+  xbase::WorkArea& tags = *session.tables().Area("OPNAME");
+  xbase::Status s = tags.SetOrder("OPNAME1");
+  if (s.ok()) s = tags.GoBottom();
+  if (!s.ok()) return s;
+  const double last = tags.eof() ? 0 : xbase::Val(tags.Text("NOMOR")).value;
+  *date = tags.eof() ? xbase::Date() : tags.DateOf("TANGGAL");
+  *number = std::string(xbase::Right("10000000000" + std::string(xbase::AllTrim(xbase::Str(last + 1, 12, 0))), 10));
+  return s;
+}
+
+xbase::Status LoadTag(frame::Session& session, const std::string& number, std::vector<TagLine>* lines, xbase::Date* date,
+                      bool* found) {
+  lines->clear();
+  xbase::WorkArea& tags = *session.tables().Area("OPNAME");
+  std::vector<uint32_t> records;
+  xbase::Status s = tags.SetOrder("OPNAME1");
+  if (s.ok()) s = tags.SeekAll(tags.PadToField("NOMOR", number), &records);
+  for (size_t i = 0; s.ok() && i < records.size(); ++i) {
+    s = tags.GoTo(records[i]);
+    *date = tags.DateOf("TANGGAL");
+    lines->push_back({tags.Text("KODE"), tags.Text("GUDANG"), tags.Text("LOKASI"), tags.Number("BOX"),
+                      tags.Number("PAK"), tags.Number("PCS"), tags.Number("JUMLAH")});
+  }
+  *found = !records.empty();
+  return s;
+}
+
+xbase::Status SaveTag(frame::Session& session, const std::string& number, xbase::Date date,
+                      const std::vector<TagLine>& lines) {
+  xbase::WorkArea& tags = *session.tables().Area("OPNAME");
+  const std::string key = tags.PadToField("NOMOR", number);
+  std::vector<uint32_t> rows;
+  xbase::Status s = tags.SetOrder("OPNAME1");
+  if (s.ok()) s = documents::StoredRows(session.tables(), tags, key, &rows);
+  if (!s.ok()) return s;
+  documents::LineRewrite how;
+  how.keep = [&](size_t k) { return Kept(lines[k]); };
+  how.write = [&](size_t k, bool) {
+    const TagLine& line = lines[k];
+    const std::pair<std::string_view, xbase::Value> fields[] = {
+        {"NOMOR", xbase::Value::Text(key)},           {"KODE", xbase::Value::Text(line.code)},
+        {"LOKASI", xbase::Value::Text(line.location)}, {"GUDANG", xbase::Value::Text(line.warehouse)},
+        {"TANGGAL", xbase::Value::FromDate(date)},   {"BOX", xbase::Value::Num(line.cartons)},
+        {"PAK", xbase::Value::Num(line.packs)},       {"PCS", xbase::Value::Num(line.pieces)},
+        {"JUMLAH", xbase::Value::Num(line.quantity)}, {"TGINPUT", xbase::Value::FromDate(session.Today())},
+        {"NIK", xbase::Value::Text(session.MMEMBER.nik)}};
+    for (const auto& [field, value] : fields) {
+      if (xbase::Status w = tags.Put(field, value); !w.ok()) return w;
+    }
+    return xbase::Status::OK();
+  };
+  return documents::RewriteLines(session.console(), tags, rows, lines.size(), how);
+}
+
+xbase::Status ImportTags(frame::Session& session, const std::string& path,
+                         const std::function<void(int row, const std::string& tag)>& progress) {
+  platform::XlsxReader reader;
+  xbase::Status s = reader.Open(path);
+  platform::SheetData sheet;
+  if (s.ok()) s = reader.ReadSheet(0, &sheet);
+  std::string tag;
+  xbase::Date date;
+  std::vector<TagLine> lines;
+  const auto store = [&] { return tag.empty() ? xbase::Status::OK() : SaveTag(session, tag, date, lines); };
+  for (int row = 2; s.ok() && !CellText(sheet, row, 1).empty(); ++row) {
+    const std::string number = CellText(sheet, row, 2);
+    if (progress) progress(row, number);
+    if (number != tag) {
+      s = store();
+      tag = number;
+      lines.clear();
+    }
+    date = CellDate(sheet, row, 3);
+    lines.push_back({CellText(sheet, row, 4), CellText(sheet, row, 7), CellText(sheet, row, 8),
+                     CellNumber(sheet, row, 10), 0, 0, CellNumber(sheet, row, 9)});
+  }
+  return s.ok() ? store() : s;
+}
+
+}  // namespace stock

@@ -1,0 +1,119 @@
+// Gift-wrap and assembly work: the repack prefixes, a take-out with its materials, its form taking the
+// goods out (and again without moving them twice), the results coming back, and the fee note.
+#include "stock/gift_wrap.h"
+
+#include "stock/fee_note.h"
+#include "stock/repack.h"
+#include "stock/stock_rows_helpers.h"
+
+namespace stock {
+namespace {
+
+using support::N;
+using support::T;
+using testing::Day;
+
+class GiftWrapTest : public testing::StockTest {
+ protected:
+  GiftWrapTest() {
+    frame::Session& s = rig.session;
+    s.MMEMBER.nik = "N01";
+    support::AddRows(support::Open(s, "SETUP"), {{{"SETUP", T("GLNGCB01  ")}, {"KET", T("        41")}},
+                                                 {{"SETUP", T("GLJDCB01  ")}, {"KET", T("         0")}},
+                                                 {{"SETUP", T("GLNTCB01  ")}, {"KET", T("         7")}}});
+    support::AddRows(support::Open(s, "MASTBRJ"),
+                     {{{"KODE", T("R1")}, {"NAMA", T("KERTAS KADO")}, {"JUMLAH", N(100)}},
+                      {{"KODE", T("D1")}, {"NAMA", T("DUS")}, {"SATUAN", T("PCS")}, {"JUMLAH", N(20)}},
+                      {{"KODE", T("L1")}, {"NAMA", T("LABEL")}, {"SATUAN", T("LBR")}, {"JUMLAH", N(50)}},
+                      {{"KODE", T("J1")}, {"NAMA", T("KADO JADI")}}});
+    support::AddRows(support::Open(s, "STOKBRG"),
+                     {{{"KODE", T("R1")}, {"GUDANG", T("G1")}, {"JUMLAH", N(100)}, {"HRG_RATA", N(50)}},
+                      {{"KODE", T("D1")}, {"GUDANG", T("G1")}, {"JUMLAH", N(20)}, {"HRG_RATA", N(10)}},
+                      {{"KODE", T("L1")}, {"GUDANG", T("G1")}, {"JUMLAH", N(50)}, {"HRG_RATA", N(5)}}});
+    support::AddRows(support::Open(s, "BREPACK"),
+                     {{{"KODE", T("R1")}, {"KD_DISPLAY", T("D1")}, {"QT_DISPLAY", N(1)}, {"KD_LABEL", T("L1")},
+                       {"QT_LABEL", N(1)}},
+                      {{"KODE", T("ABCDEF")}}});
+    support::AddRows(support::Open(s, "HREPACK"),
+                     {{{"KODE", T("R1")}, {"KD_JADI", T("J1")}, {"PACKING", N(5)}, {"TARIF", N(300)}}});
+    CloseAll();
+    EXPECT_TRUE(frame::OpenTables(rig.session, GiftWrapTables()));
+  }
+
+  std::vector<std::string> Stock() { return Rows("STOKBRG", {"KODE", "JUMLAH"}); }
+};
+
+TEST_F(GiftWrapTest, RepackMaterialMatchesOnPrefixesOfSixCharactersOrMore) {
+  EXPECT_TRUE(RepackMaterial(rig.session, "ABCDEFGHIJ"));
+  EXPECT_FALSE(RepackMaterial(rig.session, "ABCDEXXXXX"));
+  EXPECT_TRUE(ResultOf(rig.session, "R1", "J1"));
+  EXPECT_FALSE(ResultOf(rig.session, "R1", "D1"));
+  // Twenty pieces packed in fives: four displays and four labels.
+  const Materials m = MaterialsFor(rig.session, "R1", "J1", 20);
+  EXPECT_EQ(std::vector<double>(std::begin(m.quantity), std::end(m.quantity)), (std::vector<double>{4, 0, 0, 4, 0, 0}));
+}
+
+TEST_F(GiftWrapTest, ATakeOutLeavesStockWhenItsFormPrintsAndTheResultsComeBack) {
+  const xbase::Date day = xbase::Date::FromYmd(2026, 5, 4);
+  std::string number;
+  ASSERT_TRUE(SaveTakeOut(rig.session, "CB01", day, {{"G1", "R1", 20, "J1", {4, 0, 0, 4, 0, 0}}, {"G1", "", 0, ""}}, &number).ok());
+  EXPECT_EQ(number, "        42");
+  EXPECT_EQ(Rows("KD_GL12", {"NOMOR", "KODE", "QTY_LBR", "URUT", "KD_JADI", "DISPLAY", "QTLABEL"}),
+            std::vector<std::string>{"NOMOR=42 KODE=R1 QTY_LBR=20 URUT=1 KD_JADI=J1 DISPLAY=4 QTLABEL=4"});
+  // Saving moves no stock.
+  EXPECT_EQ(Stock(), (std::vector<std::string>{"KODE=R1 JUMLAH=100", "KODE=D1 JUMLAH=20", "KODE=L1 JUMLAH=50"}));
+
+  xbase::Date date;
+  std::vector<FormEntry> entries;
+  bool found = false;
+  ASSERT_TRUE(TakeOutEntries(rig.session, "CB01", number, &date, &entries, &found).ok());
+  ASSERT_TRUE(found);
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_EQ(entries[1].code + entries[1].remark, "D1        PCS   ");
+  EXPECT_EQ(entries[2].average, 5);
+  for (int print = 0; print < 2; ++print) {
+    ASSERT_TRUE(PostTakeOut(rig.session, "CB01", number, date, entries).ok());
+    EXPECT_EQ(Stock(), (std::vector<std::string>{"KODE=R1 JUMLAH=80", "KODE=D1 JUMLAH=16", "KODE=L1 JUMLAH=46"}))
+        << "print " << print;
+  }
+  // The mutation number holds the counter, branch and number: no other branch or mutation meets it.
+  EXPECT_EQ(Rows("MTSKDT1", {"NOMOR", "CODE_ID", "CETAK"}),
+            std::vector<std::string>{"NOMOR=GLNGCB01          42 CODE_ID=0 CETAK=T"});
+  EXPECT_EQ(Rows("MTSKDT2", {"KODE", "QUANTITY", "KTR", "HRG_RATA"}),
+            (std::vector<std::string>{"KODE=R1 QUANTITY=20 KTR=UNTUK DI GULUNG HRG_RATA=50",
+                                      "KODE=D1 QUANTITY=4 KTR=UNTUK DI GULUNG HRG_RATA=10",
+                                      "KODE=L1 QUANTITY=4 KTR=UNTUK DI GULUNG HRG_RATA=5"}));
+  EXPECT_EQ(Rows("KD_GL11", {"CETAK"}), std::vector<std::string>{"CETAK=T"});
+
+  bool open_found = false;
+  EXPECT_EQ(OpenPieces(rig.session, "CB01", number, "  1", &open_found), 20);
+  std::string results;
+  ASSERT_TRUE(SaveResults(rig.session, "CB01", day + 3, {{number, "  1", "J1", "G1", 4, 5}}, &results).ok());
+  EXPECT_EQ(results, "         1");
+  EXPECT_EQ(OpenPieces(rig.session, "CB01", number, "  1", &open_found), 0);
+  ASSERT_TRUE(ResultEntries(rig.session, "CB01", results, &date, &entries, &found).ok());
+  ASSERT_TRUE(PostResults(rig.session, "CB01", results, date, entries).ok());
+  EXPECT_EQ(Stock(), (std::vector<std::string>{"KODE=R1 JUMLAH=80", "KODE=D1 JUMLAH=16", "KODE=L1 JUMLAH=46",
+                                               "KODE=J1 JUMLAH=4"}));
+  EXPECT_EQ(Rows("MTSDBT2", {"NOMOR", "KODE", "GUDANG", "QUANTITY", "KTR"}),
+            std::vector<std::string>{"NOMOR=GLJDCB01           1 KODE=J1 GUDANG=G1 QUANTITY=4 KTR=HASIL GULUNG"});
+
+  // The fee note pays four results at 300; a print counts only when it reached a printer.
+  std::vector<FeeLine> fees;
+  ASSERT_TRUE(ResultFeeLines(rig.session, "CB01", results, &fees, &found).ok());
+  ASSERT_EQ(fees.size(), 1u);
+  EXPECT_EQ(fees[0].tariff, 300);
+  std::string note;
+  ASSERT_TRUE(SaveFeeNote(rig.session, "CB01", day + 5, fees, &note).ok());
+  EXPECT_EQ(note, "         8");
+  EXPECT_EQ(FeeNoteOf(rig.session, "CB01", results), "         8");
+  ASSERT_TRUE(CountFeeNotePrint(rig.session, "CB01", note).ok());
+  std::vector<std::string> lines;
+  ASSERT_TRUE(FeeNoteLines(rig.session, "CB01", note, &lines, &found).ok());
+  EXPECT_EQ(lines[2], "Cetakan ke :  2" + std::string(58, ' ') + "TANGGAL : 09-05-2026");
+  EXPECT_EQ(lines[6], "  1 07-05-2026          1 J1         KADO JADI                    4    5   300.00     1,200.00");
+  EXPECT_EQ(lines[8], std::string(72, ' ') + "JUMLAH :      1,200.00");
+}
+
+}  // namespace
+}  // namespace stock

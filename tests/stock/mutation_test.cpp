@@ -1,0 +1,131 @@
+// Warehouse and code-change mutations: the counter, both halves and the stock they move, the
+// correction that removes a line, and the gift-wrap mutations the screen leaves alone.
+#include "stock/mutation.h"
+
+#include "stock/mutation_store.h"
+#include "stock/stock_screens.h"
+#include "stock/stock_rows_helpers.h"
+#include "xbase/text_functions.h"
+
+namespace stock {
+namespace {
+
+using support::N;
+using support::T;
+
+class MutationTest : public testing::StockTest {
+ protected:
+  MutationTest() {
+    frame::Session& s = rig.session;
+    s.MMEMBER.nik = "N01";
+    support::AddRows(support::Open(s, "MASTBRJ"),
+                     {{{"KODE", T("A1")}, {"NAMA", T("PENSIL")}, {"JUMLAH", N(100)}, {"HARGA4", N(500)}},
+                      {{"KODE", T("B1")}, {"NAMA", T("PENSIL B")}, {"JUMLAH", N(0)}, {"HARGA4", N(500)}}});
+    support::AddRows(support::Open(s, "STOKBRG"),
+                     {{{"KODE", T("A1")}, {"GUDANG", T("G1")}, {"JUMLAH", N(100)}, {"HRG_RATA", N(450)}}});
+    support::AddRows(support::Open(s, "SETUP"), {{{"SETUP", T("MTAGCB01  ")}, {"KET", T("MTA0000041")}}});
+    // The next number is held already.
+    support::AddRows(support::Open(s, "MTSKDT1"), {{{"NOMOR", T("MTA0000042")}, {"KDCB", T("CB01")}}});
+    CloseAll();
+    EXPECT_TRUE(frame::OpenTables(rig.session, MutationTables()));
+  }
+
+  // A filled entry line.
+  static console::ValueRow Entry(int n, const std::string& out, const std::string& in, double pieces) {
+    console::ValueRow line = BlankMutationLine(n);
+    line[kMtCodeOut - 1] = xbase::Value::Text(xbase::PadR(out, 10));
+    line[kMtCodeIn - 1] = xbase::Value::Text(xbase::PadR(in, 10));
+    line[kMtQty - 1] = xbase::Value::Num(pieces);
+    line[kMtNote - 1] = xbase::Value::Text("PINDAH");
+    line[kMtPrice - 1] = xbase::Value::Num(500);
+    line[kMtAverage - 1] = xbase::Value::Num(450);
+    return line;
+  }
+
+  std::vector<std::string> Stock() { return Rows("STOKBRG", {"KODE", "GUDANG", "JUMLAH"}); }
+};
+
+TEST_F(MutationTest, ANewMutationTakesTheCounterAndMovesTheStockOfBothHalves) {
+  Mutation mutation{std::string(10, ' '), xbase::Date::FromYmd(2026, 3, 2), "CB01  ", "G1    ", "G2    ",
+                    {Entry(1, "A1", "A1", 30), Entry(2, "A1", "B1", 20), BlankMutationLine(3)}};
+  bool saved = false;
+  ASSERT_TRUE(SaveMutation(rig.session, &mutation, &saved).ok());
+  EXPECT_TRUE(saved);
+  EXPECT_EQ(mutation.number, "MTA0000043");
+  EXPECT_EQ(Rows("SETUP", {"KET"}), std::vector<std::string>{"KET=MTA0000043"});
+  EXPECT_EQ(Rows("MTSKDT1", {"NOMOR", "KDCB", "GUDANG", "OPERATOR"})[1], "NOMOR=MTA0000043 KDCB=CB01 GUDANG=G1 OPERATOR=N01");
+  EXPECT_EQ(Rows("MTSDBT1", {"NOMOR", "GUDANG"}), std::vector<std::string>{"NOMOR=MTA0000043 GUDANG=G2"});
+  EXPECT_EQ(Rows("MTSKDT2", {"KODE", "GUDANG", "QUANTITY", "KTR", "HARGA"}),
+            (std::vector<std::string>{"KODE=A1 GUDANG=G1 QUANTITY=30 KTR=PINDAH HARGA=500.00",
+                                      "KODE=A1 GUDANG=G1 QUANTITY=20 KTR=PINDAH HARGA=500.00"}));
+  EXPECT_EQ(Rows("MTSDBT2", {"KODE", "GUDANG", "QUANTITY"}),
+            (std::vector<std::string>{"KODE=A1 GUDANG=G2 QUANTITY=30", "KODE=B1 GUDANG=G2 QUANTITY=20"}));
+  EXPECT_EQ(Stock(), (std::vector<std::string>{"KODE=A1 GUDANG=G1 JUMLAH=50", "KODE=A1 GUDANG=G2 JUMLAH=30",
+                                               "KODE=B1 GUDANG=G2 JUMLAH=20"}));
+  EXPECT_EQ(Rows("MASTBRJ", {"KODE", "JUMLAH"}), (std::vector<std::string>{"KODE=A1 JUMLAH=80", "KODE=B1 JUMLAH=20"}));
+
+  // Loaded again, the first line removed and saved: its stock goes back to G1 and leaves G2.
+  Mutation again{"MTA0000043", {}, "", "", "", {}};
+  bool found = false;
+  ASSERT_TRUE(LoadMutation(rig.session, &again, &found).ok());
+  ASSERT_TRUE(found);
+  EXPECT_EQ(again.destination, "G2    ");
+  ASSERT_EQ(again.lines.size(), 3u);
+  EXPECT_EQ(again.lines[1][kMtCodeIn - 1].text(), "B1        ");
+  again.lines.erase(again.lines.begin());
+  ASSERT_TRUE(SaveMutation(rig.session, &again, &saved).ok());
+  EXPECT_EQ(Stock(), (std::vector<std::string>{"KODE=A1 GUDANG=G1 JUMLAH=80", "KODE=A1 GUDANG=G2 JUMLAH=0",
+                                               "KODE=B1 GUDANG=G2 JUMLAH=20"}));
+  EXPECT_EQ(Rows("MTSKDT2", {"KODE", "QUANTITY"}), (std::vector<std::string>{"KODE=A1 QUANTITY=20", "*KODE=A1 QUANTITY=20"}));
+  EXPECT_EQ(Rows("MTSDBT2", {"KODE", "QUANTITY"}), (std::vector<std::string>{"KODE=B1 QUANTITY=20", "*KODE=B1 QUANTITY=20"}));
+  EXPECT_EQ(Rows("MASTBRJ", {"KODE", "JUMLAH"}), (std::vector<std::string>{"KODE=A1 JUMLAH=80", "KODE=B1 JUMLAH=20"}));
+}
+
+TEST_F(MutationTest, TwoLinesOfOneItemShareItsStock) {
+  Mutation mutation{std::string(10, ' '), {}, "CB01", "G1    ", "G2    ", {Entry(1, "A1", "A1", 70), Entry(2, "A1", "A1", 0)}};
+  EXPECT_EQ(AvailableStock(rig.session, mutation, 2), 30);
+  EXPECT_EQ(AvailableStock(rig.session, mutation, 1), 100);
+}
+
+TEST_F(MutationTest, AMissingCounterSavesNothing) {
+  rig.term.AddKeys({'\r'});
+  Mutation mutation{std::string(10, ' '), {}, "CB02  ", "G1    ", "G2    ", {Entry(1, "A1", "A1", 5)}};
+  bool saved = true;
+  ASSERT_TRUE(SaveMutation(rig.session, &mutation, &saved).ok());
+  EXPECT_FALSE(saved);
+  EXPECT_TRUE(support::Shown(rig.term, "Setup Nomerator MTAGCB02  , belum dibuat, Hubungi Admin"));
+  EXPECT_EQ(Rows("MTSKDT2", {"KODE"}).size(), 0u);
+  EXPECT_EQ(Stock(), std::vector<std::string>{"KODE=A1 GUDANG=G1 JUMLAH=100"});
+}
+
+TEST_F(MutationTest, AGiftWrapMutationCannotBeLoadedByTheMutationScreen) {
+  ASSERT_TRUE(WriteMutationHalf(rig.session, Half::kOut, "GLNGCB01           7",
+                                {{"CODE_ID", xbase::Value::Text("0")}, {"GUDANG", xbase::Value::Text("")}},
+                                {MutationRow{"A1", "G1", 0, 0, 4, "UNTUK DI GULUNG", 450, 450}})
+                  .ok());
+  EXPECT_EQ(Stock(), std::vector<std::string>{"KODE=A1 GUDANG=G1 JUMLAH=96"});
+  Mutation mutation{"GLNGCB01           7", {}, "", "", "", {}};
+  bool found = true;
+  ASSERT_TRUE(LoadMutation(rig.session, &mutation, &found).ok());
+  EXPECT_FALSE(found);
+}
+
+}  // namespace
+}  // namespace stock
+
+namespace stock {
+namespace {
+
+TEST_F(MutationTest, TheMutationScreenRefusesADateOnOrBeforeTheStockTaking) {
+  CloseAll();
+  frame::Session& s = rig.session;
+  s.ZTGLBATAS = s.ZTGPROSES = s.TGAJUSMENT = s.Today();
+  // A new mutation (empty number), today's date offered and refused; a key for the message, then Esc.
+  rig.term.AddKeys({'\r', '\r', ' ', 27});
+  ASSERT_TRUE(MTSKD(s, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(support::Shown(rig.term, "Tg transaksi harus lebih besar dari Tg adjusment"));
+}
+
+}  // namespace
+}  // namespace stock
