@@ -20,7 +20,9 @@ namespace {
 
 constexpr char kColour[] = "W+/b,N/W";
 
-bool OpenTables(frame::Session& session) {
+}  // namespace
+
+bool OpenTaxInvoiceTables(frame::Session& session) {
   static constexpr const char* kTables[] = {"SRTJLN1", "SRTJLN2", "MASTCUS", "MASTBRJ", "DT_NPWP", "PPN_KEL",
                                             "GRUPSJ2", "SETUP",   "JENIS1",  "STATUS",  "DOCUMEN"};
   for (const char* table : kTables) {
@@ -31,6 +33,8 @@ bool OpenTables(frame::Session& session) {
   }
   return true;
 }
+
+namespace {
 
 void DrawForm(console::Console& con) {
   const std::string_view colour = con.Pick(kColour, "W+/n,n/w");
@@ -89,8 +93,9 @@ bool ReadForm(frame::Session& session, TaxInvoice* invoice) {
   return !read.escaped && !xbase::IsBlank(invoice->note);
 }
 
-// The print the clerk chose and the record after it; true when the tax invoice was recorded.
-bool Process(frame::Session& session, const TaxInvoice& invoice) {
+}  // namespace
+
+bool ProcessTaxInvoice(frame::Session& session, const TaxInvoice& invoice) {
   switch (console::Alert(session.console(), "PROSES FAKTUR PAJAK",
                          {"Windows Print", "Cetak Dot Matrik", "Update saja", "batal"})) {
     case 1:
@@ -105,10 +110,8 @@ bool Process(frame::Session& session, const TaxInvoice& invoice) {
   return RecordTaxInvoice(session, invoice);
 }
 
-}  // namespace
-
 xbase::Status CFPJK(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenTables(session)) return xbase::Status::OK();
+  if (!OpenTaxInvoiceTables(session)) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   for (;;) {
@@ -116,7 +119,7 @@ xbase::Status CFPJK(frame::Session& session, const std::vector<xbase::Value>&) {
     invoice.date = invoice.shipping = session.Today();
     DrawForm(con);
     if (!ReadForm(session, &invoice)) break;
-    Process(session, invoice);
+    ProcessTaxInvoice(session, invoice);
   }
   return frame::CloseTables(session, xbase::Status::OK());
 }

@@ -31,7 +31,9 @@ const std::vector<std::string> kHeads = {"No.", "Gdng",   "Kode",   "Nama Barang
 const std::vector<std::string> kPictures = {"99.",     "@!",     "@!",     "@!",     "9999",   "99999",
                                             "999999",  "9999999", "99999999.99", "999.99", "999.99", "999,999,999.99"};
 
-bool OpenTables(frame::Session& session) {
+}  // namespace
+
+bool OpenFreeGoodsTables(frame::Session& session) {
   static constexpr const char* kTables[] = {"mastbrj", "STOKBRG", "SRTJLN1", "SRTJLN2", "SRTJLN3", "MASTCUS",
                                             "SLSODR1", "TRANSAK", "fgoods",  "SETUP",   "PERUSH",  "tipe",
                                             "mastsls", "mastgdg"};
@@ -43,6 +45,8 @@ bool OpenTables(frame::Session& session) {
   }
   return true;
 }
+
+namespace {
 
 void DrawForm(console::Console& con, console::Attr attr) {
   con.Clear(0, 0, 23, 79, attr);
@@ -109,7 +113,7 @@ bool ReadHeader(frame::Session& session, FreeGoodsNote* note) {
     return (note->discount >= 0 && note->discount <= 100) ||
            pickers::Refuse(session, "Discount harus antara 0 sampai 100");
   };
-  for (size_t i = 1; i < 5; ++i) form.fields()[i].when = [note] { return !xbase::IsBlank(note->order); };
+  for (size_t i = 2; i < 5; ++i) form.fields()[i].when = [note] { return !xbase::IsBlank(note->order); };
   const console::ReadResult read = form.Read(con);
   return !read.escaped && !xbase::IsBlank(note->order);
 }
@@ -164,7 +168,7 @@ bool EditLines(frame::Session& session, FreeGoodsNote* note) {
 }  // namespace
 
 xbase::Status FGOODS(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenTables(session)) return xbase::Status::OK();
+  if (!OpenFreeGoodsTables(session)) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   FreeGoodsNote note;

@@ -97,6 +97,9 @@ bool SaveFreeGoods(frame::Session& session, const FreeGoodsNote& note);
 // with their stock, the granted notes. False after a message when refused or failed.
 bool WriteFreeGoods(frame::Session& session, const FreeGoodsNote& note);
 
+// OPENDATA: the screen's tables; none stays open when one cannot be.
+bool OpenFreeGoodsTables(frame::Session& session);
+
 // FGOODS: the menu entry.
 xbase::Status FGOODS(frame::Session& session, const std::vector<xbase::Value>& args);
 

@@ -27,7 +27,9 @@ const std::vector<std::string> kHeads = {"No.", "Gdg", "Kode", "KD KIRIM", "Nama
                                          "    Qty"};
 const std::vector<std::string> kPictures = {"99.", "@!", "@!", "@!", "@!", "99999", "99999", "999999", "9999999"};
 
-bool OpenTables(frame::Session& session) {
+}  // namespace
+
+bool OpenProformaNoteTables(frame::Session& session) {
   static constexpr const char* kTables[] = {"mastbrj", "STOKBRG", "SRTJLN1", "SRTJLN2", "SRTJLN3", "MASTCUS",
                                             "PIUTDBT", "SETUP",   "PERUSH",  "tipe",    "mastsls", "mastgdg",
                                             "pro_ot1", "pro_ot2", "pro_in1", "pro_in2", "otl_grp", "otl_mbr"};
@@ -39,6 +41,8 @@ bool OpenTables(frame::Session& session) {
   }
   return true;
 }
+
+namespace {
 
 void DrawForm(console::Console& con) {
   const console::Attr attr = con.colours().standard;
@@ -134,7 +138,7 @@ bool EditLines(frame::Session& session, ProformaNote* note) {
 }  // namespace
 
 xbase::Status J1604(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenTables(session)) return xbase::Status::OK();
+  if (!OpenProformaNoteTables(session)) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   ProformaNote note;

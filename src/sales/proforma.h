@@ -64,6 +64,9 @@ bool SaveNewProforma(frame::Session& session, Proforma* proforma);
 // with the stored rows.
 bool SaveCorrectedProforma(frame::Session& session, const Proforma& proforma);
 
+// The tables of the proforma form; none stays open when one cannot be.
+bool OpenProformaTables(frame::Session& session);
+
 // The form of J1601 (new) and J1602 (correction).
 xbase::Status ProformaForm(frame::Session& session, bool correction);
 

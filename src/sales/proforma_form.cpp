@@ -29,7 +29,9 @@ const std::vector<std::string> kHeads = {"No.",     "Kode",        "Nama Barang"
 const std::vector<std::string> kPictures = {"99.",    "@!",          "@!",     "9999",   "99999",         "999999",
                                             "9999999", "99999999.99", "999.99", "999.99", "999,999,999.99"};
 
-bool OpenTables(frame::Session& session) {
+}  // namespace
+
+bool OpenProformaTables(frame::Session& session) {
   static constexpr const char* kTables[] = {"mastbrj", "MASTCUS", "relasi_ext", "pro_in1", "pro_in2", "pro_ot1",
                                             "pkt_yes", "SETUP",   "PERUSH",     "tipe",    "mastsls"};
   for (const char* table : kTables) {
@@ -40,6 +42,8 @@ bool OpenTables(frame::Session& session) {
   }
   return true;
 }
+
+namespace {
 
 void DrawForm(console::Console& con) {
   const console::Attr attr = con.colours().standard;
@@ -97,7 +101,7 @@ bool ReadHeader(frame::Session& session, Proforma* proforma, bool correction) {
   form.Add(3, 52, &proforma->salesman, "@!").valid = [&] { return pickers::CSALES(session, &proforma->salesman); };
   form.Add(4, 11, &proforma->type, "@!").valid = [&] {
     pickers::SaleType values;
-    return pickers::CTIPE(session, &proforma->type, &values, false, false, proforma->customer);
+    return pickers::CTIPE(session, &proforma->type, &values);
   };
   form.Add(4, 52, &proforma->code_id, "@!").valid = [&] {
     std::string name;
@@ -160,7 +164,7 @@ bool EditLines(frame::Session& session, Proforma* proforma, bool correction) {
 }  // namespace
 
 xbase::Status ProformaForm(frame::Session& session, bool correction) {
-  if (!OpenTables(session)) return xbase::Status::OK();
+  if (!OpenProformaTables(session)) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   Proforma proforma;

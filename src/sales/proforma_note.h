@@ -62,6 +62,9 @@ bool SaveProformaNote(frame::Session& session, const ProformaNote& note);
 // The write after the confirmation; false after a message when refused or failed.
 bool WriteProformaNote(frame::Session& session, const ProformaNote& note);
 
+// The tables of J1604; none stays open when one cannot be.
+bool OpenProformaNoteTables(frame::Session& session);
+
 xbase::Status J1604(frame::Session& session, const std::vector<xbase::Value>& args);
 xbase::Status J1605(frame::Session& session, const std::vector<xbase::Value>& args);
 xbase::Status J1606(frame::Session& session, const std::vector<xbase::Value>& args);

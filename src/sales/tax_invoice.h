@@ -75,6 +75,13 @@ std::vector<std::vector<std::string>> TaxInvoicePageForm(const frame::CompanySet
 // refused. True when recorded.
 bool RecordTaxInvoice(frame::Session& session, const TaxInvoice& invoice);
 
+// OPENDATA: the screen's tables; none stays open when one cannot be.
+bool OpenTaxInvoiceTables(frame::Session& session);
+// "PROSES FAKTUR PAJAK": the print chosen ("Windows Print", "Cetak Dot Matrik"), then the record; "Update
+// saja" records without printing. A print that did not reach its printer records nothing. True when
+// recorded.
+bool ProcessTaxInvoice(frame::Session& session, const TaxInvoice& invoice);
+
 // CFPJK: the menu entry.
 xbase::Status CFPJK(frame::Session& session, const std::vector<xbase::Value>& args);
 
