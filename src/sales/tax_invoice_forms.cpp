@@ -169,7 +169,8 @@ std::vector<std::vector<std::string>> TaxInvoicePageForm(const frame::CompanySet
                             Picture(rows[i]->amount, "9,999,999,999")));
       ++used;
     }
-    for (; used < invoice.RowsPerPage() + (page > 1 ? 1 : 0); ++used) out.push_back(ItemRow("", "", "", ""));
+    // Every page has room for the follow-on row, so the totals stand on the same line of each sheet.
+    for (; used < invoice.RowsPerPage() + 1; ++used) out.push_back(ItemRow("", "", "", ""));
     std::string rule = Rule(kLeftTee, kRightTee, kItemStops, kUpTee);
     rule[61] = kDownTee;
     out.push_back(rule);
