@@ -72,6 +72,7 @@ bool ReadForm(frame::Session& session, TaxInvoice* invoice) {
   form.Add(5, 14, &invoice->note, "@!").valid = [&] {
     if (xbase::IsBlank(invoice->note)) return true;
     if (!LoadTaxInvoice(session, invoice)) return false;
+    form.Display(con);
     ShowNote(con, *invoice);
     return true;
   };

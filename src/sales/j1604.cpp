@@ -58,7 +58,7 @@ void DrawForm(console::Console& con) {
 
 void ShowFigures(console::Console& con, const ProformaNote& note) {
   const console::Attr attr = con.colours().standard;
-  con.Say(4, 59, xbase::Str(note.term, 3), attr);
+  con.Say(4, 58, xbase::Str(note.term, 3), attr);
   con.Say(5, 46, xbase::Transform(xbase::Value::Num(ProformaNoteValue(note)), "99,999,999,999.99"), attr);
   con.Say(22, 30, "Maksimal : " + xbase::Transform(xbase::Value::Num(note.maximum), "99,999,999,999.99"), attr);
 }
@@ -73,7 +73,7 @@ bool ReadHeader(frame::Session& session, ProformaNote* note) {
     ShowFigures(con, *note);
     return true;
   };
-  form.Add(2, 47, &note->remark, "@!");
+  form.Add(2, 46, &note->remark, "@!");
   form.Add(3, 11, &note->number, "@!").valid = [&] { return CEKEXIST(session, note->number); };
   form.Add(4, 11, &note->customer, "@!").valid = [&] { return CheckNoteCustomer(session, *note); };
   form.Add(5, 11, &note->date, "").valid = [&] {
@@ -83,8 +83,8 @@ bool ReadHeader(frame::Session& session, ProformaNote* note) {
     form.Display(con);
     return true;
   };
-  form.Add(3, 47, &note->salesman, "@!").valid = [&] { return pickers::CSALES(session, &note->salesman); };
-  form.Add(4, 47, &note->tempo, "").valid = [&] {
+  form.Add(3, 46, &note->salesman, "@!").valid = [&] { return pickers::CSALES(session, &note->salesman); };
+  form.Add(4, 46, &note->tempo, "").valid = [&] {
     note->term = std::max(0, note->tempo - note->date);
     ShowFigures(con, *note);
     return true;

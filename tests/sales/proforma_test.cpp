@@ -8,6 +8,7 @@
 #include "sales/proforma_note.h"
 #include "sales/sales.h"
 #include "sales/sales_site_helpers.h"
+#include "sales/tax_invoice.h"
 #include "support/data_folder.h"
 #include "support/scripted_session.h"
 #include "xbase/text_functions.h"
@@ -206,6 +207,47 @@ TEST_F(ProformaTest, APrintedProformaIsMarkedAndCannotBeCorrected) {
   EXPECT_FALSE(LoadProforma(rig.session, &loaded));
   EXPECT_TRUE(Shown(rig.term, "proforma ini sudah dicetak, tidak boleh dikoreksi lagi "));
   rig.session.CloseTables();
+}
+
+}  // namespace
+}  // namespace sales
+
+namespace sales {
+namespace {
+
+// The screens typed through: a new proforma, its delivery note, and the tax invoice of the note.
+TEST(ProformaScreensTest, AProformaAndItsNoteAreTypedThroughTheirScreens) {
+  namespace key = console::key;
+  using support::Keys;
+  using support::Line;
+  SalesSite site;
+  support::SessionRig rig;
+  site.LogIn(rig.session);
+  const auto typed = [](std::string_view text) { return console::ScriptedTerminal::Typed(text); };
+  rig.term.AddKeys(Keys({{key::kEnter}, Line("J0005"), typed("S001"), typed("01"), {key::kEnter, key::kEnter, key::kEnter},
+                         {key::kEnter, key::kEnter}, Line("SC0002"), {key::kRight}, Line("2"), {key::kF10, 'Y', key::kEnter},
+                         {key::kEsc}}));
+  ASSERT_TRUE(J1601(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u) << console::ScriptedTerminal::Dump(rig.term.cells());
+  EXPECT_TRUE(support::Shown(rig.term, "Nomor Proforma ini adalah PI000001"));
+  EXPECT_EQ(site.Number("PRO_IN2", "PRO_IN22", "PI000001            SC0002", "QUANTITY"), 400);
+
+  rig.term.AddKeys(Keys({Line("PI000001"), {key::kEnter}, Line("SJP-02"), {key::kEnter, key::kEnter, key::kEnter, key::kEnter},
+                         {key::kRight}, Line("SC0002"), {key::kRight, key::kRight}, Line("1"), {key::kF10, 'Y'},
+                         {key::kEsc}}));
+  ASSERT_TRUE(J1604(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u) << console::ScriptedTerminal::Dump(rig.term.cells());
+  EXPECT_EQ(site.Number("PRO_IN2", "PRO_IN22", "PI000001            SC0002", "REALISASI"), 200);
+  EXPECT_EQ(site.Number("STOKBRG", "STOKBRG2", "GDG01 SC0002", "JUMLAH"), 2800);
+
+  rig.term.AddKeys(Keys({Line("SJP-02"), {key::kEnter, key::kEnter, key::kEnter, key::kEnter, key::kEnter, key::kEnter},
+                         {key::kEnter, key::kEnter, key::kEnter, 'U', key::kEsc}}));
+  std::cerr << "JENIS1 2: [" << site.Field("JENIS1", "JENIS1", "2", "NAMA") << "]\n";
+  const size_t before = rig.term.screens().size();
+  ASSERT_TRUE(CFPJK(rig.session, {}).ok());
+  for (size_t i = before; i < rig.term.screens().size(); ++i) std::cerr << "KEY " << i - before << "\n" << console::ScriptedTerminal::Dump(rig.term.screens()[i]);
+  EXPECT_EQ(rig.term.keys_left(), 0u) << console::ScriptedTerminal::Dump(rig.term.cells());
+  EXPECT_EQ(site.Field("PPN_KEL", "PPN_KEL1", "SJP-02", "NOMOR"), "0000000001");
 }
 
 }  // namespace
