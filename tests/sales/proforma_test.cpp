@@ -242,10 +242,7 @@ TEST(ProformaScreensTest, AProformaAndItsNoteAreTypedThroughTheirScreens) {
 
   rig.term.AddKeys(Keys({Line("SJP-02"), {key::kEnter, key::kEnter, key::kEnter, key::kEnter, key::kEnter, key::kEnter},
                          {key::kEnter, key::kEnter, key::kEnter, 'U', key::kEsc}}));
-  std::cerr << "JENIS1 2: [" << site.Field("JENIS1", "JENIS1", "2", "NAMA") << "]\n";
-  const size_t before = rig.term.screens().size();
   ASSERT_TRUE(CFPJK(rig.session, {}).ok());
-  for (size_t i = before; i < rig.term.screens().size(); ++i) std::cerr << "KEY " << i - before << "\n" << console::ScriptedTerminal::Dump(rig.term.screens()[i]);
   EXPECT_EQ(rig.term.keys_left(), 0u) << console::ScriptedTerminal::Dump(rig.term.cells());
   EXPECT_EQ(site.Field("PPN_KEL", "PPN_KEL1", "SJP-02", "NOMOR"), "0000000001");
 }
