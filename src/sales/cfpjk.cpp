@@ -11,6 +11,7 @@
 #include "frame/open_table.h"
 #include "frame/page_print.h"
 #include "pickers/lookups.h"
+#include "sales/screen_tables.h"
 #include "sales/tax_invoice.h"
 #include "xbase/picture.h"
 #include "xbase/text_functions.h"
@@ -23,15 +24,8 @@ constexpr char kColour[] = "W+/b,N/W";
 }  // namespace
 
 bool OpenTaxInvoiceTables(frame::Session& session) {
-  static constexpr const char* kTables[] = {"SRTJLN1", "SRTJLN2", "MASTCUS", "MASTBRJ", "DT_NPWP", "PPN_KEL",
-                                            "GRUPSJ2", "SETUP",   "JENIS1",  "STATUS",  "DOCUMEN"};
-  for (const char* table : kTables) {
-    if (!frame::OpenTable(session, table)) {
-      session.CloseTables();
-      return false;
-    }
-  }
-  return true;
+  return OpenScreenTables(session, {"SRTJLN1", "SRTJLN2", "MASTCUS", "MASTBRJ", "DT_NPWP", "PPN_KEL",
+                                            "GRUPSJ2", "SETUP",   "JENIS1",  "STATUS",  "DOCUMEN"});
 }
 
 namespace {

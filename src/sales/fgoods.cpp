@@ -14,6 +14,7 @@
 #include "frame/open_table.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
+#include "sales/screen_tables.h"
 #include "sales/free_goods.h"
 #include "sales/goods_lookup.h"
 #include "xbase/number_text.h"
@@ -34,16 +35,9 @@ const std::vector<std::string> kPictures = {"99.",     "@!",     "@!",     "@!",
 }  // namespace
 
 bool OpenFreeGoodsTables(frame::Session& session) {
-  static constexpr const char* kTables[] = {"mastbrj", "STOKBRG", "SRTJLN1", "SRTJLN2", "SRTJLN3", "MASTCUS",
+  return OpenScreenTables(session, {"mastbrj", "STOKBRG", "SRTJLN1", "SRTJLN2", "SRTJLN3", "MASTCUS",
                                             "SLSODR1", "TRANSAK", "fgoods",  "SETUP",   "PERUSH",  "tipe",
-                                            "mastsls", "mastgdg"};
-  for (const char* table : kTables) {
-    if (!frame::OpenTable(session, table)) {
-      session.CloseTables();
-      return false;
-    }
-  }
-  return true;
+                                            "mastsls", "mastgdg"});
 }
 
 namespace {

@@ -15,6 +15,7 @@
 #include "frame/open_table.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
+#include "sales/screen_tables.h"
 #include "sales/proforma.h"
 #include "xbase/picture.h"
 #include "xbase/text_functions.h"
@@ -32,15 +33,8 @@ const std::vector<std::string> kPictures = {"99.",    "@!",          "@!",     "
 }  // namespace
 
 bool OpenProformaTables(frame::Session& session) {
-  static constexpr const char* kTables[] = {"mastbrj", "MASTCUS", "relasi_ext", "pro_in1", "pro_in2", "pro_ot1",
-                                            "pkt_yes", "SETUP",   "PERUSH",     "tipe",    "mastsls"};
-  for (const char* table : kTables) {
-    if (!frame::OpenTable(session, table)) {
-      session.CloseTables();
-      return false;
-    }
-  }
-  return true;
+  return OpenScreenTables(session, {"mastbrj", "MASTCUS", "relasi_ext", "pro_in1", "pro_in2", "pro_ot1",
+                                            "pkt_yes", "SETUP",   "PERUSH",     "tipe",    "mastsls"});
 }
 
 namespace {

@@ -12,6 +12,7 @@
 #include "frame/report_engine.h"
 #include "pickers/lookups.h"
 #include "sales/proforma.h"
+#include "sales/screen_tables.h"
 #include "sales/proforma_recap.h"
 #include "xbase/date_functions.h"
 #include "xbase/number_text.h"
@@ -118,18 +119,8 @@ void PrintRows(frame::Session& session, const std::vector<std::string>& rows, co
   report.Print(layout);
 }
 
-bool OpenTables(frame::Session& session) {
-  for (const char* table : {"pro_in1", "pro_in2", "mastcus", "mastbrj", "mastgol"}) {
-    if (!frame::OpenTable(session, table)) {
-      session.CloseTables();
-      return false;
-    }
-  }
-  return true;
-}
-
 xbase::Status Report(frame::Session& session, bool detail) {
-  if (!OpenTables(session)) return xbase::Status::OK();
+  if (!OpenScreenTables(session, {"pro_in1", "pro_in2", "mastcus", "mastbrj", "mastgol"})) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   ProformaFilter filter;
