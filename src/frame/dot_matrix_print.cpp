@@ -104,4 +104,15 @@ bool PrintRawForm(Session& session, const std::string& title, const std::string&
   return true;
 }
 
+bool PrintRawPages(Session& session, const std::string& title, const std::vector<std::string>& pages) {
+  std::string place;
+  for (size_t i = 0; i < pages.size(); ++i) {
+    if (i > 0) console::PESAN(session.console(), "tekan sembarang tombol u/ lanjut");
+    std::string job = pages[i];
+    if (!Send(session, title, &job, &place)) return false;
+  }
+  if (!place.empty()) ShowDelivery(session, place);
+  return true;
+}
+
 }  // namespace frame

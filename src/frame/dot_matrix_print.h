@@ -4,6 +4,7 @@
 #define PALUNDA_FRAME_DOT_MATRIX_PRINT_H_
 
 #include <string>
+#include <vector>
 
 #include "console/clock.h"
 #include "frame/report_engine.h"
@@ -29,6 +30,10 @@ bool CETAKPRINTER(Session& session, const std::string& base, int pages, const Re
 // Sends the raw bytes of a form (already laid out with its own codes) as one dot-matrix job named
 // `title`. True when they reached the printer, after saying where; a refusal is shown on row 24.
 bool PrintRawForm(Session& session, const std::string& title, const std::string& bytes);
+
+// Sends the pages of a form one job each, asking "tekan sembarang tombol u/ lanjut" between two
+// pages (the next sheet goes in). True only when every page reached the printer.
+bool PrintRawPages(Session& session, const std::string& title, const std::vector<std::string>& pages);
 
 }  // namespace frame
 

@@ -115,6 +115,10 @@ bool PRNTEST(Session& session, const std::string& printer, const std::string& ba
 }
 
 bool DIRECTPRINT_(Session& session, const std::vector<std::string>& lines, bool landscape) {
+  return DirectPrintPages(session, {lines}, landscape);
+}
+
+bool DirectPrintPages(Session& session, const std::vector<std::vector<std::string>>& pages, bool landscape) {
   const std::string printer = ChoosePrinter(session);
   if (printer.empty()) return false;
   console::Console& con = session.console();
@@ -125,16 +129,20 @@ bool DIRECTPRINT_(Session& session, const std::vector<std::string>& lines, bool 
   console::GetList form;
   form.Add(11, kFieldColumn, &copies, "999").colour = std::string(PrintFormColour(session));
   if (form.Read(con).escaped || console::Alert(con, "Yakin akan mencetak FORM", {"Ya", "Tidak"}) != 1) return false;
-  platform::PrintPage page;
+  std::vector<platform::PrintPage> printed;
   size_t widest = 1;
-  for (const std::string& line : lines) {
-    page.push_back({line, kFormPoints});
-    widest = std::max(widest, line.size());
+  for (const std::vector<std::string>& lines : pages) {
+    platform::PrintPage page;
+    for (const std::string& line : lines) {
+      page.push_back({line, kFormPoints});
+      widest = std::max(widest, line.size());
+    }
+    printed.push_back(std::move(page));
   }
   // Landscape pages are asked for with a width beyond the portrait limit.
   platform::PageSetup setup = ReportPageSetup(session, landscape ? std::max<int>(131, int(widest)) : int(widest));
   setup.left_mm = session.margins.left_landscape * kMillimetresPerMargin;
-  return Deliver(session, printer, "FORM", {page}, setup, std::max(1, static_cast<int>(copies)));
+  return Deliver(session, printer, "FORM", printed, setup, std::max(1, static_cast<int>(copies)));
 }
 
 }  // namespace frame

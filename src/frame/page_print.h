@@ -32,6 +32,8 @@ bool PRNTEST(Session& session, const std::string& printer, const std::string& ba
 // _DIRECTPRINT: prints `lines` (12 points) as one job on a chosen printer after "Yakin akan
 // mencetak FORM"; true when they reached it.
 bool DIRECTPRINT_(Session& session, const std::vector<std::string>& lines, bool landscape);
+// The same for a form of several pages, each page's lines on a sheet of its own, as one job.
+bool DirectPrintPages(Session& session, const std::vector<std::vector<std::string>>& pages, bool landscape);
 
 }  // namespace frame
 

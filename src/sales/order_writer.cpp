@@ -10,6 +10,7 @@
 #include "documents/record_writes.h"
 #include "documents/shared_postings.h"
 #include "pickers/picker_support.h"
+#include "sales/note_receivable.h"
 #include "sales/sales.h"
 #include "sales/sales_order.h"
 #include "xbase/date_functions.h"
@@ -276,15 +277,10 @@ class OrderWrite {
   }
 
   xbase::Status Receivable(const std::string& number, double amount) {
-    xbase::Status s = documents::AppendRecord(session_.console(),
-        *tables_.receivables, {{"NOTA", T(number)},            {"TANGGAL", D(header_.note_date)},
-                               {"KDCB", T(header_.branch)},    {"RELASI", T(header_.customer)},
-                               {"TIPE", T(header_.type)},      {"SALES", T(header_.salesman)},
-                               {"KTR", T(header_.remark1)},    {"CODE_ID", T(header_.code_id)},
-                               {"DEBET", N(amount)},           {"TEMPO", D(tempo_)},
-                               {"TGINPUT", D(today_)},         {"OPERATOR", T(operator_)}});
-    if (s.ok()) s = documents::UPSALDOMASTCUS(session_, header_.customer, amount, 0);
-    return s;
+    NoteReceivable receivable{number,           header_.branch,  header_.customer, header_.type,
+                              header_.salesman, header_.remark1, header_.code_id,  header_.note_date,
+                              tempo_,           amount};
+    return AppendNoteReceivable(session_, *tables_.receivables, receivable);
   }
 
   xbase::Status Monitor(const std::string& number) {

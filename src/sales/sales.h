@@ -4,6 +4,7 @@
 #ifndef PALUNDA_SALES_SALES_H_
 #define PALUNDA_SALES_SALES_H_
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -27,6 +28,26 @@ void RegisterSalesProcedures(frame::ProcedureRegistry& registry);
 // are given back.
 xbase::Status UPMASTERBARANG(frame::Session& session, std::string_view code, std::string_view warehouse, double in,
                              double out);
+
+// UPDATEEKSPROFORMA: the line (proforma number, goods code) of PRO_IN2 open under `pro_in2` takes
+// + added - removed in REALISASI under its lock; a missing line is left alone. The table's
+// controlling order is given back.
+xbase::Status UPDATEEKSPROFORMA(frame::Session& session, std::string_view proforma, std::string_view code,
+                                std::string_view line, double added, double removed);
+
+// SYARATOK: the slow-moving target of a proforma. When SETUP holds "TYPE" + type + the customer's
+// group, the net value of the lines whose goods are in PKT_YES (rows of code and value after the
+// line discounts) must reach net x percent / 100; else false after the message.
+struct TargetLine {
+  std::string code;
+  double value = 0;  // after the line's discounts
+};
+bool SYARATOK(frame::Session& session, const std::vector<TargetLine>& lines, std::string_view group,
+              std::string_view type, double net, double d1, double d2);
+
+// CEKEXIST: a new delivery-note number must be free in PRO_OT1 and SRTJLN1 and hold no "?"; false
+// after the message naming where it is taken.
+bool CEKEXIST(frame::Session& session, std::string_view number);
 
 // IJUAL: the sales order with its delivery notes ("INPUT SALES ORDER + SURAT JALAN").
 xbase::Status IJUAL(frame::Session& session, const std::vector<xbase::Value>& args);

@@ -355,8 +355,33 @@ std::span<const DemoGoods> DemoGoodsList() { return kGoods; }
 
 double DemoCost(const DemoGoods& goods) { return Level(goods.harga, 0.75); }
 
+// The codes of a tax invoice: transaction kind, transaction detail and document kind.
+struct TaxCodeRow {
+  const char* table;
+  const char* kode;
+  const char* nama;
+};
+constexpr TaxCodeRow kTaxCodes[] = {
+    {"JENIS1", "1", "KEPADA PIHAK YANG BUKAN PEMUNGUT PPN"},
+    {"JENIS1", "2", "KEPADA PEMUNGUT BENDAHARAWAN"},
+    {"JENIS1", "3", "KEPADA PEMUNGUT SELAIN BENDAHARAWAN"},
+    {"STATUS", "0", "NORMAL"},
+    {"STATUS", "1", "PENGGANTI"},
+    {"DOCUMEN", "1", "FAKTUR PAJAK"},
+    {"DOCUMEN", "7", "DOKUMEN TERTENTU"},
+};
+
+xbase::Status TaxCodes(const DemoContext& demo) {
+  xbase::Status s;
+  for (const TaxCodeRow& row : kTaxCodes) {
+    if (s.ok()) s = demo.writer.Add(row.table, {{"KODE", row.kode}, {"NAMA", row.nama}});
+  }
+  return s;
+}
+
 xbase::Status AddMastersDemo(const DemoContext& demo) {
   xbase::Status s = Organisation(demo);
+  if (s.ok()) s = TaxCodes(demo);
   if (s.ok()) s = Goods(demo);
   if (s.ok()) s = Customers(demo);
   if (s.ok()) s = TransferFiles(demo);

@@ -2,6 +2,7 @@
 
 #include "site/demo_data.h"
 #include "xbase/date_functions.h"
+#include "xbase/text_functions.h"
 
 namespace site {
 namespace {
@@ -24,6 +25,63 @@ struct DueDays {
 };
 constexpr DueDays kDueDays[] = {{"HARI01MODN", "60"}, {"HARI02GROS", "45"}};
 
+// Free goods of regular sales (type 01): retail customers earn them from 1,000,000 of delivery notes;
+// cartons are counted, 15 % for every tenth carton, 5 % otherwise.
+struct Rule {
+  const char* key;
+  const char* ket;
+};
+constexpr Rule kFreeGoodsRules[] = {{"FGDS01RETL", "1000000"}, {"FGOODJNS01", "BOX"}, {"FGOOD01BOX", "  10 15   5"},
+                                    {"FREETYPE01", "01"}};
+
+// A proforma for the modern-market customer, not yet printed nor delivered on: two lines of goods.
+struct ProformaLine {
+  int goods;  // index into the demo goods
+  int cartons;
+};
+constexpr const char* kProformaNumber = "PD000001";
+constexpr const char* kProformaCustomer = "0005";
+constexpr ProformaLine kProformaLines[] = {{0, 5}, {1, 3}};
+constexpr double kProformaDiscount = 5;
+
+xbase::Status AddProforma(const DemoContext& demo) {
+  const auto goods = DemoGoodsList();
+  double value = 0;
+  xbase::Status s;
+  int urut = 0;
+  for (const ProformaLine& line : kProformaLines) {
+    if (!s.ok()) break;
+    const DemoGoods& item = goods[static_cast<size_t>(line.goods)];
+    const double quantity = static_cast<double>(line.cartons * item.dos);
+    value += quantity * item.harga * (100 - kProformaDiscount) / 100;
+    s = demo.writer.Add("PRO_IN2", {{"NOMOR", kProformaNumber},
+                                    {"KODE", item.kode},
+                                    {"URUT", xbase::PadL(std::to_string(++urut), 3)},
+                                    {"QUANTITY", quantity},
+                                    {"REALISASI", 0},
+                                    {"HARGA", item.harga},
+                                    {"DISCOUNT", kProformaDiscount},
+                                    {"I_BOX", line.cartons}});
+  }
+  if (s.ok()) {
+    s = demo.writer.Add("PRO_IN1", {{"NOMOR", kProformaNumber},
+                                    {"RELASI", demo.options.customer_prefix + kProformaCustomer},
+                                    {"TIPE", "01"},
+                                    {"SALES", "S001"},
+                                    {"TANGGAL", demo.today},
+                                    {"KTR", "PENAWARAN AWAL TAHUN AJARAN"},
+                                    {"KDCB", demo.branch},
+                                    {"NILAI_PI", value},
+                                    {"AUDIT", demo.today},
+                                    {"CETAK", false},
+                                    {"CODE_ID", "0"},
+                                    {"OPERATOR", kAdminNik}});
+  }
+  // The first good counts as slow-moving for the proforma target.
+  if (s.ok()) s = demo.writer.Add("PKT_YES", {{"KODE", goods[0].kode}});
+  return s;
+}
+
 }  // namespace
 
 xbase::Status AddSalesDemo(const DemoContext& demo) {
@@ -36,6 +94,11 @@ xbase::Status AddSalesDemo(const DemoContext& demo) {
   }
   // Project sales to institutions fall due together at the end of the next month.
   if (s.ok()) s = AddSetting(demo.writer, "TGJT03INST", xbase::Dtoc(xbase::Eom(xbase::Eom(demo.today) + 1)));
+  for (const Rule& rule : kFreeGoodsRules) {
+    if (s.ok()) s = AddSetting(demo.writer, rule.key, rule.ket);
+  }
+  if (s.ok()) s = AddSetting(demo.writer, "ID-FTPAJAK", "902");
+  if (s.ok()) s = AddProforma(demo);
   return s;
 }
 

@@ -1,0 +1,228 @@
+// The proforma behind a delivery note, the customer it may go to, and the save of the note: the
+// delivery note and its lines, the stock of the goods shipped, the receivable, the proforma's note
+// record and the realisations.
+#include <cctype>
+#include <cmath>
+#include <map>
+#include <string>
+
+#include "console/keys.h"
+#include "console/message.h"
+#include "console/table_access.h"
+#include "documents/line_value.h"
+#include "documents/record_writes.h"
+#include "documents/shared_postings.h"
+#include "frame/code_pick.h"
+#include "frame/order_scope.h"
+#include "pickers/picker_support.h"
+#include "sales/goods_lookup.h"
+#include "sales/note_receivable.h"
+#include "sales/proforma_note.h"
+#include "sales/sales.h"
+#include "xbase/number_text.h"
+#include "xbase/picture.h"
+#include "xbase/text_functions.h"
+
+namespace sales {
+namespace {
+
+xbase::Value T(std::string_view text) { return xbase::Value::Text(std::string(text)); }
+xbase::Value N(double number) { return xbase::Value::Num(number); }
+xbase::Value D(xbase::Date date) { return xbase::Value::FromDate(date); }
+xbase::Value L(bool flag) { return xbase::Value::Logical(flag); }
+
+bool Stored(const console::ValueRow& line) { return !xbase::IsBlank(PnWord(line, kPnCode)) && PnFigure(line, kPnQuantity) != 0; }
+
+// The outlet group a customer is a member of; blank for none.
+std::string OutletGroup(frame::Session& session, std::string_view customer) {
+  xbase::WorkArea* members = session.tables().Area("otl_mbr");
+  if (members == nullptr) return "";
+  frame::OrderScope scope(*members);
+  if (!members->SetOrder("OTL_MBR2").ok() || !members->Seek(members->PadToField("MEMBER", customer)).ok() ||
+      !members->found()) {
+    return "";
+  }
+  return members->Text("KODE");
+}
+
+struct NoteTables {
+  xbase::WorkArea *notes = nullptr, *note_lines = nullptr, *receivables = nullptr, *out = nullptr, *out_lines = nullptr;
+  xbase::Status Find(frame::Session& session) {
+    xbase::Status s = documents::RequireArea(session, "srtjln1", &notes);
+    if (s.ok()) s = documents::RequireArea(session, "srtjln2", &note_lines);
+    if (s.ok()) s = documents::RequireArea(session, "piutdbt", &receivables);
+    if (s.ok()) s = documents::RequireArea(session, "pro_ot1", &out);
+    if (s.ok()) s = documents::RequireArea(session, "pro_ot2", &out_lines);
+    return s;
+  }
+};
+
+// The writes of one note, in their fixed order.
+xbase::Status WriteNote(frame::Session& session, const ProformaNote& note, const NoteTables& tables) {
+  console::Console& con = session.console();
+  const double value = ProformaNoteValue(note);
+  xbase::Status s = documents::AppendRecord(
+      con, *tables.notes,
+      {{"INVOICE", T(note.number)},        {"TANGGAL", D(note.date)},            {"NOMOR", T(note.proforma)},
+       {"RELASI", T(note.customer)},       {"TIPE", T(note.type)},               {"SALES", T(note.salesman)},
+       {"KDCB", T(note.branch)},           {"TEMPO", D(note.tempo)},             {"TERM", N(note.term)},
+       {"PESAN", D(note.ordered)},         {"KIRIM", D(note.date)},              {"KTR1", T(note.remark)},
+       {"KTR2", T("TIDAK UNTUK TAGIHAN")}, {"DISCOUNT", N(note.discount1)},      {"DISCOUNT2", N(note.discount2)},
+       {"CODE_ID", T(note.code_id)},       {"INCLUDE", L(true)},                 {"PROFORMA", L(true)},
+       {"TG_INPUT", D(session.Today())},   {"OPERATOR", T(session.MMEMBER.nik)}});
+  int position = 0;
+  for (const console::ValueRow& line : note.lines) {
+    if (!s.ok()) break;
+    if (!Stored(line)) continue;
+    const double quantity = PnFigure(line, kPnQuantity);
+    Goods goods;
+    SeekGoods(session, PnWord(line, kPnShipped), &goods);
+    const documents::CartonSplit split = documents::SplitCartons(quantity, goods.dos, goods.pak);
+    // The line and its stock movement carry the goods that left, so the stock regeneration agrees.
+    s = documents::AppendRecord(
+        con, *tables.note_lines,
+        {{"INVOICE", T(note.number)},          {"KODE", T(PnWord(line, kPnShipped))},
+         {"GUDANG", T(PnWord(line, kPnWarehouse))}, {"Q_BOX", N(split.cartons)},
+         {"Q_PAK", N(split.packs)},            {"Q_PCS", N(split.pieces)},
+         {"QUANTITY", N(quantity)},            {"HARGA", N(PnFigure(line, kPnPrice))},
+         {"DISCOUNT", N(PnFigure(line, kPnDisc1))}, {"DISCOUNT2", N(PnFigure(line, kPnDisc2))},
+         {"KTR", T(PnWord(line, kPnName))},    {"URUTAN", T(PnWord(line, kPnLine))},
+         {"URUT", T(xbase::Str(++position, 3))}, {"HRG_RATA", N(PnFigure(line, kPnAverage))}});
+    if (s.ok()) s = UPMASTERBARANG(session, PnWord(line, kPnShipped), PnWord(line, kPnWarehouse), 0, quantity);
+  }
+  if (s.ok() && value != 0) {
+    s = AppendNoteReceivable(session, *tables.receivables,
+                             {note.number, note.branch, note.customer, note.type, note.salesman, note.remark,
+                              note.code_id, note.date, note.tempo, value});
+  }
+  if (s.ok()) {
+    s = documents::AppendRecord(con, *tables.out,
+                                {{"NOMOR", T(note.number)},   {"NO_REFF", T(note.proforma)}, {"TANGGAL", D(note.date)},
+                                 {"NILAI_SJ", N(value)},      {"CODE_ID", T(note.code_id)},  {"AUDIT", D(session.Today())},
+                                 {"OPERATOR", T(session.MMEMBER.nik)}});
+  }
+  for (const console::ValueRow& line : note.lines) {
+    if (!s.ok()) break;
+    if (xbase::IsBlank(PnWord(line, kPnCode)) && PnFigure(line, kPnPieces) == 0) continue;
+    s = documents::AppendRecord(
+        con, *tables.out_lines,
+        {{"NOMOR", T(note.number)},              {"NO_REFF", T(note.proforma)},     {"GUDANG", T(PnWord(line, kPnWarehouse))},
+         {"KODE", T(PnWord(line, kPnCode))},     {"URUT", T(PnWord(line, kPnLine))}, {"QUANTITY", N(PnFigure(line, kPnQuantity))},
+         {"I_BOX", N(PnFigure(line, kPnCartons))}, {"I_PAK", N(PnFigure(line, kPnPacks))},
+         {"I_PCS", N(PnFigure(line, kPnPieces))}, {"KD_KIRIM", T(PnWord(line, kPnShipped))}});
+    if (s.ok()) {
+      s = UPDATEEKSPROFORMA(session, note.proforma, PnWord(line, kPnCode), PnWord(line, kPnLine),
+                            PnFigure(line, kPnQuantity), 0);
+    }
+  }
+  return s;
+}
+
+// The note's number checked again under the locks: free as a note, as a proforma note and as a
+// receivable.
+bool NumberStillFree(frame::Session& session, const ProformaNote& note, xbase::WorkArea& receivables) {
+  if (!CEKEXIST(session, note.number)) return false;
+  frame::OrderScope scope(receivables);
+  xbase::Status s = receivables.SetOrder("PIUTDBT1");
+  if (s.ok()) s = receivables.Seek(receivables.PadToField("NOTA", xbase::RTrim(note.number)));
+  if (!pickers::Checked(session, s)) return false;
+  return !receivables.found() || pickers::Refuse(session, "Surat Jalan sudah terdaftar");
+}
+
+}  // namespace
+
+bool LoadNoteProforma(frame::Session& session, ProformaNote* note) {
+  frame::PickSpec pick;
+  pick.alias = "pro_in1";
+  pick.expressions = {"NOMOR", "TANGGAL", "RELASI", "NILAI_PI"};
+  pick.heads = {"Nomor", "Tanggal", "Relasi", "Nilai"};
+  bool found = false;
+  xbase::WorkArea* header = nullptr;
+  if (!pickers::Checked(session, frame::PickAndSeek(session, pick, &note->proforma, &found, &header))) return false;
+  if (!found) return pickers::Refuse(session, "Proforma " + std::string(xbase::RTrim(note->proforma)) + " tidak terdaftar");
+  if (!xbase::IsBlank(header->Text("NO_REFF"))) {
+    return pickers::Refuse(session, "Proforma ini sudah di" + std::string(xbase::RTrim(header->Text("NO_REFF"))));
+  }
+  note->maximum = header->Number("NILAI_PI") - header->Number("NILAI_KR");
+  if (note->maximum < 0) return pickers::Refuse(session, "Proforma ini sudah dibuat SJ Semua.....!!!");
+  note->proforma = header->Text("NOMOR");
+  note->proforma_customer = header->Text("RELASI");
+  if (xbase::IsBlank(note->customer)) note->customer = note->proforma_customer;
+  note->type = header->Text("TIPE");
+  note->salesman = header->Text("SALES");
+  note->ordered = header->DateOf("TANGGAL");
+  note->branch = header->Text("KDCB");
+  note->discount1 = header->Number("DISCOUNT");
+  note->discount2 = header->Number("DISCOUNT2");
+  note->code_id = header->Text("CODE_ID");
+  xbase::WorkArea* customers = session.tables().Area("mastcus");
+  if (customers != nullptr && customers->SetOrder(1).ok() &&
+      customers->Seek(customers->PadToField("RELASI", note->customer)).ok() && customers->found()) {
+    note->term = customers->Number("TEMPO");
+  }
+  note->tempo = note->date + static_cast<int>(note->term);
+  return true;
+}
+
+bool CheckNoteCustomer(frame::Session& session, const ProformaNote& note) {
+  xbase::WorkArea* customers = session.tables().Area("mastcus");
+  if (customers == nullptr) return pickers::Refuse(session, "table not open: mastcus");
+  frame::OrderScope scope(*customers);
+  xbase::Status s = customers->SetOrder(1);
+  if (s.ok()) s = customers->Seek(customers->PadToField("RELASI", note.customer));
+  if (!pickers::Checked(session, s)) return false;
+  if (xbase::IsBlank(note.customer) || !customers->found()) return pickers::Refuse(session, "Relasi tidak terdaftar");
+  if (customers->Text("RELASI") == customers->PadToField("RELASI", note.proforma_customer)) return true;
+  const std::string group = OutletGroup(session, note.proforma_customer);
+  if (!xbase::IsBlank(group) && OutletGroup(session, note.customer) == group) return true;
+  return pickers::Refuse(session, "Relasi harus satu grup......");
+}
+
+bool SaveProformaNote(frame::Session& session, const ProformaNote& note) {
+  const double value = ProformaNoteValue(note);
+  if (std::trunc(value) > std::trunc(note.maximum)) {
+    return pickers::Refuse(session, "nilai maximal pengiriman eks SJ " + std::string(xbase::RTrim(note.proforma)) + " " +
+                                        xbase::Transform(xbase::Value::Num(note.maximum), "999,999,999,999.99"));
+  }
+  const int answer = console::PESAN(session.console(), "Yakin Data Akan DISIMPAN (Y/T)");
+  if (answer != console::key::kEnter && std::toupper(answer) != 'Y') return false;
+  std::map<std::string, double> taken;
+  bool any = false;
+  for (const console::ValueRow& line : note.lines) {
+    if (!Stored(line)) continue;
+    any = true;
+    const std::string key = PnWord(line, kPnWarehouse) + PnWord(line, kPnShipped);
+    taken[key] += PnFigure(line, kPnQuantity);
+    StockRow stock;
+    if (!FindStock(session, PnWord(line, kPnWarehouse), PnWord(line, kPnShipped), &stock)) return false;
+    if (stock.quantity - taken[key] < 0) {
+      return pickers::Refuse(session, "Sisa stock barang " + std::string(xbase::RTrim(PnWord(line, kPnShipped))) + " minus....");
+    }
+  }
+  if (!any) return pickers::Refuse(session, "ada item (qty) barang yang kosong");
+  return WriteProformaNote(session, note);
+}
+
+bool WriteProformaNote(frame::Session& session, const ProformaNote& note) {
+  NoteTables tables;
+  if (!pickers::Checked(session, tables.Find(session))) return false;
+  console::Console& con = session.console();
+  // The note tables stay locked from the last check of the number to the end of the save.
+  xbase::Status s = console::LockTable(con, *tables.notes);
+  if (!pickers::Checked(session, s)) return false;
+  s = console::LockTable(con, *tables.out);
+  if (!pickers::Checked(session, s)) {
+    tables.notes->Unlock().IgnoreError();  // nothing was written; only the lock is released
+    return false;
+  }
+  const bool free = NumberStillFree(session, note, *tables.receivables);
+  if (free) s = WriteNote(session, note, tables);
+  const xbase::Status notes = tables.notes->Unlock();
+  const xbase::Status out = tables.out->Unlock();
+  if (!free) return false;
+  if (s.ok()) s = notes.ok() ? out : notes;
+  if (s.ok()) return true;
+  return pickers::Refuse(session, "Gagal menyimpan: " + s.message());
+}
+
+}  // namespace sales

@@ -1,0 +1,214 @@
+// Loading a proforma for correction, and the saves of a new and a corrected proforma.
+#include <cctype>
+#include <string>
+
+#include "console/alert.h"
+#include "console/message.h"
+#include "console/table_access.h"
+#include "documents/document_counter.h"
+#include "documents/record_writes.h"
+#include "documents/shared_postings.h"
+#include "documents/stored_lines.h"
+#include "documents/trade_discount.h"
+#include "frame/code_pick.h"
+#include "frame/order_scope.h"
+#include "pickers/picker_support.h"
+#include "sales/goods_lookup.h"
+#include "sales/proforma.h"
+#include "sales/sales.h"
+#include "xbase/number_text.h"
+#include "xbase/text_functions.h"
+
+namespace sales {
+namespace {
+
+xbase::Value T(std::string_view text) { return xbase::Value::Text(std::string(text)); }
+xbase::Value N(double number) { return xbase::Value::Num(number); }
+xbase::Value D(xbase::Date date) { return xbase::Value::FromDate(date); }
+
+bool Kept(const console::ValueRow& line) { return !xbase::IsBlank(PfWord(line, kPfCode)) && PfFigure(line, kPfQuantity) != 0; }
+
+// The target check and the confirmation both saves begin with.
+bool TargetAndConfirm(frame::Session& session, const Proforma& proforma) {
+  std::vector<TargetLine> lines;
+  for (const console::ValueRow& line : proforma.lines) lines.push_back({PfWord(line, kPfCode), PfFigure(line, kPfValue)});
+  if (!SYARATOK(session, lines, proforma.group, proforma.type, ProformaNet(proforma), proforma.discount1,
+                proforma.discount2)) {
+    return false;
+  }
+  return std::toupper(console::PESAN(session.console(), "Yakin data akan disimpan (Y/T)")) == 'Y';
+}
+
+documents::FieldValues HeaderFields(frame::Session& session, const Proforma& proforma) {
+  return {{"NOMOR", T(proforma.number)},        {"AUDIT", D(session.Today())},     {"OPERATOR", T(session.MMEMBER.nik)},
+          {"TANGGAL", D(proforma.date)},        {"RELASI", T(proforma.customer)},  {"SALES", T(proforma.salesman)},
+          {"TIPE", T(proforma.type)},           {"CODE_ID", T(proforma.code_id)},  {"DISCOUNT", N(proforma.discount1)},
+          {"DISCOUNT2", N(proforma.discount2)}, {"KTR", T(proforma.remark)},       {"KDCB", T(proforma.branch)},
+          {"NILAI_PI", N(ProformaNet(proforma))}};
+}
+
+documents::FieldValues LineFields(const Proforma& proforma, size_t k) {
+  const console::ValueRow& line = proforma.lines[k];
+  return {{"NOMOR", T(proforma.number)},           {"KODE", T(PfWord(line, kPfCode))},
+          {"URUT", T(xbase::Str(static_cast<double>(k + 1), 3))}, {"QUANTITY", N(PfFigure(line, kPfQuantity))},
+          {"REALISASI", N(0)},                     {"HARGA", N(PfFigure(line, kPfPrice))},
+          {"DISCOUNT", N(PfFigure(line, kPfDisc1))}, {"DISCOUNT2", N(PfFigure(line, kPfDisc2))},
+          {"I_BOX", N(PfFigure(line, kPfCartons))}, {"I_PAK", N(PfFigure(line, kPfPacks))},
+          {"I_PCS", N(PfFigure(line, kPfPieces))}};
+}
+
+struct ProformaTables {
+  xbase::WorkArea* headers = nullptr;  // PRO_IN1
+  xbase::WorkArea* lines = nullptr;    // PRO_IN2
+  xbase::WorkArea* setup = nullptr;
+
+  xbase::Status Find(frame::Session& session) {
+    xbase::Status s = documents::RequireArea(session, "pro_in1", &headers);
+    if (s.ok()) s = documents::RequireArea(session, "pro_in2", &lines);
+    if (s.ok()) s = documents::RequireArea(session, "setup", &setup);
+    return s;
+  }
+};
+
+xbase::Status Known(xbase::WorkArea& headers, std::string_view number, bool* known) {
+  xbase::Status s = headers.SetOrder("PRO_IN11");
+  if (s.ok()) s = headers.Seek(headers.PadToField("NOMOR", xbase::RTrim(number)));
+  *known = s.ok() && headers.found();
+  return s;
+}
+
+// The customer's group, price level and discount ceilings.
+void CustomerTerms(frame::Session& session, Proforma* proforma) {
+  xbase::WorkArea* customers = session.tables().Area("mastcus");
+  if (customers != nullptr && customers->SetOrder(1).ok() &&
+      customers->Seek(customers->PadToField("RELASI", proforma->customer)).ok() && customers->found()) {
+    proforma->group = customers->Text("KELOMPOK");
+    proforma->price_level = customers->Number("TERIMA");
+  }
+  std::array<double, 4>& c = proforma->ceilings;
+  documents::TRADEDISCOUNT(session, proforma->customer, &c[0], &c[1], &c[2], &c[3]).IgnoreError();  // ceilings stay 0
+}
+
+}  // namespace
+
+bool LoadProforma(frame::Session& session, Proforma* proforma) {
+  frame::PickSpec pick;
+  pick.alias = "pro_in1";
+  pick.expressions = {"NOMOR", "TANGGAL", "RELASI", "NILAI_PI"};
+  pick.heads = {"Nomor", "Tanggal", "Relasi", "Nilai"};
+  bool found = false;
+  xbase::WorkArea* header = nullptr;
+  if (!pickers::Checked(session, frame::PickAndSeek(session, pick, &proforma->number, &found, &header))) return false;
+  if (!found) return pickers::Refuse(session, "Nomor belum terdaftar");
+  if (header->Logical("CETAK")) {
+    return pickers::Refuse(session, "proforma ini sudah dicetak, tidak boleh dikoreksi lagi ");
+  }
+  xbase::WorkArea* notes = session.tables().Area("pro_ot1");
+  if (notes == nullptr) return pickers::Refuse(session, "table not open: pro_ot1");
+  {
+    frame::OrderScope scope(*notes);
+    xbase::Status s = notes->SetOrder("PRO_OT12");
+    if (s.ok()) s = notes->Seek(notes->PadToField("NO_REFF", xbase::RTrim(header->Text("NOMOR"))), true);
+    if (!pickers::Checked(session, s)) return false;
+    if (!notes->eof() && notes->Text("NO_REFF") == header->Text("NOMOR")) {
+      return pickers::Refuse(session, "Proforma ini sudah ada realisasinya tidak boleh diralat lagi");
+    }
+  }
+  proforma->number = header->Text("NOMOR");
+  proforma->date = header->DateOf("TANGGAL");
+  proforma->customer = header->Text("RELASI");
+  proforma->salesman = header->Text("SALES");
+  proforma->type = header->Text("TIPE");
+  proforma->code_id = header->Text("CODE_ID");
+  proforma->branch = header->Text("KDCB");
+  proforma->remark = header->Text("KTR");
+  proforma->discount1 = header->Number("DISCOUNT");
+  proforma->discount2 = header->Number("DISCOUNT2");
+  CustomerTerms(session, proforma);
+  xbase::WorkArea* lines = session.tables().Area("pro_in2");
+  if (lines == nullptr) return pickers::Refuse(session, "table not open: pro_in2");
+  std::vector<uint32_t> records;
+  xbase::Status s = lines->SetOrder("PRO_IN21");
+  if (s.ok()) s = lines->SeekAll(proforma->number, &records);
+  proforma->lines.clear();
+  for (size_t i = 0; s.ok() && i < records.size(); ++i) {
+    if (s = lines->GoTo(records[i]); !s.ok()) break;
+    AddProformaLine(&proforma->lines, lines->Number("DISCOUNT"), lines->Number("DISCOUNT2"));
+    console::ValueRow& line = proforma->lines.back();
+    Goods goods;
+    xbase::WorkArea* master = SeekGoods(session, lines->Text("KODE"), &goods);
+    line[kPfCode - 1] = T(lines->Text("KODE"));
+    line[kPfName - 1] = T(xbase::PadR(master != nullptr && goods.found ? master->Text("NAMA") : "", 20).substr(0, 20));
+    line[kPfCartons - 1] = N(lines->Number("I_BOX"));
+    line[kPfPacks - 1] = N(lines->Number("I_PAK"));
+    line[kPfPieces - 1] = N(lines->Number("I_PCS"));
+    line[kPfQuantity - 1] = N(lines->Number("QUANTITY"));
+    line[kPfPrice - 1] = N(lines->Number("HARGA"));
+    line[kPfValue - 1] = N(lines->Number("QUANTITY") * lines->Number("HARGA") * (100 - lines->Number("DISCOUNT")) / 100 *
+                           (100 - lines->Number("DISCOUNT2")) / 100);
+  }
+  if (proforma->lines.empty()) AddProformaLine(&proforma->lines, proforma->ceilings[0], proforma->ceilings[1]);
+  return pickers::Checked(session, s);
+}
+
+bool SaveNewProforma(frame::Session& session, Proforma* proforma) {
+  if (!TargetAndConfirm(session, *proforma)) return false;
+  ProformaTables tables;
+  if (!pickers::Checked(session, tables.Find(session))) return false;
+  const std::string branch = xbase::PadR(xbase::RTrim(proforma->branch), 6);
+  std::string ket;
+  if (!pickers::SetupRow(session, "PROI" + branch, nullptr, &ket)) {
+    return pickers::Refuse(session, "Setup Nomerator Proforma belum Ada, minta ke Finance");
+  }
+  documents::CounterKind counter;
+  counter.prefix = "PROI";
+  counter.digits = 6;
+  counter.number_prefix = xbase::PadR(ket, 2).substr(0, 2);
+  counter.taken = documents::TakenNumber::kRefuse;
+  counter.taken_message = "Nomor Proforma sudah terdaftar";
+  const auto taken = [&](const std::string& number, bool* held) { return Known(*tables.headers, number, held); };
+  const auto write = [&](const std::string& number) {
+    proforma->number = xbase::PadR(number, 20);
+    xbase::Status s = documents::AppendRecord(session.console(), *tables.headers, HeaderFields(session, *proforma));
+    for (size_t k = 0; s.ok() && k < proforma->lines.size(); ++k) {
+      if (Kept(proforma->lines[k])) s = documents::AppendRecord(session.console(), *tables.lines, LineFields(*proforma, k));
+    }
+    return s;
+  };
+  std::string number;
+  const xbase::Status s = documents::NumberDocument(session.console(), *tables.setup, counter, branch, taken, write, &number);
+  if (!s.ok()) {
+    if (!s.IsNotFound() && !s.IsInUse()) pickers::Refuse(session, "Gagal menyimpan: " + s.message());
+    return false;
+  }
+  console::Alert(session.console(), "Nomor Proforma ini adalah " + number);
+  return true;
+}
+
+bool SaveCorrectedProforma(frame::Session& session, const Proforma& proforma) {
+  if (!TargetAndConfirm(session, proforma)) return false;
+  ProformaTables tables;
+  if (!pickers::Checked(session, tables.Find(session))) return false;
+  bool known = false;
+  if (!pickers::Checked(session, Known(*tables.headers, proforma.number, &known))) return false;
+  if (!known) return pickers::Refuse(session, "Nomor belum terdaftar");
+  console::Console& con = session.console();
+  xbase::Status s = console::LOCK_REC(con, *tables.headers);
+  if (s.ok()) s = documents::PutAndRelease(*tables.headers, HeaderFields(session, proforma));
+  std::vector<uint32_t> rows;
+  if (s.ok()) s = tables.lines->SetOrder("PRO_IN21");
+  if (s.ok()) s = documents::StoredRows(session.tables(), *tables.lines, tables.lines->PadToField("NOMOR", proforma.number), &rows);
+  documents::LineRewrite how;
+  how.keep = [&](size_t k) { return Kept(proforma.lines[k]); };
+  how.write = [&](size_t k, bool) {
+    for (const auto& [field, value] : LineFields(proforma, k)) {
+      if (xbase::Status put = tables.lines->Put(field, value); !put.ok()) return put;
+    }
+    return xbase::Status::OK();
+  };
+  if (s.ok()) s = documents::RewriteLines(con, *tables.lines, rows, proforma.lines.size(), how);
+  if (s.ok()) return true;
+  return pickers::Refuse(session, "Gagal menyimpan: " + s.message());
+}
+
+}  // namespace sales

@@ -1,0 +1,97 @@
+// The record of a tax invoice and its counter: the "NOMORPAJAK" row stays locked from the check of
+// the number to its raise, so two workstations never record one number twice.
+#include <string>
+
+#include "console/alert.h"
+#include "console/table_access.h"
+#include "documents/record_writes.h"
+#include "frame/order_scope.h"
+#include "pickers/picker_support.h"
+#include "sales/tax_invoice.h"
+#include "xbase/number_text.h"
+#include "xbase/text_functions.h"
+
+namespace sales {
+namespace {
+
+constexpr char kCounter[] = "NOMORPAJAK";
+
+xbase::Value T(std::string_view text) { return xbase::Value::Text(std::string(text)); }
+xbase::Value N(double number) { return xbase::Value::Num(number); }
+xbase::Value D(xbase::Date date) { return xbase::Value::FromDate(date); }
+
+// The fields a record and a rewrite share.
+documents::FieldValues Fields(const TaxInvoice& invoice) {
+  const double base = invoice.Base();
+  return {{"NO_SJ", T(invoice.note)},       {"NOMOR", T(invoice.number)},     {"INVOICE", T(invoice.invoice)},
+          {"NO_PO", T(invoice.order)},      {"TANGGAL", D(invoice.date)},     {"RELASI", T(invoice.customer)},
+          {"SALES", T(invoice.salesman)},   {"NPWP", T(invoice.npwp)},        {"DPP", N(base)},
+          {"PPN", N(base * invoice.vat / 100)}, {"TD", xbase::Value::Logical(true)}, {"KIRIM", D(invoice.shipping)},
+          {"CABANG", T(invoice.branch)},    {"JENIS", T(invoice.kind)},       {"STATUS", T(invoice.detail)},
+          {"DOCUMEN", T(invoice.document)}, {"ID_NOM", T(invoice.prefix)}};
+}
+
+// The write of the PPN_KEL row of the note: appended, rewritten, or deleted when the number was
+// cleared on a reprint.
+xbase::Status WriteRow(frame::Session& session, xbase::WorkArea& taxes, const TaxInvoice& invoice) {
+  console::Console& con = session.console();
+  xbase::Status s = taxes.SetOrder("PPN_KEL1");
+  if (s.ok()) s = taxes.Seek(taxes.PadToField("NO_SJ", xbase::RTrim(invoice.note)));
+  if (!s.ok()) return s;
+  if (!taxes.found()) {
+    if (xbase::IsBlank(invoice.number)) return s;
+    documents::FieldValues fields = Fields(invoice);
+    fields.push_back({"OPERATOR", T(session.MMEMBER.nik)});
+    fields.push_back({"TG_INPUT", D(session.Today())});
+    return documents::AppendRecord(con, taxes, fields);
+  }
+  if (s = console::LOCK_REC(con, taxes); !s.ok()) return s;
+  if (xbase::IsBlank(invoice.number)) {
+    s = taxes.Delete();
+    const xbase::Status released = taxes.Unlock();
+    return s.ok() ? released : s;
+  }
+  return documents::PutAndRelease(taxes, Fields(invoice));
+}
+
+// True when another note's tax invoice holds the number.
+xbase::Status UsedElsewhere(xbase::WorkArea& taxes, const TaxInvoice& invoice, bool* used) {
+  frame::OrderScope scope(taxes);
+  xbase::Status s = taxes.SetOrder("PPN_KEL2");
+  if (s.ok()) s = taxes.Seek(taxes.PadToField("NOMOR", xbase::RTrim(invoice.number)));
+  *used = s.ok() && !xbase::IsBlank(invoice.number) && taxes.found() &&
+          taxes.Text("NO_SJ") != taxes.PadToField("NO_SJ", xbase::RTrim(invoice.note));
+  return s;
+}
+
+}  // namespace
+
+bool RecordTaxInvoice(frame::Session& session, const TaxInvoice& invoice) {
+  console::Console& con = session.console();
+  xbase::WorkArea* setup = session.tables().Area("setup");
+  xbase::WorkArea* taxes = session.tables().Area("ppn_kel");
+  if (setup == nullptr || taxes == nullptr) return pickers::Refuse(session, "table not open: setup, ppn_kel");
+  xbase::Status s = setup->SetOrder(1);
+  if (s.ok()) s = setup->Seek(setup->PadToField("SETUP", kCounter));
+  if (!pickers::Checked(session, s)) return false;
+  if (!setup->found()) {
+    console::Alert(con, std::string("Setup ") + kCounter + " belum dibuat, hub. admin", {"Batal"});
+    return false;
+  }
+  if (!pickers::Checked(session, console::LOCK_REC(con, *setup))) return false;
+  bool used = false;
+  s = UsedElsewhere(*taxes, invoice, &used);
+  if (s.ok() && used) {
+    setup->Unlock().IgnoreError();  // nothing was written; only the lock goes
+    return pickers::Refuse(session, "Nomor " + std::string(xbase::RTrim(invoice.number)) + " sudah dipakai");
+  }
+  if (s.ok()) s = WriteRow(session, *taxes, invoice);
+  if (s.ok() && xbase::Val(invoice.number).value > xbase::Val(setup->Text("KET")).value) {
+    s = setup->Put("KET", T(xbase::PadR(xbase::AllTrim(invoice.number), 10)));
+  }
+  const xbase::Status released = setup->Unlock();
+  if (s.ok()) s = released;
+  return pickers::Checked(session, s);
+}
+
+}  // namespace sales

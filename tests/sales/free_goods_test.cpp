@@ -1,0 +1,174 @@
+// The free-goods note: the allowance rules of a sales type, the order's qualifying notes, the save
+// that moves stock and leaves no receivable, and the refusals of too many lines and too much value.
+#include <gtest/gtest.h>
+
+#include "console/keys.h"
+#include "sales/free_goods.h"
+#include "sales/sales_site_helpers.h"
+#include "support/data_folder.h"
+#include "support/scripted_session.h"
+#include "xbase/text_functions.h"
+
+namespace sales {
+namespace {
+
+namespace key = console::key;
+using support::Keys;
+using support::Line;
+using support::N;
+using support::Shown;
+using support::T;
+
+class FreeGoodsTest : public ::testing::Test {
+ protected:
+  void Open() {
+    site.LogIn(rig.session);
+    ASSERT_TRUE(OpenFreeGoodsTables(rig.session));
+  }
+
+  // The note of the demo order SO-0001 (one delivery note, SJ-0001, of 4 cartons worth 3,400,000).
+  FreeGoodsNote Note() {
+    FreeGoodsNote note;
+    note.type = "01";
+    note.order = xbase::PadR("SO-0001", 15);
+    note.number = xbase::PadR("FG-001", 20);
+    note.date = kToday;
+    EXPECT_TRUE(FreeGoodsOrder(rig.session, &note));
+    return note;
+  }
+
+  // Types a cell of line `line` as the editor would.
+  bool Type(FreeGoodsNote* note, int line, FreeGoodsColumn column, const xbase::Value& value) {
+    xbase::Value typed = value;
+    const bool ok = CheckFreeGoodsCell(rig.session, &typed, column, note, line);
+    note->lines[static_cast<size_t>(line - 1)][static_cast<size_t>(column - 1)] = typed;
+    return ok;
+  }
+
+  void AddLine(FreeGoodsNote* note, const std::string& code, double pieces) {
+    AddFreeGoodsLine(&note->lines, 0, 0);
+    const int line = static_cast<int>(note->lines.size());
+    ASSERT_TRUE(Type(note, line, kFgWarehouse, T("GDG01")));
+    ASSERT_TRUE(Type(note, line, kFgCode, T(code)));
+    ASSERT_TRUE(Type(note, line, kFgPieces, N(pieces)));
+  }
+
+  SalesSite site;
+  support::SessionRig rig;
+};
+
+TEST_F(FreeGoodsTest, TheAllowancePercentComesFromCartonsPiecesOrAFlatRate) {
+  site.Add("SETUP", {{{"SETUP", T("FGOOD02BOX")}, {"KET", T("  10 15   5")}},
+                     {{"SETUP", T("FGOOD03QTY")}, {"KET", T("    100  20  10")}},
+                     {{"SETUP", T("FREEGOOD04")}, {"KET", T("7.5")}},
+                     {{"SETUP", T("FREETYPE02")}, {"KET", T("09")}},
+                     {{"SETUP", T("FGOODISC02")}, {"KET", T("2.5")}}});
+  Open();
+  EXPECT_EQ(JATAHFREEGOODS(rig.session, "02", 30), 15);
+  EXPECT_EQ(JATAHFREEGOODS(rig.session, "02", 31), 5);
+  EXPECT_EQ(JATAHFREEGOODS(rig.session, "03", 200), 20);
+  EXPECT_EQ(JATAHFREEGOODS(rig.session, "03", 150), 10);
+  EXPECT_EQ(JATAHFREEGOODS(rig.session, "04", 3), 7.5);
+  EXPECT_EQ(JATAHFREEGOODS(rig.session, "05", 10), 0);
+  EXPECT_EQ(JENISFREEGOOD(rig.session, "01"), "BOX");
+  EXPECT_EQ(JENISFREEGOOD(rig.session, "05"), "XXX");
+  EXPECT_EQ(LAWANTIPE(rig.session, "02"), "09");
+  EXPECT_EQ(LAWANTIPE(rig.session, "05"), "05");
+  EXPECT_EQ(JATAHDISCOUNTFREEGOODS(rig.session, "02"), 2.5);
+  EXPECT_EQ(PLAFONFREGOODS(rig.session, "RETL", "01"), 1000000);
+  EXPECT_EQ(PLAFONFREGOODS(rig.session, "GROS", "01"), 0);
+}
+
+TEST_F(FreeGoodsTest, TheOrdersNotesEarnTheAllowanceOnce) {
+  // A note of another type and a note with an administrative return do not count.
+  site.Add("SRTJLN1", {{{"INVOICE", T("SJ-0091")}, {"NOMOR", T("SO-0001")}, {"TIPE", T("02")}},
+                       {{"INVOICE", T("SJ-0092")}, {"NOMOR", T("SO-0001")}, {"TIPE", T("01")}, {"RET_ADM", T("RA-1")}}});
+  site.Add("SRTJLN2", {{{"INVOICE", T("SJ-0091")}, {"KODE", T("SC0001")}, {"QUANTITY", N(100)}, {"HARGA", N(3500)}}});
+  Open();
+  const FreeGoodsNote note = Note();
+  EXPECT_EQ(xbase::RTrim(note.customer), "J0001");
+  ASSERT_EQ(note.notes.size(), 1u);
+  EXPECT_EQ(xbase::RTrim(note.notes[0].invoice), "SJ-0001");
+  EXPECT_DOUBLE_EQ(note.total, 3400000);
+  EXPECT_DOUBLE_EQ(note.threshold, 1000000);
+  // 4 cartons: not a multiple of 10, so 5 %.
+  EXPECT_DOUBLE_EQ(note.allowance, 170000);
+  EXPECT_EQ(note.free_type, "01");
+}
+
+TEST_F(FreeGoodsTest, AThresholdAboveTheWholeUnitsAndAGrantedNoteAreRefused) {
+  site.Put("SETUP", "SETUP", "FGDS01RETL", "KET", T("3400001"));
+  Open();
+  FreeGoodsNote note;
+  note.type = "01";
+  note.order = xbase::PadR("SO-0001", 15);
+  rig.term.AddKeys({' '});
+  EXPECT_FALSE(FreeGoodsOrder(rig.session, &note));
+  EXPECT_TRUE(Shown(rig.term, "Nilai SJ kurang dari plafon"));
+  EXPECT_DOUBLE_EQ(note.total, 3400000);
+}
+
+TEST_F(FreeGoodsTest, ANoteWithinItsAllowanceMovesStockAndLeavesNoReceivable) {
+  const uint32_t receivables = site.Count("PIUTDBT");
+  Open();
+  FreeGoodsNote note = Note();
+  AddLine(&note, "SC0003", 10);
+  EXPECT_DOUBLE_EQ(FgFigure(note.lines[0], kFgPrice), 6500);
+  EXPECT_DOUBLE_EQ(FgFigure(note.lines[0], kFgValue), 65000);
+  rig.term.AddKeys({'Y'});
+  ASSERT_TRUE(SaveFreeGoods(rig.session, note));
+  rig.session.CloseTables();
+
+  EXPECT_EQ(site.Field("SRTJLN1", "SRTJLN11", "FG-001", "NOMOR"), xbase::PadR("FREE GOODS", 15));
+  EXPECT_EQ(site.Field("SRTJLN1", "SRTJLN11", "FG-001", "KTR1"), xbase::PadR("PO SO-0001", 20));
+  EXPECT_EQ(site.Field("SRTJLN1", "SRTJLN11", "FG-001", "RELASI"), xbase::PadR("J0001", 10));
+  EXPECT_EQ(site.Field("SRTJLN2", "SRTJLN21", "FG-001", "KTR"), xbase::PadR("FREE GOODS", 20));
+  EXPECT_EQ(site.Field("SRTJLN2", "SRTJLN21", "FG-001", "URUT"), "  1");
+  EXPECT_EQ(site.Number("SRTJLN2", "SRTJLN21", "FG-001", "Q_PAK"), 1);  // ten pieces to the pack
+  EXPECT_EQ(site.Number("SRTJLN2", "SRTJLN21", "FG-001", "QUANTITY"), 10);
+  EXPECT_EQ(site.Number("SRTJLN2", "SRTJLN21", "FG-001", "HARGA"), 6500);
+  EXPECT_EQ(site.Field("FGOODS", "FGOODS1", "FG-001", "INVOICE"), xbase::PadR("SJ-0001", 20));
+  EXPECT_EQ(site.Number("FGOODS", "FGOODS1", "FG-001", "NILAI"), 3400000);
+  EXPECT_EQ(site.Number("STOKBRG", "STOKBRG2", "GDG01 SC0003", "JUMLAH"), 1490);
+  EXPECT_EQ(site.Number("MASTBRJ", "MASTBRJ1", "SC0003", "JUMLAH"), 1690);
+  EXPECT_EQ(site.Count("PIUTDBT"), receivables);
+  EXPECT_EQ(site.Number("MASTCUS", "MASTCUS1", "J0001", "SALDO"), 0);
+  site.ExpectSoundIndexes();
+}
+
+TEST_F(FreeGoodsTest, NineteenLinesOrANumberTakenMeanwhileWriteNothing) {
+  Open();
+  FreeGoodsNote note = Note();
+  const char* const kCodes[] = {"SC0001", "SC0002", "SC0003", "SC0004", "SC0005"};
+  for (int i = 0; i < 19; ++i) AddLine(&note, kCodes[i % 5], 1);
+  rig.term.AddKeys({'Y', ' '});
+  EXPECT_FALSE(SaveFreeGoods(rig.session, note));
+  EXPECT_TRUE(Shown(rig.term, "Jumlah Item tidak boleh lebih dari 18"));
+  // Eighteen lines pass the count, but another workstation has taken the number since it was typed.
+  note.lines.pop_back();
+  site.Add("SRTJLN1", {{{"INVOICE", T("FG-001")}}});
+  rig.term.AddKeys({'Y', ' '});
+  EXPECT_FALSE(SaveFreeGoods(rig.session, note));
+  EXPECT_TRUE(Shown(rig.term, "Suarat Jalan sudah terdaftar (Invoice)"));
+  rig.session.CloseTables();
+  EXPECT_EQ(site.Count("SRTJLN1"), 1u);
+  EXPECT_EQ(site.Count("SRTJLN2"), 0u);
+  EXPECT_EQ(site.Count("FGOODS"), 0u);
+  EXPECT_EQ(site.Number("STOKBRG", "STOKBRG2", "GDG01 SC0001", "JUMLAH"), 4000);
+}
+
+TEST_F(FreeGoodsTest, TheScreenRefusesATotalAboveTheAllowance) {
+  site.LogIn(rig.session);
+  rig.term.AddKeys(Keys({console::ScriptedTerminal::Typed("01"), Line("SO-0001"), Line("FG-002"), {key::kEnter, key::kEnter},
+                         Line("GDG01"), Line("SC0003"), {key::kRight}, Line("0"), Line("0"), Line("30"), {key::kF10, ' '},
+                         {key::kEsc, key::kEsc}}));
+  ASSERT_TRUE(FGOODS(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u) << console::ScriptedTerminal::Dump(rig.term.cells());
+  EXPECT_TRUE(Shown(rig.term, "Total free goods maximal :     170,000.00"));
+  EXPECT_TRUE(Shown(rig.term, "SURAT JALAN FREE GOODS"));
+  EXPECT_EQ(site.Count("SRTJLN1"), 0u);
+  EXPECT_EQ(site.Count("FGOODS"), 0u);
+}
+
+}  // namespace
+}  // namespace sales
