@@ -1,0 +1,72 @@
+// The lists and recaps of receivables, payments and instruments: each built from its limits into
+// report text (or a workbook) over open tables.
+#ifndef PALUNDA_RECEIVABLE_REPORTS_LIST_REPORTS_H_
+#define PALUNDA_RECEIVABLE_REPORTS_LIST_REPORTS_H_
+
+#include <string>
+#include <vector>
+
+#include "frame/session.h"
+#include "receivable-reports/customer_recap.h"
+#include "receivable-reports/report_text.h"
+#include "xbase/date.h"
+#include "xbase/status.h"
+
+namespace receivable_reports {
+
+// The limits most lists ask: customer and branch prefixes, a period, lines per page.
+struct ListLimits {
+  std::string customer, branch;
+  xbase::Date from, to;
+  int per_page = 55;
+};
+
+// LDAFPIUT over PIUTDBT and MASTCUS: the receivables of the period, approved or not as asked.
+xbase::Status BuildReceivableList(frame::Session& session, const ListLimits& limits, bool approved,
+                                  ReportText* report);
+ReportText ReceivableListText(const ListLimits& limits, bool approved);
+
+// BGCAIR over GIROCAIR, GIRODBT and MASTCUS: the instruments cleared in the period.
+xbase::Status BuildClearedList(frame::Session& session, const ListLimits& limits, ReportText* report);
+ReportText ClearedListText(const ListLimits& limits);
+// BGBELUM over GIRODBT, GIROCAIR and MASTCUS: the giros dated in the period not cleared.
+xbase::Status BuildUnclearedList(frame::Session& session, const ListLimits& limits, ReportText* report);
+ReportText UnclearedListText(const ListLimits& limits);
+
+// A payment-receipt line of the payment list, its amount in the column of its class.
+enum PaymentColumn { kGiro, kTunai, kRetur, kDisc, kBiaya, kFsFb, kPaymentColumns };
+struct PaymentRow {
+  xbase::Date date;
+  std::string kdcb, nomor, nota, relasi, name, tipe, kd_tt, no_bukti;
+  int column = kPaymentColumns;  // kPaymentColumns: in no column
+  double amount = 0;
+};
+// LDAFLUNAS over PIUTKR1, PIUTKR2, PIUTDBT, MASTCUS, MASTJNS: the lines of the receipts of the
+// period, of the branch (the receipt's) and customer (the invoice's), in receipt-date order.
+xbase::Status PaymentRows(frame::Session& session, const ListLimits& limits, std::vector<PaymentRow>* rows);
+ReportText PaymentListText(const ListLimits& limits, const std::vector<PaymentRow>& rows);
+void PaymentListBook(frame::Session& session, const ListLimits& limits, const std::vector<PaymentRow>& rows);
+
+// LMTSPIUT over MASTCUS, PIUTDBT, PIUTKR1, PIUTKR2, PIUTJBL: per customer of the prefix its
+// opening balance, sales, reversing journal, settlements, closing balance and bad debt.
+xbase::Status MovementRecap(frame::Session& session, const ListLimits& limits, std::vector<RecapRow>* rows);
+ReportText MovementRecapText(const ListLimits& limits, const std::vector<RecapRow>& rows);
+
+// LRKPW over the same tables and MASTJNS: per customer the settlements of the period by kind.
+xbase::Status DeductionRecap(frame::Session& session, const ListLimits& limits, std::vector<RecapRow>* rows);
+ReportText DeductionRecapText(const ListLimits& limits, const std::vector<RecapRow>& rows);
+void DeductionRecapBook(frame::Session& session, const ListLimits& limits, const std::vector<RecapRow>& rows);
+
+// The limits of the recaps by due date: customer prefix, sales, due dates and payments up to.
+struct DueLimits {
+  std::string customer;
+  xbase::Date sales_to, due_to, paid_to;
+  int per_page = 55;
+};
+// LRKPD: per customer the open amounts by kind and due date.
+xbase::Status DueRecap(frame::Session& session, const DueLimits& limits, std::vector<RecapRow>* rows);
+ReportText DueRecapText(const DueLimits& limits, const std::vector<RecapRow>& rows);
+
+}  // namespace receivable_reports
+
+#endif  // PALUNDA_RECEIVABLE_REPORTS_LIST_REPORTS_H_
