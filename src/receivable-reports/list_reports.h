@@ -67,6 +67,40 @@ struct DueLimits {
 xbase::Status DueRecap(frame::Session& session, const DueLimits& limits, std::vector<RecapRow>* rows);
 ReportText DueRecapText(const DueLimits& limits, const std::vector<RecapRow>& rows);
 
+// The limits of the receivables against payments: customer, branch, salesman, note and type
+// prefixes, the sales period and the receipts' end date.
+struct InvoicePaymentLimits {
+  std::string customer, branch, salesman, note, type;
+  xbase::Date from, to, paid_to;
+  int per_page = 55;
+};
+// One invoice of MNB with its customer and what settled it.
+struct InvoicePayment {
+  std::string nota, relasi, name, city, tipe;
+  xbase::Date date, tempo;
+  double debet = 0, payment = 0, deduction = 0, ret = 0, balance = 0;
+};
+// MNB over MASTCUS, PIUTDBT, PIUTKR1, PIUTKR2, PIUTJBL: the invoices of the limits, in customer order.
+xbase::Status InvoicePayments(frame::Session& session, const InvoicePaymentLimits& limits,
+                              std::vector<InvoicePayment>* rows);
+// The text of the invoices (or, for the recap, one line per customer).
+ReportText InvoicePaymentsText(const InvoicePaymentLimits& limits, const std::vector<InvoicePayment>& rows, bool recap);
+void InvoicePaymentsBook(frame::Session& session, const InvoicePaymentLimits& limits,
+                         const std::vector<InvoicePayment>& rows, bool recap);
+
+// PPJ over SRTJLN1, SRTJLN2, PIUTDBT: the delivery notes of the period whose value differs from
+// their receivable.
+xbase::Status BuildSalesAgainstReceivables(frame::Session& session, const ListLimits& limits, ReportText* report);
+ReportText SalesAgainstReceivablesText(const ListLimits& limits);
+
+// LLUNASA and LLUNASASALES over MASTCUS, PIUTDBT, PIUTKR1, PIUTKR2, PIUTJBL and TIPE or MASTSLS:
+// per sales type or salesman the receipts of the period, classed as credit or cash, and the sales.
+xbase::Status ReceiptRecap(frame::Session& session, const ListLimits& limits, bool by_salesman,
+                           std::vector<RecapRow>* rows);
+ReportText ReceiptRecapText(const ListLimits& limits, bool by_salesman, const std::vector<RecapRow>& rows);
+// The screen of either recap.
+xbase::Status RunReceiptRecap(frame::Session& session, bool by_salesman);
+
 }  // namespace receivable_reports
 
 #endif  // PALUNDA_RECEIVABLE_REPORTS_LIST_REPORTS_H_

@@ -18,6 +18,10 @@ void RegisterReceivableReportsProcedures(frame::ProcedureRegistry& registry) {
   registry.Register({"LMTSPIUT", "Rekap Mutasi Piutang", kMenuGroup, LMTSPIUT});
   registry.Register({"LRKPW", "Rekap Mutasi Piutang & Potongan", kMenuGroup, LRKPW});
   registry.Register({"LRKPD", "Rekap Piutang (Menu D)", kMenuGroup, LRKPD});
+  registry.Register({"MNB", "Piutang dan Pembayaran (B)", kMenuGroup, MNB});
+  registry.Register({"PPJ", "Penjualan vs Piutang", kMenuGroup, PPJ});
+  registry.Register({"LLUNASA", "Rekap Penerimaan Piutang by Tipe", kMenuGroup, LLUNASA});
+  registry.Register({"LLUNASASALES", "Rekap Penerimaan Piutang by Sales", kMenuGroup, LLUNASASALES});
 }
 
 }  // namespace receivable_reports

@@ -25,6 +25,10 @@ xbase::Status LDAFLUNAS(frame::Session& session, const Args& args);
 xbase::Status LMTSPIUT(frame::Session& session, const Args& args);
 xbase::Status LRKPW(frame::Session& session, const Args& args);
 xbase::Status LRKPD(frame::Session& session, const Args& args);
+xbase::Status MNB(frame::Session& session, const Args& args);
+xbase::Status PPJ(frame::Session& session, const Args& args);
+xbase::Status LLUNASA(frame::Session& session, const Args& args);
+xbase::Status LLUNASASALES(frame::Session& session, const Args& args);
 
 }  // namespace receivable_reports
 
