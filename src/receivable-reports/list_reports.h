@@ -101,6 +101,42 @@ ReportText ReceiptRecapText(const ListLimits& limits, bool by_salesman, const st
 // The screen of either recap.
 xbase::Status RunReceiptRecap(frame::Session& session, bool by_salesman);
 
+// The limits of the recaps by due month.
+struct DueMonthLimits {
+  std::string customer, branch, salesman, type;
+  xbase::Date sales_to, due_to, paid_to;
+  bool instruments = false;
+  int per_page = 55;
+};
+// LTEMPOBL (per customer or outlet group) and LTEMPOBLSALES (per salesman) over MASTCUS, PIUTDBT,
+// PIUTKR1, PIUTKR2, PIUTJBL and OTL_GRP, OTL_MBR, GIRODBT, GIROKR2 or MASTSLS: the open amounts in
+// thousands by due month.
+xbase::Status DueMonthRecap(frame::Session& session, const DueMonthLimits& limits, bool by_salesman,
+                            std::vector<RecapRow>* rows);
+ReportText DueMonthRecapText(const DueMonthLimits& limits, bool by_salesman, const std::vector<RecapRow>& rows);
+void DueMonthRecapBook(frame::Session& session, const DueMonthLimits& limits, const std::vector<RecapRow>& rows);
+
+// The limits of the age KPI: period, customer, salesman and type prefixes, the salesmen left out.
+struct AgeLimits {
+  std::string customer, salesman, type, excluded;
+  xbase::Date from, to;
+};
+// A payment counted by the age KPI.
+struct AgeLine {
+  std::string relasi, name, nota, sales, tipe;
+  xbase::Date invoice_date, paid_date;
+  double paid = 0, age = 0, weighted = 0;
+};
+// KPIUMUR and RKPIUMUR over MASTCUS, PIUTDBT, PIUTKR1, PIUTKR2, PIUTJBL: the instrument and cash
+// payments of the period (receipt lines and reversing-journal rows) of the invoices that pass the
+// limits, with their age in days.
+xbase::Status AgeLines(frame::Session& session, const AgeLimits& limits, std::vector<AgeLine>* lines);
+void AgeDetailBook(frame::Session& session, const AgeLimits& limits, const std::vector<AgeLine>& lines);
+// The recap per customer (or per salesman, named from MASTSLS when open).
+void AgeRecapBook(frame::Session& session, const std::vector<AgeLine>& lines, bool by_salesman);
+// The screen of either sheet.
+xbase::Status RunAgeKpi(frame::Session& session, bool recap);
+
 }  // namespace receivable_reports
 
 #endif  // PALUNDA_RECEIVABLE_REPORTS_LIST_REPORTS_H_

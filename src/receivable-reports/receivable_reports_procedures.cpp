@@ -22,6 +22,10 @@ void RegisterReceivableReportsProcedures(frame::ProcedureRegistry& registry) {
   registry.Register({"PPJ", "Penjualan vs Piutang", kMenuGroup, PPJ});
   registry.Register({"LLUNASA", "Rekap Penerimaan Piutang by Tipe", kMenuGroup, LLUNASA});
   registry.Register({"LLUNASASALES", "Rekap Penerimaan Piutang by Sales", kMenuGroup, LLUNASASALES});
+  registry.Register({"LTEMPOBL", "Rekap Jatuh Tempo / Bulan", kMenuGroup, LTEMPOBL});
+  registry.Register({"LTEMPOBLSALES", "Rekap Jatuh Tempo/Bulan/Sales", kMenuGroup, LTEMPOBLSALES});
+  registry.Register({"KPIUMUR", "KPI Umur Piutang", kMenuGroup, KPIUMUR});
+  registry.Register({"RKPIUMUR", "Rekap KPI Umur Piutang", kMenuGroup, RKPIUMUR});
 }
 
 }  // namespace receivable_reports

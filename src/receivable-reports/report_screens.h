@@ -29,6 +29,10 @@ xbase::Status MNB(frame::Session& session, const Args& args);
 xbase::Status PPJ(frame::Session& session, const Args& args);
 xbase::Status LLUNASA(frame::Session& session, const Args& args);
 xbase::Status LLUNASASALES(frame::Session& session, const Args& args);
+xbase::Status LTEMPOBL(frame::Session& session, const Args& args);
+xbase::Status LTEMPOBLSALES(frame::Session& session, const Args& args);
+xbase::Status KPIUMUR(frame::Session& session, const Args& args);
+xbase::Status RKPIUMUR(frame::Session& session, const Args& args);
 
 }  // namespace receivable_reports
 
