@@ -38,14 +38,7 @@ xbase::Status BuildUnclearedList(frame::Session& session, const ListLimits& limi
 }
 
 xbase::Status BGBELUM(frame::Session& session, const Args&) {
-  if (!OpenTables(session, {"MASTCUS", "GIRODBT", "GIROCAIR"})) return xbase::Status::OK();
-  ListLimits limits{Blank(10), Blank(6), session.Today(), session.Today()};
-  while (AskGiroListLimits(session, "DAFTAR GIRO BULUM CAIR", &limits)) {
-    ReportText report = UnclearedListText(limits);
-    if (!Shown(session, BuildUnclearedList(session, limits, &report))) break;
-    PrintReport(session, report, "DAFTAR GIRO BELUM CAIR");
-  }
-  return session.tables().CloseAll();
+  return RunGiroList(session, "DAFTAR GIRO BULUM CAIR", "DAFTAR GIRO BELUM CAIR", UnclearedListText, BuildUnclearedList);
 }
 
 }  // namespace receivable_reports

@@ -39,14 +39,7 @@ xbase::Status BuildClearedList(frame::Session& session, const ListLimits& limits
 }
 
 xbase::Status BGCAIR(frame::Session& session, const Args&) {
-  if (!OpenTables(session, {"MASTCUS", "GIRODBT", "GIROCAIR"})) return xbase::Status::OK();
-  ListLimits limits{Blank(10), Blank(6), session.Today(), session.Today()};
-  while (AskGiroListLimits(session, "DAFTAR GIRO CAIR", &limits)) {
-    ReportText report = ClearedListText(limits);
-    if (!Shown(session, BuildClearedList(session, limits, &report))) break;
-    PrintReport(session, report, "DAFTAR GIRO CAIR");
-  }
-  return session.tables().CloseAll();
+  return RunGiroList(session, "DAFTAR GIRO CAIR", "DAFTAR GIRO CAIR", ClearedListText, BuildClearedList);
 }
 
 }  // namespace receivable_reports

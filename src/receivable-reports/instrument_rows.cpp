@@ -90,4 +90,17 @@ void AddGiroTotal(ReportText* report, double total, bool with_cleared) {
   report->Add(Cut("TOTAL :", with_cleared ? 79 : 68) + Num(total, kFigure), kGrand);
 }
 
+xbase::Status RunGiroList(frame::Session& session, std::string_view window, const std::string& title,
+                          ReportText (*text)(const ListLimits&),
+                          xbase::Status (*build)(frame::Session&, const ListLimits&, ReportText*)) {
+  if (!OpenTables(session, {"MASTCUS", "GIRODBT", "GIROCAIR"})) return xbase::Status::OK();
+  ListLimits limits{Blank(10), Blank(6), session.Today(), session.Today()};
+  while (AskGiroListLimits(session, window, &limits)) {
+    ReportText report = text(limits);
+    if (!Shown(session, build(session, limits, &report))) break;
+    PrintReport(session, report, title);
+  }
+  return session.tables().CloseAll();
+}
+
 }  // namespace receivable_reports

@@ -33,6 +33,12 @@ void AddGiroLine(ReportText* report, int number, const InstrumentRow& row, xbase
 // The "TOTAL :" lines of a giro list.
 void AddGiroTotal(ReportText* report, double total, bool with_cleared);
 
+// The screen of a giro list: opens its tables, asks the limits under `window` and prints the list
+// built by `build` into the text made by `text`, until Esc.
+xbase::Status RunGiroList(frame::Session& session, std::string_view window, const std::string& title,
+                          ReportText (*text)(const ListLimits&),
+                          xbase::Status (*build)(frame::Session&, const ListLimits&, ReportText*));
+
 }  // namespace receivable_reports
 
 #endif  // PALUNDA_RECEIVABLE_REPORTS_INSTRUMENT_ROWS_H_
