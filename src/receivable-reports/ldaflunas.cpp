@@ -134,7 +134,7 @@ ReportText PaymentListText(const ListLimits& limits, const std::vector<PaymentRo
       [&](int number, const PaymentRow& row) {
         report.Add(Num(number, "99999") + " " + DateText(row.date) + " " + Cut(row.nomor, 10) + " " + Cut(row.nota, 15) +
                    " " + Cut(row.relasi, 10) + " " + Cut(row.name, 30) + " " + Cut(row.tipe, 2) + " " + Cut(row.kd_tt, 2) +
-                   " " + Cut(row.no_bukti, 20) + FiguresText(Figures(row)));
+                   " " + Cut(row.no_bukti, 20) + " " + FiguresText(Figures(row)));
       },
       [&](const Sums& sums) { report.Add(Cut("JUMLAH : ", kLabelWidth) + FiguresText(sums), kGroup); },
       [&](const Sums& all) {

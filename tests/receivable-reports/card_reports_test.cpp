@@ -98,21 +98,21 @@ TEST_F(CardReportsTest, BalancePerInvoiceLeavesOutSettledInvoicesAndSumsOnlyTheP
   const PeriodLimits limits{"", {}, Day(12, 31)};
   ASSERT_TRUE(InvoiceBalances(rig.session, limits, &balances).ok());
   EXPECT_EQ(InvoiceBalancesText(limits, balances, 60).Body(),
-            (Lines{"N1                   20-11-2026 20-11-2026 C1         TOKO SATU                      01 S001    "
-                   "      1,000.00            470.00              0.00            530.00",
-                   "N2                   05-12-2026 05-12-2026 C1         TOKO SATU                      01 S001    "
-                   "        500.00              0.00            100.00            400.00",
-                   "N3                   05-12-2026 05-12-2026 C1         TOKO SATU                      01 S001    "
-                   "        700.00            100.00              0.00            600.00",
-                   "Jumlah C1 TOKO SATU                                                                         "
-                   "      2,200.00            570.00            100.00          1,530.00",
-                   "N4                   02-12-2026 02-12-2026 C2         TOKO DUA                       01 S001    "
-                   "        300.00              0.00              0.00            300.00",
-                   "N7                   02-12-2026 02-12-2026 C3         TOKO TIGA                      01 S001    "
-                   "        100.00              0.00              0.00             60.00",
+            (Lines{"N1                   20-11-2026 20-11-2026 C1         TOKO SATU                      01 S001        "
+                   "  1,000.00            470.00              0.00            530.00",
+                   "N2                   05-12-2026 05-12-2026 C1         TOKO SATU                      01 S001        "
+                   "    500.00              0.00            100.00            400.00",
+                   "N3                   05-12-2026 05-12-2026 C1         TOKO SATU                      01 S001        "
+                   "    700.00            100.00              0.00            600.00",
+                   "Jumlah C1 TOKO SATU                                                                                 "
+                   "  2,200.00            570.00            100.00          1,530.00",
+                   "N4                   02-12-2026 02-12-2026 C2         TOKO DUA                       01 S001        "
+                   "    300.00              0.00              0.00            300.00",
+                   "N7                   02-12-2026 02-12-2026 C3         TOKO TIGA                      01 S001        "
+                   "    100.00              0.00              0.00             60.00",
                    std::string(164, '-'),
-                   "** T O T A L **                                                                             "
-                   "      2,600.00            570.00            100.00          1,890.00"}));
+                   "** T O T A L **                                                                                     "
+                   "  2,600.00            570.00            100.00          1,890.00"}));
 }
 
 class InstrumentReportsTest : public CardReportsTest {
