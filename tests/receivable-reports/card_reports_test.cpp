@@ -2,9 +2,15 @@
 // line by line over a small folder.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "platform/workstation_settings.h"
+#include "platform/xlsx_reader.h"
 #include "receivable-reports/card_reports.h"
 #include "receivable-reports/report_rows_helpers.h"
 #include "support/scripted_session.h"
+#include "support/temp_folder.h"
+#include "xbase/ini_file.h"
 
 namespace receivable_reports {
 namespace {
@@ -113,6 +119,42 @@ TEST_F(CardReportsTest, BalancePerInvoiceLeavesOutSettledInvoicesAndSumsOnlyTheP
                    std::string(164, '-'),
                    "** T O T A L **                                                                                     "
                    "  2,600.00            570.00            100.00          1,890.00"}));
+}
+
+TEST_F(CardReportsTest, BalancePerInvoiceWorkbookHasTheHeadsSumsAndTotal) {
+  support::TempFolder home;
+  platform::WorkstationSettings settings;
+  ASSERT_TRUE(platform::ReadWorkstationSettings(xbase::IniFile(), home.path(), &settings).ok());
+  rig.session.services().Configure(std::move(settings));
+  std::vector<InvoiceBalance> balances;
+  const PeriodLimits limits{"C1", {}, Day(12, 31)};
+  ASSERT_TRUE(InvoiceBalances(rig.session, limits, &balances).ok());
+  InvoiceBalancesBook(rig.session, limits, balances);
+  std::vector<std::string> books;
+  for (const auto& entry : std::filesystem::directory_iterator(home.File("reports"))) books.push_back(entry.path());
+  ASSERT_EQ(books.size(), 1u);
+  platform::XlsxReader reader;
+  platform::SheetData sheet;
+  ASSERT_TRUE(reader.Open(books[0]).ok());
+  ASSERT_TRUE(reader.ReadSheet(0, &sheet).ok());
+  const auto text = [&](int row, int column) {
+    const platform::SheetCell* cell = sheet.Find(row, column);
+    return cell == nullptr ? std::string("-") : cell->text;
+  };
+  const auto number = [&](int row, int column) {
+    const platform::SheetCell* cell = sheet.Find(row, column);
+    return cell == nullptr ? -1.0 : cell->number;
+  };
+  EXPECT_EQ(text(1, 1), "SALDO PIUTANG PER : 31-12-2026");
+  EXPECT_EQ(text(2, 1), "CUSTOMER : C1");
+  std::string heads;
+  for (int column = 1; column <= 11; ++column) heads += text(4, column) + "|";
+  EXPECT_EQ(heads, "FAKTUR|TG. FAKTUR|TG. TEMPO|CUSTOMER|NAMA|TIPE|SALES|DEBET|BAYAR|RETUR|SALDO|");
+  EXPECT_EQ(text(5, 1), "N1");
+  EXPECT_EQ(text(8, 5), "Jumlah TOKO SATU");
+  EXPECT_EQ((std::vector<double>{number(8, 8), number(8, 9), number(8, 11)}), (std::vector<double>{2200, 570, 1630}));
+  EXPECT_EQ(text(9, 5), "TOTAL");
+  EXPECT_EQ(number(9, 11), 1630);
 }
 
 class InstrumentReportsTest : public CardReportsTest {
