@@ -21,6 +21,7 @@ class RecapsTest : public ::testing::Test {
     rows.Customer("C1", "TOKO SATU");
     rows.Customer("C2", "TOKO DUA");
     rows.Customer("C3", "TOKO TIGA");
+    for (const char* table : {"PIUTKR1", "PIUTKR2", "PIUTJBL"}) support::Open(rig.session, table);
   }
 
   support::TempDataFolder data = testing::ReportsFolder();
