@@ -11,13 +11,16 @@ struct SettlementCode {
   const char* kode;
   const char* nama;
   bool needs_instrument;  // an "ISINOMOR" row: the line names a registered instrument
+  const char* opsi;       // the reports' column of a deduction: 4 discount, 5 cost, 6 VAT, 7 FS/FB
 };
 constexpr SettlementCode kSettlementCodes[] = {
-    {"BL", "BILYET GIRO LUAR KOTA", true}, {"BS", "BILYET GIRO SETEMPAT", true}, {"BT", "TRANSFER BANK", true},
-    {"CL", "TUNAI LUAR KOTA", true},       {"CS", "TUNAI", true},                {"DB", "DISKON", false},
-    {"DC", "DISKON CASH", false},          {"DM", "BIAYA", false},               {"DP", "PPN", false},
-    {"DV", "POTONGAN VOUCHER", true},      {"FS", "POTONGAN FS", false},         {"FB", "POTONGAN FB", false},
-    {"R1", "RETUR BARANG", true},          {"RA", "RETUR ADMINISTRASI", false},
+    {"BL", "BILYET GIRO LUAR KOTA", true, ""}, {"BS", "BILYET GIRO SETEMPAT", true, ""},
+    {"BT", "TRANSFER BANK", true, ""},         {"CL", "TUNAI LUAR KOTA", true, ""},
+    {"CS", "TUNAI", true, ""},                 {"DB", "DISKON", false, "4"},
+    {"DC", "DISKON CASH", false, "4"},         {"DM", "BIAYA", false, "5"},
+    {"DP", "PPN", false, "6"},                 {"DV", "POTONGAN VOUCHER", true, "4"},
+    {"FS", "POTONGAN FS", false, "7"},         {"FB", "POTONGAN FB", false, "7"},
+    {"R1", "RETUR BARANG", true, ""},          {"RA", "RETUR ADMINISTRASI", false, ""},
 };
 
 // The bank accounts of the general ledger that receive instruments (JENIS "D").
@@ -44,7 +47,7 @@ constexpr OpenInvoice kInvoices[] = {{"DEMO000001", "0001", 24, 1850000},
 xbase::Status Codes(const DemoContext& demo) {
   xbase::Status s;
   for (const SettlementCode& code : kSettlementCodes) {
-    if (s.ok()) s = demo.writer.Add("MASTJNS", {{"KODE", code.kode}, {"NAMA", code.nama}});
+    if (s.ok()) s = demo.writer.Add("MASTJNS", {{"KODE", code.kode}, {"NAMA", code.nama}, {"OPSI", code.opsi}});
     if (s.ok() && code.needs_instrument) s = AddSetting(demo.writer, std::string("ISINOMOR") + code.kode, "");
   }
   for (const Account& account : kAccounts) {
