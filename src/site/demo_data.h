@@ -58,6 +58,8 @@ xbase::Status AddSalesDemo(const DemoContext& demo);    // trade discounts and d
 // Settlement codes, bank accounts, unpaid invoices, a registered giro and the revision files.
 xbase::Status AddReceivablesDemo(const DemoContext& demo);
 xbase::Status AddMemosDemo(const DemoContext& demo);    // delivery notes to put on memos, an approved admin memo
+// A branch export set to take in (transfer/cabang) and a delivery-note revision waiting in the transfer folder.
+xbase::Status AddExchangeDemo(const DemoContext& demo);
 xbase::Status AddRecapsDemo(const DemoContext& demo);   // product lines, targets and two years of recap rows
 
 // Writes the demonstration company for the branch of `options`; `registry` gives the entries of the demo
