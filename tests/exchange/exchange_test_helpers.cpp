@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "xbase/ntx_orders.h"
 #include "xbase/number_text.h"
 #include "xbase/search_path.h"
 #include "xbase/text_functions.h"
@@ -42,6 +43,11 @@ void AddSetRows(const std::string& folder, const std::string& name, const std::v
   xbase::Session session(xbase::SearchPath({folder}));
   xbase::WorkArea* area = nullptr;
   ASSERT_TRUE(session.Use(name, "", xbase::OpenMode::kShared, &area).ok()) << name;
+  // A table with an index file of its own name keeps it current.
+  std::string index;
+  if (xbase::FindInFolder(folder, xbase::WithExtension(name, "ntx"), &index).ok()) {
+    ASSERT_TRUE(area->orders().Open(index).ok()) << index;
+  }
   support::AddRows(*area, rows);
   ASSERT_TRUE(session.CloseAll().ok());
 }
