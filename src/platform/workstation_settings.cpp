@@ -99,6 +99,40 @@ xbase::Status ReadDrives(const xbase::IniFile& ini, DriveMap* drives) {
   return xbase::Status::OK();
 }
 
+// A whole number from `least` to `most`, or the default when unset.
+xbase::Status ReadCount(const xbase::IniFile& ini, std::string_view section, std::string_view key, int least,
+                        int most, int* count) {
+  const std::optional<std::string> text = Value(ini, section, key);
+  if (!text) return xbase::Status::OK();
+  int value = 0;
+  for (const char c : *text) {
+    if (c < '0' || c > '9' || value > most) {
+      value = -1;
+      break;
+    }
+    value = value * 10 + (c - '0');
+  }
+  if (value < least || value > most) {
+    return xbase::Status::InvalidArgument(Where(section, key), "'" + *text + "' is not a number from " +
+                                                                   std::to_string(least) + " to " + std::to_string(most));
+  }
+  *count = value;
+  return xbase::Status::OK();
+}
+
+xbase::Status ReadMySql(const xbase::IniFile& ini, MySqlSettings* mysql) {
+  xbase::Status s =
+      RefuseUnknownKeys(ini, kMySqlSection, {"Server", "Port", "User", "Password", "Database", "Timeout"});
+  if (s.ok()) s = ReadCount(ini, kMySqlSection, "Port", 1, 65535, &mysql->port);
+  if (s.ok()) s = ReadCount(ini, kMySqlSection, "Timeout", 1, 600, &mysql->timeout_seconds);
+  if (!s.ok()) return s;
+  mysql->server = Value(ini, kMySqlSection, "Server").value_or("");
+  mysql->user = Value(ini, kMySqlSection, "User").value_or("");
+  mysql->password = Value(ini, kMySqlSection, "Password").value_or("");
+  mysql->database = Value(ini, kMySqlSection, "Database").value_or(mysql->database);
+  return s;
+}
+
 }  // namespace
 
 xbase::Status ReadWorkstationSettings(const xbase::IniFile& ini, const std::string& home, WorkstationSettings* settings) {
@@ -107,6 +141,7 @@ xbase::Status ReadWorkstationSettings(const xbase::IniFile& ini, const std::stri
   xbase::Status status = ReadDotMatrix(ini, home, &read.dot_matrix);
   if (status.ok()) status = ReadReports(ini, home, &read);
   if (status.ok()) status = ReadDrives(ini, &read.drives);
+  if (status.ok()) status = ReadMySql(ini, &read.mysql);
   if (status.ok()) *settings = std::move(read);
   return status;
 }

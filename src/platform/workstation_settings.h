@@ -4,6 +4,8 @@
 //   [DotMatrix]    one of Device=/dev/usb/lp0, Queue=LX300 (a raw CUPS queue) or Spool=FOLDER
 //   [Reports]      Folder=FOLDER (workbooks, PDF files and copies), Viewer=COMMAND (optional)
 //   [Drives]       D=/srv/palunda, \\server\share=/mnt/share, ... (stored Windows paths)
+//   [MySQL]        Server=HOST, Port=3306, User=NAME, Password=TEXT, Database=mapping_clipper,
+//                  Timeout=SECONDS (the head office's database of invoices and returns)
 //
 // Relative folders are taken under the folder of Palunda.ini.
 #ifndef PALUNDA_PLATFORM_WORKSTATION_SETTINGS_H_
@@ -22,6 +24,17 @@ namespace platform {
 inline constexpr std::string_view kDotMatrixSection = "DotMatrix";
 inline constexpr std::string_view kReportsSection = "Reports";
 inline constexpr std::string_view kDrivesSection = "Drives";
+inline constexpr std::string_view kMySqlSection = "MySQL";
+
+// The head office's MySQL server; no server set means no link.
+struct MySqlSettings {
+  std::string server;
+  int port = 3306;
+  std::string user;
+  std::string password;
+  std::string database = "mapping_clipper";
+  int timeout_seconds = 10;
+};
 
 // Where the raw byte stream of a dot-matrix print goes.
 struct DotMatrixSink {
@@ -36,6 +49,7 @@ struct WorkstationSettings {
   std::string reports_folder;           // default: the folder "reports" beside Palunda.ini
   std::vector<std::string> viewer;      // the viewer program and its arguments; empty for none
   DriveMap drives;
+  MySqlSettings mysql;
 };
 
 // Reads the workstation sections of `ini`, relative folders under `home`; InvalidArgument naming

@@ -44,13 +44,14 @@ xbase::Status UPSTOCKGUDANG(frame::Session& session, std::string_view code, std:
 
 // UPSTOCK: posts a receipt line (or its reversal) of goods `code` into `warehouse`: the net price is
 // price after the line's discounts disc1, disc2 and the header's cash discounts cash1, cash2. The
-// MASTBRJ row (alias `mastbrj`) is appended from `peb_mst` when the goods are new, else its JUMLAH
-// moves and, when the gross price is not 0, its HRG_RATA takes the moving average on the net price;
-// then the warehouse row is posted at the net price (UPSTOCKGUDANG). *average receives the average
-// the line carries: the net price for new goods, else the average computed (written or not).
+// MASTBRJ row (alias `mastbrj`) is appended from `source` (an open table whose index of the same name
+// is on its code) when the goods are new, else its JUMLAH moves and, when the gross price is not 0,
+// its HRG_RATA takes the moving average on the net price; then the warehouse row is posted at the net
+// price (UPSTOCKGUDANG). *average receives the average the line carries: the net price for new goods,
+// else the average computed (written or not).
 xbase::Status UPSTOCK(frame::Session& session, std::string_view warehouse, std::string_view code, double in,
                       double out, double price, double disc1, double disc2, double cash1, double cash2,
-                      double* average);
+                      double* average, std::string_view source = "peb_mst");
 
 }  // namespace purchasing
 

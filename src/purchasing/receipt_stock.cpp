@@ -26,13 +26,16 @@ xbase::Status SeekOn(xbase::WorkArea& area, std::string_view order, const std::s
   return s.ok() ? area.Seek(key) : s;
 }
 
-// The goods master row: appended from the logistics master for new goods, else moved and averaged.
+// The goods master row: appended from the source of new goods (the logistics master, or the goods a
+// transfer carries), else moved and averaged.
 xbase::Status PostGoods(console::Console& con, xbase::WorkArea& goods, xbase::WorkArea& logistics, std::string_view code, double in,
                         double out, double gross, double net, double* average) {
+  // The source of new goods is on the index named like its alias.
+  const std::string order = logistics.alias();
   frame::OrderScope goods_order(goods);
   frame::OrderScope logistics_order(logistics);
   // A code missing from the logistics master leaves it at the end, where its fields read blank.
-  xbase::Status s = SeekOn(logistics, "PEB_MST", logistics.PadToField("KODE", code));
+  xbase::Status s = SeekOn(logistics, order, logistics.PadToField("KODE", code));
   if (s.ok()) s = SeekOn(goods, "MASTBRJ1", goods.PadToField("KODE", code));
   if (!s.ok()) return s;
   if (!goods.found()) {
@@ -85,13 +88,13 @@ xbase::Status UPSTOCKGUDANG(frame::Session& session, std::string_view code, std:
 
 xbase::Status UPSTOCK(frame::Session& session, std::string_view warehouse, std::string_view code, double in,
                       double out, double price, double disc1, double disc2, double cash1, double cash2,
-                      double* average) {
+                      double* average, std::string_view source) {
   const double net = price * (100 - disc1) / 100 * (100 - disc2) / 100 * (100 - cash1) / 100 * (100 - cash2) / 100;
   *average = net;
   xbase::WorkArea* goods = nullptr;
   xbase::WorkArea* logistics = nullptr;
   xbase::Status s = documents::RequireArea(session, "mastbrj", &goods);
-  if (s.ok()) s = documents::RequireArea(session, "peb_mst", &logistics);
+  if (s.ok()) s = documents::RequireArea(session, source, &logistics);
   if (s.ok()) s = PostGoods(session.console(), *goods, *logistics, code, in, out, price, net, average);
   if (s.ok()) s = UPSTOCKGUDANG(session, code, warehouse, in, out, net);
   return s;

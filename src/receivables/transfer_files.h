@@ -1,42 +1,18 @@
-// The transfer files that carry instruments between sites: tables in a folder named by the user, each
-// with an index file of its own name.
+// The instrument revision files that carry instruments between sites.
 #ifndef PALUNDA_RECEIVABLES_TRANSFER_FILES_H_
 #define PALUNDA_RECEIVABLES_TRANSFER_FILES_H_
 
 #include <string>
-#include <string_view>
 
-#include "console/console.h"
+#include "documents/transfer_folder.h"
 #include "frame/session.h"
-#include "xbase/work_area.h"
 
 namespace receivables {
 
-// The folder of transfer files typed or stored (SETUP "TMPFILEEXP"), as this machine names it.
-std::string TransferFolder(const frame::Session& session, std::string_view typed);
-
-// The stored transfer folder (SETUP "TMPFILEEXP" of the open `setup`, else `fallback`), 60 wide for
-// its entry field.
-std::string StoredTransferFolder(frame::Session& session, std::string_view fallback = {});
-
-// A box that asks for the folder of transfer files: its rows (columns 10 to 69), title, label and the
-// picture of the folder's field.
-struct FolderQuestion {
-  int top;
-  int bottom;
-  const char* title;
-  const char* label;
-  const char* picture;
-};
-// Draws the box and reads the folder; false after Esc.
-bool AskTransferFolder(console::Console& con, std::string_view colour, const FolderQuestion& question,
-                       std::string* folder);
-
-// Opens table `name` of `folder` under the alias `name` (exclusively when asked), with its index
-// file `name` when `with_index`; retries while another workstation holds it, and names a missing or
-// damaged file on row 24. True when open.
-bool OpenTransferTable(frame::Session& session, const std::string& folder, std::string_view name, bool exclusive,
-                       bool with_index, xbase::WorkArea** area);
+using documents::AskTransferFolder;
+using documents::OpenTransferTable;
+using documents::StoredTransferFolder;
+using documents::TransferFolder;
 
 // The instrument revision files and the live table each mirrors field by field.
 struct RevisionFile {

@@ -15,6 +15,7 @@ xbase::Status AddDemoData(FolderWriter& writer, const DataFolderOptions& options
   if (s.ok()) s = AddReturnsDemo(demo);
   if (s.ok()) s = AddPurchasingDemo(demo);
   if (s.ok()) s = AddMemosDemo(demo);
+  if (s.ok()) s = AddExchangeDemo(demo);
   if (s.ok()) s = AddPerformanceDemo(demo);
   if (s.ok()) s = AddRecapsDemo(demo);
   if (s.ok()) s = AddFrameDemo(demo);

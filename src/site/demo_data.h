@@ -65,6 +65,8 @@ xbase::Status AddReturnsDemo(const DemoContext& demo);
 // A shipment document of the logistics department in the import folder.
 xbase::Status AddPurchasingDemo(const DemoContext& demo);
 xbase::Status AddMemosDemo(const DemoContext& demo);    // delivery notes to put on memos, an approved admin memo
+// A branch export set to take in (transfer/cabang) and a delivery-note revision waiting in the transfer folder.
+xbase::Status AddExchangeDemo(const DemoContext& demo);
 // The product line tree, target lists and carton targets, the supervisor's group, a focus list, the
 // tour package and the PP/PA and daily-incentive settings.
 xbase::Status AddPerformanceDemo(const DemoContext& demo);

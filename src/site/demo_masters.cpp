@@ -312,15 +312,7 @@ xbase::Status TransferFile(const std::string& folder, const char* name, const ch
   const std::string path = (std::filesystem::path(folder) / name).string();
   xbase::Status s = xbase::DbfTable::Create(path, schema::DbfFieldsOf(*schema::FindTable(layout)), &table);
   if (s.ok()) s = table->Close();
-  xbase::Session session(xbase::SearchPath({folder}));
-  xbase::WorkArea* area = nullptr;
-  if (s.ok()) s = session.Use(name, "", xbase::OpenMode::kExclusive, &area);
-  for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
-    s = area->Append();
-    for (size_t f = 0; s.ok() && f < rows[i].size(); ++f) s = area->Put(rows[i][f].field, rows[i][f].value);
-  }
-  const xbase::Status closed = session.CloseAll();
-  return s.ok() ? closed : s;
+  return s.ok() ? AddFolderRows(folder, name, rows) : s;
 }
 
 // What the head office sent this branch: a price list with a new item and new prices, and corrected terms

@@ -2,6 +2,7 @@
 
 #include "schema/catalog.h"
 #include "schema/rebuild_indexes.h"
+#include "xbase/search_path.h"
 #include "xbase/text_functions.h"
 
 namespace site {
@@ -42,6 +43,18 @@ xbase::Status FolderWriter::Finish() {
 
 xbase::Status AddSetting(FolderWriter& writer, std::string_view key, std::string_view value) {
   return writer.Add("SETUP", {{"SETUP", key}, {"KET", value}});
+}
+
+xbase::Status AddFolderRows(const std::string& folder, std::string_view name, const std::vector<std::vector<RowField>>& rows) {
+  xbase::Session session(xbase::SearchPath({folder}));
+  xbase::WorkArea* area = nullptr;
+  xbase::Status s = session.Use(name, "", xbase::OpenMode::kExclusive, &area);
+  for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
+    s = area->Append();
+    for (size_t f = 0; s.ok() && f < rows[i].size(); ++f) s = area->Put(rows[i][f].field, rows[i][f].value);
+  }
+  const xbase::Status closed = session.CloseAll();
+  return s.ok() ? closed : s;
 }
 
 }  // namespace site

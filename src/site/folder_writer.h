@@ -50,6 +50,9 @@ class FolderWriter {
   std::vector<std::pair<std::string, int>> rows_;
 };
 
+// Appends `rows` to the table `name` that is already in `folder` (a transfer file, without index files).
+xbase::Status AddFolderRows(const std::string& folder, std::string_view name, const std::vector<std::vector<RowField>>& rows);
+
 // Appends a SETUP row: key and value.
 xbase::Status AddSetting(FolderWriter& writer, std::string_view key, std::string_view value);
 

@@ -1,0 +1,40 @@
+// Emptying the revision transfer tables once their revisions have been taken in.
+#include <string>
+
+#include "console/get.h"
+#include "console/message.h"
+#include "documents/transfer_folder.h"
+#include "exchange/exchange.h"
+#include "exchange/revision_tables.h"
+#include "frame/open_table.h"
+#include "xbase/text_functions.h"
+
+namespace exchange {
+
+xbase::Status HREVISI(frame::Session& session, const std::vector<xbase::Value>&) {
+  console::Console& con = session.console();
+  if (!frame::OpenTable(session, "SETUP", false, "setup")) {
+    session.CloseTables();
+    return xbase::Status::OK();
+  }
+  std::string folder = xbase::PadR(documents::StoredTransferFolder(session, kRevisionFolder), 60);
+  session.CloseTables();
+  console::ScreenKeeper keep(con);
+  con.Say(24, 0, "Isi Direktory : ");
+  console::GetList ask;
+  ask.Add(24, 16, &folder, "@S40");
+  if (ask.Read(con).escaped || std::string(xbase::AllTrim(folder)).empty()) return xbase::Status::OK();
+  if (!OpenRevisionTables(session, documents::TransferFolder(session, folder), true)) return xbase::Status::OK();
+  const int answer = console::PESAN(con, "Yakin Data revisi sj Cabang Akan Dihapus (Y/T)");
+  xbase::Status s;
+  if (answer == 'Y' || answer == 'y') {
+    for (const char* name : kRevisionTables) {
+      if (s.ok()) s = session.tables().Area(name)->table().Zap();
+    }
+  }
+  if (!s.ok()) console::PESAN(con, s.message());
+  session.CloseTables();
+  return xbase::Status::OK();
+}
+
+}  // namespace exchange

@@ -1,0 +1,130 @@
+// Sending corrected delivery notes: each chosen note's header and lines go to the revision transfer
+// tables, once per filling.
+#include <string>
+#include <vector>
+
+#include "console/box.h"
+#include "console/get.h"
+#include "console/message.h"
+#include "console/table_access.h"
+#include "documents/record_writes.h"
+#include "documents/stored_lines.h"
+#include "documents/transfer_folder.h"
+#include "exchange/exchange.h"
+#include "exchange/revision_tables.h"
+#include "frame/code_pick.h"
+#include "frame/open_table.h"
+#include "xbase/text_functions.h"
+
+namespace exchange {
+namespace {
+
+// Copies the current record of `from` into a new record of `to`; `cetak` (when given) sets CETAK.
+xbase::Status CopyRow(console::Console& con, const xbase::WorkArea& from, xbase::WorkArea& to, const bool* cetak) {
+  xbase::Status s = console::APP_REC(con, to);
+  if (s.ok()) s = documents::CopyFieldsByPosition(from, to);
+  if (s.ok() && cetak != nullptr) s = to.Put("CETAK", xbase::Value::Logical(*cetak));
+  const xbase::Status unlocked = to.Unlock();
+  return s.ok() ? unlocked : s;
+}
+
+// Writes the delivery note `number` (standing in `inv`) with its lines to dtsj1 and dtsj2.
+xbase::Status Send(frame::Session& session, const std::string& number, bool printed) {
+  xbase::Session& tables = session.tables();
+  xbase::WorkArea& header = *tables.Area("inv");
+  xbase::WorkArea& lines = *tables.Area("krt");
+  std::vector<uint32_t> rows;
+  xbase::Status s = lines.SeekAll(lines.PadToField("INVOICE", number), &rows);
+  if (s.ok()) s = header.Seek(header.PadToField("INVOICE", number));
+  if (s.ok()) s = CopyRow(session.console(), header, *tables.Area("dtsj1"), &printed);
+  for (uint32_t row : rows) {
+    if (s.ok()) s = lines.GoTo(row);
+    if (s.ok()) s = CopyRow(session.console(), lines, *tables.Area("dtsj2"), nullptr);
+  }
+  return s;
+}
+
+// The check of the typed number: a "?" opens the delivery-note list; a note must be there with lines.
+bool ValidNote(frame::Session& session, std::string* number) {
+  console::Console& con = session.console();
+  if (number->find('?') != std::string::npos) {
+    frame::PickSpec pick;
+    pick.alias = "inv";
+    pick.top = 8, pick.left = 5, pick.bottom = 18, pick.right = 69;
+    pick.expressions = {"INVOICE", "RELASI", "TANGGAL", "SALES"};
+    pick.heads = {"Invoice", "Relasi", "Tanggal", "Sales"};
+    pick.colour = "gr+/br";
+    if (xbase::Status s = frame::PickCode(session, pick, number); !s.ok()) console::PESAN(con, s.message());
+    *number = xbase::PadR(*number, 20);
+  }
+  const std::string typed = std::string(xbase::RTrim(*number));
+  if (typed.empty()) return true;
+  xbase::WorkArea& header = *session.tables().Area("inv");
+  xbase::WorkArea& lines = *session.tables().Area("krt");
+  xbase::Status s = header.Seek(header.PadToField("INVOICE", typed));
+  const bool known = s.ok() && header.found();
+  if (s.ok() && known) s = lines.Seek(lines.PadToField("INVOICE", typed));
+  if (!s.ok()) {
+    console::PESAN(con, s.message(), "gr+/r");
+    return false;
+  }
+  if (!known || !lines.found()) {
+    console::PESAN(con, "Surat Jalan tidak terdaftar", "gr+/r");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+xbase::Status KREVISI(frame::Session& session, const std::vector<xbase::Value>&) {
+  console::Console& con = session.console();
+  xbase::Status s;
+  if (!frame::OpenTable(session, "SETUP", false, "setup") || !frame::OpenTable(session, "SRTJLN1", false, "inv") ||
+      !frame::OpenTable(session, "SRTJLN2", false, "krt") || !frame::OpenTable(session, "SRTJLN3", false, "krk")) {
+    session.CloseTables();
+    return s;
+  }
+  std::string folder = xbase::PadR(documents::StoredTransferFolder(session, kRevisionFolder), 60);
+  console::ScreenKeeper keep(con);
+  const std::string colour(con.Pick("W+/bg", "W/w"));
+  console::ISHADOW(con, 6, 15, 12, 64, colour);
+  console::TENGAH(con, 7, "Kirim Hasil Revisi Surat Jalan", colour);
+  const console::Attr attr = con.Colour(colour);
+  con.Say(8, 20, "Direktory   :", attr);
+  con.Say(9, 20, "No. SJ      :", attr);
+  con.Say(10, 26, "Cetak :", attr);
+  console::GetList where;
+  where.Add(8, 34, &folder, "@S28");
+  if (where.Read(con).escaped || std::string(xbase::AllTrim(folder)).empty() ||
+      !OpenRevisionTables(session, documents::TransferFolder(session, folder), false)) {
+    session.CloseTables();
+    return s;
+  }
+  xbase::WorkArea& sent = *session.tables().Area("dtsj1");
+  for (;;) {
+    std::string number(20, ' ');
+    bool printed = true;
+    console::GetList ask;
+    ask.Add(9, 34, &number, "@!").valid = [&] { return ValidNote(session, &number); };
+    ask.Add(10, 34, &printed, "Y");
+    const std::string typed = ask.Read(con).escaped ? std::string() : std::string(xbase::RTrim(number));
+    if (typed.empty()) break;
+    if (s = sent.Seek(sent.PadToField("INVOICE", typed)); !s.ok()) break;
+    if (sent.found()) {
+      console::PESAN(con, "hasil revisian sudah diinput", "gr+/r");
+      continue;
+    }
+    const int answer = console::PESAN(con, "yakin data akan dikirm balik kecabang (y/t)");
+    if (answer != 'Y' && answer != 'y') {
+      console::PESAN(con, "input gagal", "gr+/r");
+      continue;
+    }
+    if (s = Send(session, typed, printed); !s.ok()) break;
+  }
+  if (!s.ok()) console::PESAN(con, s.message());
+  session.CloseTables();
+  return xbase::Status::OK();
+}
+
+}  // namespace exchange

@@ -1,0 +1,167 @@
+#include "exchange/mapping.h"
+
+#include <vector>
+
+#include "console/box.h"
+#include "console/get.h"
+#include "console/message.h"
+#include "exchange/exchange.h"
+#include "frame/open_table.h"
+#include "text/date_helpers.h"
+#include "xbase/text_functions.h"
+
+namespace exchange {
+namespace {
+
+// The tables of the transfer, with the index each is read on.
+constexpr std::pair<const char*, const char*> kTables[] = {
+    {"PIUTDBT", "PIUTDBT1"}, {"MASTBRJ", "MASTBRJ1"}, {"MASTCUS", "MASTCUS1"},   {"RELASI_EXT", "RELASI_EXT1"},
+    {"MASTSLS", "MASTSLS1"}, {"DT_NPWP", "DT_NPWP"},  {"BPOT_BPT", "BPOT_BPT3"}, {"SRTJLN1", "SRTJLN12"},
+    {"SRTJLN2", "SRTJLN21"}, {"RTJUAL1", "RTJUAL12"}, {"RTJUAL2", "RTJUAL21"}};
+
+xbase::WorkArea& Area(frame::Session& session, std::string_view alias) { return *session.tables().Area(alias); }
+
+// Seeks `code` (trailing blanks cut, padded to `field`) in the open table; true when it is there.
+bool Holds(frame::Session& session, std::string_view table, std::string_view field, std::string_view code,
+           xbase::Status* s) {
+  xbase::WorkArea& area = Area(session, table);
+  if (!s->ok() || std::string(xbase::AllTrim(code)).empty()) return false;
+  *s = area.Seek(area.PadToField(field, std::string(xbase::RTrim(code))));
+  return s->ok() && area.found();
+}
+
+// The master batch of a document: its goods, then its customer with tax number and salesman.
+xbase::Status MasterStatements(frame::Session& session, const SqlDocument& document, std::vector<std::string>* out) {
+  xbase::Status s;
+  for (const SqlLine& line : document.lines) {
+    if (Sent(line) && Holds(session, "MASTBRJ", "KODE", line.code, &s))
+      out->push_back(ItemStatement(Area(session, "MASTBRJ")));
+  }
+  // A customer missing from either table drops its customer, tax-number and salesman statements.
+  if (!Holds(session, "MASTCUS", "RELASI", document.customer, &s) ||
+      !Holds(session, "RELASI_EXT", "RELASI", document.customer, &s)) {
+    return s;
+  }
+  const xbase::WorkArea& customer = Area(session, "MASTCUS");
+  const xbase::WorkArea& extended = Area(session, "RELASI_EXT");
+  out->push_back(CustomerStatement(customer, extended));
+  if (Holds(session, "DT_NPWP", "NPWP", customer.Text("NPWP"), &s))
+    out->push_back(TaxNumberStatement(Area(session, "DT_NPWP")));
+  if (Holds(session, "MASTSLS", "SALES", document.salesman, &s)) {
+    out->push_back(SalesmanStatement(Area(session, "MASTSLS"), extended.Text("KDCB")));
+  }
+  return s;
+}
+
+// The header fields a document takes from an invoice or a return.
+SqlDocument Header(const xbase::WorkArea& h, bool invoice) {
+  SqlDocument d;
+  const xbase::Date date = h.DateOf("TANGGAL");
+  d.invoice = h.Text(invoice ? "INVOICE" : "NOMOR");
+  d.order = h.Text("NOMOR");
+  d.customer = h.Text("RELASI");
+  d.type = h.Text("TIPE");
+  d.salesman = h.Text("SALES");
+  d.date = date;
+  d.due = invoice ? h.DateOf("TEMPO") + static_cast<int>(h.Number("TERM")) : date;
+  d.ordered = invoice ? h.DateOf("PESAN") : date;
+  d.delivered = invoice ? h.DateOf("KIRIM") : date;
+  d.ktr1 = h.Text("KTR1");
+  d.ktr2 = h.Text("KTR2");
+  xbase::Value value;
+  if (h.Get("DISCOUNT", &value).ok()) d.discount = value.number_info();
+  if (h.Get("DISCOUNT2", &value).ok()) d.discount2 = value.number_info();
+  d.branch = h.Text("KDCB");
+  d.doctype = invoice ? "INVOICE" : "RETURN";
+  d.transaction_id = invoice ? std::string("01") : d.ktr2.substr(0, 2);
+  return d;
+}
+
+// Sends the printed documents of one kind in the range.
+xbase::Status SendKind(frame::Session& session, bool invoice, xbase::Date first, xbase::Date last,
+                       const LinkMaker& link, MappingResult* result) {
+  xbase::WorkArea& headers = Area(session, invoice ? "SRTJLN1" : "RTJUAL1");
+  xbase::WorkArea& lines = Area(session, invoice ? "SRTJLN2" : "RTJUAL2");
+  const char* key = invoice ? "INVOICE" : "NOMOR";
+  xbase::Status s = headers.Seek(first.Dtos(), true);
+  while (s.ok() && !headers.eof() && !(last < headers.DateOf("TANGGAL"))) {
+    if (headers.Logical("CETAK")) {
+      SqlDocument document = Header(headers, invoice);
+      std::vector<uint32_t> rows;
+      s = lines.SeekAll(lines.PadToField(key, std::string(xbase::RTrim(headers.Text(key)))), &rows);
+      for (uint32_t row : rows) {
+        if (s.ok()) s = lines.GoTo(row);
+        if (!s.ok()) break;
+        session.console().Say(24, 40, "Database: " + lines.Text("KODE"));
+        AddLine(lines, invoice ? "KTR" : "INVOICE", &document);
+      }
+      if (!s.ok()) break;
+      const xbase::Status sent = INSERTINVOICE(session, document, link);
+      if (sent.ok()) {
+        ++result->sent;
+      } else {
+        ++result->failed;
+        if (result->error.empty()) result->error = sent.message();
+      }
+    }
+    s = headers.Skip();
+  }
+  return s;
+}
+
+}  // namespace
+
+xbase::Status INSERTINVOICE(frame::Session& session, const SqlDocument& document, const LinkMaker& link) {
+  std::vector<std::string> masters;
+  xbase::Status s = MasterStatements(session, document, &masters);
+  if (!s.ok()) return s;
+  // A refused master batch leaves the masters as they were; the document is sent all the same.
+  QUERYCOMMAND(*link(), masters).IgnoreError();
+  return QUERYCOMMAND(*link(), DocumentStatements(document));
+}
+
+xbase::Status SendToDatabase(frame::Session& session, xbase::Date first, xbase::Date last, const LinkMaker& link,
+                             MappingResult* result) {
+  for (const auto& [table, order] : kTables) {
+    if (!frame::OpenTable(session, table)) return frame::CloseTables(session, xbase::Status::OK());
+    if (xbase::Status s = Area(session, table).SetOrder(order); !s.ok()) return frame::CloseTables(session, s);
+  }
+  xbase::Status s = SendKind(session, true, first, last, link, result);
+  if (s.ok()) s = SendKind(session, false, first, last, link, result);
+  return frame::CloseTables(session, s);
+}
+
+xbase::Status MAPPING(frame::Session& session, const std::vector<xbase::Value>&) {
+  console::Console& con = session.console();
+  console::ScreenKeeper keep(con);
+  const std::string colour = "gr+/b";
+  xbase::Date last = session.Today();
+  xbase::Date first = text::TGLAWAL(last);
+  console::ISHADOW(con, 9, 24, 14, 56, colour);
+  console::TENGAH(con, 10, "TRANSFER DATA KE MYSQL", colour);
+  con.Say(11, 30, "Dari : ..........", con.Colour(colour));
+  con.Say(12, 30, "s/d  : ..........", con.Colour(colour));
+  console::GetList ask;
+  ask.Add(11, 37, &first);
+  ask.Add(12, 37, &last);
+  if (ask.Read(con).escaped) return xbase::Status::OK();
+  const platform::MySqlSettings& settings = session.services().settings().mysql;
+  if (settings.server.empty()) {
+    console::PESAN(con, "Server MySQL belum diisi di Palunda.ini [MySQL]");
+    return xbase::Status::OK();
+  }
+  MappingResult result;
+  xbase::Status s = SendToDatabase(
+      session, first, last, [&] { return MariaDbLink(settings); }, &result);
+  if (!s.ok()) {
+    console::PESAN(con, s.message());
+  } else if (result.failed > 0) {
+    console::PESAN(con, std::to_string(result.sent) + " dokumen terkirim, " + std::to_string(result.failed) +
+                            " gagal: " + result.error);
+  } else {
+    console::PESAN(con, std::to_string(result.sent) + " dokumen terkirim");
+  }
+  return xbase::Status::OK();
+}
+
+}  // namespace exchange

@@ -1,0 +1,39 @@
+#include "exchange/revision_tables.h"
+
+#include <vector>
+
+#include "console/message.h"
+#include "documents/transfer_folder.h"
+#include "exchange/exchange.h"
+#include "schema/create_table.h"
+#include "schema/export_set.h"
+
+namespace exchange {
+
+bool OpenRevisionTables(frame::Session& session, const std::string& folder, bool exclusive) {
+  for (const char* name : kRevisionTables) {
+    if (!documents::OpenTransferTable(session, folder, name, exclusive, true, nullptr)) {
+      for (const char* opened : kRevisionTables) {
+        if (session.tables().Area(opened) == nullptr) continue;
+        if (xbase::Status s = session.tables().Close(opened); !s.ok()) console::PESAN(session.console(), s.message());
+      }
+      return false;
+    }
+  }
+  return true;
+}
+
+xbase::Status CreateRevisionTables(const std::string& folder) {
+  const char* mirrored[] = {"exsjl1", "exsjl2", "exsjl3"};
+  for (size_t t = 0; t < 3; ++t) {
+    for (const schema::ExportTableDef& table : schema::ExportSet()) {
+      if (std::string_view(table.file) != mirrored[t]) continue;
+      const std::vector<schema::FieldDef> fields = schema::ExportLayout(table);
+      const schema::IndexDef index[] = {{kRevisionTables[t], "invoice"}};
+      if (xbase::Status s = schema::CreateTable({kRevisionTables[t], fields, index}, folder); !s.ok()) return s;
+    }
+  }
+  return xbase::Status::OK();
+}
+
+}  // namespace exchange
