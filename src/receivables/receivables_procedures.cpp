@@ -1,5 +1,6 @@
 #include "receivables/receivables.h"
 
+#include "receivables/deductions.h"
 #include "receivables/over.h"
 #include "receivables/piuttt.h"
 #include "receivables/tgiro.h"
@@ -20,6 +21,12 @@ void RegisterReceivablesProcedures(frame::ProcedureRegistry& registry) {
   registry.Register({"TTDTT", "Daftar Tanda Terima TT", kMenuGroup, TTDTT});
   registry.Register({"GRAKTIF", "Import Aktivasi Giro", kMenuGroup, GRAKTIF});
   registry.Register({"OVER", "Kunci Relasi", kMenuGroup, OVER});
+  registry.Register({"IPOTDRAF", "Draft Pengajuan Potongan", kMenuGroup, IPOTDRAF});
+  registry.Register({"CPOTDRAF", "Cetak Draft Potongan", kMenuGroup, CPOTDRAF});
+  registry.Register({"APOTDRAF", "Approval Pengajuan Potongan", kMenuGroup, APOTDRAF});
+  registry.Register({"RPOTDRAF", "Realisasi Potongan TT", kMenuGroup, RPOTDRAF});
+  registry.Register({"BPT1", "Input BPT", kMenuGroup, BPT1});
+  registry.Register({"BPT2", "Cetak BPT", kMenuGroup, BPT2});
 }
 
 }  // namespace receivables
