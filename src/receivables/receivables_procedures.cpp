@@ -1,5 +1,6 @@
 #include "receivables/receivables.h"
 
+#include "receivables/collections.h"
 #include "receivables/deductions.h"
 #include "receivables/over.h"
 #include "receivables/piuttt.h"
@@ -27,6 +28,9 @@ void RegisterReceivablesProcedures(frame::ProcedureRegistry& registry) {
   registry.Register({"RPOTDRAF", "Realisasi Potongan TT", kMenuGroup, RPOTDRAF});
   registry.Register({"BPT1", "Input BPT", kMenuGroup, BPT1});
   registry.Register({"BPT2", "Cetak BPT", kMenuGroup, BPT2});
+  registry.Register({"TAGIH1", "Data Tagihan Salesman", kMenuGroup, TAGIH1});
+  registry.Register({"TAGIH2", "Cetak Tagihan per Perusahaan", kMenuGroup, TAGIH2});
+  registry.Register({"TAGIH3", "Cetak Tagihan", kMenuGroup, TAGIH3});
 }
 
 }  // namespace receivables
