@@ -2,6 +2,7 @@
 
 #include "receivables/collections.h"
 #include "receivables/deductions.h"
+#include "receivables/kwitansi.h"
 #include "receivables/over.h"
 #include "receivables/piuttt.h"
 #include "receivables/tgiro.h"
@@ -31,6 +32,11 @@ void RegisterReceivablesProcedures(frame::ProcedureRegistry& registry) {
   registry.Register({"TAGIH1", "Data Tagihan Salesman", kMenuGroup, TAGIH1});
   registry.Register({"TAGIH2", "Cetak Tagihan per Perusahaan", kMenuGroup, TAGIH2});
   registry.Register({"TAGIH3", "Cetak Tagihan", kMenuGroup, TAGIH3});
+  registry.Register({"KW1", "Input Kwitansi Nota", kMenuGroup, KW1});
+  registry.Register({"KW2", "Cetak Kwitansi Nota", kMenuGroup, KW2});
+  registry.Register({"KW11", "Buat Kwitansi", kMenuGroup, KW11});
+  registry.Register({"KW22", "Cetak Kwitansi", kMenuGroup, KW22});
+  registry.Register({"KW3", "Hapus Kwitansi Tercetak", kMenuGroup, KW3});
 }
 
 }  // namespace receivables
