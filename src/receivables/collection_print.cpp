@@ -216,7 +216,7 @@ xbase::Status PrintScreen(frame::Session& session, bool by_company) {
     form.Add(11, 31, &end);
     form.Add(13, 31, &per_page, "999").valid = [&] { return per_page > 10; };
     if (form.Read(con).escaped || xbase::IsBlank(number)) break;
-    console::PESAN(con, "........tunggu sedang buat file laporan.........", "Gr+/r", false);
+    console::WARNING(con, "........tunggu sedang buat file laporan.........", "Gr+/r");
     std::vector<std::vector<std::string>> pages;
     if (CollectionPages(session, number, end, static_cast<int>(per_page), by_company, &pages)) {
       PrintList(session, pages);

@@ -3,6 +3,7 @@
 #include "receivables/collections.h"
 #include "receivables/deductions.h"
 #include "receivables/kwitansi.h"
+#include "receivables/other_branches.h"
 #include "receivables/over.h"
 #include "receivables/piuttt.h"
 #include "receivables/tgiro.h"
@@ -37,6 +38,11 @@ void RegisterReceivablesProcedures(frame::ProcedureRegistry& registry) {
   registry.Register({"KW11", "Buat Kwitansi", kMenuGroup, KW11});
   registry.Register({"KW22", "Cetak Kwitansi", kMenuGroup, KW22});
   registry.Register({"KW3", "Hapus Kwitansi Tercetak", kMenuGroup, KW3});
+  registry.Register({"GCBLAIN", "Realisasi Giro Cabang Lain", kMenuGroup, GCBLAIN});
+  registry.Register({"KGCBLAIN", "Kirim Giro u/ Cabang Lain", kMenuGroup, KGCBLAIN});
+  registry.Register({"DGCBLAIN", "Daftar Giro u/ Cabang Lain", kMenuGroup, DGCBLAIN});
+  registry.Register({"HPSKIRIM", "Hapus Kiriman Giro Cabang Lain", kMenuGroup, HPSKIRIM});
+  registry.Register({"TGRLAIN", "Impor Giro dari Cabang Lain", kMenuGroup, TGRLAIN});
 }
 
 }  // namespace receivables
