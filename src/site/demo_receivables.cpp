@@ -11,12 +11,15 @@ struct SettlementCode {
   const char* kode;
   const char* nama;
   bool needs_instrument;  // an "ISINOMOR" row: the line names a registered instrument
+  const char* opsi;       // "4" or "5": a code deduction requests and BPT vouchers may use
 };
 constexpr SettlementCode kSettlementCodes[] = {
-    {"BL", "BILYET GIRO LUAR KOTA", true}, {"BS", "BILYET GIRO SETEMPAT", true}, {"BT", "TRANSFER BANK", true},
-    {"CL", "TUNAI LUAR KOTA", true},       {"CS", "TUNAI", true},                {"DB", "DISKON", false},
-    {"DC", "DISKON CASH", false},          {"DM", "BIAYA", false},               {"DP", "PPN", false},
-    {"DV", "POTONGAN VOUCHER", true},      {"FS", "POTONGAN FS", false},         {"FB", "POTONGAN FB", false},
+    {"BL", "BILYET GIRO LUAR KOTA", true, ""}, {"BS", "BILYET GIRO SETEMPAT", true, ""},
+    {"BT", "TRANSFER BANK", true, ""},         {"CL", "TUNAI LUAR KOTA", true, ""},
+    {"CS", "TUNAI", true, ""},                 {"DB", "DISKON", false, "4"},
+    {"DC", "DISKON CASH", false, "5"},         {"DM", "BIAYA", false, "4"},
+    {"DP", "PPN", false, ""},                  {"DV", "POTONGAN VOUCHER", true, ""},
+    {"FS", "POTONGAN FS", false, "4"},         {"FB", "POTONGAN FB", false, "4"},
 };
 
 // The bank accounts of the general ledger that receive instruments (JENIS "D").
@@ -43,7 +46,7 @@ constexpr OpenInvoice kInvoices[] = {{"DEMO000001", "0001", 24, 1850000},
 xbase::Status Codes(const DemoContext& demo) {
   xbase::Status s;
   for (const SettlementCode& code : kSettlementCodes) {
-    if (s.ok()) s = demo.writer.Add("MASTJNS", {{"KODE", code.kode}, {"NAMA", code.nama}});
+    if (s.ok()) s = demo.writer.Add("MASTJNS", {{"KODE", code.kode}, {"NAMA", code.nama}, {"OPSI", code.opsi}});
     if (s.ok() && code.needs_instrument) s = AddSetting(demo.writer, std::string("ISINOMOR") + code.kode, "");
   }
   for (const Account& account : kAccounts) {
@@ -93,13 +96,22 @@ xbase::Status Instruments(const DemoContext& demo) {
                                      {"OPERATOR", kAdminNik}});
 }
 
+// A second branch for which the demo branch receives giros.
+xbase::Status OtherBranch(const DemoContext& demo) {
+  xbase::Status s = AddSetting(demo.writer, "CABANGSBY", "SBY001 SURABAYA");
+  if (s.ok()) s = AddSetting(demo.writer, "MTCBSBY001", "SURABAYA");
+  return s;
+}
+
 }  // namespace
 
 xbase::Status AddReceivablesDemo(const DemoContext& demo) {
   xbase::Status s = Codes(demo);
   if (s.ok()) s = Invoices(demo);
   if (s.ok()) s = Instruments(demo);
+  if (s.ok()) s = OtherBranch(demo);
   if (s.ok()) s = receivables::CreateRevisionFiles(demo.writer.folder() + "/" + kTransferFolder);
+  if (s.ok()) s = receivables::CreateGiroTransferFile(demo.writer.folder() + "/" + kTransferFolder);
   return s;
 }
 
