@@ -14,19 +14,6 @@
 namespace receivables {
 namespace {
 
-// The request number typed ("?" picks); false after "belum terdaftar".
-bool FindRequest(frame::Session& session, DeductionRequest* request) {
-  std::string number = request->number;
-  xbase::Status s = frame::PickCode(
-      session, PickOf("BPOT_HDR", {"nomor", "kdcb", "tanggal"}, {"nomor", "kdcb", "tanggal"}), &number);
-  request->number = xbase::PadR(xbase::Upper(xbase::RTrim(number)), 10);
-  bool found = false;
-  if (s.ok()) s = LoadRequest(session, kRequestTables, request, &found);
-  if (!pickers::Checked(session, s)) return false;
-  if (found) return true;
-  return pickers::Refuse(session, "DRAFT POTONGAN " + std::string(xbase::RTrim(request->number)) + " belum terdaftar");
-}
-
 bool OpenApprovalFiles(frame::Session& session) {
   if (frame::OpenTable(session, "BPOT_AP1", true) && frame::OpenTable(session, "BPOT_AP2", true)) return true;
   session.CloseTables();

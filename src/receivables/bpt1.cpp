@@ -112,11 +112,10 @@ xbase::Status SaveVoucher(frame::Session& session, BptVoucher* voucher, bool* sa
   };
   std::string number;
   xbase::Status s = NumberLettered(session, kVoucherCounter, voucher->branch, taken, write, &number);
-  if (s.IsNotFound() || s.IsInUse()) {
+  if (!s.ok() || number.empty()) {
     voucher->number = std::string(10, ' ');
-    return xbase::Status::OK();
+    return s;
   }
-  if (!s.ok()) return s;
   *saved = true;
   console::Alert(session.console(), "Nomor BPT : " + number);
   return s;

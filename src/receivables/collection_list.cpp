@@ -12,6 +12,7 @@
 #include "receivables/collections.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/lettered_counter.h"
+#include "receivables/table_steps.h"
 #include "xbase/text_functions.h"
 
 namespace receivables {
@@ -19,16 +20,11 @@ namespace {
 
 using xbase::Value;
 
-constexpr std::pair<const char*, const char*> kCollectionTables[] = {
+constexpr AliasedTable kCollectionTables[] = {
     {"TAGIH1", "Tagih1"}, {"TAGIH2", "Tagih2"}, {"MASTSLS", "mastsls"}, {"SETUP", "Setup"},
     {"MASTCUS", "mastcus"}, {"PIUTDBT", "PiutDbt"}};
 
 const LetteredKind kListCounter{"NOTG", 1, 9, documents::kMissingAskAdmin, "TAGIHAN No. ", " Sudah terdaftar"};
-
-xbase::Status Unlocked(xbase::WorkArea& area, const xbase::Status& status) {
-  const xbase::Status unlocked = area.Unlock();
-  return status.ok() ? unlocked : status;
-}
 
 void TakeInvoice(const xbase::WorkArea& invoice, console::ValueRow* line) {
   (*line)[kTgCustomer] = Value::Text(invoice.Text("RELASI"));
@@ -83,13 +79,7 @@ xbase::Status WriteLines(frame::Session& session, const CollectionList& list) {
 }  // namespace
 
 bool OpenCollectionTables(frame::Session& session) {
-  for (const auto& [table, alias] : kCollectionTables) {
-    if (!frame::OpenTable(session, table, false, alias)) {
-      session.CloseTables();
-      return false;
-    }
-  }
-  return true;
+  return OpenTablesAs(session, kCollectionTables);
 }
 
 console::ValueRow BlankCollectionLine(size_t n) {
@@ -188,11 +178,10 @@ xbase::Status SaveCollection(frame::Session& session, CollectionList* list, bool
   };
   std::string number;
   xbase::Status s = NumberLettered(session, kListCounter, list->branch, taken, write, &number);
-  if (s.IsNotFound() || s.IsInUse()) {
+  if (!s.ok() || number.empty()) {
     list->number = std::string(10, ' ');
-    return xbase::Status::OK();
+    return s;
   }
-  if (!s.ok()) return s;
   *saved = true;
   list->is_new = false;
   console::PESAN(session.console(), "TAGIHAN ini tersimpan dg Nomor " + number);

@@ -168,21 +168,12 @@ xbase::Status CPOTDRAF(frame::Session& session, const std::vector<xbase::Value>&
     con.Say(11, 20, "Nomor   :", con.Colour(colour));
     con.Say(12, 20, "BRS/HAL :", con.Colour(colour));
     DeductionRequest request;
-    bool found = false;
     console::GetList form;
     form.Add(11, 30, &request.number, "@!").valid = [&] {
-      if (xbase::IsBlank(request.number)) return true;
-      std::string number = request.number;
-      xbase::Status p = frame::PickCode(
-          session, PickOf("bpot_hdr", {"nomor", "kdcb", "tanggal"}, {"nomor", "kdcb", "tanggal"}), &number);
-      request.number = xbase::PadR(xbase::Upper(xbase::RTrim(number)), 10);
-      if (p.ok()) p = LoadRequest(session, kRequestTables, &request, &found);
-      if (!pickers::Checked(session, p)) return false;
-      return found || pickers::Refuse(session, "DRAFT POTONGAN " + std::string(xbase::RTrim(request.number)) +
-                                                   " belum terdaftar");
+      return xbase::IsBlank(request.number) || FindRequest(session, &request);
     };
     form.Add(12, 30, &per_page, "999").valid = [&] { return per_page > 12; };
-    if (form.Read(con).escaped || xbase::IsBlank(request.number) || !found) break;
+    if (form.Read(con).escaped || xbase::IsBlank(request.number) || request.is_new) break;
     if (PrintForm(session, request, static_cast<int>(per_page))) s = MarkPrinted(session, request.number);
   }
   return frame::CloseTables(session, s);

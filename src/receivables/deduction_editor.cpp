@@ -10,6 +10,7 @@
 #include "frame/line_arrays.h"
 #include "frame/line_editor.h"
 #include "receivables/deductions.h"
+#include "receivables/editor_keys.h"
 #include "xbase/text_functions.h"
 
 namespace receivables {
@@ -77,10 +78,7 @@ void EditDeductionLines(frame::Session& session, DeductionRequest* request, bool
         }
         return save();
       case key::kDel:
-        if (!approval && request->lines.size() > 1) {
-          frame::HAPUS_(static_cast<size_t>(idx), &request->lines);
-          idx = std::min(idx, static_cast<int>(request->lines.size()));
-        }
+        if (!approval) DeleteLine(&request->lines, &idx);
         return false;
       default: return false;
     }

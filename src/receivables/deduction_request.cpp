@@ -9,6 +9,7 @@
 #include "pickers/picker_support.h"
 #include "receivables/deductions.h"
 #include "receivables/keyed_seek.h"
+#include "receivables/table_steps.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 
@@ -17,10 +18,12 @@ namespace {
 
 using xbase::Value;
 
-constexpr std::pair<const char*, const char*> kDeductionTables[] = {
+constexpr AliasedTable kDeductionTables[] = {
     {"GIRODBT", "GiroDbt"},   {"MASTCUS", "mastcus"},   {"PIUTDBT", "Piutdbt"},   {"PIUTKR1", "Piutkr1"},
     {"PIUTKR2", "Piutkr2"},   {"SETUP", "Setup"},       {"BPOT_HDR", "BPOT_HDR"}, {"BPOT_DTL", "BPOT_DTL"},
     {"BPOT_BPT", "BPOT_BPT"}, {"SRTJLN1", "inv"},       {"SRTJLN2", "krt"},       {"MASTJNS", "mastjns"}};
+
+constexpr const char* kAboveInvoice = "Potongan melebihi nilai invoice";
 
 // Fills the line from the current invoice row.
 void TakeInvoice(const xbase::WorkArea& invoice, console::ValueRow* line) {
@@ -93,13 +96,7 @@ bool CheckInvoice(frame::Session& session, DeductionRequest* request, size_t lin
 }  // namespace
 
 bool OpenDeductionTables(frame::Session& session) {
-  for (const auto& [table, alias] : kDeductionTables) {
-    if (!frame::OpenTable(session, table, false, alias)) {
-      session.CloseTables();
-      return false;
-    }
-  }
-  return true;
+  return OpenTablesAs(session, kDeductionTables);
 }
 
 console::ValueRow BlankDeductionLine(size_t n) {
@@ -156,6 +153,18 @@ xbase::Status LoadRequest(frame::Session& session, const RequestTables& tables, 
   return s;
 }
 
+bool FindRequest(frame::Session& session, DeductionRequest* request) {
+  std::string number = request->number;
+  xbase::Status s = frame::PickCode(
+      session, PickOf("BPOT_HDR", {"nomor", "kdcb", "tanggal"}, {"nomor", "kdcb", "tanggal"}), &number);
+  request->number = xbase::PadR(xbase::Upper(xbase::RTrim(number)), 10);
+  bool found = false;
+  if (s.ok()) s = LoadRequest(session, kRequestTables, request, &found);
+  if (!pickers::Checked(session, s)) return false;
+  if (found) return true;
+  return pickers::Refuse(session, "DRAFT POTONGAN " + std::string(xbase::RTrim(request->number)) + " belum terdaftar");
+}
+
 bool CheckDeductionCell(frame::Session& session, DeductionRequest* request, size_t line, size_t column,
                         Value* value) {
   console::ValueRow& row = request->lines[line];
@@ -165,12 +174,12 @@ bool CheckDeductionCell(frame::Session& session, DeductionRequest* request, size
       return xbase::IsBlank(value->text()) || CheckInvoice(session, request, line, value);
     case kDedPercent: {
       const double amount = invoice_amount * value->number() / 100;
-      if (amount > invoice_amount) return pickers::Refuse(session, "Potongan melebihi nilai invoice");
+      if (amount > invoice_amount) return pickers::Refuse(session, kAboveInvoice);
       row[kDedAmount] = Value::Num(amount, 14, 2);
       return true;
     }
     case kDedAmount:
-      if (value->number() > invoice_amount) return pickers::Refuse(session, "Potongan melebihi nilai invoice");
+      if (value->number() > invoice_amount) return pickers::Refuse(session, kAboveInvoice);
       return true;
     default:
       return true;

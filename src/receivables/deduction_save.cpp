@@ -9,6 +9,7 @@
 #include "receivables/deductions.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/lettered_counter.h"
+#include "receivables/table_steps.h"
 #include "xbase/text_functions.h"
 
 namespace receivables {
@@ -18,11 +19,6 @@ using xbase::Value;
 
 const LetteredKind kRequestCounter{"DPOT", 3, 7, documents::kMissingNomerator, "PENGAJUAN POTONGAN ",
                                        " Sudah terdaftar"};
-
-xbase::Status Unlocked(xbase::WorkArea& area, const xbase::Status& status) {
-  const xbase::Status unlocked = area.Unlock();
-  return status.ok() ? unlocked : status;
-}
 
 bool HasInvoice(const console::ValueRow& line) { return !xbase::IsBlank(line[kDedNota].text()); }
 
@@ -106,11 +102,10 @@ xbase::Status SaveRequest(frame::Session& session, DeductionRequest* request, bo
   };
   std::string number;
   xbase::Status s = NumberLettered(session, kRequestCounter, request->branch, taken, write, &number);
-  if (s.IsNotFound() || s.IsInUse()) {
+  if (!s.ok() || number.empty()) {
     request->number = std::string(10, ' ');
-    return xbase::Status::OK();
+    return s;
   }
-  if (!s.ok()) return s;
   *saved = true;
   request->is_new = false;
   console::Alert(session.console(), "Nomor PENGAJUAN POTONGAN : " + number);

@@ -86,6 +86,10 @@ bool DeductionCodeValid(frame::Session& session, std::string_view code);
 xbase::Status LoadRequest(frame::Session& session, const RequestTables& tables, DeductionRequest* request,
                           bool* found);
 
+// The request number typed ("?" picks from the requests) loaded from the request tables; false after
+// "DRAFT POTONGAN ... belum terdaftar".
+bool FindRequest(frame::Session& session, DeductionRequest* request);
+
 // The check of `value` typed into column `column` of line `line` (from 0): the invoice (it may fill
 // the line from the invoice and from a BPT voucher of invoice and code), the percent or the amount.
 // False refuses, with a message.

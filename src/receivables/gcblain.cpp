@@ -14,6 +14,7 @@
 #include "frame/line_editor.h"
 #include "frame/open_table.h"
 #include "pickers/picker_support.h"
+#include "receivables/editor_keys.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/other_branches.h"
 #include "xbase/date_functions.h"
@@ -85,9 +86,8 @@ void EditLines(frame::Session& session, GiroSplit* split) {
         return pickers::Checked(session, SaveSplit(session, *split, &saved)) && saved;
       }
       case key::kDel:
-        if (split->lines.size() > 1 && !xbase::IsBlank(split->lines[static_cast<size_t>(idx - 1)][kSpBranch].text())) {
-          frame::HAPUS_(static_cast<size_t>(idx), &split->lines);
-          idx = std::min(idx, static_cast<int>(split->lines.size()));
+        if (!xbase::IsBlank(split->lines[static_cast<size_t>(idx - 1)][kSpBranch].text())) {
+          DeleteLine(&split->lines, &idx);
         }
         return false;
       default: return false;

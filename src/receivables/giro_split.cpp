@@ -13,6 +13,7 @@
 #include "receivables/keyed_seek.h"
 #include "receivables/other_branches.h"
 #include "receivables/receivables.h"
+#include "receivables/table_steps.h"
 #include "xbase/picture.h"
 #include "xbase/text_functions.h"
 
@@ -21,8 +22,10 @@ namespace {
 
 using xbase::Value;
 
-constexpr std::pair<const char*, const char*> kSplitTables[] = {
+constexpr AliasedTable kSplitTables[] = {
     {"GIRODBT", "GiroDbt"}, {"GIROKDT", "GIROKDT"}, {"MASTCUS", "Mastcus"}, {"SETUP", "setup"}};
+
+constexpr const char* kAboveRest = "Jumlah melebihi saldo giro ";
 
 bool Counts(const console::ValueRow& line) {
   return !xbase::IsBlank(line[kSpBranch].text()) && line[kSpAmount].number() != 0;
@@ -48,13 +51,7 @@ std::string Money(double value) {
 }  // namespace
 
 bool OpenSplitTables(frame::Session& session) {
-  for (const auto& [table, alias] : kSplitTables) {
-    if (!frame::OpenTable(session, table, false, alias)) {
-      session.CloseTables();
-      return false;
-    }
-  }
-  return true;
+  return OpenTablesAs(session, kSplitTables);
 }
 
 console::ValueRow BlankSplitLine(size_t n, std::string_view customer) {
@@ -136,7 +133,7 @@ bool CheckSplitCell(frame::Session& session, GiroSplit* split, size_t line, size
     case kSpAmount: {
       const double free = SplitRemaining(*split) + row[kSpAmount].number();
       if (value->number() > free + 0.001) {
-        return pickers::Refuse(session, "Jumlah melebihi saldo giro " + Money(free));
+        return pickers::Refuse(session, kAboveRest + Money(free));
       }
       return true;
     }
@@ -181,7 +178,7 @@ xbase::Status SaveSplit(frame::Session& session, const GiroSplit& split, bool* s
   fresh.nominal = nominal;
   fresh.used_elsewhere = used - stored;
   if (SplitRemaining(fresh) < -0.001) {
-    console::PESAN(session.console(), "Jumlah melebihi saldo giro " + Money(nominal - fresh.used_elsewhere));
+    console::PESAN(session.console(), kAboveRest + Money(nominal - fresh.used_elsewhere));
     return s;
   }
   xbase::WorkArea& rows_area = TableArea(session, "GIROKDT");

@@ -5,6 +5,7 @@
 #include "console/table_access.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/other_branches.h"
+#include "receivables/table_steps.h"
 #include "receivables/transfer_files.h"
 #include "xbase/session.h"
 #include "xbase/text_functions.h"
@@ -13,11 +14,6 @@ namespace receivables {
 namespace {
 
 using xbase::Value;
-
-xbase::Status Unlocked(xbase::WorkArea& area, const xbase::Status& status) {
-  const xbase::Status unlocked = area.Unlock();
-  return status.ok() ? unlocked : status;
-}
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include "frame/open_table.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
+#include "receivables/editor_keys.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/other_branches.h"
 #include "receivables/transfer_files.h"
@@ -63,8 +64,7 @@ void SendRows(frame::Session& session, std::string_view branch, std::string_view
     con.Say(16, 25, xbase::Dtoc(row.DateOf("TG_TERIMA")), attr);
     con.Say(17, 25, row.Text("KET"), attr);
     con.Say(18, 25, row.Text("CODE_ID"), attr);
-    const int answer = console::PESAN(con, "Yakin data akan disimpan (Y/T)");
-    if (answer != 'Y' && answer != 'y') continue;
+    if (!AnsweredYes(con, "Yakin data akan disimpan (Y/T)")) continue;
     if (!pickers::Checked(session, WriteTransferRow(session, row))) return;
   }
 }

@@ -13,6 +13,7 @@
 #include "frame/line_arrays.h"
 #include "frame/line_editor.h"
 #include "pickers/picker_support.h"
+#include "receivables/editor_keys.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/kwitansi.h"
 #include "xbase/picture.h"
@@ -70,16 +71,11 @@ void EditLines(frame::Session& session, Kwitansi* receipt) {
   hooks.other_key = [&](int pressed) {
     switch (pressed) {
       case key::kEsc: return true;
-      case key::kF10: {
-        const int answer = console::PESAN(con, "Yakin data akan disimpan (Y/T)");
-        if (answer != 'Y' && answer != 'y') return false;
-        return pickers::Checked(session, SaveInvoiceKwitansi(session, *receipt));
-      }
+      case key::kF10:
+        return AnsweredYes(con, "Yakin data akan disimpan (Y/T)") &&
+               pickers::Checked(session, SaveInvoiceKwitansi(session, *receipt));
       case key::kDel:
-        if (receipt->lines.size() > 1) {
-          frame::HAPUS_(static_cast<size_t>(idx), &receipt->lines);
-          idx = std::min(idx, static_cast<int>(receipt->lines.size()));
-        }
+        DeleteLine(&receipt->lines, &idx);
         return false;
       default: return false;
     }

@@ -12,6 +12,7 @@
 #include "pickers/picker_support.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/kwitansi.h"
+#include "receivables/table_steps.h"
 #include "xbase/text_functions.h"
 
 namespace receivables {
@@ -19,13 +20,8 @@ namespace {
 
 using xbase::Value;
 
-constexpr std::pair<const char*, const char*> kKwitansiTables[] = {
+constexpr AliasedTable kKwitansiTables[] = {
     {"KWIT_1", "kwit_1"}, {"KWIT_2", "kwit_2"}, {"KWIT_3", "kwit_3"}, {"SETUP", "Setup"}, {"PIUTDBT", "piutdbt"}};
-
-xbase::Status Unlocked(xbase::WorkArea& area, const xbase::Status& status) {
-  const xbase::Status unlocked = area.Unlock();
-  return status.ok() ? unlocked : status;
-}
 
 bool HasInvoice(const console::ValueRow& line) { return !xbase::IsBlank(line[kKwNota].text()); }
 
@@ -100,13 +96,7 @@ xbase::Status DeleteRows(frame::Session& session, std::string_view alias, std::s
 }  // namespace
 
 bool OpenKwitansiTables(frame::Session& session) {
-  for (const auto& [table, alias] : kKwitansiTables) {
-    if (!frame::OpenTable(session, table, false, alias)) {
-      session.CloseTables();
-      return false;
-    }
-  }
-  return true;
+  return OpenTablesAs(session, kKwitansiTables);
 }
 
 console::ValueRow BlankKwitansiLine(size_t n) {

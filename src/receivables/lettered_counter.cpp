@@ -24,8 +24,11 @@ xbase::Status NumberLettered(frame::Session& session, const LetteredKind& kind, 
   counter.taken_alert = [&kind](const std::string& taken_number) {
     return kind.taken_before + taken_number + kind.taken_after;
   };
-  return documents::NumberDocument(session.console(), TableArea(session, "Setup"), counter, padded, taken, write,
-                                   number);
+  s = documents::NumberDocument(session.console(), TableArea(session, "Setup"), counter, padded, taken, write,
+                               number);
+  if (!s.IsNotFound() && !s.IsInUse()) return s;
+  number->clear();
+  return xbase::Status::OK();
 }
 
 }  // namespace receivables

@@ -24,7 +24,7 @@ struct LetteredKind {
 };
 
 // Numbers and writes a new document (see documents::NumberDocument) over the open `Setup`. A missing
-// row gives NotFound and a taken number InUse, each after its alert; nothing is written then.
+// row or a taken number leaves *number empty after its alert; nothing is written then.
 xbase::Status NumberLettered(frame::Session& session, const LetteredKind& kind, std::string_view branch,
                              const documents::NumberTaken& taken, const documents::WriteDocument& write,
                              std::string* number);

@@ -12,6 +12,7 @@
 #include "receivables/keyed_seek.h"
 #include "receivables/receipt.h"
 #include "receivables/receivables.h"
+#include "receivables/table_steps.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 
@@ -19,11 +20,6 @@ namespace receivables {
 namespace {
 
 using xbase::Value;
-
-xbase::Status Unlocked(xbase::WorkArea& area, const xbase::Status& status) {
-  const xbase::Status unlocked = area.Unlock();
-  return status.ok() ? unlocked : status;
-}
 
 // One approved line as the receipt stores it.
 struct DeductionLine {

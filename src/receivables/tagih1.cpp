@@ -13,6 +13,7 @@
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
 #include "receivables/collections.h"
+#include "receivables/editor_keys.h"
 #include "receivables/keyed_seek.h"
 #include "xbase/date_functions.h"
 #include "xbase/text_functions.h"
@@ -80,8 +81,7 @@ void EditLines(frame::Session& session, CollectionList* list) {
     switch (pressed) {
       case key::kEsc: return true;
       case key::kF10: {
-        const int answer = console::PESAN(con, "Yakin data akan disimpan (Y/T)");
-        if (answer != 'Y' && answer != 'y') return false;
+        if (!AnsweredYes(con, "Yakin data akan disimpan (Y/T)")) return false;
         bool saved = false;
         return pickers::Checked(session, SaveCollection(session, list, &saved)) && saved;
       }
@@ -94,10 +94,7 @@ void EditLines(frame::Session& session, CollectionList* list) {
         }
         return false;
       case key::kDel:
-        if (list->lines.size() > 1) {
-          frame::HAPUS_(static_cast<size_t>(idx), &list->lines);
-          idx = std::min(idx, static_cast<int>(list->lines.size()));
-        }
+        DeleteLine(&list->lines, &idx);
         return false;
       default: return false;
     }
