@@ -65,7 +65,11 @@ xbase::Status NumberDocument(console::Console& con, xbase::WorkArea& setup, cons
     if (s = taken(*number, &held); !s.ok()) return Release(setup, s);
     if (!held) break;
     if (kind.taken == TakenNumber::kRefuse) {
-      if (!kind.taken_message.empty()) console::PESAN(con, kind.taken_message);
+      if (kind.taken_alert) {
+        console::Alert(con, kind.taken_alert(*number), {"Batal"});
+      } else if (!kind.taken_message.empty()) {
+        console::PESAN(con, kind.taken_message);
+      }
       return Release(setup, xbase::Status::InUse("document number", *number));
     }
     *number = NextNumber(kind, *number);

@@ -37,6 +37,8 @@ struct CounterKind {
   std::string number_prefix;      // letters kept before the digits (1 to 3, or none)
   TakenNumber taken = TakenNumber::kSkip;
   std::string taken_message;      // shown (row 24) when a refusing kind meets a taken number; nothing when empty
+  // When set, the alert (single choice "Batal") that names the taken number instead of taken_message.
+  std::function<std::string(const std::string& number)> taken_alert;
   MissingCounterText missing = kMissingAskAdmin;
   bool append_missing = false;    // a missing row is appended (from 0) instead of refused
   bool blank_padded = false;      // the digits padded with blanks instead of zeros

@@ -12,6 +12,7 @@
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
 #include "receivables/keyed_seek.h"
+#include "receivables/table_steps.h"
 #include "receivables/tgiro.h"
 #include "receivables/transfer_files.h"
 #include "xbase/picture.h"
@@ -19,11 +20,6 @@
 
 namespace receivables {
 namespace {
-
-xbase::Status Unlocked(xbase::WorkArea& area, const xbase::Status& status) {
-  const xbase::Status unlocked = area.Unlock();
-  return status.ok() ? unlocked : status;
-}
 
 // The current row of `from` copied whole into `to`, over the row of the same number when there is one.
 xbase::Status CopyReplacing(frame::Session& session, const xbase::WorkArea& from, std::string_view to) {

@@ -1,4 +1,5 @@
 #include "receivables/over.h"
+#include "receivables/table_steps.h"
 
 #include <string>
 
@@ -59,11 +60,6 @@ xbase::Status StoredReason(xbase::WorkArea& setup, std::string_view code, std::s
   if (s.ok()) s = setup.Seek(ReasonKey(code));
   *reason = xbase::PadR(s.ok() && setup.found() ? setup.Text("KET") : "", kReasonWidth);
   return s;
-}
-
-xbase::Status Unlocked(xbase::WorkArea& area, const xbase::Status& status) {
-  const xbase::Status unlocked = area.Unlock();
-  return status.ok() ? unlocked : status;
 }
 
 // Writes the lock or its release onto the customer and, when locking, the reason into SETUP.

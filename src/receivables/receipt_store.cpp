@@ -13,6 +13,7 @@
 #include "receivables/keyed_seek.h"
 #include "receivables/receipt.h"
 #include "receivables/receivables.h"
+#include "receivables/table_steps.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 
@@ -22,15 +23,10 @@ namespace {
 using xbase::Value;
 
 // The tables of the receipt screens, under the aliases the routines find them by.
-constexpr std::pair<const char*, const char*> kReceiptTables[] = {
+constexpr AliasedTable kReceiptTables[] = {
     {"SETUP", "Setup"},     {"MASTCUS", "mastcus"}, {"MASTJNS", "mastjns"}, {"GIRODBT", "GIRODBT"},
     {"PIUTDBT", "Piutdbt"}, {"PIUTJBL", "Piutjbl"}, {"PIUTKR1", "Piutkr1"}, {"PIUTKR2", "Piutkr2"},
     {"GIROKR1", "GIROKR1"}, {"GIROKR2", "GIROKR2"}, {"OTL_MBR", "otl_mbr"}, {"GIRO_RL", "giro_rl"}};
-
-xbase::Status Unlocked(xbase::WorkArea& area, const xbase::Status& status) {
-  const xbase::Status unlocked = area.Unlock();
-  return status.ok() ? unlocked : status;
-}
 
 // "?" in the number: the receipt picked from the list, seeded with the branch and the text before it.
 bool PickReceipt(frame::Session& session, Receipt* receipt) {
@@ -191,13 +187,7 @@ std::string ReceiptKey(std::string_view branch, std::string_view number) {
 }
 
 bool OpenReceiptTables(frame::Session& session) {
-  for (const auto& [table, alias] : kReceiptTables) {
-    if (!frame::OpenTable(session, table, false, alias)) {
-      session.CloseTables();
-      return false;
-    }
-  }
-  return true;
+  return OpenTablesAs(session, kReceiptTables);
 }
 
 void TakeInvoiceData(xbase::WorkArea& invoice, console::ValueRow* line) {

@@ -50,6 +50,10 @@ bool CHKTG(frame::Session& session, xbase::Date date);
 // NOMOR) in a site's transfer folder; refuses when one is already there.
 xbase::Status CreateRevisionFiles(const std::string& folder);
 
+// Makes the empty transfer table of giros for other branches (kirimgr, with its index) in a site's
+// transfer folder; refuses when it is already there.
+xbase::Status CreateGiroTransferFile(const std::string& folder);
+
 }  // namespace receivables
 
 #endif  // PALUNDA_RECEIVABLES_RECEIVABLES_H_

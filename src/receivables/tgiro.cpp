@@ -1,3 +1,4 @@
+#include "receivables/table_steps.h"
 #include "receivables/tgiro.h"
 
 #include <string>
@@ -37,7 +38,7 @@ constexpr InstrumentKind kKinds[] = {
     {"VC", "VCHR", "PENDATAAN VOUCHER POTONGAN PIUTANG", "NO. VOUCHER"},
 };
 
-constexpr std::pair<const char*, const char*> kInstrumentTables[] = {
+constexpr AliasedTable kInstrumentTables[] = {
     {"SETUP", "setup"},     {"MASTCUS", "Mastcus"}, {"MASTACC", "account"}, {"PRO_IN1", "pro_in1"},
     {"PIUTKR2", "piutkr2"}, {"PIUTJBL", "piutjbl"}, {"GIROKR2", "girokr2"}, {"GIRODBT", "GIRODBT"},
     {"GIRO_PI", "giro_pi"}, {"GIRO_RL", "giro_rl"}};
@@ -173,11 +174,6 @@ void AddDetailFields(frame::Session& session, const InstrumentKind& kind, consol
   };
 }
 
-xbase::Status Unlocked(xbase::WorkArea& area, const xbase::Status& status) {
-  const xbase::Status unlocked = area.Unlock();
-  return status.ok() ? unlocked : status;
-}
-
 // Writes the instrument under `number`: appended when it is not registered, overwritten when it is
 // the one loaded. A new giro whose number another workstation registered meanwhile, or a nominal
 // value that fell below what was settled meanwhile, is refused with a message.
@@ -246,7 +242,7 @@ bool SaveInstrument(frame::Session& session, const InstrumentKind& kind, Instrum
 
 // True when a receipt line, a reversing-journal line or a head-office receipt line names the number.
 bool StillNamed(frame::Session& session, std::string_view number) {
-  constexpr std::pair<const char*, const char*> kUsers[] = {
+  constexpr AliasedTable kUsers[] = {
       {"piutkr2", "PIUTKR23"}, {"piutjbl", "PIUTJBL3"}, {"girokr2", "GIROKR22"}};
   for (const auto& [alias, order] : kUsers) {
     bool found = false;
@@ -311,12 +307,7 @@ xbase::Status TRMGIRO(frame::Session& session, const std::vector<Value>& args) {
   const InstrumentKind* kind = KindOf(args);
   if (kind == nullptr) return xbase::Status::InvalidArgument("TRMGIRO", "jenis penerimaan BT, BG, CS atau VC");
   if (IsVoucher(*kind) && !session.MMEMBER.HasRight("/SPV")) return xbase::Status::OK();
-  for (const auto& [table, alias] : kInstrumentTables) {
-    if (!frame::OpenTable(session, table, false, alias)) {
-      session.CloseTables();
-      return xbase::Status::OK();
-    }
-  }
+  if (!OpenTablesAs(session, kInstrumentTables)) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   DrawForm(con, *kind, colour);

@@ -36,6 +36,21 @@ void CloseRevisionFiles(frame::Session& session) {
   }
 }
 
+namespace {
+
+constexpr schema::FieldDef kGiroTransferFields[] = {
+    {"FORM", 'C', 5, 0},      {"NOMOR", 'C', 20, 0},   {"KDCB", 'C', 6, 0},      {"RELASI", 'C', 10, 0},
+    {"TANGGAL", 'D', 8, 0},   {"TG_TERIMA", 'D', 8, 0}, {"KET", 'C', 4, 0},       {"DEBET", 'N', 16, 2},
+    {"KREDIT", 'N', 16, 2},   {"CODE_ID", 'C', 4, 0},  {"JURNAL", 'C', 20, 0}};
+constexpr schema::IndexDef kGiroTransferIndex[] = {{kGiroTransfer, "form+nomor+kdcb"}};
+
+}  // namespace
+
+xbase::Status CreateGiroTransferFile(const std::string& folder) {
+  const schema::TableDef table{kGiroTransfer, kGiroTransferFields, kGiroTransferIndex};
+  return schema::CreateTable(table, folder);
+}
+
 xbase::Status CreateRevisionFiles(const std::string& folder) {
   for (const RevisionFile& file : kRevisionFiles) {
     const schema::TableDef* live = schema::FindTable(file.live);

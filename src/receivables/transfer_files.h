@@ -30,6 +30,12 @@ bool OpenRevisionTargets(frame::Session& session);
 // Closes the four revision files.
 void CloseRevisionFiles(frame::Session& session);
 
+// The transfer table of giros received for other branches, `kirimgr`, with its index of the same name
+// on FORM + NOMOR + KDCB.
+inline constexpr const char* kGiroTransfer = "kirimgr";
+// The form mark of its rows.
+inline constexpr const char* kGiroTransferForm = "GIROL";
+
 }  // namespace receivables
 
 #endif  // PALUNDA_RECEIVABLES_TRANSFER_FILES_H_

@@ -97,13 +97,22 @@ xbase::Status Instruments(const DemoContext& demo) {
                                      {"OPERATOR", kAdminNik}});
 }
 
+// A second branch for which the demo branch receives giros.
+xbase::Status OtherBranch(const DemoContext& demo) {
+  xbase::Status s = AddSetting(demo.writer, "CABANGSBY", "SBY001 SURABAYA");
+  if (s.ok()) s = AddSetting(demo.writer, "MTCBSBY001", "SURABAYA");
+  return s;
+}
+
 }  // namespace
 
 xbase::Status AddReceivablesDemo(const DemoContext& demo) {
   xbase::Status s = Codes(demo);
   if (s.ok()) s = Invoices(demo);
   if (s.ok()) s = Instruments(demo);
+  if (s.ok()) s = OtherBranch(demo);
   if (s.ok()) s = receivables::CreateRevisionFiles(demo.writer.folder() + "/" + kTransferFolder);
+  if (s.ok()) s = receivables::CreateGiroTransferFile(demo.writer.folder() + "/" + kTransferFolder);
   return s;
 }
 

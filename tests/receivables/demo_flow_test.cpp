@@ -6,6 +6,7 @@
 
 #include "console/keys.h"
 #include "platform/fake_printers.h"
+#include "receivables/deductions.h"
 #include "receivables/piuttt.h"
 #include "receivables/tgiro.h"
 #include "site/data_folder.h"
@@ -111,6 +112,39 @@ TEST_F(DemoFlowTest, AGiroIsRegisteredSettlesAnInvoiceOnAReceiptAndTheReceiptIsP
   ASSERT_TRUE(headers.GoTo(1).ok());
   EXPECT_TRUE(headers.Logical("CETAK"));
   EXPECT_EQ(rig.term.keys_left(), 0u);
+}
+
+TEST_F(DemoFlowTest, ADeductionIsRequestedPrintedApprovedAndRealisedOnTheDemoInvoice) {
+  // The request: 2 percent of DEMO000002 under code DB, with a note; saved with a new number.
+  rig.term.AddKeys(Keys({Typed("JKT001"), {key::kEnter, key::kEnter}, Typed("DB"), Line("DEMO000002"),
+                         {key::kEnter}, Line("2"), {key::kEnter, key::kEnter, key::kEnter}, Line("DISKON PROMO"), {key::F(10)},
+                         {key::kEnter}, {key::kEnter}, {key::kEsc}}));
+  ASSERT_TRUE(IPOTDRAF(rig.session, {}).ok());
+  EXPECT_TRUE(Shown(rig.term, "Nomor PENGAJUAN POTONGAN : DPT0000001"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  xbase::WorkArea& lines = Open(rig.session, "BPOT_DTL");
+  ASSERT_EQ(lines.table().record_count(), 1u);
+  EXPECT_EQ(StoredText(lines, 1, "NOTA") + "|" + StoredText(lines, 1, "KDTT") + "|" + StoredText(lines, 1, "NOTES"),
+            "DEMO000002|DB|DISKON PROMO");
+  EXPECT_EQ(lines.Number("POTONGAN"), 54700);
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+
+  rig.term.AddKeys(Keys({Typed("DPT0000001"), {key::kEnter}, {key::kRight, key::kEnter},
+                         {key::kEnter, key::kEnter, key::kEnter}, {key::kEnter}, {key::kEnter}, {key::kEsc}}));
+  ASSERT_TRUE(CPOTDRAF(rig.session, {}).ok());
+  ASSERT_EQ(dot_matrix->jobs().size(), 1u);
+  EXPECT_NE(dot_matrix->AllBytes().find("DEMO000002"), std::string::npos);
+
+  // Approved as it stands, then realised into a receipt that settles the invoice.
+  rig.term.AddKeys(Keys({{key::kEnter}, Typed("DPT0000001"), {key::kEnter}, Typed("DB"), {key::F(10)}, {key::kEnter},
+                         {key::kEsc}}));
+  ASSERT_TRUE(APOTDRAF(rig.session, {}).ok());
+  EXPECT_TRUE(Shown(rig.term, "APPROVAL PENGAJUAN POTONGAN PEMBAYARAN"));
+  rig.term.AddKeys({key::kEnter, key::kEnter});
+  ASSERT_TRUE(RPOTDRAF(rig.session, {}).ok());
+  EXPECT_TRUE(Shown(rig.term, "Realisasi potongan berhasil"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_DOUBLE_EQ(Kredit("PIUTDBT", "NOTA", "DEMO000002"), 54700);
 }
 
 }  // namespace

@@ -1,0 +1,62 @@
+// The approval of deduction requests into the approval work files, for users with the right "/EDP".
+#include <string>
+
+#include "console/alert.h"
+#include "console/get.h"
+#include "console/message.h"
+#include "frame/code_pick.h"
+#include "frame/open_table.h"
+#include "pickers/picker_support.h"
+#include "receivables/deductions.h"
+#include "receivables/keyed_seek.h"
+#include "xbase/text_functions.h"
+
+namespace receivables {
+namespace {
+
+bool OpenApprovalFiles(frame::Session& session) {
+  if (frame::OpenTable(session, "BPOT_AP1", true) && frame::OpenTable(session, "BPOT_AP2", true)) return true;
+  session.CloseTables();
+  return false;
+}
+
+}  // namespace
+
+xbase::Status APOTDRAF(frame::Session& session, const std::vector<xbase::Value>&) {
+  console::Console& con = session.console();
+  if (!session.MMEMBER.HasRight("/EDP")) {
+    console::PESAN(con, "anda tidak berhak menjalankan menu ini");
+    return xbase::Status::OK();
+  }
+  if (!OpenDeductionTables(session) || !OpenApprovalFiles(session)) return xbase::Status::OK();
+  xbase::Status s;
+  if (console::Alert(con, "Hapus data Approval sebelumnya", {"tidak", "ya"}) == 2) {
+    s = TableArea(session, "BPOT_AP1").table().Zap();
+    if (s.ok()) s = TableArea(session, "BPOT_AP2").table().Zap();
+  }
+  console::ScreenKeeper keep(con);
+  while (s.ok()) {
+    DrawDeductionScreen(con, "APPROVAL PENGAJUAN POTONGAN PEMBAYARAN");
+    DeductionRequest request;
+    console::GetList which;
+    which.Add(kDedHeaderRow, kDedNumberColumn, &request.number, "@!").valid = [&] {
+      return FindRequest(session, &request);
+    };
+    if (which.Read(con).escaped || xbase::IsBlank(request.number)) break;
+    con.Say(kDedHeaderRow, kDedBranchColumn, request.branch, con.Colour("W+/b"));
+    console::GetList header;
+    header.Add(kDedHeaderRow, kDedDateColumn, &request.date);
+    header.Add(kDedHeaderRow, kDedCodeColumn, &request.code, "@!").valid = [&] {
+      return DeductionCodeValid(session, request.code);
+    };
+    if (header.Read(con).escaped) continue;
+    EditDeductionLines(session, &request, true, [&] {
+      if (console::Alert(con, "Yakin data akan disimpan", {"Ya", "Tidak"}) != 1) return false;
+      s = SaveApproval(session, request);
+      return true;
+    });
+  }
+  return frame::CloseTables(session, s);
+}
+
+}  // namespace receivables

@@ -1,0 +1,239 @@
+// Receipts in their tables: the proposal of a new one, loading, the invoice check, the saves of both
+// kinds and the removal of printed ones.
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "console/table_access.h"
+#include "documents/stored_lines.h"
+#include "frame/code_pick.h"
+#include "frame/open_table.h"
+#include "pickers/picker_support.h"
+#include "receivables/keyed_seek.h"
+#include "receivables/kwitansi.h"
+#include "receivables/table_steps.h"
+#include "xbase/text_functions.h"
+
+namespace receivables {
+namespace {
+
+using xbase::Value;
+
+constexpr AliasedTable kKwitansiTables[] = {
+    {"KWIT_1", "kwit_1"}, {"KWIT_2", "kwit_2"}, {"KWIT_3", "kwit_3"}, {"SETUP", "Setup"}, {"PIUTDBT", "piutdbt"}};
+
+bool HasInvoice(const console::ValueRow& line) { return !xbase::IsBlank(line[kKwNota].text()); }
+
+// The open balance of an invoice over all its receivable rows, and its date.
+xbase::Status OpenBalance(frame::Session& session, std::string_view nota, double* balance, xbase::Date* date) {
+  *balance = 0;
+  xbase::WorkArea& invoices = TableArea(session, "piutdbt");
+  std::vector<uint32_t> rows;
+  xbase::Status s = invoices.SetOrder("PIUTDBT1");
+  if (s.ok()) s = invoices.SeekAll(invoices.PadToField("NOTA", xbase::RTrim(nota)), &rows);
+  for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
+    if (s = invoices.GoTo(rows[i]); !s.ok()) break;
+    *balance += invoices.Number("DEBET") - invoices.Number("KREDIT");
+    if (i == 0) *date = invoices.DateOf("TANGGAL");
+  }
+  return s;
+}
+
+// The stored row of `number` in `alias` (by its index of the same name): locked when there, appended
+// with NOMOR when not.
+xbase::Status RowOf(frame::Session& session, std::string_view alias, std::string_view number) {
+  xbase::WorkArea& area = TableArea(session, alias);
+  bool found = false;
+  xbase::Status s = SeekExact(session, alias, alias, "NOMOR", number, &found);
+  if (!s.ok()) return s;
+  if (found) return console::LOCK_REC(session.console(), area);
+  s = console::APP_REC(session.console(), area);
+  return s.ok() ? area.Put("NOMOR", Value::Text(std::string(number))) : s;
+}
+
+xbase::Status WriteHeader(frame::Session& session, const Kwitansi& receipt) {
+  xbase::WorkArea& header = TableArea(session, "kwit_1");
+  xbase::Status s = RowOf(session, "kwit_1", receipt.number);
+  if (s.ok()) s = header.Put("TANGGAL", Value::FromDate(receipt.date));
+  if (s.ok()) s = header.Put("DARI", Value::Text(receipt.from));
+  for (size_t i = 0; s.ok() && i < 3; ++i) s = header.Put("KET" + std::to_string(i + 1), Value::Text(receipt.pay_to[i]));
+  return Unlocked(header, s);
+}
+
+// Sets SETUP row `key` to `value` (appended when missing) when `raise` says so for its stored text.
+xbase::Status SetSetting(frame::Session& session, const std::string& key, const std::string& value,
+                         const std::function<bool(const std::string& stored)>& raise) {
+  xbase::WorkArea& setup = TableArea(session, "Setup");
+  bool found = false;
+  xbase::Status s = SeekExact(session, "Setup", "SETUP", "SETUP", key, &found);
+  if (!s.ok() || (found && !raise(setup.Text("KET")))) return s;
+  s = found ? console::LOCK_REC(session.console(), setup) : console::APP_REC(session.console(), setup);
+  if (s.ok() && !found) s = setup.Put("SETUP", Value::Text(key));
+  if (s.ok()) s = setup.Put("KET", Value::Text(value));
+  return Unlocked(setup, s);
+}
+
+std::string Setting(frame::Session& session, const std::string& key, const std::string& fallback) {
+  bool found = false;
+  if (!SeekExact(session, "Setup", "SETUP", "SETUP", key, &found).ok() || !found) return fallback;
+  return std::string(xbase::RTrim(TableArea(session, "Setup").Text("KET")));
+}
+
+// Deletes every row of `number` in `alias`.
+xbase::Status DeleteRows(frame::Session& session, std::string_view alias, std::string_view number) {
+  xbase::WorkArea& area = TableArea(session, alias);
+  std::vector<uint32_t> rows;
+  xbase::Status s = area.SetOrder(alias);
+  if (s.ok()) s = area.SeekAll(area.PadToField("NOMOR", xbase::RTrim(number)), &rows);
+  for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
+    if (s = area.GoTo(rows[i]); s.ok()) s = console::LOCK_REC(session.console(), area);
+    if (s.ok()) s = Unlocked(area, area.Delete());
+  }
+  return s;
+}
+
+}  // namespace
+
+bool OpenKwitansiTables(frame::Session& session) {
+  return OpenTablesAs(session, kKwitansiTables);
+}
+
+console::ValueRow BlankKwitansiLine(size_t n) {
+  return {Value::Num(static_cast<double>(n), 2, 0), Value::Text(std::string(20, ' ')),
+          Value::FromDate(xbase::Date()), Value::Num(0, 16, 2)};
+}
+
+Kwitansi ProposedKwitansi(frame::Session& session, int width) {
+  Kwitansi receipt;
+  receipt.number = xbase::PadR(Setting(session, "KWITANSI2", ""), 7);
+  receipt.date = session.Today();
+  for (size_t i = 0; i < 3; ++i) {
+    receipt.pay_to[i] = xbase::PadR(Setting(session, "KWITANSI3" + std::to_string(i + 1), ""), width).substr(0, width);
+    receipt.pay_to[i] = xbase::PadR(receipt.pay_to[i], 40);
+  }
+  for (std::string& line : receipt.purpose) line = std::string(60, ' ');
+  receipt.lines.push_back(BlankKwitansiLine(1));
+  return receipt;
+}
+
+xbase::Status LoadKwitansi(frame::Session& session, Kwitansi* receipt, bool* found) {
+  receipt->number = xbase::PadR(xbase::RTrim(receipt->number), 7);
+  receipt->lines.clear();
+  receipt->stored = false;
+  xbase::Status s = SeekExact(session, "kwit_1", "KWIT_1", "NOMOR", receipt->number, found);
+  if (s.ok() && *found) {
+    const xbase::WorkArea& header = TableArea(session, "kwit_1");
+    receipt->stored = true;
+    receipt->date = header.DateOf("TANGGAL");
+    receipt->from = header.Text("DARI");
+    receipt->printed = header.Logical("CETAK");
+    for (size_t i = 0; i < 3; ++i) receipt->pay_to[i] = header.Text("KET" + std::to_string(i + 1));
+    xbase::WorkArea& lines = TableArea(session, "kwit_2");
+    std::vector<uint32_t> rows;
+    s = lines.SetOrder("KWIT_2");
+    if (s.ok()) s = lines.SeekAll(receipt->number, &rows);
+    for (size_t n = 0; s.ok() && n < rows.size(); ++n) {
+      if (s = lines.GoTo(rows[n]); !s.ok()) break;
+      console::ValueRow line = BlankKwitansiLine(n + 1);
+      line[kKwNota] = Value::Text(lines.Text("NOTA"));
+      double balance = 0;
+      xbase::Date date;
+      s = OpenBalance(session, lines.Text("NOTA"), &balance, &date);
+      line[kKwDate] = Value::FromDate(date);
+      line[kKwAmount] = Value::Num(balance, 16, 2);
+      receipt->lines.push_back(std::move(line));
+    }
+    bool purpose = false;
+    if (s.ok()) s = SeekExact(session, "kwit_3", "KWIT_3", "NOMOR", receipt->number, &purpose);
+    for (size_t i = 0; s.ok() && i < 5; ++i) {
+      receipt->purpose[i] = purpose ? TableArea(session, "kwit_3").Text("NOTES" + std::to_string(i + 1))
+                                    : std::string(60, ' ');
+    }
+  }
+  receipt->lines.push_back(BlankKwitansiLine(receipt->lines.size() + 1));
+  return s;
+}
+
+bool CheckKwitansiInvoice(frame::Session& session, Kwitansi* receipt, size_t line, Value* value) {
+  std::string nota = value->text();
+  if (xbase::IsBlank(nota)) return true;
+  bool found = false;
+  xbase::Status s = frame::PickCode(session, PickOf("piutdbt", {"nota", "tanggal", "relasi"}, {"nota", "tanggal", "relasi"}),
+                                    &nota);
+  if (s.ok()) s = SeekExact(session, "piutdbt", "PIUTDBT1", "NOTA", nota, &found);
+  if (!pickers::Checked(session, s)) return false;
+  if (!found) return pickers::Refuse(session, "Nota " + std::string(xbase::RTrim(nota)) + " tidak ada");
+  double balance = 0;
+  xbase::Date date;
+  if (!pickers::Checked(session, OpenBalance(session, nota, &balance, &date))) return false;
+  *value = Value::Text(xbase::PadR(xbase::RTrim(nota), 20));
+  console::ValueRow& row = receipt->lines[line];
+  row[kKwNota] = *value;
+  row[kKwDate] = Value::FromDate(date);
+  row[kKwAmount] = Value::Num(balance, 16, 2);
+  return true;
+}
+
+xbase::Status SaveInvoiceKwitansi(frame::Session& session, const Kwitansi& receipt) {
+  xbase::WorkArea& lines = TableArea(session, "kwit_2");
+  std::vector<uint32_t> rows;
+  xbase::Status s = lines.SetOrder("KWIT_2");
+  if (s.ok()) s = documents::StoredRows(session.tables(), lines, receipt.number, &rows);
+  if (!s.ok()) return s;
+  documents::LineRewrite how;
+  how.keep = [&](size_t k) { return HasInvoice(receipt.lines[k]); };
+  how.write = [&](size_t k, bool appended) {
+    xbase::Status w = appended ? lines.Put("NOMOR", Value::Text(receipt.number)) : xbase::Status::OK();
+    if (w.ok()) w = lines.Put("NOTA", receipt.lines[k][kKwNota]);
+    if (w.ok()) w = lines.Put("FORM", Value::Text(std::string(5, ' ')));
+    return w;
+  };
+  if (s = documents::RewriteLines(session.console(), lines, rows, receipt.lines.size(), how); !s.ok()) return s;
+  if (std::any_of(receipt.lines.begin(), receipt.lines.end(), HasInvoice)) {
+    s = WriteHeader(session, receipt);
+  } else {
+    s = DeleteRows(session, "kwit_1", receipt.number);
+  }
+  if (s.ok()) {
+    s = SetSetting(session, "KWITANSI2", receipt.number,
+                   [&](const std::string& stored) { return stored.substr(0, 7) < receipt.number; });
+  }
+  for (size_t i = 0; s.ok() && i < 3; ++i) {
+    s = SetSetting(session, "KWITANSI3" + std::to_string(i + 1), receipt.pay_to[i],
+                   [](const std::string&) { return true; });
+  }
+  return s;
+}
+
+xbase::Status SaveFreeKwitansi(frame::Session& session, const Kwitansi& receipt) {
+  xbase::Status s = WriteHeader(session, receipt);
+  if (!s.ok()) return s;
+  xbase::WorkArea& purpose = TableArea(session, "kwit_3");
+  s = RowOf(session, "kwit_3", receipt.number);
+  for (size_t i = 0; s.ok() && i < 5; ++i) {
+    s = purpose.Put("NOTES" + std::to_string(i + 1), Value::Text(receipt.purpose[i]));
+  }
+  return Unlocked(purpose, s);
+}
+
+xbase::Status RemovePrintedKwitansi(frame::Session& session, int* removed) {
+  *removed = 0;
+  xbase::WorkArea& header = TableArea(session, "kwit_1");
+  std::vector<std::string> printed;
+  xbase::Status s = header.SetOrder(0);
+  if (s.ok()) s = header.GoTop();
+  while (s.ok() && !header.eof()) {
+    if (header.Logical("CETAK")) printed.push_back(header.Text("NOMOR"));
+    s = header.Skip();
+  }
+  for (size_t i = 0; s.ok() && i < printed.size(); ++i) {
+    for (const char* alias : {"kwit_2", "kwit_3", "kwit_1"}) {
+      if (s.ok()) s = DeleteRows(session, alias, printed[i]);
+    }
+    if (s.ok()) ++*removed;
+  }
+  return s;
+}
+
+}  // namespace receivables

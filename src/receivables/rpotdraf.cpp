@@ -1,0 +1,163 @@
+// The realisation of approved deduction requests: each becomes a payment receipt of its branch under
+// its own number whose lines settle the invoices; no instrument is touched.
+#include <string>
+#include <vector>
+
+#include "console/alert.h"
+#include "console/message.h"
+#include "console/table_access.h"
+#include "documents/stored_lines.h"
+#include "frame/open_table.h"
+#include "receivables/deductions.h"
+#include "receivables/keyed_seek.h"
+#include "receivables/receipt.h"
+#include "receivables/receivables.h"
+#include "receivables/table_steps.h"
+#include "xbase/number_text.h"
+#include "xbase/text_functions.h"
+
+namespace receivables {
+namespace {
+
+using xbase::Value;
+
+// One approved line as the receipt stores it.
+struct DeductionLine {
+  std::string nota;
+  std::string code;
+  double percent;
+  double amount;
+  std::string notes;
+};
+
+xbase::Status ApprovedLines(frame::Session& session, std::string_view number, std::vector<DeductionLine>* out) {
+  xbase::WorkArea& lines = TableArea(session, "BPOT_AP2");
+  std::vector<uint32_t> rows;
+  xbase::Status s = lines.SetOrder("BPOT_AP2");
+  if (s.ok()) s = lines.SeekAll(lines.PadToField("NOMOR", number), &rows);
+  for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
+    if (s = lines.GoTo(rows[i]); !s.ok()) break;
+    if (lines.Number("POTONGAN") == 0) continue;
+    out->push_back({lines.Text("NOTA"), lines.Text("KDTT"), lines.Number("TARIF"), lines.Number("POTONGAN"),
+                    lines.Text("NOTES")});
+  }
+  return s;
+}
+
+// The receipt's header: appended when missing; *foreign when a receipt of that key was not made by a
+// realisation, which is then left as it is.
+xbase::Status ReceiptHeader(frame::Session& session, std::string_view branch, std::string_view number,
+                            xbase::Date date, bool* foreign) {
+  xbase::WorkArea& header = TableArea(session, "Piutkr1");
+  bool found = false;
+  xbase::Status s = SeekKey(session, "Piutkr1", "PIUTKR11", ReceiptKey(branch, number), &found);
+  if (!s.ok()) return s;
+  *foreign = found && xbase::RTrim(header.Text("NOTES")) != kRealisationNote;
+  if (*foreign) return s;
+  if (found) {
+    s = console::LOCK_REC(session.console(), header);
+  } else if (s = console::APP_REC(session.console(), header); s.ok()) {
+    s = header.Put("KDCB", Value::Text(std::string(branch)));
+    if (s.ok()) s = header.Put("NOMOR", Value::Text(std::string(number)));
+    if (s.ok()) s = header.Put("TGINPUT", Value::FromDate(session.Today()));
+    if (s.ok()) s = header.Put("OPERATOR", Value::Text(session.MMEMBER.nik));
+  }
+  if (s.ok()) s = header.Put("TANGGAL", Value::FromDate(date));
+  if (s.ok()) s = header.Put("NOTES", Value::Text(kRealisationNote));
+  return Unlocked(header, s);
+}
+
+// The receipt lines paired with the approved lines; each settles its invoice only.
+xbase::Status ReceiptLines(frame::Session& session, std::string_view branch, std::string_view number,
+                           const std::vector<DeductionLine>& approved) {
+  xbase::WorkArea& lines = TableArea(session, "Piutkr2");
+  std::vector<uint32_t> rows;
+  xbase::Status s = lines.SetOrder("PIUTKR21");
+  if (s.ok()) s = documents::StoredRows(session.tables(), lines, ReceiptKey(branch, number), &rows);
+  if (!s.ok()) return s;
+  documents::LineRewrite how;
+  how.keep = [](size_t) { return true; };
+  how.reverse = [&] { return UPDATEPIUTANGDANGIRO(session, lines.Text("NOTA"), "", lines.Number("KREDIT"), 0); };
+  how.write = [&](size_t k, bool appended) {
+    const DeductionLine& line = approved[k];
+    xbase::Status w = appended ? lines.Put("KDCB", Value::Text(std::string(branch))) : xbase::Status::OK();
+    if (w.ok() && appended) w = lines.Put("NOMOR", Value::Text(std::string(number)));
+    if (w.ok()) w = lines.Put("NOTA", Value::Text(line.nota));
+    if (w.ok()) w = lines.Put("KD_TT", Value::Text(line.code));
+    if (w.ok()) w = lines.Put("NO_BUKTI", Value::Text(std::string(xbase::AllTrim(xbase::Str(line.percent, 6, 2)))));
+    if (w.ok()) w = lines.Put("KREDIT", Value::Num(line.amount));
+    if (w.ok()) w = lines.Put("NOTES", Value::Text(line.notes));
+    if (w.ok()) w = lines.Put("URUT", Value::Text(xbase::Str(static_cast<double>(k + 1), 3)));
+    return w;
+  };
+  how.apply = [&](size_t k) { return UPDATEPIUTANGDANGIRO(session, approved[k].nota, "", 0, approved[k].amount); };
+  return documents::RewriteLines(session.console(), lines, rows, approved.size(), how);
+}
+
+xbase::Status MarkRealised(frame::Session& session, xbase::WorkArea& row) {
+  xbase::Status s = console::LOCK_REC(session.console(), row);
+  if (s.ok()) s = row.Put("REALISASI", Value::Logical(true));
+  return Unlocked(row, s);
+}
+
+xbase::Status Realise(frame::Session& session, bool* done) {
+  *done = false;
+  xbase::WorkArea& approval = TableArea(session, "BPOT_AP1");
+  const std::string branch = approval.Text("KDCB");
+  const std::string number = approval.Text("NOMOR");
+  bool foreign = false;
+  xbase::Status s = ReceiptHeader(session, branch, number, approval.DateOf("TANGGAL"), &foreign);
+  if (!s.ok()) return s;
+  if (foreign) {
+    console::PESAN(session.console(), "TT " + std::string(xbase::RTrim(branch)) + "/" +
+                                          std::string(xbase::RTrim(number)) +
+                                          " sudah ada dan bukan realisasi potongan, tidak direalisasi");
+    return s;
+  }
+  std::vector<DeductionLine> approved;
+  if (s = ApprovedLines(session, number, &approved); s.ok()) s = ReceiptLines(session, branch, number, approved);
+  bool found = false;
+  if (s.ok()) s = SeekExact(session, "BPOT_HDR", "BPOT_HDR1", "NOMOR", number, &found);
+  if (s.ok() && found) s = MarkRealised(session, TableArea(session, "BPOT_HDR"));
+  if (s.ok()) s = MarkRealised(session, approval);
+  *done = s.ok();
+  return s;
+}
+
+}  // namespace
+
+xbase::Status RealiseDeductions(frame::Session& session, int* realised) {
+  *realised = 0;
+  xbase::WorkArea& approval = TableArea(session, "BPOT_AP1");
+  std::vector<uint32_t> pending;
+  xbase::Status s = approval.SetOrder(0);
+  if (s.ok()) s = approval.GoTop();
+  while (s.ok() && !approval.eof()) {
+    if (approval.Logical("APPROVAL") && !approval.Logical("REALISASI")) pending.push_back(approval.recno());
+    s = approval.Skip();
+  }
+  for (size_t i = 0; s.ok() && i < pending.size(); ++i) {
+    bool done = false;
+    if (s = approval.GoTo(pending[i]); s.ok()) s = Realise(session, &done);
+    if (done) ++*realised;
+  }
+  return s;
+}
+
+xbase::Status RPOTDRAF(frame::Session& session, const std::vector<xbase::Value>&) {
+  console::Console& con = session.console();
+  if (console::Alert(con, "Yakin akan menjalankan proses realisasi POTONGAN TT", {"ya", "tidak"}) != 1) {
+    return xbase::Status::OK();
+  }
+  if (!OpenDeductionTables(session)) return xbase::Status::OK();
+  if (!frame::OpenTable(session, "BPOT_AP1", true) || !frame::OpenTable(session, "BPOT_AP2", true)) {
+    session.CloseTables();
+    return xbase::Status::OK();
+  }
+  int realised = 0;
+  xbase::Status s = RealiseDeductions(session, &realised);
+  if (s.ok()) console::PESAN(con, "Realisasi potongan berhasil");
+  return frame::CloseTables(session, s);
+}
+
+}  // namespace receivables
