@@ -1,5 +1,6 @@
 #include "receivables/receivables.h"
 
+#include "receivables/journal.h"
 #include "receivables/over.h"
 #include "receivables/piuttt.h"
 #include "receivables/tgiro.h"
@@ -20,6 +21,9 @@ void RegisterReceivablesProcedures(frame::ProcedureRegistry& registry) {
   registry.Register({"TTDTT", "Daftar Tanda Terima TT", kMenuGroup, TTDTT});
   registry.Register({"GRAKTIF", "Import Aktivasi Giro", kMenuGroup, GRAKTIF});
   registry.Register({"OVER", "Kunci Relasi", kMenuGroup, OVER});
+  registry.Register({"JBALIK", "Edit Piutang (Jurnal Balik)", kMenuGroup, JBALIK});
+  registry.Register({"KIRIMJB", "Kirim Jurnal Balik", kMenuGroup, KIRIMJB});
+  registry.Register({"IMPORJB", "Impor Jurnal Balik", kMenuGroup, IMPORJB});
 }
 
 }  // namespace receivables
