@@ -81,4 +81,19 @@ xbase::Status NumberDocument(console::Console& con, xbase::WorkArea& setup, cons
   return Release(setup, s);
 }
 
+xbase::Status RaiseCounter(console::Console& con, xbase::WorkArea& setup, std::string_view key,
+                           std::string_view number) {
+  xbase::Status s = setup.SetOrder(1);
+  if (s.ok()) s = setup.Seek(setup.PadToField("SETUP", key));
+  if (!s.ok()) return s;
+  const bool found = setup.found();
+  s = found ? console::LOCK_REC(con, setup) : console::APP_REC(con, setup);
+  if (!s.ok()) return s;
+  if (!found) s = setup.Put("SETUP", xbase::Value::Text(std::string(key)));
+  if (s.ok() && (!found || xbase::Val(setup.Text("KET")).value < xbase::Val(number).value)) {
+    s = setup.Put("KET", xbase::Value::Text(std::string(number)));
+  }
+  return Release(setup, s);
+}
+
 }  // namespace documents

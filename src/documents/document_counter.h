@@ -62,6 +62,11 @@ xbase::Status NumberDocument(console::Console& con, xbase::WorkArea& setup, cons
                              std::string_view branch, const NumberTaken& taken, const WriteDocument& write,
                              std::string* number);
 
+// Raises the counter row `key` of the open `setup` to `number` when its KET is below it (compared as
+// numbers), under the row's lock; a missing row is appended holding `number`.
+xbase::Status RaiseCounter(console::Console& con, xbase::WorkArea& setup, std::string_view key,
+                           std::string_view number);
+
 }  // namespace documents
 
 #endif  // PALUNDA_DOCUMENTS_DOCUMENT_COUNTER_H_

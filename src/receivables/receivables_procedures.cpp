@@ -2,6 +2,7 @@
 
 #include "receivables/collections.h"
 #include "receivables/deductions.h"
+#include "receivables/journal.h"
 #include "receivables/kwitansi.h"
 #include "receivables/other_branches.h"
 #include "receivables/over.h"
@@ -43,6 +44,9 @@ void RegisterReceivablesProcedures(frame::ProcedureRegistry& registry) {
   registry.Register({"DGCBLAIN", "Daftar Giro u/ Cabang Lain", kMenuGroup, DGCBLAIN});
   registry.Register({"HPSKIRIM", "Hapus Kiriman Giro Cabang Lain", kMenuGroup, HPSKIRIM});
   registry.Register({"TGRLAIN", "Impor Giro dari Cabang Lain", kMenuGroup, TGRLAIN});
+  registry.Register({"JBALIK", "Edit Piutang (Jurnal Balik)", kMenuGroup, JBALIK});
+  registry.Register({"KIRIMJB", "Kirim Jurnal Balik", kMenuGroup, KIRIMJB});
+  registry.Register({"IMPORJB", "Impor Jurnal Balik", kMenuGroup, IMPORJB});
 }
 
 }  // namespace receivables
