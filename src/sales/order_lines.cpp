@@ -8,9 +8,9 @@
 #include "documents/selling_price.h"
 #include "documents/trade_discount.h"
 #include "frame/line_arrays.h"
-#include "frame/order_scope.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
+#include "sales/goods_stock.h"
 #include "sales/sales_order.h"
 #include "xbase/text_functions.h"
 
@@ -22,42 +22,6 @@ constexpr char kNegativeQuantity[] = "Quantity tidak boleh minus";
 constexpr char kDiscountRange[] = "Discount harus antara 0 sampai 100";
 
 size_t Index(OrderColumn column) { return static_cast<size_t>(column - 1); }
-
-// What a line needs to know of its goods in the goods master.
-struct Goods {
-  bool found = false;
-  double dos = 0;  // pieces per carton
-  double pak = 0;  // pieces per pack
-};
-
-// The STOKBRG row of a warehouse and goods.
-struct StockRow {
-  bool found = false;
-  double quantity = 0;
-};
-
-bool FindStock(frame::Session& session, std::string_view warehouse, std::string_view code, StockRow* row) {
-  xbase::WorkArea* stock = session.tables().Area("stokbrg");
-  if (stock == nullptr) return pickers::Refuse(session, "table not open: stokbrg");
-  frame::OrderScope scope(*stock);
-  xbase::Status s = stock->SetOrder("STOKBRG2");
-  if (s.ok()) s = stock->Seek(stock->PadToField("GUDANG", warehouse) + stock->PadToField("KODE", code));
-  if (!pickers::Checked(session, s)) return false;
-  row->found = stock->found();
-  row->quantity = row->found ? stock->Number("JUMLAH") : 0;
-  return true;
-}
-
-// Seeks the goods in `mastbrj`; the area stands on them when found.
-xbase::WorkArea* SeekGoods(frame::Session& session, std::string_view code, Goods* goods) {
-  xbase::WorkArea* master = session.tables().Area("mastbrj");
-  if (master == nullptr) return nullptr;
-  if (!master->SetOrder("MASTBRJ1").ok() || !master->Seek(master->PadToField("KODE", code)).ok()) return nullptr;
-  goods->found = master->found();
-  goods->dos = master->Number("DOS");
-  goods->pak = master->Number("PAK");
-  return master;
-}
 
 // The stock that line `line` (from 0) may still deliver: the row's quantity less what the other
 // lines of the same warehouse and goods deliver.

@@ -2,6 +2,7 @@
 
 #include "site/demo_data.h"
 #include "xbase/date_functions.h"
+#include "xbase/text_functions.h"
 
 namespace site {
 namespace {
@@ -24,6 +25,46 @@ struct DueDays {
 };
 constexpr DueDays kDueDays[] = {{"HARI01MODN", "60"}, {"HARI02GROS", "45"}};
 
+// An order taken yesterday and not delivered yet: the clerk delivers it on further notes, revises it
+// and corrects its notes. Lines: goods (index into the demo goods) and whole cartons.
+constexpr const char* kOpenOrder = "SO-0101";
+struct OrderLine {
+  int goods;
+  int cartons;
+};
+constexpr OrderLine kOpenOrderLines[] = {{2, 5}, {15, 2}, {8, 1}};
+
+xbase::Status AddOpenOrder(const DemoContext& demo) {
+  const xbase::Date date = demo.today - 1;
+  xbase::Status s = demo.writer.Add("SLSODR1", {{"NOMOR", kOpenOrder},
+                                                {"RELASI", demo.options.customer_prefix + "0001"},
+                                                {"TANGGAL", date},
+                                                {"TIPE", "01"},
+                                                {"SALES", "S001"},
+                                                {"KDCB", demo.branch},
+                                                {"CODE_ID", "0"},
+                                                {"INCLUDE", true},
+                                                {"TG_INPUT", date},
+                                                {"OPERATOR", kDemoNik}});
+  const auto goods = DemoGoodsList();
+  int position = 0;
+  for (const OrderLine& line : kOpenOrderLines) {
+    if (!s.ok()) break;
+    const DemoGoods& item = goods[static_cast<size_t>(line.goods)];
+    s = demo.writer.Add("SLSODR2", {{"NOMOR", kOpenOrder},
+                                    {"KODE", item.kode},
+                                    {"GUDANG", kDemoWarehouse},
+                                    {"Q_BOX", line.cartons},
+                                    {"QUANTITY", static_cast<double>(line.cartons * item.dos)},
+                                    {"QTY_KIRIM", 0},
+                                    {"HARGA", item.harga},
+                                    {"KTR", item.nama},
+                                    {"URUT", xbase::PadL(std::to_string(++position), 3)},
+                                    {"HRG_RATA", DemoCost(item)}});
+  }
+  return s;
+}
+
 }  // namespace
 
 xbase::Status AddSalesDemo(const DemoContext& demo) {
@@ -36,6 +77,7 @@ xbase::Status AddSalesDemo(const DemoContext& demo) {
   }
   // Project sales to institutions fall due together at the end of the next month.
   if (s.ok()) s = AddSetting(demo.writer, "TGJT03INST", xbase::Dtoc(xbase::Eom(xbase::Eom(demo.today) + 1)));
+  if (s.ok()) s = AddOpenOrder(demo);
   return s;
 }
 

@@ -1,0 +1,30 @@
+#include "sales/goods_stock.h"
+
+#include "frame/order_scope.h"
+#include "pickers/picker_support.h"
+
+namespace sales {
+
+bool FindStock(frame::Session& session, std::string_view warehouse, std::string_view code, StockRow* row) {
+  xbase::WorkArea* stock = session.tables().Area("stokbrg");
+  if (stock == nullptr) return pickers::Refuse(session, "table not open: stokbrg");
+  frame::OrderScope scope(*stock);
+  xbase::Status s = stock->SetOrder("STOKBRG2");
+  if (s.ok()) s = stock->Seek(stock->PadToField("GUDANG", warehouse) + stock->PadToField("KODE", code));
+  if (!pickers::Checked(session, s)) return false;
+  row->found = stock->found();
+  row->quantity = row->found ? stock->Number("JUMLAH") : 0;
+  return true;
+}
+
+xbase::WorkArea* SeekGoods(frame::Session& session, std::string_view code, Goods* goods) {
+  xbase::WorkArea* master = session.tables().Area("mastbrj");
+  if (master == nullptr) return nullptr;
+  if (!master->SetOrder("MASTBRJ1").ok() || !master->Seek(master->PadToField("KODE", code)).ok()) return nullptr;
+  goods->found = master->found();
+  goods->dos = master->Number("DOS");
+  goods->pak = master->Number("PAK");
+  return master;
+}
+
+}  // namespace sales
