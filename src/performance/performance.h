@@ -39,9 +39,10 @@ std::string CARIPATRON2(frame::Session& session, std::string_view code);
 // CARIPATORNK1K2: the item's group family, 10 characters: the group code's first three characters
 // when it begins with "M", else its first two; "M44" by default.
 std::string CARIPATORNK1K2(frame::Session& session, std::string_view code);
-// OPENDATABASE: opens the tables of the product-group reports under their aliases, each with its
-// index files and the first one named here controlling; false (all tables closed) when one cannot
-// be opened. The reports look related rows up themselves.
+// OPENDATABASE: opens the tables of the product-group reports under their aliases (a table already
+// open under its alias stays as it is), each with its index files and the first one named here
+// controlling; false (all tables closed) when one cannot be opened. The reports look related rows
+// up themselves.
 bool OPENDATABASE(frame::Session& session);
 // CBTARGET: always true; the branch becomes "B2    " and the warehouse "".
 bool CBTARGET(std::string_view customer, std::string* branch, std::string* warehouse);

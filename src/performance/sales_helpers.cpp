@@ -81,8 +81,9 @@ std::string CARIPATORNK1K2(frame::Session& session, std::string_view code) {
 
 bool OPENDATABASE(frame::Session& session) {
   for (const ReportTable& table : kReportTables) {
-    xbase::WorkArea* area = nullptr;
-    if (!frame::OpenTable(session, table.name, false, table.alias, &area) || !area->SetOrder(table.order).ok()) {
+    xbase::WorkArea* area = session.tables().Area(table.alias);
+    if ((area == nullptr && !frame::OpenTable(session, table.name, false, table.alias, &area)) ||
+        !area->SetOrder(table.order).ok()) {
       session.tables().CloseAll().IgnoreError();
       return false;
     }

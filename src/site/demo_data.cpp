@@ -13,6 +13,7 @@ xbase::Status AddDemoData(FolderWriter& writer, const DataFolderOptions& options
   if (s.ok()) s = AddSalesDemo(demo);
   if (s.ok()) s = AddReceivablesDemo(demo);
   if (s.ok()) s = AddMemosDemo(demo);
+  if (s.ok()) s = AddPerformanceDemo(demo);
   if (s.ok()) s = AddRecapsDemo(demo);
   if (s.ok()) s = AddFrameDemo(demo);
   return s;

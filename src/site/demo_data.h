@@ -58,7 +58,10 @@ xbase::Status AddSalesDemo(const DemoContext& demo);    // trade discounts, due-
 // Settlement codes, bank accounts, unpaid invoices, a registered giro and the revision files.
 xbase::Status AddReceivablesDemo(const DemoContext& demo);
 xbase::Status AddMemosDemo(const DemoContext& demo);    // delivery notes to put on memos, an approved admin memo
-xbase::Status AddRecapsDemo(const DemoContext& demo);   // product lines, targets and two years of recap rows
+// The product line tree, target lists and carton targets, the supervisor's group, a focus list, the
+// tour package and the PP/PA and daily-incentive settings.
+xbase::Status AddPerformanceDemo(const DemoContext& demo);
+xbase::Status AddRecapsDemo(const DemoContext& demo);   // item targets and two years of recap rows
 
 // Writes the demonstration company for the branch of `options`; `registry` gives the entries of the demo
 // user's menu, `today` the entry dates.

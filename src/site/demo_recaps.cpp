@@ -10,21 +10,6 @@
 namespace site {
 namespace {
 
-// The product lines of the recap reports, one per goods group, under two heads.
-struct ProductLine {
-  const char* golongan;  // the goods group whose goods the line holds
-  const char* kode;
-  const char* nama;
-  const char* induk;
-  const char* kel;
-  const char* pareto;
-};
-constexpr ProductLine kLines[] = {{"SCHOOL", "S1SC", "BUKU & ALAT SEKOLAH", "S1", "01", "A"},
-                                  {"WRITING", "S1WR", "ALAT TULIS", "S1", "03", "A"},
-                                  {"GIFTWRAP", "S1GW", "KERTAS KADO", "S1", "05", "B"},
-                                  {"OFFICE", "K1OF", "PERLENGKAPAN KANTOR", "K1", "02", "A"},
-                                  {"ENVELOPE", "K1EN", "AMPLOP", "K1", "04", "B"},
-                                  {"TISSUE", "K1TS", "TISU", "K1", "06", "B"}};
 constexpr const char* kSalesmen[] = {"S001", "S002", "S003"};
 constexpr int kCustomers = 8;
 
@@ -37,56 +22,6 @@ struct Figures {
     val += v;
   }
 };
-
-xbase::Status ProductTree(const DemoContext& demo) {
-  FolderWriter& w = demo.writer;
-  xbase::Status s;
-  const auto head = [&](const char* kode, const char* nama) {
-    return w.Add("PATRON", {{"KODE", kode}, {"NAMA", nama}, {"LEVEL", 1}, {"GRUP", "H"}});
-  };
-  for (const char* heads : {"S1", "K1"}) {
-    if (!s.ok()) break;
-    s = head(heads, std::string(heads) == "S1" ? "SEKOLAH & ALAT TULIS" : "KANTOR & RUMAH TANGGA");
-    if (s.ok()) s = w.Add("PATRON4", {{"KODE", heads}, {"NAMA", std::string(heads) == "S1" ? "SEKOLAH" : "KANTOR"},
-                                      {"LVL", 1}, {"GRUP", true}});
-    for (const ProductLine& line : kLines) {
-      if (!s.ok() || std::string(line.induk) != heads) continue;
-      s = w.Add("PATRON", {{"KODE", line.kode}, {"NAMA", line.nama}, {"INDUK", line.induk}, {"LEVEL", 2},
-                           {"GRUP", "D"}, {"KEL", line.kel}, {"PARETO", line.pareto}, {"PP", true}});
-      if (s.ok()) {
-        s = w.Add("PATRON4", {{"KODE", line.kode}, {"NAMA", line.nama}, {"INDUK", line.induk}, {"LVL", 2},
-                              {"GRUP", false}, {"ITEM", line.kode}});
-      }
-    }
-  }
-  if (s.ok()) s = w.Add("PATRON", {{"KODE", "L449"}, {"NAMA", "BELUM MASUK GROUP"}, {"LEVEL", 1}, {"GRUP", "D"}});
-  for (const auto& [kode, nama] : {std::pair{"A", "PARETO A"}, std::pair{"B", "PARETO B"}}) {
-    if (s.ok()) s = w.Add("PARETO", {{"KODE", kode}, {"NAMA", nama}});
-  }
-  for (const ProductLine& line : kLines) {
-    if (s.ok()) s = w.Add("KELOMPOK", {{"KODE", line.kel}, {"NAMA", line.nama}});
-  }
-  for (const DemoGoods& goods : DemoGoodsList()) {
-    for (const ProductLine& line : kLines) {
-      if (s.ok() && std::string(line.golongan) == goods.golongan) {
-        s = w.Add("PATRON2", {{"PATRON", line.kode}, {"KODE", goods.kode}, {"STAG", goods.dos >= 200 ? 5 : 0}});
-      }
-    }
-  }
-  // A brand licence over the gift-wrap goods, and a supervisor of the first two salesmen.
-  if (s.ok()) s = w.Add("LICENS1", {{"ID", "L01"}, {"NAMA", "LISENSI KARAKTER"}, {"NMFIELD", "L01"}});
-  int order = 0;
-  for (const DemoGoods& goods : DemoGoodsList()) {
-    if (s.ok() && std::string(goods.golongan) == "GIFTWRAP") {
-      s = w.Add("LICENS2", {{"ID", "L01"}, {"KODE", goods.kode}, {"URUTAN", xbase::StrZero(++order, 3)}});
-    }
-  }
-  if (s.ok()) s = w.Add("SPV_SALES", {{"CABANG", demo.branch}, {"KODE", "SP01"}, {"NAMA", "RUDI HARTONO"}});
-  for (const char* salesman : {"S001", "S002"}) {
-    if (s.ok()) s = w.Add("SALES_MEM", {{"SPVID", "SP01"}, {"KODE", salesman}, {"NAMA", salesman}});
-  }
-  return s;
-}
 
 // Sales of every good in every month from January last year to this month, targets for this year's
 // months, and this month's closing stock, written as the recap posting would leave them.
@@ -121,7 +56,8 @@ xbase::Status RecapRows(const DemoContext& demo) {
           add(4, salesman, "", item.kode, kTarget, target, target / item.dos, target * item.harga);
           xbase::Status s = demo.writer.Add(
               "TARGET", {{"TANGGAL", xbase::Date::FromYmd(y, m, 1)}, {"KDCB", demo.branch}, {"SALES", salesman},
-                         {"KODE", item.kode}, {"BGTQTY", target}, {"BGTVAL", target * item.harga}});
+                         {"KODE", item.kode}, {"BGTQTY", target}, {"BGTVAL", target * item.harga},
+                         {"CARTON", xbase::Round(target / item.dos, 2)}});
           if (!s.ok()) return s;
         }
         if (y == year && m == month) {
@@ -169,7 +105,6 @@ xbase::Status RecapRows(const DemoContext& demo) {
 xbase::Status AddRecapsDemo(const DemoContext& demo) {
   // The delivery notes of the branch's customers post under the branch.
   xbase::Status s = AddSetting(demo.writer, "NMRSJ" + demo.options.customer_prefix, demo.branch);
-  if (s.ok()) s = ProductTree(demo);
   if (s.ok()) s = RecapRows(demo);
   return s;
 }

@@ -79,6 +79,12 @@ TEST_F(SalesHelpersTest, TheReportTablesOpenUnderTheirAliasesOrNotAtAll) {
     EXPECT_NE(rig.session.tables().Area(alias), nullptr) << alias;
   }
   EXPECT_EQ(rig.session.tables().Area("Invoice1")->OrderNumber(), 2);
+  // A second call keeps the tables open and sets their orders again.
+  xbase::WorkArea* invoices = rig.session.tables().Area("Invoice1");
+  ASSERT_TRUE(invoices->SetOrder(1).ok());
+  ASSERT_TRUE(OPENDATABASE(rig.session));
+  EXPECT_EQ(rig.session.tables().Area("Invoice1"), invoices);
+  EXPECT_EQ(invoices->OrderNumber(), 2);
   // Helpers work on what OPENDATABASE opened: a missing table ends it with every table closed.
   EXPECT_EQ(KONVERSIBOX(rig.session, "PENA      ", 144, 0, 0), 12);
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());

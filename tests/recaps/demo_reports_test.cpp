@@ -41,7 +41,7 @@ TEST_P(DemoReportsTest, RunsWithTheAnswersOffered) {
   const std::string name = GetParam();
   const std::vector<int> enter(14, console::key::kEnter);
   if (name == "LC2" || name == "LC3") {
-    rig.term.AddKeys(support::Keys({{console::key::kEnter, console::key::kEnter}, testing::Typed("SP01"),
+    rig.term.AddKeys(support::Keys({{console::key::kEnter, console::key::kEnter}, testing::Typed("S004"),
                                     testing::Typed(name == "LC3" ? "S001" : ""), enter}));
   } else {
     rig.term.AddKeys(enter);

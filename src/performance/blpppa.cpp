@@ -1,0 +1,116 @@
+// BLPPPA: the PP/PA coverage and the cartons sold and returned of every salesman and superior, month
+// by month over a year, in a workbook.
+#include <array>
+#include <map>
+
+#include "frame/spreadsheet.h"
+#include "performance/coverage.h"
+#include "performance/report_form.h"
+#include "performance/report_tables.h"
+#include "performance/rpms.h"
+#include "performance/sheet_layout.h"
+#include "text/date_helpers.h"
+#include "xbase/text_functions.h"
+
+namespace performance {
+namespace {
+
+const xbase::Date kCutoff = xbase::Date::FromYmd(2019, 1, 1);
+constexpr std::array<const char*, 12> kMonths = {"JANUARI", "PEBRUARI", "MARET",     "APRIL",   "MEI",      "JUNI",
+                                                 "JULI",    "AGUSTUS",  "SEPTEMBER", "OKTOBER", "NOPEMBER", "DESEMBER"};
+constexpr int kFirstMonthColumn = 5;
+constexpr int kMonthWidth = 6;
+
+struct Cartons {
+  std::array<double, 12> sold{}, returned{};
+};
+
+bool OpenCoverageTables(frame::Session& session) {
+  return OpenTables(session, {{"MASTSLS"}, {"DTSALES", {}, "DTSALES2"}, {"SETUP"}, {"TARIFPA"}, {"MASTBRJ"}}) &&
+         OpenDocumentTables(session);
+}
+
+}  // namespace
+
+bool MonthlyCoverage(frame::Session& session, const CoverageParams& params, std::string* path) {
+  if (!OpenCoverageTables(session)) return false;
+  SalesmanChains chains(session, kCutoff, params.merge);
+  CoverageTally tally;
+  std::map<std::string, Cartons> cartons;
+  DocumentFilter filter;
+  filter.from = text::AWALTAHUN(params.year);
+  filter.to = text::AKHIRTAHUN(params.year);
+  filter.customer = params.customer;
+  filter.without_admin_return = true;
+  const bool read = ForEachDocument(session, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+    const std::vector<std::string>& codes = chains.Resolve(document.salesman, document.date);
+    const size_t month = static_cast<size_t>(document.date.month() - 1);
+    tally.Add(codes, document.date.month(), document, lines);
+    double boxes = 0;
+    for (const SaleLine& line : lines) {
+      const double size = CartonSize(session, line.code);
+      if (size != 0) boxes += line.quantity / size;
+    }
+    for (const std::string& code : codes) {
+      (document.is_return ? cartons[code].returned : cartons[code].sold)[month] += boxes;
+    }
+  });
+  if (!read) return false;
+
+  frame::SpreadsheetExport book(session, "REKAP PP PA BULANAN");
+  platform::Worksheet& sheet = book.ActiveSheet();
+  Titles(sheet, {"KEY PERFORMANCE INDICATOR : " + std::to_string(params.year), "TEAM SALES (  )"});
+  SalesmanHeads(sheet, "JAB");
+  for (size_t month = 0; month < kMonths.size(); ++month) {
+    CoverageHead(sheet, kFirstMonthColumn + kMonthWidth * static_cast<int>(month), kMonths[month], {"JUAL", "RET"});
+  }
+  const int last = kFirstMonthColumn + kMonthWidth * 12 - 1;
+  FinishHeads(sheet, last);
+  int row = kFirstDataRow;
+  for (const SalesmanEntry* entry : chains.Sorted()) {
+    SalesmanCells(sheet, row, entry->code, entry->name, entry->title);
+    const Cartons& own = cartons[entry->code];
+    for (size_t month = 0; month < kMonths.size(); ++month) {
+      const int column = kFirstMonthColumn + kMonthWidth * static_cast<int>(month);
+      sheet.SetNumber(row, column, own.sold[month]);
+      sheet.SetNumber(row, column + 1, own.returned[month]);
+      CoverageCells(sheet, row, column + 2, tally.Count(session, *entry, static_cast<int>(month) + 1, params.year));
+    }
+    ++row;
+  }
+  if (row > kFirstDataRow) sheet.SetBorders(Block(kFirstDataRow, 1, row - 1, last), frame::kBorderWeight);
+  sheet.SetNumberFormat(Columns(kFirstMonthColumn, last), frame::kAmountFormat);
+  ++row;
+  for (const std::string& note :
+       CoverageNotes(session, params.year, "Kode JABATAN : ", "XX : Jumlah Relasi/Customer yang bertransaksi minimal ",
+                     "XX : Jumlah Barang yang terjual minimal ", "YY : Jumlah Relasi/Customer yang bertransaksi",
+                     "YY : Jumlah Barang yang terjual")) {
+    sheet.SetValue(row, 1, note);
+    sheet.SetFill(Block(row, 1, row, 12), 36);
+    ++row;
+  }
+  sheet.AutoFit(Columns(2, 4));
+  return book.Show(path);
+}
+
+xbase::Status BLPPPA(frame::Session& session, const std::vector<xbase::Value>&) {
+  if (!OpenCoverageTables(session)) return xbase::Status();
+  console::ScreenKeeper keep(session.console());
+  CoverageParams params;
+  params.customer = Blank(10);
+  std::string salesman = Blank(4);
+  double year = session.Today().year();
+  for (;;) {
+    ReportForm form(session, "REKAP PP/PA BULANAN", {"Relasi       :", "Sales        :", "Tahun        :", "Gabung Sales :"});
+    form.Field(0, &params.customer, "@!");
+    form.Field(1, &salesman, "@!");
+    form.Field(2, &year, "9999").valid = [&] { return year >= 1900; };
+    form.Field(3, &params.merge, "Y");
+    if (!form.Read()) break;
+    params.year = static_cast<int>(year);
+    MonthlyCoverage(session, params);
+  }
+  return session.tables().CloseAll();
+}
+
+}  // namespace performance

@@ -1,0 +1,153 @@
+// GRSPV: the supervisor groups, a supervisor of a branch and the salesmen in his group.
+#include "performance/grspv.h"
+
+#include "console/message.h"
+#include "frame/code_pick.h"
+#include "performance/line_grid.h"
+#include "performance/report_form.h"
+#include "performance/report_tables.h"
+#include "pickers/pickers.h"
+#include "xbase/text_functions.h"
+
+namespace performance {
+namespace {
+
+constexpr int kCodeColumn = 2;
+constexpr int kNameColumn = 3;
+
+bool OpenGroupTables(frame::Session& session) {
+  return OpenTables(session, {{"SPV_SALES"}, {"SALES_MEM", {}, "SALES_MEM1"}, {"MASTSLS"}, {"CABANG"}});
+}
+
+console::ValueRow BlankRow() { return {xbase::Value::Num(1), xbase::Value::Text(Blank(4)), xbase::Value::Text(Blank(20))}; }
+
+console::ValueTable LoadMembers(frame::Session& session, const std::string& supervisor) {
+  console::ValueTable rows;
+  xbase::WorkArea& members = Area(session, "SALES_MEM");
+  std::vector<uint32_t> records;
+  if (members.SetOrder("SALES_MEM1").ok() && members.SeekAll(members.PadToField("SPVID", supervisor), &records).ok()) {
+    for (uint32_t record : records) {
+      if (!members.GoTo(record).ok()) break;
+      rows.push_back({xbase::Value::Num(static_cast<double>(rows.size() + 1)), xbase::Value::Text(members.Text("KODE")),
+                      xbase::Value::Text(members.Text("NAMA"))});
+    }
+  }
+  rows.push_back(BlankRow());
+  rows.back()[0] = xbase::Value::Num(static_cast<double>(rows.size()));
+  return rows;
+}
+
+// The supervisor field: "?" picks a supervisor (and his branch); a known one shows his name.
+bool AcceptSupervisor(frame::Session& session, std::string* branch, std::string* code, std::string* name) {
+  if (xbase::IsBlank(*code)) return true;
+  frame::PickSpec pick;
+  pick.alias = "SPV_SALES";
+  pick.expressions = {"KODE", "CABANG", "NAMA"};
+  pick.heads = {"Kode", "Cabang", "Nama"};
+  bool picked = false;
+  xbase::WorkArea* area = nullptr;
+  const xbase::Status status = frame::PickCode(session, pick, code, &picked);
+  if (!status.ok()) {
+    console::PESAN(session.console(), status.message());
+    return false;
+  }
+  if (!frame::PickerArea(session, pick, &area).ok()) return false;
+  if (picked && !area->eof()) *branch = area->Text("CABANG");
+  const std::string key = area->PadToField("CABANG", xbase::AllTrim(*branch)) + area->PadToField("KODE", xbase::AllTrim(*code));
+  if (area->Seek(key).ok() && area->found()) *name = area->Text("NAMA");
+  return true;
+}
+
+bool AcceptMember(frame::Session& session, console::ValueTable* rows, int row, const std::string& supervisor) {
+  console::ValueRow& cells = (*rows)[static_cast<size_t>(row - 1)];
+  std::string code = cells[kCodeColumn - 1].text();
+  if (xbase::IsBlank(code)) return true;
+  if (!pickers::CSALES(session, &code)) return false;
+  xbase::WorkArea& salesmen = Area(session, "MASTSLS");
+  cells[kCodeColumn - 1] = xbase::Value::Text(salesmen.PadToField("SALES", xbase::AllTrim(code)));
+  std::vector<std::string> codes;
+  for (const console::ValueRow& each : *rows) codes.push_back(CellText(each, kCodeColumn));
+  const std::string clash = MemberClash(session, codes, static_cast<size_t>(row - 1), supervisor);
+  if (!clash.empty()) {
+    console::PESAN(session.console(), clash);
+    cells[kNameColumn - 1] = xbase::Value::Text(Blank(20));
+    return false;
+  }
+  const bool found = salesmen.Seek(salesmen.PadToField("SALES", xbase::AllTrim(code))).ok() && salesmen.found();
+  cells[kNameColumn - 1] = xbase::Value::Text(found ? salesmen.Text("NAMA") : Blank(20));
+  return true;
+}
+
+}  // namespace
+
+std::string MemberClash(frame::Session& session, const std::vector<std::string>& codes, size_t row,
+                        const std::string& supervisor) {
+  if (!OpenGroupTables(session)) return "SALES_MEM tidak bisa dibuka";
+  const std::string& code = codes[row];
+  for (size_t other = 0; other < codes.size(); ++other) {
+    if (other != row && codes[other] == code) {
+      return "kode " + code + " ini telah diisikan pada urutan ke " + std::to_string(other + 1);
+    }
+  }
+  xbase::WorkArea& members = Area(session, "SALES_MEM");
+  std::string group;
+  if (members.SetOrder("SALES_MEM2").ok() && members.Seek(members.PadToField("KODE", code)).ok() && members.found()) {
+    group = std::string(xbase::AllTrim(members.Text("SPVID")));
+  }
+  members.SetOrder("SALES_MEM1").IgnoreError();  // the grid's loads seek on it again and check
+  if (!group.empty() && group != xbase::AllTrim(supervisor)) return "kode ini sudah masuk kelompok " + group;
+  return {};
+}
+
+xbase::Status SaveSupervisorGroup(frame::Session& session, const std::string& branch, const std::string& code,
+                                  const std::string& name, const std::vector<GroupMember>& members) {
+  if (!OpenGroupTables(session)) return xbase::Status::IOError("SALES_MEM", "tidak bisa dibuka");
+  xbase::WorkArea& area = Area(session, "SALES_MEM");
+  const std::string spvid = area.PadToField("SPVID", xbase::AllTrim(code));
+  std::vector<uint32_t> records;
+  xbase::Status status = area.SetOrder("SALES_MEM1");
+  if (status.ok()) status = StoredRows(session, area, spvid, &records);
+  std::vector<FieldValues> rows;
+  for (const GroupMember& member : members) {
+    if (xbase::IsBlank(member.code)) continue;
+    rows.push_back({{"SPVID", xbase::Value::Text(spvid)}, {"KODE", xbase::Value::Text(member.code)},
+                    {"NAMA", xbase::Value::Text(member.name)}});
+  }
+  if (status.ok()) status = RewriteRows(session, area, records, rows);
+  if (!status.ok()) return status;
+  xbase::WorkArea& supervisors = Area(session, "SPV_SALES");
+  const std::string cabang = supervisors.PadToField("CABANG", xbase::AllTrim(branch));
+  return StoreHeader(session, supervisors, cabang + spvid, !rows.empty(),
+                     {{"CABANG", xbase::Value::Text(cabang)}, {"KODE", xbase::Value::Text(spvid)}},
+                     {{"NAMA", xbase::Value::Text(name)}});
+}
+
+xbase::Status GRSPV(frame::Session& session, const std::vector<xbase::Value>&) {
+  if (!OpenGroupTables(session)) return xbase::Status();
+  console::Console& con = session.console();
+  console::ScreenKeeper keep(con);
+  std::string branch = Blank(6), code = Blank(4), name = Blank(20);
+  for (;;) {
+    ReportForm form(session, "Setting Sales Supervisor", {"Cbng :", "Kode :", "Nama :"}, 44);
+    form.Field(0, &branch, "@!").valid = [&] { return pickers::CARICABANG_(session, &branch); };
+    form.Field(1, &code, "@!").valid = [&] { return AcceptSupervisor(session, &branch, &code, &name); };
+    form.Field(2, &name, "@!");
+    if (!form.Read() || xbase::IsBlank(code)) break;
+    console::ValueTable rows = LoadMembers(session, code);
+    GridSpec spec;
+    spec.heads = {"No.", "Sales", "Nama"};
+    spec.pictures = {"99", "@!", ""};
+    spec.window = {13, 18, 21, 62};
+    spec.editable = {kCodeColumn};
+    spec.blank_row = BlankRow;
+    spec.accept = [&](int row, int) { return AcceptMember(session, &rows, row, code); };
+    if (!EditGrid(session, &rows, spec)) continue;
+    std::vector<GroupMember> members;
+    for (const console::ValueRow& row : rows) members.push_back({row[kCodeColumn - 1].text(), row[kNameColumn - 1].text()});
+    const xbase::Status saved = SaveSupervisorGroup(session, branch, code, name, members);
+    if (!saved.ok()) console::PESAN(con, saved.message());
+  }
+  return session.tables().CloseAll();
+}
+
+}  // namespace performance

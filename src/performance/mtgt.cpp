@@ -1,0 +1,145 @@
+// MTGT: the master target lists, for a branch and a two-character target code the product
+// groups that targets are set on.
+#include "console/message.h"
+#include "frame/code_pick.h"
+#include "performance/line_grid.h"
+#include "performance/report_form.h"
+#include "performance/report_tables.h"
+#include "performance/tgtsls.h"
+#include "pickers/pickers.h"
+#include "xbase/text_functions.h"
+
+namespace performance {
+namespace {
+
+constexpr int kGroupColumn = 2;
+constexpr int kNameColumn = 3;
+
+bool OpenListTables(frame::Session& session) {
+  return OpenTables(session, {{"MSTARGET1"}, {"MSTARGET2", {}, "MSTARGET21"}, {"PATRON"}, {"SETUP"}});
+}
+
+console::ValueRow BlankRow() { return {xbase::Value::Num(1), xbase::Value::Text(Blank(10)), xbase::Value::Text(Blank(30))}; }
+
+// The stored groups of branch + code with their names, and the list's notes.
+console::ValueTable LoadList(frame::Session& session, const std::string& key, std::string* notes) {
+  xbase::WorkArea& header = Area(session, "MSTARGET1");
+  if (header.Seek(key).ok() && header.found()) *notes = header.Text("NOTES");
+  console::ValueTable rows;
+  xbase::WorkArea& lines = Area(session, "MSTARGET2");
+  std::vector<uint32_t> records;
+  if (lines.SeekAll(key, &records).ok()) {
+    xbase::WorkArea& groups = Area(session, "PATRON");
+    for (uint32_t record : records) {
+      if (!lines.GoTo(record).ok()) break;
+      const std::string group = lines.Text("PATRON");
+      const bool named = groups.Seek(group).ok() && groups.found();
+      rows.push_back({xbase::Value::Num(static_cast<double>(rows.size() + 1)), xbase::Value::Text(group),
+                      xbase::Value::Text(named ? groups.Text("NAMA") : Blank(30))});
+    }
+  }
+  rows.push_back(BlankRow());
+  rows.back()[0] = xbase::Value::Num(static_cast<double>(rows.size()));
+  return rows;
+}
+
+// The check of a group typed on row `row` (from 1): "?" picks, the group must exist above level 3
+// and may not clash with the others.
+bool AcceptGroup(frame::Session& session, console::ValueTable* rows, int row) {
+  console::ValueRow& cells = (*rows)[static_cast<size_t>(row - 1)];
+  std::string code = cells[kGroupColumn - 1].text();
+  if (xbase::IsBlank(code)) return true;
+  frame::PickSpec pick;
+  pick.alias = "PATRON";
+  pick.expressions = {"KODE", "NAMA", "LEVEL"};
+  pick.heads = {"Kode", "Nama", "Level"};
+  bool found = false;
+  xbase::WorkArea* groups = nullptr;
+  const xbase::Status status = frame::PickAndSeek(session, pick, &code, &found, &groups);
+  const std::string shown(xbase::AllTrim(code));
+  if (!status.ok() || !found || groups->Text("KODE") != groups->PadToField("KODE", shown) ||
+      groups->Number("LEVEL") <= 3) {
+    console::PESAN(session.console(), status.ok() ? "Kode " + shown + " tidak terdaftar" : status.message());
+    return false;
+  }
+  cells[kGroupColumn - 1] = xbase::Value::Text(groups->Text("KODE"));
+  cells[kNameColumn - 1] = xbase::Value::Text(groups->Text("NAMA"));
+  std::vector<std::string> codes;
+  for (const console::ValueRow& each : *rows) codes.push_back(CellText(each, kGroupColumn));
+  const std::string clash = TargetGroupClash(codes, static_cast<size_t>(row - 1));
+  if (clash.empty()) return true;
+  console::PESAN(session.console(), clash);
+  return false;
+}
+
+}  // namespace
+
+std::string TargetGroupClash(const std::vector<std::string>& groups, size_t row) {
+  const std::string& code = groups[row];
+  for (size_t other = 0; other < groups.size(); ++other) {
+    const std::string& them = groups[other];
+    if (other == row || them.empty()) continue;
+    const bool parent = them.size() >= 4 && them.size() <= 10 && code.starts_with(them);
+    if (them == code || parent || them.starts_with(code)) {
+      return "KodeInduk ini telah diisikan pada urutan ke " + std::to_string(other + 1);
+    }
+  }
+  return {};
+}
+
+xbase::Status SaveTargetList(frame::Session& session, const std::string& branch, const std::string& code,
+                             const std::string& notes, const std::vector<std::string>& groups) {
+  if (!OpenListTables(session)) return xbase::Status::IOError("MSTARGET", "tidak bisa dibuka");
+  xbase::WorkArea& header = Area(session, "MSTARGET1");
+  xbase::WorkArea& lines = Area(session, "MSTARGET2");
+  const std::string kdcb = lines.PadToField("KDCB", xbase::AllTrim(branch));
+  const std::string kdtg = lines.PadToField("KDTG", xbase::AllTrim(code));
+  std::vector<uint32_t> records;
+  xbase::Status status = StoredRows(session, lines, kdcb + kdtg, &records);
+  std::vector<FieldValues> rows;
+  for (const std::string& group : groups) {
+    if (xbase::IsBlank(group)) continue;
+    rows.push_back({{"KDCB", xbase::Value::Text(kdcb)}, {"KDTG", xbase::Value::Text(kdtg)},
+                    {"PATRON", xbase::Value::Text(group)}});
+  }
+  if (status.ok()) status = RewriteRows(session, lines, records, rows);
+  if (!status.ok()) return status;
+  return StoreHeader(session, header, kdcb + kdtg, !rows.empty(),
+                     {{"KDCB", xbase::Value::Text(kdcb)}, {"KDTG", xbase::Value::Text(kdtg)}},
+                     {{"NOTES", xbase::Value::Text(notes)}, {"TG_UPDATE", xbase::Value::FromDate(session.Today())}});
+}
+
+xbase::Status MTGT(frame::Session& session, const std::vector<xbase::Value>&) {
+  if (!OpenListTables(session)) return xbase::Status();
+  console::Console& con = session.console();
+  console::ScreenKeeper keep(con);
+  std::string branch = Blank(6), code = Blank(2), notes = Blank(30);
+  console::ValueTable rows;
+  for (;;) {
+    ReportForm form(session, "MASTER TARGET per SALES", {"KODE CABANG :", "KODE TARGET :", "NOTES       :"});
+    form.Field(0, &branch, "@!").valid = [&] { return pickers::GETCB(session, branch); };
+    form.Field(1, &code, "@!").valid = [&] {
+      if (xbase::IsBlank(code)) return false;
+      notes = Blank(30);
+      rows = LoadList(session, Area(session, "MSTARGET2").PadToField("KDCB", xbase::AllTrim(branch)) + code, &notes);
+      return true;
+    };
+    form.Field(2, &notes);
+    if (!form.Read() || xbase::IsBlank(code)) break;
+    GridSpec spec;
+    spec.heads = {"NO.", "PATRON", "NAMA"};
+    spec.pictures = {"99", "@!", ""};
+    spec.window = {13, 10, 21, 70};
+    spec.editable = {kGroupColumn};
+    spec.blank_row = BlankRow;
+    spec.accept = [&](int row, int) { return AcceptGroup(session, &rows, row); };
+    if (!EditGrid(session, &rows, spec)) continue;
+    std::vector<std::string> groups;
+    for (const console::ValueRow& row : rows) groups.push_back(row[kGroupColumn - 1].text());
+    const xbase::Status saved = SaveTargetList(session, branch, code, notes, groups);
+    if (!saved.ok()) console::PESAN(con, saved.message());
+  }
+  return session.tables().CloseAll();
+}
+
+}  // namespace performance

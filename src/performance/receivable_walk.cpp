@@ -1,0 +1,114 @@
+#include "performance/receivable_walk.h"
+
+#include "console/message.h"
+#include "performance/report_tables.h"
+#include "xbase/text_functions.h"
+
+namespace performance {
+namespace {
+
+// The receipt date of a settlement line (PIUTKR1 by KDCB + NOMOR); empty when the receipt is gone.
+xbase::Date ReceiptDate(xbase::WorkArea& receipts, const xbase::WorkArea& line) {
+  if (!receipts.Seek(line.Text("KDCB") + line.Text("NOMOR")).ok() || !receipts.found()) return {};
+  return receipts.DateOf("TANGGAL");
+}
+
+std::string OptionOf(xbase::WorkArea& kinds, std::string_view code) {
+  if (!kinds.Seek(code).ok() || !kinds.found()) return {};
+  return std::string(xbase::AllTrim(kinds.Text("OPSI")));
+}
+
+xbase::Status Balance(frame::Session& session, const ReceivableFilter& filter, Receivable* receivable,
+                      std::vector<Settlement>* settlements) {
+  xbase::WorkArea& later = Area(session, "PIUTJBL");
+  xbase::WorkArea& lines = Area(session, "PIUTKR2");
+  xbase::WorkArea& receipts = Area(session, "PIUTKR1");
+  xbase::WorkArea& kinds = Area(session, "MASTJNS");
+  std::vector<uint32_t> records;
+  xbase::Status status = later.SeekAll(later.PadToField("NOTA", receivable->invoice), &records);
+  for (size_t i = 0; status.ok() && i < records.size(); ++i) {
+    status = later.GoTo(records[i]);
+    if (status.ok() && later.DateOf("TANGGAL") < filter.from) {
+      receivable->opening += later.Number("DEBET") - later.Number("KREDIT");
+    }
+  }
+  if (status.ok()) status = lines.SeekAll(lines.PadToField("NOTA", receivable->invoice), &records);
+  for (size_t i = 0; status.ok() && i < records.size(); ++i) {
+    status = lines.GoTo(records[i]);
+    if (!status.ok()) break;
+    const xbase::Date date = ReceiptDate(receipts, lines);
+    if (date.empty()) continue;
+    if (date < filter.from) {
+      receivable->opening -= lines.Number("KREDIT");
+    } else if (date <= filter.to) {
+      const std::string code = lines.Text("KD_TT");
+      settlements->push_back({code, OptionOf(kinds, code), lines.Number("KREDIT"), date});
+    }
+  }
+  return status;
+}
+
+}  // namespace
+
+bool Receivable::Reduced(const std::vector<std::string_view>& types) const {
+  if (due.empty()) return true;
+  for (std::string_view prefix : types) {
+    if (type.starts_with(prefix)) return true;
+  }
+  return false;
+}
+
+bool TypeExcluded(std::string_view type, std::string_view excluded) {
+  return !type.empty() && excluded.find(type) != std::string_view::npos;
+}
+
+bool CustomerExcluded(std::string_view customer, std::string_view excluded) {
+  const std::string_view characters = xbase::AllTrim(excluded);
+  return !customer.empty() && characters.find(customer.front()) != std::string_view::npos;
+}
+
+bool OpenReceivableTables(frame::Session& session) {
+  return OpenTables(session, {{"PIUTDBT", {}, "PIUTDBT3"},
+                              {"PIUTJBL", {}, "PIUTJBL2"},
+                              {"PIUTKR1", {}, "PIUTKR11"},
+                              {"PIUTKR2", {}, "PIUTKR22"},
+                              {"MASTJNS"}});
+}
+
+bool ForEachReceivable(frame::Session& session, const ReceivableFilter& filter,
+                       const std::function<void(const Receivable&, const std::vector<Settlement>&)>& visit) {
+  xbase::WorkArea& invoices = Area(session, "PIUTDBT");
+  const std::string prefix(xbase::AllTrim(filter.customer));
+  xbase::Status status = invoices.Seek(prefix, true);
+  std::vector<Settlement> settlements;
+  for (; status.ok() && !invoices.eof(); status = invoices.Skip()) {
+    Receivable receivable;
+    receivable.customer = invoices.Text("RELASI");
+    if (!receivable.customer.starts_with(prefix)) break;
+    receivable.invoice = std::string(xbase::RTrim(invoices.Text("NOTA")));
+    receivable.type = invoices.Text("TIPE");
+    receivable.salesman = invoices.Text("SALES");
+    receivable.branch = invoices.Text("KDCB");
+    receivable.date = invoices.DateOf("TANGGAL");
+    receivable.due = invoices.DateOf("TEMPO");
+    if (receivable.date > filter.to || !BeginsWith(receivable.type, filter.type) ||
+        TypeExcluded(receivable.type, filter.excluded_types) ||
+        CustomerExcluded(receivable.customer, filter.excluded_customers)) {
+      continue;
+    }
+    receivable.opening = invoices.Number("DEBET");
+    receivable.kind = receivable.date >= filter.from ? ReceivableKind::kPeriodCash
+                      : receivable.due <= filter.to  ? ReceivableKind::kTarget
+                                                     : ReceivableKind::kEarlierCash;
+    settlements.clear();
+    const uint32_t at = invoices.recno();
+    status = Balance(session, filter, &receivable, &settlements);
+    if (!status.ok()) break;
+    visit(receivable, settlements);
+    status = invoices.GoTo(at);
+  }
+  if (!status.ok()) console::PESAN(session.console(), status.message());
+  return status.ok();
+}
+
+}  // namespace performance

@@ -1,0 +1,50 @@
+// The tables a report works on: opened together under their aliases with a chosen controlling
+// order, or none at all; and the SETUP rows the reports keep their settings in.
+#ifndef PALUNDA_PERFORMANCE_REPORT_TABLES_H_
+#define PALUNDA_PERFORMANCE_REPORT_TABLES_H_
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "frame/session.h"
+#include "xbase/status.h"
+#include "xbase/work_area.h"
+
+namespace performance {
+
+// A table of a report: its name, the alias it is opened under (the name when empty) and the
+// index file that controls it (the first when empty).
+struct TableUse {
+  std::string_view name;
+  std::string_view alias = {};
+  std::string_view order = {};
+};
+
+// Opens every table not yet open under its alias; when one cannot be opened every table is
+// closed and false comes back (the open routine has said why).
+bool OpenTables(frame::Session& session, std::initializer_list<TableUse> tables);
+
+// The open area of an alias; callers have opened it with OpenTables.
+xbase::WorkArea& Area(frame::Session& session, std::string_view alias);
+// The area of table `name` open under its name, opened with its index files (the first
+// controlling) when it is not; null after the open routine's message.
+xbase::WorkArea* Opened(frame::Session& session, std::string_view name);
+
+// True when `code` begins with the trimmed `prefix` (an empty prefix takes every code).
+bool BeginsWith(std::string_view code, std::string_view prefix);
+
+// The KET of the SETUP row of `key` (SETUP opened under the alias "SETUP" when it is not), trailing blanks cut;
+// *found tells whether the row exists.
+std::string SetupText(frame::Session& session, std::string_view key, bool* found = nullptr);
+// The number written in the KET of the SETUP row of `key`; 0 when the row is missing.
+double SetupNumber(frame::Session& session, std::string_view key);
+// Writes `text` into the KET of the SETUP row of `key` under its lock, appending the row when missing.
+xbase::Status StoreSetupText(frame::Session& session, std::string_view key, std::string_view text);
+
+// The number in `text` from position `start` (from 1), `width` characters long; 0 when blank.
+double NumberAt(std::string_view text, int start, int width);
+
+}  // namespace performance
+
+#endif  // PALUNDA_PERFORMANCE_REPORT_TABLES_H_

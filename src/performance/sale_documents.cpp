@@ -1,0 +1,137 @@
+#include "performance/sale_documents.h"
+
+#include "console/message.h"
+#include "documents/line_value.h"
+#include "performance/performance.h"
+#include "performance/report_tables.h"
+#include "xbase/text_functions.h"
+
+namespace performance {
+namespace {
+
+struct DocumentTables {
+  std::string_view header, lines, number_field, line_order;
+};
+constexpr DocumentTables kNotes = {"SRTJLN1", "SRTJLN2", "INVOICE", "SRTJLN21"};
+constexpr DocumentTables kReturns = {"RTJUAL1", "RTJUAL2", "NOMOR", "RTJUAL21"};
+
+SaleDocument ReadHeader(const xbase::WorkArea& header, const DocumentTables& kind) {
+  SaleDocument document;
+  document.is_return = kind.header == kReturns.header;
+  document.number = header.Text(kind.number_field);
+  document.date = header.DateOf("TANGGAL");
+  document.customer = header.Text("RELASI");
+  document.type = header.Text("TIPE");
+  document.salesman = header.Text("SALES");
+  document.branch = header.Text("KDCB");
+  if (!document.is_return) document.order = header.Text("NOMOR");
+  document.discount1 = header.Number("DISCOUNT");
+  document.discount2 = header.Number("DISCOUNT2");
+  document.printed = header.Logical("CETAK");
+  return document;
+}
+
+bool Passes(const xbase::WorkArea& header, const SaleDocument& document, const DocumentFilter& filter) {
+  if (header.Logical("BATAL")) return false;
+  if (filter.printed_only && !document.printed) return false;
+  if (filter.without_admin_return && !document.is_return && !xbase::IsBlank(header.Text("RET_ADM"))) return false;
+  if (!BeginsWith(document.customer, filter.customer) || !BeginsWith(document.type, filter.type) ||
+      !BeginsWith(document.salesman, filter.salesman)) {
+    return false;
+  }
+  return !filter.accept || filter.accept(document);
+}
+
+xbase::Status ReadLines(xbase::WorkArea& lines, const SaleDocument& document, std::vector<SaleLine>* out) {
+  out->clear();
+  std::vector<uint32_t> records;
+  xbase::Status status = lines.SeekAll(document.number, &records);
+  for (size_t i = 0; status.ok() && i < records.size(); ++i) {
+    status = lines.GoTo(records[i]);
+    if (!status.ok()) break;
+    SaleLine line;
+    line.code = lines.Text("KODE");
+    line.quantity = lines.Number("QUANTITY");
+    line.price = lines.Number("HARGA");
+    line.discount1 = lines.Number("DISCOUNT");
+    line.discount2 = lines.Number("DISCOUNT2");
+    line.value = documents::AfterDiscounts(
+        documents::LineValue(line.quantity, line.price, line.discount1, line.discount2), document.discount1,
+        document.discount2);
+    out->push_back(std::move(line));
+  }
+  return status;
+}
+
+xbase::Status Walk(frame::Session& session, const DocumentTables& kind, const DocumentFilter& filter,
+                   const DocumentVisitor& visit) {
+  xbase::WorkArea& header = Area(session, kind.header);
+  xbase::WorkArea& lines = Area(session, kind.lines);
+  xbase::Status status = header.SetOrder(2);  // dtos(tanggal)
+  if (status.ok()) status = lines.SetOrder(kind.line_order);
+  if (status.ok()) status = header.Seek(filter.from.Dtos(), true);
+  std::vector<SaleLine> read;
+  while (status.ok() && !header.eof()) {
+    const SaleDocument document = ReadHeader(header, kind);
+    if (document.date > filter.to) break;
+    const uint32_t at = header.recno();
+    if (Passes(header, document, filter)) {
+      status = ReadLines(lines, document, &read);
+      if (!status.ok()) break;
+      visit(document, read);
+      status = header.GoTo(at);  // a visitor may look other notes up in the same table
+    }
+    if (status.ok()) status = header.Skip();
+  }
+  return status;
+}
+
+}  // namespace
+
+double Off(double percent) { return (100 - percent) / 100; }
+
+namespace {
+
+// MASTBRJ standing on the item's row, or null.
+xbase::WorkArea* ItemRow(frame::Session& session, std::string_view code) {
+  xbase::WorkArea* items = session.tables().Area("MASTBRJ");
+  if (items == nullptr || !items->Seek(items->PadToField("KODE", xbase::RTrim(code))).ok() || !items->found()) {
+    return nullptr;
+  }
+  return items;
+}
+
+}  // namespace
+
+double LineCartons(frame::Session& session, const SaleLine& line) {
+  return KONVERSIBOX(session, line.code, line.quantity, CartonSize(session, line.code), line.value);
+}
+
+std::string ItemText(frame::Session& session, std::string_view code, std::string_view field) {
+  const xbase::WorkArea* item = ItemRow(session, code);
+  if (item != nullptr) return item->Text(field);
+  const xbase::WorkArea* items = session.tables().Area("MASTBRJ");
+  return items == nullptr ? std::string() : items->PadToField(field, "");
+}
+
+double CartonSize(frame::Session& session, std::string_view code) {
+  const xbase::WorkArea* item = ItemRow(session, code);
+  return item == nullptr ? 0 : item->Number("DOS");
+}
+
+bool OpenDocumentTables(frame::Session& session) {
+  return OpenTables(session, {{"SRTJLN1", {}, "SRTJLN12"},
+                              {"SRTJLN2", {}, "SRTJLN21"},
+                              {"RTJUAL1", {}, "RTJUAL12"},
+                              {"RTJUAL2", {}, "RTJUAL21"}});
+}
+
+bool ForEachDocument(frame::Session& session, const DocumentFilter& filter, const DocumentVisitor& visit) {
+  xbase::Status status;
+  if (filter.notes) status = Walk(session, kNotes, filter, visit);
+  if (status.ok() && filter.returns) status = Walk(session, kReturns, filter, visit);
+  if (!status.ok()) console::PESAN(session.console(), status.message());
+  return status.ok();
+}
+
+}  // namespace performance

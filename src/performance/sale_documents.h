@@ -1,0 +1,70 @@
+// The delivery notes and sales returns of a period as the sales reports read them: each document
+// with its lines and each line's value after the line's and the document's discounts.
+#ifndef PALUNDA_PERFORMANCE_SALE_DOCUMENTS_H_
+#define PALUNDA_PERFORMANCE_SALE_DOCUMENTS_H_
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "frame/session.h"
+#include "xbase/date.h"
+
+namespace performance {
+
+struct SaleDocument {
+  bool is_return = false;  // a sales return (RTJUAL1), else a delivery note (SRTJLN1)
+  std::string number;      // INVOICE of a note, NOMOR of a return
+  xbase::Date date;
+  std::string customer, type, salesman, branch;
+  std::string order;       // the sales order of a note
+  double discount1 = 0, discount2 = 0;
+  bool printed = false;  // CETAK
+  // +1 for a delivery note, -1 for a return: the sign its figures enter a report with.
+  double sign() const { return is_return ? -1 : 1; }
+};
+
+struct SaleLine {
+  std::string code;
+  double quantity = 0;
+  double price = 0;
+  double discount1 = 0, discount2 = 0;
+  double value = 0;  // quantity x price less the line's two and the document's two discounts
+};
+
+// Which documents a report reads. Cancelled documents are never read.
+struct DocumentFilter {
+  xbase::Date from, to;
+  std::string customer;  // prefixes; empty takes all
+  std::string type;
+  std::string salesman;
+  bool printed_only = false;          // only documents printed (CETAK)
+  bool without_admin_return = false;  // only delivery notes with an empty RET_ADM
+  bool notes = true;                  // read the delivery notes
+  bool returns = true;                // then the sales returns
+  // A further test of the document, after the others; empty takes all.
+  std::function<bool(const SaleDocument&)> accept;
+};
+
+using DocumentVisitor = std::function<void(const SaleDocument&, const std::vector<SaleLine>&)>;
+
+// The tables ForEachDocument reads, opened under their names (see report_tables.h).
+bool OpenDocumentTables(frame::Session& session);
+
+// Walks the delivery notes and then the sales returns of the filter in date order, handing each
+// with its lines to `visit`; false after a message on row 24 when a table could not be read.
+bool ForEachDocument(frame::Session& session, const DocumentFilter& filter, const DocumentVisitor& visit);
+
+// The factor of a discount in percent: (100 - percent) / 100.
+double Off(double percent);
+
+// The cartons of a line: KONVERSIBOX over the item's carton size (MASTBRJ and KONVERT open).
+double LineCartons(frame::Session& session, const SaleLine& line);
+// A field of an item's MASTBRJ row (open as "MASTBRJ", its code order controlling); blank when unknown.
+std::string ItemText(frame::Session& session, std::string_view code, std::string_view field);
+// The carton size (DOS) of an item; 0 when unknown.
+double CartonSize(frame::Session& session, std::string_view code);
+
+}  // namespace performance
+
+#endif  // PALUNDA_PERFORMANCE_SALE_DOCUMENTS_H_

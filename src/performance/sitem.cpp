@@ -1,0 +1,131 @@
+// SITEM: the numbered lists of focus items.
+#include "console/message.h"
+#include "frame/code_pick.h"
+#include "performance/lfokus.h"
+#include "performance/line_grid.h"
+#include "performance/report_form.h"
+#include "performance/report_tables.h"
+#include "xbase/number_text.h"
+#include "xbase/text_functions.h"
+
+namespace performance {
+namespace {
+
+constexpr int kCodeColumn = 2, kNameColumn = 3, kGroupColumn = 4, kBoxColumn = 5;
+
+bool OpenFocusTables(frame::Session& session) {
+  return OpenTables(session, {{"I_FOKUS", {}, "I_FOKUS1"}, {"MASTBRJ"}});
+}
+
+console::ValueRow BlankRow() {
+  return {xbase::Value::Num(1), xbase::Value::Text(Blank(10)), xbase::Value::Text(Blank(20)), xbase::Value::Text(Blank(10)),
+          xbase::Value::Num(0, 4)};
+}
+
+bool AcceptItem(frame::Session& session, console::ValueTable* rows, int row) {
+  console::ValueRow& cells = (*rows)[static_cast<size_t>(row - 1)];
+  std::string code = cells[kCodeColumn - 1].text();
+  if (xbase::IsBlank(code)) return true;
+  frame::PickSpec pick;
+  pick.alias = "MASTBRJ";
+  pick.expressions = {"KODE", "NAMA", "GOLONGAN"};
+  pick.heads = {"Kode", "Nama", "Golongan"};
+  pick.by_name = code.find('/') != std::string::npos;
+  bool found = false;
+  xbase::WorkArea* items = nullptr;
+  const xbase::Status status = frame::PickAndSeek(session, pick, &code, &found, &items);
+  const std::string shown(xbase::AllTrim(code));
+  if (!status.ok() || !found || xbase::AllTrim(items->Text("KODE")) != shown) {
+    console::PESAN(session.console(), status.ok() ? "Kode " + shown + " tidak terdaftar" : status.message());
+    return false;
+  }
+  for (size_t other = 0; other < rows->size(); ++other) {
+    if (static_cast<int>(other) + 1 != row && CellText((*rows)[other], kCodeColumn) == shown) {
+      console::PESAN(session.console(), "Kode " + shown + " sudah ada diurutan " + std::to_string(other + 1));
+      return false;
+    }
+  }
+  cells[kCodeColumn - 1] = xbase::Value::Text(items->Text("KODE"));
+  cells[kNameColumn - 1] = xbase::Value::Text(items->Text("NAMA"));
+  cells[kGroupColumn - 1] = xbase::Value::Text(items->Text("GOLONGAN"));
+  cells[kBoxColumn - 1] = xbase::Value::Num(items->Number("DOS"), 4);
+  return true;
+}
+
+}  // namespace
+
+bool CNR(frame::Session& session, std::string* number, console::ValueTable* rows) {
+  rows->clear();
+  if (!OpenFocusTables(session)) return true;
+  frame::PickSpec pick;
+  pick.alias = "I_FOKUS";
+  pick.expressions = {"NOMOR", "KODE", "NAMA"};
+  pick.heads = {"Nomor", "Kode", "Nama"};
+  frame::PickCode(session, pick, number).IgnoreError();  // a list not picked leaves the number typed
+  rows->clear();
+  xbase::WorkArea& lines = Area(session, "I_FOKUS");
+  std::vector<uint32_t> records;
+  if (lines.SetOrder("I_FOKUS1").ok() && lines.SeekAll(lines.PadToField("NOMOR", xbase::AllTrim(*number)), &records).ok()) {
+    for (uint32_t record : records) {
+      if (!lines.GoTo(record).ok()) break;
+      rows->push_back({xbase::Value::Num(static_cast<double>(rows->size() + 1)), xbase::Value::Text(lines.Text("KODE")),
+                       xbase::Value::Text(lines.Text("NAMA")), xbase::Value::Text(lines.Text("GOLONGAN")),
+                       xbase::Value::Num(lines.Number("BOX"), 4)});
+    }
+  }
+  rows->push_back(BlankRow());
+  rows->back()[0] = xbase::Value::Num(static_cast<double>(rows->size()));
+  return true;
+}
+
+xbase::Status SaveFocusList(frame::Session& session, const std::string& number, const console::ValueTable& rows) {
+  if (!OpenFocusTables(session)) return xbase::Status::IOError("I_FOKUS", "tidak bisa dibuka");
+  xbase::WorkArea& lines = Area(session, "I_FOKUS");
+  const std::string nomor = lines.PadToField("NOMOR", xbase::AllTrim(number));
+  std::vector<uint32_t> records;
+  xbase::Status status = lines.SetOrder("I_FOKUS1");
+  if (status.ok()) status = StoredRows(session, lines, nomor, &records);
+  std::vector<FieldValues> written;
+  for (const console::ValueRow& row : rows) {
+    if (CellText(row, kCodeColumn).empty()) continue;
+    written.push_back({{"NOMOR", xbase::Value::Text(nomor)},
+                       {"GOLONGAN", row[kGroupColumn - 1]},
+                       {"KODE", row[kCodeColumn - 1]},
+                       {"NAMA", row[kNameColumn - 1]},
+                       {"BOX", row[kBoxColumn - 1]},
+                       {"URUT", xbase::Value::Text(xbase::Str(static_cast<double>(written.size() + 1), 3))}});
+  }
+  if (status.ok()) status = RewriteRows(session, lines, records, written);
+  return status;
+}
+
+xbase::Status SITEM(frame::Session& session, const std::vector<xbase::Value>&) {
+  if (!OpenFocusTables(session)) return xbase::Status();
+  console::Console& con = session.console();
+  console::ScreenKeeper keep(con);
+  std::string number = xbase::PadR("LAPORFOKUS", 10);
+  console::ValueTable rows;
+  for (;;) {
+    ReportForm form(session, "Input ITEM FOKUS", {"Nomor :"}, 40);
+    form.Field(0, &number, "@!").valid = [&] { return !xbase::IsBlank(number) && CNR(session, &number, &rows); };
+    if (!form.Read()) break;
+    GridSpec spec;
+    spec.heads = {"No", "KODE", "NAMA", "GOLONGAN", " BOX"};
+    spec.pictures = {"99", "@!", "@!", "@!", "9999"};
+    spec.window = {9, 10, 21, 70};
+    spec.editable = {kCodeColumn, kBoxColumn};
+    spec.code_column = kCodeColumn;
+    spec.blank_row = BlankRow;
+    spec.grow_column = kBoxColumn;
+    spec.accept = [&](int row, int column) { return column != kCodeColumn || AcceptItem(session, &rows, row); };
+    spec.question = "Yakin data akan disimpan (Y/T)";
+    spec.enter_answers_yes = true;
+    spec.enter_on_empty_asks = true;
+    if (!EditGrid(session, &rows, spec)) continue;
+    const xbase::Status saved = SaveFocusList(session, number, rows);
+    if (!saved.ok()) console::PESAN(con, saved.message());
+  }
+  return session.tables().CloseAll();
+}
+
+}  // namespace performance

@@ -1,0 +1,178 @@
+#include "performance/turnover.h"
+
+#include "console/message.h"
+#include "frame/spreadsheet.h"
+#include "performance/paged_report.h"
+#include "performance/report_form.h"
+#include "performance/report_tables.h"
+#include "performance/sale_documents.h"
+#include "xbase/date_functions.h"
+#include "xbase/text_functions.h"
+
+namespace performance {
+namespace {
+
+constexpr std::string_view kPicture = " 999,999,999";
+constexpr int kLabelWidth = 40;
+constexpr std::array<std::string_view, 9> kDeductionHeads = {"NORMAL",   "SAMPEL", "FREEGOODS", "KURANG BRG", "BEDA HRG",
+                                                             "KOMISI",   "TRADE",  "SUBSIDI",   "VOUCHER"};
+
+int DeductionColumn(std::string_view code) {
+  for (size_t i = 0; i < kDeductionCodes.size(); ++i) {
+    if (kDeductionCodes[i] == code) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+bool NonBbType(frame::Session& session, std::string_view type) {
+  bool found = false;
+  SetupText(session, "OMZETNON" + std::string(type), &found);
+  return found;
+}
+
+// The deduction lines of receipts dated in the period.
+xbase::Status AddDeductions(frame::Session& session, const TurnoverParams& params, const TurnoverKey& key,
+                            std::map<std::string, TurnoverRow>* rows) {
+  xbase::WorkArea& receipts = Area(session, "PIUTKR1");
+  xbase::WorkArea& lines = Area(session, "PIUTKR2");
+  xbase::WorkArea& invoices = Area(session, "PIUTDBT");
+  xbase::Status status = receipts.Seek(params.from.Dtos(), true);
+  std::vector<uint32_t> records;
+  for (; status.ok() && !receipts.eof() && receipts.DateOf("TANGGAL") <= params.to; status = receipts.Skip()) {
+    status = lines.SeekAll(receipts.Text("KDCB") + receipts.Text("NOMOR"), &records);
+    for (size_t i = 0; status.ok() && i < records.size(); ++i) {
+      status = lines.GoTo(records[i]);
+      if (!status.ok()) break;
+      const std::string code(xbase::AllTrim(lines.Text("KD_TT")));
+      const int column = DeductionColumn(code);
+      if (column < 0 || (params.tax_invoice && code == "DP")) continue;
+      status = invoices.Seek(lines.Text("NOTA"));
+      if (!status.ok()) break;
+      const bool known = invoices.found();
+      const std::string row_key = key(known ? invoices.Text("RELASI") : "", known ? invoices.Text("SALES") : "");
+      if (row_key.empty()) continue;
+      const double amount = lines.Number("KREDIT") / 1000;
+      TurnoverRow& row = (*rows)[row_key];
+      row.deductions[static_cast<size_t>(column)] += amount;
+      row.total_deductions += amount;
+      row.net -= amount;
+      row.base_bb -= amount;
+    }
+  }
+  return status;
+}
+
+std::string Amounts(const TurnoverRow& row, const TurnoverColumns& columns) {
+  std::string text;
+  if (columns.target) text += Amount(row.target, kPicture);
+  text += Amount(row.gross, kPicture);
+  if (columns.returns) text += Amount(row.returns, kPicture);
+  for (double deduction : row.deductions) text += Amount(deduction, kPicture);
+  text += Amount(row.total_deductions, kPicture) + Amount(row.net, kPicture);
+  if (columns.non_bb) text += Amount(row.non_bb, kPicture) + Amount(row.base_bb, kPicture);
+  if (columns.percent) text += Amount(row.Achievement(), "     9,999.99");
+  return text;
+}
+
+void AddTo(TurnoverRow* total, const TurnoverRow& row) {
+  total->target += row.target;
+  total->gross += row.gross;
+  total->returns += row.returns;
+  for (size_t i = 0; i < row.deductions.size(); ++i) total->deductions[i] += row.deductions[i];
+  total->total_deductions += row.total_deductions;
+  total->net += row.net;
+  total->non_bb += row.non_bb;
+  total->base_bb += row.base_bb;
+}
+
+}  // namespace
+
+double TurnoverRow::Achievement() const { return frame::Ratio(net, target); }
+
+bool OpenTurnoverTables(frame::Session& session) {
+  return OpenTables(session, {{"OTL_GRP"},
+                              {"OTL_MBR"},
+                              {"MASTCUS"},
+                              {"MASTSLS"},
+                              {"SETUP"},
+                              {"TARGET", {}, "TARGET2"},
+                              {"PIUTDBT", {}, "PIUTDBT1"},
+                              {"PIUTKR1", {}, "PIUTKR12"},
+                              {"PIUTKR2", {}, "PIUTKR21"}}) &&
+         OpenDocumentTables(session);
+}
+
+bool CollectTurnover(frame::Session& session, const TurnoverParams& params, const TurnoverKey& key, bool returns_apart,
+                     std::map<std::string, TurnoverRow>* rows) {
+  const BusyNotice busy(session);
+  DocumentFilter filter;
+  filter.from = params.from;
+  filter.to = params.to;
+  const bool read = ForEachDocument(session, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+    const std::string row_key = key(document.customer, document.salesman);
+    if (row_key.empty()) return;
+    double value = 0;
+    for (const SaleLine& line : lines) value += line.value / 1000;
+    TurnoverRow& row = (*rows)[row_key];
+    if (document.is_return && returns_apart) {
+      if (!document.printed) return;
+      row.returns += value;
+      row.net -= value;
+      return;
+    }
+    const double signed_value = document.sign() * value;
+    row.gross += signed_value;
+    row.net += signed_value;
+    (NonBbType(session, document.type) ? row.non_bb : row.base_bb) += signed_value;
+  });
+  if (!read) return false;
+  const xbase::Status status = AddDeductions(session, params, key, rows);
+  if (!status.ok()) console::PESAN(session.console(), status.message());
+  return status.ok();
+}
+
+bool PrintTurnover(frame::Session& session, const TurnoverParams& params, const TurnoverColumns& columns,
+                   const std::vector<TurnoverRow>& rows) {
+  std::string heads = xbase::PadR("NO  " + columns.label_head, kLabelWidth);
+  const auto head = [&](std::string_view text) { heads += xbase::PadL(text, 12); };
+  if (columns.target) head("TARGET");
+  head("OMZET BRUTO");
+  if (columns.returns) head("RETUR");
+  const std::string over = std::string(heads.size(), ' ') +
+                           xbase::PadC("POTONGAN PIUTANG", 12 * static_cast<int>(kDeductionHeads.size()));
+  for (std::string_view name : kDeductionHeads) head(name);
+  head(columns.tax_head);
+  head("TOT POTONGAN");
+  head("OMZET NETTO");
+  if (columns.non_bb) {
+    head("OMZET NON BB");
+    head("DASAR BB");
+  }
+  if (columns.percent) heads += " % NETTO to TGT";
+  const std::string rule(heads.size(), '-');
+  PagedReport report(session, params.rows_per_page);
+  report.set_heading({{columns.title, "CB"},
+                      {"TANGGAL : " + xbase::Dtoc(params.from) + " s/d " + xbase::Dtoc(params.to), "C"},
+                      {rule, "C"}, {over, "C"}, {heads, "C"}, {rule, "C"}});
+  if (!report.Start()) return false;
+  TurnoverRow total;
+  std::string branch;
+  int number = 0;
+  for (const TurnoverRow& row : rows) {
+    if (columns.by_branch && (number == 0 || row.branch != branch) && !report.Row("CABANG : " + row.branch, "CB")) return false;
+    branch = row.branch;
+    const std::string label = xbase::PadL(std::to_string(++number), 3) + " " + xbase::PadR(row.code, 10) + " " +
+                              xbase::PadR(xbase::Left(row.name, 25), 25);
+    if (!report.Row(xbase::PadR(label, kLabelWidth) + Amounts(row, columns))) return false;
+    AddTo(&total, row);
+  }
+  if (!report.Line(rule) || !report.Line(xbase::PadR("                 ** JUMLAH ** ", kLabelWidth) + Amounts(total, columns))) {
+    return false;
+  }
+  frame::ReportLayout layout;
+  layout.width = static_cast<int>(heads.size());
+  layout.title = columns.title;
+  return report.Print(layout);
+}
+
+}  // namespace performance
