@@ -84,13 +84,12 @@ TEST_F(RsrtjlnTest, NotesThatMayNotBeRevisedAreRefusedWithTheirMessages) {
   site.Put("SRTJLN1", "SRTJLN11", "SJ-0003", "NOMOR", support::T("FREE GOODS"));
   site.Put("SRTJLN1", "SRTJLN11", "SJ-0004", "PROFORMA", xbase::Value::Logical(true));
   site.Put("PIUTDBT", "PIUTDBT1", "SJ-0101", "KREDIT", N(4000000));
-  RunEntry(RSRTJLN, Keys({Line("SJ-NONE"), {' '}, Line("SJ-0002"), {' '}, Line("SJ-0003"), {' '}, Line("SJ-0004"), {' '},
-                          // The demo's printed note is shown, but may not be saved.
-                          Line("SJ-0001"), {kEnter}, std::vector<int>(15, kEnter), {kF10, kEnter, kEsc, 'Y'},
-                          // Payments of 4,000,000 were settled on SJ-0101.
-                          RevisionHeaderKeys("SJ-0101"), FirstQuantityKeys(300), kSave, {' ', kEsc, 'Y'},
-                          Line("SJ-0101"), Line("J0002"), std::vector<int>(14, kEnter), kSave, {' ', kEsc, 'Y'}}));
-
+  for (const char* note : {"SJ-NONE", "SJ-0002", "SJ-0003", "SJ-0004"}) RunEntry(RSRTJLN, Keys({Line(note), {' '}}));
+  // The demo's printed note is shown, but may not be saved.
+  RunEntry(RSRTJLN, Keys({Line("SJ-0001"), {kEnter}, std::vector<int>(15, kEnter), {kF10, kEnter, kEsc, 'Y'}}));
+  // Payments of 4,000,000 were settled on SJ-0101.
+  RunEntry(RSRTJLN, Keys({RevisionHeaderKeys("SJ-0101"), FirstQuantityKeys(300), kSave, {' ', kEsc, 'Y'}}));
+  RunEntry(RSRTJLN, Keys({Line("SJ-0101"), Line("J0002"), std::vector<int>(14, kEnter), kSave, {' ', kEsc, 'Y'}}));
   EXPECT_TRUE(Shown(rig.term, "Nomor Sj SJ-NONE tidak terdaftar"));
   EXPECT_TRUE(Shown(rig.term, "Surat jalan SJ-0002 sudah dibatalkan, tidak bisa diralat"));
   EXPECT_TRUE(Shown(rig.term, "Surat jalan SJ-0003 adalah free goods, tidak bisa diralat"));
