@@ -1,9 +1,11 @@
 #include "documents/shared_postings.h"
 
 #include <string>
+#include <vector>
 
 #include "console/table_access.h"
 #include "documents/record_writes.h"
+#include "xbase/text_functions.h"
 
 namespace documents {
 namespace {
@@ -33,12 +35,25 @@ xbase::Status MoveField(console::Console& con, xbase::WorkArea& area, std::strin
 }
 
 xbase::Status UPSALESORDER(frame::Session& session, std::string_view order, std::string_view code, double added,
-                           double removed) {
+                           double removed, std::string_view line) {
   xbase::WorkArea* lines = nullptr;
   if (xbase::Status s = RequireArea(session, "slsodr2", &lines); !s.ok()) return s;
   const std::string key = lines->PadToField("NOMOR", order) + lines->PadToField("KODE", code);
   // The third index of the order lines: nomor+kode.
-  return MoveTotal(session.console(), *lines, 3, key, "QTY_KIRIM", added, removed);
+  std::vector<uint32_t> records;
+  xbase::Status s = lines->SetOrder(3);
+  if (s.ok()) s = lines->SeekAll(key, &records);
+  if (!s.ok() || records.empty()) return s;
+  // A revision walks its own rows with deleted rows shown: a deleted order line never takes a quantity.
+  uint32_t chosen = 0;
+  for (uint32_t record : records) {
+    if (s = lines->GoTo(record); !s.ok()) return s;
+    if (lines->deleted()) continue;
+    if (chosen == 0 || (!xbase::IsBlank(line) && xbase::AllTrim(lines->Text("URUT")) == xbase::AllTrim(line))) chosen = record;
+  }
+  if (chosen == 0) return s;
+  if (s = lines->GoTo(chosen); !s.ok()) return s;
+  return MoveField(session.console(), *lines, "QTY_KIRIM", added, removed);
 }
 
 xbase::Status UPSALDOMASTCUS(frame::Session& session, std::string_view customer, double added, double removed) {

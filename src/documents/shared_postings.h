@@ -20,10 +20,11 @@ xbase::Status RequireArea(frame::Session& session, std::string_view alias, xbase
 xbase::Status MoveField(console::Console& con, xbase::WorkArea& area, std::string_view field, double added,
                         double removed);
 
-// QTY_KIRIM of the order line (number, goods code) in the open `slsodr2` := + added - removed.
+// QTY_KIRIM of the order line (number, goods code) in the open `slsodr2` := + added - removed. Where
+// the order holds the goods on several lines, the line numbered `line` (URUT) takes it, else the first.
 // A line that is not there is left alone.
 xbase::Status UPSALESORDER(frame::Session& session, std::string_view order, std::string_view code, double added,
-                           double removed);
+                           double removed, std::string_view line = {});
 
 // SALDO of the customer in the open `Mastcus` := + added - removed. A customer that is not there is
 // left alone.

@@ -114,7 +114,14 @@ std::vector<frame::ReportLine> InvoiceRows(frame::Session& session, bool show_di
   row(std::string(31, ' ') + Picture(cartons, " 999999") + Picture(packs, " 999999") +
       (show_discounts ? "                        JUMLAH : " : "                  JUMLAH NETTO : ") +
       Picture(total, "99,999,999,999.99"));
-  if (show_discounts) {
+  AppendFormEnd(&rows, total, head1, head2, show_discounts, items);
+  return rows;
+}
+
+void AppendFormEnd(std::vector<frame::ReportLine>* rows, double total, double head1, double head2, bool cascade,
+                   int items) {
+  const auto row = [&](std::string value) { rows->push_back({std::move(value), "S", 0}); };
+  if (cascade) {
     for (const double percent : {head1, head2}) {
       if (percent == 0) continue;
       const double cut = total * percent / 100;
@@ -127,7 +134,6 @@ std::vector<frame::ReportLine> InvoiceRows(frame::Session& session, bool show_di
   const text::AmountLines words = text::TERBILANG(total, 2, kWordsWidth);
   row("Terbilang : " + words.first);
   if (!words.second.empty()) row(std::string(12, ' ') + words.second);
-  return rows;
 }
 
 bool LCGETSURATJALAN(frame::Session& session, std::string* number, bool* printed) {

@@ -17,6 +17,11 @@ namespace sales {
 // into the prices (the tables SRTJLN2, MASTCUS and MASTBRJ are open).
 std::vector<frame::ReportLine> InvoiceRows(frame::Session& session, bool show_discounts);
 
+// The end of a printed form after its totals row: the header discounts in cascade with the net total
+// (when `cascade`), the empty rows of the 18 item rows that `items` left, and the amount in words.
+void AppendFormEnd(std::vector<frame::ReportLine>* rows, double total, double head1, double head2, bool cascade,
+                   int items);
+
 // LCGETSURATJALAN: the number check of the entry box. Empty, unknown ("Nomor INVOICE " + number +
 // " tidak terdaftar") and cancelled (" sudah dibatalkan") notes are refused; a printed one is
 // accepted after the warning " Sudah dicetak". SRTJLN1 stays on the note; *printed tells CETAK.

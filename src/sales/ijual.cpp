@@ -18,6 +18,8 @@
 #include "frame/open_table.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
+#include "sales/note_header.h"
+#include "sales/note_screen.h"
 #include "sales/sales.h"
 #include "sales/sales_order.h"
 #include "xbase/number_text.h"
@@ -29,11 +31,6 @@ namespace {
 namespace key = console::key;
 
 constexpr char kTitle[] = "INPUT SALES ORDER + SURAT JALAN";
-constexpr char kDiscountRange[] = "Discount harus antara 0 sampai 100";
-constexpr char kFooter[] = "Sisa Barang : ......... pcs = ....... Box              Netto : ...............";
-// The screen's colours: the form, the field being edited, and the fields not being edited.
-constexpr char kColours[] = "W+/b,N/W,,,W+/b";
-constexpr char kMonoColours[] = "W/n,N/W,,,W/n";
 
 const std::vector<std::string> kHeads = {"NO",       "GDG",   "KODE",  "NAMA",  "Q. BOX", "Q. PAK", "Q. PCS",
                                          "QUANTITY", "Q. KIRIM", "HARGA", "DISC1", "DISC2", "JUMLAH"};
@@ -42,36 +39,14 @@ const std::vector<std::string> kPictures = {"99",          "@!",          "@!", 
                                             "999,999,999", "9,999,999.99", "999.99",     "999.99",
                                             "99,999,999,999.99"};
 
-// The form: title, header lines, the rules around the lines and the footer.
-void DrawForm(console::Console& con, console::Attr attr) {
-  con.Clear(0, 0, 23, 79, attr);
-  console::TENGAH(con, 1, kTitle, con.Pick("W+/b", "W+/n"));
-  static const char* const kLines[] = {
-      "No. Order  : ...............  Tanggal : ..........  Tg. Kirim : ..........",
-      "Customer   : ..........       Tgl. SJ : ..........  Tg. Tempo : .......... +...",
-      "............................  Kd. Cab : ...... Tipe : .. Sl/Bm: .... ..........",
-      "                              Disc. 1 : ...... Ket. : ....................",
-      "                              Disk. 2 : ......        ....................",
-      "                                              Code Id : ....   Include : ."};
-  int row = 2;
-  for (const char* line : kLines) con.Say(row++, 0, line, attr);
-  const std::string rule(80, '\xC4');
-  con.Say(8, 0, rule, attr);
-  con.Say(22, 0, rule, attr);
-  con.Say(23, 0, kFooter, attr);
-}
-
-// The lines and the footer's figures blanked for the next order; the header keeps what it shows.
-void ClearLines(console::Console& con, console::Attr attr) {
-  con.Clear(9, 0, 21, 79, attr);
-  con.Say(23, 0, kFooter, attr);
-}
-
-// A header discount: within 0 to 100 and not above the customer group's ceiling.
-bool HeaderDiscount(frame::Session& session, double value, double ceiling) {
-  if (value < 0 || value > 100) return pickers::Refuse(session, kDiscountRange);
-  return documents::CHKTRADE(value, ceiling);
-}
+// The header rows of the form, from row 2.
+const std::vector<std::string> kHeaderRows = {
+    "No. Order  : ...............  Tanggal : ..........  Tg. Kirim : ..........",
+    "Customer   : ..........       Tgl. SJ : ..........  Tg. Tempo : .......... +...",
+    "............................  Kd. Cab : ...... Tipe : .. Sl/Bm: .... ..........",
+    "                              Disc. 1 : ...... Ket. : ....................",
+    "                              Disk. 2 : ......        ....................",
+    "                                              Code Id : ....   Include : ."};
 
 // The customer check of the header; fills what the customer brings.
 bool CheckCustomer(frame::Session& session, OrderHeader* header) {
@@ -112,24 +87,7 @@ bool ReadHeader(frame::Session& session, OrderHeader* header) {
     return documents::CECKTANGGAL(session, header->note_date, true, {}, &accepted, 0);
   });
   add(2, 64, &header->shipping_date, "");
-  add(4, 40, &header->branch, "@!");
-  add(4, 54, &header->type, "@!", [&] {
-    pickers::SaleType values;
-    return pickers::CTIPE(session, &header->type, &values, false, false, header->customer);
-  });
-  add(4, 64, &header->salesman, "@!", [&] { return pickers::CSALES(session, &header->salesman); });
-  add(4, 69, &header->manager, "@!", [&] { return pickers::CBMMGR(session, &header->manager); });
-  add(5, 40, &header->discount1, "999.99",
-      [&] { return HeaderDiscount(session, header->discount1, header->ceilings[2]); });
-  add(6, 40, &header->discount2, "999.99",
-      [&] { return HeaderDiscount(session, header->discount2, header->ceilings[3]); });
-  add(5, 54, &header->remark1, "");
-  add(6, 54, &header->remark2, "");
-  add(7, 56, &header->code_id, "@!", [&] {
-    std::string name;
-    return pickers::CID(session, &header->code_id, &name, con.Pick(kColours, kMonoColours));
-  });
-  add(7, 73, &header->include, "Y");
+  AddSaleFields(&form, session, header, true, numbered);
   const console::ReadResult read = form.Read(con);
   if (read.escaped || xbase::IsBlank(header->order)) return false;
   con.Say(3, 76, xbase::Str(header->term, 3), con.colours().standard);
@@ -195,24 +153,27 @@ bool OPENDATA(frame::Session& session) {
   return true;
 }
 
+bool MustCloseBooks(frame::Session& session) {
+  const int day_limit = static_cast<int>(xbase::Val(session.ZHARIBATAS).value);
+  if (session.ZTGLBATAS <= session.ZTGPROSES + day_limit || session.MMEMBER.HasRight("/SPV")) return false;
+  console::PESAN(session.console(), "Harus lakukan proses tutup buku dulu...");
+  return true;
+}
+
 xbase::Status IJUAL(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  const int day_limit = static_cast<int>(xbase::Val(session.ZHARIBATAS).value);
-  if (session.ZTGLBATAS > session.ZTGPROSES + day_limit && !session.MMEMBER.HasRight("/SPV")) {
-    console::PESAN(con, "Harus lakukan proses tutup buku dulu...");
-    return xbase::Status::OK();
-  }
+  if (MustCloseBooks(session)) return xbase::Status::OK();
   if (!OPENDATA(session)) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
-  const console::ColourSet colours = con.SetColour(con.Pick(kColours, kMonoColours));
+  const console::ColourSet colours = con.SetColour(NoteColours(con));
   SalesOrder order;
   OrderHeader& header = order.header;
   header.order_date = header.note_date = header.shipping_date = session.Today();
-  DrawForm(con, con.colours().standard);
+  DrawNoteForm(con, con.colours().standard, kTitle, kHeaderRows);
   for (;;) {
     if (!ReadHeader(session, &header)) break;
     EditLines(session, &order);
-    ClearLines(con, con.colours().standard);
+    ClearNoteLines(con, con.colours().standard);
   }
   con.set_colours(colours);
   return frame::CloseTables(session, xbase::Status::OK());

@@ -29,24 +29,6 @@ bool Taken(frame::Session& session, std::string_view alias, std::string_view ord
   return pickers::Checked(session, s);
 }
 
-// The box "Data Surat Jalan": one number for each note. Esc does not cancel: the numbers are taken
-// as they stand.
-std::vector<std::string> AskNoteNumbers(frame::Session& session, int count) {
-  console::Console& con = session.console();
-  console::ScreenKeeper keep(con);
-  const std::string colour(con.Pick("W+/b", "W+/w"));
-  console::ISHADOW(con, 5, 20, 19, 59, colour);
-  console::TENGAH(con, 6, "Data Surat Jalan", colour);
-  std::vector<std::string> numbers(static_cast<size_t>(count), std::string(kNoteNumberWidth, ' '));
-  console::GetList form;
-  for (int n = 1; n <= count; ++n) {
-    con.Say(7 + n, 26, "Sj " + xbase::Str(n, 2) + " : ", con.Colour(colour));
-    form.Add(7 + n, 34, &numbers[static_cast<size_t>(n - 1)], "@!");
-  }
-  form.Read(con);
-  return numbers;
-}
-
 }  // namespace
 
 bool CEKORDEREXIST(frame::Session& session, std::string_view order) {
@@ -76,6 +58,23 @@ bool CEKSURATJALAN(frame::Session& session, const std::vector<std::string>& note
   return true;
 }
 
+std::vector<std::string> AskNoteNumbers(frame::Session& session, std::vector<std::string> numbers) {
+  const int count = static_cast<int>(numbers.size());
+  console::Console& con = session.console();
+  console::ScreenKeeper keep(con);
+  const std::string colour(con.Pick("W+/b", "W+/w"));
+  console::ISHADOW(con, 5, 20, 19, 59, colour);
+  console::TENGAH(con, 6, "Data Surat Jalan", colour);
+  for (std::string& number : numbers) number = xbase::PadR(number, kNoteNumberWidth);
+  console::GetList form;
+  for (int n = 1; n <= count; ++n) {
+    con.Say(7 + n, 26, "Sj " + xbase::Str(n, 2) + " : ", con.Colour(colour));
+    form.Add(7 + n, 34, &numbers[static_cast<size_t>(n - 1)], "@!");
+  }
+  form.Read(con);
+  return numbers;
+}
+
 bool SIMPANDATA(frame::Session& session, const SalesOrder& order) {
   const int count = NotesNeeded(order.lines);
   if (count > kMostNotes) {
@@ -84,7 +83,7 @@ bool SIMPANDATA(frame::Session& session, const SalesOrder& order) {
   }
   std::vector<std::string> notes;
   if (count > 0) {
-    notes = AskNoteNumbers(session, count);
+    notes = AskNoteNumbers(session, std::vector<std::string>(static_cast<size_t>(count)));
     if (!CEKSURATJALAN(session, notes)) return false;
   }
   if (console::Alert(session.console(), "Yakin data akan disimpan ?", {"Ya", "Tidak"}) != 1) return false;

@@ -10,7 +10,8 @@
 #include "documents/record_writes.h"
 #include "documents/shared_postings.h"
 #include "pickers/picker_support.h"
-#include "sales/note_receivable.h"
+#include "sales/field_values.h"
+#include "sales/delivery_note.h"
 #include "sales/sales.h"
 #include "sales/sales_order.h"
 #include "xbase/date_functions.h"
@@ -20,13 +21,6 @@
 namespace sales {
 namespace {
 
-using documents::FieldValues;
-
-xbase::Value T(std::string_view text) { return xbase::Value::Text(std::string(text)); }
-xbase::Value N(double number) { return xbase::Value::Num(number); }
-xbase::Value D(xbase::Date date) { return xbase::Value::FromDate(date); }
-xbase::Value L(bool flag) { return xbase::Value::Logical(flag); }
-
 // The tables the save writes, by the aliases the screen opened them under.
 struct SaveTables {
   xbase::WorkArea* orders = nullptr;       // SLSODR1
@@ -34,8 +28,6 @@ struct SaveTables {
   xbase::WorkArea* notes = nullptr;        // SRTJLN1
   xbase::WorkArea* note_lines = nullptr;   // SRTJLN2
   xbase::WorkArea* receivables = nullptr;  // PIUTDBT
-  xbase::WorkArea* monitor = nullptr;      // BMONITOR
-  xbase::WorkArea* goods = nullptr;        // MASTBRJ
 
   xbase::Status Find(frame::Session& session) {
     xbase::Status s = documents::RequireArea(session, "slsodr1", &orders);
@@ -43,53 +35,31 @@ struct SaveTables {
     if (s.ok()) s = documents::RequireArea(session, "srtjln1", &notes);
     if (s.ok()) s = documents::RequireArea(session, "srtjln2", &note_lines);
     if (s.ok()) s = documents::RequireArea(session, "piutdbt", &receivables);
-    if (s.ok()) s = documents::RequireArea(session, "bmonitor", &monitor);
-    if (s.ok()) s = documents::RequireArea(session, "mastbrj", &goods);
     return s;
   }
 };
 
-// True when `key` is a key of index file `order` of the area.
-xbase::Status Holds(xbase::WorkArea& area, std::string_view order, const std::string& key, bool* held) {
-  xbase::Status s = area.SetOrder(order);
-  if (s.ok()) s = area.Seek(key);
-  *held = s.ok() && area.found();
-  return s;
-}
-
-// A delivered line as it goes on a note: its pieces, their split and its value after every discount.
-struct NoteLine {
-  size_t order_line = 0;  // position in the order, from 0
-  double quantity = 0;
-  documents::CartonSplit split;
-  double value = 0;
-};
-
 // The notes of the order: the delivered lines in order, 18 to a note.
-std::vector<std::vector<NoteLine>> PlanNotes(const SalesOrder& order, xbase::WorkArea& goods, xbase::Status* status) {
-  std::vector<std::vector<NoteLine>> notes;
-  for (size_t i = 0; i < order.lines.size(); ++i) {
+std::vector<std::vector<NoteItem>> PlanNotes(frame::Session& session, const SalesOrder& order, xbase::Status* status) {
+  std::vector<std::vector<NoteItem>> notes;
+  for (size_t i = 0; i < order.lines.size() && status->ok(); ++i) {
     const console::ValueRow& line = order.lines[i];
     if (!Delivered(line)) continue;
     if (notes.empty() || notes.back().size() == static_cast<size_t>(kLinesPerNote)) notes.emplace_back();
-    NoteLine planned;
-    planned.order_line = i;
-    planned.quantity = Figure(line, kDelivered);
-    if (xbase::Status s = goods.SetOrder("MASTBRJ1"); !s.ok()) *status = s;
-    if (xbase::Status s = goods.Seek(goods.PadToField("KODE", Word(line, kCode))); !s.ok()) *status = s;
-    planned.split = documents::SplitCartons(planned.quantity, goods.Number("DOS"), goods.Number("PAK"));
-    planned.value = documents::AfterDiscounts(
-        documents::LineValue(planned.quantity, Figure(line, kPrice), Figure(line, kDisc1), Figure(line, kDisc2)),
-        order.header.discount1, order.header.discount2);
-    notes.back().push_back(planned);
+    NoteItem item;
+    item.code = Word(line, kCode);
+    item.warehouse = Word(line, kWarehouse);
+    item.name = Word(line, kName);
+    item.order_line = xbase::Str(static_cast<double>(i + 1), 3);
+    item.quantity = Figure(line, kDelivered);
+    item.price = Figure(line, kPrice);
+    item.disc1 = Figure(line, kDisc1);
+    item.disc2 = Figure(line, kDisc2);
+    item.average = Figure(line, kAverage);
+    *status = CompleteItem(session, order.header.discount1, order.header.discount2, &item);
+    notes.back().push_back(item);
   }
   return notes;
-}
-
-double NoteAmount(const std::vector<NoteLine>& note) {
-  double amount = 0;
-  for (const NoteLine& line : note) amount += line.value;
-  return amount;
 }
 
 // The due date of the notes: the note date and the customer's term, unless SETUP "TGJT" + type +
@@ -114,7 +84,7 @@ bool DueDate(frame::Session& session, const OrderHeader& header, xbase::Date* te
 
 // Every figure of the order must fit the field it is stored in.
 bool FiguresFit(frame::Session& session, const SalesOrder& order, const SaveTables& tables,
-                const std::vector<std::vector<NoteLine>>& notes) {
+                const std::vector<std::vector<NoteItem>>& notes) {
   struct Stored {
     OrderColumn column;
     const char* field;
@@ -135,15 +105,8 @@ bool FiguresFit(frame::Session& session, const SalesOrder& order, const SaveTabl
       }
     }
   }
-  for (const std::vector<NoteLine>& note : notes) {
-    for (const NoteLine& line : note) {
-      if (!documents::FitsField(*tables.note_lines, "Q_BOX", line.split.cartons)) return refuse("Q_BOX", line.order_line);
-      if (!documents::FitsField(*tables.note_lines, "Q_PAK", line.split.packs)) return refuse("Q_PAK", line.order_line);
-      if (!documents::FitsField(*tables.note_lines, "Q_PCS", line.split.pieces)) return refuse("Q_PCS", line.order_line);
-    }
-    if (!documents::FitsField(*tables.receivables, "DEBET", NoteAmount(note))) {
-      return pickers::Refuse(session, "Nilai surat jalan terlalu besar");
-    }
+  for (const std::vector<NoteItem>& note : notes) {
+    if (!ItemsFit(session, note)) return false;
   }
   return true;
 }
@@ -194,12 +157,13 @@ class OrderWrite {
 
   const Progress& progress() const { return progress_; }
 
-  xbase::Status Run(const std::vector<std::vector<NoteLine>>& notes) {
+  xbase::Status Run(const std::vector<std::vector<NoteItem>>& notes) {
     xbase::Status s = OrderHeaderRow();
     if (s.ok()) s = OrderLines();
     for (size_t n = 0; n < notes.size() && s.ok(); ++n) {
       progress_.note_begun = true;
-      s = Note(numbers_[n], notes[n]);
+      // The delivered quantities went onto the order lines with them.
+      s = WriteNote(session_, NoteHeadOf(header_, numbers_[n], tempo_, term_), notes[n], false);
       if (s.ok()) {
         progress_.note_begun = false;
         progress_.notes_done = n + 1;
@@ -242,62 +206,6 @@ class OrderWrite {
     return xbase::Status::OK();
   }
 
-  xbase::Status Note(const std::string& number, const std::vector<NoteLine>& lines) {
-    xbase::Status s = documents::AppendRecord(session_.console(),
-        *tables_.notes, {{"INVOICE", T(number)},           {"TANGGAL", D(header_.note_date)},
-                         {"NOMOR", T(header_.order)},      {"RELASI", T(header_.customer)},
-                         {"TIPE", T(header_.type)},        {"SALES", T(header_.salesman)},
-                         {"KDCB", T(header_.branch)},      {"TEMPO", D(tempo_)},
-                         {"TERM", N(term_)},               {"PESAN", D(header_.order_date)},
-                         {"KIRIM", D(header_.shipping_date)}, {"KTR1", T(header_.remark1)},
-                         {"KTR2", T(header_.remark2)},     {"DISCOUNT", N(header_.discount1)},
-                         {"DISCOUNT2", N(header_.discount2)}, {"CODE_ID", T(header_.code_id)},
-                         {"INCLUDE", L(header_.include)},  {"TG_INPUT", D(today_)},
-                         {"OPERATOR", T(operator_)}});
-    for (size_t k = 0; k < lines.size() && s.ok(); ++k) s = NoteLineRow(number, lines[k], k + 1);
-    const double amount = NoteAmount(lines);
-    if (s.ok() && amount != 0) s = Receivable(number, amount);
-    if (s.ok() && !xbase::IsBlank(header_.manager)) s = Monitor(number);
-    return s;
-  }
-
-  xbase::Status NoteLineRow(const std::string& number, const NoteLine& planned, size_t position) {
-    const console::ValueRow& line = order_.lines[planned.order_line];
-    xbase::Status s = documents::AppendRecord(session_.console(),
-        *tables_.note_lines,
-        {{"INVOICE", T(number)},                          {"KODE", T(Word(line, kCode))},
-         {"GUDANG", T(Word(line, kWarehouse))},           {"Q_BOX", N(planned.split.cartons)},
-         {"Q_PAK", N(planned.split.packs)},               {"Q_PCS", N(planned.split.pieces)},
-         {"QUANTITY", N(planned.quantity)},               {"HARGA", N(Figure(line, kPrice))},
-         {"DISCOUNT", N(Figure(line, kDisc1))},           {"DISCOUNT2", N(Figure(line, kDisc2))},
-         {"KTR", T(Word(line, kName))},                   {"URUTAN", T(xbase::Str(static_cast<double>(planned.order_line + 1), 3))},
-         {"URUT", T(xbase::Str(static_cast<double>(position), 3))}, {"HRG_RATA", N(Figure(line, kAverage))}});
-    if (s.ok()) s = UPMASTERBARANG(session_, Word(line, kCode), Word(line, kWarehouse), 0, planned.quantity);
-    return s;
-  }
-
-  xbase::Status Receivable(const std::string& number, double amount) {
-    NoteReceivable receivable{number,           header_.branch,  header_.customer, header_.type,
-                              header_.salesman, header_.remark1, header_.code_id,  header_.note_date,
-                              tempo_,           amount};
-    return AppendNoteReceivable(session_, *tables_.receivables, receivable);
-  }
-
-  xbase::Status Monitor(const std::string& number) {
-    xbase::WorkArea& monitor = *tables_.monitor;
-    bool held = false;
-    xbase::Status s = Holds(monitor, "BMONITOR", monitor.PadToField("INVOICE", number), &held);
-    if (!s.ok()) return s;
-    const FieldValues fields = {{"TANGGAL", D(header_.note_date)}, {"KODEBM", T(header_.manager)}};
-    if (!held) {
-      FieldValues all = {{"INVOICE", T(number)}};
-      all.insert(all.end(), fields.begin(), fields.end());
-      return documents::AppendRecord(session_.console(), monitor, all);
-    }
-    if (s = console::LOCK_REC(session_.console(), monitor); !s.ok()) return s;
-    return documents::PutAndRelease(monitor, fields);
-  }
-
   frame::Session& session_;
   const SalesOrder& order_;
   const OrderHeader& header_;
@@ -308,42 +216,6 @@ class OrderWrite {
   xbase::Date today_;
   std::string operator_;
   Progress progress_;
-};
-
-// The order and note tables locked whole for the save, so that no other workstation takes one of its
-// numbers between the check and the write; released when the save ends.
-class NumberLocks {
- public:
-  NumberLocks(console::Console& con, const SaveTables& tables) : con_(con), tables_(tables) {}
-  ~NumberLocks() {
-    // The records were written as they were appended; what is left to release are the locks.
-    if (orders_locked_) tables_.orders->Unlock().IgnoreError();
-    if (notes_locked_) tables_.notes->Unlock().IgnoreError();
-  }
-  NumberLocks(const NumberLocks&) = delete;
-  NumberLocks& operator=(const NumberLocks&) = delete;
-
-  xbase::Status Take() {
-    xbase::Status s = console::LockTable(con_, *tables_.orders);
-    orders_locked_ = s.ok();
-    if (s.ok()) s = console::LockTable(con_, *tables_.notes);
-    notes_locked_ = s.ok();
-    return s;
-  }
-
-  // Releases both locks; a record that could not be written then shows.
-  xbase::Status Release() {
-    xbase::Status s = tables_.orders->Unlock();
-    const xbase::Status notes = tables_.notes->Unlock();
-    orders_locked_ = notes_locked_ = false;
-    return s.ok() ? notes : s;
-  }
-
- private:
-  console::Console& con_;
-  const SaveTables& tables_;
-  bool orders_locked_ = false;
-  bool notes_locked_ = false;
 };
 
 // The numbers checked again under the locks: a note or order number taken meanwhile refuses the save.
@@ -370,14 +242,16 @@ bool WriteSalesOrder(frame::Session& session, const SalesOrder& order, const std
   SaveTables tables;
   xbase::Status s = tables.Find(session);
   if (!pickers::Checked(session, s)) return false;
-  const std::vector<std::vector<NoteLine>> planned = PlanNotes(order, *tables.goods, &s);
+  const std::vector<std::vector<NoteItem>> planned = PlanNotes(session, order, &s);
   if (!pickers::Checked(session, s)) return false;
   if (planned.size() != notes.size()) return pickers::Refuse(session, "Jumlah nomor surat jalan tidak sesuai");
   xbase::Date tempo;
   double term = 0;
   if (!DueDate(session, order.header, &tempo, &term) || !FiguresFit(session, order, tables, planned)) return false;
-  NumberLocks locks(session.console(), tables);
-  if (!pickers::Checked(session, locks.Take())) return false;
+  TableLocks locks(session.console());
+  s = locks.Take(*tables.orders);
+  if (s.ok()) s = locks.Take(*tables.notes);
+  if (!pickers::Checked(session, s)) return false;
   if (!NumbersStillFree(session, order, notes, tables, &s)) {
     pickers::Checked(session, s);
     return false;

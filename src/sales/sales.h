@@ -52,6 +52,18 @@ bool CEKEXIST(frame::Session& session, std::string_view number);
 // IJUAL: the sales order with its delivery notes ("INPUT SALES ORDER + SURAT JALAN").
 xbase::Status IJUAL(frame::Session& session, const std::vector<xbase::Value>& args);
 
+// JJUAL: a further delivery note for an order saved earlier ("INPUT SURAT JALAN BARU").
+xbase::Status JJUAL(frame::Session& session, const std::vector<xbase::Value>& args);
+
+// RSRTJLN: the delivery-note revision ("RALAT SURAT JALAN").
+xbase::Status RSRTJLN(frame::Session& session, const std::vector<xbase::Value>& args);
+
+// RSLSODR: the sales-order revision ("RALAT SALES ORDER").
+xbase::Status RSLSODR(frame::Session& session, const std::vector<xbase::Value>& args);
+
+// CSLSODR: the sales-order print ("CETAK SALES ORDER").
+xbase::Status CSLSODR(frame::Session& session, const std::vector<xbase::Value>& args);
+
 }  // namespace sales
 
 #endif  // PALUNDA_SALES_SALES_H_

@@ -72,6 +72,10 @@ struct SalesOrder {
   console::ValueTable lines;
 };
 
+// The book-closing guard of the entry screens: true, after its message, when the month must be
+// closed first and the user is no supervisor.
+bool MustCloseBooks(frame::Session& session);
+
 // OPENDATA: opens the screen's tables with their index files; none stays open when one cannot be.
 bool OPENDATA(frame::Session& session);
 
@@ -104,6 +108,10 @@ bool CEKORDEREXIST(frame::Session& session, std::string_view order);
 // CEKSURATJALAN: true when every note number is typed, given once, and held neither by a delivery
 // note nor by a receivable; else a message names the first fault.
 bool CEKSURATJALAN(frame::Session& session, const std::vector<std::string>& notes);
+
+// The box "Data Surat Jalan": one number for each of `numbers`, shown as they stand. Esc does not
+// cancel: the numbers are taken as they stand.
+std::vector<std::string> AskNoteNumbers(frame::Session& session, std::vector<std::string> numbers);
 
 // SIMPANDATA: asks the note numbers and the confirmation, then writes the order; true when written.
 bool SIMPANDATA(frame::Session& session, const SalesOrder& order);

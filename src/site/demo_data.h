@@ -57,7 +57,7 @@ double DemoCost(const DemoGoods& goods);
 xbase::Status AddFrameDemo(const DemoContext& demo);    // the demo user and its menu
 xbase::Status AddMastersDemo(const DemoContext& demo);  // branch, company, warehouses, staff, goods, customers
 xbase::Status AddStockDemo(const DemoContext& demo);    // the stock of every good in both warehouses
-xbase::Status AddSalesDemo(const DemoContext& demo);    // trade discounts and due-date rules of the order screen
+xbase::Status AddSalesDemo(const DemoContext& demo);    // trade discounts, due-date rules and an order to deliver
 // Settlement codes, bank accounts, unpaid invoices, a registered giro and the revision files.
 xbase::Status AddReceivablesDemo(const DemoContext& demo);
 // A return draft to send, a late-payment request and the empty return request files.

@@ -7,7 +7,7 @@ namespace site {
 namespace {
 
 // The entries the demo user's menu offers, when the program has them.
-constexpr const char* kCashierEntries[] = {"IJUAL", "JJUAL", "CJUAL", "CSLSODR", "PASS", "KEMBALI"};
+constexpr const char* kCashierEntries[] = {"IJUAL", "JJUAL", "RSLSODR", "RSRTJLN", "CJUAL", "CSLSODR", "PASS", "KEMBALI"};
 
 }  // namespace
 

@@ -79,6 +79,43 @@ xbase::Status AddProforma(const DemoContext& demo) {
   }
   // The first good counts as slow-moving for the proforma target.
   if (s.ok()) s = demo.writer.Add("PKT_YES", {{"KODE", goods[0].kode}});
+// An order taken yesterday and not delivered yet: the clerk delivers it on further notes, revises it
+// and corrects its notes. Lines: goods (index into the demo goods) and whole cartons.
+constexpr const char* kOpenOrder = "SO-0101";
+struct OrderLine {
+  int goods;
+  int cartons;
+};
+constexpr OrderLine kOpenOrderLines[] = {{2, 5}, {15, 2}, {8, 1}};
+
+xbase::Status AddOpenOrder(const DemoContext& demo) {
+  const xbase::Date date = demo.today - 1;
+  xbase::Status s = demo.writer.Add("SLSODR1", {{"NOMOR", kOpenOrder},
+                                                {"RELASI", demo.options.customer_prefix + "0001"},
+                                                {"TANGGAL", date},
+                                                {"TIPE", "01"},
+                                                {"SALES", "S001"},
+                                                {"KDCB", demo.branch},
+                                                {"CODE_ID", "0"},
+                                                {"INCLUDE", true},
+                                                {"TG_INPUT", date},
+                                                {"OPERATOR", kDemoNik}});
+  const auto goods = DemoGoodsList();
+  int position = 0;
+  for (const OrderLine& line : kOpenOrderLines) {
+    if (!s.ok()) break;
+    const DemoGoods& item = goods[static_cast<size_t>(line.goods)];
+    s = demo.writer.Add("SLSODR2", {{"NOMOR", kOpenOrder},
+                                    {"KODE", item.kode},
+                                    {"GUDANG", kDemoWarehouse},
+                                    {"Q_BOX", line.cartons},
+                                    {"QUANTITY", static_cast<double>(line.cartons * item.dos)},
+                                    {"QTY_KIRIM", 0},
+                                    {"HARGA", item.harga},
+                                    {"KTR", item.nama},
+                                    {"URUT", xbase::PadL(std::to_string(++position), 3)},
+                                    {"HRG_RATA", DemoCost(item)}});
+  }
   return s;
 }
 
@@ -99,6 +136,7 @@ xbase::Status AddSalesDemo(const DemoContext& demo) {
   }
   if (s.ok()) s = AddSetting(demo.writer, "ID-FTPAJAK", "902");
   if (s.ok()) s = AddProforma(demo);
+  if (s.ok()) s = AddOpenOrder(demo);
   return s;
 }
 

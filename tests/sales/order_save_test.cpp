@@ -127,19 +127,6 @@ TEST_F(OrderSaveTest, AWriteThatFailsIsReportedWithWhatWasSaved) {
   site.Put("SRTJLN1", "SRTJLN11", "SJ-F", "KTR1", T("DIPERIKSA"));
 }
 
-// A workstation's terminal where nobody types: a wait for a key passes a moment and ends without one,
-// so a save that meets another workstation's lock waits for it.
-class UnattendedTerminal : public console::Terminal {
- public:
-  void Present(const console::CellGrid&, const console::Cursor&) override {}
-  int ReadKey(int timeout_ms) override {
-    std::this_thread::sleep_for(std::chrono::milliseconds(std::min(timeout_ms, 5)));
-    return console::key::kNone;
-  }
-  void Tone(int, int) override {}
-  bool IsColour() const override { return true; }
-};
-
 // One workstation: saves `orders` orders of `pieces` of SC0002 and one SC0001 each, from GDG01.
 void SaveOrders(const SalesSite& site, char workstation, int orders, int pieces) {
   UnattendedTerminal terminal;

@@ -1,5 +1,9 @@
 #include "sales/sales_site_helpers.h"
 
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
 #include <gtest/gtest.h>
 
 #include "console/keys.h"
@@ -10,7 +14,9 @@
 #include "site/demo_data.h"
 #include "support/scripted_session.h"
 #include "support/site_folder.h"
+#include "xbase/number_text.h"
 #include "xbase/search_path.h"
+#include "xbase/text_functions.h"
 
 namespace sales {
 namespace {
@@ -46,8 +52,8 @@ SalesSite::SalesSite() : data_(root_.File("data")) {
   options.today = kToday;
   const xbase::Status s = site::MakeDataFolder(data_, options, nullptr);
   EXPECT_TRUE(s.ok()) << s.ToString();
-  // The demonstration company brings delivery notes of its own for the memos.
-  for (const char* table : {"SRTJLN1", "SRTJLN2", "PIUTDBT"}) demo_rows_[table] = Records(table);
+  // The demonstration company brings delivery notes of its own for the memos and an open order.
+  for (const char* table : {"SRTJLN1", "SRTJLN2", "PIUTDBT", "SLSODR1", "SLSODR2"}) demo_rows_[table] = Records(table);
 }
 
 void SalesSite::LogIn(frame::Session& session, std::string_view rights) const {
@@ -74,6 +80,27 @@ double SalesSite::Number(const std::string& table, const std::string& index, con
                          const std::string& field) const {
   Reader reader(data_, table);
   return reader.Seek(index, key) ? reader.area->Number(field) : 0;
+}
+
+std::vector<std::string> SalesSite::Fields(const std::string& table, const std::string& index, const std::string& key,
+                                           const std::string& field) const {
+  Reader reader(data_, table);
+  std::vector<uint32_t> records;
+  std::vector<std::string> values;
+  if (reader.area == nullptr || !reader.area->SetOrder(index).ok() || !reader.area->SeekAll(key, &records).ok()) {
+    return values;
+  }
+  for (uint32_t record : records) {
+    xbase::Value value;
+    if (!reader.area->GoTo(record).ok() || !reader.area->Get(field, &value).ok()) continue;
+    values.push_back(value.is_number() ? std::string(xbase::AllTrim(xbase::Str(value.number(), 20, 2))) : value.text());
+  }
+  return values;
+}
+
+int UnattendedTerminal::ReadKey(int timeout_ms) {
+  std::this_thread::sleep_for(std::chrono::milliseconds(std::min(timeout_ms, 5)));
+  return console::key::kNone;
 }
 
 uint32_t SalesSite::Records(const std::string& table) const {
@@ -106,10 +133,12 @@ void SalesSite::ExpectSoundIndexes() const {
   EXPECT_TRUE(faults.empty()) << ::testing::PrintToString(faults);
 }
 
-void OrderScreenTest::Run(const std::vector<int>& keys, std::string_view rights) {
+void OrderScreenTest::Run(const std::vector<int>& keys, std::string_view rights) { RunEntry(IJUAL, keys, rights); }
+
+void OrderScreenTest::RunEntry(Entry entry, const std::vector<int>& keys, std::string_view rights) {
   rig.term.AddKeys(Keys({keys, {console::key::kEsc}}));
   site.LogIn(rig.session, rights);
-  ASSERT_TRUE(IJUAL(rig.session, {}).ok());
+  ASSERT_TRUE(entry(rig.session, {}).ok());
   EXPECT_EQ(rig.term.overruns(), 0) << console::ScriptedTerminal::Dump(rig.term.cells());
 }
 
@@ -126,6 +155,16 @@ std::vector<int> LineKeys(const LineInput& line) {
   keys = Keys({keys, line.delivered < 0 ? std::vector<int>{kRight} : Line(std::to_string(line.delivered)),
                {kRight, kRight, kRight, kEnter}});
   return keys;
+}
+
+std::vector<int> NoteHeaderKeys(std::string_view note, std::string_view order) {
+  return Keys({Line(note), Line(order), std::vector<int>(15, kEnter)});
+}
+
+std::vector<int> RevisionHeaderKeys(std::string_view note) { return Keys({Line(note), std::vector<int>(15, kEnter)}); }
+
+std::vector<int> FirstQuantityKeys(int quantity) {
+  return Keys({std::vector<int>(6, kRight), Line(std::to_string(quantity))});
 }
 
 std::vector<int> SaveKeys(const std::vector<std::string>& notes) {

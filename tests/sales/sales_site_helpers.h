@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "console/terminal.h"
 #include "frame/session.h"
 #include "support/scripted_session.h"
 #include "support/data_folder.h"
@@ -39,6 +40,10 @@ class SalesSite {
   // The number of `field` of that record (0 without one).
   double Number(const std::string& table, const std::string& index, const std::string& key,
                 const std::string& field) const;
+  // `field` of every visible record whose key on `index` begins with `key`, in key order; numbers
+  // with two decimals.
+  std::vector<std::string> Fields(const std::string& table, const std::string& index, const std::string& key,
+                                  const std::string& field) const;
   // The records of a table beyond those the demonstration company brought.
   uint32_t Count(const std::string& table) const;
   // Writes `value` into `field` of the record that `index` finds for `key`.
@@ -57,11 +62,24 @@ class SalesSite {
   std::map<std::string, uint32_t> demo_rows_;  // the records of each table in the new folder
 };
 
+// A workstation's terminal where nobody types: a wait for a key passes a moment and ends without one,
+// so a save that meets another workstation's lock waits for it.
+class UnattendedTerminal : public console::Terminal {
+ public:
+  void Present(const console::CellGrid&, const console::Cursor&) override {}
+  int ReadKey(int timeout_ms) override;
+  void Tone(int, int) override {}
+  bool IsColour() const override { return true; }
+};
+
 // A test of the order screen on a demonstration folder.
 class OrderScreenTest : public ::testing::Test {
  protected:
   // Runs the screen as the demo cashier with the keys, then Esc to leave it.
   void Run(const std::vector<int>& keys, std::string_view rights = "");
+  // Runs another entry of the subsystem the same way.
+  using Entry = xbase::Status (*)(frame::Session&, const std::vector<xbase::Value>&);
+  void RunEntry(Entry entry, const std::vector<int>& keys, std::string_view rights = "");
 
   SalesSite site;
   support::SessionRig rig;
@@ -83,6 +101,13 @@ struct LineInput {
   int delivered = -1;     // -1: the proposal stands
 };
 std::vector<int> LineKeys(const LineInput& line);
+
+// The header of a further note: its number, the order, then the rest as the order filled it.
+std::vector<int> NoteHeaderKeys(std::string_view note, std::string_view order);
+// The header of a note's revision: its number, then the rest as loaded.
+std::vector<int> RevisionHeaderKeys(std::string_view note);
+// From the first line's warehouse to its quantity, and the quantity typed.
+std::vector<int> FirstQuantityKeys(int quantity);
 
 // F10, the delivery-note numbers, and "Ya".
 std::vector<int> SaveKeys(const std::vector<std::string>& notes);

@@ -1,0 +1,190 @@
+#include "sales/delivery_note.h"
+
+#include "console/table_access.h"
+#include "documents/record_writes.h"
+#include "documents/shared_postings.h"
+#include "pickers/picker_support.h"
+#include "sales/field_values.h"
+#include "sales/sales.h"
+#include "xbase/number_text.h"
+#include "xbase/text_functions.h"
+
+namespace sales {
+namespace {
+
+xbase::Status Area(frame::Session& session, std::string_view alias, xbase::WorkArea** area) {
+  return documents::RequireArea(session, alias, area);
+}
+
+xbase::Status WriteItem(frame::Session& session, xbase::WorkArea& lines, const NoteHead& head, const NoteItem& item,
+                        size_t position, bool move_order) {
+  xbase::Status s = documents::AppendRecord(
+      session.console(), lines,
+      {{"INVOICE", T(head.invoice)},           {"KODE", T(item.code)},
+       {"GUDANG", T(item.warehouse)},          {"Q_BOX", N(item.split.cartons)},
+       {"Q_PAK", N(item.split.packs)},         {"Q_PCS", N(item.split.pieces)},
+       {"QUANTITY", N(item.quantity)},         {"HARGA", N(item.price)},
+       {"DISCOUNT", N(item.disc1)},            {"DISCOUNT2", N(item.disc2)},
+       {"KTR", T(item.name)},                  {"URUTAN", T(item.order_line)},
+       {"URUT", T(xbase::Str(static_cast<double>(position), 3))}, {"HRG_RATA", N(item.average)}});
+  if (s.ok()) s = UPMASTERBARANG(session, item.code, item.warehouse, 0, item.quantity);
+  if (s.ok() && move_order) s = documents::UPSALESORDER(session, head.order, item.code, item.quantity, 0, item.order_line);
+  return s;
+}
+
+}  // namespace
+
+NoteHead NoteHeadOf(const OrderHeader& header, std::string_view invoice, xbase::Date tempo, double term) {
+  NoteHead head;
+  head.invoice = std::string(invoice);
+  head.date = header.note_date;
+  head.order = header.order;
+  head.customer = header.customer;
+  head.type = header.type;
+  head.salesman = header.salesman;
+  head.branch = header.branch;
+  head.tempo = tempo;
+  head.term = term;
+  head.order_date = header.order_date;
+  head.shipping_date = header.shipping_date;
+  head.remark1 = header.remark1;
+  head.remark2 = header.remark2;
+  head.discount1 = header.discount1;
+  head.discount2 = header.discount2;
+  head.code_id = header.code_id;
+  head.include = header.include;
+  head.manager = header.manager;
+  return head;
+}
+
+xbase::Status CompleteItem(frame::Session& session, double head1, double head2, NoteItem* item) {
+  xbase::WorkArea* goods = nullptr;
+  xbase::Status s = Area(session, "mastbrj", &goods);
+  if (s.ok()) s = goods->SetOrder("MASTBRJ1");
+  if (s.ok()) s = goods->Seek(goods->PadToField("KODE", item->code));
+  if (!s.ok()) return s;
+  // A code missing from the master reads the blank record: no carton or pack size.
+  item->split = documents::SplitCartons(item->quantity, goods->Number("DOS"), goods->Number("PAK"));
+  item->value = documents::AfterDiscounts(documents::LineValue(item->quantity, item->price, item->disc1, item->disc2),
+                                          head1, head2);
+  return s;
+}
+
+double ItemsAmount(const std::vector<NoteItem>& items) {
+  double amount = 0;
+  for (const NoteItem& item : items) amount += item.value;
+  return amount;
+}
+
+bool ItemsFit(frame::Session& session, const std::vector<NoteItem>& items) {
+  xbase::WorkArea* lines = nullptr;
+  xbase::WorkArea* receivables = nullptr;
+  xbase::Status s = Area(session, "srtjln2", &lines);
+  if (s.ok()) s = Area(session, "piutdbt", &receivables);
+  if (!pickers::Checked(session, s)) return false;
+  for (size_t i = 0; i < items.size(); ++i) {
+    const NoteItem& item = items[i];
+    const std::pair<const char*, double> figures[] = {
+        {"Q_BOX", item.split.cartons}, {"Q_PAK", item.split.packs}, {"Q_PCS", item.split.pieces},
+        {"QUANTITY", item.quantity},   {"HARGA", item.price},       {"DISCOUNT", item.disc1},
+        {"DISCOUNT2", item.disc2},     {"HRG_RATA", item.average}};
+    for (const auto& [field, value] : figures) {
+      if (!documents::FitsField(*lines, field, value)) {
+        return pickers::Refuse(session, std::string("Nilai ") + field + " baris " + std::to_string(i + 1) +
+                                            " terlalu besar");
+      }
+    }
+  }
+  if (!documents::FitsField(*receivables, "DEBET", ItemsAmount(items))) {
+    return pickers::Refuse(session, "Nilai surat jalan terlalu besar");
+  }
+  return true;
+}
+
+xbase::Status WriteNote(frame::Session& session, const NoteHead& head, const std::vector<NoteItem>& items,
+                        bool move_order) {
+  xbase::WorkArea* notes = nullptr;
+  xbase::WorkArea* lines = nullptr;
+  xbase::Status s = Area(session, "srtjln1", &notes);
+  if (s.ok()) s = Area(session, "srtjln2", &lines);
+  if (!s.ok()) return s;
+  const xbase::Date today = session.Today();
+  s = documents::AppendRecord(session.console(), *notes,
+                              {{"INVOICE", T(head.invoice)},      {"TANGGAL", D(head.date)},
+                               {"NOMOR", T(head.order)},          {"RELASI", T(head.customer)},
+                               {"TIPE", T(head.type)},            {"SALES", T(head.salesman)},
+                               {"KDCB", T(head.branch)},          {"TEMPO", D(head.tempo)},
+                               {"TERM", N(head.term)},            {"PESAN", D(head.order_date)},
+                               {"KIRIM", D(head.shipping_date)},  {"KTR1", T(head.remark1)},
+                               {"KTR2", T(head.remark2)},         {"DISCOUNT", N(head.discount1)},
+                               {"DISCOUNT2", N(head.discount2)},  {"CODE_ID", T(head.code_id)},
+                               {"INCLUDE", L(head.include)},      {"TG_INPUT", D(today)},
+                               {"OPERATOR", T(session.MMEMBER.nik)}});
+  for (size_t k = 0; k < items.size() && s.ok(); ++k) s = WriteItem(session, *lines, head, items[k], k + 1, move_order);
+  const double amount = ItemsAmount(items);
+  if (s.ok() && amount != 0) s = WriteReceivable(session, head, amount);
+  if (s.ok()) s = WriteMonitor(session, head);
+  return s;
+}
+
+xbase::Status WriteReceivable(frame::Session& session, const NoteHead& head, double amount) {
+  xbase::WorkArea* receivables = nullptr;
+  xbase::Status s = Area(session, "piutdbt", &receivables);
+  if (!s.ok()) return s;
+  s = documents::AppendRecord(session.console(), *receivables,
+                              {{"NOTA", T(head.invoice)},       {"TANGGAL", D(head.date)},
+                               {"KDCB", T(head.branch)},        {"RELASI", T(head.customer)},
+                               {"TIPE", T(head.type)},          {"SALES", T(head.salesman)},
+                               {"KTR", T(head.remark1)},        {"CODE_ID", T(head.code_id)},
+                               {"DEBET", N(amount)},            {"TEMPO", D(head.tempo)},
+                               {"TGINPUT", D(session.Today())}, {"OPERATOR", T(session.MMEMBER.nik)}});
+  if (s.ok()) s = documents::UPSALDOMASTCUS(session, head.customer, amount, 0);
+  return s;
+}
+
+xbase::Status WriteMonitor(frame::Session& session, const NoteHead& head) {
+  if (xbase::IsBlank(head.manager)) return xbase::Status::OK();
+  xbase::WorkArea* monitor = nullptr;
+  xbase::Status s = Area(session, "bmonitor", &monitor);
+  bool held = false;
+  if (s.ok()) s = Holds(*monitor, "BMONITOR", monitor->PadToField("INVOICE", head.invoice), &held);
+  if (!s.ok()) return s;
+  const documents::FieldValues fields = {{"TANGGAL", D(head.date)}, {"KODEBM", T(head.manager)}};
+  if (!held) {
+    documents::FieldValues all = {{"INVOICE", T(head.invoice)}};
+    all.insert(all.end(), fields.begin(), fields.end());
+    return documents::AppendRecord(session.console(), *monitor, all);
+  }
+  if (s = console::LOCK_REC(session.console(), *monitor); !s.ok()) return s;
+  return documents::PutAndRelease(*monitor, fields);
+}
+
+xbase::Status Holds(xbase::WorkArea& area, std::string_view order, const std::string& key, bool* held) {
+  xbase::Status s = area.SetOrder(order);
+  if (s.ok()) s = area.Seek(key);
+  *held = s.ok() && area.found();
+  return s;
+}
+
+TableLocks::~TableLocks() {
+  // What is left to release when a save ends early are the locks; the records were written already.
+  for (xbase::WorkArea* area : locked_) area->Unlock().IgnoreError();
+}
+
+xbase::Status TableLocks::Take(xbase::WorkArea& area) {
+  const xbase::Status s = console::LockTable(con_, area);
+  if (s.ok()) locked_.push_back(&area);
+  return s;
+}
+
+xbase::Status TableLocks::Release() {
+  xbase::Status first = xbase::Status::OK();
+  for (xbase::WorkArea* area : locked_) {
+    const xbase::Status s = area->Unlock();
+    if (first.ok()) first = s;
+  }
+  locked_.clear();
+  return first;
+}
+
+}  // namespace sales

@@ -1,0 +1,126 @@
+#include "sales/further_note.h"
+
+#include "console/alert.h"
+#include "console/message.h"
+#include "pickers/picker_support.h"
+#include "sales/sales_order.h"
+#include "xbase/date_functions.h"
+#include "xbase/number_text.h"
+#include "xbase/text_functions.h"
+
+namespace sales {
+namespace {
+
+// A number field of a row found by `index` in an open table; 0 when there is none.
+double NumberOf(frame::Session& session, std::string_view alias, std::string_view index, std::string_view key_field,
+                std::string_view key, std::string_view field) {
+  xbase::WorkArea* area = session.tables().Area(alias);
+  if (area == nullptr || !area->SetOrder(index).ok() || !area->Seek(area->PadToField(key_field, key)).ok() ||
+      !area->found()) {
+    return 0;
+  }
+  return area->Number(field);
+}
+
+}  // namespace
+
+bool FurtherNoteDueDate(frame::Session& session, const OrderHeader& header, xbase::Date* tempo, double* term) {
+  *tempo = header.note_date;
+  *term = header.term;
+  if (const double days = NumberOf(session, "tipe", "TIPE", "TIPE", header.type, "TEMPO"); days != 0) {
+    *tempo = header.note_date + static_cast<int>(days);
+    return true;
+  }
+  const std::string rule = header.type + xbase::PadR(header.group, 4);
+  if (std::string ket; pickers::SetupRow(session, "TGJT" + rule, nullptr, &ket)) {
+    if (xbase::IsBlank(ket)) return true;
+    const xbase::Date date = xbase::Ctod(xbase::AllTrim(ket));
+    if (date.empty()) return pickers::Refuse(session, "Setup TGJT" + rule + " bukan tanggal: " + std::string(xbase::AllTrim(ket)));
+    *tempo = date;
+    *term = 0;
+    return true;
+  }
+  if (std::string ket; pickers::SetupRow(session, "HARI" + rule, nullptr, &ket)) {
+    *tempo = header.note_date + static_cast<int>(xbase::Val(ket).value);
+    *term = 0;
+    return true;
+  }
+  // The due date holds the customer's days already: no term on top.
+  *tempo = header.note_date + static_cast<int>(NumberOf(session, "mastcus", "MASTCUS1", "RELASI", header.customer, "TEMPO"));
+  *term = 0;
+  return true;
+}
+
+std::vector<std::vector<NoteItem>> PlanFurtherNotes(frame::Session& session, const NoteDocument& doc,
+                                                    xbase::Status* status) {
+  std::vector<std::vector<NoteItem>> notes;
+  for (const console::ValueRow* line : FilledLines(doc)) {
+    if (!status->ok()) break;
+    if (notes.empty() || notes.back().size() == static_cast<size_t>(kLinesPerNote)) notes.emplace_back();
+    NoteItem item;
+    item.code = Word(*line, note::kCode);
+    item.warehouse = Word(*line, note::kWarehouse);
+    item.name = Word(*line, note::kName);
+    item.order_line = Word(*line, note::kOrderLine);
+    item.quantity = Figure(*line, note::kQuantity);
+    item.price = Figure(*line, note::kPrice);
+    item.disc1 = Figure(*line, note::kDisc1);
+    item.disc2 = Figure(*line, note::kDisc2);
+    item.average = Figure(*line, note::kAverage);
+    *status = CompleteItem(session, doc.header.discount1, doc.header.discount2, &item);
+    notes.back().push_back(item);
+  }
+  return notes;
+}
+
+bool WriteFurtherNotes(frame::Session& session, const NoteDocument& doc, const std::vector<std::string>& numbers) {
+  xbase::Status s;
+  const std::vector<std::vector<NoteItem>> planned = PlanFurtherNotes(session, doc, &s);
+  if (!pickers::Checked(session, s)) return false;
+  if (planned.size() != numbers.size()) return pickers::Refuse(session, "Jumlah nomor surat jalan tidak sesuai");
+  for (const std::vector<NoteItem>& items : planned) {
+    if (!ItemsFit(session, items)) return false;
+  }
+  xbase::Date tempo;
+  double term = 0;
+  if (!FurtherNoteDueDate(session, doc.header, &tempo, &term)) return false;
+  xbase::WorkArea* notes = session.tables().Area("srtjln1");
+  if (notes == nullptr) return pickers::Refuse(session, "table not open: srtjln1");
+  TableLocks locks(session.console());
+  if (!pickers::Checked(session, locks.Take(*notes))) return false;
+  for (const std::string& number : numbers) {
+    bool held = false;
+    if (!pickers::Checked(session, Holds(*notes, "SRTJLN11", notes->PadToField("INVOICE", number), &held))) return false;
+    if (held) return pickers::Refuse(session, "Nomor Sj " + std::string(xbase::RTrim(number)) + " sudah terdaftar");
+  }
+  size_t done = 0;
+  for (; done < planned.size() && s.ok(); ++done) s = WriteNote(session, NoteHeadOf(doc.header, numbers[done], tempo, term), planned[done], true);
+  const xbase::Status released = locks.Release();
+  if (s.ok()) s = released;
+  if (s.ok()) return true;
+  console::PESAN(session.console(), "Gagal menyimpan: " + s.message());
+  std::string saved;
+  for (size_t i = 0; i + 1 < done; ++i) saved += (saved.empty() ? "" : ", ") + std::string(xbase::RTrim(numbers[i]));
+  console::PESAN(session.console(), saved.empty() ? "Sebagian SJ " + std::string(xbase::RTrim(numbers[done - 1])) + " tersimpan"
+                                                  : "Tersimpan: SJ " + saved + "; sebagian: SJ " +
+                                                        std::string(xbase::RTrim(numbers[done - 1])));
+  return false;
+}
+
+bool SaveFurtherNote(frame::Session& session, const NoteDocument& doc) {
+  const size_t filled = FilledLines(doc).size();
+  if (filled == 0) return pickers::Refuse(session, "Tidak ada barang yang dikirim");
+  std::vector<std::string> numbers((filled + kLinesPerNote - 1) / kLinesPerNote);
+  numbers[0] = doc.invoice;
+  if (numbers.size() > 1) {
+    numbers = AskNoteNumbers(session, numbers);
+    if (xbase::RTrim(numbers[0]) != xbase::RTrim(doc.invoice)) {
+      return pickers::Refuse(session, "Nomor SJ pertama harus " + std::string(xbase::RTrim(doc.invoice)));
+    }
+  }
+  if (!CEKSURATJALAN(session, numbers)) return false;
+  if (console::Alert(session.console(), "Yakin data akan disimpan ?", {"Ya", "Tidak"}) != 1) return false;
+  return WriteFurtherNotes(session, doc, numbers);
+}
+
+}  // namespace sales

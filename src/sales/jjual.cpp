@@ -1,0 +1,156 @@
+// JJUAL: a further delivery note for an order saved earlier. The clerk types the note number and the
+// order; what is still open on the order is offered as far as the stock goes, and F10 saves the note
+// with its stock movements, the order's delivered quantities, the receivable and the customer balance.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "console/message.h"
+#include "documents/line_value.h"
+#include "documents/posting_date.h"
+#include "frame/code_pick.h"
+#include "frame/open_table.h"
+#include "pickers/picker_support.h"
+#include "sales/goods_lookup.h"
+#include "sales/note_header.h"
+#include "sales/note_screen.h"
+#include "sales/order_revision.h"
+#include "sales/sales.h"
+#include "sales/sales_order.h"
+#include "sales/further_note.h"
+#include "xbase/number_text.h"
+#include "xbase/text_functions.h"
+
+namespace sales {
+namespace {
+
+
+constexpr char kTitle[] = "INPUT SURAT JALAN BARU";
+
+// CHECKEXIST: a note number typed, without "?", and not yet held by a delivery note.
+bool CHECKEXIST(frame::Session& session, std::string_view number) {
+  if (xbase::IsBlank(number)) return pickers::Refuse(session, "Nomor Surat Jalan harus diisi");
+  if (number.find('?') != std::string_view::npos) return pickers::Refuse(session, "Nomor Surat Jalan tidak boleh berisi ?");
+  xbase::WorkArea* notes = session.tables().Area("srtjln1");
+  if (notes == nullptr) return pickers::Refuse(session, "table not open: srtjln1");
+  xbase::Status s = notes->SetOrder("SRTJLN11");
+  if (s.ok()) s = notes->Seek(notes->PadToField("INVOICE", number));
+  if (!pickers::Checked(session, s)) return false;
+  if (!notes->found()) return true;
+  return pickers::Refuse(session, "Nomor Surat Jalan " + std::string(xbase::RTrim(number)) + " sudah terdaftar");
+}
+
+// CEKSTOCKBARANG: what may leave now of an open quantity: all of it when the stock covers it, else
+// the stock when there is some, else nothing. `taken` is what earlier lines of the same goods were
+// offered.
+double CEKSTOCKBARANG(frame::Session& session, std::string_view code, std::string_view warehouse, double open,
+                      double taken) {
+  StockRow stock;
+  if (!FindStock(session, warehouse, code, &stock)) return 0;
+  const double free = stock.quantity - taken;
+  if (free >= open) return open;
+  return free > 0 ? free : 0;
+}
+
+// One open order line offered on the note.
+void OfferLine(frame::Session& session, const xbase::WorkArea& line, double quantity, NoteDocument* doc) {
+  AddNoteLine(&doc->lines, line.Number("DISCOUNT"), line.Number("DISCOUNT2"), line.Text("GUDANG"));
+  console::ValueRow& offered = doc->lines.back();
+  const std::string code = line.Text("KODE");
+  Goods goods;
+  xbase::WorkArea* master = SeekGoods(session, code, &goods);
+  const documents::CartonSplit split = documents::SplitCartons(quantity, goods.dos, goods.pak);
+  SetWord(&offered, note::kCode, code);
+  SetWord(&offered, note::kName, line.Text("KTR"));
+  SetFigure(&offered, note::kCartons, split.cartons);
+  SetFigure(&offered, note::kPacks, split.packs);
+  SetFigure(&offered, note::kPieces, split.pieces);
+  SetFigure(&offered, note::kQuantity, quantity);
+  SetFigure(&offered, note::kPrice, line.Number("HARGA"));
+  SetWord(&offered, note::kOrderLine, line.Text("URUT"));
+  SetFigure(&offered, note::kAverage, goods.found ? master->Number("HRG_RATA") : 0);
+  RecomputeLine(&offered);
+}
+
+// LCGETSALESORDER: the order's header and what is still open on its lines, offered as far as the
+// stock goes, then an empty line. An order that is not found is let through with an empty line.
+bool LCGETSALESORDER(frame::Session& session, NoteDocument* doc, std::string* loaded_customer) {
+  OrderHeader& header = doc->header;
+  frame::PickSpec pick;
+  pick.alias = "slsodr1";
+  pick.expressions = {"NOMOR", "TANGGAL", "RELASI", "SALES"};
+  pick.heads = {"No. Order", "Tanggal", "Relasi", "Sales"};
+  bool found = false;
+  xbase::WorkArea* order = nullptr;
+  if (!pickers::Checked(session, frame::PickAndSeek(session, pick, &header.order, &found, &order))) return false;
+  header.order = xbase::PadR(header.order, 15);
+  doc->lines.clear();
+  if (!found) {
+    loaded_customer->clear();
+    AddNoteLine(&doc->lines, 0, 0, session.MMEMBER.warehouse);
+    return true;
+  }
+  LoadOrderHeader(*order, &header);
+  *loaded_customer = header.customer;
+  doc->due_date = session.Today();
+  xbase::WorkArea* lines = session.tables().Area("slsodr2");
+  std::vector<uint32_t> records;
+  xbase::Status s = lines == nullptr ? xbase::Status::InvalidArgument("table not open", "slsodr2") : lines->SetOrder("SLSODR21");
+  if (s.ok()) s = lines->SeekAll(lines->PadToField("NOMOR", header.order), &records);
+  std::string warehouse = session.MMEMBER.warehouse;
+  double d1 = 0, d2 = 0;
+  std::map<std::string, double> taken;  // offered so far, by warehouse + code
+  for (size_t i = 0; s.ok() && i < records.size(); ++i) {
+    if (s = lines->GoTo(records[i]); !s.ok()) break;
+    if (i == 0) {
+      warehouse = lines->Text("GUDANG");
+      d1 = lines->Number("DISCOUNT");
+      d2 = lines->Number("DISCOUNT2");
+    }
+    const double open = lines->Number("QUANTITY") - lines->Number("QTY_KIRIM");
+    if (open <= 0) continue;
+    const std::string key = lines->Text("GUDANG") + lines->Text("KODE");
+    const double quantity = CEKSTOCKBARANG(session, lines->Text("KODE"), lines->Text("GUDANG"), open, taken[key]);
+    taken[key] += quantity;
+    OfferLine(session, *lines, quantity, doc);
+  }
+  if (!pickers::Checked(session, s)) return false;
+  AddNoteLine(&doc->lines, d1, d2, warehouse);
+  return true;
+}
+
+}  // namespace
+
+xbase::Status JJUAL(frame::Session& session, const std::vector<xbase::Value>&) {
+  console::Console& con = session.console();
+  if (MustCloseBooks(session)) return xbase::Status::OK();
+  if (!OPENDATA(session)) return xbase::Status::OK();
+  console::ScreenKeeper keep(con);
+  const console::ColourSet colours = con.SetColour(NoteColours(con));
+  NoteDocument doc;
+  OrderHeader& header = doc.header;
+  header.note_date = header.order_date = header.shipping_date = doc.due_date = session.Today();
+  std::string loaded_customer;
+  NoteHeaderChecks checks;
+  checks.number = [&] { return CHECKEXIST(session, doc.invoice); };
+  checks.order = [&] { return LCGETSALESORDER(session, &doc, &loaded_customer); };
+  checks.note_date = [&] {
+    xbase::Date accepted;
+    return documents::CECKTANGGAL(session, header.note_date, true, {}, &accepted, 0);
+  };
+  checks.loaded_customer = &loaded_customer;
+  DrawNoteForm(con, con.colours().standard, kTitle, NoteHeaderRows());
+  for (;;) {
+    if (!ReadNoteHeader(session, &doc, checks)) break;
+    if (doc.lines.empty()) AddNoteLine(&doc.lines, 0, 0, session.MMEMBER.warehouse);
+    NoteEditorHooks hooks;
+    hooks.save = [&] { return SaveFurtherNote(session, doc); };
+    hooks.may_delete = [&](int line) { return !xbase::IsBlank(Word(doc.lines[static_cast<size_t>(line - 1)], note::kWarehouse)); };
+    EditNoteLines(session, &doc, hooks);
+    ClearNoteLines(con, con.colours().standard);
+  }
+  con.set_colours(colours);
+  return frame::CloseTables(session, xbase::Status::OK());
+}
+
+}  // namespace sales

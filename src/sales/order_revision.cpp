@@ -1,0 +1,236 @@
+// The load of a saved order and the write of its revision.
+#include "sales/order_revision.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+
+#include "console/message.h"
+#include "console/table_access.h"
+#include "documents/record_writes.h"
+#include "documents/shared_postings.h"
+#include "documents/stored_lines.h"
+#include "frame/code_pick.h"
+#include "pickers/picker_support.h"
+#include "sales/field_values.h"
+#include "sales/delivery_note.h"
+#include "xbase/number_text.h"
+#include "xbase/text_functions.h"
+
+namespace sales {
+namespace {
+
+std::string Shown(const NoteDocument& doc) { return std::string(xbase::AllTrim(doc.header.order)); }
+
+void LoadLine(const xbase::WorkArea& row, NoteDocument* doc) {
+  AddNoteLine(&doc->lines, row.Number("DISCOUNT"), row.Number("DISCOUNT2"), row.Text("GUDANG"));
+  console::ValueRow& line = doc->lines.back();
+  note::SetWord(&line, note::kCode, row.Text("KODE"));
+  note::SetWord(&line, note::kName, row.Text("KTR"));
+  note::SetFigure(&line, note::kCartons, row.Number("Q_BOX"));
+  note::SetFigure(&line, note::kPacks, row.Number("Q_PAK"));
+  note::SetFigure(&line, note::kPieces, row.Number("Q_PCS"));
+  note::SetFigure(&line, note::kQuantity, row.Number("QUANTITY"));
+  note::SetFigure(&line, note::kPrice, row.Number("HARGA"));
+  note::SetWord(&line, note::kOrderLine, row.Text("URUT"));
+  note::SetFigure(&line, note::kAverage, row.Number("HRG_RATA"));
+  note::SetFigure(&line, note::kRecord, static_cast<double>(row.recno()));
+  RecomputeLine(&line);
+  doc->delivered[row.recno()] = row.Number("QTY_KIRIM");
+}
+
+// The write of one revision, under the lock of the order's header row.
+class OrderRevisionWrite {
+ public:
+  OrderRevisionWrite(frame::Session& session, const NoteDocument& doc) : session_(session), doc_(doc) {}
+
+  bool Run() {
+    xbase::Status s = documents::RequireArea(session_, "slsodr1", &orders_);
+    if (s.ok()) s = documents::RequireArea(session_, "slsodr2", &lines_);
+    bool held = false;
+    if (s.ok()) s = Holds(*orders_, "SLSODR11", orders_->PadToField("NOMOR", doc_.header.order), &held);
+    if (!pickers::Checked(session_, s)) return false;
+    if (!held) return pickers::Refuse(session_, "Nomor Sales Order " + Shown(doc_) + " tidak terdaftar");
+    if (!pickers::Checked(session_, console::LOCK_REC(session_.console(), *orders_))) return false;
+    // The lock re-read the row: another workstation may have deleted the order meanwhile.
+    if (orders_->deleted()) {
+      orders_->Unlock().IgnoreError();  // nothing was written
+      return pickers::Refuse(session_, "Nomor Sales Order " + Shown(doc_) + " tidak terdaftar");
+    }
+    s = StoredRows();
+    bool ok = s.ok() && DeliveriesKept(&s);
+    if (ok) s = Header();
+    if (ok && s.ok()) s = Lines();
+    const xbase::Status unlocked = orders_->Unlock();
+    if (s.ok()) s = unlocked;
+    if (!s.ok()) {
+      console::PESAN(session_.console(), "Gagal menyimpan ralat SO " + Shown(doc_) + ": " + s.message());
+      return false;
+    }
+    return ok;
+  }
+
+ private:
+  xbase::Status StoredRows() {
+    xbase::Status s = lines_->SetOrder("SLSODR21");
+    if (s.ok()) s = documents::StoredRows(session_.tables(), *lines_, lines_->PadToField("NOMOR", doc_.header.order), &rows_);
+    for (const console::ValueRow& line : doc_.lines) {
+      const auto record = static_cast<uint32_t>(note::Figure(line, note::kRecord));
+      if (record != 0 && !xbase::IsBlank(note::Word(line, note::kCode))) carried_[record] = &line;
+    }
+    return s;
+  }
+
+  // A stored row with deliveries keeps its goods and is not freed: checked on the rows as they stand.
+  bool DeliveriesKept(xbase::Status* s) {
+    xbase::ShowDeleted show(&session_.tables());
+    for (uint32_t record : rows_) {
+      if (*s = lines_->GoTo(record); !s->ok()) return false;
+      last_urut_ = std::max(last_urut_, xbase::Val(lines_->Text("URUT")).value);
+      if (lines_->deleted() || lines_->Number("QTY_KIRIM") == 0) continue;
+      const auto line = carried_.find(record);
+      if (line == carried_.end() || note::Word(*line->second, note::kCode) != lines_->Text("KODE")) {
+        return pickers::Refuse(session_, "Barang " + std::string(xbase::RTrim(lines_->Text("KODE"))) +
+                                             " sudah dikirim, tidak boleh dihapus atau diganti");
+      }
+    }
+    return true;
+  }
+
+  xbase::Status Header() {
+    const documents::FieldValues fields = {
+        {"RELASI", T(doc_.header.customer)},  {"TANGGAL", D(doc_.header.order_date)}, {"TIPE", T(doc_.header.type)},
+        {"SALES", T(doc_.header.salesman)},   {"KDCB", T(doc_.header.branch)},        {"KTR1", T(doc_.header.remark1)},
+        {"KTR2", T(doc_.header.remark2)},     {"DISCOUNT", N(doc_.header.discount1)}, {"DISCOUNT2", N(doc_.header.discount2)},
+        {"CODE_ID", T(doc_.header.code_id)},  {"INCLUDE", L(doc_.header.include)}};
+    for (const auto& [field, value] : fields) {
+      if (xbase::Status s = orders_->Put(field, value); !s.ok()) return s;
+    }
+    return xbase::Status::OK();
+  }
+
+  xbase::Status Put(const console::ValueRow& line, std::string_view urut) {
+    const documents::FieldValues fields = {
+        {"KODE", T(note::Word(line, note::kCode))},          {"GUDANG", T(note::Word(line, note::kWarehouse))},
+        {"Q_BOX", N(note::Figure(line, note::kCartons))},    {"Q_PAK", N(note::Figure(line, note::kPacks))},
+        {"Q_PCS", N(note::Figure(line, note::kPieces))},     {"QUANTITY", N(note::Figure(line, note::kQuantity))},
+        {"HARGA", N(note::Figure(line, note::kPrice))},      {"DISCOUNT", N(note::Figure(line, note::kDisc1))},
+        {"DISCOUNT2", N(note::Figure(line, note::kDisc2))},  {"KTR", T(note::Word(line, note::kName))},
+        {"URUT", T(urut)},                                   {"HRG_RATA", N(note::Figure(line, note::kAverage))}};
+    for (const auto& [field, value] : fields) {
+      if (xbase::Status s = lines_->Put(field, value); !s.ok()) return s;
+    }
+    return xbase::Status::OK();
+  }
+
+  // The line numbers of new lines follow the highest the order ever had, so that a delivered line's
+  // number is never given to another line.
+  std::string NextUrut() { return xbase::Str(++last_urut_, 3); }
+
+  xbase::Status Lines() {
+    xbase::ShowDeleted show(&session_.tables());
+    std::vector<uint32_t> free_rows;
+    for (uint32_t record : rows_) {
+      xbase::Status s = lines_->GoTo(record);
+      if (s.ok()) s = console::LOCK_REC(session_.console(), *lines_);
+      if (!s.ok()) return s;
+      const auto line = carried_.find(record);
+      if (line != carried_.end()) {
+        if (lines_->deleted()) s = lines_->Recall();
+        if (s.ok()) s = Put(*line->second, note::Word(*line->second, note::kOrderLine));
+      } else {
+        if (!lines_->deleted()) s = lines_->Delete();
+        free_rows.push_back(record);
+      }
+      const xbase::Status unlocked = lines_->Unlock();
+      if (!s.ok() || !unlocked.ok()) return s.ok() ? unlocked : s;
+    }
+    size_t next_free = 0;
+    for (const console::ValueRow& line : doc_.lines) {
+      if (note::Figure(line, note::kRecord) != 0 || xbase::IsBlank(note::Word(line, note::kCode))) continue;
+      xbase::Status s;
+      if (next_free < free_rows.size()) {
+        s = lines_->GoTo(free_rows[next_free++]);
+        if (s.ok()) s = console::LOCK_REC(session_.console(), *lines_);
+        if (s.ok()) s = lines_->Recall();
+      } else {
+        s = console::APP_REC(session_.console(), *lines_);
+        if (s.ok()) s = lines_->Put("NOMOR", T(doc_.header.order));
+      }
+      if (s.ok()) s = lines_->Put("QTY_KIRIM", N(0));
+      if (s.ok()) s = Put(line, NextUrut());
+      const xbase::Status unlocked = lines_->Unlock();
+      if (!s.ok() || !unlocked.ok()) return s.ok() ? unlocked : s;
+    }
+    return xbase::Status::OK();
+  }
+
+  frame::Session& session_;
+  const NoteDocument& doc_;
+  xbase::WorkArea* orders_ = nullptr;
+  xbase::WorkArea* lines_ = nullptr;
+  std::vector<uint32_t> rows_;
+  std::map<uint32_t, const console::ValueRow*> carried_;
+  double last_urut_ = 0;
+};
+
+}  // namespace
+
+void LoadOrderHeader(const xbase::WorkArea& order, OrderHeader* header) {
+  header->customer = order.Text("RELASI");
+  header->order_date = order.DateOf("TANGGAL");
+  header->branch = order.Text("KDCB");
+  header->type = order.Text("TIPE");
+  header->salesman = order.Text("SALES");
+  header->discount1 = order.Number("DISCOUNT");
+  header->discount2 = order.Number("DISCOUNT2");
+  header->remark1 = order.Text("KTR1");
+  header->remark2 = order.Text("KTR2");
+  header->code_id = order.Text("CODE_ID");
+  header->include = order.Logical("INCLUDE");
+}
+
+bool LCGETSALESORDER(frame::Session& session, NoteDocument* doc) {
+  OrderHeader& header = doc->header;
+  frame::PickSpec pick;
+  pick.alias = "slsodr1";
+  pick.expressions = {"NOMOR", "TANGGAL", "RELASI", "SALES"};
+  pick.heads = {"No. Order", "Tanggal", "Relasi", "Sales"};
+  if (xbase::IsBlank(header.order)) return pickers::Refuse(session, "Nomor Sales Order harus diisi");
+  bool found = false;
+  xbase::WorkArea* order = nullptr;
+  if (!pickers::Checked(session, frame::PickAndSeek(session, pick, &header.order, &found, &order))) return false;
+  header.order = xbase::PadR(header.order, 15);
+  if (!found) return pickers::Refuse(session, "Nomor Sales Order " + Shown(*doc) + " tidak terdaftar");
+  LoadOrderHeader(*order, &header);
+  doc->order_lines = true;
+  doc->lines.clear();
+  doc->delivered.clear();
+  xbase::WorkArea* lines = nullptr;
+  std::vector<uint32_t> records;
+  xbase::Status s = documents::RequireArea(session, "slsodr2", &lines);
+  if (s.ok()) s = lines->SetOrder("SLSODR21");
+  if (s.ok()) s = lines->SeekAll(lines->PadToField("NOMOR", header.order), &records);
+  std::string warehouse = session.MMEMBER.warehouse;
+  double d1 = 0, d2 = 0;
+  for (size_t i = 0; s.ok() && i < records.size(); ++i) {
+    if (s = lines->GoTo(records[i]); !s.ok()) break;
+    if (i == 0) {
+      warehouse = lines->Text("GUDANG");
+      d1 = lines->Number("DISCOUNT");
+      d2 = lines->Number("DISCOUNT2");
+    }
+    LoadLine(*lines, doc);
+  }
+  if (!pickers::Checked(session, s)) return false;
+  AddNoteLine(&doc->lines, d1, d2, warehouse);
+  return true;
+}
+
+bool WriteOrderRevision(frame::Session& session, const NoteDocument& doc) {
+  OrderRevisionWrite write(session, doc);
+  return write.Run();
+}
+
+}  // namespace sales

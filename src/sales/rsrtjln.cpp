@@ -1,0 +1,174 @@
+// RSRTJLN: a saved delivery note corrected. The note is loaded with its lines; the clerk changes the
+// header and the lines, and F10 takes the stored lines back and posts the corrected ones.
+#include <string>
+#include <vector>
+
+#include "console/alert.h"
+#include "console/message.h"
+#include "documents/posting_date.h"
+#include "frame/code_pick.h"
+#include "frame/open_table.h"
+#include "pickers/picker_support.h"
+#include "sales/note_header.h"
+#include "sales/note_revision.h"
+#include "sales/note_screen.h"
+#include "sales/sales.h"
+#include "sales/sales_order.h"
+#include "text/date_helpers.h"
+#include "xbase/number_text.h"
+#include "xbase/text_functions.h"
+
+namespace sales {
+namespace {
+
+constexpr char kTitle[] = "RALAT SURAT JALAN";
+// The order of a free-goods note.
+constexpr char kFreeGoods[] = "FREE GOODS";
+
+void LoadHeader(const xbase::WorkArea& note, NoteRevision* rev) {
+  OrderHeader& header = rev->doc.header;
+  header.order = xbase::PadR(note.Text("NOMOR"), 15);
+  header.customer = note.Text("RELASI");
+  header.order_date = note.DateOf("PESAN");
+  header.note_date = rev->stored_date = note.DateOf("TANGGAL");
+  header.shipping_date = note.DateOf("KIRIM");
+  rev->doc.due_date = note.DateOf("TEMPO");
+  header.branch = note.Text("KDCB");
+  header.type = note.Text("TIPE");
+  header.salesman = note.Text("SALES");
+  header.term = rev->stored_term = note.Number("TERM");
+  header.discount1 = note.Number("DISCOUNT");
+  header.discount2 = note.Number("DISCOUNT2");
+  header.remark1 = note.Text("KTR1");
+  header.remark2 = note.Text("KTR2");
+  header.code_id = note.Text("CODE_ID");
+  header.include = note.Logical("INCLUDE");
+  rev->stored_customer = header.customer;
+}
+
+// The note's stored lines, then an empty line with the last one's warehouse and discounts.
+xbase::Status LoadLines(frame::Session& session, NoteRevision* rev) {
+  NoteDocument& doc = rev->doc;
+  doc.lines.clear();
+  doc.own_stock.clear();
+  xbase::WorkArea* lines = session.tables().Area("srtjln2");
+  if (lines == nullptr) return xbase::Status::InvalidArgument("table not open", "srtjln2");
+  std::vector<uint32_t> records;
+  xbase::Status s = lines->SetOrder("SRTJLN21");
+  if (s.ok()) s = lines->SeekAll(lines->PadToField("INVOICE", doc.invoice), &records);
+  std::string warehouse = session.MMEMBER.warehouse;
+  double d1 = 0, d2 = 0;
+  for (size_t i = 0; s.ok() && i < records.size(); ++i) {
+    if (s = lines->GoTo(records[i]); !s.ok()) break;
+    warehouse = lines->Text("GUDANG");
+    d1 = lines->Number("DISCOUNT");
+    d2 = lines->Number("DISCOUNT2");
+    AddNoteLine(&doc.lines, d1, d2, warehouse);
+    console::ValueRow& line = doc.lines.back();
+    note::SetWord(&line, note::kCode, lines->Text("KODE"));
+    note::SetWord(&line, note::kName, lines->Text("KTR"));
+    note::SetFigure(&line, note::kCartons, lines->Number("Q_BOX"));
+    note::SetFigure(&line, note::kPacks, lines->Number("Q_PAK"));
+    note::SetFigure(&line, note::kPieces, lines->Number("Q_PCS"));
+    note::SetFigure(&line, note::kQuantity, lines->Number("QUANTITY"));
+    note::SetFigure(&line, note::kPrice, lines->Number("HARGA"));
+    note::SetWord(&line, note::kOrderLine, lines->Text("URUTAN"));
+    note::SetFigure(&line, note::kAverage, lines->Number("HRG_RATA"));
+    RecomputeLine(&line);
+    doc.own_stock[warehouse + lines->Text("KODE")] += lines->Number("QUANTITY");
+  }
+  if (s.ok()) AddNoteLine(&doc.lines, d1, d2, warehouse);
+  return s;
+}
+
+// The sales manager of the note's BMONITOR link, blank without one.
+std::string Manager(frame::Session& session, std::string_view invoice) {
+  xbase::WorkArea* monitor = session.tables().Area("bmonitor");
+  if (monitor == nullptr || !monitor->SetOrder("BMONITOR").ok() ||
+      !monitor->Seek(monitor->PadToField("INVOICE", invoice)).ok() || !monitor->found()) {
+    return std::string(10, ' ');
+  }
+  return monitor->Text("KODEBM");
+}
+
+}  // namespace
+
+bool LCGERSURATJALAN(frame::Session& session, NoteRevision* rev) {
+  NoteDocument& doc = rev->doc;
+  frame::PickSpec pick;
+  pick.alias = "srtjln1";
+  pick.expressions = {"INVOICE", "TANGGAL", "RELASI", "NOMOR"};
+  pick.heads = {"No. Invoice", "Tanggal", "Relasi", "No. Order"};
+  if (xbase::IsBlank(doc.invoice)) return pickers::Refuse(session, "Nomor Sj harus diisi");
+  bool found = false;
+  xbase::WorkArea* note = nullptr;
+  if (!pickers::Checked(session, frame::PickAndSeek(session, pick, &doc.invoice, &found, &note))) return false;
+  doc.invoice = xbase::PadR(doc.invoice, 20);
+  const std::string shown(xbase::AllTrim(doc.invoice));
+  if (!found) return pickers::Refuse(session, "Nomor Sj " + shown + " tidak terdaftar");
+  if (note->Logical("BATAL")) return pickers::Refuse(session, "Surat jalan " + shown + " sudah dibatalkan, tidak bisa diralat");
+  if (xbase::AllTrim(note->Text("NOMOR")) == kFreeGoods) {
+    return pickers::Refuse(session, "Surat jalan " + shown + " adalah free goods, tidak bisa diralat");
+  }
+  const bool edp = session.MMEMBER.HasRight("/EDP");
+  if (!edp && note->Logical("PROFORMA")) return pickers::Refuse(session, "sj dari Proforma tidak boleh dikorekasi");
+  rev->may_save = true;
+  if (!edp && note->Logical("CETAK")) {
+    console::Alert(session.console(), "Surat jalan ini sudah dicetak");
+    rev->may_save = false;
+  }
+  const xbase::Date date = note->DateOf("TANGGAL");
+  if (!edp && date.Dtos().substr(0, 6) < session.ZTGPROSES.Dtos().substr(0, 6)) {
+    console::Alert(session.console(), "Periode : " + text::CBULAN_(date) + " " + std::to_string(date.year()) +
+                                          " sudah tutup buku");
+    rev->may_save = false;
+  }
+  LoadHeader(*note, rev);
+  rev->doc.header.manager = Manager(session, doc.invoice);
+  session.console().Say(3, 9, rev->doc.header.order, session.console().colours().standard);
+  if (!pickers::Checked(session, LoadLines(session, rev))) return false;
+  // The customer's group, price level and ceilings for the line checks; the note's own values stay.
+  CheckHeaderCustomer(session, &rev->doc.header, true, true, false);
+  rev->doc.header.term = rev->stored_term;
+  return true;
+}
+
+bool SaveNoteRevision(frame::Session& session, const NoteRevision& rev) {
+  if (!rev.may_save) {
+    console::Alert(session.console(), "surat jalan ini sudah tidak boleh diralat lagi");
+    return false;
+  }
+  if (console::Alert(session.console(), "Yakin data akan disimpan ?", {"Ya", "Tidak"}) != 1) return false;
+  return WriteNoteRevision(session, rev);
+}
+
+xbase::Status RSRTJLN(frame::Session& session, const std::vector<xbase::Value>&) {
+  if (!OPENDATA(session)) return xbase::Status::OK();
+  console::Console& con = session.console();
+  console::ScreenKeeper keep(con);
+  const console::ColourSet colours = con.SetColour(NoteColours(con));
+  NoteRevision rev;
+  OrderHeader& header = rev.doc.header;
+  header.note_date = header.order_date = header.shipping_date = rev.doc.due_date = session.Today();
+  NoteHeaderChecks checks;
+  checks.number = [&] { return LCGERSURATJALAN(session, &rev); };
+  checks.note_date = [&] {
+    xbase::Date accepted;
+    return documents::CECKTANGGAL(session, header.note_date, false, rev.stored_date, &accepted, 0);
+  };
+  checks.blacklist_off = true;
+  checks.loaded_customer = &rev.stored_customer;
+  DrawNoteForm(con, con.colours().standard, kTitle, NoteHeaderRows());
+  for (;;) {
+    if (!ReadNoteHeader(session, &rev.doc, checks)) break;
+    if (rev.doc.lines.empty() && !LCGERSURATJALAN(session, &rev)) continue;
+    NoteEditorHooks hooks;
+    hooks.save = [&] { return SaveNoteRevision(session, rev); };
+    EditNoteLines(session, &rev.doc, hooks);
+    ClearNoteLines(con, con.colours().standard);
+  }
+  con.set_colours(colours);
+  return frame::CloseTables(session, xbase::Status::OK());
+}
+
+}  // namespace sales

@@ -1,0 +1,111 @@
+// The delivery-note revision typed through the scripted terminal: every stored line taken back and
+// the corrected lines posted, so that stock, the order's delivered quantities, the receivable and
+// both customers' balances end as if the corrected note had been saved; and the notes it refuses.
+#include <gtest/gtest.h>
+
+#include "console/keys.h"
+#include "sales/sales.h"
+#include "sales/sales_site_helpers.h"
+#include "support/data_folder.h"
+#include "support/scripted_session.h"
+#include "xbase/text_functions.h"
+
+namespace sales {
+namespace {
+
+using console::key::kDel;
+using console::key::kDown;
+using console::key::kEnter;
+using console::key::kEsc;
+using console::key::kF10;
+using support::Keys;
+using support::Line;
+using support::N;
+using support::Shown;
+
+const std::string kNote = xbase::PadR("SJ-0101", 20);
+const std::string kOrder = xbase::PadR("SO-0101", 20);
+const std::vector<int> kSave = {kF10, kEnter};
+
+class RsrtjlnTest : public OrderScreenTest {
+ protected:
+  // The whole demo order SO-0101 delivered on SJ-0101: 500 drawing books, 288 blue pens, 240 folders.
+  void SetUp() override { RunEntry(JJUAL, Keys({NoteHeaderKeys("SJ-0101", "SO-0101"), kSave})); }
+
+  void ExpectStock(double books, double pens, double folders) {
+    EXPECT_EQ(site.Number("STOKBRG", "STOKBRG2", "GDG01 SC0003", "JUMLAH"), books);
+    EXPECT_EQ(site.Number("STOKBRG", "STOKBRG2", "GDG01 WR0002", "JUMLAH"), pens);
+    EXPECT_EQ(site.Number("STOKBRG", "STOKBRG2", "GDG01 OF0003", "JUMLAH"), folders);
+  }
+};
+
+TEST_F(RsrtjlnTest, RevisionsLowerRaiseMoveAndEmptyANote) {
+  RunEntry(RSRTJLN, Keys({RevisionHeaderKeys("SJ-0101"), FirstQuantityKeys(300), kSave}));
+  EXPECT_TRUE(Shown(rig.term, "RALAT SURAT JALAN"));
+  ExpectStock(1200, 2592, 2160);
+  EXPECT_EQ(site.Number("MASTBRJ", "MASTBRJ1", "SC0003", "JUMLAH"), 1400);
+  EXPECT_EQ(site.Fields("SLSODR2", "SLSODR21", kOrder, "QTY_KIRIM"),
+            (std::vector<std::string>{"300.00", "288.00", "240.00"}));
+  EXPECT_EQ(site.Fields("SRTJLN2", "SRTJLN21", kNote, "Q_BOX"), (std::vector<std::string>{"3.00", "2.00", "1.00"}));
+  EXPECT_EQ(site.Number("PIUTDBT", "PIUTDBT1", kNote, "DEBET"), 3150000);
+  EXPECT_EQ(site.Number("MASTCUS", "MASTCUS1", "J0001", "SALDO"), 3150000);
+
+  // Only 100 pens are left in the warehouse; the note's own 288 count as available again.
+  site.Put("STOKBRG", "STOKBRG2", "GDG01 WR0002", "JUMLAH", N(100));
+  RunEntry(RSRTJLN, Keys({RevisionHeaderKeys("SJ-0101"), {kDown}, FirstQuantityKeys(300), kSave}));
+  ExpectStock(1200, 88, 2160);
+  EXPECT_EQ(site.Fields("SLSODR2", "SLSODR21", kOrder, "QTY_KIRIM"),
+            (std::vector<std::string>{"300.00", "300.00", "240.00"}));
+  EXPECT_EQ(site.Number("PIUTDBT", "PIUTDBT1", kNote, "DEBET"), 3180000);
+
+  // Another customer takes the note: the amount moves from one balance to the other.
+  RunEntry(RSRTJLN, Keys({Line("SJ-0101"), Line("J0002"), std::vector<int>(14, kEnter), kSave}));
+  EXPECT_EQ(site.Field("SRTJLN1", "SRTJLN11", kNote, "RELASI"), "J0002     ");
+  EXPECT_EQ(site.Field("PIUTDBT", "PIUTDBT1", kNote, "RELASI"), "J0002     ");
+  EXPECT_EQ(site.Number("MASTCUS", "MASTCUS1", "J0001", "SALDO"), 0);
+  EXPECT_EQ(site.Number("MASTCUS", "MASTCUS1", "J0002", "SALDO"), 3180000);
+  ExpectStock(1200, 88, 2160);
+
+  // Every line removed: all goods come back, nothing stays delivered, the receivable stays at 0.
+  RunEntry(RSRTJLN, Keys({RevisionHeaderKeys("SJ-0101"), {kDel, kDel, kDel}, kSave}));
+  ExpectStock(1500, 388, 2400);
+  EXPECT_EQ(site.Number("MASTBRJ", "MASTBRJ1", "SC0003", "JUMLAH"), 1700);
+  EXPECT_TRUE(site.Fields("SRTJLN2", "SRTJLN21", kNote, "KODE").empty());
+  EXPECT_EQ(site.Fields("SLSODR2", "SLSODR21", kOrder, "QTY_KIRIM"),
+            (std::vector<std::string>{"0.00", "0.00", "0.00"}));
+  EXPECT_EQ(site.Field("PIUTDBT", "PIUTDBT1", kNote, "DEBET"), "            0.00");
+  EXPECT_EQ(site.Number("MASTCUS", "MASTCUS1", "J0002", "SALDO"), 0);
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  site.ExpectSoundIndexes();
+}
+
+TEST_F(RsrtjlnTest, NotesThatMayNotBeRevisedAreRefusedWithTheirMessages) {
+  site.Put("SRTJLN1", "SRTJLN11", "SJ-0002", "BATAL", xbase::Value::Logical(true));
+  site.Put("SRTJLN1", "SRTJLN11", "SJ-0003", "NOMOR", support::T("FREE GOODS"));
+  site.Put("SRTJLN1", "SRTJLN11", "SJ-0004", "PROFORMA", xbase::Value::Logical(true));
+  site.Put("PIUTDBT", "PIUTDBT1", "SJ-0101", "KREDIT", N(4000000));
+  for (const char* note : {"SJ-NONE", "SJ-0002", "SJ-0003", "SJ-0004"}) RunEntry(RSRTJLN, Keys({Line(note), {' '}}));
+  // The demo's printed note is shown, but may not be saved.
+  RunEntry(RSRTJLN, Keys({Line("SJ-0001"), {kEnter}, std::vector<int>(15, kEnter), {kF10, kEnter, kEsc, 'Y'}}));
+  // Payments of 4,000,000 were settled on SJ-0101.
+  RunEntry(RSRTJLN, Keys({RevisionHeaderKeys("SJ-0101"), FirstQuantityKeys(300), kSave, {' ', kEsc, 'Y'}}));
+  RunEntry(RSRTJLN, Keys({Line("SJ-0101"), Line("J0002"), std::vector<int>(14, kEnter), kSave, {' ', kEsc, 'Y'}}));
+  EXPECT_TRUE(Shown(rig.term, "Nomor Sj SJ-NONE tidak terdaftar"));
+  EXPECT_TRUE(Shown(rig.term, "Surat jalan SJ-0002 sudah dibatalkan, tidak bisa diralat"));
+  EXPECT_TRUE(Shown(rig.term, "Surat jalan SJ-0003 adalah free goods, tidak bisa diralat"));
+  EXPECT_TRUE(Shown(rig.term, "sj dari Proforma tidak boleh dikorekasi"));
+  EXPECT_TRUE(Shown(rig.term, "Surat jalan ini sudah dicetak"));
+  EXPECT_TRUE(Shown(rig.term, "surat jalan ini sudah tidak boleh diralat lagi"));
+  EXPECT_TRUE(Shown(rig.term, "Nilai surat jalan 3,150,000.00 kurang dari yang sudah dibayar 4,000,000.00"));
+  EXPECT_TRUE(Shown(rig.term, "Piutang SJ SJ-0101 sudah dibayar, relasi tidak boleh diganti"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  ExpectStock(1000, 2592, 2160);
+  EXPECT_EQ(site.Number("PIUTDBT", "PIUTDBT1", kNote, "DEBET"), 4450000);
+  EXPECT_EQ(site.Field("PIUTDBT", "PIUTDBT1", kNote, "RELASI"), "J0001     ");
+  EXPECT_EQ(site.Number("MASTCUS", "MASTCUS1", "J0001", "SALDO"), 4450000);
+  // The printed note's lines were not touched.
+  EXPECT_EQ(site.Number("STOKBRG", "STOKBRG2", "GDG01 SC0001", "JUMLAH"), 4000);
+}
+
+}  // namespace
+}  // namespace sales
