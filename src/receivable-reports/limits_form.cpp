@@ -64,10 +64,4 @@ bool OpenTables(frame::Session& session, std::initializer_list<std::string_view>
   return true;
 }
 
-bool Shown(frame::Session& session, const xbase::Status& status) {
-  if (status.ok()) return true;
-  console::PESAN(session.console(), status.message());
-  return false;
-}
-
 }  // namespace receivable_reports

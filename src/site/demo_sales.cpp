@@ -79,6 +79,9 @@ xbase::Status AddProforma(const DemoContext& demo) {
   }
   // The first good counts as slow-moving for the proforma target.
   if (s.ok()) s = demo.writer.Add("PKT_YES", {{"KODE", goods[0].kode}});
+  return s;
+}
+
 // An order taken yesterday and not delivered yet: the clerk delivers it on further notes, revises it
 // and corrects its notes. Lines: goods (index into the demo goods) and whole cartons.
 constexpr const char* kOpenOrder = "SO-0101";
