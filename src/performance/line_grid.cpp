@@ -14,31 +14,31 @@ namespace {
 
 namespace key = console::key;
 
-bool Editable(const GridSpec& spec, int column) {
-  return std::find(spec.editable.begin(), spec.editable.end(), column) != spec.editable.end();
+bool Editable(const GridLayout& layout, int column) {
+  return std::find(layout.editable.begin(), layout.editable.end(), column) != layout.editable.end();
 }
 
-bool Confirmed(frame::Session& session, const GridSpec& spec) {
+bool Confirmed(frame::Session& session, const GridLayout& layout) {
   console::Console& con = session.console();
-  const int answer = console::PESAN(con, spec.question, con.Pick("Gr+/r", "/w"));
-  return answer == 'Y' || answer == 'y' || (spec.enter_answers_yes && answer == key::kEnter);
+  const int answer = console::PESAN(con, layout.question, con.Pick("Gr+/r", "/w"));
+  return answer == 'Y' || answer == 'y' || (layout.enter_answers_yes && answer == key::kEnter);
 }
 
-// Edits the current cell; the row grows or the old value comes back as the spec says.
+// Edits the current cell; the row grows or the old value comes back as the layout says.
 void EditCurrent(frame::Session& session, console::ArrayBrowse& browse, console::ValueTable* rows, int row,
-                 const GridSpec& spec) {
+                 const GridLayout& layout) {
   console::ValueRow& cells = (*rows)[static_cast<size_t>(row - 1)];
   const int column = browse.column();
   const xbase::Value old = cells[static_cast<size_t>(column - 1)];
   if (!browse.EditCell(session.console())) return;
-  if (spec.accept && !spec.accept(row, column)) {
+  if (layout.accept && !layout.accept(row, column)) {
     (*rows)[static_cast<size_t>(row - 1)][static_cast<size_t>(column - 1)] = old;
     return;
   }
-  const int grow = spec.grow_column != 0 ? spec.grow_column : spec.code_column;
-  if (spec.blank_row && row == static_cast<int>(rows->size()) && column == grow &&
-      !CellText((*rows)[static_cast<size_t>(row - 1)], spec.code_column).empty()) {
-    rows->push_back(spec.blank_row());
+  const int grow = layout.grow_column != 0 ? layout.grow_column : layout.code_column;
+  if (layout.blank_row && row == static_cast<int>(rows->size()) && column == grow &&
+      !CellText((*rows)[static_cast<size_t>(row - 1)], layout.code_column).empty()) {
+    rows->push_back(layout.blank_row());
     rows->back()[0] = xbase::Value::Num(static_cast<double>(rows->size()));
   }
 }
@@ -50,16 +50,16 @@ std::string CellText(const console::ValueRow& row, int column) {
   return cell.is_text() ? std::string(xbase::AllTrim(cell.text())) : std::string();
 }
 
-bool EditGrid(frame::Session& session, console::ValueTable* rows, const GridSpec& spec) {
+bool EditGrid(frame::Session& session, console::ValueTable* rows, const GridLayout& layout) {
   console::Console& con = session.console();
   const console::KeyHelp help{{"Esc)", "Enter)", "Del)", "F10)"}, {"Batal ", "Edit ", "Hapus ", "Simpan"}, "W+/b", "Gr+/b"};
   int row = 1;
-  console::ArrayBrowse browse = console::BUATOBJECT(con, rows, spec.heads, spec.pictures, spec.window, "W+/b,N/W",
-                                                    spec.window.bottom + 1, help, &row, 1);
-  for (int column = 1; column <= static_cast<int>(spec.heads.size()); ++column) {
-    browse.set_read_only(column, !Editable(spec, column));
+  console::ArrayBrowse browse = console::BUATOBJECT(con, rows, layout.heads, layout.pictures, layout.window, "W+/b,N/W",
+                                                    layout.window.bottom + 1, help, &row, 1);
+  for (int column = 1; column <= static_cast<int>(layout.heads.size()); ++column) {
+    browse.set_read_only(column, !Editable(layout, column));
   }
-  browse.set_column(spec.editable.front());
+  browse.set_column(layout.editable.front());
   for (;;) {
     browse.Stabilize(con);
     browse.Hilite(con);
@@ -67,11 +67,11 @@ bool EditGrid(frame::Session& session, console::ValueTable* rows, const GridSpec
     browse.DeHilite(con);
     if (pressed == key::kEsc) return false;
     if (pressed == key::kF10) {
-      if (Confirmed(session, spec)) return true;
+      if (Confirmed(session, layout)) return true;
       continue;
     }
     if (pressed == key::kDel) {
-      if (!CellText((*rows)[static_cast<size_t>(row - 1)], spec.code_column).empty()) {
+      if (!CellText((*rows)[static_cast<size_t>(row - 1)], layout.code_column).empty()) {
         frame::HAPUS_(static_cast<size_t>(row), rows);
         row = std::min(row, static_cast<int>(rows->size()));
       }
@@ -80,14 +80,14 @@ bool EditGrid(frame::Session& session, console::ValueTable* rows, const GridSpec
     if (console::KURSOR(browse, pressed)) continue;
     const bool typed = pressed >= ' ' && pressed < 256;
     if (pressed != key::kEnter && !typed) continue;
-    if (pressed == key::kEnter && spec.enter_on_empty_asks && rows->size() > 1 &&
-        CellText((*rows)[static_cast<size_t>(row - 1)], spec.code_column).empty()) {
-      if (Confirmed(session, spec)) return true;
+    if (pressed == key::kEnter && layout.enter_on_empty_asks && rows->size() > 1 &&
+        CellText((*rows)[static_cast<size_t>(row - 1)], layout.code_column).empty()) {
+      if (Confirmed(session, layout)) return true;
       continue;
     }
-    if (!Editable(spec, browse.column())) browse.set_column(spec.editable.front());
+    if (!Editable(layout, browse.column())) browse.set_column(layout.editable.front());
     if (typed) con.PushKeys({pressed});
-    EditCurrent(session, browse, rows, row, spec);
+    EditCurrent(session, browse, rows, row, layout);
   }
 }
 

@@ -18,7 +18,7 @@
 
 namespace performance {
 
-struct GridSpec {
+struct GridLayout {
   std::vector<std::string> heads;
   std::vector<std::string> pictures;
   console::Window window;
@@ -38,7 +38,7 @@ struct GridSpec {
 
 // Runs the editor over `rows` (column 1 the row number); true when the save was confirmed, false
 // after Esc.
-bool EditGrid(frame::Session& session, console::ValueTable* rows, const GridSpec& spec);
+bool EditGrid(frame::Session& session, console::ValueTable* rows, const GridLayout& layout);
 
 // The trimmed text of a cell.
 std::string CellText(const console::ValueRow& row, int column);

@@ -118,12 +118,12 @@ xbase::Status TGMG(frame::Session& session, const std::vector<xbase::Value>&) {
       console::PESAN(con, "Kode target " + std::string(xbase::AllTrim(code)) + " tidak terdaftar");
       continue;
     }
-    GridSpec spec;
-    spec.heads = {"NO.", "PATRON", "NAMA", "BOX", "QUANTITY"};
-    spec.pictures = {"99", "@!", "", "99999", "9999999"};
-    spec.window = {11, 4, 21, 76};
-    spec.editable = {kBoxColumn, kQuantityColumn};
-    spec.accept = [&](int row, int column) {
+    GridLayout layout;
+    layout.heads = {"NO.", "PATRON", "NAMA", "BOX", "QUANTITY"};
+    layout.pictures = {"99", "@!", "", "99999", "9999999"};
+    layout.window = {11, 4, 21, 76};
+    layout.editable = {kBoxColumn, kQuantityColumn};
+    layout.accept = [&](int row, int column) {
       console::ValueRow& cells = rows[static_cast<size_t>(row - 1)];
       const double size = GroupCartonSize(session, cells[kGroupColumn - 1].text());
       if (column == kBoxColumn) {
@@ -133,7 +133,7 @@ xbase::Status TGMG(frame::Session& session, const std::vector<xbase::Value>&) {
       }
       return true;
     };
-    if (!EditGrid(session, &rows, spec)) continue;
+    if (!EditGrid(session, &rows, layout)) continue;
     std::vector<GroupTarget> targets_typed;
     for (const console::ValueRow& row : rows) {
       targets_typed.push_back({row[kGroupColumn - 1].text(), row[kBoxColumn - 1].number(), row[kQuantityColumn - 1].number()});

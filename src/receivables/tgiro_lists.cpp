@@ -61,15 +61,15 @@ struct ListSpec {
 
 // Edits a list: a printable key starts editing, Enter edits and moves on (finishing the last line
 // adds one), Del removes a line and numbers the rest again, Esc or F10 ends.
-void EditList(frame::Session& session, console::ValueTable* rows, const ListSpec& spec) {
+void EditList(frame::Session& session, console::ValueTable* rows, const ListSpec& layout) {
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   console::ISHADOW(con, kListWindow.top - 1, kListWindow.left - 1, kListWindow.bottom + 1, kListWindow.right + 1,
                    "W+/bg");
-  if (!spec.title.empty()) console::TENGAH(con, kListWindow.top - 1, spec.title, "W+/bg");
+  if (!layout.title.empty()) console::TENGAH(con, kListWindow.top - 1, layout.title, "W+/bg");
   int idx = 1;
-  console::ArrayBrowse browse(rows, spec.heads, spec.pictures, kListWindow, kListColour, 1, &idx);
-  browse.set_column(static_cast<int>(spec.first_column) + 1);
+  console::ArrayBrowse browse(rows, layout.heads, layout.pictures, kListWindow, kListColour, 1, &idx);
+  browse.set_column(static_cast<int>(layout.first_column) + 1);
   for (;;) {
     browse.Stabilize(con);
     browse.Hilite(con);
@@ -84,29 +84,29 @@ void EditList(frame::Session& session, console::ValueTable* rows, const ListSpec
     const bool typed = pressed >= 32 && pressed <= 255;
     if (pressed != key::kEnter && !typed) {
       const bool sideways = pressed == key::kLeft || pressed == key::kRight;
-      if (sideways && spec.first_column == spec.last_column) {
+      if (sideways && layout.first_column == layout.last_column) {
         con.Tone(800, 55);
       } else {
         browse.Navigate(pressed);
       }
-      const int wanted = std::clamp(browse.column() - 1, static_cast<int>(spec.first_column),
-                                    static_cast<int>(spec.last_column));
+      const int wanted = std::clamp(browse.column() - 1, static_cast<int>(layout.first_column),
+                                    static_cast<int>(layout.last_column));
       browse.set_column(wanted + 1);
       continue;
     }
     if (typed) con.PushKeys({pressed});
     console::ValueRow& line = (*rows)[static_cast<size_t>(idx - 1)];
     bool escaped = false;
-    browse.EditCell(con, [&](Value* value) { return spec.check(value, column, &line); }, &escaped);
+    browse.EditCell(con, [&](Value* value) { return layout.check(value, column, &line); }, &escaped);
     if (escaped) continue;
-    if (spec.ends && spec.ends(line, column)) return;
-    if (column < spec.last_column) {
+    if (layout.ends && layout.ends(line, column)) return;
+    if (column < layout.last_column) {
       browse.set_column(static_cast<int>(column) + 2);
       continue;
     }
-    browse.set_column(static_cast<int>(spec.first_column) + 1);
-    if (!spec.complete(line)) continue;
-    if (idx == static_cast<int>(rows->size())) rows->push_back(spec.blank(rows->size() + 1));
+    browse.set_column(static_cast<int>(layout.first_column) + 1);
+    if (!layout.complete(line)) continue;
+    if (idx == static_cast<int>(rows->size())) rows->push_back(layout.blank(rows->size() + 1));
     browse.Skip(1);
   }
 }
@@ -124,12 +124,12 @@ bool PickedAndFound(frame::Session& session, const frame::PickSpec& pick, std::s
 }
 
 ListSpec ProformaSpec(frame::Session& session) {
-  ListSpec spec;
-  spec.heads = {"No.", "Proformaa", "Relasi", "Nama", "            Nilai"};
-  spec.pictures = {"99", "@!S15", "@!", "@!s25", "99,999,999,999.99"};
-  spec.first_column = spec.last_column = kProNumber;
-  spec.blank = BlankProforma;
-  spec.check = [&session](Value* value, size_t, console::ValueRow* line) {
+  ListSpec layout;
+  layout.heads = {"No.", "Proformaa", "Relasi", "Nama", "            Nilai"};
+  layout.pictures = {"99", "@!S15", "@!", "@!s25", "99,999,999,999.99"};
+  layout.first_column = layout.last_column = kProNumber;
+  layout.blank = BlankProforma;
+  layout.check = [&session](Value* value, size_t, console::ValueRow* line) {
     if (xbase::IsBlank(value->text())) return true;
     const frame::PickSpec pick = PickOf("pro_in1", {"nomor", "relasi", "nilai_pi"}, {"Nomor", "relasi", "nilai"});
     if (!PickedAndFound(session, pick, "PRO_IN11", "NOMOR", value)) return false;
@@ -139,28 +139,28 @@ ListSpec ProformaSpec(frame::Session& session) {
     (*line)[kProName] = Value::Text(CustomerName(session, proforma.Text("RELASI")));
     return true;
   };
-  spec.complete = [](const console::ValueRow& line) { return !xbase::IsBlank(line[kProNumber].text()); };
-  spec.ends = [](const console::ValueRow& line, size_t) { return xbase::IsBlank(line[kProNumber].text()); };
-  return spec;
+  layout.complete = [](const console::ValueRow& line) { return !xbase::IsBlank(line[kProNumber].text()); };
+  layout.ends = [](const console::ValueRow& line, size_t) { return xbase::IsBlank(line[kProNumber].text()); };
+  return layout;
 }
 
 ListSpec CustomerSpec(frame::Session& session) {
-  ListSpec spec;
-  spec.title = "-= ISI DATA RELASI =-";
-  spec.heads = {"No.", "Relasi", "Nama", "         Nilai"};
-  spec.pictures = {"99", "@!", "@!", "999,999,999.99"};
-  spec.first_column = kRlCustomer;
-  spec.last_column = kRlValue;
-  spec.blank = BlankCustomer;
-  spec.check = [&session](Value* value, size_t column, console::ValueRow* line) {
+  ListSpec layout;
+  layout.title = "-= ISI DATA RELASI =-";
+  layout.heads = {"No.", "Relasi", "Nama", "         Nilai"};
+  layout.pictures = {"99", "@!", "@!", "999,999,999.99"};
+  layout.first_column = kRlCustomer;
+  layout.last_column = kRlValue;
+  layout.blank = BlankCustomer;
+  layout.check = [&session](Value* value, size_t column, console::ValueRow* line) {
     if (column != kRlCustomer) return true;
     const frame::PickSpec pick = PickOf("Mastcus", {"relasi", "nama", "kota"}, {"Relasi", "Nama", "Kota"});
     if (!PickedAndFound(session, pick, "MASTCUS1", "RELASI", value)) return false;
     (*line)[kRlName] = Value::Text(xbase::PadR(TableArea(session, "Mastcus").Text("NAMA"), 40));
     return true;
   };
-  spec.complete = [](const console::ValueRow& line) { return !xbase::IsBlank(line[kRlCustomer].text()); };
-  return spec;
+  layout.complete = [](const console::ValueRow& line) { return !xbase::IsBlank(line[kRlCustomer].text()); };
+  return layout;
 }
 
 // Rewrites the rows of `number` in the open `alias` (first index on NOMOR) from the list's lines.

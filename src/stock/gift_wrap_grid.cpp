@@ -38,33 +38,33 @@ void RunGiftWrapEntry(frame::Session& session, const std::string& title, const s
   }
 }
 
-int NextEditable(const GridSpec& spec, int column) {
-  const auto at = std::upper_bound(spec.editable.begin(), spec.editable.end(), column);
-  return at == spec.editable.end() ? column : *at;
+int NextEditable(const GridLayout& layout, int column) {
+  const auto at = std::upper_bound(layout.editable.begin(), layout.editable.end(), column);
+  return at == layout.editable.end() ? column : *at;
 }
 
-bool RunGiftWrapGrid(frame::Session& session, console::ValueTable* rows, const GridSpec& spec) {
+bool RunGiftWrapGrid(frame::Session& session, console::ValueTable* rows, const GridLayout& layout) {
   namespace key = console::key;
   console::Console& con = session.console();
   int idx = 1;
   const console::KeyHelp help{{"Esc", " F10", " Del"}, {") Batal,", ") Simpan", ") Hapus"}, "W+/bg", "Gr+/r"};
-  console::ArrayBrowse browse = console::BUATOBJECT(con, rows, spec.heads, spec.pictures, {spec.top, 0, spec.bottom, 79},
+  console::ArrayBrowse browse = console::BUATOBJECT(con, rows, layout.heads, layout.pictures, {layout.top, 0, layout.bottom, 79},
                                                     "w+/bg,Gr+/r,br/bg,br/bg,br/bg,br/bg,Gr+/g,W+/r", 24, help, &idx);
-  for (int c = 1; c <= static_cast<int>(spec.heads.size()); ++c) {
-    browse.set_read_only(c, std::find(spec.editable.begin(), spec.editable.end(), c) == spec.editable.end());
+  for (int c = 1; c <= static_cast<int>(layout.heads.size()); ++c) {
+    browse.set_read_only(c, std::find(layout.editable.begin(), layout.editable.end(), c) == layout.editable.end());
   }
-  browse.set_column(spec.editable.front());
+  browse.set_column(layout.editable.front());
   bool saved = false;
   frame::LineEditorHooks hooks;
-  hooks.check = [&](xbase::Value* typed) { return spec.check(browse.column(), idx, typed); };
+  hooks.check = [&](xbase::Value* typed) { return layout.check(browse.column(), idx, typed); };
   hooks.show = [&] {
-    if (spec.show) spec.show(idx);
+    if (layout.show) layout.show(idx);
   };
   hooks.after_edit = [&](int column) {
-    if (spec.after_edit) {
-      spec.after_edit(column, idx, browse);
+    if (layout.after_edit) {
+      layout.after_edit(column, idx, browse);
     } else {
-      browse.set_column(NextEditable(spec, column));
+      browse.set_column(NextEditable(layout, column));
     }
   };
   hooks.enter_on_last = [&] { hooks.after_edit(browse.column()); };
@@ -77,14 +77,14 @@ bool RunGiftWrapGrid(frame::Session& session, console::ValueTable* rows, const G
         }
         return false;
       case key::kEsc: return browse.row_count() == 1 || frame::AnsweredYes(con, "Yakin akan keluar (Y/T)");
-      case key::kF10: saved = spec.save(); return saved;
+      case key::kF10: saved = layout.save(); return saved;
       default: return false;
     }
   };
   hooks.top_tone = 400;
   hooks.bottom_tone = 300;
   hooks.left_tone = 200;
-  frame::RunLineEditor(con, browse, spec.editable.front(), spec.editable.back(), hooks);
+  frame::RunLineEditor(con, browse, layout.editable.front(), layout.editable.back(), hooks);
   return saved;
 }
 

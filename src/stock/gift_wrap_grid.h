@@ -23,7 +23,7 @@ bool AskGiftWrapHeader(frame::Session& session, const std::string& title, const 
 void RunGiftWrapEntry(frame::Session& session, const std::string& title, const std::string& date_label, bool checked,
                       const std::function<void(const std::string& branch, xbase::Date date)>& grid);
 
-struct GridSpec {
+struct GridLayout {
   std::vector<std::string> heads;
   std::vector<std::string> pictures;
   int top = 7;
@@ -38,10 +38,10 @@ struct GridSpec {
 };
 
 // Runs the grid over `rows` (holding at least one row); true when it was saved, false when left.
-bool RunGiftWrapGrid(frame::Session& session, console::ValueTable* rows, const GridSpec& spec);
+bool RunGiftWrapGrid(frame::Session& session, console::ValueTable* rows, const GridLayout& layout);
 
 // The next editable column after `column`, or `column` itself when it is the last.
-int NextEditable(const GridSpec& spec, int column);
+int NextEditable(const GridLayout& layout, int column);
 
 }  // namespace stock
 

@@ -44,18 +44,18 @@ class TakeOutScreen {
   }
 
  private:
-  GridSpec Spec() {
-    GridSpec spec;
-    spec.heads = {"NO.", "GDG", "KODE", "NAMA", "QUANTITY", "KD JADI", "DISP.", "PLSTK", "INNER", "LABEL", "STCK1", "STCK2"};
-    spec.pictures = {"99.", "@!", "@!", "@!", "9,999,999", "@!", "99,999", "99,999", "99999", "99999", "99999", "99999"};
-    spec.top = 7;
-    spec.bottom = 19;
-    spec.editable = {kWarehouse, kCode, kQuantity, kResult, 7, 8, 9, 10, 11, 12};
-    spec.blank = Blank;
-    spec.check = [this](int column, int row, xbase::Value* typed) { return Check(column, row, typed); };
-    spec.after_edit = [this, spec](int column, int row, console::ArrayBrowse& browse) {
+  GridLayout Spec() {
+    GridLayout layout;
+    layout.heads = {"NO.", "GDG", "KODE", "NAMA", "QUANTITY", "KD JADI", "DISP.", "PLSTK", "INNER", "LABEL", "STCK1", "STCK2"};
+    layout.pictures = {"99.", "@!", "@!", "@!", "9,999,999", "@!", "99,999", "99,999", "99999", "99999", "99999", "99999"};
+    layout.top = 7;
+    layout.bottom = 19;
+    layout.editable = {kWarehouse, kCode, kQuantity, kResult, 7, 8, 9, 10, 11, 12};
+    layout.blank = Blank;
+    layout.check = [this](int column, int row, xbase::Value* typed) { return Check(column, row, typed); };
+    layout.after_edit = [this, layout](int column, int row, console::ArrayBrowse& browse) {
       if (column < kResult) {
-        browse.set_column(NextEditable(spec, column));
+        browse.set_column(NextEditable(layout, column));
         return;
       }
       const console::ValueRow& line = rows_[static_cast<size_t>(row - 1)];
@@ -67,12 +67,12 @@ class TakeOutScreen {
       browse.Skip(1);
       browse.set_column(kWarehouse);
     };
-    spec.show = [this](int) {
+    layout.show = [this](int) {
       console::Console& con = session_.console();
       con.Say(22, 2, "Nama hasil : " + Cut(result_name_, 30), con.colours().standard);
     };
-    spec.save = [this] { return Save(); };
-    return spec;
+    layout.save = [this] { return Save(); };
+    return layout;
   }
 
   bool Check(int column, int row, xbase::Value* typed) {

@@ -42,18 +42,18 @@ class ResultsScreen {
   }
 
  private:
-  GridSpec Spec() {
-    GridSpec spec;
-    spec.heads = {"NO.", "EX NOMOR", "EX KODE", "KODE JD", "GDG", "NAMA", " QUANTITY", "IN 1", ""};
-    spec.pictures = {"99.", "@!", "@!", "@!", "@!", "@!", "9,999,999", "9999", ""};
-    spec.top = 8;
-    spec.bottom = 22;
-    spec.editable = {kTakeOut, kWarehouse, kQuantity, kPerUnit};
-    spec.blank = Blank;
-    spec.check = [this](int column, int row, xbase::Value* typed) { return Check(column, row, typed); };
-    spec.after_edit = [this, spec](int column, int row, console::ArrayBrowse& browse) {
+  GridLayout Spec() {
+    GridLayout layout;
+    layout.heads = {"NO.", "EX NOMOR", "EX KODE", "KODE JD", "GDG", "NAMA", " QUANTITY", "IN 1", ""};
+    layout.pictures = {"99.", "@!", "@!", "@!", "@!", "@!", "9,999,999", "9999", ""};
+    layout.top = 8;
+    layout.bottom = 22;
+    layout.editable = {kTakeOut, kWarehouse, kQuantity, kPerUnit};
+    layout.blank = Blank;
+    layout.check = [this](int column, int row, xbase::Value* typed) { return Check(column, row, typed); };
+    layout.after_edit = [this, layout](int column, int row, console::ArrayBrowse& browse) {
       if (column != kPerUnit) {
-        browse.set_column(NextEditable(spec, column));
+        browse.set_column(NextEditable(layout, column));
         return;
       }
       const console::ValueRow& line = rows_[static_cast<size_t>(row - 1)];
@@ -65,8 +65,8 @@ class ResultsScreen {
       browse.Skip(1);
       browse.set_column(kTakeOut);
     };
-    spec.save = [this] { return Save(); };
-    return spec;
+    layout.save = [this] { return Save(); };
+    return layout;
   }
 
   // Pieces the other rows already claim from the row's take-out line.

@@ -35,20 +35,20 @@ class FeeNoteScreen {
       branch_ = branch;
       date_ = date;
       rows_ = {Blank(1)};
-      GridSpec spec;
-      spec.heads = {"NO.", "NO. HASIL", "KODE", "NAMA", "   QTY", " X", "  TARIF", "      JUMLAH", "TG. JADI"};
-      spec.pictures = {"99.", "@!", "@!", "@!", "999999", "99", "9999.99", "9,999,999.99", ""};
-      spec.top = 9;
-      spec.bottom = 22;
-      spec.editable = {kResult};
-      spec.blank = Blank;
-      spec.check = [this](int, int row, xbase::Value* typed) { return Check(row, typed); };
-      spec.after_edit = [](int, int, console::ArrayBrowse& browse) {
+      GridLayout layout;
+      layout.heads = {"NO.", "NO. HASIL", "KODE", "NAMA", "   QTY", " X", "  TARIF", "      JUMLAH", "TG. JADI"};
+      layout.pictures = {"99.", "@!", "@!", "@!", "999999", "99", "9999.99", "9,999,999.99", ""};
+      layout.top = 9;
+      layout.bottom = 22;
+      layout.editable = {kResult};
+      layout.blank = Blank;
+      layout.check = [this](int, int row, xbase::Value* typed) { return Check(row, typed); };
+      layout.after_edit = [](int, int, console::ArrayBrowse& browse) {
         browse.GoBottom();
         browse.set_column(kResult);
       };
-      spec.save = [this] { return Save(); };
-      RunGiftWrapGrid(session_, &rows_, spec);
+      layout.save = [this] { return Save(); };
+      RunGiftWrapGrid(session_, &rows_, layout);
     });
   }
 
