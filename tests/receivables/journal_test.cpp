@@ -139,13 +139,15 @@ TEST_F(JournalTest, TheLedgerShowsTheInvoiceAndItsReceiptLinesWithTheirSums) {
 
 TEST_F(JournalTest, TheScreenAddsALineWithTheSameNumberAndSavesWithF10) {
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
-  // An unknown invoice is named; then INV1, Tab into the lines, one line of debit 100 and F10.
-  rig.term.AddKeys(Keys({Line("NOPE"), {key::kEnter, key::kHome, 25}, Line("INV1"), {key::kTab}, Line("05122026"), Line("JB"), {key::kEnter}, Line("100"), {key::kEnter}, Line("KOREKSI"),
+  // An unknown invoice is named; then INV1, Tab into the lines, one line of debit 100 with its note and
+  // F10 (Enter opens a cell and Enter closes it).
+  rig.term.AddKeys(Keys({Line("NOPE"), {key::kEnter, key::kHome, 25}, Line("INV1"), {key::kTab}, Line("05122026"), Line("JB"), {key::kEnter}, Line("100"), {key::kEnter, key::kEnter}, Line("KOREKSI"),
                          {key::kF10}, {key::kEsc}}));
   ASSERT_TRUE(JBALIK(rig.session, {}).ok());
   EXPECT_TRUE(Shown(rig.term, "Nota NOPE tidak ada"));
   EXPECT_TRUE(Shown(rig.term, "EDIT PIUTANG"));
   EXPECT_EQ(JournalRows(rig.session), (std::vector<std::string>{"0000000042:INV1:100-0"}));
+  EXPECT_EQ(StoredText(Open(rig.session, "PIUTJBL"), 1, "NOTES"), "KOREKSI");
   EXPECT_DOUBLE_EQ(InvoiceKredit(rig.session, "INV1"), 100);
 }
 
