@@ -23,6 +23,15 @@ xbase::Status RTADMIN(frame::Session& session, const Arguments& args);    // adm
 xbase::Status KAPP(frame::Session& session, const Arguments& args);       // late-payment review at head office
 xbase::Status IAPP(frame::Session& session, const Arguments& args);       // late-payment outcome at the branch
 xbase::Status CAPP(frame::Session& session, const Arguments& args);       // pending late-payment list
+xbase::Status BACN1(frame::Session& session, const Arguments& args);      // negotiation minute entry
+xbase::Status APPBAC(frame::Session& session, const Arguments& args);     // minute approval at head office
+xbase::Status COPYBACNG(frame::Session& session, const Arguments& args);  // minute duplication
+xbase::Status PAPPBAC(frame::Session& session, const Arguments& args);    // minutes sent to head office
+xbase::Status IAPPBAC(frame::Session& session, const Arguments& args);    // minutes taken in at head office
+xbase::Status KAPPBAC(frame::Session& session, const Arguments& args);    // approvals sent to the branch
+xbase::Status RAPPBAC(frame::Session& session, const Arguments& args);    // approvals applied at the branch
+xbase::Status CBACN1(frame::Session& session, const Arguments& args);     // minute form F-MK-013
+xbase::Status LSBAC(frame::Session& session, const Arguments& args);      // list of the minutes
 
 }  // namespace returns
 

@@ -15,6 +15,15 @@ void RegisterReturnsProcedures(frame::ProcedureRegistry& registry) {
   registry.Register({"KAPP", "Approval SJ Terlambat Bayar (Pusat)", kMenuGroup, KAPP});
   registry.Register({"IAPP", "Impor Approval SJ Terlambat Bayar", kMenuGroup, IAPP});
   registry.Register({"CAPP", "Cetak Pengajuan SJ Terlambat Bayar", kMenuGroup, CAPP});
+  registry.Register({"BACN1", "Input BAC Negosiasi", kMenuGroup, BACN1});
+  registry.Register({"CBACN1", "Cetak BAC Negosiasi F-MK-013", kMenuGroup, CBACN1});
+  registry.Register({"APPBAC", "Approval BAC Negosiasi (Pusat)", kMenuGroup, APPBAC});
+  registry.Register({"COPYBACNG", "Duplikasi BAC Negosiasi", kMenuGroup, COPYBACNG});
+  registry.Register({"PAPPBAC", "Kirim BAC Nego ke Pusat", kMenuGroup, PAPPBAC});
+  registry.Register({"IAPPBAC", "Impor BAC Nego dari Cabang (Pusat)", kMenuGroup, IAPPBAC});
+  registry.Register({"KAPPBAC", "Kirim Approval BAC Nego ke Cabang", kMenuGroup, KAPPBAC});
+  registry.Register({"RAPPBAC", "Impor Approval BAC Nego (Cabang)", kMenuGroup, RAPPBAC});
+  registry.Register({"LSBAC", "List BAC Negosiasi", kMenuGroup, LSBAC});
 }
 
 }  // namespace returns

@@ -1,0 +1,49 @@
+// The head office sends its approvals of negotiation minutes back to the branch: the confirmation
+// files are made anew and each approval typed is copied into them.
+#include <string>
+
+#include "console/alert.h"
+#include "console/box.h"
+#include "console/get.h"
+#include "console/message.h"
+#include "documents/transfer_folder.h"
+#include "frame/open_table.h"
+#include "frame/code_pick.h"
+#include "pickers/picker_support.h"
+#include "returns/negotiation.h"
+#include "returns/negotiation_exchange.h"
+#include "returns/return_procedures.h"
+#include "xbase/text_functions.h"
+
+namespace returns {
+
+xbase::Status KAPPBAC(frame::Session& session, const Arguments&) {
+  if (!OpenNegotiationTables(session)) return xbase::Status::OK();
+  console::Console& con = session.console();
+  console::ScreenKeeper keep(con);
+  const std::string colour(con.Pick("W+/b", "W+/n"));
+  std::string folder = documents::StoredTransferFolder(session);
+  const documents::FolderQuestion question{8, 15, "  Kirim konfirmasi approval BAC NEGO KE CABANG   ", "Folder :", "@S45"};
+  if (!documents::AskTransferFolder(con, colour, question, &folder)) return frame::CloseTables(session, xbase::Status::OK());
+  const std::string local = documents::TransferFolder(session, folder);
+  if (!pickers::Checked(session, CreateConfirmationFiles(local)) || !OpenConfirmationFiles(session, local)) {
+    return frame::CloseTables(session, xbase::Status::OK());
+  }
+  for (;;) {
+    con.Say(13, 12, "Nomor BAC :", con.Colour(colour));
+    std::string number(10, ' ');
+    console::GetList ask;
+    ask.Add(13, 24, &number, "@!").valid = [&] {
+      frame::PickSpec pick;
+      pick.alias = kMinuteApprovals;
+      return pickers::Checked(session, frame::PickCode(session, pick, &number));
+    };
+    if (ask.Read(con).escaped || xbase::IsBlank(number)) break;
+    if (console::Alert(con, "yakin konfirmasi approval akan dikirim", {"Ya", "Tidak"}) != 1) continue;
+    pickers::Checked(session, SendConfirmation(session, xbase::PadR(xbase::RTrim(number), 10)));
+  }
+  console::PESAN(con, "data sudah lengkap dan selesai");
+  return frame::CloseTables(session, xbase::Status::OK());
+}
+
+}  // namespace returns

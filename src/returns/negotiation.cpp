@@ -1,0 +1,455 @@
+#include "returns/negotiation.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+
+#include "console/alert.h"
+#include "console/table_access.h"
+#include "documents/document_counter.h"
+#include "documents/stored_lines.h"
+#include "frame/code_pick.h"
+#include "frame/open_table.h"
+#include "pickers/picker_support.h"
+#include "returns/return_tables.h"
+#include "xbase/number_text.h"
+#include "xbase/session.h"
+#include "xbase/text_functions.h"
+
+namespace returns {
+namespace {
+
+std::string Position(size_t k) { return xbase::Str(static_cast<double>(k + 1), 3); }
+
+bool Blank(std::string_view text) { return xbase::IsBlank(text); }
+
+// The live rows of a minute in `area` on its controlling order.
+xbase::Status LiveRows(xbase::WorkArea& area, std::string_view number, std::vector<uint32_t>* rows) {
+  return area.SeekAll(area.PadToField("NOMOR", xbase::RTrim(number)), rows);
+}
+
+// Hands each live row of `number` in `area` (its controlling order) to `take`; a row that cannot be
+// read is named with its table and record.
+xbase::Status ReadList(xbase::WorkArea& area, std::string_view number,
+                       const std::function<xbase::Status(const xbase::WorkArea&)>& take) {
+  std::vector<uint32_t> rows;
+  xbase::Status s = LiveRows(area, number, &rows);
+  if (!s.ok()) return xbase::Status::Corruption(area.alias(), s.message());
+  for (uint32_t row : rows) {
+    if (s = area.GoTo(row); !s.ok()) return xbase::Status::Corruption(area.alias() + " baris " + std::to_string(row), s.message());
+    if (s = take(area); !s.ok()) return s;
+  }
+  return s;
+}
+
+void ReadHeader(const xbase::WorkArea& head, Minute* minute) {
+  minute->number = head.Text("NOMOR");
+  minute->branch = head.Text("KDCB");
+  minute->date = head.DateOf("TANGGAL");
+  minute->customer = head.Text("EX_NOMOR");
+  minute->offer_head = head.Text("NO_TAWAR1");
+  minute->offer_branch = head.Text("NO_TAWAR2");
+  minute->calculation = head.Text("NO_KALKUL");
+  minute->company = head.Text("PEMESAN");
+  minute->contact = head.Text("KONTAK");
+  minute->address = head.Text("ALAMAT");
+  minute->phone = head.Text("TELPON");
+  minute->town = head.Text("KOTA");
+  minute->vat_included = head.Text("INC_PPN");
+  minute->pph22_included = head.Text("INC_PPH22");
+  minute->vat = head.Number("PPN");
+  minute->pph22 = head.Number("PPH22");
+  minute->freight = head.Text("ONGKIR");
+  minute->commission = head.Logical("KOMISI");
+  minute->commission_percent = head.Number("PERKOM");
+  minute->commission_amount = head.Number("NILKOM");
+  minute->maker = head.Text("PEMBUAT");
+  minute->acknowledger = head.Text("MENGTAHUI");
+  minute->approver1 = head.Text("SETUJU1");
+  minute->approver2 = head.Text("SETUJU2");
+  minute->approved = head.Logical("APPROVAL");
+  minute->pec = head.Text("NO_PEC");
+  minute->entered = head.DateOf("TGINPUT");
+  minute->entered_by = head.Text("OPERATOR");
+}
+
+MinuteProduct ReadProduct(const xbase::WorkArea& row) {
+  MinuteProduct product;
+  product.name = row.Text("NM_PRODUK");
+  product.brand = row.Text("MERK");
+  product.quantity = row.Number("QUANTITY");
+  product.unit = row.Text("SATUAN");
+  product.price = row.Number("HARGA");
+  product.margin = row.Number("MARGIN");
+  product.margin2 = row.Number("MARGIN2");
+  product.ex_bac = row.Text("EX_BAC");
+  product.urut = row.Text("URUT");
+  return product;
+}
+
+documents::FieldValues HeaderFields(const Minute& m) {
+  return {{"KDCB", Txt(m.branch)},
+          {"TANGGAL", Day(m.date)},
+          {"EX_NOMOR", Txt(m.customer)},
+          {"NO_TAWAR1", Txt(m.offer_head)},
+          {"NO_TAWAR2", Txt(m.offer_branch)},
+          {"NO_KALKUL", Txt(m.calculation)},
+          {"PEMESAN", Txt(m.company)},
+          {"KONTAK", Txt(m.contact)},
+          {"ALAMAT", Txt(m.address)},
+          {"TELPON", Txt(m.phone)},
+          {"KOTA", Txt(m.town)},
+          {"INC_PPN", Txt(m.vat_included)},
+          {"INC_PPH22", Txt(m.pph22_included)},
+          {"PPN", Num(m.vat)},
+          {"PPH22", Num(m.pph22)},
+          {"ONGKIR", Txt(m.freight)},
+          {"KOMISI", Flag(m.commission)},
+          {"PERKOM", Num(m.commission_percent)},
+          {"NILKOM", Num(m.commission_amount)},
+          {"PEMBUAT", Txt(m.maker)},
+          {"MENGTAHUI", Txt(m.acknowledger)},
+          {"SETUJU1", Txt(m.approver1)},
+          {"SETUJU2", Txt(m.approver2)},
+          {"APPROVAL", Flag(m.approved)},
+          {"NO_PEC", Txt(m.pec)},
+          {"TGINPUT", Day(m.entered)},
+          {"OPERATOR", Txt(m.entered_by)}};
+}
+
+// One list of the minute rewritten in place: the stored rows of the number (deleted ones too) on
+// index `order` paired with `count` new rows written by `fields`.
+xbase::Status RewriteList(frame::Session& session, const char* table, std::string_view order, std::string_view number,
+                          size_t count, const std::function<documents::FieldValues(size_t k)>& fields) {
+  xbase::WorkArea& area = NegotiationArea(session, table);
+  std::vector<uint32_t> stored;
+  xbase::Status s = area.SetOrder(order);
+  if (s.ok()) s = documents::StoredRows(session.tables(), area, area.PadToField("NOMOR", xbase::RTrim(number)), &stored);
+  if (!s.ok()) return s;
+  documents::LineRewrite how;
+  how.keep = [](size_t) { return true; };
+  how.write = [&](size_t k, bool) {
+    documents::FieldValues values = fields(k);
+    values.insert(values.begin(), {"NOMOR", Txt(number)});
+    return PutFields(area, values);
+  };
+  return documents::RewriteLines(session.console(), area, stored, count, how);
+}
+
+// Every specification of the minute in product order, each with its product's position.
+struct PlacedSpec {
+  size_t product;
+  const std::string* text;
+};
+
+std::vector<PlacedSpec> SpecsInOrder(const std::vector<MinuteProduct>& products) {
+  std::vector<PlacedSpec> specs;
+  for (size_t p = 0; p < products.size(); ++p) {
+    for (const std::string& spec : products[p].specs) specs.push_back({p, &spec});
+  }
+  return specs;
+}
+
+xbase::Status WriteLists(frame::Session& session, const Minute& m) {
+  const std::vector<MinuteProduct>& products = m.products;
+  xbase::Status s = RewriteList(session, kMinuteProducts, "BAC_N22", m.number, products.size(), [&](size_t k) {
+    const MinuteProduct& p = products[k];
+    return documents::FieldValues{{"NM_PRODUK", Txt(p.name)},    {"MERK", Txt(p.brand)},
+                                  {"QUANTITY", Num(p.quantity)}, {"SATUAN", Txt(p.unit)},
+                                  {"HARGA", Num(p.price)},       {"URUTAN", Txt(Position(k))},
+                                  {"MARGIN", Num(p.margin)},     {"MARGIN2", Num(p.margin2)},
+                                  {"EX_BAC", Txt(p.ex_bac)},     {"URUT", Txt(p.urut)}};
+  });
+  const std::vector<PlacedSpec> specs = SpecsInOrder(products);
+  if (s.ok()) {
+    s = RewriteList(session, kMinuteSpecs, "BAC_N211", m.number, specs.size(), [&](size_t k) {
+      return documents::FieldValues{{"URUTAN", Txt(Position(specs[k].product))}, {"SPECS", Txt(*specs[k].text)}};
+    });
+  }
+  if (s.ok()) {
+    s = RewriteList(session, kMinuteSchedule, "BAC_N221", m.number, m.schedule.size(), [&](size_t k) {
+      return documents::FieldValues{{"URUTAN", Txt(Position(k))}, {"TANGGAL", Day(m.schedule[k].date)},
+                                    {"QUANTITY", Num(m.schedule[k].quantity)}};
+    });
+  }
+  if (s.ok()) {
+    s = RewriteList(session, kMinutePayments, "BAC_N32", m.number, m.payments.size(), [&](size_t k) {
+      const MinutePayment& p = m.payments[k];
+      return documents::FieldValues{{"TANGGAL", Day(p.date)},   {"URUTAN", Txt(Position(k))}, {"PERSEN", Num(p.percent)},
+                                    {"KTR", Txt(p.kind)},       {"NO_BUKTI", Txt(p.proof)},   {"JUMLAH", Num(p.amount)},
+                                    {"NOTES", Txt(p.notes)}};
+    });
+  }
+  if (s.ok()) {
+    s = RewriteList(session, kMinuteNotes, "BAC_N61", m.number, m.notes.size(),
+                    [&](size_t k) { return documents::FieldValues{{"CATATAN", Txt(m.notes[k])}}; });
+  }
+  return s;
+}
+
+// The lists as a save keeps them: rows that hold something, notes up to the last one written.
+Minute Stored(const Minute& minute) {
+  Minute kept = minute;
+  std::erase_if(kept.products, [](const MinuteProduct& p) { return !p.Filled(); });
+  for (MinuteProduct& product : kept.products) {
+    std::erase_if(product.specs, [](const std::string& spec) { return Blank(spec); });
+  }
+  std::erase_if(kept.schedule, [](const ScheduledDelivery& d) { return !d.Filled(); });
+  std::erase_if(kept.payments, [](const MinutePayment& p) { return !p.Filled(); });
+  while (!kept.notes.empty() && Blank(kept.notes.back())) kept.notes.pop_back();
+  return kept;
+}
+
+xbase::Status NumberTaken(frame::Session& session, const std::string& number, bool* taken) {
+  return SeekMinute(session, number, taken);
+}
+
+}  // namespace
+
+bool MinuteProduct::Filled() const { return !Blank(name) || quantity != 0 || price != 0; }
+
+bool MinutePayment::Filled() const {
+  return !date.empty() || percent != 0 || amount != 0 || !Blank(kind) || !Blank(proof) || !Blank(notes);
+}
+
+double Minute::OrderedQuantity() const {
+  double sum = 0;
+  for (const MinuteProduct& product : products) sum += product.quantity;
+  return sum;
+}
+
+double Minute::OrderedValue() const {
+  double sum = 0;
+  for (const MinuteProduct& product : products) sum += product.Total();
+  return sum;
+}
+
+double Minute::ScheduledQuantity() const {
+  double sum = 0;
+  for (const ScheduledDelivery& delivery : schedule) sum += delivery.quantity;
+  return sum;
+}
+
+bool OpenNegotiationTables(frame::Session& session) {
+  return frame::OpenTables(session, {{"SETUP"},
+                                     {"KARYAWAN"},
+                                     {"MASTCUS"},
+                                     {"PEC"},
+                                     {"MASTBRJ"},
+                                     {"MASTGOL"},
+                                     {"JOS"},
+                                     {kMinuteHeaders},
+                                     {kMinuteProducts},
+                                     {kMinuteSpecs},
+                                     {kMinuteSchedule},
+                                     {kMinutePayments},
+                                     {kMinuteNotes},
+                                     {kMinuteApprovals},
+                                     {kApprovedGoods},
+                                     {kMinuteProducts, "eks1"},
+                                     {kMinuteSpecs, "eks2"}});
+}
+
+xbase::WorkArea& NegotiationArea(frame::Session& session, std::string_view alias) {
+  return *session.tables().Area(alias);
+}
+
+xbase::Status SeekMinute(frame::Session& session, std::string_view number, bool* found) {
+  return SeekExact(NegotiationArea(session, kMinuteHeaders), "BAC_N11", "NOMOR", number, found);
+}
+
+xbase::Status ReadMinute(const xbase::WorkArea& headers, const std::vector<xbase::WorkArea*>& lists, Minute* minute) {
+  ReadHeader(headers, minute);
+  minute->products.clear();
+  minute->schedule.clear();
+  minute->payments.clear();
+  minute->notes.clear();
+  const std::string number = minute->number;
+  xbase::Status s = ReadList(*lists[0], number, [&](const xbase::WorkArea& row) {
+    minute->products.push_back(ReadProduct(row));
+    return xbase::Status::OK();
+  });
+  if (s.ok()) {
+    s = ReadList(*lists[1], number, [&](const xbase::WorkArea& row) {
+      const int product = std::atoi(std::string(xbase::AllTrim(row.Text("URUTAN"))).c_str());
+      if (product < 1 || static_cast<size_t>(product) > minute->products.size()) {
+        return xbase::Status::InvalidArgument(row.alias() + " baris " + std::to_string(row.recno()) +
+                                              ": tidak ada produk urutan " + std::string(xbase::AllTrim(row.Text("URUTAN"))));
+      }
+      minute->products[static_cast<size_t>(product - 1)].specs.push_back(row.Text("SPECS"));
+      return xbase::Status::OK();
+    });
+  }
+  if (s.ok()) {
+    s = ReadList(*lists[2], number, [&](const xbase::WorkArea& row) {
+      minute->schedule.push_back({row.DateOf("TANGGAL"), row.Number("QUANTITY")});
+      return xbase::Status::OK();
+    });
+  }
+  if (s.ok()) {
+    s = ReadList(*lists[3], number, [&](const xbase::WorkArea& row) {
+      minute->payments.push_back({row.DateOf("TANGGAL"), row.Number("PERSEN"), row.Text("KTR"), row.Text("NO_BUKTI"),
+                                  row.Number("JUMLAH"), row.Text("NOTES")});
+      return xbase::Status::OK();
+    });
+  }
+  if (s.ok()) {
+    s = ReadList(*lists[4], number, [&](const xbase::WorkArea& row) {
+      minute->notes.push_back(row.Text("CATATAN"));
+      return xbase::Status::OK();
+    });
+  }
+  minute->is_new = false;
+  return s;
+}
+
+xbase::Status LoadMinute(frame::Session& session, std::string_view number, Minute* minute, bool* found) {
+  xbase::Status s = SeekMinute(session, number, found);
+  if (!s.ok() || !*found) return s;
+  const std::pair<const char*, const char*> lists[] = {{kMinuteProducts, "BAC_N22"}, {kMinuteSpecs, "BAC_N211"},
+                                                       {kMinuteSchedule, "BAC_N221"}, {kMinutePayments, "BAC_N32"},
+                                                       {kMinuteNotes, "BAC_N61"}};
+  std::vector<xbase::WorkArea*> areas;
+  for (const auto& [table, order] : lists) {
+    xbase::WorkArea& area = NegotiationArea(session, table);
+    if (s = area.SetOrder(order); !s.ok()) return s;
+    areas.push_back(&area);
+  }
+  return ReadMinute(NegotiationArea(session, kMinuteHeaders), areas, minute);
+}
+
+bool GETNEGOSIASI(frame::Session& session, std::string* number, Minute* minute) {
+  frame::PickSpec pick;
+  pick.alias = kMinuteHeaders;
+  if (!pickers::Checked(session, frame::PickCode(session, pick, number))) return false;
+  *number = xbase::PadR(xbase::RTrim(*number), 10);
+  *minute = Minute{};
+  if (Blank(*number)) {
+    minute->products.resize(1);
+    minute->schedule.resize(1);
+    minute->payments.resize(1);
+    minute->notes.assign(kMinuteNoteLines, std::string(100, ' '));
+    return true;
+  }
+  bool found = false;
+  if (!pickers::Checked(session, LoadMinute(session, *number, minute, &found))) return false;
+  if (!found) return pickers::Refuse(session, "BAC NEGO " + std::string(xbase::RTrim(*number)) + " tidak ada");
+  if (minute->approved) return pickers::Refuse(session, "BAC NEGO Sudah diapproval");
+  if (minute->products.empty()) minute->products.resize(1);
+  if (minute->schedule.empty()) minute->schedule.resize(1);
+  if (minute->payments.empty()) minute->payments.resize(1);
+  minute->notes.resize(kMinuteNoteLines, std::string(100, ' '));
+  return true;
+}
+
+xbase::Status CheckSchedule(const Minute& minute) {
+  if (minute.ScheduledQuantity() > minute.OrderedQuantity()) {
+    return xbase::Status::InvalidArgument(kScheduleOverOrder);
+  }
+  return xbase::Status::OK();
+}
+
+double PaymentAmount(const Minute& minute, double percent) { return percent * minute.OrderedValue() / 100; }
+
+xbase::Status WriteMinute(frame::Session& session, const Minute& minute) {
+  console::Console& con = session.console();
+  xbase::WorkArea& head = NegotiationArea(session, kMinuteHeaders);
+  bool found = false;
+  xbase::Status s;
+  {
+    xbase::ShowDeleted all_rows(&session.tables());
+    s = SeekMinute(session, minute.number, &found);
+  }
+  if (!s.ok()) return s;
+  s = found ? console::LOCK_REC(con, head) : console::APP_REC(con, head);
+  if (!s.ok()) return s;
+  if (found && head.deleted()) s = head.Recall();
+  if (s.ok() && !found) s = head.Put("NOMOR", Txt(minute.number));
+  if (s.ok()) s = PutFields(head, HeaderFields(minute));
+  const xbase::Status released = head.Unlock();
+  if (!s.ok()) return s;
+  if (!released.ok()) return released;
+  return WriteLists(session, minute);
+}
+
+Minute DuplicateOf(const Minute& old, xbase::Date today) {
+  Minute copy = old;
+  copy.number = std::string(10, ' ');
+  copy.date = today;
+  copy.approved = false;
+  copy.is_new = true;
+  return copy;
+}
+
+xbase::Status RemoveMinute(frame::Session& session, std::string_view number) {
+  Minute empty;
+  empty.number = xbase::PadR(number, 10);
+  xbase::Status s = WriteLists(session, empty);
+  bool found = false;
+  if (s.ok()) s = SeekMinute(session, number, &found);
+  if (!s.ok() || !found) return s;
+  xbase::WorkArea& head = NegotiationArea(session, kMinuteHeaders);
+  if (s = console::LOCK_REC(session.console(), head); !s.ok()) return s;
+  s = head.Delete();
+  const xbase::Status released = head.Unlock();
+  return s.ok() ? released : s;
+}
+
+xbase::Status SaveMinute(frame::Session& session, Minute* minute, bool* number_given) {
+  if (number_given != nullptr) *number_given = false;
+  if (xbase::Status s = CheckSchedule(*minute); !s.ok()) return s;
+  Minute kept = Stored(*minute);
+  if (!minute->is_new) return WriteMinute(session, kept);
+  kept.entered = session.Today();
+  kept.entered_by = xbase::PadR(session.MMEMBER.nik, 10);
+  kept.approved = false;
+  documents::CounterKind kind;
+  kind.prefix = "NEGO";
+  kind.taken = documents::TakenNumber::kRefuse;
+  kind.taken_alert = [](const std::string& number) { return "Berita Acara Negosiasi " + number + " Sudah terdaftar"; };
+  kind.missing = documents::kMissingNomerator;
+  std::string number;
+  xbase::Status s = documents::NumberDocument(
+      session.console(), NegotiationArea(session, "SETUP"), kind, kept.branch,
+      [&](const std::string& n, bool* taken) { return NumberTaken(session, n, taken); },
+      [&](const std::string& n) {
+        kept.number = xbase::PadR(n, 10);
+        return WriteMinute(session, kept);
+      },
+      &number);
+  if (!s.ok()) return s;
+  minute->number = kept.number;
+  minute->entered = kept.entered;
+  minute->entered_by = kept.entered_by;
+  minute->is_new = false;
+  if (number_given != nullptr) *number_given = true;
+  return s;
+}
+
+bool CopyEarlierProduct(frame::Session& session, std::string_view ex_number, std::string_view urutan,
+                        MinuteProduct* product) {
+  xbase::WorkArea& products = NegotiationArea(session, "eks1");
+  const std::string number = products.PadToField("NOMOR", xbase::RTrim(ex_number));
+  xbase::Status s = products.SetOrder("BAC_N22");
+  if (s.ok()) s = products.Seek(number + xbase::PadL(xbase::AllTrim(urutan), 3));
+  if (!pickers::Checked(session, s) || !products.found()) return false;
+  const MinuteProduct earlier = ReadProduct(products);
+  product->name = earlier.name;
+  product->brand = earlier.brand;
+  product->unit = earlier.unit;
+  product->price = earlier.price;
+  product->margin = earlier.margin;
+  product->margin2 = earlier.margin2;
+  product->ex_bac = number;
+  product->specs.clear();
+  xbase::WorkArea& specs = NegotiationArea(session, "eks2");
+  std::vector<uint32_t> rows;
+  s = specs.SetOrder("BAC_N211");
+  if (s.ok()) s = specs.SeekAll(number + products.Text("URUTAN"), &rows);
+  for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
+    if (s = specs.GoTo(rows[i]); s.ok()) product->specs.push_back(specs.Text("SPECS"));
+  }
+  return pickers::Checked(session, s);
+}
+
+}  // namespace returns

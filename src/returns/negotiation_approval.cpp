@@ -1,0 +1,228 @@
+#include "returns/negotiation_approval.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "console/message.h"
+#include "console/table_access.h"
+#include "documents/record_writes.h"
+#include "documents/stored_lines.h"
+#include "returns/return_tables.h"
+#include "xbase/number_text.h"
+#include "xbase/session.h"
+#include "xbase/text_functions.h"
+
+namespace returns {
+namespace {
+
+std::string Trimmed(std::string_view text) { return std::string(xbase::RTrim(text)); }
+
+documents::FieldValues GoodsRowFields(const ApprovedGoods& g) {
+  return {{"NO_JOS", Txt(g.jos)},       {"KODE", Txt(g.code)},      {"GOLONGAN", Txt(g.group)},
+          {"INDUK", Txt(g.product)},    {"NAMA", Txt(g.name)},      {"NAMA2", Txt(g.long_name)},
+          {"SATUAN", Txt(g.unit)},      {"HARGA", Num(g.price)},    {"HARGA1", Num(g.price1)},
+          {"HARGA2", Num(g.price2)},    {"HARGA4", Num(g.price4)},  {"PAK", Num(g.pak)},
+          {"DOS", Num(g.dos)},          {"QTY_ORDER", Num(g.ordered)}};
+}
+
+// The fields an approval gives an item of the goods master.
+documents::FieldValues ItemFields(const ApprovedGoods& g) {
+  return {{"NAMA", Txt(g.name)},     {"NAMA2", Txt(g.long_name)}, {"GOLONGAN", Txt(g.group)},
+          {"SATUAN", Txt(g.unit)},   {"HARGA", Num(g.price)},     {"HARGA1", Num(g.price1)},
+          {"HARGA2", Num(g.price2)}, {"HARGA4", Num(g.price4)},   {"PAK", Num(g.pak)},
+          {"DOS", Num(g.dos)}};
+}
+
+// True when the item the area stands on already holds every field as the approval gives it.
+bool Unchanged(const xbase::WorkArea& item, const documents::FieldValues& fields) {
+  for (const auto& [field, value] : fields) {
+    if (value.is_text() ? item.Text(field) != item.PadToField(field, xbase::RTrim(value.text()))
+                        : std::fabs(item.Number(field) - value.number()) > 0.0049) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool Written(const ApprovedGoods& goods) { return goods.Filled(); }
+
+}  // namespace
+
+xbase::Status FitsGoodsMaster(frame::Session& session, const ApprovedGoods& g, size_t k) {
+  const xbase::WorkArea& items = *session.tables().Area("MASTBRJ");
+  const std::pair<const char*, double> numbers[] = {{"HARGA", g.price},   {"HARGA1", g.price1}, {"HARGA2", g.price2},
+                                                    {"HARGA4", g.price4}, {"PAK", g.pak},       {"DOS", g.dos}};
+  for (const auto& [field, value] : numbers) {
+    if (!documents::FitsField(items, field, value)) {
+      return xbase::Status::InvalidArgument(std::string(field) + " urutan ke " + std::to_string(k + 1) +
+                                            " terlalu besar");
+    }
+  }
+  return xbase::Status::OK();
+}
+
+bool ApprovedGoods::Filled() const { return !xbase::IsBlank(code); }
+
+bool MayApprove(frame::Session& session) {
+  if (session.MMEMBER.HasRight("EDP")) return true;
+  console::PESAN(session.console(), kNotEntitled);
+  return false;
+}
+
+MinuteApproval PrefillApproval(const Minute& minute, xbase::Date date) {
+  MinuteApproval approval;
+  approval.number = minute.number;
+  approval.date = date;
+  for (size_t k = 0; k < minute.products.size(); ++k) {
+    const MinuteProduct& product = minute.products[k];
+    ApprovedGoods goods;
+    goods.product = xbase::PadR(xbase::PadL(std::to_string(k + 1), 2, '0'), 10);
+    goods.name = std::string(xbase::Left(product.name, 20));
+    goods.long_name = xbase::PadR(xbase::RTrim(product.name), 50);
+    goods.unit = product.unit;
+    goods.price = goods.price1 = goods.price2 = goods.price4 = product.price;
+    goods.ordered = product.quantity;
+    approval.goods.push_back(goods);
+  }
+  return approval;
+}
+
+ApprovedGoods ReadApprovedGoods(const xbase::WorkArea& row) {
+  ApprovedGoods g;
+  g.jos = row.Text("NO_JOS");
+  g.code = row.Text("KODE");
+  g.group = row.Text("GOLONGAN");
+  g.product = row.Text("INDUK");
+  g.name = row.Text("NAMA");
+  g.long_name = row.Text("NAMA2");
+  g.unit = row.Text("SATUAN");
+  g.price = row.Number("HARGA");
+  g.price1 = row.Number("HARGA1");
+  g.price2 = row.Number("HARGA2");
+  g.price4 = row.Number("HARGA4");
+  g.pak = row.Number("PAK");
+  g.dos = row.Number("DOS");
+  g.ordered = row.Number("QTY_ORDER");
+  return g;
+}
+
+xbase::Status LoadApproval(frame::Session& session, std::string_view number, MinuteApproval* approval, bool* found) {
+  xbase::WorkArea& head = NegotiationArea(session, kMinuteApprovals);
+  xbase::Status s = SeekExact(head, "BAC_NAP1", "NOMOR", number, found);
+  if (!s.ok() || !*found) return s;
+  approval->number = head.Text("NOMOR");
+  approval->date = head.DateOf("TANGGAL");
+  approval->notes = head.Text("NOTES");
+  approval->property = head.Logical("PROPERTY");
+  approval->goods.clear();
+  xbase::WorkArea& rows = NegotiationArea(session, kApprovedGoods);
+  std::vector<uint32_t> records;
+  s = rows.SetOrder("BAC_NPP1");
+  if (s.ok()) s = rows.SeekAll(rows.PadToField("NOMOR", xbase::RTrim(number)), &records);
+  for (size_t i = 0; s.ok() && i < records.size(); ++i) {
+    if (s = rows.GoTo(records[i]); s.ok()) approval->goods.push_back(ReadApprovedGoods(rows));
+  }
+  return s;
+}
+
+xbase::Status CheckApprovedGoods(frame::Session& session, const MinuteApproval& approval, size_t k) {
+  const ApprovedGoods& goods = approval.goods[k];
+  if (!xbase::IsBlank(goods.jos)) {
+    for (size_t i = 0; i < approval.goods.size(); ++i) {
+      if (i != k && approval.goods[i].jos == goods.jos) {
+        return xbase::Status::InvalidArgument("nomor JOS " + Trimmed(goods.jos) + " telah diisikan pada urutan ke " +
+                                              std::to_string(i + 1));
+      }
+    }
+    xbase::WorkArea& approved = NegotiationArea(session, kApprovedGoods);
+    std::vector<uint32_t> rows;
+    xbase::Status s = approved.SetOrder("BAC_NPP2");
+    if (s.ok()) s = approved.SeekAll(approved.PadToField("NO_JOS", xbase::RTrim(goods.jos)), &rows);
+    bool elsewhere = false;
+    for (size_t i = 0; s.ok() && !elsewhere && i < rows.size(); ++i) {
+      if (s = approved.GoTo(rows[i]); s.ok()) elsewhere = approved.Text("NOMOR") != approval.number;
+    }
+    bool in_jos = false;
+    if (s.ok() && !elsewhere) s = SeekExact(NegotiationArea(session, "JOS"), "JOS", "NOMOR", goods.jos, &in_jos);
+    if (!s.ok()) return s;
+    if (elsewhere || in_jos) return xbase::Status::InvalidArgument("nomor jos " + Trimmed(goods.jos) + " sudah terdaftar");
+  }
+  if (!xbase::IsBlank(goods.group)) {
+    bool found = false;
+    xbase::Status s = SeekExact(NegotiationArea(session, "MASTGOL"), "MASTGOL1", "KODE", goods.group, &found);
+    if (!s.ok()) return s;
+    if (!found) return xbase::Status::InvalidArgument("Golongan " + Trimmed(goods.group) + " tidak terdaftar");
+  }
+  return FitsGoodsMaster(session, goods, k);
+}
+
+xbase::Status UPPROPERTY(frame::Session& session, const ApprovedGoods& goods) {
+  console::Console& con = session.console();
+  xbase::WorkArea& items = *session.tables().Area("MASTBRJ");
+  bool found = false;
+  xbase::Status s = SeekExact(items, "MASTBRJ1", "KODE", goods.code, &found);
+  if (!s.ok()) return s;
+  documents::FieldValues fields = ItemFields(goods);
+  if (found) {
+    if (Unchanged(items, fields)) return xbase::Status::OK();
+    if (s = console::LOCK_REC(con, items); !s.ok()) return s;
+    fields.push_back({"TG_INPUT", Day(session.Today())});
+    fields.push_back({"OPERATOR", Txt("APPBAC")});
+    return documents::PutAndRelease(items, fields);
+  }
+  fields.insert(fields.begin(), {"KODE", Txt(goods.code)});
+  fields.push_back({"HRG_BELI", Num(goods.price4)});
+  fields.push_back({"HRG_RATA", Num(goods.price4)});
+  fields.push_back({"TG_INPUT", Day(session.Today())});
+  fields.push_back({"OPERATOR", Txt(session.MMEMBER.nik)});
+  return documents::AppendRecord(con, items, fields);
+}
+
+xbase::Status UPPROPERTY_(frame::Session& session, const xbase::WorkArea& row) {
+  return UPPROPERTY(session, ReadApprovedGoods(row));
+}
+
+xbase::Status WriteApproval(frame::Session& session, const MinuteApproval& approval) {
+  std::vector<const ApprovedGoods*> written;
+  for (const ApprovedGoods& goods : approval.goods) {
+    if (Written(goods)) written.push_back(&goods);
+  }
+  xbase::WorkArea& rows = NegotiationArea(session, kApprovedGoods);
+  std::vector<uint32_t> stored;
+  xbase::Status s = rows.SetOrder("BAC_NPP1");
+  if (s.ok()) s = documents::StoredRows(session.tables(), rows, rows.PadToField("NOMOR", xbase::RTrim(approval.number)), &stored);
+  if (!s.ok()) return s;
+  documents::LineRewrite how;
+  how.keep = [](size_t) { return true; };
+  how.write = [&](size_t k, bool) {
+    documents::FieldValues fields = GoodsRowFields(*written[k]);
+    fields.insert(fields.begin(), {"NOMOR", Txt(approval.number)});
+    return PutFields(rows, fields);
+  };
+  how.apply = [&](size_t k) { return UPPROPERTY(session, *written[k]); };
+  s = documents::RewriteLines(session.console(), rows, stored, written.size(), how);
+  if (!s.ok()) return s;
+  xbase::WorkArea& head = NegotiationArea(session, kMinuteApprovals);
+  bool found = false;
+  if (s = SeekExact(head, "BAC_NAP1", "NOMOR", approval.number, &found); !s.ok()) return s;
+  const documents::FieldValues fields = {{"NOMOR", Txt(approval.number)}, {"TANGGAL", Day(approval.date)},
+                                         {"PROPERTY", Flag(approval.property)}, {"NOTES", Txt(approval.notes)}};
+  s = found ? Rewrite(session, head, fields) : documents::AppendRecord(session.console(), head, fields);
+  if (!s.ok()) return s;
+  if (s = SeekMinute(session, approval.number, &found); !s.ok()) return s;
+  if (!found) return xbase::Status::InvalidArgument("Nomor " + Trimmed(approval.number) + " tidak ada");
+  return Rewrite(session, NegotiationArea(session, kMinuteHeaders), {{"APPROVAL", Flag(true)}});
+}
+
+xbase::Status SaveApproval(frame::Session& session, MinuteApproval approval) {
+  approval.property = std::any_of(approval.goods.begin(), approval.goods.end(), Written);
+  for (size_t k = 0; k < approval.goods.size(); ++k) {
+    if (xbase::Status s = CheckApprovedGoods(session, approval, k); !s.ok()) return s;
+  }
+  bool found = false;
+  if (xbase::Status s = SeekMinute(session, approval.number, &found); !s.ok()) return s;
+  if (!found) return xbase::Status::InvalidArgument("Nomor " + Trimmed(approval.number) + " tidak ada");
+  return WriteApproval(session, approval);
+}
+
+}  // namespace returns

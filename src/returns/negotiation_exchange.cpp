@@ -1,0 +1,283 @@
+#include "returns/negotiation_exchange.h"
+
+#include <filesystem>
+#include <span>
+#include <vector>
+
+#include "console/message.h"
+#include "console/table_access.h"
+#include "documents/stored_lines.h"
+#include "documents/transfer_folder.h"
+#include "frame/indek.h"
+#include "returns/negotiation.h"
+#include "returns/negotiation_approval.h"
+#include "returns/return_tables.h"
+#include "schema/catalog.h"
+#include "schema/create_table.h"
+#include "xbase/ntx_orders.h"
+#include "xbase/search_path.h"
+#include "xbase/text_functions.h"
+
+namespace returns {
+namespace {
+
+std::string Trimmed(std::string_view text) { return std::string(xbase::RTrim(text)); }
+
+// Removes the table and index file `name` of `folder`, whatever the case of their names.
+xbase::Status RemoveFiles(const std::string& folder, std::string_view name) {
+  for (const char* extension : {"dbf", "ntx"}) {
+    std::string path;
+    if (!xbase::FindInFolder(folder, xbase::WithExtension(name, extension), &path).ok()) continue;
+    std::error_code error;
+    std::filesystem::remove(path, error);
+    if (error) return xbase::Status::IOError(path, error.message());
+  }
+  return xbase::Status::OK();
+}
+
+// Makes the files of a set anew in `folder`, the first `indexed` of them with their index.
+xbase::Status CreateFiles(const std::string& folder, std::span<const TransferFile> files, size_t indexed) {
+  for (size_t i = 0; i < files.size(); ++i) {
+    const schema::TableDef* live = schema::FindTable(files[i].table);
+    if (live == nullptr) return xbase::Status::NotFound(files[i].table, "not in the catalog");
+    if (xbase::Status s = RemoveFiles(folder, files[i].file); !s.ok()) return s;
+    const schema::IndexDef index[] = {{files[i].file, files[i].key}};
+    const schema::TableDef table{files[i].file, live->fields, i < indexed ? std::span<const schema::IndexDef>(index)
+                                                                          : std::span<const schema::IndexDef>()};
+    if (xbase::Status s = schema::CreateTable(table, folder); !s.ok()) return s;
+  }
+  return xbase::Status::OK();
+}
+
+void CloseFiles(frame::Session& session, std::span<const TransferFile> files) {
+  for (const TransferFile& file : files) {
+    if (session.tables().Area(file.file) == nullptr) continue;
+    if (xbase::Status s = session.tables().Close(file.file); !s.ok()) console::PESAN(session.console(), s.message());
+  }
+}
+
+bool OpenFiles(frame::Session& session, const std::string& folder, std::span<const TransferFile> files, size_t indexed,
+               bool exclusive) {
+  for (size_t i = 0; i < files.size(); ++i) {
+    if (!documents::OpenTransferTable(session, folder, files[i].file, exclusive, i < indexed, nullptr)) {
+      CloseFiles(session, files);
+      return false;
+    }
+  }
+  return true;
+}
+
+xbase::WorkArea& File(frame::Session& session, const TransferFile& file) { return *session.tables().Area(file.file); }
+
+// A transfer file must have the fields of its table, in order, with their types and widths.
+xbase::Status SameLayout(const xbase::WorkArea& area, const TransferFile& file) {
+  const schema::TableDef* live = schema::FindTable(file.table);
+  const auto& fields = area.table().fields();
+  bool same = live != nullptr && fields.size() == live->fields.size();
+  for (size_t i = 0; same && i < fields.size(); ++i) {
+    const schema::FieldDef& want = live->fields[i];
+    same = xbase::EqualsIgnoreCase(fields[i].name, want.name) && fields[i].type == want.type &&
+           fields[i].length == want.width && fields[i].decimals == want.decimals;
+  }
+  if (same) return xbase::Status::OK();
+  return xbase::Status::InvalidArgument("susunan field file " + std::string(file.file) + " tidak sesuai");
+}
+
+// Builds the reader's index of each file, with the indexing progress.
+xbase::Status IndexFiles(frame::Session& session, const std::string& folder, std::span<const TransferFile> files) {
+  for (const TransferFile& file : files) {
+    xbase::WorkArea& area = File(session, file);
+    if (xbase::Status s = SameLayout(area, file); !s.ok()) return s;
+    frame::IndexProgress progress;
+    frame::JINDEX(session.console(), file.file, area.table().record_count(), &progress);
+    xbase::Status s = area.orders().Create(xbase::SearchPath({folder}).NewFile(file.file, "ntx"), {file.key});
+    if (s.ok()) s = area.SetOrder(1);
+    if (!s.ok()) return xbase::Status::IOError(file.file, s.message());
+  }
+  return xbase::Status::OK();
+}
+
+// Appends a copy of the current row of `from` (the same layout) to `to`.
+xbase::Status CopyRow(console::Console& con, const xbase::WorkArea& from, xbase::WorkArea& to) {
+  if (xbase::Status s = console::APP_REC(con, to); !s.ok()) return s;
+  const xbase::Status s = documents::CopyFieldsByPosition(from, to);
+  const xbase::Status released = to.Unlock();
+  return s.ok() ? released : s;
+}
+
+// Copies every live row of `number` of the live table on `order` into `to`, in that order.
+xbase::Status CopyRows(frame::Session& session, const char* table, std::string_view order, std::string_view number,
+                       xbase::WorkArea& to) {
+  xbase::WorkArea& from = NegotiationArea(session, table);
+  std::vector<uint32_t> rows;
+  xbase::Status s = from.SetOrder(order);
+  if (s.ok()) s = from.SeekAll(from.PadToField("NOMOR", xbase::RTrim(number)), &rows);
+  for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
+    if (s = from.GoTo(rows[i]); s.ok()) s = CopyRow(session.console(), from, to);
+  }
+  return s;
+}
+
+void Progress(frame::Session& session, std::string_view text) { session.console().Say(23, 0, xbase::PadR(text, 60)); }
+
+// The incoming minutes, read whole before anything is written.
+xbase::Status ReadIncomingMinutes(frame::Session& session, std::vector<Minute>* minutes) {
+  xbase::WorkArea& headers = File(session, kMinuteFiles[0]);
+  std::vector<xbase::WorkArea*> lists;
+  for (size_t i = 1; i < std::size(kMinuteFiles); ++i) lists.push_back(&File(session, kMinuteFiles[i]));
+  Progress(session, "Proses Baca ebac1.....");
+  std::vector<uint32_t> rows;
+  xbase::Status s = headers.GoTop();
+  for (; s.ok() && !headers.eof(); s = headers.Skip()) rows.push_back(headers.recno());
+  if (!s.ok()) return xbase::Status::Corruption("ebac1", s.message());
+  std::string last;
+  for (uint32_t row : rows) {
+    if (s = headers.GoTo(row); !s.ok()) return xbase::Status::Corruption("ebac1 baris " + std::to_string(row), s.message());
+    const std::string number = headers.Text("NOMOR");
+    if (xbase::IsBlank(number) || number == last) continue;
+    last = number;
+    Minute minute;
+    if (s = ReadMinute(headers, lists, &minute); !s.ok()) return s;
+    minutes->push_back(std::move(minute));
+  }
+  return xbase::Status::OK();
+}
+
+// Merges one minute; when a write fails the minute is put back as it was (or removed when it was new).
+xbase::Status MergeMinute(frame::Session& session, const Minute& incoming) {
+  Minute before;
+  bool existed = false;
+  if (xbase::Status s = LoadMinute(session, incoming.number, &before, &existed); !s.ok()) return s;
+  Progress(session, "Proses tulis BAC NEGO " + Trimmed(incoming.number));
+  const xbase::Status s = WriteMinute(session, incoming);
+  if (s.ok()) return s;
+  const xbase::Status undone = existed ? WriteMinute(session, before) : RemoveMinute(session, incoming.number);
+  std::string told = "BAC NEGO " + Trimmed(incoming.number) + " tidak terimpor: " + s.message();
+  if (!undone.ok()) told += "; pemulihan gagal: " + undone.message();
+  return xbase::Status::IOError(told);
+}
+
+// The approvals of the open confirmation files, read whole and each minute checked before anything
+// is written.
+xbase::Status ReadConfirmations(frame::Session& session, std::vector<MinuteApproval>* approvals) {
+  xbase::WorkArea& heads = File(session, kConfirmationFiles[0]);
+  xbase::WorkArea& goods = File(session, kConfirmationFiles[1]);
+  for (const TransferFile& file : kConfirmationFiles) {
+    if (xbase::Status s = SameLayout(File(session, file), file); !s.ok()) return s;
+  }
+  std::vector<uint32_t> rows;
+  xbase::Status s = heads.SetOrder(0);
+  if (s.ok()) s = heads.GoTop();
+  for (; s.ok() && !heads.eof(); s = heads.Skip()) rows.push_back(heads.recno());
+  if (!s.ok()) return xbase::Status::Corruption("app_bac1", s.message());
+  for (uint32_t row : rows) {
+    const std::string where = "app_bac1 baris " + std::to_string(row);
+    if (s = heads.GoTo(row); !s.ok()) return xbase::Status::Corruption(where, s.message());
+    MinuteApproval approval;
+    approval.number = heads.Text("NOMOR");
+    if (xbase::IsBlank(approval.number)) continue;
+    approval.date = heads.DateOf("TANGGAL");
+    approval.property = heads.Logical("PROPERTY");
+    approval.notes = heads.Text("NOTES");
+    bool found = false;
+    if (s = SeekMinute(session, approval.number, &found); !s.ok()) return s;
+    if (!found) return xbase::Status::InvalidArgument(where + ": Nomor " + Trimmed(approval.number) + " tidak ada");
+    std::vector<uint32_t> lines;
+    if (s = goods.SeekAll(goods.PadToField("NOMOR", xbase::RTrim(approval.number)), &lines); !s.ok()) {
+      return xbase::Status::Corruption("app_bac2", s.message());
+    }
+    for (uint32_t line : lines) {
+      if (s = goods.GoTo(line); !s.ok()) return xbase::Status::Corruption("app_bac2 baris " + std::to_string(line), s.message());
+      approval.goods.push_back(ReadApprovedGoods(goods));
+      const size_t k = approval.goods.size() - 1;
+      if (s = FitsGoodsMaster(session, approval.goods[k], k); !s.ok()) {
+        return xbase::Status::InvalidArgument("app_bac2 baris " + std::to_string(line) + ": " + s.message());
+      }
+    }
+    approvals->push_back(std::move(approval));
+  }
+  return xbase::Status::OK();
+}
+
+}  // namespace
+
+xbase::Status CreateMinuteFiles(const std::string& folder) { return CreateFiles(folder, kMinuteFiles, 1); }
+
+xbase::Status CreateConfirmationFiles(const std::string& folder) {
+  return CreateFiles(folder, kConfirmationFiles, std::size(kConfirmationFiles));
+}
+
+bool OpenMinuteFiles(frame::Session& session, const std::string& folder) {
+  return OpenFiles(session, folder, kMinuteFiles, 1, false);
+}
+
+bool OpenConfirmationFiles(frame::Session& session, const std::string& folder) {
+  return OpenFiles(session, folder, kConfirmationFiles, std::size(kConfirmationFiles), false);
+}
+
+void CloseTransferFiles(frame::Session& session, bool confirmations) {
+  if (confirmations) {
+    CloseFiles(session, kConfirmationFiles);
+  } else {
+    CloseFiles(session, kMinuteFiles);
+  }
+}
+
+xbase::Status SendMinute(frame::Session& session, std::string_view number) {
+  bool found = false;
+  xbase::Status s = SeekMinute(session, number, &found);
+  if (!s.ok()) return s;
+  if (!found) return xbase::Status::InvalidArgument("Nomor " + Trimmed(number) + " tidak ada");
+  xbase::WorkArea& headers = File(session, kMinuteFiles[0]);
+  bool sent = false;
+  if (s = SeekExact(headers, "ebac1", "NOMOR", number, &sent); !s.ok()) return s;
+  if (sent) return xbase::Status::InvalidArgument("BAC NEGO No. " + Trimmed(number) + " sudah ada di file kiriman");
+  Progress(session, "Proses Baca bac_n1.....");
+  if (s = CopyRow(session.console(), NegotiationArea(session, kMinuteHeaders), headers); !s.ok()) return s;
+  const std::pair<const char*, const char*> lists[] = {{kMinuteProducts, "BAC_N22"}, {kMinuteSpecs, "BAC_N211"},
+                                                       {kMinuteSchedule, "BAC_N221"}, {kMinutePayments, "BAC_N32"},
+                                                       {kMinuteNotes, "BAC_N61"}};
+  for (size_t i = 0; s.ok() && i < std::size(lists); ++i) {
+    Progress(session, std::string("Proses tulis ") + kMinuteFiles[i + 1].file);
+    s = CopyRows(session, lists[i].first, lists[i].second, number, File(session, kMinuteFiles[i + 1]));
+  }
+  return s;
+}
+
+xbase::Status ImportMinutes(frame::Session& session, const std::string& folder, int* merged) {
+  *merged = 0;
+  if (!OpenFiles(session, folder, kMinuteFiles, 0, true)) {
+    return xbase::Status::NotFound("file BAC NEGO di " + folder, "tidak dapat dibuka");
+  }
+  std::vector<Minute> minutes;
+  xbase::Status s = IndexFiles(session, folder, kMinuteFiles);
+  if (s.ok()) s = ReadIncomingMinutes(session, &minutes);
+  for (size_t i = 0; s.ok() && i < minutes.size(); ++i) {
+    if (s = MergeMinute(session, minutes[i]); s.ok()) ++*merged;
+  }
+  CloseFiles(session, kMinuteFiles);
+  return s;
+}
+
+xbase::Status SendConfirmation(frame::Session& session, std::string_view number) {
+  xbase::WorkArea& approvals = NegotiationArea(session, kMinuteApprovals);
+  bool found = false;
+  xbase::Status s = SeekExact(approvals, "BAC_NAP1", "NOMOR", number, &found);
+  if (!s.ok()) return s;
+  if (!found) return xbase::Status::InvalidArgument("Nomor " + Trimmed(number) + " tidak ada");
+  if (s = CopyRow(session.console(), approvals, File(session, kConfirmationFiles[0])); !s.ok()) return s;
+  return CopyRows(session, kApprovedGoods, "BAC_NPP1", number, File(session, kConfirmationFiles[1]));
+}
+
+xbase::Status ApplyConfirmations(frame::Session& session, int* applied) {
+  *applied = 0;
+  std::vector<MinuteApproval> approvals;
+  xbase::Status s = ReadConfirmations(session, &approvals);
+  for (size_t i = 0; s.ok() && i < approvals.size(); ++i) {
+    Progress(session, "Proses konfirmasi BAC NEGO " + Trimmed(approvals[i].number));
+    if (s = WriteApproval(session, approvals[i]); s.ok()) ++*applied;
+  }
+  return s;
+}
+
+}  // namespace returns

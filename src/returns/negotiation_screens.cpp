@@ -1,0 +1,44 @@
+#include "returns/negotiation_screens.h"
+
+#include <string>
+
+#include "console/alert.h"
+#include "frame/code_pick.h"
+#include "pickers/picker_support.h"
+#include "xbase/text_functions.h"
+
+namespace returns {
+
+bool AskLeaveMinute(console::Console& con) {
+  // Esc at the question leaves as "Ya" does: only "Tidak" goes back to the minute.
+  return console::Alert(con, "yakin keluar dari BAC-NEGO", {"Ya", "Tidak"}) != 2;
+}
+
+bool TakePec(frame::Session& session, std::string* pec) {
+  frame::PickSpec pick;
+  pick.alias = "PEC";
+  bool found = false;
+  if (!pickers::Checked(session, frame::PickAndSeek(session, pick, pec, &found))) return false;
+  *pec = xbase::PadR(xbase::RTrim(*pec), 20);
+  if (!found || xbase::IsBlank(*pec)) {
+    return pickers::Refuse(session, "PEC No " + std::string(xbase::RTrim(*pec)) + ", belum terdaftar");
+  }
+  return true;
+}
+
+bool ToldSave(frame::Session& session, const xbase::Status& status) {
+  if (status.ok()) return true;
+  // The counter's refusals were shown in their alerts.
+  const std::string& message = status.message();
+  if (message.starts_with("counter row") || message.starts_with("document number")) return false;
+  return pickers::Checked(session, status);
+}
+
+bool SaveAndTell(frame::Session& session, Minute* minute) {
+  bool numbered = false;
+  if (!ToldSave(session, SaveMinute(session, minute, &numbered))) return false;
+  if (numbered) console::Alert(session.console(), "Nomor Nomor NEGOSIASI PENAWARAN INI : " + minute->number);
+  return true;
+}
+
+}  // namespace returns

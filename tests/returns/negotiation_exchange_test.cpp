@@ -1,0 +1,149 @@
+// A negotiation minute carried from a branch to head office and its approval back, twice; and an
+// import that stops before anything is merged.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "documents/transfer_folder.h"
+#include "returns/negotiation.h"
+#include "returns/negotiation_approval.h"
+#include "returns/negotiation_exchange.h"
+#include "returns/negotiation_helpers.h"
+#include "support/data_folder.h"
+#include "support/temp_folder.h"
+#include "xbase/text_functions.h"
+
+namespace returns {
+namespace {
+
+using namespace returns::testing;
+using Rows = std::vector<std::string>;
+using Snapshot = std::map<std::string, Rows>;
+
+class NegotiationExchangeTest : public ::testing::Test {
+ protected:
+  NegotiationExchangeTest() {
+    Minute minute = TwoProductMinute(5);
+    EXPECT_TRUE(SaveMinute(branch.rig.session, &minute).ok());
+  }
+
+  void Send(const std::vector<std::string>& numbers) {
+    branch.Reopen();
+    ASSERT_TRUE(CreateMinuteFiles(transfer.path()).ok());
+    ASSERT_TRUE(OpenMinuteFiles(branch.rig.session, transfer.path()));
+    for (const std::string& number : numbers) ASSERT_TRUE(SendMinute(branch.rig.session, number).ok()) << branch.Message();
+    CloseTransferFiles(branch.rig.session, false);
+  }
+
+  // Head office takes the minutes in, approves 0000000042 (its stored approval when there is one)
+  // and sends the confirmation back.
+  void ApproveAtHeadOffice() {
+    head.Reopen();
+    int merged = 0;
+    ASSERT_TRUE(ImportMinutes(head.rig.session, transfer.path(), &merged).ok()) << head.Message();
+    EXPECT_EQ(merged, 1);
+    MinuteApproval approval;
+    bool stored = false;
+    ASSERT_TRUE(LoadApproval(head.rig.session, "0000000042", &approval, &stored).ok());
+    if (!stored) {
+      Minute minute;
+      bool found = false;
+      ASSERT_TRUE(LoadMinute(head.rig.session, "0000000042", &minute, &found).ok() && found);
+      approval = PrefillApproval(minute, xbase::Date::FromYmd(2026, 12, 9));
+      approval.goods[0].code = xbase::PadR("BRG01", 10);
+      approval.goods[1].code = xbase::PadR("NEW01", 10);
+      approval.goods[1].jos = xbase::PadR("J2", 10);
+    }
+    ASSERT_TRUE(SaveApproval(head.rig.session, approval).ok()) << head.Message();
+    ASSERT_TRUE(CreateConfirmationFiles(transfer.path()).ok());
+    ASSERT_TRUE(OpenConfirmationFiles(head.rig.session, transfer.path()));
+    ASSERT_TRUE(SendConfirmation(head.rig.session, "0000000042").ok());
+    CloseTransferFiles(head.rig.session, true);
+  }
+
+  void ApplyAtBranch() {
+    branch.Reopen();
+    ASSERT_TRUE(OpenConfirmationFiles(branch.rig.session, transfer.path()));
+    int applied = 0;
+    ASSERT_TRUE(ApplyConfirmations(branch.rig.session, &applied).ok()) << branch.Message();
+    EXPECT_EQ(applied, 1);
+    CloseTransferFiles(branch.rig.session, true);
+  }
+
+  Snapshot Take(NegotiationSite& site) {
+    site.Reopen();
+    Snapshot tables;
+    for (const std::string& table : NegotiationTables()) tables[table] = site.Contents(table);
+    return tables;
+  }
+
+  NegotiationSite branch;
+  NegotiationSite head;
+  support::TempFolder transfer;
+};
+
+TEST_F(NegotiationExchangeTest, TheMinuteGoesToHeadOfficeAndItsApprovalComesBackTwiceChangingNothingTheSecondTime) {
+  Send({"0000000042"});
+  ApproveAtHeadOffice();
+  ApplyAtBranch();
+  const Snapshot at_branch = Take(branch);
+  const Snapshot at_head = Take(head);
+  // Both sites hold the same approved minute, approval and goods.
+  for (const char* table : {"BAC_N1", "BAC_N2", "BAC_N21", "BAC_N22", "BAC_N3", "BAC_N6", "BAC_NAP", "BAC_NPP"}) {
+    EXPECT_EQ(at_branch.at(table), at_head.at(table)) << table;
+  }
+  EXPECT_NE(at_branch.at("BAC_N1")[0].find("|T|PEC1|"), std::string::npos);
+  EXPECT_EQ(at_branch.at("BAC_NAP"), Rows{"0000000042|20261209|T|"});
+  EXPECT_EQ(at_branch.at("BAC_NPP"),
+            (Rows{"0000000042||BRG01||01|PANEL LISTRIK|PANEL LISTRIK|UNIT|5000000|5000000|5000000|5000000|0|0|2",
+                  "0000000042|J2|NEW01||02|KABEL NYY|KABEL NYY|ROL|1000000|1000000|1000000|1000000|0|0|3"}));
+  EXPECT_EQ(at_branch.at("MASTBRJ"), at_head.at("MASTBRJ"));
+  EXPECT_EQ(at_branch.at("MASTBRJ")[1],
+            "NEW01|||KABEL NYY|KABEL NYY|ROL|0|1000000|1000000|1000000|0|0|0|0|1000000|1000000|1000000|20261208|ADMIN01|0|0|0|0|0");
+
+  Send({"0000000042"});
+  ApproveAtHeadOffice();
+  ApplyAtBranch();
+  EXPECT_EQ(Take(branch), at_branch);
+  EXPECT_EQ(Take(head), at_head);
+}
+
+TEST_F(NegotiationExchangeTest, AnImportThatCannotReadARowNamesItAndMergesNothing) {
+  Minute second = TwoProductMinute(5);
+  ASSERT_TRUE(SaveMinute(branch.rig.session, &second).ok());
+  Send({"0000000042", "0000000043"});
+  xbase::WorkArea* specs = nullptr;
+  ASSERT_TRUE(documents::OpenTransferTable(branch.rig.session, transfer.path(), "ebac21", false, false, &specs));
+  support::AddRows(*specs, {{{"NOMOR", support::T("0000000043")}, {"URUTAN", support::T("  5")}, {"SPECS", support::T("X")}}});
+  branch.rig.session.CloseTables();
+  head.Reopen();
+  int merged = 0;
+  const xbase::Status s = ImportMinutes(head.rig.session, transfer.path(), &merged);
+  EXPECT_EQ(s.message(), "ebac21 baris 7: tidak ada produk urutan 5");
+  EXPECT_EQ(merged, 0);
+  head.Reopen();
+  EXPECT_TRUE(head.Contents("BAC_N1").empty());
+  EXPECT_TRUE(head.Contents("BAC_N21").empty());
+}
+
+TEST_F(NegotiationExchangeTest, AConfirmationOfAMinuteTheBranchLacksIsRefusedWhole) {
+  Send({"0000000042"});
+  ApproveAtHeadOffice();
+  ApplyAtBranch();
+  ASSERT_TRUE(OpenConfirmationFiles(head.rig.session, transfer.path()));
+  support::AddRows(*head.rig.session.tables().Area("app_bac1"),
+                   {{{"NOMOR", support::T("0000000099")}, {"PROPERTY", xbase::Value::Logical(false)}}});
+  CloseTransferFiles(head.rig.session, true);
+  const Snapshot before = Take(branch);
+  ASSERT_TRUE(OpenConfirmationFiles(branch.rig.session, transfer.path()));
+  int applied = 0;
+  EXPECT_EQ(ApplyConfirmations(branch.rig.session, &applied).message(), "app_bac1 baris 2: Nomor 0000000099 tidak ada");
+  EXPECT_EQ(applied, 0);
+  CloseTransferFiles(branch.rig.session, true);
+  EXPECT_EQ(Take(branch), before);
+}
+
+}  // namespace
+}  // namespace returns

@@ -1,0 +1,156 @@
+// Negotiation minutes saved, refused and saved again in place, and approved at head office.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "returns/negotiation.h"
+#include "returns/negotiation_approval.h"
+#include "returns/negotiation_helpers.h"
+#include "returns/return_procedures.h"
+#include "returns/return_tables.h"
+#include "support/data_folder.h"
+#include "xbase/text_functions.h"
+
+namespace returns {
+namespace {
+
+using namespace returns::testing;
+using Rows = std::vector<std::string>;
+
+class NegotiationTest : public ::testing::Test {
+ protected:
+  // Saves the two-product minute as 0000000042.
+  Minute SaveNew() {
+    Minute minute = TwoProductMinute(5);
+    bool numbered = false;
+    EXPECT_TRUE(SaveMinute(site.rig.session, &minute, &numbered).ok());
+    EXPECT_TRUE(numbered);
+    EXPECT_EQ(minute.number, "0000000042");
+    return minute;
+  }
+
+  NegotiationSite site;
+};
+
+TEST_F(NegotiationTest, ANewMinuteIsNumberedFromItsBranchCounterWithEveryList) {
+  SaveNew();
+  EXPECT_EQ(site.Contents("BAC_N1"),
+            Rows{"0000000042|JKT001|20261208|C0001||||PT. MAJU JAYA|||||S|S|0|0|P|F|0|0|||||F|PEC1|20261208|ADMIN01"});
+  EXPECT_EQ(site.Contents("BAC_N2"), (Rows{"0000000042|PANEL LISTRIK||2|UNIT|5000000|  1|12.500000|0||",
+                                           "0000000042|KABEL NYY||3|ROL|1000000|  2|0|0||"}));
+  EXPECT_EQ(site.Contents("BAC_N21"), (Rows{"0000000042|  1|UKURAN    80 X 60 CM", "0000000042|  1|WARNA     ABU-ABU",
+                                            "0000000042|  2|TIPE      4X16"}));
+  EXPECT_EQ(site.Contents("BAC_N22"), Rows{"0000000042|  1|20261220|5"});
+  // 30 % of an order worth 13,000,000.
+  EXPECT_EQ(site.Contents("BAC_N3"), Rows{"0000000042|20261215|  1|30|DP||3900000|UANG MUKA"});
+  EXPECT_EQ(site.Contents("BAC_N6"), Rows{"0000000042|SEGERA"});
+  EXPECT_EQ(site.Contents("SETUP")[0], "NEGOJKT001|0000000042");
+}
+
+TEST_F(NegotiationTest, AScheduleOverTheOrderedQuantityIsRefusedWithNothingWritten) {
+  Minute minute = TwoProductMinute(6);
+  const xbase::Status s = SaveMinute(site.rig.session, &minute);
+  EXPECT_EQ(s.message(), "jumlah kirim lebih besar dari jumlah order");
+  EXPECT_TRUE(site.Contents("BAC_N1").empty());
+  EXPECT_TRUE(site.Contents("BAC_N2").empty());
+  EXPECT_EQ(site.Contents("SETUP")[0], "NEGOJKT001|0000000041");
+}
+
+TEST_F(NegotiationTest, AMissingCounterRowStopsTheSave) {
+  Minute minute = TwoProductMinute(5);
+  minute.branch = "BDG001";
+  EXPECT_FALSE(SaveMinute(site.rig.session, &minute).ok());
+  EXPECT_TRUE(support::Shown(site.rig.term, "Setup Nomerator NEGOBDG001 belum dibuat, Hubungi Admin"));
+  EXPECT_TRUE(site.Contents("BAC_N1").empty());
+}
+
+TEST_F(NegotiationTest, ANumberInUseIsRefused) {
+  Minute first = TwoProductMinute(5);
+  first.branch = "JKT001";
+  ASSERT_TRUE(SaveMinute(site.rig.session, &first).ok());
+  // The counter is put back below the stored minute.
+  xbase::WorkArea& setup = NegotiationArea(site.rig.session, "SETUP");
+  bool found = false;
+  ASSERT_TRUE(SeekExact(setup, "SETUP", "SETUP", "NEGOJKT001", &found).ok() && found);
+  ASSERT_TRUE(Rewrite(site.rig.session, setup, {{"KET", Txt("0000000041")}}).ok());
+  Minute second = TwoProductMinute(5);
+  EXPECT_FALSE(SaveMinute(site.rig.session, &second).ok());
+  EXPECT_TRUE(support::Shown(site.rig.term, "Berita Acara Negosiasi 0000000042 Sudah terdaftar"));
+  EXPECT_EQ(site.Contents("BAC_N1").size(), 1u);
+}
+
+TEST_F(NegotiationTest, ASaveRewritesEachListInPlaceAndSpecificationsFollowTheirProduct) {
+  Minute minute = SaveNew();
+  // The panel goes: the cable moves to the first place with its specification.
+  minute.products.erase(minute.products.begin());
+  minute.schedule[0].quantity = 3;
+  ASSERT_TRUE(SaveMinute(site.rig.session, &minute).ok());
+  EXPECT_EQ(site.Contents("BAC_N2"), (Rows{"0000000042|KABEL NYY||3|ROL|1000000|  1|0|0||",
+                                           "*0000000042|KABEL NYY||3|ROL|1000000|  2|0|0||"}));
+  EXPECT_EQ(site.Contents("BAC_N21"), (Rows{"0000000042|  1|TIPE      4X16", "*0000000042|  1|WARNA     ABU-ABU",
+                                            "*0000000042|  2|TIPE      4X16"}));
+  // A new product takes the freed rows again.
+  MinuteProduct trafo;
+  trafo.name = xbase::PadR("TRAFO", 30);
+  trafo.quantity = 1;
+  trafo.specs = {xbase::PadR("DAYA      100 KVA", 100)};
+  minute.products.push_back(trafo);
+  ASSERT_TRUE(SaveMinute(site.rig.session, &minute).ok());
+  EXPECT_EQ(site.Contents("BAC_N2"), (Rows{"0000000042|KABEL NYY||3|ROL|1000000|  1|0|0||",
+                                           "0000000042|TRAFO||1||0|  2|0|0||"}));
+  EXPECT_EQ(site.Contents("BAC_N21"), (Rows{"0000000042|  1|TIPE      4X16", "0000000042|  2|DAYA      100 KVA",
+                                            "*0000000042|  2|TIPE      4X16"}));
+  EXPECT_EQ(site.Contents("SETUP")[0], "NEGOJKT001|0000000042");
+}
+
+TEST_F(NegotiationTest, AnApprovalAddsNewGoodsAndUpdatesAnExistingItemWithoutItsCosts) {
+  const Minute minute = SaveNew();
+  MinuteApproval approval = PrefillApproval(minute, xbase::Date::FromYmd(2026, 12, 9));
+  ASSERT_EQ(approval.goods.size(), 2u);
+  approval.goods[0].jos = xbase::PadR("J1", 10);
+  approval.goods[0].code = xbase::PadR("BRG01", 10);
+  approval.goods[0].group = xbase::PadR("G1", 10);
+  approval.goods[0].dos = 1;
+  approval.goods[0].pak = 1;
+  approval.goods[1].jos = xbase::PadR("J2", 10);
+  approval.goods[1].code = xbase::PadR("NEW01", 10);
+  ASSERT_TRUE(SaveApproval(site.rig.session, approval).ok()) << site.Message();
+  EXPECT_EQ(site.Contents("MASTBRJ"),
+            (Rows{"BRG01|G1||PANEL LISTRIK|PANEL LISTRIK|UNIT|0|5000000|5000000|5000000|1|1|0|0|5000000|700|650|20261208|APPBAC|0|0|0|0|0",
+                  "NEW01|||KABEL NYY|KABEL NYY|ROL|0|1000000|1000000|1000000|0|0|0|0|1000000|1000000|1000000|20261208|ADMIN01|0|0|0|0|0"}));
+  EXPECT_EQ(site.Contents("BAC_NPP"),
+            (Rows{"0000000042|J1|BRG01|G1|01|PANEL LISTRIK|PANEL LISTRIK|UNIT|5000000|5000000|5000000|5000000|1|1|2",
+                  "0000000042|J2|NEW01||02|KABEL NYY|KABEL NYY|ROL|1000000|1000000|1000000|1000000|0|0|3"}));
+  EXPECT_EQ(site.Contents("BAC_NAP"), Rows{"0000000042|20261209|T|"});
+  EXPECT_EQ(site.Contents("BAC_N1")[0].substr(0, 17), "0000000042|JKT001");
+  EXPECT_NE(site.Contents("BAC_N1")[0].find("|T|PEC1|"), std::string::npos);
+}
+
+TEST_F(NegotiationTest, JosNumbersAreRefusedTwiceInTheListOrWhenRegistered) {
+  const Minute minute = SaveNew();
+  support::AddRows(support::Open(site.rig.session, "JOS"), {{{"NOMOR", support::T("J9")}}});
+  MinuteApproval approval = PrefillApproval(minute, xbase::Date::FromYmd(2026, 12, 9));
+  approval.goods[0].jos = xbase::PadR("J1", 10);
+  approval.goods[1].jos = xbase::PadR("J1", 10);
+  EXPECT_EQ(CheckApprovedGoods(site.rig.session, approval, 1).message(), "nomor JOS J1 telah diisikan pada urutan ke 1");
+  approval.goods[1].jos = xbase::PadR("J9", 10);
+  EXPECT_EQ(CheckApprovedGoods(site.rig.session, approval, 1).message(), "nomor jos J9 sudah terdaftar");
+  approval.goods[1].group = xbase::PadR("XX", 10);
+  approval.goods[1].jos = std::string(10, ' ');
+  EXPECT_EQ(CheckApprovedGoods(site.rig.session, approval, 1).message(), "Golongan XX tidak terdaftar");
+  EXPECT_FALSE(SaveApproval(site.rig.session, approval).ok());
+  EXPECT_TRUE(site.Contents("BAC_NAP").empty());
+}
+
+TEST_F(NegotiationTest, HeadOfficeApprovalsNeedTheRightEdp) {
+  site.rig.session.MMEMBER.rights = "/SPV AAO";
+  site.rig.session.CloseTables();
+  ASSERT_TRUE(APPBAC(site.rig.session, {}).ok());
+  EXPECT_TRUE(support::Shown(site.rig.term, "anda tidak berhak menjalankan menu ini"));
+  ASSERT_TRUE(IAPPBAC(site.rig.session, {}).ok());
+  EXPECT_EQ(site.rig.session.tables().Area("BAC_N1"), nullptr);
+}
+
+}  // namespace
+}  // namespace returns
