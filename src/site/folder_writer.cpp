@@ -30,6 +30,18 @@ xbase::Status FolderWriter::Add(std::string_view table, const std::vector<RowFie
   return xbase::Status::OK();
 }
 
+xbase::Status FolderWriter::Update(std::string_view table, const char* key_field, std::string_view key,
+                                   const RowField& cell) {
+  xbase::WorkArea* area = session_.Area(xbase::Upper(table));
+  if (area == nullptr) return xbase::Status::NotFound(table, "no rows written");
+  xbase::Status s = area->GoTop();
+  for (; s.ok() && !area->eof(); s = area->Skip()) {
+    if (xbase::RTrim(area->Text(key_field)) != xbase::RTrim(key)) continue;
+    if (s = area->Put(cell.field, cell.value); !s.ok()) return s;
+  }
+  return s;
+}
+
 xbase::Status FolderWriter::Finish() {
   xbase::Status s = session_.CloseAll();
   for (const auto& [name, count] : rows_) {
@@ -43,6 +55,10 @@ xbase::Status FolderWriter::Finish() {
 
 xbase::Status AddSetting(FolderWriter& writer, std::string_view key, std::string_view value) {
   return writer.Add("SETUP", {{"SETUP", key}, {"KET", value}});
+}
+
+xbase::Status SetSetting(FolderWriter& writer, std::string_view key, std::string_view value) {
+  return writer.Update("SETUP", "SETUP", key, {"KET", value});
 }
 
 xbase::Status AddFolderRows(const std::string& folder, std::string_view name, const std::vector<std::vector<RowField>>& rows) {

@@ -36,6 +36,8 @@ class FolderWriter {
 
   // Appends a row to `table` (opened exclusively at its first row); fields not named stay blank.
   xbase::Status Add(std::string_view table, const std::vector<RowField>& cells);
+  // Puts `cell` on every row written to `table` whose `key_field` holds `key` (trailing blanks aside).
+  xbase::Status Update(std::string_view table, const char* key_field, std::string_view key, const RowField& cell);
   // Closes the tables written and rebuilds the index files of each over its rows.
   xbase::Status Finish();
 
@@ -55,6 +57,8 @@ xbase::Status AddFolderRows(const std::string& folder, std::string_view name, co
 
 // Appends a SETUP row: key and value.
 xbase::Status AddSetting(FolderWriter& writer, std::string_view key, std::string_view value);
+// Sets the value of the SETUP row `key` written before.
+xbase::Status SetSetting(FolderWriter& writer, std::string_view key, std::string_view value);
 
 }  // namespace site
 
