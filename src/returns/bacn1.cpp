@@ -56,8 +56,10 @@ void ShowTotals(console::Console& con, const Minute& minute) {
   con.Say(22, 40, "Total Nilai : " + xbase::Transform(Value::Num(minute.OrderedValue()), "999,999,999,999,999"), attr);
 }
 
-// LCGETRELASI: the customer must be one; its name, contact, address, town and telephone fill the form.
-bool TakeCustomer(frame::Session& session, Minute* minute) {
+// LCGETRELASI: the customer must be one. A customer other than `*filled_for`, the one whose data the
+// form holds, takes its name, contact, address, town and telephone into the form; so what was typed
+// for a stored minute stays when its customer does.
+bool TakeCustomer(frame::Session& session, Minute* minute, std::string* filled_for) {
   frame::PickSpec pick;
   pick.alias = "MASTCUS";
   pick.by_name = true;
@@ -67,6 +69,8 @@ bool TakeCustomer(frame::Session& session, Minute* minute) {
   if (!pickers::Checked(session, frame::PickAndSeek(session, pick, &minute->customer, &found, &customers))) return false;
   minute->customer = xbase::PadR(xbase::RTrim(minute->customer), 10);
   if (!found || xbase::IsBlank(minute->customer)) return pickers::Refuse(session, "relasi/customer belum terdaftar");
+  if (minute->customer == *filled_for) return true;
+  *filled_for = minute->customer;
   minute->company = xbase::PadR(xbase::RTrim(customers->Text("NAMA")), 50);
   minute->contact = xbase::PadR(xbase::RTrim(customers->Text("KONTAK1")), 50);
   minute->address = xbase::PadR(Trimmed(customers->Text("ALAMAT")) + " " + Trimmed(customers->Text("ALAMAT2")), 100);
@@ -96,8 +100,9 @@ bool ReadHeader(frame::Session& session, Minute* minute) {
   head.Add(2, 59, &minute->calculation, "@!");
   head.Add(3, 17, &minute->offer_head, "@!");
   head.Add(3, 59, &minute->offer_branch, "@!");
+  std::string filled_for = minute->is_new ? std::string() : minute->customer;
   head.Add(4, 17, &minute->customer, "@!").valid = [&] {
-    if (!TakeCustomer(session, minute)) return false;
+    if (!TakeCustomer(session, minute, &filled_for)) return false;
     head.Display(con);
     return true;
   };

@@ -10,6 +10,7 @@
 #include "console/scripted_terminal.h"
 #include "returns/negotiation_helpers.h"
 #include "returns/return_procedures.h"
+#include "xbase/text_functions.h"
 
 namespace returns {
 namespace {
@@ -87,6 +88,24 @@ TEST(NegotiationScreenTest, AClerkEntersAMinute) {
   EXPECT_EQ(site.Contents("BAC_N22"), Rows{"0000000042|  1|20261220|4"});
   EXPECT_EQ(site.Contents("BAC_N3"), Rows{"0000000042|20261215|  1|30|||3000000|"});
   EXPECT_EQ(site.Contents("BAC_N6"), Rows{"0000000042|KIRIM BERTAHAP"});
+}
+
+TEST(NegotiationScreenTest, AStoredMinuteKeepsWhatWasTypedForItsCustomer) {
+  NegotiationSite site;
+  Minute minute = TwoProductMinute(5);
+  minute.company = xbase::PadR("CV. LAIN", 50);
+  ASSERT_TRUE(SaveMinute(site.rig.session, &minute).ok());
+  site.rig.session.CloseTables();
+  site.rig.term.AddKeys(Keys({console::ScriptedTerminal::Typed("0000000042"),
+                              std::vector<int>(12, key::kEnter),
+                              {key::kF10},
+                              std::vector<int>(4, key::kEnter),
+                              {key::kF10, key::kF10, key::kPgDn, key::kPgDn, key::kEnter, key::kEsc}}));
+  ASSERT_TRUE(BACN1(site.rig.session, {}).ok());
+  EXPECT_EQ(site.rig.term.keys_left(), 0u);
+  site.Reopen();
+  EXPECT_EQ(site.Contents("BAC_N1"),
+            Rows{"0000000042|JKT001|20261208|C0001||||CV. LAIN|||||S|S|0|0|P|F|0|0|||||F|PEC1|20261208|ADMIN01"});
 }
 
 }  // namespace
