@@ -185,12 +185,15 @@ class MainMenu {
     return box;
   }
 
-  // The second-level box of the entry on `entry_row`, right of the pull-down, kept on the screen.
+  // The second-level box of the entry on `entry_row`, right of the pull-down; where the screen ends
+  // first, left of it when it fits there, so the pull-down stays in sight; kept on the screen.
   static BoxPlace SubBoxPlace(const BoxPlace& pull_down, int entry_row, const std::vector<std::string>& items) {
     BoxPlace box;
     box.width = Widest(items);
-    box.left = std::min(pull_down.right + 1, console::kCols - 1 - (box.width + 3));
-    box.right = box.left + box.width + 3;
+    const int span = box.width + 3;
+    box.left = std::min(pull_down.right + 1, console::kCols - 1 - span);
+    if (box.left <= pull_down.right && pull_down.left - 1 - span >= 0) box.left = pull_down.left - 1 - span;
+    box.right = box.left + span;
     box.top = entry_row - 1;
     box.bottom = entry_row + static_cast<int>(items.size());
     const int overflow = std::max(0, box.bottom - kLowestBoxRow);

@@ -93,6 +93,22 @@ TEST_F(MenuTest, EscClosesTheSecondLevelBoxAndAsksInThePullDown) {
   EXPECT_TRUE(Shown(11, std::string(kQuitQuestion)));
 }
 
+TEST_F(MenuTest, ASecondLevelBoxThatCannotStandRightOfItsPullDownStandsLeftOfIt) {
+  // A top entry far right ("Nego", column 64) whose pull-down (columns 65 to 74) holds a sub-menu.
+  site_.AddMenu("ADMIN", "4", "Retur Penjualan dan Approval", "");
+  site_.AddMenu("ADMIN", "41", "Retur", "HARIAN()");
+  site_.AddMenu("ADMIN", "5", "Nego", "");
+  site_.AddMenu("ADMIN", "51", "Nego 1", "");
+  site_.AddMenu("ADMIN", "511", "Kirim BAC", "SATU()");
+  site_.AddRight("SYSADMIN", "ADMIN", "41", "4", "4");
+  site_.AddRight("SYSADMIN", "ADMIN", "511", "5", "51");
+  RunMenu({console::key::Alt('N'), key::kEnter, key::kEnter, key::kEsc});
+  EXPECT_EQ(ScriptedTerminal::Text(MenuScreen(1), 5, 66, 8), " Nego 1 ");
+  EXPECT_EQ(ScriptedTerminal::Text(MenuScreen(2), 5, 53, 11), " Kirim BAC ");
+  EXPECT_EQ(ScriptedTerminal::Text(MenuScreen(2), 5, 66, 8), " Nego 1 ");
+  EXPECT_EQ(calls_, std::vector<std::string>{"SATU"});
+}
+
 TEST_F(MenuTest, MenuReopensAtTheEntryThatRan) {
   RunMenu({key::kDown, key::kDown, key::kDown, key::kEnter, key::kEnter});
   EXPECT_EQ(calls_, (std::vector<std::string>{"SIMPAN", "SIMPAN"}));
