@@ -241,6 +241,7 @@ xbase::Status SendMinute(frame::Session& session, std::string_view number) {
     Progress(session, std::string("Proses tulis ") + kMinuteFiles[i + 1].file);
     s = CopyRows(session, lists[i].first, lists[i].second, number, File(session, kMinuteFiles[i + 1]));
   }
+  Progress(session, "");
   return s;
 }
 

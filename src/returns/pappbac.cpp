@@ -30,6 +30,7 @@ xbase::Status PAPPBAC(frame::Session& session, const Arguments&) {
   if (!pickers::Checked(session, CreateMinuteFiles(local)) || !OpenMinuteFiles(session, local)) {
     return frame::CloseTables(session, xbase::Status::OK());
   }
+  con.Clear(24, 0, 24, 79, con.colours().standard);
   for (;;) {
     con.Say(13, 12, "Nomor BAC :", con.Colour(colour));
     std::string number(10, ' ');
