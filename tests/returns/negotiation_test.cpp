@@ -104,6 +104,38 @@ TEST_F(NegotiationTest, ASaveRewritesEachListInPlaceAndSpecificationsFollowTheir
   EXPECT_EQ(site.Contents("SETUP")[0], "NEGOJKT001|0000000042");
 }
 
+TEST_F(NegotiationTest, AProductOfAnEarlierMinuteIsCopiedWithItsSpecifications) {
+  SaveNew();
+  MinuteProduct copied;
+  copied.quantity = 7;
+  ASSERT_TRUE(CopyEarlierProduct(site.rig.session, "0000000042", "1", &copied));
+  EXPECT_EQ(copied.ex_bac, "0000000042");
+  EXPECT_EQ(copied.name, xbase::PadR("PANEL LISTRIK", 30));
+  EXPECT_EQ(copied.unit, xbase::PadR("UNIT", 6));
+  EXPECT_EQ(copied.price, 5000000);
+  EXPECT_EQ(copied.margin, 12.5);
+  EXPECT_EQ(copied.quantity, 7);
+  EXPECT_EQ(copied.specs, (std::vector<std::string>{xbase::PadR("UKURAN    80 X 60 CM", 100),
+                                                    xbase::PadR("WARNA     ABU-ABU", 100)}));
+  EXPECT_FALSE(CopyEarlierProduct(site.rig.session, "0000000042", "9", &copied));
+}
+
+TEST_F(NegotiationTest, ADuplicateIsANewUnapprovedMinuteOfTheSameBranchWithEveryList) {
+  Minute old = SaveNew();
+  ASSERT_TRUE(Rewrite(site.rig.session, NegotiationArea(site.rig.session, "BAC_N1"), {{"APPROVAL", Flag(true)}}).ok());
+  bool found = false;
+  ASSERT_TRUE(LoadMinute(site.rig.session, "0000000042", &old, &found).ok() && found);
+  Minute copy = DuplicateOf(old, xbase::Date::FromYmd(2026, 12, 10));
+  copy.offer_head = xbase::PadR("SPH-2", 10);
+  ASSERT_TRUE(SaveMinute(site.rig.session, &copy).ok());
+  EXPECT_EQ(copy.number, "0000000043");
+  EXPECT_EQ(site.Contents("BAC_N1")[1],
+            "0000000043|JKT001|20261210|C0001|SPH-2|||PT. MAJU JAYA|||||S|S|0|0|P|F|0|0|||||F|PEC1|20261208|ADMIN01");
+  EXPECT_EQ(site.Contents("BAC_N2")[3], "0000000043|KABEL NYY||3|ROL|1000000|  2|0|0||");
+  EXPECT_EQ(site.Contents("BAC_N21").size(), 6u);
+  EXPECT_EQ(site.Contents("BAC_N3")[1], "0000000043|20261215|  1|30|DP||3900000|UANG MUKA");
+}
+
 TEST_F(NegotiationTest, AnApprovalAddsNewGoodsAndUpdatesAnExistingItemWithoutItsCosts) {
   const Minute minute = SaveNew();
   MinuteApproval approval = PrefillApproval(minute, xbase::Date::FromYmd(2026, 12, 9));
