@@ -110,10 +110,43 @@ bool ColumnView::Navigate(int key) {
   return true;
 }
 
+namespace {
+
+// The lines of a head, split at ";".
+std::vector<std::string_view> HeadLines(std::string_view head) {
+  std::vector<std::string_view> lines;
+  for (size_t start = 0;;) {
+    const size_t end = head.find(';', start);
+    lines.push_back(head.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+    if (end == std::string_view::npos) return lines;
+    start = end + 1;
+  }
+}
+
+}  // namespace
+
+int HeadWidth(std::string_view head) {
+  size_t width = 0;
+  for (std::string_view line : HeadLines(head)) width = std::max(width, line.size());
+  return static_cast<int>(width);
+}
+
+int ColumnView::head_rows() const {
+  size_t rows = 1;
+  for (const Column& column : columns_) rows = std::max(rows, HeadLines(column.head).size());
+  return static_cast<int>(rows);
+}
+
 void ColumnView::DrawHeads(Console& con, int row, Attr attr) const {
-  for (const auto& [i, x] : Layout()) DrawCell(con, row, i, columns_[i].head, attr);
-  DrawColumnSeparators(con, row, attr);
-  con.Fill(row + 1, window_left_, row + 1, window_right_, head_separator_, attr);
+  const int rows = head_rows();
+  for (int k = 0; k < rows; ++k) {
+    for (const auto& [i, x] : Layout()) {
+      const std::vector<std::string_view> lines = HeadLines(columns_[i].head);
+      DrawCell(con, row + k, i, k < static_cast<int>(lines.size()) ? std::string(lines[static_cast<size_t>(k)]) : "", attr);
+    }
+    DrawColumnSeparators(con, row + k, attr);
+  }
+  con.Fill(row + rows, window_left_, row + rows, window_right_, head_separator_, attr);
 }
 
 void ColumnView::DrawColumnSeparators(Console& con, int row, Attr attr) const {

@@ -4,6 +4,7 @@
 #define PALUNDA_CONSOLE_COLUMN_VIEW_H_
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -15,6 +16,9 @@ namespace console {
 struct Window {
   int top = 0, left = 0, bottom = 0, right = 0;
 };
+
+// The width a head takes: its longest line (";" breaks a head into lines).
+int HeadWidth(std::string_view head);
 
 class ColumnView {
  public:
@@ -58,7 +62,10 @@ class ColumnView {
     head_separator_ = head;
     column_separator_ = column;
   }
-  // Write the heads on a row and the separator line below them across the window.
+  // The rows the heads take: one, or as many as the most lines of a head (";" breaks a head).
+  int head_rows() const;
+  // Write the heads from a row, each line of a head on a row of its own, and the separator line
+  // below them across the window.
   void DrawHeads(Console& con, int row, Attr attr) const;
   // Write the column separators of a row.
   void DrawColumnSeparators(Console& con, int row, Attr attr) const;

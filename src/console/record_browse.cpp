@@ -14,14 +14,14 @@ RecordBrowse::RecordBrowse(RecordSource source, std::vector<RecordColumn> column
   std::vector<ColumnView::Column> view;
   for (const RecordColumn& column : columns_) {
     int width = column.width;
-    if (width == 0) width = static_cast<int>(std::max(column.head.size(), empty ? 0 : column.text().size()));
+    if (width == 0) width = std::max(HeadWidth(column.head), empty ? 0 : static_cast<int>(column.text().size()));
     view.push_back({column.head, width, false});
   }
   view_ = ColumnView(std::move(view), frozen, window.left, window.right);
 }
 
 void RecordBrowse::DrawLine(Console& con, int line, bool current) {
-  const int row = window_.top + 2 + line;
+  const int row = window_.top + 1 + view_.head_rows() + line;
   const Attr attr = colours_.slot(row_slot_ ? row_slot_() : 0);
   con.Clear(row, window_.left, row, window_.right, attr);
   for (const auto& [i, x] : view_.Layout()) {

@@ -25,7 +25,7 @@ struct RecordSource {
   std::function<bool()> empty;
 };
 
-// One column: its head and the text of the current record (already formatted).
+// One column: its head (";" breaks it into lines) and the text of the current record (already formatted).
 struct RecordColumn {
   std::string head;
   std::function<std::string()> text;
@@ -53,8 +53,8 @@ class RecordBrowse {
   int column() const { return view_.current() + 1; }
   int ScreenColumn(int column) const { return view_.ScreenColumn(column - 1); }
   // The screen row of the current record.
-  int ScreenRow() const { return window_.top + 2 + line_; }
-  int page() const { return std::max(1, window_.bottom - window_.top - 1); }
+  int ScreenRow() const { return window_.top + 1 + view_.head_rows() + line_; }
+  int page() const { return std::max(1, window_.bottom - window_.top - view_.head_rows()); }
 
  private:
   // Draw the source's current record on a screen line.

@@ -69,10 +69,13 @@ void EditCurrent(Console& con, xbase::WorkArea& area, const RecordBrowse& browse
 
 }  // namespace
 
-void RunTableEditor(Console& con, xbase::Session& session, xbase::WorkArea& area,
+int RunTableEditor(Console& con, xbase::Session& session, xbase::WorkArea& area,
                     const std::vector<EditorColumn>& columns, const TableEditorOptions& options) {
   xbase::ShowDeleted show_deleted(&session);
-  if (xbase::Status s = area.GoTop(); !s.ok()) return Complain(con, s);
+  if (xbase::Status s = area.GoTop(); !s.ok()) {
+    Complain(con, s);
+    return key::kEsc;
+  }
   std::vector<RecordColumn> shown;
   for (const EditorColumn& column : columns) {
     auto text = [&area, &column] {
@@ -81,7 +84,7 @@ void RunTableEditor(Console& con, xbase::Session& session, xbase::WorkArea& area
     };
     // Sized to the field as well as the head, also on an empty table, where the blank record past
     // the end gives the field's width: rows added later show whole.
-    shown.push_back({column.head, text, static_cast<int>(std::max(column.head.size(), text().size()))});
+    shown.push_back({column.head, text, std::max(HeadWidth(column.head), static_cast<int>(text().size()))});
   }
   xbase::Status fault;
   RecordBrowse browse(AreaSource(area, &fault), std::move(shown), options.window, options.colour, options.frozen);
@@ -95,7 +98,9 @@ void RunTableEditor(Console& con, xbase::Session& session, xbase::WorkArea& area
     con.Say(options.footer_row, options.footer_col,
             options.footer + (area.deleted() && !area.eof() ? "Del) Recall" : "Del) Hapus "), footer);
     const int key = con.WaitKey();
-    if (key == key::kEsc) break;
+    if (key == key::kEsc || std::find(options.end_keys.begin(), options.end_keys.end(), key) != options.end_keys.end()) {
+      return key;
+    }
     if (browse.Navigate(key)) continue;
     if (options.other_key && options.other_key(key)) {
       browse.ResetLine();
@@ -108,9 +113,10 @@ void RunTableEditor(Console& con, xbase::Session& session, xbase::WorkArea& area
       options.search();
       browse.ResetLine();
     } else if (key == key::kEnter || (key >= 32 && key <= 255)) {
+      const EditorColumn& column = columns[static_cast<size_t>(browse.column() - 1)];
+      if (!column.editable) continue;
       if (key != key::kEnter) con.PushKeys({key});
-      EditCurrent(con, area, browse, columns[static_cast<size_t>(browse.column() - 1)],
-                  con.colours().With(options.colour), options.window.right);
+      EditCurrent(con, area, browse, column, con.colours().With(options.colour), options.window.right);
     }
   }
 }

@@ -15,11 +15,13 @@
 
 namespace console {
 
-// A column of the editor: its head, the field it shows and edits, and the picture of both.
+// A column of the editor: its head (";" breaks it into lines), the field it shows and edits, and the
+// picture of both; a column not editable is only shown.
 struct EditorColumn {
   std::string head;
   std::string field;
   std::string picture;
+  bool editable = true;
 };
 
 struct TableEditorOptions {
@@ -38,10 +40,13 @@ struct TableEditorOptions {
   // Any other key that is not a navigation key, asked before the editor's own; true when it was
   // handled, and the browse is then drawn again around the current record.
   std::function<bool(int key)> other_key;
+  // Keys that end the editor as Esc does (a screen's save key).
+  std::vector<int> end_keys;
 };
 
-// Run the editor over the area until Esc. Deleted rows are shown while it runs.
-void RunTableEditor(Console& con, xbase::Session& session, xbase::WorkArea& area,
+// Run the editor over the area until Esc or one of the end keys, which it returns. Deleted rows are
+// shown while it runs.
+int RunTableEditor(Console& con, xbase::Session& session, xbase::WorkArea& area,
                     const std::vector<EditorColumn>& columns, const TableEditorOptions& options);
 
 }  // namespace console

@@ -108,7 +108,7 @@ xbase::Status MENCARI(Session& session, xbase::WorkArea& area, const SearchBox& 
   return area.Seek(xbase::AllTrim(text), true);
 }
 
-void RunEditorScreen(Session& session, xbase::WorkArea& area, const EditorScreen& screen) {
+int RunEditorScreen(Session& session, xbase::WorkArea& area, const EditorScreen& screen) {
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   console::SHADOW(con, 3, 1, 22, 78, "W/n");
@@ -125,13 +125,13 @@ void RunEditorScreen(Session& session, xbase::WorkArea& area, const EditorScreen
   options.other_key = screen.other_key;
   // The time of day is redrawn at the right end of row 0 while the editor waits for keys.
   const console::RowClock clock(con);
-  console::RunTableEditor(con, session.tables(), area, screen.columns, options);
+  return console::RunTableEditor(con, session.tables(), area, screen.columns, options);
 }
 
 xbase::Status EditTable(Session& session, std::string_view table, const EditorScreen& screen) {
   xbase::WorkArea* area = nullptr;
   if (!OpenTable(session, table, false, "", &area)) return session.tables().CloseAll();
-  RunEditorScreen(session, *area, screen);
+  RunEditorScreen(session, *area, screen);  // Esc is the only key that ends it here
   return session.tables().Close(area->alias());
 }
 

@@ -59,9 +59,9 @@ xbase::Status TAMBAHDATA(Session& session, xbase::WorkArea& area, const AddBox& 
 // The search box (F4): a soft seek on the controlling order for the trimmed text typed.
 xbase::Status MENCARI(Session& session, xbase::WorkArea& area, const SearchBox& box = {});
 
-// Runs the editor over `area` in a shadowed frame (rows 3 to 22, columns 1 to 78) until Esc; a failed
-// add or search is shown on row 24.
-void RunEditorScreen(Session& session, xbase::WorkArea& area, const EditorScreen& screen);
+// Runs the editor over `area` in a shadowed frame (rows 3 to 22, columns 1 to 78) until Esc or one of
+// the options' end keys, which it returns; a failed add or search is shown on row 24.
+int RunEditorScreen(Session& session, xbase::WorkArea& area, const EditorScreen& screen);
 
 // Opens `table` with its indexes, runs the editor over it and closes it; a table that cannot be opened
 // closes every table and ends the screen.

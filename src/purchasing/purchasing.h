@@ -4,11 +4,14 @@
 #ifndef PALUNDA_PURCHASING_PURCHASING_H_
 #define PALUNDA_PURCHASING_PURCHASING_H_
 
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "frame/procedure_registry.h"
 #include "frame/session.h"
+#include "xbase/date.h"
 #include "xbase/status.h"
 #include "xbase/value.h"
 
@@ -33,6 +36,30 @@ xbase::Status CRTBELI(frame::Session& session, const std::vector<xbase::Value>& 
 xbase::Status LBELI3(frame::Session& session, const std::vector<xbase::Value>& args);
 xbase::Status LBELI1(frame::Session& session, const std::vector<xbase::Value>& args);
 xbase::Status LBELI2(frame::Session& session, const std::vector<xbase::Value>& args);
+// The branch's monthly plans for the logistics department, in cartons per item: FCST1 and DSRD1 make
+// the month's work table of the forecast and of the D1 plan (DSRD1 also prints it); NEWFCAST and INPD1
+// edit it and save it as a numbered document.
+xbase::Status FCST1(frame::Session& session, const std::vector<xbase::Value>& args);
+xbase::Status NEWFCAST(frame::Session& session, const std::vector<xbase::Value>& args);
+xbase::Status DSRD1(frame::Session& session, const std::vector<xbase::Value>& args);
+xbase::Status INPD1(frame::Session& session, const std::vector<xbase::Value>& args);
+// CNEWFCAST and CTKD1 print a work table (a workbook, or for D1 also a text report); CFCASTDL prints a
+// saved forecast.
+xbase::Status CNEWFCAST(frame::Session& session, const std::vector<xbase::Value>& args);
+xbase::Status CFCASTDL(frame::Session& session, const std::vector<xbase::Value>& args);
+xbase::Status CTKD1(frame::Session& session, const std::vector<xbase::Value>& args);
+// D1TB: a D1 order after the monthly plan; CD1TB prints a D1 order; RD1CB: the recap of the D1 orders
+// of a period against the deliveries, and what is pending.
+xbase::Status D1TB(frame::Session& session, const std::vector<xbase::Value>& args);
+xbase::Status CD1TB(frame::Session& session, const std::vector<xbase::Value>& args);
+xbase::Status RD1CB(frame::Session& session, const std::vector<xbase::Value>& args);
+
+// For a new data folder `folder` (its tables closed): makes the month's work tables of the forecast and
+// the D1 plan of `branch` as their base runs do on `today` (the stock of every warehouse, 25 working
+// days), and puts in each item's figure of `typed` as a clerk types it: the forecast's estimate of
+// sales, the D1 plan's order.
+xbase::Status MakeMonthPlans(const std::string& folder, std::string_view branch, xbase::Date today,
+                             const std::vector<std::pair<std::string, double>>& typed);
 
 // UPSTOCKGUDANG: posts `in` pieces in and `out` pieces out of goods `code` in `warehouse` at the net
 // `price` per piece on the STOKBRG row (found on its code + warehouse index, opened under the alias

@@ -17,7 +17,10 @@ bool AskReport(frame::Session& session, const std::string& title, const BoxColou
   console::GetList form;
   for (ReportField& field : fields) {
     con.Say(field.row, 40 - static_cast<int>(field.label.size()), field.label, con.Colour(colour));
-    form.Add(field.row, 41, field.target, field.picture).colour = field_colour;
+    console::GetField& get = form.Add(field.row, 41, field.target, field.picture);
+    get.colour = field_colour;
+    get.valid = field.valid;
+    if (field.read_only) get.when = [] { return false; };
   }
   return !form.Read(con).escaped;
 }

@@ -3,6 +3,7 @@
 #ifndef PALUNDA_PURCHASING_REPORT_BOX_H_
 #define PALUNDA_PURCHASING_REPORT_BOX_H_
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@ struct ReportField {
   std::string label;  // ends at column 39; the field starts at column 41
   console::GetField::Target target;
   std::string picture = {};
+  std::function<bool()> valid = {};
+  bool read_only = false;  // shown, not entered
 };
 
 // The colours of a box: its own and its fields', on a colour and on a monochrome screen.

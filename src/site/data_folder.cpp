@@ -209,6 +209,7 @@ xbase::Status WriteFolder(const std::string& dir, const DataFolderOptions& optio
   if (s.ok() && options.demo) s = AddDemoData(writer, options, registry, today);
   xbase::Status finished = writer.Finish();
   if (s.ok()) s = finished;
+  if (s.ok() && options.demo) s = AddDemoPlans(dir, options, today);
   if (s.ok() && report != nullptr) *report = Report(dir, options, writer, SplitIntoBars(entries).size());
   return s;
 }

@@ -48,6 +48,8 @@ struct DemoGoods {
   int stock_main;
   int stock_second;
 };
+// The goods group whose goods the branch's monthly forecast and D1 plan cover.
+inline constexpr const char* kPlannedGroup = "WRITING";
 // The goods of the demonstration company.
 std::span<const DemoGoods> DemoGoodsList();
 // The purchase cost of a good: three quarters of its price, to the nearest 50.
@@ -62,8 +64,11 @@ xbase::Status AddSalesDemo(const DemoContext& demo);    // trade discounts, due-
 xbase::Status AddReceivablesDemo(const DemoContext& demo);
 // A return draft to send, a late-payment request and the empty return request files.
 xbase::Status AddReturnsDemo(const DemoContext& demo);
-// A shipment document of the logistics department in the import folder.
+// A shipment document of the logistics department in the import folder; the sales history, targets and
+// document prefix of the monthly forecast and D1 plan, the D1 plan saved and an additional D1 order.
 xbase::Status AddPurchasingDemo(const DemoContext& demo);
+// The month's work tables of the forecast and the D1 plan, made once every demo row is written.
+xbase::Status AddDemoPlans(const std::string& folder, const DataFolderOptions& options, xbase::Date today);
 xbase::Status AddMemosDemo(const DemoContext& demo);    // delivery notes to put on memos, an approved admin memo
 // A branch export set to take in (transfer/cabang) and a delivery-note revision waiting in the transfer folder.
 xbase::Status AddExchangeDemo(const DemoContext& demo);

@@ -61,7 +61,12 @@ xbase::Status Groups(const DemoContext& demo) {
       if (s.ok()) s = w.Add("KELOMPOK", {{"KODE", line.kel}, {"NAMA", line.nama}});
       for (const DemoGoods& goods : DemoGoodsList()) {
         if (s.ok() && std::string_view(goods.golongan) == line.goods_group) {
-          s = w.Add("PATRON2", {{"PATRON", line.kode}, {"KODE", goods.kode}, {"STAG", goods.dos >= 200 ? 5 : 0}});
+          // The writing goods are those of the branch's monthly forecast and D1 plan.
+          const bool planned = std::string_view(line.goods_group) == kPlannedGroup;
+          s = w.Add("PATRON2", {{"PATRON", line.kode},
+                                {"KODE", goods.kode},
+                                {"STAG", planned ? 1 : goods.dos >= 200 ? 5 : 0},
+                                {"STKNAS", planned ? 1 : 0}});
         }
       }
     }

@@ -1,8 +1,16 @@
 #include <filesystem>
+#include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "purchasing/purchasing.h"
 #include "schema/catalog.h"
 #include "schema/create_table.h"
 #include "site/demo_data.h"
+#include "xbase/date_functions.h"
+#include "xbase/number_text.h"
+#include "xbase/text_functions.h"
 
 namespace site {
 namespace {
@@ -52,8 +60,96 @@ xbase::Status ShipmentDocument(const DemoContext& demo) {
   return s.ok() ? finished : s;
 }
 
+// The goods of the monthly plans, and the cartons the demo clerk ordered of the first three.
+std::vector<const DemoGoods*> PlannedGoods() {
+  std::vector<const DemoGoods*> goods;
+  for (const DemoGoods& item : DemoGoodsList()) {
+    if (std::string_view(item.golongan) == kPlannedGroup) goods.push_back(&item);
+  }
+  return goods;
+}
+constexpr double kOrdered[] = {12, 8, 5};
+
+// The document prefix of the plans, a delivery note of the planned goods on the 15th of every month of
+// last year and of this year up to last month (sales from before the receivables kept in the demo), and
+// the targets of the month the plans ship in.
+xbase::Status PlanHistory(const DemoContext& demo) {
+  const std::string branch(xbase::RTrim(demo.branch));
+  xbase::Status s = AddSetting(demo.writer, "D1NU" + branch, "D1" + branch + "/");
+  const std::vector<const DemoGoods*> goods = PlannedGoods();
+  const int year = demo.today.year();
+  for (int y = year - 1; y <= year; ++y) {
+    for (int m = 1; m <= 12 && (y < year || m < demo.today.month()); ++m) {
+      const std::string invoice = "SJH-" + xbase::StrZero(y, 4) + xbase::StrZero(m, 2);
+      const xbase::Date date = xbase::Date::FromYmd(y, m, 15);
+      if (s.ok()) {
+        s = demo.writer.Add("SRTJLN1", {{"INVOICE", invoice}, {"TANGGAL", date}, {"RELASI", demo.options.customer_prefix + "0001"},
+                                        {"TIPE", "01"}, {"SALES", "S001"}, {"KDCB", demo.branch}, {"TEMPO", date},
+                                        {"TERM", 30}, {"CODE_ID", "0"}, {"CETAK", true}, {"TG_INPUT", date},
+                                        {"OPERATOR", kAdminNik}});
+      }
+      for (size_t g = 0; s.ok() && g < goods.size(); ++g) {
+        const int cartons = 1 + static_cast<int>(g + static_cast<size_t>(m)) % 4;
+        s = demo.writer.Add("SRTJLN2", {{"INVOICE", invoice}, {"KODE", goods[g]->kode}, {"GUDANG", kDemoWarehouse},
+                                        {"Q_BOX", cartons}, {"QUANTITY", cartons * goods[g]->dos},
+                                        {"HARGA", goods[g]->harga}, {"URUT", xbase::PadL(std::to_string(g + 1), 3)},
+                                        {"HRG_RATA", DemoCost(*goods[g])}});
+      }
+    }
+  }
+  const xbase::Date ship_month = xbase::Bom(xbase::Eom(demo.today) + 15);
+  for (const DemoGoods* item : goods) {
+    if (s.ok()) {
+      s = demo.writer.Add("TARGET", {{"TANGGAL", ship_month}, {"KDCB", demo.branch}, {"SALES", "S001"},
+                                     {"KODE", item->kode}, {"BGTQTY", item->dos * 6}, {"BGTVAL", item->dos * 6 * item->harga},
+                                     {"CARTON", 6}});
+    }
+  }
+  return s;
+}
+
+// A D1 order: its header and a line per good ordered.
+xbase::Status D1Order(const DemoContext& demo, const std::string& number, xbase::Date date, xbase::Date ship,
+                      const std::vector<std::pair<const DemoGoods*, double>>& lines) {
+  xbase::Status s = demo.writer.Add("D1CBNG1", {{"NOMOR", number}, {"KD_CB", demo.branch}, {"TANGGAL", date},
+                                                {"TGKIRIM", ship}, {"TGINPUT", date}, {"OPERATOR", kAdminNik}});
+  for (size_t k = 0; s.ok() && k < lines.size(); ++k) {
+    s = demo.writer.Add("D1CBNG2", {{"NOMOR", number}, {"KODE", lines[k].first->kode},
+                                    {"URUTAN", xbase::PadL(std::to_string(k + 1), 3)}, {"CARTON", lines[k].second},
+                                    {"QUANTITY", lines[k].second * lines[k].first->dos}});
+  }
+  return s;
+}
+
+// The month's D1 plan as saved on its first day, and an additional order of the 10th of last month,
+// which ships in this month.
+xbase::Status D1Orders(const DemoContext& demo) {
+  const std::string prefix = "D1" + std::string(xbase::RTrim(demo.branch)) + "/";
+  const std::vector<const DemoGoods*> goods = PlannedGoods();
+  std::vector<std::pair<const DemoGoods*, double>> plan;
+  for (size_t k = 0; k < std::size(kOrdered) && k < goods.size(); ++k) plan.emplace_back(goods[k], kOrdered[k]);
+  const xbase::Date first = xbase::Bom(demo.today);
+  xbase::Status s = D1Order(demo, prefix + demo.today.Dtos().substr(0, 6) + "05", first, xbase::Eom(demo.today) + 15, plan);
+  const xbase::Date extra = xbase::Bom(first - 1) + 9;
+  if (s.ok() && goods.size() > 3) {
+    s = D1Order(demo, prefix + extra.Dtos(), extra, xbase::Eom(extra) + 15, {{goods[3], 4}});
+  }
+  return s;
+}
+
 }  // namespace
 
-xbase::Status AddPurchasingDemo(const DemoContext& demo) { return ShipmentDocument(demo); }
+xbase::Status AddPurchasingDemo(const DemoContext& demo) {
+  xbase::Status s = ShipmentDocument(demo);
+  if (s.ok()) s = PlanHistory(demo);
+  return s.ok() ? D1Orders(demo) : s;
+}
+
+xbase::Status AddDemoPlans(const std::string& folder, const DataFolderOptions& options, xbase::Date today) {
+  std::vector<std::pair<std::string, double>> typed;
+  const std::vector<const DemoGoods*> goods = PlannedGoods();
+  for (size_t k = 0; k < std::size(kOrdered) && k < goods.size(); ++k) typed.emplace_back(goods[k]->kode, kOrdered[k]);
+  return purchasing::MakeMonthPlans(folder, options.branch, today, typed);
+}
 
 }  // namespace site

@@ -1,0 +1,87 @@
+// The print of a saved forecast: its number picked by branch, its lines as the forecast workbook.
+#include <algorithm>
+
+#include "console/keys.h"
+#include "console/pick_list.h"
+#include "frame/open_table.h"
+#include "frame/order_scope.h"
+#include "pickers/picker_support.h"
+#include "purchasing/plan_prints.h"
+#include "purchasing/purchase_documents.h"
+#include "purchasing/purchasing.h"
+#include "purchasing/report_box.h"
+#include "xbase/text_functions.h"
+
+namespace purchasing {
+namespace {
+
+// "?" in the number lists the forecasts from the branch's on, by branch and ship date.
+bool PickForecast(frame::Session& session, const std::string& branch, std::string* number) {
+  xbase::WorkArea& headers = *session.tables().Area("FC_CBNG1");
+  frame::OrderScope scope(headers);
+  if (!frame::Shown(session, headers.SetOrder("FC_CBNG14"))) return false;
+  console::PickListOptions options;
+  options.top = 9;
+  options.left = 10;
+  options.bottom = 20;
+  options.right = 70;
+  options.expressions = {"CABANG", "NOMOR", "TANGGAL", "TGLKIRIM"};
+  options.heads = {"cabang", "nomor", "Tanggal", "tglkirim"};
+  options.result = 2;
+  options.seek = std::string(xbase::RTrim(branch));
+  xbase::Value chosen;
+  const auto seek = [&](std::string_view key) { return headers.Seek(key, true).ok() && headers.found(); };
+  if (!frame::Shown(session, console::BANTUAN(session.console(), headers, options, seek, &chosen))) return false;
+  if (session.console().last_key() == console::key::kEsc) return false;
+  *number = xbase::PadR(chosen.text(), static_cast<int>(number->size()));
+  return true;
+}
+
+// The lines of the forecast the header stands on, in product line + item order.
+xbase::Status ReadForecast(frame::Session& session, xbase::WorkArea& header, std::vector<PlanRow>* rows) {
+  xbase::WorkArea& lines = *session.tables().Area("FC_CBNG2");
+  std::vector<uint32_t> records;
+  xbase::Status s = lines.SetOrder(1);
+  if (s.ok()) s = lines.SeekAll(header.Text("NOMOR"), &records);
+  for (const uint32_t record : records) {
+    if (s = lines.GoTo(record); !s.ok()) return s;
+    const std::string code = lines.Text("KODE");
+    PlanRow row{code, lines.Text("PATRON"), MasterText(session, "MASTBRJ", code, "NAMA", 20), lines.Number("PER_BOX"), {}};
+    for (const char* field : {"KUM_JLTHL", "JUAL_TTGG", "TGT_BLINI", "AVG_SDBLI", "EST_JLBLI"}) {
+      row.figures.push_back(lines.Number(field));
+    }
+    for (const char* field : {"JUM_HK", "LEAD_TIME", "BUFF_STOCK"}) row.figures.push_back(header.Number(field));
+    for (const char* field : {"STK_BLINI", "BRG_DIJLN", "EST_AKHIR"}) row.figures.push_back(lines.Number(field));
+    rows->push_back(std::move(row));
+  }
+  std::stable_sort(rows->begin(), rows->end(),
+                   [](const PlanRow& a, const PlanRow& b) { return a.line + a.code < b.line + b.code; });
+  return s;
+}
+
+}  // namespace
+
+xbase::Status CFCASTDL(frame::Session& session, const std::vector<xbase::Value>&) {
+  if (!frame::OpenTables(session, {{"FC_CBNG1"}, {"FC_CBNG2"}, {"MASTBRJ"}, {"PATRON"}})) return xbase::Status::OK();
+  console::ScreenKeeper keep(session.console());
+  std::string branch(6, ' '), number(20, ' ');
+  xbase::WorkArea& header = *session.tables().Area("FC_CBNG1");
+  const auto number_valid = [&] {
+    if (number.find('?') != std::string::npos && !PickForecast(session, branch, &number)) return false;
+    if (xbase::IsBlank(number)) return true;
+    if (!frame::Shown(session, header.SetOrder(1)) || !frame::Shown(session, header.Seek(number))) return false;
+    if (header.found()) return true;
+    return pickers::Refuse(session, "Nomor " + std::string(xbase::AllTrim(number)) + " tidak terdaftar");
+  };
+  while (AskReport(session, "CETAK FORCAST CABANG", kCyanBox,
+                   {{8, "Kode Cabang :", &branch, "@!"}, {9, "Nomor :", &number, "@!", number_valid}}) &&
+         !xbase::IsBlank(number)) {
+    std::vector<PlanRow> rows;
+    if (!frame::Shown(session, header.Seek(number)) || !header.found()) continue;
+    if (!frame::Shown(session, ReadForecast(session, header, &rows))) continue;
+    ForecastWorkbook(session, rows, header.Text("CABANG"), header.DateOf("TGLKIRIM"));
+  }
+  return session.tables().CloseAll();
+}
+
+}  // namespace purchasing

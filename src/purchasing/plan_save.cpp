@@ -1,0 +1,128 @@
+#include "purchasing/plan_save.h"
+
+#include <cstdint>
+
+#include "console/table_access.h"
+#include "documents/stored_lines.h"
+#include "xbase/number_text.h"
+#include "xbase/session.h"
+
+namespace purchasing {
+namespace {
+
+xbase::Status PutAll(xbase::WorkArea& area, const std::string& number, const documents::FieldValues& fields) {
+  xbase::Status s = area.Put("NOMOR", xbase::Value::Text(number));
+  for (const auto& [field, value] : fields) {
+    if (s.ok()) s = area.Put(field, value);
+  }
+  return s;
+}
+
+// The writes of a document whose two tables are locked whole.
+xbase::Status WriteLocked(frame::Session& session, const PlanDocument& document, xbase::WorkArea& header,
+                          xbase::WorkArea& lines) {
+  console::Console& con = session.console();
+  const std::string key = header.PadToField("NOMOR", document.number);
+  xbase::Status s = header.SetOrder(1);
+  if (s.ok()) s = header.Seek(key);
+  if (s.ok() && !header.found()) s = console::APP_REC(con, header);
+  if (s.ok()) s = PutAll(header, document.number, document.header);
+  std::vector<uint32_t> stored;
+  if (s.ok()) s = lines.SetOrder(1);
+  if (s.ok()) s = documents::StoredRows(session.tables(), lines, lines.PadToField("NOMOR", document.number), &stored);
+  xbase::ShowDeleted show(&session.tables());
+  for (size_t n = 0; s.ok() && n < stored.size(); ++n) {
+    s = lines.GoTo(stored[n]);
+    if (s.ok() && n < document.lines.size()) {
+      if (lines.deleted()) s = lines.Recall();
+      if (s.ok()) s = PutAll(lines, document.number, document.lines[n]);
+    } else if (s.ok() && !lines.deleted()) {
+      s = lines.Delete();
+    }
+  }
+  for (size_t n = stored.size(); s.ok() && n < document.lines.size(); ++n) {
+    s = console::APP_REC(con, lines);
+    if (s.ok()) s = PutAll(lines, document.number, document.lines[n]);
+  }
+  return s;
+}
+
+}  // namespace
+
+xbase::Status SavePlanDocument(frame::Session& session, const PlanDocument& document) {
+  xbase::WorkArea* header = session.tables().Area(document.header_table);
+  xbase::WorkArea* lines = session.tables().Area(document.line_table);
+  if (header == nullptr || lines == nullptr) return xbase::Status::NotFound("table not open", document.header_table);
+  console::Console& con = session.console();
+  xbase::Status s = console::LockTable(con, *header);
+  if (!s.ok()) return s;
+  s = console::LockTable(con, *lines);
+  if (s.ok()) s = WriteLocked(session, document, *header, *lines);
+  const xbase::Status lines_released = lines->Unlock();
+  const xbase::Status header_released = header->Unlock();
+  if (s.ok()) s = lines_released;
+  return s.ok() ? header_released : s;
+}
+
+PlanDocument ForecastDocument(frame::Session& session, xbase::WorkArea& plan, const std::string& branch,
+                              const std::string& number, xbase::Status* status) {
+  PlanDocument document{"FC_CBNG1", "FC_CBNG2", number, {}, {}};
+  const xbase::Value today = xbase::Value::FromDate(session.Today());
+  xbase::Status s = plan.SetOrder(1);
+  if (s.ok()) s = plan.GoTop();
+  document.header = {{"CABANG", xbase::Value::Text(branch)},
+                     {"TANGGAL", today},
+                     {"TGLKIRIM", xbase::Value::FromDate(plan.DateOf("TG_KIRIM"))},
+                     {"JUM_HK", xbase::Value::Num(plan.Number("HR_KERJA"))},
+                     {"LEAD_TIME", xbase::Value::Num(plan.Number("LEAD_TIME"))},
+                     {"BUFF_STOCK", xbase::Value::Num(plan.Number("BUF_STOCK"))},
+                     {"TGLINPUT", today}};
+  const auto number_of = [&](std::string_view field) { return xbase::Value::Num(plan.Number(field)); };
+  while (s.ok() && !plan.eof()) {
+    if (plan.Number("ESTM_JUAL") > 0) {
+      document.lines.push_back({{"CABANG", xbase::Value::Text(branch)},
+                                {"KODE", xbase::Value::Text(plan.Text("KODE"))},
+                                {"PATRON", xbase::Value::Text(plan.Text("PATRON"))},
+                                {"PER_BOX", number_of("ISI_BOK")},
+                                {"KUM_JLTHL", number_of("OMZ_THLL")},
+                                {"JUAL_TTGG", number_of("OMZ_TRTGI")},
+                                {"TGT_BLINI", number_of("TGT_BLINI")},
+                                {"AVG_SDBLI", number_of("OMZ_AVG")},
+                                {"EST_JLBLI", number_of("ESTM_JUAL")},
+                                {"STK_BLINI", number_of("STOCK_UPD")},
+                                {"BRG_DIJLN", number_of("BRG_DIJLN")},
+                                {"EST_AKHIR", number_of("ESTM_AKHR")}});
+    }
+    s = plan.Skip();
+  }
+  *status = s;
+  return document;
+}
+
+PlanDocument D1Document(frame::Session& session, xbase::WorkArea& plan, const std::string& branch,
+                        const std::string& number, xbase::Status* status) {
+  PlanDocument document{"D1CBNG1", "D1CBNG2", number, {}, {}};
+  const xbase::Value today = xbase::Value::FromDate(session.Today());
+  xbase::Status s = plan.SetOrder(1);
+  if (s.ok()) s = plan.GoTop();
+  document.header = {{"KD_CB", xbase::Value::Text(branch)},
+                     {"TANGGAL", today},
+                     {"TGKIRIM", xbase::Value::FromDate(plan.DateOf("TG_KIRIM"))},
+                     {"TGINPUT", today},
+                     {"OPERATOR", xbase::Value::Text(session.MMEMBER.nik)}};
+  while (s.ok() && !plan.eof()) {
+    const double order = plan.Number("ORDERBLI");
+    if (order > 0) {
+      const double position = static_cast<double>(document.lines.size() + 1);
+      document.lines.push_back({{"KODE", xbase::Value::Text(plan.Text("KODE"))},
+                                {"URUTAN", xbase::Value::Text(xbase::Str(position, 3))},
+                                {"CARTON", xbase::Value::Num(order)},
+                                {"QUANTITY", xbase::Value::Num(order * plan.Number("ISI_BOK"))}});
+    }
+    s = plan.Skip();
+  }
+  *status = s;
+  return document;
+}
+
+}  // namespace purchasing
