@@ -94,7 +94,7 @@ xbase::Status CD1TB(frame::Session& session, const std::vector<xbase::Value>&) {
     return pickers::Refuse(session, "Nomor " + std::string(xbase::AllTrim(number)) + " tidak terdaftar");
   };
   while (AskReport(session, "Cetak D1 Tambahan", kCyanBox,
-                   {{8, "Nomor :", &number, "@!", number_valid}, {9, "Baris/Hal :", &per_page, "99"}}) &&
+                   {{8, "Nomor :", &number, "@!S18", number_valid}, {9, "Baris/Hal :", &per_page, "99"}}) &&
          !xbase::IsBlank(number)) {
     std::vector<OrderLine> lines;
     if (!frame::Shown(session, header.SetOrder(1)) || !frame::Shown(session, header.Seek(header.PadToField("NOMOR", number))) ||

@@ -8,6 +8,7 @@
 #include "schema/catalog.h"
 #include "schema/create_table.h"
 #include "site/demo_data.h"
+#include "site/site_counters.h"
 #include "xbase/date_functions.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
@@ -70,12 +71,11 @@ std::vector<const DemoGoods*> PlannedGoods() {
 }
 constexpr double kOrdered[] = {12, 8, 5};
 
-// The document prefix of the plans, a delivery note of the planned goods on the 15th of every month of
-// last year and of this year up to last month (sales from before the receivables kept in the demo), and
-// the targets of the month the plans ship in.
+// A delivery note of the planned goods on the 15th of every month of last year and of this year up to
+// last month (sales from before the receivables kept in the demo), and the targets of the month the
+// plans ship in.
 xbase::Status PlanHistory(const DemoContext& demo) {
-  const std::string branch(xbase::RTrim(demo.branch));
-  xbase::Status s = AddSetting(demo.writer, "D1NU" + branch, "D1" + branch + "/");
+  xbase::Status s;
   const std::vector<const DemoGoods*> goods = PlannedGoods();
   const int year = demo.today.year();
   for (int y = year - 1; y <= year; ++y) {
@@ -124,7 +124,10 @@ xbase::Status D1Order(const DemoContext& demo, const std::string& number, xbase:
 // The month's D1 plan as saved on its first day, and an additional order of the 10th of last month,
 // which ships in this month.
 xbase::Status D1Orders(const DemoContext& demo) {
-  const std::string prefix = "D1" + std::string(xbase::RTrim(demo.branch)) + "/";
+  std::string prefix;  // the plans' prefix of a new folder (its "D1NU" row)
+  for (const SiteCounter& counter : SiteCounters()) {
+    if (std::string_view(counter.prefix) == "D1NU") prefix = std::string(xbase::AllTrim(counter.start));
+  }
   const std::vector<const DemoGoods*> goods = PlannedGoods();
   std::vector<std::pair<const DemoGoods*, double>> plan;
   for (size_t k = 0; k < std::size(kOrdered) && k < goods.size(); ++k) plan.emplace_back(goods[k], kOrdered[k]);

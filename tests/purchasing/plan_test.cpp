@@ -275,5 +275,49 @@ TEST_F(PlanTest, TheForecastWorkbookOfOrdersLeavesOutZeroRowsAndAnEmptyProductLi
   EXPECT_EQ(number(8, 18), 29 + 13);
 }
 
+TEST_F(PlanTest, TheRecapCountsEachOrderByItsDayAndSetsTheDeliveriesAgainstThem) {
+  Today(2027, 1, 8);
+  const auto order = [&](const char* number, const char* branch, xbase::Value date, xbase::Value ship, const char* code,
+                         double cartons, double pieces) {
+    Add("D1CBNG1", {{{"NOMOR", T(number)}, {"KD_CB", T(branch)}, {"TANGGAL", date}, {"TGKIRIM", ship}}});
+    Add("D1CBNG2", {{{"NOMOR", T(number)}, {"KODE", T(code)}, {"URUTAN", T("  1")}, {"CARTON", N(cartons)},
+                     {"QUANTITY", N(pieces)}}});
+  };
+  order("P1", "B218", D(2026, 12, 3), D(2027, 1, 15), "A1", 5, 50);   // the plan of December
+  order("X1", "B218", D(2026, 12, 10), D(2027, 1, 15), "A1", 2, 20);  // an additional order
+  order("X2", "B218", D(2026, 12, 20), D(2027, 1, 31), "A1", 1, 10);  // one of the 16th or later
+  order("L1", "B218", D(2026, 10, 20), D(2027, 1, 5), "A2", 3, 36);   // before last month
+  order("O1", "B999", D(2026, 12, 3), D(2027, 1, 15), "A1", 9, 90);   // another branch
+  order("F1", "B218", D(2026, 12, 3), D(2027, 2, 15), "A1", 9, 90);   // shipped after the period
+  Add("BPBELI1", {{{"NO_BPB", T("R1")}, {"TANGGAL", D(2027, 1, 10)}}, {{"NO_BPB", T("R2")}, {"TANGGAL", D(2027, 2, 1)}}});
+  Add("BPBELI2", {{{"NO_BPB", T("R1")}, {"KODE", T("A1")}, {"QUANTITY", N(30)}},
+                  {{"NO_BPB", T("R2")}, {"KODE", T("A1")}, {"QUANTITY", N(40)}}});
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  // The branch; January (a full date field moves on by itself), which sets the end to the 31st.
+  std::vector<int> january = Line("01012027");
+  january.pop_back();
+  rig.term.AddKeys(Keys({Line("B218"), january, {key::kEnter, key::kEnter}, CopyKeys("recap"), {key::kEsc}}));
+  ASSERT_TRUE(RD1CB(rig.session, {}).ok());
+  const std::string report = support::ReadFile(copies.File("recap"));
+  EXPECT_NE(report.find("PERIODE PENGIRIMAN : 01-01-2027 s/D 31-01-2027"), std::string::npos) << report;
+  const auto pairs = [](std::initializer_list<std::pair<int, int>> figures) {
+    std::string text;
+    for (const auto& [cartons, pieces] : figures) {
+      text += xbase::PadL(std::to_string(cartons), 10) + xbase::PadL(std::to_string(pieces), 11);
+    }
+    return text;
+  };
+  // A1: planned 5, additional 2 + 1 (the 20th counts as additional too), 3 cartons delivered, 5 pending.
+  EXPECT_NE(report.find("    TULIS\n  1 A1         PULPEN HITAM        " +
+                        pairs({{0, 0}, {5, 50}, {3, 30}, {8, 80}, {3, 30}, {5, 50}}) + "\n"),
+            std::string::npos)
+      << report;
+  EXPECT_NE(report.find("  2 A2         PENSIL 2B           " + pairs({{3, 36}, {0, 0}, {0, 0}, {3, 36}, {0, 0}, {3, 36}})),
+            std::string::npos);
+  EXPECT_NE(report.find("                           JUMLAH :" +
+                        pairs({{3, 36}, {5, 50}, {3, 30}, {11, 116}, {3, 30}, {8, 86}})),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace purchasing
