@@ -201,6 +201,23 @@ TEST_F(PlanTest, AClerkTypesTheD1OrdersInTheEditorAndSavesThem) {
   EXPECT_EQ(lines[0], (std::map<std::string, std::string>{{"KODE", "A2"}, {"CARTON", "12"}, {"QUANTITY", "144"}}));
   EXPECT_EQ(lines[1].count("deleted"), 1u);
   EXPECT_EQ(Rows("D1CBNG1", {"NOMOR"}).size(), 1u);
+
+  // The plan as text, the rows ordered only: A2 under its line's sum and the total.
+  rig.term.AddKeys(Keys({Line("D1B21820261205"), {key::kEnter, key::kEnter, key::kRight, key::kEnter},
+                         CopyKeys("plan"), {key::kEsc}}));
+  ASSERT_TRUE(CTKD1(rig.session, {}).ok());
+  const std::string report = support::ReadFile(copies.File("plan"));
+  std::string figures;
+  for (const char* figure : {"0", "0", "0", "0", "100", "9", "0", "18", "12"}) figures += xbase::PadL(figure, 10);
+  EXPECT_NE(report.find("FORM D1 CABANG     : B218   ( satuan carton )\nKEBUTUHAN BULAN    : JANUARI 2027\n"),
+            std::string::npos)
+      << report;
+  EXPECT_NE(report.find("   1 " + xbase::PadR("A2", 11) + xbase::PadR("K123", 11) + xbase::PadR("PENSIL 2B", 20) +
+                        xbase::PadL("12", 6) + figures + "\n" + xbase::PadR("    JUMLAH", 53) + figures + "\n" +
+                        xbase::PadR("              TOTAL ", 53) + figures + "\n"),
+            std::string::npos)
+      << report;
+  EXPECT_EQ(report.find("PULPEN"), std::string::npos);
 }
 
 TEST_F(PlanTest, AnAdditionalOrderUpToTheFifteenthShipsAfterThisMonthFromTheSixteenthAfterTheNext) {
@@ -317,6 +334,58 @@ TEST_F(PlanTest, TheRecapCountsEachOrderByItsDayAndSetsTheDeliveriesAgainstThem)
   EXPECT_NE(report.find("                           JUMLAH :" +
                         pairs({{3, 36}, {5, 50}, {3, 30}, {11, 116}, {3, 30}, {8, 86}})),
             std::string::npos);
+}
+
+TEST_F(PlanTest, TheForecastTakesEstimatesUpToTheFifteenthAndIsSavedAndPrintedByItsNumber) {
+  Today(2026, 12, 3);
+  History();
+  rig.term.AddKeys(Keys({{key::kEnter}, Line("R001"), {key::kEnter, key::kEnter}, Line("25")}));
+  ASSERT_TRUE(FCST1(rig.session, {}).ok());
+  const auto rows = Rows("fcsB22320261205", {"KODE", "OMZ_THLL", "OMZ_THINI", "OMZ_TRTGI", "OMZ_AVG", "HR_KERJA",
+                                             "LEAD_TIME", "BUF_STOCK", "STOCK_UPD"});
+  ASSERT_EQ(rows.size(), 1u);  // only A1 is marked for the forecast
+  EXPECT_EQ(rows[0], (std::map<std::string, std::string>{{"KODE", "A1"}, {"OMZ_THLL", "15"}, {"OMZ_THINI", "48"},
+                                                         {"OMZ_TRTGI", "30"}, {"OMZ_AVG", "4"}, {"HR_KERJA", "25"},
+                                                         {"LEAD_TIME", "21"}, {"BUF_STOCK", "7"}, {"STOCK_UPD", "60"}}));
+  Add("SETUP", {{{"SETUP", T("B223")}, {"KET", T("CABANG 223")}}, {{"SETUP", T("D1NUB223")}, {"KET", T("FC")}}});
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+
+  // After the 15th only a user with "EDP" may correct it.
+  Today(2026, 12, 16);
+  ASSERT_TRUE(NEWFCAST(rig.session, {}).ok());
+  EXPECT_TRUE(support::Shown(rig.term, "FORCAST dibuat Maksimal Tanggal 15 tiap bulan"));
+  rig.session.MMEMBER.rights = "EDP";
+  // The estimate of sales (the sixth column) 40, and 35 to the month's end; F10 and "Ya".
+  rig.term.AddKeys(Keys({Line("B223"), std::vector<int>(5, key::kRight), Line("40"), {key::kRight, key::kRight, key::kRight},
+                         Line("35"), {key::kF10, key::kEnter}}));
+  ASSERT_TRUE(NEWFCAST(rig.session, {}).ok());
+  EXPECT_EQ(Rows("FC_CBNG1", {"NOMOR", "CABANG", "TANGGAL", "TGLKIRIM", "JUM_HK", "LEAD_TIME", "BUFF_STOCK"}),
+            (std::vector<std::map<std::string, std::string>>{{{"NOMOR", "FC20261205"}, {"CABANG", "B223"},
+                                                              {"TANGGAL", "20261216"}, {"TGLKIRIM", "20270115"},
+                                                              {"JUM_HK", "25"}, {"LEAD_TIME", "21"},
+                                                              {"BUFF_STOCK", "7"}}}));
+  EXPECT_EQ(Rows("FC_CBNG2", {"KODE", "PATRON", "KUM_JLTHL", "JUAL_TTGG", "AVG_SDBLI", "EST_JLBLI", "STK_BLINI",
+                              "EST_AKHIR"}),
+            (std::vector<std::map<std::string, std::string>>{{{"KODE", "A1"}, {"PATRON", "K123"}, {"KUM_JLTHL", "15"},
+                                                              {"JUAL_TTGG", "30"}, {"AVG_SDBLI", "4"},
+                                                              {"EST_JLBLI", "40"}, {"STK_BLINI", "60"},
+                                                              {"EST_AKHIR", "35"}}}));
+
+  // The saved forecast picked by its branch and printed.
+  rig.term.AddKeys(Keys({Line("B223"), Line("?"), {key::kEnter}, {key::kEsc}}));
+  ASSERT_TRUE(CFCASTDL(rig.session, {}).ok());
+  std::vector<std::filesystem::path> books;
+  for (const auto& entry : std::filesystem::directory_iterator(reports.path())) books.push_back(entry.path());
+  ASSERT_EQ(books.size(), 1u);
+  platform::XlsxReader reader;
+  platform::SheetData sheet;
+  ASSERT_TRUE(reader.Open(books[0].string()).ok());
+  ASSERT_TRUE(reader.ReadSheet(0, &sheet).ok());
+  ASSERT_NE(sheet.Find(5, 3), nullptr);
+  EXPECT_EQ(sheet.Find(5, 3)->text, "PULPEN HITAM");
+  ASSERT_NE(sheet.Find(5, 9), nullptr);
+  EXPECT_EQ(sheet.Find(5, 9)->number, 40);    // the estimate
+  EXPECT_EQ(sheet.Find(5, 10)->number, 1.6);  // 40 over 25 working days
 }
 
 }  // namespace
