@@ -1,3 +1,4 @@
+// The registration of the branch data exchange's entry procedures, with their menu texts.
 #include "exchange/exchange.h"
 
 namespace exchange {

@@ -1,3 +1,4 @@
+// The registration of the master data's entry procedures, with their menu texts.
 #include "masters/masters.h"
 
 #include "masters/master_screens.h"

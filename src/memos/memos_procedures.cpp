@@ -1,3 +1,4 @@
+// The registration of the delivery memos' entry procedures, with their menu texts.
 #include "memos/memo_screens.h"
 #include "memos/memos.h"
 

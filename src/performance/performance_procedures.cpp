@@ -1,3 +1,4 @@
+// The registration of the sales performance, target and incentive entry procedures, with their menu texts.
 #include "performance/audit.h"
 #include "performance/grspv.h"
 #include "performance/lfokus.h"

@@ -1,3 +1,4 @@
+// PickStock: the pick list of the stock rows of a warehouse, with the goods names.
 #include <string>
 
 #include "console/field_format.h"

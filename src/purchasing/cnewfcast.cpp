@@ -1,3 +1,4 @@
+// CNEWFCAST "Cetak Forcast Cabang": prints the branch forecast.
 #include "purchasing/plan_screens.h"
 #include "purchasing/purchasing.h"
 

@@ -1,3 +1,4 @@
+// CRTBELI "Cetak Bukti Retur Pembelian": prints the purchase return form "BUKTI RETUR PEMBELIAN BARANG".
 #include "console/box.h"
 #include "console/get.h"
 #include "console/message.h"

@@ -1,3 +1,4 @@
+// CTKBPPEB "Cetak Bukti Penerimaan Barang": prints the goods receipt of a receipt number.
 #include "purchasing/purchasing.h"
 #include "purchasing/receipt_forms.h"
 

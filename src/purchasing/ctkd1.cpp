@@ -1,3 +1,4 @@
+// CTKD1 "Cetak D1 Cabang": prints the branch D1 order.
 #include "purchasing/plan_screens.h"
 #include "purchasing/purchasing.h"
 

@@ -1,3 +1,4 @@
+// CTKPOPEB "Cetak Order Pembelian": prints the purchase order of a PO number.
 #include "purchasing/purchasing.h"
 #include "purchasing/receipt_forms.h"
 

@@ -1,3 +1,4 @@
+// DSRD1 "Proses Dasar Input D1": builds the base of the branch D1 order, within the first days of the month.
 #include "purchasing/plan_screens.h"
 #include "purchasing/purchasing.h"
 

@@ -1,3 +1,4 @@
+// FCST1 "Proses Dasar Input Forcast": builds the base of the branch forecast, within the first days of the month.
 #include "purchasing/plan_screens.h"
 #include "purchasing/purchasing.h"
 

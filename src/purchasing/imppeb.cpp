@@ -1,3 +1,4 @@
+// IMPPEB "Realisasi PEB dari Logistik": takes a shipment document from logistics into the warehouse as a goods receipt.
 #include "console/box.h"
 #include "console/get.h"
 #include "console/message.h"

@@ -1,3 +1,4 @@
+// INPD1 "Input D1 Cabang": the branch D1 order typed in, within the first days of the month.
 #include "purchasing/plan_screens.h"
 #include "purchasing/purchasing.h"
 

@@ -1,3 +1,4 @@
+// LBELI1 "Rekap Pembelian per Barang": quantity, cartons and value per item as bought, returned and net; a text report.
 #include <algorithm>
 #include <array>
 #include <map>

@@ -1,3 +1,5 @@
+// LBELI2 "Rekap Pembelian per Nomor": the receipts and purchase returns of a period, one row a document; a text report
+// or a workbook.
 #include <algorithm>
 
 #include "console/alert.h"

@@ -1,3 +1,5 @@
+// LBELI3 "Jurnal Pembelian": the receipts and purchase returns of a period with their lines, discounts and totals; a
+// text report.
 #include <algorithm>
 
 #include "console/message.h"

@@ -1,3 +1,4 @@
+// NEWFCAST "Input Forcast Cabang": the branch forecast typed in or corrected.
 #include "purchasing/plan_screens.h"
 #include "purchasing/purchasing.h"
 

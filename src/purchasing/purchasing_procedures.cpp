@@ -1,3 +1,4 @@
+// The registration of the purchasing entry procedures, with their menu texts.
 #include "purchasing/purchasing.h"
 
 namespace purchasing {

@@ -1,3 +1,5 @@
+// UPSTOCK and UPSTOCKGUDANG: the stock of the goods and of each warehouse moved by a receipt or return, with the
+// moving average price.
 #include <string>
 
 #include "console/table_access.h"

@@ -1,3 +1,4 @@
+// SaveReturn: a purchase return written whole (header, lines and stock), new or corrected in place.
 #include "console/table_access.h"
 #include "documents/document_counter.h"
 #include "documents/record_writes.h"

@@ -1,3 +1,4 @@
+// RTBELI "Retur Pembelian": the purchase return screen, a return of goods to the supplier typed in or corrected.
 #include <algorithm>
 #include <cctype>
 

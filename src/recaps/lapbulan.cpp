@@ -1,3 +1,4 @@
+// LAPBULAN "Rekap Penjualan Item per Bulan": the item sales of the branch, month by month, in a workbook.
 #include "recaps/product_report.h"
 #include "recaps/recap_screens.h"
 

@@ -1,3 +1,4 @@
+// LAPITEM "Rekap Penjualan Item": the item sales of the branch, in a workbook.
 #include "recaps/product_report.h"
 #include "recaps/recap_screens.h"
 

@@ -1,3 +1,4 @@
+// LAPITEMPAR "Pareto Penjualan Cabang": the product lines of the branch by Pareto class and group, in a workbook.
 #include <algorithm>
 
 #include "frame/spreadsheet.h"

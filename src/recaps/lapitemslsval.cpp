@@ -1,3 +1,5 @@
+// LAPITEMSLSVAL "PA Values by Sales": per salesman, the turnover of each item and the customers that bought it, in a
+// workbook.
 #include <map>
 #include <set>
 

@@ -1,3 +1,4 @@
+// LAPKOMIT "Laporan Komitmen Sales": the commitment items sold per salesman, in a workbook.
 #include "recaps/coverage_reports.h"
 #include "recaps/recap_screens.h"
 

@@ -1,3 +1,4 @@
+// LAPLCBLN "Rekap Licensi per Bulan": the licence item sales, month by month, in a workbook.
 #include "recaps/product_report.h"
 #include "recaps/recap_screens.h"
 

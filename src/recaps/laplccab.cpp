@@ -1,3 +1,4 @@
+// LAPLCCAB "Rekap Penjualan Item Licensi": the licence item sales of the branch, in a workbook.
 #include "recaps/product_report.h"
 #include "recaps/recap_screens.h"
 

@@ -1,3 +1,4 @@
+// LAPLIS "PP/PA Licensi": the licence coverage (PP/PA), and LAPLISITEM's per item, in a workbook.
 #include <algorithm>
 
 #include "recaps/coverage_reports.h"

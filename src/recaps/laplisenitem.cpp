@@ -1,3 +1,4 @@
+// LAPLISITEM "PP/PA Item Licensi": the licence coverage per item, in a workbook.
 #include "recaps/coverage_reports.h"
 #include "recaps/recap_screens.h"
 

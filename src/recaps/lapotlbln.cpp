@@ -1,3 +1,4 @@
+// LAPOTLBLN "Laporan Relasi per Bulan (Kel. Produk)": per customer, each month of the year split by product group.
 #include "recaps/customer_matrix.h"
 #include "recaps/recap_screens.h"
 

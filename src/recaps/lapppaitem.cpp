@@ -1,3 +1,5 @@
+// LAPPPAITEM "PP/PA Item Produk": the coverage (PP/PA) of the product lines by item, and LAPPPAVALUE's turnover, in a
+// workbook.
 #include "recaps/coverage_reports.h"
 #include "recaps/customer_recaps.h"
 #include "recaps/matrix_sheet.h"

@@ -1,3 +1,4 @@
+// LAPPPASALES "PP/PA Sales by Item Produk": per salesman, the coverage lines sold, in a workbook.
 #include "recaps/customer_recaps.h"
 #include "recaps/matrix_sheet.h"
 #include "recaps/product_lookup.h"

@@ -1,3 +1,4 @@
+// LAPPPASLSVAL "PP Value by Sales": per salesman and customer, the value of each coverage line, in a workbook.
 #include "recaps/customer_recaps.h"
 #include "recaps/matrix_sheet.h"
 #include "recaps/product_lookup.h"

@@ -1,3 +1,4 @@
+// LAPPPAVALUE "Omset by Group Produk": the turnover by product group, in a workbook.
 #include "recaps/coverage_reports.h"
 #include "recaps/recap_screens.h"
 

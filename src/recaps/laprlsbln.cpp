@@ -1,3 +1,4 @@
+// LAPRLSBLN "Laporan per Relasi (per Bulan)": per customer and month, this year against last year.
 #include "recaps/customer_matrix.h"
 #include "recaps/recap_screens.h"
 

@@ -1,3 +1,5 @@
+// LAPRLSKEL "Laporan per Relasi (Kel. Produk)": per customer and product group, this year against last year to the
+// month.
 #include "recaps/customer_matrix.h"
 #include "recaps/recap_screens.h"
 

@@ -1,3 +1,5 @@
+// LAPSALES1 "Laporan All Item / Sales": the items sold per salesman in cartons and value (and LAPKOMIT's commitment
+// items), in a workbook.
 #include <set>
 
 #include "recaps/coverage_reports.h"

@@ -1,3 +1,5 @@
+// LAPSLSPAR "Laporan Pareto by Sales": the product lines by Pareto class and group, this year and last per salesman,
+// in a workbook.
 #include <set>
 
 #include "recaps/customer_recaps.h"

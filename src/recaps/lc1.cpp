@@ -1,3 +1,5 @@
+// LC1 "Rekap Penjualan by Product (L.C.1)": the sales per product for the branch (LC2 a supervisor, LC3 a salesman),
+// in a workbook.
 #include <set>
 
 #include "console/message.h"

@@ -1,3 +1,4 @@
+// LC2 "Rekap Penjualan by Product (L.C.2)": the product sales recap for the salesmen of a supervisor.
 #include "recaps/lc_report.h"
 #include "recaps/recap_screens.h"
 

@@ -1,3 +1,4 @@
+// LC3 "Rekap Penjualan by Product (L.C.3)": the product sales recap for one salesman.
 #include "recaps/lc_report.h"
 #include "recaps/recap_screens.h"
 

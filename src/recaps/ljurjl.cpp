@@ -1,3 +1,5 @@
+// LJURJL "Jurnal Penjualan": the delivery notes and sales returns of a period line by line, with their discounts and
+// totals; a text report.
 #include "recaps/product_figures.h"
 #include "recaps/recap_screens.h"
 #include "recaps/recap_tables.h"

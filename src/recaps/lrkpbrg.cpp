@@ -1,3 +1,4 @@
+// LRKPBRG "Rekap Penjualan per Barang": net sales per item, grouped by goods class; a text report or a workbook.
 #include <algorithm>
 #include <array>
 #include <map>

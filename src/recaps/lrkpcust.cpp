@@ -1,3 +1,5 @@
+// LRKPCUST "Rekap Penjualan per Customer": net sales per customer in cartons or value, cumulative and for the period;
+// a text report.
 #include <map>
 
 #include <algorithm>

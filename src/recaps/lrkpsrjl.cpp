@@ -1,3 +1,5 @@
+// LRKPSRJL "Rekap Penjualan per Nomor": the delivery notes and returns of a period, one row a document; a text report
+// or a workbook.
 #include <algorithm>
 
 #include "console/alert.h"

@@ -1,3 +1,4 @@
+// NETITEM "Net Item Sales by Customer Detail": every sold and returned line of a period per customer, in a workbook.
 #include <algorithm>
 
 #include "frame/spreadsheet.h"

@@ -1,3 +1,4 @@
+// POSTOK "Posting Stock Akhir": posts the closing stock up to the month asked.
 #include "recaps/recap_posting.h"
 #include "recaps/recap_screens.h"
 #include "recaps/report_box.h"

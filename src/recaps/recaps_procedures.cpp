@@ -1,3 +1,4 @@
+// The registration of the recaps' entry procedures, with their menu texts.
 #include "recaps/recap_screens.h"
 #include "recaps/recaps.h"
 

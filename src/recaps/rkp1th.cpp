@@ -1,3 +1,4 @@
+// R1THDATA "Rekap Data Penjualan 1 Tahun": posts the sales recaps of every month of a year.
 #include "recaps/recap_posting.h"
 #include "recaps/recap_screens.h"
 #include "recaps/report_box.h"

@@ -1,3 +1,4 @@
+// RKPDATA "Rekap Data Penjualan Bulanan": posts the sales recaps of one month.
 #include "recaps/recap_posting.h"
 #include "recaps/recap_screens.h"
 #include "recaps/report_box.h"

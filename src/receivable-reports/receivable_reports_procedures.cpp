@@ -1,3 +1,4 @@
+// The registration of the receivables reports' entry procedures, with their menu texts.
 #include "receivable-reports/receivable_reports.h"
 
 #include "receivable-reports/report_screens.h"

@@ -1,3 +1,4 @@
+// The registration of the receivables and payments entry procedures, with their menu texts.
 #include "receivables/receivables.h"
 
 #include "receivables/collections.h"

@@ -1,3 +1,4 @@
+// The registration of the returns, approvals and negotiation entry procedures, with their menu texts.
 #include "returns/return_procedures.h"
 #include "returns/returns.h"
 

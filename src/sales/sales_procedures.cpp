@@ -1,3 +1,4 @@
+// The registration of the sales documents' entry procedures, with their menu texts.
 #include "sales/sales.h"
 
 #include "sales/cjual.h"

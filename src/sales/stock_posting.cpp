@@ -1,3 +1,5 @@
+// UPMASTERBARANG: the stock of goods in a warehouse and their total in the goods master, moved each row under its own
+// lock.
 #include <string>
 
 #include "documents/record_writes.h"

@@ -1,3 +1,5 @@
+// The demo rows of the data exchange: a branch export set to take in and a delivery-note revision waiting in the
+// transfer folder.
 #include <filesystem>
 #include <string>
 

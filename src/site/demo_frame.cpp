@@ -1,3 +1,4 @@
+// The demo rows of the frame: the demo user and its menu.
 #include <vector>
 
 #include "site/demo_data.h"

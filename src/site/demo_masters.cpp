@@ -1,3 +1,4 @@
+// The demo rows of the master data: branch, company, warehouses, staff, goods and customers.
 #include <cmath>
 #include <filesystem>
 #include <memory>

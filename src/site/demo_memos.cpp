@@ -1,3 +1,4 @@
+// The demo rows of the delivery memos: delivery notes to put on memos and an approved admin memo.
 #include <string>
 
 #include "site/demo_data.h"

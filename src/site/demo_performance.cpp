@@ -1,3 +1,5 @@
+// The demo rows of the sales performance: the product line tree, targets, the supervisor's group, a focus list and the
+// incentive settings.
 #include <string>
 
 #include "site/demo_data.h"

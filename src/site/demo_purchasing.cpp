@@ -1,3 +1,5 @@
+// The demo rows of purchasing: a shipment document to take in, the monthly forecast and D1 plan, and an additional D1
+// order.
 #include <filesystem>
 #include <iterator>
 #include <string>

@@ -1,3 +1,4 @@
+// The demo rows of the recaps: item targets and two years of recap rows.
 #include <array>
 #include <map>
 #include <string>

@@ -1,3 +1,5 @@
+// The demo rows of the receivables: settlement codes, bank accounts, unpaid invoices, a registered giro and the
+// revision files.
 #include <string>
 
 #include "receivables/receivables.h"

@@ -1,3 +1,4 @@
+// The demo rows of the returns: a return draft to send, a late-payment request and a negotiation minute.
 #include <iterator>
 #include <string>
 

@@ -1,3 +1,4 @@
+// The demo rows of sales: trade discounts, due-date rules, free-goods rules and an order to deliver.
 #include <string>
 
 #include "site/demo_data.h"

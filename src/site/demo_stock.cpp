@@ -1,3 +1,4 @@
+// The demo rows of the stock: the stock of every good in both warehouses.
 #include "site/demo_data.h"
 
 #include <tuple>

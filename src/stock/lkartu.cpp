@@ -1,3 +1,4 @@
+// LKARTU "Kartu Stock": the stock card of a range of goods in a warehouse from a date; a text report.
 #include <algorithm>
 
 #include "frame/question_box.h"

@@ -1,3 +1,5 @@
+// PKM "Generate Stock": the stock quantities and moving average costs of goods in a warehouse rebuilt from their
+// movements.
 #include "console/message.h"
 #include "frame/question_box.h"
 #include "pickers/pickers.h"

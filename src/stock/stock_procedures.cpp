@@ -1,3 +1,4 @@
+// The registration of the stock and warehouse entry procedures, with their menu texts.
 #include "stock/stock.h"
 #include "stock/stock_screens.h"
 
