@@ -1,3 +1,4 @@
+// The alert: a centred box with a message (";" breaks lines) and a row of choices.
 #include "console/alert.h"
 
 #include <algorithm>

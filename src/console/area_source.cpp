@@ -1,3 +1,4 @@
+// A work area seen as the records of a browse.
 #include "console/area_source.h"
 
 namespace console {

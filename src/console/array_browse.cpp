@@ -1,3 +1,5 @@
+// The browse over a two-dimensional array that every line editor uses (BUATOBJECT and its
+// siblings), with the navigation keys (KURSOR) and the key help of the line editors (ARRHLP).
 #include "console/array_browse.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Boxes: line frames, framed windows with a drop shadow, and dimmed regions.
 #include "console/box.h"
 
 #include <string>

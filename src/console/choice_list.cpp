@@ -1,3 +1,4 @@
+// The choice list: a vertical list of texts in a window, one of them highlighted.
 #include "console/choice_list.h"
 
 #include <algorithm>

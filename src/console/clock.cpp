@@ -1,3 +1,4 @@
+// The time of day that screens show and stamp, from a clock that tests can set.
 #include "console/clock.h"
 
 #include <cstdio>

@@ -1,3 +1,5 @@
+// Colour strings ("W+/bg", "Gr+/r", "w+/n*", "6+/n", "/w", "W/n,Gr+/w,,Gr+/n") and the
+// attribute byte that a screen cell carries.
 #include "console/colour.h"
 
 #include <cctype>

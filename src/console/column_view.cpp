@@ -1,3 +1,5 @@
+// The columns of a browse window: which are shown where, the current one, frozen columns on
+// the left, hidden ones, and panning.
 #include "console/column_view.h"
 
 #include <algorithm>

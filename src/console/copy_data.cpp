@@ -1,3 +1,5 @@
+// Copying tables (and optionally their indexes) from one folder to another, with the
+// progress shown on row 24.
 #include "console/copy_data.h"
 
 #include <algorithm>

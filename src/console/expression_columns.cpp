@@ -1,3 +1,4 @@
+// Browse columns that show field expressions evaluated on a work area's current record.
 #include "console/expression_columns.h"
 
 #include "console/field_format.h"

@@ -1,3 +1,4 @@
+// Pictures of GET fields and browse columns, and the text a value shows through one.
 #include "console/field_format.h"
 
 #include <cctype>

@@ -1,3 +1,4 @@
+// GET/READ: a form of edit fields on the screen, read one field after the other.
 #include "console/get.h"
 
 #include <algorithm>

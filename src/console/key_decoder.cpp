@@ -1,3 +1,4 @@
+// Turns the bytes a terminal sends into classic key codes.
 #include "console/key_decoder.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The key-help line ("Esc) Selesai  F2) Tambah ...") and the one-letter choice prompt.
 #include "console/key_help.h"
 
 #include <cctype>

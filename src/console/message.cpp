@@ -1,3 +1,4 @@
+// The message row (row 24), centred texts, values at a position and the tones.
 #include "console/message.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// The "?" pick list over the current table, with incremental search on its search line.
 #include "console/pick_list.h"
 
 #include <cctype>

@@ -1,3 +1,5 @@
+// A browse over records that are reached by skipping: a table in index order, or anything
+// else that can go to its top and bottom, skip, and come back to a position.
 #include "console/record_browse.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The time of day ticking at the right end of row 0 while a screen waits for keys.
 #include "console/row_clock.h"
 
 #include <string>

@@ -1,3 +1,5 @@
+// ScriptedTerminal: a terminal for tests. It replays a list of keys and keeps what the
+// screen showed each time a key was asked for.
 #include "console/scripted_terminal.h"
 
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// One-line entries of secrets: the password (no echo) and the clear-text setting entry.
 #include "console/secret_entry.h"
 
 #include "console/keys.h"

@@ -1,3 +1,5 @@
+// Opening tables with retry, appending and locking records: the table verbs every screen
+// starts its work with.
 #include "console/table_access.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// Waiting for a table or a lock that another workstation holds.
 #include "console/table_retry.h"
 
 #include <algorithm>

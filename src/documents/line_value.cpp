@@ -1,3 +1,5 @@
+// The figures of a document line: its value after the line's two discounts, a value after the
+// header's two discounts, and a quantity in pieces split into cartons, packs and pieces.
 #include "documents/line_value.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// The posting-date window: whether a transaction date may still be posted, measured against the
+// process month, the last start date, the day limits and the last stock-opname adjustment.
 #include "documents/posting_date.h"
 
 #include "console/message.h"

@@ -1,3 +1,5 @@
+// Writing whole records of a document: a new record with its fields, or fields put on the record
+// the caller has locked, the record lock released afterwards (a file lock the caller holds stays).
 #include "documents/record_writes.h"
 
 #include "console/table_access.h"

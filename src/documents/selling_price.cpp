@@ -1,3 +1,5 @@
+// The selling price of a good for a customer: the master price of the customer's price level
+// (TERIMA), with VAT put on or taken off by the document's include flag and the customer's group.
 #include "documents/selling_price.h"
 
 #include "xbase/number_text.h"

@@ -1,3 +1,5 @@
+// The two running totals that documents move: a sales-order line's delivered quantity and a
+// customer's open balance. Each moves from an old amount to a new one under its record lock.
 #include "documents/shared_postings.h"
 
 #include <string>

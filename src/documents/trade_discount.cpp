@@ -1,3 +1,5 @@
+// A customer's trade discounts: the customer's own discount, replaced by the four discounts of its
+// outlet group's "OUDISC" row in SETUP when there is one.
 #include "documents/trade_discount.h"
 
 #include <string>

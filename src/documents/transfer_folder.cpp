@@ -1,3 +1,5 @@
+// The folders of transfer files that carry documents between sites: tables in a folder named by the
+// user, each with an index file of its own name.
 #include "documents/transfer_folder.h"
 
 #include "console/box.h"

@@ -1,3 +1,5 @@
+// Sending the printed invoices and returns of a date range, with the masters they name, to the head
+// office's MySQL database: two batches per document, each in a transaction on a fresh connection.
 #include "exchange/mapping.h"
 
 #include <vector>

@@ -1,3 +1,5 @@
+// The SQL text of the invoice transfer: values as the head office's database takes them, the figures
+// of a document line, and the statements of a document and of the masters it names.
 #include "exchange/mysql_statements.h"
 
 #include <cmath>

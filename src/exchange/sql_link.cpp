@@ -1,3 +1,5 @@
+// The link to the head office's MySQL database that the invoice transfer writes through: a seam, so
+// the statements can be built and checked without a server.
 #include "exchange/sql_link.h"
 
 namespace exchange {

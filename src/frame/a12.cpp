@@ -1,3 +1,5 @@
+// Menu rights: the administrator ticks the entries of a menu group that a user may run, and copies all
+// rights of one user to another.
 #include "frame/a12.h"
 
 #include <map>

@@ -1,3 +1,4 @@
+// The posting-date window packed in LOGSETUP.BUDGET, and the margin row of a workstation in SETUP.
 #include "frame/budget.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// The pick list of a code field: "?" in the code opens it over the table's code order, "/" over its
+// name order, seeded with the text typed before the mark; the code picked replaces the field.
 #include "frame/code_pick.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// " COPY DATA": copying one file of the data folder into another folder.
 #include "frame/copro.h"
 
 #include <algorithm>

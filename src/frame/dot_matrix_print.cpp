@@ -1,3 +1,5 @@
+// Printing a report on the dot-matrix printer: the print form (page range, copies, stop after
+// each page) and the ESC/P byte stream of each page, sent through the workstation's sink.
 #include "frame/dot_matrix_print.h"
 
 #include "console/get.h"

@@ -1,3 +1,4 @@
+// The entry procedures of the program, as the menu calls them and a new data folder lists them.
 #include "frame/frame_procedures.h"
 
 #include "frame/a12.h"

@@ -1,3 +1,5 @@
+// The change of data folder for the rest of the login: a folder holding "jurnal1.dbf", typed or
+// picked from the folders in LOGSETUP.
 #include "frame/gantidir.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The folder that transfer files are taken from: the SETUP row "TMPFILEIMP", or a preset folder.
 #include "frame/import_folder.h"
 
 #include "xbase/search_path.h"

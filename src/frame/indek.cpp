@@ -1,3 +1,5 @@
+// The index rebuild: the administrator chooses tables of the data folder, and each chosen table is packed
+// and every index file of the catalog's rebuild list is built anew, with the progress of each index shown.
 #include "frame/indek.h"
 
 #include <time.h>

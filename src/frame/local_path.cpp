@@ -1,3 +1,4 @@
+// Paths as users type them: backslashes separate folders and letter case does not matter.
 #include "frame/local_path.h"
 
 #include "platform/drive_map.h"

@@ -1,3 +1,4 @@
+// Start-up, connection settings and login: the program's first screens.
 #include "frame/login.h"
 
 #include <algorithm>

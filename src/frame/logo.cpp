@@ -1,3 +1,4 @@
+// The background of the main menu: the program's name in block letters.
 #include "frame/logo.h"
 
 #include <array>

@@ -1,3 +1,5 @@
+// The main menu: a bar of top entries, their pull-downs and second-level boxes, built from the
+// user's rights in one menu group; each leaf runs its PROSEDUR text through the registry.
 #include "frame/menu2.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The menu of one group as the menu bar shows it, built from USERDAT rights and MENU rows.
 #include "frame/menu_model.h"
 
 #include <cctype>

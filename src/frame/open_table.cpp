@@ -1,3 +1,5 @@
+// Opening a table for a screen: with retry while another workstation holds it, and with the
+// catalog's index files in their fixed order, so that seeks find keys and writes keep them current.
 #include "frame/open_table.h"
 
 #include "console/message.h"

@@ -1,3 +1,5 @@
+// Printing on a page printer of this machine (CUPS): the printer choice, the print form, and
+// each page drawn in a monospace font on Legal paper, sent as a job of its own.
 #include "frame/page_print.h"
 
 #include <algorithm>

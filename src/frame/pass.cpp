@@ -1,3 +1,5 @@
+// Users and passwords: the administrator adds, corrects and deletes users; every other user changes his
+// own password. The menu shows the entry as "Tambah/Edit User" or "Ganti Password".
 #include "frame/pass.h"
 
 #include <optional>

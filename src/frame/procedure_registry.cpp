@@ -1,3 +1,4 @@
+// ProcedureRegistry: the entry procedures that MENU rows call by their PROSEDUR text.
 #include "frame/procedure_registry.h"
 
 #include "xbase/procedure_call.h"

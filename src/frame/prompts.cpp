@@ -1,3 +1,4 @@
+// Questions the screens ask on the message row and answer with one key, and notices shown in an alert.
 #include "frame/prompts.h"
 
 #include <cctype>

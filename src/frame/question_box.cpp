@@ -1,3 +1,5 @@
+// The box a report or a batch screen asks its questions in: a shadowed box in the centre with a
+// title and labelled fields, read as one form.
 #include "frame/question_box.h"
 
 #include <algorithm>

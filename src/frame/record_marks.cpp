@@ -1,3 +1,4 @@
+// Deleting and recalling a record under its lock, as the screens that keep users and rights do.
 #include "frame/record_marks.h"
 
 #include "console/table_access.h"

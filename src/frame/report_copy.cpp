@@ -1,3 +1,4 @@
+// Copying a report into a text file.
 #include "frame/report_copy.h"
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+// A report kept in memory as its pages of lines, handed to the report engine in one go.
 #include "frame/report_pages.h"
 
 namespace frame {

@@ -1,3 +1,5 @@
+// What the dot-matrix and the page printing of a report share: the page range typed as "3-",
+// "2" or "1-5", the print form, the signature box and the footer of each page.
 #include "frame/report_print.h"
 
 #include "console/box.h"

@@ -1,3 +1,5 @@
+// The report viewer: a report's pages on the screen, one at a time, with its head kept in place
+// and the body scrolled up, down and sideways.
 #include "frame/report_viewer.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Session: one workstation's login: its screen, its open tables and the login-wide variables
+// that every screen reads. Nothing of it is global, so a test can run two sessions side by side.
 #include "frame/session.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// This workstation's printer margins and lines per page, kept in its SETUP margin row.
 #include "frame/setmrgn.h"
 
 #include "console/alert.h"

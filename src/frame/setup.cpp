@@ -1,3 +1,5 @@
+// The company setup: the company values kept in SETUP rows chr(224) + "SET1" + nn and the process
+// date in the chr(224) + "SET2" rows, edited on one form.
 #include "frame/setup.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The supervisor override: a supervisor whose rights hold a code gives NIK and password to let a
+// user past a refusal.
 #include "frame/supervisor_override.h"
 
 #include <string>

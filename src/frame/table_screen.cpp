@@ -1,3 +1,5 @@
+// The table editor screens of the settings and the master data: a browse over one table in a
+// shadowed frame with its title, an add box (F2), a search box (F4) and the keys a screen adds.
 #include "frame/table_screen.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// "Tabel BBM": the editor of the fuel prices of TBBM.
 #include "frame/tbbm.h"
 
 #include <string>

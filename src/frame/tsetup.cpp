@@ -1,3 +1,4 @@
+// "Tabel Setup": the editor of every setting of SETUP, its key and value.
 #include "frame/tsetup.h"
 
 #include <string>

@@ -1,3 +1,5 @@
+// The monthly book closing: the process month moves one month forward once every delivery note and payment
+// receipt dated in it is printed.
 #include "frame/ttpbk.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// Users of TRANSAK as the login and the user screens see them: the administrator, finding a user by NIK.
 #include "frame/users.h"
 
 #include "xbase/text_functions.h"

@@ -1,3 +1,5 @@
+// The customer list of the customer browse: the customers chosen, the pages of the printed list
+// "DAFTAR KODE RELASI" and the sheet of the workbook "DAFTAR RELASI per TANGGAL".
 #include "masters/customer_list.h"
 
 #include <algorithm>

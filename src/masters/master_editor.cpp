@@ -1,3 +1,5 @@
+// The table editor pattern of the master-data screens: browse rows 5 to 21, columns 2 to 77, their
+// colours, three frozen columns and a search text of 50 characters shown 37 wide in upper case.
 #include "masters/master_editor.h"
 
 namespace masters {

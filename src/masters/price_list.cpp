@@ -1,3 +1,4 @@
+// The price list Price.dbf that the head office sends: its folder and opening it.
 #include "masters/price_list.h"
 
 #include "console/message.h"

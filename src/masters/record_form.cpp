@@ -1,3 +1,5 @@
+// Forms whose fields are a table's fields by position: the edit variables of the values, and the
+// save or delete that ends such a form (LCSIMPAN).
 #include "masters/record_form.h"
 
 #include "console/message.h"

@@ -1,3 +1,4 @@
+// The admin memo in memory: its list rows and the lookup that loads a memo into them.
 #include "memos/admin_memo.h"
 
 #include "console/alert.h"

@@ -1,3 +1,5 @@
+// What the memo screens read of a delivery note and its customer from the memo work set: the header
+// (`Invoice`), its goods lines (`Kartu`), the customer (`relasi`) and the receivable (`piutang`).
 #include "memos/delivery_notes.h"
 
 #include "frame/code_pick.h"

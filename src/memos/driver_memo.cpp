@@ -1,3 +1,5 @@
+// The driver memo in memory, its lookup (LCGETSJKIRIM) and the driver field (GETDRIVER), which the
+// driver memo screens and the driver-memo reports share.
 #include "memos/driver_memo.h"
 
 #include "frame/code_pick.h"

@@ -1,3 +1,5 @@
+// The memo back to administration and the receivables memo in memory, with their lookups
+// (LCGETKEMBALI, LCGETMEMOPAJAK), which their entry and print screens share.
 #include "memos/memo_back.h"
 
 #include "console/alert.h"

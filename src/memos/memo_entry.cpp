@@ -1,3 +1,5 @@
+// What the memo entry, print and approval screens share: the entry screen's frame, the lookup of a
+// memo number, the list editing with its Esc, F10 and Del, and the box that asks branch and number.
 #include "memos/memo_entry.h"
 
 #include <algorithm>

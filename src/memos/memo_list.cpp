@@ -1,3 +1,5 @@
+// The delivery-note list of a memo entry screen: the browse of the in-memory lines with its key loop,
+// and the small helpers the four entry screens share for its rows.
 #include "memos/memo_list.h"
 
 #include <algorithm>

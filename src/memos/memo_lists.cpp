@@ -1,3 +1,5 @@
+// What the memo lists share: the report screen that asks the selection in a box, the customer
+// selection, the outstanding delivery notes of the admin memos and the goods lines of a note.
 #include "memos/memo_lists.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The report side of the memos: pages of lines handed to the report engine, the layouts the memo
+// prints share, and the formatting of their cells.
 #include "memos/memo_report.h"
 
 #include <algorithm>

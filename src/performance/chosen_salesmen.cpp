@@ -1,3 +1,5 @@
+// The chosen salesmen of the reports that split sales into columns per salesman and "SALES LAIN",
+// and the lists of them kept in SETUP per customer prefix.
 #include "performance/chosen_salesmen.h"
 
 #include "performance/report_tables.h"

@@ -1,3 +1,5 @@
+// The fixed row lists of the group reports: item rows by name, " Sub Total" rows that add the item
+// rows since the one before, and a total row at the end.
 #include "performance/group_rows.h"
 
 #include "xbase/text_functions.h"

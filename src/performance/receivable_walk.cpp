@@ -1,3 +1,5 @@
+// The receivables of the incentive and receivable evaluations: each invoice's balance at the
+// period start and its settlement lines of the period.
 #include "performance/receivable_walk.h"
 
 #include "console/message.h"

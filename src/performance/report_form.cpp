@@ -1,3 +1,5 @@
+// The boxed entry forms of the sales-performance reports: a title, labels one a row and the
+// fields after them, read with GET/READ; and the fields every report form shares.
 #include "performance/report_form.h"
 
 #include <algorithm>

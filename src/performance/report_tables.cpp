@@ -1,3 +1,5 @@
+// The tables a report works on: opened together under their aliases with a chosen controlling
+// order, or none at all; and the SETUP rows the reports keep their settings in.
 #include "performance/report_tables.h"
 
 #include "console/message.h"

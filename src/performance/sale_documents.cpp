@@ -1,3 +1,5 @@
+// The delivery notes and sales returns of a period as the sales reports read them: each document
+// with its lines and each line's value after the line's and the document's discounts.
 #include "performance/sale_documents.h"
 
 #include "console/message.h"

@@ -1,3 +1,5 @@
+// Laying out the sales-performance workbooks: blocks and heads addressed by row and column
+// numbers, the two heading rows 4 and 5, and the formats the reports share.
 #include "performance/sheet_layout.h"
 
 #include "frame/spreadsheet.h"

@@ -1,3 +1,5 @@
+// What the three net-turnover reports share: gathering the period's documents and deduction lines
+// by a key of each report's choosing, and the text report of the rows.
 #include "performance/turnover.h"
 
 #include "console/message.h"

@@ -1,3 +1,5 @@
+// The weeks of the weekly reports: week 1 starts at the period start, each next week on the
+// following Sunday.
 #include "performance/weeks.h"
 
 #include "xbase/number_text.h"

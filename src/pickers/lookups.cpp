@@ -1,3 +1,5 @@
+// Lookups by key that hand back a field or an expression of the record found, the tax and cost-centre
+// codes, the report headers kept in SETUP, and the small helpers of line editors.
 #include "pickers/lookups.h"
 
 #include <array>

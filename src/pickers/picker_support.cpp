@@ -1,3 +1,5 @@
+// Small steps the lookups share: the refusal message, the SETUP rows of a key family and the
+// choice box over them.
 #include "pickers/picker_support.h"
 
 #include "console/box.h"

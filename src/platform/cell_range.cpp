@@ -1,3 +1,4 @@
+// Cell addresses as the spreadsheet writes them: "A4", "A4:B5", whole columns "C" or "B:D".
 #include "platform/cell_range.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The spreadsheet's default palette of 56 colours, chosen by index.
 #include "platform/colour_palette.h"
 
 namespace platform {

@@ -1,3 +1,5 @@
+// Printing through a CUPS server with libcups: the printer list, raw dot-matrix queues and page
+// printers. `server` names the server (a host or a local socket path); empty for this machine's.
 #include "platform/cups_printers.h"
 
 #include <cups/cups.h>

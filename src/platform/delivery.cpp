@@ -1,3 +1,4 @@
+// Where a print went, for the message that tells the user.
 #include "platform/delivery.h"
 
 namespace platform {

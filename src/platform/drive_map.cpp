@@ -1,3 +1,4 @@
+// Stored Windows paths ("d:\data\palunda", "\\server\share\x") as paths of this machine.
 #include "platform/drive_map.h"
 
 #include <algorithm>

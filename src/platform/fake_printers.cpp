@@ -1,3 +1,4 @@
+// Printers for tests: they keep what they were sent, or refuse it when told to.
 #include "platform/fake_printers.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Output files that never overwrite: a new name taken with an exclusive create.
 #include "platform/new_file.h"
 
 #include <fcntl.h>

@@ -1,3 +1,5 @@
+// Pages for the page printer, drawn as PDF on Legal paper in DejaVu Sans Mono, a monospace font
+// that has the code page's box and block characters.
 #include "platform/page_document.h"
 
 #include <cairo-pdf.h>

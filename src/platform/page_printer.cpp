@@ -1,3 +1,4 @@
+// Page printing: pages drawn as PDF and sent to a printer, or kept as a PDF file.
 #include "platform/page_printer.h"
 
 namespace platform {

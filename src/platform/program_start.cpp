@@ -1,3 +1,4 @@
+// Starting an outside program (such as a workbook viewer) without a shell.
 #include "platform/program_start.h"
 
 #include <spawn.h>

@@ -1,3 +1,5 @@
+// Dot-matrix output: the raw byte stream (ESC/P codes and text) of a print, sent as one job to a
+// device file, a raw CUPS queue or a new file in a spool folder.
 #include "platform/raw_printer.h"
 
 #include <fcntl.h>

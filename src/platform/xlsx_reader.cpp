@@ -1,3 +1,5 @@
+// Reading .xlsx workbooks: sheet names, cells (text and numbers, shared and inline strings) with
+// their formats, merges and column widths.
 #include "platform/xlsx_reader.h"
 
 #include <zip.h>

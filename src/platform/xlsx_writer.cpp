@@ -1,3 +1,4 @@
+// Workbooks written as .xlsx files with libxlsxwriter, and handed to the user.
 #include "platform/xlsx_writer.h"
 
 #include <xlsxwriter.h>

@@ -1,3 +1,4 @@
+// An additional D1 order ("D1 TAMBAHAN"): one per branch and day, its lines typed in cartons.
 #include "purchasing/additional_d1.h"
 
 #include "pickers/picker_support.h"

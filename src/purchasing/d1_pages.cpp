@@ -1,3 +1,5 @@
+// The text prints of D1 orders: pages that open with their heading lines and end, at the rows per page
+// and at the end, with a rule and the running totals; and the product-line group of an item.
 #include "purchasing/d1_pages.h"
 
 #include "purchasing/purchase_documents.h"

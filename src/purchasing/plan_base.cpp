@@ -1,3 +1,5 @@
+// The base run of the monthly plans: a row per item of the product lines with its sales history,
+// targets and stock, in cartons, written into the month's work table.
 #include "purchasing/plan_base.h"
 
 #include <algorithm>

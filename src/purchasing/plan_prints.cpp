@@ -1,3 +1,5 @@
+// The prints of the plans: the D1 base run's report, the D1 plan as a text report or a workbook, and
+// the forecast workbook of a work table or a saved forecast.
 #include "purchasing/plan_prints.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Saving a plan document (a forecast, a D1 plan or an additional D1 order): a header and its lines,
+// written all at once under the locks of both tables.
 #include "purchasing/plan_save.h"
 
 #include <cstdint>

@@ -1,3 +1,5 @@
+// The goods receipts and purchase returns as the purchasing screens and reports read them: their
+// tables, the figures of a line, the walk over a period, and the small helpers the screens share.
 #include "purchasing/purchase_documents.h"
 
 #include "frame/open_table.h"

@@ -1,3 +1,5 @@
+// A purchase return: its header and lines as the return screen keeps them, the checks of its line
+// cells, and its save, which takes the goods out of stock line by line.
 #include "purchasing/purchase_return.h"
 
 #include "console/message.h"

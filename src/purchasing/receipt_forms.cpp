@@ -1,3 +1,5 @@
+// The printed purchase order and goods receipt of an imported shipment document: their lines and
+// the number question each print entry asks.
 #include "purchasing/receipt_forms.h"
 
 #include <algorithm>

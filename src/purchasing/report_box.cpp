@@ -1,3 +1,5 @@
+// The parameter box of the purchase reports: a box centred from row 5 with its title and labelled
+// fields, read as one form.
 #include "purchasing/report_box.h"
 
 #include "console/box.h"

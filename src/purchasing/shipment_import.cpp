@@ -1,3 +1,5 @@
+// A shipment document of the logistics department (peb_hdr, peb_dtl, peb_mst in the import folder)
+// turned into a goods receipt: its check, its purchase-order and receipt numbers, and its save.
 #include "purchasing/shipment_import.h"
 
 #include <filesystem>

@@ -1,3 +1,5 @@
+// The customer recaps by product group and by month: a customer (outlet groups merged) a row, figures
+// of this year and last year, or of the months.
 #include "recaps/customer_matrix.h"
 
 #include "recaps/product_figures.h"

@@ -1,3 +1,5 @@
+// What the customer and salesman recaps share: the answers of their boxes, the unit figure of a recap
+// row, and the labels of customers, outlet groups and salesmen.
 #include "recaps/customer_recaps.h"
 
 #include <algorithm>

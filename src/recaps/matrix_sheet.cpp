@@ -1,3 +1,5 @@
+// The sheets of the customer and salesman recaps: a row per customer, group or salesman, a total and
+// a column per licence, line, group or month, each column split into the same sub-columns.
 #include "recaps/matrix_sheet.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The figures of the product recaps, summed per item from the recap rows of a branch: actual and
+// target windows of the target reports, and the months of two years of the monthly reports.
 #include "recaps/product_figures.h"
 
 #include "frame/spreadsheet.h"

@@ -1,3 +1,5 @@
+// The product lines in memory for the customer and salesman recaps: an item's line, its coverage
+// column and its product group.
 #include "recaps/product_lookup.h"
 
 #include "recaps/recap_report.h"

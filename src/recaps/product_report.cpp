@@ -1,3 +1,5 @@
+// The product recaps of a branch written through a product tree: against target at a date, or month
+// by month through a year; over the PATRON lines or grouped by brand licence.
 #include "recaps/product_report.h"
 
 #include "recaps/product_figures.h"

@@ -1,3 +1,5 @@
+// The product trees of the product recaps (PATRON lines, or the PATRON4 nodes of the L.C. reports)
+// and their walk into a sheet: leaf lines with their items, subtotals climbing the levels.
 #include "recaps/product_tree.h"
 
 #include "frame/spreadsheet.h"

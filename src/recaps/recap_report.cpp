@@ -1,3 +1,5 @@
+// What the recap reports share: the period windows of a report date, walking a recap table, the
+// heading block and rows of their workbooks, and the "OUTPUT EXCELL" choice.
 #include "recaps/recap_report.h"
 
 #include "console/alert.h"

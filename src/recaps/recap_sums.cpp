@@ -1,3 +1,5 @@
+// Figures of recap rows summed in memory during a posting, then written into their recap table in
+// one pass: the period's rows cleared, the sums put on the rows they belong to, missing rows appended.
 #include "recaps/recap_sums.h"
 
 #include "xbase/number_text.h"

@@ -1,3 +1,4 @@
+// Opening the tables of a posting or a report, and small readers they share.
 #include "recaps/recap_tables.h"
 
 namespace recaps {

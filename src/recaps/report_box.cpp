@@ -1,3 +1,4 @@
+// The checks of the fields the boxes of the recap screens share.
 #include "recaps/report_box.h"
 
 #include <cctype>

@@ -1,3 +1,5 @@
+// The delivery notes and sales returns of a period as the sales journal and the transaction recaps
+// read them, and the text pages those reports print.
 #include "recaps/sales_documents.h"
 
 #include "frame/report_engine.h"

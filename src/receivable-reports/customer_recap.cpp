@@ -1,3 +1,5 @@
+// What the recaps per customer share: the walk over the customers of a prefix with their invoices,
+// and the text of a table of figures per customer under headings of several lines.
 #include "receivable-reports/customer_recap.h"
 
 #include <algorithm>

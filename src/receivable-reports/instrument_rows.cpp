@@ -1,3 +1,4 @@
+// Payment instruments as the instrument lists read and print them, and an instrument's balance.
 #include "receivable-reports/instrument_rows.h"
 
 #include "frame/open_table.h"

@@ -1,3 +1,4 @@
+// The limits window of the receivables reports, the choice of output and the opening of their tables.
 #include "receivable-reports/limits_form.h"
 
 #include <algorithm>

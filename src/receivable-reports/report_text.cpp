@@ -1,3 +1,5 @@
+// The text of a receivables report: heading lines repeated on every page and body lines with their
+// print-style tags, cut into pages and handed to the report engine's output dialog.
 #include "receivable-reports/report_text.h"
 
 #include <algorithm>

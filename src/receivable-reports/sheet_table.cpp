@@ -1,3 +1,5 @@
+// A workbook of the receivables reports: title lines, one row of column heads and rows of cells,
+// amounts in the house format, shown when done.
 #include "receivable-reports/sheet_table.h"
 
 #include "platform/cell_range.h"

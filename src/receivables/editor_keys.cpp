@@ -1,3 +1,4 @@
+// Keys the line editors of the receivables screens handle alike.
 #include "receivables/editor_keys.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Seeks on the open tables of the receivables screens by exact keys: a code is padded to its field's
+// width first, so that "A1" never finds "A10".
 #include "receivables/keyed_seek.h"
 
 #include "xbase/text_functions.h"

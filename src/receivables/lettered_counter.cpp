@@ -1,3 +1,5 @@
+// Document numbers of the receivables screens whose counter row keeps letters before the digits
+// (deduction requests, BPT vouchers, collection lists): the letters are those stored in the row.
 #include "receivables/lettered_counter.h"
 
 #include "pickers/picker_support.h"

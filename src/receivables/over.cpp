@@ -1,3 +1,4 @@
+// The customer lock: blocks a customer from further sales with the mark "OVER" and keeps the reason.
 #include "receivables/over.h"
 #include "receivables/table_steps.h"
 

@@ -1,3 +1,5 @@
+// Payment receipts (TT): the entry screen that settles invoices line by line, the settlement form
+// print, the receipt list and the giro activation import.
 #include "receivables/piuttt.h"
 
 #include <algorithm>

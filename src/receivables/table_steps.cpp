@@ -1,3 +1,5 @@
+// Small steps on the tables of the receivables screens: opening a screen's set of tables under their
+// aliases, and releasing a record lock after a write.
 #include "receivables/table_steps.h"
 
 #include "frame/open_table.h"

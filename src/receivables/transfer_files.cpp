@@ -1,3 +1,4 @@
+// The instrument revision files that carry instruments between sites.
 #include "receivables/transfer_files.h"
 
 #include "console/message.h"

@@ -1,3 +1,5 @@
+// A return draft as its entry screen and its forms handle it: the header and the lines, the number's
+// checks, the checks of a line's delivery note and goods line, and the save.
 #include "returns/draft.h"
 
 #include "documents/line_value.h"

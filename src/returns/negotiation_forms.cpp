@@ -1,3 +1,5 @@
+// The printed forms of the negotiation minutes: the minute itself (F-MK-013) with its approved goods,
+// and the list of the minutes of a period.
 #include "returns/negotiation_forms.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// What the negotiation minute screens share: the question before a minute is left unsaved, and the
+// save with its outcome told.
 #include "returns/negotiation_screens.h"
 
 #include <string>

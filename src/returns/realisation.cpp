@@ -1,3 +1,5 @@
+// The realisation of an approved return request at the branch: the return document written from the
+// draft, the goods put back into stock, the return registered as a payment instrument.
 #include "returns/realisation.h"
 
 #include <vector>

@@ -1,3 +1,5 @@
+// A return request as the head office and the branch see it in the request files: its header, and
+// its lines with the goods names.
 #include "returns/request_view.h"
 
 #include "returns/return_tables.h"

@@ -1,3 +1,5 @@
+// The return requests travelling to head office: the request files made empty, drafts sent into
+// them, and the approval written onto a request.
 #include "returns/requests.h"
 
 #include <vector>

@@ -1,3 +1,5 @@
+// The printed forms of the returns: the lines of each form, and their printing through the report
+// engine.
 #include "returns/return_forms.h"
 
 #include <algorithm>

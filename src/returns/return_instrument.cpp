@@ -1,3 +1,5 @@
+// A sales return registered as a payment instrument in GIRODBT, which a payment receipt spends with a
+// return settlement code ("R..."): its kind is "RT" + that code.
 #include "returns/return_instrument.h"
 
 #include "documents/record_writes.h"

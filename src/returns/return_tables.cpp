@@ -1,3 +1,5 @@
+// What the return and approval screens share: opening their tables, exact seeks, the exchange folder
+// of the return requests and the request files kept there.
 #include "returns/return_tables.h"
 
 #include "console/message.h"

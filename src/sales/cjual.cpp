@@ -1,3 +1,5 @@
+// "CETAK INVOICE": the delivery note printed on its pre-printed 96-column form, which is also the
+// customer's invoice. The first print marks the note printed and approves its receivable.
 #include "sales/cjual.h"
 
 #include "console/alert.h"

@@ -1,3 +1,4 @@
+// The save of a further delivery note for an order saved earlier.
 #include "sales/further_note.h"
 
 #include "console/alert.h"

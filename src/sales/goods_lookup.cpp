@@ -1,3 +1,5 @@
+// The lookups every goods line of a sales document makes: the stock row of a warehouse and goods,
+// and the goods master's sizes.
 #include "sales/goods_lookup.h"
 
 #include "frame/order_scope.h"

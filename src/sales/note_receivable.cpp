@@ -1,3 +1,4 @@
+// The receivable of a delivery note: its PIUTDBT row and the customer's balance raised by it.
 #include "sales/note_receivable.h"
 
 #include "documents/record_writes.h"

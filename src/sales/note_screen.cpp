@@ -1,3 +1,5 @@
+// The form and line editor shared by the screens that work on one delivery note or on a saved
+// order's lines: the title and header rows, the twelve line columns, the keys and the footer.
 #include "sales/note_screen.h"
 
 #include <cctype>

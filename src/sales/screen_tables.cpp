@@ -1,3 +1,4 @@
+// The tables a sales screen opens before its form shows.
 #include "sales/screen_tables.h"
 
 #include "frame/open_table.h"

@@ -1,3 +1,4 @@
+// BlankRecord: a record of a catalog table with every field blank, as an expression sees it.
 #include "schema/blank_record.h"
 
 #include <string>

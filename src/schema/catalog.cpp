@@ -1,3 +1,4 @@
+// The catalog of every table of the data folder: fields in stored order and index files in opening order.
 #include "schema/catalog.h"
 
 #include <vector>

@@ -1,3 +1,4 @@
+// Making empty tables of the catalog, with their index files, in a data folder.
 #include "schema/create_table.h"
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+// The branch export set: each export table copies the first fields of one live table by position.
 #include "schema/export_set.h"
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// Checking a data folder: every table of the catalog and each of its index files.
 #include "schema/folder_check.h"
 
 #include <algorithm>

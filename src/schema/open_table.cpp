@@ -1,3 +1,5 @@
+// Opening a catalog table the way the screens do: the table, then its index files in the fixed
+// order of the catalog, so that every write keeps them current and the first one controls.
 #include "schema/open_table.h"
 
 #include <string>

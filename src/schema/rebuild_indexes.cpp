@@ -1,3 +1,5 @@
+// Rebuilding the index files of a catalog table from its records. Every index file is written whole to a
+// new file first and put in place of the old one only when complete, so a reader never meets half an index.
 #include "schema/rebuild_indexes.h"
 
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// The fixed list of tables that the index rebuild offers, in its order.
 #include "schema/rebuild_list.h"
 
 namespace schema {

@@ -1,3 +1,4 @@
+// The one registry of every entry procedure, for the program and for palunda-setup alike.
 #include "site/all_procedures.h"
 
 #include "exchange/exchange.h"

@@ -1,3 +1,5 @@
+// Making a new data folder: every table of the catalog with its index files, the settings, counters, menu
+// and first administrator a site starts with, and on request a small demonstration company.
 #include "site/data_folder.h"
 
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// FolderWriter: appends rows to the tables of a new data folder and brings their index files up to date.
 #include "site/folder_writer.h"
 
 #include "schema/catalog.h"

@@ -1,3 +1,4 @@
+// The MENU rows and USERDAT rights that a new data folder gives a menu group over the entry procedures.
 #include "site/menu_rows.h"
 
 #include <algorithm>

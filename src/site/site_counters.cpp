@@ -1,3 +1,4 @@
+// The document counters of the SETUP table: each kind's key and the value a new data folder starts it at.
 #include "site/site_counters.h"
 
 #include "xbase/text_functions.h"

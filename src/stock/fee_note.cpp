@@ -1,3 +1,5 @@
+// The fee notes of gift-wrap and assembly work: the result lines a note pays, its save under the
+// "GLNT" counter, and its printed form with the count of its prints.
 #include "stock/fee_note.h"
 
 #include "console/table_access.h"

@@ -1,3 +1,5 @@
+// The documents of gift-wrap and assembly work: take-outs (KD_GL11/KD_GL12), results (KD_GL21/
+// KD_GL22) and fee notes (KD_GL31/KD_GL32), their counters, and the mutations their forms post.
 #include "stock/gift_wrap.h"
 
 #include <optional>

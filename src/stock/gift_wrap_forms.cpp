@@ -1,3 +1,5 @@
+// What the gift-wrap print entries share: the box asking the branch and the document number, and the
+// printed take-out and results forms.
 #include "stock/gift_wrap_forms.h"
 
 #include "console/box.h"

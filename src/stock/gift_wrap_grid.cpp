@@ -1,3 +1,5 @@
+// The line grid of the gift-wrap entries: the header box asking the branch and date, and the grid
+// with its shared keys (Del removes a filled row, Esc leaves, F10 saves).
 #include "stock/gift_wrap_grid.h"
 
 #include <algorithm>

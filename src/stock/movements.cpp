@@ -1,3 +1,5 @@
+// The stock movements of an item in a warehouse as every document family stores them: the seven line
+// tables, their headers, their ids and signs, and a reader that collects the lines of a code range.
 #include "stock/movements.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// A warehouse or code-change mutation as the entry screen holds it, loaded from and saved into both
+// halves under one number.
 #include "stock/mutation.h"
 
 #include <optional>

@@ -1,3 +1,5 @@
+// Writing one half of a mutation: the out half (MTSKDT1/MTSKDT2) takes goods out of stock, the in half
+// (MTSDBT1/MTSDBT2) puts them in. Shared by the mutation screen and the gift-wrap forms.
 #include "stock/mutation_store.h"
 
 #include "console/table_access.h"

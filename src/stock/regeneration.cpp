@@ -1,3 +1,4 @@
+// The regeneration of stock quantities and moving average costs from every movement line.
 #include "stock/regeneration.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// The stock card: every movement of the items of a code range in the warehouses of a prefix, with
+// the balance before a date and the running balance after it.
 #include "stock/stock_card.h"
 
 #include <vector>

@@ -1,3 +1,5 @@
+// The pages of the stock lists that value each warehouse row twice, at the selling price and at an
+// average cost: the closing stock and the stock at a date with its average.
 #include "stock/stock_list.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Stock-taking tags: the counted lines of one tag number, stored in OPNAME position by position.
 #include "stock/tags.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// Amounts in English words, as printed on export invoices; the words of 1 to 99 come from the
+// records of the Dollar table.
 #include "text/amount_in_english.h"
 
 #include <cctype>

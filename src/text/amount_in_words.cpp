@@ -1,3 +1,4 @@
+// Amounts in Indonesian words, as printed on invoices, receipts and vouchers.
 #include "text/amount_in_words.h"
 
 #include <array>

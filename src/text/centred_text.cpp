@@ -1,3 +1,4 @@
+// Placement of a text centred on the 80-column screen.
 #include "text/centred_text.h"
 
 namespace text {

@@ -1,3 +1,4 @@
+// Date helpers of the screens: month bounds, year bounds, Indonesian month and day names.
 #include "text/date_helpers.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// English number words, as the DOLLAR table holds them for amounts in English.
 #include "text/english_number_words.h"
 
 namespace text {

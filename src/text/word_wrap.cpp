@@ -1,3 +1,4 @@
+// A long text broken into the lines of a printed form.
 #include "text/word_wrap.h"
 
 #include <algorithm>

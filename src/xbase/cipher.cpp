@@ -1,3 +1,4 @@
+// The string cipher of the connection settings, and the stored form of an enciphered setting.
 #include "xbase/cipher.h"
 
 #include <array>

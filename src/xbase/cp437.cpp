@@ -1,3 +1,4 @@
+// The DOS code page 437: the bytes that the screen holds, and their Unicode forms.
 #include "xbase/cp437.h"
 
 #include <array>

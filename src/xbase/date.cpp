@@ -1,3 +1,4 @@
+// Date: a calendar day as a day number, with a distinct empty date.
 #include "xbase/date.h"
 
 namespace xbase {

@@ -1,3 +1,4 @@
+// The runtime's date functions under date format "dd-mm-yyyy", CENTURY on and EPOCH 2000.
 #include "xbase/date_functions.h"
 
 #include <ctime>

@@ -1,3 +1,5 @@
+// DbfField: one field of a table's record layout, and the conversions between its stored bytes
+// and values.
 #include "xbase/dbf_field.h"
 
 #include <cctype>

@@ -1,3 +1,5 @@
+// DbfHeader: the header of a DBF table (version, update date, record count, lengths, field
+// descriptors), read from and written to its bytes.
 #include "xbase/dbf_header.h"
 
 #include <algorithm>

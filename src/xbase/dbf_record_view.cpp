@@ -1,3 +1,5 @@
+// DbfRecordView: what an expression sees of one record image of a table, such as the before and
+// after images a TableObserver hears of, so an index can compute both keys.
 #include "xbase/dbf_record_view.h"
 
 namespace xbase {

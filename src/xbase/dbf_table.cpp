@@ -1,3 +1,5 @@
+// DbfTable: a DBF table file with its memo file, opened shared, exclusive or read-only, with a
+// current-record buffer, record and file locks, and observers that hear of every record written.
 #include "xbase/dbf_table.h"
 
 #include <strings.h>

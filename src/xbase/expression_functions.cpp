@@ -1,3 +1,4 @@
+// The table of functions that expressions can call, and small helpers that set a Value in place.
 #include "xbase/expression_functions.h"
 
 #include <cctype>

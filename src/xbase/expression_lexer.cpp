@@ -1,3 +1,4 @@
+// ExpressionLexer: splits the text of an expression into tokens, each with its position.
 #include "xbase/expression_lexer.h"
 
 #include <cctype>

@@ -1,3 +1,5 @@
+// LockedFile: an open data file holding its open-mode lock, with positioned reads and writes
+// and the byte-range locks that processes sharing the file take on it.
 #include "xbase/file_lock.h"
 
 #include <fcntl.h>

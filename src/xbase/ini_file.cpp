@@ -1,3 +1,4 @@
+// IniFile: a settings file of sections holding key=value pairs, in the standard writer's layout.
 #include "xbase/ini_file.h"
 
 #include <sys/stat.h>

@@ -1,3 +1,5 @@
+// Copies to and from mapped files that another process may cut short: a page past the file's new
+// end makes the copy fail instead of killing the process with SIGBUS.
 #include "xbase/mapped_copy.h"
 
 #include <setjmp.h>

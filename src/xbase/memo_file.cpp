@@ -1,3 +1,4 @@
+// MemoFile: the memo file beside a table: FPT read and write, DBT read.
 #include "xbase/memo_file.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Bulk build of an NTX file: sort the keys, then fill pages bottom-up in the reference runtime's layout.
 #include "xbase/ntx_build.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Integrity check of an NTX file: pages well formed, keys in order, leaves level, free pages chained,
+// every page either in the tree or free.
 #include "xbase/ntx_check.h"
 
 #include <cstring>

@@ -1,3 +1,5 @@
+// NtxKeyExpression: an index's key expression and FOR condition compiled over a table's fields, giving
+// each record's key bytes as the index stores them.
 #include "xbase/ntx_expression.h"
 
 #include "xbase/ntx_key.h"

@@ -1,3 +1,4 @@
+// NtxHeader: page 0 of an NTX index file and the layout rules that follow from its key size.
 #include "xbase/ntx_header.h"
 
 #include <cstring>

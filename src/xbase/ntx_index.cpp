@@ -1,3 +1,5 @@
+// NtxIndex: an NTX index file as a B-tree of (key, record number) items with a current position,
+// kept coherent with other handles and processes through the index lock and the header version.
 #include "xbase/ntx_index.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Index keys of numbers, dates and logicals as NTX files store them, so that byte order is value order.
 #include "xbase/ntx_key.h"
 
 #include "xbase/number_text.h"

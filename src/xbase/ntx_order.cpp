@@ -1,3 +1,5 @@
+// NtxOrder: an index file open on a work area. The area walks it as its controlling order, and every
+// record the table writes updates it, for as long as it is open.
 #include "xbase/ntx_order.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// NtxOrders: the index files open on one work area, in the order they were opened, one of them the
+// controlling order; seeks go through the controlling order.
 #include "xbase/ntx_orders.h"
 
 #include "xbase/text_functions.h"

@@ -1,3 +1,4 @@
+// NtxPage: one 1024-byte page of an NTX index: an item count, max + 1 slot offsets, then the slots.
 #include "xbase/ntx_page.h"
 
 #include <bitset>

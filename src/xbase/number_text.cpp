@@ -1,3 +1,4 @@
+// Number-to-text conversions of the runtime: ROUND, STR, STRZERO and VAL as the reference runtime computes them.
 #include "xbase/number_text.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The stored form of a user's password.
 #include "xbase/password.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// TRANSFORM: a value shown through a picture such as "@Z 999,999.99", "@R 999-9999" or "@!".
 #include "xbase/picture.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// ProcedureCall: a menu entry's procedure text, such as `IJUAL()`, `lapbulan("A", 2)` or `INDEK`.
 #include "xbase/procedure_call.h"
 
 #include <cstdlib>

@@ -1,3 +1,5 @@
+// SearchPath: the folders where table, memo and index files are looked for, matching file names
+// without regard to case.
 #include "xbase/search_path.h"
 
 #include <dirent.h>

@@ -1,3 +1,5 @@
+// Session: the work areas one user has open, under their aliases, with the settings they share
+// and the search path their tables are found through.
 #include "xbase/session.h"
 
 #include <strings.h>

@@ -1,3 +1,4 @@
+// Status: the outcome of a runtime operation, carried as a value.
 #include "xbase/status.h"
 
 namespace xbase {

@@ -1,3 +1,4 @@
+// The runtime's text functions. Text is bytes in the DOS code page; only ASCII letters change case.
 #include "xbase/text_functions.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// ValueText: a value as the runtime shows it on its own, e.g. in a listing or a tool's output.
 #include "xbase/value_text.h"
 
 #include "xbase/date_functions.h"
