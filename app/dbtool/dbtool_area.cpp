@@ -1,3 +1,4 @@
+// ToolArea: a table opened by dbtool in a work area of its own, with index files open on it.
 #include "dbtool_area.h"
 
 #include "xbase/ntx_orders.h"
