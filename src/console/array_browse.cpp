@@ -3,6 +3,7 @@
 #include "console/array_browse.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "console/box.h"
 #include "console/field_format.h"
@@ -109,13 +110,21 @@ bool ArrayBrowse::EditCell(Console& con, const ValueCheck& valid, bool* escaped)
   const int index = *row_ - 1;
   const int column = view_.current();
   if (read_only_[column] || index < 0 || index >= static_cast<int>(rows_->size())) return false;
-  ValueRow& values = (*rows_)[static_cast<size_t>(index)];
+  const ValueRow& values = (*rows_)[static_cast<size_t>(index)];
   if (column >= static_cast<int>(values.size())) return false;
-  xbase::Value& cell = values[static_cast<size_t>(column)];
   const int line = window_.top + 2 + (index - first_row_);
   const int x = view_.ScreenColumn(column);
   if (x < 0) return false;
-  return EditValue(con, line, x, &cell, pictures_[column], RowAttr(index), HighlightAttr(index), valid, escaped);
+  // The edit works on a copy: the check may rebuild the row, or the whole table, under the cell.
+  xbase::Value cell = values[static_cast<size_t>(column)];
+  if (!EditValue(con, line, x, &cell, pictures_[column], RowAttr(index), HighlightAttr(index), valid, escaped)) {
+    return false;
+  }
+  if (index >= static_cast<int>(rows_->size())) return false;
+  ValueRow& now = (*rows_)[static_cast<size_t>(index)];
+  if (column >= static_cast<int>(now.size())) return false;
+  now[static_cast<size_t>(column)] = std::move(cell);
+  return true;
 }
 
 ArrayBrowse BUATOBJECT(Console& con, ValueTable* rows, std::vector<std::string> heads,

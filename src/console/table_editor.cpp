@@ -112,7 +112,8 @@ int RunTableEditor(Console& con, xbase::Session& session, xbase::WorkArea& area,
     } else if (key == key::kF4 && options.search) {
       options.search();
       browse.ResetLine();
-    } else if (key == key::kEnter || (key >= 32 && key <= 255)) {
+    } else if ((key == key::kEnter || (key >= 32 && key <= 255)) && !area.eof()) {
+      // A typed character begins the edit; an empty table has no cell to take it.
       const EditorColumn& column = columns[static_cast<size_t>(browse.column() - 1)];
       if (!column.editable) continue;
       if (key != key::kEnter) con.PushKeys({key});

@@ -113,6 +113,15 @@ TEST_F(SetupScreensTest, FuelTableAddsAPrice) {
   EXPECT_EQ(fuel.Number("HARGA"), 6800);
 }
 
+// An empty table has no cell to type into: the typed character is dropped and Esc still leaves.
+TEST_F(SetupScreensTest, TypingIntoAnEmptyFuelTableIsIgnored) {
+  rig.term.AddKeys(Join({Typed("a"), {kEnter}, Typed("7"), {kEsc}}));
+  ASSERT_TRUE(TBBM(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  EXPECT_EQ(Open(rig.session, "TBBM").table().record_count(), 0u);
+}
+
 TEST_F(SetupScreensTest, CompanySetupSavesEachValueToTheRowOfItsKey) {
   AddRows(SetupArea(), {{{"SETUP", T("\xE0SET113")}, {"KET", T("DATA2024")}},
                     {{"SETUP", T("\xE0SET101")}, {"KET", T("PT PALUNDA")}},
