@@ -22,6 +22,11 @@ const EntryInfo* ProcedureRegistry::Find(std::string_view name) const {
   for (const EntryInfo& entry : entries_) {
     if (entry.name == wanted) return &entry;
   }
+  // Earlier data folders call a procedure of a leading underscore with the underscore at the end
+  // ("SISAMEMO_()" for "_SISAMEMO()").
+  if (wanted.size() > 1 && wanted.back() == '_' && wanted.front() != '_') {
+    return Find("_" + wanted.substr(0, wanted.size() - 1));
+  }
   return nullptr;
 }
 

@@ -15,7 +15,7 @@ void RegisterMemosProcedures(frame::ProcedureRegistry& registry) {
   registry.Register({"MEMOPJK", "Memo ke Piutang", kMenuGroup, MEMOPJK});
   registry.Register({"CMEMOPJK", "Cetak Memo Piutang", kMenuGroup, CMEMOPJK});
   registry.Register({"AMEMOPJK", "Approval Memo Piutang", kMenuGroup, AMEMOPJK});
-  registry.Register({"SISAMEMO_", "SJ Belum Kirim", kMenuGroup, SISAMEMO_});
+  registry.Register({"_SISAMEMO", "SJ Belum Kirim", kMenuGroup, SISAMEMO_});
   registry.Register({"SISAMEMO", "SJ Belum Kembali", kMenuGroup, SISAMEMO});
   registry.Register({"SISABRG", "Barang Belum Kirim", kMenuGroup, SISABRG});
   registry.Register({"SISASJ", "SJ+Barang Belum Kirim", kMenuGroup, SISASJ});

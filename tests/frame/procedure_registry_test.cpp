@@ -37,6 +37,21 @@ TEST(ProcedureRegistryTest, OneProcedureKeepsAMenuEntryPerArgument) {
   EXPECT_EQ(registry.Find("brsiki")->title, "Per barang");
 }
 
+// Earlier folders' MENU rows call "_SISAMEMO" as "SISAMEMO_()"; both reach the entry.
+TEST(ProcedureRegistryTest, ATrailingUnderscoreFindsTheEntryOfALeadingOne) {
+  SessionRig rig;
+  int runs = 0;
+  rig.registry.Register({"_SISAMEMO", "SJ Belum Kirim", "MEMO", [&](Session&, const std::vector<xbase::Value>&) {
+                           ++runs;
+                           return xbase::Status::OK();
+                         }});
+  ASSERT_TRUE(rig.registry.Run(rig.session, "_SISAMEMO()").ok());
+  ASSERT_TRUE(rig.registry.Run(rig.session, "sisamemo_()").ok());
+  EXPECT_EQ(runs, 2);
+  EXPECT_EQ(rig.registry.entries().front().MenuCall(), "_SISAMEMO()");
+  EXPECT_EQ(rig.registry.Find("SISAMEMO"), nullptr);
+}
+
 TEST(ProcedureRegistryTest, UnknownOrBrokenTextsGiveAStatusInsteadOfRunning) {
   SessionRig rig;
   const xbase::Status unknown = rig.registry.Run(rig.session, "NOSUCH()");
