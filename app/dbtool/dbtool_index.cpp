@@ -7,6 +7,7 @@
 
 #include "dbtool_area.h"
 #include "dbtool_command.h"
+#include "xbase/new_index_file.h"
 #include "xbase/ntx_orders.h"
 #include "xbase/work_area.h"
 
@@ -105,7 +106,17 @@ int dbtool::CheckIndexes(const std::vector<std::string>& args) {
 int dbtool::ReindexTable(const std::vector<std::string>& args) {
   dbtool::ToolArea tool;
   Status s = tool.Open(args[0], xbase::OpenMode::kExclusive, false, {args.begin() + 1, args.end()});
-  if (s.ok()) s = tool.area().orders().Reindex();
+  if (!s.ok()) return Fail(s);
+  // Each index is written whole to a new file; the old files give way only when every one is complete.
+  xbase::NtxOrders& orders = tool.area().orders();
+  std::vector<std::unique_ptr<xbase::NewIndexFile>> files;
+  for (size_t i = 0; s.ok() && i < orders.size(); ++i) {
+    std::vector<uint8_t> pages;
+    s = orders.at(i).BuildPages(&pages);
+    files.push_back(std::make_unique<xbase::NewIndexFile>(orders.at(i).index().path()));
+    if (s.ok()) s = files.back()->Write(pages);
+  }
+  for (size_t i = 0; s.ok() && i < files.size(); ++i) s = files[i]->PutInPlace();
   if (!s.ok()) return Fail(s);
   std::printf("index files rebuilt: %zu\n", args.size() - 1);
   return 0;

@@ -2,17 +2,12 @@
 // new file first and put in place of the old one only when complete, so a reader never meets half an index.
 #include "schema/rebuild_indexes.h"
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <memory>
-#include <system_error>
 #include <vector>
 
 #include "schema/create_table.h"
-#include "xbase/file_lock.h"
+#include "xbase/new_index_file.h"
 #include "xbase/ntx_build.h"
 #include "xbase/ntx_expression.h"
 #include "xbase/search_path.h"
@@ -56,43 +51,6 @@ std::string IndexPath(const IndexDef& index, const std::string& folder) {
   return path;
 }
 
-// An index file written whole beside the file it replaces; the new file is removed unless it was put in place.
-class NewIndexFile {
- public:
-  explicit NewIndexFile(std::string path) : path_(std::move(path)), temp_(path_ + ".new") {}
-  NewIndexFile(const NewIndexFile&) = delete;
-  NewIndexFile& operator=(const NewIndexFile&) = delete;
-  ~NewIndexFile() {
-    std::error_code ignored;
-    if (!placed_) std::filesystem::remove(temp_, ignored);
-  }
-
-  // Writes the index over `keys` into the new file and makes sure it reached the disk.
-  xbase::Status Write(const xbase::NtxHeader& header, const xbase::NtxKeys& keys) {
-    std::unique_ptr<xbase::LockedFile> file;
-    xbase::Status s = xbase::LockedFile::Create(temp_, &file);
-    if (!s.ok()) return s;
-    const std::vector<uint8_t> pages = xbase::NtxBuildFile(header, keys);
-    s = file->WriteAt(0, pages.data(), pages.size());
-    if (s.ok() && ::fsync(file->fd()) != 0) s = xbase::Status::IOError(temp_, std::strerror(errno));
-    return s;
-  }
-
-  // Puts the new file in place of the old one at once.
-  xbase::Status PutInPlace() {
-    std::error_code error;
-    std::filesystem::rename(temp_, path_, error);
-    if (error) return xbase::Status::IOError(path_, error.message());
-    placed_ = true;
-    return xbase::Status::OK();
-  }
-
- private:
-  std::string path_;
-  std::string temp_;
-  bool placed_ = false;
-};
-
 // The keys of `index` over the records `records` of the table open in `area`; the i-th of them gets record
 // number i + 1 when `renumber`, else its own.
 xbase::Status KeysOf(const IndexDef& index, xbase::WorkArea& area, const std::vector<uint32_t>& records, bool renumber,
@@ -131,13 +89,13 @@ xbase::Status KeptRecords(xbase::WorkArea& area, std::vector<uint32_t>* kept) {
 // The new file of `index` over the records `records`, written but not yet in place.
 xbase::Status WriteIndex(const TableDef& table, const IndexDef& index, xbase::WorkArea& area,
                          const std::vector<uint32_t>& records, bool renumber, RebuildProgress* progress,
-                         NewIndexFile* file) {
+                         xbase::NewIndexFile* file) {
   xbase::NtxHeader header;
   xbase::Status s = IndexHeaderOf(table, index, &header);
   if (!s.ok()) return s;
   xbase::NtxKeys keys(header.key_size);
   s = KeysOf(index, area, records, renumber, progress, &keys);
-  return s.ok() ? file->Write(header, keys) : s;
+  return s.ok() ? file->Write(xbase::NtxBuildFile(header, keys)) : s;
 }
 
 }  // namespace
@@ -152,7 +110,7 @@ xbase::Status RebuildIndexes(const TableDef& table, const std::string& folder) {
   xbase::Status s = session.Use(table.name, "", xbase::OpenMode::kExclusive, &area);
   for (const IndexDef& index : table.indexes) {
     if (!s.ok()) break;
-    NewIndexFile file(IndexPath(index, folder));
+    xbase::NewIndexFile file(IndexPath(index, folder));
     s = WriteIndex(table, index, *area, AllRecords(*area), false, nullptr, &file);
     if (s.ok()) s = file.PutInPlace();
     s = InStep(s, IndexStep(table, index));
@@ -167,10 +125,10 @@ xbase::Status PackAndRebuild(const TableDef& table, xbase::WorkArea& area, Rebui
   xbase::Status s = KeptRecords(area, &kept);
   // Reading the records is the start of the first index's build.
   if (!s.ok()) return InStep(s, table.indexes.empty() ? std::string(table.name) : IndexStep(table, table.indexes[0]));
-  std::vector<std::unique_ptr<NewIndexFile>> files;
+  std::vector<std::unique_ptr<xbase::NewIndexFile>> files;
   for (const IndexDef& index : table.indexes) {
     if (progress != nullptr) progress->IndexStarted(index, static_cast<uint32_t>(kept.size()));
-    files.push_back(std::make_unique<NewIndexFile>(IndexPath(index, folder)));
+    files.push_back(std::make_unique<xbase::NewIndexFile>(IndexPath(index, folder)));
     s = WriteIndex(table, index, area, kept, true, progress, files.back().get());
     if (!s.ok()) return InStep(s, IndexStep(table, index));
   }

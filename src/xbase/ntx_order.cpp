@@ -82,10 +82,16 @@ Status NtxOrder::TableKeys(NtxKeys* keys) {
 }
 
 Status NtxOrder::Rebuild() {
+  std::vector<uint8_t> pages;
+  Status s = BuildPages(&pages);
+  return s.ok() ? index_->store().Rewrite(pages) : s;
+}
+
+Status NtxOrder::BuildPages(std::vector<uint8_t>* pages) {
   NtxKeys keys(key_->key_size());
   Status s = TableKeys(&keys);
-  if (!s.ok()) return s;
-  return index_->store().Rewrite(NtxBuildFile(index_->header(), keys));
+  if (s.ok()) *pages = NtxBuildFile(index_->header(), keys);
+  return s;
 }
 
 Status NtxOrder::ImageKey(std::string_view image, std::string* key, bool* included) {

@@ -60,6 +60,8 @@ class NtxOrder : public WorkAreaOrder, public TableObserver {
 
   // Build the index again over every record of the table.
   Status Rebuild();
+  // The pages of the index built again over every record of the table, for a new file.
+  Status BuildPages(std::vector<uint8_t>* pages);
   // The integrity check of the file, and every record's key present once (unless the FOR
   // condition or a unique index leaves it out); faults are added to `faults`.
   Status Check(std::vector<std::string>* faults);

@@ -1,4 +1,5 @@
 // dbtool's index subcommands: order, index, seek, check, and bump and append with --index.
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,34 @@ TEST(NtxDbtool, IndexSeekAndCheck) {
   support::RunProgram("dbtool", {"bump", table, "QTY", "5", "3", "--index", cust1, dir.File("DESC.ntx")}, &status);
   ASSERT_EQ(status, 0);
   EXPECT_EQ(support::RunProgram("dbtool", {"check", table, cust1, dir.File("DESC.ntx")}), "OK\n");
+}
+
+// The rebuild of a table's index files writes each one whole to a new file first: when a new file
+// cannot be written, every old index file stays as it was, and none is left half-written.
+TEST(NtxDbtool, ReindexOfATableLeavesTheOldFilesWhenANewOneCannotBeWritten) {
+  TempFolder dir;
+  support::CopyFixture(dir, "xbase/CUST.dbf");
+  support::CopyFixture(dir, "xbase/CUST.fpt");
+  const std::string table = dir.File("CUST");
+  const std::string cust1 = support::CopyFixture(dir, "xbase/CUST1.ntx");
+  const std::string cust2 = support::CopyFixture(dir, "xbase/CUST2.ntx");
+  int status = -1;
+  support::RunProgram("dbtool", {"append", table, "2", "--index", cust1}, &status);
+  ASSERT_EQ(status, 0);
+  const std::string before1 = ReadFile(cust1);
+  const std::string before2 = ReadFile(cust2);
+  // A folder where the second new file would go: its write fails.
+  std::filesystem::create_directory(cust2 + ".new");
+  support::RunProgram("dbtool", {"reindex", table, cust1, cust2}, &status, true);
+  EXPECT_EQ(status, 1);
+  EXPECT_EQ(ReadFile(cust1), before1);
+  EXPECT_EQ(ReadFile(cust2), before2);
+  EXPECT_FALSE(std::filesystem::exists(cust1 + ".new"));
+
+  std::filesystem::remove(cust2 + ".new");
+  EXPECT_EQ(support::RunProgram("dbtool", {"reindex", table, cust1, cust2}, &status), "index files rebuilt: 2\n");
+  EXPECT_EQ(support::RunProgram("dbtool", {"check", table, cust1, cust2}, &status), "OK\n");
+  EXPECT_FALSE(std::filesystem::exists(cust1 + ".new"));
 }
 
 // Arguments that do not fit a command are refused with its usage or a message naming the argument;
