@@ -9,21 +9,28 @@
 
 namespace stock {
 
+// The movement tables are held exclusively only while a run lasts: the box that asks for the next
+// run works on the goods and warehouses opened shared, so other workstations need not wait on it.
 xbase::Status PKM(frame::Session& session, const Args&) {
-  if (!frame::OpenTables(session, RegenerationTables())) return xbase::Status::OK();
   std::string code(10, ' ');
   std::string warehouse = xbase::PadR(session.MMEMBER.warehouse, 6);
-  while (frame::AskInBox(session, {" GENERATE STOCK"},
-                         {{"KODE BARANG :", &code, "@!", [&] { return pickers::GETKODEBRG(session, &code); }},
-                          {"GUDANG      :", &warehouse, "@!", [&] { return pickers::CEKGUDANG(session, &warehouse); }}})) {
+  for (;;) {
+    if (!frame::OpenTables(session, {{"MASTBRJ"}, {"MASTGDG"}})) return xbase::Status::OK();
+    const bool asked = frame::AskInBox(
+        session, {" GENERATE STOCK"},
+        {{"KODE BARANG :", &code, "@!", [&] { return pickers::GETKODEBRG(session, &code); }},
+         {"GUDANG      :", &warehouse, "@!", [&] { return pickers::CEKGUDANG(session, &warehouse); }}});
+    const xbase::Status closed = session.tables().CloseAll();
+    if (!asked || !frame::Shown(session, closed)) return xbase::Status::OK();
+    if (!frame::OpenTables(session, RegenerationTables())) return xbase::Status::OK();
     console::Console& con = session.console();
     const xbase::Status s = Regenerate(session, xbase::RTrim(code), xbase::RTrim(warehouse),
                                        [&](const std::string& item, const std::string& place) {
                                          con.Say(24, 0, xbase::PadR(item + " " + place, 79), con.Colour("W+/n"));
                                        });
-    if (!frame::Shown(session, s)) break;
+    const xbase::Status released = session.tables().CloseAll();
+    if (!frame::Shown(session, s) || !frame::Shown(session, released)) return xbase::Status::OK();
   }
-  return session.tables().CloseAll();
 }
 
 }  // namespace stock

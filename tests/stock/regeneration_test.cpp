@@ -2,6 +2,11 @@
 // returns, the averages written back into the lines, and the warehouse and master rows it leaves.
 #include "stock/regeneration.h"
 
+#include <algorithm>
+
+#include "console/keys.h"
+#include "stock/stock_screens.h"
+
 #include "stock/stock_rows_helpers.h"
 
 namespace stock {
@@ -87,6 +92,30 @@ TEST_F(RegenerationTest, TheTablesAreHeldExclusivelySoNoOtherWorkstationPostsMea
   xbase::WorkArea* area = nullptr;
   other.term.AddKeys({27, 27, 27, 27});
   EXPECT_FALSE(frame::OpenTable(other.session, "SRTJLN2", false, {}, &area));
+}
+
+// "Generate Stock" gives the movement tables back when its run ends: while its box waits for the next
+// run, another workstation opens them exclusively.
+TEST_F(RegenerationTest, TheScreenReleasesTheTablesWhenItsRunEnds) {
+  support::AddRows(support::Open(rig.session, "MASTGDG"), {{{"GUDANG", T("G1")}}});
+  CloseAll();
+  support::SessionRig other;
+  other.session.SetSearchPath(data.path());
+  std::vector<bool> opened;
+  rig.con.set_idle([&](console::Console&) {
+    xbase::WorkArea* area = nullptr;
+    other.term.AddKeys({27});
+    opened.push_back(frame::OpenTable(other.session, "SRTJLN2", true, {}, &area));
+    EXPECT_TRUE(other.session.tables().CloseAll().ok());
+  });
+  rig.term.AddKeys(console::ScriptedTerminal::Typed("A1\rG1\r"));
+  rig.term.AddKeys({console::key::kNone, console::key::kEsc});
+  ASSERT_TRUE(PKM(rig.session, {}).ok());
+  // The idle routine runs at every key the screen waits for: in the box before the run and after it.
+  ASSERT_GE(opened.size(), 4u);
+  EXPECT_EQ(std::count(opened.begin(), opened.end(), false), 0);
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_EQ(Rows("STOKBRG", {"KODE", "GUDANG", "JUMLAH"})[0], "KODE=A1 GUDANG=G1 JUMLAH=140");
 }
 
 }  // namespace
