@@ -22,17 +22,26 @@ bool AfterAdjustment(frame::Session& session, xbase::Date date, const std::strin
   return false;
 }
 
+// The window of CEKTGKIRIM: the process date up to the day limit after it, or from the process month
+// up to the day limit after the last start date.
+bool InWindow(const frame::Session& session, xbase::Date date) {
+  const int limit = DayLimit(session.ZHARIBATAS);
+  if (session.ZTGPROSES < session.ZTGLBATAS) return date >= session.ZTGPROSES && date <= session.ZTGPROSES + limit;
+  return YearMonth(date) >= YearMonth(session.ZTGPROSES) && date <= session.ZTGLBATAS + limit;
+}
+
 }  // namespace
 
 bool CEKTGKIRIM(frame::Session& session, xbase::Date date) {
   if (session.MMEMBER.HasRight(kSupervisor)) return true;
-  const int limit = DayLimit(session.ZHARIBATAS);
-  if (session.ZTGPROSES < session.ZTGLBATAS) {
-    if (date < session.ZTGPROSES || date > session.ZTGPROSES + limit) return false;
-  } else if (YearMonth(date) < YearMonth(session.ZTGPROSES) || date > session.ZTGLBATAS + limit) {
-    return false;
-  }
+  if (!InWindow(session, date)) return false;
   return AfterAdjustment(session, date, "Tg transaksi harus lebih besar dari Tg adjusment");
+}
+
+bool CheckPostingDate(frame::Session& session, xbase::Date date) {
+  if (session.MMEMBER.HasRight(kSupervisor) || InWindow(session, date)) return CEKTGKIRIM(session, date);
+  console::PESAN(session.console(), "Tanggal " + xbase::Dtoc(date) + " di luar periode posting");
+  return false;
 }
 
 bool CECKTANGGAL(frame::Session& session, xbase::Date date, bool mode, xbase::Date earliest, xbase::Date* result,

@@ -13,6 +13,9 @@ namespace documents {
 // why); one on or before the adjustment date with a message.
 bool CEKTGKIRIM(frame::Session& session, xbase::Date date);
 
+// CEKTGKIRIM that also says why a date outside the window is refused.
+bool CheckPostingDate(frame::Session& session, xbase::Date date);
+
 // The second form (sales orders, delivery notes, their revisions, payment receipts). Mode true
 // measures against the last start date, mode false against `earliest` and the process month end.
 // On acceptance *result := date + add_days.

@@ -2,6 +2,7 @@
 // a driver, each with its planned delivery date. A note may go out on several driver memos, but not
 // after the warehouse reported it back to administration.
 #include "console/get.h"
+#include "documents/posting_date.h"
 #include "memos/delivery_notes.h"
 #include "memos/driver_memo.h"
 #include "memos/memo_entry.h"
@@ -123,9 +124,16 @@ bool ReadHeader(frame::Session& session, DriverMemoForm& form) {
   console::Console& con = session.console();
   console::GetList gets;
   const int row = kFirstLabelRow;
-  AddBranchAndNumber(session, &gets, &form.branch, &form.number, [&] { return LCGETSJKIRIM(session, &form); });
+  xbase::Date stored;  // the date of a stored memo, kept without the posting checks; empty for a new memo
+  AddBranchAndNumber(session, &gets, &form.branch, &form.number, [&] {
+    if (!LCGETSJKIRIM(session, &form)) return false;
+    stored = xbase::IsBlank(form.number) ? xbase::Date() : form.date;
+    return true;
+  });
   gets.Add(row + 2, kFieldColumn, &form.admin_memo, "@!").valid = [&] { return TakeOverAdminMemo(session, form); };
-  gets.Add(row + 1, 35, &form.date);
+  gets.Add(row + 1, 35, &form.date).valid = [&] {
+    return (!stored.empty() && form.date == stored) || documents::CheckPostingDate(session, form.date);
+  };
   gets.Add(row + 2, 35, &form.vehicle, "@!");
   gets.Add(row + 1, 55, &form.driver, "@!").valid = [&] {
     return GETDRIVER(session, &form.driver, kNameRow, kNameColumn, con.Pick(kEntryColours, kEntryMono));

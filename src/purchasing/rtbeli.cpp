@@ -82,11 +82,7 @@ bool AskHeader(frame::Session& session, PurchaseReturn* ret) {
     console::PESAN(con, "Suplier " + std::string(xbase::AllTrim(ret->supplier)) + " tidak terdaftar");
     return false;
   };
-  form.Add(2, 56, &ret->date).valid = [&] {
-    if (documents::CEKTGKIRIM(session, ret->date)) return true;
-    console::PESAN(con, "Tanggal " + xbase::Dtoc(ret->date) + " di luar periode posting");
-    return false;
-  };
+  form.Add(2, 56, &ret->date).valid = [&] { return documents::CheckPostingDate(session, ret->date); };
   form.Add(3, 12, &ret->notes, "@S30");
   form.Add(4, 12, &ret->cash1, "###.##");
   form.Add(4, 21, &ret->cash2, "###.##");

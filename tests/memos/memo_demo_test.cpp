@@ -33,6 +33,9 @@ TEST(MemoDemoTest, ADemoNoteGoesThroughTheMemosAndShowsInTheLists) {
   support::SessionRig rig;
   rig.session.SetSearchPath(dir);
   rig.session.MMEMBER.nik = "ADMIN";
+  // The posting window as the login reads it from the new folder.
+  rig.session.ZTGLBATAS = rig.session.Today();
+  rig.session.ZTGPROSES = xbase::Date::FromYmd(2026, 12, 31);
   const auto keys = [&](std::initializer_list<std::vector<int>> parts) { rig.term.AddKeys(support::Keys(parts)); };
 
   // The driver memo takes the approved admin memo 0000000001 over.
@@ -75,6 +78,29 @@ TEST(MemoDemoTest, ADemoNoteGoesThroughTheMemosAndShowsInTheLists) {
   EXPECT_EQ(std::string(xbase::RTrim(lines->Text("NOTES"))), "TOKO TUTUP");
   ASSERT_TRUE(lines->GoTo(1).ok());
   EXPECT_TRUE(lines->Logical("TERKIRIM"));
+}
+
+// A date typed into the driver memo's header goes through the posting-date checks.
+TEST(MemoDemoTest, TheDriverMemoRefusesADateOutsideThePostingWindow) {
+  support::TempFolder scratch;
+  frame::ProcedureRegistry registry;
+  site::RegisterAllProcedures(registry);
+  std::string report;
+  const std::string dir = scratch.File("demo");
+  ASSERT_TRUE(site::MakeDataFolder(dir, support::TestOptions(registry, true), &report).ok());
+  support::SessionRig rig;
+  rig.session.SetSearchPath(dir);
+  rig.session.MMEMBER.nik = "ADMIN";
+  rig.session.ZTGLBATAS = rig.session.Today();
+  rig.session.ZTGPROSES = xbase::Date::FromYmd(2026, 12, 31);
+  rig.term.AddKeys(support::Keys({Typed("JKT001"), {kEnter, kEnter}, Typed("13122021"), {kEnter, kEsc, kEsc, kEsc}}));
+  ASSERT_TRUE(SJDIKIRIM(rig.session, {}).ok());
+  EXPECT_TRUE(Shown(rig.term, "Tanggal 13-12-2021 di luar periode posting"));
+  EXPECT_TRUE(rig.session.tables().CloseAll().ok());
+  xbase::Session check(xbase::SearchPath({dir}));
+  xbase::WorkArea* memos = nullptr;
+  ASSERT_TRUE(check.Use("MEMDRV1", "", xbase::OpenMode::kShared, &memos).ok());
+  EXPECT_EQ(memos->table().record_count(), 0u);
 }
 
 }  // namespace

@@ -19,6 +19,9 @@ xbase::Date Day(int day, int month, int year) { return xbase::Date::FromYmd(year
 MemoTest::MemoTest() {
   rig.session.SetSearchPath(folder.path());
   rig.session.MMEMBER.nik = "ADM01";
+  // The posting window of the login: the process month of the rig's today.
+  rig.session.ZTGLBATAS = rig.session.Today();
+  rig.session.ZTGPROSES = xbase::Date::FromYmd(2026, 12, 31);
   support::AddSampleCustomers(rig.session);
   AddRows(Open(rig.session, "SETUP"), {{{"SETUP", T("B2")}, {"KET", T("CABANG DUA")}},
                                        {{"SETUP", T("MADMB2")}, {"KET", T("0000000041")}},
