@@ -15,8 +15,8 @@
 
 namespace documents {
 
-std::string TransferFolder(const frame::Session& session, std::string_view typed) {
-  return frame::LocalPath(session, typed);
+std::string TransferFolder(frame::Session& session, std::string_view typed) {
+  return frame::FolderPath(session, typed);
 }
 
 std::string StoredTransferFolder(frame::Session& session, std::string_view fallback) {

@@ -13,7 +13,7 @@
 namespace documents {
 
 // The folder of transfer files typed or stored (SETUP "TMPFILEEXP"), as this machine names it.
-std::string TransferFolder(const frame::Session& session, std::string_view typed);
+std::string TransferFolder(frame::Session& session, std::string_view typed);
 
 // The stored transfer folder (SETUP "TMPFILEEXP" of the open `setup`, else `fallback`), 60 wide for
 // its entry field.

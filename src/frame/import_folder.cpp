@@ -1,6 +1,7 @@
 // The folder that transfer files are taken from: the SETUP row "TMPFILEIMP", or a preset folder.
 #include "frame/import_folder.h"
 
+#include "frame/local_path.h"
 #include "xbase/search_path.h"
 #include "xbase/text_functions.h"
 
@@ -15,13 +16,14 @@ std::string ImportFolder(Session& session, std::string_view preset) {
   return std::string(preset);
 }
 
-xbase::Status FileInFolder(const Session& session, std::string_view folder, std::string_view name, std::string* path) {
+xbase::Status FileInFolder(Session& session, std::string_view folder, std::string_view name, std::string* path) {
   std::string local;
+  // A drive the map does not know is named as such.
   if (xbase::Status s = session.services().MapPath(folder, &local); !s.ok()) return s;
+  local = FolderPath(session, folder);
   if (xbase::FindInFolder(local, name, path).ok()) return xbase::Status::OK();
-  std::string stored(xbase::AllTrim(folder));
-  if (!stored.empty() && stored.back() != '\\' && stored.back() != '/') stored += '\\';
-  return xbase::Status::NotFound(stored + std::string(name), "tidak ada");
+  if (!local.empty() && local.back() != '/') local += '/';
+  return xbase::Status::NotFound(local + std::string(name), "tidak ada");
 }
 
 }  // namespace frame

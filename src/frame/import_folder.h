@@ -17,9 +17,9 @@ inline constexpr std::string_view kPresetImportFolder = "d:\\data\\palunda";
 // otherwise `preset`.
 std::string ImportFolder(Session& session, std::string_view preset = kPresetImportFolder);
 
-// The local path of the file `name` in the stored or typed `folder` (see LocalPath), its name matched
-// without regard to case; NotFound "FOLDER\NAME: tidak ada" when it is not there.
-xbase::Status FileInFolder(const Session& session, std::string_view folder, std::string_view name, std::string* path);
+// The local path of the file `name` in the stored or typed `folder` (see FolderPath), its name matched
+// without regard to case; NotFound "FOLDER/NAME: tidak ada" (the local folder) when it is not there.
+xbase::Status FileInFolder(Session& session, std::string_view folder, std::string_view name, std::string* path);
 
 }  // namespace frame
 

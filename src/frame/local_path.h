@@ -15,6 +15,11 @@ namespace frame {
 // that is not mapped stays as written, so the path is then found missing.
 std::string LocalPath(const Session& session, std::string_view typed);
 
+// A folder stored in the data (a SETUP row) or typed where one is asked, as LocalPath names it; a
+// relative one lies under the data folder, so that a data folder moved or copied elsewhere keeps its
+// own transfer and report folders.
+std::string FolderPath(Session& session, std::string_view stored);
+
 }  // namespace frame
 
 #endif  // PALUNDA_FRAME_LOCAL_PATH_H_

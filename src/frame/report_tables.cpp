@@ -9,6 +9,7 @@
 
 #include "console/message.h"
 #include "console/table_access.h"
+#include "frame/local_path.h"
 #include "frame/open_table.h"
 #include "frame/report_engine.h"
 #include "xbase/ntx_orders.h"
@@ -74,6 +75,7 @@ std::string ReportFolder(Session& session) {
       Message(session, mapped.message());
       return "";
     }
+    folder = FolderPath(session, stored);
   }
   std::error_code error;
   fs::create_directories(folder, error);

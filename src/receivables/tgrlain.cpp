@@ -69,7 +69,7 @@ xbase::Status TGRLAIN(frame::Session& session, const std::vector<xbase::Value>&)
     const std::string local = TransferFolder(session, folder);
     std::string found;
     if (!xbase::FindInFolder(local, xbase::WithExtension(kGiroTransfer, "dbf"), &found).ok()) {
-      console::PESAN(con, " file " + std::string(xbase::RTrim(folder)) + "\\kirimgr.dbf, tidak ada");
+      console::PESAN(con, " file " + local + "/kirimgr.dbf, tidak ada");
     } else if (OpenTransferTable(session, local, kGiroTransfer, true, true, nullptr)) {
       s = ImportRows(session, con.Colour(colour));
     }

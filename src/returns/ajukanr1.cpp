@@ -40,7 +40,7 @@ xbase::Status AJUKANR1(frame::Session& session, const Arguments&) {
     console::WARNING(con, "Tunggu Sedang buat file Laporan", "W+/b");
     const std::string local(xbase::AllTrim(folder));
     // A folder without request files yet gets empty ones.
-    if (!RequestFilesThere(session, local)) pickers::Checked(session, CreateRequestFiles(frame::LocalPath(session, local)));
+    if (!RequestFilesThere(session, local)) pickers::Checked(session, CreateRequestFiles(frame::FolderPath(session, local)));
     if (OpenRequestFiles(session, local)) {
       int sent = 0;
       s = SendDrafts(session, {std::string(xbase::AllTrim(number)), std::string(xbase::AllTrim(customer)), from, to},

@@ -46,13 +46,13 @@ std::string StoredExchangeFolder(frame::Session& session) {
   return xbase::PadR(xbase::RTrim(stored), 60);
 }
 
-bool RequestFilesThere(const frame::Session& session, std::string_view folder) {
+bool RequestFilesThere(frame::Session& session, std::string_view folder) {
   std::string path;
-  return xbase::FindInFolder(frame::LocalPath(session, folder), xbase::WithExtension(kRequestLines, "dbf"), &path).ok();
+  return xbase::FindInFolder(frame::FolderPath(session, folder), xbase::WithExtension(kRequestLines, "dbf"), &path).ok();
 }
 
 bool OpenExchangeTable(frame::Session& session, std::string_view folder, const char* name) {
-  const std::string local = frame::LocalPath(session, folder);
+  const std::string local = frame::FolderPath(session, folder);
   const auto index = [&](xbase::WorkArea* opened) {
     std::string path;
     xbase::Status s = xbase::FindInFolder(local, xbase::WithExtension(name, "ntx"), &path);

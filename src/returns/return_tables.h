@@ -59,7 +59,7 @@ bool OpenExchangeTable(frame::Session& session, std::string_view folder, const c
 // cannot be opened, the other closed again.
 bool OpenRequestFiles(frame::Session& session, std::string_view folder);
 // True when the request lines file is in `folder`.
-bool RequestFilesThere(const frame::Session& session, std::string_view folder);
+bool RequestFilesThere(frame::Session& session, std::string_view folder);
 // Closes the request files.
 void CloseRequestFiles(frame::Session& session);
 

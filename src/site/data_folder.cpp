@@ -18,6 +18,7 @@
 #include "site/folder_writer.h"
 #include "site/menu_rows.h"
 #include "site/site_counters.h"
+#include "site/transfer_tables.h"
 #include "text/english_number_words.h"
 #include "xbase/date_functions.h"
 #include "xbase/number_text.h"
@@ -130,11 +131,13 @@ xbase::Status WriteSettings(FolderWriter& writer, const std::string& dir, const 
   if (s.ok()) s = AddSetting(writer, CompanyKey("SET214"), xbase::Dtoc(xbase::Eom(today)));
   if (s.ok()) s = AddSetting(writer, "POTONGPPN", options.vat_percent);
   if (s.ok()) s = MakeSubFolder(dir, kReportFolder, &report);
-  if (s.ok()) s = AddSetting(writer, "TMPFILELAP", report);
+  // Stored relative to the data folder, so a moved or copied folder keeps using its own.
+  if (s.ok()) s = AddSetting(writer, "TMPFILELAP", kReportFolder);
   if (s.ok()) s = MakeSubFolder(dir, kTransferFolder, &transfer);
-  if (s.ok()) s = AddSetting(writer, "TMPFILEEXP", transfer);
-  if (s.ok()) s = AddSetting(writer, "DT-TAMPUNG", transfer);
-  if (s.ok()) s = AddSetting(writer, "TMPFILEIMP", transfer);
+  if (s.ok()) s = MakeTransferTables(transfer);
+  if (s.ok()) s = AddSetting(writer, "TMPFILEEXP", kTransferFolder);
+  if (s.ok()) s = AddSetting(writer, "DT-TAMPUNG", kTransferFolder);
+  if (s.ok()) s = AddSetting(writer, "TMPFILEIMP", kTransferFolder);
   const std::string branch = xbase::PadR(options.branch, 6);
   if (s.ok()) s = AddSetting(writer, "CABANG" + options.customer_prefix, branch + " " + options.branch_name);
   if (s.ok()) s = AddSetting(writer, "MTCB" + branch, options.branch_name);

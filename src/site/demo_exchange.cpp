@@ -122,7 +122,6 @@ xbase::Status AddExchangeDemo(const DemoContext& demo) {
   if (failed) return xbase::Status::InvalidArgument(branch_set, failed.message());
   xbase::Status s = exchange::CreateExportSet(branch_set);
   if (s.ok()) s = BranchSet(demo, branch_set);
-  if (s.ok()) s = exchange::CreateRevisionTables(transfer.string());
   if (s.ok()) s = Revision(demo, transfer.string());
   return s;
 }

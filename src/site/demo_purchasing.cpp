@@ -7,8 +7,6 @@
 #include <vector>
 
 #include "purchasing/purchasing.h"
-#include "schema/catalog.h"
-#include "schema/create_table.h"
 #include "site/demo_data.h"
 #include "site/site_counters.h"
 #include "xbase/date_functions.h"
@@ -22,14 +20,9 @@ namespace {
 // receipt: two goods the branch has, one it has not yet, and a cash discount.
 xbase::Status ShipmentDocument(const DemoContext& demo) {
   const std::string folder = (std::filesystem::path(demo.writer.folder()) / kTransferFolder).string();
-  xbase::Status s;
-  for (const char* table : {"PEB_HDR", "PEB_DTL", "PEB_MST"}) {
-    if (s.ok()) s = schema::CreateTable(*schema::FindTable(table), folder);
-  }
-  if (!s.ok()) return s;
   FolderWriter shipment(folder);
-  s = shipment.Add("PEB_HDR", {{"NO_BPB", kDemoShipment}, {"SUPLIER", kDemoSupplier}, {"TANGGAL", demo.today - 2},
-                               {"NOTES", "KIRIMAN RUTIN LOGISTIK"}, {"DISCOUNT", 2.0}, {"CODE_ID", "01"}});
+  xbase::Status s = shipment.Add("PEB_HDR", {{"NO_BPB", kDemoShipment}, {"SUPLIER", kDemoSupplier}, {"TANGGAL", demo.today - 2},
+                               {"NOTES", "KIRIMAN RUTIN LOGISTIK"}, {"DISCOUNT", 2.0}, {"CODE_ID", "1"}});
   struct Line {
     const char* kode;
     int quantity, cartons;

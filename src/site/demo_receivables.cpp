@@ -2,7 +2,6 @@
 // revision files.
 #include <string>
 
-#include "receivables/receivables.h"
 #include "site/demo_data.h"
 #include "xbase/text_functions.h"
 
@@ -113,8 +112,6 @@ xbase::Status AddReceivablesDemo(const DemoContext& demo) {
   if (s.ok()) s = Invoices(demo);
   if (s.ok()) s = Instruments(demo);
   if (s.ok()) s = OtherBranch(demo);
-  if (s.ok()) s = receivables::CreateRevisionFiles(demo.writer.folder() + "/" + kTransferFolder);
-  if (s.ok()) s = receivables::CreateGiroTransferFile(demo.writer.folder() + "/" + kTransferFolder);
   return s;
 }
 

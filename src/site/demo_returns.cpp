@@ -2,7 +2,6 @@
 #include <iterator>
 #include <string>
 
-#include "returns/returns.h"
 #include "site/demo_data.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
@@ -121,7 +120,6 @@ xbase::Status NegotiationMinute(const DemoContext& demo) {
 xbase::Status AddReturnsDemo(const DemoContext& demo) {
   xbase::Status s = Draft(demo);
   if (s.ok()) s = LatePayment(demo);
-  if (s.ok()) s = returns::CreateRequestFiles(demo.writer.folder() + "/" + kTransferFolder);
   if (s.ok()) s = NegotiationMinute(demo);
   return s;
 }

@@ -237,7 +237,7 @@ TEST_F(CustomersTest, TermsUpdateNamesAMissingTransferFileAndCountsUnknownCustom
   ASSERT_TRUE(UPCUSTOMER(rig.session, {}).ok());
   EXPECT_EQ(rig.term.keys_left(), 0u);
   EXPECT_TRUE(Shown("Proses Update Data Customer"));
-  EXPECT_TRUE(Shown("d:\\Kiriman\\Dt_rls.dbf: tidak ada"));
+  EXPECT_TRUE(Shown(root.path() + "/Kiriman/Dt_rls.dbf: tidak ada"));
 
   const std::string kiriman = root.path() + "/kiriman";
   std::filesystem::create_directories(kiriman);

@@ -141,7 +141,7 @@ TEST_F(GirosForBranchesTest, AMissingTransferFileIsNamedAtTheImport) {
   support::TempFolder empty;
   there.term.AddKeys(Keys({Line(empty.path()), {key::kEnter}}));
   ASSERT_TRUE(TGRLAIN(there.session, {}).ok());
-  EXPECT_TRUE(Shown(there.term, " file " + empty.path() + "\\kirimgr.dbf, tidak ada"));
+  EXPECT_TRUE(Shown(there.term, " file " + empty.path() + "/kirimgr.dbf, tidak ada"));
 }
 
 }  // namespace

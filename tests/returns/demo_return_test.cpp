@@ -85,5 +85,51 @@ TEST(DemoReturnTest, TheDraftGoesFromTheBranchToHeadOfficeAndBackIntoStock) {
   EXPECT_DOUBLE_EQ(Number(branch, "RTJUAL2", "RTD-0001", "QUANTITY"), goods.dos);
 }
 
+// A copied data folder sends into its own transfer folder, not into the one of the folder it was
+// copied from.
+TEST(DemoReturnTest, ACopiedFolderSendsIntoItsOwnTransferFolder) {
+  const frame::ProcedureRegistry registry = support::TestRegistry();
+  support::TempFolder scratch;
+  support::SessionRig rig;
+  const std::string original = MakeSite(scratch, "branch", registry, &rig);
+  const std::string copy = scratch.File("copy");
+  fs::copy(original, copy, fs::copy_options::recursive);
+  rig.session.SetSearchPath(copy);
+  rig.term.AddKeys(Keys({{key::kEnter, key::kEnter, key::kEnter, key::kEnter, key::kEnter}, {'Y'}, {key::kEnter}}));
+  ASSERT_TRUE(AJUKANR1(rig.session, {}).ok());
+  EXPECT_TRUE(support::Shown(rig.term, "Terkirim 1 pengajuan"));
+  EXPECT_TRUE(rig.session.tables().CloseAll().ok());
+  const auto requests = [](const std::string& dir) {
+    xbase::Session check(xbase::SearchPath({dir + "/" + site::kTransferFolder}));
+    xbase::WorkArea* area = nullptr;
+    EXPECT_TRUE(check.Use("App_rt1", "", xbase::OpenMode::kShared, &area).ok());
+    return area == nullptr ? -1 : static_cast<int>(area->table().record_count());
+  };
+  EXPECT_EQ(requests(copy), 1);
+  EXPECT_EQ(requests(original), 0);
+}
+
+// A new return draft takes its lines from a delivery note: the note's number typed into the line
+// editor is checked and kept, and the draft is saved with its line.
+TEST(DemoReturnTest, ANewDraftTakesALineFromADeliveryNote) {
+  const frame::ProcedureRegistry registry = support::TestRegistry();
+  support::TempFolder scratch;
+  support::SessionRig rig;
+  MakeSite(scratch, "branch", registry, &rig);
+  rig.session.ZTGLBATAS = rig.session.Today();
+  rig.session.ZTGPROSES = xbase::Date::FromYmd(2026, 12, 31);
+  const site::DemoGoods& goods = site::DemoGoodsList().front();
+  rig.term.AddKeys(Keys({Line("RTD-0009"), Line("J0001"), {key::kEnter}, Line("01"), {key::kEnter, key::kEnter},
+                         Line("S001"), {key::kEnter, key::kEnter},
+                         Line("SJ-0001"), Line(goods.kode), Line("1"), {key::kF10, 'Y'}, {key::kEsc}}));
+  ASSERT_TRUE(DRAFTR1(rig.session, {}).ok());
+  EXPECT_TRUE(support::Shown(rig.term, "SJ-0001"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(rig.session.tables().CloseAll().ok());
+  EXPECT_DOUBLE_EQ(Number(rig, "DRAFTR2", "RTD-0009", "QUANTITY"), goods.dos);
+  EXPECT_EQ(support::StoredText(Open(rig.session, "DRAFTR2"), Open(rig.session, "DRAFTR2").recno(), "INVOICE"),
+            "SJ-0001");
+}
+
 }  // namespace
 }  // namespace returns

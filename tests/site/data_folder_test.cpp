@@ -93,9 +93,18 @@ TEST_F(DataFolderTest, SettingsCountersAndLoginRow) {
   EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", kE0 + "SET113", "KET")), "");
   EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", kE0 + "SET214", "KET")), "31-12-2026");
   EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", "POTONGPPN", "KET")), "11");
+  // Folders are stored relative to the data folder, so a moved folder keeps its own.
   const std::string reports = std::string(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", "TMPFILELAP", "KET")));
-  EXPECT_EQ(reports, fs::path(dir) / "laporan");
-  EXPECT_TRUE(fs::is_directory(reports));
+  EXPECT_EQ(reports, "laporan");
+  EXPECT_TRUE(fs::is_directory(fs::path(dir) / reports));
+  for (const char* row : {"TMPFILEEXP", "DT-TAMPUNG", "TMPFILEIMP"}) {
+    EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", row, "KET")), "transfer") << row;
+  }
+  // Its transfer folder holds the empty tables its sending entries write into.
+  for (const char* table : {"kirimgr.dbf", "rlt_gr.dbf", "App_rt1.dbf", "dtsj1.dbf", "PEB_HDR.dbf"}) {
+    std::string found;
+    EXPECT_TRUE(xbase::FindInFolder(dir + "/transfer", table, &found).ok()) << table;
+  }
   EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", "CABANGJ", "KET")), "JKT001 JAKARTA");
   EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", "JKT001", "KET")), "JAKARTA");
   for (const SiteCounter& kind : SiteCounters()) {
@@ -151,7 +160,7 @@ TEST_F(DataFolderTest, DemoRowsSeekThroughTheirIndexes) {
   EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", "OUTLETMODN", "KET")), "060060000000 3PASAR MODERN");
   EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", "UNITCBJKT1", "KET")), "JAKARTA PUSAT");
   EXPECT_EQ(xbase::AllTrim(SeekField(dir, "DTSALES", "DTSALES2", "S004", "JABATAN")), "BM");
-  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", "TMPFILEIMP", "KET")), dir + "/transfer");
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", "TMPFILEIMP", "KET")), "transfer");
   EXPECT_TRUE(std::filesystem::exists(dir + "/transfer/Price.dbf"));
   EXPECT_TRUE(std::filesystem::exists(dir + "/transfer/Dt_rls.dbf"));
   EXPECT_EQ(xbase::AllTrim(SeekField(dir, "MASTGDG", "MASTGDG2", "JKT001GDG02", "NAMA")), "GUDANG TOKO");
