@@ -5,9 +5,11 @@
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 #include "console/field_format.h"
 #include "console/keys.h"
+#include "console/message.h"
 
 namespace console {
 namespace {
@@ -130,6 +132,11 @@ class FieldEditor {
     }
     clear_pending_ = false;
     return Move::kStay;
+  }
+
+  // Why a date field's buffer holds no date.
+  std::string DateFault() const {
+    return "Tanggal " + buffer_ + (buffer_.find(' ') != std::string::npos ? " belum lengkap" : " tidak ada");
   }
 
   // Take the buffer into the variable; false when the buffer holds no valid value.
@@ -360,6 +367,8 @@ ReadResult GetList::Read(Console& con, const ReadOptions& options) {
   const bool cursor = con.ShowCursor(true);
   int pos = std::clamp(options.start, 0, n - 1);
   int direction = 1;
+  // Row 24 under the message of a refused date, put back at the next key.
+  std::optional<Region> under_message;
   while (pos < n) {
     GetField& field = fields_[pos];
     result.field = pos;
@@ -376,6 +385,10 @@ ReadResult GetList::Read(Console& con, const ReadOptions& options) {
     for (;;) {
       editor.Draw(con, FieldColour(con, field, true));
       const int key = con.WaitKey();
+      if (under_message) {
+        con.Restore(*under_message);
+        under_message.reset();
+      }
       result.exit_key = key;
       if (options.exit_on && options.exit_on(key)) {
         bool changed = false;
@@ -389,6 +402,8 @@ ReadResult GetList::Read(Console& con, const ReadOptions& options) {
       bool changed = false;
       if (!editor.Commit(&changed)) {
         con.Tone(440, 55);  // a date that does not exist
+        under_message = con.Save(kMessageRow, 0, kMessageRow, kCols - 1);
+        WARNING(con, editor.DateFault(), "Gr+/r");
         continue;
       }
       result.updated |= changed;

@@ -74,6 +74,12 @@ TEST(GetTest, DateFieldRefusesADayThatDoesNotExist) {
   EXPECT_EQ(date, xbase::Date::FromYmd(2024, 2, 29));
   EXPECT_EQ(rig.term.tones().size(), 1u);
   EXPECT_EQ(rig.con.Text(7, 20, 10), "29-02-2024");
+  // The refusal says why on row 24 until the next key.
+  const auto& screens = rig.term.screens();
+  ASSERT_GE(screens.size(), 2u);
+  EXPECT_NE(ScriptedTerminal::Text(screens[8], 24).find("Tanggal 30-02-2024 tidak ada"), std::string::npos)
+      << ScriptedTerminal::Dump(screens[8]);
+  EXPECT_EQ(rig.con.Text(24, 0, 80), std::string(80, ' '));
 }
 
 TEST(GetTest, UpDownWhenEscAndCtrlW) {
