@@ -1,4 +1,5 @@
 // GL06: what was taken out for wrapping or assembly and has not come back yet, over every branch.
+#include "console/message.h"
 #include "frame/report_pages.h"
 #include "stock/gift_wrap.h"
 #include "stock/report_text.h"
@@ -49,7 +50,10 @@ xbase::Status BacklogPages(frame::Session& session, frame::ReportPages* pages) {
 xbase::Status GL06(frame::Session& session, const Args&) {
   if (!frame::OpenTables(session, GiftWrapTables())) return xbase::Status::OK();
   frame::ReportPages pages;
-  if (frame::Shown(session, BacklogPages(session, &pages))) {
+  const bool read = frame::Shown(session, BacklogPages(session, &pages));
+  if (read && pages.empty()) {
+    console::PESAN(session.console(), "Tidak ada sisa barang yang belum digulung/dirakit");
+  } else if (read) {
     frame::ReportLayout layout = StockLayout(95, "GULUNG KADO", 2, 5);
     frame::PrintPages(session, pages, layout);
   }

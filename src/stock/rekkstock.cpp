@@ -19,9 +19,10 @@ xbase::Status REKKSTOCK(frame::Session& session, const Args&) {
                                "proses harga", "Baris/Hal"}) {
       con.Say(row++, 5, prompt, con.Colour(colour));
     }
-    con.Say(15, 4, "SALDO AWAL  PEMBELIAN  MUTASI MASUK  MUTASI KELUAR  RETUR PENJUALAN  PENJUALAN", con.Colour(colour));
-    con.Say(16, 4, "DI     Ajust  A K H I R  HARGA", con.Colour(colour));
-    con.Say(17, 4, "JALAN  men               RATA-RATA", con.Colour(colour));
+    // The column heads, in the box's 73 columns.
+    con.Say(15, 4, "SALDO AWAL  PEMBELIAN  MUTASI MASUK  MUTASI KELUAR  RETUR PENJUALAN", con.Colour(colour));
+    con.Say(16, 4, "PENJUALAN  DI     Ajust  A K H I R  HARGA", con.Colour(colour));
+    con.Say(17, 4, "           JALAN  men               RATA-RATA", con.Colour(colour));
     con.WaitKey();
   }
   return session.tables().CloseAll();

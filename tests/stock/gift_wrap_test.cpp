@@ -4,6 +4,7 @@
 
 #include "stock/fee_note.h"
 #include "stock/repack.h"
+#include "stock/stock_screens.h"
 #include "stock/stock_rows_helpers.h"
 
 namespace stock {
@@ -42,6 +43,13 @@ class GiftWrapTest : public testing::StockTest {
 
   std::vector<std::string> Stock() { return Rows("STOKBRG", {"KODE", "JUMLAH"}); }
 };
+
+// "Sisa Barang Belum Digulung" with nothing taken out says so instead of returning silently.
+TEST_F(GiftWrapTest, TheBacklogListSaysWhenNothingIsOutstanding) {
+  CloseAll();
+  ASSERT_TRUE(GL06(rig.session, {}).ok());
+  EXPECT_TRUE(support::Shown(rig.term, "Tidak ada sisa barang yang belum digulung/dirakit"));
+}
 
 TEST_F(GiftWrapTest, RepackMaterialMatchesOnPrefixesOfSixCharactersOrMore) {
   EXPECT_TRUE(RepackMaterial(rig.session, "ABCDEFGHIJ"));

@@ -2,9 +2,11 @@
 // movement, the group's sums, and its pages.
 #include "stock/stock_card.h"
 
+#include "console/keys.h"
 #include "frame/open_table.h"
 #include "stock/movements.h"
 #include "stock/stock_rows_helpers.h"
+#include "stock/stock_screens.h"
 #include "xbase/text_functions.h"
 
 namespace stock {
@@ -80,6 +82,19 @@ TEST_F(StockCardTest, ACardStartingAfterEveryMovementShowsOnlyTheClosingBalance)
   EXPECT_EQ(pages[0][5].text,
             "31-03-2026" + std::string(53, ' ') + "Saldo Awal        82         0        82     1,000.00     1,000.00");
   EXPECT_EQ(pages[0][6].text, std::string(58, ' ') + "** Jumlah **            0         0        82");
+}
+
+// The box of "Rekap Kartu Stock" keeps its column heads inside its border.
+TEST_F(StockCardTest, TheRecapBoxKeepsItsHeadsInsideTheBorder) {
+  CloseAll();
+  rig.term.AddKeys({console::key::kNone, console::key::kEsc});
+  ASSERT_TRUE(REKKSTOCK(rig.session, {}).ok());
+  const console::CellGrid& box = rig.term.screens().back();
+  for (int row = 15; row <= 17; ++row) {
+    EXPECT_EQ(console::ScriptedTerminal::Text(box, row, 77, 1), console::ScriptedTerminal::Text(box, 6, 77, 1))
+        << console::ScriptedTerminal::Dump(box);
+  }
+  EXPECT_EQ(console::ScriptedTerminal::Text(box, 15, 4, 15), "SALDO AWAL  PEM");
 }
 
 }  // namespace
