@@ -23,7 +23,7 @@ struct Spot {
   int row, col, width;
 };
 constexpr Spot kCustomerAt{18, 10, 46}, kInvoiceDateAt{19, 15, 10}, kInvoiceDueAt{19, 39, 10}, kInvoiceAmountAt{19, 62, 14},
-    kInstrumentNumberAt{20, 18, 20}, kInstrumentDateAt{20, 50, 10}, kRemainingAt{20, 66, 14}, kPaidAt{21, 12, 14},
+    kInstrumentNumberAt{20, 18, 20}, kInstrumentDateAt{20, 49, 10}, kRemainingAt{20, 66, 14}, kPaidAt{21, 12, 14},
     kBalanceAt{21, 56, 14};
 
 std::string DateText(xbase::Date date) { return date.empty() ? std::string(10, ' ') : xbase::Dtoc(date); }
@@ -134,7 +134,7 @@ void DrawPanelLabels(console::Console& con) {
   con.Say(19, 27, "Tg. Tempo :", attr);
   con.Say(19, 52, "Piutang :", attr);
   con.Say(20, 1, "Data Pelunasan :", attr);
-  con.Say(20, 40, "Tanggal :", attr);
+  con.Say(20, 39, "Tanggal :", attr);
   con.Say(20, 60, "Sisa :", attr);
   con.Say(21, 1, "Terbayar :", attr);
   con.Say(21, 40, "Saldo Piutang :", attr);

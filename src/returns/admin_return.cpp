@@ -43,6 +43,7 @@ bool NoteIsFree(frame::Session& session, const std::string& number) {
 AdminNote NoteOf(const xbase::WorkArea& head) {
   AdminNote note;
   note.invoice = head.Text("INVOICE");
+  note.order = head.Text("NOMOR");
   note.customer = head.Text("RELASI");
   note.order_date = head.DateOf("PESAN");
   note.date = head.DateOf("TANGGAL");
@@ -70,7 +71,8 @@ xbase::Status LoadLines(frame::Session& session, AdminNote* note) {
     if (s = lines.GoTo(rows[i]); !s.ok()) break;
     note->lines.push_back({lines.Text("GUDANG"), lines.Text("KODE"), lines.Number("QUANTITY"), lines.Number("HARGA"),
                            lines.Number("DISCOUNT"), lines.Number("DISCOUNT2"), lines.Text("URUTAN"),
-                           lines.Text("KTR"), lines.Number("HRG_RATA")});
+                           lines.Text("KTR"), lines.Number("HRG_RATA"), lines.Number("Q_BOX"),
+                           lines.Number("Q_PAK"), lines.Number("Q_PCS")});
   }
   return s;
 }

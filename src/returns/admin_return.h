@@ -25,6 +25,7 @@ struct AdminLine {
   std::string urutan;  // the delivery-note line's URUTAN
   std::string note;    // its KTR
   double average_cost = 0;
+  double boxes = 0, packs = 0, pieces = 0;  // the quantity as the note split it (Q_BOX, Q_PAK, Q_PCS)
   // quantity x price after the line's discounts.
   double Value() const;
 };
@@ -32,6 +33,7 @@ struct AdminLine {
 // The delivery note being returned: its header as shown and its lines.
 struct AdminNote {
   std::string invoice;
+  std::string order;  // the sales order the note delivered
   std::string customer;
   xbase::Date order_date, date, sent, due;
   std::string branch, type, salesman, code_id, ktr1, ktr2;

@@ -41,7 +41,7 @@ void ShowNote(console::Console& con, const AdminNote& note) {
   const console::Attr attr = con.colours().enhanced;
   con.Say(2, 12, xbase::Dtoc(note.date), attr);
   con.Say(3, 12, xbase::Dtoc(note.sent), attr);
-  con.Say(4, 12, xbase::PadR(note.invoice, 20), attr);
+  con.Say(4, 12, xbase::PadR(note.order, 20), attr);
   con.Say(5, 12, xbase::Dtoc(note.order_date), attr);
   con.Say(6, 12, xbase::Dtoc(note.due) + " (" + xbase::Str(note.term, 3) + ")", attr);
   con.Say(1, 43, note.customer, attr);
@@ -60,8 +60,8 @@ console::ValueTable Rows(const AdminNote& note) {
   console::ValueTable rows;
   int n = 0;
   for (const AdminLine& line : note.lines) {
-    rows.push_back({Value::Num(++n), Value::Text(line.warehouse), Value::Text(line.code), Value::Num(0),
-                    Value::Num(0), Value::Num(0), Value::Num(line.quantity), Value::Num(line.price),
+    rows.push_back({Value::Num(++n), Value::Text(line.warehouse), Value::Text(line.code), Value::Num(line.boxes),
+                    Value::Num(line.packs), Value::Num(line.pieces), Value::Num(line.quantity), Value::Num(line.price),
                     Value::Num(line.discount1), Value::Num(line.discount2), Value::Num(line.Value())});
   }
   return rows;
@@ -90,7 +90,8 @@ void INFORMASI(frame::Session& session, const AdminNote& note, int row) {
   con.Say(22, 15, xbase::PadR(name, 20), attr);
   con.Say(23, 15, xbase::Transform(Value::Num(stock), "999999999"), attr);
   con.Say(23, 31, xbase::Transform(Value::Num(documents::WholeTimes(stock, dos)), "9999999"), attr);
-  con.Say(23, 63, xbase::Transform(Value::Num(note.Net()), "999,999,999.99"), attr);
+  // Over the 15 dots after "Netto : ".
+  con.Say(23, 64, xbase::PadL(xbase::Transform(Value::Num(note.Net()), "999,999,999.99"), 15), attr);
 }
 
 // The lines of an accepted note: read only; F10 saves, Esc goes back to the number.

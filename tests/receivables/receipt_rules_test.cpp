@@ -4,6 +4,7 @@
 #include "receivables/receipt.h"
 #include "receivables/receivables_test_helpers.h"
 #include "support/scripted_session.h"
+#include "xbase/date_functions.h"
 #include "xbase/text_functions.h"
 
 namespace receivables {
@@ -178,7 +179,10 @@ TEST_F(ReceiptRulesTest, PanelLeavesOutThisReceiptByBranchAndNumberAndBoundsTheA
                                           {"DEBET", N(80)}, {"KREDIT", N(30)}}});
   receipt.lines = {Line(1, "INV1", "BL", "G1", 0), Line(2, "INV1", "BL", "G1", 200)};
   receipt.lines[0][kCustomer] = Value::Text("J0001");
+  DrawPanelLabels(rig.con);
   ASSERT_TRUE(INFORMASI(rig.session, receipt, 0, &figures).ok());
+  // The instrument's date keeps a blank before the next label.
+  EXPECT_EQ(rig.con.Text(20, 39, 27), "Tanggal : " + xbase::Dtoc(kDay) + " Sisa :");
   // 1000 - 300 - 100 (another branch's receipt 0000000007) - 25 - 200 + (80 - 30)
   EXPECT_DOUBLE_EQ(figures.instrument_remaining, 425);
   // 1000 + (80 - 30) - (300 + 100 + 200)
