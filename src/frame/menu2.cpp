@@ -121,7 +121,10 @@ class MainMenu {
     console::TENGAH(con_, 0, "-= GRUP MENU " + std::string(xbase::AllTrim(group_)) + " =-", "r+/b");
     con_.Say(0, 0, "Bln Proses : " + text::CBULAN_(session_.ZTGPROSES) + " " + std::to_string(session_.ZTGPROSES.year()),
              bar);
-    const std::string folder(xbase::AllTrim(session_.STP.text[13]));
+    // The company setup's folder name, else (a new folder has none) the data folder's own name.
+    std::string folder(xbase::AllTrim(session_.STP.text[13]));
+    if (folder.empty()) folder = xbase::AllTrim(session_.DRVDATA_);
+    while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
     const size_t slash = folder.find_last_of("\\/");
     const std::pair<std::string_view, std::string> lines[] = {
         {"b/n", "Pemakai"},

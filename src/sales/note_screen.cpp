@@ -16,7 +16,8 @@ namespace {
 
 namespace key = console::key;
 
-constexpr char kFooter[] = "Sisa Barang : ......... pcs = ....... Box              Netto : ...............";
+// The whole row, so that a new document's footer covers every figure of the last one.
+constexpr char kFooter[] = "Sisa Barang : ......... pcs = ....... Box              Netto : .................";
 
 const std::vector<std::string> kHeads = {"NO",       "GDG",   "KODE",  "NAMA",  "Q. BOX", "Q. PAK",
                                          "Q. PCS",   "QUANTITY", "HARGA", "DISC1", "DISC2", "JUMLAH"};

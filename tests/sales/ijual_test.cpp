@@ -33,6 +33,8 @@ TEST_F(IjualTest, PartialDeliveryWritesOrderNoteReceivableStockAndBalance) {
   EXPECT_TRUE(Shown(rig.term, " 1 GDG01  SC0001     BUKU TULIS 38 LBR         2      3           5         435"));
   // Wholesale price level 1 with the group's line discounts 3 % and 1 %, order discount 1 %.
   EXPECT_TRUE(Shown(rig.term, "Netto :      2,603,959.08"));
+  // The next order's footer covers every figure of the saved one.
+  EXPECT_EQ(console::ScriptedTerminal::Text(rig.term.screens().back(), 23, 55), "Netto : " + std::string(17, '.'));
 
   const std::string order = Pad("SO-1", 20);
   EXPECT_EQ(site.Field("SLSODR1", "SLSODR11", order, "RELASI"), "J0003     ");

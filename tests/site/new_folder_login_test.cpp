@@ -33,6 +33,8 @@ TEST(NewFolderLoginTest, AdministratorOfANewDataFolderReachesTheMenu) {
       << console::ScriptedTerminal::Text(menu, 0);
   EXPECT_NE(console::ScriptedTerminal::Text(menu, 2).find(" SISTEM "), std::string::npos);
   EXPECT_NE(console::ScriptedTerminal::Text(menu, 19).find(options.company), std::string::npos);
+  // The side panel names the user, the data folder (a new folder's own name) and the workstation.
+  EXPECT_EQ(console::ScriptedTerminal::Text(menu, 7, 76), "site");
   EXPECT_EQ(rig.session.ZTGPROSES, xbase::Date::FromYmd(2026, 12, 31));
   EXPECT_EQ(rig.term.keys_left(), 0u);
 }
