@@ -15,6 +15,15 @@ void MoveRight(console::ArrayBrowse& browse, int last) {
   if (browse.column() < last) browse.Navigate(key::kRight);
 }
 
+// After an edit: right to the next column that can be edited (or the last).
+void MoveToNextEditable(console::ArrayBrowse& browse, int last) {
+  for (int before = -1; browse.column() != before;) {
+    before = browse.column();
+    MoveRight(browse, last);
+    if (!browse.read_only(browse.column())) break;
+  }
+}
+
 // Edits the current cell, then moves on unless the edit was left with Esc.
 void Edit(console::Console& con, console::ArrayBrowse& browse, int last, const LineEditorHooks& hooks) {
   const int column = browse.column();
@@ -24,7 +33,7 @@ void Edit(console::Console& con, console::ArrayBrowse& browse, int last, const L
   if (hooks.after_edit) {
     hooks.after_edit(column);
   } else {
-    MoveRight(browse, last);
+    MoveToNextEditable(browse, last);
   }
 }
 

@@ -35,7 +35,7 @@ struct LineEditorHooks {
 // first row, Down on the last and Left on the first column sound a short tone, Right on the last
 // stays; Home and Ctrl+PgUp go to the first row, End and Ctrl+PgDn to the last. Enter on a
 // read-only column only moves right; after an edit that was not left with Esc the cursor moves
-// right, or where after_edit puts it.
+// right to the next editable column, or where after_edit puts it.
 void RunLineEditor(console::Console& con, console::ArrayBrowse& browse, int first, int last,
                    const LineEditorHooks& hooks);
 

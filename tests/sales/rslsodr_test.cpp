@@ -42,7 +42,7 @@ TEST_F(RslsodrTest, DeliveredLinesKeepTheirGoodsAndFreedRowsAreReused) {
   // 100 of the drawing books on line 1 were delivered.
   site.Put("SLSODR2", "SLSODR23", kOrder + xbase::PadR("SC0003", 10), "QTY_KIRIM", N(100));
   RunEntry(RSLSODR, Keys({OrderHeaderKeys(), {kDel, ' ', kRight}, Line("SC0001"), {' ', kEsc},
-                          std::vector<int>(5, kRight), Line("600"), {kDown}, std::vector<int>(6, kLeft),
+                          std::vector<int>(5, kRight), Line("600"), {kDown}, std::vector<int>(7, kLeft),
                           Line("OF0003"), {' ', kEsc}, Line("SC0001"), {kDown, kDel, kF10, kEnter}}));
 
   EXPECT_TRUE(Shown(rig.term, "RALAT SALES ORDER"));
@@ -57,7 +57,7 @@ TEST_F(RslsodrTest, DeliveredLinesKeepTheirGoodsAndFreedRowsAreReused) {
   EXPECT_EQ(site.Fields("SLSODR2", "SLSODR21", kOrder, "URUT"), (std::vector<std::string>{"  1", "  2"}));
 
   // A new line takes the freed row with the next number the order never used.
-  RunEntry(RSLSODR, Keys({OrderHeaderKeys(), {kDown, kDown, kRight}, Line("WR0001"), {kRight}, Line("1"),
+  RunEntry(RSLSODR, Keys({OrderHeaderKeys(), {kDown, kDown, kRight}, Line("WR0001"), Line("1"),
                           {kF10, kEnter}}));
   EXPECT_EQ(site.Fields("SLSODR2", "SLSODR21", kOrder, "URUT"), (std::vector<std::string>{"  1", "  2", "  4"}));
   EXPECT_EQ(site.Fields("SLSODR2", "SLSODR21", kOrder, "QUANTITY"),

@@ -150,7 +150,8 @@ std::vector<int> HeaderKeys(std::string_view order, std::string_view customer, s
 
 std::vector<int> LineKeys(const LineInput& line) {
   std::vector<int> keys = line.warehouse.empty() ? std::vector<int>{kRight} : Typed(line.warehouse, 6);
-  keys = Keys({keys, Typed(line.code, 10), {kRight}, Line(std::to_string(line.cartons)),
+  // The code fills its cell; the cursor passes the name, which is not edited, to the cartons.
+  keys = Keys({keys, Typed(line.code, 10), Line(std::to_string(line.cartons)),
                Line(std::to_string(line.packs)), Line(std::to_string(line.pieces)), {kRight}});
   keys = Keys({keys, line.delivered < 0 ? std::vector<int>{kRight} : Line(std::to_string(line.delivered)),
                {kRight, kRight, kRight, kEnter}});
