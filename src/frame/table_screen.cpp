@@ -113,6 +113,9 @@ xbase::Status MENCARI(Session& session, xbase::WorkArea& area, const SearchBox& 
 int RunEditorScreen(Session& session, xbase::WorkArea& area, const EditorScreen& screen) {
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
+  // The box's shadow falls on the last column, where the menu's side panel ends: blank it first, so
+  // that no letters of the panel show through.
+  con.Clear(4, console::kCols - 1, 23, console::kCols - 1, con.Colour("n/n"));
   console::SHADOW(con, 3, 1, 22, 78, "W/n");
   con.Say(3, 34, screen.title, con.Colour("W/n"));
   console::TableEditorOptions options = screen.options;

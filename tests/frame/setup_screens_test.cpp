@@ -115,9 +115,13 @@ TEST_F(SetupScreensTest, FuelTableAddsAPrice) {
 
 // An empty table has no cell to type into: the typed character is dropped and Esc still leaves.
 TEST_F(SetupScreensTest, TypingIntoAnEmptyFuelTableIsIgnored) {
+  // The menu's side panel ends in the last column, under the list's shadow.
+  rig.con.Say(4, 73, "Pemakai", 0x07);
   rig.term.AddKeys(Join({Typed("a"), {kEnter}, Typed("7"), {kEsc}}));
   ASSERT_TRUE(TBBM(rig.session, {}).ok());
   EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_EQ(console::ScriptedTerminal::Text(rig.term.screens().front(), 4, 79, 1), " ");
+  EXPECT_EQ(rig.con.Text(4, 73, 7), "Pemakai");  // put back when the list closes
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   EXPECT_EQ(Open(rig.session, "TBBM").table().record_count(), 0u);
 }
