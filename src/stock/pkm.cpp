@@ -15,7 +15,7 @@ xbase::Status PKM(frame::Session& session, const Args&) {
                          {{"KODE BARANG :", &code, "@!", [&] { return pickers::GETKODEBRG(session, &code); }},
                           {"GUDANG      :", &warehouse, "@!", [&] { return pickers::CEKGUDANG(session, &warehouse); }}})) {
     console::Console& con = session.console();
-    const xbase::Status s = Regenerate(session, xbase::RTrim(code), xbase::RTrim(warehouse),
+    const xbase::Status s = Regenerate(session.tables(), xbase::RTrim(code), xbase::RTrim(warehouse),
                                        [&](const std::string& item, const std::string& place) {
                                          con.Say(24, 0, xbase::PadR(item + " " + place, 79), con.Colour("W+/n"));
                                        });
