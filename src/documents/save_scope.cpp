@@ -125,7 +125,7 @@ bool NothingSaved(frame::Session& session, const xbase::Status& status) {
     console::PESAN(con, status.message(), "gr+/r");
     return false;
   }
-  console::PESAN(con, "Gagal menyimpan: " + status.message());
+  console::PESAN(con, status.message());
   console::PESAN(con, "Tidak ada yang tersimpan");
   return false;
 }

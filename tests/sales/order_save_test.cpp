@@ -61,7 +61,7 @@ TEST_F(OrderSaveTest, NoteNumbersAreCheckedBeforeAnythingIsWritten) {
   EXPECT_EQ(site.Count("SRTJLN1"), 1u);
   EXPECT_EQ(site.Count("PIUTDBT"), demo_receivables + 1);
   EXPECT_EQ(site.Number("STOKBRG", "STOKBRG2", "GDG01 SC0001", "JUMLAH"), 4000);
-  EXPECT_EQ(site.Number("MASTCUS", "MASTCUS1", "J0001", "SALDO"), 0);
+  EXPECT_EQ(site.BalanceMoved("J0001"), 0);
 }
 
 TEST_F(OrderSaveTest, NumbersTakenWhileTheClerkConfirmsRefuseTheSave) {
@@ -115,7 +115,6 @@ TEST_F(OrderSaveTest, EscAtALockWaitWritesNothingAndTheSameSaveLaterWritesAll) {
 
   EXPECT_FALSE(WriteSalesOrder(rig.session, order, {xbase::PadR("SJ-F", 20)}));
   EXPECT_TRUE(Shown(rig.term, "Mencoba mengunci record 1 file MASTCUS.Dbf, tekan [Esc]=batal...."));
-  EXPECT_TRUE(Shown(rig.term, "Gagal menyimpan: "));
   EXPECT_TRUE(Shown(rig.term, "MASTCUS.dbf: record 1 is locked by another user"));
   EXPECT_TRUE(Shown(rig.term, "Tidak ada yang tersimpan"));
   EXPECT_EQ(rig.term.keys_left(), 0u);
@@ -140,7 +139,7 @@ TEST_F(OrderSaveTest, EscAtALockWaitWritesNothingAndTheSameSaveLaterWritesAll) {
   EXPECT_EQ(site.Number("MASTBRJ", "MASTBRJ1", "SC0002", "JUMLAH"), 3396);
   const double debit = site.Number("PIUTDBT", "PIUTDBT1", "SJ-F", "DEBET");
   EXPECT_GT(debit, 0);
-  EXPECT_EQ(site.Number("MASTCUS", "MASTCUS1", "J0001", "SALDO"), debit);
+  EXPECT_EQ(site.BalanceMoved("J0001"), debit);
   // The order and note tables are free again.
   site.Put("SLSODR1", "SLSODR11", "SO-F", "KTR1", T("DIPERIKSA"));
   site.Put("SRTJLN1", "SRTJLN11", "SJ-F", "KTR1", T("DIPERIKSA"));
@@ -197,7 +196,7 @@ TEST(OrderSaveConcurrencyTest, TwoWorkstationsSavingTheSameGoodsLoseNoStockMovem
   EXPECT_EQ(site.Number("STOKBRG", "STOKBRG2", "GDG01 SC0001", "JUMLAH"), 4000 - 2 * kOrders);
   EXPECT_EQ(site.Number("MASTBRJ", "MASTBRJ1", "SC0001", "JUMLAH"), 4600 - 2 * kOrders);
   // The customer's own 2 % on every line.
-  EXPECT_DOUBLE_EQ(site.Number("MASTCUS", "MASTCUS1", "J0002", "SALDO"), kOrders * ((7 + 11) * 5000 + 2 * 3500) * 0.98);
+  EXPECT_DOUBLE_EQ(site.BalanceMoved("J0002"), kOrders * ((7 + 11) * 5000 + 2 * 3500) * 0.98);
   site.ExpectSoundIndexes();
   support::ExpectVerified(site.data());
 }
