@@ -81,6 +81,18 @@ xbase::Status NumberDocument(console::Console& con, xbase::WorkArea& setup, cons
   return Release(setup, s);
 }
 
+xbase::Status NameCounter(SaveScope& save, xbase::WorkArea& setup, const CounterKind& kind, std::string_view branch) {
+  xbase::Status s = setup.SetOrder(1);
+  if (s.ok()) s = setup.Seek(kind.prefix + std::string(branch));
+  if (!s.ok()) return s;
+  if (setup.found()) {
+    save.Update(setup, setup.recno());
+  } else if (kind.append_missing) {
+    save.Append(setup);
+  }
+  return s;
+}
+
 xbase::Status RaiseCounter(console::Console& con, xbase::WorkArea& setup, std::string_view key,
                            std::string_view number) {
   xbase::Status s = setup.SetOrder(1);

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "console/console.h"
+#include "documents/save_scope.h"
 #include "xbase/status.h"
 #include "xbase/work_area.h"
 
@@ -61,6 +62,10 @@ using WriteDocument = std::function<xbase::Status(const std::string& number)>;
 xbase::Status NumberDocument(console::Console& con, xbase::WorkArea& setup, const CounterKind& kind,
                              std::string_view branch, const NumberTaken& taken, const WriteDocument& write,
                              std::string* number);
+
+// The counter row NumberDocument takes, named in a save (an append when the row is missing and the
+// kind appends it; nothing when it refuses a missing row: NumberDocument then tells so).
+xbase::Status NameCounter(SaveScope& save, xbase::WorkArea& setup, const CounterKind& kind, std::string_view branch);
 
 // Raises the counter row `key` of the open `setup` to `number` when its KET is below it (compared as
 // numbers), under the row's lock; a missing row is appended holding `number`.

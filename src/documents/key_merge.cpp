@@ -1,6 +1,7 @@
 #include "documents/key_merge.h"
 
 #include "console/table_access.h"
+#include "documents/save_scope.h"
 #include "documents/stored_lines.h"
 #include "xbase/text_functions.h"
 
@@ -97,10 +98,18 @@ xbase::Status MergeByKey(console::Console& con, xbase::Session& tables, const Ke
     if (!blank && !seen) {
       last = key;
       if (merge.progress) merge.progress(key);
-      if (merge.incoming != nullptr) s = MergeHeader(con, tables, merge);
+      SaveScope save(con);
+      for (xbase::WorkArea* area : merge.written) {
+        save.Table(*area);
+        save.Append(*area);
+      }
+      s = save.Lock();
+      if (s.ok()) s = save.BeginWrites();
+      if (s.ok() && merge.incoming != nullptr) s = MergeHeader(con, tables, merge);
       for (const MergedLines& lines : merge.lines) {
         if (s.ok()) s = MergeKeyLines(con, tables, lines, source, merge.key_fields);
       }
+      s = save.CommitWrites(s);
       if (s.ok() && documents != nullptr) ++*documents;
     }
     if (s.ok()) s = source.GoTo(at);

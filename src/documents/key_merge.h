@@ -53,10 +53,15 @@ struct KeyMerge {
   std::vector<MergedLines> lines;
   // Told before each document is merged, with its key.
   std::function<void(std::string_view key)> progress;
+  // The live tables a document's merge writes (headers, lines and the tables its effects post to).
+  // Each document is one save: these tables are locked whole, with their append locks, before its
+  // first write and released after its last.
+  std::vector<xbase::WorkArea*> written;
 };
 
-// Merges every incoming document; *documents (optional) counts them. Incoming rows with an empty key
-// are passed over.
+// Merges every incoming document, each as one save; *documents (optional) counts them. Incoming rows
+// with an empty key are passed over. Esc while waiting for a document's locks stops the merge with
+// the refusal, nothing of that document written.
 xbase::Status MergeByKey(console::Console& con, xbase::Session& tables, const KeyMerge& merge,
                          int* documents = nullptr);
 

@@ -10,18 +10,6 @@
 #include "xbase/text_functions.h"
 
 namespace documents {
-namespace {
-
-// Seeks `key` on index `order` and moves `field` of the record found by added - removed under its lock.
-xbase::Status MoveTotal(console::Console& con, xbase::WorkArea& area, int order, const std::string& key,
-                        std::string_view field, double added, double removed) {
-  xbase::Status s = area.SetOrder(order);
-  if (s.ok()) s = area.Seek(key);
-  if (!s.ok() || !area.found()) return s;
-  return MoveField(con, area, field, added, removed);
-}
-
-}  // namespace
 
 xbase::Status RequireArea(frame::Session& session, std::string_view alias, xbase::WorkArea** area) {
   *area = session.tables().Area(alias);
@@ -36,10 +24,16 @@ xbase::Status MoveField(console::Console& con, xbase::WorkArea& area, std::strin
   return PutAndRelease(area, {{field, xbase::Value::Num(area.Number(field) + added - removed)}});
 }
 
-xbase::Status UPSALESORDER(frame::Session& session, std::string_view order, std::string_view code, double added,
-                           double removed, std::string_view line) {
+namespace {
+
+// The order line (number, goods code) that takes a delivered quantity: the one numbered `line` (URUT)
+// where the order holds the goods on several lines, else the first; 0 when there is none.
+xbase::Status ChosenOrderLine(frame::Session& session, std::string_view order, std::string_view code,
+                              std::string_view line, xbase::WorkArea** area, uint32_t* chosen) {
+  *chosen = 0;
   xbase::WorkArea* lines = nullptr;
   if (xbase::Status s = RequireArea(session, "slsodr2", &lines); !s.ok()) return s;
+  *area = lines;
   const std::string key = lines->PadToField("NOMOR", order) + lines->PadToField("KODE", code);
   // The third index of the order lines: nomor+kode.
   std::vector<uint32_t> records;
@@ -47,21 +41,64 @@ xbase::Status UPSALESORDER(frame::Session& session, std::string_view order, std:
   if (s.ok()) s = lines->SeekAll(key, &records);
   if (!s.ok() || records.empty()) return s;
   // A revision walks its own rows with deleted rows shown: a deleted order line never takes a quantity.
-  uint32_t chosen = 0;
   for (uint32_t record : records) {
     if (s = lines->GoTo(record); !s.ok()) return s;
     if (lines->deleted()) continue;
-    if (chosen == 0 || (!xbase::IsBlank(line) && xbase::AllTrim(lines->Text("URUT")) == xbase::AllTrim(line))) chosen = record;
+    if (*chosen == 0 || (!xbase::IsBlank(line) && xbase::AllTrim(lines->Text("URUT")) == xbase::AllTrim(line))) {
+      *chosen = record;
+    }
   }
-  if (chosen == 0) return s;
+  return s;
+}
+
+// The customer's record on the first index, 0 when the customer is not there.
+xbase::Status CustomerRecord(frame::Session& session, std::string_view customer, xbase::WorkArea** area,
+                             uint32_t* recno) {
+  *recno = 0;
+  xbase::WorkArea* customers = nullptr;
+  if (xbase::Status s = RequireArea(session, "mastcus", &customers); !s.ok()) return s;
+  *area = customers;
+  xbase::Status s = customers->SetOrder(1);
+  if (s.ok()) s = customers->Seek(customers->PadToField("RELASI", customer));
+  if (s.ok() && customers->found()) *recno = customers->recno();
+  return s;
+}
+
+}  // namespace
+
+xbase::Status UPSALESORDER(frame::Session& session, std::string_view order, std::string_view code, double added,
+                           double removed, std::string_view line) {
+  xbase::WorkArea* lines = nullptr;
+  uint32_t chosen = 0;
+  xbase::Status s = ChosenOrderLine(session, order, code, line, &lines, &chosen);
+  if (!s.ok() || chosen == 0) return s;
   if (s = lines->GoTo(chosen); !s.ok()) return s;
   return MoveField(session.console(), *lines, "QTY_KIRIM", added, removed);
 }
 
+xbase::Status NameOrderLine(SaveScope& save, frame::Session& session, std::string_view order, std::string_view code,
+                            std::string_view line) {
+  xbase::WorkArea* lines = nullptr;
+  uint32_t chosen = 0;
+  const xbase::Status s = ChosenOrderLine(session, order, code, line, &lines, &chosen);
+  if (s.ok() && chosen != 0) save.Update(*lines, chosen);
+  return s;
+}
+
 xbase::Status UPSALDOMASTCUS(frame::Session& session, std::string_view customer, double added, double removed) {
   xbase::WorkArea* customers = nullptr;
-  if (xbase::Status s = RequireArea(session, "mastcus", &customers); !s.ok()) return s;
-  return MoveTotal(session.console(), *customers, 1, customers->PadToField("RELASI", customer), "SALDO", added, removed);
+  uint32_t recno = 0;
+  xbase::Status s = CustomerRecord(session, customer, &customers, &recno);
+  if (!s.ok() || recno == 0) return s;
+  return MoveField(session.console(), *customers, "SALDO", added, removed);
+}
+
+xbase::Status NameBalance(SaveScope& save, frame::Session& session, std::string_view customer) {
+  xbase::WorkArea* customers = nullptr;
+  uint32_t recno = 0;
+  const xbase::Status s = CustomerRecord(session, customer, &customers, &recno);
+  if (s.ok()) save.Update(*customers, recno);
+  return s;
 }
 
 }  // namespace documents

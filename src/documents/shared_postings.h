@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "console/console.h"
+#include "documents/save_scope.h"
 #include "frame/session.h"
 #include "xbase/status.h"
 #include "xbase/work_area.h"
@@ -29,6 +30,11 @@ xbase::Status UPSALESORDER(frame::Session& session, std::string_view order, std:
 // SALDO of the customer in the open `Mastcus` := + added - removed. A customer that is not there is
 // left alone.
 xbase::Status UPSALDOMASTCUS(frame::Session& session, std::string_view customer, double added, double removed);
+
+// The records UPSALESORDER and UPSALDOMASTCUS would move, named in a save (nothing when there is none).
+xbase::Status NameOrderLine(SaveScope& save, frame::Session& session, std::string_view order, std::string_view code,
+                            std::string_view line = {});
+xbase::Status NameBalance(SaveScope& save, frame::Session& session, std::string_view customer);
 
 }  // namespace documents
 

@@ -257,6 +257,9 @@ bool Import::Merge(const ImportGroup& group) {
   merge.see_deleted = group.see_deleted;
   merge.running = group.running;
   for (const LinePair& pair : group.lines) merge.lines.push_back(Lines(group, pair));
+  if (merge.live != nullptr) merge.written.push_back(merge.live);
+  for (const documents::MergedLines& lines : merge.lines) merge.written.push_back(lines.live);
+  for (const char* table : group.postings) merge.written.push_back(Area(table));
   const std::string reading = "Proses Baca " + std::string(first) + ".....";
   const std::string writing =
       "Proses tulis " + xbase::Lower(group.live != nullptr ? group.live : group.lines.front().live);

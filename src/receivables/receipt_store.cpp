@@ -7,6 +7,7 @@
 #include "console/message.h"
 #include "console/table_access.h"
 #include "documents/document_counter.h"
+#include "documents/save_scope.h"
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
@@ -21,6 +22,9 @@ namespace receivables {
 namespace {
 
 using xbase::Value;
+
+// A new receipt's number: the "NOTT" + branch counter.
+documents::CounterKind ReceiptCounter() { return {"NOTT", 10}; }
 
 // The tables of the receipt screens, under the aliases the routines find them by.
 constexpr AliasedTable kReceiptTables[] = {
@@ -81,8 +85,9 @@ xbase::Status LoadLines(frame::Session& session, Receipt* receipt) {
   return s;
 }
 
-// The refusal of a line that would settle nothing: its invoice, or the instrument its code needs, is gone.
-bool LinesStillSettle(frame::Session& session, const Receipt& receipt) {
+// The refusal of a line that would settle nothing: its invoice, or the instrument its code needs, is
+// gone. Checked under the save's locks.
+xbase::Status LinesStillSettle(frame::Session& session, const Receipt& receipt) {
   for (const console::ValueRow& line : receipt.lines) {
     if (!LineCounts(line)) continue;
     bool found = false;
@@ -93,13 +98,48 @@ bool LinesStillSettle(frame::Session& session, const Receipt& receipt) {
       s = SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", LineText(line, kInstrument), &found);
       if (s.ok() && !found) missing = "Nomor " + std::string(xbase::AllTrim(LineText(line, kInstrument)));
     }
-    if (!s.ok()) missing = s.message();
-    if (!missing.empty()) {
-      console::PESAN(session.console(), missing + " tidak ada lagi, TT tidak disimpan");
-      return false;
+    if (!s.ok()) return s;
+    if (!missing.empty()) return xbase::Status::InvalidArgument(missing + " tidak ada lagi, TT tidak disimpan");
+  }
+  return xbase::Status::OK();
+}
+
+// Every record the save changes, named before its locks: the counter row of a new receipt, the header,
+// the stored lines (and an append), and the invoice and instrument each stored and each new line
+// settles.
+xbase::Status NameReceipt(documents::SaveScope& save, frame::Session& session, const Receipt& receipt) {
+  xbase::WorkArea& header = TableArea(session, "Piutkr1");
+  xbase::WorkArea& lines = TableArea(session, "Piutkr2");
+  bool found = false;
+  xbase::Status s;
+  if (xbase::IsBlank(receipt.number)) {
+    s = documents::NameCounter(save, TableArea(session, "Setup"), ReceiptCounter(), xbase::PadR(receipt.branch, 6));
+    save.Append(header);
+  } else {
+    s = SeekKey(session, "Piutkr1", "PIUTKR11", ReceiptKey(receipt.branch, receipt.number), &found);
+    if (s.ok() && found) {
+      save.Update(header, header.recno());
+    } else {
+      save.Append(header);
     }
   }
-  return true;
+  save.Append(lines);
+  std::vector<uint32_t> rows;
+  if (s.ok()) s = lines.SetOrder("PIUTKR21");
+  if (s.ok() && !xbase::IsBlank(receipt.number)) {
+    s = documents::StoredRows(session.tables(), lines, ReceiptKey(receipt.branch, receipt.number), &rows);
+  }
+  for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
+    save.Update(lines, rows[i]);
+    if (s = lines.GoTo(rows[i]); s.ok() && !lines.deleted()) {
+      s = NameSettlement(save, session, lines.Text("NOTA"), lines.Text("NO_BUKTI"));
+    }
+  }
+  for (size_t k = 0; s.ok() && k < receipt.lines.size(); ++k) {
+    const console::ValueRow& line = receipt.lines[k];
+    if (LineCounts(line)) s = NameSettlement(save, session, LineText(line, kNota), LineText(line, kInstrument));
+  }
+  return s;
 }
 
 // Writes the header: updated or appended while some line has an amount, deleted when none has.
@@ -241,27 +281,39 @@ xbase::Status SIMPANDATA(frame::Session& session, Receipt* receipt, bool* saved)
 
 xbase::Status SaveReceipt(frame::Session& session, Receipt* receipt, bool* saved) {
   *saved = false;
-  if (!LinesStillSettle(session, *receipt)) return xbase::Status::OK();
   const bool has_amount = std::any_of(receipt->lines.begin(), receipt->lines.end(), LineCounts);
+  // A new receipt without an amount writes nothing and takes no number.
+  if (xbase::IsBlank(receipt->number) && !has_amount) return xbase::Status::OK();
+  documents::SaveScope save(session.console());
+  xbase::Status s = NameReceipt(save, session, *receipt);
+  if (s.ok()) s = save.Lock();
+  if (s.ok()) s = LinesStillSettle(session, *receipt);
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return xbase::Status::OK();
+  }
+  s = save.BeginWrites();
   const auto write = [&](const std::string& number) {
     receipt->number = xbase::PadR(number, 10);
-    xbase::Status s = WriteHeader(session, *receipt, has_amount);
-    return s.ok() ? WriteLines(session, *receipt) : s;
+    xbase::Status w = WriteHeader(session, *receipt, has_amount);
+    return w.ok() ? WriteLines(session, *receipt) : w;
   };
   if (!xbase::IsBlank(receipt->number)) {
-    if (xbase::Status s = write(receipt->number); !s.ok()) return s;
+    if (s.ok()) s = write(receipt->number);
+    if (s = save.CommitWrites(s); !s.ok()) return s;
     *saved = true;
     return xbase::Status::OK();
   }
-  // A new receipt without an amount writes nothing and takes no number.
-  if (!has_amount) return xbase::Status::OK();
-  const documents::CounterKind kind{"NOTT", 10};
   const auto taken = [&](const std::string& number, bool* held) {
     return SeekKey(session, "Piutkr1", "PIUTKR11", ReceiptKey(receipt->branch, number), held);
   };
   std::string number;
-  xbase::Status s = documents::NumberDocument(session.console(), TableArea(session, "Setup"), kind,
-                                              xbase::PadR(receipt->branch, 6), taken, write, &number);
+  if (s.ok()) {
+    s = documents::NumberDocument(session.console(), TableArea(session, "Setup"), ReceiptCounter(),
+                                  xbase::PadR(receipt->branch, 6),
+                                  taken, write, &number);
+  }
+  s = save.CommitWrites(s);
   // A missing counter row was told in its alert; nothing was written.
   if (s.IsNotFound()) return xbase::Status::OK();
   if (!s.ok()) return s;

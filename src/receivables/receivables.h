@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "documents/save_scope.h"
 #include "frame/procedure_registry.h"
 #include "frame/session.h"
 #include "xbase/date.h"
@@ -32,6 +33,10 @@ struct SettlementFound {
 // which rows were there.
 xbase::Status UPDATEPIUTANGDANGIRO(frame::Session& session, std::string_view nota, std::string_view instrument,
                                    double old_amount, double new_amount, SettlementFound* found = nullptr);
+
+// The rows UPDATEPIUTANGDANGIRO would move, named in a save.
+xbase::Status NameSettlement(documents::SaveScope& save, frame::Session& session, std::string_view nota,
+                             std::string_view instrument);
 
 // Moves KREDIT of the instrument in the open `GiroDbt` from `old_amount` to `new_amount`; *found
 // (optional) tells whether the row was there.

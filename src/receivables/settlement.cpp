@@ -8,18 +8,41 @@
 namespace receivables {
 namespace {
 
-// Moves KREDIT of the row of `key` in the open table `alias` on its index `order` from old to new
-// under the row's lock; the area's controlling order is given back afterwards.
+// Stands on the row of `key` in the open table `alias` on its index `order` (found() false without
+// one); the area's controlling order before the seek goes to *saved.
+xbase::Status SeekSettled(frame::Session& session, std::string_view alias, std::string_view order,
+                          std::string_view field, std::string_view key, xbase::WorkArea** area, int* saved) {
+  *area = session.tables().Area(alias);
+  if (*area == nullptr) return xbase::Status::InvalidArgument("table not open", alias);
+  *saved = (*area)->OrderNumber();
+  xbase::Status s = (*area)->SetOrder(order);
+  // An exact key: "A1" must never settle "A10".
+  if (s.ok()) s = (*area)->Seek((*area)->PadToField(field, key));
+  return s;
+}
+
+// The row SeekSettled finds, named in a save.
+xbase::Status NameSettled(documents::SaveScope& save, frame::Session& session, std::string_view alias,
+                          std::string_view order, std::string_view field, std::string_view key) {
+  xbase::WorkArea* area = nullptr;
+  int saved = 0;
+  xbase::Status s = SeekSettled(session, alias, order, field, key, &area, &saved);
+  if (s.ok() && area->found()) save.Update(*area, area->recno());
+  if (area == nullptr) return s;
+  const xbase::Status restored = area->SetOrder(saved);
+  return s.ok() ? restored : s;
+}
+
+// Moves KREDIT of the row SeekSettled finds from old to new under the row's lock; the area's
+// controlling order is given back afterwards.
 xbase::Status MoveKredit(frame::Session& session, std::string_view alias, std::string_view order,
                          std::string_view field, std::string_view key, double old_amount, double new_amount,
                          bool* found) {
   *found = false;
-  xbase::WorkArea* area = session.tables().Area(alias);
-  if (area == nullptr) return xbase::Status::InvalidArgument("table not open", alias);
-  const int saved = area->OrderNumber();
-  xbase::Status s = area->SetOrder(order);
-  // An exact key: "A1" must never settle "A10".
-  if (s.ok()) s = area->Seek(area->PadToField(field, key));
+  xbase::WorkArea* area = nullptr;
+  int saved = 0;
+  xbase::Status s = SeekSettled(session, alias, order, field, key, &area, &saved);
+  if (area == nullptr) return s;
   if (s.ok() && area->found()) {
     *found = true;
     s = console::LOCK_REC(session.console(), *area);
@@ -45,6 +68,13 @@ xbase::Status UPDATEPIUTANGDANGIRO(frame::Session& session, std::string_view not
     s = UPDATEGIRODBT(session, instrument, old_amount, new_amount, &seen.instrument);
   }
   if (found != nullptr) *found = seen;
+  return s;
+}
+
+xbase::Status NameSettlement(documents::SaveScope& save, frame::Session& session, std::string_view nota,
+                             std::string_view instrument) {
+  xbase::Status s = NameSettled(save, session, "Piutdbt", "PIUTDBT1", "NOTA", nota);
+  if (s.ok() && !xbase::IsBlank(instrument)) s = NameSettled(save, session, "GiroDbt", "GIRODBT1", "NOMOR", instrument);
   return s;
 }
 

@@ -6,8 +6,8 @@
 
 #include "console/table_access.h"
 #include "documents/record_writes.h"
+#include "documents/save_scope.h"
 #include "documents/stored_lines.h"
-#include "pickers/picker_support.h"
 #include "returns/draft.h"
 #include "returns/return_instrument.h"
 #include "returns/return_tables.h"
@@ -76,6 +76,62 @@ xbase::Status WriteLines(frame::Session& session, const Draft& draft, const Appr
 }
 
 
+// Every record the realisation changes, named before its locks: the document's header (or an
+// append) and stored lines (and an append), the stock each stored line and each new line moves, the
+// instrument (or an append) and the draft's header.
+xbase::Status NameRealisation(documents::SaveScope& save, frame::Session& session, const Draft& draft,
+                              const Approval& approval) {
+  const auto name_row = [&](std::string_view alias, std::string_view order, std::string_view field) {
+    xbase::WorkArea& area = Area(session, alias);
+    bool found = false;
+    const xbase::Status s = SeekExact(area, order, field, draft.number, &found);
+    if (s.ok() && found) save.Update(area, area.recno());
+    return s;
+  };
+  save.Append(Area(session, "RTJUAL1"));
+  save.Append(Area(session, "RTJUAL2"));
+  save.Append(Area(session, "GIRODBT"));
+  xbase::Status s = name_row("RTJUAL1", "RTJUAL11", "NOMOR");
+  if (s.ok()) s = name_row("GIRODBT", "GIRODBT1", "NOMOR");
+  if (s.ok()) s = name_row("DRAFTR1", "DRAFTR11", "NOMOR");
+  xbase::WorkArea& lines = Area(session, "RTJUAL2");
+  std::vector<uint32_t> stored;
+  if (s.ok()) s = lines.SetOrder("RTJUAL21");
+  if (s.ok()) s = documents::StoredRows(session.tables(), lines, lines.PadToField("NOMOR", draft.number), &stored);
+  for (size_t i = 0; s.ok() && i < stored.size(); ++i) {
+    save.Update(lines, stored[i]);
+    if (s = lines.GoTo(stored[i]); s.ok() && !lines.deleted()) {
+      s = sales::NameStockMove(save, session, lines.Text("KODE"), lines.Text("GUDANG"));
+    }
+  }
+  for (size_t k = 0; s.ok() && k < draft.lines.size(); ++k) {
+    if (draft.lines[k].HasGoods()) s = sales::NameStockMove(save, session, draft.lines[k].code, approval.warehouse);
+  }
+  return s;
+}
+
+// Checked before the locks and again under them: the draft is there and not realised, its number
+// not held by another kind of instrument. A refusal carries its message; *realised tells that one.
+xbase::Status StillRealisable(frame::Session& session, const std::string& number, bool* realised) {
+  *realised = false;
+  const std::string shown(xbase::AllTrim(number));
+  xbase::WorkArea& head = Area(session, "DRAFTR1");
+  bool found = false;
+  xbase::Status s = SeekExact(head, "DRAFTR11", "NOMOR", number, &found);
+  if (!s.ok()) return s;
+  if (!found) return xbase::Status::InvalidArgument("Draft retur " + shown + " tidak ada");
+  if (head.Logical("REALISASI")) {
+    *realised = true;
+    return xbase::Status::InvalidArgument("Nomor " + shown + " sudah direalisasi");
+  }
+  xbase::WorkArea& instruments = Area(session, "GIRODBT");
+  if (s = SeekExact(instruments, "GIRODBT1", "NOMOR", number, &found); !s.ok()) return s;
+  if (found && !instruments.Text("KET").starts_with("RT")) {
+    return xbase::Status::InvalidArgument("Nomor " + shown + kTakenByInstrument);
+  }
+  return s;
+}
+
 }  // namespace
 
 bool OpenRealisationTables(frame::Session& session) {
@@ -89,32 +145,31 @@ xbase::Status REALISASIRETURJUAL(frame::Session& session, const Approval& approv
   bool found = false;
   xbase::Status s = LoadDraft(session, approval.number, &draft, &found);
   if (!s.ok()) return s;
-  const std::string number(xbase::AllTrim(approval.number));
-  if (!found) {
-    pickers::Refuse(session, "Draft retur " + number + " tidak ada");
+  bool realised = false;
+  xbase::Status refusal = StillRealisable(session, approval.number, &realised);
+  if (refusal.ok() && !IsReturnCode(session, approval.reason2)) return s;
+  documents::SaveScope save(session.console());
+  if (refusal.ok()) refusal = NameRealisation(save, session, draft, approval);
+  if (refusal.ok()) refusal = save.Lock();
+  if (refusal.ok()) refusal = StillRealisable(session, draft.number, &realised);
+  if (!refusal.ok()) {
+    if (realised) *outcome = Outcome::kAlreadyRealised;
+    documents::NothingSaved(session, refusal);
     return s;
   }
   xbase::WorkArea& head = Area(session, "DRAFTR1");
-  if (head.Logical("REALISASI")) {
-    *outcome = Outcome::kAlreadyRealised;
-    pickers::Refuse(session, "Nomor " + number + " sudah direalisasi");
-    return s;
-  }
-  bool other = false;
-  if (!IsReturnCode(session, approval.reason2) || !NamesOtherInstrument(session, draft.number, &other)) return s;
-  if (other) {
-    pickers::Refuse(session, "Nomor " + number + kTakenByInstrument);
-    return s;
-  }
-  s = WriteHeader(session, draft, approval);
+  const double value = head.Number("NILAI");
+  s = save.BeginWrites();
+  if (s.ok()) s = WriteHeader(session, draft, approval);
   if (s.ok()) s = WriteLines(session, draft, approval);
   if (s.ok()) {
     s = RegisterReturnInstrument(session, {draft.number, draft.branch, approval.reason2, draft.customer, approval.date,
-                                           draft.reason1, head.Number("NILAI"), draft.code_id});
+                                           draft.reason1, value, draft.code_id});
   }
   if (s.ok() && (s = SeekExact(head, "DRAFTR11", "NOMOR", draft.number, &found)).ok()) {
     s = Rewrite(session, head, {{"APPROVAL", Flag(true)}, {"REALISASI", Flag(true)}});
   }
+  s = save.CommitWrites(s);
   if (s.ok()) *outcome = Outcome::kRealised;
   return s;
 }

@@ -159,32 +159,49 @@ xbase::Status WriteMonitor(frame::Session& session, const NoteHead& head) {
   return documents::PutAndRelease(*monitor, fields);
 }
 
+xbase::Status NameNote(documents::SaveScope& save, frame::Session& session, const NoteHead& head,
+                       const std::vector<NoteItem>& items, bool move_order) {
+  xbase::WorkArea* notes = nullptr;
+  xbase::WorkArea* lines = nullptr;
+  xbase::Status s = Area(session, "srtjln1", &notes);
+  if (s.ok()) s = Area(session, "srtjln2", &lines);
+  if (!s.ok()) return s;
+  save.Append(*notes);
+  save.Append(*lines);
+  for (size_t k = 0; k < items.size() && s.ok(); ++k) {
+    s = NameStockMove(save, session, items[k].code, items[k].warehouse);
+    if (s.ok() && move_order) s = documents::NameOrderLine(save, session, head.order, items[k].code, items[k].order_line);
+  }
+  if (s.ok() && ItemsAmount(items) != 0) {
+    xbase::WorkArea* receivables = nullptr;
+    s = Area(session, "piutdbt", &receivables);
+    if (s.ok()) save.Append(*receivables);
+    if (s.ok()) s = documents::NameBalance(save, session, head.customer);
+  }
+  if (s.ok()) s = NameMonitor(save, session, head);
+  return s;
+}
+
+xbase::Status NameMonitor(documents::SaveScope& save, frame::Session& session, const NoteHead& head) {
+  if (xbase::IsBlank(head.manager)) return xbase::Status::OK();
+  xbase::WorkArea* monitor = nullptr;
+  xbase::Status s = Area(session, "bmonitor", &monitor);
+  bool held = false;
+  if (s.ok()) s = Holds(*monitor, "BMONITOR", monitor->PadToField("INVOICE", head.invoice), &held);
+  if (!s.ok()) return s;
+  if (held) {
+    save.Update(*monitor, monitor->recno());
+  } else {
+    save.Append(*monitor);
+  }
+  return s;
+}
+
 xbase::Status Holds(xbase::WorkArea& area, std::string_view order, const std::string& key, bool* held) {
   xbase::Status s = area.SetOrder(order);
   if (s.ok()) s = area.Seek(key);
   *held = s.ok() && area.found();
   return s;
-}
-
-TableLocks::~TableLocks() {
-  // What is left to release when a save ends early are the locks; the records were written already.
-  for (xbase::WorkArea* area : locked_) area->Unlock().IgnoreError();
-}
-
-xbase::Status TableLocks::Take(xbase::WorkArea& area) {
-  const xbase::Status s = console::LockTable(con_, area);
-  if (s.ok()) locked_.push_back(&area);
-  return s;
-}
-
-xbase::Status TableLocks::Release() {
-  xbase::Status first = xbase::Status::OK();
-  for (xbase::WorkArea* area : locked_) {
-    const xbase::Status s = area->Unlock();
-    if (first.ok()) first = s;
-  }
-  locked_.clear();
-  return first;
 }
 
 }  // namespace sales

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "documents/line_value.h"
+#include "documents/save_scope.h"
 #include "frame/session.h"
 #include "sales/sales_order.h"
 #include "xbase/date.h"
@@ -81,27 +82,16 @@ xbase::Status WriteReceivable(frame::Session& session, const NoteHead& head, dou
 // overwritten on the note's existing row.
 xbase::Status WriteMonitor(frame::Session& session, const NoteHead& head);
 
+// Every record WriteNote changes, named in a save: the note and line appends, each item's stock
+// rows and, with `move_order`, its order line; the receivable append and the customer's balance when
+// the amount is not 0; the manager link.
+xbase::Status NameNote(documents::SaveScope& save, frame::Session& session, const NoteHead& head,
+                       const std::vector<NoteItem>& items, bool move_order);
+// The BMONITOR row WriteMonitor changes or appends, named in a save.
+xbase::Status NameMonitor(documents::SaveScope& save, frame::Session& session, const NoteHead& head);
+
 // True when `key` is a key of index file `order` of the area, which then stands on it.
 xbase::Status Holds(xbase::WorkArea& area, std::string_view order, const std::string& key, bool* held);
-
-// Whole-table locks held for a save so that no other workstation takes one of its numbers between the
-// check and the write; released when the save ends.
-class TableLocks {
- public:
-  explicit TableLocks(console::Console& con) : con_(con) {}
-  ~TableLocks();
-  TableLocks(const TableLocks&) = delete;
-  TableLocks& operator=(const TableLocks&) = delete;
-
-  // Locks the area (waiting on the console); the first failure is returned.
-  xbase::Status Take(xbase::WorkArea& area);
-  // Releases every lock; a record that could not be written then shows.
-  xbase::Status Release();
-
- private:
-  console::Console& con_;
-  std::vector<xbase::WorkArea*> locked_;
-};
 
 }  // namespace sales
 

@@ -3,6 +3,7 @@
 
 #include "console/alert.h"
 #include "console/message.h"
+#include "documents/save_scope.h"
 #include "pickers/picker_support.h"
 #include "sales/sales_order.h"
 #include "xbase/date_functions.h"
@@ -87,18 +88,24 @@ bool WriteFurtherNotes(frame::Session& session, const NoteDocument& doc, const s
   if (!FurtherNoteDueDate(session, doc.header, &tempo, &term)) return false;
   xbase::WorkArea* notes = session.tables().Area("srtjln1");
   if (notes == nullptr) return pickers::Refuse(session, "table not open: srtjln1");
-  TableLocks locks(session.console());
-  if (!pickers::Checked(session, locks.Take(*notes))) return false;
-  for (const std::string& number : numbers) {
-    bool held = false;
-    if (!pickers::Checked(session, Holds(*notes, "SRTJLN11", notes->PadToField("INVOICE", number), &held))) return false;
-    if (held) return pickers::Refuse(session, "Nomor Sj " + std::string(xbase::RTrim(number)) + " sudah terdaftar");
+  documents::SaveScope save(session.console());
+  for (size_t n = 0; n < planned.size() && s.ok(); ++n) {
+    s = NameNote(save, session, NoteHeadOf(doc.header, numbers[n], tempo, term), planned[n], true);
   }
+  if (s.ok()) s = save.Lock();
+  // The numbers checked again under the locks: one taken meanwhile refuses the save.
+  for (size_t n = 0; n < numbers.size() && s.ok(); ++n) {
+    bool held = false;
+    s = Holds(*notes, "SRTJLN11", notes->PadToField("INVOICE", numbers[n]), &held);
+    if (s.ok() && held) s = xbase::Status::InvalidArgument("Nomor Sj " + std::string(xbase::RTrim(numbers[n])) + " sudah terdaftar");
+  }
+  if (!s.ok()) return documents::NothingSaved(session, s);
+  s = save.BeginWrites();
   size_t done = 0;
-  for (; done < planned.size() && s.ok(); ++done) s = WriteNote(session, NoteHeadOf(doc.header, numbers[done], tempo, term), planned[done], true);
-  const xbase::Status released = locks.Release();
-  if (s.ok()) s = released;
+  for (; s.ok() && done < planned.size(); ++done) s = WriteNote(session, NoteHeadOf(doc.header, numbers[done], tempo, term), planned[done], true);
+  s = save.CommitWrites(s);
   if (s.ok()) return true;
+  if (done == 0) return documents::NothingSaved(session, s);
   console::PESAN(session.console(), "Gagal menyimpan: " + s.message());
   std::string saved;
   for (size_t i = 0; i + 1 < done; ++i) saved += (saved.empty() ? "" : ", ") + std::string(xbase::RTrim(numbers[i]));

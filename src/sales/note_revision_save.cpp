@@ -1,12 +1,14 @@
-// The write of a delivery note's revision: the header rewritten in place, every stored line taken
-// back (stock in, delivered quantity off its order line) and the corrected lines posted, the rows
-// reused in place; then the manager link, the receivable and the customer balances.
+// The write of a delivery note's revision: every record it changes locked first and the stored note
+// checked again under the locks; then the header rewritten in place, every stored line taken back
+// (stock in, delivered quantity off its order line) and the corrected lines posted, the rows reused in
+// place; then the manager link, the receivable and the customer balances.
 #include <string>
 #include <vector>
 
 #include "console/message.h"
 #include "console/table_access.h"
 #include "documents/record_writes.h"
+#include "documents/save_scope.h"
 #include "documents/shared_postings.h"
 #include "documents/stored_lines.h"
 #include "pickers/picker_support.h"
@@ -66,9 +68,8 @@ class RevisionWrite {
   RevisionWrite(frame::Session& session, const NoteRevision& rev, RevisionTables tables)
       : session_(session), rev_(rev), header_(rev.doc.header), tables_(tables) {}
 
-  // Every check before the first write; false with a message.
+  // The checks of what the clerk typed, then CheckStored; false with a message.
   bool Check(std::vector<NoteItem>* items, std::vector<bool>* kept) {
-    const std::string shown(xbase::AllTrim(rev_.doc.invoice));
     xbase::Status s;
     *items = Items(session_, rev_, kept, &s);
     if (!pickers::Checked(session_, s)) return false;
@@ -81,22 +82,78 @@ class RevisionWrite {
     }
     if (!ItemsFit(session_, stored)) return false;
     amount_ = ItemsAmount(stored);
+    return pickers::Checked(session_, CheckStored());
+  }
+
+  // What another workstation may change meanwhile, checked before the locks and again under them:
+  // the note is there, its receivable not paid beyond the new amount nor, once paid, moved to
+  // another customer. A refusal carries its message.
+  xbase::Status CheckStored() {
+    const std::string shown(xbase::AllTrim(rev_.doc.invoice));
     bool held = false;
-    s = Holds(*tables_.notes, "SRTJLN11", tables_.notes->PadToField("INVOICE", rev_.doc.invoice), &held);
-    if (!pickers::Checked(session_, s)) return false;
-    if (!held) return pickers::Refuse(session_, "Nomor Sj " + shown + " tidak terdaftar");
+    xbase::Status s = Holds(*tables_.notes, "SRTJLN11", tables_.notes->PadToField("INVOICE", rev_.doc.invoice), &held);
+    if (!s.ok()) return s;
+    if (!held) return xbase::Status::InvalidArgument("Nomor Sj " + shown + " tidak terdaftar");
     note_record_ = tables_.notes->recno();
-    if (!FindReceivable()) return false;
+    if (s = FindReceivable(); !s.ok()) return s;
     if (receivable_record_ != 0 && !receivable_deleted_) {
       if (amount_ < paid_) {
-        return pickers::Refuse(session_, "Nilai surat jalan " + Amount(amount_) + " kurang dari yang sudah dibayar " +
-                                             Amount(paid_));
+        return xbase::Status::InvalidArgument("Nilai surat jalan " + Amount(amount_) + " kurang dari yang sudah dibayar " +
+                                              Amount(paid_));
       }
       if (paid_ != 0 && xbase::AllTrim(old_customer_) != xbase::AllTrim(header_.customer)) {
-        return pickers::Refuse(session_, "Piutang SJ " + shown + " sudah dibayar, relasi tidak boleh diganti");
+        return xbase::Status::InvalidArgument("Piutang SJ " + shown + " sudah dibayar, relasi tidak boleh diganti");
       }
     }
-    return true;
+    return s;
+  }
+
+  // CheckStored under the locks; the records named before them must be the ones found now.
+  xbase::Status CheckStoredAgain() {
+    const uint32_t note = note_record_, receivable = receivable_record_;
+    const std::string customer = old_customer_;
+    xbase::Status s = CheckStored();
+    if (s.ok() && (note != note_record_ || receivable != receivable_record_ || customer != old_customer_)) {
+      s = xbase::Status::InvalidArgument("SJ " + std::string(xbase::AllTrim(rev_.doc.invoice)) +
+                                         " diubah di komputer lain, simpan sekali lagi");
+    }
+    return s;
+  }
+
+  // Every record Run changes, named in the save: the note, its stored rows (and an append), the stock
+  // and order lines each stored row and each new line moves, the manager link, the receivable and the
+  // balances of its old and new customer.
+  xbase::Status Name(documents::SaveScope& save, const std::vector<NoteItem>& items, const std::vector<bool>& kept) {
+    save.Update(*tables_.notes, note_record_);
+    xbase::WorkArea& lines = *tables_.lines;
+    const std::string& order = header_.order;
+    std::vector<uint32_t> rows;
+    xbase::Status s = lines.SetOrder("SRTJLN21");
+    if (s.ok()) s = documents::StoredRows(session_.tables(), lines, lines.PadToField("INVOICE", rev_.doc.invoice), &rows);
+    save.Append(lines);
+    for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
+      save.Update(lines, rows[i]);
+      if (s = lines.GoTo(rows[i]); !s.ok() || lines.deleted()) continue;
+      const std::string code = lines.Text("KODE"), warehouse = lines.Text("GUDANG"), from = lines.Text("URUTAN");
+      s = NameStockMove(save, session_, code, warehouse);
+      if (s.ok()) s = documents::NameOrderLine(save, session_, order, code, from);
+    }
+    for (size_t k = 0; s.ok() && k < items.size(); ++k) {
+      if (!kept[k]) continue;
+      s = NameStockMove(save, session_, items[k].code, items[k].warehouse);
+      if (s.ok()) s = documents::NameOrderLine(save, session_, order, items[k].code, items[k].order_line);
+    }
+    if (s.ok()) s = NameMonitor(save, session_, Head());
+    if (!s.ok()) return s;
+    if (receivable_record_ == 0) {
+      if (amount_ == 0) return s;
+      save.Append(*tables_.receivables);
+      return documents::NameBalance(save, session_, header_.customer);
+    }
+    save.Update(*tables_.receivables, receivable_record_);
+    s = documents::NameBalance(save, session_, old_customer_);
+    if (s.ok()) s = documents::NameBalance(save, session_, header_.customer);
+    return s;
   }
 
   xbase::Status Run(const std::vector<NoteItem>& items, const std::vector<bool>& kept) {
@@ -117,19 +174,17 @@ class RevisionWrite {
   NoteHead Head() const { return NoteHeadOf(header_, rev_.doc.invoice, rev_.doc.due_date, rev_.stored_term); }
 
   // The receivable of the note, deleted rows too.
-  bool FindReceivable() {
+  xbase::Status FindReceivable() {
     xbase::ShowDeleted show(&session_.tables());
     xbase::WorkArea& receivables = *tables_.receivables;
     bool held = false;
     const xbase::Status s = Holds(receivables, "PIUTDBT1", receivables.PadToField("NOTA", rev_.doc.invoice), &held);
-    if (!pickers::Checked(session_, s)) return false;
+    if (!s.ok()) return s;
     receivable_record_ = held ? receivables.recno() : 0;
-    if (held) {
-      receivable_deleted_ = receivables.deleted();
-      paid_ = receivables.Number("KREDIT");
-      old_customer_ = receivables.Text("RELASI");
-    }
-    return true;
+    receivable_deleted_ = held && receivables.deleted();
+    paid_ = held ? receivables.Number("KREDIT") : 0;
+    old_customer_ = held ? receivables.Text("RELASI") : "";
+    return s;
   }
 
   // The header rewritten on its locked row; the first entry's date and operator stay.
@@ -240,7 +295,14 @@ bool WriteNoteRevision(frame::Session& session, const NoteRevision& rev) {
   std::vector<NoteItem> items;
   std::vector<bool> kept;
   if (!write.Check(&items, &kept)) return false;
-  const xbase::Status s = write.Run(items, kept);
+  documents::SaveScope save(session.console());
+  xbase::Status s = write.Name(save, items, kept);
+  if (s.ok()) s = save.Lock();
+  if (s.ok()) s = write.CheckStoredAgain();
+  if (!s.ok()) return documents::NothingSaved(session, s);
+  s = save.BeginWrites();
+  if (s.ok()) s = write.Run(items, kept);
+  s = save.CommitWrites(s);
   if (s.ok()) return true;
   console::PESAN(session.console(), "Gagal menyimpan ralat SJ " + std::string(xbase::AllTrim(rev.doc.invoice)) + ": " +
                                         s.message());

@@ -1,6 +1,6 @@
-// Writing a confirmed sales order: the checks that can be made before the first write, made again
-// under the locks of the order and note tables, then the order, its delivery notes, the stock
-// movements, the receivables and the customer balance, record by record in their fixed order.
+// Writing a confirmed sales order: the checks that can be made before the first write; every record
+// the save changes locked; the numbers checked again under the locks; then the order, its delivery
+// notes, the stock movements, the receivables and the customer balance in their fixed order.
 #include <string>
 #include <vector>
 
@@ -8,6 +8,7 @@
 #include "console/table_access.h"
 #include "documents/line_value.h"
 #include "documents/record_writes.h"
+#include "documents/save_scope.h"
 #include "documents/shared_postings.h"
 #include "pickers/picker_support.h"
 #include "sales/field_values.h"
@@ -218,22 +219,39 @@ class OrderWrite {
   Progress progress_;
 };
 
+// Every record the save changes, named before the first lock.
+xbase::Status NameChanges(documents::SaveScope& save, frame::Session& session, const SalesOrder& order,
+                          const SaveTables& tables, const std::vector<std::vector<NoteItem>>& planned,
+                          const std::vector<std::string>& numbers, xbase::Date tempo, double term) {
+  save.Append(*tables.orders);
+  save.Append(*tables.order_lines);
+  xbase::Status s;
+  for (size_t n = 0; n < planned.size() && s.ok(); ++n) {
+    s = NameNote(save, session, NoteHeadOf(order.header, numbers[n], tempo, term), planned[n], false);
+  }
+  return s;
+}
+
 // The numbers checked again under the locks: a note or order number taken meanwhile refuses the save.
-bool NumbersStillFree(frame::Session& session, const SalesOrder& order, const std::vector<std::string>& notes,
-                      const SaveTables& tables, xbase::Status* status) {
+xbase::Status NumbersStillFree(const SalesOrder& order, const std::vector<std::string>& notes,
+                               const SaveTables& tables) {
   for (const std::string& number : notes) {
     bool held = false;
-    if (*status = Holds(*tables.notes, "SRTJLN11", tables.notes->PadToField("INVOICE", number), &held); !status->ok()) {
-      return false;
+    xbase::Status s = Holds(*tables.notes, "SRTJLN11", tables.notes->PadToField("INVOICE", number), &held);
+    if (!s.ok()) return s;
+    if (held) return xbase::Status::InvalidArgument("salah satu no sj sudah terdaftar");
+    if (s = Holds(*tables.receivables, "PIUTDBT1", tables.receivables->PadToField("NOTA", number), &held); !s.ok()) {
+      return s;
     }
-    if (held) return pickers::Refuse(session, "salah satu no sj sudah terdaftar");
-    if (*status = Holds(*tables.receivables, "PIUTDBT1", tables.receivables->PadToField("NOTA", number), &held);
-        !status->ok()) {
-      return false;
-    }
-    if (held) return pickers::Refuse(session, "nomor sj " + std::string(xbase::RTrim(number)) + " sudah ada di piutang");
+    if (held) return xbase::Status::InvalidArgument("nomor sj " + std::string(xbase::RTrim(number)) + " sudah ada di piutang");
   }
-  return CEKORDEREXIST(session, order.header.order);
+  bool held = false;
+  const xbase::Status s = Holds(*tables.orders, "SLSODR11", tables.orders->PadToField("NOMOR", order.header.order), &held);
+  if (s.ok() && held) {
+    return xbase::Status::InvalidArgument("Nomor Sales Order " + std::string(xbase::RTrim(order.header.order)) +
+                                          " sudah terdaftar");
+  }
+  return s;
 }
 
 }  // namespace
@@ -248,18 +266,15 @@ bool WriteSalesOrder(frame::Session& session, const SalesOrder& order, const std
   xbase::Date tempo;
   double term = 0;
   if (!DueDate(session, order.header, &tempo, &term) || !FiguresFit(session, order, tables, planned)) return false;
-  TableLocks locks(session.console());
-  s = locks.Take(*tables.orders);
-  if (s.ok()) s = locks.Take(*tables.notes);
-  if (!pickers::Checked(session, s)) return false;
-  if (!NumbersStillFree(session, order, notes, tables, &s)) {
-    pickers::Checked(session, s);
-    return false;
-  }
+  documents::SaveScope save(session.console());
+  s = NameChanges(save, session, order, tables, planned, notes, tempo, term);
+  if (s.ok()) s = save.Lock();
+  if (s.ok()) s = NumbersStillFree(order, notes, tables);
+  if (!s.ok()) return documents::NothingSaved(session, s);
+  s = save.BeginWrites();
   OrderWrite write(session, order, notes, tables, tempo, term);
-  s = write.Run(planned);
-  const xbase::Status released = locks.Release();
-  if (s.ok()) s = released;
+  if (s.ok()) s = write.Run(planned);
+  s = save.CommitWrites(s);
   if (s.ok()) return true;
   ReportFailure(session, order, notes, write.progress(), s);
   return false;

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "documents/save_scope.h"
 #include "frame/procedure_registry.h"
 #include "frame/session.h"
 #include "xbase/status.h"
@@ -28,6 +29,10 @@ void RegisterSalesProcedures(frame::ProcedureRegistry& registry);
 // are given back.
 xbase::Status UPMASTERBARANG(frame::Session& session, std::string_view code, std::string_view warehouse, double in,
                              double out);
+// The rows UPMASTERBARANG would move, named in a save: the STOKBRG row (or an append when it is
+// missing) and the goods' MASTBRJ row when there is one.
+xbase::Status NameStockMove(documents::SaveScope& save, frame::Session& session, std::string_view code,
+                            std::string_view warehouse);
 
 // UPDATEEKSPROFORMA: the line (proforma number, goods code) of PRO_IN2 open under `pro_in2` takes
 // + added - removed in REALISASI under its lock; a missing line is left alone. The table's

@@ -10,13 +10,26 @@
 namespace sales {
 namespace {
 
+// Stands on the item's warehouse row (found() false when there is none).
+xbase::Status SeekWarehouseRow(xbase::WorkArea& stock, std::string_view code, std::string_view warehouse) {
+  // Chosen by name: the callers may have opened the two index files in either order.
+  xbase::Status s = stock.SetOrder("STOKBRG2");
+  if (s.ok()) s = stock.Seek(stock.PadToField("GUDANG", warehouse) + stock.PadToField("KODE", code));
+  return s;
+}
+
+// Stands on the goods' master row (found() false when there is none).
+xbase::Status SeekGoods(xbase::WorkArea& goods, std::string_view code) {
+  xbase::Status s = goods.SetOrder("MASTBRJ1");
+  if (s.ok()) s = goods.Seek(goods.PadToField("KODE", code));
+  return s;
+}
+
 // The warehouse row: moved under its lock, or appended (locked) with the movement from 0.
 xbase::Status PostWarehouseRow(console::Console& con, xbase::WorkArea& stock, std::string_view code, std::string_view warehouse, double in,
                                double out) {
   frame::OrderScope scope(stock);
-  // Chosen by name: the callers may have opened the two index files in either order.
-  xbase::Status s = stock.SetOrder("STOKBRG2");
-  if (s.ok()) s = stock.Seek(stock.PadToField("GUDANG", warehouse) + stock.PadToField("KODE", code));
+  const xbase::Status s = SeekWarehouseRow(stock, code, warehouse);
   if (!s.ok()) return s;
   if (stock.found()) return documents::MoveField(con, stock, "JUMLAH", in, out);
   return documents::AppendRecord(con, stock, {{"KODE", xbase::Value::Text(std::string(code))},
@@ -27,8 +40,7 @@ xbase::Status PostWarehouseRow(console::Console& con, xbase::WorkArea& stock, st
 // The goods master's total, when the goods are there.
 xbase::Status PostGoodsTotal(console::Console& con, xbase::WorkArea& goods, std::string_view code, double in, double out) {
   frame::OrderScope scope(goods);
-  xbase::Status s = goods.SetOrder("MASTBRJ1");
-  if (s.ok()) s = goods.Seek(goods.PadToField("KODE", code));
+  const xbase::Status s = SeekGoods(goods, code);
   if (!s.ok() || !goods.found()) return s;
   return documents::MoveField(con, goods, "JUMLAH", in, out);
 }
@@ -43,6 +55,27 @@ xbase::Status UPMASTERBARANG(frame::Session& session, std::string_view code, std
   if (s.ok()) s = documents::RequireArea(session, "mastbrj", &goods);
   if (s.ok()) s = PostWarehouseRow(session.console(), *stock, code, warehouse, in, out);
   if (s.ok()) s = PostGoodsTotal(session.console(), *goods, code, in, out);
+  return s;
+}
+
+xbase::Status NameStockMove(documents::SaveScope& save, frame::Session& session, std::string_view code,
+                            std::string_view warehouse) {
+  xbase::WorkArea* stock = nullptr;
+  xbase::WorkArea* goods = nullptr;
+  xbase::Status s = documents::RequireArea(session, "stokbrg", &stock);
+  if (s.ok()) s = documents::RequireArea(session, "mastbrj", &goods);
+  if (!s.ok()) return s;
+  {
+    frame::OrderScope scope(*stock);
+    if (s = SeekWarehouseRow(*stock, code, warehouse); !s.ok()) return s;
+    if (stock->found()) {
+      save.Update(*stock, stock->recno());
+    } else {
+      save.Append(*stock);
+    }
+  }
+  frame::OrderScope scope(*goods);
+  if (s = SeekGoods(*goods, code); s.ok() && goods->found()) save.Update(*goods, goods->recno());
   return s;
 }
 

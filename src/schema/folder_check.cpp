@@ -66,19 +66,23 @@ void CheckIndex(const std::string& folder, const IndexDef& index, xbase::WorkAre
 
 }  // namespace
 
-std::vector<std::string> CheckFolder(const std::string& folder) {
+std::vector<std::string> CheckTable(const std::string& folder, const TableDef& table) {
   std::vector<std::string> faults;
   xbase::Session session(xbase::SearchPath({folder}));
+  xbase::WorkArea* area = nullptr;
+  const xbase::Status s = session.Use(table.name, "", xbase::OpenMode::kShared, &area);
+  if (!s.ok()) return {s.message()};
+  for (const IndexDef& index : table.indexes) CheckIndex(folder, index, *area, &faults);
+  const xbase::Status closed = session.Close(area->alias());
+  if (!closed.ok()) faults.push_back(closed.message());
+  return faults;
+}
+
+std::vector<std::string> CheckFolder(const std::string& folder) {
+  std::vector<std::string> faults;
   for (const TableDef* table : AllTables()) {
-    xbase::WorkArea* area = nullptr;
-    const xbase::Status s = session.Use(table->name, "", xbase::OpenMode::kShared, &area);
-    if (!s.ok()) {
-      faults.push_back(s.message());
-      continue;
-    }
-    for (const IndexDef& index : table->indexes) CheckIndex(folder, index, *area, &faults);
-    const xbase::Status closed = session.Close(area->alias());
-    if (!closed.ok()) faults.push_back(closed.message());
+    std::vector<std::string> found = CheckTable(folder, *table);
+    faults.insert(faults.end(), found.begin(), found.end());
   }
   return faults;
 }

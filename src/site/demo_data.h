@@ -6,6 +6,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "frame/procedure_registry.h"
 #include "site/data_folder.h"
@@ -54,6 +55,8 @@ inline constexpr const char* kPlannedGroup = "WRITING";
 std::span<const DemoGoods> DemoGoodsList();
 // The purchase cost of a good: three quarters of its price, to the nearest 50.
 double DemoCost(const DemoGoods& goods);
+// The pieces of `kode` the demo delivery notes take out of the main warehouse.
+double DemoDelivered(std::string_view kode);
 
 // The rows of each subsystem (the subsystem whose catalog file lists the table).
 xbase::Status AddFrameDemo(const DemoContext& demo);    // the demo user and its menu

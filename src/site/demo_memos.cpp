@@ -27,6 +27,13 @@ xbase::Date NextWorkingDay(xbase::Date date) {
   return next.dow() == 1 ? next + 1 : next;
 }
 
+// Line `line` (0 or 1) of a note: its good and pieces.
+const DemoGoods& NoteGoods(const DemoNote& note, int line) {
+  const auto goods = DemoGoodsList();
+  return goods[static_cast<size_t>(note.first_goods + line) % goods.size()];
+}
+double NotePieces(const DemoNote& note, int line) { return static_cast<double>(note.cartons * NoteGoods(note, line).dos); }
+
 xbase::Status AddNote(const DemoContext& demo, const DemoNote& note) {
   const std::string customer = demo.options.customer_prefix + note.customer;
   const xbase::Date date = demo.today - note.days_back;
@@ -46,10 +53,9 @@ xbase::Status AddNote(const DemoContext& demo, const DemoNote& note) {
                                                 {"TG_INPUT", date},
                                                 {"OPERATOR", kAdminNik}});
   double value = 0;
-  const auto goods = DemoGoodsList();
   for (int line = 0; line < 2 && s.ok(); ++line) {
-    const DemoGoods& item = goods[static_cast<size_t>(note.first_goods + line) % goods.size()];
-    const double quantity = static_cast<double>(note.cartons * item.dos);
+    const DemoGoods& item = NoteGoods(note, line);
+    const double quantity = NotePieces(note, line);
     value += quantity * item.harga;
     s = demo.writer.Add("SRTJLN2", {{"INVOICE", note.invoice},
                                     {"KODE", item.kode},
@@ -75,10 +81,22 @@ xbase::Status AddNote(const DemoContext& demo, const DemoNote& note) {
                                     {"TGINPUT", date},
                                     {"OPERATOR", kAdminNik}});
   }
+  // The receivable raises the customer's balance, as a saved note does.
+  if (s.ok()) s = demo.writer.Raise("MASTCUS", "RELASI", customer, "SALDO", value);
   return s;
 }
 
 }  // namespace
+
+double DemoDelivered(std::string_view kode) {
+  double pieces = 0;
+  for (const DemoNote& note : kNotes) {
+    for (int line = 0; line < 2; ++line) {
+      if (NoteGoods(note, line).kode == kode) pieces += NotePieces(note, line);
+    }
+  }
+  return pieces;
+}
 
 xbase::Status AddMemosDemo(const DemoContext& demo) {
   xbase::Status s;
@@ -86,7 +104,7 @@ xbase::Status AddMemosDemo(const DemoContext& demo) {
     if (s.ok()) s = AddNote(demo, note);
   }
   // An approved admin memo of the first two notes, ready for a driver memo; the other two wait for
-  // an admin memo. Its number is taken, so the counter passes over it.
+  // an admin memo. Its number is taken, and the counter says so.
   if (s.ok()) {
     s = demo.writer.Add("MEMADM1", {{"KDCB", demo.branch},
                                     {"NOMOR", "0000000001"},
@@ -97,6 +115,7 @@ xbase::Status AddMemosDemo(const DemoContext& demo) {
                                     {"TGINPUT", demo.today},
                                     {"OPERATOR", kAdminNik}});
   }
+  if (s.ok()) s = SetSetting(demo.writer, "MADM" + demo.branch, "0000000001");
   for (int i = 0; i < 2 && s.ok(); ++i) {
     s = demo.writer.Add("MEMADM2", {{"KDCB", demo.branch},
                                     {"NOMOR", "0000000001"},

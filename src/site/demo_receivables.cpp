@@ -76,6 +76,11 @@ xbase::Status Invoices(const DemoContext& demo) {
                                     {"APPROVAL", true},
                                     {"TGINPUT", date},
                                     {"OPERATOR", kAdminNik}});
+    // The receivable raises the customer's balance, as a saved note does.
+    if (s.ok()) {
+      s = demo.writer.Raise("MASTCUS", "RELASI", demo.options.customer_prefix + invoice.customer, "SALDO",
+                            invoice.amount);
+    }
   }
   return s;
 }

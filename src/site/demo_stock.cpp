@@ -13,7 +13,8 @@ xbase::Status Stock(const DemoContext& demo, const DemoGoods& goods, const char*
 }
 
 // The opening count of a good in a warehouse, booked as a stock-taking adjustment.
-xbase::Status Opening(const DemoContext& demo, const DemoGoods& goods, const char* gudang, int quantity, xbase::Date date) {
+xbase::Status Opening(const DemoContext& demo, const DemoGoods& goods, const char* gudang, double quantity,
+                      xbase::Date date) {
   const double cost = DemoCost(goods);
   return demo.writer.Add("JUSTMEN", {{"NOMOR", "STOP" + date.Dtos()}, {"TANGGAL", date}, {"KODE", goods.kode},
                                      {"GUDANG", gudang}, {"QUANTITY", quantity}, {"HARGA", cost}, {"HRG_RATA", cost},
@@ -45,14 +46,19 @@ xbase::Status AddStockDemo(const DemoContext& demo) {
     if (s.ok()) s = Stock(demo, goods, kDemoWarehouse, goods.stock_main);
     if (s.ok()) s = Stock(demo, goods, kSecondWarehouse, goods.stock_second);
   }
-  // The first goods get a history on the stock card: the opening count, then a move to the shop.
+  // Every good's stock comes from an opening count booked as a stock-taking adjustment, so that the
+  // stock agrees with its movements: the opening holds what the demo notes later deliver, and the first
+  // goods get a move to the shop on their stock card too.
   const auto goods = DemoGoodsList();
-  for (size_t i = 0; s.ok() && i < 2 && i < goods.size(); ++i) {
-    const int moved = 100 * static_cast<int>(i + 1);
-    s = Opening(demo, goods[i], kDemoWarehouse, goods[i].stock_main + moved, demo.today - 90);
-    if (s.ok()) s = Opening(demo, goods[i], kSecondWarehouse, goods[i].stock_second - moved, demo.today - 90);
-    if (s.ok()) s = Mutation(demo, i == 0 ? "MTA0000001" : "MTA0000002", goods[i], moved, demo.today - 30);
+  for (size_t i = 0; s.ok() && i < goods.size(); ++i) {
+    const int moved = i < 2 ? 100 * static_cast<int>(i + 1) : 0;
+    const double main_count = goods[i].stock_main + moved + DemoDelivered(goods[i].kode);
+    const double second_count = goods[i].stock_second - moved;
+    if (main_count != 0) s = Opening(demo, goods[i], kDemoWarehouse, main_count, demo.today - 90);
+    if (s.ok() && second_count != 0) s = Opening(demo, goods[i], kSecondWarehouse, second_count, demo.today - 90);
+    if (s.ok() && moved != 0) s = Mutation(demo, i == 0 ? "MTA0000001" : "MTA0000002", goods[i], moved, demo.today - 30);
   }
+  if (s.ok()) s = SetSetting(demo.writer, "MTAG" + demo.branch, "MTA0000002");
   // A tag of the stock-taking: the first goods counted right, the second short by ten.
   for (size_t i = 0; s.ok() && i < 2 && i < goods.size(); ++i) {
     s = demo.writer.Add("OPNAME", {{"NOMOR", "0000000001"}, {"KODE", goods[i].kode}, {"GUDANG", kDemoWarehouse},

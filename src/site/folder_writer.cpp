@@ -10,16 +10,20 @@ namespace site {
 
 FolderWriter::FolderWriter(const std::string& folder) : folder_(folder), session_(xbase::SearchPath({folder})) {}
 
+xbase::Status FolderWriter::Table(std::string_view table, xbase::WorkArea** area) {
+  const std::string alias = xbase::Upper(table);
+  *area = session_.Area(alias);
+  if (*area != nullptr) return xbase::Status::OK();
+  const xbase::Status s = session_.Use(table, alias, xbase::OpenMode::kExclusive, area);
+  if (s.ok()) rows_.emplace_back(alias, 0);
+  return s;
+}
+
 xbase::Status FolderWriter::Add(std::string_view table, const std::vector<RowField>& cells) {
   const std::string alias = xbase::Upper(table);
-  xbase::WorkArea* area = session_.Area(alias);
-  xbase::Status s;
-  if (area == nullptr) {
-    s = session_.Use(table, alias, xbase::OpenMode::kExclusive, &area);
-    if (!s.ok()) return s;
-    rows_.emplace_back(alias, 0);
-  }
-  s = area->Append();
+  xbase::WorkArea* area = nullptr;
+  xbase::Status s = Table(table, &area);
+  if (s.ok()) s = area->Append();
   for (const RowField& cell : cells) {
     if (!s.ok()) break;
     s = area->Put(cell.field, cell.value);
@@ -31,16 +35,33 @@ xbase::Status FolderWriter::Add(std::string_view table, const std::vector<RowFie
   return xbase::Status::OK();
 }
 
+xbase::Status FolderWriter::Change(std::string_view table, const char* key_field, std::string_view key,
+                                   const std::function<xbase::Status(xbase::WorkArea&)>& change) {
+  xbase::WorkArea* area = nullptr;
+  xbase::Status s = Table(table, &area);
+  if (s.ok()) s = area->GoTop();
+  bool found = false;
+  while (s.ok() && !area->eof()) {
+    if (xbase::RTrim(area->Text(key_field)) == xbase::RTrim(key)) {
+      found = true;
+      s = change(*area);
+    }
+    if (s.ok()) s = area->Skip();
+  }
+  if (s.ok() && !found) return xbase::Status::NotFound(table, std::string(key));
+  return s;
+}
+
 xbase::Status FolderWriter::Update(std::string_view table, const char* key_field, std::string_view key,
                                    const RowField& cell) {
-  xbase::WorkArea* area = session_.Area(xbase::Upper(table));
-  if (area == nullptr) return xbase::Status::NotFound(table, "no rows written");
-  xbase::Status s = area->GoTop();
-  for (; s.ok() && !area->eof(); s = area->Skip()) {
-    if (xbase::RTrim(area->Text(key_field)) != xbase::RTrim(key)) continue;
-    if (s = area->Put(cell.field, cell.value); !s.ok()) return s;
-  }
-  return s;
+  return Change(table, key_field, key, [&](xbase::WorkArea& area) { return area.Put(cell.field, cell.value); });
+}
+
+xbase::Status FolderWriter::Raise(std::string_view table, const char* key_field, std::string_view key,
+                                  const char* field, double amount) {
+  return Change(table, key_field, key, [&](xbase::WorkArea& area) {
+    return area.Put(field, xbase::Value::Num(area.Number(field) + amount));
+  });
 }
 
 xbase::Status FolderWriter::Finish() {

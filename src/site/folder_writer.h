@@ -2,6 +2,7 @@
 #ifndef PALUNDA_SITE_FOLDER_WRITER_H_
 #define PALUNDA_SITE_FOLDER_WRITER_H_
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -36,8 +37,13 @@ class FolderWriter {
 
   // Appends a row to `table` (opened exclusively at its first row); fields not named stay blank.
   xbase::Status Add(std::string_view table, const std::vector<RowField>& cells);
-  // Puts `cell` on every row written to `table` whose `key_field` holds `key` (trailing blanks aside).
+  // The rows of `table` whose `key_field` holds `key` (trailing blanks aside) take `cell`; NotFound
+  // when there is none.
   xbase::Status Update(std::string_view table, const char* key_field, std::string_view key, const RowField& cell);
+  // The rows of `table` whose `key_field` holds `key` have `amount` added to the number in `field`, as
+  // a posting moves a running total; NotFound when there is none.
+  xbase::Status Raise(std::string_view table, const char* key_field, std::string_view key, const char* field,
+                      double amount);
   // Closes the tables written and rebuilds the index files of each over its rows.
   xbase::Status Finish();
 
@@ -47,6 +53,12 @@ class FolderWriter {
   const std::vector<std::pair<std::string, int>>& rows() const { return rows_; }
 
  private:
+  // The area of `table`, opened exclusively the first time.
+  xbase::Status Table(std::string_view table, xbase::WorkArea** area);
+  // Calls `change` on every row of `table` whose `key_field` holds `key`.
+  xbase::Status Change(std::string_view table, const char* key_field, std::string_view key,
+                       const std::function<xbase::Status(xbase::WorkArea&)>& change);
+
   std::string folder_;
   xbase::Session session_;
   std::vector<std::pair<std::string, int>> rows_;

@@ -14,6 +14,9 @@ struct SiteCounter {
   bool per_branch;       // the branch code follows the prefix in the key
   const char* start;     // KET of a new counter: the number before the first document
   const char* document;  // what it numbers
+  // The table whose NOMOR holds the numbers, by branch in KDCB, when the numbers are checked against
+  // the counter; null when they are not (several kinds share a table, or the numbers carry more).
+  const char* numbered = nullptr;
 };
 
 // Every counter kind, in the order a new data folder writes them.

@@ -41,7 +41,7 @@ xbase::Status RowsAt(frame::Session& session, std::string_view code, std::string
                      std::vector<StockListRow>* rows) {
   std::vector<Movement> movements;
   const std::string prefix(code);
-  xbase::Status s = CollectMovements(session, {prefix, prefix, std::string(warehouse)}, &movements);
+  xbase::Status s = CollectMovements(session.tables(), {prefix, prefix, std::string(warehouse)}, &movements);
   xbase::WorkArea& stock = *session.tables().Area("Stokbrg");
   xbase::WorkArea& goods = *session.tables().Area("mastbrj");
   if (s.ok()) s = stock.SetOrder("STOKBRG1");

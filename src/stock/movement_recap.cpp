@@ -57,7 +57,7 @@ Figures FiguresOf(const RecapAsk& ask, const std::vector<Movement>& movements, s
 xbase::Status MovementRecap(frame::Session& session, const RecapAsk& ask, std::vector<RecapGroup>* groups) {
   groups->clear();
   std::vector<Movement> movements;
-  xbase::Status s = CollectMovements(session, {ask.code, ask.code, ""}, &movements);
+  xbase::Status s = CollectMovements(session.tables(), {ask.code, ask.code, ""}, &movements);
   std::map<std::string, std::pair<size_t, size_t>> spans;
   for (size_t i = 0; i < movements.size();) {
     size_t end = i;

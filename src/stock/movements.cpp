@@ -33,17 +33,17 @@ struct Header {
 
 class SourceReader {
  public:
-  SourceReader(frame::Session& session, const MovementSource& source, const MovementFilter& filter)
-      : session_(session), source_(source), filter_(filter) {}
+  SourceReader(xbase::Session& tables, const MovementSource& source, const MovementFilter& filter)
+      : tables_(tables), source_(source), filter_(filter) {}
 
   xbase::Status Read(size_t index, std::vector<Movement>* out) {
-    xbase::WorkArea* lines = session_.tables().Area(source_.lines);
+    xbase::WorkArea* lines = tables_.Area(source_.lines);
     if (lines == nullptr) return xbase::Status::NotFound(source_.lines, "table not open");
     if (!source_.header.empty()) {
-      header_ = session_.tables().Area(source_.header);
+      header_ = tables_.Area(source_.header);
       if (header_ == nullptr) return xbase::Status::NotFound(source_.header, "table not open");
     }
-    if (filter_.texts && !source_.partner_table.empty()) partners_ = session_.tables().Area(source_.partner_table);
+    if (filter_.texts && !source_.partner_table.empty()) partners_ = tables_.Area(source_.partner_table);
     std::vector<uint32_t> records;
     xbase::Status s = Records(*lines, &records);
     const std::string warehouse(xbase::RTrim(filter_.warehouse));
@@ -151,7 +151,7 @@ class SourceReader {
     return s;
   }
 
-  frame::Session& session_;
+  xbase::Session& tables_;
   const MovementSource& source_;
   const MovementFilter& filter_;
   xbase::WorkArea* header_ = nullptr;
@@ -179,10 +179,10 @@ double NetPurchasePrice(double price, double line1, double line2, double header1
   return (with_vat ? price / 1.1 : price) * Off(line1) * Off(line2) * Off(header1) * Off(header2);
 }
 
-xbase::Status CollectMovements(frame::Session& session, const MovementFilter& filter, std::vector<Movement>* out) {
+xbase::Status CollectMovements(xbase::Session& tables, const MovementFilter& filter, std::vector<Movement>* out) {
   out->clear();
   for (size_t i = 0; i < std::size(kSources); ++i) {
-    SourceReader reader(session, kSources[i], filter);
+    SourceReader reader(tables, kSources[i], filter);
     if (xbase::Status s = reader.Read(i, out); !s.ok()) return s;
   }
   std::stable_sort(out->begin(), out->end(), [](const Movement& a, const Movement& b) {

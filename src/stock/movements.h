@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "frame/session.h"
 #include "xbase/date.h"
+#include "xbase/session.h"
 #include "xbase/status.h"
 
 namespace stock {
@@ -71,7 +71,7 @@ inline constexpr std::string_view kVatIncluded = "02  ";
 
 // Reads the lines of every source passing the filter (the tables open under their names) and sorts
 // them by code, warehouse, date and id, lines of one id keeping the order they were read in.
-xbase::Status CollectMovements(frame::Session& session, const MovementFilter& filter, std::vector<Movement>* out);
+xbase::Status CollectMovements(xbase::Session& tables, const MovementFilter& filter, std::vector<Movement>* out);
 
 // The signed quantity of a movement: in - out.
 inline double Signed(const Movement& m) { return m.in - m.out; }

@@ -7,6 +7,7 @@
 #include "stock/grid_cells.h"
 
 #include "documents/document_counter.h"
+#include "documents/save_scope.h"
 #include "stock/mutation_store.h"
 #include "xbase/text_functions.h"
 #include "xbase/work_area.h"
@@ -114,11 +115,8 @@ xbase::Status SaveMutation(frame::Session& session, Mutation* mutation, bool* sa
   *saved = false;
   bool any = false;
   for (const console::ValueRow& line : mutation->lines) any = any || Filled(line);
-  if (!xbase::IsBlank(mutation->number)) {
-    *saved = true;
-    return WriteBoth(session, *mutation);
-  }
-  if (!any) return xbase::Status::OK();
+  const bool numbered = !xbase::IsBlank(mutation->number);
+  if (!numbered && !any) return xbase::Status::OK();
   xbase::WorkArea& setup = *session.tables().Area("SETUP");
   xbase::WorkArea& headers = *session.tables().Area("MTSKDT1");
   const std::string branch = xbase::PadR(mutation->branch, 6);
@@ -131,6 +129,21 @@ xbase::Status SaveMutation(frame::Session& session, Mutation* mutation, bool* sa
   kind.digits = 7;
   kind.number_prefix = setup.found() ? xbase::Left(setup.Text("KET"), 3) : std::string();
   kind.missing = documents::kMissingNomeratorComma;
+  documents::SaveScope save(session.console());
+  if (!numbered) s = documents::NameCounter(save, setup, kind, branch);
+  if (s.ok()) s = NameMutationHalf(save, session, Half::kOut, mutation->number, HalfRows(*mutation, Half::kOut));
+  if (s.ok()) s = NameMutationHalf(save, session, Half::kIn, mutation->number, HalfRows(*mutation, Half::kIn));
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return xbase::Status::OK();
+  }
+  s = save.BeginWrites();
+  if (numbered) {
+    *saved = true;
+    if (s.ok()) s = WriteBoth(session, *mutation);
+    return save.CommitWrites(s);
+  }
   const documents::NumberTaken taken = [&](const std::string& number, bool* held) {
     xbase::Status t = headers.SetOrder(1);
     if (t.ok()) t = headers.Seek(headers.PadToField("NOMOR", number));
@@ -138,12 +151,15 @@ xbase::Status SaveMutation(frame::Session& session, Mutation* mutation, bool* sa
     return t;
   };
   std::string number;
-  s = documents::NumberDocument(session.console(), setup, kind, branch, taken,
-                                [&](const std::string& n) {
-                                  mutation->number = n;
-                                  return WriteBoth(session, *mutation);
-                                },
-                                &number);
+  if (s.ok()) {
+    s = documents::NumberDocument(session.console(), setup, kind, branch, taken,
+                                  [&](const std::string& n) {
+                                    mutation->number = n;
+                                    return WriteBoth(session, *mutation);
+                                  },
+                                  &number);
+  }
+  s = save.CommitWrites(s);
   // A missing counter row was told in its alert; nothing was written.
   if (s.IsNotFound() && xbase::IsBlank(mutation->number)) return xbase::Status::OK();
   *saved = s.ok();

@@ -5,6 +5,7 @@
 #include "console/table_access.h"
 #include "documents/stored_lines.h"
 #include "sales/sales.h"
+#include "xbase/text_functions.h"
 #include "xbase/work_area.h"
 
 namespace stock {
@@ -83,6 +84,34 @@ xbase::Status WriteMutationHalf(frame::Session& session, Half half, const std::s
   };
   how.apply = [&](size_t k) { return Post(session, half, rows[k]->code, rows[k]->warehouse, rows[k]->quantity, 1); };
   return documents::RewriteLines(session.console(), lines, stored, rows.size(), how);
+}
+
+xbase::Status NameMutationHalf(documents::SaveScope& save, frame::Session& session, Half half, const std::string& number,
+                               const std::vector<std::optional<MutationRow>>& rows) {
+  xbase::WorkArea& header = *session.tables().Area(HeaderTable(half));
+  xbase::WorkArea& lines = *session.tables().Area(LineTable(half));
+  save.Append(header);
+  save.Append(lines);
+  // A new mutation (no number yet) has nothing stored.
+  const bool stored_before = !xbase::IsBlank(number);
+  xbase::Status s = header.SetOrder(1);
+  if (s.ok() && stored_before) s = header.Seek(header.PadToField("NOMOR", number));
+  if (s.ok() && stored_before && header.found()) save.Update(header, header.recno());
+  std::vector<uint32_t> stored;
+  if (s.ok()) s = lines.SetOrder(1);
+  if (s.ok() && stored_before) {
+    s = documents::StoredRows(session.tables(), lines, lines.PadToField("NOMOR", number), &stored);
+  }
+  for (size_t i = 0; s.ok() && i < stored.size(); ++i) {
+    save.Update(lines, stored[i]);
+    if (s = lines.GoTo(stored[i]); s.ok() && !lines.deleted()) {
+      s = sales::NameStockMove(save, session, lines.Text("KODE"), lines.Text("GUDANG"));
+    }
+  }
+  for (size_t k = 0; s.ok() && k < rows.size(); ++k) {
+    if (rows[k].has_value()) s = sales::NameStockMove(save, session, rows[k]->code, rows[k]->warehouse);
+  }
+  return s;
 }
 
 xbase::Status ReadMutationHalf(frame::Session& session, Half half, const std::string& number, bool* found,

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "documents/record_writes.h"
+#include "documents/save_scope.h"
 #include "frame/session.h"
 #include "xbase/status.h"
 
@@ -39,6 +40,11 @@ struct MutationRow {
 // with `stokbrg` and `mastbrj`.
 xbase::Status WriteMutationHalf(frame::Session& session, Half half, const std::string& number,
                                 const documents::FieldValues& header, const std::vector<std::optional<MutationRow>>& rows);
+
+// Every record WriteMutationHalf changes, named in a save: the header (or an append), the stored
+// lines (and an append), and the stock each stored line and each new row moves.
+xbase::Status NameMutationHalf(documents::SaveScope& save, frame::Session& session, Half half, const std::string& number,
+                               const std::vector<std::optional<MutationRow>>& rows);
 
 // The lines of a half of mutation `number`, in stored order; *found tells whether its header is there
 // and *header_area stands on it.

@@ -7,6 +7,7 @@
 
 #include "console/table_access.h"
 #include "documents/record_writes.h"
+#include "documents/save_scope.h"
 #include "stock/movements.h"
 #include "xbase/date_functions.h"
 #include "xbase/text_functions.h"
@@ -57,7 +58,7 @@ xbase::Status OpnamePairs(frame::Session& session, std::string_view code, std::s
   xbase::Status s = Counts(session, code, warehouse, &counts);
   std::vector<Movement> movements;
   const std::string prefix(xbase::RTrim(code));
-  if (s.ok()) s = CollectMovements(session, {prefix, prefix, std::string(warehouse)}, &movements);
+  if (s.ok()) s = CollectMovements(session.tables(), {prefix, prefix, std::string(warehouse)}, &movements);
   std::map<Key, std::pair<size_t, size_t>> spans;
   for (size_t i = 0; i < movements.size();) {
     size_t end = i;
@@ -127,12 +128,29 @@ xbase::Date FirstTagDate(frame::Session& session) {
 
 xbase::Status AdjustToCount(frame::Session& session, std::string_view code, std::string_view warehouse, xbase::Date date,
                             const std::function<void(const OpnamePair&)>& progress) {
-  std::vector<OpnamePair> pairs;
-  xbase::Status s = OpnamePairs(session, code, warehouse, date, &pairs);
   console::Console& con = session.console();
   xbase::WorkArea& adjustments = *session.tables().Area("JUSTMEN");
   xbase::WorkArea& stock = *session.tables().Area("Stokbrg");
   xbase::WorkArea& goods = *session.tables().Area("mastbrj");
+  xbase::WorkArea& setup = *session.tables().Area("SETUP");
+  // One save over every pair: the stock and goods tables whole, and the stock counted under their locks.
+  documents::SaveScope save(con);
+  save.Append(adjustments);
+  save.Table(stock);
+  save.Append(stock);
+  save.Table(goods);
+  xbase::Status s = setup.SetOrder(1);
+  if (s.ok()) s = setup.Seek(setup.PadToField("SETUP", "ADJUSTMENT"));
+  if (s.ok() && setup.found()) save.Update(setup, setup.recno());
+  if (s.ok() && !setup.found()) save.Append(setup);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return xbase::Status::OK();
+  }
+  std::vector<OpnamePair> pairs;
+  s = OpnamePairs(session, code, warehouse, date, &pairs);
+  if (s.ok()) s = save.BeginWrites();
   std::set<std::string> items;
   for (size_t i = 0; s.ok() && i < pairs.size(); ++i) {
     const OpnamePair& pair = pairs[i];
@@ -183,15 +201,15 @@ xbase::Status AdjustToCount(frame::Session& session, std::string_view code, std:
       if (s.ok()) s = documents::PutAndRelease(goods, {{"JUMLAH", xbase::Value::Num(total)}});
     }
   }
-  if (!s.ok()) return s;
-  xbase::WorkArea& setup = *session.tables().Area("SETUP");
-  s = setup.SetOrder(1);
+  if (s.ok()) s = setup.SetOrder(1);
   if (s.ok()) s = setup.Seek(setup.PadToField("SETUP", "ADJUSTMENT"));
-  if (!s.ok()) return s;
   const xbase::Value text = xbase::Value::Text(xbase::Dtoc(date));
-  if (!setup.found()) return documents::AppendRecord(con, setup, {{"SETUP", xbase::Value::Text("ADJUSTMENT")}, {"KET", text}});
-  if (s = console::LOCK_REC(con, setup); !s.ok()) return s;
-  return documents::PutAndRelease(setup, {{"KET", text}});
+  if (s.ok() && !setup.found()) {
+    s = documents::AppendRecord(con, setup, {{"SETUP", xbase::Value::Text("ADJUSTMENT")}, {"KET", text}});
+  } else if (s.ok() && (s = console::LOCK_REC(con, setup)).ok()) {
+    s = documents::PutAndRelease(setup, {{"KET", text}});
+  }
+  return save.CommitWrites(s);
 }
 
 }  // namespace stock

@@ -41,8 +41,9 @@ xbase::Date FirstTagDate(frame::Session& session);
 
 // The adjustment at `date`: per pair a JUSTMEN row "STOP" + yyyymmdd for a difference between the
 // count and the stock at the date; the warehouse row set to the count plus the later movements; the
-// goods master's quantity to the sum of its warehouse rows; SETUP "ADJUSTMENT" to the date.
-// `progress` is told each pair.
+// goods master's quantity to the sum of its warehouse rows; SETUP "ADJUSTMENT" to the date. One save:
+// the stock and goods tables are locked whole first and the pairs counted under the locks; Esc while
+// waiting for them writes nothing and says so. `progress` is told each pair.
 xbase::Status AdjustToCount(frame::Session& session, std::string_view code, std::string_view warehouse, xbase::Date date,
                             const std::function<void(const OpnamePair&)>& progress = {});
 

@@ -24,7 +24,7 @@ xbase::Status PKM(frame::Session& session, const Args&) {
     if (!asked || !frame::Shown(session, closed)) return xbase::Status::OK();
     if (!frame::OpenTables(session, RegenerationTables())) return xbase::Status::OK();
     console::Console& con = session.console();
-    const xbase::Status s = Regenerate(session, xbase::RTrim(code), xbase::RTrim(warehouse),
+    const xbase::Status s = Regenerate(session.tables(), xbase::RTrim(code), xbase::RTrim(warehouse),
                                        [&](const std::string& item, const std::string& place) {
                                          con.Say(24, 0, xbase::PadR(item + " " + place, 79), con.Colour("W+/n"));
                                        });

@@ -22,13 +22,14 @@ xbase::Status PutNumber(xbase::WorkArea& area, std::string_view field, double va
 
 class Regeneration {
  public:
-  explicit Regeneration(frame::Session& session) : session_(session) {}
+  // Without `replayed` the figures are written back; with it they only go there.
+  Regeneration(xbase::Session& tables, std::vector<ReplayedStock>* replayed) : tables_(tables), replayed_(replayed) {}
 
   xbase::Status Run(std::string_view code, std::string_view warehouse,
                     const std::function<void(const std::string&, const std::string&)>& progress) {
     const std::string prefix(code);
     std::vector<Movement> movements;
-    xbase::Status s = CollectMovements(session_, {prefix, prefix, std::string(warehouse)}, &movements);
+    xbase::Status s = CollectMovements(tables_, {prefix, prefix, std::string(warehouse)}, &movements);
     for (size_t first = 0; s.ok() && first < movements.size();) {
       size_t end = first;
       while (end < movements.size() && movements[end].code == movements[first].code &&
@@ -55,7 +56,11 @@ class Regeneration {
         average = m.average;
       }
       quantity += m.in - m.out;
-      if (average > 0) s = WriteBack(m, average);
+      if (average > 0 && replayed_ == nullptr) s = WriteBack(m, average);
+    }
+    if (replayed_ != nullptr) {
+      replayed_->push_back({movements[first].code, movements[first].warehouse, quantity, average});
+      return s;
     }
     if (s.ok()) s = WarehouseRow(movements[first].code, movements[first].warehouse, quantity, average);
     return s;
@@ -63,7 +68,7 @@ class Regeneration {
 
   // The running average into the source line (and the price of an adjustment).
   xbase::Status WriteBack(const Movement& m, double average) {
-    xbase::WorkArea& lines = *session_.tables().Area(MovementSources()[m.source].lines);
+    xbase::WorkArea& lines = *tables_.Area(MovementSources()[m.source].lines);
     xbase::Status s = lines.GoTo(m.recno);
     if (s.ok()) s = PutNumber(lines, "HRG_RATA", average);
     if (s.ok() && m.source == kAdjustments) s = PutNumber(lines, "HARGA", average);
@@ -71,7 +76,7 @@ class Regeneration {
   }
 
   xbase::Status WarehouseRow(const std::string& code, const std::string& warehouse, double quantity, double average) {
-    xbase::WorkArea& stock = *session_.tables().Area("STOKBRG");
+    xbase::WorkArea& stock = *tables_.Area("STOKBRG");
     xbase::Status s = stock.SetOrder("STOKBRG1");
     if (s.ok()) s = stock.Seek(stock.PadToField("KODE", code) + stock.PadToField("GUDANG", warehouse));
     if (s.ok() && !stock.found()) {
@@ -81,7 +86,7 @@ class Regeneration {
     }
     if (s.ok()) s = PutNumber(stock, "JUMLAH", quantity);
     if (s.ok()) s = PutNumber(stock, "HRG_RATA", average);
-    xbase::WorkArea& goods = *session_.tables().Area("MASTBRJ");
+    xbase::WorkArea& goods = *tables_.Area("MASTBRJ");
     if (s.ok()) s = goods.SetOrder("MASTBRJ1");
     if (s.ok()) s = goods.Seek(goods.PadToField("KODE", code));
     if (s.ok() && goods.found()) s = PutNumber(goods, "HRG_RATA", average);
@@ -91,8 +96,8 @@ class Regeneration {
 
   // The goods master's quantity: the sum of the item's warehouse rows.
   xbase::Status GoodsTotal(const std::string& code) {
-    xbase::WorkArea& stock = *session_.tables().Area("STOKBRG");
-    xbase::WorkArea& goods = *session_.tables().Area("MASTBRJ");
+    xbase::WorkArea& stock = *tables_.Area("STOKBRG");
+    xbase::WorkArea& goods = *tables_.Area("MASTBRJ");
     std::vector<uint32_t> rows;
     xbase::Status s = stock.SetOrder("STOKBRG1");
     if (s.ok()) s = stock.SeekAll(stock.PadToField("KODE", code), &rows);
@@ -106,7 +111,8 @@ class Regeneration {
     return s;
   }
 
-  frame::Session& session_;
+  xbase::Session& tables_;
+  std::vector<ReplayedStock>* replayed_;
   std::set<std::string> items_;
 };
 
@@ -122,9 +128,15 @@ std::vector<frame::TableUse> RegenerationTables() {
   return tables;
 }
 
-xbase::Status Regenerate(frame::Session& session, std::string_view code, std::string_view warehouse,
+xbase::Status ReplayStock(xbase::Session& tables, std::string_view code, std::string_view warehouse,
+                          std::vector<ReplayedStock>* out) {
+  out->clear();
+  return Regeneration(tables, out).Run(code, warehouse, {});
+}
+
+xbase::Status Regenerate(xbase::Session& tables, std::string_view code, std::string_view warehouse,
                          const std::function<void(const std::string& code, const std::string& warehouse)>& progress) {
-  return Regeneration(session).Run(code, warehouse, progress);
+  return Regeneration(tables, nullptr).Run(code, warehouse, progress);
 }
 
 }  // namespace stock

@@ -60,7 +60,7 @@ class Card {
 xbase::Status StockCardPages(frame::Session& session, const StockCardAsk& ask, frame::ReportPages* pages) {
   pages->clear();
   std::vector<Movement> movements;
-  xbase::Status s = CollectMovements(session, {ask.from, ask.to, ask.warehouse, true}, &movements);
+  xbase::Status s = CollectMovements(session.tables(), {ask.from, ask.to, ask.warehouse, true}, &movements);
   xbase::WorkArea& goods = *session.tables().Area("MASTBRJ");
   xbase::WorkArea& places = *session.tables().Area("MASTGDG");
   xbase::WorkArea& stock = *session.tables().Area("STOKBRG");

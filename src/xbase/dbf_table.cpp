@@ -304,7 +304,7 @@ Status DbfTable::AppendBlank() {
   Status s = Flush();
   if (!s.ok()) return s;
   const bool shared = mode_ == OpenMode::kShared;
-  if (shared) {
+  if (shared && !append_locked_) {
     s = file_->Lock(kLockBase, 1, true, LockWait::kWait);
     if (!s.ok()) return s;
   }
@@ -324,7 +324,7 @@ Status DbfTable::AppendBlank() {
     if (s.ok()) s = file_->WriteAt(kDbfCountOffset, bytes, sizeof bytes);
   }
   if (shared) {
-    file_->Unlock(kLockBase, 1);
+    if (!append_locked_) file_->Unlock(kLockBase, 1);
   } else {
     // In exclusive use the record and the end byte are written once, by Flush.
     count_pending_ = true;
@@ -451,6 +451,7 @@ Status DbfTable::LockRecord(uint32_t recno, LockWait wait) {
 
 Status DbfTable::UnlockRecord(uint32_t recno) {
   Status s = Flush();
+  if (holding_) return s;
   const auto it = std::find(locked_.begin(), locked_.end(), recno);
   if (it != locked_.end()) {
     // Under the file lock the byte stays locked as part of the file's range.
@@ -473,11 +474,31 @@ Status DbfTable::LockFile(LockWait wait) {
 
 Status DbfTable::UnlockAll() {
   Status s = Flush();
+  if (holding_) return s;
   for (uint32_t recno : locked_) file_->Unlock(kLockBase + recno, 1);
   locked_.clear();
   if (file_locked_) {
     file_->Unlock(kLockBase + 1, kLockBase);
     file_locked_ = false;
+  }
+  return s;
+}
+
+Status DbfTable::LockAppend(LockWait wait) {
+  if (mode_ != OpenMode::kShared || append_locked_) return Status::OK();
+  if (!file_->Lock(kLockBase, 1, true, wait).ok()) {
+    return Status::Locked(path_, "another user is appending");
+  }
+  append_locked_ = true;
+  return Status::OK();
+}
+
+Status DbfTable::ReleaseHeld() {
+  holding_ = false;
+  const Status s = UnlockAll();
+  if (append_locked_) {
+    file_->Unlock(kLockBase, 1);
+    append_locked_ = false;
   }
   return s;
 }

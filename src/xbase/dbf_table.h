@@ -140,6 +140,14 @@ class DbfTable {
   // Record numbers this handle holds locks on.
   const std::vector<uint32_t>& locked_records() const { return locked_; }
 
+  // A save takes its locks before its first write and keeps them until after its last. Takes the
+  // append lock, kept (appends then neither take nor release it) until ReleaseHeld.
+  Status LockAppend(LockWait wait);
+  // From now until ReleaseHeld, unlocking writes pending changes but keeps every lock.
+  void HoldLocks() { holding_ = true; }
+  // Ends the hold: writes the pending change and releases the record, file and append locks.
+  Status ReleaseHeld();
+
   // Adds an observer (not owned) that hears of every record written from now on.
   void AddObserver(TableObserver* observer);
   // Removes an observer.
@@ -179,6 +187,8 @@ class DbfTable {
   bool modified_ = false;      // something was written since the open: the header date moves
   bool count_pending_ = false; // exclusive use: the header count is written at commit
   bool file_locked_ = false;
+  bool append_locked_ = false;  // held by a save (LockAppend)
+  bool holding_ = false;        // a save holds its locks (HoldLocks)
   std::vector<uint32_t> locked_;
   std::vector<TableObserver*> observers_;
 };

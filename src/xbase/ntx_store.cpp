@@ -123,16 +123,33 @@ void NtxStore::DropCache() {
 }
 
 Status NtxStore::LockIndex(bool exclusive) {
-  if (mode() == NtxOpenMode::kExclusive) return Status::OK();
+  if (mode() == NtxOpenMode::kExclusive || held_) return Status::OK();
   Status s = file_->Lock(kLockBase, 1, exclusive, LockWait::kWait);
   locked_ = s.ok();
   return s;
 }
 
 void NtxStore::UnlockIndex() {
-  if (!locked_) return;
+  if (!locked_ || held_) return;
   file_->Unlock(kLockBase, 1);
   locked_ = false;
+}
+
+Status NtxStore::HoldWriteLock() {
+  if (held_) return Status::OK();
+  Status s = LockIndex(true);
+  if (s.ok()) s = Refresh();
+  if (!s.ok()) {
+    UnlockIndex();
+    return s;
+  }
+  held_ = true;
+  return s;
+}
+
+void NtxStore::ReleaseHeldLock() {
+  held_ = false;
+  UnlockIndex();
 }
 
 Status NtxStore::BeginRead(bool lock) {

@@ -56,6 +56,13 @@ class NtxStore {
   // Drop every change made since BeginWrite and release the lock.
   void AbortWrite();
 
+  // A save holds the index lock exclusively from before its first write to after its last: taken
+  // here (waiting), the header brought up to date; reads and writes meanwhile neither take nor
+  // release it.
+  Status HoldWriteLock();
+  // Ends the hold and releases the index lock.
+  void ReleaseHeldLock();
+
   // The page at `offset`, from the cache or read and checked; valid until the next Begin call.
   Status Page(uint32_t offset, uint8_t** bytes);
   // Note that the page at `offset` (already fetched) changed in this write.
@@ -91,6 +98,7 @@ class NtxStore {
   uint64_t size_before_write_ = 0;
   uint64_t generation_ = 1;
   bool locked_ = false;
+  bool held_ = false;  // HoldWriteLock
   bool restart_ = false;
   size_t cached_pages_ = 0;
   std::vector<CachedPage> cache_;

@@ -49,6 +49,9 @@ TEST(SetupProgramTest, MakesTellsAndRefuses) {
 
   const ProgramRun check = RunProgram("dbtool", "check " + dir);
   EXPECT_EQ(check.code, 0) << check.output;
+  const ProgramRun verified = RunProgram("dbtool", "verify " + dir);
+  EXPECT_EQ(verified.code, 0) << verified.output;
+  EXPECT_EQ(verified.output, dir + ": every derived value and index is sound\n");
 
   const auto before = Snapshot(dir);
   const ProgramRun again = RunSetup(dir);
@@ -90,6 +93,30 @@ TEST(SetupProgramTest, CheckNamesTheRebuildThatRepairsMissingKeys) {
   const ProgramRun sound = RunProgram("dbtool", "check " + dir);
   EXPECT_EQ(sound.code, 0) << sound.output;
   EXPECT_EQ(sound.output, dir + ": every table and index is sound\n");
+}
+
+// The verification finds the same faults and more; its repair rebuilds them and sets the derived
+// values, after which it is clean.
+TEST(SetupProgramTest, VerifyNamesWhatDiffersAndItsRepairClearsIt) {
+  TempFolder scratch;
+  const std::string dir = scratch.File("data");
+  ASSERT_EQ(RunSetup("--demo " + dir).code, 0);
+  ASSERT_EQ(RunProgram("dbtool", "append " + dir + "/mastcus 2").code, 0);
+  const ProgramRun found = RunProgram("dbtool", "verify " + dir);
+  EXPECT_EQ(found.code, 1);
+  EXPECT_NE(found.output.find("/MASTCUS1.ntx: holds 8 keys for 10 records; the first difference is at record 9\n"),
+            std::string::npos)
+      << found.output;
+  EXPECT_NE(found.output.find(" differences; they are set right while no one uses the folder: dbtool verify " + dir +
+                              " --repair\n"),
+            std::string::npos)
+      << found.output;
+  const ProgramRun repaired = RunProgram("dbtool", "verify " + dir + " --repair");
+  EXPECT_EQ(repaired.code, 0) << repaired.output;
+  EXPECT_NE(repaired.output.find("repaired: " + dir), std::string::npos) << repaired.output;
+  EXPECT_NE(repaired.output.find(dir + ": every derived value and index is sound\n"), std::string::npos)
+      << repaired.output;
+  EXPECT_EQ(RunProgram("dbtool", "verify " + dir + " --fix").code, 2);
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ TEST_F(RsrtjlnTest, RevisionsLowerRaiseMoveAndEmptyANote) {
             (std::vector<std::string>{"300.00", "288.00", "240.00"}));
   EXPECT_EQ(site.Fields("SRTJLN2", "SRTJLN21", kNote, "Q_BOX"), (std::vector<std::string>{"3.00", "2.00", "1.00"}));
   EXPECT_EQ(site.Number("PIUTDBT", "PIUTDBT1", kNote, "DEBET"), 3150000);
-  EXPECT_EQ(site.Number("MASTCUS", "MASTCUS1", "J0001", "SALDO"), 3150000);
+  EXPECT_EQ(site.BalanceMoved("J0001"), 3150000);
 
   // Only 100 pens are left in the warehouse; the note's own 288 count as available again.
   site.Put("STOKBRG", "STOKBRG2", "GDG01 WR0002", "JUMLAH", N(100));
@@ -62,8 +62,8 @@ TEST_F(RsrtjlnTest, RevisionsLowerRaiseMoveAndEmptyANote) {
   RunEntry(RSRTJLN, Keys({Line("SJ-0101"), Line("J0002"), std::vector<int>(14, kEnter), kSave}));
   EXPECT_EQ(site.Field("SRTJLN1", "SRTJLN11", kNote, "RELASI"), "J0002     ");
   EXPECT_EQ(site.Field("PIUTDBT", "PIUTDBT1", kNote, "RELASI"), "J0002     ");
-  EXPECT_EQ(site.Number("MASTCUS", "MASTCUS1", "J0001", "SALDO"), 0);
-  EXPECT_EQ(site.Number("MASTCUS", "MASTCUS1", "J0002", "SALDO"), 3180000);
+  EXPECT_EQ(site.BalanceMoved("J0001"), 0);
+  EXPECT_EQ(site.BalanceMoved("J0002"), 3180000);
   ExpectStock(1200, 88, 2160);
 
   // Every line removed: all goods come back, nothing stays delivered, the receivable stays at 0.
@@ -74,7 +74,7 @@ TEST_F(RsrtjlnTest, RevisionsLowerRaiseMoveAndEmptyANote) {
   EXPECT_EQ(site.Fields("SLSODR2", "SLSODR21", kOrder, "QTY_KIRIM"),
             (std::vector<std::string>{"0.00", "0.00", "0.00"}));
   EXPECT_EQ(site.Field("PIUTDBT", "PIUTDBT1", kNote, "DEBET"), "            0.00");
-  EXPECT_EQ(site.Number("MASTCUS", "MASTCUS1", "J0002", "SALDO"), 0);
+  EXPECT_EQ(site.BalanceMoved("J0002"), 0);
   EXPECT_EQ(rig.term.keys_left(), 0u);
   site.ExpectSoundIndexes();
 }
@@ -102,7 +102,7 @@ TEST_F(RsrtjlnTest, NotesThatMayNotBeRevisedAreRefusedWithTheirMessages) {
   ExpectStock(1000, 2592, 2160);
   EXPECT_EQ(site.Number("PIUTDBT", "PIUTDBT1", kNote, "DEBET"), 4450000);
   EXPECT_EQ(site.Field("PIUTDBT", "PIUTDBT1", kNote, "RELASI"), "J0001     ");
-  EXPECT_EQ(site.Number("MASTCUS", "MASTCUS1", "J0001", "SALDO"), 4450000);
+  EXPECT_EQ(site.BalanceMoved("J0001"), 4450000);
   // The printed note's lines were not touched.
   EXPECT_EQ(site.Number("STOKBRG", "STOKBRG2", "GDG01 SC0001", "JUMLAH"), 4000);
 }

@@ -54,6 +54,11 @@ SalesSite::SalesSite() : data_(root_.File("data")) {
   EXPECT_TRUE(s.ok()) << s.ToString();
   // The demonstration company brings delivery notes of its own for the memos and an open order.
   for (const char* table : {"SRTJLN1", "SRTJLN2", "PIUTDBT", "SLSODR1", "SLSODR2"}) demo_rows_[table] = Records(table);
+  Reader customers(data_, "MASTCUS");
+  for (uint32_t recno = 1; customers.area != nullptr && recno <= customers.area->table().record_count(); ++recno) {
+    if (!customers.area->GoTo(recno).ok()) break;
+    demo_balances_[std::string(xbase::AllTrim(customers.area->Text("RELASI")))] = customers.area->Number("SALDO");
+  }
 }
 
 void SalesSite::LogIn(frame::Session& session, std::string_view rights) const {
@@ -106,6 +111,11 @@ int UnattendedTerminal::ReadKey(int timeout_ms) {
 uint32_t SalesSite::Records(const std::string& table) const {
   Reader reader(data_, table);
   return reader.area == nullptr ? 0 : reader.area->table().record_count();
+}
+
+double SalesSite::BalanceMoved(const std::string& customer) const {
+  const auto demo = demo_balances_.find(customer);
+  return Number("MASTCUS", "MASTCUS1", customer, "SALDO") - (demo == demo_balances_.end() ? 0 : demo->second);
 }
 
 uint32_t SalesSite::Count(const std::string& table) const {

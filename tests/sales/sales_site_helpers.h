@@ -44,6 +44,8 @@ class SalesSite {
   // with two decimals.
   std::vector<std::string> Fields(const std::string& table, const std::string& index, const std::string& key,
                                   const std::string& field) const;
+  // How far a customer's balance moved from what the demonstration company's receivables gave it.
+  double BalanceMoved(const std::string& customer) const;
   // The records of a table beyond those the demonstration company brought.
   uint32_t Count(const std::string& table) const;
   // Writes `value` into `field` of the record that `index` finds for `key`.
@@ -60,6 +62,7 @@ class SalesSite {
   support::TempFolder root_;
   std::string data_;
   std::map<std::string, uint32_t> demo_rows_;  // the records of each table in the new folder
+  std::map<std::string, double> demo_balances_;  // each customer's SALDO in the new folder
 };
 
 // A workstation's terminal where nobody types: a wait for a key passes a moment and ends without one,

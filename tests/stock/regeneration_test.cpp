@@ -47,7 +47,7 @@ class RegenerationTest : public testing::StockTest {
 
 TEST_F(RegenerationTest, ReplaysEachDayInIdOrderAndWritesTheRunningAverageBack) {
   ASSERT_TRUE(frame::OpenTables(rig.session, RegenerationTables()));
-  ASSERT_TRUE(Regenerate(rig.session, "", "").ok());
+  ASSERT_TRUE(Regenerate(rig.session.tables(), "", "").ok());
   // Adjustment first: 20 at its stored 500; then the receipt: (20 x 500 + 100 x 1,000) / 120 = 916.67;
   // the note leaves 90; the VAT receipt: (90 x 916.67 + 50 x 990) / 140 = 942.86.
   EXPECT_EQ(Rows("JUSTMEN", {"NOMOR", "HARGA", "HRG_RATA"}), std::vector<std::string>{"NOMOR=ADJ1 HARGA=500.00 HRG_RATA=500.00"});
@@ -76,7 +76,7 @@ TEST_F(RegenerationTest, AReceiptThatLeavesTheQuantityAtOrBelowZeroKeepsTheAvera
   Document("BPBELI", "BP8", Day(2026, 4, 3), {{"C1", "G1", 4, 600}});
   CloseAll();
   ASSERT_TRUE(frame::OpenTables(rig.session, RegenerationTables()));
-  ASSERT_TRUE(Regenerate(rig.session, "C", "G1").ok());
+  ASSERT_TRUE(Regenerate(rig.session.tables(), "C", "G1").ok());
   // The first receipt brings the quantity to 0: no average yet; the second starts it at 600.
   EXPECT_EQ(Rows("BPBELI2", {"NO_BPB", "HRG_RATA"})[2], "NO_BPB=BP9 HRG_RATA=0.00");
   EXPECT_EQ(Rows("BPBELI2", {"NO_BPB", "HRG_RATA"})[3], "NO_BPB=BP8 HRG_RATA=600.00");
