@@ -281,6 +281,7 @@ xbase::Status SIMPANDATA(frame::Session& session, Receipt* receipt, bool* saved)
 
 xbase::Status SaveReceipt(frame::Session& session, Receipt* receipt, bool* saved) {
   *saved = false;
+  if (!CheckLinesAgain(session, receipt)) return xbase::Status::OK();
   const bool has_amount = std::any_of(receipt->lines.begin(), receipt->lines.end(), LineCounts);
   // A new receipt without an amount writes nothing and takes no number.
   if (xbase::IsBlank(receipt->number) && !has_amount) return xbase::Status::OK();
