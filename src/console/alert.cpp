@@ -6,15 +6,17 @@
 
 #include "console/box.h"
 #include "console/keys.h"
+#include "console/message.h"
 
 namespace console {
 namespace {
 
-std::vector<std::string> SplitLines(std::string_view message) {
+// The lines of the message, each wrapped to `width`.
+std::vector<std::string> SplitLines(std::string_view message, size_t width) {
   std::vector<std::string> lines;
   for (;;) {
     const size_t semicolon = message.find(';');
-    lines.emplace_back(message.substr(0, semicolon));
+    for (std::string& part : WrapText(message.substr(0, semicolon), width)) lines.push_back(std::move(part));
     if (semicolon == std::string_view::npos) return lines;
     message.remove_prefix(semicolon + 1);
   }
@@ -28,7 +30,7 @@ int Alert(Console& con, std::string_view message, const std::vector<std::string>
   const std::vector<std::string> choices = given.empty() ? std::vector<std::string>{"Ok"} : given;
   ScreenKeeper keeper(con);
   const ColourSet set = con.colours().With(colour);
-  const std::vector<std::string> lines = SplitLines(message);
+  const std::vector<std::string> lines = SplitLines(message, kCols - 6);
   constexpr int kGap = 2;  // blanks between two choices
   int buttons = 0;
   for (const std::string& choice : choices) buttons += static_cast<int>(choice.size()) + 2;
@@ -46,7 +48,7 @@ int Alert(Console& con, std::string_view message, const std::vector<std::string>
   con.Clear(top, left, bottom, right, set.standard);
   DrawFrame(con, top, left, bottom, right, Line::kSingle, set.standard);
   for (size_t i = 0; i < lines.size() && static_cast<int>(i) < height - 4; ++i) {
-    const std::string text = lines[i].substr(0, static_cast<size_t>(inner));
+    const std::string& text = lines[i];
     con.Say(top + 1 + static_cast<int>(i), left + 2 + (inner - static_cast<int>(text.size())) / 2, text, set.standard);
   }
   const bool cursor = con.ShowCursor(false);

@@ -1,8 +1,10 @@
 // The message row (row 24), centred texts, values at a position and the tones.
 #include "console/message.h"
 
+#include <algorithm>
 #include <string>
 
+#include "console/box.h"
 #include "console/field_format.h"
 
 namespace console {
@@ -19,6 +21,64 @@ constexpr int kTickMs = 55;
 
 }  // namespace
 
+std::vector<std::string> WrapText(std::string_view text, size_t width) {
+  std::vector<std::string> lines;
+  if (width == 0) return lines;
+  std::string line;
+  size_t at = 0;
+  while (at < text.size()) {
+    const size_t end = std::min(text.find(' ', at), text.size());
+    std::string_view word = text.substr(at, end - at);
+    at = end + 1;
+    if (!line.empty() && line.size() + 1 + word.size() <= width) {
+      line += ' ';
+      line += word;
+      continue;
+    }
+    if (!line.empty()) lines.push_back(std::move(line));
+    line.clear();
+    for (; word.size() > width; word.remove_prefix(width)) lines.emplace_back(word.substr(0, width));
+    line = std::string(word);
+  }
+  if (!line.empty() || lines.empty()) lines.push_back(std::move(line));
+  return lines;
+}
+
+int MessageBox(Console& con, std::string_view title, const std::vector<std::string>& lines, std::string_view colour) {
+  constexpr size_t kInside = kCols - 6;
+  std::vector<std::string> shown;
+  for (const std::string& line : lines) {
+    for (std::string& part : WrapText(line, kInside)) shown.push_back(std::move(part));
+  }
+  size_t inner = title.size();
+  for (const std::string& line : shown) inner = std::max(inner, line.size());
+  inner = std::min(inner, kInside);
+  const int text_rows = std::min(static_cast<int>(shown.size()), kRows - 4 - (title.empty() ? 0 : 2));
+  const int height = text_rows + 2 + (title.empty() ? 0 : 2);
+  const int width = static_cast<int>(inner) + 4;
+  const int top = (kRows - height) / 2;
+  const int left = (kCols - width) / 2;
+  ScreenKeeper keeper(con);
+  const Attr attr = con.Colour(colour);
+  con.Clear(top, left, top + height - 1, left + width - 1, attr);
+  DrawFrame(con, top, left, top + height - 1, left + width - 1, Line::kSingle, attr);
+  int row = top + 1;
+  if (!title.empty()) {
+    con.Say(row, left + 2 + (static_cast<int>(inner) - static_cast<int>(title.size())) / 2, title, attr);
+    row += 2;
+  }
+  for (int i = 0; i < text_rows; ++i) con.Say(row + i, left + 2, shown[static_cast<size_t>(i)], attr);
+  const bool cursor = con.ShowCursor(false);
+  const int key = con.WaitKey();
+  con.ShowCursor(cursor);
+  return key;
+}
+
+int CentreColumn(std::string_view text) {
+  const int column = 40 - static_cast<int>((text.size() + 1) / 2);
+  return column < 0 ? 0 : column;
+}
+
 std::string FitMessage(std::string_view text, size_t width) {
   if (text.size() <= width) return std::string(text);
   constexpr std::string_view kCut = "...";
@@ -31,18 +91,13 @@ std::string FitMessage(std::string_view text, size_t width) {
   return std::string(kCut) + std::string(text.substr(text.size() - (width - kCut.size())));
 }
 
-int CentreColumn(std::string_view text) {
-  const int column = 40 - static_cast<int>((text.size() + 1) / 2);
-  return column < 0 ? 0 : column;
-}
-
 int PESAN(Console& con, std::string_view text, std::string_view colour, bool show) {
+  const std::string trimmed = FitMessage(Trim(text), kCols);
   const Region row = con.Save(kMessageRow, 0, kMessageRow, kCols - 1);
   const ColourSet colours = con.colours();
   const Cursor cursor = con.cursor();
   con.ShowCursor(false);
   if (show) {
-    const std::string trimmed = FitMessage(Trim(text), kCols);
     const Attr attr = con.Colour(colour);
     con.Clear(kMessageRow, 0, kMessageRow, kCols - 1, attr);
     con.Say(kMessageRow, CentreColumn(trimmed), trimmed, attr);

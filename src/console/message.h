@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "console/console.h"
 #include "xbase/value.h"
@@ -15,6 +16,15 @@ constexpr int kMessageRow = 24;
 
 // The column where a centred text starts: 40 - length / 2, the fraction dropped.
 int CentreColumn(std::string_view text);
+
+// The text broken at blanks into lines of at most `width` columns; a word longer than a line is cut
+// into pieces of the line's width. Nothing of the text is dropped but the blanks at the breaks.
+std::vector<std::string> WrapText(std::string_view text, size_t width);
+
+// A box centred on the screen with the title (when given) and the lines, each wrapped to the box
+// (at most 74 columns inside); waits for a key, puts the screen back and returns the key pressed.
+int MessageBox(Console& con, std::string_view title, const std::vector<std::string>& lines,
+               std::string_view colour = "Gr+/r");
 
 // `text` cut to `width` columns so that the fault at its end stays: a longer text loses the start of
 // the path before its first ": " (or, without one, its own start), "..." in its place.

@@ -51,8 +51,9 @@ xbase::Status MergeKeyLines(console::Console& con, xbase::Session& tables, const
 
 namespace {
 
-// The live header of the incoming header's key takes its fields (recalled when deleted), or a new row
-// takes them all; running totals stay this site's.
+// The live header of the incoming header's key takes its fields (recalled when deleted, else its
+// effect taken back first), or a new row takes them all; running totals stay this site's; then the
+// header's effect is applied.
 xbase::Status MergeHeader(console::Console& con, xbase::Session& tables, const KeyMerge& merge) {
   xbase::WorkArea& live = *merge.live;
   const std::string key = KeyIn(*merge.incoming, live, merge.key_fields);
@@ -66,9 +67,14 @@ xbase::Status MergeHeader(console::Console& con, xbase::Session& tables, const K
   if (!s.ok()) return s;
   std::vector<double> kept;
   for (const char* field : merge.running) kept.push_back(found ? live.Number(field) : 0);
-  if (found && live.deleted()) s = live.Recall();
+  if (found && live.deleted()) {
+    s = live.Recall();
+  } else if (found && merge.reverse_header) {
+    s = merge.reverse_header(live);
+  }
   if (s.ok()) s = CopyFieldsByPosition(*merge.incoming, live, found ? 1 : 0);
   for (size_t i = 0; s.ok() && i < kept.size(); ++i) s = live.Put(merge.running[i], xbase::Value::Num(kept[i]));
+  if (s.ok() && merge.apply_header) s = merge.apply_header(live);
   const xbase::Status unlocked = live.Unlock();
   return s.ok() ? unlocked : s;
 }

@@ -50,6 +50,10 @@ struct KeyMerge {
   // Numeric header fields that are running totals of this site: a replaced header keeps its own
   // value and a new one starts at 0, for the merged lines to move.
   std::vector<const char*> running;
+  // Takes back the effect of a live header about to be overwritten (not of a recalled one), and
+  // applies the effect of the header once it holds the incoming fields; nothing when empty.
+  std::function<xbase::Status(const xbase::WorkArea& live)> reverse_header;
+  std::function<xbase::Status(const xbase::WorkArea& live)> apply_header;
   std::vector<MergedLines> lines;
   // Told before each document is merged, with its key.
   std::function<void(std::string_view key)> progress;

@@ -5,6 +5,7 @@
 
 #include "console/message.h"
 #include "documents/key_merge.h"
+#include "documents/shared_postings.h"
 #include "documents/transfer_folder.h"
 #include "exchange/exchange.h"
 #include "frame/indek.h"
@@ -30,7 +31,8 @@ enum class Effect {
   kStockOut,        // the line's quantity leaves stock
   kSettlement,      // payment-receipt line: settled totals of invoice and instrument
   kJournal,         // reversing-journal row: settled total of the invoice
-  kDeliveryOutcome  // warehouse memo line: the delivery outcome onto the admin memo
+  kDeliveryOutcome,  // warehouse memo line: the delivery outcome onto the admin memo
+  kReceivable        // receivable (a header without lines): the customer's balance by its DEBET
 };
 
 struct LinePair {
@@ -61,7 +63,8 @@ const std::vector<ImportGroup>& Groups() {
       {"exbpot", "BPOT_BPT", nullptr, 1, {}},
       {"expot1", "BPOT_HDR", "nomor", 1, {{"expot2", "BPOT_DTL"}}},
       {"exmsls", "MASTSLS", nullptr, 1, {}, Effect::kNone, false},
-      {"exmcus", "MASTCUS", nullptr, 1, {}, Effect::kNone, false},
+      // The balance is the head office's own, moved by the receivables merged.
+      {"exmcus", "MASTCUS", nullptr, 1, {}, Effect::kNone, false, {}, false, {"SALDO"}},
       {"exdb46", "RELASI_EXT", nullptr, 1, {}, Effect::kNone, false},
       {"exbl1", "BPBELI1", "no_bpb", 1, {{"exbl2", "BPBELI2"}}, Effect::kReceipt, true, kStock},
       {"exgrd",
@@ -78,7 +81,7 @@ const std::vector<ImportGroup>& Groups() {
       {nullptr, nullptr, "nomor", 1, {{"exjsm", "JUSTMEN"}}, Effect::kAdjustment, true, {"STOKBRG"}},
       {"exmd1", "MTSDBT1", "nomor", 1, {{"exmd2", "MTSDBT2"}}, Effect::kStockIn, true, kStock},
       {"exmk1", "MTSKDT1", "nomor", 1, {{"exmk2", "MTSKDT2"}}, Effect::kStockOut, true, kStock},
-      {"expdb", "PIUTDBT", "nota", 1, {}, Effect::kNone, true, {}, false, {"KREDIT"}},
+      {"expdb", "PIUTDBT", "nota", 1, {}, Effect::kReceivable, true, {"MASTCUS"}, false, {"KREDIT"}},
       {nullptr, nullptr, "nota", 1, {{"expjb", "PIUTJBL", "PIUTJBL2"}}, Effect::kJournal, true, {"PIUTDBT", "GIRODBT"}},
       {"expk1", "PIUTKR1", "kdcb+nomor", 2, {{"expk2", "PIUTKR2"}}, Effect::kSettlement, true, {"PIUTDBT", "GIRODBT"}},
       {"expri1", "PRO_IN1", "nomor", 1, {{"expri2", "PRO_IN2"}}},
@@ -151,7 +154,8 @@ documents::MergedLines Import::Lines(const ImportGroup& group, const LinePair& p
     return sales::UPMASTERBARANG(*session, Trimmed(line, "KODE"), Trimmed(line, "GUDANG"), in, out);
   };
   switch (group.effect) {
-    case Effect::kNone: break;
+    case Effect::kNone:
+    case Effect::kReceivable: break;
     case Effect::kReceipt:
       lines.reverse = [session, header](const xbase::WorkArea& line) {
         double average = 0;
@@ -260,6 +264,15 @@ bool Import::Merge(const ImportGroup& group) {
   if (merge.live != nullptr) merge.written.push_back(merge.live);
   for (const documents::MergedLines& lines : merge.lines) merge.written.push_back(lines.live);
   for (const char* table : group.postings) merge.written.push_back(Area(table));
+  if (group.effect == Effect::kReceivable) {
+    frame::Session* session = &session_;
+    merge.reverse_header = [session](const xbase::WorkArea& live) {
+      return documents::UPSALDOMASTCUS(*session, Trimmed(live, "RELASI"), 0, live.Number("DEBET"));
+    };
+    merge.apply_header = [session](const xbase::WorkArea& live) {
+      return documents::UPSALDOMASTCUS(*session, Trimmed(live, "RELASI"), live.Number("DEBET"), 0);
+    };
+  }
   const std::string reading = "Proses Baca " + std::string(first) + ".....";
   const std::string writing =
       "Proses tulis " + xbase::Lower(group.live != nullptr ? group.live : group.lines.front().live);

@@ -2,6 +2,7 @@
 // office's MySQL database: two batches per document, each in a transaction on a fresh connection.
 #include "exchange/mapping.h"
 
+#include <memory>
 #include <vector>
 
 #include "console/box.h"
@@ -33,7 +34,8 @@ bool Holds(frame::Session& session, std::string_view table, std::string_view fie
 }
 
 // The master batch of a document: its goods, then its customer with tax number and salesman.
-xbase::Status MasterStatements(frame::Session& session, const SqlDocument& document, std::vector<std::string>* out) {
+xbase::Status MasterStatements(frame::Session& session, const SqlDocument& document,
+                               std::vector<SqlStatement>* out) {
   xbase::Status s;
   for (const SqlLine& line : document.lines) {
     if (Sent(line) && Holds(session, "MASTBRJ", "KODE", line.code, &s))
@@ -79,9 +81,23 @@ SqlDocument Header(const xbase::WorkArea& h, bool invoice) {
   return d;
 }
 
+// Connects and makes the tables that are missing; the link is closed again when either fails.
+xbase::Status Opened(SqlLink& link) {
+  xbase::Status s = link.Connect();
+  for (const std::string& table : SchemaStatements()) {
+    if (s.ok()) s = link.Execute({table, {}});
+  }
+  if (!s.ok()) link.Close();
+  return s;
+}
+
+void Refused(const xbase::Status& refusal, MappingResult* result) {
+  if (result->error.empty()) result->error = refusal.message();
+}
+
 // Sends the printed documents of one kind in the range.
-xbase::Status SendKind(frame::Session& session, bool invoice, xbase::Date first, xbase::Date last,
-                       const LinkMaker& link, MappingResult* result) {
+xbase::Status SendKind(frame::Session& session, bool invoice, xbase::Date first, xbase::Date last, SqlLink& link,
+                       MappingResult* result) {
   xbase::WorkArea& headers = Area(session, invoice ? "SRTJLN1" : "RTJUAL1");
   xbase::WorkArea& lines = Area(session, invoice ? "SRTJLN2" : "RTJUAL2");
   const char* key = invoice ? "INVOICE" : "NOMOR";
@@ -98,13 +114,8 @@ xbase::Status SendKind(frame::Session& session, bool invoice, xbase::Date first,
         AddLine(lines, invoice ? "KTR" : "INVOICE", &document);
       }
       if (!s.ok()) break;
-      const xbase::Status sent = INSERTINVOICE(session, document, link);
-      if (sent.ok()) {
-        ++result->sent;
-      } else {
-        ++result->failed;
-        if (result->error.empty()) result->error = sent.message();
-      }
+      s = INSERTINVOICE(session, document, link, result);
+      if (!s.ok()) break;
     }
     s = headers.Skip();
   }
@@ -113,16 +124,41 @@ xbase::Status SendKind(frame::Session& session, bool invoice, xbase::Date first,
 
 }  // namespace
 
-xbase::Status INSERTINVOICE(frame::Session& session, const SqlDocument& document, const LinkMaker& link) {
-  std::vector<std::string> masters;
-  xbase::Status s = MasterStatements(session, document, &masters);
-  if (!s.ok()) return s;
-  // A refused master batch leaves the masters as they were; the document is sent all the same.
-  QUERYCOMMAND(*link(), masters).IgnoreError();
-  return QUERYCOMMAND(*link(), DocumentStatements(document));
+xbase::Status INSERTINVOICE(frame::Session& session, const SqlDocument& document, SqlLink& link,
+                            MappingResult* result) {
+  std::vector<SqlStatement> masters;
+  if (xbase::Status s = MasterStatements(session, document, &masters); !s.ok()) return s;
+  xbase::Status sent = link.connected() ? xbase::Status::OK() : Opened(link);
+  if (sent.ok()) sent = link.Execute({"START TRANSACTION", {}});
+  xbase::Status masters_sent = sent;
+  if (sent.ok()) {
+    masters_sent = QUERYCOMMAND(link, masters);
+    // A refusal that ended the whole transaction (a deadlock) must not leave the document to run
+    // outside one; after a refusal the transaction holds nothing, so a new one loses nothing.
+    if (!masters_sent.ok()) sent = link.Execute({"START TRANSACTION", {}});
+    if (sent.ok()) sent = QUERYCOMMAND(link, DocumentStatements(document));
+    // A document already there keeps its rows; its masters are still brought up to date.
+    if (sent.ok() || sent.IsInUse()) {
+      if (xbase::Status committed = link.Execute({"COMMIT", {}}); !committed.ok()) sent = committed;
+    } else {
+      link.Execute({"ROLLBACK", {}}).IgnoreError();  // a lost connection takes the transaction with it
+    }
+  }
+  if (sent.ok() || sent.IsInUse()) {
+    ++(sent.ok() ? result->sent : result->already_there);
+    if (!masters_sent.ok()) {
+      ++result->masters_refused;
+      Refused(masters_sent, result);
+    }
+  } else {
+    ++result->refused;
+    Refused(sent, result);
+    link.Close();
+  }
+  return xbase::Status::OK();
 }
 
-xbase::Status SendToDatabase(frame::Session& session, xbase::Date first, xbase::Date last, const LinkMaker& link,
+xbase::Status SendToDatabase(frame::Session& session, xbase::Date first, xbase::Date last, SqlLink& link,
                              MappingResult* result) {
   for (const auto& [table, order] : kTables) {
     if (!frame::OpenTable(session, table)) return frame::CloseTables(session, xbase::Status::OK());
@@ -130,7 +166,17 @@ xbase::Status SendToDatabase(frame::Session& session, xbase::Date first, xbase::
   }
   xbase::Status s = SendKind(session, true, first, last, link, result);
   if (s.ok()) s = SendKind(session, false, first, last, link, result);
+  link.Close();
   return frame::CloseTables(session, s);
+}
+
+std::vector<std::string> ResultLines(const MappingResult& result) {
+  std::vector<std::string> lines = {"Terkirim       : " + std::to_string(result.sent),
+                                    "Sudah ada      : " + std::to_string(result.already_there),
+                                    "Ditolak        : " + std::to_string(result.refused),
+                                    "Master ditolak : " + std::to_string(result.masters_refused)};
+  if (!result.error.empty()) lines.push_back("Penolakan pertama: " + result.error);
+  return lines;
 }
 
 xbase::Status MAPPING(frame::Session& session, const std::vector<xbase::Value>&) {
@@ -153,16 +199,10 @@ xbase::Status MAPPING(frame::Session& session, const std::vector<xbase::Value>&)
     return xbase::Status::OK();
   }
   MappingResult result;
-  xbase::Status s = SendToDatabase(
-      session, first, last, [&] { return MariaDbLink(settings); }, &result);
-  if (!s.ok()) {
-    console::PESAN(con, s.message());
-  } else if (result.failed > 0) {
-    console::PESAN(con, std::to_string(result.sent) + " dokumen terkirim, " + std::to_string(result.failed) +
-                            " gagal: " + result.error);
-  } else {
-    console::PESAN(con, std::to_string(result.sent) + " dokumen terkirim");
-  }
+  const std::unique_ptr<SqlLink> link = MariaDbLink(settings);
+  const xbase::Status s = SendToDatabase(session, first, last, *link, &result);
+  if (!s.ok()) console::PESAN(con, s.message());
+  console::MessageBox(con, "TRANSFER DATA KE MYSQL", ResultLines(result), colour);
   return xbase::Status::OK();
 }
 

@@ -1,11 +1,10 @@
 // Sending the printed invoices and returns of a date range, with the masters they name, to the head
-// office's MySQL database: two batches per document, each in a transaction on a fresh connection.
+// office's MySQL database: one server transaction per document on one connection for the run.
 #ifndef PALUNDA_EXCHANGE_MAPPING_H_
 #define PALUNDA_EXCHANGE_MAPPING_H_
 
-#include <functional>
-#include <memory>
 #include <string>
+#include <vector>
 
 #include "exchange/mysql_statements.h"
 #include "exchange/sql_link.h"
@@ -15,24 +14,30 @@
 
 namespace exchange {
 
-// Makes a fresh link for each batch.
-using LinkMaker = std::function<std::unique_ptr<SqlLink>()>;
-
 // What one run sent.
 struct MappingResult {
-  int sent = 0;       // documents whose batch the server took
-  int failed = 0;     // documents whose batch was refused or not sent
-  std::string error;  // the first refusal
+  int sent = 0;             // documents the server took
+  int already_there = 0;    // documents already on the server, left as they were
+  int refused = 0;          // documents refused or not sent (nothing of them stays on the server)
+  int masters_refused = 0;  // documents that went, or were there, whose masters the server refused
+  std::string error;        // the whole text of the first refusal
 };
 
-// INSERTINVOICE: the master batch then the document batch of `document`, each by QUERYCOMMAND; the
-// masters are taken from the open MASTBRJ, MASTCUS, RELASI_EXT, DT_NPWP and MASTSLS.
-xbase::Status INSERTINVOICE(frame::Session& session, const SqlDocument& document, const LinkMaker& link);
+// INSERTINVOICE: the masters of `document` (from the open MASTBRJ, MASTCUS, RELASI_EXT, DT_NPWP and
+// MASTSLS) and the document itself in one transaction on `link`, connected first when it is not (the
+// tables made when missing). Refused masters are taken back and the document goes all the same; a
+// document already on the server is left as it is. A refusal is counted in `result` and closes the
+// link, so the next document connects afresh; the status fails only when the local tables fail.
+xbase::Status INSERTINVOICE(frame::Session& session, const SqlDocument& document, SqlLink& link,
+                            MappingResult* result);
 
 // Sends the printed invoices and returns dated from `first` to `last` (the tables of the transfer are
-// opened here and closed at the end).
-xbase::Status SendToDatabase(frame::Session& session, xbase::Date first, xbase::Date last, const LinkMaker& link,
+// opened here and closed at the end; the link is closed at the end).
+xbase::Status SendToDatabase(frame::Session& session, xbase::Date first, xbase::Date last, SqlLink& link,
                              MappingResult* result);
+
+// The lines of the result box: the four counts, then the first refusal.
+std::vector<std::string> ResultLines(const MappingResult& result);
 
 }  // namespace exchange
 

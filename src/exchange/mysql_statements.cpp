@@ -5,17 +5,20 @@
 #include <cmath>
 #include <utility>
 
+#include "xbase/cp437.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 
 namespace exchange {
 namespace {
 
-using Column = std::pair<const char*, std::string>;
+using Column = std::pair<const char*, SqlValue>;
 
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
-std::string Replaced(std::string_view text) { return Quoted(GANTIKARAKTER(text)); }
-std::string Day(xbase::Date date) { return Quoted(TANGGALTOSTRING(date)); }
+// Values of the three kinds; texts leave the code page for UTF-8.
+SqlValue Quoted(std::string_view text) { return {SqlValue::Kind::kText, xbase::Cp437ToUtf8(text)}; }
+SqlValue Replaced(std::string_view text) { return Quoted(GANTIKARAKTER(text)); }
+SqlValue Day(xbase::Date date) { return {SqlValue::Kind::kDate, TANGGALTOSTRING(date)}; }
+SqlValue Figure(const xbase::Number& number) { return {SqlValue::Kind::kNumber, SqlNumber(number)}; }
 
 // A field's value with the field's width and decimals.
 xbase::Number FieldNumber(const xbase::WorkArea& area, std::string_view field) {
@@ -23,28 +26,31 @@ xbase::Number FieldNumber(const xbase::WorkArea& area, std::string_view field) {
   if (!area.Get(field, &value).ok() || !value.is_number()) return xbase::ComputedNumber(0, 0);
   return value.number_info();
 }
-std::string Field(const xbase::WorkArea& area, std::string_view field) { return SqlNumber(FieldNumber(area, field)); }
-std::string Stored(const xbase::WorkArea& area, std::string_view field) { return Quoted(area.Text(field)); }
-std::string Text(const xbase::WorkArea& area, std::string_view field) { return Replaced(area.Text(field)); }
+SqlValue Field(const xbase::WorkArea& area, std::string_view field) { return Figure(FieldNumber(area, field)); }
+SqlValue Stored(const xbase::WorkArea& area, std::string_view field) { return Quoted(area.Text(field)); }
+SqlValue Text(const xbase::WorkArea& area, std::string_view field) { return Replaced(area.Text(field)); }
 
 // FLOOR of a figure that should be whole or nearly so: the binary error of the products is cut first.
 double Floor(double value) { return std::floor(xbase::Round(value, 6)); }
 
-// INSERT INTO table (columns) VALUES (values); with `update`, the row of the same key takes every
-// column but the first and `fixed` instead.
-std::string Insert(std::string_view table, const std::vector<Column>& columns, bool update = false,
-                   std::string_view fixed = {}) {
+// INSERT INTO table (columns) VALUES (?, ...) with the values bound; with `update`, the row of the
+// same key takes every column but the first and `fixed` instead.
+SqlStatement Insert(std::string_view table, std::vector<Column> columns, bool update = false,
+                    std::string_view fixed = {}) {
   std::string names;
-  std::string values;
+  std::string marks;
   std::string updates;
+  SqlStatement statement;
   for (size_t i = 0; i < columns.size(); ++i) {
-    names += (i == 0 ? "" : ",") + std::string(columns[i].first);
-    values += (i == 0 ? "" : ",") + columns[i].second;
-    if (i == 0 || columns[i].first == fixed) continue;
-    updates += (updates.empty() ? "" : ",") + std::string(columns[i].first) + "=" + columns[i].second;
+    const std::string name = columns[i].first;
+    names += (i == 0 ? "" : ",") + name;
+    marks += i == 0 ? "?" : ",?";
+    statement.values.push_back(std::move(columns[i].second));
+    if (i == 0 || name == fixed) continue;
+    updates += (updates.empty() ? "" : ",") + name + "=VALUES(" + name + ")";
   }
-  std::string statement = "INSERT INTO " + std::string(table) + " (" + names + ") VALUES (" + values + ")";
-  if (update) statement += " ON DUPLICATE KEY UPDATE " + updates;
+  statement.text = "INSERT INTO " + std::string(table) + " (" + names + ") VALUES (" + marks + ")";
+  if (update) statement.text += " ON DUPLICATE KEY UPDATE " + updates;
   return statement;
 }
 
@@ -119,10 +125,10 @@ void AddLine(const xbase::WorkArea& lines, std::string_view note_field, SqlDocum
 
 bool Sent(const SqlLine& line) { return !std::string(xbase::AllTrim(line.code)).empty() && line.quantity.value != 0; }
 
-std::vector<std::string> DocumentStatements(const SqlDocument& d) {
-  const std::string tax = SqlNumber(xbase::ComputedNumber(0, 0));
-  const std::string doctype = Quoted(d.doctype);
-  std::vector<std::string> statements;
+std::vector<SqlStatement> DocumentStatements(const SqlDocument& d) {
+  const SqlValue tax = Figure(xbase::ComputedNumber(0, 0));
+  const SqlValue doctype = Quoted(d.doctype);
+  std::vector<SqlStatement> statements;
   statements.push_back(Insert("sales_header", {{"invoice", Replaced(d.invoice)},
                                                {"no_order", Replaced(d.order)},
                                                {"relasi", Replaced(d.customer)},
@@ -134,52 +140,52 @@ std::vector<std::string> DocumentStatements(const SqlDocument& d) {
                                                {"tgl_kirim", Day(d.delivered)},
                                                {"ktr1", Replaced(d.ktr1)},
                                                {"ktr2", Replaced(d.ktr2)},
-                                               {"discount", SqlNumber(d.discount)},
-                                               {"discount2", SqlNumber(d.discount2)},
+                                               {"discount", Figure(d.discount)},
+                                               {"discount2", Figure(d.discount2)},
                                                {"kode_cabang", Quoted(d.branch)},
                                                {"code_id", Quoted(d.code_id)},
                                                {"doctype", doctype},
                                                {"transaction_id", Quoted(d.transaction_id)},
-                                               {"nilaiDpp", SqlNumber(d.dpp)},
-                                               {"nilaiPpn", SqlNumber(d.ppn)},
-                                               {"amount", SqlNumber(d.amount)},
-                                               {"dppline", SqlNumber(d.dpp_line)},
-                                               {"tradeDiscount", SqlNumber(d.trade_discount)},
+                                               {"nilaiDpp", Figure(d.dpp)},
+                                               {"nilaiPpn", Figure(d.ppn)},
+                                               {"amount", Figure(d.amount)},
+                                               {"dppline", Figure(d.dpp_line)},
+                                               {"tradeDiscount", Figure(d.trade_discount)},
                                                {"ppnPercent", tax},
-                                               {"currencyId", "'RP'"},
-                                               {"nilaiKurs", "1"},
-                                               {"nilaiDpp_orig", SqlNumber(d.dpp)},
-                                               {"nilaiPpn_orig", SqlNumber(d.ppn)},
-                                               {"amount_orig", SqlNumber(d.amount)},
-                                               {"dppLine_orig", SqlNumber(d.dpp_line)},
-                                               {"tradeDiscount_orig", SqlNumber(d.trade_discount)}}));
+                                               {"currencyId", Quoted("RP")},
+                                               {"nilaiKurs", Figure(xbase::ComputedNumber(1, 0))},
+                                               {"nilaiDpp_orig", Figure(d.dpp)},
+                                               {"nilaiPpn_orig", Figure(d.ppn)},
+                                               {"amount_orig", Figure(d.amount)},
+                                               {"dppLine_orig", Figure(d.dpp_line)},
+                                               {"tradeDiscount_orig", Figure(d.trade_discount)}}));
   for (const SqlLine& l : d.lines) {
     if (!Sent(l)) continue;
     statements.push_back(Insert("sales_detail", {{"invoice", Quoted(l.invoice)},
                                                  {"kd_barang", Quoted(l.code)},
                                                  {"kd_gudang", Quoted(l.warehouse)},
-                                                 {"quantity", SqlNumber(l.quantity)},
-                                                 {"harga", SqlNumber(l.price)},
-                                                 {"discount", SqlNumber(l.discount)},
-                                                 {"discount2", SqlNumber(l.discount2)},
+                                                 {"quantity", Figure(l.quantity)},
+                                                 {"harga", Figure(l.price)},
+                                                 {"discount", Figure(l.discount)},
+                                                 {"discount2", Figure(l.discount2)},
                                                  {"notes", Replaced(l.note)},
                                                  {"doctype", doctype},
-                                                 {"nilaiDpp", SqlNumber(l.dpp)},
-                                                 {"nilaiPpn", SqlNumber(l.ppn)},
-                                                 {"amount", SqlNumber(l.amount)},
-                                                 {"priceTax", SqlNumber(l.price_tax)},
-                                                 {"totalPriceTax", SqlNumber(l.total_price_tax)},
-                                                 {"tradeDiscount", SqlNumber(l.trade_discount)},
+                                                 {"nilaiDpp", Figure(l.dpp)},
+                                                 {"nilaiPpn", Figure(l.ppn)},
+                                                 {"amount", Figure(l.amount)},
+                                                 {"priceTax", Figure(l.price_tax)},
+                                                 {"totalPriceTax", Figure(l.total_price_tax)},
+                                                 {"tradeDiscount", Figure(l.trade_discount)},
                                                  {"ppnPercent", tax},
-                                                 {"nilaiDpp_orig", SqlNumber(l.dpp)},
-                                                 {"nilaiPpn_orig", SqlNumber(l.ppn)},
-                                                 {"amount_orig", SqlNumber(l.amount)},
-                                                 {"tradeDiscount_orig", SqlNumber(l.trade_discount)}}));
+                                                 {"nilaiDpp_orig", Figure(l.dpp)},
+                                                 {"nilaiPpn_orig", Figure(l.ppn)},
+                                                 {"amount_orig", Figure(l.amount)},
+                                                 {"tradeDiscount_orig", Figure(l.trade_discount)}}));
   }
   return statements;
 }
 
-std::string ItemStatement(const xbase::WorkArea& g) {
+SqlStatement ItemStatement(const xbase::WorkArea& g) {
   return Insert("master_barang_jadi",
                 {{"kode", Stored(g, "KODE")},
                  {"golongan", Stored(g, "GOLONGAN")},
@@ -196,10 +202,9 @@ std::string ItemStatement(const xbase::WorkArea& g) {
                 true);
 }
 
-std::string CustomerStatement(const xbase::WorkArea& c, const xbase::WorkArea& e) {
-  const auto days = [&](std::string_view field) { return std::string(xbase::AllTrim(Field(c, field))); };
+SqlStatement CustomerStatement(const xbase::WorkArea& c, const xbase::WorkArea& e) {
   const std::string term =
-      days("TEMPO") + "-" +
+      std::string(xbase::AllTrim(SqlNumber(FieldNumber(c, "TEMPO")))) + "-" +
       (c.Number("TEMPO3") == 999
            ? std::string("0")
            : std::string(xbase::AllTrim(xbase::Str(c.Number("TEMPO2") + c.Number("TEMPO3"), 10, 0))));
@@ -211,7 +216,7 @@ std::string CustomerStatement(const xbase::WorkArea& c, const xbase::WorkArea& e
                  {"branch_id", Stored(e, "KDCB")},
                  {"short_name", Text(c, "NAMA")},
                  {"statment_name", Text(c, "NAMA")},
-                 {"addres_id", "'OFFICE'"},
+                 {"addres_id", Quoted("OFFICE")},
                  {"npwp_id", Stored(c, "NPWP")},
                  {"contact_person", Text(c, "KONTAK1")},
                  {"address", Replaced(address)},
@@ -237,7 +242,7 @@ std::string CustomerStatement(const xbase::WorkArea& c, const xbase::WorkArea& e
                 true, "addres_id");
 }
 
-std::string TaxNumberStatement(const xbase::WorkArea& t) {
+SqlStatement TaxNumberStatement(const xbase::WorkArea& t) {
   return Insert("master_npwp",
                 {{"npwp", Stored(t, "NPWP")},
                  {"nama", Text(t, "NAMA")},
@@ -246,7 +251,7 @@ std::string TaxNumberStatement(const xbase::WorkArea& t) {
                 true);
 }
 
-std::string SalesmanStatement(const xbase::WorkArea& s, std::string_view branch) {
+SqlStatement SalesmanStatement(const xbase::WorkArea& s, std::string_view branch) {
   return Insert("master_sales",
                 {{"kode_sales", Stored(s, "SALES")},
                  {"nama", Text(s, "NAMA")},

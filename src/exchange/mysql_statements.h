@@ -1,5 +1,5 @@
-// The SQL text of the invoice transfer: values as the head office's database takes them, the figures
-// of a document line, and the statements of a document and of the masters it names.
+// The statements of the invoice transfer: values as the head office's database takes them, the figures
+// of a document line, the tables written, and the statements of a document and of the masters it names.
 #ifndef PALUNDA_EXCHANGE_MYSQL_STATEMENTS_H_
 #define PALUNDA_EXCHANGE_MYSQL_STATEMENTS_H_
 
@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "exchange/sql_link.h"
 #include "xbase/date.h"
 #include "xbase/value.h"
 #include "xbase/work_area.h"
@@ -51,14 +52,18 @@ void AddLine(const xbase::WorkArea& lines, std::string_view note_field, SqlDocum
 // True when a line goes to the database: it names goods and moves a quantity.
 bool Sent(const SqlLine& line);
 
-// The document batch: the header statement and one statement per sent line.
-std::vector<std::string> DocumentStatements(const SqlDocument& document);
+// The tables the transfer writes, each made when it is missing (CREATE TABLE IF NOT EXISTS).
+const std::vector<std::string>& SchemaStatements();
+
+// The document batch: the header statement and one statement per sent line. A document already on
+// the server refuses its header as a duplicate key (invoice and doctype).
+std::vector<SqlStatement> DocumentStatements(const SqlDocument& document);
 
 // The master statements, each an insert that updates the row of the same key.
-std::string ItemStatement(const xbase::WorkArea& goods);
-std::string CustomerStatement(const xbase::WorkArea& customer, const xbase::WorkArea& extended);
-std::string TaxNumberStatement(const xbase::WorkArea& tax_number);
-std::string SalesmanStatement(const xbase::WorkArea& salesman, std::string_view branch);
+SqlStatement ItemStatement(const xbase::WorkArea& goods);
+SqlStatement CustomerStatement(const xbase::WorkArea& customer, const xbase::WorkArea& extended);
+SqlStatement TaxNumberStatement(const xbase::WorkArea& tax_number);
+SqlStatement SalesmanStatement(const xbase::WorkArea& salesman, std::string_view branch);
 
 }  // namespace exchange
 

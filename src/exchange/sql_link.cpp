@@ -4,17 +4,16 @@
 
 namespace exchange {
 
-xbase::Status QUERYCOMMAND(SqlLink& link, const std::vector<std::string>& statements) {
-  xbase::Status s = link.Connect();
-  if (!s.ok()) return s;
-  s = link.Execute("Start Transaction");
-  for (const std::string& statement : statements) {
+xbase::Status QUERYCOMMAND(SqlLink& link, const std::vector<SqlStatement>& statements) {
+  xbase::Status s = link.Execute({"SAVEPOINT batch", {}});
+  for (const SqlStatement& statement : statements) {
     if (!s.ok()) break;
     s = link.Execute(statement);
   }
-  const xbase::Status ended = link.Execute(s.ok() ? "Commit" : "Rollback");
-  link.Close();
-  return s.ok() ? ended : s;
+  if (s.ok()) return s;
+  // A lost connection fails the rollback too; the transaction then dies with the connection.
+  link.Execute({"ROLLBACK TO SAVEPOINT batch", {}}).IgnoreError();
+  return s;
 }
 
 }  // namespace exchange

@@ -75,6 +75,7 @@ PrinterMargins ParseMargins(std::string_view ket) {
   margins.bottom = Val(Slice(ket, 16, 5));
   margins.lines_landscape = static_cast<int>(Val(Slice(ket, 21, 2)));
   margins.lines_portrait = static_cast<int>(Val(Slice(ket, 23, 2)));
+  margins.stored = true;
   return margins;
 }
 

@@ -43,6 +43,7 @@ struct PrinterMargins {
   double bottom = 0;          // NBOTTOMMARGIN
   int lines_landscape = 45;   // NBARISLAND
   int lines_portrait = 70;    // NBARISPORT
+  bool stored = false;        // read from or saved to this workstation's margin row
 };
 
 // SETUP key of a workstation's margin row: chr(238) + the first 9 characters of its name.

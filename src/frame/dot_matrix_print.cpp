@@ -86,14 +86,14 @@ bool CETAKPRINTER(Session& session, const std::string& base, int pages, const Re
       if (!ReadReportPage(session, base, page, &lines)) return false;
       job += DotMatrixPage(lines, layout, page, pages, con.clock().Now());
       if (!choice.stop) continue;
-      if (!Send(session, layout.title, &job, &place)) return false;
+      if (!Send(session, layout.JobTitle(), &job, &place)) return false;
       if (console::PESAN(con, kNext, con.Pick("Gr+/r", "/w")) == console::key::kEsc) {
         ShowDelivery(session, place);
         return true;
       }
     }
   }
-  if (!Send(session, layout.title, &job, &place)) return false;
+  if (!Send(session, layout.JobTitle(), &job, &place)) return false;
   ShowDelivery(session, place);
   return true;
 }

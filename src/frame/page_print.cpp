@@ -18,6 +18,8 @@ namespace frame {
 namespace {
 
 constexpr double kMillimetresPerMargin = 10;
+// A workstation without a margin row prints 1 cm from every edge, where every printer reaches.
+constexpr double kDefaultMarginMm = 10;
 constexpr double kFooterPoints = 7;
 constexpr double kFormPoints = 12;
 constexpr std::string_view kFontName = "DejaVu Sans Mono";
@@ -66,7 +68,13 @@ platform::PageSetup ReportPageSetup(const Session& session, int width) {
   platform::PageSetup setup;
   setup.columns = width;
   const PrinterMargins& margins = session.margins;
+  if (!margins.stored) {
+    setup.left_mm = setup.right_mm = setup.top_mm = setup.bottom_mm = kDefaultMarginMm;
+    return setup;
+  }
   setup.left_mm = (setup.landscape() ? margins.left_landscape : margins.left_portrait) * kMillimetresPerMargin;
+  // There is no right margin to set: the page keeps the left one on its right as well.
+  setup.right_mm = setup.left_mm;
   setup.top_mm = margins.top * kMillimetresPerMargin;
   setup.bottom_mm = margins.bottom * kMillimetresPerMargin;
   return setup;
@@ -112,7 +120,7 @@ bool PRNTEST(Session& session, const std::string& printer, const std::string& ba
   if (range.empty() || !ReportPrintPages(session, base, range.first, range.last, pages, layout.signature_box, &printed)) {
     return false;
   }
-  return Deliver(session, printer, layout.title, printed, ReportPageSetup(session, layout.width),
+  return Deliver(session, printer, layout.JobTitle(), printed, ReportPageSetup(session, layout.width),
                  std::max(1, static_cast<int>(choice.copies)));
 }
 
@@ -143,7 +151,7 @@ bool DirectPrintPages(Session& session, const std::vector<std::vector<std::strin
   }
   // Landscape pages are asked for with a width beyond the portrait limit.
   platform::PageSetup setup = ReportPageSetup(session, landscape ? std::max<int>(131, int(widest)) : int(widest));
-  setup.left_mm = session.margins.left_landscape * kMillimetresPerMargin;
+  if (session.margins.stored) setup.left_mm = setup.right_mm = session.margins.left_landscape * kMillimetresPerMargin;
   return Deliver(session, printer, "FORM", printed, setup, std::max(1, static_cast<int>(copies)));
 }
 

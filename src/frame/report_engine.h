@@ -50,12 +50,15 @@ using ReportPage = std::vector<ReportLine>;
 // How the output dialog treats a report (the arguments of CETLAPOR after the base name).
 struct ReportLayout {
   int width = 80;             // columns of the report; wider than 130 prints landscape
-  std::string title;          // names the print job and the printing question
+  std::string title;          // names the printing question, and the print job when `job` is empty
   int left_margin = 10;       // blanks before each dot-matrix line
   int frozen_columns = 0;     // viewer: the first columns stay when the view shifts sideways
   int first_body_row = 1;     // viewer: rows above it always show the page's first lines
   bool signature_box = true;  // the signature box after the report's last page
   bool no_printer = false;    // true: only the viewer and the copy are offered
+  std::string job;            // the report's own title: names its print jobs and spool files
+
+  const std::string& JobTitle() const { return job.empty() ? title : job; }
 };
 
 // The folder of report and work tables: SETUP "TMPFILELAP" through the drive map, else the

@@ -60,7 +60,7 @@ xbase::Status SETMRGN(Session& session, const std::vector<xbase::Value>&) {
     if (answer == 1) break;
   }
   session.margins = {fields.left_landscape, fields.left_portrait, fields.top, fields.bottom,
-                     static_cast<int>(fields.lines_landscape), static_cast<int>(fields.lines_portrait)};
+                     static_cast<int>(fields.lines_landscape), static_cast<int>(fields.lines_portrait), true};
   xbase::WorkArea* setup = nullptr;
   if (!OpenTable(session, "setup", false, "SETUPMRGN", &setup)) return xbase::Status::OK();
   const xbase::Status saved = SaveMargins(con, *setup, session.workstation(), session.margins);

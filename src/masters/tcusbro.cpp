@@ -52,6 +52,7 @@ void PrintList(frame::Session& session, const std::vector<ListedCustomer>& custo
   frame::ReportLayout layout;
   layout.width = kCustomerListWidth;
   layout.title = "REKAP JUAL";
+  layout.job = "DAFTAR KODE RELASI";
   layout.left_margin = 2;
   layout.signature_box = false;
   report.Print(layout);

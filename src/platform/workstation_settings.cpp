@@ -122,11 +122,12 @@ xbase::Status ReadCount(const xbase::IniFile& ini, std::string_view section, std
 
 xbase::Status ReadMySql(const xbase::IniFile& ini, MySqlSettings* mysql) {
   xbase::Status s =
-      RefuseUnknownKeys(ini, kMySqlSection, {"Server", "Port", "User", "Password", "Database", "Timeout"});
+      RefuseUnknownKeys(ini, kMySqlSection, {"Server", "Port", "Socket", "User", "Password", "Database", "Timeout"});
   if (s.ok()) s = ReadCount(ini, kMySqlSection, "Port", 1, 65535, &mysql->port);
   if (s.ok()) s = ReadCount(ini, kMySqlSection, "Timeout", 1, 600, &mysql->timeout_seconds);
   if (!s.ok()) return s;
   mysql->server = Value(ini, kMySqlSection, "Server").value_or("");
+  mysql->socket = Value(ini, kMySqlSection, "Socket").value_or("");
   mysql->user = Value(ini, kMySqlSection, "User").value_or("");
   mysql->password = Value(ini, kMySqlSection, "Password").value_or("");
   mysql->database = Value(ini, kMySqlSection, "Database").value_or(mysql->database);

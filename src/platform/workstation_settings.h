@@ -4,8 +4,9 @@
 //   [DotMatrix]    one of Device=/dev/usb/lp0, Queue=LX300 (a raw CUPS queue) or Spool=FOLDER
 //   [Reports]      Folder=FOLDER (workbooks, PDF files and copies), Viewer=COMMAND (optional)
 //   [Drives]       D=/srv/palunda, \\server\share=/mnt/share, ... (stored Windows paths)
-//   [MySQL]        Server=HOST, Port=3306, User=NAME, Password=TEXT, Database=mapping_clipper,
-//                  Timeout=SECONDS (the head office's database of invoices and returns)
+//   [MySQL]        Server=HOST, Port=3306, Socket=PATH (with Server=localhost), User=NAME, Password=TEXT,
+//                  Database=mapping_clipper, Timeout=SECONDS (the head office's database of invoices
+//                  and returns)
 //
 // Relative folders are taken under the folder of Palunda.ini.
 #ifndef PALUNDA_PLATFORM_WORKSTATION_SETTINGS_H_
@@ -30,6 +31,7 @@ inline constexpr std::string_view kMySqlSection = "MySQL";
 struct MySqlSettings {
   std::string server;
   int port = 3306;
+  std::string socket;  // a server on this machine: its socket, reached with the server "localhost"
   std::string user;
   std::string password;
   std::string database = "mapping_clipper";

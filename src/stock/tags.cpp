@@ -12,6 +12,9 @@
 namespace stock {
 namespace {
 
+// Tag numbers are ten digits.
+constexpr size_t kTagDigits = 10;
+
 bool Kept(const TagLine& line) { return !xbase::IsBlank(line.code) || line.quantity != 0; }
 
 // A cell as text: numbers without decimals when whole.
@@ -22,6 +25,14 @@ std::string CellText(const platform::SheetData& sheet, int row, int column) {
     return std::string(xbase::AllTrim(xbase::Str(cell->number, 20, cell->number == std::floor(cell->number) ? 0 : 2)));
   }
   return std::string(xbase::AllTrim(cell->text));
+}
+
+// A tag number read from a cell in the form the tags are numbered: a number (or a text of digits) as
+// ten digits with leading zeros, as the next tag is proposed and stored when typed.
+std::string TagNumber(const platform::SheetData& sheet, int row, int column) {
+  const std::string text = CellText(sheet, row, column);
+  const bool digits = !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+  return digits && text.size() < kTagDigits ? std::string(kTagDigits - text.size(), '0') + text : text;
 }
 
 double CellNumber(const platform::SheetData& sheet, int row, int column) {
@@ -113,7 +124,7 @@ xbase::Status ImportTags(frame::Session& session, const std::string& path,
   std::vector<TagLine> lines;
   const auto store = [&] { return tag.empty() ? xbase::Status::OK() : SaveTag(session, tag, date, lines); };
   for (int row = 2; s.ok() && !CellText(sheet, row, 1).empty(); ++row) {
-    const std::string number = CellText(sheet, row, 2);
+    const std::string number = TagNumber(sheet, row, 2);
     if (progress) progress(row, number);
     if (number != tag) {
       s = store();

@@ -37,9 +37,10 @@ xbase::Status SaveTag(frame::Session& session, const std::string& number, xbase:
                       const std::vector<TagLine>& lines);
 
 // Reads the tags of the first sheet of the workbook at `path` from row 2 while column 1 is filled:
-// consecutive rows of one tag number (column 2) form a tag with date (3), code (4), warehouse (7),
-// location (8), pieces (9) and cartons (10); each is stored as SaveTag does. `progress` is told each
-// row and its tag. A workbook that cannot be read gives its status.
+// consecutive rows of one tag number (column 2; a number made ten digits with leading zeros, as typed
+// tags are) form a tag with date (3), code (4), warehouse (7), location (8), pieces (9) and cartons
+// (10); each is stored as SaveTag does. `progress` is told each row and its tag. A workbook that
+// cannot be read gives its status.
 xbase::Status ImportTags(frame::Session& session, const std::string& path,
                          const std::function<void(int row, const std::string& tag)>& progress = {});
 

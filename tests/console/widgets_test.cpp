@@ -9,6 +9,7 @@
 #include "console/keys.h"
 #include "console/message.h"
 #include "console/secret_entry.h"
+#include "xbase/text_functions.h"
 #include "support/scripted_session.h"
 
 namespace console {
@@ -75,6 +76,13 @@ TEST(MessageTest, PesanCentresWaitsAndRestoresRow24) {
   EXPECT_EQ(rig.con.cursor().col, 7);
 }
 
+TEST(MessageTest, TextIsWrappedAtBlanksAndLongWordsAreCut) {
+  EXPECT_EQ(WrapText("4 dokumen terkirim, 1 gagal", 12),
+            (std::vector<std::string>{"4 dokumen", "terkirim, 1", "gagal"}));
+  EXPECT_EQ(WrapText("a /srv/palunda/data", 8), (std::vector<std::string>{"a", "/srv/pal", "unda/dat", "a"}));
+  EXPECT_EQ(WrapText("", 8), (std::vector<std::string>{""}));
+}
+
 // A message longer than the row gives up the start of its path, never the fault at its end.
 TEST(MessageTest, LongMessagesKeepTheFaultAndShortenThePath) {
   const std::string path = "/srv/palunda/data/cabang-jakarta-utara/arsip-tahun-2024/semester-dua/setup.dbf";
@@ -90,6 +98,20 @@ TEST(MessageTest, LongMessagesKeepTheFaultAndShortenThePath) {
   EXPECT_EQ(ScriptedTerminal::Text(rig.term.screens()[0], 24), fitted);
   WARNING(rig.con, path + fault, "gr+/b");
   EXPECT_EQ(rig.con.Text(24, 0, 80), fitted);
+}
+
+// A box holds long lines whole, wrapped at blanks.
+TEST(MessageTest, ABoxShowsLongLinesWhole) {
+  const std::string text =
+      "12 dokumen terkirim, 4 gagal: 127.0.0.1: Can't connect to server on '127.0.0.1' (115) after ten seconds";
+  ConsoleRig rig({'x'});
+  rig.con.Say(24, 0, "status line", 0x07);
+  EXPECT_EQ(MessageBox(rig.con, "", {text}), 'x');
+  const CellGrid& shown = rig.term.screens()[0];
+  EXPECT_NE(ScriptedTerminal::Text(shown, 11).find("12 dokumen terkirim, 4 gagal: 127.0.0.1: Can't connect to server on "),
+            std::string::npos);
+  EXPECT_NE(ScriptedTerminal::Text(shown, 12).find(" '127.0.0.1' (115) after ten seconds "), std::string::npos);
+  EXPECT_EQ(rig.con.Text(11, 0, 80), std::string(80, ' '));
 }
 
 TEST(MessageTest, WarningTengahCetakAndTones) {
@@ -158,6 +180,17 @@ TEST(AlertTest, LinesChoicesAndResult) {
   EXPECT_EQ(ScriptedTerminal::Text(shown, 0, 28, 1), "\xda");
   EXPECT_EQ(ScriptedTerminal::Text(shown, 24, 28, 1), "\xc0");
   EXPECT_NE(ScriptedTerminal::Text(shown, 23).find(" Ok "), std::string::npos);
+
+  // A line wider than the box is wrapped inside it, not cut.
+  ConsoleRig wide({key::kEnter});
+  const std::string fault = "D:\\DATA\\PALUNDA\\CABANG\\SRTJLN1.DBF: file ends at 1178, before 46258 " +
+                            std::string("(the table is shorter than its header says)");
+  EXPECT_EQ(Alert(wide.con, fault), 1);
+  const std::string dump = ScriptedTerminal::Dump(wide.term.screens()[0]);
+  EXPECT_NE(dump.find("D:\\DATA\\PALUNDA\\CABANG\\SRTJLN1.DBF: file ends at 1178, before 46258"),
+            std::string::npos)
+      << dump;
+  EXPECT_NE(dump.find("table is shorter than its header says)"), std::string::npos) << dump;
 }
 
 TEST(ChoiceListTest, MovesScrollsAndPicksByLetter) {

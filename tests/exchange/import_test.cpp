@@ -52,7 +52,9 @@ class ImportTest : public ::testing::Test {
                     {{"INVOICE", T("SJ1")}, {"KODE", T("A1")}, {"GUDANG", T("G1")}, {"QUANTITY", N(7)}},
                     {{"INVOICE", T("SJ1")}, {"KODE", T("A1")}, {"GUDANG", T("G1")}, {"QUANTITY", N(3)}}});
     EXPECT_TRUE(lines.GoTo(2).ok() && lines.Lock().ok() && lines.Delete().ok() && lines.Unlock().ok());
-    AddRows(Open(rig.session, "PIUTDBT"), {{{"NOTA", T("SJ0")}, {"DEBET", N(9000)}, {"KREDIT", N(1000)}}});
+    AddRows(Open(rig.session, "PIUTDBT"),
+            {{{"NOTA", T("SJ0")}, {"RELASI", T("J0001")}, {"DEBET", N(9000)}, {"KREDIT", N(1000)}}});
+    AddRows(Open(rig.session, "MASTCUS"), {{{"RELASI", T("J0001")}, {"NAMA", T("TB. SINAR")}, {"SALDO", N(9000)}}});
     AddRows(Open(rig.session, "GIRO_PI"),
             {{{"NOMOR", T("G1")}, {"PRO_IN", T("OLD1")}}, {{"NOMOR", T("G1")}, {"PRO_IN", T("OLD2")}}});
     AddRows(Open(rig.session, "MEMADM2"), {{{"KDCB", T("CAB2")}, {"NOMOR", T("MADM1")}, {"INVOICE", T("SJ1")}}});
@@ -79,9 +81,11 @@ class ImportTest : public ::testing::Test {
     AddSetRows(set.path(), "exsjl2",
                {{{"INVOICE", T("SJ1")}, {"KODE", T("A1")}, {"GUDANG", T("G1")}, {"QUANTITY", N(5)}},
                 {{"INVOICE", T("SJ1")}, {"KODE", T("A1")}, {"GUDANG", T("G1")}, {"QUANTITY", N(1)}}});
+    // The branch's own balance of the customer is not the head office's.
+    AddSetRows(set.path(), "exmcus", {{{"RELASI", T("J0001")}, {"NAMA", T("TB. SINAR JAYA")}, {"SALDO", N(123)}}});
     AddSetRows(set.path(), "expdb",
-               {{{"NOTA", T("SJ1")}, {"DEBET", N(5000)}, {"KREDIT", N(700)}},
-                {{"NOTA", T("SJ0")}, {"DEBET", N(9500)}, {"KREDIT", N(4000)}}});
+               {{{"NOTA", T("SJ1")}, {"RELASI", T("J0001")}, {"DEBET", N(5000)}, {"KREDIT", N(700)}},
+                {{"NOTA", T("SJ0")}, {"RELASI", T("J0001")}, {"DEBET", N(9500)}, {"KREDIT", N(4000)}}});
     AddSetRows(set.path(), "expk1", {{{"KDCB", T("CAB2")}, {"NOMOR", T("TT1")}, {"TANGGAL", Day(kDay)}}});
     AddSetRows(
         set.path(), "expk2",
@@ -131,6 +135,9 @@ TEST_F(ImportTest, SetMergedTwiceCountsOnce) {
     // SJ0 by its two kept journal rows (-100 + 30).
     EXPECT_EQ(LiveRows(rig.session, "PIUTDBT", {"NOTA", "DEBET", "KREDIT"}),
               (std::vector<std::string>{"SJ0|9500.00|930.00", "SJ1|5000.00|700.00"}));
+    // The customer's balance moved by the new receivable (5000) and the changed one (9000 to 9500).
+    EXPECT_EQ(LiveRows(rig.session, "MASTCUS", {"RELASI", "NAMA", "SALDO"}),
+              (std::vector<std::string>{"J0001|TB. SINAR JAYA|14500.00"}));
     EXPECT_EQ(LiveRows(rig.session, "PIUTJBL", {"NOTA", "DEBET", "KREDIT", "URUT"}),
               (std::vector<std::string>{"SJ0|0.00|100.00|1", "SJ0|30.00|0.00|2"}));
     EXPECT_EQ(LiveRows(rig.session, "GIRO_PI", {"NOMOR", "PRO_IN"}), (std::vector<std::string>{"G1|PI1", "-G1|OLD2"}));

@@ -292,7 +292,7 @@ TEST_F(ReportEngineTest, PagePrintingSendsTheChosenPagesWithFontsMarginsBoxAndFo
   ReportWriter report(rig.session);
   Write(report, 3);
   layout.width = 136;
-  rig.session.margins = {1.5, 2, 1, 0.5, 45, 70};
+  rig.session.margins = {1.5, 2, 1, 0.5, 45, 70, true};
   // The printer list starts on the default "Laser"; Down chooses "Matrix".
   rig.term.AddKeys(Keys({kPagePrinter, {key::kDown, key::kEnter}, Line("2-"), Line("3"), {key::kEnter}, {key::kEnter}}));
   EXPECT_TRUE(report.Print(layout));
@@ -303,6 +303,7 @@ TEST_F(ReportEngineTest, PagePrintingSendsTheChosenPagesWithFontsMarginsBoxAndFo
   EXPECT_EQ(job.job.copies, 3);
   EXPECT_TRUE(job.job.setup.landscape());
   EXPECT_EQ(job.job.setup.left_mm, 15);
+  EXPECT_EQ(job.job.setup.right_mm, 15);  // the left margin kept on the right, where printers clip too
   EXPECT_EQ(job.job.setup.top_mm, 10);
   EXPECT_EQ(job.job.setup.bottom_mm, 5);
   ASSERT_EQ(job.job.pages.size(), 2u);

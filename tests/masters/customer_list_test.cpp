@@ -148,5 +148,27 @@ TEST_F(CustomerListTest, MonitorShowsTheListThroughTheReportEngineAndLeavesNoTab
   EXPECT_TRUE(std::filesystem::is_empty(reports.path()));
 }
 
+TEST_F(CustomerListTest, APrintedListIsAJobNamedAfterTheListWithDefaultMargins) {
+  support::TempFolder reports;
+  rig.session.TMPFILELAP_ = reports.path();
+  // "Monitor", then "Print Windows" in the output dialog on the default printer, pages and copies as
+  // offered; this workstation has no margin row.
+  AddKeys(Keys({{console::key::kCtrlP},
+                {kEnter, kEnter, kEnter},
+                {'M'},
+                {console::key::kRight, console::key::kRight, kEnter},
+                {kEnter},
+                {kEnter, kEnter},
+                {kEnter},
+                {kEsc, kEsc, kEsc}}));
+  ASSERT_TRUE(TCUSBRO(rig.session, {}).ok());
+  ASSERT_EQ(rig.printers->jobs().size(), 1u);
+  const platform::PageJob& job = rig.printers->jobs()[0].job;
+  EXPECT_EQ(job.title, "DAFTAR KODE RELASI");
+  EXPECT_EQ(job.setup.left_mm, 10);
+  EXPECT_EQ(job.setup.right_mm, 10);
+  EXPECT_EQ(job.setup.top_mm, 10);
+}
+
 }  // namespace
 }  // namespace masters
