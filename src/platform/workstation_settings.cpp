@@ -1,3 +1,4 @@
+// The settings of this workstation that the connection settings have no place for: sections of Palunda.ini.
 #include "platform/workstation_settings.h"
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+// A negotiation minute (BAC NEGO): loading one, the checks before a save, and the save.
 #include "returns/negotiation.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// NtxStore: an open NTX file: its locks, the header and a cache of its pages, mapped shared.
 #include "xbase/ntx_store.h"
 
 #include <sys/mman.h>
