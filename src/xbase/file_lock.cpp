@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "xbase/file_access.h"
 #include "xbase/mapped_copy.h"
 
 namespace xbase {
@@ -78,6 +79,9 @@ Status LockedFile::Create(const std::string& path, std::unique_ptr<LockedFile>* 
   return Status::OK();
 }
 
+LockedFile::LockedFile(std::string path, int fd, OpenMode mode)
+    : path_(std::move(path)), fd_(fd), mode_(mode), mapped_(MapsFileAt(fd)) {}
+
 LockedFile::~LockedFile() {
   Unmap();
   ::close(fd_);
@@ -85,9 +89,12 @@ LockedFile::~LockedFile() {
 
 void LockedFile::Map() const {
   uint64_t size = 0;
-  if (!Size(&size).ok() || size == 0) return;
+  if (!mapped_ || !Size(&size).ok() || size == 0) return;
   void* map = ::mmap(nullptr, size, PROT_READ, MAP_SHARED, fd_, 0);
-  if (map == MAP_FAILED) return;
+  if (map == MAP_FAILED) {
+    mapped_ = false;
+    return;
+  }
   map_ = static_cast<const char*>(map);
   map_size_ = size;
   unmapped_reads_ = 0;
@@ -109,7 +116,7 @@ Status LockedFile::ReadSome(uint64_t offset, void* data, size_t size, size_t* go
     // below tell how much of the wanted range is still there.
     Unmap();
     Map();
-  } else if (++unmapped_reads_ > kRemapAfter) {
+  } else if (mapped_ && ++unmapped_reads_ > kRemapAfter) {
     // The file grew past the mapping (appends): after a while, map it again as it is now.
     Unmap();
     Map();
