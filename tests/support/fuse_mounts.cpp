@@ -70,10 +70,10 @@ FuseMounts::~FuseMounts() {
   // A mount still busy with a closing file is tried again for a while, then taken down lazily.
   for (const std::string& at : {second_, first_}) {
     for (int attempt = 0; IsMountPoint(at) && attempt < 50; ++attempt) {
-      if (Run({"fusermount", "-u", "-q", at}) == 0) break;
+      if (Run({"fusermount3", "-u", "-q", at}) == 0) break;
       std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
-    if (IsMountPoint(at)) Run({"fusermount", "-u", "-z", "-q", at});
+    if (IsMountPoint(at)) Run({"fusermount3", "-u", "-z", "-q", at});
   }
 }
 
