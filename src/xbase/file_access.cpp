@@ -1,11 +1,11 @@
 #include "xbase/file_access.h"
 
+#include <strings.h>
 #include <sys/vfs.h>
 
 #include <atomic>
 #include <cstdint>
-
-#include "xbase/text_functions.h"
+#include <string>
 
 namespace xbase {
 
@@ -35,6 +35,10 @@ bool SharedOverTheNetwork(int64_t type) {
   }
 }
 
+bool IsWord(std::string_view text, std::string_view word) {
+  return text.size() == word.size() && ::strncasecmp(text.data(), word.data(), word.size()) == 0;
+}
+
 }  // namespace
 
 void SetFileAccess(FileAccess access) { g_access.store(access); }
@@ -42,14 +46,14 @@ void SetFileAccess(FileAccess access) { g_access.store(access); }
 FileAccess FileAccessSetting() { return g_access.load(); }
 
 Status ParseFileAccess(std::string_view text, FileAccess* access) {
-  if (EqualsIgnoreCase(text, "automatic")) {
+  if (IsWord(text, "automatic")) {
     *access = FileAccess::kAutomatic;
-  } else if (EqualsIgnoreCase(text, "mapped")) {
+  } else if (IsWord(text, "mapped")) {
     *access = FileAccess::kMapped;
-  } else if (EqualsIgnoreCase(text, "direct")) {
+  } else if (IsWord(text, "direct")) {
     *access = FileAccess::kDirect;
   } else {
-    return Status::InvalidArgument("'" + std::string(text) + "'", "is not one of automatic, mapped and direct");
+    return Status::InvalidArgument("'" + std::string(text) + "' is not one of automatic, mapped and direct");
   }
   return Status::OK();
 }

@@ -175,7 +175,7 @@ TEST(FileAccessTest, MapsOnlyLocalFilesUnlessTheSettingSays) {
   ASSERT_TRUE(ParseFileAccess("DIRECT", &access).ok());
   EXPECT_EQ(access, FileAccess::kDirect);
   EXPECT_EQ(ParseFileAccess("nfs", &access).ToString(),
-            "Invalid argument: 'nfs': is not one of automatic, mapped and direct");
+            "Invalid argument: 'nfs' is not one of automatic, mapped and direct");
 }
 
 // Asked to map where the mount refuses maps, index files are read and written directly.
