@@ -1,3 +1,4 @@
+// The choice between maps and positioned reads: the setting, and the file systems shared over a network.
 #include "xbase/file_access.h"
 
 #include <strings.h>

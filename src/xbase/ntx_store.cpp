@@ -1,4 +1,5 @@
-// NtxStore: an open NTX file: its locks, the header and a cache of its pages, mapped shared.
+// NtxStore: an open NTX file: its locks, the header and a cache of its pages, read through a map or
+// by positioned reads as the file's folder is reached.
 #include "xbase/ntx_store.h"
 
 #include <sys/mman.h>

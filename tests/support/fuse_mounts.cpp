@@ -1,3 +1,4 @@
+// Two bindfs mounts of one folder for the file-server tests.
 #include "support/fuse_mounts.h"
 
 #include <sys/stat.h>
