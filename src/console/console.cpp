@@ -1,3 +1,4 @@
+// Console: the 80 x 25 screen that every routine draws on, with its colour setting, cursor and keyboard.
 #include "console/console.h"
 
 #include <algorithm>

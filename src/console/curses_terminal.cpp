@@ -1,3 +1,4 @@
+// CursesTerminal: the screen and keyboard of a real terminal through ncursesw.
 #define NCURSES_WIDECHAR 1
 #define NCURSES_NOMACROS 1
 #include "console/curses_terminal.h"

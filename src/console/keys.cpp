@@ -1,3 +1,4 @@
+// Key codes: the classic values that every screen compares against.
 #include "console/keys.h"
 
 #include <cstring>

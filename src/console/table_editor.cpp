@@ -1,3 +1,5 @@
+// The table editor: a browse over a table that adds, searches, deletes or recalls and edits the cell under a record
+// lock.
 #include "console/table_editor.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The full check of a customer code on a sales document, handing back its terms, discounts and limits.
 #include "documents/customer_check.h"
 
 #include "console/alert.h"

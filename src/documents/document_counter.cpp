@@ -1,3 +1,5 @@
+// The document counter: the SETUP row of a prefix and branch that gives each new document its number, locked until
+// raised.
 #include "documents/document_counter.h"
 
 #include <cmath>

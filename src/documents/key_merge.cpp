@@ -1,3 +1,5 @@
+// The replace-by-key merge of transfer tables into the live tables: each incoming document replaces the live one of
+// its key.
 #include "documents/key_merge.h"
 
 #include "console/table_access.h"

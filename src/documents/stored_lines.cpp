@@ -1,3 +1,5 @@
+// The stored lines of a document rewritten in place, paired with the new lines one by one; rows are reused, never
+// packed.
 #include "documents/stored_lines.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The transfer tables of delivery-note revisions, dtsj1 (headers), dtsj2 (lines) and dtsj3, with their index files.
 #include "exchange/revision_tables.h"
 
 #include <vector>

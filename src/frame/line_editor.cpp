@@ -1,3 +1,4 @@
+// The key loop of a document's line editor over an array browse.
 #include "frame/line_editor.h"
 
 #include <algorithm>

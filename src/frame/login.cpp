@@ -294,8 +294,8 @@ Attempt LoginAttempt(Session& session, Menu* menu, std::string* group) {
   return Attempt::kLoggedIn;
 }
 
-// The workstation's own sections of the settings file: the output devices follow them. A wrong
-// value is shown and the program ends.
+// The workstation's own sections of the settings file: the output devices and the way data files are
+// reached follow them. A wrong value is shown and the program ends.
 bool LoadWorkstation(Session& session, const std::string& ini_path) {
   platform::WorkstationSettings settings;
   const xbase::Status status = platform::LoadWorkstationSettings(ini_path, &settings);
@@ -303,6 +303,7 @@ bool LoadWorkstation(Session& session, const std::string& ini_path) {
     Message(session.console(), status.message());
     return false;
   }
+  xbase::SetFileAccess(settings.file_access);
   session.services().Configure(std::move(settings));
   return true;
 }

@@ -1,3 +1,4 @@
+// The control letters of a report line (its DETEK text): ESC/P codes for the dot-matrix printer, colours in the viewer.
 #include "frame/report_controls.h"
 
 namespace frame {

@@ -1,3 +1,5 @@
+// The spreadsheet exports: a workbook filled and formatted cell by cell, written as an .xlsx file into the reports
+// folder and opened.
 #include "frame/spreadsheet.h"
 
 #include "console/message.h"

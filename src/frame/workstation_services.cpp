@@ -1,3 +1,4 @@
+// The services of one workstation: its Palunda.ini settings and the output devices every print goes through.
 #include "frame/workstation_services.h"
 
 #include <filesystem>

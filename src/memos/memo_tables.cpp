@@ -1,3 +1,4 @@
+// The four memo kinds and what they share: header and line tables, the counter, the lookups and the save of a memo.
 #include "memos/memo_tables.h"
 
 #include "frame/open_table.h"

@@ -1,3 +1,4 @@
+// PP and PA, the coverage figures of the KPI reports: per salesman and period, the customers bought and the items sold.
 #include "performance/coverage.h"
 
 #include "performance/paged_report.h"

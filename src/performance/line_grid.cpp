@@ -1,3 +1,4 @@
+// The line editors of the target, supervisor and focus-list screens, and the save that rewrites a list's stored rows.
 #include "performance/line_grid.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// A text report written page by page through the report engine, with the same heading atop every page and an optional
+// footer.
 #include "performance/paged_report.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The salesman of a document in the sales-performance reports and his superiors, from DTSALES or MASTSLS.
 #include "performance/salesman_chain.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The lookups of code fields: a code typed in a form checked against its master table, with its pick lists.
 #include "pickers/pickers.h"
 
 #include <algorithm>

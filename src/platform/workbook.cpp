@@ -1,3 +1,4 @@
+// A workbook built the way the reports drive a spreadsheet program: named sheets, cells, and their formats on ranges.
 #include "platform/workbook.h"
 
 #include <algorithm>

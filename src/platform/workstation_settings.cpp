@@ -1,3 +1,4 @@
+// The settings of this workstation that the connection settings have no place for: sections of Palunda.ini.
 #include "platform/workstation_settings.h"
 
 #include <filesystem>
@@ -134,6 +135,15 @@ xbase::Status ReadMySql(const xbase::IniFile& ini, MySqlSettings* mysql) {
   return s;
 }
 
+xbase::Status ReadStorage(const xbase::IniFile& ini, xbase::FileAccess* access) {
+  const xbase::Status known = RefuseUnknownKeys(ini, kStorageSection, {"Access"});
+  if (!known.ok()) return known;
+  const std::optional<std::string> text = Value(ini, kStorageSection, "Access");
+  if (!text) return xbase::Status::OK();
+  const xbase::Status parsed = xbase::ParseFileAccess(*text, access);
+  return parsed.ok() ? parsed : xbase::Status::InvalidArgument(Where(kStorageSection, "Access"), parsed.message());
+}
+
 }  // namespace
 
 xbase::Status ReadWorkstationSettings(const xbase::IniFile& ini, const std::string& home, WorkstationSettings* settings) {
@@ -143,6 +153,7 @@ xbase::Status ReadWorkstationSettings(const xbase::IniFile& ini, const std::stri
   if (status.ok()) status = ReadReports(ini, home, &read);
   if (status.ok()) status = ReadDrives(ini, &read.drives);
   if (status.ok()) status = ReadMySql(ini, &read.mysql);
+  if (status.ok()) status = ReadStorage(ini, &read.file_access);
   if (status.ok()) *settings = std::move(read);
   return status;
 }

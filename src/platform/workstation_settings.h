@@ -7,6 +7,7 @@
 //   [MySQL]        Server=HOST, Port=3306, Socket=PATH (with Server=localhost), User=NAME, Password=TEXT,
 //                  Database=mapping_clipper, Timeout=SECONDS (the head office's database of invoices
 //                  and returns)
+//   [Storage]      Access=automatic|mapped|direct (how data files are reached; xbase/file_access.h)
 //
 // Relative folders are taken under the folder of Palunda.ini.
 #ifndef PALUNDA_PLATFORM_WORKSTATION_SETTINGS_H_
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "platform/drive_map.h"
+#include "xbase/file_access.h"
 #include "xbase/ini_file.h"
 #include "xbase/status.h"
 
@@ -26,6 +28,7 @@ inline constexpr std::string_view kDotMatrixSection = "DotMatrix";
 inline constexpr std::string_view kReportsSection = "Reports";
 inline constexpr std::string_view kDrivesSection = "Drives";
 inline constexpr std::string_view kMySqlSection = "MySQL";
+inline constexpr std::string_view kStorageSection = "Storage";
 
 // The head office's MySQL server; no server set means no link.
 struct MySqlSettings {
@@ -52,6 +55,7 @@ struct WorkstationSettings {
   std::vector<std::string> viewer;      // the viewer program and its arguments; empty for none
   DriveMap drives;
   MySqlSettings mysql;
+  xbase::FileAccess file_access = xbase::FileAccess::kAutomatic;
 };
 
 // Reads the workstation sections of `ini`, relative folders under `home`; InvalidArgument naming

@@ -1,3 +1,4 @@
+// A text report of the purchasing that counts its body lines and breaks its pages with heading and break lines.
 #include "purchasing/paged_report.h"
 
 namespace purchasing {

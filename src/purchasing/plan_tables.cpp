@@ -1,3 +1,4 @@
+// The monthly work tables of the branch forecast ("fcs") and the D1 plan ("D1"), and the dates the plans are made for.
 #include "purchasing/plan_tables.h"
 
 #include <filesystem>

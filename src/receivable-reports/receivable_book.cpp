@@ -1,3 +1,4 @@
+// The receivables as the reports read them: invoices with their payment-receipt lines and reversing-journal rows.
 #include "receivable-reports/receivable_book.h"
 
 #include "frame/open_table.h"

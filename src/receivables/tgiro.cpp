@@ -1,3 +1,4 @@
+// The register of payment instruments: giros, transfers, cash receipts and deduction vouchers, and their revisions.
 #include "receivables/table_steps.h"
 #include "receivables/tgiro.h"
 

@@ -1,3 +1,4 @@
+// The administrative return of a whole printed delivery note: its checks, its lines and its save.
 #include "returns/admin_return.h"
 
 #include "console/message.h"

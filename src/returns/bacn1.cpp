@@ -27,8 +27,8 @@ using xbase::Value;
 
 // The product list's columns (from 1).
 enum ProductColumn { kNo = 1, kExBac, kName, kBrand, kQty, kUnit, kPrice, kMargin, kTotal };
-// The specification list's columns.
-enum SpecColumn { kSpecLabel = 2, kSpecText };
+// The product details list's columns.
+enum SpecColumn { kDetailLabel = 2, kDetailText };
 // The schedule's and the payments' columns.
 enum ScheduleColumn { kDeliveryDate = 2, kDeliveryQty };
 enum PaymentColumn { kPayDate = 2, kPercent, kKind, kProof, kAmount, kPayNotes };
@@ -168,29 +168,29 @@ bool CheckProduct(frame::Session& session, Minute* minute, size_t k, int column,
 
 // ISISPESIFIKASI: the specifications of product k.
 void EditSpecs(frame::Session& session, MinuteProduct* product, size_t k) {
-  std::vector<std::string>& specs = product->specs;
-  const auto label = [](const std::string& spec) { return std::string(xbase::Left(spec, kSpecLabelWidth)); };
-  const auto text = [](const std::string& spec) { return xbase::PadR(xbase::SubStr(spec, kSpecLabelWidth + 1), kSpecTextWidth); };
-  const std::string blank(kSpecLabelWidth + kSpecTextWidth, ' ');
+  std::vector<std::string>& details = product->details;
+  const auto label = [](const std::string& detail) { return std::string(xbase::Left(detail, kDetailLabelWidth)); };
+  const auto text = [](const std::string& detail) { return xbase::PadR(xbase::SubStr(detail, kDetailLabelWidth + 1), kDetailTextWidth); };
+  const std::string blank(kDetailLabelWidth + kDetailTextWidth, ' ');
   ItemList list;
   list.title = " Spesifikasi produk " + std::to_string(k + 1) + " ";
   list.heads = {"No", "Ket.", "Spesifikasi"};
   list.pictures = {"999", "@S10", "@S64"};
   list.window = {11, 1, 20, 78};
-  list.first = kSpecLabel;
-  list.last = kSpecText;
-  list.count = [&] { return specs.size(); };
+  list.first = kDetailLabel;
+  list.last = kDetailText;
+  list.count = [&] { return details.size(); };
   list.row = [&](size_t n) {
-    const std::string spec = n < specs.size() ? specs[n] : blank;
-    return console::ValueRow{Number(n), Value::Text(label(spec)), Value::Text(text(spec))};
+    const std::string detail = n < details.size() ? details[n] : blank;
+    return console::ValueRow{Number(n), Value::Text(label(detail)), Value::Text(text(detail))};
   };
-  list.filled = [&](size_t n) { return !xbase::IsBlank(specs[n]); };
-  list.add = [&] { specs.push_back(blank); };
-  list.erase = [&](size_t n) { specs.erase(specs.begin() + static_cast<long>(n)); };
+  list.filled = [&](size_t n) { return !xbase::IsBlank(details[n]); };
+  list.add = [&] { details.push_back(blank); };
+  list.erase = [&](size_t n) { details.erase(details.begin() + static_cast<long>(n)); };
   list.check = [&](size_t n, int column, Value* value) {
-    std::string& spec = specs[n];
-    spec = column == kSpecLabel ? xbase::PadR(value->text(), kSpecLabelWidth) + text(spec)
-                                : label(xbase::PadR(spec, kSpecLabelWidth)) + xbase::PadR(value->text(), kSpecTextWidth);
+    std::string& detail = details[n];
+    detail = column == kDetailLabel ? xbase::PadR(value->text(), kDetailLabelWidth) + text(detail)
+                                : label(xbase::PadR(detail, kDetailLabelWidth)) + xbase::PadR(value->text(), kDetailTextWidth);
     return true;
   };
   list.leave = [](int pressed) { return pressed == key::kEsc || pressed == key::kF10; };

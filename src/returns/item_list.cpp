@@ -1,3 +1,4 @@
+// A list of a document's items edited in a browse.
 #include "returns/item_list.h"
 
 #include <optional>

@@ -1,3 +1,5 @@
+// Requests to accept a delivery note paid with a giro dated past its terms (KIRIMAPP, form "PIUT+"), their approval
+// and outcome.
 #include "returns/late_payments.h"
 
 #include <cmath>

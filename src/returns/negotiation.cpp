@@ -1,3 +1,4 @@
+// A negotiation minute (BAC NEGO): loading one, the checks before a save, and the save.
 #include "returns/negotiation.h"
 
 #include <algorithm>
@@ -143,11 +144,11 @@ struct PlacedSpec {
 };
 
 std::vector<PlacedSpec> SpecsInOrder(const std::vector<MinuteProduct>& products) {
-  std::vector<PlacedSpec> specs;
+  std::vector<PlacedSpec> details;
   for (size_t p = 0; p < products.size(); ++p) {
-    for (const std::string& spec : products[p].specs) specs.push_back({p, &spec});
+    for (const std::string& detail : products[p].details) details.push_back({p, &detail});
   }
-  return specs;
+  return details;
 }
 
 xbase::Status WriteLists(frame::Session& session, const Minute& m) {
@@ -160,10 +161,10 @@ xbase::Status WriteLists(frame::Session& session, const Minute& m) {
                                   {"MARGIN", Num(p.margin)},     {"MARGIN2", Num(p.margin2)},
                                   {"EX_BAC", Txt(p.ex_bac)},     {"URUT", Txt(p.urut)}};
   });
-  const std::vector<PlacedSpec> specs = SpecsInOrder(products);
+  const std::vector<PlacedSpec> details = SpecsInOrder(products);
   if (s.ok()) {
-    s = RewriteList(session, kMinuteSpecs, "BAC_N211", m.number, specs.size(), [&](size_t k) {
-      return documents::FieldValues{{"URUTAN", Txt(Position(specs[k].product))}, {"SPECS", Txt(*specs[k].text)}};
+    s = RewriteList(session, kMinuteSpecs, "BAC_N211", m.number, details.size(), [&](size_t k) {
+      return documents::FieldValues{{"URUTAN", Txt(Position(details[k].product))}, {"SPECS", Txt(*details[k].text)}};
     });
   }
   if (s.ok()) {
@@ -192,7 +193,7 @@ Minute Stored(const Minute& minute) {
   Minute kept = minute;
   std::erase_if(kept.products, [](const MinuteProduct& p) { return !p.Filled(); });
   for (MinuteProduct& product : kept.products) {
-    std::erase_if(product.specs, [](const std::string& spec) { return Blank(spec); });
+    std::erase_if(product.details, [](const std::string& detail) { return Blank(detail); });
   }
   std::erase_if(kept.schedule, [](const ScheduledDelivery& d) { return !d.Filled(); });
   std::erase_if(kept.payments, [](const MinutePayment& p) { return !p.Filled(); });
@@ -276,7 +277,7 @@ xbase::Status ReadMinute(const xbase::WorkArea& headers, const std::vector<xbase
         return xbase::Status::InvalidArgument(row.alias() + " baris " + std::to_string(row.recno()) +
                                               ": tidak ada produk urutan " + std::string(xbase::AllTrim(row.Text("URUTAN"))));
       }
-      minute->products[static_cast<size_t>(product - 1)].specs.push_back(row.Text("SPECS"));
+      minute->products[static_cast<size_t>(product - 1)].details.push_back(row.Text("SPECS"));
       return xbase::Status::OK();
     });
   }
@@ -441,13 +442,13 @@ bool CopyEarlierProduct(frame::Session& session, std::string_view ex_number, std
   product->margin = earlier.margin;
   product->margin2 = earlier.margin2;
   product->ex_bac = number;
-  product->specs.clear();
-  xbase::WorkArea& specs = NegotiationArea(session, "eks2");
+  product->details.clear();
+  xbase::WorkArea& details = NegotiationArea(session, "eks2");
   std::vector<uint32_t> rows;
-  s = specs.SetOrder("BAC_N211");
-  if (s.ok()) s = specs.SeekAll(number + products.Text("URUTAN"), &rows);
+  s = details.SetOrder("BAC_N211");
+  if (s.ok()) s = details.SeekAll(number + products.Text("URUTAN"), &rows);
   for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
-    if (s = specs.GoTo(rows[i]); s.ok()) product->specs.push_back(specs.Text("SPECS"));
+    if (s = details.GoTo(rows[i]); s.ok()) product->details.push_back(details.Text("SPECS"));
   }
   return pickers::Checked(session, s);
 }

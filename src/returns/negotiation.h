@@ -27,8 +27,8 @@ inline constexpr const char* kMinuteApprovals = "BAC_NAP";
 inline constexpr const char* kApprovedGoods = "BAC_NPP";
 
 // Widths of the texts of a specification: a label and its text.
-inline constexpr int kSpecLabelWidth = 10;
-inline constexpr int kSpecTextWidth = 90;
+inline constexpr int kDetailLabelWidth = 10;
+inline constexpr int kDetailTextWidth = 90;
 // The notes a minute holds.
 inline constexpr size_t kMinuteNoteLines = 10;
 
@@ -44,7 +44,7 @@ struct MinuteProduct {
   double margin = 0;
   double margin2 = 0;
   std::string urut = std::string(3, ' ');
-  std::vector<std::string> specs;
+  std::vector<std::string> details;
   double Total() const { return quantity * price; }
   bool Filled() const;
 };

@@ -1,3 +1,4 @@
+// The head office's approval of a negotiation minute and the goods the deal needs, taken into the goods master.
 #include "returns/negotiation_approval.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Negotiation minutes between branch and head office: the branch's copies, their merge, and the approvals sent back.
 #include "returns/negotiation_exchange.h"
 
 #include <filesystem>

@@ -70,14 +70,14 @@ void AddProducts(const Minute& m, std::vector<std::string>* lines) {
                      Figure(p.quantity, "999,999,999") + "|" + Cell(p.unit, 6) + "|" + Figure(p.price, "99,999,999,999") +
                      "|" + Figure(p.Total(), "99,999,999,999,999") + "|  " + Figure(p.margin, "999.99") + "| " +
                      Cell(p.ex_bac, 10) + "|");
-    if (p.specs.empty()) continue;
+    if (p.details.empty()) continue;
     lines->push_back("|  |   -=Spesifikasi=-");
-    for (const std::string& spec : p.specs) {
-      const std::string label(xbase::RTrim(xbase::Left(spec, kSpecLabelWidth)));
+    for (const std::string& detail : p.details) {
+      const std::string label(xbase::RTrim(xbase::Left(detail, kDetailLabelWidth)));
       const std::vector<std::string> wrapped =
-          text::PENGGALANKATA(Trimmed(xbase::SubStr(spec, kSpecLabelWidth + 1)), 90, 0);
+          text::PENGGALANKATA(Trimmed(xbase::SubStr(detail, kDetailLabelWidth + 1)), 90, 0);
       for (size_t i = 0; i < std::max<size_t>(wrapped.size(), 1); ++i) {
-        const std::string lead = i == 0 ? xbase::PadR(label, kSpecLabelWidth) + " : " : std::string(kSpecLabelWidth + 3, ' ');
+        const std::string lead = i == 0 ? xbase::PadR(label, kDetailLabelWidth) + " : " : std::string(kDetailLabelWidth + 3, ' ');
         lines->push_back("|  |   " + lead + (i < wrapped.size() ? wrapped[i] : ""));
       }
     }
@@ -221,10 +221,10 @@ xbase::Status MinuteListPages(frame::Session& session, const MinuteListFilter& f
     rows.push_back(Row(i + 1, 3) + ". " + Cell(m.number, 10) + " " + xbase::PadR(xbase::Dtoc(m.date), 10) + Cell(m.company, 44));
     for (const MinuteProduct& p : m.products) {
       rows.push_back(std::string(26, ' ') + Cell(p.name, 44) + " " + Figure(p.quantity, "99999999") + " " + Trimmed(p.unit));
-      for (const std::string& spec : p.specs) {
-        const std::string label(xbase::RTrim(xbase::Left(spec, kSpecLabelWidth)));
-        for (const std::string& line : text::PENGGALANKATA(Trimmed(xbase::SubStr(spec, kSpecLabelWidth + 1)), 60, 0)) {
-          rows.push_back(std::string(28, ' ') + xbase::PadR(label, kSpecLabelWidth) + " : " + line);
+      for (const std::string& detail : p.details) {
+        const std::string label(xbase::RTrim(xbase::Left(detail, kDetailLabelWidth)));
+        for (const std::string& line : text::PENGGALANKATA(Trimmed(xbase::SubStr(detail, kDetailLabelWidth + 1)), 60, 0)) {
+          rows.push_back(std::string(28, ' ') + xbase::PadR(label, kDetailLabelWidth) + " : " + line);
         }
       }
     }

@@ -1,3 +1,4 @@
+// Writing one delivery note, the invoice of its customer: header, lines with their stock movements, and the receivable.
 #include "sales/delivery_note.h"
 
 #include "console/table_access.h"

@@ -1,3 +1,4 @@
+// The header of the delivery-note screens: the form rows, the fields with their checks, and the customer check.
 #include "sales/note_header.h"
 
 #include "console/get.h"

@@ -1,3 +1,4 @@
+// The demonstration company of a new data folder, written subsystem by subsystem.
 #include "site/demo_data.h"
 
 #include "xbase/text_functions.h"

@@ -89,7 +89,7 @@ xbase::Status NegotiationMinute(const DemoContext& demo) {
     const char* unit;
     double price;
     double margin;
-    const char* spec;
+    const char* detail;
   };
   const Work works[] = {{"PANEL LISTRIK 3 PHASE 100A", "SCHNEIDER", 2, "UNIT", 18500000, 12.5,
                          "UKURAN    80 X 60 X 25 CM, CAT POWDER COATING ABU-ABU"},
@@ -100,7 +100,7 @@ xbase::Status NegotiationMinute(const DemoContext& demo) {
     s = demo.writer.Add("BAC_N2", {{"NOMOR", number},         {"NM_PRODUK", works[k].name}, {"MERK", works[k].brand},
                                    {"QUANTITY", works[k].quantity}, {"SATUAN", works[k].unit}, {"HARGA", works[k].price},
                                    {"URUTAN", urutan},        {"MARGIN", works[k].margin}});
-    if (s.ok()) s = demo.writer.Add("BAC_N21", {{"NOMOR", number}, {"URUTAN", urutan}, {"SPECS", works[k].spec}});
+    if (s.ok()) s = demo.writer.Add("BAC_N21", {{"NOMOR", number}, {"URUTAN", urutan}, {"SPECS", works[k].detail}});
   }
   if (s.ok()) s = demo.writer.Add("BAC_N22", {{"NOMOR", number}, {"URUTAN", "  1"}, {"TANGGAL", demo.today + 14}, {"QUANTITY", 52}});
   if (s.ok()) s = demo.writer.Add("BAC_N22", {{"NOMOR", number}, {"URUTAN", "  2"}, {"TANGGAL", demo.today + 30}, {"QUANTITY", 100}});

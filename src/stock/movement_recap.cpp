@@ -1,3 +1,5 @@
+// The stock movement recap with turnover: per item the opening stock, the movements, the closing stock and the
+// turnover.
 #include "stock/movement_recap.h"
 
 #include <algorithm>

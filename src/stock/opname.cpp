@@ -1,3 +1,4 @@
+// The stock-taking figures of item and warehouse pairs, and the opname adjustment that books the difference.
 #include "stock/opname.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The packaging rules of gift-wrap and assembly work: repack material, the results it makes, packing and fee.
 #include "stock/repack.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// Expression: an xBase expression compiled once and evaluated many times over the current record of a table.
 #include "xbase/expression.h"
 
 #include <algorithm>

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "xbase/file_access.h"
 #include "xbase/mapped_copy.h"
 
 namespace xbase {
@@ -26,11 +27,15 @@ Status Errno(const std::string& path, const char* what) {
 
 // The whole-file open-mode lock is a BSD flock: it belongs to the open file description and is
 // independent of the byte-range locks, so shared holders can still lock records against each other.
-Status TakeOpenLock(int fd, const std::string& path, bool exclusive) {
+// On a file server a handle just closed gives its lock back a moment later: there a refusal is tried
+// again for a short while before the file counts as in use.
+Status TakeOpenLock(int fd, const std::string& path, bool exclusive, bool local) {
+  int retries = local ? 0 : 40;
   while (flock(fd, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0) {
     if (errno == EINTR) continue;
-    if (errno == EWOULDBLOCK) return Status::InUse(path, "in use");
-    return Errno(path, "lock");
+    if (errno != EWOULDBLOCK) return Errno(path, "lock");
+    if (retries-- == 0) return Status::InUse(path, "in use");
+    ::usleep(5000);
   }
   return Status::OK();
 }
@@ -59,7 +64,7 @@ Status LockedFile::Open(const std::string& path, OpenMode mode, std::unique_ptr<
   if (::fstat(fd, &st) != 0) return Errno(path, "stat");
   if (!S_ISREG(st.st_mode)) return NotAFile(path, st.st_mode);
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  Status s = TakeOpenLock(fd, path, mode == OpenMode::kExclusive);
+  Status s = TakeOpenLock(fd, path, mode == OpenMode::kExclusive, opened->mapped());
   if (!s.ok()) return s;
   opened->Map();
   *file = std::move(opened);
@@ -70,13 +75,16 @@ Status LockedFile::Create(const std::string& path, std::unique_ptr<LockedFile>* 
   const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
   if (fd < 0) return Errno(path, "create");
   std::unique_ptr<LockedFile> created(new LockedFile(path, fd, OpenMode::kExclusive));
-  Status s = TakeOpenLock(fd, path, true);
+  Status s = TakeOpenLock(fd, path, true, created->mapped());
   if (!s.ok()) return s;
   s = created->Truncate(0);
   if (!s.ok()) return s;
   *file = std::move(created);
   return Status::OK();
 }
+
+LockedFile::LockedFile(std::string path, int fd, OpenMode mode)
+    : path_(std::move(path)), fd_(fd), mode_(mode), mapped_(MapsFileAt(fd)) {}
 
 LockedFile::~LockedFile() {
   Unmap();
@@ -85,9 +93,12 @@ LockedFile::~LockedFile() {
 
 void LockedFile::Map() const {
   uint64_t size = 0;
-  if (!Size(&size).ok() || size == 0) return;
+  if (!mapped_ || !Size(&size).ok() || size == 0) return;
   void* map = ::mmap(nullptr, size, PROT_READ, MAP_SHARED, fd_, 0);
-  if (map == MAP_FAILED) return;
+  if (map == MAP_FAILED) {
+    mapped_ = false;
+    return;
+  }
   map_ = static_cast<const char*>(map);
   map_size_ = size;
   unmapped_reads_ = 0;
@@ -109,7 +120,7 @@ Status LockedFile::ReadSome(uint64_t offset, void* data, size_t size, size_t* go
     // below tell how much of the wanted range is still there.
     Unmap();
     Map();
-  } else if (++unmapped_reads_ > kRemapAfter) {
+  } else if (mapped_ && ++unmapped_reads_ > kRemapAfter) {
     // The file grew past the mapping (appends): after a while, map it again as it is now.
     Unmap();
     Map();

@@ -1,5 +1,6 @@
 // LockedFile: an open data file holding its open-mode lock, with positioned reads and writes
-// and the byte-range locks that processes sharing the file take on it.
+// and the byte-range locks that processes sharing the file take on it. Where the file's folder is
+// reached through maps (xbase/file_access.h), reads come from a map of the file.
 #ifndef PALUNDA_XBASE_FILE_LOCK_H_
 #define PALUNDA_XBASE_FILE_LOCK_H_
 
@@ -43,6 +44,8 @@ class LockedFile {
   bool writable() const { return mode_ != OpenMode::kReadOnly; }
   // The descriptor, for mapping the file.
   int fd() const { return fd_; }
+  // True when the file's folder is reached through maps (a local disk, or as Palunda.ini says).
+  bool mapped() const { return mapped_; }
 
   // Reads exactly `size` bytes at `offset`; Corruption when the file ends before.
   Status ReadAt(uint64_t offset, void* data, size_t size) const;
@@ -61,16 +64,18 @@ class LockedFile {
   void Unlock(uint64_t start, uint64_t length);
 
  private:
-  LockedFile(std::string path, int fd, OpenMode mode) : path_(std::move(path)), fd_(fd), mode_(mode) {}
+  LockedFile(std::string path, int fd, OpenMode mode);
 
-  // Maps the file as it is now for reads; bytes past the mapping are read with pread. The page
-  // cache backs both, so a mapped read sees what another process wrote as soon as a pread would.
+  // Maps the file as it is now for reads, when mapped; bytes past the mapping are read with pread.
+  // The page cache backs both, so a mapped read sees what another process wrote as soon as a pread
+  // would. Where no map can be made, the file is read directly from then on.
   void Map() const;
   void Unmap() const;
 
   std::string path_;
   int fd_;
   OpenMode mode_;
+  mutable bool mapped_;
   mutable const char* map_ = nullptr;
   mutable uint64_t map_size_ = 0;
   mutable uint64_t unmapped_reads_ = 0;  // reads past the mapping since it was made

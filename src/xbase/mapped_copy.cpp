@@ -5,6 +5,7 @@
 #include <setjmp.h>
 #include <signal.h>
 
+#include <atomic>
 #include <cstring>
 #include <mutex>
 
@@ -12,8 +13,10 @@ namespace xbase {
 
 namespace {
 
-// Where a bus error inside a guarded access lands, per thread; null outside one.
-thread_local sigjmp_buf* t_landing = nullptr;
+// Where a bus error inside a guarded access lands, per thread; null outside one. Volatile, and fenced
+// around the access below: the compiler sees no reader of it between setting and restoring (only the
+// signal handler reads it), and would otherwise drop the first store.
+thread_local sigjmp_buf* volatile t_landing = nullptr;
 struct sigaction g_previous_action;
 
 // A bus error outside a guarded access is not ours: the action from before takes it over, and the
@@ -43,7 +46,7 @@ struct Copy {
 };
 
 struct Word {
-  uint8_t* at;
+  const uint8_t* at;
   uint16_t value;
 };
 
@@ -58,7 +61,9 @@ bool GuardedAccess(void (*access)(void* context), void* context) {
     return false;
   }
   t_landing = &landing;
+  std::atomic_signal_fence(std::memory_order_seq_cst);
   access(context);
+  std::atomic_signal_fence(std::memory_order_seq_cst);
   t_landing = outer;
   return true;
 }
@@ -72,21 +77,13 @@ bool CopyMapped(void* to, const void* from, size_t size) {
 }
 
 bool LoadMapped16(const uint8_t* at, uint16_t* value) {
-  Word word{const_cast<uint8_t*>(at), 0};
+  Word word{at, 0};
   const bool ok = GuardedAccess([](void* c) {
     Word& job = *static_cast<Word*>(c);
     job.value = __atomic_load_n(reinterpret_cast<const uint16_t*>(job.at), __ATOMIC_ACQUIRE);
   }, &word);
   *value = word.value;
   return ok;
-}
-
-bool StoreMapped16(uint8_t* at, uint16_t value) {
-  Word word{at, value};
-  return GuardedAccess([](void* c) {
-    Word& job = *static_cast<Word*>(c);
-    __atomic_store_n(reinterpret_cast<uint16_t*>(job.at), job.value, __ATOMIC_RELEASE);
-  }, &word);
 }
 
 }  // namespace xbase

@@ -18,9 +18,6 @@ bool CopyMapped(void* to, const void* from, size_t size);
 // Reads the 16-bit value at `at` in a mapping with acquire order; false when the file was cut short.
 bool LoadMapped16(const uint8_t* at, uint16_t* value);
 
-// Stores a 16-bit value at `at` in a mapping with release order; false when the file was cut short.
-bool StoreMapped16(uint8_t* at, uint16_t value);
-
 }  // namespace xbase
 
 #endif  // PALUNDA_XBASE_MAPPED_COPY_H_

@@ -1,9 +1,10 @@
+// NtxStore: an open NTX file: its locks, the header and a cache of its pages, read through a map or
+// by positioned reads as the file's folder is reached.
 #include "xbase/ntx_store.h"
 
 #include <sys/mman.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 
 #include "xbase/mapped_copy.h"
@@ -64,54 +65,83 @@ Status NtxStore::Rewrite(const std::vector<uint8_t>& pages) {
 }
 
 NtxStore::~NtxStore() {
-  if (map_ != nullptr) munmap(map_, map_size_);
+  if (map_ != nullptr) munmap(const_cast<uint8_t*>(map_), map_size_);
 }
 
 // Maps at least `size` bytes of the file, doubling the mapping as the file grows; address space is
-// taken in step with the file, never for the largest file an index could be.
-Status NtxStore::MapAtLeast(uint64_t size) {
-  if (size <= map_size_) return Status::OK();
+// taken in step with the file, never for the largest file an index could be. Where the file system
+// refuses the map, the file is read directly from then on.
+void NtxStore::MapAtLeast(uint64_t size) {
+  if (direct_ || size <= map_size_) return;
   uint64_t wanted = std::max(map_size_ * 2, kMinMapSize);
   while (wanted < size) wanted *= 2;
-  const int protection = file_->writable() ? PROT_READ | PROT_WRITE : PROT_READ;
-  void* map = mmap(nullptr, wanted, protection, MAP_SHARED, file_->fd(), 0);
-  if (map == MAP_FAILED) return Status::IOError(path(), std::string("map: ") + std::strerror(errno));
-  if (map_ != nullptr) munmap(map_, map_size_);
-  map_ = static_cast<uint8_t*>(map);
+  void* map = mmap(nullptr, wanted, PROT_READ, MAP_SHARED, file_->fd(), 0);
+  if (map_ != nullptr) munmap(const_cast<uint8_t*>(map_), map_size_);
+  if (map == MAP_FAILED) {
+    direct_ = true;
+    map_ = nullptr;
+    map_size_ = 0;
+    return;
+  }
+  map_ = static_cast<const uint8_t*>(map);
   map_size_ = wanted;
-  return Status::OK();
 }
 
 Status NtxStore::CutShort() const { return Status::Corruption(path(), "the file was cut short while in use"); }
+
+Status NtxStore::ReadBytes(uint64_t offset, void* to, size_t size) {
+  MapAtLeast(offset + size);
+  if (!direct_) return CopyMapped(to, map_ + offset, size) ? Status::OK() : CutShort();
+  Status s = file_->ReadAt(offset, to, size);
+  return s.IsCorruption() ? CutShort() : s;
+}
+
+// The version as the file holds it now. A file cut short reads as a moved version, and the header read
+// that follows tells what is wrong.
+Status NtxStore::ReadVersion(uint16_t* version) {
+  bool read = false;
+  if (direct_) {
+    uint8_t bytes[2];
+    size_t got = 0;
+    Status s = file_->ReadSome(2, bytes, sizeof bytes, &got);
+    if (!s.ok()) return s;
+    read = got == sizeof bytes;
+    *version = GetU16(bytes);
+  } else {
+    read = LoadMapped16(map_ + 2, version);
+  }
+  if (!read) *version = static_cast<uint16_t>(header_.version + 1);
+  return Status::OK();
+}
 
 Status NtxStore::ReadHeader() {
   Status s = file_->Size(&file_size_);
   if (!s.ok()) return s;
   if (file_size_ < kNtxPageSize) return Status::Corruption(path(), "shorter than its header page");
-  s = MapAtLeast(file_size_);
-  if (!s.ok()) return s;
   // Header first, length second: a writer may finish in between, and a length that already counts
   // its new pages is harmless, while one short of the header's pages is not.
   uint8_t page[kNtxPageSize];
-  if (!CopyMapped(page, map_, kNtxPageSize)) return CutShort();
-  s = file_->Size(&file_size_);
-  if (s.ok()) s = MapAtLeast(file_size_);
+  s = ReadBytes(0, page, kNtxPageSize);
+  if (s.ok()) s = file_->Size(&file_size_);
   if (!s.ok()) return s;
+  MapAtLeast(file_size_);
   return NtxHeader::Parse(page, file_size_, path(), &header_);
 }
 
-// A moved version means other writers changed pages: drop the cache and read the header again. A file
-// cut short under the mapping reads as a moved version, and the header read tells what is wrong.
+// A moved version means other writers changed pages: drop the cache and read the header again.
 Status NtxStore::Refresh() {
   if (mode() != NtxOpenMode::kExclusive) {
     uint16_t version = 0;
-    if (!LoadMapped16(map_ + 2, &version) || version != header_.version) {
+    Status s = ReadVersion(&version);
+    if (!s.ok()) return s;
+    if (version != header_.version) {
       DropCache();
       return ReadHeader();
     }
   }
   // Pages this handle added lengthen the file too.
-  return MapAtLeast(file_size_);
+  MapAtLeast(file_size_);
+  return Status::OK();
 }
 
 void NtxStore::DropCache() {
@@ -155,7 +185,7 @@ void NtxStore::ReleaseHeldLock() {
 Status NtxStore::BeginRead(bool lock) {
   restart_ = false;
   if (cached_pages_ > kMaxCachedPages) DropCache();
-  if (lock) {
+  if (lock || direct_) {
     Status s = LockIndex(false);
     if (!s.ok()) return s;
   }
@@ -177,31 +207,30 @@ Status NtxStore::BeginWrite() {
 
 Status NtxStore::EndWrite() {
   if (!dirty_.empty()) {
-    // Pages past the old end go out by write, which also lengthens the file; the rest through the map.
     Status s;
     for (uint32_t offset : dirty_) {
       CachedPage& page = Slot(offset);
       page.dirty = false;
-      if (!s.ok()) continue;
-      if (offset >= size_before_write_) {
-        s = file_->WriteAt(offset, page.bytes.get(), kNtxPageSize);
-      } else if (!CopyMapped(map_ + offset, page.bytes.get(), kNtxPageSize)) {
-        s = CutShort();
-      }
+      if (s.ok()) s = file_->WriteAt(offset, page.bytes.get(), kNtxPageSize);
     }
     dirty_.clear();
     if (!s.ok()) {
       AbortWrite();
       return s;
     }
-    // The version goes last: a reader that sees it move finds every page of this write in place.
+    // The version goes last: a reader that sees it move finds every page of this write in place. A
+    // reader without the lock that meets the two bytes half written sees a version that matches
+    // neither, which it takes as moved.
     ++header_.version;
     uint8_t state[kNtxStateBytes];
     header_.SerializeState(state);
-    if (!CopyMapped(map_, state, 2) || !CopyMapped(map_ + 4, state + 4, kNtxStateBytes - 4) ||
-        !StoreMapped16(map_ + 2, header_.version)) {
+    s = file_->WriteAt(4, state + 4, kNtxStateBytes - 4);
+    if (s.ok()) s = file_->WriteAt(2, state + 2, 2);
+    if (!s.ok()) {
+      // The next read finds the version it knows gone and reads the header again.
+      ++header_.version;
       UnlockIndex();
-      return CutShort();
+      return s;
     }
   }
   UnlockIndex();
@@ -248,8 +277,9 @@ Status NtxStore::Page(uint32_t offset, uint8_t** bytes) {
       page->bytes = std::make_unique<uint8_t[]>(kNtxPageSize);
       ++cached_pages_;
     }
-    if (!CopyMapped(page->bytes.get(), map_ + offset, kNtxPageSize)) return CutShort();
-    Status s = NtxPage(page->bytes.get(), header_).Validate(offset, file_size_, path());
+    Status s = ReadBytes(offset, page->bytes.get(), kNtxPageSize);
+    if (!s.ok()) return s;
+    s = NtxPage(page->bytes.get(), header_).Validate(offset, file_size_, path());
     if (!s.ok()) return s;
     page->generation = generation_;
   }

@@ -1,7 +1,12 @@
 // NtxStore: an open NTX file: its open-mode lock, the index lock, the header and a cache of its pages that
-// stays valid while the header version does not move. The file is mapped shared, so the version is read
-// without a system call and pages are read and written through the mapping; a file another program cuts
-// short under the mapping gives a corruption error, never a signal.
+// stays valid while the header version does not move. Pages are written with positioned writes, the
+// version last. They are read one of two ways, as the file's folder is reached (xbase/file_access.h):
+// - mapped (local disks): the file is mapped shared, so the version is read without a system call or
+//   lock, and the index lock is taken only when a page must come from the file; a file another program
+//   cuts short under the mapping gives a corruption error, never a signal;
+// - direct (file servers, or where no map can be made): every operation reads the version under the
+//   shared index lock, and pages with positioned reads, so nothing relies on two workstations seeing
+//   each other's memory.
 #ifndef PALUNDA_XBASE_NTX_STORE_H_
 #define PALUNDA_XBASE_NTX_STORE_H_
 
@@ -38,11 +43,14 @@ class NtxStore {
   NtxHeader& mutable_header() { return header_; }
   NtxOpenMode mode() const { return file_->mode(); }
   uint64_t file_size() const { return file_size_; }
+  // True when pages are read through a map, false when only by positioned reads.
+  bool mapped() const { return !direct_; }
   // Raised every time the cached pages are dropped; positions computed under an older value are stale.
   uint64_t generation() const { return generation_; }
 
-  // Start a read: check the header version, dropping the cache when it moved; with `lock`, under the
-  // shared index lock from the start, else the lock is taken only when a page must come from the file.
+  // Start a read: check the header version, dropping the cache when it moved; with `lock` (always when
+  // direct), under the shared index lock from the start, else the lock is taken only when a page must
+  // come from the file.
   Status BeginRead(bool lock);
   // End a read, releasing the index lock if a page read took it.
   void EndRead();
@@ -80,8 +88,10 @@ class NtxStore {
     std::unique_ptr<uint8_t[]> bytes;
   };
 
-  explicit NtxStore(std::unique_ptr<LockedFile> file) : file_(std::move(file)) {}
-  Status MapAtLeast(uint64_t size);
+  explicit NtxStore(std::unique_ptr<LockedFile> file) : file_(std::move(file)), direct_(!file_->mapped()) {}
+  void MapAtLeast(uint64_t size);
+  Status ReadBytes(uint64_t offset, void* to, size_t size);
+  Status ReadVersion(uint16_t* version);
   Status CutShort() const;
   Status ReadHeader();
   Status Refresh();
@@ -91,7 +101,8 @@ class NtxStore {
   CachedPage& Slot(uint32_t offset);
 
   std::unique_ptr<LockedFile> file_;
-  uint8_t* map_ = nullptr;
+  bool direct_;
+  const uint8_t* map_ = nullptr;
   uint64_t map_size_ = 0;
   NtxHeader header_;
   uint64_t file_size_ = 0;

@@ -1,3 +1,4 @@
+// WorkArea: an open table and its cursor, with the field, lock and append verbs the screens use.
 #include "xbase/work_area.h"
 
 #include <algorithm>

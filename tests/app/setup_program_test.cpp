@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/fuse_mounts.h"
 #include "support/programs.h"
 #include "support/site_folder.h"
 #include "support/temp_folder.h"
@@ -88,6 +89,19 @@ TEST(SetupProgramTest, EveryFileOfTheDemoPassesTheCheck) {
     ++indexed;
   }
   EXPECT_GE(indexed, 3) << "dtsj1, dtsj2, dtsj3 at least";
+}
+
+// A new demo folder made on a file server reached through a mount that caches nothing, then checked
+// through another workstation's mount.
+TEST(SetupProgramTest, MakesTheDemoFolderOnAFileServer) {
+  support::FuseMounts mounts;
+  ASSERT_FUSE_MOUNTED(mounts);
+  const ProgramRun made = RunSetup("--demo " + mounts.first() + "/data");
+  EXPECT_EQ(made.code, 0) << made.output;
+  EXPECT_NE(made.output.find("MASTBRJ 30"), std::string::npos) << made.output;
+  const ProgramRun check = RunProgram("dbtool", "check " + mounts.second() + "/data");
+  EXPECT_EQ(check.code, 0) << check.output;
+  EXPECT_EQ(check.output, mounts.second() + "/data: every table and index is sound\n");
 }
 
 // Records appended without their index files, as when a workstation stops in the middle of a save:

@@ -68,8 +68,21 @@ TEST(WorkstationSettingsTest, WrongValuesNameTheirSectionAndKey) {
   EXPECT_EQ(ReadError("[Reports]\nViewer=gnumeric 'my file\n"),
             "[Reports] Viewer: gnumeric 'my file: the quote ' is not closed");
   EXPECT_EQ(ReadError("[Drives]\nD=data\n"), "[Drives] D: 'data' is not a full folder path");
+  EXPECT_EQ(ReadError("[Storage]\nAccess=nfs\n"),
+            "[Storage] Access: 'nfs' is not one of automatic, mapped and direct");
+  EXPECT_EQ(ReadError("[Storage]\nMode=direct\n"), "[Storage] Mode: unknown key; the keys here are Access");
   EXPECT_EQ(ReadError("[Drives]\nDD=/srv\n"),
             "[Drives]: 'DD': not a drive letter (such as D) nor a network share (such as \\\\server\\share)");
+}
+
+TEST(WorkstationSettingsTest, ReadsHowDataFilesAreReached) {
+  WorkstationSettings settings;
+  ASSERT_TRUE(Read("", &settings).ok());
+  EXPECT_EQ(settings.file_access, xbase::FileAccess::kAutomatic);
+  ASSERT_TRUE(Read("[Storage]\nAccess=Direct\n", &settings).ok());
+  EXPECT_EQ(settings.file_access, xbase::FileAccess::kDirect);
+  ASSERT_TRUE(Read("[Storage]\nAccess=mapped\n", &settings).ok());
+  EXPECT_EQ(settings.file_access, xbase::FileAccess::kMapped);
 }
 
 TEST(WorkstationSettingsTest, ReadsTheDriveMap) {

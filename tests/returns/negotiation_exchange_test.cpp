@@ -114,9 +114,9 @@ TEST_F(NegotiationExchangeTest, AnImportThatCannotReadARowNamesItAndMergesNothin
   Minute second = TwoProductMinute(5);
   ASSERT_TRUE(SaveMinute(branch.rig.session, &second).ok());
   Send({"0000000042", "0000000043"});
-  xbase::WorkArea* specs = nullptr;
-  ASSERT_TRUE(documents::OpenTransferTable(branch.rig.session, transfer.path(), "ebac21", false, false, &specs));
-  support::AddRows(*specs, {{{"NOMOR", support::T("0000000043")}, {"URUTAN", support::T("  5")}, {"SPECS", support::T("X")}}});
+  xbase::WorkArea* details = nullptr;
+  ASSERT_TRUE(documents::OpenTransferTable(branch.rig.session, transfer.path(), "ebac21", false, false, &details));
+  support::AddRows(*details, {{{"NOMOR", support::T("0000000043")}, {"URUTAN", support::T("  5")}, {"SPECS", support::T("X")}}});
   branch.rig.session.CloseTables();
   head.Reopen();
   int merged = 0;

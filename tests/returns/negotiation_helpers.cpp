@@ -91,13 +91,13 @@ Minute TwoProductMinute(double scheduled) {
   panel.unit = xbase::PadR("UNIT", 6);
   panel.price = 5000000;
   panel.margin = 12.5;
-  panel.specs = {xbase::PadR("UKURAN    80 X 60 CM", 100), xbase::PadR("WARNA     ABU-ABU", 100)};
+  panel.details = {xbase::PadR("UKURAN    80 X 60 CM", 100), xbase::PadR("WARNA     ABU-ABU", 100)};
   MinuteProduct cable;
   cable.name = xbase::PadR("KABEL NYY", 30);
   cable.quantity = 3;
   cable.unit = xbase::PadR("ROL", 6);
   cable.price = 1000000;
-  cable.specs = {xbase::PadR("TIPE      4X16", 100)};
+  cable.details = {xbase::PadR("TIPE      4X16", 100)};
   minute.products = {panel, cable};
   minute.schedule = {{xbase::Date::FromYmd(2026, 12, 20), scheduled}};
   minute.payments = {{xbase::Date::FromYmd(2026, 12, 15), 30, "DP", std::string(20, ' '),

@@ -94,7 +94,7 @@ TEST_F(NegotiationTest, ASaveRewritesEachListInPlaceAndSpecificationsFollowTheir
   MinuteProduct trafo;
   trafo.name = xbase::PadR("TRAFO", 30);
   trafo.quantity = 1;
-  trafo.specs = {xbase::PadR("DAYA      100 KVA", 100)};
+  trafo.details = {xbase::PadR("DAYA      100 KVA", 100)};
   minute.products.push_back(trafo);
   ASSERT_TRUE(SaveMinute(site.rig.session, &minute).ok());
   EXPECT_EQ(site.Contents("BAC_N2"), (Rows{"0000000042|KABEL NYY||3|ROL|1000000|  1|0|0||",
@@ -115,7 +115,7 @@ TEST_F(NegotiationTest, AProductOfAnEarlierMinuteIsCopiedWithItsSpecifications) 
   EXPECT_EQ(copied.price, 5000000);
   EXPECT_EQ(copied.margin, 12.5);
   EXPECT_EQ(copied.quantity, 7);
-  EXPECT_EQ(copied.specs, (std::vector<std::string>{xbase::PadR("UKURAN    80 X 60 CM", 100),
+  EXPECT_EQ(copied.details, (std::vector<std::string>{xbase::PadR("UKURAN    80 X 60 CM", 100),
                                                     xbase::PadR("WARNA     ABU-ABU", 100)}));
   EXPECT_FALSE(CopyEarlierProduct(site.rig.session, "0000000042", "9", &copied));
 }

@@ -17,6 +17,8 @@
 #include "sales/sales_order.h"
 #include "sales/sales_site_helpers.h"
 #include "site/demo_data.h"
+#include "support/fuse_mounts.h"
+#include "support/programs.h"
 #include "support/scripted_session.h"
 #include "support/verified_folder.h"
 #include "xbase/text_functions.h"
@@ -147,14 +149,15 @@ TEST_F(OrderSaveTest, EscAtALockWaitWritesNothingAndTheSameSaveLaterWritesAll) {
 }
 
 // One workstation: saves `orders` orders of `pieces` of SC0002 and one SC0001 each, from GDG01, the
-// goods in the order given.
-void SaveOrders(const SalesSite& site, char workstation, int orders, int pieces, bool sc0001_first) {
+// goods in the order given, reaching the folder through `through` (the site's own path when empty).
+void SaveOrders(const SalesSite& site, char workstation, int orders, int pieces, bool sc0001_first,
+                const std::string& through = "") {
   UnattendedTerminal terminal;
   console::ManualClock clock({kToday, 9 * 3600});
   console::Console con(terminal, clock);
   frame::ProcedureRegistry registry;
   frame::Session session(con, registry, std::string("WS-") + workstation);
-  site.LogIn(session);
+  site.LogIn(session, "", through);
   ASSERT_TRUE(OPENDATA(session));
   for (int n = 1; n <= orders; ++n) {
     const std::string suffix = std::string(1, workstation) + std::to_string(n);
@@ -198,6 +201,29 @@ TEST(OrderSaveConcurrencyTest, TwoWorkstationsSavingTheSameGoodsLoseNoStockMovem
   // The customer's own 2 % on every line.
   EXPECT_DOUBLE_EQ(site.BalanceMoved("J0002"), kOrders * ((7 + 11) * 5000 + 2 * 3500) * 0.98);
   site.ExpectSoundIndexes();
+  support::ExpectVerified(site.data());
+}
+
+// The same with the demo folder made on a file server that two workstations reach through mounts that
+// cache nothing: every order, stock movement and balance is there, and the folder checks sound.
+TEST(OrderSaveConcurrencyTest, TwoWorkstationsOnAFileServerLoseNothing) {
+  support::FuseMounts mounts;
+  ASSERT_FUSE_MOUNTED(mounts);
+  SalesSite site(mounts.first() + "/data");
+  constexpr int kOrders = 6;
+  std::thread a([&] { SaveOrders(site, 'A', kOrders, 7, false, mounts.first() + "/data"); });
+  std::thread b([&] { SaveOrders(site, 'B', kOrders, 11, true, mounts.second() + "/data"); });
+  a.join();
+  b.join();
+
+  EXPECT_EQ(site.Count("SLSODR1"), 2u * kOrders);
+  EXPECT_EQ(site.Count("SRTJLN2"), 4u * kOrders);
+  EXPECT_EQ(site.Number("STOKBRG", "STOKBRG2", "GDG01 SC0002", "JUMLAH"), 3000 - kOrders * (7 + 11));
+  EXPECT_EQ(site.Number("MASTBRJ", "MASTBRJ1", "SC0002", "JUMLAH"), 3400 - kOrders * (7 + 11));
+  EXPECT_DOUBLE_EQ(site.BalanceMoved("J0002"), kOrders * ((7 + 11) * 5000 + 2 * 3500) * 0.98);
+  int status = 0;
+  const std::string check = support::RunProgram("dbtool", {"check", mounts.second() + "/data"}, &status);
+  EXPECT_EQ(status, 0) << check;
   support::ExpectVerified(site.data());
 }
 

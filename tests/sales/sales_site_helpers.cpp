@@ -46,7 +46,11 @@ struct Reader {
 
 }  // namespace
 
-SalesSite::SalesSite() : data_(root_.File("data")) {
+SalesSite::SalesSite() : data_(root_.File("data")) { Make(); }
+
+SalesSite::SalesSite(std::string data) : data_(std::move(data)) { Make(); }
+
+void SalesSite::Make() {
   site::DataFolderOptions options;
   options.demo = true;
   options.today = kToday;
@@ -61,9 +65,10 @@ SalesSite::SalesSite() : data_(root_.File("data")) {
   }
 }
 
-void SalesSite::LogIn(frame::Session& session, std::string_view rights) const {
-  session.SetSearchPath(data_);
-  session.DRVDATA_ = data_ + "/";
+void SalesSite::LogIn(frame::Session& session, std::string_view rights, const std::string& through) const {
+  const std::string& data = through.empty() ? data_ : through;
+  session.SetSearchPath(data);
+  session.DRVDATA_ = data + "/";
   session.MMEMBER.nik = site::kDemoNik;
   session.MMEMBER.name = site::kDemoName;
   session.MMEMBER.rights = std::string(rights);

@@ -25,6 +25,8 @@ inline const xbase::Date kToday = xbase::Date::FromYmd(2026, 12, 8);
 class SalesSite {
  public:
   SalesSite();
+  // The folder made at `data` instead of a temporary folder of its own.
+  explicit SalesSite(std::string data);
   SalesSite(const SalesSite&) = delete;
   SalesSite& operator=(const SalesSite&) = delete;
 
@@ -32,7 +34,8 @@ class SalesSite {
 
   // Gives `session` the demo cashier's login (home warehouse GDG01, the rights given) and the folder's
   // login-wide values: process month December 2026, last start 08-12-2026, 10 days each way, VAT 11 %.
-  void LogIn(frame::Session& session, std::string_view rights = "") const;
+  // `through` is the folder's path as this workstation reaches it, when not data().
+  void LogIn(frame::Session& session, std::string_view rights = "", const std::string& through = "") const;
 
   // The text of `field` of the record that index `index` finds for `key`; "<not found>" without one.
   std::string Field(const std::string& table, const std::string& index, const std::string& key,
@@ -57,6 +60,8 @@ class SalesSite {
   void ExpectSoundIndexes() const;
 
  private:
+  // Makes the demonstration folder at data_.
+  void Make();
   uint32_t Records(const std::string& table) const;
 
   support::TempFolder root_;
