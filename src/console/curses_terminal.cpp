@@ -129,27 +129,38 @@ void CursesTerminal::Present(const CellGrid& cells, const Cursor& cursor) {
   wrefresh(stdscr);
 }
 
-int CursesTerminal::ReadKey(int timeout_ms) {
-  if (pending_.empty()) {
-    wtimeout(stdscr, timeout_ms);
-    const int byte = wgetch(stdscr);
-    if (byte == ERR) return key::kNone;
-    if (byte > 0xFF) {  // a resize or another curses event: draw everything again
-      full_repaint_ = true;
-      return key::kNone;
-    }
-    pending_.push_back(static_cast<char>(byte));
+bool CursesTerminal::ReadByte(int timeout_ms) {
+  wtimeout(stdscr, timeout_ms);
+  const int byte = wgetch(stdscr);
+  if (byte == ERR) return false;
+  if (byte > 0xFF) {  // a resize or another curses event: draw everything again
+    full_repaint_ = true;
+    return false;
   }
+  pending_.push_back(static_cast<char>(byte));
+  return true;
+}
+
+void CursesTerminal::ReadWaitingBytes() {
+  while (ReadByte(0)) {
+  }
+}
+
+int CursesTerminal::ReadKey(int timeout_ms) {
+  // Bytes still pending are the rest of a burst whose first keys were read before: typed ahead.
+  const bool after_keys = !pending_.empty();
+  if (!after_keys && !ReadByte(timeout_ms)) return key::kNone;
+  // Every byte already sent is taken before decoding, so that a key is told apart from the keys
+  // typed ahead behind it (an Esc from an Alt combination).
+  ReadWaitingBytes();
   for (;;) {
-    DecodedKey decoded = DecodeKey(pending_, true);
+    DecodedKey decoded = DecodeKey(pending_, true, after_keys);
     if (decoded.need_more) {
-      wtimeout(stdscr, kSequenceWaitMs);
-      const int byte = wgetch(stdscr);
-      if (byte != ERR && byte <= 0xFF) {
-        pending_.push_back(static_cast<char>(byte));
+      if (ReadByte(kSequenceWaitMs)) {
+        ReadWaitingBytes();
         continue;
       }
-      decoded = DecodeKey(pending_, false);
+      decoded = DecodeKey(pending_, false, after_keys);
     }
     pending_.erase(0, std::max<size_t>(decoded.length, 1));
     return decoded.key;

@@ -32,6 +32,10 @@ class CursesTerminal : public Terminal {
   explicit CursesTerminal(void* screen);
   // The curses attribute (with colour pair) that shows a cell colour.
   unsigned long CursesAttr(Attr attr);
+  // Waits up to timeout_ms for a byte and keeps it in pending_; false when none came.
+  bool ReadByte(int timeout_ms);
+  // Keeps every byte that is already waiting, without waiting for more.
+  void ReadWaitingBytes();
 
   void* screen_;  // the curses SCREEN
   bool colour_ = false;

@@ -140,7 +140,7 @@ int AltKey(char c) {
 
 }  // namespace
 
-DecodedKey DecodeKey(std::string_view in, bool more) {
+DecodedKey DecodeKey(std::string_view in, bool more, bool after_keys) {
   if (in.empty()) return {0, 0, more};
   if (in[0] != '\x1b') return PlainKey(in, more);
   if (in.size() == 1) return more ? DecodedKey{0, 0, true} : DecodedKey{key::kEsc, 1};
@@ -148,6 +148,9 @@ DecodedKey DecodeKey(std::string_view in, bool more) {
   const char intro = in[1];
   if (intro != '[' && intro != 'O') {
     if (intro == '\x1b') return {key::kEsc, 1};
+    // A terminal sends Alt + a character as these two bytes alone; with other keys before or behind
+    // them they were typed ahead, and the Esc is a key of its own.
+    if (after_keys || in.size() > 2) return {key::kEsc, 1};
     const int alt = AltKey(intro);
     return alt != 0 ? DecodedKey{alt, 2} : DecodedKey{key::kEsc, 1};
   }

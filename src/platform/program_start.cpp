@@ -1,8 +1,10 @@
 // Starting an outside program (such as a workbook viewer) without a shell.
 #include "platform/program_start.h"
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <thread>
@@ -47,8 +49,20 @@ xbase::Status StartProgram(const std::vector<std::string>& words, const std::str
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
   argv.push_back(nullptr);
+  // The program gets no part of the terminal: keys typed meanwhile stay this program's, and
+  // nothing it prints lands on the screen. In a session of its own it has no terminal to open.
+  posix_spawn_file_actions_t files;
+  posix_spawnattr_t attributes;
+  posix_spawn_file_actions_init(&files);
+  posix_spawnattr_init(&attributes);
+  posix_spawn_file_actions_addopen(&files, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&files, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
   pid_t pid = 0;
-  const int error = posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ);
+  const int error = posix_spawnp(&pid, argv[0], &files, &attributes, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&files);
+  posix_spawnattr_destroy(&attributes);
   if (error != 0) return xbase::Status::IOError(words.front(), std::string("cannot start: ") + std::strerror(error));
   // The program runs on by itself; a waiting thread collects its exit so that no zombie stays.
   std::thread([pid] {

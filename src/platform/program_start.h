@@ -15,7 +15,8 @@ namespace platform {
 xbase::Status SplitCommandLine(std::string_view text, std::vector<std::string>* words);
 
 // Starts `words` (the program, found through PATH, then its arguments) followed by `argument`,
-// without a shell and without waiting for it to end; IOError when it cannot start.
+// without a shell and without waiting for it to end, in a session of its own with its standard
+// input and output on /dev/null (it never reads the keys typed here); IOError when it cannot start.
 xbase::Status StartProgram(const std::vector<std::string>& words, const std::string& argument);
 
 }  // namespace platform

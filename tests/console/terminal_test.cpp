@@ -87,6 +87,12 @@ TEST(KeyDecoderTest, WaitsForTheRestOfASequence) {
   const DecodedKey esc = DecodeKey("\x1b\x1b[A", true);
   EXPECT_EQ(esc.key, 27);
   EXPECT_EQ(esc.length, 1u);
+  // Esc typed ahead of more keys is the Esc key; alone with one character it is Alt.
+  const DecodedKey ahead = DecodeKey("\x1b" "b1", true);
+  EXPECT_EQ(ahead.key, 27);
+  EXPECT_EQ(ahead.length, 1u);
+  EXPECT_EQ(DecodeKey("\x1b" "b", true).key, key::Alt('b'));
+  EXPECT_EQ(DecodeKey("\x1b" "b", true, true).key, 27);
 }
 
 TEST(KeyDecoderTest, AnyBytesDecodeWithoutGettingStuck) {

@@ -1,5 +1,7 @@
 #include "platform/workstation_settings.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -115,6 +117,26 @@ TEST(CommandLineTest, SplitsAtBlanksKeepingQuotedWords) {
   ASSERT_TRUE(SplitCommandLine("", &words).ok());
   EXPECT_TRUE(words.empty());
   EXPECT_TRUE(SplitCommandLine("a \"b", &words).IsInvalidArgument());
+}
+
+TEST(StartProgramTest, AStartedProgramReadsNoneOfTheKeysTypedHere) {
+  support::TempFolder folder;
+  const std::string file = folder.File("read");
+  // Our standard input holds typed keys; the program started copies what it can read into the file.
+  int keys[2];
+  ASSERT_EQ(pipe(keys), 0);
+  ASSERT_EQ(write(keys[1], "J0001\r", 6), 6);
+  close(keys[1]);
+  const int kept = dup(STDIN_FILENO);
+  dup2(keys[0], STDIN_FILENO);
+  close(keys[0]);
+  const xbase::Status started = StartProgram({"sh", "-c", "cat > \"$0.tmp\"; mv \"$0.tmp\" \"$0\""}, file);
+  dup2(kept, STDIN_FILENO);
+  close(kept);
+  ASSERT_TRUE(started.ok()) << started.ToString();
+  for (int i = 0; i < 200 && !std::filesystem::exists(file); ++i) usleep(25000);
+  ASSERT_TRUE(std::filesystem::exists(file));
+  EXPECT_EQ(std::filesystem::file_size(file), 0u);
 }
 
 }  // namespace
