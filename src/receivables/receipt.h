@@ -95,12 +95,17 @@ bool NeedsInstrument(frame::Session& session, std::string_view code);
 bool VALIDASIENTRY(frame::Session& session, xbase::Value* value, size_t column, Receipt* receipt, size_t line,
                    const PanelFigures& figures);
 
+// Checks every line that is stored (an invoice and an amount) again, cell by cell, as when it was
+// typed: a code that takes no instrument loses any number, a refused instrument or amount refuses
+// (told on row 24). False at the first refusal.
+bool CheckLinesAgain(frame::Session& session, Receipt* receipt);
+
 // SIMPANDATA: after the line-count check and "Yakin data akan disimpan (Y/T)" answered "Y", saves
 // the receipt (see SaveReceipt); *saved tells whether it was written.
 xbase::Status SIMPANDATA(frame::Session& session, Receipt* receipt, bool* saved);
 
 // The save without its question: refuses (with a message) a line whose invoice, or whose required
-// instrument, is not there; numbers a new receipt from "NOTT" + branch; writes or deletes the header;
+// instrument, is not there, or that its cell checks refuse now (see CheckLinesAgain); numbers a new receipt from "NOTT" + branch; writes or deletes the header;
 // rewrites the stored lines, taking back each old line's settlement and posting each new one.
 xbase::Status SaveReceipt(frame::Session& session, Receipt* receipt, bool* saved);
 

@@ -60,7 +60,7 @@ bool CheckInvoice(frame::Session& session, Value* value, Receipt* receipt, size_
   return true;
 }
 
-bool CheckCode(frame::Session& session, Value* value, const Receipt& receipt, size_t line) {
+bool CheckCode(frame::Session& session, Value* value, Receipt* receipt, size_t line) {
   if (!Picked(session, PickOf("mastjns", {"kode", "nama"}, {"Kode", "Nama"}), value)) return false;
   const std::string code = xbase::PadR(value->text(), 2);
   bool found = false;
@@ -70,11 +70,15 @@ bool CheckCode(frame::Session& session, Value* value, const Receipt& receipt, si
   }
   if (!found) return false;
   const std::vector<pickers::SetupEntry> special = pickers::SetupRows(session, "KHUSUS_" + code);
-  const std::string type = Trimmed(LineText(receipt.lines[line], kType));
+  const std::string type = Trimmed(LineText(receipt->lines[line], kType));
   const bool allowed = special.empty() || std::any_of(special.begin(), special.end(), [&](const auto& row) {
                          return type.starts_with(Trimmed(row.ket));
                        });
-  if (allowed) return true;
+  if (allowed) {
+    // A code that takes no instrument carries no number (not one copied from the line above).
+    if (!NeedsInstrument(session, code)) receipt->lines[line][kInstrument] = Value::Text(std::string(20, ' '));
+    return true;
+  }
   *value = Value::Text("  ");
   return Refuse(session, "Tipe SURAT JALAN tidak sesuai ");
 }
@@ -119,7 +123,10 @@ InstrumentRule RuleOf(const std::string& code) {
 bool CheckInstrument(frame::Session& session, Value* value, Receipt* receipt, size_t line) {
   console::ValueRow& row = receipt->lines[line];
   const std::string code = xbase::PadR(LineText(row, kCode), 2);
-  if (!NeedsInstrument(session, code)) return true;
+  if (!NeedsInstrument(session, code)) {
+    *value = Value::Text(std::string(value->text().size(), ' '));
+    return true;
+  }
   if (!Picked(session, PickOf("GIRODBT", {"nomor", "ket", "relasi", "tanggal", "debet", "kredit"},
                             {"Nomor", "Jenis", "Relasi", "Tanggal", "Debet", "Kredit"}),
               value)) {
@@ -215,11 +222,29 @@ bool VALIDASIENTRY(frame::Session& session, Value* value, size_t column, Receipt
   }
   switch (column) {
     case kNota: return CheckInvoice(session, value, receipt, line);
-    case kCode: return CheckCode(session, value, *receipt, line);
+    case kCode: return CheckCode(session, value, receipt, line);
     case kInstrument: return CheckInstrument(session, value, receipt, line);
     case kAmount: return CheckAmount(session, *value, *receipt, line, figures);
     default: return true;
   }
+}
+
+bool CheckLinesAgain(frame::Session& session, Receipt* receipt) {
+  for (size_t line = 0; line < receipt->lines.size(); ++line) {
+    if (!LineCounts(receipt->lines[line])) continue;
+    for (const ReceiptColumn column : {kNota, kCode, kInstrument, kAmount}) {
+      PanelFigures figures;
+      if (column == kAmount) {
+        if (xbase::Status s = INFORMASI(session, *receipt, line, &figures, false); !s.ok()) {
+          return Refuse(session, s.message());
+        }
+      }
+      Value value = receipt->lines[line][column];
+      if (!VALIDASIENTRY(session, &value, column, receipt, line, figures)) return false;
+      receipt->lines[line][column] = value;
+    }
+  }
+  return true;
 }
 
 }  // namespace receivables

@@ -241,7 +241,7 @@ xbase::Status SIMPANDATA(frame::Session& session, Receipt* receipt, bool* saved)
 
 xbase::Status SaveReceipt(frame::Session& session, Receipt* receipt, bool* saved) {
   *saved = false;
-  if (!LinesStillSettle(session, *receipt)) return xbase::Status::OK();
+  if (!LinesStillSettle(session, *receipt) || !CheckLinesAgain(session, receipt)) return xbase::Status::OK();
   const bool has_amount = std::any_of(receipt->lines.begin(), receipt->lines.end(), LineCounts);
   const auto write = [&](const std::string& number) {
     receipt->number = xbase::PadR(number, 10);

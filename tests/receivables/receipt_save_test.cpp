@@ -53,6 +53,25 @@ class ReceiptSaveTest : public ::testing::Test {
   SessionRig rig;
 };
 
+TEST_F(ReceiptSaveTest, EveryLineIsCheckedAgainOnSave) {
+  // A DB line still carrying the giro number of the line above: it settles no instrument.
+  Receipt receipt = MakeReceipt({Line(1, "INV1", "BL", "G1", 100), Line(2, "INV1", "DB", "G1", 20), BlankLine(3)}, kDay);
+  Save(&receipt);
+  EXPECT_DOUBLE_EQ(InstrumentKredit(rig.session, "G1"), 100);
+  EXPECT_DOUBLE_EQ(InvoiceKredit(rig.session, "INV1"), 120);
+  EXPECT_EQ(LineText(receipt.lines[1], kInstrument), std::string(20, ' '));
+  ExpectTotalsFollowTheLines();
+  // A line left with an instrument its code refuses (a transfer on a giro code) stops the save.
+  receipt.lines[1] = Line(2, "INV2", "BL", "T1", 50);
+  bool saved = true;
+  ASSERT_TRUE(SaveReceipt(rig.session, &receipt, &saved).ok());
+  EXPECT_FALSE(saved);
+  EXPECT_TRUE(Shown(rig.term, "bukan untuk BS / BL"));
+  EXPECT_DOUBLE_EQ(InstrumentKredit(rig.session, "T1"), 0);
+  EXPECT_DOUBLE_EQ(InvoiceKredit(rig.session, "INV2"), 0);
+  ExpectTotalsFollowTheLines();
+}
+
 TEST_F(ReceiptSaveTest, TotalsFollowTheLinesThroughAddChangeShortenLengthenAndEmpty) {
   Receipt receipt = MakeReceipt({Line(1, "INV1", "BL", "G1", 100), Line(2, "INV2", "BT", "T1", 200),
                                  Line(3, "INV1", "DB", "", 15), Line(4, "INV3", "BL", "G1", 300),
@@ -130,7 +149,8 @@ TEST_F(ReceiptSaveTest, NewReceiptSkipsATakenNumberAndRaisesTheCounter) {
 }
 
 TEST_F(ReceiptSaveTest, MissingCounterRowOrAVanishedInvoiceOrInstrumentWritesNothing) {
-  Receipt other = MakeReceipt({Line(1, "INV1", "DB", "", 10)}, kDay);
+  AddInvoice(rig.session, "INV5", "J0001", 1000, kDay, "01", "SBY001");
+  Receipt other = MakeReceipt({Line(1, "INV5", "DB", "", 10)}, kDay);
   other.branch = "SBY001";
   bool saved = true;
   ASSERT_TRUE(SaveReceipt(rig.session, &other, &saved).ok());
@@ -145,11 +165,12 @@ TEST_F(ReceiptSaveTest, MissingCounterRowOrAVanishedInvoiceOrInstrumentWritesNot
   ASSERT_TRUE(SaveReceipt(rig.session, &no_giro, &saved).ok());
   EXPECT_FALSE(saved);
   EXPECT_TRUE(Shown(rig.term, "Nomor G7 tidak ada lagi, TT tidak disimpan"));
-  // A code without instrument may carry any text as its number.
+  // A code without instrument carries no number: text typed there is not stored.
   Receipt free_text = MakeReceipt({Line(1, "INV1", "DB", "MEMO 12", 10)}, kDay);
   ASSERT_TRUE(SaveReceipt(rig.session, &free_text, &saved).ok());
   EXPECT_TRUE(saved);
   EXPECT_EQ(Open(rig.session, "PIUTKR1").table().record_count(), 1u);
+  EXPECT_EQ(StoredText(Open(rig.session, "PIUTKR2"), 1, "NO_BUKTI"), "");
   EXPECT_EQ(InvoiceKredit(rig.session, "INV1"), 10);
   EXPECT_EQ(InstrumentKredit(rig.session, "G1"), 0);
 }

@@ -121,6 +121,33 @@ TEST_F(ReceiptScreenTest, LinesAreAddedRemovedAndTheEntryCancelledOnlyAfterTheQu
   EXPECT_EQ(StoredNumber("PIUTDBT", 1, "KREDIT"), 40);
 }
 
+TEST_F(ReceiptScreenTest, AWholeReceiptTypedAheadAtOnceIsStoredAsTyped) {
+  AddInstrument(rig.session, "CS1", "CSHO", "J0001", 5000, kDay);
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  // Every key of a new receipt at once (a full field goes on to the next by itself): a cash line on
+  // INV1, then the line continued below it turned into a DB line, then F10 and Y.
+  rig.term.AddKeys(Keys({Typed("JKT001"), {key::kEnter, key::kEnter, key::kEnter},
+                         Line("INV1"), Typed("CL"), Line("CS1"), {key::kRight}, Line("300"),
+                         {key::kRight}, Typed("DB"), {key::kRight, key::kRight}, Line("20"),
+                         {key::F(10)}, {'Y'}, {key::kEnter}, {key::kEsc}}));
+  ASSERT_TRUE(REALTT(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(Shown(rig.term, "Tanda terima ini tersimpan dg Nomor 0000000004"));
+  xbase::WorkArea& lines = Open(rig.session, "PIUTKR2");
+  ASSERT_EQ(lines.table().record_count(), 5u);
+  const auto row = [&](uint32_t recno) {
+    EXPECT_TRUE(lines.GoTo(recno).ok());
+    return StoredText(lines, recno, "NOMOR") + "|" + StoredText(lines, recno, "NOTA") + "|" +
+           StoredText(lines, recno, "KD_TT") + "|" + StoredText(lines, recno, "NO_BUKTI") + "|" +
+           std::to_string(static_cast<int>(lines.Number("KREDIT")));
+  };
+  EXPECT_EQ(row(4), "0000000004|INV1|CL|CS1|300");
+  // The DB line carries no number and moves no instrument.
+  EXPECT_EQ(row(5), "0000000004|INV1|DB||20");
+  EXPECT_DOUBLE_EQ(InstrumentKredit(rig.session, "CS1"), 300);
+  EXPECT_DOUBLE_EQ(InvoiceKredit(rig.session, "INV1"), 320);
+}
+
 TEST_F(ReceiptScreenTest, ReceiptListSumsEachReceiptByKindOfSettlement) {
   auto owned = std::make_unique<platform::FakeRawPrinter>("LX300");
   platform::FakeRawPrinter* printer = owned.get();
