@@ -220,7 +220,10 @@ void Worksheet::AutoFit(std::string_view text) {
     for (const auto& [place, cell] : cells_) {
       const auto [row, at] = place;
       if (at != column || !range.Contains(row, at)) continue;
-      const bool merged = std::any_of(merges_.begin(), merges_.end(), [&](const CellRange& m) { return m.Contains(row, at); });
+      // A block merged down one column (a heading over two heading rows) is as wide as that column.
+      const bool merged = std::any_of(merges_.begin(), merges_.end(), [&](const CellRange& m) {
+        return m.Contains(row, at) && m.first_column != m.last_column;
+      });
       if (!merged) widest = std::max(widest, ShownWidth(cell, StyleAt(row, at)));
     }
     if (widest > 0) columns_[column].width = std::min(255.0, std::round(widest * 100) / 100);

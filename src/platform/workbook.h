@@ -80,7 +80,8 @@ class Worksheet {
   void SetNumberFormat(std::string_view range, std::string_view format);
   // Columns(columns):ColumnWidth, in characters.
   void SetColumnWidth(std::string_view columns, double width);
-  // Columns(columns):AutoFit: each column as wide as its widest shown value (merged cells aside).
+  // Columns(columns):AutoFit: each column as wide as its widest shown value (cells merged across
+  // columns aside).
   void AutoFit(std::string_view columns);
 
   const std::string& font_name() const { return font_name_; }

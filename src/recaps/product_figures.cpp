@@ -13,11 +13,13 @@ enum TargetSlot { kActualYtd, kTargetYtd, kActualLastYtd, kTargetYear, kActual, 
 constexpr size_t kTargetSlots = 8;
 constexpr size_t kMonthSlots = 26;
 
-// Adds the sales (JL_) or target (TG_) figure of the current row to a slot of both units.
+// Adds the sales (JL_) or target (TG_) figure of the current row to a slot of both units. Values are
+// in thousands: the posting keeps sales so but a target as the target table gives it, in rupiah.
 void AddFigure(const xbase::WorkArea& area, std::string_view prefix, std::array<std::vector<double>, 2>* figures,
                size_t slot) {
+  const double value = area.Number(std::string(prefix) + "VAL");
   (*figures)[kCartons][slot] += area.Number(std::string(prefix) + "CRT");
-  (*figures)[kValues][slot] += area.Number(std::string(prefix) + "VAL");
+  (*figures)[kValues][slot] += prefix == "TG_" ? value / 1000 : value;
 }
 
 std::array<std::vector<double>, 2>& FiguresOf(ItemFigures* items, const std::string& item, size_t slots) {

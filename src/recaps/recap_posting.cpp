@@ -142,9 +142,12 @@ xbase::Status TENTUKANCABANG(frame::Session& session, std::string_view customer,
   xbase::WorkArea& setup = *session.tables().Area("setup");
   branch->clear();
   for (int length = 1; length <= 5; ++length) {
-    const xbase::Status s = setup.Seek("NMRSJ" + xbase::PadR(xbase::Left(customer, length), length));
+    // Only the row of exactly this prefix: a seek alone would also land on a longer one ("NMRSJAB"
+    // for the prefix "A").
+    const std::string key = "NMRSJ" + xbase::PadR(xbase::Left(customer, length), length);
+    const xbase::Status s = setup.Seek(key);
     if (!s.ok()) return s;
-    if (setup.found()) *branch = std::string(xbase::Left(setup.Text("KET"), 6));
+    if (setup.found() && xbase::RTrim(setup.Text("SETUP")) == key) *branch = std::string(xbase::Left(setup.Text("KET"), 6));
   }
   return xbase::Status::OK();
 }

@@ -19,8 +19,8 @@ inline constexpr std::string_view kStockBranch = "B223  ";
 std::string PeriodOf(xbase::Date date);
 
 // TENTUKANCABANG: the branch of a customer: the first 6 characters of KET of the SETUP row whose key
-// begins with "NMRSJ" + the customer code's first 1 to 5 characters, the longest matching prefix
-// winning; empty without one. `setup` is open with its index.
+// is "NMRSJ" + the customer code's first 1 to 5 characters, the longest such prefix winning; empty
+// without one. `setup` is open with its index.
 xbase::Status TENTUKANCABANG(frame::Session& session, std::string_view customer, std::string* branch);
 
 // Rebuilds the targets and net sales of every period beginning with `key` ("yyyymm" or "yyyy") in

@@ -112,17 +112,21 @@ TEST(WorksheetTest, AutoFitWidensToTheWidestShownValueLeavingMergedCellsAside) {
   sheet.Merge("A1:C1");
   sheet.SetValue(6, 1, "'S001");
   sheet.SetValue(7, 1, "BUDI SANTOSO");
+  sheet.SetValue(4, 4, "TGT BL DP");  // a heading merged down its column counts
+  sheet.Merge("D4:D5");
+  sheet.SetNumber(6, 4, 30);
   sheet.SetNumber(6, 2, -1234567);
   sheet.SetNumberFormat("B:B", "#,##0_);[Red](#,##0)");
   sheet.SetNumber(6, 3, 0.125);
   sheet.SetNumberFormat("C6", "#,##.00%;[Red](#,##.00%)");
   sheet.Bold("A7");
-  sheet.AutoFit("A:D");
+  sheet.AutoFit("A:E");
   ASSERT_TRUE(book.status().ok());
   EXPECT_DOUBLE_EQ(sheet.columns().at(1).width, 14.2);  // 12 bold characters
   EXPECT_DOUBLE_EQ(sheet.columns().at(2).width, 12);    // "(1,234,567)"
   EXPECT_DOUBLE_EQ(sheet.columns().at(3).width, 7);     // "12.50%"
-  EXPECT_EQ(sheet.columns().count(4), 0u);              // nothing to fit
+  EXPECT_DOUBLE_EQ(sheet.columns().at(4).width, 10);    // "TGT BL DP", not "30"
+  EXPECT_EQ(sheet.columns().count(5), 0u);              // nothing to fit
   sheet.SetFont("Arial", 20);
   sheet.AutoFit("A");
   EXPECT_DOUBLE_EQ(sheet.columns().at(1).width, 27.4);

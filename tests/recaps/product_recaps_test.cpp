@@ -77,11 +77,12 @@ class ProductRecapsTest : public ::testing::Test {
     EXPECT_TRUE(s.tables().CloseAll().ok());
   }
 
+  // Values in thousands; the posting stores a target's value in rupiah.
   void Recap(const std::string& branch, const std::string& period, const std::string& item, double target_cartons,
              double target_value, double cartons, double value) {
     support::AddRows(support::Open(rig.session, "RKP_CAB"),
                      {{{"CABANG", T(branch)}, {"PERIODE", T(period)}, {"KODE", T(item)}, {"TG_CRT", N(target_cartons)},
-                       {"TG_VAL", N(target_value)}, {"JL_CRT", N(cartons)}, {"JL_VAL", N(value)}}});
+                       {"TG_VAL", N(target_value * 1000)}, {"JL_CRT", N(cartons)}, {"JL_VAL", N(value)}}});
   }
 
   std::vector<std::string> Books() { return testing::Workbooks(home.File("reports")); }
@@ -128,6 +129,8 @@ TEST_F(ProductRecapsTest, LapitemWritesTheGroupAndTheDetailWorkbookFromOneComput
   EXPECT_TRUE(group.Find(14, 3)->bold);
   EXPECT_EQ(group.Find(7, 1)->kind, platform::SheetCell::Kind::kText);
   EXPECT_EQ(group.Find(7, 3)->number_format, frame::kAmountFormat);
+  // The last column is as wide as its bold heading "TGT BL DP", not as its figures.
+  EXPECT_GE(group.column_widths.at(15), 10.9);
   EXPECT_EQ(ReadSheet(books[0], 1).name, "Value");
   EXPECT_EQ(SheetRow(ReadSheet(books[0], 1), 7, 15), "K11|KERTAS|150|300|50|40|375|300|50|100|200|50|40|250|300");
 

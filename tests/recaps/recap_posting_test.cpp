@@ -32,7 +32,8 @@ class RecapPostingTest : public ::testing::Test {
     rig.session.SetSearchPath(data.path());
     frame::Session& s = rig.session;
     support::AddRows(support::Open(s, "SETUP"), {{{"SETUP", T("NMRSJA")}, {"KET", T("CBA   CABANG A")}},
-                                                 {{"SETUP", T("NMRSJAB")}, {"KET", T("CBAB  CABANG AB")}}});
+                                                 {{"SETUP", T("NMRSJAB")}, {"KET", T("CBAB  CABANG AB")}},
+                                                 {{"SETUP", T("NMRSJBC")}, {"KET", T("CBBC  CABANG BC")}}});
     // P1 packs 10 to the carton, P2 has no carton size, P3 converts through KONVERT.
     support::AddRows(support::Open(s, "MASTBRJ"), {{{"KODE", T("P1")}, {"DOS", N(10)}},
                                                    {{"KODE", T("P2")}, {"DOS", N(0)}},
@@ -109,6 +110,11 @@ TEST_F(RecapPostingTest, TheBranchOfACustomerIsItsLongestNumberPrefix) {
   EXPECT_EQ(branch, "CBA   ");
   ASSERT_TRUE(TENTUKANCABANG(rig.session, "ZZ01      ", &branch).ok());
   EXPECT_EQ(branch, "");
+  // A longer row is no match for a shorter prefix: BX01 has no row of its own, "NMRSJBC" is BC's.
+  ASSERT_TRUE(TENTUKANCABANG(rig.session, "BX01      ", &branch).ok());
+  EXPECT_EQ(branch, "");
+  ASSERT_TRUE(TENTUKANCABANG(rig.session, "BC01      ", &branch).ok());
+  EXPECT_EQ(branch, "CBBC  ");
 }
 
 TEST_F(RecapPostingTest, AMonthIsClearedAndRebuiltFromTargetsNotesAndReturns) {
