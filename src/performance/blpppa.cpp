@@ -1,4 +1,4 @@
-// BLPPPA: the PP/PA coverage and the cartons sold and returned of every salesman and superior, month
+// BLPPPA: the PP/PA coverage and the cartons sold and returned of the salesmen and superiors asked for, month
 // by month over a year, in a workbook.
 #include <array>
 #include <map>
@@ -67,7 +67,7 @@ bool MonthlyCoverage(frame::Session& session, const CoverageParams& params, std:
   const int last = kFirstMonthColumn + kMonthWidth * 12 - 1;
   FinishHeads(sheet, last);
   int row = kFirstDataRow;
-  for (const SalesmanEntry* entry : chains.Sorted()) {
+  for (const SalesmanEntry* entry : chains.Sorted(params.salesman)) {
     SalesmanCells(sheet, row, entry->code, entry->name, entry->title);
     const Cartons& own = cartons[entry->code];
     for (size_t month = 0; month < kMonths.size(); ++month) {
@@ -98,12 +98,12 @@ xbase::Status BLPPPA(frame::Session& session, const std::vector<xbase::Value>&) 
   console::ScreenKeeper keep(session.console());
   CoverageParams params;
   params.customer = Blank(10);
-  std::string salesman = Blank(4);
+  params.salesman = Blank(4);
   double year = session.Today().year();
   for (;;) {
     ReportForm form(session, "REKAP PP/PA BULANAN", {"Relasi       :", "Sales        :", "Tahun        :", "Gabung Sales :"});
     form.Field(0, &params.customer, "@!");
-    form.Field(1, &salesman, "@!");
+    form.Field(1, &params.salesman, "@!");
     form.Field(2, &year, "9999").valid = [&] { return year >= 1900; };
     form.Field(3, &params.merge, "Y");
     if (!form.Read()) break;

@@ -20,6 +20,8 @@ namespace performance {
 namespace {
 
 constexpr int kDays = 6;
+// The figures of a row: the days, the total, the two targets, the two incentives and their total.
+constexpr size_t kFigures = kDays + 6;
 constexpr std::array<const char*, kDays> kDayNames = {"SENIN", "SELASA", "RABU", "KAMIS", "JUM AT", "SABTU"};
 constexpr int kMonday = 2;
 constexpr std::string_view kPicture = " 9,999,999";
@@ -114,7 +116,7 @@ bool WriteText(frame::Session& session, const DailyIncentiveParams& params, cons
   PagedReport report(session, 50);
   report.set_heading({{Title(params), "CB"}, {Period(params), "C"}, {rule, "C"}, {heads, "C"}, {subheads, "C"}, {rule, "C"}});
   if (!report.Start()) return false;
-  std::vector<double> total(13, 0);
+  std::vector<double> total(kFigures, 0);
   for (const auto& [code, row] : rows) {
     std::string line = xbase::PadR(code, 4) + " " + xbase::PadR(xbase::Left(row.name, 20), 20);
     const std::vector<double> figures = Figures(row, targets);
@@ -149,7 +151,7 @@ bool WriteBook(frame::Session& session, const DailyIncentiveParams& params, cons
   TallHead(sheet, 14, "TOTAL");
   FinishHeads(sheet, 14);
   int line = kFirstDataRow;
-  std::vector<double> total(13, 0);
+  std::vector<double> total(kFigures, 0);
   for (const auto& [code, row] : rows) {
     sheet.SetValue(line, 1, frame::AsText(code));
     sheet.SetValue(line, 2, row.name);

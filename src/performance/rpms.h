@@ -36,6 +36,7 @@ xbase::Status CustomerRecapScreen(frame::Session& session, bool weekly);
 struct CoverageParams {
   int year = 0;  // KPI year (BLPPPA: the year read)
   std::string customer;
+  std::string salesman;  // prefix of the salesmen listed; empty lists all
   xbase::Date from, to;
   bool merge = true;
   int rows_per_page = 50;

@@ -1,4 +1,4 @@
-// RPPPA: the weekly PP/PA coverage of every salesman and superior, as text or workbook.
+// RPPPA: the weekly PP/PA coverage of the salesmen and superiors asked for, as text or workbook.
 #include "console/alert.h"
 #include "frame/spreadsheet.h"
 #include "performance/coverage.h"
@@ -119,7 +119,7 @@ bool WeeklyCoverage(frame::Session& session, const CoverageParams& params, bool 
       CoverageNotes(session, params.year, "Kode JBT : ", "     XX : Jumlah Langganan transaksi minimal ",
                     "     XX : Jumlah Barang yang terjual minimal ", "     YY : Jumlah Langganan yang bertransaksi",
                     "     YY : Jumlah Barang yang terjual");
-  const std::vector<const SalesmanEntry*> entries = chains.Sorted();
+  const std::vector<const SalesmanEntry*> entries = chains.Sorted(params.salesman);
   return excel ? WriteBook(session, params, weeks, tally, entries, notes, path)
                : WriteText(session, params, weeks, tally, entries, notes);
 }
@@ -130,7 +130,7 @@ xbase::Status RPPPA(frame::Session& session, const std::vector<xbase::Value>&) {
   CoverageParams params;
   double year = ProcessMonthStart(session).year(), rows = 50;
   params.customer = Blank(10);
-  std::string salesman = Blank(4);
+  params.salesman = Blank(4);
   params.from = ProcessMonthStart(session);
   params.to = text::TGLAKHIR(params.from);
   for (;;) {
@@ -139,7 +139,7 @@ xbase::Status RPPPA(frame::Session& session, const std::vector<xbase::Value>&) {
                      "Gabung Sales :", "Brs/hal      :"});
     form.Field(0, &year, "9999");
     form.Field(1, &params.customer, "@!");
-    form.Field(2, &salesman, "@!");
+    form.Field(2, &params.salesman, "@!");
     form.Period(3, 4, &params.from, &params.to);
     form.Field(5, &params.merge, "Y");
     form.Field(6, &rows, "999").valid = [&] { return rows > 0; };

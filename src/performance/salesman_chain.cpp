@@ -72,9 +72,11 @@ const SalesmanEntry* SalesmanChains::Find(std::string_view code) const {
   return found == entries_.end() ? nullptr : &found->second;
 }
 
-std::vector<const SalesmanEntry*> SalesmanChains::Sorted() const {
+std::vector<const SalesmanEntry*> SalesmanChains::Sorted(std::string_view prefix) const {
   std::vector<const SalesmanEntry*> sorted;
-  for (const auto& [code, entry] : entries_) sorted.push_back(&entry);
+  for (const auto& [code, entry] : entries_) {
+    if (entry.code.starts_with(xbase::AllTrim(prefix))) sorted.push_back(&entry);
+  }
   std::stable_sort(sorted.begin(), sorted.end(),
                    [](const SalesmanEntry* a, const SalesmanEntry* b) { return a->sort_key() < b->sort_key(); });
   return sorted;

@@ -33,8 +33,8 @@ class SalesmanChains {
 
   // The entry of a code, null when it was never resolved.
   const SalesmanEntry* Find(std::string_view code) const;
-  // Every entry, in sort-key order.
-  std::vector<const SalesmanEntry*> Sorted() const;
+  // Every entry whose code begins with the trimmed `prefix` (all when it is empty), in sort-key order.
+  std::vector<const SalesmanEntry*> Sorted(std::string_view prefix = {}) const;
 
  private:
   struct Level {

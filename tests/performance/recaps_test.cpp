@@ -117,6 +117,24 @@ TEST_F(CoverageTest, TheTextReportShowsXxOverYyPerWeek) {
   EXPECT_EQ(LinesWith(text, "Kode JBT : SLS=Sales TM, SPV=Supervisor TM").size(), 1u);
 }
 
+TEST_F(CoverageTest, OnlyTheSalesmenAskedForAreListed) {
+  Note("N4", D(2026, 12, 8), "C001", "S002", {{"BUKU", 10, 1000}});
+  const std::string all = Copied([&] { EXPECT_FALSE(WeeklyCoverage(session(), params, false)); });
+  EXPECT_EQ(LinesWith(all, " S001 BUDI").size(), 1u);
+  EXPECT_EQ(LinesWith(all, " S002 ANI").size(), 1u);
+  params.salesman = "S002";
+  const std::string one = Copied([&] { EXPECT_FALSE(WeeklyCoverage(session(), params, false)); });
+  EXPECT_TRUE(LinesWith(one, " S001 BUDI").empty());
+  const std::vector<std::string> rows = LinesWith(one, "  1 S002 ANI");
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_NE(rows[0].find("|      0/1       0/1"), std::string::npos) << rows[0];
+  std::string path;
+  ASSERT_TRUE(MonthlyCoverage(session(), params, &path));
+  const platform::SheetData sheet = Sheet(path);
+  EXPECT_EQ(Text(sheet, 6, 2), "S002");
+  EXPECT_EQ(Text(sheet, 7, 2), "");
+}
+
 TEST_F(CoverageTest, MonthlyCoverageAddsTheCartonsSoldAndReturned) {
   params.customer = "C00";
   std::string path;
@@ -164,6 +182,21 @@ TEST_F(IncentiveTest, EachDayReachingTheTargetEarnsTheDailyIncentive) {
   EXPECT_EQ(Number(sheet, 7, 14), 25);
   EXPECT_EQ(Text(sheet, 8, 2), "TOTAL");
   EXPECT_EQ(Number(sheet, 8, 14), 100);
+}
+
+TEST_F(IncentiveTest, TheTotalRowHasOneFigureUnderEachHeading) {
+  const std::string text = Copied([&] { EXPECT_FALSE(DailyIncentive(session(), params, false)); });
+  const std::vector<std::string> heads = LinesWith(text, "KODE NAMA");
+  const std::vector<std::string> totals = LinesWith(text, "     TOTAL       ");
+  ASSERT_EQ(heads.size(), 1u);
+  ASSERT_EQ(totals.size(), 1u);
+  // Twelve figures of ten columns after the 25 of code and name, the last the total incentive.
+  EXPECT_EQ(heads[0].size(), 25u + 12 * 10);
+  EXPECT_EQ(totals[0].size(), heads[0].size()) << totals[0];
+  EXPECT_TRUE(totals[0].ends_with("       100")) << totals[0];
+  std::string path;
+  ASSERT_TRUE(DailyIncentive(session(), params, true, &path));
+  EXPECT_EQ(Sheet(path).Find(8, 15), nullptr);
 }
 
 TEST_F(IncentiveTest, MergedSalesmenReachTheWeeklyTargetTogether) {
