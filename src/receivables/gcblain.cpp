@@ -37,7 +37,7 @@ void DrawScreen(console::Console& con) {
   console::TENGAH(con, 0, "Realisasi Giro/Transfer Cabang Lain", kColour);
   con.Say(2, 2, "Nomor   :", attr);
   con.Say(3, 2, "Cabang  :                Tanggal :             Tg. Terima :", attr);
-  con.Say(4, 2, "Nominal :                  Realisasi :                  Saldo :", attr);
+  con.Say(4, 2, "Nominal :                  Realisasi :                 Saldo :", attr);
   console::DrawFrame(con, kLinesWindow.top - 1, 0, kLinesWindow.bottom + 1, 79, console::Line::kSingle, attr);
 }
 
@@ -46,7 +46,7 @@ void ShowFigures(console::Console& con, const GiroSplit& split) {
   const double rest = SplitRemaining(split);
   con.Say(4, 12, Money(split.nominal), attr);
   con.Say(4, 40, Money(split.nominal - rest), attr);
-  con.Say(4, 65, Money(rest), attr);
+  con.Say(4, 64, Money(rest), attr);  // ends at column 79
 }
 
 void EditLines(frame::Session& session, GiroSplit* split) {

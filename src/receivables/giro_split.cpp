@@ -119,7 +119,12 @@ bool CheckSplitCell(frame::Session& session, GiroSplit* split, size_t line, size
   switch (column) {
     case kSpBranch: {
       std::string code = value->text();
-      if (!pickers::CARICABANG(session, &code)) return false;
+      const bool picking = code.find('?') != std::string::npos;
+      if (!pickers::CARICABANG(session, &code)) {
+        // A pick list left with Esc needs no word; a typed code that is no branch does.
+        if (!picking) pickers::Refuse(session, "Cabang " + std::string(xbase::AllTrim(code)) + " tidak terdaftar");
+        return false;
+      }
       code = xbase::PadR(xbase::RTrim(code), 6);
       if (code == xbase::PadR(xbase::RTrim(split->branch), 6)) {
         return pickers::Refuse(session, "tidak boleh cabang sendiri");

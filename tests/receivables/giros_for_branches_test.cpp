@@ -135,6 +135,14 @@ TEST_F(GirosForBranchesTest, AGiroSplitToAnotherBranchIsSentRealisedThereOnceAnd
   EXPECT_TRUE(gone.deleted());
 }
 
+TEST_F(GirosForBranchesTest, TheSplitScreenShowsTheWholeRestAndNamesAnUnknownBranch) {
+  rig.term.AddKeys(Keys({Line("G1"), Line("MDN001")}));
+  ASSERT_TRUE(GCBLAIN(rig.session, {}).ok());
+  // The rest, 5,000 less the 1,000 used, ends at the last column.
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 4, "Saldo :        4,000.00")) << console::ScriptedTerminal::Dump(rig.term.screens()[1]);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Cabang MDN001 tidak terdaftar"));
+}
+
 TEST_F(GirosForBranchesTest, AMissingTransferFileIsNamedAtTheImport) {
   SessionRig there;
   there.session.SetSearchPath(target.path());
