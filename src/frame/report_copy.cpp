@@ -17,6 +17,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The longest file name a Linux file system takes.
+constexpr size_t kNameLength = 255;
+
 void Message(Session& session, std::string_view text) {
   console::PESAN(session.console(), text, session.console().Pick("Gr+/r", "/w"));
 }
@@ -43,10 +46,11 @@ bool COPYKE(Session& session, const std::string& base, int pages) {
   con.Say(10, 22, "Jumlah Halaman : " + std::to_string(pages), attr);
   con.Say(11, 22, "Nama File      :", attr);
   con.Say(12, 22, "Nama Direktori :", attr);
-  std::string name(8, ' '), folder(38, ' ');
+  // A full Linux file name and a long folder, each scrolled within the box.
+  std::string name(kNameLength, ' '), folder(kNameLength, ' ');
   console::GetList form;
-  form.Add(11, 39, &name);
-  form.Add(13, 21, &folder);
+  form.Add(11, 39, &name, "@S20");
+  form.Add(13, 21, &folder, "@S38");
   if (form.Read(con).escaped || xbase::IsBlank(name)) return false;
   const int answer = console::PESAN(con, "File tersebut akan dicopy (Y/T)", "gr+/r");
   if (answer != 'Y' && answer != 'y') return false;

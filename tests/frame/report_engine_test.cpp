@@ -380,6 +380,17 @@ TEST_F(ReportEngineTest, CopyFileWritesThePlainTextIntoAFolderMadeForIt) {
   EXPECT_TRUE(Shown(rig.term, "Jumlah Halaman : 2"));
 }
 
+TEST_F(ReportEngineTest, CopyFileTakesALongNameWhole) {
+  ReportWriter report(rig.session);
+  Write(report, 1);
+  support::TempFolder target;
+  // 25 characters, wider than the field shown: none of them goes into the folder below.
+  rig.term.AddKeys(Keys({{'C'}, Line("laporan-giro-des-2026.txt"), Line(target.path()), {'Y'}, {key::kEsc}}));
+  EXPECT_FALSE(report.Print(layout));
+  EXPECT_EQ(support::ReadFile(target.File("laporan-giro-des-2026.txt")), "page 1 line 1\npage 1 line 2\npage 1 line 3\n");
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+}
+
 TEST_F(ReportEngineTest, ACopyFileThatCannotBeCreatedIsToldAndAnotherAnswerCopiesNothing) {
   ReportWriter report(rig.session);
   Write(report, 1);
