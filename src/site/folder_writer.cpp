@@ -1,8 +1,11 @@
 // FolderWriter: appends rows to the tables of a new data folder and brings their index files up to date.
 #include "site/folder_writer.h"
 
+#include <filesystem>
+
 #include "schema/catalog.h"
 #include "schema/rebuild_indexes.h"
+#include "xbase/ntx_orders.h"
 #include "xbase/search_path.h"
 #include "xbase/text_functions.h"
 
@@ -66,6 +69,12 @@ xbase::Status AddFolderRows(const std::string& folder, std::string_view name, co
   xbase::Session session(xbase::SearchPath({folder}));
   xbase::WorkArea* area = nullptr;
   xbase::Status s = session.Use(name, "", xbase::OpenMode::kExclusive, &area);
+  // The table's own index file, when it has one, takes the key of every row appended.
+  std::string index;
+  const std::string stem = std::filesystem::path(name).stem().string();
+  if (s.ok() && xbase::FindInFolder(folder, stem + ".ntx", &index).ok()) {
+    s = area->orders().Open(index);
+  }
   for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
     s = area->Append();
     for (size_t f = 0; s.ok() && f < rows[i].size(); ++f) s = area->Put(rows[i][f].field, rows[i][f].value);

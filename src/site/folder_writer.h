@@ -52,7 +52,8 @@ class FolderWriter {
   std::vector<std::pair<std::string, int>> rows_;
 };
 
-// Appends `rows` to the table `name` that is already in `folder` (a transfer file, without index files).
+// Appends `rows` to the table `name` that is already in `folder` (a transfer file); its index file of
+// the same name, when there is one, is kept up to date.
 xbase::Status AddFolderRows(const std::string& folder, std::string_view name, const std::vector<std::vector<RowField>>& rows);
 
 // Appends a SETUP row: key and value.
