@@ -69,7 +69,8 @@ void ShowOrder(console::Console& con, const FreeGoodsNote& note) {
   con.Say(4, 63, Amount(note.allowance), attr);
 }
 
-// The footer of the current line: pieces per carton, the stock left, and the note's total.
+// The footer of the current line: pieces per carton, the stock left after it and the lines of the same
+// goods above it, and the note's total.
 void ShowFooter(frame::Session& session, const FreeGoodsNote& note, int line) {
   console::Console& con = session.console();
   const console::ValueRow& current = note.lines[static_cast<size_t>(line - 1)];
@@ -79,7 +80,13 @@ void ShowFooter(frame::Session& session, const FreeGoodsNote& note, int line) {
     SeekGoods(session, FgWord(current, kFgCode), &goods);
     FindStock(session, FgWord(current, kFgWarehouse), FgWord(current, kFgCode), &stock);
   }
-  const double left = stock.quantity - FgFigure(current, kFgQuantity);
+  double left = stock.quantity;
+  for (int i = 0; i < line; ++i) {
+    const console::ValueRow& each = note.lines[static_cast<size_t>(i)];
+    if (FgWord(each, kFgWarehouse) == FgWord(current, kFgWarehouse) && FgWord(each, kFgCode) == FgWord(current, kFgCode)) {
+      left -= FgFigure(each, kFgQuantity);
+    }
+  }
   const console::Attr attr = con.colours().standard;
   con.Say(22, 13, xbase::Str(goods.dos, 9), attr);
   con.Say(23, 13, xbase::Str(left, 9), attr);

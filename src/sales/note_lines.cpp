@@ -2,6 +2,8 @@
 // stock it may take, the price and the amount it fills in, and the footer.
 #include "sales/note_lines.h"
 
+#include <algorithm>
+
 #include "console/field_format.h"
 #include "console/message.h"
 #include "documents/line_value.h"
@@ -156,6 +158,8 @@ class NoteCellCheck {
       StockRow stock;
       if (!FindStock(session_, Word(line_, note::kWarehouse), Word(line_, note::kCode), &stock)) return false;
       if (wanted > Free(stock)) {
+        // The most that may leave goes into the cell, which stays open; confirming it passes.
+        SetFigure(&line_, note::kQuantity, std::max(Free(stock), 0.0));
         console::PESAN(session_.console(), kStockShort, "Gr+/r");
         return false;
       }

@@ -6,6 +6,7 @@
 #include "console/alert.h"
 #include "console/box.h"
 #include "console/get.h"
+#include "console/keys.h"
 #include "console/message.h"
 #include "pickers/picker_support.h"
 #include "sales/sales_order.h"
@@ -84,7 +85,11 @@ bool SIMPANDATA(frame::Session& session, const SalesOrder& order) {
   std::vector<std::string> notes;
   if (count > 0) {
     notes = AskNoteNumbers(session, std::vector<std::string>(static_cast<size_t>(count)));
-    if (!CEKSURATJALAN(session, notes)) return false;
+    if (!CEKSURATJALAN(session, notes)) {
+      // F10 pressed on the refusal's message asks for the numbers again rather than being lost.
+      if (session.console().last_key() == console::key::kF10) session.console().PushKeys({console::key::kF10});
+      return false;
+    }
   }
   if (console::Alert(session.console(), "Yakin data akan disimpan ?", {"Ya", "Tidak"}) != 1) return false;
   return WriteSalesOrder(session, order, notes);

@@ -36,10 +36,11 @@ using support::T;
 using OrderSaveTest = OrderScreenTest;
 
 // F10 and the note numbers, then a key for the message that refuses them.
-std::vector<int> RefusedSave(const std::vector<std::string>& notes) {
+// F10, the note numbers, and the key that takes the refusal's message away.
+std::vector<int> RefusedSave(const std::vector<std::string>& notes, int dismiss = ' ') {
   std::vector<int> keys = {kF10};
   for (const std::string& note : notes) keys = Keys({keys, Line(note)});
-  return Keys({keys, {' '}});
+  return Keys({keys, {dismiss}});
 }
 
 TEST_F(OrderSaveTest, NoteNumbersAreCheckedBeforeAnythingIsWritten) {
@@ -49,7 +50,8 @@ TEST_F(OrderSaveTest, NoteNumbersAreCheckedBeforeAnythingIsWritten) {
   std::vector<int> keys = HeaderKeys("SO-R", "J0001", "01", "S002");
   for (size_t i = 0; i < 19; ++i) keys = Keys({keys, LineKeys({site::DemoGoodsList()[i].kode, 0, 0, 1})});
   keys = Keys({keys, RefusedSave({"", "SJ-B"}), RefusedSave({"SJ-A", "SJ-A"}), RefusedSave({"SJ-OLD", "SJ-B"}),
-               RefusedSave({"SJ-P", "SJ-B"}), {kF10}, Line("SJ-A"), Line("SJ-B"), {'T'}, {kEsc, 'Y'}});
+               // F10 on the last refusal asks for the numbers again at once.
+               RefusedSave({"SJ-P", "SJ-B"}, kF10), Line("SJ-A"), Line("SJ-B"), {'T'}, {kEsc, 'Y'}});
   Run(keys);
 
   EXPECT_TRUE(Shown(rig.term, "nomor sj ke 1 belum diisi"));
