@@ -1,3 +1,4 @@
+// The generator of a busy branch's two years: goods, customers and their documents written through the runtime.
 #include "busy_branch.h"
 
 #include <algorithm>

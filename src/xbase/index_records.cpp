@@ -1,3 +1,4 @@
+// Walks an index for the records of a key prefix without reading them.
 #include "xbase/index_records.h"
 
 #include "xbase/ntx_index.h"

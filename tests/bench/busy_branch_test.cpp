@@ -1,3 +1,4 @@
+// The generator of a busy branch at a hundredth of its size: its rows, its soundness and its sameness from run to run.
 #include "busy_branch.h"
 
 #include <tuple>
