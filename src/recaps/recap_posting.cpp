@@ -54,7 +54,7 @@ class Posting {
   }
 
  private:
-  void Add(Recap recap, const std::vector<std::string>& keys, Figure figure, double quantity, double cartons,
+  void Add(Recap recap, std::initializer_list<std::string_view> keys, Figure figure, double quantity, double cartons,
            double value) {
     sums_[recap]->Add(keys, figure, quantity, cartons, value);
   }

@@ -2,48 +2,90 @@
 // one pass: the period's rows cleared, the sums put on the rows they belong to, missing rows appended.
 #include "recaps/recap_sums.h"
 
+#include <algorithm>
+#include <functional>
+
 #include "xbase/number_text.h"
+#include "xbase/text_functions.h"
 
 namespace recaps {
 
 RecapSums::RecapSums(xbase::WorkArea& area, std::vector<std::string> keys, std::vector<std::string> figures,
                      std::vector<std::string> cleared)
-    : area_(area), keys_(std::move(keys)), figures_(std::move(figures)), cleared_(std::move(cleared)) {
+    : area_(area), keys_fields_(std::move(keys)), figures_(std::move(figures)), cleared_(std::move(cleared)) {
+  figures_.resize(std::min(figures_.size(), kMaxFigures));
+  for (const std::string& field : keys_fields_) {
+    widths_.push_back(area_.PadToField(field, "").size());
+    width_ += widths_.back();
+  }
   for (size_t i = 0; i < kTripleFields.size(); ++i) {
     decimals_[i] = area_.Field(figures_.front() + std::string(kTripleFields[i])).decimals;
   }
+  slots_.assign(1024, 0);
 }
 
-std::string RecapSums::KeyOf(const std::vector<std::string>& padded) const {
-  std::string key;
-  for (const std::string& part : padded) key += part;
-  return key;
+uint32_t RecapSums::Find(size_t* slot) const {
+  const size_t mask = slots_.size() - 1;
+  for (size_t at = std::hash<std::string_view>{}(key_) & mask;; at = (at + 1) & mask) {
+    if (slots_[at] == 0 || KeyOfRow(slots_[at] - 1) == key_) {
+      *slot = at;
+      return slots_[at] == 0 ? kNone : slots_[at] - 1;
+    }
+  }
 }
 
-void RecapSums::Add(const std::vector<std::string>& key_values, size_t figure, double quantity, double cartons,
-                    double value) {
-  std::vector<std::string> padded;
-  padded.reserve(keys_.size());
-  for (size_t i = 0; i < keys_.size(); ++i) padded.push_back(area_.PadToField(keys_[i], key_values[i]));
-  const std::string key = KeyOf(padded);
-  auto [at, added] = index_.try_emplace(key, entries_.size());
-  if (added) entries_.push_back({std::move(padded), std::vector<std::array<double, 3>>(figures_.size()), false});
-  std::array<double, 3>& sums = entries_[at->second].sums[figure];
+void RecapSums::Grow() {
+  slots_.assign(slots_.size() * 2, 0);
+  const size_t mask = slots_.size() - 1;
+  for (uint32_t row = 0; row < sums_.size(); ++row) {
+    size_t at = std::hash<std::string_view>{}(KeyOfRow(row)) & mask;
+    while (slots_[at] != 0) at = (at + 1) & mask;
+    slots_[at] = row + 1;
+  }
+}
+
+void RecapSums::Add(std::initializer_list<std::string_view> key_values, size_t figure, double quantity,
+                    double cartons, double value) {
+  key_.clear();
+  size_t field = 0;
+  for (const std::string_view text : key_values) {
+    const size_t width = widths_[field++];
+    const std::string_view kept = text.substr(0, width);
+    key_.append(kept).append(width - kept.size(), ' ');
+  }
+  size_t slot = 0;
+  uint32_t row = Find(&slot);
+  if (row == kNone) {
+    row = static_cast<uint32_t>(sums_.size());
+    keys_ += key_;
+    sums_.emplace_back();
+    written_.push_back(false);
+    slots_[slot] = row + 1;
+    // At most half the slots taken keeps the probes short.
+    if (2 * sums_.size() > slots_.size()) Grow();
+  }
+  std::array<double, 3>& sums = sums_[row][figure];
   const double parts[3] = {quantity, cartons, value};
   for (size_t i = 0; i < sums.size(); ++i) sums[i] = xbase::Round(sums[i] + parts[i], decimals_[i]);
 }
 
-xbase::Status RecapSums::PutSums(const Entry* entry) {
+xbase::Status RecapSums::PutSums(uint32_t row, bool appended) {
   xbase::Status s;
   for (const std::string& prefix : cleared_) {
     for (size_t i = 0; i < kTripleFields.size() && s.ok(); ++i) {
       double sum = 0;
-      if (entry != nullptr) {
+      if (row != kNone) {
         for (size_t f = 0; f < figures_.size(); ++f) {
-          if (figures_[f] == prefix) sum = entry->sums[f][i];
+          if (figures_[f] == prefix) sum = sums_[row][f][i];
         }
       }
-      s = area_.Put(prefix + std::string(kTripleFields[i]), xbase::Value::Num(sum));
+      // A figure already stored is left alone (a blank one is not: it is written as 0), so that a row
+      // whose figures all stand is not written again.
+      const std::string field = prefix + std::string(kTripleFields[i]);
+      const xbase::FieldHandle handle = area_.Field(field);
+      const bool stands = !appended && handle.valid() && !xbase::IsBlank(area_.table().Bytes(handle)) &&
+                          area_.Number(field) == sum;
+      if (!stands) s = area_.Put(field, xbase::Value::Num(sum));
     }
     if (!s.ok()) return s;
   }
@@ -54,23 +96,23 @@ xbase::Status RecapSums::Write(std::string_view period_order, std::string_view p
   xbase::Status s = area_.SetOrder(period_order);
   if (s.ok()) s = area_.Seek(period, true);
   while (s.ok() && !area_.eof() && area_.Text("PERIODE").starts_with(period)) {
-    std::vector<std::string> padded;
-    for (const std::string& field : keys_) padded.push_back(area_.Text(field));
-    Entry* entry = nullptr;
-    if (const auto at = index_.find(KeyOf(padded)); at != index_.end() && !entries_[at->second].written) {
-      entry = &entries_[at->second];
-      entry->written = true;
-    }
-    s = PutSums(entry);
+    key_.clear();
+    for (const std::string& field : keys_fields_) key_ += area_.Text(field);
+    size_t slot = 0;
+    uint32_t row = Find(&slot);
+    if (row != kNone && written_[row]) row = kNone;
+    if (row != kNone) written_[row] = true;
+    s = PutSums(row, false);
     if (s.ok()) s = area_.Skip();
   }
-  for (Entry& entry : entries_) {
-    if (!s.ok()) break;
-    if (entry.written) continue;
+  for (uint32_t row = 0; row < sums_.size() && s.ok(); ++row) {
+    if (written_[row]) continue;
     s = area_.Append();
-    for (size_t i = 0; i < keys_.size() && s.ok(); ++i) s = area_.Put(keys_[i], xbase::Value::Text(entry.key_values[i]));
-    if (s.ok()) s = PutSums(&entry);
-    entry.written = true;
+    for (size_t i = 0, offset = 0; i < keys_fields_.size() && s.ok(); offset += widths_[i++]) {
+      s = area_.Put(keys_fields_[i], xbase::Value::Text(std::string(KeyOfRow(row).substr(offset, widths_[i]))));
+    }
+    if (s.ok()) s = PutSums(row, true);
+    written_[row] = true;
   }
   if (s.ok()) s = area_.Unlock();
   return s;

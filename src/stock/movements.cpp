@@ -3,8 +3,10 @@
 #include "stock/movements.h"
 
 #include <algorithm>
+#include <set>
 #include <unordered_map>
 
+#include "xbase/index_records.h"
 #include "xbase/text_functions.h"
 #include "xbase/work_area.h"
 
@@ -31,90 +33,96 @@ struct Header {
   bool with_vat = false;
 };
 
-class SourceReader {
- public:
-  SourceReader(xbase::Session& tables, const MovementSource& source, const MovementFilter& filter)
-      : tables_(tables), source_(source), filter_(filter) {}
+bool InRange(const MovementFilter& filter, std::string_view code) {
+  const std::string_view from = xbase::RTrim(filter.from);
+  const std::string_view to = xbase::RTrim(filter.to);
+  if (code < from) return false;
+  return to.empty() || code.substr(0, to.size()) <= to;
+}
 
-  xbase::Status Read(size_t index, std::vector<Movement>* out) {
-    xbase::WorkArea* lines = tables_.Area(source_.lines);
-    if (lines == nullptr) return xbase::Status::NotFound(source_.lines, "table not open");
+}  // namespace
+
+// The lines of one source: which codes it has, and the lines of one item.
+class MovementReader::Source {
+ public:
+  Source(xbase::Session& tables, size_t index, const MovementFilter& filter)
+      : tables_(tables), index_(index), source_(kSources[index]), filter_(filter) {}
+
+  // Adds the codes of the filter's range that have lines here, stepping from code to code on the code
+  // + warehouse index.
+  xbase::Status Codes(std::set<std::string>* codes) {
+    xbase::Status s = Open();
+    if (s.ok()) s = lines_->SetOrder(source_.code_order);
+    if (s.ok()) s = lines_->Seek(xbase::RTrim(filter_.from), true);
+    while (s.ok() && !lines_->eof()) {
+      const std::string code = lines_->Text("KODE");
+      if (!InRange(filter_, code)) break;
+      codes->insert(code);
+      s = lines_->Seek(code + '\xff', true);
+    }
+    return s;
+  }
+
+  // Adds the lines of `code` in the filter's warehouses, in the table's order.
+  xbase::Status Item(const std::string& code, std::vector<Movement>* out) {
+    xbase::Status s = Open();
+    if (s.ok()) s = lines_->SetOrder(source_.code_order);
+    // Each line is read once: the index gives the records, and Line passes over hidden ones.
+    if (s.ok()) {
+      s = xbase::IndexRecords(*lines_, lines_->PadToField("KODE", code) + std::string(xbase::RTrim(filter_.warehouse)),
+                              &records_);
+    }
+    std::sort(records_.begin(), records_.end());
+    for (size_t i = 0; s.ok() && i < records_.size(); ++i) s = Line(records_[i], out);
+    return s;
+  }
+
+ private:
+  xbase::Status Open() {
+    if (lines_ != nullptr) return xbase::Status::OK();
+    lines_ = tables_.Area(source_.lines);
+    if (lines_ == nullptr) return xbase::Status::NotFound(source_.lines, "table not open");
     if (!source_.header.empty()) {
       header_ = tables_.Area(source_.header);
       if (header_ == nullptr) return xbase::Status::NotFound(source_.header, "table not open");
     }
     if (filter_.texts && !source_.partner_table.empty()) partners_ = tables_.Area(source_.partner_table);
-    std::vector<uint32_t> records;
-    xbase::Status s = Records(*lines, &records);
-    const std::string warehouse(xbase::RTrim(filter_.warehouse));
-    for (size_t i = 0; s.ok() && i < records.size(); ++i) {
-      s = lines->GoTo(records[i]);
-      if (!s.ok()) break;
-      if (lines->hidden()) continue;
-      Movement m;
-      m.warehouse = lines->Text("GUDANG");
-      if (m.warehouse.compare(0, warehouse.size(), warehouse) != 0) continue;
-      m.code = lines->Text("KODE");
-      if (!InRange(m.code)) continue;
-      m.source = index;
-      m.recno = records[i];
-      m.number = lines->Text(source_.number);
-      const double quantity = lines->Number("QUANTITY");
-      (source_.sign > 0 ? m.in : m.out) = quantity;
-      m.average = lines->Number("HRG_RATA");
-      m.price = lines->Number("HARGA");
-      if (header_ == nullptr) {
-        m.date = lines->DateOf("TANGGAL");
-        if (filter_.texts) m.text = "Adjust";
+    return xbase::Status::OK();
+  }
+
+  xbase::Status Line(uint32_t recno, std::vector<Movement>* out) {
+    xbase::Status s = lines_->GoTo(recno);
+    if (!s.ok() || lines_->hidden()) return s;
+    Movement m;
+    m.warehouse = lines_->Text("GUDANG");
+    m.code = lines_->Text("KODE");
+    m.source = index_;
+    m.recno = recno;
+    m.number = lines_->Text(source_.number);
+    const double quantity = lines_->Number("QUANTITY");
+    (source_.sign > 0 ? m.in : m.out) = quantity;
+    m.average = lines_->Number("HRG_RATA");
+    m.price = lines_->Number("HARGA");
+    if (header_ == nullptr) {
+      m.date = lines_->DateOf("TANGGAL");
+      if (filter_.texts) m.text = "Adjust";
+    } else {
+      Header header;
+      s = HeaderOf(m.number, &header);
+      if (!s.ok()) return s;
+      m.date = header.date;
+      m.partner = header.partner;
+      if (source_.partner.empty()) {
+        if (filter_.texts) m.text = lines_->Text("KTR");
       } else {
-        Header header;
-        s = HeaderOf(m.number, &header);
-        if (!s.ok()) break;
-        m.date = header.date;
-        m.partner = header.partner;
-        if (source_.partner.empty()) {
-          if (filter_.texts) m.text = lines->Text("KTR");
-        } else {
-          double price = m.price * Off(lines->Number("DISCOUNT")) * Off(lines->Number("DISCOUNT2")) * header.off;
-          if (index == kReceipts && header.with_vat) price /= 1.1;
-          m.price = price;
-          if (filter_.texts) s = PartnerName(header.partner, &m.text);
-        }
+        double price = m.price * Off(lines_->Number("DISCOUNT")) * Off(lines_->Number("DISCOUNT2")) * header.off;
+        if (index_ == kReceipts && header.with_vat) price /= 1.1;
+        m.price = price;
+        if (filter_.texts) s = PartnerName(header.partner, &m.text);
       }
-      out->push_back(std::move(m));
     }
+    out->push_back(std::move(m));
     return s;
-  }
-
- private:
-  // Every record of the table when no code is asked for; else the records of the code range on the
-  // code + warehouse index.
-  xbase::Status Records(xbase::WorkArea& lines, std::vector<uint32_t>* records) {
-    const std::string from(xbase::RTrim(filter_.from));
-    const std::string to(xbase::RTrim(filter_.to));
-    if (from.empty() && to.empty()) {
-      xbase::Status s = lines.table().RefreshCount();
-      for (uint32_t r = 1; s.ok() && r <= lines.table().record_count(); ++r) records->push_back(r);
-      return s;
-    }
-    if (from == to) {
-      xbase::Status s = lines.SetOrder(source_.code_order);
-      return s.ok() ? lines.SeekAll(from, records) : s;
-    }
-    xbase::Status s = lines.SetOrder(source_.code_order);
-    if (s.ok()) s = lines.Seek(from, true);
-    while (s.ok() && !lines.eof() && InRange(lines.Text("KODE"))) {
-      records->push_back(lines.recno());
-      s = lines.Skip();
-    }
-    return s;
-  }
-
-  bool InRange(const std::string& code) const {
-    const std::string_view from = xbase::RTrim(filter_.from);
-    const std::string_view to = xbase::RTrim(filter_.to);
-    if (std::string_view(code) < from) return false;
-    return to.empty() || std::string_view(code).substr(0, to.size()) <= to;
   }
 
   xbase::Status HeaderOf(const std::string& number, Header* header) {
@@ -152,15 +160,16 @@ class SourceReader {
   }
 
   xbase::Session& tables_;
+  size_t index_;
   const MovementSource& source_;
   const MovementFilter& filter_;
+  xbase::WorkArea* lines_ = nullptr;
   xbase::WorkArea* header_ = nullptr;
   xbase::WorkArea* partners_ = nullptr;
+  std::vector<uint32_t> records_;
   std::unordered_map<std::string, Header> known_;
   std::unordered_map<std::string, std::string> names_;
 };
-
-}  // namespace
 
 std::span<const MovementSource> MovementSources() { return kSources; }
 
@@ -179,19 +188,43 @@ double NetPurchasePrice(double price, double line1, double line2, double header1
   return (with_vat ? price / 1.1 : price) * Off(line1) * Off(line2) * Off(header1) * Off(header2);
 }
 
-xbase::Status CollectMovements(xbase::Session& tables, const MovementFilter& filter, std::vector<Movement>* out) {
+MovementReader::MovementReader(xbase::Session& tables, const MovementFilter& filter) {
+  for (size_t i = 0; i < std::size(kSources); ++i) sources_.push_back(std::make_unique<Source>(tables, i, filter));
+}
+
+MovementReader::~MovementReader() = default;
+
+xbase::Status MovementReader::Codes(std::vector<std::string>* codes) {
+  std::set<std::string> found;
+  xbase::Status s;
+  for (size_t i = 0; s.ok() && i < sources_.size(); ++i) s = sources_[i]->Codes(&found);
+  codes->assign(found.begin(), found.end());
+  return s;
+}
+
+xbase::Status MovementReader::Item(const std::string& code, std::vector<Movement>* out) {
   out->clear();
-  for (size_t i = 0; i < std::size(kSources); ++i) {
-    SourceReader reader(tables, kSources[i], filter);
-    if (xbase::Status s = reader.Read(i, out); !s.ok()) return s;
-  }
+  xbase::Status s;
+  for (size_t i = 0; s.ok() && i < sources_.size(); ++i) s = sources_[i]->Item(code, out);
   std::stable_sort(out->begin(), out->end(), [](const Movement& a, const Movement& b) {
-    if (a.code != b.code) return a.code < b.code;
     if (a.warehouse != b.warehouse) return a.warehouse < b.warehouse;
     if (a.date != b.date) return a.date < b.date;
     return kSources[a.source].id < kSources[b.source].id;
   });
-  return xbase::Status::OK();
+  return s;
+}
+
+xbase::Status CollectMovements(xbase::Session& tables, const MovementFilter& filter, std::vector<Movement>* out) {
+  out->clear();
+  MovementReader reader(tables, filter);
+  std::vector<std::string> codes;
+  xbase::Status s = reader.Codes(&codes);
+  std::vector<Movement> item;
+  for (size_t i = 0; s.ok() && i < codes.size(); ++i) {
+    s = reader.Item(codes[i], &item);
+    out->insert(out->end(), std::make_move_iterator(item.begin()), std::make_move_iterator(item.end()));
+  }
+  return s;
 }
 
 }  // namespace stock

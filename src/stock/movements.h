@@ -4,6 +4,7 @@
 #define PALUNDA_STOCK_MOVEMENTS_H_
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -70,8 +71,28 @@ double NetPurchasePrice(double price, double line1, double line2, double header1
 inline constexpr std::string_view kVatIncluded = "02  ";
 
 // Reads the lines of every source passing the filter (the tables open under their names) and sorts
-// them by code, warehouse, date and id, lines of one id keeping the order they were read in.
+// them by code, warehouse, date and id, lines of one id keeping the order of their tables.
 xbase::Status CollectMovements(xbase::Session& tables, const MovementFilter& filter, std::vector<Movement>* out);
+
+// Reads the movements item by item, so that only one item's lines are held at a time; what it learns
+// of headers and partners it keeps for the next items. The tables open under their names.
+class MovementReader {
+ public:
+  MovementReader(xbase::Session& tables, const MovementFilter& filter);
+  ~MovementReader();
+  MovementReader(const MovementReader&) = delete;
+  MovementReader& operator=(const MovementReader&) = delete;
+
+  // The codes of the filter's range that have lines, each once, in code order (as stored).
+  xbase::Status Codes(std::vector<std::string>* codes);
+  // The movements of the item `code` (as stored) in the filter's warehouses, sorted as
+  // CollectMovements sorts them.
+  xbase::Status Item(const std::string& code, std::vector<Movement>* out);
+
+ private:
+  class Source;
+  std::vector<std::unique_ptr<Source>> sources_;
+};
 
 // The signed quantity of a movement: in - out.
 inline double Signed(const Movement& m) { return m.in - m.out; }

@@ -25,20 +25,23 @@ class Regeneration {
   // Without `replayed` the figures are written back; with it they only go there.
   Regeneration(xbase::Session& tables, std::vector<ReplayedStock>* replayed) : tables_(tables), replayed_(replayed) {}
 
+  // Item by item, so that only one item's movements are held at a time.
   xbase::Status Run(std::string_view code, std::string_view warehouse,
                     const std::function<void(const std::string&, const std::string&)>& progress) {
     const std::string prefix(code);
+    MovementReader reader(tables_, {prefix, prefix, std::string(warehouse)});
+    std::vector<std::string> codes;
+    xbase::Status s = reader.Codes(&codes);
     std::vector<Movement> movements;
-    xbase::Status s = CollectMovements(tables_, {prefix, prefix, std::string(warehouse)}, &movements);
-    for (size_t first = 0; s.ok() && first < movements.size();) {
-      size_t end = first;
-      while (end < movements.size() && movements[end].code == movements[first].code &&
-             movements[end].warehouse == movements[first].warehouse) {
-        ++end;
+    for (size_t c = 0; s.ok() && c < codes.size(); ++c) {
+      s = reader.Item(codes[c], &movements);
+      for (size_t first = 0; s.ok() && first < movements.size();) {
+        size_t end = first;
+        while (end < movements.size() && movements[end].warehouse == movements[first].warehouse) ++end;
+        if (progress) progress(movements[first].code, movements[first].warehouse);
+        s = Replay(movements, first, end);
+        first = end;
       }
-      if (progress) progress(movements[first].code, movements[first].warehouse);
-      s = Replay(movements, first, end);
-      first = end;
     }
     for (auto item = items_.begin(); s.ok() && item != items_.end(); ++item) s = GoodsTotal(*item);
     return s;

@@ -59,47 +59,52 @@ class Card {
 
 xbase::Status StockCardPages(frame::Session& session, const StockCardAsk& ask, frame::ReportPages* pages) {
   pages->clear();
-  std::vector<Movement> movements;
-  xbase::Status s = CollectMovements(session.tables(), {ask.from, ask.to, ask.warehouse, true}, &movements);
+  // Item by item: only one item's movements are held at a time.
+  MovementReader reader(session.tables(), {ask.from, ask.to, ask.warehouse, true});
+  std::vector<std::string> codes;
+  xbase::Status s = reader.Codes(&codes);
   xbase::WorkArea& goods = *session.tables().Area("MASTBRJ");
   xbase::WorkArea& places = *session.tables().Area("MASTGDG");
   xbase::WorkArea& stock = *session.tables().Area("STOKBRG");
   Card card(ask, pages);
-  for (size_t first = 0; s.ok() && first < movements.size();) {
-    const std::string& code = movements[first].code;
-    const std::string& warehouse = movements[first].warehouse;
-    card.Row("Kode Barang : " + code + " " + MasterText(goods, code, "NAMA", &s) + ", Gudang : " + warehouse + " " +
-                 MasterText(places, warehouse, "NAMA", &s),
-             "Cy", true);
-    size_t i = first;
-    double balance = 0, opening_average = 0;
-    for (; i < movements.size() && movements[i].code == code && movements[i].warehouse == warehouse &&
-           movements[i].date < ask.date;
-         ++i) {
-      balance += Signed(movements[i]);
-      opening_average = movements[i].average;
+  std::vector<Movement> movements;
+  for (size_t c = 0; s.ok() && c < codes.size(); ++c) {
+    s = reader.Item(codes[c], &movements);
+    for (size_t first = 0; s.ok() && first < movements.size();) {
+      const std::string& code = movements[first].code;
+      const std::string& warehouse = movements[first].warehouse;
+      card.Row("Kode Barang : " + code + " " + MasterText(goods, code, "NAMA", &s) + ", Gudang : " + warehouse + " " +
+                   MasterText(places, warehouse, "NAMA", &s),
+               "Cy", true);
+      size_t i = first;
+      double balance = 0, opening_average = 0;
+      for (; i < movements.size() && movements[i].warehouse == warehouse && movements[i].date < ask.date; ++i) {
+        balance += Signed(movements[i]);
+        opening_average = movements[i].average;
+      }
+      card.Row(xbase::Dtoc(ask.date - 1) + std::string(53, ' ') + "Saldo Awal" + Fig(balance, kQuantity) +
+                   Fig(0, kQuantity) + Fig(balance, kQuantity) + Fig(opening_average, kPrice) +
+                   Fig(opening_average, kPrice),
+               "C", false);
+      double in = 0, out = 0;
+      for (; i < movements.size() && movements[i].warehouse == warehouse; ++i) {
+        const Movement& m = movements[i];
+        balance += Signed(m);
+        in += m.in;
+        out += m.out;
+        card.Row(xbase::Dtoc(m.date) + " " + Cut(m.number, 20) + " " + Cut(m.partner, 10) + " " + Cut(m.text, 30) +
+                     Fig(m.in, kQuantity) + Fig(m.out, kQuantity) + Fig(balance, kQuantity) + Fig(m.price, kPrice) +
+                     Fig(m.average, kPrice),
+                 "C", true);
+      }
+      if (s.ok()) s = stock.SetOrder("STOKBRG1");
+      if (s.ok()) s = stock.Seek(stock.PadToField("KODE", code) + stock.PadToField("GUDANG", warehouse));
+      const double current = s.ok() && stock.found() ? stock.Number("JUMLAH") : 0;
+      card.Add(std::string(58, ' ') + "** Jumlah **   " + Fig(in, kQuantity) + Fig(out, kQuantity) +
+               Fig(current, kQuantity));
+      card.Add("");
+      first = i;
     }
-    card.Row(xbase::Dtoc(ask.date - 1) + std::string(53, ' ') + "Saldo Awal" + Fig(balance, kQuantity) +
-                 Fig(0, kQuantity) + Fig(balance, kQuantity) + Fig(opening_average, kPrice) +
-                 Fig(opening_average, kPrice),
-             "C", false);
-    double in = 0, out = 0;
-    for (; i < movements.size() && movements[i].code == code && movements[i].warehouse == warehouse; ++i) {
-      const Movement& m = movements[i];
-      balance += Signed(m);
-      in += m.in;
-      out += m.out;
-      card.Row(xbase::Dtoc(m.date) + " " + Cut(m.number, 20) + " " + Cut(m.partner, 10) + " " + Cut(m.text, 30) +
-                   Fig(m.in, kQuantity) + Fig(m.out, kQuantity) + Fig(balance, kQuantity) + Fig(m.price, kPrice) +
-                   Fig(m.average, kPrice),
-               "C", true);
-    }
-    if (s.ok()) s = stock.SetOrder("STOKBRG1");
-    if (s.ok()) s = stock.Seek(stock.PadToField("KODE", code) + stock.PadToField("GUDANG", warehouse));
-    const double current = s.ok() && stock.found() ? stock.Number("JUMLAH") : 0;
-    card.Add(std::string(58, ' ') + "** Jumlah **   " + Fig(in, kQuantity) + Fig(out, kQuantity) + Fig(current, kQuantity));
-    card.Add("");
-    first = i;
   }
   return s;
 }
