@@ -30,9 +30,9 @@ xbase::Status CreateMinuteFiles(const std::string& folder);
 // Makes the confirmation files in `folder` anew, empty, each with its index on the number.
 xbase::Status CreateConfirmationFiles(const std::string& folder);
 
-// Opens the files of a set in `folder` under their names (exclusively when asked), with the index
-// file of each that has one made with it (`indexed`: only the first); false (those opened closed again)
-// after a message naming the file.
+// Opens the files of a set in `folder`, shared, under their names, each with the index made with it
+// (of the minute files only ebac1 has one); false (those opened closed again) after a message naming
+// the file.
 bool OpenMinuteFiles(frame::Session& session, const std::string& folder);
 bool OpenConfirmationFiles(frame::Session& session, const std::string& folder);
 // Closes whichever files of the set are open.
