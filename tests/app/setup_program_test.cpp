@@ -104,25 +104,6 @@ TEST(SetupProgramTest, MakesTheDemoFolderOnAFileServer) {
   EXPECT_EQ(check.output, mounts.second() + "/data: every table and index is sound\n");
 }
 
-// Every table the demo writes, the transfer folder's included, has each of its records in its index.
-TEST(SetupProgramTest, EveryFileOfTheDemoPassesTheCheck) {
-  TempFolder scratch;
-  const std::string dir = scratch.File("data");
-  ASSERT_EQ(RunSetup("--demo " + dir).code, 0);
-  const ProgramRun folder = RunProgram("dbtool", "check " + dir);
-  EXPECT_EQ(folder.code, 0) << folder.output;
-  int indexed = 0;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(scratch.File("data/transfer"))) {
-    std::filesystem::path index = entry.path();
-    if (index.extension() != ".dbf" || !std::filesystem::exists(index.replace_extension(".ntx"))) continue;
-    const std::string table = index.replace_extension().string();
-    const ProgramRun check = RunProgram("dbtool", "check " + table + " " + table);
-    EXPECT_EQ(check.code, 0) << check.output;
-    ++indexed;
-  }
-  EXPECT_GE(indexed, 3) << "dtsj1, dtsj2, dtsj3 at least";
-}
-
 // Records appended without their index files, as when a workstation stops in the middle of a save:
 // the check names the index file and the repair, and the rebuild it names makes the folder sound.
 TEST(SetupProgramTest, CheckNamesTheRebuildThatRepairsMissingKeys) {

@@ -226,7 +226,7 @@ TEST_F(PlanTest, AnAdditionalOrderUpToTheFifteenthShipsAfterThisMonthFromTheSixt
   for (const int day : {15, 16}) {
     Today(2026, 12, day);
     // The branch proposed; A1 with 3 cartons; F10 and "Ya".
-    rig.term.AddKeys(Keys({{key::kEnter}, Line("A1"), {key::kEnter, key::kEnter}, Line("3"), {key::kF10, key::kEnter}}));
+    rig.term.AddKeys(Keys({{key::kEnter}, Line("A1"), Line("3"), {key::kF10, key::kEnter}}));
     ASSERT_TRUE(D1TB(rig.session, {}).ok());
   }
   EXPECT_EQ(Rows("D1CBNG1", {"NOMOR", "TANGGAL", "TGKIRIM", "OPERATOR"}),
