@@ -281,6 +281,11 @@ xbase::Status SIMPANDATA(frame::Session& session, Receipt* receipt, bool* saved)
 
 xbase::Status SaveReceipt(frame::Session& session, Receipt* receipt, bool* saved) {
   *saved = false;
+  // A vanished invoice or instrument is named before each line is checked again.
+  if (xbase::Status gone = LinesStillSettle(session, *receipt); !gone.ok()) {
+    documents::NothingSaved(session, gone);
+    return xbase::Status::OK();
+  }
   if (!CheckLinesAgain(session, receipt)) return xbase::Status::OK();
   const bool has_amount = std::any_of(receipt->lines.begin(), receipt->lines.end(), LineCounts);
   // A new receipt without an amount writes nothing and takes no number.

@@ -57,6 +57,10 @@ std::span<const DemoGoods> DemoGoodsList();
 double DemoCost(const DemoGoods& goods);
 // The pieces of `kode` the demo delivery notes take out of the main warehouse.
 double DemoDelivered(std::string_view kode);
+// The first day of the demo's sales history (delivery notes of the planned goods every month of last
+// year and of this year up to last month), and the pieces of `kode` it delivered from the main warehouse.
+xbase::Date DemoHistoryStart(xbase::Date today);
+double DemoHistoryDelivered(xbase::Date today, std::string_view kode);
 
 // The rows of each subsystem (the subsystem whose catalog file lists the table).
 xbase::Status AddFrameDemo(const DemoContext& demo);    // the demo user and its menu

@@ -66,30 +66,40 @@ std::vector<const DemoGoods*> PlannedGoods() {
 }
 constexpr double kOrdered[] = {12, 8, 5};
 
+// The days of the sales history's notes: the 15th of every month of last year and of this year up to
+// last month.
+std::vector<xbase::Date> HistoryDates(xbase::Date today) {
+  std::vector<xbase::Date> dates;
+  for (int y = today.year() - 1; y <= today.year(); ++y) {
+    for (int m = 1; m <= 12 && (y < today.year() || m < today.month()); ++m) dates.push_back(xbase::Date::FromYmd(y, m, 15));
+  }
+  return dates;
+}
+
+// The cartons of the `g`-th planned good in the history note of month `m`.
+int HistoryCartons(size_t g, int m) { return 1 + static_cast<int>(g + static_cast<size_t>(m)) % 4; }
+
 // A delivery note of the planned goods on the 15th of every month of last year and of this year up to
 // last month (sales from before the receivables kept in the demo), and the targets of the month the
 // plans ship in.
 xbase::Status PlanHistory(const DemoContext& demo) {
   xbase::Status s;
   const std::vector<const DemoGoods*> goods = PlannedGoods();
-  const int year = demo.today.year();
-  for (int y = year - 1; y <= year; ++y) {
-    for (int m = 1; m <= 12 && (y < year || m < demo.today.month()); ++m) {
-      const std::string invoice = "SJH-" + xbase::StrZero(y, 4) + xbase::StrZero(m, 2);
-      const xbase::Date date = xbase::Date::FromYmd(y, m, 15);
-      if (s.ok()) {
-        s = demo.writer.Add("SRTJLN1", {{"INVOICE", invoice}, {"TANGGAL", date}, {"RELASI", demo.options.customer_prefix + "0001"},
-                                        {"TIPE", "01"}, {"SALES", "S001"}, {"KDCB", demo.branch}, {"TEMPO", date},
-                                        {"TERM", 30}, {"CODE_ID", "0"}, {"CETAK", true}, {"TG_INPUT", date},
-                                        {"OPERATOR", kAdminNik}});
-      }
-      for (size_t g = 0; s.ok() && g < goods.size(); ++g) {
-        const int cartons = 1 + static_cast<int>(g + static_cast<size_t>(m)) % 4;
-        s = demo.writer.Add("SRTJLN2", {{"INVOICE", invoice}, {"KODE", goods[g]->kode}, {"GUDANG", kDemoWarehouse},
-                                        {"Q_BOX", cartons}, {"QUANTITY", cartons * goods[g]->dos},
-                                        {"HARGA", goods[g]->harga}, {"URUT", xbase::PadL(std::to_string(g + 1), 3)},
-                                        {"HRG_RATA", DemoCost(*goods[g])}});
-      }
+  for (const xbase::Date date : HistoryDates(demo.today)) {
+    const int m = date.month();
+    const std::string invoice = "SJH-" + date.Dtos().substr(0, 6);
+    if (s.ok()) {
+      s = demo.writer.Add("SRTJLN1", {{"INVOICE", invoice}, {"TANGGAL", date}, {"RELASI", demo.options.customer_prefix + "0001"},
+                                      {"TIPE", "01"}, {"SALES", "S001"}, {"KDCB", demo.branch}, {"TEMPO", date},
+                                      {"TERM", 30}, {"CODE_ID", "0"}, {"CETAK", true}, {"TG_INPUT", date},
+                                      {"OPERATOR", kAdminNik}});
+    }
+    for (size_t g = 0; s.ok() && g < goods.size(); ++g) {
+      const int cartons = HistoryCartons(g, m);
+      s = demo.writer.Add("SRTJLN2", {{"INVOICE", invoice}, {"KODE", goods[g]->kode}, {"GUDANG", kDemoWarehouse},
+                                      {"Q_BOX", cartons}, {"QUANTITY", cartons * goods[g]->dos},
+                                      {"HARGA", goods[g]->harga}, {"URUT", xbase::PadL(std::to_string(g + 1), 3)},
+                                      {"HRG_RATA", DemoCost(*goods[g])}});
     }
   }
   const xbase::Date ship_month = xbase::Bom(xbase::Eom(demo.today) + 15);
@@ -136,6 +146,18 @@ xbase::Status D1Orders(const DemoContext& demo) {
 }
 
 }  // namespace
+
+xbase::Date DemoHistoryStart(xbase::Date today) { return xbase::Date::FromYmd(today.year() - 1, 1, 1); }
+
+double DemoHistoryDelivered(xbase::Date today, std::string_view kode) {
+  const std::vector<const DemoGoods*> goods = PlannedGoods();
+  double pieces = 0;
+  for (size_t g = 0; g < goods.size(); ++g) {
+    if (goods[g]->kode != kode) continue;
+    for (const xbase::Date date : HistoryDates(today)) pieces += HistoryCartons(g, date.month()) * goods[g]->dos;
+  }
+  return pieces;
+}
 
 xbase::Status AddPurchasingDemo(const DemoContext& demo) {
   xbase::Status s = ShipmentDocument(demo);

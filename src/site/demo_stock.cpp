@@ -52,10 +52,13 @@ xbase::Status AddStockDemo(const DemoContext& demo) {
   const auto goods = DemoGoodsList();
   for (size_t i = 0; s.ok() && i < goods.size(); ++i) {
     const int moved = i < 2 ? 100 * static_cast<int>(i + 1) : 0;
-    const double main_count = goods[i].stock_main + moved + DemoDelivered(goods[i].kode);
+    // Goods with a sales history were counted before it began.
+    const double history = DemoHistoryDelivered(demo.today, goods[i].kode);
+    const xbase::Date counted = history != 0 ? DemoHistoryStart(demo.today) - 1 : demo.today - 90;
+    const double main_count = goods[i].stock_main + moved + DemoDelivered(goods[i].kode) + history;
     const double second_count = goods[i].stock_second - moved;
-    if (main_count != 0) s = Opening(demo, goods[i], kDemoWarehouse, main_count, demo.today - 90);
-    if (s.ok() && second_count != 0) s = Opening(demo, goods[i], kSecondWarehouse, second_count, demo.today - 90);
+    if (main_count != 0) s = Opening(demo, goods[i], kDemoWarehouse, main_count, counted);
+    if (s.ok() && second_count != 0) s = Opening(demo, goods[i], kSecondWarehouse, second_count, counted);
     if (s.ok() && moved != 0) s = Mutation(demo, i == 0 ? "MTA0000001" : "MTA0000002", goods[i], moved, demo.today - 30);
   }
   if (s.ok()) s = SetSetting(demo.writer, "MTAG" + demo.branch, "MTA0000002");

@@ -188,8 +188,8 @@ double NetPurchasePrice(double price, double line1, double line2, double header1
   return (with_vat ? price / 1.1 : price) * Off(line1) * Off(line2) * Off(header1) * Off(header2);
 }
 
-MovementReader::MovementReader(xbase::Session& tables, const MovementFilter& filter) {
-  for (size_t i = 0; i < std::size(kSources); ++i) sources_.push_back(std::make_unique<Source>(tables, i, filter));
+MovementReader::MovementReader(xbase::Session& tables, const MovementFilter& filter) : filter_(filter) {
+  for (size_t i = 0; i < std::size(kSources); ++i) sources_.push_back(std::make_unique<Source>(tables, i, filter_));
 }
 
 MovementReader::~MovementReader() = default;

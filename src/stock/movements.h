@@ -91,6 +91,7 @@ class MovementReader {
 
  private:
   class Source;
+  const MovementFilter filter_;  // a copy: callers pass temporaries
   std::vector<std::unique_ptr<Source>> sources_;
 };
 
