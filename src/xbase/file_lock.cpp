@@ -27,10 +27,10 @@ Status Errno(const std::string& path, const char* what) {
 
 // The whole-file open-mode lock is a BSD flock: it belongs to the open file description and is
 // independent of the byte-range locks, so shared holders can still lock records against each other.
-// On a file server a handle just closed gives its lock back a moment later: there a refusal is tried
-// again for a short while before the file counts as in use.
+// On a file server a handle just closed gives its lock back a moment later, later still when the
+// server is busy: there a refusal is tried again for up to two seconds before the file counts as in use.
 Status TakeOpenLock(int fd, const std::string& path, bool exclusive, bool local) {
-  int retries = local ? 0 : 40;
+  int retries = local ? 0 : 400;
   while (flock(fd, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0) {
     if (errno == EINTR) continue;
     if (errno != EWOULDBLOCK) return Errno(path, "lock");
