@@ -22,4 +22,11 @@ xbase::Status UPDATEMEMOACC(frame::Session& session, std::string_view invoice, x
   return s.ok() ? unlocked : s;
 }
 
+xbase::Status NameMemoOutcome(documents::SaveScope& save, frame::Session& session, std::string_view invoice) {
+  NoteHolder holder;
+  xbase::Status s = FindNoteHolder(session, kAdminMemo, invoice, &holder);
+  if (s.ok() && holder.found) save.Update(*session.tables().Area(kAdminMemo.lines), holder.record);
+  return s;
+}
+
 }  // namespace memos

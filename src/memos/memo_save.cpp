@@ -4,6 +4,7 @@
 #include "console/alert.h"
 #include "console/table_access.h"
 #include "documents/document_counter.h"
+#include "documents/save_scope.h"
 #include "memos/memo_entry.h"
 #include "memos/memo_tables.h"
 #include "pickers/picker_support.h"
@@ -122,9 +123,37 @@ bool NotesFree(frame::Session& session, const MemoKind& kind, const Memo& memo) 
   });
 }
 
+// Names the header and the stored line rows of the memo (deleted ones too: the save may take them
+// back), the rows it appends, and what `named` names for each line.
+xbase::Status NameMemo(documents::SaveScope& save, frame::Session& session, const MemoKind& kind, const Memo& memo,
+                       bool numbered_now, const LineNamed& named) {
+  xbase::WorkArea* header = nullptr;
+  xbase::WorkArea* lines = nullptr;
+  xbase::Status s = MemoArea(session, kind.header, &header);
+  if (s.ok()) s = MemoArea(session, kind.lines, &lines);
+  if (!s.ok()) return s;
+  save.Append(*header);
+  save.Append(*lines);
+  if (!numbered_now) {
+    bool found = false;
+    if (s = FindMemo(session, kind, memo.branch, memo.number, &found); !s.ok()) return s;
+    if (found) save.Update(*header, header->recno());
+    std::vector<uint32_t> records;
+    if (s = lines->SetOrder(1); !s.ok()) return s;
+    xbase::ShowDeleted all_rows(&session.tables());
+    if (s = lines->SeekAll(MemoKey(memo.branch, memo.number), &records); !s.ok()) return s;
+    for (uint32_t record : records) save.Update(*lines, record);
+  }
+  for (size_t i = 0; named && s.ok() && i < memo.lines.size(); ++i) {
+    if (HoldsNote(memo.lines[i])) s = named(save, memo.lines[i]);
+  }
+  return s;
+}
+
 }  // namespace
 
-bool SaveMemo(frame::Session& session, const MemoKind& kind, Memo* memo, const LineWritten& written) {
+bool SaveMemo(frame::Session& session, const MemoKind& kind, Memo* memo, const LineWritten& written,
+              const LineNamed& named) {
   console::Console& con = session.console();
   if (console::Alert(con, "Yakin data akan disimpan", {"Ya", "Tidak"}) != 1) return false;
   memo->branch = xbase::PadR(xbase::RTrim(memo->branch), 6);
@@ -134,16 +163,27 @@ bool SaveMemo(frame::Session& session, const MemoKind& kind, Memo* memo, const L
     return false;
   }
   if (!NotesFree(session, kind, *memo)) return false;
-  MemoWriter writer(session, kind, *memo, written);
+  documents::CounterKind counter;
+  counter.prefix = kind.prefix;
+  counter.missing = documents::kMissingNomerator;
+  xbase::WorkArea* setup = nullptr;
+  documents::SaveScope save(con);
   xbase::Status s;
-  if (!numbered_now) {
+  if (numbered_now) {
+    s = MemoArea(session, "setup", &setup);
+    if (s.ok()) s = documents::NameCounter(save, *setup, counter, memo->branch);
+  }
+  if (s.ok()) s = NameMemo(save, session, kind, *memo, numbered_now, named);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    if (numbered_now) memo->number.clear();
+    return documents::NothingSaved(session, s);
+  }
+  s = save.BeginWrites();
+  MemoWriter writer(session, kind, *memo, written);
+  if (s.ok() && !numbered_now) {
     s = writer.Write();
-  } else {
-    xbase::WorkArea* setup = nullptr;
-    if (!pickers::Checked(session, MemoArea(session, "setup", &setup))) return false;
-    documents::CounterKind counter;
-    counter.prefix = kind.prefix;
-    counter.missing = documents::kMissingNomerator;
+  } else if (s.ok()) {
     const auto taken = [&](const std::string& number, bool* held) {
       return FindMemo(session, kind, memo->branch, number, held);
     };
@@ -153,10 +193,11 @@ bool SaveMemo(frame::Session& session, const MemoKind& kind, Memo* memo, const L
     };
     std::string number;
     s = documents::NumberDocument(con, *setup, counter, memo->branch, taken, write, &number);
-    if (s.IsNotFound()) {  // the missing counter was told
-      memo->number.clear();
-      return false;
-    }
+  }
+  s = save.CommitWrites(s);
+  if (s.IsNotFound() && numbered_now) {  // the missing counter was told
+    memo->number.clear();
+    return false;
   }
   if (!pickers::Checked(session, s)) {
     // A new memo whose header was not written keeps no number; one whose header was keeps it, so

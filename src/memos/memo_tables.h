@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "documents/save_scope.h"
 #include "frame/session.h"
 #include "xbase/status.h"
 #include "xbase/value.h"
@@ -96,13 +97,18 @@ MemoOfNote FindMemoOfNote(frame::Session& session, const MemoKind& kind, std::st
 
 // Called after each line row a save wrote, rewritten or appended.
 using LineWritten = std::function<xbase::Status(const MemoLine&)>;
+// Names in the save what LineWritten will change for a line, before any lock is taken.
+using LineNamed = std::function<xbase::Status(documents::SaveScope&, const MemoLine&)>;
 
 // The memo save: after "Yakin data akan disimpan" (Ya/Tidak) numbers a new memo from the kind's
 // counter (numbers already taken are passed over), writes the header (deleted when no line holds a
 // delivery note), rewrites the memo's line rows in place by position and appends the rest. A kind
 // whose memos do not share notes refuses, before anything is written, a note that another memo of
-// the kind took meanwhile. True when saved; a new memo's number goes to memo->number and is told.
-bool SaveMemo(frame::Session& session, const MemoKind& kind, Memo* memo, const LineWritten& written = {});
+// the kind took meanwhile. Every record the save changes (the counter, header, line rows and what
+// `named` names for each line) is locked before the first write; a lock given up writes nothing.
+// True when saved; a new memo's number goes to memo->number and is told.
+bool SaveMemo(frame::Session& session, const MemoKind& kind, Memo* memo, const LineWritten& written = {},
+              const LineNamed& named = {});
 
 }  // namespace memos
 

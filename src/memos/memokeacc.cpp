@@ -112,7 +112,10 @@ bool Save(frame::Session& session, MemoForm& form) {
     return UPDATEMEMOACC(session, line.invoice, FieldOf(line, "TG_KIRIM").date(), FieldOf(line, "JAM_KIRIM").text(),
                          FieldOf(line, "NOTES").text(), FieldOf(line, "TERKIRIM").logical());
   };
-  const bool saved = SaveMemo(session, kBackMemo, &memo, written);
+  const auto named = [&](documents::SaveScope& save, const MemoLine& line) {
+    return NameMemoOutcome(save, session, line.invoice);
+  };
+  const bool saved = SaveMemo(session, kBackMemo, &memo, written, named);
   if (!saved) form.number = xbase::PadR(memo.number, 10);
   return saved;
 }

@@ -6,6 +6,7 @@
 
 #include <string_view>
 
+#include "documents/save_scope.h"
 #include "frame/procedure_registry.h"
 #include "frame/session.h"
 #include "xbase/date.h"
@@ -30,6 +31,8 @@ bool OPENMEMORANDUM(frame::Session& session);
 // admin memo is left alone. `memadm2` is left on its delivery-note order.
 xbase::Status UPDATEMEMOACC(frame::Session& session, std::string_view invoice, xbase::Date date, std::string_view time,
                             std::string_view note, bool delivered);
+// The admin-memo line UPDATEMEMOACC rewrites for `invoice`, named in a save (nothing when none).
+xbase::Status NameMemoOutcome(documents::SaveScope& save, frame::Session& session, std::string_view invoice);
 
 }  // namespace memos
 
