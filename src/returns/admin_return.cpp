@@ -3,6 +3,7 @@
 
 #include "console/message.h"
 #include "documents/document_counter.h"
+#include "documents/save_scope.h"
 #include "documents/line_value.h"
 #include "documents/record_writes.h"
 #include "frame/open_table.h"
@@ -171,6 +172,26 @@ class AdminSave {
   const AdminNote& note_;
 };
 
+// Every record the save changes: the counter, the return's header and lines, the stock of each
+// returned line, the delivery note, the receipt and the settled invoice.
+xbase::Status NameAdminReturn(documents::SaveScope& save, frame::Session& session, const AdminNote& note,
+                              const documents::CounterKind& kind) {
+  xbase::Status s = documents::NameCounter(save, Area(session, "SETUP"), kind, "");
+  save.Append(Area(session, "RTJUAL1"));
+  save.Append(Area(session, "RTJUAL2"));
+  save.Append(Area(session, "PIUTKR1"));
+  save.Append(Area(session, "PIUTKR2"));
+  for (size_t i = 0; s.ok() && i < note.lines.size(); ++i) {
+    if (Returned(note.lines[i])) s = sales::NameStockMove(save, session, note.lines[i].code, note.lines[i].warehouse);
+  }
+  bool found = false;
+  xbase::WorkArea& head = Area(session, "SRTJLN1");
+  if (s.ok()) s = SeekExact(head, "SRTJLN11", "INVOICE", note.invoice, &found);
+  if (s.ok() && found) save.Update(head, head.recno());
+  if (s.ok()) s = receivables::NameSettlement(save, session, note.invoice, "");
+  return s;
+}
+
 }  // namespace
 
 double AdminLine::Value() const { return documents::LineValue(quantity, price, discount1, discount2); }
@@ -221,15 +242,28 @@ xbase::Status SaveAdminReturn(frame::Session& session, const AdminNote& note, st
     Refuse(session, "Piutang Invoice/Sj " + Trimmed(note.invoice) + " tidak ada");
     return xbase::Status::NotFound("receivable", note.invoice);
   }
-  if (!s.ok()) return s;
+  if (!pickers::Checked(session, s)) return s;
   documents::CounterKind kind;
   kind.prefix = std::string(kCounterNote);
+  documents::SaveScope scope(session.console());
+  s = NameAdminReturn(scope, session, note, kind);
+  if (s.ok()) s = scope.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return s;
+  }
+  s = scope.BeginWrites();
   AdminSave save(session, note);
   std::string digits;
-  s = documents::NumberDocument(
-      session.console(), Area(session, "SETUP"), kind, "",
-      [&](const std::string& candidate, bool* taken) { return NumberTaken(session, note.branch, candidate, taken); },
-      [&](const std::string& candidate) { return save.Write(candidate); }, &digits);
+  if (s.ok()) {
+    s = documents::NumberDocument(
+        session.console(), Area(session, "SETUP"), kind, "",
+        [&](const std::string& candidate, bool* taken) { return NumberTaken(session, note.branch, candidate, taken); },
+        [&](const std::string& candidate) { return save.Write(candidate); }, &digits);
+  }
+  s = scope.CommitWrites(s);
+  // A missing counter row was told in its alert.
+  if (!s.IsNotFound()) pickers::Checked(session, s);
   if (s.ok()) *number = std::string(kNumberPrefix) + digits;
   return s;
 }

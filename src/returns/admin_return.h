@@ -57,7 +57,8 @@ bool LCGERSURATJALAN(frame::Session& session, std::string_view number, AdminNote
 // The save without its question: numbers the return from SETUP "RETURADMIN" with a number free among
 // the returns ("RADM-" + number) and the branch's payment receipts, returns the goods to stock, writes
 // the return document, marks the delivery note and settles its invoice with a receipt line "RA".
-// *number receives "RADM-" + the number. A failure leaves a message and a status saying why.
+// *number receives "RADM-" + the number. Every record it changes is locked before the first write: a
+// lock given up writes nothing. A failure shows its message and returns a status saying why.
 xbase::Status SaveAdminReturn(frame::Session& session, const AdminNote& note, std::string* number);
 
 }  // namespace returns

@@ -3,6 +3,8 @@
 #include "returns/draft.h"
 
 #include "documents/line_value.h"
+#include "documents/named_records.h"
+#include "documents/save_scope.h"
 #include "documents/record_writes.h"
 #include "documents/stored_lines.h"
 #include "pickers/picker_support.h"
@@ -192,7 +194,20 @@ void CountPieces(frame::Session& session, DraftLine* line) {
   line->quantity = line->boxes * dos + line->packs * pak + line->pieces;
 }
 
-xbase::Status SaveDraft(frame::Session& session, Draft* draft) {
+namespace {
+
+// The draft's header (kept by its number) and its stored line rows.
+xbase::Status NameDraft(documents::SaveScope& save, frame::Session& session, const Draft& draft) {
+  xbase::WorkArea& head = Area(session, "DRAFTR1");
+  xbase::WorkArea& lines = Area(session, "DRAFTR2");
+  xbase::Status s = documents::NameKeyedRecord(save, head, "DRAFTR11", head.PadToField("NOMOR", draft.number));
+  if (s.ok()) {
+    s = documents::NameStoredRows(save, session.tables(), lines, "DRAFTR21", lines.PadToField("NOMOR", draft.number));
+  }
+  return s;
+}
+
+xbase::Status WriteDraft(frame::Session& session, Draft* draft) {
   console::Console& con = session.console();
   xbase::WorkArea& head = Area(session, "DRAFTR1");
   bool found = false;
@@ -230,6 +245,23 @@ xbase::Status SaveDraft(frame::Session& session, Draft* draft) {
   };
   s = documents::RewriteLines(con, lines, stored, list.size(), how);
   if (s.ok()) draft->is_new = false;
+  return s;
+}
+
+}  // namespace
+
+xbase::Status SaveDraft(frame::Session& session, Draft* draft) {
+  documents::SaveScope save(session.console());
+  xbase::Status s = NameDraft(save, session, *draft);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return s;
+  }
+  s = save.BeginWrites();
+  if (s.ok()) s = WriteDraft(session, draft);
+  s = save.CommitWrites(s);
+  pickers::Checked(session, s);
   return s;
 }
 

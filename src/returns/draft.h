@@ -78,7 +78,8 @@ bool TakeNoteLine(frame::Session& session, DraftLine* line, std::string_view uru
 void CountPieces(frame::Session& session, DraftLine* line);
 
 // SAVEDRF without its question: the header written (appended when new), the stored lines rewritten
-// in place from the lines with goods, rows left over deleted.
+// in place from the lines with goods, rows left over deleted. Header and rows are locked before the
+// first write (a lock given up writes nothing); a failure is shown and returned.
 xbase::Status SaveDraft(frame::Session& session, Draft* draft);
 
 }  // namespace returns

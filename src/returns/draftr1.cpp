@@ -195,7 +195,7 @@ void EditLines(frame::Session& session, Draft* draft) {
       case key::kEsc: return true;
       case key::kF10:
         if (!Confirmed(session, "Yakin data akan disimpan (Y/T")) return false;
-        return pickers::Checked(session, SaveDraft(session, draft));
+        return SaveDraft(session, draft).ok();  // a failure was told
       case key::kDel: {
         const size_t at = static_cast<size_t>(index - 1);
         if (at < draft->lines.size() && draft->lines[at].HasGoods()) {

@@ -111,7 +111,7 @@ void ShowLines(frame::Session& session, const AdminNote& note) {
     if (pressed == key::kEsc) return true;
     if (pressed != key::kF10) return false;
     std::string number;
-    if (!pickers::Checked(session, SaveAdminReturn(session, note, &number))) return false;
+    if (!SaveAdminReturn(session, note, &number).ok()) return false;  // told by the save
     console::PESAN(con, "Nomor retur ini adalah : " + number);
     return true;
   };

@@ -2,8 +2,12 @@
 // writes into stock, the return document, the note, the receipt and the receivable.
 #include <gtest/gtest.h>
 
+#include "console/keys.h"
 #include "returns/admin_return.h"
 #include "returns/returns_test_helpers.h"
+#include "support/other_workstation.h"
+#include "support/small_folder_check.h"
+#include "support/verified_folder.h"
 
 namespace returns {
 namespace {
@@ -100,6 +104,36 @@ TEST_F(AdminReturnTest, NothingIsWrittenWithoutTheCounterOrTheReceivable) {
   EXPECT_TRUE(LiveRows("PIUTKR2").empty());
   EXPECT_DOUBLE_EQ(Stock(), 50);
   EXPECT_EQ(Field("SRTJLN1", "INVOICE", "SJ1", "RET_ADM"), "");
+}
+
+TEST_F(AdminReturnTest, EscAtTheGoodsLockWritesNothingAndTheSameSaveLaterWritesAll) {
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::SettleSmallFolder(folder.path());
+  for (const std::string& table : ReturnTables()) Open(rig.session, table);
+  AdminNote note;
+  ASSERT_TRUE(LCGERSURATJALAN(rig.session, "SJ1", &note));
+  support::OtherWorkstation other(folder.path());
+  other.HoldKey("MASTBRJ", "BRG01");
+  rig.term.AddKeys({console::key::kEsc, ' ', ' '});
+  std::string number;
+  EXPECT_FALSE(SaveAdminReturn(rig.session, note, &number).ok());
+  EXPECT_TRUE(support::Shown(rig.term, "Mencoba mengunci record 1 file MASTBRJ.Dbf, tekan [Esc]=batal...."));
+  EXPECT_EQ(Message(), "Tidak ada yang tersimpan");
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(LiveRows("RTJUAL1").empty());
+  EXPECT_TRUE(LiveRows("RTJUAL2").empty());
+  EXPECT_TRUE(LiveRows("PIUTKR1").empty());
+  EXPECT_TRUE(LiveRows("PIUTKR2").empty());
+  EXPECT_DOUBLE_EQ(Stock(), -100);  // SJ1 delivered 100 pieces
+  EXPECT_DOUBLE_EQ(Number("PIUTDBT", "NOTA", "SJ1", "KREDIT"), 0);
+  EXPECT_EQ(Field("SRTJLN1", "INVOICE", "SJ1", "RET_ADM"), "");
+  EXPECT_EQ(Field("SETUP", "SETUP", "RETURADMIN", "KET"), "0000000000");
+
+  other.Release();
+  EXPECT_EQ(Return("SJ1"), "RADM-0000000001");
+  EXPECT_DOUBLE_EQ(Stock(), 0);
+  EXPECT_DOUBLE_EQ(Number("PIUTDBT", "NOTA", "SJ1", "KREDIT"), 85500);
+  support::ExpectVerified(folder.path());
 }
 
 }  // namespace

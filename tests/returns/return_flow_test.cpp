@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "console/keys.h"
 #include "receivables/receipt.h"
 #include "returns/draft.h"
 #include "returns/realisation.h"
@@ -13,6 +14,9 @@
 #include "returns/return_tables.h"
 #include "returns/returns.h"
 #include "returns/returns_test_helpers.h"
+#include "support/other_workstation.h"
+#include "support/small_folder_check.h"
+#include "support/verified_folder.h"
 #include "support/temp_folder.h"
 #include "xbase/text_functions.h"
 
@@ -129,6 +133,37 @@ TEST_F(ReturnFlowTest, DraftIsSentApprovedAndRealisedIntoStockDocumentAndInstrum
   EXPECT_EQ(LiveRows("GIRODBT").size(), 1u);
   EXPECT_EQ(LiveRows("RTJUAL2").size(), 1u);
   EXPECT_DOUBLE_EQ(Number("GIRODBT", "NOMOR", "RT-01", "DEBET"), 10800);
+}
+
+TEST_F(ReturnFlowTest, EscAtAStoredDraftLineLeavesTheDraftAsItWas) {
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::SettleSmallFolder(folder.path());
+  for (const std::string& table : ReturnTables()) Open(rig.session, table);
+  EnterDraft();
+  Draft draft;
+  ASSERT_TRUE(GETDRAFT(rig.session, "RT-01", &draft)) << Message();
+  ASSERT_EQ(draft.lines.size(), 1u);
+  draft.lines[0].boxes = 2;
+  CountPieces(rig.session, &draft.lines[0]);
+  draft.reason1 = "SALAH KIRIM";
+  support::OtherWorkstation other(folder.path());
+  other.Hold("DRAFTR2", 1);
+  rig.term.AddKeys({console::key::kEsc, ' ', ' '});
+  EXPECT_FALSE(SaveDraft(rig.session, &draft).ok());
+  EXPECT_TRUE(support::Shown(rig.term, "Mencoba mengunci record 1 file DRAFTR2.Dbf, tekan [Esc]=batal...."));
+  EXPECT_EQ(Message(), "Tidak ada yang tersimpan");
+  EXPECT_EQ(Field("DRAFTR1", "NOMOR", "RT-01", "ALASAN1"), "KEMASAN RUSAK");
+  EXPECT_DOUBLE_EQ(Number("DRAFTR1", "NOMOR", "RT-01", "NILAI"), 10800);
+  EXPECT_DOUBLE_EQ(Number("DRAFTR2", "NOMOR", "RT-01", "BOX"), 1);
+  EXPECT_DOUBLE_EQ(Number("DRAFTR2", "NOMOR", "RT-01", "QUANTITY"), 12);
+
+  other.Release();
+  ASSERT_TRUE(SaveDraft(rig.session, &draft).ok()) << Message();
+  EXPECT_EQ(Field("DRAFTR1", "NOMOR", "RT-01", "ALASAN1"), "SALAH KIRIM");
+  EXPECT_DOUBLE_EQ(Number("DRAFTR1", "NOMOR", "RT-01", "NILAI"), 21600);
+  EXPECT_DOUBLE_EQ(Number("DRAFTR2", "NOMOR", "RT-01", "QUANTITY"), 24);
+  EXPECT_EQ(LiveRows("DRAFTR2").size(), 1u);
+  support::ExpectVerified(folder.path());
 }
 
 TEST_F(ReturnFlowTest, TheInstrumentPaysOnlyItsReturnCode) {
