@@ -80,7 +80,7 @@ bool CheckAdditionalCell(frame::Session& session, AdditionalD1* order, int row, 
   return true;
 }
 
-xbase::Status SaveAdditionalD1(frame::Session& session, const AdditionalD1& order) {
+bool SaveAdditionalD1(frame::Session& session, const AdditionalD1& order) {
   PlanDocument document{"D1CBNG1", "D1CBNG2", order.number, {}, {}};
   const xbase::Value date = xbase::Value::FromDate(order.date);
   document.header = {{"KD_CB", xbase::Value::Text(order.branch)},

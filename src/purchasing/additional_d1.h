@@ -30,8 +30,8 @@ bool LoadAdditionalD1(frame::Session& session, const std::string& branch, Additi
 // The check of a typed cell of line `row`: a code must be a good not on another line (it brings the
 // name and pieces per carton); an order in cartons sets the quantity in pieces. False after a message.
 bool CheckAdditionalCell(frame::Session& session, AdditionalD1* order, int row, int column, xbase::Value* value);
-// Stores the lines with a code and the header, all at once.
-xbase::Status SaveAdditionalD1(frame::Session& session, const AdditionalD1& order);
+// Stores the lines with a code and the header, all at once. True when written; a failure is shown.
+bool SaveAdditionalD1(frame::Session& session, const AdditionalD1& order);
 
 }  // namespace purchasing
 

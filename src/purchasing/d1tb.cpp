@@ -62,7 +62,7 @@ void EditLines(frame::Session& session, AdditionalD1* order) {
       case key::kEsc: return true;
       case key::kF10:
         if (console::Alert(con, "Yakin data Approval akan disimpan", {"Ya", "Tidak"}) != 1) return false;
-        return frame::Shown(session, SaveAdditionalD1(session, *order));
+        return SaveAdditionalD1(session, *order);
       default: return false;
     }
   };

@@ -70,8 +70,7 @@ bool Save(frame::Session& session, PlanKind kind, xbase::WorkArea& plan, const s
   xbase::Status s;
   const PlanDocument document = kind == PlanKind::kForecast ? ForecastDocument(session, plan, branch, number, &s)
                                                             : D1Document(session, plan, branch, number, &s);
-  if (s.ok()) s = SavePlanDocument(session, document);
-  return frame::Shown(session, s);
+  return frame::Shown(session, s) && SavePlanDocument(session, document);
 }
 
 }  // namespace

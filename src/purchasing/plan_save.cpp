@@ -5,7 +5,10 @@
 #include <cstdint>
 
 #include "console/table_access.h"
+#include "documents/named_records.h"
+#include "documents/save_scope.h"
 #include "documents/stored_lines.h"
+#include "frame/open_table.h"
 #include "xbase/number_text.h"
 #include "xbase/session.h"
 
@@ -20,50 +23,65 @@ xbase::Status PutAll(xbase::WorkArea& area, const std::string& number, const doc
   return s;
 }
 
-// The writes of a document whose two tables are locked whole.
+// The header of the number and its stored line rows, with both tables' append locks.
+xbase::Status NamePlan(documents::SaveScope& save, frame::Session& session, const PlanDocument& document,
+                       xbase::WorkArea& header, xbase::WorkArea& lines) {
+  save.Append(header);
+  xbase::Status s = documents::NameKeyedRecord(save, header, 1, header.PadToField("NOMOR", document.number));
+  if (s.ok()) {
+    s = documents::NameStoredRows(save, session.tables(), lines, 1, lines.PadToField("NOMOR", document.number));
+  }
+  return s;
+}
+
+// The writes of a document whose records are locked.
 xbase::Status WriteLocked(frame::Session& session, const PlanDocument& document, xbase::WorkArea& header,
                           xbase::WorkArea& lines) {
   console::Console& con = session.console();
   const std::string key = header.PadToField("NOMOR", document.number);
   xbase::Status s = header.SetOrder(1);
   if (s.ok()) s = header.Seek(key);
-  if (s.ok() && !header.found()) s = console::APP_REC(con, header);
+  if (s.ok()) s = header.found() ? console::LOCK_REC(con, header) : console::APP_REC(con, header);
   if (s.ok()) s = PutAll(header, document.number, document.header);
+  if (s.ok()) s = header.Unlock();
   std::vector<uint32_t> stored;
   if (s.ok()) s = lines.SetOrder(1);
   if (s.ok()) s = documents::StoredRows(session.tables(), lines, lines.PadToField("NOMOR", document.number), &stored);
   xbase::ShowDeleted show(&session.tables());
   for (size_t n = 0; s.ok() && n < stored.size(); ++n) {
     s = lines.GoTo(stored[n]);
+    if (s.ok()) s = console::LOCK_REC(con, lines);
     if (s.ok() && n < document.lines.size()) {
       if (lines.deleted()) s = lines.Recall();
       if (s.ok()) s = PutAll(lines, document.number, document.lines[n]);
     } else if (s.ok() && !lines.deleted()) {
       s = lines.Delete();
     }
+    if (s.ok()) s = lines.Unlock();
   }
   for (size_t n = stored.size(); s.ok() && n < document.lines.size(); ++n) {
     s = console::APP_REC(con, lines);
     if (s.ok()) s = PutAll(lines, document.number, document.lines[n]);
+    if (s.ok()) s = lines.Unlock();
   }
   return s;
 }
 
 }  // namespace
 
-xbase::Status SavePlanDocument(frame::Session& session, const PlanDocument& document) {
+bool SavePlanDocument(frame::Session& session, const PlanDocument& document) {
   xbase::WorkArea* header = session.tables().Area(document.header_table);
   xbase::WorkArea* lines = session.tables().Area(document.line_table);
-  if (header == nullptr || lines == nullptr) return xbase::Status::NotFound("table not open", document.header_table);
-  console::Console& con = session.console();
-  xbase::Status s = console::LockTable(con, *header);
-  if (!s.ok()) return s;
-  s = console::LockTable(con, *lines);
+  if (header == nullptr || lines == nullptr) {
+    return frame::Shown(session, xbase::Status::NotFound("table not open", document.header_table));
+  }
+  documents::SaveScope save(session.console());
+  xbase::Status s = NamePlan(save, session, document, *header, *lines);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) return documents::NothingSaved(session, s);
+  s = save.BeginWrites();
   if (s.ok()) s = WriteLocked(session, document, *header, *lines);
-  const xbase::Status lines_released = lines->Unlock();
-  const xbase::Status header_released = header->Unlock();
-  if (s.ok()) s = lines_released;
-  return s.ok() ? header_released : s;
+  return frame::Shown(session, save.CommitWrites(s));
 }
 
 PlanDocument ForecastDocument(frame::Session& session, xbase::WorkArea& plan, const std::string& branch,

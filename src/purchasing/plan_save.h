@@ -23,11 +23,11 @@ struct PlanDocument {
   std::vector<documents::FieldValues> lines;
 };
 
-// Both tables are locked first, header table then line table, each waited for with the retry line (Esc
-// gives up, and nothing is written); then the header of the number is overwritten or appended, its
-// stored lines (deleted ones too, in index order) are overwritten by position (a deleted one recalled),
-// surplus ones deleted and further ones appended; then both locks are released.
-xbase::Status SavePlanDocument(frame::Session& session, const PlanDocument& document);
+// The header of the number and its stored line rows (deleted ones too) are locked first, with both
+// tables' append locks, each waited for with the retry line (Esc gives up, and nothing is written);
+// then the header is overwritten or appended, the stored lines are overwritten by position (a deleted
+// one recalled), surplus ones deleted and further ones appended. True when written; a failure is shown.
+bool SavePlanDocument(frame::Session& session, const PlanDocument& document);
 
 // The document of the forecast work table `plan` (open): a line for every row with an estimate of
 // sales above 0 (rows marked deleted left out), the header from the first row and today.

@@ -53,7 +53,8 @@ double ReturnNet(const PurchaseReturn& ret);
 
 // Saves the return: a new one is numbered from the "RTBL" + branch counter (a missing row is refused
 // with its alert); the stored lines are rewritten in place, the stock of each old line put back and
-// that of each new line taken out. ret->number receives the number.
+// that of each new line taken out. ret->number receives the number. Every record it changes is locked
+// before the first write (a lock given up writes nothing); a failure is shown and returned.
 xbase::Status SaveReturn(frame::Session& session, PurchaseReturn* ret);
 
 }  // namespace purchasing

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "documents/save_scope.h"
 #include "frame/procedure_registry.h"
 #include "frame/session.h"
 #include "xbase/date.h"
@@ -79,6 +80,9 @@ xbase::Status UPSTOCKGUDANG(frame::Session& session, std::string_view code, std:
 xbase::Status UPSTOCK(frame::Session& session, std::string_view warehouse, std::string_view code, double in,
                       double out, double price, double disc1, double disc2, double cash1, double cash2,
                       double* average, std::string_view source = "peb_mst");
+// The goods row and the warehouse row UPSTOCK posts, named in a save (appends where they are missing).
+xbase::Status NameStockPost(documents::SaveScope& save, frame::Session& session, std::string_view warehouse,
+                            std::string_view code);
 
 }  // namespace purchasing
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "console/table_access.h"
+#include "documents/named_records.h"
 #include "documents/record_writes.h"
 #include "documents/shared_postings.h"
 #include "frame/order_scope.h"
@@ -99,6 +100,20 @@ xbase::Status UPSTOCK(frame::Session& session, std::string_view warehouse, std::
   if (s.ok()) s = documents::RequireArea(session, source, &logistics);
   if (s.ok()) s = PostGoods(session.console(), *goods, *logistics, code, in, out, price, net, average);
   if (s.ok()) s = UPSTOCKGUDANG(session, code, warehouse, in, out, net);
+  return s;
+}
+
+xbase::Status NameStockPost(documents::SaveScope& save, frame::Session& session, std::string_view warehouse,
+                            std::string_view code) {
+  xbase::WorkArea* goods = nullptr;
+  xbase::WorkArea* stock = nullptr;
+  xbase::Status s = documents::RequireArea(session, "mastbrj", &goods);
+  if (s.ok()) s = documents::RequireArea(session, "stokbrg", &stock);
+  if (s.ok()) s = documents::NameKeyedRecord(save, *goods, "MASTBRJ1", goods->PadToField("KODE", code));
+  if (s.ok()) {
+    s = documents::NameKeyedRecord(save, *stock, "STOKBRG1",
+                                   stock->PadToField("KODE", code) + stock->PadToField("GUDANG", warehouse));
+  }
   return s;
 }
 

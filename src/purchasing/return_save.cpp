@@ -1,6 +1,9 @@
 // SaveReturn: a purchase return written whole (header, lines and stock), new or corrected in place.
 #include "console/table_access.h"
+#include "console/message.h"
 #include "documents/document_counter.h"
+#include "documents/named_records.h"
+#include "documents/save_scope.h"
 #include "documents/record_writes.h"
 #include "documents/stored_lines.h"
 #include "purchasing/purchase_return.h"
@@ -86,21 +89,68 @@ xbase::Status WriteReturn(frame::Session& session, const PurchaseReturn& ret, co
   return s.ok() ? WriteLines(session, ret, number) : s;
 }
 
+// The header, the stored line rows and the stock of every goods line old and new.
+xbase::Status NameReturn(documents::SaveScope& save, frame::Session& session, const PurchaseReturn& ret) {
+  xbase::WorkArea& header = *session.tables().Area("rtbeli1");
+  xbase::WorkArea& rows = *session.tables().Area("rtbeli2");
+  std::vector<uint32_t> stored;
+  xbase::Status s;
+  if (xbase::IsBlank(ret.number)) {
+    save.Append(header);
+    save.Append(rows);
+  } else {
+    s = documents::NameKeyedRecord(save, header, "RTBELI11", header.PadToField("NOMOR", xbase::RTrim(ret.number)));
+    if (s.ok()) {
+      s = documents::NameStoredRows(save, session.tables(), rows, "RTBELI21",
+                                    rows.PadToField("NOMOR", xbase::RTrim(ret.number)), &stored);
+    }
+  }
+  xbase::ShowDeleted show(&session.tables());
+  for (size_t i = 0; s.ok() && i < stored.size(); ++i) {
+    if (s = rows.GoTo(stored[i]); s.ok() && !rows.deleted()) {
+      s = sales::NameStockMove(save, session, rows.Text("KODE"), rows.Text("GUDANG"));
+    }
+  }
+  for (size_t k = 0; s.ok() && k < ret.lines.size(); ++k) {
+    const console::ValueRow& line = ret.lines[k];
+    if (!xbase::IsBlank(Cell(line, kCode).text())) {
+      s = sales::NameStockMove(save, session, Cell(line, kCode).text(), Cell(line, kWarehouse).text());
+    }
+  }
+  return s;
+}
+
 }  // namespace
 
 xbase::Status SaveReturn(frame::Session& session, PurchaseReturn* ret) {
-  if (!xbase::IsBlank(ret->number)) return WriteReturn(session, *ret, ret->number);
   xbase::WorkArea& setup = *session.tables().Area("setup");
-  xbase::WorkArea& headers = *session.tables().Area("rtbeli1");
-  const auto taken = [&](const std::string& number, bool* held) {
-    xbase::Status s = headers.SetOrder("RTBELI11");
-    if (s.ok()) s = headers.Seek(headers.PadToField("NOMOR", number));
-    *held = s.ok() && headers.found();
+  const std::string branch = xbase::PadR(xbase::RTrim(ret->branch), 6);
+  const bool numbered = !xbase::IsBlank(ret->number);
+  documents::SaveScope save(session.console());
+  xbase::Status s = numbered ? xbase::Status::OK() : documents::NameCounter(save, setup, kReturnCounter, branch);
+  if (s.ok()) s = NameReturn(save, session, *ret);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
     return s;
-  };
-  const auto write = [&](const std::string& number) { return WriteReturn(session, *ret, number); };
-  return documents::NumberDocument(session.console(), setup, kReturnCounter, xbase::PadR(xbase::RTrim(ret->branch), 6),
-                                   taken, write, &ret->number);
+  }
+  s = save.BeginWrites();
+  if (s.ok() && numbered) {
+    s = WriteReturn(session, *ret, ret->number);
+  } else if (s.ok()) {
+    xbase::WorkArea& headers = *session.tables().Area("rtbeli1");
+    const auto taken = [&](const std::string& number, bool* held) {
+      xbase::Status t = headers.SetOrder("RTBELI11");
+      if (t.ok()) t = headers.Seek(headers.PadToField("NOMOR", number));
+      *held = t.ok() && headers.found();
+      return t;
+    };
+    const auto write = [&](const std::string& number) { return WriteReturn(session, *ret, number); };
+    s = documents::NumberDocument(session.console(), setup, kReturnCounter, branch, taken, write, &ret->number);
+  }
+  s = save.CommitWrites(s);
+  if (!s.ok() && !s.IsNotFound()) console::PESAN(session.console(), s.message());  // a missing counter had its alert
+  return s;
 }
 
 }  // namespace purchasing

@@ -133,10 +133,7 @@ void EditLines(frame::Session& session, PurchaseReturn* ret) {
         if (!frame::AnsweredYes(con, frame::kConfirmSave)) return false;
         const bool fresh = xbase::IsBlank(ret->number);
         const xbase::Status s = SaveReturn(session, ret);
-        if (!s.ok()) {
-          if (!s.IsNotFound()) console::PESAN(con, s.message());  // a missing counter has had its alert
-          return false;
-        }
+        if (!s.ok()) return false;  // told by the save
         if (fresh) console::Alert(con, "Retur PEMBELIAN ini disimpan dengan nomor : " + ret->number);
         return true;
       }

@@ -8,6 +8,8 @@
 #include "console/message.h"
 #include "console/table_access.h"
 #include "documents/document_counter.h"
+#include "documents/named_records.h"
+#include "documents/save_scope.h"
 #include "documents/record_writes.h"
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
@@ -72,20 +74,16 @@ xbase::Status SeekCounter(xbase::WorkArea& setup, std::string_view key, bool* fo
   return s;
 }
 
-// Both numbers the counters give now.
+// Both numbers the counters give now; a missing counter row is refused with its words.
 xbase::Status DrawNumbers(frame::Session& session, Shipment* shipment) {
   xbase::WorkArea& setup = *session.tables().Area("setup");
   xbase::WorkArea& done = *session.tables().Area("dta_peb");
   bool found = false;
   xbase::Status s = SeekCounter(setup, kPoCounter, &found);
-  if (s.ok() && !found) {
-    return Refused(session, "Setup " + std::string(kPoCounter) + " belum ada");
-  }
+  if (s.ok() && !found) return xbase::Status::InvalidArgument("Setup " + std::string(kPoCounter) + " belum ada");
   if (s.ok()) s = FreeNumber(setup, done, "DTA_PEB2", "NO_PO", &shipment->po);
   if (s.ok()) s = SeekCounter(setup, kReceiptCounter, &found);
-  if (s.ok() && !found) {
-    return Refused(session, "Setup " + std::string(kReceiptCounter) + " belum ada");
-  }
+  if (s.ok() && !found) return xbase::Status::InvalidArgument("Setup " + std::string(kReceiptCounter) + " belum ada");
   if (s.ok()) s = FreeNumber(setup, done, "DTA_PEB3", "NO_BPB", &shipment->receipt);
   return s;
 }
@@ -217,17 +215,55 @@ xbase::Status RaiseCounter(xbase::WorkArea& setup, std::string_view key, const s
   return setup.Put("KET", xbase::Value::Text(number));
 }
 
-// The writes of the save, SETUP locked by the caller.
-xbase::Status WriteShipment(frame::Session& session, Shipment* shipment) {
+// What the save changes: both counter rows, the receipt's header and stored rows, the stock of every
+// stored row and of every incoming line, and the record of the shipment taken in.
+xbase::Status NameShipment(documents::SaveScope& save, frame::Session& session, const Shipment& shipment) {
+  xbase::WorkArea& setup = *session.tables().Area("setup");
+  xbase::WorkArea& rows = *session.tables().Area("bpbeli2");
+  xbase::WorkArea& source = *session.tables().Area("peb_dtl");
+  save.Append(*session.tables().Area("bpbeli1"));
+  save.Append(*session.tables().Area("dta_peb"));
+  xbase::Status s;
+  for (const std::string_view counter : {kPoCounter, kReceiptCounter}) {
+    bool found = false;
+    if (s = SeekCounter(setup, counter, &found); s.ok() && found) save.Update(setup, setup.recno());
+    if (!s.ok()) return s;
+  }
+  const std::string key = rows.PadToField("NO_BPB", xbase::RTrim(shipment.number));
+  std::vector<uint32_t> stored, incoming;
+  s = documents::NameStoredRows(save, session.tables(), rows, "BPBELI21", key, &stored);
+  xbase::ShowDeleted show(&session.tables());
+  for (size_t i = 0; s.ok() && i < stored.size(); ++i) {
+    if (s = rows.GoTo(stored[i]); s.ok() && !rows.deleted()) {
+      s = NameStockPost(save, session, rows.Text("GUDANG"), rows.Text("KODE"));
+    }
+  }
+  if (s.ok()) s = source.SetOrder(1);
+  if (s.ok()) s = source.SeekAll(key, &incoming);
+  for (size_t k = 0; s.ok() && k < incoming.size(); ++k) {
+    if (s = source.GoTo(incoming[k]); s.ok()) s = NameStockPost(save, session, shipment.warehouse, source.Text("KODE"));
+  }
+  return s;
+}
+
+// Under the locks, with no message: the shipment not taken in yet, still offered, and both numbers.
+xbase::Status CheckUnderLocks(frame::Session& session, Shipment* shipment) {
   const std::string shown(xbase::AllTrim(shipment->number));
   xbase::WorkArea& header = *session.tables().Area("bpbeli1");
   xbase::WorkArea& source = *session.tables().Area("peb_hdr");
   xbase::Status s = SeekIn(header, "BPBELI11", "NO_BPB", shipment->number);
-  if (s.ok() && header.found()) return Refused(session, "PEB " + shown + " sudah diimpor, tidak ada yang ditulis");
+  if (s.ok() && header.found()) {
+    return xbase::Status::InvalidArgument("PEB " + shown + " sudah diimpor, tidak ada yang ditulis");
+  }
   if (s.ok()) s = SeekIn(source, "PEB_HDR", "NO_BPB", shipment->number);
-  if (s.ok() && !source.found()) return Refused(session, "PEB " + shown + " tidak terdaftar");
-  if (s.ok()) s = DrawNumbers(session, shipment);
-  if (!s.ok()) return s;
+  if (s.ok() && !source.found()) return xbase::Status::InvalidArgument("PEB " + shown + " tidak terdaftar");
+  return s.ok() ? DrawNumbers(session, shipment) : s;
+}
+
+// The writes of the save, every record locked by the caller.
+xbase::Status WriteShipment(frame::Session& session, Shipment* shipment) {
+  const std::string shown(xbase::AllTrim(shipment->number));
+  xbase::Status s;
   shipment->po_date = PurchaseOrderDate(session.Today());
   shipment->receipt_date = session.Today();
   if (s = WriteHeader(session, *shipment); !s.ok()) {
@@ -326,13 +362,18 @@ std::vector<std::string> ShipmentPreview(const Shipment& shipment) {
 }
 
 xbase::Status SaveShipment(frame::Session& session, Shipment* shipment) {
-  xbase::WorkArea& setup = *session.tables().Area("setup");
-  // The counters stay locked from their reading until they are raised.
-  xbase::Status s = console::LockTable(session.console(), setup);
-  if (!s.ok()) return s;
-  s = WriteShipment(session, shipment);
-  const xbase::Status unlocked = setup.Unlock();
-  if (s.ok()) s = unlocked;
+  documents::SaveScope save(session.console());
+  xbase::Status s = NameShipment(save, session, *shipment);
+  if (s.ok()) s = save.Lock();
+  if (s.ok()) s = CheckUnderLocks(session, shipment);
+  if (!s.ok()) {
+    save.Release().IgnoreError();  // the refusal is what is shown
+    documents::NothingSaved(session, s);
+    return s;
+  }
+  s = save.BeginWrites();
+  if (s.ok()) s = WriteShipment(session, shipment);
+  s = save.CommitWrites(s);
   if (!s.ok() && !AlreadyShown(s)) console::PESAN(session.console(), s.message());
   return s;
 }

@@ -12,7 +12,10 @@
 #include "purchasing/purchasing.h"
 #include "support/data_folder.h"
 #include "support/files.h"
+#include "support/other_workstation.h"
 #include "support/scripted_session.h"
+#include "support/small_folder_check.h"
+#include "support/verified_folder.h"
 #include "support/temp_folder.h"
 #include "xbase/ini_file.h"
 #include "xbase/session.h"
@@ -236,6 +239,31 @@ TEST_F(PlanTest, AnAdditionalOrderUpToTheFifteenthShipsAfterThisMonthFromTheSixt
   EXPECT_EQ(Rows("D1CBNG2", {"NOMOR", "KODE", "CARTON", "QUANTITY"}).at(1),
             (std::map<std::string, std::string>{
                 {"NOMOR", "D1B218/20261216"}, {"KODE", "A1"}, {"CARTON", "3"}, {"QUANTITY", "30"}}));
+}
+
+TEST_F(PlanTest, EscWhileAnotherWorkstationAppendsToTheLinesWritesNoHeader) {
+  support::CompleteSmallFolder(data.path());
+  Today(2026, 12, 15);
+  support::OtherWorkstation other(data.path());
+  other.HoldAppend("D1CBNG2");
+  const std::vector<int> order = Keys({{key::kEnter}, Line("A1"), Line("3"), {key::kF10, key::kEnter}});
+  rig.term.AddKeys(Keys({order, {key::kEsc, ' ', ' ', key::kEsc}}));
+  ASSERT_TRUE(D1TB(rig.session, {}).ok());
+  EXPECT_TRUE(support::Shown(rig.term, "Mencoba menambah record file D1CBNG2.Dbf, tekan [Esc]=batal...."));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(Rows("D1CBNG1", {"NOMOR"}).empty());
+  EXPECT_TRUE(Rows("D1CBNG2", {"NOMOR"}).empty());
+
+  other.Release();
+  rig.term.AddKeys(order);
+  ASSERT_TRUE(D1TB(rig.session, {}).ok());
+  EXPECT_EQ(Rows("D1CBNG1", {"NOMOR"}).size(), 1u);
+  EXPECT_EQ(Rows("D1CBNG2", {"NOMOR", "KODE", "CARTON", "QUANTITY"}),
+            (std::vector<std::map<std::string, std::string>>{
+                {{"NOMOR", "D1B218/20261215"}, {"KODE", "A1"}, {"CARTON", "3"}, {"QUANTITY", "30"}}}));
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::ExpectVerified(data.path());
 }
 
 TEST_F(PlanTest, TheForecastWorkbookOfOrdersLeavesOutZeroRowsAndAnEmptyProductLine) {

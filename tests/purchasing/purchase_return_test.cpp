@@ -5,7 +5,11 @@
 #include "console/keys.h"
 #include "purchasing/purchase_return.h"
 #include "support/data_folder.h"
+#include "support/other_workstation.h"
 #include "support/scripted_session.h"
+#include "support/small_folder_check.h"
+#include "support/verified_folder.h"
+#include "xbase/text_functions.h"
 
 namespace purchasing {
 namespace {
@@ -122,6 +126,36 @@ TEST_F(PurchaseReturnTest, SavingTakesTheGoodsOutAndADeletedLinePutsThemBack) {
   EXPECT_EQ(Stock(), 30);
   ASSERT_TRUE(line.GoTo(1).ok());
   EXPECT_TRUE(line.deleted());
+}
+
+TEST_F(PurchaseReturnTest, EscAtTheStockLockWritesNeitherReturnNorCounter) {
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::SettleSmallFolder(folder.path());
+  ASSERT_TRUE(OpenReturnTables(rig.session));
+  ASSERT_TRUE(Type(1, kReceipt, T("R1")));
+  ASSERT_TRUE(Type(1, kCode, T("A1")));
+  ASSERT_TRUE(Type(1, kQuantity, N(20)));
+  support::OtherWorkstation other(folder.path());
+  other.Hold("STOKBRG", 1);
+  rig.term.AddKeys({key::kEsc, ' ', ' '});
+  EXPECT_FALSE(SaveReturn(rig.session, &ret).ok());
+  EXPECT_TRUE(support::Shown(rig.term, "Mencoba mengunci record 1 file "));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(xbase::IsBlank(ret.number));
+  EXPECT_EQ(Stock(), 100);  // the receipt R1 brought 100 pieces
+  EXPECT_EQ(rig.session.tables().Area("rtbeli1")->table().record_count(), 1u);
+  EXPECT_EQ(rig.session.tables().Area("rtbeli2")->table().record_count(), 0u);
+  xbase::WorkArea& setup = *rig.session.tables().Area("setup");
+  ASSERT_TRUE(setup.GoTo(1).ok());
+  EXPECT_EQ(setup.Text("KET").substr(0, 10), "0000000015");
+
+  other.Release();
+  ASSERT_TRUE(SaveReturn(rig.session, &ret).ok());
+  EXPECT_EQ(ret.number, "0000000017");
+  EXPECT_EQ(Stock(), 80);
+  EXPECT_TRUE(rig.session.tables().CloseAll().ok());
+  support::ExpectVerified(folder.path());
 }
 
 }  // namespace

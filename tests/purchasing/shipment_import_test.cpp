@@ -6,7 +6,10 @@
 #include "purchasing/purchasing.h"
 #include "purchasing/shipment_import.h"
 #include "support/data_folder.h"
+#include "support/other_workstation.h"
 #include "support/scripted_session.h"
+#include "support/small_folder_check.h"
+#include "support/verified_folder.h"
 #include "xbase/text_functions.h"
 
 namespace purchasing {
@@ -134,6 +137,35 @@ TEST_F(ShipmentImportTest, ADocumentAlreadyImportedIsRefusedBeforeAnythingIsWrit
   EXPECT_TRUE(support::Shown(rig.term, "PEB PEB3 sudah diimpor, tidak ada yang ditulis"));
   EXPECT_EQ(Open(rig.session, "DTA_PEB").table().record_count(), 2u);
   EXPECT_EQ(Row("SETUP", 3).Text("KET").substr(0, 10), "0000000043");
+}
+
+TEST_F(ShipmentImportTest, EscAtTheStockOfTheSecondLineWritesNoPartOfTheReceipt) {
+  support::SettleSmallFolder(folder.path());
+  support::OtherWorkstation other(folder.path());
+  other.Hold("STOKBRG", 2);
+  rig.term.AddKeys(Keys({{key::kEnter, key::kEnter}, Line("PEB1"), {key::kEnter}, {'y'}, {key::kEsc, ' ', ' '},
+                         {key::kEsc}}));
+  ASSERT_TRUE(IMPPEB(rig.session, {}).ok());
+  EXPECT_TRUE(support::Shown(rig.term, "Mencoba mengunci record 2 file"));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+  EXPECT_FALSE(support::Shown(rig.term, "PEB PEB1 masuk dg No. PO"));
+  EXPECT_EQ(Open(rig.session, "BPBELI1").table().record_count(), 0u);
+  EXPECT_EQ(Open(rig.session, "BPBELI2").table().record_count(), 0u);
+  EXPECT_EQ(Open(rig.session, "DTA_PEB").table().record_count(), 1u);
+  EXPECT_EQ(Row("STOKBRG", 1).Number("JUMLAH"), 0);  // no movement brought any
+  EXPECT_EQ(Row("MASTBRJ", 1).Number("JUMLAH"), 0);
+  EXPECT_EQ(Row("SETUP", 3).Text("KET").substr(0, 10), "0000000041");
+  EXPECT_EQ(Row("SETUP", 4).Text("KET").substr(0, 10), "0000000007");
+
+  other.Release();
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  rig.term.AddKeys(ImportKeys("PEB1"));
+  ASSERT_TRUE(IMPPEB(rig.session, {}).ok());
+  EXPECT_TRUE(support::Shown(rig.term, "PEB PEB1 masuk dg No. PO 0000000043, No. BPB 0000000008"));
+  EXPECT_EQ(Row("STOKBRG", 1).Number("JUMLAH"), 100);
+  EXPECT_EQ(Row("STOKBRG", 2).Number("JUMLAH"), 10);
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::ExpectVerified(folder.path());
 }
 
 }  // namespace
