@@ -6,6 +6,8 @@
 #include "console/get.h"
 #include "console/message.h"
 #include "console/table_access.h"
+#include "documents/named_records.h"
+#include "documents/save_scope.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
 #include "pickers/picker_support.h"
@@ -97,12 +99,26 @@ bool CheckInvoice(frame::Session& session, BptVoucher* voucher, double* invoice_
 
 xbase::Status SaveVoucher(frame::Session& session, BptVoucher* voucher, bool* saved) {
   *saved = false;
-  if (!xbase::IsBlank(voucher->number)) {
-    if (xbase::Status s = WriteVoucher(session, *voucher); !s.ok()) return s;
-    *saved = true;
+  const bool numbered = !xbase::IsBlank(voucher->number);
+  if (!numbered && voucher->value == 0) return xbase::Status::OK();
+  // The counter row and the voucher's row are locked before either is written.
+  documents::SaveScope save(session.console());
+  xbase::WorkArea& row = TableArea(session, "BPOT_BPT");
+  xbase::Status s = numbered ? documents::NameKeyedRecord(save, row, "BPOT_BPT1", row.PadToField("NOMOR", voucher->number))
+                             : NameLettered(save, session, kVoucherCounter, voucher->branch);
+  if (!numbered) save.Append(row);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
     return xbase::Status::OK();
   }
-  if (voucher->value == 0) return xbase::Status::OK();
+  s = save.BeginWrites();
+  if (numbered) {
+    if (s.ok()) s = WriteVoucher(session, *voucher);
+    if (s = save.CommitWrites(s); !s.ok()) return s;
+    *saved = true;
+    return s;
+  }
   const auto taken = [&](const std::string& number, bool* held) {
     return SeekExact(session, "BPOT_BPT", "BPOT_BPT1", "NOMOR", number, held);
   };
@@ -111,7 +127,8 @@ xbase::Status SaveVoucher(frame::Session& session, BptVoucher* voucher, bool* sa
     return WriteVoucher(session, *voucher);
   };
   std::string number;
-  xbase::Status s = NumberLettered(session, kVoucherCounter, voucher->branch, taken, write, &number);
+  if (s.ok()) s = NumberLettered(session, kVoucherCounter, voucher->branch, taken, write, &number);
+  s = save.CommitWrites(s);
   if (!s.ok() || number.empty()) {
     voucher->number = std::string(10, ' ');
     return s;

@@ -5,6 +5,8 @@
 #include "console/alert.h"
 #include "console/message.h"
 #include "console/table_access.h"
+#include "documents/named_records.h"
+#include "documents/save_scope.h"
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
@@ -74,6 +76,18 @@ xbase::Status WriteLines(frame::Session& session, const CollectionList& list) {
     return w;
   };
   return documents::RewriteLines(session.console(), lines, rows, list.lines.size(), how);
+}
+
+// The list's header and stored lines (a list not numbered yet has none), with both tables' append locks.
+xbase::Status NameCollection(documents::SaveScope& save, frame::Session& session, const CollectionList& list) {
+  xbase::WorkArea& header = TableArea(session, "Tagih1");
+  xbase::WorkArea& lines = TableArea(session, "Tagih2");
+  save.Append(header);
+  save.Append(lines);
+  if (xbase::IsBlank(list.number)) return xbase::Status::OK();
+  xbase::Status s = documents::NameKeyedRecord(save, header, "TAGIH11", header.PadToField("NOMOR", list.number));
+  if (s.ok()) s = documents::NameStoredRows(save, session.tables(), lines, "TAGIH21", lines.PadToField("NOMOR", list.number));
+  return s;
 }
 
 }  // namespace
@@ -162,22 +176,34 @@ bool CheckCollectionInvoice(frame::Session& session, CollectionList* list, size_
 xbase::Status SaveCollection(frame::Session& session, CollectionList* list, bool* saved) {
   *saved = false;
   list->branch = xbase::PadR(xbase::RTrim(list->branch), 6);
+  const bool numbered = !xbase::IsBlank(list->number);
+  documents::SaveScope save(session.console());
+  xbase::Status s = numbered ? xbase::Status::OK() : NameLettered(save, session, kListCounter, list->branch);
+  if (s.ok()) s = NameCollection(save, session, *list);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return xbase::Status::OK();
+  }
   const auto write = [&](const std::string& number) {
     list->number = xbase::PadR(number, 10);
-    xbase::Status s = WriteHeader(session, *list);
-    return s.ok() ? WriteLines(session, *list) : s;
+    xbase::Status w = WriteHeader(session, *list);
+    return w.ok() ? WriteLines(session, *list) : w;
   };
-  if (!xbase::IsBlank(list->number)) {
-    if (xbase::Status s = write(list->number); !s.ok()) return s;
+  s = save.BeginWrites();
+  if (numbered) {
+    if (s.ok()) s = write(list->number);
+    if (s = save.CommitWrites(s); !s.ok()) return s;
     *saved = true;
     list->is_new = false;
-    return xbase::Status::OK();
+    return s;
   }
   const auto taken = [&](const std::string& number, bool* held) {
     return SeekExact(session, "Tagih1", "TAGIH11", "NOMOR", number, held);
   };
   std::string number;
-  xbase::Status s = NumberLettered(session, kListCounter, list->branch, taken, write, &number);
+  if (s.ok()) s = NumberLettered(session, kListCounter, list->branch, taken, write, &number);
+  s = save.CommitWrites(s);
   if (!s.ok() || number.empty()) {
     list->number = std::string(10, ' ');
     return s;

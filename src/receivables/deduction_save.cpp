@@ -5,6 +5,8 @@
 
 #include "console/alert.h"
 #include "console/table_access.h"
+#include "documents/named_records.h"
+#include "documents/save_scope.h"
 #include "documents/stored_lines.h"
 #include "receivables/deductions.h"
 #include "receivables/keyed_seek.h"
@@ -77,31 +79,61 @@ xbase::Status WriteLines(frame::Session& session, const RequestTables& tables, c
   return documents::RewriteLines(session.console(), lines, rows, request.lines.size(), how);
 }
 
+// The request's header and stored lines in `tables` (a request not numbered yet has none), with both
+// tables' append locks.
+xbase::Status NameRequest(documents::SaveScope& save, frame::Session& session, const RequestTables& tables,
+                          const DeductionRequest& request) {
+  xbase::WorkArea& header = TableArea(session, tables.header);
+  xbase::WorkArea& lines = TableArea(session, tables.lines);
+  save.Append(header);
+  save.Append(lines);
+  if (xbase::IsBlank(request.number)) return xbase::Status::OK();
+  xbase::Status s =
+      documents::NameKeyedRecord(save, header, tables.header_order, header.PadToField("NOMOR", request.number));
+  if (s.ok()) {
+    s = documents::NameStoredRows(save, session.tables(), lines, tables.lines_order,
+                                  lines.PadToField("NOMOR", request.number));
+  }
+  return s;
+}
+
 }  // namespace
 
 xbase::Status SaveRequest(frame::Session& session, DeductionRequest* request, bool* saved) {
   *saved = false;
   const bool counted = std::any_of(request->lines.begin(), request->lines.end(), DeductionCounts);
-  const auto write = [&](const std::string& number) {
-    request->number = xbase::PadR(number, 10);
-    xbase::Status s = WriteHeader(session, kRequestTables, *request, counted, false);
-    return s.ok() ? WriteLines(session, kRequestTables, *request, counted) : s;
-  };
-  if (!xbase::IsBlank(request->number)) {
-    if (xbase::Status s = write(request->number); !s.ok()) return s;
-    *saved = true;
-    request->is_new = !counted;
-    return xbase::Status::OK();
-  }
-  if (!counted) {
+  const bool numbered = !xbase::IsBlank(request->number);
+  if (!numbered && !counted) {
     console::Alert(session.console(), "nomor tidak terbentuk");
     return xbase::Status::OK();
+  }
+  documents::SaveScope save(session.console());
+  xbase::Status s = numbered ? xbase::Status::OK() : NameLettered(save, session, kRequestCounter, request->branch);
+  if (s.ok()) s = NameRequest(save, session, kRequestTables, *request);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return xbase::Status::OK();
+  }
+  const auto write = [&](const std::string& number) {
+    request->number = xbase::PadR(number, 10);
+    xbase::Status w = WriteHeader(session, kRequestTables, *request, counted, false);
+    return w.ok() ? WriteLines(session, kRequestTables, *request, counted) : w;
+  };
+  s = save.BeginWrites();
+  if (numbered) {
+    if (s.ok()) s = write(request->number);
+    if (s = save.CommitWrites(s); !s.ok()) return s;
+    *saved = true;
+    request->is_new = !counted;
+    return s;
   }
   const auto taken = [&](const std::string& number, bool* held) {
     return SeekExact(session, "BPOT_HDR", "BPOT_HDR1", "NOMOR", number, held);
   };
   std::string number;
-  xbase::Status s = NumberLettered(session, kRequestCounter, request->branch, taken, write, &number);
+  if (s.ok()) s = NumberLettered(session, kRequestCounter, request->branch, taken, write, &number);
+  s = save.CommitWrites(s);
   if (!s.ok() || number.empty()) {
     request->number = std::string(10, ' ');
     return s;
@@ -113,8 +145,17 @@ xbase::Status SaveRequest(frame::Session& session, DeductionRequest* request, bo
 }
 
 xbase::Status SaveApproval(frame::Session& session, const DeductionRequest& request) {
-  xbase::Status s = WriteHeader(session, kApprovalTables, request, true, true);
-  return s.ok() ? WriteLines(session, kApprovalTables, request, true) : s;
+  documents::SaveScope save(session.console());
+  xbase::Status s = NameRequest(save, session, kApprovalTables, request);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return xbase::Status::OK();
+  }
+  s = save.BeginWrites();
+  if (s.ok()) s = WriteHeader(session, kApprovalTables, request, true, true);
+  if (s.ok()) s = WriteLines(session, kApprovalTables, request, true);
+  return save.CommitWrites(s);
 }
 
 }  // namespace receivables

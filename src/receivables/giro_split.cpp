@@ -5,6 +5,8 @@
 
 #include "console/message.h"
 #include "console/table_access.h"
+#include "documents/named_records.h"
+#include "documents/save_scope.h"
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
@@ -159,21 +161,16 @@ bool CheckSplitCell(frame::Session& session, GiroSplit* split, size_t line, size
   }
 }
 
-xbase::Status SaveSplit(frame::Session& session, const GiroSplit& split, bool* saved) {
-  *saved = false;
+namespace {
+
+// Under the locks, with no message: the instrument still there and the split within what the stored
+// figures, which another workstation may have moved, leave free.
+xbase::Status CheckUnderLocks(frame::Session& session, const GiroSplit& split) {
   bool found = false;
   xbase::Status s = SeekExact(session, "GiroDbt", "GIRODBT1", "NOMOR", split.number, &found);
   if (!s.ok()) return s;
-  if (!found) {
-    console::PESAN(session.console(), "Nomor " + std::string(xbase::RTrim(split.number)) + " tidak ada lagi");
-    return s;
-  }
+  if (!found) return xbase::Status::InvalidArgument("Nomor " + std::string(xbase::RTrim(split.number)) + " tidak ada lagi");
   const xbase::WorkArea& instrument = TableArea(session, "GiroDbt");
-  const std::string kind = instrument.Text("KET");
-  const xbase::Date received = instrument.DateOf("TG_TERIMA");
-  const std::string account = instrument.Text("ACCOUNT");
-  const std::string company = instrument.Text("CODE_ID");
-  // The value is checked again against the stored figures, which another workstation may have moved.
   std::vector<uint32_t> live;
   double stored = 0;
   const double nominal = instrument.Number("DEBET");
@@ -183,9 +180,31 @@ xbase::Status SaveSplit(frame::Session& session, const GiroSplit& split, bool* s
   fresh.nominal = nominal;
   fresh.used_elsewhere = used - stored;
   if (SplitRemaining(fresh) < -0.001) {
-    console::PESAN(session.console(), kAboveRest + Money(nominal - fresh.used_elsewhere));
-    return s;
+    return xbase::Status::InvalidArgument(kAboveRest + Money(nominal - fresh.used_elsewhere));
   }
+  return s;
+}
+
+// The instrument's row and the stored split rows.
+xbase::Status NameSplit(documents::SaveScope& save, frame::Session& session, const GiroSplit& split) {
+  bool found = false;
+  xbase::Status s = SeekExact(session, "GiroDbt", "GIRODBT1", "NOMOR", split.number, &found);
+  if (s.ok() && found) save.Update(TableArea(session, "GiroDbt"), TableArea(session, "GiroDbt").recno());
+  xbase::WorkArea& rows = TableArea(session, "GIROKDT");
+  if (s.ok()) s = documents::NameStoredRows(save, session.tables(), rows, "GIROKDT1", rows.PadToField("NOMOR", split.number));
+  return s;
+}
+
+// The split rows rewritten in place, the instrument's settled total moved with them.
+xbase::Status WriteSplit(frame::Session& session, const GiroSplit& split) {
+  bool found = false;
+  xbase::Status s = SeekExact(session, "GiroDbt", "GIRODBT1", "NOMOR", split.number, &found);
+  if (!s.ok()) return s;
+  const xbase::WorkArea& instrument = TableArea(session, "GiroDbt");
+  const std::string kind = instrument.Text("KET");
+  const xbase::Date received = instrument.DateOf("TG_TERIMA");
+  const std::string account = instrument.Text("ACCOUNT");
+  const std::string company = instrument.Text("CODE_ID");
   xbase::WorkArea& rows_area = TableArea(session, "GIROKDT");
   std::vector<uint32_t> rows;
   if (s = rows_area.SetOrder("GIROKDT1"); !s.ok()) return s;
@@ -209,7 +228,25 @@ xbase::Status SaveSplit(frame::Session& session, const GiroSplit& split, bool* s
     return w;
   };
   how.apply = [&](size_t k) { return UPDATEGIRODBT(session, split.number, 0, split.lines[k][kSpAmount].number()); };
-  s = documents::RewriteLines(session.console(), rows_area, rows, split.lines.size(), how);
+  return documents::RewriteLines(session.console(), rows_area, rows, split.lines.size(), how);
+}
+
+}  // namespace
+
+xbase::Status SaveSplit(frame::Session& session, const GiroSplit& split, bool* saved) {
+  *saved = false;
+  documents::SaveScope save(session.console());
+  xbase::Status s = NameSplit(save, session, split);
+  if (s.ok()) s = save.Lock();
+  if (s.ok()) s = CheckUnderLocks(session, split);
+  if (!s.ok()) {
+    save.Release().IgnoreError();  // the refusal is what is told
+    documents::NothingSaved(session, s);
+    return xbase::Status::OK();
+  }
+  s = save.BeginWrites();
+  if (s.ok()) s = WriteSplit(session, split);
+  s = save.CommitWrites(s);
   *saved = s.ok();
   return s;
 }

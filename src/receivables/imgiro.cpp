@@ -6,6 +6,8 @@
 
 #include "console/alert.h"
 #include "console/message.h"
+#include "documents/named_records.h"
+#include "documents/save_scope.h"
 #include "documents/stored_lines.h"
 #include "frame/open_table.h"
 #include "receivables/keyed_seek.h"
@@ -52,10 +54,24 @@ xbase::Status MergeLines(frame::Session& session, std::string_view from, std::st
   return documents::RewriteLines(session.console(), target, stored, incoming.size(), how);
 }
 
-// Walks `from` in its index order, merging each row into `live`; `each` runs after the row.
+// What merging the incoming row changes: the live row of its number (deleted rows seen), with the
+// table's append lock.
+xbase::Status NameRow(documents::SaveScope& save, frame::Session& session, const xbase::WorkArea& incoming,
+                      std::string_view live, std::string_view order) {
+  xbase::WorkArea& target = TableArea(session, live);
+  xbase::ShowDeleted show(&session.tables());
+  save.Append(target);
+  return documents::NameKeyedRecord(save, target, order, target.PadToField("NOMOR", xbase::RTrim(incoming.Text("NOMOR"))));
+}
+
+// Walks `from` in its index order, merging each row into `live`; `each` runs after the row, and `named`
+// names what it changes. Each row is one save: a lock given up is told and ends the walk, the rows
+// before it merged and nothing of it written.
 xbase::Status MergeAll(frame::Session& session, std::string_view from, std::string_view live, std::string_view order,
                        const char* reading, const char* writing,
-                       const std::function<xbase::Status(std::string_view number)>& each, int* merged) {
+                       const std::function<xbase::Status(std::string_view number)>& each,
+                       const std::function<xbase::Status(documents::SaveScope&, std::string_view number)>& named,
+                       int* merged) {
   console::Console& con = session.console();
   xbase::WorkArea& source = TableArea(session, from);
   console::WARNING(con, reading, "W+/b");
@@ -64,8 +80,19 @@ xbase::Status MergeAll(frame::Session& session, std::string_view from, std::stri
   while (s.ok() && !source.eof()) {
     const uint32_t at = source.recno();
     const std::string number = source.Text("NOMOR");
-    s = MergeRow(session, source, live, order);
+    documents::SaveScope save(con);
+    s = NameRow(save, session, source, live, order);
+    if (s.ok() && named) s = named(save, number);
+    if (s.ok()) s = save.Lock();
+    if (!s.ok()) {
+      documents::NothingSaved(session, s);
+      return s;
+    }
+    s = save.BeginWrites();
+    if (s.ok()) s = source.GoTo(at);
+    if (s.ok()) s = MergeRow(session, source, live, order);
     if (s.ok() && each) s = each(number);
+    s = save.CommitWrites(s);
     if (s.ok()) s = source.GoTo(at);
     if (s.ok()) s = source.Skip();
     if (s.ok()) ++*merged;
@@ -78,11 +105,14 @@ xbase::Status Import(frame::Session& session, int* merged) {
     xbase::Status s = MergeLines(session, "rlt_pi", "GIRO_PI", number);
     return s.ok() ? MergeLines(session, "rlt_rl", "GIRO_RL", number) : s;
   };
+  const auto named_lists = [&](documents::SaveScope& save, std::string_view number) {
+    return NameInstrumentLists(save, session, number);
+  };
   int others = 0;
   xbase::Status s = MergeAll(session, "rlt_gr", "GIRODBT", "GIRODBT1", "Proses Baca exgrd.....",
-                             "Proses tulis girodbt", lists, merged);
+                             "Proses tulis girodbt", lists, named_lists, merged);
   if (s.ok()) {
-    s = MergeAll(session, "rlt_gk", "GIROKDT", "GIROKDT1", "Proses Baca rlt_gk.....", "Proses tulis girokdt", {},
+    s = MergeAll(session, "rlt_gk", "GIROKDT", "GIROKDT1", "Proses Baca rlt_gk.....", "Proses tulis girokdt", {}, {},
                  &others);
   }
   return s;
@@ -109,6 +139,7 @@ xbase::Status IMGIRO(frame::Session& session, const std::vector<xbase::Value>&) 
     s = Import(session, &merged);
     CloseRevisionFiles(session);
     if (s.ok()) console::PESAN(con, "Impor selesai: " + std::to_string(merged) + " penerimaan");
+    if (s.IsLocked()) s = xbase::Status::OK();  // the lock given up was told
     break;
   }
   session.CloseTables();

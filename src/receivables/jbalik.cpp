@@ -93,12 +93,8 @@ bool AskInvoice(frame::Session& session, Journal* journal) {
 
 // F10: saves and tells the user; a failure stays on the screen.
 Outcome Save(frame::Session& session, const Journal& journal) {
-  const xbase::Status s = SaveJournal(session, journal);
-  if (!s.ok()) {
-    console::PESAN(session.console(), s.message());
-    return Outcome::kStay;
-  }
-  return Outcome::kSaved;
+  // A failure was told by the save.
+  return SaveJournal(session, journal).ok() ? Outcome::kSaved : Outcome::kStay;
 }
 
 // The browse of the journal lines in the lower window.

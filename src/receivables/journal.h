@@ -66,7 +66,8 @@ xbase::Status LoadJournal(frame::Session& session, Journal* journal, bool* found
 // Pairs the invoice's stored journal rows (deleted ones too) with the lines: a counting line overwrites
 // its row (a live row's settlement taken back first, a deleted row recalled), raises the journal
 // counter to its number and is settled; other rows are taken back and deleted. Lines beyond the rows
-// are appended. Nothing counts: nothing is written and no number is drawn.
+// are appended. Nothing counts: nothing is written and no number is drawn. Every record it changes is
+// locked before the first write (a lock given up writes nothing); a failure is shown and returned.
 xbase::Status SaveJournal(frame::Session& session, const Journal& journal);
 
 // The sums of debits and credits over the ledger and the journal lines.

@@ -2,7 +2,10 @@
 #include <string>
 #include <vector>
 
+#include "console/message.h"
 #include "documents/document_counter.h"
+#include "documents/named_records.h"
+#include "documents/save_scope.h"
 #include "documents/stored_lines.h"
 #include "receivables/journal.h"
 #include "receivables/keyed_seek.h"
@@ -102,7 +105,32 @@ xbase::Status LoadJournal(frame::Session& session, Journal* journal, bool* found
   return s;
 }
 
-xbase::Status SaveJournal(frame::Session& session, const Journal& journal) {
+namespace {
+
+// The stored journal rows, the counter row, and the invoice and instruments every old and new line settles.
+xbase::Status NameJournal(documents::SaveScope& save, frame::Session& session, const Journal& journal) {
+  xbase::WorkArea& rows = TableArea(session, "Piutjbl");
+  xbase::WorkArea& setup = TableArea(session, "Setup");
+  std::vector<uint32_t> records;
+  xbase::Status s = documents::NameStoredRows(save, session.tables(), rows, "PIUTJBL2", journal.nota, &records);
+  if (s.ok()) {
+    s = documents::NameKeyedRecord(save, setup, "SETUP",
+                                   setup.PadToField("SETUP", kCounterPrefix + xbase::PadR(journal.branch, 6)));
+  }
+  if (s.ok()) s = NameSettlement(save, session, journal.nota, "");
+  xbase::ShowDeleted show(&session.tables());
+  for (size_t i = 0; s.ok() && i < records.size(); ++i) {
+    if (s = rows.GoTo(records[i]); s.ok() && !rows.deleted()) s = NameSettlement(save, session, journal.nota, rows.Text("NO_BUKTI"));
+  }
+  for (size_t k = 0; s.ok() && k < journal.lines.size(); ++k) {
+    if (JournalLineCounts(journal.lines[k])) {
+      s = NameSettlement(save, session, journal.nota, Text(journal.lines[k], kJournalInstrument));
+    }
+  }
+  return s;
+}
+
+xbase::Status WriteJournal(frame::Session& session, const Journal& journal) {
   xbase::WorkArea& rows = TableArea(session, "Piutjbl");
   std::vector<uint32_t> records;
   xbase::Status s = rows.SetOrder("PIUTJBL2");
@@ -140,6 +168,23 @@ xbase::Status SaveJournal(frame::Session& session, const Journal& journal) {
     return a;
   };
   return documents::RewriteLines(session.console(), rows, records, journal.lines.size(), how);
+}
+
+}  // namespace
+
+xbase::Status SaveJournal(frame::Session& session, const Journal& journal) {
+  documents::SaveScope save(session.console());
+  xbase::Status s = NameJournal(save, session, journal);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return s;
+  }
+  s = save.BeginWrites();
+  if (s.ok()) s = WriteJournal(session, journal);
+  s = save.CommitWrites(s);
+  if (!s.ok()) console::PESAN(session.console(), s.message());
+  return s;
 }
 
 JournalSums SumJournal(const Journal& journal) {

@@ -8,6 +8,8 @@
 #include "console/get.h"
 #include "console/message.h"
 #include "console/table_access.h"
+#include "documents/named_records.h"
+#include "documents/save_scope.h"
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
@@ -53,28 +55,58 @@ xbase::Status CopyAllOf(frame::Session& session, std::string_view live, std::str
   return s;
 }
 
-// The register row takes the new value and date, then goes out with its lists.
+// What sending changes: the register row, its copies in the revision files with the rows of the
+// number sent before, and the revision files' append locks.
+xbase::Status NameSend(documents::SaveScope& save, frame::Session& session, xbase::WorkArea& row,
+                       const std::string& number) {
+  save.Update(row, row.recno());
+  xbase::WorkArea& sent = TableArea(session, "rlt_gr");
+  xbase::Status s = documents::NameKeyedRecord(save, sent, "rlt_gr", sent.PadToField("NOMOR", number));
+  for (const char* to : {"rlt_pi", "rlt_rl"}) {
+    xbase::WorkArea& target = TableArea(session, to);
+    if (s.ok()) s = documents::NameStoredRows(save, session.tables(), target, 1, target.PadToField("NOMOR", number));
+  }
+  bool found = false;
+  if (s.ok()) s = SeekExact(session, "GIROKDT", "GIROKDT1", "NOMOR", number, &found);
+  if (s.ok() && found) {
+    xbase::WorkArea& branches = TableArea(session, "rlt_gk");
+    s = documents::NameKeyedRecord(save, branches, "rlt_gk", branches.PadToField("NOMOR", number));
+  }
+  return s;
+}
+
+// The register row the area stands on takes the new value and date, then goes out with its lists.
+// Everything it changes is locked first; a refusal before the first write is told and sending goes on.
 xbase::Status Send(frame::Session& session, double amount, xbase::Date due) {
   xbase::WorkArea& row = TableArea(session, "GIRODBT");
-  xbase::Status s = console::LOCK_REC(session.console(), row);
-  if (!s.ok()) return s;
-  if (amount < row.Number("KREDIT")) {
-    if (s = row.Unlock(); !s.ok()) return s;
-    console::PESAN(session.console(),
-                   "Nilai tidak boleh kurang dari yang sudah terpakai " +
-                       std::string(xbase::AllTrim(xbase::Transform(xbase::Value::Num(row.Number("KREDIT")), "999,999,999.99"))));
-    return s;
-  }
-  s = row.Put("DEBET", xbase::Value::Num(amount));
-  if (s.ok()) s = row.Put("TANGGAL", xbase::Value::FromDate(due));
-  if (s = Unlocked(row, s); !s.ok()) return s;
+  const uint32_t recno = row.recno();
   const std::string number = row.Text("NOMOR");
-  if (s = CopyReplacing(session, row, "rlt_gr"); !s.ok()) return s;
-  if (s = CopyAllOf(session, "GIRO_PI", "rlt_pi", number); !s.ok()) return s;
-  if (s = CopyAllOf(session, "GIRO_RL", "rlt_rl", number); !s.ok()) return s;
+  documents::SaveScope save(session.console());
+  xbase::Status s = NameSend(save, session, row, number);
+  if (s.ok()) s = save.Lock();
+  if (s.ok()) s = row.GoTo(recno);  // as it is now, under its lock
+  if (s.ok() && amount < row.Number("KREDIT")) {
+    s = xbase::Status::InvalidArgument(
+        "Nilai tidak boleh kurang dari yang sudah terpakai " +
+        std::string(xbase::AllTrim(xbase::Transform(xbase::Value::Num(row.Number("KREDIT")), "999,999,999.99"))));
+  }
+  if (!s.ok()) {
+    save.Release().IgnoreError();  // the refusal is what is told
+    documents::NothingSaved(session, s);
+    return xbase::Status::OK();
+  }
+  s = save.BeginWrites();
+  if (s.ok()) s = console::LOCK_REC(session.console(), row);
+  if (s.ok()) s = row.Put("DEBET", xbase::Value::Num(amount));
+  if (s.ok()) s = row.Put("TANGGAL", xbase::Value::FromDate(due));
+  s = Unlocked(row, s);
+  if (s.ok()) s = CopyReplacing(session, row, "rlt_gr");
+  if (s.ok()) s = CopyAllOf(session, "GIRO_PI", "rlt_pi", number);
+  if (s.ok()) s = CopyAllOf(session, "GIRO_RL", "rlt_rl", number);
   bool found = false;
-  if (s = SeekExact(session, "GIROKDT", "GIROKDT1", "NOMOR", number, &found); !s.ok() || !found) return s;
-  return CopyReplacing(session, TableArea(session, "GIROKDT"), "rlt_gk");
+  if (s.ok()) s = SeekExact(session, "GIROKDT", "GIROKDT1", "NOMOR", number, &found);
+  if (s.ok() && found) s = CopyReplacing(session, TableArea(session, "GIROKDT"), "rlt_gk");
+  return save.CommitWrites(s);
 }
 
 // Empties the revision files but rlt_gk.

@@ -72,8 +72,8 @@ void EditLines(frame::Session& session, Kwitansi* receipt) {
     switch (pressed) {
       case key::kEsc: return true;
       case key::kF10:
-        return AnsweredYes(con, "Yakin data akan disimpan (Y/T)") &&
-               pickers::Checked(session, SaveInvoiceKwitansi(session, *receipt));
+        // A failure was told by the save.
+        return AnsweredYes(con, "Yakin data akan disimpan (Y/T)") && SaveInvoiceKwitansi(session, *receipt).ok();
       case key::kDel:
         DeleteLine(&receipt->lines, &idx);
         return false;

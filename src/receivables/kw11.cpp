@@ -20,8 +20,7 @@ xbase::Status KW11(frame::Session& session, const std::vector<xbase::Value>&) {
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   const console::Attr attr = con.Colour(colour);
-  xbase::Status s;
-  while (s.ok()) {
+  for (;;) {
     console::SHADOW(con, 3, 1, 20, 78, colour);
     console::TENGAH(con, 4, "BUAT KWITANSI", colour);
     const char* labels[] = {"Nomor          :", "Tanggal        :", "Terima Dari    :", "Pembayaran ke  :"};
@@ -44,9 +43,9 @@ xbase::Status KW11(frame::Session& session, const std::vector<xbase::Value>&) {
     for (size_t i = 0; i < 5; ++i) form.Add(13 + static_cast<int>(i), 17, &receipt.purpose[i], "@S60");
     if (form.Read(con).escaped) break;
     if (console::Alert(con, "yakin akan disimpan?", {"ya", "tidak"}) != 1) continue;
-    s = SaveFreeKwitansi(session, receipt);
+    SaveFreeKwitansi(session, receipt).IgnoreError();  // a failure was told; the clerk may try again
   }
-  return frame::CloseTables(session, s);
+  return session.tables().CloseAll();
 }
 
 xbase::Status KW3(frame::Session& session, const std::vector<xbase::Value>&) {

@@ -62,6 +62,8 @@ bool CheckKwitansiInvoice(frame::Session& session, Kwitansi* receipt, size_t lin
 
 // Saves an invoice receipt: its invoice lines paired with the stored rows; the header written, or
 // deleted when no invoice is left; "KWITANSI2" raised to the number and "KWITANSI3" + 1..3 set.
+// Both saves lock every row they change before the first write (a lock given up writes nothing); a
+// failure is shown and returned.
 xbase::Status SaveInvoiceKwitansi(frame::Session& session, const Kwitansi& receipt);
 // Saves a free receipt (header and purpose lines); the counter is not touched.
 xbase::Status SaveFreeKwitansi(frame::Session& session, const Kwitansi& receipt);

@@ -5,7 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "console/message.h"
 #include "console/table_access.h"
+#include "documents/named_records.h"
+#include "documents/save_scope.h"
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
@@ -175,7 +178,47 @@ bool CheckKwitansiInvoice(frame::Session& session, Kwitansi* receipt, size_t lin
   return true;
 }
 
-xbase::Status SaveInvoiceKwitansi(frame::Session& session, const Kwitansi& receipt) {
+namespace {
+
+// The SETUP rows an invoice receipt sets.
+std::vector<std::string> SettingKeys() { return {"KWITANSI2", "KWITANSI31", "KWITANSI32", "KWITANSI33"}; }
+
+// The header rows of the number (all of them: an emptied receipt deletes them) and the rows of the
+// number in `others`, with every table's append lock; and the SETUP rows of `settings`.
+xbase::Status NameKwitansi(documents::SaveScope& save, frame::Session& session, const Kwitansi& receipt,
+                           std::initializer_list<const char*> others, const std::vector<std::string>& settings) {
+  xbase::WorkArea& header = TableArea(session, "kwit_1");
+  xbase::Status s =
+      documents::NameStoredRows(save, session.tables(), header, "kwit_1", header.PadToField("NOMOR", receipt.number));
+  for (const char* alias : others) {
+    xbase::WorkArea& area = TableArea(session, alias);
+    if (s.ok()) s = documents::NameStoredRows(save, session.tables(), area, alias, area.PadToField("NOMOR", receipt.number));
+  }
+  xbase::WorkArea& setup = TableArea(session, "Setup");
+  for (size_t i = 0; s.ok() && i < settings.size(); ++i) {
+    s = documents::NameKeyedRecord(save, setup, "SETUP", setup.PadToField("SETUP", settings[i]));
+  }
+  return s;
+}
+
+// Runs `write` as one save over what `name` names: a lock given up writes nothing and is told.
+xbase::Status SaveWhole(frame::Session& session, const std::function<xbase::Status(documents::SaveScope&)>& name,
+                        const std::function<xbase::Status()>& write) {
+  documents::SaveScope save(session.console());
+  xbase::Status s = name(save);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return s;
+  }
+  s = save.BeginWrites();
+  if (s.ok()) s = write();
+  s = save.CommitWrites(s);
+  if (!s.ok()) console::PESAN(session.console(), s.message());
+  return s;
+}
+
+xbase::Status WriteInvoiceKwitansi(frame::Session& session, const Kwitansi& receipt) {
   xbase::WorkArea& lines = TableArea(session, "kwit_2");
   std::vector<uint32_t> rows;
   xbase::Status s = lines.SetOrder("KWIT_2");
@@ -206,7 +249,7 @@ xbase::Status SaveInvoiceKwitansi(frame::Session& session, const Kwitansi& recei
   return s;
 }
 
-xbase::Status SaveFreeKwitansi(frame::Session& session, const Kwitansi& receipt) {
+xbase::Status WriteFreeKwitansi(frame::Session& session, const Kwitansi& receipt) {
   xbase::Status s = WriteHeader(session, receipt);
   if (!s.ok()) return s;
   xbase::WorkArea& purpose = TableArea(session, "kwit_3");
@@ -215,6 +258,20 @@ xbase::Status SaveFreeKwitansi(frame::Session& session, const Kwitansi& receipt)
     s = purpose.Put("NOTES" + std::to_string(i + 1), Value::Text(receipt.purpose[i]));
   }
   return Unlocked(purpose, s);
+}
+
+}  // namespace
+
+xbase::Status SaveInvoiceKwitansi(frame::Session& session, const Kwitansi& receipt) {
+  return SaveWhole(
+      session, [&](documents::SaveScope& save) { return NameKwitansi(save, session, receipt, {"kwit_2"}, SettingKeys()); },
+      [&] { return WriteInvoiceKwitansi(session, receipt); });
+}
+
+xbase::Status SaveFreeKwitansi(frame::Session& session, const Kwitansi& receipt) {
+  return SaveWhole(
+      session, [&](documents::SaveScope& save) { return NameKwitansi(save, session, receipt, {"kwit_3"}, {}); },
+      [&] { return WriteFreeKwitansi(session, receipt); });
 }
 
 xbase::Status RemovePrintedKwitansi(frame::Session& session, int* removed) {

@@ -2,6 +2,7 @@
 // (deduction requests, BPT vouchers, collection lists): the letters are those stored in the row.
 #include "receivables/lettered_counter.h"
 
+#include "documents/named_records.h"
 #include "pickers/picker_support.h"
 #include "receivables/keyed_seek.h"
 #include "xbase/text_functions.h"
@@ -31,6 +32,12 @@ xbase::Status NumberLettered(frame::Session& session, const LetteredKind& kind, 
   if (!s.IsNotFound() && !s.IsInUse()) return s;
   number->clear();
   return xbase::Status::OK();
+}
+
+xbase::Status NameLettered(documents::SaveScope& save, frame::Session& session, const LetteredKind& kind,
+                           std::string_view branch) {
+  return documents::NameKeyedRecord(save, TableArea(session, "Setup"), "SETUP",
+                                    kind.prefix + xbase::PadR(xbase::RTrim(branch), 6));
 }
 
 }  // namespace receivables

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "documents/document_counter.h"
+#include "documents/save_scope.h"
 #include "frame/session.h"
 #include "xbase/status.h"
 
@@ -28,6 +29,10 @@ struct LetteredKind {
 xbase::Status NumberLettered(frame::Session& session, const LetteredKind& kind, std::string_view branch,
                              const documents::NumberTaken& taken, const documents::WriteDocument& write,
                              std::string* number);
+
+// The counter row NumberLettered takes, named in a save.
+xbase::Status NameLettered(documents::SaveScope& save, frame::Session& session, const LetteredKind& kind,
+                           std::string_view branch);
 
 }  // namespace receivables
 

@@ -8,6 +8,8 @@
 #include "console/get.h"
 #include "console/message.h"
 #include "console/table_access.h"
+#include "documents/named_records.h"
+#include "documents/save_scope.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
 #include "xbase/text_functions.h"
@@ -64,7 +66,8 @@ xbase::Status StoredReason(xbase::WorkArea& setup, std::string_view code, std::s
 }
 
 // Writes the lock or its release onto the customer and, when locking, the reason into SETUP.
-xbase::Status SaveLock(console::Console& con, xbase::WorkArea& customer, xbase::WorkArea& setup, bool locked, const std::string& reason) {
+xbase::Status WriteLock(console::Console& con, xbase::WorkArea& customer, xbase::WorkArea& setup, bool locked,
+                        const std::string& reason) {
   xbase::Status s = console::LOCK_REC(con, customer);
   if (!s.ok()) return s;
   // Releasing clears only the lock mark: another outlet code in the field stays.
@@ -84,6 +87,24 @@ xbase::Status SaveLock(console::Console& con, xbase::WorkArea& customer, xbase::
   }
   if (s.ok()) s = setup.Put("KET", xbase::Value::Text(reason));
   return Unlocked(setup, s);
+}
+
+// WriteLock with the customer's row and the reason's row locked before either is written; a lock
+// given up writes neither and is told.
+xbase::Status SaveLock(frame::Session& session, xbase::WorkArea& customer, xbase::WorkArea& setup, bool locked,
+                       const std::string& reason) {
+  documents::SaveScope save(session.console());
+  save.Update(customer, customer.recno());
+  xbase::Status s;
+  if (locked) s = documents::NameKeyedRecord(save, setup, 1, ReasonKey(customer.Text("RELASI")));
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return xbase::Status::OK();
+  }
+  s = save.BeginWrites();
+  if (s.ok()) s = WriteLock(session.console(), customer, setup, locked, reason);
+  return save.CommitWrites(s);
 }
 
 }  // namespace
@@ -126,7 +147,7 @@ xbase::Status OVER(frame::Session& session, const std::vector<xbase::Value>&) {
     rest.Add(13, 15, &locked, "Y");
     rest.Add(14, kValueCol, &reason, "@S45");
     if (rest.Read(con).escaped) break;
-    if (s = SaveLock(con, *customer, *setup, locked, reason); !s.ok()) break;
+    if (s = SaveLock(session, *customer, *setup, locked, reason); !s.ok()) break;
   }
   session.CloseTables();
   return s;

@@ -11,6 +11,8 @@
 #include "console/message.h"
 #include "console/table_access.h"
 #include "documents/document_counter.h"
+#include "documents/named_records.h"
+#include "documents/save_scope.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
 #include "pickers/pickers.h"
@@ -175,28 +177,31 @@ void AddDetailFields(frame::Session& session, const InstrumentKind& kind, consol
   };
 }
 
+// Under the locks, with no message: a new giro whose number another workstation registered meanwhile,
+// or a nominal value that fell below what was settled meanwhile, is refused with its words.
+xbase::Status CheckUnderLocks(frame::Session& session, const Instrument& form, const std::string& number) {
+  xbase::WorkArea& row = TableArea(session, "GIRODBT");
+  bool found = false;
+  xbase::Status s = SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", number, &found);
+  if (!s.ok() || !found) return s;
+  if (form.is_new) return xbase::Status::InvalidArgument("Nomor " + number + " sudah terdaftar");
+  if (form.amount < row.Number("KREDIT")) {
+    return xbase::Status::InvalidArgument("Nilai tidak boleh kurang dari yang sudah terpakai " +
+                                          std::string(xbase::AllTrim(AmountText(row.Number("KREDIT")))));
+  }
+  return s;
+}
+
 // Writes the instrument under `number`: appended when it is not registered, overwritten when it is
-// the one loaded. A new giro whose number another workstation registered meanwhile, or a nominal
-// value that fell below what was settled meanwhile, is refused with a message.
+// the one loaded.
 xbase::Status WriteInstrument(frame::Session& session, const InstrumentKind& kind, const Instrument& form,
                               const std::string& number) {
-  console::Console& con = session.console();
   xbase::WorkArea& row = TableArea(session, "GIRODBT");
   bool found = false;
   xbase::Status s = SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", number, &found);
   if (!s.ok()) return s;
-  if (found && form.is_new) {
-    console::Alert(con, "Nomor " + number + " sudah terdaftar");
-    return xbase::Status::InUse("instrument", number);
-  }
   if (found) {
-    if (s = console::LOCK_REC(session.console(), row); !s.ok()) return s;
-    if (form.amount < row.Number("KREDIT")) {
-      if (s = row.Unlock(); !s.ok()) return s;
-      console::Alert(con, "Nilai tidak boleh kurang dari yang sudah terpakai " +
-                              std::string(xbase::AllTrim(AmountText(row.Number("KREDIT")))));
-      return xbase::Status::InvalidArgument("instrument value", number);
-    }
+    s = console::LOCK_REC(session.console(), row);
   } else if (s = console::APP_REC(session.console(), row); s.ok()) {
     s = row.Put("NOMOR", Value::Text(number));
     if (s.ok()) s = row.Put("REALISASI", Value::Logical(true));
@@ -216,25 +221,55 @@ xbase::Status WriteInstrument(frame::Session& session, const InstrumentKind& kin
   return SaveInstrumentLists(session, number, form.lists);
 }
 
-// "S": a new counted instrument takes the next number of its kind at its branch. True when saved.
+// The instrument's row (or, for one numbered now, the counter and the table's append lock) and its
+// stored list rows.
+xbase::Status NameInstrument(documents::SaveScope& save, frame::Session& session, const documents::CounterKind& counter,
+                             const Instrument& form, const std::string& number) {
+  xbase::WorkArea& row = TableArea(session, "GIRODBT");
+  xbase::Status s;
+  if (number.empty()) {
+    s = documents::NameCounter(save, TableArea(session, "setup"), counter, xbase::PadR(form.branch, 6));
+    save.Append(row);
+  } else {
+    s = documents::NameKeyedRecord(save, row, "GIRODBT1", row.PadToField("NOMOR", number));
+  }
+  return s.ok() ? NameInstrumentLists(save, session, number) : s;
+}
+
+// "S": a new counted instrument takes the next number of its kind at its branch. Every record the save
+// changes is locked before the first write. True when saved.
 bool SaveInstrument(frame::Session& session, const InstrumentKind& kind, Instrument* form) {
   console::Console& con = session.console();
   std::string number(xbase::AllTrim(form->number));
-  xbase::Status s;
-  if (number.empty()) {
-    const documents::CounterKind counter{kind.ket, 12};
+  const documents::CounterKind counter{kind.ket, 12};
+  documents::SaveScope save(con);
+  xbase::Status s = NameInstrument(save, session, counter, *form, number);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) return documents::NothingSaved(session, s);
+  if (!number.empty() && !(s = CheckUnderLocks(session, *form, number)).ok()) {
+    save.Release().IgnoreError();  // the refusal is what is told
+    if (s.IsInvalidArgument()) {
+      console::Alert(con, s.message());
+    } else {
+      console::PESAN(con, s.message());
+    }
+    return false;
+  }
+  s = save.BeginWrites();
+  if (s.ok() && number.empty()) {
     const auto taken = [&](const std::string& candidate, bool* held) {
       return SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", candidate, held);
     };
     const auto write = [&](const std::string& candidate) { return WriteInstrument(session, kind, *form, candidate); };
     s = documents::NumberDocument(con, TableArea(session, "setup"), counter, xbase::PadR(form->branch, 6), taken,
                                   write, &number);
-  } else {
+  } else if (s.ok()) {
     s = WriteInstrument(session, kind, *form, number);
   }
+  s = save.CommitWrites(s);
   if (!s.ok()) {
-    // Refusals were told in their alerts; other failures are shown here.
-    if (!s.IsNotFound() && !s.IsInUse() && !s.IsInvalidArgument()) console::PESAN(con, s.message());
+    // A missing counter row was told in its alert; other failures are shown here.
+    if (!s.IsNotFound()) console::PESAN(con, s.message());
     return false;
   }
   if (form->is_new) console::Alert(con, "Penerimaaan ini tersimpan dg Nomor " + number);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "console/array_browse.h"
+#include "documents/save_scope.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
@@ -50,6 +51,8 @@ xbase::Status LoadInstrumentLists(frame::Session& session, std::string_view numb
 void EditInstrumentLists(frame::Session& session, InstrumentLists* lists);
 // Rewrites the stored GIRO_PI and GIRO_RL rows of instrument `number` from the lists, in place.
 xbase::Status SaveInstrumentLists(frame::Session& session, std::string_view number, const InstrumentLists& lists);
+// The stored rows SaveInstrumentLists rewrites, and both tables' append locks, named in a save.
+xbase::Status NameInstrumentLists(documents::SaveScope& save, frame::Session& session, std::string_view number);
 
 }  // namespace receivables
 

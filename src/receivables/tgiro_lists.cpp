@@ -6,6 +6,7 @@
 #include "console/box.h"
 #include "console/keys.h"
 #include "console/message.h"
+#include "documents/named_records.h"
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
 #include "frame/line_arrays.h"
@@ -223,6 +224,18 @@ xbase::Status LoadInstrumentLists(frame::Session& session, std::string_view numb
 void EditInstrumentLists(frame::Session& session, InstrumentLists* lists) {
   EditList(session, &lists->proformas, ProformaSpec(session));
   EditList(session, &lists->customers, CustomerSpec(session));
+}
+
+xbase::Status NameInstrumentLists(documents::SaveScope& save, frame::Session& session, std::string_view number) {
+  xbase::Status s;
+  for (const char* alias : {"giro_pi", "giro_rl"}) {
+    xbase::WorkArea& area = TableArea(session, alias);
+    save.Append(area);
+    if (s.ok() && !xbase::IsBlank(number)) {
+      s = documents::NameStoredRows(save, session.tables(), area, 1, area.PadToField("NOMOR", xbase::RTrim(number)));
+    }
+  }
+  return s;
 }
 
 xbase::Status SaveInstrumentLists(frame::Session& session, std::string_view number, const InstrumentLists& lists) {

@@ -8,7 +8,11 @@
 #include "frame/open_table.h"
 #include "platform/fake_printers.h"
 #include "receivables/deductions.h"
+#include "receivables/keyed_seek.h"
 #include "receivables/receivables_test_helpers.h"
+#include "support/other_workstation.h"
+#include "support/small_folder_check.h"
+#include "support/verified_folder.h"
 #include "support/temp_folder.h"
 #include "xbase/text_functions.h"
 
@@ -62,6 +66,30 @@ class DeductionsTest : public ::testing::Test {
        "BPOT_BPT", "BPOT_AP1", "BPOT_AP2", "SRTJLN1", "SRTJLN2"});
   SessionRig rig;
 };
+
+TEST_F(DeductionsTest, EscAtTheCounterRowNumbersAndWritesNothing) {
+  support::SettleSmallFolder(folder.path());
+  ASSERT_TRUE(OpenAll());
+  DeductionRequest request = Typed("DB", {"INV1"}, 10);
+  support::OtherWorkstation other(folder.path());
+  other.HoldKey("SETUP", "DPOT" + kBranch);
+  rig.term.AddKeys({key::kEsc, ' ', ' '});
+  bool saved = true;
+  ASSERT_TRUE(SaveRequest(rig.session, &request, &saved).ok());
+  EXPECT_FALSE(saved);
+  EXPECT_TRUE(xbase::IsBlank(request.number));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_EQ(TableArea(rig.session, "BPOT_HDR").table().record_count(), 0u);
+  EXPECT_EQ(TableArea(rig.session, "BPOT_DTL").table().record_count(), 0u);
+
+  other.Release();
+  ASSERT_TRUE(SaveRequest(rig.session, &request, &saved).ok());
+  EXPECT_TRUE(saved);
+  EXPECT_EQ(request.number, "DPT0000001");
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::ExpectVerified(folder.path());
+}
 
 TEST_F(DeductionsTest, ARequestIsApprovedAndRealisedOnceIntoAReceiptThatSettlesOnlyTheInvoice) {
   ASSERT_TRUE(OpenAll());

@@ -11,9 +11,14 @@
 #include "receivables/receivables.h"
 #include "receivables/receivables_test_helpers.h"
 #include "receivables/tgiro.h"
+#include "support/other_workstation.h"
 #include "support/scripted_session.h"
+#include "support/small_folder_check.h"
+#include "support/verified_folder.h"
 #include "support/temp_folder.h"
 #include "xbase/number_text.h"
+#include "xbase/search_path.h"
+#include "xbase/session.h"
 #include "xbase/text_functions.h"
 
 namespace receivables {
@@ -70,6 +75,14 @@ class GiroScreensTest : public ::testing::Test {
     ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   }
 
+  // The instruments in the revision file of the transfer folder.
+  uint32_t SentRevisions() {
+    xbase::Session files(xbase::SearchPath({transfer.path()}));
+    xbase::WorkArea* sent = nullptr;
+    EXPECT_TRUE(files.Use("rlt_gr", "", xbase::OpenMode::kShared, &sent).ok());
+    return sent == nullptr ? 0 : sent->table().record_count();
+  }
+
   support::TempDataFolder folder = ReceivablesFolder();
   support::TempFolder transfer;
   SessionRig rig;
@@ -100,6 +113,27 @@ TEST_F(GiroScreensTest, ClearingDateIsWrittenForGirosOnlyAndComesBack) {
   // Loaded again and answered "no": nothing changes and no second row comes.
   Run(ITC, Keys({Line("G1"), {key::kEnter, key::kEnter, key::kEnter}, {'T'}, {key::kEsc}}));
   EXPECT_EQ(Open(rig.session, "GIROCAIR").table().record_count(), 1u);
+}
+
+TEST_F(GiroScreensTest, EscAtTheRegisterRowSendsNoRevision) {
+  support::SettleSmallFolder(folder.path());
+  ASSERT_TRUE(CreateRevisionFiles(transfer.path()).ok());
+  support::OtherWorkstation other(folder.path());
+  other.Hold("GIRODBT", 1);
+  const std::vector<int> send = Keys({Line("G1"), {key::kHome, 25}, Line("750"), Typed("20122026"), {'y'}});
+  Run(KRGIRO, Keys({{key::kEnter}, {'y'}, send, {key::kEsc, ' ', ' '}, {key::kEsc, key::kEsc}}));
+  EXPECT_TRUE(Shown(rig.term, "Mencoba mengunci record 1 file GIRODBT.Dbf, tekan [Esc]=batal...."));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+  EXPECT_EQ(Rows(rig.session, "GIRODBT", "DEBET").front(), "G1:500.00");
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  EXPECT_EQ(SentRevisions(), 0u);
+
+  other.Release();
+  Run(KRGIRO, Keys({{key::kEnter}, {'y'}, send, {key::kEsc, key::kEsc}}));
+  EXPECT_EQ(Rows(rig.session, "GIRODBT", "DEBET").front(), "G1:750.00");
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  EXPECT_EQ(SentRevisions(), 1u);
+  support::ExpectVerified(folder.path());
 }
 
 TEST_F(GiroScreensTest, RevisionsSentFromOneSiteMergeIntoAnotherAndAgainWithoutChange) {
@@ -182,6 +216,28 @@ TEST_F(GiroScreensTest, CustomerLockKeepsItsReasonAndReleasesOnlyItsOwnMark) {
   Run(OVER, Keys({Line("J0001"), {'N'}, {key::kEnter}, Line("J0001"), {key::kEsc}}));
   EXPECT_EQ(StoredText(Open(rig.session, "MASTCUS"), 1, "OUTLET"), "");
   EXPECT_TRUE(Shown(rig.term, "TELAT BAYAR 90 HARI"));
+}
+
+TEST_F(GiroScreensTest, EscAtTheCustomersLockWritesNeitherMarkNorReason) {
+  AddRows(Open(rig.session, "MASTCUS"), {{{"RELASI", T("J0001")}, {"NAMA", T("TB. SINAR ILMU")}}});
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::SettleSmallFolder(folder.path());
+  support::OtherWorkstation other(folder.path());
+  other.Hold("MASTCUS", 1);
+  const std::vector<int> lock = Keys({Line("J0001"), {'Y'}, Line("TELAT BAYAR 90 HARI")});
+  Run(OVER, Keys({lock, {key::kEsc, ' ', ' '}, {key::kEsc}}));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+  EXPECT_EQ(StoredText(Open(rig.session, "MASTCUS"), 1, "OUTLET"), "");
+  xbase::WorkArea& setup = Open(rig.session, "SETUP");
+  ASSERT_TRUE(setup.Seek("XJ0001    ").ok());
+  EXPECT_FALSE(setup.found());
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+
+  other.Release();
+  Run(OVER, Keys({lock, {key::kEsc}}));
+  EXPECT_EQ(StoredText(Open(rig.session, "MASTCUS"), 1, "OUTLET"), "OVER");
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::ExpectVerified(folder.path());
 }
 
 }  // namespace

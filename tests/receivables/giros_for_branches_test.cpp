@@ -3,12 +3,16 @@
 // it runs, and the removal of a split that gives its value back.
 #include <gtest/gtest.h>
 
+#include "console/keys.h"
 #include "frame/open_table.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/other_branches.h"
 #include "receivables/receivables.h"
 #include "receivables/receivables_test_helpers.h"
 #include "receivables/transfer_files.h"
+#include "support/other_workstation.h"
+#include "support/small_folder_check.h"
+#include "support/verified_folder.h"
 #include "support/temp_folder.h"
 #include "xbase/text_functions.h"
 
@@ -133,6 +137,34 @@ TEST_F(GirosForBranchesTest, AGiroSplitToAnotherBranchIsSentRealisedThereOnceAnd
   xbase::WorkArea& gone = Open(rig.session, "GIROKDT");
   ASSERT_TRUE(gone.GoTo(1).ok());
   EXPECT_TRUE(gone.deleted());
+}
+
+TEST_F(GirosForBranchesTest, EscAtTheGirosLockWritesNoSplitRow) {
+  support::SettleSmallFolder(folder.path());
+  ASSERT_TRUE(OpenSplitTables(rig.session));
+  GiroSplit split = Loaded("G1");
+  ASSERT_TRUE(Type(&split, 0, kSpBranch, T("SBY001")));
+  ASSERT_TRUE(Type(&split, 0, kSpAmount, N(3000)));
+  support::OtherWorkstation other(folder.path());
+  other.Hold("GIRODBT", 1);
+  rig.term.AddKeys({console::key::kEsc, ' ', ' '});
+  bool saved = true;
+  ASSERT_TRUE(SaveSplit(rig.session, split, &saved).ok());
+  EXPECT_FALSE(saved);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  EXPECT_EQ(InstrumentKredit(rig.session, "G1"), 0);  // no settlement line spends it
+  EXPECT_EQ(Open(rig.session, "GIROKDT").table().record_count(), 0u);
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+
+  other.Release();
+  ASSERT_TRUE(OpenSplitTables(rig.session));
+  ASSERT_TRUE(SaveSplit(rig.session, split, &saved).ok());
+  EXPECT_TRUE(saved);
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  EXPECT_EQ(InstrumentKredit(rig.session, "G1"), 3000);
+  support::ExpectVerified(folder.path());
 }
 
 TEST_F(GirosForBranchesTest, TheSplitScreenShowsTheWholeRestAndNamesAnUnknownBranch) {

@@ -7,7 +7,10 @@
 #include "receivables/receivables.h"
 #include "receivables/receivables_test_helpers.h"
 #include "receivables/tgiro.h"
+#include "support/other_workstation.h"
 #include "support/scripted_session.h"
+#include "support/small_folder_check.h"
+#include "support/verified_folder.h"
 #include "xbase/text_functions.h"
 
 namespace receivables {
@@ -113,6 +116,29 @@ TEST_F(InstrumentsTest, TheNominalValueStaysAboveWhatWasSettledAndUsedInstrument
   EXPECT_FALSE(after.deleted());
   ASSERT_TRUE(after.GoTo(3).ok());
   EXPECT_TRUE(after.deleted());
+}
+
+TEST_F(InstrumentsTest, EscAtTheInstrumentsLockWritesNothing) {
+  support::SettleSmallFolder(folder.path());
+  support::OtherWorkstation other(folder.path());
+  other.Hold("GIRODBT", 2);
+  const std::vector<int> raise = Keys({Typed("JKT001"), Line("G1"), std::vector<int>(6, key::kEnter), Line("400"),
+                                       {key::kEsc, key::kEsc}, {'S'}});
+  ASSERT_TRUE(Run("BG", Keys({raise, {key::kEsc, ' ', ' '}, {key::kEsc}})).ok());
+  EXPECT_TRUE(Shown(rig.term, "Mencoba mengunci record 2 file GIRODBT.Dbf, tekan [Esc]=batal...."));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+  xbase::WorkArea& giros = Open(rig.session, "GIRODBT");
+  ASSERT_TRUE(giros.GoTo(2).ok());
+  EXPECT_EQ(giros.Number("DEBET"), 500);
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+
+  other.Release();
+  ASSERT_TRUE(Run("BG", Keys({raise, {key::kEsc}})).ok());
+  xbase::WorkArea& after = Open(rig.session, "GIRODBT");
+  ASSERT_TRUE(after.GoTo(2).ok());
+  EXPECT_EQ(after.Number("DEBET"), 400);
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::ExpectVerified(folder.path());
 }
 
 TEST_F(InstrumentsTest, ListsAreRewrittenInPlaceAndBlankLinesAreNotStored) {

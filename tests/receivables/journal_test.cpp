@@ -8,7 +8,10 @@
 #include "receivables/receivables_test_helpers.h"
 #include "schema/catalog.h"
 #include "schema/create_table.h"
+#include "support/other_workstation.h"
 #include "support/scripted_session.h"
+#include "support/small_folder_check.h"
+#include "support/verified_folder.h"
 #include "support/temp_folder.h"
 #include "xbase/text_functions.h"
 
@@ -112,6 +115,32 @@ TEST_F(JournalTest, LinesMoveTheSettledTotalsByDebitMinusCreditAndRaiseTheCounte
   EXPECT_DOUBLE_EQ(InvoiceKredit(rig.session, "INV1"), 25);
   EXPECT_DOUBLE_EQ(InstrumentKredit(rig.session, "G1"), 0);
   EXPECT_EQ(Counter(rig.session), "0000000050");
+}
+
+TEST_F(JournalTest, EscAtTheInvoicesLockWritesNoJournalLine) {
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::SettleSmallFolder(folder.path());
+  Journal journal = Load("INV1");
+  journal.lines[0] = JournalLine(1, "0000000042", "G1", 100, 0, "GIRO TOLAK");
+  support::OtherWorkstation other(folder.path());
+  other.HoldKey("PIUTDBT", xbase::PadR("INV1", 20));
+  rig.term.AddKeys({key::kEsc, ' ', ' '});
+  EXPECT_FALSE(SaveJournal(rig.session, journal).ok());
+  EXPECT_TRUE(Shown(rig.term, "Mencoba mengunci record 1 file "));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(JournalRows(rig.session).empty());
+  EXPECT_EQ(Counter(rig.session), "0000000041");
+  EXPECT_DOUBLE_EQ(InvoiceKredit(rig.session, "INV1"), 0);
+  EXPECT_DOUBLE_EQ(InstrumentKredit(rig.session, "G1"), 0);
+
+  other.Release();
+  ASSERT_TRUE(SaveJournal(rig.session, journal).ok());
+  EXPECT_DOUBLE_EQ(InvoiceKredit(rig.session, "INV1"), 100);
+  EXPECT_DOUBLE_EQ(InstrumentKredit(rig.session, "G1"), 100);
+  EXPECT_EQ(Counter(rig.session), "0000000042");
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::ExpectVerified(folder.path());
 }
 
 TEST_F(JournalTest, TheLedgerShowsTheInvoiceAndItsReceiptLinesWithTheirSums) {

@@ -8,6 +8,9 @@
 #include "platform/fake_printers.h"
 #include "receivables/kwitansi.h"
 #include "receivables/receivables_test_helpers.h"
+#include "support/other_workstation.h"
+#include "support/small_folder_check.h"
+#include "support/verified_folder.h"
 #include "xbase/text_functions.h"
 
 namespace receivables {
@@ -112,6 +115,33 @@ TEST_F(KwitansiTest, AnInvoiceReceiptIsSavedAndPrintedRawWithItsVatSplitAndWords
   xbase::WorkArea& lines = Open(rig.session, "KWIT_2");
   ASSERT_TRUE(lines.GoTo(2).ok());
   EXPECT_TRUE(lines.deleted());
+}
+
+TEST_F(KwitansiTest, EscAtTheCounterRowWritesNeitherReceiptNorLines) {
+  support::SettleSmallFolder(folder.path());
+  ASSERT_TRUE(OpenKwitansiTables(rig.session));
+  Kwitansi receipt = Stored({"INV1", "INV2"});
+  support::OtherWorkstation other(folder.path());
+  other.HoldKey("SETUP", "KWITANSI2");
+  rig.term.AddKeys({key::kEsc, ' ', ' '});
+  EXPECT_FALSE(SaveInvoiceKwitansi(rig.session, receipt).ok());
+  EXPECT_TRUE(Shown(rig.term, "Mencoba mengunci record 1 file "));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  EXPECT_EQ(Open(rig.session, "KWIT_1").table().record_count(), 0u);
+  EXPECT_EQ(Open(rig.session, "KWIT_2").table().record_count(), 0u);
+  EXPECT_EQ(StoredText(Open(rig.session, "SETUP"), 1, "KET"), "0000007");
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+
+  other.Release();
+  ASSERT_TRUE(OpenKwitansiTables(rig.session));
+  ASSERT_TRUE(SaveInvoiceKwitansi(rig.session, receipt).ok());
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  EXPECT_EQ(Open(rig.session, "KWIT_2").table().record_count(), 2u);
+  EXPECT_EQ(StoredText(Open(rig.session, "SETUP"), 1, "KET"), "0000008");
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::ExpectVerified(folder.path());
 }
 
 TEST_F(KwitansiTest, TheFreeReceiptBreaksItsSenderAndListsItsPurposes) {
