@@ -8,7 +8,9 @@
 #include "console/message.h"
 #include "console/table_access.h"
 #include "documents/key_merge.h"
+#include "documents/named_records.h"
 #include "documents/record_writes.h"
+#include "documents/save_scope.h"
 #include "documents/shared_postings.h"
 #include "documents/stored_lines.h"
 #include "documents/transfer_folder.h"
@@ -141,7 +143,7 @@ xbase::Status ReplaceReceivable(frame::Session& session, const xbase::WorkArea& 
 }
 
 // Replaces the note standing in dtsj1 with its revised lines and receivable.
-xbase::Status TakeIn(frame::Session& session, const std::vector<uint32_t>& rows, double amount) {
+xbase::Status WriteRevision(frame::Session& session, const std::vector<uint32_t>& rows, double amount) {
   console::Console& con = session.console();
   xbase::Session& tables = session.tables();
   xbase::WorkArea& revised = *tables.Area("dtsj1");
@@ -159,6 +161,39 @@ xbase::Status TakeIn(frame::Session& session, const std::vector<uint32_t>& rows,
   lines.live = tables.Area("krt");
   if (s.ok()) s = documents::MergeKeyLines(con, tables, lines, revised, 1);
   return s.ok() ? ReplaceReceivable(session, revised, amount) : s;
+}
+
+// What taking in the note standing in dtsj1 changes: the notes and their lines (whole tables, as the
+// merge rewrites rows it finds by key), the receivable, and the balances of its old and new customer.
+xbase::Status NameRevision(documents::SaveScope& save, frame::Session& session) {
+  xbase::Session& tables = session.tables();
+  const xbase::WorkArea& revised = *tables.Area("dtsj1");
+  xbase::WorkArea& debts = *tables.Area("PIUTDBT");
+  for (const char* alias : {"inv", "krt"}) {
+    save.Table(*tables.Area(alias));
+    save.Append(*tables.Area(alias));
+  }
+  const std::string invoice = std::string(xbase::RTrim(revised.Text("INVOICE")));
+  xbase::Status s = documents::NameKeyedRecord(save, debts, "PIUTDBT1", debts.PadToField("NOTA", invoice));
+  if (s.ok() && debts.Seek(debts.PadToField("NOTA", invoice)).ok() && debts.found()) {
+    s = documents::NameBalance(save, session, xbase::RTrim(debts.Text("RELASI")));
+  }
+  return s.ok() ? documents::NameBalance(save, session, xbase::RTrim(revised.Text("RELASI"))) : s;
+}
+
+// Takes in the note standing in dtsj1 all or nothing. A lock given up is told and leaves the note
+// as it was; the next revision follows.
+xbase::Status TakeIn(frame::Session& session, const std::vector<uint32_t>& rows, double amount) {
+  documents::SaveScope save(session.console());
+  xbase::Status s = NameRevision(save, session);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return xbase::Status::OK();
+  }
+  s = save.BeginWrites();
+  if (s.ok()) s = WriteRevision(session, rows, amount);
+  return save.CommitWrites(s);
 }
 
 bool OpenTargets(frame::Session& session, const std::string& folder) {

@@ -8,7 +8,10 @@
 #include "console/keys.h"
 #include "exchange/exchange.h"
 #include "exchange/exchange_test_helpers.h"
+#include "support/other_workstation.h"
 #include "support/scripted_session.h"
+#include "support/small_folder_check.h"
+#include "support/verified_folder.h"
 #include "support/temp_folder.h"
 
 namespace exchange {
@@ -102,6 +105,43 @@ TEST_F(RevisionTest, RevisionsReplaceNotesLinesAndReceivables) {
   // Each customer's balance moves from the old amounts to the revised ones: 5000 - 1000 + 427.50 - 300.
   EXPECT_EQ(LiveRows(rig.session, "MASTCUS", {"RELASI", "SALDO"}),
             (std::vector<std::string>{"C1|4127.50", "C2|400.00"}));
+}
+
+TEST_F(RevisionTest, EscAtACustomersLockLeavesThatNoteAndTakesInTheNext) {
+  AddSetRows(transfer.path(), "dtsj1",
+             {{{"INVOICE", T("SJ1")}, {"TANGGA", kDay}, {"RELASI", T("C1")}, {"DISCOUNT", N(5)}, {"KTR1", T("REVISI")}},
+              {{"INVOICE", T("SJ2")}, {"TANGGA", kDay}, {"RELASI", T("C2")}}});
+  AddSetRows(transfer.path(), "dtsj2",
+             {{{"INVOICE", T("SJ1")}, {"KODE", T("A1")}, {"QUANTITY", N(5)}, {"HARGA", N(100)}, {"DISCOUNT", N(10)}},
+              {{"INVOICE", T("SJ2")}, {"KODE", T("B2")}, {"QUANTITY", N(2)}, {"HARGA", N(200)}}});
+  // C1's balance as its receivables make it, and the stock the notes' lines leave after the revisions
+  // (taking in a revision moves no stock).
+  support::CompleteSmallFolder(folder.path());
+  AddRows(Open(rig.session, "STOKBRG"), {{{"KODE", T("A1")}, {"JUMLAH", N(-8)}}, {{"KODE", T("B2")}, {"JUMLAH", N(-2)}}});
+  AddRows(Open(rig.session, "MASTBRJ"), {{{"KODE", T("A1")}, {"JUMLAH", N(-8)}}, {{"KODE", T("B2")}, {"JUMLAH", N(-2)}}});
+  xbase::WorkArea& customers = Open(rig.session, "MASTCUS");
+  ASSERT_TRUE(customers.GoTo(1).ok() && customers.Lock().ok() && customers.Put("SALDO", N(1300)).ok() &&
+              customers.Unlock().ok());
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::OtherWorkstation other(folder.path());
+  other.Hold("MASTCUS", 1);
+  Run(IREVISI, Keys({{key::kHome, 25}, Line(transfer.path()), {'y'}, {key::kEsc, ' ', ' '}, {'y'}}));
+  EXPECT_TRUE(support::Shown(rig.term, "Mencoba mengunci record 1 file MASTCUS.Dbf, tekan [Esc]=batal...."));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+  EXPECT_EQ(LiveRows(rig.session, "SRTJLN1", {"INVOICE", "RELASI", "KTR1"}),
+            (std::vector<std::string>{"SJ1|C1|", "SJ3|C1|", "SJ2|C2|"}));
+  EXPECT_EQ(LiveRows(rig.session, "SRTJLN2", {"INVOICE", "KODE", "QUANTITY"}),
+            (std::vector<std::string>{"SJ1|A1|9", "SJ1|B2|4", "SJ3|A1|3", "SJ2|B2|2"}));
+  EXPECT_EQ(LiveRows(rig.session, "PIUTDBT", {"NOTA", "RELASI", "DEBET"}),
+            (std::vector<std::string>{"SJ1|C1|1000.00", "SJ3|C1|300.00", "SJ2|C2|400.00"}));
+  EXPECT_EQ(LiveRows(rig.session, "MASTCUS", {"RELASI", "SALDO"}), (std::vector<std::string>{"C1|1300.00", "C2|400.00"}));
+
+  other.Release();
+  Run(IREVISI, Keys({{key::kHome, 25}, Line(transfer.path()), {'y'}, {'n'}}));
+  EXPECT_EQ(LiveRows(rig.session, "PIUTDBT", {"NOTA", "RELASI", "DEBET"}),
+            (std::vector<std::string>{"SJ1|C1|427.50", "SJ3|C1|300.00", "SJ2|C2|400.00"}));
+  EXPECT_EQ(LiveRows(rig.session, "MASTCUS", {"RELASI", "SALDO"}), (std::vector<std::string>{"C1|727.50", "C2|400.00"}));
+  support::ExpectVerified(folder.path());
 }
 
 }  // namespace
