@@ -56,8 +56,10 @@ void TakeGroupTerms(std::string_view ket, CustomerForm* form);
 // True when it was confirmed with "Y"; after Esc the form keeps the values it had.
 bool EXTRLS(frame::Session& session, CustomerForm* form);
 
-// SIMPAN: writes the customer, its extended data (when company and unit are filled), its tax number
-// (when given) and, for users with "EDP" who ask for it, its corrected terms for the branches.
+// SIMPAN: writes the customer, its extended data (when company and unit are filled) and its tax number
+// (when given) all or nothing: their rows are locked before the first write, and a lock given up
+// writes none of them and says so. Then, for users with "EDP" who ask for it, the corrected terms for
+// the branches.
 xbase::Status SIMPAN(frame::Session& session, const CustomerForm& form);
 
 }  // namespace masters

@@ -1,7 +1,9 @@
-// SIMPAN of the customer screen: the customer row, its extended data, its tax number and the corrected
-// terms for the branches, each row written under its own lock.
+// SIMPAN of the customer screen: the customer row, its extended data and its tax number written all
+// or nothing, then the corrected terms for the branches.
 #include "console/message.h"
 #include "console/table_access.h"
+#include "documents/named_records.h"
+#include "documents/save_scope.h"
 #include "frame/open_table.h"
 #include "frame/prompts.h"
 #include "masters/customer_form.h"
@@ -75,6 +77,21 @@ xbase::Status SaveTaxNumber(frame::Session& session, const CustomerForm& form) {
                  {"TG_INPUT", Value::FromDate(session.Today())}});
 }
 
+// The customer's row and, where the form fills them, its extended data and its tax number's row.
+xbase::Status NameCustomer(documents::SaveScope& save, frame::Session& session, const CustomerForm& form) {
+  xbase::WorkArea& customers = *session.tables().Area("mastcus");
+  xbase::Status s = documents::NameKeyedRecord(save, customers, 1, customers.PadToField("RELASI", form.relasi));
+  if (s.ok() && !xbase::IsBlank(form.company) && !xbase::IsBlank(form.unit)) {
+    xbase::WorkArea& extension = *session.tables().Area("relasi_ext");
+    s = documents::NameKeyedRecord(save, extension, 1, extension.PadToField("RELASI", form.relasi));
+  }
+  if (s.ok() && !xbase::IsBlank(form.npwp)) {
+    xbase::WorkArea& numbers = *session.tables().Area("dt_npwp");
+    s = documents::NameKeyedRecord(save, numbers, 1, numbers.PadToField("NPWP", form.npwp));
+  }
+  return s;
+}
+
 // The corrected terms of the customer for the branches. The taxable mark goes with them: the branches
 // take every field of the row, and a row without it would clear the mark there.
 xbase::Status SendCorrection(frame::Session& session, const CustomerForm& form, bool pkp) {
@@ -94,9 +111,18 @@ xbase::Status SendCorrection(frame::Session& session, const CustomerForm& form, 
 
 xbase::Status SIMPAN(frame::Session& session, const CustomerForm& form) {
   bool pkp = true;
-  xbase::Status s = SaveCustomer(session, form, &pkp);
+  documents::SaveScope save(session.console());
+  xbase::Status s = NameCustomer(save, session, form);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return xbase::Status::OK();
+  }
+  s = save.BeginWrites();
+  if (s.ok()) s = SaveCustomer(session, form, &pkp);
   if (s.ok()) s = SaveExtension(session, form);
   if (s.ok()) s = SaveTaxNumber(session, form);
+  s = save.CommitWrites(s);
   if (!s.ok() || !session.MMEMBER.HasRight(kRightEdp)) return s;
   if (!frame::AnsweredYes(session.console(), "Kirim Hasil Koreksi ke cabang (Y/T)")) return s;
   return SendCorrection(session, form, pkp);

@@ -9,6 +9,8 @@
 #include "console/keys.h"
 #include "console/message.h"
 #include "console/table_access.h"
+#include "documents/named_records.h"
+#include "documents/save_scope.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
 #include "frame/prompts.h"
@@ -98,10 +100,32 @@ xbase::Status LCUPDATESALES(console::Console& con, xbase::WorkArea& salesmen, co
   return Finish(salesmen, s);
 }
 
-// SIMPANDTSALES: the stored rows of the period (deleted ones too) are paired with the grid's rows in
-// order and overwritten, recalled or deleted; grid rows beyond them are appended.
-xbase::Status SIMPANDTSALES(frame::Session& session, const std::string& branch, xbase::Date date,
-                            const console::ValueTable& rows) {
+// The stored rows of the period (deleted ones too), the salesman row of every grid row with a code,
+// and both tables' append locks.
+xbase::Status NamePeriod(documents::SaveScope& save, frame::Session& session, const std::string& branch,
+                         xbase::Date date, const console::ValueTable& rows) {
+  xbase::WorkArea& rotation = *session.tables().Area("dtsales");
+  xbase::WorkArea& salesmen = *session.tables().Area("mastsls");
+  std::vector<uint32_t> records;
+  xbase::Status s;
+  {
+    xbase::ShowDeleted show_deleted(&session.tables());
+    s = PeriodRows(rotation, branch, date, &records);
+  }
+  save.Append(rotation);
+  save.Append(salesmen);
+  for (uint32_t record : records) save.Update(rotation, record);
+  for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
+    if (HasCode(rows[i])) {
+      s = documents::NameKeyedRecord(save, salesmen, 1, salesmen.PadToField("SALES", Cell(rows[i], kCode)));
+    }
+  }
+  return s;
+}
+
+// The writes of SIMPANDTSALES.
+xbase::Status WritePeriod(frame::Session& session, const std::string& branch, xbase::Date date,
+                          const console::ValueTable& rows) {
   console::Console& con = session.console();
   xbase::WorkArea& rotation = *session.tables().Area("dtsales");
   xbase::WorkArea& salesmen = *session.tables().Area("mastsls");
@@ -133,6 +157,26 @@ xbase::Status SIMPANDTSALES(frame::Session& session, const std::string& branch, 
   return xbase::Status::OK();
 }
 
+// SIMPANDTSALES: the stored rows of the period (deleted ones too) are paired with the grid's rows in
+// order and overwritten, recalled or deleted; grid rows beyond them are appended. Every row it changes
+// is locked before the first write; a lock given up writes nothing, says so, and *saved stays false.
+xbase::Status SIMPANDTSALES(frame::Session& session, const std::string& branch, xbase::Date date,
+                            const console::ValueTable& rows, bool* saved) {
+  *saved = false;
+  documents::SaveScope save(session.console());
+  xbase::Status s = NamePeriod(save, session, branch, date, rows);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return xbase::Status::OK();
+  }
+  s = save.BeginWrites();
+  if (s.ok()) s = WritePeriod(session, branch, date, rows);
+  s = save.CommitWrites(s);
+  *saved = s.ok();
+  return s;
+}
+
 // The grid of one period, edited until Esc (nothing saved) or a confirmed F10.
 class RotationGrid {
  public:
@@ -152,7 +196,11 @@ class RotationGrid {
       const int key = con_.WaitKey();
       if (key == key::kEsc) return xbase::Status::OK();
       if (key == key::kF10) {
-        if (frame::AnsweredYes(con_, "yakin data akan disimpan (y/t)")) return SIMPANDTSALES(session_, branch_, date_, rows_);
+        if (frame::AnsweredYes(con_, "yakin data akan disimpan (y/t)")) {
+          bool saved = false;
+          const xbase::Status s = SIMPANDTSALES(session_, branch_, date_, rows_, &saved);
+          if (!s.ok() || saved) return s;  // a save refused leaves the grid to edit on
+        }
       } else if (key == key::kDel) {
         Remove();
       } else if (key == key::kEnter || (key >= 32 && key <= 255)) {

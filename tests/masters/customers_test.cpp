@@ -11,6 +11,9 @@
 #include "masters/master_screens.h"
 #include "schema/catalog.h"
 #include "schema/create_table.h"
+#include "support/other_workstation.h"
+#include "support/small_folder_check.h"
+#include "support/verified_folder.h"
 #include "support/temp_folder.h"
 #include "xbase/session.h"
 
@@ -100,6 +103,32 @@ TEST_F(CustomersTest, WithoutRightsGroupPriceListDiscountTermsAndCeilingStayAsTh
   EXPECT_EQ(customer.DateOf("TG_UPDATE"), kToday);
   EXPECT_FALSE(customer.Logical("PKP"));
   EXPECT_EQ(support::StoredText(customer, 1, "OPERATOR"), "LAMA");
+}
+
+TEST_F(CustomersTest, EscAtTheExtendedDataLockWritesNeitherCustomerNorTaxNumber) {
+  support::SettleSmallFolder(folder.path());
+  support::OtherWorkstation other(folder.path());
+  other.Hold("RELASI_EXT", 1);
+  const std::vector<int> edit = Keys({Line("b0001"), kThroughIdentity, Line("12345"), {kEnter},
+                                      std::vector<int>(5, kEnter), kConfirmExtended, {'Y'}});
+  AddKeys(Keys({edit, {kEsc, ' ', ' '}, {kEsc}}));
+  ASSERT_TRUE(TCUSTOM(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(Shown("Mencoba mengunci record 1 file "));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+  xbase::WorkArea& customer = Customer(1);
+  EXPECT_EQ(support::StoredText(customer, 1, "NPWP"), "");
+  EXPECT_TRUE(customer.DateOf("TG_UPDATE").empty());
+  EXPECT_EQ(Reopen("DT_NPWP").table().record_count(), 0u);
+
+  other.Release();
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  AddKeys(Keys({edit, {kEsc}}));
+  ASSERT_TRUE(TCUSTOM(rig.session, {}).ok());
+  EXPECT_EQ(support::StoredText(Customer(1), 1, "NPWP"), "12345");
+  EXPECT_EQ(Reopen("DT_NPWP").table().record_count(), 1u);
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::ExpectVerified(folder.path());
 }
 
 TEST_F(CustomersTest, AaoChangesTermsAndCeilingButNotTheGroupOfACustomerThatHasOne) {

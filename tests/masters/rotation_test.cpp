@@ -5,6 +5,9 @@
 #include "console/keys.h"
 #include "master_test_helpers.h"
 #include "masters/master_screens.h"
+#include "support/other_workstation.h"
+#include "support/small_folder_check.h"
+#include "support/verified_folder.h"
 #include "xbase/session.h"
 #include "xbase/text_functions.h"
 
@@ -69,6 +72,26 @@ TEST_F(RotationTest, ACodeTypedTwiceIsRefusedWithItsFirstRowAndEscSavesNothing) 
   EXPECT_TRUE(Shown("Esc) Batal, F10) Simpan Del) Hapus"));
   EXPECT_TRUE(Shown("  3 S004 RINA NOV             SLS  S003 G1   K1"));
   EXPECT_EQ(Column("DTSALES", "KDSALES"), (std::vector<std::string>{"S001", "S002", "S004"}));
+}
+
+TEST_F(RotationTest, EscAtASalesmansLockKeepsTheGridAndWritesNothing) {
+  support::SettleSmallFolder(folder.path());
+  support::OtherWorkstation other(folder.path());
+  other.Hold("MASTSLS", 1);
+  // F10 and "Ya"; Esc at the wait for S001's row; back in the grid, Esc leaves it.
+  AddKeys(Keys({Period(), {kDown, kDel, kF10, 'Y'}, {kEsc, ' ', ' '}, {kEsc}, {kEsc}}));
+  ASSERT_TRUE(ROTASI(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(Shown("Mencoba mengunci record 1 file "));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+  EXPECT_EQ(Column("DTSALES", "KDSALES"), (std::vector<std::string>{"S001", "S002", "S004"}));
+
+  other.Release();
+  AddKeys(Keys({Period(), {kDown, kDel, kF10, 'Y'}, {kEsc}}));
+  ASSERT_TRUE(ROTASI(rig.session, {}).ok());
+  EXPECT_EQ(Column("DTSALES", "KDSALES"), (std::vector<std::string>{"S001", "S004", "S004 (deleted)"}));
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::ExpectVerified(folder.path());
 }
 
 TEST_F(RotationTest, FewerRowsDeleteTheSurplusAndLaterChangesOfASalesmanStand) {
