@@ -4,10 +4,13 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <utility>
 
 #include "console/alert.h"
 #include "console/table_access.h"
 #include "documents/document_counter.h"
+#include "documents/named_records.h"
+#include "documents/save_scope.h"
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
@@ -373,6 +376,33 @@ xbase::Status WriteMinute(frame::Session& session, const Minute& minute) {
   return WriteLists(session, minute);
 }
 
+namespace {
+
+// The header of `number` (deleted too) and its stored rows in every list, with every table's append
+// lock; a minute numbered by this save (`number` empty) has nothing stored.
+xbase::Status NameMinute(documents::SaveScope& save, frame::Session& session, const std::string& number) {
+  constexpr std::pair<const char*, const char*> kLists[] = {{kMinuteProducts, "BAC_N22"}, {kMinuteSpecs, "BAC_N211"},
+                                                            {kMinuteSchedule, "BAC_N221"}, {kMinutePayments, "BAC_N32"},
+                                                            {kMinuteNotes, "BAC_N61"}};
+  xbase::WorkArea& head = NegotiationArea(session, kMinuteHeaders);
+  save.Append(head);
+  xbase::Status s;
+  if (!number.empty()) {
+    xbase::ShowDeleted all_rows(&session.tables());
+    s = documents::NameKeyedRecord(save, head, "BAC_N11", head.PadToField("NOMOR", xbase::RTrim(number)));
+  }
+  for (const auto& [table, order] : kLists) {
+    xbase::WorkArea& area = NegotiationArea(session, table);
+    save.Append(area);
+    if (s.ok() && !number.empty()) {
+      s = documents::NameStoredRows(save, session.tables(), area, order, area.PadToField("NOMOR", xbase::RTrim(number)));
+    }
+  }
+  return s;
+}
+
+}  // namespace
+
 Minute DuplicateOf(const Minute& old, xbase::Date today) {
   Minute copy = old;
   copy.number = std::string(10, ' ');
@@ -400,25 +430,37 @@ xbase::Status SaveMinute(frame::Session& session, Minute* minute, bool* number_g
   if (number_given != nullptr) *number_given = false;
   if (xbase::Status s = CheckSchedule(*minute); !s.ok()) return s;
   Minute kept = Stored(*minute);
-  if (!minute->is_new) return WriteMinute(session, kept);
-  kept.entered = session.Today();
-  kept.entered_by = xbase::PadR(session.MMEMBER.nik, 10);
-  kept.approved = false;
   documents::CounterKind kind;
   kind.prefix = "NEGO";
   kind.taken = documents::TakenNumber::kRefuse;
   kind.taken_alert = [](const std::string& number) { return "Berita Acara Negosiasi " + number + " Sudah terdaftar"; };
   kind.missing = documents::kMissingNomerator;
+  documents::SaveScope save(session.console());
+  xbase::Status s = minute->is_new ? documents::NameCounter(save, NegotiationArea(session, "SETUP"), kind, kept.branch)
+                                   : xbase::Status::OK();
+  if (s.ok()) s = NameMinute(save, session, minute->is_new ? std::string() : kept.number);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return xbase::Status::Locked("minute", "not saved");
+  }
+  s = save.BeginWrites();
+  if (!minute->is_new) return save.CommitWrites(s.ok() ? WriteMinute(session, kept) : s);
+  kept.entered = session.Today();
+  kept.entered_by = xbase::PadR(session.MMEMBER.nik, 10);
+  kept.approved = false;
   std::string number;
-  xbase::Status s = documents::NumberDocument(
-      session.console(), NegotiationArea(session, "SETUP"), kind, kept.branch,
-      [&](const std::string& n, bool* taken) { return NumberTaken(session, n, taken); },
-      [&](const std::string& n) {
-        kept.number = xbase::PadR(n, 10);
-        return WriteMinute(session, kept);
-      },
-      &number);
-  if (!s.ok()) return s;
+  if (s.ok()) {
+    s = documents::NumberDocument(
+        session.console(), NegotiationArea(session, "SETUP"), kind, kept.branch,
+        [&](const std::string& n, bool* taken) { return NumberTaken(session, n, taken); },
+        [&](const std::string& n) {
+          kept.number = xbase::PadR(n, 10);
+          return WriteMinute(session, kept);
+        },
+        &number);
+  }
+  if (s = save.CommitWrites(s); !s.ok()) return s;
   minute->number = kept.number;
   minute->entered = kept.entered;
   minute->entered_by = kept.entered_by;

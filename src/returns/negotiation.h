@@ -139,7 +139,8 @@ inline constexpr std::string_view kScheduleOverOrder = "jumlah kirim lebih besar
 
 // SIMPANDATA without its question: a new minute is numbered from SETUP "NEGO" + branch (a missing row
 // or a number in use refused with its alert), the header written (appended when new), and every list
-// rewritten in place by position. *number_given is set when a new number was taken.
+// rewritten in place by position. *number_given is set when a new number was taken. Every row it
+// changes is locked before the first write; a lock given up writes nothing, is told, and returns Locked.
 xbase::Status SaveMinute(frame::Session& session, Minute* minute, bool* number_given = nullptr);
 
 // Writes the minute under its number as it is: the header (every field but the number when it is

@@ -30,7 +30,8 @@ bool TakePec(frame::Session& session, std::string* pec) {
 
 bool ToldSave(frame::Session& session, const xbase::Status& status) {
   if (status.ok()) return true;
-  // The counter's refusals were shown in their alerts.
+  // The counter's refusals were shown in their alerts, a lock given up by the save.
+  if (status.IsLocked()) return false;
   const std::string& message = status.message();
   if (message.starts_with("counter row") || message.starts_with("document number")) return false;
   return pickers::Checked(session, status);

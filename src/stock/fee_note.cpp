@@ -5,6 +5,7 @@
 #include "console/table_access.h"
 #include "documents/document_counter.h"
 #include "documents/record_writes.h"
+#include "documents/save_scope.h"
 #include "stock/report_text.h"
 #include "stock/repack.h"
 #include "text/amount_in_words.h"
@@ -71,8 +72,19 @@ xbase::Status SaveFeeNote(frame::Session& session, const std::string& branch, xb
     return xbase::Status::OK();
   };
   console::Console& con = session.console();
+  // The counter row and both tables' append locks before the first write.
+  documents::SaveScope save(con);
+  xbase::Status s = documents::NameCounter(save, *session.tables().Area("SETUP"), kind, xbase::PadR(branch, 6));
+  save.Append(notes);
+  save.Append(*session.tables().Area("kd_gl32"));
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return xbase::Status::OK();
+  }
   std::string given;
-  xbase::Status s = documents::NumberDocument(con, *session.tables().Area("SETUP"), kind, xbase::PadR(branch, 6), taken,
+  s = save.BeginWrites();
+  if (s.ok()) s = documents::NumberDocument(con, *session.tables().Area("SETUP"), kind, xbase::PadR(branch, 6), taken,
                                               [&](const std::string& n) {
     xbase::Status w = documents::AppendRecord(con, notes, {{"KDCB", Text(branch)}, {"NOMOR", Text(n)},
                                                            {"TANGGAL", xbase::Value::FromDate(date)}});
@@ -86,6 +98,7 @@ xbase::Status SaveFeeNote(frame::Session& session, const std::string& branch, xb
     }
     return w;
   }, &given);
+  s = save.CommitWrites(s);
   if (s.ok()) *number = given;
   return s.IsNotFound() || s.IsInUse() ? xbase::Status::OK() : s;
 }

@@ -120,6 +120,7 @@ TEST_F(JournalTest, LinesMoveTheSettledTotalsByDebitMinusCreditAndRaiseTheCounte
 TEST_F(JournalTest, EscAtTheInvoicesLockWritesNoJournalLine) {
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   support::SettleSmallFolder(folder.path());
+  ASSERT_TRUE(OpenReceiptTables(rig.session));
   Journal journal = Load("INV1");
   journal.lines[0] = JournalLine(1, "0000000042", "G1", 100, 0, "GIRO TOLAK");
   support::OtherWorkstation other(folder.path());

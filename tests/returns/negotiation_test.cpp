@@ -9,7 +9,11 @@
 #include "returns/negotiation_helpers.h"
 #include "returns/return_procedures.h"
 #include "returns/return_tables.h"
+#include "console/keys.h"
 #include "support/data_folder.h"
+#include "support/other_workstation.h"
+#include "support/small_folder_check.h"
+#include "support/verified_folder.h"
 #include "xbase/text_functions.h"
 
 namespace returns {
@@ -55,6 +59,33 @@ TEST_F(NegotiationTest, AScheduleOverTheOrderedQuantityIsRefusedWithNothingWritt
   EXPECT_TRUE(site.Contents("BAC_N1").empty());
   EXPECT_TRUE(site.Contents("BAC_N2").empty());
   EXPECT_EQ(site.Contents("SETUP")[0], "NEGOJKT001|0000000041");
+}
+
+TEST_F(NegotiationTest, EscAtAStoredProductRowLeavesTheWholeMinuteAsItWas) {
+  Minute minute = SaveNew();
+  const Rows products = site.Contents("BAC_N2");
+  const Rows payments = site.Contents("BAC_N3");
+  site.rig.session.CloseTables();
+  support::SettleSmallFolder(site.folder.path());
+  site.Reopen();
+  minute.products[0].quantity = 4;
+  minute.payments[0].notes = "DP KEDUA";
+  support::OtherWorkstation other(site.folder.path());
+  other.Hold("BAC_N2", 1);
+  site.rig.term.AddKeys({console::key::kEsc, ' ', ' '});
+  EXPECT_TRUE(SaveMinute(site.rig.session, &minute).IsLocked());
+  EXPECT_TRUE(support::Shown(site.rig.term, "Mencoba mengunci record 1 file "));
+  EXPECT_EQ(site.Message(), "Tidak ada yang tersimpan");
+  EXPECT_EQ(site.rig.term.keys_left(), 0u);
+  EXPECT_EQ(site.Contents("BAC_N2"), products);
+  EXPECT_EQ(site.Contents("BAC_N3"), payments);
+
+  other.Release();
+  ASSERT_TRUE(SaveMinute(site.rig.session, &minute).ok());
+  EXPECT_EQ(site.Contents("BAC_N2")[0], "0000000042|PANEL LISTRIK||4|UNIT|5000000|  1|12.500000|0||");
+  EXPECT_EQ(site.Contents("BAC_N3")[0].substr(site.Contents("BAC_N3")[0].rfind('|')), "|DP KEDUA");
+  site.rig.session.CloseTables();
+  support::ExpectVerified(site.folder.path());
 }
 
 TEST_F(NegotiationTest, AMissingCounterRowStopsTheSave) {

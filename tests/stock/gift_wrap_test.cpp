@@ -2,10 +2,12 @@
 // goods out (and again without moving them twice), the results coming back, and the fee note.
 #include "stock/gift_wrap.h"
 
+#include "console/keys.h"
 #include "stock/fee_note.h"
 #include "stock/repack.h"
-#include "stock/stock_screens.h"
 #include "stock/stock_rows_helpers.h"
+#include "stock/stock_screens.h"
+#include "support/other_workstation.h"
 
 namespace stock {
 namespace {
@@ -112,6 +114,17 @@ TEST_F(GiftWrapTest, ATakeOutLeavesStockWhenItsFormPrintsAndTheResultsComeBack) 
   ASSERT_EQ(fees.size(), 1u);
   EXPECT_EQ(fees[0].tariff, 300);
   std::string note;
+  {
+    // Esc while another workstation holds the counter row: no number, no note, no line.
+    support::OtherWorkstation other(data.path());
+    other.HoldKey("SETUP", "GLNTCB01  ");
+    rig.term.AddKeys({console::key::kEsc, ' ', ' '});
+    ASSERT_TRUE(SaveFeeNote(rig.session, "CB01", day + 5, fees, &note).ok());
+    EXPECT_EQ(note, "");
+    EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+    EXPECT_EQ(rig.term.keys_left(), 0u);
+    EXPECT_EQ(FeeNoteOf(rig.session, "CB01", results), "");
+  }
   ASSERT_TRUE(SaveFeeNote(rig.session, "CB01", day + 5, fees, &note).ok());
   EXPECT_EQ(note, "         8");
   EXPECT_EQ(FeeNoteOf(rig.session, "CB01", results), "         8");
