@@ -6,6 +6,8 @@
 #include "console/alert.h"
 #include "console/message.h"
 #include "console/table_access.h"
+#include "documents/named_records.h"
+#include "documents/save_scope.h"
 #include "documents/stored_lines.h"
 #include "frame/open_table.h"
 #include "receivables/deductions.h"
@@ -100,26 +102,61 @@ xbase::Status MarkRealised(frame::Session& session, xbase::WorkArea& row) {
   return Unlocked(row, s);
 }
 
+// What realising the approval the area stands on changes: the receipt's header and stored lines, the
+// invoices every old and new line settles, the request's header and the approval's own row.
+xbase::Status NameRealisation(documents::SaveScope& save, frame::Session& session, const std::string& branch,
+                              const std::string& number, const std::vector<DeductionLine>& approved) {
+  xbase::WorkArea& header = TableArea(session, "Piutkr1");
+  xbase::WorkArea& lines = TableArea(session, "Piutkr2");
+  xbase::WorkArea& request = TableArea(session, "BPOT_HDR");
+  xbase::WorkArea& approval = TableArea(session, "BPOT_AP1");
+  save.Update(approval, approval.recno());
+  std::vector<uint32_t> rows;
+  xbase::Status s = documents::NameKeyedRecord(save, header, "PIUTKR11", ReceiptKey(branch, number));
+  if (s.ok()) s = documents::NameStoredRows(save, session.tables(), lines, "PIUTKR21", ReceiptKey(branch, number), &rows);
+  if (s.ok()) s = documents::NameKeyedRecord(save, request, "BPOT_HDR1", request.PadToField("NOMOR", number));
+  xbase::ShowDeleted show(&session.tables());
+  for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
+    if (s = lines.GoTo(rows[i]); s.ok() && !lines.deleted()) s = NameSettlement(save, session, lines.Text("NOTA"), "");
+  }
+  for (size_t k = 0; s.ok() && k < approved.size(); ++k) s = NameSettlement(save, session, approved[k].nota, "");
+  return s;
+}
+
+// Realises the approval the area stands on as one save. A lock given up or a receipt of the key that
+// a realisation did not make is told, and nothing of it is written.
 xbase::Status Realise(frame::Session& session, bool* done) {
   *done = false;
   xbase::WorkArea& approval = TableArea(session, "BPOT_AP1");
+  const uint32_t at = approval.recno();
   const std::string branch = approval.Text("KDCB");
   const std::string number = approval.Text("NOMOR");
-  bool foreign = false;
-  xbase::Status s = ReceiptHeader(session, branch, number, approval.DateOf("TANGGAL"), &foreign);
-  if (!s.ok()) return s;
-  if (foreign) {
-    console::PESAN(session.console(), "TT " + std::string(xbase::RTrim(branch)) + "/" +
-                                          std::string(xbase::RTrim(number)) +
-                                          " sudah ada dan bukan realisasi potongan, tidak direalisasi");
-    return s;
-  }
+  const xbase::Date date = approval.DateOf("TANGGAL");
   std::vector<DeductionLine> approved;
-  if (s = ApprovedLines(session, number, &approved); s.ok()) s = ReceiptLines(session, branch, number, approved);
+  documents::SaveScope save(session.console());
+  xbase::Status s = ApprovedLines(session, number, &approved);
+  if (s.ok()) s = NameRealisation(save, session, branch, number, approved);
+  if (s.ok()) s = save.Lock();
   bool found = false;
+  if (s.ok()) s = SeekKey(session, "Piutkr1", "PIUTKR11", ReceiptKey(branch, number), &found);
+  if (s.ok() && found && xbase::RTrim(TableArea(session, "Piutkr1").Text("NOTES")) != kRealisationNote) {
+    s = xbase::Status::InvalidArgument("TT " + std::string(xbase::RTrim(branch)) + "/" + std::string(xbase::RTrim(number)) +
+                                       " sudah ada dan bukan realisasi potongan, tidak direalisasi");
+  }
+  if (!s.ok()) {
+    save.Release().IgnoreError();  // the refusal is what is told
+    documents::NothingSaved(session, s);
+    return xbase::Status::OK();
+  }
+  s = save.BeginWrites();
+  bool foreign = false;
+  if (s.ok()) s = ReceiptHeader(session, branch, number, date, &foreign);
+  if (s.ok()) s = ReceiptLines(session, branch, number, approved);
   if (s.ok()) s = SeekExact(session, "BPOT_HDR", "BPOT_HDR1", "NOMOR", number, &found);
   if (s.ok() && found) s = MarkRealised(session, TableArea(session, "BPOT_HDR"));
+  if (s.ok()) s = approval.GoTo(at);
   if (s.ok()) s = MarkRealised(session, approval);
+  s = save.CommitWrites(s);
   *done = s.ok();
   return s;
 }

@@ -6,7 +6,9 @@
 #include "console/message.h"
 #include "console/table_access.h"
 #include "documents/document_counter.h"
+#include "documents/named_records.h"
 #include "documents/record_writes.h"
+#include "documents/save_scope.h"
 #include "documents/shared_postings.h"
 #include "documents/stored_lines.h"
 #include "documents/trade_discount.h"
@@ -175,8 +177,16 @@ bool SaveNewProforma(frame::Session& session, Proforma* proforma) {
     }
     return s;
   };
+  documents::SaveScope save(session.console());
+  xbase::Status s = documents::NameCounter(save, *tables.setup, counter, branch);
+  save.Append(*tables.headers);
+  save.Append(*tables.lines);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) return documents::NothingSaved(session, s);
   std::string number;
-  const xbase::Status s = documents::NumberDocument(session.console(), *tables.setup, counter, branch, taken, write, &number);
+  s = save.BeginWrites();
+  if (s.ok()) s = documents::NumberDocument(session.console(), *tables.setup, counter, branch, taken, write, &number);
+  s = save.CommitWrites(s);
   if (!s.ok()) {
     if (!s.IsNotFound() && !s.IsInUse()) pickers::Refuse(session, "Gagal menyimpan: " + s.message());
     return false;
@@ -193,7 +203,16 @@ bool SaveCorrectedProforma(frame::Session& session, const Proforma& proforma) {
   if (!pickers::Checked(session, Known(*tables.headers, proforma.number, &known))) return false;
   if (!known) return pickers::Refuse(session, "Nomor belum terdaftar");
   console::Console& con = session.console();
-  xbase::Status s = console::LOCK_REC(con, *tables.headers);
+  // The header and every stored line row are locked before the first write.
+  documents::SaveScope save(con);
+  save.Update(*tables.headers, tables.headers->recno());
+  xbase::Status s = documents::NameStoredRows(save, session.tables(), *tables.lines, "PRO_IN21",
+                                              tables.lines->PadToField("NOMOR", proforma.number));
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) return documents::NothingSaved(session, s);
+  s = save.BeginWrites();
+  if (s.ok()) s = Known(*tables.headers, proforma.number, &known);
+  if (s.ok()) s = console::LOCK_REC(con, *tables.headers);
   if (s.ok()) s = documents::PutAndRelease(*tables.headers, HeaderFields(session, proforma));
   std::vector<uint32_t> rows;
   if (s.ok()) s = tables.lines->SetOrder("PRO_IN21");
@@ -207,7 +226,7 @@ bool SaveCorrectedProforma(frame::Session& session, const Proforma& proforma) {
     return xbase::Status::OK();
   };
   if (s.ok()) s = documents::RewriteLines(con, *tables.lines, rows, proforma.lines.size(), how);
-  if (s.ok()) return true;
+  if (s = save.CommitWrites(s); s.ok()) return true;
   return pickers::Refuse(session, "Gagal menyimpan: " + s.message());
 }
 

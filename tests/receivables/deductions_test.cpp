@@ -91,6 +91,37 @@ TEST_F(DeductionsTest, EscAtTheCounterRowNumbersAndWritesNothing) {
   support::ExpectVerified(folder.path());
 }
 
+TEST_F(DeductionsTest, EscAtTheInvoicesLockLeavesTheApprovalToRealiseLater) {
+  support::SettleSmallFolder(folder.path());
+  ASSERT_TRUE(OpenAll());
+  DeductionRequest request = Typed("DB", {"INV1"}, 10);
+  bool saved = false;
+  ASSERT_TRUE(SaveRequest(rig.session, &request, &saved).ok());
+  ASSERT_TRUE(SaveApproval(rig.session, request).ok());
+  support::OtherWorkstation other(folder.path());
+  other.HoldKey("PIUTDBT", xbase::PadR("INV1", 20));
+  rig.term.AddKeys({key::kEsc, ' ', ' '});
+  int realised = 0;
+  ASSERT_TRUE(RealiseDeductions(rig.session, &realised).ok());
+  EXPECT_EQ(realised, 0);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_EQ(TableArea(rig.session, "PIUTKR1").table().record_count(), 0u);
+  EXPECT_EQ(TableArea(rig.session, "PIUTKR2").table().record_count(), 0u);
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  EXPECT_EQ(InvoiceKredit(rig.session, "INV1"), 0);
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+
+  other.Release();
+  ASSERT_TRUE(OpenAll());
+  ASSERT_TRUE(RealiseDeductions(rig.session, &realised).ok());
+  EXPECT_EQ(realised, 1);
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  EXPECT_EQ(InvoiceKredit(rig.session, "INV1"), 100);
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::ExpectVerified(folder.path());
+}
+
 TEST_F(DeductionsTest, ARequestIsApprovedAndRealisedOnceIntoAReceiptThatSettlesOnlyTheInvoice) {
   ASSERT_TRUE(OpenAll());
   DeductionRequest request = Typed("DB", {"INV1"}, 10);

@@ -10,7 +10,9 @@
 #include "sales/sales_site_helpers.h"
 #include "sales/tax_invoice.h"
 #include "support/data_folder.h"
+#include "support/other_workstation.h"
 #include "support/scripted_session.h"
+#include "support/verified_folder.h"
 #include "xbase/text_functions.h"
 
 namespace sales {
@@ -74,6 +76,30 @@ TEST_F(ProformaTest, ANewProformaTakesTheCountersNextNumberWithItsPrefix) {
   EXPECT_EQ(site.Field("PRO_IN2", "PRO_IN21", "PI000042", "KODE"), xbase::PadR("SC0002", 10));
   EXPECT_EQ(site.Number("PRO_IN2", "PRO_IN21", "PI000042", "I_BOX"), 2);
   EXPECT_EQ(site.Field("PRO_IN2", "PRO_IN21", "PI000042", "URUT"), "  1");
+}
+
+TEST_F(ProformaTest, EscAtTheCounterRowWritesNoProforma) {
+  site.Put("SETUP", "SETUP", "PROIJKT001", "KET", T("PI000041"));
+  site.LogIn(rig.session);
+  ASSERT_TRUE(OpenProformaTables(rig.session));
+  Proforma proforma = NewProforma();
+  const uint32_t stored = site.Count("PRO_IN1");
+  support::OtherWorkstation other(site.data());
+  other.HoldKey("SETUP", "PROIJKT001");
+  rig.term.AddKeys({'Y', key::kEsc, ' ', ' '});
+  EXPECT_FALSE(SaveNewProforma(rig.session, &proforma));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_EQ(site.Count("PRO_IN1"), stored);
+  EXPECT_EQ(site.Field("SETUP", "SETUP", "PROIJKT001", "KET").substr(0, 8), "PI000041");
+
+  other.Release();
+  rig.term.AddKeys({'Y', key::kEnter});
+  ASSERT_TRUE(SaveNewProforma(rig.session, &proforma));
+  EXPECT_TRUE(Shown(rig.term, "Nomor Proforma ini adalah PI000042"));
+  rig.session.CloseTables();
+  EXPECT_EQ(site.Count("PRO_IN1"), stored + 1);
+  support::ExpectVerified(site.data());
 }
 
 TEST_F(ProformaTest, ASlowMovingTargetOrAMissingCounterRefusesTheSave) {
