@@ -172,7 +172,8 @@ xbase::Status APPBAC(frame::Session& session, const Arguments&) {
     if (form.Read(con).escaped) continue;
     if (!EditGoods(session, &approval)) continue;
     if (console::Alert(con, "Yakin data akan disimpan", {"Ya", "Tidak"}) != 1) continue;
-    if (pickers::Checked(session, SaveApproval(session, approval))) {
+    // A lock given up was told by the save.
+    if (const xbase::Status s = SaveApproval(session, approval); !s.IsLocked() && pickers::Checked(session, s)) {
       console::PESAN(con, "Approval BAC NEGO No. " + Trimmed(number) + " sudah disimpan");
     }
   }

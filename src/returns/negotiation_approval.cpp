@@ -6,7 +6,9 @@
 
 #include "console/message.h"
 #include "console/table_access.h"
+#include "documents/named_records.h"
 #include "documents/record_writes.h"
+#include "documents/save_scope.h"
 #include "documents/stored_lines.h"
 #include "returns/return_tables.h"
 #include "xbase/number_text.h"
@@ -215,15 +217,47 @@ xbase::Status WriteApproval(frame::Session& session, const MinuteApproval& appro
   return Rewrite(session, NegotiationArea(session, kMinuteHeaders), {{"APPROVAL", Flag(true)}});
 }
 
+namespace {
+
+// The approved goods rows of the minute, every goods row they put in the goods master, the approval's
+// header and the minute's header, with the append locks of the tables that may grow.
+xbase::Status NameApproval(documents::SaveScope& save, frame::Session& session, const MinuteApproval& approval) {
+  xbase::WorkArea& rows = NegotiationArea(session, kApprovedGoods);
+  xbase::WorkArea& items = *session.tables().Area("MASTBRJ");
+  xbase::WorkArea& head = NegotiationArea(session, kMinuteApprovals);
+  xbase::WorkArea& minute = NegotiationArea(session, kMinuteHeaders);
+  const std::string number(xbase::RTrim(approval.number));
+  xbase::Status s = documents::NameStoredRows(save, session.tables(), rows, "BAC_NPP1", rows.PadToField("NOMOR", number));
+  for (size_t k = 0; s.ok() && k < approval.goods.size(); ++k) {
+    if (Written(approval.goods[k])) {
+      s = documents::NameKeyedRecord(save, items, "MASTBRJ1", items.PadToField("KODE", xbase::RTrim(approval.goods[k].code)));
+    }
+  }
+  if (s.ok()) s = documents::NameKeyedRecord(save, head, "BAC_NAP1", head.PadToField("NOMOR", number));
+  if (s.ok()) s = documents::NameKeyedRecord(save, minute, "BAC_N11", minute.PadToField("NOMOR", number));
+  return s;
+}
+
+}  // namespace
+
 xbase::Status SaveApproval(frame::Session& session, MinuteApproval approval) {
   approval.property = std::any_of(approval.goods.begin(), approval.goods.end(), Written);
   for (size_t k = 0; k < approval.goods.size(); ++k) {
     if (xbase::Status s = CheckApprovedGoods(session, approval, k); !s.ok()) return s;
   }
+  documents::SaveScope save(session.console());
+  xbase::Status s = NameApproval(save, session, approval);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return xbase::Status::Locked("approval", "not saved");
+  }
   bool found = false;
-  if (xbase::Status s = SeekMinute(session, approval.number, &found); !s.ok()) return s;
-  if (!found) return xbase::Status::InvalidArgument("Nomor " + Trimmed(approval.number) + " tidak ada");
-  return WriteApproval(session, approval);
+  s = SeekMinute(session, approval.number, &found);
+  if (s.ok() && !found) s = xbase::Status::InvalidArgument("Nomor " + Trimmed(approval.number) + " tidak ada");
+  if (s.ok()) s = save.BeginWrites();
+  if (s.ok()) s = WriteApproval(session, approval);
+  return save.CommitWrites(s);
 }
 
 }  // namespace returns

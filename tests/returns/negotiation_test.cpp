@@ -190,6 +190,36 @@ TEST_F(NegotiationTest, AnApprovalAddsNewGoodsAndUpdatesAnExistingItemWithoutIts
   EXPECT_NE(site.Contents("BAC_N1")[0].find("|T|PEC1|"), std::string::npos);
 }
 
+TEST_F(NegotiationTest, EscAtTheGoodsRowOfAnApprovalWritesNoPartOfIt) {
+  site.rig.session.CloseTables();
+  support::SettleSmallFolder(site.folder.path());
+  site.Reopen();
+  const Minute minute = SaveNew();
+  const Rows goods = site.Contents("MASTBRJ");
+  MinuteApproval approval = PrefillApproval(minute, xbase::Date::FromYmd(2026, 12, 9));
+  approval.goods[0].jos = xbase::PadR("J1", 10);
+  approval.goods[0].code = xbase::PadR("BRG01", 10);
+  approval.goods[1].jos = xbase::PadR("J2", 10);
+  approval.goods[1].code = xbase::PadR("NEW01", 10);
+  support::OtherWorkstation other(site.folder.path());
+  other.Hold("MASTBRJ", 1);
+  site.rig.term.AddKeys({console::key::kEsc, ' ', ' '});
+  EXPECT_TRUE(SaveApproval(site.rig.session, approval).IsLocked());
+  EXPECT_EQ(site.Message(), "Tidak ada yang tersimpan");
+  EXPECT_EQ(site.rig.term.keys_left(), 0u);
+  EXPECT_EQ(site.Contents("MASTBRJ"), goods);
+  EXPECT_TRUE(site.Contents("BAC_NPP").empty());
+  EXPECT_TRUE(site.Contents("BAC_NAP").empty());
+  EXPECT_EQ(site.Contents("BAC_N1")[0].find("|T|PEC1|"), std::string::npos);
+
+  other.Release();
+  ASSERT_TRUE(SaveApproval(site.rig.session, approval).ok()) << site.Message();
+  EXPECT_EQ(site.Contents("BAC_NAP"), Rows{"0000000042|20261209|T|"});
+  EXPECT_EQ(site.Contents("MASTBRJ").size(), 2u);
+  site.rig.session.CloseTables();
+  support::ExpectVerified(site.folder.path());
+}
+
 TEST_F(NegotiationTest, JosNumbersAreRefusedTwiceInTheListOrWhenRegistered) {
   const Minute minute = SaveNew();
   support::AddRows(support::Open(site.rig.session, "JOS"), {{{"NOMOR", support::T("J9")}}});
