@@ -83,7 +83,8 @@ xbase::Status SendJournal(frame::Session& session, std::string_view number, bool
 
 // Merges the open `KirimJB` into the open `Piutjbl`, journal number by number: rows with an empty date
 // are ignored; the stored rows of each number (deleted ones too, in record order) take the incoming rows
-// by position, surplus rows are deleted and extra ones appended. Settles nothing.
+// by position, surplus rows are deleted and extra ones appended. Settles nothing. Each number is one
+// save; a lock given up is told and ends the import (Locked), the numbers before it merged.
 xbase::Status ImportJournals(frame::Session& session);
 
 // JBALIK: "EDIT PIUTANG", the ledger and journal lines of one invoice after another until Esc.

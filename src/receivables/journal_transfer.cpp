@@ -7,6 +7,8 @@
 #include "console/box.h"
 #include "console/get.h"
 #include "console/message.h"
+#include "documents/named_records.h"
+#include "documents/save_scope.h"
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
@@ -29,13 +31,10 @@ bool OpenJournalTables(frame::Session& session) {
   return false;
 }
 
-// The rows of one journal number in `area` (first index on NOMOR), deleted ones too when `deleted`.
-xbase::Status RowsOf(frame::Session& session, xbase::WorkArea& area, std::string_view number, bool deleted,
-                     std::vector<uint32_t>* rows) {
+// The live rows of one journal number in `area` (first index on NOMOR).
+xbase::Status RowsOf(xbase::WorkArea& area, std::string_view number, std::vector<uint32_t>* rows) {
   xbase::Status s = area.SetOrder(1);
-  if (!s.ok()) return s;
-  const std::string key = area.PadToField("NOMOR", xbase::RTrim(number));
-  return deleted ? documents::StoredRows(session.tables(), area, key, rows) : area.SeekAll(key, rows);
+  return s.ok() ? area.SeekAll(area.PadToField("NOMOR", xbase::RTrim(number)), rows) : s;
 }
 
 // One journal number after another until Esc.
@@ -71,7 +70,7 @@ xbase::Status SendJournal(frame::Session& session, std::string_view number, bool
   xbase::WorkArea& journal = TableArea(session, "Piutjbl");
   xbase::WorkArea& transfer = TableArea(session, kTransferTable);
   std::vector<uint32_t> rows;
-  xbase::Status s = RowsOf(session, journal, number, false, &rows);
+  xbase::Status s = RowsOf(journal, number, &rows);
   *found = !rows.empty();
   for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
     if (s = journal.GoTo(rows[i]); s.ok()) s = transfer.Append();
@@ -94,18 +93,28 @@ xbase::Status ImportJournals(frame::Session& session) {
       s = transfer.Skip(1);
     }
     const uint32_t next = transfer.recno();
+    // Each number is one save: its stored rows are locked before the first is written.
+    documents::SaveScope save(session.console());
     std::vector<uint32_t> stored;
-    if (s.ok()) s = RowsOf(session, journal, number, true, &stored);
-    if (!s.ok()) break;
+    if (s.ok()) {
+      s = documents::NameStoredRows(save, session.tables(), journal, 1,
+                                    journal.PadToField("NOMOR", xbase::RTrim(number)), &stored);
+    }
+    if (s.ok()) s = save.Lock();
+    if (!s.ok()) {
+      documents::NothingSaved(session, s);
+      return xbase::Status::Locked("journal " + std::string(xbase::RTrim(number)), "not imported");
+    }
+    s = save.BeginWrites();
     documents::LineRewrite how;
     how.keep = [](size_t) { return true; };
     how.write = [&](size_t k, bool) {
       xbase::Status w = transfer.GoTo(incoming[k]);
       return w.ok() ? documents::CopyFieldsByPosition(transfer, journal) : w;
     };
-    if (s = documents::RewriteLines(session.console(), journal, stored, incoming.size(), how); s.ok()) {
-      s = transfer.GoTo(next);
-    }
+    if (s.ok()) s = documents::RewriteLines(session.console(), journal, stored, incoming.size(), how);
+    s = save.CommitWrites(s);
+    if (s.ok()) s = transfer.GoTo(next);
   }
   return s;
 }
@@ -140,7 +149,9 @@ xbase::Status IMPORJB(frame::Session& session, const std::vector<xbase::Value>&)
                      {"Ya", "Tidak"}) == 1 &&
       OpenTransferTable(session, TransferFolder(session, folder), kTransferTable, true, true, nullptr)) {
     s = ImportJournals(session);
-    console::PESAN(con, s.ok() ? "Proses impor berhasil......." : s.message());
+    // A lock given up was told with what it left unwritten; the numbers before it are in.
+    if (!s.IsLocked()) console::PESAN(con, s.ok() ? "Proses impor berhasil......." : s.message());
+    if (s.IsLocked()) s = xbase::Status::OK();
   }
   const xbase::Status closed = session.tables().CloseAll();
   return s.ok() ? closed : s;

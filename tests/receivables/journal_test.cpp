@@ -13,6 +13,9 @@
 #include "support/small_folder_check.h"
 #include "support/verified_folder.h"
 #include "support/temp_folder.h"
+#include "xbase/ntx_orders.h"
+#include "xbase/search_path.h"
+#include "xbase/session.h"
 #include "xbase/text_functions.h"
 
 namespace receivables {
@@ -214,6 +217,39 @@ TEST_F(JournalTest, NumbersSentTwiceArriveTwiceAndMergeByPositionWithoutSettling
             (std::vector<std::string>{"0000000003:INV1:50-0", "0000000003:INV1:0-20", "0000000003:INV1:50-0",
                                       "0000000003:INV1:0-20"}));
   EXPECT_DOUBLE_EQ(InvoiceKredit(rig.session, "INV1"), 0);
+}
+
+TEST_F(JournalTest, EscAtAStoredRowOfAnIncomingNumberLeavesItsRowsAsTheyWere) {
+  support::TempFolder transfer;
+  const schema::IndexDef index[] = {{"KirimJB", "nomor"}};
+  ASSERT_TRUE(schema::CreateTable({"KirimJB", schema::FindTable("PIUTJBL")->fields, index}, transfer.path()).ok());
+  {
+    xbase::Session sender(xbase::SearchPath({transfer.path()}));
+    xbase::WorkArea* incoming = nullptr;
+    ASSERT_TRUE(sender.Use("KirimJB", "", xbase::OpenMode::kShared, &incoming).ok());
+    ASSERT_TRUE(incoming->orders().Open(transfer.File("KirimJB.ntx")).ok());
+    support::AddRows(*incoming, {{{"NOTA", T("INV1")}, {"NOMOR", T("0000000003")}, {"TANGGAL", Value::FromDate(kDay)},
+                                  {"DEBET", N(50)}}});
+  }
+  AddSetting(rig.session, "TMPFILEEXP", transfer.path());
+  AddRows(Open(rig.session, "PIUTJBL"), {{{"NOTA", T("OLD")}, {"NOMOR", T("0000000003")}}});
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::OtherWorkstation other(folder.path());
+  other.Hold("PIUTJBL", 1);
+  rig.term.AddKeys(Keys({{key::kEnter}, {key::kEnter}, {key::kEsc, ' ', ' '}}));
+  ASSERT_TRUE(IMPORJB(rig.session, {}).ok());
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+  EXPECT_FALSE(Shown(rig.term, "Proses impor berhasil......."));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_EQ(JournalRows(rig.session), (std::vector<std::string>{"0000000003:OLD:0-0"}));
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+
+  other.Release();
+  rig.term.AddKeys(Keys({{key::kEnter}, {key::kEnter}}));
+  ASSERT_TRUE(IMPORJB(rig.session, {}).ok());
+  EXPECT_TRUE(Shown(rig.term, "Proses impor berhasil......."));
+  EXPECT_EQ(JournalRows(rig.session), (std::vector<std::string>{"0000000003:INV1:50-0"}));
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
 }
 
 }  // namespace
