@@ -8,6 +8,7 @@
 #include "console/message.h"
 #include "console/table_access.h"
 #include "documents/record_writes.h"
+#include "documents/save_scope.h"
 #include "documents/stored_lines.h"
 #include "documents/transfer_folder.h"
 #include "exchange/exchange.h"
@@ -33,15 +34,25 @@ xbase::Status Send(frame::Session& session, const std::string& number, bool prin
   xbase::Session& tables = session.tables();
   xbase::WorkArea& header = *tables.Area("inv");
   xbase::WorkArea& lines = *tables.Area("krt");
+  // The note and its lines go out together: both revision files' append locks come first.
+  documents::SaveScope save(session.console());
+  save.Append(*tables.Area("dtsj1"));
+  save.Append(*tables.Area("dtsj2"));
+  xbase::Status s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return xbase::Status::Locked("revision " + number, "not sent");
+  }
   std::vector<uint32_t> rows;
-  xbase::Status s = lines.SeekAll(lines.PadToField("INVOICE", number), &rows);
+  s = save.BeginWrites();
+  if (s.ok()) s = lines.SeekAll(lines.PadToField("INVOICE", number), &rows);
   if (s.ok()) s = header.Seek(header.PadToField("INVOICE", number));
   if (s.ok()) s = CopyRow(session.console(), header, *tables.Area("dtsj1"), &printed);
   for (uint32_t row : rows) {
     if (s.ok()) s = lines.GoTo(row);
     if (s.ok()) s = CopyRow(session.console(), lines, *tables.Area("dtsj2"), nullptr);
   }
-  return s;
+  return save.CommitWrites(s);
 }
 
 // The check of the typed number: a "?" opens the delivery-note list; a note must be there with lines.
@@ -120,7 +131,9 @@ xbase::Status KREVISI(frame::Session& session, const std::vector<xbase::Value>&)
       console::PESAN(con, "input gagal", "gr+/r");
       continue;
     }
-    if (s = Send(session, typed, printed); !s.ok()) break;
+    s = Send(session, typed, printed);
+    if (s.IsLocked()) s = xbase::Status::OK();  // told; nothing of the note went out
+    if (!s.ok()) break;
   }
   if (!s.ok()) console::PESAN(con, s.message());
   session.CloseTables();

@@ -13,6 +13,8 @@
 #include "support/small_folder_check.h"
 #include "support/verified_folder.h"
 #include "support/temp_folder.h"
+#include "xbase/search_path.h"
+#include "xbase/session.h"
 
 namespace exchange {
 namespace {
@@ -83,6 +85,25 @@ TEST_F(RevisionTest, NoteIsSentOncePerFilling) {
   Run(HREVISI, Keys({{key::kEnter}, {'Y'}}));
   EXPECT_TRUE(SetRows(transfer.path(), "dtsj1").empty());
   EXPECT_TRUE(SetRows(transfer.path(), "dtsj2").empty());
+}
+
+TEST_F(RevisionTest, EscWhileTheLinesFileIsAppendedToSendsNoPartOfTheNote) {
+  // Another workstation appending to the revision lines.
+  xbase::Session elsewhere(xbase::SearchPath({transfer.path()}));
+  xbase::WorkArea* lines = nullptr;
+  ASSERT_TRUE(elsewhere.Use("dtsj2", "", xbase::OpenMode::kShared, &lines).ok());
+  ASSERT_TRUE(lines->table().LockAppend(xbase::LockWait::kTry).ok());
+  const std::vector<int> send = Keys({{key::kEnter}, Line("SJ1"), {key::kEnter}, {'y'}});
+  Run(KREVISI, Keys({send, {key::kEsc, ' ', ' '}, {key::kEsc}}));
+  EXPECT_TRUE(support::Shown(rig.term, "Mencoba menambah record file dtsj2.Dbf"));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+  EXPECT_TRUE(SetRows(transfer.path(), "dtsj1").empty());
+  EXPECT_TRUE(SetRows(transfer.path(), "dtsj2").empty());
+
+  ASSERT_TRUE(elsewhere.CloseAll().ok());
+  Run(KREVISI, Keys({send, {key::kEsc}}));
+  EXPECT_EQ(SetRows(transfer.path(), "dtsj1").size(), 1u);
+  EXPECT_EQ(SetRows(transfer.path(), "dtsj2").size(), 2u);
 }
 
 TEST_F(RevisionTest, RevisionsReplaceNotesLinesAndReceivables) {
