@@ -13,6 +13,7 @@ namespace xbase {
 namespace {
 
 std::atomic<FileAccess> g_access{FileAccess::kAutomatic};
+std::atomic<bool> g_flush{true};
 
 // File systems whose files other machines may change behind this one's page cache: network file
 // systems and those served by a user-space program (f_type as statfs gives it).
@@ -45,6 +46,10 @@ bool IsWord(std::string_view text, std::string_view word) {
 void SetFileAccess(FileAccess access) { g_access.store(access); }
 
 FileAccess FileAccessSetting() { return g_access.load(); }
+
+void SetFlushing(bool flush) { g_flush.store(flush); }
+
+bool Flushing() { return g_flush.load(); }
 
 Status ParseFileAccess(std::string_view text, FileAccess* access) {
   if (IsWord(text, "automatic")) {

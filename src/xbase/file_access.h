@@ -24,6 +24,12 @@ enum class FileAccess {
 void SetFileAccess(FileAccess access);
 FileAccess FileAccessSetting();
 
+// Whether saves flush what they write to the disk (fdatasync) before they count as done: the process-wide
+// choice (Palunda.ini [Storage] Flush); on until set. Without it a save still survives its process
+// being killed, but not the machine losing power.
+void SetFlushing(bool flush);
+bool Flushing();
+
 // Reads "automatic", "mapped" or "direct" (any case); InvalidArgument for anything else.
 Status ParseFileAccess(std::string_view text, FileAccess* access);
 

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "xbase/disk_change.h"
 #include "xbase/file_access.h"
 #include "xbase/mapped_copy.h"
 
@@ -84,7 +85,10 @@ Status LockedFile::Create(const std::string& path, std::unique_ptr<LockedFile>* 
 }
 
 LockedFile::LockedFile(std::string path, int fd, OpenMode mode)
-    : path_(std::move(path)), fd_(fd), mode_(mode), mapped_(MapsFileAt(fd)) {}
+    : path_(std::move(path)), fd_(fd), mode_(mode), mapped_(MapsFileAt(fd)) {
+  struct stat st;
+  if (::fstat(fd, &st) == 0) identity_ = FileIdentity{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
+}
 
 LockedFile::~LockedFile() {
   Unmap();
@@ -111,6 +115,9 @@ void LockedFile::Unmap() const {
 }
 
 Status LockedFile::ReadSome(uint64_t offset, void* data, size_t size, size_t* got) const {
+  if (SaveJournal* journal = SaveJournal::Active(); journal != nullptr && journal->Tracks(identity_)) {
+    return journal->Read(*this, offset, data, size, got);
+  }
   if (offset + size <= map_size_) {
     if (CopyMapped(data, map_ + offset, size)) {
       *got = size;
@@ -125,18 +132,7 @@ Status LockedFile::ReadSome(uint64_t offset, void* data, size_t size, size_t* go
     Unmap();
     Map();
   }
-  size_t done = 0;
-  while (done < size) {
-    const ssize_t n = ::pread(fd_, static_cast<char*>(data) + done, size - done, static_cast<off_t>(offset + done));
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return Errno(path_, "read");
-    }
-    if (n == 0) break;
-    done += static_cast<size_t>(n);
-  }
-  *got = done;
-  return Status::OK();
+  return ReadFully(fd_, path_, offset, data, size, got);
 }
 
 Status LockedFile::ReadAt(uint64_t offset, void* data, size_t size) const {
@@ -153,20 +149,14 @@ Status LockedFile::ReadAt(uint64_t offset, void* data, size_t size) const {
 }
 
 Status LockedFile::WriteAt(uint64_t offset, const void* data, size_t size) {
-  size_t done = 0;
-  while (done < size) {
-    const ssize_t n =
-        ::pwrite(fd_, static_cast<const char*>(data) + done, size - done, static_cast<off_t>(offset + done));
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return Errno(path_, "write");
-    }
-    done += static_cast<size_t>(n);
-  }
-  return Status::OK();
+  if (SaveJournal* journal = SaveJournal::Active()) return journal->Write(*this, offset, data, size);
+  return WriteFully(fd_, path_, offset, data, size);
 }
 
 Status LockedFile::Size(uint64_t* size) const {
+  if (SaveJournal* journal = SaveJournal::Active(); journal != nullptr && journal->Tracks(identity_)) {
+    return journal->Size(*this, size);
+  }
   struct stat st;
   if (::fstat(fd_, &st) != 0) return Errno(path_, "stat");
   *size = static_cast<uint64_t>(st.st_size);
@@ -174,11 +164,12 @@ Status LockedFile::Size(uint64_t* size) const {
 }
 
 Status LockedFile::Truncate(uint64_t size) {
+  if (SaveJournal* journal = SaveJournal::Active()) return journal->Truncate(*this, size);
   // Mapped pages past a new end would fault: drop the mapping first.
   Unmap();
-  if (::ftruncate(fd_, static_cast<off_t>(size)) != 0) return Errno(path_, "truncate");
+  const Status s = CutTo(fd_, path_, size);
   Map();
-  return Status::OK();
+  return s;
 }
 
 Status LockedFile::Lock(uint64_t start, uint64_t length, bool exclusive, LockWait wait) {

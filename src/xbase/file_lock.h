@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "xbase/save_journal.h"
 #include "xbase/status.h"
 
 namespace xbase {
@@ -46,12 +47,21 @@ class LockedFile {
   int fd() const { return fd_; }
   // True when the file's folder is reached through maps (a local disk, or as Palunda.ini says).
   bool mapped() const { return mapped_; }
+  // Device and inode: the same for every handle of the file.
+  const FileIdentity& identity() const { return identity_; }
+  // True while this thread's save holds back writes to the file (xbase/save_journal.h): its bytes
+  // must then be read through this handle, never from a map.
+  bool held_back() const {
+    const SaveJournal* journal = SaveJournal::Active();
+    return journal != nullptr && journal->Tracks(identity_);
+  }
 
   // Reads exactly `size` bytes at `offset`; Corruption when the file ends before.
   Status ReadAt(uint64_t offset, void* data, size_t size) const;
   // Reads up to `size` bytes at `offset`; `*got` tells how many there were.
   Status ReadSome(uint64_t offset, void* data, size_t size, size_t* got) const;
-  // Writes all `size` bytes at `offset`.
+  // Writes all `size` bytes at `offset`. While this thread's save writes, writes and cuts are held
+  // back by its journal, and the reads, sizes and cuts of this thread see them.
   Status WriteAt(uint64_t offset, const void* data, size_t size);
   // The current size of the file.
   Status Size(uint64_t* size) const;
@@ -74,6 +84,7 @@ class LockedFile {
 
   std::string path_;
   int fd_;
+  FileIdentity identity_;
   OpenMode mode_;
   mutable bool mapped_;
   mutable const char* map_ = nullptr;

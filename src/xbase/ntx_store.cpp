@@ -10,6 +10,7 @@
 #include "xbase/mapped_copy.h"
 #include "xbase/ntx_bytes.h"
 #include "xbase/ntx_page.h"
+#include "xbase/save_journal.h"
 
 namespace xbase {
 
@@ -91,7 +92,8 @@ Status NtxStore::CutShort() const { return Status::Corruption(path(), "the file 
 
 Status NtxStore::ReadBytes(uint64_t offset, void* to, size_t size) {
   MapAtLeast(offset + size);
-  if (!direct_) return CopyMapped(to, map_ + offset, size) ? Status::OK() : CutShort();
+  // Pages a save holds back are seen only through the file's handle.
+  if (!direct_ && !file_->held_back()) return CopyMapped(to, map_ + offset, size) ? Status::OK() : CutShort();
   Status s = file_->ReadAt(offset, to, size);
   return s.IsCorruption() ? CutShort() : s;
 }
@@ -100,7 +102,7 @@ Status NtxStore::ReadBytes(uint64_t offset, void* to, size_t size) {
 // that follows tells what is wrong.
 Status NtxStore::ReadVersion(uint16_t* version) {
   bool read = false;
-  if (direct_) {
+  if (direct_ || file_->held_back()) {
     uint8_t bytes[2];
     size_t got = 0;
     Status s = file_->ReadSome(2, bytes, sizeof bytes, &got);
@@ -130,6 +132,12 @@ Status NtxStore::ReadHeader() {
 
 // A moved version means other writers changed pages: drop the cache and read the header again.
 Status NtxStore::Refresh() {
+  // In exclusive use the cache is trusted, unless a save's writes were dropped since.
+  if (mode() == NtxOpenMode::kExclusive && undo_seen_ != SaveJournal::UndoCount()) {
+    undo_seen_ = SaveJournal::UndoCount();
+    DropCache();
+    return ReadHeader();
+  }
   if (mode() != NtxOpenMode::kExclusive) {
     uint16_t version = 0;
     Status s = ReadVersion(&version);

@@ -17,6 +17,7 @@
 
 #include "xbase/file_lock.h"
 #include "xbase/ntx_header.h"
+#include "xbase/save_journal.h"
 #include "xbase/status.h"
 
 namespace xbase {
@@ -108,6 +109,7 @@ class NtxStore {
   uint64_t file_size_ = 0;
   uint64_t size_before_write_ = 0;
   uint64_t generation_ = 1;
+  uint64_t undo_seen_ = SaveJournal::UndoCount();
   bool locked_ = false;
   bool held_ = false;  // HoldWriteLock
   bool restart_ = false;

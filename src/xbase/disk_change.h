@@ -1,0 +1,31 @@
+// The changes the file layer makes on disk, each behind the fault seam (xbase/write_faults.h):
+// positioned writes, cuts, flushes and removals of files by descriptor or path.
+#ifndef PALUNDA_XBASE_DISK_CHANGE_H_
+#define PALUNDA_XBASE_DISK_CHANGE_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "xbase/status.h"
+
+namespace xbase {
+
+// Writes all `size` bytes at `offset` of the open file `fd` (named `path` in errors).
+Status WriteFully(int fd, const std::string& path, uint64_t offset, const void* data, size_t size);
+// Reads up to `size` bytes at `offset`; `*got` tells how many the file had.
+Status ReadFully(int fd, const std::string& path, uint64_t offset, void* data, size_t size, size_t* got);
+// Cuts or extends the file to `size` bytes.
+Status CutTo(int fd, const std::string& path, uint64_t size);
+// Makes what was written to the file durable (fdatasync), when saves flush (xbase/file_access.h).
+Status FlushFile(int fd, const std::string& path);
+// Makes the names in a folder durable (fsync of the folder), when saves flush.
+Status FlushFolder(const std::string& folder);
+// Removes a file; a file already gone is no error.
+Status RemoveFile(const std::string& path);
+// The file's length.
+Status LengthOf(int fd, const std::string& path, uint64_t* length);
+
+}  // namespace xbase
+
+#endif  // PALUNDA_XBASE_DISK_CHANGE_H_
