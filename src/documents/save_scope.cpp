@@ -5,9 +5,11 @@
 
 #include "console/message.h"
 #include "console/table_retry.h"
+#include "console/unfinished_saves.h"
 #include "xbase/ntx_index.h"
 #include "xbase/ntx_order.h"
 #include "xbase/ntx_orders.h"
+#include "xbase/save_journal.h"
 #include "xbase/text_functions.h"
 
 namespace documents {
@@ -78,8 +80,24 @@ xbase::Status SaveScope::LockTable(Named& named) {
   return s;
 }
 
+std::vector<std::string> SaveScope::Folders() const {
+  std::vector<std::string> folders;
+  for (const Named& named : named_) {
+    const std::string& path = named.area->table().path();
+    const size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
+    if (std::find(folders.begin(), folders.end(), folder) == folders.end()) folders.push_back(folder);
+  }
+  return folders;
+}
+
 xbase::Status SaveScope::Lock() {
   if (!naming_.ok()) return naming_;
+  // A save another workstation left unfinished is undone before this one writes anything.
+  for (const std::string& folder : Folders()) {
+    xbase::Status s = console::RecoverUnfinishedSaves(con_, folder, xbase::RecoveryScope::kChanged);
+    if (!s.ok()) return s;
+  }
   std::sort(named_.begin(), named_.end(),
             [](const Named& a, const Named& b) { return ByFileName(a.area->table().path(), b.area->table().path()); });
   xbase::Status s;
@@ -99,14 +117,40 @@ xbase::Status SaveScope::Lock() {
   return s;
 }
 
-xbase::Status SaveScope::BeginWrites() { return xbase::Status::OK(); }
+xbase::Status SaveScope::BeginWrites() {
+  if (named_.empty() || journaled_) return xbase::Status::OK();
+  // The journal goes beside the table first in file-name order (Lock sorted them).
+  xbase::Status s = xbase::SaveJournal::Begin(Folders().front());
+  journaled_ = s.ok();
+  return s;
+}
 
 xbase::Status SaveScope::CommitWrites(const xbase::Status& writes) {
+  xbase::Status s = writes;
+  if (journaled_) {
+    // A record still pending in a table, and its index entries, belong to the save too.
+    for (xbase::DbfTable* table : held_tables_) {
+      const xbase::Status flushed = table->Flush();
+      if (s.ok()) s = flushed;
+    }
+    if (s.ok()) {
+      s = xbase::SaveJournal::Commit();
+    } else {
+      xbase::SaveJournal::Abandon();
+    }
+    journaled_ = false;
+  }
   const xbase::Status released = Release();
-  return writes.ok() ? released : writes;
+  return s.ok() ? released : s;
 }
 
 xbase::Status SaveScope::Release() {
+  if (journaled_) {
+    // Released without a commit: nothing of the save is written.
+    for (xbase::DbfTable* table : held_tables_) table->Flush().IgnoreError();
+    xbase::SaveJournal::Abandon();
+    journaled_ = false;
+  }
   xbase::Status first;
   for (xbase::NtxStore* index : held_indexes_) index->ReleaseHeldLock();
   held_indexes_.clear();

@@ -14,6 +14,7 @@
 #define PALUNDA_DOCUMENTS_SAVE_SCOPE_H_
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "console/console.h"
@@ -47,13 +48,15 @@ class SaveScope {
   // Every lock stays held until CommitWrites or Release, whatever the writes unlock meanwhile.
   xbase::Status Lock();
 
-  // After the last lock and before the first write: the save journal begins here.
+  // After the last lock and before the first write: from here the save's writes are held back by
+  // its journal (xbase/save_journal.h), and reads see them.
   xbase::Status BeginWrites();
-  // After the last write, with the outcome of the writes: the save journal commits here; every lock
-  // is released. The first failure is returned.
+  // After the last write, with the outcome of the writes: when they all succeeded the journal writes
+  // them to the files, else nothing of them reaches the disk; every lock is released. The first
+  // failure is returned.
   xbase::Status CommitWrites(const xbase::Status& writes);
 
-  // Releases every lock (a save refused under its locks).
+  // Releases every lock (a save refused under its locks); writes held back are dropped.
   xbase::Status Release();
 
  private:
@@ -64,6 +67,8 @@ class SaveScope {
     std::vector<uint32_t> records;
   };
   Named& Entry(xbase::WorkArea& area);
+  // The folders of the tables named, without repeats, in the order of the tables.
+  std::vector<std::string> Folders() const;
   xbase::Status LockTable(Named& named);
 
   console::Console& con_;
@@ -71,6 +76,7 @@ class SaveScope {
   xbase::Status naming_;  // a table named through two work areas
   std::vector<xbase::DbfTable*> held_tables_;
   std::vector<xbase::NtxStore*> held_indexes_;
+  bool journaled_ = false;  // between BeginWrites and CommitWrites
 };
 
 // A save refused before its first write: the refusal on row 24 (for a lock given up, followed by

@@ -13,6 +13,7 @@
 #include "console/message.h"
 #include "console/secret_entry.h"
 #include "console/table_access.h"
+#include "console/unfinished_saves.h"
 #include "frame/budget.h"
 #include "frame/menu2.h"
 #include "frame/open_table.h"
@@ -185,6 +186,12 @@ bool LoadLoginSettings(Session& session) {
     Message(con, status.message());
     return false;
   }
+  // Saves a workstation left unfinished when it died are undone before anything else.
+  if (const xbase::Status status = console::RecoverUnfinishedSaves(con, session.DRVDATA_, xbase::RecoveryScope::kAll);
+      !status.ok()) {
+    Message(con, status.message());
+    return false;
+  }
   session.SetSearchPath(session.DRVDATA_);
   xbase::WorkArea* setup = nullptr;
   if (!OpenTable(session, "setup", false, {}, &setup)) return false;
@@ -304,6 +311,7 @@ bool LoadWorkstation(Session& session, const std::string& ini_path) {
     return false;
   }
   xbase::SetFileAccess(settings.file_access);
+  xbase::SetFlushing(settings.flush);
   session.services().Configure(std::move(settings));
   return true;
 }

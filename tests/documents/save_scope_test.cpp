@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "console/keys.h"
 #include "documents/record_writes.h"
 #include "documents/shared_postings.h"
@@ -11,6 +13,7 @@
 #include "support/data_folder.h"
 #include "support/scripted_session.h"
 #include "xbase/search_path.h"
+#include "xbase/text_functions.h"
 
 namespace documents {
 namespace {
@@ -110,6 +113,50 @@ TEST_F(SaveScopeTest, OneFileNamedThroughTwoAreasIsRefused) {
   save.Update(Area("MASTCUS"), 1);
   save.Update(*second, 2);
   EXPECT_TRUE(save.Lock().IsInvalidArgument());
+}
+
+TEST_F(SaveScopeTest, OthersSeeNothingOfASaveBeforeItsCommitAndNothingAtAllOfOneThatFailed) {
+  {
+    SaveScope save(rig.con);
+    save.Append(Area("PIUTDBT"));
+    ASSERT_TRUE(NameBalance(save, rig.session, "C1").ok());
+    ASSERT_TRUE(save.Lock().ok());
+    ASSERT_TRUE(save.BeginWrites().ok());
+    ASSERT_TRUE(UPSALDOMASTCUS(rig.session, "C1", 50, 0).ok());
+    ASSERT_TRUE(AppendRecord(rig.con, Area("PIUTDBT"), {{"NOTA", T("N-1")}, {"DEBET", N(50)}}).ok());
+    // This workstation reads what it wrote; the other (its own thread) reads the files as they were.
+    EXPECT_EQ(Area("PIUTDBT").table().record_count(), 1u);
+    std::thread workstation([&] {
+      ASSERT_TRUE(customers->GoTo(1).ok());
+      EXPECT_EQ(customers->Number("SALDO"), 100);
+      ASSERT_TRUE(receivables->table().RefreshCount().ok());
+      EXPECT_EQ(receivables->table().record_count(), 0u);
+    });
+    workstation.join();
+    // A write failing now (a check, a full disk) leaves nothing of the save.
+    EXPECT_EQ(save.CommitWrites(xbase::Status::IOError("PIUTDBT.DBF", "no space left on device")).ToString(),
+              "IO error: PIUTDBT.DBF: no space left on device");
+  }
+  ASSERT_TRUE(customers->GoTo(1).ok());
+  EXPECT_EQ(customers->Number("SALDO"), 100);
+  ASSERT_TRUE(receivables->table().RefreshCount().ok());
+  EXPECT_EQ(receivables->table().record_count(), 0u);
+
+  // The next save finds the files as they are, and its commit writes all of it.
+  SaveScope save(rig.con);
+  save.Append(Area("PIUTDBT"));
+  ASSERT_TRUE(NameBalance(save, rig.session, "C1").ok());
+  ASSERT_TRUE(save.Lock().ok());
+  ASSERT_TRUE(save.BeginWrites().ok());
+  ASSERT_TRUE(UPSALDOMASTCUS(rig.session, "C1", 20, 0).ok());
+  ASSERT_TRUE(AppendRecord(rig.con, Area("PIUTDBT"), {{"NOTA", T("N-2")}, {"DEBET", N(20)}}).ok());
+  ASSERT_TRUE(save.CommitWrites(xbase::Status::OK()).ok());
+  ASSERT_TRUE(customers->GoTo(1).ok());
+  EXPECT_EQ(customers->Number("SALDO"), 120);
+  ASSERT_TRUE(receivables->GoTo(1).ok());
+  EXPECT_EQ(receivables->Text("NOTA"), xbase::PadR("N-2", 20));
+  ASSERT_TRUE(receivables->Seek("N-2").ok());
+  EXPECT_TRUE(receivables->found());
 }
 
 }  // namespace
