@@ -1,6 +1,7 @@
 // The save of a sales order: 18 delivered lines on one delivery note, written into a demonstration data
 // folder whose tables are open shared with every catalog index file, as the order screen opens them:
-// the order and its lines, the note and its lines, 18 stock postings, the receivable and the balance.
+// the order and its lines, the note and its lines, 18 stock postings, the receivable and the balance;
+// with the save journal and the files flushed to the disk (flush:1) or not (flush:0).
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include "sales/sales_order.h"
 #include "site/data_folder.h"
 #include "site/demo_data.h"
+#include "xbase/file_access.h"
 #include "xbase/text_functions.h"
 
 namespace {
@@ -43,6 +45,7 @@ sales::SalesOrder EighteenLines() {
 }
 
 void SaveEighteenLineOrder(benchmark::State& state) {
+  xbase::SetFlushing(state.range(0) != 0);
   const std::string dir = (std::filesystem::temp_directory_path() / "palunda-sales-save-bench").string();
   std::filesystem::remove_all(dir);
   site::DataFolderOptions options;
@@ -77,6 +80,6 @@ void SaveEighteenLineOrder(benchmark::State& state) {
   session.CloseTables();
   std::filesystem::remove_all(dir);
 }
-BENCHMARK(SaveEighteenLineOrder)->Unit(benchmark::kMillisecond);
+BENCHMARK(SaveEighteenLineOrder)->ArgName("flush")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -135,12 +135,29 @@ xbase::Status ReadMySql(const xbase::IniFile& ini, MySqlSettings* mysql) {
   return s;
 }
 
-xbase::Status ReadStorage(const xbase::IniFile& ini, xbase::FileAccess* access) {
-  const xbase::Status known = RefuseUnknownKeys(ini, kStorageSection, {"Access"});
+// A switch: on or off (also yes/no, true/false, 1/0), any case.
+xbase::Status ReadSwitch(const xbase::IniFile& ini, std::string_view section, std::string_view key, bool* value) {
+  const std::optional<std::string> text = Value(ini, section, key);
+  if (!text) return xbase::Status::OK();
+  const std::string word = xbase::Lower(*text);
+  if (word == "on" || word == "yes" || word == "true" || word == "1") {
+    *value = true;
+  } else if (word == "off" || word == "no" || word == "false" || word == "0") {
+    *value = false;
+  } else {
+    return xbase::Status::InvalidArgument(Where(section, key), "'" + *text + "' is neither on nor off");
+  }
+  return xbase::Status::OK();
+}
+
+xbase::Status ReadStorage(const xbase::IniFile& ini, WorkstationSettings* settings) {
+  const xbase::Status known = RefuseUnknownKeys(ini, kStorageSection, {"Access", "Flush"});
   if (!known.ok()) return known;
+  const xbase::Status flush = ReadSwitch(ini, kStorageSection, "Flush", &settings->flush);
+  if (!flush.ok()) return flush;
   const std::optional<std::string> text = Value(ini, kStorageSection, "Access");
   if (!text) return xbase::Status::OK();
-  const xbase::Status parsed = xbase::ParseFileAccess(*text, access);
+  const xbase::Status parsed = xbase::ParseFileAccess(*text, &settings->file_access);
   return parsed.ok() ? parsed : xbase::Status::InvalidArgument(Where(kStorageSection, "Access"), parsed.message());
 }
 
@@ -153,7 +170,7 @@ xbase::Status ReadWorkstationSettings(const xbase::IniFile& ini, const std::stri
   if (status.ok()) status = ReadReports(ini, home, &read);
   if (status.ok()) status = ReadDrives(ini, &read.drives);
   if (status.ok()) status = ReadMySql(ini, &read.mysql);
-  if (status.ok()) status = ReadStorage(ini, &read.file_access);
+  if (status.ok()) status = ReadStorage(ini, &read);
   if (status.ok()) *settings = std::move(read);
   return status;
 }

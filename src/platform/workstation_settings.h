@@ -7,7 +7,9 @@
 //   [MySQL]        Server=HOST, Port=3306, Socket=PATH (with Server=localhost), User=NAME, Password=TEXT,
 //                  Database=mapping_clipper, Timeout=SECONDS (the head office's database of invoices
 //                  and returns)
-//   [Storage]      Access=automatic|mapped|direct (how data files are reached; xbase/file_access.h)
+//   [Storage]      Access=automatic|mapped|direct (how data files are reached; xbase/file_access.h),
+//                  Flush=on|off (whether a save waits until the disk holds its journal and its
+//                  writes; on unless set: off survives a killed program but not a power cut)
 //
 // Relative folders are taken under the folder of Palunda.ini.
 #ifndef PALUNDA_PLATFORM_WORKSTATION_SETTINGS_H_
@@ -56,6 +58,7 @@ struct WorkstationSettings {
   DriveMap drives;
   MySqlSettings mysql;
   xbase::FileAccess file_access = xbase::FileAccess::kAutomatic;
+  bool flush = true;
 };
 
 // Reads the workstation sections of `ini`, relative folders under `home`; InvalidArgument naming
