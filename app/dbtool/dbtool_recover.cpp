@@ -1,6 +1,7 @@
 // dbtool recover: undoes the saves that workstations which died left unfinished in a data folder,
 // as the next save at any workstation would, and prints what it did.
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,11 @@ namespace {
 int Recover(const std::vector<std::string>& args) {
   if (args.size() != 1) return 2;
   const std::string& folder = args[0];
+  std::error_code error;
+  if (!std::filesystem::is_directory(folder, error)) {
+    std::fprintf(stderr, "dbtool: %s: no such folder\n", folder.c_str());
+    return 1;
+  }
   std::vector<xbase::RecoveredSave> recovered;
   const xbase::Status s = xbase::RecoverFolder(folder, xbase::RecoveryScope::kAll, &recovered);
   for (const xbase::RecoveredSave& save : recovered) {

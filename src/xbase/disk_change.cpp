@@ -75,7 +75,7 @@ Status FlushFolder(const std::string& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return Errno(folder, "open");
   // Some file systems (a few network ones) cannot flush a folder; the names still reach the server.
-  const bool flushed = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+  const bool flushed = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP || errno == ENOSYS;
   const int error = errno;
   ::close(fd);
   if (!flushed) return Status::IOError(folder, std::string("flush: ") + std::strerror(error));

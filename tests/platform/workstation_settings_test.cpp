@@ -70,7 +70,8 @@ TEST(WorkstationSettingsTest, WrongValuesNameTheirSectionAndKey) {
   EXPECT_EQ(ReadError("[Drives]\nD=data\n"), "[Drives] D: 'data' is not a full folder path");
   EXPECT_EQ(ReadError("[Storage]\nAccess=nfs\n"),
             "[Storage] Access: 'nfs' is not one of automatic, mapped and direct");
-  EXPECT_EQ(ReadError("[Storage]\nMode=direct\n"), "[Storage] Mode: unknown key; the keys here are Access");
+  EXPECT_EQ(ReadError("[Storage]\nMode=direct\n"), "[Storage] Mode: unknown key; the keys here are Access, Flush");
+  EXPECT_EQ(ReadError("[Storage]\nFlush=sometimes\n"), "[Storage] Flush: 'sometimes' is neither on nor off");
   EXPECT_EQ(ReadError("[Drives]\nDD=/srv\n"),
             "[Drives]: 'DD': not a drive letter (such as D) nor a network share (such as \\\\server\\share)");
 }
@@ -83,6 +84,11 @@ TEST(WorkstationSettingsTest, ReadsHowDataFilesAreReached) {
   EXPECT_EQ(settings.file_access, xbase::FileAccess::kDirect);
   ASSERT_TRUE(Read("[Storage]\nAccess=mapped\n", &settings).ok());
   EXPECT_EQ(settings.file_access, xbase::FileAccess::kMapped);
+  EXPECT_TRUE(settings.flush);
+  ASSERT_TRUE(Read("[Storage]\nFlush=OFF\n", &settings).ok());
+  EXPECT_FALSE(settings.flush);
+  ASSERT_TRUE(Read("[Storage]\nFlush=yes\n", &settings).ok());
+  EXPECT_TRUE(settings.flush);
 }
 
 TEST(WorkstationSettingsTest, ReadsTheDriveMap) {
