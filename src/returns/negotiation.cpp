@@ -140,14 +140,14 @@ xbase::Status RewriteList(frame::Session& session, const char* table, std::strin
   return documents::RewriteLines(session.console(), area, stored, count, how);
 }
 
-// Every specification of the minute in product order, each with its product's position.
-struct PlacedSpec {
+// Every detail of the minute in product order, each with its product's position.
+struct PlacedDetail {
   size_t product;
   const std::string* text;
 };
 
-std::vector<PlacedSpec> SpecsInOrder(const std::vector<MinuteProduct>& products) {
-  std::vector<PlacedSpec> details;
+std::vector<PlacedDetail> DetailsInOrder(const std::vector<MinuteProduct>& products) {
+  std::vector<PlacedDetail> details;
   for (size_t p = 0; p < products.size(); ++p) {
     for (const std::string& detail : products[p].details) details.push_back({p, &detail});
   }
@@ -164,9 +164,9 @@ xbase::Status WriteLists(frame::Session& session, const Minute& m) {
                                   {"MARGIN", Num(p.margin)},     {"MARGIN2", Num(p.margin2)},
                                   {"EX_BAC", Txt(p.ex_bac)},     {"URUT", Txt(p.urut)}};
   });
-  const std::vector<PlacedSpec> details = SpecsInOrder(products);
+  const std::vector<PlacedDetail> details = DetailsInOrder(products);
   if (s.ok()) {
-    s = RewriteList(session, kMinuteSpecs, "BAC_N211", m.number, details.size(), [&](size_t k) {
+    s = RewriteList(session, kMinuteDetails, "BAC_N211", m.number, details.size(), [&](size_t k) {
       return documents::FieldValues{{"URUTAN", Txt(Position(details[k].product))}, {"SPECS", Txt(*details[k].text)}};
     });
   }
@@ -244,14 +244,14 @@ bool OpenNegotiationTables(frame::Session& session) {
                                      {"JOS"},
                                      {kMinuteHeaders},
                                      {kMinuteProducts},
-                                     {kMinuteSpecs},
+                                     {kMinuteDetails},
                                      {kMinuteSchedule},
                                      {kMinutePayments},
                                      {kMinuteNotes},
                                      {kMinuteApprovals},
                                      {kApprovedGoods},
                                      {kMinuteProducts, "eks1"},
-                                     {kMinuteSpecs, "eks2"}});
+                                     {kMinuteDetails, "eks2"}});
 }
 
 xbase::WorkArea& NegotiationArea(frame::Session& session, std::string_view alias) {
@@ -310,7 +310,7 @@ xbase::Status ReadMinute(const xbase::WorkArea& headers, const std::vector<xbase
 xbase::Status LoadMinute(frame::Session& session, std::string_view number, Minute* minute, bool* found) {
   xbase::Status s = SeekMinute(session, number, found);
   if (!s.ok() || !*found) return s;
-  const std::pair<const char*, const char*> lists[] = {{kMinuteProducts, "BAC_N22"}, {kMinuteSpecs, "BAC_N211"},
+  const std::pair<const char*, const char*> lists[] = {{kMinuteProducts, "BAC_N22"}, {kMinuteDetails, "BAC_N211"},
                                                        {kMinuteSchedule, "BAC_N221"}, {kMinutePayments, "BAC_N32"},
                                                        {kMinuteNotes, "BAC_N61"}};
   std::vector<xbase::WorkArea*> areas;
@@ -381,7 +381,7 @@ namespace {
 // The header of `number` (deleted too) and its stored rows in every list, with every table's append
 // lock; a minute numbered by this save (`number` empty) has nothing stored.
 xbase::Status NameMinute(documents::SaveScope& save, frame::Session& session, const std::string& number) {
-  constexpr std::pair<const char*, const char*> kLists[] = {{kMinuteProducts, "BAC_N22"}, {kMinuteSpecs, "BAC_N211"},
+  constexpr std::pair<const char*, const char*> kLists[] = {{kMinuteProducts, "BAC_N22"}, {kMinuteDetails, "BAC_N211"},
                                                             {kMinuteSchedule, "BAC_N221"}, {kMinutePayments, "BAC_N32"},
                                                             {kMinuteNotes, "BAC_N61"}};
   xbase::WorkArea& head = NegotiationArea(session, kMinuteHeaders);

@@ -1,5 +1,5 @@
 // A negotiation minute (BAC NEGO) as its screens, prints and transfer files handle it: the header with
-// the customer and the terms, the products with their specifications, the delivery schedule, the
+// the customer and the terms, the products with their details, the delivery schedule, the
 // payments and the notes; loading one, the checks before a save, and the save that rewrites each
 // list in place.
 #ifndef PALUNDA_RETURNS_NEGOTIATION_H_
@@ -19,20 +19,20 @@ namespace returns {
 // The minute tables, in the order a save writes them.
 inline constexpr const char* kMinuteHeaders = "BAC_N1";
 inline constexpr const char* kMinuteProducts = "BAC_N2";
-inline constexpr const char* kMinuteSpecs = "BAC_N21";
+inline constexpr const char* kMinuteDetails = "BAC_N21";
 inline constexpr const char* kMinuteSchedule = "BAC_N22";
 inline constexpr const char* kMinutePayments = "BAC_N3";
 inline constexpr const char* kMinuteNotes = "BAC_N6";
 inline constexpr const char* kMinuteApprovals = "BAC_NAP";
 inline constexpr const char* kApprovedGoods = "BAC_NPP";
 
-// Widths of the texts of a specification: a label and its text.
+// Widths of the texts of a detail: a label and its text.
 inline constexpr int kDetailLabelWidth = 10;
 inline constexpr int kDetailTextWidth = 90;
 // The notes a minute holds.
 inline constexpr size_t kMinuteNoteLines = 10;
 
-// One product or work of the order, with its specifications (each a 10-character label and a
+// One product or work of the order, with its details (each a 10-character label and a
 // 90-character text).
 struct MinuteProduct {
   std::string ex_bac = std::string(10, ' ');  // the minute the product was copied from
@@ -120,8 +120,8 @@ xbase::Status SeekMinute(frame::Session& session, std::string_view number, bool*
 xbase::Status LoadMinute(frame::Session& session, std::string_view number, Minute* minute, bool* found);
 
 // Reads the minute whose header the area `headers` stands on from tables of the minute layouts (the
-// live ones or transfer files), each on its first index: products, specifications, schedule, payments
-// and notes in that order. A specification row whose product position names no product is refused.
+// live ones or transfer files), each on its first index: products, details, schedule, payments
+// and notes in that order. A detail row whose product position names no product is refused.
 xbase::Status ReadMinute(const xbase::WorkArea& headers, const std::vector<xbase::WorkArea*>& lists, Minute* minute);
 
 // GETNEGOSIASI: "?" picks a minute; a stored one is loaded, an approved one refused ("BAC NEGO Sudah
@@ -156,7 +156,7 @@ Minute DuplicateOf(const Minute& old, xbase::Date today);
 xbase::Status RemoveMinute(frame::Session& session, std::string_view number);
 
 // Copies product `urutan` of minute `ex_number` (the open eks1 and eks2) into *product: name, brand,
-// unit, price, margins and specifications; the product keeps the minute it came from. False when
+// unit, price, margins and details; the product keeps the minute it came from. False when
 // there is no such product.
 bool CopyEarlierProduct(frame::Session& session, std::string_view ex_number, std::string_view urutan,
                         MinuteProduct* product);

@@ -235,7 +235,7 @@ xbase::Status SendMinute(frame::Session& session, std::string_view number) {
   if (sent) return xbase::Status::InvalidArgument("BAC NEGO No. " + Trimmed(number) + " sudah ada di file kiriman");
   Progress(session, "Proses Baca bac_n1.....");
   if (s = CopyRow(session.console(), NegotiationArea(session, kMinuteHeaders), headers); !s.ok()) return s;
-  const std::pair<const char*, const char*> lists[] = {{kMinuteProducts, "BAC_N22"}, {kMinuteSpecs, "BAC_N211"},
+  const std::pair<const char*, const char*> lists[] = {{kMinuteProducts, "BAC_N22"}, {kMinuteDetails, "BAC_N211"},
                                                        {kMinuteSchedule, "BAC_N221"}, {kMinutePayments, "BAC_N32"},
                                                        {kMinuteNotes, "BAC_N61"}};
   for (size_t i = 0; s.ok() && i < std::size(lists); ++i) {

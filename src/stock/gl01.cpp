@@ -39,12 +39,12 @@ class TakeOutScreen {
       branch_ = branch;
       date_ = date;
       rows_ = {Blank(1)};
-      RunGiftWrapGrid(session_, &rows_, Spec());
+      RunGiftWrapGrid(session_, &rows_, Layout());
     });
   }
 
  private:
-  GridLayout Spec() {
+  GridLayout Layout() {
     GridLayout layout;
     layout.heads = {"NO.", "GDG", "KODE", "NAMA", "QUANTITY", "KD JADI", "DISP.", "PLSTK", "INNER", "LABEL", "STCK1", "STCK2"};
     layout.pictures = {"99.", "@!", "@!", "@!", "9,999,999", "@!", "99,999", "99,999", "99999", "99999", "99999", "99999"};

@@ -37,12 +37,12 @@ class ResultsScreen {
       branch_ = branch;
       date_ = date;
       rows_ = {Blank(1)};
-      RunGiftWrapGrid(session_, &rows_, Spec());
+      RunGiftWrapGrid(session_, &rows_, Layout());
     });
   }
 
  private:
-  GridLayout Spec() {
+  GridLayout Layout() {
     GridLayout layout;
     layout.heads = {"NO.", "EX NOMOR", "EX KODE", "KODE JD", "GDG", "NAMA", " QUANTITY", "IN 1", ""};
     layout.pictures = {"99.", "@!", "@!", "@!", "@!", "@!", "9,999,999", "9999", ""};

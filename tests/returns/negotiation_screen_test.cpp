@@ -1,5 +1,5 @@
 // The negotiation minute entry typed as a clerk types it: the header, a product with a
-// specification, the terms, a schedule first over the order and then within it, a payment of 30 %,
+// detail, the terms, a schedule first over the order and then within it, a payment of 30 %,
 // a note and a signatory, then the save.
 #include <gtest/gtest.h>
 
@@ -39,7 +39,7 @@ TEST(NegotiationScreenTest, AClerkEntersAMinute) {
       Line("C0001"),
       {key::kEnter, key::kEnter, key::kEnter, key::kEnter, key::kEnter},
       // Products: name, brand, quantity, unit, price, margin; Enter on the margin opens the
-      // specifications, where a label and a text are typed.
+      // details, where a label and a text are typed.
       {key::kRight},
       Line("PANEL LISTRIK"),
       Line("ABB"),
