@@ -219,8 +219,7 @@ TEST_F(JournalTest, NumbersSentTwiceArriveTwiceAndMergeByPositionWithoutSettling
 
 TEST_F(JournalTest, EscAtAStoredRowOfAnIncomingNumberLeavesItsRowsAsTheyWere) {
   support::TempFolder transfer;
-  const schema::IndexDef index[] = {{"KirimJB", "nomor"}};
-  ASSERT_TRUE(schema::CreateTable({"KirimJB", schema::FindTable("PIUTJBL")->fields, index}, transfer.path()).ok());
+  ASSERT_TRUE(CreateJournalTransferFile(transfer.path()).ok());
   {
     xbase::Session sender(xbase::SearchPath({transfer.path()}));
     xbase::WorkArea* incoming = nullptr;
