@@ -359,11 +359,23 @@ void GetList::Display(Console& con) const {
   for (const GetField& field : fields_) con.Say(field.row, field.col, FieldText(field), FieldColour(con, field, false));
 }
 
+void GetList::ShowChanged(Console& con, int current, std::vector<std::string>* shown) const {
+  for (size_t i = 0; i < fields_.size(); ++i) {
+    if (static_cast<int>(i) == current) continue;
+    std::string text = FieldText(fields_[i]);
+    if (text == (*shown)[i]) continue;
+    con.Say(fields_[i].row, fields_[i].col, text, FieldColour(con, fields_[i], false));
+    (*shown)[i] = std::move(text);
+  }
+}
+
 ReadResult GetList::Read(Console& con, const ReadOptions& options) {
   ReadResult result;
   const int n = static_cast<int>(fields_.size());
   if (n == 0) return result;
   Display(con);
+  std::vector<std::string> shown;
+  for (const GetField& field : fields_) shown.push_back(FieldText(field));
   const bool cursor = con.ShowCursor(true);
   int pos = std::clamp(options.start, 0, n - 1);
   int direction = 1;
@@ -407,13 +419,18 @@ ReadResult GetList::Read(Console& con, const ReadOptions& options) {
         continue;
       }
       result.updated |= changed;
-      if (field.valid && !field.valid()) {
-        editor.Reload();
-        continue;
+      if (field.valid) {
+        const bool accepted = field.valid();
+        ShowChanged(con, pos, &shown);
+        if (!accepted) {
+          editor.Reload();
+          continue;
+        }
       }
       break;
     }
-    con.Say(field.row, field.col, FieldText(field), FieldColour(con, field, false));
+    shown[static_cast<size_t>(pos)] = FieldText(field);
+    con.Say(field.row, field.col, shown[static_cast<size_t>(pos)], FieldColour(con, field, false));
     if (move == Move::kEscape) {
       result.escaped = true;
       break;

@@ -56,11 +56,16 @@ class GetList {
   // Edit the fields: Up and Shift+Tab go back, Down, Enter and Tab go on (past the last field
   // the READ ends), PgDn, PgUp and Ctrl+W end it, Esc abandons the current field's typing and
   // ends it; typing past the end of a field goes on to the next. Ins switches insert mode.
+  // A VALID that fills other fields' variables (a customer's discounts) has them shown anew.
   ReadResult Read(Console& con, const ReadOptions& options = {});
 
   bool insert_mode() const { return insert_mode_; }
 
  private:
+  // Shows anew, in their unselected colour, the fields other than `current` whose variables no
+  // longer hold what they showed.
+  void ShowChanged(Console& con, int current, std::vector<std::string>* shown) const;
+
   std::vector<GetField> fields_;
   bool insert_mode_ = false;
 };

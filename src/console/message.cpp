@@ -82,16 +82,28 @@ int CentreColumn(std::string_view text) {
 std::string FitMessage(std::string_view text, size_t width) {
   if (text.size() <= width) return std::string(text);
   constexpr std::string_view kCut = "...";
+  if (width <= kCut.size()) return std::string(text.substr(0, width));
   const size_t excess = text.size() - width + kCut.size();
-  const size_t colon = text.find(": ");
-  // The path before the fault gives up its leading part; without one the message keeps its end.
-  if (colon != std::string_view::npos && colon > excess) {
-    return std::string(kCut) + std::string(text.substr(excess));
+  // A path (a word that starts at the root or names a file in a folder) gives up its leading folders:
+  // the file's name and whatever surrounds the path stay.
+  for (size_t at = 0; at < text.size();) {
+    const size_t end = std::min(text.find(' ', at), text.size());
+    const size_t last_slash = text.find_last_of('/', end - 1);
+    const bool path = last_slash != std::string_view::npos && last_slash >= at &&
+                      (text[at] == '/' || text.find('.', last_slash) < end);
+    if (path && last_slash > at + excess) {
+      return std::string(text.substr(0, at)) + std::string(kCut) + std::string(text.substr(at + excess));
+    }
+    at = end + 1;
   }
-  return std::string(kCut) + std::string(text.substr(text.size() - (width - kCut.size())));
+  // Otherwise the middle goes: the start says what happened, the end why.
+  const size_t head = (width - kCut.size()) / 2;
+  return std::string(text.substr(0, head)) + std::string(kCut) + std::string(text.substr(head + excess));
 }
 
 int PESAN(Console& con, std::string_view text, std::string_view colour, bool show) {
+  // A message longer than the row is shown whole, in a box.
+  if (show && Trim(text).size() > static_cast<size_t>(kCols)) return MessageBox(con, "", {std::string(Trim(text))}, colour);
   const std::string trimmed = FitMessage(Trim(text), kCols);
   const Region row = con.Save(kMessageRow, 0, kMessageRow, kCols - 1);
   const ColourSet colours = con.colours();

@@ -26,12 +26,14 @@ std::vector<std::string> WrapText(std::string_view text, size_t width);
 int MessageBox(Console& con, std::string_view title, const std::vector<std::string>& lines,
                std::string_view colour = "Gr+/r");
 
-// `text` cut to `width` columns so that the fault at its end stays: a longer text loses the start of
-// the path before its first ": " (or, without one, its own start), "..." in its place.
+// `text` cut to `width` columns, "..." in place of what is left out: the leading folders of a path in
+// it (the file's name and the rest of the text stay), else its middle, so that neither what happened
+// at its start nor the fault at its end is lost.
 std::string FitMessage(std::string_view text, size_t width);
 
-// Show the trimmed text (fitted to the row) centred on row 24 in the colour (when show), wait for a key and put
-// row 24, the cursor and the colour back. Returns the key pressed.
+// Show the trimmed text centred on row 24 in the colour (when show), wait for a key and put row 24, the
+// cursor and the colour back; a text longer than the row is shown whole in a box (MessageBox) instead.
+// Returns the key pressed.
 int PESAN(Console& con, std::string_view text = "", std::string_view colour = "Gr+/r", bool show = true);
 // Clear row 24 in the colour and write the text (fitted to the row) centred; does not wait.
 void WARNING(Console& con, std::string_view text, std::string_view colour);

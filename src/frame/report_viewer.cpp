@@ -79,9 +79,10 @@ class Viewer {
     con_.ClearScreen();
     const console::Attr head = con_.Colour(con_.Pick("W+/b", "W+/w"));
     con_.Clear(0, 0, 0, console::kCols - 1, head);
-    con_.Say(0, 0, std::filesystem::path(PageTableName(base_, page_)).filename().string() + ".Dbf", head);
     const std::string counter = "Halaman : " + std::to_string(page_) + "/" + std::to_string(pages_);
-    con_.Say(0, console::CentreColumn(counter), counter, head);
+    const int counter_column = console::CentreColumn(counter);
+    con_.Say(0, 0, std::string(xbase::Left(Title(), std::max(counter_column - 1, 0))), head);
+    con_.Say(0, counter_column, counter, head);
     ShowTime();
     const console::Attr white = con_.Colour("w/n");
     for (int row = 1; row < body_row_ && row <= kLastRow; ++row) {
@@ -95,6 +96,13 @@ class Viewer {
     const console::Attr foot = con_.Colour("W+/b");
     con_.Clear(console::kMessageRow, 0, console::kMessageRow, console::kCols - 1, foot);
     con_.Say(console::kMessageRow, console::CentreColumn(kFooter), kFooter, foot);
+  }
+
+  // The report's own title; a report without one is named by its page table.
+  std::string Title() const {
+    const std::string title(xbase::AllTrim(layout_.JobTitle()));
+    if (!title.empty()) return title;
+    return std::filesystem::path(PageTableName(base_, page_)).filename().string() + ".Dbf";
   }
 
   // The line's frozen columns, then the part from the horizontal offset on.

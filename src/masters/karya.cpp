@@ -2,6 +2,7 @@
 #include <array>
 
 #include "console/box.h"
+#include "console/form_backdrop.h"
 #include "console/field_format.h"
 #include "console/message.h"
 #include "frame/open_table.h"
@@ -36,6 +37,7 @@ constexpr int kBirthDate = 4;
 constexpr int kCostCentre = 23;
 
 void DrawForm(console::Console& con) {
+  console::ClearBehindForm(con);
   console::SHADOW(con, 2, 1, 22, 77, kColour);
   console::TENGAH(con, 3, "DATA PEGAWAI", kColour);
   struct Label {

@@ -2,6 +2,7 @@
 // receivable ceiling, its tax number and its extended data. The group is changed only by users with
 // "EDP" once a customer has one; terms and ceiling only with "EDP" or "AAO".
 #include "console/box.h"
+#include "console/form_backdrop.h"
 #include "console/get.h"
 #include "console/message.h"
 #include "frame/code_pick.h"
@@ -21,6 +22,7 @@ constexpr int kEditCol = 22;
 constexpr int kFirstRow = 3;
 
 void DrawForm(console::Console& con) {
+  console::ClearBehindForm(con);
   console::SHADOW(con, 1, 1, 22, 78, kColour);
   console::TENGAH(con, 2, "DATA KODE RELASI", kColour);
   static constexpr const char* kLabels[] = {

@@ -14,7 +14,10 @@
 #include "frame/open_table.h"
 #include "receivables/journal.h"
 #include "receivables/keyed_seek.h"
+#include "receivables/receivables.h"
 #include "receivables/transfer_files.h"
+#include "schema/catalog.h"
+#include "schema/create_table.h"
 #include "xbase/text_functions.h"
 
 namespace receivables {
@@ -117,6 +120,11 @@ xbase::Status ImportJournals(frame::Session& session) {
     if (s.ok()) s = transfer.GoTo(next);
   }
   return s;
+}
+
+xbase::Status CreateJournalTransferFile(const std::string& folder) {
+  const schema::IndexDef index[] = {{kTransferTable, "nomor"}};
+  return schema::CreateTable({kTransferTable, schema::FindTable("PIUTJBL")->fields, index}, folder);
 }
 
 xbase::Status KIRIMJB(frame::Session& session, const std::vector<xbase::Value>&) {

@@ -59,6 +59,10 @@ xbase::Status CreateRevisionFiles(const std::string& folder);
 // transfer folder; refuses when it is already there.
 xbase::Status CreateGiroTransferFile(const std::string& folder);
 
+// Makes the empty transfer table of reversing-journal lines (KirimJB: the journal's fields, with its
+// index on NOMOR) in a site's transfer folder; refuses when it is already there.
+xbase::Status CreateJournalTransferFile(const std::string& folder);
+
 }  // namespace receivables
 
 #endif  // PALUNDA_RECEIVABLES_RECEIVABLES_H_

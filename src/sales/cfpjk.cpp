@@ -5,6 +5,7 @@
 
 #include "console/alert.h"
 #include "console/box.h"
+#include "console/form_backdrop.h"
 #include "console/get.h"
 #include "console/message.h"
 #include "frame/dot_matrix_print.h"
@@ -32,6 +33,7 @@ namespace {
 
 void DrawForm(console::Console& con) {
   const std::string_view colour = con.Pick(kColour, "W+/n,n/w");
+  console::ClearBehindForm(con);
   console::ISHADOW(con, 2, 1, 22, 78, colour);
   console::TENGAH(con, 3, "MENCETAK FAKTUR PAJAK", colour);
   const console::Attr attr = con.Colour(colour);

@@ -11,6 +11,7 @@ namespace site {
 xbase::Status MakeTransferTables(const std::string& folder) {
   xbase::Status s = receivables::CreateRevisionFiles(folder);
   if (s.ok()) s = receivables::CreateGiroTransferFile(folder);
+  if (s.ok()) s = receivables::CreateJournalTransferFile(folder);
   if (s.ok()) s = returns::CreateRequestFiles(folder);
   if (s.ok()) s = exchange::CreateRevisionTables(folder);
   for (const char* table : {"PEB_HDR", "PEB_DTL", "PEB_MST"}) {

@@ -164,7 +164,21 @@ Status DbfTable::ReadRecord() {
     BlankBuffer();
     return Status::OK();
   }
-  return file_->ReadAt(RecordOffset(recno_), buffer_.data(), buffer_.size());
+  const uint64_t offset = RecordOffset(recno_);
+  Status s = file_->ReadAt(offset, buffer_.data(), buffer_.size());
+  if (s.ok() && buffer_[0] != ' ' && buffer_[0] != '*') {
+    // A record always starts with its deletion flag. Mapped bytes past an end another program cut
+    // the file to read as zeros: tell such a read by the file's length.
+    uint64_t size = 0;
+    s = file_->Size(&size);
+    if (s.ok() && size < offset + buffer_.size()) {
+      s = Status::Corruption(path_, "file ends at " + std::to_string(size) + ", before " +
+                                        std::to_string(offset + buffer_.size()));
+    }
+  }
+  // A record that could not be read shows nothing of the one read before.
+  if (!s.ok()) BlankBuffer();
+  return s;
 }
 
 Status DbfTable::GoTo(uint32_t recno) {

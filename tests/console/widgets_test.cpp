@@ -83,7 +83,8 @@ TEST(MessageTest, TextIsWrappedAtBlanksAndLongWordsAreCut) {
   EXPECT_EQ(WrapText("", 8), (std::vector<std::string>{""}));
 }
 
-// A message longer than the row gives up the start of its path, never the fault at its end.
+// A message longer than the row gives up the start of its path, never the fault at its end nor the
+// words before the path; without a path its middle goes. PESAN shows it whole, in a box.
 TEST(MessageTest, LongMessagesKeepTheFaultAndShortenThePath) {
   const std::string path = "/srv/palunda/data/cabang-jakarta-utara/arsip-tahun-2024/semester-dua/setup.dbf";
   const std::string fault = ": file ends at 1178, before 46258";
@@ -91,11 +92,22 @@ TEST(MessageTest, LongMessagesKeepTheFaultAndShortenThePath) {
   EXPECT_EQ(fitted, "..." + path.substr(path.size() + fault.size() + 3 - 80) + fault);
   EXPECT_EQ(fitted.size(), 80u);
   EXPECT_EQ(FitMessage("short: fault", 80), "short: fault");
-  EXPECT_EQ(FitMessage("a: " + std::string(90, 'x') + " END", 40), "..." + std::string(33, 'x') + " END");
+  EXPECT_EQ(FitMessage("a: " + std::string(90, 'x') + " END", 40),
+            "a: " + std::string(15, 'x') + "..." + std::string(15, 'x') + " END");
+  EXPECT_EQ(FitMessage("Mencoba mengunci record 1 file " + path + ", tekan [Esc]=batal", 80),
+            "Mencoba mengunci record 1 file ...2024/semester-dua/setup.dbf, tekan [Esc]=batal");
+  EXPECT_EQ(FitMessage("12 dokumen terkirim, 4 gagal: 127.0.0.1: Can't connect to server on '127.0.0.1' (115)", 60),
+            "12 dokumen terkirim, 4 gagal...o server on '127.0.0.1' (115)");
 
   ConsoleRig rig({' '});
-  PESAN(rig.con, path + fault);
-  EXPECT_EQ(ScriptedTerminal::Text(rig.term.screens()[0], 24), fitted);
+  rig.con.Say(24, 0, "status line", 0x07);
+  EXPECT_EQ(PESAN(rig.con, path + fault), ' ');
+  const CellGrid& shown = rig.term.screens()[0];
+  // The path is longer than the box: it runs on into the next line.
+  EXPECT_EQ(ScriptedTerminal::Text(shown, 11, 3, 74), path.substr(0, 74)) << ScriptedTerminal::Dump(shown);
+  EXPECT_EQ(ScriptedTerminal::Text(shown, 12, 3, 38), path.substr(74) + ": file ends at 1178, before 46258 ");
+  EXPECT_EQ(ScriptedTerminal::Text(shown, 24, 0, 11), "status line");
+  EXPECT_EQ(rig.con.Text(11, 0, 80), std::string(80, ' '));
   WARNING(rig.con, path + fault, "gr+/b");
   EXPECT_EQ(rig.con.Text(24, 0, 80), fitted);
 }

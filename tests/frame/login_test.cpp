@@ -218,7 +218,7 @@ TEST_F(LoginTest, UnreachableDataFolderEndsTheLoginWithAMessage) {
   ASSERT_TRUE(WriteConnectionSettings({"srv", "", "", site_.root() + "/empty"}, site_.ini_path()).ok());
   rig_.term.AddKeys({' '});
   MULAI(rig_.session, site_.ini_path());
-  EXPECT_TRUE(Shown(24, "empty/: holds no setup.dbf; make a data folder with palunda-setup"));
+  EXPECT_TRUE(support::ShownWhole(rig_.term, "empty/: holds no setup.dbf; make a data folder with palunda-setup")) << ScriptedTerminal::Dump(rig_.term.screens().back());
   EXPECT_EQ(LoginBoxes(), 0);
   EXPECT_EQ(rig_.term.overruns(), 0);
 }
@@ -235,7 +235,7 @@ TEST_F(LoginTest, SettingsWithoutADataFolderAreRefused) {
   }
   rig_.term.AddKeys({' ', key::kEnter});
   MULAI(rig_.session, site_.ini_path());
-  EXPECT_TRUE(Shown(24, "Palunda.ini: names no data folder; palunda --settings DATA_FOLDER writes one"));
+  EXPECT_TRUE(support::ShownWhole(rig_.term, "Palunda.ini: names no data folder; palunda --settings DATA_FOLDER writes one"));
   EXPECT_EQ(rig_.session.DRVDATA_, "");
   EXPECT_EQ(LoginBoxes(), 0);
 
@@ -262,7 +262,7 @@ TEST_F(LoginTest, AWrongWorkstationSettingIsNamedAndEndsTheProgram) {
   std::ofstream(site_.ini_path(), std::ios::app) << "[DotMatrix]\nDevice=lp0\n";
   rig_.term.AddKeys({' '});
   MULAI(rig_.session, site_.ini_path());
-  EXPECT_TRUE(Shown(24, "[DotMatrix] Device: 'lp0' is not")) << ScriptedTerminal::Dump(rig_.term.screens().back());
+  EXPECT_TRUE(support::ShownWhole(rig_.term, "[DotMatrix] Device: 'lp0' is not")) << ScriptedTerminal::Dump(rig_.term.screens().back());
   EXPECT_EQ(LoginBoxes(), 0);
   EXPECT_EQ(rig_.term.keys_left(), 0u);
 }

@@ -5,9 +5,8 @@
 #include "console/keys.h"
 #include "receivables/journal.h"
 #include "receivables/receipt.h"
+#include "receivables/receivables.h"
 #include "receivables/receivables_test_helpers.h"
-#include "schema/catalog.h"
-#include "schema/create_table.h"
 #include "support/other_workstation.h"
 #include "support/scripted_session.h"
 #include "support/small_folder_check.h"
@@ -186,8 +185,7 @@ TEST_F(JournalTest, TheScreenAddsALineWithTheSameNumberAndSavesWithF10) {
 
 TEST_F(JournalTest, NumbersSentTwiceArriveTwiceAndMergeByPositionWithoutSettling) {
   support::TempFolder transfer;
-  const schema::IndexDef index[] = {{"KirimJB", "nomor"}};
-  ASSERT_TRUE(schema::CreateTable({"KirimJB", schema::FindTable("PIUTJBL")->fields, index}, transfer.path()).ok());
+  ASSERT_TRUE(CreateJournalTransferFile(transfer.path()).ok());
   AddRows(Open(rig.session, "PIUTJBL"),
           {{{"NOTA", T("INV1")}, {"NOMOR", T("0000000003")}, {"TANGGAL", Value::FromDate(kDay)}, {"DEBET", N(50)}},
            {{"NOTA", T("INV1")}, {"NOMOR", T("0000000003")}, {"TANGGAL", Value::FromDate(kDay)}, {"KREDIT", N(20)}},
@@ -221,8 +219,7 @@ TEST_F(JournalTest, NumbersSentTwiceArriveTwiceAndMergeByPositionWithoutSettling
 
 TEST_F(JournalTest, EscAtAStoredRowOfAnIncomingNumberLeavesItsRowsAsTheyWere) {
   support::TempFolder transfer;
-  const schema::IndexDef index[] = {{"KirimJB", "nomor"}};
-  ASSERT_TRUE(schema::CreateTable({"KirimJB", schema::FindTable("PIUTJBL")->fields, index}, transfer.path()).ok());
+  ASSERT_TRUE(CreateJournalTransferFile(transfer.path()).ok());
   {
     xbase::Session sender(xbase::SearchPath({transfer.path()}));
     xbase::WorkArea* incoming = nullptr;

@@ -2,6 +2,10 @@
 // writes into the order, note, receivable, stock and customer tables, and the delivery-note split.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+#include <utility>
+
 #include "console/keys.h"
 #include "sales/sales.h"
 #include "sales/sales_site_helpers.h"
@@ -138,6 +142,51 @@ TEST_F(IjualTest, HeaderDiscountOutsideZeroToHundredIsRefused) {
                                           console::key::kEnter},
             console::ScriptedTerminal::Typed("02S001"), {console::key::kEnter}, Line("150"), {' '}}));
   EXPECT_TRUE(Shown(rig.term, "Discount harus antara 0 sampai 100"));
+  EXPECT_EQ(site.Count("SLSODR1"), 0u);
+}
+
+// A change of customer shows the new customer's discounts at once: the modern-market group's 2 % and
+// 1 %, then none for a retail customer without a group row.
+TEST_F(IjualTest, AChangeOfCustomerShowsTheNewCustomersDiscounts) {
+  Run(Keys({Line("SO-C"), Line("J0005"), {console::key::kUp}, Line("J0001")}));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 5, "Disc. 1 :   2.00"));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 6, "Disk. 2 :   1.00"));
+  const console::CellGrid& after = rig.term.screens().back();
+  EXPECT_EQ(console::ScriptedTerminal::Text(after, 3, 13, 10), "J0001     ");
+  EXPECT_EQ(console::ScriptedTerminal::Text(after, 5, 30, 16), "Disc. 1 :   0.00");
+  EXPECT_EQ(console::ScriptedTerminal::Text(after, 6, 30, 16), "Disk. 2 :   0.00");
+  EXPECT_EQ(site.Count("SLSODR1"), 0u);
+}
+
+// A terminal that runs a step (another program damaging a file) before the first key is read.
+class DamagingTerminal : public console::ScriptedTerminal {
+ public:
+  DamagingTerminal(std::vector<int> keys, console::ManualClock* clock, std::function<void()> damage)
+      : ScriptedTerminal(std::move(keys), clock), damage_(std::move(damage)) {}
+  int ReadKey(int timeout_ms) override {
+    if (damage_) std::exchange(damage_, nullptr)();
+    return ScriptedTerminal::ReadKey(timeout_ms);
+  }
+
+ private:
+  std::function<void()> damage_;
+};
+
+// The customer table is cut short while the screen has it open: the customer typed names the damaged
+// file instead of reading as a blank record ("kelompok relasi Salah"), and nothing is saved.
+TEST(IjualDamageTest, ACustomerTableCutShortWhileOpenIsNamed) {
+  SalesSite site;
+  const std::string customers = site.data() + "/MASTCUS.dbf";
+  console::ManualClock clock({kToday, 9 * 3600});
+  DamagingTerminal term(Keys({Line("SO-X"), Line("J0005"), {' ', console::key::kEsc, console::key::kEsc}}), &clock,
+                        [&] { std::filesystem::resize_file(customers, 1500); });
+  console::Console con(term, clock);
+  frame::ProcedureRegistry registry;
+  frame::Session session(con, registry, "WS-TEST");
+  site.LogIn(session);
+  ASSERT_TRUE(IJUAL(session, {}).ok());
+  EXPECT_TRUE(Shown(term, customers + ": file ends at 1500, before 2901"));
+  EXPECT_FALSE(Shown(term, "kelompok relasi Salah"));
   EXPECT_EQ(site.Count("SLSODR1"), 0u);
 }
 

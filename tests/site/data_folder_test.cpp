@@ -101,7 +101,7 @@ TEST_F(DataFolderTest, SettingsCountersAndLoginRow) {
     EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SETUP", "SETUP", row, "KET")), "transfer") << row;
   }
   // Its transfer folder holds the empty tables its sending entries write into.
-  for (const char* table : {"kirimgr.dbf", "rlt_gr.dbf", "App_rt1.dbf", "dtsj1.dbf", "PEB_HDR.dbf"}) {
+  for (const char* table : {"kirimgr.dbf", "KirimJB.dbf", "rlt_gr.dbf", "App_rt1.dbf", "dtsj1.dbf", "PEB_HDR.dbf"}) {
     std::string found;
     EXPECT_TRUE(xbase::FindInFolder(dir + "/transfer", table, &found).ok()) << table;
   }

@@ -65,6 +65,10 @@ bool Shown(const console::ScriptedTerminal& term, const std::string& text);
 // True when row `row` of some screen the terminal showed holds `text`.
 bool ShownOnRow(const console::ScriptedTerminal& term, int row, const std::string& text);
 
+// True when some screen showed `text` whole: on one row, or wrapped at blanks over rows that follow
+// each other (the lines of a message box, without its borders).
+bool ShownWhole(const console::ScriptedTerminal& term, const std::string& text);
+
 // The keys of several parts in a row.
 std::vector<int> Keys(std::initializer_list<std::vector<int>> parts);
 // The keys of a typed line ending in Enter.

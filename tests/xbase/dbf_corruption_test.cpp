@@ -159,6 +159,20 @@ TEST_F(DbfCorruptionTest, ATableCutShortWhileOpenGivesAnErrorNotASignal) {
   EXPECT_EQ(table->Bytes(table->Handle("KODE")), ReadFile(support::Fixture("xbase/CUST.dbf")).substr(258 + 2 * 92 + 1, 10));
 }
 
+// Cut within the page that holds the new end, the mapped bytes past it read as zeros, not as a
+// signal: a record there is still an error that names the file, never a blank record.
+TEST_F(DbfCorruptionTest, ARecordJustPastANewEndIsAnErrorNotABlankRecord) {
+  std::unique_ptr<DbfTable> table;
+  ASSERT_TRUE(Open(&table).ok());
+  ASSERT_EQ(::truncate(dir_.File("CUST.dbf").c_str(), 258 + 10 * 92), 0);
+  const Status s = table->GoTo(12);
+  EXPECT_TRUE(s.IsCorruption()) << s.ToString();
+  EXPECT_EQ(s.message(), dir_.File("CUST.dbf") + ": file ends at 1178, before 1362");
+  EXPECT_EQ(table->Bytes(table->Handle("KODE")), std::string(10, ' '));
+  ASSERT_TRUE(table->GoTo(10).ok());
+  EXPECT_EQ(table->Bytes(table->Handle("KODE")), ReadFile(support::Fixture("xbase/CUST.dbf")).substr(258 + 9 * 92 + 1, 10));
+}
+
 // A memo whose length runs far past the memos of a sparse memo file, 5 GiB long, is corruption
 // found from the header's next free block; it is never read whole.
 TEST_F(DbfCorruptionTest, AMemoLongerThanWhatItsFileHoldsIsCorruption) {
