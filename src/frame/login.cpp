@@ -178,8 +178,8 @@ xbase::Status CheckDataFolder(const std::string& folder) {
   return xbase::Status::OK();
 }
 
-// Steps 1 to 7 of the login: the settings of SETUP, the search path and the posting-date window.
-// False when a table could not be opened or read; the login then ends.
+}  // namespace
+
 bool LoadLoginSettings(Session& session) {
   Console& con = session.console();
   if (const xbase::Status status = CheckDataFolder(session.DRVDATA_); !status.ok()) {
@@ -215,6 +215,8 @@ bool LoadLoginSettings(Session& session) {
   }
   return true;
 }
+
+namespace {
 
 // The tables that the login box and the menu building read.
 bool OpenLoginTables(Session& session) {

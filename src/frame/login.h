@@ -42,6 +42,11 @@ bool LISENSI_(Session& session, const std::string& ini_path = kIniFileName);
 // entered, and the settings file written.
 bool SETCONNECTIONDATA(Session& session, ConnectionSettings* settings, const std::string& ini_path);
 
+// Steps 1 to 7 of the login over the data folder DRVDATA_: unfinished saves undone, the settings of
+// SETUP, the search path and the posting-date window. False, with the fault shown, when a table could
+// not be opened or read.
+bool LoadLoginSettings(Session& session);
+
 // The login loop: loads the login-wide settings, then logs users in and runs their menus until
 // the login box is left, four attempts in a row fail, or a menu ends the program.
 void LOGIN(Session& session);

@@ -155,7 +155,9 @@ xbase::Status PKTOUR(frame::Session& session, const std::vector<xbase::Value>&) 
     for (int i = 1; i <= kChosen; ++i) labels.push_back(xbase::PadR("Sales " + std::to_string(i), 12) + ":");
     ReportForm form(session, "LAPORAN PAKET TOUR SALESMAN", labels);
     form.Field(0, &customer, "@!").valid = [&] {
-      salesmen = SETDEFAULTSALES(session, customer, kTourKey);
+      // The salesman fields edit these very strings: fill them in place, never swap the vector's storage.
+      const std::vector<std::string> kept = SETDEFAULTSALES(session, customer, kTourKey);
+      for (size_t i = 0; i < salesmen.size(); ++i) salesmen[i] = i < kept.size() ? kept[i] : Blank(4);
       return true;
     };
     form.Period(1, 2, &from, &to, false);

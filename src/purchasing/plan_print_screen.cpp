@@ -29,6 +29,18 @@ struct PlanFile {
   fs::file_time_type changed;
 };
 
+// True for "FCS" or "D1" + branch + the month's 8-digit stamp + ".DBF" (upper case): the D1 orders
+// saved for good (d1cbng1, d1cbng2) begin alike but are no work tables.
+bool IsWorkTableName(const std::string& upper, const std::string& prefix) {
+  constexpr size_t kStamp = 8;
+  if (upper.size() < prefix.size() + kStamp + 4 || upper.compare(0, prefix.size(), prefix) != 0 ||
+      upper.compare(upper.size() - 4, 4, ".DBF") != 0) {
+    return false;
+  }
+  const std::string_view stamp = std::string_view(upper).substr(upper.size() - 4 - kStamp, kStamp);
+  return std::all_of(stamp.begin(), stamp.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // The work tables of the kind in the data folder, newest first.
 std::vector<PlanFile> PlanFiles(frame::Session& session, PlanKind kind) {
   const std::string prefix = kind == PlanKind::kForecast ? "FCS" : "D1";
@@ -38,7 +50,7 @@ std::vector<PlanFile> PlanFiles(frame::Session& session, PlanKind kind) {
   for (const fs::directory_entry& entry : fs::directory_iterator(folders.empty() ? "." : folders.front(), error)) {
     const std::string file = entry.path().filename().string();
     const std::string upper = xbase::Upper(file);
-    if (upper.size() < 4 || upper.compare(0, prefix.size(), prefix) != 0 || upper.substr(upper.size() - 4) != ".DBF") continue;
+    if (!IsWorkTableName(upper, prefix)) continue;
     std::error_code ignored;  // a file that went meanwhile shows size 0
     files.push_back({file.substr(0, file.size() - 4), entry.file_size(ignored), entry.last_write_time(ignored)});
   }
@@ -74,6 +86,11 @@ bool ReadPlanFile(frame::Session& session, PlanKind kind, const std::string& nam
                   std::vector<PlanRow>* rows, std::string* branch, xbase::Date* ship) {
   xbase::WorkArea* plan = nullptr;
   if (!OpenPlanTable(session, name, &plan)) return false;
+  if (plan->FieldIndex("KDCB") < 0 || plan->FieldIndex("TG_KIRIM") < 0) {
+    const xbase::Status closed = session.tables().Close(kPlanAlias);
+    frame::Shown(session, closed);
+    return pickers::Refuse(session, "File " + name + " belum terbentuk");
+  }
   xbase::Status s = plan->GoTop();
   *branch = plan->Text("KDCB");
   *ship = plan->DateOf("TG_KIRIM");
