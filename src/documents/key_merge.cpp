@@ -93,7 +93,8 @@ std::string KeyIn(const xbase::WorkArea& from, const xbase::WorkArea& to, int fi
   return key;
 }
 
-xbase::Status MergeByKey(console::Console& con, xbase::Session& tables, const KeyMerge& merge, int* documents) {
+xbase::Status MergeByKey(console::Console& con, xbase::Session& tables, const KeyMerge& merge, int* documents,
+                         MergeStop* stop) {
   xbase::WorkArea& source = merge.incoming != nullptr ? *merge.incoming : *merge.lines.front().incoming;
   std::string last;
   xbase::Status s = source.GoTop();
@@ -119,6 +120,7 @@ xbase::Status MergeByKey(console::Console& con, xbase::Session& tables, const Ke
       }
       s = save.CommitWrites(s);
       if (s.ok() && documents != nullptr) ++*documents;
+      if (!s.ok() && stop != nullptr) *stop = MergeStop{at, key};
     }
     if (s.ok()) s = source.GoTo(at);
     if (s.ok()) s = source.Skip();

@@ -8,6 +8,7 @@
 #define PALUNDA_DOCUMENTS_KEY_MERGE_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -63,11 +64,18 @@ struct KeyMerge {
   std::vector<xbase::WorkArea*> written;
 };
 
+// Where a merge stopped: the incoming row of the document left unwritten, and its key.
+struct MergeStop {
+  uint32_t row = 0;
+  std::string key;
+};
+
 // Merges every incoming document, each as one save; *documents (optional) counts them. Incoming rows
-// with an empty key are passed over. Esc while waiting for a document's locks stops the merge with
-// the refusal, nothing of that document written.
+// with an empty key are passed over. Esc while waiting for a document's locks, or a write that fails,
+// stops the merge with that status: nothing of that document is written, the documents before it
+// are whole, and *stop (optional) names it.
 xbase::Status MergeByKey(console::Console& con, xbase::Session& tables, const KeyMerge& merge,
-                         int* documents = nullptr);
+                         int* documents = nullptr, MergeStop* stop = nullptr);
 
 // The live lines of one document rewritten from the incoming ones; `source` stands on the document
 // (its first `key_fields` fields are the key).

@@ -280,8 +280,17 @@ bool Import::Merge(const ImportGroup& group) {
     Progress(reading);
     Progress(writing);
   };
-  xbase::Status s = documents::MergeByKey(session_.console(), session_.tables(), merge);
-  if (!s.ok()) console::PESAN(session_.console(), s.message());
+  documents::MergeStop stop;
+  xbase::Status s = documents::MergeByKey(session_.console(), session_.tables(), merge, nullptr, &stop);
+  if (!s.ok()) {
+    // The documents before this one are merged whole; of this one nothing is written.
+    console::PESAN(session_.console(), s.message());
+    if (stop.row != 0) {
+      console::PESAN(session_.console(), "Impor berhenti di " + std::string(first) + " record " +
+                                             std::to_string(stop.row) + " (" + std::string(xbase::AllTrim(stop.key)) +
+                                             "): dokumen ini tidak tersimpan");
+    }
+  }
   return s.ok();
 }
 

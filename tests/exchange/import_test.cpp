@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "exchange/exchange.h"
+#include "console/keys.h"
 #include "exchange/exchange_test_helpers.h"
+#include "support/other_workstation.h"
 #include "support/scripted_session.h"
 #include "support/temp_folder.h"
 #include "xbase/search_path.h"
@@ -157,6 +159,36 @@ TEST_F(ImportTest, MissingTableEndsTheMergeAfterTheGroupsBefore) {
   EXPECT_TRUE(support::Shown(rig.term, "exgk1"));
   EXPECT_EQ(LiveRows(rig.session, "BPBELI2", {"KODE"}), (std::vector<std::string>{"A1", "NEW"}));
   EXPECT_EQ(LiveRows(rig.session, "SRTJLN2", {"QUANTITY"}), (std::vector<std::string>{"2", "-7", "3"}));
+}
+
+// A lock given up at one document stops the import there: the groups before are merged whole, of that
+// document nothing is written, and row 24 names the table and row it stopped at. Merged again once
+// the lock is free, the set ends as if it had gone through at once.
+TEST_F(ImportTest, EscAtADocumentsLockStopsTheImportBeforeItsFirstWrite) {
+  support::OtherWorkstation other(folder.path());
+  other.Hold("MEMADM2", 1);
+  rig.term.AddKeys({console::key::kEsc, ' ', ' '});
+  EXPECT_FALSE(PROSESIMPORDATA(rig.session, set.path()));
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(support::Shown(rig.term, "Mencoba mengunci file MEMADM2.Dbf, tekan [Esc]=batal...."));
+  EXPECT_TRUE(support::Shown(rig.term, "Impor berhenti di exdb42 record 1 (CAB2  MGDG1): dokumen ini tidak tersimpan"));
+  EXPECT_EQ(LiveRows(rig.session, "SRTJLN2", {"INVOICE", "QUANTITY"}),
+            (std::vector<std::string>{"SJ1|5", "SJ1|1", "-SJ1|3"}));
+  EXPECT_EQ(LiveRows(rig.session, "PIUTDBT", {"NOTA", "DEBET", "KREDIT"}),
+            (std::vector<std::string>{"SJ0|9500.00|930.00", "SJ1|5000.00|700.00"}));
+  EXPECT_TRUE(LiveRows(rig.session, "MEMGDG1", {"NOMOR"}).empty());
+  EXPECT_EQ(LiveRows(rig.session, "MEMGDG2", {"INVOICE", "TERKIRIM"}), (std::vector<std::string>{"SJ1|F", "SJ9|F"}));
+  EXPECT_EQ(LiveRows(rig.session, "MEMADM2", {"INVOICE", "TERKIRIM", "NOTES"}), (std::vector<std::string>{"SJ1|F|"}));
+
+  other.Release();
+  ASSERT_TRUE(PROSESIMPORDATA(rig.session, set.path()));
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  EXPECT_EQ(LiveRows(rig.session, "PIUTDBT", {"NOTA", "DEBET", "KREDIT"}),
+            (std::vector<std::string>{"SJ0|9500.00|930.00", "SJ1|5000.00|700.00"}));
+  EXPECT_EQ(LiveRows(rig.session, "MEMGDG2", {"INVOICE", "TERKIRIM"}), (std::vector<std::string>{"SJ1|T", "-SJ9|F"}));
+  EXPECT_EQ(LiveRows(rig.session, "MEMADM2", {"INVOICE", "TERKIRIM", "NOTES"}),
+            (std::vector<std::string>{"SJ1|T|DITERIMA"}));
 }
 
 }  // namespace
