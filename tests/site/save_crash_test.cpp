@@ -20,10 +20,14 @@
 
 #include "console/console.h"
 #include "console/scripted_terminal.h"
+#include "exchange/exchange.h"
 #include "frame/open_table.h"
 #include "frame/procedure_registry.h"
 #include "frame/session.h"
 #include "receivables/receipt.h"
+#include "returns/realisation.h"
+#include "sales/note_revision.h"
+#include "sales/sales.h"
 #include "sales/sales_order.h"
 #include "site/data_folder.h"
 #include "site/demo_data.h"
@@ -35,6 +39,7 @@
 #include "xbase/file_access.h"
 #include "xbase/journal_file.h"
 #include "xbase/journal_recovery.h"
+#include "xbase/search_path.h"
 #include "xbase/text_functions.h"
 #include "xbase/write_faults.h"
 
@@ -50,6 +55,7 @@ struct Workstation {
   explicit Workstation(const std::string& folder) {
     session.SetSearchPath(folder);
     session.MMEMBER.nik = site::kDemoNik;
+    session.MMEMBER.rights = site::kAdminRights;  // a printed note may be corrected
   }
   console::ManualClock clock{{kToday, 9 * 3600}};
   console::ScriptedTerminal terminal{{}, &clock};
@@ -62,20 +68,25 @@ struct Workstation {
 struct Save {
   std::function<bool(frame::Session&)> open;
   std::function<bool(frame::Session&)> write;
+  // A folder below the data folder whose files the save makes for its own use (an import's indexes
+  // of the set it reads): not compared.
+  std::string work;
 };
 
-// Every file under `folder` but the journals, by path below it; the date of last update in a table's
-// header (bytes 1 to 3) left out.
+// Every file under `folder` but the journals and those under `work`, by path below it; the date of
+// last update in a table's header (bytes 1 to 3) left out.
 using Snapshot = std::map<std::string, std::string>;
-Snapshot Take(const std::string& folder) {
+Snapshot Take(const std::string& folder, const std::string& work = "") {
   Snapshot files;
   for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
     if (!entry.is_regular_file()) continue;
     const std::string name = entry.path().filename().string();
     if (name.rfind(xbase::kJournalPrefix, 0) == 0) continue;
+    const std::string relative = fs::relative(entry.path(), folder).string();
+    if (!work.empty() && relative.rfind(work + "/", 0) == 0) continue;
     std::string bytes = support::ReadFile(entry.path().string());
     if (xbase::Upper(entry.path().extension().string()) == ".DBF" && bytes.size() > 4) bytes.replace(1, 3, "   ");
-    files[fs::relative(entry.path(), folder).string()] = std::move(bytes);
+    files[relative] = std::move(bytes);
   }
   return files;
 }
@@ -161,16 +172,17 @@ class SaveCrashTest : public ::testing::Test {
     return to;
   }
 
-  void TearDown() override { EXPECT_EQ(Differing(before_, Take(base_)), "") << ": a save wrote through a link"; }
+  void TearDown() override { EXPECT_EQ(Differing(before_, Take(base_, work_)), "") << ": a save wrote through a link"; }
 
   // The whole save once, in a child: the folder as it leaves it, how many changes it makes on disk and
   // how long it takes.
   void SaveWhole(const Save& save) {
-    before_ = Take(base_);
+    work_ = save.work;
+    before_ = Take(base_, work_);
     support::ExpectVerified(base_);
     const std::string folder = Copy("whole");
     ASSERT_EQ(support::WaitChild(StartSave(folder, save, 0, top_.File("count"))), 2) << "the save did not succeed";
-    after_ = Take(folder);
+    after_ = Take(folder, work_);
     changed_ = DifferingFiles(before_, after_);
     ASSERT_FALSE(changed_.empty());
     before_changed_ = TakeFiles(base_, changed_);
@@ -227,6 +239,7 @@ class SaveCrashTest : public ::testing::Test {
 
   support::TempFolder top_;
   std::string base_;
+  std::string work_;  // the save's own work files, not compared
   Snapshot before_;
   Snapshot after_;
   std::vector<std::string> changed_;  // the files the whole save changes
@@ -297,7 +310,41 @@ bool WriteStockMutation(frame::Session& session) {
   return stock::SaveMutation(session, &mutation, &saved).ok() && saved;
 }
 
+// The demonstration note SJ-0001 corrected: its first line one piece short.
+bool WriteNoteRevision(frame::Session& session) {
+  sales::NoteRevision revision;
+  revision.doc.invoice = xbase::PadR("SJ-0001", 20);
+  if (!sales::LCGERSURATJALAN(session, &revision)) return false;
+  console::ValueRow& line = revision.doc.lines.front();
+  const double pieces = sales::note::Figure(line, sales::note::kQuantity) - 1;
+  sales::note::SetFigure(&line, sales::note::kCartons, 0);
+  sales::note::SetFigure(&line, sales::note::kPacks, 0);
+  sales::note::SetFigure(&line, sales::note::kPieces, pieces);
+  sales::note::SetFigure(&line, sales::note::kQuantity, pieces);
+  sales::RecomputeLine(&line);
+  return sales::WriteNoteRevision(session, revision);
+}
+
+// The demonstration return request approved and realised into the main warehouse.
+bool WriteReturnRealisation(frame::Session& session) {
+  returns::Outcome outcome = returns::Outcome::kRefused;
+  const returns::Approval approval{"RTD-0001", kToday, "R1", site::kDemoWarehouse};
+  return returns::REALISASIRETURJUAL(session, approval, &outcome).ok() && outcome == returns::Outcome::kRealised;
+}
+
+// The set another branch sent, as the demonstration folder holds it under its transfer folder.
+const std::string kBranchSet = std::string(site::kTransferFolder) + "/cabang";
+
+// The head office takes in the branch's goods receipt (the set's delivery note left out, so that the
+// import is one document): its two lines, one of goods new to the folder, with stock and cost.
+bool WriteImport(frame::Session& session) {
+  return exchange::PROSESIMPORDATA(session, session.tables().search_path().folders().front() + "/" + kBranchSet);
+}
+
 const Save kSalesOrder{sales::OPENDATA, WriteSalesOrder};
+const Save kNoteRevision{sales::OPENDATA, WriteNoteRevision};
+const Save kReturnRealisation{returns::OpenRealisationTables, WriteReturnRealisation};
+const Save kImport{[](frame::Session&) { return true; }, WriteImport, kBranchSet};
 const Save kReceipt{receivables::OpenReceiptTables, WriteReceipt};
 const Save kStockMutation{[](frame::Session& session) { return frame::OpenTables(session, stock::MutationTables()); },
                           WriteStockMutation};
@@ -307,6 +354,23 @@ TEST_F(SaveCrashTest, SalesOrderWithDelivery) { CrashEverywhere(kSalesOrder, 67)
 TEST_F(SaveCrashTest, PaymentReceiptOfThreeLines) { CrashEverywhere(kReceipt, 67); }
 
 TEST_F(SaveCrashTest, StockMutationOfTwoLines) { CrashEverywhere(kStockMutation, 67); }
+
+TEST_F(SaveCrashTest, DeliveryNoteRevision) { CrashEverywhere(kNoteRevision, 5); }
+
+TEST_F(SaveCrashTest, ReturnRealisation) { CrashEverywhere(kReturnRealisation, 5); }
+
+TEST_F(SaveCrashTest, OneDocumentOfTheHeadOfficeImport) {
+  // The set's delivery note goes: its tables are put back empty.
+  const std::string empty = top_.File("empty");
+  fs::create_directories(empty);
+  ASSERT_TRUE(exchange::CreateExportSet(empty).ok());
+  for (const char* table : {"exsjl1", "exsjl2"}) {
+    std::string file;
+    ASSERT_TRUE(xbase::FindInFolder(empty, std::string(table) + ".dbf", &file).ok());
+    fs::copy_file(file, fs::path(base_) / kBranchSet / fs::path(file).filename(), fs::copy_options::overwrite_existing);
+  }
+  CrashEverywhere(kImport, 5);
+}
 
 TEST_F(SaveCrashTest, ASaveCutShortAtOneWorkstationIsUndoneByTheNextSaveAtAnother) {
   SaveWhole(kSalesOrder);
