@@ -2,6 +2,7 @@
 // KD_GL22) and fee notes (KD_GL31/KD_GL32), their counters, and the mutations their forms post.
 #include "stock/gift_wrap.h"
 
+#include <functional>
 #include <optional>
 
 #include "console/alert.h"
@@ -9,6 +10,7 @@
 #include "console/table_access.h"
 #include "documents/document_counter.h"
 #include "documents/record_writes.h"
+#include "documents/save_scope.h"
 #include "documents/shared_postings.h"
 #include "stock/mutation_store.h"
 #include "stock/repack.h"
@@ -24,10 +26,16 @@ xbase::Value Num(double value) { return xbase::Value::Num(value); }
 
 constexpr const char* kMaterialFields[] = {"DISPLAY", "PLASTIK", "QTINNER", "QTLABEL", "QTSTCK1", "QTSTCK2"};
 
-// Numbers and writes one document of a gift-wrap counter; a number already held is refused.
-xbase::Status Number(frame::Session& session, const std::string& prefix, std::string_view table, const std::string& branch,
-                     const documents::MissingCounterText& missing, const documents::WriteDocument& write,
-                     std::string* number) {
+// Names what a document's save changes beyond its counter and its own two tables.
+using NameMore = std::function<xbase::Status(documents::SaveScope& save)>;
+
+// Numbers and writes one document of a gift-wrap counter as one save: the counter row, the append
+// locks of the document's header and line tables and what `name` names are locked before the first
+// write. A number already held is refused; a lock given up is told and writes nothing (*number empty).
+xbase::Status Number(frame::Session& session, const std::string& prefix, std::string_view table,
+                     std::string_view lines_table, const std::string& branch,
+                     const documents::MissingCounterText& missing, const NameMore& name,
+                     const documents::WriteDocument& write, std::string* number) {
   documents::CounterKind kind;
   kind.prefix = prefix;
   kind.blank_padded = true;
@@ -40,8 +48,20 @@ xbase::Status Number(frame::Session& session, const std::string& prefix, std::st
     *held = s.ok() && documents_area.found();
     return s;
   };
-  return documents::NumberDocument(session.console(), *session.tables().Area("SETUP"), kind, xbase::PadR(branch, 6), taken,
-                                   write, number);
+  xbase::WorkArea& setup = *session.tables().Area("SETUP");
+  documents::SaveScope save(session.console());
+  xbase::Status s = documents::NameCounter(save, setup, kind, xbase::PadR(branch, 6));
+  save.Append(documents_area);
+  save.Append(*session.tables().Area(lines_table));
+  if (s.ok() && name) s = name(save);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return xbase::Status::OK();
+  }
+  s = save.BeginWrites();
+  if (s.ok()) s = documents::NumberDocument(session.console(), setup, kind, xbase::PadR(branch, 6), taken, write, number);
+  return save.CommitWrites(s);
 }
 
 // The STOKBRG average of a warehouse and code.
@@ -70,18 +90,6 @@ bool SeekDocument(frame::Session& session, std::string_view table, const std::st
   return s->ok() && area.found();
 }
 
-// The rows of one half of a form's mutation and the stock they move.
-xbase::Status PostForm(frame::Session& session, Half half, const std::string& mutation, const std::string& branch,
-                       xbase::Date date, const std::vector<FormEntry>& entries, const std::string& note) {
-  std::vector<std::optional<MutationRow>> rows;
-  for (const FormEntry& e : entries) rows.push_back(MutationRow{e.code, e.warehouse, 0, 0, e.quantity, note, e.average, e.average});
-  return WriteMutationHalf(session, half, mutation,
-                           {{"TANGGAL", xbase::Value::FromDate(date)}, {"KDCB", Text(branch)}, {"GUDANG", Text("")},
-                            {"CODE_ID", Text("0")}, {"OPERATOR", Text(session.MMEMBER.nik)},
-                            {"CETAK", xbase::Value::Logical(true)}},
-                           rows);
-}
-
 xbase::Status MarkPrinted(frame::Session& session, std::string_view table, const std::string& branch,
                           const std::string& number) {
   xbase::Status s;
@@ -89,6 +97,39 @@ xbase::Status MarkPrinted(frame::Session& session, std::string_view table, const
   xbase::WorkArea& area = *session.tables().Area(table);
   if (s = console::LOCK_REC(session.console(), area); !s.ok()) return s;
   return documents::PutAndRelease(area, {{"CETAK", xbase::Value::Logical(true)}});
+}
+
+// A form's half of a mutation with the stock it moves, and its document (`table`) marked printed, as
+// one save; *posted false when a lock was given up (told: nothing written).
+xbase::Status PostForm(frame::Session& session, Half half, const std::string& mutation, std::string_view table,
+                       const std::string& branch, const std::string& number, xbase::Date date,
+                       const std::vector<FormEntry>& entries, const std::string& note, bool* posted) {
+  *posted = false;
+  std::vector<std::optional<MutationRow>> rows;
+  for (const FormEntry& e : entries) rows.push_back(MutationRow{e.code, e.warehouse, 0, 0, e.quantity, note, e.average, e.average});
+  documents::SaveScope save(session.console());
+  xbase::Status s = NameMutationHalf(save, session, half, mutation, rows);
+  if (s.ok() && SeekDocument(session, table, branch, number, &s)) {
+    xbase::WorkArea& document = *session.tables().Area(table);
+    save.Update(document, document.recno());
+  }
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return xbase::Status::OK();
+  }
+  s = save.BeginWrites();
+  if (s.ok()) {
+    s = WriteMutationHalf(session, half, mutation,
+                          {{"TANGGAL", xbase::Value::FromDate(date)}, {"KDCB", Text(branch)}, {"GUDANG", Text("")},
+                           {"CODE_ID", Text("0")}, {"OPERATOR", Text(session.MMEMBER.nik)},
+                           {"CETAK", xbase::Value::Logical(true)}},
+                          rows);
+  }
+  if (s.ok()) s = MarkPrinted(session, table, branch, number);
+  s = save.CommitWrites(s);
+  *posted = s.ok();
+  return s;
 }
 
 }  // namespace
@@ -111,7 +152,8 @@ xbase::Status SaveTakeOut(frame::Session& session, const std::string& branch, xb
   number->clear();
   console::Console& con = session.console();
   std::string taken;
-  xbase::Status s = Number(session, "GLNG", "kd_gl11", branch, {"Setup Nomerator repack belum ada, minta ke Finance", "", false},
+  xbase::Status s = Number(session, "GLNG", "kd_gl11", "kd_gl12", branch,
+                           {"Setup Nomerator repack belum ada, minta ke Finance", "", false}, nullptr,
                            [&](const std::string& n) {
     xbase::Status w = documents::AppendRecord(con, *session.tables().Area("kd_gl11"),
                                               {{"KDCB", Text(branch)}, {"NOMOR", Text(n)},
@@ -166,9 +208,9 @@ xbase::Status TakeOutEntries(frame::Session& session, const std::string& branch,
 }
 
 xbase::Status PostTakeOut(frame::Session& session, const std::string& branch, const std::string& number, xbase::Date date,
-                          const std::vector<FormEntry>& entries) {
-  xbase::Status s = PostForm(session, Half::kOut, TakeOutMutation(branch, number), branch, date, entries, "UNTUK DI GULUNG");
-  return s.ok() ? MarkPrinted(session, "kd_gl11", branch, number) : s;
+                          const std::vector<FormEntry>& entries, bool* posted) {
+  return PostForm(session, Half::kOut, TakeOutMutation(branch, number), "kd_gl11", branch, number, date, entries,
+                  "UNTUK DI GULUNG", posted);
 }
 
 double OpenPieces(frame::Session& session, const std::string& branch, const std::string& number,
@@ -185,8 +227,19 @@ xbase::Status SaveResults(frame::Session& session, const std::string& branch, xb
   number->clear();
   console::Console& con = session.console();
   std::string taken;
-  xbase::Status s = Number(session, "GLJD", "kd_gl21", branch,
-                           {"Setup Nomerator hasil Gulung kado belum ada, minta ke Finance", "", false},
+  // The take-out lines the results are booked on.
+  const NameMore name = [&](documents::SaveScope& save) {
+    xbase::WorkArea& take_outs = *session.tables().Area("kd_gl12");
+    for (const ResultLine& line : lines) {
+      if (xbase::IsBlank(line.take_out) || xbase::IsBlank(line.code) || line.quantity == 0) continue;
+      bool found = false;
+      OpenPieces(session, branch, line.take_out, line.line, &found);
+      if (found) save.Update(take_outs, take_outs.recno());
+    }
+    return xbase::Status::OK();
+  };
+  xbase::Status s = Number(session, "GLJD", "kd_gl21", "kd_gl22", branch,
+                           {"Setup Nomerator hasil Gulung kado belum ada, minta ke Finance", "", false}, name,
                            [&](const std::string& n) {
     xbase::Status w = documents::AppendRecord(con, *session.tables().Area("kd_gl21"),
                                               {{"KDCB", Text(branch)}, {"NOMOR", Text(n)},
@@ -235,9 +288,9 @@ xbase::Status ResultEntries(frame::Session& session, const std::string& branch, 
 }
 
 xbase::Status PostResults(frame::Session& session, const std::string& branch, const std::string& number, xbase::Date date,
-                          const std::vector<FormEntry>& entries) {
-  xbase::Status s = PostForm(session, Half::kIn, ResultMutation(branch, number), branch, date, entries, "HASIL GULUNG");
-  return s.ok() ? MarkPrinted(session, "kd_gl21", branch, number) : s;
+                          const std::vector<FormEntry>& entries, bool* posted) {
+  return PostForm(session, Half::kIn, ResultMutation(branch, number), "kd_gl21", branch, number, date, entries,
+                  "HASIL GULUNG", posted);
 }
 
 }  // namespace stock

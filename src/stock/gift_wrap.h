@@ -30,7 +30,8 @@ struct TakeOutLine {
 };
 
 // Saves a new take-out under the next "GLNG" + branch number; lines without a code or quantity are
-// left out. A missing counter or a number already held is told; *number stays empty then.
+// left out. A missing counter, a number already held or a lock given up is told; *number stays
+// empty then and nothing is written.
 xbase::Status SaveTakeOut(frame::Session& session, const std::string& branch, xbase::Date date,
                           const std::vector<TakeOutLine>& lines, std::string* number);
 
@@ -50,9 +51,10 @@ struct FormEntry {
 xbase::Status TakeOutEntries(frame::Session& session, const std::string& branch, const std::string& number,
                              xbase::Date* date, std::vector<FormEntry>* entries, bool* found);
 
-// Writes the take-out's out-mutation and moves the stock; marks the take-out printed.
+// Writes the take-out's out-mutation and moves the stock, and marks the take-out printed: all or
+// nothing. *posted false when a lock was given up (told; nothing written).
 xbase::Status PostTakeOut(frame::Session& session, const std::string& branch, const std::string& number, xbase::Date date,
-                          const std::vector<FormEntry>& entries);
+                          const std::vector<FormEntry>& entries, bool* posted);
 
 struct ResultLine {
   std::string take_out;  // EX NOMOR
@@ -68,7 +70,7 @@ double OpenPieces(frame::Session& session, const std::string& branch, const std:
                   const std::string& line, bool* found);
 
 // Saves new results under the next "GLJD" + branch number and books each row's pieces on its
-// take-out line.
+// take-out line, all or nothing; a lock given up is told and leaves *number empty.
 xbase::Status SaveResults(frame::Session& session, const std::string& branch, xbase::Date date,
                           const std::vector<ResultLine>& lines, std::string* number);
 
@@ -76,9 +78,10 @@ xbase::Status SaveResults(frame::Session& session, const std::string& branch, xb
 xbase::Status ResultEntries(frame::Session& session, const std::string& branch, const std::string& number,
                             xbase::Date* date, std::vector<FormEntry>* entries, bool* found);
 
-// Writes the results' in-mutation and moves the stock; marks the results printed.
+// Writes the results' in-mutation and moves the stock, and marks the results printed: all or
+// nothing. *posted false when a lock was given up (told; nothing written).
 xbase::Status PostResults(frame::Session& session, const std::string& branch, const std::string& number, xbase::Date date,
-                          const std::vector<FormEntry>& entries);
+                          const std::vector<FormEntry>& entries, bool* posted);
 
 }  // namespace stock
 

@@ -76,9 +76,10 @@ void RunFormEntry(frame::Session& session, bool results) {
       return;
     }
     if (!frame::AnsweredYes(con, "Cetak Form & Approval (Y/T)")) continue;
-    const xbase::Status s = results ? PostResults(session, branch, number, date, entries)
-                                    : PostTakeOut(session, branch, number, date, entries);
-    if (frame::Shown(session, s)) PrintGiftWrapForm(session, results, number, date, entries);
+    bool posted = false;
+    const xbase::Status s = results ? PostResults(session, branch, number, date, entries, &posted)
+                                    : PostTakeOut(session, branch, number, date, entries, &posted);
+    if (frame::Shown(session, s) && posted) PrintGiftWrapForm(session, results, number, date, entries);
   }
 }
 

@@ -66,7 +66,21 @@ TEST_F(GiftWrapTest, RepackMaterialMatchesOnPrefixesOfSixCharactersOrMore) {
 TEST_F(GiftWrapTest, ATakeOutLeavesStockWhenItsFormPrintsAndTheResultsComeBack) {
   const xbase::Date day = xbase::Date::FromYmd(2026, 5, 4);
   std::string number;
-  ASSERT_TRUE(SaveTakeOut(rig.session, "CB01", day, {{"G1", "R1", 20, "J1", {4, 0, 0, 4, 0, 0}}, {"G1", "", 0, ""}}, &number).ok());
+  const std::vector<TakeOutLine> take_out = {{"G1", "R1", 20, "J1", {4, 0, 0, 4, 0, 0}}, {"G1", "", 0, ""}};
+  {
+    // Esc while another workstation appends a take-out line: no number, no take-out.
+    support::OtherWorkstation other(data.path());
+    other.HoldAppend("KD_GL12");
+    rig.term.AddKeys({console::key::kEsc, ' ', ' '});
+    ASSERT_TRUE(SaveTakeOut(rig.session, "CB01", day, take_out, &number).ok());
+    EXPECT_EQ(number, "");
+    EXPECT_TRUE(support::Shown(rig.term, "Mencoba menambah record file KD_GL12.Dbf, tekan [Esc]=batal...."));
+    EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+    EXPECT_EQ(rig.term.keys_left(), 0u);
+    EXPECT_TRUE(Rows("KD_GL11", {"NOMOR"}).empty());
+    EXPECT_EQ(Rows("SETUP", {"KET"}).front(), "KET=41");
+  }
+  ASSERT_TRUE(SaveTakeOut(rig.session, "CB01", day, take_out, &number).ok());
   EXPECT_EQ(number, "        42");
   EXPECT_EQ(Rows("KD_GL12", {"NOMOR", "KODE", "QTY_LBR", "URUT", "KD_JADI", "DISPLAY", "QTLABEL"}),
             std::vector<std::string>{"NOMOR=42 KODE=R1 QTY_LBR=20 URUT=1 KD_JADI=J1 DISPLAY=4 QTLABEL=4"});
@@ -81,8 +95,24 @@ TEST_F(GiftWrapTest, ATakeOutLeavesStockWhenItsFormPrintsAndTheResultsComeBack) 
   ASSERT_EQ(entries.size(), 3u);
   EXPECT_EQ(entries[1].code + entries[1].remark, "D1        PCS   ");
   EXPECT_EQ(entries[2].average, 5);
+  bool posted = true;
+  {
+    // Esc while another workstation holds the take-out: no mutation, no stock moved, not printed.
+    support::OtherWorkstation other(data.path());
+    other.Hold("KD_GL11", 1);
+    rig.term.AddKeys({console::key::kEsc, ' ', ' '});
+    ASSERT_TRUE(PostTakeOut(rig.session, "CB01", number, date, entries, &posted).ok());
+    EXPECT_FALSE(posted);
+    EXPECT_TRUE(support::Shown(rig.term, "Mencoba mengunci record 1 file KD_GL11.Dbf, tekan [Esc]=batal...."));
+    EXPECT_EQ(rig.term.keys_left(), 0u);
+    EXPECT_EQ(Stock(), (std::vector<std::string>{"KODE=R1 JUMLAH=100", "KODE=D1 JUMLAH=20", "KODE=L1 JUMLAH=50"}));
+    EXPECT_TRUE(Rows("MTSKDT1", {"NOMOR"}).empty());
+    EXPECT_TRUE(Rows("MTSKDT2", {"KODE"}).empty());
+    EXPECT_EQ(Rows("KD_GL11", {"CETAK"}), std::vector<std::string>{"CETAK="});
+  }
   for (int print = 0; print < 2; ++print) {
-    ASSERT_TRUE(PostTakeOut(rig.session, "CB01", number, date, entries).ok());
+    ASSERT_TRUE(PostTakeOut(rig.session, "CB01", number, date, entries, &posted).ok());
+    EXPECT_TRUE(posted);
     EXPECT_EQ(Stock(), (std::vector<std::string>{"KODE=R1 JUMLAH=80", "KODE=D1 JUMLAH=16", "KODE=L1 JUMLAH=46"}))
         << "print " << print;
   }
@@ -98,11 +128,24 @@ TEST_F(GiftWrapTest, ATakeOutLeavesStockWhenItsFormPrintsAndTheResultsComeBack) 
   bool open_found = false;
   EXPECT_EQ(OpenPieces(rig.session, "CB01", number, "  1", &open_found), 20);
   std::string results;
+  {
+    // Esc while another workstation holds the take-out line the results are booked on.
+    support::OtherWorkstation other(data.path());
+    other.Hold("KD_GL12", 1);
+    rig.term.AddKeys({console::key::kEsc, ' ', ' '});
+    ASSERT_TRUE(SaveResults(rig.session, "CB01", day + 3, {{number, "  1", "J1", "G1", 4, 5}}, &results).ok());
+    EXPECT_EQ(results, "");
+    EXPECT_TRUE(support::Shown(rig.term, "Mencoba mengunci record 1 file KD_GL12.Dbf, tekan [Esc]=batal...."));
+    EXPECT_EQ(rig.term.keys_left(), 0u);
+    EXPECT_TRUE(Rows("KD_GL21", {"NOMOR"}).empty());
+    EXPECT_TRUE(Rows("KD_GL22", {"NOMOR"}).empty());
+    EXPECT_EQ(OpenPieces(rig.session, "CB01", number, "  1", &open_found), 20);
+  }
   ASSERT_TRUE(SaveResults(rig.session, "CB01", day + 3, {{number, "  1", "J1", "G1", 4, 5}}, &results).ok());
   EXPECT_EQ(results, "         1");
   EXPECT_EQ(OpenPieces(rig.session, "CB01", number, "  1", &open_found), 0);
   ASSERT_TRUE(ResultEntries(rig.session, "CB01", results, &date, &entries, &found).ok());
-  ASSERT_TRUE(PostResults(rig.session, "CB01", results, date, entries).ok());
+  ASSERT_TRUE(PostResults(rig.session, "CB01", results, date, entries, &posted).ok() && posted);
   EXPECT_EQ(Stock(), (std::vector<std::string>{"KODE=R1 JUMLAH=80", "KODE=D1 JUMLAH=16", "KODE=L1 JUMLAH=46",
                                                "KODE=J1 JUMLAH=4"}));
   EXPECT_EQ(Rows("MTSDBT2", {"NOMOR", "KODE", "GUDANG", "QUANTITY", "KTR"}),
