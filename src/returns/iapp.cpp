@@ -15,8 +15,9 @@ xbase::Status IAPP(frame::Session& session, const Arguments&) {
   if (answer != 'y' && answer != 'Y') return xbase::Status::OK();
   if (!OpenTables(session, {"PIUTDBT", "KIRIMAPP"})) return xbase::Status::OK();
   int done = 0;
-  xbase::Status s = ImportApprovals(session, &done);
-  if (s.ok()) console::PESAN(con, "proses approval SUKSES");
+  bool imported = false;
+  xbase::Status s = ImportApprovals(session, &done, &imported);
+  if (s.ok() && imported) console::PESAN(con, "proses approval SUKSES");
   pickers::Checked(session, s);
   session.CloseTables();
   return xbase::Status::OK();

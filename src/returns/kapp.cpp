@@ -66,7 +66,12 @@ bool Review(frame::Session& session, std::vector<LateRequest>* requests) {
     browse.DeHilite(con);
     switch (pressed) {
       case key::kEsc: return false;
-      case key::kF10: return pickers::Checked(session, StoreApprovals(session, *requests));
+      case key::kF10: {
+        bool stored = false;
+        if (!pickers::Checked(session, StoreApprovals(session, *requests, &stored))) return false;
+        if (stored) return true;
+        break;  // a lock given up: the clerk keeps what he marked and may store again
+      }
       case key::kF4: CETAKPRINTER(session, *requests); break;
       case key::kEnter: {
         LateRequest& request = (*requests)[static_cast<size_t>(index - 1)];

@@ -3,8 +3,11 @@
 #include "returns/late_payments.h"
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "console/table_access.h"
+#include "documents/save_scope.h"
 #include "returns/return_forms.h"
 #include "returns/return_tables.h"
 #include "xbase/date_functions.h"
@@ -45,13 +48,30 @@ xbase::Status LoadLateRequests(frame::Session& session, std::vector<LateRequest>
   return s;
 }
 
-xbase::Status StoreApprovals(frame::Session& session, const std::vector<LateRequest>& requests) {
+xbase::Status StoreApprovals(frame::Session& session, const std::vector<LateRequest>& requests, bool* stored) {
+  *stored = false;
   xbase::WorkArea& table = Area(session, "KIRIMAPP");
+  // Every request's row is locked before the first write: all approvals are stored or none.
+  documents::SaveScope save(session.console());
+  std::vector<uint32_t> rows(requests.size(), 0);
   xbase::Status s = table.SetOrder(1);
   for (size_t i = 0; s.ok() && i < requests.size(); ++i) {
-    if (s = table.Seek(table.PadToField("FORM", kLateForm) + table.PadToField("NOMOR", requests[i].nota)); !s.ok()) break;
-    if (table.found()) s = Rewrite(session, table, {{"APPROVAL", Flag(requests[i].approved)}});
+    s = table.Seek(table.PadToField("FORM", kLateForm) + table.PadToField("NOMOR", requests[i].nota));
+    if (s.ok() && table.found()) save.Update(table, rows[i] = table.recno());
   }
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return xbase::Status::OK();
+  }
+  s = save.BeginWrites();
+  for (size_t i = 0; s.ok() && i < requests.size(); ++i) {
+    if (rows[i] == 0) continue;
+    s = table.GoTo(rows[i]);
+    if (s.ok()) s = Rewrite(session, table, {{"APPROVAL", Flag(requests[i].approved)}});
+  }
+  s = save.CommitWrites(s);
+  *stored = s.ok();
   return s;
 }
 
@@ -113,24 +133,46 @@ bool CETAKPRINTER(frame::Session& session, const std::vector<LateRequest>& reque
   return PrintLines(session, lines, 4 + 2 * kRequestsPerPage, "C", layout);
 }
 
-xbase::Status ImportApprovals(frame::Session& session, int* done) {
+xbase::Status ImportApprovals(frame::Session& session, int* done, bool* imported) {
   *done = 0;
+  *imported = false;
   xbase::WorkArea& table = Area(session, "KIRIMAPP");
   xbase::WorkArea& invoices = Area(session, "PIUTDBT");
+  // Each request whose invoice is here, with that invoice: all are locked before the first write, so
+  // that every outcome is written and its request removed, or nothing is.
+  std::vector<std::pair<uint32_t, uint32_t>> pairs;
   std::vector<uint32_t> records;
+  documents::SaveScope save(session.console());
   xbase::Status s = table.SetOrder(1);
   if (s.ok()) s = table.SeekAll(table.PadToField("FORM", kLateForm), &records);
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
     if (s = table.GoTo(records[i]); !s.ok()) break;
     bool found = false;
     if (s = SeekExact(invoices, "PIUTDBT1", "NOTA", table.Text("NOMOR"), &found); !s.ok() || !found) continue;
-    if (table.Logical("APPROVAL")) s = Rewrite(session, invoices, {{"CATATAN", Txt("SUDAH APPROVAL")}});
+    pairs.emplace_back(records[i], invoices.recno());
+    save.Update(table, records[i]);
+    if (table.Logical("APPROVAL")) save.Update(invoices, invoices.recno());
+  }
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return xbase::Status::OK();
+  }
+  s = save.BeginWrites();
+  for (size_t i = 0; s.ok() && i < pairs.size(); ++i) {
+    if (s = table.GoTo(pairs[i].first); !s.ok()) break;
+    if (table.Logical("APPROVAL")) {
+      s = invoices.GoTo(pairs[i].second);
+      if (s.ok()) s = Rewrite(session, invoices, {{"CATATAN", Txt("SUDAH APPROVAL")}});
+    }
     if (s.ok()) s = console::LOCK_REC(session.console(), table);
     if (s.ok()) s = table.Delete();
     const xbase::Status unlocked = table.Unlock();
     if (s.ok()) s = unlocked;
-    if (s.ok()) ++*done;
   }
+  s = save.CommitWrites(s);
+  *imported = s.ok();
+  if (s.ok()) *done = static_cast<int>(pairs.size());
   return s;
 }
 

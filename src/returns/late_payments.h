@@ -30,8 +30,9 @@ bool OpenLateRequests(frame::Session& session, std::string_view folder);
 // Every request of the open KIRIMAPP, in key order.
 xbase::Status LoadLateRequests(frame::Session& session, std::vector<LateRequest>* requests);
 
-// Writes each request's approval into the open KIRIMAPP (by form and number, under lock).
-xbase::Status StoreApprovals(frame::Session& session, const std::vector<LateRequest>& requests);
+// Writes each request's approval into the open KIRIMAPP (by form and number), all or nothing;
+// *stored false when a lock was given up (told: nothing written).
+xbase::Status StoreApprovals(frame::Session& session, const std::vector<LateRequest>& requests, bool* stored);
 
 // The invoice's figures for the list, from the open PIUTDBT and MASTCUS.
 struct LateFigures {
@@ -50,8 +51,9 @@ bool CETAKPRINTER(frame::Session& session, const std::vector<LateRequest>& reque
 
 // The outcome at the branch over the open PIUTDBT and KIRIMAPP: every request whose invoice is there
 // writes "SUDAH APPROVAL" into the invoice's CATATAN when approved (a request not approved leaves the
-// remark the invoice has) and is deleted; a request without its invoice stays. *done counts them.
-xbase::Status ImportApprovals(frame::Session& session, int* done);
+// remark the invoice has) and is deleted; a request without its invoice stays. All or nothing: a lock
+// given up is told, writes nothing and leaves *imported false. *done counts the requests done.
+xbase::Status ImportApprovals(frame::Session& session, int* done, bool* imported);
 
 }  // namespace returns
 

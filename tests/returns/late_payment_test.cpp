@@ -3,8 +3,10 @@
 
 #include <vector>
 
+#include "console/keys.h"
 #include "returns/late_payments.h"
 #include "returns/returns_test_helpers.h"
+#include "support/other_workstation.h"
 #include "xbase/date_functions.h"
 
 namespace returns {
@@ -51,7 +53,21 @@ TEST_F(LatePaymentTest, TheOutcomeMarksApprovedInvoicesKeepsOtherRemarksAndLeave
   Request("INV2", "G2", kDay, "PROYEK", false);
   Request("INV9", "G9", kDay, "BUKAN CABANG INI", true);
   int done = 0;
-  ASSERT_TRUE(ImportApprovals(rig.session, &done).ok());
+  bool imported = false;
+  {
+    // Esc while another workstation holds the second request: no invoice marked, no request gone.
+    support::OtherWorkstation other(folder.path());
+    other.Hold("KIRIMAPP", 2);
+    rig.term.AddKeys({console::key::kEsc, ' ', ' '});
+    ASSERT_TRUE(ImportApprovals(rig.session, &done, &imported).ok());
+    EXPECT_FALSE(imported);
+    EXPECT_EQ(Message(), "Tidak ada yang tersimpan");
+    EXPECT_EQ(rig.term.keys_left(), 0u);
+    EXPECT_EQ(Field("PIUTDBT", "NOTA", "INV1", "CATATAN"), "");
+    EXPECT_EQ(LiveRows("KIRIMAPP").size(), 3u);
+  }
+  ASSERT_TRUE(ImportApprovals(rig.session, &done, &imported).ok());
+  EXPECT_TRUE(imported);
   EXPECT_EQ(done, 2);
   EXPECT_EQ(Field("PIUTDBT", "NOTA", "INV1", "CATATAN"), "SUDAH APPROVAL");
   EXPECT_EQ(Field("PIUTDBT", "NOTA", "INV2", "CATATAN"), "JANJI BAYAR");
@@ -66,7 +82,21 @@ TEST_F(LatePaymentTest, StoringWritesEachApprovalOntoItsRequest) {
   ASSERT_TRUE(LoadLateRequests(rig.session, &requests).ok());
   requests[0].approved = true;
   requests[1].approved = false;
-  ASSERT_TRUE(StoreApprovals(rig.session, requests).ok());
+  bool stored = false;
+  {
+    // Esc while another workstation holds the second request: the first is not stored either.
+    support::OtherWorkstation other(folder.path());
+    other.Hold("KIRIMAPP", 2);
+    rig.term.AddKeys({console::key::kEsc, ' ', ' '});
+    ASSERT_TRUE(StoreApprovals(rig.session, requests, &stored).ok());
+    EXPECT_FALSE(stored);
+    EXPECT_EQ(Message(), "Tidak ada yang tersimpan");
+    EXPECT_EQ(rig.term.keys_left(), 0u);
+    EXPECT_FALSE(Flag("KIRIMAPP", "NOMOR", "INV1", "APPROVAL"));
+    EXPECT_TRUE(Flag("KIRIMAPP", "NOMOR", "INV2", "APPROVAL"));
+  }
+  ASSERT_TRUE(StoreApprovals(rig.session, requests, &stored).ok());
+  EXPECT_TRUE(stored);
   EXPECT_TRUE(Flag("KIRIMAPP", "NOMOR", "INV1", "APPROVAL"));
   EXPECT_FALSE(Flag("KIRIMAPP", "NOMOR", "INV2", "APPROVAL"));
 }
