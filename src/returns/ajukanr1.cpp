@@ -43,9 +43,10 @@ xbase::Status AJUKANR1(frame::Session& session, const Arguments&) {
     if (!RequestFilesThere(session, local)) pickers::Checked(session, CreateRequestFiles(frame::FolderPath(session, local)));
     if (OpenRequestFiles(session, local)) {
       int sent = 0;
+      bool saved = false;
       s = SendDrafts(session, {std::string(xbase::AllTrim(number)), std::string(xbase::AllTrim(customer)), from, to},
-                     &sent);
-      if (s.ok()) console::PESAN(con, "Terkirim " + std::to_string(sent) + " pengajuan");
+                     &sent, &saved);
+      if (s.ok() && saved) console::PESAN(con, "Terkirim " + std::to_string(sent) + " pengajuan");
       CloseRequestFiles(session);
     }
   }

@@ -2,6 +2,7 @@
 // draft, the goods put back into stock, the return registered as a payment instrument.
 #include "returns/realisation.h"
 
+#include <utility>
 #include <vector>
 
 #include "console/table_access.h"
@@ -174,21 +175,37 @@ xbase::Status REALISASIRETURJUAL(frame::Session& session, const Approval& approv
   return s;
 }
 
-xbase::Status RemoveRequest(frame::Session& session, const std::string& number) {
+xbase::Status RemoveRequest(frame::Session& session, const std::string& number, bool* removed) {
+  *removed = false;
+  // Lines and header go together: every row is locked before the first is deleted.
+  documents::SaveScope save(session.console());
+  std::vector<std::pair<xbase::WorkArea*, std::vector<uint32_t>>> rows;
+  xbase::Status s;
   for (const char* name : {kRequestLines, kRequestHeaders}) {
     xbase::WorkArea& area = Area(session, name);
-    std::vector<uint32_t> rows;
-    xbase::Status s = area.SetOrder(1);
-    if (s.ok()) s = area.SeekAll(area.PadToField("NOMOR", xbase::RTrim(number)), &rows);
-    for (uint32_t row : rows) {
-      if (s.ok()) s = area.GoTo(row);
-      if (s.ok()) s = console::LOCK_REC(session.console(), area);
-      if (s.ok()) s = area.Delete();
-      if (s.ok()) s = area.Unlock();
-    }
-    if (!s.ok()) return s;
+    std::vector<uint32_t> found;
+    if (s.ok()) s = area.SetOrder(1);
+    if (s.ok()) s = area.SeekAll(area.PadToField("NOMOR", xbase::RTrim(number)), &found);
+    for (uint32_t row : found) save.Update(area, row);
+    rows.emplace_back(&area, std::move(found));
   }
-  return xbase::Status::OK();
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return xbase::Status::OK();
+  }
+  s = save.BeginWrites();
+  for (const auto& [area, found] : rows) {
+    for (uint32_t row : found) {
+      if (s.ok()) s = area->GoTo(row);
+      if (s.ok()) s = console::LOCK_REC(session.console(), *area);
+      if (s.ok()) s = area->Delete();
+      if (s.ok()) s = area->Unlock();
+    }
+  }
+  s = save.CommitWrites(s);
+  *removed = s.ok();
+  return s;
 }
 
 }  // namespace returns

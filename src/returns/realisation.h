@@ -32,8 +32,9 @@ enum class Outcome { kRealised, kAlreadyRealised, kRefused };
 // changes nothing. The request's rows stay in the request files; the caller removes them.
 xbase::Status REALISASIRETURJUAL(frame::Session& session, const Approval& approval, Outcome* outcome);
 
-// Deletes the request `number` from the open request files, lines first.
-xbase::Status RemoveRequest(frame::Session& session, const std::string& number);
+// Deletes the request `number` from the open request files, lines and header all or nothing; a lock
+// given up is told, deletes nothing and leaves *removed false.
+xbase::Status RemoveRequest(frame::Session& session, const std::string& number, bool* removed);
 
 }  // namespace returns
 

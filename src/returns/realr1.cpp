@@ -55,9 +55,11 @@ bool RealiseOne(frame::Session& session, uint32_t record, xbase::Status* status)
   const Approval approval{request.number, head.DateOf("TANGGAL"), head.Text("ALASAN2"), warehouse};
   Outcome outcome = Outcome::kRefused;
   *status = REALISASIRETURJUAL(session, approval, &outcome);
-  // A refused request stays for another run.
-  if (status->ok() && outcome != Outcome::kRefused) *status = RemoveRequest(session, request.number);
-  return status->ok();
+  // A refused request stays for another run; so does one whose removal was given up (realised
+  // again, it is only removed), and the run stops there.
+  bool removed = false;
+  if (status->ok() && outcome != Outcome::kRefused) *status = RemoveRequest(session, request.number, &removed);
+  return status->ok() && (outcome == Outcome::kRefused || removed);
 }
 
 }  // namespace

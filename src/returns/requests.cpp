@@ -2,10 +2,12 @@
 // them, and the approval written onto a request.
 #include "returns/requests.h"
 
+#include <utility>
 #include <vector>
 
 #include "console/table_access.h"
 #include "documents/record_writes.h"
+#include "documents/save_scope.h"
 #include "documents/stored_lines.h"
 #include "returns/return_tables.h"
 #include "returns/returns.h"
@@ -76,11 +78,17 @@ xbase::Status CreateRequestFiles(const std::string& folder) {
   return xbase::Status::OK();
 }
 
-xbase::Status SendDrafts(frame::Session& session, const SendFilter& filter, int* sent) {
+xbase::Status SendDrafts(frame::Session& session, const SendFilter& filter, int* sent, bool* saved) {
   *sent = 0;
+  *saved = false;
   xbase::WorkArea& head = Area(session, "DRAFTR1");
   xbase::WorkArea& lines = Area(session, "DRAFTR2");
+  // The drafts taken, each with its lines; all go in one save, every lock taken before the first write.
+  std::vector<std::pair<uint32_t, std::vector<uint32_t>>> taken;
   std::vector<uint32_t> drafts;
+  documents::SaveScope save(session.console());
+  save.Append(Area(session, kRequestHeaders));
+  save.Append(Area(session, kRequestLines));
   xbase::Status s = head.SetOrder("DRAFTR11");
   if (s.ok()) s = head.SeekAll(filter.number, &drafts);
   for (size_t i = 0; s.ok() && i < drafts.size(); ++i) {
@@ -88,9 +96,22 @@ xbase::Status SendDrafts(frame::Session& session, const SendFilter& filter, int*
     std::vector<uint32_t> rows;
     if (s = lines.SetOrder("DRAFTR21"); s.ok()) s = lines.SeekAll(head.Text("NOMOR"), &rows);
     if (!s.ok() || rows.empty()) continue;
-    bool copied = false;
-    if (s = Send(session, rows, &copied); s.ok()) ++*sent;
+    save.Update(head, drafts[i]);
+    taken.emplace_back(drafts[i], std::move(rows));
   }
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return xbase::Status::OK();
+  }
+  s = save.BeginWrites();
+  for (size_t i = 0; s.ok() && i < taken.size(); ++i) {
+    bool copied = false;
+    if (s = head.GoTo(taken[i].first); s.ok()) s = Send(session, taken[i].second, &copied);
+  }
+  s = save.CommitWrites(s);
+  *saved = s.ok();
+  if (s.ok()) *sent = static_cast<int>(taken.size());
   return s;
 }
 

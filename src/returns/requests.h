@@ -20,8 +20,9 @@ struct SendFilter {
 
 // Sends the drafts of the filter that are neither approved nor sent and have lines: a draft whose
 // number the open request files lack is copied into them (header and lines, field by field), and
-// every draft taken is marked sent. *sent counts the drafts marked.
-xbase::Status SendDrafts(frame::Session& session, const SendFilter& filter, int* sent);
+// every draft taken is marked sent. All or nothing: a lock given up is told, writes nothing and
+// leaves *saved false. *sent counts the drafts marked.
+xbase::Status SendDrafts(frame::Session& session, const SendFilter& filter, int* sent, bool* saved);
 
 // Writes the approval onto the current row of the open request headers: the marker, the approval
 // date and the approver's second reason.

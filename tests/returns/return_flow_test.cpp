@@ -57,7 +57,9 @@ class ReturnFlowTest : public ReturnsTest {
   void Send() {
     ASSERT_TRUE(OpenRequestFiles(rig.session, exchange.path()));
     int sent = 0;
-    ASSERT_TRUE(SendDrafts(rig.session, {"RT", "", kDay - 1, kDay}, &sent).ok());
+    bool saved = false;
+    ASSERT_TRUE(SendDrafts(rig.session, {"RT", "", kDay - 1, kDay}, &sent, &saved).ok());
+    EXPECT_TRUE(saved);
     EXPECT_EQ(sent, 1);
   }
 
@@ -83,7 +85,9 @@ class ReturnFlowTest : public ReturnsTest {
       Outcome outcome = Outcome::kRefused;
       EXPECT_TRUE(REALISASIRETURJUAL(rig.session, approval, &outcome).ok());
       if (outcome != Outcome::kRefused) {
-        EXPECT_TRUE(RemoveRequest(rig.session, approval.number).ok());
+        bool removed = false;
+        EXPECT_TRUE(RemoveRequest(rig.session, approval.number, &removed).ok());
+        EXPECT_TRUE(removed);
       }
       outcomes.push_back(outcome);
     }
@@ -164,6 +168,52 @@ TEST_F(ReturnFlowTest, EscAtAStoredDraftLineLeavesTheDraftAsItWas) {
   EXPECT_DOUBLE_EQ(Number("DRAFTR2", "NOMOR", "RT-01", "QUANTITY"), 24);
   EXPECT_EQ(LiveRows("DRAFTR2").size(), 1u);
   support::ExpectVerified(folder.path());
+}
+
+// Esc at a lock of the sending leaves the draft unsent and the request files empty; Esc at a lock of
+// the removal after a realisation leaves the request whole, and the next run only removes it.
+TEST_F(ReturnFlowTest, EscWhileSendingOrRemovingARequestWritesNothing) {
+  EnterDraft();
+  ASSERT_TRUE(OpenRequestFiles(rig.session, exchange.path()));
+  int sent = 0;
+  bool saved = true;
+  {
+    support::OtherWorkstation other(folder.path());
+    other.Hold("DRAFTR1", 1);
+    rig.term.AddKeys({console::key::kEsc, ' ', ' '});
+    ASSERT_TRUE(SendDrafts(rig.session, {"RT", "", kDay - 1, kDay}, &sent, &saved).ok());
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(support::Shown(rig.term, "Mencoba mengunci record 1 file DRAFTR1.Dbf, tekan [Esc]=batal...."));
+    EXPECT_EQ(Message(), "Tidak ada yang tersimpan");
+    EXPECT_EQ(rig.term.keys_left(), 0u);
+    EXPECT_FALSE(Flag("DRAFTR1", "NOMOR", "RT-01", "CETAK"));
+    EXPECT_TRUE(LiveRows(kRequestHeaders).empty());
+    EXPECT_TRUE(LiveRows(kRequestLines).empty());
+  }
+  ASSERT_TRUE(SendDrafts(rig.session, {"RT", "", kDay - 1, kDay}, &sent, &saved).ok());
+  EXPECT_TRUE(saved);
+  EXPECT_EQ(sent, 1);
+  Approve("R1");
+  {
+    support::OtherWorkstation other(exchange.path());
+    other.Hold(kRequestLines, 1);
+    rig.term.AddKeys({console::key::kEsc, ' ', ' '});
+    Outcome outcome = Outcome::kRefused;
+    const Approval approval{"RT-01", kDay + 1, "R1", "GDG01"};
+    ASSERT_TRUE(REALISASIRETURJUAL(rig.session, approval, &outcome).ok());
+    EXPECT_EQ(outcome, Outcome::kRealised);
+    bool removed = true;
+    ASSERT_TRUE(RemoveRequest(rig.session, "RT-01", &removed).ok());
+    EXPECT_FALSE(removed);
+    EXPECT_EQ(Message(), "Tidak ada yang tersimpan");
+    EXPECT_EQ(rig.term.keys_left(), 0u);
+    EXPECT_EQ(LiveRows(kRequestHeaders).size(), 1u);
+    EXPECT_EQ(LiveRows(kRequestLines).size(), 1u);
+  }
+  EXPECT_EQ(Realise(), std::vector<Outcome>{Outcome::kAlreadyRealised});
+  EXPECT_TRUE(LiveRows(kRequestHeaders).empty());
+  EXPECT_TRUE(LiveRows(kRequestLines).empty());
+  EXPECT_DOUBLE_EQ(Stock(), 62);
 }
 
 TEST_F(ReturnFlowTest, TheInstrumentPaysOnlyItsReturnCode) {
