@@ -9,6 +9,7 @@
 #include "console/table_access.h"
 #include "documents/line_value.h"
 #include "documents/record_writes.h"
+#include "documents/save_scope.h"
 #include "documents/shared_postings.h"
 #include "frame/supervisor_override.h"
 #include "pickers/picker_support.h"
@@ -107,16 +108,24 @@ bool WriteFreeGoods(frame::Session& session, const FreeGoodsNote& note) {
   if (s.ok()) s = documents::RequireArea(session, "srtjln2", &note_lines);
   if (s.ok()) s = documents::RequireArea(session, "fgoods", &fgoods);
   if (!pickers::Checked(session, s)) return false;
-  // The note table stays locked from the last check of the number to the end of the save, so no
-  // other workstation takes the number in between.
-  if (!pickers::Checked(session, console::LockTable(session.console(), *notes))) return false;
-  if (!FreeGoodsNumberFree(session, note.number)) {
-    notes->Unlock().IgnoreError();  // nothing was written; only the lock is released
-    return false;
+  // Every lock before the first write. The note table stays locked from the last check of the
+  // number to the end of the save, so no other workstation takes the number in between.
+  documents::SaveScope save(session.console());
+  save.Table(*notes);
+  save.Append(*notes);
+  save.Append(*note_lines);
+  save.Append(*fgoods);
+  for (const console::ValueRow& line : note.lines) {
+    if (s.ok() && Stored(line) && FgFigure(line, kFgQuantity) != 0) {
+      s = NameStockMove(save, session, FgWord(line, kFgCode), FgWord(line, kFgWarehouse));
+    }
   }
-  s = WriteNote(session, note, *notes, *note_lines, *fgoods);
-  const xbase::Status released = notes->Unlock();
-  if (s.ok()) s = released;
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) return documents::NothingSaved(session, s);
+  if (!FreeGoodsNumberFree(session, note.number)) return false;  // nothing written; `save` gives the locks back
+  s = save.BeginWrites();
+  if (s.ok()) s = WriteNote(session, note, *notes, *note_lines, *fgoods);
+  s = save.CommitWrites(s);
   if (s.ok()) return true;
   return pickers::Refuse(session, "Gagal menyimpan: " + s.message());
 }

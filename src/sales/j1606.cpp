@@ -9,9 +9,11 @@
 #include "console/message.h"
 #include "console/table_access.h"
 #include "documents/record_writes.h"
+#include "documents/save_scope.h"
 #include "documents/shared_postings.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
+#include "frame/order_scope.h"
 #include "pickers/picker_support.h"
 #include "sales/cjual.h"
 #include "sales/proforma_note.h"
@@ -70,15 +72,50 @@ bool GETBATAL(frame::Session& session, std::string* number) {
   return true;
 }
 
+// Every record the cancellation changes, named before its locks: the proforma's delivery lines and
+// the proforma lines they realised, its delivery headers, the note, its lines with the stock they put
+// back, its receivables and the customer's balance.
+xbase::Status NameCancel(documents::SaveScope& save, frame::Session& session, std::string_view number,
+                         std::string_view customer) {
+  xbase::WorkArea& out_lines = *session.tables().Area("pro_ot2");
+  xbase::WorkArea& proforma_lines = *session.tables().Area("pro_in2");
+  std::vector<uint32_t> records;
+  xbase::Status s = Rows(out_lines, "PRO_OT21", "NOMOR", number, &records);
+  frame::OrderScope order(proforma_lines);
+  if (s.ok()) s = proforma_lines.SetOrder("PRO_IN22");
+  for (size_t i = 0; s.ok() && i < records.size(); ++i) {
+    save.Update(out_lines, records[i]);
+    if (s = out_lines.GoTo(records[i]); !s.ok()) break;
+    s = proforma_lines.Seek(proforma_lines.PadToField("NOMOR", out_lines.Text("NO_REFF")) +
+                            proforma_lines.PadToField("KODE", out_lines.Text("KODE")));
+    if (s.ok() && proforma_lines.found()) save.Update(proforma_lines, proforma_lines.recno());
+  }
+  const auto name_rows = [&](std::string_view alias, std::string_view index, std::string_view field) {
+    xbase::WorkArea& area = *session.tables().Area(alias);
+    xbase::Status named = Rows(area, index, field, number, &records);
+    for (uint32_t record : records) save.Update(area, record);
+    return named;
+  };
+  if (s.ok()) s = name_rows("pro_ot1", "PRO_OT11", "NOMOR");
+  if (s.ok()) s = name_rows("srtjln1", "SRTJLN11", "INVOICE");
+  if (s.ok()) s = name_rows("piutdbt", "PIUTDBT1", "NOTA");
+  xbase::WorkArea& lines = *session.tables().Area("srtjln2");
+  if (s.ok()) s = Rows(lines, "SRTJLN21", "INVOICE", number, &records);
+  for (size_t i = 0; s.ok() && i < records.size(); ++i) {
+    save.Update(lines, records[i]);
+    if (s = lines.GoTo(records[i]); s.ok()) s = NameStockMove(save, session, lines.Text("KODE"), lines.Text("GUDANG"));
+  }
+  return s.ok() ? documents::NameBalance(save, session, customer) : s;
+}
+
 // The cancellation, record by record.
-xbase::Status Cancel(frame::Session& session, std::string_view number) {
+xbase::Status Cancel(frame::Session& session, std::string_view number, const std::string& customer) {
   console::Console& con = session.console();
   xbase::WorkArea& note = *session.tables().Area("srtjln1");
   xbase::WorkArea& lines = *session.tables().Area("srtjln2");
   xbase::WorkArea& receivables = *session.tables().Area("piutdbt");
   xbase::WorkArea& out = *session.tables().Area("pro_ot1");
   xbase::WorkArea& out_lines = *session.tables().Area("pro_ot2");
-  const std::string customer = note.Text("RELASI");
   std::vector<uint32_t> records;
   xbase::Status s = Rows(out_lines, "PRO_OT21", "NOMOR", number, &records);
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
@@ -146,7 +183,18 @@ xbase::Status J1606(frame::Session& session, const std::vector<xbase::Value>&) {
     const std::string question = "yakin SJ " + std::string(xbase::RTrim(number)) + " u/ Proforma " +
                                  std::string(xbase::RTrim(note.Text("NOMOR"))) + " akan dibatalkan (Y/T)";
     if (std::toupper(console::PESAN(con, question)) != 'Y') continue;
-    if (pickers::Checked(session, Cancel(session, number))) number = std::string(20, ' ');
+    // All or nothing: every lock before the first write; a lock given up writes nothing.
+    const std::string customer = note.Text("RELASI");
+    documents::SaveScope save(con);
+    xbase::Status s = NameCancel(save, session, number, customer);
+    if (s.ok()) s = save.Lock();
+    if (!s.ok()) {
+      documents::NothingSaved(session, s);
+      continue;
+    }
+    s = save.BeginWrites();
+    if (s.ok()) s = Cancel(session, number, customer);
+    if (pickers::Checked(session, save.CommitWrites(s))) number = std::string(20, ' ');
   }
   return session.tables().CloseAll();
 }

@@ -9,6 +9,7 @@
 #include "console/message.h"
 #include "console/table_access.h"
 #include "documents/record_writes.h"
+#include "documents/save_scope.h"
 #include "documents/shared_postings.h"
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
@@ -52,18 +53,24 @@ class OrderRevisionWrite {
     if (s.ok()) s = Holds(*orders_, "SLSODR11", orders_->PadToField("NOMOR", doc_.header.order), &held);
     if (!pickers::Checked(session_, s)) return false;
     if (!held) return pickers::Refuse(session_, "Nomor Sales Order " + Shown(doc_) + " tidak terdaftar");
-    if (!pickers::Checked(session_, console::LOCK_REC(session_.console(), *orders_))) return false;
+    // Every lock before the first write: the order's row, and its lines' table whole (the stored
+    // rows are read under the lock).
+    const uint32_t order_row = orders_->recno();
+    documents::SaveScope save(session_.console());
+    save.Update(*orders_, order_row);
+    save.Table(*lines_);
+    save.Append(*lines_);
+    s = save.Lock();
+    if (!s.ok()) return documents::NothingSaved(session_, s);
     // The lock re-read the row: another workstation may have deleted the order meanwhile.
-    if (orders_->deleted()) {
-      orders_->Unlock().IgnoreError();  // nothing was written
-      return pickers::Refuse(session_, "Nomor Sales Order " + Shown(doc_) + " tidak terdaftar");
-    }
+    if (s = orders_->GoTo(order_row); !pickers::Checked(session_, s)) return false;
+    if (orders_->deleted()) return pickers::Refuse(session_, "Nomor Sales Order " + Shown(doc_) + " tidak terdaftar");
     s = StoredRows();
     bool ok = s.ok() && DeliveriesKept(&s);
-    if (ok) s = Header();
+    if (ok && s.ok()) s = save.BeginWrites();
+    if (ok && s.ok()) s = Header();
     if (ok && s.ok()) s = Lines();
-    const xbase::Status unlocked = orders_->Unlock();
-    if (s.ok()) s = unlocked;
+    s = ok ? save.CommitWrites(s) : s;
     if (!s.ok()) {
       console::PESAN(session_.console(), "Gagal menyimpan ralat SO " + Shown(doc_) + ": " + s.message());
       return false;

@@ -11,6 +11,7 @@
 #include "console/table_access.h"
 #include "documents/line_value.h"
 #include "documents/record_writes.h"
+#include "documents/save_scope.h"
 #include "documents/shared_postings.h"
 #include "frame/code_pick.h"
 #include "frame/order_scope.h"
@@ -118,6 +119,31 @@ xbase::Status WriteNote(frame::Session& session, const ProformaNote& note, const
   return s;
 }
 
+// Every record the note's save changes, named before its locks: the note and proforma-note tables
+// locked whole (their numbers are checked under the locks), the appends, the stock of each line, the
+// proforma lines it realises and the customer's balance.
+xbase::Status NameNote(documents::SaveScope& save, frame::Session& session, const ProformaNote& note,
+                       const NoteTables& tables) {
+  for (xbase::WorkArea* area : {tables.notes, tables.out}) save.Table(*area);
+  for (xbase::WorkArea* area : {tables.notes, tables.note_lines, tables.receivables, tables.out, tables.out_lines}) {
+    save.Append(*area);
+  }
+  xbase::WorkArea* proforma_lines = nullptr;
+  xbase::Status s = documents::RequireArea(session, "pro_in2", &proforma_lines);
+  if (!s.ok()) return s;
+  frame::OrderScope order(*proforma_lines);
+  s = proforma_lines->SetOrder("PRO_IN22");
+  for (const console::ValueRow& line : note.lines) {
+    if (s.ok() && Stored(line)) s = NameStockMove(save, session, PnWord(line, kPnShipped), PnWord(line, kPnWarehouse));
+    if (!s.ok() || (xbase::IsBlank(PnWord(line, kPnCode)) && PnFigure(line, kPnPieces) == 0)) continue;
+    s = proforma_lines->Seek(proforma_lines->PadToField("NOMOR", note.proforma) +
+                             proforma_lines->PadToField("KODE", PnWord(line, kPnCode)));
+    if (s.ok() && proforma_lines->found()) save.Update(*proforma_lines, proforma_lines->recno());
+  }
+  if (s.ok() && ProformaNoteValue(note) != 0) s = documents::NameBalance(save, session, note.customer);
+  return s;
+}
+
 // The note's number checked again under the locks: free as a note, as a proforma note and as a
 // receivable.
 bool NumberStillFree(frame::Session& session, const ProformaNote& note, xbase::WorkArea& receivables) {
@@ -206,21 +232,16 @@ bool SaveProformaNote(frame::Session& session, const ProformaNote& note) {
 bool WriteProformaNote(frame::Session& session, const ProformaNote& note) {
   NoteTables tables;
   if (!pickers::Checked(session, tables.Find(session))) return false;
-  console::Console& con = session.console();
-  // The note tables stay locked from the last check of the number to the end of the save.
-  xbase::Status s = console::LockTable(con, *tables.notes);
-  if (!pickers::Checked(session, s)) return false;
-  s = console::LockTable(con, *tables.out);
-  if (!pickers::Checked(session, s)) {
-    tables.notes->Unlock().IgnoreError();  // nothing was written; only the lock is released
-    return false;
-  }
-  const bool free = NumberStillFree(session, note, *tables.receivables);
-  if (free) s = WriteNote(session, note, tables);
-  const xbase::Status notes = tables.notes->Unlock();
-  const xbase::Status out = tables.out->Unlock();
-  if (!free) return false;
-  if (s.ok()) s = notes.ok() ? out : notes;
+  // Every lock before the first write; the note tables stay locked from the last check of the
+  // number to the end of the save.
+  documents::SaveScope save(session.console());
+  xbase::Status s = NameNote(save, session, note, tables);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) return documents::NothingSaved(session, s);
+  if (!NumberStillFree(session, note, *tables.receivables)) return false;  // nothing written; `save` gives the locks back
+  s = save.BeginWrites();
+  if (s.ok()) s = WriteNote(session, note, tables);
+  s = save.CommitWrites(s);
   if (s.ok()) return true;
   return pickers::Refuse(session, "Gagal menyimpan: " + s.message());
 }

@@ -6,6 +6,7 @@
 #include "sales/free_goods.h"
 #include "sales/sales_site_helpers.h"
 #include "support/data_folder.h"
+#include "support/other_workstation.h"
 #include "support/scripted_session.h"
 #include "xbase/text_functions.h"
 
@@ -115,6 +116,19 @@ TEST_F(FreeGoodsTest, ANoteWithinItsAllowanceMovesStockAndLeavesNoReceivable) {
   AddLine(&note, "SC0003", 10);
   EXPECT_DOUBLE_EQ(FgFigure(note.lines[0], kFgPrice), 6500);
   EXPECT_DOUBLE_EQ(FgFigure(note.lines[0], kFgValue), 65000);
+  {
+    // Esc while another workstation holds the goods' stock row: no note, no line, no stock moved.
+    support::OtherWorkstation other(site.data());
+    other.HoldKey("MASTBRJ", "SC0003");
+    rig.term.AddKeys({'Y', key::kEsc, ' ', ' '});
+    EXPECT_FALSE(SaveFreeGoods(rig.session, note));
+    EXPECT_TRUE(Shown(rig.term, " file MASTBRJ.Dbf, tekan [Esc]=batal...."));
+    EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+    EXPECT_EQ(rig.term.keys_left(), 0u);
+    EXPECT_EQ(site.Field("SRTJLN1", "SRTJLN11", "FG-001", "NOMOR"), "<not found>");
+    EXPECT_EQ(site.Count("FGOODS"), 0u);
+    EXPECT_EQ(site.Number("MASTBRJ", "MASTBRJ1", "SC0003", "JUMLAH"), 1700);
+  }
   rig.term.AddKeys({'Y'});
   ASSERT_TRUE(SaveFreeGoods(rig.session, note));
   rig.session.CloseTables();

@@ -163,6 +163,19 @@ TEST_F(ProformaTest, AProformaThroughItsDeliveryNoteCancellationAndRecount) {
   ASSERT_TRUE(TypeNote(&note, 2, kPnShipped, T("SC0002B")));
   ASSERT_TRUE(TypeNote(&note, 2, kPnCartons, N(0)));
   ASSERT_TRUE(TypeNote(&note, 2, kPnPieces, N(100)));
+  {
+    // Esc while another workstation holds the customer: no note, no stock moved, nothing realised.
+    support::OtherWorkstation other(site.data());
+    other.HoldKey("MASTCUS", "J0005");
+    rig.term.AddKeys({'Y', key::kEsc, ' ', ' '});
+    EXPECT_FALSE(SaveProformaNote(rig.session, note));
+    EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+    EXPECT_EQ(rig.term.keys_left(), 0u);
+    EXPECT_EQ(site.Field("SRTJLN1", "SRTJLN11", "SJP-01", "INVOICE"), "<not found>");
+    EXPECT_EQ(site.Field("PRO_OT1", "PRO_OT11", "SJP-01", "NOMOR"), "<not found>");
+    EXPECT_EQ(site.Number("STOKBRG", "STOKBRG2", "GDG01 SC0001", "JUMLAH"), 4000);
+    EXPECT_EQ(site.Number("PRO_IN2", "PRO_IN22", "PD000001            SC0001", "REALISASI"), 0);
+  }
   rig.term.AddKeys({'Y'});
   ASSERT_TRUE(SaveProformaNote(rig.session, note));
   rig.session.CloseTables();
@@ -191,6 +204,22 @@ TEST_F(ProformaTest, AProformaThroughItsDeliveryNoteCancellationAndRecount) {
   EXPECT_FALSE(LoadProforma(rig.session, &loaded));
   EXPECT_TRUE(Shown(rig.term, "Proforma ini sudah ada realisasinya tidak boleh diralat lagi"));
   rig.session.CloseTables();
+
+  // Esc while another workstation holds the note's receivable: nothing of the cancellation is written.
+  {
+    support::OtherWorkstation other(site.data());
+    other.HoldKey("PIUTDBT", "SJP-01");
+    rig.term.AddKeys(support::Keys({Line("SJP-01"), {'Y', key::kEsc, ' ', ' ', key::kEsc}}));
+    ASSERT_TRUE(J1606(rig.session, {}).ok());
+    EXPECT_EQ(rig.term.keys_left(), 0u);
+    EXPECT_TRUE(support::Shown(rig.term, " file PIUTDBT.Dbf, tekan [Esc]=batal...."));
+    EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+    EXPECT_EQ(site.Field("SRTJLN1", "SRTJLN11", "SJP-01", "BATAL"), ".F.");
+    EXPECT_EQ(site.Number("STOKBRG", "STOKBRG2", "GDG01 SC0001", "JUMLAH"), 3800);
+    EXPECT_EQ(site.Number("PRO_IN2", "PRO_IN22", "PD000001            SC0001", "REALISASI"), 200);
+    EXPECT_EQ(site.Number("PIUTDBT", "PIUTDBT1", "SJP-01", "DEBET"), value);
+    EXPECT_EQ(site.BalanceMoved("J0005"), value);
+  }
 
   // The cancellation gives everything back; a note of last month is refused.
   site.Add("SRTJLN1", {{{"INVOICE", T("SJP-OLD")}, {"PROFORMA", xbase::Value::Logical(true)},

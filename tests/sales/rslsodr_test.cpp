@@ -12,6 +12,7 @@
 #include "sales/sales_order.h"
 #include "sales/sales_site_helpers.h"
 #include "support/data_folder.h"
+#include "support/other_workstation.h"
 #include "support/scripted_session.h"
 #include "xbase/text_functions.h"
 
@@ -86,6 +87,28 @@ TEST_F(RslsodrTest, AnOrderGoneMeanwhileIsRefusedAndNothingWritten) {
   EXPECT_TRUE(Shown(rig.term, "Nomor Sales Order SO-0101 tidak terdaftar"));
   EXPECT_EQ(site.Fields("SLSODR2", "SLSODR21", kOrder, "QUANTITY"),
             (std::vector<std::string>{"500.00", "288.00", "240.00"}));
+  rig.session.CloseTables();
+}
+
+TEST_F(RslsodrTest, EscAtALockOfTheRevisionWritesNothing) {
+  site.LogIn(rig.session);
+  ASSERT_TRUE(OPENDATA(rig.session));
+  NoteDocument doc = Loaded(rig.session, "SO-0101");
+  note::SetFigure(&doc.lines[0], note::kQuantity, 900);
+  {
+    support::OtherWorkstation other(site.data());
+    other.HoldAppend("SLSODR2");
+    rig.term.AddKeys({kEsc, ' ', ' '});
+    EXPECT_FALSE(WriteOrderRevision(rig.session, doc));
+    EXPECT_TRUE(Shown(rig.term, "Mencoba menambah record file SLSODR2.Dbf, tekan [Esc]=batal...."));
+    EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+    EXPECT_EQ(rig.term.keys_left(), 0u);
+    EXPECT_EQ(site.Fields("SLSODR2", "SLSODR21", kOrder, "QUANTITY"),
+              (std::vector<std::string>{"500.00", "288.00", "240.00"}));
+  }
+  EXPECT_TRUE(WriteOrderRevision(rig.session, doc));
+  EXPECT_EQ(site.Fields("SLSODR2", "SLSODR21", kOrder, "QUANTITY"),
+            (std::vector<std::string>{"900.00", "288.00", "240.00"}));
   rig.session.CloseTables();
 }
 
