@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "xbase/save_journal.h"
 #include "xbase/search_path.h"
 
 namespace xbase {
@@ -372,6 +373,9 @@ Status DbfTable::Notify(std::string_view before) {
 Status DbfTable::Flush() {
   if (!dirty_) return Status::OK();
   Status s = WriteRecord(recno_, appended_ && mode_ == OpenMode::kExclusive);
+  // In exclusive use the count waits for the close, except inside a save: there it goes with the
+  // records it counts, so that they reach the disk together or not at all.
+  if (s.ok() && count_pending_ && SaveJournal::Active() != nullptr) s = WriteHeader();
   if (!s.ok()) return s;
   dirty_ = false;
   modified_ = true;
