@@ -5,6 +5,7 @@
 #include "console/alert.h"
 #include "console/table_access.h"
 #include "documents/record_writes.h"
+#include "documents/save_scope.h"
 #include "frame/order_scope.h"
 #include "pickers/picker_support.h"
 #include "sales/tax_invoice.h"
@@ -78,20 +79,28 @@ bool RecordTaxInvoice(frame::Session& session, const TaxInvoice& invoice) {
     console::Alert(con, std::string("Setup ") + kCounter + " belum dibuat, hub. admin", {"Batal"});
     return false;
   }
-  if (!pickers::Checked(session, console::LOCK_REC(con, *setup))) return false;
+  // The counter row, the note's record (or an append) and every lock before the first write.
+  const uint32_t counter = setup->recno();
+  documents::SaveScope save(con);
+  save.Update(*setup, counter);
+  save.Append(*taxes);
+  s = taxes->SetOrder("PPN_KEL1");
+  if (s.ok()) s = taxes->Seek(taxes->PadToField("NO_SJ", xbase::RTrim(invoice.note)));
+  if (s.ok() && taxes->found()) save.Update(*taxes, taxes->recno());
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) return documents::NothingSaved(session, s);
   bool used = false;
   s = UsedElsewhere(*taxes, invoice, &used);
   if (s.ok() && used) {
-    setup->Unlock().IgnoreError();  // nothing was written; only the lock goes
     return pickers::Refuse(session, "Nomor " + std::string(xbase::RTrim(invoice.number)) + " sudah dipakai");
   }
+  if (s.ok()) s = save.BeginWrites();
   if (s.ok()) s = WriteRow(session, *taxes, invoice);
+  if (s.ok()) s = setup->GoTo(counter);
   if (s.ok() && xbase::Val(invoice.number).value > xbase::Val(setup->Text("KET")).value) {
     s = setup->Put("KET", T(xbase::PadR(xbase::AllTrim(invoice.number), 10)));
   }
-  const xbase::Status released = setup->Unlock();
-  if (s.ok()) s = released;
-  return pickers::Checked(session, s);
+  return pickers::Checked(session, save.CommitWrites(s));
 }
 
 }  // namespace sales

@@ -6,6 +6,7 @@
 #include "sales/sales_site_helpers.h"
 #include "sales/tax_invoice.h"
 #include "support/data_folder.h"
+#include "support/other_workstation.h"
 #include "support/scripted_session.h"
 #include "xbase/text_functions.h"
 
@@ -85,6 +86,18 @@ TEST_F(TaxInvoiceTest, TheNoteProposesTheNextNumberAndMergesItsLinesByNetPrice) 
 TEST_F(TaxInvoiceTest, UpdateOnlyRecordsAndRaisesTheCounterOnlyUpwards) {
   Open();
   const TaxInvoice first = Load("SJ-T1");
+  {
+    // Esc while another workstation appends a tax invoice: no record, the counter as it was.
+    support::OtherWorkstation other(site.data());
+    other.HoldAppend("PPN_KEL");
+    rig.term.AddKeys({'U', console::key::kEsc, ' ', ' '});
+    EXPECT_FALSE(ProcessTaxInvoice(rig.session, first));
+    EXPECT_TRUE(Shown(rig.term, "Mencoba menambah record file PPN_KEL.Dbf, tekan [Esc]=batal...."));
+    EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+    EXPECT_EQ(rig.term.keys_left(), 0u);
+    EXPECT_EQ(site.Field("PPN_KEL", "PPN_KEL1", "SJ-T1", "NOMOR"), "<not found>");
+    EXPECT_EQ(site.Field("SETUP", "SETUP", "NOMORPAJAK", "KET").substr(0, 10), "2100000041");
+  }
   rig.term.AddKeys({'U'});
   ASSERT_TRUE(ProcessTaxInvoice(rig.session, first));
   TaxInvoice second = Load("SJ-T2");
