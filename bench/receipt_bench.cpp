@@ -28,12 +28,16 @@ using xbase::Value;
 
 constexpr int kLines = 100;
 const std::string kBranch = "JKT001";
+const std::string kCustomer = "J0001";
+const xbase::Date kDay = xbase::Date::FromYmd(2026, 12, 8);
 
 using bench::AnsweringTerminal;
 using bench::Must;
 
-// A data folder with the receipt tables, 100 invoices, a giro large enough for every save and the
-// receipt counter; the session has the receipt's tables open, shared.
+// A data folder with the receipt tables as a clerk's would hold them: the settlement codes (a giro
+// code that names its instrument, a discount code that names none), a customer, the receipt counter,
+// and for each receipt (`Bill`) 100 open invoices and a giro of the customer due on the receipt's day.
+// The session has the receipt's tables open, shared. Every line passes the checks made again on save.
 struct Folder {
   Folder() {
     std::filesystem::remove_all(path);
@@ -46,18 +50,30 @@ struct Folder {
     if (!receivables::OpenReceiptTables(session)) std::abort();
     Add("Setup", {{"SETUP", Value::Text("NOTT" + kBranch)}, {"KET", Value::Text("0000000000")}});
     Add("Setup", {{"SETUP", Value::Text("ISINOMORBL")}});
-    Add("GIRODBT", {{"NOMOR", Value::Text("BCA 1")}, {"KET", Value::Text("GIRO")}, {"DEBET", Value::Num(1e12)},
-                    {"REALISASI", Value::Logical(true)}});
-    for (int i = 0; i < kLines; ++i) {
-      Add("Piutdbt", {{"NOTA", Value::Text(Nota(i))}, {"KDCB", Value::Text(kBranch)}, {"DEBET", Value::Num(1e9)}});
-    }
+    for (const char* code : {"BL", "DB"}) Add("mastjns", {{"KODE", Value::Text(code)}, {"NAMA", Value::Text(code)}});
+    Add("mastcus", {{"RELASI", Value::Text(kCustomer)}, {"NAMA", Value::Text("TOKO BENCH")}});
   }
   ~Folder() {
     Must(session.tables().CloseAll());
     std::filesystem::remove_all(path);
   }
 
-  static std::string Nota(int i) { return "INV" + std::to_string(100000 + i); }
+  static std::string Nota(int bill, int i) { return "INV" + std::to_string(bill) + "-" + std::to_string(100 + i); }
+  static std::string Giro(int bill) { return "BCA " + std::to_string(bill); }
+
+  // The invoices and the giro of receipt `bill`: a receipt settles invoices not settled before, and
+  // a giro pays the lines of one receipt.
+  void Bill(int bill) {
+    Add("GIRODBT", {{"NOMOR", Value::Text(Giro(bill))}, {"KDCB", Value::Text(kBranch)}, {"KET", Value::Text("GIRO")},
+                    {"RELASI", Value::Text(kCustomer)}, {"TANGGAL", Value::FromDate(kDay)},
+                    {"TG_TERIMA", Value::FromDate(kDay)}, {"DEBET", Value::Num(1e9)},
+                    {"REALISASI", Value::Logical(true)}});
+    for (int i = 0; i < kLines; ++i) {
+      Add("Piutdbt", {{"NOTA", Value::Text(Nota(bill, i))}, {"TANGGAL", Value::FromDate(kDay - 30)},
+                      {"KDCB", Value::Text(kBranch)}, {"RELASI", Value::Text(kCustomer)}, {"TIPE", Value::Text("01")},
+                      {"DEBET", Value::Num(1e6)}, {"TEMPO", Value::FromDate(kDay)}});
+    }
+  }
 
   void Add(const char* alias, const std::vector<std::pair<const char*, Value>>& fields) {
     xbase::WorkArea& area = *session.tables().Area(alias);
@@ -66,15 +82,16 @@ struct Folder {
     Must(area.Unlock());
   }
 
-  // A receipt of 100 lines, alternately by giro and by discount.
-  receivables::Receipt Receipt(double amount) const {
+  // A receipt of 100 lines on the invoices of `bill`, alternately by its giro and by discount.
+  receivables::Receipt Receipt(int bill, double amount) const {
     receivables::Receipt receipt;
     receipt.branch = kBranch;
+    receipt.date = kDay;
     for (int i = 0; i < kLines; ++i) {
       console::ValueRow line = receivables::BlankLine(static_cast<size_t>(i + 1));
-      line[receivables::kNota] = Value::Text(xbase::PadR(Nota(i), 20));
+      line[receivables::kNota] = Value::Text(xbase::PadR(Nota(bill, i), 20));
       line[receivables::kCode] = Value::Text(i % 2 == 0 ? "BL" : "DB");
-      line[receivables::kInstrument] = Value::Text(xbase::PadR(i % 2 == 0 ? "BCA 1" : "", 20));
+      line[receivables::kInstrument] = Value::Text(xbase::PadR(i % 2 == 0 ? Giro(bill) : "", 20));
       line[receivables::kAmount] = Value::Num(amount + i, 16, 2);
       receipt.lines.push_back(line);
     }
@@ -82,7 +99,7 @@ struct Folder {
   }
 
   const std::string path = (std::filesystem::temp_directory_path() / "palunda-receipt-bench").string();
-  console::ManualClock clock{{xbase::Date::FromYmd(2026, 12, 8), 9 * 3600}};
+  console::ManualClock clock{{kDay, 9 * 3600}};
   AnsweringTerminal term;
   console::Console con{term, clock};
   frame::ProcedureRegistry registry;
@@ -92,8 +109,12 @@ struct Folder {
 void BM_SaveNewReceiptOf100Lines(benchmark::State& state) {
   xbase::SetFlushing(state.range(0) != 0);
   Folder folder;
+  int bill = 0;
   for (auto _ : state) {
-    receivables::Receipt receipt = folder.Receipt(10);
+    state.PauseTiming();
+    folder.Bill(++bill);
+    state.ResumeTiming();
+    receivables::Receipt receipt = folder.Receipt(bill, 10);
     bool saved = false;
     Must(receivables::SaveReceipt(folder.session, &receipt, &saved));
     if (!saved) std::abort();
@@ -105,7 +126,8 @@ BENCHMARK(BM_SaveNewReceiptOf100Lines)->ArgName("flush")->Arg(1)->Arg(0)->Unit(b
 void BM_CorrectReceiptOf100Lines(benchmark::State& state) {
   xbase::SetFlushing(state.range(0) != 0);
   Folder folder;
-  receivables::Receipt receipt = folder.Receipt(10);
+  folder.Bill(1);
+  receivables::Receipt receipt = folder.Receipt(1, 10);
   bool saved = false;
   Must(receivables::SaveReceipt(folder.session, &receipt, &saved));
   double amount = 10;
