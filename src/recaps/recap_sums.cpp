@@ -12,11 +12,23 @@ namespace recaps {
 
 RecapSums::RecapSums(xbase::WorkArea& area, std::vector<std::string> keys, std::vector<std::string> figures,
                      std::vector<std::string> cleared)
-    : area_(area), keys_fields_(std::move(keys)), figures_(std::move(figures)), cleared_(std::move(cleared)) {
+    : area_(area), keys_fields_(std::move(keys)), figures_(std::move(figures)) {
   figures_.resize(std::min(figures_.size(), kMaxFigures));
   for (const std::string& field : keys_fields_) {
+    key_handles_.push_back(area_.Field(field));
     widths_.push_back(area_.PadToField(field, "").size());
     width_ += widths_.back();
+  }
+  for (const std::string& prefix : cleared) {
+    ClearedFigure figure;
+    for (size_t i = 0; i < kTripleFields.size(); ++i) {
+      figure.names[i] = prefix + std::string(kTripleFields[i]);
+      figure.fields[i] = area_.Field(figure.names[i]);
+    }
+    for (size_t f = 0; f < figures_.size(); ++f) {
+      if (figures_[f] == prefix) figure.figure = static_cast<int>(f);
+    }
+    cleared_.push_back(std::move(figure));
   }
   for (size_t i = 0; i < kTripleFields.size(); ++i) {
     decimals_[i] = area_.Field(figures_.front() + std::string(kTripleFields[i])).decimals;
@@ -70,22 +82,21 @@ void RecapSums::Add(std::initializer_list<std::string_view> key_values, size_t f
 }
 
 xbase::Status RecapSums::PutSums(uint32_t row, bool appended) {
+  xbase::DbfTable& table = area_.table();
   xbase::Status s;
-  for (const std::string& prefix : cleared_) {
+  for (const ClearedFigure& cleared : cleared_) {
     for (size_t i = 0; i < kTripleFields.size() && s.ok(); ++i) {
-      double sum = 0;
-      if (row != kNone) {
-        for (size_t f = 0; f < figures_.size(); ++f) {
-          if (figures_[f] == prefix) sum = sums_[row][f][i];
-        }
-      }
+      const double sum = row != kNone && cleared.figure >= 0 ? sums_[row][static_cast<size_t>(cleared.figure)][i] : 0;
       // A figure already stored is left alone (a blank one is not: it is written as 0), so that a row
       // whose figures all stand is not written again.
-      const std::string field = prefix + std::string(kTripleFields[i]);
-      const xbase::FieldHandle handle = area_.Field(field);
-      const bool stands = !appended && handle.valid() && !xbase::IsBlank(area_.table().Bytes(handle)) &&
-                          area_.Number(field) == sum;
-      if (!stands) s = area_.Put(field, xbase::Value::Num(sum));
+      const xbase::FieldHandle& field = cleared.fields[i];
+      if (!field.valid()) {
+        s = area_.Put(cleared.names[i], xbase::Value::Num(sum));
+        continue;
+      }
+      const std::string_view stored = table.Bytes(field);
+      const bool stands = !appended && !xbase::IsBlank(stored) && field.type == 'N' && table.Number(field) == sum;
+      if (!stands) s = table.Put(field, xbase::Value::Num(sum));
     }
     if (!s.ok()) return s;
   }
@@ -97,7 +108,9 @@ xbase::Status RecapSums::Write(std::string_view period_order, std::string_view p
   if (s.ok()) s = area_.Seek(period, true);
   while (s.ok() && !area_.eof() && area_.Text("PERIODE").starts_with(period)) {
     key_.clear();
-    for (const std::string& field : keys_fields_) key_ += area_.Text(field);
+    for (const xbase::FieldHandle& field : key_handles_) {
+      if (field.valid()) key_ += area_.table().Bytes(field);
+    }
     size_t slot = 0;
     uint32_t row = Find(&slot);
     if (row != kNone && written_[row]) row = kNone;

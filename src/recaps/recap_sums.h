@@ -50,12 +50,21 @@ class RecapSums {
   // figure, else those that differ from what is stored.
   xbase::Status PutSums(uint32_t row, bool appended);
 
+  // A figure the posting clears: its three fields and which added figure it takes, if any.
+  struct ClearedFigure {
+    std::array<std::string, 3> names;
+    std::array<xbase::FieldHandle, 3> fields;
+    int figure = -1;  // index into figures_, or -1 for a figure only cleared
+  };
+
   xbase::WorkArea& area_;
   std::vector<std::string> keys_fields_;
+  std::vector<xbase::FieldHandle> key_handles_;
   std::vector<size_t> widths_;
   size_t width_ = 0;  // of a whole key
   std::vector<std::string> figures_;
-  std::vector<std::string> cleared_;
+  // Looked up once: a yearly posting puts a dozen figures on each of hundreds of thousands of rows.
+  std::vector<ClearedFigure> cleared_;
   std::array<int, 3> decimals_{};
   std::string key_;  // the key being looked up, built in place
   // The rows in the order first added: their keys (the key fields padded to their widths, one after
