@@ -99,13 +99,13 @@ xbase::WorkArea* BUATLAPORAN(Session& session, const std::string& table, int pag
   console::Console& con = session.console();
   con.Say(console::kMessageRow, 65, xbase::PadL("Halaman : " + std::to_string(page), 15),
           con.Colour(con.Pick("Gr+/r", "/w")));
-  const xbase::Status created = session.tables().CreateTable(table, PageFields());
+  // Kept open from its creation: the page is written without opening the file a second time.
+  xbase::WorkArea* area = nullptr;
+  const xbase::Status created = session.tables().CreateTable(table, PageFields(), alias, &area);
   if (!created.ok()) {
     Message(session, created.message());
     return nullptr;
   }
-  xbase::WorkArea* area = nullptr;
-  if (!console::BUKAFILE(con, session.tables(), table, true, kOpenWait, alias, &area)) return nullptr;
   return area;
 }
 
@@ -213,12 +213,12 @@ bool WorkTable::Create(std::vector<xbase::DbfField> fields, std::string_view ali
   if (name_.empty()) return false;
   files_.push_back(name_ + ".dbf");
   alias_ = std::string(alias);
-  const xbase::Status created = session_.tables().CreateTable(name_, std::move(fields));
+  const xbase::Status created = session_.tables().CreateTable(name_, std::move(fields), alias_, &area_);
   if (!created.ok()) {
     Message(session_, created.message());
     return false;
   }
-  return console::BUKAFILE(session_.console(), session_.tables(), name_, true, kOpenWait, alias_, &area_);
+  return true;
 }
 
 xbase::Status WorkTable::Index(int number, std::string_view key) {

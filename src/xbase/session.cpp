@@ -44,10 +44,22 @@ Status Session::Use(std::string_view name, std::string_view alias, OpenMode mode
   return s;
 }
 
-Status Session::CreateTable(std::string_view name, std::vector<DbfField> fields) {
+Status Session::CreateTable(std::string_view name, std::vector<DbfField> fields, std::string_view alias,
+                            WorkArea** area) {
+  const std::string chosen = alias.empty() ? DefaultAlias(name) : std::string(alias);
+  if (area != nullptr && Area(chosen) != nullptr) return Status::InvalidArgument(chosen, "alias already in use");
   std::unique_ptr<DbfTable> table;
   Status s = DbfTable::Create(search_path_.NewFile(name, "dbf"), std::move(fields), &table);
-  return s.ok() ? table->Close() : s;
+  if (!s.ok()) return s;
+  if (area == nullptr) return table->Close();
+  areas_.push_back(std::make_unique<WorkArea>(chosen, std::move(table), &settings_));
+  *area = areas_.back().get();
+  s = (*area)->GoTop();
+  if (!s.ok()) {
+    Close(chosen).IgnoreError();
+    *area = nullptr;
+  }
+  return s;
 }
 
 WorkArea* Session::Area(std::string_view alias) const {

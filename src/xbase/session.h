@@ -30,8 +30,12 @@ class Session {
   // Opens table `name` (found through the search path) in a new work area under `alias` (the
   // table's name in upper case when empty). InvalidArgument when the alias is taken.
   Status Use(std::string_view name, std::string_view alias, OpenMode mode, WorkArea** area);
-  // Creates table `name` with `fields` in the first folder of the search path; it is left closed.
-  Status CreateTable(std::string_view name, std::vector<DbfField> fields);
+  // Creates table `name` with `fields` in the first folder of the search path; it is left closed, or,
+  // given `area`, kept open exclusively in a new work area under `alias` (named as Use names it), so
+  // that no one else can take it in between. InvalidArgument, before anything is made, when the alias
+  // is taken.
+  Status CreateTable(std::string_view name, std::vector<DbfField> fields, std::string_view alias = {},
+                     WorkArea** area = nullptr);
   // The work area open under `alias` (without regard to case), or nullptr.
   WorkArea* Area(std::string_view alias) const;
   // Closes the work area under `alias`.

@@ -93,6 +93,42 @@ TEST(WorkAreaTest, MovingThroughAnIndexFirstWritesThePendingChange) {
   EXPECT_EQ(area->recno(), 2u);
 }
 
+TEST(WorkAreaTest, ATableKeptOpenFromItsCreationIsHeldAndWrittenAsOneOpenedAgain) {
+  TempFolder dir;
+  Session session(SearchPath({dir.path()}));
+  const std::vector<DbfField> fields = {{"LAP", 'C', 10, 0, 0}, {"DTFONT", 'N', 3, 0, 0}};
+  ASSERT_TRUE(session.CreateTable("AGAIN", fields).ok());
+  WorkArea* again = nullptr;
+  ASSERT_TRUE(session.Use("AGAIN", "", OpenMode::kExclusive, &again).ok());
+  WorkArea* kept = nullptr;
+  ASSERT_TRUE(session.CreateTable("KEPT", fields, "lapor", &kept).ok());
+  ASSERT_NE(kept, nullptr);
+  EXPECT_EQ(session.Area("LAPOR"), kept);
+  EXPECT_TRUE(kept->eof());
+  // No other workstation gets it while it is being written.
+  Session other(SearchPath({dir.path()}));
+  EXPECT_FALSE(other.Use("KEPT", "", OpenMode::kShared, nullptr).ok());
+  for (WorkArea* area : {again, kept}) {
+    for (const char* line : {"SATU", "DUA"}) {
+      ASSERT_TRUE(area->Append().ok());
+      ASSERT_TRUE(area->Put("LAP", Value::Text(line)).ok());
+      ASSERT_TRUE(area->Put("DTFONT", Value::Num(12)).ok());
+    }
+  }
+  ASSERT_TRUE(session.CloseAll().ok());
+  const std::string bytes = support::ReadFile(dir.File("KEPT.dbf"));
+  EXPECT_EQ(bytes, support::ReadFile(dir.File("AGAIN.dbf")));
+  ASSERT_EQ(bytes.size(), 32u + 2 * 32u + 2u + 2 * 14u + 1u);
+  EXPECT_EQ(bytes.substr(4, 4), std::string("\x02\0\0\0", 4));
+  EXPECT_EQ(bytes.substr(98, 14), " SATU       12");
+  // A taken alias is refused before any file is made.
+  WorkArea* area = nullptr;
+  ASSERT_TRUE(session.Use("KEPT", "lapor", OpenMode::kShared, &area).ok());
+  EXPECT_TRUE(session.CreateTable("NEW", fields, "LAPOR", &area).IsInvalidArgument());
+  struct stat st;
+  EXPECT_NE(::stat(dir.File("NEW.dbf").c_str(), &st), 0);
+}
+
 TEST(WorkAreaTest, EmptyAndAllDeletedTablesStandAtTheEnd) {
   TempFolder dir;
   Session session(SearchPath({dir.path()}));
