@@ -16,11 +16,15 @@ namespace {
 
 enum class Kind { kText, kNumber, kDate, kLogical };
 
-// Where the cursor goes when a field is left.
-enum class Move { kStay, kNext, kPrev, kFirst, kExit, kEscape };
+// Where the cursor goes when a field is left; kRefuse stays in the field with the bell (a
+// character typed where the field has no room left).
+enum class Move { kStay, kRefuse, kNext, kPrev, kFirst, kExit, kEscape };
 
 constexpr char kDefaultNumberMask[] = "9999999999";
 constexpr char kDateMask[] = "99-99-9999";
+// The bell of a refused key or date.
+constexpr int kBellHertz = 440;
+constexpr int kBellMs = 55;
 
 Kind KindOf(const GetField::Target& target) { return static_cast<Kind>(target.index()); }
 
@@ -103,6 +107,15 @@ class FieldEditor {
     }
     if (slots_.empty()) return Type(key);
     const int last = static_cast<int>(slots_.size()) - 1;
+    if (full_ && (key < 32 || key > 255)) {
+      // The cursor stands after the last character: Backspace takes that one back; any other
+      // key works from the last slot.
+      full_ = false;
+      if (key == key::kBackspace) {
+        DeleteAt(last);
+        return Move::kStay;
+      }
+    }
     switch (key) {
       case key::kLeft: slot_ = std::max(0, slot_ - 1); break;
       case key::kRight: slot_ = std::min(last, slot_ + 1); break;
@@ -219,26 +232,35 @@ class FieldEditor {
     Set(static_cast<int>(slots_.size()) - 1, ' ');
   }
 
+  // A typed key; a full field takes nothing more and only the movement keys leave it.
   Move Type(int key) {
-    if (slots_.empty()) return key >= 32 && key <= 255 ? Move::kNext : Move::kStay;
+    if (key < 32 || key > 255) return Move::kStay;
+    if (slots_.empty()) return Move::kRefuse;
     const size_t point = mask_.find('.');
     if (kind_ == Kind::kNumber && key == '.' && point != std::string::npos) {
+      full_ = false;
       if (clear_pending_) Clear();
       RightJustifyInteger(point);
       slot_ = static_cast<int>(std::find_if(slots_.begin(), slots_.end(), [&](int i) { return i > static_cast<int>(point); }) - slots_.begin());
       slot_ = std::min(slot_, static_cast<int>(slots_.size()) - 1);
       return Move::kStay;
     }
+    if (full_) return Move::kRefuse;
     const char c = Accept(mask_[static_cast<size_t>(slots_[slot_])], key, kind_, pic_.upper);
     if (c == 0) return Move::kStay;
     if (clear_pending_) Clear();
+    const int last = static_cast<int>(slots_.size()) - 1;
     if (*insert_mode_ && kind_ == Kind::kText) {
-      for (int k = static_cast<int>(slots_.size()) - 1; k > slot_; --k) Set(k, At(k - 1));
+      if (At(last) != ' ') return Move::kRefuse;  // the insert would push the last character out
+      for (int k = last; k > slot_; --k) Set(k, At(k - 1));
     }
     Set(slot_, c);
-    if (++slot_ < static_cast<int>(slots_.size())) return Move::kStay;
-    slot_ = static_cast<int>(slots_.size()) - 1;
-    return Move::kNext;
+    if (slot_ < last) {
+      ++slot_;
+    } else {
+      full_ = true;
+    }
+    return Move::kStay;
   }
 
   void Clear() {
@@ -273,6 +295,7 @@ class FieldEditor {
   int slot_ = 0;
   int offset_ = 0;
   bool clear_pending_ = false;
+  bool full_ = false;  // the last slot was typed: the cursor stands after it, on its cell
 };
 
 }  // namespace
@@ -410,10 +433,11 @@ ReadResult GetList::Read(Console& con, const ReadOptions& options) {
       }
       move = editor.HandleKey(key);
       if (move == Move::kEscape) break;
-      if (move == Move::kStay) continue;
+      if (move == Move::kRefuse) con.Tone(kBellHertz, kBellMs);
+      if (move == Move::kStay || move == Move::kRefuse) continue;
       bool changed = false;
       if (!editor.Commit(&changed)) {
-        con.Tone(440, 55);  // a date that does not exist
+        con.Tone(kBellHertz, kBellMs);  // a date that does not exist
         under_message = con.Save(kMessageRow, 0, kMessageRow, kCols - 1);
         WARNING(con, editor.DateFault(), "Gr+/r");
         continue;

@@ -55,7 +55,9 @@ class GetList {
   void Display(Console& con) const;
   // Edit the fields: Up and Shift+Tab go back, Down, Enter and Tab go on (past the last field
   // the READ ends), PgDn, PgUp and Ctrl+W end it, Esc abandons the current field's typing and
-  // ends it; typing past the end of a field goes on to the next. Ins switches insert mode.
+  // ends it. A field takes what its width and picture allow and no more: once its last slot is
+  // typed the cursor stays in it and a further character (or an insert that would push one
+  // out) is refused with the bell; only those keys leave a field. Ins switches insert mode.
   // A VALID that fills other fields' variables (a customer's discounts) has them shown anew.
   ReadResult Read(Console& con, const ReadOptions& options = {});
 

@@ -66,7 +66,7 @@ TEST(GetTest, NumberFieldFirstDigitReplacesThePresetValue) {
 }
 
 TEST(GetTest, DateFieldRefusesADayThatDoesNotExist) {
-  ConsoleRig rig(Keys({T("30022024"), {key::kHome}, T("29"), {key::kEnter}}));
+  ConsoleRig rig(Keys({T("30022024"), {key::kEnter, key::kHome}, T("29"), {key::kEnter}}));
   xbase::Date date;
   GetList gets;
   gets.Add(7, 20, &date);
@@ -77,8 +77,8 @@ TEST(GetTest, DateFieldRefusesADayThatDoesNotExist) {
   // The refusal says why on row 24 until the next key.
   const auto& screens = rig.term.screens();
   ASSERT_GE(screens.size(), 2u);
-  EXPECT_NE(ScriptedTerminal::Text(screens[8], 24).find("Tanggal 30-02-2024 tidak ada"), std::string::npos)
-      << ScriptedTerminal::Dump(screens[8]);
+  EXPECT_NE(ScriptedTerminal::Text(screens[9], 24).find("Tanggal 30-02-2024 tidak ada"), std::string::npos)
+      << ScriptedTerminal::Dump(screens[9]);
   EXPECT_EQ(rig.con.Text(24, 0, 80), std::string(80, ' '));
 }
 
@@ -115,8 +115,10 @@ TEST(GetTest, UpDownWhenEscAndCtrlW) {
   EXPECT_EQ(esc.con.Text(2, 1, 3), "B  ");
 }
 
-TEST(GetTest, TypingPastTheEndGoesOnAndLogicalsTakeYOrN) {
-  ConsoleRig rig(Keys({T("12y")}));
+TEST(GetTest, AFullFieldKeepsTheCursorAndRefusesMoreWithTheBell) {
+  // "123": the 3 is refused and the cursor stays on the month's last cell; the Y field takes
+  // only one letter too. Nothing lands in the next field.
+  ConsoleRig rig(Keys({T("123"), {key::kEnter}, T("nY"), {key::kEnter}}));
   std::string month = "  ";
   bool ok = true;
   GetList gets;
@@ -124,24 +126,56 @@ TEST(GetTest, TypingPastTheEndGoesOnAndLogicalsTakeYOrN) {
   gets.Add(3, 8, &ok, "Y");
   const ReadResult result = gets.Read(rig.con);
   EXPECT_EQ(month, "12");
-  EXPECT_TRUE(ok);
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(result.exit_key, key::kEnter);
+  EXPECT_EQ(rig.term.tones(), (std::vector<std::pair<int, int>>{{440, 55}, {440, 55}}));
   EXPECT_EQ(rig.term.keys_left(), 0u);
   EXPECT_EQ(rig.term.overruns(), 0);
-  EXPECT_EQ(result.exit_key, 'y');
-  // A field with no room takes no typing and goes on.
-  ConsoleRig none(Keys({{key::kDel, key::kRight, key::kEnd}, T("q")}));
+  const auto& screens = rig.term.screens();
+  ASSERT_EQ(screens.size(), 7u);
+  // Reading the refused 3 and the Enter after it: "12" with the cursor on its last cell, the Y
+  // field as it was.
+  for (size_t at : {2u, 3u}) {
+    EXPECT_EQ(ScriptedTerminal::Text(screens[at], 3, 3, 6), "12   Y");
+    EXPECT_EQ(rig.term.cursors()[at].row, 3);
+    EXPECT_EQ(rig.term.cursors()[at].col, 4);
+  }
+  EXPECT_EQ(rig.con.Text(3, 3, 6), "12   N");
+
+  // Backspace after a full field takes its last character back; Left moves off it.
+  ConsoleRig back(Keys({T("12"), {key::kBackspace}, T("5"), {key::kLeft}, T("7"), {key::kEnter}}));
+  std::string day = "  ";
+  GetList one;
+  one.Add(3, 3, &day, "99");
+  one.Read(back.con);
+  EXPECT_EQ(day, "75");
+  EXPECT_TRUE(back.term.tones().empty());
+
+  // An insert that would push the last character out is refused as well.
+  ConsoleRig insert(Keys({{key::kIns}, T("Z"), {key::kEnd}, T("Y"), {key::kEnter}}));
+  std::string code = "ABC ";
+  GetList ins;
+  ins.Add(1, 1, &code);
+  ins.Read(insert.con);
+  EXPECT_EQ(code, "ZABC");
+  EXPECT_EQ(insert.term.tones().size(), 1u);
+
+  // A field with no room takes no typing; only the movement keys leave it.
+  ConsoleRig none(Keys({{key::kDel, key::kRight, key::kEnd}, T("q"), {key::kEnter}}));
   std::string empty;
   GetList nothing;
   nothing.Add(3, 3, &empty);
-  EXPECT_EQ(nothing.Read(none.con).exit_key, 'q');
+  EXPECT_EQ(nothing.Read(none.con).exit_key, key::kEnter);
   EXPECT_EQ(empty, "");
-  // A template refuses what does not fit its slot.
-  ConsoleRig refuse(Keys({T("a1b2")}));
+  EXPECT_EQ(none.term.tones().size(), 1u);
+  // A template refuses what does not fit its slot, silently.
+  ConsoleRig refuse(Keys({T("a1b2"), {key::kEnter}}));
   std::string digits = "  ";
-  GetList one;
-  one.Add(3, 3, &digits, "99");
-  one.Read(refuse.con);
+  GetList two;
+  two.Add(3, 3, &digits, "99");
+  two.Read(refuse.con);
   EXPECT_EQ(digits, "12");
+  EXPECT_TRUE(refuse.term.tones().empty());
 }
 
 TEST(GetTest, ScrollingWindowInsertModeAndClearOnFirstKey) {

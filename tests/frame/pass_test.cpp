@@ -20,9 +20,6 @@ using support::ShownOnRow;
 using support::StoredText;
 using support::T;
 
-// Keys of text that fills its field, which then ends without Enter.
-std::vector<int> Typed(std::string_view text) { return console::ScriptedTerminal::Typed(text); }
-
 class PassTest : public ::testing::Test {
  protected:
   PassTest() {
@@ -133,7 +130,7 @@ TEST_F(PassTest, AdministratorSetsAnotherUsersPasswordWithoutTheOldOne) {
   // B)atal keeps everything; then S)impan writes the new values.
   Run(Keys({Line("BUDI"), {'K', key::kEnter, key::kEnter, key::kEnter}, Line("rahasia"), Line("rahasia"), {'B'}}));
   EXPECT_EQ(StoredText(Table("TRANSAK"), 2, "PASS_ID"), Stored("budi"));
-  Run(Keys({Line("BUDI"), {'K'}, Line("3"), {key::kEnter}, Typed("kas"), Line("rahasia"), Line("rahasia"), {'S'}}));
+  Run(Keys({Line("BUDI"), {'K'}, Line("3"), {key::kEnter}, Line("kas"), Line("rahasia"), Line("rahasia"), {'S'}}));
   EXPECT_FALSE(Shown(rig.term, "Anda tidak berhak"));
   xbase::WorkArea& users = Table("TRANSAK");
   EXPECT_EQ(StoredText(users, 2, "PASS_ID"), Stored("rahasia"));
@@ -149,7 +146,7 @@ TEST_F(PassTest, NewUserMustBeAnEmployeeAndTakesTheFirstTwentyCharactersOfHisNam
             Line("DRV001"),
             Line("2"),
             Line("/KSR"),
-            Typed("drv"),
+            Line("drv"),
             Line("joko"),
             Line("joko"),
             {'S'}}));

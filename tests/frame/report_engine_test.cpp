@@ -248,7 +248,7 @@ TEST_F(ReportEngineTest, DotMatrixPrintsTheRangeForEachCopyWithTheBoxAfterTheLas
 TEST_F(ReportEngineTest, StopAfterEachPageSendsPageByPageAndEscEndsThePrint) {
   ReportWriter report(rig.session);
   Write(report, 3);
-  rig.term.AddKeys(Keys({kDotMatrix, {key::kEnter, key::kEnter}, {'Y'}, {key::kEnter}, {key::kEnter},
+  rig.term.AddKeys(Keys({kDotMatrix, {key::kEnter, key::kEnter}, {'Y', key::kEnter}, {key::kEnter}, {key::kEnter},
                          {key::kEsc}, {key::kEnter}}));
   EXPECT_TRUE(report.Print(layout));
   ASSERT_EQ(rig.dot_matrix->jobs().size(), 2u);
@@ -384,14 +384,39 @@ TEST_F(ReportEngineTest, CopyFileWritesThePlainTextIntoAFolderMadeForIt) {
 }
 
 TEST_F(ReportEngineTest, CopyFileTakesALongNameWhole) {
+  const std::string lines = "page 1 line 1\npage 1 line 2\npage 1 line 3\n";
+  support::TempFolder target;
+  {
+    // Nine characters under a folder: the ninth stays in the name, the folder is the one typed.
+    ReportWriter report(rig.session);
+    Write(report, 1);
+    rig.term.AddKeys(Keys({{'C'}, Line("giro2.txt"), Line(target.path() + "/t"), {'Y'}, {key::kEsc}}));
+    EXPECT_FALSE(report.Print(layout));
+    EXPECT_EQ(support::ReadFile(target.File("t/giro2.txt")), lines);
+    EXPECT_FALSE(std::filesystem::exists(target.File("t/giro2.tx")));
+  }
+  // The longest name a Linux folder takes (255), with one character more, which is refused; the
+  // folder is longer than the field shows. Both scroll within their fields.
+  const std::string name = std::string(240, 'n') + "-des-2026.txt";
+  ASSERT_EQ(name.size() + 2, 255u);
+  const std::string longest = "ab" + name;
+  const std::string deep = target.path() + "/" + std::string(60, 'd');
   ReportWriter report(rig.session);
   Write(report, 1);
-  support::TempFolder target;
-  // 25 characters, wider than the field shown: none of them goes into the folder below.
-  rig.term.AddKeys(Keys({{'C'}, Line("laporan-giro-des-2026.txt"), Line(target.path()), {'Y'}, {key::kEsc}}));
+  rig.term.AddKeys(Keys({{'C'}, Line(longest + "Z"), Line(deep), {'Y'}, {key::kEsc}}));
+  const size_t tones = rig.term.tones().size();
   EXPECT_FALSE(report.Print(layout));
-  EXPECT_EQ(support::ReadFile(target.File("laporan-giro-des-2026.txt")), "page 1 line 1\npage 1 line 2\npage 1 line 3\n");
+  EXPECT_EQ(rig.term.tones().size(), tones + 1);
+  EXPECT_EQ(support::ReadFile(deep + "/" + longest), lines);
   EXPECT_EQ(rig.term.keys_left(), 0u);
+  // When the Z was refused: the name's last 20 characters in its field, the folder's row blank.
+  bool seen = false;
+  for (const console::CellGrid& screen : rig.term.screens()) {
+    if (console::ScriptedTerminal::Text(screen, 11, 39, 20) != "nnnnnnn-des-2026.txt") continue;
+    seen = true;
+    EXPECT_EQ(console::ScriptedTerminal::Text(screen, 13, 21, 38), std::string(38, ' '));
+  }
+  EXPECT_TRUE(seen);
 }
 
 TEST_F(ReportEngineTest, ACopyFileThatCannotBeCreatedIsToldAndAnotherAnswerCopiesNothing) {

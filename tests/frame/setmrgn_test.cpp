@@ -35,8 +35,7 @@ class SetmrgnTest : public ::testing::Test {
 
 TEST_F(SetmrgnTest, SavingCreatesTheRowOfTheWorkstationAndSetsTheSession) {
   EXPECT_EQ(MarginRow("WS-TEST"), "<none>");
-  // Two digits fill a line count and move on; the margins end with Enter.
-  rig.term.AddKeys(Keys({{'6', '0', '4', '0'}, Line("1.5"), Line("2"), Line("0.5"), Line("1"), {key::kEnter}}));
+  rig.term.AddKeys(Keys({Line("60"), Line("40"), Line("1.5"), Line("2"), Line("0.5"), Line("1"), {key::kEnter}}));
   ASSERT_TRUE(SETMRGN(rig.session, {}).ok());
   EXPECT_TRUE(support::Shown(rig.term, "   Set Margin Printer    "));
   EXPECT_TRUE(support::Shown(rig.term, "setting margin printer"));
@@ -56,7 +55,7 @@ TEST_F(SetmrgnTest, WorkstationsSharingNineCharactersShareTheRowAndExitSavesNoth
   EXPECT_EQ(MarginRow("KASIR-000"), " 2.00 2.00 2.00 2.003060");
 
   // Esc at the question goes back to the fields; "exit" leaves without saving.
-  rig.term.AddKeys(Keys({{'5', '5'}, {key::kEnter, key::kEnter, key::kEnter, key::kEnter, key::kEnter}, {key::kEsc},
+  rig.term.AddKeys(Keys({Line("55"), {key::kEnter, key::kEnter, key::kEnter, key::kEnter, key::kEnter}, {key::kEsc},
                          {key::kPgDn}, {key::kRight, key::kEnter}}));
   ASSERT_TRUE(SETMRGN(rig.session, {}).ok());
   EXPECT_EQ(rig.term.keys_left(), 0u);

@@ -152,7 +152,7 @@ TEST_F(CustomersTest, EdpChangingTheGroupTakesItsTermsAndPriceListAndSendsTheCor
   Seed("DT_NPWP", {{{"NPWP", T("0999")}, {"NAMA", T("PT SINAR WP")}, {"KOTA", T("BOGOR")}}});
   AddKeys(Keys({Line("b0001"), kThroughIdentity,
                 // The new group brings 45/60/90/0 and price list 2; the terms are kept as brought.
-                {kCtrlY}, Typed("gros"), {kEnter}, Line("3.5"), std::vector<int>(5, kEnter), kThroughTaxNumber,
+                {kCtrlY}, Line("gros"), {kEnter}, Line("3.5"), std::vector<int>(5, kEnter), kThroughTaxNumber,
                 kConfirmExtended, {'Y'}, {'Y'}, {kEsc}}));
   ASSERT_TRUE(TCUSTOM(rig.session, {}).ok());
   EXPECT_EQ(rig.term.keys_left(), 0u);
@@ -176,11 +176,11 @@ TEST_F(CustomersTest, ANewCustomerGetsGroupTermsOnlyInGroupMspAndItsExtendedData
   Rights("EDP");
   AddKeys(Keys({Line("b0002"), Line("toko baru"), std::vector<int>(7, kEnter),
                 // A new customer in RETL: price list 1 from the group, its terms 0; the discount is asked.
-                Typed("retl"), Line("1"), std::vector<int>(5, kEnter), Line("0123456789"), {kEnter}, Line("PT TOKO BARU"),
+                Line("retl"), Line("1"), std::vector<int>(5, kEnter), Line("0123456789"), {kEnter}, Line("PT TOKO BARU"),
                 {kEnter, kEnter, kEnter}, Line("X1"),
                 // The extended data: "?" picks the second company, the unit is typed, the country
                 // unknown first.
-                Line("?"), {console::key::kDown, kEnter}, Typed("bdg1"), {kCtrlY}, Line("XX"), {kEnter},
+                Line("?"), {console::key::kDown, kEnter}, Line("bdg1"), {kCtrlY}, Line("XX"), {kEnter},
                 {console::key::kHome, kCtrlY},
                 Line("id"), {'Y'}, {'Y'}, {'T'},
                 // A second one in MSP keeps the group's terms.
@@ -221,7 +221,7 @@ TEST_F(CustomersTest, ANewCustomerGetsGroupTermsOnlyInGroupMspAndItsExtendedData
 }
 
 TEST_F(CustomersTest, ACustomerSavedWithoutCompanyOrUnitIsRefusedOnDocuments) {
-  AddKeys(Keys({Line("b0009"), Line("tanpa data"), std::vector<int>(7, kEnter), Typed("retl"), {kEnter},
+  AddKeys(Keys({Line("b0009"), Line("tanpa data"), std::vector<int>(7, kEnter), Line("retl"), {kEnter},
                 kThroughTaxNumber, {kEsc}, {'Y'}, {kEsc}}));
   ASSERT_TRUE(TCUSTOM(rig.session, {}).ok());
   EXPECT_EQ(rig.term.keys_left(), 0u);
@@ -239,9 +239,9 @@ TEST_F(CustomersTest, ACustomerSavedWithoutCompanyOrUnitIsRefusedOnDocuments) {
 }
 
 TEST_F(CustomersTest, TaxNumbersAreSavedLoadedAndDeleted) {
-  AddKeys(Keys({Typed("012345678901000"), Line("PT WAJIB PAJAK"), Line("JL. PAJAK 1"), {kEnter}, Line("JAKARTA"),
+  AddKeys(Keys({Line("012345678901000"), Line("PT WAJIB PAJAK"), Line("JL. PAJAK 1"), {kEnter}, Line("JAKARTA"),
                 {'S'},
-                Typed("012345678901000"), {kEnter, kEnter, kEnter}, {kCtrlY}, Line("BOGOR"), {'s'}, {kEsc}}));
+                Line("012345678901000"), {kEnter, kEnter, kEnter}, {kCtrlY}, Line("BOGOR"), {'s'}, {kEsc}}));
   ASSERT_TRUE(TNPWP(rig.session, {}).ok());
   EXPECT_EQ(rig.term.keys_left(), 0u);
   EXPECT_TRUE(Shown(" DATA NOMOR NPWP"));
@@ -253,7 +253,7 @@ TEST_F(CustomersTest, TaxNumbersAreSavedLoadedAndDeleted) {
   EXPECT_EQ(numbers.DateOf("TG_INPUT"), kToday);
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
 
-  AddKeys(Keys({Typed("012345678901000"), std::vector<int>(4, kEnter), {'H'}, {kEsc}}));
+  AddKeys(Keys({Line("012345678901000"), std::vector<int>(4, kEnter), {'H'}, {kEsc}}));
   ASSERT_TRUE(TNPWP(rig.session, {}).ok());
   EXPECT_EQ(Column("DT_NPWP", "NPWP"), std::vector<std::string>{"012345678901000 (deleted)"});
 }

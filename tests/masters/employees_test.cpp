@@ -77,7 +77,7 @@ TEST_F(EmployeesTest, ANewEmployeeGetsTheEntryStampAndAnUnknownCostCentreIsRefus
 }
 
 TEST_F(EmployeesTest, TypingTheBirthDateShowsTheAgeAndHOnAnUnknownNikDeletesNothing) {
-  std::vector<int> keys = Keys({Line("k003"), {kEnter, kEnter, kEnter}, Typed("08121990")});
+  std::vector<int> keys = Keys({Line("k003"), {kEnter, kEnter, kEnter}, Line("08121990")});
   keys = Keys({keys, std::vector<int>(19, kEnter), {'H'}, {kEsc}});
   AddKeys(keys);
   ASSERT_TRUE(KARYA(rig.session, {}).ok());

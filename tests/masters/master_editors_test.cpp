@@ -75,7 +75,7 @@ TEST_F(MasterEditorsTest, WarehouseAddBoxAndTheSearchOnTheCode) {
 }
 
 TEST_F(MasterEditorsTest, SalesmanAddBoxAsksCodeNameAndClass) {
-  AddKeys(Keys({{kF2}, Line("s09"), Line("rudi hartono"), Typed("k2"), {'Y', kEsc, kEsc}}));
+  AddKeys(Keys({{kF2}, Line("s09"), Line("rudi hartono"), Line("k2"), {'Y', kEsc, kEsc}}));
   ASSERT_TRUE(STK1D(rig.session, {}).ok());
   EXPECT_TRUE(Shown("Tabel Sales"));
   EXPECT_TRUE(Shown("Tambah Sales"));
@@ -90,7 +90,7 @@ TEST_F(MasterEditorsTest, SalesmanAddBoxAsksCodeNameAndClass) {
 TEST_F(MasterEditorsTest, AreaManagerCodeFillsTheBoxFromItsRow) {
   Seed("DATABM", {{{"KODE", T("BM01")}, {"NAMA", T("HENDRA")}, {"CABANG", T("JKT")}, {"SALES", T("S001")}}});
   // The known code brings its name, branch and salesman; only the salesman is changed.
-  AddKeys(Keys({{kF2}, Line("bm01"), {kEnter, kEnter}, Typed("s002"), {'Y', kEsc, kEsc}}));
+  AddKeys(Keys({{kF2}, Line("bm01"), {kEnter, kEnter}, Line("s002"), {'Y', kEsc, kEsc}}));
   ASSERT_TRUE(DTBM(rig.session, {}).ok());
   EXPECT_EQ(rig.term.keys_left(), 0u);
   EXPECT_TRUE(Shown("Tambah Data BM"));

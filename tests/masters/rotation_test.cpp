@@ -48,7 +48,7 @@ class RotationTest : public MasterTest {
   }
 
   // The branch and the period date, then the grid.
-  static std::vector<int> Period() { return Keys({Typed("000200"), Typed("01112026")}); }
+  static std::vector<int> Period() { return Keys({Line("000200"), Line("01112026")}); }
 
   // The salesman's stored row: name, position, leader, group, class and date of change.
   std::string Salesman(const std::string& code) {
@@ -63,7 +63,7 @@ class RotationTest : public MasterTest {
 };
 
 TEST_F(RotationTest, ACodeTypedTwiceIsRefusedWithItsFirstRowAndEscSavesNothing) {
-  AddKeys(Keys({Period(), {kDown, kDown, kEnter}, Typed("s001"), {kEnter},  // the key for the message
+  AddKeys(Keys({Period(), {kDown, kDown, kEnter}, Line("s001"), {kEnter},  // the key for the message
                 {kEsc},                                                      // the code is typed again: given up
                 {kEsc}, {kEsc}}));
   ASSERT_TRUE(ROTASI(rig.session, {}).ok());
@@ -108,17 +108,17 @@ TEST_F(RotationTest, FewerRowsDeleteTheSurplusAndLaterChangesOfASalesmanStand) {
   EXPECT_EQ(Salesman("S002"), "SITI|SLS||||20260101");
 
   // Saved again with the row back, the deleted row is recalled.
-  AddKeys(Keys({Period(), {kDown, kDown, kEnter}, Typed("s002"), {kF10, 'y'}, {kEsc}}));
+  AddKeys(Keys({Period(), {kDown, kDown, kEnter}, Line("s002"), {kF10, 'y'}, {kEsc}}));
   ASSERT_TRUE(ROTASI(rig.session, {}).ok());
   EXPECT_EQ(Column("DTSALES", "KDSALES"), (std::vector<std::string>{"S001", "S004", "S002"}));
   EXPECT_EQ(Column("DTSALES", "NAMA"), (std::vector<std::string>{"BUDI NOV", "RINA NOV", "SITI"}));
 }
 
 TEST_F(RotationTest, AnAreaManagerHasNoLeaderAndANewSalesmanIsAdded) {
-  AddKeys(Keys({Period(), {kDown, kDown, kDown, kEnter}, Typed("s009"), Line("ANTO"), Line("bm"), Typed("s001"),
+  AddKeys(Keys({Period(), {kDown, kDown, kDown, kEnter}, Line("s009"), Line("ANTO"), Line("bm"), Line("s001"),
                 // A leader must be a salesman other than the row's own, and one of MASTSLS.
                 {console::key::kCtrlPgUp, console::key::kRight, console::key::kRight, console::key::kRight, kEnter},
-                Typed("s001"), {kEnter}, {console::key::kHome, 25}, Typed("s099"), {kEnter, kEsc},
+                Line("s001"), {kEnter}, {console::key::kHome, 25}, Line("s099"), {kEnter, kEsc},
                 {kF10, 'Y'}, {kEsc}}));
   ASSERT_TRUE(ROTASI(rig.session, {}).ok());
   EXPECT_EQ(rig.term.keys_left(), 0u);

@@ -43,8 +43,8 @@ class MemoBackTest : public MemoTest {
 
 TEST_F(MemoBackTest, ChangedReasonRewritesTheOutcomeAndARemovedLineLeavesIt) {
   // SJ0001: reason "TOKO TUTUP", not delivered; SJ0002 removed from the memo back.
-  Keys({Line("B2"), Typed("0000000005"), {kEnter, kEnter, kEnter}, {kRight, kRight, kRight, kRight, kRight},
-        Line("TOKO TUTUP"), Typed("N"), {kDel, kF10, 'Y', kEsc}});
+  Keys({Line("B2"), Line("0000000005"), {kEnter, kEnter, kEnter}, {kRight, kRight, kRight, kRight, kRight},
+        Line("TOKO TUTUP"), Line("N"), {kDel, kF10, 'Y', kEsc}});
   ASSERT_TRUE(Run(MEMOKEACC));
   xbase::WorkArea& admin = Reopen("MEMADM2");
   ASSERT_TRUE(admin.GoTo(1).ok());
@@ -60,7 +60,7 @@ TEST_F(MemoBackTest, ChangedReasonRewritesTheOutcomeAndARemovedLineLeavesIt) {
 TEST_F(MemoBackTest, ADriverMemoWhoseNotesAreBackGivesOnlyTheEmptyRow) {
   AddMemo("MEMDRV1", "MEMDRV2", "0000000008", Day(8), false,
           {{{"INVOICE", T("SJ0001")}, {"TG_KIRIM", D(Day(9))}}, {{"INVOICE", T("SJ0002")}, {"TG_KIRIM", D(Day(9))}}});
-  Keys({Line("B2"), {kEnter, kEnter}, Typed("0000000008"), {kEnter, kF10, 'Y', kEnter, kEsc, kEsc}});
+  Keys({Line("B2"), {kEnter, kEnter}, Line("0000000008"), {kEnter, kF10, 'Y', kEnter, kEsc, kEsc}});
   ASSERT_TRUE(Run(MEMOKEACC));
   EXPECT_TRUE(Shown(rig.term, "nomor :            tidak terbentuk"));
   EXPECT_EQ(Reopen("MEMGDG1").table().record_count(), 1u);

@@ -24,7 +24,7 @@ class MemoChainTest : public MemoTest {
   // The driver memo header of branch B2: new number, no admin memo taken over, today, vehicle, driver, time.
   std::vector<int> DriverHeader(const std::string& admin_memo = "") {
     return support::Keys({Line("B2"), {kEnter}, Line(admin_memo), {kEnter}, Line("B1234XY"), Line("DRV01"),
-                          Typed("0800"), {kEnter}});
+                          Line("0800"), {kEnter}});
   }
 };
 
@@ -39,7 +39,7 @@ TEST_F(MemoChainTest, OneNoteThroughAdminDriverBackAndReceivablesMemos) {
   EXPECT_TRUE(Shown(rig.term, "Memorandum 0000000042 belum approval"));
   EXPECT_EQ(Reopen("MEMDRV2").table().record_count(), 0u);
 
-  Keys({Line("B2"), Typed("0000000042"), {'Y', kEsc}});
+  Keys({Line("B2"), Line("0000000042"), {'Y', kEsc}});
   ASSERT_TRUE(Run(MADMAPP));
   EXPECT_TRUE(Shown(rig.term, "Yakin memorandum dari admin akan diApproval"));
   xbase::WorkArea& admin = Reopen("MEMADM1");
@@ -47,7 +47,7 @@ TEST_F(MemoChainTest, OneNoteThroughAdminDriverBackAndReceivablesMemos) {
   EXPECT_EQ(admin.DateOf("TGAPPROV"), Day(8));
 
   // A Sunday is refused as the planned date; Monday the 14th is taken.
-  Keys({DriverHeader(), Line("SJ0001"), Typed("13122026"), {kEnter, console::key::kHome, kCtrlY}, Typed("14122026"),
+  Keys({DriverHeader(), Line("SJ0001"), Line("13122026"), {kEnter, console::key::kHome, kCtrlY}, Line("14122026"),
         {kF10, 'Y', kEnter, kEsc}});
   ASSERT_TRUE(Run(SJDIKIRIM));
   EXPECT_TRUE(Shown(rig.term, "tidak boleh kirim hari minggu"));
@@ -62,7 +62,7 @@ TEST_F(MemoChainTest, OneNoteThroughAdminDriverBackAndReceivablesMemos) {
   EXPECT_EQ(Stored("MEMDRV1", 1, "JAM_PERGI"), "08:00");
 
   // The memo back takes the driver memo over; its outcome lands on the admin-memo line.
-  Keys({Line("B2"), {kEnter, kEnter}, Typed("0000000008"), {kEnter}, {kF10, 'Y', kEnter, kEsc}});
+  Keys({Line("B2"), {kEnter, kEnter}, Line("0000000008"), {kEnter}, {kF10, 'Y', kEnter, kEsc}});
   ASSERT_TRUE(Run(MEMOKEACC));
   EXPECT_TRUE(Shown(rig.term, "Nomor memo kembali ke admin ini : 0000000001"));
   xbase::WorkArea& outcome = Reopen("MEMADM2");

@@ -39,16 +39,16 @@ TEST(MemoDemoTest, ADemoNoteGoesThroughTheMemosAndShowsInTheLists) {
   const auto keys = [&](std::initializer_list<std::vector<int>> parts) { rig.term.AddKeys(support::Keys(parts)); };
 
   // The driver memo takes the approved admin memo 0000000001 over.
-  keys({Typed("JKT001"), {kEnter}, Typed("0000000001"), {kEnter}, Line("B 1234 XY"), Line("DRV001"), Typed("0700"),
+  keys({Line("JKT001"), {kEnter}, Line("0000000001"), {kEnter}, Line("B 1234 XY"), Line("DRV001"), Line("0700"),
         {kEnter}, {kF10, 'Y', kEnter, kEsc}});
   ASSERT_TRUE(SJDIKIRIM(rig.session, {}).ok());
   EXPECT_TRUE(Shown(rig.term, "Nomor memo ke DRIVER ini : 0000000001"));
   EXPECT_TRUE(Shown(rig.term, "SJ-0002"));
 
   // The memo back of that driver memo: SJ-0002 was not delivered.
-  keys({Typed("JKT001"), {kEnter, kEnter}, Typed("0000000001"), {kEnter}, {console::key::kDown},
+  keys({Line("JKT001"), {kEnter, kEnter}, Line("0000000001"), {kEnter}, {console::key::kDown},
         {console::key::kRight, console::key::kRight, console::key::kRight, console::key::kRight, console::key::kRight},
-        Line("TOKO TUTUP"), Typed("N"), {kF10, 'Y', kEnter, kEsc}});
+        Line("TOKO TUTUP"), Line("N"), {kF10, 'Y', kEnter, kEsc}});
   ASSERT_TRUE(MEMOKEACC(rig.session, {}).ok());
   EXPECT_TRUE(Shown(rig.term, "Nomor memo kembali ke admin ini : 0000000001"));
 
@@ -93,7 +93,7 @@ TEST(MemoDemoTest, TheDriverMemoRefusesADateOutsideThePostingWindow) {
   rig.session.MMEMBER.nik = "ADMIN";
   rig.session.ZTGLBATAS = rig.session.Today();
   rig.session.ZTGPROSES = xbase::Date::FromYmd(2026, 12, 31);
-  rig.term.AddKeys(support::Keys({Typed("JKT001"), {kEnter, kEnter}, Typed("13122021"), {kEnter, kEsc, kEsc, kEsc}}));
+  rig.term.AddKeys(support::Keys({Line("JKT001"), {kEnter, kEnter}, Line("13122021"), {kEnter, kEsc, kEsc, kEsc}}));
   ASSERT_TRUE(SJDIKIRIM(rig.session, {}).ok());
   EXPECT_TRUE(Shown(rig.term, "Tanggal 13-12-2021 di luar periode posting"));
   EXPECT_TRUE(rig.session.tables().CloseAll().ok());

@@ -97,7 +97,7 @@ TEST_F(MemoFormsTest, PrintedMemoBackIsApprovedAndItsTotalsAdd) {
   EXPECT_EQ(xbase::RTrim(lines[13]), "  2 SJ0002               02-12-2026 09-12-2026 TIDAK KRM  DELTA" +
                                          std::string(35, ' ') + "TOKO TUTUP");
 
-  Keys({Line("B2"), Typed("0000000003"), {kRight, kEnter}, {kEnter, kEnter, kEnter}, {kEnter}, {kEnter}, {kEsc}});
+  Keys({Line("B2"), Line("0000000003"), {kRight, kEnter}, {kEnter, kEnter, kEnter}, {kEnter}, {kEnter}, {kEsc}});
   ASSERT_TRUE(Run(CMEMOKEACC));
   ASSERT_EQ(rig.dot_matrix->jobs().size(), 1u);
   EXPECT_NE(rig.dot_matrix->jobs()[0].bytes.find("TIDAK KRM  DELTA"), std::string::npos);

@@ -61,7 +61,7 @@ TEST_F(MemoRulesTest, MissingCounterOrEmptyListStoresNothing) {
 
 TEST_F(MemoRulesTest, ResaveRewritesStoredLinesByPositionAndEmptyingDeletesTheHeader) {
   ThreeLineMemo();
-  Keys({Line("B2"), Typed("0000000050"), {kEnter, kEnter, kDown, kDel, kF10, 'Y', kEsc}});
+  Keys({Line("B2"), Line("0000000050"), {kEnter, kEnter, kDown, kDel, kF10, 'Y', kEsc}});
   ASSERT_TRUE(Run(ISIMEMO));
   xbase::WorkArea& lines = Reopen("MEMADM2");
   ASSERT_EQ(lines.table().record_count(), 3u);
@@ -72,7 +72,7 @@ TEST_F(MemoRulesTest, ResaveRewritesStoredLinesByPositionAndEmptyingDeletesTheHe
   ASSERT_TRUE(lines.GoTo(3).ok());
   EXPECT_TRUE(lines.deleted());
 
-  Keys({Line("B2"), Typed("0000000050"), {kEnter, kEnter, kDel, kDel, kF10, 'Y', kEsc}});
+  Keys({Line("B2"), Line("0000000050"), {kEnter, kEnter, kDel, kDel, kF10, 'Y', kEsc}});
   ASSERT_TRUE(Run(ISIMEMO));
   xbase::WorkArea& header = Reopen("MEMADM1");
   ASSERT_TRUE(header.GoTo(1).ok());
@@ -92,7 +92,7 @@ TEST_F(MemoRulesTest, ANoteMovesToAnotherAdminMemoOnlyAfterLeavingTheFirst) {
   EXPECT_EQ(Reopen("MEMADM1").table().record_count(), 1u);
 
   // Taken out of memo 50, the note goes into a new memo; typed again into memo 50 it is accepted.
-  Keys({Line("B2"), Typed("0000000050"), {kEnter, kEnter, kDown, kDel, kF10, 'Y', kEsc}});
+  Keys({Line("B2"), Line("0000000050"), {kEnter, kEnter, kDown, kDel, kF10, 'Y', kEsc}});
   ASSERT_TRUE(Run(ISIMEMO));
   Keys({Line("B2"), {kEnter, kEnter, kEnter}, Line("SJ0002"), {kF10, 'Y', kEnter, kEsc}});
   ASSERT_TRUE(Run(ISIMEMO));
@@ -137,20 +137,20 @@ TEST_F(MemoRulesTest, MemoBackWithoutARealDateIsNotSaved) {
 
 TEST_F(MemoRulesTest, ApprovedMemosAreClosedToTheirEntryScreens) {
   ThreeLineMemo(true);
-  Keys({Line("B2"), Typed("0000000050"), {kEnter, kEsc}});
+  Keys({Line("B2"), Line("0000000050"), {kEnter, kEsc}});
   ASSERT_TRUE(Run(ISIMEMO));
   EXPECT_TRUE(Shown(rig.term, "Memo ke Gdg 0000000050 sudah Approval"));
 
   AddMemo("MEMGDG1", "MEMGDG2", "0000000005", Day(7), true,
           {{{"INVOICE", T("SJ0001")}, {"TG_KIRIM", D(Day(9))}, {"TERKIRIM", xbase::Value::Logical(true)}}});
-  Keys({Line("B2"), Typed("0000000005"), {kEnter, kEsc}});
+  Keys({Line("B2"), Line("0000000005"), {kEnter, kEsc}});
   ASSERT_TRUE(Run(MEMOKEACC));
   EXPECT_TRUE(Shown(rig.term, "Memo kembali ke Admin 0000000005 sudah Approval/dicetak"));
   EXPECT_FALSE(Shown(rig.term, "NOMOR SJ"));  // the list never opened
 
   // A user with "ACC" rights opens it and may change it; the save writes the outcome again.
   rig.session.MMEMBER.rights = "ACC";
-  Keys({Line("B2"), Typed("0000000005"), {kEnter, kEnter, kEnter, kEnter, kF10, 'Y', kEsc}});
+  Keys({Line("B2"), Line("0000000005"), {kEnter, kEnter, kEnter, kEnter, kF10, 'Y', kEsc}});
   ASSERT_TRUE(Run(MEMOKEACC));
   xbase::WorkArea& admin = Reopen("MEMADM2");
   EXPECT_TRUE(admin.Logical("TERKIRIM"));

@@ -48,9 +48,9 @@ TEST_F(MemoSaveTest, EscAtTheAdminMemoLineOfAMemoBackWritesNeitherMemo) {
            {{"INVOICE", T("SJ0002")}, {"TG_KIRIM", D(Day(9))}, {"TERKIRIM", xbase::Value::Logical(true)}}});
   support::SettleSmallFolder(folder.path());
   other.Hold("MEMADM2", 1);
-  const std::vector<int> change_reason = support::Keys({Line("B2"), Typed("0000000005"), {kEnter, kEnter, kEnter},
+  const std::vector<int> change_reason = support::Keys({Line("B2"), Line("0000000005"), {kEnter, kEnter, kEnter},
                                                         {kRight, kRight, kRight, kRight, kRight},
-                                                        Line("TOKO TUTUP"), Typed("N"), {kF10, 'Y'}});
+                                                        Line("TOKO TUTUP"), Line("N"), {kF10, 'Y'}});
   Keys({change_reason, {kEsc, ' ', ' ', kEsc}});
   ASSERT_TRUE(Run(MEMOKEACC));
   EXPECT_TRUE(Shown(rig.term, "Mencoba mengunci record 1 file memadm2.Dbf, tekan [Esc]=batal...."));

@@ -12,8 +12,6 @@ using support::N;
 using support::Open;
 using support::T;
 
-std::vector<int> Typed(std::string_view text) { return console::ScriptedTerminal::Typed(text); }
-
 xbase::Date Day(int day, int month, int year) { return xbase::Date::FromYmd(year, month, day); }
 
 MemoTest::MemoTest() {

@@ -14,10 +14,6 @@
 
 namespace memos {
 
-// Keys of text that fills its field, which is then left at once (a date's eight digits, a memo
-// number's ten).
-std::vector<int> Typed(std::string_view text);
-
 // The rig's days: 08-12-2026 is a Tuesday, 06-12-2026 and 13-12-2026 are Sundays.
 xbase::Date Day(int day, int month = 12, int year = 2026);
 

@@ -133,10 +133,9 @@ TEST_F(FocusTest, SupervisorGroupsAreEditedOnTheGridAndRefuseSalesmenTakenElsewh
   Add("SALES_MEM", {{"SPVID", T("SP02")}, {"KODE", T("S002")}, {"NAMA", T("ANI")}});
   EXPECT_EQ(MemberClash(session(), {"S002"}, 0, "SP01"), "kode ini sudah masuk kelompok SP02");
   EXPECT_EQ(MemberClash(session(), {"S002"}, 0, "SP02"), "");
-  // Codes that fill their field move on without Enter.
-  const auto typed = [](const char* text) { return console::ScriptedTerminal::Typed(text); };
-  rig.term.AddKeys(support::Keys({support::Line("B2"), typed("SP01"), support::Line("SARI"), typed("S001"), {key::kDown},
-                                  typed("S001"), {key::kEnter}, typed("S002"), {key::kEnter}, {key::kF10}, {'Y'},
+  rig.term.AddKeys(support::Keys({support::Line("B2"), support::Line("SP01"), support::Line("SARI"), support::Line("S001"),
+                                  {key::kDown}, support::Line("S001"), {key::kEnter}, support::Line("S002"), {key::kEnter},
+                                  {key::kF10}, {'Y'},
                                   {key::kEsc}}));
   ASSERT_TRUE(GRSPV(session(), {}).ok());
   EXPECT_TRUE(support::Shown(rig.term, "kode S001 ini telah diisikan pada urutan ke 1"));

@@ -90,7 +90,7 @@ TEST_F(ClosingStockTest, TheMonthsStockIsRebuiltFromEveryMovementUpToTheDate) {
 }
 
 TEST_F(ClosingStockTest, AnEarlierDateLeavesOutLaterMovementsAndTheScreenPostsItsMonth) {
-  rig.term.AddKeys(testing::Typed("30112026"));
+  rig.term.AddKeys(support::Line("30112026"));
   ASSERT_TRUE(POSTOK(rig.session, {}).ok());
   EXPECT_TRUE(support::Shown(rig.term, "POSTING STOCK AKHIR"));
   // P1 on 30 November: 100 - 10 + 10 = 100 at 1020.

@@ -82,7 +82,7 @@ TEST_F(CustomerRecapsTest, ProductGroupsOfThisYearAndLastYearWithOutletGroupsMer
 
 TEST_F(CustomerRecapsTest, TurnoverByCoverageLineWithSharesOfTheGrandTotal) {
   // Outlet groups merged, January to December 2026, cartons.
-  rig.term.AddKeys(support::Keys({{key::kEnter, key::kEnter, 'Y'}, testing::Typed("01012026"),
+  rig.term.AddKeys(support::Keys({{key::kEnter, key::kEnter}, support::Line("Y"), support::Line("01012026"),
                                   std::vector<int>(5, key::kEnter), {key::kEnter}, {key::kEsc}}));
   ASSERT_TRUE(LAPPPAVALUE(rig.session, {}).ok());
   EXPECT_EQ(rig.term.keys_left(), 0u);

@@ -41,8 +41,8 @@ TEST_P(DemoReportsTest, RunsWithTheAnswersOffered) {
   const std::string name = GetParam();
   const std::vector<int> enter(14, console::key::kEnter);
   if (name == "LC2" || name == "LC3") {
-    rig.term.AddKeys(support::Keys({{console::key::kEnter, console::key::kEnter}, testing::Typed("S004"),
-                                    testing::Typed(name == "LC3" ? "S001" : ""), enter}));
+    rig.term.AddKeys(support::Keys({{console::key::kEnter, console::key::kEnter}, support::Line("S004"),
+                                    name == "LC3" ? support::Line("S001") : std::vector<int>{}, enter}));
   } else {
     rig.term.AddKeys(enter);
   }

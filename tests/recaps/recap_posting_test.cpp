@@ -210,7 +210,7 @@ TEST_F(RecapPostingTest, ASourceThatCannotBeOpenedPostsNothing) {
 
 TEST_F(RecapPostingTest, TheScreensAskThePeriodAndTheConfirmation) {
   // A month answered "T" posts nothing; then "Y".
-  rig.term.AddKeys(support::Keys({testing::Typed("31122026"), {'T'}}));
+  rig.term.AddKeys(support::Keys({support::Line("31122026"), {'T'}}));
   ASSERT_TRUE(RKPDATA(rig.session, {}).ok());
   EXPECT_EQ(Rows("RKP_RLS", {"RELASI"}).size(), 0u);
   EXPECT_TRUE(support::Shown(rig.term, "Yakin proses rekap data bulanan akan dijalankan (Y/T)"));

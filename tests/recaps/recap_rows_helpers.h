@@ -15,8 +15,6 @@ namespace recaps::testing {
 
 xbase::Value Day(int year, int month, int day);
 inline xbase::Value L(bool flag) { return xbase::Value::Logical(flag); }
-// The keys of a typed text, without Enter (a field typed full goes on by itself).
-inline std::vector<int> Typed(std::string_view text) { return std::vector<int>(text.begin(), text.end()); }
 
 // One line of a document: item, quantity, price and the two line discounts.
 struct DocLine {

@@ -35,7 +35,7 @@ class CollectionsTest : public ::testing::Test {
 };
 
 TEST_F(CollectionsTest, AListForASalesmanTakesEachOpenBalanceOnce) {
-  rig.term.AddKeys(Keys({Typed("JKT001"), {key::kEnter}, Typed("05122026"), Typed("S001"), Line("INV1"),
+  rig.term.AddKeys(Keys({Line("JKT001"), {key::kEnter}, Line("05122026"), Line("S001"), Line("INV1"),
                          Line("INV1"), {key::kEnter}, kClearField, Line("INV3"), Line("INV2"), {key::kUp}, {key::F(10)}, {'Y'}, {key::kEnter},
                          {key::kEsc}}));
   ASSERT_TRUE(TAGIH1(rig.session, {}).ok());

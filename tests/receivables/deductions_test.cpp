@@ -218,7 +218,7 @@ TEST_F(DeductionsTest, ApprovalNeedsTheRightAndAPrintedRequestIsNoLongerSaved) {
   rig.session.services().UseDevices(std::move(owned), std::make_unique<platform::FakePrintSystem>());
   support::TempFolder reports;
   rig.session.TMPFILELAP_ = reports.path();
-  rig.term.AddKeys(Keys({testing::Typed("DPT0000001"), {key::kEnter}, {key::kRight, key::kEnter},
+  rig.term.AddKeys(Keys({Line("DPT0000001"), {key::kEnter}, {key::kRight, key::kEnter},
                          {key::kEnter, key::kEnter, key::kEnter}, {key::kEnter}, {key::kEnter}, {key::kEsc}}));
   ASSERT_TRUE(CPOTDRAF(rig.session, {}).ok());
   ASSERT_EQ(printer->jobs().size(), 1u);
@@ -232,8 +232,8 @@ TEST_F(DeductionsTest, ApprovalNeedsTheRightAndAPrintedRequestIsNoLongerSaved) {
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
 
   // The printed request loads, but F10 refuses to save it.
-  rig.term.AddKeys(Keys({testing::Typed("JKT001"), testing::Typed("DPT0000001"), {key::kEnter},
-                         testing::Typed("DB"), {key::F(10)}, {key::kEnter}, {key::kEsc}, {key::kEsc}}));
+  rig.term.AddKeys(Keys({Line("JKT001"), Line("DPT0000001"), {key::kEnter},
+                         Line("DB"), {key::F(10)}, {key::kEnter}, {key::kEsc}, {key::kEsc}}));
   ASSERT_TRUE(IPOTDRAF(rig.session, {}).ok());
   EXPECT_TRUE(Shown(rig.term, "Pengajuan sudah dicetak, tidak dapat disimpan"));
   EXPECT_EQ(rig.term.keys_left(), 0u);

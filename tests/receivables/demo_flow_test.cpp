@@ -27,8 +27,6 @@ using support::Shown;
 using support::StoredText;
 using console::ScriptedTerminal;
 
-std::vector<int> Typed(std::string_view text) { return ScriptedTerminal::Typed(text); }
-
 class DemoFlowTest : public ::testing::Test {
  protected:
   DemoFlowTest() {
@@ -62,7 +60,7 @@ class DemoFlowTest : public ::testing::Test {
 TEST_F(DemoFlowTest, AGiroIsRegisteredSettlesAnInvoiceOnAReceiptAndTheReceiptIsPrinted) {
   // The giro: branch, its own number, customer, bank account, due date, received today, company,
   // remark, amount; no proformas or further customers; "S" saves.
-  rig.term.AddKeys(Keys({Typed("JKT001"), Line("BCA 555"), Line("J0001"), Line("1102"), Typed("15122026"),
+  rig.term.AddKeys(Keys({Line("JKT001"), Line("BCA 555"), Line("J0001"), Line("1102"), Line("15122026"),
                          {key::kEnter, key::kEnter}, Line("TB SINAR ILMU"), Line("1000000"), {key::kEsc, key::kEsc},
                          {'S'}, {key::kEnter}, {key::kEsc}}));
   ASSERT_TRUE(TRMGIRO(rig.session, {xbase::Value::Text("BG")}).ok());
@@ -82,8 +80,8 @@ TEST_F(DemoFlowTest, AGiroIsRegisteredSettlesAnInvoiceOnAReceiptAndTheReceiptIsP
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
 
   // The receipt: a new number, today, a remark; one line settles DEMO000001 with the giro.
-  rig.term.AddKeys(Keys({Typed("JKT001"), {key::kEnter, key::kEnter}, Line("GIRO BCA"),
-                         {key::kEnter}, Line("DEMO000001"), Typed("BL"), {key::kEnter}, Line("BCA 555"),
+  rig.term.AddKeys(Keys({Line("JKT001"), {key::kEnter, key::kEnter}, Line("GIRO BCA"),
+                         {key::kEnter}, Line("DEMO000001"), Line("BL"), {key::kEnter}, Line("BCA 555"),
                          {key::kEnter, key::kEnter}, {key::kEnter}, Line("1000000"),
                          {key::F(10)}, {'Y'}, {key::kEnter}, {key::kEsc}}));
   ASSERT_TRUE(REALTT(rig.session, {}).ok());
@@ -99,7 +97,7 @@ TEST_F(DemoFlowTest, AGiroIsRegisteredSettlesAnInvoiceOnAReceiptAndTheReceiptIsP
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
 
   // The settlement form on the dot matrix marks the receipt printed.
-  rig.term.AddKeys(Keys({Typed("JKT001"), Typed("0000000001"), {key::kEnter}, {key::kRight, key::kEnter},
+  rig.term.AddKeys(Keys({Line("JKT001"), Line("0000000001"), {key::kEnter}, {key::kRight, key::kEnter},
                          {key::kEnter, key::kEnter, key::kEnter}, {key::kEnter}, {key::kEnter}, {key::kEsc}}));
   ASSERT_TRUE(CTKTT(rig.session, {}).ok());
   ASSERT_EQ(dot_matrix->jobs().size(), 1u);
@@ -116,7 +114,7 @@ TEST_F(DemoFlowTest, AGiroIsRegisteredSettlesAnInvoiceOnAReceiptAndTheReceiptIsP
 
 TEST_F(DemoFlowTest, ADeductionIsRequestedPrintedApprovedAndRealisedOnTheDemoInvoice) {
   // The request: 2 percent of DEMO000002 under code DB, with a note; saved with a new number.
-  rig.term.AddKeys(Keys({Typed("JKT001"), {key::kEnter, key::kEnter}, Typed("DB"), Line("DEMO000002"),
+  rig.term.AddKeys(Keys({Line("JKT001"), {key::kEnter, key::kEnter}, Line("DB"), Line("DEMO000002"),
                          {key::kEnter}, Line("2"), {key::kEnter, key::kEnter, key::kEnter}, Line("DISKON PROMO"), {key::F(10)},
                          {key::kEnter}, {key::kEnter}, {key::kEsc}}));
   ASSERT_TRUE(IPOTDRAF(rig.session, {}).ok());
@@ -129,14 +127,14 @@ TEST_F(DemoFlowTest, ADeductionIsRequestedPrintedApprovedAndRealisedOnTheDemoInv
   EXPECT_EQ(lines.Number("POTONGAN"), 54700);
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
 
-  rig.term.AddKeys(Keys({Typed("DPT0000001"), {key::kEnter}, {key::kRight, key::kEnter},
+  rig.term.AddKeys(Keys({Line("DPT0000001"), {key::kEnter}, {key::kRight, key::kEnter},
                          {key::kEnter, key::kEnter, key::kEnter}, {key::kEnter}, {key::kEnter}, {key::kEsc}}));
   ASSERT_TRUE(CPOTDRAF(rig.session, {}).ok());
   ASSERT_EQ(dot_matrix->jobs().size(), 1u);
   EXPECT_NE(dot_matrix->AllBytes().find("DEMO000002"), std::string::npos);
 
   // Approved as it stands, then realised into a receipt that settles the invoice.
-  rig.term.AddKeys(Keys({{key::kEnter}, Typed("DPT0000001"), {key::kEnter}, Typed("DB"), {key::F(10)}, {key::kEnter},
+  rig.term.AddKeys(Keys({{key::kEnter}, Line("DPT0000001"), {key::kEnter}, Line("DB"), {key::F(10)}, {key::kEnter},
                          {key::kEsc}}));
   ASSERT_TRUE(APOTDRAF(rig.session, {}).ok());
   EXPECT_TRUE(Shown(rig.term, "APPROVAL PENGAJUAN POTONGAN PEMBAYARAN"));

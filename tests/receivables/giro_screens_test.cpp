@@ -101,7 +101,7 @@ TEST_F(GiroScreensTest, AcknowledgementPrintsTheRegisteredInstrument) {
 }
 
 TEST_F(GiroScreensTest, ClearingDateIsWrittenForGirosOnlyAndComesBack) {
-  Run(ITC, Keys({Line("T1"), {key::kEnter, key::kHome, 25}, Line("G1"), Typed("20122026"), {'Y'}, Line("TOLAK BANK"),
+  Run(ITC, Keys({Line("T1"), {key::kEnter, key::kHome, 25}, Line("G1"), Line("20122026"), Line("Y"), Line("TOLAK BANK"),
                  {'Y'}, {key::kEsc}}));
   EXPECT_TRUE(Shown(rig.term, "bukan nomor giro"));
   xbase::WorkArea& clearing = Open(rig.session, "GIROCAIR");
@@ -120,7 +120,7 @@ TEST_F(GiroScreensTest, EscAtTheRegisterRowSendsNoRevision) {
   ASSERT_TRUE(CreateRevisionFiles(transfer.path()).ok());
   support::OtherWorkstation other(folder.path());
   other.Hold("GIRODBT", 1);
-  const std::vector<int> send = Keys({Line("G1"), {key::kHome, 25}, Line("750"), Typed("20122026"), {'y'}});
+  const std::vector<int> send = Keys({Line("G1"), {key::kHome, 25}, Line("750"), Line("20122026"), {'y'}});
   Run(KRGIRO, Keys({{key::kEnter}, {'y'}, send, {key::kEsc, ' ', ' '}, {key::kEsc, key::kEsc}}));
   EXPECT_TRUE(Shown(rig.term, "Mencoba mengunci record 1 file GIRODBT.Dbf, tekan [Esc]=batal...."));
   EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
@@ -144,7 +144,7 @@ TEST_F(GiroScreensTest, RevisionsSentFromOneSiteMergeIntoAnotherAndAgainWithoutC
   AddRows(Open(rig.session, "GIROKDT"), {{{"NOMOR", T("G1")}, {"KDCB", T("SBY001")}}});
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   // Sent twice: the lists go out once; the new value and due date are kept.
-  const std::vector<int> send = Keys({Line("G1"), {key::kHome, 25}, Line("750"), Typed("20122026"), {'y'}});
+  const std::vector<int> send = Keys({Line("G1"), {key::kHome, 25}, Line("750"), Line("20122026"), {'y'}});
   Run(KRGIRO, Keys({{key::kEnter}, {'y'}, send, send, {key::kEsc, key::kEsc}}));
   EXPECT_EQ(Rows(rig.session, "GIRODBT", "DEBET").front(), "G1:750.00");
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
@@ -201,8 +201,8 @@ TEST_F(GiroScreensTest, CustomerLockKeepsItsReasonAndReleasesOnlyItsOwnMark) {
   AddRows(Open(rig.session, "MASTCUS"), {{{"RELASI", T("J0001")}, {"NAMA", T("TB. SINAR ILMU")}},
                                          {{"RELASI", T("J0002")}, {"OUTLET", T("RETL")}}});
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
-  Run(OVER, Keys({Line("J9"), {key::kEnter, key::kHome, 25}, Line("J0001"), {'Y'}, Line("TELAT BAYAR 90 HARI"),
-                  Line("J0002"), {'N'}, {key::kEnter}, {key::kEsc}}));
+  Run(OVER, Keys({Line("J9"), {key::kEnter, key::kHome, 25}, Line("J0001"), Line("Y"), Line("TELAT BAYAR 90 HARI"),
+                  Line("J0002"), Line("N"), {key::kEnter}, {key::kEsc}}));
   EXPECT_TRUE(Shown(rig.term, "KUNCI RELASI"));
   EXPECT_TRUE(Shown(rig.term, "Relasi tidak terdaftar"));
   xbase::WorkArea& customers = Open(rig.session, "MASTCUS");
@@ -213,7 +213,7 @@ TEST_F(GiroScreensTest, CustomerLockKeepsItsReasonAndReleasesOnlyItsOwnMark) {
   EXPECT_EQ(StoredText(setup, setup.recno(), "KET"), "TELAT BAYAR 90 HARI");
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   // Released: the mark goes, the reason stays and shows again.
-  Run(OVER, Keys({Line("J0001"), {'N'}, {key::kEnter}, Line("J0001"), {key::kEsc}}));
+  Run(OVER, Keys({Line("J0001"), Line("N"), {key::kEnter}, Line("J0001"), {key::kEsc}}));
   EXPECT_EQ(StoredText(Open(rig.session, "MASTCUS"), 1, "OUTLET"), "");
   EXPECT_TRUE(Shown(rig.term, "TELAT BAYAR 90 HARI"));
 }
@@ -224,7 +224,7 @@ TEST_F(GiroScreensTest, EscAtTheCustomersLockWritesNeitherMarkNorReason) {
   support::SettleSmallFolder(folder.path());
   support::OtherWorkstation other(folder.path());
   other.Hold("MASTCUS", 1);
-  const std::vector<int> lock = Keys({Line("J0001"), {'Y'}, Line("TELAT BAYAR 90 HARI")});
+  const std::vector<int> lock = Keys({Line("J0001"), Line("Y"), Line("TELAT BAYAR 90 HARI")});
   Run(OVER, Keys({lock, {key::kEsc, ' ', ' '}, {key::kEsc}}));
   EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
   EXPECT_EQ(StoredText(Open(rig.session, "MASTCUS"), 1, "OUTLET"), "");

@@ -53,8 +53,8 @@ class InstrumentsTest : public ::testing::Test {
 };
 
 TEST_F(InstrumentsTest, ACountedKindTakesTheNextFreeNumberOfItsBranch) {
-  ASSERT_TRUE(Run("BT", Keys({Typed("JKT001"), {key::kEnter}, Line("J0001"), Line("1101"), kClearField, Line("1102"),
-                              Typed("15122026"), {key::kEnter, key::kEnter}, Line("TRF BCA"), Line("250000"),
+  ASSERT_TRUE(Run("BT", Keys({Line("JKT001"), {key::kEnter}, Line("J0001"), Line("1101"), kClearField, Line("1102"),
+                              Line("15122026"), {key::kEnter, key::kEnter}, Line("TRF BCA"), Line("250000"),
                               {key::kEsc, key::kEsc}, {'S'}, {key::kEnter}, {key::kEsc}}))
                   .ok());
   EXPECT_TRUE(Shown(rig.term, "Penerimaaan ini tersimpan dg Nomor 000000000002"));
@@ -72,14 +72,14 @@ TEST_F(InstrumentsTest, ACountedKindTakesTheNextFreeNumberOfItsBranch) {
 }
 
 TEST_F(InstrumentsTest, NumbersOfAnotherKindOrBranchOrNotRegisteredAreRefused) {
-  ASSERT_TRUE(Run("BT", Keys({Typed("JKT001"), Line("999"), {key::kEnter, key::kEsc}})).ok());
+  ASSERT_TRUE(Run("BT", Keys({Line("JKT001"), Line("999"), {key::kEnter, key::kEsc}})).ok());
   EXPECT_TRUE(Shown(rig.term, "penerimaan TRSOno 999 belum terdaftar"));
-  ASSERT_TRUE(Run("BG", Keys({Typed("JKT001"), Line("000000000001"), {key::kEnter, key::kEsc}})).ok());
+  ASSERT_TRUE(Run("BG", Keys({Line("JKT001"), Line("000000000001"), {key::kEnter, key::kEsc}})).ok());
   EXPECT_TRUE(Shown(rig.term, "bukan penerimaan GIRO"));
-  ASSERT_TRUE(Run("BG", Keys({Typed("JKT001"), Line("G-BDG"), {key::kEnter, key::kEsc}})).ok());
+  ASSERT_TRUE(Run("BG", Keys({Line("JKT001"), Line("G-BDG"), {key::kEnter, key::kEsc}})).ok());
   EXPECT_TRUE(Shown(rig.term, "penerimaan ini milik cabang BDG001"));
   // A transfer without its counter row cannot be numbered.
-  ASSERT_TRUE(Run("CS", Keys({Typed("JKT001"), {key::kEnter}, Line("J0001"), Line("1102"), Typed("15122026"),
+  ASSERT_TRUE(Run("CS", Keys({Line("JKT001"), {key::kEnter}, Line("J0001"), Line("1102"), Line("15122026"),
                               {key::kEnter, key::kEnter}, Line("KAS"), Line("10"), {key::kEsc, key::kEsc}, {'S'},
                               {key::kEnter}, {key::kEsc}}))
                   .ok());
@@ -94,7 +94,7 @@ TEST_F(InstrumentsTest, NumbersOfAnotherKindOrBranchOrNotRegisteredAreRefused) {
 
 TEST_F(InstrumentsTest, TheNominalValueStaysAboveWhatWasSettledAndUsedInstrumentsStay) {
   // G1 settled 300: 200 is refused, 300 is taken.
-  ASSERT_TRUE(Run("BG", Keys({Typed("JKT001"), Line("G1"), std::vector<int>(6, key::kEnter), Line("200"), kClearField,
+  ASSERT_TRUE(Run("BG", Keys({Line("JKT001"), Line("G1"), std::vector<int>(6, key::kEnter), Line("200"), kClearField,
                               Line("300"), {key::kEsc, key::kEsc}, {'S'}, {key::kEsc}}))
                   .ok());
   EXPECT_TRUE(Shown(rig.term, "Nilai tidak boleh kurang dari yang sudah terpakai 300.00"));
@@ -106,8 +106,8 @@ TEST_F(InstrumentsTest, TheNominalValueStaysAboveWhatWasSettledAndUsedInstrument
   AddRows(Open(rig.session, "PIUTJBL"), {{{"NOMOR", T("J1")}, {"NO_BUKTI", T("G1")}, {"DEBET", N(5)}}});
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   const std::vector<int> remove = Keys({std::vector<int>(7, key::kEnter), {key::kEsc, key::kEsc}, {'H'}});
-  ASSERT_TRUE(Run("BG", Keys({Typed("JKT001"), Line("G1"), remove, {key::kEnter},
-                              Typed("JKT001"), Line("G2"), remove, {'Y'}, {key::kEsc}}))
+  ASSERT_TRUE(Run("BG", Keys({Line("JKT001"), Line("G1"), remove, {key::kEnter},
+                              Line("JKT001"), Line("G2"), remove, {'Y'}, {key::kEsc}}))
                   .ok());
   EXPECT_TRUE(Shown(rig.term, "Nomor ini sudah dipakai, tidak bisa dihapus"));
   EXPECT_TRUE(Shown(rig.term, "Yakin data akan dihapus (Y/T)"));
@@ -122,7 +122,7 @@ TEST_F(InstrumentsTest, EscAtTheInstrumentsLockWritesNothing) {
   support::SettleSmallFolder(folder.path());
   support::OtherWorkstation other(folder.path());
   other.Hold("GIRODBT", 2);
-  const std::vector<int> raise = Keys({Typed("JKT001"), Line("G1"), std::vector<int>(6, key::kEnter), Line("400"),
+  const std::vector<int> raise = Keys({Line("JKT001"), Line("G1"), std::vector<int>(6, key::kEnter), Line("400"),
                                        {key::kEsc, key::kEsc}, {'S'}});
   ASSERT_TRUE(Run("BG", Keys({raise, {key::kEsc, ' ', ' '}, {key::kEsc}})).ok());
   EXPECT_TRUE(Shown(rig.term, "Mencoba mengunci record 2 file GIRODBT.Dbf, tekan [Esc]=batal...."));

@@ -173,7 +173,7 @@ TEST_F(JournalTest, TheScreenAddsALineWithTheSameNumberAndSavesWithF10) {
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   // An unknown invoice is named; then INV1, Tab into the lines, one line of debit 100 with its note and
   // F10 (Enter opens a cell and Enter closes it).
-  rig.term.AddKeys(Keys({Line("NOPE"), {key::kEnter, key::kHome, 25}, Line("INV1"), {key::kTab}, Line("05122026"), Line("JB"), {key::kEnter}, Line("100"), {key::kEnter, key::kEnter}, Line("KOREKSI"),
+  rig.term.AddKeys(Keys({Line("NOPE"), {key::kEnter, key::kHome, 25}, Line("INV1"), {key::kTab}, Line("05122026"), Line("JB"), {key::kEnter, key::kEnter}, Line("100"), {key::kEnter, key::kEnter}, Line("KOREKSI"),
                          {key::kF10}, {key::kEsc}}));
   ASSERT_TRUE(JBALIK(rig.session, {}).ok());
   EXPECT_TRUE(Shown(rig.term, "Nota NOPE tidak ada"));
@@ -192,9 +192,8 @@ TEST_F(JournalTest, NumbersSentTwiceArriveTwiceAndMergeByPositionWithoutSettling
            {{"NOTA", T("INV1")}, {"NOMOR", T("0000000004")}, {"TANGGAL", Value::FromDate(kDay)}, {"DEBET", N(9)}}});
   AddSetting(rig.session, "TMPFILEEXP", transfer.path());
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
-  // A full number field ends its entry without Enter.
-  rig.term.AddKeys(Keys({{'Y'}, Typed("0000000003"), {key::kEnter}, Typed("0000000003"), {key::kEnter},
-                         Typed("0000000099"), {key::kEnter}, {key::kEsc}}));
+  rig.term.AddKeys(Keys({{'Y'}, Line("0000000003"), {key::kEnter}, Line("0000000003"), {key::kEnter},
+                         Line("0000000099"), {key::kEnter}, {key::kEsc}}));
   ASSERT_TRUE(KIRIMJB(rig.session, {}).ok());
   EXPECT_TRUE(Shown(rig.term, "Jurnal Balik 0000000099 tidak ada"));
   EXPECT_EQ(rig.term.keys_left(), 0u);

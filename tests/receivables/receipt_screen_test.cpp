@@ -101,8 +101,8 @@ TEST_F(ReceiptScreenTest, ClosingTheBookComesFirstForUsersWithoutSpv) {
 TEST_F(ReceiptScreenTest, LinesAreAddedRemovedAndTheEntryCancelledOnlyAfterTheQuestion) {
   // A correction of receipt 3: a second line on INV1 (code, then Enter through the number and the
   // note), the first line removed, Esc answered "tidak", then F10.
-  rig.term.AddKeys(Keys({Typed("JKT001"), Typed("0000000003"), {key::kEnter}, Line(""),
-                         {key::kDown}, Line("INV1"), Typed("DB"), {key::kEnter, key::kEnter, key::kEnter, key::kEnter},
+  rig.term.AddKeys(Keys({Line("JKT001"), Line("0000000003"), {key::kEnter}, Line(""),
+                         {key::kDown}, Line("INV1"), Line("DB"), {key::kEnter, key::kEnter, key::kEnter, key::kEnter},
                          Line("40"),
                          {key::kUp, key::kUp, key::kDel, key::kEsc}, {key::kRight, key::kEnter},
                          {key::F(10)}, {'Y'}, {key::kEsc}}));
@@ -124,11 +124,11 @@ TEST_F(ReceiptScreenTest, LinesAreAddedRemovedAndTheEntryCancelledOnlyAfterTheQu
 TEST_F(ReceiptScreenTest, AWholeReceiptTypedAheadAtOnceIsStoredAsTyped) {
   AddInstrument(rig.session, "CS1", "CSHO", "J0001", 5000, kDay);
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
-  // Every key of a new receipt at once (a full field goes on to the next by itself): a cash line on
+  // Every key of a new receipt at once: a cash line on
   // INV1, then the line continued below it turned into a DB line, then F10 and Y.
-  rig.term.AddKeys(Keys({Typed("JKT001"), {key::kEnter, key::kEnter, key::kEnter},
-                         Line("INV1"), Typed("CL"), Line("CS1"), {key::kRight}, Line("300"),
-                         {key::kRight}, Typed("DB"), {key::kRight, key::kRight}, Line("20"),
+  rig.term.AddKeys(Keys({Line("JKT001"), {key::kEnter, key::kEnter, key::kEnter},
+                         Line("INV1"), Line("CL"), Line("CS1"), {key::kRight}, Line("300"),
+                         {key::kRight}, Line("DB"), {key::kRight, key::kRight}, Line("20"),
                          {key::F(10)}, {'Y'}, {key::kEnter}, {key::kEsc}}));
   ASSERT_TRUE(REALTT(rig.session, {}).ok());
   EXPECT_EQ(rig.term.keys_left(), 0u);
@@ -154,7 +154,7 @@ TEST_F(ReceiptScreenTest, ReceiptListSumsEachReceiptByKindOfSettlement) {
   rig.session.services().UseDevices(std::move(owned), std::make_unique<platform::FakePrintSystem>());
   support::TempFolder reports;
   rig.session.TMPFILELAP_ = reports.path();
-  rig.term.AddKeys(Keys({Typed("JKT001"), Typed("01122026"), Typed("05122026"), {key::kEnter},
+  rig.term.AddKeys(Keys({Line("JKT001"), Line("01122026"), Line("05122026"), {key::kEnter},
                          {key::kRight, key::kEnter}, {key::kEnter, key::kEnter, key::kEnter}, {key::kEnter},
                          {key::kEnter}, {key::kEsc}}));
   ASSERT_TRUE(TTDTT(rig.session, {}).ok());

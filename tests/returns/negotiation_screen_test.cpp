@@ -28,7 +28,7 @@ TEST(NegotiationScreenTest, AClerkEntersAMinute) {
   site.rig.term.AddKeys(Keys({
       // Header: a new minute, branch, date, PEC (first an unknown one), the numbers, the customer.
       {key::kEnter},
-      console::ScriptedTerminal::Typed("JKT001"),
+      Line("JKT001"),
       {key::kEnter},
       Line("PEC9"),
       {key::kEnter, key::kHome},
@@ -53,16 +53,19 @@ TEST(NegotiationScreenTest, AClerkEntersAMinute) {
       {key::kEsc},
       {key::kF10},
       // Terms: VAT included, PPh 22 none, freight by the buyer, no commission.
-      console::ScriptedTerminal::Typed("STBT"),
+      Line("S"),
+      Line("T"),
+      Line("B"),
+      Line("T"),
       // Schedule: 5 is over the order of 4 and cannot be left; 4 can.
-      console::ScriptedTerminal::Typed("20122026"),
+      Line("20122026"),
       Line("5"),
       {key::kF10},
       {key::kEnter},
       Line("4"),
       {key::kF10},
       // Payments: a date and 30 % of 10,000,000.
-      console::ScriptedTerminal::Typed("15122026"),
+      Line("15122026"),
       Line("30"),
       {key::kF10},
       // Notes, signatories, the save.
@@ -96,7 +99,7 @@ TEST(NegotiationScreenTest, AStoredMinuteKeepsWhatWasTypedForItsCustomer) {
   minute.company = xbase::PadR("CV. LAIN", 50);
   ASSERT_TRUE(SaveMinute(site.rig.session, &minute).ok());
   site.rig.session.CloseTables();
-  site.rig.term.AddKeys(Keys({console::ScriptedTerminal::Typed("0000000042"),
+  site.rig.term.AddKeys(Keys({Line("0000000042"),
                               std::vector<int>(12, key::kEnter),
                               {key::kF10},
                               std::vector<int>(4, key::kEnter),

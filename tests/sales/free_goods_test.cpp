@@ -173,7 +173,7 @@ TEST_F(FreeGoodsTest, NineteenLinesOrANumberTakenMeanwhileWriteNothing) {
 
 TEST_F(FreeGoodsTest, TheScreenRefusesATotalAboveTheAllowance) {
   site.LogIn(rig.session);
-  rig.term.AddKeys(Keys({console::ScriptedTerminal::Typed("01"), Line("SO-0001"), Line("FG-002"), {key::kEnter, key::kEnter},
+  rig.term.AddKeys(Keys({Line("01"), Line("SO-0001"), Line("FG-002"), {key::kEnter, key::kEnter},
                          Line("GDG01"), Line("SC0003"), {key::kRight}, Line("0"), Line("0"), Line("30"), {key::kF10, ' '},
                          {key::kEsc, key::kEsc}}));
   ASSERT_TRUE(FGOODS(rig.session, {}).ok());

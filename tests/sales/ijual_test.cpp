@@ -137,10 +137,27 @@ TEST_F(IjualTest, DeletedLineLeavesTheOthersNumberedAgain) {
   EXPECT_EQ(site.Number("STOKBRG", "STOKBRG2", "GDG01 SC0001", "JUMLAH"), 4000);
 }
 
+TEST_F(IjualTest, ACharacterTypedPastAFullHeaderFieldLandsNowhere) {
+  // Each full field gets one character more (7, 5, 9, 7): each is refused with the bell and the
+  // field after it stays as it was.
+  Run(Keys({Line("SO-0000000000427"), Line("J0003"), {console::key::kEnter, console::key::kEnter, console::key::kEnter,
+                                                       console::key::kEnter},
+            Line("025"), Line("S0019"), {console::key::kEnter}, Line("000507"), std::vector<int>(5, console::key::kEnter),
+            LineKeys({"SC0001", 2, 3, 5}), SaveKeys({"SJ-1"})}));
+  EXPECT_EQ(rig.term.tones().size(), 4u);
+  const std::string order = Pad("SO-000000000042", 20);
+  EXPECT_EQ(site.Field("SLSODR1", "SLSODR11", order, "RELASI"), "J0003     ");
+  EXPECT_EQ(site.Field("SLSODR1", "SLSODR11", order, "TIPE"), "02");
+  EXPECT_EQ(site.Field("SLSODR1", "SLSODR11", order, "SALES"), "S001");
+  EXPECT_EQ(site.Field("SLSODR1", "SLSODR11", order, "DISCOUNT"), "  0.50");
+  EXPECT_EQ(site.Number("SLSODR1", "SLSODR11", order, "DISCOUNT2"), 0);
+  EXPECT_EQ(site.Number("SLSODR2", "SLSODR23", order + Pad("SC0001", 10), "QUANTITY"), 435);
+}
+
 TEST_F(IjualTest, HeaderDiscountOutsideZeroToHundredIsRefused) {
   Run(Keys({Line("SO-H"), Line("J0003"), {console::key::kEnter, console::key::kEnter, console::key::kEnter,
                                           console::key::kEnter},
-            console::ScriptedTerminal::Typed("02S001"), {console::key::kEnter}, Line("150"), {' '}}));
+            Line("02"), Line("S001"), {console::key::kEnter}, Line("150"), {' '}}));
   EXPECT_TRUE(Shown(rig.term, "Discount harus antara 0 sampai 100"));
   EXPECT_EQ(site.Count("SLSODR1"), 0u);
 }

@@ -278,8 +278,7 @@ TEST(ProformaScreensTest, AProformaAndItsNoteAreTypedThroughTheirScreens) {
   SalesSite site;
   support::SessionRig rig;
   site.LogIn(rig.session);
-  const auto typed = [](std::string_view text) { return console::ScriptedTerminal::Typed(text); };
-  rig.term.AddKeys(Keys({{key::kEnter}, Line("J0005"), typed("S001"), typed("01"), {key::kEnter, key::kEnter, key::kEnter},
+  rig.term.AddKeys(Keys({{key::kEnter}, Line("J0005"), Line("S001"), Line("01"), {key::kEnter, key::kEnter, key::kEnter},
                          {key::kEnter, key::kEnter}, Line("SC0002"), Line("2"), {key::kF10, 'Y', key::kEnter},
                          {key::kEsc}}));
   ASSERT_TRUE(J1601(rig.session, {}).ok());

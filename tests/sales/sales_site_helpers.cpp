@@ -26,11 +26,6 @@ using console::key::kRight;
 using support::Keys;
 using support::Line;
 
-// A field typed in full moves on by itself; a shorter one needs Enter.
-std::vector<int> Typed(std::string_view text, size_t width) {
-  return text.size() >= width ? console::ScriptedTerminal::Typed(text) : Line(text);
-}
-
 // Opens a table of the folder with its indexes in a session of its own and finds `key` on `index`.
 struct Reader {
   Reader(const std::string& dir, const std::string& table) : session(xbase::SearchPath({dir})) {
@@ -159,14 +154,14 @@ void OrderScreenTest::RunEntry(Entry entry, const std::vector<int>& keys, std::s
 
 std::vector<int> HeaderKeys(std::string_view order, std::string_view customer, std::string_view type,
                             std::string_view salesman, std::string_view manager) {
-  return Keys({Typed(order, 15), Typed(customer, 10), {kEnter, kEnter, kEnter, kEnter}, Typed(type, 2),
-               Typed(salesman, 4), Typed(manager, 10), {kEnter, kEnter, kEnter, kEnter, kEnter, kEnter}});
+  return Keys({Line(order), Line(customer), {kEnter, kEnter, kEnter, kEnter}, Line(type),
+               Line(salesman), Line(manager), {kEnter, kEnter, kEnter, kEnter, kEnter, kEnter}});
 }
 
 std::vector<int> LineKeys(const LineInput& line) {
-  std::vector<int> keys = line.warehouse.empty() ? std::vector<int>{kRight} : Typed(line.warehouse, 6);
-  // The code fills its cell; the cursor passes the name, which is not edited, to the cartons.
-  keys = Keys({keys, Typed(line.code, 10), Line(std::to_string(line.cartons)),
+  std::vector<int> keys = line.warehouse.empty() ? std::vector<int>{kRight} : Line(line.warehouse);
+  // After the code the cursor passes the name, which is not edited, to the cartons.
+  keys = Keys({keys, Line(line.code), Line(std::to_string(line.cartons)),
                Line(std::to_string(line.packs)), Line(std::to_string(line.pieces)), {kRight}});
   keys = Keys({keys, line.delivered < 0 ? std::vector<int>{kRight} : Line(std::to_string(line.delivered)),
                {kRight, kRight, kRight, kEnter}});
@@ -185,7 +180,7 @@ std::vector<int> FirstQuantityKeys(int quantity) {
 
 std::vector<int> SaveKeys(const std::vector<std::string>& notes) {
   std::vector<int> keys = {console::key::kF10};
-  for (const std::string& note : notes) keys = Keys({keys, Typed(note, 20)});
+  for (const std::string& note : notes) keys = Keys({keys, Line(note)});
   return Keys({keys, {kEnter}});
 }
 

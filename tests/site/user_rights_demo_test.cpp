@@ -62,7 +62,7 @@ TEST(UserRightsDemoTest, NewUserLogsInToExactlyTheEntriesHeWasGiven) {
   admin.session.SetSearchPath(data);
   admin.session.MMEMBER.nik = xbase::PadR(kAdminNik, 10);
   admin.term.AddKeys(Keys(
-      {Line("DRV001"), Line("1"), Line("/DRV"), ScriptedTerminal::Typed("SPR"), Line("joko"), Line("joko"), {'S'}}));
+      {Line("DRV001"), Line("1"), Line("/DRV"), Line("SPR"), Line("joko"), Line("joko"), {'S'}}));
   ASSERT_TRUE(frame::PASS(admin.session, {}).ok());
 
   // ... with the fuel-price table and his own password from the first group of the administrator's menu.
