@@ -444,6 +444,7 @@ void LOGIN(Session& session) {
     const MenuExit exit = MENUUTAMA(session, menu, group);
     session.MMEMBER = Member{};
     if (exit == MenuExit::kEndProgram) break;
+    con.ClearScreen();  // the next login box stands alone, as the first one did
     attempts = 1;  // the finished visit counts as the first attempt
   }
   session.CloseTables();

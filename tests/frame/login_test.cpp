@@ -154,6 +154,22 @@ TEST_F(LoginTest, FinishedVisitCountsAsTheFirstAttempt) {
   EXPECT_EQ(rig_.term.keys_left(), Line("X4").size());
 }
 
+TEST_F(LoginTest, TheLoginBoxAfterAVisitStandsOnAClearScreen) {
+  // Nothing of the menu's bar or of the pull-down KEMBALI was chosen from stays around the login box.
+  Run(Keys({Login("SYSADMIN", "admin"), {key::kUp, key::kEnter}}));
+  std::vector<const console::CellGrid*> boxes;
+  for (const console::CellGrid& grid : rig_.term.screens()) {
+    if (ScriptedTerminal::Text(grid, 7).find(" Login                    PALUNDA") != std::string::npos &&
+        ScriptedTerminal::Text(grid, 9, 35, 10) == "          ") {
+      boxes.push_back(&grid);
+    }
+  }
+  ASSERT_EQ(boxes.size(), 2u);
+  for (int row = 0; row < console::kRows; ++row) {
+    EXPECT_EQ(ScriptedTerminal::Text(*boxes[1], row), ScriptedTerminal::Text(*boxes[0], row)) << "row " << row;
+  }
+}
+
 TEST_F(LoginTest, FirstLoginOfADayRewritesTheBudgetKeepingTheRest) {
   Run(Keys({Line("NOBODY"), {' ', key::kEsc}}), "01-12-202631-12-2026   5  12 7   3 ");
   EXPECT_EQ(site_.Budget(), "08-12-202631-12-2026    5 12  7   3");
