@@ -156,7 +156,7 @@ xbase::Status Export::CopyLines(const ExportGroup& group, xbase::WorkArea& heade
     xbase::WorkArea* lines = session_.tables().Area(copy.live);
     std::vector<uint32_t> rows;
     xbase::Status s = lines->SeekAll(documents::KeyIn(header, *lines, group.key_fields), &rows);
-    if (copy.first_only && rows.size() > 1) rows.resize(1);
+    if (copy.first_only && rows.size() > 1) rows.erase(rows.begin() + 1, rows.end());
     for (uint32_t row : rows) {
       if (s.ok()) s = lines->GoTo(row);
       if (s.ok()) Progress(std::string("Proses tulis ") + copy.exported);
