@@ -44,13 +44,13 @@ class BoundedTerminal : public console::ScriptedTerminal {
   }
 };
 
-frame::ProcedureRegistry& Registry() {
-  static frame::ProcedureRegistry* registry = [] {
-    auto* made = new frame::ProcedureRegistry;
-    RegisterAllProcedures(*made);
+const frame::ProcedureRegistry& Registry() {
+  static const frame::ProcedureRegistry registry = [] {
+    frame::ProcedureRegistry made;
+    RegisterAllProcedures(made);
     return made;
   }();
-  return *registry;
+  return registry;
 }
 
 std::vector<std::string> Groups() {
