@@ -1,5 +1,5 @@
 // The negotiation minute entry (BAC NEGO): the header with the customer, the products with their
-// specifications, the terms, the delivery schedule, the payments, the notes and the signatories, then
+// details, the terms, the delivery schedule, the payments, the notes and the signatories, then
 // the save.
 #include <string>
 
@@ -128,7 +128,7 @@ console::ValueRow ProductRow(const Minute& minute, size_t k) {
 }
 
 // The "Ex Bac" cell: a minute number (with or without "?") opens the products of earlier minutes
-// from it; the one picked is copied with its specifications. A blank cell keeps the product.
+// from it; the one picked is copied with its details. A blank cell keeps the product.
 bool TakeEarlierProduct(frame::Session& session, MinuteProduct* product, Value* value) {
   std::string typed = value->text();
   if (xbase::IsBlank(typed)) {
@@ -166,7 +166,7 @@ bool CheckProduct(frame::Session& session, Minute* minute, size_t k, int column,
   }
 }
 
-// ISISPESIFIKASI: the specifications of product k.
+// ISISPESIFIKASI: the details of product k.
 void EditSpecs(frame::Session& session, MinuteProduct* product, size_t k) {
   std::vector<std::string>& details = product->details;
   const auto label = [](const std::string& detail) { return std::string(xbase::Left(detail, kDetailLabelWidth)); };

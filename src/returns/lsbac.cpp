@@ -1,4 +1,4 @@
-// The list of the negotiation minutes of a period, each with its products and their specifications.
+// The list of the negotiation minutes of a period, each with its products and their details.
 #include <string>
 
 #include "frame/open_table.h"

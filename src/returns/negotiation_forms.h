@@ -26,7 +26,7 @@ std::vector<std::string> MinuteFormLines(const Minute& minute, const MinuteAppro
 frame::ReportPages FormPages(const std::vector<std::string>& lines, int per_page);
 
 // LSBAC: the minutes dated `from` to `to` whose branch begins with `branch`, each with its products
-// and their specifications, in pages of `per_page` rows under the title and the column heads.
+// and their details, in pages of `per_page` rows under the title and the column heads.
 struct MinuteListFilter {
   xbase::Date from, to;
   std::string branch;

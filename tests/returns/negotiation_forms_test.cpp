@@ -21,7 +21,7 @@ bool Has(const std::vector<std::string>& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
-TEST(NegotiationFormsTest, TheFormShowsProductsSpecificationsTermsAndApprovedGoods) {
+TEST(NegotiationFormsTest, TheFormShowsProductsDetailsTermsAndApprovedGoods) {
   Minute minute = TwoProductMinute(5);
   minute.number = "0000000042";
   minute.pph22_included = "T";

@@ -30,7 +30,7 @@ struct NegotiationSite {
 };
 
 // A new minute of branch JKT001 for customer C0001 with two products (2 x 5,000,000 with two
-// specifications, 3 x 1,000,000 with one), a schedule of `scheduled` pieces and a payment of 30 %.
+// details, 3 x 1,000,000 with one), a schedule of `scheduled` pieces and a payment of 30 %.
 Minute TwoProductMinute(double scheduled);
 
 }  // namespace returns::testing

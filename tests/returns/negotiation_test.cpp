@@ -111,9 +111,9 @@ TEST_F(NegotiationTest, ANumberInUseIsRefused) {
   EXPECT_EQ(site.Contents("BAC_N1").size(), 1u);
 }
 
-TEST_F(NegotiationTest, ASaveRewritesEachListInPlaceAndSpecificationsFollowTheirProduct) {
+TEST_F(NegotiationTest, ASaveRewritesEachListInPlaceAndDetailsFollowTheirProduct) {
   Minute minute = SaveNew();
-  // The panel goes: the cable moves to the first place with its specification.
+  // The panel goes: the cable moves to the first place with its details.
   minute.products.erase(minute.products.begin());
   minute.schedule[0].quantity = 3;
   ASSERT_TRUE(SaveMinute(site.rig.session, &minute).ok());
@@ -135,7 +135,7 @@ TEST_F(NegotiationTest, ASaveRewritesEachListInPlaceAndSpecificationsFollowTheir
   EXPECT_EQ(site.Contents("SETUP")[0], "NEGOJKT001|0000000042");
 }
 
-TEST_F(NegotiationTest, AProductOfAnEarlierMinuteIsCopiedWithItsSpecifications) {
+TEST_F(NegotiationTest, AProductOfAnEarlierMinuteIsCopiedWithItsDetails) {
   SaveNew();
   MinuteProduct copied;
   copied.quantity = 7;
