@@ -1,3 +1,4 @@
+// Naming the records a shared document write changes, so the save scope locks and journals them first.
 #include "documents/named_records.h"
 
 #include "documents/stored_lines.h"

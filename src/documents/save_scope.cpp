@@ -1,3 +1,5 @@
+// The save scope: gathers a save's tables and records, locks them in file-name order, journals them and
+// commits or rolls back.
 #include "documents/save_scope.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The folder check behind `dbtool verify`: recomputes balances, settled totals, stock and counters and
+// names each difference (and sets the derived values when asked to repair).
 #include "site/folder_verify.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// Writes the empty transfer tables into a new data folder's transfer folder.
 #include "site/transfer_tables.h"
 
 #include "exchange/exchange.h"

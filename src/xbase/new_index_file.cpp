@@ -1,3 +1,4 @@
+// An index file written aside under a temporary name and put in place of the old one in one rename.
 #include "xbase/new_index_file.h"
 
 #include <unistd.h>

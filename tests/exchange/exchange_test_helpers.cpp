@@ -1,3 +1,4 @@
+// Rows of the exchange tests' tables as text, and the rows of a branch's set written for an import.
 #include "exchange/exchange_test_helpers.h"
 
 #include <gtest/gtest.h>

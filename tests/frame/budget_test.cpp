@@ -1,3 +1,4 @@
+// Reading and rewriting the budget row and the printer margin row.
 #include "frame/budget.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// A data folder and a scripted terminal for the login tests.
 #include "login_site_helpers.h"
 
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// The connection settings screen, the login box and what a good or refused login leaves behind.
 #include "frame/login.h"
 
 #include <sys/wait.h>

@@ -1,3 +1,4 @@
+// The menu at the terminal: hot letters, moving around, submenus and entries that cannot run.
 #include "frame/menu2.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The menu built from a user's rights rows.
 #include "frame/menu_model.h"
 
 #include <map>

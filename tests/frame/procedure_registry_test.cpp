@@ -1,3 +1,4 @@
+// Running a menu entry by its stored text through the procedure registry.
 #include "frame/procedure_registry.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// A data folder for the master-table tests and ways to seed and reread its tables.
 #include "master_test_helpers.h"
 
 #include "console/scripted_terminal.h"

@@ -1,3 +1,4 @@
+// A data folder for the memo tests and ways to read back the rows a memo wrote.
 #include "memos/memo_test_helpers.h"
 
 #include "support/sample_customers.h"

@@ -1,3 +1,4 @@
+// Goods, groups, customers and notes written for the performance report tests.
 #include "report_rig.h"
 
 #include <sstream>

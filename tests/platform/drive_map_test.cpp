@@ -1,3 +1,4 @@
+// Stored Windows paths mapped to folders through the drive map.
 #include "platform/drive_map.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Report pages drawn into a PDF: paper, orientation and the box characters.
 #include "platform/page_document.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Dot-matrix bytes sent to a spool folder or a device.
 #include "platform/raw_printer.h"
 
 #include <gtest/gtest.h>

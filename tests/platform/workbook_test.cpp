@@ -1,3 +1,4 @@
+// Workbook cells, ranges, formats and colours as the spreadsheet reads them.
 #include "platform/workbook.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The workstation's Palunda.ini sections: printer sinks, the reports folder and their errors.
 #include "platform/workstation_settings.h"
 
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// The reports folder of the recap tests and the rows of the workbooks a recap writes.
 #include "recaps/recap_rows_helpers.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Customers, receipts and codes written for the receivable report tests.
 #include "receivable-reports/report_rows_helpers.h"
 
 namespace receivable_reports::testing {

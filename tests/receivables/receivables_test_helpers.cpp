@@ -1,3 +1,4 @@
+// A data folder with settings, customers and settlement codes for the receivable tests.
 #include "receivables/receivables_test_helpers.h"
 
 #include <gtest/gtest.h>

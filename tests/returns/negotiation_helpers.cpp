@@ -1,3 +1,4 @@
+// A branch and head-office folder pair for the negotiation minute tests.
 #include "returns/negotiation_helpers.h"
 
 #include <gtest/gtest.h>

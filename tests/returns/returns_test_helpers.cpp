@@ -1,3 +1,4 @@
+// A data folder for the return tests and the live rows of its tables.
 #include "returns/returns_test_helpers.h"
 
 #include "console/scripted_terminal.h"

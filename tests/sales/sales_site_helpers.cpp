@@ -1,3 +1,4 @@
+// A sales data folder, a terminal that answers on its own and the keys a clerk types for a line.
 #include "sales/sales_site_helpers.h"
 
 #include <algorithm>

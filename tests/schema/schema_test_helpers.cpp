@@ -1,3 +1,4 @@
+// Small text helpers shared by the catalog tests: case, trimming and splitting.
 #include "schema_test_helpers.h"
 
 #include <cctype>

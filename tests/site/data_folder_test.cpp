@@ -1,3 +1,4 @@
+// A new data folder: its tables, indexes, settings, counters and the administrator's login.
 #include "site/data_folder.h"
 
 #include <sys/stat.h>

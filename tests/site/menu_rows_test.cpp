@@ -1,3 +1,4 @@
+// Each user of a new folder reaches his menu entries through its rights rows.
 #include "site/menu_rows.h"
 
 #include <memory>

@@ -1,3 +1,4 @@
+// Stock documents written for the stock tests and their rows read back as text.
 #include "stock/stock_rows_helpers.h"
 
 #include "platform/workstation_settings.h"

@@ -1,3 +1,4 @@
+// Temporary data folders holding the tables a test names, and rows written into them.
 #include "support/data_folder.h"
 
 #include <gtest/gtest.h>

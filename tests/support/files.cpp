@@ -1,3 +1,4 @@
+// Reading, writing and patching whole files in tests.
 #include "support/files.h"
 
 #include <fstream>

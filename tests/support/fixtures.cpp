@@ -1,3 +1,4 @@
+// The reference runtime's files that the tests read or copy.
 #include "support/fixtures.h"
 
 #include <filesystem>

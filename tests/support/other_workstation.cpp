@@ -1,3 +1,4 @@
+// A second workstation that holds tables, records and appends while a test saves.
 #include "support/other_workstation.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Reading a written PDF's pages and text through the poppler tools.
 #include "support/pdf_tools.h"
 
 #include <spawn.h>

@@ -1,3 +1,4 @@
+// A private CUPS daemon with test printers for the printing tests.
 #include "support/private_cupsd.h"
 
 #include <cups/cups.h>

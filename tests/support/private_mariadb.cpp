@@ -1,3 +1,4 @@
+// A private MariaDB server for the tests of the transfer to the head office's database.
 #include "support/private_mariadb.h"
 
 #include <mysql.h>

@@ -1,3 +1,4 @@
+// Starting the built programs as child processes and waiting for them.
 #include "support/programs.h"
 
 #include <sys/wait.h>

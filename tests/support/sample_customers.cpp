@@ -1,3 +1,4 @@
+// A few customers for tests that need some.
 #include "support/sample_customers.h"
 
 #include "support/data_folder.h"

@@ -1,3 +1,4 @@
+// Looking for texts on a scripted terminal's screen and building the key lists tests type.
 #include "support/scripted_session.h"
 
 #include "console/keys.h"

@@ -1,3 +1,4 @@
+// A new or demo data folder made by the setup routine, and a snapshot of a folder's files.
 #include "support/site_folder.h"
 
 #include <stdlib.h>

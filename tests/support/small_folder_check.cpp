@@ -1,3 +1,4 @@
+// Completes a small test folder with the catalog tables it lacks and settles its derived values.
 #include "support/small_folder_check.h"
 
 #include <vector>

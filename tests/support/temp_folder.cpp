@@ -1,3 +1,4 @@
+// A temporary folder removed with everything in it at the end of a test.
 #include "support/temp_folder.h"
 
 #include <stdlib.h>

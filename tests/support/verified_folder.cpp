@@ -1,3 +1,4 @@
+// Runs the folder check on a test's folder and fails the test on any difference.
 #include "support/verified_folder.h"
 
 #include <vector>

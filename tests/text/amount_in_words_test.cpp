@@ -1,3 +1,4 @@
+// Amounts read out in Indonesian words.
 #include "text/amount_in_words.h"
 
 #include <gtest/gtest.h>

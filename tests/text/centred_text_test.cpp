@@ -1,3 +1,4 @@
+// Centring a text on an 80-column row.
 #include "text/centred_text.h"
 
 #include <gtest/gtest.h>

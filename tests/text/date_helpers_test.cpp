@@ -1,3 +1,4 @@
+// Month bounds, month names and codes, and days with their market day.
 #include "text/date_helpers.h"
 
 #include <gtest/gtest.h>

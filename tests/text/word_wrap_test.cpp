@@ -1,3 +1,4 @@
+// Cutting a text into lines at blanks.
 #include "text/word_wrap.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The settings cipher against the reference vectors.
 #include "xbase/cipher.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Code page 437 to Unicode and back.
 #include "xbase/cp437.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Dates: their stored text, the leap rule and weekdays.
 #include "xbase/date.h"
 
 #include <gtest/gtest.h>

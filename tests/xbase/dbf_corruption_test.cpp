@@ -1,3 +1,4 @@
+// Damaged tables and memo files are reported, never read wrong, never crash.
 #include <gtest/gtest.h>
 #include <unistd.h>
 

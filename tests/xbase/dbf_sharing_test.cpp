@@ -1,3 +1,4 @@
+// Two processes sharing one table: locked updates, appends and what each sees.
 #include <sys/wait.h>
 #include <unistd.h>
 

@@ -1,3 +1,4 @@
+// Tables read and written byte for byte as the reference runtime's files.
 #include "xbase/dbf_table.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Evaluating the index keys and run-time expressions of the data folder.
 #include "xbase/expression.h"
 
 #include <string>

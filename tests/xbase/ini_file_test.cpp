@@ -1,3 +1,4 @@
+// Reading and writing the settings file with its enciphered values.
 #include "xbase/ini_file.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Reading a reference index file whole and walking an index in tests.
 #include "ntx_test_helpers.h"
 
 #include <fstream>

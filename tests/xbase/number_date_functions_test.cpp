@@ -1,3 +1,4 @@
+// Numbers and dates as text and back, with their widths.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,3 +1,4 @@
+// The stored form of a password.
 #include "xbase/password.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Texts, numbers, dates and logicals shaped through pictures.
 #include "xbase/picture.h"
 
 #include <gtest/gtest.h>

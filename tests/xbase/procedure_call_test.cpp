@@ -1,3 +1,4 @@
+// Reading a stored procedure call: its name and literal arguments.
 #include "xbase/procedure_call.h"
 
 #include <gtest/gtest.h>

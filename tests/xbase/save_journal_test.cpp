@@ -1,3 +1,4 @@
+// The save journal: what it keeps, rolling a save back and forward, and others' appends left alone.
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/wait.h>

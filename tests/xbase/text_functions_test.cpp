@@ -1,3 +1,4 @@
+// Padding, trimming, cutting and case of texts.
 #include "xbase/text_functions.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// A work area: moving over records and through indexes, pending changes, tables kept open.
 #include "xbase/work_area.h"
 
 #include <gtest/gtest.h>
