@@ -6,6 +6,7 @@
 #include "console/message.h"
 #include "documents/key_merge.h"
 #include "documents/shared_postings.h"
+#include "documents/stock_posting.h"
 #include "documents/transfer_folder.h"
 #include "exchange/exchange.h"
 #include "frame/indek.h"
@@ -13,7 +14,6 @@
 #include "memos/memos.h"
 #include "purchasing/purchasing.h"
 #include "receivables/receivables.h"
-#include "sales/sales.h"
 #include "xbase/ntx_orders.h"
 #include "xbase/number_text.h"
 #include "xbase/search_path.h"
@@ -151,7 +151,7 @@ documents::MergedLines Import::Lines(const ImportGroup& group, const LinePair& p
   // The routines run after this returns: they reach the session through the run, not a local.
   frame::Session* session = &session_;
   const auto move_stock = [session](const xbase::WorkArea& line, double in, double out) {
-    return sales::UPMASTERBARANG(*session, Trimmed(line, "KODE"), Trimmed(line, "GUDANG"), in, out);
+    return documents::UPMASTERBARANG(*session, Trimmed(line, "KODE"), Trimmed(line, "GUDANG"), in, out);
   };
   switch (group.effect) {
     case Effect::kNone:

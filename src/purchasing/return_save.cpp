@@ -5,9 +5,9 @@
 #include "documents/named_records.h"
 #include "documents/save_scope.h"
 #include "documents/record_writes.h"
+#include "documents/stock_posting.h"
 #include "documents/stored_lines.h"
 #include "purchasing/purchase_return.h"
-#include "sales/sales.h"
 #include "xbase/number_text.h"
 #include "xbase/session.h"
 #include "xbase/text_functions.h"
@@ -56,7 +56,7 @@ xbase::Status WriteLines(frame::Session& session, const PurchaseReturn& ret, con
   how.keep = [&](size_t k) { return !xbase::IsBlank(Cell(line(k), kCode).text()); };
   how.append = [&](size_t k) { return how.keep(k) && Cell(line(k), kQuantity).number() != 0; };
   how.reverse = [&] {
-    return sales::UPMASTERBARANG(session, rows.Text("KODE"), rows.Text("GUDANG"), rows.Number("QUANTITY"), 0);
+    return documents::UPMASTERBARANG(session, rows.Text("KODE"), rows.Text("GUDANG"), rows.Number("QUANTITY"), 0);
   };
   how.write = [&](size_t k, bool) {
     const console::ValueRow& row = line(k);
@@ -78,7 +78,7 @@ xbase::Status WriteLines(frame::Session& session, const PurchaseReturn& ret, con
     return w;
   };
   how.apply = [&](size_t k) {
-    return sales::UPMASTERBARANG(session, Cell(line(k), kCode).text(), Cell(line(k), kWarehouse).text(), 0,
+    return documents::UPMASTERBARANG(session, Cell(line(k), kCode).text(), Cell(line(k), kWarehouse).text(), 0,
                                  Cell(line(k), kQuantity).number());
   };
   return documents::RewriteLines(session.console(), rows, stored, ret.lines.size(), how);
@@ -108,13 +108,13 @@ xbase::Status NameReturn(documents::SaveScope& save, frame::Session& session, co
   xbase::ShowDeleted show(&session.tables());
   for (size_t i = 0; s.ok() && i < stored.size(); ++i) {
     if (s = rows.GoTo(stored[i]); s.ok() && !rows.deleted()) {
-      s = sales::NameStockMove(save, session, rows.Text("KODE"), rows.Text("GUDANG"));
+      s = documents::NameStockMove(save, session, rows.Text("KODE"), rows.Text("GUDANG"));
     }
   }
   for (size_t k = 0; s.ok() && k < ret.lines.size(); ++k) {
     const console::ValueRow& line = ret.lines[k];
     if (!xbase::IsBlank(Cell(line, kCode).text())) {
-      s = sales::NameStockMove(save, session, Cell(line, kCode).text(), Cell(line, kWarehouse).text());
+      s = documents::NameStockMove(save, session, Cell(line, kCode).text(), Cell(line, kWarehouse).text());
     }
   }
   return s;

@@ -6,11 +6,11 @@
 #include "documents/save_scope.h"
 #include "documents/line_value.h"
 #include "documents/record_writes.h"
+#include "documents/stock_posting.h"
 #include "frame/open_table.h"
 #include "pickers/picker_support.h"
 #include "receivables/receivables.h"
 #include "returns/return_tables.h"
-#include "sales/sales.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 
@@ -137,7 +137,7 @@ class AdminSave {
          {"Q_PCS", Num(split.pieces)}, {"QUANTITY", Num(line.quantity)}, {"HARGA", Num(line.price)},
          {"DISCOUNT", Num(line.discount1)}, {"DISCOUNT2", Num(line.discount2)}, {"KTR", Txt(line.note)},
          {"URUTAN", Txt(line.urutan)}, {"URUT", Txt(xbase::Str(position, 3))}, {"HRG_RATA", Num(line.average_cost)}});
-    return s.ok() ? sales::UPMASTERBARANG(session_, line.code, line.warehouse, line.quantity, 0) : s;
+    return s.ok() ? documents::UPMASTERBARANG(session_, line.code, line.warehouse, line.quantity, 0) : s;
   }
 
   xbase::Status MarkNote(const std::string& document) {
@@ -182,7 +182,7 @@ xbase::Status NameAdminReturn(documents::SaveScope& save, frame::Session& sessio
   save.Append(Area(session, "PIUTKR1"));
   save.Append(Area(session, "PIUTKR2"));
   for (size_t i = 0; s.ok() && i < note.lines.size(); ++i) {
-    if (Returned(note.lines[i])) s = sales::NameStockMove(save, session, note.lines[i].code, note.lines[i].warehouse);
+    if (Returned(note.lines[i])) s = documents::NameStockMove(save, session, note.lines[i].code, note.lines[i].warehouse);
   }
   bool found = false;
   xbase::WorkArea& head = Area(session, "SRTJLN1");

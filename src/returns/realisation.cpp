@@ -8,11 +8,11 @@
 #include "console/table_access.h"
 #include "documents/record_writes.h"
 #include "documents/save_scope.h"
+#include "documents/stock_posting.h"
 #include "documents/stored_lines.h"
 #include "returns/draft.h"
 #include "returns/return_instrument.h"
 #include "returns/return_tables.h"
-#include "sales/sales.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 
@@ -59,7 +59,7 @@ xbase::Status WriteLines(frame::Session& session, const Draft& draft, const Appr
   how.keep = [&](size_t k) { return list[k].HasGoods(); };
   how.append = [&](size_t k) { return list[k].HasGoods() && list[k].quantity != 0; };
   how.reverse = [&] {
-    return sales::UPMASTERBARANG(session, lines.Text("KODE"), lines.Text("GUDANG"), 0, lines.Number("QUANTITY"));
+    return documents::UPMASTERBARANG(session, lines.Text("KODE"), lines.Text("GUDANG"), 0, lines.Number("QUANTITY"));
   };
   how.write = [&](size_t k, bool) {
     const DraftLine& line = list[k];
@@ -71,7 +71,7 @@ xbase::Status WriteLines(frame::Session& session, const Draft& draft, const Appr
                              {"URUTAN", Txt(xbase::Str(static_cast<double>(k + 1), 3))}, {"URUT", Txt(line.urut)}});
   };
   how.apply = [&](size_t k) {
-    return sales::UPMASTERBARANG(session, list[k].code, approval.warehouse, list[k].quantity, 0);
+    return documents::UPMASTERBARANG(session, list[k].code, approval.warehouse, list[k].quantity, 0);
   };
   return documents::RewriteLines(session.console(), lines, stored, list.size(), how);
 }
@@ -102,11 +102,11 @@ xbase::Status NameRealisation(documents::SaveScope& save, frame::Session& sessio
   for (size_t i = 0; s.ok() && i < stored.size(); ++i) {
     save.Update(lines, stored[i]);
     if (s = lines.GoTo(stored[i]); s.ok() && !lines.deleted()) {
-      s = sales::NameStockMove(save, session, lines.Text("KODE"), lines.Text("GUDANG"));
+      s = documents::NameStockMove(save, session, lines.Text("KODE"), lines.Text("GUDANG"));
     }
   }
   for (size_t k = 0; s.ok() && k < draft.lines.size(); ++k) {
-    if (draft.lines[k].HasGoods()) s = sales::NameStockMove(save, session, draft.lines[k].code, approval.warehouse);
+    if (draft.lines[k].HasGoods()) s = documents::NameStockMove(save, session, draft.lines[k].code, approval.warehouse);
   }
   return s;
 }

@@ -4,6 +4,7 @@
 #include "console/table_access.h"
 #include "documents/record_writes.h"
 #include "documents/shared_postings.h"
+#include "documents/stock_posting.h"
 #include "pickers/picker_support.h"
 #include "sales/field_values.h"
 #include "sales/sales.h"
@@ -28,7 +29,7 @@ xbase::Status WriteItem(frame::Session& session, xbase::WorkArea& lines, const N
        {"DISCOUNT", N(item.disc1)},            {"DISCOUNT2", N(item.disc2)},
        {"KTR", T(item.name)},                  {"URUTAN", T(item.order_line)},
        {"URUT", T(xbase::Str(static_cast<double>(position), 3))}, {"HRG_RATA", N(item.average)}});
-  if (s.ok()) s = UPMASTERBARANG(session, item.code, item.warehouse, 0, item.quantity);
+  if (s.ok()) s = documents::UPMASTERBARANG(session, item.code, item.warehouse, 0, item.quantity);
   if (s.ok() && move_order) s = documents::UPSALESORDER(session, head.order, item.code, item.quantity, 0, item.order_line);
   return s;
 }
@@ -170,7 +171,7 @@ xbase::Status NameNote(documents::SaveScope& save, frame::Session& session, cons
   save.Append(*notes);
   save.Append(*lines);
   for (size_t k = 0; k < items.size() && s.ok(); ++k) {
-    s = NameStockMove(save, session, items[k].code, items[k].warehouse);
+    s = documents::NameStockMove(save, session, items[k].code, items[k].warehouse);
     if (s.ok() && move_order) s = documents::NameOrderLine(save, session, head.order, items[k].code, items[k].order_line);
   }
   if (s.ok() && ItemsAmount(items) != 0) {

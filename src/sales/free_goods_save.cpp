@@ -11,6 +11,7 @@
 #include "documents/record_writes.h"
 #include "documents/save_scope.h"
 #include "documents/shared_postings.h"
+#include "documents/stock_posting.h"
 #include "frame/supervisor_override.h"
 #include "pickers/picker_support.h"
 #include "sales/free_goods.h"
@@ -76,7 +77,7 @@ xbase::Status WriteNote(frame::Session& session, const FreeGoodsNote& note, xbas
          {"DISCOUNT", N(FgFigure(line, kFgDisc1))}, {"DISCOUNT2", N(FgFigure(line, kFgDisc2))},
          {"KTR", T("FREE GOODS")},              {"URUT", T(xbase::Str(++position, 3))},
          {"HRG_RATA", N(FgFigure(line, kFgAverage))}});
-    if (s.ok()) s = UPMASTERBARANG(session, FgWord(line, kFgCode), FgWord(line, kFgWarehouse), 0, quantity);
+    if (s.ok()) s = documents::UPMASTERBARANG(session, FgWord(line, kFgCode), FgWord(line, kFgWarehouse), 0, quantity);
   }
   for (size_t i = 0; s.ok() && i < note.notes.size(); ++i) {
     s = documents::AppendRecord(con, fgoods, {{"NO_FG", T(note.number)}, {"INVOICE", T(note.notes[i].invoice)},
@@ -117,7 +118,7 @@ bool WriteFreeGoods(frame::Session& session, const FreeGoodsNote& note) {
   save.Append(*fgoods);
   for (const console::ValueRow& line : note.lines) {
     if (s.ok() && Stored(line) && FgFigure(line, kFgQuantity) != 0) {
-      s = NameStockMove(save, session, FgWord(line, kFgCode), FgWord(line, kFgWarehouse));
+      s = documents::NameStockMove(save, session, FgWord(line, kFgCode), FgWord(line, kFgWarehouse));
     }
   }
   if (s.ok()) s = save.Lock();

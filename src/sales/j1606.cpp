@@ -11,6 +11,7 @@
 #include "documents/record_writes.h"
 #include "documents/save_scope.h"
 #include "documents/shared_postings.h"
+#include "documents/stock_posting.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
 #include "frame/order_scope.h"
@@ -103,7 +104,7 @@ xbase::Status NameCancel(documents::SaveScope& save, frame::Session& session, st
   if (s.ok()) s = Rows(lines, "SRTJLN21", "INVOICE", number, &records);
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
     save.Update(lines, records[i]);
-    if (s = lines.GoTo(records[i]); s.ok()) s = NameStockMove(save, session, lines.Text("KODE"), lines.Text("GUDANG"));
+    if (s = lines.GoTo(records[i]); s.ok()) s = documents::NameStockMove(save, session, lines.Text("KODE"), lines.Text("GUDANG"));
   }
   return s.ok() ? documents::NameBalance(save, session, customer) : s;
 }
@@ -143,7 +144,7 @@ xbase::Status Cancel(frame::Session& session, std::string_view number, const std
   if (s.ok()) s = Rows(lines, "SRTJLN21", "INVOICE", number, &records);
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
     if (s = lines.GoTo(records[i]); !s.ok()) break;
-    s = UPMASTERBARANG(session, lines.Text("KODE"), lines.Text("GUDANG"), lines.Number("QUANTITY"), 0);
+    s = documents::UPMASTERBARANG(session, lines.Text("KODE"), lines.Text("GUDANG"), lines.Number("QUANTITY"), 0);
     if (s.ok()) s = console::LOCK_REC(con, lines);
     if (s.ok()) s = lines.Delete();
     const xbase::Status released = lines.Unlock();

@@ -10,6 +10,7 @@
 #include "documents/record_writes.h"
 #include "documents/save_scope.h"
 #include "documents/shared_postings.h"
+#include "documents/stock_posting.h"
 #include "documents/stored_lines.h"
 #include "pickers/picker_support.h"
 #include "sales/field_values.h"
@@ -135,12 +136,12 @@ class RevisionWrite {
       save.Update(lines, rows[i]);
       if (s = lines.GoTo(rows[i]); !s.ok() || lines.deleted()) continue;
       const std::string code = lines.Text("KODE"), warehouse = lines.Text("GUDANG"), from = lines.Text("URUTAN");
-      s = NameStockMove(save, session_, code, warehouse);
+      s = documents::NameStockMove(save, session_, code, warehouse);
       if (s.ok()) s = documents::NameOrderLine(save, session_, order, code, from);
     }
     for (size_t k = 0; s.ok() && k < items.size(); ++k) {
       if (!kept[k]) continue;
-      s = NameStockMove(save, session_, items[k].code, items[k].warehouse);
+      s = documents::NameStockMove(save, session_, items[k].code, items[k].warehouse);
       if (s.ok()) s = documents::NameOrderLine(save, session_, order, items[k].code, items[k].order_line);
     }
     if (s.ok()) s = NameMonitor(save, session_, Head());
@@ -216,7 +217,7 @@ class RevisionWrite {
       // Read before the postings: they move other tables only.
       const std::string code = lines.Text("KODE"), warehouse = lines.Text("GUDANG"), from = lines.Text("URUTAN");
       const double quantity = lines.Number("QUANTITY");
-      xbase::Status r = UPMASTERBARANG(session_, code, warehouse, quantity, 0);
+      xbase::Status r = documents::UPMASTERBARANG(session_, code, warehouse, quantity, 0);
       if (r.ok()) r = documents::UPSALESORDER(session_, order, code, 0, quantity, from);
       return r;
     };
@@ -236,7 +237,7 @@ class RevisionWrite {
     };
     how.apply = [&](size_t k) {
       const NoteItem& item = items[k];
-      xbase::Status a = UPMASTERBARANG(session_, item.code, item.warehouse, 0, item.quantity);
+      xbase::Status a = documents::UPMASTERBARANG(session_, item.code, item.warehouse, 0, item.quantity);
       if (a.ok()) a = documents::UPSALESORDER(session_, order, item.code, item.quantity, 0, item.order_line);
       return a;
     };

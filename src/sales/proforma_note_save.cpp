@@ -13,6 +13,7 @@
 #include "documents/record_writes.h"
 #include "documents/save_scope.h"
 #include "documents/shared_postings.h"
+#include "documents/stock_posting.h"
 #include "frame/code_pick.h"
 #include "frame/order_scope.h"
 #include "pickers/picker_support.h"
@@ -89,7 +90,7 @@ xbase::Status WriteNote(frame::Session& session, const ProformaNote& note, const
          {"DISCOUNT", N(PnFigure(line, kPnDisc1))}, {"DISCOUNT2", N(PnFigure(line, kPnDisc2))},
          {"KTR", T(PnWord(line, kPnName))},    {"URUTAN", T(PnWord(line, kPnLine))},
          {"URUT", T(xbase::Str(++position, 3))}, {"HRG_RATA", N(PnFigure(line, kPnAverage))}});
-    if (s.ok()) s = UPMASTERBARANG(session, PnWord(line, kPnShipped), PnWord(line, kPnWarehouse), 0, quantity);
+    if (s.ok()) s = documents::UPMASTERBARANG(session, PnWord(line, kPnShipped), PnWord(line, kPnWarehouse), 0, quantity);
   }
   if (s.ok() && value != 0) {
     s = AppendNoteReceivable(session, *tables.receivables,
@@ -134,7 +135,7 @@ xbase::Status NameNote(documents::SaveScope& save, frame::Session& session, cons
   frame::OrderScope order(*proforma_lines);
   s = proforma_lines->SetOrder("PRO_IN22");
   for (const console::ValueRow& line : note.lines) {
-    if (s.ok() && Stored(line)) s = NameStockMove(save, session, PnWord(line, kPnShipped), PnWord(line, kPnWarehouse));
+    if (s.ok() && Stored(line)) s = documents::NameStockMove(save, session, PnWord(line, kPnShipped), PnWord(line, kPnWarehouse));
     if (!s.ok() || (xbase::IsBlank(PnWord(line, kPnCode)) && PnFigure(line, kPnPieces) == 0)) continue;
     s = proforma_lines->Seek(proforma_lines->PadToField("NOMOR", note.proforma) +
                              proforma_lines->PadToField("KODE", PnWord(line, kPnCode)));

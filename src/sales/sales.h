@@ -1,5 +1,5 @@
 // The public face of the sales documents: sales orders, delivery notes and invoices, free-goods and
-// proforma deliveries, tax invoices, and the stock posting routine.
+// proforma deliveries and tax invoices.
 // Other subsystems include only this header of the folder.
 #ifndef PALUNDA_SALES_SALES_H_
 #define PALUNDA_SALES_SALES_H_
@@ -21,18 +21,6 @@ inline constexpr const char* kMenuGroup = "JUAL";
 
 // Registers every entry procedure of this subsystem.
 void RegisterSalesProcedures(frame::ProcedureRegistry& registry);
-
-// UPMASTERBARANG: moves the stock of goods `code` in `warehouse` by + in - out (in first): the STOKBRG
-// row found on its warehouse + code index (appended when missing), then the goods' total JUMLAH in
-// MASTBRJ when the goods are there. Each row is changed under its own lock, released before the next
-// is taken. The tables are open under the aliases `stokbrg` and `mastbrj`; their controlling orders
-// are given back.
-xbase::Status UPMASTERBARANG(frame::Session& session, std::string_view code, std::string_view warehouse, double in,
-                             double out);
-// The rows UPMASTERBARANG would move, named in a save: the STOKBRG row (or an append when it is
-// missing) and the goods' MASTBRJ row when there is one.
-xbase::Status NameStockMove(documents::SaveScope& save, frame::Session& session, std::string_view code,
-                            std::string_view warehouse);
 
 // UPDATEEKSPROFORMA: the line (proforma number, goods code) of PRO_IN2 open under `pro_in2` takes
 // + added - removed in REALISASI under its lock; a missing line is left alone. The table's

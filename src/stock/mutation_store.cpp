@@ -3,8 +3,8 @@
 #include "stock/mutation_store.h"
 
 #include "console/table_access.h"
+#include "documents/stock_posting.h"
 #include "documents/stored_lines.h"
-#include "sales/sales.h"
 #include "xbase/text_functions.h"
 #include "xbase/work_area.h"
 
@@ -18,7 +18,7 @@ xbase::Value Num(double value) { return xbase::Value::Num(value); }
 xbase::Status Post(frame::Session& session, Half half, const std::string& code, const std::string& warehouse,
                    double quantity, int sign) {
   const bool in = (half == Half::kIn) == (sign > 0);
-  return sales::UPMASTERBARANG(session, code, warehouse, in ? quantity : 0, in ? 0 : quantity);
+  return documents::UPMASTERBARANG(session, code, warehouse, in ? quantity : 0, in ? 0 : quantity);
 }
 
 xbase::Status WriteHeader(frame::Session& session, Half half, const std::string& number,
@@ -105,11 +105,11 @@ xbase::Status NameMutationHalf(documents::SaveScope& save, frame::Session& sessi
   for (size_t i = 0; s.ok() && i < stored.size(); ++i) {
     save.Update(lines, stored[i]);
     if (s = lines.GoTo(stored[i]); s.ok() && !lines.deleted()) {
-      s = sales::NameStockMove(save, session, lines.Text("KODE"), lines.Text("GUDANG"));
+      s = documents::NameStockMove(save, session, lines.Text("KODE"), lines.Text("GUDANG"));
     }
   }
   for (size_t k = 0; s.ok() && k < rows.size(); ++k) {
-    if (rows[k].has_value()) s = sales::NameStockMove(save, session, rows[k]->code, rows[k]->warehouse);
+    if (rows[k].has_value()) s = documents::NameStockMove(save, session, rows[k]->code, rows[k]->warehouse);
   }
   return s;
 }

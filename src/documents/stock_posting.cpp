@@ -1,13 +1,14 @@
 // UPMASTERBARANG: the stock of goods in a warehouse and their total in the goods master, moved each row under its own
 // lock.
+#include "documents/stock_posting.h"
+
 #include <string>
 
 #include "documents/record_writes.h"
 #include "documents/shared_postings.h"
 #include "frame/order_scope.h"
-#include "sales/sales.h"
 
-namespace sales {
+namespace documents {
 namespace {
 
 // Stands on the item's warehouse row (found() false when there is none).
@@ -31,8 +32,8 @@ xbase::Status PostWarehouseRow(console::Console& con, xbase::WorkArea& stock, st
   frame::OrderScope scope(stock);
   const xbase::Status s = SeekWarehouseRow(stock, code, warehouse);
   if (!s.ok()) return s;
-  if (stock.found()) return documents::MoveField(con, stock, "JUMLAH", in, out);
-  return documents::AppendRecord(con, stock, {{"KODE", xbase::Value::Text(std::string(code))},
+  if (stock.found()) return MoveField(con, stock, "JUMLAH", in, out);
+  return AppendRecord(con, stock, {{"KODE", xbase::Value::Text(std::string(code))},
                                          {"GUDANG", xbase::Value::Text(std::string(warehouse))},
                                          {"JUMLAH", xbase::Value::Num(0 + in - out)}});
 }
@@ -42,7 +43,7 @@ xbase::Status PostGoodsTotal(console::Console& con, xbase::WorkArea& goods, std:
   frame::OrderScope scope(goods);
   const xbase::Status s = SeekGoods(goods, code);
   if (!s.ok() || !goods.found()) return s;
-  return documents::MoveField(con, goods, "JUMLAH", in, out);
+  return MoveField(con, goods, "JUMLAH", in, out);
 }
 
 }  // namespace
@@ -51,19 +52,19 @@ xbase::Status UPMASTERBARANG(frame::Session& session, std::string_view code, std
                              double out) {
   xbase::WorkArea* stock = nullptr;
   xbase::WorkArea* goods = nullptr;
-  xbase::Status s = documents::RequireArea(session, "stokbrg", &stock);
-  if (s.ok()) s = documents::RequireArea(session, "mastbrj", &goods);
+  xbase::Status s = RequireArea(session, "stokbrg", &stock);
+  if (s.ok()) s = RequireArea(session, "mastbrj", &goods);
   if (s.ok()) s = PostWarehouseRow(session.console(), *stock, code, warehouse, in, out);
   if (s.ok()) s = PostGoodsTotal(session.console(), *goods, code, in, out);
   return s;
 }
 
-xbase::Status NameStockMove(documents::SaveScope& save, frame::Session& session, std::string_view code,
+xbase::Status NameStockMove(SaveScope& save, frame::Session& session, std::string_view code,
                             std::string_view warehouse) {
   xbase::WorkArea* stock = nullptr;
   xbase::WorkArea* goods = nullptr;
-  xbase::Status s = documents::RequireArea(session, "stokbrg", &stock);
-  if (s.ok()) s = documents::RequireArea(session, "mastbrj", &goods);
+  xbase::Status s = RequireArea(session, "stokbrg", &stock);
+  if (s.ok()) s = RequireArea(session, "mastbrj", &goods);
   if (!s.ok()) return s;
   {
     frame::OrderScope scope(*stock);
@@ -79,4 +80,4 @@ xbase::Status NameStockMove(documents::SaveScope& save, frame::Session& session,
   return s;
 }
 
-}  // namespace sales
+}  // namespace documents

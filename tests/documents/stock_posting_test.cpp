@@ -2,11 +2,11 @@
 // order (code + warehouse first) and on a goods master.
 #include <gtest/gtest.h>
 
-#include "sales/sales.h"
+#include "documents/stock_posting.h"
 #include "support/data_folder.h"
 #include "support/scripted_session.h"
 
-namespace sales {
+namespace documents {
 namespace {
 
 using support::AddRows;
@@ -81,4 +81,4 @@ TEST_F(StockPostingTest, TablesThatAreNotOpenAreNamed) {
 }
 
 }  // namespace
-}  // namespace sales
+}  // namespace documents
