@@ -150,40 +150,6 @@ TEST_F(OrderSaveTest, EscAtALockWaitWritesNothingAndTheSameSaveLaterWritesAll) {
   site.Put("MASTCUS", "MASTCUS1", "J0001", "KOTA", T("DIPERIKSA"));
 }
 
-// One workstation: saves `orders` orders of `pieces` of SC0002 and one SC0001 each, from GDG01, the
-// goods in the order given, reaching the folder through `through` (the site's own path when empty).
-void SaveOrders(const SalesSite& site, char workstation, int orders, int pieces, bool sc0001_first,
-                const std::string& through = "") {
-  UnattendedTerminal terminal;
-  console::ManualClock clock({kToday, 9 * 3600});
-  console::Console con(terminal, clock);
-  frame::ProcedureRegistry registry;
-  frame::Session session(con, registry, std::string("WS-") + workstation);
-  site.LogIn(session, "", through);
-  ASSERT_TRUE(OPENDATA(session));
-  for (int n = 1; n <= orders; ++n) {
-    const std::string suffix = std::string(1, workstation) + std::to_string(n);
-    SalesOrder order;
-    order.header.order = xbase::PadR("SO-" + suffix, 15);
-    order.header.customer = xbase::PadR("J0002", 10);
-    order.header.note_date = kToday;
-    std::vector<std::pair<const char*, int>> goods = {{"SC0002", pieces}, {"SC0001", 1}};
-    if (sc0001_first) std::swap(goods[0], goods[1]);
-    for (const auto& [code, count] : goods) {
-      ADD_REC(&order.lines, 2, 0, "GDG01");
-      const int line = static_cast<int>(order.lines.size());
-      xbase::Value typed = xbase::Value::Text(xbase::PadR(code, 10));
-      ASSERT_TRUE(CHKIJUAL(session, &typed, kCode, &order, line));
-      order.lines.back()[kCode - 1] = typed;
-      typed = xbase::Value::Num(count);
-      ASSERT_TRUE(CHKIJUAL(session, &typed, kPieces, &order, line));
-      order.lines.back()[kPieces - 1] = typed;
-    }
-    EXPECT_TRUE(WriteSalesOrder(session, order, {xbase::PadR("SJ-" + suffix, 20)}));
-  }
-  session.CloseTables();
-}
-
 // The two take the goods in opposite orders: the save's locks go in one order all the same, so
 // neither waits on the other for ever.
 TEST(OrderSaveConcurrencyTest, TwoWorkstationsSavingTheSameGoodsLoseNoStockMovement) {

@@ -80,6 +80,11 @@ class UnattendedTerminal : public console::Terminal {
   bool IsColour() const override { return true; }
 };
 
+// One workstation: saves `orders` orders of `pieces` of SC0002 and one SC0001 each, from GDG01, the
+// goods in the order given, reaching the folder through `through` (the site's own path when empty).
+void SaveOrders(const SalesSite& site, char workstation, int orders, int pieces, bool sc0001_first,
+                const std::string& through = "");
+
 // A test of the order screen on a demonstration folder.
 class OrderScreenTest : public ::testing::Test {
  protected:
