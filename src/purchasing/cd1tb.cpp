@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "frame/code_pick.h"
+#include "frame/grid_cells.h"
 #include "frame/open_table.h"
 #include "pickers/picker_support.h"
 #include "purchasing/d1_pages.h"
@@ -12,6 +13,9 @@
 #include "xbase/text_functions.h"
 
 namespace purchasing {
+
+using frame::Pictured;
+
 namespace {
 
 constexpr int kWidth = 56;
@@ -21,7 +25,7 @@ struct OrderLine {
   double cartons = 0, quantity = 0;
 };
 
-std::string Pair(double cartons, double quantity) { return Pic(cartons, " 9,999,999") + Pic(quantity, " 99,999,999"); }
+std::string Pair(double cartons, double quantity) { return Pictured(cartons, " 9,999,999") + Pictured(quantity, " 99,999,999"); }
 
 // The lines of the order the header stands on, by group and item.
 xbase::Status ReadOrder(frame::Session& session, const std::string& number, std::vector<OrderLine>* lines) {
@@ -64,7 +68,7 @@ void PrintOrder(frame::Session& session, const xbase::WorkArea& header, const st
     quantity += line.quantity;
     group_cartons += line.cartons;
     group_quantity += line.quantity;
-    pages.Line(Pic(static_cast<double>(k + 1), "999 ") + line.code + " " + line.name + Pair(line.cartons, line.quantity),
+    pages.Line(Pictured(static_cast<double>(k + 1), "999 ") + line.code + " " + line.name + Pair(line.cartons, line.quantity),
                "N");
     if (k + 1 == lines.size() || lines[k + 1].group != line.group) {
       pages.Line(std::string(kWidth, '-'), "N");

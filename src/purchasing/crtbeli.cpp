@@ -4,6 +4,7 @@
 #include "console/message.h"
 #include "console/table_access.h"
 #include "frame/code_pick.h"
+#include "frame/grid_cells.h"
 #include "frame/report_engine.h"
 #include "purchasing/purchase_documents.h"
 #include "purchasing/purchasing.h"
@@ -12,6 +13,9 @@
 #include "xbase/text_functions.h"
 
 namespace purchasing {
+
+using frame::Pictured;
+
 namespace {
 
 constexpr int kWidth = 96;
@@ -42,19 +46,19 @@ std::vector<std::string> ReturnForm(frame::Session& session) {
     if (s = lines.GoTo(record); !s.ok()) break;
     const double value = LineValue(lines);
     total += value;
-    form.push_back(Pic(++row, "99 ") + lines.Text("KODE") + " " +
+    form.push_back(Pictured(++row, "99 ") + lines.Text("KODE") + " " +
                    xbase::PadR(MasterText(session, "mastbrj", lines.Text("KODE"), "NAMA", 20), 20) +
-                   Pic(lines.Number("QUANTITY"), " 9999999") + Pic(lines.Number("HARGA"), " 9999999.99") +
-                   Pic(lines.Number("DISCOUNT"), " 999.99") + "+" + Pic(lines.Number("DISCOUNT2"), "999.99") +
-                   Pic(value, " 999,999,999.99 ") + lines.Text("NO_BPB").substr(0, 13));
+                   Pictured(lines.Number("QUANTITY"), " 9999999") + Pictured(lines.Number("HARGA"), " 9999999.99") +
+                   Pictured(lines.Number("DISCOUNT"), " 999.99") + "+" + Pictured(lines.Number("DISCOUNT2"), "999.99") +
+                   Pictured(value, " 999,999,999.99 ") + lines.Text("NO_BPB").substr(0, 13));
   }
   if (!s.ok()) console::PESAN(session.console(), s.message());
   form.push_back(rule);
-  form.push_back(xbase::PadL("JUMLAH : ", 66) + Pic(total, "999,999,999.99"));
+  form.push_back(xbase::PadL("JUMLAH : ", 66) + Pictured(total, "999,999,999.99"));
   for (const CashCut& cut : TakeCashDiscounts(&total, header.Number("DISCOUNT"), header.Number("DISCOUNT2"))) {
-    form.push_back(std::string(46, ' ') + "Discount " + Pic(cut.percent, "999.99") + " % : " + Pic(cut.amount, "999,999,999.99"));
+    form.push_back(std::string(46, ' ') + "Discount " + Pictured(cut.percent, "999.99") + " % : " + Pictured(cut.amount, "999,999,999.99"));
   }
-  form.push_back(xbase::PadL("JUMLAH NETTO : ", 66) + Pic(total, "999,999,999.99"));
+  form.push_back(xbase::PadL("JUMLAH NETTO : ", 66) + Pictured(total, "999,999,999.99"));
   const text::AmountLines words = text::TERBILANG(total, 2, 95);
   form.push_back("Terbilang : " + words.first);
   if (!words.second.empty()) form.push_back(std::string(12, ' ') + words.second);

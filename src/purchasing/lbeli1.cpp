@@ -4,6 +4,7 @@
 #include <map>
 
 #include "console/message.h"
+#include "frame/grid_cells.h"
 #include "purchasing/paged_report.h"
 #include "purchasing/purchase_documents.h"
 #include "purchasing/purchasing.h"
@@ -12,6 +13,9 @@
 #include "xbase/text_functions.h"
 
 namespace purchasing {
+
+using frame::Pictured;
+
 namespace {
 
 constexpr int kWidth = 172;
@@ -73,7 +77,7 @@ xbase::Status AddLines(frame::Session& session, const PurchaseKind& kind, bool p
 std::string FigureText(const Figures& figures) {
   std::string text;
   for (size_t k = 0; k < 12; ++k) {
-    text += Pic(figures[k], k < 4 ? " 999999999" : k < 8 ? " 9999999" : " 999,999,999,999");
+    text += Pictured(figures[k], k < 4 ? " 999999999" : k < 8 ? " 9999999" : " 999,999,999,999");
   }
   return text;
 }
@@ -120,7 +124,7 @@ void Print(frame::Session& session, const std::vector<Group>& groups, const std:
       if (item.figures[kValue + kNet] == 0) continue;
       if (other ? known(item.group) : item.group != groups[g].code) continue;
       if (number == 0) report.Line(std::string(16, ' ') + groups[g].name);
-      report.Line(Pic(++number, "9999 ") + code + " " + item.name + FigureText(item.figures));
+      report.Line(Pictured(++number, "9999 ") + code + " " + item.name + FigureText(item.figures));
       Add(&sub, item.figures);
       Add(&total, item.figures);
       report.Check();

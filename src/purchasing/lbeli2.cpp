@@ -4,6 +4,7 @@
 
 #include "console/alert.h"
 #include "console/message.h"
+#include "frame/grid_cells.h"
 #include "frame/spreadsheet.h"
 #include "purchasing/paged_report.h"
 #include "purchasing/purchase_documents.h"
@@ -13,6 +14,9 @@
 #include "xbase/text_functions.h"
 
 namespace purchasing {
+
+using frame::Pictured;
+
 namespace {
 
 constexpr int kWidth = 126;
@@ -63,7 +67,7 @@ Sums Total(const std::vector<NumberRow>& rows) {
 }
 
 std::string SumLine(std::string_view label, const Sums& sums) {
-  return xbase::PadL(label, 78) + Pic(sums.value1, "999,999,999,999.99") + Pic(sums.value2, " 999,999,999,999.99");
+  return xbase::PadL(label, 78) + Pictured(sums.value1, "999,999,999,999.99") + Pictured(sums.value2, " 999,999,999,999.99");
 }
 
 // The rows of one kind, numbered with `picture`; page breaks and the end carry `label` with the sums.
@@ -76,9 +80,9 @@ void TextBlock(PagedReport* report, const std::vector<NumberRow>& rows, std::str
   for (const NumberRow& row : rows) {
     running.value1 += row.value1;
     running.value2 += row.value2;
-    report->Line(Pic(++number, picture) + xbase::PadR(row.number, 15) + " " + row.code_id + " " + xbase::Dtoc(row.date) +
-                 " " + row.supplier + " " + xbase::PadR(row.name, 30) + Pic(row.value1, " 99,999,999,999.99") +
-                 Pic(row.value2, " 999,999,999,999.99 ") + std::string(10, ' '));
+    report->Line(Pictured(++number, picture) + xbase::PadR(row.number, 15) + " " + row.code_id + " " + xbase::Dtoc(row.date) +
+                 " " + row.supplier + " " + xbase::PadR(row.name, 30) + Pictured(row.value1, " 99,999,999,999.99") +
+                 Pictured(row.value2, " 999,999,999,999.99 ") + std::string(10, ' '));
     report->Check();
   }
   report->set_breaks({});

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "console/message.h"
+#include "frame/grid_cells.h"
 #include "purchasing/paged_report.h"
 #include "purchasing/purchase_documents.h"
 #include "purchasing/purchasing.h"
@@ -11,6 +12,9 @@
 #include "xbase/text_functions.h"
 
 namespace purchasing {
+
+using frame::Pictured;
+
 namespace {
 
 constexpr int kWidth = 113;
@@ -19,7 +23,7 @@ constexpr std::string_view kColumns =
 
 // A label right-aligned in 95 columns and the amount, ending at the report's last column.
 std::string Total(std::string_view label, double amount) {
-  return xbase::PadL(label, 95) + Pic(amount, "999,999,999,999.99");
+  return xbase::PadL(label, 95) + Pictured(amount, "999,999,999,999.99");
 }
 
 // The printed documents of one kind with their lines and discounts; *total receives their net sum.
@@ -36,21 +40,21 @@ xbase::Status Block(frame::Session& session, const PurchaseKind& kind, xbase::Da
       if (xbase::Status s = lines.GoTo(record); !s.ok()) return s;
       const double value = LineValue(lines);
       sum += value;
-      const std::string lead = first ? Pic(number, "9999 ") + xbase::Dtoc(header.DateOf("TANGGAL")) + " " +
+      const std::string lead = first ? Pictured(number, "9999 ") + xbase::Dtoc(header.DateOf("TANGGAL")) + " " +
                                            xbase::PadR(header.Text(kind.number), 15) + " "
                                      : std::string(32, ' ');
       first = false;
       report->Line(lead + lines.Text("KODE") + " " + xbase::PadR(MasterText(session, "MASTBRJ", lines.Text("KODE"), "NAMA", 20), 20) +
-                   Pic(lines.Number("QUANTITY"), " 9999999") + Pic(lines.Number("HARGA"), " 999,999.99") +
-                   Pic(lines.Number("DISCOUNT"), " 999.99") + "+" + Pic(lines.Number("DISCOUNT2"), "999.99") +
-                   Pic(value, " 9,999,999,999.99"));
+                   Pictured(lines.Number("QUANTITY"), " 9999999") + Pictured(lines.Number("HARGA"), " 999,999.99") +
+                   Pictured(lines.Number("DISCOUNT"), " 999.99") + "+" + Pictured(lines.Number("DISCOUNT2"), "999.99") +
+                   Pictured(value, " 9,999,999,999.99"));
       report->Check();
     }
     report->Line(Total("JUMLAH :", sum));
     report->Check();
     double net = sum;
     for (const CashCut& cut : TakeCashDiscounts(&net, header.Number("DISCOUNT"), header.Number("DISCOUNT2"))) {
-      report->Line(Total("Discount " + Pic(cut.percent, "999.99") + "% :", cut.amount));
+      report->Line(Total("Discount " + Pictured(cut.percent, "999.99") + "% :", cut.amount));
       report->Check();
     }
     if (net != sum) {

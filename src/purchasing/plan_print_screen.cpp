@@ -8,6 +8,7 @@
 
 #include "console/alert.h"
 #include "console/message.h"
+#include "frame/grid_cells.h"
 #include "frame/open_table.h"
 #include "pickers/picker_support.h"
 #include "purchasing/plan_prints.h"
@@ -18,6 +19,9 @@
 #include "xbase/text_functions.h"
 
 namespace purchasing {
+
+using frame::Pictured;
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -65,7 +69,7 @@ std::string ListLine(const PlanFile& file) {
   localtime_r(&time, &local);
   char stamp[24];
   std::strftime(stamp, sizeof stamp, "%d-%m-%Y %H:%M:%S", &local);
-  return xbase::PadR(file.name, 20) + Pic(static_cast<double>(file.size), "999,999,999") + " " + stamp;
+  return xbase::PadR(file.name, 20) + Pictured(static_cast<double>(file.size), "999,999,999") + " " + stamp;
 }
 
 // "?" lists the work tables; the one chosen replaces *name. False when there are none or after Esc.

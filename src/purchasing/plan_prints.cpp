@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "frame/grid_cells.h"
 #include "frame/open_table.h"
 #include "frame/report_engine.h"
 #include "frame/spreadsheet.h"
@@ -14,6 +15,9 @@
 #include "xbase/text_functions.h"
 
 namespace purchasing {
+
+using frame::Pictured;
+
 namespace {
 
 constexpr const char* kForecastFields[] = {"OMZ_THLL",  "OMZ_TRTGI", "TGT_BLINI", "OMZ_AVG",   "ESTM_JUAL", "HR_KERJA",
@@ -58,7 +62,7 @@ frame::ReportLayout RekapLayout(int width, int heading_rows) {
 }
 
 std::string ItemText(int number, const PlanRow& row) {
-  return Pic(number, "9999 ") + row.code + " " + row.line + " " + row.name + Pic(row.per_box, " 99999");
+  return Pictured(number, "9999 ") + row.code + " " + row.line + " " + row.name + Pictured(row.per_box, " 99999");
 }
 
 // The rows grouped by product line: calls item(k) for each row and end(first, last) after a line's rows.
@@ -131,7 +135,7 @@ void PrintD1Base(frame::Session& session, const PlanBase& base) {
     std::string line = ItemText(++number, row);
     for (const D1Figure figure : {kD1Stock, kD1LastYear, kD1TargetMonth, kD1TargetCumulative, kD1LastMonth, kD1ThisYear,
                                   kD1Average, kD1Reference}) {
-      line += Pic(row.figures[figure], kFigurePicture);
+      line += Pictured(row.figures[figure], kFigurePicture);
     }
     report.Line(std::move(line));
     report.Check();
@@ -163,7 +167,7 @@ bool PrintD1Text(frame::Session& session, const std::vector<PlanRow>& rows, cons
   PagedReport report(std::move(headings), std::max(1, per_page));
   const auto figures = [&](size_t first, size_t last) {
     std::string text;
-    for (const D1Figure figure : kShown) text += Pic(Sum(rows, first, last, figure), kFigurePicture);
+    for (const D1Figure figure : kShown) text += Pictured(Sum(rows, first, last, figure), kFigurePicture);
     return text;
   };
   int number = 0;
@@ -171,7 +175,7 @@ bool PrintD1Text(frame::Session& session, const std::vector<PlanRow>& rows, cons
       rows,
       [&](size_t k) {
         std::string line = ItemText(++number, rows[k]);
-        for (const D1Figure figure : kShown) line += Pic(rows[k].figures[figure], kFigurePicture);
+        for (const D1Figure figure : kShown) line += Pictured(rows[k].figures[figure], kFigurePicture);
         report.Line(std::move(line));
         report.Check();
       },

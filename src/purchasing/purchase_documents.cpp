@@ -59,8 +59,6 @@ std::vector<CashCut> TakeCashDiscounts(double* total, double cash1, double cash2
   return cuts;
 }
 
-std::string Pic(double value, std::string_view picture) { return xbase::Transform(xbase::Value::Num(value), picture); }
-
 bool Begins(std::string_view code, std::string_view prefix) {
   const std::string_view trimmed = xbase::RTrim(prefix);
   return code.substr(0, trimmed.size()) == trimmed;

@@ -55,9 +55,6 @@ struct CashCut {
 // left); *total becomes the net.
 std::vector<CashCut> TakeCashDiscounts(double* total, double cash1, double cash2);
 
-// A number through a picture.
-std::string Pic(double value, std::string_view picture);
-
 // True when `code` begins with the trimmed `prefix` (an empty prefix takes every code).
 bool Begins(std::string_view code, std::string_view prefix);
 

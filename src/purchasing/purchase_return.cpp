@@ -4,16 +4,19 @@
 
 #include "console/message.h"
 #include "frame/code_pick.h"
+#include "frame/grid_cells.h"
 #include "pickers/pickers.h"
 #include "purchasing/purchase_documents.h"
 #include "xbase/session.h"
 #include "xbase/text_functions.h"
 
 namespace purchasing {
+
+using frame::Cell;
+using frame::Figure;
+
 namespace {
 
-std::string Word(const console::ValueRow& line, int column) { return line[static_cast<size_t>(column - 1)].text(); }
-double Figure(const console::ValueRow& line, int column) { return line[static_cast<size_t>(column - 1)].number(); }
 void SetText(console::ValueRow* line, int column, std::string_view text, int width) {
   (*line)[static_cast<size_t>(column - 1)] = xbase::Value::Text(xbase::PadR(text, width));
 }
@@ -87,8 +90,8 @@ bool CheckReceipt(frame::Session& session, PurchaseReturn* ret, xbase::Value* va
 
 bool CheckCode(frame::Session& session, console::ValueRow* line, xbase::Value* value) {
   std::string code = value->text();
-  const std::string receipt = Word(*line, kReceipt);
-  std::string position = Word(*line, kPosition);
+  const std::string receipt = Cell(*line, kReceipt);
+  std::string position = Cell(*line, kPosition);
   if (code.find('?') != std::string::npos) {
     frame::PickSpec pick;
     pick.alias = "bpbeli2";
@@ -132,9 +135,9 @@ bool CheckWarehouse(frame::Session& session, console::ValueRow* line, xbase::Val
   *value = xbase::Value::Text(xbase::PadR(code, 6));
   xbase::WorkArea& stock = *session.tables().Area("stokbrg");
   if (!stock.SetOrder("STOKBRG2").ok() ||
-      !stock.Seek(stock.PadToField("GUDANG", xbase::RTrim(code)) + stock.PadToField("KODE", xbase::RTrim(Word(*line, kCode)))).ok() ||
+      !stock.Seek(stock.PadToField("GUDANG", xbase::RTrim(code)) + stock.PadToField("KODE", xbase::RTrim(Cell(*line, kCode)))).ok() ||
       !stock.found()) {
-    return Refuse(session, "Barang " + std::string(xbase::RTrim(Word(*line, kCode))) + " tidak ada di gudang " +
+    return Refuse(session, "Barang " + std::string(xbase::RTrim(Cell(*line, kCode))) + " tidak ada di gudang " +
                                std::string(xbase::RTrim(code)));
   }
   return true;
@@ -144,18 +147,18 @@ bool CheckWarehouse(frame::Session& session, console::ValueRow* line, xbase::Val
 // is saved again), less the other lines of the same goods and warehouse.
 double Available(frame::Session& session, const PurchaseReturn& ret, size_t row) {
   const console::ValueRow& line = ret.lines[row];
-  const std::string key = StockKey(Word(line, kCode), Word(line, kWarehouse));
+  const std::string key = StockKey(Cell(line, kCode), Cell(line, kWarehouse));
   xbase::WorkArea& stock = *session.tables().Area("stokbrg");
   double available = 0;
   if (stock.SetOrder("STOKBRG2").ok() &&
-      stock.Seek(stock.PadToField("GUDANG", xbase::RTrim(Word(line, kWarehouse))) +
-                 stock.PadToField("KODE", xbase::RTrim(Word(line, kCode)))).ok() &&
+      stock.Seek(stock.PadToField("GUDANG", xbase::RTrim(Cell(line, kWarehouse))) +
+                 stock.PadToField("KODE", xbase::RTrim(Cell(line, kCode)))).ok() &&
       stock.found()) {
     available = stock.Number("JUMLAH");
   }
   if (const auto at = ret.stored.find(key); at != ret.stored.end()) available += at->second;
   for (size_t k = 0; k < ret.lines.size(); ++k) {
-    if (k != row && StockKey(Word(ret.lines[k], kCode), Word(ret.lines[k], kWarehouse)) == key) {
+    if (k != row && StockKey(Cell(ret.lines[k], kCode), Cell(ret.lines[k], kWarehouse)) == key) {
       available -= Figure(ret.lines[k], kQuantity);
     }
   }
@@ -249,7 +252,7 @@ bool CheckReturnCell(frame::Session& session, PurchaseReturn* ret, int row, int 
       SetNumber(&line, column, value->number());
       xbase::WorkArea& goods = *session.tables().Area("mastbrj");
       double dos = 0, pak = 0;
-      if (goods.SetOrder(1).ok() && goods.Seek(goods.PadToField("KODE", xbase::RTrim(Word(line, kCode)))).ok() &&
+      if (goods.SetOrder(1).ok() && goods.Seek(goods.PadToField("KODE", xbase::RTrim(Cell(line, kCode)))).ok() &&
           goods.found()) {
         dos = goods.Number("DOS");
         pak = goods.Number("PAK");

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "console/message.h"
+#include "frame/grid_cells.h"
 #include "frame/open_table.h"
 #include "pickers/picker_support.h"
 #include "purchasing/d1_pages.h"
@@ -17,6 +18,9 @@
 #include "xbase/text_functions.h"
 
 namespace purchasing {
+
+using frame::Pictured;
+
 namespace {
 
 constexpr int kWidth = 161;
@@ -37,7 +41,7 @@ void Add(Figures* figures, int pair, double cartons, double pieces) {
 
 std::string FigureText(const Figures& figures) {
   std::string text;
-  for (size_t k = 0; k < figures.size(); ++k) text += Pic(figures[k], k % 2 == 0 ? " 9,999,999" : " 99,999,999");
+  for (size_t k = 0; k < figures.size(); ++k) text += Pictured(figures[k], k % 2 == 0 ? " 9,999,999" : " 99,999,999");
   return text;
 }
 
@@ -151,7 +155,7 @@ void PrintRecap(frame::Session& session, const std::string& branch, xbase::Date 
       group[f] += row.figures[f];
       running[f] += row.figures[f];
     }
-    pages.Line(Pic(static_cast<double>(k + 1), "999 ") + row.code + " " + row.name + FigureText(row.figures), "C");
+    pages.Line(Pictured(static_cast<double>(k + 1), "999 ") + row.code + " " + row.name + FigureText(row.figures), "C");
     if (k + 1 == rows.size() || rows[k + 1].group != row.group) {
       pages.Line(std::string(kWidth, '-'), "C");
       pages.Line(std::string(kGroupSumLead) + FigureText(group), "C");

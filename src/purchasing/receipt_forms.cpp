@@ -7,6 +7,7 @@
 #include "console/box.h"
 #include "console/get.h"
 #include "console/message.h"
+#include "frame/grid_cells.h"
 #include "purchasing/purchase_documents.h"
 #include "text/amount_in_words.h"
 #include "xbase/date_functions.h"
@@ -14,6 +15,9 @@
 #include "xbase/text_functions.h"
 
 namespace purchasing {
+
+using frame::Pictured;
+
 namespace {
 
 constexpr int kTableRows = 18;
@@ -31,7 +35,7 @@ struct Form {
   }
   // A label and an amount ending where the table's last column ends.
   void Amount(std::string_view label, double amount) {
-    Add(xbase::PadL(label, kAmountEnd - 16) + Pic(amount, "9,999,999,999.99"));
+    Add(xbase::PadL(label, kAmountEnd - 16) + Pictured(amount, "9,999,999,999.99"));
   }
 };
 
@@ -68,9 +72,9 @@ void LineTable(frame::Session& session, const std::string& number, double cash1,
     form->Add("|" + xbase::Str(++row, 2) + "|" + lines.Text("KODE") + "|" +
               xbase::PadR(MasterText(session, "mastbrj", lines.Text("KODE"), "NAMA", 20), 20) + "|" +
               xbase::Str(lines.Number("Q_BOX"), 7) + "|" + xbase::Str(lines.Number("Q_PAK"), 7) + "|" +
-              xbase::Str(lines.Number("QUANTITY"), 9) + "|" + Pic(lines.Number("HARGA"), "9,999,999.99") + "|" +
-              Pic(lines.Number("DISCOUNT"), "999.99") + "+" + Pic(lines.Number("DISCOUNT2"), "999.99") + "|" +
-              Pic(value, "9,999,999,999.99") + "|");
+              xbase::Str(lines.Number("QUANTITY"), 9) + "|" + Pictured(lines.Number("HARGA"), "9,999,999.99") + "|" +
+              Pictured(lines.Number("DISCOUNT"), "999.99") + "+" + Pictured(lines.Number("DISCOUNT2"), "999.99") + "|" +
+              Pictured(value, "9,999,999,999.99") + "|");
   }
   if (!s.ok()) console::PESAN(session.console(), s.message());
   for (; row < kTableRows; ++row) {
@@ -80,7 +84,7 @@ void LineTable(frame::Session& session, const std::string& number, double cash1,
   form->Amount("JUMLAH : ", total);
   const std::vector<CashCut> cuts = TakeCashDiscounts(&total, cash1, cash2);
   for (const CashCut& cut : cuts) {
-    form->Add(std::string(68, ' ') + "Discount " + Pic(cut.percent, "999.99") + " % : " + Pic(cut.amount, "9,999,999,999.99"));
+    form->Add(std::string(68, ' ') + "Discount " + Pictured(cut.percent, "999.99") + " % : " + Pictured(cut.amount, "9,999,999,999.99"));
   }
   if (!cuts.empty()) form->Amount("JUMLAH NETTO : ", total);
   const text::AmountLines words = text::TERBILANG(total, 2, kWordsWidth);

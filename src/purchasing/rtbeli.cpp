@@ -9,6 +9,7 @@
 #include "console/message.h"
 #include "documents/posting_date.h"
 #include "frame/code_pick.h"
+#include "frame/grid_cells.h"
 #include "frame/line_editor.h"
 #include "frame/prompts.h"
 #include "pickers/pickers.h"
@@ -19,6 +20,9 @@
 #include "xbase/text_functions.h"
 
 namespace purchasing {
+
+using frame::Pictured;
+
 namespace {
 
 namespace key = console::key;
@@ -35,7 +39,7 @@ void ShowHeader(frame::Session& session, const PurchaseReturn& ret) {
   con.Say(2, 1, "Suplier :");
   con.Say(2, 45, "Tanggal  :");
   con.Say(3, 1, "Notes    :");
-  con.Say(4, 1, "Discount : " + Pic(ret.cash1, "999.99") + " + " + Pic(ret.cash2, "999.99") + "   Code Id : " + ret.code_id);
+  con.Say(4, 1, "Discount : " + Pictured(ret.cash1, "999.99") + " + " + Pictured(ret.cash2, "999.99") + "   Code Id : " + ret.code_id);
   con.Say(1, 56, ret.branch);
 }
 
@@ -43,8 +47,8 @@ void ShowTotals(frame::Session& session, const PurchaseReturn& ret, int row) {
   console::Console& con = session.console();
   const console::ValueRow& line = ret.lines[static_cast<size_t>(row - 1)];
   con.Say(21, 1, xbase::PadR(line[kName - 1].text(), 20));
-  con.Say(22, 1, "Brutto : " + Pic(ReturnGross(ret), "999,999,999.99") + "     Netto : " +
-                     Pic(ReturnNet(ret), "999,999,999.99"));
+  con.Say(22, 1, "Brutto : " + Pictured(ReturnGross(ret), "999,999,999.99") + "     Netto : " +
+                     Pictured(ReturnNet(ret), "999,999,999.99"));
   ShowHeader(session, ret);
 }
 

@@ -13,6 +13,7 @@
 #include "documents/record_writes.h"
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
+#include "frame/grid_cells.h"
 #include "frame/import_folder.h"
 #include "frame/open_table.h"
 #include "purchasing/purchase_documents.h"
@@ -24,6 +25,9 @@
 #include "xbase/text_functions.h"
 
 namespace purchasing {
+
+using frame::Pictured;
+
 namespace {
 
 constexpr std::string_view kShipmentFiles[] = {"peb_hdr", "peb_dtl", "peb_mst"};
@@ -335,20 +339,20 @@ bool CheckShipment(frame::Session& session, Shipment* shipment) {
 
 std::vector<std::string> ShipmentPreview(const Shipment& shipment) {
   const auto total = [](std::string_view label, double amount) {
-    return xbase::PadL(label, 64) + " " + Pic(amount, "999,999,999.99");
+    return xbase::PadL(label, 64) + " " + Pictured(amount, "999,999,999.99");
   };
   std::vector<std::string> rows = {
       "No.BPB : " + shipment.receipt + "   Tg. BPB   : " + xbase::Dtoc(shipment.receipt_date),
       "Relasi : " + shipment.supplier + "             No. PO    : " + shipment.po + "  Tg. PO " +
           xbase::Dtoc(shipment.po_date),
-      "C.Disc : " + Pic(shipment.cash1, "99.99") + "+" + Pic(shipment.cash2, "99.99"),
+      "C.Disc : " + Pictured(shipment.cash1, "99.99") + "+" + Pictured(shipment.cash2, "99.99"),
       "",
       "Kode        Nama                     Qty       Harga     Discount          Nilai"};
   double sum = 0;
   for (const ShipmentLine& line : shipment.lines) {
-    rows.push_back(xbase::PadR(line.code, 12) + xbase::PadR(line.name, 20) + Pic(line.quantity, "99999999") +
-                   Pic(line.price, "  999,999.99") + Pic(line.disc1, "  99.99") + "+" + Pic(line.disc2, "99.99") +
-                   Pic(line.value, " 99,999,999.99"));
+    rows.push_back(xbase::PadR(line.code, 12) + xbase::PadR(line.name, 20) + Pictured(line.quantity, "99999999") +
+                   Pictured(line.price, "  999,999.99") + Pictured(line.disc1, "  99.99") + "+" + Pictured(line.disc2, "99.99") +
+                   Pictured(line.value, " 99,999,999.99"));
     sum += line.value;
   }
   rows.push_back(total("JUMLAH BRUTO", sum));

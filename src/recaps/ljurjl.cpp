@@ -1,5 +1,6 @@
 // LJURJL "Jurnal Penjualan": the delivery notes and sales returns of a period line by line, with their discounts and
 // totals; a text report.
+#include "frame/grid_cells.h"
 #include "recaps/product_figures.h"
 #include "recaps/recap_screens.h"
 #include "recaps/recap_tables.h"
@@ -10,6 +11,9 @@
 #include "xbase/text_functions.h"
 
 namespace recaps {
+
+using frame::Pictured;
+
 namespace {
 
 constexpr std::string_view kColumns =
@@ -19,7 +23,7 @@ constexpr std::string_view kAmount = " 999,999,999,999.99";
 
 // A label ending where the amounts end, and the amount.
 std::string Total(std::string_view label, double amount) {
-  return xbase::PadL(label, kWidth - static_cast<int>(kAmount.size())) + Pic(amount, kAmount);
+  return xbase::PadL(label, kWidth - static_cast<int>(kAmount.size())) + Pictured(amount, kAmount);
 }
 
 // The block of one kind of document; returns its total after the header discounts.
@@ -34,11 +38,11 @@ xbase::Status Block(frame::Session& session, const DocumentKind& kind, const Doc
       if (!s.ok()) return s;
       const double value = LineValue(lines);
       sum += value;
-      text->Line(Pic(++*number, "9999 ") + xbase::Dtoc(header.DateOf("TANGGAL")) + " " +
+      text->Line(Pictured(++*number, "9999 ") + xbase::Dtoc(header.DateOf("TANGGAL")) + " " +
                  xbase::PadR(xbase::RTrim(header.Text(kind.number)), 15) + " " + lines.Text("KODE") + " " +
-                 xbase::PadR(ItemName(session, lines.Text("KODE")), 20) + Pic(lines.Number("QUANTITY"), " 9999999") +
-                 Pic(lines.Number("HARGA"), " 999,999.99") + Pic(lines.Number("DISCOUNT"), " 999.99") + "+" +
-                 Pic(lines.Number("DISCOUNT2"), "999.99") + Pic(value, " 9,999,999,999.99"));
+                 xbase::PadR(ItemName(session, lines.Text("KODE")), 20) + Pictured(lines.Number("QUANTITY"), " 9999999") +
+                 Pictured(lines.Number("HARGA"), " 999,999.99") + Pictured(lines.Number("DISCOUNT"), " 999.99") + "+" +
+                 Pictured(lines.Number("DISCOUNT2"), "999.99") + Pictured(value, " 9,999,999,999.99"));
     }
     text->Line(Total("JUMLAH :", sum));
     double net = sum;
@@ -49,7 +53,7 @@ xbase::Status Block(frame::Session& session, const DocumentKind& kind, const Doc
       const double cut = net * percent / 100;
       net -= cut;
       discounted = true;
-      text->Line(Total("Discount " + std::string(xbase::AllTrim(Pic(percent, "999.99"))) + "% :", cut));
+      text->Line(Total("Discount " + std::string(xbase::AllTrim(Pictured(percent, "999.99"))) + "% :", cut));
     }
     if (discounted) text->Line(Total("NETTO :", net));
     text->Line("");

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "console/alert.h"
+#include "frame/grid_cells.h"
 #include "frame/spreadsheet.h"
 #include "performance/performance.h"
 #include "platform/cell_range.h"
@@ -17,6 +18,9 @@
 #include "xbase/text_functions.h"
 
 namespace recaps {
+
+using frame::Pictured;
+
 namespace {
 
 enum Column { kSold, kReturned, kAdministrative, kNet };
@@ -146,10 +150,10 @@ class ItemRecap {
 
 std::string Figures(const Row& row, bool cost) {
   std::string text;
-  for (const double q : row.quantity) text += Pic(q, " 999999999");
-  for (const double c : row.cartons) text += Pic(c, " 9999999");
-  for (const double v : row.value) text += Pic(v, " 999,999,999,999");
-  if (cost) text += Pic(row.cost, " 999,999,999,999");
+  for (const double q : row.quantity) text += Pictured(q, " 999999999");
+  for (const double c : row.cartons) text += Pictured(c, " 9999999");
+  for (const double v : row.value) text += Pictured(v, " 999,999,999,999");
+  if (cost) text += Pictured(row.cost, " 999,999,999,999");
   return text;
 }
 
@@ -172,7 +176,7 @@ void PrintText(frame::Session& session, const ItemRecap& recap, const Answers& a
     text.Line(name);
     Row sub;
     for (const Row* row : rows) {
-      text.Line(Pic(++number, "9999 ") + xbase::PadR(xbase::RTrim(row->code), 10) + " " +
+      text.Line(Pictured(++number, "9999 ") + xbase::PadR(xbase::RTrim(row->code), 10) + " " +
                 xbase::PadR(xbase::Left(row->name, 20), 20) + Figures(*row, cost));
       sub.Add(*row);
     }

@@ -3,6 +3,7 @@
 #include <map>
 
 #include <algorithm>
+#include "frame/grid_cells.h"
 #include "recaps/recap_screens.h"
 #include "recaps/recap_tables.h"
 #include "recaps/report_box.h"
@@ -12,6 +13,9 @@
 #include "xbase/text_functions.h"
 
 namespace recaps {
+
+using frame::Pictured;
+
 namespace {
 
 constexpr std::string_view kAmount = " 999,999,999,999.99";
@@ -88,14 +92,14 @@ xbase::Status LRKPCUST(frame::Session& session, const Args&) {
       if (names.Seek(names.PadToField("RELASI", xbase::AllTrim(code))).ok() && names.found()) name = names.Text("NAMA");
       std::string line = xbase::PadR(code, 10) + " " + xbase::PadR(name, 40);
       for (int w = 0; w < 3; ++w) {
-        line += Pic(sums.sums[w], kAmount);
+        line += Pictured(sums.sums[w], kAmount);
         totals[w] += sums.sums[w];
       }
       text.Line(line);
     }
     text.Line(rule);
     std::string total = xbase::PadR("TOTAL", 51);
-    for (const double figure : totals) total += Pic(figure, kAmount);
+    for (const double figure : totals) total += Pictured(figure, kAmount);
     text.Line(total);
     PrintPages(session, text, 6, static_cast<int>(columns.size()));
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "console/alert.h"
+#include "frame/grid_cells.h"
 #include "frame/spreadsheet.h"
 #include "recaps/recap_report.h"
 #include "recaps/recap_screens.h"
@@ -14,6 +15,9 @@
 #include "xbase/text_functions.h"
 
 namespace recaps {
+
+using frame::Pictured;
+
 namespace {
 
 // One document of the recap.
@@ -55,10 +59,10 @@ xbase::Status Gather(frame::Session& session, const DocumentKind& kind, const Do
 constexpr std::string_view kAmount = " 999,999,999,999.99";
 
 std::string TextLine(int number, const Row& row) {
-  return Pic(number, "9999 ") + xbase::Dtoc(row.date) + " " + xbase::PadR(xbase::RTrim(row.number), 15) + " " +
+  return Pictured(number, "9999 ") + xbase::Dtoc(row.date) + " " + xbase::PadR(xbase::RTrim(row.number), 15) + " " +
          row.type + " " + row.salesman + " " + row.customer + " " + xbase::PadR(row.name, 25) +
-         Pic(row.nominal, " 999,999,999.99") + Pic(row.line_discount1, " 99.99") + Pic(row.line_discount2, " 99.99") +
-         Pic(row.cd1, " 99.99") + Pic(row.cd2, " 99.99") + Pic(row.net, " 999,999,999.99") + " " +
+         Pictured(row.nominal, " 999,999,999.99") + Pictured(row.line_discount1, " 99.99") + Pictured(row.line_discount2, " 99.99") +
+         Pictured(row.cd1, " 99.99") + Pictured(row.cd2, " 99.99") + Pictured(row.net, " 999,999,999.99") + " " +
          xbase::Dtoc(row.due) + " " + xbase::PadR(xbase::RTrim(row.order), 20) + " " + row.code_id;
 }
 
@@ -84,11 +88,11 @@ void PrintText(frame::Session& session, const DocumentFilter& filter, const std:
     int number = 0;
     for (const Row& row : blocks[b]) text.Line(TextLine(++number, row));
     Totals(blocks[b], &nominal[b], &net[b]);
-    text.Line(xbase::PadL("BRUTO : ", 60) + Pic(nominal[b], kAmount) + "   Netto : " + Pic(net[b], kAmount));
+    text.Line(xbase::PadL("BRUTO : ", 60) + Pictured(nominal[b], kAmount) + "   Netto : " + Pictured(net[b], kAmount));
     text.Line("");
   }
   const auto both = [&](std::string_view label, double a, double b) {
-    text.Line(xbase::PadL(label, 60) + Pic(a, kAmount) + "   NETTO : " + Pic(b, kAmount));
+    text.Line(xbase::PadL(label, 60) + Pictured(a, kAmount) + "   NETTO : " + Pictured(b, kAmount));
   };
   both("JUAL-> BRUTO : ", nominal[0], net[0]);
   both("RETUR-> BRUTO : ", nominal[1], net[1]);

@@ -81,6 +81,4 @@ bool PrintPages(frame::Session& session, const PagedText& text, int headings, in
   return report.Print(layout);
 }
 
-std::string Pic(double value, std::string_view picture) { return xbase::Transform(xbase::Value::Num(value), picture); }
-
 }  // namespace recaps

@@ -75,9 +75,6 @@ class PagedText {
 // line more kept in view, no signature box. False when nothing reached a printer.
 bool PrintPages(frame::Session& session, const PagedText& text, int headings, int width);
 
-// A number through a picture.
-std::string Pic(double value, std::string_view picture);
-
 }  // namespace recaps
 
 #endif  // PALUNDA_RECAPS_SALES_DOCUMENTS_H_

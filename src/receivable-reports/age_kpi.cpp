@@ -2,6 +2,7 @@
 // by the amount paid, in detail or summed per customer or salesman.
 #include <map>
 
+#include "frame/grid_cells.h"
 #include "frame/open_table.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
@@ -10,6 +11,9 @@
 #include "xbase/text_functions.h"
 
 namespace receivable_reports {
+
+using frame::Trimmed;
+
 namespace {
 
 // Instrument and cash payments count; deductions and returns do not.
@@ -25,9 +29,9 @@ xbase::Status InvoiceOf(xbase::WorkArea& piutdbt, const AgeLimits& limits, const
   *passes = false;
   if (!s.ok() || !piutdbt.found()) return s;
   line->nota = nota;
-  line->relasi = Trim(piutdbt.Text("RELASI"));
-  line->sales = Trim(piutdbt.Text("SALES"));
-  line->tipe = Trim(piutdbt.Text("TIPE"));
+  line->relasi = Trimmed(piutdbt.Text("RELASI"));
+  line->sales = Trimmed(piutdbt.Text("SALES"));
+  line->tipe = Trimmed(piutdbt.Text("TIPE"));
   line->invoice_date = piutdbt.DateOf("TANGGAL");
   const std::string_view excluded = xbase::RTrim(limits.excluded);
   *passes = Begins(line->relasi, limits.customer) && Begins(line->sales, limits.salesman) &&
@@ -72,7 +76,7 @@ xbase::Status AgeLines(frame::Session& session, const AgeLimits& limits, std::ve
     if (date > limits.to || !read.ok()) return false;
     xbase::Status walked = ForEachKeyed(*receipt_lines, "PIUTKR21", headers->Text("KDCB") + headers->Text("NOMOR"), [&] {
       if (Counts(receipt_lines->Text("KD_TT"))) {
-        add(Trim(receipt_lines->Text("NOTA")), date, receipt_lines->Number("KREDIT"));
+        add(Trimmed(receipt_lines->Text("NOTA")), date, receipt_lines->Number("KREDIT"));
       }
       return read.ok();
     });
@@ -84,7 +88,7 @@ xbase::Status AgeLines(frame::Session& session, const AgeLimits& limits, std::ve
       const xbase::Date date = journal->DateOf("TANGGAL");
       if (date > limits.to || !read.ok()) return false;
       if (Counts(journal->Text("KD_TT"))) {
-        add(Trim(journal->Text("NOTA")), date, journal->Number("KREDIT") - journal->Number("DEBET"));
+        add(Trimmed(journal->Text("NOTA")), date, journal->Number("KREDIT") - journal->Number("DEBET"));
       }
       return read.ok();
     });
@@ -95,8 +99,8 @@ xbase::Status AgeLines(frame::Session& session, const AgeLimits& limits, std::ve
 void AgeDetailBook(frame::Session& session, const AgeLimits& limits, const std::vector<AgeLine>& lines) {
   SheetTable sheet(session, "KPI UMUR PIUTANG",
                    {"KPI UMUR PIUTANG", Title(limits),
-                    "RELASI  : " + Trim(limits.customer) + ",  SALES : " + Trim(limits.salesman) + ", TIPE : " +
-                        Trim(limits.type) + ", Kecuali Sales :" + Trim(limits.excluded)},
+                    "RELASI  : " + Trimmed(limits.customer) + ",  SALES : " + Trimmed(limits.salesman) + ", TIPE : " +
+                        Trimmed(limits.type) + ", Kecuali Sales :" + Trimmed(limits.excluded)},
                    {"NO.", "RELASI", "NAMA", "NOTA", "SLS", "TP", "TGL. SJ", "TGL. BAYAR", "NILAI BAYAR", "UMUR", "TOTAL"});
   double paid = 0, weighted = 0;
   int number = 0;
@@ -133,7 +137,7 @@ void AgeRecapBook(frame::Session& session, const std::vector<AgeLine>& lines, bo
   for (auto& [code, sum] : sums) {
     if (salesmen != nullptr && salesmen->SetOrder("MASTSLS1").ok() &&
         salesmen->Seek(salesmen->PadToField("SALES", code)).ok() && salesmen->found()) {
-      sum.name = Trim(salesmen->Text("NAMA"));
+      sum.name = Trimmed(salesmen->Text("NAMA"));
     }
     paid += sum.paid;
     weighted += sum.weighted;

@@ -1,4 +1,5 @@
 // DAFTAR GIRO BELUM CAIR: the giros of a period, of a branch and customer, not cleared.
+#include "frame/grid_cells.h"
 #include "frame/open_table.h"
 #include "receivable-reports/instrument_rows.h"
 #include "receivable-reports/limits_form.h"
@@ -6,6 +7,8 @@
 #include "receivable-reports/report_screens.h"
 
 namespace receivable_reports {
+
+using frame::Trimmed;
 
 ReportText UnclearedListText(const ListLimits& limits) {
   return GiroListText("DAFTAR GIRO BELUM CAIR,  Periode : ", limits, false);
@@ -22,7 +25,7 @@ xbase::Status BuildUnclearedList(frame::Session& session, const ListLimits& limi
   // A giro is dated by its due date (TANGGAL); the register is walked in number order.
   xbase::Status s = ForEachKeyed(*girodbt, "GIRODBT1", "", [&] {
     const xbase::Date date = girodbt->DateOf("TANGGAL");
-    if (date < limits.from || date > limits.to || Trim(girodbt->Text("KET")) != "GIRO" ||
+    if (date < limits.from || date > limits.to || Trimmed(girodbt->Text("KET")) != "GIRO" ||
         !Begins(girodbt->Text("KDCB"), limits.branch) || !Begins(girodbt->Text("RELASI"), limits.customer)) {
       return true;
     }

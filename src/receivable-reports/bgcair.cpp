@@ -1,4 +1,5 @@
 // DAFTAR GIRO CAIR: the instruments cleared in a period, of a branch and customer.
+#include "frame/grid_cells.h"
 #include "frame/open_table.h"
 #include "receivable-reports/instrument_rows.h"
 #include "receivable-reports/limits_form.h"
@@ -6,6 +7,8 @@
 #include "receivable-reports/report_screens.h"
 
 namespace receivable_reports {
+
+using frame::Trimmed;
 
 ReportText ClearedListText(const ListLimits& limits) {
   return GiroListText("DAFTAR GIRO CAIR,  Periode : ", limits, true);
@@ -29,7 +32,7 @@ xbase::Status BuildClearedList(frame::Session& session, const ListLimits& limits
     }
     InstrumentRow row;
     read = ReadInstrument(*girodbt, customers, &row);
-    row.notes = Trim(cleared->Text("NOTES"));
+    row.notes = Trimmed(cleared->Text("NOTES"));
     total += row.amount;
     AddGiroLine(report, ++number, row, date, true);
     return read.ok();

@@ -4,10 +4,14 @@
 
 #include <algorithm>
 
+#include "frame/grid_cells.h"
 #include "frame/open_table.h"
 #include "xbase/text_functions.h"
 
 namespace receivable_reports {
+
+using frame::Pictured;
+using frame::Trimmed;
 
 xbase::Status ForEachCustomer(frame::Session& session, std::string_view prefix,
                               const std::function<void(const CustomerRow&, const std::vector<Invoice>&)>& visit) {
@@ -15,7 +19,7 @@ xbase::Status ForEachCustomer(frame::Session& session, std::string_view prefix,
   if (mastcus == nullptr) return xbase::Status::NotFound("MASTCUS", "not open");
   std::vector<CustomerRow> customers;
   xbase::Status s = ForEachKeyed(*mastcus, "MASTCUS1", xbase::AllTrim(prefix), [&] {
-    customers.push_back({Trim(mastcus->Text("RELASI")), Trim(mastcus->Text("NAMA")), Trim(mastcus->Text("KOTA"))});
+    customers.push_back({Trimmed(mastcus->Text("RELASI")), Trimmed(mastcus->Text("NAMA")), Trimmed(mastcus->Text("KOTA"))});
     return true;
   });
   ReceivableBook book(session);
@@ -46,14 +50,14 @@ ReportText RecapText(const std::vector<std::string>& titles, const RecapLayout& 
   std::vector<double> sums;
   for (const RecapRow& row : rows) {
     std::string text = Cut(row.label, layout.label_width);
-    for (const double figure : row.figures) text += Num(figure, layout.picture);
+    for (const double figure : row.figures) text += Pictured(figure, layout.picture);
     report.Add(std::move(text));
     AddFigures(&sums, row.figures);
   }
   if (rows.empty()) return report;
   report.Add(rule);
   std::string total = Cut(layout.total_label, layout.label_width);
-  for (const double figure : sums) total += Num(figure, layout.picture);
+  for (const double figure : sums) total += Pictured(figure, layout.picture);
   report.Add(std::move(total), kGrand);
   return report;
 }

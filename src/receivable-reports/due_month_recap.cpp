@@ -3,6 +3,7 @@
 #include <array>
 #include <map>
 
+#include "frame/grid_cells.h"
 #include "frame/open_table.h"
 #include "receivable-reports/list_reports.h"
 #include "receivable-reports/receivable_book.h"
@@ -10,6 +11,9 @@
 #include "xbase/text_functions.h"
 
 namespace receivable_reports {
+
+using frame::Trimmed;
+
 namespace {
 
 // The figure columns: doubtful, due in earlier years, January to December, consignment, returnable,
@@ -51,9 +55,9 @@ xbase::Status CustomerRowOf(frame::Session& session, CustomerLookup& customers, 
   xbase::Status s = members->SetOrder("OTL_MBR2");
   if (s.ok()) s = members->Seek(members->PadToField("MEMBER", code));
   if (s.ok() && members->found()) {
-    *key = Trim(members->Text("KODE"));
+    *key = Trimmed(members->Text("KODE"));
     if (s = groups->SetOrder("OTL_GRP1"); s.ok()) s = groups->Seek(groups->PadToField("KODE", *key));
-    *label = Cut(*key, 10) + " " + Cut(s.ok() && groups->found() ? Trim(groups->Text("NAMA")) : "", 25);
+    *label = Cut(*key, 10) + " " + Cut(s.ok() && groups->found() ? Trimmed(groups->Text("NAMA")) : "", 25);
     return s;
   }
   Customer customer;
@@ -70,7 +74,7 @@ xbase::Status SalesmanLabel(frame::Session& session, const std::string& code, st
   xbase::Status s = salesmen->SetOrder("MASTSLS1");
   if (s.ok()) s = salesmen->Seek(salesmen->PadToField("SALES", code));
   const std::string name =
-      s.ok() && salesmen->found() ? std::string(xbase::Left(Trim(salesmen->Text("NAMA")), 15)) : "belum terdaftar";
+      s.ok() && salesmen->found() ? std::string(xbase::Left(Trimmed(salesmen->Text("NAMA")), 15)) : "belum terdaftar";
   *label = Cut(code, 10) + " " + Cut(name, 25);
   return s;
 }
@@ -84,7 +88,7 @@ xbase::Status InstrumentsLeft(frame::Session& session, const std::string& custom
   xbase::Status inner;
   xbase::Status s = ForEachKeyed(*girodbt, "GIRODBT3", girodbt->PadToField("RELASI", customer), [&] {
     double amount = girodbt->Number("DEBET");
-    inner = ForEachKeyed(*uses, "GIROKR22", uses->PadToField("NO_BUKTI", Trim(girodbt->Text("NOMOR"))), [&] {
+    inner = ForEachKeyed(*uses, "GIROKR22", uses->PadToField("NO_BUKTI", Trimmed(girodbt->Text("NOMOR"))), [&] {
       amount -= uses->Number("KREDIT");
       return true;
     });
@@ -160,8 +164,8 @@ ReportText DueMonthRecapText(const DueMonthLimits& limits, bool by_salesman, con
   layout.heads = Heads(by_salesman);
   layout.picture = kThousands;
   layout.total_label = by_salesman ? "* J U M L A H *" : "       JUMLAH :";
-  return RecapText({"REKAP PIUTANG JATUH TEMPO, TIPE " + Trim(limits.type) + ", SALES : " + Trim(limits.salesman) +
-                        ",  CABANG : " + Trim(limits.branch),
+  return RecapText({"REKAP PIUTANG JATUH TEMPO, TIPE " + Trimmed(limits.type) + ", SALES : " + Trimmed(limits.salesman) +
+                        ",  CABANG : " + Trimmed(limits.branch),
                     "PENJUALAN s/d : " + DateText(limits.sales_to) + ", JATUH TEMPO s/d : " + DateText(limits.due_to) +
                         ", PEMBAYARAN s/d : " + DateText(limits.paid_to),
                     "( dalam 000 )"},
@@ -173,13 +177,13 @@ void DueMonthRecapBook(frame::Session& session, const DueMonthLimits& limits, co
   for (const std::string_view month : kMonths) heads.emplace_back(month);
   heads.insert(heads.end(), {"PIUTANG KONSINYASI", "RETUNABLE", "PIUTANG", "BLM TT"});
   SheetTable sheet(session, "REKAP PIUTANG JATUH TEMPO SALES",
-                   {"REKAP PIUTANG JATUH TEMPO / SALES, TIPE " + Trim(limits.type),
+                   {"REKAP PIUTANG JATUH TEMPO / SALES, TIPE " + Trimmed(limits.type),
                     "PIUTANG JATUH TEMPO TAHUN INI : TAHUN SEKARANG / TH. " + std::to_string(limits.sales_to.year()),
                     "(dalam ribuan)"},
                    heads);
   std::vector<double> sums;
   for (const RecapRow& row : rows) {
-    std::vector<SheetCell> cells = {frame::AsText(Trim(row.label.substr(0, 10))), Trim(row.label.substr(11))};
+    std::vector<SheetCell> cells = {frame::AsText(Trimmed(row.label.substr(0, 10))), Trimmed(row.label.substr(11))};
     cells.insert(cells.end(), row.figures.begin(), row.figures.end());
     sheet.Row(cells);
     AddFigures(&sums, row.figures);

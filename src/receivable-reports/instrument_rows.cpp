@@ -1,18 +1,22 @@
 // Payment instruments as the instrument lists read and print them, and an instrument's balance.
 #include "receivable-reports/instrument_rows.h"
 
+#include "frame/grid_cells.h"
 #include "frame/open_table.h"
 #include "receivable-reports/limits_form.h"
 #include "xbase/text_functions.h"
 
 namespace receivable_reports {
 
+using frame::Pictured;
+using frame::Trimmed;
+
 xbase::Status ReadInstrument(const xbase::WorkArea& girodbt, CustomerLookup& customers, InstrumentRow* row) {
-  row->nomor = Trim(girodbt.Text("NOMOR"));
-  row->kind = Trim(girodbt.Text("KET"));
-  row->kdcb = Trim(girodbt.Text("KDCB"));
-  row->notes = Trim(girodbt.Text("NOTES"));
-  row->relasi = Trim(girodbt.Text("RELASI"));
+  row->nomor = Trimmed(girodbt.Text("NOMOR"));
+  row->kind = Trimmed(girodbt.Text("KET"));
+  row->kdcb = Trimmed(girodbt.Text("KDCB"));
+  row->notes = Trimmed(girodbt.Text("NOTES"));
+  row->relasi = Trimmed(girodbt.Text("RELASI"));
   row->received = girodbt.DateOf("TG_TERIMA");
   row->due = girodbt.DateOf("TANGGAL");
   row->amount = girodbt.Number("DEBET");
@@ -24,7 +28,7 @@ xbase::Status ReadInstrument(const xbase::WorkArea& girodbt, CustomerLookup& cus
 
 xbase::Status InstrumentBalance(frame::Session& session, ReceivableBook& book, const xbase::WorkArea& girodbt,
                                 xbase::Date date, double* balance) {
-  const std::string number = Trim(girodbt.Text("NOMOR"));
+  const std::string number = Trimmed(girodbt.Text("NOMOR"));
   *balance = girodbt.Number("DEBET");
   xbase::WorkArea* outside = frame::AreaOf(session, "GIROKDT");
   if (outside == nullptr) return xbase::Status::NotFound("GIROKDT", "not open");
@@ -79,16 +83,16 @@ ReportText GiroListText(const std::string& title, const ListLimits& limits, bool
 }
 
 void AddGiroLine(ReportText* report, int number, const InstrumentRow& row, xbase::Date cleared, bool with_cleared) {
-  report->Add(Num(number, "999 ") + " " + Cut(row.nomor, 20) + " " + DateText(row.received) + " " + DateText(row.due) +
+  report->Add(Pictured(number, "999 ") + " " + Cut(row.nomor, 20) + " " + DateText(row.received) + " " + DateText(row.due) +
               " " + (with_cleared ? DateText(cleared) + " " : std::string()) + Cut(row.notes, 20) +
-              Num(row.amount, kFigure) + " " + Cut(row.relasi, 10) + " " + Cut(row.name, 30));
+              Pictured(row.amount, kFigure) + " " + Cut(row.relasi, 10) + " " + Cut(row.name, 30));
 }
 
 void AddGiroTotal(ReportText* report, double total, bool with_cleared) {
   if (report->empty()) return;
   const std::string heading = GiroHeading(with_cleared);
   report->Add(std::string(heading.size(), '-'));
-  report->Add(Cut("TOTAL :", with_cleared ? 79 : 68) + Num(total, kFigure), kGrand);
+  report->Add(Cut("TOTAL :", with_cleared ? 79 : 68) + Pictured(total, kFigure), kGrand);
 }
 
 xbase::Status RunGiroList(frame::Session& session, std::string_view window, const std::string& title,

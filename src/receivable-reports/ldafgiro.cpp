@@ -1,4 +1,5 @@
 // DAFTAR BUKTI PEMBAYARAN: the payment instruments of one kind received in a period.
+#include "frame/grid_cells.h"
 #include "receivable-reports/card_reports.h"
 #include "receivable-reports/instrument_rows.h"
 #include "receivable-reports/limits_form.h"
@@ -8,6 +9,10 @@
 #include "xbase/text_functions.h"
 
 namespace receivable_reports {
+
+using frame::Pictured;
+using frame::Trimmed;
+
 namespace {
 
 const std::string kHeading = Cut("NOMOR", 21) + Cut("TG. TERIMA", 11) + Cut("TG. TEMPO", 11) + Cut("KET", 5) +
@@ -15,7 +20,7 @@ const std::string kHeading = Cut("NOMOR", 21) + Cut("TG. TERIMA", 11) + Cut("TG.
 constexpr std::string_view kFigure = " 99,999,999,999.99";
 
 std::string Title(xbase::Date from, xbase::Date to, const std::string& kind) {
-  return "DAFTAR BUKTI PEMBAYARAN " + Trim(kind) + ", Periode : " + Period(from, to);
+  return "DAFTAR BUKTI PEMBAYARAN " + Trimmed(kind) + ", Periode : " + Period(from, to);
 }
 
 }  // namespace
@@ -30,7 +35,7 @@ xbase::Status ReceivedInstruments(frame::Session& session, xbase::Date from, xba
   xbase::Status read;
   xbase::Status s = ForEachFrom(*girodbt, "GIRODBT2", from.Dtos(), [&] {
     if (girodbt->DateOf("TG_TERIMA") > to) return false;
-    if (Trim(girodbt->Text("KET")) != wanted) return true;
+    if (Trimmed(girodbt->Text("KET")) != wanted) return true;
     InstrumentRow row;
     read = ReadInstrument(*girodbt, customers, &row);
     rows->push_back(std::move(row));
@@ -51,11 +56,11 @@ ReportText ReceivedInstrumentsText(xbase::Date from, xbase::Date to, const std::
   for (const InstrumentRow& row : rows) {
     total += row.amount;
     report.Add(Cut(row.nomor, 20) + " " + DateText(row.received) + " " + DateText(row.due) + " " + Cut(row.kind, 4) +
-               " " + Cut(row.notes, 20) + Num(row.amount, kFigure) + " " + Cut(row.relasi, 10) + " " + Cut(row.name, 30));
+               " " + Cut(row.notes, 20) + Pictured(row.amount, kFigure) + " " + Cut(row.relasi, 10) + " " + Cut(row.name, 30));
   }
   if (rows.empty()) return report;
   report.Add(rule);
-  report.Add(Cut("TOTAL :", 68) + Num(total, kFigure), kGrand);
+  report.Add(Cut("TOTAL :", 68) + Pictured(total, kFigure), kGrand);
   return report;
 }
 

@@ -2,6 +2,7 @@
 // its settlement class, a sum per receipt of several lines and the grand sums.
 #include <array>
 
+#include "frame/grid_cells.h"
 #include "frame/open_table.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
@@ -11,6 +12,10 @@
 #include "xbase/text_functions.h"
 
 namespace receivable_reports {
+
+using frame::Pictured;
+using frame::Trimmed;
+
 namespace {
 
 using Sums = std::array<double, kPaymentColumns>;
@@ -28,7 +33,7 @@ std::string Heading() {
 
 std::string Title(const ListLimits& limits) { return "DAFTAR PEMBAYARAN PIUTANG, TANGGAL " + Period(limits.from, limits.to); }
 std::string SubTitle(const ListLimits& limits) {
-  return "CUSTOMER : " + Trim(limits.customer) + ", CABANG : " + Trim(limits.branch);
+  return "CUSTOMER : " + Trimmed(limits.customer) + ", CABANG : " + Trimmed(limits.branch);
 }
 
 int ColumnOf(std::string_view code, std::string_view option) {
@@ -52,7 +57,7 @@ void AddTo(Sums* sums, const Sums& more) {
 }
 std::string FiguresText(const Sums& sums) {
   std::string text;
-  for (const double figure : sums) text += Num(figure, kFigure);
+  for (const double figure : sums) text += Pictured(figure, kFigure);
   return text;
 }
 
@@ -94,15 +99,15 @@ xbase::Status PaymentRows(frame::Session& session, const ListLimits& limits, std
     if (!Begins(headers->Text("KDCB"), limits.branch)) return true;
     const std::string kdcb = headers->Text("KDCB"), nomor = headers->Text("NOMOR");
     read = ForEachKeyed(*lines, "PIUTKR21", kdcb + nomor, [&] {
-      PaymentRow row{date, Trim(kdcb), Trim(nomor), Trim(lines->Text("NOTA"))};
-      row.kd_tt = Trim(lines->Text("KD_TT"));
-      row.no_bukti = Trim(lines->Text("NO_BUKTI"));
+      PaymentRow row{date, Trimmed(kdcb), Trimmed(nomor), Trimmed(lines->Text("NOTA"))};
+      row.kd_tt = Trimmed(lines->Text("KD_TT"));
+      row.no_bukti = Trimmed(lines->Text("NO_BUKTI"));
       row.amount = lines->Number("KREDIT");
       read = piutdbt->Seek(piutdbt->PadToField("NOTA", row.nota));
       if (!read.ok()) return false;
       if (piutdbt->found()) {
-        row.relasi = Trim(piutdbt->Text("RELASI"));
-        row.tipe = Trim(piutdbt->Text("TIPE"));
+        row.relasi = Trimmed(piutdbt->Text("RELASI"));
+        row.tipe = Trimmed(piutdbt->Text("TIPE"));
       }
       if (!Begins(row.relasi, limits.customer)) return true;
       Customer customer;
@@ -132,7 +137,7 @@ ReportText PaymentListText(const ListLimits& limits, const std::vector<PaymentRo
   Walk(
       rows,
       [&](int number, const PaymentRow& row) {
-        report.Add(Num(number, "99999") + " " + DateText(row.date) + " " + Cut(row.nomor, 10) + " " + Cut(row.nota, 15) +
+        report.Add(Pictured(number, "99999") + " " + DateText(row.date) + " " + Cut(row.nomor, 10) + " " + Cut(row.nota, 15) +
                    " " + Cut(row.relasi, 10) + " " + Cut(row.name, 30) + " " + Cut(row.tipe, 2) + " " + Cut(row.kd_tt, 2) +
                    " " + Cut(row.no_bukti, 20) + " " + FiguresText(Figures(row)));
       },

@@ -1,4 +1,5 @@
 // DAFTAR PIUTANG: the receivables of a period, of a customer and branch, approved or not yet.
+#include "frame/grid_cells.h"
 #include "frame/open_table.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
@@ -7,6 +8,10 @@
 #include "xbase/text_functions.h"
 
 namespace receivable_reports {
+
+using frame::Pictured;
+using frame::Trimmed;
+
 namespace {
 
 const std::string kHeading = Cut("  NO.", 6) + Cut("TANGGAL", 11) + Cut("NOTA", 21) + Cut("CUSTOMER", 11) +
@@ -21,7 +26,7 @@ ReportText ReceivableListText(const ListLimits& limits, bool approved) {
   return ReportText({{"DAFTAR PIUTANG " + std::string(approved ? "APPROVAL" : "BELUM APPROVAL") + ", TANGGAL " +
                           Period(limits.from, limits.to),
                       std::string(kTitle)},
-                     {"CUSTOMER : " + Trim(limits.customer) + ", CABANG : " + Trim(limits.branch), std::string(kBody)},
+                     {"CUSTOMER : " + Trimmed(limits.customer) + ", CABANG : " + Trimmed(limits.branch), std::string(kBody)},
                      {rule, std::string(kBody)},
                      {kHeading, std::string(kBody)},
                      {rule, std::string(kBody)}},
@@ -38,7 +43,7 @@ xbase::Status BuildReceivableList(frame::Session& session, const ListLimits& lim
   xbase::Status lookup;
   xbase::Status s = ForEachFrom(*piutdbt, "PIUTDBT2", limits.from.Dtos(), [&] {
     if (piutdbt->DateOf("TANGGAL") > limits.to) return false;
-    const std::string relasi = Trim(piutdbt->Text("RELASI"));
+    const std::string relasi = Trimmed(piutdbt->Text("RELASI"));
     if (!Begins(relasi, limits.customer) || !Begins(piutdbt->Text("KDCB"), limits.branch) ||
         piutdbt->Logical("APPROVAL") != approved) {
       return true;
@@ -46,16 +51,16 @@ xbase::Status BuildReceivableList(frame::Session& session, const ListLimits& lim
     Customer customer;
     lookup = customers.Find(relasi, &customer);
     total += piutdbt->Number("DEBET");
-    report->Add(Num(++number, "99999") + " " + DateText(piutdbt->DateOf("TANGGAL")) + " " +
+    report->Add(Pictured(++number, "99999") + " " + DateText(piutdbt->DateOf("TANGGAL")) + " " +
                 Cut(piutdbt->Text("NOTA"), 20) + " " + Cut(relasi, 10) + " " + Cut(customer.name, 30) + " " +
                 Cut(piutdbt->Text("KDCB"), 6) + " " + Cut(piutdbt->Text("TIPE"), 2) + " " + Cut(piutdbt->Text("SALES"), 4) +
-                " " + Cut(piutdbt->Text("CODE_ID"), 4) + Num(piutdbt->Number("DEBET"), kFigure) + " " +
+                " " + Cut(piutdbt->Text("CODE_ID"), 4) + Pictured(piutdbt->Number("DEBET"), kFigure) + " " +
                 DateText(piutdbt->DateOf("TEMPO")));
     return lookup.ok();
   });
   if (!s.ok() || !lookup.ok() || report->empty()) return s.ok() ? lookup : s;
   report->Add(std::string(kHeading.size(), '-'));
-  report->Add(Cut("JUMLAH :", 99) + Num(total, kFigure), kGrand);
+  report->Add(Cut("JUMLAH :", 99) + Pictured(total, kFigure), kGrand);
   return s;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "frame/code_pick.h"
+#include "frame/grid_cells.h"
 #include "frame/open_table.h"
 #include "receivable-reports/card_reports.h"
 #include "receivable-reports/limits_form.h"
@@ -11,6 +12,10 @@
 #include "xbase/text_functions.h"
 
 namespace receivable_reports {
+
+using frame::Pictured;
+using frame::Trimmed;
+
 namespace {
 
 constexpr std::string_view kHeading =
@@ -38,7 +43,7 @@ bool PickInstrument(frame::Session& session, std::string* number) {
 
 ReportText InstrumentCardText(const std::string& number, int per_page) {
   const std::string rule(kHeading.size(), '-');
-  return ReportText({{"KARTU BUKTI PEMBAYARAN : " + Trim(number), std::string(kTitle)},
+  return ReportText({{"KARTU BUKTI PEMBAYARAN : " + Trimmed(number), std::string(kTitle)},
                      {rule, std::string(kBody)},
                      {std::string(kHeading), std::string(kBody)},
                      {rule, std::string(kBody)}},
@@ -53,9 +58,9 @@ xbase::Status BuildInstrumentCard(frame::Session& session, const std::string& nu
   std::vector<Entry> entries;
   const auto own = [&](const xbase::WorkArea& row, bool debit) {
     const xbase::Date date = row.DateOf("TANGGAL");
-    const std::string notes = Trim(row.Text("RELASI")) + " " + Trim(row.Text("NOTES"));
-    entries.push_back({date.Dtos() + "00", Trim(row.Text("NOMOR")), notes, date,
-                       debit ? std::string() : Trim(row.Text("KDCB")), debit ? row.Number("DEBET") : 0,
+    const std::string notes = Trimmed(row.Text("RELASI")) + " " + Trimmed(row.Text("NOTES"));
+    entries.push_back({date.Dtos() + "00", Trimmed(row.Text("NOMOR")), notes, date,
+                       debit ? std::string() : Trimmed(row.Text("KDCB")), debit ? row.Number("DEBET") : 0,
                        debit ? 0 : row.Number("KREDIT")});
     return true;
   };
@@ -70,7 +75,7 @@ xbase::Status BuildInstrumentCard(frame::Session& session, const std::string& nu
   if (s.ok()) s = book.InstrumentUses(wanted, &receipts, &journal);
   if (!s.ok()) return s;
   for (const ReceiptLine& line : receipts) {
-    entries.push_back({line.date.Dtos() + "02", line.nota, line.notes, line.date, Trim(line.nomor), 0, line.kredit});
+    entries.push_back({line.date.Dtos() + "02", line.nota, line.notes, line.date, Trimmed(line.nomor), 0, line.kredit});
   }
   for (const JournalLine& row : journal) {
     entries.push_back({row.date.Dtos() + "03", row.nota, row.notes, row.date, row.nomor, row.debet, row.kredit});
@@ -83,10 +88,10 @@ xbase::Status BuildInstrumentCard(frame::Session& session, const std::string& nu
     debet += entry.debet;
     kredit += entry.kredit;
     report->Add(Cut(entry.nota, 20) + " " + Cut(entry.notes, 31) + " " + DateText(entry.date) + " " +
-                Cut(entry.number, 10) + Num(entry.debet, kFigure) + Num(entry.kredit, kFigure) + Num(balance, kFigure));
+                Cut(entry.number, 10) + Pictured(entry.debet, kFigure) + Pictured(entry.kredit, kFigure) + Pictured(balance, kFigure));
   }
   report->Add(std::string(kHeading.size(), '-'));
-  report->Add(Cut("", 74) + Num(debet, kFigure) + Num(kredit, kFigure), kGrand);
+  report->Add(Cut("", 74) + Pictured(debet, kFigure) + Pictured(kredit, kFigure), kGrand);
   return s;
 }
 

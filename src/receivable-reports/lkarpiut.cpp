@@ -2,6 +2,7 @@
 // balance from the opening balance.
 #include <algorithm>
 
+#include "frame/grid_cells.h"
 #include "receivable-reports/card_reports.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/receivable_book.h"
@@ -9,6 +10,10 @@
 #include "xbase/text_functions.h"
 
 namespace receivable_reports {
+
+using frame::Pictured;
+using frame::Trimmed;
+
 namespace {
 
 constexpr std::string_view kHeading =
@@ -66,7 +71,7 @@ xbase::Status BuildCustomerCard(frame::Session& session, const PeriodLimits& lim
       if (line.date < limits.from) {
         opening -= line.kredit;
       } else if (line.date <= limits.to) {
-        entries.push_back({Key(line.date, "03"), line.date, line.nota, Trim(line.kdcb), Trim(line.nomor), line.kd_tt,
+        entries.push_back({Key(line.date, "03"), line.date, line.nota, Trimmed(line.kdcb), Trimmed(line.nomor), line.kd_tt,
                            line.no_bukti, 0, line.kredit});
       }
     }
@@ -83,11 +88,11 @@ xbase::Status BuildCustomerCard(frame::Session& session, const PeriodLimits& lim
     debet += entry.debet;
     kredit += entry.kredit;
     report->Add(DateText(entry.date) + " " + Cut(entry.nota, 20) + " " + Cut(entry.kdcb, 6) + " " +
-                Cut(entry.nomor, 10) + " " + Cut(entry.kd, 2) + " " + Cut(entry.bukti, 20) + Num(entry.debet, kAmount2) +
-                Num(entry.kredit, kAmount2) + Num(balance, kAmount2));
+                Cut(entry.nomor, 10) + " " + Cut(entry.kd, 2) + " " + Cut(entry.bukti, 20) + Pictured(entry.debet, kAmount2) +
+                Pictured(entry.kredit, kAmount2) + Pictured(balance, kAmount2));
   }
   report->Add(std::string(kHeading.size(), '-'));
-  report->Add(std::string(73, ' ') + Num(debet, kAmount2) + Num(kredit, kAmount2) + Num(debet - kredit, kAmount2), kGrand);
+  report->Add(std::string(73, ' ') + Pictured(debet, kAmount2) + Pictured(kredit, kAmount2) + Pictured(debet - kredit, kAmount2), kGrand);
   return s;
 }
 

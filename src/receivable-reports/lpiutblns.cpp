@@ -2,6 +2,7 @@
 // left open as of a date.
 #include <cmath>
 
+#include "frame/grid_cells.h"
 #include "receivable-reports/card_reports.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/receivable_book.h"
@@ -10,6 +11,10 @@
 #include "xbase/text_functions.h"
 
 namespace receivable_reports {
+
+using frame::Pictured;
+using frame::Trimmed;
+
 namespace {
 
 constexpr std::string_view kHeading =
@@ -32,7 +37,7 @@ struct Sums {
 };
 
 std::string Figures(double debet, double payment, double ret, double balance) {
-  return Num(debet, kFigure) + Num(payment, kFigure) + Num(ret, kFigure) + Num(balance, kFigure);
+  return Pictured(debet, kFigure) + Pictured(payment, kFigure) + Pictured(ret, kFigure) + Pictured(balance, kFigure);
 }
 
 // Calls row() for each invoice, group() after the last invoice of a customer with more than one,
@@ -122,7 +127,7 @@ ReportText InvoiceBalancesText(const PeriodLimits& limits, const std::vector<Inv
 
 void InvoiceBalancesBook(frame::Session& session, const PeriodLimits& limits, const std::vector<InvoiceBalance>& rows) {
   SheetTable sheet(session, "SALDO PIUTANG PER FAKTUR",
-                   {"SALDO PIUTANG PER : " + DateText(limits.to), "CUSTOMER : " + Trim(limits.customer)},
+                   {"SALDO PIUTANG PER : " + DateText(limits.to), "CUSTOMER : " + Trimmed(limits.customer)},
                    {"FAKTUR", "TG. FAKTUR", "TG. TEMPO", "CUSTOMER", "NAMA", "TIPE", "SALES", "DEBET", "BAYAR", "RETUR",
                     "SALDO"});
   Walk(

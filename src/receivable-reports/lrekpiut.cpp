@@ -2,6 +2,7 @@
 // customer of a code prefix.
 #include <array>
 
+#include "frame/grid_cells.h"
 #include "receivable-reports/card_reports.h"
 #include "receivable-reports/customer_recap.h"
 #include "receivable-reports/limits_form.h"
@@ -9,6 +10,9 @@
 #include "receivable-reports/report_screens.h"
 
 namespace receivable_reports {
+
+using frame::Pictured;
+
 namespace {
 
 constexpr std::string_view kHeading =
@@ -17,7 +21,7 @@ constexpr std::string_view kFigure = " 99,999,999,999.99";
 
 std::string Figures(const std::array<double, 4>& figures) {
   std::string text;
-  for (const double figure : figures) text += Num(figure, kFigure);
+  for (const double figure : figures) text += Pictured(figure, kFigure);
   return text;
 }
 

@@ -1,10 +1,14 @@
 // REKAP PIUTANG (MENU D): per customer the open amounts of its invoices by kind (services, doubtful,
 // compensation) and by due date against a date: due in earlier years, due by the date, not yet due.
+#include "frame/grid_cells.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
 #include "receivable-reports/report_screens.h"
 
 namespace receivable_reports {
+
+using frame::Trimmed;
+
 namespace {
 
 enum Column {
@@ -68,7 +72,7 @@ ReportText DueRecapText(const DueLimits& limits, const std::vector<RecapRow>& ro
                   {"PIUTANG", "BELUM", "JT TEMPO"},
                   {"TOTAL", "PIUTANG", "PUTUS"},
                   {"SALDO", "PIUTANG", "s/d HR INI"}};
-  return RecapText({"REKAPILTULASI PIUTANG, RELASI : " + Trim(limits.customer),
+  return RecapText({"REKAPILTULASI PIUTANG, RELASI : " + Trimmed(limits.customer),
                     "PENJUALAN s/d TGL. : " + DateText(limits.sales_to) + ", JATUH TEMPO s/d TGL : " +
                         DateText(limits.due_to) + "  TT s/d TGL : " + DateText(limits.paid_to)},
                    layout, rows, limits.per_page);

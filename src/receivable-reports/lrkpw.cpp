@@ -1,11 +1,15 @@
 // REKAP MUTASI PIUTANG & POTONGAN: per customer the opening balance, sales and the settlements of a
 // period split into instruments, cash, returns, discounts, costs, VAT and FS/FB deductions.
+#include "frame/grid_cells.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
 #include "receivable-reports/report_screens.h"
 #include "receivable-reports/sheet_table.h"
 
 namespace receivable_reports {
+
+using frame::Trimmed;
+
 namespace {
 
 enum Column { kOpening, kSales, kBg, kCash, kReturn, kDiscount, kCost, kVat, kFsFb, kClosing, kColumns };
@@ -96,7 +100,7 @@ void DeductionRecapBook(frame::Session& session, const ListLimits& limits, const
   SheetTable sheet(session, "REKAP MUTASI PIUTANG & POTONGAN", {Title(limits)}, heads);
   std::vector<double> sums;
   for (const RecapRow& row : rows) {
-    std::vector<SheetCell> cells = {frame::AsText(Trim(row.label.substr(0, 10))), Trim(row.label.substr(11))};
+    std::vector<SheetCell> cells = {frame::AsText(Trimmed(row.label.substr(0, 10))), Trimmed(row.label.substr(11))};
     cells.insert(cells.end(), row.figures.begin(), row.figures.end());
     sheet.Row(cells);
     AddFigures(&sums, row.figures);

@@ -2,6 +2,7 @@
 // left of them then.
 #include <cmath>
 
+#include "frame/grid_cells.h"
 #include "frame/open_table.h"
 #include "receivable-reports/card_reports.h"
 #include "receivable-reports/instrument_rows.h"
@@ -10,6 +11,10 @@
 #include "xbase/text_functions.h"
 
 namespace receivable_reports {
+
+using frame::Pictured;
+using frame::Trimmed;
+
 namespace {
 
 const std::string kHeading = Cut("NOMOR", 21) + Cut("TG. TERIMA", 11) + Cut("TG. TEMPO", 11) + Cut("KET", 5) +
@@ -43,7 +48,7 @@ xbase::Status InstrumentBalances(frame::Session& session, const std::string& bra
 
 ReportText InstrumentBalancesText(xbase::Date date, const std::string& kind, const std::vector<InstrumentRow>& rows) {
   const std::string rule(kHeading.size(), '-');
-  ReportText report({{"SALDO BUKTI PEMBAYARAN " + Trim(kind) + " per Tanggal : " + DateText(date), std::string(kTitle)},
+  ReportText report({{"SALDO BUKTI PEMBAYARAN " + Trimmed(kind) + " per Tanggal : " + DateText(date), std::string(kTitle)},
                      {rule, std::string(kBody)},
                      {kHeading, std::string(kBody)},
                      {rule, std::string(kBody)}},
@@ -52,12 +57,12 @@ ReportText InstrumentBalancesText(xbase::Date date, const std::string& kind, con
   for (const InstrumentRow& row : rows) {
     total += row.amount;
     report.Add(Cut(row.nomor, 20) + " " + DateText(row.received) + " " + DateText(row.due) + " " + Cut(row.kind, 4) +
-               " " + Cut(row.kdcb, 6) + " " + Cut(row.notes, 20) + Num(row.amount, kFigure) + " " + Cut(row.relasi, 10) +
+               " " + Cut(row.kdcb, 6) + " " + Cut(row.notes, 20) + Pictured(row.amount, kFigure) + " " + Cut(row.relasi, 10) +
                " " + Cut(row.name, 30));
   }
   if (rows.empty()) return report;
   report.Add(rule);
-  report.Add(Cut("** TOTAL **", 75) + Num(total, kFigure), kGrand);
+  report.Add(Cut("** TOTAL **", 75) + Pictured(total, kFigure), kGrand);
   return report;
 }
 

@@ -1,5 +1,6 @@
 // PIUTANG dan PEMBAYARAN (B): the invoices of a sales period with what was paid, deducted and
 // returned up to a date and the balance left, per customer, or one line per customer.
+#include "frame/grid_cells.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
 #include "receivable-reports/receivable_book.h"
@@ -9,6 +10,9 @@
 #include "xbase/text_functions.h"
 
 namespace receivable_reports {
+
+using frame::Pictured;
+
 namespace {
 
 constexpr std::string_view kFigure = " 99,999,999,999.99";
@@ -34,7 +38,7 @@ struct Sums {
 
 std::string FiguresText(const std::vector<double>& figures) {
   std::string text;
-  for (const double figure : figures) text += Num(figure, kFigure);
+  for (const double figure : figures) text += Pictured(figure, kFigure);
   return text;
 }
 

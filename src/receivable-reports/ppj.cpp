@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "documents/line_value.h"
+#include "frame/grid_cells.h"
 #include "frame/open_table.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
@@ -10,6 +11,9 @@
 #include "xbase/text_functions.h"
 
 namespace receivable_reports {
+
+using frame::Pictured;
+
 namespace {
 
 constexpr std::string_view kFigure = " 99,999,999,999.99";
@@ -61,16 +65,16 @@ xbase::Status BuildSalesAgainstReceivables(frame::Session& session, const ListLi
     if (std::trunc(sales) == std::trunc(receivable)) return true;
     sales_total += sales;
     receivable_total += receivable;
-    report->Add(Num(++number, "99999") + " " + Cut(invoice, 20) + " " + Cut(notes->Text("RELASI"), 10) + " " +
+    report->Add(Pictured(++number, "99999") + " " + Cut(invoice, 20) + " " + Cut(notes->Text("RELASI"), 10) + " " +
                 Cut(found ? piutdbt->Text("RELASI") : "", 11) + " " + DateText(notes->DateOf("TANGGAL")) + " " +
                 DateText(found ? piutdbt->DateOf("TANGGAL") : xbase::Date()) + " " + DateText(notes->DateOf("TEMPO")) +
                 " " + DateText(found ? piutdbt->DateOf("TEMPO") : xbase::Date()) + " " + Cut("", 20) +
-                Num(sales, kFigure) + Num(receivable, kFigure));
+                Pictured(sales, kFigure) + Pictured(receivable, kFigure));
     return true;
   });
   if (!s.ok() || !read.ok() || report->empty()) return s.ok() ? read : s;
   report->Add(std::string(Heading().size(), '-'));
-  report->Add(Cut("JUMLAH", kLabelWidth) + Num(sales_total, kFigure) + Num(receivable_total, kFigure), kGrand);
+  report->Add(Cut("JUMLAH", kLabelWidth) + Pictured(sales_total, kFigure) + Pictured(receivable_total, kFigure), kGrand);
   return s;
 }
 

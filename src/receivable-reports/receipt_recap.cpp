@@ -2,6 +2,7 @@
 // the cash group, by settlement class, beside the period's sales not yet collected.
 #include <map>
 
+#include "frame/grid_cells.h"
 #include "frame/open_table.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
@@ -9,6 +10,9 @@
 #include "xbase/text_functions.h"
 
 namespace receivable_reports {
+
+using frame::Trimmed;
+
 namespace {
 
 // The figure columns: a credit group and a cash group of five, then the sales.
@@ -63,8 +67,8 @@ xbase::Status ReadGroups(frame::Session& session, bool by_salesman, std::vector<
   if (area == nullptr) return xbase::Status::NotFound(table, "not open");
   const size_t columns = by_salesman ? 13 : 12;
   xbase::Status s = ForEachKeyed(*area, by_salesman ? "MASTSLS1" : "TIPE", "", [&] {
-    const std::string code = Trim(area->Text(by_salesman ? "SALES" : "TIPE"));
-    const std::string name = Trim(area->Text(by_salesman ? "NAMA" : "NM_TIPE"));
+    const std::string code = Trimmed(area->Text(by_salesman ? "SALES" : "TIPE"));
+    const std::string name = Trimmed(area->Text(by_salesman ? "NAMA" : "NM_TIPE"));
     index->emplace(code, groups->size());
     groups->push_back({Cut(code, 4) + " " + Cut(xbase::Left(name, by_salesman ? 15 : 20), 20),
                        std::vector<double>(columns)});
@@ -123,7 +127,7 @@ ReportText ReceiptRecapText(const ListLimits& limits, bool by_salesman, const st
   if (by_salesman) layout.heads.push_back({"", "CRD CASH"});
   layout.total_label = "JUMLAH";
   ReportText report = RecapText({std::string("REKAP PENERIMAAN PIUTANG by ") + (by_salesman ? "SALES" : "TIPE") +
-                                     ", RELASI : " + Trim(limits.customer),
+                                     ", RELASI : " + Trimmed(limits.customer),
                                  "PERIODE : " + Period(limits.from, limits.to)},
                                 layout, rows, limits.per_page);
   if (report.empty()) return report;

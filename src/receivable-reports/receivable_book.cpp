@@ -1,10 +1,13 @@
 // The receivables as the reports read them: invoices with their payment-receipt lines and reversing-journal rows.
 #include "receivable-reports/receivable_book.h"
 
+#include "frame/grid_cells.h"
 #include "frame/open_table.h"
 #include "xbase/text_functions.h"
 
 namespace receivable_reports {
+
+using frame::Trimmed;
 
 SettleClass ClassOf(std::string_view code) {
   switch (code.empty() ? ' ' : code[0]) {
@@ -21,8 +24,6 @@ bool Begins(std::string_view text, std::string_view prefix) {
   const std::string_view wanted = xbase::AllTrim(prefix);
   return text.substr(0, wanted.size()) == wanted;
 }
-
-std::string Trim(std::string_view text) { return std::string(xbase::RTrim(text)); }
 
 xbase::Status ForEachKeyed(xbase::WorkArea& area, std::string_view order, std::string_view prefix,
                            const std::function<bool()>& visit) {
@@ -63,10 +64,10 @@ xbase::Status ReceivableBook::ReceiptDate(const std::string& kdcb, const std::st
 xbase::Status ReceivableBook::ReadReceiptLine(xbase::WorkArea& lines, ReceiptLine* line) {
   line->kdcb = lines.Text("KDCB");
   line->nomor = lines.Text("NOMOR");
-  line->nota = Trim(lines.Text("NOTA"));
-  line->kd_tt = Trim(lines.Text("KD_TT"));
-  line->no_bukti = Trim(lines.Text("NO_BUKTI"));
-  line->notes = Trim(lines.Text("NOTES"));
+  line->nota = Trimmed(lines.Text("NOTA"));
+  line->kd_tt = Trimmed(lines.Text("KD_TT"));
+  line->no_bukti = Trimmed(lines.Text("NO_BUKTI"));
+  line->notes = Trimmed(lines.Text("NOTES"));
   line->kredit = lines.Number("KREDIT");
   return ReceiptDate(line->kdcb, line->nomor, &line->date);
 }
@@ -74,24 +75,24 @@ xbase::Status ReceivableBook::ReadReceiptLine(xbase::WorkArea& lines, ReceiptLin
 JournalLine ReceivableBook::ReadJournal(const xbase::WorkArea& journal) {
   JournalLine line;
   line.date = journal.DateOf("TANGGAL");
-  line.nota = Trim(journal.Text("NOTA"));
-  line.nomor = Trim(journal.Text("NOMOR"));
-  line.kd_tt = Trim(journal.Text("KD_TT"));
-  line.no_bukti = Trim(journal.Text("NO_BUKTI"));
-  line.notes = Trim(journal.Text("NOTES"));
+  line.nota = Trimmed(journal.Text("NOTA"));
+  line.nomor = Trimmed(journal.Text("NOMOR"));
+  line.kd_tt = Trimmed(journal.Text("KD_TT"));
+  line.no_bukti = Trimmed(journal.Text("NO_BUKTI"));
+  line.notes = Trimmed(journal.Text("NOTES"));
   line.debet = journal.Number("DEBET");
   line.kredit = journal.Number("KREDIT");
   return line;
 }
 
 xbase::Status ReceivableBook::ReadInvoice(xbase::WorkArea& piutdbt, Invoice* invoice) {
-  invoice->nota = Trim(piutdbt.Text("NOTA"));
-  invoice->kdcb = Trim(piutdbt.Text("KDCB"));
-  invoice->relasi = Trim(piutdbt.Text("RELASI"));
-  invoice->tipe = Trim(piutdbt.Text("TIPE"));
-  invoice->sales = Trim(piutdbt.Text("SALES"));
-  invoice->ktr = Trim(piutdbt.Text("KTR"));
-  invoice->code_id = Trim(piutdbt.Text("CODE_ID"));
+  invoice->nota = Trimmed(piutdbt.Text("NOTA"));
+  invoice->kdcb = Trimmed(piutdbt.Text("KDCB"));
+  invoice->relasi = Trimmed(piutdbt.Text("RELASI"));
+  invoice->tipe = Trimmed(piutdbt.Text("TIPE"));
+  invoice->sales = Trimmed(piutdbt.Text("SALES"));
+  invoice->ktr = Trimmed(piutdbt.Text("KTR"));
+  invoice->code_id = Trimmed(piutdbt.Text("CODE_ID"));
   invoice->date = piutdbt.DateOf("TANGGAL");
   invoice->tempo = piutdbt.DateOf("TEMPO");
   invoice->debet = piutdbt.Number("DEBET");
@@ -187,7 +188,7 @@ xbase::Status CustomerLookup::Find(std::string_view code, Customer* customer) {
   if (!s.ok()) return s;
   *customer = {};
   if (!key.empty() && mastcus->found()) {
-    *customer = {true, Trim(mastcus->Text("NAMA")), Trim(mastcus->Text("KOTA"))};
+    *customer = {true, Trimmed(mastcus->Text("NAMA")), Trimmed(mastcus->Text("KOTA"))};
   }
   known_.emplace(key, *customer);
   return s;
@@ -204,7 +205,7 @@ xbase::Status SettlementOptions::Find(std::string_view code, std::string* option
   xbase::Status s = codes->SetOrder("MASTJNS1");
   if (s.ok()) s = codes->Seek(codes->PadToField("KODE", key));
   if (!s.ok()) return s;
-  *option = codes->found() ? Trim(codes->Text("OPSI")) : std::string();
+  *option = codes->found() ? Trimmed(codes->Text("OPSI")) : std::string();
   known_.emplace(key, *option);
   return s;
 }

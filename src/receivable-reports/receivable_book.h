@@ -48,8 +48,6 @@ struct Invoice {
 
 // True when `text` begins with the trimmed `prefix`; an empty prefix takes everything.
 bool Begins(std::string_view text, std::string_view prefix);
-// Trailing blanks cut.
-std::string Trim(std::string_view text);
 
 // Reads the receivables over the open tables PIUTDBT, PIUTKR1, PIUTKR2 and PIUTJBL (catalog orders).
 class ReceivableBook {

@@ -49,8 +49,6 @@ bool PrintReport(frame::Session& session, const ReportText& report, const std::s
   return writer.Print(layout);
 }
 
-std::string Num(double value, std::string_view picture) { return xbase::Transform(xbase::Value::Num(value), picture); }
-
 std::string Cut(std::string_view text, int width) { return xbase::PadR(text, width); }
 
 std::string DateText(xbase::Date date) { return xbase::Dtoc(date); }

@@ -49,8 +49,6 @@ class ReportText {
 // nothing was written or the report did not reach a printer.
 bool PrintReport(frame::Session& session, const ReportText& report, const std::string& title);
 
-// A number through a picture (" 999,999,999,999.99").
-std::string Num(double value, std::string_view picture);
 // A text padded or cut to `width`.
 std::string Cut(std::string_view text, int width);
 // A date as the session writes dates.

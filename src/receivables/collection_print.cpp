@@ -9,6 +9,7 @@
 #include "console/get.h"
 #include "console/message.h"
 #include "frame/code_pick.h"
+#include "frame/grid_cells.h"
 #include "frame/open_table.h"
 #include "frame/report_engine.h"
 #include "pickers/picker_support.h"
@@ -19,14 +20,15 @@
 #include "xbase/text_functions.h"
 
 namespace receivables {
+
+using frame::Pictured;
+
 namespace {
 
 using xbase::Value;
 
 // The cells after the amount to collect, left empty for the collector.
 constexpr std::array<int, 10> kHandCells = {14, 12, 10, 10, 14, 10, 8, 10, 14, 15};
-
-std::string Amount(double value, const char* picture) { return xbase::Transform(Value::Num(value), picture); }
 
 std::string HandCells() {
   std::string text;
@@ -99,8 +101,8 @@ xbase::Status ReadLines(frame::Session& session, std::string_view number, std::v
 std::string DateText(xbase::Date date) { return date.empty() ? std::string(10, ' ') : xbase::Dtoc(date); }
 
 std::string Sums(std::string_view label, double debet, double amount) {
-  return xbase::PadR(label, 73).substr(0, 73) + "|" + Amount(debet, "99,999,999,999") + "|" +
-         Amount(amount, "99,999,999,999") + "|";
+  return xbase::PadR(label, 73).substr(0, 73) + "|" + Pictured(debet, "99,999,999,999") + "|" +
+         Pictured(amount, "99,999,999,999") + "|";
 }
 
 // The pages of one section (all lines, or one company code's).
@@ -114,10 +116,10 @@ void Section(const std::vector<ListLine>& lines, const std::vector<std::string>&
     int count = 0;
     while (n < lines.size() && count < per_page) {
       const ListLine& line = lines[n];
-      page.push_back(Amount(static_cast<double>(n + 1), "999") + "|" + xbase::PadR(line.name, 20) + "|" +
+      page.push_back(Pictured(static_cast<double>(n + 1), "999") + "|" + xbase::PadR(line.name, 20) + "|" +
                      xbase::PadR(line.town, 12) + "|" + DateText(line.invoice_date) + "|" +
                      xbase::PadR(line.nota, 13) + "|" + DateText(line.due) + "|" +
-                     Amount(line.debet, "999,999,999.99") + "|" + Amount(line.amount, "999,999,999.99") + "|" +
+                     Pictured(line.debet, "999,999,999.99") + "|" + Pictured(line.amount, "999,999,999.99") + "|" +
                      HandCells());
       page.push_back(std::string(static_cast<size_t>(kWidth), '-'));
       count += 2;
@@ -146,10 +148,10 @@ void Section(const std::vector<ListLine>& lines, const std::vector<std::string>&
   std::vector<std::string>& last = pages->back();
   const std::vector<std::string> summary = {
       "",
-      xbase::PadR("Piutang Jatuh Tempo s/d " + xbase::Dtoc(end), 40) + ": " + Amount(due, "99,999,999,999"),
-      xbase::PadR("piutang belum Jatuh Tempo", 40) + ": " + Amount(amount - due, "99,999,999,999"),
+      xbase::PadR("Piutang Jatuh Tempo s/d " + xbase::Dtoc(end), 40) + ": " + Pictured(due, "99,999,999,999"),
+      xbase::PadR("piutang belum Jatuh Tempo", 40) + ": " + Pictured(amount - due, "99,999,999,999"),
       std::string(42, ' ') + std::string(14, '-'),
-      std::string(42, ' ') + Amount(amount, "99,999,999,999"),
+      std::string(42, ' ') + Pictured(amount, "99,999,999,999"),
       "",
       "TARGET     :",
       "REALISASI  :",

@@ -9,6 +9,7 @@
 #include "console/message.h"
 #include "console/table_access.h"
 #include "frame/code_pick.h"
+#include "frame/grid_cells.h"
 #include "frame/open_table.h"
 #include "frame/report_engine.h"
 #include "pickers/picker_support.h"
@@ -19,11 +20,13 @@
 #include "xbase/text_functions.h"
 
 namespace receivables {
+
+using frame::Pictured;
+
 namespace {
 
 using xbase::Value;
 
-std::string Amount(double value, const char* picture) { return xbase::Transform(Value::Num(value), picture); }
 std::string DateText(xbase::Date date) { return date.empty() ? std::string(10, ' ') : xbase::Dtoc(date); }
 
 const std::string kRule(214, '-');
@@ -64,10 +67,10 @@ std::string InvoiceColumns(frame::Session& session, const DeductionRequest& requ
   }
   std::string text = xbase::PadR(line[kDedCustomer].text(), 10) + xbase::PadR(name, 30) + " " +
                      xbase::PadR(nota, 15) + " " + DateText(sent_date) + " " + DateText(delivered) + " " +
-                     xbase::PadR(line[kDedType].text(), 2) + Amount(line[kDedDebet].number(), " 9,999,999,999.99");
-  for (double discount : discounts) text += Amount(discount, " 999.99");
-  return text + " " + request.code + Amount(line[kDedPercent].number(), " 999.99") +
-         Amount(line[kDedAmount].number(), " 999,999,999.99 ") + xbase::PadR(line[kDedBpt].text(), 10);
+                     xbase::PadR(line[kDedType].text(), 2) + Pictured(line[kDedDebet].number(), " 9,999,999,999.99");
+  for (double discount : discounts) text += Pictured(discount, " 999.99");
+  return text + " " + request.code + Pictured(line[kDedPercent].number(), " 999.99") +
+         Pictured(line[kDedAmount].number(), " 999,999,999.99 ") + xbase::PadR(line[kDedBpt].text(), 10);
 }
 
 // The payments received on the invoice: instrument (or note), amount, the instrument's date and the
@@ -94,7 +97,7 @@ std::vector<std::string> Payments(frame::Session& session, std::string_view nota
     }
     const double days = cleared.empty() ? 0 : static_cast<double>(cleared - invoice_date);
     out.push_back(" " + xbase::PadR(xbase::IsBlank(instrument) ? lines.Text("NOTES") : instrument, 20) +
-                  Amount(lines.Number("KREDIT"), " 99,999,999,999.99 ") + DateText(cleared) + Amount(days, " 999"));
+                  Pictured(lines.Number("KREDIT"), " 99,999,999,999.99 ") + DateText(cleared) + Pictured(days, " 999"));
   }
   return out;
 }
@@ -127,8 +130,8 @@ bool PrintForm(frame::Session& session, const DeductionRequest& request, int per
       if (!report.Line(rows[n], "C")) return false;
     }
     const std::vector<std::string> foot = {
-        kRule, xbase::PadR("", 78) + Amount(invoices, "99,999,999,999.99") + std::string(44, ' ') +
-                   Amount(deductions, "99,999,999,999.99"),
+        kRule, xbase::PadR("", 78) + Pictured(invoices, "99,999,999,999.99") + std::string(44, ' ') +
+                   Pictured(deductions, "99,999,999,999.99"),
         "", " Yang Membuat       Mengetahui              Mengetahui         Mengetahui ", "", "", "",
         "(Administrasi)    (    AAO     )           (   BM K1   )      (   BM K2   )"};
     for (const std::string& line : foot) {

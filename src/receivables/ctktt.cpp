@@ -11,6 +11,7 @@
 #include "console/get.h"
 #include "console/message.h"
 #include "console/table_access.h"
+#include "frame/grid_cells.h"
 #include "frame/report_engine.h"
 #include "pickers/pickers.h"
 #include "receivables/keyed_seek.h"
@@ -21,6 +22,9 @@
 #include "xbase/text_functions.h"
 
 namespace receivables {
+
+using frame::Pictured;
+
 namespace {
 
 using xbase::Value;
@@ -86,7 +90,6 @@ std::vector<FormRow> FormRows(frame::Session& session, const Receipt& receipt) {
   return rows;
 }
 
-std::string Amount(double value, const char* picture) { return xbase::Transform(Value::Num(value), picture); }
 std::string DateText(xbase::Date date) { return date.empty() ? std::string(10, ' ') : xbase::Dtoc(date); }
 
 // The amounts from the cash column on, as a row and the total row print them.
@@ -94,12 +97,12 @@ std::string AmountColumns(const std::array<double, kFormColumns>& a, const xbase
   std::string text;
   const FormColumn payments[] = {kCash, kGiro, kTransfer};
   for (int i = 0; i < 3; ++i) {
-    text += Amount(a[payments[i]], " 9,999,999,999") + " " + (dates != nullptr ? DateText(dates[i]) : std::string(10, ' '));
+    text += Pictured(a[payments[i]], " 9,999,999,999") + " " + (dates != nullptr ? DateText(dates[i]) : std::string(10, ' '));
   }
-  text += Amount(a[kPaid], " 99,999,999,999") + "|";
-  text += Amount(a[kReturn], "999,999,999");
-  for (FormColumn column : {kDiscount, kCost, kVat, kFs, kFb, kDeducted}) text += Amount(a[column], " 999,999,999");
-  return text + "|" + Amount(a[kTotal], "99,999,999,999");
+  text += Pictured(a[kPaid], " 99,999,999,999") + "|";
+  text += Pictured(a[kReturn], "999,999,999");
+  for (FormColumn column : {kDiscount, kCost, kVat, kFs, kFb, kDeducted}) text += Pictured(a[column], " 999,999,999");
+  return text + "|" + Pictured(a[kTotal], "99,999,999,999");
 }
 
 const std::string kRule(236, '=');
@@ -140,7 +143,7 @@ bool CETAKFORMTT(frame::Session& session, const std::vector<FormRow>& rows, cons
     for (size_t on_page = 0; on_page < rows_per_page && n < rows.size(); ++on_page, ++n) {
       const FormRow& row = rows[n];
       const xbase::Date dates[] = {row.cash_date, row.giro_date, row.transfer_date};
-      const std::string text = Amount(static_cast<double>(n + 1), "999 ") + xbase::PadR(row.nota, 12) + " " +
+      const std::string text = Pictured(static_cast<double>(n + 1), "999 ") + xbase::PadR(row.nota, 12) + " " +
                                xbase::PadR(row.name, 25) + " " + xbase::PadR(row.company, 4) +
                                AmountColumns(row.amounts, dates);
       for (int c = 0; c < kFormColumns; ++c) total[static_cast<size_t>(c)] += row.amounts[static_cast<size_t>(c)];

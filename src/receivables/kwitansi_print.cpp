@@ -9,6 +9,7 @@
 #include "console/table_access.h"
 #include "frame/code_pick.h"
 #include "frame/dot_matrix_print.h"
+#include "frame/grid_cells.h"
 #include "frame/open_table.h"
 #include "frame/report_controls.h"
 #include "pickers/picker_support.h"
@@ -21,6 +22,9 @@
 #include "xbase/text_functions.h"
 
 namespace receivables {
+
+using frame::Trimmed;
+
 namespace {
 
 using xbase::Value;
@@ -31,7 +35,6 @@ const std::string kIndent(25, ' ');
 
 std::string Amount(double value) { return xbase::Transform(Value::Num(value), " 999,999,999,999"); }
 std::string DoubleHeight(std::string_view text) { return kEsc + "w1" + std::string(text) + kEsc + "w0"; }
-std::string Trimmed(std::string_view text) { return std::string(xbase::RTrim(text)); }
 
 // The form down to the received-from text.
 std::string Head(const Kwitansi& receipt, const KwitansiForm& form) {

@@ -5,6 +5,7 @@
 
 #include "console/message.h"
 #include "frame/code_pick.h"
+#include "frame/grid_cells.h"
 #include "pickers/picker_support.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/receipt.h"
@@ -14,6 +15,9 @@
 #include "xbase/text_functions.h"
 
 namespace receivables {
+
+using frame::Trimmed;
+
 namespace {
 
 using xbase::Value;

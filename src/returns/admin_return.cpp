@@ -3,6 +3,7 @@
 
 #include "console/message.h"
 #include "documents/document_counter.h"
+#include "documents/field_values.h"
 #include "documents/save_scope.h"
 #include "documents/line_value.h"
 #include "documents/record_writes.h"
@@ -15,6 +16,12 @@
 #include "xbase/text_functions.h"
 
 namespace returns {
+
+using documents::D;
+using documents::L;
+using documents::N;
+using documents::T;
+
 namespace {
 
 // Returns that may be made this many days after the delivery note, counted from the last start date.
@@ -102,11 +109,11 @@ class AdminSave {
     console::Console& con = session_.console();
     xbase::Status s = documents::AppendRecord(
         con, Area(session_, "RTJUAL1"),
-        {{"NOMOR", Txt(document)}, {"TANGGAL", Day(today)}, {"RELASI", Txt(note_.customer)}, {"TIPE", Txt(note_.type)},
-         {"SALES", Txt(note_.salesman)}, {"KDCB", Txt(note_.branch)}, {"KTR1", Txt(kCounterNote)},
-         {"DISCOUNT", Num(note_.discount1)}, {"DISCOUNT2", Num(note_.discount2)}, {"CODE_ID", Txt(note_.code_id)},
-         {"RADMIN", Flag(true)}, {"INCLUDE", Flag(note_.include)}, {"CETAK", Flag(true)}, {"TG_INPUT", Day(today)},
-         {"OPERATOR", Txt(session_.MMEMBER.nik)}});
+        {{"NOMOR", T(document)}, {"TANGGAL", D(today)}, {"RELASI", T(note_.customer)}, {"TIPE", T(note_.type)},
+         {"SALES", T(note_.salesman)}, {"KDCB", T(note_.branch)}, {"KTR1", T(kCounterNote)},
+         {"DISCOUNT", N(note_.discount1)}, {"DISCOUNT2", N(note_.discount2)}, {"CODE_ID", T(note_.code_id)},
+         {"RADMIN", L(true)}, {"INCLUDE", L(note_.include)}, {"CETAK", L(true)}, {"TG_INPUT", D(today)},
+         {"OPERATOR", T(session_.MMEMBER.nik)}});
     int position = 0;
     for (const AdminLine& line : note_.lines) {
       if (!s.ok()) break;
@@ -132,11 +139,11 @@ class AdminSave {
     const documents::CartonSplit split = documents::SplitCartons(line.quantity, dos, pak);
     s = documents::AppendRecord(
         session_.console(), Area(session_, "RTJUAL2"),
-        {{"NOMOR", Txt(document)}, {"INVOICE", Txt(note_.invoice)}, {"KODE", Txt(line.code)},
-         {"GUDANG", Txt(line.warehouse)}, {"Q_BOX", Num(split.cartons)}, {"Q_PAK", Num(split.packs)},
-         {"Q_PCS", Num(split.pieces)}, {"QUANTITY", Num(line.quantity)}, {"HARGA", Num(line.price)},
-         {"DISCOUNT", Num(line.discount1)}, {"DISCOUNT2", Num(line.discount2)}, {"KTR", Txt(line.note)},
-         {"URUTAN", Txt(line.urutan)}, {"URUT", Txt(xbase::Str(position, 3))}, {"HRG_RATA", Num(line.average_cost)}});
+        {{"NOMOR", T(document)}, {"INVOICE", T(note_.invoice)}, {"KODE", T(line.code)},
+         {"GUDANG", T(line.warehouse)}, {"Q_BOX", N(split.cartons)}, {"Q_PAK", N(split.packs)},
+         {"Q_PCS", N(split.pieces)}, {"QUANTITY", N(line.quantity)}, {"HARGA", N(line.price)},
+         {"DISCOUNT", N(line.discount1)}, {"DISCOUNT2", N(line.discount2)}, {"KTR", T(line.note)},
+         {"URUTAN", T(line.urutan)}, {"URUT", T(xbase::Str(position, 3))}, {"HRG_RATA", N(line.average_cost)}});
     return s.ok() ? documents::UPMASTERBARANG(session_, line.code, line.warehouse, line.quantity, 0) : s;
   }
 
@@ -145,7 +152,7 @@ class AdminSave {
     xbase::WorkArea& head = Area(session_, "SRTJLN1");
     xbase::Status s = SeekExact(head, "SRTJLN11", "INVOICE", note_.invoice, &found);
     if (s.ok() && !found) s = xbase::Status::NotFound("delivery note", note_.invoice);
-    return s.ok() ? Rewrite(session_, head, {{"RET_ADM", Txt(document)}}) : s;
+    return s.ok() ? Rewrite(session_, head, {{"RET_ADM", T(document)}}) : s;
   }
 
   xbase::Status Settle(const std::string& number) {
@@ -154,13 +161,13 @@ class AdminSave {
     console::Console& con = session_.console();
     xbase::Status s = documents::AppendRecord(
         con, Area(session_, "PIUTKR1"),
-        {{"KDCB", Txt(note_.branch)}, {"NOMOR", Txt(number)}, {"TANGGAL", Day(today)}, {"NOTES", Txt(kCounterNote)},
-         {"CETAK", Flag(true)}, {"TGINPUT", Day(today)}, {"OPERATOR", Txt(session_.MMEMBER.nik)}});
+        {{"KDCB", T(note_.branch)}, {"NOMOR", T(number)}, {"TANGGAL", D(today)}, {"NOTES", T(kCounterNote)},
+         {"CETAK", L(true)}, {"TGINPUT", D(today)}, {"OPERATOR", T(session_.MMEMBER.nik)}});
     if (s.ok()) {
       s = documents::AppendRecord(con, Area(session_, "PIUTKR2"),
-                                  {{"KDCB", Txt(note_.branch)}, {"NOMOR", Txt(number)}, {"NOTA", Txt(note_.invoice)},
-                                   {"KD_TT", Txt("RA")}, {"NOTES", Txt(kCounterNote)}, {"KREDIT", Num(value)},
-                                   {"URUT", Txt("  1")}});
+                                  {{"KDCB", T(note_.branch)}, {"NOMOR", T(number)}, {"NOTA", T(note_.invoice)},
+                                   {"KD_TT", T("RA")}, {"NOTES", T(kCounterNote)}, {"KREDIT", N(value)},
+                                   {"URUT", T("  1")}});
     }
     receivables::SettlementFound found;
     if (s.ok()) s = receivables::UPDATEPIUTANGDANGIRO(session_, note_.invoice, "", 0, value, &found);

@@ -8,6 +8,7 @@
 #include "console/keys.h"
 #include "console/message.h"
 #include "frame/code_pick.h"
+#include "frame/grid_cells.h"
 #include "pickers/picker_support.h"
 #include "returns/item_list.h"
 #include "returns/negotiation.h"
@@ -17,6 +18,9 @@
 #include "xbase/text_functions.h"
 
 namespace returns {
+
+using frame::Trimmed;
+
 namespace {
 
 namespace key = console::key;
@@ -25,8 +29,6 @@ using xbase::Value;
 enum GoodsColumn {
   kNo = 1, kJos, kProduct, kCode, kName, kLongName, kGroup, kUnit, kDos, kPak, kPrice, kPrice1, kPrice2, kPrice4, kOrdered
 };
-
-std::string Trimmed(std::string_view text) { return std::string(xbase::RTrim(text)); }
 
 console::ValueRow GoodsRow(const MinuteApproval& approval, size_t k) {
   const ApprovedGoods g = k < approval.goods.size() ? approval.goods[k] : ApprovedGoods{};

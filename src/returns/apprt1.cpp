@@ -7,6 +7,7 @@
 #include "console/box.h"
 #include "console/get.h"
 #include "console/message.h"
+#include "frame/grid_cells.h"
 #include "pickers/picker_support.h"
 #include "returns/request_view.h"
 #include "returns/requests.h"
@@ -17,27 +18,28 @@
 #include "xbase/text_functions.h"
 
 namespace returns {
+
+using frame::Pictured;
+
 namespace {
 
 using xbase::Value;
-
-std::string Figure(double value, const char* picture) { return xbase::Transform(Value::Num(value), picture); }
 
 void ShowRequest(console::Console& con, const Draft& request) {
   const console::Attr attr = con.colours().standard;
   con.Clear(3, 0, 23, 79, attr);
   con.Say(3, 1, "NOMOR RETUR [" + std::string(xbase::RTrim(request.number)) + "], TANGGAL [" + xbase::Dtoc(request.date) +
-                    "], TIPE [" + request.type + "], Cash Disc " + Figure(request.discount1, "99.99") + "+" +
-                    Figure(request.discount2, "99.99"), attr);
+                    "], TIPE [" + request.type + "], Cash Disc " + Pictured(request.discount1, "99.99") + "+" +
+                    Pictured(request.discount2, "99.99"), attr);
   con.Say(4, 1, "ALASAN  : " + std::string(xbase::Left(request.reason1, 50)), attr);
   con.Say(5, 11, std::string(xbase::Left(request.reason2, 50)), attr);
   con.Say(6, 1, "KODE       Nama Barang              QTY      HARGA    DISCOUNT           NILAI", attr);
   int row = 7;
   for (const DraftLine& line : request.lines) {
     if (row > 18) break;
-    con.Say(row++, 1, xbase::PadR(line.code, 10) + " " + xbase::PadR(line.name, 20) + Figure(line.quantity, "9999999") +
-                          Figure(line.price, " 9999999.99") + Figure(line.discount1, " 99.99") + "+" +
-                          Figure(line.discount2, "99.99") + Figure(line.Value(), " 999,999,999.99"), attr);
+    con.Say(row++, 1, xbase::PadR(line.code, 10) + " " + xbase::PadR(line.name, 20) + Pictured(line.quantity, "9999999") +
+                          Pictured(line.price, " 9999999.99") + Pictured(line.discount1, " 99.99") + "+" +
+                          Pictured(line.discount2, "99.99") + Pictured(line.Value(), " 999,999,999.99"), attr);
   }
 }
 
@@ -52,7 +54,7 @@ xbase::Status ApproveAll(frame::Session& session) {
     Draft request;
     if (s = ReadRequest(session, &request); !s.ok()) break;
     ShowRequest(con, request);
-    con.Say(20, 1, "JUMLAH NETTO " + Figure(head.Number("NILAI"), "999,999,999,999.99"), con.colours().standard);
+    con.Say(20, 1, "JUMLAH NETTO " + Pictured(head.Number("NILAI"), "999,999,999,999.99"), con.colours().standard);
     xbase::Date date = session.Today();
     std::string reason2 = request.reason2;
     con.Say(21, 1, "Tanggal Approval :", con.colours().standard);

@@ -9,6 +9,7 @@
 #include "console/keys.h"
 #include "console/message.h"
 #include "frame/code_pick.h"
+#include "frame/grid_cells.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
 #include "returns/item_list.h"
@@ -20,6 +21,9 @@
 #include "xbase/text_functions.h"
 
 namespace returns {
+
+using frame::Trimmed;
+
 namespace {
 
 namespace key = console::key;
@@ -39,8 +43,6 @@ const console::KeyHelp kProductHelp{{"Esc", " F10", " Del", " Enter"},
                                     "Gr+/b"};
 
 Value Number(size_t n) { return Value::Num(static_cast<double>(n + 1)); }
-
-std::string Trimmed(std::string_view text) { return std::string(xbase::RTrim(text)); }
 
 void DrawScreen(console::Console& con) {
   DrawEntryScreen(con, "BERITA ACARA NEGOSIASI (BAC NEGO)",

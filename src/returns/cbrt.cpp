@@ -6,6 +6,7 @@
 #include "console/box.h"
 #include "console/get.h"
 #include "console/message.h"
+#include "documents/field_values.h"
 #include "frame/code_pick.h"
 #include "pickers/picker_support.h"
 #include "returns/return_forms.h"
@@ -15,6 +16,9 @@
 #include "xbase/text_functions.h"
 
 namespace returns {
+
+using documents::L;
+
 namespace {
 
 // After the print: the instrument of a return that is not administrative, then the printed mark.
@@ -26,7 +30,7 @@ xbase::Status MarkPrinted(frame::Session& session, double net) {
                                            head.Text("RELASI"), head.DateOf("TANGGAL"), head.Text("KTR1"), net,
                                            head.Text("CODE_ID")});
   }
-  return s.ok() ? Rewrite(session, head, {{"CETAK", Flag(true)}}) : s;
+  return s.ok() ? Rewrite(session, head, {{"CETAK", L(true)}}) : s;
 }
 
 }  // namespace

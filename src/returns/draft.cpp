@@ -2,6 +2,7 @@
 // checks, the checks of a line's delivery note and goods line, and the save.
 #include "returns/draft.h"
 
+#include "documents/field_values.h"
 #include "documents/line_value.h"
 #include "documents/named_records.h"
 #include "documents/save_scope.h"
@@ -13,6 +14,11 @@
 #include "xbase/text_functions.h"
 
 namespace returns {
+
+using documents::D;
+using documents::N;
+using documents::T;
+
 namespace {
 
 xbase::WorkArea& Area(frame::Session& session, std::string_view alias) { return *session.tables().Area(alias); }
@@ -214,16 +220,16 @@ xbase::Status WriteDraft(frame::Session& session, Draft* draft) {
   xbase::Status s = SeekExact(head, "DRAFTR11", "NOMOR", draft->number, &found);
   if (s.ok() && !found) {
     s = documents::AppendRecord(con, head,
-                                {{"NOMOR", Txt(draft->number)}, {"TG_INPUT", Day(session.Today())},
-                                 {"OPERATOR", Txt(session.MMEMBER.nik)}});
+                                {{"NOMOR", T(draft->number)}, {"TG_INPUT", D(session.Today())},
+                                 {"OPERATOR", T(session.MMEMBER.nik)}});
   }
   if (!s.ok()) return s;
   s = Rewrite(session, head,
-              {{"RELASI", Txt(draft->customer)}, {"TIPE", Txt(draft->type)}, {"SALES", Txt(draft->salesman)},
-               {"TANGGAL", Day(draft->date)}, {"NILAI", Num(draft->Net())}, {"ALASAN1", Txt(draft->reason1)},
-               {"ALASAN2", Txt(draft->reason2)}, {"KDCB", Txt(draft->branch)}, {"DISCOUNT1", Num(draft->discount1)},
-               {"DISCOUNT2", Num(draft->discount2)}, {"GUDANG", Txt(draft->warehouse)},
-               {"CODE_ID", Txt(draft->code_id)}});
+              {{"RELASI", T(draft->customer)}, {"TIPE", T(draft->type)}, {"SALES", T(draft->salesman)},
+               {"TANGGAL", D(draft->date)}, {"NILAI", N(draft->Net())}, {"ALASAN1", T(draft->reason1)},
+               {"ALASAN2", T(draft->reason2)}, {"KDCB", T(draft->branch)}, {"DISCOUNT1", N(draft->discount1)},
+               {"DISCOUNT2", N(draft->discount2)}, {"GUDANG", T(draft->warehouse)},
+               {"CODE_ID", T(draft->code_id)}});
   if (!s.ok()) return s;
   xbase::WorkArea& lines = Area(session, "DRAFTR2");
   std::vector<uint32_t> stored;
@@ -237,11 +243,11 @@ xbase::Status WriteDraft(frame::Session& session, Draft* draft) {
   how.write = [&](size_t k, bool) {
     const DraftLine& line = list[k];
     return PutFields(
-        lines, {{"NOMOR", Txt(draft->number)}, {"INVOICE", Txt(line.invoice)}, {"KODE", Txt(line.code)},
-                {"BOX", Num(line.boxes)}, {"PAK", Num(line.packs)}, {"PCS", Num(line.pieces)},
-                {"QUANTITY", Num(line.quantity)}, {"HARGA", Num(line.price)}, {"DISCOUNT1", Num(line.discount1)},
-                {"DISCOUNT2", Num(line.discount2)}, {"HRG_RATA", Num(line.average_cost)}, {"URUT", Txt(line.urut)},
-                {"URUTAN", Txt(xbase::Str(static_cast<double>(k + 1), 3))}});
+        lines, {{"NOMOR", T(draft->number)}, {"INVOICE", T(line.invoice)}, {"KODE", T(line.code)},
+                {"BOX", N(line.boxes)}, {"PAK", N(line.packs)}, {"PCS", N(line.pieces)},
+                {"QUANTITY", N(line.quantity)}, {"HARGA", N(line.price)}, {"DISCOUNT1", N(line.discount1)},
+                {"DISCOUNT2", N(line.discount2)}, {"HRG_RATA", N(line.average_cost)}, {"URUT", T(line.urut)},
+                {"URUTAN", T(xbase::Str(static_cast<double>(k + 1), 3))}});
   };
   s = documents::RewriteLines(con, lines, stored, list.size(), how);
   if (s.ok()) draft->is_new = false;

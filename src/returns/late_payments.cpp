@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "console/table_access.h"
+#include "documents/field_values.h"
 #include "documents/save_scope.h"
+#include "frame/grid_cells.h"
 #include "returns/return_forms.h"
 #include "returns/return_tables.h"
 #include "xbase/date_functions.h"
@@ -15,14 +17,18 @@
 #include "xbase/text_functions.h"
 
 namespace returns {
+
+using frame::Pictured;
+
+using documents::L;
+using documents::T;
+
 namespace {
 
 using xbase::Value;
 
 constexpr int kRequestsPerPage = 25;
 const std::string kRule(177, '-');
-
-std::string Figure(double value, const char* picture) { return xbase::Transform(Value::Num(value), picture); }
 
 xbase::WorkArea& Area(frame::Session& session, std::string_view alias) { return *session.tables().Area(alias); }
 
@@ -68,7 +74,7 @@ xbase::Status StoreApprovals(frame::Session& session, const std::vector<LateRequ
   for (size_t i = 0; s.ok() && i < requests.size(); ++i) {
     if (rows[i] == 0) continue;
     s = table.GoTo(rows[i]);
-    if (s.ok()) s = Rewrite(session, table, {{"APPROVAL", Flag(requests[i].approved)}});
+    if (s.ok()) s = Rewrite(session, table, {{"APPROVAL", L(requests[i].approved)}});
   }
   s = save.CommitWrites(s);
   *stored = s.ok();
@@ -99,10 +105,10 @@ std::vector<std::string> LateRequestLines(frame::Session& session, const LateReq
   const double giro_days = f.due - request.giro_date;
   const double late = days + std::fabs(giro_days) - f.standard;
   const std::string reason = xbase::PadR(request.reason, 100);
-  return {Figure(n, "99") + "     " + xbase::PadR(xbase::Left(request.nota, 12), 12) + " " + xbase::Dtoc(f.date) + " " +
-              xbase::Dtoc(f.due) + Figure(days, " 9999") + Figure(f.amount, " 999,999,999") + " " +
+  return {Pictured(n, "99") + "     " + xbase::PadR(xbase::Left(request.nota, 12), 12) + " " + xbase::Dtoc(f.date) + " " +
+              xbase::Dtoc(f.due) + Pictured(days, " 9999") + Pictured(f.amount, " 999,999,999") + " " +
               xbase::PadR(xbase::Left(request.giro, 15), 15) + " " + xbase::Dtoc(request.giro_date) +
-              Figure(giro_days, " 9999") + Figure(f.standard, " 9999") + Figure(late, " 9999") + " " +
+              Pictured(giro_days, " 9999") + Pictured(f.standard, " 9999") + Pictured(late, " 9999") + " " +
               xbase::PadR(xbase::Left(f.name, 25), 25) + " " + reason.substr(0, 50),
           std::string(127, ' ') + reason.substr(50)};
 }
@@ -163,7 +169,7 @@ xbase::Status ImportApprovals(frame::Session& session, int* done, bool* imported
     if (s = table.GoTo(pairs[i].first); !s.ok()) break;
     if (table.Logical("APPROVAL")) {
       s = invoices.GoTo(pairs[i].second);
-      if (s.ok()) s = Rewrite(session, invoices, {{"CATATAN", Txt("SUDAH APPROVAL")}});
+      if (s.ok()) s = Rewrite(session, invoices, {{"CATATAN", T("SUDAH APPROVAL")}});
     }
     if (s.ok()) s = console::LOCK_REC(session.console(), table);
     if (s.ok()) s = table.Delete();

@@ -9,6 +9,7 @@
 #include "console/alert.h"
 #include "console/table_access.h"
 #include "documents/document_counter.h"
+#include "documents/field_values.h"
 #include "documents/named_records.h"
 #include "documents/save_scope.h"
 #include "documents/stored_lines.h"
@@ -21,6 +22,12 @@
 #include "xbase/text_functions.h"
 
 namespace returns {
+
+using documents::D;
+using documents::L;
+using documents::N;
+using documents::T;
+
 namespace {
 
 std::string Position(size_t k) { return xbase::Str(static_cast<double>(k + 1), 3); }
@@ -92,33 +99,33 @@ MinuteProduct ReadProduct(const xbase::WorkArea& row) {
 }
 
 documents::FieldValues HeaderFields(const Minute& m) {
-  return {{"KDCB", Txt(m.branch)},
-          {"TANGGAL", Day(m.date)},
-          {"EX_NOMOR", Txt(m.customer)},
-          {"NO_TAWAR1", Txt(m.offer_head)},
-          {"NO_TAWAR2", Txt(m.offer_branch)},
-          {"NO_KALKUL", Txt(m.calculation)},
-          {"PEMESAN", Txt(m.company)},
-          {"KONTAK", Txt(m.contact)},
-          {"ALAMAT", Txt(m.address)},
-          {"TELPON", Txt(m.phone)},
-          {"KOTA", Txt(m.town)},
-          {"INC_PPN", Txt(m.vat_included)},
-          {"INC_PPH22", Txt(m.pph22_included)},
-          {"PPN", Num(m.vat)},
-          {"PPH22", Num(m.pph22)},
-          {"ONGKIR", Txt(m.freight)},
-          {"KOMISI", Flag(m.commission)},
-          {"PERKOM", Num(m.commission_percent)},
-          {"NILKOM", Num(m.commission_amount)},
-          {"PEMBUAT", Txt(m.maker)},
-          {"MENGTAHUI", Txt(m.acknowledger)},
-          {"SETUJU1", Txt(m.approver1)},
-          {"SETUJU2", Txt(m.approver2)},
-          {"APPROVAL", Flag(m.approved)},
-          {"NO_PEC", Txt(m.pec)},
-          {"TGINPUT", Day(m.entered)},
-          {"OPERATOR", Txt(m.entered_by)}};
+  return {{"KDCB", T(m.branch)},
+          {"TANGGAL", D(m.date)},
+          {"EX_NOMOR", T(m.customer)},
+          {"NO_TAWAR1", T(m.offer_head)},
+          {"NO_TAWAR2", T(m.offer_branch)},
+          {"NO_KALKUL", T(m.calculation)},
+          {"PEMESAN", T(m.company)},
+          {"KONTAK", T(m.contact)},
+          {"ALAMAT", T(m.address)},
+          {"TELPON", T(m.phone)},
+          {"KOTA", T(m.town)},
+          {"INC_PPN", T(m.vat_included)},
+          {"INC_PPH22", T(m.pph22_included)},
+          {"PPN", N(m.vat)},
+          {"PPH22", N(m.pph22)},
+          {"ONGKIR", T(m.freight)},
+          {"KOMISI", L(m.commission)},
+          {"PERKOM", N(m.commission_percent)},
+          {"NILKOM", N(m.commission_amount)},
+          {"PEMBUAT", T(m.maker)},
+          {"MENGTAHUI", T(m.acknowledger)},
+          {"SETUJU1", T(m.approver1)},
+          {"SETUJU2", T(m.approver2)},
+          {"APPROVAL", L(m.approved)},
+          {"NO_PEC", T(m.pec)},
+          {"TGINPUT", D(m.entered)},
+          {"OPERATOR", T(m.entered_by)}};
 }
 
 // One list of the minute rewritten in place: the stored rows of the number (deleted ones too) on
@@ -134,7 +141,7 @@ xbase::Status RewriteList(frame::Session& session, const char* table, std::strin
   how.keep = [](size_t) { return true; };
   how.write = [&](size_t k, bool) {
     documents::FieldValues values = fields(k);
-    values.insert(values.begin(), {"NOMOR", Txt(number)});
+    values.insert(values.begin(), {"NOMOR", T(number)});
     return PutFields(area, values);
   };
   return documents::RewriteLines(session.console(), area, stored, count, how);
@@ -158,35 +165,35 @@ xbase::Status WriteLists(frame::Session& session, const Minute& m) {
   const std::vector<MinuteProduct>& products = m.products;
   xbase::Status s = RewriteList(session, kMinuteProducts, "BAC_N22", m.number, products.size(), [&](size_t k) {
     const MinuteProduct& p = products[k];
-    return documents::FieldValues{{"NM_PRODUK", Txt(p.name)},    {"MERK", Txt(p.brand)},
-                                  {"QUANTITY", Num(p.quantity)}, {"SATUAN", Txt(p.unit)},
-                                  {"HARGA", Num(p.price)},       {"URUTAN", Txt(Position(k))},
-                                  {"MARGIN", Num(p.margin)},     {"MARGIN2", Num(p.margin2)},
-                                  {"EX_BAC", Txt(p.ex_bac)},     {"URUT", Txt(p.urut)}};
+    return documents::FieldValues{{"NM_PRODUK", T(p.name)},    {"MERK", T(p.brand)},
+                                  {"QUANTITY", N(p.quantity)}, {"SATUAN", T(p.unit)},
+                                  {"HARGA", N(p.price)},       {"URUTAN", T(Position(k))},
+                                  {"MARGIN", N(p.margin)},     {"MARGIN2", N(p.margin2)},
+                                  {"EX_BAC", T(p.ex_bac)},     {"URUT", T(p.urut)}};
   });
   const std::vector<PlacedDetail> details = DetailsInOrder(products);
   if (s.ok()) {
     s = RewriteList(session, kMinuteDetails, "BAC_N211", m.number, details.size(), [&](size_t k) {
-      return documents::FieldValues{{"URUTAN", Txt(Position(details[k].product))}, {"SPECS", Txt(*details[k].text)}};
+      return documents::FieldValues{{"URUTAN", T(Position(details[k].product))}, {"SPECS", T(*details[k].text)}};
     });
   }
   if (s.ok()) {
     s = RewriteList(session, kMinuteSchedule, "BAC_N221", m.number, m.schedule.size(), [&](size_t k) {
-      return documents::FieldValues{{"URUTAN", Txt(Position(k))}, {"TANGGAL", Day(m.schedule[k].date)},
-                                    {"QUANTITY", Num(m.schedule[k].quantity)}};
+      return documents::FieldValues{{"URUTAN", T(Position(k))}, {"TANGGAL", D(m.schedule[k].date)},
+                                    {"QUANTITY", N(m.schedule[k].quantity)}};
     });
   }
   if (s.ok()) {
     s = RewriteList(session, kMinutePayments, "BAC_N32", m.number, m.payments.size(), [&](size_t k) {
       const MinutePayment& p = m.payments[k];
-      return documents::FieldValues{{"TANGGAL", Day(p.date)},   {"URUTAN", Txt(Position(k))}, {"PERSEN", Num(p.percent)},
-                                    {"KTR", Txt(p.kind)},       {"NO_BUKTI", Txt(p.proof)},   {"JUMLAH", Num(p.amount)},
-                                    {"NOTES", Txt(p.notes)}};
+      return documents::FieldValues{{"TANGGAL", D(p.date)},   {"URUTAN", T(Position(k))}, {"PERSEN", N(p.percent)},
+                                    {"KTR", T(p.kind)},       {"NO_BUKTI", T(p.proof)},   {"JUMLAH", N(p.amount)},
+                                    {"NOTES", T(p.notes)}};
     });
   }
   if (s.ok()) {
     s = RewriteList(session, kMinuteNotes, "BAC_N61", m.number, m.notes.size(),
-                    [&](size_t k) { return documents::FieldValues{{"CATATAN", Txt(m.notes[k])}}; });
+                    [&](size_t k) { return documents::FieldValues{{"CATATAN", T(m.notes[k])}}; });
   }
   return s;
 }
@@ -368,7 +375,7 @@ xbase::Status WriteMinute(frame::Session& session, const Minute& minute) {
   s = found ? console::LOCK_REC(con, head) : console::APP_REC(con, head);
   if (!s.ok()) return s;
   if (found && head.deleted()) s = head.Recall();
-  if (s.ok() && !found) s = head.Put("NOMOR", Txt(minute.number));
+  if (s.ok() && !found) s = head.Put("NOMOR", T(minute.number));
   if (s.ok()) s = PutFields(head, HeaderFields(minute));
   const xbase::Status released = head.Unlock();
   if (!s.ok()) return s;

@@ -6,34 +6,42 @@
 
 #include "console/message.h"
 #include "console/table_access.h"
+#include "documents/field_values.h"
 #include "documents/named_records.h"
 #include "documents/record_writes.h"
 #include "documents/save_scope.h"
 #include "documents/stored_lines.h"
+#include "frame/grid_cells.h"
 #include "returns/return_tables.h"
 #include "xbase/number_text.h"
 #include "xbase/session.h"
 #include "xbase/text_functions.h"
 
 namespace returns {
+
+using frame::Trimmed;
+
+using documents::D;
+using documents::L;
+using documents::N;
+using documents::T;
+
 namespace {
 
-std::string Trimmed(std::string_view text) { return std::string(xbase::RTrim(text)); }
-
 documents::FieldValues GoodsRowFields(const ApprovedGoods& g) {
-  return {{"NO_JOS", Txt(g.jos)},       {"KODE", Txt(g.code)},      {"GOLONGAN", Txt(g.group)},
-          {"INDUK", Txt(g.product)},    {"NAMA", Txt(g.name)},      {"NAMA2", Txt(g.long_name)},
-          {"SATUAN", Txt(g.unit)},      {"HARGA", Num(g.price)},    {"HARGA1", Num(g.price1)},
-          {"HARGA2", Num(g.price2)},    {"HARGA4", Num(g.price4)},  {"PAK", Num(g.pak)},
-          {"DOS", Num(g.dos)},          {"QTY_ORDER", Num(g.ordered)}};
+  return {{"NO_JOS", T(g.jos)},       {"KODE", T(g.code)},      {"GOLONGAN", T(g.group)},
+          {"INDUK", T(g.product)},    {"NAMA", T(g.name)},      {"NAMA2", T(g.long_name)},
+          {"SATUAN", T(g.unit)},      {"HARGA", N(g.price)},    {"HARGA1", N(g.price1)},
+          {"HARGA2", N(g.price2)},    {"HARGA4", N(g.price4)},  {"PAK", N(g.pak)},
+          {"DOS", N(g.dos)},          {"QTY_ORDER", N(g.ordered)}};
 }
 
 // The fields an approval gives an item of the goods master.
 documents::FieldValues ItemFields(const ApprovedGoods& g) {
-  return {{"NAMA", Txt(g.name)},     {"NAMA2", Txt(g.long_name)}, {"GOLONGAN", Txt(g.group)},
-          {"SATUAN", Txt(g.unit)},   {"HARGA", Num(g.price)},     {"HARGA1", Num(g.price1)},
-          {"HARGA2", Num(g.price2)}, {"HARGA4", Num(g.price4)},   {"PAK", Num(g.pak)},
-          {"DOS", Num(g.dos)}};
+  return {{"NAMA", T(g.name)},     {"NAMA2", T(g.long_name)}, {"GOLONGAN", T(g.group)},
+          {"SATUAN", T(g.unit)},   {"HARGA", N(g.price)},     {"HARGA1", N(g.price1)},
+          {"HARGA2", N(g.price2)}, {"HARGA4", N(g.price4)},   {"PAK", N(g.pak)},
+          {"DOS", N(g.dos)}};
 }
 
 // True when the item the area stands on already holds every field as the approval gives it.
@@ -169,15 +177,15 @@ xbase::Status UPPROPERTY(frame::Session& session, const ApprovedGoods& goods) {
   if (found) {
     if (Unchanged(items, fields)) return xbase::Status::OK();
     if (s = console::LOCK_REC(con, items); !s.ok()) return s;
-    fields.push_back({"TG_INPUT", Day(session.Today())});
-    fields.push_back({"OPERATOR", Txt("APPBAC")});
+    fields.push_back({"TG_INPUT", D(session.Today())});
+    fields.push_back({"OPERATOR", T("APPBAC")});
     return documents::PutAndRelease(items, fields);
   }
-  fields.insert(fields.begin(), {"KODE", Txt(goods.code)});
-  fields.push_back({"HRG_BELI", Num(goods.price4)});
-  fields.push_back({"HRG_RATA", Num(goods.price4)});
-  fields.push_back({"TG_INPUT", Day(session.Today())});
-  fields.push_back({"OPERATOR", Txt(session.MMEMBER.nik)});
+  fields.insert(fields.begin(), {"KODE", T(goods.code)});
+  fields.push_back({"HRG_BELI", N(goods.price4)});
+  fields.push_back({"HRG_RATA", N(goods.price4)});
+  fields.push_back({"TG_INPUT", D(session.Today())});
+  fields.push_back({"OPERATOR", T(session.MMEMBER.nik)});
   return documents::AppendRecord(con, items, fields);
 }
 
@@ -199,7 +207,7 @@ xbase::Status WriteApproval(frame::Session& session, const MinuteApproval& appro
   how.keep = [](size_t) { return true; };
   how.write = [&](size_t k, bool) {
     documents::FieldValues fields = GoodsRowFields(*written[k]);
-    fields.insert(fields.begin(), {"NOMOR", Txt(approval.number)});
+    fields.insert(fields.begin(), {"NOMOR", T(approval.number)});
     return PutFields(rows, fields);
   };
   how.apply = [&](size_t k) { return UPPROPERTY(session, *written[k]); };
@@ -208,13 +216,13 @@ xbase::Status WriteApproval(frame::Session& session, const MinuteApproval& appro
   xbase::WorkArea& head = NegotiationArea(session, kMinuteApprovals);
   bool found = false;
   if (s = SeekExact(head, "BAC_NAP1", "NOMOR", approval.number, &found); !s.ok()) return s;
-  const documents::FieldValues fields = {{"NOMOR", Txt(approval.number)}, {"TANGGAL", Day(approval.date)},
-                                         {"PROPERTY", Flag(approval.property)}, {"NOTES", Txt(approval.notes)}};
+  const documents::FieldValues fields = {{"NOMOR", T(approval.number)}, {"TANGGAL", D(approval.date)},
+                                         {"PROPERTY", L(approval.property)}, {"NOTES", T(approval.notes)}};
   s = found ? Rewrite(session, head, fields) : documents::AppendRecord(session.console(), head, fields);
   if (!s.ok()) return s;
   if (s = SeekMinute(session, approval.number, &found); !s.ok()) return s;
   if (!found) return xbase::Status::InvalidArgument("Nomor " + Trimmed(approval.number) + " tidak ada");
-  return Rewrite(session, NegotiationArea(session, kMinuteHeaders), {{"APPROVAL", Flag(true)}});
+  return Rewrite(session, NegotiationArea(session, kMinuteHeaders), {{"APPROVAL", L(true)}});
 }
 
 namespace {

@@ -9,6 +9,7 @@
 #include "console/table_access.h"
 #include "documents/stored_lines.h"
 #include "documents/transfer_folder.h"
+#include "frame/grid_cells.h"
 #include "frame/indek.h"
 #include "returns/negotiation.h"
 #include "returns/negotiation_approval.h"
@@ -20,9 +21,10 @@
 #include "xbase/text_functions.h"
 
 namespace returns {
-namespace {
 
-std::string Trimmed(std::string_view text) { return std::string(xbase::RTrim(text)); }
+using frame::Trimmed;
+
+namespace {
 
 // Removes the table and index file `name` of `folder`, whatever the case of their names.
 xbase::Status RemoveFiles(const std::string& folder, std::string_view name) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "frame/grid_cells.h"
 #include "returns/return_tables.h"
 #include "text/word_wrap.h"
 #include "xbase/date_functions.h"
@@ -12,13 +13,16 @@
 #include "xbase/text_functions.h"
 
 namespace returns {
+
+using frame::Cell;
+using frame::Pictured;
+using frame::Trimmed;
+
 namespace {
 
 using xbase::Value;
 
-std::string Figure(double value, const char* picture) { return xbase::Transform(Value::Num(value), picture); }
 std::string Cell(std::string_view text, int width) { return xbase::PadR(xbase::RTrim(text), width); }
-std::string Trimmed(std::string_view text) { return std::string(xbase::RTrim(text)); }
 std::string Row(size_t n, int width) { return xbase::Str(static_cast<double>(n), width); }
 
 // A box of a choice: the console's check mark when it is the one chosen.
@@ -67,8 +71,8 @@ void AddProducts(const Minute& m, std::vector<std::string>* lines) {
   for (size_t k = 0; k < m.products.size(); ++k) {
     const MinuteProduct& p = m.products[k];
     lines->push_back("|" + Row(k + 1, 2) + "|" + Cell(p.name, 30) + "|" + Cell(p.brand, 10) + "|" +
-                     Figure(p.quantity, "999,999,999") + "|" + Cell(p.unit, 6) + "|" + Figure(p.price, "99,999,999,999") +
-                     "|" + Figure(p.Total(), "99,999,999,999,999") + "|  " + Figure(p.margin, "999.99") + "| " +
+                     Pictured(p.quantity, "999,999,999") + "|" + Cell(p.unit, 6) + "|" + Pictured(p.price, "99,999,999,999") +
+                     "|" + Pictured(p.Total(), "99,999,999,999,999") + "|  " + Pictured(p.margin, "999.99") + "| " +
                      Cell(p.ex_bac, 10) + "|");
     if (p.details.empty()) continue;
     lines->push_back("|  |   -=Spesifikasi=-");
@@ -83,9 +87,9 @@ void AddProducts(const Minute& m, std::vector<std::string>* lines) {
     }
   }
   lines->push_back(Rule(kProductHead));
-  lines->push_back("|  |" + Cell("TOTAL", 30) + "|" + std::string(10, ' ') + "|" + Figure(m.OrderedQuantity(), "999,999,999") +
+  lines->push_back("|  |" + Cell("TOTAL", 30) + "|" + std::string(10, ' ') + "|" + Pictured(m.OrderedQuantity(), "999,999,999") +
                    "|" + std::string(6, ' ') + "|" + std::string(14, ' ') + "|" +
-                   Figure(m.OrderedValue(), "99,999,999,999,999") + "|" + std::string(8, ' ') + "|" +
+                   Pictured(m.OrderedValue(), "99,999,999,999,999") + "|" + std::string(8, ' ') + "|" +
                    std::string(11, ' ') + "|");
   lines->push_back(Rule(kProductHead));
   lines->push_back("");
@@ -108,12 +112,12 @@ void AddSchedule(const Minute& m, std::vector<std::string>* lines) {
   lines->push_back(Rule(kScheduleHead));
   for (size_t k = 0; k < m.schedule.size(); ++k) {
     lines->push_back("|" + Row(k + 1, 2) + "|" + xbase::PadR(xbase::Dtoc(m.schedule[k].date), 10) + "|" +
-                     Figure(m.schedule[k].quantity, "9,999,999") + "|");
+                     Pictured(m.schedule[k].quantity, "9,999,999") + "|");
   }
   lines->push_back(Rule(kScheduleHead));
   lines->push_back("");
   std::string commission = "Komisi Pelanggan                 : " + Box(!m.commission) + " Tidak   " + Box(m.commission) + " Ada";
-  if (m.commission && m.commission_amount != 0) commission += ", Sebesar : " + Figure(m.commission_amount, "999,999,999.99");
+  if (m.commission && m.commission_amount != 0) commission += ", Sebesar : " + Pictured(m.commission_amount, "999,999,999.99");
   lines->push_back(commission);
   lines->push_back("");
 }
@@ -127,12 +131,12 @@ void AddPayments(const Minute& m, std::vector<std::string>* lines) {
   for (size_t k = 0; k < m.payments.size(); ++k) {
     const MinutePayment& p = m.payments[k];
     total += p.amount;
-    lines->push_back("|" + Row(k + 1, 2) + "|" + xbase::PadR(xbase::Dtoc(p.date), 10) + "|" + Figure(p.percent, "999.99") +
-                     "|" + Cell(p.kind, 2) + "|" + Cell(p.proof, 20) + "|" + Figure(p.amount, "99,999,999,999.99") + "|" +
+    lines->push_back("|" + Row(k + 1, 2) + "|" + xbase::PadR(xbase::Dtoc(p.date), 10) + "|" + Pictured(p.percent, "999.99") +
+                     "|" + Cell(p.kind, 2) + "|" + Cell(p.proof, 20) + "|" + Pictured(p.amount, "99,999,999,999.99") + "|" +
                      Trimmed(p.notes));
   }
   lines->push_back(rule);
-  lines->push_back("|  |TOTAL     |      |  |" + std::string(20, ' ') + "|" + Figure(total, "99,999,999,999.99") + "|");
+  lines->push_back("|  |TOTAL     |      |  |" + std::string(20, ' ') + "|" + Pictured(total, "99,999,999,999.99") + "|");
   lines->push_back(rule);
   lines->push_back("");
 }
@@ -169,10 +173,10 @@ void AddProperty(const MinuteApproval& approval, std::vector<std::string>* lines
     const ApprovedGoods& g = approval.goods[k];
     const double cartons = g.dos != 0 ? g.ordered / g.dos : 0;
     lines->push_back("|" + Row(k + 1, 3) + "|" + Cell(g.jos, 10) + "|" + Cell(g.code, 10) + "|" + Cell(g.name, 21) + "|" +
-                     Figure(g.dos, "99999") + "|" + Figure(g.pak, "99999") + "|" + Figure(g.price, "99,999,999,999") +
-                     "|" + Figure(g.price1, "99,999,999,999") + "|" + Figure(g.price2, "99,999,999,999") + "|" +
-                     Figure(g.price4, "99,999,999,999") + "|" + Figure(g.ordered, "9999999") + "|" +
-                     Figure(cartons, "9999.99") + "|");
+                     Pictured(g.dos, "99999") + "|" + Pictured(g.pak, "99999") + "|" + Pictured(g.price, "99,999,999,999") +
+                     "|" + Pictured(g.price1, "99,999,999,999") + "|" + Pictured(g.price2, "99,999,999,999") + "|" +
+                     Pictured(g.price4, "99,999,999,999") + "|" + Pictured(g.ordered, "9999999") + "|" +
+                     Pictured(cartons, "9999.99") + "|");
   }
   lines->push_back(Rule(kPropertyHead2));
 }
@@ -220,7 +224,7 @@ xbase::Status MinuteListPages(frame::Session& session, const MinuteListFilter& f
     if (s = LoadMinute(session, numbers[i], &m, &found); !s.ok() || !found) continue;
     rows.push_back(Row(i + 1, 3) + ". " + Cell(m.number, 10) + " " + xbase::PadR(xbase::Dtoc(m.date), 10) + Cell(m.company, 44));
     for (const MinuteProduct& p : m.products) {
-      rows.push_back(std::string(26, ' ') + Cell(p.name, 44) + " " + Figure(p.quantity, "99999999") + " " + Trimmed(p.unit));
+      rows.push_back(std::string(26, ' ') + Cell(p.name, 44) + " " + Pictured(p.quantity, "99999999") + " " + Trimmed(p.unit));
       for (const std::string& detail : p.details) {
         const std::string label(xbase::RTrim(xbase::Left(detail, kDetailLabelWidth)));
         for (const std::string& line : text::PENGGALANKATA(Trimmed(xbase::SubStr(detail, kDetailLabelWidth + 1)), 60, 0)) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "console/table_access.h"
+#include "documents/field_values.h"
 #include "documents/record_writes.h"
 #include "documents/save_scope.h"
 #include "documents/stock_posting.h"
@@ -17,6 +18,12 @@
 #include "xbase/text_functions.h"
 
 namespace returns {
+
+using documents::D;
+using documents::L;
+using documents::N;
+using documents::T;
+
 namespace {
 
 xbase::WorkArea& Area(frame::Session& session, std::string_view alias) { return *session.tables().Area(alias); }
@@ -34,16 +41,16 @@ xbase::Status WriteHeader(frame::Session& session, const Draft& draft, const App
   xbase::Status s = SeekExact(head, "RTJUAL11", "NOMOR", draft.number, &found);
   if (s.ok() && !found) {
     s = documents::AppendRecord(session.console(), head,
-                                {{"NOMOR", Txt(draft.number)}, {"CETAK", Flag(true)}, {"TG_INPUT", Day(session.Today())},
-                                 {"OPERATOR", Txt(session.MMEMBER.nik)}});
+                                {{"NOMOR", T(draft.number)}, {"CETAK", L(true)}, {"TG_INPUT", D(session.Today())},
+                                 {"OPERATOR", T(session.MMEMBER.nik)}});
   }
   if (!s.ok()) return s;
   const bool include = !draft.lines.empty() && NoteIncludes(session, draft.lines.front().invoice);
   return Rewrite(session, head,
-                 {{"TANGGAL", Day(approval.date)}, {"RELASI", Txt(draft.customer)}, {"TIPE", Txt(draft.type)},
-                  {"SALES", Txt(draft.salesman)}, {"KDCB", Txt(draft.branch)}, {"KTR1", Txt(draft.reason1)},
-                  {"KTR2", Txt(approval.reason2)}, {"DISCOUNT", Num(draft.discount1)},
-                  {"DISCOUNT2", Num(draft.discount2)}, {"CODE_ID", Txt(draft.code_id)}, {"INCLUDE", Flag(include)}});
+                 {{"TANGGAL", D(approval.date)}, {"RELASI", T(draft.customer)}, {"TIPE", T(draft.type)},
+                  {"SALES", T(draft.salesman)}, {"KDCB", T(draft.branch)}, {"KTR1", T(draft.reason1)},
+                  {"KTR2", T(approval.reason2)}, {"DISCOUNT", N(draft.discount1)},
+                  {"DISCOUNT2", N(draft.discount2)}, {"CODE_ID", T(draft.code_id)}, {"INCLUDE", L(include)}});
 }
 
 // The document's lines rewritten in place from the draft's; every stored row's stock is taken back
@@ -63,19 +70,18 @@ xbase::Status WriteLines(frame::Session& session, const Draft& draft, const Appr
   };
   how.write = [&](size_t k, bool) {
     const DraftLine& line = list[k];
-    return PutFields(lines, {{"NOMOR", Txt(draft.number)}, {"INVOICE", Txt(line.invoice)}, {"KODE", Txt(line.code)},
-                             {"GUDANG", Txt(approval.warehouse)}, {"Q_BOX", Num(line.boxes)},
-                             {"Q_PAK", Num(line.packs)}, {"Q_PCS", Num(line.pieces)}, {"QUANTITY", Num(line.quantity)},
-                             {"HARGA", Num(line.price)}, {"DISCOUNT", Num(line.discount1)},
-                             {"DISCOUNT2", Num(line.discount2)}, {"HRG_RATA", Num(line.average_cost)},
-                             {"URUTAN", Txt(xbase::Str(static_cast<double>(k + 1), 3))}, {"URUT", Txt(line.urut)}});
+    return PutFields(lines, {{"NOMOR", T(draft.number)}, {"INVOICE", T(line.invoice)}, {"KODE", T(line.code)},
+                             {"GUDANG", T(approval.warehouse)}, {"Q_BOX", N(line.boxes)},
+                             {"Q_PAK", N(line.packs)}, {"Q_PCS", N(line.pieces)}, {"QUANTITY", N(line.quantity)},
+                             {"HARGA", N(line.price)}, {"DISCOUNT", N(line.discount1)},
+                             {"DISCOUNT2", N(line.discount2)}, {"HRG_RATA", N(line.average_cost)},
+                             {"URUTAN", T(xbase::Str(static_cast<double>(k + 1), 3))}, {"URUT", T(line.urut)}});
   };
   how.apply = [&](size_t k) {
     return documents::UPMASTERBARANG(session, list[k].code, approval.warehouse, list[k].quantity, 0);
   };
   return documents::RewriteLines(session.console(), lines, stored, list.size(), how);
 }
-
 
 // Every record the realisation changes, named before its locks: the document's header (or an
 // append) and stored lines (and an append), the stock each stored line and each new line moves, the
@@ -168,7 +174,7 @@ xbase::Status REALISASIRETURJUAL(frame::Session& session, const Approval& approv
                                            draft.reason1, value, draft.code_id});
   }
   if (s.ok() && (s = SeekExact(head, "DRAFTR11", "NOMOR", draft.number, &found)).ok()) {
-    s = Rewrite(session, head, {{"APPROVAL", Flag(true)}, {"REALISASI", Flag(true)}});
+    s = Rewrite(session, head, {{"APPROVAL", L(true)}, {"REALISASI", L(true)}});
   }
   s = save.CommitWrites(s);
   if (s.ok()) *outcome = Outcome::kRealised;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "console/table_access.h"
+#include "documents/field_values.h"
 #include "documents/record_writes.h"
 #include "documents/save_scope.h"
 #include "documents/stored_lines.h"
@@ -17,6 +18,11 @@
 #include "xbase/text_functions.h"
 
 namespace returns {
+
+using documents::D;
+using documents::L;
+using documents::T;
+
 namespace {
 
 // The fields of the drafts that travel: the first 13 of a header and the first 12 of a line.
@@ -54,7 +60,7 @@ xbase::Status Send(frame::Session& session, const std::vector<uint32_t>& lines, 
   for (size_t i = 0; s.ok() && !there && i < lines.size(); ++i) {
     if (s = draft_lines.GoTo(lines[i]); s.ok()) s = CopyRow(session, draft_lines, request_lines, kLineFields);
   }
-  return s.ok() ? Rewrite(session, head, {{"CETAK", Flag(true)}}) : s;
+  return s.ok() ? Rewrite(session, head, {{"CETAK", L(true)}}) : s;
 }
 
 }  // namespace
@@ -117,7 +123,7 @@ xbase::Status SendDrafts(frame::Session& session, const SendFilter& filter, int*
 
 xbase::Status ApproveRequest(frame::Session& session, xbase::Date date, const std::string& reason2) {
   return Rewrite(session, Area(session, kRequestHeaders),
-                 {{"SETUJU", Txt(kApprovalMarker)}, {"TANGGAL", Day(date)}, {"ALASAN2", Txt(reason2)}});
+                 {{"SETUJU", T(kApprovalMarker)}, {"TANGGAL", D(date)}, {"ALASAN2", T(reason2)}});
 }
 
 }  // namespace returns

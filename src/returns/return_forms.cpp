@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "documents/line_value.h"
+#include "frame/grid_cells.h"
 #include "returns/request_view.h"
 #include "returns/return_tables.h"
 #include "text/amount_in_words.h"
@@ -13,11 +14,12 @@
 #include "xbase/text_functions.h"
 
 namespace returns {
+
+using frame::Pictured;
+
 namespace {
 
 using xbase::Value;
-
-std::string Figure(double value, const char* picture) { return xbase::Transform(Value::Num(value), picture); }
 
 std::string CustomerName(frame::Session& session, std::string_view customer) {
   bool found = false;
@@ -41,8 +43,8 @@ double AddDiscountLines(double sum, double d1, double d2, std::vector<std::strin
   for (double rate : {d1, d2}) {
     if (rate == 0) continue;
     const double amount = net * rate / 100;
-    lines->push_back(std::string(50, ' ') + "Discount " + Figure(rate, "99.99") + " % : " +
-                     Figure(amount, "999,999,999.99"));
+    lines->push_back(std::string(50, ' ') + "Discount " + Pictured(rate, "99.99") + " % : " +
+                     Pictured(amount, "999,999,999.99"));
     net -= amount;
   }
   return net;
@@ -104,17 +106,17 @@ xbase::Status ReturnReceiptLines(frame::Session& session, std::vector<std::strin
     const double value = documents::LineValue(rows.Number("QUANTITY"), rows.Number("HARGA"), rows.Number("DISCOUNT"),
                                               rows.Number("DISCOUNT2"));
     sum += value;
-    lines->push_back(Figure(static_cast<double>(i + 1), "99") + " " + xbase::PadR(rows.Text("KODE"), 10) + " " +
-                     xbase::PadR(GoodsName(session, rows.Text("KODE")), 20) + Figure(rows.Number("QUANTITY"), " 9,999,999") +
-                     Figure(rows.Number("HARGA"), " 999,999.99") + Figure(rows.Number("DISCOUNT"), " 99.99") + "+" +
-                     Figure(rows.Number("DISCOUNT2"), "99.99") + Figure(value, " 999,999,999.99") + " " +
+    lines->push_back(Pictured(static_cast<double>(i + 1), "99") + " " + xbase::PadR(rows.Text("KODE"), 10) + " " +
+                     xbase::PadR(GoodsName(session, rows.Text("KODE")), 20) + Pictured(rows.Number("QUANTITY"), " 9,999,999") +
+                     Pictured(rows.Number("HARGA"), " 999,999.99") + Pictured(rows.Number("DISCOUNT"), " 99.99") + "+" +
+                     Pictured(rows.Number("DISCOUNT2"), "99.99") + Pictured(value, " 999,999,999.99") + " " +
                      std::string(xbase::Left(rows.Text("INVOICE"), 13)));
   }
   if (!s.ok()) return s;
   lines->push_back(rule);
-  lines->push_back(std::string(60, ' ') + "JUMLAH : " + Figure(sum, "999,999,999.99"));
+  lines->push_back(std::string(60, ' ') + "JUMLAH : " + Pictured(sum, "999,999,999.99"));
   *net = AddDiscountLines(sum, head.Number("DISCOUNT"), head.Number("DISCOUNT2"), lines);
-  lines->push_back(std::string(54, ' ') + "JUMLAH NETTO : " + Figure(*net, "999,999,999.99"));
+  lines->push_back(std::string(54, ' ') + "JUMLAH NETTO : " + Pictured(*net, "999,999,999.99"));
   const text::AmountLines words = text::TERBILANG(*net, 2, 95 - 12);
   lines->push_back("Terbilang : " + words.first);
   if (!words.second.empty()) lines->push_back("            " + words.second);
@@ -136,9 +138,9 @@ std::vector<std::string> PickUpLines(frame::Session& session, const Draft& draft
       std::string(72, '-')};
   int n = 0;
   for (const DraftLine& line : draft.lines) {
-    lines.push_back(Figure(++n, "99") + " " + xbase::PadR(line.code, 10) + " " + xbase::PadR(line.name, 20) +
-                    Figure(line.boxes, " 99999") + Figure(line.packs, " 99999") + Figure(line.pieces, " 99999") +
-                    Figure(line.quantity, " 9,999,999") + "  ........");
+    lines.push_back(Pictured(++n, "99") + " " + xbase::PadR(line.code, 10) + " " + xbase::PadR(line.name, 20) +
+                    Pictured(line.boxes, " 99999") + Pictured(line.packs, " 99999") + Pictured(line.pieces, " 99999") +
+                    Pictured(line.quantity, " 9,999,999") + "  ........");
   }
   lines.push_back(std::string(72, '-'));
   lines.push_back("Catatan : " + std::string(xbase::RTrim(draft.reason1)));
@@ -169,16 +171,16 @@ xbase::Status RequestListLines(frame::Session& session, const RequestFilter& fil
                      "   TIPE : " + request.type + "   SALES : " + request.salesman);
     lines->push_back("RELASI : " + std::string(xbase::RTrim(request.customer)) + " " +
                      xbase::PadR(CustomerName(session, request.customer), 30) + "               Sisa Piutang :" +
-                     Figure(SALDOPIUTANG(session, request.customer), " 999,999,999.99"));
+                     Pictured(SALDOPIUTANG(session, request.customer), " 999,999,999.99"));
     int n = 0;
     for (const DraftLine& line : request.lines) {
-      lines->push_back(Figure(++n, "99") + " " + xbase::PadR(line.code, 10) + " " + xbase::PadR(line.name, 20) +
-                       Figure(line.quantity, " 9,999,999") + Figure(line.price, " 999,999.99") +
-                       Figure(line.discount1, " 99.99") + "+" + Figure(line.discount2, "99.99") +
-                       Figure(line.Value(), " 999,999,999.99") + " " + std::string(xbase::RTrim(line.invoice)));
+      lines->push_back(Pictured(++n, "99") + " " + xbase::PadR(line.code, 10) + " " + xbase::PadR(line.name, 20) +
+                       Pictured(line.quantity, " 9,999,999") + Pictured(line.price, " 999,999.99") +
+                       Pictured(line.discount1, " 99.99") + "+" + Pictured(line.discount2, "99.99") +
+                       Pictured(line.Value(), " 999,999,999.99") + " " + std::string(xbase::RTrim(line.invoice)));
     }
-    lines->push_back(std::string(40, ' ') + "Cash Disc " + Figure(request.discount1, "99.99") + "+" +
-                     Figure(request.discount2, "99.99") + "   NETTO : " + Figure(request.Net(), "999,999,999.99"));
+    lines->push_back(std::string(40, ' ') + "Cash Disc " + Pictured(request.discount1, "99.99") + "+" +
+                     Pictured(request.discount2, "99.99") + "   NETTO : " + Pictured(request.Net(), "999,999,999.99"));
     lines->push_back("");
   }
   return s;

@@ -2,6 +2,7 @@
 // return settlement code ("R..."): its kind is "RT" + that code.
 #include "returns/return_instrument.h"
 
+#include "documents/field_values.h"
 #include "documents/record_writes.h"
 #include "pickers/picker_support.h"
 #include "returns/draft.h"
@@ -9,6 +10,11 @@
 #include "xbase/text_functions.h"
 
 namespace returns {
+
+using documents::D;
+using documents::L;
+using documents::N;
+using documents::T;
 
 bool IsReturnCode(frame::Session& session, std::string_view code) {
   const std::string trimmed(xbase::AllTrim(code));
@@ -34,15 +40,15 @@ xbase::Status RegisterReturnInstrument(frame::Session& session, const ReturnInst
   xbase::Status s;
   if (!found) {
     s = documents::AppendRecord(session.console(), register_,
-                                {{"NOMOR", Txt(instrument.number)}, {"TGINPUT", Day(session.Today())},
-                                 {"REALISASI", Flag(true)}, {"OPERATOR", Txt(session.MMEMBER.nik)}});
+                                {{"NOMOR", T(instrument.number)}, {"TGINPUT", D(session.Today())},
+                                 {"REALISASI", L(true)}, {"OPERATOR", T(session.MMEMBER.nik)}});
   }
   if (!s.ok()) return s;
   return Rewrite(session, register_,
-                 {{"KDCB", Txt(instrument.branch)}, {"KET", Txt("RT" + std::string(xbase::AllTrim(instrument.code)))},
-                  {"RELASI", Txt(instrument.customer)}, {"TANGGAL", Day(instrument.date)},
-                  {"TG_TERIMA", Day(instrument.date)}, {"NOTES", Txt(instrument.notes)},
-                  {"DEBET", Num(instrument.value)}, {"CODE_ID", Txt(instrument.code_id)}});
+                 {{"KDCB", T(instrument.branch)}, {"KET", T("RT" + std::string(xbase::AllTrim(instrument.code)))},
+                  {"RELASI", T(instrument.customer)}, {"TANGGAL", D(instrument.date)},
+                  {"TG_TERIMA", D(instrument.date)}, {"NOTES", T(instrument.notes)},
+                  {"DEBET", N(instrument.value)}, {"CODE_ID", T(instrument.code_id)}});
 }
 
 }  // namespace returns

@@ -23,12 +23,6 @@ inline constexpr std::string_view kApprovalMarker = "APRV";
 inline constexpr const char* kRequestHeaders = "App_rt1";
 inline constexpr const char* kRequestLines = "App_rt2";
 
-// Field values as the writes of these screens give them.
-inline xbase::Value Txt(std::string_view text) { return xbase::Value::Text(std::string(text)); }
-inline xbase::Value Num(double value) { return xbase::Value::Num(value); }
-inline xbase::Value Day(xbase::Date date) { return xbase::Value::FromDate(date); }
-inline xbase::Value Flag(bool flag) { return xbase::Value::Logical(flag); }
-
 // A text of an entry screen at its place.
 struct Label {
   int row;

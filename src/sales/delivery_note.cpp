@@ -2,16 +2,22 @@
 #include "sales/delivery_note.h"
 
 #include "console/table_access.h"
+#include "documents/field_values.h"
 #include "documents/record_writes.h"
 #include "documents/shared_postings.h"
 #include "documents/stock_posting.h"
 #include "pickers/picker_support.h"
-#include "sales/field_values.h"
 #include "sales/sales.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 
 namespace sales {
+
+using documents::D;
+using documents::L;
+using documents::N;
+using documents::T;
+
 namespace {
 
 xbase::Status Area(frame::Session& session, std::string_view alias, xbase::WorkArea** area) {

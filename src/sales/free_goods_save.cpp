@@ -7,6 +7,7 @@
 #include "console/alert.h"
 #include "console/message.h"
 #include "console/table_access.h"
+#include "documents/field_values.h"
 #include "documents/line_value.h"
 #include "documents/record_writes.h"
 #include "documents/save_scope.h"
@@ -21,11 +22,12 @@
 #include "xbase/text_functions.h"
 
 namespace sales {
-namespace {
 
-xbase::Value T(std::string_view text) { return xbase::Value::Text(std::string(text)); }
-xbase::Value N(double number) { return xbase::Value::Num(number); }
-xbase::Value D(xbase::Date date) { return xbase::Value::FromDate(date); }
+using documents::D;
+using documents::N;
+using documents::T;
+
+namespace {
 
 bool Stored(const console::ValueRow& line) { return !xbase::IsBlank(FgWord(line, kFgCode)); }
 

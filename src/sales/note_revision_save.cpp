@@ -7,13 +7,13 @@
 
 #include "console/message.h"
 #include "console/table_access.h"
+#include "documents/field_values.h"
 #include "documents/record_writes.h"
 #include "documents/save_scope.h"
 #include "documents/shared_postings.h"
 #include "documents/stock_posting.h"
 #include "documents/stored_lines.h"
 #include "pickers/picker_support.h"
-#include "sales/field_values.h"
 #include "sales/delivery_note.h"
 #include "sales/note_revision.h"
 #include "sales/sales.h"
@@ -23,6 +23,12 @@
 #include "xbase/text_functions.h"
 
 namespace sales {
+
+using documents::D;
+using documents::L;
+using documents::N;
+using documents::T;
+
 namespace {
 
 std::string Amount(double value) { return std::string(xbase::AllTrim(xbase::Transform(xbase::Value::Num(value), "999,999,999,999.99"))); }

@@ -8,18 +8,24 @@
 
 #include "console/message.h"
 #include "console/table_access.h"
+#include "documents/field_values.h"
 #include "documents/record_writes.h"
 #include "documents/save_scope.h"
 #include "documents/shared_postings.h"
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
 #include "pickers/picker_support.h"
-#include "sales/field_values.h"
 #include "sales/delivery_note.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 
 namespace sales {
+
+using documents::D;
+using documents::L;
+using documents::N;
+using documents::T;
+
 namespace {
 
 std::string Shown(const NoteDocument& doc) { return std::string(xbase::AllTrim(doc.header.order)); }

@@ -6,12 +6,12 @@
 
 #include "console/message.h"
 #include "console/table_access.h"
+#include "documents/field_values.h"
 #include "documents/line_value.h"
 #include "documents/record_writes.h"
 #include "documents/save_scope.h"
 #include "documents/shared_postings.h"
 #include "pickers/picker_support.h"
-#include "sales/field_values.h"
 #include "sales/delivery_note.h"
 #include "sales/sales.h"
 #include "sales/sales_order.h"
@@ -20,6 +20,12 @@
 #include "xbase/text_functions.h"
 
 namespace sales {
+
+using documents::D;
+using documents::L;
+using documents::N;
+using documents::T;
+
 namespace {
 
 // The tables the save writes, by the aliases the screen opened them under.

@@ -9,6 +9,7 @@
 #include "console/keys.h"
 #include "console/message.h"
 #include "console/table_access.h"
+#include "documents/field_values.h"
 #include "documents/line_value.h"
 #include "documents/record_writes.h"
 #include "documents/save_scope.h"
@@ -26,12 +27,13 @@
 #include "xbase/text_functions.h"
 
 namespace sales {
-namespace {
 
-xbase::Value T(std::string_view text) { return xbase::Value::Text(std::string(text)); }
-xbase::Value N(double number) { return xbase::Value::Num(number); }
-xbase::Value D(xbase::Date date) { return xbase::Value::FromDate(date); }
-xbase::Value L(bool flag) { return xbase::Value::Logical(flag); }
+using documents::D;
+using documents::L;
+using documents::N;
+using documents::T;
+
+namespace {
 
 bool Stored(const console::ValueRow& line) { return !xbase::IsBlank(PnWord(line, kPnCode)) && PnFigure(line, kPnQuantity) != 0; }
 

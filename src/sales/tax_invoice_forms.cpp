@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/grid_cells.h"
 #include "sales/tax_invoice.h"
 #include "xbase/number_text.h"
 #include "xbase/date_functions.h"
@@ -10,6 +11,9 @@
 #include "xbase/text_functions.h"
 
 namespace sales {
+
+using frame::Trimmed;
+
 namespace {
 
 const std::string kEsc = "\x1B";
@@ -25,8 +29,6 @@ std::string Picture(double value, std::string_view picture) {
 }
 
 std::string Blanks(int count) { return std::string(static_cast<size_t>(std::max(count, 0)), ' '); }
-
-std::string Text(std::string_view text) { return std::string(xbase::RTrim(text)); }
 
 // The rows of page `page` (from 1) of the lines.
 std::vector<const TaxLine*> PageRows(const TaxInvoice& invoice, int page) {
@@ -87,10 +89,10 @@ std::vector<std::string> TaxInvoiceDotMatrix(const frame::CompanySetup& company,
     empty(1);
     row(Blanks(23) + kEsc + "w1" + kEsc + "E" + TaxSerial(invoice) + kEsc + "F" + kEsc + "w0");
     empty(3);
-    for (int slot : {1, 2, 3, 4}) row(Blanks(20) + Text(company.text[static_cast<size_t>(slot)]));
+    for (int slot : {1, 2, 3, 4}) row(Blanks(20) + Trimmed(company.text[static_cast<size_t>(slot)]));
     empty(3);
     for (const std::string& line : {invoice.buyer, invoice.address1, invoice.address2}) {
-      row(Blanks(20) + kEsc + "M" + Text(line) + kEsc + "P");
+      row(Blanks(20) + kEsc + "M" + Trimmed(line) + kEsc + "P");
     }
     row(Blanks(20) + TaxNumberText(invoice.npwp));
     empty(2);
@@ -118,10 +120,10 @@ std::vector<std::string> TaxInvoiceDotMatrix(const frame::CompanySetup& company,
         row(Blanks(64) + Picture(amount, "99,999,999,999"));
       }
     }
-    row(xbase::PadR(Text(company.text[11]), 16).substr(0, 16) + Blanks(35) + xbase::Dtoc(invoice.date));
+    row(xbase::PadR(Trimmed(company.text[11]), 16).substr(0, 16) + Blanks(35) + xbase::Dtoc(invoice.date));
     empty(2);
-    row(Blanks(64) + Text(company.text[7]));
-    row(Blanks(64) + Text(company.text[8]));
+    row(Blanks(64) + Trimmed(company.text[7]));
+    row(Blanks(64) + Trimmed(company.text[8]));
     out += kEject;
     pages.push_back(std::move(out));
   }
@@ -143,15 +145,15 @@ std::vector<std::vector<std::string>> TaxInvoicePageForm(const frame::CompanySet
     out.push_back(Framed(" Kode dan Nomor Seri Faktur Pajak : " + TaxSerial(invoice)));
     out.push_back(Rule(kLeftTee, kRightTee));
     out.push_back(Framed(" PENGUSAHA KENA PAJAK"));
-    out.push_back(Framed(" NAMA    : " + Text(company.text[1])));
-    out.push_back(Framed(" ALAMAT  : " + Text(company.text[2])));
-    out.push_back(Framed("           " + Text(company.text[3])));
-    out.push_back(Framed(" N.P.W.P : " + Text(company.text[4])));
+    out.push_back(Framed(" NAMA    : " + Trimmed(company.text[1])));
+    out.push_back(Framed(" ALAMAT  : " + Trimmed(company.text[2])));
+    out.push_back(Framed("           " + Trimmed(company.text[3])));
+    out.push_back(Framed(" N.P.W.P : " + Trimmed(company.text[4])));
     out.push_back(Rule(kLeftTee, kRightTee));
     out.push_back(Framed(" PEMBELI BARANG KENA PAJAK/PENERIMA JASA KENA PAJAK"));
-    out.push_back(Framed(" NAMA    : " + Text(invoice.buyer)));
-    out.push_back(Framed(" ALAMAT  : " + Text(invoice.address1)));
-    out.push_back(Framed("           " + Text(invoice.address2)));
+    out.push_back(Framed(" NAMA    : " + Trimmed(invoice.buyer)));
+    out.push_back(Framed(" ALAMAT  : " + Trimmed(invoice.address1)));
+    out.push_back(Framed("           " + Trimmed(invoice.address2)));
     out.push_back(Framed(" N.P.W.P : " + TaxNumberText(invoice.npwp)));
     out.push_back(Rule(kLeftTee, kRightTee, kItemStops));
     out.push_back(ItemRow("No.", " Nama Barang Kena Pajak/Jasa Kena Pajak", "Kuantum ", "Harga Jual (Rp) "));
@@ -181,14 +183,14 @@ std::vector<std::vector<std::string>> TaxInvoicePageForm(const frame::CompanySet
     out.push_back(TotalRow("Dasar Pengenaan Pajak", amount(invoice.Base())));
     out.push_back(TotalRow("PPN = " + Picture(invoice.vat, "99") + " % X Dasar Pengenaan Pajak", amount(invoice.Tax())));
     out.push_back(Rule(kLeftTee, kRightTee, {38}, kDownTee).replace(61, 1, 1, kH));
-    const std::string place = xbase::PadR(Text(company.text[11]), 12).substr(0, 12);
+    const std::string place = xbase::PadR(Trimmed(company.text[11]), 12).substr(0, 12);
     const std::vector<std::string> luxury = {
         " Pajak Penjualan Atas Barang Mewah", " Tarif \xB3 DPP        \xB3 PPn BM", " ....% \xB3            \xB3",
         " ....% \xB3            \xB3", " ....% \xB3            \xB3", " ....% \xB3            \xB3", " Jumlah       \xB3",
     };
     const std::vector<std::string> signing = {" " + std::string(xbase::RTrim(place)) + ", Tgl. " + xbase::Dtoc(invoice.date),
-                                              "", "", "", "", " Nama    " + Text(company.text[7]),
-                                              " Jabatan " + Text(company.text[8])};
+                                              "", "", "", "", " Nama    " + Trimmed(company.text[7]),
+                                              " Jabatan " + Trimmed(company.text[8])};
     for (size_t i = 0; i < luxury.size(); ++i) {
       out.push_back(kV + xbase::PadR(luxury[i], 38) + kV + xbase::PadR(signing[i], kWidth - 39) + kV);
     }

@@ -4,6 +4,7 @@
 
 #include "console/alert.h"
 #include "console/table_access.h"
+#include "documents/field_values.h"
 #include "documents/record_writes.h"
 #include "documents/save_scope.h"
 #include "frame/order_scope.h"
@@ -13,13 +14,14 @@
 #include "xbase/text_functions.h"
 
 namespace sales {
+
+using documents::D;
+using documents::N;
+using documents::T;
+
 namespace {
 
 constexpr char kCounter[] = "NOMORPAJAK";
-
-xbase::Value T(std::string_view text) { return xbase::Value::Text(std::string(text)); }
-xbase::Value N(double number) { return xbase::Value::Num(number); }
-xbase::Value D(xbase::Date date) { return xbase::Value::FromDate(date); }
 
 // The fields a record and a rewrite share.
 documents::FieldValues Fields(const TaxInvoice& invoice) {

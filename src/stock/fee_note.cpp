@@ -4,6 +4,7 @@
 
 #include "console/table_access.h"
 #include "documents/document_counter.h"
+#include "documents/field_values.h"
 #include "documents/record_writes.h"
 #include "documents/save_scope.h"
 #include "stock/report_text.h"
@@ -14,10 +15,11 @@
 #include "xbase/work_area.h"
 
 namespace stock {
-namespace {
 
-xbase::Value Text(const std::string& text) { return xbase::Value::Text(text); }
-xbase::Value Num(double value) { return xbase::Value::Num(value); }
+using documents::N;
+using documents::T;
+
+namespace {
 
 bool Seek(xbase::WorkArea& area, std::string_view order, const std::string& key) {
   return area.SetOrder(order).ok() && area.Seek(key).ok() && area.found();
@@ -86,15 +88,15 @@ xbase::Status SaveFeeNote(frame::Session& session, const std::string& branch, xb
   s = save.BeginWrites();
   if (s.ok()) s = documents::NumberDocument(con, *session.tables().Area("SETUP"), kind, xbase::PadR(branch, 6), taken,
                                               [&](const std::string& n) {
-    xbase::Status w = documents::AppendRecord(con, notes, {{"KDCB", Text(branch)}, {"NOMOR", Text(n)},
+    xbase::Status w = documents::AppendRecord(con, notes, {{"KDCB", T(branch)}, {"NOMOR", T(n)},
                                                            {"TANGGAL", xbase::Value::FromDate(date)}});
     for (size_t i = 0; w.ok() && i < lines.size(); ++i) {
       const FeeLine& line = lines[i];
       if (xbase::IsBlank(line.result) || line.quantity == 0) continue;
       w = documents::AppendRecord(con, *session.tables().Area("kd_gl32"),
-                                  {{"KDCB", Text(branch)}, {"NOMOR", Text(n)}, {"TG_JADI", xbase::Value::FromDate(line.date)},
-                                   {"NO_REFF", Text(line.result)}, {"KODE", Text(line.code)}, {"QTY_GL", Num(line.quantity)},
-                                   {"PER_GL", Num(line.per_unit)}, {"TARIF", Num(line.tariff)}});
+                                  {{"KDCB", T(branch)}, {"NOMOR", T(n)}, {"TG_JADI", xbase::Value::FromDate(line.date)},
+                                   {"NO_REFF", T(line.result)}, {"KODE", T(line.code)}, {"QTY_GL", N(line.quantity)},
+                                   {"PER_GL", N(line.per_unit)}, {"TARIF", N(line.tariff)}});
     }
     return w;
   }, &given);
@@ -157,7 +159,7 @@ xbase::Status CountFeeNotePrint(frame::Session& session, const std::string& bran
   return documents::PutAndRelease(
       notes, {{"CETAK", xbase::Value::Logical(true)},
               {"TG_CETAK", xbase::Value::FromDate(session.Today())},
-              {"OPERATOR", Text(xbase::Str(xbase::Val(notes.Text("OPERATOR")).value + 1, 10))}});
+              {"OPERATOR", T(xbase::Str(xbase::Val(notes.Text("OPERATOR")).value + 1, 10))}});
 }
 
 }  // namespace stock

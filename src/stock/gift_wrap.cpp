@@ -9,6 +9,7 @@
 #include "console/message.h"
 #include "console/table_access.h"
 #include "documents/document_counter.h"
+#include "documents/field_values.h"
 #include "documents/record_writes.h"
 #include "documents/save_scope.h"
 #include "documents/shared_postings.h"
@@ -19,10 +20,11 @@
 #include "xbase/work_area.h"
 
 namespace stock {
-namespace {
 
-xbase::Value Text(const std::string& text) { return xbase::Value::Text(text); }
-xbase::Value Num(double value) { return xbase::Value::Num(value); }
+using documents::N;
+using documents::T;
+
+namespace {
 
 constexpr const char* kMaterialFields[] = {"DISPLAY", "PLASTIK", "QTINNER", "QTLABEL", "QTSTCK1", "QTSTCK2"};
 
@@ -121,8 +123,8 @@ xbase::Status PostForm(frame::Session& session, Half half, const std::string& mu
   s = save.BeginWrites();
   if (s.ok()) {
     s = WriteMutationHalf(session, half, mutation,
-                          {{"TANGGAL", xbase::Value::FromDate(date)}, {"KDCB", Text(branch)}, {"GUDANG", Text("")},
-                           {"CODE_ID", Text("0")}, {"OPERATOR", Text(session.MMEMBER.nik)},
+                          {{"TANGGAL", xbase::Value::FromDate(date)}, {"KDCB", T(branch)}, {"GUDANG", T("")},
+                           {"CODE_ID", T("0")}, {"OPERATOR", T(session.MMEMBER.nik)},
                            {"CETAK", xbase::Value::Logical(true)}},
                           rows);
   }
@@ -156,18 +158,18 @@ xbase::Status SaveTakeOut(frame::Session& session, const std::string& branch, xb
                            {"Setup Nomerator repack belum ada, minta ke Finance", "", false}, nullptr,
                            [&](const std::string& n) {
     xbase::Status w = documents::AppendRecord(con, *session.tables().Area("kd_gl11"),
-                                              {{"KDCB", Text(branch)}, {"NOMOR", Text(n)},
+                                              {{"KDCB", T(branch)}, {"NOMOR", T(n)},
                                                {"TANGGAL", xbase::Value::FromDate(date)},
                                                {"TG_INPUT", xbase::Value::FromDate(session.Today())},
-                                               {"OPERATOR", Text(session.MMEMBER.nik)}});
+                                               {"OPERATOR", T(session.MMEMBER.nik)}});
     for (size_t i = 0; w.ok() && i < lines.size(); ++i) {
       const TakeOutLine& line = lines[i];
       if (xbase::IsBlank(line.code) || line.quantity == 0) continue;
-      documents::FieldValues fields = {{"KDCB", Text(branch)},       {"NOMOR", Text(n)},
-                                       {"GUDANG", Text(line.warehouse)}, {"KODE", Text(line.code)},
-                                       {"QTY_LBR", Num(line.quantity)}, {"URUT", Text(xbase::Str(static_cast<double>(i + 1), 3))},
-                                       {"KD_JADI", Text(line.result)}};
-      for (int m = 0; m < 6; ++m) fields.emplace_back(kMaterialFields[m], Num(line.materials[m]));
+      documents::FieldValues fields = {{"KDCB", T(branch)},       {"NOMOR", T(n)},
+                                       {"GUDANG", T(line.warehouse)}, {"KODE", T(line.code)},
+                                       {"QTY_LBR", N(line.quantity)}, {"URUT", T(xbase::Str(static_cast<double>(i + 1), 3))},
+                                       {"KD_JADI", T(line.result)}};
+      for (int m = 0; m < 6; ++m) fields.emplace_back(kMaterialFields[m], N(line.materials[m]));
       w = documents::AppendRecord(con, *session.tables().Area("kd_gl12"), fields);
     }
     return w;
@@ -242,18 +244,18 @@ xbase::Status SaveResults(frame::Session& session, const std::string& branch, xb
                            {"Setup Nomerator hasil Gulung kado belum ada, minta ke Finance", "", false}, name,
                            [&](const std::string& n) {
     xbase::Status w = documents::AppendRecord(con, *session.tables().Area("kd_gl21"),
-                                              {{"KDCB", Text(branch)}, {"NOMOR", Text(n)},
+                                              {{"KDCB", T(branch)}, {"NOMOR", T(n)},
                                                {"TANGGAL", xbase::Value::FromDate(date)},
                                                {"TG_INPUT", xbase::Value::FromDate(session.Today())},
-                                               {"OPERATOR", Text(session.MMEMBER.nik)}});
+                                               {"OPERATOR", T(session.MMEMBER.nik)}});
     xbase::WorkArea& take_outs = *session.tables().Area("kd_gl12");
     for (const ResultLine& line : lines) {
       if (!w.ok()) break;
       if (xbase::IsBlank(line.take_out) || xbase::IsBlank(line.code) || line.quantity == 0) continue;
       w = documents::AppendRecord(con, *session.tables().Area("kd_gl22"),
-                                  {{"KDCB", Text(branch)}, {"NOMOR", Text(n)}, {"NO_REFF", Text(line.take_out)},
-                                   {"KODE", Text(line.code)}, {"GUDANG", Text(line.warehouse)},
-                                   {"QTY_GL", Num(line.quantity)}, {"PER_GL", Num(line.per_unit)}, {"URUT", Text(line.line)}});
+                                  {{"KDCB", T(branch)}, {"NOMOR", T(n)}, {"NO_REFF", T(line.take_out)},
+                                   {"KODE", T(line.code)}, {"GUDANG", T(line.warehouse)},
+                                   {"QTY_GL", N(line.quantity)}, {"PER_GL", N(line.per_unit)}, {"URUT", T(line.line)}});
       bool found = false;
       if (w.ok()) OpenPieces(session, branch, line.take_out, line.line, &found);
       if (w.ok() && found) {

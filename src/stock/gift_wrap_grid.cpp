@@ -8,13 +8,15 @@
 #include "console/keys.h"
 #include "console/message.h"
 #include "documents/posting_date.h"
+#include "frame/grid_cells.h"
 #include "frame/line_editor.h"
 #include "frame/prompts.h"
 #include "pickers/pickers.h"
-#include "stock/grid_cells.h"
 #include "xbase/text_functions.h"
 
 namespace stock {
+
+using frame::RemoveRow;
 
 bool AskGiftWrapHeader(frame::Session& session, const std::string& title, const std::string& date_label, bool checked,
                        std::string* branch, xbase::Date* date) {

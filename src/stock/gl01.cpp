@@ -4,10 +4,10 @@
 
 #include "console/message.h"
 #include "frame/code_pick.h"
+#include "frame/grid_cells.h"
 #include "frame/prompts.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
-#include "stock/grid_cells.h"
 #include "stock/gift_wrap.h"
 #include "stock/gift_wrap_grid.h"
 #include "stock/repack.h"
@@ -17,10 +17,13 @@
 #include "xbase/work_area.h"
 
 namespace stock {
+
+using frame::Cell;
+using frame::Figure;
+
 namespace {
 
 enum Column { kNo = 1, kWarehouse, kCode, kName, kQuantity, kResult, kDisplay };
-
 
 console::ValueRow Blank(int n) {
   console::ValueRow row = {xbase::Value::Num(n, 2, 0),               xbase::Value::Text(std::string(6, ' ')),

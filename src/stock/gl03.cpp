@@ -1,10 +1,10 @@
 // GL03: the results of gift-wrap or assembly work booked against the take-out lines they come from.
 #include "console/alert.h"
 #include "frame/code_pick.h"
+#include "frame/grid_cells.h"
 #include "frame/prompts.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
-#include "stock/grid_cells.h"
 #include "stock/gift_wrap.h"
 #include "stock/gift_wrap_forms.h"
 #include "stock/gift_wrap_grid.h"
@@ -15,10 +15,13 @@
 #include "xbase/work_area.h"
 
 namespace stock {
+
+using frame::Cell;
+using frame::Figure;
+
 namespace {
 
 enum Column { kNo = 1, kTakeOut, kRawCode, kResult, kWarehouse, kName, kQuantity, kPerUnit, kLine };
-
 
 console::ValueRow Blank(int n) {
   return {xbase::Value::Num(n, 2, 0),               xbase::Value::Text(std::string(10, ' ')),

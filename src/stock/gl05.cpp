@@ -1,8 +1,8 @@
 // GL05: the fee note paying the results of gift-wrap or assembly work at their tariffs.
 #include "console/alert.h"
 #include "console/message.h"
+#include "frame/grid_cells.h"
 #include "frame/prompts.h"
-#include "stock/grid_cells.h"
 #include "stock/fee_note.h"
 #include "stock/gift_wrap.h"
 #include "stock/gift_wrap_forms.h"
@@ -12,10 +12,13 @@
 #include "xbase/text_functions.h"
 
 namespace stock {
+
+using frame::Cell;
+using frame::Figure;
+
 namespace {
 
 enum Column { kNo = 1, kResult, kCode, kName, kQuantity, kPerUnit, kTariff, kAmount, kDate };
-
 
 console::ValueRow Blank(int n) {
   return {xbase::Value::Num(n, 2, 0),               xbase::Value::Text(std::string(10, ' ')),

@@ -5,11 +5,11 @@
 #include "console/keys.h"
 #include "console/message.h"
 #include "frame/code_pick.h"
+#include "frame/grid_cells.h"
 #include "frame/line_editor.h"
 #include "frame/open_table.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
-#include "stock/grid_cells.h"
 #include "stock/stock_screens.h"
 #include "stock/tags.h"
 #include "xbase/number_text.h"
@@ -17,6 +17,11 @@
 #include "xbase/work_area.h"
 
 namespace stock {
+
+using frame::Cell;
+using frame::Figure;
+using frame::RemoveRow;
+
 namespace {
 
 namespace key = console::key;
@@ -24,7 +29,6 @@ namespace key = console::key;
 enum Column { kNo = 1, kCode, kName, kWarehouse, kLocation, kBox, kPak, kPcs, kQty };
 const std::vector<std::string> kHeads = {" No", "KODE", "NAMA", "GD", "LINE", " BOX", " PAK", "   PCS", "      QYT"};
 const std::vector<std::string> kPictures = {"99", "@!", "@!", "@!", "@!", "9999", "9999", "999999", "999999999"};
-
 
 console::ValueRow BlankLine(int n, const std::string& warehouse, const std::string& location) {
   return {xbase::Value::Num(n, 2, 0),        xbase::Value::Text(std::string(10, ' ')),

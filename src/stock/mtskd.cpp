@@ -9,12 +9,12 @@
 #include "console/message.h"
 #include "documents/posting_date.h"
 #include "frame/code_pick.h"
+#include "frame/grid_cells.h"
 #include "frame/line_editor.h"
 #include "frame/open_table.h"
 #include "frame/prompts.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
-#include "stock/grid_cells.h"
 #include "stock/mutation.h"
 #include "stock/report_text.h"
 #include "stock/stock_screens.h"
@@ -22,6 +22,11 @@
 #include "xbase/work_area.h"
 
 namespace stock {
+
+using frame::Cell;
+using frame::Figure;
+using frame::RemoveRow;
+
 namespace {
 
 namespace key = console::key;
@@ -30,7 +35,6 @@ constexpr char kTitle[] = "MUTASI ANTAR GUDANG / MUTASI GANTI KODE";
 constexpr char kShortStock[] = "Stock Tidak Cukup";
 const std::vector<std::string> kHeads = {"No", "Kd Asal", "Kd 7an", "BOX", "Pak", "Qty", "Keterangan", "", ""};
 const std::vector<std::string> kPictures = {"99", "@!", "@!", "99999", "999999", "9999999", "@!s20", "", ""};
-
 
 void DrawForm(console::Console& con, console::Attr attr) {
   con.Clear(0, 0, 23, 79, attr);

@@ -4,17 +4,19 @@
 
 #include <optional>
 
-#include "stock/grid_cells.h"
-
 #include "documents/document_counter.h"
 #include "documents/save_scope.h"
+#include "frame/grid_cells.h"
 #include "stock/mutation_store.h"
 #include "xbase/text_functions.h"
 #include "xbase/work_area.h"
 
 namespace stock {
-namespace {
 
+using frame::Cell;
+using frame::Figure;
+
+namespace {
 
 bool Filled(const console::ValueRow& line) {
   return !xbase::IsBlank(Cell(line, kMtCodeOut)) && !xbase::IsBlank(Cell(line, kMtCodeIn));

@@ -3,16 +3,18 @@
 #include "stock/mutation_store.h"
 
 #include "console/table_access.h"
+#include "documents/field_values.h"
 #include "documents/stock_posting.h"
 #include "documents/stored_lines.h"
 #include "xbase/text_functions.h"
 #include "xbase/work_area.h"
 
 namespace stock {
-namespace {
 
-xbase::Value Text(const std::string& text) { return xbase::Value::Text(text); }
-xbase::Value Num(double value) { return xbase::Value::Num(value); }
+using documents::N;
+using documents::T;
+
+namespace {
 
 // Moves the stock of a line: `sign` +1 applies the half's direction, -1 takes it back.
 xbase::Status Post(frame::Session& session, Half half, const std::string& code, const std::string& warehouse,
@@ -37,9 +39,9 @@ xbase::Status WriteHeader(frame::Session& session, Half half, const std::string&
   if (!area.found()) {
     return documents::AppendRecord(session.console(), area,
                                    [&] {
-                                     documents::FieldValues all = {{"NOMOR", Text(number)},
+                                     documents::FieldValues all = {{"NOMOR", T(number)},
                                                                    {"TG_INPUT", xbase::Value::FromDate(session.Today())},
-                                                                   {"OPERATOR", Text(session.MMEMBER.nik)}};
+                                                                   {"OPERATOR", T(session.MMEMBER.nik)}};
                                      all.insert(all.end(), fields.begin(), fields.end());
                                      return all;
                                    }());
@@ -73,11 +75,11 @@ xbase::Status WriteMutationHalf(frame::Session& session, Half half, const std::s
   how.write = [&](size_t k, bool) {
     const MutationRow& row = *rows[k];
     for (const auto& [field, value] :
-         documents::FieldValues{{"NOMOR", Text(key)},           {"KODE", Text(row.code)},
-                                {"GUDANG", Text(row.warehouse)}, {"Q_BOX", Num(row.cartons)},
-                                {"Q_PAK", Num(row.packs)},       {"QUANTITY", Num(row.quantity)},
-                                {"KTR", Text(row.note)},         {"HARGA", Num(row.price)},
-                                {"HRG_RATA", Num(row.average)}}) {
+         documents::FieldValues{{"NOMOR", T(key)},           {"KODE", T(row.code)},
+                                {"GUDANG", T(row.warehouse)}, {"Q_BOX", N(row.cartons)},
+                                {"Q_PAK", N(row.packs)},       {"QUANTITY", N(row.quantity)},
+                                {"KTR", T(row.note)},         {"HARGA", N(row.price)},
+                                {"HRG_RATA", N(row.average)}}) {
       if (xbase::Status w = lines.Put(field, value); !w.ok()) return w;
     }
     return xbase::Status::OK();

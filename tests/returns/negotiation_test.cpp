@@ -10,6 +10,7 @@
 #include "returns/return_procedures.h"
 #include "returns/return_tables.h"
 #include "console/keys.h"
+#include "documents/field_values.h"
 #include "support/data_folder.h"
 #include "support/other_workstation.h"
 #include "support/small_folder_check.h"
@@ -104,7 +105,7 @@ TEST_F(NegotiationTest, ANumberInUseIsRefused) {
   xbase::WorkArea& setup = NegotiationArea(site.rig.session, "SETUP");
   bool found = false;
   ASSERT_TRUE(SeekExact(setup, "SETUP", "SETUP", "NEGOJKT001", &found).ok() && found);
-  ASSERT_TRUE(Rewrite(site.rig.session, setup, {{"KET", Txt("0000000041")}}).ok());
+  ASSERT_TRUE(Rewrite(site.rig.session, setup, {{"KET", documents::T("0000000041")}}).ok());
   Minute second = TwoProductMinute(5);
   EXPECT_FALSE(SaveMinute(site.rig.session, &second).ok());
   EXPECT_TRUE(support::Shown(site.rig.term, "Berita Acara Negosiasi 0000000042 Sudah terdaftar"));
@@ -153,7 +154,7 @@ TEST_F(NegotiationTest, AProductOfAnEarlierMinuteIsCopiedWithItsDetails) {
 
 TEST_F(NegotiationTest, ADuplicateIsANewUnapprovedMinuteOfTheSameBranchWithEveryList) {
   Minute old = SaveNew();
-  ASSERT_TRUE(Rewrite(site.rig.session, NegotiationArea(site.rig.session, "BAC_N1"), {{"APPROVAL", Flag(true)}}).ok());
+  ASSERT_TRUE(Rewrite(site.rig.session, NegotiationArea(site.rig.session, "BAC_N1"), {{"APPROVAL", documents::L(true)}}).ok());
   bool found = false;
   ASSERT_TRUE(LoadMinute(site.rig.session, "0000000042", &old, &found).ok() && found);
   Minute copy = DuplicateOf(old, xbase::Date::FromYmd(2026, 12, 10));

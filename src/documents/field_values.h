@@ -1,6 +1,6 @@
-// Values for the fields a document save writes, by type.
-#ifndef PALUNDA_SALES_FIELD_VALUES_H_
-#define PALUNDA_SALES_FIELD_VALUES_H_
+// Values for the fields a document writes, by type: T a text, N a number, D a date, L a logical.
+#ifndef PALUNDA_DOCUMENTS_FIELD_VALUES_H_
+#define PALUNDA_DOCUMENTS_FIELD_VALUES_H_
 
 #include <string>
 #include <string_view>
@@ -8,13 +8,13 @@
 #include "xbase/date.h"
 #include "xbase/value.h"
 
-namespace sales {
+namespace documents {
 
 inline xbase::Value T(std::string_view text) { return xbase::Value::Text(std::string(text)); }
 inline xbase::Value N(double number) { return xbase::Value::Num(number); }
 inline xbase::Value D(xbase::Date date) { return xbase::Value::FromDate(date); }
 inline xbase::Value L(bool flag) { return xbase::Value::Logical(flag); }
 
-}  // namespace sales
+}  // namespace documents
 
-#endif  // PALUNDA_SALES_FIELD_VALUES_H_
+#endif  // PALUNDA_DOCUMENTS_FIELD_VALUES_H_
