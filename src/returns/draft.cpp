@@ -5,6 +5,7 @@
 #include "documents/field_values.h"
 #include "documents/line_value.h"
 #include "documents/named_records.h"
+#include "documents/record_binding.h"
 #include "documents/save_scope.h"
 #include "documents/record_writes.h"
 #include "documents/stored_lines.h"
@@ -15,6 +16,7 @@
 
 namespace returns {
 
+using documents::Bind;
 using documents::D;
 using documents::N;
 using documents::T;
@@ -25,20 +27,27 @@ xbase::WorkArea& Area(frame::Session& session, std::string_view alias) { return 
 
 bool Refuse(frame::Session& session, std::string_view message) { return pickers::Refuse(session, message); }
 
-DraftLine LineOf(const xbase::WorkArea& row) {
-  DraftLine line;
-  line.invoice = row.Text("INVOICE");
-  line.code = row.Text("KODE");
-  line.boxes = row.Number("BOX");
-  line.packs = row.Number("PAK");
-  line.pieces = row.Number("PCS");
-  line.quantity = row.Number("QUANTITY");
-  line.price = row.Number("HARGA");
-  line.discount1 = row.Number("DISCOUNT1");
-  line.discount2 = row.Number("DISCOUNT2");
-  line.average_cost = row.Number("HRG_RATA");
-  line.urut = row.Text("URUT");
-  return line;
+// DRAFTR1 (and a request's App_rt1): the header; NOMOR, TG_INPUT and OPERATOR are written by the
+// first save, NILAI by each.
+const documents::RecordBinding<Draft>& DraftHeadRecord() {
+  static const documents::RecordBinding<Draft> kRecord = {
+      Bind("NOMOR", &Draft::number),       Bind("TANGGAL", &Draft::date),   Bind("RELASI", &Draft::customer),
+      Bind("TIPE", &Draft::type),          Bind("SALES", &Draft::salesman), Bind("KDCB", &Draft::branch),
+      Bind("DISCOUNT1", &Draft::discount1), Bind("DISCOUNT2", &Draft::discount2),
+      Bind("GUDANG", &Draft::warehouse),   Bind("CODE_ID", &Draft::code_id), Bind("ALASAN1", &Draft::reason1),
+      Bind("ALASAN2", &Draft::reason2)};
+  return kRecord;
+}
+
+// DRAFTR2 (and a request's App_rt2): a line; NOMOR and URUTAN are written beside it.
+const documents::RecordBinding<DraftLine>& DraftLineRecord() {
+  static const documents::RecordBinding<DraftLine> kRecord = {
+      Bind("INVOICE", &DraftLine::invoice), Bind("KODE", &DraftLine::code),          Bind("BOX", &DraftLine::boxes),
+      Bind("PAK", &DraftLine::packs),       Bind("PCS", &DraftLine::pieces),         Bind("QUANTITY", &DraftLine::quantity),
+      Bind("HARGA", &DraftLine::price),     Bind("DISCOUNT1", &DraftLine::discount1),
+      Bind("DISCOUNT2", &DraftLine::discount2), Bind("HRG_RATA", &DraftLine::average_cost),
+      Bind("URUT", &DraftLine::urut)};
+  return kRecord;
 }
 
 std::string GoodsName(frame::Session& session, std::string_view code) {
@@ -80,20 +89,7 @@ bool NamesOtherInstrument(frame::Session& session, std::string_view number, bool
   return true;
 }
 
-void ReadDraftHeader(const xbase::WorkArea& head, Draft* draft) {
-  draft->number = head.Text("NOMOR");
-  draft->date = head.DateOf("TANGGAL");
-  draft->customer = head.Text("RELASI");
-  draft->type = head.Text("TIPE");
-  draft->salesman = head.Text("SALES");
-  draft->branch = head.Text("KDCB");
-  draft->discount1 = head.Number("DISCOUNT1");
-  draft->discount2 = head.Number("DISCOUNT2");
-  draft->warehouse = head.Text("GUDANG");
-  draft->code_id = head.Text("CODE_ID");
-  draft->reason1 = head.Text("ALASAN1");
-  draft->reason2 = head.Text("ALASAN2");
-}
+xbase::Status ReadDraftHeader(const xbase::WorkArea& head, Draft* draft) { return DraftHeadRecord().Read(head, draft); }
 
 xbase::Status ReadDraftLines(frame::Session& session, xbase::WorkArea& lines, std::string_view number, Draft* draft) {
   draft->lines.clear();
@@ -102,7 +98,8 @@ xbase::Status ReadDraftLines(frame::Session& session, xbase::WorkArea& lines, st
   if (s.ok()) s = lines.SeekAll(lines.PadToField("NOMOR", xbase::RTrim(number)), &rows);
   for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
     if (s = lines.GoTo(rows[i]); !s.ok()) break;
-    DraftLine line = LineOf(lines);
+    DraftLine line;
+    if (s = DraftLineRecord().Read(lines, &line); !s.ok()) break;
     line.name = GoodsName(session, line.code);
     draft->lines.push_back(line);
   }
@@ -113,7 +110,7 @@ xbase::Status LoadDraft(frame::Session& session, std::string_view number, Draft*
   xbase::WorkArea& head = Area(session, "DRAFTR1");
   xbase::Status s = SeekExact(head, "DRAFTR11", "NOMOR", number, found);
   if (!s.ok() || !*found) return s;
-  ReadDraftHeader(head, draft);
+  if (s = ReadDraftHeader(head, draft); !s.ok()) return s;
   draft->is_new = false;
   return ReadDraftLines(session, Area(session, "DRAFTR2"), number, draft);
 }
@@ -224,12 +221,9 @@ xbase::Status WriteDraft(frame::Session& session, Draft* draft) {
                                  {"OPERATOR", T(session.MMEMBER.nik)}});
   }
   if (!s.ok()) return s;
-  s = Rewrite(session, head,
-              {{"RELASI", T(draft->customer)}, {"TIPE", T(draft->type)}, {"SALES", T(draft->salesman)},
-               {"TANGGAL", D(draft->date)}, {"NILAI", N(draft->Net())}, {"ALASAN1", T(draft->reason1)},
-               {"ALASAN2", T(draft->reason2)}, {"KDCB", T(draft->branch)}, {"DISCOUNT1", N(draft->discount1)},
-               {"DISCOUNT2", N(draft->discount2)}, {"GUDANG", T(draft->warehouse)},
-               {"CODE_ID", T(draft->code_id)}});
+  documents::FieldValues values;
+  s = DraftHeadRecord().CheckedValues(head, *draft, {{"NILAI", N(draft->Net())}}, &values);
+  if (s.ok()) s = Rewrite(session, head, values);
   if (!s.ok()) return s;
   xbase::WorkArea& lines = Area(session, "DRAFTR2");
   std::vector<uint32_t> stored;
@@ -241,13 +235,8 @@ xbase::Status WriteDraft(frame::Session& session, Draft* draft) {
   how.keep = [&](size_t k) { return list[k].HasGoods(); };
   how.append = [&](size_t k) { return list[k].HasGoods() && list[k].quantity != 0; };
   how.write = [&](size_t k, bool) {
-    const DraftLine& line = list[k];
-    return PutFields(
-        lines, {{"NOMOR", T(draft->number)}, {"INVOICE", T(line.invoice)}, {"KODE", T(line.code)},
-                {"BOX", N(line.boxes)}, {"PAK", N(line.packs)}, {"PCS", N(line.pieces)},
-                {"QUANTITY", N(line.quantity)}, {"HARGA", N(line.price)}, {"DISCOUNT1", N(line.discount1)},
-                {"DISCOUNT2", N(line.discount2)}, {"HRG_RATA", N(line.average_cost)}, {"URUT", T(line.urut)},
-                {"URUTAN", T(xbase::Str(static_cast<double>(k + 1), 3))}});
+    return DraftLineRecord().Write(lines, list[k], {{"NOMOR", T(draft->number)},
+                                                    {"URUTAN", T(xbase::Str(static_cast<double>(k + 1), 3))}});
   };
   s = documents::RewriteLines(con, lines, stored, list.size(), how);
   if (s.ok()) draft->is_new = false;

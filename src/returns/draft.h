@@ -59,8 +59,9 @@ bool NamesOtherInstrument(frame::Session& session, std::string_view number, bool
 // *draft, or starts a new one under the number.
 bool GETDRAFT(frame::Session& session, std::string_view number, Draft* draft);
 
-// The header of a draft, or of a request (the same first fields), from the current record.
-void ReadDraftHeader(const xbase::WorkArea& head, Draft* draft);
+// The header of a draft, or of a request (the same first fields), from the current record; an error
+// when the table lacks one of them.
+xbase::Status ReadDraftHeader(const xbase::WorkArea& head, Draft* draft);
 // The lines of `number` in `lines` (a draft's or a request's, on their first index), with the goods
 // names from the open MASTBRJ.
 xbase::Status ReadDraftLines(frame::Session& session, xbase::WorkArea& lines, std::string_view number, Draft* draft);

@@ -9,7 +9,7 @@ namespace returns {
 
 xbase::Status ReadRequest(frame::Session& session, Draft* request) {
   const xbase::WorkArea& head = *session.tables().Area(kRequestHeaders);
-  ReadDraftHeader(head, request);
+  if (xbase::Status s = ReadDraftHeader(head, request); !s.ok()) return s;
   return ReadDraftLines(session, *session.tables().Area(kRequestLines), request->number, request);
 }
 

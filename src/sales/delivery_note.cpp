@@ -7,6 +7,7 @@
 #include "documents/shared_postings.h"
 #include "documents/stock_posting.h"
 #include "pickers/picker_support.h"
+#include "sales/document_records.h"
 #include "sales/sales.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
@@ -14,7 +15,6 @@
 namespace sales {
 
 using documents::D;
-using documents::L;
 using documents::N;
 using documents::T;
 
@@ -26,15 +26,9 @@ xbase::Status Area(frame::Session& session, std::string_view alias, xbase::WorkA
 
 xbase::Status WriteItem(frame::Session& session, xbase::WorkArea& lines, const NoteHead& head, const NoteItem& item,
                         size_t position, bool move_order) {
-  xbase::Status s = documents::AppendRecord(
-      session.console(), lines,
-      {{"INVOICE", T(head.invoice)},           {"KODE", T(item.code)},
-       {"GUDANG", T(item.warehouse)},          {"Q_BOX", N(item.split.cartons)},
-       {"Q_PAK", N(item.split.packs)},         {"Q_PCS", N(item.split.pieces)},
-       {"QUANTITY", N(item.quantity)},         {"HARGA", N(item.price)},
-       {"DISCOUNT", N(item.disc1)},            {"DISCOUNT2", N(item.disc2)},
-       {"KTR", T(item.name)},                  {"URUTAN", T(item.order_line)},
-       {"URUT", T(xbase::Str(static_cast<double>(position), 3))}, {"HRG_RATA", N(item.average)}});
+  xbase::Status s = NoteItemRecord().Append(
+      session.console(), lines, item,
+      {{"INVOICE", T(head.invoice)}, {"URUT", T(xbase::Str(static_cast<double>(position), 3))}});
   if (s.ok()) s = documents::UPMASTERBARANG(session, item.code, item.warehouse, 0, item.quantity);
   if (s.ok() && move_order) s = documents::UPSALESORDER(session, head.order, item.code, item.quantity, 0, item.order_line);
   return s;
@@ -65,6 +59,24 @@ NoteHead NoteHeadOf(const OrderHeader& header, std::string_view invoice, xbase::
   return head;
 }
 
+void TakeNoteHead(const NoteHead& head, OrderHeader* header) {
+  header->order = xbase::PadR(head.order, 15);
+  header->customer = head.customer;
+  header->order_date = head.order_date;
+  header->note_date = head.date;
+  header->shipping_date = head.shipping_date;
+  header->branch = head.branch;
+  header->type = head.type;
+  header->salesman = head.salesman;
+  header->term = head.term;
+  header->discount1 = head.discount1;
+  header->discount2 = head.discount2;
+  header->remark1 = head.remark1;
+  header->remark2 = head.remark2;
+  header->code_id = head.code_id;
+  header->include = head.include;
+}
+
 xbase::Status CompleteItem(frame::Session& session, double head1, double head2, NoteItem* item) {
   xbase::WorkArea* goods = nullptr;
   xbase::Status s = Area(session, "mastbrj", &goods);
@@ -91,16 +103,8 @@ bool ItemsFit(frame::Session& session, const std::vector<NoteItem>& items) {
   if (s.ok()) s = Area(session, "piutdbt", &receivables);
   if (!pickers::Checked(session, s)) return false;
   for (size_t i = 0; i < items.size(); ++i) {
-    const NoteItem& item = items[i];
-    const std::pair<const char*, double> figures[] = {
-        {"Q_BOX", item.split.cartons}, {"Q_PAK", item.split.packs}, {"Q_PCS", item.split.pieces},
-        {"QUANTITY", item.quantity},   {"HARGA", item.price},       {"DISCOUNT", item.disc1},
-        {"DISCOUNT2", item.disc2},     {"HRG_RATA", item.average}};
-    for (const auto& [field, value] : figures) {
-      if (!documents::FitsField(*lines, field, value)) {
-        return pickers::Refuse(session, std::string("Nilai ") + field + " baris " + std::to_string(i + 1) +
-                                            " terlalu besar");
-      }
+    if (const std::string_view field = NoteItemRecord().Misfit(*lines, items[i]); !field.empty()) {
+      return pickers::Refuse(session, "Nilai " + std::string(field) + " baris " + std::to_string(i + 1) + " terlalu besar");
     }
   }
   if (!documents::FitsField(*receivables, "DEBET", ItemsAmount(items))) {
@@ -116,18 +120,8 @@ xbase::Status WriteNote(frame::Session& session, const NoteHead& head, const std
   xbase::Status s = Area(session, "srtjln1", &notes);
   if (s.ok()) s = Area(session, "srtjln2", &lines);
   if (!s.ok()) return s;
-  const xbase::Date today = session.Today();
-  s = documents::AppendRecord(session.console(), *notes,
-                              {{"INVOICE", T(head.invoice)},      {"TANGGAL", D(head.date)},
-                               {"NOMOR", T(head.order)},          {"RELASI", T(head.customer)},
-                               {"TIPE", T(head.type)},            {"SALES", T(head.salesman)},
-                               {"KDCB", T(head.branch)},          {"TEMPO", D(head.tempo)},
-                               {"TERM", N(head.term)},            {"PESAN", D(head.order_date)},
-                               {"KIRIM", D(head.shipping_date)},  {"KTR1", T(head.remark1)},
-                               {"KTR2", T(head.remark2)},         {"DISCOUNT", N(head.discount1)},
-                               {"DISCOUNT2", N(head.discount2)},  {"CODE_ID", T(head.code_id)},
-                               {"INCLUDE", L(head.include)},      {"TG_INPUT", D(today)},
-                               {"OPERATOR", T(session.MMEMBER.nik)}});
+  s = NoteHeadRecord().Append(session.console(), *notes, head,
+                              {{"TG_INPUT", D(session.Today())}, {"OPERATOR", T(session.MMEMBER.nik)}});
   for (size_t k = 0; k < items.size() && s.ok(); ++k) s = WriteItem(session, *lines, head, items[k], k + 1, move_order);
   const double amount = ItemsAmount(items);
   if (s.ok() && amount != 0) s = WriteReceivable(session, head, amount);

@@ -43,6 +43,8 @@ struct NoteHead {
 
 // The note of an order header under `invoice`, due at `tempo` + `term` days.
 NoteHead NoteHeadOf(const OrderHeader& header, std::string_view invoice, xbase::Date tempo, double term);
+// The other way: the order header fields a note's header holds (the order number padded to 15).
+void TakeNoteHead(const NoteHead& head, OrderHeader* header);
 
 // A delivered line as it goes on a note.
 struct NoteItem {

@@ -9,7 +9,6 @@
 #include "console/get.h"
 #include "console/message.h"
 #include "console/table_access.h"
-#include "frame/code_pick.h"
 #include "frame/dot_matrix_print.h"
 #include "frame/open_table.h"
 #include "frame/report_engine.h"
@@ -173,17 +172,6 @@ bool MarkPrinted(frame::Session& session) {
   return pickers::Checked(session, s.ok() ? released : s);
 }
 
-bool FindProforma(frame::Session& session, std::string* number) {
-  frame::PickSpec pick;
-  pick.alias = "pro_in1";
-  pick.expressions = {"NOMOR", "TANGGAL", "RELASI", "NILAI_PI"};
-  pick.heads = {"Nomor", "Tanggal", "Relasi", "Nilai"};
-  bool found = false;
-  if (xbase::IsBlank(*number)) return true;
-  if (!pickers::Checked(session, frame::PickAndSeek(session, pick, number, &found))) return false;
-  return found || pickers::Refuse(session, "Nomor Proforma " + std::string(xbase::RTrim(*number)) + " tidak terdaftar");
-}
-
 }  // namespace
 
 PrintedPrice ProformaPrice(double quantity, double price, double d1, double d2, double vat, bool vat_shown,
@@ -223,7 +211,7 @@ xbase::Status J1603(frame::Session& session, const std::vector<xbase::Value>&) {
     con.Say(10, 17, "Disc. dicetak  : ", con.Colour(colour));
     con.Say(11, 17, "Ppn dicetak    : ", con.Colour(colour));
     console::GetList form;
-    form.Add(9, 34, &choice.number, "@!").valid = [&] { return FindProforma(session, &choice.number); };
+    form.Add(9, 34, &choice.number, "@!").valid = [&] { return CheckProformaNumber(session, &choice.number); };
     form.Add(10, 34, &choice.discounts, "Y");
     form.Add(11, 34, &choice.vat, "Y");
     if (form.Read(con).escaped || xbase::IsBlank(choice.number)) break;

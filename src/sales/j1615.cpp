@@ -6,7 +6,6 @@
 #include "console/box.h"
 #include "console/get.h"
 #include "console/message.h"
-#include "frame/code_pick.h"
 #include "frame/open_table.h"
 #include "frame/report_engine.h"
 #include "pickers/picker_support.h"
@@ -103,15 +102,7 @@ xbase::Status J1615(frame::Session& session, const std::vector<xbase::Value>&) {
     con.Say(11, 18, "Nomor : ", con.Colour(colour));
     con.Say(12, 18, "Kode  : ", con.Colour(colour));
     console::GetList form;
-    form.Add(11, 26, &number, "@!").valid = [&] {
-      frame::PickSpec pick;
-      pick.alias = "pro_in1";
-      pick.expressions = {"NOMOR", "TANGGAL", "RELASI"};
-      bool found = false;
-      if (xbase::IsBlank(number)) return true;
-      if (!pickers::Checked(session, frame::PickAndSeek(session, pick, &number, &found))) return false;
-      return found || pickers::Refuse(session, "Nomor Proforma " + std::string(xbase::RTrim(number)) + " tidak terdaftar");
-    };
+    form.Add(11, 26, &number, "@!").valid = [&] { return CheckProformaNumber(session, &number); };
     form.Add(12, 26, &prefix, "@!");
     if (form.Read(con).escaped || xbase::IsBlank(number)) break;
     const std::vector<std::string> rows = ProformaCheckRows(session, prefix);

@@ -90,7 +90,7 @@ bool LCGETSALESORDER(frame::Session& session, NoteDocument* doc, std::string* lo
     AddNoteLine(&doc->lines, 0, 0, session.MMEMBER.warehouse);
     return true;
   }
-  LoadOrderHeader(*order, &header);
+  if (!pickers::Checked(session, LoadOrderHeader(*order, &header))) return false;
   *loaded_customer = header.customer;
   doc->due_date = session.Today();
   xbase::WorkArea* lines = session.tables().Area("slsodr2");

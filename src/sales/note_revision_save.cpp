@@ -15,6 +15,7 @@
 #include "documents/stored_lines.h"
 #include "pickers/picker_support.h"
 #include "sales/delivery_note.h"
+#include "sales/document_records.h"
 #include "sales/note_revision.h"
 #include "sales/sales.h"
 #include "sales/sales_order.h"
@@ -25,7 +26,6 @@
 namespace sales {
 
 using documents::D;
-using documents::L;
 using documents::N;
 using documents::T;
 
@@ -196,17 +196,7 @@ class RevisionWrite {
 
   // The header rewritten on its locked row; the first entry's date and operator stay.
   xbase::Status Header() {
-    const documents::FieldValues fields = {
-        {"INVOICE", T(rev_.doc.invoice)},   {"TANGGAL", D(header_.note_date)},  {"NOMOR", T(header_.order)},
-        {"RELASI", T(header_.customer)},    {"TIPE", T(header_.type)},          {"SALES", T(header_.salesman)},
-        {"KDCB", T(header_.branch)},        {"TEMPO", D(rev_.doc.due_date)},    {"TERM", N(rev_.stored_term)},
-        {"PESAN", D(header_.order_date)},   {"KIRIM", D(header_.shipping_date)}, {"KTR1", T(header_.remark1)},
-        {"KTR2", T(header_.remark2)},       {"DISCOUNT", N(header_.discount1)}, {"DISCOUNT2", N(header_.discount2)},
-        {"CODE_ID", T(header_.code_id)},    {"INCLUDE", L(header_.include)}};
-    for (const auto& [field, value] : fields) {
-      if (xbase::Status s = tables_.notes->Put(field, value); !s.ok()) return s;
-    }
-    return xbase::Status::OK();
+    return NoteHeadRecord().Write(*tables_.notes, NoteHeadOf(header_, rev_.doc.invoice, rev_.doc.due_date, rev_.stored_term));
   }
 
   // The stored lines paired with the screen lines one by one.
@@ -228,18 +218,9 @@ class RevisionWrite {
       return r;
     };
     how.write = [&](size_t k, bool appended) {
-      const NoteItem& item = items[k];
-      documents::FieldValues fields = {
-          {"KODE", T(item.code)},          {"GUDANG", T(item.warehouse)},     {"Q_BOX", N(item.split.cartons)},
-          {"Q_PAK", N(item.split.packs)},  {"Q_PCS", N(item.split.pieces)},   {"QUANTITY", N(item.quantity)},
-          {"HARGA", N(item.price)},        {"DISCOUNT", N(item.disc1)},       {"DISCOUNT2", N(item.disc2)},
-          {"KTR", T(item.name)},           {"URUTAN", T(item.order_line)},
-          {"URUT", T(xbase::Str(static_cast<double>(k + 1), 3))},            {"HRG_RATA", N(item.average)}};
-      if (appended) fields.insert(fields.begin(), {"INVOICE", T(rev_.doc.invoice)});
-      for (const auto& [field, value] : fields) {
-        if (xbase::Status w = lines.Put(field, value); !w.ok()) return w;
-      }
-      return xbase::Status::OK();
+      documents::FieldValues extra = {{"URUT", T(xbase::Str(static_cast<double>(k + 1), 3))}};
+      if (appended) extra.insert(extra.begin(), {"INVOICE", T(rev_.doc.invoice)});
+      return NoteItemRecord().Write(lines, items[k], std::move(extra));
     };
     how.apply = [&](size_t k) {
       const NoteItem& item = items[k];

@@ -9,20 +9,18 @@
 #include "console/message.h"
 #include "console/table_access.h"
 #include "documents/field_values.h"
-#include "documents/record_writes.h"
 #include "documents/save_scope.h"
 #include "documents/shared_postings.h"
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
 #include "pickers/picker_support.h"
 #include "sales/delivery_note.h"
+#include "sales/document_records.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 
 namespace sales {
 
-using documents::D;
-using documents::L;
 using documents::N;
 using documents::T;
 
@@ -30,21 +28,14 @@ namespace {
 
 std::string Shown(const NoteDocument& doc) { return std::string(xbase::AllTrim(doc.header.order)); }
 
-void LoadLine(const xbase::WorkArea& row, NoteDocument* doc) {
-  AddNoteLine(&doc->lines, row.Number("DISCOUNT"), row.Number("DISCOUNT2"), row.Text("GUDANG"));
+xbase::Status LoadLine(const xbase::WorkArea& row, NoteDocument* doc) {
+  AddNoteLine(&doc->lines, 0, 0, "");
   console::ValueRow& line = doc->lines.back();
-  note::SetWord(&line, note::kCode, row.Text("KODE"));
-  note::SetWord(&line, note::kName, row.Text("KTR"));
-  note::SetFigure(&line, note::kCartons, row.Number("Q_BOX"));
-  note::SetFigure(&line, note::kPacks, row.Number("Q_PAK"));
-  note::SetFigure(&line, note::kPieces, row.Number("Q_PCS"));
-  note::SetFigure(&line, note::kQuantity, row.Number("QUANTITY"));
-  note::SetFigure(&line, note::kPrice, row.Number("HARGA"));
-  note::SetWord(&line, note::kOrderLine, row.Text("URUT"));
-  note::SetFigure(&line, note::kAverage, row.Number("HRG_RATA"));
+  if (xbase::Status s = RevisedOrderLineRecord().Read(row, &line); !s.ok()) return s;
   note::SetFigure(&line, note::kRecord, static_cast<double>(row.recno()));
   RecomputeLine(&line);
   doc->delivered[row.recno()] = row.Number("QTY_KIRIM");
+  return xbase::Status::OK();
 }
 
 // The write of one revision, under the lock of the order's header row.
@@ -111,30 +102,13 @@ class OrderRevisionWrite {
     return true;
   }
 
-  xbase::Status Header() {
-    const documents::FieldValues fields = {
-        {"RELASI", T(doc_.header.customer)},  {"TANGGAL", D(doc_.header.order_date)}, {"TIPE", T(doc_.header.type)},
-        {"SALES", T(doc_.header.salesman)},   {"KDCB", T(doc_.header.branch)},        {"KTR1", T(doc_.header.remark1)},
-        {"KTR2", T(doc_.header.remark2)},     {"DISCOUNT", N(doc_.header.discount1)}, {"DISCOUNT2", N(doc_.header.discount2)},
-        {"CODE_ID", T(doc_.header.code_id)},  {"INCLUDE", L(doc_.header.include)}};
-    for (const auto& [field, value] : fields) {
-      if (xbase::Status s = orders_->Put(field, value); !s.ok()) return s;
-    }
-    return xbase::Status::OK();
-  }
+  xbase::Status Header() { return OrderHeadRecord().Write(*orders_, doc_.header); }
 
+  // The line on its row, URUT as `urut`.
   xbase::Status Put(const console::ValueRow& line, std::string_view urut) {
-    const documents::FieldValues fields = {
-        {"KODE", T(note::Word(line, note::kCode))},          {"GUDANG", T(note::Word(line, note::kWarehouse))},
-        {"Q_BOX", N(note::Figure(line, note::kCartons))},    {"Q_PAK", N(note::Figure(line, note::kPacks))},
-        {"Q_PCS", N(note::Figure(line, note::kPieces))},     {"QUANTITY", N(note::Figure(line, note::kQuantity))},
-        {"HARGA", N(note::Figure(line, note::kPrice))},      {"DISCOUNT", N(note::Figure(line, note::kDisc1))},
-        {"DISCOUNT2", N(note::Figure(line, note::kDisc2))},  {"KTR", T(note::Word(line, note::kName))},
-        {"URUT", T(urut)},                                   {"HRG_RATA", N(note::Figure(line, note::kAverage))}};
-    for (const auto& [field, value] : fields) {
-      if (xbase::Status s = lines_->Put(field, value); !s.ok()) return s;
-    }
-    return xbase::Status::OK();
+    console::ValueRow stored = line;
+    note::SetWord(&stored, note::kOrderLine, urut);
+    return RevisedOrderLineRecord().Write(*lines_, stored);
   }
 
   // The line numbers of new lines follow the highest the order ever had, so that a delivered line's
@@ -190,18 +164,8 @@ class OrderRevisionWrite {
 
 }  // namespace
 
-void LoadOrderHeader(const xbase::WorkArea& order, OrderHeader* header) {
-  header->customer = order.Text("RELASI");
-  header->order_date = order.DateOf("TANGGAL");
-  header->branch = order.Text("KDCB");
-  header->type = order.Text("TIPE");
-  header->salesman = order.Text("SALES");
-  header->discount1 = order.Number("DISCOUNT");
-  header->discount2 = order.Number("DISCOUNT2");
-  header->remark1 = order.Text("KTR1");
-  header->remark2 = order.Text("KTR2");
-  header->code_id = order.Text("CODE_ID");
-  header->include = order.Logical("INCLUDE");
+xbase::Status LoadOrderHeader(const xbase::WorkArea& order, OrderHeader* header) {
+  return OrderHeadRecord().Read(order, header);
 }
 
 bool LCGETSALESORDER(frame::Session& session, NoteDocument* doc) {
@@ -216,7 +180,7 @@ bool LCGETSALESORDER(frame::Session& session, NoteDocument* doc) {
   if (!pickers::Checked(session, frame::PickAndSeek(session, pick, &header.order, &found, &order))) return false;
   header.order = xbase::PadR(header.order, 15);
   if (!found) return pickers::Refuse(session, "Nomor Sales Order " + Shown(*doc) + " tidak terdaftar");
-  LoadOrderHeader(*order, &header);
+  if (!pickers::Checked(session, LoadOrderHeader(*order, &header))) return false;
   doc->order_lines = true;
   doc->lines.clear();
   doc->delivered.clear();
@@ -234,7 +198,7 @@ bool LCGETSALESORDER(frame::Session& session, NoteDocument* doc) {
       d1 = lines->Number("DISCOUNT");
       d2 = lines->Number("DISCOUNT2");
     }
-    LoadLine(*lines, doc);
+    s = LoadLine(*lines, doc);
   }
   if (!pickers::Checked(session, s)) return false;
   AddNoteLine(&doc->lines, d1, d2, warehouse);

@@ -11,8 +11,8 @@
 
 namespace sales {
 
-// The header fields an order's SLSODR1 row holds, into `header`.
-void LoadOrderHeader(const xbase::WorkArea& order, OrderHeader* header);
+// The header fields an order's SLSODR1 row holds, into `header`; an error when the table lacks one.
+xbase::Status LoadOrderHeader(const xbase::WorkArea& order, OrderHeader* header);
 
 // LCGETSALESORDER: loads the order of doc->header.order ("?" picks it) with its lines, each carrying
 // its stored row, then an empty line; "Nomor Sales Order " + number + " tidak terdaftar" when unknown.

@@ -8,11 +8,11 @@
 #include "console/table_access.h"
 #include "documents/field_values.h"
 #include "documents/line_value.h"
-#include "documents/record_writes.h"
 #include "documents/save_scope.h"
 #include "documents/shared_postings.h"
 #include "pickers/picker_support.h"
 #include "sales/delivery_note.h"
+#include "sales/document_records.h"
 #include "sales/sales.h"
 #include "sales/sales_order.h"
 #include "xbase/date_functions.h"
@@ -22,8 +22,6 @@
 namespace sales {
 
 using documents::D;
-using documents::L;
-using documents::N;
 using documents::T;
 
 namespace {
@@ -89,27 +87,14 @@ bool DueDate(frame::Session& session, const OrderHeader& header, xbase::Date* te
   return true;
 }
 
-// Every figure of the order must fit the field it is stored in.
+// Every value of the order must fit the field it is stored in.
 bool FiguresFit(frame::Session& session, const SalesOrder& order, const SaveTables& tables,
                 const std::vector<std::vector<NoteItem>>& notes) {
-  struct Stored {
-    OrderColumn column;
-    const char* field;
-  };
-  static constexpr Stored kOrderLine[] = {{kCartons, "Q_BOX"},      {kPacks, "Q_PAK"},       {kPieces, "Q_PCS"},
-                                          {kQuantity, "QUANTITY"},  {kDelivered, "QTY_KIRIM"}, {kPrice, "HARGA"},
-                                          {kDisc1, "DISCOUNT"},     {kDisc2, "DISCOUNT2"},   {kAverage, "HRG_RATA"}};
-  auto refuse = [&](const char* field, size_t line) {
-    return pickers::Refuse(session, std::string("Nilai ") + field + " baris " + std::to_string(line + 1) +
-                                        " terlalu besar");
-  };
   for (size_t i = 0; i < order.lines.size(); ++i) {
     const console::ValueRow& line = order.lines[i];
     if (xbase::IsBlank(Word(line, kCode))) continue;
-    for (const Stored& stored : kOrderLine) {
-      if (!documents::FitsField(*tables.order_lines, stored.field, Figure(line, stored.column))) {
-        return refuse(stored.field, i);
-      }
+    if (const std::string_view field = OrderLineRecord().Misfit(*tables.order_lines, line); !field.empty()) {
+      return pickers::Refuse(session, "Nilai " + std::string(field) + " baris " + std::to_string(i + 1) + " terlalu besar");
     }
   }
   for (const std::vector<NoteItem>& note : notes) {
@@ -181,14 +166,9 @@ class OrderWrite {
 
  private:
   xbase::Status OrderHeaderRow() {
-    xbase::Status s = documents::AppendRecord(session_.console(),
-        *tables_.orders, {{"NOMOR", T(header_.order)},        {"RELASI", T(header_.customer)},
-                          {"TANGGAL", D(header_.order_date)}, {"TIPE", T(header_.type)},
-                          {"SALES", T(header_.salesman)},     {"KDCB", T(header_.branch)},
-                          {"KTR1", T(header_.remark1)},       {"KTR2", T(header_.remark2)},
-                          {"DISCOUNT", N(header_.discount1)}, {"DISCOUNT2", N(header_.discount2)},
-                          {"CODE_ID", T(header_.code_id)},    {"INCLUDE", L(header_.include)},
-                          {"TG_INPUT", D(today_)},            {"OPERATOR", T(operator_)}});
+    xbase::Status s = OrderHeadRecord().Append(
+        session_.console(), *tables_.orders, header_,
+        {{"NOMOR", T(header_.order)}, {"TG_INPUT", D(today_)}, {"OPERATOR", T(operator_)}});
     progress_.order = s.ok();
     return s;
   }
@@ -198,15 +178,9 @@ class OrderWrite {
     for (size_t i = 0; i < order_.lines.size(); ++i) {
       const console::ValueRow& line = order_.lines[i];
       if (xbase::IsBlank(Word(line, kCode))) continue;
-      const xbase::Status s = documents::AppendRecord(session_.console(),
-          *tables_.order_lines,
-          {{"NOMOR", T(header_.order)},                 {"KODE", T(Word(line, kCode))},
-           {"GUDANG", T(Word(line, kWarehouse))},       {"Q_BOX", N(Figure(line, kCartons))},
-           {"Q_PAK", N(Figure(line, kPacks))},          {"Q_PCS", N(Figure(line, kPieces))},
-           {"QUANTITY", N(Figure(line, kQuantity))},    {"QTY_KIRIM", N(Figure(line, kDelivered))},
-           {"HARGA", N(Figure(line, kPrice))},          {"DISCOUNT", N(Figure(line, kDisc1))},
-           {"DISCOUNT2", N(Figure(line, kDisc2))},      {"KTR", T(Word(line, kName))},
-           {"URUT", T(xbase::Str(static_cast<double>(i + 1), 3))}, {"HRG_RATA", N(Figure(line, kAverage))}});
+      const xbase::Status s = OrderLineRecord().Append(
+          session_.console(), *tables_.order_lines, line,
+          {{"NOMOR", T(header_.order)}, {"URUT", T(xbase::Str(static_cast<double>(i + 1), 3))}});
       if (!s.ok()) return s;
       ++progress_.order_lines;
     }

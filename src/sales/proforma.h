@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "console/array_browse.h"
+#include "documents/record_binding.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
+#include "xbase/work_area.h"
 
 namespace sales {
 
@@ -45,6 +47,18 @@ struct Proforma {
   std::array<double, 4> ceilings{};
   console::ValueTable lines;
 };
+
+// PRO_IN1: a proforma's header; AUDIT, OPERATOR and NILAI_PI are written beside it.
+const documents::RecordBinding<Proforma>& ProformaHeadRecord();
+// PRO_IN2: a line of the proforma grid; NOMOR, URUT and REALISASI are written beside it.
+const documents::RecordBinding<console::ValueRow>& ProformaLineRecord();
+
+// The pick list of saved proformas (number, date, customer, value) on `number`: *found tells whether
+// it stands on one, *header (when asked) the PRO_IN1 area.
+xbase::Status PickProforma(frame::Session& session, std::string* number, bool* found,
+                           xbase::WorkArea** header = nullptr);
+// A typed proforma number: blank passes, one the pick list does not find is refused.
+bool CheckProformaNumber(frame::Session& session, std::string* number);
 
 double PfFigure(const console::ValueRow& line, ProformaColumn column);
 std::string PfWord(const console::ValueRow& line, ProformaColumn column);

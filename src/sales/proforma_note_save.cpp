@@ -15,11 +15,11 @@
 #include "documents/save_scope.h"
 #include "documents/shared_postings.h"
 #include "documents/stock_posting.h"
-#include "frame/code_pick.h"
 #include "frame/order_scope.h"
 #include "pickers/picker_support.h"
 #include "sales/goods_lookup.h"
 #include "sales/note_receivable.h"
+#include "sales/proforma.h"
 #include "sales/proforma_note.h"
 #include "sales/sales.h"
 #include "xbase/number_text.h"
@@ -161,29 +161,27 @@ bool NumberStillFree(frame::Session& session, const ProformaNote& note, xbase::W
 }  // namespace
 
 bool LoadNoteProforma(frame::Session& session, ProformaNote* note) {
-  frame::PickSpec pick;
-  pick.alias = "pro_in1";
-  pick.expressions = {"NOMOR", "TANGGAL", "RELASI", "NILAI_PI"};
-  pick.heads = {"Nomor", "Tanggal", "Relasi", "Nilai"};
   bool found = false;
   xbase::WorkArea* header = nullptr;
-  if (!pickers::Checked(session, frame::PickAndSeek(session, pick, &note->proforma, &found, &header))) return false;
+  if (!pickers::Checked(session, PickProforma(session, &note->proforma, &found, &header))) return false;
   if (!found) return pickers::Refuse(session, "Proforma " + std::string(xbase::RTrim(note->proforma)) + " tidak terdaftar");
   if (!xbase::IsBlank(header->Text("NO_REFF"))) {
     return pickers::Refuse(session, "Proforma ini sudah di" + std::string(xbase::RTrim(header->Text("NO_REFF"))));
   }
   note->maximum = header->Number("NILAI_PI") - header->Number("NILAI_KR");
   if (note->maximum < 0) return pickers::Refuse(session, "Proforma ini sudah dibuat SJ Semua.....!!!");
-  note->proforma = header->Text("NOMOR");
-  note->proforma_customer = header->Text("RELASI");
+  Proforma proforma;
+  if (!pickers::Checked(session, ProformaHeadRecord().Read(*header, &proforma))) return false;
+  note->proforma = proforma.number;
+  note->proforma_customer = proforma.customer;
   if (xbase::IsBlank(note->customer)) note->customer = note->proforma_customer;
-  note->type = header->Text("TIPE");
-  note->salesman = header->Text("SALES");
-  note->ordered = header->DateOf("TANGGAL");
-  note->branch = header->Text("KDCB");
-  note->discount1 = header->Number("DISCOUNT");
-  note->discount2 = header->Number("DISCOUNT2");
-  note->code_id = header->Text("CODE_ID");
+  note->type = proforma.type;
+  note->salesman = proforma.salesman;
+  note->ordered = proforma.date;
+  note->branch = proforma.branch;
+  note->discount1 = proforma.discount1;
+  note->discount2 = proforma.discount2;
+  note->code_id = proforma.code_id;
   xbase::WorkArea* customers = session.tables().Area("mastcus");
   if (customers != nullptr && customers->SetOrder(1).ok() &&
       customers->Seek(customers->PadToField("RELASI", note->customer)).ok() && customers->found()) {

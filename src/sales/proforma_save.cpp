@@ -13,7 +13,6 @@
 #include "documents/shared_postings.h"
 #include "documents/stored_lines.h"
 #include "documents/trade_discount.h"
-#include "frame/code_pick.h"
 #include "frame/order_scope.h"
 #include "pickers/picker_support.h"
 #include "sales/goods_lookup.h"
@@ -44,21 +43,15 @@ bool TargetAndConfirm(frame::Session& session, const Proforma& proforma) {
 }
 
 documents::FieldValues HeaderFields(frame::Session& session, const Proforma& proforma) {
-  return {{"NOMOR", T(proforma.number)},        {"AUDIT", D(session.Today())},     {"OPERATOR", T(session.MMEMBER.nik)},
-          {"TANGGAL", D(proforma.date)},        {"RELASI", T(proforma.customer)},  {"SALES", T(proforma.salesman)},
-          {"TIPE", T(proforma.type)},           {"CODE_ID", T(proforma.code_id)},  {"DISCOUNT", N(proforma.discount1)},
-          {"DISCOUNT2", N(proforma.discount2)}, {"KTR", T(proforma.remark)},       {"KDCB", T(proforma.branch)},
-          {"NILAI_PI", N(ProformaNet(proforma))}};
+  return ProformaHeadRecord().Values(proforma, {{"AUDIT", D(session.Today())},
+                                                {"OPERATOR", T(session.MMEMBER.nik)},
+                                                {"NILAI_PI", N(ProformaNet(proforma))}});
 }
 
 documents::FieldValues LineFields(const Proforma& proforma, size_t k) {
-  const console::ValueRow& line = proforma.lines[k];
-  return {{"NOMOR", T(proforma.number)},           {"KODE", T(PfWord(line, kPfCode))},
-          {"URUT", T(xbase::Str(static_cast<double>(k + 1), 3))}, {"QUANTITY", N(PfFigure(line, kPfQuantity))},
-          {"REALISASI", N(0)},                     {"HARGA", N(PfFigure(line, kPfPrice))},
-          {"DISCOUNT", N(PfFigure(line, kPfDisc1))}, {"DISCOUNT2", N(PfFigure(line, kPfDisc2))},
-          {"I_BOX", N(PfFigure(line, kPfCartons))}, {"I_PAK", N(PfFigure(line, kPfPacks))},
-          {"I_PCS", N(PfFigure(line, kPfPieces))}};
+  return ProformaLineRecord().Values(proforma.lines[k], {{"NOMOR", T(proforma.number)},
+                                                         {"URUT", T(xbase::Str(static_cast<double>(k + 1), 3))},
+                                                         {"REALISASI", N(0)}});
 }
 
 struct ProformaTables {
@@ -96,13 +89,9 @@ void CustomerTerms(frame::Session& session, Proforma* proforma) {
 }  // namespace
 
 bool LoadProforma(frame::Session& session, Proforma* proforma) {
-  frame::PickSpec pick;
-  pick.alias = "pro_in1";
-  pick.expressions = {"NOMOR", "TANGGAL", "RELASI", "NILAI_PI"};
-  pick.heads = {"Nomor", "Tanggal", "Relasi", "Nilai"};
   bool found = false;
   xbase::WorkArea* header = nullptr;
-  if (!pickers::Checked(session, frame::PickAndSeek(session, pick, &proforma->number, &found, &header))) return false;
+  if (!pickers::Checked(session, PickProforma(session, &proforma->number, &found, &header))) return false;
   if (!found) return pickers::Refuse(session, "Nomor belum terdaftar");
   if (header->Logical("CETAK")) {
     return pickers::Refuse(session, "proforma ini sudah dicetak, tidak boleh dikoreksi lagi ");
@@ -118,16 +107,7 @@ bool LoadProforma(frame::Session& session, Proforma* proforma) {
       return pickers::Refuse(session, "Proforma ini sudah ada realisasinya tidak boleh diralat lagi");
     }
   }
-  proforma->number = header->Text("NOMOR");
-  proforma->date = header->DateOf("TANGGAL");
-  proforma->customer = header->Text("RELASI");
-  proforma->salesman = header->Text("SALES");
-  proforma->type = header->Text("TIPE");
-  proforma->code_id = header->Text("CODE_ID");
-  proforma->branch = header->Text("KDCB");
-  proforma->remark = header->Text("KTR");
-  proforma->discount1 = header->Number("DISCOUNT");
-  proforma->discount2 = header->Number("DISCOUNT2");
+  if (!pickers::Checked(session, ProformaHeadRecord().Read(*header, proforma))) return false;
   CustomerTerms(session, proforma);
   xbase::WorkArea* lines = session.tables().Area("pro_in2");
   if (lines == nullptr) return pickers::Refuse(session, "table not open: pro_in2");
@@ -137,19 +117,14 @@ bool LoadProforma(frame::Session& session, Proforma* proforma) {
   proforma->lines.clear();
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
     if (s = lines->GoTo(records[i]); !s.ok()) break;
-    AddProformaLine(&proforma->lines, lines->Number("DISCOUNT"), lines->Number("DISCOUNT2"));
+    AddProformaLine(&proforma->lines, 0, 0);
     console::ValueRow& line = proforma->lines.back();
+    if (s = ProformaLineRecord().Read(*lines, &line); !s.ok()) break;
     Goods goods;
-    xbase::WorkArea* master = SeekGoods(session, lines->Text("KODE"), &goods);
-    line[kPfCode - 1] = T(lines->Text("KODE"));
+    xbase::WorkArea* master = SeekGoods(session, PfWord(line, kPfCode), &goods);
     line[kPfName - 1] = T(xbase::PadR(master != nullptr && goods.found ? master->Text("NAMA") : "", 20).substr(0, 20));
-    line[kPfCartons - 1] = N(lines->Number("I_BOX"));
-    line[kPfPacks - 1] = N(lines->Number("I_PAK"));
-    line[kPfPieces - 1] = N(lines->Number("I_PCS"));
-    line[kPfQuantity - 1] = N(lines->Number("QUANTITY"));
-    line[kPfPrice - 1] = N(lines->Number("HARGA"));
-    line[kPfValue - 1] = N(lines->Number("QUANTITY") * lines->Number("HARGA") * (100 - lines->Number("DISCOUNT")) / 100 *
-                           (100 - lines->Number("DISCOUNT2")) / 100);
+    line[kPfValue - 1] = N(PfFigure(line, kPfQuantity) * PfFigure(line, kPfPrice) * (100 - PfFigure(line, kPfDisc1)) / 100 *
+                           (100 - PfFigure(line, kPfDisc2)) / 100);
   }
   if (proforma->lines.empty()) AddProformaLine(&proforma->lines, proforma->ceilings[0], proforma->ceilings[1]);
   return pickers::Checked(session, s);

@@ -9,6 +9,8 @@
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
 #include "pickers/picker_support.h"
+#include "sales/delivery_note.h"
+#include "sales/document_records.h"
 #include "sales/note_header.h"
 #include "sales/note_revision.h"
 #include "sales/note_screen.h"
@@ -25,28 +27,18 @@ constexpr char kTitle[] = "RALAT SURAT JALAN";
 // The order of a free-goods note.
 constexpr char kFreeGoods[] = "FREE GOODS";
 
-void LoadHeader(const xbase::WorkArea& note, NoteRevision* rev) {
+xbase::Status LoadHeader(const xbase::WorkArea& note, NoteRevision* rev) {
+  NoteHead head;
+  if (xbase::Status s = NoteHeadRecord().Read(note, &head); !s.ok()) return s;
   OrderHeader& header = rev->doc.header;
-  header.order = xbase::PadR(note.Text("NOMOR"), 15);
-  header.customer = note.Text("RELASI");
-  header.order_date = note.DateOf("PESAN");
-  header.note_date = rev->stored_date = note.DateOf("TANGGAL");
-  header.shipping_date = note.DateOf("KIRIM");
-  rev->doc.due_date = note.DateOf("TEMPO");
-  header.branch = note.Text("KDCB");
-  header.type = note.Text("TIPE");
-  header.salesman = note.Text("SALES");
-  header.term = rev->stored_term = note.Number("TERM");
-  header.discount1 = note.Number("DISCOUNT");
-  header.discount2 = note.Number("DISCOUNT2");
-  header.remark1 = note.Text("KTR1");
-  header.remark2 = note.Text("KTR2");
-  header.code_id = note.Text("CODE_ID");
-  header.include = note.Logical("INCLUDE");
+  TakeNoteHead(head, &header);
+  rev->stored_date = head.date;
+  rev->doc.due_date = head.tempo;
+  rev->stored_term = head.term;
   rev->stored_customer = header.customer;
+  return xbase::Status::OK();
 }
 
-// The note's stored lines, then an empty line with the last one's warehouse and discounts.
 xbase::Status LoadLines(frame::Session& session, NoteRevision* rev) {
   NoteDocument& doc = rev->doc;
   doc.lines.clear();
@@ -60,22 +52,14 @@ xbase::Status LoadLines(frame::Session& session, NoteRevision* rev) {
   double d1 = 0, d2 = 0;
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
     if (s = lines->GoTo(records[i]); !s.ok()) break;
-    warehouse = lines->Text("GUDANG");
-    d1 = lines->Number("DISCOUNT");
-    d2 = lines->Number("DISCOUNT2");
-    AddNoteLine(&doc.lines, d1, d2, warehouse);
+    AddNoteLine(&doc.lines, 0, 0, "");
     console::ValueRow& line = doc.lines.back();
-    note::SetWord(&line, note::kCode, lines->Text("KODE"));
-    note::SetWord(&line, note::kName, lines->Text("KTR"));
-    note::SetFigure(&line, note::kCartons, lines->Number("Q_BOX"));
-    note::SetFigure(&line, note::kPacks, lines->Number("Q_PAK"));
-    note::SetFigure(&line, note::kPieces, lines->Number("Q_PCS"));
-    note::SetFigure(&line, note::kQuantity, lines->Number("QUANTITY"));
-    note::SetFigure(&line, note::kPrice, lines->Number("HARGA"));
-    note::SetWord(&line, note::kOrderLine, lines->Text("URUTAN"));
-    note::SetFigure(&line, note::kAverage, lines->Number("HRG_RATA"));
+    if (s = RevisedNoteLineRecord().Read(*lines, &line); !s.ok()) break;
     RecomputeLine(&line);
-    doc.own_stock[warehouse + lines->Text("KODE")] += lines->Number("QUANTITY");
+    warehouse = note::Word(line, note::kWarehouse);
+    d1 = note::Figure(line, note::kDisc1);
+    d2 = note::Figure(line, note::kDisc2);
+    doc.own_stock[warehouse + note::Word(line, note::kCode)] += note::Figure(line, note::kQuantity);
   }
   if (s.ok()) AddNoteLine(&doc.lines, d1, d2, warehouse);
   return s;
@@ -123,7 +107,7 @@ bool LCGERSURATJALAN(frame::Session& session, NoteRevision* rev) {
                                           " sudah tutup buku");
     rev->may_save = false;
   }
-  LoadHeader(*note, rev);
+  if (!pickers::Checked(session, LoadHeader(*note, rev))) return false;
   rev->doc.header.manager = Manager(session, doc.invoice);
   session.console().Say(3, 9, rev->doc.header.order, session.console().colours().standard);
   if (!pickers::Checked(session, LoadLines(session, rev))) return false;
