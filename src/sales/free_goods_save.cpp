@@ -15,6 +15,7 @@
 #include "documents/stock_posting.h"
 #include "frame/supervisor_override.h"
 #include "pickers/picker_support.h"
+#include "sales/document_records.h"
 #include "sales/free_goods.h"
 #include "sales/goods_lookup.h"
 #include "sales/sales.h"
@@ -53,33 +54,41 @@ bool StockSuffices(frame::Session& session, const FreeGoodsNote& note) {
 xbase::Status WriteNote(frame::Session& session, const FreeGoodsNote& note, xbase::WorkArea& notes,
                         xbase::WorkArea& note_lines, xbase::WorkArea& fgoods) {
   console::Console& con = session.console();
-  xbase::Status s = documents::AppendRecord(
-      con, notes,
-      {{"INVOICE", T(note.number)},     {"TANGGAL", D(note.date)},          {"PESAN", D(note.date)},
-       {"KIRIM", D(note.date)},         {"NOMOR", T("FREE GOODS")},         {"RELASI", T(note.customer)},
-       {"TIPE", T(note.type)},          {"SALES", T(note.salesman)},        {"KDCB", T(note.branch)},
-       {"TEMPO", D(note.tempo)},        {"TERM", N(0)},                     {"KTR1", T("PO " + std::string(xbase::RTrim(note.order)))},
-       {"DISCOUNT", N(note.discount)},  {"DISCOUNT2", N(JATAHDISCOUNTFREEGOODS(session, note.type))},
-       {"CODE_ID", T(note.code_id)},    {"INCLUDE", xbase::Value::Logical(true)},
-       {"TG_INPUT", D(session.Today())}, {"OPERATOR", T(session.MMEMBER.nik)}});
+  NoteHead head;
+  head.invoice = note.number;
+  head.date = head.order_date = head.shipping_date = note.date;
+  head.order = "FREE GOODS";
+  head.customer = note.customer;
+  head.type = note.type;
+  head.salesman = note.salesman;
+  head.branch = note.branch;
+  head.tempo = note.tempo;
+  head.remark1 = "PO " + std::string(xbase::RTrim(note.order));
+  head.discount1 = note.discount;
+  head.discount2 = JATAHDISCOUNTFREEGOODS(session, note.type);
+  head.code_id = note.code_id;
+  xbase::Status s = NoteHeadRecord().Append(con, notes, head,
+                                            {{"TG_INPUT", D(session.Today())}, {"OPERATOR", T(session.MMEMBER.nik)}});
   int position = 0;
   for (const console::ValueRow& line : note.lines) {
     if (!s.ok()) break;
     const double quantity = FgFigure(line, kFgQuantity);
     if (!Stored(line) || quantity == 0) continue;
+    NoteItem item;
+    item.code = FgWord(line, kFgCode);
+    item.warehouse = FgWord(line, kFgWarehouse);
+    item.name = "FREE GOODS";
+    item.quantity = quantity;
+    item.price = FgFigure(line, kFgPrice);
+    item.disc1 = FgFigure(line, kFgDisc1);
+    item.disc2 = FgFigure(line, kFgDisc2);
+    item.average = FgFigure(line, kFgAverage);
     Goods goods;
-    SeekGoods(session, FgWord(line, kFgCode), &goods);
-    const documents::CartonSplit split = documents::SplitCartons(quantity, goods.dos, goods.pak);
-    s = documents::AppendRecord(
-        con, note_lines,
-        {{"INVOICE", T(note.number)},           {"KODE", T(FgWord(line, kFgCode))},
-         {"GUDANG", T(FgWord(line, kFgWarehouse))}, {"Q_BOX", N(split.cartons)},
-         {"Q_PAK", N(split.packs)},             {"Q_PCS", N(split.pieces)},
-         {"QUANTITY", N(quantity)},             {"HARGA", N(FgFigure(line, kFgPrice))},
-         {"DISCOUNT", N(FgFigure(line, kFgDisc1))}, {"DISCOUNT2", N(FgFigure(line, kFgDisc2))},
-         {"KTR", T("FREE GOODS")},              {"URUT", T(xbase::Str(++position, 3))},
-         {"HRG_RATA", N(FgFigure(line, kFgAverage))}});
-    if (s.ok()) s = documents::UPMASTERBARANG(session, FgWord(line, kFgCode), FgWord(line, kFgWarehouse), 0, quantity);
+    SeekGoods(session, item.code, &goods);
+    item.split = documents::SplitCartons(quantity, goods.dos, goods.pak);
+    s = NoteItemRecord().Append(con, note_lines, item,
+                                {{"INVOICE", T(note.number)}, {"URUT", T(xbase::Str(++position, 3))}});
+    if (s.ok()) s = documents::UPMASTERBARANG(session, item.code, item.warehouse, 0, quantity);
   }
   for (size_t i = 0; s.ok() && i < note.notes.size(); ++i) {
     s = documents::AppendRecord(con, fgoods, {{"NO_FG", T(note.number)}, {"INVOICE", T(note.notes[i].invoice)},

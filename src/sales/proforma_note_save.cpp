@@ -17,6 +17,7 @@
 #include "documents/stock_posting.h"
 #include "frame/order_scope.h"
 #include "pickers/picker_support.h"
+#include "sales/document_records.h"
 #include "sales/goods_lookup.h"
 #include "sales/note_receivable.h"
 #include "sales/proforma.h"
@@ -65,34 +66,46 @@ struct NoteTables {
 xbase::Status WriteNote(frame::Session& session, const ProformaNote& note, const NoteTables& tables) {
   console::Console& con = session.console();
   const double value = ProformaNoteValue(note);
-  xbase::Status s = documents::AppendRecord(
-      con, *tables.notes,
-      {{"INVOICE", T(note.number)},        {"TANGGAL", D(note.date)},            {"NOMOR", T(note.proforma)},
-       {"RELASI", T(note.customer)},       {"TIPE", T(note.type)},               {"SALES", T(note.salesman)},
-       {"KDCB", T(note.branch)},           {"TEMPO", D(note.tempo)},             {"TERM", N(note.term)},
-       {"PESAN", D(note.ordered)},         {"KIRIM", D(note.date)},              {"KTR1", T(note.remark)},
-       {"KTR2", T("TIDAK UNTUK TAGIHAN")}, {"DISCOUNT", N(note.discount1)},      {"DISCOUNT2", N(note.discount2)},
-       {"CODE_ID", T(note.code_id)},       {"INCLUDE", L(true)},                 {"PROFORMA", L(true)},
-       {"TG_INPUT", D(session.Today())},   {"OPERATOR", T(session.MMEMBER.nik)}});
+  NoteHead head;
+  head.invoice = note.number;
+  head.date = head.shipping_date = note.date;
+  head.order = note.proforma;
+  head.customer = note.customer;
+  head.type = note.type;
+  head.salesman = note.salesman;
+  head.branch = note.branch;
+  head.tempo = note.tempo;
+  head.term = note.term;
+  head.order_date = note.ordered;
+  head.remark1 = note.remark;
+  head.remark2 = "TIDAK UNTUK TAGIHAN";
+  head.discount1 = note.discount1;
+  head.discount2 = note.discount2;
+  head.code_id = note.code_id;
+  xbase::Status s = NoteHeadRecord().Append(
+      con, *tables.notes, head,
+      {{"PROFORMA", L(true)}, {"TG_INPUT", D(session.Today())}, {"OPERATOR", T(session.MMEMBER.nik)}});
   int position = 0;
   for (const console::ValueRow& line : note.lines) {
     if (!s.ok()) break;
     if (!Stored(line)) continue;
-    const double quantity = PnFigure(line, kPnQuantity);
+    NoteItem item;
+    item.code = PnWord(line, kPnShipped);
+    item.warehouse = PnWord(line, kPnWarehouse);
+    item.name = PnWord(line, kPnName);
+    item.order_line = PnWord(line, kPnLine);
+    item.quantity = PnFigure(line, kPnQuantity);
+    item.price = PnFigure(line, kPnPrice);
+    item.disc1 = PnFigure(line, kPnDisc1);
+    item.disc2 = PnFigure(line, kPnDisc2);
+    item.average = PnFigure(line, kPnAverage);
     Goods goods;
-    SeekGoods(session, PnWord(line, kPnShipped), &goods);
-    const documents::CartonSplit split = documents::SplitCartons(quantity, goods.dos, goods.pak);
+    SeekGoods(session, item.code, &goods);
+    item.split = documents::SplitCartons(item.quantity, goods.dos, goods.pak);
     // The line and its stock movement carry the goods that left, so the stock regeneration agrees.
-    s = documents::AppendRecord(
-        con, *tables.note_lines,
-        {{"INVOICE", T(note.number)},          {"KODE", T(PnWord(line, kPnShipped))},
-         {"GUDANG", T(PnWord(line, kPnWarehouse))}, {"Q_BOX", N(split.cartons)},
-         {"Q_PAK", N(split.packs)},            {"Q_PCS", N(split.pieces)},
-         {"QUANTITY", N(quantity)},            {"HARGA", N(PnFigure(line, kPnPrice))},
-         {"DISCOUNT", N(PnFigure(line, kPnDisc1))}, {"DISCOUNT2", N(PnFigure(line, kPnDisc2))},
-         {"KTR", T(PnWord(line, kPnName))},    {"URUTAN", T(PnWord(line, kPnLine))},
-         {"URUT", T(xbase::Str(++position, 3))}, {"HRG_RATA", N(PnFigure(line, kPnAverage))}});
-    if (s.ok()) s = documents::UPMASTERBARANG(session, PnWord(line, kPnShipped), PnWord(line, kPnWarehouse), 0, quantity);
+    s = NoteItemRecord().Append(con, *tables.note_lines, item,
+                                {{"INVOICE", T(note.number)}, {"URUT", T(xbase::Str(++position, 3))}});
+    if (s.ok()) s = documents::UPMASTERBARANG(session, item.code, item.warehouse, 0, item.quantity);
   }
   if (s.ok() && value != 0) {
     s = AppendNoteReceivable(session, *tables.receivables,
