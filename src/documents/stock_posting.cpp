@@ -1,10 +1,10 @@
-// UPMASTERBARANG: the stock of goods in a warehouse and their total in the goods master, moved each row under its own
-// lock.
+// Stock posting: the warehouse rows and the goods master's totals, each row moved under its own lock.
 #include "documents/stock_posting.h"
 
 #include <string>
+#include <utility>
 
-#include "documents/record_writes.h"
+#include "console/table_access.h"
 #include "documents/shared_postings.h"
 #include "frame/order_scope.h"
 
@@ -26,27 +26,45 @@ xbase::Status SeekGoods(xbase::WorkArea& goods, std::string_view code) {
   return s;
 }
 
-// The warehouse row: moved under its lock, or appended (locked) with the movement from 0.
-xbase::Status PostWarehouseRow(console::Console& con, xbase::WorkArea& stock, std::string_view code, std::string_view warehouse, double in,
-                               double out) {
-  frame::OrderScope scope(stock);
-  const xbase::Status s = SeekWarehouseRow(stock, code, warehouse);
+// The row the area stands on: JUMLAH moved with the fields of `more`, under the row's lock.
+xbase::Status MoveRow(console::Console& con, xbase::WorkArea& area, double in, double out,
+                      const StockRowFields& more) {
+  xbase::Status s = console::LOCK_REC(con, area);
   if (!s.ok()) return s;
-  if (stock.found()) return MoveField(con, stock, "JUMLAH", in, out);
-  return AppendRecord(con, stock, {{"KODE", xbase::Value::Text(std::string(code))},
-                                         {"GUDANG", xbase::Value::Text(std::string(warehouse))},
-                                         {"JUMLAH", xbase::Value::Num(0 + in - out)}});
-}
-
-// The goods master's total, when the goods are there.
-xbase::Status PostGoodsTotal(console::Console& con, xbase::WorkArea& goods, std::string_view code, double in, double out) {
-  frame::OrderScope scope(goods);
-  const xbase::Status s = SeekGoods(goods, code);
-  if (!s.ok() || !goods.found()) return s;
-  return MoveField(con, goods, "JUMLAH", in, out);
+  // The lock re-read the record: the quantity moves from what is stored now.
+  const double before = area.Number("JUMLAH");
+  FieldValues fields = {{"JUMLAH", xbase::Value::Num(before + in - out)}};
+  if (more) {
+    for (auto& field : more(area, true, before)) fields.push_back(std::move(field));
+  }
+  return PutAndRelease(area, fields);
 }
 
 }  // namespace
+
+xbase::Status PostWarehouseRow(console::Console& con, xbase::WorkArea& stock, std::string_view code,
+                               std::string_view warehouse, double in, double out, const StockRowFields& more) {
+  frame::OrderScope scope(stock);
+  const xbase::Status s = SeekWarehouseRow(stock, code, warehouse);
+  if (!s.ok()) return s;
+  if (stock.found()) return MoveRow(con, stock, in, out, more);
+  FieldValues fields = {{"KODE", xbase::Value::Text(std::string(code))},
+                        {"GUDANG", xbase::Value::Text(std::string(warehouse))},
+                        {"JUMLAH", xbase::Value::Num(0 + in - out)}};
+  if (more) {
+    for (auto& field : more(stock, false, 0)) fields.push_back(std::move(field));
+  }
+  return AppendRecord(con, stock, fields);
+}
+
+xbase::Status PostGoodsRow(console::Console& con, xbase::WorkArea& goods, std::string_view code, double in,
+                           double out, const StockRowFields& more, bool* found) {
+  frame::OrderScope scope(goods);
+  const xbase::Status s = SeekGoods(goods, code);
+  if (found != nullptr) *found = s.ok() && goods.found();
+  if (!s.ok() || !goods.found()) return s;
+  return MoveRow(con, goods, in, out, more);
+}
 
 xbase::Status UPMASTERBARANG(frame::Session& session, std::string_view code, std::string_view warehouse, double in,
                              double out) {
@@ -55,7 +73,20 @@ xbase::Status UPMASTERBARANG(frame::Session& session, std::string_view code, std
   xbase::Status s = RequireArea(session, "stokbrg", &stock);
   if (s.ok()) s = RequireArea(session, "mastbrj", &goods);
   if (s.ok()) s = PostWarehouseRow(session.console(), *stock, code, warehouse, in, out);
-  if (s.ok()) s = PostGoodsTotal(session.console(), *goods, code, in, out);
+  if (s.ok()) s = PostGoodsRow(session.console(), *goods, code, in, out);
+  return s;
+}
+
+xbase::Status NameWarehouseRow(SaveScope& save, xbase::WorkArea& stock, std::string_view code,
+                               std::string_view warehouse) {
+  frame::OrderScope scope(stock);
+  const xbase::Status s = SeekWarehouseRow(stock, code, warehouse);
+  if (!s.ok()) return s;
+  if (stock.found()) {
+    save.Update(stock, stock.recno());
+  } else {
+    save.Append(stock);
+  }
   return s;
 }
 
@@ -65,16 +96,8 @@ xbase::Status NameStockMove(SaveScope& save, frame::Session& session, std::strin
   xbase::WorkArea* goods = nullptr;
   xbase::Status s = RequireArea(session, "stokbrg", &stock);
   if (s.ok()) s = RequireArea(session, "mastbrj", &goods);
+  if (s.ok()) s = NameWarehouseRow(save, *stock, code, warehouse);
   if (!s.ok()) return s;
-  {
-    frame::OrderScope scope(*stock);
-    if (s = SeekWarehouseRow(*stock, code, warehouse); !s.ok()) return s;
-    if (stock->found()) {
-      save.Update(*stock, stock->recno());
-    } else {
-      save.Append(*stock);
-    }
-  }
   frame::OrderScope scope(*goods);
   if (s = SeekGoods(*goods, code); s.ok() && goods->found()) save.Update(*goods, goods->recno());
   return s;

@@ -63,19 +63,20 @@ xbase::Status MakeMonthPlans(const std::string& folder, std::string_view branch,
                              const std::vector<std::pair<std::string, double>>& typed);
 
 // UPSTOCKGUDANG: posts `in` pieces in and `out` pieces out of goods `code` in `warehouse` at the net
-// `price` per piece on the STOKBRG row (found on its code + warehouse index, opened under the alias
-// `stokbrg`). A new row takes JUMLAH in - out and the price in HRG_BELI, HRG_POKOK and HRG_RATA; an
-// existing row moves JUMLAH and, when the price is not 0, takes the moving average
-// (JUMLAH x HRG_RATA + in x price - out x price) / (JUMLAH + in - out), 0 when that quantity is 0.
+// `price` per piece on the STOKBRG row (opened under the alias `stokbrg`), through the one writer of
+// warehouse rows (documents::PostWarehouseRow). A new row takes JUMLAH in - out and the price in
+// HRG_BELI, HRG_POKOK and HRG_RATA; an existing row moves JUMLAH and, when the price is not 0, takes
+// the moving average (JUMLAH x HRG_RATA + in x price - out x price) / (JUMLAH + in - out), 0 when that
+// quantity is 0.
 xbase::Status UPSTOCKGUDANG(frame::Session& session, std::string_view code, std::string_view warehouse, double in,
                             double out, double price);
 
 // UPSTOCK: posts a receipt line (or its reversal) of goods `code` into `warehouse`: the net price is
 // price after the line's discounts disc1, disc2 and the header's cash discounts cash1, cash2. The
 // MASTBRJ row (alias `mastbrj`) is appended from `source` (an open table whose index of the same name
-// is on its code) when the goods are new, else its JUMLAH moves and, when the gross price is not 0,
-// its HRG_RATA takes the moving average on the net price; then the warehouse row is posted at the net
-// price (UPSTOCKGUDANG). *average receives the average the line carries: the net price for new goods,
+// is on its code) when the goods are new, else its JUMLAH moves (documents::PostGoodsRow) and, when
+// the gross price is not 0, its HRG_RATA takes the moving average on the net price; then the
+// warehouse row is posted at the net price (UPSTOCKGUDANG). *average receives the average the line carries: the net price for new goods,
 // else the average computed (written or not).
 xbase::Status UPSTOCK(frame::Session& session, std::string_view warehouse, std::string_view code, double in,
                       double out, double price, double disc1, double disc2, double cash1, double cash2,

@@ -1,11 +1,11 @@
 // UPSTOCK and UPSTOCKGUDANG: the stock of the goods and of each warehouse moved by a receipt or return, with the
-// moving average price.
+// moving average price; the rows are written through the stock posting of documents.
 #include <string>
 
-#include "console/table_access.h"
 #include "documents/named_records.h"
 #include "documents/record_writes.h"
 #include "documents/shared_postings.h"
+#include "documents/stock_posting.h"
 #include "frame/order_scope.h"
 #include "purchasing/purchasing.h"
 
@@ -23,43 +23,46 @@ double MovingAverage(double quantity, double average, double in, double out, dou
   return left == 0 ? 0 : (quantity * average + in * price - out * price) / left;
 }
 
-// Seeks `key` on the index file `order` of `area`.
-xbase::Status SeekOn(xbase::WorkArea& area, std::string_view order, const std::string& key) {
-  xbase::Status s = area.SetOrder(order);
-  return s.ok() ? area.Seek(key) : s;
+// A goods row for new goods: the code, the descriptions of the source (blank when the source lacks
+// the code), the net price as purchase and average price, the quantity.
+xbase::Status AppendGoods(console::Console& con, xbase::WorkArea& goods, xbase::WorkArea& source, std::string_view code,
+                          double in, double out, double net) {
+  // The source of new goods is on the index named like its alias.
+  const std::string order = source.alias();
+  frame::OrderScope source_order(source);
+  // A code missing from the source leaves it at the end, where its fields read blank.
+  xbase::Status s = source.SetOrder(order);
+  if (s.ok()) s = source.Seek(source.PadToField("KODE", code));
+  if (!s.ok()) return s;
+  documents::FieldValues fields = {{"KODE", xbase::Value::Text(std::string(code))}};
+  for (const char* field : kCopiedFields) {
+    xbase::Value value;
+    if (s = source.Get(field, &value); !s.ok()) return s;
+    fields.emplace_back(field, value);
+  }
+  fields.emplace_back("HRG_BELI", xbase::Value::Num(net));
+  fields.emplace_back("HRG_RATA", xbase::Value::Num(net));
+  fields.emplace_back("JUMLAH", xbase::Value::Num(in - out));
+  return documents::AppendRecord(con, goods, fields);
 }
 
-// The goods master row: appended from the source of new goods (the logistics master, or the goods a
-// transfer carries), else moved and averaged.
-xbase::Status PostGoods(console::Console& con, xbase::WorkArea& goods, xbase::WorkArea& logistics, std::string_view code, double in,
-                        double out, double gross, double net, double* average) {
-  // The source of new goods is on the index named like its alias.
-  const std::string order = logistics.alias();
-  frame::OrderScope goods_order(goods);
-  frame::OrderScope logistics_order(logistics);
-  // A code missing from the logistics master leaves it at the end, where its fields read blank.
-  xbase::Status s = SeekOn(logistics, order, logistics.PadToField("KODE", code));
-  if (s.ok()) s = SeekOn(goods, "MASTBRJ1", goods.PadToField("KODE", code));
-  if (!s.ok()) return s;
-  if (!goods.found()) {
-    documents::FieldValues fields = {{"KODE", xbase::Value::Text(std::string(code))}};
-    for (const char* field : kCopiedFields) {
-      xbase::Value value;
-      if (s = logistics.Get(field, &value); !s.ok()) return s;
-      fields.emplace_back(field, value);
-    }
-    fields.emplace_back("HRG_BELI", xbase::Value::Num(net));
-    fields.emplace_back("HRG_RATA", xbase::Value::Num(net));
-    fields.emplace_back("JUMLAH", xbase::Value::Num(in - out));
-    return documents::AppendRecord(con, goods, fields);
-  }
-  if (s = console::LOCK_REC(con, goods); !s.ok()) return s;
-  const double quantity = goods.Number("JUMLAH");
-  *average = MovingAverage(quantity, goods.Number("HRG_RATA"), in, out, net);
-  documents::FieldValues fields;
-  if (gross != 0) fields.emplace_back("HRG_RATA", xbase::Value::Num(*average));
-  fields.emplace_back("JUMLAH", xbase::Value::Num(quantity + in - out));
-  return documents::PutAndRelease(goods, fields);
+// The goods master row: moved and averaged on the net price (the average written when the gross
+// price is not 0), else appended from the source of new goods (the logistics master, or the goods a
+// transfer carries).
+xbase::Status PostGoods(console::Console& con, xbase::WorkArea& goods, xbase::WorkArea& source, std::string_view code,
+                        double in, double out, double gross, double net, double* average) {
+  bool found = false;
+  const xbase::Status s = documents::PostGoodsRow(
+      con, goods, code, in, out,
+      [&](const xbase::WorkArea& row, bool, double before) {
+        *average = MovingAverage(before, row.Number("HRG_RATA"), in, out, net);
+        documents::FieldValues fields;
+        if (gross != 0) fields.emplace_back("HRG_RATA", xbase::Value::Num(*average));
+        return fields;
+      },
+      &found);
+  if (!s.ok() || found) return s;
+  return AppendGoods(con, goods, source, code, in, out, net);
 }
 
 }  // namespace
@@ -67,26 +70,18 @@ xbase::Status PostGoods(console::Console& con, xbase::WorkArea& goods, xbase::Wo
 xbase::Status UPSTOCKGUDANG(frame::Session& session, std::string_view code, std::string_view warehouse, double in,
                             double out, double price) {
   xbase::WorkArea* stock = nullptr;
-  xbase::Status s = documents::RequireArea(session, "stokbrg", &stock);
+  const xbase::Status s = documents::RequireArea(session, "stokbrg", &stock);
   if (!s.ok()) return s;
-  frame::OrderScope scope(*stock);
-  s = SeekOn(*stock, "STOKBRG1", stock->PadToField("KODE", code) + stock->PadToField("GUDANG", warehouse));
-  if (!s.ok()) return s;
-  if (!stock->found()) {
-    return documents::AppendRecord(session.console(), *stock, {{"KODE", xbase::Value::Text(std::string(code))},
-                                   {"GUDANG", xbase::Value::Text(std::string(warehouse))},
-                                   {"JUMLAH", xbase::Value::Num(in - out)},
-                                   {"HRG_BELI", xbase::Value::Num(price)},
-                                   {"HRG_POKOK", xbase::Value::Num(price)},
-                                   {"HRG_RATA", xbase::Value::Num(price)}});
-  }
-  if (s = console::LOCK_REC(session.console(), *stock); !s.ok()) return s;
-  const double quantity = stock->Number("JUMLAH");
-  documents::FieldValues fields = {{"JUMLAH", xbase::Value::Num(quantity + in - out)}};
-  if (price != 0) {
-    fields.emplace_back("HRG_RATA", xbase::Value::Num(MovingAverage(quantity, stock->Number("HRG_RATA"), in, out, price)));
-  }
-  return documents::PutAndRelease(*stock, fields);
+  return documents::PostWarehouseRow(
+      session.console(), *stock, code, warehouse, in, out, [&](const xbase::WorkArea& row, bool found, double before) {
+        documents::FieldValues fields;
+        if (!found) {
+          for (const char* field : {"HRG_BELI", "HRG_POKOK", "HRG_RATA"}) fields.emplace_back(field, xbase::Value::Num(price));
+        } else if (price != 0) {
+          fields.emplace_back("HRG_RATA", xbase::Value::Num(MovingAverage(before, row.Number("HRG_RATA"), in, out, price)));
+        }
+        return fields;
+      });
 }
 
 xbase::Status UPSTOCK(frame::Session& session, std::string_view warehouse, std::string_view code, double in,
@@ -110,10 +105,7 @@ xbase::Status NameStockPost(documents::SaveScope& save, frame::Session& session,
   xbase::Status s = documents::RequireArea(session, "mastbrj", &goods);
   if (s.ok()) s = documents::RequireArea(session, "stokbrg", &stock);
   if (s.ok()) s = documents::NameKeyedRecord(save, *goods, "MASTBRJ1", goods->PadToField("KODE", code));
-  if (s.ok()) {
-    s = documents::NameKeyedRecord(save, *stock, "STOKBRG1",
-                                   stock->PadToField("KODE", code) + stock->PadToField("GUDANG", warehouse));
-  }
+  if (s.ok()) s = documents::NameWarehouseRow(save, *stock, code, warehouse);
   return s;
 }
 

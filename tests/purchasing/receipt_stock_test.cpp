@@ -68,6 +68,12 @@ TEST_F(ReceiptStockTest, WarehouseRowTakesTheMovingAverageOfAReceipt) {
   EXPECT_EQ(At(stock, 3).Number("HRG_RATA"), 910.25);
   EXPECT_EQ(stock.OrderNumber(), 1);
   EXPECT_TRUE(stock.table().locked_records().empty());
+  // Found the same under the warehouse + code order, which is given back.
+  ASSERT_TRUE(stock.SetOrder(2).ok());
+  ASSERT_TRUE(UPSTOCKGUDANG(rig.session, "A1", "G2", 5, 0, 910.25).ok());
+  EXPECT_EQ(stock.table().record_count(), 3u);
+  EXPECT_EQ(At(stock, 3).Number("JUMLAH"), 10);
+  EXPECT_EQ(stock.OrderNumber(), 2);
 }
 
 TEST_F(ReceiptStockTest, ReceiptLineAveragesTheMasterAndTheWarehouseOnTheNetPrice) {
