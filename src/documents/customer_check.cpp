@@ -4,6 +4,7 @@
 #include "console/alert.h"
 #include "documents/trade_discount.h"
 #include "frame/code_pick.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
 #include "xbase/text_functions.h"
@@ -26,7 +27,7 @@ bool GETCUSTOMER(frame::Session& session, CustomerCheck* check) {
   pick.by_name = true;
   bool found = false;
   xbase::WorkArea* customers = nullptr;
-  if (!pickers::Checked(session, frame::PickAndSeek(session, pick, &check->code, &found, &customers))) return false;
+  if (!frame::Checked(session, frame::PickAndSeek(session, pick, &check->code, &found, &customers))) return false;
   if (!found) return pickers::Refuse(session, "Relasi tidak terdaftar");
   const xbase::WorkArea& customer = *customers;
   if (customer.Number("TEMPO3") > 990 && !check->accept_blocked) return Blacklisted(session);
@@ -47,7 +48,7 @@ bool GETCUSTOMER(frame::Session& session, CustomerCheck* check) {
   if (extended == nullptr) return pickers::Refuse(session, "table not open: relasi_ext");
   xbase::Status s = extended->SetOrder(1);
   if (s.ok()) s = extended->Seek(extended->PadToField("RELASI", customer.Text("RELASI")));
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   if (!extended->found()) return pickers::Refuse(session, "Data relasi harus dilengkapi");
 
   // The seeks above moved nothing in mastcus, which still stands on the customer.

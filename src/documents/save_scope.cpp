@@ -8,6 +8,7 @@
 #include "console/message.h"
 #include "console/table_retry.h"
 #include "console/unfinished_saves.h"
+#include "frame/status_display.h"
 #include "xbase/ntx_index.h"
 #include "xbase/ntx_order.h"
 #include "xbase/ntx_orders.h"
@@ -165,14 +166,9 @@ xbase::Status SaveScope::Release() {
 }
 
 bool NothingSaved(frame::Session& session, const xbase::Status& status) {
-  console::Console& con = session.console();
+  frame::ShowFailure(session, status);
   // A check under the locks refuses with its own words; anything else is a failure of the runtime.
-  if (status.IsInvalidArgument()) {
-    console::PESAN(con, status.message(), "gr+/r");
-    return false;
-  }
-  console::PESAN(con, status.message());
-  console::PESAN(con, "Tidak ada yang tersimpan");
+  if (!status.IsInvalidArgument()) console::PESAN(session.console(), "Tidak ada yang tersimpan");
   return false;
 }
 

@@ -12,6 +12,7 @@
 #include "documents/transfer_folder.h"
 #include "exchange/exchange.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "schema/create_table.h"
 #include "schema/export_set.h"
 #include "xbase/ntx_orders.h"
@@ -119,10 +120,7 @@ bool Export::Open(const ExportGroup& group) {
     xbase::WorkArea* items = nullptr;
     if (!documents::OpenTransferTable(session_, folder_, "exbbm", true, false, &items)) return false;
     const std::string index = xbase::SearchPath({folder_}).NewFile("exbbm", "ntx");
-    if (xbase::Status s = items->orders().Create(index, {"kode"}); !s.ok()) {
-      console::PESAN(session_.console(), s.message());
-      return false;
-    }
+    if (!frame::Checked(session_, items->orders().Create(index, {"kode"}))) return false;
   }
   return true;
 }
@@ -229,17 +227,14 @@ bool PROSESKIRIMDATA(frame::Session& session, xbase::Date first, xbase::Date las
   console::Console& con = session.console();
   const std::string path = documents::TransferFolder(session, std::string(xbase::AllTrim(folder)));
   console::WARNING(con, "Tunggu Sedang buat file Laporan", "Gr+/r");
-  if (xbase::Status s = CreateExportSet(path); !s.ok()) {
-    console::PESAN(con, s.message());
-    return false;
-  }
+  if (!frame::Checked(session, CreateExportSet(path))) return false;
   Export run(session, path, first, last);
   for (const ExportGroup& group : Groups()) {
     bool opened = false;
     xbase::Status s = run.Fill(group, &opened);
     const xbase::Status closed = session.tables().CloseAll();
     if (s.ok()) s = closed;
-    if (!s.ok()) console::PESAN(con, s.message());
+    frame::ShowFailure(session, s);
     if (!s.ok() || !opened) return false;
   }
   return true;

@@ -11,6 +11,7 @@
 #include "exchange/exchange.h"
 #include "frame/indek.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "memos/memos.h"
 #include "purchasing/purchasing.h"
 #include "receivables/receivables.h"
@@ -139,7 +140,7 @@ bool Import::OpenIncoming(const char* name, const char* key) {
   frame::JINDEX(session_.console(), name, area->table().record_count(), &progress);
   xbase::Status s = area->orders().Create(xbase::SearchPath({folder_}).NewFile(name, "ntx"), {key});
   if (s.ok()) s = area->SetOrder(1);
-  if (!s.ok()) console::PESAN(session_.console(), s.message());
+  frame::ShowFailure(session_, s);
   return s.ok();
 }
 
@@ -246,10 +247,7 @@ bool Import::Merge(const ImportGroup& group) {
   for (const LinePair& pair : group.lines) {
     if (!frame::OpenTable(session_, pair.live)) return false;
     if (pair.order == nullptr) continue;
-    if (xbase::Status s = Area(pair.live)->SetOrder(pair.order); !s.ok()) {
-      console::PESAN(session_.console(), s.message());
-      return false;
-    }
+    if (!frame::Checked(session_, Area(pair.live)->SetOrder(pair.order))) return false;
   }
   for (const char* table : group.postings) {
     if (!frame::OpenTable(session_, table)) return false;
@@ -284,7 +282,7 @@ bool Import::Merge(const ImportGroup& group) {
   xbase::Status s = documents::MergeByKey(session_.console(), session_.tables(), merge, nullptr, &stop);
   if (!s.ok()) {
     // The documents before this one are merged whole; of this one nothing is written.
-    console::PESAN(session_.console(), s.message());
+    frame::ShowFailure(session_, s);
     if (stop.row != 0) {
       console::PESAN(session_.console(), "Impor berhenti di " + std::string(first) + " record " +
                                              std::to_string(stop.row) + " (" + std::string(xbase::AllTrim(stop.key)) +
@@ -301,7 +299,7 @@ bool PROSESIMPORDATA(frame::Session& session, std::string_view folder) {
   for (const ImportGroup& group : Groups()) {
     const bool merged = run.Merge(group);
     const xbase::Status closed = session.tables().CloseAll();
-    if (!closed.ok()) console::PESAN(session.console(), closed.message());
+    frame::ShowFailure(session, closed);
     if (!merged || !closed.ok()) return false;
   }
   return true;

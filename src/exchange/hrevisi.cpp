@@ -7,6 +7,7 @@
 #include "exchange/exchange.h"
 #include "exchange/revision_tables.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "xbase/text_functions.h"
 
 namespace exchange {
@@ -32,7 +33,7 @@ xbase::Status HREVISI(frame::Session& session, const std::vector<xbase::Value>&)
       if (s.ok()) s = session.tables().Area(name)->table().Zap();
     }
   }
-  if (!s.ok()) console::PESAN(con, s.message());
+  frame::ShowFailure(session, s);
   session.CloseTables();
   return xbase::Status::OK();
 }

@@ -17,6 +17,7 @@
 #include "exchange/exchange.h"
 #include "exchange/revision_tables.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "xbase/picture.h"
 #include "xbase/text_functions.h"
 
@@ -241,7 +242,7 @@ xbase::Status IREVISI(frame::Session& session, const std::vector<xbase::Value>&)
       if (s.ok()) s = revised.Skip();
     }
   }
-  if (!s.ok()) console::PESAN(con, s.message(), "Gr+/r");
+  frame::ShowFailure(session, s);
   session.CloseTables();
   return xbase::Status::OK();
 }

@@ -15,6 +15,7 @@
 #include "exchange/revision_tables.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "xbase/text_functions.h"
 
 namespace exchange {
@@ -65,7 +66,7 @@ bool ValidNote(frame::Session& session, std::string* number) {
     pick.expressions = {"INVOICE", "RELASI", "TANGGAL", "SALES"};
     pick.heads = {"Invoice", "Relasi", "Tanggal", "Sales"};
     pick.colour = "gr+/br";
-    if (xbase::Status s = frame::PickCode(session, pick, number); !s.ok()) console::PESAN(con, s.message());
+    frame::ShowFailure(session, frame::PickCode(session, pick, number));
     *number = xbase::PadR(*number, 20);
   }
   const std::string typed = std::string(xbase::RTrim(*number));
@@ -75,10 +76,7 @@ bool ValidNote(frame::Session& session, std::string* number) {
   xbase::Status s = header.Seek(header.PadToField("INVOICE", typed));
   const bool known = s.ok() && header.found();
   if (s.ok() && known) s = lines.Seek(lines.PadToField("INVOICE", typed));
-  if (!s.ok()) {
-    console::PESAN(con, s.message(), "gr+/r");
-    return false;
-  }
+  if (!frame::Checked(session, s)) return false;
   if (!known || !lines.found()) {
     console::PESAN(con, "Surat Jalan tidak terdaftar", "gr+/r");
     return false;
@@ -135,7 +133,7 @@ xbase::Status KREVISI(frame::Session& session, const std::vector<xbase::Value>&)
     if (s.IsLocked()) s = xbase::Status::OK();  // told; nothing of the note went out
     if (!s.ok()) break;
   }
-  if (!s.ok()) console::PESAN(con, s.message());
+  frame::ShowFailure(session, s);
   session.CloseTables();
   return xbase::Status::OK();
 }

@@ -10,6 +10,7 @@
 #include "console/message.h"
 #include "exchange/exchange.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "text/date_helpers.h"
 #include "xbase/text_functions.h"
 
@@ -201,7 +202,7 @@ xbase::Status MAPPING(frame::Session& session, const std::vector<xbase::Value>&)
   MappingResult result;
   const std::unique_ptr<SqlLink> link = MariaDbLink(settings);
   const xbase::Status s = SendToDatabase(session, first, last, *link, &result);
-  if (!s.ok()) console::PESAN(con, s.message());
+  frame::ShowFailure(session, s);
   console::MessageBox(con, "TRANSFER DATA KE MYSQL", ResultLines(result), colour);
   return xbase::Status::OK();
 }

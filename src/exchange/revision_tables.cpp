@@ -6,6 +6,7 @@
 #include "console/message.h"
 #include "documents/transfer_folder.h"
 #include "exchange/exchange.h"
+#include "frame/status_display.h"
 #include "schema/create_table.h"
 #include "schema/export_set.h"
 
@@ -16,7 +17,7 @@ bool OpenRevisionTables(frame::Session& session, const std::string& folder, bool
     if (!documents::OpenTransferTable(session, folder, name, exclusive, true, nullptr)) {
       for (const char* opened : kRevisionTables) {
         if (session.tables().Area(opened) == nullptr) continue;
-        if (xbase::Status s = session.tables().Close(opened); !s.ok()) console::PESAN(session.console(), s.message());
+        frame::ShowFailure(session, session.tables().Close(opened));
       }
       return false;
     }

@@ -17,6 +17,7 @@
 #include "frame/open_table.h"
 #include "frame/prompts.h"
 #include "frame/record_marks.h"
+#include "frame/status_display.h"
 #include "frame/users.h"
 #include "xbase/picture.h"
 #include "xbase/session.h"
@@ -63,7 +64,7 @@ const xbase::WorkArea* FindPickedUser(Session& session, std::string* nik) {
   pick.heads = {"Kode", "Nama"};
   bool found = false;
   const xbase::Status status = PickAndSeek(session, pick, nik, &found);
-  if (!status.ok()) console::PESAN(session.console(), status.message());
+  frame::ShowFailure(session, status);
   *nik = xbase::PadR(*nik, 10);
   return status.ok() && found ? AreaOf(session, pick.alias) : nullptr;
 }

@@ -14,6 +14,7 @@
 #include "console/row_clock.h"
 #include "frame/login.h"
 #include "frame/logo.h"
+#include "frame/status_display.h"
 #include "text/date_helpers.h"
 #include "xbase/text_functions.h"
 
@@ -324,7 +325,7 @@ class MainMenu {
     con_.ShowCursor(false);
     if (!status.ok()) {
       con_.Restore(menu_screen);
-      console::PESAN(con_, status.message());
+      ShowFailure(session_, status);
     }
   }
 
@@ -395,17 +396,11 @@ bool GETMENUUTAMA(Session& session, Menu* menu, std::string* group) {
   std::vector<std::string> groups;
   // The user's rows in the order of the second index: NIK + GRUP.
   xbase::Status status = MenuGroups(*userdat, 2, nik, &groups);
-  if (!status.ok()) {
-    console::PESAN(session.console(), status.message());
-    return false;
-  }
+  if (!frame::Checked(session, status)) return false;
   const std::optional<std::string> chosen = GETGRUP(session, groups);
   if (!chosen || xbase::IsBlank(*chosen)) return false;
   status = ReadGroupMenu(*userdat, *menu_table, nik + xbase::PadR(*chosen, 10), session.MMEMBER.nik, menu);
-  if (!status.ok()) {
-    console::PESAN(session.console(), status.message());
-    return false;
-  }
+  if (!frame::Checked(session, status)) return false;
   *group = *chosen;
   return true;
 }

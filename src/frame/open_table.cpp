@@ -32,12 +32,6 @@ bool OpenTables(Session& session, const std::vector<TableUse>& tables) {
   return true;
 }
 
-bool Shown(Session& session, const xbase::Status& status) {
-  if (status.ok()) return true;
-  console::PESAN(session.console(), status.message());
-  return false;
-}
-
 xbase::Status CloseTables(Session& session, const xbase::Status& status) {
   const xbase::Status closed = session.tables().CloseAll();
   return status.ok() ? closed : status;

@@ -34,9 +34,6 @@ struct TableUse {
 // each on its first index; at the first refusal every table is closed and false comes back.
 bool OpenTables(Session& session, const std::vector<TableUse>& tables);
 
-// Shows a failed status on row 24 (waiting for a key) and gives false; true for OK.
-bool Shown(Session& session, const xbase::Status& status);
-
 // Closes every table of the session at the end of a screen: `status`, or when it is OK, the failure of a close.
 xbase::Status CloseTables(Session& session, const xbase::Status& status);
 

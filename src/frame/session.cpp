@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "console/message.h"
+#include "frame/status_display.h"
 #include "xbase/text_functions.h"
 
 namespace frame {
@@ -34,7 +35,7 @@ void Session::SetSearchPath(std::string_view path) {
 }
 
 void Session::CloseTables() {
-  if (const xbase::Status s = tables_.CloseAll(); !s.ok()) console::PESAN(console_, s.message());
+  ShowFailure(*this, tables_.CloseAll());
 }
 
 }  // namespace frame

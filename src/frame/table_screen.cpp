@@ -11,6 +11,7 @@
 #include "console/table_access.h"
 #include "frame/open_table.h"
 #include "frame/prompts.h"
+#include "frame/status_display.h"
 #include "xbase/text_functions.h"
 
 namespace frame {
@@ -77,7 +78,7 @@ xbase::Status TAMBAHDATA(Session& session, xbase::WorkArea& area, const AddBox& 
       form.fields()[0].valid = [&] {
         values[0] = xbase::Value::Text(texts[0]);
         const xbase::Status s = FillFromRow(area, fields, &values);
-        if (!s.ok()) console::PESAN(con, s.message());
+        frame::ShowFailure(session, s);
         for (size_t i = 1; i < fields.size(); ++i) {
           if (values[i].is_number()) numbers[i] = values[i].number(); else texts[i] = values[i].text();
         }
@@ -121,11 +122,11 @@ int RunEditorScreen(Session& session, xbase::WorkArea& area, const EditorScreen&
   console::TableEditorOptions options = screen.options;
   if (screen.can_add) {
     options.add = [&] {
-      if (xbase::Status s = TAMBAHDATA(session, area, screen.add); !s.ok()) console::PESAN(con, s.message());
+      frame::ShowFailure(session, TAMBAHDATA(session, area, screen.add));
     };
   }
   options.search = [&] {
-    if (xbase::Status s = MENCARI(session, area, screen.search); !s.ok()) console::PESAN(con, s.message());
+    frame::ShowFailure(session, MENCARI(session, area, screen.search));
   };
   options.other_key = screen.other_key;
   // The time of day is redrawn at the right end of row 0 while the editor waits for keys.

@@ -12,6 +12,7 @@
 #include "frame/budget.h"
 #include "frame/open_table.h"
 #include "frame/prompts.h"
+#include "frame/status_display.h"
 #include "text/date_helpers.h"
 #include "xbase/text_functions.h"
 
@@ -96,10 +97,7 @@ bool CEKBELUMCETAK(Session& session) {
   std::string receipts;
   xbase::Status s = Unprinted(session, "SRTJLN1", "SRTJLN12", "INVOICE", &notes);
   if (s.ok()) s = Unprinted(session, "PIUTKR1", "PIUTKR12", "NOMOR", &receipts);
-  if (!s.ok()) {
-    console::PESAN(session.console(), s.message());
-    return false;
-  }
+  if (!frame::Checked(session, s)) return false;
   if (notes.empty() && receipts.empty()) return true;
   console::Alert(session.console(), "Daftar Belum cetek :;" + AlertLines("Sj : " + notes, kAlertWidth) + ";" +
                                         AlertLines("TT : " + receipts, kAlertWidth));

@@ -8,6 +8,7 @@
 #include "console/message.h"
 #include "frame/code_pick.h"
 #include "frame/prompts.h"
+#include "frame/status_display.h"
 #include "masters/customer_form.h"
 #include "pickers/picker_support.h"
 #include "xbase/text_functions.h"
@@ -63,10 +64,7 @@ bool GETCONTRYID(frame::Session& session, std::string* country) {
   frame::PickSpec pick;
   pick.alias = "negaraId";
   bool found = false;
-  if (xbase::Status s = frame::PickAndSeek(session, pick, country, &found); !s.ok()) {
-    console::PESAN(session.console(), s.message());
-    return false;
-  }
+  if (!frame::Checked(session, frame::PickAndSeek(session, pick, country, &found))) return false;
   if (found && !xbase::IsBlank(*country)) return true;
   console::PESAN(session.console(), "Country Id " + std::string(xbase::AllTrim(*country)) + " tidak terdaftar");
   return false;

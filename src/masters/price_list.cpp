@@ -5,6 +5,7 @@
 #include "console/table_access.h"
 #include "frame/import_folder.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "xbase/ntx_orders.h"
 
 namespace masters {
@@ -30,7 +31,7 @@ bool OpenPriceList(frame::Session& session, std::string_view folder, xbase::Work
   std::string index;
   if (frame::FileInFolder(session, folder, "Price.ntx", &index).ok()) {
     if (xbase::Status s = (*area)->orders().Open(index); !s.ok()) {
-      console::PESAN(con, s.message());
+      frame::ShowFailure(session, s);
       session.tables().Close(kPriceAlias).IgnoreError();
       return false;
     }

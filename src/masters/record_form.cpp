@@ -5,6 +5,7 @@
 #include "console/message.h"
 #include "console/table_access.h"
 #include "frame/prompts.h"
+#include "frame/status_display.h"
 #include "masters/master_screens.h"
 #include "xbase/text_functions.h"
 
@@ -110,7 +111,7 @@ bool LCSIMPAN(frame::Session& session, const std::vector<xbase::Value>& values, 
   const char answer = frame::AnswerKey(con, "S)impan, H)apus");
   if (answer != 'S' && answer != 'H') return false;
   const xbase::Status s = answer == 'S' ? SaveValues(session, *area, values) : DeleteRowOf(con, *area, values[0].text());
-  if (!s.ok()) console::PESAN(con, s.message());
+  frame::ShowFailure(session, s);
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include "console/message.h"
 #include "frame/open_table.h"
 #include "frame/prompts.h"
+#include "frame/status_display.h"
 #include "masters/master_screens.h"
 #include "masters/price_list.h"
 #include "masters/record_form.h"
@@ -90,7 +91,7 @@ xbase::Status RHRG(frame::Session& session, const Args&) {
   }
   if (frame::AnsweredYes(con, "Yakin akan di proses (Y/T)")) {
     console::WARNING(con, "....Tunggu Sedang proses....", "Gr*/r");
-    if (xbase::Status s = ImportPriceList(session, *prices, *goods); !s.ok()) console::PESAN(con, s.message());
+    frame::ShowFailure(session, ImportPriceList(session, *prices, *goods));
   }
   return session.tables().CloseAll();
 }

@@ -14,6 +14,7 @@
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
 #include "frame/prompts.h"
+#include "frame/status_display.h"
 #include "masters/master_screens.h"
 #include "pickers/pickers.h"
 #include "xbase/number_text.h"
@@ -366,7 +367,7 @@ xbase::Status ROTASI(frame::Session& session, const Args&) {
     fields.Add(4, 26, &date);
     if (fields.Read(con).escaped || xbase::IsBlank(branch) || date.empty()) break;
     RotationGrid grid(session, xbase::PadR(branch, 6), date);
-    if (xbase::Status s = grid.Run(); !s.ok()) console::PESAN(con, s.message());
+    frame::ShowFailure(session, grid.Run());
   }
   return session.tables().CloseAll();
 }

@@ -8,6 +8,7 @@
 #include "console/keys.h"
 #include "console/message.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "masters/customer_list.h"
 #include "masters/master_editor.h"
 #include "masters/master_screens.h"
@@ -76,10 +77,7 @@ void CETAKRELASI(frame::Session& session) {
   const int output = console::Alert(con, "Output", {"Monitor", "Excel"});
   if (output == 0) return;
   std::vector<ListedCustomer> customers;
-  if (xbase::Status s = ListedCustomers(session, start, name, &customers); !s.ok()) {
-    console::PESAN(con, s.message());
-    return;
-  }
+  if (!frame::Checked(session, ListedCustomers(session, start, name, &customers))) return;
   if (output == 1) PrintList(session, customers, static_cast<int>(lines));
   if (output == 2) WriteWorkbook(session, customers);
 }
@@ -105,7 +103,7 @@ xbase::Status TCUSBRO(frame::Session& session, const Args&) {
       // The next index order: code, name, and back to code.
       const int orders = static_cast<int>(customers->orders().size());
       const xbase::Status s = customers->SetOrder(customers->OrderNumber() % std::max(1, orders) + 1);
-      if (!s.ok()) console::PESAN(session.console(), s.message());
+      frame::ShowFailure(session, s);
       return true;
     }
     if (key == console::key::kCtrlP) {

@@ -8,6 +8,7 @@
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
 #include "frame/prompts.h"
+#include "frame/status_display.h"
 #include "masters/customer_form.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
@@ -232,7 +233,7 @@ xbase::Status TCUSTOM(frame::Session& session, const Args&) {
     // Leaving the extended data with Esc keeps what the customer had (nothing, for a new one).
     EXTRLS(session, &form);
     if (!frame::AnsweredYes(con, frame::kConfirmSave)) continue;
-    if (xbase::Status s = SIMPAN(session, form); !s.ok()) console::PESAN(con, s.message());
+    frame::ShowFailure(session, SIMPAN(session, form));
   }
   return session.tables().CloseAll();
 }

@@ -9,6 +9,7 @@
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
 #include "frame/prompts.h"
+#include "frame/status_display.h"
 #include "masters/master_screens.h"
 #include "xbase/picture.h"
 #include "xbase/text_functions.h"
@@ -70,10 +71,7 @@ bool CSTK(frame::Session& session, Item* item) {
   pick.alias = "mastbrj";
   pick.by_name = true;
   bool found = false;
-  if (xbase::Status s = frame::PickAndSeek(session, pick, &item->kode, &found); !s.ok()) {
-    console::PESAN(session.console(), s.message());
-    return false;
-  }
+  if (!frame::Checked(session, frame::PickAndSeek(session, pick, &item->kode, &found))) return false;
   if (xbase::IsBlank(item->kode)) return true;
   if (found) {
     Load(*session.tables().Area("mastbrj"), item);
@@ -92,8 +90,9 @@ bool CGL(frame::Session& session, std::string* group) {
   frame::PickSpec pick;
   pick.alias = "mastgol";
   bool found = false;
-  if (xbase::Status s = frame::PickAndSeek(session, pick, group, &found); !s.ok() || xbase::IsBlank(*group) || !found) {
-    console::PESAN(session.console(), s.ok() ? "Golongan " + std::string(xbase::RTrim(*group)) + " tidak terdaftar" : s.message());
+  if (!frame::Checked(session, frame::PickAndSeek(session, pick, group, &found))) return false;
+  if (xbase::IsBlank(*group) || !found) {
+    console::PESAN(session.console(), "Golongan " + std::string(xbase::RTrim(*group)) + " tidak terdaftar");
     return false;
   }
   return true;
@@ -167,7 +166,7 @@ xbase::Status TMASTBRG(frame::Session& session, const Args&) {
       confirmed = frame::AnsweredYes(con, "Yakin Data Sudah Betul (Y/T)");
     }
     if (!confirmed) break;
-    if (xbase::Status s = Save(session, *goods, item); !s.ok()) console::PESAN(con, s.message());
+    frame::ShowFailure(session, Save(session, *goods, item));
   }
   return session.tables().CloseAll();
 }

@@ -5,6 +5,7 @@
 #include "console/table_access.h"
 #include "frame/open_table.h"
 #include "frame/prompts.h"
+#include "frame/status_display.h"
 #include "masters/master_screens.h"
 #include "masters/record_form.h"
 #include "xbase/text_functions.h"
@@ -73,7 +74,7 @@ xbase::Status TNPWP(frame::Session& session, const Args&) {
     xbase::Status s;
     if (answer == 'S') s = Save(session, *numbers, number);
     if (answer == 'H') s = DeleteRowOf(con, *numbers, number.npwp);
-    if (!s.ok()) console::PESAN(con, s.message());
+    frame::ShowFailure(session, s);
   }
   return session.tables().CloseAll();
 }

@@ -5,6 +5,7 @@
 #include "console/table_access.h"
 #include "frame/import_folder.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "masters/master_screens.h"
 #include "xbase/text_functions.h"
 
@@ -59,10 +60,7 @@ xbase::Status UPCUSTOMER(frame::Session& session, const Args&) {
   const std::string folder = frame::ImportFolder(session);
   if (console::Alert(con, "Proses Update Data Customer", {"Proses", "Batal"}) != 1) return session.tables().CloseAll();
   std::string path;
-  if (xbase::Status s = frame::FileInFolder(session, folder, "Dt_rls.dbf", &path); !s.ok()) {
-    console::PESAN(con, s.message());
-    return session.tables().CloseAll();
-  }
+  if (!frame::Checked(session, frame::FileInFolder(session, folder, "Dt_rls.dbf", &path))) return session.tables().CloseAll();
   xbase::WorkArea* transfer = nullptr;
   xbase::WorkArea* customers = nullptr;
   if (!console::BUKAFILE(con, session.tables(), path, false, frame::kOpenWait, kTransferAlias, &transfer) ||

@@ -2,9 +2,9 @@
 #include "memos/admin_memo.h"
 
 #include "console/alert.h"
+#include "frame/status_display.h"
 #include "memos/delivery_notes.h"
 #include "memos/memo_entry.h"
-#include "pickers/picker_support.h"
 #include "xbase/text_functions.h"
 
 namespace memos {
@@ -26,14 +26,14 @@ bool LCGETMEMODL(frame::Session& session, std::string* number, console::ValueTab
     *date = header->DateOf("TANGGAL");
     *note = header->Text("NOTES");
     std::vector<uint32_t> records;
-    if (!pickers::Checked(session, MemoLineRecords(session, kAdminMemo, branch, *number, &records))) return false;
+    if (!frame::Checked(session, MemoLineRecords(session, kAdminMemo, branch, *number, &records))) return false;
     xbase::WorkArea* lines = session.tables().Area(kAdminMemo.lines);
     for (uint32_t record : records) {
-      if (!pickers::Checked(session, lines->GoTo(record))) return false;
+      if (!frame::Checked(session, lines->GoTo(record))) return false;
       const std::string invoice = lines->Text("INVOICE");
       const double colly = lines->Number("CARTON");
       NoteFacts facts;
-      if (!pickers::Checked(session, ReadNote(session, invoice, &facts))) return false;
+      if (!frame::Checked(session, ReadNote(session, invoice, &facts))) return false;
       console::ValueRow row = EmptyAdminRow(static_cast<int>(rows->size() + 1));
       row[kAdminNote - 1] = TextCell(invoice, 20);
       row[kAdminDate - 1] = DateCell(facts.date);

@@ -2,16 +2,16 @@
 // differ only in their texts.
 #include <algorithm>
 
+#include "frame/status_display.h"
 #include "memos/memo_list_pages.h"
 #include "memos/memo_screens.h"
 #include "memos/memo_tables.h"
-#include "pickers/picker_support.h"
 
 namespace memos {
 
 ReportPages SentGoodsPages(frame::Session& session, const SentSelection& selection, std::string_view title) {
   std::vector<uint32_t> memos;
-  if (!pickers::Checked(session, RecordsInRange(session, kBackMemo.header, 2, "TANGGAL", selection.from, selection.to,
+  if (!frame::Checked(session, RecordsInRange(session, kBackMemo.header, 2, "TANGGAL", selection.from, selection.to,
                                                 &memos))) {
     return {};
   }
@@ -20,15 +20,15 @@ ReportPages SentGoodsPages(frame::Session& session, const SentSelection& selecti
   std::vector<ListedNote> notes;
   for (uint32_t memo : memos) {
     std::vector<uint32_t> records;
-    if (!pickers::Checked(session, headers->GoTo(memo)) ||
-        !pickers::Checked(session, MemoLineRecords(session, kBackMemo, headers->Text("KDCB"), headers->Text("NOMOR"),
+    if (!frame::Checked(session, headers->GoTo(memo)) ||
+        !frame::Checked(session, MemoLineRecords(session, kBackMemo, headers->Text("KDCB"), headers->Text("NOMOR"),
                                                    &records))) {
       return {};
     }
     for (uint32_t record : records) {
-      if (!pickers::Checked(session, lines->GoTo(record))) return {};
+      if (!frame::Checked(session, lines->GoTo(record))) return {};
       ListedNote note{lines->Text("INVOICE"), {}, 0, lines->Text("NOMOR")};
-      if (!pickers::Checked(session, ReadNote(session, note.invoice, &note.facts))) return {};
+      if (!frame::Checked(session, ReadNote(session, note.invoice, &note.facts))) return {};
       if (Selected(selection.customer, note.facts.customer)) notes.push_back(std::move(note));
     }
   }

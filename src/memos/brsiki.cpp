@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <map>
 
+#include "frame/status_display.h"
 #include "memos/delivery_notes.h"
 #include "memos/driver_memo.h"
 #include "memos/memo_entry.h"
 #include "memos/memo_list_pages.h"
 #include "memos/memo_lists.h"
 #include "memos/memo_screens.h"
-#include "pickers/picker_support.h"
 #include "pickers/pickers.h"
 #include "text/date_helpers.h"
 #include "xbase/text_functions.h"
@@ -35,11 +35,11 @@ bool MemoGoods(frame::Session& session, const DriverMemoForm& memo, std::vector<
     const std::string invoice = CellText(row, kDriverNote);
     std::vector<uint32_t> records;
     if (xbase::IsBlank(invoice)) continue;
-    if (!pickers::Checked(session, NoteGoods(session, invoice, &records))) return false;
+    if (!frame::Checked(session, NoteGoods(session, invoice, &records))) return false;
     for (uint32_t record : records) {
-      if (!pickers::Checked(session, goods->GoTo(record))) return false;
+      if (!frame::Checked(session, goods->GoTo(record))) return false;
       GoodsLine line{invoice, goods->Text("KODE"), std::string(20, ' '), goods->Number("QUANTITY"), {}};
-      if (!pickers::Checked(session, items->SetOrder(1)) || !pickers::Checked(session, items->Seek(line.code))) {
+      if (!frame::Checked(session, items->SetOrder(1)) || !frame::Checked(session, items->Seek(line.code))) {
         return false;
       }
       if (items->found()) {

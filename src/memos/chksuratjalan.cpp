@@ -1,13 +1,13 @@
 // CHKSURATJALAN: where one delivery note stands: its dates and customer, and the admin memo, driver
 // memo, memo back and receivables memo that hold it.
 #include "console/box.h"
+#include "frame/status_display.h"
 #include "memos/delivery_notes.h"
 #include "memos/driver_memo.h"
 #include "memos/memo_lists.h"
 #include "memos/memo_report.h"
 #include "memos/memo_screens.h"
 #include "memos/memo_tables.h"
-#include "pickers/picker_support.h"
 #include "xbase/text_functions.h"
 
 namespace memos {
@@ -15,7 +15,7 @@ namespace memos {
 std::vector<std::string> NoteSummary(frame::Session& session, std::string_view invoice) {
   NoteFacts facts;
   xbase::Status s = ReadNote(session, invoice, &facts);
-  if (!pickers::Checked(session, s) || !facts.found) return {};
+  if (!frame::Checked(session, s) || !facts.found) return {};
   const xbase::Date due = session.tables().Area("Invoice")->DateOf("TEMPO");
   std::vector<std::string> lines = {
       " Evaluasi Surat Jalan", " Nomor       : " + NoteText(invoice), " Tanggal     : " + DateText(facts.date),
@@ -31,7 +31,7 @@ std::vector<std::string> NoteSummary(frame::Session& session, std::string_view i
                            Step{&kBackMemo, "    Adm Jual : "}, Step{&kTaxMemo, "    Adm Piut : "}}) {
     xbase::WorkArea* header = nullptr;
     const MemoOfNote memo = FindMemoOfNote(session, *step.kind, invoice, &header, &s);
-    if (!pickers::Checked(session, s)) return {};
+    if (!frame::Checked(session, s)) return {};
     lines.push_back(step.label + Cut(memo.number, 10) + " " + (memo.found ? DateText(memo.date) : std::string()));
     if (step.kind == &kDriverMemo) {
       lines.push_back("               " + (memo.found ? header->Text("ARMADA") + " " +

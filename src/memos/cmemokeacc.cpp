@@ -1,11 +1,11 @@
 // CMEMOKEACC: the memo back printed as form F-GD-010; a print that reached a printer approves the
 // memo, which closes it to users without "ACC" rights.
+#include "frame/status_display.h"
 #include "memos/memo_back.h"
 #include "memos/memo_entry.h"
 #include "memos/memo_forms.h"
 #include "memos/memo_report.h"
 #include "memos/memo_screens.h"
-#include "pickers/picker_support.h"
 
 namespace memos {
 
@@ -21,7 +21,7 @@ xbase::Status CMEMOKEACC(frame::Session& session, const Args&) {
              xbase::WorkArea* header = nullptr;
              xbase::Status s = FindMemo(session, kBackMemo, branch, number, &found, &header);
              if (s.ok() && found) s = ApproveMemo(session, *header);
-             pickers::Checked(session, s);
+             frame::ShowFailure(session, s);
            });
 }
 

@@ -3,8 +3,8 @@
 #include "memos/delivery_notes.h"
 
 #include "frame/code_pick.h"
+#include "frame/status_display.h"
 #include "memos/memo_tables.h"
-#include "pickers/picker_support.h"
 #include "xbase/text_functions.h"
 
 namespace memos {
@@ -25,7 +25,7 @@ bool PickNote(frame::Session& session, std::string* invoice) {
   frame::PickSpec pick;
   pick.alias = "Invoice";
   pick.expressions = {"Invoice", "Relasi", "Tanggal"};
-  return pickers::Checked(session, frame::PickCode(session, pick, invoice));
+  return frame::Checked(session, frame::PickCode(session, pick, invoice));
 }
 
 xbase::Status ReadNote(frame::Session& session, std::string_view invoice, NoteFacts* facts) {

@@ -3,9 +3,9 @@
 #include "memos/driver_memo.h"
 
 #include "frame/code_pick.h"
+#include "frame/status_display.h"
 #include "memos/delivery_notes.h"
 #include "memos/memo_entry.h"
-#include "pickers/picker_support.h"
 #include "xbase/text_functions.h"
 
 namespace memos {
@@ -35,17 +35,17 @@ bool LCGETSJKIRIM(frame::Session& session, DriverMemoForm* form) {
     form->departure = header->Text("JAM_PERGI");
     form->note = header->Text("NOTES");
     std::vector<uint32_t> records;
-    if (!pickers::Checked(session, MemoLineRecords(session, kDriverMemo, form->branch, form->number, &records))) {
+    if (!frame::Checked(session, MemoLineRecords(session, kDriverMemo, form->branch, form->number, &records))) {
       return false;
     }
     xbase::WorkArea* lines = session.tables().Area(kDriverMemo.lines);
     for (uint32_t record : records) {
-      if (!pickers::Checked(session, lines->GoTo(record))) return false;
+      if (!frame::Checked(session, lines->GoTo(record))) return false;
       const std::string invoice = lines->Text("INVOICE");
       console::ValueRow row = EmptyDriverRow(static_cast<int>(form->rows.size() + 1), lines->DateOf("TG_KIRIM"));
       const double colly = lines->Number("CARTON");
       NoteFacts facts;
-      if (!pickers::Checked(session, ReadNote(session, invoice, &facts))) return false;
+      if (!frame::Checked(session, ReadNote(session, invoice, &facts))) return false;
       row[kDriverNote - 1] = TextCell(invoice, 20);
       row[kDriverDate - 1] = DateCell(facts.date);
       row[kDriverCustomer - 1] = TextCell(facts.customer, 9);
@@ -62,7 +62,7 @@ bool GETDRIVER(frame::Session& session, std::string* id, int row, int col, std::
   const frame::PickSpec pick = DriverPick();
   bool found = false;
   xbase::WorkArea* employees = nullptr;
-  if (!pickers::Checked(session, frame::PickAndSeek(session, pick, id, &found, &employees)) || !found) return false;
+  if (!frame::Checked(session, frame::PickAndSeek(session, pick, id, &found, &employees)) || !found) return false;
   if (row >= 0) session.console().Say(row, col, employees->Text("NAMA"), session.console().Colour(colour));
   return true;
 }

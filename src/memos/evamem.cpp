@@ -4,12 +4,12 @@
 
 #include "console/alert.h"
 #include "frame/spreadsheet.h"
+#include "frame/status_display.h"
 #include "memos/delivery_notes.h"
 #include "memos/driver_memo.h"
 #include "memos/memo_list_pages.h"
 #include "memos/memo_screens.h"
 #include "memos/memo_tables.h"
-#include "pickers/picker_support.h"
 #include "xbase/text_functions.h"
 
 namespace memos {
@@ -187,7 +187,7 @@ xbase::Status EVAMEM(frame::Session& session, const Args&) {
         const int output = console::Alert(session.console(), "OutPut Laporan", {"Text File", "Excell"});
         if (output == 0) return;
         std::vector<NoteEvaluation> rows;
-        if (!pickers::Checked(session, EvaluationRows(session, selection, &rows))) return;
+        if (!frame::Checked(session, EvaluationRows(session, selection, &rows))) return;
         if (output == 2) {
           WriteWorkbook(session, rows);
         } else {

@@ -1,6 +1,7 @@
 // ISIMEMO: the admin memo, the list of delivery notes that marketing administration hands to the
 // warehouse. F10 numbers a new memo from the "MADM" counter and saves it; an approved memo is closed.
 #include "console/get.h"
+#include "frame/status_display.h"
 #include "memos/admin_memo.h"
 #include "memos/delivery_notes.h"
 #include "memos/memo_entry.h"
@@ -36,14 +37,14 @@ bool CheckLine(frame::Session& session, AdminMemoForm& form, xbase::Value* typed
   if (!PickNote(session, &invoice)) return false;
   *typed = TextCell(invoice, 20);
   NoteFacts facts;
-  if (!pickers::Checked(session, ReadNote(session, invoice, &facts)) || !facts.found) return false;
+  if (!frame::Checked(session, ReadNote(session, invoice, &facts)) || !facts.found) return false;
   double cartons = 0;
   std::vector<uint32_t> goods;
-  if (!pickers::Checked(session, NoteGoods(session, invoice, &goods))) return false;
+  if (!frame::Checked(session, NoteGoods(session, invoice, &goods))) return false;
   if (goods.empty()) return pickers::Refuse(session, "nomor sj " + NoteText(invoice) + " tidak ada isinya ");
   if (!NotOnOtherRow(session, form.rows, invoice, form.index)) return false;
   if (!NotInOtherMemo(session, kAdminMemo, invoice, form.branch, form.number)) return false;
-  if (!pickers::Checked(session, NoteCartons(session, invoice, &cartons))) return false;
+  if (!frame::Checked(session, NoteCartons(session, invoice, &cartons))) return false;
   console::ValueRow& row = CurrentRow(form.rows, form.index);
   row[kAdminDate - 1] = DateCell(facts.date);
   row[kAdminCustomer - 1] = TextCell(facts.customer, 9);

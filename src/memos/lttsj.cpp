@@ -3,13 +3,13 @@
 // column of their delivery weekday.
 #include <array>
 
+#include "frame/status_display.h"
 #include "memos/delivery_notes.h"
 #include "memos/driver_memo.h"
 #include "memos/memo_entry.h"
 #include "memos/memo_list_pages.h"
 #include "memos/memo_screens.h"
 #include "memos/memo_tables.h"
-#include "pickers/picker_support.h"
 #include "xbase/text_functions.h"
 
 namespace memos {
@@ -43,7 +43,7 @@ bool OnDriversMemo(frame::Session& session, std::string_view invoice, std::strin
 
 ReportPages RealisationPages(frame::Session& session, const RealisationSelection& selection) {
   std::vector<uint32_t> records;
-  if (!pickers::Checked(session, RecordsInRange(session, kAdminMemo.lines, 3, "TG_KIRIM", selection.from,
+  if (!frame::Checked(session, RecordsInRange(session, kAdminMemo.lines, 3, "TG_KIRIM", selection.from,
                                                 selection.to, &records))) {
     return {};
   }
@@ -51,14 +51,14 @@ ReportPages RealisationPages(frame::Session& session, const RealisationSelection
   std::vector<std::string> body, left_out;
   std::array<double, 6> days{};
   for (uint32_t record : records) {
-    if (!pickers::Checked(session, lines->GoTo(record))) return {};
+    if (!frame::Checked(session, lines->GoTo(record))) return {};
     const std::string invoice = lines->Text("INVOICE");
     const xbase::Date sent = lines->DateOf("TG_KIRIM");
     const bool delivered = lines->Logical("TERKIRIM");
     const double colly = lines->Number("CARTON");
     xbase::Status s;
     if (!OnDriversMemo(session, invoice, selection.driver, selection.from, selection.to, &s)) {
-      if (!pickers::Checked(session, s)) return {};
+      if (!frame::Checked(session, s)) return {};
       continue;
     }
     const int weekday = sent.dow() - 2;  // Monday 0 ... Saturday 5
@@ -67,7 +67,7 @@ ReportPages RealisationPages(frame::Session& session, const RealisationSelection
       continue;
     }
     NoteFacts facts;
-    if (!pickers::Checked(session, ReadNote(session, invoice, &facts))) return {};
+    if (!frame::Checked(session, ReadNote(session, invoice, &facts))) return {};
     std::string line = Figure(static_cast<double>(body.size() + 1), "999") + " " + Cut(invoice, 15) + " " +
                        Cut(CustomerText(session, facts.customer, "KOTA"), 12) + " ";
     for (int day = 0; day < 6; ++day) {

@@ -3,9 +3,9 @@
 #include "memos/memo_back.h"
 
 #include "console/alert.h"
+#include "frame/status_display.h"
 #include "memos/delivery_notes.h"
 #include "memos/memo_entry.h"
-#include "pickers/picker_support.h"
 #include "xbase/text_functions.h"
 
 namespace memos {
@@ -27,10 +27,10 @@ bool LoadMemo(frame::Session& session, const MemoKind& kind, MemoForm* form, boo
     form->date = header->DateOf("TANGGAL");
     form->note = header->Text("NOTES");
     std::vector<uint32_t> records;
-    accepted = accepted && pickers::Checked(session, MemoLineRecords(session, kind, form->branch, form->number, &records));
+    accepted = accepted && frame::Checked(session, MemoLineRecords(session, kind, form->branch, form->number, &records));
     xbase::WorkArea* lines = session.tables().Area(kind.lines);
     for (size_t i = 0; accepted && i < records.size(); ++i) {
-      accepted = pickers::Checked(session, lines->GoTo(records[i])) && add(*lines);
+      accepted = frame::Checked(session, lines->GoTo(records[i])) && add(*lines);
     }
   }
   form->rows.push_back(empty_row(static_cast<int>(form->rows.size() + 1)));
@@ -58,7 +58,7 @@ bool LCGETKEMBALI(frame::Session& session, MemoForm* form, bool printing) {
     row[kBackReason - 1] = TextCell(line.Text("NOTES"), 40);
     row[kBackSent - 1] = xbase::Value::Logical(line.Logical("TERKIRIM"));
     NoteFacts facts;
-    if (!pickers::Checked(session, ReadNote(session, invoice, &facts))) return false;
+    if (!frame::Checked(session, ReadNote(session, invoice, &facts))) return false;
     row[kBackDate - 1] = DateCell(facts.date);
     row[kBackCustomer - 1] = TextCell(facts.customer, 9);
     form->rows.push_back(std::move(row));
@@ -69,7 +69,7 @@ bool LCGETKEMBALI(frame::Session& session, MemoForm* form, bool printing) {
 
 bool FillTaxRow(frame::Session& session, std::string_view invoice, console::ValueRow* row) {
   NoteFacts facts;
-  if (!pickers::Checked(session, ReadNote(session, invoice, &facts))) return false;
+  if (!frame::Checked(session, ReadNote(session, invoice, &facts))) return false;
   (*row)[kTaxNote - 1] = TextCell(invoice, 20);
   (*row)[kTaxDate - 1] = DateCell(facts.date);
   (*row)[kTaxShipping - 1] = DateCell(facts.shipping);

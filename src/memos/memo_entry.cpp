@@ -13,6 +13,7 @@
 #include "console/table_access.h"
 #include "frame/code_pick.h"
 #include "frame/line_arrays.h"
+#include "frame/status_display.h"
 #include "memos/memos.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
@@ -72,12 +73,12 @@ bool LookUpMemo(frame::Session& session, const MemoKind& kind, std::string_view 
     pick.heads = {"cabang", "nomor", "tanggal", "notes"};
     pick.result = 2;
     std::string probe = xbase::PadR(xbase::RTrim(branch), 6) + number->substr(0, mark) + "?";
-    if (!pickers::Checked(session, frame::PickCode(session, pick, &probe))) return false;
+    if (!frame::Checked(session, frame::PickCode(session, pick, &probe))) return false;
     *number = probe;
   }
   bool found = false;
   if (!xbase::IsBlank(*number) &&
-      !pickers::Checked(session, FindMemo(session, kind, branch, *number, &found, header))) {
+      !frame::Checked(session, FindMemo(session, kind, branch, *number, &found, header))) {
     found = false;
   }
   *number = found ? xbase::PadR(xbase::RTrim(*number), 10) : std::string(10, ' ');
@@ -147,7 +148,7 @@ bool NotOnOtherRow(frame::Session& session, const console::ValueTable& rows, std
 bool NotInOtherMemo(frame::Session& session, const MemoKind& kind, std::string_view invoice, std::string_view branch,
                     std::string_view number) {
   NoteHolder holder;
-  if (!pickers::Checked(session, FindNoteHolder(session, kind, invoice, &holder, MemoKey(branch, number)))) return false;
+  if (!frame::Checked(session, FindNoteHolder(session, kind, invoice, &holder, MemoKey(branch, number)))) return false;
   return !holder.found ||
          pickers::Refuse(session, "nomor sj " + NoteText(invoice) + kind.elsewhere + NoteText(holder.number));
 }
@@ -179,7 +180,7 @@ xbase::Status RunApproval(frame::Session& session, std::string_view title, const
     xbase::WorkArea* header = nullptr;
     xbase::Status s = FindMemo(session, kind, branch, number, &found, &header);
     if (s.ok() && found) s = ApproveMemo(session, *header);
-    pickers::Checked(session, s);
+    frame::ShowFailure(session, s);
   });
 }
 

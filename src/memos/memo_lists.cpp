@@ -6,10 +6,10 @@
 
 #include "console/box.h"
 #include "frame/code_pick.h"
+#include "frame/status_display.h"
 #include "memos/memo_report.h"
 #include "memos/memo_tables.h"
 #include "memos/memos.h"
-#include "pickers/picker_support.h"
 #include "xbase/text_functions.h"
 
 namespace memos {
@@ -104,7 +104,7 @@ bool CustomerValid(frame::Session& session, std::string* customer) {
   pick.alias = "relasi";
   pick.expressions = {"Relasi", "Nama", "Kota"};
   bool found = false;
-  return pickers::Checked(session, frame::PickAndSeek(session, pick, customer, &found)) && found;
+  return frame::Checked(session, frame::PickAndSeek(session, pick, customer, &found)) && found;
 }
 
 bool Selected(std::string_view selection, std::string_view code) {
@@ -178,7 +178,7 @@ ReportPages GoodsBlockPages(frame::Session& session, const std::vector<std::stri
   for (const NoteBlock& note : notes) {
     body.push_back(note.line);
     CartonSplit sums;
-    if (!pickers::Checked(session, NoteGoodsLines(session, note.invoice, &body, &sums))) return {};
+    if (!frame::Checked(session, NoteGoodsLines(session, note.invoice, &body, &sums))) return {};
     body.push_back(SumLine("Jumlah", sums));
     total.cartons += sums.cartons;
     total.packs += sums.packs;

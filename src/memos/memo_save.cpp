@@ -5,9 +5,9 @@
 #include "console/table_access.h"
 #include "documents/document_counter.h"
 #include "documents/save_scope.h"
+#include "frame/status_display.h"
 #include "memos/memo_entry.h"
 #include "memos/memo_tables.h"
-#include "pickers/picker_support.h"
 #include "xbase/session.h"
 #include "xbase/text_functions.h"
 
@@ -199,7 +199,7 @@ bool SaveMemo(frame::Session& session, const MemoKind& kind, Memo* memo, const L
     memo->number.clear();
     return false;
   }
-  if (!pickers::Checked(session, s)) {
+  if (!frame::Checked(session, s)) {
     // A new memo whose header was not written keeps no number; one whose header was keeps it, so
     // the next save finishes it.
     bool stored = false;

@@ -2,6 +2,7 @@
 // administration after the trip: per note whether it was delivered, the real date and time and a
 // reason. Each line saved writes its outcome onto the note's admin-memo line.
 #include "console/get.h"
+#include "frame/status_display.h"
 #include "memos/delivery_notes.h"
 #include "memos/memo_back.h"
 #include "memos/memo_entry.h"
@@ -27,8 +28,8 @@ const ListLayout kLayout{{8, 1, 21, 78},
 bool FillRow(frame::Session& session, std::string_view invoice, console::ValueRow* row) {
   NoteFacts facts;
   NoteHolder driver;
-  if (!pickers::Checked(session, ReadNote(session, invoice, &facts)) ||
-      !pickers::Checked(session, FindNoteHolder(session, kDriverMemo, invoice, &driver))) {
+  if (!frame::Checked(session, ReadNote(session, invoice, &facts)) ||
+      !frame::Checked(session, FindNoteHolder(session, kDriverMemo, invoice, &driver))) {
     return false;
   }
   (*row)[kBackDate - 1] = DateCell(facts.date);
@@ -43,7 +44,7 @@ bool CheckNote(frame::Session& session, MemoForm& form, xbase::Value* typed) {
   if (!PickNote(session, &invoice)) return false;
   *typed = TextCell(invoice, 20);
   NoteHolder admin;
-  if (!pickers::Checked(session, FindNoteHolder(session, kAdminMemo, invoice, &admin)) || !admin.found) return false;
+  if (!frame::Checked(session, FindNoteHolder(session, kAdminMemo, invoice, &admin)) || !admin.found) return false;
   if (!NotOnOtherRow(session, form.rows, invoice, form.index) ||
       !NotInOtherMemo(session, kBackMemo, invoice, form.branch, form.number)) {
     return false;
@@ -52,33 +53,37 @@ bool CheckNote(frame::Session& session, MemoForm& form, xbase::Value* typed) {
 }
 
 // GETEKSMEMODRV: while the list holds no delivery note and the memo is new, the lines of the branch's
-// driver memo whose notes are in no memo back replace it, delivered at the planned date.
+// driver memo whose notes are in no memo back replace it, delivered at the planned date. A list that
+// cannot be read whole is refused (the field stays, the rows as they were) rather than taken in part.
 bool TakeOverDriverMemo(frame::Session& session, MemoForm& form) {
   const bool empty = std::all_of(form.rows.begin(), form.rows.end(),
                                  [](const console::ValueRow& row) { return xbase::IsBlank(CellText(row, kBackNote)); });
   if (!empty || !xbase::IsBlank(form.number)) return true;
   xbase::WorkArea* header = nullptr;
   if (!LookUpMemo(session, kDriverMemo, form.branch, &form.driver_memo, &header)) return true;
-  form.rows.clear();
   std::vector<uint32_t> records;
-  pickers::Checked(session, MemoLineRecords(session, kDriverMemo, form.branch, form.driver_memo, &records));
+  if (!frame::Checked(session, MemoLineRecords(session, kDriverMemo, form.branch, form.driver_memo, &records))) {
+    return false;
+  }
   xbase::WorkArea* lines = session.tables().Area(kDriverMemo.lines);
+  std::vector<console::ValueRow> taken;
   for (uint32_t record : records) {
-    if (!pickers::Checked(session, lines->GoTo(record))) break;
+    if (!frame::Checked(session, lines->GoTo(record))) return false;
     const std::string invoice = lines->Text("INVOICE");
     const xbase::Date planned = lines->DateOf("TG_KIRIM");
     const std::string time = lines->Text("JAM_REAL");
     NoteHolder back;
-    if (!pickers::Checked(session, FindNoteHolder(session, kBackMemo, invoice, &back))) break;
+    if (!frame::Checked(session, FindNoteHolder(session, kBackMemo, invoice, &back))) return false;
     if (back.found) continue;
-    console::ValueRow row = EmptyBackRow(static_cast<int>(form.rows.size() + 1));
+    console::ValueRow row = EmptyBackRow(static_cast<int>(taken.size() + 1));
     row[kBackNote - 1] = TextCell(invoice, 20);
-    if (!FillRow(session, invoice, &row)) break;
+    if (!FillRow(session, invoice, &row)) return false;
     row[kBackReal - 1] = DateCell(planned);
     row[kBackTime - 1] = TextCell(time, 5);
-    form.rows.push_back(std::move(row));
+    taken.push_back(std::move(row));
   }
-  form.rows.push_back(EmptyBackRow(static_cast<int>(form.rows.size() + 1)));
+  taken.push_back(EmptyBackRow(static_cast<int>(taken.size() + 1)));
+  form.rows = std::move(taken);
   return true;
 }
 

@@ -1,10 +1,10 @@
 // MEMOKIRIM: the delivery notes sent in a period, as the memos back reported them onto the admin memos.
 #include <algorithm>
 
+#include "frame/status_display.h"
 #include "memos/memo_list_pages.h"
 #include "memos/memo_screens.h"
 #include "memos/memo_tables.h"
-#include "pickers/picker_support.h"
 
 namespace memos {
 
@@ -15,19 +15,19 @@ ReportPages SentPages(frame::Session& session, const SentSelection& selection) {
     std::string text;
   };
   std::vector<uint32_t> records;
-  if (!pickers::Checked(session, RecordsInRange(session, kAdminMemo.lines, 3, "TG_KIRIM", selection.from,
+  if (!frame::Checked(session, RecordsInRange(session, kAdminMemo.lines, 3, "TG_KIRIM", selection.from,
                                                 selection.to, &records))) {
     return {};
   }
   xbase::WorkArea* lines = session.tables().Area(kAdminMemo.lines);
   std::vector<Sent> sent;
   for (uint32_t record : records) {
-    if (!pickers::Checked(session, lines->GoTo(record))) return {};
+    if (!frame::Checked(session, lines->GoTo(record))) return {};
     if (!lines->Logical("TERKIRIM")) continue;
     Sent row{{lines->Text("INVOICE"), {}, lines->Number("CARTON"), lines->Text("NOMOR")},
              lines->DateOf("TG_KIRIM"),
              lines->Text("NOTES")};
-    if (!pickers::Checked(session, ReadNote(session, row.note.invoice, &row.note.facts))) return {};
+    if (!frame::Checked(session, ReadNote(session, row.note.invoice, &row.note.facts))) return {};
     if (Selected(selection.customer, row.note.facts.customer)) sent.push_back(std::move(row));
   }
   std::stable_sort(sent.begin(), sent.end(),

@@ -1,12 +1,12 @@
 // MEMOPJK: the receivables memo, with which administration hands delivered notes to the receivables
 // department. A delivery note stands in one receivables memo only.
 #include "console/get.h"
+#include "frame/status_display.h"
 #include "memos/delivery_notes.h"
 #include "memos/memo_back.h"
 #include "memos/memo_entry.h"
 #include "memos/memo_screens.h"
 #include "memos/memos.h"
-#include "pickers/picker_support.h"
 #include "xbase/text_functions.h"
 
 namespace memos {
@@ -27,7 +27,7 @@ bool CheckNote(frame::Session& session, MemoForm& form, xbase::Value* typed) {
   if (!PickNote(session, &invoice)) return false;
   *typed = TextCell(invoice, 20);
   NoteFacts facts;
-  if (!pickers::Checked(session, ReadNote(session, invoice, &facts)) || !facts.found) return false;
+  if (!frame::Checked(session, ReadNote(session, invoice, &facts)) || !facts.found) return false;
   if (!NotOnOtherRow(session, form.rows, invoice, form.index) ||
       !NotInOtherMemo(session, kTaxMemo, invoice, form.branch, form.number)) {
     return false;

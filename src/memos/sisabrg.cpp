@@ -2,11 +2,11 @@
 #include <map>
 #include <utility>
 
+#include "frame/status_display.h"
 #include "memos/memo_list_pages.h"
 #include "memos/memo_lists.h"
 #include "memos/memo_tables.h"
 #include "memos/memo_screens.h"
-#include "pickers/picker_support.h"
 #include "xbase/text_functions.h"
 
 namespace memos {
@@ -22,7 +22,7 @@ struct GoodsSum {
 
 ReportPages NotSentGoodsPages(frame::Session& session, const OutstandingSelection& selection) {
   std::vector<ListedNote> notes;
-  if (!pickers::Checked(session, OutstandingNotes(session, selection.branch, selection.customer, false, &notes))) {
+  if (!frame::Checked(session, OutstandingNotes(session, selection.branch, selection.customer, false, &notes))) {
     return {};
   }
   std::map<std::pair<std::string, std::string>, GoodsSum> sums;  // by warehouse, then goods code
@@ -31,12 +31,12 @@ ReportPages NotSentGoodsPages(frame::Session& session, const OutstandingSelectio
   for (const ListedNote& note : notes) {
     std::vector<uint32_t> records;
     NoteFacts facts;  // stands the `Invoice` area on the note for its discounts
-    if (!pickers::Checked(session, ReadNote(session, note.invoice, &facts)) ||
-        !pickers::Checked(session, NoteGoods(session, note.invoice, &records))) {
+    if (!frame::Checked(session, ReadNote(session, note.invoice, &facts)) ||
+        !frame::Checked(session, NoteGoods(session, note.invoice, &records))) {
       return {};
     }
     for (uint32_t record : records) {
-      if (!pickers::Checked(session, goods->GoTo(record))) return {};
+      if (!frame::Checked(session, goods->GoTo(record))) return {};
       GoodsSum& sum = sums[{goods->Text("GUDANG"), goods->Text("KODE")}];
       sum.split.cartons += goods->Number("Q_BOX");
       sum.split.packs += goods->Number("Q_PAK");

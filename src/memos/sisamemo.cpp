@@ -2,6 +2,7 @@
 // their last driver memo, or "MASIH DIGUDANG" when none took them yet.
 #include <algorithm>
 
+#include "frame/status_display.h"
 #include "memos/driver_memo.h"
 #include "memos/memo_list_pages.h"
 #include "memos/memo_lists.h"
@@ -9,7 +10,6 @@
 #include "memos/memo_report.h"
 #include "memos/memo_screens.h"
 #include "memos/memo_tables.h"
-#include "pickers/picker_support.h"
 #include "xbase/text_functions.h"
 
 namespace memos {
@@ -35,7 +35,7 @@ std::string DriverKey(frame::Session& session, std::string_view invoice) {
 
 ReportPages NotBackPages(frame::Session& session, const OutstandingSelection& selection) {
   std::vector<ListedNote> notes;
-  if (!pickers::Checked(session, OutstandingNotes(session, selection.branch, selection.customer, true, &notes))) {
+  if (!frame::Checked(session, OutstandingNotes(session, selection.branch, selection.customer, true, &notes))) {
     return {};
   }
   std::vector<std::pair<std::string, const ListedNote*>> rows;

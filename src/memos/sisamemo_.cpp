@@ -1,18 +1,18 @@
 // SISAMEMO_: the delivery notes of the admin memos not yet sent: in no driver memo and in no memo back.
 #include <algorithm>
 
+#include "frame/status_display.h"
 #include "memos/memo_list_pages.h"
 #include "memos/memo_lists.h"
 #include "memos/memo_tables.h"
 #include "memos/memo_report.h"
 #include "memos/memo_screens.h"
-#include "pickers/picker_support.h"
 
 namespace memos {
 
 ReportPages NotSentPages(frame::Session& session, const OutstandingSelection& selection) {
   std::vector<ListedNote> notes;
-  if (!pickers::Checked(session, OutstandingNotes(session, selection.branch, selection.customer, false, &notes))) {
+  if (!frame::Checked(session, OutstandingNotes(session, selection.branch, selection.customer, false, &notes))) {
     return {};
   }
   std::stable_sort(notes.begin(), notes.end(),

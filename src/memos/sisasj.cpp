@@ -1,9 +1,9 @@
 // SISASJ: the delivery notes not yet sent, each with its goods.
+#include "frame/status_display.h"
 #include "memos/memo_list_pages.h"
 #include "memos/memo_lists.h"
 #include "memos/memo_tables.h"
 #include "memos/memo_screens.h"
-#include "pickers/picker_support.h"
 #include "xbase/text_functions.h"
 
 namespace memos {
@@ -16,7 +16,7 @@ std::string NotSentGoodsTitle(std::string_view customer) {
 
 ReportPages NotSentNotePages(frame::Session& session, const OutstandingSelection& selection) {
   std::vector<ListedNote> notes;
-  if (!pickers::Checked(session, OutstandingNotes(session, selection.branch, selection.customer, false, &notes))) {
+  if (!frame::Checked(session, OutstandingNotes(session, selection.branch, selection.customer, false, &notes))) {
     return {};
   }
   std::vector<NoteBlock> blocks;

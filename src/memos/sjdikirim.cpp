@@ -3,6 +3,7 @@
 // after the warehouse reported it back to administration.
 #include "console/get.h"
 #include "documents/posting_date.h"
+#include "frame/status_display.h"
 #include "memos/delivery_notes.h"
 #include "memos/driver_memo.h"
 #include "memos/memo_entry.h"
@@ -31,11 +32,11 @@ bool CheckNote(frame::Session& session, DriverMemoForm& form, xbase::Value* type
   if (!PickNote(session, &invoice)) return false;
   *typed = TextCell(invoice, 20);
   NoteHolder admin;
-  if (!pickers::Checked(session, FindNoteHolder(session, kAdminMemo, invoice, &admin)) || !admin.found) return false;
+  if (!frame::Checked(session, FindNoteHolder(session, kAdminMemo, invoice, &admin)) || !admin.found) return false;
   const double colly = session.tables().Area(kAdminMemo.lines)->Number("CARTON");
   bool found = false;
   xbase::WorkArea* header = nullptr;
-  if (!pickers::Checked(session, FindMemo(session, kAdminMemo, admin.branch, admin.number, &found, &header))) {
+  if (!frame::Checked(session, FindMemo(session, kAdminMemo, admin.branch, admin.number, &found, &header))) {
     return false;
   }
   if (!found || !header->Logical("APPROVAL")) {
@@ -43,10 +44,10 @@ bool CheckNote(frame::Session& session, DriverMemoForm& form, xbase::Value* type
   }
   if (!NotOnOtherRow(session, form.rows, invoice, form.index)) return false;
   NoteHolder back;
-  if (!pickers::Checked(session, FindNoteHolder(session, kBackMemo, invoice, &back))) return false;
+  if (!frame::Checked(session, FindNoteHolder(session, kBackMemo, invoice, &back))) return false;
   if (back.found) return pickers::Refuse(session, "nomor sj " + NoteText(invoice) + " sudah dikembalikan ke ADM  [" + NoteText(back.number) + "]");
   NoteFacts facts;
-  if (!pickers::Checked(session, ReadNote(session, invoice, &facts))) return false;
+  if (!frame::Checked(session, ReadNote(session, invoice, &facts))) return false;
   console::ValueRow& row = CurrentRow(form.rows, form.index);
   row[kDriverDate - 1] = DateCell(facts.date);
   row[kDriverCustomer - 1] = TextCell(facts.customer, 9);
@@ -55,28 +56,32 @@ bool CheckNote(frame::Session& session, DriverMemoForm& form, xbase::Value* type
 }
 
 // GETEKMOMODRV: while nothing is entered, the lines of the branch's admin memo replace the list, each
-// planned for its note's delivery date. They pass no line check.
+// planned for its note's delivery date. They pass no line check. A list that cannot be read whole is
+// refused (the field stays, the rows as they were) rather than taken in part.
 bool TakeOverAdminMemo(frame::Session& session, DriverMemoForm& form) {
   if (form.rows.size() > 1 || xbase::IsBlank(form.admin_memo)) return true;
-  form.rows.clear();
   std::vector<uint32_t> records;
-  pickers::Checked(session, MemoLineRecords(session, kAdminMemo, form.branch, form.admin_memo, &records));
+  if (!frame::Checked(session, MemoLineRecords(session, kAdminMemo, form.branch, form.admin_memo, &records))) {
+    return false;
+  }
   xbase::WorkArea* lines = session.tables().Area(kAdminMemo.lines);
+  std::vector<console::ValueRow> taken;
   for (uint32_t record : records) {
-    if (!pickers::Checked(session, lines->GoTo(record))) break;
+    if (!frame::Checked(session, lines->GoTo(record))) return false;
     const std::string invoice = lines->Text("INVOICE");
     const double colly = lines->Number("CARTON");
     NoteFacts facts;
-    if (!pickers::Checked(session, ReadNote(session, invoice, &facts))) break;
-    console::ValueRow row = EmptyDriverRow(static_cast<int>(form.rows.size() + 1), facts.shipping);
+    if (!frame::Checked(session, ReadNote(session, invoice, &facts))) return false;
+    console::ValueRow row = EmptyDriverRow(static_cast<int>(taken.size() + 1), facts.shipping);
     row[kDriverNote - 1] = TextCell(invoice, 20);
     row[kDriverDate - 1] = DateCell(facts.date);
     row[kDriverCustomer - 1] = TextCell(facts.customer, 9);
     row[kDriverColly - 1] = NumberCell(colly);
-    form.rows.push_back(std::move(row));
+    taken.push_back(std::move(row));
   }
-  const xbase::Date above = form.rows.empty() ? xbase::Date() : CellDate(form.rows.back(), kDriverPlanned);
-  form.rows.push_back(EmptyDriverRow(static_cast<int>(form.rows.size() + 1), above));
+  const xbase::Date above = taken.empty() ? xbase::Date() : CellDate(taken.back(), kDriverPlanned);
+  taken.push_back(EmptyDriverRow(static_cast<int>(taken.size() + 1), above));
+  form.rows = std::move(taken);
   return true;
 }
 

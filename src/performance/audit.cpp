@@ -5,6 +5,7 @@
 #include "console/message.h"
 #include "documents/trade_discount.h"
 #include "frame/spreadsheet.h"
+#include "frame/status_display.h"
 #include "performance/report_form.h"
 #include "performance/report_tables.h"
 #include "performance/sale_documents.h"
@@ -128,7 +129,7 @@ bool PriceAudit(frame::Session& session, const std::string& customer, xbase::Dat
       ++line;
     }
   });
-  if (!failed.ok()) console::PESAN(session.console(), failed.message());
+  frame::ShowFailure(session, failed);
   if (!read) return false;
   if (line > kFirstLine) {
     sheet.SetBorders(Block(kFirstLine, 1, line - 1, kLastColumn), frame::kBorderWeight);

@@ -3,6 +3,7 @@
 
 #include "console/message.h"
 #include "frame/code_pick.h"
+#include "frame/status_display.h"
 #include "performance/line_grid.h"
 #include "performance/report_form.h"
 #include "performance/report_tables.h"
@@ -47,10 +48,7 @@ bool AcceptSupervisor(frame::Session& session, std::string* branch, std::string*
   bool picked = false;
   xbase::WorkArea* area = nullptr;
   const xbase::Status status = frame::PickCode(session, pick, code, &picked);
-  if (!status.ok()) {
-    console::PESAN(session.console(), status.message());
-    return false;
-  }
+  if (!frame::Checked(session, status)) return false;
   if (!frame::PickerArea(session, pick, &area).ok()) return false;
   if (picked && !area->eof()) *branch = area->Text("CABANG");
   const std::string key = area->PadToField("CABANG", xbase::AllTrim(*branch)) + area->PadToField("KODE", xbase::AllTrim(*code));
@@ -145,7 +143,7 @@ xbase::Status GRSPV(frame::Session& session, const std::vector<xbase::Value>&) {
     std::vector<GroupMember> members;
     for (const console::ValueRow& row : rows) members.push_back({row[kCodeColumn - 1].text(), row[kNameColumn - 1].text()});
     const xbase::Status saved = SaveSupervisorGroup(session, branch, code, name, members);
-    if (!saved.ok()) console::PESAN(con, saved.message());
+    frame::ShowFailure(session, saved);
   }
   return session.tables().CloseAll();
 }

@@ -6,6 +6,7 @@
 
 #include "console/message.h"
 #include "frame/spreadsheet.h"
+#include "frame/status_display.h"
 #include "performance/group_rows.h"
 #include "performance/lfokus.h"
 #include "performance/performance.h"
@@ -148,10 +149,7 @@ bool DailyReport(frame::Session& session, const DailyReportParams& params, std::
   xbase::Status status = LoadFocus(session, &daily);
   if (status.ok()) status = AddTargets(session, params, &daily);
   if (status.ok()) status = AddStock(session, params, &daily);
-  if (!status.ok()) {
-    console::PESAN(session.console(), status.message());
-    return false;
-  }
+  if (!frame::Checked(session, status)) return false;
   DocumentFilter filter;
   filter.from = text::TGLAWAL(params.day);
   filter.to = params.day;

@@ -9,6 +9,7 @@
 #include "console/alert.h"
 #include "console/message.h"
 #include "frame/spreadsheet.h"
+#include "frame/status_display.h"
 #include "performance/paged_report.h"
 #include "performance/receivable_walk.h"
 #include "performance/report_form.h"
@@ -173,10 +174,7 @@ bool IncentiveBasis(frame::Session& session, const IncentiveParams& params, bool
     index[std::string(xbase::AllTrim(salesmen.Text("SALES")))] = rows->size();
     rows->push_back({salesmen.Text("SALES"), salesmen.Text("NAMA"), {}});
   }
-  if (!status.ok()) {
-    console::PESAN(session.console(), status.message());
-    return false;
-  }
+  if (!frame::Checked(session, status)) return false;
   const auto row_of = [&](std::string_view salesman) -> IncentiveRow* {
     const auto found = index.find(std::string(xbase::AllTrim(salesman)));
     return found == index.end() ? nullptr : &(*rows)[found->second];

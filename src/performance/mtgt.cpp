@@ -2,6 +2,7 @@
 // groups that targets are set on.
 #include "console/message.h"
 #include "frame/code_pick.h"
+#include "frame/status_display.h"
 #include "performance/line_grid.h"
 #include "performance/report_form.h"
 #include "performance/report_tables.h"
@@ -137,7 +138,7 @@ xbase::Status MTGT(frame::Session& session, const std::vector<xbase::Value>&) {
     std::vector<std::string> groups;
     for (const console::ValueRow& row : rows) groups.push_back(row[kGroupColumn - 1].text());
     const xbase::Status saved = SaveTargetList(session, branch, code, notes, groups);
-    if (!saved.ok()) console::PESAN(con, saved.message());
+    frame::ShowFailure(session, saved);
   }
   return session.tables().CloseAll();
 }

@@ -6,6 +6,7 @@
 #include "console/message.h"
 #include "frame/code_pick.h"
 #include "frame/spreadsheet.h"
+#include "frame/status_display.h"
 #include "performance/omzdis.h"
 #include "performance/report_form.h"
 #include "performance/report_tables.h"
@@ -87,10 +88,7 @@ bool GroupTurnover(frame::Session& session, const TurnoverParams& params, std::v
     }
     found.push_back(std::move(row));
   }
-  if (!status.ok()) {
-    console::PESAN(session.console(), status.message());
-    return false;
-  }
+  if (!frame::Checked(session, status)) return false;
   SortByAchievement(&found);
   std::stable_sort(found.begin(), found.end(), [](const TurnoverRow& a, const TurnoverRow& b) { return a.branch < b.branch; });
   rows->clear();

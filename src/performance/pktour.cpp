@@ -8,6 +8,7 @@
 #include "console/alert.h"
 #include "console/message.h"
 #include "frame/spreadsheet.h"
+#include "frame/status_display.h"
 #include "performance/chosen_salesmen.h"
 #include "performance/report_form.h"
 #include "performance/report_tables.h"
@@ -65,10 +66,7 @@ bool TourPackage(frame::Session& session, const std::string& customer, xbase::Da
     item.figures.assign(width, 0);
     items.emplace(std::string(xbase::RTrim(item.code)), std::move(item));
   }
-  if (!status.ok()) {
-    console::PESAN(session.console(), status.message());
-    return false;
-  }
+  if (!frame::Checked(session, status)) return false;
   DocumentFilter filter;
   filter.from = from;
   filter.to = to;
@@ -165,7 +163,7 @@ xbase::Status PKTOUR(frame::Session& session, const std::vector<xbase::Value>&) 
     if (!form.Read()) break;
     if (console::Alert(con, " yakin LAPORAN PAKET TOUR akan diproses", {"Ya", "tidak"}) != 1) continue;
     const xbase::Status stored = SIMPANSETDEFAULTSALES(session, salesmen, customer, kTourKey);
-    if (!stored.ok()) console::PESAN(con, stored.message());
+    frame::ShowFailure(session, stored);
     TourPackage(session, customer, from, to, salesmen);
   }
   return session.tables().CloseAll();

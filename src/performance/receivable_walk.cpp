@@ -3,6 +3,7 @@
 #include "performance/receivable_walk.h"
 
 #include "console/message.h"
+#include "frame/status_display.h"
 #include "performance/report_tables.h"
 #include "xbase/text_functions.h"
 
@@ -109,7 +110,7 @@ bool ForEachReceivable(frame::Session& session, const ReceivableFilter& filter,
     visit(receivable, settlements);
     status = invoices.GoTo(at);
   }
-  if (!status.ok()) console::PESAN(session.console(), status.message());
+  frame::ShowFailure(session, status);
   return status.ok();
 }
 

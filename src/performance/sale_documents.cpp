@@ -4,6 +4,7 @@
 
 #include "console/message.h"
 #include "documents/line_value.h"
+#include "frame/status_display.h"
 #include "performance/performance.h"
 #include "performance/report_tables.h"
 #include "xbase/text_functions.h"
@@ -132,7 +133,7 @@ bool ForEachDocument(frame::Session& session, const DocumentFilter& filter, cons
   xbase::Status status;
   if (filter.notes) status = Walk(session, kNotes, filter, visit);
   if (status.ok() && filter.returns) status = Walk(session, kReturns, filter, visit);
-  if (!status.ok()) console::PESAN(session.console(), status.message());
+  frame::ShowFailure(session, status);
   return status.ok();
 }
 

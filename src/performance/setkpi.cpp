@@ -4,6 +4,7 @@
 #include "console/box.h"
 #include "console/get.h"
 #include "console/message.h"
+#include "frame/status_display.h"
 #include "performance/report_form.h"
 #include "performance/report_tables.h"
 #include "performance/rpms.h"
@@ -66,7 +67,7 @@ xbase::Status SETKPI(frame::Session& session, const std::vector<xbase::Value>&) 
                                 xbase::Str(values[title][kind], 10));
       }
     }
-    if (!status.ok()) console::PESAN(con, status.message());
+    frame::ShowFailure(session, status);
   }
   return session.tables().CloseAll();
 }

@@ -1,6 +1,7 @@
 // SITEM: the numbered lists of focus items.
 #include "console/message.h"
 #include "frame/code_pick.h"
+#include "frame/status_display.h"
 #include "performance/lfokus.h"
 #include "performance/line_grid.h"
 #include "performance/report_form.h"
@@ -35,8 +36,9 @@ bool AcceptItem(frame::Session& session, console::ValueTable* rows, int row) {
   xbase::WorkArea* items = nullptr;
   const xbase::Status status = frame::PickAndSeek(session, pick, &code, &found, &items);
   const std::string shown(xbase::AllTrim(code));
-  if (!status.ok() || !found || xbase::AllTrim(items->Text("KODE")) != shown) {
-    console::PESAN(session.console(), status.ok() ? "Kode " + shown + " tidak terdaftar" : status.message());
+  if (!frame::Checked(session, status)) return false;
+  if (!found || xbase::AllTrim(items->Text("KODE")) != shown) {
+    console::PESAN(session.console(), "Kode " + shown + " tidak terdaftar");
     return false;
   }
   for (size_t other = 0; other < rows->size(); ++other) {
@@ -123,7 +125,7 @@ xbase::Status SITEM(frame::Session& session, const std::vector<xbase::Value>&) {
     layout.enter_on_empty_asks = true;
     if (!EditGrid(session, &rows, layout)) continue;
     const xbase::Status saved = SaveFocusList(session, number, rows);
-    if (!saved.ok()) console::PESAN(con, saved.message());
+    frame::ShowFailure(session, saved);
   }
   return session.tables().CloseAll();
 }

@@ -2,6 +2,7 @@
 #include <map>
 
 #include "console/message.h"
+#include "frame/status_display.h"
 #include "performance/line_grid.h"
 #include "performance/report_form.h"
 #include "performance/report_tables.h"
@@ -139,7 +140,7 @@ xbase::Status TGMG(frame::Session& session, const std::vector<xbase::Value>&) {
       targets_typed.push_back({row[kGroupColumn - 1].text(), row[kBoxColumn - 1].number(), row[kQuantityColumn - 1].number()});
     }
     const xbase::Status saved = SaveSalesmanTargets(session, branch, salesman, date, code, targets_typed);
-    if (!saved.ok()) console::PESAN(con, saved.message());
+    frame::ShowFailure(session, saved);
   }
   return session.tables().CloseAll();
 }

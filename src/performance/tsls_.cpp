@@ -7,6 +7,7 @@
 
 #include "console/message.h"
 #include "frame/spreadsheet.h"
+#include "frame/status_display.h"
 #include "performance/performance.h"
 #include "performance/report_form.h"
 #include "performance/report_tables.h"
@@ -80,7 +81,7 @@ bool AddTargets(frame::Session& session, const SalesmanReportParams& params, con
       row->second.target_total += cartons;
     }
   }
-  if (!status.ok()) console::PESAN(session.console(), status.message());
+  frame::ShowFailure(session, status);
   return status.ok() && any;
 }
 

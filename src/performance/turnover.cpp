@@ -4,6 +4,7 @@
 
 #include "console/message.h"
 #include "frame/spreadsheet.h"
+#include "frame/status_display.h"
 #include "performance/paged_report.h"
 #include "performance/report_form.h"
 #include "performance/report_tables.h"
@@ -129,7 +130,7 @@ bool CollectTurnover(frame::Session& session, const TurnoverParams& params, cons
   });
   if (!read) return false;
   const xbase::Status status = AddDeductions(session, params, key, rows);
-  if (!status.ok()) console::PESAN(session.console(), status.message());
+  frame::ShowFailure(session, status);
   return status.ok();
 }
 

@@ -13,6 +13,7 @@
 #include "console/message.h"
 #include "console/record_browse.h"
 #include "frame/code_pick.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "xbase/expression.h"
 #include "xbase/number_text.h"
@@ -46,7 +47,7 @@ bool TaxCode(frame::Session& session, std::string* code, std::string_view colour
   if (xbase::IsBlank(*code) || code->starts_with('?')) *code = "?";
   bool found = false;
   xbase::WorkArea* area = nullptr;
-  if (!Checked(session, frame::PickAndSeek(session, pick, code, &found, &area)) || !found) return false;
+  if (!frame::Checked(session, frame::PickAndSeek(session, pick, code, &found, &area)) || !found) return false;
   console::Console& con = session.console();
   con.Say(row, 16, xbase::Left(area->Text("NAMA"), 60), con.Colour(colour));
   return true;
@@ -107,7 +108,7 @@ bool GETDOCTRAN(frame::Session& session, std::string* code, std::string_view col
 bool GETCOSTCENTER(frame::Session& session, std::string* code, bool otherwise, std::string* name, std::string* code_out) {
   bool found = false;
   xbase::WorkArea* area = nullptr;
-  if (!Checked(session, frame::PickAndSeek(session, CostCentres(5), code, &found, &area)) || !found) return otherwise;
+  if (!frame::Checked(session, frame::PickAndSeek(session, CostCentres(5), code, &found, &area)) || !found) return otherwise;
   if (name != nullptr) *name = area->Text("NAMA");
   if (code_out != nullptr) *code_out = *code;
   return true;
@@ -115,7 +116,7 @@ bool GETCOSTCENTER(frame::Session& session, std::string* code, bool otherwise, s
 
 bool GETARCENTER(frame::Session& session, std::string* code, std::vector<std::string>* lines, size_t index) {
   bool found = false;
-  if (!Checked(session, frame::PickAndSeek(session, CostCentres(5), code, &found))) return false;
+  if (!frame::Checked(session, frame::PickAndSeek(session, CostCentres(5), code, &found))) return false;
   if (found && index < lines->size()) (*lines)[index] = *code;
   return found || xbase::IsBlank(*code);
 }
@@ -125,7 +126,7 @@ bool GETARDIRECTORY(frame::Session& session, std::string* code, std::vector<std:
   pick.alias = "logsetup";
   pick.expressions = {"logedpath", "logeddate"};
   bool found = false;
-  if (!Checked(session, frame::PickAndSeek(session, pick, code, &found))) return false;
+  if (!frame::Checked(session, frame::PickAndSeek(session, pick, code, &found))) return false;
   if (found && index < lines->size()) (*lines)[index] = std::string(xbase::Left(*code, 10));
   return found || xbase::IsBlank(*code);
 }
@@ -133,7 +134,7 @@ bool GETARDIRECTORY(frame::Session& session, std::string* code, std::vector<std:
 bool CARICENTER(frame::Session& session, std::string* code, bool required) {
   frame::PickSpec pick = CostCentres(10);
   pick.expressions = {"KODE", "NAMA"};
-  if (!Checked(session, frame::PickCode(session, pick, code))) return false;
+  if (!frame::Checked(session, frame::PickCode(session, pick, code))) return false;
   return required || xbase::IsBlank(*code);
 }
 
@@ -168,7 +169,7 @@ bool GETKARYAWAN(frame::Session& session, std::string* code, std::vector<xbase::
   pick.by_name = true;
   bool found = false;
   xbase::WorkArea* employees = nullptr;
-  if (!Checked(session, frame::PickAndSeek(session, pick, code, &found, &employees)) || !found) return result;
+  if (!frame::Checked(session, frame::PickAndSeek(session, pick, code, &found, &employees)) || !found) return result;
   const xbase::WorkArea& area = *employees;
   values->assign(23, xbase::Value());
   for (int field = 1; field < 24 && field < area.table().field_count(); ++field) {

@@ -6,16 +6,13 @@
 #include "console/choice_list.h"
 #include "console/message.h"
 #include "frame/code_pick.h"
+#include "frame/status_display.h"
 
 namespace pickers {
 
 bool Refuse(frame::Session& session, std::string_view text) {
   console::PESAN(session.console(), text, "gr+/r");
   return false;
-}
-
-bool Checked(frame::Session& session, const xbase::Status& status) {
-  return status.ok() || Refuse(session, status.message());
 }
 
 std::vector<SetupEntry> SetupRows(frame::Session& session, std::string_view prefix) {
@@ -31,7 +28,7 @@ std::vector<SetupEntry> SetupRows(frame::Session& session, std::string_view pref
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
     if (s = setup->GoTo(records[i]); s.ok()) entries.push_back({setup->Text("SETUP"), setup->Text("KET")});
   }
-  if (!Checked(session, s)) entries.clear();
+  if (!frame::Checked(session, s)) entries.clear();
   return entries;
 }
 

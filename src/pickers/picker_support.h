@@ -14,8 +14,6 @@ namespace pickers {
 
 // Shows `text` with PESAN in "gr+/r" and gives false.
 bool Refuse(frame::Session& session, std::string_view text);
-// Gives true for an OK status; otherwise shows its message and gives false.
-bool Checked(frame::Session& session, const xbase::Status& status);
 
 // True when the open `setup` holds a row whose key begins with `prefix`; *key and *ket (optional)
 // receive the first such row's key and value.

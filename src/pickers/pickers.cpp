@@ -7,6 +7,7 @@
 #include "console/box.h"
 #include "console/choice_list.h"
 #include "frame/code_pick.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "xbase/text_functions.h"
 
@@ -35,7 +36,7 @@ frame::PickSpec SmallSpec(std::string alias, std::vector<std::string> expression
 // Picks and seeks; the area found is handed back when the code is a record of the table.
 bool Find(frame::Session& session, const frame::PickSpec& pick, std::string* code, xbase::WorkArea** area) {
   bool found = false;
-  if (!Checked(session, frame::PickAndSeek(session, pick, code, &found))) return false;
+  if (!frame::Checked(session, frame::PickAndSeek(session, pick, code, &found))) return false;
   return found && frame::PickerArea(session, pick, area).ok();
 }
 
@@ -58,9 +59,9 @@ std::string TENTUKANKODECABANG(frame::Session& session, std::string_view custome
 
 bool LCGETCUSTOMER(frame::Session& session, std::string* code, std::string* branch) {
   const frame::PickSpec pick = PickerOf("mastcus", true);
-  if (!Checked(session, frame::PickCode(session, pick, code))) return false;
+  if (!frame::Checked(session, frame::PickCode(session, pick, code))) return false;
   bool found = false;
-  if (!Checked(session, frame::SeekCode(session, pick, xbase::AllTrim(*code), &found))) return false;
+  if (!frame::Checked(session, frame::SeekCode(session, pick, xbase::AllTrim(*code), &found))) return false;
   if (!found) return Refuse(session, "Relasi tidak terdaftar");
   Assign(branch, TENTUKANKODECABANG(session, *code));
   return true;
@@ -68,11 +69,11 @@ bool LCGETCUSTOMER(frame::Session& session, std::string* code, std::string* bran
 
 bool GETKODEBRG(frame::Session& session, std::string* code, bool allow, std::string* code_out) {
   const frame::PickSpec pick = PickerOf("mastbrj", true);
-  if (!Checked(session, frame::PickCode(session, pick, code))) return false;
+  if (!frame::Checked(session, frame::PickCode(session, pick, code))) return false;
   if (xbase::IsBlank(*code)) return allow;
   Assign(code_out, *code);
   bool found = false;
-  if (!Checked(session, frame::SeekCode(session, pick, *code, &found))) return false;
+  if (!frame::Checked(session, frame::SeekCode(session, pick, *code, &found))) return false;
   return found || allow;
 }
 
@@ -80,7 +81,7 @@ bool CEKGUDANG(frame::Session& session, std::string* code, bool allow, std::stri
   frame::PickSpec pick = PickerOf("mastgdg", true);
   pick.left = 10;
   pick.right = 70;
-  if (!Checked(session, frame::PickCode(session, pick, code))) return false;
+  if (!frame::Checked(session, frame::PickCode(session, pick, code))) return false;
   if (xbase::IsBlank(*code)) return allow;
   xbase::WorkArea* area = nullptr;
   if (!Find(session, pick, code, &area)) return allow;
@@ -91,7 +92,7 @@ bool CEKGUDANG(frame::Session& session, std::string* code, bool allow, std::stri
 bool CSALES(frame::Session& session, std::string* code, std::string* group) {
   frame::PickSpec pick = SmallSpec("mastsls", {"SALES", "NAMA", "KELOMPOK"}, 20, 60);
   pick.heads = {"Sales", "Nama", "K1K2"};
-  if (!Checked(session, frame::PickCode(session, pick, code))) return false;
+  if (!frame::Checked(session, frame::PickCode(session, pick, code))) return false;
   if (xbase::IsBlank(*code)) return false;
   xbase::WorkArea* area = nullptr;
   if (!Find(session, pick, code, &area)) return false;
@@ -103,7 +104,7 @@ bool CTIPE(frame::Session& session, std::string* type, SaleType* values, bool al
            std::string_view customer) {
   frame::PickSpec pick = SmallSpec("Tipe", {"Tipe", "NM_tipe", "Editing"}, 20, 60);
   pick.heads = {"Tipe", "Nm_tipe"};
-  if (!Checked(session, frame::PickCode(session, pick, type))) return false;
+  if (!frame::Checked(session, frame::PickCode(session, pick, type))) return false;
   if (xbase::IsBlank(*type)) return allow;
   bool result = allow;
   xbase::WorkArea* area = nullptr;
@@ -193,7 +194,7 @@ bool GETPARETO(frame::Session& session, std::string* code, std::string* name) {
 
 bool CBMMGR(frame::Session& session, std::string* code) {
   const frame::PickSpec pick = SmallSpec("databm", {"KODE", "NAMA", "CABANG", "SALES"}, 20, 70);
-  if (!Checked(session, frame::PickCode(session, pick, code))) return false;
+  if (!frame::Checked(session, frame::PickCode(session, pick, code))) return false;
   if (xbase::IsBlank(*code)) return true;
   xbase::WorkArea* area = nullptr;
   return Find(session, pick, code, &area);

@@ -4,6 +4,7 @@
 #include "console/field_format.h"
 #include "console/pick_list.h"
 #include "frame/order_scope.h"
+#include "frame/status_display.h"
 #include "pickers/lookups.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
@@ -17,7 +18,7 @@ bool PickStock(frame::Session& session, std::string_view warehouse, std::string*
   xbase::WorkArea* stock = session.tables().Area("stokbrg");
   if (stock == nullptr) return Refuse(session, "table not open: stokbrg");
   frame::OrderScope scope(*stock);
-  if (!Checked(session, stock->SetOrder("STOKBRG2"))) return false;
+  if (!frame::Checked(session, stock->SetOrder("STOKBRG2"))) return false;
 
   console::PickListOptions options;
   options.top = 9;
@@ -36,7 +37,7 @@ bool PickStock(frame::Session& session, std::string_view warehouse, std::string*
     return stock->Seek(prefix + std::string(key), true).ok() && stock->found();
   };
   xbase::Value chosen;
-  if (!Checked(session, console::BANTUAN(session.console(), *stock, options, seek, &chosen))) return false;
+  if (!frame::Checked(session, console::BANTUAN(session.console(), *stock, options, seek, &chosen))) return false;
   *code = chosen.is_text() ? chosen.text() : std::string();
   return true;
 }

@@ -1,6 +1,7 @@
 // An additional D1 order ("D1 TAMBAHAN"): one per branch and day, its lines typed in cartons.
 #include "purchasing/additional_d1.h"
 
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
 #include "purchasing/plan_save.h"
@@ -47,7 +48,7 @@ bool LoadAdditionalD1(frame::Session& session, const std::string& branch, Additi
     order->lines.push_back(std::move(line));
   }
   if (order->lines.empty()) order->lines.push_back(BlankAdditionalLine(1));
-  return pickers::Checked(session, s);
+  return frame::Checked(session, s);
 }
 
 bool CheckAdditionalCell(frame::Session& session, AdditionalD1* order, int row, int column, xbase::Value* value) {

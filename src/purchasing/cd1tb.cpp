@@ -4,6 +4,7 @@
 #include "frame/code_pick.h"
 #include "frame/grid_cells.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "purchasing/d1_pages.h"
 #include "purchasing/purchase_documents.h"
@@ -93,7 +94,7 @@ xbase::Status CD1TB(frame::Session& session, const std::vector<xbase::Value>&) {
     frame::PickSpec pick;
     pick.alias = "D1CBNG1";
     bool found = false;
-    if (!frame::Shown(session, frame::PickAndSeek(session, pick, &number, &found))) return false;
+    if (!frame::Checked(session, frame::PickAndSeek(session, pick, &number, &found))) return false;
     if (xbase::IsBlank(number) || found) return true;
     return pickers::Refuse(session, "Nomor " + std::string(xbase::AllTrim(number)) + " tidak terdaftar");
   };
@@ -101,8 +102,8 @@ xbase::Status CD1TB(frame::Session& session, const std::vector<xbase::Value>&) {
                    {{8, "Nomor :", &number, "@!S18", number_valid}, {9, "Baris/Hal :", &per_page, "99"}}) &&
          !xbase::IsBlank(number)) {
     std::vector<OrderLine> lines;
-    if (!frame::Shown(session, header.SetOrder(1)) || !frame::Shown(session, header.Seek(header.PadToField("NOMOR", number))) ||
-        !header.found() || !frame::Shown(session, ReadOrder(session, header.Text("NOMOR"), &lines))) {
+    if (!frame::Checked(session, header.SetOrder(1)) || !frame::Checked(session, header.Seek(header.PadToField("NOMOR", number))) ||
+        !header.found() || !frame::Checked(session, ReadOrder(session, header.Text("NOMOR"), &lines))) {
       continue;
     }
     PrintOrder(session, header, lines, static_cast<int>(per_page));

@@ -5,6 +5,7 @@
 #include "console/pick_list.h"
 #include "frame/open_table.h"
 #include "frame/order_scope.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "purchasing/plan_prints.h"
 #include "purchasing/purchase_documents.h"
@@ -19,7 +20,7 @@ namespace {
 bool PickForecast(frame::Session& session, const std::string& branch, std::string* number) {
   xbase::WorkArea& headers = *session.tables().Area("FC_CBNG1");
   frame::OrderScope scope(headers);
-  if (!frame::Shown(session, headers.SetOrder("FC_CBNG14"))) return false;
+  if (!frame::Checked(session, headers.SetOrder("FC_CBNG14"))) return false;
   console::PickListOptions options;
   options.top = 9;
   options.left = 10;
@@ -31,7 +32,7 @@ bool PickForecast(frame::Session& session, const std::string& branch, std::strin
   options.seek = std::string(xbase::RTrim(branch));
   xbase::Value chosen;
   const auto seek = [&](std::string_view key) { return headers.Seek(key, true).ok() && headers.found(); };
-  if (!frame::Shown(session, console::BANTUAN(session.console(), headers, options, seek, &chosen))) return false;
+  if (!frame::Checked(session, console::BANTUAN(session.console(), headers, options, seek, &chosen))) return false;
   if (session.console().last_key() == console::key::kEsc) return false;
   *number = xbase::PadR(chosen.text(), static_cast<int>(number->size()));
   return true;
@@ -69,7 +70,7 @@ xbase::Status CFCASTDL(frame::Session& session, const std::vector<xbase::Value>&
   const auto number_valid = [&] {
     if (number.find('?') != std::string::npos && !PickForecast(session, branch, &number)) return false;
     if (xbase::IsBlank(number)) return true;
-    if (!frame::Shown(session, header.SetOrder(1)) || !frame::Shown(session, header.Seek(number))) return false;
+    if (!frame::Checked(session, header.SetOrder(1)) || !frame::Checked(session, header.Seek(number))) return false;
     if (header.found()) return true;
     return pickers::Refuse(session, "Nomor " + std::string(xbase::AllTrim(number)) + " tidak terdaftar");
   };
@@ -77,8 +78,8 @@ xbase::Status CFCASTDL(frame::Session& session, const std::vector<xbase::Value>&
                    {{8, "Kode Cabang :", &branch, "@!"}, {9, "Nomor :", &number, "@!", number_valid}}) &&
          !xbase::IsBlank(number)) {
     std::vector<PlanRow> rows;
-    if (!frame::Shown(session, header.Seek(number)) || !header.found()) continue;
-    if (!frame::Shown(session, ReadForecast(session, header, &rows))) continue;
+    if (!frame::Checked(session, header.Seek(number)) || !header.found()) continue;
+    if (!frame::Checked(session, ReadForecast(session, header, &rows))) continue;
     ForecastWorkbook(session, rows, header.Text("CABANG"), header.DateOf("TGLKIRIM"));
   }
   return session.tables().CloseAll();

@@ -6,6 +6,7 @@
 #include "frame/code_pick.h"
 #include "frame/grid_cells.h"
 #include "frame/report_engine.h"
+#include "frame/status_display.h"
 #include "purchasing/purchase_documents.h"
 #include "purchasing/purchasing.h"
 #include "text/amount_in_words.h"
@@ -52,7 +53,7 @@ std::vector<std::string> ReturnForm(frame::Session& session) {
                    Pictured(lines.Number("DISCOUNT"), " 999.99") + "+" + Pictured(lines.Number("DISCOUNT2"), "999.99") +
                    Pictured(value, " 999,999,999.99 ") + lines.Text("NO_BPB").substr(0, 13));
   }
-  if (!s.ok()) console::PESAN(session.console(), s.message());
+  frame::ShowFailure(session, s);
   form.push_back(rule);
   form.push_back(xbase::PadL("JUMLAH : ", 66) + Pictured(total, "999,999,999.99"));
   for (const CashCut& cut : TakeCashDiscounts(&total, header.Number("DISCOUNT"), header.Number("DISCOUNT2"))) {
@@ -83,7 +84,7 @@ void PrintReturn(frame::Session& session) {
   if (s.ok()) s = header.Put("CETAK", xbase::Value::Logical(true));
   const xbase::Status unlocked = header.Unlock();
   if (s.ok()) s = unlocked;
-  if (!s.ok()) console::PESAN(session.console(), s.message());
+  frame::ShowFailure(session, s);
 }
 
 }  // namespace
@@ -109,7 +110,7 @@ xbase::Status CRTBELI(frame::Session& session, const std::vector<xbase::Value>&)
       xbase::Status s = frame::PickCode(session, pick, &number);
       if (s.ok()) s = header.SetOrder("RTBELI11");
       if (s.ok()) s = header.Seek(header.PadToField("NOMOR", xbase::RTrim(number)));
-      if (!s.ok()) console::PESAN(con, s.message());
+      frame::ShowFailure(session, s);
       if (s.ok() && !header.found()) console::PESAN(con, "Nomor " + std::string(xbase::AllTrim(number)) + " tidak terdaftar");
       return s.ok() && header.found();
     };

@@ -5,6 +5,7 @@
 
 #include "console/message.h"
 #include "frame/grid_cells.h"
+#include "frame/status_display.h"
 #include "purchasing/paged_report.h"
 #include "purchasing/purchase_documents.h"
 #include "purchasing/purchasing.h"
@@ -165,10 +166,7 @@ xbase::Status LBELI1(frame::Session& session, const std::vector<xbase::Value>&) 
     if (s.ok()) s = session.tables().Area("MASTBRJ")->SetOrder(1);
     if (s.ok()) s = AddLines(session, kReceipts, true, kBought, from, to, low, high, &items);
     if (s.ok()) s = AddLines(session, kReturns, false, kReturned, from, to, low, high, &items);
-    if (!s.ok()) {
-      console::PESAN(session.console(), s.message());
-      continue;
-    }
+    if (!frame::Checked(session, s)) continue;
     Print(session, groups, items, from, to, high, std::max(1, static_cast<int>(per_page)));
   }
   return session.tables().CloseAll();

@@ -6,6 +6,7 @@
 #include "console/message.h"
 #include "frame/grid_cells.h"
 #include "frame/spreadsheet.h"
+#include "frame/status_display.h"
 #include "purchasing/paged_report.h"
 #include "purchasing/purchase_documents.h"
 #include "purchasing/purchasing.h"
@@ -166,10 +167,7 @@ xbase::Status LBELI2(frame::Session& session, const std::vector<xbase::Value>&) 
     std::vector<NumberRow> receipts, returns;
     xbase::Status s = Rows(session, kReceipts, from, to, supplier, &receipts);
     if (s.ok()) s = Rows(session, kReturns, from, to, supplier, &returns);
-    if (!s.ok()) {
-      console::PESAN(session.console(), s.message());
-      continue;
-    }
+    if (!frame::Checked(session, s)) continue;
     const int media = console::Alert(session.console(), "PILIHAN MEDIA LAPORAN", {"Excel", "Printer", "Keluar"});
     if (media == 3) break;
     if (media == 1) {

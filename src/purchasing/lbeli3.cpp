@@ -4,6 +4,7 @@
 
 #include "console/message.h"
 #include "frame/grid_cells.h"
+#include "frame/status_display.h"
 #include "purchasing/paged_report.h"
 #include "purchasing/purchase_documents.h"
 #include "purchasing/purchasing.h"
@@ -90,10 +91,7 @@ xbase::Status LBELI3(frame::Session& session, const std::vector<xbase::Value>&) 
       report.Check();
       s = Block(session, kReturns, from, to, &report, &returns);
     }
-    if (!s.ok()) {
-      console::PESAN(session.console(), s.message());
-      continue;
-    }
+    if (!frame::Checked(session, s)) continue;
     report.Line(dashes);
     report.Line(Total("TOTAL RETUR :", returns));
     report.Line(equals);

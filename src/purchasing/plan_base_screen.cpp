@@ -3,6 +3,7 @@
 #include "console/message.h"
 #include "console/table_access.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "purchasing/plan_base.h"
 #include "purchasing/plan_prints.h"
@@ -55,7 +56,7 @@ bool BuildPlan(frame::Session& session, const PlanBase& base) {
   hooks.append = [&](xbase::WorkArea& area) { return console::APP_REC(con, area); };
   const xbase::Status filled = FillPlan(session.tables(), base, hooks);
   const xbase::Status closed = session.tables().Close(kPlanAlias);
-  return frame::Shown(session, filled.ok() ? closed : filled);
+  return frame::Checked(session, filled.ok() ? closed : filled);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "console/keys.h"
 #include "console/message.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "frame/table_screen.h"
 #include "purchasing/plan_save.h"
 #include "purchasing/plan_screens.h"
@@ -70,7 +71,7 @@ bool Save(frame::Session& session, PlanKind kind, xbase::WorkArea& plan, const s
   xbase::Status s;
   const PlanDocument document = kind == PlanKind::kForecast ? ForecastDocument(session, plan, branch, number, &s)
                                                             : D1Document(session, plan, branch, number, &s);
-  return frame::Shown(session, s) && SavePlanDocument(session, document);
+  return frame::Checked(session, s) && SavePlanDocument(session, document);
 }
 
 }  // namespace
@@ -101,7 +102,7 @@ xbase::Status RunPlanEditor(frame::Session& session, PlanKind kind) {
     screen.options.end_keys = {key::kF10};
     screen.other_key = [&](int pressed) {
       if (pressed != key::kF2) return false;
-      frame::Shown(session, plan->SetOrder(plan->OrderNumber() == 1 ? 2 : 1));
+      frame::ShowFailure(session, plan->SetOrder(plan->OrderNumber() == 1 ? 2 : 1));
       ShowIndexKey(con, *plan);
       return true;
     };

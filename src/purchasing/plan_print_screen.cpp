@@ -10,6 +10,7 @@
 #include "console/message.h"
 #include "frame/grid_cells.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "purchasing/plan_prints.h"
 #include "purchasing/plan_screens.h"
@@ -92,7 +93,7 @@ bool ReadPlanFile(frame::Session& session, PlanKind kind, const std::string& nam
   if (!OpenPlanTable(session, name, &plan)) return false;
   if (plan->FieldIndex("KDCB") < 0 || plan->FieldIndex("TG_KIRIM") < 0) {
     const xbase::Status closed = session.tables().Close(kPlanAlias);
-    frame::Shown(session, closed);
+    frame::ShowFailure(session, closed);
     return pickers::Refuse(session, "File " + name + " belum terbentuk");
   }
   xbase::Status s = plan->GoTop();
@@ -100,7 +101,7 @@ bool ReadPlanFile(frame::Session& session, PlanKind kind, const std::string& nam
   *ship = plan->DateOf("TG_KIRIM");
   if (s.ok() && rows != nullptr) s = ReadPlanRows(*plan, kind, orders_only, rows);
   const xbase::Status closed = session.tables().Close(kPlanAlias);
-  return frame::Shown(session, s.ok() ? closed : s);
+  return frame::Checked(session, s.ok() ? closed : s);
 }
 
 }  // namespace

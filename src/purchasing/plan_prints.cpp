@@ -8,6 +8,7 @@
 #include "frame/open_table.h"
 #include "frame/report_engine.h"
 #include "frame/spreadsheet.h"
+#include "frame/status_display.h"
 #include "purchasing/paged_report.h"
 #include "purchasing/purchase_documents.h"
 #include "text/date_helpers.h"
@@ -111,7 +112,7 @@ void PrintD1Base(frame::Session& session, const PlanBase& base) {
   std::vector<PlanRow> rows;
   const xbase::Status read = ReadPlanRows(*plan, PlanKind::kD1, false, &rows);
   const xbase::Status closed = session.tables().Close(kPlanAlias);
-  if (!frame::Shown(session, read.ok() ? closed : read)) return;
+  if (!frame::Checked(session, read.ok() ? closed : read)) return;
   std::vector<std::string> headings = {"FORM D1 CABANG     : " + base.branch,
                                        "PROSES s/d TANGGAL : " + xbase::Dtoc(base.cut_off),
                                        "TARGET s/d BULAN   : " + MonthAndYear(base.ship)};

@@ -9,6 +9,7 @@
 #include "documents/save_scope.h"
 #include "documents/stored_lines.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "xbase/number_text.h"
 #include "xbase/session.h"
 
@@ -73,7 +74,7 @@ bool SavePlanDocument(frame::Session& session, const PlanDocument& document) {
   xbase::WorkArea* header = session.tables().Area(document.header_table);
   xbase::WorkArea* lines = session.tables().Area(document.line_table);
   if (header == nullptr || lines == nullptr) {
-    return frame::Shown(session, xbase::Status::NotFound("table not open", document.header_table));
+    return frame::Checked(session, xbase::Status::NotFound("table not open", document.header_table));
   }
   documents::SaveScope save(session.console());
   xbase::Status s = NamePlan(save, session, document, *header, *lines);
@@ -81,7 +82,7 @@ bool SavePlanDocument(frame::Session& session, const PlanDocument& document) {
   if (!s.ok()) return documents::NothingSaved(session, s);
   s = save.BeginWrites();
   if (s.ok()) s = WriteLocked(session, document, *header, *lines);
-  return frame::Shown(session, save.CommitWrites(s));
+  return frame::Checked(session, save.CommitWrites(s));
 }
 
 PlanDocument ForecastDocument(frame::Session& session, xbase::WorkArea& plan, const std::string& branch,

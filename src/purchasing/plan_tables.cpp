@@ -9,6 +9,7 @@
 #include "console/table_access.h"
 #include "frame/indek.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "xbase/date_functions.h"
 #include "xbase/dbf_field.h"
 #include "xbase/ntx_orders.h"
@@ -41,7 +42,7 @@ bool RemoveOld(frame::Session& session, const std::string& name) {
   xbase::WorkArea* old = nullptr;
   if (!console::BUKAFILE(session.console(), session.tables(), name, true, frame::kOpenWait, kPlanAlias, &old)) return false;
   std::string path = old->table().path();
-  if (!frame::Shown(session, session.tables().Close(kPlanAlias))) return false;
+  if (!frame::Checked(session, session.tables().Close(kPlanAlias))) return false;
   std::error_code error;
   std::filesystem::remove(path, error);
   for (int number = 1; !error && number <= 2; ++number) {
@@ -110,7 +111,7 @@ bool CreatePlanTable(frame::Session& session, PlanKind kind, const std::string& 
     frame::IndexProgress progress;
     frame::JINDEX(session.console(), index, 0, &progress);  // a new table: no records to count
   };
-  if (!frame::Shown(session, MakePlanTable(session.tables(), kind, name, indexing))) return false;
+  if (!frame::Checked(session, MakePlanTable(session.tables(), kind, name, indexing))) return false;
   return OpenPlanTable(session, name, area);
 }
 

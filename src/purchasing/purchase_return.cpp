@@ -5,6 +5,7 @@
 #include "console/message.h"
 #include "frame/code_pick.h"
 #include "frame/grid_cells.h"
+#include "frame/status_display.h"
 #include "pickers/pickers.h"
 #include "purchasing/purchase_documents.h"
 #include "xbase/session.h"
@@ -232,7 +233,7 @@ bool LoadReturn(frame::Session& session, const std::string& number, PurchaseRetu
     ret->stored[StockKey(lines.Text("KODE"), lines.Text("GUDANG"))] += lines.Number("QUANTITY");
     ret->lines.push_back(std::move(line));
   }
-  if (!s.ok()) console::PESAN(session.console(), s.message());
+  frame::ShowFailure(session, s);
   ret->lines.push_back(BlankReturnLine(static_cast<int>(ret->lines.size() + 1), session.MMEMBER.warehouse));
   return true;
 }

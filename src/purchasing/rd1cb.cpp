@@ -7,7 +7,7 @@
 #include "console/message.h"
 #include "frame/grid_cells.h"
 #include "frame/open_table.h"
-#include "pickers/picker_support.h"
+#include "frame/status_display.h"
 #include "purchasing/d1_pages.h"
 #include "purchasing/plan_screens.h"
 #include "purchasing/purchase_documents.h"
@@ -189,7 +189,7 @@ xbase::Status RD1CB(frame::Session& session, const std::vector<xbase::Value>&) {
                                   {11, "Baris/Hal :", &per_page, "99"}});
     if (!asked || xbase::IsBlank(branch)) break;
     Recap recap(session, xbase::PadR(xbase::AllTrim(branch), 6), from, to);
-    if (!frame::Shown(session, recap.Gather())) continue;
+    if (!frame::Checked(session, recap.Gather())) continue;
     if (recap.rows().empty()) {
       console::PESAN(session.console(), "Data D1 tidak ada");
       continue;

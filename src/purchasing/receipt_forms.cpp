@@ -8,6 +8,7 @@
 #include "console/get.h"
 #include "console/message.h"
 #include "frame/grid_cells.h"
+#include "frame/status_display.h"
 #include "purchasing/purchase_documents.h"
 #include "text/amount_in_words.h"
 #include "xbase/date_functions.h"
@@ -76,7 +77,7 @@ void LineTable(frame::Session& session, const std::string& number, double cash1,
               Pictured(lines.Number("DISCOUNT"), "999.99") + "+" + Pictured(lines.Number("DISCOUNT2"), "999.99") + "|" +
               Pictured(value, "9,999,999,999.99") + "|");
   }
-  if (!s.ok()) console::PESAN(session.console(), s.message());
+  frame::ShowFailure(session, s);
   for (; row < kTableRows; ++row) {
     form->Add("|  |          |                    |       |       |         |            |             |                |");
   }
@@ -163,7 +164,7 @@ xbase::Status RunNumberPrint(frame::Session& session, const NumberPrint& print) 
       if (s.ok()) s = area->SetOrder(print.order);
       if (s.ok()) s = area->Seek(area->PadToField(print.field, xbase::AllTrim(number)));
       const bool found = s.ok() && area->found();
-      if (!s.ok()) console::PESAN(con, s.message());
+      frame::ShowFailure(session, s);
       if (s.ok() && !found) {
         console::PESAN(con, print.label + " " + std::string(xbase::AllTrim(number)) + " tidak terdaftar");
       }

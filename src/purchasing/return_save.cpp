@@ -7,6 +7,7 @@
 #include "documents/record_writes.h"
 #include "documents/stock_posting.h"
 #include "documents/stored_lines.h"
+#include "frame/status_display.h"
 #include "purchasing/purchase_return.h"
 #include "xbase/number_text.h"
 #include "xbase/session.h"
@@ -149,7 +150,7 @@ xbase::Status SaveReturn(frame::Session& session, PurchaseReturn* ret) {
     s = documents::NumberDocument(session.console(), setup, kReturnCounter, branch, taken, write, &ret->number);
   }
   s = save.CommitWrites(s);
-  if (!s.ok() && !s.IsNotFound()) console::PESAN(session.console(), s.message());  // a missing counter had its alert
+  if (!s.IsNotFound()) frame::ShowFailure(session, s);  // a missing counter had its alert
   return s;
 }
 

@@ -12,6 +12,7 @@
 #include "frame/grid_cells.h"
 #include "frame/line_editor.h"
 #include "frame/prompts.h"
+#include "frame/status_display.h"
 #include "pickers/pickers.h"
 #include "purchasing/purchase_documents.h"
 #include "purchasing/purchase_return.h"
@@ -65,10 +66,7 @@ bool AskHeader(frame::Session& session, PurchaseReturn* ret) {
     pick.alias = "rtbeli1";
     pick.expressions = {"NOMOR", "TANGGAL", "SUPLIER"};
     pick.heads = {"Nomor", "Tanggal", "Suplier"};
-    if (xbase::Status s = frame::PickCode(session, pick, &number); !s.ok()) {
-      console::PESAN(con, s.message());
-      return false;
-    }
+    if (!frame::Checked(session, frame::PickCode(session, pick, &number))) return false;
     if (LoadReturn(session, number, ret)) return true;
     console::PESAN(con, "Nomor " + std::string(xbase::AllTrim(number)) + " tidak terdaftar");
     return false;

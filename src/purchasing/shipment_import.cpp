@@ -16,6 +16,7 @@
 #include "frame/grid_cells.h"
 #include "frame/import_folder.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "purchasing/purchase_documents.h"
 #include "purchasing/purchasing.h"
 #include "xbase/date_functions.h"
@@ -45,10 +46,7 @@ bool AlreadyShown(const xbase::Status& s) { return s.IsInvalidArgument() && s.me
 
 bool OpenShipmentFile(frame::Session& session, const std::string& folder, std::string_view name) {
   std::string path;
-  if (xbase::Status s = frame::FileInFolder(session, folder, xbase::WithExtension(name, "dbf"), &path); !s.ok()) {
-    console::PESAN(session.console(), s.message());
-    return false;
-  }
+  if (!frame::Checked(session, frame::FileInFolder(session, folder, xbase::WithExtension(name, "dbf"), &path))) return false;
   const std::string dir = std::filesystem::path(path).parent_path().string();
   return console::BUKAFILE(session.console(), session.tables(), path, false, frame::kOpenWait, name, nullptr,
                            [&](xbase::WorkArea* opened) {
@@ -329,7 +327,7 @@ bool CheckShipment(frame::Session& session, Shipment* shipment) {
   if (s.ok()) s = DrawNumbers(session, shipment);
   if (s.ok()) s = ReadLines(session, shipment);
   if (!s.ok()) {
-    if (!AlreadyShown(s)) console::PESAN(session.console(), s.message());
+    if (!AlreadyShown(s)) frame::ShowFailure(session, s);
     return false;
   }
   shipment->po_date = PurchaseOrderDate(session.Today());
@@ -378,7 +376,7 @@ xbase::Status SaveShipment(frame::Session& session, Shipment* shipment) {
   s = save.BeginWrites();
   if (s.ok()) s = WriteShipment(session, shipment);
   s = save.CommitWrites(s);
-  if (!s.ok() && !AlreadyShown(s)) console::PESAN(session.console(), s.message());
+  if (!AlreadyShown(s)) frame::ShowFailure(session, s);
   return s;
 }
 

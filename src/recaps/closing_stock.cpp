@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "frame/status_display.h"
 #include "performance/performance.h"
 #include "recaps/recap_posting.h"
 #include "recaps/recap_sums.h"
@@ -195,7 +196,7 @@ bool PostClosingStock(frame::Session& session, xbase::Date date) {
   }
   const xbase::Status status = ClosingStock(session, date).Run();
   const xbase::Status closed = session.tables().CloseAll();
-  return Shown(session, status) && Shown(session, closed);
+  return frame::Checked(session, status) && frame::Checked(session, closed);
 }
 
 }  // namespace recaps

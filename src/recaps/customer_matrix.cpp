@@ -2,6 +2,7 @@
 // of this year and last year, or of the months.
 #include "recaps/customer_matrix.h"
 
+#include "frame/status_display.h"
 #include "recaps/product_figures.h"
 #include "recaps/recap_tables.h"
 #include "xbase/date_functions.h"
@@ -32,7 +33,7 @@ xbase::Status RunCustomerMatrix(frame::Session& session, const CustomerMatrix& r
                    products);
       });
     }
-    if (!Shown(session, s)) continue;
+    if (!frame::Checked(session, s)) continue;
     ShowBook(session, report.file_title, {"Sheet1"},
              {report.heading + std::string(xbase::AllTrim(answers.branch)),
               "PERIODE s/d : " + xbase::Dtoc(answers.to), answers.unit == "V" ? "VALUE" : "CARTON"},

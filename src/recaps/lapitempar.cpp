@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "frame/spreadsheet.h"
+#include "frame/status_display.h"
 #include "recaps/product_figures.h"
 #include "recaps/product_tree.h"
 #include "recaps/recap_screens.h"
@@ -72,7 +73,7 @@ xbase::Status LAPITEMPAR(frame::Session& session, const Args&) {
         lines.push_back(std::move(line));
       });
     }
-    if (!Shown(session, s)) continue;
+    if (!frame::Checked(session, s)) continue;
     AskOutput(session, [&](bool detail) {
       std::vector<Heading> headings = TargetHeadings();
       headings.insert(headings.begin(), Heading{"NO"});

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "frame/spreadsheet.h"
+#include "frame/status_display.h"
 #include "recaps/customer_recaps.h"
 #include "recaps/product_figures.h"
 #include "recaps/recap_screens.h"
@@ -37,7 +38,7 @@ xbase::Status LAPITEMSLSVAL(frame::Session& session, const Args&) {
       item.turnover += answers.Figure(recaps);
       item.customers.insert(recaps.Text("RELASI"));
     });
-    if (!Shown(session, s)) continue;
+    if (!frame::Checked(session, s)) continue;
     ShowBook(session, "PA VALUE by SALES", {"Sheet1"},
              {"PA VALUE by SALES (value/1000)", "PERIODE : " + xbase::Dtoc(answers.from) + " s/d : " +
                                                    xbase::Dtoc(answers.to) + answers.IncludedText()},

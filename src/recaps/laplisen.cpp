@@ -1,6 +1,7 @@
 // LAPLIS "PP/PA Licensi": the licence coverage (PP/PA), and LAPLISITEM's per item, in a workbook.
 #include <algorithm>
 
+#include "frame/status_display.h"
 #include "recaps/coverage_reports.h"
 #include "recaps/customer_recaps.h"
 #include "recaps/matrix_sheet.h"
@@ -53,7 +54,7 @@ xbase::Status RunLicenceCoverage(frame::Session& session, bool by_item) {
         for (auto at = first; at != last; ++at) matrix.Mark(row, at->second);
       });
     }
-    if (!Shown(session, s)) continue;
+    if (!frame::Checked(session, s)) continue;
     MatrixLayout layout;
     layout.numbered = false;
     layout.city = false;

@@ -1,5 +1,6 @@
 // LAPPPAITEM "PP/PA Item Produk": the coverage (PP/PA) of the product lines by item, and LAPPPAVALUE's turnover, in a
 // workbook.
+#include "frame/status_display.h"
 #include "recaps/coverage_reports.h"
 #include "recaps/customer_recaps.h"
 #include "recaps/matrix_sheet.h"
@@ -38,7 +39,7 @@ xbase::Status RunLineCoverage(frame::Session& session, bool values) {
         }
       });
     }
-    if (!Shown(session, s)) continue;
+    if (!frame::Checked(session, s)) continue;
     MatrixLayout layout;
     layout.coverage_share = !values;
     layout.grand_share = values;

@@ -1,4 +1,5 @@
 // LAPPPASALES "PP/PA Sales by Item Produk": per salesman, the coverage lines sold, in a workbook.
+#include "frame/status_display.h"
 #include "recaps/customer_recaps.h"
 #include "recaps/matrix_sheet.h"
 #include "recaps/product_lookup.h"
@@ -30,7 +31,7 @@ xbase::Status LAPPPASALES(frame::Session& session, const Args&) {
         matrix.Mark(matrix.RowOf(label.key, label.code, label.name), column);
       });
     }
-    if (!Shown(session, s)) continue;
+    if (!frame::Checked(session, s)) continue;
     MatrixLayout layout;
     layout.city = false;
     layout.coverage_share = true;

@@ -1,4 +1,5 @@
 // LAPPPASLSVAL "PP Value by Sales": per salesman and customer, the value of each coverage line, in a workbook.
+#include "frame/status_display.h"
 #include "recaps/customer_recaps.h"
 #include "recaps/matrix_sheet.h"
 #include "recaps/product_lookup.h"
@@ -35,7 +36,7 @@ xbase::Status LAPPPASLSVAL(frame::Session& session, const Args&) {
         matrix.Add(row, column, 0, answers.Figure(recaps));
       });
     }
-    if (!Shown(session, s)) continue;
+    if (!frame::Checked(session, s)) continue;
     MatrixLayout layout;
     layout.coverage_share = true;
     layout.blank_zeros = true;

@@ -2,6 +2,7 @@
 // items), in a workbook.
 #include <set>
 
+#include "frame/status_display.h"
 #include "recaps/coverage_reports.h"
 #include "recaps/customer_recaps.h"
 #include "recaps/matrix_sheet.h"
@@ -91,7 +92,7 @@ xbase::Status RunItemsBySalesman(frame::Session& session, bool commitment) {
         }
       });
     }
-    if (!Shown(session, s)) continue;
+    if (!frame::Checked(session, s)) continue;
     MatrixLayout layout;
     layout.city = false;
     layout.by_total = false;

@@ -2,6 +2,7 @@
 // in a workbook.
 #include <set>
 
+#include "frame/status_display.h"
 #include "recaps/customer_recaps.h"
 #include "recaps/matrix_sheet.h"
 #include "recaps/product_lookup.h"
@@ -46,7 +47,7 @@ xbase::Status LAPSLSPAR(frame::Session& session, const Args&) {
         matrix.Add(matrix.RowOf(line->code, line->code, line->name), salesman, now ? 0 : 1, answers.Figure(recaps));
       });
     }
-    if (!Shown(session, s)) continue;
+    if (!frame::Checked(session, s)) continue;
     MatrixLayout layout;
     layout.city = false;
     ShowBook(session, "PARETO PENJUALAN per SALES", {"Sheet1"},

@@ -5,6 +5,7 @@
 #include "console/message.h"
 #include "frame/code_pick.h"
 #include "frame/spreadsheet.h"
+#include "frame/status_display.h"
 #include "recaps/lc_report.h"
 #include "recaps/product_figures.h"
 #include "recaps/product_tree.h"
@@ -33,7 +34,7 @@ bool FindMember(frame::Session& session, std::string_view alias, std::vector<std
   xbase::WorkArea* area = nullptr;
   xbase::Status s = frame::PickCode(session, pick, code, &picked, &escaped);
   if (s.ok()) s = frame::PickerArea(session, pick, &area);
-  if (!Shown(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   if (picked && !escaped) *code = area->PadToField("KODE", xbase::AllTrim(area->Text("KODE")));
   bool found = false;
   s = ForEachRow(*area, [&] {
@@ -42,7 +43,7 @@ bool FindMember(frame::Session& session, std::string_view alias, std::vector<std
       *name = std::string(xbase::RTrim(area->Text("NAMA")));
     }
   });
-  if (!Shown(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   if (!found) console::PESAN(session.console(), refusal);
   return found;
 }
@@ -57,7 +58,7 @@ class LcReport {
       return xbase::Status::OK();
     }
     while (Ask()) {
-      if (Shown(session_, Compute())) Write();
+      if (frame::Checked(session_, Compute())) Write();
     }
     return session_.tables().CloseAll();
   }

@@ -1,6 +1,7 @@
 // LJURJL "Jurnal Penjualan": the delivery notes and sales returns of a period line by line, with their discounts and
 // totals; a text report.
 #include "frame/grid_cells.h"
+#include "frame/status_display.h"
 #include "recaps/product_figures.h"
 #include "recaps/recap_screens.h"
 #include "recaps/recap_tables.h"
@@ -85,7 +86,7 @@ xbase::Status LJURJL(frame::Session& session, const Args&) {
       text.Line("");
       s = Block(session, kReturns, filter, &text, &number, &returns);
     }
-    if (!Shown(session, s)) continue;
+    if (!frame::Checked(session, s)) continue;
     text.Line(Total("TOTAL RETUR :", returns));
     text.Line(Total("PENJUALAN BERSIH :", sales - returns));
     PrintPages(session, text, 5, kWidth);

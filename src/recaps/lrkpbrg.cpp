@@ -6,6 +6,7 @@
 #include "console/alert.h"
 #include "frame/grid_cells.h"
 #include "frame/spreadsheet.h"
+#include "frame/status_display.h"
 #include "performance/performance.h"
 #include "platform/cell_range.h"
 #include "recaps/recap_report.h"
@@ -272,7 +273,7 @@ xbase::Status LRKPBRG(frame::Session& session, const Args&) {
     answers.filter.customer = answers.customer;
     answers.filter.salesman = answers.salesman;
     ItemRecap recap(session, answers);
-    if (!Shown(session, recap.Gather())) continue;
+    if (!frame::Checked(session, recap.Gather())) continue;
     const int choice = console::Alert(session.console(), "PILIHAN MEDIA LAPORAN", {"Printer", "Excel", "Keluar"});
     if (choice == 1) PrintText(session, recap, answers);
     if (choice == 2) WriteBook(session, recap, answers);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include "frame/grid_cells.h"
+#include "frame/status_display.h"
 #include "recaps/recap_screens.h"
 #include "recaps/recap_tables.h"
 #include "recaps/report_box.h"
@@ -75,7 +76,7 @@ xbase::Status LRKPCUST(frame::Session& session, const Args&) {
         return status;
       });
     }
-    if (!Shown(session, s)) continue;
+    if (!frame::Checked(session, s)) continue;
     const int width = static_cast<int>(kAmount.size());
     const std::string columns = xbase::PadR("KODE       NAMA", 51) + xbase::PadL("KUMMULATIF", width) +
                                 xbase::PadL("KUMMULATIF", width) + xbase::PadL("TANGGAL", width);

@@ -5,6 +5,7 @@
 #include "console/alert.h"
 #include "frame/grid_cells.h"
 #include "frame/spreadsheet.h"
+#include "frame/status_display.h"
 #include "recaps/recap_report.h"
 #include "recaps/recap_screens.h"
 #include "recaps/recap_tables.h"
@@ -159,7 +160,7 @@ xbase::Status LRKPSRJL(frame::Session& session, const Args&) {
     std::vector<Row> blocks[2];
     xbase::Status s = Gather(session, kNotes, filter, &blocks[0]);
     if (s.ok()) s = Gather(session, kReturns, filter, &blocks[1]);
-    if (!Shown(session, s)) continue;
+    if (!frame::Checked(session, s)) continue;
     const int choice = console::Alert(session.console(), "PILIHAN MEDIA LAPORAN", {"Printer", "Excel"});
     if (choice == 1) PrintText(session, filter, blocks, std::max(10, static_cast<int>(per_page)));
     if (choice == 2) WriteBook(session, filter, blocks);

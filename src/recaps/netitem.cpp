@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "frame/spreadsheet.h"
+#include "frame/status_display.h"
 #include "performance/performance.h"
 #include "recaps/recap_report.h"
 #include "recaps/recap_screens.h"
@@ -80,7 +81,7 @@ class NetItems {
     sheet.Bold("A4:AD4");
     row_ = 4;
     for (size_t i = 0; i < documents.size() && s.ok(); ++i) s = WriteDocument(sheet, documents[i]);
-    if (!Shown(session_, s)) return false;
+    if (!frame::Checked(session_, s)) return false;
     sheet.SetValue(++row_, 9, "TOTAL");
     WriteNumbers(sheet, row_, 11, {totals_[0], totals_[1], 0, totals_[2]});
     const std::string last = "A" + std::to_string(row_) + ":AB" + std::to_string(row_);

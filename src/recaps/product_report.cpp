@@ -2,6 +2,7 @@
 // by month through a year; over the PATRON lines or grouped by brand licence.
 #include "recaps/product_report.h"
 
+#include "frame/status_display.h"
 #include "recaps/product_figures.h"
 #include "recaps/product_tree.h"
 #include "recaps/recap_tables.h"
@@ -57,7 +58,7 @@ xbase::Status RunProductReport(frame::Session& session, const ProductReport& rep
                                      : TargetFigures(recaps, branch, Windows(date), &items);
     if (s.ok()) s = report.by_licence ? ReadLicences(session, &tree, &line_items) : ReadLineTree(session, &tree);
     if (s.ok() && !report.by_licence) s = ReadLineItems(session, &line_items);
-    if (!Shown(session, s)) continue;
+    if (!frame::Checked(session, s)) continue;
     if (!report.by_licence) {
       std::vector<std::string> sold;
       for (const auto& [item, figures] : items) sold.push_back(item);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "frame/status_display.h"
 #include "performance/performance.h"
 #include "recaps/recap_sums.h"
 #include "recaps/recap_tables.h"
@@ -171,7 +172,7 @@ bool PostRecaps(frame::Session& session, std::string_view key) {
   }
   const xbase::Status status = Posting(session, key).Run();
   const xbase::Status closed = session.tables().CloseAll();
-  return Shown(session, status) && Shown(session, closed);
+  return frame::Checked(session, status) && frame::Checked(session, closed);
 }
 
 }  // namespace recaps

@@ -14,7 +14,6 @@
 namespace recaps {
 
 using frame::OpenTables;
-using frame::Shown;
 using frame::TableUse;
 
 // The factor of a discount in percent: (100 - percent) / 100.

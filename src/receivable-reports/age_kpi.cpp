@@ -4,6 +4,7 @@
 
 #include "frame/grid_cells.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
 #include "receivable-reports/receivable_book.h"
@@ -163,7 +164,7 @@ xbase::Status RunAgeKpi(frame::Session& session, bool recap) {
     int grouping = 0;
     if (recap && (grouping = AskChoice(session, "REKAP PER", {"Relasi", "Sales"})) == 0) continue;
     std::vector<AgeLine> lines;
-    if (!Shown(session, AgeLines(session, limits, &lines))) break;
+    if (!frame::Checked(session, AgeLines(session, limits, &lines))) break;
     if (recap) {
       AgeRecapBook(session, lines, grouping == 2);
     } else {

@@ -3,6 +3,7 @@
 
 #include "frame/grid_cells.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "receivable-reports/limits_form.h"
 #include "xbase/text_functions.h"
 
@@ -102,7 +103,7 @@ xbase::Status RunGiroList(frame::Session& session, std::string_view window, cons
   ListLimits limits{Blank(10), Blank(6), session.Today(), session.Today()};
   while (AskGiroListLimits(session, window, &limits)) {
     ReportText report = text(limits);
-    if (!Shown(session, build(session, limits, &report))) break;
+    if (!frame::Checked(session, build(session, limits, &report))) break;
     PrintReport(session, report, title);
   }
   return session.tables().CloseAll();

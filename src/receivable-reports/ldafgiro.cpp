@@ -1,5 +1,6 @@
 // DAFTAR BUKTI PEMBAYARAN: the payment instruments of one kind received in a period.
 #include "frame/grid_cells.h"
+#include "frame/status_display.h"
 #include "receivable-reports/card_reports.h"
 #include "receivable-reports/instrument_rows.h"
 #include "receivable-reports/limits_form.h"
@@ -87,7 +88,7 @@ xbase::Status LDAFGIRO(frame::Session& session, const Args&) {
     const Media media = AskMedia(session);
     if (media == Media::kNone) continue;
     std::vector<InstrumentRow> rows;
-    if (!Shown(session, ReceivedInstruments(session, from, to, kind, &rows))) break;
+    if (!frame::Checked(session, ReceivedInstruments(session, from, to, kind, &rows))) break;
     if (media == Media::kPrinter) {
       PrintReport(session, ReceivedInstrumentsText(from, to, kind, rows), "DAFTAR BUKTI PEMBAYARAN");
     } else {

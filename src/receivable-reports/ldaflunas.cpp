@@ -4,6 +4,7 @@
 
 #include "frame/grid_cells.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
 #include "receivable-reports/receivable_book.h"
@@ -188,7 +189,7 @@ xbase::Status LDAFLUNAS(frame::Session& session, const Args&) {
     const Media media = AskMedia(session);
     if (media == Media::kNone) continue;
     std::vector<PaymentRow> rows;
-    if (!Shown(session, PaymentRows(session, limits, &rows))) break;
+    if (!frame::Checked(session, PaymentRows(session, limits, &rows))) break;
     if (media == Media::kPrinter) {
       PrintReport(session, PaymentListText(limits, rows), "DAFTAR PELUNASAN PIUTANG");
     } else {

@@ -1,6 +1,7 @@
 // DAFTAR PIUTANG: the receivables of a period, of a customer and branch, approved or not yet.
 #include "frame/grid_cells.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
 #include "receivable-reports/receivable_book.h"
@@ -78,7 +79,7 @@ xbase::Status LDAFPIUT(frame::Session& session, const Args&) {
                     {"BRS/HAL :", &per_page, "99"}})) {
     limits.per_page = static_cast<int>(per_page);
     ReportText report = ReceivableListText(limits, approved);
-    if (!Shown(session, BuildReceivableList(session, limits, approved, &report))) break;
+    if (!frame::Checked(session, BuildReceivableList(session, limits, approved, &report))) break;
     PrintReport(session, report, "DAFTAR PIUTANG");
   }
   return session.tables().CloseAll();

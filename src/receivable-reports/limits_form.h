@@ -41,7 +41,6 @@ int AskChoice(frame::Session& session, std::string_view question, const std::vec
 bool OpenTables(frame::Session& session, std::initializer_list<std::string_view> tables);
 
 // Shows a failed status on row 24; true when it is OK.
-using frame::Shown;
 
 // A text field of `width` blanks, for the windows' code answers.
 inline std::string Blank(int width) { return std::string(static_cast<size_t>(width), ' '); }

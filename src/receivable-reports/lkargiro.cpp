@@ -5,6 +5,7 @@
 #include "frame/code_pick.h"
 #include "frame/grid_cells.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "receivable-reports/card_reports.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/receivable_book.h"
@@ -36,7 +37,7 @@ bool PickInstrument(frame::Session& session, std::string* number) {
   pick.alias = "GIRODBT";
   pick.expressions = {"NOMOR", "DTOC(TG_TERIMA)", "RELASI", "DEBET"};
   pick.heads = {"NOMOR", "TG. TERIMA", "CUSTOMER", "JUMLAH"};
-  return Shown(session, frame::PickCode(session, pick, number));
+  return frame::Checked(session, frame::PickCode(session, pick, number));
 }
 
 }  // namespace
@@ -103,7 +104,7 @@ xbase::Status LKARGIRO(frame::Session& session, const Args&) {
                    {{"Nomor :", &number, "@!", [&] { return PickInstrument(session, &number); }},
                     {"Brs/hal :", &per_page, "99"}})) {
     ReportText report = InstrumentCardText(number, static_cast<int>(per_page));
-    if (!Shown(session, BuildInstrumentCard(session, number, &report))) break;
+    if (!frame::Checked(session, BuildInstrumentCard(session, number, &report))) break;
     PrintReport(session, report, "KARTU BUKTI PEMBAYARAN");
   }
   return session.tables().CloseAll();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "frame/grid_cells.h"
+#include "frame/status_display.h"
 #include "receivable-reports/card_reports.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/receivable_book.h"
@@ -106,7 +107,7 @@ xbase::Status LKARPIUT(frame::Session& session, const Args&) {
                     {"DARI TGL :", &limits.from},
                     {"s/d TGL :", &limits.to}})) {
     ReportText report = CustomerCardText(limits);
-    if (!Shown(session, BuildCustomerCard(session, limits, &report))) break;
+    if (!frame::Checked(session, BuildCustomerCard(session, limits, &report))) break;
     PrintReport(session, report, "KARTU PIUTANG");
   }
   return session.tables().CloseAll();

@@ -1,5 +1,6 @@
 // REKAP MUTASI PIUTANG: per customer the opening balance, sales, reversing journal, settlements and
 // closing balance of a period, and the closing balance of its bad-debt invoices.
+#include "frame/status_display.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
 #include "receivable-reports/report_screens.h"
@@ -53,7 +54,7 @@ xbase::Status LMTSPIUT(frame::Session& session, const Args&) {
                     {"BRS/HAL :", &per_page, "99"}})) {
     limits.per_page = static_cast<int>(per_page);
     std::vector<RecapRow> rows;
-    if (!Shown(session, MovementRecap(session, limits, &rows))) break;
+    if (!frame::Checked(session, MovementRecap(session, limits, &rows))) break;
     PrintReport(session, MovementRecapText(limits, rows), "REKAP MUTASI PIUTANG");
   }
   return session.tables().CloseAll();

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "frame/grid_cells.h"
+#include "frame/status_display.h"
 #include "receivable-reports/card_reports.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/receivable_book.h"
@@ -156,7 +157,7 @@ xbase::Status LPIUTBLNS(frame::Session& session, const Args&) {
     const Media media = AskMedia(session);
     if (media == Media::kNone) continue;
     std::vector<InvoiceBalance> rows;
-    if (!Shown(session, InvoiceBalances(session, limits, &rows))) break;
+    if (!frame::Checked(session, InvoiceBalances(session, limits, &rows))) break;
     if (media == Media::kPrinter) {
       PrintReport(session, InvoiceBalancesText(limits, rows, static_cast<int>(per_page)), "SALDO PIUTANG/FAKTUR");
     } else {

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "frame/grid_cells.h"
+#include "frame/status_display.h"
 #include "receivable-reports/card_reports.h"
 #include "receivable-reports/customer_recap.h"
 #include "receivable-reports/limits_form.h"
@@ -76,7 +77,7 @@ xbase::Status LREKPIUT(frame::Session& session, const Args&) {
   while (AskLimits(session, "SALDO PIUTANG/CUSTOMER",
                    {{"CUSTOMER :", &limits.customer, "@!"}, {"DARI TGL :", &limits.from}, {"s/d TGL :", &limits.to}})) {
     ReportText report = CustomerBalancesText(limits);
-    if (!Shown(session, BuildCustomerBalances(session, limits, &report))) break;
+    if (!frame::Checked(session, BuildCustomerBalances(session, limits, &report))) break;
     PrintReport(session, report, "SALDO PIUTANG/CUSTOMER");
   }
   return session.tables().CloseAll();

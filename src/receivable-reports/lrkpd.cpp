@@ -1,6 +1,7 @@
 // REKAP PIUTANG (MENU D): per customer the open amounts of its invoices by kind (services, doubtful,
 // compensation) and by due date against a date: due in earlier years, due by the date, not yet due.
 #include "frame/grid_cells.h"
+#include "frame/status_display.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
 #include "receivable-reports/report_screens.h"
@@ -90,7 +91,7 @@ xbase::Status LRKPD(frame::Session& session, const Args&) {
                     {"BRS/HAL :", &per_page, "99"}})) {
     limits.per_page = static_cast<int>(per_page);
     std::vector<RecapRow> rows;
-    if (!Shown(session, DueRecap(session, limits, &rows))) break;
+    if (!frame::Checked(session, DueRecap(session, limits, &rows))) break;
     PrintReport(session, DueRecapText(limits, rows), "REKAP PIUTANG");
   }
   return session.tables().CloseAll();

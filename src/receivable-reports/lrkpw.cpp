@@ -1,6 +1,7 @@
 // REKAP MUTASI PIUTANG & POTONGAN: per customer the opening balance, sales and the settlements of a
 // period split into instruments, cash, returns, discounts, costs, VAT and FS/FB deductions.
 #include "frame/grid_cells.h"
+#include "frame/status_display.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
 #include "receivable-reports/report_screens.h"
@@ -126,7 +127,7 @@ xbase::Status LRKPW(frame::Session& session, const Args&) {
     const Media media = AskMedia(session);
     if (media == Media::kNone) continue;
     std::vector<RecapRow> rows;
-    if (!Shown(session, DeductionRecap(session, limits, &rows))) break;
+    if (!frame::Checked(session, DeductionRecap(session, limits, &rows))) break;
     if (media == Media::kPrinter) {
       PrintReport(session, DeductionRecapText(limits, rows), "REKAP MUTASI PIUTANG & POTONGAN");
     } else {

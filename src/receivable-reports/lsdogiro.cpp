@@ -4,6 +4,7 @@
 
 #include "frame/grid_cells.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "receivable-reports/card_reports.h"
 #include "receivable-reports/instrument_rows.h"
 #include "receivable-reports/limits_form.h"
@@ -75,7 +76,7 @@ xbase::Status LSDOGIRO(frame::Session& session, const Args&) {
   while (AskLimits(session, "SALDO BUKTI PEMBAYARAN",
                    {{"Cabang :", &branch, "@!"}, {"Per TGL :", &date}, {"kd byr :", &kind, "@!"}})) {
     std::vector<InstrumentRow> rows;
-    if (!Shown(session, InstrumentBalances(session, branch, date, kind, &rows))) break;
+    if (!frame::Checked(session, InstrumentBalances(session, branch, date, kind, &rows))) break;
     PrintReport(session, InstrumentBalancesText(date, kind, rows), "SALDO BUKTI PEMBAYARAN");
   }
   return session.tables().CloseAll();

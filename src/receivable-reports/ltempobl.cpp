@@ -1,4 +1,5 @@
 // REKAP JATUH TEMPO / BULAN: open receivables in thousands by due month, per customer or outlet group.
+#include "frame/status_display.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
 #include "receivable-reports/report_screens.h"
@@ -24,7 +25,7 @@ xbase::Status LTEMPOBL(frame::Session& session, const Args&) {
                     {"Baris/Hal :", &per_page, "99"}})) {
     limits.per_page = static_cast<int>(per_page);
     std::vector<RecapRow> rows;
-    if (!Shown(session, DueMonthRecap(session, limits, false, &rows))) break;
+    if (!frame::Checked(session, DueMonthRecap(session, limits, false, &rows))) break;
     PrintReport(session, DueMonthRecapText(limits, false, rows), "REKAP JATUH TEMPO / BULAN");
   }
   return session.tables().CloseAll();

@@ -1,4 +1,5 @@
 // REKAP JATUH TEMPO/BULAN/SALES: open receivables in thousands by due month, per salesman.
+#include "frame/status_display.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
 #include "receivable-reports/report_screens.h"
@@ -23,7 +24,7 @@ xbase::Status LTEMPOBLSALES(frame::Session& session, const Args&) {
     const Media media = AskMedia(session);
     if (media == Media::kNone) continue;
     std::vector<RecapRow> rows;
-    if (!Shown(session, DueMonthRecap(session, limits, true, &rows))) break;
+    if (!frame::Checked(session, DueMonthRecap(session, limits, true, &rows))) break;
     if (media == Media::kPrinter) {
       PrintReport(session, DueMonthRecapText(limits, true, rows), "REKAP JATUH TEMPO/BULAN/SALES");
     } else {

@@ -1,6 +1,7 @@
 // PIUTANG dan PEMBAYARAN (B): the invoices of a sales period with what was paid, deducted and
 // returned up to a date and the balance left, per customer, or one line per customer.
 #include "frame/grid_cells.h"
+#include "frame/status_display.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
 #include "receivable-reports/receivable_book.h"
@@ -184,7 +185,7 @@ xbase::Status MNB(frame::Session& session, const Args&) {
     const int output = AskChoice(session, recap ? "Output Laporan Rekap" : "Output Laporan", {"monitor", "excell"});
     if (output == 0) continue;
     std::vector<InvoicePayment> rows;
-    if (!Shown(session, InvoicePayments(session, limits, &rows))) break;
+    if (!frame::Checked(session, InvoicePayments(session, limits, &rows))) break;
     if (output == 1) {
       PrintReport(session, InvoicePaymentsText(limits, rows, recap), "PIUTANG dan PEMBAYARAN");
     } else {

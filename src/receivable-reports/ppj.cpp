@@ -4,6 +4,7 @@
 #include "documents/line_value.h"
 #include "frame/grid_cells.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
 #include "receivable-reports/receivable_book.h"
@@ -86,7 +87,7 @@ xbase::Status PPJ(frame::Session& session, const Args&) {
                    {{"DARI TGL :", &limits.from}, {"s/d TGL :", &limits.to}, {"BRS/HAL :", &per_page, "99"}})) {
     limits.per_page = static_cast<int>(per_page);
     ReportText report = SalesAgainstReceivablesText(limits);
-    if (!Shown(session, BuildSalesAgainstReceivables(session, limits, &report))) break;
+    if (!frame::Checked(session, BuildSalesAgainstReceivables(session, limits, &report))) break;
     PrintReport(session, report, "PERBANDINGAN");
   }
   return session.tables().CloseAll();

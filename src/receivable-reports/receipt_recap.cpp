@@ -4,6 +4,7 @@
 
 #include "frame/grid_cells.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
 #include "receivable-reports/receivable_book.h"
@@ -150,7 +151,7 @@ xbase::Status RunReceiptRecap(frame::Session& session, bool by_salesman) {
                     {"Baris/Hal :", &per_page, "99"}})) {
     limits.per_page = static_cast<int>(per_page);
     std::vector<RecapRow> rows;
-    if (!Shown(session, ReceiptRecap(session, limits, by_salesman, &rows))) break;
+    if (!frame::Checked(session, ReceiptRecap(session, limits, by_salesman, &rows))) break;
     PrintReport(session, ReceiptRecapText(limits, by_salesman, rows), title);
   }
   return session.tables().CloseAll();

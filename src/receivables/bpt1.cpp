@@ -10,6 +10,7 @@
 #include "documents/save_scope.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
 #include "receivables/deductions.h"
@@ -58,7 +59,7 @@ bool LoadVoucher(frame::Session& session, BptVoucher* voucher) {
   bool found = false;
   voucher->number = xbase::PadR(xbase::Upper(xbase::RTrim(voucher->number)), 10);
   if (xbase::IsBlank(voucher->number)) return true;
-  if (!pickers::Checked(session, SeekExact(session, "BPOT_BPT", "BPOT_BPT1", "NOMOR", voucher->number, &found))) {
+  if (!frame::Checked(session, SeekExact(session, "BPOT_BPT", "BPOT_BPT1", "NOMOR", voucher->number, &found))) {
     return false;
   }
   if (!found) {
@@ -84,12 +85,12 @@ bool CheckInvoice(frame::Session& session, BptVoucher* voucher, double* invoice_
       session, PickOf("Piutdbt", {"nota", "relasi", "tanggal"}, {"Invoice", "Relasi", "Tanggal"}), &voucher->nota);
   if (s.ok()) s = SeekExact(session, "Piutdbt", "PIUTDBT1", "NOTA", voucher->nota, &found);
   voucher->nota = xbase::PadR(xbase::RTrim(voucher->nota), 20);
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   if (!found) return pickers::Refuse(session, "Nota " + std::string(xbase::RTrim(voucher->nota)) + " tidak ada");
   *invoice_amount = TableArea(session, "Piutdbt").Number("DEBET");
   if (!xbase::IsBlank(voucher->number)) return true;
   s = SeekKey(session, "BPOT_BPT", "BPOT_BPT2", voucher->nota + voucher->code, &found);
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   if (!found) return true;
   return pickers::Refuse(session, "NOTA " + std::string(xbase::RTrim(voucher->nota)) + " - " + voucher->code +
                                       ", sudah dipakai di nomor " + TableArea(session, "BPOT_BPT").Text("NOMOR"));

@@ -9,6 +9,7 @@
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
 #include "frame/report_engine.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "receivables/deductions.h"
 #include "receivables/keyed_seek.h"
@@ -90,7 +91,7 @@ xbase::Status BPT2(frame::Session& session, const std::vector<xbase::Value>&) {
           &number);
       if (p.ok()) p = SeekExact(session, "BPOT_BPT", "BPOT_BPT1", "NOMOR", number, &found);
       number = xbase::PadR(xbase::RTrim(number), 10);
-      if (!pickers::Checked(session, p)) return false;
+      if (!frame::Checked(session, p)) return false;
       return found || pickers::Refuse(session, "BPT " + std::string(xbase::RTrim(number)) + " tidak ada");
     };
     if (form.Read(con).escaped || xbase::IsBlank(number) || !found) break;

@@ -10,6 +10,7 @@
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "receivables/collections.h"
 #include "receivables/keyed_seek.h"
@@ -111,7 +112,7 @@ bool LoadCollection(frame::Session& session, CollectionList* list) {
     xbase::Status p = frame::PickCode(
         session, PickOf("Tagih1", {"nomor", "tanggal", "penagih", "kdcb"}, {"Nomor", "Tanggal", "Penagih", "Cabang"}),
         &list->number);
-    if (!pickers::Checked(session, p)) return false;
+    if (!frame::Checked(session, p)) return false;
   }
   list->number = xbase::PadR(xbase::Upper(xbase::RTrim(list->number)), 10);
   bool found = false;
@@ -142,7 +143,7 @@ bool LoadCollection(frame::Session& session, CollectionList* list) {
       list->lines.push_back(std::move(line));
     }
   }
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   list->lines.push_back(BlankCollectionLine(list->lines.size() + 1));
   return true;
 }
@@ -156,7 +157,7 @@ bool CheckCollectionInvoice(frame::Session& session, CollectionList* list, size_
       &nota);
   if (s.ok()) s = SeekExact(session, "PiutDbt", "PIUTDBT1", "NOTA", nota, &found);
   nota = xbase::PadR(xbase::RTrim(nota), 20);
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   if (!found) return pickers::Refuse(session, "Nota " + std::string(xbase::RTrim(nota)) + " tidak ada");
   for (size_t k = 0; k < list->lines.size(); ++k) {
     if (k != line && list->lines[k][kTgNota].text() == nota) {

@@ -12,6 +12,7 @@
 #include "frame/grid_cells.h"
 #include "frame/open_table.h"
 #include "frame/report_engine.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "receivables/collections.h"
 #include "receivables/keyed_seek.h"
@@ -201,7 +202,7 @@ xbase::Status PrintScreen(frame::Session& session, bool by_company) {
           session, PickOf("Tagih1", {"nomor", "tanggal", "penagih"}, {"Nomor", "Tanggal", "Penagih"}), &number);
       if (s.ok()) s = SeekExact(session, "Tagih1", "TAGIH11", "NOMOR", number, &found);
       number = xbase::PadR(xbase::RTrim(number), 10);
-      if (!pickers::Checked(session, s)) return false;
+      if (!frame::Checked(session, s)) return false;
       if (!found) return pickers::Refuse(session, "TAGIHAN " + std::string(xbase::RTrim(number)) + " tidak ada");
       const xbase::WorkArea& header = TableArea(session, "Tagih1");
       date = header.DateOf("TANGGAL");
@@ -235,7 +236,7 @@ bool CollectionPages(frame::Session& session, std::string_view number, xbase::Da
   pages->clear();
   bool found = false;
   xbase::Status s = SeekExact(session, "Tagih1", "TAGIH11", "NOMOR", number, &found);
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   if (!found) return pickers::Refuse(session, "TAGIHAN " + std::string(xbase::RTrim(number)) + " tidak ada");
   const xbase::WorkArea& header = TableArea(session, "Tagih1");
   const xbase::Date date = header.DateOf("TANGGAL");
@@ -245,7 +246,7 @@ bool CollectionPages(frame::Session& session, std::string_view number, xbase::Da
     name = TableArea(session, "mastsls").Text("NAMA");
   }
   std::vector<ListLine> lines;
-  if (!pickers::Checked(session, ReadLines(session, number, &lines))) return false;
+  if (!frame::Checked(session, ReadLines(session, number, &lines))) return false;
   const std::vector<std::string> title = {
       "TAGIHAN PIUTANG" + std::string(105, ' ') + "NOMOR : " + std::string(number),
       "PERIODE : " + xbase::Dtoc(date) + " s/d " + xbase::Dtoc(end),

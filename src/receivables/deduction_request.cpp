@@ -6,6 +6,7 @@
 #include "console/message.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "receivables/deductions.h"
 #include "receivables/keyed_seek.h"
@@ -63,7 +64,7 @@ bool CheckInvoice(frame::Session& session, DeductionRequest* request, size_t lin
                                                     {"Invoice", "Relasi", "Tepe", "tangga", "SALES"}),
                                     &nota);
   if (s.ok()) s = SeekExact(session, "Piutdbt", "PIUTDBT1", "NOTA", nota, &found);
-  if (!pickers::Checked(session, s) || !found) return false;
+  if (!frame::Checked(session, s) || !found) return false;
   nota = xbase::PadR(xbase::RTrim(nota), 20);
   *value = Value::Text(nota);
   for (size_t k = 0; k < request->lines.size(); ++k) {
@@ -73,7 +74,7 @@ bool CheckInvoice(frame::Session& session, DeductionRequest* request, size_t lin
     }
   }
   std::string other;
-  if (!pickers::Checked(session, OtherRequest(session, nota, request->code, request->number, &other))) return false;
+  if (!frame::Checked(session, OtherRequest(session, nota, request->code, request->number, &other))) return false;
   if (!other.empty()) {
     return pickers::Refuse(session, "NOTA " + std::string(xbase::RTrim(nota)) + " - " + request->code +
                                         ", sudah pernah diajukan dg Nomor " + std::string(xbase::RTrim(other)));
@@ -90,7 +91,7 @@ bool CheckInvoice(frame::Session& session, DeductionRequest* request, size_t lin
     row[kDedAmount] = Value::Num(voucher.Number("NILAI"), 14, 2);
     row[kDedBpt] = Value::Text(voucher.Text("NOMOR"));
   }
-  return pickers::Checked(session, s);
+  return frame::Checked(session, s);
 }
 
 }  // namespace
@@ -112,7 +113,7 @@ bool DeductionCounts(const console::ValueRow& line) {
 
 bool DeductionCodeValid(frame::Session& session, std::string_view code) {
   bool found = false;
-  if (!pickers::Checked(session, SeekExact(session, "mastjns", "MASTJNS1", "KODE", code, &found))) return false;
+  if (!frame::Checked(session, SeekExact(session, "mastjns", "MASTJNS1", "KODE", code, &found))) return false;
   const std::string option = found ? TableArea(session, "mastjns").Text("OPSI") : std::string();
   if (option == "4" || option == "5") return true;
   return pickers::Refuse(session, "Kode potongan " + std::string(xbase::RTrim(code)) + " tidak terdaftar");
@@ -160,7 +161,7 @@ bool FindRequest(frame::Session& session, DeductionRequest* request) {
   request->number = xbase::PadR(xbase::Upper(xbase::RTrim(number)), 10);
   bool found = false;
   if (s.ok()) s = LoadRequest(session, kRequestTables, request, &found);
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   if (found) return true;
   return pickers::Refuse(session, "DRAFT POTONGAN " + std::string(xbase::RTrim(request->number)) + " belum terdaftar");
 }

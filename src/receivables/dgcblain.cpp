@@ -4,6 +4,7 @@
 #include "console/message.h"
 #include "frame/open_table.h"
 #include "frame/report_engine.h"
+#include "frame/status_display.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/other_branches.h"
 #include "receivables/transfer_files.h"
@@ -40,10 +41,7 @@ bool PrintList(frame::Session& session) {
     if (!report.Line(line, "S")) return false;
     s = rows.Skip();
   }
-  if (!s.ok()) {
-    console::PESAN(session.console(), s.message());
-    return false;
-  }
+  if (!frame::Checked(session, s)) return false;
   if (!report.Line(kRule, "S")) return false;
   frame::ReportLayout layout;
   layout.width = static_cast<int>(kRule.size());

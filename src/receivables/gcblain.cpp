@@ -13,7 +13,7 @@
 #include "frame/line_arrays.h"
 #include "frame/line_editor.h"
 #include "frame/open_table.h"
-#include "pickers/picker_support.h"
+#include "frame/status_display.h"
 #include "receivables/editor_keys.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/other_branches.h"
@@ -83,7 +83,7 @@ void EditLines(frame::Session& session, GiroSplit* split) {
       case key::kF10: {
         if (console::Alert(con, "Yakin data akan disimpan", {"Ya", "Tidak"}) != 1) return false;
         bool saved = false;
-        return pickers::Checked(session, SaveSplit(session, *split, &saved)) && saved;
+        return frame::Checked(session, SaveSplit(session, *split, &saved)) && saved;
       }
       case key::kDel:
         if (!xbase::IsBlank(split->lines[static_cast<size_t>(idx - 1)][kSpBranch].text())) {

@@ -10,6 +10,7 @@
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
 #include "receivables/keyed_seek.h"
@@ -64,7 +65,7 @@ console::ValueRow BlankSplitLine(size_t n, std::string_view customer) {
 bool BranchName(frame::Session& session, std::string_view code, std::string* name, bool tell) {
   bool found = false;
   xbase::Status s = SeekExact(session, "setup", "SETUP", "SETUP", "MTCB" + xbase::PadR(xbase::RTrim(code), 6), &found);
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   if (!found) {
     return tell && pickers::Refuse(session, "Cabang " + std::string(xbase::RTrim(code)) + " tidak terdaftar");
   }
@@ -79,7 +80,7 @@ bool LoadSplit(frame::Session& session, GiroSplit* split) {
   xbase::Status s = frame::PickCode(session, pick, &split->number);
   if (s.ok()) s = SeekExact(session, "GiroDbt", "GIRODBT1", "NOMOR", split->number, &found);
   split->number = xbase::PadR(xbase::RTrim(split->number), 20);
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   if (!found) return pickers::Refuse(session, "Nomor " + std::string(xbase::RTrim(split->number)) + " tidak ada");
   const xbase::WorkArea& instrument = TableArea(session, "GiroDbt");
   if (instrument.Logical("KIRIMAN")) return pickers::Refuse(session, "ini giro kiriman cabang lain");
@@ -89,12 +90,12 @@ bool LoadSplit(frame::Session& session, GiroSplit* split) {
   const double used = instrument.Number("KREDIT");
   std::vector<uint32_t> rows;
   double stored = 0;
-  if (!pickers::Checked(session, StoredSplit(session, split->number, &rows, &stored))) return false;
+  if (!frame::Checked(session, StoredSplit(session, split->number, &rows, &stored))) return false;
   split->used_elsewhere = used - stored;
   split->lines.clear();
   xbase::WorkArea& area = TableArea(session, "GIROKDT");
   for (uint32_t row : rows) {
-    if (!pickers::Checked(session, area.GoTo(row))) return false;
+    if (!frame::Checked(session, area.GoTo(row))) return false;
     console::ValueRow line = BlankSplitLine(split->lines.size() + 1, area.Text("RELASI"));
     line[kSpBranch] = Value::Text(area.Text("KDCB"));
     std::string name(20, ' ');
@@ -150,7 +151,7 @@ bool CheckSplitCell(frame::Session& session, GiroSplit* split, size_t line, size
       xbase::Status s = frame::PickCode(session, PickOf("Mastcus", {"relasi", "nama", "kota"}, {"Kode", "Nama", "Kota"}),
                                         &code);
       if (s.ok()) s = SeekExact(session, "Mastcus", "MASTCUS1", "RELASI", code, &found);
-      if (!pickers::Checked(session, s)) return false;
+      if (!frame::Checked(session, s)) return false;
       if (!found) return pickers::Refuse(session, "Relasi " + std::string(xbase::RTrim(code)) + " tidak ada");
       *value = Value::Text(xbase::PadR(xbase::RTrim(code), 10));
       row[kSpNote] = Value::Text(xbase::PadR(TableArea(session, "Mastcus").Text("NAMA"), 20).substr(0, 20));

@@ -8,6 +8,7 @@
 #include "frame/dot_matrix_print.h"
 #include "frame/open_table.h"
 #include "frame/report_controls.h"
+#include "frame/status_display.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/tgiro.h"
 #include "text/amount_in_words.h"
@@ -32,8 +33,9 @@ bool FindInstrument(frame::Session& session, std::string* number) {
   xbase::Status s = frame::PickCode(session, pick, number);
   if (s.ok()) s = SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", *number, &found);
   *number = xbase::PadR(*number, 20);
-  if (s.ok() && found) return true;
-  console::PESAN(session.console(), s.ok() ? "giro / tranfer tidak ketemu" : s.message());
+  if (!frame::Checked(session, s)) return false;
+  if (found) return true;
+  console::PESAN(session.console(), "giro / tranfer tidak ketemu");
   return false;
 }
 

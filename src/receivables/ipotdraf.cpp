@@ -4,7 +4,7 @@
 #include "console/alert.h"
 #include "console/get.h"
 #include "console/message.h"
-#include "pickers/picker_support.h"
+#include "frame/status_display.h"
 #include "pickers/pickers.h"
 #include "receivables/deductions.h"
 #include "xbase/text_functions.h"
@@ -28,7 +28,7 @@ xbase::Status IPOTDRAF(frame::Session& session, const std::vector<xbase::Value>&
     header.Add(kDedHeaderRow, kDedNumberColumn, &request.number, "@!").valid = [&] {
       bool found = false;
       request.number = xbase::PadR(xbase::Upper(xbase::RTrim(request.number)), 10);
-      if (!pickers::Checked(session, LoadRequest(session, kRequestTables, &request, &found))) return false;
+      if (!frame::Checked(session, LoadRequest(session, kRequestTables, &request, &found))) return false;
       if (!found) request.number = std::string(10, ' ');
       return true;
     };
@@ -41,7 +41,7 @@ xbase::Status IPOTDRAF(frame::Session& session, const std::vector<xbase::Value>&
     EditDeductionLines(session, &request, false, [&] {
       if (console::Alert(con, "Yakin data akan disimpan", {"Ya", "Tidak"}) != 1) return false;
       bool saved = false;
-      return pickers::Checked(session, SaveRequest(session, &request, &saved)) && saved;
+      return frame::Checked(session, SaveRequest(session, &request, &saved)) && saved;
     });
   }
   session.CloseTables();

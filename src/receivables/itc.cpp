@@ -7,6 +7,7 @@
 #include "console/table_access.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/tgiro.h"
 #include "xbase/date_functions.h"
@@ -37,8 +38,9 @@ bool CheckGiro(frame::Session& session, Clearing* clearing, std::string_view col
   if (s.ok()) s = SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", clearing->number, &found);
   clearing->number = xbase::PadR(clearing->number, 20);
   const xbase::WorkArea& giro = TableArea(session, "GIRODBT");
-  if (!s.ok() || !found || xbase::AllTrim(giro.Text("KET")) != "GIRO") {
-    console::PESAN(con, s.ok() ? "bukan nomor giro" : s.message());
+  if (!frame::Checked(session, s)) return false;
+  if (!found || xbase::AllTrim(giro.Text("KET")) != "GIRO") {
+    console::PESAN(con, "bukan nomor giro");
     return false;
   }
   const console::Attr attr = con.Colour(colour);

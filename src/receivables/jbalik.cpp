@@ -11,6 +11,7 @@
 #include "frame/code_pick.h"
 #include "frame/line_arrays.h"
 #include "frame/line_editor.h"
+#include "frame/status_display.h"
 #include "receivables/journal.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/receipt.h"
@@ -82,7 +83,7 @@ bool AskInvoice(frame::Session& session, Journal* journal) {
                                         &journal->nota);
       bool found = false;
       if (s.ok()) s = LoadJournal(session, journal, &found);
-      if (!s.ok()) console::PESAN(con, s.message());
+      frame::ShowFailure(session, s);
       if (s.ok() && !found) console::PESAN(con, "Nota " + std::string(xbase::AllTrim(journal->nota)) + " tidak ada");
       return s.ok() && found;
     };

@@ -7,6 +7,7 @@
 #include "documents/named_records.h"
 #include "documents/save_scope.h"
 #include "documents/stored_lines.h"
+#include "frame/status_display.h"
 #include "receivables/journal.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/receipt.h"
@@ -183,7 +184,7 @@ xbase::Status SaveJournal(frame::Session& session, const Journal& journal) {
   s = save.BeginWrites();
   if (s.ok()) s = WriteJournal(session, journal);
   s = save.CommitWrites(s);
-  if (!s.ok()) console::PESAN(session.console(), s.message());
+  frame::ShowFailure(session, s);
   return s;
 }
 

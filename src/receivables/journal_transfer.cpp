@@ -12,6 +12,7 @@
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "receivables/journal.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/receivables.h"
@@ -51,7 +52,7 @@ xbase::Status SendNumbers(frame::Session& session, console::Attr attr) {
     which.Add(12, 23, &number, "@!").valid = [&] {
       const xbase::Status s =
           frame::PickCode(session, PickOf("Piutjbl", {"nomor", "nota", "tanggal"}, {"Nomor", "Nota", "Tanggal"}), &number);
-      if (!s.ok()) console::PESAN(con, s.message());
+      frame::ShowFailure(session, s);
       number = xbase::PadR(number, 10);
       return s.ok();
     };
@@ -158,7 +159,8 @@ xbase::Status IMPORJB(frame::Session& session, const std::vector<xbase::Value>&)
       OpenTransferTable(session, TransferFolder(session, folder), kTransferTable, true, true, nullptr)) {
     s = ImportJournals(session);
     // A lock given up was told with what it left unwritten; the numbers before it are in.
-    if (!s.IsLocked()) console::PESAN(con, s.ok() ? "Proses impor berhasil......." : s.message());
+    if (s.ok()) console::PESAN(con, "Proses impor berhasil.......");
+    if (!s.IsLocked()) frame::ShowFailure(session, s);
     if (s.IsLocked()) s = xbase::Status::OK();
   }
   const xbase::Status closed = session.tables().CloseAll();

@@ -8,6 +8,7 @@
 #include "console/message.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
 #include "receivables/editor_keys.h"
@@ -33,7 +34,7 @@ bool FindSplitRow(frame::Session& session, std::string* number, std::string_view
   for (size_t i = 0; s.ok() && i < found.size(); ++i) {
     if (s = rows.GoTo(found[i]); s.ok() && rows.Text("KDCB") == xbase::PadR(branch, 6)) return true;
   }
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   return pickers::Refuse(session, "Giro " + std::string(xbase::RTrim(*number)) + " tidak ada untuk cabang " +
                                       std::string(xbase::RTrim(branch)));
 }
@@ -65,7 +66,7 @@ void SendRows(frame::Session& session, std::string_view branch, std::string_view
     con.Say(17, 25, row.Text("KET"), attr);
     con.Say(18, 25, row.Text("CODE_ID"), attr);
     if (!AnsweredYes(con, "Yakin data akan disimpan (Y/T)")) continue;
-    if (!pickers::Checked(session, WriteTransferRow(session, row))) return;
+    if (!frame::Checked(session, WriteTransferRow(session, row))) return;
   }
 }
 
@@ -93,7 +94,7 @@ xbase::Status KGCBLAIN(frame::Session& session, const std::vector<xbase::Value>&
     if (target.Read(con).escaped) continue;
     if (!OpenTransferTable(session, TransferFolder(session, folder), kGiroTransfer, true, true, nullptr)) continue;
     SendRows(session, branch, colour);
-    if (xbase::Status s = session.tables().Close(kGiroTransfer); !s.ok()) console::PESAN(con, s.message());
+    frame::ShowFailure(session, session.tables().Close(kGiroTransfer));
   }
   session.CloseTables();
   return xbase::Status::OK();

@@ -13,6 +13,7 @@
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/table_steps.h"
 #include "receivables/tgiro.h"
@@ -138,7 +139,7 @@ xbase::Status SendInstruments(frame::Session& session, std::string_view colour) 
       xbase::Status s = frame::PickCode(session, pick, &number);
       if (s.ok()) s = SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", number, &found);
       number = xbase::PadR(number, 20);
-      if (!s.ok()) console::PESAN(con, s.message());
+      frame::ShowFailure(session, s);
       if (!found) return false;
       amount = TableArea(session, "GIRODBT").Number("DEBET");
       due = TableArea(session, "GIRODBT").DateOf("TANGGAL");

@@ -12,7 +12,7 @@
 #include "frame/code_pick.h"
 #include "frame/line_arrays.h"
 #include "frame/line_editor.h"
-#include "pickers/picker_support.h"
+#include "frame/status_display.h"
 #include "receivables/editor_keys.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/kwitansi.h"
@@ -98,7 +98,7 @@ xbase::Status KW1(frame::Session& session, const std::vector<xbase::Value>&) {
           session, PickOf("kwit_1", {"nomor", "tanggal", "dari"}, {"Nomor", "tanggal", "dari"}), &receipt.number);
       bool found = false;
       if (s.ok()) s = LoadKwitansi(session, &receipt, &found);
-      return pickers::Checked(session, s) && !xbase::IsBlank(receipt.number);
+      return frame::Checked(session, s) && !xbase::IsBlank(receipt.number);
     };
     header.Add(3, 18, &receipt.date);
     header.Add(4, 18, &receipt.from, "@S50");

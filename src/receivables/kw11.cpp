@@ -7,7 +7,7 @@
 #include "console/message.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
-#include "pickers/picker_support.h"
+#include "frame/status_display.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/kwitansi.h"
 #include "xbase/text_functions.h"
@@ -35,7 +35,7 @@ xbase::Status KW11(frame::Session& session, const std::vector<xbase::Value>&) {
       bool found = false;
       if (p.ok()) p = LoadKwitansi(session, &receipt, &found);
       if (!found) receipt.pay_to = pay_to;
-      return pickers::Checked(session, p) && !xbase::IsBlank(receipt.number);
+      return frame::Checked(session, p) && !xbase::IsBlank(receipt.number);
     };
     form.Add(7, 20, &receipt.date);
     form.Add(8, 20, &receipt.from, "@S56");

@@ -12,6 +12,7 @@
 #include "frame/grid_cells.h"
 #include "frame/open_table.h"
 #include "frame/report_controls.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/kwitansi.h"
@@ -123,7 +124,7 @@ bool PrintOne(frame::Session& session, std::string number, bool free, bool with_
   Kwitansi receipt;
   receipt.number = std::move(number);
   bool found = false;
-  if (!pickers::Checked(session, LoadKwitansi(session, &receipt, &found)) || !found) return false;
+  if (!frame::Checked(session, LoadKwitansi(session, &receipt, &found)) || !found) return false;
   console::PESAN(session.console(), "pasang kwitansi dengan betul, tekan sembarang u/ cetak");
   const KwitansiForm form = KwitansiFormOf(session, with_vat);
   const std::string bytes =
@@ -132,7 +133,7 @@ bool PrintOne(frame::Session& session, std::string number, bool free, bool with_
   bool still = false;
   xbase::Status s = SeekExact(session, "kwit_1", "KWIT_1", "NOMOR", receipt.number, &still);
   if (s.ok() && still) s = MarkPrinted(session);
-  return pickers::Checked(session, s);
+  return frame::Checked(session, s);
 }
 
 xbase::Status PrintScreen(frame::Session& session, bool free) {
@@ -153,7 +154,7 @@ xbase::Status PrintScreen(frame::Session& session, bool free) {
                                       &number);
     if (p.ok()) p = SeekExact(session, "kwit_1", "KWIT_1", "NOMOR", number, &found);
     number = xbase::PadR(xbase::RTrim(number), 7);
-    if (!pickers::Checked(session, p)) return false;
+    if (!frame::Checked(session, p)) return false;
     return found || pickers::Refuse(session, "Kwitansi " + Trimmed(number) + " tidak ada");
   };
   if (!free) form.Add(12, 37, &with_vat, "Y");
@@ -170,7 +171,7 @@ xbase::Status PrintScreen(frame::Session& session, bool free) {
         if (!header.Logical("CETAK")) waiting.push_back(header.Text("NOMOR"));
         s = header.Skip();
       }
-      if (pickers::Checked(session, s)) {
+      if (frame::Checked(session, s)) {
         for (const std::string& next : waiting) {
           if (!PrintOne(session, next, false, with_vat)) break;
         }

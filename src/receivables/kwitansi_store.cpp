@@ -12,6 +12,7 @@
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/kwitansi.h"
@@ -165,11 +166,11 @@ bool CheckKwitansiInvoice(frame::Session& session, Kwitansi* receipt, size_t lin
   xbase::Status s = frame::PickCode(session, PickOf("piutdbt", {"nota", "tanggal", "relasi"}, {"nota", "tanggal", "relasi"}),
                                     &nota);
   if (s.ok()) s = SeekExact(session, "piutdbt", "PIUTDBT1", "NOTA", nota, &found);
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   if (!found) return pickers::Refuse(session, "Nota " + std::string(xbase::RTrim(nota)) + " tidak ada");
   double balance = 0;
   xbase::Date date;
-  if (!pickers::Checked(session, OpenBalance(session, nota, &balance, &date))) return false;
+  if (!frame::Checked(session, OpenBalance(session, nota, &balance, &date))) return false;
   *value = Value::Text(xbase::PadR(xbase::RTrim(nota), 20));
   console::ValueRow& row = receipt->lines[line];
   row[kKwNota] = *value;
@@ -214,7 +215,7 @@ xbase::Status SaveWhole(frame::Session& session, const std::function<xbase::Stat
   s = save.BeginWrites();
   if (s.ok()) s = write();
   s = save.CommitWrites(s);
-  if (!s.ok()) console::PESAN(session.console(), s.message());
+  frame::ShowFailure(session, s);
   return s;
 }
 

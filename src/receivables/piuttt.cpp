@@ -13,6 +13,7 @@
 #include "console/message.h"
 #include "documents/posting_date.h"
 #include "frame/line_arrays.h"
+#include "frame/status_display.h"
 #include "pickers/pickers.h"
 #include "receivables/receipt.h"
 #include "xbase/number_text.h"
@@ -90,7 +91,7 @@ bool EditLines(frame::Session& session, Receipt* receipt) {
         break;
       case key::kF10: {
         bool saved = false;
-        if (xbase::Status s = SIMPANDATA(session, receipt, &saved); !s.ok()) console::PESAN(con, s.message());
+        frame::ShowFailure(session, SIMPANDATA(session, receipt, &saved));
         if (saved) return true;
         break;
       }

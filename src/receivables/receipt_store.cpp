@@ -11,6 +11,7 @@
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/receipt.h"
 #include "receivables/receivables.h"
@@ -43,7 +44,7 @@ bool PickReceipt(frame::Session& session, Receipt* receipt) {
   xbase::Status s = TableArea(session, "Piutkr1").SetOrder("PIUTKR11");
   bool escaped = false;
   if (s.ok()) s = frame::PickCode(session, pick, &code, nullptr, &escaped);
-  if (!s.ok()) console::PESAN(session.console(), s.message());
+  frame::ShowFailure(session, s);
   if (!s.ok() || escaped) return false;
   receipt->number = xbase::PadR(code, 10);
   return true;
@@ -258,10 +259,7 @@ bool LCGETTT(frame::Session& session, Receipt* receipt, bool checks) {
       s = LoadLines(session, receipt);
     }
   }
-  if (!s.ok()) {
-    console::PESAN(session.console(), s.message());
-    return false;
-  }
+  if (!frame::Checked(session, s)) return false;
   receipt->lines.push_back(BlankLine(receipt->lines.size() + 1));
   return true;
 }

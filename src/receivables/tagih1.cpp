@@ -10,7 +10,7 @@
 #include "console/message.h"
 #include "frame/line_arrays.h"
 #include "frame/line_editor.h"
-#include "pickers/picker_support.h"
+#include "frame/status_display.h"
 #include "pickers/pickers.h"
 #include "receivables/collections.h"
 #include "receivables/editor_keys.h"
@@ -83,7 +83,7 @@ void EditLines(frame::Session& session, CollectionList* list) {
       case key::kF10: {
         if (!AnsweredYes(con, "Yakin data akan disimpan (Y/T)")) return false;
         bool saved = false;
-        return pickers::Checked(session, SaveCollection(session, list, &saved)) && saved;
+        return frame::Checked(session, SaveCollection(session, list, &saved)) && saved;
       }
       case key::kIns:
         if (idx < static_cast<int>(list->lines.size())) {

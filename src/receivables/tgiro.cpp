@@ -1,4 +1,5 @@
 // The register of payment instruments: giros, transfers, cash receipts and deduction vouchers, and their revisions.
+#include "frame/status_display.h"
 #include "receivables/table_steps.h"
 #include "receivables/tgiro.h"
 
@@ -106,16 +107,10 @@ bool CheckNumber(frame::Session& session, const InstrumentKind& kind, Instrument
   pick.alias = "GIRODBT";
   pick.expressions = {"nomor", "ket", "kdcb", "relasi", "debet"};
   pick.heads = {"Nomor", "Jenis", "Cabang", "Relasi", "Nilai"};
-  if (xbase::Status s = frame::PickCode(session, pick, &form->number); !s.ok()) {
-    console::PESAN(con, s.message());
-    return false;
-  }
+  if (!frame::Checked(session, frame::PickCode(session, pick, &form->number))) return false;
   const std::string number(xbase::AllTrim(form->number));
   bool found = false;
-  if (xbase::Status s = SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", number, &found); !s.ok()) {
-    console::PESAN(con, s.message());
-    return false;
-  }
+  if (!frame::Checked(session, SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", number, &found))) return false;
   const xbase::WorkArea& row = TableArea(session, "GIRODBT");
   if (!found) {
     if (IsGiro(kind)) return true;
@@ -130,10 +125,7 @@ bool CheckNumber(frame::Session& session, const InstrumentKind& kind, Instrument
     console::Alert(con, "penerimaan ini milik cabang " + row.Text("KDCB"));
     return false;
   }
-  if (xbase::Status s = LoadInstrument(session, form); !s.ok()) {
-    console::PESAN(con, s.message());
-    return false;
-  }
+  if (!frame::Checked(session, LoadInstrument(session, form))) return false;
   return true;
 }
 
@@ -251,7 +243,7 @@ bool SaveInstrument(frame::Session& session, const InstrumentKind& kind, Instrum
     if (s.IsInvalidArgument()) {
       console::Alert(con, s.message());
     } else {
-      console::PESAN(con, s.message());
+      frame::ShowFailure(session, s);
     }
     return false;
   }
@@ -269,7 +261,7 @@ bool SaveInstrument(frame::Session& session, const InstrumentKind& kind, Instrum
   s = save.CommitWrites(s);
   if (!s.ok()) {
     // A missing counter row was told in its alert; other failures are shown here.
-    if (!s.IsNotFound()) console::PESAN(con, s.message());
+    if (!s.IsNotFound()) frame::ShowFailure(session, s);
     return false;
   }
   if (form->is_new) console::Alert(con, "Penerimaaan ini tersimpan dg Nomor " + number);
@@ -300,7 +292,7 @@ void DeleteInstrument(frame::Session& session, const Instrument& form) {
   xbase::WorkArea& row = TableArea(session, "GIRODBT");
   xbase::Status s = SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", form.number, &found);
   if (s.ok() && found && (s = console::LOCK_REC(session.console(), row)).ok()) s = Unlocked(row, row.Delete());
-  if (!s.ok()) console::PESAN(con, s.message());
+  frame::ShowFailure(session, s);
 }
 
 const InstrumentKind* KindOf(const std::vector<Value>& args) {
@@ -324,8 +316,9 @@ bool CRLS(frame::Session& session, std::string* customer, std::string* company, 
   xbase::Status s = frame::PickCode(session, pick, customer);
   if (s.ok()) s = SeekExact(session, "Mastcus", "MASTCUS1", "RELASI", *customer, &found);
   *customer = xbase::PadR(*customer, width);
-  if (!s.ok() || !found) {
-    console::PESAN(session.console(), s.ok() ? "Relasi tidak terdaftar" : s.message());
+  if (!frame::Checked(session, s)) return false;
+  if (!found) {
+    console::PESAN(session.console(), "Relasi tidak terdaftar");
     return false;
   }
   if (new_instrument) *company = xbase::PadR(TableArea(session, "Mastcus").Text("CODE_ID"), static_cast<int>(company->size()));
@@ -362,10 +355,7 @@ xbase::Status TRMGIRO(frame::Session& session, const std::vector<Value>& args) {
     if (head.Read(con).escaped || (IsGiro(*kind) && xbase::IsBlank(form.number))) break;
     if (!form.is_new && !session.MMEMBER.HasRight("/SPV")) continue;
     if (form.is_new) {
-      if (xbase::Status s = LoadInstrumentLists(session, "", &form.lists); !s.ok()) {
-        console::PESAN(con, s.message());
-        continue;
-      }
+      if (!frame::Checked(session, LoadInstrumentLists(session, "", &form.lists))) continue;
     }
     for (;;) {
       if (details.Read(con).escaped) {

@@ -3,6 +3,7 @@
 
 #include "console/message.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "receivables/receivables.h"
 #include "schema/catalog.h"
 #include "schema/create_table.h"
@@ -33,7 +34,7 @@ bool OpenRevisionTargets(frame::Session& session) {
 void CloseRevisionFiles(frame::Session& session) {
   for (const RevisionFile& file : kRevisionFiles) {
     if (session.tables().Area(file.name) == nullptr) continue;
-    if (xbase::Status s = session.tables().Close(file.name); !s.ok()) console::PESAN(session.console(), s.message());
+    frame::ShowFailure(session, session.tables().Close(file.name));
   }
 }
 

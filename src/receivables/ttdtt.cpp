@@ -8,6 +8,7 @@
 #include "console/message.h"
 #include "frame/open_table.h"
 #include "frame/report_engine.h"
+#include "frame/status_display.h"
 #include "pickers/pickers.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/piuttt.h"
@@ -64,10 +65,7 @@ bool WriteList(frame::Session& session, const Period& period, frame::ReportWrite
   std::vector<uint32_t> rows;
   xbase::Status s = headers.SetOrder("PIUTKR11");
   if (s.ok()) s = headers.SeekAll(xbase::PadR(xbase::RTrim(period.branch), 6), &rows);
-  if (!s.ok()) {
-    console::PESAN(con, s.message());
-    return false;
-  }
+  if (!frame::Checked(session, s)) return false;
   const std::vector<std::string> heading = {
       "TANDA TERIMA KHUSUS PELUNASAN PIUTANG", "CABANG  : " + period.branch,
       "PERIODE : " + xbase::Dtoc(period.from) + " s/d " + xbase::Dtoc(period.to), kRule,
@@ -99,7 +97,7 @@ bool WriteList(frame::Session& session, const Period& period, frame::ReportWrite
                              xbase::Dtoc(date) + " " + xbase::Dtoc(headers.DateOf("TGINPUT")) + SumColumns(sums);
     if (!report->Line(text, "C")) return false;
   }
-  if (!s.ok()) console::PESAN(con, s.message());
+  frame::ShowFailure(session, s);
   if (!s.ok() || count == 0) return false;
   return report->Line(kRule, "C") && report->Line(xbase::PadR("  JUMLAH :", 37) + SumColumns(total), "C");
 }

@@ -9,6 +9,7 @@
 #include "documents/record_writes.h"
 #include "documents/stock_posting.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "receivables/receivables.h"
 #include "returns/return_tables.h"
@@ -39,12 +40,12 @@ xbase::WorkArea& Area(frame::Session& session, std::string_view alias) { return 
 bool NoteIsFree(frame::Session& session, const std::string& number) {
   bool found = false;
   xbase::WorkArea& paid = Area(session, "PIUTKR2");
-  if (!pickers::Checked(session, SeekExact(paid, "PIUTKR22", "NOTA", number, &found))) return false;
+  if (!frame::Checked(session, SeekExact(paid, "PIUTKR22", "NOTA", number, &found))) return false;
   if (found) {
     return Refuse(session, "Invoice/Sj : " + number + ", sudah dibayar/diretur, dg Nomor : " +
                                Trimmed(paid.Text("KDCB") + paid.Text("NOMOR")));
   }
-  if (!pickers::Checked(session, SeekExact(Area(session, "PPN_KEL"), "PPN_KEL1", "NO_SJ", number, &found))) return false;
+  if (!frame::Checked(session, SeekExact(Area(session, "PPN_KEL"), "PPN_KEL1", "NO_SJ", number, &found))) return false;
   if (found) return Refuse(session, "Invoice/Sj " + number + ", sudah dibuat faktur pajak");
   return true;
 }
@@ -228,7 +229,7 @@ bool LCGERSURATJALAN(frame::Session& session, std::string_view typed, AdminNote*
   if (number.empty() || !NoteIsFree(session, number)) return false;
   bool found = false;
   xbase::WorkArea& head = Area(session, "SRTJLN1");
-  if (!pickers::Checked(session, SeekExact(head, "SRTJLN11", "INVOICE", number, &found)) || !found) return false;
+  if (!frame::Checked(session, SeekExact(head, "SRTJLN11", "INVOICE", number, &found)) || !found) return false;
   if (!xbase::IsBlank(head.Text("RET_ADM"))) {
     return Refuse(session, "Sudah direktur Admin no " + Trimmed(head.Text("RET_ADM")));
   }
@@ -238,7 +239,7 @@ bool LCGERSURATJALAN(frame::Session& session, std::string_view typed, AdminNote*
     return Refuse(session, "Batas Retur Admin cuma 6 Hari");
   }
   *note = NoteOf(head);
-  return pickers::Checked(session, LoadLines(session, note));
+  return frame::Checked(session, LoadLines(session, note));
 }
 
 xbase::Status SaveAdminReturn(frame::Session& session, const AdminNote& note, std::string* number) {
@@ -249,7 +250,7 @@ xbase::Status SaveAdminReturn(frame::Session& session, const AdminNote& note, st
     Refuse(session, "Piutang Invoice/Sj " + Trimmed(note.invoice) + " tidak ada");
     return xbase::Status::NotFound("receivable", note.invoice);
   }
-  if (!pickers::Checked(session, s)) return s;
+  if (!frame::Checked(session, s)) return s;
   documents::CounterKind kind;
   kind.prefix = std::string(kCounterNote);
   documents::SaveScope scope(session.console());
@@ -270,7 +271,7 @@ xbase::Status SaveAdminReturn(frame::Session& session, const AdminNote& note, st
   }
   s = scope.CommitWrites(s);
   // A missing counter row was told in its alert.
-  if (!s.IsNotFound()) pickers::Checked(session, s);
+  if (!s.IsNotFound()) frame::ShowFailure(session, s);
   if (s.ok()) *number = std::string(kNumberPrefix) + digits;
   return s;
 }

@@ -6,7 +6,7 @@
 #include "console/get.h"
 #include "console/message.h"
 #include "frame/local_path.h"
-#include "pickers/picker_support.h"
+#include "frame/status_display.h"
 #include "returns/requests.h"
 #include "returns/return_procedures.h"
 #include "returns/return_tables.h"
@@ -40,8 +40,9 @@ xbase::Status AJUKANR1(frame::Session& session, const Arguments&) {
     console::WARNING(con, "Tunggu Sedang buat file Laporan", "W+/b");
     const std::string local(xbase::AllTrim(folder));
     // A folder without request files yet gets empty ones.
-    if (!RequestFilesThere(session, local)) pickers::Checked(session, CreateRequestFiles(frame::FolderPath(session, local)));
-    if (OpenRequestFiles(session, local)) {
+    const bool there =
+        RequestFilesThere(session, local) || frame::Checked(session, CreateRequestFiles(frame::FolderPath(session, local)));
+    if (there && OpenRequestFiles(session, local)) {
       int sent = 0;
       bool saved = false;
       s = SendDrafts(session, {std::string(xbase::AllTrim(number)), std::string(xbase::AllTrim(customer)), from, to},

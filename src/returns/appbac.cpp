@@ -9,6 +9,7 @@
 #include "console/message.h"
 #include "frame/code_pick.h"
 #include "frame/grid_cells.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "returns/item_list.h"
 #include "returns/negotiation.h"
@@ -48,7 +49,7 @@ bool TakeCode(frame::Session& session, ApprovedGoods* goods, Value* value) {
   pick.expressions = {"kode", "nama", "satuan", "harga"};
   bool found = false;
   xbase::WorkArea* items = nullptr;
-  if (!pickers::Checked(session, frame::PickAndSeek(session, pick, &code, &found, &items))) return false;
+  if (!frame::Checked(session, frame::PickAndSeek(session, pick, &code, &found, &items))) return false;
   goods->code = xbase::PadR(xbase::RTrim(code), 10);
   if (found && !xbase::IsBlank(goods->code)) goods->name = items->Text("NAMA");
   return true;
@@ -58,7 +59,7 @@ bool TakeGroup(frame::Session& session, ApprovedGoods* goods, Value* value) {
   std::string group = value->text();
   frame::PickSpec pick;
   pick.alias = "MASTGOL";
-  if (!pickers::Checked(session, frame::PickCode(session, pick, &group))) return false;
+  if (!frame::Checked(session, frame::PickCode(session, pick, &group))) return false;
   goods->group = xbase::PadR(xbase::RTrim(group), 10);
   return true;
 }
@@ -87,7 +88,7 @@ bool CheckCell(frame::Session& session, MinuteApproval* approval, size_t k, int 
     case kOrdered: g.ordered = value->number(); break;
     default: break;
   }
-  if (pickers::Checked(session, CheckApprovedGoods(session, *approval, k))) return true;
+  if (frame::Checked(session, CheckApprovedGoods(session, *approval, k))) return true;
   g = before;
   return false;
 }
@@ -123,11 +124,11 @@ bool EditGoods(frame::Session& session, MinuteApproval* approval) {
 bool TakeMinute(frame::Session& session, std::string* number, MinuteApproval* approval) {
   frame::PickSpec pick;
   pick.alias = kMinuteHeaders;
-  if (!pickers::Checked(session, frame::PickCode(session, pick, number))) return false;
+  if (!frame::Checked(session, frame::PickCode(session, pick, number))) return false;
   *number = xbase::PadR(xbase::RTrim(*number), 10);
   Minute minute;
   bool found = false;
-  if (!pickers::Checked(session, LoadMinute(session, *number, &minute, &found))) return false;
+  if (!frame::Checked(session, LoadMinute(session, *number, &minute, &found))) return false;
   if (!found) return pickers::Refuse(session, "Nomor " + Trimmed(*number) + " tidak ada");
   if (!minute.approved) {
     *approval = PrefillApproval(minute, session.Today());
@@ -136,7 +137,7 @@ bool TakeMinute(frame::Session& session, std::string* number, MinuteApproval* ap
   const std::string question = "Nomor " + Trimmed(*number) + " sudah diApproval";
   if (console::Alert(session.console(), question, {"Ulang", "Tidak"}) != 1) return false;
   bool stored = false;
-  if (!pickers::Checked(session, LoadApproval(session, *number, approval, &stored))) return false;
+  if (!frame::Checked(session, LoadApproval(session, *number, approval, &stored))) return false;
   if (!stored) *approval = PrefillApproval(minute, session.Today());
   approval->number = *number;
   return true;
@@ -175,7 +176,7 @@ xbase::Status APPBAC(frame::Session& session, const Arguments&) {
     if (!EditGoods(session, &approval)) continue;
     if (console::Alert(con, "Yakin data akan disimpan", {"Ya", "Tidak"}) != 1) continue;
     // A lock given up was told by the save.
-    if (const xbase::Status s = SaveApproval(session, approval); !s.IsLocked() && pickers::Checked(session, s)) {
+    if (const xbase::Status s = SaveApproval(session, approval); !s.IsLocked() && frame::Checked(session, s)) {
       console::PESAN(con, "Approval BAC NEGO No. " + Trimmed(number) + " sudah disimpan");
     }
   }

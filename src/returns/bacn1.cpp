@@ -10,6 +10,7 @@
 #include "console/message.h"
 #include "frame/code_pick.h"
 #include "frame/grid_cells.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
 #include "returns/item_list.h"
@@ -68,7 +69,7 @@ bool TakeCustomer(frame::Session& session, Minute* minute, std::string* filled_f
   pick.expressions = {"relasi", "nama", "kota"};
   bool found = false;
   xbase::WorkArea* customers = nullptr;
-  if (!pickers::Checked(session, frame::PickAndSeek(session, pick, &minute->customer, &found, &customers))) return false;
+  if (!frame::Checked(session, frame::PickAndSeek(session, pick, &minute->customer, &found, &customers))) return false;
   minute->customer = xbase::PadR(xbase::RTrim(minute->customer), 10);
   if (!found || xbase::IsBlank(minute->customer)) return pickers::Refuse(session, "relasi/customer belum terdaftar");
   if (minute->customer == *filled_for) return true;
@@ -143,7 +144,7 @@ bool TakeEarlierProduct(frame::Session& session, MinuteProduct* product, Value* 
   pick.expressions = {"nomor+urutan", "nomor", "nm_produk", "merk", "satuan", "harga"};
   pick.heads = {"No. BAC + Urut", "No. BAC", "Nama Produk", "Merk", "Satuan", "Harga"};
   bool escaped = false;
-  if (!pickers::Checked(session, frame::PickCode(session, pick, &typed, nullptr, &escaped)) || escaped) return false;
+  if (!frame::Checked(session, frame::PickCode(session, pick, &typed, nullptr, &escaped)) || escaped) return false;
   if (typed.size() < 13) return false;
   return CopyEarlierProduct(session, typed.substr(0, 10), typed.substr(10, 3), product);
 }
@@ -293,7 +294,7 @@ void EditSchedule(frame::Session& session, Minute* minute) {
   };
   list.leave = [&](int pressed) {
     if (pressed != key::kTab && pressed != key::kEsc && pressed != key::kF10) return false;
-    return pickers::Checked(session, CheckSchedule(*minute));
+    return frame::Checked(session, CheckSchedule(*minute));
   };
   RunItemList(session, list);
 }
@@ -359,7 +360,7 @@ bool TakeEmployee(frame::Session& session, std::string* nik, int row) {
   pick.expressions = {"nik", "nama"};
   bool found = false;
   xbase::WorkArea* employees = nullptr;
-  if (!pickers::Checked(session, frame::PickAndSeek(session, pick, nik, &found, &employees))) return false;
+  if (!frame::Checked(session, frame::PickAndSeek(session, pick, nik, &found, &employees))) return false;
   *nik = xbase::PadR(xbase::RTrim(*nik), 10);
   if (!found) return pickers::Refuse(session, "NIK " + Trimmed(*nik) + " tidak terdaftar");
   session.console().Say(row, 44, xbase::PadR(employees->Text("NAMA"), 30), session.console().colours().enhanced);

@@ -7,6 +7,7 @@
 #include "frame/open_table.h"
 #include "frame/code_pick.h"
 #include "frame/report_pages.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "returns/negotiation.h"
 #include "returns/negotiation_approval.h"
@@ -31,17 +32,17 @@ xbase::Status CBACN1(frame::Session& session, const Arguments&) {
     form.Add(12, 34, &number, "@!").valid = [&] {
       frame::PickSpec pick;
       pick.alias = kMinuteHeaders;
-      if (!pickers::Checked(session, frame::PickCode(session, pick, &number))) return false;
+      if (!frame::Checked(session, frame::PickCode(session, pick, &number))) return false;
       number = xbase::PadR(xbase::RTrim(number), 10);
       if (xbase::IsBlank(number)) return true;
       bool found = false;
-      if (!pickers::Checked(session, LoadMinute(session, number, &minute, &found))) return false;
+      if (!frame::Checked(session, LoadMinute(session, number, &minute, &found))) return false;
       return found || pickers::Refuse(session, "Nomor " + std::string(xbase::RTrim(number)) + " tidak ada");
     };
     if (form.Read(con).escaped || xbase::IsBlank(number)) break;
     MinuteApproval approval;
     bool approved = false;
-    if (!pickers::Checked(session, LoadApproval(session, number, &approval, &approved))) continue;
+    if (!frame::Checked(session, LoadApproval(session, number, &approval, &approved))) continue;
     frame::ReportLayout layout;
     layout.width = kMinuteFormWidth;
     layout.title = "MEMO";

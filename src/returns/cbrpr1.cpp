@@ -5,7 +5,7 @@
 #include "console/get.h"
 #include "console/message.h"
 #include "frame/code_pick.h"
-#include "pickers/picker_support.h"
+#include "frame/status_display.h"
 #include "returns/return_forms.h"
 #include "returns/return_procedures.h"
 #include "returns/return_tables.h"
@@ -30,8 +30,8 @@ xbase::Status CBRPR1(frame::Session& session, const Arguments&) {
       frame::PickSpec pick;
       pick.alias = "DRAFTR1";
       pick.expressions = {"nomor", "relasi", "tanggal", "sales"};
-      if (!pickers::Checked(session, frame::PickCode(session, pick, &number))) return false;
-      return xbase::IsBlank(number) || (pickers::Checked(session, LoadDraft(session, number, &draft, &found)) && found);
+      if (!frame::Checked(session, frame::PickCode(session, pick, &number))) return false;
+      return xbase::IsBlank(number) || (frame::Checked(session, LoadDraft(session, number, &draft, &found)) && found);
     };
     if (form.Read(con).escaped || xbase::IsBlank(number)) break;
     frame::ReportLayout layout;

@@ -8,7 +8,7 @@
 #include "console/message.h"
 #include "documents/field_values.h"
 #include "frame/code_pick.h"
-#include "pickers/picker_support.h"
+#include "frame/status_display.h"
 #include "returns/return_forms.h"
 #include "returns/return_instrument.h"
 #include "returns/return_procedures.h"
@@ -70,10 +70,10 @@ xbase::Status CBRT(frame::Session& session, const Arguments&) {
     form.Add(12, 33, &number, "@!").valid = [&] {
       frame::PickSpec pick;
       pick.alias = "RTJUAL1";
-      if (!pickers::Checked(session, frame::PickCode(session, pick, &number))) return false;
+      if (!frame::Checked(session, frame::PickCode(session, pick, &number))) return false;
       bool found = false;
       return xbase::IsBlank(number) ||
-             (pickers::Checked(session, SeekExact(*session.tables().Area("RTJUAL1"), "RTJUAL11", "NOMOR", number, &found)) &&
+             (frame::Checked(session, SeekExact(*session.tables().Area("RTJUAL1"), "RTJUAL11", "NOMOR", number, &found)) &&
               found);
     };
     if (form.Read(con).escaped || xbase::IsBlank(number)) break;

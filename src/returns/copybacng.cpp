@@ -8,6 +8,7 @@
 #include "console/message.h"
 #include "frame/open_table.h"
 #include "frame/code_pick.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "returns/negotiation.h"
 #include "returns/negotiation_screens.h"
@@ -43,11 +44,11 @@ xbase::Status COPYBACNG(frame::Session& session, const Arguments&) {
     ask.Add(7, 38, &old_number, "@!").valid = [&] {
       frame::PickSpec pick;
       pick.alias = kMinuteHeaders;
-      if (!pickers::Checked(session, frame::PickCode(session, pick, &old_number))) return false;
+      if (!frame::Checked(session, frame::PickCode(session, pick, &old_number))) return false;
       old_number = xbase::PadR(xbase::RTrim(old_number), 10);
       if (xbase::IsBlank(old_number)) return true;
       bool found = false;
-      if (!pickers::Checked(session, LoadMinute(session, old_number, &old, &found))) return false;
+      if (!frame::Checked(session, LoadMinute(session, old_number, &old, &found))) return false;
       return found || pickers::Refuse(session, "Nomor " + std::string(xbase::RTrim(old_number)) + " tidak ada");
     };
     if (ask.Read(con).escaped || xbase::IsBlank(old_number)) break;

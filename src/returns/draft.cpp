@@ -9,6 +9,7 @@
 #include "documents/save_scope.h"
 #include "documents/record_writes.h"
 #include "documents/stored_lines.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "returns/return_tables.h"
 #include "xbase/number_text.h"
@@ -84,7 +85,7 @@ bool NamesOtherInstrument(frame::Session& session, std::string_view number, bool
   bool found = false;
   xbase::WorkArea& instruments = Area(session, "GIRODBT");
   *other = false;
-  if (!pickers::Checked(session, SeekExact(instruments, "GIRODBT1", "NOMOR", number, &found))) return false;
+  if (!frame::Checked(session, SeekExact(instruments, "GIRODBT1", "NOMOR", number, &found))) return false;
   *other = found && !instruments.Text("KET").starts_with("RT");
   return true;
 }
@@ -118,7 +119,7 @@ xbase::Status LoadDraft(frame::Session& session, std::string_view number, Draft*
 bool GETDRAFT(frame::Session& session, std::string_view number, Draft* draft) {
   if (xbase::IsBlank(number)) return false;
   bool found = false;
-  if (!pickers::Checked(session, SeekExact(Area(session, "SRTJLN1"), "SRTJLN11", "INVOICE", number, &found))) {
+  if (!frame::Checked(session, SeekExact(Area(session, "SRTJLN1"), "SRTJLN11", "INVOICE", number, &found))) {
     return false;
   }
   bool other = false;
@@ -126,7 +127,7 @@ bool GETDRAFT(frame::Session& session, std::string_view number, Draft* draft) {
   if (!NamesOtherInstrument(session, number, &other)) return false;
   if (other) return Refuse(session, "Nomor Ini sudah dipakai");
   Draft loaded;
-  if (!pickers::Checked(session, LoadDraft(session, number, &loaded, &found))) return false;
+  if (!frame::Checked(session, LoadDraft(session, number, &loaded, &found))) return false;
   if (found) {
     const xbase::WorkArea& head = Area(session, "DRAFTR1");
     if (head.Logical("CETAK")) return Refuse(session, "Nomor Ini dalam pengajuan, tidak boleh diralat");
@@ -144,7 +145,7 @@ bool GETDRAFT(frame::Session& session, std::string_view number, Draft* draft) {
 bool CheckDraftNote(frame::Session& session, Draft* draft, std::string_view invoice) {
   bool found = false;
   xbase::WorkArea& note = Area(session, "SRTJLN1");
-  if (!pickers::Checked(session, SeekExact(note, "SRTJLN11", "INVOICE", invoice, &found)) || !found) return false;
+  if (!frame::Checked(session, SeekExact(note, "SRTJLN11", "INVOICE", invoice, &found)) || !found) return false;
   if (!xbase::IsBlank(note.Text("RET_ADM"))) {
     return Refuse(session, "Sudah direktur Admin no " + std::string(xbase::AllTrim(note.Text("RET_ADM"))));
   }
@@ -171,10 +172,10 @@ bool TakeNoteLine(frame::Session& session, DraftLine* line, std::string_view uru
     for (size_t i = 0; s.ok() && !found && i < rows.size(); ++i) {
       if (s = lines.GoTo(rows[i]); s.ok()) found = lines.Text("KODE") == lines.PadToField("KODE", xbase::RTrim(code));
     }
-    if (!pickers::Checked(session, s) || !found) return false;
+    if (!frame::Checked(session, s) || !found) return false;
   } else {
     if (s.ok()) s = lines.Seek(invoice + lines.PadToField("URUT", urut));
-    if (!pickers::Checked(session, s) || !lines.found()) return false;
+    if (!frame::Checked(session, s) || !lines.found()) return false;
   }
   line->urut = lines.Text("URUT");
   line->code = lines.Text("KODE");
@@ -256,7 +257,7 @@ xbase::Status SaveDraft(frame::Session& session, Draft* draft) {
   s = save.BeginWrites();
   if (s.ok()) s = WriteDraft(session, draft);
   s = save.CommitWrites(s);
-  pickers::Checked(session, s);
+  frame::ShowFailure(session, s);
   return s;
 }
 

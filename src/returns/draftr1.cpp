@@ -11,7 +11,7 @@
 #include "documents/posting_date.h"
 #include "frame/code_pick.h"
 #include "frame/line_editor.h"
-#include "pickers/picker_support.h"
+#include "frame/status_display.h"
 #include "pickers/pickers.h"
 #include "returns/draft.h"
 #include "returns/return_procedures.h"
@@ -67,7 +67,7 @@ bool ReadHeader(frame::Session& session, Draft* draft) {
     pick.alias = "DRAFTR1";
     pick.expressions = {"nomor", "relasi", "tanggal", "sales"};
     pick.heads = {"Nomor", "Relasi", "Tanggal", "Sales"};
-    if (!pickers::Checked(session, frame::PickCode(session, pick, &number))) return false;
+    if (!frame::Checked(session, frame::PickCode(session, pick, &number))) return false;
     number = xbase::PadR(number, 20);
     if (!GETDRAFT(session, number, draft)) return false;
     if (draft->is_new) {
@@ -117,7 +117,7 @@ bool CHKISI(frame::Session& session, Draft* draft, size_t index, int column, Val
       std::string invoice = value->text();
       frame::PickSpec pick;
       pick.alias = "SRTJLN1";
-      if (!pickers::Checked(session, frame::PickCode(session, pick, &invoice))) return false;
+      if (!frame::Checked(session, frame::PickCode(session, pick, &invoice))) return false;
       line.invoice = xbase::PadR(invoice, 20);
       if (!CheckDraftNote(session, draft, line.invoice)) return false;
       break;
@@ -132,7 +132,7 @@ bool CHKISI(frame::Session& session, Draft* draft, size_t index, int column, Val
         pick.heads = {"Urut", "Kode", "Quantity", "Harga"};
         urut = xbase::PadR(line.invoice, 20) + "?";
         bool escaped = false;
-        if (!pickers::Checked(session, frame::PickCode(session, pick, &urut, nullptr, &escaped)) || escaped) return false;
+        if (!frame::Checked(session, frame::PickCode(session, pick, &urut, nullptr, &escaped)) || escaped) return false;
         code.clear();
       }
       if (!TakeNoteLine(session, &line, urut, code)) return false;

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "console/message.h"
-#include "pickers/picker_support.h"
+#include "frame/status_display.h"
 #include "returns/late_payments.h"
 #include "returns/return_procedures.h"
 #include "returns/return_tables.h"
@@ -18,7 +18,7 @@ xbase::Status IAPP(frame::Session& session, const Arguments&) {
   bool imported = false;
   xbase::Status s = ImportApprovals(session, &done, &imported);
   if (s.ok() && imported) console::PESAN(con, "proses approval SUKSES");
-  pickers::Checked(session, s);
+  frame::ShowFailure(session, s);
   session.CloseTables();
   return xbase::Status::OK();
 }

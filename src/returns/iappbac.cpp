@@ -8,7 +8,7 @@
 #include "documents/transfer_folder.h"
 #include "frame/open_table.h"
 #include "frame/import_folder.h"
-#include "pickers/picker_support.h"
+#include "frame/status_display.h"
 #include "returns/negotiation.h"
 #include "returns/negotiation_approval.h"
 #include "returns/negotiation_exchange.h"
@@ -29,7 +29,7 @@ xbase::Status IAPPBAC(frame::Session& session, const Arguments&) {
     const std::string typed(xbase::AllTrim(folder));
     if (console::Alert(con, "Yakin impor data dari " + typed + "; akan dijalankan", {"Ya", "Tidak"}) == 1) {
       int merged = 0;
-      if (pickers::Checked(session, ImportMinutes(session, documents::TransferFolder(session, folder), &merged))) {
+      if (frame::Checked(session, ImportMinutes(session, documents::TransferFolder(session, folder), &merged))) {
         console::PESAN(con, "Impor BAC NEGO selesai: " + std::to_string(merged) + " BAC");
       }
     }

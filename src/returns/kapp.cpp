@@ -9,7 +9,7 @@
 #include "console/keys.h"
 #include "console/message.h"
 #include "frame/open_table.h"
-#include "pickers/picker_support.h"
+#include "frame/status_display.h"
 #include "returns/late_payments.h"
 #include "returns/return_procedures.h"
 #include "returns/return_tables.h"
@@ -68,7 +68,7 @@ bool Review(frame::Session& session, std::vector<LateRequest>* requests) {
       case key::kEsc: return false;
       case key::kF10: {
         bool stored = false;
-        if (!pickers::Checked(session, StoreApprovals(session, *requests, &stored))) return false;
+        if (!frame::Checked(session, StoreApprovals(session, *requests, &stored))) return false;
         if (stored) return true;
         break;  // a lock given up: the clerk keeps what he marked and may store again
       }

@@ -9,7 +9,7 @@
 #include "documents/transfer_folder.h"
 #include "frame/open_table.h"
 #include "frame/code_pick.h"
-#include "pickers/picker_support.h"
+#include "frame/status_display.h"
 #include "returns/negotiation.h"
 #include "returns/negotiation_exchange.h"
 #include "returns/return_procedures.h"
@@ -26,7 +26,7 @@ xbase::Status KAPPBAC(frame::Session& session, const Arguments&) {
   const documents::FolderQuestion question{8, 15, "  Kirim konfirmasi approval BAC NEGO KE CABANG   ", "Folder :", "@S45"};
   if (!documents::AskTransferFolder(con, colour, question, &folder)) return frame::CloseTables(session, xbase::Status::OK());
   const std::string local = documents::TransferFolder(session, folder);
-  if (!pickers::Checked(session, CreateConfirmationFiles(local)) || !OpenConfirmationFiles(session, local)) {
+  if (!frame::Checked(session, CreateConfirmationFiles(local)) || !OpenConfirmationFiles(session, local)) {
     return frame::CloseTables(session, xbase::Status::OK());
   }
   for (;;) {
@@ -36,11 +36,11 @@ xbase::Status KAPPBAC(frame::Session& session, const Arguments&) {
     ask.Add(13, 24, &number, "@!").valid = [&] {
       frame::PickSpec pick;
       pick.alias = kMinuteApprovals;
-      return pickers::Checked(session, frame::PickCode(session, pick, &number));
+      return frame::Checked(session, frame::PickCode(session, pick, &number));
     };
     if (ask.Read(con).escaped || xbase::IsBlank(number)) break;
     if (console::Alert(con, "yakin konfirmasi approval akan dikirim", {"Ya", "Tidak"}) != 1) continue;
-    pickers::Checked(session, SendConfirmation(session, xbase::PadR(xbase::RTrim(number), 10)));
+    frame::ShowFailure(session, SendConfirmation(session, xbase::PadR(xbase::RTrim(number), 10)));
   }
   console::PESAN(con, "data sudah lengkap dan selesai");
   return frame::CloseTables(session, xbase::Status::OK());

@@ -4,7 +4,7 @@
 #include "frame/open_table.h"
 #include "frame/question_box.h"
 #include "frame/report_pages.h"
-#include "pickers/picker_support.h"
+#include "frame/status_display.h"
 #include "returns/negotiation.h"
 #include "returns/negotiation_forms.h"
 #include "returns/return_procedures.h"
@@ -26,7 +26,7 @@ xbase::Status LSBAC(frame::Session& session, const Arguments&) {
                           {"BARIS/HAL :", &per_page, "999"}})) {
     filter.per_page = static_cast<int>(per_page);
     frame::ReportPages pages;
-    if (!pickers::Checked(session, MinuteListPages(session, filter, &pages))) continue;
+    if (!frame::Checked(session, MinuteListPages(session, filter, &pages))) continue;
     frame::ReportLayout layout;
     layout.width = 86;
     layout.title = "LIST BAC NEGO";

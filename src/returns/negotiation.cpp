@@ -15,6 +15,7 @@
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "returns/return_tables.h"
 #include "xbase/number_text.h"
@@ -332,7 +333,7 @@ xbase::Status LoadMinute(frame::Session& session, std::string_view number, Minut
 bool GETNEGOSIASI(frame::Session& session, std::string* number, Minute* minute) {
   frame::PickSpec pick;
   pick.alias = kMinuteHeaders;
-  if (!pickers::Checked(session, frame::PickCode(session, pick, number))) return false;
+  if (!frame::Checked(session, frame::PickCode(session, pick, number))) return false;
   *number = xbase::PadR(xbase::RTrim(*number), 10);
   *minute = Minute{};
   if (Blank(*number)) {
@@ -343,7 +344,7 @@ bool GETNEGOSIASI(frame::Session& session, std::string* number, Minute* minute) 
     return true;
   }
   bool found = false;
-  if (!pickers::Checked(session, LoadMinute(session, *number, minute, &found))) return false;
+  if (!frame::Checked(session, LoadMinute(session, *number, minute, &found))) return false;
   if (!found) return pickers::Refuse(session, "BAC NEGO " + std::string(xbase::RTrim(*number)) + " tidak ada");
   if (minute->approved) return pickers::Refuse(session, "BAC NEGO Sudah diapproval");
   if (minute->products.empty()) minute->products.resize(1);
@@ -482,7 +483,7 @@ bool CopyEarlierProduct(frame::Session& session, std::string_view ex_number, std
   const std::string number = products.PadToField("NOMOR", xbase::RTrim(ex_number));
   xbase::Status s = products.SetOrder("BAC_N22");
   if (s.ok()) s = products.Seek(number + xbase::PadL(xbase::AllTrim(urutan), 3));
-  if (!pickers::Checked(session, s) || !products.found()) return false;
+  if (!frame::Checked(session, s) || !products.found()) return false;
   const MinuteProduct earlier = ReadProduct(products);
   product->name = earlier.name;
   product->brand = earlier.brand;
@@ -499,7 +500,7 @@ bool CopyEarlierProduct(frame::Session& session, std::string_view ex_number, std
   for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
     if (s = details.GoTo(rows[i]); s.ok()) product->details.push_back(details.Text("SPECS"));
   }
-  return pickers::Checked(session, s);
+  return frame::Checked(session, s);
 }
 
 }  // namespace returns

@@ -11,6 +11,7 @@
 #include "documents/transfer_folder.h"
 #include "frame/grid_cells.h"
 #include "frame/indek.h"
+#include "frame/status_display.h"
 #include "returns/negotiation.h"
 #include "returns/negotiation_approval.h"
 #include "returns/return_tables.h"
@@ -55,7 +56,7 @@ xbase::Status CreateFiles(const std::string& folder, std::span<const TransferFil
 void CloseFiles(frame::Session& session, std::span<const TransferFile> files) {
   for (const TransferFile& file : files) {
     if (session.tables().Area(file.file) == nullptr) continue;
-    if (xbase::Status s = session.tables().Close(file.file); !s.ok()) console::PESAN(session.console(), s.message());
+    frame::ShowFailure(session, session.tables().Close(file.file));
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "console/alert.h"
 #include "frame/code_pick.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "xbase/text_functions.h"
 
@@ -20,7 +21,7 @@ bool TakePec(frame::Session& session, std::string* pec) {
   frame::PickSpec pick;
   pick.alias = "PEC";
   bool found = false;
-  if (!pickers::Checked(session, frame::PickAndSeek(session, pick, pec, &found))) return false;
+  if (!frame::Checked(session, frame::PickAndSeek(session, pick, pec, &found))) return false;
   *pec = xbase::PadR(xbase::RTrim(*pec), 20);
   if (!found || xbase::IsBlank(*pec)) {
     return pickers::Refuse(session, "PEC No " + std::string(xbase::RTrim(*pec)) + ", belum terdaftar");
@@ -34,7 +35,7 @@ bool ToldSave(frame::Session& session, const xbase::Status& status) {
   if (status.IsLocked()) return false;
   const std::string& message = status.message();
   if (message.starts_with("counter row") || message.starts_with("document number")) return false;
-  return pickers::Checked(session, status);
+  return frame::Checked(session, status);
 }
 
 bool SaveAndTell(frame::Session& session, Minute* minute) {

@@ -9,6 +9,7 @@
 #include "documents/transfer_folder.h"
 #include "frame/open_table.h"
 #include "frame/code_pick.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "returns/negotiation.h"
 #include "returns/negotiation_exchange.h"
@@ -27,7 +28,7 @@ xbase::Status PAPPBAC(frame::Session& session, const Arguments&) {
   if (!documents::AskTransferFolder(con, colour, question, &folder)) return frame::CloseTables(session, xbase::Status::OK());
   const std::string local = documents::TransferFolder(session, folder);
   console::WARNING(con, "Tunggu Sedang buat file Laporan", "W+/r");
-  if (!pickers::Checked(session, CreateMinuteFiles(local)) || !OpenMinuteFiles(session, local)) {
+  if (!frame::Checked(session, CreateMinuteFiles(local)) || !OpenMinuteFiles(session, local)) {
     return frame::CloseTables(session, xbase::Status::OK());
   }
   con.Clear(24, 0, 24, 79, con.colours().standard);
@@ -38,16 +39,16 @@ xbase::Status PAPPBAC(frame::Session& session, const Arguments&) {
     ask.Add(13, 24, &number, "@!").valid = [&] {
       frame::PickSpec pick;
       pick.alias = kMinuteHeaders;
-      if (!pickers::Checked(session, frame::PickCode(session, pick, &number))) return false;
+      if (!frame::Checked(session, frame::PickCode(session, pick, &number))) return false;
       number = xbase::PadR(xbase::RTrim(number), 10);
       bool found = false;
-      if (!pickers::Checked(session, SeekMinute(session, number, &found))) return false;
+      if (!frame::Checked(session, SeekMinute(session, number, &found))) return false;
       return xbase::IsBlank(number) || found || pickers::Refuse(session, "Nomor " + std::string(xbase::RTrim(number)) + " tidak ada");
     };
     if (ask.Read(con).escaped || xbase::IsBlank(number)) break;
     const std::string shown(xbase::RTrim(number));
     if (console::Alert(con, "Yakin BAC " + shown + " akan diajukan untuk Approval", {"Ya", "Tidak"}) != 1) continue;
-    if (pickers::Checked(session, SendMinute(session, number))) console::PESAN(con, "BAC NEGO No. " + shown + " sudah masuk");
+    if (frame::Checked(session, SendMinute(session, number))) console::PESAN(con, "BAC NEGO No. " + shown + " sudah masuk");
   }
   console::PESAN(con, "silahkan email file2 dari " + std::string(xbase::RTrim(folder)) + " ke pusat");
   return frame::CloseTables(session, xbase::Status::OK());

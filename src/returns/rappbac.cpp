@@ -7,7 +7,7 @@
 #include "console/message.h"
 #include "documents/transfer_folder.h"
 #include "frame/open_table.h"
-#include "pickers/picker_support.h"
+#include "frame/status_display.h"
 #include "returns/negotiation.h"
 #include "returns/negotiation_exchange.h"
 #include "returns/return_procedures.h"
@@ -26,7 +26,7 @@ xbase::Status RAPPBAC(frame::Session& session, const Arguments&) {
       console::Alert(con, "KONFIRMASI REALISASI APPROVAL BAC NEGO", {"Proses", "Batal"}) == 1 &&
       OpenConfirmationFiles(session, documents::TransferFolder(session, folder))) {
     int applied = 0;
-    if (pickers::Checked(session, ApplyConfirmations(session, &applied))) {
+    if (frame::Checked(session, ApplyConfirmations(session, &applied))) {
       console::PESAN(con, "Konfirmasi Approval BAC NEGO berhasil");
     }
   }

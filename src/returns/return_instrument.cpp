@@ -4,6 +4,7 @@
 
 #include "documents/field_values.h"
 #include "documents/record_writes.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "returns/draft.h"
 #include "returns/return_tables.h"
@@ -20,7 +21,7 @@ bool IsReturnCode(frame::Session& session, std::string_view code) {
   const std::string trimmed(xbase::AllTrim(code));
   bool found = false;
   if (trimmed.starts_with("R") && trimmed.size() <= 2 &&
-      !pickers::Checked(session, SeekExact(*session.tables().Area("MASTJNS"), "MASTJNS1", "KODE", trimmed, &found))) {
+      !frame::Checked(session, SeekExact(*session.tables().Area("MASTJNS"), "MASTJNS1", "KODE", trimmed, &found))) {
     return false;
   }
   return found || pickers::Refuse(session, "Alasan 2 [" + trimmed + "] bukan kode jenis retur");

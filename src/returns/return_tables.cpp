@@ -6,6 +6,7 @@
 #include "console/table_access.h"
 #include "frame/local_path.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "xbase/ntx_orders.h"
 #include "xbase/search_path.h"
@@ -75,7 +76,7 @@ bool OpenRequestFiles(frame::Session& session, std::string_view folder) {
 void CloseRequestFiles(frame::Session& session) {
   for (const char* name : {kRequestHeaders, kRequestLines}) {
     if (session.tables().Area(name) == nullptr) continue;
-    if (xbase::Status s = session.tables().Close(name); !s.ok()) console::PESAN(session.console(), s.message());
+    frame::ShowFailure(session, session.tables().Close(name));
   }
 }
 

@@ -11,7 +11,7 @@
 #include "documents/line_value.h"
 #include "frame/code_pick.h"
 #include "frame/line_editor.h"
-#include "pickers/picker_support.h"
+#include "frame/status_display.h"
 #include "returns/admin_return.h"
 #include "returns/return_procedures.h"
 #include "returns/return_tables.h"
@@ -132,7 +132,7 @@ xbase::Status RTADMIN(frame::Session& session, const std::vector<xbase::Value>&)
     form.Add(1, 12, &number, "@!").valid = [&] {
       frame::PickSpec pick;
       pick.alias = "SRTJLN1";
-      if (!pickers::Checked(session, frame::PickCode(session, pick, &number))) return false;
+      if (!frame::Checked(session, frame::PickCode(session, pick, &number))) return false;
       number = xbase::PadR(number, 20);
       return xbase::IsBlank(number) || LCGERSURATJALAN(session, number, &note);
     };

@@ -9,6 +9,7 @@
 #include "console/table_access.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "text/amount_in_words.h"
 #include "xbase/date_functions.h"
 #include "xbase/number_text.h"
@@ -111,7 +112,7 @@ std::vector<frame::ReportLine> InvoiceRows(frame::Session& session, bool show_di
     total += amount;
     ++items;
   }
-  if (!status.ok()) console::PESAN(session.console(), status.message());
+  frame::ShowFailure(session, status);
   row(kRule);
   row(std::string(31, ' ') + Picture(cartons, " 999999") + Picture(packs, " 999999") +
       (show_discounts ? "                        JUMLAH : " : "                  JUMLAH NETTO : ") +
@@ -148,10 +149,7 @@ bool LCGETSURATJALAN(frame::Session& session, std::string* number, bool* printed
   if (xbase::IsBlank(*number)) return false;
   const xbase::Status status = frame::PickAndSeek(session, pick, number, &found, &note);
   const std::string shown(xbase::AllTrim(*number));
-  if (!status.ok()) {
-    console::PESAN(session.console(), status.message());
-    return false;
-  }
+  if (!frame::Checked(session, status)) return false;
   if (!found) {
     Refuse(session, "Nomor INVOICE " + shown + " tidak terdaftar");
     return false;
@@ -191,7 +189,7 @@ bool CETAKSURATJALAN(frame::Session& session, bool show_discounts) {
     const xbase::Status released = receivable.Unlock();
     if (status.ok()) status = released;
   }
-  if (!status.ok()) console::PESAN(session.console(), status.message());
+  frame::ShowFailure(session, status);
   return true;
 }
 

@@ -9,7 +9,7 @@
 #include "console/table_access.h"
 #include "documents/line_value.h"
 #include "frame/open_table.h"
-#include "pickers/picker_support.h"
+#include "frame/status_display.h"
 #include "sales/cjual.h"
 #include "sales/order_revision.h"
 #include "sales/sales.h"
@@ -51,7 +51,7 @@ void MarkPrinted(frame::Session& session, const NoteDocument& doc) {
     const xbase::Status unlocked = orders->Unlock();
     if (s.ok()) s = unlocked;
   }
-  if (!s.ok()) console::PESAN(session.console(), s.message());
+  frame::ShowFailure(session, s);
 }
 
 bool PrintOrder(frame::Session& session, const NoteDocument& doc) {

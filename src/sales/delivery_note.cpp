@@ -6,6 +6,7 @@
 #include "documents/record_writes.h"
 #include "documents/shared_postings.h"
 #include "documents/stock_posting.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/document_records.h"
 #include "sales/sales.h"
@@ -101,7 +102,7 @@ bool ItemsFit(frame::Session& session, const std::vector<NoteItem>& items) {
   xbase::WorkArea* receivables = nullptr;
   xbase::Status s = Area(session, "srtjln2", &lines);
   if (s.ok()) s = Area(session, "piutdbt", &receivables);
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   for (size_t i = 0; i < items.size(); ++i) {
     if (const std::string_view field = NoteItemRecord().Misfit(*lines, items[i]); !field.empty()) {
       return pickers::Refuse(session, "Nilai " + std::string(field) + " baris " + std::to_string(i + 1) + " terlalu besar");

@@ -5,6 +5,7 @@
 
 #include "frame/code_pick.h"
 #include "frame/order_scope.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/free_goods.h"
 #include "documents/line_value.h"
@@ -35,7 +36,7 @@ bool NoteValue(frame::Session& session, xbase::WorkArea& note, std::string_view 
       *d2 = lines->Number("DISCOUNT2");
     }
   }
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   *value = documents::AfterDiscounts(sum, note.Number("DISCOUNT"), note.Number("DISCOUNT2"));
   return true;
 }
@@ -48,7 +49,7 @@ bool Granted(frame::Session& session, std::string_view invoice, bool* granted) {
   xbase::Status s = fgoods->SetOrder("FGOODS2");
   if (s.ok()) s = fgoods->Seek(fgoods->PadToField("INVOICE", xbase::RTrim(invoice)));
   *granted = s.ok() && fgoods->found();
-  return pickers::Checked(session, s);
+  return frame::Checked(session, s);
 }
 
 // The customer's group and price level.
@@ -69,7 +70,7 @@ bool FreeGoodsOrder(frame::Session& session, FreeGoodsNote* note) {
   pick.alias = "slsodr1";
   pick.expressions = {"NOMOR", "TANGGAL", "RELASI", "TIPE"};
   pick.heads = {"No. Order", "Tanggal", "Relasi", "Tipe"};
-  if (!pickers::Checked(session, frame::PickCode(session, pick, &note->order))) return false;
+  if (!frame::Checked(session, frame::PickCode(session, pick, &note->order))) return false;
   note->order = xbase::PadR(note->order, 15);
   xbase::WorkArea* notes = session.tables().Area("srtjln1");
   if (notes == nullptr) return pickers::Refuse(session, "table not open: srtjln1");
@@ -77,7 +78,7 @@ bool FreeGoodsOrder(frame::Session& session, FreeGoodsNote* note) {
   frame::OrderScope scope(*notes);
   xbase::Status s = notes->SetOrder("SRTJLN13");
   if (s.ok()) s = notes->SeekAll(notes->PadToField("NOMOR", note->order), &records);
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   const std::string order(xbase::RTrim(note->order));
   if (records.empty()) return pickers::Refuse(session, "Surat Jalan untuk order " + order + " tidak ada");
 
@@ -87,7 +88,7 @@ bool FreeGoodsOrder(frame::Session& session, FreeGoodsNote* note) {
   double count = 0;
   bool first_line = true;
   for (size_t i = 0; i < records.size(); ++i) {
-    if (!pickers::Checked(session, notes->GoTo(records[i]))) return false;
+    if (!frame::Checked(session, notes->GoTo(records[i]))) return false;
     if (i == 0) {
       note->customer = notes->Text("RELASI");
       note->salesman = notes->Text("SALES");
@@ -131,7 +132,7 @@ bool FreeGoodsNumberFree(frame::Session& session, std::string_view number) {
   frame::OrderScope scope(*notes);
   xbase::Status s = notes->SetOrder("SRTJLN11");
   if (s.ok()) s = notes->Seek(notes->PadToField("INVOICE", xbase::RTrim(number)));
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   return !notes->found() || pickers::Refuse(session, "Suarat Jalan sudah terdaftar (Invoice)");
 }
 

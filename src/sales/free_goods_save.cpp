@@ -13,6 +13,7 @@
 #include "documents/save_scope.h"
 #include "documents/shared_postings.h"
 #include "documents/stock_posting.h"
+#include "frame/status_display.h"
 #include "frame/supervisor_override.h"
 #include "pickers/picker_support.h"
 #include "sales/document_records.h"
@@ -119,7 +120,7 @@ bool WriteFreeGoods(frame::Session& session, const FreeGoodsNote& note) {
   xbase::Status s = documents::RequireArea(session, "srtjln1", &notes);
   if (s.ok()) s = documents::RequireArea(session, "srtjln2", &note_lines);
   if (s.ok()) s = documents::RequireArea(session, "fgoods", &fgoods);
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   // Every lock before the first write. The note table stays locked from the last check of the
   // number to the end of the save, so no other workstation takes the number in between.
   documents::SaveScope save(session.console());

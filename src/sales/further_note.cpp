@@ -4,6 +4,7 @@
 #include "console/alert.h"
 #include "console/message.h"
 #include "documents/save_scope.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/sales_order.h"
 #include "xbase/date_functions.h"
@@ -78,7 +79,7 @@ std::vector<std::vector<NoteItem>> PlanFurtherNotes(frame::Session& session, con
 bool WriteFurtherNotes(frame::Session& session, const NoteDocument& doc, const std::vector<std::string>& numbers) {
   xbase::Status s;
   const std::vector<std::vector<NoteItem>> planned = PlanFurtherNotes(session, doc, &s);
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   if (planned.size() != numbers.size()) return pickers::Refuse(session, "Jumlah nomor surat jalan tidak sesuai");
   for (const std::vector<NoteItem>& items : planned) {
     if (!ItemsFit(session, items)) return false;

@@ -3,6 +3,7 @@
 #include "sales/goods_lookup.h"
 
 #include "frame/order_scope.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 
 namespace sales {
@@ -13,7 +14,7 @@ bool FindStock(frame::Session& session, std::string_view warehouse, std::string_
   frame::OrderScope scope(*stock);
   xbase::Status s = stock->SetOrder("STOKBRG2");
   if (s.ok()) s = stock->Seek(stock->PadToField("GUDANG", warehouse) + stock->PadToField("KODE", code));
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   row->found = stock->found();
   row->quantity = row->found ? stock->Number("JUMLAH") : 0;
   return true;

@@ -12,6 +12,7 @@
 #include "frame/dot_matrix_print.h"
 #include "frame/open_table.h"
 #include "frame/report_engine.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/proforma.h"
 #include "sales/sales.h"
@@ -169,7 +170,7 @@ bool MarkPrinted(frame::Session& session) {
   xbase::Status s = console::LOCK_REC(session.console(), header);
   if (s.ok()) s = header.Put("CETAK", xbase::Value::Logical(true));
   const xbase::Status released = header.Unlock();
-  return pickers::Checked(session, s.ok() ? released : s);
+  return frame::Checked(session, s.ok() ? released : s);
 }
 
 }  // namespace

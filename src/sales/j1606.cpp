@@ -15,6 +15,7 @@
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
 #include "frame/order_scope.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/cjual.h"
 #include "sales/proforma_note.h"
@@ -55,7 +56,7 @@ bool GETBATAL(frame::Session& session, std::string* number) {
   bool found = false;
   xbase::WorkArea* note = nullptr;
   if (xbase::IsBlank(*number)) return true;
-  if (!pickers::Checked(session, frame::PickAndSeek(session, pick, number, &found, &note))) return false;
+  if (!frame::Checked(session, frame::PickAndSeek(session, pick, number, &found, &note))) return false;
   if (!found) return pickers::Refuse(session, "Surat Jalan belum terdaftar");
   if (!note->Logical("PROFORMA")) return pickers::Refuse(session, "Bukan Sj dari PROFORMA");
   const xbase::Date date = note->DateOf("TANGGAL");
@@ -67,7 +68,7 @@ bool GETBATAL(frame::Session& session, std::string* number) {
     return pickers::Refuse(session, std::string(kPrefix) + "beda bulan ");
   }
   double paid = 0, amount = 0;
-  if (!pickers::Checked(session, Receivable(*session.tables().Area("piutdbt"), *number, &paid, &amount))) return false;
+  if (!frame::Checked(session, Receivable(*session.tables().Area("piutdbt"), *number, &paid, &amount))) return false;
   if (paid != 0) return pickers::Refuse(session, std::string(kPrefix) + "sudah dibayar ");
   if (note->Logical("BATAL")) return pickers::Refuse(session, "Surat Jalan sudah dibatalkan");
   return true;
@@ -195,7 +196,7 @@ xbase::Status J1606(frame::Session& session, const std::vector<xbase::Value>&) {
     }
     s = save.BeginWrites();
     if (s.ok()) s = Cancel(session, number, customer);
-    if (pickers::Checked(session, save.CommitWrites(s))) number = std::string(20, ' ');
+    if (frame::Checked(session, save.CommitWrites(s))) number = std::string(20, ' ');
   }
   return session.tables().CloseAll();
 }

@@ -9,7 +9,7 @@
 #include "documents/line_value.h"
 #include "documents/record_writes.h"
 #include "frame/open_table.h"
-#include "pickers/picker_support.h"
+#include "frame/status_display.h"
 #include "sales/proforma.h"
 #include "sales/sales.h"
 #include "xbase/text_functions.h"
@@ -86,7 +86,7 @@ xbase::Status J1609(frame::Session& session, const std::vector<xbase::Value>&) {
     if (!frame::OpenTable(session, table)) return session.tables().CloseAll();
   }
   const xbase::Status s = Recount(session);
-  if (pickers::Checked(session, s)) console::PESAN(session.console(), "Proses selesai");
+  if (frame::Checked(session, s)) console::PESAN(session.console(), "Proses selesai");
   return session.tables().CloseAll();
 }
 

@@ -8,7 +8,6 @@
 #include "console/message.h"
 #include "frame/open_table.h"
 #include "frame/report_engine.h"
-#include "pickers/picker_support.h"
 #include "sales/proforma.h"
 #include "xbase/date_functions.h"
 #include "xbase/number_text.h"

@@ -10,6 +10,7 @@
 #include "documents/posting_date.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/goods_lookup.h"
 #include "sales/note_header.h"
@@ -35,7 +36,7 @@ bool CHECKEXIST(frame::Session& session, std::string_view number) {
   if (notes == nullptr) return pickers::Refuse(session, "table not open: srtjln1");
   xbase::Status s = notes->SetOrder("SRTJLN11");
   if (s.ok()) s = notes->Seek(notes->PadToField("INVOICE", number));
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   if (!notes->found()) return true;
   return pickers::Refuse(session, "Nomor Surat Jalan " + std::string(xbase::RTrim(number)) + " sudah terdaftar");
 }
@@ -82,7 +83,7 @@ bool LCGETSALESORDER(frame::Session& session, NoteDocument* doc, std::string* lo
   pick.heads = {"No. Order", "Tanggal", "Relasi", "Sales"};
   bool found = false;
   xbase::WorkArea* order = nullptr;
-  if (!pickers::Checked(session, frame::PickAndSeek(session, pick, &header.order, &found, &order))) return false;
+  if (!frame::Checked(session, frame::PickAndSeek(session, pick, &header.order, &found, &order))) return false;
   header.order = xbase::PadR(header.order, 15);
   doc->lines.clear();
   if (!found) {
@@ -114,7 +115,7 @@ bool LCGETSALESORDER(frame::Session& session, NoteDocument* doc, std::string* lo
     taken[key] += quantity;
     OfferLine(session, *lines, quantity, doc);
   }
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   AddNoteLine(&doc->lines, d1, d2, warehouse);
   return true;
 }

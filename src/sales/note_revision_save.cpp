@@ -13,6 +13,7 @@
 #include "documents/shared_postings.h"
 #include "documents/stock_posting.h"
 #include "documents/stored_lines.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/delivery_note.h"
 #include "sales/document_records.h"
@@ -79,7 +80,7 @@ class RevisionWrite {
   bool Check(std::vector<NoteItem>* items, std::vector<bool>* kept) {
     xbase::Status s;
     *items = Items(session_, rev_, kept, &s);
-    if (!pickers::Checked(session_, s)) return false;
+    if (!frame::Checked(session_, s)) return false;
     std::vector<NoteItem> stored;
     for (size_t k = 0; k < items->size(); ++k) {
       if ((*kept)[k]) stored.push_back((*items)[k]);
@@ -89,7 +90,7 @@ class RevisionWrite {
     }
     if (!ItemsFit(session_, stored)) return false;
     amount_ = ItemsAmount(stored);
-    return pickers::Checked(session_, CheckStored());
+    return frame::Checked(session_, CheckStored());
   }
 
   // What another workstation may change meanwhile, checked before the locks and again under them:
@@ -278,7 +279,7 @@ class RevisionWrite {
 
 bool WriteNoteRevision(frame::Session& session, const NoteRevision& rev) {
   RevisionTables tables;
-  if (!pickers::Checked(session, tables.Find(session))) return false;
+  if (!frame::Checked(session, tables.Find(session))) return false;
   RevisionWrite write(session, rev, tables);
   std::vector<NoteItem> items;
   std::vector<bool> kept;

@@ -13,6 +13,7 @@
 #include "documents/shared_postings.h"
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/delivery_note.h"
 #include "sales/document_records.h"
@@ -48,7 +49,7 @@ class OrderRevisionWrite {
     if (s.ok()) s = documents::RequireArea(session_, "slsodr2", &lines_);
     bool held = false;
     if (s.ok()) s = Holds(*orders_, "SLSODR11", orders_->PadToField("NOMOR", doc_.header.order), &held);
-    if (!pickers::Checked(session_, s)) return false;
+    if (!frame::Checked(session_, s)) return false;
     if (!held) return pickers::Refuse(session_, "Nomor Sales Order " + Shown(doc_) + " tidak terdaftar");
     // Every lock before the first write: the order's row, and its lines' table whole (the stored
     // rows are read under the lock).
@@ -60,7 +61,7 @@ class OrderRevisionWrite {
     s = save.Lock();
     if (!s.ok()) return documents::NothingSaved(session_, s);
     // The lock re-read the row: another workstation may have deleted the order meanwhile.
-    if (s = orders_->GoTo(order_row); !pickers::Checked(session_, s)) return false;
+    if (s = orders_->GoTo(order_row); !frame::Checked(session_, s)) return false;
     if (orders_->deleted()) return pickers::Refuse(session_, "Nomor Sales Order " + Shown(doc_) + " tidak terdaftar");
     s = StoredRows();
     bool ok = s.ok() && DeliveriesKept(&s);
@@ -177,7 +178,7 @@ bool LCGETSALESORDER(frame::Session& session, NoteDocument* doc) {
   if (xbase::IsBlank(header.order)) return pickers::Refuse(session, "Nomor Sales Order harus diisi");
   bool found = false;
   xbase::WorkArea* order = nullptr;
-  if (!pickers::Checked(session, frame::PickAndSeek(session, pick, &header.order, &found, &order))) return false;
+  if (!frame::Checked(session, frame::PickAndSeek(session, pick, &header.order, &found, &order))) return false;
   header.order = xbase::PadR(header.order, 15);
   if (!found) return pickers::Refuse(session, "Nomor Sales Order " + Shown(*doc) + " tidak terdaftar");
   if (!pickers::Checked(session, LoadOrderHeader(*order, &header))) return false;
@@ -200,7 +201,7 @@ bool LCGETSALESORDER(frame::Session& session, NoteDocument* doc) {
     }
     s = LoadLine(*lines, doc);
   }
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   AddNoteLine(&doc->lines, d1, d2, warehouse);
   return true;
 }

@@ -8,6 +8,7 @@
 #include "console/get.h"
 #include "console/keys.h"
 #include "console/message.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/sales_order.h"
 #include "xbase/number_text.h"
@@ -27,7 +28,7 @@ bool Taken(frame::Session& session, std::string_view alias, std::string_view ord
   xbase::Status s = area->SetOrder(order);
   if (s.ok()) s = area->Seek(area->PadToField(field, number));
   *taken = s.ok() && area->found();
-  return pickers::Checked(session, s);
+  return frame::Checked(session, s);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "documents/line_value.h"
 #include "documents/save_scope.h"
 #include "documents/shared_postings.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/delivery_note.h"
 #include "sales/document_records.h"
@@ -239,9 +240,9 @@ xbase::Status NumbersStillFree(const SalesOrder& order, const std::vector<std::s
 bool WriteSalesOrder(frame::Session& session, const SalesOrder& order, const std::vector<std::string>& notes) {
   SaveTables tables;
   xbase::Status s = tables.Find(session);
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   const std::vector<std::vector<NoteItem>> planned = PlanNotes(session, order, &s);
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   if (planned.size() != notes.size()) return pickers::Refuse(session, "Jumlah nomor surat jalan tidak sesuai");
   xbase::Date tempo;
   double term = 0;

@@ -6,6 +6,7 @@
 #include "console/message.h"
 #include "documents/line_value.h"
 #include "frame/order_scope.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
 #include "sales/goods_lookup.h"
@@ -38,7 +39,7 @@ bool FindProformaLine(frame::Session& session, std::string_view proforma, std::s
   frame::OrderScope scope(*lines);
   xbase::Status s = lines->SetOrder("PRO_IN22");
   if (s.ok()) s = lines->Seek(lines->PadToField("NOMOR", proforma) + lines->PadToField("KODE", code));
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   out->found = lines->found();
   if (!out->found) return true;
   out->quantity = lines->Number("QUANTITY");

@@ -16,6 +16,7 @@
 #include "documents/shared_postings.h"
 #include "documents/stock_posting.h"
 #include "frame/order_scope.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/document_records.h"
 #include "sales/goods_lookup.h"
@@ -167,7 +168,7 @@ bool NumberStillFree(frame::Session& session, const ProformaNote& note, xbase::W
   frame::OrderScope scope(receivables);
   xbase::Status s = receivables.SetOrder("PIUTDBT1");
   if (s.ok()) s = receivables.Seek(receivables.PadToField("NOTA", xbase::RTrim(note.number)));
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   return !receivables.found() || pickers::Refuse(session, "Surat Jalan sudah terdaftar");
 }
 
@@ -176,7 +177,7 @@ bool NumberStillFree(frame::Session& session, const ProformaNote& note, xbase::W
 bool LoadNoteProforma(frame::Session& session, ProformaNote* note) {
   bool found = false;
   xbase::WorkArea* header = nullptr;
-  if (!pickers::Checked(session, PickProforma(session, &note->proforma, &found, &header))) return false;
+  if (!frame::Checked(session, PickProforma(session, &note->proforma, &found, &header))) return false;
   if (!found) return pickers::Refuse(session, "Proforma " + std::string(xbase::RTrim(note->proforma)) + " tidak terdaftar");
   if (!xbase::IsBlank(header->Text("NO_REFF"))) {
     return pickers::Refuse(session, "Proforma ini sudah di" + std::string(xbase::RTrim(header->Text("NO_REFF"))));
@@ -184,7 +185,7 @@ bool LoadNoteProforma(frame::Session& session, ProformaNote* note) {
   note->maximum = header->Number("NILAI_PI") - header->Number("NILAI_KR");
   if (note->maximum < 0) return pickers::Refuse(session, "Proforma ini sudah dibuat SJ Semua.....!!!");
   Proforma proforma;
-  if (!pickers::Checked(session, ProformaHeadRecord().Read(*header, &proforma))) return false;
+  if (!frame::Checked(session, ProformaHeadRecord().Read(*header, &proforma))) return false;
   note->proforma = proforma.number;
   note->proforma_customer = proforma.customer;
   if (xbase::IsBlank(note->customer)) note->customer = note->proforma_customer;
@@ -210,7 +211,7 @@ bool CheckNoteCustomer(frame::Session& session, const ProformaNote& note) {
   frame::OrderScope scope(*customers);
   xbase::Status s = customers->SetOrder(1);
   if (s.ok()) s = customers->Seek(customers->PadToField("RELASI", note.customer));
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   if (xbase::IsBlank(note.customer) || !customers->found()) return pickers::Refuse(session, "Relasi tidak terdaftar");
   if (customers->Text("RELASI") == customers->PadToField("RELASI", note.proforma_customer)) return true;
   const std::string group = OutletGroup(session, note.proforma_customer);
@@ -245,7 +246,7 @@ bool SaveProformaNote(frame::Session& session, const ProformaNote& note) {
 
 bool WriteProformaNote(frame::Session& session, const ProformaNote& note) {
   NoteTables tables;
-  if (!pickers::Checked(session, tables.Find(session))) return false;
+  if (!frame::Checked(session, tables.Find(session))) return false;
   // Every lock before the first write; the note tables stay locked from the last check of the
   // number to the end of the save.
   documents::SaveScope save(session.console());

@@ -5,6 +5,7 @@
 #include "documents/line_value.h"
 #include "documents/shared_postings.h"
 #include "frame/order_scope.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/sales.h"
 #include "xbase/number_text.h"
@@ -23,7 +24,7 @@ bool Holds(frame::Session& session, std::string_view alias, std::string_view ord
   xbase::Status s = area->SetOrder(order);
   if (s.ok()) s = area->Seek(area->PadToField(field, xbase::RTrim(key)));
   *held = s.ok() && area->found();
-  return pickers::Checked(session, s);
+  return frame::Checked(session, s);
 }
 
 }  // namespace

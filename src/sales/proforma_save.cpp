@@ -14,6 +14,7 @@
 #include "documents/stored_lines.h"
 #include "documents/trade_discount.h"
 #include "frame/order_scope.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/goods_lookup.h"
 #include "sales/proforma.h"
@@ -91,7 +92,7 @@ void CustomerTerms(frame::Session& session, Proforma* proforma) {
 bool LoadProforma(frame::Session& session, Proforma* proforma) {
   bool found = false;
   xbase::WorkArea* header = nullptr;
-  if (!pickers::Checked(session, PickProforma(session, &proforma->number, &found, &header))) return false;
+  if (!frame::Checked(session, PickProforma(session, &proforma->number, &found, &header))) return false;
   if (!found) return pickers::Refuse(session, "Nomor belum terdaftar");
   if (header->Logical("CETAK")) {
     return pickers::Refuse(session, "proforma ini sudah dicetak, tidak boleh dikoreksi lagi ");
@@ -102,12 +103,12 @@ bool LoadProforma(frame::Session& session, Proforma* proforma) {
     frame::OrderScope scope(*notes);
     xbase::Status s = notes->SetOrder("PRO_OT12");
     if (s.ok()) s = notes->Seek(notes->PadToField("NO_REFF", xbase::RTrim(header->Text("NOMOR"))), true);
-    if (!pickers::Checked(session, s)) return false;
+    if (!frame::Checked(session, s)) return false;
     if (!notes->eof() && notes->Text("NO_REFF") == header->Text("NOMOR")) {
       return pickers::Refuse(session, "Proforma ini sudah ada realisasinya tidak boleh diralat lagi");
     }
   }
-  if (!pickers::Checked(session, ProformaHeadRecord().Read(*header, proforma))) return false;
+  if (!frame::Checked(session, ProformaHeadRecord().Read(*header, proforma))) return false;
   CustomerTerms(session, proforma);
   xbase::WorkArea* lines = session.tables().Area("pro_in2");
   if (lines == nullptr) return pickers::Refuse(session, "table not open: pro_in2");
@@ -127,13 +128,13 @@ bool LoadProforma(frame::Session& session, Proforma* proforma) {
                            (100 - PfFigure(line, kPfDisc2)) / 100);
   }
   if (proforma->lines.empty()) AddProformaLine(&proforma->lines, proforma->ceilings[0], proforma->ceilings[1]);
-  return pickers::Checked(session, s);
+  return frame::Checked(session, s);
 }
 
 bool SaveNewProforma(frame::Session& session, Proforma* proforma) {
   if (!TargetAndConfirm(session, *proforma)) return false;
   ProformaTables tables;
-  if (!pickers::Checked(session, tables.Find(session))) return false;
+  if (!frame::Checked(session, tables.Find(session))) return false;
   const std::string branch = xbase::PadR(xbase::RTrim(proforma->branch), 6);
   std::string ket;
   if (!pickers::SetupRow(session, "PROI" + branch, nullptr, &ket)) {
@@ -175,9 +176,9 @@ bool SaveNewProforma(frame::Session& session, Proforma* proforma) {
 bool SaveCorrectedProforma(frame::Session& session, const Proforma& proforma) {
   if (!TargetAndConfirm(session, proforma)) return false;
   ProformaTables tables;
-  if (!pickers::Checked(session, tables.Find(session))) return false;
+  if (!frame::Checked(session, tables.Find(session))) return false;
   bool known = false;
-  if (!pickers::Checked(session, Known(*tables.headers, proforma.number, &known))) return false;
+  if (!frame::Checked(session, Known(*tables.headers, proforma.number, &known))) return false;
   if (!known) return pickers::Refuse(session, "Nomor belum terdaftar");
   console::Console& con = session.console();
   // The header and every stored line row are locked before the first write.

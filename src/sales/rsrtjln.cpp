@@ -8,6 +8,7 @@
 #include "documents/posting_date.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/delivery_note.h"
 #include "sales/document_records.h"
@@ -86,7 +87,7 @@ bool LCGERSURATJALAN(frame::Session& session, NoteRevision* rev) {
   if (xbase::IsBlank(doc.invoice)) return pickers::Refuse(session, "Nomor Sj harus diisi");
   bool found = false;
   xbase::WorkArea* note = nullptr;
-  if (!pickers::Checked(session, frame::PickAndSeek(session, pick, &doc.invoice, &found, &note))) return false;
+  if (!frame::Checked(session, frame::PickAndSeek(session, pick, &doc.invoice, &found, &note))) return false;
   doc.invoice = xbase::PadR(doc.invoice, 20);
   const std::string shown(xbase::AllTrim(doc.invoice));
   if (!found) return pickers::Refuse(session, "Nomor Sj " + shown + " tidak terdaftar");
@@ -110,7 +111,7 @@ bool LCGERSURATJALAN(frame::Session& session, NoteRevision* rev) {
   if (!pickers::Checked(session, LoadHeader(*note, rev))) return false;
   rev->doc.header.manager = Manager(session, doc.invoice);
   session.console().Say(3, 9, rev->doc.header.order, session.console().colours().standard);
-  if (!pickers::Checked(session, LoadLines(session, rev))) return false;
+  if (!frame::Checked(session, LoadLines(session, rev))) return false;
   // The customer's group, price level and ceilings for the line checks; the note's own values stay.
   CheckHeaderCustomer(session, &rev->doc.header, true, true, false);
   rev->doc.header.term = rev->stored_term;

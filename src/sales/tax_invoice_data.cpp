@@ -7,6 +7,7 @@
 #include "documents/document_counter.h"
 #include "frame/code_pick.h"
 #include "frame/order_scope.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/tax_invoice.h"
 #include "xbase/date_functions.h"
@@ -25,7 +26,7 @@ xbase::WorkArea* Find(frame::Session& session, std::string_view alias, std::stri
   }
   xbase::Status s = area->SetOrder(order);
   if (s.ok()) s = area->Seek(key);
-  return pickers::Checked(session, s) ? area : nullptr;
+  return frame::Checked(session, s) ? area : nullptr;
 }
 
 // The buyer's tax identity through the customer's tax number.
@@ -53,7 +54,7 @@ bool CoveredNotes(frame::Session& session, TaxInvoice* invoice, std::vector<std:
   }
   invoice->group = !notes->empty();
   if (!invoice->group) notes->push_back(invoice->note);
-  return pickers::Checked(session, s);
+  return frame::Checked(session, s);
 }
 
 // The lines of one note onto the rows; its header discounts onto the reduction.
@@ -81,7 +82,7 @@ bool AddNoteLines(frame::Session& session, std::string_view number, TaxInvoice* 
     note_sum += lines->Number("QUANTITY") * unit;
   }
   invoice->reduction += note_sum * hd1 / 100 + note_sum * (100 - hd1) / 100 * hd2 / 100;
-  return pickers::Checked(session, s);
+  return frame::Checked(session, s);
 }
 
 // A SETUP value, `otherwise` without a row.
@@ -151,7 +152,7 @@ bool LoadTaxInvoice(frame::Session& session, TaxInvoice* invoice) {
   pick.heads = {"No. SJ", "Tanggal", "Relasi", "No. Order"};
   bool found = false;
   xbase::WorkArea* note = nullptr;
-  if (!pickers::Checked(session, frame::PickAndSeek(session, pick, &invoice->note, &found, &note))) return false;
+  if (!frame::Checked(session, frame::PickAndSeek(session, pick, &invoice->note, &found, &note))) return false;
   if (!found) return pickers::Refuse(session, "Surat Jalan / Invoice tidak terdaftar");
   invoice->note = note->Text("INVOICE");
   invoice->salesman = note->Text("SALES");

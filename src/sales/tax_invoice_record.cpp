@@ -8,6 +8,7 @@
 #include "documents/record_writes.h"
 #include "documents/save_scope.h"
 #include "frame/order_scope.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/tax_invoice.h"
 #include "xbase/number_text.h"
@@ -76,7 +77,7 @@ bool RecordTaxInvoice(frame::Session& session, const TaxInvoice& invoice) {
   if (setup == nullptr || taxes == nullptr) return pickers::Refuse(session, "table not open: setup, ppn_kel");
   xbase::Status s = setup->SetOrder(1);
   if (s.ok()) s = setup->Seek(setup->PadToField("SETUP", kCounter));
-  if (!pickers::Checked(session, s)) return false;
+  if (!frame::Checked(session, s)) return false;
   if (!setup->found()) {
     console::Alert(con, std::string("Setup ") + kCounter + " belum dibuat, hub. admin", {"Batal"});
     return false;
@@ -102,7 +103,7 @@ bool RecordTaxInvoice(frame::Session& session, const TaxInvoice& invoice) {
   if (s.ok() && xbase::Val(invoice.number).value > xbase::Val(setup->Text("KET")).value) {
     s = setup->Put("KET", T(xbase::PadR(xbase::AllTrim(invoice.number), 10)));
   }
-  return pickers::Checked(session, save.CommitWrites(s));
+  return frame::Checked(session, save.CommitWrites(s));
 }
 
 }  // namespace sales

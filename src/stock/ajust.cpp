@@ -1,6 +1,7 @@
 // AJUST: the opname adjustment of the pairs of a code and a warehouse prefix at the stock-taking date.
 #include "console/alert.h"
 #include "frame/question_box.h"
+#include "frame/status_display.h"
 #include "pickers/pickers.h"
 #include "stock/opname.h"
 #include "stock/stock_screens.h"
@@ -26,7 +27,7 @@ xbase::Status AJUST(frame::Session& session, const Args&) {
                                             con.Say(24, 0, xbase::PadR(pair.code + " " + pair.warehouse, 79),
                                                     con.Colour("W+/n"));
                                           });
-    if (!frame::Shown(session, s)) break;
+    if (!frame::Checked(session, s)) break;
   }
   return session.tables().CloseAll();
 }

@@ -3,6 +3,7 @@
 
 #include "frame/question_box.h"
 #include "frame/report_pages.h"
+#include "frame/status_display.h"
 #include "pickers/pickers.h"
 #include "stock/report_text.h"
 #include "stock/stock_screens.h"
@@ -64,7 +65,7 @@ xbase::Status CDTTAG(frame::Session& session, const Args&) {
                           {"KODE    :", &code, "@!", [&] { return pickers::GETKODEBRG(session, &code); }},
                           {"BRS/HAL :", &per_page, "999"}})) {
     frame::ReportPages pages;
-    if (!frame::Shown(session, TagPages(session, xbase::RTrim(number), xbase::RTrim(code),
+    if (!frame::Checked(session, TagPages(session, xbase::RTrim(number), xbase::RTrim(code),
                                         std::max(1, static_cast<int>(per_page)), &pages))) {
       continue;
     }

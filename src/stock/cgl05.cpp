@@ -2,6 +2,7 @@
 #include "console/alert.h"
 #include "console/message.h"
 #include "frame/report_pages.h"
+#include "frame/status_display.h"
 #include "pickers/pickers.h"
 #include "stock/fee_note.h"
 #include "stock/gift_wrap_forms.h"
@@ -24,7 +25,7 @@ xbase::Status CGL05(frame::Session& session, const Args&) {
         return false;
       }
       bool found = false;
-      if (!frame::Shown(session, FeeNoteLines(session, branch, number, &lines, &found)) || !found) return false;
+      if (!frame::Checked(session, FeeNoteLines(session, branch, number, &lines, &found)) || !found) return false;
       const xbase::WorkArea& note = *session.tables().Area("kd_gl31");
       if (!note.Logical("CETAK")) return true;
       return console::Alert(con, "Nota pembayaran ini pernah dicetak tg " + xbase::Dtoc(note.DateOf("TG_CETAK")) + " cetak lagi",
@@ -37,7 +38,7 @@ xbase::Status CGL05(frame::Session& session, const Args&) {
     frame::ReportPage page;
     for (size_t i = 0; i < lines.size(); ++i) page.push_back({lines[i], i == 1 ? "BHS" : "S", 0});
     if (frame::PrintPages(session, {page}, GiftWrapLayout(94))) {
-      frame::Shown(session, CountFeeNotePrint(session, branch, number));
+      frame::ShowFailure(session, CountFeeNotePrint(session, branch, number));
     }
   }
   return session.tables().CloseAll();

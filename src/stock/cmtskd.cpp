@@ -2,6 +2,7 @@
 #include "console/get.h"
 #include "console/message.h"
 #include "frame/report_pages.h"
+#include "frame/status_display.h"
 #include "stock/mutation.h"
 #include "stock/mutation_store.h"
 #include "stock/report_text.h"
@@ -73,7 +74,7 @@ xbase::Status CMTSKD(frame::Session& session, const Args&) {
     std::vector<std::string> lines;
     xbase::Status s;
     if (!FormLines(session, number, &lines, &s)) {
-      if (frame::Shown(session, s)) console::PESAN(con, "Nomor " + std::string(xbase::RTrim(number)) + " tidak ada");
+      if (frame::Checked(session, s)) console::PESAN(con, "Nomor " + std::string(xbase::RTrim(number)) + " tidak ada");
       continue;
     }
     con.Say(24, 0, "........tunggu sedang buat file laporan.........", con.colours().standard);

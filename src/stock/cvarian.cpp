@@ -5,6 +5,7 @@
 
 #include "frame/question_box.h"
 #include "frame/report_pages.h"
+#include "frame/status_display.h"
 #include "pickers/pickers.h"
 #include "stock/opname.h"
 #include "stock/report_text.h"
@@ -82,7 +83,7 @@ xbase::Status CVARIAN(frame::Session& session, const Args&) {
                           {"TANGGAL     :", &date, ""},
                           {"BRS/HALAMAN :", &per_page, "999"}})) {
     std::vector<OpnamePair> pairs;
-    if (!frame::Shown(session, OpnamePairs(session, xbase::RTrim(code), xbase::RTrim(warehouse), date, &pairs))) continue;
+    if (!frame::Checked(session, OpnamePairs(session, xbase::RTrim(code), xbase::RTrim(warehouse), date, &pairs))) continue;
     frame::ReportLayout layout = StockLayout(157, "rekap jual", 2, 7);
     frame::PrintPages(session, VariancePages(pairs, date, std::max(1, static_cast<int>(per_page))), layout);
   }

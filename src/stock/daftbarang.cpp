@@ -3,6 +3,7 @@
 
 #include "frame/question_box.h"
 #include "frame/report_pages.h"
+#include "frame/status_display.h"
 #include "pickers/pickers.h"
 #include "stock/report_text.h"
 #include "stock/stock_screens.h"
@@ -53,7 +54,7 @@ xbase::Status DAFTBARANG(frame::Session& session, const Args&) {
                           {"GOLONG  :", &group, "@!"},
                           {"BRS/HAL :", &per_page, "999"}})) {
     frame::ReportPages pages;
-    if (!frame::Shown(session, GoodsPages(session, xbase::RTrim(code), xbase::RTrim(group),
+    if (!frame::Checked(session, GoodsPages(session, xbase::RTrim(code), xbase::RTrim(group),
                                           std::max(2, static_cast<int>(per_page)), &pages))) {
       continue;
     }

@@ -9,7 +9,7 @@
 #include "frame/open_table.h"
 #include "frame/prompts.h"
 #include "frame/report_pages.h"
-#include "pickers/picker_support.h"
+#include "frame/status_display.h"
 #include "pickers/pickers.h"
 #include "stock/report_text.h"
 #include "xbase/date_functions.h"
@@ -27,7 +27,7 @@ bool PickDocument(frame::Session& session, std::string_view table, const std::ve
   pick.heads = heads;
   pick.result = 2;
   std::string seed = xbase::PadR(branch, 6) + number->substr(0, mark) + "?";
-  if (!pickers::Checked(session, frame::PickCode(session, pick, &seed))) return false;
+  if (!frame::Checked(session, frame::PickCode(session, pick, &seed))) return false;
   *number = xbase::PadR(xbase::AllTrim(seed), 10);
   return true;
 }
@@ -62,7 +62,7 @@ void RunFormEntry(frame::Session& session, bool results) {
       bool found = false;
       const xbase::Status s = results ? ResultEntries(session, branch, number, &date, &entries, &found)
                                       : TakeOutEntries(session, branch, number, &date, &entries, &found);
-      if (!frame::Shown(session, s)) return false;
+      if (!frame::Checked(session, s)) return false;
       if (!found) {
         console::PESAN(con, results ? "Nomor hasil gulung tidak ada" : "Nomor pemgambilan kertas kado lembaran tidak ada");
       }
@@ -79,7 +79,7 @@ void RunFormEntry(frame::Session& session, bool results) {
     bool posted = false;
     const xbase::Status s = results ? PostResults(session, branch, number, date, entries, &posted)
                                     : PostTakeOut(session, branch, number, date, entries, &posted);
-    if (frame::Shown(session, s) && posted) PrintGiftWrapForm(session, results, number, date, entries);
+    if (frame::Checked(session, s) && posted) PrintGiftWrapForm(session, results, number, date, entries);
   }
 }
 

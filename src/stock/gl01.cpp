@@ -6,6 +6,7 @@
 #include "frame/code_pick.h"
 #include "frame/grid_cells.h"
 #include "frame/prompts.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
 #include "stock/gift_wrap.h"
@@ -138,7 +139,7 @@ class TakeOutScreen {
         pick.alias = "mastbrj";
         pick.expressions = {"KODE", "GOLONGAN", "NAMA", "JUMLAH"};
         pick.heads = {"Kode", "Golongan", "Nama", "Jumlah"};
-        if (!pickers::Checked(session_, frame::PickCode(session_, pick, &code))) return false;
+        if (!frame::Checked(session_, frame::PickCode(session_, pick, &code))) return false;
         xbase::WorkArea& goods = *session_.tables().Area("mastbrj");
         if (!goods.Seek(goods.PadToField("KODE", code)).ok() || !goods.found()) {
           return pickers::Refuse(session_, "Kode " + std::string(xbase::RTrim(code)) + " tidak terdaftar");
@@ -171,7 +172,7 @@ class TakeOutScreen {
       lines.push_back(line);
     }
     std::string number;
-    if (!frame::Shown(session_, SaveTakeOut(session_, branch_, date_, lines, &number)) || number.empty()) return false;
+    if (!frame::Checked(session_, SaveTakeOut(session_, branch_, date_, lines, &number)) || number.empty()) return false;
     console::PESAN(session_.console(), "Nomor pengambilan ini adalah " + number);
     return true;
   }

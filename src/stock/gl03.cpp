@@ -3,7 +3,7 @@
 #include "frame/code_pick.h"
 #include "frame/grid_cells.h"
 #include "frame/prompts.h"
-#include "pickers/picker_support.h"
+#include "frame/status_display.h"
 #include "pickers/pickers.h"
 #include "stock/gift_wrap.h"
 #include "stock/gift_wrap_forms.h"
@@ -148,7 +148,7 @@ class ResultsScreen {
                        Figure(row, kQuantity), Figure(row, kPerUnit)});
     }
     std::string number;
-    if (!frame::Shown(session_, SaveResults(session_, branch_, date_, lines, &number)) || number.empty()) return false;
+    if (!frame::Checked(session_, SaveResults(session_, branch_, date_, lines, &number)) || number.empty()) return false;
     console::Alert(session_.console(), "Nomor hasil gulung ini adalah " + number);
     return true;
   }

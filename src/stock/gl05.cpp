@@ -3,6 +3,7 @@
 #include "console/message.h"
 #include "frame/grid_cells.h"
 #include "frame/prompts.h"
+#include "frame/status_display.h"
 #include "stock/fee_note.h"
 #include "stock/gift_wrap.h"
 #include "stock/gift_wrap_forms.h"
@@ -68,7 +69,7 @@ class FeeNoteScreen {
     }
     std::vector<FeeLine> lines;
     bool found = false;
-    if (!frame::Shown(session_, ResultFeeLines(session_, branch_, number, &lines, &found)) || !found) return false;
+    if (!frame::Checked(session_, ResultFeeLines(session_, branch_, number, &lines, &found)) || !found) return false;
     if (const std::string note = FeeNoteOf(session_, branch_, number); !note.empty()) {
       console::Alert(session_.console(), "no. hasil " + std::string(xbase::RTrim(number)) +
                                              ", sudah dibuat nota pembayaran no. " + std::string(xbase::AllTrim(note)));
@@ -100,7 +101,7 @@ class FeeNoteScreen {
                        Figure(row, kPerUnit), Figure(row, kTariff), row[kDate - 1].date()});
     }
     std::string number;
-    if (!frame::Shown(session_, SaveFeeNote(session_, branch_, date_, lines, &number)) || number.empty()) return false;
+    if (!frame::Checked(session_, SaveFeeNote(session_, branch_, date_, lines, &number)) || number.empty()) return false;
     console::PESAN(session_.console(), "Nomor Nota Pembayaran ini adalah " + number);
     return true;
   }

@@ -1,6 +1,7 @@
 // GL06: what was taken out for wrapping or assembly and has not come back yet, over every branch.
 #include "console/message.h"
 #include "frame/report_pages.h"
+#include "frame/status_display.h"
 #include "stock/gift_wrap.h"
 #include "stock/report_text.h"
 #include "stock/stock_screens.h"
@@ -50,7 +51,7 @@ xbase::Status BacklogPages(frame::Session& session, frame::ReportPages* pages) {
 xbase::Status GL06(frame::Session& session, const Args&) {
   if (!frame::OpenTables(session, GiftWrapTables())) return xbase::Status::OK();
   frame::ReportPages pages;
-  const bool read = frame::Shown(session, BacklogPages(session, &pages));
+  const bool read = frame::Checked(session, BacklogPages(session, &pages));
   if (read && pages.empty()) {
     console::PESAN(session.console(), "Tidak ada sisa barang yang belum digulung/dirakit");
   } else if (read) {

@@ -1,6 +1,7 @@
 // HPSTAG: every stock-taking tag removed once the stock-taking is over.
 #include "console/alert.h"
 #include "console/message.h"
+#include "frame/status_display.h"
 #include "stock/stock_screens.h"
 #include "xbase/work_area.h"
 
@@ -17,7 +18,7 @@ xbase::Status HPSTAG(frame::Session& session, const Args&) {
       if (s.ok()) s = tags.Delete();
     }
     if (s.ok()) s = tags.table().Pack();
-    if (frame::Shown(session, s)) console::Alert(con, "proses hapus tag (stock opname) berhasil");
+    if (frame::Checked(session, s)) console::Alert(con, "proses hapus tag (stock opname) berhasil");
   }
   return session.tables().CloseAll();
 }

@@ -8,6 +8,7 @@
 #include "frame/grid_cells.h"
 #include "frame/line_editor.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
 #include "stock/stock_screens.h"
@@ -43,7 +44,7 @@ class TagScreen {
   explicit TagScreen(frame::Session& session) : session_(session), con_(session.console()) {}
 
   void Run() {
-    if (!frame::Shown(session_, NextTag(session_, &proposed_, &date_))) return;
+    if (!frame::Checked(session_, NextTag(session_, &proposed_, &date_))) return;
     for (;;) {
       const console::Attr attr = con_.colours().standard;
       con_.Clear(0, 0, 23, 79, attr);
@@ -65,11 +66,11 @@ class TagScreen {
     pick.alias = "opname";
     pick.expressions = {"NOMOR", "KODE", "GUDANG", "LOKASI", "JUMLAH"};
     pick.heads = {"Nomor", "Kode", "Gudang", "Lokasi", "Jumlah"};
-    if (!pickers::Checked(session_, frame::PickCode(session_, pick, &number_))) return false;
+    if (!frame::Checked(session_, frame::PickCode(session_, pick, &number_))) return false;
     lines_.clear();
     std::vector<TagLine> stored;
     bool found = false;
-    if (!pickers::Checked(session_, LoadTag(session_, number_, &stored, &date_, &found))) return false;
+    if (!frame::Checked(session_, LoadTag(session_, number_, &stored, &date_, &found))) return false;
     xbase::WorkArea& goods = *session_.tables().Area("mastbrj");
     for (const TagLine& tag : stored) {
       console::ValueRow line = BlankLine(static_cast<int>(lines_.size() + 1), tag.warehouse, tag.location);
@@ -171,7 +172,7 @@ class TagScreen {
       tags.push_back({Cell(line, kCode), Cell(line, kWarehouse), Cell(line, kLocation), Figure(line, kBox),
                       Figure(line, kPak), Figure(line, kPcs), Figure(line, kQty)});
     }
-    if (!frame::Shown(session_, SaveTag(session_, number_, date_, tags))) return false;
+    if (!frame::Checked(session_, SaveTag(session_, number_, date_, tags))) return false;
     proposed_ = std::string(
         xbase::Right("10000000000" + std::string(xbase::AllTrim(xbase::Str(xbase::Val(number_).value + 1, 12, 0))), 10));
     return true;

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "frame/question_box.h"
+#include "frame/status_display.h"
 #include "pickers/pickers.h"
 #include "stock/report_text.h"
 #include "stock/movements.h"
@@ -27,7 +28,7 @@ xbase::Status LKARTU(frame::Session& session, const Args&) {
                           {"BRS/HALAMAN  :", &per_page, "999"}})) {
     StockCardAsk ask{from, to, warehouse, date, std::max(1, static_cast<int>(per_page))};
     frame::ReportPages pages;
-    if (!frame::Shown(session, StockCardPages(session, ask, &pages))) continue;
+    if (!frame::Checked(session, StockCardPages(session, ask, &pages))) continue;
     frame::ReportLayout layout = StockLayout(129, "Kartu Stock per gudang", 5, 5);
     frame::PrintPages(session, pages, layout);
   }

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "frame/question_box.h"
+#include "frame/status_display.h"
 #include "pickers/pickers.h"
 #include "stock/stock_list.h"
 #include "stock/stock_screens.h"
@@ -47,7 +48,7 @@ xbase::Status LSTAKHIR(frame::Session& session, const Args&) {
                           {"GUDANG   :", &warehouse, "@!"},
                           {"BRS/HAL  :", &per_page, "999"}})) {
     std::vector<StockListRow> rows;
-    if (!frame::Shown(session, ClosingRows(session, xbase::RTrim(from), xbase::RTrim(to), xbase::RTrim(group),
+    if (!frame::Checked(session, ClosingRows(session, xbase::RTrim(from), xbase::RTrim(to), xbase::RTrim(group),
                                            xbase::RTrim(warehouse), &rows))) {
       continue;
     }

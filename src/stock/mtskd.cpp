@@ -13,6 +13,7 @@
 #include "frame/line_editor.h"
 #include "frame/open_table.h"
 #include "frame/prompts.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
 #include "stock/mutation.h"
@@ -101,13 +102,13 @@ class MutationScreen {
     frame::PickSpec pick;
     pick.alias = "MTSKDT1";
     pick.expressions = {"KDCB", "NOMOR", "TANGGAL", "GUDANG", "CODE_ID"};
-    if (!pickers::Checked(session_, frame::PickCode(session_, pick, &mutation_.number))) return false;
+    if (!frame::Checked(session_, frame::PickCode(session_, pick, &mutation_.number))) return false;
     if (xbase::IsBlank(mutation_.number)) {
       mutation_.lines = {BlankMutationLine(1)};
       return true;
     }
     bool found = false;
-    if (!pickers::Checked(session_, LoadMutation(session_, &mutation_, &found))) return false;
+    if (!frame::Checked(session_, LoadMutation(session_, &mutation_, &found))) return false;
     return found;
   }
 
@@ -180,7 +181,7 @@ class MutationScreen {
     pick.alias = "mastbrj";
     pick.expressions = {"KODE", "NAMA"};
     std::string code = typed->text();
-    if (!pickers::Checked(session_, frame::PickCode(session_, pick, &code))) return false;
+    if (!frame::Checked(session_, frame::PickCode(session_, pick, &code))) return false;
     *typed = xbase::Value::Text(xbase::PadR(code, 10));
     if (xbase::IsBlank(code)) return true;
     if (!SeekGoods(session_, code)) return pickers::Refuse(session_, "Kode tidak ada " + code);
@@ -224,7 +225,7 @@ class MutationScreen {
     if (!documents::CEKTGKIRIM(session_, mutation_.date)) return false;
     const bool fresh = xbase::IsBlank(mutation_.number);
     bool saved = false;
-    if (!frame::Shown(session_, SaveMutation(session_, &mutation_, &saved)) || !saved) return false;
+    if (!frame::Checked(session_, SaveMutation(session_, &mutation_, &saved)) || !saved) return false;
     if (fresh) console::Alert(con_, "Nomor Mutasi kode ini adalah : " + mutation_.number);
     return true;
   }

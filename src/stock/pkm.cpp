@@ -2,6 +2,7 @@
 // movements.
 #include "console/message.h"
 #include "frame/question_box.h"
+#include "frame/status_display.h"
 #include "pickers/pickers.h"
 #include "stock/regeneration.h"
 #include "stock/stock_screens.h"
@@ -21,7 +22,7 @@ xbase::Status PKM(frame::Session& session, const Args&) {
         {{"KODE BARANG :", &code, "@!", [&] { return pickers::GETKODEBRG(session, &code); }},
          {"GUDANG      :", &warehouse, "@!", [&] { return pickers::CEKGUDANG(session, &warehouse); }}});
     const xbase::Status closed = session.tables().CloseAll();
-    if (!asked || !frame::Shown(session, closed)) return xbase::Status::OK();
+    if (!asked || !frame::Checked(session, closed)) return xbase::Status::OK();
     if (!frame::OpenTables(session, RegenerationTables())) return xbase::Status::OK();
     console::Console& con = session.console();
     const xbase::Status s = Regenerate(session.tables(), xbase::RTrim(code), xbase::RTrim(warehouse),
@@ -29,7 +30,7 @@ xbase::Status PKM(frame::Session& session, const Args&) {
                                          con.Say(24, 0, xbase::PadR(item + " " + place, 79), con.Colour("W+/n"));
                                        });
     const xbase::Status released = session.tables().CloseAll();
-    if (!frame::Shown(session, s) || !frame::Shown(session, released)) return xbase::Status::OK();
+    if (!frame::Checked(session, s) || !frame::Checked(session, released)) return xbase::Status::OK();
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "frame/open_table.h"
 #include "frame/question_box.h"
+#include "frame/status_display.h"
 #include "pickers/pickers.h"
 #include "stock/report_text.h"
 #include "xbase/text_functions.h"
@@ -64,7 +65,7 @@ void AskStockAtDate(frame::Session& session,
                           {"GUDANG      :", &warehouse, "@!", [&] { return pickers::CEKGUDANG(session, &warehouse); }},
                           {"per TANGGAL :", &date, ""},
                           {"BRS/HALAMAN :", &per_page, "999"}})) {
-    frame::Shown(session, report(xbase::RTrim(code), xbase::RTrim(warehouse), date, std::max(2, static_cast<int>(per_page))));
+    frame::ShowFailure(session, report(xbase::RTrim(code), xbase::RTrim(warehouse), date, std::max(2, static_cast<int>(per_page))));
   }
 }
 

@@ -5,6 +5,7 @@
 #include "frame/question_box.h"
 #include "frame/report_pages.h"
 #include "frame/spreadsheet.h"
+#include "frame/status_display.h"
 #include "stock/movement_recap.h"
 #include "stock/movements.h"
 #include "stock/report_text.h"
@@ -167,7 +168,7 @@ xbase::Status TORRMS(frame::Session& session, const Args&) {
                           {"Brs/Hal    :", &per_page, "999"}})) {
     const RecapAsk ask{std::string(xbase::RTrim(code)), std::string(xbase::RTrim(warehouse)), from, to, pieces};
     std::vector<RecapGroup> groups;
-    if (!frame::Shown(session, MovementRecap(session, ask, &groups)) || groups.empty()) continue;
+    if (!frame::Checked(session, MovementRecap(session, ask, &groups)) || groups.empty()) continue;
     for (;;) {
       const int choice = console::Alert(session.console(), "PILIHAN MEDIA LAPORAN", {"Printer", "Excel", "Keluar"});
       if (choice == 1) {

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
-#include <utility>
 
 #include "console/keys.h"
 #include "sales/sales.h"
@@ -12,6 +10,7 @@
 #include "frame/login.h"
 #include "site/all_procedures.h"
 #include "site/demo_data.h"
+#include "support/damaged_tables.h"
 #include "support/scripted_session.h"
 #include "xbase/text_functions.h"
 
@@ -175,27 +174,13 @@ TEST_F(IjualTest, AChangeOfCustomerShowsTheNewCustomersDiscounts) {
   EXPECT_EQ(site.Count("SLSODR1"), 0u);
 }
 
-// A terminal that runs a step (another program damaging a file) before the first key is read.
-class DamagingTerminal : public console::ScriptedTerminal {
- public:
-  DamagingTerminal(std::vector<int> keys, console::ManualClock* clock, std::function<void()> damage)
-      : ScriptedTerminal(std::move(keys), clock), damage_(std::move(damage)) {}
-  int ReadKey(int timeout_ms) override {
-    if (damage_) std::exchange(damage_, nullptr)();
-    return ScriptedTerminal::ReadKey(timeout_ms);
-  }
-
- private:
-  std::function<void()> damage_;
-};
-
 // The customer table is cut short while the screen has it open: the customer typed names the damaged
 // file instead of reading as a blank record ("kelompok relasi Salah"), and nothing is saved.
 TEST(IjualDamageTest, ACustomerTableCutShortWhileOpenIsNamed) {
   SalesSite site;
   const std::string customers = site.data() + "/MASTCUS.dbf";
   console::ManualClock clock({kToday, 9 * 3600});
-  DamagingTerminal term(Keys({Line("SO-X"), Line("J0005"), {' ', console::key::kEsc, console::key::kEsc}}), &clock,
+  support::DamagingTerminal term(Keys({Line("SO-X"), Line("J0005"), {' ', console::key::kEsc, console::key::kEsc}}), &clock,
                         [&] { std::filesystem::resize_file(customers, 1500); });
   console::Console con(term, clock);
   frame::ProcedureRegistry registry;
