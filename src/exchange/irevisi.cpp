@@ -18,6 +18,7 @@
 #include "exchange/revision_tables.h"
 #include "frame/open_table.h"
 #include "frame/status_display.h"
+#include "xbase/keyed_read.h"
 #include "xbase/picture.h"
 #include "xbase/text_functions.h"
 
@@ -176,9 +177,11 @@ xbase::Status NameRevision(documents::SaveScope& save, frame::Session& session) 
   }
   const std::string invoice = std::string(xbase::RTrim(revised.Text("INVOICE")));
   xbase::Status s = documents::NameKeyedRecord(save, debts, "PIUTDBT1", debts.PadToField("NOTA", invoice));
-  if (s.ok() && debts.Seek(debts.PadToField("NOTA", invoice)).ok() && debts.found()) {
-    s = documents::NameBalance(save, session, xbase::RTrim(debts.Text("RELASI")));
-  }
+  // The receivable's customer has a balance the save changes: a receivable that cannot be read
+  // stops the save before its locks, rather than leaving that balance unlocked.
+  bool found = false;
+  if (s.ok()) s = xbase::SeekFound(debts, debts.PadToField("NOTA", invoice), &found);
+  if (s.ok() && found) s = documents::NameBalance(save, session, xbase::RTrim(debts.Text("RELASI")));
   return s.ok() ? documents::NameBalance(save, session, xbase::RTrim(revised.Text("RELASI"))) : s;
 }
 

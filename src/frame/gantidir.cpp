@@ -10,6 +10,7 @@
 #include "frame/code_pick.h"
 #include "frame/local_path.h"
 #include "schema/open_table.h"
+#include "xbase/keyed_read.h"
 #include "xbase/search_path.h"
 #include "xbase/text_functions.h"
 
@@ -42,7 +43,7 @@ bool CARIDIR2(Session& session, std::string* folder, xbase::Date* date) {
   if (!PickCode(session, pick, folder, &picked, &escaped).ok() || (picked && (escaped || xbase::IsBlank(*folder)))) {
     return false;
   }
-  if (log->SetOrder(1).ok() && log->Seek(xbase::AllTrim(*folder)).ok() && log->found()) *date = log->DateOf("LOGEDDATE");
+  if (log->SetOrder(1).ok() && xbase::LookUp(*log, xbase::AllTrim(*folder))) *date = log->DateOf("LOGEDDATE");
   *folder = xbase::PadR(*folder, static_cast<int>(std::max(width, folder->size())));
   if (HoldsJournal(session, *folder)) return true;
   console::PESAN(session.console(), "Direktori salah....", session.console().Pick("Gr+/r", "/w"));

@@ -7,6 +7,7 @@
 #include "memos/memo_lists.h"
 #include "memos/memo_tables.h"
 #include "memos/memo_screens.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace memos {
@@ -48,7 +49,7 @@ ReportPages NotSentGoodsPages(frame::Session& session, const OutstandingSelectio
   GoodsSum total;
   xbase::WorkArea* items = session.tables().Area("mastbrj");
   for (const auto& [key, sum] : sums) {
-    const bool known = items->SetOrder(1).ok() && items->Seek(key.second).ok() && items->found();
+    const bool known = items->SetOrder(1).ok() && xbase::LookUp(*items, key.second);
     body.push_back(SumLine(key.second + " " + (known ? items->Text("NAMA") : std::string(20, ' ')) + " " + key.first,
                            sum.split) +
                    " " + Figure(sum.value, "999,999,999,999.99"));

@@ -11,6 +11,7 @@
 #include "performance/sale_documents.h"
 #include "performance/sheet_layout.h"
 #include "xbase/date_functions.h"
+#include "xbase/keyed_read.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 
@@ -88,14 +89,19 @@ bool PriceAudit(frame::Session& session, const std::string& customer, xbase::Dat
   filter.without_admin_return = true;
   filter.returns = false;
   const bool read = ForEachDocument(session, filter, [&](const SaleDocument& note, const std::vector<SaleLine>& lines) {
+    // The price level, list prices and discount ceilings judge every line: after a read that failed
+    // nothing more is judged, and the sheet is not written.
+    if (!failed.ok()) return;
     double m1 = 0, m2 = 0, m3 = 0, m4 = 0;
-    const xbase::Status discounts = documents::TRADEDISCOUNT(session, note.customer, &m1, &m2, &m3, &m4);
-    if (!discounts.ok()) failed = discounts;
-    const bool known = customers.Seek(customers.PadToField("RELASI", xbase::RTrim(note.customer))).ok() && customers.found();
+    bool known = false;
+    failed = documents::TRADEDISCOUNT(session, note.customer, &m1, &m2, &m3, &m4);
+    if (failed.ok()) failed = xbase::SeekFound(customers, customers.PadToField("RELASI", xbase::RTrim(note.customer)), &known);
+    if (!failed.ok()) return;
     const double level = known ? customers.Number("TERIMA") : 0;
     const auto [price_field, nett_field] = PriceFields(level);
     for (const SaleLine& item : lines) {
-      const bool listed = items.Seek(items.PadToField("KODE", xbase::RTrim(item.code))).ok() && items.found();
+      bool listed = false;
+      if (failed = xbase::SeekFound(items, items.PadToField("KODE", xbase::RTrim(item.code)), &listed); !failed.ok()) return;
       const double list_price = listed ? items.Number(price_field) : 0;
       const double minimum = listed ? items.Number(nett_field) : 0;
       double allowed1 = m1, allowed2 = m2;
@@ -129,8 +135,7 @@ bool PriceAudit(frame::Session& session, const std::string& customer, xbase::Dat
       ++line;
     }
   });
-  frame::ShowFailure(session, failed);
-  if (!read) return false;
+  if (!frame::Checked(session, failed) || !read) return false;
   if (line > kFirstLine) {
     sheet.SetBorders(Block(kFirstLine, 1, line - 1, kLastColumn), frame::kBorderWeight);
     int fill = 34;

@@ -10,6 +10,7 @@
 #include "performance/sale_documents.h"
 #include "performance/sheet_layout.h"
 #include "xbase/date_functions.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace performance {
@@ -128,7 +129,7 @@ bool JoinVisits(frame::Session& session, const JoinVisitParams& params, std::str
   for (const auto& [manager, rows] : sold) {
     platform::Worksheet& sheet = book.Select(manager);
     std::string branch, name;
-    if (managers.Seek(managers.PadToField("KODE", manager)).ok() && managers.found()) {
+    if (xbase::LookUp(managers, managers.PadToField("KODE", manager))) {
       branch = std::string(xbase::RTrim(managers.Text("CABANG")));
       name = std::string(xbase::RTrim(managers.Text("NAMA")));
     }

@@ -8,6 +8,7 @@
 #include "performance/report_form.h"
 #include "performance/report_tables.h"
 #include "pickers/pickers.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace performance {
@@ -52,7 +53,7 @@ bool AcceptSupervisor(frame::Session& session, std::string* branch, std::string*
   if (!frame::PickerArea(session, pick, &area).ok()) return false;
   if (picked && !area->eof()) *branch = area->Text("CABANG");
   const std::string key = area->PadToField("CABANG", xbase::AllTrim(*branch)) + area->PadToField("KODE", xbase::AllTrim(*code));
-  if (area->Seek(key).ok() && area->found()) *name = area->Text("NAMA");
+  if (xbase::LookUp(*area, key)) *name = area->Text("NAMA");
   return true;
 }
 
@@ -71,7 +72,7 @@ bool AcceptMember(frame::Session& session, console::ValueTable* rows, int row, c
     cells[kNameColumn - 1] = xbase::Value::Text(Blank(20));
     return false;
   }
-  const bool found = salesmen.Seek(salesmen.PadToField("SALES", xbase::AllTrim(code))).ok() && salesmen.found();
+  const bool found = xbase::LookUp(salesmen, salesmen.PadToField("SALES", xbase::AllTrim(code)));
   cells[kNameColumn - 1] = xbase::Value::Text(found ? salesmen.Text("NAMA") : Blank(20));
   return true;
 }

@@ -8,6 +8,7 @@
 #include "performance/report_tables.h"
 #include "performance/tgtsls.h"
 #include "pickers/pickers.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace performance {
@@ -25,7 +26,7 @@ console::ValueRow BlankRow() { return {xbase::Value::Num(1), xbase::Value::Text(
 // The stored groups of branch + code with their names, and the list's notes.
 console::ValueTable LoadList(frame::Session& session, const std::string& key, std::string* notes) {
   xbase::WorkArea& header = Area(session, "MSTARGET1");
-  if (header.Seek(key).ok() && header.found()) *notes = header.Text("NOTES");
+  if (xbase::LookUp(header, key)) *notes = header.Text("NOTES");
   console::ValueTable rows;
   xbase::WorkArea& lines = Area(session, "MSTARGET2");
   std::vector<uint32_t> records;
@@ -34,7 +35,7 @@ console::ValueTable LoadList(frame::Session& session, const std::string& key, st
     for (uint32_t record : records) {
       if (!lines.GoTo(record).ok()) break;
       const std::string group = lines.Text("PATRON");
-      const bool named = groups.Seek(group).ok() && groups.found();
+      const bool named = xbase::LookUp(groups, group);
       rows.push_back({xbase::Value::Num(static_cast<double>(rows.size() + 1)), xbase::Value::Text(group),
                       xbase::Value::Text(named ? groups.Text("NAMA") : Blank(30))});
     }
@@ -58,9 +59,9 @@ bool AcceptGroup(frame::Session& session, console::ValueTable* rows, int row) {
   xbase::WorkArea* groups = nullptr;
   const xbase::Status status = frame::PickAndSeek(session, pick, &code, &found, &groups);
   const std::string shown(xbase::AllTrim(code));
-  if (!status.ok() || !found || groups->Text("KODE") != groups->PadToField("KODE", shown) ||
-      groups->Number("LEVEL") <= 3) {
-    console::PESAN(session.console(), status.ok() ? "Kode " + shown + " tidak terdaftar" : status.message());
+  if (!frame::Checked(session, status)) return false;
+  if (!found || groups->Text("KODE") != groups->PadToField("KODE", shown) || groups->Number("LEVEL") <= 3) {
+    console::PESAN(session.console(), "Kode " + shown + " tidak terdaftar");
     return false;
   }
   cells[kGroupColumn - 1] = xbase::Value::Text(groups->Text("KODE"));

@@ -6,6 +6,7 @@
 #include "performance/report_form.h"
 #include "performance/report_tables.h"
 #include "performance/turnover.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace performance {
@@ -21,7 +22,7 @@ bool CustomerTurnover(frame::Session& session, const TurnoverParams& params, std
   rows->clear();
   for (auto& [code, row] : customers) {
     row.code = code;
-    if (masters.Seek(masters.PadToField("RELASI", code)).ok() && masters.found()) {
+    if (xbase::LookUp(masters, masters.PadToField("RELASI", code))) {
       row.name = std::string(xbase::Left(masters.Text("NAMA"), 30));
     }
     rows->push_back(row);

@@ -12,6 +12,7 @@
 #include "pickers/pickers.h"
 #include "text/date_helpers.h"
 #include "xbase/date_functions.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace performance {
@@ -66,14 +67,14 @@ bool CustomerSalesRecap(frame::Session& session, const CustomerRecapParams& para
 
   xbase::WorkArea& customers = Area(session, "MASTCUS");
   for (auto& [code, row] : rows) {
-    if (customers.Seek(customers.PadToField("RELASI", xbase::RTrim(code))).ok() && customers.found()) {
+    if (xbase::LookUp(customers, customers.PadToField("RELASI", xbase::RTrim(code)))) {
       row.name = customers.Text("NAMA");
       row.city = customers.Text("KOTA");
     }
   }
   std::string salesman_name;
   xbase::WorkArea& salesmen = Area(session, "MASTSLS");
-  if (salesmen.Seek(salesmen.PadToField("SALES", xbase::AllTrim(params.salesman))).ok() && salesmen.found()) {
+  if (xbase::LookUp(salesmen, salesmen.PadToField("SALES", xbase::AllTrim(params.salesman)))) {
     salesman_name = std::string(xbase::RTrim(salesmen.Text("NAMA")));
   }
 

@@ -8,6 +8,7 @@
 #include "performance/report_tables.h"
 #include "performance/tgtsls.h"
 #include "pickers/pickers.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace performance {
@@ -51,7 +52,7 @@ console::ValueTable LoadTargets(frame::Session& session, const std::string& list
     for (uint32_t record : records) {
       if (!lines.GoTo(record).ok()) break;
       const std::string group = lines.Text("PATRON");
-      const bool named = groups.Seek(group).ok() && groups.found();
+      const bool named = xbase::LookUp(groups, group);
       const Stored& figures = stored[group];
       rows.push_back({xbase::Value::Num(static_cast<double>(rows.size() + 1)), xbase::Value::Text(group),
                       xbase::Value::Text(named ? groups.Text("NAMA") : Blank(30)), xbase::Value::Num(figures.cartons, 5),

@@ -19,6 +19,7 @@
 #include "pickers/pickers.h"
 #include "text/date_helpers.h"
 #include "xbase/date_functions.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace performance {
@@ -52,7 +53,7 @@ bool OpenTargetTables(frame::Session& session) {
 
 std::string GroupName(frame::Session& session, const std::string& group) {
   xbase::WorkArea& groups = Area(session, "PATRON");
-  if (groups.Seek(groups.PadToField("KODE", group)).ok() && groups.found()) {
+  if (xbase::LookUp(groups, groups.PadToField("KODE", group))) {
     return std::string(xbase::RTrim(groups.Text("NAMA")));
   }
   return {};

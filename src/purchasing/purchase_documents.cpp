@@ -3,6 +3,7 @@
 #include "purchasing/purchase_documents.h"
 
 #include "frame/open_table.h"
+#include "xbase/keyed_read.h"
 #include "xbase/picture.h"
 #include "xbase/text_functions.h"
 
@@ -67,7 +68,7 @@ bool Begins(std::string_view code, std::string_view prefix) {
 std::string MasterText(frame::Session& session, std::string_view alias, std::string_view key, std::string_view field,
                        int width) {
   xbase::WorkArea* area = session.tables().Area(alias);
-  if (area != nullptr && area->Seek(std::string(key)).ok() && area->found()) return area->Text(field);
+  if (area != nullptr && xbase::LookUp(*area, std::string(key))) return area->Text(field);
   return std::string(static_cast<size_t>(width), ' ');
 }
 

@@ -12,6 +12,7 @@
 #include "purchasing/purchase_documents.h"
 #include "text/amount_in_words.h"
 #include "xbase/date_functions.h"
+#include "xbase/keyed_read.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 
@@ -48,7 +49,7 @@ void CompanyLines(frame::Session& session, Form* form) {
 void SupplierLines(frame::Session& session, std::string_view supplier, Form* form) {
   xbase::WorkArea& suppliers = *session.tables().Area("mastsup");
   const bool found = suppliers.SetOrder(1).ok() &&
-                     suppliers.Seek(suppliers.PadToField("KODE", xbase::RTrim(supplier))).ok() && suppliers.found();
+                     xbase::LookUp(suppliers, suppliers.PadToField("KODE", xbase::RTrim(supplier)));
   for (const char* field : {"NAMA", "ALAMAT1", "ALAMAT2", "KOTA"}) {
     form->Add(found ? std::string(xbase::RTrim(suppliers.Text(field))) : std::string());
   }

@@ -8,6 +8,7 @@
 #include "recaps/recap_tables.h"
 #include "recaps/report_box.h"
 #include "text/date_helpers.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace recaps {
@@ -63,7 +64,7 @@ Labels::Label Labels::Customer(const std::string& code, bool merge) {
   Label label{code, code, "", ""};
   xbase::WorkArea& customers = *session_.tables().Area("MASTCUS");
   const std::string trimmed(xbase::AllTrim(code));
-  if (customers.Seek(customers.PadToField("RELASI", trimmed)).ok() && customers.found()) {
+  if (xbase::LookUp(customers, customers.PadToField("RELASI", trimmed))) {
     label.name = customers.Text("NAMA");
     label.city = customers.Text("KOTA");
   }
@@ -73,7 +74,7 @@ Labels::Label Labels::Customer(const std::string& code, bool merge) {
       members.found()) {
     const std::string group = members.Text("KODE");
     label = {"G" + group, group, "", ""};
-    if (groups.Seek(group).ok() && groups.found()) {
+    if (xbase::LookUp(groups, group)) {
       label.name = groups.Text("NAMA");
       label.city = groups.Text("KOTA");
     }
@@ -89,7 +90,7 @@ Labels::Label Labels::Salesman(const std::string& code, bool old_code) {
   if (const auto at = known.find(code); at != known.end()) return at->second;
   Label label{code, code, "", ""};
   xbase::WorkArea& salesmen = *session_.tables().Area("MASTSLS");
-  if (salesmen.Seek(salesmen.PadToField("SALES", xbase::AllTrim(code))).ok() && salesmen.found()) {
+  if (xbase::LookUp(salesmen, salesmen.PadToField("SALES", xbase::AllTrim(code)))) {
     label.name = std::string(xbase::RTrim(salesmen.Text("NAMA")));
     if (old_code && !xbase::IsBlank(salesmen.Text("KD_LAMA"))) {
       label.code = salesmen.Text("KD_LAMA");

@@ -16,6 +16,7 @@
 #include "recaps/sales_documents.h"
 #include "text/date_helpers.h"
 #include "xbase/date_functions.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace recaps {
@@ -96,13 +97,12 @@ class ItemRecap {
       if (!Begins(header.Text("KDCB"), answers_.branch)) return xbase::Status::OK();
       const Column column = &kind == &kNotes ? kSold : header.Logical("RADMIN") ? kAdministrative : kReturned;
       const double factor = HeaderFactor(header);
-      xbase::Status s;
       for (const uint32_t record : records) {
-        s = lines.GoTo(record);
-        if (!s.ok() || !Begins(lines.Text("KODE"), answers_.item)) continue;
-        s = AddLine(lines, column, LineValue(lines) * factor);
+        if (xbase::Status s = lines.GoTo(record); !s.ok()) return s;
+        if (!Begins(lines.Text("KODE"), answers_.item)) continue;
+        if (xbase::Status s = AddLine(lines, column, LineValue(lines) * factor); !s.ok()) return s;
       }
-      return s;
+      return xbase::Status::OK();
     });
   }
 
@@ -122,24 +122,31 @@ class ItemRecap {
     row.cartons[column] += performance::KONVERSIBOX(session_, item, quantity, known ? goods.Number("DOS") : 0, value);
     row.value[column] += value;
     const double price = known ? goods.Number("HARGA4") : 0;
-    row.cost += (column == kSold ? 1 : -1) * quantity * price * CostFactor(item);
+    double factor = 0;
+    s = CostFactor(item, &factor);
+    row.cost += (column == kSold ? 1 : -1) * quantity * price * factor;
     return s;
   }
 
   // The discounts of the cost price of an item: two-digit numbers at 1, 3, 5 and 7 of KET of the SETUP
-  // row "HPP" + the item's first letter; without a row 20 % off.
-  double CostFactor(const std::string& item) {
+  // row "HPP" + the item's first letter; without a row 20 % off. A row that cannot be read is an error.
+  xbase::Status CostFactor(const std::string& item, double* factor) {
     const std::string key = "HPP" + item.substr(0, 1);
-    if (const auto at = factors_.find(key); at != factors_.end()) return at->second;
-    xbase::WorkArea& setup = *session_.tables().Area("SETUP");
-    double factor = Off(20);
-    if (setup.Seek(setup.PadToField("SETUP", key)).ok() && setup.found()) {
-      const std::string ket = setup.Text("KET");
-      factor = 1;
-      for (size_t at = 0; at < 8; at += 2) factor *= Off(std::atof(ket.substr(at, 2).c_str()));
+    if (const auto at = factors_.find(key); at != factors_.end()) {
+      *factor = at->second;
+      return xbase::Status::OK();
     }
-    factors_.emplace(key, factor);
-    return factor;
+    xbase::WorkArea& setup = *session_.tables().Area("SETUP");
+    bool found = false;
+    if (xbase::Status s = xbase::SeekFound(setup, setup.PadToField("SETUP", key), &found); !s.ok()) return s;
+    *factor = Off(20);
+    if (found) {
+      const std::string ket = setup.Text("KET");
+      *factor = 1;
+      for (size_t at = 0; at < 8; at += 2) *factor *= Off(std::atof(ket.substr(at, 2).c_str()));
+    }
+    factors_.emplace(key, *factor);
+    return xbase::Status::OK();
   }
 
   frame::Session& session_;

@@ -11,6 +11,7 @@
 #include "recaps/sales_documents.h"
 #include "text/date_helpers.h"
 #include "xbase/date_functions.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace recaps {
@@ -90,7 +91,7 @@ xbase::Status LRKPCUST(frame::Session& session, const Args&) {
     xbase::WorkArea& names = *session.tables().Area("MASTCUS");
     for (const auto& [code, sums] : customers) {
       std::string name;
-      if (names.Seek(names.PadToField("RELASI", xbase::AllTrim(code))).ok() && names.found()) name = names.Text("NAMA");
+      if (xbase::LookUp(names, names.PadToField("RELASI", xbase::AllTrim(code)))) name = names.Text("NAMA");
       std::string line = xbase::PadR(code, 10) + " " + xbase::PadR(name, 40);
       for (int w = 0; w < 3; ++w) {
         line += Pictured(sums.sums[w], kAmount);

@@ -13,6 +13,7 @@
 #include "recaps/sales_documents.h"
 #include "text/date_helpers.h"
 #include "xbase/date_functions.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace recaps {
@@ -39,7 +40,7 @@ xbase::Status Gather(frame::Session& session, const DocumentKind& kind, const Do
     row.cd1 = header.Number("DISCOUNT");
     row.cd2 = header.Number("DISCOUNT2");
     if (&kind == &kNotes) row.due = header.DateOf("TEMPO");
-    if (customers.Seek(customers.PadToField("RELASI", xbase::AllTrim(row.customer))).ok() && customers.found()) {
+    if (xbase::LookUp(customers, customers.PadToField("RELASI", xbase::AllTrim(row.customer)))) {
       row.name = customers.Text("NAMA");
     }
     xbase::Status s;

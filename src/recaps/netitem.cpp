@@ -11,6 +11,7 @@
 #include "recaps/sales_documents.h"
 #include "text/date_helpers.h"
 #include "xbase/date_functions.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace recaps {
@@ -34,7 +35,7 @@ struct Document {
 std::string Lookup(frame::Session& session, std::string_view alias, std::string_view key_field, const std::string& key,
                    std::string_view field) {
   xbase::WorkArea& area = *session.tables().Area(alias);
-  if (area.Seek(area.PadToField(key_field, xbase::AllTrim(key))).ok() && area.found()) {
+  if (xbase::LookUp(area, area.PadToField(key_field, xbase::AllTrim(key)))) {
     return std::string(xbase::RTrim(area.Text(field)));
   }
   return "";
@@ -45,7 +46,7 @@ std::pair<std::string, std::string> ParentNode(frame::Session& session, std::str
   xbase::WorkArea& nodes = *session.tables().Area("PATRON4");
   for (int length = static_cast<int>(xbase::RTrim(line).size()); length >= 2; --length) {
     const std::string code(xbase::Left(line, length));
-    if (nodes.Seek(nodes.PadToField("KODE", code)).ok() && nodes.found()) {
+    if (xbase::LookUp(nodes, nodes.PadToField("KODE", code))) {
       return {code, std::string(xbase::RTrim(nodes.Text("NAMA")))};
     }
   }

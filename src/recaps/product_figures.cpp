@@ -4,6 +4,7 @@
 
 #include "frame/spreadsheet.h"
 #include "text/date_helpers.h"
+#include "xbase/keyed_read.h"
 #include "xbase/number_text.h"
 
 namespace recaps {
@@ -109,7 +110,7 @@ const std::array<std::string, 12>& MonthNames() {
 
 std::string ItemName(frame::Session& session, const std::string& item) {
   xbase::WorkArea& goods = *session.tables().Area("MASTBRJ");
-  if (goods.Seek(goods.PadToField("KODE", item)).ok() && goods.found()) return goods.Text("NAMA");
+  if (xbase::LookUp(goods, goods.PadToField("KODE", item))) return goods.Text("NAMA");
   return "";
 }
 

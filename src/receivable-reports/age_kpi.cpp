@@ -9,6 +9,7 @@
 #include "receivable-reports/list_reports.h"
 #include "receivable-reports/receivable_book.h"
 #include "receivable-reports/sheet_table.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace receivable_reports {
@@ -137,7 +138,7 @@ void AgeRecapBook(frame::Session& session, const std::vector<AgeLine>& lines, bo
   int number = 0;
   for (auto& [code, sum] : sums) {
     if (salesmen != nullptr && salesmen->SetOrder("MASTSLS1").ok() &&
-        salesmen->Seek(salesmen->PadToField("SALES", code)).ok() && salesmen->found()) {
+        xbase::LookUp(*salesmen, salesmen->PadToField("SALES", code))) {
       sum.name = Trimmed(salesmen->Text("NAMA"));
     }
     paid += sum.paid;

@@ -12,6 +12,7 @@
 #include "frame/status_display.h"
 #include "text/amount_in_words.h"
 #include "xbase/date_functions.h"
+#include "xbase/keyed_read.h"
 #include "xbase/number_text.h"
 #include "xbase/picture.h"
 #include "xbase/text_functions.h"
@@ -39,7 +40,7 @@ double Off(double percent) { return (100 - percent) / 100; }
 std::string MasterText(frame::Session& session, std::string_view alias, std::string_view key_field,
                        std::string_view key, std::string_view field, int width) {
   xbase::WorkArea& area = *session.tables().Area(alias);
-  if (area.Seek(area.PadToField(key_field, xbase::AllTrim(key))).ok() && area.found()) return area.Text(field);
+  if (xbase::LookUp(area, area.PadToField(key_field, xbase::AllTrim(key)))) return area.Text(field);
   return std::string(static_cast<size_t>(width), ' ');
 }
 

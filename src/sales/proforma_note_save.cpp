@@ -24,6 +24,7 @@
 #include "sales/proforma.h"
 #include "sales/proforma_note.h"
 #include "sales/sales.h"
+#include "xbase/keyed_read.h"
 #include "xbase/number_text.h"
 #include "xbase/picture.h"
 #include "xbase/text_functions.h"
@@ -196,11 +197,15 @@ bool LoadNoteProforma(frame::Session& session, ProformaNote* note) {
   note->discount1 = proforma.discount1;
   note->discount2 = proforma.discount2;
   note->code_id = proforma.code_id;
-  xbase::WorkArea* customers = session.tables().Area("mastcus");
-  if (customers != nullptr && customers->SetOrder(1).ok() &&
-      customers->Seek(customers->PadToField("RELASI", note->customer)).ok() && customers->found()) {
-    note->term = customers->Number("TEMPO");
-  }
+  // The customer's term sets the due date: a customer missing from MASTCUS has none, one whose
+  // record cannot be read stops the load.
+  xbase::WorkArea* customers = nullptr;
+  bool known = false;
+  xbase::Status s = documents::RequireArea(session, "mastcus", &customers);
+  if (s.ok()) s = customers->SetOrder(1);
+  if (s.ok()) s = xbase::SeekFound(*customers, customers->PadToField("RELASI", note->customer), &known);
+  if (!frame::Checked(session, s)) return false;
+  if (known) note->term = customers->Number("TEMPO");
   note->tempo = note->date + static_cast<int>(note->term);
   return true;
 }

@@ -10,11 +10,13 @@
 #include "console/alert.h"
 #include "frame/open_table.h"
 #include "frame/report_engine.h"
+#include "frame/status_display.h"
 #include "pickers/lookups.h"
 #include "sales/proforma.h"
 #include "sales/screen_tables.h"
 #include "sales/proforma_recap.h"
 #include "xbase/date_functions.h"
+#include "xbase/keyed_read.h"
 #include "xbase/number_text.h"
 #include "xbase/picture.h"
 #include "xbase/text_functions.h"
@@ -119,6 +121,33 @@ void PrintRows(frame::Session& session, const std::vector<std::string>& rows, co
   report.Print(layout);
 }
 
+// Adds the figures of the proforma lines `records` of the current header, with each item's name,
+// group and carton size (blank and 0 for an item missing from MASTBRJ).
+xbase::Status AddFigures(const xbase::WorkArea& headers, xbase::WorkArea& lines, xbase::WorkArea& goods,
+                         const std::vector<uint32_t>& records, std::vector<ProformaFigure>* figures) {
+  xbase::Status s = goods.SetOrder("MASTBRJ1");
+  for (size_t i = 0; s.ok() && i < records.size(); ++i) {
+    if (s = lines.GoTo(records[i]); !s.ok()) break;
+    ProformaFigure figure;
+    figure.number = headers.Text("NOMOR");
+    figure.date = headers.DateOf("TANGGAL");
+    figure.code = lines.Text("KODE");
+    bool known = false;
+    if (s = xbase::SeekFound(goods, goods.PadToField("KODE", figure.code), &known); !s.ok()) break;
+    if (known) {
+      figure.name = goods.Text("NAMA");
+      figure.goods_group = goods.Text("GOLONGAN");
+      figure.dos = goods.Number("DOS");
+    }
+    figure.ordered = lines.Number("QUANTITY");
+    figure.delivered = lines.Number("REALISASI");
+    figure.unit = lines.Number("HARGA") * (100 - lines.Number("DISCOUNT")) / 100 * (100 - lines.Number("DISCOUNT2")) /
+                  100 * (100 - headers.Number("DISCOUNT")) / 100 * (100 - headers.Number("DISCOUNT2")) / 100;
+    figures->push_back(figure);
+  }
+  return s;
+}
+
 xbase::Status Report(frame::Session& session, bool detail) {
   if (!OpenScreenTables(session, {"pro_in1", "pro_in2", "mastcus", "mastbrj", "mastgol"})) return xbase::Status::OK();
   console::Console& con = session.console();
@@ -128,7 +157,8 @@ xbase::Status Report(frame::Session& session, bool detail) {
   filter.to = session.Today();
   const std::string title = detail ? " DETAIL PROFORMA INVOICE  " : "  REKAP PROFORMA INVOICE  ";
   while (AskFilter(session, title, &filter)) {
-    const std::vector<ProformaFigure> figures = CollectProformas(session, filter);
+    std::vector<ProformaFigure> figures;
+    if (!frame::Checked(session, CollectProformas(session, filter, &figures))) continue;
     if (!detail) {
       PrintRows(session, ProformaRecapRows(session, figures), filter, "REKAP PROFORMA INVOICE");
       continue;
@@ -142,46 +172,33 @@ xbase::Status Report(frame::Session& session, bool detail) {
 
 }  // namespace
 
-std::vector<ProformaFigure> CollectProformas(frame::Session& session, const ProformaFilter& filter) {
+xbase::Status CollectProformas(frame::Session& session, const ProformaFilter& filter,
+                               std::vector<ProformaFigure>* figures) {
+  figures->clear();
   xbase::WorkArea& headers = *session.tables().Area("pro_in1");
   xbase::WorkArea& lines = *session.tables().Area("pro_in2");
   xbase::WorkArea& customers = *session.tables().Area("mastcus");
   xbase::WorkArea& goods = *session.tables().Area("mastbrj");
-  std::vector<ProformaFigure> figures;
   int step = 0;
-  if (!headers.SetOrder("PRO_IN13").ok() || !headers.Seek(filter.from.Dtos(), true).ok()) return figures;
-  for (; !headers.eof() && headers.DateOf("TANGGAL") <= filter.to; headers.Skip(1).IgnoreError()) {
+  xbase::Status s = headers.SetOrder("PRO_IN13");
+  if (s.ok()) s = headers.Seek(filter.from.Dtos(), true);
+  for (; s.ok() && !headers.eof() && headers.DateOf("TANGGAL") <= filter.to; s = headers.Skip(1)) {
     pickers::BUSYSIGN(session.console(), &step, 24, 0);
     session.console().Say(24, 2, "Proses Proforma  " + std::string(xbase::RTrim(headers.Text("NOMOR"))),
                           session.console().colours().standard);
     if (xbase::RTrim(headers.Text("NO_REFF")) == "BATAL") continue;
     if (!Matches(filter.type, headers.Text("TIPE")) || !Matches(filter.customer, headers.Text("RELASI"))) continue;
-    std::string group;
-    if (customers.SetOrder(1).ok() && customers.Seek(headers.Text("RELASI")).ok() && customers.found()) {
-      group = customers.Text("KELOMPOK");
-    }
-    if (!Matches(filter.group, group)) continue;
+    // The customer's group selects the proforma: a customer missing from MASTCUS has none.
+    bool known = false;
+    if (s = customers.SetOrder(1); s.ok()) s = xbase::SeekFound(customers, headers.Text("RELASI"), &known);
+    if (!s.ok()) break;
+    if (!Matches(filter.group, known ? customers.Text("KELOMPOK") : std::string())) continue;
     std::vector<uint32_t> records;
-    if (!lines.SetOrder("PRO_IN21").ok() || !lines.SeekAll(headers.Text("NOMOR"), &records).ok()) continue;
-    for (uint32_t record : records) {
-      if (!lines.GoTo(record).ok()) break;
-      ProformaFigure figure;
-      figure.number = headers.Text("NOMOR");
-      figure.date = headers.DateOf("TANGGAL");
-      figure.code = lines.Text("KODE");
-      if (goods.SetOrder("MASTBRJ1").ok() && goods.Seek(goods.PadToField("KODE", figure.code)).ok() && goods.found()) {
-        figure.name = goods.Text("NAMA");
-        figure.goods_group = goods.Text("GOLONGAN");
-        figure.dos = goods.Number("DOS");
-      }
-      figure.ordered = lines.Number("QUANTITY");
-      figure.delivered = lines.Number("REALISASI");
-      figure.unit = lines.Number("HARGA") * (100 - lines.Number("DISCOUNT")) / 100 * (100 - lines.Number("DISCOUNT2")) /
-                    100 * (100 - headers.Number("DISCOUNT")) / 100 * (100 - headers.Number("DISCOUNT2")) / 100;
-      figures.push_back(figure);
-    }
+    if (s = lines.SetOrder("PRO_IN21"); s.ok()) s = lines.SeekAll(headers.Text("NOMOR"), &records);
+    if (s.ok()) s = AddFigures(headers, lines, goods, records, figures);
+    if (!s.ok()) break;
   }
-  return figures;
+  return s;
 }
 
 std::vector<std::string> ProformaRecapRows(frame::Session& session, const std::vector<ProformaFigure>& figures) {

@@ -19,6 +19,7 @@
 #include "sales/goods_lookup.h"
 #include "sales/proforma.h"
 #include "sales/sales.h"
+#include "xbase/keyed_read.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 
@@ -75,16 +76,22 @@ xbase::Status Known(xbase::WorkArea& headers, std::string_view number, bool* kno
   return s;
 }
 
-// The customer's group, price level and discount ceilings.
-void CustomerTerms(frame::Session& session, Proforma* proforma) {
-  xbase::WorkArea* customers = session.tables().Area("mastcus");
-  if (customers != nullptr && customers->SetOrder(1).ok() &&
-      customers->Seek(customers->PadToField("RELASI", proforma->customer)).ok() && customers->found()) {
+// The customer's group, price level and discount ceilings. A customer missing from MASTCUS has no
+// group and level 0; one whose record cannot be read is an error, since the prices follow from it.
+xbase::Status CustomerTerms(frame::Session& session, Proforma* proforma) {
+  xbase::WorkArea* customers = nullptr;
+  bool found = false;
+  xbase::Status s = documents::RequireArea(session, "mastcus", &customers);
+  if (s.ok()) s = customers->SetOrder(1);
+  if (s.ok()) s = xbase::SeekFound(*customers, customers->PadToField("RELASI", proforma->customer), &found);
+  if (!s.ok()) return s;
+  if (found) {
     proforma->group = customers->Text("KELOMPOK");
     proforma->price_level = customers->Number("TERIMA");
   }
   std::array<double, 4>& c = proforma->ceilings;
   documents::TRADEDISCOUNT(session, proforma->customer, &c[0], &c[1], &c[2], &c[3]).IgnoreError();  // ceilings stay 0
+  return s;
 }
 
 }  // namespace
@@ -109,7 +116,7 @@ bool LoadProforma(frame::Session& session, Proforma* proforma) {
     }
   }
   if (!frame::Checked(session, ProformaHeadRecord().Read(*header, proforma))) return false;
-  CustomerTerms(session, proforma);
+  if (!frame::Checked(session, CustomerTerms(session, proforma))) return false;
   xbase::WorkArea* lines = session.tables().Area("pro_in2");
   if (lines == nullptr) return pickers::Refuse(session, "table not open: pro_in2");
   std::vector<uint32_t> records;

@@ -19,6 +19,7 @@
 #include "stock/mutation.h"
 #include "stock/report_text.h"
 #include "stock/stock_screens.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 #include "xbase/work_area.h"
 
@@ -51,10 +52,12 @@ void DrawForm(console::Console& con, console::Attr attr) {
   con.Say(22, 52, "Stock :", attr);
 }
 
-// The goods row of `code` in the open `mastbrj`; false when there is none.
-bool SeekGoods(frame::Session& session, const std::string& code) {
+// Makes the goods row of `code` current in the open `mastbrj`: *found false when there is none.
+xbase::Status SeekGoods(frame::Session& session, const std::string& code, bool* found) {
   xbase::WorkArea& goods = *session.tables().Area("mastbrj");
-  return goods.SetOrder("MASTBRJ1").ok() && goods.Seek(goods.PadToField("KODE", code)).ok() && goods.found();
+  xbase::Status s = goods.SetOrder("MASTBRJ1");
+  if (s.ok()) s = xbase::SeekFound(goods, goods.PadToField("KODE", code), found);
+  return s;
 }
 
 // The stock of `code` in `warehouse`.
@@ -158,10 +161,12 @@ class MutationScreen {
       case kMtPak: {
         const double box = column == kMtBox ? typed->number() : Figure(line, kMtBox);
         const double pak = column == kMtPak ? typed->number() : Figure(line, kMtPak);
-        SeekGoods(session_, Cell(line, kMtCodeOut));
+        bool known = false;
+        double available = 0;
+        if (!frame::Checked(session_, SeekGoods(session_, Cell(line, kMtCodeOut), &known))) return false;
         xbase::WorkArea& goods = *session_.tables().Area("mastbrj");
-        const double pieces = box * goods.Number("DOS") + pak * goods.Number("PAK");
-        const double available = AvailableStock(session_, mutation_, idx);
+        const double pieces = known ? box * goods.Number("DOS") + pak * goods.Number("PAK") : 0;
+        if (!frame::Checked(session_, AvailableStock(session_, mutation_, idx, &available))) return false;
         if (pieces > available) {
           line[kMtQty - 1] = xbase::Value::Num(available, 7, 0);
           return pickers::Refuse(session_, kShortStock);
@@ -169,9 +174,11 @@ class MutationScreen {
         line[kMtQty - 1] = xbase::Value::Num(pieces, 7, 0);
         return true;
       }
-      case kMtQty:
-        if (typed->number() > AvailableStock(session_, mutation_, idx)) return pickers::Refuse(session_, kShortStock);
-        return true;
+      case kMtQty: {
+        double available = 0;
+        if (!frame::Checked(session_, AvailableStock(session_, mutation_, idx, &available))) return false;
+        return typed->number() <= available || pickers::Refuse(session_, kShortStock);
+      }
       default: return true;
     }
   }
@@ -184,7 +191,9 @@ class MutationScreen {
     if (!frame::Checked(session_, frame::PickCode(session_, pick, &code))) return false;
     *typed = xbase::Value::Text(xbase::PadR(code, 10));
     if (xbase::IsBlank(code)) return true;
-    if (!SeekGoods(session_, code)) return pickers::Refuse(session_, "Kode tidak ada " + code);
+    bool known = false;
+    if (!frame::Checked(session_, SeekGoods(session_, code, &known))) return false;
+    if (!known) return pickers::Refuse(session_, "Kode tidak ada " + code);
     const double price = session_.tables().Area("mastbrj")->Number("HARGA4");
     xbase::WorkArea& stock = *session_.tables().Area("stokbrg");
     if (!stock.SetOrder("STOKBRG2").ok() ||
@@ -201,7 +210,9 @@ class MutationScreen {
   bool CodeIn(const console::ValueRow& line, xbase::Value* typed) {
     const std::string code = typed->text();
     if (xbase::IsBlank(code)) return false;
-    if (!SeekGoods(session_, code)) return pickers::Refuse(session_, "Kode tidak ada " + code);
+    bool known = false;
+    if (!frame::Checked(session_, SeekGoods(session_, code, &known))) return false;
+    if (!known) return pickers::Refuse(session_, "Kode tidak ada " + code);
     const double price = session_.tables().Area("mastbrj")->Number("HARGA4");
     if (price != Figure(line, kMtPrice)) return pickers::Refuse(session_, "barang tidak sejenis ");
     return !(xbase::PadR(code, 10) == Cell(line, kMtCodeOut) && mutation_.source == mutation_.destination);
@@ -213,7 +224,9 @@ class MutationScreen {
     for (const auto& [row, column, warehouse] :
          {std::tuple{21, kMtCodeOut, mutation_.source}, std::tuple{22, kMtCodeIn, mutation_.destination}}) {
       const std::string code = Cell(line, column);
-      const bool known = !xbase::IsBlank(code) && SeekGoods(session_, code);
+      bool known = false;
+      // Only shown: a row that cannot be read shows blank, as a missing one does.
+      if (!xbase::IsBlank(code)) SeekGoods(session_, code, &known).IgnoreError();
       con_.Say(row, 16, Cut(known ? session_.tables().Area("mastbrj")->Text("NAMA") : "", 30), attr);
       con_.Say(row, 60, Fig(known ? StockOf(session_, code, warehouse) : 0, "99,999,999"), attr);
     }

@@ -8,6 +8,7 @@
 #include "documents/save_scope.h"
 #include "frame/grid_cells.h"
 #include "stock/mutation_store.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 #include "xbase/work_area.h"
 
@@ -96,21 +97,22 @@ xbase::Status LoadMutation(frame::Session& session, Mutation* mutation, bool* fo
   return s;
 }
 
-double AvailableStock(frame::Session& session, const Mutation& mutation, int index) {
+xbase::Status AvailableStock(frame::Session& session, const Mutation& mutation, int index, double* available) {
   const console::ValueRow& current = mutation.lines[static_cast<size_t>(index - 1)];
   const std::string code = Cell(current, kMtCodeOut);
   xbase::WorkArea& stock = *session.tables().Area("stokbrg");
-  double available = 0;
-  if (stock.SetOrder("STOKBRG2").ok() &&
-      stock.Seek(stock.PadToField("GUDANG", mutation.source) + stock.PadToField("KODE", code)).ok() && stock.found()) {
-    available = stock.Number("JUMLAH");
-  }
+  *available = 0;
+  bool found = false;
+  xbase::Status s = stock.SetOrder("STOKBRG2");
+  if (s.ok()) s = xbase::SeekFound(stock, stock.PadToField("GUDANG", mutation.source) + stock.PadToField("KODE", code), &found);
+  if (!s.ok()) return s;
+  if (found) *available = stock.Number("JUMLAH");
   for (size_t i = 0; i < mutation.lines.size(); ++i) {
     if (static_cast<int>(i + 1) != index && Cell(mutation.lines[i], kMtCodeOut) == code) {
-      available -= Figure(mutation.lines[i], kMtQty);
+      *available -= Figure(mutation.lines[i], kMtQty);
     }
   }
-  return available;
+  return s;
 }
 
 xbase::Status SaveMutation(frame::Session& session, Mutation* mutation, bool* saved) {

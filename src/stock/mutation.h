@@ -42,8 +42,8 @@ inline constexpr std::string_view kGiftWrapCode = "0";
 xbase::Status LoadMutation(frame::Session& session, Mutation* mutation, bool* found);
 
 // Pieces of the out item available to line `index` (from 1): the source warehouse's stock less the
-// pieces of the other lines with the same out item.
-double AvailableStock(frame::Session& session, const Mutation& mutation, int index);
+// pieces of the other lines with the same out item. A stock row that cannot be read is the status.
+xbase::Status AvailableStock(frame::Session& session, const Mutation& mutation, int index, double* available);
 
 // Saves the mutation: a new one with lines takes the next "MTAG" + branch number (a missing counter
 // row is told and nothing is saved); the out half is written and posted before the in half.

@@ -5,6 +5,7 @@
 #include "console/keys.h"
 #include "recaps/recap_rows_helpers.h"
 #include "recaps/recap_screens.h"
+#include "support/damaged_tables.h"
 #include "support/files.h"
 #include "support/scripted_session.h"
 #include "support/temp_folder.h"
@@ -149,6 +150,28 @@ TEST_F(SalesJournalTest, TheRecapPerItemSplitsReturnsAndCostsForAccountingUsers)
   EXPECT_EQ(SheetRow(sheet, 12, 3), "||Jumlah LAIN-LAIN");
   EXPECT_EQ(SheetRow(sheet, 13, 16), "||TOTAL|123|0|2|121|3.01|0|0.2|2.81|40837.5|0|2000|38837.5|185712");
   EXPECT_TRUE(sheet.Find(13, 3)->bold);
+}
+
+// The cost factor of P items comes from the SETUP row "HPPP": when that row cannot be read (the table
+// cut short while the screen has it open) the recap stops with the fault named, rather than costing P
+// items at the 20 % meant for items without a row.
+TEST_F(SalesJournalTest, TheRecapPerItemStopsWhenItsCostFactorCannotBeRead) {
+  console::ManualClock clock({xbase::Date::FromYmd(2026, 12, 8), 9 * 3600});
+  std::string setup;
+  support::DamagingTerminal term(Keys({std::vector<int>(8, key::kEnter), {' '}, {key::kEsc}}), &clock,
+                                 [&] { setup = support::CutWithinRecord(data.path(), "SETUP", 1); });
+  console::Console con(term, clock);
+  frame::ProcedureRegistry registry;
+  frame::Session session(con, registry, "WS-TEST");
+  session.SetSearchPath(data.path());
+  session.TMPFILELAP_ = reports.path();
+  testing::UseReportsFolder(session, home.path());
+  session.MMEMBER.rights = "/SPV ACC";
+  ASSERT_TRUE(LRKPBRG(session, {}).ok());
+  EXPECT_EQ(term.keys_left(), 0u);
+  EXPECT_TRUE(support::Shown(term, setup + ": file ends at "));
+  EXPECT_FALSE(support::Shown(term, "PILIHAN MEDIA LAPORAN"));
+  EXPECT_TRUE(testing::Workbooks(home.File("reports")).empty());
 }
 
 TEST_F(SalesJournalTest, NetItemsTakeEveryNoteAndCountReturnsNegative) {

@@ -9,6 +9,7 @@
 #include "sales/sales.h"
 #include "sales/sales_site_helpers.h"
 #include "sales/tax_invoice.h"
+#include "support/damaged_tables.h"
 #include "support/data_folder.h"
 #include "support/other_workstation.h"
 #include "support/scripted_session.h"
@@ -261,6 +262,33 @@ TEST_F(ProformaTest, APrintedProformaIsMarkedAndCannotBeCorrected) {
   rig.term.AddKeys({' '});
   EXPECT_FALSE(LoadProforma(rig.session, &loaded));
   EXPECT_TRUE(Shown(rig.term, "proforma ini sudah dicetak, tidak boleh dikoreksi lagi "));
+  rig.session.CloseTables();
+}
+
+// The customer's group and price level price every line of a correction: a customer record that
+// cannot be read stops the load with the fault named, never passing for a customer without a group.
+TEST_F(ProformaTest, ACustomerRecordThatCannotBeReadStopsTheCorrection) {
+  site.Put("SETUP", "SETUP", "PROIJKT001", "KET", T("PI000041"));
+  site.LogIn(rig.session);
+  ASSERT_TRUE(OpenProformaTables(rig.session));
+  Proforma proforma = NewProforma();
+  rig.term.AddKeys({'Y', key::kEnter});
+  ASSERT_TRUE(SaveNewProforma(rig.session, &proforma));
+  rig.session.CloseTables();
+
+  ASSERT_TRUE(OpenProformaTables(rig.session));
+  Proforma loaded;
+  loaded.number = xbase::PadR("PI000042", 20);
+  ASSERT_TRUE(LoadProforma(rig.session, &loaded));
+  EXPECT_EQ(loaded.group, "MODN");
+
+  const std::string customers = support::CutWithinRecord(site.data(), "MASTCUS", 1);
+  Proforma damaged;
+  damaged.number = xbase::PadR("PI000042", 20);
+  rig.term.AddKeys({' '});
+  EXPECT_FALSE(LoadProforma(rig.session, &damaged));
+  EXPECT_TRUE(Shown(rig.term, customers + ": file ends at "));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
   rig.session.CloseTables();
 }
 

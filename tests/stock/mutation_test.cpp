@@ -5,6 +5,7 @@
 #include "stock/mutation_store.h"
 #include "stock/stock_screens.h"
 #include "stock/stock_rows_helpers.h"
+#include "support/damaged_tables.h"
 #include "xbase/text_functions.h"
 
 namespace stock {
@@ -81,10 +82,20 @@ TEST_F(MutationTest, ANewMutationTakesTheCounterAndMovesTheStockOfBothHalves) {
   EXPECT_EQ(Rows("MASTBRJ", {"KODE", "JUMLAH"}), (std::vector<std::string>{"KODE=A1 JUMLAH=80", "KODE=B1 JUMLAH=20"}));
 }
 
-TEST_F(MutationTest, TwoLinesOfOneItemShareItsStock) {
+// Two lines of one item share its stock; a stock row that cannot be read is an error, never a stock of 0
+// (which would cap the line at nothing) nor a stock to be had.
+TEST_F(MutationTest, TwoLinesOfOneItemShareItsStockAndAnUnreadableRowIsAnError) {
   Mutation mutation{std::string(10, ' '), {}, "CB01", "G1    ", "G2    ", {Entry(1, "A1", "A1", 70), Entry(2, "A1", "A1", 0)}};
-  EXPECT_EQ(AvailableStock(rig.session, mutation, 2), 30);
-  EXPECT_EQ(AvailableStock(rig.session, mutation, 1), 100);
+  double available = -1;
+  ASSERT_TRUE(AvailableStock(rig.session, mutation, 2, &available).ok());
+  EXPECT_EQ(available, 30);
+  ASSERT_TRUE(AvailableStock(rig.session, mutation, 1, &available).ok());
+  EXPECT_EQ(available, 100);
+
+  const std::string stock = support::CutWithinRecord(data.path(), "STOKBRG", 1);
+  const xbase::Status s = AvailableStock(rig.session, mutation, 2, &available);
+  EXPECT_TRUE(s.IsCorruption()) << s.ToString();
+  EXPECT_TRUE(s.message().starts_with(stock + ": file ends at ")) << s.message();
 }
 
 TEST_F(MutationTest, AMissingCounterSavesNothing) {
