@@ -46,8 +46,7 @@ bool CheckGiro(frame::Session& session, Clearing* clearing, std::string_view col
   const console::Attr attr = con.Colour(colour);
   con.Say(11, 36, xbase::Transform(xbase::Value::Num(giro.Number("DEBET")), "9,999,999,999.99"), attr);
   con.Say(12, 36, xbase::Dtoc(giro.DateOf("TG_TERIMA")), attr);
-  if (s = SeekExact(session, "GIROCAIR", "GIROCAIR", "NOMOR", clearing->number, &found); !s.ok()) {
-    console::PESAN(con, s.message());
+  if (!frame::Checked(session, SeekExact(session, "GIROCAIR", "GIROCAIR", "NOMOR", clearing->number, &found))) {
     return false;
   }
   const xbase::WorkArea& stored = TableArea(session, "GIROCAIR");

@@ -1,3 +1,4 @@
+// Damaging tables and indexes under an open screen, for the tests of read failures.
 #include "support/damaged_tables.h"
 
 #include <filesystem>
