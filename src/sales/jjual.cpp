@@ -91,7 +91,7 @@ bool LCGETSALESORDER(frame::Session& session, NoteDocument* doc, std::string* lo
     AddNoteLine(&doc->lines, 0, 0, session.MMEMBER.warehouse);
     return true;
   }
-  if (!pickers::Checked(session, LoadOrderHeader(*order, &header))) return false;
+  if (!frame::Checked(session, LoadOrderHeader(*order, &header))) return false;
   *loaded_customer = header.customer;
   doc->due_date = session.Today();
   xbase::WorkArea* lines = session.tables().Area("slsodr2");

@@ -181,7 +181,7 @@ bool LCGETSALESORDER(frame::Session& session, NoteDocument* doc) {
   if (!frame::Checked(session, frame::PickAndSeek(session, pick, &header.order, &found, &order))) return false;
   header.order = xbase::PadR(header.order, 15);
   if (!found) return pickers::Refuse(session, "Nomor Sales Order " + Shown(*doc) + " tidak terdaftar");
-  if (!pickers::Checked(session, LoadOrderHeader(*order, &header))) return false;
+  if (!frame::Checked(session, LoadOrderHeader(*order, &header))) return false;
   doc->order_lines = true;
   doc->lines.clear();
   doc->delivered.clear();

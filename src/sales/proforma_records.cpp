@@ -1,6 +1,7 @@
 // The proforma's records bound to the proforma and its line grid, and the pick list of saved
 // proformas that every proforma screen opens.
 #include "frame/code_pick.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/proforma.h"
 #include "xbase/text_functions.h"
@@ -39,7 +40,7 @@ xbase::Status PickProforma(frame::Session& session, std::string* number, bool* f
 bool CheckProformaNumber(frame::Session& session, std::string* number) {
   if (xbase::IsBlank(*number)) return true;
   bool found = false;
-  if (!pickers::Checked(session, PickProforma(session, number, &found))) return false;
+  if (!frame::Checked(session, PickProforma(session, number, &found))) return false;
   return found || pickers::Refuse(session, "Nomor Proforma " + std::string(xbase::RTrim(*number)) + " tidak terdaftar");
 }
 

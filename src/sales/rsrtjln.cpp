@@ -108,7 +108,7 @@ bool LCGERSURATJALAN(frame::Session& session, NoteRevision* rev) {
                                           " sudah tutup buku");
     rev->may_save = false;
   }
-  if (!pickers::Checked(session, LoadHeader(*note, rev))) return false;
+  if (!frame::Checked(session, LoadHeader(*note, rev))) return false;
   rev->doc.header.manager = Manager(session, doc.invoice);
   session.console().Say(3, 9, rev->doc.header.order, session.console().colours().standard);
   if (!frame::Checked(session, LoadLines(session, rev))) return false;
