@@ -173,9 +173,9 @@ class Workstation {
   }
 
   // Stops the benchmark when a screen's tables did not open.
-  bool Opened(bool opened) {
-    if (!opened) state_.SkipWithError("the tables did not open");
-    return opened;
+  bool Opened(const frame::OpenedTables& tables) {
+    if (!tables) state_.SkipWithError("the tables did not open");
+    return static_cast<bool>(tables);
   }
 
   bench::BusyBranchFacts facts;
@@ -219,8 +219,8 @@ BENCHMARK(StockCardOfTheBusiestItem)->Arg(50)->Arg(100)->Arg(200)->Unit(benchmar
 
 void CustomerCardOfTheBiggestCustomer(benchmark::State& state) {
   Workstation station(state);
-  const std::initializer_list<std::string_view> tables = {"SETUP", "MASTCUS", "PIUTDBT", "PIUTKR1", "PIUTKR2", "PIUTJBL"};
-  if (!station.ready || !station.Opened(receivable_reports::OpenTables(station.session, tables))) return;
+  const std::vector<frame::TableUse> tables = {"SETUP", "MASTCUS", "PIUTDBT", "PIUTKR1", "PIUTKR2", "PIUTJBL"};
+  if (!station.ready || !station.Opened(frame::OpenTables(station.session, tables))) return;
   const std::string customer = xbase::PadR(station.facts.biggest_customer, 10);
   const receivable_reports::PeriodLimits limits{customer, FirstDay(station.facts), station.facts.today};
   DialogTimer timer(state, station.term);
@@ -265,8 +265,8 @@ BENCHMARK(ClosingStockPosting)->Arg(50)->Arg(100)->Arg(200)->Unit(benchmark::kMi
 
 void ReceivablesListOverTwoYears(benchmark::State& state) {
   Workstation station(state);
-  const std::initializer_list<std::string_view> tables = {"MASTCUS", "PIUTDBT"};
-  if (!station.ready || !station.Opened(receivable_reports::OpenTables(station.session, tables))) return;
+  const std::vector<frame::TableUse> tables = {"MASTCUS", "PIUTDBT"};
+  if (!station.ready || !station.Opened(frame::OpenTables(station.session, tables))) return;
   const receivable_reports::ListLimits limits{"", "", FirstDay(station.facts), station.facts.today, 55};
   DialogTimer timer(state, station.term);
   for (auto _ : state) {

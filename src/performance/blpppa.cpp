@@ -26,7 +26,7 @@ struct Cartons {
 };
 
 bool OpenCoverageTables(frame::Session& session) {
-  return OpenTables(session, {{"MASTSLS"}, {"DTSALES", {}, "DTSALES2"}, {"SETUP"}, {"TARIFPA"}, {"MASTBRJ"}}) &&
+  return OpenTables(session, {{"MASTSLS"}, {"DTSALES", {}, false, "DTSALES2"}, {"SETUP"}, {"TARIFPA"}, {"MASTBRJ"}}) &&
          OpenDocumentTables(session);
 }
 

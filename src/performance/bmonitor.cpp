@@ -36,7 +36,9 @@ struct Manager {
 };
 
 bool OpenVisitTables(frame::Session& session) {
-  return OpenTables(session, {{"BMONITOR"}, {"DATABM"}, {"PATRON"}, {"PATRON2", {}, "PATRON22"}, {"KONVERT"}, {"MASTBRJ"}}) &&
+  return OpenTables(
+             session,
+             {{"BMONITOR"}, {"DATABM"}, {"PATRON"}, {"PATRON2", {}, false, "PATRON22"}, {"KONVERT"}, {"MASTBRJ"}}) &&
          OpenDocumentTables(session);
 }
 

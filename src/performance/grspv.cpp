@@ -3,6 +3,7 @@
 
 #include "console/message.h"
 #include "frame/code_pick.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "performance/line_grid.h"
 #include "performance/report_form.h"
@@ -17,8 +18,8 @@ namespace {
 constexpr int kCodeColumn = 2;
 constexpr int kNameColumn = 3;
 
-bool OpenGroupTables(frame::Session& session) {
-  return OpenTables(session, {{"SPV_SALES"}, {"SALES_MEM", {}, "SALES_MEM1"}, {"MASTSLS"}, {"CABANG"}});
+frame::OpenedTables OpenGroupTables(frame::Session& session) {
+  return OpenTables(session, {{"SPV_SALES"}, {"SALES_MEM", {}, false, "SALES_MEM1"}, {"MASTSLS"}, {"CABANG"}});
 }
 
 console::ValueRow BlankRow() { return {xbase::Value::Num(1), xbase::Value::Text(Blank(4)), xbase::Value::Text(Blank(20))}; }

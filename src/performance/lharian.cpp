@@ -72,7 +72,8 @@ struct Daily {
 };
 
 bool OpenDailyTables(frame::Session& session) {
-  return OPENDATABASE(session) && OpenTables(session, {{"I_FOKUS", {}, "I_FOKUS1"}, {"STOKBRG", {}, "STOKBRG2"}}) &&
+  return OPENDATABASE(session) &&
+         OpenTables(session, {{"I_FOKUS", {}, false, "I_FOKUS1"}, {"STOKBRG", {}, false, "STOKBRG2"}}) &&
          OpenDocumentTables(session);
 }
 

@@ -2,6 +2,7 @@
 // groups that targets are set on.
 #include "console/message.h"
 #include "frame/code_pick.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "performance/line_grid.h"
 #include "performance/report_form.h"
@@ -17,8 +18,8 @@ namespace {
 constexpr int kGroupColumn = 2;
 constexpr int kNameColumn = 3;
 
-bool OpenListTables(frame::Session& session) {
-  return OpenTables(session, {{"MSTARGET1"}, {"MSTARGET2", {}, "MSTARGET21"}, {"PATRON"}, {"SETUP"}});
+frame::OpenedTables OpenListTables(frame::Session& session) {
+  return OpenTables(session, {{"MSTARGET1"}, {"MSTARGET2", {}, false, "MSTARGET21"}, {"PATRON"}, {"SETUP"}});
 }
 
 console::ValueRow BlankRow() { return {xbase::Value::Num(1), xbase::Value::Text(Blank(10)), xbase::Value::Text(Blank(30))}; }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <utility>
 
+#include "frame/open_table.h"
 #include "frame/procedure_registry.h"
 #include "frame/session.h"
 #include "xbase/date.h"
@@ -40,10 +41,10 @@ std::string CARIPATRON2(frame::Session& session, std::string_view code);
 // when it begins with "M", else its first two; "M44" by default.
 std::string CARIPATORNK1K2(frame::Session& session, std::string_view code);
 // OPENDATABASE: opens the tables of the product-group reports under their aliases (a table already
-// open under its alias stays as it is), each with its index files and the first one named here
-// controlling; false (all tables closed) when one cannot be opened. The reports look related rows
-// up themselves.
-bool OPENDATABASE(frame::Session& session);
+// open under its alias stays as it is), each with its index files and the one named here
+// controlling; empty (after the failure is told, nothing of the list left open) when one cannot be
+// opened. The reports look related rows up themselves.
+frame::OpenedTables OPENDATABASE(frame::Session& session);
 // CBTARGET: always true; the branch becomes "B2    " and the warehouse "".
 bool CBTARGET(std::string_view customer, std::string* branch, std::string* warehouse);
 // BETWEENTANGGAL: always true; the end date becomes the last day of the date's month.

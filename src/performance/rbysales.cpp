@@ -57,7 +57,11 @@ size_t ColumnIndex(std::string_view column) {
 }
 
 bool OpenGroupTables(frame::Session& session) {
-  return OpenTables(session, {{"PATRON2", {}, "PATRON22"}, {"KONVERT"}, {"MASTBRJ"}, {"MASTSLS"}, {"DTSALES", {}, "DTSALES2"}}) &&
+  return OpenTables(session, {{"PATRON2", {}, false, "PATRON22"},
+                              {"KONVERT"},
+                              {"MASTBRJ"},
+                              {"MASTSLS"},
+                              {"DTSALES", {}, false, "DTSALES2"}}) &&
          OpenDocumentTables(session);
 }
 

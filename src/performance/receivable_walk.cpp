@@ -70,11 +70,11 @@ bool CustomerExcluded(std::string_view customer, std::string_view excluded) {
   return !customer.empty() && characters.find(customer.front()) != std::string_view::npos;
 }
 
-bool OpenReceivableTables(frame::Session& session) {
-  return OpenTables(session, {{"PIUTDBT", {}, "PIUTDBT3"},
-                              {"PIUTJBL", {}, "PIUTJBL2"},
-                              {"PIUTKR1", {}, "PIUTKR11"},
-                              {"PIUTKR2", {}, "PIUTKR22"},
+frame::OpenedTables OpenReceivableTables(frame::Session& session) {
+  return OpenTables(session, {{"PIUTDBT", {}, false, "PIUTDBT3"},
+                              {"PIUTJBL", {}, false, "PIUTJBL2"},
+                              {"PIUTKR1", {}, false, "PIUTKR11"},
+                              {"PIUTKR2", {}, false, "PIUTKR22"},
                               {"MASTJNS"}});
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 
@@ -42,7 +43,7 @@ struct ReceivableFilter {
 };
 
 // The tables ForEachReceivable reads (PIUTDBT, PIUTJBL, PIUTKR1, PIUTKR2, MASTJNS).
-bool OpenReceivableTables(frame::Session& session);
+frame::OpenedTables OpenReceivableTables(frame::Session& session);
 
 // Every receivable of the filter dated up to the end, with its settlement lines of the period;
 // false after a message on row 24 when a table could not be read.

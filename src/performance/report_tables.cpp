@@ -1,5 +1,5 @@
-// The tables a report works on: opened together under their aliases with a chosen controlling
-// order, or none at all; and the SETUP rows the reports keep their settings in.
+// The tables a report works on, opened through frame::OpenTables, and the SETUP rows the reports
+// keep their settings in.
 #include "performance/report_tables.h"
 
 #include "console/message.h"
@@ -9,24 +9,6 @@
 #include "xbase/text_functions.h"
 
 namespace performance {
-
-bool OpenTables(frame::Session& session, std::initializer_list<TableUse> tables) {
-  for (const TableUse& use : tables) {
-    const std::string_view alias = use.alias.empty() ? use.name : use.alias;
-    xbase::WorkArea* area = session.tables().Area(alias);
-    if (area == nullptr && !frame::OpenTable(session, use.name, false, alias, &area)) {
-      session.tables().CloseAll().IgnoreError();  // the open routine told why; nothing was written
-      return false;
-    }
-    const xbase::Status ordered = use.order.empty() ? area->SetOrder(1) : area->SetOrder(use.order);
-    if (!ordered.ok()) {
-      console::PESAN(session.console(), ordered.message());
-      session.tables().CloseAll().IgnoreError();  // only read so far
-      return false;
-    }
-  }
-  return true;
-}
 
 xbase::WorkArea& Area(frame::Session& session, std::string_view alias) { return *session.tables().Area(alias); }
 

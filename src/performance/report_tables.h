@@ -1,29 +1,20 @@
-// The tables a report works on: opened together under their aliases with a chosen controlling
-// order, or none at all; and the SETUP rows the reports keep their settings in.
+// The tables a report works on, opened through frame::OpenTables, and the SETUP rows the reports
+// keep their settings in.
 #ifndef PALUNDA_PERFORMANCE_REPORT_TABLES_H_
 #define PALUNDA_PERFORMANCE_REPORT_TABLES_H_
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/status.h"
 #include "xbase/work_area.h"
 
 namespace performance {
 
-// A table of a report: its name, the alias it is opened under (the name when empty) and the
-// index file that controls it (the first when empty).
-struct TableUse {
-  std::string_view name;
-  std::string_view alias = {};
-  std::string_view order = {};
-};
-
-// Opens every table not yet open under its alias; when one cannot be opened every table is
-// closed and false comes back (the open routine has said why).
-bool OpenTables(frame::Session& session, std::initializer_list<TableUse> tables);
+using frame::OpenTables;
+using frame::TableUse;
 
 // The open area of an alias; callers have opened it with OpenTables.
 xbase::WorkArea& Area(frame::Session& session, std::string_view alias);

@@ -20,7 +20,7 @@ constexpr int kBlockWidth = 20;
 constexpr int kFirstBlockColumn = 5;
 
 bool OpenCoverageTables(frame::Session& session) {
-  return OpenTables(session, {{"MASTSLS"}, {"DTSALES", {}, "DTSALES2"}, {"SETUP"}, {"TARIFPA"}}) &&
+  return OpenTables(session, {{"MASTSLS"}, {"DTSALES", {}, false, "DTSALES2"}, {"SETUP"}, {"TARIFPA"}}) &&
          OpenDocumentTables(session);
 }
 

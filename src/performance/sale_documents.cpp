@@ -122,11 +122,11 @@ double CartonSize(frame::Session& session, std::string_view code) {
   return item == nullptr ? 0 : item->Number("DOS");
 }
 
-bool OpenDocumentTables(frame::Session& session) {
-  return OpenTables(session, {{"SRTJLN1", {}, "SRTJLN12"},
-                              {"SRTJLN2", {}, "SRTJLN21"},
-                              {"RTJUAL1", {}, "RTJUAL12"},
-                              {"RTJUAL2", {}, "RTJUAL21"}});
+frame::OpenedTables OpenDocumentTables(frame::Session& session) {
+  return OpenTables(session, {{"SRTJLN1", {}, false, "SRTJLN12"},
+                              {"SRTJLN2", {}, false, "SRTJLN21"},
+                              {"RTJUAL1", {}, false, "RTJUAL12"},
+                              {"RTJUAL2", {}, false, "RTJUAL21"}});
 }
 
 bool ForEachDocument(frame::Session& session, const DocumentFilter& filter, const DocumentVisitor& visit) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 
@@ -49,7 +50,7 @@ struct DocumentFilter {
 using DocumentVisitor = std::function<void(const SaleDocument&, const std::vector<SaleLine>&)>;
 
 // The tables ForEachDocument reads, opened under their names (see report_tables.h).
-bool OpenDocumentTables(frame::Session& session);
+frame::OpenedTables OpenDocumentTables(frame::Session& session);
 
 // Walks the delivery notes and then the sales returns of the filter in date order, handing each
 // with its lines to `visit`; false after a message on row 24 when a table could not be read.

@@ -19,19 +19,25 @@ xbase::WorkArea* Row(frame::Session& session, std::string_view alias, std::strin
   return area;
 }
 
-struct ReportTable {
-  std::string_view name;
-  std::string_view alias;
-  std::string_view order;
-};
-
-constexpr std::array<ReportTable, 18> kReportTables = {{
-    {"target", "target", "target2"},   {"PATRON", "PATRON", "PATRON"},     {"PATRON2", "PATRON2", "PATRON22"},
-    {"konvert", "konvert", "konvert"}, {"mastbrj", "mastbrj", "mastbrj1"}, {"mastcus", "Relasi", "mastcus1"},
-    {"mastSls", "sales", "mastsls1"},  {"Setup", "Setup", "Setup"},        {"Tipe", "Tipe", "Tipe"},
-    {"mastgol", "golong", "mastgol2"}, {"Otl_grp", "Otl_grp", "Otl_Grp1"}, {"Otl_mbr", "Otl_mbr", "Otl_mbr1"},
-    {"i_fokus", "i_fokus", "i_fokus2"}, {"srtjln1", "Invoice1", "srtjln12"}, {"srtjln2", "Kartu1", "srtjln21"},
-    {"Stokbrg", "stock", "Stokbrg1"},  {"RtJual1", "RtJual1", "RtJual12"}, {"RtJual2", "RtJual2", "RtJual21"},
+constexpr std::array<frame::TableUse, 18> kReportTables = {{
+    {"target", "target", false, "target2"},
+    {"PATRON", "PATRON", false, "PATRON"},
+    {"PATRON2", "PATRON2", false, "PATRON22"},
+    {"konvert", "konvert", false, "konvert"},
+    {"mastbrj", "mastbrj", false, "mastbrj1"},
+    {"mastcus", "Relasi", false, "mastcus1"},
+    {"mastSls", "sales", false, "mastsls1"},
+    {"Setup", "Setup", false, "Setup"},
+    {"Tipe", "Tipe", false, "Tipe"},
+    {"mastgol", "golong", false, "mastgol2"},
+    {"Otl_grp", "Otl_grp", false, "Otl_Grp1"},
+    {"Otl_mbr", "Otl_mbr", false, "Otl_mbr1"},
+    {"i_fokus", "i_fokus", false, "i_fokus2"},
+    {"srtjln1", "Invoice1", false, "srtjln12"},
+    {"srtjln2", "Kartu1", false, "srtjln21"},
+    {"Stokbrg", "stock", false, "Stokbrg1"},
+    {"RtJual1", "RtJual1", false, "RtJual12"},
+    {"RtJual2", "RtJual2", false, "RtJual21"},
 }};
 
 }  // namespace
@@ -79,16 +85,8 @@ std::string CARIPATORNK1K2(frame::Session& session, std::string_view code) {
   return xbase::PadR(xbase::Left(group, group.starts_with('M') ? 3 : 2), 10);
 }
 
-bool OPENDATABASE(frame::Session& session) {
-  for (const ReportTable& table : kReportTables) {
-    xbase::WorkArea* area = session.tables().Area(table.alias);
-    if ((area == nullptr && !frame::OpenTable(session, table.name, false, table.alias, &area)) ||
-        !area->SetOrder(table.order).ok()) {
-      session.tables().CloseAll().IgnoreError();
-      return false;
-    }
-  }
-  return true;
+frame::OpenedTables OPENDATABASE(frame::Session& session) {
+  return frame::OpenTables(session, {kReportTables.begin(), kReportTables.end()});
 }
 
 bool CBTARGET(std::string_view, std::string* branch, std::string* warehouse) {

@@ -1,6 +1,7 @@
 // SITEM: the numbered lists of focus items.
 #include "console/message.h"
 #include "frame/code_pick.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "performance/lfokus.h"
 #include "performance/line_grid.h"
@@ -14,8 +15,8 @@ namespace {
 
 constexpr int kCodeColumn = 2, kNameColumn = 3, kGroupColumn = 4, kBoxColumn = 5;
 
-bool OpenFocusTables(frame::Session& session) {
-  return OpenTables(session, {{"I_FOKUS", {}, "I_FOKUS1"}, {"MASTBRJ"}});
+frame::OpenedTables OpenFocusTables(frame::Session& session) {
+  return OpenTables(session, {{"I_FOKUS", {}, false, "I_FOKUS1"}, {"MASTBRJ"}});
 }
 
 console::ValueRow BlankRow() {

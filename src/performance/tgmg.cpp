@@ -2,6 +2,7 @@
 #include <map>
 
 #include "console/message.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "performance/line_grid.h"
 #include "performance/report_form.h"
@@ -18,12 +19,12 @@ constexpr int kGroupColumn = 2;
 constexpr int kBoxColumn = 4;
 constexpr int kQuantityColumn = 5;
 
-bool OpenTargetInputTables(frame::Session& session) {
+frame::OpenedTables OpenTargetInputTables(frame::Session& session) {
   return OpenTables(session, {{"MSTARGET1"},
-                              {"MSTARGET2", {}, "MSTARGET21"},
-                              {"TGSALES", {}, "TGSALES1"},
+                              {"MSTARGET2", {}, false, "MSTARGET21"},
+                              {"TGSALES", {}, false, "TGSALES1"},
                               {"PATRON"},
-                              {"PATRON2", {}, "PATRON21"},
+                              {"PATRON2", {}, false, "PATRON21"},
                               {"MASTBRJ"},
                               {"MASTSLS"},
                               {"SETUP"}});

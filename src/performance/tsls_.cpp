@@ -40,13 +40,13 @@ struct TargetRow {
 using TargetRows = std::map<std::string, std::map<std::string, TargetRow>>;
 
 bool OpenTargetTables(frame::Session& session) {
-  return OpenTables(session, {{"TGSALES", {}, "TGSALES2"},
+  return OpenTables(session, {{"TGSALES", {}, false, "TGSALES2"},
                               {"PATRON"},
-                              {"PATRON2", {}, "PATRON22"},
+                              {"PATRON2", {}, false, "PATRON22"},
                               {"KONVERT"},
                               {"MASTBRJ"},
                               {"MASTSLS"},
-                              {"DTSALES", {}, "DTSALES2"},
+                              {"DTSALES", {}, false, "DTSALES2"},
                               {"CABANG"}}) &&
          OpenDocumentTables(session);
 }

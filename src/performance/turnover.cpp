@@ -98,10 +98,10 @@ bool OpenTurnoverTables(frame::Session& session) {
                               {"MASTCUS"},
                               {"MASTSLS"},
                               {"SETUP"},
-                              {"TARGET", {}, "TARGET2"},
-                              {"PIUTDBT", {}, "PIUTDBT1"},
-                              {"PIUTKR1", {}, "PIUTKR12"},
-                              {"PIUTKR2", {}, "PIUTKR21"}}) &&
+                              {"TARGET", {}, false, "TARGET2"},
+                              {"PIUTDBT", {}, false, "PIUTDBT1"},
+                              {"PIUTKR1", {}, false, "PIUTKR12"},
+                              {"PIUTKR2", {}, false, "PIUTKR21"}}) &&
          OpenDocumentTables(session);
 }
 

@@ -5,6 +5,7 @@
 #include "console/table_access.h"
 #include "frame/code_pick.h"
 #include "frame/grid_cells.h"
+#include "frame/open_table.h"
 #include "frame/report_engine.h"
 #include "frame/status_display.h"
 #include "purchasing/purchase_documents.h"
@@ -90,7 +91,7 @@ void PrintReturn(frame::Session& session) {
 }  // namespace
 
 xbase::Status CRTBELI(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenTables(session, {"RTBELI1", "RTBELI2", "MASTSUP", "MASTBRJ"})) return xbase::Status::OK();
+  if (!frame::OpenTables(session, {"RTBELI1", "RTBELI2", "MASTSUP", "MASTBRJ"})) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   const std::string_view colour = con.Pick("W+/b,Gr+/r", "W+/n,n/w");

@@ -5,6 +5,7 @@
 
 #include "console/message.h"
 #include "frame/grid_cells.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "purchasing/paged_report.h"
 #include "purchasing/purchase_documents.h"
@@ -150,8 +151,8 @@ void Print(frame::Session& session, const std::vector<Group>& groups, const std:
 }  // namespace
 
 xbase::Status LBELI1(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenTables(session, {"BPBELI1", "BPBELI2", "RTBELI1", "RTBELI2", "MASTBRJ", "MASTSUP", "MASTGOL", "MASTGDG",
-                            "STOKBRG", "SETUP"})) {
+  if (!frame::OpenTables(session, {"BPBELI1", "BPBELI2", "RTBELI1", "RTBELI2", "MASTBRJ", "MASTSUP", "MASTGOL",
+                                   "MASTGDG", "STOKBRG", "SETUP"})) {
     return xbase::Status::OK();
   }
   std::string low(10, ' '), high(10, ' ');

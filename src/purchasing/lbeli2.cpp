@@ -5,6 +5,7 @@
 #include "console/alert.h"
 #include "console/message.h"
 #include "frame/grid_cells.h"
+#include "frame/open_table.h"
 #include "frame/spreadsheet.h"
 #include "frame/status_display.h"
 #include "purchasing/paged_report.h"
@@ -155,7 +156,7 @@ void ShowSheet(frame::Session& session, const std::vector<NumberRow>& receipts, 
 }  // namespace
 
 xbase::Status LBELI2(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenTables(session, {"BPBELI1", "BPBELI2", "RTBELI1", "RTBELI2", "MASTBRJ", "MASTSUP"})) {
+  if (!frame::OpenTables(session, {"BPBELI1", "BPBELI2", "RTBELI1", "RTBELI2", "MASTBRJ", "MASTSUP"})) {
     return xbase::Status::OK();
   }
   xbase::Date from = session.Today(), to = session.Today();

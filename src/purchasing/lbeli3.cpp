@@ -4,6 +4,7 @@
 
 #include "console/message.h"
 #include "frame/grid_cells.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "purchasing/paged_report.h"
 #include "purchasing/purchase_documents.h"
@@ -71,7 +72,7 @@ xbase::Status Block(frame::Session& session, const PurchaseKind& kind, xbase::Da
 }  // namespace
 
 xbase::Status LBELI3(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenTables(session, {"BPBELI1", "BPBELI2", "RTBELI1", "RTBELI2", "MASTBRJ", "MASTSUP"})) {
+  if (!frame::OpenTables(session, {"BPBELI1", "BPBELI2", "RTBELI1", "RTBELI2", "MASTBRJ", "MASTSUP"})) {
     return xbase::Status::OK();
   }
   xbase::Date from = session.Today(), to = session.Today();

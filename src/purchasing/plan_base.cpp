@@ -172,7 +172,7 @@ class BaseRun {
 
 }  // namespace
 
-bool OpenBaseTables(frame::Session& session) {
+frame::OpenedTables OpenBaseTables(frame::Session& session) {
   std::vector<frame::TableUse> tables;
   for (const std::string_view name : kBaseTables) tables.push_back({name});
   return frame::OpenTables(session, tables);

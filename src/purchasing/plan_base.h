@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "purchasing/plan_tables.h"
 #include "xbase/date.h"
@@ -29,7 +30,7 @@ struct PlanBase {
 // The tables a base run reads, each open under its name with its catalog index files.
 inline constexpr std::string_view kBaseTables[] = {"PATRON2", "MASTBRJ", "TARGET", "STOKBRG",
                                                    "SRTJLN1", "SRTJLN2", "RTJUAL1", "RTJUAL2"};
-bool OpenBaseTables(frame::Session& session);
+frame::OpenedTables OpenBaseTables(frame::Session& session);
 
 // What a base run tells and how it appends: the text of its progress (row 24 from a column), and the
 // append of a blank locked record to the work table.

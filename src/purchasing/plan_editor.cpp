@@ -77,8 +77,9 @@ bool Save(frame::Session& session, PlanKind kind, xbase::WorkArea& plan, const s
 }  // namespace
 
 xbase::Status RunPlanEditor(frame::Session& session, PlanKind kind) {
-  const bool opened = kind == PlanKind::kForecast ? frame::OpenTables(session, {{"SETUP"}, {"FC_CBNG1"}, {"FC_CBNG2"}})
-                                                  : frame::OpenTables(session, {{"SETUP"}, {"D1CBNG1"}, {"D1CBNG2"}});
+  const frame::OpenedTables opened = kind == PlanKind::kForecast
+                                         ? frame::OpenTables(session, {"SETUP", "FC_CBNG1", "FC_CBNG2"})
+                                         : frame::OpenTables(session, {"SETUP", "D1CBNG1", "D1CBNG2"});
   if (!opened) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);

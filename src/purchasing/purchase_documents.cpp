@@ -9,16 +9,6 @@
 
 namespace purchasing {
 
-bool OpenTables(frame::Session& session, std::initializer_list<std::string_view> names) {
-  for (const std::string_view name : names) {
-    if (!frame::OpenTable(session, name)) {
-      session.tables().CloseAll().IgnoreError();  // the open routine has said what failed
-      return false;
-    }
-  }
-  return true;
-}
-
 xbase::Status ForEachDocument(frame::Session& session, const PurchaseKind& kind, xbase::Date from, xbase::Date to,
                               const std::function<xbase::Status(xbase::WorkArea& header, xbase::WorkArea& lines,
                                                                 const std::vector<uint32_t>& records)>& visit) {

@@ -28,10 +28,6 @@ struct PurchaseKind {
 inline constexpr PurchaseKind kReceipts = {"BPBELI1", "BPBELI2", "BPBELI12", "BPBELI21", "NO_BPB"};
 inline constexpr PurchaseKind kReturns = {"RTBELI1", "RTBELI2", "RTBELI12", "RTBELI21", "NOMOR"};
 
-// Opens the tables under their names (shared, with their index files); false with every table closed
-// when one cannot be opened.
-bool OpenTables(frame::Session& session, std::initializer_list<std::string_view> names);
-
 // Calls visit(header, records) for every document of the kind dated from..to, in date order; the
 // header stands on the document, `records` are its line records in key order. A visit that moves the
 // header is put back.

@@ -192,9 +192,9 @@ console::ValueRow BlankReturnLine(int position, std::string_view warehouse) {
           xbase::Value::Text(std::string(20, ' '))};
 }
 
-bool OpenReturnTables(frame::Session& session) {
-  return OpenTables(session,
-                    {"MASTBRJ", "STOKBRG", "BPBELI1", "BPBELI2", "MASTSUP", "RTBELI1", "RTBELI2", "SETUP", "PERUSH", "MASTGDG"});
+frame::OpenedTables OpenReturnTables(frame::Session& session) {
+  return frame::OpenTables(session, {"MASTBRJ", "STOKBRG", "BPBELI1", "BPBELI2", "MASTSUP", "RTBELI1", "RTBELI2",
+                                     "SETUP", "PERUSH", "MASTGDG"});
 }
 
 bool LoadReturn(frame::Session& session, const std::string& number, PurchaseReturn* ret) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "console/array_browse.h"
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
@@ -36,7 +37,7 @@ struct PurchaseReturn {
 console::ValueRow BlankReturnLine(int position, std::string_view warehouse);
 
 // Opens the tables of the return screen; false with all closed when one cannot be opened.
-bool OpenReturnTables(frame::Session& session);
+frame::OpenedTables OpenReturnTables(frame::Session& session);
 
 // Loads the stored return `number` (header and lines, a blank line after them); false when it is
 // not there.

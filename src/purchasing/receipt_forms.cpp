@@ -8,6 +8,7 @@
 #include "console/get.h"
 #include "console/message.h"
 #include "frame/grid_cells.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "purchasing/purchase_documents.h"
 #include "text/amount_in_words.h"
@@ -147,7 +148,7 @@ std::vector<frame::ReportLine> GoodsReceiptLines(frame::Session& session) {
 }
 
 xbase::Status RunNumberPrint(frame::Session& session, const NumberPrint& print) {
-  if (!OpenTables(session, {"DTA_PEB", "BPBELI1", "BPBELI2", "MASTSUP", "MASTBRJ"})) return xbase::Status::OK();
+  if (!frame::OpenTables(session, {"DTA_PEB", "BPBELI1", "BPBELI2", "MASTSUP", "MASTBRJ"})) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   const std::string_view colour = con.Pick("W+/b,Gr+/r", "W+/n,n/w");

@@ -289,7 +289,9 @@ xbase::Status WriteShipment(frame::Session& session, Shipment* shipment) {
 }  // namespace
 
 bool OpenShipmentTables(frame::Session& session) {
-  if (!OpenTables(session, {"MASTGDG", "MASTBRJ", "STOKBRG", "BPBELI1", "BPBELI2", "DTA_PEB", "SETUP"})) return false;
+  if (!frame::OpenTables(session,
+                         {{"MASTGDG"}, {"MASTBRJ"}, {"STOKBRG"}, {"BPBELI1"}, {"BPBELI2"}, {"DTA_PEB"}, {"SETUP"}}))
+    return false;
   const std::string folder = frame::ImportFolder(session);
   for (const std::string_view name : kShipmentFiles) {
     if (!OpenShipmentFile(session, folder, name)) {

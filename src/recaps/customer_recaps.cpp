@@ -128,7 +128,7 @@ std::string CoverageColumns::ColumnOf(const std::string& item) const {
   return counted ? column : std::string();
 }
 
-bool OpenLabelTables(frame::Session& session) {
+frame::OpenedTables OpenLabelTables(frame::Session& session) {
   return OpenTables(session, {{"MASTCUS"}, {"MASTSLS"}, {"OTL_GRP"}, {"OTL_MBR"}, {"PATRON"}, {"PATRON2"},
                               {"MASTBRJ"}, {"CABANG", "Cabang"}});
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "recaps/matrix_sheet.h"
 #include "recaps/product_lookup.h"
@@ -93,7 +94,7 @@ struct CoverageColumns {
 };
 
 // The tables of the customer and salesman recaps besides their recap tables.
-bool OpenLabelTables(frame::Session& session);
+frame::OpenedTables OpenLabelTables(frame::Session& session);
 
 }  // namespace recaps
 

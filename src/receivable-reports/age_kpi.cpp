@@ -151,7 +151,7 @@ void AgeRecapBook(frame::Session& session, const std::vector<AgeLine>& lines, bo
 }
 
 xbase::Status RunAgeKpi(frame::Session& session, bool recap) {
-  if (!OpenTables(session, {"MASTCUS", "MASTSLS", "PIUTDBT", "PIUTKR1", "PIUTKR2", "PIUTJBL"})) {
+  if (!frame::OpenTables(session, {"MASTCUS", "MASTSLS", "PIUTDBT", "PIUTKR1", "PIUTKR2", "PIUTJBL"})) {
     return xbase::Status::OK();
   }
   AgeLimits limits{Blank(10), Blank(4), Blank(2), Blank(40), session.Today(), session.Today()};

@@ -99,7 +99,7 @@ void AddGiroTotal(ReportText* report, double total, bool with_cleared) {
 xbase::Status RunGiroList(frame::Session& session, std::string_view window, const std::string& title,
                           ReportText (*text)(const ListLimits&),
                           xbase::Status (*build)(frame::Session&, const ListLimits&, ReportText*)) {
-  if (!OpenTables(session, {"MASTCUS", "GIRODBT", "GIROCAIR"})) return xbase::Status::OK();
+  if (!frame::OpenTables(session, {"MASTCUS", "GIRODBT", "GIROCAIR"})) return xbase::Status::OK();
   ListLimits limits{Blank(10), Blank(6), session.Today(), session.Today()};
   while (AskGiroListLimits(session, window, &limits)) {
     ReportText report = text(limits);

@@ -80,7 +80,7 @@ void ReceivedInstrumentsBook(frame::Session& session, xbase::Date from, xbase::D
 }
 
 xbase::Status LDAFGIRO(frame::Session& session, const Args&) {
-  if (!OpenTables(session, {"MASTCUS", "GIRODBT"})) return xbase::Status::OK();
+  if (!frame::OpenTables(session, {"MASTCUS", "GIRODBT"})) return xbase::Status::OK();
   xbase::Date from = session.Today(), to = session.Today();
   std::string kind = Blank(4);
   while (AskLimits(session, "DAFTAR BUKTI PEMBAYARAN",

@@ -176,7 +176,7 @@ void PaymentListBook(frame::Session& session, const ListLimits& limits, const st
 }
 
 xbase::Status LDAFLUNAS(frame::Session& session, const Args&) {
-  if (!OpenTables(session, {"MASTCUS", "MASTJNS", "PIUTDBT", "PIUTKR1", "PIUTKR2"})) return xbase::Status::OK();
+  if (!frame::OpenTables(session, {"MASTCUS", "MASTJNS", "PIUTDBT", "PIUTKR1", "PIUTKR2"})) return xbase::Status::OK();
   ListLimits limits{Blank(10), Blank(6), session.Today(), session.Today()};
   double per_page = 55;
   while (AskLimits(session, "DAFTAR PELUNASAN PIUTANG",

@@ -66,7 +66,7 @@ xbase::Status BuildReceivableList(frame::Session& session, const ListLimits& lim
 }
 
 xbase::Status LDAFPIUT(frame::Session& session, const Args&) {
-  if (!OpenTables(session, {"MASTCUS", "PIUTDBT"})) return xbase::Status::OK();
+  if (!frame::OpenTables(session, {"MASTCUS", "PIUTDBT"})) return xbase::Status::OK();
   ListLimits limits{Blank(10), Blank(6), session.Today(), session.Today()};
   bool approved = true;
   double per_page = 55;

@@ -55,14 +55,4 @@ int AskChoice(frame::Session& session, std::string_view question, const std::vec
   return choice < 0 ? 0 : choice;
 }
 
-bool OpenTables(frame::Session& session, std::initializer_list<std::string_view> tables) {
-  for (const std::string_view table : tables) {
-    if (!frame::OpenTable(session, table)) {
-      session.tables().CloseAll().IgnoreError();  // the refusal was told on row 24; the report ends here
-      return false;
-    }
-  }
-  return true;
-}
-
 }  // namespace receivable_reports

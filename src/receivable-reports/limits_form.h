@@ -36,10 +36,6 @@ Media AskMedia(frame::Session& session);
 // A two-way output question with the given choices: 1 for the first, 2 for the second, 0 for Esc.
 int AskChoice(frame::Session& session, std::string_view question, const std::vector<std::string>& choices);
 
-// Opens the tables under their names with their catalog index files; at the first refusal every
-// table is closed and false comes back.
-bool OpenTables(frame::Session& session, std::initializer_list<std::string_view> tables);
-
 // Shows a failed status on row 24; true when it is OK.
 
 // A text field of `width` blanks, for the windows' code answers.

@@ -97,7 +97,7 @@ xbase::Status BuildInstrumentCard(frame::Session& session, const std::string& nu
 }
 
 xbase::Status LKARGIRO(frame::Session& session, const Args&) {
-  if (!OpenTables(session, {"GIRODBT", "GIROKDT", "PIUTKR1", "PIUTKR2", "PIUTJBL"})) return xbase::Status::OK();
+  if (!frame::OpenTables(session, {"GIRODBT", "GIROKDT", "PIUTKR1", "PIUTKR2", "PIUTJBL"})) return xbase::Status::OK();
   std::string number = Blank(20);
   double per_page = 55;
   while (AskLimits(session, "KARTU BUKTI PEMBAYARAN",

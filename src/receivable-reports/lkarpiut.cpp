@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "frame/grid_cells.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "receivable-reports/card_reports.h"
 #include "receivable-reports/limits_form.h"
@@ -98,7 +99,7 @@ xbase::Status BuildCustomerCard(frame::Session& session, const PeriodLimits& lim
 }
 
 xbase::Status LKARPIUT(frame::Session& session, const Args&) {
-  if (!OpenTables(session, {"SETUP", "MASTCUS", "PIUTDBT", "PIUTKR1", "PIUTKR2", "PIUTJBL"})) {
+  if (!frame::OpenTables(session, {"SETUP", "MASTCUS", "PIUTDBT", "PIUTKR1", "PIUTKR2", "PIUTJBL"})) {
     return xbase::Status::OK();
   }
   PeriodLimits limits{Blank(10), session.Today(), session.Today()};

@@ -1,5 +1,6 @@
 // REKAP MUTASI PIUTANG: per customer the opening balance, sales, reversing journal, settlements and
 // closing balance of a period, and the closing balance of its bad-debt invoices.
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
@@ -44,7 +45,7 @@ ReportText MovementRecapText(const ListLimits& limits, const std::vector<RecapRo
 }
 
 xbase::Status LMTSPIUT(frame::Session& session, const Args&) {
-  if (!OpenTables(session, {"MASTCUS", "PIUTDBT", "PIUTKR1", "PIUTKR2", "PIUTJBL"})) return xbase::Status::OK();
+  if (!frame::OpenTables(session, {"MASTCUS", "PIUTDBT", "PIUTKR1", "PIUTKR2", "PIUTJBL"})) return xbase::Status::OK();
   ListLimits limits{Blank(10), "", session.Today(), session.Today()};
   double per_page = 55;
   while (AskLimits(session, "REKAP MUTASI PIUTANG",

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "frame/grid_cells.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "receivable-reports/card_reports.h"
 #include "receivable-reports/limits_form.h"
@@ -149,7 +150,7 @@ void InvoiceBalancesBook(frame::Session& session, const PeriodLimits& limits, co
 }
 
 xbase::Status LPIUTBLNS(frame::Session& session, const Args&) {
-  if (!OpenTables(session, {"MASTCUS", "PIUTDBT", "PIUTKR1", "PIUTKR2", "PIUTJBL"})) return xbase::Status::OK();
+  if (!frame::OpenTables(session, {"MASTCUS", "PIUTDBT", "PIUTKR1", "PIUTKR2", "PIUTJBL"})) return xbase::Status::OK();
   PeriodLimits limits{Blank(10), {}, session.Today()};
   double per_page = 55;
   while (AskLimits(session, "SALDO PIUTANG/FAKTUR",

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "frame/grid_cells.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "receivable-reports/card_reports.h"
 #include "receivable-reports/customer_recap.h"
@@ -72,7 +73,7 @@ xbase::Status BuildCustomerBalances(frame::Session& session, const PeriodLimits&
 }
 
 xbase::Status LREKPIUT(frame::Session& session, const Args&) {
-  if (!OpenTables(session, {"MASTCUS", "PIUTDBT", "PIUTKR1", "PIUTKR2", "PIUTJBL"})) return xbase::Status::OK();
+  if (!frame::OpenTables(session, {"MASTCUS", "PIUTDBT", "PIUTKR1", "PIUTKR2", "PIUTJBL"})) return xbase::Status::OK();
   PeriodLimits limits{Blank(10), session.Today(), session.Today()};
   while (AskLimits(session, "SALDO PIUTANG/CUSTOMER",
                    {{"CUSTOMER :", &limits.customer, "@!"}, {"DARI TGL :", &limits.from}, {"s/d TGL :", &limits.to}})) {

@@ -1,6 +1,7 @@
 // REKAP PIUTANG (MENU D): per customer the open amounts of its invoices by kind (services, doubtful,
 // compensation) and by due date against a date: due in earlier years, due by the date, not yet due.
 #include "frame/grid_cells.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
@@ -80,7 +81,7 @@ ReportText DueRecapText(const DueLimits& limits, const std::vector<RecapRow>& ro
 }
 
 xbase::Status LRKPD(frame::Session& session, const Args&) {
-  if (!OpenTables(session, {"MASTCUS", "PIUTDBT", "PIUTKR1", "PIUTKR2", "PIUTJBL"})) return xbase::Status::OK();
+  if (!frame::OpenTables(session, {"MASTCUS", "PIUTDBT", "PIUTKR1", "PIUTKR2", "PIUTJBL"})) return xbase::Status::OK();
   DueLimits limits{Blank(10), session.Today(), session.Today(), session.Today()};
   double per_page = 55;
   while (AskLimits(session, "REKAP PIUTANG (MENU D)",

@@ -1,6 +1,7 @@
 // REKAP MUTASI PIUTANG & POTONGAN: per customer the opening balance, sales and the settlements of a
 // period split into instruments, cash, returns, discounts, costs, VAT and FS/FB deductions.
 #include "frame/grid_cells.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
@@ -113,7 +114,7 @@ void DeductionRecapBook(frame::Session& session, const ListLimits& limits, const
 }
 
 xbase::Status LRKPW(frame::Session& session, const Args&) {
-  if (!OpenTables(session, {"MASTCUS", "MASTJNS", "PIUTDBT", "PIUTKR1", "PIUTKR2", "PIUTJBL"})) {
+  if (!frame::OpenTables(session, {"MASTCUS", "MASTJNS", "PIUTDBT", "PIUTKR1", "PIUTKR2", "PIUTJBL"})) {
     return xbase::Status::OK();
   }
   ListLimits limits{Blank(10), "", session.Today(), session.Today()};

@@ -68,7 +68,7 @@ ReportText InstrumentBalancesText(xbase::Date date, const std::string& kind, con
 }
 
 xbase::Status LSDOGIRO(frame::Session& session, const Args&) {
-  if (!OpenTables(session, {"MASTCUS", "GIRODBT", "GIROKDT", "PIUTKR1", "PIUTKR2", "PIUTJBL"})) {
+  if (!frame::OpenTables(session, {"MASTCUS", "GIRODBT", "GIROKDT", "PIUTKR1", "PIUTKR2", "PIUTJBL"})) {
     return xbase::Status::OK();
   }
   std::string branch = Blank(6), kind = Blank(4);

@@ -1,4 +1,5 @@
 // REKAP JATUH TEMPO / BULAN: open receivables in thousands by due month, per customer or outlet group.
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
@@ -7,8 +8,8 @@
 namespace receivable_reports {
 
 xbase::Status LTEMPOBL(frame::Session& session, const Args&) {
-  if (!OpenTables(session, {"MASTCUS", "OTL_GRP", "OTL_MBR", "GIRODBT", "GIROKR2", "PIUTDBT", "PIUTKR1", "PIUTKR2",
-                            "PIUTJBL"})) {
+  if (!frame::OpenTables(session, {"MASTCUS", "OTL_GRP", "OTL_MBR", "GIRODBT", "GIROKR2", "PIUTDBT", "PIUTKR1",
+                                   "PIUTKR2", "PIUTJBL"})) {
     return xbase::Status::OK();
   }
   DueMonthLimits limits{Blank(10), Blank(6), Blank(4), Blank(2), session.Today(), session.Today(), session.Today()};

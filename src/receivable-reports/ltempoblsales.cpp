@@ -1,4 +1,5 @@
 // REKAP JATUH TEMPO/BULAN/SALES: open receivables in thousands by due month, per salesman.
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
@@ -7,7 +8,7 @@
 namespace receivable_reports {
 
 xbase::Status LTEMPOBLSALES(frame::Session& session, const Args&) {
-  if (!OpenTables(session, {"MASTCUS", "MASTSLS", "PIUTDBT", "PIUTKR1", "PIUTKR2", "PIUTJBL"})) {
+  if (!frame::OpenTables(session, {"MASTCUS", "MASTSLS", "PIUTDBT", "PIUTKR1", "PIUTKR2", "PIUTJBL"})) {
     return xbase::Status::OK();
   }
   DueMonthLimits limits{Blank(10), Blank(6), "", Blank(2), session.Today(), session.Today(), session.Today()};

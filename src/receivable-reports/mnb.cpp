@@ -1,13 +1,14 @@
 // PIUTANG dan PEMBAYARAN (B): the invoices of a sales period with what was paid, deducted and
 // returned up to a date and the balance left, per customer, or one line per customer.
+#include "console/message.h"
 #include "frame/grid_cells.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "receivable-reports/limits_form.h"
 #include "receivable-reports/list_reports.h"
 #include "receivable-reports/receivable_book.h"
 #include "receivable-reports/report_screens.h"
 #include "receivable-reports/sheet_table.h"
-#include "console/message.h"
 #include "xbase/text_functions.h"
 
 namespace receivable_reports {
@@ -165,7 +166,7 @@ void InvoicePaymentsBook(frame::Session& session, const InvoicePaymentLimits& li
 }
 
 xbase::Status MNB(frame::Session& session, const Args&) {
-  if (!OpenTables(session, {"MASTCUS", "PIUTDBT", "PIUTKR1", "PIUTKR2", "PIUTJBL"})) return xbase::Status::OK();
+  if (!frame::OpenTables(session, {"MASTCUS", "PIUTDBT", "PIUTKR1", "PIUTKR2", "PIUTJBL"})) return xbase::Status::OK();
   InvoicePaymentLimits limits{Blank(10), Blank(6), Blank(4), Blank(20), Blank(2),
                               session.Today(), session.Today(), session.Today()};
   double per_page = 55;

@@ -80,7 +80,7 @@ xbase::Status BuildSalesAgainstReceivables(frame::Session& session, const ListLi
 }
 
 xbase::Status PPJ(frame::Session& session, const Args&) {
-  if (!OpenTables(session, {"SRTJLN1", "SRTJLN2", "PIUTDBT"})) return xbase::Status::OK();
+  if (!frame::OpenTables(session, {"SRTJLN1", "SRTJLN2", "PIUTDBT"})) return xbase::Status::OK();
   ListLimits limits{"", "", session.Today(), session.Today()};
   double per_page = 55;
   while (AskLimits(session, "PENJUALAN VS PIUTANG",

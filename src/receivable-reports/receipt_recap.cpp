@@ -140,7 +140,9 @@ ReportText ReceiptRecapText(const ListLimits& limits, bool by_salesman, const st
 }
 
 xbase::Status RunReceiptRecap(frame::Session& session, bool by_salesman) {
-  if (!OpenTables(session, {"MASTCUS", by_salesman ? "MASTSLS" : "TIPE", "PIUTDBT", "PIUTKR1", "PIUTKR2", "PIUTJBL"})) {
+  if (!frame::OpenTables(
+          session,
+          {{"MASTCUS"}, {by_salesman ? "MASTSLS" : "TIPE"}, {"PIUTDBT"}, {"PIUTKR1"}, {"PIUTKR2"}, {"PIUTJBL"}})) {
     return xbase::Status::OK();
   }
   const std::string title = std::string("REKAP PENERIMAAN PIUTANG by ") + (by_salesman ? "SALES" : "TIPE");

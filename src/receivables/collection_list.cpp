@@ -93,7 +93,7 @@ xbase::Status NameCollection(documents::SaveScope& save, frame::Session& session
 
 }  // namespace
 
-bool OpenCollectionTables(frame::Session& session) {
+frame::OpenedTables OpenCollectionTables(frame::Session& session) {
   return OpenTablesAs(session, kCollectionTables);
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "console/array_browse.h"
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
@@ -46,7 +47,7 @@ struct CollectionList {
 };
 
 // The tables of the list screens, shared; false (all closed) when one cannot be opened.
-bool OpenCollectionTables(frame::Session& session);
+frame::OpenedTables OpenCollectionTables(frame::Session& session);
 // A blank line numbered `n` (from 1).
 console::ValueRow BlankCollectionLine(size_t n);
 

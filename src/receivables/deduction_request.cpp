@@ -96,7 +96,7 @@ bool CheckInvoice(frame::Session& session, DeductionRequest* request, size_t lin
 
 }  // namespace
 
-bool OpenDeductionTables(frame::Session& session) {
+frame::OpenedTables OpenDeductionTables(frame::Session& session) {
   return OpenTablesAs(session, kDeductionTables);
 }
 

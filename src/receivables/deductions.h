@@ -12,6 +12,7 @@
 
 #include "console/array_browse.h"
 #include "console/console.h"
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
@@ -71,7 +72,7 @@ struct DeductionRequest {
 };
 
 // The tables every deduction screen opens, shared; false (all closed) when one cannot be opened.
-bool OpenDeductionTables(frame::Session& session);
+frame::OpenedTables OpenDeductionTables(frame::Session& session);
 
 // A blank request line numbered `n` (from 1).
 console::ValueRow BlankDeductionLine(size_t n);

@@ -53,7 +53,7 @@ std::string Money(double value) {
 
 }  // namespace
 
-bool OpenSplitTables(frame::Session& session) {
+frame::OpenedTables OpenSplitTables(frame::Session& session) {
   return OpenTablesAs(session, kSplitTables);
 }
 

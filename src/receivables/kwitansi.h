@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "console/array_browse.h"
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
@@ -45,7 +46,7 @@ struct Kwitansi {
 
 // The receipt tables (Kwit_1, Kwit_2, Kwit_3, SETUP, PIUTDBT), shared; false (all closed) when one
 // cannot be opened.
-bool OpenKwitansiTables(frame::Session& session);
+frame::OpenedTables OpenKwitansiTables(frame::Session& session);
 // A blank invoice line numbered `n` (from 1).
 console::ValueRow BlankKwitansiLine(size_t n);
 

@@ -99,7 +99,7 @@ xbase::Status DeleteRows(frame::Session& session, std::string_view alias, std::s
 
 }  // namespace
 
-bool OpenKwitansiTables(frame::Session& session) {
+frame::OpenedTables OpenKwitansiTables(frame::Session& session) {
   return OpenTablesAs(session, kKwitansiTables);
 }
 

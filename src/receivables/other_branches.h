@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "console/array_browse.h"
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/status.h"
 #include "xbase/value.h"
@@ -41,7 +42,7 @@ struct GiroSplit {
 
 // The tables of the split screen (GIRODBT as `GiroDbt`, GIROKDT, MASTCUS as `Mastcus`, SETUP as
 // `setup`), shared; false (all closed) when one cannot be opened.
-bool OpenSplitTables(frame::Session& session);
+frame::OpenedTables OpenSplitTables(frame::Session& session);
 
 // Loads split->number: the instrument must be registered and not received for this branch; its
 // stored split rows become the lines, then a blank line with its customer. False after a message.

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "console/array_browse.h"
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
@@ -57,7 +58,7 @@ bool LineCounts(const console::ValueRow& line);
 
 // OPENDATA: the receipt's tables, shared, with their index files; false (all tables closed) when one
 // cannot be opened.
-bool OpenReceiptTables(frame::Session& session);
+frame::OpenedTables OpenReceiptTables(frame::Session& session);
 
 // The Piutkr1 key of a receipt: branch (6) and number (10).
 std::string ReceiptKey(std::string_view branch, std::string_view number);

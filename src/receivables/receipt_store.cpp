@@ -227,7 +227,7 @@ std::string ReceiptKey(std::string_view branch, std::string_view number) {
   return xbase::PadR(branch, 6) + xbase::PadR(number, 10);
 }
 
-bool OpenReceiptTables(frame::Session& session) {
+frame::OpenedTables OpenReceiptTables(frame::Session& session) {
   return OpenTablesAs(session, kReceiptTables);
 }
 

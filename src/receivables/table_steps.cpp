@@ -2,18 +2,16 @@
 // aliases, and releasing a record lock after a write.
 #include "receivables/table_steps.h"
 
+#include <vector>
+
 #include "frame/open_table.h"
 
 namespace receivables {
 
-bool OpenTablesAs(frame::Session& session, std::span<const AliasedTable> tables) {
-  for (const auto& [table, alias] : tables) {
-    if (!frame::OpenTable(session, table, false, alias)) {
-      session.CloseTables();
-      return false;
-    }
-  }
-  return true;
+frame::OpenedTables OpenTablesAs(frame::Session& session, std::span<const AliasedTable> tables) {
+  std::vector<frame::TableUse> uses;
+  for (const auto& [table, alias] : tables) uses.emplace_back(table, alias);
+  return frame::OpenTables(session, uses);
 }
 
 xbase::Status Unlocked(xbase::WorkArea& area, const xbase::Status& status) {

@@ -6,6 +6,7 @@
 #include <span>
 #include <utility>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/status.h"
 #include "xbase/work_area.h"
@@ -15,8 +16,8 @@ namespace receivables {
 // A table of the catalog and the alias a screen opens it under.
 using AliasedTable = std::pair<const char*, const char*>;
 
-// Opens every table, shared, with its index files; false (all tables closed) when one cannot be opened.
-bool OpenTablesAs(frame::Session& session, std::span<const AliasedTable> tables);
+// Opens every table, shared, under its alias through frame::OpenTables.
+frame::OpenedTables OpenTablesAs(frame::Session& session, std::span<const AliasedTable> tables);
 
 // Unlocks the record of `area`: the write's `status`, or when it is OK, the failure of the unlock.
 xbase::Status Unlocked(xbase::WorkArea& area, const xbase::Status& status);

@@ -218,10 +218,11 @@ double AdminNote::ReturnValue() const {
   return sum;
 }
 
-bool OpenAdminReturnTables(frame::Session& session) {
-  return OpenTables(session, {"MASTBRJ", "STOKBRG", "SRTJLN1", "SRTJLN2", "SRTJLN3", "MASTCUS", "SLSODR1", "SLSODR2",
-                              "PIUTDBT", "SETUP", "PERUSH", "TIPE", "MASTSLS", "MASTGDG", "RTJUAL1", "RTJUAL2",
-                              "RTJUAL3", "PIUTKR1", "PIUTKR2", "PPN_KEL"});
+frame::OpenedTables OpenAdminReturnTables(frame::Session& session) {
+  return frame::OpenTables(session,
+                           {{"MASTBRJ"}, {"STOKBRG"}, {"SRTJLN1"}, {"SRTJLN2"}, {"SRTJLN3"}, {"MASTCUS"}, {"SLSODR1"},
+                            {"SLSODR2"}, {"PIUTDBT"}, {"SETUP"},   {"PERUSH"},  {"TIPE"},    {"MASTSLS"}, {"MASTGDG"},
+                            {"RTJUAL1"}, {"RTJUAL2"}, {"RTJUAL3"}, {"PIUTKR1"}, {"PIUTKR2"}, {"PPN_KEL"}});
 }
 
 bool LCGERSURATJALAN(frame::Session& session, std::string_view typed, AdminNote* note) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
@@ -47,7 +48,7 @@ struct AdminNote {
 };
 
 // The tables the administrative return opens; false (all closed) when one cannot be opened.
-bool OpenAdminReturnTables(frame::Session& session);
+frame::OpenedTables OpenAdminReturnTables(frame::Session& session);
 
 // LCGERSURATJALAN: checks delivery note `number` in the order of the screen (a settled or returned
 // invoice, a tax invoice, an unknown note, an earlier administrative return, an unprinted note, the

@@ -6,7 +6,9 @@
 #include "console/get.h"
 #include "console/message.h"
 #include "frame/local_path.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
+#include "pickers/picker_support.h"
 #include "returns/requests.h"
 #include "returns/return_procedures.h"
 #include "returns/return_tables.h"
@@ -16,7 +18,7 @@
 namespace returns {
 
 xbase::Status AJUKANR1(frame::Session& session, const Arguments&) {
-  if (!OpenTables(session, {"SETUP", "DRAFTR1", "DRAFTR2"})) return xbase::Status::OK();
+  if (!frame::OpenTables(session, {"SETUP", "DRAFTR1", "DRAFTR2"})) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));

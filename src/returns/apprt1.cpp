@@ -8,6 +8,7 @@
 #include "console/get.h"
 #include "console/message.h"
 #include "frame/grid_cells.h"
+#include "frame/open_table.h"
 #include "pickers/picker_support.h"
 #include "returns/request_view.h"
 #include "returns/requests.h"
@@ -84,7 +85,8 @@ xbase::Status APPRT1(frame::Session& session, const Arguments&) {
   form.Add(11, 17, &folder, "@S55");
   xbase::Status s;
   if (!form.Read(con).escaped && RequestFilesThere(session, xbase::AllTrim(folder))) {
-    if (OpenTables(session, {"MASTBRJ", "SRTJLN1", "MASTCUS"}) && OpenRequestFiles(session, xbase::AllTrim(folder))) {
+    if (frame::OpenTables(session, {"MASTBRJ", "SRTJLN1", "MASTCUS"}) &&
+        OpenRequestFiles(session, xbase::AllTrim(folder))) {
       s = ApproveAll(session);
       CloseRequestFiles(session);
     }

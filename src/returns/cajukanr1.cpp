@@ -5,6 +5,7 @@
 #include "console/box.h"
 #include "console/get.h"
 #include "console/message.h"
+#include "frame/open_table.h"
 #include "returns/return_forms.h"
 #include "returns/return_procedures.h"
 #include "returns/return_tables.h"
@@ -13,7 +14,7 @@
 namespace returns {
 
 xbase::Status CAJUKANR1(frame::Session& session, const Arguments&) {
-  if (!OpenTables(session, {"SETUP", "MASTBRJ", "MASTCUS", "PIUTDBT"})) return xbase::Status::OK();
+  if (!frame::OpenTables(session, {"SETUP", "MASTBRJ", "MASTCUS", "PIUTDBT"})) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));

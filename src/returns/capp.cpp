@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "console/message.h"
+#include "frame/open_table.h"
 #include "returns/late_payments.h"
 #include "returns/return_procedures.h"
 #include "returns/return_tables.h"
@@ -9,7 +10,7 @@
 namespace returns {
 
 xbase::Status CAPP(frame::Session& session, const Arguments&) {
-  if (!OpenTables(session, {"MASTCUS", "PIUTDBT", "KIRIMAPP"})) return xbase::Status::OK();
+  if (!frame::OpenTables(session, {"MASTCUS", "PIUTDBT", "KIRIMAPP"})) return xbase::Status::OK();
   std::vector<LateRequest> requests;
   xbase::Status s = LoadLateRequests(session, &requests);
   if (s.ok() && requests.empty()) {

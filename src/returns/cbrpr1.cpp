@@ -5,7 +5,9 @@
 #include "console/get.h"
 #include "console/message.h"
 #include "frame/code_pick.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
+#include "pickers/picker_support.h"
 #include "returns/return_forms.h"
 #include "returns/return_procedures.h"
 #include "returns/return_tables.h"
@@ -14,7 +16,7 @@
 namespace returns {
 
 xbase::Status CBRPR1(frame::Session& session, const Arguments&) {
-  if (!OpenTables(session, {"MASTBRJ", "MASTCUS", "DRAFTR1", "DRAFTR2"})) return xbase::Status::OK();
+  if (!frame::OpenTables(session, {"MASTBRJ", "MASTCUS", "DRAFTR1", "DRAFTR2"})) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));

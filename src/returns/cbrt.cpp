@@ -8,7 +8,9 @@
 #include "console/message.h"
 #include "documents/field_values.h"
 #include "frame/code_pick.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
+#include "pickers/picker_support.h"
 #include "returns/return_forms.h"
 #include "returns/return_instrument.h"
 #include "returns/return_procedures.h"
@@ -54,7 +56,8 @@ xbase::Status PrintReturnReceipt(frame::Session& session) {
 }
 
 xbase::Status CBRT(frame::Session& session, const Arguments&) {
-  if (!OpenTables(session, {"SETUP", "MASTBRJ", "MASTCUS", "MASTJNS", "RTJUAL1", "RTJUAL2", "GIRODBT"})) {
+  if (!frame::OpenTables(session,
+                         {{"SETUP"}, {"MASTBRJ"}, {"MASTCUS"}, {"MASTJNS"}, {"RTJUAL1"}, {"RTJUAL2"}, {"GIRODBT"}})) {
     return xbase::Status::OK();
   }
   console::Console& con = session.console();

@@ -8,7 +8,9 @@
 #include "documents/record_binding.h"
 #include "documents/save_scope.h"
 #include "documents/record_writes.h"
+#include "documents/save_scope.h"
 #include "documents/stored_lines.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "returns/return_tables.h"
@@ -75,10 +77,10 @@ double Draft::Net() const {
   return sum;
 }
 
-bool OpenDraftTables(frame::Session& session) {
-  return OpenTables(session, {"RELASI_EXT", "MASTBRJ", "STOKBRG", "SRTJLN1", "SRTJLN2", "MASTCUS", "DRAFTR1",
-                              "DRAFTR2", "PIUTDBT", "SETUP", "PERUSH", "TIPE", "MASTSLS", "OTL_GRP", "OTL_MBR",
-                              "MASTGDG", "GIRODBT"});
+frame::OpenedTables OpenDraftTables(frame::Session& session) {
+  return frame::OpenTables(
+      session, {"RELASI_EXT", "MASTBRJ", "STOKBRG", "SRTJLN1", "SRTJLN2", "MASTCUS", "DRAFTR1", "DRAFTR2", "PIUTDBT",
+                "SETUP", "PERUSH", "TIPE", "MASTSLS", "OTL_GRP", "OTL_MBR", "MASTGDG", "GIRODBT"});
 }
 
 bool NamesOtherInstrument(frame::Session& session, std::string_view number, bool* other) {

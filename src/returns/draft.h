@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
@@ -48,7 +49,7 @@ struct Draft {
 };
 
 // The tables of the draft entry; false (all closed) when one cannot be opened.
-bool OpenDraftTables(frame::Session& session);
+frame::OpenedTables OpenDraftTables(frame::Session& session);
 
 // True when instrument `number` of the open GIRODBT is there and is not a return; such a number may
 // never become a return.

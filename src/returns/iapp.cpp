@@ -2,7 +2,9 @@
 #include <string>
 
 #include "console/message.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
+#include "pickers/picker_support.h"
 #include "returns/late_payments.h"
 #include "returns/return_procedures.h"
 #include "returns/return_tables.h"
@@ -13,7 +15,7 @@ xbase::Status IAPP(frame::Session& session, const Arguments&) {
   console::Console& con = session.console();
   const int answer = console::PESAN(con, "yakin data approval akan diimpor (y/t)");
   if (answer != 'y' && answer != 'Y') return xbase::Status::OK();
-  if (!OpenTables(session, {"PIUTDBT", "KIRIMAPP"})) return xbase::Status::OK();
+  if (!frame::OpenTables(session, {"PIUTDBT", "KIRIMAPP"})) return xbase::Status::OK();
   int done = 0;
   bool imported = false;
   xbase::Status s = ImportApprovals(session, &done, &imported);

@@ -93,7 +93,7 @@ bool OpenLateRequests(frame::Session& session, std::string_view folder) {
 }
 
 xbase::Status KAPP(frame::Session& session, const Arguments&) {
-  if (!OpenTables(session, {"MASTCUS", "PIUTDBT"})) return xbase::Status::OK();
+  if (!frame::OpenTables(session, {"MASTCUS", "PIUTDBT"})) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   DrawBox(con);

@@ -242,7 +242,7 @@ double Minute::ScheduledQuantity() const {
   return sum;
 }
 
-bool OpenNegotiationTables(frame::Session& session) {
+frame::OpenedTables OpenNegotiationTables(frame::Session& session) {
   return frame::OpenTables(session, {{"SETUP"},
                                      {"KARYAWAN"},
                                      {"MASTCUS"},

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
@@ -108,7 +109,7 @@ struct Minute {
 // BUKADATANEGO: the minute tables with the lookups (SETUP, KARYAWAN, MASTCUS, PEC, MASTBRJ, MASTGOL,
 // JOS), and BAC_N2 and BAC_N21 a second time as eks1 and eks2 for copying products of earlier
 // minutes; false (all closed) when one cannot be opened.
-bool OpenNegotiationTables(frame::Session& session);
+frame::OpenedTables OpenNegotiationTables(frame::Session& session);
 
 // The open table of `alias`.
 xbase::WorkArea& NegotiationArea(frame::Session& session, std::string_view alias);

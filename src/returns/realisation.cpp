@@ -11,6 +11,7 @@
 #include "documents/save_scope.h"
 #include "documents/stock_posting.h"
 #include "documents/stored_lines.h"
+#include "frame/open_table.h"
 #include "returns/draft.h"
 #include "returns/return_instrument.h"
 #include "returns/return_tables.h"
@@ -141,9 +142,9 @@ xbase::Status StillRealisable(frame::Session& session, const std::string& number
 
 }  // namespace
 
-bool OpenRealisationTables(frame::Session& session) {
-  return OpenTables(session, {"SETUP", "MASTBRJ", "STOKBRG", "MASTGDG", "MASTCUS", "MASTJNS", "SRTJLN1", "DRAFTR1",
-                              "DRAFTR2", "RTJUAL1", "RTJUAL2", "GIRODBT"});
+frame::OpenedTables OpenRealisationTables(frame::Session& session) {
+  return frame::OpenTables(session, {"SETUP", "MASTBRJ", "STOKBRG", "MASTGDG", "MASTCUS", "MASTJNS", "SRTJLN1",
+                                     "DRAFTR1", "DRAFTR2", "RTJUAL1", "RTJUAL2", "GIRODBT"});
 }
 
 xbase::Status REALISASIRETURJUAL(frame::Session& session, const Approval& approval, Outcome* outcome) {

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
@@ -21,7 +22,7 @@ struct Approval {
 };
 
 // The tables of the realisation; false (all closed) when one cannot be opened.
-bool OpenRealisationTables(frame::Session& session);
+frame::OpenedTables OpenRealisationTables(frame::Session& session);
 
 // What became of an approved request.
 enum class Outcome { kRealised, kAlreadyRealised, kRefused };

@@ -22,16 +22,6 @@ void DrawEntryScreen(console::Console& con, std::string_view title, std::initial
   for (const Label& label : labels) con.Say(label.row, label.col, label.text, attr);
 }
 
-bool OpenTables(frame::Session& session, std::initializer_list<const char*> tables) {
-  for (const char* table : tables) {
-    if (!frame::OpenTable(session, table)) {
-      session.CloseTables();
-      return false;
-    }
-  }
-  return true;
-}
-
 xbase::Status SeekExact(xbase::WorkArea& area, std::string_view order, std::string_view field, std::string_view text,
                         bool* found) {
   *found = false;

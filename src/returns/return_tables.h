@@ -32,10 +32,6 @@ struct Label {
 // Clears the screen in the entry colours and shows the title (centred on row 0) and the labels.
 void DrawEntryScreen(console::Console& con, std::string_view title, std::initializer_list<Label> labels);
 
-// Opens the catalog tables shared with their index files, each under its name; at the first refusal
-// every table is closed and false comes back.
-bool OpenTables(frame::Session& session, std::initializer_list<const char*> tables);
-
 // Seeks `text` (trailing blanks cut) padded to the width of `field` on index `order` of `area`;
 // *found tells whether the area stands on it.
 xbase::Status SeekExact(xbase::WorkArea& area, std::string_view order, std::string_view field, std::string_view text,

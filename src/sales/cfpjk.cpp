@@ -12,7 +12,6 @@
 #include "frame/open_table.h"
 #include "frame/page_print.h"
 #include "pickers/lookups.h"
-#include "sales/screen_tables.h"
 #include "sales/tax_invoice.h"
 #include "xbase/picture.h"
 #include "xbase/text_functions.h"
@@ -24,9 +23,9 @@ constexpr char kColour[] = "W+/b,N/W";
 
 }  // namespace
 
-bool OpenTaxInvoiceTables(frame::Session& session) {
-  return OpenScreenTables(session, {"SRTJLN1", "SRTJLN2", "MASTCUS", "MASTBRJ", "DT_NPWP", "PPN_KEL",
-                                            "GRUPSJ2", "SETUP",   "JENIS1",  "STATUS",  "DOCUMEN"});
+frame::OpenedTables OpenTaxInvoiceTables(frame::Session& session) {
+  return frame::OpenTables(session, {"SRTJLN1", "SRTJLN2", "MASTCUS", "MASTBRJ", "DT_NPWP", "PPN_KEL", "GRUPSJ2",
+                                     "SETUP", "JENIS1", "STATUS", "DOCUMEN"});
 }
 
 namespace {

@@ -9,12 +9,11 @@
 #include "console/get.h"
 #include "console/keys.h"
 #include "console/message.h"
-#include "frame/line_editor.h"
 #include "frame/line_arrays.h"
+#include "frame/line_editor.h"
 #include "frame/open_table.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
-#include "sales/screen_tables.h"
 #include "sales/free_goods.h"
 #include "sales/goods_lookup.h"
 #include "xbase/number_text.h"
@@ -34,10 +33,9 @@ const std::vector<std::string> kPictures = {"99.",     "@!",     "@!",     "@!",
 
 }  // namespace
 
-bool OpenFreeGoodsTables(frame::Session& session) {
-  return OpenScreenTables(session, {"mastbrj", "STOKBRG", "SRTJLN1", "SRTJLN2", "SRTJLN3", "MASTCUS",
-                                            "SLSODR1", "TRANSAK", "fgoods",  "SETUP",   "PERUSH",  "tipe",
-                                            "mastsls", "mastgdg"});
+frame::OpenedTables OpenFreeGoodsTables(frame::Session& session) {
+  return frame::OpenTables(session, {"mastbrj", "STOKBRG", "SRTJLN1", "SRTJLN2", "SRTJLN3", "MASTCUS", "SLSODR1",
+                                     "TRANSAK", "fgoods", "SETUP", "PERUSH", "tipe", "mastsls", "mastgdg"});
 }
 
 namespace {

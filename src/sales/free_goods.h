@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "console/array_browse.h"
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 
@@ -98,7 +99,7 @@ bool SaveFreeGoods(frame::Session& session, const FreeGoodsNote& note);
 bool WriteFreeGoods(frame::Session& session, const FreeGoodsNote& note);
 
 // OPENDATA: the screen's tables; none stays open when one cannot be.
-bool OpenFreeGoodsTables(frame::Session& session);
+frame::OpenedTables OpenFreeGoodsTables(frame::Session& session);
 
 // FGOODS: the menu entry.
 xbase::Status FGOODS(frame::Session& session, const std::vector<xbase::Value>& args);

@@ -139,18 +139,11 @@ void EditLines(frame::Session& session, SalesOrder* order) {
 
 }  // namespace
 
-bool OPENDATA(frame::Session& session) {
+frame::OpenedTables OPENDATA(frame::Session& session) {
   // The screen's tables, in the order it opens them.
-  static constexpr const char* kTables[] = {"databm",  "relasi_ext", "bmonitor", "mastbrj", "STOKBRG", "SRTJLN1",
-                                            "SRTJLN2", "SRTJLN3",    "MASTCUS",  "SLSODR1", "SLSODR2", "PIUTDBT",
-                                            "SETUP",   "PERUSH",     "tipe",     "mastsls", "mastgdg"};
-  for (const char* table : kTables) {
-    if (!frame::OpenTable(session, table)) {
-      session.CloseTables();
-      return false;
-    }
-  }
-  return true;
+  return frame::OpenTables(
+      session, {"databm", "relasi_ext", "bmonitor", "mastbrj", "STOKBRG", "SRTJLN1", "SRTJLN2", "SRTJLN3", "MASTCUS",
+                "SLSODR1", "SLSODR2", "PIUTDBT", "SETUP", "PERUSH", "tipe", "mastsls", "mastgdg"});
 }
 
 bool MustCloseBooks(frame::Session& session) {

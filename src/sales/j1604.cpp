@@ -12,7 +12,6 @@
 #include "frame/line_editor.h"
 #include "frame/open_table.h"
 #include "pickers/pickers.h"
-#include "sales/screen_tables.h"
 #include "sales/proforma_note.h"
 #include "sales/sales.h"
 #include "xbase/number_text.h"
@@ -30,10 +29,10 @@ const std::vector<std::string> kPictures = {"99.", "@!", "@!", "@!", "@!", "9999
 
 }  // namespace
 
-bool OpenProformaNoteTables(frame::Session& session) {
-  return OpenScreenTables(session, {"mastbrj", "STOKBRG", "SRTJLN1", "SRTJLN2", "SRTJLN3", "MASTCUS",
-                                            "PIUTDBT", "SETUP",   "PERUSH",  "tipe",    "mastsls", "mastgdg",
-                                            "pro_ot1", "pro_ot2", "pro_in1", "pro_in2", "otl_grp", "otl_mbr"});
+frame::OpenedTables OpenProformaNoteTables(frame::Session& session) {
+  return frame::OpenTables(
+      session, {"mastbrj", "STOKBRG", "SRTJLN1", "SRTJLN2", "SRTJLN3", "MASTCUS", "PIUTDBT", "SETUP", "PERUSH", "tipe",
+                "mastsls", "mastgdg", "pro_ot1", "pro_ot2", "pro_in1", "pro_in2", "otl_grp", "otl_mbr"});
 }
 
 namespace {

@@ -9,6 +9,7 @@
 
 #include "console/array_browse.h"
 #include "documents/record_binding.h"
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
@@ -79,7 +80,7 @@ bool SaveNewProforma(frame::Session& session, Proforma* proforma);
 bool SaveCorrectedProforma(frame::Session& session, const Proforma& proforma);
 
 // The tables of the proforma form; none stays open when one cannot be.
-bool OpenProformaTables(frame::Session& session);
+frame::OpenedTables OpenProformaTables(frame::Session& session);
 
 // The form of J1601 (new) and J1602 (correction).
 xbase::Status ProformaForm(frame::Session& session, bool correction);

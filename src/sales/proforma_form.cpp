@@ -15,7 +15,6 @@
 #include "frame/open_table.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
-#include "sales/screen_tables.h"
 #include "sales/proforma.h"
 #include "xbase/picture.h"
 #include "xbase/text_functions.h"
@@ -32,9 +31,9 @@ const std::vector<std::string> kPictures = {"99.",    "@!",          "@!",     "
 
 }  // namespace
 
-bool OpenProformaTables(frame::Session& session) {
-  return OpenScreenTables(session, {"mastbrj", "MASTCUS", "relasi_ext", "pro_in1", "pro_in2", "pro_ot1",
-                                            "pkt_yes", "SETUP",   "PERUSH",     "tipe",    "mastsls"});
+frame::OpenedTables OpenProformaTables(frame::Session& session) {
+  return frame::OpenTables(session, {"mastbrj", "MASTCUS", "relasi_ext", "pro_in1", "pro_in2", "pro_ot1", "pkt_yes",
+                                     "SETUP", "PERUSH", "tipe", "mastsls"});
 }
 
 namespace {

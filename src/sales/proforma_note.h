@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "console/array_browse.h"
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
@@ -63,7 +64,7 @@ bool SaveProformaNote(frame::Session& session, const ProformaNote& note);
 bool WriteProformaNote(frame::Session& session, const ProformaNote& note);
 
 // The tables of J1604; none stays open when one cannot be.
-bool OpenProformaNoteTables(frame::Session& session);
+frame::OpenedTables OpenProformaNoteTables(frame::Session& session);
 
 xbase::Status J1604(frame::Session& session, const std::vector<xbase::Value>& args);
 xbase::Status J1605(frame::Session& session, const std::vector<xbase::Value>& args);

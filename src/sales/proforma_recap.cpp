@@ -1,20 +1,20 @@
 // J1608 "REKAP PROFORMA INVOICE" and J1607 "DETAIL PROFORMA INVOICE": the proformas of a period,
 // ordered, delivered and open, per goods or per proforma line.
+#include "sales/proforma_recap.h"
+
 #include <algorithm>
 #include <map>
 #include <string>
 
+#include "console/alert.h"
 #include "console/box.h"
 #include "console/get.h"
 #include "console/message.h"
-#include "console/alert.h"
 #include "frame/open_table.h"
 #include "frame/report_engine.h"
 #include "frame/status_display.h"
 #include "pickers/lookups.h"
 #include "sales/proforma.h"
-#include "sales/screen_tables.h"
-#include "sales/proforma_recap.h"
 #include "xbase/date_functions.h"
 #include "xbase/keyed_read.h"
 #include "xbase/number_text.h"
@@ -149,7 +149,7 @@ xbase::Status AddFigures(const xbase::WorkArea& headers, xbase::WorkArea& lines,
 }
 
 xbase::Status Report(frame::Session& session, bool detail) {
-  if (!OpenScreenTables(session, {"pro_in1", "pro_in2", "mastcus", "mastbrj", "mastgol"})) return xbase::Status::OK();
+  if (!frame::OpenTables(session, {"pro_in1", "pro_in2", "mastcus", "mastbrj", "mastgol"})) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   ProformaFilter filter;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "console/array_browse.h"
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
@@ -77,7 +78,7 @@ struct SalesOrder {
 bool MustCloseBooks(frame::Session& session);
 
 // OPENDATA: opens the screen's tables with their index files; none stays open when one cannot be.
-bool OPENDATA(frame::Session& session);
+frame::OpenedTables OPENDATA(frame::Session& session);
 
 // A line's number or text in a column.
 double Figure(const console::ValueRow& line, OrderColumn column);

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
@@ -76,7 +77,7 @@ std::vector<std::vector<std::string>> TaxInvoicePageForm(const frame::CompanySet
 bool RecordTaxInvoice(frame::Session& session, const TaxInvoice& invoice);
 
 // OPENDATA: the screen's tables; none stays open when one cannot be.
-bool OpenTaxInvoiceTables(frame::Session& session);
+frame::OpenedTables OpenTaxInvoiceTables(frame::Session& session);
 // "PROSES FAKTUR PAJAK": the print chosen ("Windows Print", "Cetak Dot Matrik"), then the record; "Update
 // saja" records without printing. A print that did not reach its printer records nothing. True when
 // recorded.
