@@ -101,25 +101,23 @@ std::string MemberClash(frame::Session& session, const std::vector<std::string>&
 
 xbase::Status SaveSupervisorGroup(frame::Session& session, const std::string& branch, const std::string& code,
                                   const std::string& name, const std::vector<GroupMember>& members) {
-  if (!OpenGroupTables(session)) return xbase::Status::IOError("SALES_MEM", "tidak bisa dibuka");
+  if (!OpenGroupTables(session)) return ListNotSaved(session, xbase::Status::IOError("SALES_MEM", "tidak bisa dibuka"));
   xbase::WorkArea& area = Area(session, "SALES_MEM");
   const std::string spvid = area.PadToField("SPVID", xbase::AllTrim(code));
-  std::vector<uint32_t> records;
-  xbase::Status status = area.SetOrder("SALES_MEM1");
-  if (status.ok()) status = StoredRows(session, area, spvid, &records);
-  std::vector<FieldValues> rows;
+  const xbase::Status status = area.SetOrder("SALES_MEM1");
+  if (!status.ok()) return ListNotSaved(session, status);
+  ListRows list{&area, spvid, {}};
   for (const GroupMember& member : members) {
     if (xbase::IsBlank(member.code)) continue;
-    rows.push_back({{"SPVID", xbase::Value::Text(spvid)}, {"KODE", xbase::Value::Text(member.code)},
-                    {"NAMA", xbase::Value::Text(member.name)}});
+    list.rows.push_back({{"SPVID", xbase::Value::Text(spvid)}, {"KODE", xbase::Value::Text(member.code)},
+                         {"NAMA", xbase::Value::Text(member.name)}});
   }
-  if (status.ok()) status = RewriteRows(session, area, records, rows);
-  if (!status.ok()) return status;
   xbase::WorkArea& supervisors = Area(session, "SPV_SALES");
   const std::string cabang = supervisors.PadToField("CABANG", xbase::AllTrim(branch));
-  return StoreHeader(session, supervisors, cabang + spvid, !rows.empty(),
-                     {{"CABANG", xbase::Value::Text(cabang)}, {"KODE", xbase::Value::Text(spvid)}},
-                     {{"NAMA", xbase::Value::Text(name)}});
+  const ListHeader header{&supervisors, cabang + spvid, !list.rows.empty(),
+                          {{"CABANG", xbase::Value::Text(cabang)}, {"KODE", xbase::Value::Text(spvid)}},
+                          {{"NAMA", xbase::Value::Text(name)}}};
+  return SaveList(session, list, &header);
 }
 
 xbase::Status GRSPV(frame::Session& session, const std::vector<xbase::Value>&) {
@@ -144,8 +142,7 @@ xbase::Status GRSPV(frame::Session& session, const std::vector<xbase::Value>&) {
     if (!EditGrid(session, &rows, layout)) continue;
     std::vector<GroupMember> members;
     for (const console::ValueRow& row : rows) members.push_back({row[kCodeColumn - 1].text(), row[kNameColumn - 1].text()});
-    const xbase::Status saved = SaveSupervisorGroup(session, branch, code, name, members);
-    frame::ShowFailure(session, saved);
+    SaveSupervisorGroup(session, branch, code, name, members).IgnoreError();  // the save shows its own refusal
   }
   return session.tables().CloseAll();
 }

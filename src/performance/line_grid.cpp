@@ -6,7 +6,9 @@
 #include "console/keys.h"
 #include "console/message.h"
 #include "console/table_access.h"
+#include "documents/save_scope.h"
 #include "frame/line_arrays.h"
+#include "frame/open_table.h"
 #include "xbase/session.h"
 #include "xbase/text_functions.h"
 
@@ -98,6 +100,8 @@ xbase::Status StoredRows(frame::Session& session, xbase::WorkArea& area, std::st
   return area.SeekAll(prefix, records);
 }
 
+namespace {
+
 xbase::Status RewriteRows(frame::Session& session, xbase::WorkArea& area, const std::vector<uint32_t>& records,
                           const std::vector<FieldValues>& rows) {
   console::Console& con = session.console();
@@ -120,21 +124,65 @@ xbase::Status RewriteRows(frame::Session& session, xbase::WorkArea& area, const 
   return status;
 }
 
-xbase::Status StoreHeader(frame::Session& session, xbase::WorkArea& area, std::string_view key, bool keep,
-                          const FieldValues& key_fields, const FieldValues& fields) {
+xbase::Status StoreHeader(frame::Session& session, const ListHeader& header) {
   console::Console& con = session.console();
-  xbase::Status status = area.Seek(key);
+  xbase::WorkArea& area = *header.area;
+  xbase::Status status = area.Seek(header.key);
   if (!status.ok()) return status;
   const bool stored = area.found();
-  if (!keep && !stored) return status;
+  if (!header.keep && !stored) return status;
   status = stored ? console::LOCK_REC(con, area) : console::APP_REC(con, area);
-  if (status.ok() && !keep) status = area.Delete();
-  for (size_t i = 0; status.ok() && keep && !stored && i < key_fields.size(); ++i) {
-    status = area.Put(key_fields[i].first, key_fields[i].second);
+  if (status.ok() && !header.keep) status = area.Delete();
+  for (size_t i = 0; status.ok() && header.keep && !stored && i < header.key_fields.size(); ++i) {
+    status = area.Put(header.key_fields[i].first, header.key_fields[i].second);
   }
-  for (size_t i = 0; status.ok() && keep && i < fields.size(); ++i) status = area.Put(fields[i].first, fields[i].second);
+  for (size_t i = 0; status.ok() && header.keep && i < header.fields.size(); ++i) {
+    status = area.Put(header.fields[i].first, header.fields[i].second);
+  }
   const xbase::Status unlocked = area.Unlock();
   return status.ok() ? unlocked : status;
+}
+
+// The list's stored rows and its header's record (or the header table's append lock).
+xbase::Status NameList(frame::Session& session, documents::SaveScope& save, const ListRows& lines,
+                       const ListHeader* header) {
+  std::vector<uint32_t> records;
+  save.Append(*lines.area);
+  xbase::Status status = StoredRows(session, *lines.area, lines.prefix, &records);
+  for (uint32_t record : records) save.Update(*lines.area, record);
+  if (status.ok() && header != nullptr) status = header->area->Seek(header->key);
+  if (status.ok() && header != nullptr) {
+    if (header->area->found()) {
+      save.Update(*header->area, header->area->recno());
+    } else if (header->keep) {
+      save.Append(*header->area);
+    }
+  }
+  return status;
+}
+
+}  // namespace
+
+xbase::Status SaveList(frame::Session& session, const ListRows& lines, const ListHeader* header) {
+  documents::SaveScope save(session.console());
+  xbase::Status status = NameList(session, save, lines, header);
+  if (status.ok()) status = save.Lock();
+  if (!status.ok()) {
+    documents::NothingSaved(session, status);
+    return status;
+  }
+  // Under the append lock nobody adds rows to the list any more: its rows as they are now.
+  std::vector<uint32_t> records;
+  status = save.BeginWrites();
+  if (status.ok()) status = StoredRows(session, *lines.area, lines.prefix, &records);
+  if (status.ok()) status = RewriteRows(session, *lines.area, records, lines.rows);
+  if (status.ok() && header != nullptr) status = StoreHeader(session, *header);
+  return ListNotSaved(session, save.CommitWrites(status));
+}
+
+xbase::Status ListNotSaved(frame::Session& session, const xbase::Status& status) {
+  frame::Shown(session, status);
+  return status;
 }
 
 }  // namespace performance

@@ -49,15 +49,32 @@ using FieldValues = std::vector<std::pair<std::string, xbase::Value>>;
 xbase::Status StoredRows(frame::Session& session, xbase::WorkArea& area, std::string_view prefix,
                          std::vector<uint32_t>* records);
 
-// Writes `rows` over the stored `records` one by one (a deleted record recalled first), deletes
-// the records left over and appends the rows beyond them; every record under its lock.
-xbase::Status RewriteRows(frame::Session& session, xbase::WorkArea& area, const std::vector<uint32_t>& records,
-                          const std::vector<FieldValues>& rows);
+// The rows of a list: those stored under `prefix` on the area's controlling order are written over
+// one by one (a deleted record recalled first), the records left over deleted and the rows beyond
+// them appended.
+struct ListRows {
+  xbase::WorkArea* area = nullptr;
+  std::string prefix;
+  std::vector<FieldValues> rows;
+};
 
-// The header row of a list (sought by `key` on the controlling order): deleted when `keep` is
+// The header row of a list, sought by `key` on the area's controlling order: deleted when `keep` is
 // false; otherwise `fields` are written into it, the row appended with `key_fields` first when missing.
-xbase::Status StoreHeader(frame::Session& session, xbase::WorkArea& area, std::string_view key, bool keep,
-                          const FieldValues& key_fields, const FieldValues& fields);
+struct ListHeader {
+  xbase::WorkArea* area = nullptr;
+  std::string key;
+  bool keep = true;
+  FieldValues key_fields;
+  FieldValues fields;
+};
+
+// Saves a list's rows and its header (when given) all or nothing: every lock is taken before the
+// first write, so that Esc at a lock held elsewhere writes nothing. Shows its own refusal or failure
+// on row 24 and returns it.
+xbase::Status SaveList(frame::Session& session, const ListRows& lines, const ListHeader* header = nullptr);
+
+// A save of a list that failed before SaveList: the failure on row 24, returned.
+xbase::Status ListNotSaved(frame::Session& session, const xbase::Status& status);
 
 }  // namespace performance
 

@@ -92,24 +92,21 @@ std::string TargetGroupClash(const std::vector<std::string>& groups, size_t row)
 
 xbase::Status SaveTargetList(frame::Session& session, const std::string& branch, const std::string& code,
                              const std::string& notes, const std::vector<std::string>& groups) {
-  if (!OpenListTables(session)) return xbase::Status::IOError("MSTARGET", "tidak bisa dibuka");
+  if (!OpenListTables(session)) return ListNotSaved(session, xbase::Status::IOError("MSTARGET", "tidak bisa dibuka"));
   xbase::WorkArea& header = Area(session, "MSTARGET1");
   xbase::WorkArea& lines = Area(session, "MSTARGET2");
   const std::string kdcb = lines.PadToField("KDCB", xbase::AllTrim(branch));
   const std::string kdtg = lines.PadToField("KDTG", xbase::AllTrim(code));
-  std::vector<uint32_t> records;
-  xbase::Status status = StoredRows(session, lines, kdcb + kdtg, &records);
-  std::vector<FieldValues> rows;
+  ListRows list{&lines, kdcb + kdtg, {}};
   for (const std::string& group : groups) {
     if (xbase::IsBlank(group)) continue;
-    rows.push_back({{"KDCB", xbase::Value::Text(kdcb)}, {"KDTG", xbase::Value::Text(kdtg)},
-                    {"PATRON", xbase::Value::Text(group)}});
+    list.rows.push_back({{"KDCB", xbase::Value::Text(kdcb)}, {"KDTG", xbase::Value::Text(kdtg)},
+                         {"PATRON", xbase::Value::Text(group)}});
   }
-  if (status.ok()) status = RewriteRows(session, lines, records, rows);
-  if (!status.ok()) return status;
-  return StoreHeader(session, header, kdcb + kdtg, !rows.empty(),
-                     {{"KDCB", xbase::Value::Text(kdcb)}, {"KDTG", xbase::Value::Text(kdtg)}},
-                     {{"NOTES", xbase::Value::Text(notes)}, {"TG_UPDATE", xbase::Value::FromDate(session.Today())}});
+  const ListHeader stored{&header, kdcb + kdtg, !list.rows.empty(),
+                          {{"KDCB", xbase::Value::Text(kdcb)}, {"KDTG", xbase::Value::Text(kdtg)}},
+                          {{"NOTES", xbase::Value::Text(notes)}, {"TG_UPDATE", xbase::Value::FromDate(session.Today())}}};
+  return SaveList(session, list, &stored);
 }
 
 xbase::Status MTGT(frame::Session& session, const std::vector<xbase::Value>&) {
@@ -139,8 +136,7 @@ xbase::Status MTGT(frame::Session& session, const std::vector<xbase::Value>&) {
     if (!EditGrid(session, &rows, layout)) continue;
     std::vector<std::string> groups;
     for (const console::ValueRow& row : rows) groups.push_back(row[kGroupColumn - 1].text());
-    const xbase::Status saved = SaveTargetList(session, branch, code, notes, groups);
-    frame::ShowFailure(session, saved);
+    SaveTargetList(session, branch, code, notes, groups).IgnoreError();  // the save shows its own refusal
   }
   return session.tables().CloseAll();
 }

@@ -82,24 +82,22 @@ bool CNR(frame::Session& session, std::string* number, console::ValueTable* rows
 }
 
 xbase::Status SaveFocusList(frame::Session& session, const std::string& number, const console::ValueTable& rows) {
-  if (!OpenFocusTables(session)) return xbase::Status::IOError("I_FOKUS", "tidak bisa dibuka");
+  if (!OpenFocusTables(session)) return ListNotSaved(session, xbase::Status::IOError("I_FOKUS", "tidak bisa dibuka"));
   xbase::WorkArea& lines = Area(session, "I_FOKUS");
   const std::string nomor = lines.PadToField("NOMOR", xbase::AllTrim(number));
-  std::vector<uint32_t> records;
-  xbase::Status status = lines.SetOrder("I_FOKUS1");
-  if (status.ok()) status = StoredRows(session, lines, nomor, &records);
-  std::vector<FieldValues> written;
+  const xbase::Status status = lines.SetOrder("I_FOKUS1");
+  if (!status.ok()) return ListNotSaved(session, status);
+  ListRows list{&lines, nomor, {}};
   for (const console::ValueRow& row : rows) {
     if (CellText(row, kCodeColumn).empty()) continue;
-    written.push_back({{"NOMOR", xbase::Value::Text(nomor)},
-                       {"GOLONGAN", row[kGroupColumn - 1]},
-                       {"KODE", row[kCodeColumn - 1]},
-                       {"NAMA", row[kNameColumn - 1]},
-                       {"BOX", row[kBoxColumn - 1]},
-                       {"URUT", xbase::Value::Text(xbase::Str(static_cast<double>(written.size() + 1), 3))}});
+    list.rows.push_back({{"NOMOR", xbase::Value::Text(nomor)},
+                         {"GOLONGAN", row[kGroupColumn - 1]},
+                         {"KODE", row[kCodeColumn - 1]},
+                         {"NAMA", row[kNameColumn - 1]},
+                         {"BOX", row[kBoxColumn - 1]},
+                         {"URUT", xbase::Value::Text(xbase::Str(static_cast<double>(list.rows.size() + 1), 3))}});
   }
-  if (status.ok()) status = RewriteRows(session, lines, records, written);
-  return status;
+  return SaveList(session, list);
 }
 
 xbase::Status SITEM(frame::Session& session, const std::vector<xbase::Value>&) {
@@ -125,8 +123,7 @@ xbase::Status SITEM(frame::Session& session, const std::vector<xbase::Value>&) {
     layout.enter_answers_yes = true;
     layout.enter_on_empty_asks = true;
     if (!EditGrid(session, &rows, layout)) continue;
-    const xbase::Status saved = SaveFocusList(session, number, rows);
-    frame::ShowFailure(session, saved);
+    SaveFocusList(session, number, rows).IgnoreError();  // the save shows its own refusal
   }
   return session.tables().CloseAll();
 }

@@ -79,26 +79,23 @@ double GroupCartonSize(frame::Session& session, const std::string& group) {
 
 xbase::Status SaveSalesmanTargets(frame::Session& session, const std::string& branch, const std::string& salesman,
                                   xbase::Date date, const std::string& code, const std::vector<GroupTarget>& targets) {
-  if (!OpenTargetInputTables(session)) return xbase::Status::IOError("TGSALES", "tidak bisa dibuka");
+  if (!OpenTargetInputTables(session)) return ListNotSaved(session, xbase::Status::IOError("TGSALES", "tidak bisa dibuka"));
   xbase::WorkArea& area = Area(session, "TGSALES");
   const std::string kdcb = area.PadToField("KDCB", xbase::AllTrim(branch));
   const std::string sales = area.PadToField("SALES", xbase::AllTrim(salesman));
-  std::vector<uint32_t> records;
-  xbase::Status status = StoredRows(session, area, kdcb + sales + date.Dtos(), &records);
-  std::vector<FieldValues> rows;
+  ListRows list{&area, kdcb + sales + date.Dtos(), {}};
   for (const GroupTarget& target : targets) {
     if (target.cartons == 0) continue;
-    rows.push_back({{"KDCB", xbase::Value::Text(kdcb)},
-                    {"SALES", xbase::Value::Text(sales)},
-                    {"TANGGAL", xbase::Value::FromDate(date)},
-                    {"KDTG", xbase::Value::Text(code)},
-                    {"PATRON", xbase::Value::Text(target.group)},
-                    {"CARTON", xbase::Value::Num(target.cartons)},
-                    {"QUANTITY", xbase::Value::Num(target.quantity)},
-                    {"TG_UPDATE", xbase::Value::FromDate(session.Today())}});
+    list.rows.push_back({{"KDCB", xbase::Value::Text(kdcb)},
+                         {"SALES", xbase::Value::Text(sales)},
+                         {"TANGGAL", xbase::Value::FromDate(date)},
+                         {"KDTG", xbase::Value::Text(code)},
+                         {"PATRON", xbase::Value::Text(target.group)},
+                         {"CARTON", xbase::Value::Num(target.cartons)},
+                         {"QUANTITY", xbase::Value::Num(target.quantity)},
+                         {"TG_UPDATE", xbase::Value::FromDate(session.Today())}});
   }
-  if (status.ok()) status = RewriteRows(session, area, records, rows);
-  return status;
+  return SaveList(session, list);
 }
 
 xbase::Status TGMG(frame::Session& session, const std::vector<xbase::Value>&) {
@@ -141,8 +138,7 @@ xbase::Status TGMG(frame::Session& session, const std::vector<xbase::Value>&) {
     for (const console::ValueRow& row : rows) {
       targets_typed.push_back({row[kGroupColumn - 1].text(), row[kBoxColumn - 1].number(), row[kQuantityColumn - 1].number()});
     }
-    const xbase::Status saved = SaveSalesmanTargets(session, branch, salesman, date, code, targets_typed);
-    frame::ShowFailure(session, saved);
+    SaveSalesmanTargets(session, branch, salesman, date, code, targets_typed).IgnoreError();  // shown by the save
   }
   return session.tables().CloseAll();
 }

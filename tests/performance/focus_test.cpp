@@ -5,6 +5,9 @@
 #include "performance/grspv.h"
 #include "performance/lfokus.h"
 #include "report_rig.h"
+#include "support/other_workstation.h"
+#include "support/small_folder_check.h"
+#include "support/verified_folder.h"
 
 namespace performance {
 namespace {
@@ -153,6 +156,53 @@ TEST_F(FocusTest, SupervisorGroupsAreEditedOnTheGridAndRefuseSalesmenTakenElsewh
   ASSERT_TRUE(SaveSupervisorGroup(session(), "B2", "SP01", "SARI", {}).ok());
   EXPECT_TRUE(supervisors.GoTo(1).ok());
   EXPECT_TRUE(supervisors.deleted());
+}
+
+// Esc while another workstation edits the supervisor: neither the members nor the supervisor change;
+// once it lets go both are saved, and the folder checks out.
+TEST_F(FocusTest, ASupervisorGroupIsSavedWithItsMembersOrNotAtAll) {
+  ASSERT_TRUE(session().tables().CloseAll().ok());
+  support::SettleSmallFolder(data.path());
+  ASSERT_TRUE(SaveSupervisorGroup(session(), "B2", "SP01", "SARI", {{"S001", "BUDI"}}).ok());
+  xbase::WorkArea& members = Table("SALES_MEM");
+  xbase::WorkArea& supervisors = Table("SPV_SALES");
+  {
+    support::OtherWorkstation other(data.path());
+    other.Hold("SPV_SALES", 1);
+    rig.term.AddKeys({key::kEsc, ' ', ' '});
+    EXPECT_FALSE(SaveSupervisorGroup(session(), "B2", "SP01", "SARI DEWI", {{"S002", "ANI"}, {"S003", "EKO"}}).ok());
+    EXPECT_TRUE(support::Shown(rig.term, "Mencoba mengunci record 1 file SPV_SALES.Dbf, tekan [Esc]=batal...."));
+    EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+    EXPECT_EQ(rig.term.keys_left(), 0u);
+    ASSERT_EQ(members.table().record_count(), 1u);
+    EXPECT_EQ(support::StoredText(members, 1, "KODE"), "S001");
+    EXPECT_EQ(support::StoredText(supervisors, 1, "NAMA"), "SARI");
+  }
+  ASSERT_TRUE(SaveSupervisorGroup(session(), "B2", "SP01", "SARI DEWI", {{"S002", "ANI"}, {"S003", "EKO"}}).ok());
+  ASSERT_EQ(members.table().record_count(), 2u);
+  EXPECT_EQ(support::StoredText(members, 1, "KODE"), "S002");
+  EXPECT_EQ(support::StoredText(members, 2, "NAMA"), "EKO");
+  EXPECT_EQ(support::StoredText(supervisors, 1, "NAMA"), "SARI DEWI");
+  support::ExpectVerified(data.path());
+}
+
+// A focus list waits for the append lock another workstation holds: Esc leaves the stored rows as they were.
+TEST_F(FocusTest, EscAtAFocusListsLockLeavesItsRows) {
+  ASSERT_TRUE(session().tables().CloseAll().ok());
+  support::SettleSmallFolder(data.path());
+  const console::ValueTable rows = {{N(1), T("BUKU"), T("BUKU TULIS"), T("SCHOOL"), N(10)},
+                                    {N(2), T("PENA"), T("PENA BIRU"), T("WRITING"), N(12)}};
+  ASSERT_TRUE(SaveFocusList(session(), "LAPORFOKUS", {rows[0]}).ok());
+  support::OtherWorkstation other(data.path());
+  other.HoldAppend("I_FOKUS");
+  rig.term.AddKeys({key::kEsc, ' ', ' '});
+  EXPECT_FALSE(SaveFocusList(session(), "LAPORFOKUS", {rows[1], rows[0]}).ok());
+  EXPECT_TRUE(support::Shown(rig.term, "Mencoba menambah record file I_FOKUS.Dbf, tekan [Esc]=batal...."));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+  xbase::WorkArea& lines = Table("I_FOKUS");
+  ASSERT_EQ(lines.table().record_count(), 1u);
+  EXPECT_EQ(support::StoredText(lines, 1, "KODE"), "BUKU");
+  support::ExpectVerified(data.path());
 }
 
 }  // namespace
