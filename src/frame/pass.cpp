@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "console/box.h"
 #include "console/get.h"
@@ -15,6 +16,7 @@
 #include "frame/open_table.h"
 #include "frame/prompts.h"
 #include "frame/record_marks.h"
+#include "frame/save_scope.h"
 #include "frame/users.h"
 #include "xbase/password.h"
 #include "xbase/picture.h"
@@ -200,14 +202,25 @@ class UserScreen {
     return Unlocked(s);
   }
 
-  // The user TRANSAK stands on and all his rights rows are deleted.
+  // The user TRANSAK stands on and all his rights rows are deleted, all or nothing; a lock given up or
+  // a failed write is shown here and the user stays.
   xbase::Status DeleteUser(const std::string& nik) {
-    xbase::Status s = DeleteRecord(con_, transak_, transak_.recno());
+    SaveScope save(con_);
+    save.Update(transak_, transak_.recno());
     std::vector<uint32_t> rights;
-    if (s.ok()) s = userdat_.SetOrder("USERDAT2");
+    xbase::Status s = userdat_.SetOrder("USERDAT2");
     if (s.ok()) s = userdat_.SeekAll(userdat_.PadToField("NIK", nik), &rights);
+    for (const uint32_t right : rights) save.Update(userdat_, right);
+    if (s.ok()) s = save.Lock();
+    if (!s.ok()) {
+      NothingSaved(session_, s);
+      return xbase::Status::OK();
+    }
+    s = save.BeginWrites();
+    if (s.ok()) s = DeleteRecord(con_, transak_, transak_.recno());
     for (size_t i = 0; s.ok() && i < rights.size(); ++i) s = DeleteRecord(con_, userdat_, rights[i]);
-    return s;
+    Shown(session_, save.CommitWrites(s));
+    return xbase::Status::OK();
   }
 
   // `s`, or the failure of releasing TRANSAK's lock.

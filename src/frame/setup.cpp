@@ -9,6 +9,7 @@
 #include "console/message.h"
 #include "console/table_access.h"
 #include "frame/open_table.h"
+#include "frame/save_scope.h"
 #include "xbase/date_functions.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
@@ -45,6 +46,12 @@ xbase::Status PutKet(console::Console& con, xbase::WorkArea& setup, const std::s
   return s.ok() ? unlocked : s;
 }
 
+// Seeks the LOGSETUP row of a data sub-folder.
+xbase::Status SeekFolderRow(xbase::WorkArea& log, const std::string& folder) {
+  xbase::Status s = log.SetOrder(1);
+  return s.ok() ? log.Seek(log.PadToField("LOGEDPATH", folder)) : s;
+}
+
 // The form's edit fields at column 28, scrolling: the name shown 35 wide, the address lines 40, the
 // other values 20 and the folder 35, so that a value stored longer still fits the form.
 void AddFields(console::GetList* form, CompanyValues* values) {
@@ -59,8 +66,7 @@ void AddFields(console::GetList* form, CompanyValues* values) {
 
 // The sub-folder's LOGSETUP row, when there is one, takes the process date.
 xbase::Status DateFolderRow(console::Console& con, xbase::WorkArea& log, const std::string& folder, xbase::Date date) {
-  xbase::Status s = log.SetOrder(1);
-  if (s.ok()) s = log.Seek(log.PadToField("LOGEDPATH", folder));
+  xbase::Status s = SeekFolderRow(log, folder);
   if (!s.ok() || !log.found()) return s;
   if (s = console::LOCK_REC(con, log); !s.ok()) return s;
   s = log.Put("LOGEDDATE", xbase::Value::FromDate(date));
@@ -68,9 +74,41 @@ xbase::Status DateFolderRow(console::Console& con, xbase::WorkArea& log, const s
   return s.ok() ? unlocked : s;
 }
 
-// After a save: STP takes the values, the search path goes through the data sub-folder and the
-// extra folders (the chr(239) + "DIR" rows of `setup`), and the sub-folder's LOGSETUP row takes the date.
-xbase::Status Apply(Session& session, xbase::WorkArea& setup, xbase::WorkArea& log, const CompanyValues& values) {
+// Every row the save writes: the value rows (or SETUP's append lock for the missing ones), the date
+// rows and the sub-folder's LOGSETUP row.
+xbase::Status NameCompanyRows(SaveScope& save, xbase::WorkArea& setup, xbase::WorkArea& log,
+                              const CompanyValues& values) {
+  xbase::Status s = setup.SetOrder(1);
+  for (int slot = 1; s.ok() && slot <= 13; ++slot) {
+    s = setup.Seek(SlotKey(slot));
+    if (s.ok() && setup.found()) save.Update(setup, setup.recno());
+    if (s.ok() && !setup.found()) save.Append(setup);
+  }
+  std::vector<uint32_t> dates;
+  if (s.ok()) s = setup.SeekAll(kSet2, &dates);
+  for (const uint32_t row : dates) save.Update(setup, row);
+  if (dates.empty()) save.Append(setup);
+  if (s.ok()) s = SeekFolderRow(log, std::string(xbase::AllTrim(values.text[13])));
+  if (s.ok() && log.found()) save.Update(log, log.recno());
+  return s;
+}
+
+// Writes the values and the process date all or nothing; a lock given up or a failed write is shown
+// and nothing is written.
+bool SaveCompanyValues(Session& session, xbase::WorkArea& setup, xbase::WorkArea& log, const CompanyValues& values) {
+  SaveScope save(session.console());
+  xbase::Status s = NameCompanyRows(save, setup, log, values);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) return NothingSaved(session, s);
+  s = save.BeginWrites();
+  if (s.ok()) s = WriteCompanyValues(session.console(), setup, values);
+  if (s.ok()) s = DateFolderRow(session.console(), log, std::string(xbase::AllTrim(values.text[13])), values.date);
+  return Shown(session, save.CommitWrites(s));
+}
+
+// After a save: STP takes the values and the search path goes through the data sub-folder and the
+// extra folders (the chr(239) + "DIR" rows of `setup`).
+xbase::Status Apply(Session& session, xbase::WorkArea& setup, const CompanyValues& values) {
   std::vector<uint32_t> dirs;
   xbase::Status s = setup.SeekAll(kDirRow, &dirs);
   if (!s.ok()) return s;
@@ -86,9 +124,7 @@ xbase::Status Apply(Session& session, xbase::WorkArea& setup, xbase::WorkArea& l
       session.SEARCHPATH_ += (session.SEARCHPATH_.empty() ? "" : ";") + folder;
     }
   }
-  const std::string typed(xbase::AllTrim(values.text[13]));
-  s = DateFolderRow(session.console(), log, typed, values.date);
-  session.STP.text[13] = session.DRVDATA_ + typed;
+  session.STP.text[13] = session.DRVDATA_ + std::string(xbase::AllTrim(values.text[13]));
   session.SetSearchPath(session.DRVDATA_ + ";" + session.STP.text[13] + ";" + session.SEARCHPATH_);
   return s;
 }
@@ -184,10 +220,10 @@ xbase::Status SETUP(Session& session, const std::vector<xbase::Value>&) {
     AddFields(&form, &values);
     if (form.Read(con).escaped) return tables.CloseAll();
     const int answer = console::PESAN(con, "Apakah data sudah benar (Y/T) :");
-    if (answer == 'Y' || answer == 'y') break;
+    // Refused or failed, the form stays with what was typed.
+    if ((answer == 'Y' || answer == 'y') && SaveCompanyValues(session, setup, *log, values)) break;
   }
-  if (s = WriteCompanyValues(con, setup, values); !s.ok()) return s;
-  return Apply(session, setup, *log, values);
+  return Apply(session, setup, values);
 }
 
 }  // namespace frame

@@ -5,6 +5,7 @@
 
 #include "console/keys.h"
 #include "support/data_folder.h"
+#include "support/other_workstation.h"
 #include "support/scripted_session.h"
 #include "xbase/password.h"
 #include "xbase/text_functions.h"
@@ -99,6 +100,23 @@ TEST_F(PassTest, AdministratorCannotBeDeletedButAnotherUserGoesWithHisRights) {
     state.push_back(nik + (rights.deleted() ? " deleted" : ""));
   }
   EXPECT_EQ(state, (std::vector<std::string>{"SYSADMIN", "SYSADMIN", "BUDI deleted", "BUDI deleted"}));
+}
+
+// Esc while another workstation holds one of the user's rights rows: the user and all his rights stay.
+TEST_F(PassTest, AUserIsDeletedWithAllHisRightsOrNotAtAll) {
+  support::OtherWorkstation other(folder.path());
+  other.Hold("USERDAT", 4);
+  Run(Keys({Line("BUDI"), {'H', 'y', key::kEsc, ' ', ' '}}));
+  EXPECT_TRUE(Shown(rig.term, "Mencoba mengunci record 4 file USERDAT.Dbf, tekan [Esc]=batal...."));
+  EXPECT_TRUE(ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+  xbase::WorkArea& users = Table("TRANSAK");
+  ASSERT_TRUE(users.GoTo(2).ok());
+  EXPECT_FALSE(users.deleted());
+  xbase::WorkArea& rights = Table("USERDAT");
+  for (uint32_t recno = 1; recno <= 4; ++recno) {
+    ASSERT_TRUE(rights.GoTo(recno).ok());
+    EXPECT_FALSE(rights.deleted()) << recno;
+  }
 }
 
 TEST_F(PassTest, ChangingTheAdministratorNeedsItsCurrentPassword) {

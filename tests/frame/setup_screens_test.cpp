@@ -12,6 +12,7 @@
 #include "frame/tbbm.h"
 #include "frame/tsetup.h"
 #include "support/data_folder.h"
+#include "support/other_workstation.h"
 #include "support/scripted_session.h"
 #include "support/temp_folder.h"
 #include "xbase/ntx_orders.h"
@@ -154,6 +155,37 @@ TEST_F(SetupScreensTest, CompanySetupSavesEachValueToTheRowOfItsKey) {
   xbase::WorkArea& log = Open(rig.session, "LOGSETUP");
   ASSERT_TRUE(log.GoTo(1).ok());
   EXPECT_EQ(log.DateOf("LOGEDDATE"), xbase::Date::FromYmd(2024, 3, 15));
+}
+
+// Esc while another workstation holds the date row: no value is written, the form stays with what was
+// typed, and a second try after it lets go saves everything.
+TEST_F(SetupScreensTest, CompanySetupSavesAllItsRowsOrNone) {
+  AddRows(SetupArea(), {{{"SETUP", T("\xE0SET113")}, {"KET", T("DATA2024")}},
+                        {{"SETUP", T("\xE0SET101")}, {"KET", T("PT PALUNDA")}},
+                        {{"SETUP", T("\xE0SET214")}, {"KET", T("15-03-2024")}}});
+  AddRows(Open(rig.session, "LOGSETUP"), {{{"LOGEDPATH", T("DATA2024")}}});
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  rig.session.DRVDATA_ = folder.path() + "/";
+  {
+    support::OtherWorkstation other(folder.path());
+    other.Hold("SETUP", 3);
+    rig.term.AddKeys(Join({Typed("PT BARU"), {kCtrlY, kPgDn, 'Y', kEsc, ' ', ' ', kEsc}}));
+    ASSERT_TRUE(SETUP(rig.session, {}).ok());
+    EXPECT_TRUE(Shown(rig.term, "Mencoba mengunci record 3 file SETUP.Dbf, tekan [Esc]=batal...."));
+    EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+    EXPECT_EQ(rig.term.keys_left(), 0u);
+    xbase::WorkArea& setup = SetupArea();
+    EXPECT_EQ(setup.table().record_count(), 3u);
+    EXPECT_EQ(StoredText(setup, 2, "KET"), "PT PALUNDA");
+    EXPECT_EQ(std::string(xbase::RTrim(rig.session.STP.text[1])), "");
+  }
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  rig.term.AddKeys(Join({Typed("PT BARU"), {kCtrlY, kPgDn, 'Y'}}));
+  ASSERT_TRUE(SETUP(rig.session, {}).ok());
+  xbase::WorkArea& setup = SetupArea();
+  EXPECT_EQ(setup.table().record_count(), 14u);
+  EXPECT_EQ(StoredText(setup, 2, "KET"), "PT BARU");
+  EXPECT_EQ(std::string(xbase::RTrim(rig.session.STP.text[1])), "PT BARU");
 }
 
 // A company name stored longer than its 35 columns is edited in a scrolling field and kept whole when

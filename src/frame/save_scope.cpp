@@ -1,6 +1,6 @@
 // The save scope: gathers a save's tables and records, locks them in file-name order, journals them and
 // commits or rolls back.
-#include "documents/save_scope.h"
+#include "frame/save_scope.h"
 
 #include <algorithm>
 #include <string>
@@ -15,7 +15,7 @@
 #include "xbase/save_journal.h"
 #include "xbase/text_functions.h"
 
-namespace documents {
+namespace frame {
 namespace {
 
 // The file name without its folder, in capitals: the same on every workstation, wherever the data
@@ -165,11 +165,11 @@ xbase::Status SaveScope::Release() {
   return first;
 }
 
-bool NothingSaved(frame::Session& session, const xbase::Status& status) {
-  frame::ShowFailure(session, status);
+bool NothingSaved(Session& session, const xbase::Status& status) {
+  ShowFailure(session, status);
   // A check under the locks refuses with its own words; anything else is a failure of the runtime.
   if (!status.IsInvalidArgument()) console::PESAN(session.console(), "Tidak ada yang tersimpan");
   return false;
 }
 
-}  // namespace documents
+}  // namespace frame
