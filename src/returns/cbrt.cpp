@@ -7,6 +7,8 @@
 #include "console/get.h"
 #include "console/message.h"
 #include "documents/field_values.h"
+#include "documents/named_records.h"
+#include "documents/save_scope.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
 #include "frame/status_display.h"
@@ -23,16 +25,33 @@ using documents::L;
 
 namespace {
 
-// After the print: the instrument of a return that is not administrative, then the printed mark.
+// After the print, all or nothing: the instrument of a return that is not administrative, then the
+// printed mark. Esc at a lock held elsewhere marks nothing (said on row 24); the receipt may be
+// printed again.
 xbase::Status MarkPrinted(frame::Session& session, double net) {
   xbase::WorkArea& head = *session.tables().Area("RTJUAL1");
+  xbase::WorkArea& instruments = *session.tables().Area("GIRODBT");
+  const bool instrument = !head.Logical("RADMIN");
+  const uint32_t printed = head.recno();
+  documents::SaveScope save(session.console());
+  save.Update(head, printed);
   xbase::Status s;
-  if (!head.Logical("RADMIN")) {
+  if (instrument) s = documents::NameKeyedRecord(save, instruments, "GIRODBT1", instruments.PadToField("NOMOR", head.Text("NOMOR")));
+  if (instrument) save.Append(instruments);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return xbase::Status::OK();
+  }
+  s = save.BeginWrites();
+  if (s.ok() && instrument) {
     s = RegisterReturnInstrument(session, {head.Text("NOMOR"), head.Text("KDCB"), std::string(xbase::Left(head.Text("KTR2"), 2)),
                                            head.Text("RELASI"), head.DateOf("TANGGAL"), head.Text("KTR1"), net,
                                            head.Text("CODE_ID")});
   }
-  return s.ok() ? Rewrite(session, head, {{"CETAK", L(true)}}) : s;
+  if (s.ok()) s = head.GoTo(printed);
+  if (s.ok()) s = Rewrite(session, head, {{"CETAK", L(true)}});
+  return save.CommitWrites(s);
 }
 
 }  // namespace

@@ -384,10 +384,6 @@ xbase::Status WriteMinute(frame::Session& session, const Minute& minute) {
   return WriteLists(session, minute);
 }
 
-namespace {
-
-// The header of `number` (deleted too) and its stored rows in every list, with every table's append
-// lock; a minute numbered by this save (`number` empty) has nothing stored.
 xbase::Status NameMinute(documents::SaveScope& save, frame::Session& session, const std::string& number) {
   constexpr std::pair<const char*, const char*> kLists[] = {{kMinuteProducts, "BAC_N22"}, {kMinuteDetails, "BAC_N211"},
                                                             {kMinuteSchedule, "BAC_N221"}, {kMinutePayments, "BAC_N32"},
@@ -409,8 +405,6 @@ xbase::Status NameMinute(documents::SaveScope& save, frame::Session& session, co
   return s;
 }
 
-}  // namespace
-
 Minute DuplicateOf(const Minute& old, xbase::Date today) {
   Minute copy = old;
   copy.number = std::string(10, ' ');
@@ -418,20 +412,6 @@ Minute DuplicateOf(const Minute& old, xbase::Date today) {
   copy.approved = false;
   copy.is_new = true;
   return copy;
-}
-
-xbase::Status RemoveMinute(frame::Session& session, std::string_view number) {
-  Minute empty;
-  empty.number = xbase::PadR(number, 10);
-  xbase::Status s = WriteLists(session, empty);
-  bool found = false;
-  if (s.ok()) s = SeekMinute(session, number, &found);
-  if (!s.ok() || !found) return s;
-  xbase::WorkArea& head = NegotiationArea(session, kMinuteHeaders);
-  if (s = console::LOCK_REC(session.console(), head); !s.ok()) return s;
-  s = head.Delete();
-  const xbase::Status released = head.Unlock();
-  return s.ok() ? released : s;
 }
 
 xbase::Status SaveMinute(frame::Session& session, Minute* minute, bool* number_given) {

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "documents/save_scope.h"
 #include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
@@ -152,9 +153,9 @@ xbase::Status WriteMinute(frame::Session& session, const Minute& minute);
 // A new minute holding everything of `old` but its number: dated `today`, not approved.
 Minute DuplicateOf(const Minute& old, xbase::Date today);
 
-// Deletes minute `number`: every row of its lists, then its header. The import takes back a minute
-// it could not finish with it.
-xbase::Status RemoveMinute(frame::Session& session, std::string_view number);
+// Names in `save` the header of `number` (deleted too) and its stored rows in every list, with every
+// table's append lock; a minute numbered by the save (`number` empty) has nothing stored.
+xbase::Status NameMinute(documents::SaveScope& save, frame::Session& session, const std::string& number);
 
 // Copies product `urutan` of minute `ex_number` (the open eks1 and eks2) into *product: name, brand,
 // unit, price, margins and details; the product keeps the minute it came from. False when

@@ -7,6 +7,7 @@
 
 #include "console/message.h"
 #include "console/table_access.h"
+#include "documents/save_scope.h"
 #include "documents/stored_lines.h"
 #include "documents/transfer_folder.h"
 #include "frame/grid_cells.h"
@@ -147,18 +148,19 @@ xbase::Status ReadIncomingMinutes(frame::Session& session, std::vector<Minute>* 
   return xbase::Status::OK();
 }
 
-// Merges one minute; when a write fails the minute is put back as it was (or removed when it was new).
+// Merges one minute all or nothing, every row it changes locked first. A lock given up or a failed
+// write leaves the minute as it was and is returned naming it.
 xbase::Status MergeMinute(frame::Session& session, const Minute& incoming) {
-  Minute before;
-  bool existed = false;
-  if (xbase::Status s = LoadMinute(session, incoming.number, &before, &existed); !s.ok()) return s;
   Progress(session, "Proses tulis BAC NEGO " + Trimmed(incoming.number));
-  const xbase::Status s = WriteMinute(session, incoming);
+  documents::SaveScope save(session.console());
+  xbase::Status s = NameMinute(save, session, incoming.number);
+  if (s.ok()) s = save.Lock();
+  if (s.ok()) s = save.BeginWrites();
+  if (s.ok()) s = WriteMinute(session, incoming);
+  s = save.CommitWrites(s);
   if (s.ok()) return s;
-  const xbase::Status undone = existed ? WriteMinute(session, before) : RemoveMinute(session, incoming.number);
-  std::string told = "BAC NEGO " + Trimmed(incoming.number) + " tidak terimpor: " + s.message();
-  if (!undone.ok()) told += "; pemulihan gagal: " + undone.message();
-  return xbase::Status::IOError(told);
+  return xbase::Status::IOError("BAC NEGO " + Trimmed(incoming.number) + " tidak terimpor: " + s.message() +
+                                "; tidak ada yang tersimpan");
 }
 
 // The approvals of the open confirmation files, read whole and each minute checked before anything

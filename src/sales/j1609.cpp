@@ -8,6 +8,7 @@
 #include "console/table_access.h"
 #include "documents/line_value.h"
 #include "documents/record_writes.h"
+#include "documents/save_scope.h"
 #include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "sales/proforma.h"
@@ -85,7 +86,19 @@ xbase::Status J1609(frame::Session& session, const std::vector<xbase::Value>&) {
   for (const char* table : {"pro_in1", "pro_in2", "pro_ot1", "pro_ot2"}) {
     if (!frame::OpenTable(session, table)) return session.tables().CloseAll();
   }
-  const xbase::Status s = Recount(session);
+  // Every proforma line and every note is rewritten: both tables whole, before the first write. Esc
+  // at a table another workstation holds recounts nothing.
+  documents::SaveScope save(session.console());
+  save.Table(*session.tables().Area("pro_in2"));
+  save.Table(*session.tables().Area("pro_ot1"));
+  xbase::Status s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return session.tables().CloseAll();
+  }
+  s = save.BeginWrites();
+  if (s.ok()) s = Recount(session);
+  s = save.CommitWrites(s);
   if (frame::Checked(session, s)) console::PESAN(session.console(), "Proses selesai");
   return session.tables().CloseAll();
 }

@@ -6,12 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "console/keys.h"
 #include "documents/transfer_folder.h"
 #include "returns/negotiation.h"
 #include "returns/negotiation_approval.h"
 #include "returns/negotiation_exchange.h"
 #include "returns/negotiation_helpers.h"
 #include "support/data_folder.h"
+#include "support/other_workstation.h"
+#include "support/scripted_session.h"
 #include "support/temp_folder.h"
 #include "xbase/text_functions.h"
 
@@ -126,6 +129,42 @@ TEST_F(NegotiationExchangeTest, AnImportThatCannotReadARowNamesItAndMergesNothin
   head.Reopen();
   EXPECT_TRUE(head.Contents("BAC_N1").empty());
   EXPECT_TRUE(head.Contents("BAC_N21").empty());
+}
+
+// A minute merged again while head office has one of its product rows in hand: Esc leaves the
+// merged minute as it was, header and lists alike, and the import names the minute.
+TEST_F(NegotiationExchangeTest, AMinuteMergedAgainIsMergedWholeOrNotAtAll) {
+  Send({"0000000042"});
+  head.Reopen();
+  int merged = 0;
+  ASSERT_TRUE(ImportMinutes(head.rig.session, transfer.path(), &merged).ok()) << head.Message();
+  const Snapshot before = Take(head);
+  Minute minute;
+  bool found = false;
+  ASSERT_TRUE(LoadMinute(branch.rig.session, "0000000042", &minute, &found).ok() && found);
+  minute.products[0].price = 4500000;
+  minute.products[1].price = 900000;
+  ASSERT_TRUE(SaveMinute(branch.rig.session, &minute).ok()) << branch.Message();
+  Send({"0000000042"});
+  {
+    support::OtherWorkstation other(head.folder.path());
+    other.Hold("BAC_N21", 2);
+    head.Reopen();
+    head.rig.term.AddKeys({console::key::kEsc});
+    const xbase::Status s = ImportMinutes(head.rig.session, transfer.path(), &merged);
+    EXPECT_TRUE(support::Shown(head.rig.term, "Mencoba mengunci record 2 file BAC_N21.Dbf, tekan [Esc]=batal...."));
+    EXPECT_EQ(s.message().substr(0, 36), "BAC NEGO 0000000042 tidak terimpor: ") << s.message();
+    EXPECT_TRUE(s.message().ends_with("; tidak ada yang tersimpan")) << s.message();
+    EXPECT_EQ(merged, 0);
+    EXPECT_EQ(Take(head), before);
+  }
+  head.Reopen();
+  ASSERT_TRUE(ImportMinutes(head.rig.session, transfer.path(), &merged).ok()) << head.Message();
+  EXPECT_EQ(merged, 1);
+  Minute stored;
+  ASSERT_TRUE(LoadMinute(head.rig.session, "0000000042", &stored, &found).ok() && found);
+  EXPECT_DOUBLE_EQ(stored.products[0].price, 4500000);
+  EXPECT_DOUBLE_EQ(stored.products[1].price, 900000);
 }
 
 TEST_F(NegotiationExchangeTest, AConfirmationOfAMinuteTheBranchLacksIsRefusedWhole) {

@@ -9,6 +9,7 @@
 #include "returns/return_forms.h"
 #include "returns/return_tables.h"
 #include "returns/returns_test_helpers.h"
+#include "support/other_workstation.h"
 
 namespace returns {
 namespace {
@@ -65,6 +66,29 @@ TEST_F(ReturnFormsTest, OnlyAPrintThatReachedThePrinterRegistersTheInstrument) {
   EXPECT_EQ(Field("GIRODBT", "NOMOR", "RT-09", "KET"), "RTR1");
   EXPECT_DOUBLE_EQ(Number("GIRODBT", "NOMOR", "RT-09", "DEBET"), 10260);
   EXPECT_EQ(Field("GIRODBT", "NOMOR", "RT-09", "NOTES"), "KEMASAN RUSAK");
+}
+
+// Esc while another workstation holds the return: the receipt is printed but neither registered nor
+// marked; printed again once it is free, it is both.
+TEST_F(ReturnFormsTest, TheInstrumentAndThePrintedMarkAreWrittenTogether) {
+  {
+    support::OtherWorkstation other(folder.path());
+    other.Hold("RTJUAL1", 1);
+    rig.term.AddKeys({key::kRight, key::kEnter, key::kEnter, key::kEnter, key::kEnter, key::kEnter, key::kEsc, ' ', ' '});
+    ASSERT_TRUE(PrintReturnReceipt(rig.session).ok());
+    EXPECT_EQ(rig.dot_matrix->jobs().size(), 1u);
+    EXPECT_TRUE(support::Shown(rig.term, "Mencoba mengunci record 1 file RTJUAL1.Dbf, tekan [Esc]=batal...."));
+    EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+    EXPECT_EQ(rig.term.keys_left(), 0u);
+    EXPECT_TRUE(LiveRows("GIRODBT").empty());
+    EXPECT_FALSE(Flag("RTJUAL1", "NOMOR", "RT-09", "CETAK"));
+  }
+  bool found = false;
+  ASSERT_TRUE(SeekExact(Open(rig.session, "RTJUAL1"), "RTJUAL11", "NOMOR", "RT-09", &found).ok() && found);
+  rig.term.AddKeys({key::kRight, key::kEnter, key::kEnter, key::kEnter, key::kEnter, key::kEnter});
+  ASSERT_TRUE(PrintReturnReceipt(rig.session).ok());
+  EXPECT_TRUE(Flag("RTJUAL1", "NOMOR", "RT-09", "CETAK"));
+  EXPECT_DOUBLE_EQ(Number("GIRODBT", "NOMOR", "RT-09", "DEBET"), 10260);
 }
 
 }  // namespace

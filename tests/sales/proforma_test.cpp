@@ -240,6 +240,17 @@ TEST_F(ProformaTest, AProformaThroughItsDeliveryNoteCancellationAndRecount) {
 
   // A recount finds the same realisations.
   site.Put("PRO_IN2", "PRO_IN22", "PD000001            SC0002", "REALISASI", N(77));
+  {
+    // Esc while another workstation holds a note: no line is cleared, no note recounted.
+    support::OtherWorkstation other(site.data());
+    other.Hold("PRO_OT1", 1);
+    rig.term.AddKeys({'Y', key::kEsc, ' ', ' '});
+    ASSERT_TRUE(J1609(rig.session, {}).ok());
+    EXPECT_TRUE(Shown(rig.term, "Mencoba mengunci file PRO_OT1.Dbf, tekan [Esc]=batal...."));
+    EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+    EXPECT_EQ(rig.term.keys_left(), 0u);
+    EXPECT_EQ(site.Number("PRO_IN2", "PRO_IN22", "PD000001            SC0002", "REALISASI"), 77);
+  }
   rig.term.AddKeys({'Y', ' '});
   ASSERT_TRUE(J1609(rig.session, {}).ok());
   EXPECT_EQ(site.Number("PRO_IN2", "PRO_IN22", "PD000001            SC0002", "REALISASI"), 0);
