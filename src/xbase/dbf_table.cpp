@@ -14,6 +14,14 @@ namespace xbase {
 
 namespace {
 
+// How many whole records the table file holds by its length.
+Status RecordsHeld(LockedFile& file, const DbfHeader& header, uint64_t* held) {
+  uint64_t size = 0;
+  const Status s = file.Size(&size);
+  *held = s.ok() && size > header.header_length ? (size - header.header_length) / header.record_length : 0;
+  return s;
+}
+
 // The path of `path` with its extension replaced by `extension`.
 std::string SwapExtension(const std::string& path, std::string_view extension) {
   const size_t slash = path.rfind('/');
@@ -325,6 +333,17 @@ Status DbfTable::AppendBlank() {
   }
   uint32_t recno = 0;
   if (shared) s = RefreshCount();
+  if (!shared && !count_pending_) {
+    // In exclusive use the count lives in memory. Once written with a save's records it may still be
+    // past what the file holds, when that save was then dropped whole (a failed write, a full disk):
+    // counting on from there would leave a gap of records never written.
+    uint64_t held = 0;
+    s = RecordsHeld(*file_, header_, &held);
+    if (s.ok() && held < count_) {
+      count_ = static_cast<uint32_t>(held);
+      count_pending_ = true;
+    }
+  }
   if (s.ok()) {
     recno = count_ + 1;
     if (shared && !file_locked_) s = file_->Lock(kLockBase + recno, 1, true, LockWait::kWait);

@@ -184,6 +184,38 @@ TEST(DbfTableTest, AnExclusiveTablesCountLandsWithTheRecordsASaveAppends) {
   }
 }
 
+// A save whose writes all failed leaves the exclusive table's count where the file is: the next
+// record appended follows the last one on disk, with no gap where the dropped one would have been.
+TEST(DbfTableTest, AnAppendAfterADroppedSaveFollowsTheRecordsOnDisk) {
+  constexpr size_t kRecord = 1 + 10;
+  TempFolder dir;
+  const std::string path = dir.File("t.dbf");
+  std::unique_ptr<DbfTable> table;
+  ASSERT_TRUE(DbfTable::Create(path, {{"kode", 'C', 10, 0}}, &table).ok());
+  for (const char* code : {"A", "B"}) {
+    ASSERT_TRUE(table->AppendBlank().ok() && table->PutText(table->Handle("KODE"), code).ok());
+  }
+  ASSERT_TRUE(table->Close().ok());
+  ASSERT_TRUE(DbfTable::Open(path, OpenMode::kExclusive, &table).ok());
+  SetWriteFault([](const std::string& file) { return Status::IOError(file, "no space left on device"); });
+  ASSERT_TRUE(SaveJournal::Begin(dir.path()).ok());
+  Status s = table->AppendBlank();
+  if (s.ok()) s = table->PutText(table->Handle("KODE"), "C");
+  if (s.ok()) s = table->Flush();
+  EXPECT_TRUE(s.ok());
+  EXPECT_FALSE(SaveJournal::Commit().ok());
+  SetWriteFault(nullptr);
+
+  ASSERT_TRUE(table->AppendBlank().ok() && table->PutText(table->Handle("KODE"), "D").ok());
+  EXPECT_EQ(table->recno(), 3u);
+  ASSERT_TRUE(table->Close().ok());
+  const std::string bytes = ReadFile(path);
+  const size_t kHeader = static_cast<unsigned char>(bytes[8]) | (static_cast<unsigned char>(bytes[9]) << 8);
+  EXPECT_EQ(StoredCount(bytes), 3u);
+  ASSERT_EQ(bytes.size(), kHeader + 3 * kRecord + 1);
+  EXPECT_EQ(bytes.substr(kHeader + 2 * kRecord), " D" + std::string(9, ' ') + "\x1a");
+}
+
 TEST(DbfTableTest, ChangedMemoStaysWhenItFitsAndMovesWhenItGrows) {
   TempFolder dir;
   support::CopyFixture(dir, "xbase/CUST.dbf");
