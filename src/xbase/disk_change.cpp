@@ -68,6 +68,16 @@ Status FlushFile(int fd, const std::string& path) {
   return Status::OK();
 }
 
+Status FlushFileSystem(int fd, const std::string& path) {
+  if (!Flushing()) return Status::OK();
+  Status s = BeforeDiskChange(path);
+  if (!s.ok()) return s;
+  while (::syncfs(fd) != 0) {
+    if (errno != EINTR) return Errno(path, "flush");
+  }
+  return Status::OK();
+}
+
 Status FlushFolder(const std::string& folder) {
   if (!Flushing()) return Status::OK();
   Status s = BeforeDiskChange(folder);

@@ -19,6 +19,9 @@ Status ReadFully(int fd, const std::string& path, uint64_t offset, void* data, s
 Status CutTo(int fd, const std::string& path, uint64_t size);
 // Makes what was written to the file durable (fdatasync), when saves flush (xbase/file_access.h).
 Status FlushFile(int fd, const std::string& path);
+// Makes everything written to the file system holding `fd` durable in one flush (syncfs), when saves
+// flush: cheaper than flushing many files of one save one by one, each of which waits on the disk.
+Status FlushFileSystem(int fd, const std::string& path);
 // Makes the names in a folder durable (fsync of the folder), when saves flush.
 Status FlushFolder(const std::string& folder);
 // Removes a file; a file already gone is no error.

@@ -361,7 +361,7 @@ Status SaveJournal::Gather(JournalContents* contents, std::vector<Pending*>* cha
 }
 
 // Writes the changes, in offset order per file (an index's header and its version first), then
-// flushes every file.
+// makes them durable.
 Status SaveJournal::Apply(const std::vector<Pending*>& changed) const {
   Status s;
   for (const Pending* pending : changed) {
@@ -375,11 +375,30 @@ Status SaveJournal::Apply(const std::vector<Pending*>& changed) const {
     if (s.ok() && pending->resized && length != pending->size) s = CutTo(pending->fd, pending->path, pending->size);
     if (!s.ok()) return s;
   }
+  return FlushChanged(changed);
+}
+
+// Makes the changed files durable together: a file alone on its file system is flushed by itself,
+// several on one are flushed with one flush of that file system. Each flush waits on the disk; a save
+// of a document changes a dozen tables and indexes or more.
+Status SaveJournal::FlushChanged(const std::vector<Pending*>& changed) const {
+  std::vector<std::vector<const Pending*>> by_device;
   for (const Pending* pending : changed) {
-    s = FlushFile(pending->fd, pending->path);
+    auto same = std::find_if(by_device.begin(), by_device.end(), [&](const std::vector<const Pending*>& files) {
+      return files.front()->identity.device == pending->identity.device;
+    });
+    if (same == by_device.end()) {
+      by_device.push_back({pending});
+    } else {
+      same->push_back(pending);
+    }
+  }
+  for (const std::vector<const Pending*>& files : by_device) {
+    const Pending& first = *files.front();
+    const Status s = files.size() == 1 ? FlushFile(first.fd, first.path) : FlushFileSystem(first.fd, first.path);
     if (!s.ok()) return s;
   }
-  return s;
+  return Status::OK();
 }
 
 Status SaveJournal::CommitWrites() {

@@ -75,6 +75,7 @@ class SaveJournal {
   Status LogicalSize(const Pending& pending, uint64_t* size) const;
   Status Gather(JournalContents* contents, std::vector<Pending*>* changed) const;
   Status Apply(const std::vector<Pending*>& changed) const;
+  Status FlushChanged(const std::vector<Pending*>& changed) const;
   Status CommitWrites();
 
   std::string folder_;
