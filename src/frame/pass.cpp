@@ -14,6 +14,7 @@
 #include "console/secret_entry.h"
 #include "console/table_access.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "frame/prompts.h"
 #include "frame/record_marks.h"
 #include "frame/save_scope.h"
@@ -219,7 +220,7 @@ class UserScreen {
     s = save.BeginWrites();
     if (s.ok()) s = DeleteRecord(con_, transak_, transak_.recno());
     for (size_t i = 0; s.ok() && i < rights.size(); ++i) s = DeleteRecord(con_, userdat_, rights[i]);
-    Shown(session_, save.CommitWrites(s));
+    ShowFailure(session_, save.CommitWrites(s));
     return xbase::Status::OK();
   }
 

@@ -9,6 +9,7 @@
 #include "console/message.h"
 #include "console/table_access.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "frame/save_scope.h"
 #include "xbase/date_functions.h"
 #include "xbase/number_text.h"
@@ -103,7 +104,7 @@ bool SaveCompanyValues(Session& session, xbase::WorkArea& setup, xbase::WorkArea
   s = save.BeginWrites();
   if (s.ok()) s = WriteCompanyValues(session.console(), setup, values);
   if (s.ok()) s = DateFolderRow(session.console(), log, std::string(xbase::AllTrim(values.text[13])), values.date);
-  return Shown(session, save.CommitWrites(s));
+  return Checked(session, save.CommitWrites(s));
 }
 
 // After a save: STP takes the values and the search path goes through the data sub-folder and the

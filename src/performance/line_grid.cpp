@@ -9,6 +9,7 @@
 #include "documents/save_scope.h"
 #include "frame/line_arrays.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "xbase/session.h"
 #include "xbase/text_functions.h"
 
@@ -181,7 +182,7 @@ xbase::Status SaveList(frame::Session& session, const ListRows& lines, const Lis
 }
 
 xbase::Status ListNotSaved(frame::Session& session, const xbase::Status& status) {
-  frame::Shown(session, status);
+  frame::ShowFailure(session, status);
   return status;
 }
 
