@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -76,6 +77,15 @@ Status FlushFileSystem(int fd, const std::string& path) {
     if (errno != EINTR) return Errno(path, "flush");
   }
   return Status::OK();
+}
+
+bool OnLocalDisk(int fd) {
+  // The magic numbers of the kernel's local disk file systems (linux/magic.h).
+  constexpr unsigned long kExt = 0xEF53, kXfs = 0x58465342, kBtrfs = 0x9123683E, kF2fs = 0xF2F52010, kTmpfs = 0x01021994;
+  struct statfs info;
+  if (::fstatfs(fd, &info) != 0) return false;
+  const auto type = static_cast<unsigned long>(info.f_type);
+  return type == kExt || type == kXfs || type == kBtrfs || type == kF2fs || type == kTmpfs;
 }
 
 Status FlushFolder(const std::string& folder) {

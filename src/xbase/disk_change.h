@@ -21,7 +21,11 @@ Status CutTo(int fd, const std::string& path, uint64_t size);
 Status FlushFile(int fd, const std::string& path);
 // Makes everything written to the file system holding `fd` durable in one flush (syncfs), when saves
 // flush: cheaper than flushing many files of one save one by one, each of which waits on the disk.
+// Only for a file on a local disk (OnLocalDisk): over a file server or FUSE syncfs may leave the
+// server's copy unflushed, where a flush of each file reaches it.
 Status FlushFileSystem(int fd, const std::string& path);
+// True when `fd` lies on a local disk file system whose syncfs makes every file on it durable.
+bool OnLocalDisk(int fd);
 // Makes the names in a folder durable (fsync of the folder), when saves flush.
 Status FlushFolder(const std::string& folder);
 // Removes a file; a file already gone is no error.

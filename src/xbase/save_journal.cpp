@@ -378,12 +378,17 @@ Status SaveJournal::Apply(const std::vector<Pending*>& changed) const {
   return FlushChanged(changed);
 }
 
-// Makes the changed files durable together: a file alone on its file system is flushed by itself,
-// several on one are flushed with one flush of that file system. Each flush waits on the disk; a save
-// of a document changes a dozen tables and indexes or more.
+// Makes the changed files durable together: several files on one local disk are flushed with one
+// flush of its file system, any other file by itself. Each flush waits on the disk; a save of a
+// document changes a dozen tables and indexes or more.
 Status SaveJournal::FlushChanged(const std::vector<Pending*>& changed) const {
   std::vector<std::vector<const Pending*>> by_device;
   for (const Pending* pending : changed) {
+    if (!OnLocalDisk(pending->fd)) {
+      const Status s = FlushFile(pending->fd, pending->path);
+      if (!s.ok()) return s;
+      continue;
+    }
     auto same = std::find_if(by_device.begin(), by_device.end(), [&](const std::vector<const Pending*>& files) {
       return files.front()->identity.device == pending->identity.device;
     });

@@ -14,6 +14,7 @@
 #include "support/files.h"
 #include "support/programs.h"
 #include "support/temp_folder.h"
+#include "xbase/disk_change.h"
 #include "xbase/file_lock.h"
 #include "xbase/journal_file.h"
 #include "xbase/journal_recovery.h"
@@ -151,13 +152,22 @@ TEST(SaveJournalTest, ASaveBegunInsideAnotherJoinsItAndAFailedInnerOneDropsBoth)
   EXPECT_EQ(ReadFile(dir.File("a.dbf")), "12cdefghij");
 }
 
+// The flushes that make the save's two files durable: one of their file system on a local disk, one
+// a file elsewhere.
+int FileFlushes(const TempFolder& dir) {
+  const int fd = ::open(dir.path().c_str(), O_RDONLY | O_DIRECTORY);
+  const bool local = OnLocalDisk(fd);
+  ::close(fd);
+  return local ? 1 : 2;
+}
+
 // Changes on disk of the save above: the journal's write and flush, the folder's flush when the
-// journal is made, a cut and three writes, one flush of the files' file system, the journal's cut and
-// flush.
-constexpr int kChangesOfTheSave = 10;
+// journal is made, a cut and three writes, the files' flushes, the journal's cut and flush.
+int ChangesOfTheSave(const TempFolder& dir) { return 9 + FileFlushes(dir); }
 
 TEST(SaveJournalTest, AFailureAtAnyChangeOnDiskUndoesTheSaveAtOnce) {
-  for (int k = 1; k <= kChangesOfTheSave + 1; ++k) {
+  const int all_changes = ChangesOfTheSave(TempFolder());
+  for (int k = 1; k <= all_changes + 1; ++k) {
     SCOPED_TRACE("failing change " + std::to_string(k));
     TempFolder dir;
     WriteFile(dir.File("a.dbf"), kBeforeA);
@@ -177,16 +187,17 @@ TEST(SaveJournalTest, AFailureAtAnyChangeOnDiskUndoesTheSaveAtOnce) {
       WriteTheSave(*a, *b);
       const Status s = SaveJournal::Commit();
       SetWriteFault(nullptr);
-      // 1: the folder's flush as the journal is made; 2, 3: the journal; 4 to 8: the files.
-      const std::string failed_file = k == 1 ? dir.path() : k <= 3 ? journal_path() : k == 6 || k == 7 ? dir.File("b.ntx") : dir.File("a.dbf");
-      if (k <= 8) {
+      // 1: the folder's flush as the journal is made; 2, 3: the journal; 4 to 7: the writes; then
+      // the flushes (a.dbf's first).
+      const std::string failed_file = k == 1 ? dir.path() : k <= 3 ? journal_path() : k == 6 || k == 7 || k == 9 ? dir.File("b.ntx") : dir.File("a.dbf");
+      if (k <= all_changes - 2) {
         EXPECT_EQ(s.ToString(), "IO error: " + failed_file + ": no space left on device");
         EXPECT_EQ(ReadFile(dir.File("a.dbf")), kBeforeA);
         EXPECT_EQ(ReadFile(dir.File("b.ntx")), kBeforeB);
       } else {
         // The files hold the save: a journal that cannot be emptied is removed instead.
         EXPECT_TRUE(s.ok()) << s.ToString();
-        EXPECT_EQ(changes, k <= kChangesOfTheSave ? k + 1 : kChangesOfTheSave);
+        EXPECT_EQ(changes, k <= all_changes ? k + 1 : all_changes);
         EXPECT_EQ(ReadFile(dir.File("a.dbf")), kAfterA);
         EXPECT_EQ(ReadFile(dir.File("b.ntx")), kAfterB);
       }
@@ -216,18 +227,19 @@ int SaveAndDieAt(const TempFolder& dir, int k) {
 }
 
 TEST(SaveJournalTest, AProcessDyingAtAnyChangeLeavesWhatRecoveryUndoesOrTheWholeSave) {
-  for (int k = 1; k <= kChangesOfTheSave + 1; ++k) {
+  const int all_changes = ChangesOfTheSave(TempFolder());
+  for (int k = 1; k <= all_changes + 1; ++k) {
     SCOPED_TRACE("dying at change " + std::to_string(k));
     TempFolder dir;
     WriteFile(dir.File("a.dbf"), kBeforeA);
     WriteFile(dir.File("b.ntx"), kBeforeB);
     const int child = SaveAndDieAt(dir, k);
-    EXPECT_EQ(support::WaitChild(child), k > kChangesOfTheSave ? 2 : 0);
+    EXPECT_EQ(support::WaitChild(child), k > all_changes ? 2 : 0);
     std::vector<RecoveredSave> recovered;
     ASSERT_TRUE(RecoverFolder(dir.path(), RecoveryScope::kAll, &recovered).ok());
     EXPECT_TRUE(Journals(dir.path()).empty());
-    // Past the journal's flush (change 2) and before its cut (change 9) the save is undone.
-    if (k >= 3 && k <= 9) {
+    // Past the journal's flush (change 2) and before its cut (the last change but one) the save is undone.
+    if (k >= 3 && k <= all_changes - 1) {
       ASSERT_EQ(recovered.size(), 1u);
       EXPECT_EQ(recovered[0].files, (std::vector<std::string>{"a.dbf", "b.ntx"}));
       EXPECT_TRUE(recovered[0].grown.empty());
@@ -236,7 +248,7 @@ TEST(SaveJournalTest, AProcessDyingAtAnyChangeLeavesWhatRecoveryUndoesOrTheWhole
     } else {
       EXPECT_TRUE(recovered.empty());
     }
-    const bool saved = k > 9;
+    const bool saved = k > all_changes - 1;
     EXPECT_EQ(ReadFile(dir.File("a.dbf")), saved ? kAfterA : kBeforeA);
     EXPECT_EQ(ReadFile(dir.File("b.ntx")), saved ? kAfterB : kBeforeB);
   }
