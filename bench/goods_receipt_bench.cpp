@@ -5,21 +5,20 @@
 // and the files flushed to the disk (flush:1) or not (flush:0).
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "bench_support.h"
-#include "console/console.h"
-#include "console/scripted_terminal.h"
+#include "demo_workstation.h"
 #include "frame/session.h"
 #include "purchasing/shipment_import.h"
-#include "site/data_folder.h"
 #include "site/demo_data.h"
 #include "xbase/file_access.h"
 
 namespace {
+
+using bench::DemoWorkstation;
 
 using xbase::Value;
 
@@ -47,22 +46,12 @@ void AddShipment(frame::Session& session, const std::string& number) {
 
 void SaveEighteenLineReceipt(benchmark::State& state) {
   xbase::SetFlushing(state.range(0) != 0);
-  const std::string dir = (std::filesystem::temp_directory_path() / "palunda-goods-receipt-bench").string();
-  std::filesystem::remove_all(dir);
-  site::DataFolderOptions options;
-  options.demo = true;
-  options.today = xbase::Date::FromYmd(2026, 12, 8);
-  if (const xbase::Status s = site::MakeDataFolder(dir, options, nullptr); !s.ok()) {
-    state.SkipWithError(s.ToString().c_str());
+  DemoWorkstation workstation("palunda-goods-receipt-bench");
+  if (!workstation.made().ok()) {
+    state.SkipWithError(workstation.made().ToString().c_str());
     return;
   }
-  console::ManualClock clock({options.today, 9 * 3600});
-  console::ScriptedTerminal terminal({}, &clock);
-  console::Console con(terminal, clock);
-  frame::ProcedureRegistry registry;
-  frame::Session session(con, registry, "BENCH");
-  session.SetSearchPath(dir);
-  session.MMEMBER.nik = site::kDemoNik;
+  frame::Session& session = workstation.session();
   if (!purchasing::OpenShipmentTables(session)) {
     state.SkipWithError("the receipt tables did not open");
     return;
@@ -83,8 +72,6 @@ void SaveEighteenLineReceipt(benchmark::State& state) {
     }
   }
   state.SetItemsProcessed(state.iterations() * kLines);
-  session.CloseTables();
-  std::filesystem::remove_all(dir);
 }
 BENCHMARK(SaveEighteenLineReceipt)->ArgName("flush")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 

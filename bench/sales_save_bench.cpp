@@ -5,19 +5,18 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
-#include "console/console.h"
-#include "console/scripted_terminal.h"
+#include "demo_workstation.h"
 #include "frame/session.h"
 #include "sales/sales_order.h"
-#include "site/data_folder.h"
 #include "site/demo_data.h"
 #include "xbase/file_access.h"
 #include "xbase/text_functions.h"
 
 namespace {
+
+using bench::DemoWorkstation;
 
 constexpr int kLines = 18;
 
@@ -46,22 +45,12 @@ sales::SalesOrder EighteenLines() {
 
 void SaveEighteenLineOrder(benchmark::State& state) {
   xbase::SetFlushing(state.range(0) != 0);
-  const std::string dir = (std::filesystem::temp_directory_path() / "palunda-sales-save-bench").string();
-  std::filesystem::remove_all(dir);
-  site::DataFolderOptions options;
-  options.demo = true;
-  options.today = xbase::Date::FromYmd(2026, 12, 8);
-  if (const xbase::Status s = site::MakeDataFolder(dir, options, nullptr); !s.ok()) {
-    state.SkipWithError(s.ToString().c_str());
+  DemoWorkstation workstation("palunda-sales-save-bench");
+  if (!workstation.made().ok()) {
+    state.SkipWithError(workstation.made().ToString().c_str());
     return;
   }
-  console::ManualClock clock({options.today, 9 * 3600});
-  console::ScriptedTerminal terminal({}, &clock);
-  console::Console con(terminal, clock);
-  frame::ProcedureRegistry registry;
-  frame::Session session(con, registry, "BENCH");
-  session.SetSearchPath(dir);
-  session.MMEMBER.nik = site::kDemoNik;
+  frame::Session& session = workstation.session();
   if (!sales::OPENDATA(session)) {
     state.SkipWithError("the order tables did not open");
     return;
@@ -77,8 +66,6 @@ void SaveEighteenLineOrder(benchmark::State& state) {
     }
   }
   state.SetItemsProcessed(state.iterations());
-  session.CloseTables();
-  std::filesystem::remove_all(dir);
 }
 BENCHMARK(SaveEighteenLineOrder)->ArgName("flush")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
