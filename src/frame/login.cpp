@@ -220,7 +220,7 @@ namespace {
 
 // The tables that the login box and the menu building read.
 bool OpenLoginTables(Session& session) {
-  return OpenTable(session, "userdat") && OpenTable(session, "Menu") && OpenTable(session, "Transak");
+  return static_cast<bool>(OpenTables(session, {"userdat", "Menu", "Transak"}));
 }
 
 enum class Attempt {

@@ -104,6 +104,6 @@ bool CEKBELUMCETAK(Session& session) {
   return false;
 }
 
-bool OPENDATA(Session& session) { return OpenTable(session, "SRTJLN1") && OpenTable(session, "PIUTKR1"); }
+OpenedTables OPENDATA(Session& session) { return OpenTables(session, {"SRTJLN1", "PIUTKR1"}); }
 
 }  // namespace frame

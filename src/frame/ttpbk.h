@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/status.h"
 #include "xbase/value.h"
@@ -19,8 +20,9 @@ xbase::Status TUTUPBUKU(Session& session, const std::vector<xbase::Value>& args)
 // last day is unprinted; otherwise lists their numbers in an alert and gives false. Needs OPENDATA.
 bool CEKBELUMCETAK(Session& session);
 
-// Opens the delivery-note and payment-receipt headers with their indexes; false when one cannot be opened.
-bool OPENDATA(Session& session);
+// Opens the delivery-note and payment-receipt headers with their indexes; empty (neither left open) when
+// one cannot be opened.
+OpenedTables OPENDATA(Session& session);
 
 }  // namespace frame
 

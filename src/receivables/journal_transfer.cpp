@@ -27,12 +27,8 @@ namespace {
 constexpr const char* kTransferTable = "KirimJB";
 constexpr const char* kDefaultFolder = "d:\\data\\palunda";
 
-bool OpenJournalTables(frame::Session& session) {
-  if (frame::OpenTable(session, "SETUP", false, "Setup") && frame::OpenTable(session, "PIUTJBL", false, "Piutjbl")) {
-    return true;
-  }
-  session.CloseTables();
-  return false;
+frame::OpenedTables OpenJournalTables(frame::Session& session) {
+  return frame::OpenTables(session, {{"SETUP", "Setup"}, {"PIUTJBL", "Piutjbl"}});
 }
 
 // The live rows of one journal number in `area` (first index on NOMOR).

@@ -20,7 +20,6 @@
 namespace sales {
 namespace {
 
-constexpr std::string_view kTables[] = {"SRTJLN1", "SRTJLN2", "MASTCUS", "MASTBRJ", "PIUTDBT"};
 constexpr int kItemRows = 18;
 constexpr int kHeadingBlankRows = 10;
 constexpr int kTitleFont = 20;
@@ -37,9 +36,9 @@ std::string Picture(double value, std::string_view picture) {
 double Off(double percent) { return (100 - percent) / 100; }
 
 // The name of a field of the row of `key` in an open master, blank when there is none.
-std::string MasterText(frame::Session& session, std::string_view alias, std::string_view key_field,
+std::string MasterText(const frame::OpenedTables& tables, std::string_view alias, std::string_view key_field,
                        std::string_view key, std::string_view field, int width) {
-  xbase::WorkArea& area = *session.tables().Area(alias);
+  xbase::WorkArea& area = tables[alias];
   if (xbase::LookUp(area, area.PadToField(key_field, xbase::AllTrim(key)))) return area.Text(field);
   return std::string(static_cast<size_t>(width), ' ');
 }
@@ -47,8 +46,8 @@ std::string MasterText(frame::Session& session, std::string_view alias, std::str
 void Refuse(frame::Session& session, std::string_view text) { console::Alert(session.console(), text); }
 
 // True when SRTJLN1 stands on the note of `number` (the number check put it there).
-bool OnNote(frame::Session& session, std::string_view number) {
-  const xbase::WorkArea& note = *session.tables().Area("SRTJLN1");
+bool OnNote(const frame::OpenedTables& tables, std::string_view number) {
+  const xbase::WorkArea& note = tables["SRTJLN1"];
   return !note.eof() && !xbase::IsBlank(number) && xbase::AllTrim(note.Text("INVOICE")) == xbase::AllTrim(number);
 }
 
@@ -63,13 +62,14 @@ void DrawBox(frame::Session& session) {
 
 }  // namespace
 
-std::vector<frame::ReportLine> InvoiceRows(frame::Session& session, bool show_discounts) {
-  xbase::WorkArea& note = *session.tables().Area("SRTJLN1");
-  xbase::WorkArea& lines = *session.tables().Area("SRTJLN2");
+std::vector<frame::ReportLine> InvoiceRows(frame::Session& session, const frame::OpenedTables& tables,
+                                           bool show_discounts) {
+  xbase::WorkArea& note = tables["SRTJLN1"];
+  xbase::WorkArea& lines = tables["SRTJLN2"];
   const std::string number = note.Text("INVOICE");
   const std::string customer = note.Text("RELASI");
   const auto text = [&](std::string_view field, int width) {
-    return MasterText(session, "MASTCUS", "RELASI", customer, field, width);
+    return MasterText(tables, "MASTCUS", "RELASI", customer, field, width);
   };
   std::vector<frame::ReportLine> rows(kHeadingBlankRows, {"", "S", 0});
   const auto row = [&](std::string value) { rows.push_back({std::move(value), "S", 0}); };
@@ -105,9 +105,10 @@ std::vector<frame::ReportLine> InvoiceRows(frame::Session& session, bool show_di
       amount = quantity * price;
     }
     const std::string code = lines.Text("KODE");
-    row(code + " " + MasterText(session, "MASTBRJ", "KODE", code, "NAMA", 20) + " " + xbase::Str(lines.Number("Q_BOX"), 6) +
-        " " + xbase::Str(lines.Number("Q_PAK"), 6) + " " + xbase::Str(quantity, 7) + " " + Picture(price, "9999999.99") +
-        " " + Picture(d1, "999.99") + " " + Picture(d2, "999.99") + " " + Picture(amount, "9,999,999,999.99"));
+    row(code + " " + MasterText(tables, "MASTBRJ", "KODE", code, "NAMA", 20) + " " +
+        xbase::Str(lines.Number("Q_BOX"), 6) + " " + xbase::Str(lines.Number("Q_PAK"), 6) + " " +
+        xbase::Str(quantity, 7) + " " + Picture(price, "9999999.99") + " " + Picture(d1, "999.99") + " " +
+        Picture(d2, "999.99") + " " + Picture(amount, "9,999,999,999.99"));
     cartons += lines.Number("Q_BOX");
     packs += lines.Number("Q_PAK");
     total += amount;
@@ -164,10 +165,10 @@ bool LCGETSURATJALAN(frame::Session& session, std::string* number, bool* printed
   return true;
 }
 
-bool CETAKSURATJALAN(frame::Session& session, bool show_discounts) {
+bool CETAKSURATJALAN(frame::Session& session, const frame::OpenedTables& tables, bool show_discounts) {
   frame::ReportWriter report(session, "lapor");
   if (!report.Start() || !report.NewPage()) return false;
-  for (const frame::ReportLine& row : InvoiceRows(session, show_discounts)) {
+  for (const frame::ReportLine& row : InvoiceRows(session, tables, show_discounts)) {
     if (!report.Line(row.text, row.controls, row.font)) return false;
   }
   frame::ReportLayout layout;
@@ -177,12 +178,12 @@ bool CETAKSURATJALAN(frame::Session& session, bool show_discounts) {
   layout.signature_box = false;
   if (!report.Print(layout)) return false;
 
-  xbase::WorkArea& note = *session.tables().Area("SRTJLN1");
+  xbase::WorkArea& note = tables["SRTJLN1"];
   xbase::Status status = console::LOCK_REC(session.console(), note);
   if (status.ok()) status = note.Put("CETAK", xbase::Value::Logical(true));
   const xbase::Status unlocked = note.Unlock();
   if (status.ok()) status = unlocked;
-  xbase::WorkArea& receivable = *session.tables().Area("PIUTDBT");
+  xbase::WorkArea& receivable = tables["PIUTDBT"];
   if (status.ok()) status = receivable.Seek(receivable.PadToField("NOTA", xbase::RTrim(note.Text("INVOICE"))));
   if (status.ok() && receivable.found()) {
     status = console::LOCK_REC(session.console(), receivable);
@@ -195,9 +196,9 @@ bool CETAKSURATJALAN(frame::Session& session, bool show_discounts) {
 }
 
 xbase::Status CJUAL(frame::Session& session, const std::vector<xbase::Value>&) {
-  for (std::string_view table : kTables) {
-    if (!frame::OpenTable(session, table)) return session.tables().CloseAll();
-  }
+  const frame::OpenedTables tables =
+      frame::OpenTables(session, {"SRTJLN1", "SRTJLN2", "MASTCUS", "MASTBRJ", "PIUTDBT"});
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   std::string number(20, ' ');
@@ -208,7 +209,7 @@ xbase::Status CJUAL(frame::Session& session, const std::vector<xbase::Value>&) {
     form.Add(8, 36, &number, "@!").valid = [&] { return LCGETSURATJALAN(session, &number, &printed); };
     form.Add(9, 36, &show_discounts, "Y");
     if (form.Read(con).escaped) break;
-    if (OnNote(session, number)) CETAKSURATJALAN(session, show_discounts);
+    if (OnNote(tables, number)) CETAKSURATJALAN(session, tables, show_discounts);
   }
   return session.tables().CloseAll();
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/open_table.h"
 #include "frame/report_engine.h"
 #include "frame/session.h"
 #include "xbase/status.h"
@@ -14,8 +15,9 @@
 namespace sales {
 
 // The rows of the form of the note SRTJLN1 stands on, with the item discounts shown or folded
-// into the prices (the tables SRTJLN2, MASTCUS and MASTBRJ are open).
-std::vector<frame::ReportLine> InvoiceRows(frame::Session& session, bool show_discounts);
+// into the prices (`tables` holds SRTJLN1, SRTJLN2, MASTCUS and MASTBRJ).
+std::vector<frame::ReportLine> InvoiceRows(frame::Session& session, const frame::OpenedTables& tables,
+                                           bool show_discounts);
 
 // The end of a printed form after its totals row: the header discounts in cascade with the net total
 // (when `cascade`), the empty rows of the 18 item rows that `items` left, and the amount in words.
@@ -29,7 +31,7 @@ bool LCGETSURATJALAN(frame::Session& session, std::string* number, bool* printed
 
 // CETAKSURATJALAN: builds and prints the form of the note SRTJLN1 stands on; when it reached a
 // printer the note's CETAK and its receivable's APPROVAL become true. True when printed.
-bool CETAKSURATJALAN(frame::Session& session, bool show_discounts);
+bool CETAKSURATJALAN(frame::Session& session, const frame::OpenedTables& tables, bool show_discounts);
 
 // CJUAL: the entry box, printing one note after another until Esc; closes all tables.
 xbase::Status CJUAL(frame::Session& session, const std::vector<xbase::Value>& args);

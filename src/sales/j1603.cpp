@@ -53,16 +53,17 @@ std::string Field(frame::Session& session, std::string_view alias, std::string_v
 }
 
 // The pages of the proforma PRO_IN1 stands on, as plain rows.
-std::vector<std::vector<PrintRow>> ProformaPages(frame::Session& session, const PrintChoice& choice) {
-  xbase::WorkArea& header = *session.tables().Area("pro_in1");
-  xbase::WorkArea& lines = *session.tables().Area("pro_in2");
+std::vector<std::vector<PrintRow>> ProformaPages(frame::Session& session, const frame::OpenedTables& tables,
+                                                 const PrintChoice& choice) {
+  xbase::WorkArea& header = tables["pro_in1"];
+  xbase::WorkArea& lines = tables["pro_in2"];
   const std::string number = header.Text("NOMOR");
   const std::string customer = header.Text("RELASI");
   std::string ket;
   const double vat = pickers::SetupRow(session, "POTONGPPN", nullptr, &ket) ? xbase::Val(ket).value : session.POTONGPPN;
-  xbase::WorkArea* types = session.tables().Area("tipe");
-  const bool rounded = types != nullptr && types->SetOrder(1).ok() && types->Seek(header.Text("TIPE")).ok() &&
-                       types->found() && types->Logical("BULAT");
+  xbase::WorkArea& types = tables["tipe"];
+  const bool rounded =
+      types.SetOrder(1).ok() && types.Seek(header.Text("TIPE")).ok() && types.found() && types.Logical("BULAT");
   std::vector<uint32_t> records;
   if (!lines.SetOrder("PRO_IN21").ok() || !lines.SeekAll(number, &records).ok()) records.clear();
   const int pages = std::max(1, static_cast<int>((records.size() + kItemRows - 1) / kItemRows));
@@ -165,8 +166,8 @@ bool Draft(frame::Session& session, const std::vector<std::vector<PrintRow>>& pa
   return true;
 }
 
-bool MarkPrinted(frame::Session& session) {
-  xbase::WorkArea& header = *session.tables().Area("pro_in1");
+bool MarkPrinted(frame::Session& session, const frame::OpenedTables& tables) {
+  xbase::WorkArea& header = tables["pro_in1"];
   xbase::Status s = console::LOCK_REC(session.console(), header);
   if (s.ok()) s = header.Put("CETAK", xbase::Value::Logical(true));
   const xbase::Status released = header.Unlock();
@@ -198,9 +199,9 @@ PrintedPrice ProformaPrice(double quantity, double price, double d1, double d2, 
 }
 
 xbase::Status J1603(frame::Session& session, const std::vector<xbase::Value>&) {
-  for (const char* table : {"pro_in1", "pro_in2", "mastcus", "mastbrj", "tipe", "setup"}) {
-    if (!frame::OpenTable(session, table)) return session.tables().CloseAll();
-  }
+  const frame::OpenedTables tables =
+      frame::OpenTables(session, {"pro_in1", "pro_in2", "mastcus", "mastbrj", "tipe", "setup"});
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   PrintChoice choice;
@@ -218,9 +219,9 @@ xbase::Status J1603(frame::Session& session, const std::vector<xbase::Value>&) {
     if (form.Read(con).escaped || xbase::IsBlank(choice.number)) break;
     const int answer = std::toupper(
         console::PESAN(con, "Cetak PROFORMA INVOICE, tekan tombol  P)-Printer, M)-monitor, [Esc]=batal"));
-    const std::vector<std::vector<PrintRow>> pages = ProformaPages(session, choice);
+    const std::vector<std::vector<PrintRow>> pages = ProformaPages(session, tables, choice);
     if (answer == 'P') {
-      if (frame::PrintRawPages(session, "PROFORMA INVOICE", PrinterPages(pages))) MarkPrinted(session);
+      if (frame::PrintRawPages(session, "PROFORMA INVOICE", PrinterPages(pages))) MarkPrinted(session, tables);
     } else if (answer == 'M') {
       Draft(session, pages, choice.number);
     }

@@ -48,7 +48,7 @@ xbase::Status Receivable(xbase::WorkArea& receivables, std::string_view number, 
 }
 
 // GETBATAL: the note may be cancelled; SRTJLN1 stands on it.
-bool GETBATAL(frame::Session& session, std::string* number) {
+bool GETBATAL(frame::Session& session, const frame::OpenedTables& tables, std::string* number) {
   frame::PickSpec pick;
   pick.alias = "srtjln1";
   pick.expressions = {"INVOICE", "RELASI", "TANGGAL", "BATAL", "CETAK"};
@@ -68,7 +68,7 @@ bool GETBATAL(frame::Session& session, std::string* number) {
     return pickers::Refuse(session, std::string(kPrefix) + "beda bulan ");
   }
   double paid = 0, amount = 0;
-  if (!frame::Checked(session, Receivable(*session.tables().Area("piutdbt"), *number, &paid, &amount))) return false;
+  if (!frame::Checked(session, Receivable(tables["piutdbt"], *number, &paid, &amount))) return false;
   if (paid != 0) return pickers::Refuse(session, std::string(kPrefix) + "sudah dibayar ");
   if (note->Logical("BATAL")) return pickers::Refuse(session, "Surat Jalan sudah dibatalkan");
   return true;
@@ -77,10 +77,10 @@ bool GETBATAL(frame::Session& session, std::string* number) {
 // Every record the cancellation changes, named before its locks: the proforma's delivery lines and
 // the proforma lines they realised, its delivery headers, the note, its lines with the stock they put
 // back, its receivables and the customer's balance.
-xbase::Status NameCancel(documents::SaveScope& save, frame::Session& session, std::string_view number,
-                         std::string_view customer) {
-  xbase::WorkArea& out_lines = *session.tables().Area("pro_ot2");
-  xbase::WorkArea& proforma_lines = *session.tables().Area("pro_in2");
+xbase::Status NameCancel(documents::SaveScope& save, frame::Session& session, const frame::OpenedTables& tables,
+                         std::string_view number, std::string_view customer) {
+  xbase::WorkArea& out_lines = tables["pro_ot2"];
+  xbase::WorkArea& proforma_lines = tables["pro_in2"];
   std::vector<uint32_t> records;
   xbase::Status s = Rows(out_lines, "PRO_OT21", "NOMOR", number, &records);
   frame::OrderScope order(proforma_lines);
@@ -93,7 +93,7 @@ xbase::Status NameCancel(documents::SaveScope& save, frame::Session& session, st
     if (s.ok() && proforma_lines.found()) save.Update(proforma_lines, proforma_lines.recno());
   }
   const auto name_rows = [&](std::string_view alias, std::string_view index, std::string_view field) {
-    xbase::WorkArea& area = *session.tables().Area(alias);
+    xbase::WorkArea& area = tables[alias];
     xbase::Status named = Rows(area, index, field, number, &records);
     for (uint32_t record : records) save.Update(area, record);
     return named;
@@ -101,7 +101,7 @@ xbase::Status NameCancel(documents::SaveScope& save, frame::Session& session, st
   if (s.ok()) s = name_rows("pro_ot1", "PRO_OT11", "NOMOR");
   if (s.ok()) s = name_rows("srtjln1", "SRTJLN11", "INVOICE");
   if (s.ok()) s = name_rows("piutdbt", "PIUTDBT1", "NOTA");
-  xbase::WorkArea& lines = *session.tables().Area("srtjln2");
+  xbase::WorkArea& lines = tables["srtjln2"];
   if (s.ok()) s = Rows(lines, "SRTJLN21", "INVOICE", number, &records);
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
     save.Update(lines, records[i]);
@@ -111,13 +111,14 @@ xbase::Status NameCancel(documents::SaveScope& save, frame::Session& session, st
 }
 
 // The cancellation, record by record.
-xbase::Status Cancel(frame::Session& session, std::string_view number, const std::string& customer) {
+xbase::Status Cancel(frame::Session& session, const frame::OpenedTables& tables, std::string_view number,
+                     const std::string& customer) {
   console::Console& con = session.console();
-  xbase::WorkArea& note = *session.tables().Area("srtjln1");
-  xbase::WorkArea& lines = *session.tables().Area("srtjln2");
-  xbase::WorkArea& receivables = *session.tables().Area("piutdbt");
-  xbase::WorkArea& out = *session.tables().Area("pro_ot1");
-  xbase::WorkArea& out_lines = *session.tables().Area("pro_ot2");
+  xbase::WorkArea& note = tables["srtjln1"];
+  xbase::WorkArea& lines = tables["srtjln2"];
+  xbase::WorkArea& receivables = tables["piutdbt"];
+  xbase::WorkArea& out = tables["pro_ot1"];
+  xbase::WorkArea& out_lines = tables["pro_ot2"];
   std::vector<uint32_t> records;
   xbase::Status s = Rows(out_lines, "PRO_OT21", "NOMOR", number, &records);
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
@@ -165,11 +166,10 @@ xbase::Status Cancel(frame::Session& session, std::string_view number, const std
 }  // namespace
 
 xbase::Status J1606(frame::Session& session, const std::vector<xbase::Value>&) {
-  static constexpr const char* kTables[] = {"mastbrj", "STOKBRG", "SRTJLN1", "SRTJLN2", "MASTCUS",
-                                            "PIUTDBT", "pro_ot1", "pro_ot2", "pro_in1", "pro_in2"};
-  for (const char* table : kTables) {
-    if (!frame::OpenTable(session, table)) return session.tables().CloseAll();
-  }
+  const frame::OpenedTables tables = frame::OpenTables(
+      session,
+      {"mastbrj", "STOKBRG", "SRTJLN1", "SRTJLN2", "MASTCUS", "PIUTDBT", "pro_ot1", "pro_ot2", "pro_in1", "pro_in2"});
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   std::string number(20, ' ');
@@ -179,23 +179,23 @@ xbase::Status J1606(frame::Session& session, const std::vector<xbase::Value>&) {
     console::TENGAH(con, 9, "PEMBATALAN SURAT JALAN", colour);
     con.Say(11, 18, "NOMOR : ", con.Colour(colour));
     console::GetList form;
-    form.Add(11, 26, &number, "@!").valid = [&] { return GETBATAL(session, &number); };
+    form.Add(11, 26, &number, "@!").valid = [&] { return GETBATAL(session, tables, &number); };
     if (form.Read(con).escaped || xbase::IsBlank(number)) break;
-    xbase::WorkArea& note = *session.tables().Area("srtjln1");
+    xbase::WorkArea& note = tables["srtjln1"];
     const std::string question = "yakin SJ " + std::string(xbase::RTrim(number)) + " u/ Proforma " +
                                  std::string(xbase::RTrim(note.Text("NOMOR"))) + " akan dibatalkan (Y/T)";
     if (std::toupper(console::PESAN(con, question)) != 'Y') continue;
     // All or nothing: every lock before the first write; a lock given up writes nothing.
     const std::string customer = note.Text("RELASI");
     documents::SaveScope save(con);
-    xbase::Status s = NameCancel(save, session, number, customer);
+    xbase::Status s = NameCancel(save, session, tables, number, customer);
     if (s.ok()) s = save.Lock();
     if (!s.ok()) {
       documents::NothingSaved(session, s);
       continue;
     }
     s = save.BeginWrites();
-    if (s.ok()) s = Cancel(session, number, customer);
+    if (s.ok()) s = Cancel(session, tables, number, customer);
     if (frame::Checked(session, save.CommitWrites(s))) number = std::string(20, ' ');
   }
   return session.tables().CloseAll();

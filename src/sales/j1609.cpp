@@ -39,12 +39,12 @@ xbase::Status LinePrice(xbase::WorkArea& lines, std::string_view proforma, std::
   return s;
 }
 
-xbase::Status Recount(frame::Session& session) {
+xbase::Status Recount(frame::Session& session, const frame::OpenedTables& tables) {
   console::Console& con = session.console();
-  xbase::WorkArea& headers = *session.tables().Area("pro_in1");
-  xbase::WorkArea& lines = *session.tables().Area("pro_in2");
-  xbase::WorkArea& notes = *session.tables().Area("pro_ot1");
-  xbase::WorkArea& note_lines = *session.tables().Area("pro_ot2");
+  xbase::WorkArea& headers = tables["pro_in1"];
+  xbase::WorkArea& lines = tables["pro_in2"];
+  xbase::WorkArea& notes = tables["pro_ot1"];
+  xbase::WorkArea& note_lines = tables["pro_ot2"];
   xbase::Status s = EachRecord(lines, [&] {
     xbase::Status locked = console::LOCK_REC(con, lines);
     return locked.ok() ? documents::PutAndRelease(lines, {{"REALISASI", xbase::Value::Num(0)}}) : locked;
@@ -83,21 +83,20 @@ xbase::Status J1609(frame::Session& session, const std::vector<xbase::Value>&) {
   if (std::toupper(console::PESAN(session.console(), "yakin proforma akan direcek (Y/N)")) != 'Y') {
     return xbase::Status::OK();
   }
-  for (const char* table : {"pro_in1", "pro_in2", "pro_ot1", "pro_ot2"}) {
-    if (!frame::OpenTable(session, table)) return session.tables().CloseAll();
-  }
+  const frame::OpenedTables tables = frame::OpenTables(session, {"pro_in1", "pro_in2", "pro_ot1", "pro_ot2"});
+  if (!tables) return xbase::Status::OK();
   // Every proforma line and every note is rewritten: both tables whole, before the first write. Esc
   // at a table another workstation holds recounts nothing.
   documents::SaveScope save(session.console());
-  save.Table(*session.tables().Area("pro_in2"));
-  save.Table(*session.tables().Area("pro_ot1"));
+  save.Table(tables["pro_in2"]);
+  save.Table(tables["pro_ot1"]);
   xbase::Status s = save.Lock();
   if (!s.ok()) {
     documents::NothingSaved(session, s);
     return session.tables().CloseAll();
   }
   s = save.BeginWrites();
-  if (s.ok()) s = Recount(session);
+  if (s.ok()) s = Recount(session, tables);
   s = save.CommitWrites(s);
   if (frame::Checked(session, s)) console::PESAN(session.console(), "Proses selesai");
   return session.tables().CloseAll();

@@ -21,8 +21,8 @@ constexpr int kRowsPerPage = 60;
 constexpr char kHeading[] =
     "NO KODE       NAMA                  QUANTITY   BOX NO SJ      TANGGAL    KODE       NAMA                  QUANTITY   BOX     SALDO";
 
-std::string GoodsName(frame::Session& session, std::string_view code, double* dos) {
-  xbase::WorkArea& goods = *session.tables().Area("mastbrj");
+std::string GoodsName(const frame::OpenedTables& tables, std::string_view code, double* dos) {
+  xbase::WorkArea& goods = tables["mastbrj"];
   if (!goods.SetOrder("MASTBRJ1").ok() || !goods.Seek(goods.PadToField("KODE", code)).ok() || !goods.found()) {
     *dos = 0;
     return std::string(20, ' ');
@@ -35,8 +35,8 @@ std::string Cartons(double quantity, double dos) {
   return xbase::Transform(xbase::Value::Num(dos > 0 ? quantity / dos : 0), "999.99");
 }
 
-xbase::Date NoteDate(frame::Session& session, std::string_view note) {
-  xbase::WorkArea& notes = *session.tables().Area("pro_ot1");
+xbase::Date NoteDate(const frame::OpenedTables& tables, std::string_view note) {
+  xbase::WorkArea& notes = tables["pro_ot1"];
   if (!notes.SetOrder("PRO_OT11").ok() || !notes.Seek(note).ok() || !notes.found()) return {};
   return notes.DateOf("TANGGAL");
 }
@@ -45,10 +45,10 @@ xbase::Date NoteDate(frame::Session& session, std::string_view note) {
 
 // The rows of the check report of the proforma PRO_IN1 stands on; goods whose code begins with
 // `prefix` only, when given.
-std::vector<std::string> ProformaCheckRows(frame::Session& session, std::string_view prefix) {
-  xbase::WorkArea& header = *session.tables().Area("pro_in1");
-  xbase::WorkArea& lines = *session.tables().Area("pro_in2");
-  xbase::WorkArea& out_lines = *session.tables().Area("pro_ot2");
+std::vector<std::string> ProformaCheckRows(const frame::OpenedTables& tables, std::string_view prefix) {
+  xbase::WorkArea& header = tables["pro_in1"];
+  xbase::WorkArea& lines = tables["pro_in2"];
+  xbase::WorkArea& out_lines = tables["pro_ot2"];
   const std::string number = header.Text("NOMOR");
   std::vector<std::string> rows = {"Nomor   : " + std::string(xbase::RTrim(number)),
                                    "Tanggal : " + xbase::Dtoc(header.DateOf("TANGGAL")), std::string(129, '='), kHeading,
@@ -61,7 +61,7 @@ std::vector<std::string> ProformaCheckRows(frame::Session& session, std::string_
     const std::string code = lines.Text("KODE");
     if (!std::string_view(code).starts_with(xbase::RTrim(prefix))) continue;
     double dos = 0;
-    const std::string name = GoodsName(session, code, &dos);
+    const std::string name = GoodsName(tables, code, &dos);
     double balance = lines.Number("QUANTITY");
     const std::string left = xbase::Str(++count, 2) + " " + code + " " + name + "  " + xbase::Str(balance, 8) +
                              Cartons(balance, dos);
@@ -77,20 +77,19 @@ std::vector<std::string> ProformaCheckRows(frame::Session& session, std::string_
       balance -= quantity;
       double shipped_dos = 0;
       const std::string shipped = out_lines.Text("KD_KIRIM");
-      const std::string shipped_name = GoodsName(session, shipped, &shipped_dos);
-      rows.push_back((i == 0 ? left : std::string(left.size(), ' ')) + " " +
-                     out_lines.Text("NOMOR").substr(0, 10) + " " + xbase::Dtoc(NoteDate(session, out_lines.Text("NOMOR"))) +
-                     " " + shipped + " " + shipped_name + "  " + xbase::Str(quantity, 8) + Cartons(quantity, shipped_dos) +
-                     xbase::Str(balance, 10));
+      const std::string shipped_name = GoodsName(tables, shipped, &shipped_dos);
+      rows.push_back((i == 0 ? left : std::string(left.size(), ' ')) + " " + out_lines.Text("NOMOR").substr(0, 10) +
+                     " " + xbase::Dtoc(NoteDate(tables, out_lines.Text("NOMOR"))) + " " + shipped + " " + shipped_name +
+                     "  " + xbase::Str(quantity, 8) + Cartons(quantity, shipped_dos) + xbase::Str(balance, 10));
     }
   }
   return rows;
 }
 
 xbase::Status J1615(frame::Session& session, const std::vector<xbase::Value>&) {
-  for (const char* table : {"pro_in1", "pro_in2", "pro_ot1", "pro_ot2", "mastbrj"}) {
-    if (!frame::OpenTable(session, table)) return session.tables().CloseAll();
-  }
+  const frame::OpenedTables tables =
+      frame::OpenTables(session, {"pro_in1", "pro_in2", "pro_ot1", "pro_ot2", "mastbrj"});
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   std::string number(20, ' '), prefix(10, ' ');
@@ -104,7 +103,7 @@ xbase::Status J1615(frame::Session& session, const std::vector<xbase::Value>&) {
     form.Add(11, 26, &number, "@!").valid = [&] { return CheckProformaNumber(session, &number); };
     form.Add(12, 26, &prefix, "@!");
     if (form.Read(con).escaped || xbase::IsBlank(number)) break;
-    const std::vector<std::string> rows = ProformaCheckRows(session, prefix);
+    const std::vector<std::string> rows = ProformaCheckRows(tables, prefix);
     frame::ReportWriter report(session);
     bool written = report.Start();
     for (size_t i = 0; written && i < rows.size(); ++i) {

@@ -149,7 +149,9 @@ xbase::Status AddFigures(const xbase::WorkArea& headers, xbase::WorkArea& lines,
 }
 
 xbase::Status Report(frame::Session& session, bool detail) {
-  if (!frame::OpenTables(session, {"pro_in1", "pro_in2", "mastcus", "mastbrj", "mastgol"})) return xbase::Status::OK();
+  const frame::OpenedTables tables =
+      frame::OpenTables(session, {"pro_in1", "pro_in2", "mastcus", "mastbrj", "mastgol"});
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   ProformaFilter filter;
@@ -158,7 +160,7 @@ xbase::Status Report(frame::Session& session, bool detail) {
   const std::string title = detail ? " DETAIL PROFORMA INVOICE  " : "  REKAP PROFORMA INVOICE  ";
   while (AskFilter(session, title, &filter)) {
     std::vector<ProformaFigure> figures;
-    if (!frame::Checked(session, CollectProformas(session, filter, &figures))) continue;
+    if (!frame::Checked(session, CollectProformas(session, tables, filter, &figures))) continue;
     if (!detail) {
       PrintRows(session, ProformaRecapRows(session, figures), filter, "REKAP PROFORMA INVOICE");
       continue;
@@ -172,13 +174,13 @@ xbase::Status Report(frame::Session& session, bool detail) {
 
 }  // namespace
 
-xbase::Status CollectProformas(frame::Session& session, const ProformaFilter& filter,
-                               std::vector<ProformaFigure>* figures) {
+xbase::Status CollectProformas(frame::Session& session, const frame::OpenedTables& tables,
+                               const ProformaFilter& filter, std::vector<ProformaFigure>* figures) {
   figures->clear();
-  xbase::WorkArea& headers = *session.tables().Area("pro_in1");
-  xbase::WorkArea& lines = *session.tables().Area("pro_in2");
-  xbase::WorkArea& customers = *session.tables().Area("mastcus");
-  xbase::WorkArea& goods = *session.tables().Area("mastbrj");
+  xbase::WorkArea& headers = tables["pro_in1"];
+  xbase::WorkArea& lines = tables["pro_in2"];
+  xbase::WorkArea& customers = tables["mastcus"];
+  xbase::WorkArea& goods = tables["mastbrj"];
   int step = 0;
   xbase::Status s = headers.SetOrder("PRO_IN13");
   if (s.ok()) s = headers.Seek(filter.from.Dtos(), true);

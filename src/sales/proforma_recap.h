@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
@@ -35,8 +36,8 @@ struct ProformaFigure {
 // The lines of the proformas dated in the period that match the filter, cancelled ones left out, in
 // date order (the tables PRO_IN1, PRO_IN2, MASTCUS and MASTBRJ are open). A read that fails stops the
 // collection and is the status.
-xbase::Status CollectProformas(frame::Session& session, const ProformaFilter& filter,
-                               std::vector<ProformaFigure>* figures);
+xbase::Status CollectProformas(frame::Session& session, const frame::OpenedTables& tables,
+                               const ProformaFilter& filter, std::vector<ProformaFigure>* figures);
 
 // The text rows of the recap (per goods, in the goods groups' order, with group totals) and of the
 // detail (per line), each ending with the grand total.

@@ -81,10 +81,11 @@ class CjualTest : public ::testing::Test {
 
   // The rows of the form of a note.
   std::vector<frame::ReportLine> Rows(const std::string& number, bool show_discounts) {
-    for (const char* table : {"SRTJLN1", "SRTJLN2", "MASTCUS", "MASTBRJ"}) support::Open(rig.session, table);
-    xbase::WorkArea& note = *rig.session.tables().Area("SRTJLN1");
+    const frame::OpenedTables tables = frame::OpenTables(rig.session, {"SRTJLN1", "SRTJLN2", "MASTCUS", "MASTBRJ"});
+    EXPECT_TRUE(tables);
+    xbase::WorkArea& note = tables["SRTJLN1"];
     EXPECT_TRUE(note.Seek(note.PadToField("INVOICE", number)).ok());
-    std::vector<frame::ReportLine> rows = InvoiceRows(rig.session, show_discounts);
+    std::vector<frame::ReportLine> rows = InvoiceRows(rig.session, tables, show_discounts);
     for (frame::ReportLine& row : rows) row.text = std::string(xbase::RTrim(row.text));
     EXPECT_TRUE(rig.session.tables().CloseAll().ok());
     return rows;
