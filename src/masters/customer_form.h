@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "masters/master_screens.h"
 #include "xbase/status.h"
@@ -57,10 +58,10 @@ void TakeGroupTerms(std::string_view ket, CustomerForm* form);
 bool EXTRLS(frame::Session& session, CustomerForm* form);
 
 // SIMPAN: writes the customer, its extended data (when company and unit are filled) and its tax number
-// (when given) all or nothing: their rows are locked before the first write, and a lock given up
-// writes none of them and says so. Then, for users with "EDP" who ask for it, the corrected terms for
-// the branches.
-xbase::Status SIMPAN(frame::Session& session, const CustomerForm& form);
+// (when given) to the tables TCUSTOM opened, all or nothing: their rows are locked before the first
+// write, and a lock given up writes none of them and says so. Then, for users with "EDP" who ask for it, the corrected
+// terms for the branches.
+xbase::Status SIMPAN(frame::Session& session, const frame::OpenedTables& tables, const CustomerForm& form);
 
 }  // namespace masters
 

@@ -31,8 +31,9 @@ std::vector<std::pair<const char*, Value>> Terms(const CustomerForm& form) {
           {"TEMPO4", Value::Num(form.tempo[3])},    {"SALES", Value::Num(form.sales)}};
 }
 
-xbase::Status SaveCustomer(frame::Session& session, const CustomerForm& form, bool* pkp) {
-  xbase::WorkArea& customers = *session.tables().Area("mastcus");
+xbase::Status SaveCustomer(frame::Session& session, const frame::OpenedTables& tables, const CustomerForm& form,
+                           bool* pkp) {
+  xbase::WorkArea& customers = tables["mastcus"];
   bool appended = false;
   xbase::Status s = LockRowOf(session.console(), customers, "RELASI", form.relasi, &appended);
   const Value today = Value::FromDate(session.Today());
@@ -54,9 +55,9 @@ xbase::Status SaveCustomer(frame::Session& session, const CustomerForm& form, bo
   return PutAll(customers, s, fields);
 }
 
-xbase::Status SaveExtension(frame::Session& session, const CustomerForm& form) {
+xbase::Status SaveExtension(frame::Session& session, const frame::OpenedTables& tables, const CustomerForm& form) {
   if (xbase::IsBlank(form.company) || xbase::IsBlank(form.unit)) return xbase::Status::OK();
-  xbase::WorkArea& extension = *session.tables().Area("relasi_ext");
+  xbase::WorkArea& extension = tables["relasi_ext"];
   bool appended = false;
   const xbase::Status s = LockRowOf(session.console(), extension, "RELASI", form.relasi, &appended);
   std::vector<std::pair<const char*, Value>> fields = {
@@ -66,9 +67,9 @@ xbase::Status SaveExtension(frame::Session& session, const CustomerForm& form) {
   return PutAll(extension, s, fields);
 }
 
-xbase::Status SaveTaxNumber(frame::Session& session, const CustomerForm& form) {
+xbase::Status SaveTaxNumber(frame::Session& session, const frame::OpenedTables& tables, const CustomerForm& form) {
   if (xbase::IsBlank(form.npwp)) return xbase::Status::OK();
-  xbase::WorkArea& numbers = *session.tables().Area("dt_npwp");
+  xbase::WorkArea& numbers = tables["dt_npwp"];
   bool appended = false;
   const xbase::Status s = LockRowOf(session.console(), numbers, "NPWP", form.npwp, &appended);
   return PutAll(numbers, s,
@@ -78,15 +79,15 @@ xbase::Status SaveTaxNumber(frame::Session& session, const CustomerForm& form) {
 }
 
 // The customer's row and, where the form fills them, its extended data and its tax number's row.
-xbase::Status NameCustomer(documents::SaveScope& save, frame::Session& session, const CustomerForm& form) {
-  xbase::WorkArea& customers = *session.tables().Area("mastcus");
+xbase::Status NameCustomer(documents::SaveScope& save, const frame::OpenedTables& tables, const CustomerForm& form) {
+  xbase::WorkArea& customers = tables["mastcus"];
   xbase::Status s = documents::NameKeyedRecord(save, customers, 1, customers.PadToField("RELASI", form.relasi));
   if (s.ok() && !xbase::IsBlank(form.company) && !xbase::IsBlank(form.unit)) {
-    xbase::WorkArea& extension = *session.tables().Area("relasi_ext");
+    xbase::WorkArea& extension = tables["relasi_ext"];
     s = documents::NameKeyedRecord(save, extension, 1, extension.PadToField("RELASI", form.relasi));
   }
   if (s.ok() && !xbase::IsBlank(form.npwp)) {
-    xbase::WorkArea& numbers = *session.tables().Area("dt_npwp");
+    xbase::WorkArea& numbers = tables["dt_npwp"];
     s = documents::NameKeyedRecord(save, numbers, 1, numbers.PadToField("NPWP", form.npwp));
   }
   return s;
@@ -109,19 +110,19 @@ xbase::Status SendCorrection(frame::Session& session, const CustomerForm& form, 
 
 }  // namespace
 
-xbase::Status SIMPAN(frame::Session& session, const CustomerForm& form) {
+xbase::Status SIMPAN(frame::Session& session, const frame::OpenedTables& tables, const CustomerForm& form) {
   bool pkp = true;
   documents::SaveScope save(session.console());
-  xbase::Status s = NameCustomer(save, session, form);
+  xbase::Status s = NameCustomer(save, tables, form);
   if (s.ok()) s = save.Lock();
   if (!s.ok()) {
     documents::NothingSaved(session, s);
     return xbase::Status::OK();
   }
   s = save.BeginWrites();
-  if (s.ok()) s = SaveCustomer(session, form, &pkp);
-  if (s.ok()) s = SaveExtension(session, form);
-  if (s.ok()) s = SaveTaxNumber(session, form);
+  if (s.ok()) s = SaveCustomer(session, tables, form, &pkp);
+  if (s.ok()) s = SaveExtension(session, tables, form);
+  if (s.ok()) s = SaveTaxNumber(session, tables, form);
   s = save.CommitWrites(s);
   if (!s.ok() || !session.MMEMBER.HasRight(kRightEdp)) return s;
   if (!frame::AnsweredYes(session.console(), "Kirim Hasil Koreksi ke cabang (Y/T)")) return s;

@@ -26,9 +26,9 @@ bool LCGETPERUSH(frame::Session& session, std::string* code, std::vector<xbase::
   frame::PickSpec pick;
   pick.alias = "perush";
   bool found = false;
-  if (!frame::PickAndSeek(session, pick, code, &found).ok() || !found) return true;
-  const xbase::WorkArea& companies = *session.tables().Area("perush");
-  for (int field = 1; field < kFieldCount; ++field) values->push_back(companies.FieldValue(field));
+  xbase::WorkArea* companies = nullptr;
+  if (!frame::PickAndSeek(session, pick, code, &found, &companies).ok() || !found) return true;
+  for (int field = 1; field < kFieldCount; ++field) values->push_back(companies->FieldValue(field));
   return true;
 }
 

@@ -103,10 +103,10 @@ xbase::Status LCUPDATESALES(console::Console& con, xbase::WorkArea& salesmen, co
 
 // The stored rows of the period (deleted ones too), the salesman row of every grid row with a code,
 // and both tables' append locks.
-xbase::Status NamePeriod(documents::SaveScope& save, frame::Session& session, const std::string& branch,
-                         xbase::Date date, const console::ValueTable& rows) {
-  xbase::WorkArea& rotation = *session.tables().Area("dtsales");
-  xbase::WorkArea& salesmen = *session.tables().Area("mastsls");
+xbase::Status NamePeriod(documents::SaveScope& save, frame::Session& session, const frame::OpenedTables& tables,
+                         const std::string& branch, xbase::Date date, const console::ValueTable& rows) {
+  xbase::WorkArea& rotation = tables["dtsales"];
+  xbase::WorkArea& salesmen = tables["mastsls"];
   std::vector<uint32_t> records;
   xbase::Status s;
   {
@@ -125,11 +125,11 @@ xbase::Status NamePeriod(documents::SaveScope& save, frame::Session& session, co
 }
 
 // The writes of SIMPANDTSALES.
-xbase::Status WritePeriod(frame::Session& session, const std::string& branch, xbase::Date date,
-                          const console::ValueTable& rows) {
+xbase::Status WritePeriod(frame::Session& session, const frame::OpenedTables& tables, const std::string& branch,
+                          xbase::Date date, const console::ValueTable& rows) {
   console::Console& con = session.console();
-  xbase::WorkArea& rotation = *session.tables().Area("dtsales");
-  xbase::WorkArea& salesmen = *session.tables().Area("mastsls");
+  xbase::WorkArea& rotation = tables["dtsales"];
+  xbase::WorkArea& salesmen = tables["mastsls"];
   std::vector<uint32_t> records;
   {
     xbase::ShowDeleted show_deleted(&session.tables());
@@ -161,18 +161,18 @@ xbase::Status WritePeriod(frame::Session& session, const std::string& branch, xb
 // SIMPANDTSALES: the stored rows of the period (deleted ones too) are paired with the grid's rows in
 // order and overwritten, recalled or deleted; grid rows beyond them are appended. Every row it changes
 // is locked before the first write; a lock given up writes nothing, says so, and *saved stays false.
-xbase::Status SIMPANDTSALES(frame::Session& session, const std::string& branch, xbase::Date date,
-                            const console::ValueTable& rows, bool* saved) {
+xbase::Status SIMPANDTSALES(frame::Session& session, const frame::OpenedTables& tables, const std::string& branch,
+                            xbase::Date date, const console::ValueTable& rows, bool* saved) {
   *saved = false;
   documents::SaveScope save(session.console());
-  xbase::Status s = NamePeriod(save, session, branch, date, rows);
+  xbase::Status s = NamePeriod(save, session, tables, branch, date, rows);
   if (s.ok()) s = save.Lock();
   if (!s.ok()) {
     documents::NothingSaved(session, s);
     return xbase::Status::OK();
   }
   s = save.BeginWrites();
-  if (s.ok()) s = WritePeriod(session, branch, date, rows);
+  if (s.ok()) s = WritePeriod(session, tables, branch, date, rows);
   s = save.CommitWrites(s);
   *saved = s.ok();
   return s;
@@ -181,11 +181,11 @@ xbase::Status SIMPANDTSALES(frame::Session& session, const std::string& branch, 
 // The grid of one period, edited until Esc (nothing saved) or a confirmed F10.
 class RotationGrid {
  public:
-  RotationGrid(frame::Session& session, std::string branch, xbase::Date date)
-      : session_(session), con_(session.console()), branch_(std::move(branch)), date_(date) {}
+  RotationGrid(frame::Session& session, const frame::OpenedTables& tables, std::string branch, xbase::Date date)
+      : session_(session), tables_(tables), con_(session.console()), branch_(std::move(branch)), date_(date) {}
 
   xbase::Status Run() {
-    if (xbase::Status s = LoadPeriod(*session_.tables().Area("dtsales"), branch_, date_, &rows_); !s.ok()) return s;
+    if (xbase::Status s = LoadPeriod(tables_["dtsales"], branch_, date_, &rows_); !s.ok()) return s;
     const console::KeyHelp help{{"Esc", " F10", " Del"}, {") Batal,", ") Simpan", ") Hapus"}, "W+/b", "Gr+/b"};
     console::ArrayBrowse browse = console::BUATOBJECT(con_, &rows_, {"NO.", "KODE", "NAMA", "JBTN", "LEAD", "GRUP", "KL"},
                                                       {"999", "@!", "@!", "@!", "@!", "@!", "@!"}, {6, 16, 21, 63},
@@ -199,7 +199,7 @@ class RotationGrid {
       if (key == key::kF10) {
         if (frame::AnsweredYes(con_, "yakin data akan disimpan (y/t)")) {
           bool saved = false;
-          const xbase::Status s = SIMPANDTSALES(session_, branch_, date_, rows_, &saved);
+          const xbase::Status s = SIMPANDTSALES(session_, tables_, branch_, date_, rows_, &saved);
           if (!s.ok() || saved) return s;  // a save refused leaves the grid to edit on
         }
       } else if (key == key::kDel) {
@@ -296,8 +296,8 @@ class RotationGrid {
   }
 
   bool Fill(const std::string& code) {
-    xbase::WorkArea& salesmen = *session_.tables().Area("mastsls");
-    xbase::WorkArea& rotation = *session_.tables().Area("dtsales");
+    xbase::WorkArea& salesmen = tables_["mastsls"];
+    xbase::WorkArea& rotation = tables_["dtsales"];
     if (!salesmen.SetOrder(1).ok() || !salesmen.Seek(code).ok() || !salesmen.found()) return true;
     console::ValueRow& row = Current();
     for (size_t f = 1; f < kMasterFields.size(); ++f) row[f + 1] = Value::Text(salesmen.Text(kMasterFields[f]));
@@ -315,7 +315,7 @@ class RotationGrid {
       console::PESAN(con_, "Atasan " + std::string(xbase::RTrim(leader)) + " adalah sales itu sendiri");
       return false;
     }
-    xbase::WorkArea& salesmen = *session_.tables().Area("mastsls");
+    xbase::WorkArea& salesmen = tables_["mastsls"];
     if (salesmen.SetOrder(1).ok() && salesmen.Seek(leader).ok() && salesmen.found()) return true;
     console::PESAN(con_, "Atasan " + std::string(xbase::RTrim(leader)) + " tidak terdaftar");
     return false;
@@ -323,6 +323,7 @@ class RotationGrid {
 
  private:
   frame::Session& session_;
+  const frame::OpenedTables& tables_;
   console::Console& con_;
   std::string branch_;
   xbase::Date date_;
@@ -331,14 +332,14 @@ class RotationGrid {
 };
 
 // The branch: "?" picks a stored period (its branch and date); the code must be a branch of SETUP.
-bool CARIDATADULU(frame::Session& session, std::string* branch, xbase::Date* date) {
+bool CARIDATADULU(frame::Session& session, const frame::OpenedTables& tables, std::string* branch, xbase::Date* date) {
   if (branch->find('?') != std::string::npos) {
     frame::PickSpec pick;
     pick.alias = "dtsales";
     pick.expressions = {"kdcb", "Tanggal", "KdSales", "Nama", "Jabatan", "Atasan", "Grup", "kelompok"};
     bool picked = false, escaped = false;
     if (!frame::PickCode(session, pick, branch, &picked, &escaped).ok() || escaped) return false;
-    *date = session.tables().Area("dtsales")->DateOf("TANGGAL");
+    *date = tables["dtsales"].DateOf("TANGGAL");
   }
   return xbase::IsBlank(*branch) || pickers::CARICABANG(session, branch);
 }
@@ -347,9 +348,8 @@ bool CARIDATADULU(frame::Session& session, std::string* branch, xbase::Date* dat
 
 xbase::Status ROTASI(frame::Session& session, const Args&) {
   console::Console& con = session.console();
-  for (const char* table : {"Setup", "mastSls", "DtSales"}) {
-    if (!frame::OpenTable(session, table)) return session.tables().CloseAll();
-  }
+  const frame::OpenedTables tables = frame::OpenTables(session, {"Setup", "mastSls", "DtSales"});
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   con.SetColour(kColour);
   for (;;) {
@@ -360,13 +360,13 @@ xbase::Status ROTASI(frame::Session& session, const Args&) {
     xbase::Date date;
     console::GetList fields;
     fields.Add(3, 26, &branch, "@!").valid = [&] {
-      const bool valid = CARIDATADULU(session, &branch, &date);
+      const bool valid = CARIDATADULU(session, tables, &branch, &date);
       fields.Display(con);
       return valid;
     };
     fields.Add(4, 26, &date);
     if (fields.Read(con).escaped || xbase::IsBlank(branch) || date.empty()) break;
-    RotationGrid grid(session, xbase::PadR(branch, 6), date);
+    RotationGrid grid(session, tables, xbase::PadR(branch, 6), date);
     frame::ShowFailure(session, grid.Run());
   }
   return session.tables().CloseAll();

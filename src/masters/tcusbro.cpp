@@ -85,11 +85,9 @@ void CETAKRELASI(frame::Session& session) {
 }  // namespace
 
 xbase::Status TCUSBRO(frame::Session& session, const Args&) {
-  for (const char* table : {"setup", "dt_npwp"}) {
-    if (!frame::OpenTable(session, table)) return session.tables().CloseAll();
-  }
-  xbase::WorkArea* customers = nullptr;
-  if (!frame::OpenTable(session, "mastcus", false, "", &customers)) return session.tables().CloseAll();
+  const frame::OpenedTables tables = frame::OpenTables(session, {"setup", "dt_npwp", "mastcus"});
+  if (!tables) return xbase::Status::OK();
+  xbase::WorkArea& customers = tables["mastcus"];
   frame::EditorScreen screen = MasterEditor(
       "DAFTAR RELASI", {{"RELASI", "RELASI", "@!"},   {"NAMA", "NAMA", ""},       {"HARGA", "TERIMA", "9999"},
                         {"TEMPO", "TEMPO", "999"},    {"ALAMAT", "ALAMAT", ""},   {"ALAMAT2", "ALAMAT2", ""},
@@ -101,8 +99,8 @@ xbase::Status TCUSBRO(frame::Session& session, const Args&) {
   screen.other_key = [&](int key) {
     if (key == console::key::kF2) {
       // The next index order: code, name, and back to code.
-      const int orders = static_cast<int>(customers->orders().size());
-      const xbase::Status s = customers->SetOrder(customers->OrderNumber() % std::max(1, orders) + 1);
+      const int orders = static_cast<int>(customers.orders().size());
+      const xbase::Status s = customers.SetOrder(customers.OrderNumber() % std::max(1, orders) + 1);
       frame::ShowFailure(session, s);
       return true;
     }
@@ -112,7 +110,7 @@ xbase::Status TCUSBRO(frame::Session& session, const Args&) {
     }
     return false;
   };
-  frame::RunEditorScreen(session, *customers, screen);
+  frame::RunEditorScreen(session, customers, screen);
   return session.tables().CloseAll();
 }
 

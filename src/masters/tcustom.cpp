@@ -82,7 +82,7 @@ bool LoadTaxpayer(xbase::WorkArea& numbers, CustomerForm* form) {
 }
 
 // VMASTCUS: "?" or "/" picks a customer; an existing code loads its values, a new one starts empty.
-bool VMASTCUS(frame::Session& session, CustomerForm* form) {
+bool VMASTCUS(frame::Session& session, const frame::OpenedTables& tables, CustomerForm* form) {
   frame::PickSpec pick;
   pick.alias = "mastcus";
   pick.by_name = true;
@@ -95,8 +95,8 @@ bool VMASTCUS(frame::Session& session, CustomerForm* form) {
   *form = CustomerForm{};
   form->relasi = code;
   if (found && !xbase::IsBlank(code)) {
-    LoadCustomer(*session.tables().Area("mastcus"), *session.tables().Area("relasi_ext"), form);
-    LoadTaxpayer(*session.tables().Area("dt_npwp"), form);
+    LoadCustomer(tables["mastcus"], tables["relasi_ext"], form);
+    LoadTaxpayer(tables["dt_npwp"], form);
   }
   return true;
 }
@@ -130,7 +130,7 @@ bool GKELOMPOK(frame::Session& session, CustomerForm* form) {
 }
 
 // GETDATAWP: "?" picks a tax number; a known one fills the taxpayer, an unknown one is told.
-bool GETDATAWP(frame::Session& session, CustomerForm* form) {
+bool GETDATAWP(frame::Session& session, const frame::OpenedTables& tables, CustomerForm* form) {
   if (xbase::IsBlank(form->npwp)) return true;
   frame::PickSpec pick;
   pick.alias = "dt_npwp";
@@ -140,7 +140,7 @@ bool GETDATAWP(frame::Session& session, CustomerForm* form) {
     Refuse(session.console(), s.message());
     return false;
   }
-  if (!found || !LoadTaxpayer(*session.tables().Area("dt_npwp"), form)) Refuse(session.console(), "NWPW belum terdaftar");
+  if (!found || !LoadTaxpayer(tables["dt_npwp"], form)) Refuse(session.console(), "NWPW belum terdaftar");
   return true;
 }
 
@@ -148,9 +148,10 @@ bool GETDATAWP(frame::Session& session, CustomerForm* form) {
 // rights allow. Both parts are shown whenever a customer is loaded.
 class CustomerFields {
  public:
-  CustomerFields(frame::Session& session, CustomerForm* form) : session_(session), con_(session.console()) {
+  CustomerFields(frame::Session& session, const frame::OpenedTables& tables, CustomerForm* form)
+      : session_(session), tables_(tables), con_(session.console()) {
     identity_.Add(kFirstRow, kEditCol, &form->relasi, "@!").valid = [this, form] {
-      const bool valid = VMASTCUS(session_, form);
+      const bool valid = VMASTCUS(session_, tables_, form);
       Show();
       return valid;
     };
@@ -176,7 +177,7 @@ class CustomerFields {
     }
     terms_.Add(16, kEditCol, &form->sales, "999,999,999,999").when = [terms] { return terms; };
     terms_.Add(17, kEditCol, &form->npwp, "@!").valid = [this, form] {
-      const bool valid = GETDATAWP(session_, form);
+      const bool valid = GETDATAWP(session_, tables_, form);
       terms_.Display(con_);
       return valid;
     };
@@ -198,6 +199,7 @@ class CustomerFields {
 
  private:
   frame::Session& session_;
+  const frame::OpenedTables& tables_;
   console::Console& con_;
   console::GetList identity_;
   console::GetList terms_;
@@ -215,25 +217,22 @@ void TakeGroupTerms(std::string_view ket, CustomerForm* form) {
 
 xbase::Status TCUSTOM(frame::Session& session, const Args&) {
   console::Console& con = session.console();
-  for (const char* table : {"Setup", "mastcus", "relasi_ext", "dt_npwp"}) {
-    if (!frame::OpenTable(session, table)) return session.tables().CloseAll();
-  }
-  if (!frame::OpenTable(session, "Mastacc", false, "account") || !frame::OpenTable(session, "negaraId")) {
-    return session.tables().CloseAll();
-  }
+  const frame::OpenedTables tables =
+      frame::OpenTables(session, {"Setup", "mastcus", "relasi_ext", "dt_npwp", {"Mastacc", "account"}, "negaraId"});
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   con.SetColour(kColour);
   DrawForm(con);
   for (;;) {
     CustomerForm form;
-    CustomerFields fields(session, &form);
+    CustomerFields fields(session, tables, &form);
     fields.Show();
     if (!fields.ReadIdentity(form)) break;
     if (!fields.ReadTerms()) continue;
     // Leaving the extended data with Esc keeps what the customer had (nothing, for a new one).
     EXTRLS(session, &form);
     if (!frame::AnsweredYes(con, frame::kConfirmSave)) continue;
-    frame::ShowFailure(session, SIMPAN(session, form));
+    frame::ShowFailure(session, SIMPAN(session, tables, form));
   }
   return session.tables().CloseAll();
 }

@@ -71,10 +71,11 @@ bool CSTK(frame::Session& session, Item* item) {
   pick.alias = "mastbrj";
   pick.by_name = true;
   bool found = false;
-  if (!frame::Checked(session, frame::PickAndSeek(session, pick, &item->kode, &found))) return false;
+  xbase::WorkArea* goods = nullptr;
+  if (!frame::Checked(session, frame::PickAndSeek(session, pick, &item->kode, &found, &goods))) return false;
   if (xbase::IsBlank(item->kode)) return true;
   if (found) {
-    Load(*session.tables().Area("mastbrj"), item);
+    Load(*goods, item);
     return true;
   }
   if (!session.MMEMBER.HasRight(kRightEdp)) {

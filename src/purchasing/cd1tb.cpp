@@ -83,11 +83,11 @@ void PrintOrder(frame::Session& session, const xbase::WorkArea& header, const st
 }  // namespace
 
 xbase::Status CD1TB(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!frame::OpenTables(session, {{"D1CBNG1"}, {"D1CBNG2"}, {"MASTBRJ"}, {"PATRON2"}, {"PATRON"}, {"KELOMPOK"}})) {
-    return xbase::Status::OK();
-  }
+  const frame::OpenedTables tables =
+      frame::OpenTables(session, {{"D1CBNG1"}, {"D1CBNG2"}, {"MASTBRJ"}, {"PATRON2"}, {"PATRON"}, {"KELOMPOK"}});
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(session.console());
-  xbase::WorkArea& header = *session.tables().Area("D1CBNG1");
+  xbase::WorkArea& header = tables["D1CBNG1"];
   std::string number(20, ' ');
   double per_page = 50;
   const auto number_valid = [&] {

@@ -63,10 +63,11 @@ xbase::Status ReadForecast(frame::Session& session, xbase::WorkArea& header, std
 }  // namespace
 
 xbase::Status CFCASTDL(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!frame::OpenTables(session, {{"FC_CBNG1"}, {"FC_CBNG2"}, {"MASTBRJ"}, {"PATRON"}})) return xbase::Status::OK();
+  const frame::OpenedTables tables = frame::OpenTables(session, {{"FC_CBNG1"}, {"FC_CBNG2"}, {"MASTBRJ"}, {"PATRON"}});
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(session.console());
   std::string branch(6, ' '), number(20, ' ');
-  xbase::WorkArea& header = *session.tables().Area("FC_CBNG1");
+  xbase::WorkArea& header = tables["FC_CBNG1"];
   const auto number_valid = [&] {
     if (number.find('?') != std::string::npos && !PickForecast(session, branch, &number)) return false;
     if (xbase::IsBlank(number)) return true;

@@ -91,7 +91,8 @@ void PrintReturn(frame::Session& session) {
 }  // namespace
 
 xbase::Status CRTBELI(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!frame::OpenTables(session, {"RTBELI1", "RTBELI2", "MASTSUP", "MASTBRJ"})) return xbase::Status::OK();
+  const frame::OpenedTables tables = frame::OpenTables(session, {"RTBELI1", "RTBELI2", "MASTSUP", "MASTBRJ"});
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   const std::string_view colour = con.Pick("W+/b,Gr+/r", "W+/n,n/w");
@@ -107,7 +108,7 @@ xbase::Status CRTBELI(frame::Session& session, const std::vector<xbase::Value>&)
       pick.alias = "rtbeli1";
       pick.expressions = {"NOMOR", "TANGGAL", "SUPLIER"};
       pick.heads = {"Nomor", "Tanggal", "Suplier"};
-      xbase::WorkArea& header = *session.tables().Area("rtbeli1");
+      xbase::WorkArea& header = tables["rtbeli1"];
       xbase::Status s = frame::PickCode(session, pick, &number);
       if (s.ok()) s = header.SetOrder("RTBELI11");
       if (s.ok()) s = header.Seek(header.PadToField("NOMOR", xbase::RTrim(number)));

@@ -23,12 +23,9 @@ struct Header {
 // The lines of one kind of movement, found by item code, with their headers.
 class Movements {
  public:
-  Movements(frame::Session& session, std::string_view lines, std::string_view line_order, std::string_view header,
-            std::string_view number_field)
-      : lines_(*session.tables().Area(lines)),
-        header_(*session.tables().Area(header)),
-        line_order_(line_order),
-        number_field_(number_field) {}
+  Movements(const frame::OpenedTables& tables, std::string_view lines, std::string_view line_order,
+            std::string_view header, std::string_view number_field)
+      : lines_(tables[lines]), header_(tables[header]), line_order_(line_order), number_field_(number_field) {}
 
   // Calls visit(line area, header) for each line of `item` whose document is dated on or before `date`.
   template <typename Visit>
@@ -75,16 +72,17 @@ class Movements {
 
 class ClosingStock {
  public:
-  ClosingStock(frame::Session& session, xbase::Date date)
+  ClosingStock(frame::Session& session, const frame::OpenedTables& tables, xbase::Date date)
       : session_(session),
+        tables_(tables),
         date_(date),
         period_(PeriodOf(date)),
-        branch_sums_(*session.tables().Area("RKP_BRC"), {"CABANG", "PERIODE"}, {"ST_"}, {"ST_"}),
-        item_sums_(*session.tables().Area("RKP_CAB"), {"CABANG", "PERIODE", "KODE"}, {"ST_"}, {"ST_"}) {}
+        branch_sums_(tables["RKP_BRC"], {"CABANG", "PERIODE"}, {"ST_"}, {"ST_"}),
+        item_sums_(tables["RKP_CAB"], {"CABANG", "PERIODE", "KODE"}, {"ST_"}, {"ST_"}) {}
 
   xbase::Status Run() {
-    xbase::WorkArea& stock = *session_.tables().Area("STOKBRG");
-    xbase::WorkArea& goods = *session_.tables().Area("MASTBRJ");
+    xbase::WorkArea& stock = tables_["STOKBRG"];
+    xbase::WorkArea& goods = tables_["MASTBRJ"];
     xbase::Status s = stock.SetOrder("STOKBRG1");
     if (s.ok()) s = stock.GoTop();
     std::string last_item;
@@ -145,7 +143,7 @@ class ClosingStock {
   // The adjustments of the item dated on or before the date: enter(quantity, average price).
   template <typename Enter>
   xbase::Status Adjustments(const std::string& item, Enter enter) {
-    xbase::WorkArea& adjustments = *session_.tables().Area("JUSTMEN");
+    xbase::WorkArea& adjustments = tables_["JUSTMEN"];
     xbase::Status s = adjustments.SetOrder("JUSTMEN2");
     if (s.ok()) s = adjustments.SeekAll(item, &records_);
     for (size_t i = 0; s.ok() && i < records_.size(); ++i) {
@@ -158,43 +156,43 @@ class ClosingStock {
   }
 
   frame::Session& session_;
+  const frame::OpenedTables& tables_;
   xbase::Date date_;
   std::string period_;
   RecapSums branch_sums_;
   RecapSums item_sums_;
   std::vector<uint32_t> records_;
-  Movements receipts_{session_, "BPBELI2", "BPBELI22", "BPBELI1", "NO_BPB"};
-  Movements purchase_returns_{session_, "RTBELI2", "RTBELI22", "RTBELI1", "NOMOR"};
-  Movements deliveries_{session_, "SRTJLN2", "SRTJLN22", "SRTJLN1", "INVOICE"};
-  Movements sales_returns_{session_, "RTJUAL2", "RTJUAL22", "RTJUAL1", "NOMOR"};
-  Movements transfers_in_{session_, "MTSDBT2", "MTSDBT22", "MTSDBT1", "NOMOR"};
-  Movements transfers_out_{session_, "MTSKDT2", "MTSKDT22", "MTSKDT1", "NOMOR"};
+  Movements receipts_{tables_, "BPBELI2", "BPBELI22", "BPBELI1", "NO_BPB"};
+  Movements purchase_returns_{tables_, "RTBELI2", "RTBELI22", "RTBELI1", "NOMOR"};
+  Movements deliveries_{tables_, "SRTJLN2", "SRTJLN22", "SRTJLN1", "INVOICE"};
+  Movements sales_returns_{tables_, "RTJUAL2", "RTJUAL22", "RTJUAL1", "NOMOR"};
+  Movements transfers_in_{tables_, "MTSDBT2", "MTSDBT22", "MTSDBT1", "NOMOR"};
+  Movements transfers_out_{tables_, "MTSKDT2", "MTSKDT22", "MTSKDT1", "NOMOR"};
 };
 
 }  // namespace
 
 bool PostClosingStock(frame::Session& session, xbase::Date date) {
-  if (!OpenTables(session, {{"RKP_BRC", {}, true},
-                            {"RKP_CAB", {}, true},
-                            {"KONVERT", "konvert"},
-                            {"MASTBRJ"},
-                            {"STOKBRG"},
-                            {"JUSTMEN"},
-                            {"BPBELI1"},
-                            {"BPBELI2"},
-                            {"RTBELI1"},
-                            {"RTBELI2"},
-                            {"SRTJLN1"},
-                            {"SRTJLN2"},
-                            {"RTJUAL1"},
-                            {"RTJUAL2"},
-                            {"MTSDBT1"},
-                            {"MTSDBT2"},
-                            {"MTSKDT1"},
-                            {"MTSKDT2"}})) {
-    return false;
-  }
-  const xbase::Status status = ClosingStock(session, date).Run();
+  const frame::OpenedTables tables = OpenTables(session, {{"RKP_BRC", {}, true},
+                                                          {"RKP_CAB", {}, true},
+                                                          {"KONVERT", "konvert"},
+                                                          {"MASTBRJ"},
+                                                          {"STOKBRG"},
+                                                          {"JUSTMEN"},
+                                                          {"BPBELI1"},
+                                                          {"BPBELI2"},
+                                                          {"RTBELI1"},
+                                                          {"RTBELI2"},
+                                                          {"SRTJLN1"},
+                                                          {"SRTJLN2"},
+                                                          {"RTJUAL1"},
+                                                          {"RTJUAL2"},
+                                                          {"MTSDBT1"},
+                                                          {"MTSDBT2"},
+                                                          {"MTSKDT1"},
+                                                          {"MTSKDT2"}});
+  if (!tables) return false;
+  const xbase::Status status = ClosingStock(session, tables, date).Run();
   const xbase::Status closed = session.tables().CloseAll();
   return frame::Checked(session, status) && frame::Checked(session, closed);
 }

@@ -12,7 +12,9 @@
 namespace recaps {
 
 xbase::Status RunCustomerMatrix(frame::Session& session, const CustomerMatrix& report) {
-  if (!OpenLabelTables(session) || !OpenTables(session, {{report.recap_table}})) return xbase::Status::OK();
+  if (!OpenLabelTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenTables(session, {{report.recap_table}});
+  if (!tables) return xbase::Status::OK();
   Answers answers;
   while (AskAnswers(session, report.box_title, kAskCustomer | kAskUnit, &answers)) {
     ProductLookup products;
@@ -20,7 +22,7 @@ xbase::Status RunCustomerMatrix(frame::Session& session, const CustomerMatrix& r
     Matrix matrix(report.columns, report.subs);
     Labels labels(session);
     const Windows windows(answers.to);
-    xbase::WorkArea& recaps = *session.tables().Area(report.recap_table);
+    xbase::WorkArea& recaps = tables[report.recap_table];
     if (s.ok()) {
       s = ForEachRowFrom(recaps, "RELASI", answers.customer, [&] {
         const std::string period = recaps.Text("PERIODE");

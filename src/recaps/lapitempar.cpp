@@ -39,10 +39,9 @@ std::vector<const Line*> Members(const std::vector<Line>& lines, const CodeName&
 
 // Product lines by Pareto class and group, the lines of each group in order of this year's cartons.
 xbase::Status LAPITEMPAR(frame::Session& session, const Args&) {
-  if (!OpenTables(session, {{"RKP_CAB"}, {"MASTBRJ"}, {"CABANG", "Cabang"}, {"PATRON"}, {"PATRON2"}, {"PARETO"},
-                            {"KELOMPOK"}})) {
-    return xbase::Status::OK();
-  }
+  const frame::OpenedTables tables = OpenTables(
+      session, {{"RKP_CAB"}, {"MASTBRJ"}, {"CABANG", "Cabang"}, {"PATRON"}, {"PATRON2"}, {"PARETO"}, {"KELOMPOK"}});
+  if (!tables) return xbase::Status::OK();
   std::string branch(6, ' '), branch_name;
   xbase::Date date = text::TGLAKHIR(session.Today());
   while (AskInBox(session, {"    REKAP PENJUALAN ITEM   "},
@@ -54,11 +53,11 @@ xbase::Status LAPITEMPAR(frame::Session& session, const Args&) {
     std::map<std::string, std::vector<std::string>> line_items;
     std::vector<CodeName> classes, groups;
     std::vector<Line> lines;
-    xbase::Status s = TargetFigures(*session.tables().Area("RKP_CAB"), branch, Windows(date), &items);
+    xbase::Status s = TargetFigures(tables["RKP_CAB"], branch, Windows(date), &items);
     if (s.ok()) s = ReadLineItems(session, &line_items);
     if (s.ok()) s = ReadCodeNames(session, "PARETO", &classes);
     if (s.ok()) s = ReadCodeNames(session, "KELOMPOK", &groups);
-    xbase::WorkArea& patron = *session.tables().Area("PATRON");
+    xbase::WorkArea& patron = tables["PATRON"];
     if (s.ok()) {
       s = ForEachRow(patron, [&] {
         if (patron.Text("GRUP") != "D") return;

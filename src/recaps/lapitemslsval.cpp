@@ -17,7 +17,9 @@ namespace recaps {
 // Per salesman (under his old code when set) a block of items: turnover (thousands) and the number of
 // customers that bought them.
 xbase::Status LAPITEMSLSVAL(frame::Session& session, const Args&) {
-  if (!OpenLabelTables(session) || !OpenTables(session, {{"RKP_SLR"}})) return xbase::Status::OK();
+  if (!OpenLabelTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenTables(session, {{"RKP_SLR"}});
+  if (!tables) return xbase::Status::OK();
   Answers answers;
   answers.unit = "V";
   while (AskAnswers(session, "     PA VALUES by SALES     ", kAskSalesman | kAskRange | kAskIncludes, &answers)) {
@@ -28,7 +30,7 @@ xbase::Status LAPITEMSLSVAL(frame::Session& session, const Args&) {
     std::map<std::string, std::pair<Labels::Label, std::map<std::string, ItemSum>>> salesmen;
     Labels labels(session);
     const MonthRange range = answers.Range();
-    xbase::WorkArea& recaps = *session.tables().Area("RKP_SLR");
+    xbase::WorkArea& recaps = tables["RKP_SLR"];
     const xbase::Status s = ForEachRowFrom(recaps, "SALES", answers.salesman, [&] {
       if (!range.Holds(recaps.Text("PERIODE"))) return;
       const Labels::Label salesman = labels.Salesman(recaps.Text("SALES"), true);

@@ -14,17 +14,17 @@
 namespace recaps {
 
 xbase::Status RunLicenceCoverage(frame::Session& session, bool by_item) {
-  if (!OpenLabelTables(session) || !OpenTables(session, {{"RKP_CUS"}, {"LICENS1"}, {"LICENS2"}})) {
-    return xbase::Status::OK();
-  }
+  if (!OpenLabelTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenTables(session, {{"RKP_CUS"}, {"LICENS1"}, {"LICENS2"}});
+  if (!tables) return xbase::Status::OK();
   Answers answers;
   const std::string title = by_item ? "     PP/PA ITEM LICENSI    " : "        PP/PA LICENSI      ";
   while (AskAnswers(session, title, kAskCustomer, &answers)) {
     // The columns, and the columns each item counts in.
     std::vector<Matrix::Column> columns;
     std::multimap<std::string, std::string> column_of;
-    xbase::WorkArea& licences = *session.tables().Area("LICENS1");
-    xbase::WorkArea& members = *session.tables().Area("LICENS2");
+    xbase::WorkArea& licences = tables["LICENS1"];
+    xbase::WorkArea& members = tables["LICENS2"];
     xbase::Status s;
     if (!by_item) {
       s = ForEachRow(licences, [&] {
@@ -44,7 +44,7 @@ xbase::Status RunLicenceCoverage(frame::Session& session, bool by_item) {
     Matrix matrix(columns, {});
     Labels labels(session);
     const MonthRange range = answers.Range();
-    xbase::WorkArea& recaps = *session.tables().Area("RKP_CUS");
+    xbase::WorkArea& recaps = tables["RKP_CUS"];
     if (s.ok()) {
       s = ForEachRowFrom(recaps, "RELASI", answers.customer, [&] {
         if (!range.Holds(recaps.Text("PERIODE"))) return;

@@ -13,7 +13,9 @@
 namespace recaps {
 
 xbase::Status RunLineCoverage(frame::Session& session, bool values) {
-  if (!OpenLabelTables(session) || !OpenTables(session, {{"RKP_CUS"}})) return xbase::Status::OK();
+  if (!OpenLabelTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenTables(session, {{"RKP_CUS"}});
+  if (!tables) return xbase::Status::OK();
   Answers answers;
   const unsigned fields = kAskCustomer | kAskMerge | kAskRange | (values ? kAskUnit | kAskIncludes | kAskExcept : 0);
   while (AskAnswers(session, values ? "   OMSET BY GROUP PRODUK   " : "     PP/PA ITEM PRODUK     ", fields, &answers)) {
@@ -22,7 +24,7 @@ xbase::Status RunLineCoverage(frame::Session& session, bool values) {
     Matrix matrix(coverage.columns, {});
     Labels labels(session);
     const MonthRange range = answers.Range();
-    xbase::WorkArea& recaps = *session.tables().Area("RKP_CUS");
+    xbase::WorkArea& recaps = tables["RKP_CUS"];
     if (s.ok()) {
       s = ForEachRowFrom(recaps, "RELASI", answers.customer, [&] {
         const std::string customer = recaps.Text("RELASI");

@@ -12,7 +12,9 @@ namespace recaps {
 
 // Per salesman, the coverage lines sold.
 xbase::Status LAPPPASALES(frame::Session& session, const Args&) {
-  if (!OpenLabelTables(session) || !OpenTables(session, {{"RKP_SAL"}})) return xbase::Status::OK();
+  if (!OpenLabelTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenTables(session, {{"RKP_SAL"}});
+  if (!tables) return xbase::Status::OK();
   Answers answers;
   while (AskAnswers(session, "     PP/PA ITEM PRODUK     ", kAskSalesman | kAskGroupText | kAskRange, &answers)) {
     CoverageColumns coverage;
@@ -20,7 +22,7 @@ xbase::Status LAPPPASALES(frame::Session& session, const Args&) {
     Matrix matrix(coverage.columns, {});
     Labels labels(session);
     const MonthRange range = answers.Range();
-    xbase::WorkArea& recaps = *session.tables().Area("RKP_SAL");
+    xbase::WorkArea& recaps = tables["RKP_SAL"];
     if (s.ok()) {
       s = ForEachRowFrom(recaps, "SALES", answers.salesman, [&] {
         const std::string item = recaps.Text("KODE");

@@ -12,7 +12,9 @@ namespace recaps {
 
 // Per salesman and customer (or outlet group), the value (thousands) of each coverage line.
 xbase::Status LAPPPASLSVAL(frame::Session& session, const Args&) {
-  if (!OpenLabelTables(session) || !OpenTables(session, {{"RKP_SLR"}})) return xbase::Status::OK();
+  if (!OpenLabelTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenTables(session, {{"RKP_SLR"}});
+  if (!tables) return xbase::Status::OK();
   Answers answers;
   answers.unit = "V";
   while (AskAnswers(session, "      PP VALUE by SALES    ", kAskSalesman | kAskMerge | kAskRange | kAskIncludes,
@@ -22,7 +24,7 @@ xbase::Status LAPPPASLSVAL(frame::Session& session, const Args&) {
     Matrix matrix(coverage.columns, {});
     Labels labels(session);
     const MonthRange range = answers.Range();
-    xbase::WorkArea& recaps = *session.tables().Area("RKP_SLR");
+    xbase::WorkArea& recaps = tables["RKP_SLR"];
     if (s.ok()) {
       s = ForEachRowFrom(recaps, "SALES", answers.salesman, [&] {
         if (!range.Holds(recaps.Text("PERIODE"))) return;

@@ -18,7 +18,10 @@
 namespace recaps {
 
 xbase::Status RunItemsBySalesman(frame::Session& session, bool commitment) {
-  if (!OpenLabelTables(session) || !OpenTables(session, {{"RKP_SAL"}, {"RKP_CAB"}})) return xbase::Status::OK();
+  const frame::OpenedTables labels = OpenLabelTables(session);
+  if (!labels) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenTables(session, {{"RKP_SAL"}, {"RKP_CAB"}});
+  if (!tables) return xbase::Status::OK();
   Answers answers;
   double stag = 5;
   if (commitment) {
@@ -48,7 +51,7 @@ xbase::Status RunItemsBySalesman(frame::Session& session, bool commitment) {
     }
     // The items of the report and their lines.
     std::map<std::string, std::string> items;
-    xbase::WorkArea& members = *session.tables().Area("PATRON2");
+    xbase::WorkArea& members = labels["PATRON2"];
     if (s.ok()) {
       s = ForEachRow(members, [&] {
         const bool chosen = commitment ? members.Number("STAG") == stag : Begins(members.Text("PATRON"), answers.group_text);
@@ -59,8 +62,8 @@ xbase::Status RunItemsBySalesman(frame::Session& session, bool commitment) {
     std::array<Matrix, 2> by_item = {Matrix(columns, {}), Matrix(columns, {})};
     std::array<Matrix, 2> by_line = {Matrix(columns, {}), Matrix(columns, {})};
     const MonthRange range = answers.Range();
-    xbase::WorkArea& recaps = *session.tables().Area("RKP_SAL");
-    xbase::WorkArea& stock = *session.tables().Area("RKP_CAB");
+    xbase::WorkArea& recaps = tables["RKP_SAL"];
+    xbase::WorkArea& stock = tables["RKP_CAB"];
     const auto rows_of = [&](size_t unit, const std::string& item, const std::string& line) {
       const ProductLine* found = products.Line(line);
       return std::pair<Matrix::Row*, Matrix::Row*>{

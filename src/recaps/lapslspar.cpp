@@ -14,9 +14,9 @@
 namespace recaps {
 // Product lines by Pareto class and group, a pair of columns per salesman.
 xbase::Status LAPSLSPAR(frame::Session& session, const Args&) {
-  if (!OpenLabelTables(session) || !OpenTables(session, {{"RKP_SAL"}, {"PARETO"}, {"KELOMPOK"}})) {
-    return xbase::Status::OK();
-  }
+  if (!OpenLabelTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenTables(session, {{"RKP_SAL"}, {"PARETO"}, {"KELOMPOK"}});
+  if (!tables) return xbase::Status::OK();
   Answers answers;
   while (AskAnswers(session, "  LAPORAN PARETO by SALES  ", kAskSalesman | kAskUnit, &answers)) {
     ProductLookup products;
@@ -34,7 +34,7 @@ xbase::Status LAPSLSPAR(frame::Session& session, const Args&) {
     }
     Matrix matrix(columns, {"TH. INI", "TH. LALU"});
     const Windows windows(answers.to);
-    xbase::WorkArea& recaps = *session.tables().Area("RKP_SAL");
+    xbase::WorkArea& recaps = tables["RKP_SAL"];
     if (s.ok()) {
       s = ForEachRow(recaps, [&] {
         const std::string period = recaps.Text("PERIODE"), salesman = recaps.Text("SALES");

@@ -58,13 +58,14 @@ struct Answers {
 
 class ItemRecap {
  public:
-  ItemRecap(frame::Session& session, const Answers& answers) : session_(session), answers_(answers) {}
+  ItemRecap(frame::Session& session, const frame::OpenedTables& tables, const Answers& answers)
+      : session_(session), tables_(tables), answers_(answers) {}
 
   xbase::Status Gather() {
     xbase::Status s = Documents(kNotes);
     if (s.ok()) s = Documents(kReturns);
     for (auto& [code, row] : rows_) row.Finish();
-    xbase::WorkArea& classes = *session_.tables().Area("MASTGOL");
+    xbase::WorkArea& classes = tables_["MASTGOL"];
     if (s.ok()) {
       s = ForEachRow(classes, [&] {
         classes_.push_back({classes.Text("KODE"), std::string(xbase::RTrim(classes.Text("NAMA")))});
@@ -108,7 +109,7 @@ class ItemRecap {
 
   xbase::Status AddLine(const xbase::WorkArea& line, Column column, double value) {
     const std::string item = line.Text("KODE");
-    xbase::WorkArea& goods = *session_.tables().Area("MASTBRJ");
+    xbase::WorkArea& goods = tables_["MASTBRJ"];
     xbase::Status s = goods.Seek(item);
     if (!s.ok()) return s;
     const bool known = goods.found();
@@ -136,7 +137,7 @@ class ItemRecap {
       *factor = at->second;
       return xbase::Status::OK();
     }
-    xbase::WorkArea& setup = *session_.tables().Area("SETUP");
+    xbase::WorkArea& setup = tables_["SETUP"];
     bool found = false;
     if (xbase::Status s = xbase::SeekFound(setup, setup.PadToField("SETUP", key), &found); !s.ok()) return s;
     *factor = Off(20);
@@ -150,6 +151,7 @@ class ItemRecap {
   }
 
   frame::Session& session_;
+  const frame::OpenedTables& tables_;
   const Answers& answers_;
   std::map<std::string, Row> rows_;
   std::vector<std::pair<std::string, std::string>> classes_;
@@ -260,11 +262,17 @@ void WriteBook(frame::Session& session, const ItemRecap& recap, const Answers& a
 
 // Sales, returns and administrative returns per item or product line, by goods class.
 xbase::Status LRKPBRG(frame::Session& session, const Args&) {
-  if (!OpenTables(session, {{"SRTJLN1"}, {"SRTJLN2"}, {"RTJUAL1"}, {"RTJUAL2"}, {"MASTBRJ"}, {"MASTGOL"},
-                            {"SETUP"}, {"PATRON"}, {"PATRON2"}, {"KONVERT", "konvert"}}) ||
-      !session.tables().Area("PATRON2")->SetOrder("PATRON22").ok()) {
-    return session.tables().CloseAll();
-  }
+  const frame::OpenedTables tables = OpenTables(session, {"SRTJLN1",
+                                                          "SRTJLN2",
+                                                          "RTJUAL1",
+                                                          "RTJUAL2",
+                                                          "MASTBRJ",
+                                                          "MASTGOL",
+                                                          "SETUP",
+                                                          "PATRON",
+                                                          {"PATRON2", {}, false, "PATRON22"},
+                                                          {"KONVERT", "konvert"}});
+  if (!tables) return xbase::Status::OK();
   Answers answers;
   answers.filter = ThisMonth(session);
   while (AskInBox(session, {" REKAP PENJUALAN PER BARANG "},
@@ -279,7 +287,7 @@ xbase::Status LRKPBRG(frame::Session& session, const Args&) {
          !answers.filter.from.empty() && !answers.filter.to.empty()) {
     answers.filter.customer = answers.customer;
     answers.filter.salesman = answers.salesman;
-    ItemRecap recap(session, answers);
+    ItemRecap recap(session, tables, answers);
     if (!frame::Checked(session, recap.Gather())) continue;
     const int choice = console::Alert(session.console(), "PILIHAN MEDIA LAPORAN", {"Printer", "Excel", "Keluar"});
     if (choice == 1) PrintText(session, recap, answers);

@@ -31,9 +31,9 @@ struct CustomerSums {
 
 // Net sales per customer in cartons or value: last year to the same day, the period, and the month.
 xbase::Status LRKPCUST(frame::Session& session, const Args&) {
-  if (!OpenTables(session, {{"SRTJLN1"}, {"SRTJLN2"}, {"RTJUAL1"}, {"RTJUAL2"}, {"MASTBRJ"}, {"MASTCUS"}})) {
-    return xbase::Status::OK();
-  }
+  const frame::OpenedTables tables =
+      OpenTables(session, {{"SRTJLN1"}, {"SRTJLN2"}, {"RTJUAL1"}, {"RTJUAL2"}, {"MASTBRJ"}, {"MASTCUS"}});
+  if (!tables) return xbase::Status::OK();
   DocumentFilter filter = ThisMonth(session);
   filter.from = text::AWALTAHUN(session.Today().year());
   std::string unit = "B";
@@ -52,7 +52,7 @@ xbase::Status LRKPCUST(frame::Session& session, const Args&) {
     DocumentFilter walk = filter;
     walk.from = last_from;
     std::map<std::string, CustomerSums> customers;
-    MasterLookup cartons(*session.tables().Area("MASTBRJ"), "DOS");
+    MasterLookup cartons(tables["MASTBRJ"], "DOS");
     xbase::Status s;
     for (const DocumentKind* kind : {&kNotes, &kReturns}) {
       if (!s.ok()) break;
@@ -88,7 +88,7 @@ xbase::Status LRKPCUST(frame::Session& session, const Args&) {
                     rule},
                    std::max(10, static_cast<int>(per_page)));
     double totals[3] = {0, 0, 0};
-    xbase::WorkArea& names = *session.tables().Area("MASTCUS");
+    xbase::WorkArea& names = tables["MASTCUS"];
     for (const auto& [code, sums] : customers) {
       std::string name;
       if (xbase::LookUp(names, names.PadToField("RELASI", xbase::AllTrim(code)))) name = names.Text("NAMA");

@@ -13,7 +13,8 @@
 namespace stock {
 
 xbase::Status CGL05(frame::Session& session, const Args&) {
-  if (!frame::OpenTables(session, GiftWrapTables())) return xbase::Status::OK();
+  const frame::OpenedTables tables = frame::OpenTables(session, GiftWrapTables());
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   std::string branch(6, ' ');
   for (;;) {
@@ -26,7 +27,7 @@ xbase::Status CGL05(frame::Session& session, const Args&) {
       }
       bool found = false;
       if (!frame::Checked(session, FeeNoteLines(session, branch, number, &lines, &found)) || !found) return false;
-      const xbase::WorkArea& note = *session.tables().Area("kd_gl31");
+      const xbase::WorkArea& note = tables["kd_gl31"];
       if (!note.Logical("CETAK")) return true;
       return console::Alert(con, "Nota pembayaran ini pernah dicetak tg " + xbase::Dtoc(note.DateOf("TG_CETAK")) + " cetak lagi",
                             {"ya", "tidak"}) == 1;

@@ -8,10 +8,11 @@
 namespace stock {
 
 xbase::Status HPSTAG(frame::Session& session, const Args&) {
-  if (!frame::OpenTables(session, {{"OPNAME", {}, true}})) return xbase::Status::OK();
+  const frame::OpenedTables tables = frame::OpenTables(session, {{"OPNAME", {}, true}});
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   if (console::Alert(con, "Yakin Data Tag (Stock Opname) akan dihapus", {"Hapus", "Batal"}) == 1) {
-    xbase::WorkArea& tags = *session.tables().Area("OPNAME");
+    xbase::WorkArea& tags = tables["OPNAME"];
     xbase::Status s = tags.table().RefreshCount();
     for (uint32_t r = 1; s.ok() && r <= tags.table().record_count(); ++r) {
       s = tags.GoTo(r);
