@@ -11,7 +11,10 @@
 #include "console/terminal.h"
 #include "receivables/receipt.h"
 #include "receivables/receivables_test_helpers.h"
+#include "support/fuse_mounts.h"
 #include "support/scripted_session.h"
+#include "support/small_folder_check.h"
+#include "support/verified_folder.h"
 #include "xbase/text_functions.h"
 
 namespace receivables {
@@ -220,20 +223,26 @@ struct Workstation {
   frame::Session session{con, registry, "WS"};
 };
 
-// Two workstations save receipts on the same invoice and instrument at the same time: every line
-// reaches the totals and every receipt gets its own number.
-TEST(ReceiptConcurrencyTest, TwoSessionsSettlingOneInvoiceAtOnceLoseNothing) {
-  support::TempDataFolder folder = ReceivablesFolder();
-  Workstation first(folder.path());
-  Workstation second(folder.path());
-  AddSettlementCodes(first.session);
-  AddSetting(first.session, "NOTT" + kBranch, "0000000000");
-  AddInvoice(first.session, "INV1", "J0001", 100000, kDay);
-  AddInstrument(first.session, "G1", "GIRO", "J0001", 100000, kDay);
-  constexpr int kReceipts = 25;
+// Two workstations that reach the data folder `folder` as `first_folder` and `second_folder` save
+// `receipts` receipts each on the same invoice and instrument at the same time, each corrected at once:
+// every line reaches the totals, every receipt gets its own number, and the folder verifies clean.
+void SettleOneInvoiceAtTwoDesks(const std::string& folder, const std::string& first_folder,
+                                const std::string& second_folder, int receipts) {
+  {
+    Workstation seeding(folder);
+    AddSettlementCodes(seeding.session);
+    AddSetting(seeding.session, "NOTT" + kBranch, "0000000000");
+    AddRows(Open(seeding.session, "MASTCUS"), {{{"RELASI", T("J0001")}, {"NAMA", T("TOKO SATU")}}});
+    AddInvoice(seeding.session, "INV1", "J0001", 100000, kDay);
+    AddInstrument(seeding.session, "G1", "GIRO", "J0001", 100000, kDay);
+    ASSERT_TRUE(seeding.session.tables().CloseAll().ok());
+  }
+  support::SettleSmallFolder(folder);
+  Workstation first(first_folder);
+  Workstation second(second_folder);
   const auto work = [&](Workstation* desk, double amount, bool* ok) {
     *ok = true;
-    for (int i = 0; i < kReceipts && *ok; ++i) {
+    for (int i = 0; i < receipts && *ok; ++i) {
       Receipt receipt = MakeReceipt({Line(1, "INV1", "BL", "G1", amount), Line(2, "INV1", "DB", "", 1)}, kDay);
       bool saved = false;
       *ok = SaveReceipt(desk->session, &receipt, &saved).ok() && saved;
@@ -247,15 +256,32 @@ TEST(ReceiptConcurrencyTest, TwoSessionsSettlingOneInvoiceAtOnceLoseNothing) {
   a.join();
   b.join();
   ASSERT_TRUE(first_ok && second_ok);
-  EXPECT_DOUBLE_EQ(InvoiceKredit(first.session, "INV1"), kReceipts * (20 + 1 + 6 + 1));
-  EXPECT_DOUBLE_EQ(InstrumentKredit(first.session, "G1"), kReceipts * (20 + 6));
-  EXPECT_DOUBLE_EQ(LinesNaming(first.session, "NOTA", "INV1"), kReceipts * (20 + 1 + 6 + 1));
+  EXPECT_DOUBLE_EQ(InvoiceKredit(first.session, "INV1"), receipts * (20 + 1 + 6 + 1));
+  EXPECT_DOUBLE_EQ(InstrumentKredit(first.session, "G1"), receipts * (20 + 6));
+  EXPECT_DOUBLE_EQ(LinesNaming(first.session, "NOTA", "INV1"), receipts * (20 + 1 + 6 + 1));
   xbase::WorkArea& headers = Open(first.session, "PIUTKR1");
   ASSERT_TRUE(headers.table().RefreshCount().ok());
-  EXPECT_EQ(headers.table().record_count(), 2u * kReceipts);
+  EXPECT_EQ(headers.table().record_count(), 2u * receipts);
   xbase::WorkArea& setup = Open(first.session, "SETUP");
   ASSERT_TRUE(setup.Seek("NOTT" + kBranch).ok() && setup.found());
-  EXPECT_EQ(StoredText(setup, setup.recno(), "KET"), "0000000050");
+  EXPECT_EQ(StoredText(setup, setup.recno(), "KET"), xbase::PadL(std::to_string(2 * receipts), 10, '0'));
+  ASSERT_TRUE(first.session.tables().CloseAll().ok());
+  ASSERT_TRUE(second.session.tables().CloseAll().ok());
+  support::ExpectVerified(folder);
+}
+
+TEST(ReceiptConcurrencyTest, TwoSessionsSettlingOneInvoiceAtOnceLoseNothing) {
+  support::TempDataFolder folder = ReceivablesFolder();
+  SettleOneInvoiceAtTwoDesks(folder.path(), folder.path(), folder.path(), 25);
+}
+
+// The same with the folder on a file server that the two workstations reach through mounts that cache
+// nothing.
+TEST(ReceiptConcurrencyTest, TwoWorkstationsOnAFileServerLoseNothing) {
+  support::FuseMounts mounts;
+  ASSERT_FUSE_MOUNTED(mounts);
+  support::CreateTables(mounts.backing(), ReceivableTables());
+  SettleOneInvoiceAtTwoDesks(mounts.backing(), mounts.first(), mounts.second(), 6);
 }
 
 }  // namespace

@@ -9,11 +9,14 @@ namespace receivables::testing {
 
 std::vector<int> Typed(std::string_view text) { return console::ScriptedTerminal::Typed(text); }
 
-support::TempDataFolder ReceivablesFolder() {
-  return support::TempDataFolder({"SETUP", "MASTCUS", "MASTJNS", "GIRODBT", "PIUTDBT", "PIUTJBL", "PIUTKR1",
-                                  "PIUTKR2", "GIROKR1", "GIROKR2", "OTL_MBR", "GIRO_RL", "GIRO_PI", "GIROCAIR",
-                                  "GIROKDT", "MASTACC", "PRO_IN1"});
+const std::vector<std::string>& ReceivableTables() {
+  static const std::vector<std::string> tables = {"SETUP",   "MASTCUS", "MASTJNS", "GIRODBT", "PIUTDBT", "PIUTJBL",
+                                                  "PIUTKR1", "PIUTKR2", "GIROKR1", "GIROKR2", "OTL_MBR", "GIRO_RL",
+                                                  "GIRO_PI", "GIROCAIR", "GIROKDT", "MASTACC", "PRO_IN1"};
+  return tables;
 }
+
+support::TempDataFolder ReceivablesFolder() { return support::TempDataFolder(ReceivableTables()); }
 
 void AddSetting(frame::Session& session, const std::string& key, const std::string& ket) {
   AddRows(Open(session, "SETUP"), {{{"SETUP", T(key)}, {"KET", T(ket)}}});

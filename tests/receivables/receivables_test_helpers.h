@@ -39,7 +39,8 @@ inline const std::vector<int> kClearField = {console::key::kHome, 25};
 // The branch of the test folder.
 inline const std::string kBranch = "JKT001";
 
-// Every table the receivables screens open.
+// Every table the receivables screens open, and a temporary folder holding them.
+const std::vector<std::string>& ReceivableTables();
 support::TempDataFolder ReceivablesFolder();
 
 // Rows of the folder.

@@ -10,15 +10,17 @@
 
 namespace support {
 
-TempDataFolder::TempDataFolder(const std::vector<std::string>& tables) {
+void CreateTables(const std::string& folder, const std::vector<std::string>& tables) {
   for (const std::string& table : tables) {
     const schema::TableDef* def = schema::FindTable(table);
     EXPECT_NE(def, nullptr) << table;
     if (def == nullptr) continue;
-    const xbase::Status s = schema::CreateTable(*def, folder_.path());
+    const xbase::Status s = schema::CreateTable(*def, folder);
     EXPECT_TRUE(s.ok()) << s.ToString();
   }
 }
+
+TempDataFolder::TempDataFolder(const std::vector<std::string>& tables) { CreateTables(folder_.path(), tables); }
 
 xbase::WorkArea& Open(frame::Session& session, const std::string& table) {
   xbase::WorkArea* area = session.tables().Area(table);

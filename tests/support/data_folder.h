@@ -17,6 +17,9 @@
 
 namespace support {
 
+// Makes the named tables of the catalog, empty, with their index files, in `folder`.
+void CreateTables(const std::string& folder, const std::vector<std::string>& tables);
+
 // A temporary folder holding the named tables of the catalog, empty, with their index files.
 class TempDataFolder {
  public:
