@@ -12,15 +12,14 @@
 namespace recaps {
 
 xbase::Status RunCustomerMatrix(frame::Session& session, const CustomerMatrix& report) {
-  if (!OpenLabelTables(session)) return xbase::Status::OK();
-  const frame::OpenedTables tables = OpenTables(session, {{report.recap_table}});
+  const frame::OpenedTables tables = OpenLabelTables(session, {{report.recap_table}});
   if (!tables) return xbase::Status::OK();
   Answers answers;
   while (AskAnswers(session, report.box_title, kAskCustomer | kAskUnit, &answers)) {
     ProductLookup products;
-    xbase::Status s = products.Load(session);
+    xbase::Status s = products.Load(tables);
     Matrix matrix(report.columns, report.subs);
-    Labels labels(session);
+    Labels labels(tables);
     const Windows windows(answers.to);
     xbase::WorkArea& recaps = tables[report.recap_table];
     if (s.ok()) {

@@ -62,14 +62,14 @@ Labels::Label Labels::Customer(const std::string& code, bool merge) {
   std::map<std::string, Label>& known = customers_[merge ? 1 : 0];
   if (const auto at = known.find(code); at != known.end()) return at->second;
   Label label{code, code, "", ""};
-  xbase::WorkArea& customers = *session_.tables().Area("MASTCUS");
+  xbase::WorkArea& customers = tables_["MASTCUS"];
   const std::string trimmed(xbase::AllTrim(code));
   if (xbase::LookUp(customers, customers.PadToField("RELASI", trimmed))) {
     label.name = customers.Text("NAMA");
     label.city = customers.Text("KOTA");
   }
-  xbase::WorkArea& members = *session_.tables().Area("OTL_MBR");
-  xbase::WorkArea& groups = *session_.tables().Area("OTL_GRP");
+  xbase::WorkArea& members = tables_["OTL_MBR"];
+  xbase::WorkArea& groups = tables_["OTL_GRP"];
   if (merge && members.SetOrder("OTL_MBR2").ok() && members.Seek(members.PadToField("MEMBER", trimmed)).ok() &&
       members.found()) {
     const std::string group = members.Text("KODE");
@@ -89,7 +89,7 @@ Labels::Label Labels::Salesman(const std::string& code, bool old_code) {
   std::map<std::string, Label>& known = salesmen_[old_code ? 1 : 0];
   if (const auto at = known.find(code); at != known.end()) return at->second;
   Label label{code, code, "", ""};
-  xbase::WorkArea& salesmen = *session_.tables().Area("MASTSLS");
+  xbase::WorkArea& salesmen = tables_["MASTSLS"];
   if (xbase::LookUp(salesmen, salesmen.PadToField("SALES", xbase::AllTrim(code)))) {
     label.name = std::string(xbase::RTrim(salesmen.Text("NAMA")));
     if (old_code && !xbase::IsBlank(salesmen.Text("KD_LAMA"))) {
@@ -101,9 +101,9 @@ Labels::Label Labels::Salesman(const std::string& code, bool old_code) {
   return label;
 }
 
-xbase::Status ActiveSalesmen(frame::Session& session, std::string_view prefix, std::string_view group,
+xbase::Status ActiveSalesmen(const frame::OpenedTables& tables, std::string_view prefix, std::string_view group,
                              std::vector<std::pair<std::string, std::string>>* salesmen) {
-  xbase::WorkArea& area = *session.tables().Area("MASTSLS");
+  xbase::WorkArea& area = tables["MASTSLS"];
   salesmen->clear();
   const std::string_view two = xbase::Left(xbase::AllTrim(group), 2);
   return ForEachRow(area, [&] {
@@ -114,8 +114,8 @@ xbase::Status ActiveSalesmen(frame::Session& session, std::string_view prefix, s
   });
 }
 
-xbase::Status CoverageColumns::Load(frame::Session& session) {
-  const xbase::Status s = products.Load(session);
+xbase::Status CoverageColumns::Load(const frame::OpenedTables& tables) {
+  const xbase::Status s = products.Load(tables);
   columns.clear();
   for (const ProductLine* line : products.CoverageLines()) columns.push_back({line->code, line->name});
   return s;
@@ -128,9 +128,11 @@ std::string CoverageColumns::ColumnOf(const std::string& item) const {
   return counted ? column : std::string();
 }
 
-frame::OpenedTables OpenLabelTables(frame::Session& session) {
-  return OpenTables(session, {{"MASTCUS"}, {"MASTSLS"}, {"OTL_GRP"}, {"OTL_MBR"}, {"PATRON"}, {"PATRON2"},
-                              {"MASTBRJ"}, {"CABANG", "Cabang"}});
+frame::OpenedTables OpenLabelTables(frame::Session& session, std::vector<frame::TableUse> tables) {
+  std::vector<frame::TableUse> all = {{"MASTCUS"}, {"MASTSLS"}, {"OTL_GRP"}, {"OTL_MBR"},
+                                      {"PATRON"},  {"PATRON2"}, {"MASTBRJ"}, {"CABANG", "Cabang"}};
+  all.insert(all.end(), tables.begin(), tables.end());
+  return OpenTables(session, all);
 }
 
 }  // namespace recaps

@@ -58,11 +58,11 @@ struct Answers {
 bool AskAnswers(frame::Session& session, const std::string& title, unsigned fields, Answers* answers,
                 const std::string& group_label = "Kelompok    :");
 
-// The row labels of customers (or their outlet groups) and salesmen: MASTCUS, OTL_MBR, OTL_GRP and
-// MASTSLS open with their indexes.
+// The row labels of customers (or their outlet groups) and salesmen from MASTCUS, OTL_MBR, OTL_GRP
+// and MASTSLS of `tables` (as OpenLabelTables opens them).
 class Labels {
  public:
-  explicit Labels(frame::Session& session) : session_(session) {}
+  explicit Labels(const frame::OpenedTables& tables) : tables_(tables) {}
   struct Label {
     std::string key, code, name, city;
   };
@@ -72,29 +72,30 @@ class Labels {
   Label Salesman(const std::string& code, bool old_code = false);
 
  private:
-  frame::Session& session_;
+  const frame::OpenedTables& tables_;
   std::map<std::string, Label> customers_[2];
   std::map<std::string, Label> salesmen_[2];
 };
 
 // The salesmen still working (TG_OUT empty) whose code begins with the trimmed `prefix` and, when
 // `group` is not empty, whose KELOMPOK is empty or begins with its first two characters; as matrix
-// columns keyed by code and headed by name (MASTSLS open).
-xbase::Status ActiveSalesmen(frame::Session& session, std::string_view prefix, std::string_view group,
+// columns keyed by code and headed by name (MASTSLS among `tables`).
+xbase::Status ActiveSalesmen(const frame::OpenedTables& tables, std::string_view prefix, std::string_view group,
                              std::vector<std::pair<std::string, std::string>>* salesmen);
 
 // The coverage lines (PATRON with PP) as matrix columns.
 struct CoverageColumns {
   ProductLookup products;
   std::vector<Matrix::Column> columns;
-  // Reads the product lines (PATRON and PATRON2 open).
-  xbase::Status Load(frame::Session& session);
+  // Reads the product lines (PATRON and PATRON2 among `tables`).
+  xbase::Status Load(const frame::OpenedTables& tables);
   // The column an item counts in, empty when its coverage line is not one of the columns.
   std::string ColumnOf(const std::string& item) const;
 };
 
-// The tables of the customer and salesman recaps besides their recap tables.
-frame::OpenedTables OpenLabelTables(frame::Session& session);
+// The tables of the customer and salesman recaps (the masters their labels and product lines come
+// from), and after them the report's own `tables`.
+frame::OpenedTables OpenLabelTables(frame::Session& session, std::vector<frame::TableUse> tables);
 
 }  // namespace recaps
 

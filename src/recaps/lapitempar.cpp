@@ -54,9 +54,9 @@ xbase::Status LAPITEMPAR(frame::Session& session, const Args&) {
     std::vector<CodeName> classes, groups;
     std::vector<Line> lines;
     xbase::Status s = TargetFigures(tables["RKP_CAB"], branch, Windows(date), &items);
-    if (s.ok()) s = ReadLineItems(session, &line_items);
-    if (s.ok()) s = ReadCodeNames(session, "PARETO", &classes);
-    if (s.ok()) s = ReadCodeNames(session, "KELOMPOK", &groups);
+    if (s.ok()) s = ReadLineItems(tables["PATRON2"], &line_items);
+    if (s.ok()) s = ReadCodeNames(tables["PARETO"], &classes);
+    if (s.ok()) s = ReadCodeNames(tables["KELOMPOK"], &groups);
     xbase::WorkArea& patron = tables["PATRON"];
     if (s.ok()) {
       s = ForEachRow(patron, [&] {
@@ -110,7 +110,7 @@ xbase::Status LAPITEMPAR(frame::Session& session, const Args&) {
                          const auto at = items.find(item);
                          if (at == items.end() || AllZero(at->second[unit])) continue;
                          sheet.SetValue(++row, 2, frame::AsText(xbase::RTrim(item)));
-                         sheet.SetValue(row, 3, xbase::RTrim(ItemName(session, item)));
+                         sheet.SetValue(row, 3, xbase::RTrim(ItemName(tables["MASTBRJ"], item)));
                          WriteTargetColumns(sheet, row, at->second[unit], 4);
                        }
                      }

@@ -17,8 +17,7 @@ namespace recaps {
 // Per salesman (under his old code when set) a block of items: turnover (thousands) and the number of
 // customers that bought them.
 xbase::Status LAPITEMSLSVAL(frame::Session& session, const Args&) {
-  if (!OpenLabelTables(session)) return xbase::Status::OK();
-  const frame::OpenedTables tables = OpenTables(session, {{"RKP_SLR"}});
+  const frame::OpenedTables tables = OpenLabelTables(session, {{"RKP_SLR"}});
   if (!tables) return xbase::Status::OK();
   Answers answers;
   answers.unit = "V";
@@ -28,7 +27,7 @@ xbase::Status LAPITEMSLSVAL(frame::Session& session, const Args&) {
       std::set<std::string> customers;
     };
     std::map<std::string, std::pair<Labels::Label, std::map<std::string, ItemSum>>> salesmen;
-    Labels labels(session);
+    Labels labels(tables);
     const MonthRange range = answers.Range();
     xbase::WorkArea& recaps = tables["RKP_SLR"];
     const xbase::Status s = ForEachRowFrom(recaps, "SALES", answers.salesman, [&] {
@@ -59,7 +58,7 @@ xbase::Status LAPITEMSLSVAL(frame::Session& session, const Args&) {
                  for (const auto& [item, sum] : items) {
                    sheet.SetNumber(++row, 1, ++number);
                    sheet.SetValue(row, 2, frame::AsText(xbase::RTrim(item)));
-                   sheet.SetValue(row, 3, xbase::RTrim(ItemName(session, item)));
+                   sheet.SetValue(row, 3, xbase::RTrim(ItemName(tables["MASTBRJ"], item)));
                    WriteNumbers(sheet, row, 4, {sum.turnover, static_cast<double>(sum.customers.size())});
                    turnover += sum.turnover;
                    shops += static_cast<double>(sum.customers.size());

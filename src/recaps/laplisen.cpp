@@ -14,8 +14,7 @@
 namespace recaps {
 
 xbase::Status RunLicenceCoverage(frame::Session& session, bool by_item) {
-  if (!OpenLabelTables(session)) return xbase::Status::OK();
-  const frame::OpenedTables tables = OpenTables(session, {{"RKP_CUS"}, {"LICENS1"}, {"LICENS2"}});
+  const frame::OpenedTables tables = OpenLabelTables(session, {{"RKP_CUS"}, {"LICENS1"}, {"LICENS2"}});
   if (!tables) return xbase::Status::OK();
   Answers answers;
   const std::string title = by_item ? "     PP/PA ITEM LICENSI    " : "        PP/PA LICENSI      ";
@@ -36,13 +35,13 @@ xbase::Status RunLicenceCoverage(frame::Session& session, bool by_item) {
       s = ForEachRow(members, [&] {
         const std::string key = by_item ? members.Text("URUTAN") : members.Text("ID");
         column_of.emplace(members.Text("KODE"), key);
-        if (by_item) columns.push_back({key, std::string(xbase::RTrim(ItemName(session, members.Text("KODE"))))});
+        if (by_item) columns.push_back({key, std::string(xbase::RTrim(ItemName(tables["MASTBRJ"], members.Text("KODE"))))});
       });
     }
     std::stable_sort(columns.begin(), columns.end(),
                      [&](const Matrix::Column& a, const Matrix::Column& b) { return by_item && a.key < b.key; });
     Matrix matrix(columns, {});
-    Labels labels(session);
+    Labels labels(tables);
     const MonthRange range = answers.Range();
     xbase::WorkArea& recaps = tables["RKP_CUS"];
     if (s.ok()) {

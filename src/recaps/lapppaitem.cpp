@@ -13,16 +13,15 @@
 namespace recaps {
 
 xbase::Status RunLineCoverage(frame::Session& session, bool values) {
-  if (!OpenLabelTables(session)) return xbase::Status::OK();
-  const frame::OpenedTables tables = OpenTables(session, {{"RKP_CUS"}});
+  const frame::OpenedTables tables = OpenLabelTables(session, {{"RKP_CUS"}});
   if (!tables) return xbase::Status::OK();
   Answers answers;
   const unsigned fields = kAskCustomer | kAskMerge | kAskRange | (values ? kAskUnit | kAskIncludes | kAskExcept : 0);
   while (AskAnswers(session, values ? "   OMSET BY GROUP PRODUK   " : "     PP/PA ITEM PRODUK     ", fields, &answers)) {
     CoverageColumns coverage;
-    xbase::Status s = coverage.Load(session);
+    xbase::Status s = coverage.Load(tables);
     Matrix matrix(coverage.columns, {});
-    Labels labels(session);
+    Labels labels(tables);
     const MonthRange range = answers.Range();
     xbase::WorkArea& recaps = tables["RKP_CUS"];
     if (s.ok()) {

@@ -12,15 +12,14 @@ namespace recaps {
 
 // Per salesman, the coverage lines sold.
 xbase::Status LAPPPASALES(frame::Session& session, const Args&) {
-  if (!OpenLabelTables(session)) return xbase::Status::OK();
-  const frame::OpenedTables tables = OpenTables(session, {{"RKP_SAL"}});
+  const frame::OpenedTables tables = OpenLabelTables(session, {{"RKP_SAL"}});
   if (!tables) return xbase::Status::OK();
   Answers answers;
   while (AskAnswers(session, "     PP/PA ITEM PRODUK     ", kAskSalesman | kAskGroupText | kAskRange, &answers)) {
     CoverageColumns coverage;
-    xbase::Status s = coverage.Load(session);
+    xbase::Status s = coverage.Load(tables);
     Matrix matrix(coverage.columns, {});
-    Labels labels(session);
+    Labels labels(tables);
     const MonthRange range = answers.Range();
     xbase::WorkArea& recaps = tables["RKP_SAL"];
     if (s.ok()) {

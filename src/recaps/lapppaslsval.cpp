@@ -12,17 +12,16 @@ namespace recaps {
 
 // Per salesman and customer (or outlet group), the value (thousands) of each coverage line.
 xbase::Status LAPPPASLSVAL(frame::Session& session, const Args&) {
-  if (!OpenLabelTables(session)) return xbase::Status::OK();
-  const frame::OpenedTables tables = OpenTables(session, {{"RKP_SLR"}});
+  const frame::OpenedTables tables = OpenLabelTables(session, {{"RKP_SLR"}});
   if (!tables) return xbase::Status::OK();
   Answers answers;
   answers.unit = "V";
   while (AskAnswers(session, "      PP VALUE by SALES    ", kAskSalesman | kAskMerge | kAskRange | kAskIncludes,
                     &answers)) {
     CoverageColumns coverage;
-    xbase::Status s = coverage.Load(session);
+    xbase::Status s = coverage.Load(tables);
     Matrix matrix(coverage.columns, {});
-    Labels labels(session);
+    Labels labels(tables);
     const MonthRange range = answers.Range();
     xbase::WorkArea& recaps = tables["RKP_SLR"];
     if (s.ok()) {

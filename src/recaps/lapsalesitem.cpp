@@ -18,9 +18,7 @@
 namespace recaps {
 
 xbase::Status RunItemsBySalesman(frame::Session& session, bool commitment) {
-  const frame::OpenedTables labels = OpenLabelTables(session);
-  if (!labels) return xbase::Status::OK();
-  const frame::OpenedTables tables = OpenTables(session, {{"RKP_SAL"}, {"RKP_CAB"}});
+  const frame::OpenedTables tables = OpenLabelTables(session, {{"RKP_SAL"}, {"RKP_CAB"}});
   if (!tables) return xbase::Status::OK();
   Answers answers;
   double stag = 5;
@@ -41,8 +39,8 @@ xbase::Status RunItemsBySalesman(frame::Session& session, bool commitment) {
     if (commitment && xbase::IsBlank(answers.group_text)) continue;
     ProductLookup products;
     std::vector<std::pair<std::string, std::string>> salesmen;
-    xbase::Status s = products.Load(session);
-    if (s.ok()) s = ActiveSalesmen(session, answers.salesman, commitment ? "" : answers.group_text, &salesmen);
+    xbase::Status s = products.Load(tables);
+    if (s.ok()) s = ActiveSalesmen(tables, answers.salesman, commitment ? "" : answers.group_text, &salesmen);
     std::vector<Matrix::Column> columns;
     std::set<std::string> counted;
     for (const auto& [code, name] : salesmen) {
@@ -51,7 +49,7 @@ xbase::Status RunItemsBySalesman(frame::Session& session, bool commitment) {
     }
     // The items of the report and their lines.
     std::map<std::string, std::string> items;
-    xbase::WorkArea& members = labels["PATRON2"];
+    xbase::WorkArea& members = tables["PATRON2"];
     if (s.ok()) {
       s = ForEachRow(members, [&] {
         const bool chosen = commitment ? members.Number("STAG") == stag : Begins(members.Text("PATRON"), answers.group_text);
@@ -67,7 +65,7 @@ xbase::Status RunItemsBySalesman(frame::Session& session, bool commitment) {
     const auto rows_of = [&](size_t unit, const std::string& item, const std::string& line) {
       const ProductLine* found = products.Line(line);
       return std::pair<Matrix::Row*, Matrix::Row*>{
-          &by_item[unit].RowOf(item, item, ItemName(session, item)),
+          &by_item[unit].RowOf(item, item, ItemName(tables["MASTBRJ"], item)),
           &by_line[unit].RowOf(line, line, found == nullptr ? std::string() : found->name)};
     };
     for (const auto& [item, line] : items) {

@@ -14,18 +14,17 @@
 namespace recaps {
 // Product lines by Pareto class and group, a pair of columns per salesman.
 xbase::Status LAPSLSPAR(frame::Session& session, const Args&) {
-  if (!OpenLabelTables(session)) return xbase::Status::OK();
-  const frame::OpenedTables tables = OpenTables(session, {{"RKP_SAL"}, {"PARETO"}, {"KELOMPOK"}});
+  const frame::OpenedTables tables = OpenLabelTables(session, {{"RKP_SAL"}, {"PARETO"}, {"KELOMPOK"}});
   if (!tables) return xbase::Status::OK();
   Answers answers;
   while (AskAnswers(session, "  LAPORAN PARETO by SALES  ", kAskSalesman | kAskUnit, &answers)) {
     ProductLookup products;
     std::vector<std::pair<std::string, std::string>> salesmen;
     std::vector<CodeName> classes, groups;
-    xbase::Status s = products.Load(session);
-    if (s.ok()) s = ActiveSalesmen(session, answers.salesman, "", &salesmen);
-    if (s.ok()) s = ReadCodeNames(session, "PARETO", &classes);
-    if (s.ok()) s = ReadCodeNames(session, "KELOMPOK", &groups);
+    xbase::Status s = products.Load(tables);
+    if (s.ok()) s = ActiveSalesmen(tables, answers.salesman, "", &salesmen);
+    if (s.ok()) s = ReadCodeNames(tables["PARETO"], &classes);
+    if (s.ok()) s = ReadCodeNames(tables["KELOMPOK"], &groups);
     std::vector<Matrix::Column> columns;
     std::set<std::string> counted;
     for (const auto& [code, name] : salesmen) {

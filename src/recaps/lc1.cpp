@@ -53,10 +53,9 @@ class LcReport {
   LcReport(frame::Session& session, LcScope scope) : session_(session), scope_(scope) {}
 
   xbase::Status Run() {
-    if (!OpenTables(session_, {{"RKP_CAB"}, {"RKP_SAL"}, {"PATRON4"}, {"PATRON2"}, {"MASTBRJ"}, {"CABANG", "Cabang"},
-                               {"SPV_SALES"}, {"SALES_MEM"}})) {
-      return xbase::Status::OK();
-    }
+    tables_ = OpenTables(session_, {{"RKP_CAB"}, {"RKP_SAL"}, {"PATRON4"}, {"PATRON2"}, {"MASTBRJ"},
+                                    {"CABANG", "Cabang"}, {"SPV_SALES"}, {"SALES_MEM"}});
+    if (!tables_) return xbase::Status::OK();
     while (Ask()) {
       if (frame::Checked(session_, Compute())) Write();
     }
@@ -98,7 +97,7 @@ class LcReport {
       salesmen->insert(salesman_);
       return xbase::Status::OK();
     }
-    xbase::WorkArea& members = *session_.tables().Area("SALES_MEM");
+    xbase::WorkArea& members = tables_["SALES_MEM"];
     return ForEachRow(members, [&] {
       if (members.Text("SPVID") == supervisor_) salesmen->insert(members.Text("KODE"));
     });
@@ -122,22 +121,22 @@ class LcReport {
       if (Windows::Within(period, w.last_year_first, w.last_month)) f[kYearLast] += cartons;
       if (Windows::Within(period, w.year_first, w.month)) f[kYear] += cartons;
     };
-    xbase::WorkArea& branch_rows = *session_.tables().Area("RKP_CAB");
+    xbase::WorkArea& branch_rows = tables_["RKP_CAB"];
     xbase::Status s = ForEachRow(branch_rows, [&] {
       if (Begins(branch_rows.Text("CABANG"), branch_)) add(branch_rows, true);
     });
     if (s.ok() && scope_ != LcScope::kBranch) {
       std::set<std::string> salesmen;
       s = Salesmen(&salesmen);
-      xbase::WorkArea& sales_rows = *session_.tables().Area("RKP_SAL");
+      xbase::WorkArea& sales_rows = tables_["RKP_SAL"];
       if (s.ok()) {
         s = ForEachRow(sales_rows, [&] {
           if (salesmen.contains(sales_rows.Text("SALES"))) add(sales_rows, false);
         });
       }
     }
-    if (s.ok()) s = ReadNodeTree(session_, &tree_);
-    if (s.ok()) s = ReadLineItems(session_, &line_items_);
+    if (s.ok()) s = ReadNodeTree(tables_["PATRON4"], &tree_);
+    if (s.ok()) s = ReadLineItems(tables_["PATRON2"], &line_items_);
     return s;
   }
 
@@ -169,7 +168,7 @@ class LcReport {
                  const auto at = items_.find(item);
                  return at == items_.end() ? nullptr : &at->second;
                };
-               how.item_name = [&](const std::string& item) { return ItemName(session_, item); };
+               how.item_name = [&](const std::string& item) { return ItemName(tables_["MASTBRJ"], item); };
                how.write_figures = [&](int row, const std::vector<double>& f) { WriteColumns(sheet, row, f); };
                how.columns = columns;
                how.first_level_total = "TOTAL ";
@@ -183,6 +182,7 @@ class LcReport {
 
   frame::Session& session_;
   LcScope scope_;
+  frame::OpenedTables tables_;  // what Run opened
   std::string branch_ = std::string(6, ' '), branch_name_;
   std::string supervisor_ = std::string(4, ' '), supervisor_name_;
   std::string salesman_ = std::string(4, ' '), salesman_name_;

@@ -28,9 +28,9 @@ std::string Total(std::string_view label, double amount) {
 }
 
 // The block of one kind of document; returns its total after the header discounts.
-xbase::Status Block(frame::Session& session, const DocumentKind& kind, const DocumentFilter& filter, PagedText* text,
-                    int* number, double* total) {
-  return ForEachDocument(session, kind, filter,
+xbase::Status Block(const frame::OpenedTables& tables, const DocumentKind& kind, const DocumentFilter& filter,
+                    PagedText* text, int* number, double* total) {
+  return ForEachDocument(tables, kind, filter,
                          [&](xbase::WorkArea& header, xbase::WorkArea& lines, const std::vector<uint32_t>& records) {
     double sum = 0;
     xbase::Status s;
@@ -41,7 +41,7 @@ xbase::Status Block(frame::Session& session, const DocumentKind& kind, const Doc
       sum += value;
       text->Line(Pictured(++*number, "9999 ") + xbase::Dtoc(header.DateOf("TANGGAL")) + " " +
                  xbase::PadR(xbase::RTrim(header.Text(kind.number)), 15) + " " + lines.Text("KODE") + " " +
-                 xbase::PadR(ItemName(session, lines.Text("KODE")), 20) + Pictured(lines.Number("QUANTITY"), " 9999999") +
+                 xbase::PadR(ItemName(tables["MASTBRJ"], lines.Text("KODE")), 20) + Pictured(lines.Number("QUANTITY"), " 9999999") +
                  Pictured(lines.Number("HARGA"), " 999,999.99") + Pictured(lines.Number("DISCOUNT"), " 999.99") + "+" +
                  Pictured(lines.Number("DISCOUNT2"), "999.99") + Pictured(value, " 9,999,999,999.99"));
     }
@@ -66,9 +66,9 @@ xbase::Status Block(frame::Session& session, const DocumentKind& kind, const Doc
 }  // namespace
 
 xbase::Status LJURJL(frame::Session& session, const Args&) {
-  if (!OpenTables(session, {{"SRTJLN1"}, {"SRTJLN2"}, {"RTJUAL1"}, {"RTJUAL2"}, {"MASTBRJ"}})) {
-    return xbase::Status::OK();
-  }
+  const frame::OpenedTables tables =
+      OpenTables(session, {{"SRTJLN1"}, {"SRTJLN2"}, {"RTJUAL1"}, {"RTJUAL2"}, {"MASTBRJ"}});
+  if (!tables) return xbase::Status::OK();
   DocumentFilter filter = ThisMonth(session);
   double per_page = 55;
   while (AskInBox(session, {"      JURNAL PENJUALAN      "}, DocumentFields(&filter, &per_page)) &&
@@ -80,11 +80,11 @@ xbase::Status LJURJL(frame::Session& session, const Args&) {
                    std::max(10, static_cast<int>(per_page)));
     int number = 0;
     double sales = 0, returns = 0;
-    xbase::Status s = Block(session, kNotes, filter, &text, &number, &sales);
+    xbase::Status s = Block(tables, kNotes, filter, &text, &number, &sales);
     if (s.ok()) {
       text.Line(Total("TOTAL PENJUALAN :", sales));
       text.Line("");
-      s = Block(session, kReturns, filter, &text, &number, &returns);
+      s = Block(tables, kReturns, filter, &text, &number, &returns);
     }
     if (!frame::Checked(session, s)) continue;
     text.Line(Total("TOTAL RETUR :", returns));

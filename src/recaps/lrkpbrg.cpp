@@ -93,7 +93,7 @@ class ItemRecap {
 
  private:
   xbase::Status Documents(const DocumentKind& kind) {
-    return ForEachDocument(session_, kind, answers_.filter,
+    return ForEachDocument(tables_, kind, answers_.filter,
                            [&](xbase::WorkArea& header, xbase::WorkArea& lines, const std::vector<uint32_t>& records) {
       if (!Begins(header.Text("KDCB"), answers_.branch)) return xbase::Status::OK();
       const Column column = &kind == &kNotes ? kSold : header.Logical("RADMIN") ? kAdministrative : kReturned;

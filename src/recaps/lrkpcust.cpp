@@ -57,7 +57,7 @@ xbase::Status LRKPCUST(frame::Session& session, const Args&) {
     for (const DocumentKind* kind : {&kNotes, &kReturns}) {
       if (!s.ok()) break;
       const double sign = kind == &kNotes ? 1 : -1;
-      s = ForEachDocument(session, *kind, walk,
+      s = ForEachDocument(tables, *kind, walk,
                           [&](xbase::WorkArea& header, xbase::WorkArea& lines, const std::vector<uint32_t>& records) {
         const xbase::Date date = header.DateOf("TANGGAL");
         const bool windows[3] = {date >= last_from && date <= last_to, date >= filter.from && date <= filter.to,

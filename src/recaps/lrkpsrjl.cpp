@@ -30,10 +30,10 @@ struct Row {
   xbase::Date due;
 };
 
-xbase::Status Gather(frame::Session& session, const DocumentKind& kind, const DocumentFilter& filter,
+xbase::Status Gather(const frame::OpenedTables& tables, const DocumentKind& kind, const DocumentFilter& filter,
                      std::vector<Row>* rows) {
-  xbase::WorkArea& customers = *session.tables().Area("MASTCUS");
-  return ForEachDocument(session, kind, filter,
+  xbase::WorkArea& customers = tables["MASTCUS"];
+  return ForEachDocument(tables, kind, filter,
                          [&](xbase::WorkArea& header, xbase::WorkArea& lines, const std::vector<uint32_t>& records) {
     Row row{header.DateOf("TANGGAL"), header.Text(kind.number), header.Text("TIPE"), header.Text("SALES"),
             header.Text("RELASI"), "", header.Text("KTR1"), header.Text("CODE_ID")};
@@ -151,16 +151,16 @@ void WriteBook(frame::Session& session, const DocumentFilter& filter, const std:
 
 // Per printed note and return: gross, discounts and net; text or workbook.
 xbase::Status LRKPSRJL(frame::Session& session, const Args&) {
-  if (!OpenTables(session, {{"SRTJLN1"}, {"SRTJLN2"}, {"RTJUAL1"}, {"RTJUAL2"}, {"MASTCUS"}})) {
-    return xbase::Status::OK();
-  }
+  const frame::OpenedTables tables =
+      OpenTables(session, {{"SRTJLN1"}, {"SRTJLN2"}, {"RTJUAL1"}, {"RTJUAL2"}, {"MASTCUS"}});
+  if (!tables) return xbase::Status::OK();
   DocumentFilter filter = ThisMonth(session);
   double per_page = 55;
   while (AskInBox(session, {" REKAP PENJUALAN per NOMOR  "}, DocumentFields(&filter, &per_page)) &&
          !filter.from.empty() && !filter.to.empty()) {
     std::vector<Row> blocks[2];
-    xbase::Status s = Gather(session, kNotes, filter, &blocks[0]);
-    if (s.ok()) s = Gather(session, kReturns, filter, &blocks[1]);
+    xbase::Status s = Gather(tables, kNotes, filter, &blocks[0]);
+    if (s.ok()) s = Gather(tables, kReturns, filter, &blocks[1]);
     if (!frame::Checked(session, s)) continue;
     const int choice = console::Alert(session.console(), "PILIHAN MEDIA LAPORAN", {"Printer", "Excel"});
     if (choice == 1) PrintText(session, filter, blocks, std::max(10, static_cast<int>(per_page)));

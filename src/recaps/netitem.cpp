@@ -31,10 +31,8 @@ struct Document {
   uint32_t recno;
 };
 
-// A field of the row of `key` in an open table (seeked on its controlling order), blank without one.
-std::string Lookup(frame::Session& session, std::string_view alias, std::string_view key_field, const std::string& key,
-                   std::string_view field) {
-  xbase::WorkArea& area = *session.tables().Area(alias);
+// A field of the row of `key` in `area` (seeked on its controlling order), blank without one.
+std::string Lookup(xbase::WorkArea& area, std::string_view key_field, const std::string& key, std::string_view field) {
   if (xbase::LookUp(area, area.PadToField(key_field, xbase::AllTrim(key)))) {
     return std::string(xbase::RTrim(area.Text(field)));
   }
@@ -42,8 +40,7 @@ std::string Lookup(frame::Session& session, std::string_view alias, std::string_
 }
 
 // The PATRON4 node whose code is the longest prefix (of 2 characters or more) of the line code.
-std::pair<std::string, std::string> ParentNode(frame::Session& session, std::string_view line) {
-  xbase::WorkArea& nodes = *session.tables().Area("PATRON4");
+std::pair<std::string, std::string> ParentNode(xbase::WorkArea& nodes, std::string_view line) {
   for (int length = static_cast<int>(xbase::RTrim(line).size()); length >= 2; --length) {
     const std::string code(xbase::Left(line, length));
     if (xbase::LookUp(nodes, nodes.PadToField("KODE", code))) {
@@ -55,15 +52,15 @@ std::pair<std::string, std::string> ParentNode(frame::Session& session, std::str
 
 class NetItems {
  public:
-  NetItems(frame::Session& session, const DocumentFilter& filter, std::string item)
-      : session_(session), filter_(filter), item_(std::move(item)) {}
+  NetItems(frame::Session& session, const frame::OpenedTables& tables, const DocumentFilter& filter, std::string item)
+      : session_(session), tables_(tables), filter_(filter), item_(std::move(item)) {}
 
   bool Write() {
     std::vector<Document> documents;
     xbase::Status s;
     for (const DocumentKind* kind : {&kNotes, &kReturns}) {
       if (!s.ok()) break;
-      s = ForEachDocument(session_, *kind, filter_, [&](xbase::WorkArea& header, xbase::WorkArea&, const std::vector<uint32_t>&) {
+      s = ForEachDocument(tables_, *kind, filter_, [&](xbase::WorkArea& header, xbase::WorkArea&, const std::vector<uint32_t>&) {
         documents.push_back({kind == &kNotes, header.Text("RELASI"), header.DateOf("TANGGAL"), header.recno()});
         return xbase::Status::OK();
       });
@@ -100,8 +97,8 @@ class NetItems {
  private:
   xbase::Status WriteDocument(platform::Worksheet& sheet, const Document& document) {
     const DocumentKind& kind = document.sale ? kNotes : kReturns;
-    xbase::WorkArea& header = *session_.tables().Area(kind.header);
-    xbase::WorkArea& lines = *session_.tables().Area(kind.lines);
+    xbase::WorkArea& header = tables_[kind.header];
+    xbase::WorkArea& lines = tables_[kind.lines];
     std::vector<uint32_t> records;
     xbase::Status s = header.GoTo(document.recno);
     if (s.ok()) s = lines.SeekAll(header.Text(kind.number), &records);
@@ -116,32 +113,32 @@ class NetItems {
       const double pack_size = packs_.Number(item, &s);
       const double cartons = performance::KONVERSIBOX(session_, item, lines.Number("QUANTITY"), carton_size, amount);
       const double packs = pack_size == 0 ? 0 : lines.Number("QUANTITY") / pack_size;
-      const std::string line = Lookup(session_, "PATRON2", "KODE", item, "PATRON");
-      const auto [parent, parent_name] = ParentNode(session_, line);
+      const std::string line = Lookup(tables_["PATRON2"], "KODE", item, "PATRON");
+      const auto [parent, parent_name] = ParentNode(tables_["PATRON4"], line);
       const int row = ++row_;
       sheet.SetValue(row, 1, frame::AsText(xbase::RTrim(customer)));
-      sheet.SetValue(row, 2, Lookup(session_, "MASTCUS", "RELASI", customer, "NAMA"));
-      sheet.SetValue(row, 3, Lookup(session_, "MASTCUS", "RELASI", customer, "KOTA"));
+      sheet.SetValue(row, 2, Lookup(tables_["MASTCUS"], "RELASI", customer, "NAMA"));
+      sheet.SetValue(row, 3, Lookup(tables_["MASTCUS"], "RELASI", customer, "KOTA"));
       sheet.SetValue(row, 4, frame::AsText(xbase::RTrim(number)));
       sheet.SetDate(row, 5, header.DateOf("TANGGAL"));
       sheet.SetDate(row, 6, header.DateOf("TANGGAL"));
       sheet.SetValue(row, 7, frame::AsText(xbase::RTrim(header.Text("SALES"))));
       sheet.SetValue(row, 8, frame::AsText(xbase::RTrim(item)));
-      sheet.SetValue(row, 9, Lookup(session_, "MASTBRJ", "KODE", item, "NAMA"));
+      sheet.SetValue(row, 9, Lookup(tables_["MASTBRJ"], "KODE", item, "NAMA"));
       WriteNumbers(sheet, row, 10,
                    {sign * lines.Number("QUANTITY"), sign * cartons, sign * packs, 0, sign * amount, lines.Number("HARGA"),
                     lines.Number("DISCOUNT"), lines.Number("DISCOUNT2"), header.Number("DISCOUNT"),
                     header.Number("DISCOUNT2")});
-      sheet.SetValue(row, 20, Lookup(session_, "MASTBRJ", "KODE", item, "GOLONGAN"));
+      sheet.SetValue(row, 20, Lookup(tables_["MASTBRJ"], "KODE", item, "GOLONGAN"));
       sheet.SetValue(row, 21, document.sale ? "J" : "R");
       sheet.SetValue(row, 22, "'01");
       sheet.SetValue(row, 23, std::string(xbase::RTrim(lines.Text("GUDANG"))));
-      sheet.SetValue(row, 24, Lookup(session_, "MASTCUS", "RELASI", customer, "KELOMPOK"));
+      sheet.SetValue(row, 24, Lookup(tables_["MASTCUS"], "RELASI", customer, "KELOMPOK"));
       if (document.sale) sheet.SetValue(row, 25, frame::AsText(xbase::RTrim(header.Text("NOMOR"))));
       sheet.SetValue(row, 26, frame::AsText(xbase::RTrim(line)));
       sheet.SetValue(row, 27, frame::AsText(parent));
       sheet.SetValue(row, 28, parent_name);
-      sheet.SetValue(row, 29, Lookup(session_, "BMONITOR", "INVOICE", number, "KODEBM"));
+      sheet.SetValue(row, 29, Lookup(tables_["BMONITOR"], "INVOICE", number, "KODEBM"));
       totals_[0] += sign * cartons;
       totals_[1] += sign * packs;
       totals_[2] += sign * amount;
@@ -150,22 +147,22 @@ class NetItems {
   }
 
   frame::Session& session_;
+  const frame::OpenedTables& tables_;
   DocumentFilter filter_;
   std::string item_;
   int row_ = 4;
   double totals_[3] = {0, 0, 0};
-  MasterLookup cartons_{*session_.tables().Area("MASTBRJ"), "DOS"};
-  MasterLookup packs_{*session_.tables().Area("MASTBRJ"), "PAK"};
+  MasterLookup cartons_{tables_["MASTBRJ"], "DOS"};
+  MasterLookup packs_{tables_["MASTBRJ"], "PAK"};
 };
 
 }  // namespace
 
 xbase::Status NETITEM(frame::Session& session, const Args&) {
-  if (!OpenTables(session, {{"SRTJLN1"}, {"SRTJLN2"}, {"RTJUAL1"}, {"RTJUAL2"}, {"MASTCUS"}, {"MASTBRJ"},
-                            {"KONVERT", "konvert"}, {"PATRON2", "PATRON2"}, {"PATRON4"}, {"BMONITOR"}}) ||
-      !session.tables().Area("PATRON2")->SetOrder("PATRON22").ok()) {
-    return session.tables().CloseAll();
-  }
+  const frame::OpenedTables tables =
+      OpenTables(session, {{"SRTJLN1"}, {"SRTJLN2"}, {"RTJUAL1"}, {"RTJUAL2"}, {"MASTCUS"}, {"MASTBRJ"},
+                           {"KONVERT", "konvert"}, {"PATRON2", "PATRON2", false, "PATRON22"}, {"PATRON4"}, {"BMONITOR"}});
+  if (!tables) return xbase::Status::OK();
   DocumentFilter filter = ThisMonth(session, true);
   std::string item(10, ' ');
   while (AskInBox(session, {"Net Item Sales by Customer Detail"},
@@ -176,7 +173,7 @@ xbase::Status NETITEM(frame::Session& session, const Args&) {
                    {"ItemCode :", &item, "@!"},
                    {"Type     :", &filter.type, "@!"}}) &&
          !filter.from.empty() && !filter.to.empty()) {
-    NetItems(session, filter, item).Write();
+    NetItems(session, tables, filter, item).Write();
   }
   return session.tables().CloseAll();
 }

@@ -108,8 +108,7 @@ const std::array<std::string, 12>& MonthNames() {
   return names;
 }
 
-std::string ItemName(frame::Session& session, const std::string& item) {
-  xbase::WorkArea& goods = *session.tables().Area("MASTBRJ");
+std::string ItemName(xbase::WorkArea& goods, const std::string& item) {
   if (xbase::LookUp(goods, goods.PadToField("KODE", item))) return goods.Text("NAMA");
   return "";
 }

@@ -42,8 +42,8 @@ std::vector<Heading> MonthHeadings();
 // Names of the months, "JANUARI" ... "DESEMBER".
 const std::array<std::string, 12>& MonthNames();
 
-// The name of an item in MASTBRJ (open), blank when unknown.
-std::string ItemName(frame::Session& session, const std::string& item);
+// The name of an item in the goods master `goods`, blank when unknown.
+std::string ItemName(xbase::WorkArea& goods, const std::string& item);
 
 }  // namespace recaps
 

@@ -7,9 +7,9 @@
 
 namespace recaps {
 
-xbase::Status ProductLookup::Load(frame::Session& session) {
-  xbase::WorkArea& patron = *session.tables().Area("PATRON");
-  xbase::WorkArea& members = *session.tables().Area("PATRON2");
+xbase::Status ProductLookup::Load(const frame::OpenedTables& tables) {
+  xbase::WorkArea& patron = tables["PATRON"];
+  xbase::WorkArea& members = tables["PATRON2"];
   lines_.clear();
   by_code_.clear();
   line_of_.clear();

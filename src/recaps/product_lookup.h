@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "frame/session.h"
+#include "frame/open_table.h"
 #include "xbase/status.h"
 
 namespace recaps {
@@ -39,8 +39,8 @@ struct ProductLine {
 
 class ProductLookup {
  public:
-  // Reads PATRON and PATRON2 (both open).
-  xbase::Status Load(frame::Session& session);
+  // Reads PATRON and PATRON2 (both among `tables`).
+  xbase::Status Load(const frame::OpenedTables& tables);
   // The item's line code (PATRON2), empty when it has none.
   std::string LineOf(const std::string& item) const;
   // CARIFIELDYANGSESUAI: the coverage column of an item: its line when the line is a coverage line,

@@ -16,10 +16,10 @@ namespace recaps {
 namespace {
 
 // The licences as leaves of one level, each showing its own items.
-xbase::Status ReadLicences(frame::Session& session, std::vector<TreeNode>* nodes,
+xbase::Status ReadLicences(const frame::OpenedTables& tables, std::vector<TreeNode>* nodes,
                            std::map<std::string, std::vector<std::string>>* items) {
-  xbase::WorkArea& licences = *session.tables().Area("LICENS1");
-  xbase::WorkArea& members = *session.tables().Area("LICENS2");
+  xbase::WorkArea& licences = tables["LICENS1"];
+  xbase::WorkArea& members = tables["LICENS2"];
   nodes->clear();
   items->clear();
   xbase::Status s = ForEachRow(licences, [&] {
@@ -33,11 +33,14 @@ xbase::Status ReadLicences(frame::Session& session, std::vector<TreeNode>* nodes
 }  // namespace
 
 xbase::Status RunProductReport(frame::Session& session, const ProductReport& report) {
-  if (!OpenTables(session, {{"RKP_CAB"}, {"MASTBRJ"}, {"CABANG", "Cabang"}}) ||
-      !OpenTables(session, report.by_licence ? std::initializer_list<TableUse>{{"LICENS1"}, {"LICENS2"}}
-                                             : std::initializer_list<TableUse>{{"PATRON"}, {"PATRON2"}})) {
-    return xbase::Status::OK();
+  std::vector<TableUse> uses = {{"RKP_CAB"}, {"MASTBRJ"}, {"CABANG", "Cabang"}};
+  if (report.by_licence) {
+    uses.insert(uses.end(), {{"LICENS1"}, {"LICENS2"}});
+  } else {
+    uses.insert(uses.end(), {{"PATRON"}, {"PATRON2"}});
   }
+  const frame::OpenedTables tables = OpenTables(session, uses);
+  if (!tables) return xbase::Status::OK();
   std::string branch(6, ' '), branch_name;
   xbase::Date date = text::TGLAKHIR(session.Today());
   double year = session.Today().year();
@@ -53,11 +56,12 @@ xbase::Status RunProductReport(frame::Session& session, const ProductReport& rep
     ItemFigures items;
     std::vector<TreeNode> tree;
     std::map<std::string, std::vector<std::string>> line_items;
-    xbase::WorkArea& recaps = *session.tables().Area("RKP_CAB");
+    xbase::WorkArea& recaps = tables["RKP_CAB"];
     xbase::Status s = report.monthly ? MonthFigures(recaps, branch, static_cast<int>(year), &items)
                                      : TargetFigures(recaps, branch, Windows(date), &items);
-    if (s.ok()) s = report.by_licence ? ReadLicences(session, &tree, &line_items) : ReadLineTree(session, &tree);
-    if (s.ok() && !report.by_licence) s = ReadLineItems(session, &line_items);
+    if (s.ok()) s = report.by_licence ? ReadLicences(tables, &tree, &line_items)
+                                      : ReadLineTree(tables["PATRON"], &tree);
+    if (s.ok() && !report.by_licence) s = ReadLineItems(tables["PATRON2"], &line_items);
     if (!frame::Checked(session, s)) continue;
     if (!report.by_licence) {
       std::vector<std::string> sold;
@@ -76,7 +80,7 @@ xbase::Status RunProductReport(frame::Session& session, const ProductReport& rep
                    const auto at = items.find(item);
                    return at == items.end() ? nullptr : &at->second[unit];
                  };
-                 how.item_name = [&](const std::string& item) { return ItemName(session, item); };
+                 how.item_name = [&](const std::string& item) { return ItemName(tables["MASTBRJ"], item); };
                  how.write_figures = [&](int row, const std::vector<double>& f) {
                    if (report.monthly) {
                      std::vector<double> all = f;

@@ -11,10 +11,9 @@
 namespace recaps {
 namespace {
 
-xbase::Status ReadTree(frame::Session& session, std::string_view alias, std::string_view level_field,
+xbase::Status ReadTree(xbase::WorkArea& area, std::string_view level_field,
                        const std::function<bool(const xbase::WorkArea&)>& leaf, std::string_view item_field,
                        std::vector<TreeNode>* nodes) {
-  xbase::WorkArea& area = *session.tables().Area(alias);
   nodes->clear();
   return ForEachRow(area, [&] {
     nodes->push_back({area.Text("KODE"), std::string(xbase::RTrim(area.Text("NAMA"))), static_cast<int>(area.Number(level_field)), leaf(area),
@@ -24,20 +23,19 @@ xbase::Status ReadTree(frame::Session& session, std::string_view alias, std::str
 
 }  // namespace
 
-xbase::Status ReadLineTree(frame::Session& session, std::vector<TreeNode>* nodes) {
-  return ReadTree(session, "PATRON", "LEVEL", [](const xbase::WorkArea& a) { return a.Text("GRUP") == "D"; }, "KODE",
+xbase::Status ReadLineTree(xbase::WorkArea& patron, std::vector<TreeNode>* nodes) {
+  return ReadTree(patron, "LEVEL", [](const xbase::WorkArea& a) { return a.Text("GRUP") == "D"; }, "KODE",
                   nodes);
 }
 
-xbase::Status ReadNodeTree(frame::Session& session, std::vector<TreeNode>* nodes) {
-  return ReadTree(session, "PATRON4", "LVL", [](const xbase::WorkArea& a) { return !a.Logical("GRUP"); }, "ITEM",
+xbase::Status ReadNodeTree(xbase::WorkArea& nodes_area, std::vector<TreeNode>* nodes) {
+  return ReadTree(nodes_area, "LVL", [](const xbase::WorkArea& a) { return !a.Logical("GRUP"); }, "ITEM",
                   nodes);
 }
 
-xbase::Status ReadLineItems(frame::Session& session, std::map<std::string, std::vector<std::string>>* items) {
-  xbase::WorkArea& area = *session.tables().Area("PATRON2");
+xbase::Status ReadLineItems(xbase::WorkArea& members, std::map<std::string, std::vector<std::string>>* items) {
   items->clear();
-  return ForEachRow(area, [&] { (*items)[area.Text("PATRON")].push_back(area.Text("KODE")); });
+  return ForEachRow(members, [&] { (*items)[members.Text("PATRON")].push_back(members.Text("KODE")); });
 }
 
 void AddUngrouped(const std::vector<std::string>& items, std::map<std::string, std::vector<std::string>>* line_items) {

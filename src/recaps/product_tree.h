@@ -26,12 +26,12 @@ struct TreeNode {
   std::string item_line;   // the PATRON line whose items a leaf shows
 };
 
-// The PATRON lines in file order (`PATRON` open); GRUP "D" marks a leaf.
-xbase::Status ReadLineTree(frame::Session& session, std::vector<TreeNode>* nodes);
-// The PATRON4 nodes in file order (`PATRON4` open); GRUP false marks a leaf showing its ITEM line.
-xbase::Status ReadNodeTree(frame::Session& session, std::vector<TreeNode>* nodes);
-// The items of each line from PATRON2 (open), in file order.
-xbase::Status ReadLineItems(frame::Session& session, std::map<std::string, std::vector<std::string>>* items);
+// The PATRON lines of `patron` in file order; GRUP "D" marks a leaf.
+xbase::Status ReadLineTree(xbase::WorkArea& patron, std::vector<TreeNode>* nodes);
+// The PATRON4 nodes of `nodes_area` in file order; GRUP false marks a leaf showing its ITEM line.
+xbase::Status ReadNodeTree(xbase::WorkArea& nodes_area, std::vector<TreeNode>* nodes);
+// The items of each line from the PATRON2 rows of `members`, in file order.
+xbase::Status ReadLineItems(xbase::WorkArea& members, std::map<std::string, std::vector<std::string>>* items);
 
 // Puts every item of `items` that no line holds under the line "L449".
 void AddUngrouped(const std::vector<std::string>& items, std::map<std::string, std::vector<std::string>>* line_items);

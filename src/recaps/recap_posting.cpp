@@ -37,10 +37,10 @@ std::string Progress(uint32_t recno) { return "Rec. " + xbase::Transform(xbase::
 // One run of the posting over its open tables.
 class Posting {
  public:
-  Posting(frame::Session& session, std::string_view key) : session_(session), key_(key) {
-    xbase::Session& tables = session.tables();
+  Posting(frame::Session& session, const frame::OpenedTables& tables, std::string_view key)
+      : session_(session), tables_(tables), key_(key) {
     for (const RecapTable& table : kRecapTables) {
-      sums_.push_back(std::make_unique<RecapSums>(*tables.Area(table.name), table.keys,
+      sums_.push_back(std::make_unique<RecapSums>(tables[table.name], table.keys,
                                                   std::vector<std::string>{"TG_", "JL_"},
                                                   std::vector<std::string>{"TG_", "JL_", "TN_", "CD_"}));
     }
@@ -62,7 +62,7 @@ class Posting {
 
   // POSTARGET: each target of the period to its branch rows and, with a salesman, its salesman row.
   xbase::Status Targets() {
-    xbase::WorkArea& target = *session_.tables().Area("TARGET");
+    xbase::WorkArea& target = tables_["TARGET"];
     xbase::Status s = target.SetOrder("TARGET2");
     if (s.ok()) s = target.Seek(key_, true);
     while (s.ok() && !target.eof() && target.DateOf("TANGGAL").Dtos().starts_with(key_)) {
@@ -82,8 +82,8 @@ class Posting {
   // POSVIRNO: the lines of every uncancelled document of the period, added (sign 1) or taken off (-1).
   xbase::Status Documents(std::string_view header_table, std::string_view date_order, std::string_view line_table,
                           std::string_view number_order, std::string_view number_field, int sign) {
-    xbase::WorkArea& header = *session_.tables().Area(header_table);
-    xbase::WorkArea& lines = *session_.tables().Area(line_table);
+    xbase::WorkArea& header = tables_[header_table];
+    xbase::WorkArea& lines = tables_[line_table];
     console::Console& con = session_.console();
     std::vector<uint32_t> records;
     xbase::Status s = header.SetOrder(date_order);
@@ -123,15 +123,16 @@ class Posting {
   std::string Branch(const std::string& customer, xbase::Status* status) {
     if (const auto at = branches_.find(customer); at != branches_.end()) return at->second;
     std::string branch;
-    *status = TENTUKANCABANG(session_, customer, &branch);
+    *status = TENTUKANCABANG(tables_["setup"], customer, &branch);
     branches_.emplace(customer, branch);
     return branch;
   }
 
   frame::Session& session_;
+  const frame::OpenedTables& tables_;
   std::string key_;
   std::vector<std::unique_ptr<RecapSums>> sums_;
-  MasterLookup cartons_{*session_.tables().Area("MASTBRJ"), "DOS"};
+  MasterLookup cartons_{tables_["MASTBRJ"], "DOS"};
   std::unordered_map<std::string, std::string> branches_;
 };
 
@@ -139,8 +140,7 @@ class Posting {
 
 std::string PeriodOf(xbase::Date date) { return date.Dtos().substr(0, 6); }
 
-xbase::Status TENTUKANCABANG(frame::Session& session, std::string_view customer, std::string* branch) {
-  xbase::WorkArea& setup = *session.tables().Area("setup");
+xbase::Status TENTUKANCABANG(xbase::WorkArea& setup, std::string_view customer, std::string* branch) {
   branch->clear();
   for (int length = 1; length <= 5; ++length) {
     // Only the row of exactly this prefix: a seek alone would also land on a longer one ("NMRSJAB"
@@ -154,23 +154,12 @@ xbase::Status TENTUKANCABANG(frame::Session& session, std::string_view customer,
 }
 
 bool PostRecaps(frame::Session& session, std::string_view key) {
-  if (!OpenTables(session, {{"RKP_BRC", {}, true},
-                            {"RKP_CAB", {}, true},
-                            {"RKP_CUS", {}, true},
-                            {"RKP_RLS", {}, true},
-                            {"RKP_SAL", {}, true},
-                            {"RKP_SLR", {}, true},
-                            {"KONVERT", "konvert"},
-                            {"MASTBRJ"},
-                            {"TARGET"},
-                            {"SETUP", "setup"},
-                            {"SRTJLN1"},
-                            {"SRTJLN2"},
-                            {"RTJUAL1"},
-                            {"RTJUAL2"}})) {
-    return false;
-  }
-  const xbase::Status status = Posting(session, key).Run();
+  const frame::OpenedTables tables = OpenTables(
+      session, {{"RKP_BRC", {}, true}, {"RKP_CAB", {}, true}, {"RKP_CUS", {}, true}, {"RKP_RLS", {}, true},
+                {"RKP_SAL", {}, true}, {"RKP_SLR", {}, true}, {"KONVERT", "konvert"}, {"MASTBRJ"}, {"TARGET"},
+                {"SETUP", "setup"}, {"SRTJLN1"}, {"SRTJLN2"}, {"RTJUAL1"}, {"RTJUAL2"}});
+  if (!tables) return false;
+  const xbase::Status status = Posting(session, tables, key).Run();
   const xbase::Status closed = session.tables().CloseAll();
   return frame::Checked(session, status) && frame::Checked(session, closed);
 }

@@ -20,8 +20,8 @@ std::string PeriodOf(xbase::Date date);
 
 // TENTUKANCABANG: the branch of a customer: the first 6 characters of KET of the SETUP row whose key
 // is "NMRSJ" + the customer code's first 1 to 5 characters, the longest such prefix winning; empty
-// without one. `setup` is open with its index.
-xbase::Status TENTUKANCABANG(frame::Session& session, std::string_view customer, std::string* branch);
+// without one. `setup` is the SETUP table with its index.
+xbase::Status TENTUKANCABANG(xbase::WorkArea& setup, std::string_view customer, std::string* branch);
 
 // Rebuilds the targets and net sales of every period beginning with `key` ("yyyymm" or "yyyy") in
 // the six recap tables; the closing stock stays. Opens and closes its tables; false after a message on

@@ -128,8 +128,7 @@ void AskOutput(frame::Session& session, const std::function<void(bool detail)>& 
   }
 }
 
-xbase::Status ReadCodeNames(frame::Session& session, std::string_view alias, std::vector<CodeName>* rows) {
-  xbase::WorkArea& area = *session.tables().Area(alias);
+xbase::Status ReadCodeNames(xbase::WorkArea& area, std::vector<CodeName>* rows) {
   rows->clear();
   return ForEachRow(area, [&] { rows->push_back({area.Text("KODE"), std::string(xbase::RTrim(area.Text("NAMA")))}); });
 }

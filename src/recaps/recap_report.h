@@ -83,8 +83,8 @@ void AskOutput(frame::Session& session, const std::function<void(bool detail)>& 
 struct CodeName {
   std::string code, name;
 };
-// KODE and NAMA (trimmed) of every row of the open table `alias`, in file order.
-xbase::Status ReadCodeNames(frame::Session& session, std::string_view alias, std::vector<CodeName>* rows);
+// KODE and NAMA (trimmed) of every row of `area`, in file order.
+xbase::Status ReadCodeNames(xbase::WorkArea& area, std::vector<CodeName>* rows);
 
 // Elementwise sums of figure lists.
 void AddTo(std::vector<double>* sum, const std::vector<double>& figures);

@@ -25,11 +25,11 @@ DocumentFilter ThisMonth(frame::Session& session, bool all) {
           std::string(2, ' '), all};
 }
 
-xbase::Status ForEachDocument(frame::Session& session, const DocumentKind& kind, const DocumentFilter& filter,
+xbase::Status ForEachDocument(const frame::OpenedTables& tables, const DocumentKind& kind, const DocumentFilter& filter,
                               const std::function<xbase::Status(xbase::WorkArea& header, xbase::WorkArea& lines,
                                                                 const std::vector<uint32_t>& records)>& visit) {
-  xbase::WorkArea& header = *session.tables().Area(kind.header);
-  xbase::WorkArea& lines = *session.tables().Area(kind.lines);
+  xbase::WorkArea& header = tables[kind.header];
+  xbase::WorkArea& lines = tables[kind.lines];
   std::vector<uint32_t> records;
   xbase::Status s = header.SetOrder(kind.date_order);
   if (s.ok()) s = lines.SetOrder(kind.number_order);

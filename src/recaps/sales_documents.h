@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "recaps/report_box.h"
 #include "xbase/date.h"
@@ -46,8 +47,8 @@ DocumentFilter ThisMonth(frame::Session& session, bool all = false);
 
 // Calls visit(header, lines) for each document of the kind that passes the filter, in date order, the
 // header standing on the document and the lines area on nothing in particular; `lines` are the record
-// numbers of its lines in key order. Both tables are open under their names.
-xbase::Status ForEachDocument(frame::Session& session, const DocumentKind& kind, const DocumentFilter& filter,
+// numbers of its lines in key order. Both tables are among `tables` under their names.
+xbase::Status ForEachDocument(const frame::OpenedTables& tables, const DocumentKind& kind, const DocumentFilter& filter,
                               const std::function<xbase::Status(xbase::WorkArea& header, xbase::WorkArea& lines,
                                                                 const std::vector<uint32_t>& records)>& visit);
 

@@ -104,16 +104,16 @@ TEST_F(RecapPostingTest, TheBranchOfACustomerIsItsLongestNumberPrefix) {
   xbase::WorkArea* setup = nullptr;
   ASSERT_TRUE(schema::UseWithIndexes(rig.session.tables(), "SETUP", "setup", xbase::OpenMode::kShared, &setup).ok());
   std::string branch = "x";
-  ASSERT_TRUE(TENTUKANCABANG(rig.session, "AB01      ", &branch).ok());
+  ASSERT_TRUE(TENTUKANCABANG(*setup, "AB01      ", &branch).ok());
   EXPECT_EQ(branch, "CBAB  ");
-  ASSERT_TRUE(TENTUKANCABANG(rig.session, "AC01      ", &branch).ok());
+  ASSERT_TRUE(TENTUKANCABANG(*setup, "AC01      ", &branch).ok());
   EXPECT_EQ(branch, "CBA   ");
-  ASSERT_TRUE(TENTUKANCABANG(rig.session, "ZZ01      ", &branch).ok());
+  ASSERT_TRUE(TENTUKANCABANG(*setup, "ZZ01      ", &branch).ok());
   EXPECT_EQ(branch, "");
   // A longer row is no match for a shorter prefix: BX01 has no row of its own, "NMRSJBC" is BC's.
-  ASSERT_TRUE(TENTUKANCABANG(rig.session, "BX01      ", &branch).ok());
+  ASSERT_TRUE(TENTUKANCABANG(*setup, "BX01      ", &branch).ok());
   EXPECT_EQ(branch, "");
-  ASSERT_TRUE(TENTUKANCABANG(rig.session, "BC01      ", &branch).ok());
+  ASSERT_TRUE(TENTUKANCABANG(*setup, "BC01      ", &branch).ok());
   EXPECT_EQ(branch, "CBBC  ");
 }
 
