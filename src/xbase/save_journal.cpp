@@ -143,6 +143,7 @@ struct SaveJournal::Pending {
   std::map<uint64_t, std::string> extents;
   bool resized = false;
   uint64_t size = 0;     // the length the save gives the file, when resized
+  uint64_t known_length = 0;  // the file was at least this long on disk (others only append to it)
   uint64_t cut = kUncut;  // the shortest length the save cut the file to
 
   ~Pending() {
@@ -280,9 +281,13 @@ Status SaveJournal::LogicalSize(const Pending& pending, uint64_t* size) const {
 Status SaveJournal::Write(const LockedFile& file, uint64_t offset, const void* data, size_t size) {
   Pending* pending = nullptr;
   Status s = Track(file, &pending);
-  uint64_t length = 0;
-  if (s.ok()) s = LogicalSize(*pending, &length);
   if (!s.ok()) return s;
+  // Most writes fall inside the length seen before; only a write past it asks the disk again.
+  if (!pending->resized && offset + size > pending->known_length) {
+    s = LengthOf(pending->fd, pending->path, &pending->known_length);
+    if (!s.ok()) return s;
+  }
+  const uint64_t length = pending->resized ? pending->size : pending->known_length;
   if (offset + size > length) {
     pending->resized = true;
     pending->size = offset + size;
@@ -293,6 +298,12 @@ Status SaveJournal::Write(const LockedFile& file, uint64_t offset, const void* d
 
 Status SaveJournal::Read(const LockedFile& file, uint64_t offset, void* data, size_t size, size_t* got) {
   const Pending* pending = Find(file.identity());
+  if (!pending->resized) {
+    // The save neither grew nor cut the file: the disk tells where it ends, without asking its length.
+    Status s = ReadFully(pending->fd, pending->path, offset, data, size, got);
+    if (s.ok()) pending->Overlay(offset, static_cast<char*>(data), *got);
+    return s;
+  }
   uint64_t length = 0;
   Status s = LogicalSize(*pending, &length);
   if (!s.ok()) return s;
