@@ -24,13 +24,15 @@ BENCHMARK(BM_RegenerateEveryItemFrom500000Lines)->Unit(benchmark::kMillisecond)-
 void BM_StockCardOfAnItemWith10000Movements(benchmark::State& state) {
   bench::StockFolder folder("palunda-stock-card-bench");
   folder.Fill(1, 1, 10000);
-  std::vector<frame::TableUse> tables = {{"MASTBRJ"}, {"MASTGDG"}, {"STOKBRG"}};
-  for (const std::string_view name : stock::MovementTables()) tables.push_back({name});
-  if (!frame::OpenTables(folder.session, tables)) std::abort();
+  std::vector<frame::TableUse> uses = {{"MASTBRJ"}, {"MASTGDG"}, {"STOKBRG"}};
+  for (const std::string_view name : stock::MovementTables()) uses.push_back({name});
+  const frame::OpenedTables tables = frame::OpenTables(folder.session, uses);
+  if (!tables) std::abort();
   const std::string code = bench::StockFolder::Code(0);
   for (auto _ : state) {
     frame::ReportPages pages;
-    bench::Must(stock::StockCardPages(folder.session, {code, code, "", xbase::Date::FromYmd(2026, 6, 1), 55}, &pages));
+    bench::Must(
+        stock::StockCardPages(folder.session, tables, {code, code, "", xbase::Date::FromYmd(2026, 6, 1), 55}, &pages));
     benchmark::DoNotOptimize(pages);
   }
   state.SetItemsProcessed(state.iterations() * folder.movements());

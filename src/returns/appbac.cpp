@@ -64,7 +64,8 @@ bool TakeGroup(frame::Session& session, ApprovedGoods* goods, Value* value) {
   return true;
 }
 
-bool CheckCell(frame::Session& session, MinuteApproval* approval, size_t k, int column, Value* value) {
+bool CheckCell(frame::Session& session, const frame::OpenedTables& tables, MinuteApproval* approval, size_t k,
+               int column, Value* value) {
   ApprovedGoods& g = approval->goods[k];
   const ApprovedGoods before = g;
   switch (column) {
@@ -88,13 +89,13 @@ bool CheckCell(frame::Session& session, MinuteApproval* approval, size_t k, int 
     case kOrdered: g.ordered = value->number(); break;
     default: break;
   }
-  if (frame::Checked(session, CheckApprovedGoods(session, *approval, k))) return true;
+  if (frame::Checked(session, CheckApprovedGoods(tables, *approval, k))) return true;
   g = before;
   return false;
 }
 
 // The goods list; true when it was left with F10 for the save.
-bool EditGoods(frame::Session& session, MinuteApproval* approval) {
+bool EditGoods(frame::Session& session, const frame::OpenedTables& tables, MinuteApproval* approval) {
   std::vector<ApprovedGoods>& goods = approval->goods;
   ItemList list;
   list.heads = {"No", "No. Jos", "##", "Kode", "Nama", "Nama Panjang", "Golong", "Satuan", "Box", "Pak",
@@ -109,7 +110,7 @@ bool EditGoods(frame::Session& session, MinuteApproval* approval) {
   list.filled = [&](size_t k) { return goods[k].Filled(); };
   list.add = [&] { goods.emplace_back(); };
   list.erase = [&](size_t k) { goods.erase(goods.begin() + static_cast<long>(k)); };
-  list.check = [&](size_t k, int column, Value* value) { return CheckCell(session, approval, k, column, value); };
+  list.check = [&](size_t k, int column, Value* value) { return CheckCell(session, tables, approval, k, column, value); };
   bool save = false;
   list.leave = [&](int pressed) {
     save = pressed == key::kF10;
@@ -157,7 +158,8 @@ void DrawBox(console::Console& con, std::string_view colour) {
 
 xbase::Status APPBAC(frame::Session& session, const Arguments&) {
   if (!MayApprove(session)) return xbase::Status::OK();
-  if (!OpenNegotiationTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenNegotiationTables(session);
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
@@ -173,10 +175,10 @@ xbase::Status APPBAC(frame::Session& session, const Arguments&) {
     form.Add(5, 22, &approval.date);
     form.Add(6, 22, &approval.notes, "@S54");
     if (form.Read(con).escaped) continue;
-    if (!EditGoods(session, &approval)) continue;
+    if (!EditGoods(session, tables, &approval)) continue;
     if (console::Alert(con, "Yakin data akan disimpan", {"Ya", "Tidak"}) != 1) continue;
     // A lock given up was told by the save.
-    if (const xbase::Status s = SaveApproval(session, approval); !s.IsLocked() && frame::Checked(session, s)) {
+    if (const xbase::Status s = SaveApproval(session, tables, approval); !s.IsLocked() && frame::Checked(session, s)) {
       console::PESAN(con, "Approval BAC NEGO No. " + Trimmed(number) + " sudah disimpan");
     }
   }

@@ -28,9 +28,9 @@ namespace {
 // After the print, all or nothing: the instrument of a return that is not administrative, then the
 // printed mark. Esc at a lock held elsewhere marks nothing (said on row 24); the receipt may be
 // printed again.
-xbase::Status MarkPrinted(frame::Session& session, double net) {
-  xbase::WorkArea& head = *session.tables().Area("RTJUAL1");
-  xbase::WorkArea& instruments = *session.tables().Area("GIRODBT");
+xbase::Status MarkPrinted(frame::Session& session, const frame::OpenedTables& tables, double net) {
+  xbase::WorkArea& head = tables["RTJUAL1"];
+  xbase::WorkArea& instruments = tables["GIRODBT"];
   const bool instrument = !head.Logical("RADMIN");
   const uint32_t printed = head.recno();
   documents::SaveScope save(session.console());
@@ -45,9 +45,10 @@ xbase::Status MarkPrinted(frame::Session& session, double net) {
   }
   s = save.BeginWrites();
   if (s.ok() && instrument) {
-    s = RegisterReturnInstrument(session, {head.Text("NOMOR"), head.Text("KDCB"), std::string(xbase::Left(head.Text("KTR2"), 2)),
-                                           head.Text("RELASI"), head.DateOf("TANGGAL"), head.Text("KTR1"), net,
-                                           head.Text("CODE_ID")});
+    s = RegisterReturnInstrument(
+        session, instruments,
+        {head.Text("NOMOR"), head.Text("KDCB"), std::string(xbase::Left(head.Text("KTR2"), 2)), head.Text("RELASI"),
+         head.DateOf("TANGGAL"), head.Text("KTR1"), net, head.Text("CODE_ID")});
   }
   if (s.ok()) s = head.GoTo(printed);
   if (s.ok()) s = Rewrite(session, head, {{"CETAK", L(true)}});
@@ -56,29 +57,28 @@ xbase::Status MarkPrinted(frame::Session& session, double net) {
 
 }  // namespace
 
-xbase::Status PrintReturnReceipt(frame::Session& session) {
-  xbase::WorkArea& head = *session.tables().Area("RTJUAL1");
+xbase::Status PrintReturnReceipt(frame::Session& session, const frame::OpenedTables& tables) {
+  xbase::WorkArea& head = tables["RTJUAL1"];
   // A return that becomes an instrument must name its settlement code before anything is printed.
-  if (!head.Logical("RADMIN") && !IsReturnCode(session, xbase::Left(head.Text("KTR2"), 2))) {
+  if (!head.Logical("RADMIN") && !IsReturnCode(session, tables["MASTJNS"], xbase::Left(head.Text("KTR2"), 2))) {
     return xbase::Status::OK();
   }
   std::vector<std::string> lines;
   double net = 0;
-  xbase::Status s = ReturnReceiptLines(session, &lines, &net);
+  xbase::Status s = ReturnReceiptLines(session, tables, &lines, &net);
   if (!s.ok()) return s;
   frame::ReportLayout layout;
   layout.width = 96;
   layout.title = "SJ";
   layout.left_margin = 1;
   if (!PrintLines(session, lines, session.margins.lines_portrait, "S", layout)) return s;
-  return MarkPrinted(session, net);
+  return MarkPrinted(session, tables, net);
 }
 
 xbase::Status CBRT(frame::Session& session, const Arguments&) {
-  if (!frame::OpenTables(session,
-                         {{"SETUP"}, {"MASTBRJ"}, {"MASTCUS"}, {"MASTJNS"}, {"RTJUAL1"}, {"RTJUAL2"}, {"GIRODBT"}})) {
-    return xbase::Status::OK();
-  }
+  const frame::OpenedTables tables = frame::OpenTables(
+      session, {{"SETUP"}, {"MASTBRJ"}, {"MASTCUS"}, {"MASTJNS"}, {"RTJUAL1"}, {"RTJUAL2"}, {"GIRODBT"}});
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
@@ -95,11 +95,11 @@ xbase::Status CBRT(frame::Session& session, const Arguments&) {
       if (!frame::Checked(session, frame::PickCode(session, pick, &number))) return false;
       bool found = false;
       return xbase::IsBlank(number) ||
-             (frame::Checked(session, SeekExact(*session.tables().Area("RTJUAL1"), "RTJUAL11", "NOMOR", number, &found)) &&
+             (frame::Checked(session, SeekExact(tables["RTJUAL1"], "RTJUAL11", "NOMOR", number, &found)) &&
               found);
     };
     if (form.Read(con).escaped || xbase::IsBlank(number)) break;
-    s = PrintReturnReceipt(session);
+    s = PrintReturnReceipt(session, tables);
   }
   session.CloseTables();
   return s;

@@ -83,9 +83,8 @@ frame::OpenedTables OpenDraftTables(frame::Session& session) {
                 "SETUP", "PERUSH", "TIPE", "MASTSLS", "OTL_GRP", "OTL_MBR", "MASTGDG", "GIRODBT"});
 }
 
-bool NamesOtherInstrument(frame::Session& session, std::string_view number, bool* other) {
+bool NamesOtherInstrument(frame::Session& session, xbase::WorkArea& instruments, std::string_view number, bool* other) {
   bool found = false;
-  xbase::WorkArea& instruments = Area(session, "GIRODBT");
   *other = false;
   if (!frame::Checked(session, SeekExact(instruments, "GIRODBT1", "NOMOR", number, &found))) return false;
   *other = found && !instruments.Text("KET").starts_with("RT");
@@ -126,7 +125,7 @@ bool GETDRAFT(frame::Session& session, std::string_view number, Draft* draft) {
   }
   bool other = false;
   if (found) return Refuse(session, "Nomor Ini sudah dipakai");
-  if (!NamesOtherInstrument(session, number, &other)) return false;
+  if (!NamesOtherInstrument(session, Area(session, "GIRODBT"), number, &other)) return false;
   if (other) return Refuse(session, "Nomor Ini sudah dipakai");
   Draft loaded;
   if (!frame::Checked(session, LoadDraft(session, number, &loaded, &found))) return false;

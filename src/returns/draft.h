@@ -53,7 +53,7 @@ frame::OpenedTables OpenDraftTables(frame::Session& session);
 
 // True when instrument `number` of the open GIRODBT is there and is not a return; such a number may
 // never become a return.
-bool NamesOtherInstrument(frame::Session& session, std::string_view number, bool* other);
+bool NamesOtherInstrument(frame::Session& session, xbase::WorkArea& instruments, std::string_view number, bool* other);
 
 // GETDRAFT: refuses (with its message) an empty number, a delivery-note number, the number of an
 // instrument that is not a return, and a draft sent, approved or realised; loads a stored draft into

@@ -59,8 +59,7 @@ bool Written(const ApprovedGoods& goods) { return goods.Filled(); }
 
 }  // namespace
 
-xbase::Status FitsGoodsMaster(frame::Session& session, const ApprovedGoods& g, size_t k) {
-  const xbase::WorkArea& items = *session.tables().Area("MASTBRJ");
+xbase::Status FitsGoodsMaster(const xbase::WorkArea& items, const ApprovedGoods& g, size_t k) {
   const std::pair<const char*, double> numbers[] = {{"HARGA", g.price},   {"HARGA1", g.price1}, {"HARGA2", g.price2},
                                                     {"HARGA4", g.price4}, {"PAK", g.pak},       {"DOS", g.dos}};
   for (const auto& [field, value] : numbers) {
@@ -136,7 +135,7 @@ xbase::Status LoadApproval(frame::Session& session, std::string_view number, Min
   return s;
 }
 
-xbase::Status CheckApprovedGoods(frame::Session& session, const MinuteApproval& approval, size_t k) {
+xbase::Status CheckApprovedGoods(const frame::OpenedTables& tables, const MinuteApproval& approval, size_t k) {
   const ApprovedGoods& goods = approval.goods[k];
   if (!xbase::IsBlank(goods.jos)) {
     for (size_t i = 0; i < approval.goods.size(); ++i) {
@@ -145,7 +144,7 @@ xbase::Status CheckApprovedGoods(frame::Session& session, const MinuteApproval& 
                                               std::to_string(i + 1));
       }
     }
-    xbase::WorkArea& approved = NegotiationArea(session, kApprovedGoods);
+    xbase::WorkArea& approved = tables[kApprovedGoods];
     std::vector<uint32_t> rows;
     xbase::Status s = approved.SetOrder("BAC_NPP2");
     if (s.ok()) s = approved.SeekAll(approved.PadToField("NO_JOS", xbase::RTrim(goods.jos)), &rows);
@@ -154,22 +153,21 @@ xbase::Status CheckApprovedGoods(frame::Session& session, const MinuteApproval& 
       if (s = approved.GoTo(rows[i]); s.ok()) elsewhere = approved.Text("NOMOR") != approval.number;
     }
     bool in_jos = false;
-    if (s.ok() && !elsewhere) s = SeekExact(NegotiationArea(session, "JOS"), "JOS", "NOMOR", goods.jos, &in_jos);
+    if (s.ok() && !elsewhere) s = SeekExact(tables["JOS"], "JOS", "NOMOR", goods.jos, &in_jos);
     if (!s.ok()) return s;
     if (elsewhere || in_jos) return xbase::Status::InvalidArgument("nomor jos " + Trimmed(goods.jos) + " sudah terdaftar");
   }
   if (!xbase::IsBlank(goods.group)) {
     bool found = false;
-    xbase::Status s = SeekExact(NegotiationArea(session, "MASTGOL"), "MASTGOL1", "KODE", goods.group, &found);
+    xbase::Status s = SeekExact(tables["MASTGOL"], "MASTGOL1", "KODE", goods.group, &found);
     if (!s.ok()) return s;
     if (!found) return xbase::Status::InvalidArgument("Golongan " + Trimmed(goods.group) + " tidak terdaftar");
   }
-  return FitsGoodsMaster(session, goods, k);
+  return FitsGoodsMaster(tables["MASTBRJ"], goods, k);
 }
 
-xbase::Status UPPROPERTY(frame::Session& session, const ApprovedGoods& goods) {
+xbase::Status UPPROPERTY(frame::Session& session, xbase::WorkArea& items, const ApprovedGoods& goods) {
   console::Console& con = session.console();
-  xbase::WorkArea& items = *session.tables().Area("MASTBRJ");
   bool found = false;
   xbase::Status s = SeekExact(items, "MASTBRJ1", "KODE", goods.code, &found);
   if (!s.ok()) return s;
@@ -189,16 +187,17 @@ xbase::Status UPPROPERTY(frame::Session& session, const ApprovedGoods& goods) {
   return documents::AppendRecord(con, items, fields);
 }
 
-xbase::Status UPPROPERTY_(frame::Session& session, const xbase::WorkArea& row) {
-  return UPPROPERTY(session, ReadApprovedGoods(row));
+xbase::Status UPPROPERTY_(frame::Session& session, xbase::WorkArea& items, const xbase::WorkArea& row) {
+  return UPPROPERTY(session, items, ReadApprovedGoods(row));
 }
 
-xbase::Status WriteApproval(frame::Session& session, const MinuteApproval& approval) {
+xbase::Status WriteApproval(frame::Session& session, const frame::OpenedTables& tables,
+                            const MinuteApproval& approval) {
   std::vector<const ApprovedGoods*> written;
   for (const ApprovedGoods& goods : approval.goods) {
     if (Written(goods)) written.push_back(&goods);
   }
-  xbase::WorkArea& rows = NegotiationArea(session, kApprovedGoods);
+  xbase::WorkArea& rows = tables[kApprovedGoods];
   std::vector<uint32_t> stored;
   xbase::Status s = rows.SetOrder("BAC_NPP1");
   if (s.ok()) s = documents::StoredRows(session.tables(), rows, rows.PadToField("NOMOR", xbase::RTrim(approval.number)), &stored);
@@ -210,10 +209,10 @@ xbase::Status WriteApproval(frame::Session& session, const MinuteApproval& appro
     fields.insert(fields.begin(), {"NOMOR", T(approval.number)});
     return PutFields(rows, fields);
   };
-  how.apply = [&](size_t k) { return UPPROPERTY(session, *written[k]); };
+  how.apply = [&](size_t k) { return UPPROPERTY(session, tables["MASTBRJ"], *written[k]); };
   s = documents::RewriteLines(session.console(), rows, stored, written.size(), how);
   if (!s.ok()) return s;
-  xbase::WorkArea& head = NegotiationArea(session, kMinuteApprovals);
+  xbase::WorkArea& head = tables[kMinuteApprovals];
   bool found = false;
   if (s = SeekExact(head, "BAC_NAP1", "NOMOR", approval.number, &found); !s.ok()) return s;
   const documents::FieldValues fields = {{"NOMOR", T(approval.number)}, {"TANGGAL", D(approval.date)},
@@ -222,18 +221,19 @@ xbase::Status WriteApproval(frame::Session& session, const MinuteApproval& appro
   if (!s.ok()) return s;
   if (s = SeekMinute(session, approval.number, &found); !s.ok()) return s;
   if (!found) return xbase::Status::InvalidArgument("Nomor " + Trimmed(approval.number) + " tidak ada");
-  return Rewrite(session, NegotiationArea(session, kMinuteHeaders), {{"APPROVAL", L(true)}});
+  return Rewrite(session, tables[kMinuteHeaders], {{"APPROVAL", L(true)}});
 }
 
 namespace {
 
 // The approved goods rows of the minute, every goods row they put in the goods master, the approval's
 // header and the minute's header, with the append locks of the tables that may grow.
-xbase::Status NameApproval(documents::SaveScope& save, frame::Session& session, const MinuteApproval& approval) {
-  xbase::WorkArea& rows = NegotiationArea(session, kApprovedGoods);
-  xbase::WorkArea& items = *session.tables().Area("MASTBRJ");
-  xbase::WorkArea& head = NegotiationArea(session, kMinuteApprovals);
-  xbase::WorkArea& minute = NegotiationArea(session, kMinuteHeaders);
+xbase::Status NameApproval(documents::SaveScope& save, frame::Session& session, const frame::OpenedTables& tables,
+                           const MinuteApproval& approval) {
+  xbase::WorkArea& rows = tables[kApprovedGoods];
+  xbase::WorkArea& items = tables["MASTBRJ"];
+  xbase::WorkArea& head = tables[kMinuteApprovals];
+  xbase::WorkArea& minute = tables[kMinuteHeaders];
   const std::string number(xbase::RTrim(approval.number));
   xbase::Status s = documents::NameStoredRows(save, session.tables(), rows, "BAC_NPP1", rows.PadToField("NOMOR", number));
   for (size_t k = 0; s.ok() && k < approval.goods.size(); ++k) {
@@ -248,13 +248,13 @@ xbase::Status NameApproval(documents::SaveScope& save, frame::Session& session, 
 
 }  // namespace
 
-xbase::Status SaveApproval(frame::Session& session, MinuteApproval approval) {
+xbase::Status SaveApproval(frame::Session& session, const frame::OpenedTables& tables, MinuteApproval approval) {
   approval.property = std::any_of(approval.goods.begin(), approval.goods.end(), Written);
   for (size_t k = 0; k < approval.goods.size(); ++k) {
-    if (xbase::Status s = CheckApprovedGoods(session, approval, k); !s.ok()) return s;
+    if (xbase::Status s = CheckApprovedGoods(tables, approval, k); !s.ok()) return s;
   }
   documents::SaveScope save(session.console());
-  xbase::Status s = NameApproval(save, session, approval);
+  xbase::Status s = NameApproval(save, session, tables, approval);
   if (s.ok()) s = save.Lock();
   if (!s.ok()) {
     documents::NothingSaved(session, s);
@@ -264,7 +264,7 @@ xbase::Status SaveApproval(frame::Session& session, MinuteApproval approval) {
   s = SeekMinute(session, approval.number, &found);
   if (s.ok() && !found) s = xbase::Status::InvalidArgument("Nomor " + Trimmed(approval.number) + " tidak ada");
   if (s.ok()) s = save.BeginWrites();
-  if (s.ok()) s = WriteApproval(session, approval);
+  if (s.ok()) s = WriteApproval(session, tables, approval);
   return save.CommitWrites(s);
 }
 

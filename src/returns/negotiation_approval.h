@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "returns/negotiation.h"
 #include "xbase/date.h"
@@ -55,31 +56,32 @@ xbase::Status LoadApproval(frame::Session& session, std::string_view number, Min
 
 // The checks of goods row k: a JOS number in another minute's approval or in JOS ("nomor jos " + number
 // + " sudah terdaftar") or twice in the list ("nomor JOS " + number + " telah diisikan pada urutan ke " +
-// row), a group that is not one, prices and sizes too wide for the goods master.
-xbase::Status CheckApprovedGoods(frame::Session& session, const MinuteApproval& approval, size_t k);
+// row), a group that is not one, prices and sizes too wide for the goods master. `tables` are the
+// negotiation tables the screen opened (OpenNegotiationTables), here and below.
+xbase::Status CheckApprovedGoods(const frame::OpenedTables& tables, const MinuteApproval& approval, size_t k);
 
-// A price or size of goods row k too wide for the goods master.
-xbase::Status FitsGoodsMaster(frame::Session& session, const ApprovedGoods& goods, size_t k);
+// A price or size of goods row k too wide for the goods master (`items`).
+xbase::Status FitsGoodsMaster(const xbase::WorkArea& items, const ApprovedGoods& goods, size_t k);
 
 // SIMPANAPPROVAL without its question: every row checked, then the goods rows rewritten in place by
 // position (those with a goods code), each taken into the goods master (UPPROPERTY), the approval row
 // written (goods approved when a row was written) and the minute marked approved.
-xbase::Status SaveApproval(frame::Session& session, MinuteApproval approval);
+xbase::Status SaveApproval(frame::Session& session, const frame::OpenedTables& tables, MinuteApproval approval);
 
 // The writes of an approval, checked before: the head office's save and the branch's confirmation.
-xbase::Status WriteApproval(frame::Session& session, const MinuteApproval& approval);
+xbase::Status WriteApproval(frame::Session& session, const frame::OpenedTables& tables, const MinuteApproval& approval);
 
 // UPPROPERTY: the goods code is appended to MASTBRJ with its names, group, unit, prices, sizes, the
 // purchase and average cost (both the fourth price), today and the user; an existing item takes the
 // names, group, unit, prices and sizes with "APPBAC" as operator and keeps its costs, which only stock
-// postings move. An item the row would not change is left as it is.
-xbase::Status UPPROPERTY(frame::Session& session, const ApprovedGoods& goods);
+// postings move. An item the row would not change is left as it is. `items` is the goods master.
+xbase::Status UPPROPERTY(frame::Session& session, xbase::WorkArea& items, const ApprovedGoods& goods);
 
 // The goods row of an approved-goods table row (BAC_NPP or the confirmation file).
 ApprovedGoods ReadApprovedGoods(const xbase::WorkArea& row);
 
 // _UPPROPERTY: UPPROPERTY for the row of the confirmation file the area stands on.
-xbase::Status UPPROPERTY_(frame::Session& session, const xbase::WorkArea& row);
+xbase::Status UPPROPERTY_(frame::Session& session, xbase::WorkArea& items, const xbase::WorkArea& row);
 
 }  // namespace returns
 

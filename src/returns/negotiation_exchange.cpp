@@ -165,7 +165,8 @@ xbase::Status MergeMinute(frame::Session& session, const Minute& incoming) {
 
 // The approvals of the open confirmation files, read whole and each minute checked before anything
 // is written.
-xbase::Status ReadConfirmations(frame::Session& session, std::vector<MinuteApproval>* approvals) {
+xbase::Status ReadConfirmations(frame::Session& session, const xbase::WorkArea& items,
+                                std::vector<MinuteApproval>* approvals) {
   xbase::WorkArea& heads = File(session, kConfirmationFiles[0]);
   xbase::WorkArea& goods = File(session, kConfirmationFiles[1]);
   for (const TransferFile& file : kConfirmationFiles) {
@@ -196,7 +197,7 @@ xbase::Status ReadConfirmations(frame::Session& session, std::vector<MinuteAppro
       if (s = goods.GoTo(line); !s.ok()) return xbase::Status::Corruption("app_bac2 baris " + std::to_string(line), s.message());
       approval.goods.push_back(ReadApprovedGoods(goods));
       const size_t k = approval.goods.size() - 1;
-      if (s = FitsGoodsMaster(session, approval.goods[k], k); !s.ok()) {
+      if (s = FitsGoodsMaster(items, approval.goods[k], k); !s.ok()) {
         return xbase::Status::InvalidArgument("app_bac2 baris " + std::to_string(line) + ": " + s.message());
       }
     }
@@ -276,13 +277,13 @@ xbase::Status SendConfirmation(frame::Session& session, std::string_view number)
   return CopyRows(session, kApprovedGoods, "BAC_NPP1", number, File(session, kConfirmationFiles[1]));
 }
 
-xbase::Status ApplyConfirmations(frame::Session& session, int* applied) {
+xbase::Status ApplyConfirmations(frame::Session& session, const frame::OpenedTables& tables, int* applied) {
   *applied = 0;
   std::vector<MinuteApproval> approvals;
-  xbase::Status s = ReadConfirmations(session, &approvals);
+  xbase::Status s = ReadConfirmations(session, tables["MASTBRJ"], &approvals);
   for (size_t i = 0; s.ok() && i < approvals.size(); ++i) {
     Progress(session, "Proses konfirmasi BAC NEGO " + Trimmed(approvals[i].number));
-    if (s = WriteApproval(session, approvals[i]); s.ok()) ++*applied;
+    if (s = WriteApproval(session, tables, approvals[i]); s.ok()) ++*applied;
   }
   return s;
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/status.h"
 
@@ -57,7 +58,7 @@ xbase::Status SendConfirmation(frame::Session& session, std::string_view number)
 // written, its goods rows rewritten in place and taken into the goods master (_UPPROPERTY). Every row
 // is read and each minute checked before the first write; one that is not there stops it, naming the
 // file and row. *applied counts the approvals.
-xbase::Status ApplyConfirmations(frame::Session& session, int* applied);
+xbase::Status ApplyConfirmations(frame::Session& session, const frame::OpenedTables& tables, int* applied);
 
 }  // namespace returns
 

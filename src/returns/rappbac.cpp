@@ -16,7 +16,8 @@
 namespace returns {
 
 xbase::Status RAPPBAC(frame::Session& session, const Arguments&) {
-  if (!OpenNegotiationTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenNegotiationTables(session);
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
@@ -26,7 +27,7 @@ xbase::Status RAPPBAC(frame::Session& session, const Arguments&) {
       console::Alert(con, "KONFIRMASI REALISASI APPROVAL BAC NEGO", {"Proses", "Batal"}) == 1 &&
       OpenConfirmationFiles(session, documents::TransferFolder(session, folder))) {
     int applied = 0;
-    if (frame::Checked(session, ApplyConfirmations(session, &applied))) {
+    if (frame::Checked(session, ApplyConfirmations(session, tables, &applied))) {
       console::PESAN(con, "Konfirmasi Approval BAC NEGO berhasil");
     }
   }

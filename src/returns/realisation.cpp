@@ -155,7 +155,7 @@ xbase::Status REALISASIRETURJUAL(frame::Session& session, const Approval& approv
   if (!s.ok()) return s;
   bool realised = false;
   xbase::Status refusal = StillRealisable(session, approval.number, &realised);
-  if (refusal.ok() && !IsReturnCode(session, approval.reason2)) return s;
+  if (refusal.ok() && !IsReturnCode(session, Area(session, "MASTJNS"), approval.reason2)) return s;
   documents::SaveScope save(session.console());
   if (refusal.ok()) refusal = NameRealisation(save, session, draft, approval);
   if (refusal.ok()) refusal = save.Lock();
@@ -171,8 +171,9 @@ xbase::Status REALISASIRETURJUAL(frame::Session& session, const Approval& approv
   if (s.ok()) s = WriteHeader(session, draft, approval);
   if (s.ok()) s = WriteLines(session, draft, approval);
   if (s.ok()) {
-    s = RegisterReturnInstrument(session, {draft.number, draft.branch, approval.reason2, draft.customer, approval.date,
-                                           draft.reason1, value, draft.code_id});
+    s = RegisterReturnInstrument(session, Area(session, "GIRODBT"),
+                                 {draft.number, draft.branch, approval.reason2, draft.customer, approval.date,
+                                  draft.reason1, value, draft.code_id});
   }
   if (s.ok() && (s = SeekExact(head, "DRAFTR11", "NOMOR", draft.number, &found)).ok()) {
     s = Rewrite(session, head, {{"APPROVAL", L(true)}, {"REALISASI", L(true)}});

@@ -30,9 +30,8 @@ std::string CustomerName(frame::Session& session, std::string_view customer) {
   return {};
 }
 
-std::string GoodsName(frame::Session& session, std::string_view code) {
+std::string GoodsName(xbase::WorkArea& goods, std::string_view code) {
   bool found = false;
-  xbase::WorkArea& goods = *session.tables().Area("MASTBRJ");
   if (SeekExact(goods, "MASTBRJ1", "KODE", code, &found).ok() && found) return goods.Text("NAMA");
   return std::string(20, ' ');
 }
@@ -80,9 +79,10 @@ bool PrintLines(frame::Session& session, const std::vector<std::string>& lines, 
   return report.Print(layout);
 }
 
-xbase::Status ReturnReceiptLines(frame::Session& session, std::vector<std::string>* lines, double* net) {
-  xbase::WorkArea& head = *session.tables().Area("RTJUAL1");
-  xbase::WorkArea& rows = *session.tables().Area("RTJUAL2");
+xbase::Status ReturnReceiptLines(frame::Session& session, const frame::OpenedTables& tables,
+                                 std::vector<std::string>* lines, double* net) {
+  xbase::WorkArea& head = tables["RTJUAL1"];
+  xbase::WorkArea& rows = tables["RTJUAL2"];
   const std::string rule(92, '-');
   const std::string company(xbase::AllTrim(head.Text("CODE_ID")));
   *lines = {"PT. TIRTANDAKA" + std::string(73, ' ') + "F-MK-011 ",
@@ -107,10 +107,10 @@ xbase::Status ReturnReceiptLines(frame::Session& session, std::vector<std::strin
                                               rows.Number("DISCOUNT2"));
     sum += value;
     lines->push_back(Pictured(static_cast<double>(i + 1), "99") + " " + xbase::PadR(rows.Text("KODE"), 10) + " " +
-                     xbase::PadR(GoodsName(session, rows.Text("KODE")), 20) + Pictured(rows.Number("QUANTITY"), " 9,999,999") +
-                     Pictured(rows.Number("HARGA"), " 999,999.99") + Pictured(rows.Number("DISCOUNT"), " 99.99") + "+" +
-                     Pictured(rows.Number("DISCOUNT2"), "99.99") + Pictured(value, " 999,999,999.99") + " " +
-                     std::string(xbase::Left(rows.Text("INVOICE"), 13)));
+                     xbase::PadR(GoodsName(tables["MASTBRJ"], rows.Text("KODE")), 20) +
+                     Pictured(rows.Number("QUANTITY"), " 9,999,999") + Pictured(rows.Number("HARGA"), " 999,999.99") +
+                     Pictured(rows.Number("DISCOUNT"), " 99.99") + "+" + Pictured(rows.Number("DISCOUNT2"), "99.99") +
+                     Pictured(value, " 999,999,999.99") + " " + std::string(xbase::Left(rows.Text("INVOICE"), 13)));
   }
   if (!s.ok()) return s;
   lines->push_back(rule);

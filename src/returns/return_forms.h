@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "frame/open_table.h"
 #include "frame/report_engine.h"
 #include "frame/session.h"
 #include "returns/draft.h"
@@ -19,13 +20,14 @@ namespace returns {
 bool PrintLines(frame::Session& session, const std::vector<std::string>& lines, int per_page,
                 std::string_view controls, const frame::ReportLayout& layout);
 
-// F-MK-011, the receipt of returned goods, for the return document the open RTJUAL1 stands on (its
-// lines from the open RTJUAL2, names from MASTBRJ and MASTCUS); *net receives the net value.
-xbase::Status ReturnReceiptLines(frame::Session& session, std::vector<std::string>* lines, double* net);
+// F-MK-011, the receipt of returned goods, for the return document RTJUAL1 of `tables` stands on (its
+// lines from RTJUAL2, names from MASTBRJ and the open MASTCUS); *net receives the net value.
+xbase::Status ReturnReceiptLines(frame::Session& session, const frame::OpenedTables& tables,
+                                 std::vector<std::string>* lines, double* net);
 
-// Prints F-MK-011 for the return the open RTJUAL1 stands on; when it reached a printer, registers
-// the instrument and marks the return printed.
-xbase::Status PrintReturnReceipt(frame::Session& session);
+// Prints F-MK-011 for the return RTJUAL1 of `tables` stands on; when it reached a printer, registers
+// the instrument (GIRODBT, its code checked in MASTJNS) and marks the return printed.
+xbase::Status PrintReturnReceipt(frame::Session& session, const frame::OpenedTables& tables);
 
 // F-MK-004, the pick-up form of a draft.
 std::vector<std::string> PickUpLines(frame::Session& session, const Draft& draft);

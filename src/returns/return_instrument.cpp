@@ -17,35 +17,35 @@ using documents::L;
 using documents::N;
 using documents::T;
 
-bool IsReturnCode(frame::Session& session, std::string_view code) {
+bool IsReturnCode(frame::Session& session, xbase::WorkArea& kinds, std::string_view code) {
   const std::string trimmed(xbase::AllTrim(code));
   bool found = false;
   if (trimmed.starts_with("R") && trimmed.size() <= 2 &&
-      !frame::Checked(session, SeekExact(*session.tables().Area("MASTJNS"), "MASTJNS1", "KODE", trimmed, &found))) {
+      !frame::Checked(session, SeekExact(kinds, "MASTJNS1", "KODE", trimmed, &found))) {
     return false;
   }
   return found || pickers::Refuse(session, "Alasan 2 [" + trimmed + "] bukan kode jenis retur");
 }
 
-xbase::Status RegisterReturnInstrument(frame::Session& session, const ReturnInstrument& instrument) {
+xbase::Status RegisterReturnInstrument(frame::Session& session, xbase::WorkArea& instruments,
+                                       const ReturnInstrument& instrument) {
   bool other = false;
-  if (!NamesOtherInstrument(session, instrument.number, &other)) {
+  if (!NamesOtherInstrument(session, instruments, instrument.number, &other)) {
     return xbase::Status::InvalidArgument("instrument", instrument.number);
   }
   if (other) {
     pickers::Refuse(session, "Nomor " + std::string(xbase::AllTrim(instrument.number)) + kTakenByInstrument);
     return xbase::Status::InUse("instrument", instrument.number);
   }
-  xbase::WorkArea& register_ = *session.tables().Area("GIRODBT");
-  const bool found = register_.found();
+  const bool found = instruments.found();
   xbase::Status s;
   if (!found) {
-    s = documents::AppendRecord(session.console(), register_,
+    s = documents::AppendRecord(session.console(), instruments,
                                 {{"NOMOR", T(instrument.number)}, {"TGINPUT", D(session.Today())},
                                  {"REALISASI", L(true)}, {"OPERATOR", T(session.MMEMBER.nik)}});
   }
   if (!s.ok()) return s;
-  return Rewrite(session, register_,
+  return Rewrite(session, instruments,
                  {{"KDCB", T(instrument.branch)}, {"KET", T("RT" + std::string(xbase::AllTrim(instrument.code)))},
                   {"RELASI", T(instrument.customer)}, {"TANGGAL", D(instrument.date)},
                   {"TG_TERIMA", D(instrument.date)}, {"NOTES", T(instrument.notes)},

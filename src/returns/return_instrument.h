@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "frame/session.h"
+#include "xbase/work_area.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
 
@@ -26,13 +27,14 @@ struct ReturnInstrument {
   std::string code_id;
 };
 
-// True when `code` (trimmed) is a return code of the settlement kinds (MASTJNS, open): a code
+// True when `code` (trimmed) is a return code of the settlement kinds (MASTJNS, `kinds`): a code
 // beginning with "R". Otherwise false after the message naming it.
-bool IsReturnCode(frame::Session& session, std::string_view code);
+bool IsReturnCode(frame::Session& session, xbase::WorkArea& kinds, std::string_view code);
 
-// Appends the instrument when its number is new and writes it, in the open GIRODBT. A number held by
-// an instrument of another kind is refused (with a message), never overwritten.
-xbase::Status RegisterReturnInstrument(frame::Session& session, const ReturnInstrument& instrument);
+// Appends the instrument when its number is new and writes it, in GIRODBT (`instruments`). A number
+// held by an instrument of another kind is refused (with a message), never overwritten.
+xbase::Status RegisterReturnInstrument(frame::Session& session, xbase::WorkArea& instruments,
+                                       const ReturnInstrument& instrument);
 
 }  // namespace returns
 

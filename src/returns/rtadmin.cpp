@@ -68,7 +68,7 @@ console::ValueTable Rows(const AdminNote& note) {
 }
 
 // INFORMASI: the current line's goods name and warehouse stock, and the net of the note.
-void INFORMASI(frame::Session& session, const AdminNote& note, int row) {
+void INFORMASI(frame::Session& session, const frame::OpenedTables& tables, const AdminNote& note, int row) {
   console::Console& con = session.console();
   const console::Attr attr = con.colours().enhanced;
   if (row < 1 || row > static_cast<int>(note.lines.size())) return;
@@ -76,12 +76,12 @@ void INFORMASI(frame::Session& session, const AdminNote& note, int row) {
   std::string name(20, ' ');
   double dos = 0, stock = 0;
   bool found = false;
-  xbase::WorkArea& goods = *session.tables().Area("MASTBRJ");
+  xbase::WorkArea& goods = tables["MASTBRJ"];
   if (SeekExact(goods, "MASTBRJ1", "KODE", line.code, &found).ok() && found) {
     name = goods.Text("NAMA");
     dos = goods.Number("DOS");
   }
-  xbase::WorkArea& stocks = *session.tables().Area("STOKBRG");
+  xbase::WorkArea& stocks = tables["STOKBRG"];
   if (stocks.SetOrder("STOKBRG2").ok() &&
       stocks.Seek(stocks.PadToField("GUDANG", line.warehouse) + stocks.PadToField("KODE", line.code)).ok() &&
       stocks.found()) {
@@ -95,7 +95,7 @@ void INFORMASI(frame::Session& session, const AdminNote& note, int row) {
 }
 
 // The lines of an accepted note: read only; F10 saves, Esc goes back to the number.
-void ShowLines(frame::Session& session, const AdminNote& note) {
+void ShowLines(frame::Session& session, const frame::OpenedTables& tables, const AdminNote& note) {
   console::Console& con = session.console();
   console::ValueTable rows = Rows(note);
   int index = 1;
@@ -106,7 +106,7 @@ void ShowLines(frame::Session& session, const AdminNote& note) {
       {9, 0, 21, 79}, std::string(con.Pick("W+/b,N/W", "W/n,N/W")), 24, kListHelp, &index);
   for (int column = 1; column <= 11; ++column) browse.set_read_only(column, true);
   frame::LineEditorHooks hooks;
-  hooks.show = [&] { INFORMASI(session, note, index); };
+  hooks.show = [&] { INFORMASI(session, tables, note, index); };
   hooks.other_key = [&](int pressed) {
     if (pressed == key::kEsc) return true;
     if (pressed != key::kF10) return false;
@@ -121,7 +121,8 @@ void ShowLines(frame::Session& session, const AdminNote& note) {
 }  // namespace
 
 xbase::Status RTADMIN(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenAdminReturnTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenAdminReturnTables(session);
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   for (;;) {
@@ -138,7 +139,7 @@ xbase::Status RTADMIN(frame::Session& session, const std::vector<xbase::Value>&)
     };
     if (form.Read(con).escaped || xbase::IsBlank(number)) break;
     ShowNote(con, note);
-    ShowLines(session, note);
+    ShowLines(session, tables, note);
   }
   session.CloseTables();
   return xbase::Status::OK();

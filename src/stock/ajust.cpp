@@ -11,10 +11,11 @@
 namespace stock {
 
 xbase::Status AJUST(frame::Session& session, const Args&) {
-  if (!frame::OpenTables(session, OpnameTables())) return xbase::Status::OK();
+  const frame::OpenedTables tables = frame::OpenTables(session, OpnameTables());
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   std::string code(10, ' '), warehouse(6, ' ');
-  xbase::Date date = FirstTagDate(session);
+  xbase::Date date = FirstTagDate(tables);
   while (frame::AskInBox(session, {"AJUSTMEN STOCK OPNAME"},
                          {{"KODE BARANG :", &code, "@!", [&] { return pickers::GETKODEBRG(session, &code); }},
                           {"GUDANG      :", &warehouse, "@!", [&] { return pickers::CEKGUDANG(session, &warehouse); }},
@@ -22,7 +23,7 @@ xbase::Status AJUST(frame::Session& session, const Args&) {
     if (console::Alert(con, "Proses Ajustmen Stock Opname;Tanggal : " + xbase::Dtoc(date), {"Proses", "Batal"}) != 1) {
       continue;
     }
-    const xbase::Status s = AdjustToCount(session, xbase::RTrim(code), xbase::RTrim(warehouse), date,
+    const xbase::Status s = AdjustToCount(session, tables, xbase::RTrim(code), xbase::RTrim(warehouse), date,
                                           [&](const OpnamePair& pair) {
                                             con.Say(24, 0, xbase::PadR(pair.code + " " + pair.warehouse, 79),
                                                     con.Colour("W+/n"));

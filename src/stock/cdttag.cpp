@@ -15,10 +15,10 @@ namespace {
 constexpr std::string_view kColumns =
     " NO. NOMOR      KODE       NAMA                        HARGA GUDANG LOKASI    QUANTITY    CARTON             NILAI";
 
-xbase::Status TagPages(frame::Session& session, std::string_view number, std::string_view code, int per_page,
+xbase::Status TagPages(const frame::OpenedTables& tables, std::string_view number, std::string_view code, int per_page,
                        frame::ReportPages* pages) {
-  xbase::WorkArea& tags = *session.tables().Area("opname");
-  xbase::WorkArea& goods = *session.tables().Area("mastbrj");
+  xbase::WorkArea& tags = tables["opname"];
+  xbase::WorkArea& goods = tables["mastbrj"];
   const std::string rule(kColumns.size(), '=');
   int n = 0;
   double cartons = 0, value = 0;
@@ -57,7 +57,8 @@ xbase::Status TagPages(frame::Session& session, std::string_view number, std::st
 }  // namespace
 
 xbase::Status CDTTAG(frame::Session& session, const Args&) {
-  if (!frame::OpenTables(session, {{"mastbrj"}, {"opname"}})) return xbase::Status::OK();
+  const frame::OpenedTables tables = frame::OpenTables(session, {{"mastbrj"}, {"opname"}});
+  if (!tables) return xbase::Status::OK();
   std::string number(10, ' '), code(10, ' ');
   double per_page = 50;
   while (frame::AskInBox(session, {"CETAK DATA TAG"},
@@ -65,7 +66,7 @@ xbase::Status CDTTAG(frame::Session& session, const Args&) {
                           {"KODE    :", &code, "@!", [&] { return pickers::GETKODEBRG(session, &code); }},
                           {"BRS/HAL :", &per_page, "999"}})) {
     frame::ReportPages pages;
-    if (!frame::Checked(session, TagPages(session, xbase::RTrim(number), xbase::RTrim(code),
+    if (!frame::Checked(session, TagPages(tables, xbase::RTrim(number), xbase::RTrim(code),
                                         std::max(1, static_cast<int>(per_page)), &pages))) {
       continue;
     }

@@ -16,8 +16,9 @@ namespace {
 constexpr int kWidth = 90;
 
 // The rows of one half: number, code, the first 30 characters of the name, pieces, unit and note.
-void HalfLines(frame::Session& session, const std::vector<MutationRow>& rows, std::vector<std::string>* lines) {
-  xbase::WorkArea& goods = *session.tables().Area("mastbrj");
+void HalfLines(const frame::OpenedTables& tables, const std::vector<MutationRow>& rows,
+               std::vector<std::string>* lines) {
+  xbase::WorkArea& goods = tables["mastbrj"];
   int n = 0;
   for (const MutationRow& row : rows) {
     const bool known = goods.SetOrder("MASTBRJ1").ok() && goods.Seek(goods.PadToField("KODE", row.code)).ok() &&
@@ -29,13 +30,14 @@ void HalfLines(frame::Session& session, const std::vector<MutationRow>& rows, st
 }
 
 // The form of mutation `number`; false when there is no such mutation (or it is gift-wrap work).
-bool FormLines(frame::Session& session, const std::string& number, std::vector<std::string>* lines, xbase::Status* s) {
+bool FormLines(frame::Session& session, const frame::OpenedTables& tables, const std::string& number,
+               std::vector<std::string>* lines, xbase::Status* s) {
   bool out_found = false, in_found = false;
   std::vector<MutationRow> out_rows, in_rows;
-  *s = ReadMutationHalf(session, Half::kIn, number, &in_found, &in_rows);
-  const std::string destination = in_found ? session.tables().Area("MTSDBT1")->Text("GUDANG") : std::string(6, ' ');
-  if (s->ok()) *s = ReadMutationHalf(session, Half::kOut, number, &out_found, &out_rows);
-  xbase::WorkArea& out = *session.tables().Area("MTSKDT1");
+  *s = ReadMutationHalf(tables, Half::kIn, number, &in_found, &in_rows);
+  const std::string destination = in_found ? tables["MTSDBT1"].Text("GUDANG") : std::string(6, ' ');
+  if (s->ok()) *s = ReadMutationHalf(tables, Half::kOut, number, &out_found, &out_rows);
+  xbase::WorkArea& out = tables["MTSKDT1"];
   if (!s->ok() || !out_found || xbase::RTrim(out.Text("CODE_ID")) == kGiftWrapCode) return false;
   const std::string shown(xbase::RTrim(number));
   *lines = {"BUKTI MUTASI ANTAR GUDANG / MUTASI  GANTI KODE",
@@ -46,9 +48,9 @@ bool FormLines(frame::Session& session, const std::string& number, std::vector<s
             "No Kode Brg   Nama Barang               Quantity Satuan Keterangan",
             std::string(kWidth, '-'),
             "   KODE ASAL :"};
-  HalfLines(session, out_rows, lines);
+  HalfLines(tables, out_rows, lines);
   lines->push_back("   KODE TUJUAN :");
-  HalfLines(session, in_rows, lines);
+  HalfLines(tables, in_rows, lines);
   lines->push_back(std::string(kWidth, '-'));
   lines->insert(lines->end(), 3, "");
   lines->push_back(std::string(59, ' ') + "Tova, " + xbase::Dtoc(session.Today()));
@@ -61,7 +63,8 @@ bool FormLines(frame::Session& session, const std::string& number, std::vector<s
 }  // namespace
 
 xbase::Status CMTSKD(frame::Session& session, const Args&) {
-  if (!frame::OpenTables(session, MutationTables())) return xbase::Status::OK();
+  const frame::OpenedTables tables = frame::OpenTables(session, MutationTables());
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   for (;;) {
     std::string number(10, ' ');
@@ -73,7 +76,7 @@ xbase::Status CMTSKD(frame::Session& session, const Args&) {
     if (form.Read(con).escaped || xbase::IsBlank(number)) break;
     std::vector<std::string> lines;
     xbase::Status s;
-    if (!FormLines(session, number, &lines, &s)) {
+    if (!FormLines(session, tables, number, &lines, &s)) {
       if (frame::Checked(session, s)) console::PESAN(con, "Nomor " + std::string(xbase::RTrim(number)) + " tidak ada");
       continue;
     }

@@ -73,9 +73,10 @@ frame::ReportPages VariancePages(const std::vector<OpnamePair>& pairs, xbase::Da
 }  // namespace
 
 xbase::Status CVARIAN(frame::Session& session, const Args&) {
-  if (!frame::OpenTables(session, OpnameTables())) return xbase::Status::OK();
+  const frame::OpenedTables tables = frame::OpenTables(session, OpnameTables());
+  if (!tables) return xbase::Status::OK();
   std::string code(10, ' '), warehouse(6, ' ');
-  xbase::Date date = FirstTagDate(session);
+  xbase::Date date = FirstTagDate(tables);
   double per_page = 45;
   while (frame::AskInBox(session, {"VARIAN STOCK FISIK vs KOMPUTER"},
                          {{"KODE BARANG :", &code, "@!", [&] { return pickers::GETKODEBRG(session, &code); }},
@@ -83,7 +84,10 @@ xbase::Status CVARIAN(frame::Session& session, const Args&) {
                           {"TANGGAL     :", &date, ""},
                           {"BRS/HALAMAN :", &per_page, "999"}})) {
     std::vector<OpnamePair> pairs;
-    if (!frame::Checked(session, OpnamePairs(session, xbase::RTrim(code), xbase::RTrim(warehouse), date, &pairs))) continue;
+    if (!frame::Checked(session,
+                        OpnamePairs(session, tables, xbase::RTrim(code), xbase::RTrim(warehouse), date, &pairs))) {
+      continue;
+    }
     frame::ReportLayout layout = StockLayout(157, "rekap jual", 2, 7);
     frame::PrintPages(session, VariancePages(pairs, date, std::max(1, static_cast<int>(per_page))), layout);
   }

@@ -13,15 +13,14 @@
 namespace stock {
 namespace {
 
-xbase::Status GoodsPages(frame::Session& session, std::string_view code, std::string_view group, int per_page,
-                         frame::ReportPages* pages) {
+xbase::Status GoodsPages(frame::Session& session, xbase::WorkArea& goods, std::string_view code, std::string_view group,
+                         int per_page, frame::ReportPages* pages) {
   const std::string rule(65, '=');
   const std::vector<std::string> heading = {"DAFTAR BARANG : " + xbase::Dtoc(session.Today()), rule,
                                             "                                                         ISI     ",
                                             "  NO. KODE       NAMA                         HARGA -------------",
                                             "                                                       BOX    PAK", rule};
   const int rows_per_page = std::max(1, per_page - 1);
-  xbase::WorkArea& goods = *session.tables().Area("mastbrj");
   int n = 0;
   xbase::Status s = goods.SetOrder("MASTBRJ1");
   if (s.ok()) s = goods.Seek(std::string(code), true);
@@ -46,7 +45,8 @@ xbase::Status GoodsPages(frame::Session& session, std::string_view code, std::st
 }  // namespace
 
 xbase::Status DAFTBARANG(frame::Session& session, const Args&) {
-  if (!frame::OpenTables(session, {{"mastbrj"}})) return xbase::Status::OK();
+  const frame::OpenedTables tables = frame::OpenTables(session, {{"mastbrj"}});
+  if (!tables) return xbase::Status::OK();
   std::string code(10, ' '), group(10, ' ');
   double per_page = 55;
   while (frame::AskInBox(session, {"DAFTAR BARANG"},
@@ -54,7 +54,7 @@ xbase::Status DAFTBARANG(frame::Session& session, const Args&) {
                           {"GOLONG  :", &group, "@!"},
                           {"BRS/HAL :", &per_page, "999"}})) {
     frame::ReportPages pages;
-    if (!frame::Checked(session, GoodsPages(session, xbase::RTrim(code), xbase::RTrim(group),
+    if (!frame::Checked(session, GoodsPages(session, tables["mastbrj"], xbase::RTrim(code), xbase::RTrim(group),
                                           std::max(2, static_cast<int>(per_page)), &pages))) {
       continue;
     }

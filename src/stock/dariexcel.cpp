@@ -12,7 +12,8 @@
 namespace stock {
 
 xbase::Status DARIEXCEL(frame::Session& session, const Args&) {
-  if (!frame::OpenTables(session, {{"mastbrj"}, {"opname"}})) return xbase::Status::OK();
+  const frame::OpenedTables tables = frame::OpenTables(session, {{"mastbrj"}, {"opname"}});
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   std::string name(100, ' ');
   while (frame::AskInBox(session, {" Tranfer TAG dari File Excell"}, {{"File :", &name, "@S40"}})) {
@@ -25,7 +26,7 @@ xbase::Status DARIEXCEL(frame::Session& session, const Args&) {
       continue;
     }
     if (console::Alert(con, "Tranfer TAG dari File Excell", {"Ya", "Tidak"}) != 1) continue;
-    const xbase::Status s = ImportTags(session, path, [&](int row, const std::string& tag) {
+    const xbase::Status s = ImportTags(session, tables["opname"], path, [&](int row, const std::string& tag) {
       con.Say(23, 0, xbase::PadR("Baris : " + std::to_string(row), 79), con.Colour("W+/n"));
       con.Say(24, 0, xbase::PadR("Tag   : " + tag, 79), con.Colour("W+/n"));
     });

@@ -31,15 +31,15 @@ std::string Key(const xbase::WorkArea& area, const std::string& branch, const st
 
 }  // namespace
 
-xbase::Status ResultFeeLines(frame::Session& session, const std::string& branch, const std::string& number,
+xbase::Status ResultFeeLines(const frame::OpenedTables& tables, const std::string& branch, const std::string& number,
                              std::vector<FeeLine>* lines, bool* found) {
   lines->clear();
-  xbase::WorkArea& results = *session.tables().Area("kd_gl21");
+  xbase::WorkArea& results = tables["kd_gl21"];
   *found = Seek(results, "KD_GL21", Key(results, branch, number));
   if (!*found) return xbase::Status::OK();
   const xbase::Date date = results.DateOf("TANGGAL");
-  xbase::WorkArea& rows = *session.tables().Area("kd_gl22");
-  xbase::WorkArea& goods = *session.tables().Area("mastbrj");
+  xbase::WorkArea& rows = tables["kd_gl22"];
+  xbase::WorkArea& goods = tables["mastbrj"];
   std::vector<uint32_t> records;
   xbase::Status s = rows.SetOrder(1);
   if (s.ok()) s = rows.SeekAll(Key(rows, branch, number), &records);
@@ -47,28 +47,28 @@ xbase::Status ResultFeeLines(frame::Session& session, const std::string& branch,
     s = rows.GoTo(records[i]);
     FeeLine line{rows.Text("NOMOR"), rows.Text("KODE"), "", rows.Number("QTY_GL"), rows.Number("PER_GL"), 0, date};
     double packing = 0;
-    TariffOf(session, line.code, &line.tariff, &packing);
+    TariffOf(tables, line.code, &line.tariff, &packing);
     if (Seek(goods, "MASTBRJ1", goods.PadToField("KODE", line.code))) line.name = goods.Text("NAMA");
     lines->push_back(line);
   }
   return s;
 }
 
-std::string FeeNoteOf(frame::Session& session, const std::string& branch, const std::string& number) {
-  xbase::WorkArea& paid = *session.tables().Area("kd_gl32");
+std::string FeeNoteOf(const frame::OpenedTables& tables, const std::string& branch, const std::string& number) {
+  xbase::WorkArea& paid = tables["kd_gl32"];
   if (!Seek(paid, "KD_GL33", paid.PadToField("KDCB", branch) + paid.PadToField("NO_REFF", number))) return {};
   return paid.Text("NOMOR");
 }
 
-xbase::Status SaveFeeNote(frame::Session& session, const std::string& branch, xbase::Date date,
-                          const std::vector<FeeLine>& lines, std::string* number) {
+xbase::Status SaveFeeNote(frame::Session& session, const frame::OpenedTables& tables, const std::string& branch,
+                          xbase::Date date, const std::vector<FeeLine>& lines, std::string* number) {
   number->clear();
   documents::CounterKind kind;
   kind.prefix = "GLNT";
   kind.blank_padded = true;
   kind.taken = documents::TakenNumber::kRefuse;
   kind.missing = {"", "", false};
-  xbase::WorkArea& notes = *session.tables().Area("kd_gl31");
+  xbase::WorkArea& notes = tables["kd_gl31"];
   const documents::NumberTaken taken = [&](const std::string& n, bool* held) {
     *held = Seek(notes, "KD_GL31", Key(notes, branch, n));
     return xbase::Status::OK();
@@ -76,9 +76,9 @@ xbase::Status SaveFeeNote(frame::Session& session, const std::string& branch, xb
   console::Console& con = session.console();
   // The counter row and both tables' append locks before the first write.
   documents::SaveScope save(con);
-  xbase::Status s = documents::NameCounter(save, *session.tables().Area("SETUP"), kind, xbase::PadR(branch, 6));
+  xbase::Status s = documents::NameCounter(save, tables["SETUP"], kind, xbase::PadR(branch, 6));
   save.Append(notes);
-  save.Append(*session.tables().Area("kd_gl32"));
+  save.Append(tables["kd_gl32"]);
   if (s.ok()) s = save.Lock();
   if (!s.ok()) {
     documents::NothingSaved(session, s);
@@ -86,14 +86,14 @@ xbase::Status SaveFeeNote(frame::Session& session, const std::string& branch, xb
   }
   std::string given;
   s = save.BeginWrites();
-  if (s.ok()) s = documents::NumberDocument(con, *session.tables().Area("SETUP"), kind, xbase::PadR(branch, 6), taken,
+  if (s.ok()) s = documents::NumberDocument(con, tables["SETUP"], kind, xbase::PadR(branch, 6), taken,
                                               [&](const std::string& n) {
     xbase::Status w = documents::AppendRecord(con, notes, {{"KDCB", T(branch)}, {"NOMOR", T(n)},
                                                            {"TANGGAL", xbase::Value::FromDate(date)}});
     for (size_t i = 0; w.ok() && i < lines.size(); ++i) {
       const FeeLine& line = lines[i];
       if (xbase::IsBlank(line.result) || line.quantity == 0) continue;
-      w = documents::AppendRecord(con, *session.tables().Area("kd_gl32"),
+      w = documents::AppendRecord(con, tables["kd_gl32"],
                                   {{"KDCB", T(branch)}, {"NOMOR", T(n)}, {"TG_JADI", xbase::Value::FromDate(line.date)},
                                    {"NO_REFF", T(line.result)}, {"KODE", T(line.code)}, {"QTY_GL", N(line.quantity)},
                                    {"PER_GL", N(line.per_unit)}, {"TARIF", N(line.tariff)}});

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
@@ -23,16 +24,16 @@ struct FeeLine {
 };
 
 // The lines of results `number` priced at their result codes' tariffs; *found false when unknown.
-xbase::Status ResultFeeLines(frame::Session& session, const std::string& branch, const std::string& number,
+xbase::Status ResultFeeLines(const frame::OpenedTables& tables, const std::string& branch, const std::string& number,
                              std::vector<FeeLine>* lines, bool* found);
 
 // The fee note that already pays results `number`, empty when none does.
-std::string FeeNoteOf(frame::Session& session, const std::string& branch, const std::string& number);
+std::string FeeNoteOf(const frame::OpenedTables& tables, const std::string& branch, const std::string& number);
 
 // Saves a fee note under the next "GLNT" + branch number; silent when the counter is missing or
 // its number held (*number then empty).
-xbase::Status SaveFeeNote(frame::Session& session, const std::string& branch, xbase::Date date,
-                          const std::vector<FeeLine>& lines, std::string* number);
+xbase::Status SaveFeeNote(frame::Session& session, const frame::OpenedTables& tables, const std::string& branch,
+                          xbase::Date date, const std::vector<FeeLine>& lines, std::string* number);
 
 // The printed lines of fee note `number` as its next print; *found false when unknown.
 xbase::Status FeeNoteLines(frame::Session& session, const std::string& branch, const std::string& number,

@@ -34,8 +34,8 @@ using NameMore = std::function<xbase::Status(documents::SaveScope& save)>;
 // Numbers and writes one document of a gift-wrap counter as one save: the counter row, the append
 // locks of the document's header and line tables and what `name` names are locked before the first
 // write. A number already held is refused; a lock given up is told and writes nothing (*number empty).
-xbase::Status Number(frame::Session& session, const std::string& prefix, std::string_view table,
-                     std::string_view lines_table, const std::string& branch,
+xbase::Status Number(frame::Session& session, const frame::OpenedTables& tables, const std::string& prefix,
+                     std::string_view table, std::string_view lines_table, const std::string& branch,
                      const documents::MissingCounterText& missing, const NameMore& name,
                      const documents::WriteDocument& write, std::string* number) {
   documents::CounterKind kind;
@@ -43,18 +43,18 @@ xbase::Status Number(frame::Session& session, const std::string& prefix, std::st
   kind.blank_padded = true;
   kind.taken = documents::TakenNumber::kRefuse;
   kind.missing = missing;
-  xbase::WorkArea& documents_area = *session.tables().Area(table);
+  xbase::WorkArea& documents_area = tables[table];
   const documents::NumberTaken taken = [&](const std::string& n, bool* held) {
     xbase::Status s = documents_area.SetOrder(1);
     if (s.ok()) s = documents_area.Seek(documents_area.PadToField("KDCB", branch) + n);
     *held = s.ok() && documents_area.found();
     return s;
   };
-  xbase::WorkArea& setup = *session.tables().Area("SETUP");
+  xbase::WorkArea& setup = tables["SETUP"];
   documents::SaveScope save(session.console());
   xbase::Status s = documents::NameCounter(save, setup, kind, xbase::PadR(branch, 6));
   save.Append(documents_area);
-  save.Append(*session.tables().Area(lines_table));
+  save.Append(tables[lines_table]);
   if (s.ok() && name) s = name(save);
   if (s.ok()) s = save.Lock();
   if (!s.ok()) {
@@ -67,8 +67,8 @@ xbase::Status Number(frame::Session& session, const std::string& prefix, std::st
 }
 
 // The STOKBRG average of a warehouse and code.
-double AverageOf(frame::Session& session, const std::string& warehouse, const std::string& code) {
-  xbase::WorkArea& stock = *session.tables().Area("stokbrg");
+double AverageOf(const frame::OpenedTables& tables, const std::string& warehouse, const std::string& code) {
+  xbase::WorkArea& stock = tables["stokbrg"];
   if (!stock.SetOrder("STOKBRG1").ok() ||
       !stock.Seek(stock.PadToField("KODE", code) + stock.PadToField("GUDANG", warehouse)).ok() || !stock.found()) {
     return 0;
@@ -77,44 +77,40 @@ double AverageOf(frame::Session& session, const std::string& warehouse, const st
 }
 
 // The name and unit of a goods code.
-std::pair<std::string, std::string> NameOf(frame::Session& session, const std::string& code) {
-  xbase::WorkArea& goods = *session.tables().Area("mastbrj");
+std::pair<std::string, std::string> NameOf(const frame::OpenedTables& tables, const std::string& code) {
+  xbase::WorkArea& goods = tables["mastbrj"];
   if (!goods.SetOrder("MASTBRJ1").ok() || !goods.Seek(goods.PadToField("KODE", code)).ok() || !goods.found()) return {};
   return {goods.Text("NAMA"), goods.Text("SATUAN")};
 }
 
-// Seeks branch + number on the first index of `table`.
-bool SeekDocument(frame::Session& session, std::string_view table, const std::string& branch, const std::string& number,
-                  xbase::Status* s) {
-  xbase::WorkArea& area = *session.tables().Area(table);
+// Seeks branch + number on the first index of a document table.
+bool SeekDocument(xbase::WorkArea& area, const std::string& branch, const std::string& number, xbase::Status* s) {
   *s = area.SetOrder(1);
   if (s->ok()) *s = area.Seek(area.PadToField("KDCB", branch) + area.PadToField("NOMOR", number));
   return s->ok() && area.found();
 }
 
-xbase::Status MarkPrinted(frame::Session& session, std::string_view table, const std::string& branch,
+xbase::Status MarkPrinted(frame::Session& session, xbase::WorkArea& area, const std::string& branch,
                           const std::string& number) {
   xbase::Status s;
-  if (!SeekDocument(session, table, branch, number, &s)) return s;
-  xbase::WorkArea& area = *session.tables().Area(table);
+  if (!SeekDocument(area, branch, number, &s)) return s;
   if (s = console::LOCK_REC(session.console(), area); !s.ok()) return s;
   return documents::PutAndRelease(area, {{"CETAK", xbase::Value::Logical(true)}});
 }
 
 // A form's half of a mutation with the stock it moves, and its document (`table`) marked printed, as
 // one save; *posted false when a lock was given up (told: nothing written).
-xbase::Status PostForm(frame::Session& session, Half half, const std::string& mutation, std::string_view table,
-                       const std::string& branch, const std::string& number, xbase::Date date,
-                       const std::vector<FormEntry>& entries, const std::string& note, bool* posted) {
+xbase::Status PostForm(frame::Session& session, const frame::OpenedTables& tables, Half half,
+                       const std::string& mutation, std::string_view table, const std::string& branch,
+                       const std::string& number, xbase::Date date, const std::vector<FormEntry>& entries,
+                       const std::string& note, bool* posted) {
   *posted = false;
   std::vector<std::optional<MutationRow>> rows;
   for (const FormEntry& e : entries) rows.push_back(MutationRow{e.code, e.warehouse, 0, 0, e.quantity, note, e.average, e.average});
   documents::SaveScope save(session.console());
-  xbase::Status s = NameMutationHalf(save, session, half, mutation, rows);
-  if (s.ok() && SeekDocument(session, table, branch, number, &s)) {
-    xbase::WorkArea& document = *session.tables().Area(table);
-    save.Update(document, document.recno());
-  }
+  xbase::Status s = NameMutationHalf(save, session, tables, half, mutation, rows);
+  xbase::WorkArea& document = tables[table];
+  if (s.ok() && SeekDocument(document, branch, number, &s)) save.Update(document, document.recno());
   if (s.ok()) s = save.Lock();
   if (!s.ok()) {
     documents::NothingSaved(session, s);
@@ -122,13 +118,13 @@ xbase::Status PostForm(frame::Session& session, Half half, const std::string& mu
   }
   s = save.BeginWrites();
   if (s.ok()) {
-    s = WriteMutationHalf(session, half, mutation,
+    s = WriteMutationHalf(session, tables, half, mutation,
                           {{"TANGGAL", xbase::Value::FromDate(date)}, {"KDCB", T(branch)}, {"GUDANG", T("")},
                            {"CODE_ID", T("0")}, {"OPERATOR", T(session.MMEMBER.nik)},
                            {"CETAK", xbase::Value::Logical(true)}},
                           rows);
   }
-  if (s.ok()) s = MarkPrinted(session, table, branch, number);
+  if (s.ok()) s = MarkPrinted(session, document, branch, number);
   s = save.CommitWrites(s);
   *posted = s.ok();
   return s;
@@ -149,15 +145,15 @@ std::string ResultMutation(const std::string& branch, const std::string& number)
   return "GLJD" + xbase::PadR(branch, 6) + xbase::PadL(xbase::AllTrim(number), 10);
 }
 
-xbase::Status SaveTakeOut(frame::Session& session, const std::string& branch, xbase::Date date,
-                          const std::vector<TakeOutLine>& lines, std::string* number) {
+xbase::Status SaveTakeOut(frame::Session& session, const frame::OpenedTables& tables, const std::string& branch,
+                          xbase::Date date, const std::vector<TakeOutLine>& lines, std::string* number) {
   number->clear();
   console::Console& con = session.console();
   std::string taken;
-  xbase::Status s = Number(session, "GLNG", "kd_gl11", "kd_gl12", branch,
+  xbase::Status s = Number(session, tables, "GLNG", "kd_gl11", "kd_gl12", branch,
                            {"Setup Nomerator repack belum ada, minta ke Finance", "", false}, nullptr,
                            [&](const std::string& n) {
-    xbase::Status w = documents::AppendRecord(con, *session.tables().Area("kd_gl11"),
+    xbase::Status w = documents::AppendRecord(con, tables["kd_gl11"],
                                               {{"KDCB", T(branch)}, {"NOMOR", T(n)},
                                                {"TANGGAL", xbase::Value::FromDate(date)},
                                                {"TG_INPUT", xbase::Value::FromDate(session.Today())},
@@ -170,7 +166,7 @@ xbase::Status SaveTakeOut(frame::Session& session, const std::string& branch, xb
                                        {"QTY_LBR", N(line.quantity)}, {"URUT", T(xbase::Str(static_cast<double>(i + 1), 3))},
                                        {"KD_JADI", T(line.result)}};
       for (int m = 0; m < 6; ++m) fields.emplace_back(kMaterialFields[m], N(line.materials[m]));
-      w = documents::AppendRecord(con, *session.tables().Area("kd_gl12"), fields);
+      w = documents::AppendRecord(con, tables["kd_gl12"], fields);
     }
     return w;
   }, &taken);
@@ -179,14 +175,14 @@ xbase::Status SaveTakeOut(frame::Session& session, const std::string& branch, xb
   return s.IsNotFound() || s.IsInUse() ? xbase::Status::OK() : s;
 }
 
-xbase::Status TakeOutEntries(frame::Session& session, const std::string& branch, const std::string& number,
+xbase::Status TakeOutEntries(const frame::OpenedTables& tables, const std::string& branch, const std::string& number,
                              xbase::Date* date, std::vector<FormEntry>* entries, bool* found) {
   entries->clear();
   xbase::Status s;
-  *found = SeekDocument(session, "kd_gl11", branch, number, &s);
+  *found = SeekDocument(tables["kd_gl11"], branch, number, &s);
   if (!*found) return s;
-  *date = session.tables().Area("kd_gl11")->DateOf("TANGGAL");
-  xbase::WorkArea& lines = *session.tables().Area("kd_gl12");
+  *date = tables["kd_gl11"].DateOf("TANGGAL");
+  xbase::WorkArea& lines = tables["kd_gl12"];
   std::vector<uint32_t> records;
   s = lines.SetOrder(1);
   if (s.ok()) s = lines.SeekAll(lines.PadToField("KDCB", branch) + lines.PadToField("NOMOR", number), &records);
@@ -194,70 +190,71 @@ xbase::Status TakeOutEntries(frame::Session& session, const std::string& branch,
     s = lines.GoTo(records[i]);
     if (!s.ok()) break;
     const std::string warehouse = lines.Text("GUDANG"), code = lines.Text("KODE");
-    entries->push_back({warehouse, code, NameOf(session, code).first, lines.Number("QTY_LBR"), 0, lines.Text("KD_JADI"),
-                        AverageOf(session, warehouse, code)});
-    if (!RepackMaterial(session, code)) continue;
-    const xbase::WorkArea& rules = *session.tables().Area("brepack");
+    entries->push_back({warehouse, code, NameOf(tables, code).first, lines.Number("QTY_LBR"), 0, lines.Text("KD_JADI"),
+                        AverageOf(tables, warehouse, code)});
+    if (!RepackMaterial(tables, code)) continue;
+    const xbase::WorkArea& rules = tables["brepack"];
     for (int m = 0; m < 6; ++m) {
       const double quantity = lines.Number(kMaterialFields[m]);
       if (quantity == 0) continue;
       const std::string material = rules.Text(kMaterialCodes[m]);
-      const auto [name, unit] = NameOf(session, material);
-      entries->push_back({warehouse, material, name, quantity, 0, unit, AverageOf(session, warehouse, material)});
+      const auto [name, unit] = NameOf(tables, material);
+      entries->push_back({warehouse, material, name, quantity, 0, unit, AverageOf(tables, warehouse, material)});
     }
   }
   return s;
 }
 
-xbase::Status PostTakeOut(frame::Session& session, const std::string& branch, const std::string& number, xbase::Date date,
-                          const std::vector<FormEntry>& entries, bool* posted) {
-  return PostForm(session, Half::kOut, TakeOutMutation(branch, number), "kd_gl11", branch, number, date, entries,
-                  "UNTUK DI GULUNG", posted);
+xbase::Status PostTakeOut(frame::Session& session, const frame::OpenedTables& tables, const std::string& branch,
+                          const std::string& number, xbase::Date date, const std::vector<FormEntry>& entries,
+                          bool* posted) {
+  return PostForm(session, tables, Half::kOut, TakeOutMutation(branch, number), "kd_gl11", branch, number, date,
+                  entries, "UNTUK DI GULUNG", posted);
 }
 
-double OpenPieces(frame::Session& session, const std::string& branch, const std::string& number,
+double OpenPieces(const frame::OpenedTables& tables, const std::string& branch, const std::string& number,
                   const std::string& line, bool* found) {
-  xbase::WorkArea& lines = *session.tables().Area("kd_gl12");
+  xbase::WorkArea& lines = tables["kd_gl12"];
   *found = lines.SetOrder(1).ok() &&
            lines.Seek(lines.PadToField("KDCB", branch) + lines.PadToField("NOMOR", number) + lines.PadToField("URUT", line)).ok() &&
            lines.found();
   return *found ? lines.Number("QTY_LBR") - lines.Number("QTY_GL") : 0;
 }
 
-xbase::Status SaveResults(frame::Session& session, const std::string& branch, xbase::Date date,
-                          const std::vector<ResultLine>& lines, std::string* number) {
+xbase::Status SaveResults(frame::Session& session, const frame::OpenedTables& tables, const std::string& branch,
+                          xbase::Date date, const std::vector<ResultLine>& lines, std::string* number) {
   number->clear();
   console::Console& con = session.console();
   std::string taken;
   // The take-out lines the results are booked on.
   const NameMore name = [&](documents::SaveScope& save) {
-    xbase::WorkArea& take_outs = *session.tables().Area("kd_gl12");
+    xbase::WorkArea& take_outs = tables["kd_gl12"];
     for (const ResultLine& line : lines) {
       if (xbase::IsBlank(line.take_out) || xbase::IsBlank(line.code) || line.quantity == 0) continue;
       bool found = false;
-      OpenPieces(session, branch, line.take_out, line.line, &found);
+      OpenPieces(tables, branch, line.take_out, line.line, &found);
       if (found) save.Update(take_outs, take_outs.recno());
     }
     return xbase::Status::OK();
   };
-  xbase::Status s = Number(session, "GLJD", "kd_gl21", "kd_gl22", branch,
+  xbase::Status s = Number(session, tables, "GLJD", "kd_gl21", "kd_gl22", branch,
                            {"Setup Nomerator hasil Gulung kado belum ada, minta ke Finance", "", false}, name,
                            [&](const std::string& n) {
-    xbase::Status w = documents::AppendRecord(con, *session.tables().Area("kd_gl21"),
+    xbase::Status w = documents::AppendRecord(con, tables["kd_gl21"],
                                               {{"KDCB", T(branch)}, {"NOMOR", T(n)},
                                                {"TANGGAL", xbase::Value::FromDate(date)},
                                                {"TG_INPUT", xbase::Value::FromDate(session.Today())},
                                                {"OPERATOR", T(session.MMEMBER.nik)}});
-    xbase::WorkArea& take_outs = *session.tables().Area("kd_gl12");
+    xbase::WorkArea& take_outs = tables["kd_gl12"];
     for (const ResultLine& line : lines) {
       if (!w.ok()) break;
       if (xbase::IsBlank(line.take_out) || xbase::IsBlank(line.code) || line.quantity == 0) continue;
-      w = documents::AppendRecord(con, *session.tables().Area("kd_gl22"),
+      w = documents::AppendRecord(con, tables["kd_gl22"],
                                   {{"KDCB", T(branch)}, {"NOMOR", T(n)}, {"NO_REFF", T(line.take_out)},
                                    {"KODE", T(line.code)}, {"GUDANG", T(line.warehouse)},
                                    {"QTY_GL", N(line.quantity)}, {"PER_GL", N(line.per_unit)}, {"URUT", T(line.line)}});
       bool found = false;
-      if (w.ok()) OpenPieces(session, branch, line.take_out, line.line, &found);
+      if (w.ok()) OpenPieces(tables, branch, line.take_out, line.line, &found);
       if (w.ok() && found) {
         w = documents::MoveField(con, take_outs, "QTY_GL", line.quantity * line.per_unit, 0);
       }
@@ -269,29 +266,31 @@ xbase::Status SaveResults(frame::Session& session, const std::string& branch, xb
   return s.IsNotFound() || s.IsInUse() ? xbase::Status::OK() : s;
 }
 
-xbase::Status ResultEntries(frame::Session& session, const std::string& branch, const std::string& number,
+xbase::Status ResultEntries(const frame::OpenedTables& tables, const std::string& branch, const std::string& number,
                             xbase::Date* date, std::vector<FormEntry>* entries, bool* found) {
   entries->clear();
   xbase::Status s;
-  *found = SeekDocument(session, "kd_gl21", branch, number, &s);
+  *found = SeekDocument(tables["kd_gl21"], branch, number, &s);
   if (!*found) return s;
-  *date = session.tables().Area("kd_gl21")->DateOf("TANGGAL");
-  xbase::WorkArea& lines = *session.tables().Area("kd_gl22");
+  *date = tables["kd_gl21"].DateOf("TANGGAL");
+  xbase::WorkArea& lines = tables["kd_gl22"];
   std::vector<uint32_t> records;
   s = lines.SetOrder(1);
   if (s.ok()) s = lines.SeekAll(lines.PadToField("KDCB", branch) + lines.PadToField("NOMOR", number), &records);
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
     s = lines.GoTo(records[i]);
+    if (!s.ok()) break;
     const std::string warehouse = lines.Text("GUDANG"), code = lines.Text("KODE");
-    entries->push_back({warehouse, code, NameOf(session, code).first, lines.Number("QTY_GL"), lines.Number("PER_GL"), "",
-                        AverageOf(session, warehouse, code)});
+    entries->push_back({warehouse, code, NameOf(tables, code).first, lines.Number("QTY_GL"), lines.Number("PER_GL"), "",
+                        AverageOf(tables, warehouse, code)});
   }
   return s;
 }
 
-xbase::Status PostResults(frame::Session& session, const std::string& branch, const std::string& number, xbase::Date date,
-                          const std::vector<FormEntry>& entries, bool* posted) {
-  return PostForm(session, Half::kIn, ResultMutation(branch, number), "kd_gl21", branch, number, date, entries,
+xbase::Status PostResults(frame::Session& session, const frame::OpenedTables& tables, const std::string& branch,
+                          const std::string& number, xbase::Date date, const std::vector<FormEntry>& entries,
+                          bool* posted) {
+  return PostForm(session, tables, Half::kIn, ResultMutation(branch, number), "kd_gl21", branch, number, date, entries,
                   "HASIL GULUNG", posted);
 }
 

@@ -13,7 +13,8 @@
 
 namespace stock {
 
-// The tables of the gift-wrap entries, each under the name it is opened by.
+// The tables of the gift-wrap entries, each under the name it is opened by. What follows takes them
+// as the screen opened them.
 std::vector<frame::TableUse> GiftWrapTables();
 
 // The mutation numbers of a take-out's and of a result's form: their counter's key, the branch and the
@@ -32,8 +33,8 @@ struct TakeOutLine {
 // Saves a new take-out under the next "GLNG" + branch number; lines without a code or quantity are
 // left out. A missing counter, a number already held or a lock given up is told; *number stays
 // empty then and nothing is written.
-xbase::Status SaveTakeOut(frame::Session& session, const std::string& branch, xbase::Date date,
-                          const std::vector<TakeOutLine>& lines, std::string* number);
+xbase::Status SaveTakeOut(frame::Session& session, const frame::OpenedTables& tables, const std::string& branch,
+                          xbase::Date date, const std::vector<TakeOutLine>& lines, std::string* number);
 
 // One line of a gift-wrap form: what leaves or enters stock.
 struct FormEntry {
@@ -48,13 +49,14 @@ struct FormEntry {
 
 // The take-out's date and what it takes out: each raw item, then its materials. *found false for an
 // unknown number.
-xbase::Status TakeOutEntries(frame::Session& session, const std::string& branch, const std::string& number,
+xbase::Status TakeOutEntries(const frame::OpenedTables& tables, const std::string& branch, const std::string& number,
                              xbase::Date* date, std::vector<FormEntry>* entries, bool* found);
 
 // Writes the take-out's out-mutation and moves the stock, and marks the take-out printed: all or
 // nothing. *posted false when a lock was given up (told; nothing written).
-xbase::Status PostTakeOut(frame::Session& session, const std::string& branch, const std::string& number, xbase::Date date,
-                          const std::vector<FormEntry>& entries, bool* posted);
+xbase::Status PostTakeOut(frame::Session& session, const frame::OpenedTables& tables, const std::string& branch,
+                          const std::string& number, xbase::Date date, const std::vector<FormEntry>& entries,
+                          bool* posted);
 
 struct ResultLine {
   std::string take_out;  // EX NOMOR
@@ -66,22 +68,23 @@ struct ResultLine {
 };
 
 // Pieces of take-out line (branch, number, line) still open: QTY_LBR - QTY_GL; *found false without it.
-double OpenPieces(frame::Session& session, const std::string& branch, const std::string& number,
+double OpenPieces(const frame::OpenedTables& tables, const std::string& branch, const std::string& number,
                   const std::string& line, bool* found);
 
 // Saves new results under the next "GLJD" + branch number and books each row's pieces on its
 // take-out line, all or nothing; a lock given up is told and leaves *number empty.
-xbase::Status SaveResults(frame::Session& session, const std::string& branch, xbase::Date date,
-                          const std::vector<ResultLine>& lines, std::string* number);
+xbase::Status SaveResults(frame::Session& session, const frame::OpenedTables& tables, const std::string& branch,
+                          xbase::Date date, const std::vector<ResultLine>& lines, std::string* number);
 
 // The results' date and their entries.
-xbase::Status ResultEntries(frame::Session& session, const std::string& branch, const std::string& number,
+xbase::Status ResultEntries(const frame::OpenedTables& tables, const std::string& branch, const std::string& number,
                             xbase::Date* date, std::vector<FormEntry>* entries, bool* found);
 
 // Writes the results' in-mutation and moves the stock, and marks the results printed: all or
 // nothing. *posted false when a lock was given up (told; nothing written).
-xbase::Status PostResults(frame::Session& session, const std::string& branch, const std::string& number, xbase::Date date,
-                          const std::vector<FormEntry>& entries, bool* posted);
+xbase::Status PostResults(frame::Session& session, const frame::OpenedTables& tables, const std::string& branch,
+                          const std::string& number, xbase::Date date, const std::vector<FormEntry>& entries,
+                          bool* posted);
 
 }  // namespace stock
 

@@ -47,7 +47,7 @@ bool AskBranchAndNumber(frame::Session& session, const std::string& title, std::
   return !form.Read(con).escaped && !xbase::IsBlank(*branch);
 }
 
-void RunFormEntry(frame::Session& session, bool results) {
+void RunFormEntry(frame::Session& session, const frame::OpenedTables& tables, bool results) {
   console::Console& con = session.console();
   std::string branch(6, ' ');
   for (;;) {
@@ -60,8 +60,8 @@ void RunFormEntry(frame::Session& session, bool results) {
         return false;
       }
       bool found = false;
-      const xbase::Status s = results ? ResultEntries(session, branch, number, &date, &entries, &found)
-                                      : TakeOutEntries(session, branch, number, &date, &entries, &found);
+      const xbase::Status s = results ? ResultEntries(tables, branch, number, &date, &entries, &found)
+                                      : TakeOutEntries(tables, branch, number, &date, &entries, &found);
       if (!frame::Checked(session, s)) return false;
       if (!found) {
         console::PESAN(con, results ? "Nomor hasil gulung tidak ada" : "Nomor pemgambilan kertas kado lembaran tidak ada");
@@ -77,8 +77,8 @@ void RunFormEntry(frame::Session& session, bool results) {
     }
     if (!frame::AnsweredYes(con, "Cetak Form & Approval (Y/T)")) continue;
     bool posted = false;
-    const xbase::Status s = results ? PostResults(session, branch, number, date, entries, &posted)
-                                    : PostTakeOut(session, branch, number, date, entries, &posted);
+    const xbase::Status s = results ? PostResults(session, tables, branch, number, date, entries, &posted)
+                                    : PostTakeOut(session, tables, branch, number, date, entries, &posted);
     if (frame::Checked(session, s) && posted) PrintGiftWrapForm(session, results, number, date, entries);
   }
 }

@@ -29,10 +29,10 @@ bool AskBranchAndNumber(frame::Session& session, const std::string& title, std::
 bool PrintGiftWrapForm(frame::Session& session, bool results, const std::string& number, xbase::Date date,
                        const std::vector<FormEntry>& entries);
 
-// The print entry of take-outs (results when `results`): the box " CETAK BUKTI ..." again and again
-// until Esc; a known number whose "Cetak Form & Approval (Y/T)" is answered Y has its mutation written
-// and its stock moved, then its form printed.
-void RunFormEntry(frame::Session& session, bool results);
+// The print entry of take-outs (results when `results`) over the gift-wrap tables the screen opened:
+// the box " CETAK BUKTI ..." again and again until Esc; a known number whose "Cetak Form & Approval
+// (Y/T)" is answered Y has its mutation written and its stock moved, then its form printed.
+void RunFormEntry(frame::Session& session, const frame::OpenedTables& tables, bool results);
 
 // The report layout of the gift-wrap prints, `width` columns.
 frame::ReportLayout GiftWrapLayout(int width);

@@ -36,7 +36,7 @@ console::ValueRow Blank(int n) {
 
 class TakeOutScreen {
  public:
-  explicit TakeOutScreen(frame::Session& session) : session_(session) {}
+  TakeOutScreen(frame::Session& session, const frame::OpenedTables& tables) : session_(session), tables_(tables) {}
 
   void Run() {
     RunGiftWrapEntry(session_, "PENGAMBILAN BARANG UNTUK DIGULUNG / DIRAKIT", "TANGGAL :", true, [this](const std::string& branch, xbase::Date date) {
@@ -91,26 +91,26 @@ class TakeOutScreen {
       case kCode: {
         std::string code = typed->text();
         if (!pickers::PickStock(session_, Cell(line, kWarehouse), &code)) return false;
-        xbase::WorkArea& stock = *session_.tables().Area("stokbrg");
+        xbase::WorkArea& stock = tables_["stokbrg"];
         if (!stock.SetOrder("STOKBRG2").ok() ||
             !stock.Seek(stock.PadToField("GUDANG", Cell(line, kWarehouse)) + stock.PadToField("KODE", code)).ok() ||
             !stock.found()) {
           return pickers::Refuse(session_, "Kode " + std::string(xbase::RTrim(code)) + " digudang " +
                                                std::string(xbase::RTrim(Cell(line, kWarehouse))) + " tidak terdaftar");
         }
-        if (!RepackMaterial(session_, code)) {
+        if (!RepackMaterial(tables_, code)) {
           return pickers::Refuse(session_, "Kode " + std::string(xbase::RTrim(code)) +
                                                " ini, tidak termasuk untuk porses gulung/Rakit ");
         }
         *typed = xbase::Value::Text(xbase::PadR(code, 10));
-        xbase::WorkArea& goods = *session_.tables().Area("mastbrj");
+        xbase::WorkArea& goods = tables_["mastbrj"];
         const bool known = goods.Seek(goods.PadToField("KODE", code)).ok() && goods.found();
         line[kName - 1] = xbase::Value::Text(Cut(known ? goods.Text("NAMA") : "", 20));
         return true;
       }
       case kQuantity: {
         double available = 0;
-        xbase::WorkArea& stock = *session_.tables().Area("stokbrg");
+        xbase::WorkArea& stock = tables_["stokbrg"];
         if (stock.SetOrder("STOKBRG2").ok() &&
             stock.Seek(stock.PadToField("GUDANG", Cell(line, kWarehouse)) + stock.PadToField("KODE", Cell(line, kCode))).ok() &&
             stock.found()) {
@@ -140,12 +140,12 @@ class TakeOutScreen {
         pick.expressions = {"KODE", "GOLONGAN", "NAMA", "JUMLAH"};
         pick.heads = {"Kode", "Golongan", "Nama", "Jumlah"};
         if (!frame::Checked(session_, frame::PickCode(session_, pick, &code))) return false;
-        xbase::WorkArea& goods = *session_.tables().Area("mastbrj");
+        xbase::WorkArea& goods = tables_["mastbrj"];
         if (!goods.Seek(goods.PadToField("KODE", code)).ok() || !goods.found()) {
           return pickers::Refuse(session_, "Kode " + std::string(xbase::RTrim(code)) + " tidak terdaftar");
         }
         result_name_ = goods.Text("NAMA");
-        if (!ResultOf(session_, Cell(line, kCode), code)) {
+        if (!ResultOf(tables_, Cell(line, kCode), code)) {
           return pickers::Refuse(session_, "Kode " + std::string(xbase::RTrim(code)) +
                                                " ini, tidak termasuk untuk porses repack ");
         }
@@ -158,8 +158,8 @@ class TakeOutScreen {
   }
 
   void FillMaterials(console::ValueRow* line, const std::string& result, double quantity) {
-    if (!RepackMaterial(session_, Cell(*line, kCode))) return;
-    const Materials m = MaterialsFor(session_, Cell(*line, kCode), result, quantity);
+    if (!RepackMaterial(tables_, Cell(*line, kCode))) return;
+    const Materials m = MaterialsFor(tables_, Cell(*line, kCode), result, quantity);
     for (int i = 0; i < 6; ++i) (*line)[static_cast<size_t>(kDisplay - 1 + i)] = xbase::Value::Num(m.quantity[i], 5, 0);
   }
 
@@ -172,12 +172,15 @@ class TakeOutScreen {
       lines.push_back(line);
     }
     std::string number;
-    if (!frame::Checked(session_, SaveTakeOut(session_, branch_, date_, lines, &number)) || number.empty()) return false;
+    if (!frame::Checked(session_, SaveTakeOut(session_, tables_, branch_, date_, lines, &number)) || number.empty()) {
+      return false;
+    }
     console::PESAN(session_.console(), "Nomor pengambilan ini adalah " + number);
     return true;
   }
 
   frame::Session& session_;
+  const frame::OpenedTables& tables_;
   std::string branch_;
   xbase::Date date_;
   std::string result_name_;
@@ -187,8 +190,9 @@ class TakeOutScreen {
 }  // namespace
 
 xbase::Status GL01(frame::Session& session, const Args&) {
-  if (!frame::OpenTables(session, GiftWrapTables())) return xbase::Status::OK();
-  TakeOutScreen(session).Run();
+  const frame::OpenedTables tables = frame::OpenTables(session, GiftWrapTables());
+  if (!tables) return xbase::Status::OK();
+  TakeOutScreen(session, tables).Run();
   return session.tables().CloseAll();
 }
 

@@ -5,8 +5,9 @@
 namespace stock {
 
 xbase::Status GL02(frame::Session& session, const Args&) {
-  if (!frame::OpenTables(session, GiftWrapTables())) return xbase::Status::OK();
-  RunFormEntry(session, false);
+  const frame::OpenedTables tables = frame::OpenTables(session, GiftWrapTables());
+  if (!tables) return xbase::Status::OK();
+  RunFormEntry(session, tables, false);
   return session.tables().CloseAll();
 }
 

@@ -33,7 +33,7 @@ console::ValueRow Blank(int n) {
 
 class ResultsScreen {
  public:
-  explicit ResultsScreen(frame::Session& session) : session_(session) {}
+  ResultsScreen(frame::Session& session, const frame::OpenedTables& tables) : session_(session), tables_(tables) {}
 
   void Run() {
     RunGiftWrapEntry(session_, "INPUT REALISASI PENGGULUNGAN/PERAKITA", "TANGGAL :", true, [this](const std::string& branch, xbase::Date date) {
@@ -97,20 +97,20 @@ class ResultsScreen {
                             {"KDCB", "NOMOR", "KODE", "URUT", "KELUAR", "MASUK"}, branch_, &number)) {
             return false;
           }
-          line[kLine - 1] = xbase::Value::Text(session_.tables().Area("kd_gl12")->Text("URUT"));
+          line[kLine - 1] = xbase::Value::Text(tables_["kd_gl12"].Text("URUT"));
         }
-        const double open = OpenPieces(session_, branch_, number, Cell(line, kLine), &found);
+        const double open = OpenPieces(tables_, branch_, number, Cell(line, kLine), &found);
         if (!found) return false;
-        const xbase::WorkArea& take_out = *session_.tables().Area("kd_gl12");
+        const xbase::WorkArea& take_out = tables_["kd_gl12"];
         *typed = xbase::Value::Text(xbase::PadR(number, 10));
         line[kRawCode - 1] = xbase::Value::Text(take_out.Text("KODE"));
         const std::string result = take_out.Text("KD_JADI");
         line[kResult - 1] = xbase::Value::Text(result);
-        xbase::WorkArea& goods = *session_.tables().Area("mastbrj");
+        xbase::WorkArea& goods = tables_["mastbrj"];
         const bool known = goods.Seek(goods.PadToField("KODE", result)).ok() && goods.found();
         line[kName - 1] = xbase::Value::Text(Cut(known ? goods.Text("NAMA") : "", 20));
         double tariff = 0, packing = 0;
-        TariffOf(session_, result, &tariff, &packing);
+        TariffOf(tables_, result, &tariff, &packing);
         line[kQuantity - 1] = xbase::Value::Num(packing == 0 ? 0 : static_cast<double>(static_cast<long>(open / packing)), 7, 0);
         line[kPerUnit - 1] = xbase::Value::Num(packing, 4, 0);
         return true;
@@ -131,7 +131,7 @@ class ResultsScreen {
           *typed = xbase::Value::Num(1, 4, 0);
           return false;
         }
-        const double open = OpenPieces(session_, branch_, Cell(line, kTakeOut), Cell(line, kLine), &found);
+        const double open = OpenPieces(tables_, branch_, Cell(line, kTakeOut), Cell(line, kLine), &found);
         const double quantity = column == kQuantity ? typed->number() : Figure(line, kQuantity);
         const double per_unit = column == kPerUnit ? typed->number() : Figure(line, kPerUnit);
         return open - Claimed(row) - quantity * per_unit >= 0;
@@ -148,12 +148,15 @@ class ResultsScreen {
                        Figure(row, kQuantity), Figure(row, kPerUnit)});
     }
     std::string number;
-    if (!frame::Checked(session_, SaveResults(session_, branch_, date_, lines, &number)) || number.empty()) return false;
+    if (!frame::Checked(session_, SaveResults(session_, tables_, branch_, date_, lines, &number)) || number.empty()) {
+      return false;
+    }
     console::Alert(session_.console(), "Nomor hasil gulung ini adalah " + number);
     return true;
   }
 
   frame::Session& session_;
+  const frame::OpenedTables& tables_;
   std::string branch_;
   xbase::Date date_;
   console::ValueTable rows_;
@@ -162,8 +165,9 @@ class ResultsScreen {
 }  // namespace
 
 xbase::Status GL03(frame::Session& session, const Args&) {
-  if (!frame::OpenTables(session, GiftWrapTables())) return xbase::Status::OK();
-  ResultsScreen(session).Run();
+  const frame::OpenedTables tables = frame::OpenTables(session, GiftWrapTables());
+  if (!tables) return xbase::Status::OK();
+  ResultsScreen(session, tables).Run();
   return session.tables().CloseAll();
 }
 

@@ -6,8 +6,9 @@
 namespace stock {
 
 xbase::Status GL04(frame::Session& session, const Args&) {
-  if (!frame::OpenTables(session, GiftWrapTables())) return xbase::Status::OK();
-  RunFormEntry(session, true);
+  const frame::OpenedTables tables = frame::OpenTables(session, GiftWrapTables());
+  if (!tables) return xbase::Status::OK();
+  RunFormEntry(session, tables, true);
   return session.tables().CloseAll();
 }
 

@@ -31,7 +31,7 @@ console::ValueRow Blank(int n) {
 
 class FeeNoteScreen {
  public:
-  explicit FeeNoteScreen(frame::Session& session) : session_(session) {}
+  FeeNoteScreen(frame::Session& session, const frame::OpenedTables& tables) : session_(session), tables_(tables) {}
 
   void Run() {
     RunGiftWrapEntry(session_, "BUAT NOTA PEMBAYARAN PENGGULUNGAN/PERAKITAN", "TG KWITANSI :", false,
@@ -69,8 +69,8 @@ class FeeNoteScreen {
     }
     std::vector<FeeLine> lines;
     bool found = false;
-    if (!frame::Checked(session_, ResultFeeLines(session_, branch_, number, &lines, &found)) || !found) return false;
-    if (const std::string note = FeeNoteOf(session_, branch_, number); !note.empty()) {
+    if (!frame::Checked(session_, ResultFeeLines(tables_, branch_, number, &lines, &found)) || !found) return false;
+    if (const std::string note = FeeNoteOf(tables_, branch_, number); !note.empty()) {
       console::Alert(session_.console(), "no. hasil " + std::string(xbase::RTrim(number)) +
                                              ", sudah dibuat nota pembayaran no. " + std::string(xbase::AllTrim(note)));
       return false;
@@ -101,12 +101,15 @@ class FeeNoteScreen {
                        Figure(row, kPerUnit), Figure(row, kTariff), row[kDate - 1].date()});
     }
     std::string number;
-    if (!frame::Checked(session_, SaveFeeNote(session_, branch_, date_, lines, &number)) || number.empty()) return false;
+    if (!frame::Checked(session_, SaveFeeNote(session_, tables_, branch_, date_, lines, &number)) || number.empty()) {
+      return false;
+    }
     console::PESAN(session_.console(), "Nomor Nota Pembayaran ini adalah " + number);
     return true;
   }
 
   frame::Session& session_;
+  const frame::OpenedTables& tables_;
   std::string branch_;
   xbase::Date date_;
   console::ValueTable rows_;
@@ -115,8 +118,9 @@ class FeeNoteScreen {
 }  // namespace
 
 xbase::Status GL05(frame::Session& session, const Args&) {
-  if (!frame::OpenTables(session, GiftWrapTables())) return xbase::Status::OK();
-  FeeNoteScreen(session).Run();
+  const frame::OpenedTables tables = frame::OpenTables(session, GiftWrapTables());
+  if (!tables) return xbase::Status::OK();
+  FeeNoteScreen(session, tables).Run();
   return session.tables().CloseAll();
 }
 

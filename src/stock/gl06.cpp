@@ -13,11 +13,11 @@ namespace {
 
 constexpr int kRowsPerPage = 50;
 
-xbase::Status BacklogPages(frame::Session& session, frame::ReportPages* pages) {
+xbase::Status BacklogPages(const frame::OpenedTables& tables, frame::ReportPages* pages) {
   const std::string rule(95, '=');
-  xbase::WorkArea& lines = *session.tables().Area("kd_gl12");
-  xbase::WorkArea& take_outs = *session.tables().Area("kd_gl11");
-  xbase::WorkArea& goods = *session.tables().Area("mastbrj");
+  xbase::WorkArea& lines = tables["kd_gl12"];
+  xbase::WorkArea& take_outs = tables["kd_gl11"];
+  xbase::WorkArea& goods = tables["mastbrj"];
   int rows = 0;
   xbase::Status s = lines.SetOrder(1);
   if (s.ok()) s = lines.GoTop();
@@ -49,9 +49,10 @@ xbase::Status BacklogPages(frame::Session& session, frame::ReportPages* pages) {
 }  // namespace
 
 xbase::Status GL06(frame::Session& session, const Args&) {
-  if (!frame::OpenTables(session, GiftWrapTables())) return xbase::Status::OK();
+  const frame::OpenedTables tables = frame::OpenTables(session, GiftWrapTables());
+  if (!tables) return xbase::Status::OK();
   frame::ReportPages pages;
-  const bool read = frame::Checked(session, BacklogPages(session, &pages));
+  const bool read = frame::Checked(session, BacklogPages(tables, &pages));
   if (read && pages.empty()) {
     console::PESAN(session.console(), "Tidak ada sisa barang yang belum digulung/dirakit");
   } else if (read) {

@@ -41,10 +41,11 @@ console::ValueRow BlankLine(int n, const std::string& warehouse, const std::stri
 
 class TagScreen {
  public:
-  explicit TagScreen(frame::Session& session) : session_(session), con_(session.console()) {}
+  TagScreen(frame::Session& session, const frame::OpenedTables& tables)
+      : session_(session), tables_(tables), con_(session.console()) {}
 
   void Run() {
-    if (!frame::Checked(session_, NextTag(session_, &proposed_, &date_))) return;
+    if (!frame::Checked(session_, NextTag(tables_["opname"], &proposed_, &date_))) return;
     for (;;) {
       const console::Attr attr = con_.colours().standard;
       con_.Clear(0, 0, 23, 79, attr);
@@ -70,8 +71,8 @@ class TagScreen {
     lines_.clear();
     std::vector<TagLine> stored;
     bool found = false;
-    if (!frame::Checked(session_, LoadTag(session_, number_, &stored, &date_, &found))) return false;
-    xbase::WorkArea& goods = *session_.tables().Area("mastbrj");
+    if (!frame::Checked(session_, LoadTag(tables_["opname"], number_, &stored, &date_, &found))) return false;
+    xbase::WorkArea& goods = tables_["mastbrj"];
     for (const TagLine& tag : stored) {
       console::ValueRow line = BlankLine(static_cast<int>(lines_.size() + 1), tag.warehouse, tag.location);
       line[kCode - 1] = xbase::Value::Text(tag.code);
@@ -133,7 +134,7 @@ class TagScreen {
           return pickers::Refuse(session_, "Kode " + std::string(xbase::RTrim(code)) + " tidak terdaftar");
         }
         *typed = xbase::Value::Text(xbase::PadR(code, 10));
-        xbase::WorkArea& goods = *session_.tables().Area("mastbrj");
+        xbase::WorkArea& goods = tables_["mastbrj"];
         const bool known = !xbase::IsBlank(code) && goods.Seek(goods.PadToField("KODE", code)).ok() && goods.found();
         line[kName - 1] = xbase::Value::Text(xbase::PadR(known ? goods.Text("NAMA") : "", 20));
         return true;
@@ -149,7 +150,7 @@ class TagScreen {
       case kBox:
       case kPak:
       case kPcs: {
-        xbase::WorkArea& goods = *session_.tables().Area("mastbrj");
+        xbase::WorkArea& goods = tables_["mastbrj"];
         const bool known = goods.Seek(goods.PadToField("KODE", Cell(line, kCode))).ok() && goods.found();
         const double box = column == kBox ? typed->number() : Figure(line, kBox);
         const double pak = column == kPak ? typed->number() : Figure(line, kPak);
@@ -172,13 +173,14 @@ class TagScreen {
       tags.push_back({Cell(line, kCode), Cell(line, kWarehouse), Cell(line, kLocation), Figure(line, kBox),
                       Figure(line, kPak), Figure(line, kPcs), Figure(line, kQty)});
     }
-    if (!frame::Checked(session_, SaveTag(session_, number_, date_, tags))) return false;
+    if (!frame::Checked(session_, SaveTag(session_, tables_["opname"], number_, date_, tags))) return false;
     proposed_ = std::string(
         xbase::Right("10000000000" + std::string(xbase::AllTrim(xbase::Str(xbase::Val(number_).value + 1, 12, 0))), 10));
     return true;
   }
 
   frame::Session& session_;
+  const frame::OpenedTables& tables_;
   console::Console& con_;
   std::string proposed_;
   std::string number_;
@@ -189,8 +191,9 @@ class TagScreen {
 }  // namespace
 
 xbase::Status INPTAG(frame::Session& session, const Args&) {
-  if (!frame::OpenTables(session, {{"mastgdg"}, {"mastbrj"}, {"Stokbrg"}, {"opname"}})) return xbase::Status::OK();
-  TagScreen(session).Run();
+  const frame::OpenedTables tables = frame::OpenTables(session, {{"mastgdg"}, {"mastbrj"}, {"Stokbrg"}, {"opname"}});
+  if (!tables) return xbase::Status::OK();
+  TagScreen(session, tables).Run();
   return session.tables().CloseAll();
 }
 

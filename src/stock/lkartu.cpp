@@ -13,9 +13,10 @@
 namespace stock {
 
 xbase::Status LKARTU(frame::Session& session, const Args&) {
-  std::vector<frame::TableUse> tables = {{"MASTBRJ"}, {"MASTGDG"}, {"STOKBRG"}};
-  for (const std::string_view name : MovementTables()) tables.push_back({name});
-  if (!frame::OpenTables(session, tables)) return xbase::Status::OK();
+  std::vector<frame::TableUse> uses = {{"MASTBRJ"}, {"MASTGDG"}, {"STOKBRG"}};
+  for (const std::string_view name : MovementTables()) uses.push_back({name});
+  const frame::OpenedTables tables = frame::OpenTables(session, uses);
+  if (!tables) return xbase::Status::OK();
   std::string from(10, ' '), to(10, ' ');
   std::string warehouse = xbase::PadR(session.MMEMBER.warehouse, 6);
   xbase::Date date = session.Today();
@@ -28,7 +29,7 @@ xbase::Status LKARTU(frame::Session& session, const Args&) {
                           {"BRS/HALAMAN  :", &per_page, "999"}})) {
     StockCardAsk ask{from, to, warehouse, date, std::max(1, static_cast<int>(per_page))};
     frame::ReportPages pages;
-    if (!frame::Checked(session, StockCardPages(session, ask, &pages))) continue;
+    if (!frame::Checked(session, StockCardPages(session, tables, ask, &pages))) continue;
     frame::ReportLayout layout = StockLayout(129, "Kartu Stock per gudang", 5, 5);
     frame::PrintPages(session, pages, layout);
   }

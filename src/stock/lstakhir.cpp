@@ -13,10 +13,10 @@
 namespace stock {
 namespace {
 
-xbase::Status ClosingRows(frame::Session& session, std::string_view from, std::string_view to, std::string_view group,
-                          std::string_view warehouse, std::vector<StockListRow>* rows) {
-  xbase::WorkArea& stock = *session.tables().Area("stokbrg");
-  xbase::WorkArea& goods = *session.tables().Area("mastbrj");
+xbase::Status ClosingRows(const frame::OpenedTables& tables, std::string_view from, std::string_view to,
+                          std::string_view group, std::string_view warehouse, std::vector<StockListRow>* rows) {
+  xbase::WorkArea& stock = tables["stokbrg"];
+  xbase::WorkArea& goods = tables["mastbrj"];
   xbase::Status s = stock.SetOrder("STOKBRG1");
   if (s.ok()) s = stock.Seek(std::string(from), true);
   while (s.ok() && !stock.eof()) {
@@ -37,7 +37,8 @@ xbase::Status ClosingRows(frame::Session& session, std::string_view from, std::s
 }  // namespace
 
 xbase::Status LSTAKHIR(frame::Session& session, const Args&) {
-  if (!frame::OpenTables(session, {{"mastbrj"}, {"mastgdg"}, {"stokbrg"}})) return xbase::Status::OK();
+  const frame::OpenedTables tables = frame::OpenTables(session, {{"mastbrj"}, {"mastgdg"}, {"stokbrg"}});
+  if (!tables) return xbase::Status::OK();
   std::string from(10, ' '), to(10, ' '), group(10, ' ');
   std::string warehouse = xbase::PadR(session.MMEMBER.warehouse, 6);
   double per_page = 55;
@@ -48,7 +49,7 @@ xbase::Status LSTAKHIR(frame::Session& session, const Args&) {
                           {"GUDANG   :", &warehouse, "@!"},
                           {"BRS/HAL  :", &per_page, "999"}})) {
     std::vector<StockListRow> rows;
-    if (!frame::Checked(session, ClosingRows(session, xbase::RTrim(from), xbase::RTrim(to), xbase::RTrim(group),
+    if (!frame::Checked(session, ClosingRows(tables, xbase::RTrim(from), xbase::RTrim(to), xbase::RTrim(group),
                                            xbase::RTrim(warehouse), &rows))) {
       continue;
     }

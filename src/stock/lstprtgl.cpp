@@ -52,10 +52,11 @@ frame::ReportPages StockAtDatePages(const std::vector<OpnamePair>& pairs, xbase:
 }  // namespace
 
 xbase::Status LSTPRTGL(frame::Session& session, const Args&) {
-  if (!frame::OpenTables(session, OpnameTables())) return xbase::Status::OK();
+  const frame::OpenedTables tables = frame::OpenTables(session, OpnameTables());
+  if (!tables) return xbase::Status::OK();
   AskStockAtDate(session, [&](std::string_view code, std::string_view warehouse, xbase::Date date, int per_page) {
     std::vector<OpnamePair> pairs;
-    const xbase::Status s = OpnamePairs(session, code, warehouse, date, &pairs);
+    const xbase::Status s = OpnamePairs(session, tables, code, warehouse, date, &pairs);
     if (s.ok()) frame::PrintPages(session, StockAtDatePages(pairs, date, per_page), StockLayout(90, "rekap jual", 2, 5));
     return s;
   });

@@ -37,13 +37,13 @@ StockListRow RowAt(const std::vector<Movement>& movements, size_t first, size_t 
   return row;
 }
 
-xbase::Status RowsAt(frame::Session& session, std::string_view code, std::string_view warehouse, xbase::Date date,
-                     std::vector<StockListRow>* rows) {
+xbase::Status RowsAt(frame::Session& session, const frame::OpenedTables& tables, std::string_view code,
+                     std::string_view warehouse, xbase::Date date, std::vector<StockListRow>* rows) {
   std::vector<Movement> movements;
   const std::string prefix(code);
   xbase::Status s = CollectMovements(session.tables(), {prefix, prefix, std::string(warehouse)}, &movements);
-  xbase::WorkArea& stock = *session.tables().Area("Stokbrg");
-  xbase::WorkArea& goods = *session.tables().Area("mastbrj");
+  xbase::WorkArea& stock = tables["Stokbrg"];
+  xbase::WorkArea& goods = tables["mastbrj"];
   if (s.ok()) s = stock.SetOrder("STOKBRG1");
   if (s.ok()) s = stock.Seek(prefix, true);
   size_t at = 0;
@@ -68,12 +68,13 @@ xbase::Status RowsAt(frame::Session& session, std::string_view code, std::string
 }  // namespace
 
 xbase::Status LSTPRTGL_(frame::Session& session, const Args&) {
-  std::vector<frame::TableUse> tables = {{"mastgdg"}, {"mastbrj"}, {"Stokbrg"}};
-  for (const std::string_view name : MovementTables()) tables.push_back({name});
-  if (!frame::OpenTables(session, tables)) return xbase::Status::OK();
+  std::vector<frame::TableUse> uses = {{"mastgdg"}, {"mastbrj"}, {"Stokbrg"}};
+  for (const std::string_view name : MovementTables()) uses.push_back({name});
+  const frame::OpenedTables tables = frame::OpenTables(session, uses);
+  if (!tables) return xbase::Status::OK();
   AskStockAtDate(session, [&](std::string_view code, std::string_view warehouse, xbase::Date date, int per_page) {
     std::vector<StockListRow> rows;
-    const xbase::Status s = RowsAt(session, code, warehouse, date, &rows);
+    const xbase::Status s = RowsAt(session, tables, code, warehouse, date, &rows);
     if (s.ok()) {
       frame::PrintPages(session, StockListPages("STOCK per TANGGAL : " + xbase::Dtoc(date), rows, per_page),
                         StockListLayout());

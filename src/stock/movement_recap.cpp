@@ -56,7 +56,8 @@ Figures FiguresOf(const RecapAsk& ask, const std::vector<Movement>& movements, s
 
 }  // namespace
 
-xbase::Status MovementRecap(frame::Session& session, const RecapAsk& ask, std::vector<RecapGroup>* groups) {
+xbase::Status MovementRecap(frame::Session& session, const frame::OpenedTables& tables, const RecapAsk& ask,
+                            std::vector<RecapGroup>* groups) {
   groups->clear();
   std::vector<Movement> movements;
   xbase::Status s = CollectMovements(session.tables(), {ask.code, ask.code, ""}, &movements);
@@ -68,7 +69,7 @@ xbase::Status MovementRecap(frame::Session& session, const RecapAsk& ask, std::v
     i = end;
   }
   std::map<std::string, std::vector<RecapRow>> by_group;
-  xbase::WorkArea& goods = *session.tables().Area("MASTBRJ");
+  xbase::WorkArea& goods = tables["MASTBRJ"];
   if (s.ok()) s = goods.SetOrder("MASTBRJ1");
   if (s.ok()) s = goods.Seek(ask.code, true);
   while (s.ok() && !goods.eof() && goods.Text("KODE").starts_with(ask.code)) {
@@ -91,7 +92,7 @@ xbase::Status MovementRecap(frame::Session& session, const RecapAsk& ask, std::v
     }
     s = goods.Skip();
   }
-  xbase::WorkArea& kinds = *session.tables().Area("MASTGOL");
+  xbase::WorkArea& kinds = tables["MASTGOL"];
   if (s.ok()) s = kinds.SetOrder("MASTGOL2");
   if (s.ok()) s = kinds.GoTop();
   while (s.ok() && !kinds.eof()) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
@@ -47,7 +48,8 @@ struct RecapGroup {
 
 // The groups of MASTGOL in URUTAN order with their listed items. MASTBRJ, MASTGOL and the movement
 // tables are open.
-xbase::Status MovementRecap(frame::Session& session, const RecapAsk& ask, std::vector<RecapGroup>* groups);
+xbase::Status MovementRecap(frame::Session& session, const frame::OpenedTables& tables, const RecapAsk& ask,
+                            std::vector<RecapGroup>* groups);
 
 }  // namespace stock
 

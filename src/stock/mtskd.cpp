@@ -53,16 +53,16 @@ void DrawForm(console::Console& con, console::Attr attr) {
 }
 
 // Makes the goods row of `code` current in the open `mastbrj`: *found false when there is none.
-xbase::Status SeekGoods(frame::Session& session, const std::string& code, bool* found) {
-  xbase::WorkArea& goods = *session.tables().Area("mastbrj");
+xbase::Status SeekGoods(const frame::OpenedTables& tables, const std::string& code, bool* found) {
+  xbase::WorkArea& goods = tables["mastbrj"];
   xbase::Status s = goods.SetOrder("MASTBRJ1");
   if (s.ok()) s = xbase::SeekFound(goods, goods.PadToField("KODE", code), found);
   return s;
 }
 
 // The stock of `code` in `warehouse`.
-double StockOf(frame::Session& session, const std::string& code, const std::string& warehouse) {
-  xbase::WorkArea& stock = *session.tables().Area("stokbrg");
+double StockOf(const frame::OpenedTables& tables, const std::string& code, const std::string& warehouse) {
+  xbase::WorkArea& stock = tables["stokbrg"];
   if (!stock.SetOrder("STOKBRG2").ok() ||
       !stock.Seek(stock.PadToField("GUDANG", warehouse) + stock.PadToField("KODE", code)).ok() || !stock.found()) {
     return 0;
@@ -72,7 +72,8 @@ double StockOf(frame::Session& session, const std::string& code, const std::stri
 
 class MutationScreen {
  public:
-  explicit MutationScreen(frame::Session& session) : session_(session), con_(session.console()) {}
+  MutationScreen(frame::Session& session, const frame::OpenedTables& tables)
+      : session_(session), tables_(tables), con_(session.console()) {}
 
   void Run() {
     for (;;) {
@@ -111,7 +112,7 @@ class MutationScreen {
       return true;
     }
     bool found = false;
-    if (!frame::Checked(session_, LoadMutation(session_, &mutation_, &found))) return false;
+    if (!frame::Checked(session_, LoadMutation(tables_, &mutation_, &found))) return false;
     return found;
   }
 
@@ -163,10 +164,10 @@ class MutationScreen {
         const double pak = column == kMtPak ? typed->number() : Figure(line, kMtPak);
         bool known = false;
         double available = 0;
-        if (!frame::Checked(session_, SeekGoods(session_, Cell(line, kMtCodeOut), &known))) return false;
-        xbase::WorkArea& goods = *session_.tables().Area("mastbrj");
+        if (!frame::Checked(session_, SeekGoods(tables_, Cell(line, kMtCodeOut), &known))) return false;
+        xbase::WorkArea& goods = tables_["mastbrj"];
         const double pieces = known ? box * goods.Number("DOS") + pak * goods.Number("PAK") : 0;
-        if (!frame::Checked(session_, AvailableStock(session_, mutation_, idx, &available))) return false;
+        if (!frame::Checked(session_, AvailableStock(tables_, mutation_, idx, &available))) return false;
         if (pieces > available) {
           line[kMtQty - 1] = xbase::Value::Num(available, 7, 0);
           return pickers::Refuse(session_, kShortStock);
@@ -176,7 +177,7 @@ class MutationScreen {
       }
       case kMtQty: {
         double available = 0;
-        if (!frame::Checked(session_, AvailableStock(session_, mutation_, idx, &available))) return false;
+        if (!frame::Checked(session_, AvailableStock(tables_, mutation_, idx, &available))) return false;
         return typed->number() <= available || pickers::Refuse(session_, kShortStock);
       }
       default: return true;
@@ -192,10 +193,10 @@ class MutationScreen {
     *typed = xbase::Value::Text(xbase::PadR(code, 10));
     if (xbase::IsBlank(code)) return true;
     bool known = false;
-    if (!frame::Checked(session_, SeekGoods(session_, code, &known))) return false;
+    if (!frame::Checked(session_, SeekGoods(tables_, code, &known))) return false;
     if (!known) return pickers::Refuse(session_, "Kode tidak ada " + code);
-    const double price = session_.tables().Area("mastbrj")->Number("HARGA4");
-    xbase::WorkArea& stock = *session_.tables().Area("stokbrg");
+    const double price = tables_["mastbrj"].Number("HARGA4");
+    xbase::WorkArea& stock = tables_["stokbrg"];
     if (!stock.SetOrder("STOKBRG2").ok() ||
         !stock.Seek(stock.PadToField("GUDANG", mutation_.source) + stock.PadToField("KODE", code)).ok() ||
         !stock.found()) {
@@ -211,9 +212,9 @@ class MutationScreen {
     const std::string code = typed->text();
     if (xbase::IsBlank(code)) return false;
     bool known = false;
-    if (!frame::Checked(session_, SeekGoods(session_, code, &known))) return false;
+    if (!frame::Checked(session_, SeekGoods(tables_, code, &known))) return false;
     if (!known) return pickers::Refuse(session_, "Kode tidak ada " + code);
-    const double price = session_.tables().Area("mastbrj")->Number("HARGA4");
+    const double price = tables_["mastbrj"].Number("HARGA4");
     if (price != Figure(line, kMtPrice)) return pickers::Refuse(session_, "barang tidak sejenis ");
     return !(xbase::PadR(code, 10) == Cell(line, kMtCodeOut) && mutation_.source == mutation_.destination);
   }
@@ -226,9 +227,9 @@ class MutationScreen {
       const std::string code = Cell(line, column);
       bool known = false;
       // Only shown: a row that cannot be read shows blank, as a missing one does.
-      if (!xbase::IsBlank(code)) SeekGoods(session_, code, &known).IgnoreError();
-      con_.Say(row, 16, Cut(known ? session_.tables().Area("mastbrj")->Text("NAMA") : "", 30), attr);
-      con_.Say(row, 60, Fig(known ? StockOf(session_, code, warehouse) : 0, "99,999,999"), attr);
+      if (!xbase::IsBlank(code)) SeekGoods(tables_, code, &known).IgnoreError();
+      con_.Say(row, 16, Cut(known ? tables_["mastbrj"].Text("NAMA") : "", 30), attr);
+      con_.Say(row, 60, Fig(known ? StockOf(tables_, code, warehouse) : 0, "99,999,999"), attr);
     }
   }
 
@@ -238,12 +239,13 @@ class MutationScreen {
     if (!documents::CEKTGKIRIM(session_, mutation_.date)) return false;
     const bool fresh = xbase::IsBlank(mutation_.number);
     bool saved = false;
-    if (!frame::Checked(session_, SaveMutation(session_, &mutation_, &saved)) || !saved) return false;
+    if (!frame::Checked(session_, SaveMutation(session_, tables_, &mutation_, &saved)) || !saved) return false;
     if (fresh) console::Alert(con_, "Nomor Mutasi kode ini adalah : " + mutation_.number);
     return true;
   }
 
   frame::Session& session_;
+  const frame::OpenedTables& tables_;
   console::Console& con_;
   Mutation mutation_;
 };
@@ -251,14 +253,15 @@ class MutationScreen {
 }  // namespace
 
 std::vector<frame::TableUse> MutationTables() {
-  return {{"mastgdg"}, {"Setup"}, {"mastbrj"}, {"stokbrg"}, {"MTSKDT1"}, {"MTSKDT2"}, {"MTSDBT1"}, {"MTSDBT2"}};
+  // The warehouse + code index leads, as the stock checks seek on it.
+  return {{"mastgdg"}, {"Setup"},   {"mastbrj"}, {"stokbrg", {}, false, "STOKBRG2"},
+          {"MTSKDT1"}, {"MTSKDT2"}, {"MTSDBT1"}, {"MTSDBT2"}};
 }
 
 xbase::Status MTSKD(frame::Session& session, const Args&) {
-  if (!frame::OpenTables(session, MutationTables())) return xbase::Status::OK();
-  // The warehouse + code index leads, as the stock checks seek on it.
-  if (!session.tables().Area("stokbrg")->SetOrder("STOKBRG2").ok()) return session.tables().CloseAll();
-  MutationScreen(session).Run();
+  const frame::OpenedTables tables = frame::OpenTables(session, MutationTables());
+  if (!tables) return xbase::Status::OK();
+  MutationScreen(session, tables).Run();
   return session.tables().CloseAll();
 }
 

@@ -41,14 +41,14 @@ std::vector<std::optional<MutationRow>> HalfRows(const Mutation& mutation, Half 
   return rows;
 }
 
-xbase::Status WriteBoth(frame::Session& session, const Mutation& mutation) {
+xbase::Status WriteBoth(frame::Session& session, const frame::OpenedTables& tables, const Mutation& mutation) {
   const xbase::Value branch = xbase::Value::Text(mutation.branch);
   const xbase::Value date = xbase::Value::FromDate(mutation.date);
-  xbase::Status s = WriteMutationHalf(session, Half::kOut, mutation.number,
+  xbase::Status s = WriteMutationHalf(session, tables, Half::kOut, mutation.number,
                                       {{"KDCB", branch}, {"TANGGAL", date}, {"GUDANG", xbase::Value::Text(mutation.source)}},
                                       HalfRows(mutation, Half::kOut));
   if (s.ok()) {
-    s = WriteMutationHalf(session, Half::kIn, mutation.number,
+    s = WriteMutationHalf(session, tables, Half::kIn, mutation.number,
                           {{"KDCB", branch}, {"TANGGAL", date}, {"GUDANG", xbase::Value::Text(mutation.destination)}},
                           HalfRows(mutation, Half::kIn));
   }
@@ -65,14 +65,14 @@ console::ValueRow BlankMutationLine(int n) {
           xbase::Value::Num(0, 14, 2)};
 }
 
-xbase::Status LoadMutation(frame::Session& session, Mutation* mutation, bool* found) {
-  xbase::WorkArea& out = *session.tables().Area("MTSKDT1");
-  xbase::WorkArea& in = *session.tables().Area("MTSDBT1");
+xbase::Status LoadMutation(const frame::OpenedTables& tables, Mutation* mutation, bool* found) {
+  xbase::WorkArea& out = tables["MTSKDT1"];
+  xbase::WorkArea& in = tables["MTSDBT1"];
   bool in_found = false;
   std::vector<MutationRow> out_rows, in_rows;
-  xbase::Status s = ReadMutationHalf(session, Half::kIn, mutation->number, &in_found, &in_rows);
+  xbase::Status s = ReadMutationHalf(tables, Half::kIn, mutation->number, &in_found, &in_rows);
   if (s.ok() && in_found) mutation->destination = in.Text("GUDANG");
-  if (s.ok()) s = ReadMutationHalf(session, Half::kOut, mutation->number, found, &out_rows);
+  if (s.ok()) s = ReadMutationHalf(tables, Half::kOut, mutation->number, found, &out_rows);
   if (!s.ok()) return s;
   if (*found && xbase::RTrim(out.Text("CODE_ID")) == kGiftWrapCode) *found = false;
   if (!*found) return s;
@@ -97,10 +97,11 @@ xbase::Status LoadMutation(frame::Session& session, Mutation* mutation, bool* fo
   return s;
 }
 
-xbase::Status AvailableStock(frame::Session& session, const Mutation& mutation, int index, double* available) {
+xbase::Status AvailableStock(const frame::OpenedTables& tables, const Mutation& mutation, int index,
+                             double* available) {
   const console::ValueRow& current = mutation.lines[static_cast<size_t>(index - 1)];
   const std::string code = Cell(current, kMtCodeOut);
-  xbase::WorkArea& stock = *session.tables().Area("stokbrg");
+  xbase::WorkArea& stock = tables["stokbrg"];
   *available = 0;
   bool found = false;
   xbase::Status s = stock.SetOrder("STOKBRG2");
@@ -115,14 +116,15 @@ xbase::Status AvailableStock(frame::Session& session, const Mutation& mutation, 
   return s;
 }
 
-xbase::Status SaveMutation(frame::Session& session, Mutation* mutation, bool* saved) {
+xbase::Status SaveMutation(frame::Session& session, const frame::OpenedTables& tables, Mutation* mutation,
+                           bool* saved) {
   *saved = false;
   bool any = false;
   for (const console::ValueRow& line : mutation->lines) any = any || Filled(line);
   const bool numbered = !xbase::IsBlank(mutation->number);
   if (!numbered && !any) return xbase::Status::OK();
-  xbase::WorkArea& setup = *session.tables().Area("SETUP");
-  xbase::WorkArea& headers = *session.tables().Area("MTSKDT1");
+  xbase::WorkArea& setup = tables["SETUP"];
+  xbase::WorkArea& headers = tables["MTSKDT1"];
   const std::string branch = xbase::PadR(mutation->branch, 6);
   // The counter's own three letters lead the number.
   xbase::Status s = setup.SetOrder(1);
@@ -135,8 +137,8 @@ xbase::Status SaveMutation(frame::Session& session, Mutation* mutation, bool* sa
   kind.missing = documents::kMissingNomeratorComma;
   documents::SaveScope save(session.console());
   if (!numbered) s = documents::NameCounter(save, setup, kind, branch);
-  if (s.ok()) s = NameMutationHalf(save, session, Half::kOut, mutation->number, HalfRows(*mutation, Half::kOut));
-  if (s.ok()) s = NameMutationHalf(save, session, Half::kIn, mutation->number, HalfRows(*mutation, Half::kIn));
+  if (s.ok()) s = NameMutationHalf(save, session, tables, Half::kOut, mutation->number, HalfRows(*mutation, Half::kOut));
+  if (s.ok()) s = NameMutationHalf(save, session, tables, Half::kIn, mutation->number, HalfRows(*mutation, Half::kIn));
   if (s.ok()) s = save.Lock();
   if (!s.ok()) {
     documents::NothingSaved(session, s);
@@ -145,7 +147,7 @@ xbase::Status SaveMutation(frame::Session& session, Mutation* mutation, bool* sa
   s = save.BeginWrites();
   if (numbered) {
     *saved = true;
-    if (s.ok()) s = WriteBoth(session, *mutation);
+    if (s.ok()) s = WriteBoth(session, tables, *mutation);
     return save.CommitWrites(s);
   }
   const documents::NumberTaken taken = [&](const std::string& number, bool* held) {
@@ -159,7 +161,7 @@ xbase::Status SaveMutation(frame::Session& session, Mutation* mutation, bool* sa
     s = documents::NumberDocument(session.console(), setup, kind, branch, taken,
                                   [&](const std::string& n) {
                                     mutation->number = n;
-                                    return WriteBoth(session, *mutation);
+                                    return WriteBoth(session, tables, *mutation);
                                   },
                                   &number);
   }

@@ -26,7 +26,8 @@ struct Mutation {
   console::ValueTable lines;
 };
 
-// The tables of the mutation screen and its form, each under the name it is opened by.
+// The tables of the mutation screen and its form, each under the name it is opened by. What follows
+// takes them as the screen opened them.
 std::vector<frame::TableUse> MutationTables();
 
 // A blank entry line numbered `n`.
@@ -39,16 +40,16 @@ inline constexpr std::string_view kGiftWrapCode = "0";
 // Loads the stored mutation mutation->number: date, source and branch from the out header, the
 // destination from the in header, the lines from the out lines with the codes in of the in lines,
 // and a blank line after them. *found false for an unknown number or a gift-wrap mutation.
-xbase::Status LoadMutation(frame::Session& session, Mutation* mutation, bool* found);
+xbase::Status LoadMutation(const frame::OpenedTables& tables, Mutation* mutation, bool* found);
 
 // Pieces of the out item available to line `index` (from 1): the source warehouse's stock less the
 // pieces of the other lines with the same out item. A stock row that cannot be read is the status.
-xbase::Status AvailableStock(frame::Session& session, const Mutation& mutation, int index, double* available);
+xbase::Status AvailableStock(const frame::OpenedTables& tables, const Mutation& mutation, int index, double* available);
 
 // Saves the mutation: a new one with lines takes the next "MTAG" + branch number (a missing counter
 // row is told and nothing is saved); the out half is written and posted before the in half.
 // *saved is false when nothing was written.
-xbase::Status SaveMutation(frame::Session& session, Mutation* mutation, bool* saved);
+xbase::Status SaveMutation(frame::Session& session, const frame::OpenedTables& tables, Mutation* mutation, bool* saved);
 
 }  // namespace stock
 

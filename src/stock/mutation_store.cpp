@@ -23,9 +23,8 @@ xbase::Status Post(frame::Session& session, Half half, const std::string& code, 
   return documents::UPMASTERBARANG(session, code, warehouse, in ? quantity : 0, in ? 0 : quantity);
 }
 
-xbase::Status WriteHeader(frame::Session& session, Half half, const std::string& number,
+xbase::Status WriteHeader(frame::Session& session, xbase::WorkArea& area, const std::string& number,
                           const documents::FieldValues& fields, bool keep) {
-  xbase::WorkArea& area = *session.tables().Area(HeaderTable(half));
   xbase::Status s = area.SetOrder(1);
   if (s.ok()) s = area.Seek(area.PadToField("NOMOR", number));
   if (!s.ok()) return s;
@@ -55,13 +54,14 @@ xbase::Status WriteHeader(frame::Session& session, Half half, const std::string&
 std::string_view HeaderTable(Half half) { return half == Half::kOut ? "MTSKDT1" : "MTSDBT1"; }
 std::string_view LineTable(Half half) { return half == Half::kOut ? "MTSKDT2" : "MTSDBT2"; }
 
-xbase::Status WriteMutationHalf(frame::Session& session, Half half, const std::string& number,
-                                const documents::FieldValues& header, const std::vector<std::optional<MutationRow>>& rows) {
+xbase::Status WriteMutationHalf(frame::Session& session, const frame::OpenedTables& tables, Half half,
+                                const std::string& number, const documents::FieldValues& header,
+                                const std::vector<std::optional<MutationRow>>& rows) {
   bool any = false;
   for (const auto& row : rows) any = any || row.has_value();
-  xbase::Status s = WriteHeader(session, half, number, header, any);
+  xbase::Status s = WriteHeader(session, tables[HeaderTable(half)], number, header, any);
   if (!s.ok()) return s;
-  xbase::WorkArea& lines = *session.tables().Area(LineTable(half));
+  xbase::WorkArea& lines = tables[LineTable(half)];
   std::vector<uint32_t> stored;
   const std::string key = lines.PadToField("NOMOR", number);
   s = lines.SetOrder(1);
@@ -88,10 +88,11 @@ xbase::Status WriteMutationHalf(frame::Session& session, Half half, const std::s
   return documents::RewriteLines(session.console(), lines, stored, rows.size(), how);
 }
 
-xbase::Status NameMutationHalf(documents::SaveScope& save, frame::Session& session, Half half, const std::string& number,
+xbase::Status NameMutationHalf(documents::SaveScope& save, frame::Session& session, const frame::OpenedTables& tables,
+                               Half half, const std::string& number,
                                const std::vector<std::optional<MutationRow>>& rows) {
-  xbase::WorkArea& header = *session.tables().Area(HeaderTable(half));
-  xbase::WorkArea& lines = *session.tables().Area(LineTable(half));
+  xbase::WorkArea& header = tables[HeaderTable(half)];
+  xbase::WorkArea& lines = tables[LineTable(half)];
   save.Append(header);
   save.Append(lines);
   // A new mutation (no number yet) has nothing stored.
@@ -116,11 +117,11 @@ xbase::Status NameMutationHalf(documents::SaveScope& save, frame::Session& sessi
   return s;
 }
 
-xbase::Status ReadMutationHalf(frame::Session& session, Half half, const std::string& number, bool* found,
+xbase::Status ReadMutationHalf(const frame::OpenedTables& tables, Half half, const std::string& number, bool* found,
                                std::vector<MutationRow>* rows) {
   rows->clear();
-  xbase::WorkArea& header = *session.tables().Area(HeaderTable(half));
-  xbase::WorkArea& lines = *session.tables().Area(LineTable(half));
+  xbase::WorkArea& header = tables[HeaderTable(half)];
+  xbase::WorkArea& lines = tables[LineTable(half)];
   xbase::Status s = header.SetOrder(1);
   if (s.ok()) s = header.Seek(header.PadToField("NOMOR", number));
   if (!s.ok()) return s;

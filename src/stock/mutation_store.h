@@ -9,6 +9,7 @@
 
 #include "documents/record_writes.h"
 #include "documents/save_scope.h"
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/status.h"
 
@@ -36,19 +37,21 @@ struct MutationRow {
 // gets NOMOR, TG_INPUT today and OPERATOR the user's NIK) and takes `header`; without any, a stored
 // header is deleted. The stored lines are paired with `rows` by position (empty entries free their
 // row): a live row's stock is put back first, then the row is overwritten and its stock moved with
-// UPMASTERBARANG; surplus rows are put back and deleted. Every table involved is open under its name,
-// with `stokbrg` and `mastbrj`.
-xbase::Status WriteMutationHalf(frame::Session& session, Half half, const std::string& number,
-                                const documents::FieldValues& header, const std::vector<std::optional<MutationRow>>& rows);
+// UPMASTERBARANG; surplus rows are put back and deleted. `tables` holds both halves' tables under their
+// names; `stokbrg` and `mastbrj` are open too.
+xbase::Status WriteMutationHalf(frame::Session& session, const frame::OpenedTables& tables, Half half,
+                                const std::string& number, const documents::FieldValues& header,
+                                const std::vector<std::optional<MutationRow>>& rows);
 
 // Every record WriteMutationHalf changes, named in a save: the header (or an append), the stored
 // lines (and an append), and the stock each stored line and each new row moves.
-xbase::Status NameMutationHalf(documents::SaveScope& save, frame::Session& session, Half half, const std::string& number,
+xbase::Status NameMutationHalf(documents::SaveScope& save, frame::Session& session, const frame::OpenedTables& tables,
+                               Half half, const std::string& number,
                                const std::vector<std::optional<MutationRow>>& rows);
 
 // The lines of a half of mutation `number`, in stored order; *found tells whether its header is there
 // and *header_area stands on it.
-xbase::Status ReadMutationHalf(frame::Session& session, Half half, const std::string& number, bool* found,
+xbase::Status ReadMutationHalf(const frame::OpenedTables& tables, Half half, const std::string& number, bool* found,
                                std::vector<MutationRow>* rows);
 
 }  // namespace stock

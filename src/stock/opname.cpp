@@ -26,9 +26,9 @@ bool Begins(const std::string& text, std::string_view prefix) {
 
 // The counted pieces per pair of the tags whose code and warehouse begin with the prefixes, in code +
 // warehouse order.
-xbase::Status Counts(frame::Session& session, std::string_view code, std::string_view warehouse,
+xbase::Status Counts(const frame::OpenedTables& tables, std::string_view code, std::string_view warehouse,
                      std::map<Key, double>* counts) {
-  xbase::WorkArea& tags = *session.tables().Area("OPNAME");
+  xbase::WorkArea& tags = tables["OPNAME"];
   xbase::Status s = tags.SetOrder("OPNAME3");
   if (s.ok()) s = tags.GoTop();
   while (s.ok() && !tags.eof()) {
@@ -52,11 +52,11 @@ std::vector<frame::TableUse> OpnameTables() {
   return tables;
 }
 
-xbase::Status OpnamePairs(frame::Session& session, std::string_view code, std::string_view warehouse, xbase::Date date,
-                          std::vector<OpnamePair>* pairs) {
+xbase::Status OpnamePairs(frame::Session& session, const frame::OpenedTables& tables, std::string_view code,
+                          std::string_view warehouse, xbase::Date date, std::vector<OpnamePair>* pairs) {
   pairs->clear();
   std::map<Key, double> counts;
-  xbase::Status s = Counts(session, code, warehouse, &counts);
+  xbase::Status s = Counts(tables, code, warehouse, &counts);
   std::vector<Movement> movements;
   const std::string prefix(xbase::RTrim(code));
   if (s.ok()) s = CollectMovements(session.tables(), {prefix, prefix, std::string(warehouse)}, &movements);
@@ -70,8 +70,8 @@ xbase::Status OpnamePairs(frame::Session& session, std::string_view code, std::s
     spans[{movements[i].code, movements[i].warehouse}] = {i, end};
     i = end;
   }
-  xbase::WorkArea& stock = *session.tables().Area("Stokbrg");
-  xbase::WorkArea& goods = *session.tables().Area("mastbrj");
+  xbase::WorkArea& stock = tables["Stokbrg"];
+  xbase::WorkArea& goods = tables["mastbrj"];
   std::vector<Key> keys;
   std::set<Key> seen;
   if (s.ok()) s = stock.SetOrder("STOKBRG1");
@@ -121,19 +121,20 @@ xbase::Status OpnamePairs(frame::Session& session, std::string_view code, std::s
   return s;
 }
 
-xbase::Date FirstTagDate(frame::Session& session) {
-  xbase::WorkArea& tags = *session.tables().Area("OPNAME");
+xbase::Date FirstTagDate(const frame::OpenedTables& tables) {
+  xbase::WorkArea& tags = tables["OPNAME"];
   if (!tags.SetOrder("OPNAME2").ok() || !tags.GoTop().ok() || tags.eof()) return {};
   return tags.DateOf("TANGGAL");
 }
 
-xbase::Status AdjustToCount(frame::Session& session, std::string_view code, std::string_view warehouse, xbase::Date date,
+xbase::Status AdjustToCount(frame::Session& session, const frame::OpenedTables& tables, std::string_view code,
+                            std::string_view warehouse, xbase::Date date,
                             const std::function<void(const OpnamePair&)>& progress) {
   console::Console& con = session.console();
-  xbase::WorkArea& adjustments = *session.tables().Area("JUSTMEN");
-  xbase::WorkArea& stock = *session.tables().Area("Stokbrg");
-  xbase::WorkArea& goods = *session.tables().Area("mastbrj");
-  xbase::WorkArea& setup = *session.tables().Area("SETUP");
+  xbase::WorkArea& adjustments = tables["JUSTMEN"];
+  xbase::WorkArea& stock = tables["Stokbrg"];
+  xbase::WorkArea& goods = tables["mastbrj"];
+  xbase::WorkArea& setup = tables["SETUP"];
   // One save over every pair: the stock and goods tables whole, and the stock counted under their locks.
   documents::SaveScope save(con);
   save.Append(adjustments);
@@ -150,7 +151,7 @@ xbase::Status AdjustToCount(frame::Session& session, std::string_view code, std:
     return xbase::Status::OK();
   }
   std::vector<OpnamePair> pairs;
-  s = OpnamePairs(session, code, warehouse, date, &pairs);
+  s = OpnamePairs(session, tables, code, warehouse, date, &pairs);
   if (s.ok()) s = save.BeginWrites();
   std::set<std::string> items;
   for (size_t i = 0; s.ok() && i < pairs.size(); ++i) {

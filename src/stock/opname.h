@@ -29,22 +29,24 @@ struct OpnamePair {
 };
 
 // The tables the variance report and the adjustment read (AJUST writes JUSTMEN, STOKBRG, MASTBRJ, SETUP).
+// What follows takes them as the screen opened them.
 std::vector<frame::TableUse> OpnameTables();
 
 // The pairs of STOKBRG rows whose code and warehouse begin with the prefixes, then the pairs found only
 // in the tags, each with its figures at `date`.
-xbase::Status OpnamePairs(frame::Session& session, std::string_view code, std::string_view warehouse, xbase::Date date,
-                          std::vector<OpnamePair>* pairs);
+xbase::Status OpnamePairs(frame::Session& session, const frame::OpenedTables& tables, std::string_view code,
+                          std::string_view warehouse, xbase::Date date, std::vector<OpnamePair>* pairs);
 
 // The date of the first tag in code order (empty without tags).
-xbase::Date FirstTagDate(frame::Session& session);
+xbase::Date FirstTagDate(const frame::OpenedTables& tables);
 
 // The adjustment at `date`: per pair a JUSTMEN row "STOP" + yyyymmdd for a difference between the
 // count and the stock at the date; the warehouse row set to the count plus the later movements; the
 // goods master's quantity to the sum of its warehouse rows; SETUP "ADJUSTMENT" to the date. One save:
 // the stock and goods tables are locked whole first and the pairs counted under the locks; Esc while
 // waiting for them writes nothing and says so. `progress` is told each pair.
-xbase::Status AdjustToCount(frame::Session& session, std::string_view code, std::string_view warehouse, xbase::Date date,
+xbase::Status AdjustToCount(frame::Session& session, const frame::OpenedTables& tables, std::string_view code,
+                            std::string_view warehouse, xbase::Date date,
                             const std::function<void(const OpnamePair&)>& progress = {});
 
 }  // namespace stock

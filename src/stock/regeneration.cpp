@@ -31,7 +31,8 @@ class Regeneration {
     const std::string prefix(code);
     MovementReader reader(tables_, {prefix, prefix, std::string(warehouse)});
     std::vector<std::string> codes;
-    xbase::Status s = reader.Codes(&codes);
+    xbase::Status s = replayed_ == nullptr ? FindWritten() : xbase::Status::OK();
+    if (s.ok()) s = reader.Codes(&codes);
     std::vector<Movement> movements;
     for (size_t c = 0; s.ok() && c < codes.size(); ++c) {
       s = reader.Item(codes[c], &movements);
@@ -48,6 +49,19 @@ class Regeneration {
   }
 
  private:
+  // The areas the figures are written to: every movement line table, STOKBRG and MASTBRJ. One the
+  // caller did not open is an error naming it, before anything is written.
+  xbase::Status FindWritten() {
+    stock_ = tables_.Area("STOKBRG");
+    goods_ = tables_.Area("MASTBRJ");
+    if (stock_ == nullptr || goods_ == nullptr) return xbase::Status::NotFound("STOKBRG/MASTBRJ", "table not open");
+    for (const MovementSource& source : MovementSources()) {
+      lines_.push_back(tables_.Area(source.lines));
+      if (lines_.back() == nullptr) return xbase::Status::NotFound(source.lines, "table not open");
+    }
+    return xbase::Status::OK();
+  }
+
   xbase::Status Replay(const std::vector<Movement>& movements, size_t first, size_t end) {
     double quantity = 0, average = 0;
     xbase::Status s;
@@ -71,7 +85,7 @@ class Regeneration {
 
   // The running average into the source line (and the price of an adjustment).
   xbase::Status WriteBack(const Movement& m, double average) {
-    xbase::WorkArea& lines = *tables_.Area(MovementSources()[m.source].lines);
+    xbase::WorkArea& lines = *lines_[m.source];
     xbase::Status s = lines.GoTo(m.recno);
     if (s.ok()) s = PutNumber(lines, "HRG_RATA", average);
     if (s.ok() && m.source == kAdjustments) s = PutNumber(lines, "HARGA", average);
@@ -79,7 +93,7 @@ class Regeneration {
   }
 
   xbase::Status WarehouseRow(const std::string& code, const std::string& warehouse, double quantity, double average) {
-    xbase::WorkArea& stock = *tables_.Area("STOKBRG");
+    xbase::WorkArea& stock = *stock_;
     xbase::Status s = stock.SetOrder("STOKBRG1");
     if (s.ok()) s = stock.Seek(stock.PadToField("KODE", code) + stock.PadToField("GUDANG", warehouse));
     if (s.ok() && !stock.found()) {
@@ -89,7 +103,7 @@ class Regeneration {
     }
     if (s.ok()) s = PutNumber(stock, "JUMLAH", quantity);
     if (s.ok()) s = PutNumber(stock, "HRG_RATA", average);
-    xbase::WorkArea& goods = *tables_.Area("MASTBRJ");
+    xbase::WorkArea& goods = *goods_;
     if (s.ok()) s = goods.SetOrder("MASTBRJ1");
     if (s.ok()) s = goods.Seek(goods.PadToField("KODE", code));
     if (s.ok() && goods.found()) s = PutNumber(goods, "HRG_RATA", average);
@@ -99,8 +113,8 @@ class Regeneration {
 
   // The goods master's quantity: the sum of the item's warehouse rows.
   xbase::Status GoodsTotal(const std::string& code) {
-    xbase::WorkArea& stock = *tables_.Area("STOKBRG");
-    xbase::WorkArea& goods = *tables_.Area("MASTBRJ");
+    xbase::WorkArea& stock = *stock_;
+    xbase::WorkArea& goods = *goods_;
     std::vector<uint32_t> rows;
     xbase::Status s = stock.SetOrder("STOKBRG1");
     if (s.ok()) s = stock.SeekAll(stock.PadToField("KODE", code), &rows);
@@ -116,6 +130,9 @@ class Regeneration {
 
   xbase::Session& tables_;
   std::vector<ReplayedStock>* replayed_;
+  xbase::WorkArea* stock_ = nullptr;
+  xbase::WorkArea* goods_ = nullptr;
+  std::vector<xbase::WorkArea*> lines_;  // by movement source
   std::set<std::string> items_;
 };
 

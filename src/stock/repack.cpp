@@ -20,17 +20,17 @@ double Ratio(double a, double b) { return b == 0 ? 0 : a / b; }
 
 }  // namespace
 
-bool RepackMaterial(frame::Session& session, const std::string& raw) {
-  xbase::WorkArea& materials = *session.tables().Area("brepack");
+bool RepackMaterial(const frame::OpenedTables& tables, const std::string& raw) {
+  xbase::WorkArea& materials = tables["brepack"];
   for (size_t length = 10; length >= 6; --length) {
     if (SeekKey(materials, "BREPACK", Prefix(raw, length))) return true;
   }
   return false;
 }
 
-bool ResultOf(frame::Session& session, const std::string& raw, const std::string& result) {
-  xbase::WorkArea& materials = *session.tables().Area("brepack");
-  xbase::WorkArea& results = *session.tables().Area("hrepack");
+bool ResultOf(const frame::OpenedTables& tables, const std::string& raw, const std::string& result) {
+  xbase::WorkArea& materials = tables["brepack"];
+  xbase::WorkArea& results = tables["hrepack"];
   for (size_t length = 10; length >= 6; --length) {
     if (!SeekKey(materials, "BREPACK", Prefix(raw, length))) continue;
     for (size_t cut = 10; cut >= 6; --cut) {
@@ -40,8 +40,8 @@ bool ResultOf(frame::Session& session, const std::string& raw, const std::string
   return false;
 }
 
-void TariffOf(frame::Session& session, const std::string& result, double* tariff, double* packing) {
-  xbase::WorkArea& results = *session.tables().Area("hrepack");
+void TariffOf(const frame::OpenedTables& tables, const std::string& result, double* tariff, double* packing) {
+  xbase::WorkArea& results = tables["hrepack"];
   *tariff = *packing = 0;
   for (size_t cut = 10; cut >= 6; --cut) {
     if (SeekKey(results, "HREPACK2", Prefix(result, cut))) {
@@ -52,11 +52,12 @@ void TariffOf(frame::Session& session, const std::string& result, double* tariff
   }
 }
 
-Materials MaterialsFor(frame::Session& session, const std::string& raw, const std::string& result, double quantity) {
+Materials MaterialsFor(const frame::OpenedTables& tables, const std::string& raw, const std::string& result,
+                       double quantity) {
   Materials m;
-  if (!ResultOf(session, raw, result)) return m;
-  const xbase::WorkArea& rules = *session.tables().Area("brepack");
-  const double packing = session.tables().Area("hrepack")->Number("PACKING");
+  if (!ResultOf(tables, raw, result)) return m;
+  const xbase::WorkArea& rules = tables["brepack"];
+  const double packing = tables["hrepack"].Number("PACKING");
   const double display = Ratio(Ratio(quantity, rules.Number("QT_DISPLAY")), packing);
   m.quantity[0] = display;
   m.quantity[1] = Ratio(Ratio(quantity, rules.Number("QT_PLASTIK")), packing);

@@ -6,25 +6,28 @@
 
 #include <string>
 
-#include "frame/session.h"
+#include "frame/open_table.h"
 
 namespace stock {
 
+// Each takes the gift-wrap entries' tables (GiftWrapTables) as the screen opened them.
+
 // True when `raw` is repack material; `brepack` then stands on its row.
-bool RepackMaterial(frame::Session& session, const std::string& raw);
+bool RepackMaterial(const frame::OpenedTables& tables, const std::string& raw);
 
 // True when `result` is a result of `raw`; `brepack` and `hrepack` then stand on the matching rows.
-bool ResultOf(frame::Session& session, const std::string& raw, const std::string& result);
+bool ResultOf(const frame::OpenedTables& tables, const std::string& raw, const std::string& result);
 
 // The fee and packing of a result code (0 and 0 when it has none).
-void TariffOf(frame::Session& session, const std::string& result, double* tariff, double* packing);
+void TariffOf(const frame::OpenedTables& tables, const std::string& result, double* tariff, double* packing);
 
 // The packaging a take-out of `quantity` pieces of `raw` into `result` consumes: display, plastic,
 // inner, label, sticker 1 and sticker 2, whole pieces.
 struct Materials {
   double quantity[6] = {};
 };
-Materials MaterialsFor(frame::Session& session, const std::string& raw, const std::string& result, double quantity);
+Materials MaterialsFor(const frame::OpenedTables& tables, const std::string& raw, const std::string& result,
+                       double quantity);
 
 // The material code fields of BREPACK, in the order above.
 inline constexpr const char* kMaterialCodes[] = {"KD_DISPLAY", "KD_PLASTIK", "KD_INNER", "KD_LABEL", "KD_STCK1", "KD_STCK2"};

@@ -57,15 +57,16 @@ class Card {
 
 }  // namespace
 
-xbase::Status StockCardPages(frame::Session& session, const StockCardAsk& ask, frame::ReportPages* pages) {
+xbase::Status StockCardPages(frame::Session& session, const frame::OpenedTables& tables, const StockCardAsk& ask,
+                             frame::ReportPages* pages) {
   pages->clear();
   // Item by item: only one item's movements are held at a time.
   MovementReader reader(session.tables(), {ask.from, ask.to, ask.warehouse, true});
   std::vector<std::string> codes;
   xbase::Status s = reader.Codes(&codes);
-  xbase::WorkArea& goods = *session.tables().Area("MASTBRJ");
-  xbase::WorkArea& places = *session.tables().Area("MASTGDG");
-  xbase::WorkArea& stock = *session.tables().Area("STOKBRG");
+  xbase::WorkArea& goods = tables["MASTBRJ"];
+  xbase::WorkArea& places = tables["MASTGDG"];
+  xbase::WorkArea& stock = tables["STOKBRG"];
   Card card(ask, pages);
   std::vector<Movement> movements;
   for (size_t c = 0; s.ok() && c < codes.size(); ++c) {

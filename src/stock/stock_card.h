@@ -6,6 +6,7 @@
 #include <string>
 
 #include "frame/report_pages.h"
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
@@ -21,7 +22,8 @@ struct StockCardAsk {
 };
 
 // The card's pages; the movement tables, MASTBRJ, MASTGDG, STOKBRG, MASTSUP and MASTCUS are open.
-xbase::Status StockCardPages(frame::Session& session, const StockCardAsk& ask, frame::ReportPages* pages);
+xbase::Status StockCardPages(frame::Session& session, const frame::OpenedTables& tables, const StockCardAsk& ask,
+                             frame::ReportPages* pages);
 
 }  // namespace stock
 

@@ -58,8 +58,7 @@ xbase::Date CellDate(const platform::SheetData& sheet, int row, int column) {
 
 }  // namespace
 
-xbase::Status NextTag(frame::Session& session, std::string* number, xbase::Date* date) {
-  xbase::WorkArea& tags = *session.tables().Area("OPNAME");
+xbase::Status NextTag(xbase::WorkArea& tags, std::string* number, xbase::Date* date) {
   xbase::Status s = tags.SetOrder("OPNAME1");
   if (s.ok()) s = tags.GoBottom();
   if (!s.ok()) return s;
@@ -69,10 +68,9 @@ xbase::Status NextTag(frame::Session& session, std::string* number, xbase::Date*
   return s;
 }
 
-xbase::Status LoadTag(frame::Session& session, const std::string& number, std::vector<TagLine>* lines, xbase::Date* date,
+xbase::Status LoadTag(xbase::WorkArea& tags, const std::string& number, std::vector<TagLine>* lines, xbase::Date* date,
                       bool* found) {
   lines->clear();
-  xbase::WorkArea& tags = *session.tables().Area("OPNAME");
   std::vector<uint32_t> records;
   xbase::Status s = tags.SetOrder("OPNAME1");
   if (s.ok()) s = tags.SeekAll(tags.PadToField("NOMOR", number), &records);
@@ -86,9 +84,8 @@ xbase::Status LoadTag(frame::Session& session, const std::string& number, std::v
   return s;
 }
 
-xbase::Status SaveTag(frame::Session& session, const std::string& number, xbase::Date date,
+xbase::Status SaveTag(frame::Session& session, xbase::WorkArea& tags, const std::string& number, xbase::Date date,
                       const std::vector<TagLine>& lines) {
-  xbase::WorkArea& tags = *session.tables().Area("OPNAME");
   const std::string key = tags.PadToField("NOMOR", number);
   std::vector<uint32_t> rows;
   xbase::Status s = tags.SetOrder("OPNAME1");
@@ -113,7 +110,7 @@ xbase::Status SaveTag(frame::Session& session, const std::string& number, xbase:
   return documents::RewriteLines(session.console(), tags, rows, lines.size(), how);
 }
 
-xbase::Status ImportTags(frame::Session& session, const std::string& path,
+xbase::Status ImportTags(frame::Session& session, xbase::WorkArea& tags, const std::string& path,
                          const std::function<void(int row, const std::string& tag)>& progress) {
   platform::XlsxReader reader;
   xbase::Status s = reader.Open(path);
@@ -122,7 +119,7 @@ xbase::Status ImportTags(frame::Session& session, const std::string& path,
   std::string tag;
   xbase::Date date;
   std::vector<TagLine> lines;
-  const auto store = [&] { return tag.empty() ? xbase::Status::OK() : SaveTag(session, tag, date, lines); };
+  const auto store = [&] { return tag.empty() ? xbase::Status::OK() : SaveTag(session, tags, tag, date, lines); };
   for (int row = 2; s.ok() && !CellText(sheet, row, 1).empty(); ++row) {
     const std::string number = TagNumber(sheet, row, 2);
     if (progress) progress(row, number);

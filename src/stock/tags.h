@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "frame/session.h"
+#include "xbase/work_area.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
 
@@ -23,17 +24,17 @@ struct TagLine {
 };
 
 // The number after the last tag (in number order) as ten digits, and that tag's date; "0000000001" and
-// the empty date without tags. OPNAME is open.
-xbase::Status NextTag(frame::Session& session, std::string* number, xbase::Date* date);
+// the empty date without tags, from OPNAME (`tags`).
+xbase::Status NextTag(xbase::WorkArea& tags, std::string* number, xbase::Date* date);
 
 // The lines and date of tag `number`; *found false when it has none.
-xbase::Status LoadTag(frame::Session& session, const std::string& number, std::vector<TagLine>* lines, xbase::Date* date,
+xbase::Status LoadTag(xbase::WorkArea& tags, const std::string& number, std::vector<TagLine>* lines, xbase::Date* date,
                       bool* found);
 
 // Stores the tag: its rows are overwritten position by position with the lines that have a code or a
 // quantity (dated `date`, stamped today and with the user); the other rows are deleted, further lines
 // appended.
-xbase::Status SaveTag(frame::Session& session, const std::string& number, xbase::Date date,
+xbase::Status SaveTag(frame::Session& session, xbase::WorkArea& tags, const std::string& number, xbase::Date date,
                       const std::vector<TagLine>& lines);
 
 // Reads the tags of the first sheet of the workbook at `path` from row 2 while column 1 is filled:
@@ -41,7 +42,7 @@ xbase::Status SaveTag(frame::Session& session, const std::string& number, xbase:
 // tags are) form a tag with date (3), code (4), warehouse (7), location (8), pieces (9) and cartons
 // (10); each is stored as SaveTag does. `progress` is told each row and its tag. A workbook that
 // cannot be read gives its status.
-xbase::Status ImportTags(frame::Session& session, const std::string& path,
+xbase::Status ImportTags(frame::Session& session, xbase::WorkArea& tags, const std::string& path,
                          const std::function<void(int row, const std::string& tag)>& progress = {});
 
 }  // namespace stock

@@ -151,9 +151,10 @@ void FillWorkbook(frame::Session& session, const RecapAsk& ask, const std::vecto
 }  // namespace
 
 xbase::Status TORRMS(frame::Session& session, const Args&) {
-  std::vector<frame::TableUse> tables = {{"MASTBRJ"}, {"MASTGOL"}};
-  for (const std::string_view name : MovementTables()) tables.push_back({name});
-  if (!frame::OpenTables(session, tables)) return xbase::Status::OK();
+  std::vector<frame::TableUse> uses = {{"MASTBRJ"}, {"MASTGOL"}};
+  for (const std::string_view name : MovementTables()) uses.push_back({name});
+  const frame::OpenedTables tables = frame::OpenTables(session, uses);
+  if (!tables) return xbase::Status::OK();
   std::string code(10, ' '), warehouse(4, ' ');
   const xbase::Date today = session.Today();
   xbase::Date from = xbase::Date::FromYmd(today.year(), 1, 1), to = today;
@@ -168,7 +169,7 @@ xbase::Status TORRMS(frame::Session& session, const Args&) {
                           {"Brs/Hal    :", &per_page, "999"}})) {
     const RecapAsk ask{std::string(xbase::RTrim(code)), std::string(xbase::RTrim(warehouse)), from, to, pieces};
     std::vector<RecapGroup> groups;
-    if (!frame::Checked(session, MovementRecap(session, ask, &groups)) || groups.empty()) continue;
+    if (!frame::Checked(session, MovementRecap(session, tables, ask, &groups)) || groups.empty()) continue;
     for (;;) {
       const int choice = console::Alert(session.console(), "PILIHAN MEDIA LAPORAN", {"Printer", "Excel", "Keluar"});
       if (choice == 1) {

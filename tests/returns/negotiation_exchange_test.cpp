@@ -59,7 +59,7 @@ class NegotiationExchangeTest : public ::testing::Test {
       approval.goods[1].code = xbase::PadR("NEW01", 10);
       approval.goods[1].jos = xbase::PadR("J2", 10);
     }
-    ASSERT_TRUE(SaveApproval(head.rig.session, approval).ok()) << head.Message();
+    ASSERT_TRUE(SaveApproval(head.rig.session, head.tables, approval).ok()) << head.Message();
     ASSERT_TRUE(CreateConfirmationFiles(transfer.path()).ok());
     ASSERT_TRUE(OpenConfirmationFiles(head.rig.session, transfer.path()));
     ASSERT_TRUE(SendConfirmation(head.rig.session, "0000000042").ok());
@@ -70,7 +70,7 @@ class NegotiationExchangeTest : public ::testing::Test {
     branch.Reopen();
     ASSERT_TRUE(OpenConfirmationFiles(branch.rig.session, transfer.path()));
     int applied = 0;
-    ASSERT_TRUE(ApplyConfirmations(branch.rig.session, &applied).ok()) << branch.Message();
+    ASSERT_TRUE(ApplyConfirmations(branch.rig.session, branch.tables, &applied).ok()) << branch.Message();
     EXPECT_EQ(applied, 1);
     CloseTransferFiles(branch.rig.session, true);
   }
@@ -178,7 +178,8 @@ TEST_F(NegotiationExchangeTest, AConfirmationOfAMinuteTheBranchLacksIsRefusedWho
   const Snapshot before = Take(branch);
   ASSERT_TRUE(OpenConfirmationFiles(branch.rig.session, transfer.path()));
   int applied = 0;
-  EXPECT_EQ(ApplyConfirmations(branch.rig.session, &applied).message(), "app_bac1 baris 2: Nomor 0000000099 tidak ada");
+  EXPECT_EQ(ApplyConfirmations(branch.rig.session, branch.tables, &applied).message(),
+            "app_bac1 baris 2: Nomor 0000000099 tidak ada");
   EXPECT_EQ(applied, 0);
   CloseTransferFiles(branch.rig.session, true);
   EXPECT_EQ(Take(branch), before);

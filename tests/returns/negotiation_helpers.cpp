@@ -38,7 +38,8 @@ NegotiationSite::NegotiationSite() {
 
 void NegotiationSite::Reopen() {
   rig.session.CloseTables();
-  EXPECT_TRUE(OpenNegotiationTables(rig.session));
+  tables = OpenNegotiationTables(rig.session);
+  EXPECT_TRUE(tables);
 }
 
 std::vector<std::string> NegotiationSite::Contents(const std::string& table) {

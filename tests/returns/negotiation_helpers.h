@@ -27,6 +27,7 @@ struct NegotiationSite {
 
   support::TempDataFolder folder{NegotiationTables()};
   support::SessionRig rig;
+  frame::OpenedTables tables;  // as Reopen opened them
 };
 
 // A new minute of branch JKT001 for customer C0001 with two products (2 x 5,000,000 with two

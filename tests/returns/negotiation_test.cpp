@@ -179,7 +179,7 @@ TEST_F(NegotiationTest, AnApprovalAddsNewGoodsAndUpdatesAnExistingItemWithoutIts
   approval.goods[0].pak = 1;
   approval.goods[1].jos = xbase::PadR("J2", 10);
   approval.goods[1].code = xbase::PadR("NEW01", 10);
-  ASSERT_TRUE(SaveApproval(site.rig.session, approval).ok()) << site.Message();
+  ASSERT_TRUE(SaveApproval(site.rig.session, site.tables, approval).ok()) << site.Message();
   EXPECT_EQ(site.Contents("MASTBRJ"),
             (Rows{"BRG01|G1||PANEL LISTRIK|PANEL LISTRIK|UNIT|0|5000000|5000000|5000000|1|1|0|0|5000000|700|650|20261208|APPBAC|0|0|0|0|0",
                   "NEW01|||KABEL NYY|KABEL NYY|ROL|0|1000000|1000000|1000000|0|0|0|0|1000000|1000000|1000000|20261208|ADMIN01|0|0|0|0|0"}));
@@ -205,7 +205,7 @@ TEST_F(NegotiationTest, EscAtTheGoodsRowOfAnApprovalWritesNoPartOfIt) {
   support::OtherWorkstation other(site.folder.path());
   other.Hold("MASTBRJ", 1);
   site.rig.term.AddKeys({console::key::kEsc, ' ', ' '});
-  EXPECT_TRUE(SaveApproval(site.rig.session, approval).IsLocked());
+  EXPECT_TRUE(SaveApproval(site.rig.session, site.tables, approval).IsLocked());
   EXPECT_EQ(site.Message(), "Tidak ada yang tersimpan");
   EXPECT_EQ(site.rig.term.keys_left(), 0u);
   EXPECT_EQ(site.Contents("MASTBRJ"), goods);
@@ -214,7 +214,7 @@ TEST_F(NegotiationTest, EscAtTheGoodsRowOfAnApprovalWritesNoPartOfIt) {
   EXPECT_EQ(site.Contents("BAC_N1")[0].find("|T|PEC1|"), std::string::npos);
 
   other.Release();
-  ASSERT_TRUE(SaveApproval(site.rig.session, approval).ok()) << site.Message();
+  ASSERT_TRUE(SaveApproval(site.rig.session, site.tables, approval).ok()) << site.Message();
   EXPECT_EQ(site.Contents("BAC_NAP"), Rows{"0000000042|20261209|T|"});
   EXPECT_EQ(site.Contents("MASTBRJ").size(), 2u);
   site.rig.session.CloseTables();
@@ -227,13 +227,13 @@ TEST_F(NegotiationTest, JosNumbersAreRefusedTwiceInTheListOrWhenRegistered) {
   MinuteApproval approval = PrefillApproval(minute, xbase::Date::FromYmd(2026, 12, 9));
   approval.goods[0].jos = xbase::PadR("J1", 10);
   approval.goods[1].jos = xbase::PadR("J1", 10);
-  EXPECT_EQ(CheckApprovedGoods(site.rig.session, approval, 1).message(), "nomor JOS J1 telah diisikan pada urutan ke 1");
+  EXPECT_EQ(CheckApprovedGoods(site.tables, approval, 1).message(), "nomor JOS J1 telah diisikan pada urutan ke 1");
   approval.goods[1].jos = xbase::PadR("J9", 10);
-  EXPECT_EQ(CheckApprovedGoods(site.rig.session, approval, 1).message(), "nomor jos J9 sudah terdaftar");
+  EXPECT_EQ(CheckApprovedGoods(site.tables, approval, 1).message(), "nomor jos J9 sudah terdaftar");
   approval.goods[1].group = xbase::PadR("XX", 10);
   approval.goods[1].jos = std::string(10, ' ');
-  EXPECT_EQ(CheckApprovedGoods(site.rig.session, approval, 1).message(), "Golongan XX tidak terdaftar");
-  EXPECT_FALSE(SaveApproval(site.rig.session, approval).ok());
+  EXPECT_EQ(CheckApprovedGoods(site.tables, approval, 1).message(), "Golongan XX tidak terdaftar");
+  EXPECT_FALSE(SaveApproval(site.rig.session, site.tables, approval).ok());
   EXPECT_TRUE(site.Contents("BAC_NAP").empty());
 }
 

@@ -27,15 +27,19 @@ class ReturnFormsTest : public ReturnsTest {
     AddRows(Open(rig.session, "RTJUAL2"), {{{"NOMOR", T("RT-09")}, {"INVOICE", T("SJ-2026-000000000123")},
                                             {"KODE", T("BRG01")}, {"GUDANG", T("GDG01")}, {"QUANTITY", N(12)},
                                             {"HARGA", N(1000)}}});
+    tables = frame::OpenTables(rig.session, {"MASTBRJ", "MASTCUS", "MASTJNS", "RTJUAL1", "RTJUAL2", "GIRODBT"});
+    EXPECT_TRUE(tables);
     bool found = false;
     EXPECT_TRUE(SeekExact(Open(rig.session, "RTJUAL1"), "RTJUAL11", "NOMOR", "RT-09", &found).ok() && found);
   }
+
+  frame::OpenedTables tables;
 };
 
 TEST_F(ReturnFormsTest, TheReceiptTakesBothDiscountsOffTheSumInTurn) {
   std::vector<std::string> lines;
   double net = 0;
-  ASSERT_TRUE(ReturnReceiptLines(rig.session, &lines, &net).ok());
+  ASSERT_TRUE(ReturnReceiptLines(rig.session, tables, &lines, &net).ok());
   // 12,000 less 10 percent is 10,800; less 5 percent of that, 10,260.
   EXPECT_DOUBLE_EQ(net, 10260);
   ASSERT_GE(lines.size(), 18u);
@@ -52,14 +56,14 @@ TEST_F(ReturnFormsTest, TheReceiptTakesBothDiscountsOffTheSumInTurn) {
 
 TEST_F(ReturnFormsTest, OnlyAPrintThatReachedThePrinterRegistersTheInstrument) {
   rig.term.AddKeys({key::kEsc});
-  ASSERT_TRUE(PrintReturnReceipt(rig.session).ok());
+  ASSERT_TRUE(PrintReturnReceipt(rig.session, tables).ok());
   EXPECT_TRUE(LiveRows("GIRODBT").empty());
   EXPECT_FALSE(Flag("RTJUAL1", "NOMOR", "RT-09", "CETAK"));
 
   bool found = false;
   ASSERT_TRUE(SeekExact(Open(rig.session, "RTJUAL1"), "RTJUAL11", "NOMOR", "RT-09", &found).ok() && found);
   rig.term.AddKeys({key::kRight, key::kEnter, key::kEnter, key::kEnter, key::kEnter, key::kEnter});
-  ASSERT_TRUE(PrintReturnReceipt(rig.session).ok());
+  ASSERT_TRUE(PrintReturnReceipt(rig.session, tables).ok());
   ASSERT_EQ(rig.dot_matrix->jobs().size(), 1u);
   EXPECT_NE(rig.dot_matrix->AllBytes().find("BUKTI PENERIMAAN BARANG RETUR"), std::string::npos);
   EXPECT_TRUE(Flag("RTJUAL1", "NOMOR", "RT-09", "CETAK"));
@@ -75,7 +79,7 @@ TEST_F(ReturnFormsTest, TheInstrumentAndThePrintedMarkAreWrittenTogether) {
     support::OtherWorkstation other(folder.path());
     other.Hold("RTJUAL1", 1);
     rig.term.AddKeys({key::kRight, key::kEnter, key::kEnter, key::kEnter, key::kEnter, key::kEnter, key::kEsc, ' ', ' '});
-    ASSERT_TRUE(PrintReturnReceipt(rig.session).ok());
+    ASSERT_TRUE(PrintReturnReceipt(rig.session, tables).ok());
     EXPECT_EQ(rig.dot_matrix->jobs().size(), 1u);
     EXPECT_TRUE(support::Shown(rig.term, "Mencoba mengunci record 1 file RTJUAL1.Dbf, tekan [Esc]=batal...."));
     EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
@@ -86,7 +90,7 @@ TEST_F(ReturnFormsTest, TheInstrumentAndThePrintedMarkAreWrittenTogether) {
   bool found = false;
   ASSERT_TRUE(SeekExact(Open(rig.session, "RTJUAL1"), "RTJUAL11", "NOMOR", "RT-09", &found).ok() && found);
   rig.term.AddKeys({key::kRight, key::kEnter, key::kEnter, key::kEnter, key::kEnter, key::kEnter});
-  ASSERT_TRUE(PrintReturnReceipt(rig.session).ok());
+  ASSERT_TRUE(PrintReturnReceipt(rig.session, tables).ok());
   EXPECT_TRUE(Flag("RTJUAL1", "NOMOR", "RT-09", "CETAK"));
   EXPECT_DOUBLE_EQ(Number("GIRODBT", "NOMOR", "RT-09", "DEBET"), 10260);
 }

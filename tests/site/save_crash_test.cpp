@@ -307,7 +307,8 @@ bool WriteStockMutation(frame::Session& session) {
     mutation.lines.push_back(line);
   }
   bool saved = false;
-  return stock::SaveMutation(session, &mutation, &saved).ok() && saved;
+  const frame::OpenedTables tables = frame::OpenTables(session, stock::MutationTables());  // as opened
+  return tables && stock::SaveMutation(session, tables, &mutation, &saved).ok() && saved;
 }
 
 // The demonstration note SJ-0001 corrected: its first line one piece short.

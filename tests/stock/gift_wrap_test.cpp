@@ -40,10 +40,13 @@ class GiftWrapTest : public testing::StockTest {
     support::AddRows(support::Open(s, "HREPACK"),
                      {{{"KODE", T("R1")}, {"KD_JADI", T("J1")}, {"PACKING", N(5)}, {"TARIF", N(300)}}});
     CloseAll();
-    EXPECT_TRUE(frame::OpenTables(rig.session, GiftWrapTables()));
+    tables = frame::OpenTables(rig.session, GiftWrapTables());
+    EXPECT_TRUE(tables);
   }
 
   std::vector<std::string> Stock() { return Rows("STOKBRG", {"KODE", "JUMLAH"}); }
+
+  frame::OpenedTables tables;
 };
 
 // "Sisa Barang Belum Digulung" with nothing taken out says so instead of returning silently.
@@ -54,12 +57,12 @@ TEST_F(GiftWrapTest, TheBacklogListSaysWhenNothingIsOutstanding) {
 }
 
 TEST_F(GiftWrapTest, RepackMaterialMatchesOnPrefixesOfSixCharactersOrMore) {
-  EXPECT_TRUE(RepackMaterial(rig.session, "ABCDEFGHIJ"));
-  EXPECT_FALSE(RepackMaterial(rig.session, "ABCDEXXXXX"));
-  EXPECT_TRUE(ResultOf(rig.session, "R1", "J1"));
-  EXPECT_FALSE(ResultOf(rig.session, "R1", "D1"));
+  EXPECT_TRUE(RepackMaterial(tables, "ABCDEFGHIJ"));
+  EXPECT_FALSE(RepackMaterial(tables, "ABCDEXXXXX"));
+  EXPECT_TRUE(ResultOf(tables, "R1", "J1"));
+  EXPECT_FALSE(ResultOf(tables, "R1", "D1"));
   // Twenty pieces packed in fives: four displays and four labels.
-  const Materials m = MaterialsFor(rig.session, "R1", "J1", 20);
+  const Materials m = MaterialsFor(tables, "R1", "J1", 20);
   EXPECT_EQ(std::vector<double>(std::begin(m.quantity), std::end(m.quantity)), (std::vector<double>{4, 0, 0, 4, 0, 0}));
 }
 
@@ -72,7 +75,7 @@ TEST_F(GiftWrapTest, ATakeOutLeavesStockWhenItsFormPrintsAndTheResultsComeBack) 
     support::OtherWorkstation other(data.path());
     other.HoldAppend("KD_GL12");
     rig.term.AddKeys({console::key::kEsc, ' ', ' '});
-    ASSERT_TRUE(SaveTakeOut(rig.session, "CB01", day, take_out, &number).ok());
+    ASSERT_TRUE(SaveTakeOut(rig.session, tables, "CB01", day, take_out, &number).ok());
     EXPECT_EQ(number, "");
     EXPECT_TRUE(support::Shown(rig.term, "Mencoba menambah record file KD_GL12.Dbf, tekan [Esc]=batal...."));
     EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
@@ -80,7 +83,7 @@ TEST_F(GiftWrapTest, ATakeOutLeavesStockWhenItsFormPrintsAndTheResultsComeBack) 
     EXPECT_TRUE(Rows("KD_GL11", {"NOMOR"}).empty());
     EXPECT_EQ(Rows("SETUP", {"KET"}).front(), "KET=41");
   }
-  ASSERT_TRUE(SaveTakeOut(rig.session, "CB01", day, take_out, &number).ok());
+  ASSERT_TRUE(SaveTakeOut(rig.session, tables, "CB01", day, take_out, &number).ok());
   EXPECT_EQ(number, "        42");
   EXPECT_EQ(Rows("KD_GL12", {"NOMOR", "KODE", "QTY_LBR", "URUT", "KD_JADI", "DISPLAY", "QTLABEL"}),
             std::vector<std::string>{"NOMOR=42 KODE=R1 QTY_LBR=20 URUT=1 KD_JADI=J1 DISPLAY=4 QTLABEL=4"});
@@ -90,7 +93,7 @@ TEST_F(GiftWrapTest, ATakeOutLeavesStockWhenItsFormPrintsAndTheResultsComeBack) 
   xbase::Date date;
   std::vector<FormEntry> entries;
   bool found = false;
-  ASSERT_TRUE(TakeOutEntries(rig.session, "CB01", number, &date, &entries, &found).ok());
+  ASSERT_TRUE(TakeOutEntries(tables, "CB01", number, &date, &entries, &found).ok());
   ASSERT_TRUE(found);
   ASSERT_EQ(entries.size(), 3u);
   EXPECT_EQ(entries[1].code + entries[1].remark, "D1        PCS   ");
@@ -101,7 +104,7 @@ TEST_F(GiftWrapTest, ATakeOutLeavesStockWhenItsFormPrintsAndTheResultsComeBack) 
     support::OtherWorkstation other(data.path());
     other.Hold("KD_GL11", 1);
     rig.term.AddKeys({console::key::kEsc, ' ', ' '});
-    ASSERT_TRUE(PostTakeOut(rig.session, "CB01", number, date, entries, &posted).ok());
+    ASSERT_TRUE(PostTakeOut(rig.session, tables, "CB01", number, date, entries, &posted).ok());
     EXPECT_FALSE(posted);
     EXPECT_TRUE(support::Shown(rig.term, "Mencoba mengunci record 1 file KD_GL11.Dbf, tekan [Esc]=batal...."));
     EXPECT_EQ(rig.term.keys_left(), 0u);
@@ -111,7 +114,7 @@ TEST_F(GiftWrapTest, ATakeOutLeavesStockWhenItsFormPrintsAndTheResultsComeBack) 
     EXPECT_EQ(Rows("KD_GL11", {"CETAK"}), std::vector<std::string>{"CETAK="});
   }
   for (int print = 0; print < 2; ++print) {
-    ASSERT_TRUE(PostTakeOut(rig.session, "CB01", number, date, entries, &posted).ok());
+    ASSERT_TRUE(PostTakeOut(rig.session, tables, "CB01", number, date, entries, &posted).ok());
     EXPECT_TRUE(posted);
     EXPECT_EQ(Stock(), (std::vector<std::string>{"KODE=R1 JUMLAH=80", "KODE=D1 JUMLAH=16", "KODE=L1 JUMLAH=46"}))
         << "print " << print;
@@ -126,26 +129,26 @@ TEST_F(GiftWrapTest, ATakeOutLeavesStockWhenItsFormPrintsAndTheResultsComeBack) 
   EXPECT_EQ(Rows("KD_GL11", {"CETAK"}), std::vector<std::string>{"CETAK=T"});
 
   bool open_found = false;
-  EXPECT_EQ(OpenPieces(rig.session, "CB01", number, "  1", &open_found), 20);
+  EXPECT_EQ(OpenPieces(tables, "CB01", number, "  1", &open_found), 20);
   std::string results;
   {
     // Esc while another workstation holds the take-out line the results are booked on.
     support::OtherWorkstation other(data.path());
     other.Hold("KD_GL12", 1);
     rig.term.AddKeys({console::key::kEsc, ' ', ' '});
-    ASSERT_TRUE(SaveResults(rig.session, "CB01", day + 3, {{number, "  1", "J1", "G1", 4, 5}}, &results).ok());
+    ASSERT_TRUE(SaveResults(rig.session, tables, "CB01", day + 3, {{number, "  1", "J1", "G1", 4, 5}}, &results).ok());
     EXPECT_EQ(results, "");
     EXPECT_TRUE(support::Shown(rig.term, "Mencoba mengunci record 1 file KD_GL12.Dbf, tekan [Esc]=batal...."));
     EXPECT_EQ(rig.term.keys_left(), 0u);
     EXPECT_TRUE(Rows("KD_GL21", {"NOMOR"}).empty());
     EXPECT_TRUE(Rows("KD_GL22", {"NOMOR"}).empty());
-    EXPECT_EQ(OpenPieces(rig.session, "CB01", number, "  1", &open_found), 20);
+    EXPECT_EQ(OpenPieces(tables, "CB01", number, "  1", &open_found), 20);
   }
-  ASSERT_TRUE(SaveResults(rig.session, "CB01", day + 3, {{number, "  1", "J1", "G1", 4, 5}}, &results).ok());
+  ASSERT_TRUE(SaveResults(rig.session, tables, "CB01", day + 3, {{number, "  1", "J1", "G1", 4, 5}}, &results).ok());
   EXPECT_EQ(results, "         1");
-  EXPECT_EQ(OpenPieces(rig.session, "CB01", number, "  1", &open_found), 0);
-  ASSERT_TRUE(ResultEntries(rig.session, "CB01", results, &date, &entries, &found).ok());
-  ASSERT_TRUE(PostResults(rig.session, "CB01", results, date, entries, &posted).ok() && posted);
+  EXPECT_EQ(OpenPieces(tables, "CB01", number, "  1", &open_found), 0);
+  ASSERT_TRUE(ResultEntries(tables, "CB01", results, &date, &entries, &found).ok());
+  ASSERT_TRUE(PostResults(rig.session, tables, "CB01", results, date, entries, &posted).ok() && posted);
   EXPECT_EQ(Stock(), (std::vector<std::string>{"KODE=R1 JUMLAH=80", "KODE=D1 JUMLAH=16", "KODE=L1 JUMLAH=46",
                                                "KODE=J1 JUMLAH=4"}));
   EXPECT_EQ(Rows("MTSDBT2", {"NOMOR", "KODE", "GUDANG", "QUANTITY", "KTR"}),
@@ -153,7 +156,7 @@ TEST_F(GiftWrapTest, ATakeOutLeavesStockWhenItsFormPrintsAndTheResultsComeBack) 
 
   // The fee note pays four results at 300; a print counts only when it reached a printer.
   std::vector<FeeLine> fees;
-  ASSERT_TRUE(ResultFeeLines(rig.session, "CB01", results, &fees, &found).ok());
+  ASSERT_TRUE(ResultFeeLines(tables, "CB01", results, &fees, &found).ok());
   ASSERT_EQ(fees.size(), 1u);
   EXPECT_EQ(fees[0].tariff, 300);
   std::string note;
@@ -162,15 +165,15 @@ TEST_F(GiftWrapTest, ATakeOutLeavesStockWhenItsFormPrintsAndTheResultsComeBack) 
     support::OtherWorkstation other(data.path());
     other.HoldKey("SETUP", "GLNTCB01  ");
     rig.term.AddKeys({console::key::kEsc, ' ', ' '});
-    ASSERT_TRUE(SaveFeeNote(rig.session, "CB01", day + 5, fees, &note).ok());
+    ASSERT_TRUE(SaveFeeNote(rig.session, tables, "CB01", day + 5, fees, &note).ok());
     EXPECT_EQ(note, "");
     EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
     EXPECT_EQ(rig.term.keys_left(), 0u);
-    EXPECT_EQ(FeeNoteOf(rig.session, "CB01", results), "");
+    EXPECT_EQ(FeeNoteOf(tables, "CB01", results), "");
   }
-  ASSERT_TRUE(SaveFeeNote(rig.session, "CB01", day + 5, fees, &note).ok());
+  ASSERT_TRUE(SaveFeeNote(rig.session, tables, "CB01", day + 5, fees, &note).ok());
   EXPECT_EQ(note, "         8");
-  EXPECT_EQ(FeeNoteOf(rig.session, "CB01", results), "         8");
+  EXPECT_EQ(FeeNoteOf(tables, "CB01", results), "         8");
   ASSERT_TRUE(CountFeeNotePrint(rig.session, "CB01", note).ok());
   std::vector<std::string> lines;
   ASSERT_TRUE(FeeNoteLines(rig.session, "CB01", note, &lines, &found).ok());

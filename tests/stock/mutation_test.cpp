@@ -28,7 +28,8 @@ class MutationTest : public testing::StockTest {
     // The next number is held already.
     support::AddRows(support::Open(s, "MTSKDT1"), {{{"NOMOR", T("MTA0000042")}, {"KDCB", T("CB01")}}});
     CloseAll();
-    EXPECT_TRUE(frame::OpenTables(rig.session, MutationTables()));
+    tables = frame::OpenTables(rig.session, MutationTables());
+    EXPECT_TRUE(tables);
   }
 
   // A filled entry line.
@@ -44,13 +45,15 @@ class MutationTest : public testing::StockTest {
   }
 
   std::vector<std::string> Stock() { return Rows("STOKBRG", {"KODE", "GUDANG", "JUMLAH"}); }
+
+  frame::OpenedTables tables;
 };
 
 TEST_F(MutationTest, ANewMutationTakesTheCounterAndMovesTheStockOfBothHalves) {
   Mutation mutation{std::string(10, ' '), xbase::Date::FromYmd(2026, 3, 2), "CB01  ", "G1    ", "G2    ",
                     {Entry(1, "A1", "A1", 30), Entry(2, "A1", "B1", 20), BlankMutationLine(3)}};
   bool saved = false;
-  ASSERT_TRUE(SaveMutation(rig.session, &mutation, &saved).ok());
+  ASSERT_TRUE(SaveMutation(rig.session, tables, &mutation, &saved).ok());
   EXPECT_TRUE(saved);
   EXPECT_EQ(mutation.number, "MTA0000043");
   EXPECT_EQ(Rows("SETUP", {"KET"}), std::vector<std::string>{"KET=MTA0000043"});
@@ -68,13 +71,13 @@ TEST_F(MutationTest, ANewMutationTakesTheCounterAndMovesTheStockOfBothHalves) {
   // Loaded again, the first line removed and saved: its stock goes back to G1 and leaves G2.
   Mutation again{"MTA0000043", {}, "", "", "", {}};
   bool found = false;
-  ASSERT_TRUE(LoadMutation(rig.session, &again, &found).ok());
+  ASSERT_TRUE(LoadMutation(tables, &again, &found).ok());
   ASSERT_TRUE(found);
   EXPECT_EQ(again.destination, "G2    ");
   ASSERT_EQ(again.lines.size(), 3u);
   EXPECT_EQ(again.lines[1][kMtCodeIn - 1].text(), "B1        ");
   again.lines.erase(again.lines.begin());
-  ASSERT_TRUE(SaveMutation(rig.session, &again, &saved).ok());
+  ASSERT_TRUE(SaveMutation(rig.session, tables, &again, &saved).ok());
   EXPECT_EQ(Stock(), (std::vector<std::string>{"KODE=A1 GUDANG=G1 JUMLAH=80", "KODE=A1 GUDANG=G2 JUMLAH=0",
                                                "KODE=B1 GUDANG=G2 JUMLAH=20"}));
   EXPECT_EQ(Rows("MTSKDT2", {"KODE", "QUANTITY"}), (std::vector<std::string>{"KODE=A1 QUANTITY=20", "*KODE=A1 QUANTITY=20"}));
@@ -85,9 +88,9 @@ TEST_F(MutationTest, ANewMutationTakesTheCounterAndMovesTheStockOfBothHalves) {
 TEST_F(MutationTest, TwoLinesOfOneItemShareItsStock) {
   Mutation mutation{std::string(10, ' '), {}, "CB01", "G1    ", "G2    ", {Entry(1, "A1", "A1", 70), Entry(2, "A1", "A1", 0)}};
   double available = -1;
-  ASSERT_TRUE(AvailableStock(rig.session, mutation, 2, &available).ok());
+  ASSERT_TRUE(AvailableStock(tables, mutation, 2, &available).ok());
   EXPECT_EQ(available, 30);
-  ASSERT_TRUE(AvailableStock(rig.session, mutation, 1, &available).ok());
+  ASSERT_TRUE(AvailableStock(tables, mutation, 1, &available).ok());
   EXPECT_EQ(available, 100);
 }
 
@@ -97,7 +100,7 @@ TEST_F(MutationTest, AStockRowThatCannotBeReadIsAnError) {
   Mutation mutation{std::string(10, ' '), {}, "CB01", "G1    ", "G2    ", {Entry(1, "A1", "A1", 70)}};
   support::DamageIndexPages(data.path(), "STOKBRG");
   double available = -1;
-  const xbase::Status s = AvailableStock(rig.session, mutation, 1, &available);
+  const xbase::Status s = AvailableStock(tables, mutation, 1, &available);
   EXPECT_TRUE(s.IsCorruption()) << s.ToString();
   EXPECT_NE(s.message().find(".ntx"), std::string::npos) << s.message();
   EXPECT_EQ(available, 0);
@@ -107,7 +110,7 @@ TEST_F(MutationTest, AMissingCounterSavesNothing) {
   rig.term.AddKeys({'\r'});
   Mutation mutation{std::string(10, ' '), {}, "CB02  ", "G1    ", "G2    ", {Entry(1, "A1", "A1", 5)}};
   bool saved = true;
-  ASSERT_TRUE(SaveMutation(rig.session, &mutation, &saved).ok());
+  ASSERT_TRUE(SaveMutation(rig.session, tables, &mutation, &saved).ok());
   EXPECT_FALSE(saved);
   EXPECT_TRUE(support::Shown(rig.term, "Setup Nomerator MTAGCB02  , belum dibuat, Hubungi Admin"));
   EXPECT_EQ(Rows("MTSKDT2", {"KODE"}).size(), 0u);
@@ -115,14 +118,14 @@ TEST_F(MutationTest, AMissingCounterSavesNothing) {
 }
 
 TEST_F(MutationTest, AGiftWrapMutationCannotBeLoadedByTheMutationScreen) {
-  ASSERT_TRUE(WriteMutationHalf(rig.session, Half::kOut, "GLNGCB01           7",
+  ASSERT_TRUE(WriteMutationHalf(rig.session, tables, Half::kOut, "GLNGCB01           7",
                                 {{"CODE_ID", xbase::Value::Text("0")}, {"GUDANG", xbase::Value::Text("")}},
                                 {MutationRow{"A1", "G1", 0, 0, 4, "UNTUK DI GULUNG", 450, 450}})
                   .ok());
   EXPECT_EQ(Stock(), std::vector<std::string>{"KODE=A1 GUDANG=G1 JUMLAH=96"});
   Mutation mutation{"GLNGCB01           7", {}, "", "", "", {}};
   bool found = true;
-  ASSERT_TRUE(LoadMutation(rig.session, &mutation, &found).ok());
+  ASSERT_TRUE(LoadMutation(tables, &mutation, &found).ok());
   EXPECT_FALSE(found);
 }
 

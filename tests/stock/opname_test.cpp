@@ -41,15 +41,18 @@ class OpnameTest : public testing::StockTest {
                       {{"NOMOR", T("0000000002")}, {"KODE", T("D1")}, {"GUDANG", T("G1")}, {"JUMLAH", N(10)},
                        {"TANGGAL", Day(2026, 3, 15)}}});
     CloseAll();
-    EXPECT_TRUE(frame::OpenTables(rig.session, OpnameTables()));
+    tables = frame::OpenTables(rig.session, OpnameTables());
+    EXPECT_TRUE(tables);
   }
+
+  frame::OpenedTables tables;
 };
 
 TEST_F(OpnameTest, BooksTheDifferenceAtTheDateAndKeepsTheLaterMovements) {
   const xbase::Date date = xbase::Date::FromYmd(2026, 3, 15);
-  EXPECT_EQ(FirstTagDate(rig.session), date);
+  EXPECT_EQ(FirstTagDate(tables), date);
   std::vector<OpnamePair> pairs;
-  ASSERT_TRUE(OpnamePairs(rig.session, "", "", date, &pairs).ok());
+  ASSERT_TRUE(OpnamePairs(rig.session, tables, "", "", date, &pairs).ok());
   ASSERT_EQ(pairs.size(), 4u);
   // The warehouse rows first, then the pair found only on a tag.
   EXPECT_EQ(pairs[0].code + pairs[1].code + pairs[2].code + pairs[3].code, "A1        B1        D1        C1        ");
@@ -60,7 +63,7 @@ TEST_F(OpnameTest, BooksTheDifferenceAtTheDateAndKeepsTheLaterMovements) {
   EXPECT_FALSE(pairs[3].has_row);
 
   for (int run = 0; run < 2; ++run) {
-    ASSERT_TRUE(AdjustToCount(rig.session, "", "", date).ok());
+    ASSERT_TRUE(AdjustToCount(rig.session, tables, "", "", date).ok());
     // D1 was counted right: no row. A second run finds the differences booked.
     EXPECT_EQ(Rows("JUSTMEN", {"NOMOR", "TANGGAL", "KODE", "QUANTITY", "HARGA", "HRG_RATA", "OPERATOR"}),
               (std::vector<std::string>{

@@ -85,6 +85,22 @@ TEST_F(RegenerationTest, AReceiptThatLeavesTheQuantityAtOrBelowZeroKeepsTheAvera
   EXPECT_EQ(Rows("STOKBRG", {"KODE", "JUMLAH", "HRG_RATA"})[2], "KODE=C1 JUMLAH=4 HRG_RATA=600.00");
 }
 
+// A caller that left out a table the figures go to gets an error naming it before any line is touched.
+TEST_F(RegenerationTest, ATableTheCallerDidNotOpenIsNamedAndNothingIsWritten) {
+  const std::vector<std::string> lines = Rows("MTSDBT2", {"HRG_RATA"});
+  ASSERT_TRUE(frame::OpenTables(rig.session, RegenerationTables()));
+  ASSERT_TRUE(rig.session.tables().Close("STOKBRG").ok());
+  xbase::Status s = Regenerate(rig.session.tables(), "", "");
+  EXPECT_TRUE(s.IsNotFound());
+  EXPECT_EQ(s.message(), "STOKBRG/MASTBRJ: table not open");
+  ASSERT_TRUE(frame::OpenTables(rig.session, {{"STOKBRG", {}, true}}));
+  ASSERT_TRUE(rig.session.tables().Close("MTSKDT2").ok());
+  s = Regenerate(rig.session.tables(), "", "");
+  EXPECT_EQ(s.message(), "MTSKDT2: table not open");
+  EXPECT_EQ(Rows("MTSDBT2", {"HRG_RATA"}), lines);
+  EXPECT_EQ(Rows("STOKBRG", {"KODE", "JUMLAH"})[0], "KODE=A1 JUMLAH=3");
+}
+
 TEST_F(RegenerationTest, TheTablesAreHeldExclusivelySoNoOtherWorkstationPostsMeanwhile) {
   ASSERT_TRUE(frame::OpenTables(rig.session, RegenerationTables()));
   support::SessionRig other;

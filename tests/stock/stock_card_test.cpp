@@ -34,7 +34,8 @@ class StockCardTest : public testing::StockTest {
     CloseAll();
     std::vector<frame::TableUse> tables = {{"MASTBRJ"}, {"MASTGDG"}, {"STOKBRG"}};
     for (const std::string_view name : MovementTables()) tables.push_back({name});
-    EXPECT_TRUE(frame::OpenTables(rig.session, tables));
+    opened = frame::OpenTables(rig.session, tables);
+    EXPECT_TRUE(opened);
   }
 
   std::vector<std::string> Page(const frame::ReportPages& pages, size_t n) {
@@ -42,6 +43,8 @@ class StockCardTest : public testing::StockTest {
     for (const frame::ReportLine& line : pages.at(n)) lines.push_back(line.text);
     return lines;
   }
+
+  frame::OpenedTables opened;
 };
 
 const std::string kRule(129, '=');
@@ -51,7 +54,8 @@ const std::string kColumns =
 
 TEST_F(StockCardTest, OpensWithTheBalanceBeforeTheDateAndRunsThroughEveryLaterMovement) {
   frame::ReportPages pages;
-  ASSERT_TRUE(StockCardPages(rig.session, {"A1", "A1", "G1", xbase::Date::FromYmd(2026, 3, 5), 3}, &pages).ok());
+  ASSERT_TRUE(
+      StockCardPages(rig.session, opened, {"A1", "A1", "G1", xbase::Date::FromYmd(2026, 3, 5), 3}, &pages).ok());
   ASSERT_EQ(pages.size(), 2u);
   const std::string heading = "KARTU STOCK/KODE/GUDANG dari Tanggal : 05-03-2026";
   EXPECT_EQ(Page(pages, 0),
@@ -76,7 +80,7 @@ TEST_F(StockCardTest, OpensWithTheBalanceBeforeTheDateAndRunsThroughEveryLaterMo
 
 TEST_F(StockCardTest, ACardStartingAfterEveryMovementShowsOnlyTheClosingBalance) {
   frame::ReportPages pages;
-  ASSERT_TRUE(StockCardPages(rig.session, {"A", "A", "", xbase::Date::FromYmd(2026, 4, 1), 55}, &pages).ok());
+  ASSERT_TRUE(StockCardPages(rig.session, opened, {"A", "A", "", xbase::Date::FromYmd(2026, 4, 1), 55}, &pages).ok());
   ASSERT_EQ(pages.size(), 1u);
   ASSERT_EQ(pages[0].size(), 8u);
   EXPECT_EQ(pages[0][5].text,

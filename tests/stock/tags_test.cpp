@@ -34,8 +34,9 @@ TEST_F(TagsTest, TagsFromAWorkbookAreNumberedAsTypedTags) {
   }
   const std::string path = reports.File("tags.xlsx");
   ASSERT_TRUE(platform::WriteXlsx(book, path).ok());
-  ASSERT_TRUE(frame::OpenTables(rig.session, {{"mastbrj"}, {"opname"}}));
-  ASSERT_TRUE(ImportTags(rig.session, path).ok());
+  const frame::OpenedTables tables = frame::OpenTables(rig.session, {{"mastbrj"}, {"opname"}});
+  ASSERT_TRUE(tables);
+  ASSERT_TRUE(ImportTags(rig.session, tables["opname"], path).ok());
   CloseAll();
   EXPECT_EQ(Rows("OPNAME", {"NOMOR", "KODE", "JUMLAH"}),
             (std::vector<std::string>{"NOMOR=0000000902 KODE=A0 JUMLAH=10", "NOMOR=0000000902 KODE=A1 JUMLAH=20",
