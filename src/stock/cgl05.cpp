@@ -26,7 +26,7 @@ xbase::Status CGL05(frame::Session& session, const Args&) {
         return false;
       }
       bool found = false;
-      if (!frame::Checked(session, FeeNoteLines(session, branch, number, &lines, &found)) || !found) return false;
+      if (!frame::Checked(session, FeeNoteLines(tables, branch, number, &lines, &found)) || !found) return false;
       const xbase::WorkArea& note = tables["kd_gl31"];
       if (!note.Logical("CETAK")) return true;
       return console::Alert(con, "Nota pembayaran ini pernah dicetak tg " + xbase::Dtoc(note.DateOf("TG_CETAK")) + " cetak lagi",
@@ -39,7 +39,7 @@ xbase::Status CGL05(frame::Session& session, const Args&) {
     frame::ReportPage page;
     for (size_t i = 0; i < lines.size(); ++i) page.push_back({lines[i], i == 1 ? "BHS" : "S", 0});
     if (frame::PrintPages(session, {page}, GiftWrapLayout(94))) {
-      frame::ShowFailure(session, CountFeeNotePrint(session, branch, number));
+      frame::ShowFailure(session, CountFeeNotePrint(session, tables, branch, number));
     }
   }
   return session.tables().CloseAll();

@@ -105,10 +105,10 @@ xbase::Status SaveFeeNote(frame::Session& session, const frame::OpenedTables& ta
   return s.IsNotFound() || s.IsInUse() ? xbase::Status::OK() : s;
 }
 
-xbase::Status FeeNoteLines(frame::Session& session, const std::string& branch, const std::string& number,
+xbase::Status FeeNoteLines(const frame::OpenedTables& tables, const std::string& branch, const std::string& number,
                            std::vector<std::string>* lines, bool* found) {
   lines->clear();
-  xbase::WorkArea& notes = *session.tables().Area("kd_gl31");
+  xbase::WorkArea& notes = tables["kd_gl31"];
   *found = Seek(notes, "KD_GL31", Key(notes, branch, number));
   if (!*found) return xbase::Status::OK();
   const std::string rule(94, '-');
@@ -119,8 +119,8 @@ xbase::Status FeeNoteLines(frame::Session& session, const std::string& branch, c
             rule,
             "NO. TANGGAL    NO. TRAN   KODE       NAMA BARANG              HASIL IN 1    TARIF        NILAI",
             rule};
-  xbase::WorkArea& rows = *session.tables().Area("kd_gl32");
-  xbase::WorkArea& goods = *session.tables().Area("mastbrj");
+  xbase::WorkArea& rows = tables["kd_gl32"];
+  xbase::WorkArea& goods = tables["mastbrj"];
   std::vector<uint32_t> records;
   xbase::Status s = rows.SetOrder("KD_GL32");
   if (s.ok()) s = rows.SeekAll(Key(rows, branch, number), &records);
@@ -151,8 +151,9 @@ xbase::Status FeeNoteLines(frame::Session& session, const std::string& branch, c
   return s;
 }
 
-xbase::Status CountFeeNotePrint(frame::Session& session, const std::string& branch, const std::string& number) {
-  xbase::WorkArea& notes = *session.tables().Area("kd_gl31");
+xbase::Status CountFeeNotePrint(frame::Session& session, const frame::OpenedTables& tables, const std::string& branch,
+                                const std::string& number) {
+  xbase::WorkArea& notes = tables["kd_gl31"];
   if (!Seek(notes, "KD_GL31", Key(notes, branch, number))) return xbase::Status::OK();
   xbase::Status s = console::LOCK_REC(session.console(), notes);
   if (!s.ok()) return s;

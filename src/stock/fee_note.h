@@ -36,11 +36,12 @@ xbase::Status SaveFeeNote(frame::Session& session, const frame::OpenedTables& ta
                           xbase::Date date, const std::vector<FeeLine>& lines, std::string* number);
 
 // The printed lines of fee note `number` as its next print; *found false when unknown.
-xbase::Status FeeNoteLines(frame::Session& session, const std::string& branch, const std::string& number,
+xbase::Status FeeNoteLines(const frame::OpenedTables& tables, const std::string& branch, const std::string& number,
                            std::vector<std::string>* lines, bool* found);
 
 // Counts a print of the note that reached a printer: CETAK, TG_CETAK today and one more print.
-xbase::Status CountFeeNotePrint(frame::Session& session, const std::string& branch, const std::string& number);
+xbase::Status CountFeeNotePrint(frame::Session& session, const frame::OpenedTables& tables, const std::string& branch,
+                                const std::string& number);
 
 }  // namespace stock
 

@@ -174,9 +174,9 @@ TEST_F(GiftWrapTest, ATakeOutLeavesStockWhenItsFormPrintsAndTheResultsComeBack) 
   ASSERT_TRUE(SaveFeeNote(rig.session, tables, "CB01", day + 5, fees, &note).ok());
   EXPECT_EQ(note, "         8");
   EXPECT_EQ(FeeNoteOf(tables, "CB01", results), "         8");
-  ASSERT_TRUE(CountFeeNotePrint(rig.session, "CB01", note).ok());
+  ASSERT_TRUE(CountFeeNotePrint(rig.session, tables, "CB01", note).ok());
   std::vector<std::string> lines;
-  ASSERT_TRUE(FeeNoteLines(rig.session, "CB01", note, &lines, &found).ok());
+  ASSERT_TRUE(FeeNoteLines(tables, "CB01", note, &lines, &found).ok());
   EXPECT_EQ(lines[2], "Cetakan ke :  2" + std::string(58, ' ') + "TANGGAL : 09-05-2026");
   EXPECT_EQ(lines[6], "  1 07-05-2026          1 J1         KADO JADI                    4    5   300.00     1,200.00");
   EXPECT_EQ(lines[8], std::string(72, ' ') + "JUMLAH :      1,200.00");
