@@ -2,9 +2,11 @@
 // rights of one user to another.
 #include "frame/a12.h"
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "console/box.h"
 #include "console/get.h"
@@ -17,6 +19,7 @@
 #include "frame/open_table.h"
 #include "frame/prompts.h"
 #include "frame/record_marks.h"
+#include "frame/save_scope.h"
 #include "frame/status_display.h"
 #include "frame/users.h"
 #include "xbase/picture.h"
@@ -156,35 +159,65 @@ xbase::Status RightsRows(xbase::WorkArea& menu, xbase::WorkArea& userdat, const 
   return s;
 }
 
+// Writes rights rows of `nik` through `write`, all or nothing: every rights row of the user (deleted
+// ones too, which a right given again recalls) and the table's append lock are taken first. A lock
+// given up says "Tidak ada yang tersimpan"; a refusal or failure is shown here and returned.
+xbase::Status SaveUserRights(Session& session, xbase::WorkArea& userdat, std::string_view nik,
+                             const std::function<xbase::Status()>& write) {
+  xbase::ShowDeleted show(&session.tables());
+  SaveScope save(session.console());
+  std::vector<uint32_t> rows;
+  xbase::Status s = userdat.SetOrder("USERDAT2");
+  if (s.ok()) s = userdat.SeekAll(userdat.PadToField("NIK", nik), &rows);
+  for (const uint32_t row : rows) save.Update(userdat, row);
+  save.Append(userdat);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    NothingSaved(session, s);
+    return s;
+  }
+  s = save.BeginWrites();
+  if (s.ok()) s = write();
+  s = save.CommitWrites(s);
+  ShowFailure(session, s);
+  return s;
+}
+
 // The ticks of the browse written for the user: a ticked row granted, an unticked one revoked.
 xbase::Status SaveRights(Session& session, xbase::WorkArea& userdat, const std::string& nik,
                          const console::ValueTable& rows) {
-  xbase::ShowDeleted show(&session.tables());
-  xbase::Status s;
-  for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
-    const console::ValueRow& row = rows[i];
-    const Right right{row[kGroup].text(), row[kEntryCode].text(), row[kTopEntry].text(), row[kParent].text()};
-    s = row[kGranted].logical() ? Grant(session.console(), userdat, nik, right)
-                                  : Revoke(session.console(), userdat, nik, right);
-  }
-  return s;
+  return SaveUserRights(session, userdat, nik, [&] {
+    xbase::Status s;
+    for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
+      const console::ValueRow& row = rows[i];
+      const Right right{row[kGroup].text(), row[kEntryCode].text(), row[kTopEntry].text(), row[kParent].text()};
+      s = row[kGranted].logical() ? Grant(session.console(), userdat, nik, right)
+                                    : Revoke(session.console(), userdat, nik, right);
+    }
+    return s;
+  });
 }
 
 // Every live rights row of `from` given to `to`, except those `to` holds already.
 xbase::Status CopyRights(Session& session, xbase::WorkArea& userdat, const std::string& from, const std::string& to) {
-  xbase::ShowDeleted show(&session.tables());
-  std::vector<uint32_t> records;
   std::vector<Right> rights;
-  xbase::Status s = userdat.SetOrder("USERDAT2");
-  if (s.ok()) s = userdat.SeekAll(userdat.PadToField("NIK", from), &records);
-  for (size_t i = 0; s.ok() && i < records.size(); ++i) {
-    s = userdat.GoTo(records[i]);
-    if (s.ok() && !userdat.deleted()) {
-      rights.push_back({userdat.Text("GRUP"), userdat.Text("KODE"), userdat.Text("INDUK1"), userdat.Text("INDUK2")});
+  {
+    std::vector<uint32_t> records;
+    xbase::Status s = userdat.SetOrder("USERDAT2");
+    if (s.ok()) s = userdat.SeekAll(userdat.PadToField("NIK", from), &records);
+    for (size_t i = 0; s.ok() && i < records.size(); ++i) {
+      s = userdat.GoTo(records[i]);
+      if (s.ok() && !userdat.deleted()) {
+        rights.push_back({userdat.Text("GRUP"), userdat.Text("KODE"), userdat.Text("INDUK1"), userdat.Text("INDUK2")});
+      }
     }
+    if (!Checked(session, s)) return s;
   }
-  for (size_t i = 0; s.ok() && i < rights.size(); ++i) s = Grant(session.console(), userdat, to, rights[i]);
-  return s;
+  return SaveUserRights(session, userdat, to, [&] {
+    xbase::Status s;
+    for (size_t i = 0; s.ok() && i < rights.size(); ++i) s = Grant(session.console(), userdat, to, rights[i]);
+    return s;
+  });
 }
 
 // The rights form until it is left: a user, a group, the browse of the group's entries and their save.
@@ -204,8 +237,9 @@ xbase::Status SetRights(Session& session, xbase::WorkArea& menu, xbase::WorkArea
     if (!group || xbase::IsBlank(*group)) return xbase::Status::OK();
     console::ValueTable rows;
     if (xbase::Status s = RightsRows(menu, userdat, nik, *group, &rows); !s.ok()) return s;
-    if (!SETHAKAKSES(session, &rows)) continue;
-    if (xbase::Status s = SaveRights(session, userdat, nik, rows); !s.ok()) return s;
+    // A save refused or failed (shown) brings the browse back with its ticks.
+    bool saved = false;
+    while (!saved && SETHAKAKSES(session, &rows)) saved = SaveRights(session, userdat, nik, rows).ok();
   }
 }
 
@@ -223,8 +257,7 @@ xbase::Status CopyForm(Session& session, xbase::WorkArea& userdat) {
     });
     if (read.escaped || xbase::IsBlank(from) || xbase::IsBlank(to)) return xbase::Status::OK();
     if (from == to || !AnsweredYes(con, kConfirmSave)) continue;
-    if (xbase::Status s = CopyRights(session, userdat, from, to); !s.ok()) return s;
-    console::PESAN(con, ".....berhasil.....");
+    if (CopyRights(session, userdat, from, to).ok()) console::PESAN(con, ".....berhasil.....");
   }
 }
 

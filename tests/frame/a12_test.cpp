@@ -6,7 +6,10 @@
 
 #include "console/keys.h"
 #include "support/data_folder.h"
+#include "support/other_workstation.h"
 #include "support/scripted_session.h"
+#include "support/small_folder_check.h"
+#include "support/verified_folder.h"
 #include "xbase/password.h"
 #include "xbase/session.h"
 #include "xbase/text_functions.h"
@@ -197,6 +200,35 @@ TEST_F(RightsTest, CopyingRightsTwiceAddsNothingTheSecondTime) {
   Run(COPYHAK, Keys({copy, Line("SYSADMIN"), Line("NOBODY"), {key::kEsc}}));
   Run(COPYHAK, Keys({Line("BUDI"), Line("BUDI"), {key::kEsc}}));
   EXPECT_EQ(Rights(), copied);
+}
+
+// Another workstation holds one of BUDI's rights rows: Esc at its lock writes none of the ticks and
+// brings the browse back with them; a copy to him writes nothing either. Once it is free both save whole.
+TEST_F(RightsTest, RightsAreSavedWholeOrNotAtAll) {
+  AddRight("BUDI", "ADMIN", "11", "1", "1");
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::SettleSmallFolder(folder.path());
+  const std::vector<std::string> before = With(kAdministratorRights, {"BUDI ADMIN 11 1 1"});
+  {
+    support::OtherWorkstation other(folder.path());
+    other.Hold("USERDAT", 5);
+    Run(A12, Keys({Line("BUDI"), {key::kEnter, key::kF2, key::kF10, 'Y', key::kEsc, ' ', ' ', key::kEsc, key::kEsc}}));
+    EXPECT_TRUE(support::Shown(rig.term, "Mencoba mengunci record 5 file USERDAT.Dbf, tekan [Esc]=batal...."));
+    EXPECT_TRUE(ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+    const auto& screens = rig.term.screens();
+    const console::CellGrid& again = screens[screens.size() - 2];  // the browse after the refusal
+    EXPECT_EQ(ScriptedTerminal::Text(again, 17, 2, 9), "Y  Satu  ");
+    EXPECT_EQ(ScriptedTerminal::Text(again, 19, 2, 9), "Y  Harian");
+    EXPECT_EQ(Rights(), before);
+
+    Run(COPYHAK, Keys({Line("SYSADMIN"), Line("BUDI"), {'Y', key::kEsc, ' ', ' ', key::kEsc}}));
+    EXPECT_FALSE(ShownOnRow(rig.term, 24, ".....berhasil....."));
+    EXPECT_EQ(Rights(), before);
+  }
+  Run(COPYHAK, Keys({Line("SYSADMIN"), Line("BUDI"), {'Y', key::kEnter, key::kEsc}}));
+  EXPECT_TRUE(ShownOnRow(rig.term, 24, ".....berhasil....."));
+  EXPECT_EQ(Rights(), With(before, {"BUDI ADMIN 121 1 12", "BUDI ADMIN 21 2 2", "BUDI KASIR K1 K K"}));
+  support::ExpectVerified(folder.path());
 }
 
 }  // namespace
