@@ -10,6 +10,7 @@
 #include "documents/transfer_folder.h"
 #include "exchange/exchange.h"
 #include "frame/indek.h"
+#include "frame/import_stop.h"
 #include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "memos/memos.h"
@@ -280,15 +281,8 @@ bool Import::Merge(const ImportGroup& group) {
   };
   documents::MergeStop stop;
   xbase::Status s = documents::MergeByKey(session_.console(), session_.tables(), merge, nullptr, &stop);
-  if (!s.ok()) {
-    // The documents before this one are merged whole; of this one nothing is written.
-    frame::ShowFailure(session_, s);
-    if (stop.row != 0) {
-      console::PESAN(session_.console(), "Impor berhenti di " + std::string(first) + " record " +
-                                             std::to_string(stop.row) + " (" + std::string(xbase::AllTrim(stop.key)) +
-                                             "): dokumen ini tidak tersimpan");
-    }
-  }
+  // The documents before this one are merged whole; of this one nothing is written.
+  if (!s.ok()) frame::ShowImportStop(session_, s, first, stop.row, stop.key, "dokumen ini tidak tersimpan");
   return s.ok();
 }
 

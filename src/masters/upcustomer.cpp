@@ -3,7 +3,9 @@
 #include "console/alert.h"
 #include "console/message.h"
 #include "console/table_access.h"
+#include "documents/save_scope.h"
 #include "frame/import_folder.h"
+#include "frame/import_stop.h"
 #include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "masters/master_screens.h"
@@ -21,8 +23,9 @@ struct Outcome {
   int unknown = 0;
 };
 
-// The row's terms over its customer, under the customer's lock; a customer this branch does not have
-// is counted and skipped.
+// The row's terms over its customer, a save of its own: the customer's lock first, so that Esc while
+// another workstation holds it writes nothing. A customer this branch does not have is counted and
+// skipped.
 xbase::Status UpdateCustomer(console::Console& con, const xbase::WorkArea& transfer, xbase::WorkArea& customers, Outcome* outcome) {
   const std::string code = transfer.Text("RELASI");
   xbase::Status s = xbase::IsBlank(code) ? xbase::Status::OK() : customers.Seek(customers.PadToField("RELASI", code));
@@ -31,22 +34,31 @@ xbase::Status UpdateCustomer(console::Console& con, const xbase::WorkArea& trans
     ++outcome->unknown;
     return s;
   }
-  s = console::LOCK_REC(con, customers);
+  const uint32_t customer = customers.recno();
+  documents::SaveScope save(con);
+  save.Update(customers, customer);
+  if (s = save.Lock(); !s.ok()) return s;
+  s = save.BeginWrites();
+  if (s.ok()) s = customers.GoTo(customer);
   for (const char* field : kTermFields) {
     if (!s.ok() || transfer.FieldIndex(field) < 0) continue;
     xbase::Value value;
     if (s = transfer.Get(field, &value); s.ok()) s = customers.Put(field, value);
   }
-  const xbase::Status unlocked = customers.Unlock();
-  if (s.ok() && unlocked.ok()) ++outcome->updated;
-  return s.ok() ? unlocked : s;
+  s = save.CommitWrites(s);
+  if (s.ok()) ++outcome->updated;
+  return s;
 }
 
-xbase::Status UpdateAll(console::Console& con, xbase::WorkArea& transfer, xbase::WorkArea& customers, Outcome* outcome) {
+// Every row in turn; a lock given up or a failed write stops at that row (*stopped), the rows before
+// it written.
+xbase::Status UpdateAll(console::Console& con, xbase::WorkArea& transfer, xbase::WorkArea& customers, Outcome* outcome,
+                        uint32_t* stopped) {
   xbase::Status s = customers.SetOrder(1);
   if (s.ok()) s = transfer.GoTop();
   while (s.ok() && !transfer.eof()) {
     s = UpdateCustomer(con, transfer, customers, outcome);
+    if (!s.ok()) *stopped = transfer.recno();
     if (s.ok()) s = transfer.Skip();
   }
   return s;
@@ -68,10 +80,15 @@ xbase::Status UPCUSTOMER(frame::Session& session, const Args&) {
     return session.tables().CloseAll();
   }
   Outcome outcome;
-  const xbase::Status s = UpdateAll(con, *transfer, *customers, &outcome);
-  console::PESAN(con, s.ok() ? "Selesai: " + std::to_string(outcome.updated) + " relasi diperbarui, " +
-                                   std::to_string(outcome.unknown) + " relasi tidak terdaftar dilewati"
-                             : s.message());
+  uint32_t stopped = 0;
+  const xbase::Status s = UpdateAll(con, *transfer, *customers, &outcome, &stopped);
+  if (s.ok()) {
+    console::PESAN(con, "Selesai: " + std::to_string(outcome.updated) + " relasi diperbarui, " +
+                            std::to_string(outcome.unknown) + " relasi tidak terdaftar dilewati");
+  } else {
+    frame::ShowImportStop(session, s, "Dt_rls", stopped, stopped != 0 ? transfer->Text("RELASI") : "",
+                          "relasi ini tidak diperbarui");
+  }
   return session.tables().CloseAll();
 }
 

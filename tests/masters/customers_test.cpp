@@ -259,6 +259,7 @@ TEST_F(CustomersTest, TaxNumbersAreSavedLoadedAndDeleted) {
 }
 
 TEST_F(CustomersTest, TermsUpdateNamesAMissingTransferFileAndCountsUnknownCustomers) {
+  support::SettleSmallFolder(folder.path());
   support::TempFolder root;
   Workstation("[Drives]\nd=" + root.path() + "\n", root.path());
   Seed("SETUP", {{{"SETUP", T("TMPFILEIMP")}, {"KET", T("d:\\Kiriman")}}});
@@ -285,6 +286,19 @@ TEST_F(CustomersTest, TermsUpdateNamesAMissingTransferFileAndCountsUnknownCustom
   EXPECT_EQ(Terms(1), (std::vector<double>{30, 30, 0, 0, 25000000, 1, 2}));
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
 
+  {
+    // Esc while another workstation holds the customer: the import stops at its row, nothing of it written.
+    support::OtherWorkstation other(folder.path());
+    other.Hold("MASTCUS", 1);
+    AddKeys({kEnter, kEsc, ' ', ' '});
+    ASSERT_TRUE(UPCUSTOMER(rig.session, {}).ok());
+    EXPECT_EQ(rig.term.keys_left(), 0u);
+    EXPECT_TRUE(Shown("Mencoba mengunci record 1 file MASTCUS.Dbf, tekan [Esc]=batal...."));
+    EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Impor berhenti di Dt_rls record 2 (B0001): relasi ini tidak diperbarui"));
+    EXPECT_FALSE(Shown("Selesai:"));
+    EXPECT_EQ(Terms(1), (std::vector<double>{30, 30, 0, 0, 25000000, 1, 2}));
+    ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  }
   AddKeys({kEnter, kEnter});
   ASSERT_TRUE(UPCUSTOMER(rig.session, {}).ok());
   EXPECT_EQ(rig.term.keys_left(), 0u);
@@ -295,6 +309,8 @@ TEST_F(CustomersTest, TermsUpdateNamesAMissingTransferFileAndCountsUnknownCustom
   EXPECT_TRUE(customer.Logical("PKP"));
   EXPECT_EQ(support::StoredText(customer, 1, "NAMA"), "TB. SINAR");
   EXPECT_EQ(Column("MASTCUS", "RELASI"), std::vector<std::string>{"B0001"});
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::ExpectVerified(folder.path());
 }
 
 }  // namespace

@@ -197,6 +197,43 @@ TEST_F(GiroScreensTest, ActivationSwitchesInstrumentsOnAndOff) {
   EXPECT_TRUE(giros.Logical("REALISASI"));
 }
 
+// Each gr_aktif row is one save over every instrument row of its number: Esc at a lock another
+// workstation holds stops the import there, the rows before switched, nothing of that one.
+TEST_F(GiroScreensTest, ActivationStoppedAtALockNamesTheRowAndSwitchesNothingOfIt) {
+  AddInstrument(rig.session, "G1", "GIRO", "J0002", 300, kDay);
+  xbase::Session& tables = rig.session.tables();
+  ASSERT_TRUE(tables.CloseAll().ok());
+  support::SettleSmallFolder(folder.path());
+  tables.set_search_path(xbase::SearchPath({transfer.path()}));
+  xbase::WorkArea* flags = nullptr;
+  ASSERT_TRUE(tables.CreateTable("gr_aktif", {{"NOMOR", 'C', 20, 0, 0}, {"STATUS", 'L', 1, 0, 0}}).ok());
+  ASSERT_TRUE(tables.Use("gr_aktif", "", xbase::OpenMode::kShared, &flags).ok());
+  AddRows(*flags, {{{"NOMOR", T("T1")}, {"STATUS", Value::Logical(false)}},
+                   {{"NOMOR", T("G1")}, {"STATUS", Value::Logical(false)}}});
+  ASSERT_TRUE(tables.CloseAll().ok());
+  rig.session.SetSearchPath(folder.path());
+  const auto realised = [&] {
+    std::vector<bool> on;
+    xbase::WorkArea& giros = Open(rig.session, "GIRODBT");
+    for (uint32_t r = 1; r <= 3; ++r) on.push_back(giros.GoTo(r).ok() && giros.Logical("REALISASI"));
+    EXPECT_TRUE(rig.session.tables().CloseAll().ok());
+    return on;
+  };
+  {
+    support::OtherWorkstation other(folder.path());
+    other.Hold("GIRODBT", 3);
+    Run(GRAKTIF, Keys({{key::kEnter}, {'Y'}, {key::kEsc, ' ', ' '}}));
+    EXPECT_TRUE(Shown(rig.term, "Mencoba mengunci record 3 file GIRODBT.Dbf, tekan [Esc]=batal...."));
+    EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Impor berhenti di gr_aktif record 2 (G1): giro ini tidak diperbarui"));
+    EXPECT_FALSE(Shown(rig.term, "Selesai:"));
+    EXPECT_EQ(realised(), (std::vector<bool>{true, false, true}));
+  }
+  Run(GRAKTIF, Keys({{key::kEnter}, {'Y'}, {key::kEnter}}));
+  EXPECT_TRUE(Shown(rig.term, "Selesai: 3 giro diperbarui"));
+  EXPECT_EQ(realised(), (std::vector<bool>{false, false, false}));
+  support::ExpectVerified(folder.path());
+}
+
 TEST_F(GiroScreensTest, CustomerLockKeepsItsReasonAndReleasesOnlyItsOwnMark) {
   AddRows(Open(rig.session, "MASTCUS"), {{{"RELASI", T("J0001")}, {"NAMA", T("TB. SINAR ILMU")}},
                                          {{"RELASI", T("J0002")}, {"OUTLET", T("RETL")}}});
