@@ -3,6 +3,7 @@
 
 #include "console/alert.h"
 #include "console/message.h"
+#include "frame/import_stop.h"
 #include "frame/local_path.h"
 #include "frame/question_box.h"
 #include "stock/stock_screens.h"
@@ -26,12 +27,23 @@ xbase::Status DARIEXCEL(frame::Session& session, const Args&) {
       continue;
     }
     if (console::Alert(con, "Tranfer TAG dari File Excell", {"Ya", "Tidak"}) != 1) continue;
-    const xbase::Status s = ImportTags(session, tables["opname"], path, [&](int row, const std::string& tag) {
-      con.Say(23, 0, xbase::PadR("Baris : " + std::to_string(row), 79), con.Colour("W+/n"));
-      con.Say(24, 0, xbase::PadR("Tag   : " + tag, 79), con.Colour("W+/n"));
-    });
-    // A workbook that cannot be read ends the import with a message; tags already stored stay.
-    if (!s.ok()) console::PESAN(con, typed + " tidak bisa dibaca (" + s.message() + ")");
+    TagStop stop;
+    const xbase::Status s = ImportTags(
+        session, tables["opname"], path,
+        [&](int row, const std::string& tag) {
+          con.Say(23, 0, xbase::PadR("Baris : " + std::to_string(row), 79), con.Colour("W+/n"));
+          con.Say(24, 0, xbase::PadR("Tag   : " + tag, 79), con.Colour("W+/n"));
+        },
+        &stop);
+    // A workbook that cannot be read, or a tag that cannot be stored, ends the import with a message;
+    // tags already stored stay.
+    if (s.ok()) continue;
+    if (stop.row != 0) {
+      frame::ShowImportStop(session, s, std::filesystem::path(path).filename().string(), static_cast<uint32_t>(stop.row),
+                            stop.tag, "tag ini tidak tersimpan");
+    } else {
+      console::PESAN(con, typed + " tidak bisa dibaca (" + s.message() + ")");
+    }
   }
   return session.tables().CloseAll();
 }

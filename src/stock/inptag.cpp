@@ -4,6 +4,7 @@
 #include "console/get.h"
 #include "console/keys.h"
 #include "console/message.h"
+#include "documents/save_scope.h"
 #include "frame/code_pick.h"
 #include "frame/grid_cells.h"
 #include "frame/line_editor.h"
@@ -173,7 +174,8 @@ class TagScreen {
       tags.push_back({Cell(line, kCode), Cell(line, kWarehouse), Cell(line, kLocation), Figure(line, kBox),
                       Figure(line, kPak), Figure(line, kPcs), Figure(line, kQty)});
     }
-    if (!frame::Checked(session_, SaveTag(session_, tables_["opname"], number_, date_, tags))) return false;
+    // Nothing of a tag that could not be stored is written; the clerk stays on it.
+    if (const xbase::Status s = SaveTag(session_, tables_["opname"], number_, date_, tags); !s.ok()) return documents::NothingSaved(session_, s);
     proposed_ = std::string(
         xbase::Right("10000000000" + std::string(xbase::AllTrim(xbase::Str(xbase::Val(number_).value + 1, 12, 0))), 10));
     return true;

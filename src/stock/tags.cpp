@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "documents/named_records.h"
+#include "documents/save_scope.h"
 #include "documents/stored_lines.h"
 #include "platform/xlsx_reader.h"
 #include "xbase/number_text.h"
@@ -87,9 +89,11 @@ xbase::Status LoadTag(xbase::WorkArea& tags, const std::string& number, std::vec
 xbase::Status SaveTag(frame::Session& session, xbase::WorkArea& tags, const std::string& number, xbase::Date date,
                       const std::vector<TagLine>& lines) {
   const std::string key = tags.PadToField("NOMOR", number);
+  documents::SaveScope save(session.console());
   std::vector<uint32_t> rows;
-  xbase::Status s = tags.SetOrder("OPNAME1");
-  if (s.ok()) s = documents::StoredRows(session.tables(), tags, key, &rows);
+  xbase::Status s = documents::NameStoredRows(save, session.tables(), tags, "OPNAME1", key, &rows);
+  if (s.ok()) s = tags.SetOrder("OPNAME1");
+  if (s.ok()) s = save.Lock();
   if (!s.ok()) return s;
   documents::LineRewrite how;
   how.keep = [&](size_t k) { return Kept(lines[k]); };
@@ -107,25 +111,33 @@ xbase::Status SaveTag(frame::Session& session, xbase::WorkArea& tags, const std:
     }
     return xbase::Status::OK();
   };
-  return documents::RewriteLines(session.console(), tags, rows, lines.size(), how);
+  s = save.BeginWrites();
+  if (s.ok()) s = documents::RewriteLines(session.console(), tags, rows, lines.size(), how);
+  return save.CommitWrites(s);
 }
 
 xbase::Status ImportTags(frame::Session& session, xbase::WorkArea& tags, const std::string& path,
-                         const std::function<void(int row, const std::string& tag)>& progress) {
+                         const std::function<void(int row, const std::string& tag)>& progress, TagStop* stop) {
   platform::XlsxReader reader;
   xbase::Status s = reader.Open(path);
   platform::SheetData sheet;
   if (s.ok()) s = reader.ReadSheet(0, &sheet);
   std::string tag;
+  int first_row = 0;  // of `tag`
   xbase::Date date;
   std::vector<TagLine> lines;
-  const auto store = [&] { return tag.empty() ? xbase::Status::OK() : SaveTag(session, tags, tag, date, lines); };
+  const auto store = [&] {
+    const xbase::Status stored = tag.empty() ? xbase::Status::OK() : SaveTag(session, tags, tag, date, lines);
+    if (!stored.ok() && stop != nullptr) *stop = TagStop{first_row, tag};
+    return stored;
+  };
   for (int row = 2; s.ok() && !CellText(sheet, row, 1).empty(); ++row) {
     const std::string number = TagNumber(sheet, row, 2);
     if (progress) progress(row, number);
     if (number != tag) {
       s = store();
       tag = number;
+      first_row = row;
       lines.clear();
     }
     date = CellDate(sheet, row, 3);

@@ -1,10 +1,16 @@
 // Stock-taking tags read from a workbook: numbered as typed tags are, one tag per run of rows.
 #include "stock/tags.h"
 
+#include <tuple>
+
+#include "console/keys.h"
 #include "frame/open_table.h"
 #include "platform/workbook.h"
 #include "platform/xlsx_writer.h"
 #include "stock/stock_rows_helpers.h"
+#include "support/other_workstation.h"
+#include "support/small_folder_check.h"
+#include "support/verified_folder.h"
 
 namespace stock {
 namespace {
@@ -41,6 +47,60 @@ TEST_F(TagsTest, TagsFromAWorkbookAreNumberedAsTypedTags) {
   EXPECT_EQ(Rows("OPNAME", {"NOMOR", "KODE", "JUMLAH"}),
             (std::vector<std::string>{"NOMOR=0000000902 KODE=A0 JUMLAH=10", "NOMOR=0000000902 KODE=A1 JUMLAH=20",
                                       "NOMOR=0000000903 KODE=A2 JUMLAH=30", "NOMOR=T-1 KODE=A3 JUMLAH=40"}));
+}
+
+// A workbook of tags, one row per (tag, code, counted pieces), all in warehouse G1 on 15-03-2026.
+std::string TagBook(const std::string& path, const std::vector<std::tuple<std::string, std::string, double>>& rows) {
+  platform::Workbook book;
+  platform::Worksheet& sheet = book.AddSheet("Sheet1");
+  sheet.SetValue(1, 1, "NO");
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const int row = static_cast<int>(i) + 2;
+    sheet.SetNumber(row, 1, static_cast<double>(i + 1));
+    sheet.SetValue(row, 2, std::get<0>(rows[i]));
+    sheet.SetDate(row, 3, xbase::Date::FromYmd(2026, 3, 15));
+    sheet.SetValue(row, 4, std::get<1>(rows[i]));
+    sheet.SetValue(row, 7, "G1");
+    sheet.SetNumber(row, 9, std::get<2>(rows[i]));
+  }
+  EXPECT_TRUE(platform::WriteXlsx(book, path).ok());
+  return path;
+}
+
+// Each tag is one save: Esc at a row of a stored tag that another workstation holds stops the import
+// there; the tags before are stored, of that one nothing is written.
+TEST_F(TagsTest, AnImportStoppedAtALockedTagKeepsTheTagsBeforeAndNothingOfThatOne) {
+  support::SettleSmallFolder(data.path());
+  // The workbook's tags imported with the tables open, as the import screen has them.
+  const auto import = [&](const std::string& book, TagStop* stop) {
+    const frame::OpenedTables tables = frame::OpenTables(rig.session, {{"mastbrj"}, {"opname"}});
+    EXPECT_TRUE(tables);
+    const xbase::Status s = tables ? ImportTags(rig.session, tables["opname"], book, {}, stop) : xbase::Status::OK();
+    CloseAll();
+    return s;
+  };
+  ASSERT_TRUE(import(TagBook(reports.File("old.xlsx"), {{"903", "A9", 5}, {"903", "A8", 6}}), nullptr).ok());
+  const std::string book = TagBook(reports.File("tags.xlsx"), {{"902", "A0", 10}, {"902", "A1", 20}, {"903", "A2", 30}});
+  {
+    support::OtherWorkstation other(data.path());
+    other.Hold("OPNAME", 2);
+    rig.term.AddKeys({console::key::kEsc});
+    TagStop stop;
+    EXPECT_FALSE(import(book, &stop).ok());
+    EXPECT_TRUE(support::Shown(rig.term, "Mencoba mengunci record 2 file OPNAME.Dbf, tekan [Esc]=batal...."));
+    EXPECT_EQ(stop.row, 4);
+    EXPECT_EQ(stop.tag, "0000000903");
+  }
+  EXPECT_EQ(Rows("OPNAME", {"NOMOR", "KODE", "JUMLAH"}),
+            (std::vector<std::string>{"NOMOR=0000000903 KODE=A9 JUMLAH=5", "NOMOR=0000000903 KODE=A8 JUMLAH=6",
+                                      "NOMOR=0000000902 KODE=A0 JUMLAH=10", "NOMOR=0000000902 KODE=A1 JUMLAH=20"}));
+  CloseAll();
+  ASSERT_TRUE(import(book, nullptr).ok());
+  EXPECT_EQ(Rows("OPNAME", {"NOMOR", "KODE", "JUMLAH"}),
+            (std::vector<std::string>{"NOMOR=0000000903 KODE=A2 JUMLAH=30", "*NOMOR=0000000903 KODE=A8 JUMLAH=6",
+                                      "NOMOR=0000000902 KODE=A0 JUMLAH=10", "NOMOR=0000000902 KODE=A1 JUMLAH=20"}));
+  CloseAll();
+  support::ExpectVerified(data.path());
 }
 
 }  // namespace
