@@ -6,7 +6,7 @@
 #include "console/box.h"
 #include "console/get.h"
 #include "console/message.h"
-#include "console/table_access.h"
+#include "documents/save_scope.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
 #include "frame/status_display.h"
@@ -58,6 +58,31 @@ void DrawBox(frame::Session& session) {
   console::TENGAH(con, 6, "CETAK INVOICE", colour);
   con.Say(8, 22, "No. Invoice : ", con.Colour(colour));
   con.Say(9, 22, "Ctk Disc    :", con.Colour(colour));
+}
+
+// After a print that reached its device, all or nothing: the note marked printed and its receivable
+// approved, both locked first. Esc at a lock held elsewhere marks nothing (said on row 24); the note
+// may be printed again.
+void MarkPrinted(frame::Session& session, const frame::OpenedTables& tables) {
+  xbase::WorkArea& note = tables["SRTJLN1"];
+  xbase::WorkArea& receivable = tables["PIUTDBT"];
+  const uint32_t printed = note.recno();
+  documents::SaveScope save(session.console());
+  save.Update(note, printed);
+  xbase::Status s = receivable.Seek(receivable.PadToField("NOTA", xbase::RTrim(note.Text("INVOICE"))));
+  const uint32_t approved = s.ok() && receivable.found() ? receivable.recno() : 0;
+  save.Update(receivable, approved);
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) {
+    documents::NothingSaved(session, s);
+    return;
+  }
+  s = save.BeginWrites();
+  if (s.ok()) s = note.GoTo(printed);
+  if (s.ok()) s = note.Put("CETAK", xbase::Value::Logical(true));
+  if (s.ok() && approved != 0) s = receivable.GoTo(approved);
+  if (s.ok() && approved != 0) s = receivable.Put("APPROVAL", xbase::Value::Logical(true));
+  frame::ShowFailure(session, save.CommitWrites(s));
 }
 
 }  // namespace
@@ -178,20 +203,7 @@ bool CETAKSURATJALAN(frame::Session& session, const frame::OpenedTables& tables,
   layout.signature_box = false;
   if (!report.Print(layout)) return false;
 
-  xbase::WorkArea& note = tables["SRTJLN1"];
-  xbase::Status status = console::LOCK_REC(session.console(), note);
-  if (status.ok()) status = note.Put("CETAK", xbase::Value::Logical(true));
-  const xbase::Status unlocked = note.Unlock();
-  if (status.ok()) status = unlocked;
-  xbase::WorkArea& receivable = tables["PIUTDBT"];
-  if (status.ok()) status = receivable.Seek(receivable.PadToField("NOTA", xbase::RTrim(note.Text("INVOICE"))));
-  if (status.ok() && receivable.found()) {
-    status = console::LOCK_REC(session.console(), receivable);
-    if (status.ok()) status = receivable.Put("APPROVAL", xbase::Value::Logical(true));
-    const xbase::Status released = receivable.Unlock();
-    if (status.ok()) status = released;
-  }
-  frame::ShowFailure(session, status);
+  MarkPrinted(session, tables);
   return true;
 }
 

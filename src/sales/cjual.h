@@ -30,7 +30,8 @@ void AppendFormEnd(std::vector<frame::ReportLine>* rows, double total, double he
 bool LCGETSURATJALAN(frame::Session& session, std::string* number, bool* printed);
 
 // CETAKSURATJALAN: builds and prints the form of the note SRTJLN1 stands on; when it reached a
-// printer the note's CETAK and its receivable's APPROVAL become true. True when printed.
+// printer the note's CETAK and its receivable's APPROVAL become true, both or neither (a lock
+// given up marks nothing). True when printed.
 bool CETAKSURATJALAN(frame::Session& session, const frame::OpenedTables& tables, bool show_discounts);
 
 // CJUAL: the entry box, printing one note after another until Esc; closes all tables.

@@ -11,8 +11,11 @@
 #include "support/files.h"
 #include "support/pdf_tools.h"
 #include "support/private_cupsd.h"
+#include "support/other_workstation.h"
 #include "support/scripted_session.h"
+#include "support/small_folder_check.h"
 #include "support/temp_folder.h"
+#include "support/verified_folder.h"
 #include "xbase/date.h"
 #include "xbase/text_functions.h"
 
@@ -177,6 +180,30 @@ TEST_F(CjualTest, PrintingMarksTheNotePrintedAndItsReceivableApproved) {
   EXPECT_TRUE(support::Shown(rig.term, "CETAK INVOICE"));
   EXPECT_TRUE(support::Shown(rig.term, "Ctk Disc    :"));
   EXPECT_EQ(rig.session.tables().Area("SRTJLN1"), nullptr);
+}
+
+// Esc while another workstation holds the receivable: the note is printed but neither marked nor its
+// receivable approved; printed again once it is free, it is both.
+TEST_F(CjualTest, ThePrintedMarkAndTheApprovalAreWrittenTogether) {
+  support::SettleSmallFolder(data.path());
+  {
+    support::OtherWorkstation other(data.path());
+    other.Hold("PIUTDBT", 1);
+    rig.term.AddKeys(PrintKeys("INV-001"));
+    rig.term.AddKeys({key::kEsc, ' ', ' ', key::kEsc});
+    ASSERT_TRUE(CJUAL(rig.session, {}).ok());
+    EXPECT_EQ(rig.term.keys_left(), 0u);
+    EXPECT_EQ(rig.dot_matrix->jobs().size(), 1u);
+    EXPECT_TRUE(support::Shown(rig.term, "Mencoba mengunci record 1 file PIUTDBT.Dbf, tekan [Esc]=batal...."));
+    EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+    EXPECT_EQ(Marks("INV-001"), std::make_pair(false, false));
+  }
+  rig.term.AddKeys(PrintKeys("INV-001"));
+  rig.term.AddKeys({key::kEsc});
+  ASSERT_TRUE(CJUAL(rig.session, {}).ok());
+  EXPECT_EQ(rig.dot_matrix->jobs().size(), 2u);
+  EXPECT_EQ(Marks("INV-001"), std::make_pair(true, true));
+  support::ExpectVerified(data.path());
 }
 
 TEST_F(CjualTest, ViewingEscAndARefusedSinkMarkNothing) {
