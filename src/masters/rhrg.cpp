@@ -5,6 +5,9 @@
 #include "console/box.h"
 #include "console/get.h"
 #include "console/message.h"
+#include "documents/named_records.h"
+#include "documents/save_scope.h"
+#include "frame/import_stop.h"
 #include "frame/open_table.h"
 #include "frame/prompts.h"
 #include "frame/status_display.h"
@@ -34,24 +37,33 @@ xbase::Status CopyProperties(const xbase::WorkArea& prices, xbase::WorkArea& goo
   return s;
 }
 
-// One price-list row into the goods master: a new code is appended, then its properties written.
+// One price-list row into the goods master, a save of its own: the item's row (or the append lock for
+// a new code) is locked first, then a new code is appended and its properties written.
 xbase::Status ImportRow(frame::Session& session, const xbase::WorkArea& prices, xbase::WorkArea& goods) {
   const std::string code = prices.Text("KODE");
   if (xbase::IsBlank(code)) return xbase::Status::OK();
+  documents::SaveScope save(session.console());
+  xbase::Status s = documents::NameKeyedRecord(save, goods, 1, goods.PadToField("KODE", code));
+  if (s.ok()) s = save.Lock();
+  if (!s.ok()) return s;
+  s = save.BeginWrites();
   bool appended = false;
-  xbase::Status s = LockRowOf(session.console(), goods, "KODE", code, &appended);
+  if (s.ok()) s = LockRowOf(session.console(), goods, "KODE", code, &appended);
   if (s.ok() && appended) s = goods.Put("TG_INPUT", xbase::Value::FromDate(session.Today()));
   if (s.ok() && appended) s = goods.Put("OPERATOR", xbase::Value::Text(session.MMEMBER.nik));
   if (s.ok()) s = CopyProperties(prices, goods);
-  const xbase::Status unlocked = goods.Unlock();
-  return s.ok() ? unlocked : s;
+  return save.CommitWrites(s);
 }
 
-xbase::Status ImportPriceList(frame::Session& session, xbase::WorkArea& prices, xbase::WorkArea& goods) {
+// Every price-list row in turn. A lock given up or a failed write stops at that row (*stopped), the
+// rows before written.
+xbase::Status ImportPriceList(frame::Session& session, xbase::WorkArea& prices, xbase::WorkArea& goods,
+                              uint32_t* stopped) {
   xbase::Status s = prices.SetOrder(0);
   if (s.ok()) s = prices.GoTop();
   while (s.ok() && !prices.eof()) {
     s = ImportRow(session, prices, goods);
+    if (!s.ok()) *stopped = prices.recno();
     if (s.ok()) s = prices.Skip();
   }
   return s;
@@ -91,7 +103,10 @@ xbase::Status RHRG(frame::Session& session, const Args&) {
   }
   if (frame::AnsweredYes(con, "Yakin akan di proses (Y/T)")) {
     console::WARNING(con, "....Tunggu Sedang proses....", "Gr*/r");
-    frame::ShowFailure(session, ImportPriceList(session, *prices, *goods));
+    uint32_t stopped = 0;
+    const xbase::Status s = ImportPriceList(session, *prices, *goods, &stopped);
+    frame::ShowImportStop(session, s, "Price.dbf", stopped, stopped != 0 ? prices->Text("KODE") : "",
+                          "barang ini tidak tersimpan");
   }
   return session.tables().CloseAll();
 }

@@ -9,7 +9,10 @@
 #include "masters/master_screens.h"
 #include "schema/catalog.h"
 #include "schema/create_table.h"
+#include "support/other_workstation.h"
+#include "support/small_folder_check.h"
 #include "support/temp_folder.h"
+#include "support/verified_folder.h"
 #include "xbase/session.h"
 #include "xbase/value_text.h"
 
@@ -204,6 +207,33 @@ TEST_F(PriceListTest, ImportAddsNewItemsAndChangesOnlyPriceListPropertiesTwiceTh
   AddKeys({kEnter, 'y'});
   ASSERT_TRUE(RHRG(rig.session, {}).ok());
   EXPECT_EQ(GoodsRows(), once);
+}
+
+// Each price-list row is one save: while another workstation appends to the goods master the import
+// stops at the new code, the row before written, nothing of that one; run again it adds it.
+TEST_F(PriceListTest, AnImportStoppedAtALockNamesTheRowAndKeepsTheRowsBefore) {
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::SettleSmallFolder(folder.path());
+  {
+    support::OtherWorkstation other(folder.path());
+    other.HoldAppend("MASTBRJ");
+    AddKeys({kEnter, 'Y', kEsc, ' ', ' '});
+    ASSERT_TRUE(RHRG(rig.session, {}).ok());
+    EXPECT_EQ(rig.term.keys_left(), 0u);
+    EXPECT_TRUE(Shown("Mencoba menambah record file MASTBRJ.Dbf, tekan [Esc]=batal...."));
+    EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Impor berhenti di Price.dbf record 2 (BRG02): barang ini tidak tersimpan"));
+    const std::vector<std::string> rows = GoodsRows();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(support::StoredText(Item(1), 1, "NAMA"), "PENSIL MERAH");
+    ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  }
+  AddKeys({kEnter, 'Y'});
+  ASSERT_TRUE(RHRG(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_EQ(GoodsRows().size(), 2u);
+  EXPECT_EQ(support::StoredText(Item(2), 2, "KODE"), "BRG02");
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::ExpectVerified(folder.path());
 }
 
 TEST_F(PriceListTest, AFolderWithoutAPriceListIsToldAndNothingChanges) {
