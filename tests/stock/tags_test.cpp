@@ -7,6 +7,7 @@
 #include "frame/open_table.h"
 #include "platform/workbook.h"
 #include "platform/xlsx_writer.h"
+#include "stock/stock_screens.h"
 #include "stock/stock_rows_helpers.h"
 #include "support/other_workstation.h"
 #include "support/small_folder_check.h"
@@ -68,7 +69,8 @@ std::string TagBook(const std::string& path, const std::vector<std::tuple<std::s
 }
 
 // Each tag is one save: Esc at a row of a stored tag that another workstation holds stops the import
-// there; the tags before are stored, of that one nothing is written.
+// there; the tags before are stored, of that one nothing is written. Typed on the tag screen, the
+// same tag saves nothing either.
 TEST_F(TagsTest, AnImportStoppedAtALockedTagKeepsTheTagsBeforeAndNothingOfThatOne) {
   support::SettleSmallFolder(data.path());
   // The workbook's tags imported with the tables open, as the import screen has them.
@@ -90,6 +92,14 @@ TEST_F(TagsTest, AnImportStoppedAtALockedTagKeepsTheTagsBeforeAndNothingOfThatOn
     EXPECT_TRUE(support::Shown(rig.term, "Mencoba mengunci record 2 file OPNAME.Dbf, tekan [Esc]=batal...."));
     EXPECT_EQ(stop.row, 4);
     EXPECT_EQ(stop.tag, "0000000903");
+
+    // Typed on the tag screen and saved with F10: nothing either, and the clerk stays on his lines.
+    namespace key = console::key;
+    rig.term.AddKeys(support::Keys({support::Line("0000000903"),
+                                    {key::kEnter, key::kF10, key::kEnter, key::kEsc, ' ', ' ', key::kEsc, key::kEsc}}));
+    ASSERT_TRUE(INPTAG(rig.session, {}).ok());
+    EXPECT_EQ(rig.term.keys_left(), 0u);
+    EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
   }
   EXPECT_EQ(Rows("OPNAME", {"NOMOR", "KODE", "JUMLAH"}),
             (std::vector<std::string>{"NOMOR=0000000903 KODE=A9 JUMLAH=5", "NOMOR=0000000903 KODE=A8 JUMLAH=6",
