@@ -34,18 +34,16 @@ std::string Trimmed(std::string_view text) { return std::string(xbase::AllTrim(t
 
 bool Refuse(frame::Session& session, const std::string& message) { return pickers::Refuse(session, message); }
 
-xbase::WorkArea& Area(frame::Session& session, std::string_view alias) { return *session.tables().Area(alias); }
-
 // The first refusal of a delivery note that is settled, taxed or already returned; empty when none.
-bool NoteIsFree(frame::Session& session, const std::string& number) {
+bool NoteIsFree(frame::Session& session, const frame::OpenedTables& tables, const std::string& number) {
   bool found = false;
-  xbase::WorkArea& paid = Area(session, "PIUTKR2");
+  xbase::WorkArea& paid = tables["PIUTKR2"];
   if (!frame::Checked(session, SeekExact(paid, "PIUTKR22", "NOTA", number, &found))) return false;
   if (found) {
     return Refuse(session, "Invoice/Sj : " + number + ", sudah dibayar/diretur, dg Nomor : " +
                                Trimmed(paid.Text("KDCB") + paid.Text("NOMOR")));
   }
-  if (!frame::Checked(session, SeekExact(Area(session, "PPN_KEL"), "PPN_KEL1", "NO_SJ", number, &found))) return false;
+  if (!frame::Checked(session, SeekExact(tables["PPN_KEL"], "PPN_KEL1", "NO_SJ", number, &found))) return false;
   if (found) return Refuse(session, "Invoice/Sj " + number + ", sudah dibuat faktur pajak");
   return true;
 }
@@ -72,8 +70,8 @@ AdminNote NoteOf(const xbase::WorkArea& head) {
   return note;
 }
 
-xbase::Status LoadLines(frame::Session& session, AdminNote* note) {
-  xbase::WorkArea& lines = Area(session, "SRTJLN2");
+xbase::Status LoadLines(const frame::OpenedTables& tables, AdminNote* note) {
+  xbase::WorkArea& lines = tables["SRTJLN2"];
   std::vector<uint32_t> rows;
   xbase::Status s = lines.SetOrder("SRTJLN23");
   if (s.ok()) s = lines.SeekAll(lines.PadToField("INVOICE", xbase::RTrim(note->invoice)), &rows);
@@ -90,10 +88,11 @@ xbase::Status LoadLines(frame::Session& session, AdminNote* note) {
 bool Returned(const AdminLine& line) { return !xbase::IsBlank(line.code) && line.quantity != 0; }
 
 // The document number free among the returns and the branch's receipts.
-xbase::Status NumberTaken(frame::Session& session, const std::string& branch, const std::string& number, bool* taken) {
-  xbase::Status s = SeekExact(Area(session, "RTJUAL1"), "RTJUAL11", "NOMOR", std::string(kNumberPrefix) + number, taken);
+xbase::Status NumberTaken(const frame::OpenedTables& tables, const std::string& branch, const std::string& number,
+                          bool* taken) {
+  xbase::Status s = SeekExact(tables["RTJUAL1"], "RTJUAL11", "NOMOR", std::string(kNumberPrefix) + number, taken);
   if (!s.ok() || *taken) return s;
-  xbase::WorkArea& receipts = Area(session, "PIUTKR1");
+  xbase::WorkArea& receipts = tables["PIUTKR1"];
   s = receipts.SetOrder("PIUTKR11");
   if (s.ok()) s = receipts.Seek(receipts.PadToField("KDCB", branch) + receipts.PadToField("NOMOR", number));
   if (s.ok()) *taken = receipts.found();
@@ -102,14 +101,15 @@ xbase::Status NumberTaken(frame::Session& session, const std::string& branch, co
 
 class AdminSave {
  public:
-  AdminSave(frame::Session& session, const AdminNote& note) : session_(session), note_(note) {}
+  AdminSave(frame::Session& session, const frame::OpenedTables& tables, const AdminNote& note)
+      : session_(session), tables_(tables), note_(note) {}
 
   xbase::Status Write(const std::string& number) {
     const std::string document = std::string(kNumberPrefix) + number;
     const xbase::Date today = session_.Today();
     console::Console& con = session_.console();
     xbase::Status s = documents::AppendRecord(
-        con, Area(session_, "RTJUAL1"),
+        con, tables_["RTJUAL1"],
         {{"NOMOR", T(document)}, {"TANGGAL", D(today)}, {"RELASI", T(note_.customer)}, {"TIPE", T(note_.type)},
          {"SALES", T(note_.salesman)}, {"KDCB", T(note_.branch)}, {"KTR1", T(kCounterNote)},
          {"DISCOUNT", N(note_.discount1)}, {"DISCOUNT2", N(note_.discount2)}, {"CODE_ID", T(note_.code_id)},
@@ -130,7 +130,7 @@ class AdminSave {
   xbase::Status WriteLine(const std::string& document, const AdminLine& line, int position) {
     double dos = 0, pak = 0;
     bool found = false;
-    xbase::WorkArea& goods = Area(session_, "MASTBRJ");
+    xbase::WorkArea& goods = tables_["MASTBRJ"];
     xbase::Status s = SeekExact(goods, "MASTBRJ1", "KODE", line.code, &found);
     if (!s.ok()) return s;
     if (found) {
@@ -139,7 +139,7 @@ class AdminSave {
     }
     const documents::CartonSplit split = documents::SplitCartons(line.quantity, dos, pak);
     s = documents::AppendRecord(
-        session_.console(), Area(session_, "RTJUAL2"),
+        session_.console(), tables_["RTJUAL2"],
         {{"NOMOR", T(document)}, {"INVOICE", T(note_.invoice)}, {"KODE", T(line.code)},
          {"GUDANG", T(line.warehouse)}, {"Q_BOX", N(split.cartons)}, {"Q_PAK", N(split.packs)},
          {"Q_PCS", N(split.pieces)}, {"QUANTITY", N(line.quantity)}, {"HARGA", N(line.price)},
@@ -150,7 +150,7 @@ class AdminSave {
 
   xbase::Status MarkNote(const std::string& document) {
     bool found = false;
-    xbase::WorkArea& head = Area(session_, "SRTJLN1");
+    xbase::WorkArea& head = tables_["SRTJLN1"];
     xbase::Status s = SeekExact(head, "SRTJLN11", "INVOICE", note_.invoice, &found);
     if (s.ok() && !found) s = xbase::Status::NotFound("delivery note", note_.invoice);
     return s.ok() ? Rewrite(session_, head, {{"RET_ADM", T(document)}}) : s;
@@ -161,11 +161,11 @@ class AdminSave {
     const double value = note_.ReturnValue();
     console::Console& con = session_.console();
     xbase::Status s = documents::AppendRecord(
-        con, Area(session_, "PIUTKR1"),
+        con, tables_["PIUTKR1"],
         {{"KDCB", T(note_.branch)}, {"NOMOR", T(number)}, {"TANGGAL", D(today)}, {"NOTES", T(kCounterNote)},
          {"CETAK", L(true)}, {"TGINPUT", D(today)}, {"OPERATOR", T(session_.MMEMBER.nik)}});
     if (s.ok()) {
-      s = documents::AppendRecord(con, Area(session_, "PIUTKR2"),
+      s = documents::AppendRecord(con, tables_["PIUTKR2"],
                                   {{"KDCB", T(note_.branch)}, {"NOMOR", T(number)}, {"NOTA", T(note_.invoice)},
                                    {"KD_TT", T("RA")}, {"NOTES", T(kCounterNote)}, {"KREDIT", N(value)},
                                    {"URUT", T("  1")}});
@@ -177,23 +177,24 @@ class AdminSave {
   }
 
   frame::Session& session_;
+  const frame::OpenedTables& tables_;
   const AdminNote& note_;
 };
 
 // Every record the save changes: the counter, the return's header and lines, the stock of each
 // returned line, the delivery note, the receipt and the settled invoice.
-xbase::Status NameAdminReturn(documents::SaveScope& save, frame::Session& session, const AdminNote& note,
-                              const documents::CounterKind& kind) {
-  xbase::Status s = documents::NameCounter(save, Area(session, "SETUP"), kind, "");
-  save.Append(Area(session, "RTJUAL1"));
-  save.Append(Area(session, "RTJUAL2"));
-  save.Append(Area(session, "PIUTKR1"));
-  save.Append(Area(session, "PIUTKR2"));
+xbase::Status NameAdminReturn(documents::SaveScope& save, frame::Session& session, const frame::OpenedTables& tables,
+                              const AdminNote& note, const documents::CounterKind& kind) {
+  xbase::Status s = documents::NameCounter(save, tables["SETUP"], kind, "");
+  save.Append(tables["RTJUAL1"]);
+  save.Append(tables["RTJUAL2"]);
+  save.Append(tables["PIUTKR1"]);
+  save.Append(tables["PIUTKR2"]);
   for (size_t i = 0; s.ok() && i < note.lines.size(); ++i) {
     if (Returned(note.lines[i])) s = documents::NameStockMove(save, session, note.lines[i].code, note.lines[i].warehouse);
   }
   bool found = false;
-  xbase::WorkArea& head = Area(session, "SRTJLN1");
+  xbase::WorkArea& head = tables["SRTJLN1"];
   if (s.ok()) s = SeekExact(head, "SRTJLN11", "INVOICE", note.invoice, &found);
   if (s.ok() && found) save.Update(head, head.recno());
   if (s.ok()) s = receivables::NameSettlement(save, session, note.invoice, "");
@@ -225,11 +226,12 @@ frame::OpenedTables OpenAdminReturnTables(frame::Session& session) {
                             {"RTJUAL1"}, {"RTJUAL2"}, {"RTJUAL3"}, {"PIUTKR1"}, {"PIUTKR2"}, {"PPN_KEL"}});
 }
 
-bool LCGERSURATJALAN(frame::Session& session, std::string_view typed, AdminNote* note) {
+bool LCGERSURATJALAN(frame::Session& session, const frame::OpenedTables& tables, std::string_view typed,
+                     AdminNote* note) {
   const std::string number = Trimmed(typed);
-  if (number.empty() || !NoteIsFree(session, number)) return false;
+  if (number.empty() || !NoteIsFree(session, tables, number)) return false;
   bool found = false;
-  xbase::WorkArea& head = Area(session, "SRTJLN1");
+  xbase::WorkArea& head = tables["SRTJLN1"];
   if (!frame::Checked(session, SeekExact(head, "SRTJLN11", "INVOICE", number, &found)) || !found) return false;
   if (!xbase::IsBlank(head.Text("RET_ADM"))) {
     return Refuse(session, "Sudah direktur Admin no " + Trimmed(head.Text("RET_ADM")));
@@ -240,13 +242,14 @@ bool LCGERSURATJALAN(frame::Session& session, std::string_view typed, AdminNote*
     return Refuse(session, "Batas Retur Admin cuma 6 Hari");
   }
   *note = NoteOf(head);
-  return frame::Checked(session, LoadLines(session, note));
+  return frame::Checked(session, LoadLines(tables, note));
 }
 
-xbase::Status SaveAdminReturn(frame::Session& session, const AdminNote& note, std::string* number) {
+xbase::Status SaveAdminReturn(frame::Session& session, const frame::OpenedTables& tables, const AdminNote& note,
+                              std::string* number) {
   // The invoice must be there to be settled: without it nothing is written.
   bool found = false;
-  xbase::Status s = SeekExact(Area(session, "PIUTDBT"), "PIUTDBT1", "NOTA", note.invoice, &found);
+  xbase::Status s = SeekExact(tables["PIUTDBT"], "PIUTDBT1", "NOTA", note.invoice, &found);
   if (s.ok() && !found) {
     Refuse(session, "Piutang Invoice/Sj " + Trimmed(note.invoice) + " tidak ada");
     return xbase::Status::NotFound("receivable", note.invoice);
@@ -255,19 +258,19 @@ xbase::Status SaveAdminReturn(frame::Session& session, const AdminNote& note, st
   documents::CounterKind kind;
   kind.prefix = std::string(kCounterNote);
   documents::SaveScope scope(session.console());
-  s = NameAdminReturn(scope, session, note, kind);
+  s = NameAdminReturn(scope, session, tables, note, kind);
   if (s.ok()) s = scope.Lock();
   if (!s.ok()) {
     documents::NothingSaved(session, s);
     return s;
   }
   s = scope.BeginWrites();
-  AdminSave save(session, note);
+  AdminSave save(session, tables, note);
   std::string digits;
   if (s.ok()) {
     s = documents::NumberDocument(
-        session.console(), Area(session, "SETUP"), kind, "",
-        [&](const std::string& candidate, bool* taken) { return NumberTaken(session, note.branch, candidate, taken); },
+        session.console(), tables["SETUP"], kind, "",
+        [&](const std::string& candidate, bool* taken) { return NumberTaken(tables, note.branch, candidate, taken); },
         [&](const std::string& candidate) { return save.Write(candidate); }, &digits);
   }
   s = scope.CommitWrites(s);

@@ -53,14 +53,16 @@ frame::OpenedTables OpenAdminReturnTables(frame::Session& session);
 // LCGERSURATJALAN: checks delivery note `number` in the order of the screen (a settled or returned
 // invoice, a tax invoice, an unknown note, an earlier administrative return, an unprinted note, the
 // day limit) and loads it into *note. False after the refusal's message (silently for an unknown note).
-bool LCGERSURATJALAN(frame::Session& session, std::string_view number, AdminNote* note);
+bool LCGERSURATJALAN(frame::Session& session, const frame::OpenedTables& tables, std::string_view number,
+                     AdminNote* note);
 
 // The save without its question: numbers the return from SETUP "RETURADMIN" with a number free among
 // the returns ("RADM-" + number) and the branch's payment receipts, returns the goods to stock, writes
 // the return document, marks the delivery note and settles its invoice with a receipt line "RA".
 // *number receives "RADM-" + the number. Every record it changes is locked before the first write: a
 // lock given up writes nothing. A failure shows its message and returns a status saying why.
-xbase::Status SaveAdminReturn(frame::Session& session, const AdminNote& note, std::string* number);
+xbase::Status SaveAdminReturn(frame::Session& session, const frame::OpenedTables& tables, const AdminNote& note,
+                              std::string* number);
 
 }  // namespace returns
 

@@ -27,17 +27,19 @@ using documents::T;
 
 namespace {
 
+// The request files, opened from the exchange folder beside the realisation's tables.
 xbase::WorkArea& Area(frame::Session& session, std::string_view alias) { return *session.tables().Area(alias); }
 
 // GETASALSURATJALAN: the INCLUDE flag of a delivery note, false when it is not there.
-bool NoteIncludes(frame::Session& session, std::string_view invoice) {
+bool NoteIncludes(const frame::OpenedTables& tables, std::string_view invoice) {
   bool found = false;
-  xbase::WorkArea& note = Area(session, "SRTJLN1");
+  xbase::WorkArea& note = tables["SRTJLN1"];
   return SeekExact(note, "SRTJLN11", "INVOICE", invoice, &found).ok() && found && note.Logical("INCLUDE");
 }
 
-xbase::Status WriteHeader(frame::Session& session, const Draft& draft, const Approval& approval) {
-  xbase::WorkArea& head = Area(session, "RTJUAL1");
+xbase::Status WriteHeader(frame::Session& session, const frame::OpenedTables& tables, const Draft& draft,
+                          const Approval& approval) {
+  xbase::WorkArea& head = tables["RTJUAL1"];
   bool found = false;
   xbase::Status s = SeekExact(head, "RTJUAL11", "NOMOR", draft.number, &found);
   if (s.ok() && !found) {
@@ -46,7 +48,7 @@ xbase::Status WriteHeader(frame::Session& session, const Draft& draft, const App
                                  {"OPERATOR", T(session.MMEMBER.nik)}});
   }
   if (!s.ok()) return s;
-  const bool include = !draft.lines.empty() && NoteIncludes(session, draft.lines.front().invoice);
+  const bool include = !draft.lines.empty() && NoteIncludes(tables, draft.lines.front().invoice);
   return Rewrite(session, head,
                  {{"TANGGAL", D(approval.date)}, {"RELASI", T(draft.customer)}, {"TIPE", T(draft.type)},
                   {"SALES", T(draft.salesman)}, {"KDCB", T(draft.branch)}, {"KTR1", T(draft.reason1)},
@@ -56,8 +58,9 @@ xbase::Status WriteHeader(frame::Session& session, const Draft& draft, const App
 
 // The document's lines rewritten in place from the draft's; every stored row's stock is taken back
 // before the new quantities go in, so a rewrite counts the goods once.
-xbase::Status WriteLines(frame::Session& session, const Draft& draft, const Approval& approval) {
-  xbase::WorkArea& lines = Area(session, "RTJUAL2");
+xbase::Status WriteLines(frame::Session& session, const frame::OpenedTables& tables, const Draft& draft,
+                         const Approval& approval) {
+  xbase::WorkArea& lines = tables["RTJUAL2"];
   std::vector<uint32_t> stored;
   xbase::Status s = lines.SetOrder("RTJUAL21");
   if (s.ok()) s = documents::StoredRows(session.tables(), lines, lines.PadToField("NOMOR", draft.number), &stored);
@@ -87,22 +90,22 @@ xbase::Status WriteLines(frame::Session& session, const Draft& draft, const Appr
 // Every record the realisation changes, named before its locks: the document's header (or an
 // append) and stored lines (and an append), the stock each stored line and each new line moves, the
 // instrument (or an append) and the draft's header.
-xbase::Status NameRealisation(documents::SaveScope& save, frame::Session& session, const Draft& draft,
-                              const Approval& approval) {
+xbase::Status NameRealisation(documents::SaveScope& save, frame::Session& session, const frame::OpenedTables& tables,
+                              const Draft& draft, const Approval& approval) {
   const auto name_row = [&](std::string_view alias, std::string_view order, std::string_view field) {
-    xbase::WorkArea& area = Area(session, alias);
+    xbase::WorkArea& area = tables[alias];
     bool found = false;
     const xbase::Status s = SeekExact(area, order, field, draft.number, &found);
     if (s.ok() && found) save.Update(area, area.recno());
     return s;
   };
-  save.Append(Area(session, "RTJUAL1"));
-  save.Append(Area(session, "RTJUAL2"));
-  save.Append(Area(session, "GIRODBT"));
+  save.Append(tables["RTJUAL1"]);
+  save.Append(tables["RTJUAL2"]);
+  save.Append(tables["GIRODBT"]);
   xbase::Status s = name_row("RTJUAL1", "RTJUAL11", "NOMOR");
   if (s.ok()) s = name_row("GIRODBT", "GIRODBT1", "NOMOR");
   if (s.ok()) s = name_row("DRAFTR1", "DRAFTR11", "NOMOR");
-  xbase::WorkArea& lines = Area(session, "RTJUAL2");
+  xbase::WorkArea& lines = tables["RTJUAL2"];
   std::vector<uint32_t> stored;
   if (s.ok()) s = lines.SetOrder("RTJUAL21");
   if (s.ok()) s = documents::StoredRows(session.tables(), lines, lines.PadToField("NOMOR", draft.number), &stored);
@@ -120,10 +123,10 @@ xbase::Status NameRealisation(documents::SaveScope& save, frame::Session& sessio
 
 // Checked before the locks and again under them: the draft is there and not realised, its number
 // not held by another kind of instrument. A refusal carries its message; *realised tells that one.
-xbase::Status StillRealisable(frame::Session& session, const std::string& number, bool* realised) {
+xbase::Status StillRealisable(const frame::OpenedTables& tables, const std::string& number, bool* realised) {
   *realised = false;
   const std::string shown(xbase::AllTrim(number));
-  xbase::WorkArea& head = Area(session, "DRAFTR1");
+  xbase::WorkArea& head = tables["DRAFTR1"];
   bool found = false;
   xbase::Status s = SeekExact(head, "DRAFTR11", "NOMOR", number, &found);
   if (!s.ok()) return s;
@@ -132,7 +135,7 @@ xbase::Status StillRealisable(frame::Session& session, const std::string& number
     *realised = true;
     return xbase::Status::InvalidArgument("Nomor " + shown + " sudah direalisasi");
   }
-  xbase::WorkArea& instruments = Area(session, "GIRODBT");
+  xbase::WorkArea& instruments = tables["GIRODBT"];
   if (s = SeekExact(instruments, "GIRODBT1", "NOMOR", number, &found); !s.ok()) return s;
   if (found && !instruments.Text("KET").starts_with("RT")) {
     return xbase::Status::InvalidArgument("Nomor " + shown + kTakenByInstrument);
@@ -147,31 +150,32 @@ frame::OpenedTables OpenRealisationTables(frame::Session& session) {
                                      "DRAFTR1", "DRAFTR2", "RTJUAL1", "RTJUAL2", "GIRODBT"});
 }
 
-xbase::Status REALISASIRETURJUAL(frame::Session& session, const Approval& approval, Outcome* outcome) {
+xbase::Status REALISASIRETURJUAL(frame::Session& session, const frame::OpenedTables& tables, const Approval& approval,
+                                 Outcome* outcome) {
   *outcome = Outcome::kRefused;
   Draft draft;
   bool found = false;
   xbase::Status s = LoadDraft(session, approval.number, &draft, &found);
   if (!s.ok()) return s;
   bool realised = false;
-  xbase::Status refusal = StillRealisable(session, approval.number, &realised);
-  if (refusal.ok() && !IsReturnCode(session, Area(session, "MASTJNS"), approval.reason2)) return s;
+  xbase::Status refusal = StillRealisable(tables, approval.number, &realised);
+  if (refusal.ok() && !IsReturnCode(session, tables["MASTJNS"], approval.reason2)) return s;
   documents::SaveScope save(session.console());
-  if (refusal.ok()) refusal = NameRealisation(save, session, draft, approval);
+  if (refusal.ok()) refusal = NameRealisation(save, session, tables, draft, approval);
   if (refusal.ok()) refusal = save.Lock();
-  if (refusal.ok()) refusal = StillRealisable(session, draft.number, &realised);
+  if (refusal.ok()) refusal = StillRealisable(tables, draft.number, &realised);
   if (!refusal.ok()) {
     if (realised) *outcome = Outcome::kAlreadyRealised;
     documents::NothingSaved(session, refusal);
     return s;
   }
-  xbase::WorkArea& head = Area(session, "DRAFTR1");
+  xbase::WorkArea& head = tables["DRAFTR1"];
   const double value = head.Number("NILAI");
   s = save.BeginWrites();
-  if (s.ok()) s = WriteHeader(session, draft, approval);
-  if (s.ok()) s = WriteLines(session, draft, approval);
+  if (s.ok()) s = WriteHeader(session, tables, draft, approval);
+  if (s.ok()) s = WriteLines(session, tables, draft, approval);
   if (s.ok()) {
-    s = RegisterReturnInstrument(session, Area(session, "GIRODBT"),
+    s = RegisterReturnInstrument(session, tables["GIRODBT"],
                                  {draft.number, draft.branch, approval.reason2, draft.customer, approval.date,
                                   draft.reason1, value, draft.code_id});
   }

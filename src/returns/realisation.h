@@ -31,7 +31,8 @@ enum class Outcome { kRealised, kAlreadyRealised, kRefused };
 // draft is missing, the second reason is not a return code, or the number is held by another kind
 // of instrument. A draft already realised is left as it is, so the same approval realised again
 // changes nothing. The request's rows stay in the request files; the caller removes them.
-xbase::Status REALISASIRETURJUAL(frame::Session& session, const Approval& approval, Outcome* outcome);
+xbase::Status REALISASIRETURJUAL(frame::Session& session, const frame::OpenedTables& tables, const Approval& approval,
+                                 Outcome* outcome);
 
 // Deletes the request `number` from the open request files, lines and header all or nothing; a lock
 // given up is told, deletes nothing and leaves *removed false.

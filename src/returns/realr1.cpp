@@ -39,7 +39,7 @@ void ShowLines(console::Console& con, const Draft& request) {
 }
 
 // Realises one approved request, shown first; false when the user stopped.
-bool RealiseOne(frame::Session& session, uint32_t record, xbase::Status* status) {
+bool RealiseOne(frame::Session& session, const frame::OpenedTables& tables, uint32_t record, xbase::Status* status) {
   console::Console& con = session.console();
   xbase::WorkArea& head = *session.tables().Area(kRequestHeaders);
   Draft request;
@@ -54,7 +54,7 @@ bool RealiseOne(frame::Session& session, uint32_t record, xbase::Status* status)
   if (!Confirmed(session, "Yakin data retur akan direalisasi (Y/T)")) return true;
   const Approval approval{request.number, head.DateOf("TANGGAL"), head.Text("ALASAN2"), warehouse};
   Outcome outcome = Outcome::kRefused;
-  *status = REALISASIRETURJUAL(session, approval, &outcome);
+  *status = REALISASIRETURJUAL(session, tables, approval, &outcome);
   // A refused request stays for another run; so does one whose removal was given up (realised
   // again, it is only removed), and the run stops there.
   bool removed = false;
@@ -65,7 +65,8 @@ bool RealiseOne(frame::Session& session, uint32_t record, xbase::Status* status)
 }  // namespace
 
 xbase::Status REALR1(frame::Session& session, const Arguments&) {
-  if (!OpenRealisationTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenRealisationTables(session);
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   const std::string folder(xbase::AllTrim(StoredExchangeFolder(session)));
@@ -75,7 +76,7 @@ xbase::Status REALR1(frame::Session& session, const Arguments&) {
     std::vector<uint32_t> approved;
     s = RequestsMarked(session, kApprovalMarker, &approved);
     for (size_t i = 0; s.ok() && i < approved.size(); ++i) {
-      if (!RealiseOne(session, approved[i], &s)) break;
+      if (!RealiseOne(session, tables, approved[i], &s)) break;
     }
     CloseRequestFiles(session);
   }

@@ -111,7 +111,7 @@ void ShowLines(frame::Session& session, const frame::OpenedTables& tables, const
     if (pressed == key::kEsc) return true;
     if (pressed != key::kF10) return false;
     std::string number;
-    if (!SaveAdminReturn(session, note, &number).ok()) return false;  // told by the save
+    if (!SaveAdminReturn(session, tables, note, &number).ok()) return false;  // told by the save
     console::PESAN(con, "Nomor retur ini adalah : " + number);
     return true;
   };
@@ -135,7 +135,7 @@ xbase::Status RTADMIN(frame::Session& session, const std::vector<xbase::Value>&)
       pick.alias = "SRTJLN1";
       if (!frame::Checked(session, frame::PickCode(session, pick, &number))) return false;
       number = xbase::PadR(number, 20);
-      return xbase::IsBlank(number) || LCGERSURATJALAN(session, number, &note);
+      return xbase::IsBlank(number) || LCGERSURATJALAN(session, tables, number, &note);
     };
     if (form.Read(con).escaped || xbase::IsBlank(number)) break;
     ShowNote(con, note);

@@ -20,16 +20,20 @@ class AdminReturnTest : public ReturnsTest {
     AddSetting("RETURADMIN", "0000000000");
     // 100 pieces at 1000 less 10 and 5 percent: 85,500.
     AddNote("SJ1", kDay - 6, true, 100, 1000, 10, 5, 85500);
+    tables = OpenAdminReturnTables(rig.session);
+    EXPECT_TRUE(tables);
   }
 
   // Accepts and saves the note; the number saved.
   std::string Return(const std::string& invoice) {
     AdminNote note;
-    EXPECT_TRUE(LCGERSURATJALAN(rig.session, invoice, &note)) << Message();
+    EXPECT_TRUE(LCGERSURATJALAN(rig.session, tables, invoice, &note)) << Message();
     std::string number;
-    EXPECT_TRUE(SaveAdminReturn(rig.session, note, &number).ok()) << Message();
+    EXPECT_TRUE(SaveAdminReturn(rig.session, tables, note, &number).ok()) << Message();
     return number;
   }
+
+  frame::OpenedTables tables;
 };
 
 TEST_F(AdminReturnTest, ReturnsTheGoodsWritesTheDocumentAndSettlesTheInvoice) {
@@ -58,17 +62,17 @@ TEST_F(AdminReturnTest, TheDayLimitAnUnprintedNoteAndASecondReturnAreRefused) {
   AddNote("SJ7", kDay - 7, true, 10, 1000, 0, 0, 10000);
   AddNote("SJ8", kDay, false, 10, 1000, 0, 0, 10000);
   AdminNote note;
-  EXPECT_FALSE(LCGERSURATJALAN(rig.session, "SJ7", &note));
+  EXPECT_FALSE(LCGERSURATJALAN(rig.session, tables, "SJ7", &note));
   EXPECT_EQ(Message(), "Batas Retur Admin cuma 6 Hari");
-  EXPECT_FALSE(LCGERSURATJALAN(rig.session, "SJ8", &note));
+  EXPECT_FALSE(LCGERSURATJALAN(rig.session, tables, "SJ8", &note));
   EXPECT_EQ(Message(), "Invoice/Sj SJ8, belum cetak, diralat saja");
   Return("SJ1");
-  EXPECT_FALSE(LCGERSURATJALAN(rig.session, "SJ1", &note));
+  EXPECT_FALSE(LCGERSURATJALAN(rig.session, tables, "SJ1", &note));
   EXPECT_EQ(Message(), "Invoice/Sj : SJ1, sudah dibayar/diretur, dg Nomor : JKT0010000000001");
   // A note returned whose receipt line is gone is still refused by its mark.
   xbase::WorkArea& lines = Open(rig.session, "PIUTKR2");
   ASSERT_TRUE(lines.GoTo(1).ok() && lines.Lock().ok() && lines.Delete().ok() && lines.Unlock().ok());
-  EXPECT_FALSE(LCGERSURATJALAN(rig.session, "SJ1", &note));
+  EXPECT_FALSE(LCGERSURATJALAN(rig.session, tables, "SJ1", &note));
   EXPECT_EQ(Message(), "Sudah direktur Admin no RADM-0000000001");
   EXPECT_DOUBLE_EQ(Stock(), 150);
 }
@@ -84,11 +88,11 @@ TEST_F(AdminReturnTest, TheNumberIsFreeAmongReturnsAndReceipts) {
 
 TEST_F(AdminReturnTest, NothingIsWrittenWithoutTheCounterOrTheReceivable) {
   AdminNote note;
-  ASSERT_TRUE(LCGERSURATJALAN(rig.session, "SJ1", &note));
+  ASSERT_TRUE(LCGERSURATJALAN(rig.session, tables, "SJ1", &note));
   xbase::WorkArea& invoices = Open(rig.session, "PIUTDBT");
   ASSERT_TRUE(invoices.GoTo(1).ok() && invoices.Lock().ok() && invoices.Delete().ok() && invoices.Unlock().ok());
   std::string number;
-  EXPECT_FALSE(SaveAdminReturn(rig.session, note, &number).ok());
+  EXPECT_FALSE(SaveAdminReturn(rig.session, tables, note, &number).ok());
   EXPECT_EQ(Message(), "Piutang Invoice/Sj SJ1 tidak ada");
   ASSERT_TRUE(invoices.GoTo(1).ok() && invoices.Lock().ok() && invoices.Recall().ok() && invoices.Unlock().ok());
   xbase::WorkArea& setup = Open(rig.session, "SETUP");
@@ -98,7 +102,7 @@ TEST_F(AdminReturnTest, NothingIsWrittenWithoutTheCounterOrTheReceivable) {
       ASSERT_TRUE(setup.Lock().ok() && setup.Delete().ok() && setup.Unlock().ok());
     }
   }
-  EXPECT_FALSE(SaveAdminReturn(rig.session, note, &number).ok());
+  EXPECT_FALSE(SaveAdminReturn(rig.session, tables, note, &number).ok());
   EXPECT_TRUE(support::Shown(rig.term, "Setup RETURADMIN belum dibuat, hub. admin"));
   EXPECT_TRUE(LiveRows("RTJUAL1").empty());
   EXPECT_TRUE(LiveRows("PIUTKR2").empty());
@@ -110,13 +114,14 @@ TEST_F(AdminReturnTest, EscAtTheGoodsLockWritesNothingAndTheSameSaveLaterWritesA
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   support::SettleSmallFolder(folder.path());
   for (const std::string& table : ReturnTables()) Open(rig.session, table);
+  tables = OpenAdminReturnTables(rig.session);
   AdminNote note;
-  ASSERT_TRUE(LCGERSURATJALAN(rig.session, "SJ1", &note));
+  ASSERT_TRUE(LCGERSURATJALAN(rig.session, tables, "SJ1", &note));
   support::OtherWorkstation other(folder.path());
   other.HoldKey("MASTBRJ", "BRG01");
   rig.term.AddKeys({console::key::kEsc, ' ', ' '});
   std::string number;
-  EXPECT_FALSE(SaveAdminReturn(rig.session, note, &number).ok());
+  EXPECT_FALSE(SaveAdminReturn(rig.session, tables, note, &number).ok());
   EXPECT_TRUE(support::Shown(rig.term, "Mencoba mengunci record 1 file MASTBRJ.Dbf, tekan [Esc]=batal...."));
   EXPECT_EQ(Message(), "Tidak ada yang tersimpan");
   EXPECT_EQ(rig.term.keys_left(), 0u);

@@ -83,7 +83,7 @@ class ReturnFlowTest : public ReturnsTest {
       EXPECT_TRUE(head.GoTo(record).ok());
       const Approval approval{head.Text("NOMOR"), head.DateOf("TANGGAL"), head.Text("ALASAN2"), "GDG01"};
       Outcome outcome = Outcome::kRefused;
-      EXPECT_TRUE(REALISASIRETURJUAL(rig.session, approval, &outcome).ok());
+      EXPECT_TRUE(REALISASIRETURJUAL(rig.session, OpenRealisationTables(rig.session), approval, &outcome).ok());
       if (outcome != Outcome::kRefused) {
         bool removed = false;
         EXPECT_TRUE(RemoveRequest(rig.session, approval.number, &removed).ok());
@@ -200,7 +200,7 @@ TEST_F(ReturnFlowTest, EscWhileSendingOrRemovingARequestWritesNothing) {
     rig.term.AddKeys({console::key::kEsc, ' ', ' '});
     Outcome outcome = Outcome::kRefused;
     const Approval approval{"RT-01", kDay + 1, "R1", "GDG01"};
-    ASSERT_TRUE(REALISASIRETURJUAL(rig.session, approval, &outcome).ok());
+    ASSERT_TRUE(REALISASIRETURJUAL(rig.session, OpenRealisationTables(rig.session), approval, &outcome).ok());
     EXPECT_EQ(outcome, Outcome::kRealised);
     bool removed = true;
     ASSERT_TRUE(RemoveRequest(rig.session, "RT-01", &removed).ok());

@@ -330,7 +330,9 @@ bool WriteNoteRevision(frame::Session& session) {
 bool WriteReturnRealisation(frame::Session& session) {
   returns::Outcome outcome = returns::Outcome::kRefused;
   const returns::Approval approval{"RTD-0001", kToday, "R1", site::kDemoWarehouse};
-  return returns::REALISASIRETURJUAL(session, approval, &outcome).ok() && outcome == returns::Outcome::kRealised;
+  const frame::OpenedTables tables = returns::OpenRealisationTables(session);  // as opened
+  return tables && returns::REALISASIRETURJUAL(session, tables, approval, &outcome).ok() &&
+         outcome == returns::Outcome::kRealised;
 }
 
 // The set another branch sent, as the demonstration folder holds it under its transfer folder.
