@@ -22,8 +22,8 @@ constexpr int kAuditHeadRow = 3;
 constexpr int kFirstLine = 5;
 constexpr int kLastColumn = 27;
 
-bool OpenAuditTables(frame::Session& session) {
-  return OpenTables(session, {{"MASTCUS"}, {"MASTBRJ"}, {"SETUP"}}) && OpenDocumentTables(session);
+frame::OpenedTables OpenAuditTables(frame::Session& session) {
+  return OpenTables(session, Joined({{{"MASTCUS"}, {"MASTBRJ"}, {"SETUP"}}, DocumentTableUses()}));
 }
 
 // The list price and minimum nett price fields of a price level.
@@ -71,15 +71,16 @@ bool ADASALAH(std::string_view code, double list_price, double price, double net
 }
 
 bool PriceAudit(frame::Session& session, const std::string& customer, xbase::Date from, xbase::Date to, std::string* path) {
-  if (!OpenAuditTables(session)) return false;
+  const frame::OpenedTables tables = OpenAuditTables(session);
+  if (!tables) return false;
   frame::SpreadsheetExport book(session, "AUDIT HARGA JUAL");
   platform::Worksheet& sheet = book.ActiveSheet();
   Titles(sheet, {"HASIL AUDIT HARGA : " + std::string(xbase::AllTrim(customer)),
                  "PERIODE " + xbase::Dtoc(from) + " s/d " + xbase::Dtoc(to)},
          12);
   Heads(sheet);
-  xbase::WorkArea& customers = Area(session, "MASTCUS");
-  xbase::WorkArea& items = Area(session, "MASTBRJ");
+  xbase::WorkArea& customers = tables["MASTCUS"];
+  xbase::WorkArea& items = tables["MASTBRJ"];
   int line = kFirstLine;
   xbase::Status failed;
   DocumentFilter filter;
@@ -88,7 +89,7 @@ bool PriceAudit(frame::Session& session, const std::string& customer, xbase::Dat
   filter.customer = customer;
   filter.without_admin_return = true;
   filter.returns = false;
-  const bool read = ForEachDocument(session, filter, [&](const SaleDocument& note, const std::vector<SaleLine>& lines) {
+  const bool read = ForEachDocument(session, tables, filter, [&](const SaleDocument& note, const std::vector<SaleLine>& lines) {
     // The price level, list prices and discount ceilings judge every line: after a read that failed
     // nothing more is judged, and the sheet is not written.
     if (!failed.ok()) return;
@@ -150,7 +151,8 @@ bool PriceAudit(frame::Session& session, const std::string& customer, xbase::Dat
 }
 
 xbase::Status AUDITHRG(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenAuditTables(session)) return xbase::Status();
+  const frame::OpenedTables tables = OpenAuditTables(session);
+  if (!tables) return xbase::Status();
   console::ScreenKeeper keep(session.console());
   std::string customer = Blank(10);
   xbase::Date from = session.Today(), to = session.Today();

@@ -25,16 +25,17 @@ struct Cartons {
   std::array<double, 12> sold{}, returned{};
 };
 
-bool OpenCoverageTables(frame::Session& session) {
-  return OpenTables(session, {{"MASTSLS"}, {"DTSALES", {}, false, "DTSALES2"}, {"SETUP"}, {"TARIFPA"}, {"MASTBRJ"}}) &&
-         OpenDocumentTables(session);
+frame::OpenedTables OpenCoverageTables(frame::Session& session) {
+  return OpenTables(session, Joined({{{"MASTSLS"}, {"DTSALES", {}, false, "DTSALES2"}, {"SETUP"}, {"TARIFPA"}, {"MASTBRJ"}},
+                                     DocumentTableUses()}));
 }
 
 }  // namespace
 
 bool MonthlyCoverage(frame::Session& session, const CoverageParams& params, std::string* path) {
-  if (!OpenCoverageTables(session)) return false;
-  SalesmanChains chains(session, kCutoff, params.merge);
+  const frame::OpenedTables tables = OpenCoverageTables(session);
+  if (!tables) return false;
+  SalesmanChains chains(tables, kCutoff, params.merge);
   CoverageTally tally;
   std::map<std::string, Cartons> cartons;
   DocumentFilter filter;
@@ -42,7 +43,7 @@ bool MonthlyCoverage(frame::Session& session, const CoverageParams& params, std:
   filter.to = text::AKHIRTAHUN(params.year);
   filter.customer = params.customer;
   filter.without_admin_return = true;
-  const bool read = ForEachDocument(session, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+  const bool read = ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
     const std::vector<std::string>& codes = chains.Resolve(document.salesman, document.date);
     const size_t month = static_cast<size_t>(document.date.month() - 1);
     tally.Add(codes, document.date.month(), document, lines);
@@ -74,7 +75,7 @@ bool MonthlyCoverage(frame::Session& session, const CoverageParams& params, std:
       const int column = kFirstMonthColumn + kMonthWidth * static_cast<int>(month);
       sheet.SetNumber(row, column, own.sold[month]);
       sheet.SetNumber(row, column + 1, own.returned[month]);
-      CoverageCells(sheet, row, column + 2, tally.Count(session, *entry, static_cast<int>(month) + 1, params.year));
+      CoverageCells(sheet, row, column + 2, tally.Count(session, tables, *entry, static_cast<int>(month) + 1, params.year));
     }
     ++row;
   }
@@ -94,7 +95,8 @@ bool MonthlyCoverage(frame::Session& session, const CoverageParams& params, std:
 }
 
 xbase::Status BLPPPA(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenCoverageTables(session)) return xbase::Status();
+  const frame::OpenedTables tables = OpenCoverageTables(session);
+  if (!tables) return xbase::Status();
   console::ScreenKeeper keep(session.console());
   CoverageParams params;
   params.customer = Blank(10);

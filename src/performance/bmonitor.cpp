@@ -35,11 +35,10 @@ struct Manager {
   std::map<std::string, Sold> by_item;
 };
 
-bool OpenVisitTables(frame::Session& session) {
-  return OpenTables(
-             session,
-             {{"BMONITOR"}, {"DATABM"}, {"PATRON"}, {"PATRON2", {}, false, "PATRON22"}, {"KONVERT"}, {"MASTBRJ"}}) &&
-         OpenDocumentTables(session);
+frame::OpenedTables OpenVisitTables(frame::Session& session) {
+  return OpenTables(session, Joined({{{"BMONITOR"}, {"DATABM"}, {"PATRON"}, {"PATRON2", {}, false, "PATRON22"},
+                                      {"KONVERT"}, {"MASTBRJ"}},
+                                     DocumentTableUses()}));
 }
 
 // The figures and a TOTAL row of a block; `salesman` shows the salesman column.
@@ -87,9 +86,10 @@ void SoldBlock(platform::Worksheet& sheet, int column, const std::string& title,
 }  // namespace
 
 bool JoinVisits(frame::Session& session, const JoinVisitParams& params, std::string* path) {
-  if (!OpenVisitTables(session)) return false;
-  xbase::WorkArea& visits = Area(session, "BMONITOR");
-  xbase::WorkArea& managers = Area(session, "DATABM");
+  const frame::OpenedTables tables = OpenVisitTables(session);
+  if (!tables) return false;
+  xbase::WorkArea& visits = tables["BMONITOR"];
+  xbase::WorkArea& managers = tables["DATABM"];
   std::map<std::string, Manager> sold;
   DocumentFilter filter;
   filter.from = params.from;
@@ -97,7 +97,7 @@ bool JoinVisits(frame::Session& session, const JoinVisitParams& params, std::str
   filter.customer = params.customer;
   filter.without_admin_return = true;
   filter.returns = false;
-  const bool read = ForEachDocument(session, filter, [&](const SaleDocument& note, const std::vector<SaleLine>& lines) {
+  const bool read = ForEachDocument(session, tables, filter, [&](const SaleDocument& note, const std::vector<SaleLine>& lines) {
     if (!visits.Seek(visits.PadToField("INVOICE", xbase::RTrim(note.number))).ok() || !visits.found()) return;
     const std::string manager(xbase::AllTrim(visits.Text("KODEBM")));
     std::string own;
@@ -153,7 +153,8 @@ bool JoinVisits(frame::Session& session, const JoinVisitParams& params, std::str
 }
 
 xbase::Status BMONITOR(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenVisitTables(session)) return xbase::Status();
+  const frame::OpenedTables tables = OpenVisitTables(session);
+  if (!tables) return xbase::Status();
   console::ScreenKeeper keep(session.console());
   JoinVisitParams params;
   params.from = params.to = session.Today();

@@ -11,8 +11,7 @@ namespace performance {
 namespace {
 
 // True when the item's first eight characters are a TARIFPA row: its PA minimum is the "KK3" one.
-bool ListedItem(frame::Session& session, const std::string& item) {
-  xbase::WorkArea& listed = Area(session, "TARIFPA");
+bool ListedItem(xbase::WorkArea& listed, const std::string& item) {
   return listed.Seek(xbase::Left(item, 8)).ok() && listed.found();
 }
 
@@ -45,7 +44,8 @@ void CoverageTally::Add(const std::vector<std::string>& codes, int period, const
   }
 }
 
-Coverage CoverageTally::Count(frame::Session& session, const SalesmanEntry& entry, int period, int year) const {
+Coverage CoverageTally::Count(frame::Session& session, const frame::OpenedTables& tables, const SalesmanEntry& entry,
+                              int period, int year) const {
   Coverage coverage;
   const Key key{entry.code, period};
   if (const auto bought = customers_.find(key); bought != customers_.end()) {
@@ -60,7 +60,7 @@ Coverage CoverageTally::Count(frame::Session& session, const SalesmanEntry& entr
     const double listed_minimum = SetupNumber(session, KpiKey("KK3", year, entry.title));
     for (const auto& [item, value] : sold->second) {
       ++coverage.pa_all;
-      if (value >= (ListedItem(session, item) ? listed_minimum : minimum)) ++coverage.pa_reached;
+      if (value >= (ListedItem(tables["TARIFPA"], item) ? listed_minimum : minimum)) ++coverage.pa_reached;
     }
   }
   return coverage;

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "performance/sale_documents.h"
 #include "platform/workbook.h"
@@ -27,8 +28,9 @@ class CoverageTally {
   void Add(const std::vector<std::string>& codes, int period, const SaleDocument& document,
            const std::vector<SaleLine>& lines);
   // The coverage of `entry` in `period` (0 the whole time) against the minimums of KPI year `year`
-  // (SETUP and TARIFPA open).
-  Coverage Count(frame::Session& session, const SalesmanEntry& entry, int period, int year) const;
+  // (TARIFPA among `tables`).
+  Coverage Count(frame::Session& session, const frame::OpenedTables& tables, const SalesmanEntry& entry, int period,
+                 int year) const;
 
  private:
   using Key = std::pair<std::string, int>;  // salesman code, period

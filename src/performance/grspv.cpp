@@ -24,9 +24,9 @@ frame::OpenedTables OpenGroupTables(frame::Session& session) {
 
 console::ValueRow BlankRow() { return {xbase::Value::Num(1), xbase::Value::Text(Blank(4)), xbase::Value::Text(Blank(20))}; }
 
-console::ValueTable LoadMembers(frame::Session& session, const std::string& supervisor) {
+console::ValueTable LoadMembers(const frame::OpenedTables& tables, const std::string& supervisor) {
   console::ValueTable rows;
-  xbase::WorkArea& members = Area(session, "SALES_MEM");
+  xbase::WorkArea& members = tables["SALES_MEM"];
   std::vector<uint32_t> records;
   if (members.SetOrder("SALES_MEM1").ok() && members.SeekAll(members.PadToField("SPVID", supervisor), &records).ok()) {
     for (uint32_t record : records) {
@@ -58,12 +58,13 @@ bool AcceptSupervisor(frame::Session& session, std::string* branch, std::string*
   return true;
 }
 
-bool AcceptMember(frame::Session& session, console::ValueTable* rows, int row, const std::string& supervisor) {
+bool AcceptMember(frame::Session& session, const frame::OpenedTables& tables, console::ValueTable* rows, int row,
+                  const std::string& supervisor) {
   console::ValueRow& cells = (*rows)[static_cast<size_t>(row - 1)];
   std::string code = cells[kCodeColumn - 1].text();
   if (xbase::IsBlank(code)) return true;
   if (!pickers::CSALES(session, &code)) return false;
-  xbase::WorkArea& salesmen = Area(session, "MASTSLS");
+  xbase::WorkArea& salesmen = tables["MASTSLS"];
   cells[kCodeColumn - 1] = xbase::Value::Text(salesmen.PadToField("SALES", xbase::AllTrim(code)));
   std::vector<std::string> codes;
   for (const console::ValueRow& each : *rows) codes.push_back(CellText(each, kCodeColumn));
@@ -82,14 +83,15 @@ bool AcceptMember(frame::Session& session, console::ValueTable* rows, int row, c
 
 std::string MemberClash(frame::Session& session, const std::vector<std::string>& codes, size_t row,
                         const std::string& supervisor) {
-  if (!OpenGroupTables(session)) return "SALES_MEM tidak bisa dibuka";
+  const frame::OpenedTables tables = OpenGroupTables(session);
+  if (!tables) return "SALES_MEM tidak bisa dibuka";
   const std::string& code = codes[row];
   for (size_t other = 0; other < codes.size(); ++other) {
     if (other != row && codes[other] == code) {
       return "kode " + code + " ini telah diisikan pada urutan ke " + std::to_string(other + 1);
     }
   }
-  xbase::WorkArea& members = Area(session, "SALES_MEM");
+  xbase::WorkArea& members = tables["SALES_MEM"];
   std::string group;
   if (members.SetOrder("SALES_MEM2").ok() && members.Seek(members.PadToField("KODE", code)).ok() && members.found()) {
     group = std::string(xbase::AllTrim(members.Text("SPVID")));
@@ -101,8 +103,9 @@ std::string MemberClash(frame::Session& session, const std::vector<std::string>&
 
 xbase::Status SaveSupervisorGroup(frame::Session& session, const std::string& branch, const std::string& code,
                                   const std::string& name, const std::vector<GroupMember>& members) {
-  if (!OpenGroupTables(session)) return ListNotSaved(session, xbase::Status::IOError("SALES_MEM", "tidak bisa dibuka"));
-  xbase::WorkArea& area = Area(session, "SALES_MEM");
+  const frame::OpenedTables tables = OpenGroupTables(session);
+  if (!tables) return ListNotSaved(session, xbase::Status::IOError("SALES_MEM", "tidak bisa dibuka"));
+  xbase::WorkArea& area = tables["SALES_MEM"];
   const std::string spvid = area.PadToField("SPVID", xbase::AllTrim(code));
   const xbase::Status status = area.SetOrder("SALES_MEM1");
   if (!status.ok()) return ListNotSaved(session, status);
@@ -112,7 +115,7 @@ xbase::Status SaveSupervisorGroup(frame::Session& session, const std::string& br
     list.rows.push_back({{"SPVID", xbase::Value::Text(spvid)}, {"KODE", xbase::Value::Text(member.code)},
                          {"NAMA", xbase::Value::Text(member.name)}});
   }
-  xbase::WorkArea& supervisors = Area(session, "SPV_SALES");
+  xbase::WorkArea& supervisors = tables["SPV_SALES"];
   const std::string cabang = supervisors.PadToField("CABANG", xbase::AllTrim(branch));
   const ListHeader header{&supervisors, cabang + spvid, !list.rows.empty(),
                           {{"CABANG", xbase::Value::Text(cabang)}, {"KODE", xbase::Value::Text(spvid)}},
@@ -121,7 +124,8 @@ xbase::Status SaveSupervisorGroup(frame::Session& session, const std::string& br
 }
 
 xbase::Status GRSPV(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenGroupTables(session)) return xbase::Status();
+  const frame::OpenedTables tables = OpenGroupTables(session);
+  if (!tables) return xbase::Status();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   std::string branch = Blank(6), code = Blank(4), name = Blank(20);
@@ -131,14 +135,14 @@ xbase::Status GRSPV(frame::Session& session, const std::vector<xbase::Value>&) {
     form.Field(1, &code, "@!").valid = [&] { return AcceptSupervisor(session, &branch, &code, &name); };
     form.Field(2, &name, "@!");
     if (!form.Read() || xbase::IsBlank(code)) break;
-    console::ValueTable rows = LoadMembers(session, code);
+    console::ValueTable rows = LoadMembers(tables, code);
     GridLayout layout;
     layout.heads = {"No.", "Sales", "Nama"};
     layout.pictures = {"99", "@!", ""};
     layout.window = {13, 18, 21, 62};
     layout.editable = {kCodeColumn};
     layout.blank_row = BlankRow;
-    layout.accept = [&](int row, int) { return AcceptMember(session, &rows, row, code); };
+    layout.accept = [&](int row, int) { return AcceptMember(session, tables, &rows, row, code); };
     if (!EditGrid(session, &rows, layout)) continue;
     std::vector<GroupMember> members;
     for (const console::ValueRow& row : rows) members.push_back({row[kCodeColumn - 1].text(), row[kNameColumn - 1].text()});

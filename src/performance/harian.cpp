@@ -38,8 +38,8 @@ struct SalesmanDays {
   double incentive() const { return daily_incentive + weekly_incentive; }
 };
 
-bool OpenIncentiveTables(frame::Session& session) {
-  return OpenTables(session, {{"MASTSLS"}, {"SETUP"}, {"MASTBRJ"}, {"KONVERT"}}) && OpenDocumentTables(session);
+frame::OpenedTables OpenIncentiveTables(frame::Session& session) {
+  return OpenTables(session, Joined({{{"MASTSLS"}, {"SETUP"}, {"MASTBRJ"}, {"KONVERT"}}, DocumentTableUses()}));
 }
 
 Targets ReadTargets(frame::Session& session, bool cartons) {
@@ -50,15 +50,15 @@ Targets ReadTargets(frame::Session& session, bool cartons) {
 }
 
 // The code a salesman's sales count under: his KD_LAMA when merging and it is set.
-std::pair<std::string, std::string> Salesman(frame::Session& session, const std::string& code, bool merge) {
-  xbase::WorkArea& salesmen = Area(session, "MASTSLS");
+std::pair<std::string, std::string> Salesman(xbase::WorkArea& salesmen, const std::string& code, bool merge) {
   if (!salesmen.Seek(salesmen.PadToField("SALES", xbase::RTrim(code))).ok() || !salesmen.found()) return {code, ""};
   const std::string old_code(xbase::AllTrim(salesmen.Text("KD_LAMA")));
   return {merge && !old_code.empty() ? old_code : code, std::string(xbase::RTrim(salesmen.Text("NAMA")))};
 }
 
-std::vector<std::pair<std::string, SalesmanDays>> Collect(frame::Session& session, const DailyIncentiveParams& params,
-                                                          const Targets& targets, bool* read) {
+std::vector<std::pair<std::string, SalesmanDays>> Collect(frame::Session& session, const frame::OpenedTables& tables,
+                                                          const DailyIncentiveParams& params, const Targets& targets,
+                                                          bool* read) {
   std::map<std::string, SalesmanDays> rows;
   DocumentFilter filter;
   filter.from = params.monday;
@@ -67,10 +67,10 @@ std::vector<std::pair<std::string, SalesmanDays>> Collect(frame::Session& sessio
   filter.accept = [&](const SaleDocument& document) {
     return params.excluded_types.find(document.type) == std::string::npos;
   };
-  *read = ForEachDocument(session, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+  *read = ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
     double figure = 0;
     for (const SaleLine& line : lines) figure += params.cartons ? LineCartons(session, line) : line.value / 1000;
-    const auto [code, name] = Salesman(session, std::string(xbase::AllTrim(document.salesman)), params.merge);
+    const auto [code, name] = Salesman(tables["MASTSLS"], std::string(xbase::AllTrim(document.salesman)), params.merge);
     SalesmanDays& row = rows[code];
     if (row.name.empty()) row.name = name;
     row.days[static_cast<size_t>(document.date - params.monday)] += document.sign() * figure;
@@ -178,16 +178,18 @@ bool DailyIncentive(frame::Session& session, const DailyIncentiveParams& params,
     console::Alert(session.console(), "harus dimulai dari hari Senin \"Gan\"", {"ulangi"});
     return false;
   }
-  if (!OpenIncentiveTables(session)) return false;
+  const frame::OpenedTables tables = OpenIncentiveTables(session);
+  if (!tables) return false;
   const Targets targets = ReadTargets(session, params.cartons);
   bool read = false;
-  const auto rows = Collect(session, params, targets, &read);
+  const auto rows = Collect(session, tables, params, targets, &read);
   if (!read) return false;
   return excel ? WriteBook(session, params, targets, rows, path) : WriteText(session, params, targets, rows);
 }
 
 xbase::Status HARIAN(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenIncentiveTables(session)) return xbase::Status();
+  const frame::OpenedTables tables = OpenIncentiveTables(session);
+  if (!tables) return xbase::Status();
   console::ScreenKeeper keep(session.console());
   DailyIncentiveParams params;
   params.customer = Blank(10);

@@ -71,14 +71,14 @@ struct Daily {
   }
 };
 
-bool OpenDailyTables(frame::Session& session) {
-  return OPENDATABASE(session) &&
-         OpenTables(session, {{"I_FOKUS", {}, false, "I_FOKUS1"}, {"STOKBRG", {}, false, "STOKBRG2"}}) &&
-         OpenDocumentTables(session);
+frame::OpenedTables OpenDailyTables(frame::Session& session) {
+  return OpenTables(session, Joined({ReportTableUses(),
+                                     {{"I_FOKUS", {}, false, "I_FOKUS1"}, {"STOKBRG", {}, false, "STOKBRG2"}},
+                                     DocumentTableUses()}));
 }
 
-xbase::Status LoadFocus(frame::Session& session, Daily* daily) {
-  xbase::WorkArea& lines = Area(session, "I_FOKUS");
+xbase::Status LoadFocus(frame::Session& session, const frame::OpenedTables& tables, Daily* daily) {
+  xbase::WorkArea& lines = tables["I_FOKUS"];
   std::vector<FocusRow> rows;
   xbase::Status status = lines.GoTop();
   for (; status.ok() && !lines.eof(); status = lines.Skip()) {
@@ -92,8 +92,9 @@ xbase::Status LoadFocus(frame::Session& session, Daily* daily) {
   return status;
 }
 
-xbase::Status AddTargets(frame::Session& session, const DailyReportParams& params, Daily* daily) {
-  xbase::WorkArea& targets = Area(session, "TARGET");
+xbase::Status AddTargets(frame::Session& session, const frame::OpenedTables& tables, const DailyReportParams& params,
+                         Daily* daily) {
+  xbase::WorkArea& targets = tables["TARGET"];
   xbase::Status status = targets.SetOrder("TARGET2");
   if (status.ok()) status = targets.Seek(text::TGLAWAL(params.day).Dtos(), true);
   const xbase::Date end = text::TGLAKHIR(params.day);
@@ -107,8 +108,9 @@ xbase::Status AddTargets(frame::Session& session, const DailyReportParams& param
   return status;
 }
 
-xbase::Status AddStock(frame::Session& session, const DailyReportParams& params, Daily* daily) {
-  xbase::WorkArea& stock = Area(session, "STOKBRG");
+xbase::Status AddStock(frame::Session& session, const frame::OpenedTables& tables, const DailyReportParams& params,
+                       Daily* daily) {
+  xbase::WorkArea& stock = tables["STOKBRG"];
   xbase::Status status = stock.Seek(std::string(xbase::AllTrim(params.warehouse)), true);
   for (; status.ok() && !stock.eof() && BeginsWith(stock.Text("GUDANG"), params.warehouse); status = stock.Skip()) {
     const std::string code = stock.Text("KODE");
@@ -145,11 +147,12 @@ int BlockTitle(platform::Worksheet& sheet, int row, const std::string& title) {
 }  // namespace
 
 bool DailyReport(frame::Session& session, const DailyReportParams& params, std::string* path) {
-  if (!OpenDailyTables(session)) return false;
+  const frame::OpenedTables tables = OpenDailyTables(session);
+  if (!tables) return false;
   Daily daily;
-  xbase::Status status = LoadFocus(session, &daily);
-  if (status.ok()) status = AddTargets(session, params, &daily);
-  if (status.ok()) status = AddStock(session, params, &daily);
+  xbase::Status status = LoadFocus(session, tables, &daily);
+  if (status.ok()) status = AddTargets(session, tables, params, &daily);
+  if (status.ok()) status = AddStock(session, tables, params, &daily);
   if (!frame::Checked(session, status)) return false;
   DocumentFilter filter;
   filter.from = text::TGLAWAL(params.day);
@@ -159,7 +162,7 @@ bool DailyReport(frame::Session& session, const DailyReportParams& params, std::
     const std::string_view salesman = xbase::AllTrim(document.salesman);
     return salesman.empty() || params.excluded_salesmen.find(salesman) == std::string::npos;
   };
-  const bool read = ForEachDocument(session, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+  const bool read = ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
     const bool today = document.date == params.day;
     const bool nt = today && xbase::AllTrim(document.type) == "NT";
     for (const SaleLine& line : lines) {
@@ -216,7 +219,8 @@ bool DailyReport(frame::Session& session, const DailyReportParams& params, std::
 }
 
 xbase::Status LHARIAN(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenDailyTables(session)) return xbase::Status();
+  const frame::OpenedTables tables = OpenDailyTables(session);
+  if (!tables) return xbase::Status();
   console::ScreenKeeper keep(session.console());
   DailyReportParams params;
   params.day = session.Today();

@@ -28,14 +28,14 @@ constexpr double kReducedShare = 0.35;
 constexpr int kWeekDays = 7;
 constexpr std::string_view kPicture = " 99,999,999,999";
 
-bool OpenBasisTables(frame::Session& session) {
-  return OpenTables(session, {{"MASTSLS"}, {"MASTCUS"}, {"MASTBRJ"}, {"KONVERT"}, {"SETUP"}}) &&
-         OpenDocumentTables(session) && OpenReceivableTables(session);
+frame::OpenedTables OpenBasisTables(frame::Session& session) {
+  return OpenTables(session, Joined({{{"MASTSLS"}, {"MASTCUS"}, {"MASTBRJ"}, {"KONVERT"}, {"SETUP"}},
+                                     DocumentTableUses(), ReceivableTableUses()}));
 }
 
-bool InGroup(frame::Session& session, std::string_view customer, std::string_view group) {
+bool InGroup(const frame::OpenedTables& tables, std::string_view customer, std::string_view group) {
   if (xbase::IsBlank(group)) return true;
-  xbase::WorkArea& customers = Area(session, "MASTCUS");
+  xbase::WorkArea& customers = tables["MASTCUS"];
   return customers.Seek(customers.PadToField("RELASI", xbase::RTrim(customer))).ok() && customers.found() &&
          BeginsWith(customers.Text("KELOMPOK"), group);
 }
@@ -165,10 +165,11 @@ std::string Heading(const IncentiveParams& params, bool first) {
 double IncentiveRow::Achievement() const { return frame::Ratio((*this)[kTargetTotal], (*this)[kTarget]); }
 
 bool IncentiveBasis(frame::Session& session, const IncentiveParams& params, bool cartons, std::vector<IncentiveRow>* rows) {
-  if (!OpenBasisTables(session)) return false;
+  const frame::OpenedTables tables = OpenBasisTables(session);
+  if (!tables) return false;
   rows->clear();
   std::map<std::string, size_t> index;
-  xbase::WorkArea& salesmen = Area(session, "MASTSLS");
+  xbase::WorkArea& salesmen = tables["MASTSLS"];
   xbase::Status status = salesmen.GoTop();
   for (; status.ok() && !salesmen.eof(); status = salesmen.Skip()) {
     index[std::string(xbase::AllTrim(salesmen.Text("SALES")))] = rows->size();
@@ -187,9 +188,9 @@ bool IncentiveBasis(frame::Session& session, const IncentiveParams& params, bool
   filter.printed_only = true;
   filter.accept = [&](const SaleDocument& document) {
     return !TypeExcluded(document.type, params.excluded_types) &&
-           !CustomerExcluded(document.customer, params.excluded_customers) && InGroup(session, document.customer, params.group);
+           !CustomerExcluded(document.customer, params.excluded_customers) && InGroup(tables, document.customer, params.group);
   };
-  bool read = ForEachDocument(session, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+  bool read = ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
     IncentiveRow* row = row_of(document.salesman);
     if (row == nullptr) return;
     for (const SaleLine& line : lines) {
@@ -198,7 +199,7 @@ bool IncentiveBasis(frame::Session& session, const IncentiveParams& params, bool
   });
   ReceivableFilter receivables{params.from, params.to, params.customer, params.type, params.excluded_types,
                                params.excluded_customers};
-  read = read && ForEachReceivable(session, receivables, [&](const Receivable& receivable, const std::vector<Settlement>& lines) {
+  read = read && ForEachReceivable(session, tables, receivables, [&](const Receivable& receivable, const std::vector<Settlement>& lines) {
     if (IncentiveRow* row = row_of(receivable.salesman)) AddReceivable(receivable, lines, row);
   });
   for (IncentiveRow& row : *rows) Derive(&row);
@@ -243,7 +244,8 @@ bool PrintIncentiveBasis(frame::Session& session, const IncentiveParams& params,
 }
 
 xbase::Status IncentiveScreen(frame::Session& session, bool cartons) {
-  if (!OpenBasisTables(session)) return xbase::Status();
+  const frame::OpenedTables tables = OpenBasisTables(session);
+  if (!tables) return xbase::Status();
   console::ScreenKeeper keep(session.console());
   IncentiveParams params;
   params.from = params.to = session.Today();

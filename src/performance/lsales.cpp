@@ -19,8 +19,8 @@ namespace {
 
 constexpr int kChosen = 14;
 
-bool OpenSplitTables(frame::Session& session) {
-  return OPENDATABASE(session) && OpenTables(session, {{"MASTSLS"}, {"MASTCUS"}}) && OpenDocumentTables(session);
+frame::OpenedTables OpenSplitTables(frame::Session& session) {
+  return OpenTables(session, Joined({ReportTableUses(), {{"MASTSLS"}, {"MASTCUS"}}, DocumentTableUses()}));
 }
 
 std::string Title(const SalesSplitParams& params) {
@@ -35,7 +35,8 @@ std::string Subtitle(const SalesSplitParams& params) {
 
 bool SalesByGroup(frame::Session& session, const SalesSplitParams& params, std::vector<SplitFigures>* groups,
                   std::vector<SplitFigures>* families) {
-  if (!OpenSplitTables(session)) return false;
+  const frame::OpenedTables tables = OpenSplitTables(session);
+  if (!tables) return false;
   const GroupRows group_rows = SalesGroupRows(), family_rows = FamilyRows();
   const size_t width = 2 * (2 + params.salesmen.size());
   groups->assign(group_rows.size(), SplitFigures(width, 0));
@@ -45,7 +46,7 @@ bool SalesByGroup(frame::Session& session, const SalesSplitParams& params, std::
   filter.to = params.to;
   filter.customer = params.customer;
   filter.type = params.type;
-  return ForEachDocument(session, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+  return ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
     const int chosen = ChosenColumn(params.salesmen, document.salesman);
     const size_t split = chosen < 0 ? 2 : 4 + 2 * static_cast<size_t>(chosen);
     for (const SaleLine& line : lines) {
@@ -124,7 +125,8 @@ bool SalesByGroupBook(frame::Session& session, const SalesSplitParams& params, c
 }
 
 xbase::Status LSALES(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenSplitTables(session)) return xbase::Status();
+  const frame::OpenedTables tables = OpenSplitTables(session);
+  if (!tables) return xbase::Status();
   console::ScreenKeeper keep(session.console());
   SalesSplitParams params;
   params.customer = Blank(10);

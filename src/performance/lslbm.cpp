@@ -19,8 +19,8 @@ namespace {
 constexpr int kChosen = 10;
 constexpr std::string_view kPicture = " 999,999,999";
 
-bool OpenCustomerTables(frame::Session& session) {
-  return OPENDATABASE(session) && OpenTables(session, {{"MASTSLS"}, {"MASTCUS"}}) && OpenDocumentTables(session);
+frame::OpenedTables OpenCustomerTables(frame::Session& session) {
+  return OpenTables(session, Joined({ReportTableUses(), {{"MASTSLS"}, {"MASTCUS"}}, DocumentTableUses()}));
 }
 
 // A figure and its share of the total.
@@ -31,8 +31,9 @@ std::string WithShare(double figure, double total) {
 }  // namespace
 
 bool SalesByCustomer(frame::Session& session, const SalesSplitParams& params) {
-  if (!OpenCustomerTables(session)) return false;
-  xbase::WorkArea& customers = Area(session, "MASTCUS");
+  const frame::OpenedTables tables = OpenCustomerTables(session);
+  if (!tables) return false;
+  xbase::WorkArea& customers = tables["MASTCUS"];
   const auto customer_row = [&](std::string_view code) {
     return customers.Seek(customers.PadToField("RELASI", xbase::RTrim(code))).ok() && customers.found();
   };
@@ -45,7 +46,7 @@ bool SalesByCustomer(frame::Session& session, const SalesSplitParams& params) {
   filter.accept = [&](const SaleDocument& document) {
     return xbase::IsBlank(params.group) || (customer_row(document.customer) && BeginsWith(customers.Text("KELOMPOK"), params.group));
   };
-  const bool read = ForEachDocument(session, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+  const bool read = ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
     double figure = 0;
     for (const SaleLine& line : lines) figure += params.value ? line.value / 1000 : LineCartons(session, line);
     std::vector<double>& row = rows[document.customer];
@@ -85,7 +86,8 @@ bool SalesByCustomer(frame::Session& session, const SalesSplitParams& params) {
 }
 
 xbase::Status LSLBM(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenCustomerTables(session)) return xbase::Status();
+  const frame::OpenedTables tables = OpenCustomerTables(session);
+  if (!tables) return xbase::Status();
   console::ScreenKeeper keep(session.console());
   SalesSplitParams params;
   params.customer = Blank(10);

@@ -25,14 +25,14 @@ frame::OpenedTables OpenListTables(frame::Session& session) {
 console::ValueRow BlankRow() { return {xbase::Value::Num(1), xbase::Value::Text(Blank(10)), xbase::Value::Text(Blank(30))}; }
 
 // The stored groups of branch + code with their names, and the list's notes.
-console::ValueTable LoadList(frame::Session& session, const std::string& key, std::string* notes) {
-  xbase::WorkArea& header = Area(session, "MSTARGET1");
+console::ValueTable LoadList(const frame::OpenedTables& tables, const std::string& key, std::string* notes) {
+  xbase::WorkArea& header = tables["MSTARGET1"];
   if (xbase::LookUp(header, key)) *notes = header.Text("NOTES");
   console::ValueTable rows;
-  xbase::WorkArea& lines = Area(session, "MSTARGET2");
+  xbase::WorkArea& lines = tables["MSTARGET2"];
   std::vector<uint32_t> records;
   if (lines.SeekAll(key, &records).ok()) {
-    xbase::WorkArea& groups = Area(session, "PATRON");
+    xbase::WorkArea& groups = tables["PATRON"];
     for (uint32_t record : records) {
       if (!lines.GoTo(record).ok()) break;
       const std::string group = lines.Text("PATRON");
@@ -92,9 +92,10 @@ std::string TargetGroupClash(const std::vector<std::string>& groups, size_t row)
 
 xbase::Status SaveTargetList(frame::Session& session, const std::string& branch, const std::string& code,
                              const std::string& notes, const std::vector<std::string>& groups) {
-  if (!OpenListTables(session)) return ListNotSaved(session, xbase::Status::IOError("MSTARGET", "tidak bisa dibuka"));
-  xbase::WorkArea& header = Area(session, "MSTARGET1");
-  xbase::WorkArea& lines = Area(session, "MSTARGET2");
+  const frame::OpenedTables tables = OpenListTables(session);
+  if (!tables) return ListNotSaved(session, xbase::Status::IOError("MSTARGET", "tidak bisa dibuka"));
+  xbase::WorkArea& header = tables["MSTARGET1"];
+  xbase::WorkArea& lines = tables["MSTARGET2"];
   const std::string kdcb = lines.PadToField("KDCB", xbase::AllTrim(branch));
   const std::string kdtg = lines.PadToField("KDTG", xbase::AllTrim(code));
   ListRows list{&lines, kdcb + kdtg, {}};
@@ -110,7 +111,8 @@ xbase::Status SaveTargetList(frame::Session& session, const std::string& branch,
 }
 
 xbase::Status MTGT(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenListTables(session)) return xbase::Status();
+  const frame::OpenedTables tables = OpenListTables(session);
+  if (!tables) return xbase::Status();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   std::string branch = Blank(6), code = Blank(2), notes = Blank(30);
@@ -121,7 +123,7 @@ xbase::Status MTGT(frame::Session& session, const std::vector<xbase::Value>&) {
     form.Field(1, &code, "@!").valid = [&] {
       if (xbase::IsBlank(code)) return false;
       notes = Blank(30);
-      rows = LoadList(session, Area(session, "MSTARGET2").PadToField("KDCB", xbase::AllTrim(branch)) + code, &notes);
+      rows = LoadList(tables, tables["MSTARGET2"].PadToField("KDCB", xbase::AllTrim(branch)) + code, &notes);
       return true;
     };
     form.Field(2, &notes);

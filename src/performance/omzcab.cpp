@@ -12,13 +12,14 @@
 namespace performance {
 
 bool CustomerTurnover(frame::Session& session, const TurnoverParams& params, std::vector<TurnoverRow>* rows) {
-  if (!OpenTurnoverTables(session)) return false;
+  const frame::OpenedTables tables = OpenTurnoverTables(session);
+  if (!tables) return false;
   std::map<std::string, TurnoverRow> customers;
   const auto key = [&](const std::string& customer, const std::string&) {
     return BeginsWith(customer, params.prefix) ? std::string(xbase::RTrim(customer)) : std::string();
   };
-  if (!CollectTurnover(session, params, key, false, &customers)) return false;
-  xbase::WorkArea& masters = Area(session, "MASTCUS");
+  if (!CollectTurnover(session, tables, params, key, false, &customers)) return false;
+  xbase::WorkArea& masters = tables["MASTCUS"];
   rows->clear();
   for (auto& [code, row] : customers) {
     row.code = code;
@@ -40,7 +41,8 @@ bool PrintCustomerTurnover(frame::Session& session, const TurnoverParams& params
 }
 
 xbase::Status OMZCAB(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenTurnoverTables(session)) return xbase::Status();
+  const frame::OpenedTables tables = OpenTurnoverTables(session);
+  if (!tables) return xbase::Status();
   console::ScreenKeeper keep(session.console());
   TurnoverParams params;
   params.prefix = Blank(10);

@@ -55,14 +55,15 @@ bool CHKGRP(frame::Session& session, std::string* code, std::string* name, std::
 }
 
 bool GroupTurnover(frame::Session& session, const TurnoverParams& params, std::vector<TurnoverRow>* rows) {
-  if (!OpenTurnoverTables(session)) return false;
+  const frame::OpenedTables tables = OpenTurnoverTables(session);
+  if (!tables) return false;
   std::map<std::string, TurnoverRow> customers;
-  if (!CollectTurnover(session, params, [](const std::string& customer, const std::string&) { return customer; }, false,
+  if (!CollectTurnover(session, tables, params, [](const std::string& customer, const std::string&) { return customer; }, false,
                        &customers)) {
     return false;
   }
-  xbase::WorkArea& groups = Area(session, "OTL_GRP");
-  xbase::WorkArea& members = Area(session, "OTL_MBR");
+  xbase::WorkArea& groups = tables["OTL_GRP"];
+  xbase::WorkArea& members = tables["OTL_MBR"];
   std::vector<TurnoverRow> found;
   std::vector<uint32_t> records;
   xbase::Status status = groups.Seek(std::string(xbase::AllTrim(params.prefix)), true);
@@ -140,7 +141,8 @@ bool GroupTurnoverBook(frame::Session& session, const TurnoverParams& params, co
 }
 
 xbase::Status OMZDIS(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenTurnoverTables(session)) return xbase::Status();
+  const frame::OpenedTables tables = OpenTurnoverTables(session);
+  if (!tables) return xbase::Status();
   console::ScreenKeeper keep(session.console());
   TurnoverParams params;
   params.prefix = Blank(10);

@@ -16,9 +16,10 @@ constexpr std::string_view kNewSales = "New Sales";
 }  // namespace
 
 bool SalesmanTurnover(frame::Session& session, const TurnoverParams& params, std::vector<TurnoverRow>* rows) {
-  if (!OpenTurnoverTables(session)) return false;
+  const frame::OpenedTables tables = OpenTurnoverTables(session);
+  if (!tables) return false;
   std::map<std::string, TurnoverRow> salesmen;
-  xbase::WorkArea& masters = Area(session, "MASTSLS");
+  xbase::WorkArea& masters = tables["MASTSLS"];
   xbase::Status status = masters.GoTop();
   for (; status.ok() && !masters.eof(); status = masters.Skip()) {
     TurnoverRow& row = salesmen[std::string(xbase::AllTrim(masters.Text("SALES")))];
@@ -29,9 +30,9 @@ bool SalesmanTurnover(frame::Session& session, const TurnoverParams& params, std
     const std::string code(xbase::AllTrim(salesman));
     return salesmen.contains(code) ? code : std::string(kNewSales);
   };
-  if (!status.ok() || !CollectTurnover(session, params, key, true, &salesmen)) return false;
+  if (!status.ok() || !CollectTurnover(session, tables, params, key, true, &salesmen)) return false;
   // Value targets of the period's monthly item targets.
-  xbase::WorkArea& targets = Area(session, "TARGET");
+  xbase::WorkArea& targets = tables["TARGET"];
   status = targets.Seek(params.from.Dtos(), true);
   for (; status.ok() && !targets.eof() && targets.DateOf("TANGGAL") <= params.to; status = targets.Skip()) {
     const auto found = salesmen.find(std::string(xbase::AllTrim(targets.Text("SALES"))));
@@ -57,7 +58,8 @@ bool PrintSalesmanTurnover(frame::Session& session, const TurnoverParams& params
 }
 
 xbase::Status OSZCAB(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenTurnoverTables(session)) return xbase::Status();
+  const frame::OpenedTables tables = OpenTurnoverTables(session);
+  if (!tables) return xbase::Status();
   console::ScreenKeeper keep(session.console());
   TurnoverParams params;
   params.from = params.to = session.Today();

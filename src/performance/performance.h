@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "frame/open_table.h"
 #include "frame/procedure_registry.h"
@@ -45,6 +46,8 @@ std::string CARIPATORNK1K2(frame::Session& session, std::string_view code);
 // controlling; empty (after the failure is told, nothing of the list left open) when one cannot be
 // opened. The reports look related rows up themselves.
 frame::OpenedTables OPENDATABASE(frame::Session& session);
+// The list OPENDATABASE opens, for a report that opens it among its own tables.
+std::vector<frame::TableUse> ReportTableUses();
 // CBTARGET: always true; the branch becomes "B2    " and the warehouse "".
 bool CBTARGET(std::string_view customer, std::string* branch, std::string* warehouse);
 // BETWEENTANGGAL: always true; the end date becomes the last day of the date's month.

@@ -30,8 +30,8 @@ struct TourItem {
   std::string sort_key() const { return package + group + code; }
 };
 
-bool OpenTourTables(frame::Session& session) {
-  return OpenTables(session, {{"PK_TOUR"}, {"MASTBRJ"}, {"MASTSLS"}, {"SETUP"}}) && OpenDocumentTables(session);
+frame::OpenedTables OpenTourTables(frame::Session& session) {
+  return OpenTables(session, Joined({{{"PK_TOUR"}, {"MASTBRJ"}, {"MASTSLS"}, {"SETUP"}}, DocumentTableUses()}));
 }
 
 std::vector<std::string> Chosen(const std::vector<std::string>& salesmen) {
@@ -50,11 +50,12 @@ void AddFigures(std::vector<double>* into, const std::vector<double>& figures) {
 
 bool TourPackage(frame::Session& session, const std::string& customer, xbase::Date from, xbase::Date to,
                  const std::vector<std::string>& salesmen, std::string* path) {
-  if (!OpenTourTables(session)) return false;
+  const frame::OpenedTables tables = OpenTourTables(session);
+  if (!tables) return false;
   const std::vector<std::string> chosen = Chosen(salesmen);
   const size_t width = 3 * (2 + chosen.size());
   std::map<std::string, TourItem> items;
-  xbase::WorkArea& package = Area(session, "PK_TOUR");
+  xbase::WorkArea& package = tables["PK_TOUR"];
   xbase::Status status = package.GoTop();
   for (; status.ok() && !package.eof(); status = package.Skip()) {
     TourItem item;
@@ -71,7 +72,7 @@ bool TourPackage(frame::Session& session, const std::string& customer, xbase::Da
   filter.from = from;
   filter.to = to;
   filter.customer = customer;
-  const bool read = ForEachDocument(session, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+  const bool read = ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
     const int column = ChosenColumn(chosen, document.salesman);
     const size_t split = 3 * (column < 0 ? 1 : 2 + static_cast<size_t>(column));
     for (const SaleLine& line : lines) {
@@ -142,7 +143,8 @@ bool TourPackage(frame::Session& session, const std::string& customer, xbase::Da
 }
 
 xbase::Status PKTOUR(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenTourTables(session)) return xbase::Status();
+  const frame::OpenedTables tables = OpenTourTables(session);
+  if (!tables) return xbase::Status();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   std::string customer = Blank(10);

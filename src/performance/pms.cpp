@@ -30,8 +30,8 @@ struct CustomerRow {
   Amounts amounts{};
 };
 
-bool OpenRecapTables(frame::Session& session) {
-  return OpenTables(session, {{"MASTCUS"}, {"MASTSLS"}, {"TIPE"}}) && OpenDocumentTables(session);
+frame::OpenedTables OpenRecapTables(frame::Session& session) {
+  return OpenTables(session, Joined({{{"MASTCUS"}, {"MASTSLS"}, {"TIPE"}}, DocumentTableUses()}));
 }
 
 std::string AmountsText(const Amounts& amounts, int columns) {
@@ -43,7 +43,8 @@ std::string AmountsText(const Amounts& amounts, int columns) {
 }  // namespace
 
 bool CustomerSalesRecap(frame::Session& session, const CustomerRecapParams& params, bool weekly) {
-  if (!OpenRecapTables(session)) return false;
+  const frame::OpenedTables tables = OpenRecapTables(session);
+  if (!tables) return false;
   const Weeks weeks = WeekStarts(params.from);
   const xbase::Date to = weekly ? params.to : params.from + (kDays - 1);
   const int columns = weekly ? kWeeks : kDays;
@@ -55,7 +56,7 @@ bool CustomerSalesRecap(frame::Session& session, const CustomerRecapParams& para
   filter.type = params.type;
   filter.printed_only = true;
   std::map<std::string, CustomerRow> rows;
-  const bool read = ForEachDocument(session, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+  const bool read = ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
     double value = 0;
     for (const SaleLine& line : lines) value += line.value;
     const size_t column = static_cast<size_t>(weekly ? weeks.WeekOf(document.date) - 1 : document.date - params.from);
@@ -65,7 +66,7 @@ bool CustomerSalesRecap(frame::Session& session, const CustomerRecapParams& para
   });
   if (!read) return false;
 
-  xbase::WorkArea& customers = Area(session, "MASTCUS");
+  xbase::WorkArea& customers = tables["MASTCUS"];
   for (auto& [code, row] : rows) {
     if (xbase::LookUp(customers, customers.PadToField("RELASI", xbase::RTrim(code)))) {
       row.name = customers.Text("NAMA");
@@ -73,7 +74,7 @@ bool CustomerSalesRecap(frame::Session& session, const CustomerRecapParams& para
     }
   }
   std::string salesman_name;
-  xbase::WorkArea& salesmen = Area(session, "MASTSLS");
+  xbase::WorkArea& salesmen = tables["MASTSLS"];
   if (xbase::LookUp(salesmen, salesmen.PadToField("SALES", xbase::AllTrim(params.salesman)))) {
     salesman_name = std::string(xbase::RTrim(salesmen.Text("NAMA")));
   }
@@ -120,7 +121,8 @@ bool CustomerSalesRecap(frame::Session& session, const CustomerRecapParams& para
 
 // The form of PMS and RPMS; `weekly` chooses the period fields.
 xbase::Status CustomerRecapScreen(frame::Session& session, bool weekly) {
-  if (!OpenRecapTables(session)) return xbase::Status();
+  const frame::OpenedTables tables = OpenRecapTables(session);
+  if (!tables) return xbase::Status();
   console::ScreenKeeper keep(session.console());
   CustomerRecapParams params;
   params.customer = Blank(10);

@@ -56,13 +56,12 @@ size_t ColumnIndex(std::string_view column) {
   return kColumns.size() - 1;
 }
 
-bool OpenGroupTables(frame::Session& session) {
-  return OpenTables(session, {{"PATRON2", {}, false, "PATRON22"},
+frame::OpenedTables OpenGroupTables(frame::Session& session) {
+  return OpenTables(session, Joined({{{"PATRON2", {}, false, "PATRON22"},
                               {"KONVERT"},
                               {"MASTBRJ"},
                               {"MASTSLS"},
-                              {"DTSALES", {}, false, "DTSALES2"}}) &&
-         OpenDocumentTables(session);
+                              {"DTSALES", {}, false, "DTSALES2"}}, DocumentTableUses()}));
 }
 
 void FillSheet(platform::Worksheet& sheet, const SalesmanReportParams& params, std::string_view unit, bool cartons,
@@ -98,14 +97,15 @@ std::string GroupColumn(std::string_view group) {
 }
 
 bool GroupsBySalesman(frame::Session& session, const SalesmanReportParams& params, std::string* path) {
-  if (!OpenGroupTables(session)) return false;
-  SalesmanChains chains(session, kCutoff, params.merge);
+  const frame::OpenedTables tables = OpenGroupTables(session);
+  if (!tables) return false;
+  SalesmanChains chains(tables, kCutoff, params.merge);
   std::map<std::string, GroupFigures> figures;
   DocumentFilter filter;
   filter.from = params.from;
   filter.to = params.to;
   filter.customer = params.customer;
-  const bool read = ForEachDocument(session, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+  const bool read = ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
     const std::vector<std::string> codes = chains.Resolve(document.salesman, document.date);
     for (const SaleLine& line : lines) {
       const double cartons = document.sign() * LineCartons(session, line);
@@ -133,7 +133,8 @@ bool GroupsBySalesman(frame::Session& session, const SalesmanReportParams& param
 }
 
 xbase::Status RBYSALES(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenGroupTables(session)) return xbase::Status();
+  const frame::OpenedTables tables = OpenGroupTables(session);
+  if (!tables) return xbase::Status();
   console::ScreenKeeper keep(session.console());
   SalesmanReportParams params;
   params.customer = Blank(10);

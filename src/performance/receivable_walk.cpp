@@ -21,12 +21,12 @@ std::string OptionOf(xbase::WorkArea& kinds, std::string_view code) {
   return std::string(xbase::AllTrim(kinds.Text("OPSI")));
 }
 
-xbase::Status Balance(frame::Session& session, const ReceivableFilter& filter, Receivable* receivable,
+xbase::Status Balance(const frame::OpenedTables& tables, const ReceivableFilter& filter, Receivable* receivable,
                       std::vector<Settlement>* settlements) {
-  xbase::WorkArea& later = Area(session, "PIUTJBL");
-  xbase::WorkArea& lines = Area(session, "PIUTKR2");
-  xbase::WorkArea& receipts = Area(session, "PIUTKR1");
-  xbase::WorkArea& kinds = Area(session, "MASTJNS");
+  xbase::WorkArea& later = tables["PIUTJBL"];
+  xbase::WorkArea& lines = tables["PIUTKR2"];
+  xbase::WorkArea& receipts = tables["PIUTKR1"];
+  xbase::WorkArea& kinds = tables["MASTJNS"];
   std::vector<uint32_t> records;
   xbase::Status status = later.SeekAll(later.PadToField("NOTA", receivable->invoice), &records);
   for (size_t i = 0; status.ok() && i < records.size(); ++i) {
@@ -70,17 +70,17 @@ bool CustomerExcluded(std::string_view customer, std::string_view excluded) {
   return !customer.empty() && characters.find(customer.front()) != std::string_view::npos;
 }
 
-frame::OpenedTables OpenReceivableTables(frame::Session& session) {
-  return OpenTables(session, {{"PIUTDBT", {}, false, "PIUTDBT3"},
-                              {"PIUTJBL", {}, false, "PIUTJBL2"},
-                              {"PIUTKR1", {}, false, "PIUTKR11"},
-                              {"PIUTKR2", {}, false, "PIUTKR22"},
-                              {"MASTJNS"}});
+std::vector<frame::TableUse> ReceivableTableUses() {
+  return {{"PIUTDBT", {}, false, "PIUTDBT3"},
+          {"PIUTJBL", {}, false, "PIUTJBL2"},
+          {"PIUTKR1", {}, false, "PIUTKR11"},
+          {"PIUTKR2", {}, false, "PIUTKR22"},
+          {"MASTJNS"}};
 }
 
-bool ForEachReceivable(frame::Session& session, const ReceivableFilter& filter,
+bool ForEachReceivable(frame::Session& session, const frame::OpenedTables& tables, const ReceivableFilter& filter,
                        const std::function<void(const Receivable&, const std::vector<Settlement>&)>& visit) {
-  xbase::WorkArea& invoices = Area(session, "PIUTDBT");
+  xbase::WorkArea& invoices = tables["PIUTDBT"];
   const std::string prefix(xbase::AllTrim(filter.customer));
   xbase::Status status = invoices.Seek(prefix, true);
   std::vector<Settlement> settlements;
@@ -105,7 +105,7 @@ bool ForEachReceivable(frame::Session& session, const ReceivableFilter& filter,
                                                      : ReceivableKind::kEarlierCash;
     settlements.clear();
     const uint32_t at = invoices.recno();
-    status = Balance(session, filter, &receivable, &settlements);
+    status = Balance(tables, filter, &receivable, &settlements);
     if (!status.ok()) break;
     visit(receivable, settlements);
     status = invoices.GoTo(at);

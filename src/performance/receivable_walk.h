@@ -43,11 +43,12 @@ struct ReceivableFilter {
 };
 
 // The tables ForEachReceivable reads (PIUTDBT, PIUTJBL, PIUTKR1, PIUTKR2, MASTJNS).
-frame::OpenedTables OpenReceivableTables(frame::Session& session);
+std::vector<frame::TableUse> ReceivableTableUses();
 
-// Every receivable of the filter dated up to the end, with its settlement lines of the period;
-// false after a message on row 24 when a table could not be read.
-bool ForEachReceivable(frame::Session& session, const ReceivableFilter& filter,
+// Every receivable of the filter dated up to the end, with its settlement lines of the period (the
+// tables of ReceivableTableUses among `tables`); false after a message on row 24 when a table could
+// not be read.
+bool ForEachReceivable(frame::Session& session, const frame::OpenedTables& tables, const ReceivableFilter& filter,
                        const std::function<void(const Receivable&, const std::vector<Settlement>&)>& visit);
 
 // True when a sale type occurs in the list of excluded types.

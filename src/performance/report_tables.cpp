@@ -10,7 +10,11 @@
 
 namespace performance {
 
-xbase::WorkArea& Area(frame::Session& session, std::string_view alias) { return *session.tables().Area(alias); }
+std::vector<TableUse> Joined(std::initializer_list<std::vector<TableUse>> lists) {
+  std::vector<TableUse> all;
+  for (const std::vector<TableUse>& list : lists) all.insert(all.end(), list.begin(), list.end());
+  return all;
+}
 
 xbase::WorkArea* Opened(frame::Session& session, std::string_view name) {
   xbase::WorkArea* area = session.tables().Area(name);

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "frame/open_table.h"
 #include "frame/session.h"
@@ -16,8 +17,8 @@ namespace performance {
 using frame::OpenTables;
 using frame::TableUse;
 
-// The open area of an alias; callers have opened it with OpenTables.
-xbase::WorkArea& Area(frame::Session& session, std::string_view alias);
+// The lists of tables a report opens, joined in order into one list for OpenTables.
+std::vector<TableUse> Joined(std::initializer_list<std::vector<TableUse>> lists);
 // The area of table `name` open under its name, opened with its index files (the first
 // controlling) when it is not; null after the open routine's message.
 xbase::WorkArea* Opened(frame::Session& session, std::string_view name);

@@ -22,10 +22,11 @@ struct Evaluation {
 }  // namespace
 
 bool ReceivableEvaluation(frame::Session& session, const EvaluationParams& params, std::string* path) {
-  if (!OpenReceivableTables(session)) return false;
+  const frame::OpenedTables tables = OpenTables(session, ReceivableTableUses());
+  if (!tables) return false;
   std::map<std::pair<std::string, std::string>, Evaluation> rows;  // by branch, salesman
   const ReceivableFilter filter{params.from, params.to, "", params.type, params.excluded_types, ""};
-  const bool read = ForEachReceivable(session, filter, [&](const Receivable& receivable, const std::vector<Settlement>& lines) {
+  const bool read = ForEachReceivable(session, tables, filter, [&](const Receivable& receivable, const std::vector<Settlement>& lines) {
     double cash = 0, deductions = 0;
     for (const Settlement& line : lines) {
       const char kind = xbase::AllTrim(line.code).empty() ? ' ' : xbase::AllTrim(line.code).front();
@@ -74,7 +75,7 @@ bool ReceivableEvaluation(frame::Session& session, const EvaluationParams& param
 }
 
 xbase::Status RKPTT(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenReceivableTables(session)) return xbase::Status();
+  if (!OpenTables(session, ReceivableTableUses())) return xbase::Status();
   console::ScreenKeeper keep(session.console());
   EvaluationParams params;
   params.from = params.to = session.Today();

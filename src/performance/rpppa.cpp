@@ -19,9 +19,9 @@ const xbase::Date kCutoff = xbase::Date::FromYmd(2019, 1, 1);
 constexpr int kBlockWidth = 20;
 constexpr int kFirstBlockColumn = 5;
 
-bool OpenCoverageTables(frame::Session& session) {
-  return OpenTables(session, {{"MASTSLS"}, {"DTSALES", {}, false, "DTSALES2"}, {"SETUP"}, {"TARIFPA"}}) &&
-         OpenDocumentTables(session);
+frame::OpenedTables OpenCoverageTables(frame::Session& session) {
+  return OpenTables(session, Joined({{{"MASTSLS"}, {"DTSALES", {}, false, "DTSALES2"}, {"SETUP"}, {"TARIFPA"}},
+                                     DocumentTableUses()}));
 }
 
 std::string Ratio(int reached, int all) { return std::to_string(reached) + "/" + std::to_string(all); }
@@ -32,7 +32,8 @@ std::string WeekHead(const Weeks& weeks, int week) {
                        : "TGL  >=  " + Day2(weeks.FirstDay(week));
 }
 
-bool WriteText(frame::Session& session, const CoverageParams& params, const Weeks& weeks, const CoverageTally& tally,
+bool WriteText(frame::Session& session, const frame::OpenedTables& tables,
+               const CoverageParams& params, const Weeks& weeks, const CoverageTally& tally,
                const std::vector<const SalesmanEntry*>& entries, const std::vector<std::string>& notes) {
   std::string heads = xbase::PadR("NO  KODE NAMA                 JBT", 34);
   std::string subheads(34, ' ');
@@ -53,7 +54,7 @@ bool WriteText(frame::Session& session, const CoverageParams& params, const Week
     std::string line = xbase::PadL(std::to_string(++number), 3) + " " + xbase::PadR(entry->code, 4) + " " +
                        xbase::PadR(xbase::Left(entry->name, 20), 20) + " " + xbase::PadR(xbase::RTrim(entry->title), 4);
     for (int week = 1; week <= kWeeks + 1; ++week) {
-      const Coverage coverage = tally.Count(session, *entry, week > kWeeks ? 0 : week, params.year);
+      const Coverage coverage = tally.Count(session, tables, *entry, week > kWeeks ? 0 : week, params.year);
       line += "|" + xbase::PadL(Ratio(coverage.pp_reached, coverage.pp_all), 9) +
               xbase::PadL(Ratio(coverage.pa_reached, coverage.pa_all), 10);
     }
@@ -69,7 +70,8 @@ bool WriteText(frame::Session& session, const CoverageParams& params, const Week
   return report.Print(layout);
 }
 
-bool WriteBook(frame::Session& session, const CoverageParams& params, const Weeks& weeks, const CoverageTally& tally,
+bool WriteBook(frame::Session& session, const frame::OpenedTables& tables,
+               const CoverageParams& params, const Weeks& weeks, const CoverageTally& tally,
                const std::vector<const SalesmanEntry*>& entries, const std::vector<std::string>& notes,
                std::string* path) {
   frame::SpreadsheetExport book(session, "LAPORAN PP PA MINGGUAN");
@@ -87,7 +89,7 @@ bool WriteBook(frame::Session& session, const CoverageParams& params, const Week
     SalesmanCells(sheet, row, entry->code, entry->name, entry->title);
     for (int week = 1; week <= kWeeks + 1; ++week) {
       CoverageCells(sheet, row, kFirstBlockColumn + 4 * (week - 1),
-                    tally.Count(session, *entry, week > kWeeks ? 0 : week, params.year));
+                    tally.Count(session, tables, *entry, week > kWeeks ? 0 : week, params.year));
     }
     ++row;
   }
@@ -102,16 +104,17 @@ bool WriteBook(frame::Session& session, const CoverageParams& params, const Week
 }  // namespace
 
 bool WeeklyCoverage(frame::Session& session, const CoverageParams& params, bool excel, std::string* path) {
-  if (!OpenCoverageTables(session)) return false;
+  const frame::OpenedTables tables = OpenCoverageTables(session);
+  if (!tables) return false;
   const Weeks weeks = WeekStarts(params.from);
-  SalesmanChains chains(session, kCutoff, params.merge);
+  SalesmanChains chains(tables, kCutoff, params.merge);
   CoverageTally tally;
   DocumentFilter filter;
   filter.from = params.from;
   filter.to = params.to;
   filter.customer = params.customer;
   filter.without_admin_return = true;
-  const bool read = ForEachDocument(session, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+  const bool read = ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
     tally.Add(chains.Resolve(document.salesman, document.date), weeks.WeekOf(document.date), document, lines);
   });
   if (!read) return false;
@@ -120,12 +123,13 @@ bool WeeklyCoverage(frame::Session& session, const CoverageParams& params, bool 
                     "     XX : Jumlah Barang yang terjual minimal ", "     YY : Jumlah Langganan yang bertransaksi",
                     "     YY : Jumlah Barang yang terjual");
   const std::vector<const SalesmanEntry*> entries = chains.Sorted(params.salesman);
-  return excel ? WriteBook(session, params, weeks, tally, entries, notes, path)
-               : WriteText(session, params, weeks, tally, entries, notes);
+  return excel ? WriteBook(session, tables, params, weeks, tally, entries, notes, path)
+               : WriteText(session, tables, params, weeks, tally, entries, notes);
 }
 
 xbase::Status RPPPA(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenCoverageTables(session)) return xbase::Status();
+  const frame::OpenedTables tables = OpenCoverageTables(session);
+  if (!tables) return xbase::Status();
   console::ScreenKeeper keep(session.console());
   CoverageParams params;
   double year = ProcessMonthStart(session).year(), rows = 50;

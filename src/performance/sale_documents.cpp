@@ -66,10 +66,10 @@ xbase::Status ReadLines(xbase::WorkArea& lines, const SaleDocument& document, st
   return status;
 }
 
-xbase::Status Walk(frame::Session& session, const DocumentTables& kind, const DocumentFilter& filter,
+xbase::Status Walk(const frame::OpenedTables& tables, const DocumentTables& kind, const DocumentFilter& filter,
                    const DocumentVisitor& visit) {
-  xbase::WorkArea& header = Area(session, kind.header);
-  xbase::WorkArea& lines = Area(session, kind.lines);
+  xbase::WorkArea& header = tables[kind.header];
+  xbase::WorkArea& lines = tables[kind.lines];
   xbase::Status status = header.SetOrder(2);  // dtos(tanggal)
   if (status.ok()) status = lines.SetOrder(kind.line_order);
   if (status.ok()) status = header.Seek(filter.from.Dtos(), true);
@@ -122,17 +122,18 @@ double CartonSize(frame::Session& session, std::string_view code) {
   return item == nullptr ? 0 : item->Number("DOS");
 }
 
-frame::OpenedTables OpenDocumentTables(frame::Session& session) {
-  return OpenTables(session, {{"SRTJLN1", {}, false, "SRTJLN12"},
-                              {"SRTJLN2", {}, false, "SRTJLN21"},
-                              {"RTJUAL1", {}, false, "RTJUAL12"},
-                              {"RTJUAL2", {}, false, "RTJUAL21"}});
+std::vector<frame::TableUse> DocumentTableUses() {
+  return {{"SRTJLN1", {}, false, "SRTJLN12"},
+          {"SRTJLN2", {}, false, "SRTJLN21"},
+          {"RTJUAL1", {}, false, "RTJUAL12"},
+          {"RTJUAL2", {}, false, "RTJUAL21"}};
 }
 
-bool ForEachDocument(frame::Session& session, const DocumentFilter& filter, const DocumentVisitor& visit) {
+bool ForEachDocument(frame::Session& session, const frame::OpenedTables& tables, const DocumentFilter& filter,
+                     const DocumentVisitor& visit) {
   xbase::Status status;
-  if (filter.notes) status = Walk(session, kNotes, filter, visit);
-  if (status.ok() && filter.returns) status = Walk(session, kReturns, filter, visit);
+  if (filter.notes) status = Walk(tables, kNotes, filter, visit);
+  if (status.ok() && filter.returns) status = Walk(tables, kReturns, filter, visit);
   frame::ShowFailure(session, status);
   return status.ok();
 }

@@ -49,12 +49,14 @@ struct DocumentFilter {
 
 using DocumentVisitor = std::function<void(const SaleDocument&, const std::vector<SaleLine>&)>;
 
-// The tables ForEachDocument reads, opened under their names (see report_tables.h).
-frame::OpenedTables OpenDocumentTables(frame::Session& session);
+// The tables ForEachDocument reads, to be opened under their names (see report_tables.h).
+std::vector<frame::TableUse> DocumentTableUses();
 
-// Walks the delivery notes and then the sales returns of the filter in date order, handing each
-// with its lines to `visit`; false after a message on row 24 when a table could not be read.
-bool ForEachDocument(frame::Session& session, const DocumentFilter& filter, const DocumentVisitor& visit);
+// Walks the delivery notes and then the sales returns of the filter in date order (the tables of
+// DocumentTableUses among `tables`), handing each with its lines to `visit`; false after a message
+// on row 24 when a table could not be read.
+bool ForEachDocument(frame::Session& session, const frame::OpenedTables& tables, const DocumentFilter& filter,
+                     const DocumentVisitor& visit);
 
 // The factor of a discount in percent: (100 - percent) / 100.
 double Off(double percent);

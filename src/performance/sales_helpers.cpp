@@ -85,9 +85,9 @@ std::string CARIPATORNK1K2(frame::Session& session, std::string_view code) {
   return xbase::PadR(xbase::Left(group, group.starts_with('M') ? 3 : 2), 10);
 }
 
-frame::OpenedTables OPENDATABASE(frame::Session& session) {
-  return frame::OpenTables(session, {kReportTables.begin(), kReportTables.end()});
-}
+frame::OpenedTables OPENDATABASE(frame::Session& session) { return frame::OpenTables(session, ReportTableUses()); }
+
+std::vector<frame::TableUse> ReportTableUses() { return {kReportTables.begin(), kReportTables.end()}; }
 
 bool CBTARGET(std::string_view, std::string* branch, std::string* warehouse) {
   *branch = "B2    ";

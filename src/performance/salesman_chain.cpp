@@ -21,11 +21,11 @@ xbase::Date MonthBefore(xbase::Date date) { return text::TGLAWAL(text::TGLAWAL(d
 
 std::string SalesmanEntry::sort_key() const { return GETLEVELSALES(title) + xbase::PadR(code, 4) + superior; }
 
-SalesmanChains::SalesmanChains(frame::Session& session, xbase::Date cutoff, bool merge)
-    : session_(session), cutoff_(cutoff), merge_(merge) {}
+SalesmanChains::SalesmanChains(const frame::OpenedTables& tables, xbase::Date cutoff, bool merge)
+    : tables_(tables), cutoff_(cutoff), merge_(merge) {}
 
 SalesmanChains::Level SalesmanChains::Lookup(const std::string& salesman, xbase::Date month) {
-  xbase::WorkArea& dtsales = Area(session_, "DTSALES");
+  xbase::WorkArea& dtsales = tables_["DTSALES"];
   if (dtsales.SetOrder("DTSALES2").ok()) {
     const std::string key = xbase::PadR(salesman, 4);
     for (xbase::Date at = text::TGLAWAL(month); !at.empty() && text::TGLAKHIR(at) >= cutoff_; at = MonthBefore(at)) {
@@ -36,7 +36,7 @@ SalesmanChains::Level SalesmanChains::Lookup(const std::string& salesman, xbase:
               at};
     }
   }
-  xbase::WorkArea& mastsls = Area(session_, "MASTSLS");
+  xbase::WorkArea& mastsls = tables_["MASTSLS"];
   Level level{{salesman, "", "", ""}, month};
   if (mastsls.SetOrder("MASTSLS1").ok() && mastsls.Seek(xbase::PadR(salesman, 4)).ok() && mastsls.found()) {
     const std::string old_code = Trimmed(mastsls.Text("KD_LAMA"));

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "frame/session.h"
+#include "frame/open_table.h"
 #include "xbase/date.h"
 
 namespace performance {
@@ -23,9 +23,8 @@ struct SalesmanEntry {
 
 class SalesmanChains {
  public:
-  // Reads DTSALES (open as "DTSALES") and MASTSLS (open as "MASTSLS"); rows of months ending before
-  // `cutoff` are not searched.
-  SalesmanChains(frame::Session& session, xbase::Date cutoff, bool merge);
+  // Reads DTSALES and MASTSLS of `tables`; rows of months ending before `cutoff` are not searched.
+  SalesmanChains(const frame::OpenedTables& tables, xbase::Date cutoff, bool merge);
 
   // The codes a document of `salesman` dated `date` counts for: the salesman's, then each
   // superior's; each has an entry afterwards. A superior met a second time ends the chain.
@@ -43,7 +42,7 @@ class SalesmanChains {
   };
   Level Lookup(const std::string& salesman, xbase::Date month);
 
-  frame::Session& session_;
+  const frame::OpenedTables& tables_;
   xbase::Date cutoff_;
   bool merge_;
   std::map<std::string, SalesmanEntry> entries_;

@@ -59,14 +59,15 @@ bool AcceptItem(frame::Session& session, console::ValueTable* rows, int row) {
 
 bool CNR(frame::Session& session, std::string* number, console::ValueTable* rows) {
   rows->clear();
-  if (!OpenFocusTables(session)) return true;
+  const frame::OpenedTables tables = OpenFocusTables(session);
+  if (!tables) return true;
   frame::PickSpec pick;
   pick.alias = "I_FOKUS";
   pick.expressions = {"NOMOR", "KODE", "NAMA"};
   pick.heads = {"Nomor", "Kode", "Nama"};
   frame::PickCode(session, pick, number).IgnoreError();  // a list not picked leaves the number typed
   rows->clear();
-  xbase::WorkArea& lines = Area(session, "I_FOKUS");
+  xbase::WorkArea& lines = tables["I_FOKUS"];
   std::vector<uint32_t> records;
   if (lines.SetOrder("I_FOKUS1").ok() && lines.SeekAll(lines.PadToField("NOMOR", xbase::AllTrim(*number)), &records).ok()) {
     for (uint32_t record : records) {
@@ -82,8 +83,9 @@ bool CNR(frame::Session& session, std::string* number, console::ValueTable* rows
 }
 
 xbase::Status SaveFocusList(frame::Session& session, const std::string& number, const console::ValueTable& rows) {
-  if (!OpenFocusTables(session)) return ListNotSaved(session, xbase::Status::IOError("I_FOKUS", "tidak bisa dibuka"));
-  xbase::WorkArea& lines = Area(session, "I_FOKUS");
+  const frame::OpenedTables tables = OpenFocusTables(session);
+  if (!tables) return ListNotSaved(session, xbase::Status::IOError("I_FOKUS", "tidak bisa dibuka"));
+  xbase::WorkArea& lines = tables["I_FOKUS"];
   const std::string nomor = lines.PadToField("NOMOR", xbase::AllTrim(number));
   const xbase::Status status = lines.SetOrder("I_FOKUS1");
   if (!status.ok()) return ListNotSaved(session, status);
@@ -101,7 +103,8 @@ xbase::Status SaveFocusList(frame::Session& session, const std::string& number, 
 }
 
 xbase::Status SITEM(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenFocusTables(session)) return xbase::Status();
+  const frame::OpenedTables tables = OpenFocusTables(session);
+  if (!tables) return xbase::Status();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   std::string number = xbase::PadR("LAPORFOKUS", 10);

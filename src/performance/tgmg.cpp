@@ -35,9 +35,10 @@ struct Stored {
 };
 
 // One row per group of the list, with the salesman's stored targets of the date.
-console::ValueTable LoadTargets(frame::Session& session, const std::string& list_key, const std::string& target_key) {
+console::ValueTable LoadTargets(const frame::OpenedTables& tables,
+                                const std::string& list_key, const std::string& target_key) {
   std::map<std::string, Stored> stored;
-  xbase::WorkArea& targets = Area(session, "TGSALES");
+  xbase::WorkArea& targets = tables["TGSALES"];
   std::vector<uint32_t> records;
   if (targets.SeekAll(target_key, &records).ok()) {
     for (uint32_t record : records) {
@@ -46,8 +47,8 @@ console::ValueTable LoadTargets(frame::Session& session, const std::string& list
     }
   }
   console::ValueTable rows;
-  xbase::WorkArea& lines = Area(session, "MSTARGET2");
-  xbase::WorkArea& groups = Area(session, "PATRON");
+  xbase::WorkArea& lines = tables["MSTARGET2"];
+  xbase::WorkArea& groups = tables["PATRON"];
   records.clear();
   if (lines.SeekAll(list_key, &records).ok()) {
     for (uint32_t record : records) {
@@ -66,21 +67,23 @@ console::ValueTable LoadTargets(frame::Session& session, const std::string& list
 }  // namespace
 
 double GroupCartonSize(frame::Session& session, const std::string& group) {
-  if (!OpenTargetInputTables(session)) return 0;
-  xbase::WorkArea& members = Area(session, "PATRON2");
+  const frame::OpenedTables tables = OpenTargetInputTables(session);
+  if (!tables) return 0;
+  xbase::WorkArea& members = tables["PATRON2"];
   if (!members.SetOrder("PATRON21").ok() || !members.Seek(members.PadToField("PATRON", xbase::RTrim(group))).ok() ||
       !members.found()) {
     return 0;
   }
-  xbase::WorkArea& items = Area(session, "MASTBRJ");
+  xbase::WorkArea& items = tables["MASTBRJ"];
   if (!items.Seek(members.Text("KODE")).ok() || !items.found()) return 0;
   return items.Number("DOS");
 }
 
 xbase::Status SaveSalesmanTargets(frame::Session& session, const std::string& branch, const std::string& salesman,
                                   xbase::Date date, const std::string& code, const std::vector<GroupTarget>& targets) {
-  if (!OpenTargetInputTables(session)) return ListNotSaved(session, xbase::Status::IOError("TGSALES", "tidak bisa dibuka"));
-  xbase::WorkArea& area = Area(session, "TGSALES");
+  const frame::OpenedTables tables = OpenTargetInputTables(session);
+  if (!tables) return ListNotSaved(session, xbase::Status::IOError("TGSALES", "tidak bisa dibuka"));
+  xbase::WorkArea& area = tables["TGSALES"];
   const std::string kdcb = area.PadToField("KDCB", xbase::AllTrim(branch));
   const std::string sales = area.PadToField("SALES", xbase::AllTrim(salesman));
   ListRows list{&area, kdcb + sales + date.Dtos(), {}};
@@ -99,7 +102,8 @@ xbase::Status SaveSalesmanTargets(frame::Session& session, const std::string& br
 }
 
 xbase::Status TGMG(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenTargetInputTables(session)) return xbase::Status();
+  const frame::OpenedTables tables = OpenTargetInputTables(session);
+  if (!tables) return xbase::Status();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   std::string branch = Blank(6), salesman = Blank(4), code = Blank(2);
@@ -111,9 +115,9 @@ xbase::Status TGMG(frame::Session& session, const std::vector<xbase::Value>&) {
     form.Field(2, &date).valid = [&] { return !date.empty(); };
     form.Field(3, &code, "@!").valid = [&] { return !xbase::IsBlank(code); };
     if (!form.Read()) break;
-    xbase::WorkArea& targets = Area(session, "TGSALES");
+    xbase::WorkArea& targets = tables["TGSALES"];
     const std::string kdcb = targets.PadToField("KDCB", xbase::AllTrim(branch));
-    console::ValueTable rows = LoadTargets(session, kdcb + code, kdcb + targets.PadToField("SALES", salesman) + date.Dtos());
+    console::ValueTable rows = LoadTargets(tables, kdcb + code, kdcb + targets.PadToField("SALES", salesman) + date.Dtos());
     if (rows.empty()) {
       console::PESAN(con, "Kode target " + std::string(xbase::AllTrim(code)) + " tidak terdaftar");
       continue;

@@ -39,20 +39,19 @@ struct TargetRow {
 // Work rows by salesman code, then group code.
 using TargetRows = std::map<std::string, std::map<std::string, TargetRow>>;
 
-bool OpenTargetTables(frame::Session& session) {
-  return OpenTables(session, {{"TGSALES", {}, false, "TGSALES2"},
+frame::OpenedTables OpenTargetTables(frame::Session& session) {
+  return OpenTables(session, Joined({{{"TGSALES", {}, false, "TGSALES2"},
                               {"PATRON"},
                               {"PATRON2", {}, false, "PATRON22"},
                               {"KONVERT"},
                               {"MASTBRJ"},
                               {"MASTSLS"},
                               {"DTSALES", {}, false, "DTSALES2"},
-                              {"CABANG"}}) &&
-         OpenDocumentTables(session);
+                              {"CABANG"}}, DocumentTableUses()}));
 }
 
-std::string GroupName(frame::Session& session, const std::string& group) {
-  xbase::WorkArea& groups = Area(session, "PATRON");
+std::string GroupName(const frame::OpenedTables& tables, const std::string& group) {
+  xbase::WorkArea& groups = tables["PATRON"];
   if (xbase::LookUp(groups, groups.PadToField("KODE", group))) {
     return std::string(xbase::RTrim(groups.Text("NAMA")));
   }
@@ -60,9 +59,10 @@ std::string GroupName(frame::Session& session, const std::string& group) {
 }
 
 // Adds every target of the branch in the period; false when there is none.
-bool AddTargets(frame::Session& session, const SalesmanReportParams& params, const Weeks& weeks,
+bool AddTargets(frame::Session& session, const frame::OpenedTables& tables,
+                const SalesmanReportParams& params, const Weeks& weeks,
                 SalesmanChains* chains, TargetRows* rows) {
-  xbase::WorkArea& targets = Area(session, "TGSALES");
+  xbase::WorkArea& targets = tables["TGSALES"];
   const std::string branch = targets.PadToField("KDCB", xbase::AllTrim(params.branch));
   bool any = false;
   xbase::Status status = targets.Seek(branch + params.from.Dtos(), true);
@@ -77,7 +77,7 @@ bool AddTargets(frame::Session& session, const SalesmanReportParams& params, con
     const size_t week = static_cast<size_t>(weeks.WeekOf(date) - 1);
     for (const std::string& code : chains->Resolve(salesman, date)) {
       auto [row, added] = (*rows)[code].try_emplace(group);
-      if (added) row->second.name = GroupName(session, group);
+      if (added) row->second.name = GroupName(tables, group);
       row->second.target[week] += cartons;
       row->second.target_total += cartons;
     }
@@ -96,13 +96,14 @@ TargetRow* RowOfGroup(std::map<std::string, TargetRow>& rows, const std::string&
   return nullptr;
 }
 
-bool AddSales(frame::Session& session, const SalesmanReportParams& params, const Weeks& weeks,
+bool AddSales(frame::Session& session, const frame::OpenedTables& tables,
+              const SalesmanReportParams& params, const Weeks& weeks,
               SalesmanChains* chains, TargetRows* rows) {
   DocumentFilter filter;
   filter.from = params.from;
   filter.to = params.to;
   filter.customer = params.customer;
-  return ForEachDocument(session, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+  return ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
     const size_t week = static_cast<size_t>(weeks.WeekOf(document.date) - 1);
     const std::vector<std::string> codes = chains->Resolve(document.salesman, document.date);
     for (const SaleLine& line : lines) {
@@ -208,18 +209,19 @@ void RecapSheet(platform::Worksheet& sheet, const std::vector<const SalesmanEntr
 }  // namespace
 
 bool TargetAgainstSales(frame::Session& session, const SalesmanReportParams& params, std::string* path) {
-  if (!OpenTargetTables(session)) return false;
+  const frame::OpenedTables tables = OpenTargetTables(session);
+  if (!tables) return false;
   const Weeks weeks = WeekStarts(params.from);
-  SalesmanChains chains(session, kCutoff, params.merge);
+  SalesmanChains chains(tables, kCutoff, params.merge);
   TargetRows rows;
   std::optional<BusyNotice> busy(session);
-  if (!AddTargets(session, params, weeks, &chains, &rows)) {
+  if (!AddTargets(session, tables, params, weeks, &chains, &rows)) {
     busy.reset();
     console::PESAN(session.console(), "Tidak ada target cabang " + std::string(xbase::AllTrim(params.branch)) +
                                           " pada periode ini");
     return false;
   }
-  if (!AddSales(session, params, weeks, &chains, &rows)) return false;
+  if (!AddSales(session, tables, params, weeks, &chains, &rows)) return false;
   busy.reset();
 
   std::vector<const SalesmanEntry*> entries;
@@ -239,7 +241,8 @@ bool TargetAgainstSales(frame::Session& session, const SalesmanReportParams& par
 }
 
 xbase::Status TSLS_(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenTargetTables(session)) return xbase::Status();
+  const frame::OpenedTables tables = OpenTargetTables(session);
+  if (!tables) return xbase::Status();
   console::ScreenKeeper keep(session.console());
   SalesmanReportParams params;
   params.branch = Blank(6);

@@ -34,11 +34,11 @@ bool NonBbType(frame::Session& session, std::string_view type) {
 }
 
 // The deduction lines of receipts dated in the period.
-xbase::Status AddDeductions(frame::Session& session, const TurnoverParams& params, const TurnoverKey& key,
+xbase::Status AddDeductions(const frame::OpenedTables& tables, const TurnoverParams& params, const TurnoverKey& key,
                             std::map<std::string, TurnoverRow>* rows) {
-  xbase::WorkArea& receipts = Area(session, "PIUTKR1");
-  xbase::WorkArea& lines = Area(session, "PIUTKR2");
-  xbase::WorkArea& invoices = Area(session, "PIUTDBT");
+  xbase::WorkArea& receipts = tables["PIUTKR1"];
+  xbase::WorkArea& lines = tables["PIUTKR2"];
+  xbase::WorkArea& invoices = tables["PIUTDBT"];
   xbase::Status status = receipts.Seek(params.from.Dtos(), true);
   std::vector<uint32_t> records;
   for (; status.ok() && !receipts.eof() && receipts.DateOf("TANGGAL") <= params.to; status = receipts.Skip()) {
@@ -92,26 +92,27 @@ void AddTo(TurnoverRow* total, const TurnoverRow& row) {
 
 double TurnoverRow::Achievement() const { return frame::Ratio(net, target); }
 
-bool OpenTurnoverTables(frame::Session& session) {
-  return OpenTables(session, {{"OTL_GRP"},
-                              {"OTL_MBR"},
-                              {"MASTCUS"},
-                              {"MASTSLS"},
-                              {"SETUP"},
-                              {"TARGET", {}, false, "TARGET2"},
-                              {"PIUTDBT", {}, false, "PIUTDBT1"},
-                              {"PIUTKR1", {}, false, "PIUTKR12"},
-                              {"PIUTKR2", {}, false, "PIUTKR21"}}) &&
-         OpenDocumentTables(session);
+frame::OpenedTables OpenTurnoverTables(frame::Session& session) {
+  return OpenTables(session, Joined({{{"OTL_GRP"},
+                                      {"OTL_MBR"},
+                                      {"MASTCUS"},
+                                      {"MASTSLS"},
+                                      {"SETUP"},
+                                      {"TARGET", {}, false, "TARGET2"},
+                                      {"PIUTDBT", {}, false, "PIUTDBT1"},
+                                      {"PIUTKR1", {}, false, "PIUTKR12"},
+                                      {"PIUTKR2", {}, false, "PIUTKR21"}},
+                                     DocumentTableUses()}));
 }
 
-bool CollectTurnover(frame::Session& session, const TurnoverParams& params, const TurnoverKey& key, bool returns_apart,
+bool CollectTurnover(frame::Session& session, const frame::OpenedTables& tables,
+                     const TurnoverParams& params, const TurnoverKey& key, bool returns_apart,
                      std::map<std::string, TurnoverRow>* rows) {
   const BusyNotice busy(session);
   DocumentFilter filter;
   filter.from = params.from;
   filter.to = params.to;
-  const bool read = ForEachDocument(session, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+  const bool read = ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
     const std::string row_key = key(document.customer, document.salesman);
     if (row_key.empty()) return;
     double value = 0;
@@ -129,7 +130,7 @@ bool CollectTurnover(frame::Session& session, const TurnoverParams& params, cons
     (NonBbType(session, document.type) ? row.non_bb : row.base_bb) += signed_value;
   });
   if (!read) return false;
-  const xbase::Status status = AddDeductions(session, params, key, rows);
+  const xbase::Status status = AddDeductions(tables, params, key, rows);
   frame::ShowFailure(session, status);
   return status.ok();
 }

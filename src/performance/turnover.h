@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "frame/open_table.h"
+#include "frame/session.h"
 #include "performance/omzdis.h"
 
 namespace performance {
@@ -17,11 +19,12 @@ namespace performance {
 using TurnoverKey = std::function<std::string(const std::string& customer, const std::string& salesman)>;
 
 // The tables the reports read.
-bool OpenTurnoverTables(frame::Session& session);
+frame::OpenedTables OpenTurnoverTables(frame::Session& session);
 
 // Adds the period's delivery notes, returns and deduction lines to rows[key]. With
 // `returns_apart` printed returns go to RETUR (and lower the net), else they lower the gross.
-bool CollectTurnover(frame::Session& session, const TurnoverParams& params, const TurnoverKey& key, bool returns_apart,
+bool CollectTurnover(frame::Session& session, const frame::OpenedTables& tables,
+                     const TurnoverParams& params, const TurnoverKey& key, bool returns_apart,
                      std::map<std::string, TurnoverRow>* rows);
 
 // Which columns a report prints.

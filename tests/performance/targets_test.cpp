@@ -70,20 +70,22 @@ class TargetsTest : public ReportRig {
 };
 
 TEST_F(TargetsTest, AChainClimbsThroughTheMonthRowsSearchedBackAndThenTheSalesmanMaster) {
-  SalesmanChains chains(session(), D(2021, 12, 31), true);
+  const frame::OpenedTables tables = frame::OpenTables(session(), {"DTSALES", "MASTSLS"});
+  ASSERT_TRUE(tables);
+  SalesmanChains chains(tables, D(2021, 12, 31), true);
   EXPECT_EQ(chains.Resolve("S001", D(2026, 12, 9)), (std::vector<std::string>{"S001", "SP01", "BM01"}));
   ASSERT_NE(chains.Find("SP01"), nullptr);
   EXPECT_EQ(chains.Find("SP01")->sort_key(), "3SP01BM01");
   EXPECT_EQ(chains.Find("BM01")->sort_key(), "1BM01");
   // A month before the only row, or a cut-off after it, falls back on the master.
-  SalesmanChains late(session(), D(2026, 12, 1), true);
+  SalesmanChains late(tables, D(2026, 12, 1), true);
   EXPECT_EQ(late.Resolve("S001", D(2026, 12, 9)), (std::vector<std::string>{"S001", "XXXX"}));
   // Merging takes the month row's group, or the master's old code.
   Add("DTSALES", {{"KDSALES", T("S002")}, {"TANGGAL", xbase::Value::FromDate(D(2026, 12, 1))}, {"GRUP", T("TM1")},
                   {"JABATAN", T("SLS")}});
   Salesman("S003", "ANI", "SLS", "S003", "OLD3");
   EXPECT_EQ(chains.Resolve("S002", D(2026, 12, 9)), std::vector<std::string>{"TM1"});
-  SalesmanChains apart(session(), D(2021, 12, 31), false);
+  SalesmanChains apart(tables, D(2021, 12, 31), false);
   EXPECT_EQ(apart.Resolve("S002", D(2026, 12, 9)), std::vector<std::string>{"S002"});
   // A salesman who is his own superior ends the chain.
   EXPECT_EQ(chains.Resolve("S003", D(2026, 12, 9)), std::vector<std::string>{"OLD3"});
