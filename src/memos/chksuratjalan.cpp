@@ -16,7 +16,7 @@ std::vector<std::string> NoteSummary(frame::Session& session, std::string_view i
   NoteFacts facts;
   xbase::Status s = ReadNote(session, invoice, &facts);
   if (!frame::Checked(session, s) || !facts.found) return {};
-  const xbase::Date due = session.tables().Area("Invoice")->DateOf("TEMPO");
+  const xbase::Date due = facts.due;
   std::vector<std::string> lines = {
       " Evaluasi Surat Jalan", " Nomor       : " + NoteText(invoice), " Tanggal     : " + DateText(facts.date),
       " Tg. Tempo   : " + DateText(due),

@@ -34,7 +34,8 @@ xbase::Status ReadNote(frame::Session& session, std::string_view invoice, NoteFa
   xbase::Status s;
   const xbase::WorkArea* note = SeekFirst(session, "Invoice", NoteKey(invoice), &s);
   if (note != nullptr) {
-    *facts = {true, note->DateOf("TANGGAL"), note->DateOf("KIRIM"), xbase::PadR(note->Text("RELASI"), 9)};
+    *facts = {true, note->DateOf("TANGGAL"), note->DateOf("KIRIM"), xbase::PadR(note->Text("RELASI"), 9),
+              note->DateOf("TEMPO")};
   }
   return s;
 }

@@ -19,6 +19,7 @@ struct NoteFacts {
   xbase::Date date;     // TANGGAL
   xbase::Date shipping; // KIRIM
   std::string customer; // RELASI, 9 characters
+  xbase::Date due;      // TEMPO
 };
 
 // A "?" in *invoice opens the pick list of delivery notes (Invoice, Relasi, Tanggal) at the text

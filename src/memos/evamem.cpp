@@ -50,7 +50,7 @@ xbase::Status EvaluateNote(frame::Session& session, std::string_view invoice, No
   if (!s.ok()) return s;
   if (back.found) {
     row->dates[2] = back.date;
-    const bool delivered = session.tables().Area(kBackMemo.lines)->Logical("TERKIRIM");
+    const bool delivered = back.lines->Logical("TERKIRIM");
     row->status = delivered ? "TERKIRIM      " : "TIDAK TEKIRIM  " + row->remark;
   }
   const MemoOfNote tax = FindMemoOfNote(session, kTaxMemo, invoice, &header, &s);

@@ -25,7 +25,7 @@ xbase::Status UPDATEMEMOACC(frame::Session& session, std::string_view invoice, x
 xbase::Status NameMemoOutcome(documents::SaveScope& save, frame::Session& session, std::string_view invoice) {
   NoteHolder holder;
   xbase::Status s = FindNoteHolder(session, kAdminMemo, invoice, &holder);
-  if (s.ok() && holder.found) save.Update(*session.tables().Area(kAdminMemo.lines), holder.record);
+  if (s.ok() && holder.found) save.Update(*holder.lines, holder.record);
   return s;
 }
 

@@ -93,13 +93,14 @@ xbase::Status FindNoteHolder(frame::Session& session, const MemoKind& kind, std:
   std::vector<uint32_t> records;
   xbase::Status s = NoteLineRecords(session, kind, invoice, &records);
   if (!s.ok()) return s;
-  xbase::WorkArea* lines = session.tables().Area(kind.lines);
+  xbase::WorkArea* lines = nullptr;
+  if (s = MemoArea(session, kind.lines, &lines); !s.ok()) return s;
   for (uint32_t record : records) {
     if (s = lines->GoTo(record); !s.ok()) return s;
     std::string branch = lines->Text("KDCB");
     std::string number = lines->Text("NOMOR");
     if (!other_than.empty() && branch + number == other_than) continue;
-    *holder = {true, std::move(branch), std::move(number), record};
+    *holder = {true, std::move(branch), std::move(number), record, lines};
     return xbase::Status::OK();
   }
   return xbase::Status::OK();
@@ -114,7 +115,7 @@ MemoOfNote FindMemoOfNote(frame::Session& session, const MemoKind& kind, std::st
   xbase::WorkArea* area = nullptr;
   if (*s = FindMemo(session, kind, note.branch, note.number, &found, &area); !s->ok()) return memo;
   if (header != nullptr) *header = area;
-  return {true, note.number, found ? area->DateOf("TANGGAL") : xbase::Date()};
+  return {true, note.number, found ? area->DateOf("TANGGAL") : xbase::Date(), note.lines};
 }
 
 }  // namespace memos

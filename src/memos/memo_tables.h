@@ -81,6 +81,7 @@ struct NoteHolder {
   std::string branch;
   std::string number;
   uint32_t record = 0;
+  xbase::WorkArea* lines = nullptr;  // the kind's line table standing on that line, when found
 };
 xbase::Status FindNoteHolder(frame::Session& session, const MemoKind& kind, std::string_view invoice,
                              NoteHolder* holder, std::string_view other_than = {});
@@ -91,6 +92,7 @@ struct MemoOfNote {
   bool found = false;
   std::string number;
   xbase::Date date;
+  xbase::WorkArea* lines = nullptr;  // the kind's line table standing on the note's line, when found
 };
 MemoOfNote FindMemoOfNote(frame::Session& session, const MemoKind& kind, std::string_view invoice,
                           xbase::WorkArea** header, xbase::Status* s);

@@ -34,7 +34,7 @@ bool FillRow(frame::Session& session, std::string_view invoice, console::ValueRo
   }
   (*row)[kBackDate - 1] = DateCell(facts.date);
   (*row)[kBackCustomer - 1] = TextCell(facts.customer, 9);
-  if (driver.found) (*row)[kBackReal - 1] = DateCell(session.tables().Area(kDriverMemo.lines)->DateOf("TG_KIRIM"));
+  if (driver.found) (*row)[kBackReal - 1] = DateCell(driver.lines->DateOf("TG_KIRIM"));
   return true;
 }
 

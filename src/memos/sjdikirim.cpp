@@ -33,7 +33,7 @@ bool CheckNote(frame::Session& session, DriverMemoForm& form, xbase::Value* type
   *typed = TextCell(invoice, 20);
   NoteHolder admin;
   if (!frame::Checked(session, FindNoteHolder(session, kAdminMemo, invoice, &admin)) || !admin.found) return false;
-  const double colly = session.tables().Area(kAdminMemo.lines)->Number("CARTON");
+  const double colly = admin.lines->Number("CARTON");
   bool found = false;
   xbase::WorkArea* header = nullptr;
   if (!frame::Checked(session, FindMemo(session, kAdminMemo, admin.branch, admin.number, &found, &header))) {
