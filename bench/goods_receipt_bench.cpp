@@ -52,7 +52,8 @@ void SaveEighteenLineReceipt(benchmark::State& state) {
     return;
   }
   frame::Session& session = workstation.session();
-  if (!purchasing::OpenShipmentTables(session)) {
+  const frame::OpenedTables tables = purchasing::OpenShipmentTables(session);
+  if (!tables) {
     state.SkipWithError("the receipt tables did not open");
     return;
   }
@@ -64,9 +65,9 @@ void SaveEighteenLineReceipt(benchmark::State& state) {
     shipment.branch = "JKT001";
     shipment.number = "PEB-BENCH-" + std::to_string(++n);
     AddShipment(session, shipment.number);
-    const bool checked = purchasing::CheckShipment(session, &shipment);
+    const bool checked = purchasing::CheckShipment(session, tables, &shipment);
     state.ResumeTiming();
-    if (!checked || !purchasing::SaveShipment(session, &shipment).ok()) {
+    if (!checked || !purchasing::SaveShipment(session, tables, &shipment).ok()) {
       state.SkipWithError("the receipt was refused or failed");
       break;
     }

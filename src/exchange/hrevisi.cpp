@@ -25,12 +25,13 @@ xbase::Status HREVISI(frame::Session& session, const std::vector<xbase::Value>&)
   console::GetList ask;
   ask.Add(24, 16, &folder, "@S40");
   if (ask.Read(con).escaped || std::string(xbase::AllTrim(folder)).empty()) return xbase::Status::OK();
-  if (!OpenRevisionTables(session, documents::TransferFolder(session, folder), true)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenRevisionTables(session, documents::TransferFolder(session, folder), true);
+  if (!tables) return xbase::Status::OK();
   const int answer = console::PESAN(con, "Yakin Data revisi sj Cabang Akan Dihapus (Y/T)");
   xbase::Status s;
   if (answer == 'Y' || answer == 'y') {
     for (const char* name : kRevisionTables) {
-      if (s.ok()) s = session.tables().Area(name)->table().Zap();
+      if (s.ok()) s = tables[name].table().Zap();
     }
   }
   frame::ShowFailure(session, s);

@@ -26,9 +26,10 @@ namespace exchange {
 namespace {
 
 // The live tables the revisions replace rows in, with their aliases.
-constexpr std::pair<const char*, const char*> kTargets[] = {{"MASTBRJ", ""},    {"MASTCUS", ""},    {"SRTJLN1", "inv"},
-                                                            {"SRTJLN2", "krt"}, {"SRTJLN3", "krk"}, {"SETUP", "setup"},
-                                                            {"PIUTDBT", ""}};
+std::vector<frame::TableUse> Targets() {
+  return {"MASTBRJ", "MASTCUS", {"SRTJLN1", "inv"}, {"SRTJLN2", "krt"}, {"SRTJLN3", "krk"}, {"SETUP", "setup"},
+          "PIUTDBT"};
+}
 
 double Factor(double discount) { return (100 - discount) / 100; }
 
@@ -50,13 +51,12 @@ std::string Num(double n, std::string_view picture) { return Shown(xbase::Value:
 std::string Day(xbase::Date d) { return Shown(xbase::Value::FromDate(d), ""); }
 
 // Shows the revised note with its lines and the receivable.
-void ShowNote(frame::Session& session, const xbase::WorkArea& header, xbase::WorkArea& lines,
-              const std::vector<uint32_t>& rows, double amount) {
+void ShowNote(frame::Session& session, const frame::OpenedTables& tables, const xbase::WorkArea& header,
+              xbase::WorkArea& lines, const std::vector<uint32_t>& rows, double amount) {
   console::Console& con = session.console();
-  xbase::Session& tables = session.tables();
   con.Clear(1, 0, 24, 79, con.Colour("W/n"));
-  xbase::WorkArea& customers = *tables.Area("MASTCUS");
-  xbase::WorkArea& goods = *tables.Area("MASTBRJ");
+  xbase::WorkArea& customers = tables["MASTCUS"];
+  xbase::WorkArea& goods = tables["MASTBRJ"];
   const std::string customer = std::string(xbase::RTrim(header.Text("RELASI")));
   bool known = customers.Seek(customers.PadToField("RELASI", customer)).ok() && customers.found();
   const std::string discounts =
@@ -110,9 +110,9 @@ xbase::Status DeleteNote(console::Console& con, xbase::WorkArea& area, const std
 
 // The receivable of the note takes the revised amount. A live receivable moves the balance of its
 // customer from its old amount to the new one; a new or recalled one adds the new amount once.
-xbase::Status ReplaceReceivable(frame::Session& session, const xbase::WorkArea& header, double amount) {
+xbase::Status ReplaceReceivable(frame::Session& session, xbase::WorkArea& debts, const xbase::WorkArea& header,
+                                double amount) {
   console::Console& con = session.console();
-  xbase::WorkArea& debts = *session.tables().Area("PIUTDBT");
   const std::string invoice = std::string(xbase::RTrim(header.Text("INVOICE")));
   const std::string customer = std::string(xbase::RTrim(header.Text("RELASI")));
   const documents::FieldValues fields = {{"NOTA", xbase::Value::Text(invoice)},
@@ -145,11 +145,11 @@ xbase::Status ReplaceReceivable(frame::Session& session, const xbase::WorkArea& 
 }
 
 // Replaces the note standing in dtsj1 with its revised lines and receivable.
-xbase::Status WriteRevision(frame::Session& session, const std::vector<uint32_t>& rows, double amount) {
+xbase::Status WriteRevision(frame::Session& session, const frame::OpenedTables& tables,
+                            const std::vector<uint32_t>& rows, double amount) {
   console::Console& con = session.console();
-  xbase::Session& tables = session.tables();
-  xbase::WorkArea& revised = *tables.Area("dtsj1");
-  xbase::WorkArea& notes = *tables.Area("inv");
+  xbase::WorkArea& revised = tables["dtsj1"];
+  xbase::WorkArea& notes = tables["inv"];
   const std::string invoice = std::string(xbase::RTrim(revised.Text("INVOICE")));
   xbase::Status s;
   if (rows.empty()) {
@@ -159,21 +159,20 @@ xbase::Status WriteRevision(frame::Session& session, const std::vector<uint32_t>
     if (s.ok()) s = documents::MergeHeaderRow(con, notes, notes.found(), revised, true);
   }
   documents::MergedLines lines;
-  lines.incoming = tables.Area("dtsj2");
-  lines.live = tables.Area("krt");
-  if (s.ok()) s = documents::MergeKeyLines(con, tables, lines, revised, 1);
-  return s.ok() ? ReplaceReceivable(session, revised, amount) : s;
+  lines.incoming = &tables["dtsj2"];
+  lines.live = &tables["krt"];
+  if (s.ok()) s = documents::MergeKeyLines(con, session.tables(), lines, revised, 1);
+  return s.ok() ? ReplaceReceivable(session, tables["PIUTDBT"], revised, amount) : s;
 }
 
 // What taking in the note standing in dtsj1 changes: the notes and their lines (whole tables, as the
 // merge rewrites rows it finds by key), the receivable, and the balances of its old and new customer.
-xbase::Status NameRevision(documents::SaveScope& save, frame::Session& session) {
-  xbase::Session& tables = session.tables();
-  const xbase::WorkArea& revised = *tables.Area("dtsj1");
-  xbase::WorkArea& debts = *tables.Area("PIUTDBT");
+xbase::Status NameRevision(documents::SaveScope& save, frame::Session& session, const frame::OpenedTables& tables) {
+  const xbase::WorkArea& revised = tables["dtsj1"];
+  xbase::WorkArea& debts = tables["PIUTDBT"];
   for (const char* alias : {"inv", "krt"}) {
-    save.Table(*tables.Area(alias));
-    save.Append(*tables.Area(alias));
+    save.Table(tables[alias]);
+    save.Append(tables[alias]);
   }
   const std::string invoice = std::string(xbase::RTrim(revised.Text("INVOICE")));
   xbase::Status s = documents::NameKeyedRecord(save, debts, "PIUTDBT1", debts.PadToField("NOTA", invoice));
@@ -187,24 +186,24 @@ xbase::Status NameRevision(documents::SaveScope& save, frame::Session& session) 
 
 // Takes in the note standing in dtsj1 all or nothing. A lock given up is told and leaves the note
 // as it was; the next revision follows.
-xbase::Status TakeIn(frame::Session& session, const std::vector<uint32_t>& rows, double amount) {
+xbase::Status TakeIn(frame::Session& session, const frame::OpenedTables& tables, const std::vector<uint32_t>& rows,
+                     double amount) {
   documents::SaveScope save(session.console());
-  xbase::Status s = NameRevision(save, session);
+  xbase::Status s = NameRevision(save, session, tables);
   if (s.ok()) s = save.Lock();
   if (!s.ok()) {
     documents::NothingSaved(session, s);
     return xbase::Status::OK();
   }
   s = save.BeginWrites();
-  if (s.ok()) s = WriteRevision(session, rows, amount);
+  if (s.ok()) s = WriteRevision(session, tables, rows, amount);
   return save.CommitWrites(s);
 }
 
-bool OpenTargets(frame::Session& session, const std::string& folder) {
-  for (const auto& [table, alias] : kTargets) {
-    if (!frame::OpenTable(session, table, false, alias)) return false;
-  }
-  return OpenRevisionTables(session, folder, true);
+// The live tables, then the revision tables of `folder`.
+frame::OpenedTables OpenTargets(frame::Session& session, const std::string& folder) {
+  if (!frame::OpenTables(session, Targets())) return frame::OpenedTables();
+  return OpenRevisionTables(session, folder, true, Targets());
 }
 
 }  // namespace
@@ -220,16 +219,16 @@ xbase::Status IREVISI(frame::Session& session, const std::vector<xbase::Value>&)
   console::GetList ask;
   ask.Add(7, 22, &folder, "@S40").colour = "w+/b,w+/r";
   if (ask.Read(con).escaped || std::string(xbase::AllTrim(folder)).empty()) return xbase::Status::OK();
-  if (!OpenTargets(session, documents::TransferFolder(session, folder))) {
+  const frame::OpenedTables tables = OpenTargets(session, documents::TransferFolder(session, folder));
+  if (!tables) {
     session.CloseTables();
     return xbase::Status::OK();
   }
-  xbase::Session& tables = session.tables();
-  xbase::WorkArea& revised = *tables.Area("dtsj1");
-  xbase::WorkArea& lines = *tables.Area("dtsj2");
+  xbase::WorkArea& revised = tables["dtsj1"];
+  xbase::WorkArea& lines = tables["dtsj2"];
   xbase::Status s;
   {
-    xbase::ShowDeleted show(&tables);
+    xbase::ShowDeleted show(&session.tables());
     s = revised.SetOrder(0);
     if (s.ok()) s = revised.GoTop();
     while (s.ok() && !revised.eof()) {
@@ -238,9 +237,9 @@ xbase::Status IREVISI(frame::Session& session, const std::vector<xbase::Value>&)
       s = lines.SeekAll(lines.PadToField("INVOICE", std::string(xbase::RTrim(revised.Text("INVOICE")))), &rows);
       const double amount = s.ok() ? Receivable(revised, lines, rows, &s) : 0;
       if (!s.ok()) break;
-      ShowNote(session, revised, lines, rows, amount);
+      ShowNote(session, tables, revised, lines, rows, amount);
       const int answer = console::PESAN(con, "yakin data akan diimpor (y/t)");
-      if (answer == 'Y' || answer == 'y') s = TakeIn(session, rows, amount);
+      if (answer == 'Y' || answer == 'y') s = TakeIn(session, tables, rows, amount);
       if (s.ok()) s = revised.GoTo(at);
       if (s.ok()) s = revised.Skip();
     }

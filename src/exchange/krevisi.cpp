@@ -30,15 +30,22 @@ xbase::Status CopyRow(console::Console& con, const xbase::WorkArea& from, xbase:
   return s.ok() ? unlocked : s;
 }
 
+// The data folder's tables of the screen, in the order it opens them.
+std::vector<frame::TableUse> NoteTables() {
+  return {{"SETUP", "setup"}, {"SRTJLN1", "inv"}, {"SRTJLN2", "krt"}, {"SRTJLN3", "krk"}};
+}
+
 // Writes the delivery note `number` (standing in `inv`) with its lines to dtsj1 and dtsj2.
-xbase::Status Send(frame::Session& session, const std::string& number, bool printed) {
-  xbase::Session& tables = session.tables();
-  xbase::WorkArea& header = *tables.Area("inv");
-  xbase::WorkArea& lines = *tables.Area("krt");
+xbase::Status Send(frame::Session& session, const frame::OpenedTables& tables, const std::string& number,
+                   bool printed) {
+  xbase::WorkArea& header = tables["inv"];
+  xbase::WorkArea& lines = tables["krt"];
+  xbase::WorkArea& sent = tables["dtsj1"];
+  xbase::WorkArea& sent_lines = tables["dtsj2"];
   // The note and its lines go out together: both revision files' append locks come first.
   documents::SaveScope save(session.console());
-  save.Append(*tables.Area("dtsj1"));
-  save.Append(*tables.Area("dtsj2"));
+  save.Append(sent);
+  save.Append(sent_lines);
   xbase::Status s = save.Lock();
   if (!s.ok()) {
     documents::NothingSaved(session, s);
@@ -48,16 +55,16 @@ xbase::Status Send(frame::Session& session, const std::string& number, bool prin
   s = save.BeginWrites();
   if (s.ok()) s = lines.SeekAll(lines.PadToField("INVOICE", number), &rows);
   if (s.ok()) s = header.Seek(header.PadToField("INVOICE", number));
-  if (s.ok()) s = CopyRow(session.console(), header, *tables.Area("dtsj1"), &printed);
+  if (s.ok()) s = CopyRow(session.console(), header, sent, &printed);
   for (uint32_t row : rows) {
     if (s.ok()) s = lines.GoTo(row);
-    if (s.ok()) s = CopyRow(session.console(), lines, *tables.Area("dtsj2"), nullptr);
+    if (s.ok()) s = CopyRow(session.console(), lines, sent_lines, nullptr);
   }
   return save.CommitWrites(s);
 }
 
 // The check of the typed number: a "?" opens the delivery-note list; a note must be there with lines.
-bool ValidNote(frame::Session& session, std::string* number) {
+bool ValidNote(frame::Session& session, const frame::OpenedTables& tables, std::string* number) {
   console::Console& con = session.console();
   if (number->find('?') != std::string::npos) {
     frame::PickSpec pick;
@@ -71,8 +78,8 @@ bool ValidNote(frame::Session& session, std::string* number) {
   }
   const std::string typed = std::string(xbase::RTrim(*number));
   if (typed.empty()) return true;
-  xbase::WorkArea& header = *session.tables().Area("inv");
-  xbase::WorkArea& lines = *session.tables().Area("krt");
+  xbase::WorkArea& header = tables["inv"];
+  xbase::WorkArea& lines = tables["krt"];
   xbase::Status s = header.Seek(header.PadToField("INVOICE", typed));
   const bool known = s.ok() && header.found();
   if (s.ok() && known) s = lines.Seek(lines.PadToField("INVOICE", typed));
@@ -89,11 +96,7 @@ bool ValidNote(frame::Session& session, std::string* number) {
 xbase::Status KREVISI(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
   xbase::Status s;
-  if (!frame::OpenTable(session, "SETUP", false, "setup") || !frame::OpenTable(session, "SRTJLN1", false, "inv") ||
-      !frame::OpenTable(session, "SRTJLN2", false, "krt") || !frame::OpenTable(session, "SRTJLN3", false, "krk")) {
-    session.CloseTables();
-    return s;
-  }
+  if (!frame::OpenTables(session, NoteTables())) return s;
   std::string folder = xbase::PadR(documents::StoredTransferFolder(session, kRevisionFolder), 60);
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/bg", "W/w"));
@@ -105,17 +108,20 @@ xbase::Status KREVISI(frame::Session& session, const std::vector<xbase::Value>&)
   con.Say(10, 26, "Cetak :", attr);
   console::GetList where;
   where.Add(8, 34, &folder, "@S28");
-  if (where.Read(con).escaped || std::string(xbase::AllTrim(folder)).empty() ||
-      !OpenRevisionTables(session, documents::TransferFolder(session, folder), false)) {
+  const bool asked = !where.Read(con).escaped && !std::string(xbase::AllTrim(folder)).empty();
+  const frame::OpenedTables tables =
+      asked ? OpenRevisionTables(session, documents::TransferFolder(session, folder), false, NoteTables())
+            : frame::OpenedTables();
+  if (!tables) {
     session.CloseTables();
     return s;
   }
-  xbase::WorkArea& sent = *session.tables().Area("dtsj1");
+  xbase::WorkArea& sent = tables["dtsj1"];
   for (;;) {
     std::string number(20, ' ');
     bool printed = true;
     console::GetList ask;
-    ask.Add(9, 34, &number, "@!").valid = [&] { return ValidNote(session, &number); };
+    ask.Add(9, 34, &number, "@!").valid = [&] { return ValidNote(session, tables, &number); };
     ask.Add(10, 34, &printed, "Y");
     const std::string typed = ask.Read(con).escaped ? std::string() : std::string(xbase::RTrim(number));
     if (typed.empty()) break;
@@ -129,7 +135,7 @@ xbase::Status KREVISI(frame::Session& session, const std::vector<xbase::Value>&)
       console::PESAN(con, "input gagal", "gr+/r");
       continue;
     }
-    s = Send(session, typed, printed);
+    s = Send(session, tables, typed, printed);
     if (s.IsLocked()) s = xbase::Status::OK();  // told; nothing of the note went out
     if (!s.ok()) break;
   }

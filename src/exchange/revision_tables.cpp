@@ -1,6 +1,7 @@
 // The transfer tables of delivery-note revisions, dtsj1 (headers), dtsj2 (lines) and dtsj3, with their index files.
 #include "exchange/revision_tables.h"
 
+#include <iterator>
 #include <vector>
 
 #include "console/message.h"
@@ -12,17 +13,31 @@
 
 namespace exchange {
 
-bool OpenRevisionTables(frame::Session& session, const std::string& folder, bool exclusive) {
+namespace {
+
+void CloseRevisionTables(frame::Session& session) {
+  for (const char* opened : kRevisionTables) {
+    if (session.tables().Area(opened) == nullptr) continue;
+    frame::ShowFailure(session, session.tables().Close(opened));
+  }
+}
+
+}  // namespace
+
+frame::OpenedTables OpenRevisionTables(frame::Session& session, const std::string& folder, bool exclusive,
+                                       const std::vector<frame::TableUse>& live) {
   for (const char* name : kRevisionTables) {
     if (!documents::OpenTransferTable(session, folder, name, exclusive, true, nullptr)) {
-      for (const char* opened : kRevisionTables) {
-        if (session.tables().Area(opened) == nullptr) continue;
-        frame::ShowFailure(session, session.tables().Close(opened));
-      }
-      return false;
+      CloseRevisionTables(session);
+      return frame::OpenedTables();
     }
   }
-  return true;
+  // Every table is open by now: the opener only hands them back, each on its first index.
+  std::vector<frame::TableUse> all = live;
+  all.insert(all.end(), std::begin(kRevisionTables), std::end(kRevisionTables));
+  frame::OpenedTables opened = frame::OpenTables(session, all);
+  if (!opened) CloseRevisionTables(session);
+  return opened;
 }
 
 xbase::Status CreateRevisionTables(const std::string& folder) {

@@ -6,7 +6,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/status.h"
 
@@ -17,9 +19,11 @@ inline constexpr const char* kRevisionTables[] = {"dtsj1", "dtsj2", "dtsj3"};
 // The folder preset of the revision screens.
 inline constexpr std::string_view kRevisionFolder = "c:\\data\\palunda";
 
-// Opens the three tables of `folder` (exclusively when asked) with their indexes; false (those opened
+// Opens the three tables of `folder` (exclusively when asked) with their indexes. What comes back holds
+// them and the data folder's tables `live`, which the screen has opened before. Empty (the three
 // closed again) after a message naming the one that failed.
-bool OpenRevisionTables(frame::Session& session, const std::string& folder, bool exclusive);
+frame::OpenedTables OpenRevisionTables(frame::Session& session, const std::string& folder, bool exclusive,
+                                       const std::vector<frame::TableUse>& live = {});
 
 }  // namespace exchange
 

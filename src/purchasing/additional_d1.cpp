@@ -22,7 +22,8 @@ console::ValueRow BlankAdditionalLine(int number) {
           xbase::Value::Num(0, 9, 0),              xbase::Value::Num(0, 10, 0)};
 }
 
-bool LoadAdditionalD1(frame::Session& session, const std::string& branch, AdditionalD1* order) {
+bool LoadAdditionalD1(frame::Session& session, const frame::OpenedTables& tables, const std::string& branch,
+                      AdditionalD1* order) {
   std::string prefix;
   if (!PlanNumberPrefix(session, branch, &prefix)) return false;
   order->branch = branch;
@@ -30,7 +31,8 @@ bool LoadAdditionalD1(frame::Session& session, const std::string& branch, Additi
   order->ship = AdditionalShipDate(order->date);
   order->number = prefix + order->date.Dtos();
   order->lines.clear();
-  xbase::WorkArea& lines = *session.tables().Area("D1CBNG2");
+  xbase::WorkArea& lines = tables["D1CBNG2"];
+  xbase::WorkArea& goods = tables["MASTBRJ"];
   std::vector<uint32_t> records;
   xbase::Status s = lines.SetOrder(1);
   if (s.ok()) s = lines.SeekAll(lines.PadToField("NOMOR", order->number), &records);
@@ -39,7 +41,6 @@ bool LoadAdditionalD1(frame::Session& session, const std::string& branch, Additi
     console::ValueRow line = BlankAdditionalLine(static_cast<int>(order->lines.size()) + 1);
     const std::string code = lines.Text("KODE");
     Cell(line, kAddCode) = xbase::Value::Text(code);
-    xbase::WorkArea& goods = *session.tables().Area("MASTBRJ");
     if (s = goods.Seek(code); !s.ok()) break;
     Cell(line, kAddName) = xbase::Value::Text(goods.found() ? goods.Text("NAMA") : std::string(20, ' '));
     Cell(line, kAddPerBox) = xbase::Value::Num(goods.Number("DOS"), 7, 0);
@@ -51,7 +52,8 @@ bool LoadAdditionalD1(frame::Session& session, const std::string& branch, Additi
   return frame::Checked(session, s);
 }
 
-bool CheckAdditionalCell(frame::Session& session, AdditionalD1* order, int row, int column, xbase::Value* value) {
+bool CheckAdditionalCell(frame::Session& session, const frame::OpenedTables& tables, AdditionalD1* order, int row,
+                         int column, xbase::Value* value) {
   console::ValueRow& line = order->lines[static_cast<size_t>(row - 1)];
   if (column == kAddOrder) {
     Cell(line, kAddQuantity) = xbase::Value::Num(value->number() * Cell(line, kAddPerBox).number(), 10, 0);
@@ -60,11 +62,12 @@ bool CheckAdditionalCell(frame::Session& session, AdditionalD1* order, int row, 
   if (column != kAddCode) return true;
   std::string code = value->text();
   const bool known = pickers::GETKODEBRG(session, &code, true);
+  const xbase::WorkArea& goods = tables["MASTBRJ"];  // left on the code by the lookup
   if (xbase::IsBlank(code)) {
     *value = xbase::Value::Text(std::string(10, ' '));
     return true;
   }
-  if (!known || !session.tables().Area("MASTBRJ")->found()) {
+  if (!known || !goods.found()) {
     return pickers::Refuse(session, "Kode barang " + std::string(xbase::AllTrim(code)) + " tidak terdaftar");
   }
   code = xbase::PadR(xbase::AllTrim(code), 10);
@@ -73,7 +76,6 @@ bool CheckAdditionalCell(frame::Session& session, AdditionalD1* order, int row, 
       return pickers::Refuse(session, "Kode ini telah diisikan pada urutan ke " + std::to_string(k + 1));
     }
   }
-  const xbase::WorkArea& goods = *session.tables().Area("MASTBRJ");  // left on the code by the lookup
   *value = xbase::Value::Text(code);
   Cell(line, kAddName) = xbase::Value::Text(goods.Text("NAMA"));
   Cell(line, kAddPerBox) = xbase::Value::Num(goods.Number("DOS"), 7, 0);

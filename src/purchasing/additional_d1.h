@@ -5,6 +5,7 @@
 #include <string>
 
 #include "console/array_browse.h"
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/value.h"
@@ -24,12 +25,14 @@ struct AdditionalD1 {
 
 // A blank line numbered `number`.
 console::ValueRow BlankAdditionalLine(int number);
-// The order of the branch for today (the `setup`, D1CBNG1, D1CBNG2 and MASTBRJ tables open): its number
+// The order of the branch for today (`tables` holds D1CBNG2 and MASTBRJ, `setup` is open): its number
 // and dates, and its stored lines, or one blank line. False after the message of a missing D1NU row.
-bool LoadAdditionalD1(frame::Session& session, const std::string& branch, AdditionalD1* order);
+bool LoadAdditionalD1(frame::Session& session, const frame::OpenedTables& tables, const std::string& branch,
+                      AdditionalD1* order);
 // The check of a typed cell of line `row`: a code must be a good not on another line (it brings the
 // name and pieces per carton); an order in cartons sets the quantity in pieces. False after a message.
-bool CheckAdditionalCell(frame::Session& session, AdditionalD1* order, int row, int column, xbase::Value* value);
+bool CheckAdditionalCell(frame::Session& session, const frame::OpenedTables& tables, AdditionalD1* order, int row,
+                         int column, xbase::Value* value);
 // Stores the lines with a code and the header, all at once. True when written; a failure is shown.
 bool SaveAdditionalD1(frame::Session& session, const AdditionalD1& order);
 

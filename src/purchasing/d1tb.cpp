@@ -30,7 +30,7 @@ void Renumber(AdditionalD1* order) {
 }
 
 // The line editor of the order; returns when it was saved or left.
-void EditLines(frame::Session& session, AdditionalD1* order) {
+void EditLines(frame::Session& session, const frame::OpenedTables& tables, AdditionalD1* order) {
   console::Console& con = session.console();
   con.ClearScreen();
   ShowHeader(con, *order);
@@ -42,7 +42,9 @@ void EditLines(frame::Session& session, AdditionalD1* order) {
                           std::string(con.Pick("W+/b,N/W", "W/n,N/W")), 24, help, &idx);
   for (int column : {kAddNo, kAddName, kAddPerBox, kAddQuantity}) browse.set_read_only(column, true);
   frame::LineEditorHooks hooks;
-  hooks.check = [&](xbase::Value* typed) { return CheckAdditionalCell(session, order, idx, browse.column(), typed); };
+  hooks.check = [&](xbase::Value* typed) {
+    return CheckAdditionalCell(session, tables, order, idx, browse.column(), typed);
+  };
   hooks.show = [&] { ShowHeader(con, *order); };
   hooks.enter_on_last = [&] {
     browse.set_column(kAddCode);
@@ -76,14 +78,16 @@ xbase::Status D1TB(frame::Session& session, const std::vector<xbase::Value>&) {
     console::Alert(session.console(), "D1 TAMBAHAN bisa diinput setelah tanggal 5");
     return xbase::Status::OK();
   }
-  if (!frame::OpenTables(session, {{"SETUP"}, {"MASTBRJ"}, {"D1CBNG1"}, {"D1CBNG2"}})) return xbase::Status::OK();
+  const frame::OpenedTables tables = frame::OpenTables(session, {{"SETUP"}, {"MASTBRJ"}, {"D1CBNG1"}, {"D1CBNG2"}});
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(session.console());
   std::string branch = "B218  ";
   AdditionalD1 order;
   const bool asked = AskReport(session, "D1 TAMBAHAN", kCyanBox,
                                {{8, "Kode Cabang :", &branch, "@!", [&] { return KnownBranch(session, branch); }}});
-  if (asked && !xbase::IsBlank(branch) && LoadAdditionalD1(session, xbase::PadR(xbase::AllTrim(branch), 6), &order)) {
-    EditLines(session, &order);
+  if (asked && !xbase::IsBlank(branch) &&
+      LoadAdditionalD1(session, tables, xbase::PadR(xbase::AllTrim(branch), 6), &order)) {
+    EditLines(session, tables, &order);
   }
   return session.tables().CloseAll();
 }

@@ -15,7 +15,7 @@ namespace {
 constexpr int kPreviewRows = 21;
 
 // The box of the import; false after Esc or an empty number.
-bool AskShipment(frame::Session& session, Shipment* shipment) {
+bool AskShipment(frame::Session& session, const frame::OpenedTables& tables, Shipment* shipment) {
   console::Console& con = session.console();
   const std::string_view colour = con.Pick("W+/b,Gr+/r", "W+/n,n/w");
   console::ISHADOW(con, 6, 12, 15, 67, colour);
@@ -31,7 +31,7 @@ bool AskShipment(frame::Session& session, Shipment* shipment) {
   };
   form.Add(10, 25, &shipment->branch, "@!");
   form.Add(11, 25, &shipment->number, "@!").valid = [&] {
-    return xbase::IsBlank(shipment->number) || CheckShipment(session, shipment);
+    return xbase::IsBlank(shipment->number) || CheckShipment(session, tables, shipment);
   };
   form.Add(12, 25, &shipment->notes, "@S40");
   if (form.Read(con).escaped || xbase::IsBlank(shipment->number)) return false;
@@ -57,7 +57,8 @@ bool Confirmed(frame::Session& session, const Shipment& shipment) {
 }  // namespace
 
 xbase::Status IMPPEB(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenShipmentTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenShipmentTables(session);
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   Shipment shipment;
@@ -68,9 +69,9 @@ xbase::Status IMPPEB(frame::Session& session, const std::vector<xbase::Value>&) 
   shipment.notes = xbase::PadR("PEB dari DL", 40);
   for (;;) {
     shipment.number = std::string(20, ' ');
-    if (!AskShipment(session, &shipment)) break;
+    if (!AskShipment(session, tables, &shipment)) break;
     if (!Confirmed(session, shipment)) continue;
-    if (SaveShipment(session, &shipment).ok()) {
+    if (SaveShipment(session, tables, &shipment).ok()) {
       console::PESAN(con, "PEB " + std::string(xbase::AllTrim(shipment.number)) + " masuk dg No. PO " + shipment.po +
                               ", No. BPB " + shipment.receipt);
     }

@@ -45,10 +45,9 @@ bool Selected(std::string_view code, std::string_view from, std::string_view to)
 
 // Adds the selected lines of the documents of a kind: bought lines add to `column` and to the net,
 // returned ones to `column` and off the net.
-xbase::Status AddLines(frame::Session& session, const PurchaseKind& kind, bool printed_only, int column,
-                       xbase::Date from, xbase::Date to, std::string_view low, std::string_view high,
+xbase::Status AddLines(frame::Session& session, xbase::WorkArea& goods, const PurchaseKind& kind, bool printed_only,
+                       int column, xbase::Date from, xbase::Date to, std::string_view low, std::string_view high,
                        std::map<std::string, ItemRow>* items) {
-  xbase::WorkArea& goods = *session.tables().Area("MASTBRJ");
   const double sign = column == kBought ? 1 : -1;
   return ForEachDocument(session, kind, from, to,
                          [&](xbase::WorkArea& header, xbase::WorkArea& lines, const std::vector<uint32_t>& records) {
@@ -88,8 +87,7 @@ void Add(Figures* sum, const Figures& figures) {
   for (size_t k = 0; k < 12; ++k) (*sum)[k] += figures[k];
 }
 
-xbase::Status ReadGroups(frame::Session& session, std::vector<Group>* groups) {
-  xbase::WorkArea& area = *session.tables().Area("MASTGOL");
+xbase::Status ReadGroups(xbase::WorkArea& area, std::vector<Group>* groups) {
   xbase::Status s = area.SetOrder("MASTGOL2");
   if (s.ok()) s = area.GoTop();
   while (s.ok() && !area.eof()) {
@@ -151,10 +149,10 @@ void Print(frame::Session& session, const std::vector<Group>& groups, const std:
 }  // namespace
 
 xbase::Status LBELI1(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!frame::OpenTables(session, {"BPBELI1", "BPBELI2", "RTBELI1", "RTBELI2", "MASTBRJ", "MASTSUP", "MASTGOL",
-                                   "MASTGDG", "STOKBRG", "SETUP"})) {
-    return xbase::Status::OK();
-  }
+  const frame::OpenedTables tables = frame::OpenTables(
+      session, {"BPBELI1", "BPBELI2", "RTBELI1", "RTBELI2", "MASTBRJ", "MASTSUP", "MASTGOL", "MASTGDG", "STOKBRG", "SETUP"});
+  if (!tables) return xbase::Status::OK();
+  xbase::WorkArea& goods = tables["MASTBRJ"];
   std::string low(10, ' '), high(10, ' ');
   xbase::Date from = session.Today(), to = session.Today();
   double per_page = 55;
@@ -163,10 +161,10 @@ xbase::Status LBELI1(frame::Session& session, const std::vector<xbase::Value>&) 
                     {11, "s/d TANGGAL :", &to}, {12, "BRS/HALAMAN :", &per_page, "999"}})) {
     std::vector<Group> groups;
     std::map<std::string, ItemRow> items;
-    xbase::Status s = ReadGroups(session, &groups);
-    if (s.ok()) s = session.tables().Area("MASTBRJ")->SetOrder(1);
-    if (s.ok()) s = AddLines(session, kReceipts, true, kBought, from, to, low, high, &items);
-    if (s.ok()) s = AddLines(session, kReturns, false, kReturned, from, to, low, high, &items);
+    xbase::Status s = ReadGroups(tables["MASTGOL"], &groups);
+    if (s.ok()) s = goods.SetOrder(1);
+    if (s.ok()) s = AddLines(session, goods, kReceipts, true, kBought, from, to, low, high, &items);
+    if (s.ok()) s = AddLines(session, goods, kReturns, false, kReturned, from, to, low, high, &items);
     if (!frame::Checked(session, s)) continue;
     Print(session, groups, items, from, to, high, std::max(1, static_cast<int>(per_page)));
   }

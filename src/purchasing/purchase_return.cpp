@@ -41,17 +41,15 @@ std::string StockKey(std::string_view code, std::string_view warehouse) {
   return xbase::PadR(xbase::RTrim(code), 10) + xbase::PadR(xbase::RTrim(warehouse), 6);
 }
 
-// Stands `lines` on the receipt line of `receipt` at `position`; false when there is none.
-bool SeekReceiptLine(frame::Session& session, std::string_view receipt, std::string_view position) {
-  xbase::WorkArea& lines = *session.tables().Area("bpbeli2");
+// Stands `lines` (BPBELI2) on the receipt line of `receipt` at `position`; false when there is none.
+bool SeekReceiptLine(xbase::WorkArea& lines, std::string_view receipt, std::string_view position) {
   return lines.SetOrder("BPBELI23").ok() &&
          lines.Seek(lines.PadToField("NO_BPB", xbase::RTrim(receipt)) + lines.PadToField("URUTAN", position)).ok() &&
          lines.found();
 }
 
 // The position of the first line of `code` in the receipt, blank when it has none.
-std::string PositionOfCode(frame::Session& session, std::string_view receipt, std::string_view code) {
-  xbase::WorkArea& lines = *session.tables().Area("bpbeli2");
+std::string PositionOfCode(xbase::WorkArea& lines, std::string_view receipt, std::string_view code) {
   std::vector<uint32_t> records;
   if (!lines.SetOrder("BPBELI23").ok() || !lines.SeekAll(lines.PadToField("NO_BPB", xbase::RTrim(receipt)), &records).ok()) {
     return "   ";
@@ -62,7 +60,7 @@ std::string PositionOfCode(frame::Session& session, std::string_view receipt, st
   return "   ";
 }
 
-bool CheckReceipt(frame::Session& session, PurchaseReturn* ret, xbase::Value* value) {
+bool CheckReceipt(frame::Session& session, xbase::WorkArea& header, PurchaseReturn* ret, xbase::Value* value) {
   std::string number = value->text();
   frame::PickSpec pick;
   pick.alias = "bpbeli1";
@@ -70,7 +68,6 @@ bool CheckReceipt(frame::Session& session, PurchaseReturn* ret, xbase::Value* va
   pick.heads = {"No. BPB", "Tanggal", "Suplier"};
   if (xbase::Status s = frame::PickCode(session, pick, &number); !s.ok()) return Refuse(session, s.message());
   *value = xbase::Value::Text(xbase::PadR(number, 20));
-  xbase::WorkArea& header = *session.tables().Area("bpbeli1");
   if (!header.SetOrder("BPBELI11").ok() || !header.Seek(header.PadToField("NO_BPB", xbase::RTrim(number))).ok() ||
       !header.found()) {
     return true;  // a receipt not on file stays as typed
@@ -89,7 +86,9 @@ bool CheckReceipt(frame::Session& session, PurchaseReturn* ret, xbase::Value* va
   return true;
 }
 
-bool CheckCode(frame::Session& session, console::ValueRow* line, xbase::Value* value) {
+bool CheckCode(frame::Session& session, const frame::OpenedTables& tables, console::ValueRow* line,
+               xbase::Value* value) {
+  xbase::WorkArea& source = tables["bpbeli2"];
   std::string code = value->text();
   const std::string receipt = Cell(*line, kReceipt);
   std::string position = Cell(*line, kPosition);
@@ -100,16 +99,14 @@ bool CheckCode(frame::Session& session, console::ValueRow* line, xbase::Value* v
     pick.heads = {"Urut", "Kode", "Qty", "Harga", "No. BPB"};
     position = std::string(xbase::RTrim(receipt)) + "?";
     if (xbase::Status s = frame::PickCode(session, pick, &position); !s.ok()) return Refuse(session, s.message());
-    code = SeekReceiptLine(session, receipt, position) ? session.tables().Area("bpbeli2")->Text("KODE") : "";
-  } else if (!SeekReceiptLine(session, receipt, position) ||
-             xbase::RTrim(session.tables().Area("bpbeli2")->Text("KODE")) != xbase::RTrim(code)) {
-    position = PositionOfCode(session, receipt, code);
+    code = SeekReceiptLine(source, receipt, position) ? source.Text("KODE") : "";
+  } else if (!SeekReceiptLine(source, receipt, position) || xbase::RTrim(source.Text("KODE")) != xbase::RTrim(code)) {
+    position = PositionOfCode(source, receipt, code);
   }
   if (xbase::IsBlank(code)) return false;
-  xbase::WorkArea& goods = *session.tables().Area("mastbrj");
+  xbase::WorkArea& goods = tables["mastbrj"];
   const bool known = goods.SetOrder(1).ok() && goods.Seek(goods.PadToField("KODE", xbase::RTrim(code))).ok() && goods.found();
-  if (SeekReceiptLine(session, receipt, position)) {
-    const xbase::WorkArea& source = *session.tables().Area("bpbeli2");
+  if (SeekReceiptLine(source, receipt, position)) {
     SetText(line, kWarehouse, source.Text("GUDANG"), 6);
     SetNumber(line, kPrice, source.Number("HARGA"));
     SetNumber(line, kDisc1, source.Number("DISCOUNT"));
@@ -127,14 +124,13 @@ bool CheckCode(frame::Session& session, console::ValueRow* line, xbase::Value* v
   return true;
 }
 
-bool CheckWarehouse(frame::Session& session, console::ValueRow* line, xbase::Value* value) {
+bool CheckWarehouse(frame::Session& session, xbase::WorkArea& stock, console::ValueRow* line, xbase::Value* value) {
   std::string code = value->text();
   if (!pickers::CEKGUDANG(session, &code, false)) {
     if (xbase::IsBlank(code)) return false;
     return Refuse(session, "Gudang " + std::string(xbase::RTrim(code)) + " tidak terdaftar");
   }
   *value = xbase::Value::Text(xbase::PadR(code, 6));
-  xbase::WorkArea& stock = *session.tables().Area("stokbrg");
   if (!stock.SetOrder("STOKBRG2").ok() ||
       !stock.Seek(stock.PadToField("GUDANG", xbase::RTrim(code)) + stock.PadToField("KODE", xbase::RTrim(Cell(*line, kCode)))).ok() ||
       !stock.found()) {
@@ -146,10 +142,9 @@ bool CheckWarehouse(frame::Session& session, console::ValueRow* line, xbase::Val
 
 // The pieces line `row` may take out: the stock row, the pieces the stored return took (back when it
 // is saved again), less the other lines of the same goods and warehouse.
-double Available(frame::Session& session, const PurchaseReturn& ret, size_t row) {
+double Available(xbase::WorkArea& stock, const PurchaseReturn& ret, size_t row) {
   const console::ValueRow& line = ret.lines[row];
   const std::string key = StockKey(Cell(line, kCode), Cell(line, kWarehouse));
-  xbase::WorkArea& stock = *session.tables().Area("stokbrg");
   double available = 0;
   if (stock.SetOrder("STOKBRG2").ok() &&
       stock.Seek(stock.PadToField("GUDANG", xbase::RTrim(Cell(line, kWarehouse))) +
@@ -167,11 +162,11 @@ double Available(frame::Session& session, const PurchaseReturn& ret, size_t row)
 }
 
 // Sets the quantity of line `row`; refused with "Stock Tidak Cukup" beyond what the warehouse holds.
-bool TakeQuantity(frame::Session& session, PurchaseReturn* ret, size_t row, double quantity) {
+bool TakeQuantity(frame::Session& session, xbase::WorkArea& stock, PurchaseReturn* ret, size_t row, double quantity) {
   console::ValueRow& line = ret->lines[row];
   const double before = Figure(line, kQuantity);
   SetNumber(&line, kQuantity, quantity);
-  if (quantity > Available(session, *ret, row)) {
+  if (quantity > Available(stock, *ret, row)) {
     SetNumber(&line, kQuantity, before);
     return Refuse(session, "Stock Tidak Cukup");
   }
@@ -197,9 +192,10 @@ frame::OpenedTables OpenReturnTables(frame::Session& session) {
                                      "SETUP", "PERUSH", "MASTGDG"});
 }
 
-bool LoadReturn(frame::Session& session, const std::string& number, PurchaseReturn* ret) {
-  xbase::WorkArea& header = *session.tables().Area("rtbeli1");
-  xbase::WorkArea& lines = *session.tables().Area("rtbeli2");
+bool LoadReturn(frame::Session& session, const frame::OpenedTables& tables, const std::string& number,
+                PurchaseReturn* ret) {
+  xbase::WorkArea& header = tables["rtbeli1"];
+  xbase::WorkArea& lines = tables["rtbeli2"];
   if (!header.SetOrder("RTBELI11").ok() || !header.Seek(header.PadToField("NOMOR", xbase::RTrim(number))).ok() ||
       !header.found()) {
     return false;
@@ -238,20 +234,22 @@ bool LoadReturn(frame::Session& session, const std::string& number, PurchaseRetu
   return true;
 }
 
-bool CheckReturnCell(frame::Session& session, PurchaseReturn* ret, int row, int column, xbase::Value* value) {
+bool CheckReturnCell(frame::Session& session, const frame::OpenedTables& tables, PurchaseReturn* ret, int row,
+                     int column, xbase::Value* value) {
   const size_t index = static_cast<size_t>(row - 1);
   console::ValueRow& line = ret->lines[index];
+  xbase::WorkArea& stock = tables["stokbrg"];
   switch (column) {
-    case kReceipt: return CheckReceipt(session, ret, value);
-    case kCode: return CheckCode(session, &line, value);
-    case kWarehouse: return CheckWarehouse(session, &line, value);
+    case kReceipt: return CheckReceipt(session, tables["bpbeli1"], ret, value);
+    case kCode: return CheckCode(session, tables, &line, value);
+    case kWarehouse: return CheckWarehouse(session, stock, &line, value);
     case kBoxes:
     case kPacks:
     case kPieces: {
       if (value->number() < 0) return false;
       const double before = Figure(line, column);
       SetNumber(&line, column, value->number());
-      xbase::WorkArea& goods = *session.tables().Area("mastbrj");
+      xbase::WorkArea& goods = tables["mastbrj"];
       double dos = 0, pak = 0;
       if (goods.SetOrder(1).ok() && goods.Seek(goods.PadToField("KODE", xbase::RTrim(Cell(line, kCode)))).ok() &&
           goods.found()) {
@@ -259,7 +257,7 @@ bool CheckReturnCell(frame::Session& session, PurchaseReturn* ret, int row, int 
         pak = goods.Number("PAK");
       }
       const double pieces = Figure(line, kBoxes) * dos + Figure(line, kPacks) * pak + Figure(line, kPieces);
-      if (!TakeQuantity(session, ret, index, pieces)) {
+      if (!TakeQuantity(session, stock, ret, index, pieces)) {
         SetNumber(&line, column, before);
         return false;
       }
@@ -270,7 +268,7 @@ bool CheckReturnCell(frame::Session& session, PurchaseReturn* ret, int row, int 
         *value = xbase::Value::Num(0, 9, 0);
         return false;
       }
-      return TakeQuantity(session, ret, index, value->number());
+      return TakeQuantity(session, stock, ret, index, value->number());
     default: return true;
   }
 }

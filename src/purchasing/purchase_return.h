@@ -36,17 +36,20 @@ struct PurchaseReturn {
 // A blank line in `warehouse`, numbered `position`.
 console::ValueRow BlankReturnLine(int position, std::string_view warehouse);
 
-// Opens the tables of the return screen; false with all closed when one cannot be opened.
+// Opens the tables of the return screen; empty with all closed when one cannot be opened. The
+// functions below take their areas from what it hands back.
 frame::OpenedTables OpenReturnTables(frame::Session& session);
 
 // Loads the stored return `number` (header and lines, a blank line after them); false when it is
 // not there.
-bool LoadReturn(frame::Session& session, const std::string& number, PurchaseReturn* ret);
+bool LoadReturn(frame::Session& session, const frame::OpenedTables& tables, const std::string& number,
+                PurchaseReturn* ret);
 
 // The check of a new value of cell `column` of line `row` (from 1); it may change the value, the
 // other cells of the line and the header (a receipt's cash discounts). False refuses the value,
 // with a message where the user needs one.
-bool CheckReturnCell(frame::Session& session, PurchaseReturn* ret, int row, int column, xbase::Value* value);
+bool CheckReturnCell(frame::Session& session, const frame::OpenedTables& tables, PurchaseReturn* ret, int row,
+                     int column, xbase::Value* value);
 
 // Gross and net totals of the lines.
 double ReturnGross(const PurchaseReturn& ret);
@@ -56,7 +59,7 @@ double ReturnNet(const PurchaseReturn& ret);
 // with its alert); the stored lines are rewritten in place, the stock of each old line put back and
 // that of each new line taken out. ret->number receives the number. Every record it changes is locked
 // before the first write (a lock given up writes nothing); a failure is shown and returned.
-xbase::Status SaveReturn(frame::Session& session, PurchaseReturn* ret);
+xbase::Status SaveReturn(frame::Session& session, const frame::OpenedTables& tables, PurchaseReturn* ret);
 
 }  // namespace purchasing
 

@@ -54,8 +54,8 @@ int OrderPair(xbase::Date date, xbase::Date m0) {
 
 class Recap {
  public:
-  Recap(frame::Session& session, std::string branch, xbase::Date from, xbase::Date to)
-      : session_(session), branch_(std::move(branch)), from_(from), to_(to),
+  Recap(frame::Session& session, const frame::OpenedTables& tables, std::string branch, xbase::Date from, xbase::Date to)
+      : session_(session), tables_(tables), branch_(std::move(branch)), from_(from), to_(to),
         m0_(text::TGLAWAL(text::TGLAWAL(from) - 1)) {}
 
   xbase::Status Gather() {
@@ -77,8 +77,8 @@ class Recap {
 
   // The orders of the branch shipped in the period, from the first ship date from the start on.
   xbase::Status AddOrders() {
-    xbase::WorkArea& headers = *session_.tables().Area("D1CBNG1");
-    xbase::WorkArea& lines = *session_.tables().Area("D1CBNG2");
+    xbase::WorkArea& headers = tables_["D1CBNG1"];
+    xbase::WorkArea& lines = tables_["D1CBNG2"];
     xbase::Status s = headers.SetOrder("D1CBNG13");
     if (s.ok()) s = lines.SetOrder(1);
     if (s.ok()) s = headers.Seek(from_.Dtos(), true);
@@ -103,7 +103,7 @@ class Recap {
 
   // What the goods receipts dated in the period brought of the items ordered.
   xbase::Status AddDeliveries() {
-    xbase::WorkArea& goods = *session_.tables().Area("MASTBRJ");
+    xbase::WorkArea& goods = tables_["MASTBRJ"];
     return ForEachDocument(session_, kReceipts, from_, to_,
                            [&](xbase::WorkArea&, xbase::WorkArea& lines, const std::vector<uint32_t>& records) {
       for (const uint32_t record : records) {
@@ -122,6 +122,7 @@ class Recap {
   }
 
   frame::Session& session_;
+  const frame::OpenedTables& tables_;
   const std::string branch_;
   const xbase::Date from_, to_, m0_;
   std::map<std::string, RecapRow> rows_;
@@ -168,10 +169,10 @@ void PrintRecap(frame::Session& session, const std::string& branch, xbase::Date 
 }  // namespace
 
 xbase::Status RD1CB(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!frame::OpenTables(session, {{"SETUP"}, {"D1CBNG1"}, {"D1CBNG2"}, {"BPBELI1"}, {"BPBELI2"}, {"MASTBRJ"},
-                                   {"PATRON2"}, {"PATRON"}, {"KELOMPOK"}})) {
-    return xbase::Status::OK();
-  }
+  const frame::OpenedTables tables = frame::OpenTables(session, {{"SETUP"}, {"D1CBNG1"}, {"D1CBNG2"}, {"BPBELI1"},
+                                                                 {"BPBELI2"}, {"MASTBRJ"}, {"PATRON2"}, {"PATRON"},
+                                                                 {"KELOMPOK"}});
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(session.console());
   std::string branch(6, ' ');
   xbase::Date from = text::TGLAWAL(session.Today()), to = text::TGLAKHIR(session.Today());
@@ -188,7 +189,7 @@ xbase::Status RD1CB(frame::Session& session, const std::vector<xbase::Value>&) {
                                   {10, "s/d Tanggal :", &to},
                                   {11, "Baris/Hal :", &per_page, "99"}});
     if (!asked || xbase::IsBlank(branch)) break;
-    Recap recap(session, xbase::PadR(xbase::AllTrim(branch), 6), from, to);
+    Recap recap(session, tables, xbase::PadR(xbase::AllTrim(branch), 6), from, to);
     if (!frame::Checked(session, recap.Gather())) continue;
     if (recap.rows().empty()) {
       console::PESAN(session.console(), "Data D1 tidak ada");

@@ -47,8 +47,7 @@ void CompanyLines(frame::Session& session, Form* form) {
   form->Add("");
 }
 
-void SupplierLines(frame::Session& session, std::string_view supplier, Form* form) {
-  xbase::WorkArea& suppliers = *session.tables().Area("mastsup");
+void SupplierLines(xbase::WorkArea& suppliers, std::string_view supplier, Form* form) {
   const bool found = suppliers.SetOrder(1).ok() &&
                      xbase::LookUp(suppliers, suppliers.PadToField("KODE", xbase::RTrim(supplier)));
   for (const char* field : {"NAMA", "ALAMAT1", "ALAMAT2", "KOTA"}) {
@@ -58,8 +57,9 @@ void SupplierLines(frame::Session& session, std::string_view supplier, Form* for
 
 // The line table of the receipt `number` and its sums, discounts and amount in words; `header` is its
 // BPBELI1 row (the cash discounts).
-void LineTable(frame::Session& session, const std::string& number, double cash1, double cash2, Form* form) {
-  xbase::WorkArea& lines = *session.tables().Area("bpbeli2");
+void LineTable(frame::Session& session, const frame::OpenedTables& tables, const std::string& number, double cash1,
+               double cash2, Form* form) {
+  xbase::WorkArea& lines = tables["bpbeli2"];
   std::vector<uint32_t> records;
   xbase::Status s = lines.SetOrder("BPBELI21");
   if (s.ok()) s = lines.SeekAll(lines.PadToField("NO_BPB", xbase::RTrim(number)), &records);
@@ -101,8 +101,8 @@ std::string TitleLine(std::string_view title, std::string_view number) {
 }
 
 // The cash discounts of the receipt `number`, when it is there.
-void CashDiscounts(frame::Session& session, const std::string& number, double* cash1, double* cash2) {
-  xbase::WorkArea& header = *session.tables().Area("bpbeli1");
+void CashDiscounts(const frame::OpenedTables& tables, const std::string& number, double* cash1, double* cash2) {
+  xbase::WorkArea& header = tables["bpbeli1"];
   *cash1 = *cash2 = 0;
   if (header.SetOrder("BPBELI11").ok() && header.Seek(header.PadToField("NO_BPB", xbase::RTrim(number))).ok() &&
       header.found()) {
@@ -113,25 +113,25 @@ void CashDiscounts(frame::Session& session, const std::string& number, double* c
 
 }  // namespace
 
-std::vector<frame::ReportLine> PurchaseOrderLines(frame::Session& session) {
-  xbase::WorkArea& done = *session.tables().Area("dta_peb");
+std::vector<frame::ReportLine> PurchaseOrderLines(frame::Session& session, const frame::OpenedTables& tables) {
+  xbase::WorkArea& done = tables["dta_peb"];
   const std::string number = done.Text("NOMOR");
   Form form;
   CompanyLines(session, &form);
   form.Add(TitleLine("ORDER PEMBELIAN", done.Text("NO_PO")), "CH", kTitleFont);
   form.Add(xbase::PadR("Kepada Yth .", 75) + "Tanggal : " + xbase::Dtoc(done.DateOf("TG_PO")));
-  SupplierLines(session, done.Text("SUPLIER"), &form);
+  SupplierLines(tables["mastsup"], done.Text("SUPLIER"), &form);
   form.Add("");
   form.Add("Dengan hormat");
   form.Add("Bersama ini kami mohon untuk segera dikirim barang-barang dengan spesifikasi seperti tersebut dibawah ini. ");
   double cash1 = 0, cash2 = 0;
-  CashDiscounts(session, number, &cash1, &cash2);
-  LineTable(session, number, cash1, cash2, &form);
+  CashDiscounts(tables, number, &cash1, &cash2);
+  LineTable(session, tables, number, cash1, cash2, &form);
   return form.lines;
 }
 
-std::vector<frame::ReportLine> GoodsReceiptLines(frame::Session& session) {
-  xbase::WorkArea& header = *session.tables().Area("bpbeli1");
+std::vector<frame::ReportLine> GoodsReceiptLines(frame::Session& session, const frame::OpenedTables& tables) {
+  xbase::WorkArea& header = tables["bpbeli1"];
   const std::string number = header.Text("NO_BPB");
   const double cash1 = header.Number("DISCOUNT"), cash2 = header.Number("DISCOUNT2");
   const std::string supplier = header.Text("SUPLIER");
@@ -140,15 +140,17 @@ std::vector<frame::ReportLine> GoodsReceiptLines(frame::Session& session) {
   CompanyLines(session, &form);
   form.Add(TitleLine("BUKTI PENERIMAAN BARANG", number), "CH", kTitleFont);
   form.Add(xbase::PadR("Telah diterima dari :", 75) + "Tanggal : " + xbase::Dtoc(date));
-  SupplierLines(session, supplier, &form);
+  SupplierLines(tables["mastsup"], supplier, &form);
   form.Add("");
   form.Add("Barang-barang dengan spesifikasi seperti tersebut dibawah ini. ");
-  LineTable(session, number, cash1, cash2, &form);
+  LineTable(session, tables, number, cash1, cash2, &form);
   return form.lines;
 }
 
 xbase::Status RunNumberPrint(frame::Session& session, const NumberPrint& print) {
-  if (!frame::OpenTables(session, {"DTA_PEB", "BPBELI1", "BPBELI2", "MASTSUP", "MASTBRJ"})) return xbase::Status::OK();
+  const frame::OpenedTables tables =
+      frame::OpenTables(session, {"DTA_PEB", "BPBELI1", "BPBELI2", "MASTSUP", "MASTBRJ"});
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   const std::string_view colour = con.Pick("W+/b,Gr+/r", "W+/n,n/w");
@@ -176,7 +178,7 @@ xbase::Status RunNumberPrint(frame::Session& session, const NumberPrint& print) 
     frame::ReportWriter report(session);
     if (!report.Start() || !report.NewPage()) continue;
     bool written = true;
-    for (const frame::ReportLine& line : print.form(session)) {
+    for (const frame::ReportLine& line : print.form(session, tables)) {
       if (written) written = report.Line(line.text, line.controls, line.font);
     }
     if (!written) continue;

@@ -8,17 +8,17 @@
 #include <vector>
 
 #include "frame/code_pick.h"
-
+#include "frame/open_table.h"
 #include "frame/report_engine.h"
 #include "frame/session.h"
 
 namespace purchasing {
 
-// The purchase order of the DTA_PEB row the area stands on (`dta_peb`, `bpbeli1`, `bpbeli2`,
-// `mastsup`, `mastbrj` open).
-std::vector<frame::ReportLine> PurchaseOrderLines(frame::Session& session);
+// The purchase order of the DTA_PEB row the area stands on (`tables` holds `dta_peb`, `bpbeli1`,
+// `bpbeli2`, `mastsup`, `mastbrj`).
+std::vector<frame::ReportLine> PurchaseOrderLines(frame::Session& session, const frame::OpenedTables& tables);
 // The goods receipt of the BPBELI1 row the area stands on.
-std::vector<frame::ReportLine> GoodsReceiptLines(frame::Session& session);
+std::vector<frame::ReportLine> GoodsReceiptLines(frame::Session& session, const frame::OpenedTables& tables);
 
 // A print entry that asks a number, finds it and prints its form, until Esc or an empty number.
 struct NumberPrint {
@@ -27,7 +27,7 @@ struct NumberPrint {
   frame::PickSpec pick;  // the table and its pick list
   std::string order;     // the index on the number
   std::string field;     // the number field
-  std::function<std::vector<frame::ReportLine>(frame::Session&)> form;
+  std::function<std::vector<frame::ReportLine>(frame::Session&, const frame::OpenedTables&)> form;
 };
 // Opens the tables of the forms and runs the entry; all tables are closed at the end.
 xbase::Status RunNumberPrint(frame::Session& session, const NumberPrint& print);

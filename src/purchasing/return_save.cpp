@@ -20,8 +20,8 @@ const documents::CounterKind kReturnCounter{"RTBL"};
 
 const xbase::Value& Cell(const console::ValueRow& line, int column) { return line[static_cast<size_t>(column - 1)]; }
 
-xbase::Status WriteHeader(frame::Session& session, const PurchaseReturn& ret, const std::string& number) {
-  xbase::WorkArea& header = *session.tables().Area("rtbeli1");
+xbase::Status WriteHeader(frame::Session& session, xbase::WorkArea& header, const PurchaseReturn& ret,
+                          const std::string& number) {
   xbase::Status s = header.SetOrder("RTBELI11");
   if (s.ok()) s = header.Seek(header.PadToField("NOMOR", xbase::RTrim(number)));
   if (!s.ok()) return s;
@@ -45,8 +45,8 @@ xbase::Status WriteHeader(frame::Session& session, const PurchaseReturn& ret, co
                                            {"CODE_ID", xbase::Value::Text(ret.code_id)}});
 }
 
-xbase::Status WriteLines(frame::Session& session, const PurchaseReturn& ret, const std::string& number) {
-  xbase::WorkArea& rows = *session.tables().Area("rtbeli2");
+xbase::Status WriteLines(frame::Session& session, xbase::WorkArea& rows, const PurchaseReturn& ret,
+                         const std::string& number) {
   std::vector<uint32_t> stored;
   xbase::Status s = rows.SetOrder("RTBELI21");
   if (s.ok()) s = documents::StoredRows(session.tables(), rows, rows.PadToField("NOMOR", xbase::RTrim(number)), &stored);
@@ -85,15 +85,17 @@ xbase::Status WriteLines(frame::Session& session, const PurchaseReturn& ret, con
   return documents::RewriteLines(session.console(), rows, stored, ret.lines.size(), how);
 }
 
-xbase::Status WriteReturn(frame::Session& session, const PurchaseReturn& ret, const std::string& number) {
-  xbase::Status s = WriteHeader(session, ret, number);
-  return s.ok() ? WriteLines(session, ret, number) : s;
+xbase::Status WriteReturn(frame::Session& session, const frame::OpenedTables& tables, const PurchaseReturn& ret,
+                          const std::string& number) {
+  xbase::Status s = WriteHeader(session, tables["rtbeli1"], ret, number);
+  return s.ok() ? WriteLines(session, tables["rtbeli2"], ret, number) : s;
 }
 
 // The header, the stored line rows and the stock of every goods line old and new.
-xbase::Status NameReturn(documents::SaveScope& save, frame::Session& session, const PurchaseReturn& ret) {
-  xbase::WorkArea& header = *session.tables().Area("rtbeli1");
-  xbase::WorkArea& rows = *session.tables().Area("rtbeli2");
+xbase::Status NameReturn(documents::SaveScope& save, frame::Session& session, const frame::OpenedTables& tables,
+                         const PurchaseReturn& ret) {
+  xbase::WorkArea& header = tables["rtbeli1"];
+  xbase::WorkArea& rows = tables["rtbeli2"];
   std::vector<uint32_t> stored;
   xbase::Status s;
   if (xbase::IsBlank(ret.number)) {
@@ -123,13 +125,13 @@ xbase::Status NameReturn(documents::SaveScope& save, frame::Session& session, co
 
 }  // namespace
 
-xbase::Status SaveReturn(frame::Session& session, PurchaseReturn* ret) {
-  xbase::WorkArea& setup = *session.tables().Area("setup");
+xbase::Status SaveReturn(frame::Session& session, const frame::OpenedTables& tables, PurchaseReturn* ret) {
+  xbase::WorkArea& setup = tables["setup"];
   const std::string branch = xbase::PadR(xbase::RTrim(ret->branch), 6);
   const bool numbered = !xbase::IsBlank(ret->number);
   documents::SaveScope save(session.console());
   xbase::Status s = numbered ? xbase::Status::OK() : documents::NameCounter(save, setup, kReturnCounter, branch);
-  if (s.ok()) s = NameReturn(save, session, *ret);
+  if (s.ok()) s = NameReturn(save, session, tables, *ret);
   if (s.ok()) s = save.Lock();
   if (!s.ok()) {
     documents::NothingSaved(session, s);
@@ -137,16 +139,16 @@ xbase::Status SaveReturn(frame::Session& session, PurchaseReturn* ret) {
   }
   s = save.BeginWrites();
   if (s.ok() && numbered) {
-    s = WriteReturn(session, *ret, ret->number);
+    s = WriteReturn(session, tables, *ret, ret->number);
   } else if (s.ok()) {
-    xbase::WorkArea& headers = *session.tables().Area("rtbeli1");
+    xbase::WorkArea& headers = tables["rtbeli1"];
     const auto taken = [&](const std::string& number, bool* held) {
       xbase::Status t = headers.SetOrder("RTBELI11");
       if (t.ok()) t = headers.Seek(headers.PadToField("NOMOR", number));
       *held = t.ok() && headers.found();
       return t;
     };
-    const auto write = [&](const std::string& number) { return WriteReturn(session, *ret, number); };
+    const auto write = [&](const std::string& number) { return WriteReturn(session, tables, *ret, number); };
     s = documents::NumberDocument(session.console(), setup, kReturnCounter, branch, taken, write, &ret->number);
   }
   s = save.CommitWrites(s);

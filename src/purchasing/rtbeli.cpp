@@ -54,7 +54,7 @@ void ShowTotals(frame::Session& session, const PurchaseReturn& ret, int row) {
 }
 
 // The header of a return: a number to correct (or blank for a new one) and its fields. False after Esc.
-bool AskHeader(frame::Session& session, PurchaseReturn* ret) {
+bool AskHeader(frame::Session& session, const frame::OpenedTables& tables, PurchaseReturn* ret) {
   console::Console& con = session.console();
   con.ClearScreen();
   ShowHeader(session, *ret);
@@ -67,7 +67,7 @@ bool AskHeader(frame::Session& session, PurchaseReturn* ret) {
     pick.expressions = {"NOMOR", "TANGGAL", "SUPLIER"};
     pick.heads = {"Nomor", "Tanggal", "Suplier"};
     if (!frame::Checked(session, frame::PickCode(session, pick, &number))) return false;
-    if (LoadReturn(session, number, ret)) return true;
+    if (LoadReturn(session, tables, number, ret)) return true;
     console::PESAN(con, "Nomor " + std::string(xbase::AllTrim(number)) + " tidak terdaftar");
     return false;
   };
@@ -100,7 +100,7 @@ void Renumber(PurchaseReturn* ret) {
 }
 
 // The line editor of one return; returns when it was saved or dropped.
-void EditLines(frame::Session& session, PurchaseReturn* ret) {
+void EditLines(frame::Session& session, const frame::OpenedTables& tables, PurchaseReturn* ret) {
   console::Console& con = session.console();
   int idx = 1;
   const console::KeyHelp help{{"Esc", " F10", " Del"}, {") Batal,", ") Simpan", ") Hapus"}, "W+/b", "Gr+/b"};
@@ -109,7 +109,7 @@ void EditLines(frame::Session& session, PurchaseReturn* ret) {
   for (int column : {kLineNo, kPrice, kDisc1, kDisc2, kValue}) browse.set_read_only(column, true);
   for (int column : {kPosition, kAverage, kName}) browse.set_hidden(column, true);
   frame::LineEditorHooks hooks;
-  hooks.check = [&](xbase::Value* typed) { return CheckReturnCell(session, ret, idx, browse.column(), typed); };
+  hooks.check = [&](xbase::Value* typed) { return CheckReturnCell(session, tables, ret, idx, browse.column(), typed); };
   hooks.show = [&] { ShowTotals(session, *ret, idx); };
   hooks.enter_on_last = [&] {
     const console::ValueRow& line = ret->lines[static_cast<size_t>(idx - 1)];
@@ -134,7 +134,7 @@ void EditLines(frame::Session& session, PurchaseReturn* ret) {
       case key::kF10: {
         if (!frame::AnsweredYes(con, frame::kConfirmSave)) return false;
         const bool fresh = xbase::IsBlank(ret->number);
-        const xbase::Status s = SaveReturn(session, ret);
+        const xbase::Status s = SaveReturn(session, tables, ret);
         if (!s.ok()) return false;  // told by the save
         if (fresh) console::Alert(con, "Retur PEMBELIAN ini disimpan dengan nomor : " + ret->number);
         return true;
@@ -148,7 +148,8 @@ void EditLines(frame::Session& session, PurchaseReturn* ret) {
 }  // namespace
 
 xbase::Status RTBELI(frame::Session& session, const std::vector<xbase::Value>&) {
-  if (!OpenReturnTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenReturnTables(session);
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   for (;;) {
@@ -158,9 +159,9 @@ xbase::Status RTBELI(frame::Session& session, const std::vector<xbase::Value>&) 
     ret.notes = std::string(40, ' ');
     ret.code_id = std::string(4, ' ');
     ret.date = session.Today();
-    if (!AskHeader(session, &ret)) break;
+    if (!AskHeader(session, tables, &ret)) break;
     if (ret.lines.empty()) ret.lines.push_back(BlankReturnLine(1, session.MMEMBER.warehouse));
-    EditLines(session, &ret);
+    EditLines(session, tables, &ret);
   }
   return session.tables().CloseAll();
 }

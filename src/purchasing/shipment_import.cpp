@@ -3,6 +3,7 @@
 #include "purchasing/shipment_import.h"
 
 #include <filesystem>
+#include <iterator>
 #include <string_view>
 
 #include "console/message.h"
@@ -77,9 +78,9 @@ xbase::Status SeekCounter(xbase::WorkArea& setup, std::string_view key, bool* fo
 }
 
 // Both numbers the counters give now; a missing counter row is refused with its words.
-xbase::Status DrawNumbers(frame::Session& session, Shipment* shipment) {
-  xbase::WorkArea& setup = *session.tables().Area("setup");
-  xbase::WorkArea& done = *session.tables().Area("dta_peb");
+xbase::Status DrawNumbers(const frame::OpenedTables& tables, Shipment* shipment) {
+  xbase::WorkArea& setup = tables["setup"];
+  xbase::WorkArea& done = tables["dta_peb"];
   bool found = false;
   xbase::Status s = SeekCounter(setup, kPoCounter, &found);
   if (s.ok() && !found) return xbase::Status::InvalidArgument("Setup " + std::string(kPoCounter) + " belum ada");
@@ -100,8 +101,8 @@ std::string LineFault(const ShipmentLine& line) {
 }
 
 // The lines of the document the header area stands on, in index order, checked one by one.
-xbase::Status ReadLines(frame::Session& session, Shipment* shipment) {
-  xbase::WorkArea& lines = *session.tables().Area("peb_dtl");
+xbase::Status ReadLines(frame::Session& session, const frame::OpenedTables& tables, Shipment* shipment) {
+  xbase::WorkArea& lines = tables["peb_dtl"];
   std::vector<uint32_t> records;
   xbase::Status s = lines.SetOrder(1);
   if (s.ok()) s = lines.SeekAll(lines.PadToField("NO_BPB", xbase::RTrim(shipment->number)), &records);
@@ -131,9 +132,9 @@ xbase::Status SeekIn(xbase::WorkArea& area, std::string_view order, std::string_
 }
 
 // Fills the new header row: the shipment header by position, then the receipt's own fields.
-xbase::Status WriteHeader(frame::Session& session, const Shipment& shipment) {
-  xbase::WorkArea& source = *session.tables().Area("peb_hdr");
-  xbase::WorkArea& header = *session.tables().Area("bpbeli1");
+xbase::Status WriteHeader(frame::Session& session, const frame::OpenedTables& tables, const Shipment& shipment) {
+  xbase::WorkArea& source = tables["peb_hdr"];
+  xbase::WorkArea& header = tables["bpbeli1"];
   const xbase::Date today = session.Today();
   xbase::Status s = console::APP_REC(session.console(), header);
   if (!s.ok()) return s;
@@ -153,9 +154,10 @@ xbase::Status WriteHeader(frame::Session& session, const Shipment& shipment) {
 
 // Stores the lines under the number, rows already there reused: each old row's stock is taken back,
 // each new line posted with the average it leaves. *written counts the lines done.
-xbase::Status WriteLines(frame::Session& session, const Shipment& shipment, size_t* written) {
-  xbase::WorkArea& rows = *session.tables().Area("bpbeli2");
-  xbase::WorkArea& source = *session.tables().Area("peb_dtl");
+xbase::Status WriteLines(frame::Session& session, const frame::OpenedTables& tables, const Shipment& shipment,
+                         size_t* written) {
+  xbase::WorkArea& rows = tables["bpbeli2"];
+  xbase::WorkArea& source = tables["peb_dtl"];
   std::vector<uint32_t> stored, incoming;
   const std::string key = rows.PadToField("NO_BPB", xbase::RTrim(shipment.number));
   xbase::Status s = rows.SetOrder("BPBELI21");
@@ -195,8 +197,7 @@ xbase::Status WriteLines(frame::Session& session, const Shipment& shipment, size
   return documents::RewriteLines(session.console(), rows, stored, incoming.size(), how);
 }
 
-xbase::Status WriteRecord(frame::Session& session, const Shipment& shipment) {
-  xbase::WorkArea& done = *session.tables().Area("dta_peb");
+xbase::Status WriteRecord(frame::Session& session, xbase::WorkArea& done, const Shipment& shipment) {
   xbase::Status s = SeekIn(done, "DTA_PEB1", "NOMOR", shipment.number);
   if (!s.ok() || done.found()) return s;
   return documents::AppendRecord(session.console(), done,
@@ -219,12 +220,13 @@ xbase::Status RaiseCounter(xbase::WorkArea& setup, std::string_view key, const s
 
 // What the save changes: both counter rows, the receipt's header and stored rows, the stock of every
 // stored row and of every incoming line, and the record of the shipment taken in.
-xbase::Status NameShipment(documents::SaveScope& save, frame::Session& session, const Shipment& shipment) {
-  xbase::WorkArea& setup = *session.tables().Area("setup");
-  xbase::WorkArea& rows = *session.tables().Area("bpbeli2");
-  xbase::WorkArea& source = *session.tables().Area("peb_dtl");
-  save.Append(*session.tables().Area("bpbeli1"));
-  save.Append(*session.tables().Area("dta_peb"));
+xbase::Status NameShipment(documents::SaveScope& save, frame::Session& session, const frame::OpenedTables& tables,
+                           const Shipment& shipment) {
+  xbase::WorkArea& setup = tables["setup"];
+  xbase::WorkArea& rows = tables["bpbeli2"];
+  xbase::WorkArea& source = tables["peb_dtl"];
+  save.Append(tables["bpbeli1"]);
+  save.Append(tables["dta_peb"]);
   xbase::Status s;
   for (const std::string_view counter : {kPoCounter, kReceiptCounter}) {
     bool found = false;
@@ -249,35 +251,35 @@ xbase::Status NameShipment(documents::SaveScope& save, frame::Session& session, 
 }
 
 // Under the locks, with no message: the shipment not taken in yet, still offered, and both numbers.
-xbase::Status CheckUnderLocks(frame::Session& session, Shipment* shipment) {
+xbase::Status CheckUnderLocks(const frame::OpenedTables& tables, Shipment* shipment) {
   const std::string shown(xbase::AllTrim(shipment->number));
-  xbase::WorkArea& header = *session.tables().Area("bpbeli1");
-  xbase::WorkArea& source = *session.tables().Area("peb_hdr");
+  xbase::WorkArea& header = tables["bpbeli1"];
+  xbase::WorkArea& source = tables["peb_hdr"];
   xbase::Status s = SeekIn(header, "BPBELI11", "NO_BPB", shipment->number);
   if (s.ok() && header.found()) {
     return xbase::Status::InvalidArgument("PEB " + shown + " sudah diimpor, tidak ada yang ditulis");
   }
   if (s.ok()) s = SeekIn(source, "PEB_HDR", "NO_BPB", shipment->number);
   if (s.ok() && !source.found()) return xbase::Status::InvalidArgument("PEB " + shown + " tidak terdaftar");
-  return s.ok() ? DrawNumbers(session, shipment) : s;
+  return s.ok() ? DrawNumbers(tables, shipment) : s;
 }
 
 // The writes of the save, every record locked by the caller.
-xbase::Status WriteShipment(frame::Session& session, Shipment* shipment) {
+xbase::Status WriteShipment(frame::Session& session, const frame::OpenedTables& tables, Shipment* shipment) {
   const std::string shown(xbase::AllTrim(shipment->number));
   xbase::Status s;
   shipment->po_date = PurchaseOrderDate(session.Today());
   shipment->receipt_date = session.Today();
-  if (s = WriteHeader(session, *shipment); !s.ok()) {
+  if (s = WriteHeader(session, tables, *shipment); !s.ok()) {
     return Refused(session, "PEB " + shown + " tidak diimpor: " + s.message());
   }
   size_t written = 0;
-  if (s = WriteLines(session, *shipment, &written); !s.ok()) {
+  if (s = WriteLines(session, tables, *shipment, &written); !s.ok()) {
     return Refused(session, "PEB " + shown + " terhenti pada baris " + std::to_string(written + 1) + ": " +
                                 s.message() + "; BPB tersimpan sebagian");
   }
-  xbase::WorkArea& setup = *session.tables().Area("setup");
-  if (s.ok()) s = WriteRecord(session, *shipment);
+  xbase::WorkArea& setup = tables["setup"];
+  if (s.ok()) s = WriteRecord(session, tables["dta_peb"], *shipment);
   if (s.ok()) s = RaiseCounter(setup, kPoCounter, shipment->po);
   if (s.ok()) s = RaiseCounter(setup, kReceiptCounter, shipment->receipt);
   if (!s.ok()) {
@@ -288,18 +290,21 @@ xbase::Status WriteShipment(frame::Session& session, Shipment* shipment) {
 
 }  // namespace
 
-bool OpenShipmentTables(frame::Session& session) {
-  if (!frame::OpenTables(session,
-                         {{"MASTGDG"}, {"MASTBRJ"}, {"STOKBRG"}, {"BPBELI1"}, {"BPBELI2"}, {"DTA_PEB"}, {"SETUP"}}))
-    return false;
+frame::OpenedTables OpenShipmentTables(frame::Session& session) {
+  std::vector<frame::TableUse> tables = {"MASTGDG", "MASTBRJ", "STOKBRG", "BPBELI1", "BPBELI2", "DTA_PEB", "SETUP"};
+  if (!frame::OpenTables(session, tables)) return frame::OpenedTables();
   const std::string folder = frame::ImportFolder(session);
   for (const std::string_view name : kShipmentFiles) {
     if (!OpenShipmentFile(session, folder, name)) {
       session.tables().CloseAll().IgnoreError();  // the failure has been shown
-      return false;
+      return frame::OpenedTables();
     }
   }
-  return true;
+  // Every table is open by now: the opener only hands them back, each on its first index.
+  tables.insert(tables.end(), std::begin(kShipmentFiles), std::end(kShipmentFiles));
+  frame::OpenedTables opened = frame::OpenTables(session, tables);
+  if (!opened) session.tables().CloseAll().IgnoreError();  // the failure has been shown
+  return opened;
 }
 
 xbase::Date PurchaseOrderDate(xbase::Date today) {
@@ -307,7 +312,7 @@ xbase::Date PurchaseOrderDate(xbase::Date today) {
   return week.day() == 1 ? today - 8 : week;
 }
 
-bool CheckShipment(frame::Session& session, Shipment* shipment) {
+bool CheckShipment(frame::Session& session, const frame::OpenedTables& tables, Shipment* shipment) {
   frame::PickSpec pick;
   pick.alias = "peb_hdr";
   pick.expressions = {"NO_BPB", "TANGGAL", "SUPLIER"};
@@ -322,12 +327,12 @@ bool CheckShipment(frame::Session& session, Shipment* shipment) {
   shipment->supplier = source->Text("SUPLIER");
   shipment->cash1 = source->Number("DISCOUNT");
   shipment->cash2 = source->Number("DISCOUNT2");
-  xbase::WorkArea& header = *session.tables().Area("bpbeli1");
+  xbase::WorkArea& header = tables["bpbeli1"];
   if (s = SeekIn(header, "BPBELI11", "NO_BPB", shipment->number); s.ok() && header.found()) {
     s = Refused(session, "PEB " + shown + " sudah diimpor");
   }
-  if (s.ok()) s = DrawNumbers(session, shipment);
-  if (s.ok()) s = ReadLines(session, shipment);
+  if (s.ok()) s = DrawNumbers(tables, shipment);
+  if (s.ok()) s = ReadLines(session, tables, shipment);
   if (!s.ok()) {
     if (!AlreadyShown(s)) frame::ShowFailure(session, s);
     return false;
@@ -365,18 +370,18 @@ std::vector<std::string> ShipmentPreview(const Shipment& shipment) {
   return rows;
 }
 
-xbase::Status SaveShipment(frame::Session& session, Shipment* shipment) {
+xbase::Status SaveShipment(frame::Session& session, const frame::OpenedTables& tables, Shipment* shipment) {
   documents::SaveScope save(session.console());
-  xbase::Status s = NameShipment(save, session, *shipment);
+  xbase::Status s = NameShipment(save, session, tables, *shipment);
   if (s.ok()) s = save.Lock();
-  if (s.ok()) s = CheckUnderLocks(session, shipment);
+  if (s.ok()) s = CheckUnderLocks(tables, shipment);
   if (!s.ok()) {
     save.Release().IgnoreError();  // the refusal is what is shown
     documents::NothingSaved(session, s);
     return s;
   }
   s = save.BeginWrites();
-  if (s.ok()) s = WriteShipment(session, shipment);
+  if (s.ok()) s = WriteShipment(session, tables, shipment);
   s = save.CommitWrites(s);
   if (!AlreadyShown(s)) frame::ShowFailure(session, s);
   return s;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
@@ -31,13 +32,13 @@ struct Shipment {
 };
 
 // Opens the tables of the import, the three shipment tables from the import folder (SETUP
-// "TMPFILEIMP") with their index files; false with every table closed after a message.
-bool OpenShipmentTables(frame::Session& session);
+// "TMPFILEIMP") with their index files; empty with every table closed after a message.
+frame::OpenedTables OpenShipmentTables(frame::Session& session);
 
 // The check of the document number: "?" picks from peb_hdr; an unknown number, one already imported,
 // a missing counter row and a line that cannot be taken in are refused with a message. On acceptance
 // the supplier, the cash discounts, the lines and the numbers the counters would give are filled.
-bool CheckShipment(frame::Session& session, Shipment* shipment);
+bool CheckShipment(frame::Session& session, const frame::OpenedTables& tables, Shipment* shipment);
 
 // The purchase-order date of an import made on `today`: a week earlier, a day more when that is the
 // first of a month.
@@ -51,7 +52,7 @@ std::vector<std::string> ShipmentPreview(const Shipment& shipment);
 // two counters, under the lock of SETUP; the numbers are drawn again there, so *shipment receives those
 // used. A number imported meanwhile writes nothing and says so; a line that fails says which and that
 // the receipt stands written in part. The status tells whether all was written.
-xbase::Status SaveShipment(frame::Session& session, Shipment* shipment);
+xbase::Status SaveShipment(frame::Session& session, const frame::OpenedTables& tables, Shipment* shipment);
 
 }  // namespace purchasing
 

@@ -65,19 +65,20 @@ TEST_F(DemoPurchasingTest, TheShipmentBecomesAReceiptIsPrintedPartlyReturnedAndJ
   EXPECT_NE(receipt.find("Nomor : " + shipment), std::string::npos);
 
   // A hundred exercise books go back.
-  ASSERT_TRUE(OpenReturnTables(rig.session));
+  const frame::OpenedTables tables = OpenReturnTables(rig.session);
+  ASSERT_TRUE(tables);
   PurchaseReturn ret;
   ret.supplier = site::kDemoSupplier;
   ret.date = rig.session.Today();
   ret.lines.push_back(BlankReturnLine(1, site::kDemoWarehouse));
   const auto type = [&](int column, xbase::Value value) {
-    ASSERT_TRUE(CheckReturnCell(rig.session, &ret, 1, column, &value));
+    ASSERT_TRUE(CheckReturnCell(rig.session, tables, &ret, 1, column, &value));
     ret.lines[0][static_cast<size_t>(column - 1)] = value;
   };
   type(kReceipt, xbase::Value::Text(shipment));
   type(kCode, xbase::Value::Text("SC0001"));
   type(kQuantity, xbase::Value::Num(100));
-  ASSERT_TRUE(SaveReturn(rig.session, &ret).ok());
+  ASSERT_TRUE(SaveReturn(rig.session, tables, &ret).ok());
   EXPECT_EQ(ret.cash1, 2);
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
 

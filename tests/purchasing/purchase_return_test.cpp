@@ -38,14 +38,15 @@ class PurchaseReturnTest : public ::testing::Test {
                                   {"HARGA", N(1000)}, {"DISCOUNT", N(10)}, {"URUTAN", T("  1")}, {"HRG_RATA", N(900)}}});
     AddRows(Open(s, "RTBELI1"), {{{"NOMOR", T("0000000016")}}});
     EXPECT_TRUE(s.tables().CloseAll().ok());
-    EXPECT_TRUE(OpenReturnTables(s));
+    tables = OpenReturnTables(s);
+    EXPECT_TRUE(tables);
     ret.date = xbase::Date::FromYmd(2026, 12, 8);
     ret.lines.push_back(BlankReturnLine(1, "G1"));
   }
 
   // Types `value` into cell `column` of line `row`; true when the check takes it.
   bool Type(int row, int column, xbase::Value value) {
-    const bool taken = CheckReturnCell(rig.session, &ret, row, column, &value);
+    const bool taken = CheckReturnCell(rig.session, tables, &ret, row, column, &value);
     if (taken) ret.lines[static_cast<size_t>(row - 1)][static_cast<size_t>(column - 1)] = value;
     return taken;
   }
@@ -59,6 +60,7 @@ class PurchaseReturnTest : public ::testing::Test {
   support::TempDataFolder folder{{"SETUP", "MASTGDG", "MASTBRJ", "STOKBRG", "BPBELI1", "BPBELI2", "MASTSUP", "RTBELI1",
                                   "RTBELI2", "PERUSH"}};
   support::SessionRig rig;
+  frame::OpenedTables tables;
   PurchaseReturn ret;
 };
 
@@ -100,7 +102,7 @@ TEST_F(PurchaseReturnTest, SavingTakesTheGoodsOutAndADeletedLinePutsThemBack) {
   ASSERT_TRUE(Type(1, kCode, T("A1")));
   ASSERT_TRUE(Type(1, kQuantity, N(20)));
   EXPECT_DOUBLE_EQ(ReturnNet(ret), 20 * 1000 * 0.9 * 0.95);
-  ASSERT_TRUE(SaveReturn(rig.session, &ret).ok());
+  ASSERT_TRUE(SaveReturn(rig.session, tables, &ret).ok());
   EXPECT_EQ(ret.number, "0000000017");  // 16 is taken
   EXPECT_EQ(Stock(), 10);
   xbase::WorkArea& line = *rig.session.tables().Area("rtbeli2");
@@ -116,13 +118,13 @@ TEST_F(PurchaseReturnTest, SavingTakesTheGoodsOutAndADeletedLinePutsThemBack) {
 
   // Loaded again, the stored 20 pieces count as available; the line deleted puts them back.
   PurchaseReturn stored;
-  ASSERT_TRUE(LoadReturn(rig.session, "0000000017", &stored));
+  ASSERT_TRUE(LoadReturn(rig.session, tables, "0000000017", &stored));
   ASSERT_EQ(stored.lines.size(), 2u);  // with a blank line after the stored one
   EXPECT_EQ(stored.cash1, 5);
   ret = stored;
   EXPECT_TRUE(Type(1, kQuantity, N(30)));
   ret.lines.erase(ret.lines.begin());
-  ASSERT_TRUE(SaveReturn(rig.session, &ret).ok());
+  ASSERT_TRUE(SaveReturn(rig.session, tables, &ret).ok());
   EXPECT_EQ(Stock(), 30);
   ASSERT_TRUE(line.GoTo(1).ok());
   EXPECT_TRUE(line.deleted());
@@ -131,14 +133,15 @@ TEST_F(PurchaseReturnTest, SavingTakesTheGoodsOutAndADeletedLinePutsThemBack) {
 TEST_F(PurchaseReturnTest, EscAtTheStockLockWritesNeitherReturnNorCounter) {
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   support::SettleSmallFolder(folder.path());
-  ASSERT_TRUE(OpenReturnTables(rig.session));
+  tables = OpenReturnTables(rig.session);
+  ASSERT_TRUE(tables);
   ASSERT_TRUE(Type(1, kReceipt, T("R1")));
   ASSERT_TRUE(Type(1, kCode, T("A1")));
   ASSERT_TRUE(Type(1, kQuantity, N(20)));
   support::OtherWorkstation other(folder.path());
   other.Hold("STOKBRG", 1);
   rig.term.AddKeys({key::kEsc, ' ', ' '});
-  EXPECT_FALSE(SaveReturn(rig.session, &ret).ok());
+  EXPECT_FALSE(SaveReturn(rig.session, tables, &ret).ok());
   EXPECT_TRUE(support::Shown(rig.term, "Mencoba mengunci record 1 file "));
   EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
   EXPECT_EQ(rig.term.keys_left(), 0u);
@@ -151,7 +154,7 @@ TEST_F(PurchaseReturnTest, EscAtTheStockLockWritesNeitherReturnNorCounter) {
   EXPECT_EQ(setup.Text("KET").substr(0, 10), "0000000015");
 
   other.Release();
-  ASSERT_TRUE(SaveReturn(rig.session, &ret).ok());
+  ASSERT_TRUE(SaveReturn(rig.session, tables, &ret).ok());
   EXPECT_EQ(ret.number, "0000000017");
   EXPECT_EQ(Stock(), 80);
   EXPECT_TRUE(rig.session.tables().CloseAll().ok());

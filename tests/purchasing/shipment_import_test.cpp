@@ -121,19 +121,20 @@ TEST_F(ShipmentImportTest, ADocumentAlreadyImportedIsRefusedBeforeAnythingIsWrit
 
   // Imported by another workstation between the check and the save: the save writes nothing and says so.
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
-  ASSERT_TRUE(OpenShipmentTables(rig.session));
+  const frame::OpenedTables tables = OpenShipmentTables(rig.session);
+  ASSERT_TRUE(tables);
   Shipment shipment;
   shipment.warehouse = "G1";
   shipment.number = "PEB2";
   rig.term.AddKeys({key::kEnter});
-  EXPECT_FALSE(CheckShipment(rig.session, &shipment));  // its second line has no code
+  EXPECT_FALSE(CheckShipment(rig.session, tables, &shipment));  // its second line has no code
   EXPECT_TRUE(support::Shown(rig.term, "PEB PEB2 baris 2: kode barang kosong, tidak diimpor"));
   AddRows(Open(rig.session, "PEB_HDR"), {{{"NO_BPB", T("PEB3")}, {"SUPLIER", T("S2")}}});
   shipment.number = "PEB3";
-  ASSERT_TRUE(CheckShipment(rig.session, &shipment));
+  ASSERT_TRUE(CheckShipment(rig.session, tables, &shipment));
   AddRows(Open(rig.session, "BPBELI1"), {{{"NO_BPB", T("PEB3")}}});
   rig.term.AddKeys({key::kEnter});
-  EXPECT_FALSE(SaveShipment(rig.session, &shipment).ok());
+  EXPECT_FALSE(SaveShipment(rig.session, tables, &shipment).ok());
   EXPECT_TRUE(support::Shown(rig.term, "PEB PEB3 sudah diimpor, tidak ada yang ditulis"));
   EXPECT_EQ(Open(rig.session, "DTA_PEB").table().record_count(), 2u);
   EXPECT_EQ(Row("SETUP", 3).Text("KET").substr(0, 10), "0000000043");

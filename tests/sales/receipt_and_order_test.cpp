@@ -61,14 +61,15 @@ void TakeIn(const SalesSite& site, int count) {
   frame::ProcedureRegistry registry;
   frame::Session session(con, registry, "WS-R");
   site.LogIn(session);
-  ASSERT_TRUE(purchasing::OpenShipmentTables(session));
+  const frame::OpenedTables tables = purchasing::OpenShipmentTables(session);
+  ASSERT_TRUE(tables);
   for (int n = 1; n <= count; ++n) {
     purchasing::Shipment shipment;
     shipment.warehouse = "GDG01";
     shipment.branch = "JKT001";
     shipment.number = "PEB-R" + std::to_string(n);
-    ASSERT_TRUE(purchasing::CheckShipment(session, &shipment));
-    EXPECT_TRUE(purchasing::SaveShipment(session, &shipment).ok()) << shipment.number;
+    ASSERT_TRUE(purchasing::CheckShipment(session, tables, &shipment));
+    EXPECT_TRUE(purchasing::SaveShipment(session, tables, &shipment).ok()) << shipment.number;
   }
   session.CloseTables();
 }
