@@ -95,10 +95,10 @@ class Export {
   xbase::Status Fill(const ExportGroup& group, bool* opened);
 
  private:
-  bool Open(const ExportGroup& group);
-  xbase::Status Copy(xbase::WorkArea& from, std::string_view to);
-  xbase::Status CopyLines(const ExportGroup& group, xbase::WorkArea& header);
-  xbase::Status ISIMASTER(std::string_view code);
+  frame::OpenedTables Open(const ExportGroup& group);
+  xbase::Status Copy(xbase::WorkArea& from, xbase::WorkArea& to);
+  xbase::Status CopyLines(const frame::OpenedTables& tables, const ExportGroup& group, xbase::WorkArea& header);
+  xbase::Status ISIMASTER(const frame::OpenedTables& tables, std::string_view code);
   xbase::Status Start(const ExportGroup& group, xbase::WorkArea& area);
   bool InRange(const ExportGroup& group, const xbase::WorkArea& area) const;
   void Progress(std::string_view text) { session_.console().Say(23, 0, xbase::PadR(text, 60)); }
@@ -109,57 +109,65 @@ class Export {
   xbase::Date last_;
 };
 
-bool Export::Open(const ExportGroup& group) {
-  if (!frame::OpenTable(session_, group.live)) return false;
-  if (!documents::OpenTransferTable(session_, folder_, group.exported, true, false, nullptr)) return false;
-  for (const LineCopy& lines : group.lines) {
-    if (!frame::OpenTable(session_, lines.live)) return false;
-    if (!documents::OpenTransferTable(session_, folder_, lines.exported, true, false, nullptr)) return false;
-    if (!lines.items) continue;
-    if (!frame::OpenTable(session_, "MASTBRJ")) return false;
-    xbase::WorkArea* items = nullptr;
-    if (!documents::OpenTransferTable(session_, folder_, "exbbm", true, false, &items)) return false;
-    const std::string index = xbase::SearchPath({folder_}).NewFile("exbbm", "ntx");
-    if (!frame::Checked(session_, items->orders().Create(index, {"kode"}))) return false;
+// Opens the live and transfer tables of the group; empty after a message.
+frame::OpenedTables Export::Open(const ExportGroup& group) {
+  std::vector<frame::TableUse> opened = {group.live, group.exported};
+  if (!frame::OpenTable(session_, group.live)) return frame::OpenedTables();
+  if (!documents::OpenTransferTable(session_, folder_, group.exported, true, false, nullptr)) {
+    return frame::OpenedTables();
   }
-  return true;
+  for (const LineCopy& lines : group.lines) {
+    if (!frame::OpenTable(session_, lines.live)) return frame::OpenedTables();
+    if (!documents::OpenTransferTable(session_, folder_, lines.exported, true, false, nullptr)) {
+      return frame::OpenedTables();
+    }
+    opened.insert(opened.end(), {lines.live, lines.exported});
+    if (!lines.items) continue;
+    if (!frame::OpenTable(session_, "MASTBRJ")) return frame::OpenedTables();
+    xbase::WorkArea* items = nullptr;
+    if (!documents::OpenTransferTable(session_, folder_, "exbbm", true, false, &items)) return frame::OpenedTables();
+    const std::string index = xbase::SearchPath({folder_}).NewFile("exbbm", "ntx");
+    if (!frame::Checked(session_, items->orders().Create(index, {"kode"}))) return frame::OpenedTables();
+    opened.insert(opened.end(), {"MASTBRJ", "exbbm"});
+  }
+  // Every table is open by now: the opener only hands them back, each on its first index.
+  return frame::OpenTables(session_, opened);
 }
 
-xbase::Status Export::Copy(xbase::WorkArea& from, std::string_view to) {
-  xbase::WorkArea* target = session_.tables().Area(to);
-  xbase::Status s = console::APP_REC(session_.console(), *target);
-  if (s.ok()) s = documents::CopyFieldsByPosition(from, *target);
-  const xbase::Status unlocked = target->Unlock();
+xbase::Status Export::Copy(xbase::WorkArea& from, xbase::WorkArea& to) {
+  xbase::Status s = console::APP_REC(session_.console(), to);
+  if (s.ok()) s = documents::CopyFieldsByPosition(from, to);
+  const xbase::Status unlocked = to.Unlock();
   return s.ok() ? unlocked : s;
 }
 
-xbase::Status Export::ISIMASTER(std::string_view code) {
-  xbase::WorkArea* goods = session_.tables().Area("MASTBRJ");
-  xbase::WorkArea* items = session_.tables().Area("exbbm");
-  xbase::Status s = goods->Seek(goods->PadToField("KODE", code));
-  if (s.ok() && goods->found()) s = items->Seek(items->PadToField("KODE", code));
+xbase::Status Export::ISIMASTER(const frame::OpenedTables& tables, std::string_view code) {
+  xbase::WorkArea& goods = tables["MASTBRJ"];
+  xbase::WorkArea& items = tables["exbbm"];
+  xbase::Status s = goods.Seek(goods.PadToField("KODE", code));
+  if (s.ok() && goods.found()) s = items.Seek(items.PadToField("KODE", code));
   // Goods missing from the master have nothing to send.
-  if (!s.ok() || !goods->found() || items->found()) return s;
+  if (!s.ok() || !goods.found() || items.found()) return s;
   documents::FieldValues fields;
   for (const char* field : kItemFields) {
     xbase::Value value;
-    if (s = goods->Get(field, &value); !s.ok()) return s;
+    if (s = goods.Get(field, &value); !s.ok()) return s;
     fields.emplace_back(field, value);
   }
-  return documents::AppendRecord(session_.console(), *items, fields);
+  return documents::AppendRecord(session_.console(), items, fields);
 }
 
-xbase::Status Export::CopyLines(const ExportGroup& group, xbase::WorkArea& header) {
+xbase::Status Export::CopyLines(const frame::OpenedTables& tables, const ExportGroup& group, xbase::WorkArea& header) {
   for (const LineCopy& copy : group.lines) {
-    xbase::WorkArea* lines = session_.tables().Area(copy.live);
+    xbase::WorkArea& lines = tables[copy.live];
     std::vector<uint32_t> rows;
-    xbase::Status s = lines->SeekAll(documents::KeyIn(header, *lines, group.key_fields), &rows);
+    xbase::Status s = lines.SeekAll(documents::KeyIn(header, lines, group.key_fields), &rows);
     if (copy.first_only && rows.size() > 1) rows.erase(rows.begin() + 1, rows.end());
     for (uint32_t row : rows) {
-      if (s.ok()) s = lines->GoTo(row);
+      if (s.ok()) s = lines.GoTo(row);
       if (s.ok()) Progress(std::string("Proses tulis ") + copy.exported);
-      if (s.ok()) s = Copy(*lines, copy.exported);
-      if (s.ok() && copy.items) s = ISIMASTER(std::string(xbase::RTrim(lines->Text("KODE"))));
+      if (s.ok()) s = Copy(lines, tables[copy.exported]);
+      if (s.ok() && copy.items) s = ISIMASTER(tables, std::string(xbase::RTrim(lines.Text("KODE"))));
     }
     if (!s.ok()) return s;
   }
@@ -183,9 +191,10 @@ bool Export::InRange(const ExportGroup& group, const xbase::WorkArea& area) cons
 }
 
 xbase::Status Export::Fill(const ExportGroup& group, bool* opened) {
-  *opened = Open(group);
-  if (!*opened) return xbase::Status::OK();
-  xbase::WorkArea& live = *session_.tables().Area(group.live);
+  const frame::OpenedTables tables = Open(group);
+  *opened = static_cast<bool>(tables);
+  if (!tables) return xbase::Status::OK();
+  xbase::WorkArea& live = tables[group.live];
   const std::string reading = "Proses Baca " + xbase::Lower(group.live) + ".....";
   xbase::Status s = Start(group, live);
   while (s.ok() && !live.eof()) {
@@ -196,9 +205,9 @@ xbase::Status Export::Fill(const ExportGroup& group, bool* opened) {
     }
     const uint32_t at = live.recno();
     Progress(reading);
-    s = Copy(live, group.exported);
+    s = Copy(live, tables[group.exported]);
     if (s.ok()) Progress(std::string("Proses tulis ") + group.exported);
-    if (s.ok()) s = CopyLines(group, live);
+    if (s.ok()) s = CopyLines(tables, group, live);
     if (s.ok()) s = live.GoTo(at);
     if (s.ok()) s = live.Skip();
   }

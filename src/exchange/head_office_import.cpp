@@ -246,9 +246,10 @@ bool Import::Merge(const ImportGroup& group) {
   if (group.effect == Effect::kReceipt && !OpenIncoming(kSentGoods, "kode")) return false;
   if (group.live != nullptr && !frame::OpenTable(session_, group.live)) return false;
   for (const LinePair& pair : group.lines) {
-    if (!frame::OpenTable(session_, pair.live)) return false;
+    xbase::WorkArea* live = nullptr;
+    if (!frame::OpenTable(session_, pair.live, false, {}, &live)) return false;
     if (pair.order == nullptr) continue;
-    if (!frame::Checked(session_, Area(pair.live)->SetOrder(pair.order))) return false;
+    if (!frame::Checked(session_, live->SetOrder(pair.order))) return false;
   }
   for (const char* table : group.postings) {
     if (!frame::OpenTable(session_, table)) return false;

@@ -18,42 +18,42 @@ namespace exchange {
 namespace {
 
 // The tables of the transfer, with the index each is read on.
-constexpr std::pair<const char*, const char*> kTables[] = {
-    {"PIUTDBT", "PIUTDBT1"}, {"MASTBRJ", "MASTBRJ1"}, {"MASTCUS", "MASTCUS1"},   {"RELASI_EXT", "RELASI_EXT1"},
-    {"MASTSLS", "MASTSLS1"}, {"DT_NPWP", "DT_NPWP"},  {"BPOT_BPT", "BPOT_BPT3"}, {"SRTJLN1", "SRTJLN12"},
-    {"SRTJLN2", "SRTJLN21"}, {"RTJUAL1", "RTJUAL12"}, {"RTJUAL2", "RTJUAL21"}};
+std::vector<frame::TableUse> TransferTables() {
+  return {{"PIUTDBT", {}, false, "PIUTDBT1"},   {"MASTBRJ", {}, false, "MASTBRJ1"},
+          {"MASTCUS", {}, false, "MASTCUS1"},   {"RELASI_EXT", {}, false, "RELASI_EXT1"},
+          {"MASTSLS", {}, false, "MASTSLS1"},   {"DT_NPWP", {}, false, "DT_NPWP"},
+          {"BPOT_BPT", {}, false, "BPOT_BPT3"}, {"SRTJLN1", {}, false, "SRTJLN12"},
+          {"SRTJLN2", {}, false, "SRTJLN21"},   {"RTJUAL1", {}, false, "RTJUAL12"},
+          {"RTJUAL2", {}, false, "RTJUAL21"}};
+}
 
-xbase::WorkArea& Area(frame::Session& session, std::string_view alias) { return *session.tables().Area(alias); }
-
-// Seeks `code` (trailing blanks cut, padded to `field`) in the open table; true when it is there.
-bool Holds(frame::Session& session, std::string_view table, std::string_view field, std::string_view code,
-           xbase::Status* s) {
-  xbase::WorkArea& area = Area(session, table);
+// Seeks `code` (trailing blanks cut, padded to `field`) in `area`; true when it is there.
+bool Holds(xbase::WorkArea& area, std::string_view field, std::string_view code, xbase::Status* s) {
   if (!s->ok() || std::string(xbase::AllTrim(code)).empty()) return false;
   *s = area.Seek(area.PadToField(field, std::string(xbase::RTrim(code))));
   return s->ok() && area.found();
 }
 
 // The master batch of a document: its goods, then its customer with tax number and salesman.
-xbase::Status MasterStatements(frame::Session& session, const SqlDocument& document,
+xbase::Status MasterStatements(const frame::OpenedTables& tables, const SqlDocument& document,
                                std::vector<SqlStatement>* out) {
+  xbase::WorkArea& goods = tables["MASTBRJ"];
+  xbase::WorkArea& customer = tables["MASTCUS"];
+  xbase::WorkArea& extended = tables["RELASI_EXT"];
+  xbase::WorkArea& tax_numbers = tables["DT_NPWP"];
+  xbase::WorkArea& salesmen = tables["MASTSLS"];
   xbase::Status s;
   for (const SqlLine& line : document.lines) {
-    if (Sent(line) && Holds(session, "MASTBRJ", "KODE", line.code, &s))
-      out->push_back(ItemStatement(Area(session, "MASTBRJ")));
+    if (Sent(line) && Holds(goods, "KODE", line.code, &s)) out->push_back(ItemStatement(goods));
   }
   // A customer missing from either table drops its customer, tax-number and salesman statements.
-  if (!Holds(session, "MASTCUS", "RELASI", document.customer, &s) ||
-      !Holds(session, "RELASI_EXT", "RELASI", document.customer, &s)) {
+  if (!Holds(customer, "RELASI", document.customer, &s) || !Holds(extended, "RELASI", document.customer, &s)) {
     return s;
   }
-  const xbase::WorkArea& customer = Area(session, "MASTCUS");
-  const xbase::WorkArea& extended = Area(session, "RELASI_EXT");
   out->push_back(CustomerStatement(customer, extended));
-  if (Holds(session, "DT_NPWP", "NPWP", customer.Text("NPWP"), &s))
-    out->push_back(TaxNumberStatement(Area(session, "DT_NPWP")));
-  if (Holds(session, "MASTSLS", "SALES", document.salesman, &s)) {
-    out->push_back(SalesmanStatement(Area(session, "MASTSLS"), extended.Text("KDCB")));
+  if (Holds(tax_numbers, "NPWP", customer.Text("NPWP"), &s)) out->push_back(TaxNumberStatement(tax_numbers));
+  if (Holds(salesmen, "SALES", document.salesman, &s)) {
+    out->push_back(SalesmanStatement(salesmen, extended.Text("KDCB")));
   }
   return s;
 }
@@ -97,10 +97,10 @@ void Refused(const xbase::Status& refusal, MappingResult* result) {
 }
 
 // Sends the printed documents of one kind in the range.
-xbase::Status SendKind(frame::Session& session, bool invoice, xbase::Date first, xbase::Date last, SqlLink& link,
-                       MappingResult* result) {
-  xbase::WorkArea& headers = Area(session, invoice ? "SRTJLN1" : "RTJUAL1");
-  xbase::WorkArea& lines = Area(session, invoice ? "SRTJLN2" : "RTJUAL2");
+xbase::Status SendKind(frame::Session& session, const frame::OpenedTables& tables, bool invoice, xbase::Date first,
+                       xbase::Date last, SqlLink& link, MappingResult* result) {
+  xbase::WorkArea& headers = tables[invoice ? "SRTJLN1" : "RTJUAL1"];
+  xbase::WorkArea& lines = tables[invoice ? "SRTJLN2" : "RTJUAL2"];
   const char* key = invoice ? "INVOICE" : "NOMOR";
   xbase::Status s = headers.Seek(first.Dtos(), true);
   while (s.ok() && !headers.eof() && !(last < headers.DateOf("TANGGAL"))) {
@@ -115,7 +115,7 @@ xbase::Status SendKind(frame::Session& session, bool invoice, xbase::Date first,
         AddLine(lines, invoice ? "KTR" : "INVOICE", &document);
       }
       if (!s.ok()) break;
-      s = INSERTINVOICE(session, document, link, result);
+      s = INSERTINVOICE(tables, document, link, result);
       if (!s.ok()) break;
     }
     s = headers.Skip();
@@ -125,10 +125,10 @@ xbase::Status SendKind(frame::Session& session, bool invoice, xbase::Date first,
 
 }  // namespace
 
-xbase::Status INSERTINVOICE(frame::Session& session, const SqlDocument& document, SqlLink& link,
+xbase::Status INSERTINVOICE(const frame::OpenedTables& tables, const SqlDocument& document, SqlLink& link,
                             MappingResult* result) {
   std::vector<SqlStatement> masters;
-  if (xbase::Status s = MasterStatements(session, document, &masters); !s.ok()) return s;
+  if (xbase::Status s = MasterStatements(tables, document, &masters); !s.ok()) return s;
   xbase::Status sent = link.connected() ? xbase::Status::OK() : Opened(link);
   if (sent.ok()) sent = link.Execute({"START TRANSACTION", {}});
   xbase::Status masters_sent = sent;
@@ -161,12 +161,10 @@ xbase::Status INSERTINVOICE(frame::Session& session, const SqlDocument& document
 
 xbase::Status SendToDatabase(frame::Session& session, xbase::Date first, xbase::Date last, SqlLink& link,
                              MappingResult* result) {
-  for (const auto& [table, order] : kTables) {
-    if (!frame::OpenTable(session, table)) return frame::CloseTables(session, xbase::Status::OK());
-    if (xbase::Status s = Area(session, table).SetOrder(order); !s.ok()) return frame::CloseTables(session, s);
-  }
-  xbase::Status s = SendKind(session, true, first, last, link, result);
-  if (s.ok()) s = SendKind(session, false, first, last, link, result);
+  const frame::OpenedTables tables = frame::OpenTables(session, TransferTables());
+  if (!tables) return frame::CloseTables(session, xbase::Status::OK());  // the failure was told on row 24
+  xbase::Status s = SendKind(session, tables, true, first, last, link, result);
+  if (s.ok()) s = SendKind(session, tables, false, first, last, link, result);
   link.Close();
   return frame::CloseTables(session, s);
 }

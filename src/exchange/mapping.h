@@ -8,6 +8,7 @@
 
 #include "exchange/mysql_statements.h"
 #include "exchange/sql_link.h"
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
@@ -23,12 +24,12 @@ struct MappingResult {
   std::string error;        // the whole text of the first refusal
 };
 
-// INSERTINVOICE: the masters of `document` (from the open MASTBRJ, MASTCUS, RELASI_EXT, DT_NPWP and
-// MASTSLS) and the document itself in one transaction on `link`, connected first when it is not (the
+// INSERTINVOICE: the masters of `document` (from MASTBRJ, MASTCUS, RELASI_EXT, DT_NPWP and MASTSLS of
+// `tables`) and the document itself in one transaction on `link`, connected first when it is not (the
 // tables made when missing). Refused masters are taken back and the document goes all the same; a
 // document already on the server is left as it is. A refusal is counted in `result` and closes the
 // link, so the next document connects afresh; the status fails only when the local tables fail.
-xbase::Status INSERTINVOICE(frame::Session& session, const SqlDocument& document, SqlLink& link,
+xbase::Status INSERTINVOICE(const frame::OpenedTables& tables, const SqlDocument& document, SqlLink& link,
                             MappingResult* result);
 
 // Sends the printed invoices and returns dated from `first` to `last` (the tables of the transfer are

@@ -46,6 +46,7 @@ class BaseRun {
   }
 
  private:
+  // Every alias the run reads or writes was found open by FillPlan before the run.
   xbase::WorkArea& Area(std::string_view alias) { return *tables_.Area(alias); }
   void Progress(int col, std::string_view text) {
     if (hooks_.progress) hooks_.progress(col, text);
@@ -179,6 +180,10 @@ frame::OpenedTables OpenBaseTables(frame::Session& session) {
 }
 
 xbase::Status FillPlan(xbase::Session& tables, const PlanBase& base, const PlanHooks& hooks) {
+  for (const std::string_view alias : kBaseTables) {
+    if (tables.Area(alias) == nullptr) return xbase::Status::NotFound("table not open", alias);
+  }
+  if (tables.Area(kPlanAlias) == nullptr) return xbase::Status::NotFound("table not open", kPlanAlias);
   return BaseRun(tables, base, hooks).Run();
 }
 

@@ -51,7 +51,8 @@ struct PlanHooks {
 //   sales of the cut-off's month;
 // - the average of this year's months and, for D1, the reference order 2 x average - stock (0 when
 //   below 0).
-// Every figure is in cartons (pieces / DOS, 0 when DOS is 0).
+// Every figure is in cartons (pieces / DOS, 0 when DOS is 0). A table of kBaseTables or the work table
+// not open is an error naming it, before anything is read.
 xbase::Status FillPlan(xbase::Session& tables, const PlanBase& base, const PlanHooks& hooks);
 
 }  // namespace purchasing
