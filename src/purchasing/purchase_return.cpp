@@ -8,6 +8,7 @@
 #include "frame/status_display.h"
 #include "pickers/pickers.h"
 #include "purchasing/purchase_documents.h"
+#include "xbase/keyed_read.h"
 #include "xbase/session.h"
 #include "xbase/text_functions.h"
 
@@ -192,26 +193,26 @@ frame::OpenedTables OpenReturnTables(frame::Session& session) {
                                      "SETUP", "PERUSH", "MASTGDG"});
 }
 
-bool LoadReturn(frame::Session& session, const frame::OpenedTables& tables, const std::string& number,
-                PurchaseReturn* ret) {
+xbase::Status LoadReturn(frame::Session& session, const frame::OpenedTables& tables, const std::string& number,
+                         PurchaseReturn* ret, bool* found) {
   xbase::WorkArea& header = tables["rtbeli1"];
   xbase::WorkArea& lines = tables["rtbeli2"];
-  if (!header.SetOrder("RTBELI11").ok() || !header.Seek(header.PadToField("NOMOR", xbase::RTrim(number))).ok() ||
-      !header.found()) {
-    return false;
-  }
-  ret->number = header.Text("NOMOR");
-  ret->supplier = header.Text("SUPLIER");
-  ret->branch = header.Text("KDCB");
-  ret->date = header.DateOf("TANGGAL");
-  ret->notes = header.Text("NOTES");
-  ret->cash1 = header.Number("DISCOUNT");
-  ret->cash2 = header.Number("DISCOUNT2");
-  ret->code_id = header.Text("CODE_ID");
-  ret->lines.clear();
-  ret->stored.clear();
+  xbase::Status s = header.SetOrder("RTBELI11");
+  if (s.ok()) s = xbase::SeekFound(header, header.PadToField("NOMOR", xbase::RTrim(number)), found);
+  if (!s.ok() || !*found) return s;
+  // Read whole into a local: a return whose lines could not all be read is not offered, since saving
+  // it would free the stored lines left out and put their goods back into stock.
+  PurchaseReturn loaded;
+  loaded.number = header.Text("NOMOR");
+  loaded.supplier = header.Text("SUPLIER");
+  loaded.branch = header.Text("KDCB");
+  loaded.date = header.DateOf("TANGGAL");
+  loaded.notes = header.Text("NOTES");
+  loaded.cash1 = header.Number("DISCOUNT");
+  loaded.cash2 = header.Number("DISCOUNT2");
+  loaded.code_id = header.Text("CODE_ID");
   std::vector<uint32_t> records;
-  xbase::Status s = lines.SetOrder("RTBELI21");
+  s = lines.SetOrder("RTBELI21");
   if (s.ok()) s = lines.SeekAll(header.Text("NOMOR"), &records);
   for (size_t k = 0; s.ok() && k < records.size(); ++k) {
     if (s = lines.GoTo(records[k]); !s.ok()) break;
@@ -226,12 +227,13 @@ bool LoadReturn(frame::Session& session, const frame::OpenedTables& tables, cons
     SetText(&line, kPosition, lines.Text("URUTAN"), 3);
     SetText(&line, kName, MasterText(session, "mastbrj", lines.Text("KODE"), "NAMA", 20), 20);
     Revalue(&line);
-    ret->stored[StockKey(lines.Text("KODE"), lines.Text("GUDANG"))] += lines.Number("QUANTITY");
-    ret->lines.push_back(std::move(line));
+    loaded.stored[StockKey(lines.Text("KODE"), lines.Text("GUDANG"))] += lines.Number("QUANTITY");
+    loaded.lines.push_back(std::move(line));
   }
-  frame::ShowFailure(session, s);
-  ret->lines.push_back(BlankReturnLine(static_cast<int>(ret->lines.size() + 1), session.MMEMBER.warehouse));
-  return true;
+  if (!s.ok()) return s;
+  loaded.lines.push_back(BlankReturnLine(static_cast<int>(loaded.lines.size() + 1), session.MMEMBER.warehouse));
+  *ret = std::move(loaded);
+  return s;
 }
 
 bool CheckReturnCell(frame::Session& session, const frame::OpenedTables& tables, PurchaseReturn* ret, int row,

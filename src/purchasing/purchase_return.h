@@ -40,10 +40,10 @@ console::ValueRow BlankReturnLine(int position, std::string_view warehouse);
 // functions below take their areas from what it hands back.
 frame::OpenedTables OpenReturnTables(frame::Session& session);
 
-// Loads the stored return `number` (header and lines, a blank line after them); false when it is
-// not there.
-bool LoadReturn(frame::Session& session, const frame::OpenedTables& tables, const std::string& number,
-                PurchaseReturn* ret);
+// Loads the stored return `number` (header and lines, a blank line after them); *found false when it
+// is not there. A record that cannot be read is the error, and *ret is left as it was.
+xbase::Status LoadReturn(frame::Session& session, const frame::OpenedTables& tables, const std::string& number,
+                         PurchaseReturn* ret, bool* found);
 
 // The check of a new value of cell `column` of line `row` (from 1); it may change the value, the
 // other cells of the line and the header (a receipt's cash discounts). False refuses the value,

@@ -55,10 +55,10 @@ void SupplierLines(xbase::WorkArea& suppliers, std::string_view supplier, Form* 
   }
 }
 
-// The line table of the receipt `number` and its sums, discounts and amount in words; `header` is its
-// BPBELI1 row (the cash discounts).
-void LineTable(frame::Session& session, const frame::OpenedTables& tables, const std::string& number, double cash1,
-               double cash2, Form* form) {
+// The line table of the receipt `number` and its sums less the cash discounts, and the amount in
+// words; a line that cannot be read is the error (the form is not printed in part).
+xbase::Status LineTable(frame::Session& session, const frame::OpenedTables& tables, const std::string& number,
+                        double cash1, double cash2, Form* form) {
   xbase::WorkArea& lines = tables["bpbeli2"];
   std::vector<uint32_t> records;
   xbase::Status s = lines.SetOrder("BPBELI21");
@@ -79,7 +79,7 @@ void LineTable(frame::Session& session, const frame::OpenedTables& tables, const
               Pictured(lines.Number("DISCOUNT"), "999.99") + "+" + Pictured(lines.Number("DISCOUNT2"), "999.99") + "|" +
               Pictured(value, "9,999,999,999.99") + "|");
   }
-  frame::ShowFailure(session, s);
+  if (!s.ok()) return s;
   for (; row < kTableRows; ++row) {
     form->Add("|  |          |                    |       |       |         |            |             |                |");
   }
@@ -93,6 +93,7 @@ void LineTable(frame::Session& session, const frame::OpenedTables& tables, const
   const text::AmountLines words = text::TERBILANG(total, 2, kWordsWidth);
   form->Add("Terbilang : " + words.first);
   if (!words.second.empty()) form->Add(std::string(12, ' ') + words.second);
+  return s;
 }
 
 // The title line: the title and, at the right, "Nomor : " and the number.
@@ -113,7 +114,8 @@ void CashDiscounts(const frame::OpenedTables& tables, const std::string& number,
 
 }  // namespace
 
-std::vector<frame::ReportLine> PurchaseOrderLines(frame::Session& session, const frame::OpenedTables& tables) {
+xbase::Status PurchaseOrderLines(frame::Session& session, const frame::OpenedTables& tables,
+                                 std::vector<frame::ReportLine>* lines) {
   xbase::WorkArea& done = tables["dta_peb"];
   const std::string number = done.Text("NOMOR");
   Form form;
@@ -126,11 +128,13 @@ std::vector<frame::ReportLine> PurchaseOrderLines(frame::Session& session, const
   form.Add("Bersama ini kami mohon untuk segera dikirim barang-barang dengan spesifikasi seperti tersebut dibawah ini. ");
   double cash1 = 0, cash2 = 0;
   CashDiscounts(tables, number, &cash1, &cash2);
-  LineTable(session, tables, number, cash1, cash2, &form);
-  return form.lines;
+  const xbase::Status s = LineTable(session, tables, number, cash1, cash2, &form);
+  *lines = std::move(form.lines);
+  return s;
 }
 
-std::vector<frame::ReportLine> GoodsReceiptLines(frame::Session& session, const frame::OpenedTables& tables) {
+xbase::Status GoodsReceiptLines(frame::Session& session, const frame::OpenedTables& tables,
+                                std::vector<frame::ReportLine>* lines) {
   xbase::WorkArea& header = tables["bpbeli1"];
   const std::string number = header.Text("NO_BPB");
   const double cash1 = header.Number("DISCOUNT"), cash2 = header.Number("DISCOUNT2");
@@ -143,8 +147,9 @@ std::vector<frame::ReportLine> GoodsReceiptLines(frame::Session& session, const 
   SupplierLines(tables["mastsup"], supplier, &form);
   form.Add("");
   form.Add("Barang-barang dengan spesifikasi seperti tersebut dibawah ini. ");
-  LineTable(session, tables, number, cash1, cash2, &form);
-  return form.lines;
+  const xbase::Status s = LineTable(session, tables, number, cash1, cash2, &form);
+  *lines = std::move(form.lines);
+  return s;
 }
 
 xbase::Status RunNumberPrint(frame::Session& session, const NumberPrint& print) {
@@ -175,10 +180,12 @@ xbase::Status RunNumberPrint(frame::Session& session, const NumberPrint& print) 
       return s.ok() && found;
     };
     if (form.Read(con).escaped || xbase::IsBlank(number)) break;
+    std::vector<frame::ReportLine> lines;
+    if (!frame::Checked(session, print.form(session, tables, &lines))) continue;
     frame::ReportWriter report(session);
     if (!report.Start() || !report.NewPage()) continue;
     bool written = true;
-    for (const frame::ReportLine& line : print.form(session, tables)) {
+    for (const frame::ReportLine& line : lines) {
       if (written) written = report.Line(line.text, line.controls, line.font);
     }
     if (!written) continue;

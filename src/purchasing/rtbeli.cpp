@@ -67,7 +67,9 @@ bool AskHeader(frame::Session& session, const frame::OpenedTables& tables, Purch
     pick.expressions = {"NOMOR", "TANGGAL", "SUPLIER"};
     pick.heads = {"Nomor", "Tanggal", "Suplier"};
     if (!frame::Checked(session, frame::PickCode(session, pick, &number))) return false;
-    if (LoadReturn(session, tables, number, ret)) return true;
+    bool found = false;
+    if (!frame::Checked(session, LoadReturn(session, tables, number, ret, &found))) return false;
+    if (found) return true;
     console::PESAN(con, "Nomor " + std::string(xbase::AllTrim(number)) + " tidak terdaftar");
     return false;
   };

@@ -4,6 +4,8 @@
 
 #include "console/keys.h"
 #include "purchasing/purchase_return.h"
+#include "purchasing/purchasing.h"
+#include "support/damaged_tables.h"
 #include "support/data_folder.h"
 #include "support/other_workstation.h"
 #include "support/scripted_session.h"
@@ -16,6 +18,8 @@ namespace {
 
 namespace key = console::key;
 using support::AddRows;
+using support::Keys;
+using support::Line;
 using support::N;
 using support::Open;
 using support::T;
@@ -118,7 +122,9 @@ TEST_F(PurchaseReturnTest, SavingTakesTheGoodsOutAndADeletedLinePutsThemBack) {
 
   // Loaded again, the stored 20 pieces count as available; the line deleted puts them back.
   PurchaseReturn stored;
-  ASSERT_TRUE(LoadReturn(rig.session, tables, "0000000017", &stored));
+  bool found = false;
+  ASSERT_TRUE(LoadReturn(rig.session, tables, "0000000017", &stored, &found).ok());
+  ASSERT_TRUE(found);
   ASSERT_EQ(stored.lines.size(), 2u);  // with a blank line after the stored one
   EXPECT_EQ(stored.cash1, 5);
   ret = stored;
@@ -159,6 +165,31 @@ TEST_F(PurchaseReturnTest, EscAtTheStockLockWritesNeitherReturnNorCounter) {
   EXPECT_EQ(Stock(), 80);
   EXPECT_TRUE(rig.session.tables().CloseAll().ok());
   support::ExpectVerified(folder.path());
+}
+
+// A stored return whose lines cannot be read is not opened for correction: saved again, it would
+// free the lines left out and put their goods back into stock.
+TEST_F(PurchaseReturnTest, AReturnWhoseLinesCannotBeReadIsNotOpenedForCorrection) {
+  ASSERT_TRUE(Type(1, kReceipt, T("R1")));
+  ASSERT_TRUE(Type(1, kCode, T("A1")));
+  ASSERT_TRUE(Type(1, kQuantity, N(5)));
+  ret.lines.push_back(BlankReturnLine(2, "G1"));
+  ASSERT_TRUE(Type(2, kReceipt, T("R1")));
+  ASSERT_TRUE(Type(2, kCode, T("A1")));
+  ASSERT_TRUE(Type(2, kQuantity, N(3)));
+  ASSERT_TRUE(SaveReturn(rig.session, tables, &ret).ok());
+  // Another program damages the index of the lines while the tables are open.
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  tables = OpenReturnTables(rig.session);
+  ASSERT_TRUE(tables);
+  support::DamageIndexPages(folder.path(), "RTBELI2");
+
+  rig.term.AddKeys(Keys({Line("0000000017"), {' ', key::kEsc}}));
+  ASSERT_TRUE(RTBELI(rig.session, {}).ok());
+  EXPECT_TRUE(support::Shown(rig.term, ".ntx"));
+  // The number stays refused: the header form never shows the stored return's cash discount.
+  EXPECT_FALSE(support::ShownOnRow(rig.term, 4, "Discount :   5.00"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
 }
 
 }  // namespace

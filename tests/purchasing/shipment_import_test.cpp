@@ -5,6 +5,7 @@
 #include "console/keys.h"
 #include "purchasing/purchasing.h"
 #include "purchasing/shipment_import.h"
+#include "support/damaged_tables.h"
 #include "support/data_folder.h"
 #include "support/other_workstation.h"
 #include "support/scripted_session.h"
@@ -65,7 +66,7 @@ class ShipmentImportTest : public ::testing::Test {
   }
 
   support::TempDataFolder folder{{"SETUP", "MASTGDG", "MASTBRJ", "STOKBRG", "BPBELI1", "BPBELI2", "DTA_PEB", "PEB_HDR",
-                                  "PEB_DTL", "PEB_MST"}};
+                                  "PEB_DTL", "PEB_MST", "MASTSUP"}};
   support::SessionRig rig;
 };
 
@@ -167,6 +168,22 @@ TEST_F(ShipmentImportTest, EscAtTheStockOfTheSecondLineWritesNoPartOfTheReceipt)
   EXPECT_EQ(Row("STOKBRG", 2).Number("JUMLAH"), 10);
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   support::ExpectVerified(folder.path());
+}
+
+// A receipt whose lines cannot be read is not printed in part: the failure is told and the
+// number is asked again.
+TEST_F(ShipmentImportTest, AReceiptWhoseLinesCannotBeReadIsNotPrinted) {
+  rig.term.AddKeys(ImportKeys("PEB1"));
+  ASSERT_TRUE(IMPPEB(rig.session, {}).ok());
+  for (const char* table : {"DTA_PEB", "BPBELI1", "BPBELI2", "MASTSUP", "MASTBRJ"}) Open(rig.session, table);
+  // Another program damages the index of the receipt's lines while the tables are open.
+  support::DamageIndexPages(folder.path(), "BPBELI2");
+
+  rig.term.AddKeys(Keys({Line("PEB1"), {' ', key::kEsc}}));
+  ASSERT_TRUE(CTKBPPEB(rig.session, {}).ok());
+  EXPECT_TRUE(support::Shown(rig.term, ".ntx"));
+  EXPECT_FALSE(support::Shown(rig.term, "Printer Dot Matrix"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
 }
 
 }  // namespace
