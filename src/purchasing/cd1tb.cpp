@@ -28,9 +28,9 @@ struct OrderLine {
 
 std::string Pair(double cartons, double quantity) { return Pictured(cartons, " 9,999,999") + Pictured(quantity, " 99,999,999"); }
 
-// The lines of the order the header stands on, by group and item.
-xbase::Status ReadOrder(frame::Session& session, const std::string& number, std::vector<OrderLine>* lines) {
-  xbase::WorkArea& rows = *session.tables().Area("D1CBNG2");
+// The lines (D1CBNG2 rows) of the order `number`, by group and item.
+xbase::Status ReadOrder(frame::Session& session, xbase::WorkArea& rows, const std::string& number,
+                        std::vector<OrderLine>* lines) {
   std::vector<uint32_t> records;
   xbase::Status s = rows.SetOrder(1);
   if (s.ok()) s = rows.SeekAll(number, &records);
@@ -103,7 +103,7 @@ xbase::Status CD1TB(frame::Session& session, const std::vector<xbase::Value>&) {
          !xbase::IsBlank(number)) {
     std::vector<OrderLine> lines;
     if (!frame::Checked(session, header.SetOrder(1)) || !frame::Checked(session, header.Seek(header.PadToField("NOMOR", number))) ||
-        !header.found() || !frame::Checked(session, ReadOrder(session, header.Text("NOMOR"), &lines))) {
+        !header.found() || !frame::Checked(session, ReadOrder(session, tables["D1CBNG2"], header.Text("NOMOR"), &lines))) {
       continue;
     }
     PrintOrder(session, header, lines, static_cast<int>(per_page));

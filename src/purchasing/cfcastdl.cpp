@@ -17,8 +17,7 @@ namespace purchasing {
 namespace {
 
 // "?" in the number lists the forecasts from the branch's on, by branch and ship date.
-bool PickForecast(frame::Session& session, const std::string& branch, std::string* number) {
-  xbase::WorkArea& headers = *session.tables().Area("FC_CBNG1");
+bool PickForecast(frame::Session& session, xbase::WorkArea& headers, const std::string& branch, std::string* number) {
   frame::OrderScope scope(headers);
   if (!frame::Checked(session, headers.SetOrder("FC_CBNG14"))) return false;
   console::PickListOptions options;
@@ -38,9 +37,9 @@ bool PickForecast(frame::Session& session, const std::string& branch, std::strin
   return true;
 }
 
-// The lines of the forecast the header stands on, in product line + item order.
-xbase::Status ReadForecast(frame::Session& session, xbase::WorkArea& header, std::vector<PlanRow>* rows) {
-  xbase::WorkArea& lines = *session.tables().Area("FC_CBNG2");
+// The lines (FC_CBNG2) of the forecast the header stands on, in product line + item order.
+xbase::Status ReadForecast(frame::Session& session, xbase::WorkArea& lines, xbase::WorkArea& header,
+                           std::vector<PlanRow>* rows) {
   std::vector<uint32_t> records;
   xbase::Status s = lines.SetOrder(1);
   if (s.ok()) s = lines.SeekAll(header.Text("NOMOR"), &records);
@@ -69,7 +68,7 @@ xbase::Status CFCASTDL(frame::Session& session, const std::vector<xbase::Value>&
   std::string branch(6, ' '), number(20, ' ');
   xbase::WorkArea& header = tables["FC_CBNG1"];
   const auto number_valid = [&] {
-    if (number.find('?') != std::string::npos && !PickForecast(session, branch, &number)) return false;
+    if (number.find('?') != std::string::npos && !PickForecast(session, header, branch, &number)) return false;
     if (xbase::IsBlank(number)) return true;
     if (!frame::Checked(session, header.SetOrder(1)) || !frame::Checked(session, header.Seek(number))) return false;
     if (header.found()) return true;
@@ -80,7 +79,7 @@ xbase::Status CFCASTDL(frame::Session& session, const std::vector<xbase::Value>&
          !xbase::IsBlank(number)) {
     std::vector<PlanRow> rows;
     if (!frame::Checked(session, header.Seek(number)) || !header.found()) continue;
-    if (!frame::Checked(session, ReadForecast(session, header, &rows))) continue;
+    if (!frame::Checked(session, ReadForecast(session, tables["FC_CBNG2"], header, &rows))) continue;
     ForecastWorkbook(session, rows, header.Text("CABANG"), header.DateOf("TGLKIRIM"));
   }
   return session.tables().CloseAll();

@@ -22,10 +22,11 @@ namespace {
 
 constexpr int kWidth = 96;
 
-// The form of the return the RTBELI1 area stands on.
-std::vector<std::string> ReturnForm(frame::Session& session) {
-  xbase::WorkArea& header = *session.tables().Area("rtbeli1");
-  xbase::WorkArea& lines = *session.tables().Area("rtbeli2");
+// The form of the return the RTBELI1 area stands on; a line that cannot be read is the error (the
+// form is not printed in part).
+xbase::Status ReturnForm(frame::Session& session, const frame::OpenedTables& tables, std::vector<std::string>* out) {
+  xbase::WorkArea& header = tables["rtbeli1"];
+  xbase::WorkArea& lines = tables["rtbeli2"];
   const std::string number = header.Text("NOMOR");
   const std::string rule(kWidth, '-');
   std::vector<std::string> form = {
@@ -54,7 +55,7 @@ std::vector<std::string> ReturnForm(frame::Session& session) {
                    Pictured(lines.Number("DISCOUNT"), " 999.99") + "+" + Pictured(lines.Number("DISCOUNT2"), "999.99") +
                    Pictured(value, " 999,999,999.99 ") + lines.Text("NO_BPB").substr(0, 13));
   }
-  frame::ShowFailure(session, s);
+  if (!s.ok()) return s;
   form.push_back(rule);
   form.push_back(xbase::PadL("JUMLAH : ", 66) + Pictured(total, "999,999,999.99"));
   for (const CashCut& cut : TakeCashDiscounts(&total, header.Number("DISCOUNT"), header.Number("DISCOUNT2"))) {
@@ -64,14 +65,17 @@ std::vector<std::string> ReturnForm(frame::Session& session) {
   const text::AmountLines words = text::TERBILANG(total, 2, 95);
   form.push_back("Terbilang : " + words.first);
   if (!words.second.empty()) form.push_back(std::string(12, ' ') + words.second);
-  return form;
+  *out = std::move(form);
+  return s;
 }
 
 // Prints the form; when it reached a printer, the return is marked printed.
-void PrintReturn(frame::Session& session) {
+void PrintReturn(frame::Session& session, const frame::OpenedTables& tables) {
+  std::vector<std::string> form;
+  if (!frame::Checked(session, ReturnForm(session, tables, &form))) return;
   frame::ReportWriter report(session);
   if (!report.Start() || !report.NewPage()) return;
-  for (const std::string& line : ReturnForm(session)) {
+  for (const std::string& line : form) {
     if (!report.Line(line, "S")) return;
   }
   frame::ReportLayout layout;
@@ -80,7 +84,7 @@ void PrintReturn(frame::Session& session) {
   layout.left_margin = 1;
   layout.signature_box = false;
   if (!report.Print(layout)) return;
-  xbase::WorkArea& header = *session.tables().Area("rtbeli1");
+  xbase::WorkArea& header = tables["rtbeli1"];
   xbase::Status s = console::LOCK_REC(session.console(), header);
   if (s.ok()) s = header.Put("CETAK", xbase::Value::Logical(true));
   const xbase::Status unlocked = header.Unlock();
@@ -117,7 +121,7 @@ xbase::Status CRTBELI(frame::Session& session, const std::vector<xbase::Value>&)
       return s.ok() && header.found();
     };
     if (form.Read(con).escaped || xbase::IsBlank(number)) break;
-    PrintReturn(session);
+    PrintReturn(session, tables);
   }
   return session.tables().CloseAll();
 }

@@ -192,5 +192,24 @@ TEST_F(PurchaseReturnTest, AReturnWhoseLinesCannotBeReadIsNotOpenedForCorrection
   EXPECT_EQ(rig.term.keys_left(), 0u);
 }
 
+// The form of a return whose lines cannot be read is not printed in part: the failure is told and
+// the number asked again.
+TEST_F(PurchaseReturnTest, AReturnWhoseLinesCannotBeReadIsNotPrinted) {
+  ASSERT_TRUE(Type(1, kReceipt, T("R1")));
+  ASSERT_TRUE(Type(1, kCode, T("A1")));
+  ASSERT_TRUE(Type(1, kQuantity, N(5)));
+  ASSERT_TRUE(SaveReturn(rig.session, tables, &ret).ok());
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  tables = OpenReturnTables(rig.session);
+  ASSERT_TRUE(tables);
+  support::DamageIndexPages(folder.path(), "RTBELI2");
+
+  rig.term.AddKeys(Keys({Line("0000000017"), {' ', key::kEsc}}));
+  ASSERT_TRUE(CRTBELI(rig.session, {}).ok());
+  EXPECT_TRUE(support::Shown(rig.term, ".ntx"));
+  EXPECT_FALSE(support::Shown(rig.term, "Printer Dot Matrix"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+}
+
 }  // namespace
 }  // namespace purchasing
