@@ -16,6 +16,7 @@
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
 #include "frame/status_display.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace exchange {
@@ -47,14 +48,18 @@ xbase::Status Send(frame::Session& session, const frame::OpenedTables& tables, c
   save.Append(sent);
   save.Append(sent_lines);
   xbase::Status s = save.Lock();
+  // Under the locks, the note as it is now: another workstation may have deleted it since it was typed.
+  bool found = false;
+  if (s.ok()) s = xbase::SeekFound(header, header.PadToField("INVOICE", number), &found);
+  if (s.ok() && !found) s = xbase::Status::InvalidArgument("Surat Jalan tidak terdaftar");
   if (!s.ok()) {
+    save.Release().IgnoreError();  // the refusal is what is shown
     documents::NothingSaved(session, s);
     return xbase::Status::Locked("revision " + number, "not sent");
   }
   std::vector<uint32_t> rows;
   s = save.BeginWrites();
   if (s.ok()) s = lines.SeekAll(lines.PadToField("INVOICE", number), &rows);
-  if (s.ok()) s = header.Seek(header.PadToField("INVOICE", number));
   if (s.ok()) s = CopyRow(session.console(), header, sent, &printed);
   for (uint32_t row : rows) {
     if (s.ok()) s = lines.GoTo(row);

@@ -8,6 +8,7 @@
 #include "console/keys.h"
 #include "exchange/exchange.h"
 #include "exchange/exchange_test_helpers.h"
+#include "support/damaged_tables.h"
 #include "support/other_workstation.h"
 #include "support/scripted_session.h"
 #include "support/small_folder_check.h"
@@ -163,6 +164,29 @@ TEST_F(RevisionTest, EscAtACustomersLockLeavesThatNoteAndTakesInTheNext) {
             (std::vector<std::string>{"SJ1|C1|427.50", "SJ3|C1|300.00", "SJ2|C2|400.00"}));
   EXPECT_EQ(LiveRows(rig.session, "MASTCUS", {"RELASI", "SALDO"}), (std::vector<std::string>{"C1|727.50", "C2|400.00"}));
   support::ExpectVerified(folder.path());
+}
+
+// A note another workstation deletes while the clerk confirms is not sent: no blank header and none
+// of its lines reach the revision tables.
+TEST_F(RevisionTest, ANoteDeletedWhileTheClerkConfirmsIsNotSent) {
+  const auto delete_note = [this] {
+    support::OtherWorkstation other(folder.path());
+    EXPECT_TRUE(other.Hold("SRTJLN1", 1).Delete().ok());
+    other.Release();
+  };
+  console::ManualClock clock({xbase::Date::FromYmd(2026, 12, 8), 9 * 3600});
+  // The damage comes after the folder, the number and the print flag, before the answer.
+  support::DamagingTerminal term(Keys({{key::kEnter}, Line("SJ1"), {key::kEnter}, {'y'}, {' '}, {key::kEsc}}), &clock,
+                                 delete_note, 6);
+  console::Console con(term, clock);
+  frame::ProcedureRegistry registry;
+  frame::Session session(con, registry, "WS-TEST");
+  session.SetSearchPath(folder.path());
+  ASSERT_TRUE(KREVISI(session, {}).ok());
+  EXPECT_TRUE(support::ShownOnRow(term, 24, "Surat Jalan tidak terdaftar"));
+  EXPECT_EQ(term.keys_left(), 0u);
+  EXPECT_TRUE(SetRows(transfer.path(), "dtsj1").empty());
+  EXPECT_TRUE(SetRows(transfer.path(), "dtsj2").empty());
 }
 
 }  // namespace
