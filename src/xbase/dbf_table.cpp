@@ -175,9 +175,10 @@ Status DbfTable::ReadRecord() {
   }
   const uint64_t offset = RecordOffset(recno_);
   Status s = file_->ReadAt(offset, buffer_.data(), buffer_.size());
-  if (s.ok() && buffer_[0] != ' ' && buffer_[0] != '*') {
+  if (s.ok() && ((buffer_[0] != ' ' && buffer_[0] != '*') || buffer_.back() == '\0')) {
     // A record always starts with its deletion flag. Mapped bytes past an end another program cut
-    // the file to read as zeros: tell such a read by the file's length.
+    // the file to read as zeros: tell such a read by the file's length. A record cut within keeps
+    // its flag but ends in zeros; read as it is, it would pass for a record with blank fields.
     uint64_t size = 0;
     s = file_->Size(&size);
     if (s.ok() && size < offset + buffer_.size()) {

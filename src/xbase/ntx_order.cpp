@@ -121,8 +121,8 @@ Status NtxOrder::CurrentRecord(uint32_t* recno) {
   if (!s.ok() || *recno <= table.record_count()) return s;
   const uint32_t beyond = *recno;
   *recno = 0;
-  return Status::Corruption(index_->path(), "an item points to record " + std::to_string(beyond) +
-                                                ", past the last record " + std::to_string(table.record_count()));
+  return Status::Corruption(table.path(), "record " + std::to_string(beyond) + " of index " + index_->path() +
+                                              " is past the last record " + std::to_string(table.record_count()));
 }
 
 Status NtxOrder::First(uint32_t* recno) {

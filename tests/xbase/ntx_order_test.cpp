@@ -287,7 +287,8 @@ TEST(NtxOrder, ItemsPastTheLastRecordAreReportedNotWalkedAsTheEnd) {
   ASSERT_TRUE(area->Unlock().ok());
   ASSERT_TRUE(area->orders().Create(dir.File("FEW1.ntx"), NtxOrderSpec{"KODE", "", false, false}).ok());
   ASSERT_TRUE(area->orders().controlling()->index().Insert("C", 9).ok());
-  const std::string fault = dir.File("FEW1.ntx") + ": an item points to record 9, past the last record 3";
+  const std::string fault =
+      dir.File("FEW.dbf") + ": record 9 of index " + dir.File("FEW1.ntx") + " is past the last record 3";
   ASSERT_TRUE(area->GoTop().ok());
   ASSERT_TRUE(area->Skip(1).ok());
   EXPECT_EQ(area->recno(), 2u);
