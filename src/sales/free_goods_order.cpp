@@ -9,6 +9,7 @@
 #include "pickers/picker_support.h"
 #include "sales/free_goods.h"
 #include "documents/line_value.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace sales {
@@ -52,15 +53,19 @@ bool Granted(frame::Session& session, std::string_view invoice, bool* granted) {
   return frame::Checked(session, s);
 }
 
-// The customer's group and price level.
-void CustomerOf(frame::Session& session, std::string_view customer, std::string* group, double* level) {
+// The customer's group and price level; a customer who cannot be read is the error, never one without
+// a group (whose threshold would be another).
+xbase::Status CustomerOf(frame::Session& session, std::string_view customer, std::string* group, double* level) {
   xbase::WorkArea* customers = session.tables().Area("mastcus");
-  if (customers == nullptr || !customers->SetOrder(1).ok() ||
-      !customers->Seek(customers->PadToField("RELASI", customer)).ok() || !customers->found()) {
-    return;
+  if (customers == nullptr) return xbase::Status::OK();
+  bool found = false;
+  xbase::Status s = customers->SetOrder(1);
+  if (s.ok()) s = xbase::SeekFound(*customers, customers->PadToField("RELASI", customer), &found);
+  if (s.ok() && found) {
+    *group = customers->Text("KELOMPOK");
+    *level = customers->Number("TERIMA");
   }
-  *group = customers->Text("KELOMPOK");
-  *level = customers->Number("TERIMA");
+  return s;
 }
 
 }  // namespace
@@ -114,7 +119,7 @@ bool FreeGoodsOrder(frame::Session& session, FreeGoodsNote* note) {
     note->notes.push_back(qualifying);
   }
   std::string group;
-  CustomerOf(session, note->customer, &group, &note->price_level);
+  if (!frame::Checked(session, CustomerOf(session, note->customer, &group, &note->price_level))) return false;
   note->threshold = PLAFONFREGOODS(session, group, note->type);
   note->allowance = note->total * JATAHFREEGOODS(session, note->type, count) / 100;
   if (std::trunc(note->total) < std::trunc(note->threshold)) return pickers::Refuse(session, "Nilai SJ kurang dari plafon");

@@ -15,6 +15,7 @@
 #include "documents/shared_postings.h"
 #include "stock/mutation_store.h"
 #include "stock/repack.h"
+#include "xbase/keyed_read.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 #include "xbase/work_area.h"
@@ -66,21 +67,25 @@ xbase::Status Number(frame::Session& session, const frame::OpenedTables& tables,
   return save.CommitWrites(s);
 }
 
-// The STOKBRG average of a warehouse and code.
-double AverageOf(const frame::OpenedTables& tables, const std::string& warehouse, const std::string& code) {
-  xbase::WorkArea& stock = tables["stokbrg"];
-  if (!stock.SetOrder("STOKBRG1").ok() ||
-      !stock.Seek(stock.PadToField("KODE", code) + stock.PadToField("GUDANG", warehouse)).ok() || !stock.found()) {
-    return 0;
-  }
-  return stock.Number("HRG_RATA");
-}
-
-// The name and unit of a goods code.
-std::pair<std::string, std::string> NameOf(const frame::OpenedTables& tables, const std::string& code) {
+// The name and unit of a goods code and its STOKBRG average in `warehouse`: blank and 0 for a code or
+// row not there. A row that cannot be read is the error: its average would be posted as 0.
+struct ItemFacts {
+  std::string name, unit;
+  double average = 0;
+};
+xbase::Status FactsOf(const frame::OpenedTables& tables, const std::string& warehouse, const std::string& code,
+                      ItemFacts* facts) {
+  *facts = ItemFacts();
   xbase::WorkArea& goods = tables["mastbrj"];
-  if (!goods.SetOrder("MASTBRJ1").ok() || !goods.Seek(goods.PadToField("KODE", code)).ok() || !goods.found()) return {};
-  return {goods.Text("NAMA"), goods.Text("SATUAN")};
+  xbase::WorkArea& stock = tables["stokbrg"];
+  bool known = false, stocked = false;
+  xbase::Status s = goods.SetOrder("MASTBRJ1");
+  if (s.ok()) s = xbase::SeekFound(goods, goods.PadToField("KODE", code), &known);
+  if (s.ok() && known) *facts = {goods.Text("NAMA"), goods.Text("SATUAN"), 0};
+  if (s.ok()) s = stock.SetOrder("STOKBRG1");
+  if (s.ok()) s = xbase::SeekFound(stock, stock.PadToField("KODE", code) + stock.PadToField("GUDANG", warehouse), &stocked);
+  if (s.ok() && stocked) facts->average = stock.Number("HRG_RATA");
+  return s;
 }
 
 // Seeks branch + number on the first index of a document table.
@@ -190,18 +195,20 @@ xbase::Status TakeOutEntries(const frame::OpenedTables& tables, const std::strin
     s = lines.GoTo(records[i]);
     if (!s.ok()) break;
     const std::string warehouse = lines.Text("GUDANG"), code = lines.Text("KODE");
-    entries->push_back({warehouse, code, NameOf(tables, code).first, lines.Number("QTY_LBR"), 0, lines.Text("KD_JADI"),
-                        AverageOf(tables, warehouse, code)});
+    ItemFacts facts;
+    if (s = FactsOf(tables, warehouse, code, &facts); !s.ok()) break;
+    entries->push_back({warehouse, code, facts.name, lines.Number("QTY_LBR"), 0, lines.Text("KD_JADI"), facts.average});
     if (!RepackMaterial(tables, code)) continue;
     const xbase::WorkArea& rules = tables["brepack"];
     for (int m = 0; m < 6; ++m) {
       const double quantity = lines.Number(kMaterialFields[m]);
       if (quantity == 0) continue;
       const std::string material = rules.Text(kMaterialCodes[m]);
-      const auto [name, unit] = NameOf(tables, material);
-      entries->push_back({warehouse, material, name, quantity, 0, unit, AverageOf(tables, warehouse, material)});
+      if (s = FactsOf(tables, warehouse, material, &facts); !s.ok()) break;
+      entries->push_back({warehouse, material, facts.name, quantity, 0, facts.unit, facts.average});
     }
   }
+  if (!s.ok()) entries->clear();
   return s;
 }
 
@@ -281,9 +288,11 @@ xbase::Status ResultEntries(const frame::OpenedTables& tables, const std::string
     s = lines.GoTo(records[i]);
     if (!s.ok()) break;
     const std::string warehouse = lines.Text("GUDANG"), code = lines.Text("KODE");
-    entries->push_back({warehouse, code, NameOf(tables, code).first, lines.Number("QTY_GL"), lines.Number("PER_GL"), "",
-                        AverageOf(tables, warehouse, code)});
+    ItemFacts facts;
+    if (s = FactsOf(tables, warehouse, code, &facts); !s.ok()) break;
+    entries->push_back({warehouse, code, facts.name, lines.Number("QTY_GL"), lines.Number("PER_GL"), "", facts.average});
   }
+  if (!s.ok()) entries->clear();
   return s;
 }
 

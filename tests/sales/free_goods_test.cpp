@@ -5,6 +5,7 @@
 #include "console/keys.h"
 #include "sales/free_goods.h"
 #include "sales/sales_site_helpers.h"
+#include "support/damaged_tables.h"
 #include "support/data_folder.h"
 #include "support/other_workstation.h"
 #include "support/scripted_session.h"
@@ -107,6 +108,23 @@ TEST_F(FreeGoodsTest, AThresholdAboveTheWholeUnitsAndAGrantedNoteAreRefused) {
   EXPECT_FALSE(FreeGoodsOrder(rig.session, &note));
   EXPECT_TRUE(Shown(rig.term, "Nilai SJ kurang dari plafon"));
   EXPECT_DOUBLE_EQ(note.total, 3400000);
+}
+
+// The customer's group picks the threshold: a customer who cannot be read stops the note with the
+// failure, never a customer without a group and so without a threshold.
+TEST_F(FreeGoodsTest, ACustomerThatCannotBeReadStopsTheNote) {
+  Open();
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::DamageIndexPages(site.data(), "MASTCUS");
+  ASSERT_TRUE(OpenFreeGoodsTables(rig.session));
+  FreeGoodsNote note;
+  note.type = "01";
+  note.order = xbase::PadR("SO-0001", 15);
+  rig.term.AddKeys({' '});
+  EXPECT_FALSE(FreeGoodsOrder(rig.session, &note));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "MASTCUS1"));
+  EXPECT_FALSE(Shown(rig.term, "plafon"));
 }
 
 TEST_F(FreeGoodsTest, ANoteWithinItsAllowanceMovesStockAndLeavesNoReceivable) {

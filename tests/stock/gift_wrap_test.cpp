@@ -7,6 +7,7 @@
 #include "stock/repack.h"
 #include "stock/stock_rows_helpers.h"
 #include "stock/stock_screens.h"
+#include "support/damaged_tables.h"
 #include "support/other_workstation.h"
 
 namespace stock {
@@ -180,6 +181,25 @@ TEST_F(GiftWrapTest, ATakeOutLeavesStockWhenItsFormPrintsAndTheResultsComeBack) 
   EXPECT_EQ(lines[2], "Cetakan ke :  2" + std::string(58, ' ') + "TANGGAL : 09-05-2026");
   EXPECT_EQ(lines[6], "  1 07-05-2026          1 J1         KADO JADI                    4    5   300.00     1,200.00");
   EXPECT_EQ(lines[8], std::string(72, ' ') + "JUMLAH :      1,200.00");
+}
+
+// The form's entries carry each item's average, posted with the mutation: a stock row that cannot be
+// read gives the error and no entries, never an average of 0.
+TEST_F(GiftWrapTest, ATakeOutWhoseStockRowCannotBeReadGivesNoEntries) {
+  std::string number;
+  const std::vector<TakeOutLine> take_out = {{"G1", "R1", 20, "J1", {4, 0, 0, 4, 0, 0}}, {"G1", "", 0, ""}};
+  ASSERT_TRUE(SaveTakeOut(rig.session, tables, "CB01", xbase::Date::FromYmd(2026, 5, 4), take_out, &number).ok());
+  CloseAll();
+  support::DamageIndexPages(data.path(), "STOKBRG");
+  tables = frame::OpenTables(rig.session, GiftWrapTables());
+  ASSERT_TRUE(tables);
+  xbase::Date date;
+  std::vector<FormEntry> entries;
+  bool found = false;
+  const xbase::Status s = TakeOutEntries(tables, "CB01", number, &date, &entries, &found);
+  EXPECT_TRUE(s.IsCorruption()) << s.ToString();
+  EXPECT_NE(s.message().find("STOKBRG"), std::string::npos) << s.message();
+  EXPECT_TRUE(entries.empty());
 }
 
 }  // namespace
