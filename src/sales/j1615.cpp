@@ -8,8 +8,10 @@
 #include "console/message.h"
 #include "frame/open_table.h"
 #include "frame/report_engine.h"
+#include "frame/status_display.h"
 #include "sales/proforma.h"
 #include "xbase/date_functions.h"
+#include "xbase/keyed_read.h"
 #include "xbase/number_text.h"
 #include "xbase/picture.h"
 #include "xbase/text_functions.h"
@@ -21,69 +23,79 @@ constexpr int kRowsPerPage = 60;
 constexpr char kHeading[] =
     "NO KODE       NAMA                  QUANTITY   BOX NO SJ      TANGGAL    KODE       NAMA                  QUANTITY   BOX     SALDO";
 
-std::string GoodsName(const frame::OpenedTables& tables, std::string_view code, double* dos) {
+// The name of an item, 20 characters, and its carton size (*dos); blank and 0 for a code not there.
+xbase::Status GoodsName(const frame::OpenedTables& tables, std::string_view code, std::string* name, double* dos) {
   xbase::WorkArea& goods = tables["mastbrj"];
-  if (!goods.SetOrder("MASTBRJ1").ok() || !goods.Seek(goods.PadToField("KODE", code)).ok() || !goods.found()) {
-    *dos = 0;
-    return std::string(20, ' ');
-  }
-  *dos = goods.Number("DOS");
-  return xbase::PadR(goods.Text("NAMA"), 20).substr(0, 20);
+  bool found = false;
+  xbase::Status s = goods.SetOrder("MASTBRJ1");
+  if (s.ok()) s = xbase::SeekFound(goods, goods.PadToField("KODE", code), &found);
+  *dos = found ? goods.Number("DOS") : 0;
+  *name = found ? xbase::PadR(goods.Text("NAMA"), 20).substr(0, 20) : std::string(20, ' ');
+  return s;
 }
 
 std::string Cartons(double quantity, double dos) {
   return xbase::Transform(xbase::Value::Num(dos > 0 ? quantity / dos : 0), "999.99");
 }
 
-xbase::Date NoteDate(const frame::OpenedTables& tables, std::string_view note) {
+// The date of a proforma's delivery note, empty for a note not there.
+xbase::Status NoteDate(const frame::OpenedTables& tables, std::string_view note, xbase::Date* date) {
   xbase::WorkArea& notes = tables["pro_ot1"];
-  if (!notes.SetOrder("PRO_OT11").ok() || !notes.Seek(note).ok() || !notes.found()) return {};
-  return notes.DateOf("TANGGAL");
+  bool found = false;
+  xbase::Status s = notes.SetOrder("PRO_OT11");
+  if (s.ok()) s = xbase::SeekFound(notes, note, &found);
+  *date = found ? notes.DateOf("TANGGAL") : xbase::Date();
+  return s;
 }
 
 }  // namespace
 
-// The rows of the check report of the proforma PRO_IN1 stands on; goods whose code begins with
-// `prefix` only, when given.
-std::vector<std::string> ProformaCheckRows(const frame::OpenedTables& tables, std::string_view prefix) {
+xbase::Status ProformaCheckRows(const frame::OpenedTables& tables, std::string_view prefix,
+                                std::vector<std::string>* rows) {
   xbase::WorkArea& header = tables["pro_in1"];
   xbase::WorkArea& lines = tables["pro_in2"];
   xbase::WorkArea& out_lines = tables["pro_ot2"];
   const std::string number = header.Text("NOMOR");
-  std::vector<std::string> rows = {"Nomor   : " + std::string(xbase::RTrim(number)),
-                                   "Tanggal : " + xbase::Dtoc(header.DateOf("TANGGAL")), std::string(129, '='), kHeading,
-                                   std::string(129, '=')};
+  *rows = {"Nomor   : " + std::string(xbase::RTrim(number)), "Tanggal : " + xbase::Dtoc(header.DateOf("TANGGAL")),
+           std::string(129, '='), kHeading, std::string(129, '=')};
   std::vector<uint32_t> records;
-  if (!lines.SetOrder("PRO_IN21").ok() || !lines.SeekAll(number, &records).ok()) return rows;
+  xbase::Status s = lines.SetOrder("PRO_IN21");
+  if (s.ok()) s = lines.SeekAll(number, &records);
   int count = 0;
-  for (uint32_t record : records) {
-    if (!lines.GoTo(record).ok()) break;
+  for (size_t r = 0; s.ok() && r < records.size(); ++r) {
+    if (s = lines.GoTo(records[r]); !s.ok()) break;
     const std::string code = lines.Text("KODE");
     if (!std::string_view(code).starts_with(xbase::RTrim(prefix))) continue;
     double dos = 0;
-    const std::string name = GoodsName(tables, code, &dos);
+    std::string name;
+    if (s = GoodsName(tables, code, &name, &dos); !s.ok()) break;
     double balance = lines.Number("QUANTITY");
     const std::string left = xbase::Str(++count, 2) + " " + code + " " + name + "  " + xbase::Str(balance, 8) +
                              Cartons(balance, dos);
     std::vector<uint32_t> deliveries;
-    if (!out_lines.SetOrder("PRO_OT22").ok() ||
-        !out_lines.SeekAll(out_lines.PadToField("NO_REFF", number) + code, &deliveries).ok()) {
-      deliveries.clear();
-    }
-    if (deliveries.empty()) rows.push_back(left + std::string(70, ' ') + xbase::Str(balance, 10));
-    for (size_t i = 0; i < deliveries.size(); ++i) {
-      if (!out_lines.GoTo(deliveries[i]).ok()) break;
+    s = out_lines.SetOrder("PRO_OT22");
+    if (s.ok()) s = out_lines.SeekAll(out_lines.PadToField("NO_REFF", number) + code, &deliveries);
+    if (!s.ok()) break;
+    if (deliveries.empty()) rows->push_back(left + std::string(70, ' ') + xbase::Str(balance, 10));
+    for (size_t i = 0; s.ok() && i < deliveries.size(); ++i) {
+      if (s = out_lines.GoTo(deliveries[i]); !s.ok()) break;
       const double quantity = out_lines.Number("QUANTITY");
       balance -= quantity;
       double shipped_dos = 0;
+      std::string shipped_name;
+      xbase::Date shipped_date;
       const std::string shipped = out_lines.Text("KD_KIRIM");
-      const std::string shipped_name = GoodsName(tables, shipped, &shipped_dos);
-      rows.push_back((i == 0 ? left : std::string(left.size(), ' ')) + " " + out_lines.Text("NOMOR").substr(0, 10) +
-                     " " + xbase::Dtoc(NoteDate(tables, out_lines.Text("NOMOR"))) + " " + shipped + " " + shipped_name +
-                     "  " + xbase::Str(quantity, 8) + Cartons(quantity, shipped_dos) + xbase::Str(balance, 10));
+      s = GoodsName(tables, shipped, &shipped_name, &shipped_dos);
+      if (s.ok()) s = NoteDate(tables, out_lines.Text("NOMOR"), &shipped_date);
+      if (!s.ok()) break;
+      rows->push_back((i == 0 ? left : std::string(left.size(), ' ')) + " " + out_lines.Text("NOMOR").substr(0, 10) +
+                      " " + xbase::Dtoc(shipped_date) + " " + shipped + " " + shipped_name + "  " +
+                      xbase::Str(quantity, 8) + Cartons(quantity, shipped_dos) + xbase::Str(balance, 10));
     }
   }
-  return rows;
+  // A check read only in part is not printed.
+  if (!s.ok()) rows->clear();
+  return s;
 }
 
 xbase::Status J1615(frame::Session& session, const std::vector<xbase::Value>&) {
@@ -103,7 +115,8 @@ xbase::Status J1615(frame::Session& session, const std::vector<xbase::Value>&) {
     form.Add(11, 26, &number, "@!").valid = [&] { return CheckProformaNumber(session, &number); };
     form.Add(12, 26, &prefix, "@!");
     if (form.Read(con).escaped || xbase::IsBlank(number)) break;
-    const std::vector<std::string> rows = ProformaCheckRows(tables, prefix);
+    std::vector<std::string> rows;
+    if (!frame::Checked(session, ProformaCheckRows(tables, prefix, &rows))) continue;
     frame::ReportWriter report(session);
     bool written = report.Start();
     for (size_t i = 0; written && i < rows.size(); ++i) {

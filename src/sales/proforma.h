@@ -95,8 +95,9 @@ PrintedPrice ProformaPrice(double quantity, double price, double d1, double d2, 
                            bool discounts_shown, bool rounded);
 
 // The rows of the check report of the proforma PRO_IN1 stands on; goods whose code begins with
-// `prefix` only, when given.
-std::vector<std::string> ProformaCheckRows(const frame::OpenedTables& tables, std::string_view prefix);
+// `prefix` only, when given. A read that fails is the error, with no rows.
+xbase::Status ProformaCheckRows(const frame::OpenedTables& tables, std::string_view prefix,
+                                std::vector<std::string>* rows);
 
 // The entries: new proforma, correction, print, and the reports.
 xbase::Status J1601(frame::Session& session, const std::vector<xbase::Value>& args);

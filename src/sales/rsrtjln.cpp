@@ -18,6 +18,7 @@
 #include "sales/sales.h"
 #include "sales/sales_order.h"
 #include "text/date_helpers.h"
+#include "xbase/keyed_read.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 
@@ -66,14 +67,17 @@ xbase::Status LoadLines(frame::Session& session, NoteRevision* rev) {
   return s;
 }
 
-// The sales manager of the note's BMONITOR link, blank without one.
-std::string Manager(frame::Session& session, std::string_view invoice) {
+// The sales manager of the note's BMONITOR link, blank without one; a link that cannot be read is the
+// error, never a note without a manager to be saved so.
+xbase::Status Manager(frame::Session& session, std::string_view invoice, std::string* manager) {
+  *manager = std::string(10, ' ');
   xbase::WorkArea* monitor = session.tables().Area("bmonitor");
-  if (monitor == nullptr || !monitor->SetOrder("BMONITOR").ok() ||
-      !monitor->Seek(monitor->PadToField("INVOICE", invoice)).ok() || !monitor->found()) {
-    return std::string(10, ' ');
-  }
-  return monitor->Text("KODEBM");
+  if (monitor == nullptr) return xbase::Status::OK();
+  bool found = false;
+  xbase::Status s = monitor->SetOrder("BMONITOR");
+  if (s.ok()) s = xbase::SeekFound(*monitor, monitor->PadToField("INVOICE", invoice), &found);
+  if (s.ok() && found) *manager = monitor->Text("KODEBM");
+  return s;
 }
 
 }  // namespace
@@ -109,7 +113,7 @@ bool LCGERSURATJALAN(frame::Session& session, NoteRevision* rev) {
     rev->may_save = false;
   }
   if (!frame::Checked(session, LoadHeader(*note, rev))) return false;
-  rev->doc.header.manager = Manager(session, doc.invoice);
+  if (!frame::Checked(session, Manager(session, doc.invoice, &rev->doc.header.manager))) return false;
   session.console().Say(3, 9, rev->doc.header.order, session.console().colours().standard);
   if (!frame::Checked(session, LoadLines(session, rev))) return false;
   // The customer's group, price level and ceilings for the line checks; the note's own values stay.

@@ -303,6 +303,37 @@ TEST_F(ProformaTest, ACustomerRecordThatCannotBeReadStopsTheCorrection) {
   rig.session.CloseTables();
 }
 
+// The check lists each line with its cartons from the item's carton size: an item that cannot be read
+// gives the error and no rows, never a line of 0 cartons printed.
+TEST_F(ProformaTest, ACheckWhoseItemCannotBeReadHasNoRows) {
+  site.Put("SETUP", "SETUP", "PROIJKT001", "KET", T("PI000041"));
+  site.LogIn(rig.session);
+  ASSERT_TRUE(OpenProformaTables(rig.session));
+  Proforma proforma = NewProforma();
+  rig.term.AddKeys({'Y', key::kEnter});
+  ASSERT_TRUE(SaveNewProforma(rig.session, &proforma));
+  rig.session.CloseTables();
+  const auto check = [&](std::vector<std::string>* rows) {
+    const frame::OpenedTables tables =
+        frame::OpenTables(rig.session, {"pro_in1", "pro_in2", "pro_ot1", "pro_ot2", "mastbrj"});
+    EXPECT_TRUE(tables);
+    xbase::Status s = tables["pro_in1"].SetOrder("PRO_IN11");
+    if (s.ok()) s = tables["pro_in1"].Seek(xbase::PadR("PI000042", 20));
+    EXPECT_TRUE(s.ok() && tables["pro_in1"].found()) << s.ToString();
+    if (s.ok()) s = ProformaCheckRows(tables, "", rows);
+    rig.session.CloseTables();
+    return s;
+  };
+  std::vector<std::string> rows;
+  ASSERT_TRUE(check(&rows).ok());
+  ASSERT_EQ(rows.size(), 6u);
+  EXPECT_EQ(rows[5].substr(0, 50), " 1 SC0002     " + rows[5].substr(14, 20) + "       400  2.00");
+  support::DamageIndexPages(site.data(), "MASTBRJ");
+  const xbase::Status s = check(&rows);
+  EXPECT_TRUE(s.IsCorruption()) << s.ToString();
+  EXPECT_TRUE(rows.empty());
+}
+
 }  // namespace
 }  // namespace sales
 

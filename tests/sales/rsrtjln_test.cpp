@@ -6,6 +6,7 @@
 #include "console/keys.h"
 #include "sales/sales.h"
 #include "sales/sales_site_helpers.h"
+#include "support/damaged_tables.h"
 #include "support/data_folder.h"
 #include "support/scripted_session.h"
 #include "xbase/text_functions.h"
@@ -77,6 +78,15 @@ TEST_F(RsrtjlnTest, RevisionsLowerRaiseMoveAndEmptyANote) {
   EXPECT_EQ(site.BalanceMoved("J0002"), 0);
   EXPECT_EQ(rig.term.keys_left(), 0u);
   site.ExpectSoundIndexes();
+}
+
+// The note's sales manager comes from its BMONITOR link and is saved with the revision: a link that
+// cannot be read refuses the note with the failure, never loads it without its manager.
+TEST_F(RsrtjlnTest, ANoteWhoseManagerLinkCannotBeReadIsNotLoaded) {
+  support::DamageIndexPages(site.data(), "BMONITOR");
+  RunEntry(RSRTJLN, Keys({Line("SJ-0101"), {' '}}));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "BMONITOR"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
 }
 
 TEST_F(RsrtjlnTest, NotesThatMayNotBeRevisedAreRefusedWithTheirMessages) {
