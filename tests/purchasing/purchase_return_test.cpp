@@ -54,6 +54,15 @@ class PurchaseReturnTest : public ::testing::Test {
     if (taken) ret.lines[static_cast<size_t>(row - 1)][static_cast<size_t>(column - 1)] = value;
     return taken;
   }
+  // Saves the return typed so far, then damages the index of its lines as another program would
+  // while the tables are open.
+  void SaveThenDamageItsLines() {
+    ASSERT_TRUE(SaveReturn(rig.session, tables, &ret).ok());
+    ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+    tables = OpenReturnTables(rig.session);
+    ASSERT_TRUE(tables);
+    support::DamageIndexPages(folder.path(), "RTBELI2");
+  }
   double Cell(int row, int column) { return ret.lines[static_cast<size_t>(row - 1)][static_cast<size_t>(column - 1)].number(); }
   double Stock() {
     xbase::WorkArea& stock = *rig.session.tables().Area("stokbrg");
@@ -177,12 +186,7 @@ TEST_F(PurchaseReturnTest, AReturnWhoseLinesCannotBeReadIsNotOpenedForCorrection
   ASSERT_TRUE(Type(2, kReceipt, T("R1")));
   ASSERT_TRUE(Type(2, kCode, T("A1")));
   ASSERT_TRUE(Type(2, kQuantity, N(3)));
-  ASSERT_TRUE(SaveReturn(rig.session, tables, &ret).ok());
-  // Another program damages the index of the lines while the tables are open.
-  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
-  tables = OpenReturnTables(rig.session);
-  ASSERT_TRUE(tables);
-  support::DamageIndexPages(folder.path(), "RTBELI2");
+  ASSERT_NO_FATAL_FAILURE(SaveThenDamageItsLines());
 
   rig.term.AddKeys(Keys({Line("0000000017"), {' ', key::kEsc}}));
   ASSERT_TRUE(RTBELI(rig.session, {}).ok());
@@ -198,11 +202,7 @@ TEST_F(PurchaseReturnTest, AReturnWhoseLinesCannotBeReadIsNotPrinted) {
   ASSERT_TRUE(Type(1, kReceipt, T("R1")));
   ASSERT_TRUE(Type(1, kCode, T("A1")));
   ASSERT_TRUE(Type(1, kQuantity, N(5)));
-  ASSERT_TRUE(SaveReturn(rig.session, tables, &ret).ok());
-  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
-  tables = OpenReturnTables(rig.session);
-  ASSERT_TRUE(tables);
-  support::DamageIndexPages(folder.path(), "RTBELI2");
+  ASSERT_NO_FATAL_FAILURE(SaveThenDamageItsLines());
 
   rig.term.AddKeys(Keys({Line("0000000017"), {' ', key::kEsc}}));
   ASSERT_TRUE(CRTBELI(rig.session, {}).ok());

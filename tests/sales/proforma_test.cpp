@@ -43,6 +43,17 @@ class ProformaTest : public ::testing::Test {
     return proforma;
   }
 
+  // Logs in and saves NewProforma as PI000042, the counter standing at PI000041; its tables closed after.
+  void SaveProformaNumbered42() {
+    site.Put("SETUP", "SETUP", "PROIJKT001", "KET", T("PI000041"));
+    site.LogIn(rig.session);
+    ASSERT_TRUE(OpenProformaTables(rig.session));
+    Proforma proforma = NewProforma();
+    rig.term.AddKeys({'Y', key::kEnter});
+    ASSERT_TRUE(SaveNewProforma(rig.session, &proforma));
+    rig.session.CloseTables();
+  }
+
   void Type(Proforma* proforma, ProformaColumn column, const xbase::Value& value) {
     xbase::Value typed = value;
     EXPECT_TRUE(CheckProformaCell(rig.session, &typed, column, proforma, 1));
@@ -279,13 +290,7 @@ TEST_F(ProformaTest, APrintedProformaIsMarkedAndCannotBeCorrected) {
 // The customer's group and price level price every line of a correction: a customer record that
 // cannot be read stops the load with the fault named, never passing for a customer without a group.
 TEST_F(ProformaTest, ACustomerRecordThatCannotBeReadStopsTheCorrection) {
-  site.Put("SETUP", "SETUP", "PROIJKT001", "KET", T("PI000041"));
-  site.LogIn(rig.session);
-  ASSERT_TRUE(OpenProformaTables(rig.session));
-  Proforma proforma = NewProforma();
-  rig.term.AddKeys({'Y', key::kEnter});
-  ASSERT_TRUE(SaveNewProforma(rig.session, &proforma));
-  rig.session.CloseTables();
+  ASSERT_NO_FATAL_FAILURE(SaveProformaNumbered42());
 
   ASSERT_TRUE(OpenProformaTables(rig.session));
   Proforma loaded;
@@ -306,13 +311,7 @@ TEST_F(ProformaTest, ACustomerRecordThatCannotBeReadStopsTheCorrection) {
 // The check lists each line with its cartons from the item's carton size: an item that cannot be read
 // gives the error and no rows, never a line of 0 cartons printed.
 TEST_F(ProformaTest, ACheckWhoseItemCannotBeReadHasNoRows) {
-  site.Put("SETUP", "SETUP", "PROIJKT001", "KET", T("PI000041"));
-  site.LogIn(rig.session);
-  ASSERT_TRUE(OpenProformaTables(rig.session));
-  Proforma proforma = NewProforma();
-  rig.term.AddKeys({'Y', key::kEnter});
-  ASSERT_TRUE(SaveNewProforma(rig.session, &proforma));
-  rig.session.CloseTables();
+  ASSERT_NO_FATAL_FAILURE(SaveProformaNumbered42());
   const auto check = [&](std::vector<std::string>* rows) {
     const frame::OpenedTables tables =
         frame::OpenTables(rig.session, {"pro_in1", "pro_in2", "pro_ot1", "pro_ot2", "mastbrj"});
