@@ -1,5 +1,6 @@
 // Sending return drafts to head office: the drafts chosen are copied into the request files of the
 // exchange folder and marked sent.
+#include <optional>
 #include <string>
 
 #include "console/box.h"
@@ -18,7 +19,8 @@
 namespace returns {
 
 xbase::Status AJUKANR1(frame::Session& session, const Arguments&) {
-  if (!frame::OpenTables(session, {"SETUP", "DRAFTR1", "DRAFTR2"})) return xbase::Status::OK();
+  const frame::OpenedTables tables = frame::OpenTables(session, {"SETUP", "DRAFTR1", "DRAFTR2"});
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
@@ -44,11 +46,13 @@ xbase::Status AJUKANR1(frame::Session& session, const Arguments&) {
     // A folder without request files yet gets empty ones.
     const bool there =
         RequestFilesThere(session, local) || frame::Checked(session, CreateRequestFiles(frame::FolderPath(session, local)));
-    if (there && OpenRequestFiles(session, local)) {
+    const std::optional<RequestFiles> files = there ? OpenRequestFiles(session, local) : std::nullopt;
+    if (files) {
       int sent = 0;
       bool saved = false;
-      s = SendDrafts(session, {std::string(xbase::AllTrim(number)), std::string(xbase::AllTrim(customer)), from, to},
-                     &sent, &saved);
+      s = SendDrafts(session, tables, *files,
+                     {std::string(xbase::AllTrim(number)), std::string(xbase::AllTrim(customer)), from, to}, &sent,
+                     &saved);
       if (s.ok() && saved) console::PESAN(con, "Terkirim " + std::to_string(sent) + " pengajuan");
       CloseRequestFiles(session);
     }

@@ -1,6 +1,7 @@
 // Approval of return requests at head office: every pending request of the request files in the
 // folder typed is shown in turn and approved with "A".
 #include <cctype>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,15 +46,15 @@ void ShowRequest(console::Console& con, const Draft& request) {
 }
 
 // Shows each pending request and asks for its approval; Esc on the date or reason stops.
-xbase::Status ApproveAll(frame::Session& session) {
+xbase::Status ApproveAll(frame::Session& session, xbase::WorkArea& goods, const RequestFiles& files) {
   console::Console& con = session.console();
   std::vector<uint32_t> pending;
-  xbase::Status s = RequestsMarked(session, "", &pending);
-  xbase::WorkArea& head = *session.tables().Area(kRequestHeaders);
+  xbase::WorkArea& head = files.headers;
+  xbase::Status s = RequestsMarked(head, "", &pending);
   for (size_t i = 0; s.ok() && i < pending.size(); ++i) {
     if (s = head.GoTo(pending[i]); !s.ok()) break;
     Draft request;
-    if (s = ReadRequest(session, &request); !s.ok()) break;
+    if (s = ReadRequest(goods, files, &request); !s.ok()) break;
     ShowRequest(con, request);
     con.Say(20, 1, "JUMLAH NETTO " + Pictured(head.Number("NILAI"), "999,999,999,999.99"), con.colours().standard);
     xbase::Date date = session.Today();
@@ -66,7 +67,7 @@ xbase::Status ApproveAll(frame::Session& session) {
     if (form.Read(con).escaped) break;
     const int key = console::PESAN(con, "Tekan huruf A untuk approval, lainnya batal");
     if (std::toupper(key) != 'A') continue;
-    if (s = head.GoTo(pending[i]); s.ok()) s = ApproveRequest(session, date, reason2);
+    if (s = head.GoTo(pending[i]); s.ok()) s = ApproveRequest(session, head, date, reason2);
   }
   return s;
 }
@@ -84,10 +85,13 @@ xbase::Status APPRT1(frame::Session& session, const Arguments&) {
   console::GetList form;
   form.Add(11, 17, &folder, "@S55");
   xbase::Status s;
-  if (!form.Read(con).escaped && RequestFilesThere(session, xbase::AllTrim(folder))) {
-    if (frame::OpenTables(session, {"MASTBRJ", "SRTJLN1", "MASTCUS"}) &&
-        OpenRequestFiles(session, xbase::AllTrim(folder))) {
-      s = ApproveAll(session);
+  // Request files missing from the folder typed are named by the opener.
+  if (!form.Read(con).escaped) {
+    const frame::OpenedTables tables = frame::OpenTables(session, {"MASTBRJ", "SRTJLN1", "MASTCUS"});
+    const std::optional<RequestFiles> files =
+        tables ? OpenRequestFiles(session, xbase::AllTrim(folder)) : std::nullopt;
+    if (files) {
+      s = ApproveAll(session, tables["MASTBRJ"], *files);
       CloseRequestFiles(session);
     }
   }

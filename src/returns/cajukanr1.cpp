@@ -1,4 +1,5 @@
 // The listing of the return requests in the exchange folder, each with the customer's open balance.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,8 @@
 namespace returns {
 
 xbase::Status CAJUKANR1(frame::Session& session, const Arguments&) {
-  if (!frame::OpenTables(session, {"SETUP", "MASTBRJ", "MASTCUS", "PIUTDBT"})) return xbase::Status::OK();
+  const frame::OpenedTables tables = frame::OpenTables(session, {"SETUP", "MASTBRJ", "MASTCUS", "PIUTDBT"});
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
@@ -31,11 +33,13 @@ xbase::Status CAJUKANR1(frame::Session& session, const Arguments&) {
   form.Add(13, 31, &filter.customer, "@!");
   xbase::Status s;
   const std::string folder(xbase::AllTrim(StoredExchangeFolder(session)));
-  if (!form.Read(con).escaped && OpenRequestFiles(session, folder)) {
+  const std::optional<RequestFiles> files =
+      form.Read(con).escaped ? std::nullopt : OpenRequestFiles(session, folder);
+  if (files) {
     filter.number = std::string(xbase::AllTrim(filter.number));
     filter.customer = std::string(xbase::AllTrim(filter.customer));
     std::vector<std::string> lines;
-    s = RequestListLines(session, filter, &lines);
+    s = RequestListLines(tables, *files, filter, &lines);
     if (s.ok()) {
       lines.insert(lines.begin(), {"DRAFT PENGAJUAN APPROVAL RETUR DARI RELASI", std::string(100, '=')});
       frame::ReportLayout layout;

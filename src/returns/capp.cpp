@@ -10,13 +10,14 @@
 namespace returns {
 
 xbase::Status CAPP(frame::Session& session, const Arguments&) {
-  if (!frame::OpenTables(session, {"MASTCUS", "PIUTDBT", "KIRIMAPP"})) return xbase::Status::OK();
+  const frame::OpenedTables tables = frame::OpenTables(session, {"MASTCUS", "PIUTDBT", "KIRIMAPP"});
+  if (!tables) return xbase::Status::OK();
   std::vector<LateRequest> requests;
-  xbase::Status s = LoadLateRequests(session, &requests);
+  xbase::Status s = LoadLateRequests(tables["KIRIMAPP"], &requests);
   if (s.ok() && requests.empty()) {
     console::PESAN(session.console(), "tidak ada pengajuan approval");
   } else if (s.ok()) {
-    CETAKPRINTER(session, requests);
+    CETAKPRINTER(session, tables, requests);
   }
   session.CloseTables();
   return s;

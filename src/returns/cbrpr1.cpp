@@ -16,7 +16,8 @@
 namespace returns {
 
 xbase::Status CBRPR1(frame::Session& session, const Arguments&) {
-  if (!frame::OpenTables(session, {"MASTBRJ", "MASTCUS", "DRAFTR1", "DRAFTR2"})) return xbase::Status::OK();
+  const frame::OpenedTables tables = frame::OpenTables(session, {"MASTBRJ", "MASTCUS", "DRAFTR1", "DRAFTR2"});
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
@@ -33,13 +34,13 @@ xbase::Status CBRPR1(frame::Session& session, const Arguments&) {
       pick.alias = "DRAFTR1";
       pick.expressions = {"nomor", "relasi", "tanggal", "sales"};
       if (!frame::Checked(session, frame::PickCode(session, pick, &number))) return false;
-      return xbase::IsBlank(number) || (frame::Checked(session, LoadDraft(session, number, &draft, &found)) && found);
+      return xbase::IsBlank(number) || (frame::Checked(session, LoadDraft(tables, number, &draft, &found)) && found);
     };
     if (form.Read(con).escaped || xbase::IsBlank(number)) break;
     frame::ReportLayout layout;
     layout.width = 72;
     layout.title = "BPR (R1)";
-    PrintLines(session, PickUpLines(session, draft), session.margins.lines_portrait, "", layout);
+    PrintLines(session, PickUpLines(tables["MASTCUS"], draft), session.margins.lines_portrait, "", layout);
   }
   session.CloseTables();
   return xbase::Status::OK();

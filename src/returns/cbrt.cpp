@@ -65,7 +65,7 @@ xbase::Status PrintReturnReceipt(frame::Session& session, const frame::OpenedTab
   }
   std::vector<std::string> lines;
   double net = 0;
-  xbase::Status s = ReturnReceiptLines(session, tables, &lines, &net);
+  xbase::Status s = ReturnReceiptLines(tables, &lines, &net);
   if (!s.ok()) return s;
   frame::ReportLayout layout;
   layout.width = 96;

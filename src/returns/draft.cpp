@@ -6,7 +6,6 @@
 #include "documents/line_value.h"
 #include "documents/named_records.h"
 #include "documents/record_binding.h"
-#include "documents/save_scope.h"
 #include "documents/record_writes.h"
 #include "documents/save_scope.h"
 #include "documents/stored_lines.h"
@@ -25,8 +24,6 @@ using documents::N;
 using documents::T;
 
 namespace {
-
-xbase::WorkArea& Area(frame::Session& session, std::string_view alias) { return *session.tables().Area(alias); }
 
 bool Refuse(frame::Session& session, std::string_view message) { return pickers::Refuse(session, message); }
 
@@ -53,10 +50,9 @@ const documents::RecordBinding<DraftLine>& DraftLineRecord() {
   return kRecord;
 }
 
-std::string GoodsName(frame::Session& session, std::string_view code) {
+std::string GoodsName(xbase::WorkArea& goods, std::string_view code) {
   bool found = false;
-  xbase::WorkArea* goods = session.tables().Area("MASTBRJ");
-  if (goods != nullptr && SeekExact(*goods, "MASTBRJ1", "KODE", code, &found).ok() && found) return goods->Text("NAMA");
+  if (SeekExact(goods, "MASTBRJ1", "KODE", code, &found).ok() && found) return goods.Text("NAMA");
   return std::string(20, ' ');
 }
 
@@ -93,7 +89,7 @@ bool NamesOtherInstrument(frame::Session& session, xbase::WorkArea& instruments,
 
 xbase::Status ReadDraftHeader(const xbase::WorkArea& head, Draft* draft) { return DraftHeadRecord().Read(head, draft); }
 
-xbase::Status ReadDraftLines(frame::Session& session, xbase::WorkArea& lines, std::string_view number, Draft* draft) {
+xbase::Status ReadDraftLines(xbase::WorkArea& goods, xbase::WorkArea& lines, std::string_view number, Draft* draft) {
   draft->lines.clear();
   std::vector<uint32_t> rows;
   xbase::Status s = lines.SetOrder(1);
@@ -102,35 +98,35 @@ xbase::Status ReadDraftLines(frame::Session& session, xbase::WorkArea& lines, st
     if (s = lines.GoTo(rows[i]); !s.ok()) break;
     DraftLine line;
     if (s = DraftLineRecord().Read(lines, &line); !s.ok()) break;
-    line.name = GoodsName(session, line.code);
+    line.name = GoodsName(goods, line.code);
     draft->lines.push_back(line);
   }
   return s;
 }
 
-xbase::Status LoadDraft(frame::Session& session, std::string_view number, Draft* draft, bool* found) {
-  xbase::WorkArea& head = Area(session, "DRAFTR1");
+xbase::Status LoadDraft(const frame::OpenedTables& tables, std::string_view number, Draft* draft, bool* found) {
+  xbase::WorkArea& head = tables["DRAFTR1"];
   xbase::Status s = SeekExact(head, "DRAFTR11", "NOMOR", number, found);
   if (!s.ok() || !*found) return s;
   if (s = ReadDraftHeader(head, draft); !s.ok()) return s;
   draft->is_new = false;
-  return ReadDraftLines(session, Area(session, "DRAFTR2"), number, draft);
+  return ReadDraftLines(tables["MASTBRJ"], tables["DRAFTR2"], number, draft);
 }
 
-bool GETDRAFT(frame::Session& session, std::string_view number, Draft* draft) {
+bool GETDRAFT(frame::Session& session, const frame::OpenedTables& tables, std::string_view number, Draft* draft) {
   if (xbase::IsBlank(number)) return false;
   bool found = false;
-  if (!frame::Checked(session, SeekExact(Area(session, "SRTJLN1"), "SRTJLN11", "INVOICE", number, &found))) {
+  if (!frame::Checked(session, SeekExact(tables["SRTJLN1"], "SRTJLN11", "INVOICE", number, &found))) {
     return false;
   }
   bool other = false;
   if (found) return Refuse(session, "Nomor Ini sudah dipakai");
-  if (!NamesOtherInstrument(session, Area(session, "GIRODBT"), number, &other)) return false;
+  if (!NamesOtherInstrument(session, tables["GIRODBT"], number, &other)) return false;
   if (other) return Refuse(session, "Nomor Ini sudah dipakai");
   Draft loaded;
-  if (!frame::Checked(session, LoadDraft(session, number, &loaded, &found))) return false;
+  if (!frame::Checked(session, LoadDraft(tables, number, &loaded, &found))) return false;
   if (found) {
-    const xbase::WorkArea& head = Area(session, "DRAFTR1");
+    const xbase::WorkArea& head = tables["DRAFTR1"];
     if (head.Logical("CETAK")) return Refuse(session, "Nomor Ini dalam pengajuan, tidak boleh diralat");
     if (head.Logical("APPROVAL")) return Refuse(session, "Nomor Ini sudah diApproval, tidak boleh diralat");
     if (head.Logical("REALISASI")) return Refuse(session, "Nomor Ini sudah direalisasi, tidak boleh diralat");
@@ -143,9 +139,9 @@ bool GETDRAFT(frame::Session& session, std::string_view number, Draft* draft) {
   return true;
 }
 
-bool CheckDraftNote(frame::Session& session, Draft* draft, std::string_view invoice) {
+bool CheckDraftNote(frame::Session& session, const frame::OpenedTables& tables, Draft* draft, std::string_view invoice) {
   bool found = false;
-  xbase::WorkArea& note = Area(session, "SRTJLN1");
+  xbase::WorkArea& note = tables["SRTJLN1"];
   if (!frame::Checked(session, SeekExact(note, "SRTJLN11", "INVOICE", invoice, &found)) || !found) return false;
   if (!xbase::IsBlank(note.Text("RET_ADM"))) {
     return Refuse(session, "Sudah direktur Admin no " + std::string(xbase::AllTrim(note.Text("RET_ADM"))));
@@ -162,8 +158,9 @@ bool CheckDraftNote(frame::Session& session, Draft* draft, std::string_view invo
   return true;
 }
 
-bool TakeNoteLine(frame::Session& session, DraftLine* line, std::string_view urut, std::string_view code) {
-  xbase::WorkArea& lines = Area(session, "SRTJLN2");
+bool TakeNoteLine(frame::Session& session, const frame::OpenedTables& tables, DraftLine* line, std::string_view urut,
+                  std::string_view code) {
+  xbase::WorkArea& lines = tables["SRTJLN2"];
   xbase::Status s = lines.SetOrder("SRTJLN23");
   const std::string invoice = lines.PadToField("INVOICE", xbase::RTrim(line->invoice));
   if (xbase::IsBlank(urut)) {
@@ -184,14 +181,13 @@ bool TakeNoteLine(frame::Session& session, DraftLine* line, std::string_view uru
   line->discount1 = lines.Number("DISCOUNT");
   line->discount2 = lines.Number("DISCOUNT2");
   line->average_cost = lines.Number("HRG_RATA");
-  line->name = GoodsName(session, line->code);
+  line->name = GoodsName(tables["MASTBRJ"], line->code);
   return true;
 }
 
-void CountPieces(frame::Session& session, DraftLine* line) {
+void CountPieces(xbase::WorkArea& goods, DraftLine* line) {
   bool found = false;
   double dos = 0, pak = 0;
-  xbase::WorkArea& goods = Area(session, "MASTBRJ");
   if (SeekExact(goods, "MASTBRJ1", "KODE", line->code, &found).ok() && found) {
     dos = goods.Number("DOS");
     pak = goods.Number("PAK");
@@ -202,9 +198,10 @@ void CountPieces(frame::Session& session, DraftLine* line) {
 namespace {
 
 // The draft's header (kept by its number) and its stored line rows.
-xbase::Status NameDraft(documents::SaveScope& save, frame::Session& session, const Draft& draft) {
-  xbase::WorkArea& head = Area(session, "DRAFTR1");
-  xbase::WorkArea& lines = Area(session, "DRAFTR2");
+xbase::Status NameDraft(documents::SaveScope& save, frame::Session& session, const frame::OpenedTables& tables,
+                        const Draft& draft) {
+  xbase::WorkArea& head = tables["DRAFTR1"];
+  xbase::WorkArea& lines = tables["DRAFTR2"];
   xbase::Status s = documents::NameKeyedRecord(save, head, "DRAFTR11", head.PadToField("NOMOR", draft.number));
   if (s.ok()) {
     s = documents::NameStoredRows(save, session.tables(), lines, "DRAFTR21", lines.PadToField("NOMOR", draft.number));
@@ -212,9 +209,9 @@ xbase::Status NameDraft(documents::SaveScope& save, frame::Session& session, con
   return s;
 }
 
-xbase::Status WriteDraft(frame::Session& session, Draft* draft) {
+xbase::Status WriteDraft(frame::Session& session, const frame::OpenedTables& tables, Draft* draft) {
   console::Console& con = session.console();
-  xbase::WorkArea& head = Area(session, "DRAFTR1");
+  xbase::WorkArea& head = tables["DRAFTR1"];
   bool found = false;
   xbase::Status s = SeekExact(head, "DRAFTR11", "NOMOR", draft->number, &found);
   if (s.ok() && !found) {
@@ -227,7 +224,7 @@ xbase::Status WriteDraft(frame::Session& session, Draft* draft) {
   s = DraftHeadRecord().CheckedValues(head, *draft, {{"NILAI", N(draft->Net())}}, &values);
   if (s.ok()) s = Rewrite(session, head, values);
   if (!s.ok()) return s;
-  xbase::WorkArea& lines = Area(session, "DRAFTR2");
+  xbase::WorkArea& lines = tables["DRAFTR2"];
   std::vector<uint32_t> stored;
   s = lines.SetOrder("DRAFTR21");
   if (s.ok()) s = documents::StoredRows(session.tables(), lines, lines.PadToField("NOMOR", draft->number), &stored);
@@ -247,16 +244,16 @@ xbase::Status WriteDraft(frame::Session& session, Draft* draft) {
 
 }  // namespace
 
-xbase::Status SaveDraft(frame::Session& session, Draft* draft) {
+xbase::Status SaveDraft(frame::Session& session, const frame::OpenedTables& tables, Draft* draft) {
   documents::SaveScope save(session.console());
-  xbase::Status s = NameDraft(save, session, *draft);
+  xbase::Status s = NameDraft(save, session, tables, *draft);
   if (s.ok()) s = save.Lock();
   if (!s.ok()) {
     documents::NothingSaved(session, s);
     return s;
   }
   s = save.BeginWrites();
-  if (s.ok()) s = WriteDraft(session, draft);
+  if (s.ok()) s = WriteDraft(session, tables, draft);
   s = save.CommitWrites(s);
   frame::ShowFailure(session, s);
   return s;

@@ -51,38 +51,39 @@ struct Draft {
 // The tables of the draft entry; false (all closed) when one cannot be opened.
 frame::OpenedTables OpenDraftTables(frame::Session& session);
 
-// True when instrument `number` of the open GIRODBT is there and is not a return; such a number may
+// True when instrument `number` of `instruments` (GIRODBT) is there and is not a return; such a number may
 // never become a return.
 bool NamesOtherInstrument(frame::Session& session, xbase::WorkArea& instruments, std::string_view number, bool* other);
 
 // GETDRAFT: refuses (with its message) an empty number, a delivery-note number, the number of an
 // instrument that is not a return, and a draft sent, approved or realised; loads a stored draft into
 // *draft, or starts a new one under the number.
-bool GETDRAFT(frame::Session& session, std::string_view number, Draft* draft);
+bool GETDRAFT(frame::Session& session, const frame::OpenedTables& tables, std::string_view number, Draft* draft);
 
 // The header of a draft, or of a request (the same first fields), from the current record; an error
 // when the table lacks one of them.
 xbase::Status ReadDraftHeader(const xbase::WorkArea& head, Draft* draft);
 // The lines of `number` in `lines` (a draft's or a request's, on their first index), with the goods
-// names from the open MASTBRJ.
-xbase::Status ReadDraftLines(frame::Session& session, xbase::WorkArea& lines, std::string_view number, Draft* draft);
+// names from `goods` (MASTBRJ).
+xbase::Status ReadDraftLines(xbase::WorkArea& goods, xbase::WorkArea& lines, std::string_view number, Draft* draft);
 
-// Loads draft `number` of the open DRAFTR1/DRAFTR2; *found tells whether it is there.
-xbase::Status LoadDraft(frame::Session& session, std::string_view number, Draft* draft, bool* found);
+// Loads draft `number` of DRAFTR1/DRAFTR2 (names from MASTBRJ) of `tables`; *found tells whether it is there.
+xbase::Status LoadDraft(const frame::OpenedTables& tables, std::string_view number, Draft* draft, bool* found);
 
 // The check of a line's delivery note: it must exist, not be returned administratively, and share
 // the draft's cash discounts and price type (taken from it while the draft has none).
-bool CheckDraftNote(frame::Session& session, Draft* draft, std::string_view invoice);
+bool CheckDraftNote(frame::Session& session, const frame::OpenedTables& tables, Draft* draft, std::string_view invoice);
 // The goods line `urut` of the line's delivery note (or, with a blank `urut`, its first line of goods
 // `code`): its sequence, code, price, discounts, average cost and name. False when there is none.
-bool TakeNoteLine(frame::Session& session, DraftLine* line, std::string_view urut, std::string_view code = {});
-// The quantity from boxes, packs and pieces with the goods' sizes.
-void CountPieces(frame::Session& session, DraftLine* line);
+bool TakeNoteLine(frame::Session& session, const frame::OpenedTables& tables, DraftLine* line, std::string_view urut,
+                  std::string_view code = {});
+// The quantity from boxes, packs and pieces with the sizes of the goods in `goods` (MASTBRJ).
+void CountPieces(xbase::WorkArea& goods, DraftLine* line);
 
 // SAVEDRF without its question: the header written (appended when new), the stored lines rewritten
 // in place from the lines with goods, rows left over deleted. Header and rows are locked before the
 // first write (a lock given up writes nothing); a failure is shown and returned.
-xbase::Status SaveDraft(frame::Session& session, Draft* draft);
+xbase::Status SaveDraft(frame::Session& session, const frame::OpenedTables& tables, Draft* draft);
 
 }  // namespace returns
 

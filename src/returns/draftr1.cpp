@@ -58,7 +58,7 @@ void ShowTotals(console::Console& con, const Draft& draft) {
 }
 
 // The header: false after Esc or an empty number.
-bool ReadHeader(frame::Session& session, Draft* draft) {
+bool ReadHeader(frame::Session& session, const frame::OpenedTables& tables, Draft* draft) {
   console::Console& con = session.console();
   std::string number(20, ' ');
   console::GetList form;
@@ -69,7 +69,7 @@ bool ReadHeader(frame::Session& session, Draft* draft) {
     pick.heads = {"Nomor", "Relasi", "Tanggal", "Sales"};
     if (!frame::Checked(session, frame::PickCode(session, pick, &number))) return false;
     number = xbase::PadR(number, 20);
-    if (!GETDRAFT(session, number, draft)) return false;
+    if (!GETDRAFT(session, tables, number, draft)) return false;
     if (draft->is_new) {
       draft->date = session.Today();
       draft->warehouse = xbase::PadR(session.MMEMBER.warehouse, 6);
@@ -109,7 +109,8 @@ bool ReadHeader(frame::Session& session, Draft* draft) {
 }
 
 // CHKISI: the check of a cell; the line is changed through the draft and the row redrawn from it.
-bool CHKISI(frame::Session& session, Draft* draft, size_t index, int column, Value* value) {
+bool CHKISI(frame::Session& session, const frame::OpenedTables& tables, Draft* draft, size_t index, int column,
+            Value* value) {
   if (index >= draft->lines.size()) draft->lines.resize(index + 1);
   DraftLine line = draft->lines[index];
   switch (column) {
@@ -119,7 +120,7 @@ bool CHKISI(frame::Session& session, Draft* draft, size_t index, int column, Val
       pick.alias = "SRTJLN1";
       if (!frame::Checked(session, frame::PickCode(session, pick, &invoice))) return false;
       line.invoice = xbase::PadR(invoice, 20);
-      if (!CheckDraftNote(session, draft, line.invoice)) return false;
+      if (!CheckDraftNote(session, tables, draft, line.invoice)) return false;
       break;
     }
     case kCode: {
@@ -135,12 +136,12 @@ bool CHKISI(frame::Session& session, Draft* draft, size_t index, int column, Val
         if (!frame::Checked(session, frame::PickCode(session, pick, &urut, nullptr, &escaped)) || escaped) return false;
         code.clear();
       }
-      if (!TakeNoteLine(session, &line, urut, code)) return false;
+      if (!TakeNoteLine(session, tables, &line, urut, code)) return false;
       break;
     }
-    case kBox: line.boxes = value->number(); CountPieces(session, &line); break;
-    case kPak: line.packs = value->number(); CountPieces(session, &line); break;
-    case kPcs: line.pieces = value->number(); CountPieces(session, &line); break;
+    case kBox: line.boxes = value->number(); CountPieces(tables["MASTBRJ"], &line); break;
+    case kPak: line.packs = value->number(); CountPieces(tables["MASTBRJ"], &line); break;
+    case kPcs: line.pieces = value->number(); CountPieces(tables["MASTBRJ"], &line); break;
     case kQty:
       if (value->number() < 0) {
         *value = Value::Num(0);
@@ -158,7 +159,7 @@ bool CHKISI(frame::Session& session, Draft* draft, size_t index, int column, Val
   return true;
 }
 
-void EditLines(frame::Session& session, Draft* draft) {
+void EditLines(frame::Session& session, const frame::OpenedTables& tables, Draft* draft) {
   console::Console& con = session.console();
   console::ValueTable rows;
   ShowLines(*draft, &rows);
@@ -178,7 +179,7 @@ void EditLines(frame::Session& session, Draft* draft) {
   frame::LineEditorHooks hooks;
   hooks.check = [&](Value* value) {
     const size_t at = static_cast<size_t>(index - 1);
-    if (!CHKISI(session, draft, at, browse.column(), value)) return false;
+    if (!CHKISI(session, tables, draft, at, browse.column(), value)) return false;
     rows[at] = RowOf(draft->lines[at], at + 1);
     return true;
   };
@@ -195,7 +196,7 @@ void EditLines(frame::Session& session, Draft* draft) {
       case key::kEsc: return true;
       case key::kF10:
         if (!Confirmed(session, "Yakin data akan disimpan (Y/T")) return false;
-        return SaveDraft(session, draft).ok();  // a failure was told
+        return SaveDraft(session, tables, draft).ok();  // a failure was told
       case key::kDel: {
         const size_t at = static_cast<size_t>(index - 1);
         if (at < draft->lines.size() && draft->lines[at].HasGoods()) {
@@ -214,13 +215,14 @@ void EditLines(frame::Session& session, Draft* draft) {
 }  // namespace
 
 xbase::Status DRAFTR1(frame::Session& session, const Arguments&) {
-  if (!OpenDraftTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenDraftTables(session);
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(session.console());
   for (;;) {
     DrawScreen(session.console());
     Draft draft;
-    if (!ReadHeader(session, &draft)) break;
-    EditLines(session, &draft);
+    if (!ReadHeader(session, tables, &draft)) break;
+    EditLines(session, tables, &draft);
   }
   session.CloseTables();
   return xbase::Status::OK();

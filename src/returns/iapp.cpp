@@ -15,10 +15,11 @@ xbase::Status IAPP(frame::Session& session, const Arguments&) {
   console::Console& con = session.console();
   const int answer = console::PESAN(con, "yakin data approval akan diimpor (y/t)");
   if (answer != 'y' && answer != 'Y') return xbase::Status::OK();
-  if (!frame::OpenTables(session, {"PIUTDBT", "KIRIMAPP"})) return xbase::Status::OK();
+  const frame::OpenedTables tables = frame::OpenTables(session, {"PIUTDBT", "KIRIMAPP"});
+  if (!tables) return xbase::Status::OK();
   int done = 0;
   bool imported = false;
-  xbase::Status s = ImportApprovals(session, &done, &imported);
+  xbase::Status s = ImportApprovals(session, tables, &done, &imported);
   if (s.ok() && imported) console::PESAN(con, "proses approval SUKSES");
   frame::ShowFailure(session, s);
   session.CloseTables();

@@ -36,10 +36,9 @@ console::ValueRow RowOf(const LateRequest& request, size_t n) {
           Value::FromDate(request.giro_date), Value::Text(request.reason), Value::Logical(request.approved)};
 }
 
-void ShowInvoice(frame::Session& session, const LateRequest& request) {
-  console::Console& con = session.console();
+void ShowInvoice(console::Console& con, const frame::OpenedTables& tables, const LateRequest& request) {
   const console::Attr attr = con.colours().enhanced;
-  const LateFigures f = FiguresOf(session, request.nota);
+  const LateFigures f = FiguresOf(tables, request.nota);
   con.Say(2, 11, xbase::PadR(f.customer, 10), attr);
   con.Say(2, 57, xbase::PadR(request.nota, 20), attr);
   con.Say(3, 11, xbase::PadR(xbase::Left(f.name, 30), 30), attr);
@@ -49,7 +48,8 @@ void ShowInvoice(frame::Session& session, const LateRequest& request) {
 }
 
 // The browse of the requests; true when F10 stored them.
-bool Review(frame::Session& session, std::vector<LateRequest>* requests) {
+bool Review(frame::Session& session, const frame::OpenedTables& tables, xbase::WorkArea& late_requests,
+            std::vector<LateRequest>* requests) {
   console::Console& con = session.console();
   console::ValueTable rows;
   for (size_t i = 0; i < requests->size(); ++i) rows.push_back(RowOf((*requests)[i], i + 1));
@@ -61,18 +61,18 @@ bool Review(frame::Session& session, std::vector<LateRequest>* requests) {
   for (;;) {
     browse.Stabilize(con);
     browse.Hilite(con);
-    ShowInvoice(session, (*requests)[static_cast<size_t>(index - 1)]);
+    ShowInvoice(con, tables, (*requests)[static_cast<size_t>(index - 1)]);
     const int pressed = con.WaitKey();
     browse.DeHilite(con);
     switch (pressed) {
       case key::kEsc: return false;
       case key::kF10: {
         bool stored = false;
-        if (!frame::Checked(session, StoreApprovals(session, *requests, &stored))) return false;
+        if (!frame::Checked(session, StoreApprovals(session, late_requests, *requests, &stored))) return false;
         if (stored) return true;
         break;  // a lock given up: the clerk keeps what he marked and may store again
       }
-      case key::kF4: CETAKPRINTER(session, *requests); break;
+      case key::kF4: CETAKPRINTER(session, tables, *requests); break;
       case key::kEnter: {
         LateRequest& request = (*requests)[static_cast<size_t>(index - 1)];
         request.approved = !request.approved;
@@ -87,13 +87,15 @@ bool Review(frame::Session& session, std::vector<LateRequest>* requests) {
 
 }  // namespace
 
-bool OpenLateRequests(frame::Session& session, std::string_view folder) {
-  if (xbase::IsBlank(folder)) return frame::OpenTable(session, "KIRIMAPP");
-  return OpenExchangeTable(session, xbase::AllTrim(folder), "KIRIMAPP");
+xbase::WorkArea* OpenLateRequests(frame::Session& session, std::string_view folder) {
+  if (!xbase::IsBlank(folder)) return OpenExchangeTable(session, xbase::AllTrim(folder), "KIRIMAPP");
+  xbase::WorkArea* area = nullptr;
+  return frame::OpenTable(session, "KIRIMAPP", false, {}, &area) ? area : nullptr;
 }
 
 xbase::Status KAPP(frame::Session& session, const Arguments&) {
-  if (!frame::OpenTables(session, {"MASTCUS", "PIUTDBT"})) return xbase::Status::OK();
+  const frame::OpenedTables tables = frame::OpenTables(session, {"MASTCUS", "PIUTDBT"});
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   DrawBox(con);
@@ -101,13 +103,14 @@ xbase::Status KAPP(frame::Session& session, const Arguments&) {
   console::GetList form;
   form.Add(1, 11, &folder, "@S60");
   xbase::Status s;
-  if (!form.Read(con).escaped && OpenLateRequests(session, folder)) {
+  xbase::WorkArea* late_requests = form.Read(con).escaped ? nullptr : OpenLateRequests(session, folder);
+  if (late_requests != nullptr) {
     std::vector<LateRequest> requests;
-    s = LoadLateRequests(session, &requests);
+    s = LoadLateRequests(*late_requests, &requests);
     if (s.ok() && requests.empty()) {
       console::PESAN(con, "tidak ada pengajuan approval");
     } else if (s.ok()) {
-      Review(session, &requests);
+      Review(session, tables, *late_requests, &requests);
     }
   }
   session.CloseTables();

@@ -30,8 +30,6 @@ using xbase::Value;
 constexpr int kRequestsPerPage = 25;
 const std::string kRule(177, '-');
 
-xbase::WorkArea& Area(frame::Session& session, std::string_view alias) { return *session.tables().Area(alias); }
-
 std::vector<std::string> PageHeading() {
   return {"PENGAJUAN APPROVAL SURAT JALAN TERLAMBAT BAYAR", kRule,
           "NO APP NOMOR NOTA   TANGGAL    TG TEMPO   HARI       NILAI NO. GIRO        TG GIRO    HARI  STD SLSH "
@@ -41,9 +39,9 @@ std::vector<std::string> PageHeading() {
 
 }  // namespace
 
-xbase::Status LoadLateRequests(frame::Session& session, std::vector<LateRequest>* requests) {
+xbase::Status LoadLateRequests(xbase::WorkArea& late_requests, std::vector<LateRequest>* requests) {
   requests->clear();
-  xbase::WorkArea& table = Area(session, "KIRIMAPP");
+  xbase::WorkArea& table = late_requests;
   xbase::Status s = table.SetOrder(1);
   if (s.ok()) s = table.GoTop();
   while (s.ok() && !table.eof()) {
@@ -54,9 +52,10 @@ xbase::Status LoadLateRequests(frame::Session& session, std::vector<LateRequest>
   return s;
 }
 
-xbase::Status StoreApprovals(frame::Session& session, const std::vector<LateRequest>& requests, bool* stored) {
+xbase::Status StoreApprovals(frame::Session& session, xbase::WorkArea& late_requests,
+                             const std::vector<LateRequest>& requests, bool* stored) {
   *stored = false;
-  xbase::WorkArea& table = Area(session, "KIRIMAPP");
+  xbase::WorkArea& table = late_requests;
   // Every request's row is locked before the first write: all approvals are stored or none.
   documents::SaveScope save(session.console());
   std::vector<uint32_t> rows(requests.size(), 0);
@@ -81,16 +80,16 @@ xbase::Status StoreApprovals(frame::Session& session, const std::vector<LateRequ
   return s;
 }
 
-LateFigures FiguresOf(frame::Session& session, const std::string& nota) {
+LateFigures FiguresOf(const frame::OpenedTables& tables, const std::string& nota) {
   LateFigures figures;
   bool found = false;
-  xbase::WorkArea& invoice = Area(session, "PIUTDBT");
+  xbase::WorkArea& invoice = tables["PIUTDBT"];
   if (!SeekExact(invoice, "PIUTDBT1", "NOTA", nota, &found).ok() || !found) return figures;
   figures.customer = invoice.Text("RELASI");
   figures.date = invoice.DateOf("TANGGAL");
   figures.due = invoice.DateOf("TEMPO");
   figures.amount = invoice.Number("DEBET");
-  xbase::WorkArea& customer = Area(session, "MASTCUS");
+  xbase::WorkArea& customer = tables["MASTCUS"];
   if (SeekExact(customer, "MASTCUS1", "RELASI", figures.customer, &found).ok() && found) {
     figures.name = customer.Text("NAMA");
     figures.town = customer.Text("KOTA");
@@ -99,8 +98,8 @@ LateFigures FiguresOf(frame::Session& session, const std::string& nota) {
   return figures;
 }
 
-std::vector<std::string> LateRequestLines(frame::Session& session, const LateRequest& request, int n) {
-  const LateFigures f = FiguresOf(session, request.nota);
+std::vector<std::string> LateRequestLines(const frame::OpenedTables& tables, const LateRequest& request, int n) {
+  const LateFigures f = FiguresOf(tables, request.nota);
   const double days = f.due - f.date;
   const double giro_days = f.due - request.giro_date;
   const double late = days + std::fabs(giro_days) - f.standard;
@@ -113,14 +112,14 @@ std::vector<std::string> LateRequestLines(frame::Session& session, const LateReq
           std::string(127, ' ') + reason.substr(50)};
 }
 
-bool CETAKPRINTER(frame::Session& session, const std::vector<LateRequest>& requests) {
+bool CETAKPRINTER(frame::Session& session, const frame::OpenedTables& tables, const std::vector<LateRequest>& requests) {
   std::vector<std::string> lines;
   for (size_t i = 0; i < requests.size(); ++i) {
     if (i % kRequestsPerPage == 0) {
       const std::vector<std::string> heading = PageHeading();
       lines.insert(lines.end(), heading.begin(), heading.end());
     }
-    const std::vector<std::string> two = LateRequestLines(session, requests[i], static_cast<int>(i + 1));
+    const std::vector<std::string> two = LateRequestLines(tables, requests[i], static_cast<int>(i + 1));
     lines.insert(lines.end(), two.begin(), two.end());
   }
   lines.push_back(kRule);
@@ -139,11 +138,11 @@ bool CETAKPRINTER(frame::Session& session, const std::vector<LateRequest>& reque
   return PrintLines(session, lines, 4 + 2 * kRequestsPerPage, "C", layout);
 }
 
-xbase::Status ImportApprovals(frame::Session& session, int* done, bool* imported) {
+xbase::Status ImportApprovals(frame::Session& session, const frame::OpenedTables& tables, int* done, bool* imported) {
   *done = 0;
   *imported = false;
-  xbase::WorkArea& table = Area(session, "KIRIMAPP");
-  xbase::WorkArea& invoices = Area(session, "PIUTDBT");
+  xbase::WorkArea& table = tables["KIRIMAPP"];
+  xbase::WorkArea& invoices = tables["PIUTDBT"];
   // Each request whose invoice is here, with that invoice: all are locked before the first write, so
   // that every outcome is written and its request removed, or nothing is.
   std::vector<std::pair<uint32_t, uint32_t>> pairs;

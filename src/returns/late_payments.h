@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
+#include "xbase/work_area.h"
 
 namespace returns {
 
@@ -24,36 +26,38 @@ struct LateRequest {
   bool approved = false;
 };
 
-// Opens KIRIMAPP of the data folder (an empty folder) or of the folder typed; false after a message.
-bool OpenLateRequests(frame::Session& session, std::string_view folder);
+// Opens KIRIMAPP of the data folder (an empty folder) or of the folder typed: its area, or null after
+// a message.
+xbase::WorkArea* OpenLateRequests(frame::Session& session, std::string_view folder);
 
-// Every request of the open KIRIMAPP, in key order.
-xbase::Status LoadLateRequests(frame::Session& session, std::vector<LateRequest>* requests);
+// Every request of `late_requests` (KIRIMAPP), in key order.
+xbase::Status LoadLateRequests(xbase::WorkArea& late_requests, std::vector<LateRequest>* requests);
 
-// Writes each request's approval into the open KIRIMAPP (by form and number), all or nothing;
+// Writes each request's approval into `late_requests` (KIRIMAPP, by form and number), all or nothing;
 // *stored false when a lock was given up (told: nothing written).
-xbase::Status StoreApprovals(frame::Session& session, const std::vector<LateRequest>& requests, bool* stored);
+xbase::Status StoreApprovals(frame::Session& session, xbase::WorkArea& late_requests,
+                             const std::vector<LateRequest>& requests, bool* stored);
 
-// The invoice's figures for the list, from the open PIUTDBT and MASTCUS.
+// The invoice's figures for the list, from PIUTDBT and MASTCUS of `tables`, here and below.
 struct LateFigures {
   std::string customer, name, town;
   xbase::Date date, due;
   double amount = 0;
   double standard = 0;  // the customer's terms TEMPO + TEMPO2 + TEMPO4
 };
-LateFigures FiguresOf(frame::Session& session, const std::string& nota);
+LateFigures FiguresOf(const frame::OpenedTables& tables, const std::string& nota);
 
 // The two print lines of request `n` (from 1).
-std::vector<std::string> LateRequestLines(frame::Session& session, const LateRequest& request, int n);
+std::vector<std::string> LateRequestLines(const frame::OpenedTables& tables, const LateRequest& request, int n);
 
 // CETAKPRINTER: the request list; true when it reached a printer.
-bool CETAKPRINTER(frame::Session& session, const std::vector<LateRequest>& requests);
+bool CETAKPRINTER(frame::Session& session, const frame::OpenedTables& tables, const std::vector<LateRequest>& requests);
 
-// The outcome at the branch over the open PIUTDBT and KIRIMAPP: every request whose invoice is there
+// The outcome at the branch over PIUTDBT and KIRIMAPP of `tables`: every request whose invoice is there
 // writes "SUDAH APPROVAL" into the invoice's CATATAN when approved (a request not approved leaves the
 // remark the invoice has) and is deleted; a request without its invoice stays. All or nothing: a lock
 // given up is told, writes nothing and leaves *imported false. *done counts the requests done.
-xbase::Status ImportApprovals(frame::Session& session, int* done, bool* imported);
+xbase::Status ImportApprovals(frame::Session& session, const frame::OpenedTables& tables, int* done, bool* imported);
 
 }  // namespace returns
 

@@ -27,9 +27,6 @@ using documents::T;
 
 namespace {
 
-// The request files, opened from the exchange folder beside the realisation's tables.
-xbase::WorkArea& Area(frame::Session& session, std::string_view alias) { return *session.tables().Area(alias); }
-
 // GETASALSURATJALAN: the INCLUDE flag of a delivery note, false when it is not there.
 bool NoteIncludes(const frame::OpenedTables& tables, std::string_view invoice) {
   bool found = false;
@@ -155,7 +152,7 @@ xbase::Status REALISASIRETURJUAL(frame::Session& session, const frame::OpenedTab
   *outcome = Outcome::kRefused;
   Draft draft;
   bool found = false;
-  xbase::Status s = LoadDraft(session, approval.number, &draft, &found);
+  xbase::Status s = LoadDraft(tables, approval.number, &draft, &found);
   if (!s.ok()) return s;
   bool realised = false;
   xbase::Status refusal = StillRealisable(tables, approval.number, &realised);
@@ -187,14 +184,14 @@ xbase::Status REALISASIRETURJUAL(frame::Session& session, const frame::OpenedTab
   return s;
 }
 
-xbase::Status RemoveRequest(frame::Session& session, const std::string& number, bool* removed) {
+xbase::Status RemoveRequest(frame::Session& session, const RequestFiles& files, const std::string& number, bool* removed) {
   *removed = false;
   // Lines and header go together: every row is locked before the first is deleted.
   documents::SaveScope save(session.console());
   std::vector<std::pair<xbase::WorkArea*, std::vector<uint32_t>>> rows;
   xbase::Status s;
-  for (const char* name : {kRequestLines, kRequestHeaders}) {
-    xbase::WorkArea& area = Area(session, name);
+  for (xbase::WorkArea* area_of : {&files.lines, &files.headers}) {
+    xbase::WorkArea& area = *area_of;
     std::vector<uint32_t> found;
     if (s.ok()) s = area.SetOrder(1);
     if (s.ok()) s = area.SeekAll(area.PadToField("NOMOR", xbase::RTrim(number)), &found);

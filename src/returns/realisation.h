@@ -7,6 +7,7 @@
 
 #include "frame/open_table.h"
 #include "frame/session.h"
+#include "returns/return_tables.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
 
@@ -34,9 +35,9 @@ enum class Outcome { kRealised, kAlreadyRealised, kRefused };
 xbase::Status REALISASIRETURJUAL(frame::Session& session, const frame::OpenedTables& tables, const Approval& approval,
                                  Outcome* outcome);
 
-// Deletes the request `number` from the open request files, lines and header all or nothing; a lock
+// Deletes the request `number` from the request files, lines and header all or nothing; a lock
 // given up is told, deletes nothing and leaves *removed false.
-xbase::Status RemoveRequest(frame::Session& session, const std::string& number, bool* removed);
+xbase::Status RemoveRequest(frame::Session& session, const RequestFiles& files, const std::string& number, bool* removed);
 
 }  // namespace returns
 

@@ -1,5 +1,6 @@
 // Realisation at the branch: every request the head office approved in the exchange folder is shown,
 // its warehouse confirmed, and realised into a return document.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,11 +40,12 @@ void ShowLines(console::Console& con, const Draft& request) {
 }
 
 // Realises one approved request, shown first; false when the user stopped.
-bool RealiseOne(frame::Session& session, const frame::OpenedTables& tables, uint32_t record, xbase::Status* status) {
+bool RealiseOne(frame::Session& session, const frame::OpenedTables& tables, const RequestFiles& files, uint32_t record,
+                xbase::Status* status) {
   console::Console& con = session.console();
-  xbase::WorkArea& head = *session.tables().Area(kRequestHeaders);
+  xbase::WorkArea& head = files.headers;
   Draft request;
-  if (*status = head.GoTo(record); status->ok()) *status = ReadRequest(session, &request);
+  if (*status = head.GoTo(record); status->ok()) *status = ReadRequest(tables["MASTBRJ"], files, &request);
   if (!status->ok()) return false;
   ShowLines(con, request);
   std::string warehouse = request.warehouse;
@@ -58,7 +60,7 @@ bool RealiseOne(frame::Session& session, const frame::OpenedTables& tables, uint
   // A refused request stays for another run; so does one whose removal was given up (realised
   // again, it is only removed), and the run stops there.
   bool removed = false;
-  if (status->ok() && outcome != Outcome::kRefused) *status = RemoveRequest(session, request.number, &removed);
+  if (status->ok() && outcome != Outcome::kRefused) *status = RemoveRequest(session, files, request.number, &removed);
   return status->ok() && (outcome == Outcome::kRefused || removed);
 }
 
@@ -71,12 +73,14 @@ xbase::Status REALR1(frame::Session& session, const Arguments&) {
   console::ScreenKeeper keep(con);
   const std::string folder(xbase::AllTrim(StoredExchangeFolder(session)));
   xbase::Status s;
-  if (console::Alert(con, "PROSES REALISASI RETUR yang DISETUJUI", {"Proses", "Batal"}) == 1 &&
-      RequestFilesThere(session, folder) && OpenRequestFiles(session, folder)) {
+  const bool asked = console::Alert(con, "PROSES REALISASI RETUR yang DISETUJUI", {"Proses", "Batal"}) == 1;
+  // Request files missing from the folder are named by the opener.
+  const std::optional<RequestFiles> files = asked ? OpenRequestFiles(session, folder) : std::nullopt;
+  if (files) {
     std::vector<uint32_t> approved;
-    s = RequestsMarked(session, kApprovalMarker, &approved);
+    s = RequestsMarked(files->headers, kApprovalMarker, &approved);
     for (size_t i = 0; s.ok() && i < approved.size(); ++i) {
-      if (!RealiseOne(session, tables, approved[i], &s)) break;
+      if (!RealiseOne(session, tables, *files, approved[i], &s)) break;
     }
     CloseRequestFiles(session);
   }

@@ -2,25 +2,22 @@
 // its lines with the goods names.
 #include "returns/request_view.h"
 
-#include "returns/return_tables.h"
 #include "xbase/text_functions.h"
 
 namespace returns {
 
-xbase::Status ReadRequest(frame::Session& session, Draft* request) {
-  const xbase::WorkArea& head = *session.tables().Area(kRequestHeaders);
-  if (xbase::Status s = ReadDraftHeader(head, request); !s.ok()) return s;
-  return ReadDraftLines(session, *session.tables().Area(kRequestLines), request->number, request);
+xbase::Status ReadRequest(xbase::WorkArea& goods, const RequestFiles& files, Draft* request) {
+  if (xbase::Status s = ReadDraftHeader(files.headers, request); !s.ok()) return s;
+  return ReadDraftLines(goods, files.lines, request->number, request);
 }
 
-xbase::Status RequestsMarked(frame::Session& session, std::string_view marker, std::vector<uint32_t>* records) {
+xbase::Status RequestsMarked(xbase::WorkArea& headers, std::string_view marker, std::vector<uint32_t>* records) {
   records->clear();
-  xbase::WorkArea& head = *session.tables().Area(kRequestHeaders);
-  xbase::Status s = head.SetOrder(1);
-  if (s.ok()) s = head.GoTop();
-  while (s.ok() && !head.eof()) {
-    if (xbase::RTrim(head.Text("SETUJU")) == marker) records->push_back(head.recno());
-    s = head.Skip();
+  xbase::Status s = headers.SetOrder(1);
+  if (s.ok()) s = headers.GoTop();
+  while (s.ok() && !headers.eof()) {
+    if (xbase::RTrim(headers.Text("SETUJU")) == marker) records->push_back(headers.recno());
+    s = headers.Skip();
   }
   return s;
 }

@@ -6,17 +6,19 @@
 #include <string>
 #include <vector>
 
-#include "frame/session.h"
 #include "returns/draft.h"
+#include "returns/return_tables.h"
 #include "xbase/status.h"
+#include "xbase/work_area.h"
 
 namespace returns {
 
-// The current row of the open request headers as a draft, with its lines from the request lines.
-xbase::Status ReadRequest(frame::Session& session, Draft* request);
+// The current row of the request headers as a draft, with its lines from the request lines and
+// their names from `goods` (MASTBRJ).
+xbase::Status ReadRequest(xbase::WorkArea& goods, const RequestFiles& files, Draft* request);
 
-// The numbers (record numbers) of the open request headers, in key order, whose SETUJU is `marker`.
-xbase::Status RequestsMarked(frame::Session& session, std::string_view marker, std::vector<uint32_t>* records);
+// The numbers (record numbers) of the request headers `headers`, in key order, whose SETUJU is `marker`.
+xbase::Status RequestsMarked(xbase::WorkArea& headers, std::string_view marker, std::vector<uint32_t>* records);
 
 }  // namespace returns
 

@@ -29,8 +29,6 @@ namespace {
 constexpr size_t kHeaderFields = 13;
 constexpr size_t kLineFields = 12;
 
-xbase::WorkArea& Area(frame::Session& session, std::string_view alias) { return *session.tables().Area(alias); }
-
 // Appends the current record of `from` to `to`, its first fields by position.
 xbase::Status CopyRow(frame::Session& session, const xbase::WorkArea& from, xbase::WorkArea& to, size_t fields) {
   xbase::Status s = console::APP_REC(session.console(), to);
@@ -48,11 +46,12 @@ bool Wanted(const xbase::WorkArea& head, const SendFilter& filter) {
          !head.Logical("APPROVAL") && !head.Logical("CETAK");
 }
 
-xbase::Status Send(frame::Session& session, const std::vector<uint32_t>& lines, bool* copied) {
-  xbase::WorkArea& head = Area(session, "DRAFTR1");
-  xbase::WorkArea& draft_lines = Area(session, "DRAFTR2");
-  xbase::WorkArea& requests = Area(session, kRequestHeaders);
-  xbase::WorkArea& request_lines = Area(session, kRequestLines);
+xbase::Status Send(frame::Session& session, const frame::OpenedTables& tables, const RequestFiles& files,
+                   const std::vector<uint32_t>& lines, bool* copied) {
+  xbase::WorkArea& head = tables["DRAFTR1"];
+  xbase::WorkArea& draft_lines = tables["DRAFTR2"];
+  xbase::WorkArea& requests = files.headers;
+  xbase::WorkArea& request_lines = files.lines;
   bool there = false;
   xbase::Status s = SeekExact(requests, kRequestHeaders, "NOMOR", head.Text("NOMOR"), &there);
   *copied = !there;
@@ -84,17 +83,18 @@ xbase::Status CreateRequestFiles(const std::string& folder) {
   return xbase::Status::OK();
 }
 
-xbase::Status SendDrafts(frame::Session& session, const SendFilter& filter, int* sent, bool* saved) {
+xbase::Status SendDrafts(frame::Session& session, const frame::OpenedTables& tables, const RequestFiles& files,
+                         const SendFilter& filter, int* sent, bool* saved) {
   *sent = 0;
   *saved = false;
-  xbase::WorkArea& head = Area(session, "DRAFTR1");
-  xbase::WorkArea& lines = Area(session, "DRAFTR2");
+  xbase::WorkArea& head = tables["DRAFTR1"];
+  xbase::WorkArea& lines = tables["DRAFTR2"];
   // The drafts taken, each with its lines; all go in one save, every lock taken before the first write.
   std::vector<std::pair<uint32_t, std::vector<uint32_t>>> taken;
   std::vector<uint32_t> drafts;
   documents::SaveScope save(session.console());
-  save.Append(Area(session, kRequestHeaders));
-  save.Append(Area(session, kRequestLines));
+  save.Append(files.headers);
+  save.Append(files.lines);
   xbase::Status s = head.SetOrder("DRAFTR11");
   if (s.ok()) s = head.SeekAll(filter.number, &drafts);
   for (size_t i = 0; s.ok() && i < drafts.size(); ++i) {
@@ -113,7 +113,7 @@ xbase::Status SendDrafts(frame::Session& session, const SendFilter& filter, int*
   s = save.BeginWrites();
   for (size_t i = 0; s.ok() && i < taken.size(); ++i) {
     bool copied = false;
-    if (s = head.GoTo(taken[i].first); s.ok()) s = Send(session, taken[i].second, &copied);
+    if (s = head.GoTo(taken[i].first); s.ok()) s = Send(session, tables, files, taken[i].second, &copied);
   }
   s = save.CommitWrites(s);
   *saved = s.ok();
@@ -121,8 +121,9 @@ xbase::Status SendDrafts(frame::Session& session, const SendFilter& filter, int*
   return s;
 }
 
-xbase::Status ApproveRequest(frame::Session& session, xbase::Date date, const std::string& reason2) {
-  return Rewrite(session, Area(session, kRequestHeaders),
+xbase::Status ApproveRequest(frame::Session& session, xbase::WorkArea& headers, xbase::Date date,
+                             const std::string& reason2) {
+  return Rewrite(session, headers,
                  {{"SETUJU", T(kApprovalMarker)}, {"TANGGAL", D(date)}, {"ALASAN2", T(reason2)}});
 }
 

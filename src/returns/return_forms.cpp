@@ -21,11 +21,10 @@ namespace {
 
 using xbase::Value;
 
-std::string CustomerName(frame::Session& session, std::string_view customer) {
+std::string CustomerName(xbase::WorkArea& customers, std::string_view customer) {
   bool found = false;
-  xbase::WorkArea* customers = session.tables().Area("MASTCUS");
-  if (customers != nullptr && SeekExact(*customers, "MASTCUS1", "RELASI", customer, &found).ok() && found) {
-    return std::string(xbase::RTrim(customers->Text("NAMA")));
+  if (SeekExact(customers, "MASTCUS1", "RELASI", customer, &found).ok() && found) {
+    return std::string(xbase::RTrim(customers.Text("NAMA")));
   }
   return {};
 }
@@ -49,16 +48,14 @@ double AddDiscountLines(double sum, double d1, double d2, std::vector<std::strin
   return net;
 }
 
-// SALDOPIUTANG: the customer's open balance over the open PIUTDBT.
-double SALDOPIUTANG(frame::Session& session, std::string_view customer) {
-  xbase::WorkArea* invoices = session.tables().Area("PIUTDBT");
-  if (invoices == nullptr) return 0;
+// SALDOPIUTANG: the customer's open balance over `invoices` (PIUTDBT).
+double SALDOPIUTANG(xbase::WorkArea& invoices, std::string_view customer) {
   std::vector<uint32_t> rows;
   double balance = 0;
-  xbase::Status s = invoices->SetOrder("PIUTDBT3");
-  if (s.ok()) s = invoices->SeekAll(invoices->PadToField("RELASI", xbase::RTrim(customer)), &rows);
+  xbase::Status s = invoices.SetOrder("PIUTDBT3");
+  if (s.ok()) s = invoices.SeekAll(invoices.PadToField("RELASI", xbase::RTrim(customer)), &rows);
   for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
-    if (s = invoices->GoTo(rows[i]); s.ok()) balance += invoices->Number("DEBET") - invoices->Number("KREDIT");
+    if (s = invoices.GoTo(rows[i]); s.ok()) balance += invoices.Number("DEBET") - invoices.Number("KREDIT");
   }
   return balance;
 }
@@ -79,7 +76,7 @@ bool PrintLines(frame::Session& session, const std::vector<std::string>& lines, 
   return report.Print(layout);
 }
 
-xbase::Status ReturnReceiptLines(frame::Session& session, const frame::OpenedTables& tables,
+xbase::Status ReturnReceiptLines(const frame::OpenedTables& tables,
                                  std::vector<std::string>* lines, double* net) {
   xbase::WorkArea& head = tables["RTJUAL1"];
   xbase::WorkArea& rows = tables["RTJUAL2"];
@@ -91,7 +88,7 @@ xbase::Status ReturnReceiptLines(frame::Session& session, const frame::OpenedTab
             "TANGGAL : " + xbase::Dtoc(head.DateOf("TANGGAL")),
             "RELASI  : " + std::string(xbase::RTrim(head.Text("RELASI"))),
             "SALES   : " + std::string(xbase::RTrim(head.Text("SALES"))),
-            "          " + CustomerName(session, head.Text("RELASI")),
+            "          " + CustomerName(tables["MASTCUS"], head.Text("RELASI")),
             "TIPE    : " + std::string(xbase::RTrim(head.Text("TIPE"))),
             rule + company + std::string(company.size() < 4 ? 4 - company.size() : 0, '-'),
             " N KODE       NAMA                  JUMLAH      HARGA    Discount           JUMLAH ",
@@ -123,7 +120,7 @@ xbase::Status ReturnReceiptLines(frame::Session& session, const frame::OpenedTab
   return s;
 }
 
-std::vector<std::string> PickUpLines(frame::Session& session, const Draft& draft) {
+std::vector<std::string> PickUpLines(xbase::WorkArea& customers, const Draft& draft) {
   std::vector<std::string> lines = {
       "PT. TIRTANDAKA                 BPR (R1)                         F-MK-004",
       "ISO 9001" + std::string(55, ' ') + "Revisi 00",
@@ -131,7 +128,7 @@ std::vector<std::string> PickUpLines(frame::Session& session, const Draft& draft
       "",
       "Kepada Yth.",
       "Bagian Gudang",
-      "DH, mohon diambil barang retur dari " + CustomerName(session, draft.customer),
+      "DH, mohon diambil barang retur dari " + CustomerName(customers, draft.customer),
       "dengan perincian sebagai berikut :",
       std::string(72, '-'),
       "NO KODE       NAMA BARANG            BOX   PAK   PCS  QUANTITY  DITERIMA",
@@ -155,8 +152,9 @@ std::vector<std::string> PickUpLines(frame::Session& session, const Draft& draft
   return lines;
 }
 
-xbase::Status RequestListLines(frame::Session& session, const RequestFilter& filter, std::vector<std::string>* lines) {
-  xbase::WorkArea& head = *session.tables().Area(kRequestHeaders);
+xbase::Status RequestListLines(const frame::OpenedTables& tables, const RequestFiles& files, const RequestFilter& filter,
+                               std::vector<std::string>* lines) {
+  xbase::WorkArea& head = files.headers;
   lines->clear();
   std::vector<uint32_t> records;
   xbase::Status s = head.SetOrder(1);
@@ -166,12 +164,12 @@ xbase::Status RequestListLines(frame::Session& session, const RequestFilter& fil
     const xbase::Date date = head.DateOf("TANGGAL");
     if (date < filter.from || date > filter.to || !head.Text("RELASI").starts_with(filter.customer)) continue;
     Draft request;
-    if (s = ReadRequest(session, &request); !s.ok()) break;
+    if (s = ReadRequest(tables["MASTBRJ"], files, &request); !s.ok()) break;
     lines->push_back("NOMOR : " + std::string(xbase::RTrim(request.number)) + "   TANGGAL : " + xbase::Dtoc(request.date) +
                      "   TIPE : " + request.type + "   SALES : " + request.salesman);
     lines->push_back("RELASI : " + std::string(xbase::RTrim(request.customer)) + " " +
-                     xbase::PadR(CustomerName(session, request.customer), 30) + "               Sisa Piutang :" +
-                     Pictured(SALDOPIUTANG(session, request.customer), " 999,999,999.99"));
+                     xbase::PadR(CustomerName(tables["MASTCUS"], request.customer), 30) + "               Sisa Piutang :" +
+                     Pictured(SALDOPIUTANG(tables["PIUTDBT"], request.customer), " 999,999,999.99"));
     int n = 0;
     for (const DraftLine& line : request.lines) {
       lines->push_back(Pictured(++n, "99") + " " + xbase::PadR(line.code, 10) + " " + xbase::PadR(line.name, 20) +

@@ -11,6 +11,7 @@
 #include "frame/report_engine.h"
 #include "frame/session.h"
 #include "returns/draft.h"
+#include "returns/return_tables.h"
 #include "xbase/status.h"
 
 namespace returns {
@@ -21,25 +22,27 @@ bool PrintLines(frame::Session& session, const std::vector<std::string>& lines, 
                 std::string_view controls, const frame::ReportLayout& layout);
 
 // F-MK-011, the receipt of returned goods, for the return document RTJUAL1 of `tables` stands on (its
-// lines from RTJUAL2, names from MASTBRJ and the open MASTCUS); *net receives the net value.
-xbase::Status ReturnReceiptLines(frame::Session& session, const frame::OpenedTables& tables,
+// lines from RTJUAL2, names from MASTBRJ and MASTCUS); *net receives the net value.
+xbase::Status ReturnReceiptLines(const frame::OpenedTables& tables,
                                  std::vector<std::string>* lines, double* net);
 
 // Prints F-MK-011 for the return RTJUAL1 of `tables` stands on; when it reached a printer, registers
 // the instrument (GIRODBT, its code checked in MASTJNS) and marks the return printed.
 xbase::Status PrintReturnReceipt(frame::Session& session, const frame::OpenedTables& tables);
 
-// F-MK-004, the pick-up form of a draft.
-std::vector<std::string> PickUpLines(frame::Session& session, const Draft& draft);
+// F-MK-004, the pick-up form of a draft, with the customer's name from `customers` (MASTCUS).
+std::vector<std::string> PickUpLines(xbase::WorkArea& customers, const Draft& draft);
 
-// The listing of the requests in the open request files: those dated in the range whose number and
-// customer begin with the prefixes; each with the customer's open balance (the open PIUTDBT).
+// The listing of the requests in the request files: those dated in the range whose number and
+// customer begin with the prefixes; each with the goods names, the customer's name and open balance
+// (MASTBRJ, MASTCUS and PIUTDBT of `tables`).
 struct RequestFilter {
   xbase::Date from, to;
   std::string number;
   std::string customer;
 };
-xbase::Status RequestListLines(frame::Session& session, const RequestFilter& filter, std::vector<std::string>* lines);
+xbase::Status RequestListLines(const frame::OpenedTables& tables, const RequestFiles& files, const RequestFilter& filter,
+                               std::vector<std::string>* lines);
 
 }  // namespace returns
 

@@ -42,25 +42,29 @@ bool RequestFilesThere(frame::Session& session, std::string_view folder) {
   return xbase::FindInFolder(frame::FolderPath(session, folder), xbase::WithExtension(kRequestLines, "dbf"), &path).ok();
 }
 
-bool OpenExchangeTable(frame::Session& session, std::string_view folder, const char* name) {
+xbase::WorkArea* OpenExchangeTable(frame::Session& session, std::string_view folder, const char* name) {
   const std::string local = frame::FolderPath(session, folder);
   const auto index = [&](xbase::WorkArea* opened) {
     std::string path;
     xbase::Status s = xbase::FindInFolder(local, xbase::WithExtension(name, "ntx"), &path);
     return s.ok() ? opened->orders().Open(path) : s;
   };
-  return console::BUKAFILE(session.console(), session.tables(), local + "/" + name, false, frame::kOpenWait, name,
-                           nullptr, index);
+  xbase::WorkArea* area = nullptr;
+  if (!console::BUKAFILE(session.console(), session.tables(), local + "/" + name, false, frame::kOpenWait, name, &area,
+                         index)) {
+    return nullptr;
+  }
+  return area;
 }
 
-bool OpenRequestFiles(frame::Session& session, std::string_view folder) {
-  for (const char* name : {kRequestHeaders, kRequestLines}) {
-    if (!OpenExchangeTable(session, folder, name)) {
-      CloseRequestFiles(session);
-      return false;
-    }
+std::optional<RequestFiles> OpenRequestFiles(frame::Session& session, std::string_view folder) {
+  xbase::WorkArea* headers = OpenExchangeTable(session, folder, kRequestHeaders);
+  xbase::WorkArea* lines = headers != nullptr ? OpenExchangeTable(session, folder, kRequestLines) : nullptr;
+  if (lines == nullptr) {
+    CloseRequestFiles(session);
+    return std::nullopt;
   }
-  return true;
+  return RequestFiles{*headers, *lines};
 }
 
 void CloseRequestFiles(frame::Session& session) {

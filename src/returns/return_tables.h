@@ -4,6 +4,7 @@
 #define PALUNDA_RETURNS_RETURN_TABLES_H_
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,13 +42,19 @@ xbase::Status SeekExact(xbase::WorkArea& area, std::string_view order, std::stri
 std::string StoredExchangeFolder(frame::Session& session);
 
 // Opens table `name` of `folder` (stored or typed, mapped to this machine) shared, with the index file
-// of its name, under the alias `name`; false after a message naming the file.
-bool OpenExchangeTable(frame::Session& session, std::string_view folder, const char* name);
+// of its name, under the alias `name`: its area, or null after a message naming the file.
+xbase::WorkArea* OpenExchangeTable(frame::Session& session, std::string_view folder, const char* name);
+
+// The request files of an exchange folder, open under their names.
+struct RequestFiles {
+  xbase::WorkArea& headers;
+  xbase::WorkArea& lines;
+};
 
 // Opens the request files of `folder` (stored or typed, mapped to this machine) shared, each with
-// the index file of its name, under their names; false (after a message naming the file) when one
+// the index file of its name, under their names; nothing (after a message naming the file) when one
 // cannot be opened, the other closed again.
-bool OpenRequestFiles(frame::Session& session, std::string_view folder);
+std::optional<RequestFiles> OpenRequestFiles(frame::Session& session, std::string_view folder);
 // True when the request lines file is in `folder`.
 bool RequestFilesThere(frame::Session& session, std::string_view folder);
 // Closes the request files.

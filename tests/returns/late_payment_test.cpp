@@ -22,6 +22,8 @@ class LatePaymentTest : public ReturnsTest {
                                              {"TG_GIRO", Value::FromDate(date)}, {"KET", T(reason)},
                                              {"APPROVAL", Value::Logical(approved)}}});
   }
+  // The tables of the late-payment screens, as they stand open.
+  frame::OpenedTables Tables() { return frame::OpenTables(rig.session, {"MASTCUS", "PIUTDBT", "KIRIMAPP"}); }
   void Invoice(const std::string& nota, double debet, const std::string& remark) {
     AddRows(Open(rig.session, "PIUTDBT"), {{{"NOTA", T(nota)}, {"TANGGAL", Value::FromDate(kDay - 40)},
                                             {"TEMPO", Value::FromDate(kDay - 10)}, {"RELASI", T("C0001")},
@@ -35,10 +37,11 @@ TEST_F(LatePaymentTest, TheListCountsDaysAgainstTheCustomersTerms) {
   const std::string reason = std::string(50, 'A') + "SISANYA";
   Request("INV1", "BCA 0012345678901234", kDay, reason, true);
   std::vector<LateRequest> requests;
-  ASSERT_TRUE(LoadLateRequests(rig.session, &requests).ok());
+  const frame::OpenedTables tables = Tables();
+  ASSERT_TRUE(LoadLateRequests(tables["KIRIMAPP"], &requests).ok());
   ASSERT_EQ(requests.size(), 1u);
   EXPECT_TRUE(requests[0].approved);
-  const std::vector<std::string> lines = LateRequestLines(rig.session, requests[0], 1);
+  const std::vector<std::string> lines = LateRequestLines(tables, requests[0], 1);
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0], " 1     INV1         " + xbase::Dtoc(kDay - 40) + " " + xbase::Dtoc(kDay - 10) +
                           "   30   1,250,000 BCA 00123456789 " + xbase::Dtoc(kDay) + "  -10   30   10 TOKO MAJU " +
@@ -59,14 +62,14 @@ TEST_F(LatePaymentTest, TheOutcomeMarksApprovedInvoicesKeepsOtherRemarksAndLeave
     support::OtherWorkstation other(folder.path());
     other.Hold("KIRIMAPP", 2);
     rig.term.AddKeys({console::key::kEsc, ' ', ' '});
-    ASSERT_TRUE(ImportApprovals(rig.session, &done, &imported).ok());
+    ASSERT_TRUE(ImportApprovals(rig.session, Tables(), &done, &imported).ok());
     EXPECT_FALSE(imported);
     EXPECT_EQ(Message(), "Tidak ada yang tersimpan");
     EXPECT_EQ(rig.term.keys_left(), 0u);
     EXPECT_EQ(Field("PIUTDBT", "NOTA", "INV1", "CATATAN"), "");
     EXPECT_EQ(LiveRows("KIRIMAPP").size(), 3u);
   }
-  ASSERT_TRUE(ImportApprovals(rig.session, &done, &imported).ok());
+  ASSERT_TRUE(ImportApprovals(rig.session, Tables(), &done, &imported).ok());
   EXPECT_TRUE(imported);
   EXPECT_EQ(done, 2);
   EXPECT_EQ(Field("PIUTDBT", "NOTA", "INV1", "CATATAN"), "SUDAH APPROVAL");
@@ -79,7 +82,8 @@ TEST_F(LatePaymentTest, StoringWritesEachApprovalOntoItsRequest) {
   Request("INV1", "G1", kDay, "", false);
   Request("INV2", "G2", kDay, "", true);
   std::vector<LateRequest> requests;
-  ASSERT_TRUE(LoadLateRequests(rig.session, &requests).ok());
+  xbase::WorkArea& late_requests = Tables()["KIRIMAPP"];
+  ASSERT_TRUE(LoadLateRequests(late_requests, &requests).ok());
   requests[0].approved = true;
   requests[1].approved = false;
   bool stored = false;
@@ -88,14 +92,14 @@ TEST_F(LatePaymentTest, StoringWritesEachApprovalOntoItsRequest) {
     support::OtherWorkstation other(folder.path());
     other.Hold("KIRIMAPP", 2);
     rig.term.AddKeys({console::key::kEsc, ' ', ' '});
-    ASSERT_TRUE(StoreApprovals(rig.session, requests, &stored).ok());
+    ASSERT_TRUE(StoreApprovals(rig.session, late_requests, requests, &stored).ok());
     EXPECT_FALSE(stored);
     EXPECT_EQ(Message(), "Tidak ada yang tersimpan");
     EXPECT_EQ(rig.term.keys_left(), 0u);
     EXPECT_FALSE(Flag("KIRIMAPP", "NOMOR", "INV1", "APPROVAL"));
     EXPECT_TRUE(Flag("KIRIMAPP", "NOMOR", "INV2", "APPROVAL"));
   }
-  ASSERT_TRUE(StoreApprovals(rig.session, requests, &stored).ok());
+  ASSERT_TRUE(StoreApprovals(rig.session, late_requests, requests, &stored).ok());
   EXPECT_TRUE(stored);
   EXPECT_TRUE(Flag("KIRIMAPP", "NOMOR", "INV1", "APPROVAL"));
   EXPECT_FALSE(Flag("KIRIMAPP", "NOMOR", "INV2", "APPROVAL"));

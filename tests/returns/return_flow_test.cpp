@@ -3,6 +3,7 @@
 // refusals that keep other instruments and a second realisation from doing harm.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 #include "console/keys.h"
@@ -32,10 +33,14 @@ class ReturnFlowTest : public ReturnsTest {
     EXPECT_TRUE(CreateRequestFiles(exchange.path()).ok());
   }
 
+  // The draft entry's tables, as the screens open them (taken as they stand open).
+  frame::OpenedTables Drafts() { return OpenDraftTables(rig.session); }
+
   // A new draft "RT-01" of one carton from SJ1's line, with header discounts 10 and 0 typed.
   void EnterDraft() {
     Draft draft;
-    ASSERT_TRUE(GETDRAFT(rig.session, "RT-01", &draft)) << Message();
+    const frame::OpenedTables tables = Drafts();
+    ASSERT_TRUE(GETDRAFT(rig.session, tables, "RT-01", &draft)) << Message();
     EXPECT_TRUE(draft.is_new);
     draft.date = kDay;
     draft.customer = "C0001";
@@ -46,19 +51,25 @@ class ReturnFlowTest : public ReturnsTest {
     DraftLine line;
     line.invoice = "SJ1";
     draft.lines.push_back(line);
-    ASSERT_TRUE(CheckDraftNote(rig.session, &draft, "SJ1"));
-    ASSERT_TRUE(TakeNoteLine(rig.session, &draft.lines[0], "  1"));
+    ASSERT_TRUE(CheckDraftNote(rig.session, tables, &draft, "SJ1"));
+    ASSERT_TRUE(TakeNoteLine(rig.session, tables, &draft.lines[0], "  1"));
     draft.lines[0].boxes = 1;
-    CountPieces(rig.session, &draft.lines[0]);
+    CountPieces(tables["MASTBRJ"], &draft.lines[0]);
     draft.discount1 = 10;
-    ASSERT_TRUE(SaveDraft(rig.session, &draft).ok());
+    ASSERT_TRUE(SaveDraft(rig.session, tables, &draft).ok());
+  }
+
+  void OpenFiles() {
+    const std::optional<RequestFiles> opened = OpenRequestFiles(rig.session, exchange.path());
+    ASSERT_TRUE(opened);
+    files.emplace(*opened);
   }
 
   void Send() {
-    ASSERT_TRUE(OpenRequestFiles(rig.session, exchange.path()));
+    OpenFiles();
     int sent = 0;
     bool saved = false;
-    ASSERT_TRUE(SendDrafts(rig.session, {"RT", "", kDay - 1, kDay}, &sent, &saved).ok());
+    ASSERT_TRUE(SendDrafts(rig.session, Drafts(), *files, {"RT", "", kDay - 1, kDay}, &sent, &saved).ok());
     EXPECT_TRUE(saved);
     EXPECT_EQ(sent, 1);
   }
@@ -66,27 +77,27 @@ class ReturnFlowTest : public ReturnsTest {
   // Head office approves every pending request with reason 2 `code`, dated the next day.
   void Approve(const std::string& code) {
     std::vector<uint32_t> pending;
-    ASSERT_TRUE(RequestsMarked(rig.session, "", &pending).ok());
+    ASSERT_TRUE(RequestsMarked(files->headers, "", &pending).ok());
     for (uint32_t record : pending) {
-      ASSERT_TRUE(rig.session.tables().Area(kRequestHeaders)->GoTo(record).ok());
-      ASSERT_TRUE(ApproveRequest(rig.session, kDay + 1, code).ok());
+      ASSERT_TRUE(files->headers.GoTo(record).ok());
+      ASSERT_TRUE(ApproveRequest(rig.session, files->headers, kDay + 1, code).ok());
     }
   }
 
   // Realises every approved request and removes those done; the outcomes.
   std::vector<Outcome> Realise() {
     std::vector<uint32_t> approved;
-    EXPECT_TRUE(RequestsMarked(rig.session, kApprovalMarker, &approved).ok());
+    EXPECT_TRUE(RequestsMarked(files->headers, kApprovalMarker, &approved).ok());
     std::vector<Outcome> outcomes;
     for (uint32_t record : approved) {
-      xbase::WorkArea& head = *rig.session.tables().Area(kRequestHeaders);
+      xbase::WorkArea& head = files->headers;
       EXPECT_TRUE(head.GoTo(record).ok());
       const Approval approval{head.Text("NOMOR"), head.DateOf("TANGGAL"), head.Text("ALASAN2"), "GDG01"};
       Outcome outcome = Outcome::kRefused;
       EXPECT_TRUE(REALISASIRETURJUAL(rig.session, OpenRealisationTables(rig.session), approval, &outcome).ok());
       if (outcome != Outcome::kRefused) {
         bool removed = false;
-        EXPECT_TRUE(RemoveRequest(rig.session, approval.number, &removed).ok());
+        EXPECT_TRUE(RemoveRequest(rig.session, *files, approval.number, &removed).ok());
         EXPECT_TRUE(removed);
       }
       outcomes.push_back(outcome);
@@ -95,6 +106,7 @@ class ReturnFlowTest : public ReturnsTest {
   }
 
   support::TempFolder exchange;
+  std::optional<RequestFiles> files;
 };
 
 TEST_F(ReturnFlowTest, DraftIsSentApprovedAndRealisedIntoStockDocumentAndInstrument) {
@@ -108,7 +120,7 @@ TEST_F(ReturnFlowTest, DraftIsSentApprovedAndRealisedIntoStockDocumentAndInstrum
   EXPECT_DOUBLE_EQ(Number(kRequestHeaders, "NOMOR", "RT-01", "NILAI"), 10800);
   EXPECT_EQ(Field(kRequestLines, "NOMOR", "RT-01", "INVOICE"), "SJ1");
   Draft again;
-  EXPECT_FALSE(GETDRAFT(rig.session, "RT-01", &again));
+  EXPECT_FALSE(GETDRAFT(rig.session, Drafts(), "RT-01", &again));
   EXPECT_EQ(Message(), "Nomor Ini dalam pengajuan, tidak boleh diralat");
 
   Approve("R1");
@@ -129,7 +141,7 @@ TEST_F(ReturnFlowTest, DraftIsSentApprovedAndRealisedIntoStockDocumentAndInstrum
   EXPECT_TRUE(LiveRows(kRequestLines).empty());
 
   // The same files brought back: nothing moves a second time.
-  xbase::WorkArea& requests = *rig.session.tables().Area(kRequestHeaders);
+  xbase::WorkArea& requests = files->headers;
   ASSERT_TRUE(requests.GoTo(1).ok() && requests.Lock().ok() && requests.Recall().ok() && requests.Unlock().ok());
   EXPECT_EQ(Realise(), std::vector<Outcome>{Outcome::kAlreadyRealised});
   EXPECT_EQ(Message(), "Nomor RT-01 sudah direalisasi");
@@ -145,15 +157,16 @@ TEST_F(ReturnFlowTest, EscAtAStoredDraftLineLeavesTheDraftAsItWas) {
   for (const std::string& table : ReturnTables()) Open(rig.session, table);
   EnterDraft();
   Draft draft;
-  ASSERT_TRUE(GETDRAFT(rig.session, "RT-01", &draft)) << Message();
+  const frame::OpenedTables tables = Drafts();
+  ASSERT_TRUE(GETDRAFT(rig.session, tables, "RT-01", &draft)) << Message();
   ASSERT_EQ(draft.lines.size(), 1u);
   draft.lines[0].boxes = 2;
-  CountPieces(rig.session, &draft.lines[0]);
+  CountPieces(tables["MASTBRJ"], &draft.lines[0]);
   draft.reason1 = "SALAH KIRIM";
   support::OtherWorkstation other(folder.path());
   other.Hold("DRAFTR2", 1);
   rig.term.AddKeys({console::key::kEsc, ' ', ' '});
-  EXPECT_FALSE(SaveDraft(rig.session, &draft).ok());
+  EXPECT_FALSE(SaveDraft(rig.session, tables, &draft).ok());
   EXPECT_TRUE(support::Shown(rig.term, "Mencoba mengunci record 1 file DRAFTR2.Dbf, tekan [Esc]=batal...."));
   EXPECT_EQ(Message(), "Tidak ada yang tersimpan");
   EXPECT_EQ(Field("DRAFTR1", "NOMOR", "RT-01", "ALASAN1"), "KEMASAN RUSAK");
@@ -162,7 +175,7 @@ TEST_F(ReturnFlowTest, EscAtAStoredDraftLineLeavesTheDraftAsItWas) {
   EXPECT_DOUBLE_EQ(Number("DRAFTR2", "NOMOR", "RT-01", "QUANTITY"), 12);
 
   other.Release();
-  ASSERT_TRUE(SaveDraft(rig.session, &draft).ok()) << Message();
+  ASSERT_TRUE(SaveDraft(rig.session, tables, &draft).ok()) << Message();
   EXPECT_EQ(Field("DRAFTR1", "NOMOR", "RT-01", "ALASAN1"), "SALAH KIRIM");
   EXPECT_DOUBLE_EQ(Number("DRAFTR1", "NOMOR", "RT-01", "NILAI"), 21600);
   EXPECT_DOUBLE_EQ(Number("DRAFTR2", "NOMOR", "RT-01", "QUANTITY"), 24);
@@ -174,14 +187,14 @@ TEST_F(ReturnFlowTest, EscAtAStoredDraftLineLeavesTheDraftAsItWas) {
 // the removal after a realisation leaves the request whole, and the next run only removes it.
 TEST_F(ReturnFlowTest, EscWhileSendingOrRemovingARequestWritesNothing) {
   EnterDraft();
-  ASSERT_TRUE(OpenRequestFiles(rig.session, exchange.path()));
+  OpenFiles();
   int sent = 0;
   bool saved = true;
   {
     support::OtherWorkstation other(folder.path());
     other.Hold("DRAFTR1", 1);
     rig.term.AddKeys({console::key::kEsc, ' ', ' '});
-    ASSERT_TRUE(SendDrafts(rig.session, {"RT", "", kDay - 1, kDay}, &sent, &saved).ok());
+    ASSERT_TRUE(SendDrafts(rig.session, Drafts(), *files, {"RT", "", kDay - 1, kDay}, &sent, &saved).ok());
     EXPECT_FALSE(saved);
     EXPECT_TRUE(support::Shown(rig.term, "Mencoba mengunci record 1 file DRAFTR1.Dbf, tekan [Esc]=batal...."));
     EXPECT_EQ(Message(), "Tidak ada yang tersimpan");
@@ -190,7 +203,7 @@ TEST_F(ReturnFlowTest, EscWhileSendingOrRemovingARequestWritesNothing) {
     EXPECT_TRUE(LiveRows(kRequestHeaders).empty());
     EXPECT_TRUE(LiveRows(kRequestLines).empty());
   }
-  ASSERT_TRUE(SendDrafts(rig.session, {"RT", "", kDay - 1, kDay}, &sent, &saved).ok());
+  ASSERT_TRUE(SendDrafts(rig.session, Drafts(), *files, {"RT", "", kDay - 1, kDay}, &sent, &saved).ok());
   EXPECT_TRUE(saved);
   EXPECT_EQ(sent, 1);
   Approve("R1");
@@ -203,7 +216,7 @@ TEST_F(ReturnFlowTest, EscWhileSendingOrRemovingARequestWritesNothing) {
     ASSERT_TRUE(REALISASIRETURJUAL(rig.session, OpenRealisationTables(rig.session), approval, &outcome).ok());
     EXPECT_EQ(outcome, Outcome::kRealised);
     bool removed = true;
-    ASSERT_TRUE(RemoveRequest(rig.session, "RT-01", &removed).ok());
+    ASSERT_TRUE(RemoveRequest(rig.session, *files, "RT-01", &removed).ok());
     EXPECT_FALSE(removed);
     EXPECT_EQ(Message(), "Tidak ada yang tersimpan");
     EXPECT_EQ(rig.term.keys_left(), 0u);
@@ -254,8 +267,8 @@ TEST_F(ReturnFlowTest, AReasonThatIsNoReturnCodeAndAGiroNumberAreRefused) {
   // A giro registered under the draft's number since: the realisation leaves it alone.
   AddRows(Open(rig.session, "GIRODBT"), {{{"NOMOR", T("RT-01")}, {"KET", T("GIRO")}, {"DEBET", N(5000)}}});
   Approve("R1");
-  ASSERT_TRUE(rig.session.tables().Area(kRequestHeaders)->GoTo(1).ok());
-  ASSERT_TRUE(ApproveRequest(rig.session, kDay + 1, "R1").ok());
+  ASSERT_TRUE(files->headers.GoTo(1).ok());
+  ASSERT_TRUE(ApproveRequest(rig.session, files->headers, kDay + 1, "R1").ok());
   EXPECT_EQ(Realise(), std::vector<Outcome>{Outcome::kRefused});
   EXPECT_EQ(Message(), "Nomor RT-01 sudah dipakai giro/transfer");
   EXPECT_EQ(Field("GIRODBT", "NOMOR", "RT-01", "KET"), "GIRO");
@@ -265,19 +278,20 @@ TEST_F(ReturnFlowTest, AReasonThatIsNoReturnCodeAndAGiroNumberAreRefused) {
   // Nor may a new draft take a giro's number, or a delivery note's.
   AddRows(Open(rig.session, "GIRODBT"), {{{"NOMOR", T("BCA 1")}, {"KET", T("TRSO")}}});
   Draft draft;
-  EXPECT_FALSE(GETDRAFT(rig.session, "BCA 1", &draft));
+  EXPECT_FALSE(GETDRAFT(rig.session, Drafts(), "BCA 1", &draft));
   EXPECT_EQ(Message(), "Nomor Ini sudah dipakai");
-  EXPECT_FALSE(GETDRAFT(rig.session, "SJ1", &draft));
+  EXPECT_FALSE(GETDRAFT(rig.session, Drafts(), "SJ1", &draft));
   EXPECT_EQ(Message(), "Nomor Ini sudah dipakai");
 }
 
 TEST_F(ReturnFlowTest, ALineOfANoteWithOtherDiscountsIsRefused) {
   AddNote("SJ2", kDay - 3, true, 10, 1000, 0, 0, 9500, 5);
   Draft draft;
-  ASSERT_TRUE(GETDRAFT(rig.session, "RT-02", &draft));
-  ASSERT_TRUE(CheckDraftNote(rig.session, &draft, "SJ2"));
+  const frame::OpenedTables tables = Drafts();
+  ASSERT_TRUE(GETDRAFT(rig.session, tables, "RT-02", &draft));
+  ASSERT_TRUE(CheckDraftNote(rig.session, tables, &draft, "SJ2"));
   EXPECT_DOUBLE_EQ(draft.discount1, 5);
-  EXPECT_FALSE(CheckDraftNote(rig.session, &draft, "SJ1"));
+  EXPECT_FALSE(CheckDraftNote(rig.session, tables, &draft, "SJ1"));
   EXPECT_EQ(Message(), "Cash discount / Tipe, tidak sama");
 }
 

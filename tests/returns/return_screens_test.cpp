@@ -1,10 +1,12 @@
 // The return screens driven by keys: the administrative return from the note's number to the saved
-// return, and the late-payment review left with Esc.
+// return, the late-payment review left with Esc, and the approval of requests from a folder without
+// request files.
 #include <gtest/gtest.h>
 
 #include "console/keys.h"
 #include "returns/return_procedures.h"
 #include "returns/returns_test_helpers.h"
+#include "support/temp_folder.h"
 
 namespace returns {
 namespace {
@@ -51,6 +53,15 @@ TEST_F(ReturnScreensTest, LeavingTheLatePaymentReviewWithEscKeepsTheStoredApprov
   rig.term.AddKeys(Keys({{key::kEnter}, {key::kEnter}, {key::kF10}}));
   ASSERT_TRUE(KAPP(rig.session, {}).ok());
   EXPECT_FALSE(Flag("KIRIMAPP", "NOMOR", "SJ1", "APPROVAL"));
+}
+
+TEST_F(ReturnScreensTest, AFolderWithoutRequestFilesIsNamedBeforeAnythingIsShown) {
+  support::TempFolder empty;
+  rig.term.AddKeys(Keys({Line(empty.path()), {' '}}));
+  ASSERT_TRUE(APPRT1(rig.session, {}).ok());
+  EXPECT_EQ(Message(), empty.path() + "/App_rt1.dbf: no such file");
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_EQ(rig.session.tables().Area("MASTBRJ"), nullptr);
 }
 
 }  // namespace
