@@ -6,8 +6,10 @@
 #include "console/get.h"
 #include "console/message.h"
 #include "console/table_access.h"
+#include "console/unfinished_saves.h"
 #include "frame/local_path.h"
 #include "frame/open_table.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "xbase/ntx_orders.h"
 #include "xbase/search_path.h"
@@ -38,6 +40,12 @@ bool AskTransferFolder(console::Console& con, std::string_view colour, const Fol
 
 bool OpenTransferTable(frame::Session& session, const std::string& folder, std::string_view name, bool exclusive,
                        bool with_index, xbase::WorkArea** area) {
+  // A save a workstation left unfinished in the folder (a clear cut short) is undone before anyone reads it.
+  const xbase::Status recovered = console::RecoverUnfinishedSaves(session.console(), folder, xbase::RecoveryScope::kChanged);
+  if (!recovered.ok()) {
+    frame::ShowFailure(session, recovered);
+    return false;
+  }
   const std::string table = folder + "/" + std::string(name);
   const auto index = [&](xbase::WorkArea* opened) {
     if (!with_index) return xbase::Status::OK();

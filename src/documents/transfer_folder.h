@@ -34,7 +34,7 @@ bool AskTransferFolder(console::Console& con, std::string_view colour, const Fol
 
 // Opens table `name` of `folder` under the alias `name` (exclusively when asked), with its index
 // file `name` when `with_index`; retries while another workstation holds it, and names a missing or
-// damaged file on row 24. True when open.
+// damaged file on row 24. A save left unfinished in the folder is undone first. True when open.
 bool OpenTransferTable(frame::Session& session, const std::string& folder, std::string_view name, bool exclusive,
                        bool with_index, xbase::WorkArea** area);
 

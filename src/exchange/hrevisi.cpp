@@ -1,5 +1,6 @@
 // Emptying the revision transfer tables once their revisions have been taken in.
 #include <string>
+#include <vector>
 
 #include "console/get.h"
 #include "console/message.h"
@@ -7,6 +8,7 @@
 #include "exchange/exchange.h"
 #include "exchange/revision_tables.h"
 #include "frame/open_table.h"
+#include "frame/save_scope.h"
 #include "frame/status_display.h"
 #include "xbase/text_functions.h"
 
@@ -30,9 +32,9 @@ xbase::Status HREVISI(frame::Session& session, const std::vector<xbase::Value>&)
   const int answer = console::PESAN(con, "Yakin Data revisi sj Cabang Akan Dihapus (Y/T)");
   xbase::Status s;
   if (answer == 'Y' || answer == 'y') {
-    for (const char* name : kRevisionTables) {
-      if (s.ok()) s = tables[name].table().Zap();
-    }
+    std::vector<xbase::WorkArea*> areas;
+    for (const char* name : kRevisionTables) areas.push_back(&tables[name]);
+    s = frame::ClearTables(con, areas);
   }
   frame::ShowFailure(session, s);
   session.CloseTables();

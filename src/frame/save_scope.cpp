@@ -165,6 +165,17 @@ xbase::Status SaveScope::Release() {
   return first;
 }
 
+xbase::Status ClearTables(console::Console& con, const std::vector<xbase::WorkArea*>& areas) {
+  SaveScope save(con);
+  for (xbase::WorkArea* area : areas) save.Table(*area);
+  xbase::Status s = save.Lock();
+  if (s.ok()) s = save.BeginWrites();
+  for (xbase::WorkArea* area : areas) {
+    if (s.ok()) s = area->table().Zap();
+  }
+  return save.CommitWrites(s);
+}
+
 bool NothingSaved(Session& session, const xbase::Status& status) {
   ShowFailure(session, status);
   // A check under the locks refuses with its own words; anything else is a failure of the runtime.

@@ -79,6 +79,10 @@ class SaveScope {
   bool journaled_ = false;  // between BeginWrites and CommitWrites
 };
 
+// Empties the tables in one save: a failure, a crash or a power cut part way leaves every one of them
+// as it was. Each area's table is opened for exclusive use, as a zap needs.
+xbase::Status ClearTables(console::Console& con, const std::vector<xbase::WorkArea*>& areas);
+
 // A save refused before its first write: the refusal on row 24 (for a lock given up, followed by
 // "Tidak ada yang tersimpan"). Gives false.
 bool NothingSaved(Session& session, const xbase::Status& status);

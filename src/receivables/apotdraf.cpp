@@ -6,6 +6,7 @@
 #include "console/message.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
+#include "frame/save_scope.h"
 #include "pickers/picker_support.h"
 #include "receivables/deductions.h"
 #include "receivables/keyed_seek.h"
@@ -31,8 +32,7 @@ xbase::Status APOTDRAF(frame::Session& session, const std::vector<xbase::Value>&
   if (!OpenDeductionTables(session) || !OpenApprovalFiles(session)) return xbase::Status::OK();
   xbase::Status s;
   if (console::Alert(con, "Hapus data Approval sebelumnya", {"tidak", "ya"}) == 2) {
-    s = TableArea(session, "BPOT_AP1").table().Zap();
-    if (s.ok()) s = TableArea(session, "BPOT_AP2").table().Zap();
+    s = frame::ClearTables(con, {&TableArea(session, "BPOT_AP1"), &TableArea(session, "BPOT_AP2")});
   }
   console::ScreenKeeper keep(con);
   while (s.ok()) {

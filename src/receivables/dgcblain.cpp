@@ -3,6 +3,7 @@
 
 #include "console/message.h"
 #include "frame/open_table.h"
+#include "frame/save_scope.h"
 #include "frame/report_engine.h"
 #include "frame/status_display.h"
 #include "receivables/keyed_seek.h"
@@ -78,7 +79,7 @@ xbase::Status HPSKIRIM(frame::Session& session, const std::vector<xbase::Value>&
   xbase::Status s;
   if (AskTransferFolder(con, colour, {8, 14, "HAPUS KIRIMA GIRO U/CB LAIN", "DIR :", "@S50"}, &folder) &&
       OpenTransferTable(session, TransferFolder(session, folder), kGiroTransfer, true, true, nullptr)) {
-    s = TableArea(session, kGiroTransfer).table().Zap();
+    s = frame::ClearTables(con, {&TableArea(session, kGiroTransfer)});
     if (s.ok()) console::PESAN(con, "Kiriman giro cabang lain sudah dihapus");
   }
   return frame::CloseTables(session, s);

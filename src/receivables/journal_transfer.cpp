@@ -12,6 +12,7 @@
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
+#include "frame/save_scope.h"
 #include "frame/status_display.h"
 #include "receivables/journal.h"
 #include "receivables/keyed_seek.h"
@@ -135,7 +136,7 @@ xbase::Status KIRIMJB(frame::Session& session, const std::vector<xbase::Value>&)
   xbase::Status s;
   if (OpenTransferTable(session, folder, kTransferTable, true, true, nullptr)) {
     const int answer = console::PESAN(con, "Kiriman JB akan dihapus (Y/T)");
-    if (answer == 'y' || answer == 'Y') s = TableArea(session, kTransferTable).table().Zap();
+    if (answer == 'y' || answer == 'Y') s = frame::ClearTables(con, {&TableArea(session, kTransferTable)});
     if (s.ok()) s = SendNumbers(session, con.Colour(colour));
   }
   const xbase::Status closed = session.tables().CloseAll();

@@ -13,6 +13,7 @@
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
+#include "frame/save_scope.h"
 #include "frame/status_display.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/table_steps.h"
@@ -112,10 +113,8 @@ xbase::Status Send(frame::Session& session, double amount, xbase::Date due) {
 
 // Empties the revision files but rlt_gk.
 xbase::Status Clear(frame::Session& session) {
-  for (const char* name : {"rlt_gr", "rlt_pi", "rlt_rl"}) {
-    if (xbase::Status s = TableArea(session, name).table().Zap(); !s.ok()) return s;
-  }
-  return xbase::Status::OK();
+  return frame::ClearTables(session.console(), {&TableArea(session, "rlt_gr"), &TableArea(session, "rlt_pi"),
+                                                &TableArea(session, "rlt_rl")});
 }
 
 // One instrument after another until Esc.

@@ -21,8 +21,10 @@
 #include "console/console.h"
 #include "console/scripted_terminal.h"
 #include "exchange/exchange.h"
+#include "exchange/revision_tables.h"
 #include "frame/open_table.h"
 #include "frame/procedure_registry.h"
+#include "frame/save_scope.h"
 #include "frame/session.h"
 #include "receivables/receipt.h"
 #include "returns/realisation.h"
@@ -196,18 +198,34 @@ class SaveCrashTest : public ::testing::Test {
   // byte for byte the folder before or after, both of which `dbtool verify` finds sound (a folder
   // that differs from both is verified too, to name what is wrong).
   void ExpectAllOrNothing(const std::string& folder, const std::string& what) {
-    std::vector<xbase::RecoveredSave> recovered;
-    const xbase::Status s = xbase::RecoverFolder(folder, xbase::RecoveryScope::kAll, &recovered);
-    ASSERT_TRUE(s.ok()) << what << ": " << s.ToString();
+    for (const std::string& below : ChangedFolders()) {
+      std::vector<xbase::RecoveredSave> recovered;
+      const xbase::Status s = xbase::RecoverFolder(folder + below, xbase::RecoveryScope::kAll, &recovered);
+      ASSERT_TRUE(s.ok()) << what << ": " << s.ToString();
+    }
     const Snapshot now = TakeFiles(folder, changed_);
     if (now != before_changed_ && now != after_changed_) {
       ADD_FAILURE() << what << ": differs from before the save in" << Differing(before_changed_, now)
                     << " and from after it in" << Differing(after_changed_, now);
       support::ExpectVerified(folder);
     }
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-      EXPECT_NE(entry.path().filename().string().rfind(xbase::kJournalPrefix, 0), 0u) << what << ": a journal stayed";
+    for (const std::string& below : ChangedFolders()) {
+      for (const fs::directory_entry& entry : fs::directory_iterator(folder + below)) {
+        EXPECT_NE(entry.path().filename().string().rfind(xbase::kJournalPrefix, 0), 0u) << what << ": a journal stayed";
+      }
     }
+  }
+
+  // The folders, below the data folder ("" for itself, else "/name"), of the files the save changes: a
+  // save's journal goes beside its tables.
+  std::vector<std::string> ChangedFolders() const {
+    std::vector<std::string> folders;
+    for (const std::string& file : changed_) {
+      const std::string parent = fs::path(file).parent_path().string();
+      const std::string below = parent.empty() ? "" : "/" + parent;
+      if (std::find(folders.begin(), folders.end(), below) == folders.end()) folders.push_back(below);
+    }
+    return folders;
   }
 
   // The save ended at each of its changes on disk in turn, then killed at `kills` random moments
@@ -344,6 +362,19 @@ bool WriteImport(frame::Session& session) {
   return exchange::PROSESIMPORDATA(session, session.tables().search_path().folders().front() + "/" + kBranchSet);
 }
 
+// The revision transfer tables the demonstration folder holds, emptied together as the clerk does once
+// the branch's revisions are taken in.
+bool ClearRevisionTables(frame::Session& session) {
+  const std::string folder = session.tables().search_path().folders().front() + "/" + site::kTransferFolder;
+  const frame::OpenedTables tables = exchange::OpenRevisionTables(session, folder, true);
+  if (!tables) return false;
+  std::vector<xbase::WorkArea*> areas;
+  for (const char* name : exchange::kRevisionTables) areas.push_back(&tables[name]);
+  const bool cleared = frame::ClearTables(session.console(), areas).ok();
+  session.CloseTables();
+  return cleared;
+}
+
 // A screen's opener as a save's first step: true when its tables opened.
 template <auto kOpen>
 bool Opens(frame::Session& session) {
@@ -354,6 +385,7 @@ const Save kSalesOrder{Opens<sales::OPENDATA>, WriteSalesOrder};
 const Save kNoteRevision{Opens<sales::OPENDATA>, WriteNoteRevision};
 const Save kReturnRealisation{Opens<returns::OpenRealisationTables>, WriteReturnRealisation};
 const Save kImport{[](frame::Session&) { return true; }, WriteImport, kBranchSet};
+const Save kRevisionClear{[](frame::Session&) { return true; }, ClearRevisionTables};
 const Save kReceipt{Opens<receivables::OpenReceiptTables>, WriteReceipt};
 const Save kStockMutation{
     [](frame::Session& session) { return static_cast<bool>(frame::OpenTables(session, stock::MutationTables())); },
@@ -368,6 +400,18 @@ TEST_F(SaveCrashTest, StockMutationOfTwoLines) { CrashEverywhere(kStockMutation,
 TEST_F(SaveCrashTest, DeliveryNoteRevision) { CrashEverywhere(kNoteRevision, 5); }
 
 TEST_F(SaveCrashTest, ReturnRealisation) { CrashEverywhere(kReturnRealisation, 5); }
+
+TEST_F(SaveCrashTest, ClearingTheRevisionTransferTables) {
+  CrashEverywhere(kRevisionClear, 5);
+  ASSERT_FALSE(HasFatalFailure());
+  // Cut short half way, the clear is undone by the next workstation that opens the tables.
+  const std::string folder = Copy("opened");
+  ASSERT_EQ(support::WaitChild(StartSave(folder, kRevisionClear, changes_ / 2, top_.File("count"))), 0);
+  Workstation next(folder);
+  ASSERT_TRUE(exchange::OpenRevisionTables(next.session, folder + "/" + site::kTransferFolder, false));
+  next.session.CloseTables();
+  EXPECT_EQ(Differing(before_changed_, TakeFiles(folder, changed_)), "");
+}
 
 TEST_F(SaveCrashTest, OneDocumentOfTheHeadOfficeImport) {
   // The set's delivery note goes: its tables are put back empty.
