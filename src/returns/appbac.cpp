@@ -122,14 +122,15 @@ bool EditGoods(frame::Session& session, const frame::OpenedTables& tables, Minut
 
 // The minute to approve and its approval as it stands: a new one from the minute's products, or the
 // stored one after "Ulang". False when the number is refused.
-bool TakeMinute(frame::Session& session, std::string* number, MinuteApproval* approval) {
+bool TakeMinute(frame::Session& session, const frame::OpenedTables& tables, std::string* number,
+                MinuteApproval* approval) {
   frame::PickSpec pick;
   pick.alias = kMinuteHeaders;
   if (!frame::Checked(session, frame::PickCode(session, pick, number))) return false;
   *number = xbase::PadR(xbase::RTrim(*number), 10);
   Minute minute;
   bool found = false;
-  if (!frame::Checked(session, LoadMinute(session, *number, &minute, &found))) return false;
+  if (!frame::Checked(session, LoadMinute(tables, *number, &minute, &found))) return false;
   if (!found) return pickers::Refuse(session, "Nomor " + Trimmed(*number) + " tidak ada");
   if (!minute.approved) {
     *approval = PrefillApproval(minute, session.Today());
@@ -138,7 +139,7 @@ bool TakeMinute(frame::Session& session, std::string* number, MinuteApproval* ap
   const std::string question = "Nomor " + Trimmed(*number) + " sudah diApproval";
   if (console::Alert(session.console(), question, {"Ulang", "Tidak"}) != 1) return false;
   bool stored = false;
-  if (!frame::Checked(session, LoadApproval(session, *number, approval, &stored))) return false;
+  if (!frame::Checked(session, LoadApproval(tables, *number, approval, &stored))) return false;
   if (!stored) *approval = PrefillApproval(minute, session.Today());
   approval->number = *number;
   return true;
@@ -169,7 +170,7 @@ xbase::Status APPBAC(frame::Session& session, const Arguments&) {
     std::string number(10, ' ');
     MinuteApproval approval;
     console::GetList ask;
-    ask.Add(4, 22, &number, "@!").valid = [&] { return TakeMinute(session, &number, &approval); };
+    ask.Add(4, 22, &number, "@!").valid = [&] { return TakeMinute(session, tables, &number, &approval); };
     if (ask.Read(con).escaped || xbase::IsBlank(number)) break;
     console::GetList form;
     form.Add(5, 22, &approval.date);

@@ -83,12 +83,12 @@ bool TakeCustomer(frame::Session& session, Minute* minute, std::string* filled_f
 }
 
 // The header: false after Esc or an empty form.
-bool ReadHeader(frame::Session& session, Minute* minute) {
+bool ReadHeader(frame::Session& session, const frame::OpenedTables& tables, Minute* minute) {
   console::Console& con = session.console();
   std::string number(10, ' ');
   console::GetList first;
   first.Add(1, 17, &number, "@!").valid = [&] {
-    if (!GETNEGOSIASI(session, &number, minute)) return false;
+    if (!GETNEGOSIASI(session, tables, &number, minute)) return false;
     if (minute->is_new) minute->date = session.Today();
     return true;
   };
@@ -132,7 +132,8 @@ console::ValueRow ProductRow(const Minute& minute, size_t k) {
 
 // The "Ex Bac" cell: a minute number (with or without "?") opens the products of earlier minutes
 // from it; the one picked is copied with its details. A blank cell keeps the product.
-bool TakeEarlierProduct(frame::Session& session, MinuteProduct* product, Value* value) {
+bool TakeEarlierProduct(frame::Session& session, const frame::OpenedTables& tables, MinuteProduct* product,
+                        Value* value) {
   std::string typed = value->text();
   if (xbase::IsBlank(typed)) {
     product->ex_bac = std::string(10, ' ');
@@ -146,13 +147,14 @@ bool TakeEarlierProduct(frame::Session& session, MinuteProduct* product, Value* 
   bool escaped = false;
   if (!frame::Checked(session, frame::PickCode(session, pick, &typed, nullptr, &escaped)) || escaped) return false;
   if (typed.size() < 13) return false;
-  return CopyEarlierProduct(session, typed.substr(0, 10), typed.substr(10, 3), product);
+  return CopyEarlierProduct(session, tables, typed.substr(0, 10), typed.substr(10, 3), product);
 }
 
-bool CheckProduct(frame::Session& session, Minute* minute, size_t k, int column, Value* value) {
+bool CheckProduct(frame::Session& session, const frame::OpenedTables& tables, Minute* minute, size_t k, int column,
+                  Value* value) {
   MinuteProduct& product = minute->products[k];
   switch (column) {
-    case kExBac: return TakeEarlierProduct(session, &product, value);
+    case kExBac: return TakeEarlierProduct(session, tables, &product, value);
     case kName: product.name = xbase::PadR(value->text(), 30); return true;
     case kBrand: product.brand = xbase::PadR(value->text(), 10); return true;
     case kQty:
@@ -201,7 +203,7 @@ void EditSpecs(frame::Session& session, MinuteProduct* product, size_t k) {
 }
 
 // ISIORDERPRODUK: false when the user leaves the minute.
-bool EditProducts(frame::Session& session, Minute* minute) {
+bool EditProducts(frame::Session& session, const frame::OpenedTables& tables, Minute* minute) {
   console::Console& con = session.console();
   std::vector<MinuteProduct>& products = minute->products;
   ItemList list;
@@ -216,7 +218,7 @@ bool EditProducts(frame::Session& session, Minute* minute) {
   list.filled = [&](size_t k) { return products[k].Filled(); };
   list.add = [&] { products.emplace_back(); };
   list.erase = [&](size_t k) { products.erase(products.begin() + static_cast<long>(k)); };
-  list.check = [&](size_t k, int column, Value* value) { return CheckProduct(session, minute, k, column, value); };
+  list.check = [&](size_t k, int column, Value* value) { return CheckProduct(session, tables, minute, k, column, value); };
   list.on_last = [&](size_t k) {
     if (products[k].Filled()) EditSpecs(session, &products[k], k);
   };
@@ -388,10 +390,10 @@ bool ReadSignatories(frame::Session& session, Minute* minute) {
 }
 
 // The steps after the header, then the save; a minute left on the way is not saved.
-void EditMinute(frame::Session& session, Minute* minute) {
+void EditMinute(frame::Session& session, const frame::OpenedTables& tables, Minute* minute) {
   console::Console& con = session.console();
   for (;;) {
-    if (!EditProducts(session, minute)) return;
+    if (!EditProducts(session, tables, minute)) return;
     ReadTerms(session, minute);
     EditSchedule(session, minute);
     EditPayments(session, minute);
@@ -401,20 +403,21 @@ void EditMinute(frame::Session& session, Minute* minute) {
       continue;
     }
     if (console::Alert(con, "Yakin data akan disimpan", {"Ya", "Tidak"}) != 1) continue;
-    if (SaveAndTell(session, minute)) return;
+    if (SaveAndTell(session, tables, minute)) return;
   }
 }
 
 }  // namespace
 
 xbase::Status BACN1(frame::Session& session, const Arguments&) {
-  if (!OpenNegotiationTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenNegotiationTables(session);
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(session.console());
   for (;;) {
     DrawScreen(session.console());
     Minute minute;
-    if (!ReadHeader(session, &minute)) break;
-    EditMinute(session, &minute);
+    if (!ReadHeader(session, tables, &minute)) break;
+    EditMinute(session, tables, &minute);
   }
   session.CloseTables();
   return xbase::Status::OK();

@@ -18,7 +18,8 @@
 namespace returns {
 
 xbase::Status CBACN1(frame::Session& session, const Arguments&) {
-  if (!OpenNegotiationTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenNegotiationTables(session);
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
@@ -36,13 +37,13 @@ xbase::Status CBACN1(frame::Session& session, const Arguments&) {
       number = xbase::PadR(xbase::RTrim(number), 10);
       if (xbase::IsBlank(number)) return true;
       bool found = false;
-      if (!frame::Checked(session, LoadMinute(session, number, &minute, &found))) return false;
+      if (!frame::Checked(session, LoadMinute(tables, number, &minute, &found))) return false;
       return found || pickers::Refuse(session, "Nomor " + std::string(xbase::RTrim(number)) + " tidak ada");
     };
     if (form.Read(con).escaped || xbase::IsBlank(number)) break;
     MinuteApproval approval;
     bool approved = false;
-    if (!frame::Checked(session, LoadApproval(session, number, &approval, &approved))) continue;
+    if (!frame::Checked(session, LoadApproval(tables, number, &approval, &approved))) continue;
     frame::ReportLayout layout;
     layout.width = kMinuteFormWidth;
     layout.title = "MEMO";

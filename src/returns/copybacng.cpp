@@ -32,7 +32,8 @@ void DrawBox(console::Console& con, std::string_view colour) {
 }  // namespace
 
 xbase::Status COPYBACNG(frame::Session& session, const Arguments&) {
-  if (!OpenNegotiationTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenNegotiationTables(session);
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
@@ -48,7 +49,7 @@ xbase::Status COPYBACNG(frame::Session& session, const Arguments&) {
       old_number = xbase::PadR(xbase::RTrim(old_number), 10);
       if (xbase::IsBlank(old_number)) return true;
       bool found = false;
-      if (!frame::Checked(session, LoadMinute(session, old_number, &old, &found))) return false;
+      if (!frame::Checked(session, LoadMinute(tables, old_number, &old, &found))) return false;
       return found || pickers::Refuse(session, "Nomor " + std::string(xbase::RTrim(old_number)) + " tidak ada");
     };
     if (ask.Read(con).escaped || xbase::IsBlank(old_number)) break;
@@ -63,7 +64,7 @@ xbase::Status COPYBACNG(frame::Session& session, const Arguments&) {
     form.Add(15, 38, &copy.offer_branch, "@!");
     form.Add(16, 38, &copy.calculation, "@!");
     if (form.Read(con).escaped) continue;
-    if (!ToldSave(session, SaveMinute(session, &copy))) continue;
+    if (!ToldSave(session, SaveMinute(session, tables, &copy))) continue;
     con.Say(11, 38, copy.number, shown);
     console::Alert(con, "BAC Nomor : " + std::string(xbase::RTrim(old_number)) + " berhasil diDuplikasi ke Nomor : " +
                             copy.number);

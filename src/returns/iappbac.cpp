@@ -19,7 +19,8 @@ namespace returns {
 
 xbase::Status IAPPBAC(frame::Session& session, const Arguments&) {
   if (!MayApprove(session)) return xbase::Status::OK();
-  if (!OpenNegotiationTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenNegotiationTables(session);
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
@@ -29,7 +30,7 @@ xbase::Status IAPPBAC(frame::Session& session, const Arguments&) {
     const std::string typed(xbase::AllTrim(folder));
     if (console::Alert(con, "Yakin impor data dari " + typed + "; akan dijalankan", {"Ya", "Tidak"}) == 1) {
       int merged = 0;
-      if (frame::Checked(session, ImportMinutes(session, documents::TransferFolder(session, folder), &merged))) {
+      if (frame::Checked(session, ImportMinutes(session, tables, documents::TransferFolder(session, folder), &merged))) {
         console::PESAN(con, "Impor BAC NEGO selesai: " + std::to_string(merged) + " BAC");
       }
     }

@@ -18,7 +18,8 @@
 namespace returns {
 
 xbase::Status KAPPBAC(frame::Session& session, const Arguments&) {
-  if (!OpenNegotiationTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenNegotiationTables(session);
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
@@ -26,9 +27,9 @@ xbase::Status KAPPBAC(frame::Session& session, const Arguments&) {
   const documents::FolderQuestion question{8, 15, "  Kirim konfirmasi approval BAC NEGO KE CABANG   ", "Folder :", "@S45"};
   if (!documents::AskTransferFolder(con, colour, question, &folder)) return frame::CloseTables(session, xbase::Status::OK());
   const std::string local = documents::TransferFolder(session, folder);
-  if (!frame::Checked(session, CreateConfirmationFiles(local)) || !OpenConfirmationFiles(session, local)) {
-    return frame::CloseTables(session, xbase::Status::OK());
-  }
+  if (!frame::Checked(session, CreateConfirmationFiles(local))) return frame::CloseTables(session, xbase::Status::OK());
+  const TransferAreas files = OpenConfirmationFiles(session, local);
+  if (files.empty()) return frame::CloseTables(session, xbase::Status::OK());
   for (;;) {
     con.Say(13, 12, "Nomor BAC :", con.Colour(colour));
     std::string number(10, ' ');
@@ -40,7 +41,7 @@ xbase::Status KAPPBAC(frame::Session& session, const Arguments&) {
     };
     if (ask.Read(con).escaped || xbase::IsBlank(number)) break;
     if (console::Alert(con, "yakin konfirmasi approval akan dikirim", {"Ya", "Tidak"}) != 1) continue;
-    frame::ShowFailure(session, SendConfirmation(session, xbase::PadR(xbase::RTrim(number), 10)));
+    frame::ShowFailure(session, SendConfirmation(session, tables, files, xbase::PadR(xbase::RTrim(number), 10)));
   }
   console::PESAN(con, "data sudah lengkap dan selesai");
   return frame::CloseTables(session, xbase::Status::OK());

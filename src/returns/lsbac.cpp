@@ -13,7 +13,8 @@
 namespace returns {
 
 xbase::Status LSBAC(frame::Session& session, const Arguments&) {
-  if (!OpenNegotiationTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenNegotiationTables(session);
+  if (!tables) return xbase::Status::OK();
   MinuteListFilter filter;
   filter.from = text::TGLAWAL(session.Today());
   filter.to = text::TGLAKHIR(session.Today());
@@ -26,7 +27,7 @@ xbase::Status LSBAC(frame::Session& session, const Arguments&) {
                           {"BARIS/HAL :", &per_page, "999"}})) {
     filter.per_page = static_cast<int>(per_page);
     frame::ReportPages pages;
-    if (!frame::Checked(session, MinuteListPages(session, filter, &pages))) continue;
+    if (!frame::Checked(session, MinuteListPages(tables, filter, &pages))) continue;
     frame::ReportLayout layout;
     layout.width = 86;
     layout.title = "LIST BAC NEGO";

@@ -131,9 +131,8 @@ documents::FieldValues HeaderFields(const Minute& m) {
 
 // One list of the minute rewritten in place: the stored rows of the number (deleted ones too) on
 // index `order` paired with `count` new rows written by `fields`.
-xbase::Status RewriteList(frame::Session& session, const char* table, std::string_view order, std::string_view number,
+xbase::Status RewriteList(frame::Session& session, xbase::WorkArea& area, std::string_view order, std::string_view number,
                           size_t count, const std::function<documents::FieldValues(size_t k)>& fields) {
-  xbase::WorkArea& area = NegotiationArea(session, table);
   std::vector<uint32_t> stored;
   xbase::Status s = area.SetOrder(order);
   if (s.ok()) s = documents::StoredRows(session.tables(), area, area.PadToField("NOMOR", xbase::RTrim(number)), &stored);
@@ -162,9 +161,9 @@ std::vector<PlacedDetail> DetailsInOrder(const std::vector<MinuteProduct>& produ
   return details;
 }
 
-xbase::Status WriteLists(frame::Session& session, const Minute& m) {
+xbase::Status WriteLists(frame::Session& session, const frame::OpenedTables& tables, const Minute& m) {
   const std::vector<MinuteProduct>& products = m.products;
-  xbase::Status s = RewriteList(session, kMinuteProducts, "BAC_N22", m.number, products.size(), [&](size_t k) {
+  xbase::Status s = RewriteList(session, tables[kMinuteProducts], "BAC_N22", m.number, products.size(), [&](size_t k) {
     const MinuteProduct& p = products[k];
     return documents::FieldValues{{"NM_PRODUK", T(p.name)},    {"MERK", T(p.brand)},
                                   {"QUANTITY", N(p.quantity)}, {"SATUAN", T(p.unit)},
@@ -174,18 +173,18 @@ xbase::Status WriteLists(frame::Session& session, const Minute& m) {
   });
   const std::vector<PlacedDetail> details = DetailsInOrder(products);
   if (s.ok()) {
-    s = RewriteList(session, kMinuteDetails, "BAC_N211", m.number, details.size(), [&](size_t k) {
+    s = RewriteList(session, tables[kMinuteDetails], "BAC_N211", m.number, details.size(), [&](size_t k) {
       return documents::FieldValues{{"URUTAN", T(Position(details[k].product))}, {"SPECS", T(*details[k].text)}};
     });
   }
   if (s.ok()) {
-    s = RewriteList(session, kMinuteSchedule, "BAC_N221", m.number, m.schedule.size(), [&](size_t k) {
+    s = RewriteList(session, tables[kMinuteSchedule], "BAC_N221", m.number, m.schedule.size(), [&](size_t k) {
       return documents::FieldValues{{"URUTAN", T(Position(k))}, {"TANGGAL", D(m.schedule[k].date)},
                                     {"QUANTITY", N(m.schedule[k].quantity)}};
     });
   }
   if (s.ok()) {
-    s = RewriteList(session, kMinutePayments, "BAC_N32", m.number, m.payments.size(), [&](size_t k) {
+    s = RewriteList(session, tables[kMinutePayments], "BAC_N32", m.number, m.payments.size(), [&](size_t k) {
       const MinutePayment& p = m.payments[k];
       return documents::FieldValues{{"TANGGAL", D(p.date)},   {"URUTAN", T(Position(k))}, {"PERSEN", N(p.percent)},
                                     {"KTR", T(p.kind)},       {"NO_BUKTI", T(p.proof)},   {"JUMLAH", N(p.amount)},
@@ -193,7 +192,7 @@ xbase::Status WriteLists(frame::Session& session, const Minute& m) {
     });
   }
   if (s.ok()) {
-    s = RewriteList(session, kMinuteNotes, "BAC_N61", m.number, m.notes.size(),
+    s = RewriteList(session, tables[kMinuteNotes], "BAC_N61", m.number, m.notes.size(),
                     [&](size_t k) { return documents::FieldValues{{"CATATAN", T(m.notes[k])}}; });
   }
   return s;
@@ -210,10 +209,6 @@ Minute Stored(const Minute& minute) {
   std::erase_if(kept.payments, [](const MinutePayment& p) { return !p.Filled(); });
   while (!kept.notes.empty() && Blank(kept.notes.back())) kept.notes.pop_back();
   return kept;
-}
-
-xbase::Status NumberTaken(frame::Session& session, const std::string& number, bool* taken) {
-  return SeekMinute(session, number, taken);
 }
 
 }  // namespace
@@ -262,12 +257,8 @@ frame::OpenedTables OpenNegotiationTables(frame::Session& session) {
                                      {kMinuteDetails, "eks2"}});
 }
 
-xbase::WorkArea& NegotiationArea(frame::Session& session, std::string_view alias) {
-  return *session.tables().Area(alias);
-}
-
-xbase::Status SeekMinute(frame::Session& session, std::string_view number, bool* found) {
-  return SeekExact(NegotiationArea(session, kMinuteHeaders), "BAC_N11", "NOMOR", number, found);
+xbase::Status SeekMinute(const frame::OpenedTables& tables, std::string_view number, bool* found) {
+  return SeekExact(tables[kMinuteHeaders], "BAC_N11", "NOMOR", number, found);
 }
 
 xbase::Status ReadMinute(const xbase::WorkArea& headers, const std::vector<xbase::WorkArea*>& lists, Minute* minute) {
@@ -315,22 +306,22 @@ xbase::Status ReadMinute(const xbase::WorkArea& headers, const std::vector<xbase
   return s;
 }
 
-xbase::Status LoadMinute(frame::Session& session, std::string_view number, Minute* minute, bool* found) {
-  xbase::Status s = SeekMinute(session, number, found);
+xbase::Status LoadMinute(const frame::OpenedTables& tables, std::string_view number, Minute* minute, bool* found) {
+  xbase::Status s = SeekMinute(tables, number, found);
   if (!s.ok() || !*found) return s;
   const std::pair<const char*, const char*> lists[] = {{kMinuteProducts, "BAC_N22"}, {kMinuteDetails, "BAC_N211"},
                                                        {kMinuteSchedule, "BAC_N221"}, {kMinutePayments, "BAC_N32"},
                                                        {kMinuteNotes, "BAC_N61"}};
   std::vector<xbase::WorkArea*> areas;
   for (const auto& [table, order] : lists) {
-    xbase::WorkArea& area = NegotiationArea(session, table);
+    xbase::WorkArea& area = tables[table];
     if (s = area.SetOrder(order); !s.ok()) return s;
     areas.push_back(&area);
   }
-  return ReadMinute(NegotiationArea(session, kMinuteHeaders), areas, minute);
+  return ReadMinute(tables[kMinuteHeaders], areas, minute);
 }
 
-bool GETNEGOSIASI(frame::Session& session, std::string* number, Minute* minute) {
+bool GETNEGOSIASI(frame::Session& session, const frame::OpenedTables& tables, std::string* number, Minute* minute) {
   frame::PickSpec pick;
   pick.alias = kMinuteHeaders;
   if (!frame::Checked(session, frame::PickCode(session, pick, number))) return false;
@@ -344,7 +335,7 @@ bool GETNEGOSIASI(frame::Session& session, std::string* number, Minute* minute) 
     return true;
   }
   bool found = false;
-  if (!frame::Checked(session, LoadMinute(session, *number, minute, &found))) return false;
+  if (!frame::Checked(session, LoadMinute(tables, *number, minute, &found))) return false;
   if (!found) return pickers::Refuse(session, "BAC NEGO " + std::string(xbase::RTrim(*number)) + " tidak ada");
   if (minute->approved) return pickers::Refuse(session, "BAC NEGO Sudah diapproval");
   if (minute->products.empty()) minute->products.resize(1);
@@ -363,14 +354,14 @@ xbase::Status CheckSchedule(const Minute& minute) {
 
 double PaymentAmount(const Minute& minute, double percent) { return percent * minute.OrderedValue() / 100; }
 
-xbase::Status WriteMinute(frame::Session& session, const Minute& minute) {
+xbase::Status WriteMinute(frame::Session& session, const frame::OpenedTables& tables, const Minute& minute) {
   console::Console& con = session.console();
-  xbase::WorkArea& head = NegotiationArea(session, kMinuteHeaders);
+  xbase::WorkArea& head = tables[kMinuteHeaders];
   bool found = false;
   xbase::Status s;
   {
     xbase::ShowDeleted all_rows(&session.tables());
-    s = SeekMinute(session, minute.number, &found);
+    s = SeekMinute(tables, minute.number, &found);
   }
   if (!s.ok()) return s;
   s = found ? console::LOCK_REC(con, head) : console::APP_REC(con, head);
@@ -381,14 +372,15 @@ xbase::Status WriteMinute(frame::Session& session, const Minute& minute) {
   const xbase::Status released = head.Unlock();
   if (!s.ok()) return s;
   if (!released.ok()) return released;
-  return WriteLists(session, minute);
+  return WriteLists(session, tables, minute);
 }
 
-xbase::Status NameMinute(documents::SaveScope& save, frame::Session& session, const std::string& number) {
+xbase::Status NameMinute(documents::SaveScope& save, frame::Session& session, const frame::OpenedTables& tables,
+                         const std::string& number) {
   constexpr std::pair<const char*, const char*> kLists[] = {{kMinuteProducts, "BAC_N22"}, {kMinuteDetails, "BAC_N211"},
                                                             {kMinuteSchedule, "BAC_N221"}, {kMinutePayments, "BAC_N32"},
                                                             {kMinuteNotes, "BAC_N61"}};
-  xbase::WorkArea& head = NegotiationArea(session, kMinuteHeaders);
+  xbase::WorkArea& head = tables[kMinuteHeaders];
   save.Append(head);
   xbase::Status s;
   if (!number.empty()) {
@@ -396,7 +388,7 @@ xbase::Status NameMinute(documents::SaveScope& save, frame::Session& session, co
     s = documents::NameKeyedRecord(save, head, "BAC_N11", head.PadToField("NOMOR", xbase::RTrim(number)));
   }
   for (const auto& [table, order] : kLists) {
-    xbase::WorkArea& area = NegotiationArea(session, table);
+    xbase::WorkArea& area = tables[table];
     save.Append(area);
     if (s.ok() && !number.empty()) {
       s = documents::NameStoredRows(save, session.tables(), area, order, area.PadToField("NOMOR", xbase::RTrim(number)));
@@ -414,7 +406,8 @@ Minute DuplicateOf(const Minute& old, xbase::Date today) {
   return copy;
 }
 
-xbase::Status SaveMinute(frame::Session& session, Minute* minute, bool* number_given) {
+xbase::Status SaveMinute(frame::Session& session, const frame::OpenedTables& tables, Minute* minute,
+                         bool* number_given) {
   if (number_given != nullptr) *number_given = false;
   if (xbase::Status s = CheckSchedule(*minute); !s.ok()) return s;
   Minute kept = Stored(*minute);
@@ -424,27 +417,27 @@ xbase::Status SaveMinute(frame::Session& session, Minute* minute, bool* number_g
   kind.taken_alert = [](const std::string& number) { return "Berita Acara Negosiasi " + number + " Sudah terdaftar"; };
   kind.missing = documents::kMissingNomerator;
   documents::SaveScope save(session.console());
-  xbase::Status s = minute->is_new ? documents::NameCounter(save, NegotiationArea(session, "SETUP"), kind, kept.branch)
+  xbase::Status s = minute->is_new ? documents::NameCounter(save, tables["SETUP"], kind, kept.branch)
                                    : xbase::Status::OK();
-  if (s.ok()) s = NameMinute(save, session, minute->is_new ? std::string() : kept.number);
+  if (s.ok()) s = NameMinute(save, session, tables, minute->is_new ? std::string() : kept.number);
   if (s.ok()) s = save.Lock();
   if (!s.ok()) {
     documents::NothingSaved(session, s);
     return xbase::Status::Locked("minute", "not saved");
   }
   s = save.BeginWrites();
-  if (!minute->is_new) return save.CommitWrites(s.ok() ? WriteMinute(session, kept) : s);
+  if (!minute->is_new) return save.CommitWrites(s.ok() ? WriteMinute(session, tables, kept) : s);
   kept.entered = session.Today();
   kept.entered_by = xbase::PadR(session.MMEMBER.nik, 10);
   kept.approved = false;
   std::string number;
   if (s.ok()) {
     s = documents::NumberDocument(
-        session.console(), NegotiationArea(session, "SETUP"), kind, kept.branch,
-        [&](const std::string& n, bool* taken) { return NumberTaken(session, n, taken); },
+        session.console(), tables["SETUP"], kind, kept.branch,
+        [&](const std::string& n, bool* taken) { return SeekMinute(tables, n, taken); },
         [&](const std::string& n) {
           kept.number = xbase::PadR(n, 10);
-          return WriteMinute(session, kept);
+          return WriteMinute(session, tables, kept);
         },
         &number);
   }
@@ -457,9 +450,9 @@ xbase::Status SaveMinute(frame::Session& session, Minute* minute, bool* number_g
   return s;
 }
 
-bool CopyEarlierProduct(frame::Session& session, std::string_view ex_number, std::string_view urutan,
-                        MinuteProduct* product) {
-  xbase::WorkArea& products = NegotiationArea(session, "eks1");
+bool CopyEarlierProduct(frame::Session& session, const frame::OpenedTables& tables, std::string_view ex_number,
+                        std::string_view urutan, MinuteProduct* product) {
+  xbase::WorkArea& products = tables["eks1"];
   const std::string number = products.PadToField("NOMOR", xbase::RTrim(ex_number));
   xbase::Status s = products.SetOrder("BAC_N22");
   if (s.ok()) s = products.Seek(number + xbase::PadL(xbase::AllTrim(urutan), 3));
@@ -473,7 +466,7 @@ bool CopyEarlierProduct(frame::Session& session, std::string_view ex_number, std
   product->margin2 = earlier.margin2;
   product->ex_bac = number;
   product->details.clear();
-  xbase::WorkArea& details = NegotiationArea(session, "eks2");
+  xbase::WorkArea& details = tables["eks2"];
   std::vector<uint32_t> rows;
   s = details.SetOrder("BAC_N211");
   if (s.ok()) s = details.SeekAll(number + products.Text("URUTAN"), &rows);

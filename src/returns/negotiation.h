@@ -109,17 +109,14 @@ struct Minute {
 
 // BUKADATANEGO: the minute tables with the lookups (SETUP, KARYAWAN, MASTCUS, PEC, MASTBRJ, MASTGOL,
 // JOS), and BAC_N2 and BAC_N21 a second time as eks1 and eks2 for copying products of earlier
-// minutes; false (all closed) when one cannot be opened.
+// minutes; false (all closed) when one cannot be opened. The `tables` below are the ones it opened.
 frame::OpenedTables OpenNegotiationTables(frame::Session& session);
 
-// The open table of `alias`.
-xbase::WorkArea& NegotiationArea(frame::Session& session, std::string_view alias);
-
-// Stands the open BAC_N1 on minute `number`; *found tells whether it is there.
-xbase::Status SeekMinute(frame::Session& session, std::string_view number, bool* found);
+// Stands BAC_N1 on minute `number`; *found tells whether it is there.
+xbase::Status SeekMinute(const frame::OpenedTables& tables, std::string_view number, bool* found);
 
 // Loads minute `number` with every list (live rows in their order); *found tells whether it is there.
-xbase::Status LoadMinute(frame::Session& session, std::string_view number, Minute* minute, bool* found);
+xbase::Status LoadMinute(const frame::OpenedTables& tables, std::string_view number, Minute* minute, bool* found);
 
 // Reads the minute whose header the area `headers` stands on from tables of the minute layouts (the
 // live ones or transfer files), each on its first index: products, details, schedule, payments
@@ -129,7 +126,7 @@ xbase::Status ReadMinute(const xbase::WorkArea& headers, const std::vector<xbase
 // GETNEGOSIASI: "?" picks a minute; a stored one is loaded, an approved one refused ("BAC NEGO Sudah
 // diapproval"); an empty number starts a new minute with one empty row in every list. False after a
 // refusal.
-bool GETNEGOSIASI(frame::Session& session, std::string* number, Minute* minute);
+bool GETNEGOSIASI(frame::Session& session, const frame::OpenedTables& tables, std::string* number, Minute* minute);
 
 // The order's checks before a save: a schedule over the ordered quantity is refused.
 xbase::Status CheckSchedule(const Minute& minute);
@@ -143,25 +140,27 @@ inline constexpr std::string_view kScheduleOverOrder = "jumlah kirim lebih besar
 // or a number in use refused with its alert), the header written (appended when new), and every list
 // rewritten in place by position. *number_given is set when a new number was taken. Every row it
 // changes is locked before the first write; a lock given up writes nothing, is told, and returns Locked.
-xbase::Status SaveMinute(frame::Session& session, Minute* minute, bool* number_given = nullptr);
+xbase::Status SaveMinute(frame::Session& session, const frame::OpenedTables& tables, Minute* minute,
+                         bool* number_given = nullptr);
 
 // Writes the minute under its number as it is: the header (every field but the number when it is
 // there, deleted or not; else appended whole) and every list rewritten in place by position. The
 // import and the duplication use it as the save does.
-xbase::Status WriteMinute(frame::Session& session, const Minute& minute);
+xbase::Status WriteMinute(frame::Session& session, const frame::OpenedTables& tables, const Minute& minute);
 
 // A new minute holding everything of `old` but its number: dated `today`, not approved.
 Minute DuplicateOf(const Minute& old, xbase::Date today);
 
 // Names in `save` the header of `number` (deleted too) and its stored rows in every list, with every
 // table's append lock; a minute numbered by the save (`number` empty) has nothing stored.
-xbase::Status NameMinute(documents::SaveScope& save, frame::Session& session, const std::string& number);
+xbase::Status NameMinute(documents::SaveScope& save, frame::Session& session, const frame::OpenedTables& tables,
+                         const std::string& number);
 
-// Copies product `urutan` of minute `ex_number` (the open eks1 and eks2) into *product: name, brand,
+// Copies product `urutan` of minute `ex_number` (eks1 and eks2) into *product: name, brand,
 // unit, price, margins and details; the product keeps the minute it came from. False when
 // there is no such product.
-bool CopyEarlierProduct(frame::Session& session, std::string_view ex_number, std::string_view urutan,
-                        MinuteProduct* product);
+bool CopyEarlierProduct(frame::Session& session, const frame::OpenedTables& tables, std::string_view ex_number,
+                        std::string_view urutan, MinuteProduct* product);
 
 }  // namespace returns
 

@@ -116,8 +116,9 @@ ApprovedGoods ReadApprovedGoods(const xbase::WorkArea& row) {
   return g;
 }
 
-xbase::Status LoadApproval(frame::Session& session, std::string_view number, MinuteApproval* approval, bool* found) {
-  xbase::WorkArea& head = NegotiationArea(session, kMinuteApprovals);
+xbase::Status LoadApproval(const frame::OpenedTables& tables, std::string_view number, MinuteApproval* approval,
+                           bool* found) {
+  xbase::WorkArea& head = tables[kMinuteApprovals];
   xbase::Status s = SeekExact(head, "BAC_NAP1", "NOMOR", number, found);
   if (!s.ok() || !*found) return s;
   approval->number = head.Text("NOMOR");
@@ -125,7 +126,7 @@ xbase::Status LoadApproval(frame::Session& session, std::string_view number, Min
   approval->notes = head.Text("NOTES");
   approval->property = head.Logical("PROPERTY");
   approval->goods.clear();
-  xbase::WorkArea& rows = NegotiationArea(session, kApprovedGoods);
+  xbase::WorkArea& rows = tables[kApprovedGoods];
   std::vector<uint32_t> records;
   s = rows.SetOrder("BAC_NPP1");
   if (s.ok()) s = rows.SeekAll(rows.PadToField("NOMOR", xbase::RTrim(number)), &records);
@@ -219,7 +220,7 @@ xbase::Status WriteApproval(frame::Session& session, const frame::OpenedTables& 
                                          {"PROPERTY", L(approval.property)}, {"NOTES", T(approval.notes)}};
   s = found ? Rewrite(session, head, fields) : documents::AppendRecord(session.console(), head, fields);
   if (!s.ok()) return s;
-  if (s = SeekMinute(session, approval.number, &found); !s.ok()) return s;
+  if (s = SeekMinute(tables, approval.number, &found); !s.ok()) return s;
   if (!found) return xbase::Status::InvalidArgument("Nomor " + Trimmed(approval.number) + " tidak ada");
   return Rewrite(session, tables[kMinuteHeaders], {{"APPROVAL", L(true)}});
 }
@@ -261,7 +262,7 @@ xbase::Status SaveApproval(frame::Session& session, const frame::OpenedTables& t
     return xbase::Status::Locked("approval", "not saved");
   }
   bool found = false;
-  s = SeekMinute(session, approval.number, &found);
+  s = SeekMinute(tables, approval.number, &found);
   if (s.ok() && !found) s = xbase::Status::InvalidArgument("Nomor " + Trimmed(approval.number) + " tidak ada");
   if (s.ok()) s = save.BeginWrites();
   if (s.ok()) s = WriteApproval(session, tables, approval);

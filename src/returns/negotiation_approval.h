@@ -52,7 +52,8 @@ bool MayApprove(frame::Session& session);
 MinuteApproval PrefillApproval(const Minute& minute, xbase::Date date);
 
 // The stored approval of minute `number` (BAC_NAP and its BAC_NPP rows); *found tells whether there is one.
-xbase::Status LoadApproval(frame::Session& session, std::string_view number, MinuteApproval* approval, bool* found);
+xbase::Status LoadApproval(const frame::OpenedTables& tables, std::string_view number, MinuteApproval* approval,
+                           bool* found);
 
 // The checks of goods row k: a JOS number in another minute's approval or in JOS ("nomor jos " + number
 // + " sudah terdaftar") or twice in the list ("nomor JOS " + number + " telah diisikan pada urutan ke " +

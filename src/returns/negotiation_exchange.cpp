@@ -61,18 +61,19 @@ void CloseFiles(frame::Session& session, std::span<const TransferFile> files) {
   }
 }
 
-bool OpenFiles(frame::Session& session, const std::string& folder, std::span<const TransferFile> files, size_t indexed,
-               bool exclusive) {
+TransferAreas OpenFiles(frame::Session& session, const std::string& folder, std::span<const TransferFile> files,
+                        size_t indexed, bool exclusive) {
+  TransferAreas areas;
   for (size_t i = 0; i < files.size(); ++i) {
-    if (!documents::OpenTransferTable(session, folder, files[i].file, exclusive, i < indexed, nullptr)) {
+    xbase::WorkArea* area = nullptr;
+    if (!documents::OpenTransferTable(session, folder, files[i].file, exclusive, i < indexed, &area)) {
       CloseFiles(session, files);
-      return false;
+      return {};
     }
+    areas.push_back(*area);
   }
-  return true;
+  return areas;
 }
-
-xbase::WorkArea& File(frame::Session& session, const TransferFile& file) { return *session.tables().Area(file.file); }
 
 // A transfer file must have the fields of its table, in order, with their types and widths.
 xbase::Status SameLayout(const xbase::WorkArea& area, const TransferFile& file) {
@@ -89,9 +90,11 @@ xbase::Status SameLayout(const xbase::WorkArea& area, const TransferFile& file) 
 }
 
 // Builds the reader's index of each file, with the indexing progress.
-xbase::Status IndexFiles(frame::Session& session, const std::string& folder, std::span<const TransferFile> files) {
-  for (const TransferFile& file : files) {
-    xbase::WorkArea& area = File(session, file);
+xbase::Status IndexFiles(frame::Session& session, const std::string& folder, std::span<const TransferFile> files,
+                         const TransferAreas& areas) {
+  for (size_t i = 0; i < files.size(); ++i) {
+    const TransferFile& file = files[i];
+    xbase::WorkArea& area = areas[i];
     if (xbase::Status s = SameLayout(area, file); !s.ok()) return s;
     frame::IndexProgress progress;
     frame::JINDEX(session.console(), file.file, area.table().record_count(), &progress);
@@ -110,10 +113,9 @@ xbase::Status CopyRow(console::Console& con, const xbase::WorkArea& from, xbase:
   return s.ok() ? released : s;
 }
 
-// Copies every live row of `number` of the live table on `order` into `to`, in that order.
-xbase::Status CopyRows(frame::Session& session, const char* table, std::string_view order, std::string_view number,
+// Copies every live row of `number` of the live table `from` on `order` into `to`, in that order.
+xbase::Status CopyRows(frame::Session& session, xbase::WorkArea& from, std::string_view order, std::string_view number,
                        xbase::WorkArea& to) {
-  xbase::WorkArea& from = NegotiationArea(session, table);
   std::vector<uint32_t> rows;
   xbase::Status s = from.SetOrder(order);
   if (s.ok()) s = from.SeekAll(from.PadToField("NOMOR", xbase::RTrim(number)), &rows);
@@ -126,10 +128,10 @@ xbase::Status CopyRows(frame::Session& session, const char* table, std::string_v
 void Progress(frame::Session& session, std::string_view text) { session.console().Say(23, 0, xbase::PadR(text, 60)); }
 
 // The incoming minutes, read whole before anything is written.
-xbase::Status ReadIncomingMinutes(frame::Session& session, std::vector<Minute>* minutes) {
-  xbase::WorkArea& headers = File(session, kMinuteFiles[0]);
+xbase::Status ReadIncomingMinutes(frame::Session& session, const TransferAreas& files, std::vector<Minute>* minutes) {
+  xbase::WorkArea& headers = files[0];
   std::vector<xbase::WorkArea*> lists;
-  for (size_t i = 1; i < std::size(kMinuteFiles); ++i) lists.push_back(&File(session, kMinuteFiles[i]));
+  for (size_t i = 1; i < files.size(); ++i) lists.push_back(&files[i].get());
   Progress(session, "Proses Baca ebac1.....");
   std::vector<uint32_t> rows;
   xbase::Status s = headers.GoTop();
@@ -150,13 +152,13 @@ xbase::Status ReadIncomingMinutes(frame::Session& session, std::vector<Minute>* 
 
 // Merges one minute all or nothing, every row it changes locked first. A lock given up or a failed
 // write leaves the minute as it was and is returned naming it.
-xbase::Status MergeMinute(frame::Session& session, const Minute& incoming) {
+xbase::Status MergeMinute(frame::Session& session, const frame::OpenedTables& tables, const Minute& incoming) {
   Progress(session, "Proses tulis BAC NEGO " + Trimmed(incoming.number));
   documents::SaveScope save(session.console());
-  xbase::Status s = NameMinute(save, session, incoming.number);
+  xbase::Status s = NameMinute(save, session, tables, incoming.number);
   if (s.ok()) s = save.Lock();
   if (s.ok()) s = save.BeginWrites();
-  if (s.ok()) s = WriteMinute(session, incoming);
+  if (s.ok()) s = WriteMinute(session, tables, incoming);
   s = save.CommitWrites(s);
   if (s.ok()) return s;
   return xbase::Status::IOError("BAC NEGO " + Trimmed(incoming.number) + " tidak terimpor: " + s.message() +
@@ -165,12 +167,13 @@ xbase::Status MergeMinute(frame::Session& session, const Minute& incoming) {
 
 // The approvals of the open confirmation files, read whole and each minute checked before anything
 // is written.
-xbase::Status ReadConfirmations(frame::Session& session, const xbase::WorkArea& items,
+xbase::Status ReadConfirmations(const frame::OpenedTables& tables, const TransferAreas& files,
                                 std::vector<MinuteApproval>* approvals) {
-  xbase::WorkArea& heads = File(session, kConfirmationFiles[0]);
-  xbase::WorkArea& goods = File(session, kConfirmationFiles[1]);
-  for (const TransferFile& file : kConfirmationFiles) {
-    if (xbase::Status s = SameLayout(File(session, file), file); !s.ok()) return s;
+  const xbase::WorkArea& items = tables["MASTBRJ"];
+  xbase::WorkArea& heads = files[0];
+  xbase::WorkArea& goods = files[1];
+  for (size_t i = 0; i < files.size(); ++i) {
+    if (xbase::Status s = SameLayout(files[i], kConfirmationFiles[i]); !s.ok()) return s;
   }
   std::vector<uint32_t> rows;
   xbase::Status s = heads.SetOrder(0);
@@ -187,7 +190,7 @@ xbase::Status ReadConfirmations(frame::Session& session, const xbase::WorkArea& 
     approval.property = heads.Logical("PROPERTY");
     approval.notes = heads.Text("NOTES");
     bool found = false;
-    if (s = SeekMinute(session, approval.number, &found); !s.ok()) return s;
+    if (s = SeekMinute(tables, approval.number, &found); !s.ok()) return s;
     if (!found) return xbase::Status::InvalidArgument(where + ": Nomor " + Trimmed(approval.number) + " tidak ada");
     std::vector<uint32_t> lines;
     if (s = goods.SeekAll(goods.PadToField("NOMOR", xbase::RTrim(approval.number)), &lines); !s.ok()) {
@@ -214,11 +217,11 @@ xbase::Status CreateConfirmationFiles(const std::string& folder) {
   return CreateFiles(folder, kConfirmationFiles, std::size(kConfirmationFiles));
 }
 
-bool OpenMinuteFiles(frame::Session& session, const std::string& folder) {
+TransferAreas OpenMinuteFiles(frame::Session& session, const std::string& folder) {
   return OpenFiles(session, folder, kMinuteFiles, 1, false);
 }
 
-bool OpenConfirmationFiles(frame::Session& session, const std::string& folder) {
+TransferAreas OpenConfirmationFiles(frame::Session& session, const std::string& folder) {
   return OpenFiles(session, folder, kConfirmationFiles, std::size(kConfirmationFiles), false);
 }
 
@@ -230,57 +233,60 @@ void CloseTransferFiles(frame::Session& session, bool confirmations) {
   }
 }
 
-xbase::Status SendMinute(frame::Session& session, std::string_view number) {
+xbase::Status SendMinute(frame::Session& session, const frame::OpenedTables& tables, const TransferAreas& files,
+                         std::string_view number) {
   bool found = false;
-  xbase::Status s = SeekMinute(session, number, &found);
+  xbase::Status s = SeekMinute(tables, number, &found);
   if (!s.ok()) return s;
   if (!found) return xbase::Status::InvalidArgument("Nomor " + Trimmed(number) + " tidak ada");
-  xbase::WorkArea& headers = File(session, kMinuteFiles[0]);
+  xbase::WorkArea& headers = files[0];
   bool sent = false;
   if (s = SeekExact(headers, "ebac1", "NOMOR", number, &sent); !s.ok()) return s;
   if (sent) return xbase::Status::InvalidArgument("BAC NEGO No. " + Trimmed(number) + " sudah ada di file kiriman");
   Progress(session, "Proses Baca bac_n1.....");
-  if (s = CopyRow(session.console(), NegotiationArea(session, kMinuteHeaders), headers); !s.ok()) return s;
+  if (s = CopyRow(session.console(), tables[kMinuteHeaders], headers); !s.ok()) return s;
   const std::pair<const char*, const char*> lists[] = {{kMinuteProducts, "BAC_N22"}, {kMinuteDetails, "BAC_N211"},
                                                        {kMinuteSchedule, "BAC_N221"}, {kMinutePayments, "BAC_N32"},
                                                        {kMinuteNotes, "BAC_N61"}};
   for (size_t i = 0; s.ok() && i < std::size(lists); ++i) {
     Progress(session, std::string("Proses tulis ") + kMinuteFiles[i + 1].file);
-    s = CopyRows(session, lists[i].first, lists[i].second, number, File(session, kMinuteFiles[i + 1]));
+    s = CopyRows(session, tables[lists[i].first], lists[i].second, number, files[i + 1]);
   }
   Progress(session, "");
   return s;
 }
 
-xbase::Status ImportMinutes(frame::Session& session, const std::string& folder, int* merged) {
+xbase::Status ImportMinutes(frame::Session& session, const frame::OpenedTables& tables, const std::string& folder,
+                            int* merged) {
   *merged = 0;
-  if (!OpenFiles(session, folder, kMinuteFiles, 0, true)) {
-    return xbase::Status::NotFound("file BAC NEGO di " + folder, "tidak dapat dibuka");
-  }
+  const TransferAreas files = OpenFiles(session, folder, kMinuteFiles, 0, true);
+  if (files.empty()) return xbase::Status::NotFound("file BAC NEGO di " + folder, "tidak dapat dibuka");
   std::vector<Minute> minutes;
-  xbase::Status s = IndexFiles(session, folder, kMinuteFiles);
-  if (s.ok()) s = ReadIncomingMinutes(session, &minutes);
+  xbase::Status s = IndexFiles(session, folder, kMinuteFiles, files);
+  if (s.ok()) s = ReadIncomingMinutes(session, files, &minutes);
   for (size_t i = 0; s.ok() && i < minutes.size(); ++i) {
-    if (s = MergeMinute(session, minutes[i]); s.ok()) ++*merged;
+    if (s = MergeMinute(session, tables, minutes[i]); s.ok()) ++*merged;
   }
   CloseFiles(session, kMinuteFiles);
   return s;
 }
 
-xbase::Status SendConfirmation(frame::Session& session, std::string_view number) {
-  xbase::WorkArea& approvals = NegotiationArea(session, kMinuteApprovals);
+xbase::Status SendConfirmation(frame::Session& session, const frame::OpenedTables& tables, const TransferAreas& files,
+                               std::string_view number) {
+  xbase::WorkArea& approvals = tables[kMinuteApprovals];
   bool found = false;
   xbase::Status s = SeekExact(approvals, "BAC_NAP1", "NOMOR", number, &found);
   if (!s.ok()) return s;
   if (!found) return xbase::Status::InvalidArgument("Nomor " + Trimmed(number) + " tidak ada");
-  if (s = CopyRow(session.console(), approvals, File(session, kConfirmationFiles[0])); !s.ok()) return s;
-  return CopyRows(session, kApprovedGoods, "BAC_NPP1", number, File(session, kConfirmationFiles[1]));
+  if (s = CopyRow(session.console(), approvals, files[0]); !s.ok()) return s;
+  return CopyRows(session, tables[kApprovedGoods], "BAC_NPP1", number, files[1]);
 }
 
-xbase::Status ApplyConfirmations(frame::Session& session, const frame::OpenedTables& tables, int* applied) {
+xbase::Status ApplyConfirmations(frame::Session& session, const frame::OpenedTables& tables, const TransferAreas& files,
+                                 int* applied) {
   *applied = 0;
   std::vector<MinuteApproval> approvals;
-  xbase::Status s = ReadConfirmations(session, tables["MASTBRJ"], &approvals);
+  xbase::Status s = ReadConfirmations(tables, files, &approvals);
   for (size_t i = 0; s.ok() && i < approvals.size(); ++i) {
     Progress(session, "Proses konfirmasi BAC NEGO " + Trimmed(approvals[i].number));
     if (s = WriteApproval(session, tables, approvals[i]); s.ok()) ++*applied;

@@ -208,9 +208,9 @@ frame::ReportPages FormPages(const std::vector<std::string>& lines, int per_page
   return pages;
 }
 
-xbase::Status MinuteListPages(frame::Session& session, const MinuteListFilter& filter, frame::ReportPages* pages) {
+xbase::Status MinuteListPages(const frame::OpenedTables& tables, const MinuteListFilter& filter, frame::ReportPages* pages) {
   std::vector<std::string> rows;
-  xbase::WorkArea& heads = NegotiationArea(session, kMinuteHeaders);
+  xbase::WorkArea& heads = tables[kMinuteHeaders];
   const std::string branch(xbase::AllTrim(filter.branch));
   std::vector<std::string> numbers;
   xbase::Status s = heads.SetOrder("BAC_N12");
@@ -221,7 +221,7 @@ xbase::Status MinuteListPages(frame::Session& session, const MinuteListFilter& f
   for (size_t i = 0; s.ok() && i < numbers.size(); ++i) {
     Minute m;
     bool found = false;
-    if (s = LoadMinute(session, numbers[i], &m, &found); !s.ok() || !found) continue;
+    if (s = LoadMinute(tables, numbers[i], &m, &found); !s.ok() || !found) continue;
     rows.push_back(Row(i + 1, 3) + ". " + Cell(m.number, 10) + " " + xbase::PadR(xbase::Dtoc(m.date), 10) + Cell(m.company, 44));
     for (const MinuteProduct& p : m.products) {
       rows.push_back(std::string(26, ' ') + Cell(p.name, 44) + " " + Pictured(p.quantity, "99999999") + " " + Trimmed(p.unit));

@@ -32,7 +32,7 @@ struct MinuteListFilter {
   std::string branch;
   int per_page = 50;
 };
-xbase::Status MinuteListPages(frame::Session& session, const MinuteListFilter& filter, frame::ReportPages* pages);
+xbase::Status MinuteListPages(const frame::OpenedTables& tables, const MinuteListFilter& filter, frame::ReportPages* pages);
 
 }  // namespace returns
 

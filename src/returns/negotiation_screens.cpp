@@ -38,9 +38,9 @@ bool ToldSave(frame::Session& session, const xbase::Status& status) {
   return frame::Checked(session, status);
 }
 
-bool SaveAndTell(frame::Session& session, Minute* minute) {
+bool SaveAndTell(frame::Session& session, const frame::OpenedTables& tables, Minute* minute) {
   bool numbered = false;
-  if (!ToldSave(session, SaveMinute(session, minute, &numbered))) return false;
+  if (!ToldSave(session, SaveMinute(session, tables, minute, &numbered))) return false;
   if (numbered) console::Alert(session.console(), "Nomor Nomor NEGOSIASI PENAWARAN INI : " + minute->number);
   return true;
 }

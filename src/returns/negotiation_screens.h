@@ -23,7 +23,7 @@ bool TakePec(frame::Session& session, std::string* pec);
 bool ToldSave(frame::Session& session, const xbase::Status& status);
 
 // Saves the minute; a new one ends with its number shown. False after a refusal, which was shown.
-bool SaveAndTell(frame::Session& session, Minute* minute);
+bool SaveAndTell(frame::Session& session, const frame::OpenedTables& tables, Minute* minute);
 
 }  // namespace returns
 

@@ -19,7 +19,8 @@
 namespace returns {
 
 xbase::Status PAPPBAC(frame::Session& session, const Arguments&) {
-  if (!OpenNegotiationTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenNegotiationTables(session);
+  if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
@@ -28,9 +29,9 @@ xbase::Status PAPPBAC(frame::Session& session, const Arguments&) {
   if (!documents::AskTransferFolder(con, colour, question, &folder)) return frame::CloseTables(session, xbase::Status::OK());
   const std::string local = documents::TransferFolder(session, folder);
   console::WARNING(con, "Tunggu Sedang buat file Laporan", "W+/r");
-  if (!frame::Checked(session, CreateMinuteFiles(local)) || !OpenMinuteFiles(session, local)) {
-    return frame::CloseTables(session, xbase::Status::OK());
-  }
+  if (!frame::Checked(session, CreateMinuteFiles(local))) return frame::CloseTables(session, xbase::Status::OK());
+  const TransferAreas files = OpenMinuteFiles(session, local);
+  if (files.empty()) return frame::CloseTables(session, xbase::Status::OK());
   con.Clear(24, 0, 24, 79, con.colours().standard);
   for (;;) {
     con.Say(13, 12, "Nomor BAC :", con.Colour(colour));
@@ -42,13 +43,13 @@ xbase::Status PAPPBAC(frame::Session& session, const Arguments&) {
       if (!frame::Checked(session, frame::PickCode(session, pick, &number))) return false;
       number = xbase::PadR(xbase::RTrim(number), 10);
       bool found = false;
-      if (!frame::Checked(session, SeekMinute(session, number, &found))) return false;
+      if (!frame::Checked(session, SeekMinute(tables, number, &found))) return false;
       return xbase::IsBlank(number) || found || pickers::Refuse(session, "Nomor " + std::string(xbase::RTrim(number)) + " tidak ada");
     };
     if (ask.Read(con).escaped || xbase::IsBlank(number)) break;
     const std::string shown(xbase::RTrim(number));
     if (console::Alert(con, "Yakin BAC " + shown + " akan diajukan untuk Approval", {"Ya", "Tidak"}) != 1) continue;
-    if (frame::Checked(session, SendMinute(session, number))) console::PESAN(con, "BAC NEGO No. " + shown + " sudah masuk");
+    if (frame::Checked(session, SendMinute(session, tables, files, number))) console::PESAN(con, "BAC NEGO No. " + shown + " sudah masuk");
   }
   console::PESAN(con, "silahkan email file2 dari " + std::string(xbase::RTrim(folder)) + " ke pusat");
   return frame::CloseTables(session, xbase::Status::OK());

@@ -23,11 +23,13 @@ xbase::Status RAPPBAC(frame::Session& session, const Arguments&) {
   const std::string colour(con.Pick("W+/b", "W+/n"));
   std::string folder = xbase::PadR("D:\\data\\sales", 60);
   const documents::FolderQuestion question{8, 15, "       KONFIRMASI REALISASI APPROVAL BAC NEGO    ", "Folder :", "@S45"};
-  if (documents::AskTransferFolder(con, colour, question, &folder) &&
-      console::Alert(con, "KONFIRMASI REALISASI APPROVAL BAC NEGO", {"Proses", "Batal"}) == 1 &&
-      OpenConfirmationFiles(session, documents::TransferFolder(session, folder))) {
+  const bool asked = documents::AskTransferFolder(con, colour, question, &folder) &&
+                     console::Alert(con, "KONFIRMASI REALISASI APPROVAL BAC NEGO", {"Proses", "Batal"}) == 1;
+  const TransferAreas files =
+      asked ? OpenConfirmationFiles(session, documents::TransferFolder(session, folder)) : TransferAreas();
+  if (!files.empty()) {
     int applied = 0;
-    if (frame::Checked(session, ApplyConfirmations(session, tables, &applied))) {
+    if (frame::Checked(session, ApplyConfirmations(session, tables, files, &applied))) {
       console::PESAN(con, "Konfirmasi Approval BAC NEGO berhasil");
     }
   }

@@ -29,14 +29,17 @@ class NegotiationExchangeTest : public ::testing::Test {
  protected:
   NegotiationExchangeTest() {
     Minute minute = TwoProductMinute(5);
-    EXPECT_TRUE(SaveMinute(branch.rig.session, &minute).ok());
+    EXPECT_TRUE(SaveMinute(branch.rig.session, branch.tables, &minute).ok());
   }
 
   void Send(const std::vector<std::string>& numbers) {
     branch.Reopen();
     ASSERT_TRUE(CreateMinuteFiles(transfer.path()).ok());
-    ASSERT_TRUE(OpenMinuteFiles(branch.rig.session, transfer.path()));
-    for (const std::string& number : numbers) ASSERT_TRUE(SendMinute(branch.rig.session, number).ok()) << branch.Message();
+    const TransferAreas files = OpenMinuteFiles(branch.rig.session, transfer.path());
+    ASSERT_FALSE(files.empty());
+    for (const std::string& number : numbers) {
+      ASSERT_TRUE(SendMinute(branch.rig.session, branch.tables, files, number).ok()) << branch.Message();
+    }
     CloseTransferFiles(branch.rig.session, false);
   }
 
@@ -45,15 +48,15 @@ class NegotiationExchangeTest : public ::testing::Test {
   void ApproveAtHeadOffice() {
     head.Reopen();
     int merged = 0;
-    ASSERT_TRUE(ImportMinutes(head.rig.session, transfer.path(), &merged).ok()) << head.Message();
+    ASSERT_TRUE(ImportMinutes(head.rig.session, head.tables, transfer.path(), &merged).ok()) << head.Message();
     EXPECT_EQ(merged, 1);
     MinuteApproval approval;
     bool stored = false;
-    ASSERT_TRUE(LoadApproval(head.rig.session, "0000000042", &approval, &stored).ok());
+    ASSERT_TRUE(LoadApproval(head.tables, "0000000042", &approval, &stored).ok());
     if (!stored) {
       Minute minute;
       bool found = false;
-      ASSERT_TRUE(LoadMinute(head.rig.session, "0000000042", &minute, &found).ok() && found);
+      ASSERT_TRUE(LoadMinute(head.tables, "0000000042", &minute, &found).ok() && found);
       approval = PrefillApproval(minute, xbase::Date::FromYmd(2026, 12, 9));
       approval.goods[0].code = xbase::PadR("BRG01", 10);
       approval.goods[1].code = xbase::PadR("NEW01", 10);
@@ -61,16 +64,18 @@ class NegotiationExchangeTest : public ::testing::Test {
     }
     ASSERT_TRUE(SaveApproval(head.rig.session, head.tables, approval).ok()) << head.Message();
     ASSERT_TRUE(CreateConfirmationFiles(transfer.path()).ok());
-    ASSERT_TRUE(OpenConfirmationFiles(head.rig.session, transfer.path()));
-    ASSERT_TRUE(SendConfirmation(head.rig.session, "0000000042").ok());
+    const TransferAreas files = OpenConfirmationFiles(head.rig.session, transfer.path());
+    ASSERT_FALSE(files.empty());
+    ASSERT_TRUE(SendConfirmation(head.rig.session, head.tables, files, "0000000042").ok());
     CloseTransferFiles(head.rig.session, true);
   }
 
   void ApplyAtBranch() {
     branch.Reopen();
-    ASSERT_TRUE(OpenConfirmationFiles(branch.rig.session, transfer.path()));
+    const TransferAreas files = OpenConfirmationFiles(branch.rig.session, transfer.path());
+    ASSERT_FALSE(files.empty());
     int applied = 0;
-    ASSERT_TRUE(ApplyConfirmations(branch.rig.session, branch.tables, &applied).ok()) << branch.Message();
+    ASSERT_TRUE(ApplyConfirmations(branch.rig.session, branch.tables, files, &applied).ok()) << branch.Message();
     EXPECT_EQ(applied, 1);
     CloseTransferFiles(branch.rig.session, true);
   }
@@ -115,7 +120,7 @@ TEST_F(NegotiationExchangeTest, TheMinuteGoesToHeadOfficeAndItsApprovalComesBack
 
 TEST_F(NegotiationExchangeTest, AnImportThatCannotReadARowNamesItAndMergesNothing) {
   Minute second = TwoProductMinute(5);
-  ASSERT_TRUE(SaveMinute(branch.rig.session, &second).ok());
+  ASSERT_TRUE(SaveMinute(branch.rig.session, branch.tables, &second).ok());
   Send({"0000000042", "0000000043"});
   xbase::WorkArea* details = nullptr;
   ASSERT_TRUE(documents::OpenTransferTable(branch.rig.session, transfer.path(), "ebac21", false, false, &details));
@@ -123,7 +128,7 @@ TEST_F(NegotiationExchangeTest, AnImportThatCannotReadARowNamesItAndMergesNothin
   branch.rig.session.CloseTables();
   head.Reopen();
   int merged = 0;
-  const xbase::Status s = ImportMinutes(head.rig.session, transfer.path(), &merged);
+  const xbase::Status s = ImportMinutes(head.rig.session, head.tables, transfer.path(), &merged);
   EXPECT_EQ(s.message(), "ebac21 baris 7: tidak ada produk urutan 5");
   EXPECT_EQ(merged, 0);
   head.Reopen();
@@ -137,21 +142,21 @@ TEST_F(NegotiationExchangeTest, AMinuteMergedAgainIsMergedWholeOrNotAtAll) {
   Send({"0000000042"});
   head.Reopen();
   int merged = 0;
-  ASSERT_TRUE(ImportMinutes(head.rig.session, transfer.path(), &merged).ok()) << head.Message();
+  ASSERT_TRUE(ImportMinutes(head.rig.session, head.tables, transfer.path(), &merged).ok()) << head.Message();
   const Snapshot before = Take(head);
   Minute minute;
   bool found = false;
-  ASSERT_TRUE(LoadMinute(branch.rig.session, "0000000042", &minute, &found).ok() && found);
+  ASSERT_TRUE(LoadMinute(branch.tables, "0000000042", &minute, &found).ok() && found);
   minute.products[0].price = 4500000;
   minute.products[1].price = 900000;
-  ASSERT_TRUE(SaveMinute(branch.rig.session, &minute).ok()) << branch.Message();
+  ASSERT_TRUE(SaveMinute(branch.rig.session, branch.tables, &minute).ok()) << branch.Message();
   Send({"0000000042"});
   {
     support::OtherWorkstation other(head.folder.path());
     other.Hold("BAC_N21", 2);
     head.Reopen();
     head.rig.term.AddKeys({console::key::kEsc});
-    const xbase::Status s = ImportMinutes(head.rig.session, transfer.path(), &merged);
+    const xbase::Status s = ImportMinutes(head.rig.session, head.tables, transfer.path(), &merged);
     EXPECT_TRUE(support::Shown(head.rig.term, "Mencoba mengunci record 2 file BAC_N21.Dbf, tekan [Esc]=batal...."));
     EXPECT_EQ(s.message().substr(0, 36), "BAC NEGO 0000000042 tidak terimpor: ") << s.message();
     EXPECT_TRUE(s.message().ends_with("; tidak ada yang tersimpan")) << s.message();
@@ -159,10 +164,10 @@ TEST_F(NegotiationExchangeTest, AMinuteMergedAgainIsMergedWholeOrNotAtAll) {
     EXPECT_EQ(Take(head), before);
   }
   head.Reopen();
-  ASSERT_TRUE(ImportMinutes(head.rig.session, transfer.path(), &merged).ok()) << head.Message();
+  ASSERT_TRUE(ImportMinutes(head.rig.session, head.tables, transfer.path(), &merged).ok()) << head.Message();
   EXPECT_EQ(merged, 1);
   Minute stored;
-  ASSERT_TRUE(LoadMinute(head.rig.session, "0000000042", &stored, &found).ok() && found);
+  ASSERT_TRUE(LoadMinute(head.tables, "0000000042", &stored, &found).ok() && found);
   EXPECT_DOUBLE_EQ(stored.products[0].price, 4500000);
   EXPECT_DOUBLE_EQ(stored.products[1].price, 900000);
 }
@@ -171,14 +176,16 @@ TEST_F(NegotiationExchangeTest, AConfirmationOfAMinuteTheBranchLacksIsRefusedWho
   Send({"0000000042"});
   ApproveAtHeadOffice();
   ApplyAtBranch();
-  ASSERT_TRUE(OpenConfirmationFiles(head.rig.session, transfer.path()));
-  support::AddRows(*head.rig.session.tables().Area("app_bac1"),
+  const TransferAreas sent = OpenConfirmationFiles(head.rig.session, transfer.path());
+  ASSERT_FALSE(sent.empty());
+  support::AddRows(sent[0],
                    {{{"NOMOR", support::T("0000000099")}, {"PROPERTY", xbase::Value::Logical(false)}}});
   CloseTransferFiles(head.rig.session, true);
   const Snapshot before = Take(branch);
-  ASSERT_TRUE(OpenConfirmationFiles(branch.rig.session, transfer.path()));
+  const TransferAreas files = OpenConfirmationFiles(branch.rig.session, transfer.path());
+  ASSERT_FALSE(files.empty());
   int applied = 0;
-  EXPECT_EQ(ApplyConfirmations(branch.rig.session, branch.tables, &applied).message(),
+  EXPECT_EQ(ApplyConfirmations(branch.rig.session, branch.tables, files, &applied).message(),
             "app_bac1 baris 2: Nomor 0000000099 tidak ada");
   EXPECT_EQ(applied, 0);
   CloseTransferFiles(branch.rig.session, true);

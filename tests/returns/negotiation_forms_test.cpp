@@ -65,10 +65,10 @@ TEST(NegotiationFormsTest, AFormOverAPageEndsThePageWithItsContinuation) {
 TEST(NegotiationFormsTest, TheListShowsTheMinutesOfThePeriodAndBranch) {
   NegotiationSite site;
   Minute minute = TwoProductMinute(5);
-  ASSERT_TRUE(SaveMinute(site.rig.session, &minute).ok());
+  ASSERT_TRUE(SaveMinute(site.rig.session, site.tables, &minute).ok());
   frame::ReportPages pages;
   MinuteListFilter filter{xbase::Date::FromYmd(2026, 12, 1), xbase::Date::FromYmd(2026, 12, 31), "JKT", 50};
-  ASSERT_TRUE(MinuteListPages(site.rig.session, filter, &pages).ok());
+  ASSERT_TRUE(MinuteListPages(site.tables, filter, &pages).ok());
   ASSERT_EQ(pages.size(), 1u);
   std::vector<std::string> texts;
   for (const frame::ReportLine& line : pages[0]) texts.push_back(line.text);
@@ -78,7 +78,7 @@ TEST(NegotiationFormsTest, TheListShowsTheMinutesOfThePeriodAndBranch) {
   EXPECT_EQ(texts[5], std::string(28, ' ') + "UKURAN     : 80 X 60 CM");
   pages.clear();
   filter.branch = "BDG";
-  ASSERT_TRUE(MinuteListPages(site.rig.session, filter, &pages).ok());
+  ASSERT_TRUE(MinuteListPages(site.tables, filter, &pages).ok());
   EXPECT_EQ(pages[0].size(), 3u);
 }
 

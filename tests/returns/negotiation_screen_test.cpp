@@ -97,7 +97,7 @@ TEST(NegotiationScreenTest, AStoredMinuteKeepsWhatWasTypedForItsCustomer) {
   NegotiationSite site;
   Minute minute = TwoProductMinute(5);
   minute.company = xbase::PadR("CV. LAIN", 50);
-  ASSERT_TRUE(SaveMinute(site.rig.session, &minute).ok());
+  ASSERT_TRUE(SaveMinute(site.rig.session, site.tables, &minute).ok());
   site.rig.session.CloseTables();
   site.rig.term.AddKeys(Keys({Line("0000000042"),
                               std::vector<int>(12, key::kEnter),

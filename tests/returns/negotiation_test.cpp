@@ -29,7 +29,7 @@ class NegotiationTest : public ::testing::Test {
   Minute SaveNew() {
     Minute minute = TwoProductMinute(5);
     bool numbered = false;
-    EXPECT_TRUE(SaveMinute(site.rig.session, &minute, &numbered).ok());
+    EXPECT_TRUE(SaveMinute(site.rig.session, site.tables, &minute, &numbered).ok());
     EXPECT_TRUE(numbered);
     EXPECT_EQ(minute.number, "0000000042");
     return minute;
@@ -55,7 +55,7 @@ TEST_F(NegotiationTest, ANewMinuteIsNumberedFromItsBranchCounterWithEveryList) {
 
 TEST_F(NegotiationTest, AScheduleOverTheOrderedQuantityIsRefusedWithNothingWritten) {
   Minute minute = TwoProductMinute(6);
-  const xbase::Status s = SaveMinute(site.rig.session, &minute);
+  const xbase::Status s = SaveMinute(site.rig.session, site.tables, &minute);
   EXPECT_EQ(s.message(), "jumlah kirim lebih besar dari jumlah order");
   EXPECT_TRUE(site.Contents("BAC_N1").empty());
   EXPECT_TRUE(site.Contents("BAC_N2").empty());
@@ -74,7 +74,7 @@ TEST_F(NegotiationTest, EscAtAStoredProductRowLeavesTheWholeMinuteAsItWas) {
   support::OtherWorkstation other(site.folder.path());
   other.Hold("BAC_N2", 1);
   site.rig.term.AddKeys({console::key::kEsc, ' ', ' '});
-  EXPECT_TRUE(SaveMinute(site.rig.session, &minute).IsLocked());
+  EXPECT_TRUE(SaveMinute(site.rig.session, site.tables, &minute).IsLocked());
   EXPECT_TRUE(support::Shown(site.rig.term, "Mencoba mengunci record 1 file "));
   EXPECT_EQ(site.Message(), "Tidak ada yang tersimpan");
   EXPECT_EQ(site.rig.term.keys_left(), 0u);
@@ -82,7 +82,7 @@ TEST_F(NegotiationTest, EscAtAStoredProductRowLeavesTheWholeMinuteAsItWas) {
   EXPECT_EQ(site.Contents("BAC_N3"), payments);
 
   other.Release();
-  ASSERT_TRUE(SaveMinute(site.rig.session, &minute).ok());
+  ASSERT_TRUE(SaveMinute(site.rig.session, site.tables, &minute).ok());
   EXPECT_EQ(site.Contents("BAC_N2")[0], "0000000042|PANEL LISTRIK||4|UNIT|5000000|  1|12.500000|0||");
   EXPECT_EQ(site.Contents("BAC_N3")[0].substr(site.Contents("BAC_N3")[0].rfind('|')), "|DP KEDUA");
   site.rig.session.CloseTables();
@@ -92,7 +92,7 @@ TEST_F(NegotiationTest, EscAtAStoredProductRowLeavesTheWholeMinuteAsItWas) {
 TEST_F(NegotiationTest, AMissingCounterRowStopsTheSave) {
   Minute minute = TwoProductMinute(5);
   minute.branch = "BDG001";
-  EXPECT_FALSE(SaveMinute(site.rig.session, &minute).ok());
+  EXPECT_FALSE(SaveMinute(site.rig.session, site.tables, &minute).ok());
   EXPECT_TRUE(support::Shown(site.rig.term, "Setup Nomerator NEGOBDG001 belum dibuat, Hubungi Admin"));
   EXPECT_TRUE(site.Contents("BAC_N1").empty());
 }
@@ -100,14 +100,14 @@ TEST_F(NegotiationTest, AMissingCounterRowStopsTheSave) {
 TEST_F(NegotiationTest, ANumberInUseIsRefused) {
   Minute first = TwoProductMinute(5);
   first.branch = "JKT001";
-  ASSERT_TRUE(SaveMinute(site.rig.session, &first).ok());
+  ASSERT_TRUE(SaveMinute(site.rig.session, site.tables, &first).ok());
   // The counter is put back below the stored minute.
-  xbase::WorkArea& setup = NegotiationArea(site.rig.session, "SETUP");
+  xbase::WorkArea& setup = site.tables["SETUP"];
   bool found = false;
   ASSERT_TRUE(SeekExact(setup, "SETUP", "SETUP", "NEGOJKT001", &found).ok() && found);
   ASSERT_TRUE(Rewrite(site.rig.session, setup, {{"KET", documents::T("0000000041")}}).ok());
   Minute second = TwoProductMinute(5);
-  EXPECT_FALSE(SaveMinute(site.rig.session, &second).ok());
+  EXPECT_FALSE(SaveMinute(site.rig.session, site.tables, &second).ok());
   EXPECT_TRUE(support::Shown(site.rig.term, "Berita Acara Negosiasi 0000000042 Sudah terdaftar"));
   EXPECT_EQ(site.Contents("BAC_N1").size(), 1u);
 }
@@ -117,7 +117,7 @@ TEST_F(NegotiationTest, ASaveRewritesEachListInPlaceAndDetailsFollowTheirProduct
   // The panel goes: the cable moves to the first place with its details.
   minute.products.erase(minute.products.begin());
   minute.schedule[0].quantity = 3;
-  ASSERT_TRUE(SaveMinute(site.rig.session, &minute).ok());
+  ASSERT_TRUE(SaveMinute(site.rig.session, site.tables, &minute).ok());
   EXPECT_EQ(site.Contents("BAC_N2"), (Rows{"0000000042|KABEL NYY||3|ROL|1000000|  1|0|0||",
                                            "*0000000042|KABEL NYY||3|ROL|1000000|  2|0|0||"}));
   EXPECT_EQ(site.Contents("BAC_N21"), (Rows{"0000000042|  1|TIPE      4X16", "*0000000042|  1|WARNA     ABU-ABU",
@@ -128,7 +128,7 @@ TEST_F(NegotiationTest, ASaveRewritesEachListInPlaceAndDetailsFollowTheirProduct
   trafo.quantity = 1;
   trafo.details = {xbase::PadR("DAYA      100 KVA", 100)};
   minute.products.push_back(trafo);
-  ASSERT_TRUE(SaveMinute(site.rig.session, &minute).ok());
+  ASSERT_TRUE(SaveMinute(site.rig.session, site.tables, &minute).ok());
   EXPECT_EQ(site.Contents("BAC_N2"), (Rows{"0000000042|KABEL NYY||3|ROL|1000000|  1|0|0||",
                                            "0000000042|TRAFO||1||0|  2|0|0||"}));
   EXPECT_EQ(site.Contents("BAC_N21"), (Rows{"0000000042|  1|TIPE      4X16", "0000000042|  2|DAYA      100 KVA",
@@ -140,7 +140,7 @@ TEST_F(NegotiationTest, AProductOfAnEarlierMinuteIsCopiedWithItsDetails) {
   SaveNew();
   MinuteProduct copied;
   copied.quantity = 7;
-  ASSERT_TRUE(CopyEarlierProduct(site.rig.session, "0000000042", "1", &copied));
+  ASSERT_TRUE(CopyEarlierProduct(site.rig.session, site.tables, "0000000042", "1", &copied));
   EXPECT_EQ(copied.ex_bac, "0000000042");
   EXPECT_EQ(copied.name, xbase::PadR("PANEL LISTRIK", 30));
   EXPECT_EQ(copied.unit, xbase::PadR("UNIT", 6));
@@ -149,17 +149,17 @@ TEST_F(NegotiationTest, AProductOfAnEarlierMinuteIsCopiedWithItsDetails) {
   EXPECT_EQ(copied.quantity, 7);
   EXPECT_EQ(copied.details, (std::vector<std::string>{xbase::PadR("UKURAN    80 X 60 CM", 100),
                                                     xbase::PadR("WARNA     ABU-ABU", 100)}));
-  EXPECT_FALSE(CopyEarlierProduct(site.rig.session, "0000000042", "9", &copied));
+  EXPECT_FALSE(CopyEarlierProduct(site.rig.session, site.tables, "0000000042", "9", &copied));
 }
 
 TEST_F(NegotiationTest, ADuplicateIsANewUnapprovedMinuteOfTheSameBranchWithEveryList) {
   Minute old = SaveNew();
-  ASSERT_TRUE(Rewrite(site.rig.session, NegotiationArea(site.rig.session, "BAC_N1"), {{"APPROVAL", documents::L(true)}}).ok());
+  ASSERT_TRUE(Rewrite(site.rig.session, site.tables["BAC_N1"], {{"APPROVAL", documents::L(true)}}).ok());
   bool found = false;
-  ASSERT_TRUE(LoadMinute(site.rig.session, "0000000042", &old, &found).ok() && found);
+  ASSERT_TRUE(LoadMinute(site.tables, "0000000042", &old, &found).ok() && found);
   Minute copy = DuplicateOf(old, xbase::Date::FromYmd(2026, 12, 10));
   copy.offer_head = xbase::PadR("SPH-2", 10);
-  ASSERT_TRUE(SaveMinute(site.rig.session, &copy).ok());
+  ASSERT_TRUE(SaveMinute(site.rig.session, site.tables, &copy).ok());
   EXPECT_EQ(copy.number, "0000000043");
   EXPECT_EQ(site.Contents("BAC_N1")[1],
             "0000000043|JKT001|20261210|C0001|SPH-2|||PT. MAJU JAYA|||||S|S|0|0|P|F|0|0|||||F|PEC1|20261208|ADMIN01");
