@@ -15,7 +15,6 @@
 #include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "receivables/editor_keys.h"
-#include "receivables/keyed_seek.h"
 #include "receivables/other_branches.h"
 #include "xbase/date_functions.h"
 #include "xbase/picture.h"
@@ -49,7 +48,7 @@ void ShowFigures(console::Console& con, const GiroSplit& split) {
   con.Say(4, 64, Money(rest), attr);  // ends at column 79
 }
 
-void EditLines(frame::Session& session, GiroSplit* split) {
+void EditLines(frame::Session& session, const frame::OpenedTables& tables, GiroSplit* split) {
   console::Console& con = session.console();
   int idx = 1;
   const console::KeyHelp help{{"Esc", " F10", " Del"}, {") Kembali,", ") Simpan", ") Hapus"}, "W+/b", "GR+/b"};
@@ -60,7 +59,7 @@ void EditLines(frame::Session& session, GiroSplit* split) {
   browse.set_read_only(kSpBranchName + 1, true);
   frame::LineEditorHooks hooks;
   hooks.check = [&](xbase::Value* value) {
-    return CheckSplitCell(session, split, static_cast<size_t>(idx - 1), static_cast<size_t>(browse.column() - 1),
+    return CheckSplitCell(session, tables, split, static_cast<size_t>(idx - 1), static_cast<size_t>(browse.column() - 1),
                           value);
   };
   hooks.after_edit = [&](int column) {
@@ -83,7 +82,7 @@ void EditLines(frame::Session& session, GiroSplit* split) {
       case key::kF10: {
         if (console::Alert(con, "Yakin data akan disimpan", {"Ya", "Tidak"}) != 1) return false;
         bool saved = false;
-        return frame::Checked(session, SaveSplit(session, *split, &saved)) && saved;
+        return frame::Checked(session, SaveSplit(session, tables, *split, &saved)) && saved;
       }
       case key::kDel:
         if (!xbase::IsBlank(split->lines[static_cast<size_t>(idx - 1)][kSpBranch].text())) {
@@ -100,20 +99,21 @@ void EditLines(frame::Session& session, GiroSplit* split) {
 
 xbase::Status GCBLAIN(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  if (!OpenSplitTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenSplitTables(session);
+  if (!tables) return xbase::Status::OK();
+  const xbase::WorkArea& instrument = tables["GiroDbt"];
   console::ScreenKeeper keep(con);
   for (;;) {
     DrawScreen(con);
     GiroSplit split;
     console::GetList which;
-    which.Add(2, 12, &split.number, "@!").valid = [&] { return xbase::IsBlank(split.number) || LoadSplit(session, &split); };
+    which.Add(2, 12, &split.number, "@!").valid = [&] { return xbase::IsBlank(split.number) || LoadSplit(session, tables, &split); };
     if (which.Read(con).escaped || xbase::IsBlank(split.number)) break;
-    const xbase::WorkArea& instrument = TableArea(session, "GiroDbt");
     const console::Attr attr = con.Colour(kColour);
     con.Say(3, 12, split.branch, attr);
     con.Say(3, 37, xbase::Dtoc(instrument.DateOf("TANGGAL")), attr);
     con.Say(3, 62, xbase::Dtoc(instrument.DateOf("TG_TERIMA")), attr);
-    EditLines(session, &split);
+    EditLines(session, tables, &split);
   }
   session.CloseTables();
   return xbase::Status::OK();

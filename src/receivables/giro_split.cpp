@@ -35,10 +35,8 @@ bool Counts(const console::ValueRow& line) {
 }
 
 // The stored split rows of an instrument, live ones only, and the sum of their amounts.
-xbase::Status StoredSplit(frame::Session& session, std::string_view number, std::vector<uint32_t>* rows,
-                          double* total) {
+xbase::Status StoredSplit(xbase::WorkArea& split, std::string_view number, std::vector<uint32_t>* rows, double* total) {
   *total = 0;
-  xbase::WorkArea& split = TableArea(session, "GIROKDT");
   xbase::Status s = split.SetOrder("GIROKDT1");
   if (s.ok()) s = split.SeekAll(split.PadToField("NOMOR", xbase::RTrim(number)), rows);
   for (size_t i = 0; s.ok() && i < rows->size(); ++i) {
@@ -62,27 +60,27 @@ console::ValueRow BlankSplitLine(size_t n, std::string_view customer) {
           Value::Num(0, 14, 2), Value::Text(xbase::PadR(customer, 10)), Value::Text(std::string(20, ' '))};
 }
 
-bool BranchName(frame::Session& session, std::string_view code, std::string* name, bool tell) {
+bool BranchName(frame::Session& session, xbase::WorkArea& setup, std::string_view code, std::string* name, bool tell) {
   bool found = false;
-  xbase::Status s = SeekExact(session, "setup", "SETUP", "SETUP", "MTCB" + xbase::PadR(xbase::RTrim(code), 6), &found);
+  xbase::Status s = SeekExact(setup, "SETUP", "SETUP", "MTCB" + xbase::PadR(xbase::RTrim(code), 6), &found);
   if (!frame::Checked(session, s)) return false;
   if (!found) {
     return tell && pickers::Refuse(session, "Cabang " + std::string(xbase::RTrim(code)) + " tidak terdaftar");
   }
-  *name = xbase::PadR(TableArea(session, "setup").Text("KET").substr(0, 20), 20);
+  *name = xbase::PadR(setup.Text("KET").substr(0, 20), 20);
   return true;
 }
 
-bool LoadSplit(frame::Session& session, GiroSplit* split) {
+bool LoadSplit(frame::Session& session, const frame::OpenedTables& tables, GiroSplit* split) {
   frame::PickSpec pick = PickOf("GiroDbt", {"nomor", "kdcb", "tg_terima", "relasi", "debet"},
                                 {"Nomor", "Cabang", "Tg. Terima", "Relasi", "Nominal"});
   bool found = false;
   xbase::Status s = frame::PickCode(session, pick, &split->number);
-  if (s.ok()) s = SeekExact(session, "GiroDbt", "GIRODBT1", "NOMOR", split->number, &found);
+  xbase::WorkArea& instrument = tables["GiroDbt"];
+  if (s.ok()) s = SeekExact(instrument, "GIRODBT1", "NOMOR", split->number, &found);
   split->number = xbase::PadR(xbase::RTrim(split->number), 20);
   if (!frame::Checked(session, s)) return false;
   if (!found) return pickers::Refuse(session, "Nomor " + std::string(xbase::RTrim(split->number)) + " tidak ada");
-  const xbase::WorkArea& instrument = TableArea(session, "GiroDbt");
   if (instrument.Logical("KIRIMAN")) return pickers::Refuse(session, "ini giro kiriman cabang lain");
   split->branch = instrument.Text("KDCB");
   split->customer = instrument.Text("RELASI");
@@ -90,16 +88,16 @@ bool LoadSplit(frame::Session& session, GiroSplit* split) {
   const double used = instrument.Number("KREDIT");
   std::vector<uint32_t> rows;
   double stored = 0;
-  if (!frame::Checked(session, StoredSplit(session, split->number, &rows, &stored))) return false;
+  xbase::WorkArea& area = tables["GIROKDT"];
+  if (!frame::Checked(session, StoredSplit(area, split->number, &rows, &stored))) return false;
   split->used_elsewhere = used - stored;
   split->lines.clear();
-  xbase::WorkArea& area = TableArea(session, "GIROKDT");
   for (uint32_t row : rows) {
     if (!frame::Checked(session, area.GoTo(row))) return false;
     console::ValueRow line = BlankSplitLine(split->lines.size() + 1, area.Text("RELASI"));
     line[kSpBranch] = Value::Text(area.Text("KDCB"));
     std::string name(20, ' ');
-    BranchName(session, area.Text("KDCB"), &name, false);
+    BranchName(session, tables["setup"], area.Text("KDCB"), &name, false);
     line[kSpBranchName] = Value::Text(name);
     line[kSpAmount] = Value::Num(area.Number("KREDIT"), 14, 2);
     line[kSpNote] = Value::Text(area.Text("NOTES"));
@@ -117,7 +115,8 @@ double SplitRemaining(const GiroSplit& split) {
   return split.nominal - split.used_elsewhere - lines;
 }
 
-bool CheckSplitCell(frame::Session& session, GiroSplit* split, size_t line, size_t column, Value* value) {
+bool CheckSplitCell(frame::Session& session, const frame::OpenedTables& tables, GiroSplit* split, size_t line,
+                    size_t column, Value* value) {
   console::ValueRow& row = split->lines[line];
   switch (column) {
     case kSpBranch: {
@@ -133,7 +132,7 @@ bool CheckSplitCell(frame::Session& session, GiroSplit* split, size_t line, size
         return pickers::Refuse(session, "tidak boleh cabang sendiri");
       }
       std::string name;
-      if (!BranchName(session, code, &name)) return false;
+      if (!BranchName(session, tables["setup"], code, &name)) return false;
       *value = Value::Text(code);
       row[kSpBranchName] = Value::Text(name);
       return true;
@@ -150,11 +149,12 @@ bool CheckSplitCell(frame::Session& session, GiroSplit* split, size_t line, size
       bool found = false;
       xbase::Status s = frame::PickCode(session, PickOf("Mastcus", {"relasi", "nama", "kota"}, {"Kode", "Nama", "Kota"}),
                                         &code);
-      if (s.ok()) s = SeekExact(session, "Mastcus", "MASTCUS1", "RELASI", code, &found);
+      xbase::WorkArea& customers = tables["Mastcus"];
+      if (s.ok()) s = SeekExact(customers, "MASTCUS1", "RELASI", code, &found);
       if (!frame::Checked(session, s)) return false;
       if (!found) return pickers::Refuse(session, "Relasi " + std::string(xbase::RTrim(code)) + " tidak ada");
       *value = Value::Text(xbase::PadR(xbase::RTrim(code), 10));
-      row[kSpNote] = Value::Text(xbase::PadR(TableArea(session, "Mastcus").Text("NAMA"), 20).substr(0, 20));
+      row[kSpNote] = Value::Text(xbase::PadR(customers.Text("NAMA"), 20).substr(0, 20));
       return true;
     }
     default:
@@ -166,17 +166,17 @@ namespace {
 
 // Under the locks, with no message: the instrument still there and the split within what the stored
 // figures, which another workstation may have moved, leave free.
-xbase::Status CheckUnderLocks(frame::Session& session, const GiroSplit& split) {
+xbase::Status CheckUnderLocks(const frame::OpenedTables& tables, const GiroSplit& split) {
+  xbase::WorkArea& instrument = tables["GiroDbt"];
   bool found = false;
-  xbase::Status s = SeekExact(session, "GiroDbt", "GIRODBT1", "NOMOR", split.number, &found);
+  xbase::Status s = SeekExact(instrument, "GIRODBT1", "NOMOR", split.number, &found);
   if (!s.ok()) return s;
   if (!found) return xbase::Status::InvalidArgument("Nomor " + std::string(xbase::RTrim(split.number)) + " tidak ada lagi");
-  const xbase::WorkArea& instrument = TableArea(session, "GiroDbt");
   std::vector<uint32_t> live;
   double stored = 0;
   const double nominal = instrument.Number("DEBET");
   const double used = instrument.Number("KREDIT");
-  if (s = StoredSplit(session, split.number, &live, &stored); !s.ok()) return s;
+  if (s = StoredSplit(tables["GIROKDT"], split.number, &live, &stored); !s.ok()) return s;
   GiroSplit fresh = split;
   fresh.nominal = nominal;
   fresh.used_elsewhere = used - stored;
@@ -187,26 +187,28 @@ xbase::Status CheckUnderLocks(frame::Session& session, const GiroSplit& split) {
 }
 
 // The instrument's row and the stored split rows.
-xbase::Status NameSplit(documents::SaveScope& save, frame::Session& session, const GiroSplit& split) {
+xbase::Status NameSplit(documents::SaveScope& save, frame::Session& session, const frame::OpenedTables& tables,
+                        const GiroSplit& split) {
+  xbase::WorkArea& instrument = tables["GiroDbt"];
   bool found = false;
-  xbase::Status s = SeekExact(session, "GiroDbt", "GIRODBT1", "NOMOR", split.number, &found);
-  if (s.ok() && found) save.Update(TableArea(session, "GiroDbt"), TableArea(session, "GiroDbt").recno());
-  xbase::WorkArea& rows = TableArea(session, "GIROKDT");
+  xbase::Status s = SeekExact(instrument, "GIRODBT1", "NOMOR", split.number, &found);
+  if (s.ok() && found) save.Update(instrument, instrument.recno());
+  xbase::WorkArea& rows = tables["GIROKDT"];
   if (s.ok()) s = documents::NameStoredRows(save, session.tables(), rows, "GIROKDT1", rows.PadToField("NOMOR", split.number));
   return s;
 }
 
 // The split rows rewritten in place, the instrument's settled total moved with them.
-xbase::Status WriteSplit(frame::Session& session, const GiroSplit& split) {
+xbase::Status WriteSplit(frame::Session& session, const frame::OpenedTables& tables, const GiroSplit& split) {
+  xbase::WorkArea& instrument = tables["GiroDbt"];
   bool found = false;
-  xbase::Status s = SeekExact(session, "GiroDbt", "GIRODBT1", "NOMOR", split.number, &found);
+  xbase::Status s = SeekExact(instrument, "GIRODBT1", "NOMOR", split.number, &found);
   if (!s.ok()) return s;
-  const xbase::WorkArea& instrument = TableArea(session, "GiroDbt");
   const std::string kind = instrument.Text("KET");
   const xbase::Date received = instrument.DateOf("TG_TERIMA");
   const std::string account = instrument.Text("ACCOUNT");
   const std::string company = instrument.Text("CODE_ID");
-  xbase::WorkArea& rows_area = TableArea(session, "GIROKDT");
+  xbase::WorkArea& rows_area = tables["GIROKDT"];
   std::vector<uint32_t> rows;
   if (s = rows_area.SetOrder("GIROKDT1"); !s.ok()) return s;
   s = documents::StoredRows(session.tables(), rows_area, rows_area.PadToField("NOMOR", split.number), &rows);
@@ -234,19 +236,20 @@ xbase::Status WriteSplit(frame::Session& session, const GiroSplit& split) {
 
 }  // namespace
 
-xbase::Status SaveSplit(frame::Session& session, const GiroSplit& split, bool* saved) {
+xbase::Status SaveSplit(frame::Session& session, const frame::OpenedTables& tables, const GiroSplit& split,
+                        bool* saved) {
   *saved = false;
   documents::SaveScope save(session.console());
-  xbase::Status s = NameSplit(save, session, split);
+  xbase::Status s = NameSplit(save, session, tables, split);
   if (s.ok()) s = save.Lock();
-  if (s.ok()) s = CheckUnderLocks(session, split);
+  if (s.ok()) s = CheckUnderLocks(tables, split);
   if (!s.ok()) {
     save.Release().IgnoreError();  // the refusal is what is told
     documents::NothingSaved(session, s);
     return xbase::Status::OK();
   }
   s = save.BeginWrites();
-  if (s.ok()) s = WriteSplit(session, split);
+  if (s.ok()) s = WriteSplit(session, tables, split);
   s = save.CommitWrites(s);
   *saved = s.ok();
   return s;

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "console/table_access.h"
-#include "receivables/keyed_seek.h"
 #include "receivables/other_branches.h"
 #include "receivables/table_steps.h"
 #include "receivables/transfer_files.h"
@@ -17,8 +16,7 @@ using xbase::Value;
 
 }  // namespace
 
-xbase::Status WriteTransferRow(frame::Session& session, const xbase::WorkArea& split_row) {
-  xbase::WorkArea& transfer = TableArea(session, kGiroTransfer);
+xbase::Status WriteTransferRow(frame::Session& session, xbase::WorkArea& transfer, const xbase::WorkArea& split_row) {
   const std::string key = transfer.PadToField("FORM", kGiroTransferForm) +
                           transfer.PadToField("NOMOR", xbase::RTrim(split_row.Text("NOMOR"))) +
                           transfer.PadToField("KDCB", xbase::RTrim(split_row.Text("KDCB")));
@@ -40,8 +38,7 @@ xbase::Status WriteTransferRow(frame::Session& session, const xbase::WorkArea& s
   return Unlocked(transfer, s);
 }
 
-xbase::Status ImportTransferRow(frame::Session& session, const xbase::WorkArea& row) {
-  xbase::WorkArea& giros = TableArea(session, "GiroDbt");
+xbase::Status ImportTransferRow(frame::Session& session, xbase::WorkArea& giros, const xbase::WorkArea& row) {
   xbase::Status s = giros.SetOrder("GIRODBT1");
   {
     // A row deleted here earlier is taken up again rather than doubled.

@@ -23,7 +23,7 @@ constexpr const char* kEndOfLine = "\r\n";
 
 // Looks the typed number up ("?" picks in number order, "/" in received-date order); false after a
 // message when it is not registered.
-bool FindInstrument(frame::Session& session, std::string* number) {
+bool FindInstrument(frame::Session& session, xbase::WorkArea& instruments, std::string* number) {
   frame::PickSpec pick;
   pick.alias = "GIRODBT";
   pick.expressions = {"nomor", "tg_terima", "relasi", "debet"};
@@ -31,7 +31,7 @@ bool FindInstrument(frame::Session& session, std::string* number) {
   pick.by_name = true;
   bool found = false;
   xbase::Status s = frame::PickCode(session, pick, number);
-  if (s.ok()) s = SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", *number, &found);
+  if (s.ok()) s = SeekExact(instruments, "GIRODBT1", "NOMOR", *number, &found);
   *number = xbase::PadR(*number, 20);
   if (!frame::Checked(session, s)) return false;
   if (found) return true;
@@ -74,10 +74,10 @@ std::string AcknowledgementBytes(const Acknowledgement& a) {
 
 xbase::Status GIROTT(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  if (!frame::OpenTable(session, "GIRODBT") || !frame::OpenTable(session, "MASTACC", false, "account")) {
-    session.CloseTables();
-    return xbase::Status::OK();
-  }
+  const frame::OpenedTables tables = frame::OpenTables(session, {"GIRODBT", {"MASTACC", "account"}});
+  if (!tables) return xbase::Status::OK();
+  xbase::WorkArea& instrument = tables["GIRODBT"];
+  xbase::WorkArea& accounts = tables["account"];
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   for (;;) {
@@ -86,14 +86,13 @@ xbase::Status GIROTT(frame::Session& session, const std::vector<xbase::Value>&) 
     con.Say(12, 17, "Nomor :", con.Colour(colour));
     std::string number(20, ' ');
     console::GetList form;
-    form.Add(12, 25, &number, "@!").valid = [&] { return FindInstrument(session, &number); };
+    form.Add(12, 25, &number, "@!").valid = [&] { return FindInstrument(session, instrument, &number); };
     if (form.Read(con).escaped || xbase::IsBlank(number)) break;
-    const xbase::WorkArea& instrument = TableArea(session, "GIRODBT");
     Acknowledgement a{instrument.Text("NOMOR"), instrument.DateOf("TANGGAL"), instrument.Text("NOTES"), "",
                       instrument.Number("DEBET"), session.Today()};
     bool found = false;
-    if (SeekExact(session, "account", "MASTACC1", "ACCOUNT", instrument.Text("ACCOUNT"), &found).ok() && found) {
-      a.bank = TableArea(session, "account").Text("DESCRIP");
+    if (SeekExact(accounts, "MASTACC1", "ACCOUNT", instrument.Text("ACCOUNT"), &found).ok() && found) {
+      a.bank = accounts.Text("DESCRIP");
     }
     console::PESAN(con, "Siapkan printer, tekan sembarang tombol utuk cetak");
     frame::PrintRawForm(session, "GIROTT", AcknowledgementBytes(a));

@@ -8,7 +8,6 @@
 #include "documents/save_scope.h"
 #include "frame/import_stop.h"
 #include "frame/open_table.h"
-#include "receivables/keyed_seek.h"
 #include "receivables/piuttt.h"
 #include "receivables/transfer_files.h"
 #include "xbase/text_functions.h"
@@ -40,8 +39,8 @@ xbase::Status ActivateOne(frame::Session& session, const xbase::WorkArea& flags,
 
 // Every gr_aktif row in turn, each as one save. A lock given up or a failed write stops the import:
 // the rows before stay activated, *stopped names the row it stopped at.
-xbase::Status Activate(frame::Session& session, xbase::WorkArea& flags, int* changed, uint32_t* stopped) {
-  xbase::WorkArea& instruments = TableArea(session, "GIRODBT");
+xbase::Status Activate(frame::Session& session, xbase::WorkArea& flags, xbase::WorkArea& instruments, int* changed,
+                       uint32_t* stopped) {
   xbase::Status s = instruments.SetOrder("GIRODBT1");
   if (s.ok()) s = flags.GoTop();
   while (s.ok() && !flags.eof()) {
@@ -56,10 +55,8 @@ xbase::Status Activate(frame::Session& session, xbase::WorkArea& flags, int* cha
 
 xbase::Status GRAKTIF(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  if (!frame::OpenTable(session, "SETUP", false, "setup") || !frame::OpenTable(session, "GIRODBT")) {
-    session.CloseTables();
-    return xbase::Status::OK();
-  }
+  const frame::OpenedTables tables = frame::OpenTables(session, {{"SETUP", "setup"}, "GIRODBT"});
+  if (!tables) return xbase::Status::OK();
   std::string folder = StoredTransferFolder(session, kDefaultFolder);
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
@@ -71,7 +68,7 @@ xbase::Status GRAKTIF(frame::Session& session, const std::vector<xbase::Value>&)
       OpenTransferTable(session, TransferFolder(session, folder), "gr_aktif", true, false, &flags)) {
     int changed = 0;
     uint32_t stopped = 0;
-    s = Activate(session, *flags, &changed, &stopped);
+    s = Activate(session, *flags, tables["GIRODBT"], &changed, &stopped);
     if (s.ok()) {
       console::PESAN(con, "Selesai: " + std::to_string(changed) + " giro diperbarui");
     } else {

@@ -100,13 +100,13 @@ xbase::Status MergeAll(frame::Session& session, std::string_view from, std::stri
   return s;
 }
 
-xbase::Status Import(frame::Session& session, int* merged) {
+xbase::Status Import(frame::Session& session, const frame::OpenedTables& tables, int* merged) {
   const auto lists = [&](std::string_view number) {
     xbase::Status s = MergeLines(session, "rlt_pi", "GIRO_PI", number);
     return s.ok() ? MergeLines(session, "rlt_rl", "GIRO_RL", number) : s;
   };
   const auto named_lists = [&](documents::SaveScope& save, std::string_view number) {
-    return NameInstrumentLists(save, session, number);
+    return NameInstrumentLists(save, session, tables, number);
   };
   int others = 0;
   xbase::Status s = MergeAll(session, "rlt_gr", "GIRODBT", "GIRODBT1", "Proses Baca exgrd.....",
@@ -122,7 +122,8 @@ xbase::Status Import(frame::Session& session, int* merged) {
 
 xbase::Status IMGIRO(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  if (!OpenRevisionTargets(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenRevisionTargets(session);
+  if (!tables) return xbase::Status::OK();
   std::string folder = StoredTransferFolder(session);
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
@@ -136,7 +137,7 @@ xbase::Status IMGIRO(frame::Session& session, const std::vector<xbase::Value>&) 
     if (console::Alert(con, "Yakin impor data dari " + typed + "; akan dijalankan", {"Ya", "Tidak"}) != 1) continue;
     if (!OpenRevisionFiles(session, TransferFolder(session, folder))) break;
     int merged = 0;
-    s = Import(session, &merged);
+    s = Import(session, tables, &merged);
     CloseRevisionFiles(session);
     if (s.ok()) console::PESAN(con, "Impor selesai: " + std::to_string(merged) + " penerimaan");
     if (s.IsLocked()) s = xbase::Status::OK();  // the lock given up was told

@@ -27,7 +27,7 @@ struct Clearing {
 
 // Only registered giros are cleared; the nominal value and the received date are shown, and a stored
 // clearing comes back into the form.
-bool CheckGiro(frame::Session& session, Clearing* clearing, std::string_view colour) {
+bool CheckGiro(frame::Session& session, const frame::OpenedTables& tables, Clearing* clearing, std::string_view colour) {
   console::Console& con = session.console();
   frame::PickSpec pick;
   pick.alias = "GIRODBT";
@@ -35,9 +35,9 @@ bool CheckGiro(frame::Session& session, Clearing* clearing, std::string_view col
   pick.heads = {"Nomor", "Jenis", "Relasi", "Nilai"};
   bool found = false;
   xbase::Status s = frame::PickCode(session, pick, &clearing->number);
-  if (s.ok()) s = SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", clearing->number, &found);
+  xbase::WorkArea& giro = tables["GIRODBT"];
+  if (s.ok()) s = SeekExact(giro, "GIRODBT1", "NOMOR", clearing->number, &found);
   clearing->number = xbase::PadR(clearing->number, 20);
-  const xbase::WorkArea& giro = TableArea(session, "GIRODBT");
   if (!frame::Checked(session, s)) return false;
   if (!found || xbase::AllTrim(giro.Text("KET")) != "GIRO") {
     console::PESAN(con, "bukan nomor giro");
@@ -46,20 +46,17 @@ bool CheckGiro(frame::Session& session, Clearing* clearing, std::string_view col
   const console::Attr attr = con.Colour(colour);
   con.Say(11, 36, xbase::Transform(xbase::Value::Num(giro.Number("DEBET")), "9,999,999,999.99"), attr);
   con.Say(12, 36, xbase::Dtoc(giro.DateOf("TG_TERIMA")), attr);
-  if (!frame::Checked(session, SeekExact(session, "GIROCAIR", "GIROCAIR", "NOMOR", clearing->number, &found))) {
-    return false;
-  }
-  const xbase::WorkArea& stored = TableArea(session, "GIROCAIR");
+  xbase::WorkArea& stored = tables["GIROCAIR"];
+  if (!frame::Checked(session, SeekExact(stored, "GIROCAIR", "NOMOR", clearing->number, &found))) return false;
   clearing->date = found ? stored.DateOf("TANGGAL") : xbase::Date();
   clearing->bounced = found && stored.Logical("KOSONG");
   clearing->notes = xbase::PadR(found ? stored.Text("NOTES") : "", 20);
   return true;
 }
 
-xbase::Status SaveClearing(frame::Session& session, const Clearing& clearing) {
-  xbase::WorkArea& rows = TableArea(session, "GIROCAIR");
+xbase::Status SaveClearing(frame::Session& session, xbase::WorkArea& rows, const Clearing& clearing) {
   bool found = false;
-  xbase::Status s = SeekExact(session, "GIROCAIR", "GIROCAIR", "NOMOR", clearing.number, &found);
+  xbase::Status s = SeekExact(rows, "GIROCAIR", "NOMOR", clearing.number, &found);
   if (!s.ok()) return s;
   s = found ? console::LOCK_REC(session.console(), rows) : console::APP_REC(session.console(), rows);
   if (s.ok()) s = rows.Put("NOMOR", xbase::Value::Text(clearing.number));
@@ -74,10 +71,8 @@ xbase::Status SaveClearing(frame::Session& session, const Clearing& clearing) {
 
 xbase::Status ITC(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  if (!frame::OpenTable(session, "GIRODBT") || !frame::OpenTable(session, "GIROCAIR")) {
-    session.CloseTables();
-    return xbase::Status::OK();
-  }
+  const frame::OpenedTables tables = frame::OpenTables(session, {"GIRODBT", "GIROCAIR"});
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   xbase::Status s;
@@ -89,7 +84,7 @@ xbase::Status ITC(frame::Session& session, const std::vector<xbase::Value>&) {
     for (int i = 0; i < 6; ++i) con.Say(10 + i, 17, xbase::PadR(labels[i], 18) + ":", attr);
     Clearing clearing;
     console::GetList number;
-    number.Add(10, 36, &clearing.number, "@!").valid = [&] { return CheckGiro(session, &clearing, colour); };
+    number.Add(10, 36, &clearing.number, "@!").valid = [&] { return CheckGiro(session, tables, &clearing, colour); };
     if (number.Read(con).escaped || xbase::IsBlank(clearing.number)) break;
     console::GetList form;
     form.Add(13, 36, &clearing.date);
@@ -97,7 +92,7 @@ xbase::Status ITC(frame::Session& session, const std::vector<xbase::Value>&) {
     form.Add(15, 36, &clearing.notes, "@!");
     if (form.Read(con).escaped) continue;
     const int answer = console::PESAN(con, "Data sudah betul (Y/T)");
-    if (answer == 'Y' || answer == 'y') s = SaveClearing(session, clearing);
+    if (answer == 'Y' || answer == 'y') s = SaveClearing(session, tables["GIROCAIR"], clearing);
   }
   session.CloseTables();
   return s;

@@ -22,6 +22,18 @@ xbase::Status SeekExact(frame::Session& session, std::string_view alias, std::st
   return SeekKey(session, alias, order, TableArea(session, alias).PadToField(field, xbase::RTrim(text)), found);
 }
 
+xbase::Status SeekKey(xbase::WorkArea& area, std::string_view order, std::string_view key, bool* found) {
+  xbase::Status s = area.SetOrder(order);
+  if (s.ok()) s = area.Seek(key);
+  *found = s.ok() && area.found();
+  return s;
+}
+
+xbase::Status SeekExact(xbase::WorkArea& area, std::string_view order, std::string_view field, std::string_view text,
+                        bool* found) {
+  return SeekKey(area, order, area.PadToField(field, xbase::RTrim(text)), found);
+}
+
 frame::PickSpec PickOf(std::string alias, std::vector<std::string> expressions, std::vector<std::string> heads) {
   frame::PickSpec pick;
   pick.alias = std::move(alias);

@@ -25,6 +25,13 @@ xbase::Status SeekKey(frame::Session& session, std::string_view alias, std::stri
 xbase::Status SeekExact(frame::Session& session, std::string_view alias, std::string_view order,
                         std::string_view field, std::string_view text, bool* found);
 
+// Seeks `key` as given on index `order` of `area`; *found tells whether it stands on it.
+xbase::Status SeekKey(xbase::WorkArea& area, std::string_view order, std::string_view key, bool* found);
+
+// Seeks `text` (trailing blanks cut) padded to the width of `field`, on index `order` of `area`.
+xbase::Status SeekExact(xbase::WorkArea& area, std::string_view order, std::string_view field, std::string_view text,
+                        bool* found);
+
 // The pick list of the open area `alias` over `expressions`, headed by `heads`.
 frame::PickSpec PickOf(std::string alias, std::vector<std::string> expressions, std::vector<std::string> heads);
 

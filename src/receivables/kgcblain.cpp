@@ -23,11 +23,10 @@ namespace receivables {
 namespace {
 
 // Stands GIROKDT on the split row of instrument `number` for `branch`; false after a message when none.
-bool FindSplitRow(frame::Session& session, std::string* number, std::string_view branch) {
+bool FindSplitRow(frame::Session& session, xbase::WorkArea& rows, std::string* number, std::string_view branch) {
   xbase::Status s = frame::PickCode(
       session, PickOf("GIROKDT", {"nomor", "kdcb", "relasi", "kredit"}, {"Nomor", "Cabang", "Relasi", "Jumlah"}),
       number);
-  xbase::WorkArea& rows = TableArea(session, "GIROKDT");
   std::vector<uint32_t> found;
   if (s.ok()) s = rows.SetOrder("GIROKDT1");
   if (s.ok()) s = rows.SeekAll(rows.PadToField("NOMOR", xbase::RTrim(*number)), &found);
@@ -39,7 +38,8 @@ bool FindSplitRow(frame::Session& session, std::string* number, std::string_view
                                       std::string(xbase::RTrim(branch)));
 }
 
-void SendRows(frame::Session& session, std::string_view branch, std::string_view colour) {
+void SendRows(frame::Session& session, const frame::OpenedTables& tables, xbase::WorkArea& transfer,
+              std::string_view branch, std::string_view colour) {
   console::Console& con = session.console();
   const console::Attr attr = con.Colour(colour);
   for (;;) {
@@ -50,14 +50,15 @@ void SendRows(frame::Session& session, std::string_view branch, std::string_view
     std::string number(20, ' ');
     console::GetList which;
     which.Add(12, 25, &number, "@!").valid = [&] {
-      return xbase::IsBlank(number) || FindSplitRow(session, &number, branch);
+      return xbase::IsBlank(number) || FindSplitRow(session, tables["GIROKDT"], &number, branch);
     };
     if (which.Read(con).escaped || xbase::IsBlank(number)) return;
-    const xbase::WorkArea& row = TableArea(session, "GIROKDT");
+    const xbase::WorkArea& row = tables["GIROKDT"];
+    xbase::WorkArea& customers = tables["Mastcus"];
     std::string name = row.Text("RELASI");
     bool found = false;
-    if (SeekExact(session, "Mastcus", "MASTCUS1", "RELASI", row.Text("RELASI"), &found).ok() && found) {
-      name += " " + TableArea(session, "Mastcus").Text("NAMA").substr(0, 30);
+    if (SeekExact(customers, "MASTCUS1", "RELASI", row.Text("RELASI"), &found).ok() && found) {
+      name += " " + customers.Text("NAMA").substr(0, 30);
     }
     con.Say(13, 25, xbase::Transform(xbase::Value::Num(row.Number("KREDIT")), "999,999,999.99"), attr);
     con.Say(14, 25, name, attr);
@@ -66,7 +67,7 @@ void SendRows(frame::Session& session, std::string_view branch, std::string_view
     con.Say(17, 25, row.Text("KET"), attr);
     con.Say(18, 25, row.Text("CODE_ID"), attr);
     if (!AnsweredYes(con, "Yakin data akan disimpan (Y/T)")) continue;
-    if (!frame::Checked(session, WriteTransferRow(session, row))) return;
+    if (!frame::Checked(session, WriteTransferRow(session, transfer, row))) return;
   }
 }
 
@@ -74,11 +75,9 @@ void SendRows(frame::Session& session, std::string_view branch, std::string_view
 
 xbase::Status KGCBLAIN(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  if (!frame::OpenTable(session, "GIROKDT") || !frame::OpenTable(session, "MASTCUS", false, "Mastcus") ||
-      !frame::OpenTable(session, "SETUP", false, "setup")) {
-    session.CloseTables();
-    return xbase::Status::OK();
-  }
+  const frame::OpenedTables tables =
+      frame::OpenTables(session, {"GIROKDT", {"MASTCUS", "Mastcus"}, {"SETUP", "setup"}});
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   std::string folder = StoredTransferFolder(session);
@@ -89,11 +88,12 @@ xbase::Status KGCBLAIN(frame::Session& session, const std::vector<xbase::Value>&
     console::GetList target;
     target.Add(11, 21, &branch, "@!").valid = [&] {
       std::string name;
-      return pickers::CARICABANG(session, &branch) && BranchName(session, branch, &name);
+      return pickers::CARICABANG(session, &branch) && BranchName(session, tables["setup"], branch, &name);
     };
     if (target.Read(con).escaped) continue;
-    if (!OpenTransferTable(session, TransferFolder(session, folder), kGiroTransfer, true, true, nullptr)) continue;
-    SendRows(session, branch, colour);
+    xbase::WorkArea* transfer = nullptr;
+    if (!OpenTransferTable(session, TransferFolder(session, folder), kGiroTransfer, true, true, &transfer)) continue;
+    SendRows(session, tables, *transfer, branch, colour);
     frame::ShowFailure(session, session.tables().Close(kGiroTransfer));
   }
   session.CloseTables();

@@ -13,6 +13,7 @@
 #include "frame/session.h"
 #include "xbase/status.h"
 #include "xbase/value.h"
+#include "xbase/work_area.h"
 
 namespace receivables {
 
@@ -46,18 +47,20 @@ frame::OpenedTables OpenSplitTables(frame::Session& session);
 
 // Loads split->number: the instrument must be registered and not received for this branch; its
 // stored split rows become the lines, then a blank line with its customer. False after a message.
-bool LoadSplit(frame::Session& session, GiroSplit* split);
+bool LoadSplit(frame::Session& session, const frame::OpenedTables& tables, GiroSplit* split);
 
 // A blank line numbered `n` (from 1) carrying `customer`.
 console::ValueRow BlankSplitLine(size_t n, std::string_view customer);
 
-// The name of a branch from its "MTCB" row; false (after a message when `tell`) when there is none.
-bool BranchName(frame::Session& session, std::string_view code, std::string* name, bool tell = true);
+// The name of a branch from its "MTCB" row of `setup`; false (after a message when `tell`) when there is none.
+bool BranchName(frame::Session& session, xbase::WorkArea& setup, std::string_view code, std::string* name,
+                bool tell = true);
 
 // The check of `value` typed into column `column` of line `line` (from 0): a branch with an "MTCB" row
 // other than the instrument's own (it fills the name), an amount within the instrument's remaining
 // value, a registered customer (its name fills the note). False refuses, with a message.
-bool CheckSplitCell(frame::Session& session, GiroSplit* split, size_t line, size_t column, xbase::Value* value);
+bool CheckSplitCell(frame::Session& session, const frame::OpenedTables& tables, GiroSplit* split, size_t line,
+                    size_t column, xbase::Value* value);
 
 // The instrument's value still free for the lines: nominal - used elsewhere - the lines' amounts.
 double SplitRemaining(const GiroSplit& split);
@@ -65,15 +68,16 @@ double SplitRemaining(const GiroSplit& split);
 // Saves the split: the stored rows are paired with the lines that have a branch and an amount, each
 // old amount taken back from the instrument's used total and each new one added. Refused (with a
 // message) when the lines exceed the instrument's value; *saved tells whether it was written.
-xbase::Status SaveSplit(frame::Session& session, const GiroSplit& split, bool* saved);
+xbase::Status SaveSplit(frame::Session& session, const frame::OpenedTables& tables, const GiroSplit& split,
+                        bool* saved);
 
-// Writes the transfer row of instrument `number` for target branch `branch` into the open kirimgr
-// from the GIROKDT row standing current.
-xbase::Status WriteTransferRow(frame::Session& session, const xbase::WorkArea& split_row);
+// Writes the transfer row of the GIROKDT row standing current into `transfer` (kirimgr), keyed by the
+// row's instrument number and target branch.
+xbase::Status WriteTransferRow(frame::Session& session, xbase::WorkArea& transfer, const xbase::WorkArea& split_row);
 
-// Imports the current row of the open kirimgr into `GiroDbt` as an instrument received on the target
+// Imports the current row of kirimgr into `giros` (GIRODBT) as an instrument received on the target
 // branch's behalf: appended, or recalled and rewritten when the number is there.
-xbase::Status ImportTransferRow(frame::Session& session, const xbase::WorkArea& row);
+xbase::Status ImportTransferRow(frame::Session& session, xbase::WorkArea& giros, const xbase::WorkArea& row);
 
 }  // namespace receivables
 

@@ -83,8 +83,8 @@ void DrawForm(console::Console& con, const InstrumentKind& kind, std::string_vie
 }
 
 // Loads the stored instrument the GIRODBT area stands on.
-xbase::Status LoadInstrument(frame::Session& session, Instrument* form) {
-  const xbase::WorkArea& row = TableArea(session, "GIRODBT");
+xbase::Status LoadInstrument(const frame::OpenedTables& tables, Instrument* form) {
+  const xbase::WorkArea& row = tables["GIRODBT"];
   form->is_new = false;
   form->number = row.Text("NOMOR");
   form->customer = row.Text("RELASI");
@@ -95,12 +95,13 @@ xbase::Status LoadInstrument(frame::Session& session, Instrument* form) {
   form->received = row.DateOf("TG_TERIMA");
   form->amount = row.Number("DEBET");
   form->used = row.Number("KREDIT");
-  return LoadInstrumentLists(session, form->number, &form->lists);
+  return LoadInstrumentLists(tables, form->number, &form->lists);
 }
 
 // The number check: "?" picks; a stored number of this kind and branch loads the instrument; an
 // unknown one is accepted only as a new giro. Blank is a new counted instrument.
-bool CheckNumber(frame::Session& session, const InstrumentKind& kind, Instrument* form) {
+bool CheckNumber(frame::Session& session, const frame::OpenedTables& tables, const InstrumentKind& kind,
+                 Instrument* form) {
   console::Console& con = session.console();
   if (xbase::IsBlank(form->number)) return true;
   frame::PickSpec pick;
@@ -110,8 +111,8 @@ bool CheckNumber(frame::Session& session, const InstrumentKind& kind, Instrument
   if (!frame::Checked(session, frame::PickCode(session, pick, &form->number))) return false;
   const std::string number(xbase::AllTrim(form->number));
   bool found = false;
-  if (!frame::Checked(session, SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", number, &found))) return false;
-  const xbase::WorkArea& row = TableArea(session, "GIRODBT");
+  xbase::WorkArea& row = tables["GIRODBT"];
+  if (!frame::Checked(session, SeekExact(row, "GIRODBT1", "NOMOR", number, &found))) return false;
   if (!found) {
     if (IsGiro(kind)) return true;
     console::Alert(con, std::string("penerimaan ") + kind.ket + "no " + number + " belum terdaftar");
@@ -125,12 +126,12 @@ bool CheckNumber(frame::Session& session, const InstrumentKind& kind, Instrument
     console::Alert(con, "penerimaan ini milik cabang " + row.Text("KDCB"));
     return false;
   }
-  if (!frame::Checked(session, LoadInstrument(session, form))) return false;
+  if (!frame::Checked(session, LoadInstrument(tables, form))) return false;
   return true;
 }
 
 // The account must be a general-ledger account of JENIS "D"; only vouchers may leave it blank.
-bool CheckAccount(frame::Session& session, const InstrumentKind& kind, std::string* account) {
+bool CheckAccount(frame::Session& session, xbase::WorkArea& accounts, const InstrumentKind& kind, std::string* account) {
   if (xbase::IsBlank(*account)) return IsVoucher(kind);
   frame::PickSpec pick;
   pick.alias = "account";
@@ -138,8 +139,8 @@ bool CheckAccount(frame::Session& session, const InstrumentKind& kind, std::stri
   pick.heads = {"Perkiraan", "Nama", "Gruop"};
   bool found = false;
   if (!frame::PickCode(session, pick, account).ok()) return false;
-  if (!SeekExact(session, "account", "MASTACC1", "ACCOUNT", *account, &found).ok() || !found) return false;
-  return xbase::AllTrim(TableArea(session, "account").Text("JENIS")) == "D";
+  if (!SeekExact(accounts, "MASTACC1", "ACCOUNT", *account, &found).ok() || !found) return false;
+  return xbase::AllTrim(accounts.Text("JENIS")) == "D";
 }
 
 // The nominal value is not 0, and not below what the instrument already settled.
@@ -151,13 +152,14 @@ bool CheckAmount(frame::Session& session, const Instrument& form) {
   return false;
 }
 
-void AddDetailFields(frame::Session& session, const InstrumentKind& kind, console::GetList* fields, Instrument* form) {
+void AddDetailFields(frame::Session& session, const frame::OpenedTables& tables, const InstrumentKind& kind,
+                     console::GetList* fields, Instrument* form) {
   int row = kTopRow + 2;
   fields->Add(row++, kValueCol, &form->customer, "@!").valid = [&session, form] {
     return CRLS(session, &form->customer, &form->company, form->is_new);
   };
-  fields->Add(row++, kValueCol, &form->account, "@!").valid = [&session, &kind, form] {
-    return CheckAccount(session, kind, &form->account);
+  fields->Add(row++, kValueCol, &form->account, "@!").valid = [&session, &tables, &kind, form] {
+    return CheckAccount(session, tables["account"], kind, &form->account);
   };
   fields->Add(row++, kValueCol, &form->due).valid = [form] { return !form->due.empty(); };
   fields->Add(row++, kValueCol, &form->received).valid = [&session, form] { return CHKTG(session, form->received); };
@@ -171,10 +173,9 @@ void AddDetailFields(frame::Session& session, const InstrumentKind& kind, consol
 
 // Under the locks, with no message: a new giro whose number another workstation registered meanwhile,
 // or a nominal value that fell below what was settled meanwhile, is refused with its words.
-xbase::Status CheckUnderLocks(frame::Session& session, const Instrument& form, const std::string& number) {
-  xbase::WorkArea& row = TableArea(session, "GIRODBT");
+xbase::Status CheckUnderLocks(xbase::WorkArea& row, const Instrument& form, const std::string& number) {
   bool found = false;
-  xbase::Status s = SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", number, &found);
+  xbase::Status s = SeekExact(row, "GIRODBT1", "NOMOR", number, &found);
   if (!s.ok() || !found) return s;
   if (form.is_new) return xbase::Status::InvalidArgument("Nomor " + number + " sudah terdaftar");
   if (form.amount < row.Number("KREDIT")) {
@@ -186,11 +187,11 @@ xbase::Status CheckUnderLocks(frame::Session& session, const Instrument& form, c
 
 // Writes the instrument under `number`: appended when it is not registered, overwritten when it is
 // the one loaded.
-xbase::Status WriteInstrument(frame::Session& session, const InstrumentKind& kind, const Instrument& form,
-                              const std::string& number) {
-  xbase::WorkArea& row = TableArea(session, "GIRODBT");
+xbase::Status WriteInstrument(frame::Session& session, const frame::OpenedTables& tables, const InstrumentKind& kind,
+                              const Instrument& form, const std::string& number) {
+  xbase::WorkArea& row = tables["GIRODBT"];
   bool found = false;
-  xbase::Status s = SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", number, &found);
+  xbase::Status s = SeekExact(row, "GIRODBT1", "NOMOR", number, &found);
   if (!s.ok()) return s;
   if (found) {
     s = console::LOCK_REC(session.console(), row);
@@ -210,35 +211,37 @@ xbase::Status WriteInstrument(frame::Session& session, const InstrumentKind& kin
   if (s.ok()) s = row.Put("DEBET", Value::Num(form.amount));
   if (s.ok()) s = row.Put("CODE_ID", Value::Text(form.company));
   if (s = Unlocked(row, s); !s.ok()) return s;
-  return SaveInstrumentLists(session, number, form.lists);
+  return SaveInstrumentLists(session, tables, number, form.lists);
 }
 
 // The instrument's row (or, for one numbered now, the counter and the table's append lock) and its
 // stored list rows.
-xbase::Status NameInstrument(documents::SaveScope& save, frame::Session& session, const documents::CounterKind& counter,
-                             const Instrument& form, const std::string& number) {
-  xbase::WorkArea& row = TableArea(session, "GIRODBT");
+xbase::Status NameInstrument(documents::SaveScope& save, frame::Session& session, const frame::OpenedTables& tables,
+                             const documents::CounterKind& counter, const Instrument& form,
+                             const std::string& number) {
+  xbase::WorkArea& row = tables["GIRODBT"];
   xbase::Status s;
   if (number.empty()) {
-    s = documents::NameCounter(save, TableArea(session, "setup"), counter, xbase::PadR(form.branch, 6));
+    s = documents::NameCounter(save, tables["setup"], counter, xbase::PadR(form.branch, 6));
     save.Append(row);
   } else {
     s = documents::NameKeyedRecord(save, row, "GIRODBT1", row.PadToField("NOMOR", number));
   }
-  return s.ok() ? NameInstrumentLists(save, session, number) : s;
+  return s.ok() ? NameInstrumentLists(save, session, tables, number) : s;
 }
 
 // "S": a new counted instrument takes the next number of its kind at its branch. Every record the save
 // changes is locked before the first write. True when saved.
-bool SaveInstrument(frame::Session& session, const InstrumentKind& kind, Instrument* form) {
+bool SaveInstrument(frame::Session& session, const frame::OpenedTables& tables, const InstrumentKind& kind,
+                    Instrument* form) {
   console::Console& con = session.console();
   std::string number(xbase::AllTrim(form->number));
   const documents::CounterKind counter{kind.ket, 12};
   documents::SaveScope save(con);
-  xbase::Status s = NameInstrument(save, session, counter, *form, number);
+  xbase::Status s = NameInstrument(save, session, tables, counter, *form, number);
   if (s.ok()) s = save.Lock();
   if (!s.ok()) return documents::NothingSaved(session, s);
-  if (!number.empty() && !(s = CheckUnderLocks(session, *form, number)).ok()) {
+  if (!number.empty() && !(s = CheckUnderLocks(tables["GIRODBT"], *form, number)).ok()) {
     save.Release().IgnoreError();  // the refusal is what is told
     if (s.IsInvalidArgument()) {
       console::Alert(con, s.message());
@@ -250,13 +253,15 @@ bool SaveInstrument(frame::Session& session, const InstrumentKind& kind, Instrum
   s = save.BeginWrites();
   if (s.ok() && number.empty()) {
     const auto taken = [&](const std::string& candidate, bool* held) {
-      return SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", candidate, held);
+      return SeekExact(tables["GIRODBT"], "GIRODBT1", "NOMOR", candidate, held);
     };
-    const auto write = [&](const std::string& candidate) { return WriteInstrument(session, kind, *form, candidate); };
-    s = documents::NumberDocument(con, TableArea(session, "setup"), counter, xbase::PadR(form->branch, 6), taken,
+    const auto write = [&](const std::string& candidate) {
+      return WriteInstrument(session, tables, kind, *form, candidate);
+    };
+    s = documents::NumberDocument(con, tables["setup"], counter, xbase::PadR(form->branch, 6), taken,
                                   write, &number);
   } else if (s.ok()) {
-    s = WriteInstrument(session, kind, *form, number);
+    s = WriteInstrument(session, tables, kind, *form, number);
   }
   s = save.CommitWrites(s);
   if (!s.ok()) {
@@ -269,28 +274,28 @@ bool SaveInstrument(frame::Session& session, const InstrumentKind& kind, Instrum
 }
 
 // True when a receipt line, a reversing-journal line or a head-office receipt line names the number.
-bool StillNamed(frame::Session& session, std::string_view number) {
+bool StillNamed(const frame::OpenedTables& tables, std::string_view number) {
   constexpr AliasedTable kUsers[] = {
       {"piutkr2", "PIUTKR23"}, {"piutjbl", "PIUTJBL3"}, {"girokr2", "GIROKR22"}};
   for (const auto& [alias, order] : kUsers) {
     bool found = false;
-    if (!SeekExact(session, alias, order, "NO_BUKTI", number, &found).ok() || found) return true;
+    if (!SeekExact(tables[alias], order, "NO_BUKTI", number, &found).ok() || found) return true;
   }
   return false;
 }
 
 // "H": an existing instrument no line names is deleted after the question; its lists stay.
-void DeleteInstrument(frame::Session& session, const Instrument& form) {
+void DeleteInstrument(frame::Session& session, const frame::OpenedTables& tables, const Instrument& form) {
   console::Console& con = session.console();
-  if (StillNamed(session, form.number)) {
+  if (StillNamed(tables, form.number)) {
     console::Alert(con, "Nomor ini sudah dipakai, tidak bisa dihapus");
     return;
   }
   const int answer = console::PESAN(con, "Yakin data akan dihapus (Y/T)");
   if (answer != 'Y' && answer != 'y') return;
   bool found = false;
-  xbase::WorkArea& row = TableArea(session, "GIRODBT");
-  xbase::Status s = SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", form.number, &found);
+  xbase::WorkArea& row = tables["GIRODBT"];
+  xbase::Status s = SeekExact(row, "GIRODBT1", "NOMOR", form.number, &found);
   if (s.ok() && found && (s = console::LOCK_REC(session.console(), row)).ok()) s = Unlocked(row, row.Delete());
   frame::ShowFailure(session, s);
 }
@@ -311,17 +316,19 @@ bool CRLS(frame::Session& session, std::string* customer, std::string* company, 
   pick.alias = "Mastcus";
   pick.expressions = {"relasi", "nama", "alamat", "kota"};
   pick.heads = {"Relasi", "Nama", "Alamat", "Kota"};
+  xbase::WorkArea* customers = frame::AreaOf(session, "Mastcus");
+  if (customers == nullptr) return false;
   const int width = static_cast<int>(customer->size());
   bool found = false;
   xbase::Status s = frame::PickCode(session, pick, customer);
-  if (s.ok()) s = SeekExact(session, "Mastcus", "MASTCUS1", "RELASI", *customer, &found);
+  if (s.ok()) s = SeekExact(*customers, "MASTCUS1", "RELASI", *customer, &found);
   *customer = xbase::PadR(*customer, width);
   if (!frame::Checked(session, s)) return false;
   if (!found) {
     console::PESAN(session.console(), "Relasi tidak terdaftar");
     return false;
   }
-  if (new_instrument) *company = xbase::PadR(TableArea(session, "Mastcus").Text("CODE_ID"), static_cast<int>(company->size()));
+  if (new_instrument) *company = xbase::PadR(customers->Text("CODE_ID"), static_cast<int>(company->size()));
   return true;
 }
 
@@ -336,7 +343,8 @@ xbase::Status TRMGIRO(frame::Session& session, const std::vector<Value>& args) {
   const InstrumentKind* kind = KindOf(args);
   if (kind == nullptr) return xbase::Status::InvalidArgument("TRMGIRO", "jenis penerimaan BT, BG, CS atau VC");
   if (IsVoucher(*kind) && !session.MMEMBER.HasRight("/SPV")) return xbase::Status::OK();
-  if (!OpenTablesAs(session, kInstrumentTables)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenTablesAs(session, kInstrumentTables);
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   DrawForm(con, *kind, colour);
@@ -348,14 +356,14 @@ xbase::Status TRMGIRO(frame::Session& session, const std::vector<Value>& args) {
     form.notes = notes;  // the remark of the previous round stays
     console::GetList head;
     head.Add(kTopRow, kValueCol, &form.branch, "@!").valid = [&] { return pickers::CARICABANG(session, &form.branch); };
-    head.Add(kTopRow + 1, kValueCol, &form.number, "@!").valid = [&] { return CheckNumber(session, *kind, &form); };
+    head.Add(kTopRow + 1, kValueCol, &form.number, "@!").valid = [&] { return CheckNumber(session, tables, *kind, &form); };
     console::GetList details;
-    AddDetailFields(session, *kind, &details, &form);
+    AddDetailFields(session, tables, *kind, &details, &form);
     details.Display(con);
     if (head.Read(con).escaped || (IsGiro(*kind) && xbase::IsBlank(form.number))) break;
     if (!form.is_new && !session.MMEMBER.HasRight("/SPV")) continue;
     if (form.is_new) {
-      if (!frame::Checked(session, LoadInstrumentLists(session, "", &form.lists))) continue;
+      if (!frame::Checked(session, LoadInstrumentLists(tables, "", &form.lists))) continue;
     }
     for (;;) {
       if (details.Read(con).escaped) {
@@ -363,13 +371,13 @@ xbase::Status TRMGIRO(frame::Session& session, const std::vector<Value>& args) {
         break;
       }
       notes = form.notes;
-      if (!IsVoucher(*kind)) EditInstrumentLists(session, &form.lists);
+      if (!IsVoucher(*kind)) EditInstrumentLists(session, tables, &form.lists);
       const char choice = console::PILIHAN(
           con, {{"S", " K", " H", " B"}, {") simpan,", ") koreksi,", ") hapus,", ") batal"}, colour, "GR+/b"});
       if (choice == 'B') break;
-      if (choice == 'S' && form.amount != 0 && SaveInstrument(session, *kind, &form)) break;
+      if (choice == 'S' && form.amount != 0 && SaveInstrument(session, tables, *kind, &form)) break;
       if (choice == 'H' && !form.is_new) {
-        DeleteInstrument(session, form);
+        DeleteInstrument(session, tables, form);
         break;
       }
     }

@@ -9,6 +9,7 @@
 
 #include "console/array_browse.h"
 #include "documents/save_scope.h"
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
@@ -45,14 +46,16 @@ struct InstrumentLists {
   console::ValueTable proformas;  // No, proforma, customer, name, value
   console::ValueTable customers;  // No, customer, name, value
 };
-// Loads the lists of instrument `number` from the open `giro_pi`, `giro_rl` and `Mastcus`.
-xbase::Status LoadInstrumentLists(frame::Session& session, std::string_view number, InstrumentLists* lists);
-// Edits the proforma list (over the open `pro_in1`) and then the customer list.
-void EditInstrumentLists(frame::Session& session, InstrumentLists* lists);
+// Loads the lists of instrument `number` from `giro_pi`, `giro_rl` and `Mastcus` of `tables`.
+xbase::Status LoadInstrumentLists(const frame::OpenedTables& tables, std::string_view number, InstrumentLists* lists);
+// Edits the proforma list (over `pro_in1` of `tables`) and then the customer list.
+void EditInstrumentLists(frame::Session& session, const frame::OpenedTables& tables, InstrumentLists* lists);
 // Rewrites the stored GIRO_PI and GIRO_RL rows of instrument `number` from the lists, in place.
-xbase::Status SaveInstrumentLists(frame::Session& session, std::string_view number, const InstrumentLists& lists);
+xbase::Status SaveInstrumentLists(frame::Session& session, const frame::OpenedTables& tables, std::string_view number,
+                                  const InstrumentLists& lists);
 // The stored rows SaveInstrumentLists rewrites, and both tables' append locks, named in a save.
-xbase::Status NameInstrumentLists(documents::SaveScope& save, frame::Session& session, std::string_view number);
+xbase::Status NameInstrumentLists(documents::SaveScope& save, frame::Session& session,
+                                  const frame::OpenedTables& tables, std::string_view number);
 
 }  // namespace receivables
 

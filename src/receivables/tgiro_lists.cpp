@@ -37,11 +37,11 @@ console::ValueRow BlankCustomer(size_t n) {
           Value::Num(0, 16, 2)};
 }
 
-// The name of a customer in the open `Mastcus`, 40 wide (blank when unknown).
-std::string CustomerName(frame::Session& session, std::string_view code) {
+// The name of a customer in `customers`, 40 wide (blank when unknown).
+std::string CustomerName(xbase::WorkArea& customers, std::string_view code) {
   bool found = false;
-  const bool ok = SeekExact(session, "Mastcus", "MASTCUS1", "RELASI", code, &found).ok();
-  return xbase::PadR(ok && found ? TableArea(session, "Mastcus").Text("NAMA") : "", 40);
+  const bool ok = SeekExact(customers, "MASTCUS1", "RELASI", code, &found).ok();
+  return xbase::PadR(ok && found ? customers.Text("NAMA") : "", 40);
 }
 
 // A list editor's columns and checks.
@@ -113,31 +113,31 @@ void EditList(frame::Session& session, console::ValueTable* rows, const ListSpec
 }
 
 // "?" picks from the list; the code found (padded to its width) is checked against the table.
-bool PickedAndFound(frame::Session& session, const frame::PickSpec& pick, std::string_view order,
-                    std::string_view field, Value* value) {
+bool PickedAndFound(frame::Session& session, xbase::WorkArea& area, const frame::PickSpec& pick,
+                    std::string_view order, std::string_view field, Value* value) {
   std::string code = value->text();
   const int width = static_cast<int>(code.size());
   bool found = false;
   xbase::Status s = frame::PickCode(session, pick, &code);
-  if (s.ok()) s = SeekExact(session, pick.alias, order, field, code, &found);
+  if (s.ok()) s = SeekExact(area, order, field, code, &found);
   *value = Value::Text(xbase::PadR(code, width));
   return s.ok() && found;
 }
 
-ListSpec ProformaSpec(frame::Session& session) {
+ListSpec ProformaSpec(frame::Session& session, const frame::OpenedTables& tables) {
   ListSpec layout;
   layout.heads = {"No.", "Proformaa", "Relasi", "Nama", "            Nilai"};
   layout.pictures = {"99", "@!S15", "@!", "@!s25", "99,999,999,999.99"};
   layout.first_column = layout.last_column = kProNumber;
   layout.blank = BlankProforma;
-  layout.check = [&session](Value* value, size_t, console::ValueRow* line) {
+  layout.check = [&session, &tables](Value* value, size_t, console::ValueRow* line) {
     if (xbase::IsBlank(value->text())) return true;
     const frame::PickSpec pick = PickOf("pro_in1", {"nomor", "relasi", "nilai_pi"}, {"Nomor", "relasi", "nilai"});
-    if (!PickedAndFound(session, pick, "PRO_IN11", "NOMOR", value)) return false;
-    const xbase::WorkArea& proforma = TableArea(session, "pro_in1");
+    xbase::WorkArea& proforma = tables["pro_in1"];
+    if (!PickedAndFound(session, proforma, pick, "PRO_IN11", "NOMOR", value)) return false;
     (*line)[kProCustomer] = Value::Text(proforma.Text("RELASI"));
     (*line)[kProValue] = Value::Num(proforma.Number("NILAI_PI"), 16, 2);
-    (*line)[kProName] = Value::Text(CustomerName(session, proforma.Text("RELASI")));
+    (*line)[kProName] = Value::Text(CustomerName(tables["Mastcus"], proforma.Text("RELASI")));
     return true;
   };
   layout.complete = [](const console::ValueRow& line) { return !xbase::IsBlank(line[kProNumber].text()); };
@@ -145,7 +145,7 @@ ListSpec ProformaSpec(frame::Session& session) {
   return layout;
 }
 
-ListSpec CustomerSpec(frame::Session& session) {
+ListSpec CustomerSpec(frame::Session& session, xbase::WorkArea& customers) {
   ListSpec layout;
   layout.title = "-= ISI DATA RELASI =-";
   layout.heads = {"No.", "Relasi", "Nama", "         Nilai"};
@@ -153,23 +153,22 @@ ListSpec CustomerSpec(frame::Session& session) {
   layout.first_column = kRlCustomer;
   layout.last_column = kRlValue;
   layout.blank = BlankCustomer;
-  layout.check = [&session](Value* value, size_t column, console::ValueRow* line) {
+  layout.check = [&session, &customers](Value* value, size_t column, console::ValueRow* line) {
     if (column != kRlCustomer) return true;
     const frame::PickSpec pick = PickOf("Mastcus", {"relasi", "nama", "kota"}, {"Relasi", "Nama", "Kota"});
-    if (!PickedAndFound(session, pick, "MASTCUS1", "RELASI", value)) return false;
-    (*line)[kRlName] = Value::Text(xbase::PadR(TableArea(session, "Mastcus").Text("NAMA"), 40));
+    if (!PickedAndFound(session, customers, pick, "MASTCUS1", "RELASI", value)) return false;
+    (*line)[kRlName] = Value::Text(xbase::PadR(customers.Text("NAMA"), 40));
     return true;
   };
   layout.complete = [](const console::ValueRow& line) { return !xbase::IsBlank(line[kRlCustomer].text()); };
   return layout;
 }
 
-// Rewrites the rows of `number` in the open `alias` (first index on NOMOR) from the list's lines.
-xbase::Status SaveList(frame::Session& session, std::string_view alias, std::string_view number,
+// Rewrites the rows of `number` in `area` (first index on NOMOR) from the list's lines.
+xbase::Status SaveList(frame::Session& session, xbase::WorkArea& area, std::string_view number,
                        const console::ValueTable& lines, const std::function<bool(size_t)>& keep,
                        const std::function<bool(size_t)>& append,
                        const std::function<xbase::Status(xbase::WorkArea&, const console::ValueRow&)>& write) {
-  xbase::WorkArea& area = TableArea(session, alias);
   std::vector<uint32_t> rows;
   xbase::Status s = area.SetOrder(1);
   const std::string key = area.PadToField("NOMOR", xbase::RTrim(number));
@@ -187,13 +186,14 @@ xbase::Status SaveList(frame::Session& session, std::string_view alias, std::str
 
 }  // namespace
 
-xbase::Status LoadInstrumentLists(frame::Session& session, std::string_view number, InstrumentLists* lists) {
+xbase::Status LoadInstrumentLists(const frame::OpenedTables& tables, std::string_view number, InstrumentLists* lists) {
   lists->proformas.clear();
   lists->customers.clear();
   xbase::Status s;
   if (!xbase::IsBlank(number)) {
-    xbase::WorkArea& pays = TableArea(session, "giro_pi");
-    xbase::WorkArea& may = TableArea(session, "giro_rl");
+    xbase::WorkArea& pays = tables["giro_pi"];
+    xbase::WorkArea& may = tables["giro_rl"];
+    xbase::WorkArea& customers = tables["Mastcus"];
     std::vector<uint32_t> rows;
     if (s = pays.SetOrder(1); s.ok()) s = pays.SeekAll(pays.PadToField("NOMOR", xbase::RTrim(number)), &rows);
     for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
@@ -201,7 +201,7 @@ xbase::Status LoadInstrumentLists(frame::Session& session, std::string_view numb
       console::ValueRow line = BlankProforma(i + 1);
       line[kProNumber] = Value::Text(pays.Text("PRO_IN"));
       line[kProCustomer] = Value::Text(pays.Text("RELASI"));
-      line[kProName] = Value::Text(CustomerName(session, pays.Text("RELASI")));
+      line[kProName] = Value::Text(CustomerName(customers, pays.Text("RELASI")));
       line[kProValue] = Value::Num(pays.Number("NILAI_PRO"), 16, 2);
       lists->proformas.push_back(std::move(line));
     }
@@ -211,7 +211,7 @@ xbase::Status LoadInstrumentLists(frame::Session& session, std::string_view numb
       if (s = may.GoTo(rows[i]); !s.ok()) break;
       console::ValueRow line = BlankCustomer(i + 1);
       line[kRlCustomer] = Value::Text(may.Text("RELASI"));
-      line[kRlName] = Value::Text(CustomerName(session, may.Text("RELASI")));
+      line[kRlName] = Value::Text(CustomerName(customers, may.Text("RELASI")));
       line[kRlValue] = Value::Num(may.Number("NILAI"), 16, 2);
       lists->customers.push_back(std::move(line));
     }
@@ -221,15 +221,16 @@ xbase::Status LoadInstrumentLists(frame::Session& session, std::string_view numb
   return s;
 }
 
-void EditInstrumentLists(frame::Session& session, InstrumentLists* lists) {
-  EditList(session, &lists->proformas, ProformaSpec(session));
-  EditList(session, &lists->customers, CustomerSpec(session));
+void EditInstrumentLists(frame::Session& session, const frame::OpenedTables& tables, InstrumentLists* lists) {
+  EditList(session, &lists->proformas, ProformaSpec(session, tables));
+  EditList(session, &lists->customers, CustomerSpec(session, tables["Mastcus"]));
 }
 
-xbase::Status NameInstrumentLists(documents::SaveScope& save, frame::Session& session, std::string_view number) {
+xbase::Status NameInstrumentLists(documents::SaveScope& save, frame::Session& session,
+                                  const frame::OpenedTables& tables, std::string_view number) {
   xbase::Status s;
   for (const char* alias : {"giro_pi", "giro_rl"}) {
-    xbase::WorkArea& area = TableArea(session, alias);
+    xbase::WorkArea& area = tables[alias];
     save.Append(area);
     if (s.ok() && !xbase::IsBlank(number)) {
       s = documents::NameStoredRows(save, session.tables(), area, 1, area.PadToField("NOMOR", xbase::RTrim(number)));
@@ -238,11 +239,12 @@ xbase::Status NameInstrumentLists(documents::SaveScope& save, frame::Session& se
   return s;
 }
 
-xbase::Status SaveInstrumentLists(frame::Session& session, std::string_view number, const InstrumentLists& lists) {
+xbase::Status SaveInstrumentLists(frame::Session& session, const frame::OpenedTables& tables, std::string_view number,
+                                  const InstrumentLists& lists) {
   const auto& pays = lists.proformas;
   const auto proforma = [&](size_t k) { return !xbase::IsBlank(pays[k][kProNumber].text()); };
   xbase::Status s = SaveList(
-      session, "giro_pi", number, pays, proforma, [&](size_t k) { return proforma(k) && pays[k][kProValue].number() != 0; },
+      session, tables["giro_pi"], number, pays, proforma, [&](size_t k) { return proforma(k) && pays[k][kProValue].number() != 0; },
       [](xbase::WorkArea& area, const console::ValueRow& line) {
         xbase::Status w = area.Put("PRO_IN", line[kProNumber]);
         if (w.ok()) w = area.Put("RELASI", line[kProCustomer]);
@@ -252,7 +254,7 @@ xbase::Status SaveInstrumentLists(frame::Session& session, std::string_view numb
   if (!s.ok()) return s;
   const auto& may = lists.customers;
   const auto customer = [&](size_t k) { return !xbase::IsBlank(may[k][kRlCustomer].text()); };
-  return SaveList(session, "giro_rl", number, may, customer, customer,
+  return SaveList(session, tables["giro_rl"], number, may, customer, customer,
                   [](xbase::WorkArea& area, const console::ValueRow& line) {
                     xbase::Status w = area.Put("RELASI", line[kRlCustomer]);
                     if (w.ok()) w = area.Put("NILAI", Value::Num(line[kRlValue].number()));

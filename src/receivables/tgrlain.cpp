@@ -7,7 +7,6 @@
 #include "console/message.h"
 #include "frame/open_table.h"
 #include "pickers/picker_support.h"
-#include "receivables/keyed_seek.h"
 #include "receivables/other_branches.h"
 #include "receivables/transfer_files.h"
 #include "xbase/date_functions.h"
@@ -34,9 +33,8 @@ void ShowRow(console::Console& con, const xbase::WorkArea& row, console::Attr at
   for (const auto& [label, value] : fields) con.Say(line++, 12, label + value, attr);
 }
 
-xbase::Status ImportRows(frame::Session& session, console::Attr attr) {
+xbase::Status ImportRows(frame::Session& session, xbase::WorkArea& rows, xbase::WorkArea& giros, console::Attr attr) {
   console::Console& con = session.console();
-  xbase::WorkArea& rows = TableArea(session, kGiroTransfer);
   console::WARNING(con, "Proses Baca exgrd.....", "Gr+/r");
   xbase::Status s = rows.SetOrder(1);
   if (s.ok()) s = rows.GoTop();
@@ -45,7 +43,7 @@ xbase::Status ImportRows(frame::Session& session, console::Attr attr) {
     const int answer = console::PESAN(con, "yakin kiriman giro akan diimport (Y/T)");
     if (answer == 'Y' || answer == 'y') {
       console::WARNING(con, "Proses tulis girodbt", "Gr+/r");
-      if (s = ImportTransferRow(session, rows); !s.ok()) break;
+      if (s = ImportTransferRow(session, giros, rows); !s.ok()) break;
     }
     s = rows.Skip();
   }
@@ -56,10 +54,8 @@ xbase::Status ImportRows(frame::Session& session, console::Attr attr) {
 
 xbase::Status TGRLAIN(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  if (!frame::OpenTable(session, "GIRODBT", false, "GiroDbt") || !frame::OpenTable(session, "SETUP", false, "setup")) {
-    session.CloseTables();
-    return xbase::Status::OK();
-  }
+  const frame::OpenedTables tables = frame::OpenTables(session, {{"GIRODBT", "GiroDbt"}, {"SETUP", "setup"}});
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   std::string folder = StoredTransferFolder(session);
@@ -68,10 +64,11 @@ xbase::Status TGRLAIN(frame::Session& session, const std::vector<xbase::Value>&)
                         &folder)) {
     const std::string local = TransferFolder(session, folder);
     std::string found;
+    xbase::WorkArea* rows = nullptr;
     if (!xbase::FindInFolder(local, xbase::WithExtension(kGiroTransfer, "dbf"), &found).ok()) {
       console::PESAN(con, " file " + local + "/kirimgr.dbf, tidak ada");
-    } else if (OpenTransferTable(session, local, kGiroTransfer, true, true, nullptr)) {
-      s = ImportRows(session, con.Colour(colour));
+    } else if (OpenTransferTable(session, local, kGiroTransfer, true, true, &rows)) {
+      s = ImportRows(session, *rows, tables["GiroDbt"], con.Colour(colour));
     }
   }
   return frame::CloseTables(session, s);

@@ -1,6 +1,8 @@
 // The instrument revision files that carry instruments between sites.
 #include "receivables/transfer_files.h"
 
+#include <vector>
+
 #include "console/message.h"
 #include "frame/open_table.h"
 #include "frame/status_display.h"
@@ -20,15 +22,10 @@ bool OpenRevisionFiles(frame::Session& session, const std::string& folder) {
   return true;
 }
 
-bool OpenRevisionTargets(frame::Session& session) {
-  if (!frame::OpenTable(session, "SETUP", false, "setup")) return false;
-  for (const RevisionFile& file : kRevisionFiles) {
-    if (!frame::OpenTable(session, file.live)) {
-      session.CloseTables();
-      return false;
-    }
-  }
-  return true;
+frame::OpenedTables OpenRevisionTargets(frame::Session& session) {
+  std::vector<frame::TableUse> tables = {{"SETUP", "setup"}};
+  for (const RevisionFile& file : kRevisionFiles) tables.emplace_back(file.live);
+  return frame::OpenTables(session, tables);
 }
 
 void CloseRevisionFiles(frame::Session& session) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "documents/transfer_folder.h"
+#include "frame/open_table.h"
 #include "frame/session.h"
 
 namespace receivables {
@@ -25,8 +26,8 @@ inline constexpr RevisionFile kRevisionFiles[] = {
 // Opens the four revision files of `folder` exclusively, each with its index on NOMOR, under their
 // names; false (those opened closed again) after a message naming the file that failed.
 bool OpenRevisionFiles(frame::Session& session, const std::string& folder);
-// Opens SETUP and the live tables the revision files mirror; false (all closed) when one cannot be opened.
-bool OpenRevisionTargets(frame::Session& session);
+// Opens SETUP (as `setup`) and the live tables the revision files mirror, under their names.
+frame::OpenedTables OpenRevisionTargets(frame::Session& session);
 // Closes the four revision files.
 void CloseRevisionFiles(frame::Session& session);
 

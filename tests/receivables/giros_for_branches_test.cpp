@@ -5,7 +5,6 @@
 
 #include "console/keys.h"
 #include "frame/open_table.h"
-#include "receivables/keyed_seek.h"
 #include "receivables/other_branches.h"
 #include "receivables/receivables.h"
 #include "receivables/receivables_test_helpers.h"
@@ -44,12 +43,12 @@ class GirosForBranchesTest : public ::testing::Test {
   GiroSplit Loaded(const std::string& number) {
     GiroSplit split;
     split.number = number;
-    EXPECT_TRUE(LoadSplit(rig.session, &split)) << number;
+    EXPECT_TRUE(LoadSplit(rig.session, tables, &split)) << number;
     return split;
   }
 
   bool Type(GiroSplit* split, size_t line, size_t column, xbase::Value value) {
-    const bool taken = CheckSplitCell(rig.session, split, line, column, &value);
+    const bool taken = CheckSplitCell(rig.session, tables, split, line, column, &value);
     if (taken) split->lines[line][column] = value;
     return taken;
   }
@@ -58,13 +57,15 @@ class GirosForBranchesTest : public ::testing::Test {
   support::TempDataFolder target = support::TempDataFolder({"SETUP", "GIRODBT"});
   support::TempFolder transfer;
   SessionRig rig;
+  frame::OpenedTables tables;  // as the split screen opened them
 };
 
 TEST_F(GirosForBranchesTest, AGiroSplitToAnotherBranchIsSentRealisedThereOnceAndRemoved) {
-  ASSERT_TRUE(OpenSplitTables(rig.session));
+  tables = OpenSplitTables(rig.session);
+  ASSERT_TRUE(tables);
   GiroSplit refused;
   refused.number = "K1";
-  EXPECT_FALSE(LoadSplit(rig.session, &refused));
+  EXPECT_FALSE(LoadSplit(rig.session, tables, &refused));
   EXPECT_TRUE(Shown(rig.term, "ini giro kiriman cabang lain"));
 
   GiroSplit split = Loaded("G1");
@@ -79,13 +80,13 @@ TEST_F(GirosForBranchesTest, AGiroSplitToAnotherBranchIsSentRealisedThereOnceAnd
   ASSERT_TRUE(Type(&split, 0, kSpAmount, N(3000)));
   EXPECT_EQ(SplitRemaining(split), 1000);
   bool saved = false;
-  ASSERT_TRUE(SaveSplit(rig.session, split, &saved).ok());
+  ASSERT_TRUE(SaveSplit(rig.session, tables, split, &saved).ok());
   ASSERT_TRUE(saved);
   // Saved again unchanged, the used total stays.
   split = Loaded("G1");
   ASSERT_EQ(split.lines.size(), 2u);
   EXPECT_EQ(split.lines[0][kSpAmount].number(), 3000);
-  ASSERT_TRUE(SaveSplit(rig.session, split, &saved).ok());
+  ASSERT_TRUE(SaveSplit(rig.session, tables, split, &saved).ok());
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   EXPECT_EQ(InstrumentKredit(rig.session, "G1"), 4000);
   xbase::WorkArea& rows = Open(rig.session, "GIROKDT");
@@ -95,11 +96,12 @@ TEST_F(GirosForBranchesTest, AGiroSplitToAnotherBranchIsSentRealisedThereOnceAnd
   EXPECT_EQ(rows.Number("KREDIT"), 3000);
 
   // The transfer row, written twice, is one row.
-  ASSERT_TRUE(OpenTransferTable(rig.session, transfer.path(), kGiroTransfer, true, true, nullptr));
+  xbase::WorkArea* opened = nullptr;
+  ASSERT_TRUE(OpenTransferTable(rig.session, transfer.path(), kGiroTransfer, true, true, &opened));
+  xbase::WorkArea& sent = *opened;
   ASSERT_TRUE(rows.GoTo(1).ok());
-  ASSERT_TRUE(WriteTransferRow(rig.session, rows).ok());
-  ASSERT_TRUE(WriteTransferRow(rig.session, rows).ok());
-  xbase::WorkArea& sent = TableArea(rig.session, kGiroTransfer);
+  ASSERT_TRUE(WriteTransferRow(rig.session, sent, rows).ok());
+  ASSERT_TRUE(WriteTransferRow(rig.session, sent, rows).ok());
   ASSERT_EQ(sent.table().record_count(), 1u);
   ASSERT_TRUE(sent.GoTo(1).ok());
   EXPECT_EQ(StoredText(sent, 1, "FORM") + "|" + StoredText(sent, 1, "NOMOR") + "|" + StoredText(sent, 1, "KDCB"),
@@ -128,10 +130,11 @@ TEST_F(GirosForBranchesTest, AGiroSplitToAnotherBranchIsSentRealisedThereOnceAnd
   EXPECT_TRUE(imported.Logical("REALISASI"));
 
   // Removing the split line gives its value back to the giro.
-  ASSERT_TRUE(OpenSplitTables(rig.session));
+  tables = OpenSplitTables(rig.session);
+  ASSERT_TRUE(tables);
   split = Loaded("G1");
   split.lines.erase(split.lines.begin());
-  ASSERT_TRUE(SaveSplit(rig.session, split, &saved).ok());
+  ASSERT_TRUE(SaveSplit(rig.session, tables, split, &saved).ok());
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   EXPECT_EQ(InstrumentKredit(rig.session, "G1"), 1000);
   xbase::WorkArea& gone = Open(rig.session, "GIROKDT");
@@ -141,7 +144,8 @@ TEST_F(GirosForBranchesTest, AGiroSplitToAnotherBranchIsSentRealisedThereOnceAnd
 
 TEST_F(GirosForBranchesTest, EscAtTheGirosLockWritesNoSplitRow) {
   support::SettleSmallFolder(folder.path());
-  ASSERT_TRUE(OpenSplitTables(rig.session));
+  tables = OpenSplitTables(rig.session);
+  ASSERT_TRUE(tables);
   GiroSplit split = Loaded("G1");
   ASSERT_TRUE(Type(&split, 0, kSpBranch, T("SBY001")));
   ASSERT_TRUE(Type(&split, 0, kSpAmount, N(3000)));
@@ -149,7 +153,7 @@ TEST_F(GirosForBranchesTest, EscAtTheGirosLockWritesNoSplitRow) {
   other.Hold("GIRODBT", 1);
   rig.term.AddKeys({console::key::kEsc, ' ', ' '});
   bool saved = true;
-  ASSERT_TRUE(SaveSplit(rig.session, split, &saved).ok());
+  ASSERT_TRUE(SaveSplit(rig.session, tables, split, &saved).ok());
   EXPECT_FALSE(saved);
   EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
   EXPECT_EQ(rig.term.keys_left(), 0u);
@@ -159,8 +163,9 @@ TEST_F(GirosForBranchesTest, EscAtTheGirosLockWritesNoSplitRow) {
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
 
   other.Release();
-  ASSERT_TRUE(OpenSplitTables(rig.session));
-  ASSERT_TRUE(SaveSplit(rig.session, split, &saved).ok());
+  tables = OpenSplitTables(rig.session);
+  ASSERT_TRUE(tables);
+  ASSERT_TRUE(SaveSplit(rig.session, tables, split, &saved).ok());
   EXPECT_TRUE(saved);
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   EXPECT_EQ(InstrumentKredit(rig.session, "G1"), 3000);

@@ -142,13 +142,13 @@ TEST_F(InstrumentsTest, EscAtTheInstrumentsLockWritesNothing) {
 }
 
 TEST_F(InstrumentsTest, ListsAreRewrittenInPlaceAndBlankLinesAreNotStored) {
-  for (const char* alias : {"giro_pi", "giro_rl", "Mastcus"}) {
-    ASSERT_TRUE(frame::OpenTable(rig.session, alias == std::string("Mastcus") ? "MASTCUS" : alias, false, alias));
-  }
+  const frame::OpenedTables tables =
+      frame::OpenTables(rig.session, {{"GIRO_PI", "giro_pi"}, {"GIRO_RL", "giro_rl"}, {"MASTCUS", "Mastcus"}});
+  ASSERT_TRUE(tables);
   AddRows(Open(rig.session, "giro_pi"), {{{"NOMOR", T("G1")}, {"PRO_IN", T("PI1")}, {"NILAI_PRO", N(10)}},
                                          {{"NOMOR", T("G1")}, {"PRO_IN", T("PI2")}, {"NILAI_PRO", N(20)}}});
   InstrumentLists lists;
-  ASSERT_TRUE(LoadInstrumentLists(rig.session, "G1", &lists).ok());
+  ASSERT_TRUE(LoadInstrumentLists(tables, "G1", &lists).ok());
   ASSERT_EQ(lists.proformas.size(), 3u);
   EXPECT_EQ(xbase::RTrim(lists.proformas[1][1].text()), "PI2");
   EXPECT_TRUE(xbase::IsBlank(lists.proformas[2][1].text()));
@@ -161,7 +161,7 @@ TEST_F(InstrumentsTest, ListsAreRewrittenInPlaceAndBlankLinesAreNotStored) {
   lists.proformas[2][4] = Value::Num(30, 16, 2);
   lists.customers[0][1] = Value::Text("J0001");
   lists.customers[0][3] = Value::Num(99, 16, 2);
-  ASSERT_TRUE(SaveInstrumentLists(rig.session, "G1", lists).ok());
+  ASSERT_TRUE(SaveInstrumentLists(rig.session, tables, "G1", lists).ok());
   xbase::WorkArea& pays = Open(rig.session, "giro_pi");
   ASSERT_EQ(pays.table().record_count(), 3u);  // PI4 without a value is not appended
   ASSERT_TRUE(pays.GoTo(1).ok());
