@@ -41,10 +41,9 @@ bool Counts(const console::ValueRow& line) {
   return !xbase::IsBlank(line[kTgNota].text()) && line[kTgAmount].number() != 0;
 }
 
-xbase::Status WriteHeader(frame::Session& session, const CollectionList& list) {
-  xbase::WorkArea& header = TableArea(session, "Tagih1");
+xbase::Status WriteHeader(frame::Session& session, xbase::WorkArea& header, const CollectionList& list) {
   bool found = false;
-  xbase::Status s = SeekExact(session, "Tagih1", "TAGIH11", "NOMOR", list.number, &found);
+  xbase::Status s = SeekExact(header, "TAGIH11", "NOMOR", list.number, &found);
   if (!s.ok()) return s;
   if (found) {
     s = console::LOCK_REC(session.console(), header);
@@ -59,8 +58,7 @@ xbase::Status WriteHeader(frame::Session& session, const CollectionList& list) {
   return Unlocked(header, s);
 }
 
-xbase::Status WriteLines(frame::Session& session, const CollectionList& list) {
-  xbase::WorkArea& lines = TableArea(session, "Tagih2");
+xbase::Status WriteLines(frame::Session& session, xbase::WorkArea& lines, const CollectionList& list) {
   std::vector<uint32_t> rows;
   xbase::Status s = lines.SetOrder("TAGIH21");
   if (s.ok()) s = documents::StoredRows(session.tables(), lines, lines.PadToField("NOMOR", list.number), &rows);
@@ -80,9 +78,10 @@ xbase::Status WriteLines(frame::Session& session, const CollectionList& list) {
 }
 
 // The list's header and stored lines (a list not numbered yet has none), with both tables' append locks.
-xbase::Status NameCollection(documents::SaveScope& save, frame::Session& session, const CollectionList& list) {
-  xbase::WorkArea& header = TableArea(session, "Tagih1");
-  xbase::WorkArea& lines = TableArea(session, "Tagih2");
+xbase::Status NameCollection(documents::SaveScope& save, frame::Session& session, const frame::OpenedTables& tables,
+                             const CollectionList& list) {
+  xbase::WorkArea& header = tables["Tagih1"];
+  xbase::WorkArea& lines = tables["Tagih2"];
   save.Append(header);
   save.Append(lines);
   if (xbase::IsBlank(list.number)) return xbase::Status::OK();
@@ -104,7 +103,7 @@ console::ValueRow BlankCollectionLine(size_t n) {
           Value::FromDate(xbase::Date()),           Value::Text("    ")};
 }
 
-bool LoadCollection(frame::Session& session, CollectionList* list) {
+bool LoadCollection(frame::Session& session, const frame::OpenedTables& tables, CollectionList* list) {
   list->lines.clear();
   list->is_new = true;
   const size_t mark = list->number.find('?');
@@ -117,16 +116,17 @@ bool LoadCollection(frame::Session& session, CollectionList* list) {
   list->number = xbase::PadR(xbase::Upper(xbase::RTrim(list->number)), 10);
   bool found = false;
   xbase::Status s;
-  if (!xbase::IsBlank(list->number)) s = SeekExact(session, "Tagih1", "TAGIH11", "NOMOR", list->number, &found);
+  xbase::WorkArea& header = tables["Tagih1"];
+  if (!xbase::IsBlank(list->number)) s = SeekExact(header, "TAGIH11", "NOMOR", list->number, &found);
   if (s.ok() && found) {
-    const xbase::WorkArea& header = TableArea(session, "Tagih1");
     if (header.Text("KDCB") != xbase::PadR(xbase::RTrim(list->branch), 6)) {
       return pickers::Refuse(session, "kode cabang tidak sama");
     }
     list->is_new = false;
     list->date = header.DateOf("TANGGAL");
     list->collector = header.Text("PENAGIH");
-    xbase::WorkArea& lines = TableArea(session, "Tagih2");
+    xbase::WorkArea& lines = tables["Tagih2"];
+    xbase::WorkArea& invoices = tables["PiutDbt"];
     std::vector<uint32_t> rows;
     s = lines.SetOrder("TAGIH21");
     if (s.ok()) s = lines.SeekAll(list->number, &rows);
@@ -138,8 +138,8 @@ bool LoadCollection(frame::Session& session, CollectionList* list) {
       line[kTgAmount] = Value::Num(lines.Number("JUMLAH"), 14, 2);
       line[kTgCompany] = Value::Text(lines.Text("CODE_ID"));
       bool invoice = false;
-      s = SeekExact(session, "PiutDbt", "PIUTDBT1", "NOTA", lines.Text("NOTA"), &invoice);
-      if (invoice) TakeInvoice(TableArea(session, "PiutDbt"), &line);
+      s = SeekExact(invoices, "PIUTDBT1", "NOTA", lines.Text("NOTA"), &invoice);
+      if (invoice) TakeInvoice(invoices, &line);
       list->lines.push_back(std::move(line));
     }
   }
@@ -148,14 +148,16 @@ bool LoadCollection(frame::Session& session, CollectionList* list) {
   return true;
 }
 
-bool CheckCollectionInvoice(frame::Session& session, CollectionList* list, size_t line, Value* value) {
+bool CheckCollectionInvoice(frame::Session& session, const frame::OpenedTables& tables, CollectionList* list,
+                            size_t line, Value* value) {
   std::string nota = value->text();
   if (xbase::IsBlank(nota)) return true;
   bool found = false;
   xbase::Status s = frame::PickCode(
       session, PickOf("PiutDbt", {"nota", "relasi", "tanggal", "debet-kredit"}, {"Nota", "Relasi", "Tanggal", "Sisa"}),
       &nota);
-  if (s.ok()) s = SeekExact(session, "PiutDbt", "PIUTDBT1", "NOTA", nota, &found);
+  xbase::WorkArea& invoice = tables["PiutDbt"];
+  if (s.ok()) s = SeekExact(invoice, "PIUTDBT1", "NOTA", nota, &found);
   nota = xbase::PadR(xbase::RTrim(nota), 20);
   if (!frame::Checked(session, s)) return false;
   if (!found) return pickers::Refuse(session, "Nota " + std::string(xbase::RTrim(nota)) + " tidak ada");
@@ -166,7 +168,6 @@ bool CheckCollectionInvoice(frame::Session& session, CollectionList* list, size_
     }
   }
   *value = Value::Text(nota);
-  const xbase::WorkArea& invoice = TableArea(session, "PiutDbt");
   console::ValueRow& row = list->lines[line];
   row[kTgNota] = *value;
   TakeInvoice(invoice, &row);
@@ -174,13 +175,14 @@ bool CheckCollectionInvoice(frame::Session& session, CollectionList* list, size_
   return true;
 }
 
-xbase::Status SaveCollection(frame::Session& session, CollectionList* list, bool* saved) {
+xbase::Status SaveCollection(frame::Session& session, const frame::OpenedTables& tables, CollectionList* list,
+                             bool* saved) {
   *saved = false;
   list->branch = xbase::PadR(xbase::RTrim(list->branch), 6);
   const bool numbered = !xbase::IsBlank(list->number);
   documents::SaveScope save(session.console());
   xbase::Status s = numbered ? xbase::Status::OK() : NameLettered(save, session, kListCounter, list->branch);
-  if (s.ok()) s = NameCollection(save, session, *list);
+  if (s.ok()) s = NameCollection(save, session, tables, *list);
   if (s.ok()) s = save.Lock();
   if (!s.ok()) {
     documents::NothingSaved(session, s);
@@ -188,8 +190,8 @@ xbase::Status SaveCollection(frame::Session& session, CollectionList* list, bool
   }
   const auto write = [&](const std::string& number) {
     list->number = xbase::PadR(number, 10);
-    xbase::Status w = WriteHeader(session, *list);
-    return w.ok() ? WriteLines(session, *list) : w;
+    xbase::Status w = WriteHeader(session, tables["Tagih1"], *list);
+    return w.ok() ? WriteLines(session, tables["Tagih2"], *list) : w;
   };
   s = save.BeginWrites();
   if (numbered) {
@@ -200,7 +202,7 @@ xbase::Status SaveCollection(frame::Session& session, CollectionList* list, bool
     return s;
   }
   const auto taken = [&](const std::string& number, bool* held) {
-    return SeekExact(session, "Tagih1", "TAGIH11", "NOMOR", number, held);
+    return SeekExact(tables["Tagih1"], "TAGIH11", "NOMOR", number, held);
   };
   std::string number;
   if (s.ok()) s = NumberLettered(session, kListCounter, list->branch, taken, write, &number);

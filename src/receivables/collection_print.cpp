@@ -73,8 +73,10 @@ struct ListLine {
 };
 
 // The list's lines in company, customer and invoice order, with their invoices' and customers' data.
-xbase::Status ReadLines(frame::Session& session, std::string_view number, std::vector<ListLine>* out) {
-  xbase::WorkArea& lines = TableArea(session, "Tagih2");
+xbase::Status ReadLines(const frame::OpenedTables& tables, std::string_view number, std::vector<ListLine>* out) {
+  xbase::WorkArea& lines = tables["Tagih2"];
+  xbase::WorkArea& invoice = tables["PiutDbt"];
+  xbase::WorkArea& customers = tables["mastcus"];
   std::vector<uint32_t> rows;
   xbase::Status s = lines.SetOrder("TAGIH22");
   if (s.ok()) s = lines.SeekAll(lines.PadToField("NOMOR", number), &rows);
@@ -83,16 +85,15 @@ xbase::Status ReadLines(frame::Session& session, std::string_view number, std::v
     ListLine line{lines.Text("CODE_ID"), lines.Text("RELASI"), "", "", lines.Text("NOTA"), {}, {}, 0,
                   lines.Number("JUMLAH")};
     bool found = false;
-    if (s = SeekExact(session, "PiutDbt", "PIUTDBT1", "NOTA", line.nota, &found); s.ok() && found) {
-      const xbase::WorkArea& invoice = TableArea(session, "PiutDbt");
+    if (s = SeekExact(invoice, "PIUTDBT1", "NOTA", line.nota, &found); s.ok() && found) {
       line.invoice_date = invoice.DateOf("TANGGAL");
       line.due = invoice.DateOf("TEMPO");
       line.debet = invoice.Number("DEBET");
     }
-    if (s.ok()) s = SeekExact(session, "mastcus", "MASTCUS1", "RELASI", line.customer, &found);
+    if (s.ok()) s = SeekExact(customers, "MASTCUS1", "RELASI", line.customer, &found);
     if (s.ok() && found) {
-      line.name = TableArea(session, "mastcus").Text("NAMA");
-      line.town = TableArea(session, "mastcus").Text("KOTA");
+      line.name = customers.Text("NAMA");
+      line.town = customers.Text("KOTA");
     }
     out->push_back(std::move(line));
   }
@@ -183,7 +184,10 @@ bool PrintList(frame::Session& session, const std::vector<std::vector<std::strin
 
 xbase::Status PrintScreen(frame::Session& session, bool by_company) {
   console::Console& con = session.console();
-  if (!OpenCollectionTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenCollectionTables(session);
+  if (!tables) return xbase::Status::OK();
+  xbase::WorkArea& header = tables["Tagih1"];
+  xbase::WorkArea& collectors = tables["mastsls"];
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   const console::Attr attr = con.Colour(colour);
@@ -200,17 +204,16 @@ xbase::Status PrintScreen(frame::Session& session, bool by_company) {
       bool found = false;
       xbase::Status s = frame::PickCode(
           session, PickOf("Tagih1", {"nomor", "tanggal", "penagih"}, {"Nomor", "Tanggal", "Penagih"}), &number);
-      if (s.ok()) s = SeekExact(session, "Tagih1", "TAGIH11", "NOMOR", number, &found);
+      if (s.ok()) s = SeekExact(header, "TAGIH11", "NOMOR", number, &found);
       number = xbase::PadR(xbase::RTrim(number), 10);
       if (!frame::Checked(session, s)) return false;
       if (!found) return pickers::Refuse(session, "TAGIHAN " + std::string(xbase::RTrim(number)) + " tidak ada");
-      const xbase::WorkArea& header = TableArea(session, "Tagih1");
       date = header.DateOf("TANGGAL");
       end = date + 6;
       const std::string collector = header.Text("PENAGIH");
       std::string name;
-      if (SeekExact(session, "mastsls", "MASTSLS1", "SALES", collector, &found).ok() && found) {
-        name = TableArea(session, "mastsls").Text("NAMA");
+      if (SeekExact(collectors, "MASTSLS1", "SALES", collector, &found).ok() && found) {
+        name = collectors.Text("NAMA");
       }
       con.Say(12, 31, collector + " - " + name, attr);
       return true;
@@ -221,7 +224,7 @@ xbase::Status PrintScreen(frame::Session& session, bool by_company) {
     if (form.Read(con).escaped || xbase::IsBlank(number)) break;
     console::WARNING(con, "........tunggu sedang buat file laporan.........", "Gr+/r");
     std::vector<std::vector<std::string>> pages;
-    if (CollectionPages(session, number, end, static_cast<int>(per_page), by_company, &pages)) {
+    if (CollectionPages(session, tables, number, end, static_cast<int>(per_page), by_company, &pages)) {
       PrintList(session, pages);
     }
   }
@@ -231,22 +234,21 @@ xbase::Status PrintScreen(frame::Session& session, bool by_company) {
 
 }  // namespace
 
-bool CollectionPages(frame::Session& session, std::string_view number, xbase::Date end, int per_page,
-                     bool by_company, std::vector<std::vector<std::string>>* pages) {
+bool CollectionPages(frame::Session& session, const frame::OpenedTables& tables, std::string_view number,
+                     xbase::Date end, int per_page, bool by_company, std::vector<std::vector<std::string>>* pages) {
   pages->clear();
+  xbase::WorkArea& header = tables["Tagih1"];
+  xbase::WorkArea& collectors = tables["mastsls"];
   bool found = false;
-  xbase::Status s = SeekExact(session, "Tagih1", "TAGIH11", "NOMOR", number, &found);
+  xbase::Status s = SeekExact(header, "TAGIH11", "NOMOR", number, &found);
   if (!frame::Checked(session, s)) return false;
   if (!found) return pickers::Refuse(session, "TAGIHAN " + std::string(xbase::RTrim(number)) + " tidak ada");
-  const xbase::WorkArea& header = TableArea(session, "Tagih1");
   const xbase::Date date = header.DateOf("TANGGAL");
   const std::string collector = header.Text("PENAGIH");
   std::string name;
-  if (SeekExact(session, "mastsls", "MASTSLS1", "SALES", collector, &found).ok() && found) {
-    name = TableArea(session, "mastsls").Text("NAMA");
-  }
+  if (SeekExact(collectors, "MASTSLS1", "SALES", collector, &found).ok() && found) name = collectors.Text("NAMA");
   std::vector<ListLine> lines;
-  if (!frame::Checked(session, ReadLines(session, number, &lines))) return false;
+  if (!frame::Checked(session, ReadLines(tables, number, &lines))) return false;
   const std::vector<std::string> title = {
       "TAGIHAN PIUTANG" + std::string(105, ' ') + "NOMOR : " + std::string(number),
       "PERIODE : " + xbase::Dtoc(date) + " s/d " + xbase::Dtoc(end),

@@ -54,20 +54,22 @@ console::ValueRow BlankCollectionLine(size_t n);
 // Loads list->number: a list of another branch is refused ("kode cabang tidak sama"); a stored one
 // brings its date, collector and lines; an unknown number stays a new list under that number. One
 // blank line ends the lines. False when refused.
-bool LoadCollection(frame::Session& session, CollectionList* list);
+bool LoadCollection(frame::Session& session, const frame::OpenedTables& tables, CollectionList* list);
 
 // The invoice typed into line `line` (from 0): stored, on no other line; it fills the line with the
 // open balance as the amount to collect. False refuses, with a message.
-bool CheckCollectionInvoice(frame::Session& session, CollectionList* list, size_t line, xbase::Value* value);
+bool CheckCollectionInvoice(frame::Session& session, const frame::OpenedTables& tables, CollectionList* list,
+                            size_t line, xbase::Value* value);
 
 // Saves the list: a new one is numbered from "NOTG" + branch (a taken number refuses the save); the
 // header is always written, the lines with an invoice and an amount are stored.
-xbase::Status SaveCollection(frame::Session& session, CollectionList* list, bool* saved);
+xbase::Status SaveCollection(frame::Session& session, const frame::OpenedTables& tables, CollectionList* list,
+                             bool* saved);
 
 // The pages of a printed list `number` up to `end`, at most `per_page` counted rows a page, one
 // section per company code when `by_company`; false after a message when the list is not there.
-bool CollectionPages(frame::Session& session, std::string_view number, xbase::Date end, int per_page,
-                     bool by_company, std::vector<std::vector<std::string>>* pages);
+bool CollectionPages(frame::Session& session, const frame::OpenedTables& tables, std::string_view number,
+                     xbase::Date end, int per_page, bool by_company, std::vector<std::vector<std::string>>* pages);
 
 }  // namespace receivables
 

@@ -42,19 +42,19 @@ void ShowTotal(console::Console& con, const Kwitansi& receipt) {
   con.Say(21, 40, "Total : " + xbase::Transform(xbase::Value::Num(total), "9,999,999,999.99"), con.Colour(kColour));
 }
 
-void EditLines(frame::Session& session, Kwitansi* receipt) {
+void EditLines(frame::Session& session, const frame::OpenedTables& tables, Kwitansi* receipt) {
   console::Console& con = session.console();
   int idx = 1;
   const console::KeyHelp help{{"Esc", " F10", " Del"}, {") Kembali,", ") Simpan", ") Hapus"}, "W+/b", "GR+/b"};
-  console::ArrayBrowse browse = console::BUATOBJECT(con, &receipt->lines, {"No.", "Nota", "Tanggal", "          Jumlah"},
-                                                    {"99.", "@!", "@!", "9,999,999,999.99"}, kLinesWindow,
-                                                    "W+/b,N/W", 23, help, &idx, 1);
+  console::ArrayBrowse browse =
+      console::BUATOBJECT(con, &receipt->lines, {"No.", "Nota", "Tanggal", "          Jumlah"},
+                          {"99.", "@!", "@!", "9,999,999,999.99"}, kLinesWindow, "W+/b,N/W", 23, help, &idx, 1);
   browse.set_read_only(kKwNo + 1, true);
   browse.set_read_only(kKwDate + 1, true);
   frame::LineEditorHooks hooks;
   hooks.check = [&](xbase::Value* value) {
     if (browse.column() != kKwNota + 1) return true;
-    return CheckKwitansiInvoice(session, receipt, static_cast<size_t>(idx - 1), value);
+    return CheckKwitansiInvoice(session, tables, receipt, static_cast<size_t>(idx - 1), value);
   };
   hooks.after_edit = [&](int column) {
     if (column == kKwNota + 1) {
@@ -73,7 +73,8 @@ void EditLines(frame::Session& session, Kwitansi* receipt) {
       case key::kEsc: return true;
       case key::kF10:
         // A failure was told by the save.
-        return AnsweredYes(con, "Yakin data akan disimpan (Y/T)") && SaveInvoiceKwitansi(session, *receipt).ok();
+        return AnsweredYes(con, "Yakin data akan disimpan (Y/T)") &&
+               SaveInvoiceKwitansi(session, tables, *receipt).ok();
       case key::kDel:
         DeleteLine(&receipt->lines, &idx);
         return false;
@@ -87,24 +88,25 @@ void EditLines(frame::Session& session, Kwitansi* receipt) {
 
 xbase::Status KW1(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  if (!OpenKwitansiTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenKwitansiTables(session);
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   for (;;) {
     DrawScreen(con);
-    Kwitansi receipt = ProposedKwitansi(session, 40);
+    Kwitansi receipt = ProposedKwitansi(session, tables, 40);
     console::GetList header;
     header.Add(2, 18, &receipt.number, "@!").valid = [&] {
       xbase::Status s = frame::PickCode(
           session, PickOf("kwit_1", {"nomor", "tanggal", "dari"}, {"Nomor", "tanggal", "dari"}), &receipt.number);
       bool found = false;
-      if (s.ok()) s = LoadKwitansi(session, &receipt, &found);
+      if (s.ok()) s = LoadKwitansi(tables, &receipt, &found);
       return frame::Checked(session, s) && !xbase::IsBlank(receipt.number);
     };
     header.Add(3, 18, &receipt.date);
     header.Add(4, 18, &receipt.from, "@S50");
     for (size_t i = 0; i < 3; ++i) header.Add(5 + static_cast<int>(i), 18, &receipt.pay_to[i], "@S40");
     if (header.Read(con).escaped) break;
-    EditLines(session, &receipt);
+    EditLines(session, tables, &receipt);
   }
   session.CloseTables();
   return xbase::Status::OK();

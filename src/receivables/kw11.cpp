@@ -16,7 +16,8 @@ namespace receivables {
 
 xbase::Status KW11(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  if (!OpenKwitansiTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenKwitansiTables(session);
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   const console::Attr attr = con.Colour(colour);
@@ -26,14 +27,14 @@ xbase::Status KW11(frame::Session& session, const std::vector<xbase::Value>&) {
     const char* labels[] = {"Nomor          :", "Tanggal        :", "Terima Dari    :", "Pembayaran ke  :"};
     for (int i = 0; i < 4; ++i) con.Say(6 + i, 3, labels[i], attr);
     con.Say(12, 3, "Guna membayar  :", attr);
-    Kwitansi receipt = ProposedKwitansi(session, 30);
+    Kwitansi receipt = ProposedKwitansi(session, tables, 30);
     console::GetList form;
     form.Add(6, 20, &receipt.number, "@!").valid = [&] {
       xbase::Status p = frame::PickCode(
           session, PickOf("kwit_1", {"nomor", "tanggal", "dari"}, {"Nomor", "tanggal", "dari"}), &receipt.number);
       const auto pay_to = receipt.pay_to;
       bool found = false;
-      if (p.ok()) p = LoadKwitansi(session, &receipt, &found);
+      if (p.ok()) p = LoadKwitansi(tables, &receipt, &found);
       if (!found) receipt.pay_to = pay_to;
       return frame::Checked(session, p) && !xbase::IsBlank(receipt.number);
     };
@@ -43,7 +44,7 @@ xbase::Status KW11(frame::Session& session, const std::vector<xbase::Value>&) {
     for (size_t i = 0; i < 5; ++i) form.Add(13 + static_cast<int>(i), 17, &receipt.purpose[i], "@S60");
     if (form.Read(con).escaped) break;
     if (console::Alert(con, "yakin akan disimpan?", {"ya", "tidak"}) != 1) continue;
-    SaveFreeKwitansi(session, receipt).IgnoreError();  // a failure was told; the clerk may try again
+    SaveFreeKwitansi(session, tables, receipt).IgnoreError();  // a failure was told; the clerk may try again
   }
   return session.tables().CloseAll();
 }
@@ -52,9 +53,10 @@ xbase::Status KW3(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
   const int answer = console::PESAN(con, "proses hapus data kwitansi yg sudah cetak, tehan H u/ hapus");
   if (answer != 'H' && answer != 'h') return xbase::Status::OK();
-  if (!OpenKwitansiTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenKwitansiTables(session);
+  if (!tables) return xbase::Status::OK();
   int removed = 0;
-  xbase::Status s = RemovePrintedKwitansi(session, &removed);
+  xbase::Status s = RemovePrintedKwitansi(session, tables, &removed);
   if (s.ok()) console::PESAN(con, std::to_string(removed) + " kwitansi terhapus");
   return frame::CloseTables(session, s);
 }

@@ -52,24 +52,25 @@ console::ValueRow BlankKwitansiLine(size_t n);
 
 // A new receipt: the last number used ("KWITANSI2") and the last "Pembayaran ke" lines ("KWITANSI3"
 // + 1..3), cut to `width`.
-Kwitansi ProposedKwitansi(frame::Session& session, int width);
+Kwitansi ProposedKwitansi(frame::Session& session, const frame::OpenedTables& tables, int width);
 
 // Loads receipt->number: a stored receipt brings its header, its invoices (with date and amount) and
 // its purpose lines; *found tells whether it was stored. One blank invoice line ends the lines.
-xbase::Status LoadKwitansi(frame::Session& session, Kwitansi* receipt, bool* found);
+xbase::Status LoadKwitansi(const frame::OpenedTables& tables, Kwitansi* receipt, bool* found);
 
 // The invoice typed into a line: stored; its date and, as amount, its open balance fill the line.
-bool CheckKwitansiInvoice(frame::Session& session, Kwitansi* receipt, size_t line, xbase::Value* value);
+bool CheckKwitansiInvoice(frame::Session& session, const frame::OpenedTables& tables, Kwitansi* receipt, size_t line,
+                          xbase::Value* value);
 
 // Saves an invoice receipt: its invoice lines paired with the stored rows; the header written, or
 // deleted when no invoice is left; "KWITANSI2" raised to the number and "KWITANSI3" + 1..3 set.
 // Both saves lock every row they change before the first write (a lock given up writes nothing); a
 // failure is shown and returned.
-xbase::Status SaveInvoiceKwitansi(frame::Session& session, const Kwitansi& receipt);
+xbase::Status SaveInvoiceKwitansi(frame::Session& session, const frame::OpenedTables& tables, const Kwitansi& receipt);
 // Saves a free receipt (header and purpose lines); the counter is not touched.
-xbase::Status SaveFreeKwitansi(frame::Session& session, const Kwitansi& receipt);
+xbase::Status SaveFreeKwitansi(frame::Session& session, const frame::OpenedTables& tables, const Kwitansi& receipt);
 // Deletes every printed receipt with its invoice and purpose rows; *removed counts them.
-xbase::Status RemovePrintedKwitansi(frame::Session& session, int* removed);
+xbase::Status RemovePrintedKwitansi(frame::Session& session, const frame::OpenedTables& tables, int* removed);
 
 // What a printed receipt needs besides the receipt: the company lines, the place before the date,
 // the VAT percent and whether the invoice table splits it out.
@@ -80,7 +81,7 @@ struct KwitansiForm {
   bool with_vat = true;
 };
 // The form's values from SETUP ("KWITANSI1", "POTONGPPN") and the company setup.
-KwitansiForm KwitansiFormOf(frame::Session& session, bool with_vat);
+KwitansiForm KwitansiFormOf(frame::Session& session, const frame::OpenedTables& tables, bool with_vat);
 
 // The invoice amounts of a receipt to print: each invoice's whole DEBET.
 struct PrintedInvoice {

@@ -96,8 +96,7 @@ std::string InvoiceTable(const std::vector<PrintedInvoice>& invoices, const Kwit
 }
 
 // Marks the receipt standing in kwit_1 printed.
-xbase::Status MarkPrinted(frame::Session& session) {
-  xbase::WorkArea& header = TableArea(session, "kwit_1");
+xbase::Status MarkPrinted(frame::Session& session, xbase::WorkArea& header) {
   xbase::Status s = console::LOCK_REC(session.console(), header);
   if (s.ok()) s = header.Put("CETAK", Value::Logical(true));
   const xbase::Status unlocked = header.Unlock();
@@ -105,40 +104,42 @@ xbase::Status MarkPrinted(frame::Session& session) {
 }
 
 // The invoices of a receipt with their whole amounts.
-std::vector<PrintedInvoice> InvoicesOf(frame::Session& session, const Kwitansi& receipt) {
-  std::vector<PrintedInvoice> invoices;
+std::vector<PrintedInvoice> InvoicesOf(xbase::WorkArea& invoices, const Kwitansi& receipt) {
+  std::vector<PrintedInvoice> printed;
   for (const console::ValueRow& line : receipt.lines) {
     if (xbase::IsBlank(line[kKwNota].text())) continue;
     PrintedInvoice invoice{Trimmed(line[kKwNota].text()), 0};
     bool found = false;
-    if (SeekExact(session, "piutdbt", "PIUTDBT1", "NOTA", invoice.nota, &found).ok() && found) {
-      invoice.amount = TableArea(session, "piutdbt").Number("DEBET");
+    if (SeekExact(invoices, "PIUTDBT1", "NOTA", invoice.nota, &found).ok() && found) {
+      invoice.amount = invoices.Number("DEBET");
     }
-    invoices.push_back(invoice);
+    printed.push_back(invoice);
   }
-  return invoices;
+  return printed;
 }
 
 // Prints one stored receipt (kwit_1 stands on it) after the question; true when it reached the printer.
-bool PrintOne(frame::Session& session, std::string number, bool free, bool with_vat) {
+bool PrintOne(frame::Session& session, const frame::OpenedTables& tables, std::string number, bool free,
+              bool with_vat) {
   Kwitansi receipt;
   receipt.number = std::move(number);
   bool found = false;
-  if (!frame::Checked(session, LoadKwitansi(session, &receipt, &found)) || !found) return false;
+  if (!frame::Checked(session, LoadKwitansi(tables, &receipt, &found)) || !found) return false;
   console::PESAN(session.console(), "pasang kwitansi dengan betul, tekan sembarang u/ cetak");
-  const KwitansiForm form = KwitansiFormOf(session, with_vat);
-  const std::string bytes =
-      free ? FreeKwitansiBytes(receipt, form) : InvoiceKwitansiBytes(receipt, InvoicesOf(session, receipt), form);
+  const KwitansiForm form = KwitansiFormOf(session, tables, with_vat);
+  const std::string bytes = free ? FreeKwitansiBytes(receipt, form)
+                                 : InvoiceKwitansiBytes(receipt, InvoicesOf(tables["piutdbt"], receipt), form);
   if (!frame::PrintRawForm(session, "KWITANSI", bytes)) return false;
   bool still = false;
-  xbase::Status s = SeekExact(session, "kwit_1", "KWIT_1", "NOMOR", receipt.number, &still);
-  if (s.ok() && still) s = MarkPrinted(session);
+  xbase::Status s = SeekExact(tables["kwit_1"], "KWIT_1", "NOMOR", receipt.number, &still);
+  if (s.ok() && still) s = MarkPrinted(session, tables["kwit_1"]);
   return frame::Checked(session, s);
 }
 
 xbase::Status PrintScreen(frame::Session& session, bool free) {
   console::Console& con = session.console();
-  if (!OpenKwitansiTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenKwitansiTables(session);
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   console::SHADOW(con, 9, 20, 14, 59, colour);
@@ -150,9 +151,9 @@ xbase::Status PrintScreen(frame::Session& session, bool free) {
   form.Add(11, 37, &number, "@!").valid = [&] {
     if (xbase::IsBlank(number) && !free) return true;
     bool found = false;
-    xbase::Status p = frame::PickCode(session, PickOf("kwit_1", {"nomor", "tanggal", "dari"}, {"Nomor", "tanggal", "dari"}),
-                                      &number);
-    if (p.ok()) p = SeekExact(session, "kwit_1", "KWIT_1", "NOMOR", number, &found);
+    xbase::Status p =
+        frame::PickCode(session, PickOf("kwit_1", {"nomor", "tanggal", "dari"}, {"Nomor", "tanggal", "dari"}), &number);
+    if (p.ok()) p = SeekExact(tables["kwit_1"], "KWIT_1", "NOMOR", number, &found);
     number = xbase::PadR(xbase::RTrim(number), 7);
     if (!frame::Checked(session, p)) return false;
     return found || pickers::Refuse(session, "Kwitansi " + Trimmed(number) + " tidak ada");
@@ -160,11 +161,11 @@ xbase::Status PrintScreen(frame::Session& session, bool free) {
   if (!free) form.Add(12, 37, &with_vat, "Y");
   if (!form.Read(con).escaped) {
     if (!xbase::IsBlank(number)) {
-      PrintOne(session, number, free, with_vat);
+      PrintOne(session, tables, number, free, with_vat);
     } else {
       // Every receipt not yet printed, in table order.
       std::vector<std::string> waiting;
-      xbase::WorkArea& header = TableArea(session, "kwit_1");
+      xbase::WorkArea& header = tables["kwit_1"];
       xbase::Status s = header.SetOrder(0);
       if (s.ok()) s = header.GoTop();
       while (s.ok() && !header.eof()) {
@@ -173,7 +174,7 @@ xbase::Status PrintScreen(frame::Session& session, bool free) {
       }
       if (frame::Checked(session, s)) {
         for (const std::string& next : waiting) {
-          if (!PrintOne(session, next, false, with_vat)) break;
+          if (!PrintOne(session, tables, next, false, with_vat)) break;
         }
       }
     }
@@ -184,15 +185,15 @@ xbase::Status PrintScreen(frame::Session& session, bool free) {
 
 }  // namespace
 
-KwitansiForm KwitansiFormOf(frame::Session& session, bool with_vat) {
+KwitansiForm KwitansiFormOf(frame::Session& session, const frame::OpenedTables& tables, bool with_vat) {
   KwitansiForm form;
   for (size_t i = 0; i < 3; ++i) form.company[i] = session.STP.text[i + 1];
   bool found = false;
-  xbase::WorkArea& setup = TableArea(session, "Setup");
-  if (SeekExact(session, "Setup", "SETUP", "SETUP", "KWITANSI1", &found).ok() && found) {
+  xbase::WorkArea& setup = tables["Setup"];
+  if (SeekExact(tables["Setup"], "SETUP", "SETUP", "KWITANSI1", &found).ok() && found) {
     form.place = Trimmed(setup.Text("KET"));
   }
-  if (SeekExact(session, "Setup", "SETUP", "SETUP", "POTONGPPN", &found).ok() && found) {
+  if (SeekExact(tables["Setup"], "SETUP", "SETUP", "POTONGPPN", &found).ok() && found) {
     form.vat_percent = xbase::Val(setup.Text("KET")).value;
   }
   form.with_vat = with_vat;

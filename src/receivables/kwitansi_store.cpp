@@ -30,9 +30,8 @@ constexpr AliasedTable kKwitansiTables[] = {
 bool HasInvoice(const console::ValueRow& line) { return !xbase::IsBlank(line[kKwNota].text()); }
 
 // The open balance of an invoice over all its receivable rows, and its date.
-xbase::Status OpenBalance(frame::Session& session, std::string_view nota, double* balance, xbase::Date* date) {
+xbase::Status OpenBalance(xbase::WorkArea& invoices, std::string_view nota, double* balance, xbase::Date* date) {
   *balance = 0;
-  xbase::WorkArea& invoices = TableArea(session, "piutdbt");
   std::vector<uint32_t> rows;
   xbase::Status s = invoices.SetOrder("PIUTDBT1");
   if (s.ok()) s = invoices.SeekAll(invoices.PadToField("NOTA", xbase::RTrim(nota)), &rows);
@@ -46,31 +45,33 @@ xbase::Status OpenBalance(frame::Session& session, std::string_view nota, double
 
 // The stored row of `number` in `alias` (by its index of the same name): locked when there, appended
 // with NOMOR when not.
-xbase::Status RowOf(frame::Session& session, std::string_view alias, std::string_view number) {
-  xbase::WorkArea& area = TableArea(session, alias);
+xbase::Status RowOf(frame::Session& session, const frame::OpenedTables& tables, std::string_view alias,
+                    std::string_view number) {
+  xbase::WorkArea& area = tables[alias];
   bool found = false;
-  xbase::Status s = SeekExact(session, alias, alias, "NOMOR", number, &found);
+  xbase::Status s = SeekExact(tables[alias], alias, "NOMOR", number, &found);
   if (!s.ok()) return s;
   if (found) return console::LOCK_REC(session.console(), area);
   s = console::APP_REC(session.console(), area);
   return s.ok() ? area.Put("NOMOR", Value::Text(std::string(number))) : s;
 }
 
-xbase::Status WriteHeader(frame::Session& session, const Kwitansi& receipt) {
-  xbase::WorkArea& header = TableArea(session, "kwit_1");
-  xbase::Status s = RowOf(session, "kwit_1", receipt.number);
+xbase::Status WriteHeader(frame::Session& session, const frame::OpenedTables& tables, const Kwitansi& receipt) {
+  xbase::WorkArea& header = tables["kwit_1"];
+  xbase::Status s = RowOf(session, tables, "kwit_1", receipt.number);
   if (s.ok()) s = header.Put("TANGGAL", Value::FromDate(receipt.date));
   if (s.ok()) s = header.Put("DARI", Value::Text(receipt.from));
-  for (size_t i = 0; s.ok() && i < 3; ++i) s = header.Put("KET" + std::to_string(i + 1), Value::Text(receipt.pay_to[i]));
+  for (size_t i = 0; s.ok() && i < 3; ++i)
+    s = header.Put("KET" + std::to_string(i + 1), Value::Text(receipt.pay_to[i]));
   return Unlocked(header, s);
 }
 
 // Sets SETUP row `key` to `value` (appended when missing) when `raise` says so for its stored text.
-xbase::Status SetSetting(frame::Session& session, const std::string& key, const std::string& value,
-                         const std::function<bool(const std::string& stored)>& raise) {
-  xbase::WorkArea& setup = TableArea(session, "Setup");
+xbase::Status SetSetting(frame::Session& session, const frame::OpenedTables& tables, const std::string& key,
+                         const std::string& value, const std::function<bool(const std::string& stored)>& raise) {
+  xbase::WorkArea& setup = tables["Setup"];
   bool found = false;
-  xbase::Status s = SeekExact(session, "Setup", "SETUP", "SETUP", key, &found);
+  xbase::Status s = SeekExact(tables["Setup"], "SETUP", "SETUP", key, &found);
   if (!s.ok() || (found && !raise(setup.Text("KET")))) return s;
   s = found ? console::LOCK_REC(session.console(), setup) : console::APP_REC(session.console(), setup);
   if (s.ok() && !found) s = setup.Put("SETUP", Value::Text(key));
@@ -78,15 +79,16 @@ xbase::Status SetSetting(frame::Session& session, const std::string& key, const 
   return Unlocked(setup, s);
 }
 
-std::string Setting(frame::Session& session, const std::string& key, const std::string& fallback) {
+std::string Setting(xbase::WorkArea& setup, const std::string& key, const std::string& fallback) {
   bool found = false;
-  if (!SeekExact(session, "Setup", "SETUP", "SETUP", key, &found).ok() || !found) return fallback;
-  return std::string(xbase::RTrim(TableArea(session, "Setup").Text("KET")));
+  if (!SeekExact(setup, "SETUP", "SETUP", key, &found).ok() || !found) return fallback;
+  return std::string(xbase::RTrim(setup.Text("KET")));
 }
 
 // Deletes every row of `number` in `alias`.
-xbase::Status DeleteRows(frame::Session& session, std::string_view alias, std::string_view number) {
-  xbase::WorkArea& area = TableArea(session, alias);
+xbase::Status DeleteRows(frame::Session& session, const frame::OpenedTables& tables, std::string_view alias,
+                         std::string_view number) {
+  xbase::WorkArea& area = tables[alias];
   std::vector<uint32_t> rows;
   xbase::Status s = area.SetOrder(alias);
   if (s.ok()) s = area.SeekAll(area.PadToField("NOMOR", xbase::RTrim(number)), &rows);
@@ -108,12 +110,13 @@ console::ValueRow BlankKwitansiLine(size_t n) {
           Value::FromDate(xbase::Date()), Value::Num(0, 16, 2)};
 }
 
-Kwitansi ProposedKwitansi(frame::Session& session, int width) {
+Kwitansi ProposedKwitansi(frame::Session& session, const frame::OpenedTables& tables, int width) {
   Kwitansi receipt;
-  receipt.number = xbase::PadR(Setting(session, "KWITANSI2", ""), 7);
+  receipt.number = xbase::PadR(Setting(tables["Setup"], "KWITANSI2", ""), 7);
   receipt.date = session.Today();
   for (size_t i = 0; i < 3; ++i) {
-    receipt.pay_to[i] = xbase::PadR(Setting(session, "KWITANSI3" + std::to_string(i + 1), ""), width).substr(0, width);
+    receipt.pay_to[i] =
+        xbase::PadR(Setting(tables["Setup"], "KWITANSI3" + std::to_string(i + 1), ""), width).substr(0, width);
     receipt.pay_to[i] = xbase::PadR(receipt.pay_to[i], 40);
   }
   for (std::string& line : receipt.purpose) line = std::string(60, ' ');
@@ -121,19 +124,19 @@ Kwitansi ProposedKwitansi(frame::Session& session, int width) {
   return receipt;
 }
 
-xbase::Status LoadKwitansi(frame::Session& session, Kwitansi* receipt, bool* found) {
+xbase::Status LoadKwitansi(const frame::OpenedTables& tables, Kwitansi* receipt, bool* found) {
   receipt->number = xbase::PadR(xbase::RTrim(receipt->number), 7);
   receipt->lines.clear();
   receipt->stored = false;
-  xbase::Status s = SeekExact(session, "kwit_1", "KWIT_1", "NOMOR", receipt->number, found);
+  xbase::Status s = SeekExact(tables["kwit_1"], "KWIT_1", "NOMOR", receipt->number, found);
   if (s.ok() && *found) {
-    const xbase::WorkArea& header = TableArea(session, "kwit_1");
+    const xbase::WorkArea& header = tables["kwit_1"];
     receipt->stored = true;
     receipt->date = header.DateOf("TANGGAL");
     receipt->from = header.Text("DARI");
     receipt->printed = header.Logical("CETAK");
     for (size_t i = 0; i < 3; ++i) receipt->pay_to[i] = header.Text("KET" + std::to_string(i + 1));
-    xbase::WorkArea& lines = TableArea(session, "kwit_2");
+    xbase::WorkArea& lines = tables["kwit_2"];
     std::vector<uint32_t> rows;
     s = lines.SetOrder("KWIT_2");
     if (s.ok()) s = lines.SeekAll(receipt->number, &rows);
@@ -143,15 +146,15 @@ xbase::Status LoadKwitansi(frame::Session& session, Kwitansi* receipt, bool* fou
       line[kKwNota] = Value::Text(lines.Text("NOTA"));
       double balance = 0;
       xbase::Date date;
-      s = OpenBalance(session, lines.Text("NOTA"), &balance, &date);
+      s = OpenBalance(tables["piutdbt"], lines.Text("NOTA"), &balance, &date);
       line[kKwDate] = Value::FromDate(date);
       line[kKwAmount] = Value::Num(balance, 16, 2);
       receipt->lines.push_back(std::move(line));
     }
     bool purpose = false;
-    if (s.ok()) s = SeekExact(session, "kwit_3", "KWIT_3", "NOMOR", receipt->number, &purpose);
+    if (s.ok()) s = SeekExact(tables["kwit_3"], "KWIT_3", "NOMOR", receipt->number, &purpose);
     for (size_t i = 0; s.ok() && i < 5; ++i) {
-      receipt->purpose[i] = purpose ? TableArea(session, "kwit_3").Text("NOTES" + std::to_string(i + 1))
+      receipt->purpose[i] = purpose ? tables["kwit_3"].Text("NOTES" + std::to_string(i + 1))
                                     : std::string(60, ' ');
     }
   }
@@ -159,18 +162,19 @@ xbase::Status LoadKwitansi(frame::Session& session, Kwitansi* receipt, bool* fou
   return s;
 }
 
-bool CheckKwitansiInvoice(frame::Session& session, Kwitansi* receipt, size_t line, Value* value) {
+bool CheckKwitansiInvoice(frame::Session& session, const frame::OpenedTables& tables, Kwitansi* receipt, size_t line,
+                          Value* value) {
   std::string nota = value->text();
   if (xbase::IsBlank(nota)) return true;
   bool found = false;
-  xbase::Status s = frame::PickCode(session, PickOf("piutdbt", {"nota", "tanggal", "relasi"}, {"nota", "tanggal", "relasi"}),
-                                    &nota);
-  if (s.ok()) s = SeekExact(session, "piutdbt", "PIUTDBT1", "NOTA", nota, &found);
+  xbase::Status s =
+      frame::PickCode(session, PickOf("piutdbt", {"nota", "tanggal", "relasi"}, {"nota", "tanggal", "relasi"}), &nota);
+  if (s.ok()) s = SeekExact(tables["piutdbt"], "PIUTDBT1", "NOTA", nota, &found);
   if (!frame::Checked(session, s)) return false;
   if (!found) return pickers::Refuse(session, "Nota " + std::string(xbase::RTrim(nota)) + " tidak ada");
   double balance = 0;
   xbase::Date date;
-  if (!frame::Checked(session, OpenBalance(session, nota, &balance, &date))) return false;
+  if (!frame::Checked(session, OpenBalance(tables["piutdbt"], nota, &balance, &date))) return false;
   *value = Value::Text(xbase::PadR(xbase::RTrim(nota), 20));
   console::ValueRow& row = receipt->lines[line];
   row[kKwNota] = *value;
@@ -186,16 +190,18 @@ std::vector<std::string> SettingKeys() { return {"KWITANSI2", "KWITANSI31", "KWI
 
 // The header rows of the number (all of them: an emptied receipt deletes them) and the rows of the
 // number in `others`, with every table's append lock; and the SETUP rows of `settings`.
-xbase::Status NameKwitansi(documents::SaveScope& save, frame::Session& session, const Kwitansi& receipt,
-                           std::initializer_list<const char*> others, const std::vector<std::string>& settings) {
-  xbase::WorkArea& header = TableArea(session, "kwit_1");
+xbase::Status NameKwitansi(documents::SaveScope& save, frame::Session& session, const frame::OpenedTables& tables,
+                           const Kwitansi& receipt, std::initializer_list<const char*> others,
+                           const std::vector<std::string>& settings) {
+  xbase::WorkArea& header = tables["kwit_1"];
   xbase::Status s =
       documents::NameStoredRows(save, session.tables(), header, "kwit_1", header.PadToField("NOMOR", receipt.number));
   for (const char* alias : others) {
-    xbase::WorkArea& area = TableArea(session, alias);
-    if (s.ok()) s = documents::NameStoredRows(save, session.tables(), area, alias, area.PadToField("NOMOR", receipt.number));
+    xbase::WorkArea& area = tables[alias];
+    if (s.ok())
+      s = documents::NameStoredRows(save, session.tables(), area, alias, area.PadToField("NOMOR", receipt.number));
   }
-  xbase::WorkArea& setup = TableArea(session, "Setup");
+  xbase::WorkArea& setup = tables["Setup"];
   for (size_t i = 0; s.ok() && i < settings.size(); ++i) {
     s = documents::NameKeyedRecord(save, setup, "SETUP", setup.PadToField("SETUP", settings[i]));
   }
@@ -219,8 +225,9 @@ xbase::Status SaveWhole(frame::Session& session, const std::function<xbase::Stat
   return s;
 }
 
-xbase::Status WriteInvoiceKwitansi(frame::Session& session, const Kwitansi& receipt) {
-  xbase::WorkArea& lines = TableArea(session, "kwit_2");
+xbase::Status WriteInvoiceKwitansi(frame::Session& session, const frame::OpenedTables& tables,
+                                   const Kwitansi& receipt) {
+  xbase::WorkArea& lines = tables["kwit_2"];
   std::vector<uint32_t> rows;
   xbase::Status s = lines.SetOrder("KWIT_2");
   if (s.ok()) s = documents::StoredRows(session.tables(), lines, receipt.number, &rows);
@@ -235,26 +242,26 @@ xbase::Status WriteInvoiceKwitansi(frame::Session& session, const Kwitansi& rece
   };
   if (s = documents::RewriteLines(session.console(), lines, rows, receipt.lines.size(), how); !s.ok()) return s;
   if (std::any_of(receipt.lines.begin(), receipt.lines.end(), HasInvoice)) {
-    s = WriteHeader(session, receipt);
+    s = WriteHeader(session, tables, receipt);
   } else {
-    s = DeleteRows(session, "kwit_1", receipt.number);
+    s = DeleteRows(session, tables, "kwit_1", receipt.number);
   }
   if (s.ok()) {
-    s = SetSetting(session, "KWITANSI2", receipt.number,
+    s = SetSetting(session, tables, "KWITANSI2", receipt.number,
                    [&](const std::string& stored) { return stored.substr(0, 7) < receipt.number; });
   }
   for (size_t i = 0; s.ok() && i < 3; ++i) {
-    s = SetSetting(session, "KWITANSI3" + std::to_string(i + 1), receipt.pay_to[i],
+    s = SetSetting(session, tables, "KWITANSI3" + std::to_string(i + 1), receipt.pay_to[i],
                    [](const std::string&) { return true; });
   }
   return s;
 }
 
-xbase::Status WriteFreeKwitansi(frame::Session& session, const Kwitansi& receipt) {
-  xbase::Status s = WriteHeader(session, receipt);
+xbase::Status WriteFreeKwitansi(frame::Session& session, const frame::OpenedTables& tables, const Kwitansi& receipt) {
+  xbase::Status s = WriteHeader(session, tables, receipt);
   if (!s.ok()) return s;
-  xbase::WorkArea& purpose = TableArea(session, "kwit_3");
-  s = RowOf(session, "kwit_3", receipt.number);
+  xbase::WorkArea& purpose = tables["kwit_3"];
+  s = RowOf(session, tables, "kwit_3", receipt.number);
   for (size_t i = 0; s.ok() && i < 5; ++i) {
     s = purpose.Put("NOTES" + std::to_string(i + 1), Value::Text(receipt.purpose[i]));
   }
@@ -263,21 +270,24 @@ xbase::Status WriteFreeKwitansi(frame::Session& session, const Kwitansi& receipt
 
 }  // namespace
 
-xbase::Status SaveInvoiceKwitansi(frame::Session& session, const Kwitansi& receipt) {
+xbase::Status SaveInvoiceKwitansi(frame::Session& session, const frame::OpenedTables& tables, const Kwitansi& receipt) {
   return SaveWhole(
-      session, [&](documents::SaveScope& save) { return NameKwitansi(save, session, receipt, {"kwit_2"}, SettingKeys()); },
-      [&] { return WriteInvoiceKwitansi(session, receipt); });
+      session,
+      [&](documents::SaveScope& save) {
+        return NameKwitansi(save, session, tables, receipt, {"kwit_2"}, SettingKeys());
+      },
+      [&] { return WriteInvoiceKwitansi(session, tables, receipt); });
 }
 
-xbase::Status SaveFreeKwitansi(frame::Session& session, const Kwitansi& receipt) {
+xbase::Status SaveFreeKwitansi(frame::Session& session, const frame::OpenedTables& tables, const Kwitansi& receipt) {
   return SaveWhole(
-      session, [&](documents::SaveScope& save) { return NameKwitansi(save, session, receipt, {"kwit_3"}, {}); },
-      [&] { return WriteFreeKwitansi(session, receipt); });
+      session, [&](documents::SaveScope& save) { return NameKwitansi(save, session, tables, receipt, {"kwit_3"}, {}); },
+      [&] { return WriteFreeKwitansi(session, tables, receipt); });
 }
 
-xbase::Status RemovePrintedKwitansi(frame::Session& session, int* removed) {
+xbase::Status RemovePrintedKwitansi(frame::Session& session, const frame::OpenedTables& tables, int* removed) {
   *removed = 0;
-  xbase::WorkArea& header = TableArea(session, "kwit_1");
+  xbase::WorkArea& header = tables["kwit_1"];
   std::vector<std::string> printed;
   xbase::Status s = header.SetOrder(0);
   if (s.ok()) s = header.GoTop();
@@ -287,7 +297,7 @@ xbase::Status RemovePrintedKwitansi(frame::Session& session, int* removed) {
   }
   for (size_t i = 0; s.ok() && i < printed.size(); ++i) {
     for (const char* alias : {"kwit_2", "kwit_3", "kwit_1"}) {
-      if (s.ok()) s = DeleteRows(session, alias, printed[i]);
+      if (s.ok()) s = DeleteRows(session, tables, alias, printed[i]);
     }
     if (s.ok()) ++*removed;
   }

@@ -40,15 +40,14 @@ void DrawScreen(console::Console& con) {
 }
 
 // The customer panel of the current line.
-void ShowPanel(frame::Session& session, const console::ValueRow& line) {
+void ShowPanel(frame::Session& session, xbase::WorkArea& customer, const console::ValueRow& line) {
   console::Console& con = session.console();
   const console::Attr attr = con.Colour(kColour);
   con.Clear(18, 11, 21, 78, attr);
   con.Clear(21, 16, 21, 78, attr);
   bool found = false;
   if (!xbase::IsBlank(line[kTgCustomer].text()) &&
-      SeekExact(session, "mastcus", "MASTCUS1", "RELASI", line[kTgCustomer].text(), &found).ok() && found) {
-    const xbase::WorkArea& customer = TableArea(session, "mastcus");
+      SeekExact(customer, "MASTCUS1", "RELASI", line[kTgCustomer].text(), &found).ok() && found) {
     con.Say(18, 11, xbase::PadR(customer.Text("NAMA"), 30), attr);
     con.Say(19, 11, std::string(xbase::RTrim(customer.Text("ALAMAT"))) + " " + std::string(xbase::RTrim(customer.Text("ALAMAT2"))),
             attr);
@@ -57,7 +56,7 @@ void ShowPanel(frame::Session& session, const console::ValueRow& line) {
   if (!line[kTgInvoiceDate].date().empty()) con.Say(21, 16, xbase::Dtoc(line[kTgInvoiceDate].date()), attr);
 }
 
-void EditLines(frame::Session& session, CollectionList* list) {
+void EditLines(frame::Session& session, const frame::OpenedTables& tables, CollectionList* list) {
   console::Console& con = session.console();
   int idx = 1;
   const console::KeyHelp help{{"Esc", " F10", " Ins", " Del"}, {") Kembali,", ") Simpan,", ") Sisip,", ") Hapus"},
@@ -69,21 +68,21 @@ void EditLines(frame::Session& session, CollectionList* list) {
   const int column = kTgNota + 1;
   frame::LineEditorHooks hooks;
   hooks.check = [&](xbase::Value* value) {
-    return CheckCollectionInvoice(session, list, static_cast<size_t>(idx - 1), value);
+    return CheckCollectionInvoice(session, tables, list, static_cast<size_t>(idx - 1), value);
   };
   hooks.after_edit = [&](int) {
     if (xbase::IsBlank(list->lines[static_cast<size_t>(idx - 1)][kTgNota].text())) return;
     if (idx == static_cast<int>(list->lines.size())) list->lines.push_back(BlankCollectionLine(list->lines.size() + 1));
     browse.Skip(1);
   };
-  hooks.show = [&] { ShowPanel(session, list->lines[static_cast<size_t>(idx - 1)]); };
+  hooks.show = [&] { ShowPanel(session, tables["mastcus"], list->lines[static_cast<size_t>(idx - 1)]); };
   hooks.other_key = [&](int pressed) {
     switch (pressed) {
       case key::kEsc: return true;
       case key::kF10: {
         if (!AnsweredYes(con, "Yakin data akan disimpan (Y/T)")) return false;
         bool saved = false;
-        return frame::Checked(session, SaveCollection(session, list, &saved)) && saved;
+        return frame::Checked(session, SaveCollection(session, tables, list, &saved)) && saved;
       }
       case key::kIns:
         if (idx < static_cast<int>(list->lines.size())) {
@@ -106,7 +105,8 @@ void EditLines(frame::Session& session, CollectionList* list) {
 
 xbase::Status TAGIH1(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  if (!OpenCollectionTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenCollectionTables(session);
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   CollectionList list;
   for (;;) {
@@ -116,12 +116,12 @@ xbase::Status TAGIH1(frame::Session& session, const std::vector<xbase::Value>&) 
     list.lines.clear();
     console::GetList header;
     header.Add(kHeaderRow, 10, &list.branch, "@!").valid = [&] { return pickers::CARICABANG(session, &list.branch); };
-    header.Add(kHeaderRow, 27, &list.number, "@!").valid = [&] { return LoadCollection(session, &list); };
+    header.Add(kHeaderRow, 27, &list.number, "@!").valid = [&] { return LoadCollection(session, tables, &list); };
     header.Add(kHeaderRow, 50, &list.date);
     header.Add(kHeaderRow, 72, &list.collector, "@!").valid = [&] { return pickers::CSALES(session, &list.collector); };
     if (header.Read(con).escaped) break;
-    if (list.lines.empty() && !LoadCollection(session, &list)) continue;
-    EditLines(session, &list);
+    if (list.lines.empty() && !LoadCollection(session, tables, &list)) continue;
+    EditLines(session, tables, &list);
   }
   session.CloseTables();
   return xbase::Status::OK();

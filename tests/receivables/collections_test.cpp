@@ -60,9 +60,10 @@ TEST_F(CollectionsTest, AListForASalesmanTakesEachOpenBalanceOnce) {
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
 
   // The list printed up to 10-12-2026: INV1 and INV3 are due by then, INV2 not.
-  ASSERT_TRUE(OpenCollectionTables(rig.session));
+  const frame::OpenedTables tables = OpenCollectionTables(rig.session);
+  ASSERT_TRUE(tables);
   std::vector<std::vector<std::string>> pages;
-  ASSERT_TRUE(CollectionPages(rig.session, "T000000005", kDay + 5, 40, false, &pages));
+  ASSERT_TRUE(CollectionPages(rig.session, tables, "T000000005", kDay + 5, 40, false, &pages));
   ASSERT_EQ(pages.size(), 1u);
   const std::vector<std::string>& page = pages[0];
   EXPECT_EQ(page[0], "TAGIHAN PIUTANG" + std::string(105, ' ') + "NOMOR : T000000005");
@@ -80,7 +81,7 @@ TEST_F(CollectionsTest, AListForASalesmanTakesEachOpenBalanceOnce) {
   EXPECT_TRUE(has(xbase::PadR("piutang belum Jatuh Tempo", 40) + ":          2,500"));
 
   // By company code the top rule ends with the code.
-  ASSERT_TRUE(CollectionPages(rig.session, "T000000005", kDay + 5, 40, true, &pages));
+  ASSERT_TRUE(CollectionPages(rig.session, tables, "T000000005", kDay + 5, 40, true, &pages));
   ASSERT_EQ(pages.size(), 1u);
   EXPECT_EQ(pages[0][3].substr(pages[0][3].size() - 5), "=0===");
 }
@@ -88,19 +89,20 @@ TEST_F(CollectionsTest, AListForASalesmanTakesEachOpenBalanceOnce) {
 TEST_F(CollectionsTest, ATakenNumberRefusesTheSaveAndAnotherBranchsListIsNotLoaded) {
   AddRows(Open(rig.session, "TAGIH1"), {{{"NOMOR", T("T000000005")}, {"KDCB", T("SBY001")}}});
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
-  ASSERT_TRUE(OpenCollectionTables(rig.session));
+  const frame::OpenedTables tables = OpenCollectionTables(rig.session);
+  ASSERT_TRUE(tables);
   CollectionList list;
   list.branch = kBranch;
   list.number = "T000000005";
-  EXPECT_FALSE(LoadCollection(rig.session, &list));
+  EXPECT_FALSE(LoadCollection(rig.session, tables, &list));
   EXPECT_TRUE(Shown(rig.term, "kode cabang tidak sama"));
   list.number = std::string(10, ' ');
-  ASSERT_TRUE(LoadCollection(rig.session, &list));
+  ASSERT_TRUE(LoadCollection(rig.session, tables, &list));
   xbase::Value typed = T("INV2");
-  ASSERT_TRUE(CheckCollectionInvoice(rig.session, &list, 0, &typed));
+  ASSERT_TRUE(CheckCollectionInvoice(rig.session, tables, &list, 0, &typed));
   rig.term.AddKeys({key::kEnter});
   bool saved = true;
-  ASSERT_TRUE(SaveCollection(rig.session, &list, &saved).ok());
+  ASSERT_TRUE(SaveCollection(rig.session, tables, &list, &saved).ok());
   EXPECT_FALSE(saved);
   EXPECT_TRUE(Shown(rig.term, "TAGIHAN No. T000000005 Sudah terdaftar"));
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());

@@ -35,13 +35,13 @@ class KwitansiTest : public ::testing::Test {
   }
 
   Kwitansi Stored(const std::vector<std::string>& invoices) {
-    Kwitansi receipt = ProposedKwitansi(rig.session, 40);
+    Kwitansi receipt = ProposedKwitansi(rig.session, tables, 40);
     receipt.number = "0000008";
     receipt.date = kDay;
     receipt.from = xbase::PadR("TB. SINAR ILMU", 100);
     for (const std::string& nota : invoices) {
       xbase::Value typed = T(nota);
-      EXPECT_TRUE(CheckKwitansiInvoice(rig.session, &receipt, receipt.lines.size() - 1, &typed));
+      EXPECT_TRUE(CheckKwitansiInvoice(rig.session, tables, &receipt, receipt.lines.size() - 1, &typed));
       receipt.lines.push_back(BlankKwitansiLine(receipt.lines.size() + 1));
     }
     return receipt;
@@ -50,16 +50,18 @@ class KwitansiTest : public ::testing::Test {
   support::TempDataFolder folder =
       support::TempDataFolder({"SETUP", "MASTCUS", "PIUTDBT", "KWIT_1", "KWIT_2", "KWIT_3"});
   SessionRig rig;
+  frame::OpenedTables tables;  // as the receipt screens open them
 };
 
 TEST_F(KwitansiTest, AnInvoiceReceiptIsSavedAndPrintedRawWithItsVatSplitAndWords) {
-  ASSERT_TRUE(OpenKwitansiTables(rig.session));
-  const Kwitansi proposed = ProposedKwitansi(rig.session, 40);
+  tables = OpenKwitansiTables(rig.session);
+  ASSERT_TRUE(tables);
+  const Kwitansi proposed = ProposedKwitansi(rig.session, tables, 40);
   EXPECT_EQ(proposed.number, "0000007");
   EXPECT_EQ(xbase::RTrim(proposed.pay_to[0]), "BCA 123 A/N PT KORVANI");
   Kwitansi receipt = Stored({"INV1", "INV2"});
   EXPECT_EQ(receipt.lines[1][kKwAmount].number(), 2200);
-  ASSERT_TRUE(SaveInvoiceKwitansi(rig.session, receipt).ok());
+  ASSERT_TRUE(SaveInvoiceKwitansi(rig.session, tables, receipt).ok());
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   EXPECT_EQ(Open(rig.session, "KWIT_2").table().record_count(), 2u);
   EXPECT_EQ(StoredText(Open(rig.session, "KWIT_1"), 1, "NOMOR"), "0000008");
@@ -119,12 +121,13 @@ TEST_F(KwitansiTest, AnInvoiceReceiptIsSavedAndPrintedRawWithItsVatSplitAndWords
 
 TEST_F(KwitansiTest, EscAtTheCounterRowWritesNeitherReceiptNorLines) {
   support::SettleSmallFolder(folder.path());
-  ASSERT_TRUE(OpenKwitansiTables(rig.session));
+  tables = OpenKwitansiTables(rig.session);
+  ASSERT_TRUE(tables);
   Kwitansi receipt = Stored({"INV1", "INV2"});
   support::OtherWorkstation other(folder.path());
   other.HoldKey("SETUP", "KWITANSI2");
   rig.term.AddKeys({key::kEsc, ' ', ' '});
-  EXPECT_FALSE(SaveInvoiceKwitansi(rig.session, receipt).ok());
+  EXPECT_FALSE(SaveInvoiceKwitansi(rig.session, tables, receipt).ok());
   EXPECT_TRUE(Shown(rig.term, "Mencoba mengunci record 1 file "));
   EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
   EXPECT_EQ(rig.term.keys_left(), 0u);
@@ -135,8 +138,9 @@ TEST_F(KwitansiTest, EscAtTheCounterRowWritesNeitherReceiptNorLines) {
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
 
   other.Release();
-  ASSERT_TRUE(OpenKwitansiTables(rig.session));
-  ASSERT_TRUE(SaveInvoiceKwitansi(rig.session, receipt).ok());
+  tables = OpenKwitansiTables(rig.session);
+  ASSERT_TRUE(tables);
+  ASSERT_TRUE(SaveInvoiceKwitansi(rig.session, tables, receipt).ok());
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   EXPECT_EQ(Open(rig.session, "KWIT_2").table().record_count(), 2u);
   EXPECT_EQ(StoredText(Open(rig.session, "SETUP"), 1, "KET"), "0000008");
