@@ -107,7 +107,9 @@ bool PriceAudit(frame::Session& session, const std::string& customer, xbase::Dat
       const double minimum = listed ? items.Number(nett_field) : 0;
       double allowed1 = m1, allowed2 = m2;
       bool found = false;
-      const std::string ket = listed ? SetupText(session, xbase::RTrim(items.Text("GOLONGAN")), &found) : std::string();
+      std::string ket;
+      if (listed) failed = ReadSetupText(session, xbase::RTrim(items.Text("GOLONGAN")), &ket, &found);
+      if (!failed.ok()) return;
       if (found) {
         allowed1 = NumberAt(ket, 1, 3);
         allowed2 = NumberAt(ket, 4, 3);

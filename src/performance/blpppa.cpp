@@ -4,6 +4,7 @@
 #include <map>
 
 #include "frame/spreadsheet.h"
+#include "frame/status_display.h"
 #include "performance/coverage.h"
 #include "performance/report_form.h"
 #include "performance/report_tables.h"
@@ -56,7 +57,19 @@ bool MonthlyCoverage(frame::Session& session, const CoverageParams& params, std:
       (document.is_return ? cartons[code].returned : cartons[code].sold)[month] += boxes;
     }
   });
-  if (!read) return false;
+  if (!read || !frame::Checked(session, chains.status())) return false;
+  const std::vector<const SalesmanEntry*> entries = chains.Sorted(params.salesman);
+  std::vector<int> months;
+  for (size_t month = 1; month <= kMonths.size(); ++month) months.push_back(static_cast<int>(month));
+  std::vector<std::vector<Coverage>> coverages;
+  std::vector<std::string> notes;
+  xbase::Status s = tally.CountAll(session, tables, entries, months, params.year, &coverages);
+  if (s.ok()) {
+    s = CoverageNotes(session, params.year, "Kode JABATAN : ", "XX : Jumlah Relasi/Customer yang bertransaksi minimal ",
+                      "XX : Jumlah Barang yang terjual minimal ", "YY : Jumlah Relasi/Customer yang bertransaksi",
+                      "YY : Jumlah Barang yang terjual", &notes);
+  }
+  if (!frame::Checked(session, s)) return false;
 
   frame::SpreadsheetExport book(session, "REKAP PP PA BULANAN");
   platform::Worksheet& sheet = book.ActiveSheet();
@@ -68,24 +81,22 @@ bool MonthlyCoverage(frame::Session& session, const CoverageParams& params, std:
   const int last = kFirstMonthColumn + kMonthWidth * 12 - 1;
   FinishHeads(sheet, last);
   int row = kFirstDataRow;
-  for (const SalesmanEntry* entry : chains.Sorted(params.salesman)) {
+  for (size_t at = 0; at < entries.size(); ++at) {
+    const SalesmanEntry* entry = entries[at];
     SalesmanCells(sheet, row, entry->code, entry->name, entry->title);
     const Cartons& own = cartons[entry->code];
     for (size_t month = 0; month < kMonths.size(); ++month) {
       const int column = kFirstMonthColumn + kMonthWidth * static_cast<int>(month);
       sheet.SetNumber(row, column, own.sold[month]);
       sheet.SetNumber(row, column + 1, own.returned[month]);
-      CoverageCells(sheet, row, column + 2, tally.Count(session, tables, *entry, static_cast<int>(month) + 1, params.year));
+      CoverageCells(sheet, row, column + 2, coverages[at][month]);
     }
     ++row;
   }
   if (row > kFirstDataRow) sheet.SetBorders(Block(kFirstDataRow, 1, row - 1, last), frame::kBorderWeight);
   sheet.SetNumberFormat(Columns(kFirstMonthColumn, last), frame::kAmountFormat);
   ++row;
-  for (const std::string& note :
-       CoverageNotes(session, params.year, "Kode JABATAN : ", "XX : Jumlah Relasi/Customer yang bertransaksi minimal ",
-                     "XX : Jumlah Barang yang terjual minimal ", "YY : Jumlah Relasi/Customer yang bertransaksi",
-                     "YY : Jumlah Barang yang terjual")) {
+  for (const std::string& note : notes) {
     sheet.SetValue(row, 1, note);
     sheet.SetFill(Block(row, 1, row, 12), 36);
     ++row;

@@ -26,11 +26,14 @@ int ChosenColumn(const std::vector<std::string>& chosen, std::string_view salesm
   return -1;
 }
 
-std::vector<std::string> SETDEFAULTSALES(frame::Session& session, std::string_view prefix, std::string_view key) {
-  const std::string ket = xbase::PadR(SetupText(session, Key(prefix, key)), kCodeWidth * kCodes);
-  std::vector<std::string> codes;
-  for (int i = 0; i < kCodes; ++i) codes.emplace_back(xbase::SubStr(ket, i * kCodeWidth + 1, kCodeWidth));
-  return codes;
+xbase::Status SETDEFAULTSALES(frame::Session& session, std::string_view prefix, std::string_view key,
+                              std::vector<std::string>* codes) {
+  std::string ket;
+  const xbase::Status s = ReadSetupText(session, Key(prefix, key), &ket);
+  ket = xbase::PadR(ket, kCodeWidth * kCodes);
+  codes->clear();
+  for (int i = 0; i < kCodes; ++i) codes->emplace_back(xbase::SubStr(ket, i * kCodeWidth + 1, kCodeWidth));
+  return s;
 }
 
 xbase::Status SIMPANSETDEFAULTSALES(frame::Session& session, const std::vector<std::string>& codes,

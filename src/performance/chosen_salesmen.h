@@ -17,8 +17,9 @@ namespace performance {
 int ChosenColumn(const std::vector<std::string>& chosen, std::string_view salesman);
 
 // SETDEFAULTSALES: the 14 codes kept in the SETUP row `key` + the trimmed prefix (4 characters
-// each); blanks when there is none.
-std::vector<std::string> SETDEFAULTSALES(frame::Session& session, std::string_view prefix, std::string_view key);
+// each); blanks when there is none. A row that cannot be read is the error (with blank codes).
+xbase::Status SETDEFAULTSALES(frame::Session& session, std::string_view prefix, std::string_view key,
+                              std::vector<std::string>* codes);
 // SIMPANSETDEFAULTSALES: keeps the codes in that row, appending it when missing.
 xbase::Status SIMPANSETDEFAULTSALES(frame::Session& session, const std::vector<std::string>& codes,
                                     std::string_view prefix, std::string_view key);

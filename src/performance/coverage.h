@@ -12,8 +12,9 @@
 #include "frame/open_table.h"
 #include "frame/session.h"
 #include "performance/sale_documents.h"
-#include "platform/workbook.h"
 #include "performance/salesman_chain.h"
+#include "platform/workbook.h"
+#include "xbase/status.h"
 
 namespace performance {
 
@@ -27,12 +28,17 @@ class CoverageTally {
   // Adds a document, for each of `codes`, to period `period` and to the whole time.
   void Add(const std::vector<std::string>& codes, int period, const SaleDocument& document,
            const std::vector<SaleLine>& lines);
-  // The coverage of `entry` in `period` (0 the whole time) against the minimums of KPI year `year`
-  // (TARIFPA among `tables`).
-  Coverage Count(frame::Session& session, const frame::OpenedTables& tables, const SalesmanEntry& entry, int period,
-                 int year) const;
+  // The coverage of each of `entries` in each of `periods` (0 the whole time) against the minimums of
+  // KPI year `year` (SETUP open, TARIFPA among `tables`), a row per entry. A minimum or an item's
+  // TARIFPA row that cannot be read is the error, with the table empty.
+  xbase::Status CountAll(frame::Session& session, const frame::OpenedTables& tables,
+                         const std::vector<const SalesmanEntry*>& entries, const std::vector<int>& periods, int year,
+                         std::vector<std::vector<Coverage>>* table) const;
 
  private:
+  xbase::Status Count(frame::Session& session, const frame::OpenedTables& tables, const SalesmanEntry& entry,
+                      int period, int year, Coverage* coverage) const;
+
   using Key = std::pair<std::string, int>;  // salesman code, period
   std::map<Key, std::map<std::string, double>> customers_, items_;
 };
@@ -43,10 +49,10 @@ void CoverageCells(platform::Worksheet& sheet, int row, int column, const Covera
 void CoverageHead(platform::Worksheet& sheet, int column, std::string_view head, std::vector<std::string> before = {});
 
 // The notes under the PP/PA reports: the legend and the minimums of each title; `legend` opens
-// the job-title line, `customers` and `items` the XX lines.
-std::vector<std::string> CoverageNotes(frame::Session& session, int year, std::string_view legend,
-                                       std::string_view customers, std::string_view items, std::string_view bought,
-                                       std::string_view sold);
+// the job-title line, `customers` and `items` the XX lines. A minimum that cannot be read is the error.
+xbase::Status CoverageNotes(frame::Session& session, int year, std::string_view legend, std::string_view customers,
+                            std::string_view items, std::string_view bought, std::string_view sold,
+                            std::vector<std::string>* notes);
 
 }  // namespace performance
 

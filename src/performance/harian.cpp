@@ -6,6 +6,7 @@
 
 #include "console/alert.h"
 #include "frame/spreadsheet.h"
+#include "frame/status_display.h"
 #include "performance/paged_report.h"
 #include "performance/performance.h"
 #include "performance/report_form.h"
@@ -42,11 +43,13 @@ frame::OpenedTables OpenIncentiveTables(frame::Session& session) {
   return OpenTables(session, Joined({{{"MASTSLS"}, {"SETUP"}, {"MASTBRJ"}, {"KONVERT"}}, DocumentTableUses()}));
 }
 
-Targets ReadTargets(frame::Session& session, bool cartons) {
-  const std::string ket = SetupText(session, "TARGETHARI");
+xbase::Status ReadTargets(frame::Session& session, bool cartons, Targets* targets) {
+  std::string ket;
+  const xbase::Status s = ReadSetupText(session, "TARGETHARI", &ket);
   const double unit = cartons ? kCartonValue : 1000;
-  return {NumberAt(ket, 1, 10) / unit, NumberAt(ket, 11, 10) / unit, NumberAt(ket, 21, 10) / 1000,
-          NumberAt(ket, 31, 10) / 1000};
+  *targets = {NumberAt(ket, 1, 10) / unit, NumberAt(ket, 11, 10) / unit, NumberAt(ket, 21, 10) / 1000,
+              NumberAt(ket, 31, 10) / 1000};
+  return s;
 }
 
 // The code a salesman's sales count under: his KD_LAMA when merging and it is set.
@@ -180,7 +183,8 @@ bool DailyIncentive(frame::Session& session, const DailyIncentiveParams& params,
   }
   const frame::OpenedTables tables = OpenIncentiveTables(session);
   if (!tables) return false;
-  const Targets targets = ReadTargets(session, params.cartons);
+  Targets targets;
+  if (!frame::Checked(session, ReadTargets(session, params.cartons, &targets))) return false;
   bool read = false;
   const auto rows = Collect(session, tables, params, targets, &read);
   if (!read) return false;

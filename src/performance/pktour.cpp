@@ -156,7 +156,9 @@ xbase::Status PKTOUR(frame::Session& session, const std::vector<xbase::Value>&) 
     ReportForm form(session, "LAPORAN PAKET TOUR SALESMAN", labels);
     form.Field(0, &customer, "@!").valid = [&] {
       // The salesman fields edit these very strings: fill them in place, never swap the vector's storage.
-      const std::vector<std::string> kept = SETDEFAULTSALES(session, customer, kTourKey);
+      // Codes that could not be read are not offered blank, to be saved over the kept ones.
+      std::vector<std::string> kept;
+      if (!frame::Checked(session, SETDEFAULTSALES(session, customer, kTourKey, &kept))) return false;
       for (size_t i = 0; i < salesmen.size(); ++i) salesmen[i] = i < kept.size() ? kept[i] : Blank(4);
       return true;
     };

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "frame/spreadsheet.h"
+#include "frame/status_display.h"
 #include "performance/performance.h"
 #include "performance/report_form.h"
 #include "performance/report_tables.h"
@@ -120,7 +121,7 @@ bool GroupsBySalesman(frame::Session& session, const SalesmanReportParams& param
       }
     }
   });
-  if (!read) return false;
+  if (!read || !frame::Checked(session, chains.status())) return false;
   std::vector<const SalesmanEntry*> entries;
   for (const SalesmanEntry* entry : chains.Sorted()) {
     if (figures.contains(entry->code)) entries.push_back(entry);

@@ -5,6 +5,7 @@
 #include "console/message.h"
 #include "console/table_access.h"
 #include "frame/open_table.h"
+#include "xbase/keyed_read.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 
@@ -28,30 +29,46 @@ bool BeginsWith(std::string_view code, std::string_view prefix) {
 
 namespace {
 
-// Stands SETUP on the row of `key`; true when found.
-bool SeekSetup(xbase::WorkArea& setup, std::string_view key) {
-  return setup.Seek(setup.PadToField("SETUP", key)).ok() && setup.found();
+// Stands SETUP on the row of `key`; *found tells whether it is there, a row that cannot be read is the
+// error.
+xbase::Status SeekSetup(xbase::WorkArea& setup, std::string_view key, bool* found) {
+  return xbase::SeekFound(setup, setup.PadToField("SETUP", key), found);
+}
+
+xbase::Status OpenedSetup(frame::Session& session, xbase::WorkArea** setup) {
+  *setup = Opened(session, "SETUP");
+  return *setup != nullptr ? xbase::Status::OK() : xbase::Status::IOError("SETUP", "tidak bisa dibuka");
 }
 
 }  // namespace
 
-std::string SetupText(frame::Session& session, std::string_view key, bool* found) {
-  xbase::WorkArea* setup = Opened(session, "SETUP");
-  const bool there = setup != nullptr && SeekSetup(*setup, key);
+xbase::Status ReadSetupText(frame::Session& session, std::string_view key, std::string* text, bool* found) {
+  text->clear();
+  bool there = false;
+  xbase::WorkArea* setup = nullptr;
+  xbase::Status s = OpenedSetup(session, &setup);
+  if (s.ok()) s = SeekSetup(*setup, key, &there);
   if (found != nullptr) *found = there;
-  return there ? std::string(xbase::RTrim(setup->Text("KET"))) : std::string();
+  if (s.ok() && there) *text = std::string(xbase::RTrim(setup->Text("KET")));
+  return s;
 }
 
-double SetupNumber(frame::Session& session, std::string_view key) {
-  return xbase::Val(SetupText(session, key)).value;
+xbase::Status ReadSetupNumber(frame::Session& session, std::string_view key, double* number) {
+  std::string text;
+  const xbase::Status s = ReadSetupText(session, key, &text);
+  *number = xbase::Val(text).value;
+  return s;
 }
 
 xbase::Status StoreSetupText(frame::Session& session, std::string_view key, std::string_view text) {
-  xbase::WorkArea* opened = Opened(session, "SETUP");
-  if (opened == nullptr) return xbase::Status::IOError("SETUP", "tidak bisa dibuka");
+  xbase::WorkArea* opened = nullptr;
+  bool there = false;
+  xbase::Status status = OpenedSetup(session, &opened);
+  // A row that cannot be read is never taken for a missing one: that would append a second row.
+  if (status.ok()) status = SeekSetup(*opened, key, &there);
+  if (!status.ok()) return status;
   xbase::WorkArea& setup = *opened;
-  xbase::Status status;
-  if (SeekSetup(setup, key)) {
+  if (there) {
     status = console::LOCK_REC(session.console(), setup);
   } else {
     status = console::APP_REC(session.console(), setup);

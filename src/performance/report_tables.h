@@ -26,11 +26,13 @@ xbase::WorkArea* Opened(frame::Session& session, std::string_view name);
 // True when `code` begins with the trimmed `prefix` (an empty prefix takes every code).
 bool BeginsWith(std::string_view code, std::string_view prefix);
 
-// The KET of the SETUP row of `key` (SETUP opened under the alias "SETUP" when it is not), trailing blanks cut;
-// *found tells whether the row exists.
-std::string SetupText(frame::Session& session, std::string_view key, bool* found = nullptr);
+// The KET of the SETUP row of `key` (SETUP opened under the alias "SETUP" when it is not), trailing
+// blanks cut, blank when the row is missing; *found tells whether the row exists. A row that cannot be
+// read is the error, never a missing row.
+xbase::Status ReadSetupText(frame::Session& session, std::string_view key, std::string* text,
+                            bool* found = nullptr);
 // The number written in the KET of the SETUP row of `key`; 0 when the row is missing.
-double SetupNumber(frame::Session& session, std::string_view key);
+xbase::Status ReadSetupNumber(frame::Session& session, std::string_view key, double* number);
 // Writes `text` into the KET of the SETUP row of `key` under its lock, appending the row when missing.
 xbase::Status StoreSetupText(frame::Session& session, std::string_view key, std::string_view text);
 

@@ -1,6 +1,7 @@
 // RPPPA: the weekly PP/PA coverage of the salesmen and superiors asked for, as text or workbook.
 #include "console/alert.h"
 #include "frame/spreadsheet.h"
+#include "frame/status_display.h"
 #include "performance/coverage.h"
 #include "performance/paged_report.h"
 #include "performance/report_form.h"
@@ -32,8 +33,10 @@ std::string WeekHead(const Weeks& weeks, int week) {
                        : "TGL  >=  " + Day2(weeks.FirstDay(week));
 }
 
-bool WriteText(frame::Session& session, const frame::OpenedTables& tables,
-               const CoverageParams& params, const Weeks& weeks, const CoverageTally& tally,
+// The coverage of each entry in each week and the whole time, a row per entry.
+using CoverageTable = std::vector<std::vector<Coverage>>;
+
+bool WriteText(frame::Session& session, const CoverageParams& params, const Weeks& weeks, const CoverageTable& table,
                const std::vector<const SalesmanEntry*>& entries, const std::vector<std::string>& notes) {
   std::string heads = xbase::PadR("NO  KODE NAMA                 JBT", 34);
   std::string subheads(34, ' ');
@@ -49,12 +52,11 @@ bool WriteText(frame::Session& session, const frame::OpenedTables& tables,
                       {"PERIODE : " + xbase::Dtoc(params.from) + " s/d " + xbase::Dtoc(params.to), "C"},
                       {rule, "C"}, {heads, "C"}, {subheads, "C"}, {rule, "C"}});
   if (!report.Start()) return false;
-  int number = 0;
-  for (const SalesmanEntry* entry : entries) {
-    std::string line = xbase::PadL(std::to_string(++number), 3) + " " + xbase::PadR(entry->code, 4) + " " +
+  for (size_t at = 0; at < entries.size(); ++at) {
+    const SalesmanEntry* entry = entries[at];
+    std::string line = xbase::PadL(std::to_string(at + 1), 3) + " " + xbase::PadR(entry->code, 4) + " " +
                        xbase::PadR(xbase::Left(entry->name, 20), 20) + " " + xbase::PadR(xbase::RTrim(entry->title), 4);
-    for (int week = 1; week <= kWeeks + 1; ++week) {
-      const Coverage coverage = tally.Count(session, tables, *entry, week > kWeeks ? 0 : week, params.year);
+    for (const Coverage& coverage : table[at]) {
       line += "|" + xbase::PadL(Ratio(coverage.pp_reached, coverage.pp_all), 9) +
               xbase::PadL(Ratio(coverage.pa_reached, coverage.pa_all), 10);
     }
@@ -70,8 +72,7 @@ bool WriteText(frame::Session& session, const frame::OpenedTables& tables,
   return report.Print(layout);
 }
 
-bool WriteBook(frame::Session& session, const frame::OpenedTables& tables,
-               const CoverageParams& params, const Weeks& weeks, const CoverageTally& tally,
+bool WriteBook(frame::Session& session, const CoverageParams& params, const Weeks& weeks, const CoverageTable& table,
                const std::vector<const SalesmanEntry*>& entries, const std::vector<std::string>& notes,
                std::string* path) {
   frame::SpreadsheetExport book(session, "LAPORAN PP PA MINGGUAN");
@@ -85,11 +86,11 @@ bool WriteBook(frame::Session& session, const frame::OpenedTables& tables,
   const int last = kFirstBlockColumn + 4 * (kWeeks + 1) - 1;
   FinishHeads(sheet, last);
   int row = kFirstDataRow;
-  for (const SalesmanEntry* entry : entries) {
+  for (size_t at = 0; at < entries.size(); ++at) {
+    const SalesmanEntry* entry = entries[at];
     SalesmanCells(sheet, row, entry->code, entry->name, entry->title);
-    for (int week = 1; week <= kWeeks + 1; ++week) {
-      CoverageCells(sheet, row, kFirstBlockColumn + 4 * (week - 1),
-                    tally.Count(session, tables, *entry, week > kWeeks ? 0 : week, params.year));
+    for (size_t week = 0; week < table[at].size(); ++week) {
+      CoverageCells(sheet, row, kFirstBlockColumn + 4 * static_cast<int>(week), table[at][week]);
     }
     ++row;
   }
@@ -117,14 +118,22 @@ bool WeeklyCoverage(frame::Session& session, const CoverageParams& params, bool 
   const bool read = ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
     tally.Add(chains.Resolve(document.salesman, document.date), weeks.WeekOf(document.date), document, lines);
   });
-  if (!read) return false;
-  const std::vector<std::string> notes =
-      CoverageNotes(session, params.year, "Kode JBT : ", "     XX : Jumlah Langganan transaksi minimal ",
-                    "     XX : Jumlah Barang yang terjual minimal ", "     YY : Jumlah Langganan yang bertransaksi",
-                    "     YY : Jumlah Barang yang terjual");
+  if (!read || !frame::Checked(session, chains.status())) return false;
   const std::vector<const SalesmanEntry*> entries = chains.Sorted(params.salesman);
-  return excel ? WriteBook(session, tables, params, weeks, tally, entries, notes, path)
-               : WriteText(session, tables, params, weeks, tally, entries, notes);
+  std::vector<int> periods;
+  for (int week = 1; week <= kWeeks; ++week) periods.push_back(week);
+  periods.push_back(0);  // the whole time
+  CoverageTable table;
+  std::vector<std::string> notes;
+  xbase::Status s = tally.CountAll(session, tables, entries, periods, params.year, &table);
+  if (s.ok()) {
+    s = CoverageNotes(session, params.year, "Kode JBT : ", "     XX : Jumlah Langganan transaksi minimal ",
+                      "     XX : Jumlah Barang yang terjual minimal ", "     YY : Jumlah Langganan yang bertransaksi",
+                      "     YY : Jumlah Barang yang terjual", &notes);
+  }
+  if (!frame::Checked(session, s)) return false;
+  return excel ? WriteBook(session, params, weeks, table, entries, notes, path)
+               : WriteText(session, params, weeks, table, entries, notes);
 }
 
 xbase::Status RPPPA(frame::Session& session, const std::vector<xbase::Value>&) {

@@ -7,6 +7,7 @@
 #include "performance/performance.h"
 #include "performance/report_tables.h"
 #include "text/date_helpers.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace performance {
@@ -24,47 +25,55 @@ std::string SalesmanEntry::sort_key() const { return GETLEVELSALES(title) + xbas
 SalesmanChains::SalesmanChains(const frame::OpenedTables& tables, xbase::Date cutoff, bool merge)
     : tables_(tables), cutoff_(cutoff), merge_(merge) {}
 
-SalesmanChains::Level SalesmanChains::Lookup(const std::string& salesman, xbase::Date month) {
+xbase::Status SalesmanChains::Lookup(const std::string& salesman, xbase::Date month, Level* level) {
   xbase::WorkArea& dtsales = tables_["DTSALES"];
-  if (dtsales.SetOrder("DTSALES2").ok()) {
-    const std::string key = xbase::PadR(salesman, 4);
-    for (xbase::Date at = text::TGLAWAL(month); !at.empty() && text::TGLAKHIR(at) >= cutoff_; at = MonthBefore(at)) {
-      if (!dtsales.Seek(key + at.Dtos().substr(0, 6)).ok() || !dtsales.found()) continue;
-      const std::string group = Trimmed(dtsales.Text("GRUP"));
-      return {{merge_ && !group.empty() ? group : salesman, dtsales.Text("NAMA"), dtsales.Text("JABATAN"),
+  xbase::Status s = dtsales.SetOrder("DTSALES2");
+  const std::string key = xbase::PadR(salesman, 4);
+  for (xbase::Date at = text::TGLAWAL(month); s.ok() && !at.empty() && text::TGLAKHIR(at) >= cutoff_;
+       at = MonthBefore(at)) {
+    bool found = false;
+    if (s = xbase::SeekFound(dtsales, key + at.Dtos().substr(0, 6), &found); !s.ok() || !found) continue;
+    const std::string group = Trimmed(dtsales.Text("GRUP"));
+    *level = {{merge_ && !group.empty() ? group : salesman, dtsales.Text("NAMA"), dtsales.Text("JABATAN"),
                Trimmed(dtsales.Text("ATASAN"))},
               at};
-    }
+    return s;
   }
   xbase::WorkArea& mastsls = tables_["MASTSLS"];
-  Level level{{salesman, "", "", ""}, month};
-  if (mastsls.SetOrder("MASTSLS1").ok() && mastsls.Seek(xbase::PadR(salesman, 4)).ok() && mastsls.found()) {
+  *level = {{salesman, "", "", ""}, month};
+  bool found = false;
+  if (s.ok()) s = mastsls.SetOrder("MASTSLS1");
+  if (s.ok()) s = xbase::SeekFound(mastsls, xbase::PadR(salesman, 4), &found);
+  if (s.ok() && found) {
     const std::string old_code = Trimmed(mastsls.Text("KD_LAMA"));
-    if (merge_ && !old_code.empty()) level.entry.code = old_code;
-    level.entry.name = mastsls.Text("NAMA");
-    level.entry.title = mastsls.Text("JABATAN");
-    level.entry.superior = Trimmed(mastsls.Text("INDUK"));
+    if (merge_ && !old_code.empty()) level->entry.code = old_code;
+    level->entry.name = mastsls.Text("NAMA");
+    level->entry.title = mastsls.Text("JABATAN");
+    level->entry.superior = Trimmed(mastsls.Text("INDUK"));
   }
-  return level;
+  return s;
 }
 
 const std::vector<std::string>& SalesmanChains::Resolve(std::string_view salesman, xbase::Date date) {
+  static const std::vector<std::string> kNone;
+  if (!status_.ok()) return kNone;
   const std::string first = Trimmed(salesman);
   const std::string key = xbase::PadR(first, 4) + date.Dtos().substr(0, 6);
   if (auto known = chains_.find(key); known != chains_.end()) return known->second;
-  std::vector<std::string>& codes = chains_[key];
+  std::vector<std::string> codes;
   std::set<std::string> met;
   std::string next = first;
   xbase::Date month = date;
   while (!next.empty() && met.insert(next).second) {
-    Level level = Lookup(next, month);
+    Level level;
+    if (status_ = Lookup(next, month, &level); !status_.ok()) return kNone;
     level.entry.code = Trimmed(level.entry.code);
     if (std::find(codes.begin(), codes.end(), level.entry.code) == codes.end()) codes.push_back(level.entry.code);
     entries_.try_emplace(level.entry.code, level.entry);
     next = level.entry.superior;
     month = level.month;
   }
-  return codes;
+  return chains_.emplace(key, std::move(codes)).first->second;
 }
 
 const SalesmanEntry* SalesmanChains::Find(std::string_view code) const {

@@ -11,6 +11,7 @@
 
 #include "frame/open_table.h"
 #include "xbase/date.h"
+#include "xbase/status.h"
 
 namespace performance {
 
@@ -27,8 +28,11 @@ class SalesmanChains {
   SalesmanChains(const frame::OpenedTables& tables, xbase::Date cutoff, bool merge);
 
   // The codes a document of `salesman` dated `date` counts for: the salesman's, then each
-  // superior's; each has an entry afterwards. A superior met a second time ends the chain.
+  // superior's; each has an entry afterwards. A superior met a second time ends the chain. After a
+  // read that failed, none (see status()).
   const std::vector<std::string>& Resolve(std::string_view salesman, xbase::Date date);
+  // The first read of DTSALES or MASTSLS that failed: the codes resolved are then not to be reported.
+  const xbase::Status& status() const { return status_; }
 
   // The entry of a code, null when it was never resolved.
   const SalesmanEntry* Find(std::string_view code) const;
@@ -40,13 +44,14 @@ class SalesmanChains {
     SalesmanEntry entry;
     xbase::Date month;  // where the DTSALES row was found (the document's month without one)
   };
-  Level Lookup(const std::string& salesman, xbase::Date month);
+  xbase::Status Lookup(const std::string& salesman, xbase::Date month, Level* level);
 
   const frame::OpenedTables& tables_;
   xbase::Date cutoff_;
   bool merge_;
   std::map<std::string, SalesmanEntry> entries_;
   std::map<std::string, std::vector<std::string>> chains_;  // by salesman + "YYYYMM"
+  xbase::Status status_;
 };
 
 }  // namespace performance

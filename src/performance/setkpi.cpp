@@ -19,14 +19,14 @@ constexpr std::array<const char*, 8> kTitleNames = {"Sales TM",   "Supervisor TM
 
 using Minimums = std::array<std::array<double, 3>, 8>;
 
-Minimums Load(frame::Session& session, int year) {
-  Minimums values{};
-  for (size_t title = 0; title < kKpiTitles.size(); ++title) {
-    for (size_t kind = 0; kind < kKinds.size(); ++kind) {
-      values[title][kind] = SetupNumber(session, KpiKey(kKinds[kind], year, kKpiTitles[title]));
+xbase::Status Load(frame::Session& session, int year, Minimums* values) {
+  xbase::Status s;
+  for (size_t title = 0; s.ok() && title < kKpiTitles.size(); ++title) {
+    for (size_t kind = 0; s.ok() && kind < kKinds.size(); ++kind) {
+      s = ReadSetupNumber(session, KpiKey(kKinds[kind], year, kKpiTitles[title]), &(*values)[title][kind]);
     }
   }
-  return values;
+  return s;
 }
 
 }  // namespace
@@ -46,7 +46,9 @@ xbase::Status SETKPI(frame::Session& session, const std::vector<xbase::Value>&) 
     ask.Display(con);
     if (ask.Read(con).escaped) break;
     const int kpi_year = static_cast<int>(year);
-    Minimums values = Load(session, kpi_year);
+    // Minimums that could not be read are never offered as zeros to be saved over the stored ones.
+    Minimums values{};
+    if (!frame::Checked(session, Load(session, kpi_year, &values))) continue;
     con.Say(8, 10, "JABATAN                          PP           PA        PA K3", con.Colour(colour));
     console::GetList form;
     for (size_t title = 0; title < kKpiTitles.size(); ++title) {

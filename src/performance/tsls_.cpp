@@ -58,7 +58,7 @@ std::string GroupName(const frame::OpenedTables& tables, const std::string& grou
   return {};
 }
 
-// Adds every target of the branch in the period; false when there is none.
+// Adds every target of the branch in the period; false when there is none, or after a failure shown.
 bool AddTargets(frame::Session& session, const frame::OpenedTables& tables,
                 const SalesmanReportParams& params, const Weeks& weeks,
                 SalesmanChains* chains, TargetRows* rows) {
@@ -82,6 +82,7 @@ bool AddTargets(frame::Session& session, const frame::OpenedTables& tables,
       row->second.target_total += cartons;
     }
   }
+  if (status.ok()) status = chains->status();
   frame::ShowFailure(session, status);
   return status.ok() && any;
 }
@@ -217,11 +218,14 @@ bool TargetAgainstSales(frame::Session& session, const SalesmanReportParams& par
   std::optional<BusyNotice> busy(session);
   if (!AddTargets(session, tables, params, weeks, &chains, &rows)) {
     busy.reset();
+    if (!chains.status().ok()) return false;  // shown by AddTargets
     console::PESAN(session.console(), "Tidak ada target cabang " + std::string(xbase::AllTrim(params.branch)) +
                                           " pada periode ini");
     return false;
   }
-  if (!AddSales(session, tables, params, weeks, &chains, &rows)) return false;
+  if (!AddSales(session, tables, params, weeks, &chains, &rows) || !frame::Checked(session, chains.status())) {
+    return false;
+  }
   busy.reset();
 
   std::vector<const SalesmanEntry*> entries;

@@ -27,10 +27,9 @@ int DeductionColumn(std::string_view code) {
   return -1;
 }
 
-bool NonBbType(frame::Session& session, std::string_view type) {
-  bool found = false;
-  SetupText(session, "OMZETNON" + std::string(type), &found);
-  return found;
+xbase::Status NonBbType(frame::Session& session, std::string_view type, bool* non_bb) {
+  std::string text;
+  return ReadSetupText(session, "OMZETNON" + std::string(type), &text, non_bb);
 }
 
 // The deduction lines of receipts dated in the period.
@@ -112,7 +111,11 @@ bool CollectTurnover(frame::Session& session, const frame::OpenedTables& tables,
   DocumentFilter filter;
   filter.from = params.from;
   filter.to = params.to;
+  xbase::Status failed;
   const bool read = ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+    // Which column a document's value goes to depends on its type's SETUP row: after a read that
+    // failed nothing more is added.
+    if (!failed.ok()) return;
     const std::string row_key = key(document.customer, document.salesman);
     if (row_key.empty()) return;
     double value = 0;
@@ -127,9 +130,11 @@ bool CollectTurnover(frame::Session& session, const frame::OpenedTables& tables,
     const double signed_value = document.sign() * value;
     row.gross += signed_value;
     row.net += signed_value;
-    (NonBbType(session, document.type) ? row.non_bb : row.base_bb) += signed_value;
+    bool non_bb = false;
+    if (failed = NonBbType(session, document.type, &non_bb); !failed.ok()) return;
+    (non_bb ? row.non_bb : row.base_bb) += signed_value;
   });
-  if (!read) return false;
+  if (!read || !frame::Checked(session, failed)) return false;
   const xbase::Status status = AddDeductions(tables, params, key, rows);
   frame::ShowFailure(session, status);
   return status.ok();

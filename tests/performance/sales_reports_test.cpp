@@ -187,8 +187,11 @@ TEST_F(SplitTest, TourPackageItemsPerChosenSalesmanWithGroupAndClassTotals) {
   std::vector<std::string> chosen(14, "    ");
   chosen[1] = "S001";
   ASSERT_TRUE(SIMPANSETDEFAULTSALES(session(), chosen, "C0  ", kTourKey).ok());
-  EXPECT_EQ(SETDEFAULTSALES(session(), "C0", kTourKey), chosen);
-  EXPECT_EQ(SETDEFAULTSALES(session(), "D0", kTourKey), std::vector<std::string>(14, "    "));
+  std::vector<std::string> kept;
+  ASSERT_TRUE(SETDEFAULTSALES(session(), "C0", kTourKey, &kept).ok());
+  EXPECT_EQ(kept, chosen);
+  ASSERT_TRUE(SETDEFAULTSALES(session(), "D0", kTourKey, &kept).ok());
+  EXPECT_EQ(kept, std::vector<std::string>(14, "    "));
   EXPECT_EQ(NAMASALES(session(), "S001"), "S001 (BUDI)");
   std::string path;
   ASSERT_TRUE(TourPackage(session(), "C0", D(2026, 12, 1), D(2026, 12, 31), chosen, &path));
