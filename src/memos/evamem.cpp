@@ -10,6 +10,7 @@
 #include "memos/memo_list_pages.h"
 #include "memos/memo_screens.h"
 #include "memos/memo_tables.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace memos {
@@ -96,8 +97,12 @@ xbase::Status EvaluationRows(frame::Session& session, const SentSelection& selec
     for (uint32_t line : lines) {
       if (s = goods->GoTo(line); !s.ok()) break;
       row.value += LineValue(*goods, *notes);
-      if (s = items->SetOrder(1); s.ok()) s = items->Seek(goods->Text("KODE"));
-      if (s.ok() && items->found() && items->Number("DOS") != 0) row.boxes += goods->Number("QUANTITY") / items->Number("DOS");
+      // The carton size gives the boxes: an item that cannot be read stops the list, rather than the
+      // next line's read passing over the failure.
+      bool known = false;
+      if (s = items->SetOrder(1); s.ok()) s = xbase::SeekFound(*items, goods->Text("KODE"), &known);
+      if (!s.ok()) break;
+      if (known && items->Number("DOS") != 0) row.boxes += goods->Number("QUANTITY") / items->Number("DOS");
     }
     if (s.ok()) s = EvaluateNote(session, row.invoice, &row);
     if (s.ok()) rows->push_back(std::move(row));

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "frame/spreadsheet.h"
+#include "frame/status_display.h"
 #include "performance/lfokus.h"
 #include "performance/performance.h"
 #include "performance/report_form.h"
@@ -97,13 +98,16 @@ bool JoinVisits(frame::Session& session, const JoinVisitParams& params, std::str
   filter.customer = params.customer;
   filter.without_admin_return = true;
   filter.returns = false;
+  // The visit row decides whether a note counts, the manager's own salesman in which row: after a
+  // read that failed nothing more is counted and no workbook is written.
+  xbase::Status failed;
   const bool read = ForEachDocument(session, tables, filter, [&](const SaleDocument& note, const std::vector<SaleLine>& lines) {
-    if (!visits.Seek(visits.PadToField("INVOICE", xbase::RTrim(note.number))).ok() || !visits.found()) return;
+    bool visited = false, known = false;
+    if (failed.ok()) failed = xbase::SeekFound(visits, visits.PadToField("INVOICE", xbase::RTrim(note.number)), &visited);
+    if (!failed.ok() || !visited) return;
     const std::string manager(xbase::AllTrim(visits.Text("KODEBM")));
-    std::string own;
-    if (managers.Seek(managers.PadToField("KODE", manager)).ok() && managers.found()) {
-      own = std::string(xbase::AllTrim(managers.Text("SALES")));
-    }
+    if (failed = xbase::SeekFound(managers, managers.PadToField("KODE", manager), &known); !failed.ok()) return;
+    const std::string own = known ? std::string(xbase::AllTrim(managers.Text("SALES"))) : std::string();
     const std::string salesman(xbase::AllTrim(note.salesman));
     const std::string with = own.empty() || salesman.starts_with(own) ? std::string() : salesman;
     Manager& rows = sold[manager];
@@ -122,7 +126,7 @@ bool JoinVisits(frame::Session& session, const JoinVisitParams& params, std::str
       }
     }
   });
-  if (!read) return false;
+  if (!read || !frame::Checked(session, failed)) return false;
 
   frame::SpreadsheetExport book(session, "LAPORAN JOIN VISIT BM");
   std::vector<std::string> names;

@@ -68,9 +68,11 @@ bool AcceptMember(frame::Session& session, const frame::OpenedTables& tables, co
   cells[kCodeColumn - 1] = xbase::Value::Text(salesmen.PadToField("SALES", xbase::AllTrim(code)));
   std::vector<std::string> codes;
   for (const console::ValueRow& each : *rows) codes.push_back(CellText(each, kCodeColumn));
-  const std::string clash = MemberClash(session, codes, static_cast<size_t>(row - 1), supervisor);
-  if (!clash.empty()) {
-    console::PESAN(session.console(), clash);
+  std::string clash;
+  // A member row that cannot be read refuses the code as a clash does: he may belong to another group.
+  const bool checked = frame::Checked(session, MemberClash(session, codes, static_cast<size_t>(row - 1), supervisor, &clash));
+  if (checked && !clash.empty()) console::PESAN(session.console(), clash);
+  if (!checked || !clash.empty()) {
     cells[kNameColumn - 1] = xbase::Value::Text(Blank(20));
     return false;
   }
@@ -81,24 +83,29 @@ bool AcceptMember(frame::Session& session, const frame::OpenedTables& tables, co
 
 }  // namespace
 
-std::string MemberClash(frame::Session& session, const std::vector<std::string>& codes, size_t row,
-                        const std::string& supervisor) {
+xbase::Status MemberClash(frame::Session& session, const std::vector<std::string>& codes, size_t row,
+                          const std::string& supervisor, std::string* clash) {
+  clash->clear();
   const frame::OpenedTables tables = OpenGroupTables(session);
-  if (!tables) return "SALES_MEM tidak bisa dibuka";
+  if (!tables) {
+    *clash = "SALES_MEM tidak bisa dibuka";
+    return xbase::Status::OK();
+  }
   const std::string& code = codes[row];
   for (size_t other = 0; other < codes.size(); ++other) {
     if (other != row && codes[other] == code) {
-      return "kode " + code + " ini telah diisikan pada urutan ke " + std::to_string(other + 1);
+      *clash = "kode " + code + " ini telah diisikan pada urutan ke " + std::to_string(other + 1);
+      return xbase::Status::OK();
     }
   }
   xbase::WorkArea& members = tables["SALES_MEM"];
-  std::string group;
-  if (members.SetOrder("SALES_MEM2").ok() && members.Seek(members.PadToField("KODE", code)).ok() && members.found()) {
-    group = std::string(xbase::AllTrim(members.Text("SPVID")));
-  }
+  bool found = false;
+  xbase::Status s = members.SetOrder("SALES_MEM2");
+  if (s.ok()) s = xbase::SeekFound(members, members.PadToField("KODE", code), &found);
+  const std::string group = s.ok() && found ? std::string(xbase::AllTrim(members.Text("SPVID"))) : std::string();
   members.SetOrder("SALES_MEM1").IgnoreError();  // the grid's loads seek on it again and check
-  if (!group.empty() && group != xbase::AllTrim(supervisor)) return "kode ini sudah masuk kelompok " + group;
-  return {};
+  if (!group.empty() && group != xbase::AllTrim(supervisor)) *clash = "kode ini sudah masuk kelompok " + group;
+  return s;
 }
 
 xbase::Status SaveSupervisorGroup(frame::Session& session, const std::string& branch, const std::string& code,

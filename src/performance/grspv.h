@@ -21,10 +21,10 @@ struct GroupMember {
 // row is deleted when no member is left, else added or its name updated.
 xbase::Status SaveSupervisorGroup(frame::Session& session, const std::string& branch, const std::string& code,
                                   const std::string& name, const std::vector<GroupMember>& members);
-// The check of a salesman typed on row `row` (from 0) of supervisor `supervisor`'s grid: "" when
-// he may stand, else the refusal.
-std::string MemberClash(frame::Session& session, const std::vector<std::string>& codes, size_t row,
-                        const std::string& supervisor);
+// The check of a salesman typed on row `row` (from 0) of supervisor `supervisor`'s grid: *clash ""
+// when he may stand, else the refusal; a member row that cannot be read is the error.
+xbase::Status MemberClash(frame::Session& session, const std::vector<std::string>& codes, size_t row,
+                          const std::string& supervisor, std::string* clash);
 
 }  // namespace performance
 

@@ -17,6 +17,7 @@
 #include "performance/sale_documents.h"
 #include "pickers/pickers.h"
 #include "xbase/date_functions.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace performance {
@@ -33,11 +34,16 @@ frame::OpenedTables OpenBasisTables(frame::Session& session) {
                                      DocumentTableUses(), ReceivableTableUses()}));
 }
 
-bool InGroup(const frame::OpenedTables& tables, std::string_view customer, std::string_view group) {
-  if (xbase::IsBlank(group)) return true;
+// *in true when the customer's KELOMPOK begins with `group` (any customer for a blank group); a
+// customer row that cannot be read is the error.
+xbase::Status InGroup(const frame::OpenedTables& tables, std::string_view customer, std::string_view group, bool* in) {
+  *in = xbase::IsBlank(group);
+  if (*in) return xbase::Status::OK();
   xbase::WorkArea& customers = tables["MASTCUS"];
-  return customers.Seek(customers.PadToField("RELASI", xbase::RTrim(customer))).ok() && customers.found() &&
-         BeginsWith(customers.Text("KELOMPOK"), group);
+  bool found = false;
+  const xbase::Status s = xbase::SeekFound(customers, customers.PadToField("RELASI", xbase::RTrim(customer)), &found);
+  *in = found && BeginsWith(customers.Text("KELOMPOK"), group);
+  return s;
 }
 
 // What a receivable's settlement lines of the period come to.
@@ -186,9 +192,15 @@ bool IncentiveBasis(frame::Session& session, const IncentiveParams& params, bool
   filter.customer = params.customer;
   filter.type = params.type;
   filter.printed_only = true;
+  // A customer whose group cannot be read stops the walk's counting: no basis is printed without him.
+  xbase::Status failed;
   filter.accept = [&](const SaleDocument& document) {
-    return !TypeExcluded(document.type, params.excluded_types) &&
-           !CustomerExcluded(document.customer, params.excluded_customers) && InGroup(tables, document.customer, params.group);
+    bool in = false;
+    if (failed.ok() && !TypeExcluded(document.type, params.excluded_types) &&
+        !CustomerExcluded(document.customer, params.excluded_customers)) {
+      failed = InGroup(tables, document.customer, params.group, &in);
+    }
+    return failed.ok() && in;
   };
   bool read = ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
     IncentiveRow* row = row_of(document.salesman);
@@ -197,6 +209,7 @@ bool IncentiveBasis(frame::Session& session, const IncentiveParams& params, bool
       (*row)[document.is_return ? kReturns : kSales] += cartons ? LineCartons(session, line) : line.value;
     }
   });
+  read = read && frame::Checked(session, failed);
   ReceivableFilter receivables{params.from, params.to, params.customer, params.type, params.excluded_types,
                                params.excluded_customers};
   read = read && ForEachReceivable(session, tables, receivables, [&](const Receivable& receivable, const std::vector<Settlement>& lines) {

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "frame/spreadsheet.h"
+#include "frame/status_display.h"
 #include "performance/chosen_salesmen.h"
 #include "performance/lsales2.h"
 #include "performance/paged_report.h"
@@ -11,6 +12,7 @@
 #include "performance/report_tables.h"
 #include "performance/sale_documents.h"
 #include "xbase/date_functions.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace performance {
@@ -34,8 +36,12 @@ bool SalesByCustomer(frame::Session& session, const SalesSplitParams& params) {
   const frame::OpenedTables tables = OpenCustomerTables(session);
   if (!tables) return false;
   xbase::WorkArea& customers = tables["MASTCUS"];
-  const auto customer_row = [&](std::string_view code) {
-    return customers.Seek(customers.PadToField("RELASI", xbase::RTrim(code))).ok() && customers.found();
+  // A customer whose group cannot be read stops the counting: nothing is printed without him.
+  xbase::Status failed;
+  const auto in_group = [&](std::string_view code) {
+    bool found = false;
+    if (failed.ok()) failed = xbase::SeekFound(customers, customers.PadToField("RELASI", xbase::RTrim(code)), &found);
+    return failed.ok() && found && BeginsWith(customers.Text("KELOMPOK"), params.group);
   };
   // By customer: JUMLAH, SALES LAIN, then each chosen salesman.
   std::map<std::string, std::vector<double>> rows;
@@ -44,7 +50,7 @@ bool SalesByCustomer(frame::Session& session, const SalesSplitParams& params) {
   filter.to = params.to;
   filter.customer = params.customer;
   filter.accept = [&](const SaleDocument& document) {
-    return xbase::IsBlank(params.group) || (customer_row(document.customer) && BeginsWith(customers.Text("KELOMPOK"), params.group));
+    return xbase::IsBlank(params.group) || in_group(document.customer);
   };
   const bool read = ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
     double figure = 0;
@@ -55,7 +61,7 @@ bool SalesByCustomer(frame::Session& session, const SalesSplitParams& params) {
     row[0] += document.sign() * figure;
     row[chosen < 0 ? 1 : 2 + static_cast<size_t>(chosen)] += document.sign() * figure;
   });
-  if (!read) return false;
+  if (!read || !frame::Checked(session, failed)) return false;
 
   std::string heads = "NO.  RELASI    NAMA RELASI               JUMLAH  SALES LAIN   %";
   for (const std::string& code : params.salesmen) heads += xbase::PadL(xbase::AllTrim(code), 12) + "   %";
@@ -69,7 +75,8 @@ bool SalesByCustomer(frame::Session& session, const SalesSplitParams& params) {
   std::vector<double> total(2 + params.salesmen.size(), 0);
   int number = 0;
   for (const auto& [code, row] : rows) {
-    const std::string name = customer_row(code) ? customers.Text("NAMA") : std::string();
+    const std::string name =
+        xbase::LookUp(customers, customers.PadToField("RELASI", xbase::RTrim(code))) ? customers.Text("NAMA") : std::string();
     std::string line = xbase::PadL(std::to_string(++number), 4) + " " + xbase::PadR(code, 9) + " " +
                        xbase::PadR(xbase::Left(name, 20), 20) + Amount(row[0], kPicture);
     for (size_t i = 1; i < row.size(); ++i) line += WithShare(row[i], row[0]);

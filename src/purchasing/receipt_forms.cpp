@@ -101,15 +101,20 @@ std::string TitleLine(std::string_view title, std::string_view number) {
   return xbase::PadR(std::string(35, ' ') + std::string(title), 75) + "Nomor : " + std::string(xbase::RTrim(number));
 }
 
-// The cash discounts of the receipt `number`, when it is there.
-void CashDiscounts(const frame::OpenedTables& tables, const std::string& number, double* cash1, double* cash2) {
+// The cash discounts of the receipt `number`, 0 when it is not there; a receipt that cannot be read is
+// the error, never a receipt without discounts.
+xbase::Status CashDiscounts(const frame::OpenedTables& tables, const std::string& number, double* cash1,
+                            double* cash2) {
   xbase::WorkArea& header = tables["bpbeli1"];
   *cash1 = *cash2 = 0;
-  if (header.SetOrder("BPBELI11").ok() && header.Seek(header.PadToField("NO_BPB", xbase::RTrim(number))).ok() &&
-      header.found()) {
+  bool found = false;
+  xbase::Status s = header.SetOrder("BPBELI11");
+  if (s.ok()) s = xbase::SeekFound(header, header.PadToField("NO_BPB", xbase::RTrim(number)), &found);
+  if (s.ok() && found) {
     *cash1 = header.Number("DISCOUNT");
     *cash2 = header.Number("DISCOUNT2");
   }
+  return s;
 }
 
 }  // namespace
@@ -127,8 +132,8 @@ xbase::Status PurchaseOrderLines(frame::Session& session, const frame::OpenedTab
   form.Add("Dengan hormat");
   form.Add("Bersama ini kami mohon untuk segera dikirim barang-barang dengan spesifikasi seperti tersebut dibawah ini. ");
   double cash1 = 0, cash2 = 0;
-  CashDiscounts(tables, number, &cash1, &cash2);
-  const xbase::Status s = LineTable(session, tables, number, cash1, cash2, &form);
+  xbase::Status s = CashDiscounts(tables, number, &cash1, &cash2);
+  if (s.ok()) s = LineTable(session, tables, number, cash1, cash2, &form);
   *lines = std::move(form.lines);
   return s;
 }

@@ -34,6 +34,7 @@ xbase::Status RunCustomerMatrix(frame::Session& session, const CustomerMatrix& r
                    products);
       });
     }
+    if (s.ok()) s = labels.status();
     if (!frame::Checked(session, s)) continue;
     ShowBook(session, report.file_title, {"Sheet1"},
              {report.heading + std::string(xbase::AllTrim(answers.branch)),

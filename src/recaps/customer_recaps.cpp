@@ -70,8 +70,16 @@ Labels::Label Labels::Customer(const std::string& code, bool merge) {
   }
   xbase::WorkArea& members = tables_["OTL_MBR"];
   xbase::WorkArea& groups = tables_["OTL_GRP"];
-  if (merge && members.SetOrder("OTL_MBR2").ok() && members.Seek(members.PadToField("MEMBER", trimmed)).ok() &&
-      members.found()) {
+  bool member = false;
+  if (merge) {
+    xbase::Status s = members.SetOrder("OTL_MBR2");
+    if (s.ok()) s = xbase::SeekFound(members, members.PadToField("MEMBER", trimmed), &member);
+    if (!s.ok()) {
+      if (status_.ok()) status_ = s;
+      return label;  // not kept: the next row of the customer reads again
+    }
+  }
+  if (member) {
     const std::string group = members.Text("KODE");
     label = {"G" + group, group, "", ""};
     if (xbase::LookUp(groups, group)) {

@@ -66,13 +66,18 @@ class Labels {
   struct Label {
     std::string key, code, name, city;
   };
-  // A customer, or with `merge` the outlet group it belongs to.
+  // A customer, or with `merge` the outlet group it belongs to. When the customer's outlet membership
+  // cannot be read, the customer himself, and status() tells the failure.
   Label Customer(const std::string& code, bool merge);
   // A salesman under his code, or with `old_code` under KD_LAMA when that is set.
   Label Salesman(const std::string& code, bool old_code = false);
+  // The first read of an outlet membership that failed: the rows labelled are then not to be shown,
+  // since a customer's figures may belong under his group's row.
+  const xbase::Status& status() const { return status_; }
 
  private:
   const frame::OpenedTables& tables_;
+  xbase::Status status_;
   std::map<std::string, Label> customers_[2];
   std::map<std::string, Label> salesmen_[2];
 };

@@ -40,6 +40,7 @@ xbase::Status RunLineCoverage(frame::Session& session, bool values) {
         }
       });
     }
+    if (s.ok()) s = labels.status();
     if (!frame::Checked(session, s)) continue;
     MatrixLayout layout;
     layout.coverage_share = !values;

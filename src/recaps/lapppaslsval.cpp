@@ -37,6 +37,7 @@ xbase::Status LAPPPASLSVAL(frame::Session& session, const Args&) {
         matrix.Add(row, column, 0, answers.Figure(recaps));
       });
     }
+    if (s.ok()) s = labels.status();
     if (!frame::Checked(session, s)) continue;
     MatrixLayout layout;
     layout.coverage_share = true;

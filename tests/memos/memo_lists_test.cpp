@@ -5,6 +5,7 @@
 #include "memos/memo_list_pages.h"
 #include "memos/memo_test_helpers.h"
 #include "memos/memos.h"
+#include "support/damaged_tables.h"
 
 namespace memos {
 
@@ -103,6 +104,19 @@ TEST_F(MemoListsTest, EvaluationFollowsANoteToItsPaymentWithoutAMemoBack) {
   EXPECT_EQ(rows[0].value, 63000);
   EXPECT_EQ(rows[0].boxes, 5);
   EXPECT_EQ(rows[1].status, "MASIH DIGUDANG [0000000050]");
+}
+
+// The boxes come from each item's carton size: an item that cannot be read is the list's error, never
+// a line without boxes.
+TEST_F(MemoListsTest, AnItemThatCannotBeReadStopsTheEvaluation) {
+  support::DamageIndexPages(folder.path(), "MASTBRJ");
+  SentSelection selection;
+  selection.from = Day(1);
+  selection.to = Day(31);
+  std::vector<NoteEvaluation> rows;
+  const xbase::Status s = EvaluationRows(rig.session, selection, &rows);
+  EXPECT_TRUE(s.IsCorruption()) << s.ToString();
+  EXPECT_NE(s.message().find("MASTBRJ"), std::string::npos) << s.message();
 }
 
 }  // namespace

@@ -134,8 +134,11 @@ TEST_F(FocusTest, FocusListsAreRewrittenInPlace) {
 TEST_F(FocusTest, SupervisorGroupsAreEditedOnTheGridAndRefuseSalesmenTakenElsewhere) {
   Add("CABANG", {{"KODE", T("B2")}, {"NAMA", T("CABANG DUA")}});
   Add("SALES_MEM", {{"SPVID", T("SP02")}, {"KODE", T("S002")}, {"NAMA", T("ANI")}});
-  EXPECT_EQ(MemberClash(session(), {"S002"}, 0, "SP01"), "kode ini sudah masuk kelompok SP02");
-  EXPECT_EQ(MemberClash(session(), {"S002"}, 0, "SP02"), "");
+  std::string clash;
+  ASSERT_TRUE(MemberClash(session(), {"S002"}, 0, "SP01", &clash).ok());
+  EXPECT_EQ(clash, "kode ini sudah masuk kelompok SP02");
+  ASSERT_TRUE(MemberClash(session(), {"S002"}, 0, "SP02", &clash).ok());
+  EXPECT_EQ(clash, "");
   rig.term.AddKeys(support::Keys({support::Line("B2"), support::Line("SP01"), support::Line("SARI"), support::Line("S001"),
                                   {key::kDown}, support::Line("S001"), {key::kEnter}, support::Line("S002"), {key::kEnter},
                                   {key::kF10}, {'Y'},

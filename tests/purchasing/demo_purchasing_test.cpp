@@ -8,6 +8,7 @@
 #include "site/all_procedures.h"
 #include "site/data_folder.h"
 #include "site/demo_data.h"
+#include "support/damaged_tables.h"
 #include "support/files.h"
 #include "support/scripted_session.h"
 #include "support/site_folder.h"
@@ -96,6 +97,19 @@ TEST_F(DemoPurchasingTest, TheShipmentBecomesAReceiptIsPrintedPartlyReturnedAndJ
   // 2,000 books at 2,600 less 10 %, returned 100 of them; less the 2 % cash discount.
   EXPECT_NE(journal.find("TOTAL RETUR :        229,320.00"), std::string::npos);
   EXPECT_NE(journal.find("   1 " + std::string(xbase::Dtoc(rig.session.Today())) + " " + ret.number), std::string::npos);
+}
+
+// The purchase order takes the cash discounts from its receipt: a receipt that cannot be read is the
+// failure on row 24, never an order printed without its discounts, and nothing reaches the output.
+TEST_F(DemoPurchasingTest, AnOrderWhoseReceiptCannotBeReadIsNotPrinted) {
+  rig.term.AddKeys(Keys({{key::kEnter, key::kEnter}, Line(site::kDemoShipment), {key::kEnter}, {'y'}, {key::kEnter},
+                         {key::kEsc}}));
+  ASSERT_TRUE(IMPPEB(rig.session, {}).ok());
+  support::DamageIndexPages(folder.File("data"), "BPBELI1");
+  rig.term.AddKeys(Keys({Line("0000000001"), {key::kEnter}, {key::kEsc}}));
+  ASSERT_TRUE(CTKPOPEB(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "BPBELI1"));
 }
 
 }  // namespace

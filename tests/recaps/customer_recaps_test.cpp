@@ -6,6 +6,7 @@
 #include "frame/spreadsheet.h"
 #include "recaps/recap_rows_helpers.h"
 #include "recaps/recap_screens.h"
+#include "support/damaged_tables.h"
 #include "support/scripted_session.h"
 #include "support/temp_folder.h"
 
@@ -78,6 +79,17 @@ TEST_F(CustomerRecapsTest, ProductGroupsOfThisYearAndLastYearWithOutletGroupsMer
   EXPECT_EQ(SheetRow(sheet, 8, 22), "||TOTAL||12|11|5|2|3|9|0|0|0|0|0|0|0|0|0|0|0|0");
   EXPECT_TRUE(sheet.Find(8, 3)->bold);
   EXPECT_EQ(sheet.Find(9, 3), nullptr);
+}
+
+// An outlet membership that cannot be read would put a member's figures on his own row: the recap
+// stops with the failure instead and writes no workbook.
+TEST_F(CustomerRecapsTest, AnOutletMembershipThatCannotBeReadStopsTheMergedRecap) {
+  support::DamageIndexPages(data.path(), "OTL_MBR");
+  rig.term.AddKeys(support::Keys({std::vector<int>(4, key::kEnter), {key::kEnter}, {key::kEnter}, {key::kEsc}}));
+  ASSERT_TRUE(LAPRLSKEL(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "OTL_MBR"));
+  EXPECT_TRUE(testing::Workbooks(home.File("reports")).empty());
 }
 
 TEST_F(CustomerRecapsTest, TurnoverByCoverageLineWithSharesOfTheGrandTotal) {
