@@ -15,6 +15,7 @@
 #include "performance/sale_documents.h"
 #include "performance/sheet_layout.h"
 #include "xbase/date_functions.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace performance {
@@ -52,11 +53,17 @@ xbase::Status ReadTargets(frame::Session& session, bool cartons, Targets* target
   return s;
 }
 
-// The code a salesman's sales count under: his KD_LAMA when merging and it is set.
-std::pair<std::string, std::string> Salesman(xbase::WorkArea& salesmen, const std::string& code, bool merge) {
-  if (!salesmen.Seek(salesmen.PadToField("SALES", xbase::RTrim(code))).ok() || !salesmen.found()) return {code, ""};
+// The code a salesman's sales count under (his KD_LAMA when merging and it is set) and his name; a
+// salesman who cannot be read is the error.
+xbase::Status Salesman(xbase::WorkArea& salesmen, const std::string& code, bool merge,
+                       std::pair<std::string, std::string>* counted) {
+  bool found = false;
+  const xbase::Status s = xbase::SeekFound(salesmen, salesmen.PadToField("SALES", xbase::RTrim(code)), &found);
+  *counted = {code, ""};
+  if (!found) return s;
   const std::string old_code(xbase::AllTrim(salesmen.Text("KD_LAMA")));
-  return {merge && !old_code.empty() ? old_code : code, std::string(xbase::RTrim(salesmen.Text("NAMA")))};
+  *counted = {merge && !old_code.empty() ? old_code : code, std::string(xbase::RTrim(salesmen.Text("NAMA")))};
+  return s;
 }
 
 std::vector<std::pair<std::string, SalesmanDays>> Collect(frame::Session& session, const frame::OpenedTables& tables,
@@ -70,15 +77,23 @@ std::vector<std::pair<std::string, SalesmanDays>> Collect(frame::Session& sessio
   filter.accept = [&](const SaleDocument& document) {
     return params.excluded_types.find(document.type) == std::string::npos;
   };
+  xbase::Status failed;
   *read = ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+    // The salesman decides the row: after a read that failed nothing more is added.
+    std::pair<std::string, std::string> counted;
+    if (failed.ok()) {
+      failed = Salesman(tables["MASTSLS"], std::string(xbase::AllTrim(document.salesman)), params.merge, &counted);
+    }
+    if (!failed.ok()) return;
+    const auto& [code, name] = counted;
     double figure = 0;
     for (const SaleLine& line : lines) figure += params.cartons ? LineCartons(session, line) : line.value / 1000;
-    const auto [code, name] = Salesman(tables["MASTSLS"], std::string(xbase::AllTrim(document.salesman)), params.merge);
     SalesmanDays& row = rows[code];
     if (row.name.empty()) row.name = name;
     row.days[static_cast<size_t>(document.date - params.monday)] += document.sign() * figure;
     row.total += document.sign() * figure;
   });
+  *read = *read && frame::Checked(session, failed);
   std::vector<std::pair<std::string, SalesmanDays>> sorted;
   for (auto& [code, row] : rows) {
     const auto reached = std::count_if(row.days.begin(), row.days.end(), [&](double day) { return day >= targets.daily; });

@@ -5,20 +5,26 @@
 #include "console/message.h"
 #include "frame/status_display.h"
 #include "performance/report_tables.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace performance {
 namespace {
 
 // The receipt date of a settlement line (PIUTKR1 by KDCB + NOMOR); empty when the receipt is gone.
-xbase::Date ReceiptDate(xbase::WorkArea& receipts, const xbase::WorkArea& line) {
-  if (!receipts.Seek(line.Text("KDCB") + line.Text("NOMOR")).ok() || !receipts.found()) return {};
-  return receipts.DateOf("TANGGAL");
+xbase::Status ReceiptDate(xbase::WorkArea& receipts, const xbase::WorkArea& line, xbase::Date* date) {
+  bool found = false;
+  const xbase::Status s = xbase::SeekFound(receipts, line.Text("KDCB") + line.Text("NOMOR"), &found);
+  *date = found ? receipts.DateOf("TANGGAL") : xbase::Date();
+  return s;
 }
 
-std::string OptionOf(xbase::WorkArea& kinds, std::string_view code) {
-  if (!kinds.Seek(code).ok() || !kinds.found()) return {};
-  return std::string(xbase::AllTrim(kinds.Text("OPSI")));
+// The option of a settlement code (MASTJNS), empty for a code not registered.
+xbase::Status OptionOf(xbase::WorkArea& kinds, std::string_view code, std::string* option) {
+  bool found = false;
+  const xbase::Status s = xbase::SeekFound(kinds, code, &found);
+  *option = found ? std::string(xbase::AllTrim(kinds.Text("OPSI"))) : std::string();
+  return s;
 }
 
 xbase::Status Balance(const frame::OpenedTables& tables, const ReceivableFilter& filter, Receivable* receivable,
@@ -39,13 +45,16 @@ xbase::Status Balance(const frame::OpenedTables& tables, const ReceivableFilter&
   for (size_t i = 0; status.ok() && i < records.size(); ++i) {
     status = lines.GoTo(records[i]);
     if (!status.ok()) break;
-    const xbase::Date date = ReceiptDate(receipts, lines);
+    xbase::Date date;
+    if (status = ReceiptDate(receipts, lines, &date); !status.ok()) break;
     if (date.empty()) continue;
     if (date < filter.from) {
       receivable->opening -= lines.Number("KREDIT");
     } else if (date <= filter.to) {
       const std::string code = lines.Text("KD_TT");
-      settlements->push_back({code, OptionOf(kinds, code), lines.Number("KREDIT"), date});
+      std::string option;
+      if (status = OptionOf(kinds, code, &option); !status.ok()) break;
+      settlements->push_back({code, option, lines.Number("KREDIT"), date});
     }
   }
   return status;

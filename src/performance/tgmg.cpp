@@ -66,17 +66,18 @@ console::ValueTable LoadTargets(const frame::OpenedTables& tables,
 
 }  // namespace
 
-double GroupCartonSize(frame::Session& session, const std::string& group) {
+xbase::Status GroupCartonSize(frame::Session& session, const std::string& group, double* size) {
+  *size = 0;
   const frame::OpenedTables tables = OpenTargetInputTables(session);
-  if (!tables) return 0;
+  if (!tables) return xbase::Status::IOError("PATRON2", "tidak bisa dibuka");
   xbase::WorkArea& members = tables["PATRON2"];
-  if (!members.SetOrder("PATRON21").ok() || !members.Seek(members.PadToField("PATRON", xbase::RTrim(group))).ok() ||
-      !members.found()) {
-    return 0;
-  }
   xbase::WorkArea& items = tables["MASTBRJ"];
-  if (!items.Seek(members.Text("KODE")).ok() || !items.found()) return 0;
-  return items.Number("DOS");
+  bool member = false, item = false;
+  xbase::Status s = members.SetOrder("PATRON21");
+  if (s.ok()) s = xbase::SeekFound(members, members.PadToField("PATRON", xbase::RTrim(group)), &member);
+  if (s.ok() && member) s = xbase::SeekFound(items, members.Text("KODE"), &item);
+  if (s.ok() && item) *size = items.Number("DOS");
+  return s;
 }
 
 xbase::Status SaveSalesmanTargets(frame::Session& session, const std::string& branch, const std::string& salesman,
@@ -129,7 +130,9 @@ xbase::Status TGMG(frame::Session& session, const std::vector<xbase::Value>&) {
     layout.editable = {kBoxColumn, kQuantityColumn};
     layout.accept = [&](int row, int column) {
       console::ValueRow& cells = rows[static_cast<size_t>(row - 1)];
-      const double size = GroupCartonSize(session, cells[kGroupColumn - 1].text());
+      double size = 0;
+      // A carton size that cannot be read converts nothing: the cell is refused after the failure.
+      if (!frame::Checked(session, GroupCartonSize(session, cells[kGroupColumn - 1].text(), &size))) return false;
       if (column == kBoxColumn) {
         cells[kQuantityColumn - 1] = xbase::Value::Num(cells[kBoxColumn - 1].number() * size, 7);
       } else {

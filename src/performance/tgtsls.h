@@ -43,8 +43,9 @@ struct GroupTarget {
 // Saves the targets of a salesman for a date: rows with cartons, in place of the stored ones.
 xbase::Status SaveSalesmanTargets(frame::Session& session, const std::string& branch, const std::string& salesman,
                                   xbase::Date date, const std::string& code, const std::vector<GroupTarget>& targets);
-// The carton size TGMG converts with: DOS of the first item of the group.
-double GroupCartonSize(frame::Session& session, const std::string& group);
+// The carton size TGMG converts with: DOS of the first item of the group, 0 without one. A member or
+// item that cannot be read is the error.
+xbase::Status GroupCartonSize(frame::Session& session, const std::string& group, double* size);
 
 // _TSLS "OMSET & TARGET by SALES".
 xbase::Status TSLS_(frame::Session& session, const std::vector<xbase::Value>& args);

@@ -13,6 +13,7 @@
 #include "performance/pktour.h"
 #include "performance/report_tables.h"
 #include "performance/rpms.h"
+#include "performance/tgtsls.h"
 #include "report_rig.h"
 #include "support/damaged_tables.h"
 
@@ -23,7 +24,7 @@ using support::T;
 namespace key = console::key;
 
 class FailedReadTest : public ReportRig {
- public:
+ protected:
   FailedReadTest() {
     Salesman("S001", "BUDI", "SLS");
     Customer("C001", "TOKO SATU");
@@ -42,9 +43,10 @@ class FailedReadTest : public ReportRig {
     coverage.merge = false;
   }
 
-  // Damages the index pages of `table` and expects the failure on row 24 once, a key taking it away.
+  // Damages the index pages of `table`, closed first so that no page of it is held from before, and
+  // gives the key that takes the failure away.
   void Damage(const std::string& table) {
-    ASSERT_TRUE(rig.session.tables().CloseAll().ok());  // the pages the rows were written through go too
+    EXPECT_TRUE(rig.session.tables().CloseAll().ok());
     support::DamageIndexPages(data.path(), table);
     rig.term.AddKeys({key::kEnter});
   }
@@ -53,8 +55,8 @@ class FailedReadTest : public ReportRig {
     EXPECT_EQ(rig.term.keys_left(), 0u);
   }
 
-  // The weekly coverage, in a workbook and as text, and the monthly one: a damaged index on the way to a
-  // listed item, a minimum or a salesman's month row stops the report before anything is written.
+  // The weekly and the monthly coverage: a damaged index on the way to a listed item, a minimum or a
+  // salesman's row stops the report before anything is written.
   void ExpectCoverageStops(const std::string& table) {
     Damage(table);
     std::string path;
@@ -75,6 +77,21 @@ TEST_F(FailedReadTest, TheCoverageStopsWhenAMinimumCannotBeRead) { ExpectCoverag
 TEST_F(FailedReadTest, TheCoverageStopsWhenASalesmansMonthRowCannotBeRead) { ExpectCoverageStops("DTSALES"); }
 TEST_F(FailedReadTest, TheCoverageStopsWhenASalesmanCannotBeRead) { ExpectCoverageStops("MASTSLS"); }
 
+TEST_F(FailedReadTest, TheDailyIncentiveStopsWhenASalesmanOrItsTargetsCannotBeRead) {
+  Setting("TARGETHARI", "    600000   3000000     25000    100000");
+  DailyIncentiveParams params;
+  params.monday = D(2026, 12, 7);
+  std::string path;
+  ASSERT_TRUE(DailyIncentive(session(), params, true, &path));
+  for (const std::string table : {"MASTSLS", "SETUP"}) {
+    Damage(table);
+    path.clear();
+    EXPECT_FALSE(DailyIncentive(session(), params, true, &path));
+    EXPECT_EQ(path, "");
+    ExpectShown(table);
+  }
+}
+
 // A customer whose group cannot be read is neither left out of the incentive basis nor of the split per
 // customer: both stop.
 TEST_F(FailedReadTest, TheGroupFiltersStopWhenACustomerCannotBeRead) {
@@ -91,6 +108,27 @@ TEST_F(FailedReadTest, TheGroupFiltersStopWhenACustomerCannotBeRead) {
   EXPECT_FALSE(SalesByCustomer(session(), split));
   EXPECT_EQ(rig.term.keys_left(), 0u);
   EXPECT_FALSE(support::Shown(rig.term, "PENJUALAN by RELASI per SALES"));
+}
+
+// A settlement line's receipt gives its date and its kind the option it counts under: either that
+// cannot be read stops the basis, rather than leaving the line out or counting it as a cost.
+TEST_F(FailedReadTest, TheIncentiveBasisStopsWhenAReceiptOrASettlementKindCannotBeRead) {
+  const auto date = [](int day) { return xbase::Value::FromDate(D(2026, 12, day)); };
+  Add("PIUTDBT", {{"NOTA", T("INV1")}, {"RELASI", T("C001")}, {"TIPE", T("01")}, {"SALES", T("S001")},
+                  {"KDCB", T("B2")}, {"TANGGAL", date(5)}, {"TEMPO", date(30)}, {"DEBET", support::N(1000)}});
+  Add("PIUTKR1", {{"KDCB", T("B2")}, {"NOMOR", T("P1")}, {"TANGGAL", date(10)}});
+  Add("PIUTKR2", {{"KDCB", T("B2")}, {"NOMOR", T("P1")}, {"NOTA", T("INV1")}, {"KD_TT", T("DK")},
+                  {"KREDIT", support::N(400)}});
+  IncentiveParams incentive;
+  incentive.from = D(2026, 12, 1);
+  incentive.to = D(2026, 12, 31);
+  std::vector<IncentiveRow> rows;
+  ASSERT_TRUE(IncentiveBasis(session(), incentive, true, &rows));
+  for (const std::string table : {"MASTJNS", "PIUTKR1"}) {
+    Damage(table);
+    EXPECT_FALSE(IncentiveBasis(session(), incentive, true, &rows));
+    ExpectShown(table);
+  }
 }
 
 TEST_F(FailedReadTest, TheJoinVisitsStopWhenAVisitOrAManagerCannotBeRead) {
@@ -111,8 +149,8 @@ TEST_F(FailedReadTest, TheJoinVisitsStopWhenAVisitOrAManagerCannotBeRead) {
 // The minimums that cannot be read are not offered as zeros to be saved over the stored ones; the
 // chosen salesmen likewise; and a row that cannot be read is never appended a second time.
 TEST_F(FailedReadTest, StoredSettingsThatCannotBeReadAreNeitherOfferedBlankNorAppendedAgain) {
-  const uint32_t rows = Table("SETUP").table().record_count();
-  Damage("SETUP");
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::DamageIndexPages(data.path(), "SETUP");
   rig.session.ZTGPROSES = D(2026, 11, 30);
   rig.term.AddKeys({key::kEnter, key::kEsc});  // the year, the failure, the year again
   ASSERT_TRUE(SETKPI(session(), {}).ok());
@@ -123,12 +161,22 @@ TEST_F(FailedReadTest, StoredSettingsThatCannotBeReadAreNeitherOfferedBlankNorAp
   EXPECT_EQ(codes, std::vector<std::string>(14, "    "));
   EXPECT_FALSE(StoreSetupText(session(), "KPP2026SLS", "     99999").ok());
   EXPECT_FALSE(StoreSetupText(session(), "NEWKEY", "1").ok());
-  xbase::WorkArea& setup = Table("SETUP");
-  EXPECT_EQ(setup.table().record_count(), rows);
-  EXPECT_EQ(support::StoredText(setup, 1, "KET").substr(0, 10), "    100000");
+  xbase::WorkArea* setup = Opened(session(), "SETUP");
+  ASSERT_NE(setup, nullptr);
+  EXPECT_EQ(setup->table().record_count(), 3u);  // the three minimums
+  EXPECT_EQ(support::StoredText(*setup, 1, "KET").substr(0, 10), "    100000");
 }
 
-TEST_F(FailedReadTest, AMemberRowThatCannotBeReadRefusesTheCode) {
+// The grids' checks: a member row that cannot be read refuses the salesman typed (he may belong to
+// another group), a group's carton size that cannot be read converts nothing.
+TEST_F(FailedReadTest, TheGridChecksAreErrorsWhenTheirRowCannotBeRead) {
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::DamageIndexPages(data.path(), "PATRON2");
+  double size = -1;
+  const xbase::Status read = GroupCartonSize(session(), "SCHOOL", &size);
+  EXPECT_TRUE(read.IsCorruption()) << read.ToString();
+  EXPECT_EQ(size, 0);
+
   Add("SALES_MEM", {{"SPVID", T("SP02")}, {"KODE", T("S002")}, {"NAMA", T("ANI")}});
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   support::DamageIndexPages(data.path(), "SALES_MEM");

@@ -200,8 +200,11 @@ TEST_F(TargetsTest, TargetListsRefuseOverlappingGroupsAndLoseTheirHeaderWhenEmpt
 }
 
 TEST_F(TargetsTest, SalesmanTargetsKeepOnlyGroupsWithCartonsAndConvertThroughTheGroupsFirstItem) {
-  EXPECT_EQ(GroupCartonSize(session(), "K1112"), 10);
-  EXPECT_EQ(GroupCartonSize(session(), "K999"), 0);
+  double size = -1;
+  ASSERT_TRUE(GroupCartonSize(session(), "K1112", &size).ok());
+  EXPECT_EQ(size, 10);
+  ASSERT_TRUE(GroupCartonSize(session(), "K999", &size).ok());
+  EXPECT_EQ(size, 0);
   ASSERT_TRUE(SaveSalesmanTargets(session(), "B2", "S009", D(2027, 1, 1), "01",
                                   {{"K111", 5, 50}, {"K1", 0, 0}, {"M449", 2, 2}}).ok());
   xbase::WorkArea& targets = Table("TGSALES");
