@@ -44,18 +44,22 @@ bool MonthlyCoverage(frame::Session& session, const CoverageParams& params, std:
   filter.to = text::AKHIRTAHUN(params.year);
   filter.customer = params.customer;
   filter.without_admin_return = true;
-  const bool read = ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+  const bool read = WalkDocuments(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
     const std::vector<std::string>& codes = chains.Resolve(document.salesman, document.date);
     const size_t month = static_cast<size_t>(document.date.month() - 1);
-    tally.Add(codes, document.date.month(), document, lines);
     double boxes = 0;
-    for (const SaleLine& line : lines) {
-      const double size = CartonSize(session, line.code);
-      if (size != 0) boxes += line.quantity / size;
+    xbase::Status s;
+    for (size_t i = 0; s.ok() && i < lines.size(); ++i) {
+      double size = 0;
+      s = CartonSize(session, lines[i].code, &size);
+      if (size != 0) boxes += lines[i].quantity / size;
     }
+    if (!s.ok()) return s;
+    tally.Add(codes, document.date.month(), document, lines);
     for (const std::string& code : codes) {
       (document.is_return ? cartons[code].returned : cartons[code].sold)[month] += boxes;
     }
+    return s;
   });
   if (!read || !frame::Checked(session, chains.status())) return false;
   const std::vector<const SalesmanEntry*> entries = chains.Sorted(params.salesman);

@@ -3,7 +3,6 @@
 #include <map>
 
 #include "frame/spreadsheet.h"
-#include "frame/status_display.h"
 #include "performance/lfokus.h"
 #include "performance/performance.h"
 #include "performance/report_form.h"
@@ -98,35 +97,38 @@ bool JoinVisits(frame::Session& session, const JoinVisitParams& params, std::str
   filter.customer = params.customer;
   filter.without_admin_return = true;
   filter.returns = false;
-  // The visit row decides whether a note counts, the manager's own salesman in which row: after a
-  // read that failed nothing more is counted and no workbook is written.
-  xbase::Status failed;
-  const bool read = ForEachDocument(session, tables, filter, [&](const SaleDocument& note, const std::vector<SaleLine>& lines) {
+  // The visit row decides whether a note counts, the manager's own salesman in which row: a read
+  // that fails stops the report before the workbook.
+  const bool read = WalkDocuments(session, tables, filter, [&](const SaleDocument& note, const std::vector<SaleLine>& lines) {
     bool visited = false, known = false;
-    if (failed.ok()) failed = xbase::SeekFound(visits, visits.PadToField("INVOICE", xbase::RTrim(note.number)), &visited);
-    if (!failed.ok() || !visited) return;
+    xbase::Status s = xbase::SeekFound(visits, visits.PadToField("INVOICE", xbase::RTrim(note.number)), &visited);
+    if (!s.ok() || !visited) return s;
     const std::string manager(xbase::AllTrim(visits.Text("KODEBM")));
-    if (failed = xbase::SeekFound(managers, managers.PadToField("KODE", manager), &known); !failed.ok()) return;
+    if (s = xbase::SeekFound(managers, managers.PadToField("KODE", manager), &known); !s.ok()) return s;
     const std::string own = known ? std::string(xbase::AllTrim(managers.Text("SALES"))) : std::string();
     const std::string salesman(xbase::AllTrim(note.salesman));
     const std::string with = own.empty() || salesman.starts_with(own) ? std::string() : salesman;
     Manager& rows = sold[manager];
     for (const SaleLine& line : lines) {
-      std::string item(xbase::RTrim(line.code));
-      std::string name(xbase::RTrim(ItemText(session, line.code, "NAMA")));
+      std::string item(xbase::RTrim(line.code)), name;
+      double cartons = 0;
+      if (s = ItemText(session, line.code, "NAMA", &name); s.ok()) s = LineCartons(session, line, &cartons);
+      if (!s.ok()) return s;
+      name = std::string(xbase::RTrim(name));
       if (params.by_group) {
-        const auto [group, group_name] = CARIPATRON_(session, line.code);
-        item = std::string(xbase::RTrim(group));
-        name = std::string(xbase::RTrim(group_name));
+        std::pair<std::string, std::string> group;
+        if (s = CARIPATRON_(session, line.code, &group); !s.ok()) return s;
+        item = std::string(xbase::RTrim(group.first));
+        name = std::string(xbase::RTrim(group.second));
       }
-      const double cartons = LineCartons(session, line);
       for (Sold* row : {&rows.by_salesman[{with, item}], &rows.by_item[item]}) {
         row->name = name;
         row->Add(line.quantity, cartons, line.value);
       }
     }
+    return s;
   });
-  if (!read || !frame::Checked(session, failed)) return false;
+  if (!read) return false;
 
   frame::SpreadsheetExport book(session, "LAPORAN JOIN VISIT BM");
   std::vector<std::string> names;

@@ -77,23 +77,19 @@ std::vector<std::pair<std::string, SalesmanDays>> Collect(frame::Session& sessio
   filter.accept = [&](const SaleDocument& document) {
     return params.excluded_types.find(document.type) == std::string::npos;
   };
-  xbase::Status failed;
-  *read = ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
-    // The salesman decides the row: after a read that failed nothing more is added.
+  *read = WalkDocuments(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
     std::pair<std::string, std::string> counted;
-    if (failed.ok()) {
-      failed = Salesman(tables["MASTSLS"], std::string(xbase::AllTrim(document.salesman)), params.merge, &counted);
-    }
-    if (!failed.ok()) return;
-    const auto& [code, name] = counted;
+    xbase::Status s = Salesman(tables["MASTSLS"], std::string(xbase::AllTrim(document.salesman)), params.merge, &counted);
     double figure = 0;
-    for (const SaleLine& line : lines) figure += params.cartons ? LineCartons(session, line) : line.value / 1000;
+    if (s.ok()) s = LinesFigure(session, lines, !params.cartons, &figure);
+    if (!s.ok()) return s;
+    const auto& [code, name] = counted;
     SalesmanDays& row = rows[code];
     if (row.name.empty()) row.name = name;
     row.days[static_cast<size_t>(document.date - params.monday)] += document.sign() * figure;
     row.total += document.sign() * figure;
+    return s;
   });
-  *read = *read && frame::Checked(session, failed);
   std::vector<std::pair<std::string, SalesmanDays>> sorted;
   for (auto& [code, row] : rows) {
     const auto reached = std::count_if(row.days.begin(), row.days.end(), [&](double day) { return day >= targets.daily; });

@@ -53,9 +53,14 @@ struct Daily {
   std::vector<FocusRow> focus;
   std::multimap<std::string, size_t> focus_of;  // item code to its focus rows
 
-  void Add(frame::Session& session, const std::string& code, Figure figure, double cartons, double value, bool nt) {
-    const std::string group = ItemText(session, code, "GOLONGAN");
-    const std::string family = CARIPATORNK1K2(session, code);
+  // Adds an item's figures under its group, family and focus rows; an item that cannot be read is the
+  // error, with nothing added.
+  xbase::Status Add(frame::Session& session, const std::string& code, Figure figure, double cartons, double value,
+                    bool nt) {
+    std::string group, family;
+    xbase::Status s = ItemText(session, code, "GOLONGAN", &group);
+    if (s.ok()) s = CARIPATORNK1K2(session, code, &family);
+    if (!s.ok()) return s;
     group_cartons.Add(group, figure, cartons);
     family_cartons.Add(family, figure, cartons);
     if (figure != kStock) {
@@ -68,6 +73,7 @@ struct Daily {
     }
     const auto [first, last] = focus_of.equal_range(std::string(xbase::RTrim(code)));
     for (auto at = first; at != last; ++at) focus[at->second].figures[figure] += cartons;
+    return s;
   }
 };
 
@@ -83,7 +89,9 @@ xbase::Status LoadFocus(frame::Session& session, const frame::OpenedTables& tabl
   xbase::Status status = lines.GoTop();
   for (; status.ok() && !lines.eof(); status = lines.Skip()) {
     const std::string code = lines.Text("KODE");
-    rows.push_back({lines.Text("NOMOR") + CARIPATORNK1K2(session, code) + code, std::string(xbase::RTrim(code)),
+    std::string family;
+    if (status = CARIPATORNK1K2(session, code, &family); !status.ok()) break;
+    rows.push_back({lines.Text("NOMOR") + family + code, std::string(xbase::RTrim(code)),
                     std::string(xbase::RTrim(code)) + " " + std::string(xbase::RTrim(lines.Text("NAMA"))), {}});
   }
   std::stable_sort(rows.begin(), rows.end(), [](const FocusRow& a, const FocusRow& b) { return a.key < b.key; });
@@ -102,8 +110,9 @@ xbase::Status AddTargets(frame::Session& session, const frame::OpenedTables& tab
     if (!BeginsWith(targets.Text("KDCB"), params.branch)) continue;
     const std::string code = targets.Text("KODE");
     const double cartons = targets.Number("CARTON"), value = targets.Number("BGTVAL") / 1000;
-    daily->Add(session, code, kMonthTarget, cartons, value, false);
-    daily->Add(session, code, kDayTarget, cartons / kWorkingDays, value / kWorkingDays, false);
+    status = daily->Add(session, code, kMonthTarget, cartons, value, false);
+    if (status.ok()) status = daily->Add(session, code, kDayTarget, cartons / kWorkingDays, value / kWorkingDays, false);
+    if (!status.ok()) break;
   }
   return status;
 }
@@ -114,9 +123,11 @@ xbase::Status AddStock(frame::Session& session, const frame::OpenedTables& table
   xbase::Status status = stock.Seek(std::string(xbase::AllTrim(params.warehouse)), true);
   for (; status.ok() && !stock.eof() && BeginsWith(stock.Text("GUDANG"), params.warehouse); status = stock.Skip()) {
     const std::string code = stock.Text("KODE");
-    const double size = CartonSize(session, code);
+    double size = 0;
+    status = CartonSize(session, code, &size);
     const double quantity = stock.Number("JUMLAH");
-    daily->Add(session, code, kStock, size == 0 ? 0 : quantity / size, 0, false);
+    if (status.ok()) status = daily->Add(session, code, kStock, size == 0 ? 0 : quantity / size, 0, false);
+    if (!status.ok()) break;
   }
   return status;
 }
@@ -162,15 +173,19 @@ bool DailyReport(frame::Session& session, const DailyReportParams& params, std::
     const std::string_view salesman = xbase::AllTrim(document.salesman);
     return salesman.empty() || params.excluded_salesmen.find(salesman) == std::string::npos;
   };
-  const bool read = ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+  const bool read = WalkDocuments(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
     const bool today = document.date == params.day;
     const bool nt = today && xbase::AllTrim(document.type) == "NT";
-    for (const SaleLine& line : lines) {
-      const double cartons = document.sign() * LineCartons(session, line);
-      const double value = document.sign() * line.value / 1000;
-      daily.Add(session, line.code, kMonth, cartons, value, false);
-      if (today) daily.Add(session, line.code, kToday, cartons, value, nt);
+    xbase::Status s;
+    for (size_t i = 0; s.ok() && i < lines.size(); ++i) {
+      double cartons = 0;
+      s = LineCartons(session, lines[i], &cartons);
+      cartons *= document.sign();
+      const double value = document.sign() * lines[i].value / 1000;
+      if (s.ok()) s = daily.Add(session, lines[i].code, kMonth, cartons, value, false);
+      if (s.ok() && today) s = daily.Add(session, lines[i].code, kToday, cartons, value, nt);
     }
+    return s;
   });
   if (!read) return false;
 

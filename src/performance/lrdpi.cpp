@@ -202,12 +202,15 @@ bool IncentiveBasis(frame::Session& session, const IncentiveParams& params, bool
     }
     return failed.ok() && in;
   };
-  bool read = ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+  bool read = WalkDocuments(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
     IncentiveRow* row = row_of(document.salesman);
-    if (row == nullptr) return;
-    for (const SaleLine& line : lines) {
-      (*row)[document.is_return ? kReturns : kSales] += cartons ? LineCartons(session, line) : line.value;
+    xbase::Status s;
+    for (size_t i = 0; row != nullptr && s.ok() && i < lines.size(); ++i) {
+      double figure = lines[i].value;
+      if (cartons) s = LineCartons(session, lines[i], &figure);
+      if (s.ok()) (*row)[document.is_return ? kReturns : kSales] += figure;
     }
+    return s;
   });
   read = read && frame::Checked(session, failed);
   ReceivableFilter receivables{params.from, params.to, params.customer, params.type, params.excluded_types,

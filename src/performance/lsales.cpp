@@ -46,11 +46,17 @@ bool SalesByGroup(frame::Session& session, const SalesSplitParams& params, std::
   filter.to = params.to;
   filter.customer = params.customer;
   filter.type = params.type;
-  return ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+  return WalkDocuments(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
     const int chosen = ChosenColumn(params.salesmen, document.salesman);
     const size_t split = chosen < 0 ? 2 : 4 + 2 * static_cast<size_t>(chosen);
     for (const SaleLine& line : lines) {
-      const double cartons = document.sign() * LineCartons(session, line);
+      double cartons = 0;
+      std::string group, family;
+      xbase::Status s = LineCartons(session, line, &cartons);
+      if (s.ok()) s = ItemText(session, line.code, "GOLONGAN", &group);
+      if (s.ok()) s = CARIPATORNK1K2(session, line.code, &family);
+      if (!s.ok()) return s;
+      cartons *= document.sign();
       const double value = document.sign() * line.value / 1000;
       const auto add = [&](SplitFigures& row) {
         row[0] += cartons;
@@ -58,9 +64,10 @@ bool SalesByGroup(frame::Session& session, const SalesSplitParams& params, std::
         row[split] += cartons;
         row[split + 1] += value;
       };
-      for (size_t row : group_rows.RowsOf(ItemText(session, line.code, "GOLONGAN"))) add((*groups)[row]);
-      for (size_t row : family_rows.RowsOf(CARIPATORNK1K2(session, line.code))) add((*families)[row]);
+      for (size_t row : group_rows.RowsOf(group)) add((*groups)[row]);
+      for (size_t row : family_rows.RowsOf(family)) add((*families)[row]);
     }
+    return xbase::Status::OK();
   });
 }
 

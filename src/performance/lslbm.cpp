@@ -52,14 +52,16 @@ bool SalesByCustomer(frame::Session& session, const SalesSplitParams& params) {
   filter.accept = [&](const SaleDocument& document) {
     return xbase::IsBlank(params.group) || in_group(document.customer);
   };
-  const bool read = ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+  const bool read = WalkDocuments(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
     double figure = 0;
-    for (const SaleLine& line : lines) figure += params.value ? line.value / 1000 : LineCartons(session, line);
+    const xbase::Status s = LinesFigure(session, lines, params.value, &figure);
+    if (!s.ok()) return s;
     std::vector<double>& row = rows[document.customer];
     row.resize(2 + params.salesmen.size(), 0);
     const int chosen = ChosenColumn(params.salesmen, document.salesman);
     row[0] += document.sign() * figure;
     row[chosen < 0 ? 1 : 2 + static_cast<size_t>(chosen)] += document.sign() * figure;
+    return s;
   });
   if (!read || !frame::Checked(session, failed)) return false;
 

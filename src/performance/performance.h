@@ -25,22 +25,23 @@ inline constexpr double kCartonValue = 600000;
 
 // KONVERSIBOX: the quantity in cartons, not rounded: through the item's KONVERT row (qty x DIKALI
 // / DIBAGI, 0 when DIBAGI is 0), else value / 600000 for an item without a carton size, else
-// qty / carton size.
-double KONVERSIBOX(frame::Session& session, std::string_view code, double quantity, double carton_size,
-                   double value);
+// qty / carton size. A KONVERT row that cannot be read is the error, never an item without one.
+xbase::Status KONVERSIBOX(frame::Session& session, std::string_view code, double quantity, double carton_size,
+                          double value, double* cartons);
 // KONVERSIQTY: the quantity in base units: qty x DIKALI through the item's KONVERT row, else qty.
-double KONVERSIQTY(frame::Session& session, std::string_view code, double quantity);
+xbase::Status KONVERSIQTY(frame::Session& session, std::string_view code, double quantity, double* base);
 // GETLEVELSALES: the salesman level of a job title by its first letters: "BM" 1, "DB" and "KAM"
 // 2, "SP" and "KAS" 3, "SL" 4, anything else 9.
 std::string GETLEVELSALES(std::string_view title);
 // _CARIPATRON: the item's product group code and the group's name (PATRON), by default
-// {"M449", "BELUM MASUK GROUP"}.
-std::pair<std::string, std::string> CARIPATRON_(frame::Session& session, std::string_view code);
+// {"M449", "BELUM MASUK GROUP"}. These group reads give an error when a row cannot be read, never the
+// default group.
+xbase::Status CARIPATRON_(frame::Session& session, std::string_view code, std::pair<std::string, std::string>* group);
 // CARIPATRON2: the item's product group code as stored, by default "M44".
-std::string CARIPATRON2(frame::Session& session, std::string_view code);
+xbase::Status CARIPATRON2(frame::Session& session, std::string_view code, std::string* group);
 // CARIPATORNK1K2: the item's group family, 10 characters: the group code's first three characters
 // when it begins with "M", else its first two; "M44" by default.
-std::string CARIPATORNK1K2(frame::Session& session, std::string_view code);
+xbase::Status CARIPATORNK1K2(frame::Session& session, std::string_view code, std::string* family);
 // OPENDATABASE: opens the tables of the product-group reports under their aliases (a table already
 // open under its alias stays as it is), each with its index files and the one named here
 // controlling; empty (after the failure is told, nothing of the list left open) when one cannot be

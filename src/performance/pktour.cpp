@@ -61,9 +61,11 @@ bool TourPackage(frame::Session& session, const std::string& customer, xbase::Da
     TourItem item;
     item.code = package.Text("KODE");
     item.package = package.Text("GOL");
-    item.group = ItemText(session, item.code, "GOLONGAN");
-    item.name = std::string(xbase::RTrim(ItemText(session, item.code, "NAMA")));
-    item.carton_size = CartonSize(session, item.code);
+    status = ItemText(session, item.code, "GOLONGAN", &item.group);
+    if (status.ok()) status = ItemText(session, item.code, "NAMA", &item.name);
+    if (status.ok()) status = CartonSize(session, item.code, &item.carton_size);
+    if (!status.ok()) break;
+    item.name = std::string(xbase::RTrim(item.name));
     item.figures.assign(width, 0);
     items.emplace(std::string(xbase::RTrim(item.code)), std::move(item));
   }

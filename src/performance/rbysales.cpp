@@ -106,12 +106,16 @@ bool GroupsBySalesman(frame::Session& session, const SalesmanReportParams& param
   filter.from = params.from;
   filter.to = params.to;
   filter.customer = params.customer;
-  const bool read = ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+  const bool read = WalkDocuments(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
     const std::vector<std::string> codes = chains.Resolve(document.salesman, document.date);
     for (const SaleLine& line : lines) {
-      const double cartons = document.sign() * LineCartons(session, line);
+      double cartons = 0;
+      if (xbase::Status s = LineCartons(session, line, &cartons); !s.ok()) return s;
+      cartons *= document.sign();
       const double value = document.sign() * line.value / 1000;
-      const size_t column = ColumnIndex(GroupColumn(CARIPATRON2(session, line.code)));
+      std::string group;
+      if (xbase::Status s = CARIPATRON2(session, line.code, &group); !s.ok()) return s;
+      const size_t column = ColumnIndex(GroupColumn(group));
       for (const std::string& code : codes) {
         GroupFigures& own = figures[code];
         own.cartons[column] += cartons;
@@ -120,6 +124,7 @@ bool GroupsBySalesman(frame::Session& session, const SalesmanReportParams& param
         own.value[kTotal] += value;
       }
     }
+    return xbase::Status::OK();
   });
   if (!read || !frame::Checked(session, chains.status())) return false;
   std::vector<const SalesmanEntry*> entries;

@@ -7,6 +7,7 @@
 #include "frame/status_display.h"
 #include "performance/performance.h"
 #include "performance/report_tables.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace performance {
@@ -67,7 +68,7 @@ xbase::Status ReadLines(xbase::WorkArea& lines, const SaleDocument& document, st
 }
 
 xbase::Status Walk(const frame::OpenedTables& tables, const DocumentTables& kind, const DocumentFilter& filter,
-                   const DocumentVisitor& visit) {
+                   const CheckedVisitor& visit) {
   xbase::WorkArea& header = tables[kind.header];
   xbase::WorkArea& lines = tables[kind.lines];
   xbase::Status status = header.SetOrder(2);  // dtos(tanggal)
@@ -81,7 +82,8 @@ xbase::Status Walk(const frame::OpenedTables& tables, const DocumentTables& kind
     if (Passes(header, document, filter)) {
       status = ReadLines(lines, document, &read);
       if (!status.ok()) break;
-      visit(document, read);
+      status = visit(document, read);
+      if (!status.ok()) break;
       status = header.GoTo(at);  // a visitor may look other notes up in the same table
     }
     if (status.ok()) status = header.Skip();
@@ -95,31 +97,51 @@ double Off(double percent) { return (100 - percent) / 100; }
 
 namespace {
 
-// MASTBRJ standing on the item's row, or null.
-xbase::WorkArea* ItemRow(frame::Session& session, std::string_view code) {
-  xbase::WorkArea* items = session.tables().Area("MASTBRJ");
-  if (items == nullptr || !items->Seek(items->PadToField("KODE", xbase::RTrim(code))).ok() || !items->found()) {
-    return nullptr;
-  }
-  return items;
+// *item on MASTBRJ standing on the item's row, null when the table is not open or has none.
+xbase::Status ItemRow(frame::Session& session, std::string_view code, xbase::WorkArea** item) {
+  *item = session.tables().Area("MASTBRJ");
+  if (*item == nullptr) return xbase::Status::OK();
+  bool found = false;
+  const xbase::Status s = xbase::SeekFound(**item, (*item)->PadToField("KODE", xbase::RTrim(code)), &found);
+  if (!found) *item = nullptr;
+  return s;
 }
 
 }  // namespace
 
-double LineCartons(frame::Session& session, const SaleLine& line) {
-  return KONVERSIBOX(session, line.code, line.quantity, CartonSize(session, line.code), line.value);
+xbase::Status LineCartons(frame::Session& session, const SaleLine& line, double* cartons) {
+  double size = 0;
+  const xbase::Status s = CartonSize(session, line.code, &size);
+  *cartons = 0;
+  return s.ok() ? KONVERSIBOX(session, line.code, line.quantity, size, line.value, cartons) : s;
 }
 
-std::string ItemText(frame::Session& session, std::string_view code, std::string_view field) {
-  const xbase::WorkArea* item = ItemRow(session, code);
-  if (item != nullptr) return item->Text(field);
+xbase::Status LinesFigure(frame::Session& session, const std::vector<SaleLine>& lines, bool thousands, double* figure) {
+  *figure = 0;
+  for (const SaleLine& line : lines) {
+    double cartons = 0;
+    if (!thousands) {
+      const xbase::Status s = LineCartons(session, line, &cartons);
+      if (!s.ok()) return s;
+    }
+    *figure += thousands ? line.value / 1000 : cartons;
+  }
+  return xbase::Status::OK();
+}
+
+xbase::Status ItemText(frame::Session& session, std::string_view code, std::string_view field, std::string* text) {
+  xbase::WorkArea* item = nullptr;
+  const xbase::Status s = ItemRow(session, code, &item);
   const xbase::WorkArea* items = session.tables().Area("MASTBRJ");
-  return items == nullptr ? std::string() : items->PadToField(field, "");
+  *text = item != nullptr ? item->Text(field) : items == nullptr ? std::string() : items->PadToField(field, "");
+  return s;
 }
 
-double CartonSize(frame::Session& session, std::string_view code) {
-  const xbase::WorkArea* item = ItemRow(session, code);
-  return item == nullptr ? 0 : item->Number("DOS");
+xbase::Status CartonSize(frame::Session& session, std::string_view code, double* size) {
+  xbase::WorkArea* item = nullptr;
+  const xbase::Status s = ItemRow(session, code, &item);
+  *size = item == nullptr ? 0 : item->Number("DOS");
+  return s;
 }
 
 std::vector<frame::TableUse> DocumentTableUses() {
@@ -131,6 +153,14 @@ std::vector<frame::TableUse> DocumentTableUses() {
 
 bool ForEachDocument(frame::Session& session, const frame::OpenedTables& tables, const DocumentFilter& filter,
                      const DocumentVisitor& visit) {
+  return WalkDocuments(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+    visit(document, lines);
+    return xbase::Status::OK();
+  });
+}
+
+bool WalkDocuments(frame::Session& session, const frame::OpenedTables& tables, const DocumentFilter& filter,
+                   const CheckedVisitor& visit) {
   xbase::Status status;
   if (filter.notes) status = Walk(tables, kNotes, filter, visit);
   if (status.ok() && filter.returns) status = Walk(tables, kReturns, filter, visit);

@@ -10,6 +10,7 @@
 #include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
+#include "xbase/status.h"
 
 namespace performance {
 
@@ -57,16 +58,24 @@ std::vector<frame::TableUse> DocumentTableUses();
 // on row 24 when a table could not be read.
 bool ForEachDocument(frame::Session& session, const frame::OpenedTables& tables, const DocumentFilter& filter,
                      const DocumentVisitor& visit);
+// As ForEachDocument, for a visitor whose own reads may fail: its first failure stops the walk and is
+// shown the same way.
+using CheckedVisitor = std::function<xbase::Status(const SaleDocument&, const std::vector<SaleLine>&)>;
+bool WalkDocuments(frame::Session& session, const frame::OpenedTables& tables, const DocumentFilter& filter,
+                   const CheckedVisitor& visit);
 
 // The factor of a discount in percent: (100 - percent) / 100.
 double Off(double percent);
 
+// The item reads below give an error when the item's row cannot be read, never an unknown item.
 // The cartons of a line: KONVERSIBOX over the item's carton size (MASTBRJ and KONVERT open).
-double LineCartons(frame::Session& session, const SaleLine& line);
+xbase::Status LineCartons(frame::Session& session, const SaleLine& line, double* cartons);
+// What `lines` come to: their cartons, or with `thousands` their value / 1000.
+xbase::Status LinesFigure(frame::Session& session, const std::vector<SaleLine>& lines, bool thousands, double* figure);
 // A field of an item's MASTBRJ row (open as "MASTBRJ", its code order controlling); blank when unknown.
-std::string ItemText(frame::Session& session, std::string_view code, std::string_view field);
+xbase::Status ItemText(frame::Session& session, std::string_view code, std::string_view field, std::string* text);
 // The carton size (DOS) of an item; 0 when unknown.
-double CartonSize(frame::Session& session, std::string_view code);
+xbase::Status CartonSize(frame::Session& session, std::string_view code, double* size);
 
 }  // namespace performance
 

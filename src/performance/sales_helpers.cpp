@@ -5,6 +5,7 @@
 #include "frame/open_table.h"
 #include "performance/performance.h"
 #include "text/date_helpers.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace performance {
@@ -12,11 +13,15 @@ namespace {
 
 constexpr std::string_view kDefaultGroup = "M44";
 
-// The row of `code` in the table open under `alias`, or null when the table is not open or has none.
-xbase::WorkArea* Row(frame::Session& session, std::string_view alias, std::string_view code) {
-  xbase::WorkArea* area = session.tables().Area(alias);
-  if (area == nullptr || !area->Seek(code).ok() || !area->found()) return nullptr;
-  return area;
+// *row on the row of `code` in the table open under `alias`, null when the table is not open or has
+// none; a row that cannot be read is the error.
+xbase::Status Row(frame::Session& session, std::string_view alias, std::string_view code, xbase::WorkArea** row) {
+  *row = session.tables().Area(alias);
+  if (*row == nullptr) return xbase::Status::OK();
+  bool found = false;
+  const xbase::Status s = xbase::SeekFound(**row, code, &found);
+  if (!found) *row = nullptr;
+  return s;
 }
 
 constexpr std::array<frame::TableUse, 18> kReportTables = {{
@@ -42,18 +47,26 @@ constexpr std::array<frame::TableUse, 18> kReportTables = {{
 
 }  // namespace
 
-double KONVERSIBOX(frame::Session& session, std::string_view code, double quantity, double carton_size, double value) {
-  if (const xbase::WorkArea* konvert = Row(session, "konvert", code)) {
+xbase::Status KONVERSIBOX(frame::Session& session, std::string_view code, double quantity, double carton_size,
+                          double value, double* cartons) {
+  *cartons = 0;
+  xbase::WorkArea* konvert = nullptr;
+  const xbase::Status s = Row(session, "konvert", code, &konvert);
+  if (!s.ok()) return s;
+  if (konvert != nullptr) {
     const double divisor = konvert->Number("DIBAGI");
-    return divisor == 0 ? 0 : quantity * konvert->Number("DIKALI") / divisor;
+    *cartons = divisor == 0 ? 0 : quantity * konvert->Number("DIKALI") / divisor;
+  } else {
+    *cartons = carton_size == 0 ? value / kCartonValue : quantity / carton_size;
   }
-  if (carton_size == 0) return value / kCartonValue;
-  return quantity / carton_size;
+  return s;
 }
 
-double KONVERSIQTY(frame::Session& session, std::string_view code, double quantity) {
-  const xbase::WorkArea* konvert = Row(session, "konvert", code);
-  return konvert == nullptr ? quantity : quantity * konvert->Number("DIKALI");
+xbase::Status KONVERSIQTY(frame::Session& session, std::string_view code, double quantity, double* base) {
+  xbase::WorkArea* konvert = nullptr;
+  const xbase::Status s = Row(session, "konvert", code, &konvert);
+  *base = konvert == nullptr ? quantity : quantity * konvert->Number("DIKALI");
+  return s;
 }
 
 std::string GETLEVELSALES(std::string_view title) {
@@ -65,24 +78,30 @@ std::string GETLEVELSALES(std::string_view title) {
   return "9";
 }
 
-std::pair<std::string, std::string> CARIPATRON_(frame::Session& session, std::string_view code) {
-  const xbase::WorkArea* member = Row(session, "PATRON2", code);
-  if (member == nullptr) return {"M449", "BELUM MASUK GROUP"};
-  std::pair<std::string, std::string> group{member->Text("PATRON"), ""};
-  if (const xbase::WorkArea* patron = Row(session, "PATRON", group.first)) group.second = patron->Text("NAMA");
-  return group;
+xbase::Status CARIPATRON_(frame::Session& session, std::string_view code, std::pair<std::string, std::string>* group) {
+  *group = {"M449", "BELUM MASUK GROUP"};
+  xbase::WorkArea* member = nullptr;
+  xbase::WorkArea* patron = nullptr;
+  xbase::Status s = Row(session, "PATRON2", code, &member);
+  if (!s.ok() || member == nullptr) return s;
+  *group = {member->Text("PATRON"), ""};
+  s = Row(session, "PATRON", group->first, &patron);
+  if (patron != nullptr) group->second = patron->Text("NAMA");
+  return s;
 }
 
-std::string CARIPATRON2(frame::Session& session, std::string_view code) {
-  const xbase::WorkArea* member = Row(session, "PATRON2", code);
-  return member == nullptr ? std::string(kDefaultGroup) : member->Text("PATRON");
+xbase::Status CARIPATRON2(frame::Session& session, std::string_view code, std::string* group) {
+  xbase::WorkArea* member = nullptr;
+  const xbase::Status s = Row(session, "PATRON2", code, &member);
+  *group = member == nullptr ? std::string(kDefaultGroup) : member->Text("PATRON");
+  return s;
 }
 
-std::string CARIPATORNK1K2(frame::Session& session, std::string_view code) {
-  const xbase::WorkArea* member = Row(session, "PATRON2", code);
-  if (member == nullptr) return xbase::PadR(kDefaultGroup, 10);
-  const std::string group = member->Text("PATRON");
-  return xbase::PadR(xbase::Left(group, group.starts_with('M') ? 3 : 2), 10);
+xbase::Status CARIPATORNK1K2(frame::Session& session, std::string_view code, std::string* family) {
+  std::string group;
+  const xbase::Status s = CARIPATRON2(session, code, &group);
+  *family = xbase::PadR(xbase::Left(group, group.starts_with('M') ? 3 : 2), 10);
+  return s;
 }
 
 frame::OpenedTables OPENDATABASE(frame::Session& session) { return frame::OpenTables(session, ReportTableUses()); }

@@ -104,12 +104,16 @@ bool AddSales(frame::Session& session, const frame::OpenedTables& tables,
   filter.from = params.from;
   filter.to = params.to;
   filter.customer = params.customer;
-  return ForEachDocument(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
+  return WalkDocuments(session, tables, filter, [&](const SaleDocument& document, const std::vector<SaleLine>& lines) {
     const size_t week = static_cast<size_t>(weeks.WeekOf(document.date) - 1);
     const std::vector<std::string> codes = chains->Resolve(document.salesman, document.date);
     for (const SaleLine& line : lines) {
-      const double cartons = document.sign() * LineCartons(session, line);
-      const std::string group(xbase::AllTrim(CARIPATRON_(session, line.code).first));
+      double cartons = 0;
+      if (xbase::Status s = LineCartons(session, line, &cartons); !s.ok()) return s;
+      cartons *= document.sign();
+      std::pair<std::string, std::string> found;
+      if (xbase::Status s = CARIPATRON_(session, line.code, &found); !s.ok()) return s;
+      const std::string group(xbase::AllTrim(found.first));
       for (const std::string& code : codes) {
         const auto salesman = rows->find(code);
         if (salesman == rows->end()) continue;
@@ -119,6 +123,7 @@ bool AddSales(frame::Session& session, const frame::OpenedTables& tables,
         }
       }
     }
+    return xbase::Status::OK();
   });
 }
 

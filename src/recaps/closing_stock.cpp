@@ -133,7 +133,8 @@ class ClosingStock {
     if (s.ok()) s = transfers_out_.ForEach(item, date_, move(-1));
     if (!s.ok() || quantity == 0) return s;
     const double value = quantity * average;
-    const double cartons = performance::KONVERSIBOX(session_, item, quantity, carton_size, value);
+    double cartons = 0;
+    if (s = performance::KONVERSIBOX(session_, item, quantity, carton_size, value, &cartons); !s.ok()) return s;
     const std::string branch(kStockBranch);
     branch_sums_.Add({branch, period_}, 0, quantity, cartons, value / 1000);
     item_sums_.Add({branch, period_, item}, 0, quantity, cartons, value / 1000);

@@ -114,13 +114,20 @@ class ItemRecap {
     if (!s.ok()) return s;
     const bool known = goods.found();
     std::string key = item, name = known ? goods.Text("NAMA") : "";
-    if (!answers_.by_item) std::tie(key, name) = performance::CARIPATRON_(session_, item);
+    if (!answers_.by_item) {
+      std::pair<std::string, std::string> group;
+      if (s = performance::CARIPATRON_(session_, item, &group); !s.ok()) return s;
+      std::tie(key, name) = group;
+    }
     auto [at, added] = rows_.try_emplace(key);
     Row& row = at->second;
     if (added) row = {key, std::string(xbase::RTrim(name)), known ? goods.Text("GOLONGAN") : ""};
     const double quantity = line.Number("QUANTITY");
+    double cartons = 0;
+    s = performance::KONVERSIBOX(session_, item, quantity, known ? goods.Number("DOS") : 0, value, &cartons);
+    if (!s.ok()) return s;
     row.quantity[column] += quantity;
-    row.cartons[column] += performance::KONVERSIBOX(session_, item, quantity, known ? goods.Number("DOS") : 0, value);
+    row.cartons[column] += cartons;
     row.value[column] += value;
     const double price = known ? goods.Number("HARGA4") : 0;
     double factor = 0;

@@ -111,7 +111,9 @@ class NetItems {
       const double amount = LineValue(lines) * HeaderFactor(header);
       const double carton_size = cartons_.Number(item, &s);
       const double pack_size = packs_.Number(item, &s);
-      const double cartons = performance::KONVERSIBOX(session_, item, lines.Number("QUANTITY"), carton_size, amount);
+      double cartons = 0;
+      if (s.ok()) s = performance::KONVERSIBOX(session_, item, lines.Number("QUANTITY"), carton_size, amount, &cartons);
+      if (!s.ok()) break;
       const double packs = pack_size == 0 ? 0 : lines.Number("QUANTITY") / pack_size;
       const std::string line = Lookup(tables_["PATRON2"], "KODE", item, "PATRON");
       const auto [parent, parent_name] = ParentNode(tables_["PATRON4"], line);

@@ -69,8 +69,10 @@ class Posting {
       const std::string period = PeriodOf(target.DateOf("TANGGAL"));
       const std::string branch = target.Text("KDCB"), item = target.Text("KODE"), salesman = target.Text("SALES");
       const double quantity = target.Number("BGTQTY"), value = target.Number("BGTVAL");
-      const double cartons =
-          performance::KONVERSIBOX(session_, item, quantity, cartons_.Number(item, &s), value);
+      const double carton_size = cartons_.Number(item, &s);
+      double cartons = 0;
+      if (s.ok()) s = performance::KONVERSIBOX(session_, item, quantity, carton_size, value, &cartons);
+      if (!s.ok()) break;
       Add(kBranch, {branch, period}, kTarget, quantity, cartons, value);
       Add(kBranchItem, {branch, period, item}, kTarget, quantity, cartons, value);
       if (!xbase::IsBlank(salesman)) Add(kSalesmanItem, {salesman, period, item}, kTarget, quantity, cartons, value);
@@ -105,7 +107,10 @@ class Posting {
           const double quantity = lines.Number("QUANTITY");
           const double value = quantity * lines.Number("HARGA") * Off(lines.Number("DISCOUNT")) *
                                Off(lines.Number("DISCOUNT2")) * header_off;
-          const double cartons = performance::KONVERSIBOX(session_, item, quantity, cartons_.Number(item, &s), value);
+          const double carton_size = cartons_.Number(item, &s);
+          double cartons = 0;
+          if (s.ok()) s = performance::KONVERSIBOX(session_, item, quantity, carton_size, value, &cartons);
+          if (!s.ok()) break;
           const double q = sign * quantity, c = sign * cartons, v = sign * value / 1000;
           Add(kBranch, {branch, period}, kSales, q, c, v);
           Add(kBranchItem, {branch, period, item}, kSales, q, c, v);

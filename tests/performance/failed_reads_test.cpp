@@ -131,6 +131,18 @@ TEST_F(FailedReadTest, TheIncentiveBasisStopsWhenAReceiptOrASettlementKindCannot
   }
 }
 
+// Cartons come from an item's conversion row or its carton size: either that cannot be read stops the
+// report, rather than counting the line's value as cartons.
+TEST_F(FailedReadTest, CartonFiguresStopWhenAnItemOrItsConversionCannotBeRead) {
+  SalesSplitParams split{"C", "", "", D(2026, 12, 1), D(2026, 12, 31), {"S001"}, false};
+  for (const std::string table : {"KONVERT", "MASTBRJ"}) {
+    Damage(table);
+    EXPECT_FALSE(SalesByCustomer(session(), split));
+    ExpectShown(table);
+  }
+  EXPECT_FALSE(support::Shown(rig.term, "PENJUALAN by RELASI per SALES"));
+}
+
 TEST_F(FailedReadTest, TheJoinVisitsStopWhenAVisitOrAManagerCannotBeRead) {
   Add("DATABM", {{"KODE", T("BM01")}, {"NAMA", T("HENDRA")}, {"CABANG", T("B2")}, {"SALES", T("S001")}});
   Add("BMONITOR", {{"INVOICE", T("N1")}, {"KODEBM", T("BM01")}});

@@ -6,6 +6,7 @@
 #include "console/keys.h"
 #include "frame/open_table.h"
 #include "performance/performance.h"
+#include "support/damaged_tables.h"
 #include "support/data_folder.h"
 #include "support/scripted_session.h"
 #include "xbase/text_functions.h"
@@ -34,19 +35,40 @@ class SalesHelpersTest : public ::testing::Test {
     EXPECT_TRUE(support::Open(rig.session, "PATRON2").SetOrder("PATRON22").ok());
   }
 
+  // KONVERSIBOX's cartons, failing the test on an error.
+  double Boxes(std::string_view code, double quantity, double carton_size, double value) {
+    double cartons = -1;
+    const xbase::Status s = KONVERSIBOX(rig.session, code, quantity, carton_size, value, &cartons);
+    EXPECT_TRUE(s.ok()) << s.ToString();
+    return cartons;
+  }
+
   support::TempDataFolder data{kReportTables};
   support::SessionRig rig;
 };
 
 TEST_F(SalesHelpersTest, CartonsGoThroughTheConversionRowTheCartonSizeOrTheValue) {
   // A conversion row ignores both the carton size and the value.
-  EXPECT_EQ(KONVERSIBOX(rig.session, "PENA      ", 288, 10, 999), 24);
-  EXPECT_EQ(KONVERSIBOX(rig.session, "RUSAK     ", 10, 10, 999), 0);
+  EXPECT_EQ(Boxes("PENA      ", 288, 10, 999), 24);
+  EXPECT_EQ(Boxes("RUSAK     ", 10, 10, 999), 0);
   // Neither a conversion row nor a carton size: the value in cartons of 600,000.
-  EXPECT_EQ(KONVERSIBOX(rig.session, "LAIN      ", 7, 0, 1200000), 2);
-  EXPECT_EQ(KONVERSIBOX(rig.session, "LAIN      ", 30, 12, 1200000), 2.5);
-  EXPECT_EQ(KONVERSIQTY(rig.session, "PENA      ", 3), 36);
-  EXPECT_EQ(KONVERSIQTY(rig.session, "LAIN      ", 3), 3);
+  EXPECT_EQ(Boxes("LAIN      ", 7, 0, 1200000), 2);
+  EXPECT_EQ(Boxes("LAIN      ", 30, 12, 1200000), 2.5);
+  double base = 0;
+  ASSERT_TRUE(KONVERSIQTY(rig.session, "PENA      ", 3, &base).ok());
+  EXPECT_EQ(base, 36);
+  ASSERT_TRUE(KONVERSIQTY(rig.session, "LAIN      ", 3, &base).ok());
+  EXPECT_EQ(base, 3);
+  // A conversion row that cannot be read is an error, never the value's cartons of an item without one.
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::DamageIndexPages(data.path(), "KONVERT");
+  xbase::WorkArea* konvert = nullptr;
+  ASSERT_TRUE(frame::OpenTable(rig.session, "konvert", false, "konvert", &konvert));
+  double cartons = -1;
+  const xbase::Status s = KONVERSIBOX(rig.session, "LAIN      ", 7, 0, 1200000, &cartons);
+  EXPECT_TRUE(s.IsCorruption()) << s.ToString();
+  EXPECT_EQ(cartons, 0);
+  EXPECT_FALSE(KONVERSIQTY(rig.session, "PENA      ", 3, &base).ok());
 }
 
 TEST_F(SalesHelpersTest, LevelsComeFromTheFirstLettersOfTheTitle) {
@@ -61,15 +83,37 @@ TEST_F(SalesHelpersTest, LevelsComeFromTheFirstLettersOfTheTitle) {
 }
 
 TEST_F(SalesHelpersTest, ProductGroupsAndTheirDefaults) {
-  EXPECT_EQ(CARIPATORNK1K2(rig.session, "BUKU      "), "M43       ");
-  EXPECT_EQ(CARIPATORNK1K2(rig.session, "AMPLOP    "), "K2        ");
-  EXPECT_EQ(CARIPATORNK1K2(rig.session, "TANPA     "), "M44       ");
-  EXPECT_EQ(CARIPATRON2(rig.session, "TANPA     "), "M44");
-  EXPECT_EQ(CARIPATRON2(rig.session, "BUKU      "), "M431      ");
-  EXPECT_EQ(CARIPATRON_(rig.session, "TANPA     "), std::make_pair(std::string("M449"), std::string("BELUM MASUK GROUP")));
-  const auto [group, name] = CARIPATRON_(rig.session, "BUKU      ");
-  EXPECT_EQ(group, "M431      ");
-  EXPECT_EQ(std::string(xbase::RTrim(name)), "BUKU TULIS");
+  const auto family = [&](std::string_view code) {
+    std::string text;
+    EXPECT_TRUE(CARIPATORNK1K2(rig.session, code, &text).ok());
+    return text;
+  };
+  const auto group = [&](std::string_view code) {
+    std::string text;
+    EXPECT_TRUE(CARIPATRON2(rig.session, code, &text).ok());
+    return text;
+  };
+  const auto named = [&](std::string_view code) {
+    std::pair<std::string, std::string> found;
+    EXPECT_TRUE(CARIPATRON_(rig.session, code, &found).ok());
+    return std::make_pair(found.first, std::string(xbase::RTrim(found.second)));
+  };
+  EXPECT_EQ(family("BUKU      "), "M43       ");
+  EXPECT_EQ(family("AMPLOP    "), "K2        ");
+  EXPECT_EQ(family("TANPA     "), "M44       ");
+  EXPECT_EQ(group("TANPA     "), "M44");
+  EXPECT_EQ(group("BUKU      "), "M431      ");
+  EXPECT_EQ(named("TANPA     "), std::make_pair(std::string("M449"), std::string("BELUM MASUK GROUP")));
+  EXPECT_EQ(named("BUKU      "), std::make_pair(std::string("M431      "), std::string("BUKU TULIS")));
+  // A member row that cannot be read is an error, never the default group.
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::DamageIndexPages(data.path(), "PATRON2");
+  ASSERT_TRUE(OPENDATABASE(rig.session));
+  std::string text;
+  EXPECT_TRUE(CARIPATRON2(rig.session, "TANPA     ", &text).IsCorruption());
+  EXPECT_TRUE(CARIPATORNK1K2(rig.session, "TANPA     ", &text).IsCorruption());
+  std::pair<std::string, std::string> found;
+  EXPECT_TRUE(CARIPATRON_(rig.session, "TANPA     ", &found).IsCorruption());
 }
 
 TEST_F(SalesHelpersTest, TheReportTablesOpenUnderTheirAliasesOrNotAtAll) {
@@ -86,13 +130,13 @@ TEST_F(SalesHelpersTest, TheReportTablesOpenUnderTheirAliasesOrNotAtAll) {
   EXPECT_EQ(rig.session.tables().Area("Invoice1"), invoices);
   EXPECT_EQ(invoices->OrderNumber(), 2);
   // Helpers work on what OPENDATABASE opened: a missing table ends it with every table closed.
-  EXPECT_EQ(KONVERSIBOX(rig.session, "PENA      ", 144, 0, 0), 12);
+  EXPECT_EQ(Boxes("PENA      ", 144, 0, 0), 12);
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   ASSERT_TRUE(std::filesystem::remove(data.File("RTJUAL2.dbf")));
   rig.term.AddKeys({console::key::kEnter});
   EXPECT_FALSE(OPENDATABASE(rig.session));
   EXPECT_EQ(rig.session.tables().Area("Relasi"), nullptr);
-  EXPECT_EQ(KONVERSIBOX(rig.session, "PENA      ", 144, 0, 600000), 1);
+  EXPECT_EQ(Boxes("PENA      ", 144, 0, 600000), 1);
 }
 
 TEST_F(SalesHelpersTest, TargetBranchAndMonthEnd) {
