@@ -23,12 +23,6 @@ using documents::D;
 using documents::N;
 using documents::T;
 
-namespace {
-
-bool Refuse(frame::Session& session, std::string_view message) { return pickers::Refuse(session, message); }
-
-// DRAFTR1 (and a request's App_rt1): the header; NOMOR, TG_INPUT and OPERATOR are written by the
-// first save, NILAI by each.
 const documents::RecordBinding<Draft>& DraftHeadRecord() {
   static const documents::RecordBinding<Draft> kRecord = {
       Bind("NOMOR", &Draft::number),       Bind("TANGGAL", &Draft::date),   Bind("RELASI", &Draft::customer),
@@ -39,7 +33,6 @@ const documents::RecordBinding<Draft>& DraftHeadRecord() {
   return kRecord;
 }
 
-// DRAFTR2 (and a request's App_rt2): a line; NOMOR and URUTAN are written beside it.
 const documents::RecordBinding<DraftLine>& DraftLineRecord() {
   static const documents::RecordBinding<DraftLine> kRecord = {
       Bind("INVOICE", &DraftLine::invoice), Bind("KODE", &DraftLine::code),          Bind("BOX", &DraftLine::boxes),
@@ -49,6 +42,10 @@ const documents::RecordBinding<DraftLine>& DraftLineRecord() {
       Bind("URUT", &DraftLine::urut)};
   return kRecord;
 }
+
+namespace {
+
+bool Refuse(frame::Session& session, std::string_view message) { return pickers::Refuse(session, message); }
 
 std::string GoodsName(xbase::WorkArea& goods, std::string_view code) {
   bool found = false;

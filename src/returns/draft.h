@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "documents/record_binding.h"
 #include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
@@ -47,6 +48,12 @@ struct Draft {
   double Gross() const;
   double Net() const;
 };
+
+// DRAFTR1 (and a request's App_rt1): the header; TG_INPUT and OPERATOR are written beside it by the
+// first save, NILAI by each (and by the request's copy).
+const documents::RecordBinding<Draft>& DraftHeadRecord();
+// DRAFTR2 (and a request's App_rt2): a line; NOMOR (and in the draft URUTAN) are written beside it.
+const documents::RecordBinding<DraftLine>& DraftLineRecord();
 
 // The tables of the draft entry; false (all closed) when one cannot be opened.
 frame::OpenedTables OpenDraftTables(frame::Session& session);

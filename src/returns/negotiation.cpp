@@ -17,6 +17,7 @@
 #include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "pickers/picker_support.h"
+#include "returns/negotiation_records.h"
 #include "returns/return_tables.h"
 #include "xbase/number_text.h"
 #include "xbase/session.h"
@@ -24,9 +25,6 @@
 
 namespace returns {
 
-using documents::D;
-using documents::L;
-using documents::N;
 using documents::T;
 
 namespace {
@@ -54,96 +52,17 @@ xbase::Status ReadList(xbase::WorkArea& area, std::string_view number,
   return s;
 }
 
-void ReadHeader(const xbase::WorkArea& head, Minute* minute) {
-  minute->number = head.Text("NOMOR");
-  minute->branch = head.Text("KDCB");
-  minute->date = head.DateOf("TANGGAL");
-  minute->customer = head.Text("EX_NOMOR");
-  minute->offer_head = head.Text("NO_TAWAR1");
-  minute->offer_branch = head.Text("NO_TAWAR2");
-  minute->calculation = head.Text("NO_KALKUL");
-  minute->company = head.Text("PEMESAN");
-  minute->contact = head.Text("KONTAK");
-  minute->address = head.Text("ALAMAT");
-  minute->phone = head.Text("TELPON");
-  minute->town = head.Text("KOTA");
-  minute->vat_included = head.Text("INC_PPN");
-  minute->pph22_included = head.Text("INC_PPH22");
-  minute->vat = head.Number("PPN");
-  minute->pph22 = head.Number("PPH22");
-  minute->freight = head.Text("ONGKIR");
-  minute->commission = head.Logical("KOMISI");
-  minute->commission_percent = head.Number("PERKOM");
-  minute->commission_amount = head.Number("NILKOM");
-  minute->maker = head.Text("PEMBUAT");
-  minute->acknowledger = head.Text("MENGTAHUI");
-  minute->approver1 = head.Text("SETUJU1");
-  minute->approver2 = head.Text("SETUJU2");
-  minute->approved = head.Logical("APPROVAL");
-  minute->pec = head.Text("NO_PEC");
-  minute->entered = head.DateOf("TGINPUT");
-  minute->entered_by = head.Text("OPERATOR");
-}
-
-MinuteProduct ReadProduct(const xbase::WorkArea& row) {
-  MinuteProduct product;
-  product.name = row.Text("NM_PRODUK");
-  product.brand = row.Text("MERK");
-  product.quantity = row.Number("QUANTITY");
-  product.unit = row.Text("SATUAN");
-  product.price = row.Number("HARGA");
-  product.margin = row.Number("MARGIN");
-  product.margin2 = row.Number("MARGIN2");
-  product.ex_bac = row.Text("EX_BAC");
-  product.urut = row.Text("URUT");
-  return product;
-}
-
-documents::FieldValues HeaderFields(const Minute& m) {
-  return {{"KDCB", T(m.branch)},
-          {"TANGGAL", D(m.date)},
-          {"EX_NOMOR", T(m.customer)},
-          {"NO_TAWAR1", T(m.offer_head)},
-          {"NO_TAWAR2", T(m.offer_branch)},
-          {"NO_KALKUL", T(m.calculation)},
-          {"PEMESAN", T(m.company)},
-          {"KONTAK", T(m.contact)},
-          {"ALAMAT", T(m.address)},
-          {"TELPON", T(m.phone)},
-          {"KOTA", T(m.town)},
-          {"INC_PPN", T(m.vat_included)},
-          {"INC_PPH22", T(m.pph22_included)},
-          {"PPN", N(m.vat)},
-          {"PPH22", N(m.pph22)},
-          {"ONGKIR", T(m.freight)},
-          {"KOMISI", L(m.commission)},
-          {"PERKOM", N(m.commission_percent)},
-          {"NILKOM", N(m.commission_amount)},
-          {"PEMBUAT", T(m.maker)},
-          {"MENGTAHUI", T(m.acknowledger)},
-          {"SETUJU1", T(m.approver1)},
-          {"SETUJU2", T(m.approver2)},
-          {"APPROVAL", L(m.approved)},
-          {"NO_PEC", T(m.pec)},
-          {"TGINPUT", D(m.entered)},
-          {"OPERATOR", T(m.entered_by)}};
-}
-
 // One list of the minute rewritten in place: the stored rows of the number (deleted ones too) on
-// index `order` paired with `count` new rows written by `fields`.
+// index `order` paired with `count` new rows, row k put by `write` with the number beside it.
 xbase::Status RewriteList(frame::Session& session, xbase::WorkArea& area, std::string_view order, std::string_view number,
-                          size_t count, const std::function<documents::FieldValues(size_t k)>& fields) {
+                          size_t count, const std::function<xbase::Status(size_t k, documents::FieldValues beside)>& write) {
   std::vector<uint32_t> stored;
   xbase::Status s = area.SetOrder(order);
   if (s.ok()) s = documents::StoredRows(session.tables(), area, area.PadToField("NOMOR", xbase::RTrim(number)), &stored);
   if (!s.ok()) return s;
   documents::LineRewrite how;
   how.keep = [](size_t) { return true; };
-  how.write = [&](size_t k, bool) {
-    documents::FieldValues values = fields(k);
-    values.insert(values.begin(), {"NOMOR", T(number)});
-    return PutFields(area, values);
-  };
+  how.write = [&](size_t k, bool) { return write(k, {{"NOMOR", T(number)}}); };
   return documents::RewriteLines(session.console(), area, stored, count, how);
 }
 
@@ -161,39 +80,45 @@ std::vector<PlacedDetail> DetailsInOrder(const std::vector<MinuteProduct>& produ
   return details;
 }
 
+// The rows of a bound list, row k with its position beside the number.
+template <typename Row>
+std::function<xbase::Status(size_t, documents::FieldValues)> BoundRows(xbase::WorkArea& area,
+                                                                      const documents::RecordBinding<Row>& record,
+                                                                      const std::vector<Row>& rows) {
+  return [&area, &record, &rows](size_t k, documents::FieldValues beside) {
+    beside.push_back({"URUTAN", T(Position(k))});
+    return record.Write(area, rows[k], std::move(beside));
+  };
+}
+
 xbase::Status WriteLists(frame::Session& session, const frame::OpenedTables& tables, const Minute& m) {
-  const std::vector<MinuteProduct>& products = m.products;
-  xbase::Status s = RewriteList(session, tables[kMinuteProducts], "BAC_N22", m.number, products.size(), [&](size_t k) {
-    const MinuteProduct& p = products[k];
-    return documents::FieldValues{{"NM_PRODUK", T(p.name)},    {"MERK", T(p.brand)},
-                                  {"QUANTITY", N(p.quantity)}, {"SATUAN", T(p.unit)},
-                                  {"HARGA", N(p.price)},       {"URUTAN", T(Position(k))},
-                                  {"MARGIN", N(p.margin)},     {"MARGIN2", N(p.margin2)},
-                                  {"EX_BAC", T(p.ex_bac)},     {"URUT", T(p.urut)}};
-  });
-  const std::vector<PlacedDetail> details = DetailsInOrder(products);
+  xbase::WorkArea& products = tables[kMinuteProducts];
+  xbase::Status s = RewriteList(session, products, "BAC_N22", m.number, m.products.size(),
+                                BoundRows(products, MinuteProductRecord(), m.products));
+  const std::vector<PlacedDetail> details = DetailsInOrder(m.products);
   if (s.ok()) {
-    s = RewriteList(session, tables[kMinuteDetails], "BAC_N211", m.number, details.size(), [&](size_t k) {
-      return documents::FieldValues{{"URUTAN", T(Position(details[k].product))}, {"SPECS", T(*details[k].text)}};
+    xbase::WorkArea& area = tables[kMinuteDetails];
+    s = RewriteList(session, area, "BAC_N211", m.number, details.size(), [&](size_t k, documents::FieldValues beside) {
+      beside.push_back({"URUTAN", T(Position(details[k].product))});
+      beside.push_back({"SPECS", T(*details[k].text)});
+      return PutFields(area, beside);
     });
   }
   if (s.ok()) {
-    s = RewriteList(session, tables[kMinuteSchedule], "BAC_N221", m.number, m.schedule.size(), [&](size_t k) {
-      return documents::FieldValues{{"URUTAN", T(Position(k))}, {"TANGGAL", D(m.schedule[k].date)},
-                                    {"QUANTITY", N(m.schedule[k].quantity)}};
-    });
+    xbase::WorkArea& area = tables[kMinuteSchedule];
+    s = RewriteList(session, area, "BAC_N221", m.number, m.schedule.size(),
+                    BoundRows(area, ScheduledDeliveryRecord(), m.schedule));
   }
   if (s.ok()) {
-    s = RewriteList(session, tables[kMinutePayments], "BAC_N32", m.number, m.payments.size(), [&](size_t k) {
-      const MinutePayment& p = m.payments[k];
-      return documents::FieldValues{{"TANGGAL", D(p.date)},   {"URUTAN", T(Position(k))}, {"PERSEN", N(p.percent)},
-                                    {"KTR", T(p.kind)},       {"NO_BUKTI", T(p.proof)},   {"JUMLAH", N(p.amount)},
-                                    {"NOTES", T(p.notes)}};
-    });
+    xbase::WorkArea& area = tables[kMinutePayments];
+    s = RewriteList(session, area, "BAC_N32", m.number, m.payments.size(), BoundRows(area, MinutePaymentRecord(), m.payments));
   }
   if (s.ok()) {
-    s = RewriteList(session, tables[kMinuteNotes], "BAC_N61", m.number, m.notes.size(),
-                    [&](size_t k) { return documents::FieldValues{{"CATATAN", T(m.notes[k])}}; });
+    xbase::WorkArea& area = tables[kMinuteNotes];
+    s = RewriteList(session, area, "BAC_N61", m.number, m.notes.size(), [&](size_t k, documents::FieldValues beside) {
+      beside.push_back({"CATATAN", T(m.notes[k])});
+      return PutFields(area, beside);
+    });
   }
   return s;
 }
@@ -262,15 +187,14 @@ xbase::Status SeekMinute(const frame::OpenedTables& tables, std::string_view num
 }
 
 xbase::Status ReadMinute(const xbase::WorkArea& headers, const std::vector<xbase::WorkArea*>& lists, Minute* minute) {
-  ReadHeader(headers, minute);
+  if (xbase::Status s = MinuteHeadRecord().Read(headers, minute); !s.ok()) return s;
   minute->products.clear();
   minute->schedule.clear();
   minute->payments.clear();
   minute->notes.clear();
   const std::string number = minute->number;
   xbase::Status s = ReadList(*lists[0], number, [&](const xbase::WorkArea& row) {
-    minute->products.push_back(ReadProduct(row));
-    return xbase::Status::OK();
+    return MinuteProductRecord().Read(row, &minute->products.emplace_back());
   });
   if (s.ok()) {
     s = ReadList(*lists[1], number, [&](const xbase::WorkArea& row) {
@@ -285,15 +209,12 @@ xbase::Status ReadMinute(const xbase::WorkArea& headers, const std::vector<xbase
   }
   if (s.ok()) {
     s = ReadList(*lists[2], number, [&](const xbase::WorkArea& row) {
-      minute->schedule.push_back({row.DateOf("TANGGAL"), row.Number("QUANTITY")});
-      return xbase::Status::OK();
+      return ScheduledDeliveryRecord().Read(row, &minute->schedule.emplace_back());
     });
   }
   if (s.ok()) {
     s = ReadList(*lists[3], number, [&](const xbase::WorkArea& row) {
-      minute->payments.push_back({row.DateOf("TANGGAL"), row.Number("PERSEN"), row.Text("KTR"), row.Text("NO_BUKTI"),
-                                  row.Number("JUMLAH"), row.Text("NOTES")});
-      return xbase::Status::OK();
+      return MinutePaymentRecord().Read(row, &minute->payments.emplace_back());
     });
   }
   if (s.ok()) {
@@ -367,8 +288,7 @@ xbase::Status WriteMinute(frame::Session& session, const frame::OpenedTables& ta
   s = found ? console::LOCK_REC(con, head) : console::APP_REC(con, head);
   if (!s.ok()) return s;
   if (found && head.deleted()) s = head.Recall();
-  if (s.ok() && !found) s = head.Put("NOMOR", T(minute.number));
-  if (s.ok()) s = PutFields(head, HeaderFields(minute));
+  if (s.ok()) s = MinuteHeadRecord().Write(head, minute);
   const xbase::Status released = head.Unlock();
   if (!s.ok()) return s;
   if (!released.ok()) return released;
@@ -456,8 +376,9 @@ bool CopyEarlierProduct(frame::Session& session, const frame::OpenedTables& tabl
   const std::string number = products.PadToField("NOMOR", xbase::RTrim(ex_number));
   xbase::Status s = products.SetOrder("BAC_N22");
   if (s.ok()) s = products.Seek(number + xbase::PadL(xbase::AllTrim(urutan), 3));
+  MinuteProduct earlier;
+  if (s.ok() && products.found()) s = MinuteProductRecord().Read(products, &earlier);
   if (!frame::Checked(session, s) || !products.found()) return false;
-  const MinuteProduct earlier = ReadProduct(products);
   product->name = earlier.name;
   product->brand = earlier.brand;
   product->unit = earlier.unit;

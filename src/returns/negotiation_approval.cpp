@@ -12,6 +12,7 @@
 #include "documents/save_scope.h"
 #include "documents/stored_lines.h"
 #include "frame/grid_cells.h"
+#include "returns/negotiation_records.h"
 #include "returns/return_tables.h"
 #include "xbase/number_text.h"
 #include "xbase/session.h"
@@ -27,22 +28,6 @@ using documents::N;
 using documents::T;
 
 namespace {
-
-documents::FieldValues GoodsRowFields(const ApprovedGoods& g) {
-  return {{"NO_JOS", T(g.jos)},       {"KODE", T(g.code)},      {"GOLONGAN", T(g.group)},
-          {"INDUK", T(g.product)},    {"NAMA", T(g.name)},      {"NAMA2", T(g.long_name)},
-          {"SATUAN", T(g.unit)},      {"HARGA", N(g.price)},    {"HARGA1", N(g.price1)},
-          {"HARGA2", N(g.price2)},    {"HARGA4", N(g.price4)},  {"PAK", N(g.pak)},
-          {"DOS", N(g.dos)},          {"QTY_ORDER", N(g.ordered)}};
-}
-
-// The fields an approval gives an item of the goods master.
-documents::FieldValues ItemFields(const ApprovedGoods& g) {
-  return {{"NAMA", T(g.name)},     {"NAMA2", T(g.long_name)}, {"GOLONGAN", T(g.group)},
-          {"SATUAN", T(g.unit)},   {"HARGA", N(g.price)},     {"HARGA1", N(g.price1)},
-          {"HARGA2", N(g.price2)}, {"HARGA4", N(g.price4)},   {"PAK", N(g.pak)},
-          {"DOS", N(g.dos)}};
-}
 
 // True when the item the area stands on already holds every field as the approval gives it.
 bool Unchanged(const xbase::WorkArea& item, const documents::FieldValues& fields) {
@@ -97,41 +82,19 @@ MinuteApproval PrefillApproval(const Minute& minute, xbase::Date date) {
   return approval;
 }
 
-ApprovedGoods ReadApprovedGoods(const xbase::WorkArea& row) {
-  ApprovedGoods g;
-  g.jos = row.Text("NO_JOS");
-  g.code = row.Text("KODE");
-  g.group = row.Text("GOLONGAN");
-  g.product = row.Text("INDUK");
-  g.name = row.Text("NAMA");
-  g.long_name = row.Text("NAMA2");
-  g.unit = row.Text("SATUAN");
-  g.price = row.Number("HARGA");
-  g.price1 = row.Number("HARGA1");
-  g.price2 = row.Number("HARGA2");
-  g.price4 = row.Number("HARGA4");
-  g.pak = row.Number("PAK");
-  g.dos = row.Number("DOS");
-  g.ordered = row.Number("QTY_ORDER");
-  return g;
-}
-
 xbase::Status LoadApproval(const frame::OpenedTables& tables, std::string_view number, MinuteApproval* approval,
                            bool* found) {
   xbase::WorkArea& head = tables[kMinuteApprovals];
   xbase::Status s = SeekExact(head, "BAC_NAP1", "NOMOR", number, found);
   if (!s.ok() || !*found) return s;
-  approval->number = head.Text("NOMOR");
-  approval->date = head.DateOf("TANGGAL");
-  approval->notes = head.Text("NOTES");
-  approval->property = head.Logical("PROPERTY");
+  if (s = MinuteApprovalRecord().Read(head, approval); !s.ok()) return s;
   approval->goods.clear();
   xbase::WorkArea& rows = tables[kApprovedGoods];
   std::vector<uint32_t> records;
   s = rows.SetOrder("BAC_NPP1");
   if (s.ok()) s = rows.SeekAll(rows.PadToField("NOMOR", xbase::RTrim(number)), &records);
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
-    if (s = rows.GoTo(records[i]); s.ok()) approval->goods.push_back(ReadApprovedGoods(rows));
+    if (s = rows.GoTo(records[i]); s.ok()) s = ApprovedGoodsRecord().Read(rows, &approval->goods.emplace_back());
   }
   return s;
 }
@@ -172,24 +135,23 @@ xbase::Status UPPROPERTY(frame::Session& session, xbase::WorkArea& items, const 
   bool found = false;
   xbase::Status s = SeekExact(items, "MASTBRJ1", "KODE", goods.code, &found);
   if (!s.ok()) return s;
-  documents::FieldValues fields = ItemFields(goods);
-  if (found) {
-    if (Unchanged(items, fields)) return xbase::Status::OK();
-    if (s = console::LOCK_REC(con, items); !s.ok()) return s;
-    fields.push_back({"TG_INPUT", D(session.Today())});
-    fields.push_back({"OPERATOR", T("APPBAC")});
-    return documents::PutAndRelease(items, fields);
+  const documents::RecordBinding<ApprovedGoods>& item = ApprovedItemRecord();
+  if (!found) {
+    return item.Append(con, items, goods,
+                       {{"KODE", T(goods.code)}, {"HRG_BELI", N(goods.price4)}, {"HRG_RATA", N(goods.price4)},
+                        {"TG_INPUT", D(session.Today())}, {"OPERATOR", T(session.MMEMBER.nik)}});
   }
-  fields.insert(fields.begin(), {"KODE", T(goods.code)});
-  fields.push_back({"HRG_BELI", N(goods.price4)});
-  fields.push_back({"HRG_RATA", N(goods.price4)});
-  fields.push_back({"TG_INPUT", D(session.Today())});
-  fields.push_back({"OPERATOR", T(session.MMEMBER.nik)});
-  return documents::AppendRecord(con, items, fields);
+  if (Unchanged(items, item.Values(goods))) return xbase::Status::OK();
+  documents::FieldValues fields;
+  s = item.CheckedValues(items, goods, {{"TG_INPUT", D(session.Today())}, {"OPERATOR", T("APPBAC")}}, &fields);
+  if (s.ok()) s = console::LOCK_REC(con, items);
+  return s.ok() ? documents::PutAndRelease(items, fields) : s;
 }
 
 xbase::Status UPPROPERTY_(frame::Session& session, xbase::WorkArea& items, const xbase::WorkArea& row) {
-  return UPPROPERTY(session, items, ReadApprovedGoods(row));
+  ApprovedGoods goods;
+  xbase::Status s = ApprovedGoodsRecord().Read(row, &goods);
+  return s.ok() ? UPPROPERTY(session, items, goods) : s;
 }
 
 xbase::Status WriteApproval(frame::Session& session, const frame::OpenedTables& tables,
@@ -205,20 +167,20 @@ xbase::Status WriteApproval(frame::Session& session, const frame::OpenedTables& 
   if (!s.ok()) return s;
   documents::LineRewrite how;
   how.keep = [](size_t) { return true; };
-  how.write = [&](size_t k, bool) {
-    documents::FieldValues fields = GoodsRowFields(*written[k]);
-    fields.insert(fields.begin(), {"NOMOR", T(approval.number)});
-    return PutFields(rows, fields);
-  };
+  how.write = [&](size_t k, bool) { return ApprovedGoodsRecord().Write(rows, *written[k], {{"NOMOR", T(approval.number)}}); };
   how.apply = [&](size_t k) { return UPPROPERTY(session, tables["MASTBRJ"], *written[k]); };
   s = documents::RewriteLines(session.console(), rows, stored, written.size(), how);
   if (!s.ok()) return s;
   xbase::WorkArea& head = tables[kMinuteApprovals];
   bool found = false;
   if (s = SeekExact(head, "BAC_NAP1", "NOMOR", approval.number, &found); !s.ok()) return s;
-  const documents::FieldValues fields = {{"NOMOR", T(approval.number)}, {"TANGGAL", D(approval.date)},
-                                         {"PROPERTY", L(approval.property)}, {"NOTES", T(approval.notes)}};
-  s = found ? Rewrite(session, head, fields) : documents::AppendRecord(session.console(), head, fields);
+  if (found) {
+    documents::FieldValues fields;
+    s = MinuteApprovalRecord().CheckedValues(head, approval, {}, &fields);
+    if (s.ok()) s = Rewrite(session, head, fields);
+  } else {
+    s = MinuteApprovalRecord().Append(session.console(), head, approval);
+  }
   if (!s.ok()) return s;
   if (s = SeekMinute(tables, approval.number, &found); !s.ok()) return s;
   if (!found) return xbase::Status::InvalidArgument("Nomor " + Trimmed(approval.number) + " tidak ada");

@@ -78,9 +78,6 @@ xbase::Status WriteApproval(frame::Session& session, const frame::OpenedTables& 
 // postings move. An item the row would not change is left as it is. `items` is the goods master.
 xbase::Status UPPROPERTY(frame::Session& session, xbase::WorkArea& items, const ApprovedGoods& goods);
 
-// The goods row of an approved-goods table row (BAC_NPP or the confirmation file).
-ApprovedGoods ReadApprovedGoods(const xbase::WorkArea& row);
-
 // _UPPROPERTY: UPPROPERTY for the row of the confirmation file the area stands on.
 xbase::Status UPPROPERTY_(frame::Session& session, xbase::WorkArea& items, const xbase::WorkArea& row);
 

@@ -15,6 +15,7 @@
 #include "frame/status_display.h"
 #include "returns/negotiation.h"
 #include "returns/negotiation_approval.h"
+#include "returns/negotiation_records.h"
 #include "returns/return_tables.h"
 #include "schema/catalog.h"
 #include "schema/create_table.h"
@@ -184,11 +185,8 @@ xbase::Status ReadConfirmations(const frame::OpenedTables& tables, const Transfe
     const std::string where = "app_bac1 baris " + std::to_string(row);
     if (s = heads.GoTo(row); !s.ok()) return xbase::Status::Corruption(where, s.message());
     MinuteApproval approval;
-    approval.number = heads.Text("NOMOR");
+    if (s = MinuteApprovalRecord().Read(heads, &approval); !s.ok()) return xbase::Status::Corruption(where, s.message());
     if (xbase::IsBlank(approval.number)) continue;
-    approval.date = heads.DateOf("TANGGAL");
-    approval.property = heads.Logical("PROPERTY");
-    approval.notes = heads.Text("NOTES");
     bool found = false;
     if (s = SeekMinute(tables, approval.number, &found); !s.ok()) return s;
     if (!found) return xbase::Status::InvalidArgument(where + ": Nomor " + Trimmed(approval.number) + " tidak ada");
@@ -198,7 +196,9 @@ xbase::Status ReadConfirmations(const frame::OpenedTables& tables, const Transfe
     }
     for (uint32_t line : lines) {
       if (s = goods.GoTo(line); !s.ok()) return xbase::Status::Corruption("app_bac2 baris " + std::to_string(line), s.message());
-      approval.goods.push_back(ReadApprovedGoods(goods));
+      if (s = ApprovedGoodsRecord().Read(goods, &approval.goods.emplace_back()); !s.ok()) {
+        return xbase::Status::Corruption("app_bac2 baris " + std::to_string(line), s.message());
+      }
       const size_t k = approval.goods.size() - 1;
       if (s = FitsGoodsMaster(items, approval.goods[k], k); !s.ok()) {
         return xbase::Status::InvalidArgument("app_bac2 baris " + std::to_string(line) + ": " + s.message());

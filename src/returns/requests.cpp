@@ -10,6 +10,7 @@
 #include "documents/record_writes.h"
 #include "documents/save_scope.h"
 #include "documents/stored_lines.h"
+#include "returns/draft.h"
 #include "returns/return_tables.h"
 #include "returns/returns.h"
 #include "schema/catalog.h"
@@ -21,6 +22,7 @@ namespace returns {
 
 using documents::D;
 using documents::L;
+using documents::N;
 using documents::T;
 
 namespace {
@@ -29,15 +31,18 @@ namespace {
 constexpr size_t kHeaderFields = 13;
 constexpr size_t kLineFields = 12;
 
-// Appends the current record of `from` to `to`, its first fields by position.
-xbase::Status CopyRow(frame::Session& session, const xbase::WorkArea& from, xbase::WorkArea& to, size_t fields) {
-  xbase::Status s = console::APP_REC(session.console(), to);
-  for (size_t i = 0; s.ok() && i < fields; ++i) {
-    const int index = static_cast<int>(i);
-    s = to.Put(to.table().fields()[i].name, from.FieldValue(index));
+// Appends the draft `head` stands on, with its line rows `rows` of `draft_lines`, to the request files.
+xbase::Status CopyDraft(console::Console& con, const xbase::WorkArea& head, xbase::WorkArea& draft_lines,
+                        const std::vector<uint32_t>& rows, const RequestFiles& files) {
+  Draft draft;
+  xbase::Status s = DraftHeadRecord().Read(head, &draft);
+  if (s.ok()) s = DraftHeadRecord().Append(con, files.headers, draft, {{"NILAI", N(head.Number("NILAI"))}});
+  for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
+    DraftLine line;
+    if (s = draft_lines.GoTo(rows[i]); s.ok()) s = DraftLineRecord().Read(draft_lines, &line);
+    if (s.ok()) s = DraftLineRecord().Append(con, files.lines, line, {{"NOMOR", T(draft.number)}});
   }
-  const xbase::Status unlocked = to.Unlock();
-  return s.ok() ? unlocked : s;
+  return s;
 }
 
 bool Wanted(const xbase::WorkArea& head, const SendFilter& filter) {
@@ -49,16 +54,10 @@ bool Wanted(const xbase::WorkArea& head, const SendFilter& filter) {
 xbase::Status Send(frame::Session& session, const frame::OpenedTables& tables, const RequestFiles& files,
                    const std::vector<uint32_t>& lines, bool* copied) {
   xbase::WorkArea& head = tables["DRAFTR1"];
-  xbase::WorkArea& draft_lines = tables["DRAFTR2"];
-  xbase::WorkArea& requests = files.headers;
-  xbase::WorkArea& request_lines = files.lines;
   bool there = false;
-  xbase::Status s = SeekExact(requests, kRequestHeaders, "NOMOR", head.Text("NOMOR"), &there);
+  xbase::Status s = SeekExact(files.headers, kRequestHeaders, "NOMOR", head.Text("NOMOR"), &there);
   *copied = !there;
-  if (s.ok() && !there) s = CopyRow(session, head, requests, kHeaderFields);
-  for (size_t i = 0; s.ok() && !there && i < lines.size(); ++i) {
-    if (s = draft_lines.GoTo(lines[i]); s.ok()) s = CopyRow(session, draft_lines, request_lines, kLineFields);
-  }
+  if (s.ok() && !there) s = CopyDraft(session.console(), head, tables["DRAFTR2"], lines, files);
   return s.ok() ? Rewrite(session, head, {{"CETAK", L(true)}}) : s;
 }
 

@@ -22,8 +22,8 @@ struct SendFilter {
 
 // Sends the drafts (DRAFTR1 and DRAFTR2 of `tables`) of the filter that are neither approved nor sent
 // and have lines: a draft whose number the request files lack is copied into them (header and lines,
-// field by field), and every draft taken is marked sent. All or nothing: a lock given up is told,
-// writes nothing and leaves *saved false. *sent counts the drafts marked.
+// through the draft's bound fields), and every draft taken is marked sent. All or nothing: a lock
+// given up is told, writes nothing and leaves *saved false. *sent counts the drafts marked.
 xbase::Status SendDrafts(frame::Session& session, const frame::OpenedTables& tables, const RequestFiles& files,
                          const SendFilter& filter, int* sent, bool* saved);
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "console/scripted_terminal.h"
-#include "xbase/session.h"
+#include "returns/returns_test_helpers.h"
 #include "xbase/text_functions.h"
 
 namespace returns::testing {
@@ -43,36 +43,7 @@ void NegotiationSite::Reopen() {
 }
 
 std::vector<std::string> NegotiationSite::Contents(const std::string& table) {
-  std::vector<std::string> rows;
-  xbase::WorkArea* area = rig.session.tables().Area(table);
-  if (area == nullptr) {
-    ADD_FAILURE() << table << " not open";
-    return rows;
-  }
-  xbase::ShowDeleted all(&rig.session.tables());
-  EXPECT_TRUE(area->SetOrder(0).ok());
-  xbase::Status s = area->GoTop();
-  for (; s.ok() && !area->eof(); s = area->Skip()) {
-    std::string row = area->deleted() ? "*" : "";
-    for (int i = 0; i < area->table().field_count(); ++i) {
-      const xbase::Value value = area->FieldValue(i);
-      if (i > 0) row += "|";
-      if (value.is_text()) {
-        row += std::string(xbase::RTrim(value.text()));
-      } else if (value.is_number()) {
-        const double number = value.number();
-        row += number == static_cast<double>(static_cast<long long>(number)) ? std::to_string(static_cast<long long>(number))
-                                                                           : std::to_string(number);
-      } else if (value.is_logical()) {
-        row += value.logical() ? "T" : "F";
-      } else {
-        row += value.date().Dtos();
-      }
-    }
-    rows.push_back(row);
-  }
-  EXPECT_TRUE(s.ok()) << s.ToString();
-  return rows;
+  return RecordsOf(rig.session.tables(), table);
 }
 
 std::string NegotiationSite::Message() {

@@ -19,8 +19,7 @@ struct NegotiationSite {
   NegotiationSite();
   // Closes every table and opens the minute tables again, as each screen does.
   void Reopen();
-  // Every record of `table` in record order: its fields' values trailing blanks cut, joined by "|",
-  // a deleted record marked with a leading "*".
+  // RecordsOf `table`.
   std::vector<std::string> Contents(const std::string& table);
   // The last message shown on row 24.
   std::string Message();

@@ -191,6 +191,114 @@ TEST_F(NegotiationTest, AnApprovalAddsNewGoodsAndUpdatesAnExistingItemWithoutIts
   EXPECT_NE(site.Contents("BAC_N1")[0].find("|T|PEC1|"), std::string::npos);
 }
 
+// Every field of a minute and of its approval is stored as given and read back as stored: a minute
+// and an approval loaded and saved again leave every record as it was.
+TEST_F(NegotiationTest, EveryFieldOfAMinuteAndItsApprovalIsStoredAndLoadedBack) {
+  site.rig.session.CloseTables();
+  support::SettleSmallFolder(site.folder.path());
+  site.Reopen();
+  Minute minute = TwoProductMinute(5);
+  minute.offer_head = xbase::PadR("SPH-1", 10);
+  minute.offer_branch = xbase::PadR("SPC-1", 10);
+  minute.calculation = xbase::PadR("KAL-1", 10);
+  minute.contact = xbase::PadR("BUDI", 50);
+  minute.address = xbase::PadR("JL. MERDEKA 1 BLOK A", 100);
+  minute.phone = xbase::PadR("0251-123", 50);
+  minute.town = xbase::PadR("BOGOR", 15);
+  minute.vat_included = "B";
+  minute.pph22_included = "T";
+  minute.vat = 11;
+  minute.pph22 = 1.5;
+  minute.freight = "B";
+  minute.commission = true;
+  minute.commission_percent = 2.5;
+  minute.commission_amount = 250000;
+  minute.maker = xbase::PadR("E001", 10);
+  minute.acknowledger = xbase::PadR("E002", 10);
+  minute.approver1 = xbase::PadR("E003", 10);
+  minute.approver2 = xbase::PadR("E004", 10);
+  minute.products[0].ex_bac = xbase::PadR("0000000040", 10);
+  minute.products[0].brand = xbase::PadR("VOLTA", 10);
+  minute.products[0].margin2 = 3.25;
+  minute.products[0].urut = "  7";
+  minute.payments[0].proof = xbase::PadR("BKM-1", 20);
+  ASSERT_TRUE(SaveMinute(site.rig.session, site.tables, &minute).ok()) << site.Message();
+  EXPECT_EQ(site.Contents("BAC_N1"),
+            Rows{"0000000042|JKT001|20261208|C0001|SPH-1|SPC-1|KAL-1|PT. MAJU JAYA|BUDI|JL. MERDEKA 1 BLOK A|"
+                 "0251-123|BOGOR|B|T|11|1.500000|B|T|2.500000|250000|E001|E002|E003|E004|F|PEC1|20261208|ADMIN01"});
+  EXPECT_EQ(site.Contents("BAC_N2"), (Rows{"0000000042|PANEL LISTRIK|VOLTA|2|UNIT|5000000|  1|12.500000|3.250000|0000000040|  7",
+                                           "0000000042|KABEL NYY||3|ROL|1000000|  2|0|0||"}));
+  EXPECT_EQ(site.Contents("BAC_N22"), Rows{"0000000042|  1|20261220|5"});
+  EXPECT_EQ(site.Contents("BAC_N3"), Rows{"0000000042|20261215|  1|30|DP|BKM-1|3900000|UANG MUKA"});
+
+  Minute loaded;
+  bool found = false;
+  ASSERT_TRUE(LoadMinute(site.tables, "0000000042", &loaded, &found).ok() && found);
+  EXPECT_EQ(loaded.number, "0000000042");
+  EXPECT_EQ(loaded.address, minute.address);
+  EXPECT_EQ(loaded.pph22_included, "T");
+  EXPECT_DOUBLE_EQ(loaded.pph22, 1.5);
+  EXPECT_TRUE(loaded.commission);
+  EXPECT_DOUBLE_EQ(loaded.commission_amount, 250000);
+  EXPECT_EQ(loaded.approver2, minute.approver2);
+  EXPECT_EQ(loaded.entered, xbase::Date::FromYmd(2026, 12, 8));
+  EXPECT_EQ(loaded.entered_by, xbase::PadR("ADMIN01", 10));
+  ASSERT_EQ(loaded.products.size(), 2u);
+  EXPECT_EQ(loaded.products[0].ex_bac, minute.products[0].ex_bac);
+  EXPECT_DOUBLE_EQ(loaded.products[0].margin2, 3.25);
+  EXPECT_EQ(loaded.products[0].urut, "  7");
+  EXPECT_EQ(loaded.products[0].details, minute.products[0].details);
+  ASSERT_EQ(loaded.payments.size(), 1u);
+  EXPECT_EQ(loaded.payments[0].proof, minute.payments[0].proof);
+  EXPECT_EQ(loaded.schedule[0].date, xbase::Date::FromYmd(2026, 12, 20));
+  const auto minute_tables = [&] {
+    std::vector<Rows> rows;
+    for (const char* table : {kMinuteHeaders, kMinuteProducts, kMinuteDetails, kMinuteSchedule, kMinutePayments,
+                              kMinuteNotes}) {
+      rows.push_back(site.Contents(table));
+    }
+    return rows;
+  };
+  const std::vector<Rows> stored = minute_tables();
+  ASSERT_TRUE(SaveMinute(site.rig.session, site.tables, &loaded).ok()) << site.Message();
+  EXPECT_EQ(minute_tables(), stored);
+
+  MinuteApproval approval = PrefillApproval(loaded, xbase::Date::FromYmd(2026, 12, 9));
+  approval.notes = xbase::PadR("HARGA KHUSUS", 50);
+  approval.goods[0].jos = xbase::PadR("J1", 10);
+  approval.goods[0].code = xbase::PadR("NEW01", 10);
+  approval.goods[0].group = xbase::PadR("G1", 10);
+  approval.goods[0].price1 = 4900000;
+  approval.goods[0].price2 = 4800000;
+  approval.goods[0].price4 = 4500000;
+  approval.goods[0].pak = 2;
+  approval.goods[0].dos = 4;
+  ASSERT_TRUE(SaveApproval(site.rig.session, site.tables, approval).ok()) << site.Message();
+  EXPECT_EQ(site.Contents("BAC_NAP"), Rows{"0000000042|20261209|T|HARGA KHUSUS"});
+  EXPECT_EQ(site.Contents("BAC_NPP")[0],
+            "0000000042|J1|NEW01|G1|01|PANEL LISTRIK|PANEL LISTRIK|UNIT|5000000|4900000|4800000|4500000|2|4|2");
+  EXPECT_EQ(site.Contents("MASTBRJ")[1],
+            "NEW01|G1||PANEL LISTRIK|PANEL LISTRIK|UNIT|0|5000000|4900000|4800000|2|4|0|0|4500000|4500000|4500000|"
+            "20261208|ADMIN01|0|0|0|0|0");
+  MinuteApproval reloaded;
+  ASSERT_TRUE(LoadApproval(site.tables, "0000000042", &reloaded, &found).ok() && found);
+  EXPECT_EQ(reloaded.date, xbase::Date::FromYmd(2026, 12, 9));
+  EXPECT_TRUE(reloaded.property);
+  EXPECT_EQ(reloaded.notes, approval.notes);
+  ASSERT_EQ(reloaded.goods.size(), 1u);  // the row without a goods code is not stored
+  EXPECT_EQ(reloaded.goods[0].product, approval.goods[0].product);
+  EXPECT_DOUBLE_EQ(reloaded.goods[0].price2, 4800000);
+  EXPECT_DOUBLE_EQ(reloaded.goods[0].ordered, 2);
+  const Rows approved = site.Contents("BAC_NPP");
+  const Rows goods = site.Contents("MASTBRJ");
+  ASSERT_TRUE(SaveApproval(site.rig.session, site.tables, reloaded).ok()) << site.Message();
+  EXPECT_EQ(site.Contents("BAC_NAP"), Rows{"0000000042|20261209|T|HARGA KHUSUS"});
+  EXPECT_EQ(site.Contents("BAC_NPP"), approved);
+  EXPECT_EQ(site.Contents("MASTBRJ"), goods);
+  site.rig.session.CloseTables();
+  support::ExpectVerified(site.folder.path());
+}
+
 TEST_F(NegotiationTest, EscAtTheGoodsRowOfAnApprovalWritesNoPartOfIt) {
   site.rig.session.CloseTables();
   support::SettleSmallFolder(site.folder.path());

@@ -284,6 +284,76 @@ TEST_F(ReturnFlowTest, AReasonThatIsNoReturnCodeAndAGiroNumberAreRefused) {
   EXPECT_EQ(Message(), "Nomor Ini sudah dipakai");
 }
 
+// A draft sent as a request keeps every field it travels with, and the request reads back as the
+// draft was saved.
+TEST_F(ReturnFlowTest, ASentRequestHoldsEveryFieldOfItsDraft) {
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::SettleSmallFolder(folder.path());
+  for (const std::string& table : ReturnTables()) Open(rig.session, table);
+  const frame::OpenedTables tables = Drafts();
+  Draft draft;
+  ASSERT_TRUE(GETDRAFT(rig.session, tables, "RT-03", &draft)) << Message();
+  draft.date = kDay;
+  draft.customer = xbase::PadR("C0001", 10);
+  draft.type = "01";
+  draft.salesman = "S001";
+  draft.branch = kBranch;
+  draft.discount1 = 10;
+  draft.discount2 = 2.5;
+  draft.warehouse = "GDG01 ";
+  draft.code_id = "0001";
+  draft.reason1 = xbase::PadR("KEMASAN RUSAK", 50);
+  draft.reason2 = xbase::PadR("SALAH KIRIM", 50);
+  DraftLine line;
+  line.invoice = xbase::PadR("SJ1", 20);
+  line.code = xbase::PadR("BRG01", 10);
+  line.boxes = 1;
+  line.packs = 1;
+  line.pieces = 2;
+  line.quantity = 20;
+  line.price = 1000;
+  line.discount1 = 5;
+  line.discount2 = 2;
+  line.urut = "  1";
+  line.average_cost = 700;
+  draft.lines = {line};
+  ASSERT_TRUE(SaveDraft(rig.session, tables, &draft).ok()) << Message();
+  Send();
+  // 20 x 1000 less 5 and 2 percent is 18,620; less the header's 10 and 2.5 percent, 16,339.05.
+  EXPECT_EQ(RecordsOf(rig.session.tables(), kRequestHeaders),
+            std::vector<std::string>{"RT-03|20261208|C0001|01|S001|JKT001|10|2.500000|GDG01|16339.050000|"
+                                     "KEMASAN RUSAK|SALAH KIRIM|0001|"});
+  EXPECT_EQ(RecordsOf(rig.session.tables(), kRequestLines),
+            std::vector<std::string>{"RT-03|SJ1|BRG01|1|1|2|20|1000|5|2|700|  1"});
+
+  Draft request;
+  ASSERT_TRUE(files->headers.GoTo(1).ok());
+  ASSERT_TRUE(ReadRequest(tables["MASTBRJ"], *files, &request).ok());
+  EXPECT_EQ(request.number, xbase::PadR("RT-03", 20));
+  EXPECT_EQ(request.date, kDay);
+  EXPECT_EQ(request.customer, draft.customer);
+  EXPECT_EQ(request.type, "01");
+  EXPECT_EQ(request.salesman, "S001");
+  EXPECT_EQ(request.branch, kBranch);
+  EXPECT_DOUBLE_EQ(request.discount1, 10);
+  EXPECT_DOUBLE_EQ(request.discount2, 2.5);
+  EXPECT_EQ(request.warehouse, "GDG01 ");
+  EXPECT_EQ(request.code_id, "0001");
+  EXPECT_EQ(request.reason1, draft.reason1);
+  EXPECT_EQ(request.reason2, draft.reason2);
+  ASSERT_EQ(request.lines.size(), 1u);
+  const DraftLine& read = request.lines[0];
+  EXPECT_EQ(read.invoice, line.invoice);
+  EXPECT_EQ(read.code, line.code);
+  EXPECT_EQ(read.name, xbase::PadR("SABUN CAIR 500ML", 20));
+  EXPECT_EQ(std::vector<double>({read.boxes, read.packs, read.pieces, read.quantity, read.price, read.discount1,
+                                 read.discount2, read.average_cost}),
+            std::vector<double>({1, 1, 2, 20, 1000, 5, 2, 700}));
+  EXPECT_EQ(read.urut, "  1");
+  EXPECT_DOUBLE_EQ(request.Net(), 16339.05);
+  support::ExpectVerified(folder.path());
+}
+
 TEST_F(ReturnFlowTest, ALineOfANoteWithOtherDiscountsIsRefused) {
   AddNote("SJ2", kDay - 3, true, 10, 1000, 0, 0, 9500, 5);
   Draft draft;

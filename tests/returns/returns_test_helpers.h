@@ -11,6 +11,7 @@
 #include "support/data_folder.h"
 #include "support/scripted_session.h"
 #include "xbase/date.h"
+#include "xbase/session.h"
 
 namespace returns::testing {
 
@@ -26,6 +27,10 @@ inline const std::string kBranch = "JKT001";
 
 // Every table the return screens open.
 std::vector<std::string> ReturnTables();
+
+// Every record of the open table `table` in record order: its fields' values trailing blanks cut,
+// joined by "|", a deleted record marked with a leading "*".
+std::vector<std::string> RecordsOf(xbase::Session& session, const std::string& table);
 
 class ReturnsTest : public ::testing::Test {
  protected:
