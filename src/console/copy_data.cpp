@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "console/message.h"
+#include "xbase/text_functions.h"
 
 namespace console {
 namespace {
@@ -18,12 +19,6 @@ std::string Upper(std::string_view text) {
   std::string out(text);
   for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return out;
-}
-
-std::string_view Trim(std::string_view text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 bool EndsWith(const std::string& text, std::string_view end) {
@@ -47,8 +42,8 @@ fs::path FindFile(const fs::path& folder, const std::string& name) {
 bool COPYDATA(Console& con, std::string_view source, std::string_view target, const std::vector<std::string>& names,
               std::string_view with_indexes) {
   const Region row = con.Save(kMessageRow, 0, kMessageRow, kCols - 1);
-  const std::string from(Trim(source));
-  const std::string to(Trim(target));
+  const std::string from(xbase::AllTrim(source));
+  const std::string to(xbase::AllTrim(target));
   bool all_copied = true;
   for (const std::string& name : names) {
     const std::string upper = Upper(name);

@@ -6,15 +6,10 @@
 
 #include "console/box.h"
 #include "console/field_format.h"
+#include "xbase/text_functions.h"
 
 namespace console {
 namespace {
-
-std::string_view Trim(std::string_view text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // One tick of the PC clock, in milliseconds.
 constexpr int kTickMs = 55;
@@ -103,8 +98,9 @@ std::string FitMessage(std::string_view text, size_t width) {
 
 int PESAN(Console& con, std::string_view text, std::string_view colour, bool show) {
   // A message longer than the row is shown whole, in a box.
-  if (show && Trim(text).size() > static_cast<size_t>(kCols)) return MessageBox(con, "", {std::string(Trim(text))}, colour);
-  const std::string trimmed = FitMessage(Trim(text), kCols);
+  const std::string_view words = xbase::AllTrim(text);
+  if (show && words.size() > static_cast<size_t>(kCols)) return MessageBox(con, "", {std::string(words)}, colour);
+  const std::string trimmed = FitMessage(words, kCols);
   const Region row = con.Save(kMessageRow, 0, kMessageRow, kCols - 1);
   const ColourSet colours = con.colours();
   const Cursor cursor = con.cursor();

@@ -6,18 +6,13 @@
 
 #include "console/keys.h"
 #include "console/message.h"
+#include "xbase/text_functions.h"
 
 namespace console {
 namespace {
 
 // Between two tries of a record lock or append held by another workstation.
 constexpr int kRetryPauseMs = 100;
-
-std::string_view Trim(std::string_view text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 }  // namespace
 
@@ -48,7 +43,7 @@ xbase::Status RetryWhileBusy(Console& con, std::string_view notice, int waits, i
 bool OpenWithRetry(Console& con, std::string_view name, int seconds, const std::function<xbase::Status()>& open) {
   ScreenKeeper keeper(con);
   bool gave_up = false;
-  const std::string notice = "Mencoba membuka file " + std::string(Trim(name)) + ".Dbf, tekan [Esc]=batal....";
+  const std::string notice = "Mencoba membuka file " + std::string(xbase::AllTrim(name)) + ".Dbf, tekan [Esc]=batal....";
   const xbase::Status status = RetryWhileBusy(con, notice, seconds, 1000, open, &gave_up);
   if (!status.ok() && !gave_up) PESAN(con, status.message());
   return status.ok();
