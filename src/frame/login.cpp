@@ -219,9 +219,7 @@ bool LoadLoginSettings(Session& session) {
 namespace {
 
 // The tables that the login box and the menu building read.
-bool OpenLoginTables(Session& session) {
-  return static_cast<bool>(OpenTables(session, {"userdat", "Menu", "Transak"}));
-}
+OpenedTables OpenLoginTables(Session& session) { return OpenTables(session, {"userdat", "Menu", "Transak"}); }
 
 enum class Attempt {
   kLeave,     // Esc or an empty NIK: the login ends
@@ -230,23 +228,19 @@ enum class Attempt {
 };
 
 // TRANSAK standing on the user of `nik`; null when there is none.
-const xbase::WorkArea* FindUser(Session& session, const std::string& nik) {
-  xbase::WorkArea* transak = AreaOf(session, "TRANSAK");
-  if (transak == nullptr) return nullptr;
+const xbase::WorkArea* FindUser(Session& session, xbase::WorkArea& transak, const std::string& nik) {
   bool found = false;
-  const xbase::Status status = SeekUser(*transak, nik, &found);
+  const xbase::Status status = SeekUser(transak, nik, &found);
   if (!status.ok()) Message(session.console(), status.message());
-  return found ? transak : nullptr;
+  return found ? &transak : nullptr;
 }
 
 // True when the user has at least one USERDAT row.
-bool HasRights(Session& session, const std::string& nik) {
-  xbase::WorkArea* userdat = AreaOf(session, "USERDAT");
-  if (userdat == nullptr) return false;
-  xbase::Status status = userdat->SetOrder(2);
-  if (status.ok()) status = userdat->Seek(nik);
+bool HasRights(Session& session, xbase::WorkArea& userdat, const std::string& nik) {
+  xbase::Status status = userdat.SetOrder(2);
+  if (status.ok()) status = userdat.Seek(nik);
   if (!status.ok()) Message(session.console(), status.message());
-  return status.ok() && userdat->found();
+  return status.ok() && userdat.found();
 }
 
 // Up to three password tries for the user TRANSAK stands on; false when they fail or one is empty.
@@ -275,7 +269,7 @@ Member ReadMember(const xbase::WorkArea& transak, const std::string& nik) {
 }
 
 // One login attempt in the login box: NIK, password, rights and the menu group.
-Attempt LoginAttempt(Session& session, Menu* menu, std::string* group) {
+Attempt LoginAttempt(Session& session, const OpenedTables& tables, Menu* menu, std::string* group) {
   Console& con = session.console();
   const std::string colour(con.Pick("W+/bg", "W/w"));
   std::string nik(kNikLength, ' ');
@@ -284,14 +278,14 @@ Attempt LoginAttempt(Session& session, Menu* menu, std::string* group) {
   const console::ReadResult read = form.Read(con);
   if (read.escaped || xbase::IsBlank(nik)) return Attempt::kLeave;
 
-  const xbase::WorkArea* transak = FindUser(session, nik);
+  const xbase::WorkArea* transak = FindUser(session, tables["TRANSAK"], nik);
   if (transak == nullptr) {
     Message(con, kUnknownUser);
     return Attempt::kFailed;
   }
   con.Say(10, 35, transak->Text("USER_NM"), con.Colour(colour));
   if (!CheckPassword(session, *transak, colour)) return Attempt::kFailed;
-  if (!HasRights(session, nik)) {
+  if (!HasRights(session, tables["USERDAT"], nik)) {
     Message(con, kNoRights);
     return Attempt::kFailed;
   }
@@ -427,20 +421,20 @@ void LOGIN(Session& session) {
   session.CloseTables();
   session.MMEMBER = Member{};
 
-  bool open = false;
+  OpenedTables tables;
   for (int attempts = 0; attempts < kLoginAttempts;) {
-    if (!open && !(open = OpenLoginTables(session))) break;
+    if (!tables && !(tables = OpenLoginTables(session))) break;
     TAMPIL(con);
     Menu menu;
     std::string group;
-    const Attempt attempt = LoginAttempt(session, &menu, &group);
+    const Attempt attempt = LoginAttempt(session, tables, &menu, &group);
     if (attempt == Attempt::kLeave) break;
     if (attempt == Attempt::kFailed) {
       ++attempts;
       continue;
     }
     session.CloseTables();
-    open = false;
+    tables = OpenedTables();
     const MenuExit exit = MENUUTAMA(session, menu, group);
     session.MMEMBER = Member{};
     if (exit == MenuExit::kEndProgram) break;
