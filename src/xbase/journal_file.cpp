@@ -1,7 +1,11 @@
 // Encoding and decoding of save journals.
 #include "xbase/journal_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <array>
+#include <cerrno>
 #include <cstring>
 
 namespace xbase {
@@ -64,6 +68,19 @@ class Reader {
 };
 
 }  // namespace
+
+bool LockJournalFile(int fd, const std::string& path) {
+  struct flock fl;
+  std::memset(&fl, 0, sizeof fl);
+  fl.l_type = F_WRLCK;
+  fl.l_whence = SEEK_SET;
+  while (::fcntl(fd, F_OFD_SETLK, &fl) != 0) {
+    if (errno != EINTR) return false;
+  }
+  struct stat mine, named;
+  return ::fstat(fd, &mine) == 0 && ::stat(path.c_str(), &named) == 0 && mine.st_ino == named.st_ino &&
+         mine.st_dev == named.st_dev;
+}
 
 uint32_t Crc32(std::string_view bytes) {
   static const std::array<uint32_t, 256> table = MakeCrcTable();

@@ -47,6 +47,11 @@ std::string EncodeJournal(const JournalContents& contents);
 // Corruption when `bytes` are not one whole journal (empty, torn or foreign).
 Status DecodeJournal(std::string_view bytes, JournalContents* contents);
 
+// Takes the lock on the whole journal open as `fd` without waiting, and checks that `path` still names
+// that file: false when another handle (its live owner) holds the lock, or when a recovery removed the
+// file and the name leads elsewhere now.
+bool LockJournalFile(int fd, const std::string& path);
+
 // CRC-32 (the polynomial of zip and Ethernet).
 uint32_t Crc32(std::string_view bytes);
 

@@ -43,18 +43,6 @@ std::vector<std::string> JournalNames(const std::string& folder, RecoveryScope s
   return names;
 }
 
-// The journal's lock taken by this handle, without waiting: false while its owner lives.
-bool TakeJournalLock(int fd) {
-  struct flock fl;
-  std::memset(&fl, 0, sizeof fl);
-  fl.l_type = F_WRLCK;
-  fl.l_whence = SEEK_SET;
-  while (::fcntl(fd, F_OFD_SETLK, &fl) != 0) {
-    if (errno != EINTR) return false;
-  }
-  return true;
-}
-
 Status LockWholeFile(LockedFile& file) {
   Status s;
   for (int attempt = 0; attempt < kLockTries; ++attempt) {
@@ -95,12 +83,9 @@ Status RecoverJournal(const std::string& folder, const std::string& name, Recove
     int fd;
     ~Closer() { ::close(fd); }
   } closer{fd};
-  struct stat mine, named;
+  struct stat mine;
   // A live owner holds the lock; a name that leads elsewhere now was finished by another recovery.
-  if (!TakeJournalLock(fd) || ::fstat(fd, &mine) != 0 || ::stat(path.c_str(), &named) != 0 ||
-      mine.st_ino != named.st_ino || mine.st_dev != named.st_dev) {
-    return Status::OK();
-  }
+  if (!LockJournalFile(fd, path) || ::fstat(fd, &mine) != 0) return Status::OK();
   std::string bytes(static_cast<size_t>(mine.st_size), '\0');
   size_t got = 0;
   Status s = ReadFully(fd, path, 0, bytes.data(), bytes.size(), &got);

@@ -42,18 +42,6 @@ std::string HostName() {
   return host.empty() ? "host" : host;
 }
 
-// Takes the lock on a whole journal file without waiting; false when another handle holds it.
-bool LockJournal(int fd) {
-  struct flock fl;
-  std::memset(&fl, 0, sizeof fl);
-  fl.l_type = F_WRLCK;
-  fl.l_whence = SEEK_SET;
-  while (::fcntl(fd, F_OFD_SETLK, &fl) != 0) {
-    if (errno != EINTR) return false;
-  }
-  return true;
-}
-
 // The journal file of the calling thread: made at its first save in a folder and kept, empty between
 // saves and locked, until the thread ends. Keeping it saves flushing the folder at every save.
 class OwnJournal {
@@ -81,9 +69,7 @@ class OwnJournal {
       }
       // A recovery that found the file before it was locked may have taken and removed it: then
       // the name no longer leads to this file, and another name is tried.
-      struct stat mine, named;
-      if (!LockJournal(fd) || ::fstat(fd, &mine) != 0 || ::stat(path.c_str(), &named) != 0 ||
-          mine.st_ino != named.st_ino || mine.st_dev != named.st_dev) {
+      if (!LockJournalFile(fd, path)) {
         ::close(fd);
         continue;
       }
