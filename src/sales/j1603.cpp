@@ -13,11 +13,11 @@
 #include "frame/open_table.h"
 #include "frame/report_engine.h"
 #include "frame/status_display.h"
-#include "pickers/picker_support.h"
 #include "sales/proforma.h"
 #include "sales/sales.h"
 #include "text/amount_in_words.h"
 #include "xbase/date_functions.h"
+#include "xbase/keyed_read.h"
 #include "xbase/number_text.h"
 #include "xbase/picture.h"
 #include "xbase/text_functions.h"
@@ -46,28 +46,62 @@ struct PrintChoice {
   bool vat = true;
 };
 
-std::string Field(frame::Session& session, std::string_view alias, std::string_view key, std::string_view field) {
-  xbase::WorkArea* area = session.tables().Area(alias);
-  if (area == nullptr || !area->SetOrder(1).ok() || !area->Seek(key).ok() || !area->found()) return "";
-  return std::string(xbase::RTrim(area->Text(field)));
+// The record of `key` on the first index of `area`: *found tells whether it is there, a record that
+// cannot be read is the error. Everything on the proforma is printed from these records, so none is
+// taken as missing.
+xbase::Status SeekFirst(xbase::WorkArea& area, std::string_view key, bool* found) {
+  const xbase::Status s = area.SetOrder(1);
+  *found = false;
+  return s.ok() ? xbase::SeekFound(area, key, found) : s;
 }
 
-// The pages of the proforma PRO_IN1 stands on, as plain rows.
-std::vector<std::vector<PrintRow>> ProformaPages(frame::Session& session, const frame::OpenedTables& tables,
-                                                 const PrintChoice& choice) {
+// The customer's name, address and city as printed, blank for a customer not registered.
+struct CustomerLines {
+  std::string name, address, city;
+};
+
+xbase::Status ReadCustomer(xbase::WorkArea& customers, std::string_view code, CustomerLines* lines) {
+  bool found = false;
+  const xbase::Status s = SeekFirst(customers, code, &found);
+  if (!s.ok() || !found) return s;
+  *lines = {std::string(xbase::RTrim(customers.Text("NAMA"))), std::string(xbase::RTrim(customers.Text("ALAMAT"))),
+            std::string(xbase::RTrim(customers.Text("KOTA")))};
+  return s;
+}
+
+// The VAT percent: the SETUP row POTONGPPN, the session's when there is none.
+xbase::Status ReadVat(frame::Session& session, xbase::WorkArea& setup, double* vat) {
+  bool found = false;
+  const xbase::Status s = SeekFirst(setup, "POTONGPPN", &found);
+  *vat = s.ok() && found ? xbase::Val(setup.Text("KET")).value : session.POTONGPPN;
+  return s;
+}
+
+// The pages of the proforma PRO_IN1 stands on, as plain rows. A record the pages are printed from
+// that cannot be read is the error, with no pages: a proforma is never printed in part.
+xbase::Status ProformaPages(frame::Session& session, const frame::OpenedTables& tables, const PrintChoice& choice,
+                            std::vector<std::vector<PrintRow>>* out) {
+  out->clear();
   xbase::WorkArea& header = tables["pro_in1"];
   xbase::WorkArea& lines = tables["pro_in2"];
+  xbase::WorkArea& goods = tables["mastbrj"];
   const std::string number = header.Text("NOMOR");
   const std::string customer = header.Text("RELASI");
-  std::string ket;
-  const double vat = pickers::SetupRow(session, "POTONGPPN", nullptr, &ket) ? xbase::Val(ket).value : session.POTONGPPN;
-  xbase::WorkArea& types = tables["tipe"];
-  const bool rounded =
-      types.SetOrder(1).ok() && types.Seek(header.Text("TIPE")).ok() && types.found() && types.Logical("BULAT");
+  const std::string type = header.Text("TIPE");
+  double vat = 0;
+  bool typed = false;
+  CustomerLines to;
   std::vector<uint32_t> records;
-  if (!lines.SetOrder("PRO_IN21").ok() || !lines.SeekAll(number, &records).ok()) records.clear();
+  xbase::Status s = ReadVat(session, tables["setup"], &vat);
+  if (s.ok()) s = SeekFirst(tables["tipe"], type, &typed);
+  const bool rounded = s.ok() && typed && tables["tipe"].Logical("BULAT");
+  if (s.ok()) s = ReadCustomer(tables["mastcus"], customer, &to);
+  if (s.ok()) s = lines.SetOrder("PRO_IN21");
+  if (s.ok()) s = lines.SeekAll(number, &records);
+  if (s.ok()) s = goods.SetOrder(1);
+  if (!s.ok()) return s;
   const int pages = std::max(1, static_cast<int>((records.size() + kItemRows - 1) / kItemRows));
-  std::vector<std::vector<PrintRow>> out;
+  std::vector<std::vector<PrintRow>> written;
   double cartons = 0, packs = 0, total = 0;
   for (int page = 1; page <= pages; ++page) {
     std::vector<PrintRow> rows(5);
@@ -75,9 +109,9 @@ std::vector<std::vector<PrintRow>> ProformaPages(frame::Session& session, const 
     rows.push_back({"No. Debitur : " + std::string(xbase::RTrim(customer))});
     rows.push_back({"PROFORMA INVOICE : " + std::string(xbase::RTrim(number)), true});
     rows.push_back({xbase::PadR("Kepada Yth", 60) + "TANGGAL : " + xbase::Dtoc(header.DateOf("TANGGAL"))});
-    rows.push_back({xbase::PadR(Field(session, "mastcus", customer, "NAMA"), 60) + "KODE SALES : " + header.Text("SALES")});
-    rows.push_back({xbase::PadR(Field(session, "mastcus", customer, "ALAMAT"), 60) + "TIPE : " + header.Text("TIPE")});
-    rows.push_back({Field(session, "mastcus", customer, "KOTA")});
+    rows.push_back({xbase::PadR(to.name, 60) + "KODE SALES : " + header.Text("SALES")});
+    rows.push_back({xbase::PadR(to.address, 60) + "TIPE : " + type});
+    rows.push_back({to.city});
     rows.push_back({"KETERANGAN : " + std::string(xbase::RTrim(header.Text("KTR")))});
     rows.push_back({"         BARANG                    SATUAN "});
     rows.push_back({"------------------------------- -----------     Qty        HARGA     DISC.               JUMLAH"});
@@ -85,13 +119,16 @@ std::vector<std::vector<PrintRow>> ProformaPages(frame::Session& session, const 
     if (page > 1) rows.push_back({"         lanjutan dari halaman sebelumnya..."});
     const size_t first = static_cast<size_t>((page - 1) * kItemRows);
     for (size_t i = first; i < records.size() && i < first + kItemRows; ++i) {
-      if (!lines.GoTo(records[i]).ok()) break;
+      if (s = lines.GoTo(records[i]); !s.ok()) return s;
+      const std::string code = lines.Text("KODE");
+      bool known = false;
+      if (s = xbase::SeekFound(goods, code, &known); !s.ok()) return s;
+      const std::string name = known ? std::string(xbase::RTrim(goods.Text("NAMA"))) : std::string();
       const double quantity = lines.Number("QUANTITY");
       const double d1 = choice.discounts ? lines.Number("DISCOUNT") : 0, d2 = choice.discounts ? lines.Number("DISCOUNT2") : 0;
       const PrintedPrice price = ProformaPrice(quantity, lines.Number("HARGA"), lines.Number("DISCOUNT"),
                                                lines.Number("DISCOUNT2"), vat, choice.vat, choice.discounts, rounded);
-      const std::string code = lines.Text("KODE");
-      rows.push_back({code + " " + xbase::PadR(Field(session, "mastbrj", code, "NAMA"), 20).substr(0, 20) + " " +
+      rows.push_back({code + " " + xbase::PadR(name, 20).substr(0, 20) + " " +
                       Picture(lines.Number("I_BOX"), "9999") + " " + Picture(lines.Number("I_PAK"), "99999") + " " +
                       Picture(quantity, "9999999") + " " + Picture(price.unit, "999,999,999.99") + " " +
                       Picture(d1, "99.99") + "+" + Picture(d2, "99.99") + " " +
@@ -102,7 +139,7 @@ std::vector<std::vector<PrintRow>> ProformaPages(frame::Session& session, const 
     }
     if (page < pages) {
       rows.push_back({"         dilanjutkan ke halaman berikutnya..."});
-      out.push_back(std::move(rows));
+      written.push_back(std::move(rows));
       continue;
     }
     const std::string amount_picture = choice.vat ? "  999,999,999,999" : "99,999,999,999.99";
@@ -125,9 +162,10 @@ std::vector<std::vector<PrintRow>> ProformaPages(frame::Session& session, const 
     const text::AmountLines words = text::TERBILANG(choice.vat ? std::round(total) : total, choice.vat ? 0 : 2, 80);
     rows.push_back({"TERBILANG : " + words.first});
     if (!words.second.empty()) rows.push_back({std::string(12, ' ') + words.second});
-    out.push_back(std::move(rows));
+    written.push_back(std::move(rows));
   }
-  return out;
+  *out = std::move(written);
+  return s;
 }
 
 // The pages in ESC/P: condensed elite off on the page number, double width on the title.
@@ -219,7 +257,10 @@ xbase::Status J1603(frame::Session& session, const std::vector<xbase::Value>&) {
     if (form.Read(con).escaped || xbase::IsBlank(choice.number)) break;
     const int answer = std::toupper(
         console::PESAN(con, "Cetak PROFORMA INVOICE, tekan tombol  P)-Printer, M)-monitor, [Esc]=batal"));
-    const std::vector<std::vector<PrintRow>> pages = ProformaPages(session, tables, choice);
+    std::vector<std::vector<PrintRow>> pages;
+    if ((answer == 'P' || answer == 'M') && !frame::Checked(session, ProformaPages(session, tables, choice, &pages))) {
+      continue;
+    }
     if (answer == 'P') {
       if (frame::PrintRawPages(session, "PROFORMA INVOICE", PrinterPages(pages))) MarkPrinted(session, tables);
     } else if (answer == 'M') {

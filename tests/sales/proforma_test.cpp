@@ -287,6 +287,23 @@ TEST_F(ProformaTest, APrintedProformaIsMarkedAndCannotBeCorrected) {
   rig.session.CloseTables();
 }
 
+// Every figure and name of a printed proforma comes from a record: one that cannot be read (an item's
+// name, the customer, the rounding of the price type, the VAT percent) is the failure on row 24, and
+// nothing is printed nor marked printed, never a proforma with a blank name or unrounded prices.
+TEST_F(ProformaTest, AProformaWhoseRecordsCannotBeReadIsNotPrinted) {
+  site.LogIn(rig.session);
+  rig.session.CloseTables();
+  for (const std::string table : {"MASTBRJ", "MASTCUS", "TIPE", "SETUP"}) {
+    support::DamageIndexPages(site.data(), table);
+    rig.term.AddKeys(support::Keys({Line("PD000001"), {key::kEnter, key::kEnter, 'P', key::kEnter, key::kEsc}}));
+    ASSERT_TRUE(J1603(rig.session, {}).ok());
+    EXPECT_EQ(rig.term.keys_left(), 0u) << table;
+    EXPECT_TRUE(support::ShownOnRow(rig.term, 24, table)) << table;
+    EXPECT_TRUE(rig.dot_matrix->jobs().empty()) << table;
+    EXPECT_EQ(site.Field("PRO_IN1", "PRO_IN11", "PD000001", "CETAK"), ".F.") << table;
+  }
+}
+
 // The customer's group and price level price every line of a correction: a customer record that
 // cannot be read stops the load with the fault named, never passing for a customer without a group.
 TEST_F(ProformaTest, ACustomerRecordThatCannotBeReadStopsTheCorrection) {
