@@ -60,14 +60,14 @@ xbase::Status SeekGoods(const frame::OpenedTables& tables, const std::string& co
   return s;
 }
 
-// The stock of `code` in `warehouse`.
-double StockOf(const frame::OpenedTables& tables, const std::string& code, const std::string& warehouse) {
+// Makes the warehouse row of `code` in `warehouse` current in the open `stokbrg`: *found false when
+// there is none.
+xbase::Status SeekStock(const frame::OpenedTables& tables, const std::string& code, const std::string& warehouse,
+                        bool* found) {
   xbase::WorkArea& stock = tables["stokbrg"];
-  if (!stock.SetOrder("STOKBRG2").ok() ||
-      !stock.Seek(stock.PadToField("GUDANG", warehouse) + stock.PadToField("KODE", code)).ok() || !stock.found()) {
-    return 0;
-  }
-  return stock.Number("JUMLAH");
+  xbase::Status s = stock.SetOrder("STOKBRG2");
+  if (s.ok()) s = xbase::SeekFound(stock, stock.PadToField("GUDANG", warehouse) + stock.PadToField("KODE", code), found);
+  return s;
 }
 
 class MutationScreen {
@@ -197,11 +197,10 @@ class MutationScreen {
     if (!known) return pickers::Refuse(session_, "Kode tidak ada " + code);
     const double price = tables_["mastbrj"].Number("HARGA4");
     xbase::WorkArea& stock = tables_["stokbrg"];
-    if (!stock.SetOrder("STOKBRG2").ok() ||
-        !stock.Seek(stock.PadToField("GUDANG", mutation_.source) + stock.PadToField("KODE", code)).ok() ||
-        !stock.found()) {
-      return pickers::Refuse(session_, "di gudang " + mutation_.source + " tidak ada kode barang " + code);
-    }
+    bool stocked = false;
+    // The row gives the line its average price: one that cannot be read is the error, never "not there".
+    if (!frame::Checked(session_, SeekStock(tables_, code, mutation_.source, &stocked))) return false;
+    if (!stocked) return pickers::Refuse(session_, "di gudang " + mutation_.source + " tidak ada kode barang " + code);
     line[kMtPrice - 1] = xbase::Value::Num(price, 12, 2);
     line[kMtAverage - 1] = xbase::Value::Num(stock.Number("HRG_RATA"), 14, 2);
     if (xbase::IsBlank(Cell(line, kMtCodeIn))) line[kMtCodeIn - 1] = *typed;
@@ -225,11 +224,14 @@ class MutationScreen {
     for (const auto& [row, column, warehouse] :
          {std::tuple{21, kMtCodeOut, mutation_.source}, std::tuple{22, kMtCodeIn, mutation_.destination}}) {
       const std::string code = Cell(line, column);
-      bool known = false;
-      // Only shown: a row that cannot be read shows blank, as a missing one does.
+      bool known = false, stocked = false;
+      // Only shown: a row that cannot be read shows blank, as a missing one does; the stock then shows
+      // no figure rather than 0.
       if (!xbase::IsBlank(code)) SeekGoods(tables_, code, &known).IgnoreError();
       con_.Say(row, 16, Cut(known ? tables_["mastbrj"].Text("NAMA") : "", 30), attr);
-      con_.Say(row, 60, Fig(known ? StockOf(tables_, code, warehouse) : 0, "99,999,999"), attr);
+      const bool read = !known || SeekStock(tables_, code, warehouse, &stocked).ok();
+      const std::string figure = Fig(stocked ? tables_["stokbrg"].Number("JUMLAH") : 0, "99,999,999");
+      con_.Say(row, 60, read ? figure : std::string(figure.size(), ' '), attr);
     }
   }
 
