@@ -16,6 +16,7 @@
 #include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "xbase/expression.h"
+#include "xbase/keyed_read.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 #include "xbase/value_text.h"
@@ -23,11 +24,18 @@
 namespace pickers {
 namespace {
 
-// Seeks `key` on the first index of the open table `table`; the area when found, else null.
-xbase::WorkArea* FindRecord(frame::Session& session, std::string_view key, std::string_view table) {
-  xbase::WorkArea* area = session.tables().Area(table);
-  if (area == nullptr || !area->SetOrder(1).ok() || !area->Seek(key).ok() || !area->found()) return nullptr;
-  return area;
+// Seeks `key` on the first index of the open table `table`: *area on the record when found, else null.
+// A table not open or a record that cannot be read is the error.
+xbase::Status FindRecord(frame::Session& session, std::string_view key, std::string_view table,
+                         xbase::WorkArea** area) {
+  *area = nullptr;
+  xbase::WorkArea* open = session.tables().Area(table);
+  if (open == nullptr) return xbase::Status::NotFound("table not open", table);
+  bool found = false;
+  xbase::Status s = open->SetOrder(1);
+  if (s.ok()) s = xbase::SeekFound(*open, key, &found);
+  if (s.ok() && found) *area = open;
+  return s;
 }
 
 frame::PickSpec CostCentres(int left) {
@@ -55,7 +63,7 @@ bool TaxCode(frame::Session& session, std::string* code, std::string_view colour
 
 }  // namespace
 
-GoodsClass GETKELOMPOK(frame::Session& session, std::string_view code, std::string_view table) {
+xbase::Status GETKELOMPOK(frame::Session& session, std::string_view code, std::string_view table, GoodsClass* goods) {
   static constexpr std::array<std::pair<std::string_view, const char*>, 9> kGroups = {{{"SCHOOL", "01"},
                                                                                        {"OFFICE", "02"},
                                                                                        {"WRITING", "03"},
@@ -65,34 +73,40 @@ GoodsClass GETKELOMPOK(frame::Session& session, std::string_view code, std::stri
                                                                                        {"TISSUE", "07"},
                                                                                        {"JASA", "08"},
                                                                                        {"EXPORT", "09"}}};
-  xbase::WorkArea* area = FindRecord(session, code, table);
-  if (area == nullptr) return {std::string(20, ' '), "99", 0};
-  GoodsClass goods{area->Text("NAMA"), "99", area->Number("DOS")};
+  *goods = {std::string(20, ' '), "99", 0};
+  xbase::WorkArea* area = nullptr;
+  const xbase::Status s = FindRecord(session, code, table, &area);
+  if (area == nullptr) return s;
+  *goods = {area->Text("NAMA"), "99", area->Number("DOS")};
   const std::string golongan(xbase::RTrim(area->Text("GOLONGAN")));
   for (const auto& [name, group] : kGroups) {
-    if (golongan == name) goods.group = group;
+    if (golongan == name) goods->group = group;
   }
-  return goods;
+  return s;
 }
 
 std::string GETFIELD(frame::Session& session, std::string_view key, std::string_view table, int width,
                      std::string_view field) {
-  xbase::WorkArea* area = FindRecord(session, key, table);
+  xbase::WorkArea* area = session.tables().Area(table);
   xbase::Value value;
-  if (area == nullptr || !area->Get(field, &value).ok()) return std::string(static_cast<size_t>(width), ' ');
+  if (area == nullptr || !area->SetOrder(1).ok() || !xbase::LookUp(*area, key) || !area->Get(field, &value).ok()) {
+    return std::string(static_cast<size_t>(width), ' ');
+  }
   return xbase::PadR(xbase::ValueText(value), width);
 }
 
-xbase::Value GENERALSEARCH(frame::Session& session, std::string_view key, std::string_view table,
-                           std::string_view expression, const xbase::Value& otherwise) {
-  xbase::WorkArea* area = FindRecord(session, key, table);
+xbase::Status GENERALSEARCH(frame::Session& session, std::string_view key, std::string_view table,
+                            std::string_view expression, const xbase::Value& otherwise, xbase::Value* value) {
+  *value = otherwise;
+  xbase::WorkArea* area = nullptr;
+  xbase::Status s = FindRecord(session, key, table, &area);
+  if (area == nullptr) return s;
   std::unique_ptr<xbase::Expression> compiled;
-  xbase::Value value;
-  if (area == nullptr || !xbase::Expression::Compile(expression, area, &compiled).ok() ||
-      !compiled->Evaluate(*area, &value).ok()) {
-    return otherwise;
-  }
-  return value;
+  xbase::Value evaluated;
+  s = xbase::Expression::Compile(expression, area, &compiled);
+  if (s.ok()) s = compiled->Evaluate(*area, &evaluated);
+  if (s.ok()) *value = evaluated;
+  return s;
 }
 
 bool GETJNSTRAN(frame::Session& session, std::string* code, std::string_view colour) {

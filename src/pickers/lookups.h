@@ -21,17 +21,19 @@ struct GoodsClass {
   std::string group;   // "01".."09" by GOLONGAN, else "99"
   double cartons = 0;  // DOS
 };
-// Seeks the goods code in the open table `table`.
-GoodsClass GETKELOMPOK(frame::Session& session, std::string_view code, std::string_view table);
+// Seeks the goods code in the open table `table`. A record that cannot be read (or a table not open)
+// is the error, never goods without a carton size.
+xbase::Status GETKELOMPOK(frame::Session& session, std::string_view code, std::string_view table, GoodsClass* goods);
 
 // Field `field` of the record of `key` in the open table `table`, as text padded or cut to `width`;
-// blanks when not found.
+// blanks when not found or when it cannot be read (it is only shown).
 std::string GETFIELD(frame::Session& session, std::string_view key, std::string_view table, int width,
                      std::string_view field);
 
-// The value of `expression` on the record of `key` in the open table `table`; `otherwise` when not found.
-xbase::Value GENERALSEARCH(frame::Session& session, std::string_view key, std::string_view table,
-                           std::string_view expression, const xbase::Value& otherwise = xbase::Value::Text(""));
+// *value: the value of `expression` on the record of `key` in the open table `table`, `otherwise` when
+// not found. A record that cannot be read, or an expression that does not evaluate, is the error.
+xbase::Status GENERALSEARCH(frame::Session& session, std::string_view key, std::string_view table,
+                            std::string_view expression, const xbase::Value& otherwise, xbase::Value* value);
 
 // The tax transaction type, detail and document codes (`jenis1`, `status`, `documen`): an empty code
 // or one beginning with "?" opens the pick list; a code found shows its NAMA (60 characters) at

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "console/keys.h"
+#include "support/damaged_tables.h"
 #include "support/data_folder.h"
 #include "support/scripted_session.h"
 #include "xbase/text_functions.h"
@@ -42,18 +43,46 @@ class LookupsTest : public ::testing::Test {
 };
 
 TEST_F(LookupsTest, GoodsClassFieldAndExpression) {
-  const GoodsClass pencil = GETKELOMPOK(rig.session, "B1", "MASTBRJ");
+  GoodsClass pencil;
+  ASSERT_TRUE(GETKELOMPOK(rig.session, "B1", "MASTBRJ", &pencil).ok());
   EXPECT_EQ(pencil.group, "03");
   EXPECT_EQ(pencil.cartons, 144);
-  EXPECT_EQ(GETKELOMPOK(rig.session, "B2", "MASTBRJ").group, "99");
-  const GoodsClass none = GETKELOMPOK(rig.session, "B9", "MASTBRJ");
+  GoodsClass glue;
+  ASSERT_TRUE(GETKELOMPOK(rig.session, "B2", "MASTBRJ", &glue).ok());
+  EXPECT_EQ(glue.group, "99");
+  GoodsClass none;
+  ASSERT_TRUE(GETKELOMPOK(rig.session, "B9", "MASTBRJ", &none).ok());
   EXPECT_EQ(none.name, std::string(20, ' '));
   EXPECT_EQ(none.group, "99");
 
   EXPECT_EQ(GETFIELD(rig.session, "B1", "MASTBRJ", 4, "NAMA"), "PENS");
   EXPECT_EQ(GETFIELD(rig.session, "B9", "MASTBRJ", 4, "NAMA"), "    ");
-  EXPECT_EQ(GENERALSEARCH(rig.session, "B1", "MASTBRJ", "DOS * 2").number(), 288);
-  EXPECT_EQ(GENERALSEARCH(rig.session, "B9", "MASTBRJ", "DOS", xbase::Value::Num(-1)).number(), -1);
+  xbase::Value value;
+  ASSERT_TRUE(GENERALSEARCH(rig.session, "B1", "MASTBRJ", "DOS * 2", xbase::Value::Num(-1), &value).ok());
+  EXPECT_EQ(value.number(), 288);
+  ASSERT_TRUE(GENERALSEARCH(rig.session, "B9", "MASTBRJ", "DOS", xbase::Value::Num(-1), &value).ok());
+  EXPECT_EQ(value.number(), -1);
+}
+
+// The carton size and an expression on the record are figures: a goods record that cannot be read is
+// the error naming the index, never goods without cartons or the fallback value. A name only shown
+// goes blank.
+TEST_F(LookupsTest, AGoodsRecordThatCannotBeReadIsAnErrorWhereAFigureDependsOnIt) {
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::DamageIndexPages(folder.path(), "MASTBRJ");
+  Open(rig.session, "MASTBRJ");
+  GoodsClass pencil;
+  xbase::Status s = GETKELOMPOK(rig.session, "B1", "MASTBRJ", &pencil);
+  EXPECT_TRUE(s.IsCorruption()) << s.ToString();
+  EXPECT_EQ(pencil.cartons, 0);
+  EXPECT_EQ(pencil.group, "99");
+  xbase::Value value;
+  s = GENERALSEARCH(rig.session, "B1", "MASTBRJ", "DOS * 2", xbase::Value::Num(-1), &value);
+  EXPECT_TRUE(s.IsCorruption()) << s.ToString();
+  EXPECT_EQ(value.number(), -1);
+  EXPECT_EQ(GETFIELD(rig.session, "B1", "MASTBRJ", 4, "NAMA"), "    ");
+  s = GETKELOMPOK(rig.session, "B1", "MASTCUS", &pencil);
+  EXPECT_TRUE(s.IsNotFound()) << s.ToString();
 }
 
 TEST_F(LookupsTest, TaxCodeListOpensOnAnEmptyCodeAndShowsTheName) {
