@@ -6,6 +6,8 @@
 
 #include "console/box.h"
 #include "console/keys.h"
+#include "frame/status_display.h"
+#include "xbase/keyed_read.h"
 #include "xbase/password.h"
 #include "xbase/text_functions.h"
 
@@ -41,7 +43,11 @@ bool PERMITION(Session& session, std::string_view code) {
   con.ShowCursor(false);
   const std::string nik = xbase::PadR(MaskedEntry(con, "     Masukkan Nik :"), kMaxKeys);
   if (xbase::IsBlank(nik)) return false;
-  if (!users->SetOrder(1).ok() || !users->Seek(nik).ok() || !users->found()) return false;
+  bool found = false;
+  xbase::Status s = users->SetOrder(1);
+  if (s.ok()) s = xbase::SeekFound(*users, nik, &found);
+  // A supervisor who cannot be read lets nobody past; the clerk is told why rather than refused silently.
+  if (!Checked(session, s) || !found) return false;
   if (users->Text("KODEPROG").find(code) == std::string::npos) return false;
   const std::string stored = users->Text("PASS_ID");
   const std::string password = xbase::TransformPassword(MaskedEntry(con, "     Isi Password :"));

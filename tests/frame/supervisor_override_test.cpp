@@ -4,6 +4,7 @@
 #include "console/keys.h"
 #include "console/scripted_terminal.h"
 #include "frame/supervisor_override.h"
+#include "support/damaged_tables.h"
 #include "support/data_folder.h"
 #include "support/scripted_session.h"
 #include "xbase/password.h"
@@ -44,6 +45,20 @@ TEST(SupervisorOverrideTest, WantsTheRightsCodeBeforeThePassword) {
   rig.term.AddKeys(keys("KASIR", "rahasia"));
   EXPECT_FALSE(PERMITION(rig.session));
   EXPECT_EQ(rig.term.keys_left(), 8u);
+
+  // A supervisor record that cannot be read lets nobody past, and says why on row 24.
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::DamageIndexPages(folder.path(), "TRANSAK");
+  SessionRig damaged;
+  damaged.session.SetSearchPath(folder.path());
+  Open(damaged.session, "TRANSAK");
+  std::vector<int> k = keys("SPV01", "rahasia");
+  k.resize(6);                        // the NIK and its Enter
+  k.push_back(console::key::kEnter);  // the failure
+  damaged.term.AddKeys(k);
+  EXPECT_FALSE(PERMITION(damaged.session));
+  EXPECT_EQ(damaged.term.keys_left(), 0u);
+  EXPECT_TRUE(support::ShownOnRow(damaged.term, 24, "TRANSAK"));
 }
 
 }  // namespace
