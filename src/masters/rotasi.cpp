@@ -17,6 +17,7 @@
 #include "frame/status_display.h"
 #include "masters/master_screens.h"
 #include "pickers/pickers.h"
+#include "xbase/keyed_read.h"
 #include "xbase/number_text.h"
 #include "xbase/session.h"
 #include "xbase/text_functions.h"
@@ -291,19 +292,31 @@ class RotationGrid {
         }
       }
       if (code.empty()) continue;
-      return Fill(code);
+      if (Fill(code)) return true;
+      Current()[kCode] = before;
+      return false;
     }
   }
 
+  // Fills the row of `code` from the salesman and his rotation row of the date; a row that cannot be
+  // read leaves the code refused (its fields would be saved), after the failure is shown.
   bool Fill(const std::string& code) {
     xbase::WorkArea& salesmen = tables_["mastsls"];
     xbase::WorkArea& rotation = tables_["dtsales"];
-    if (!salesmen.SetOrder(1).ok() || !salesmen.Seek(code).ok() || !salesmen.found()) return true;
-    console::ValueRow& row = Current();
+    bool known = false, rotated = false;
+    xbase::Status s = salesmen.SetOrder(1);
+    if (s.ok()) s = xbase::SeekFound(salesmen, code, &known);
+    if (!frame::Checked(session_, s)) return false;
+    if (!known) return true;
+    console::ValueRow row = Current();
     for (size_t f = 1; f < kMasterFields.size(); ++f) row[f + 1] = Value::Text(salesmen.Text(kMasterFields[f]));
-    if (rotation.SetOrder("DTSALES2").ok() && rotation.Seek(code + date_.Dtos()).ok() && rotation.found()) {
+    s = rotation.SetOrder("DTSALES2");
+    if (s.ok()) s = xbase::SeekFound(rotation, code + date_.Dtos(), &rotated);
+    if (!frame::Checked(session_, s)) return false;
+    if (rotated) {
       for (size_t f = 1; f < kRowFields.size(); ++f) row[f + 1] = Value::Text(rotation.Text(kRowFields[f]));
     }
+    Current() = std::move(row);
     return true;
   }
 
@@ -316,7 +329,11 @@ class RotationGrid {
       return false;
     }
     xbase::WorkArea& salesmen = tables_["mastsls"];
-    if (salesmen.SetOrder(1).ok() && salesmen.Seek(leader).ok() && salesmen.found()) return true;
+    bool known = false;
+    xbase::Status s = salesmen.SetOrder(1);
+    if (s.ok()) s = xbase::SeekFound(salesmen, leader, &known);
+    if (!frame::Checked(session_, s)) return false;
+    if (known) return true;
     console::PESAN(con_, "Atasan " + std::string(xbase::RTrim(leader)) + " tidak terdaftar");
     return false;
   }

@@ -5,6 +5,7 @@
 #include "console/keys.h"
 #include "master_test_helpers.h"
 #include "masters/master_screens.h"
+#include "support/damaged_tables.h"
 #include "support/other_workstation.h"
 #include "support/small_folder_check.h"
 #include "support/verified_folder.h"
@@ -131,6 +132,18 @@ TEST_F(RotationTest, AnAreaManagerHasNoLeaderAndANewSalesmanIsAdded) {
   EXPECT_EQ(std::string(xbase::RTrim(rotation.Text("KDCB"))), "000200");
   EXPECT_EQ(rotation.DateOf("TANGGAL"), kPeriod);
   EXPECT_EQ(Salesman("S009"), "ANTO|BM||||20261101");
+}
+
+// A salesman whose record cannot be read is not taken into the grid with the fields of the row before
+// (they would be saved): the failure is shown on row 24, the code refused, nothing written.
+TEST_F(RotationTest, ASalesmanWhoseRecordCannotBeReadIsRefused) {
+  support::DamageIndexPages(folder.path(), "MASTSLS");
+  AddKeys(Keys({Period(), {kDown, kDown, kDown, kEnter}, Line("s009"), {kEnter},  // the key for the failure
+                {kEsc}, {kEsc}}));
+  ASSERT_TRUE(ROTASI(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "MASTSLS"));
+  EXPECT_EQ(Column("DTSALES", "KDSALES"), (std::vector<std::string>{"S001", "S002", "S004"}));
 }
 
 TEST_F(RotationTest, TheBranchPickListTakesAStoredPeriod) {
