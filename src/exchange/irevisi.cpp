@@ -58,7 +58,8 @@ void ShowNote(frame::Session& session, const frame::OpenedTables& tables, const 
   xbase::WorkArea& customers = tables["MASTCUS"];
   xbase::WorkArea& goods = tables["MASTBRJ"];
   const std::string customer = std::string(xbase::RTrim(header.Text("RELASI")));
-  bool known = customers.Seek(customers.PadToField("RELASI", customer)).ok() && customers.found();
+  // Only shown: a name that cannot be read shows blank, as a missing one does.
+  bool known = xbase::LookUp(customers, customers.PadToField("RELASI", customer));
   const std::string discounts =
       Num(header.Number("DISCOUNT"), "999.99") + "+" + Num(header.Number("DISCOUNT2"), "999.99");
   const xbase::Date due = header.DateOf("TEMPO") + static_cast<int>(header.Number("TERM"));
@@ -79,7 +80,7 @@ void ShowNote(frame::Session& session, const frame::OpenedTables& tables, const 
   for (uint32_t record : rows) {
     if (row > 21 || !lines.GoTo(record).ok()) break;
     const std::string code = std::string(xbase::RTrim(lines.Text("KODE")));
-    known = goods.Seek(goods.PadToField("KODE", code)).ok() && goods.found();
+    known = xbase::LookUp(goods, goods.PadToField("KODE", code));
     const double quantity = lines.Number("QUANTITY");
     const double price = lines.Number("HARGA");
     const double value = quantity * price * Factor(lines.Number("DISCOUNT")) * Factor(lines.Number("DISCOUNT2"));
