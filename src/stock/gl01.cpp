@@ -14,6 +14,7 @@
 #include "stock/repack.h"
 #include "stock/report_text.h"
 #include "stock/stock_screens.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 #include "xbase/work_area.h"
 
@@ -104,7 +105,7 @@ class TakeOutScreen {
         }
         *typed = xbase::Value::Text(xbase::PadR(code, 10));
         xbase::WorkArea& goods = tables_["mastbrj"];
-        const bool known = goods.Seek(goods.PadToField("KODE", code)).ok() && goods.found();
+        const bool known = xbase::LookUp(goods, goods.PadToField("KODE", code));  // only the name shown
         line[kName - 1] = xbase::Value::Text(Cut(known ? goods.Text("NAMA") : "", 20));
         return true;
       }

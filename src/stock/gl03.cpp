@@ -11,6 +11,7 @@
 #include "stock/repack.h"
 #include "stock/report_text.h"
 #include "stock/stock_screens.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 #include "xbase/work_area.h"
 
@@ -107,7 +108,7 @@ class ResultsScreen {
         const std::string result = take_out.Text("KD_JADI");
         line[kResult - 1] = xbase::Value::Text(result);
         xbase::WorkArea& goods = tables_["mastbrj"];
-        const bool known = goods.Seek(goods.PadToField("KODE", result)).ok() && goods.found();
+        const bool known = xbase::LookUp(goods, goods.PadToField("KODE", result));  // only the name shown
         line[kName - 1] = xbase::Value::Text(Cut(known ? goods.Text("NAMA") : "", 20));
         double tariff = 0, packing = 0;
         TariffOf(tables_, result, &tariff, &packing);

@@ -14,6 +14,7 @@
 #include "pickers/pickers.h"
 #include "stock/stock_screens.h"
 #include "stock/tags.h"
+#include "xbase/keyed_read.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 #include "xbase/work_area.h"
@@ -77,7 +78,7 @@ class TagScreen {
     for (const TagLine& tag : stored) {
       console::ValueRow line = BlankLine(static_cast<int>(lines_.size() + 1), tag.warehouse, tag.location);
       line[kCode - 1] = xbase::Value::Text(tag.code);
-      if (goods.Seek(goods.PadToField("KODE", tag.code)).ok() && goods.found()) {
+      if (xbase::LookUp(goods, goods.PadToField("KODE", tag.code))) {  // only the name shown
         line[kName - 1] = xbase::Value::Text(goods.Text("NAMA"));
       }
       line[kBox - 1] = xbase::Value::Num(tag.cartons, 4, 0);
@@ -136,7 +137,8 @@ class TagScreen {
         }
         *typed = xbase::Value::Text(xbase::PadR(code, 10));
         xbase::WorkArea& goods = tables_["mastbrj"];
-        const bool known = !xbase::IsBlank(code) && goods.Seek(goods.PadToField("KODE", code)).ok() && goods.found();
+        // Only the name shown: one that cannot be read shows blank.
+        const bool known = !xbase::IsBlank(code) && xbase::LookUp(goods, goods.PadToField("KODE", code));
         line[kName - 1] = xbase::Value::Text(xbase::PadR(known ? goods.Text("NAMA") : "", 20));
         return true;
       }
@@ -152,7 +154,11 @@ class TagScreen {
       case kPak:
       case kPcs: {
         xbase::WorkArea& goods = tables_["mastbrj"];
-        const bool known = goods.Seek(goods.PadToField("KODE", Cell(line, kCode))).ok() && goods.found();
+        bool known = false;
+        // The carton and pack sizes make the quantity counted: an item that cannot be read is the error.
+        if (!frame::Checked(session_, xbase::SeekFound(goods, goods.PadToField("KODE", Cell(line, kCode)), &known))) {
+          return false;
+        }
         const double box = column == kBox ? typed->number() : Figure(line, kBox);
         const double pak = column == kPak ? typed->number() : Figure(line, kPak);
         const double pcs = column == kPcs ? typed->number() : Figure(line, kPcs);
