@@ -14,6 +14,7 @@
 #include "console/console.h"
 #include "console/keys.h"
 #include "console/terminal.h"
+#include "frame/open_table.h"
 #include "frame/procedure_registry.h"
 #include "frame/session.h"
 #include "receivables/receipt.h"
@@ -47,7 +48,8 @@ struct Folder {
       Must(schema::CreateTable(*schema::FindTable(table), path));
     }
     session.SetSearchPath(path);
-    if (!receivables::OpenReceiptTables(session)) std::abort();
+    tables = receivables::OpenReceiptTables(session);
+    if (!tables) std::abort();
     Add("Setup", {{"SETUP", Value::Text("NOTT" + kBranch)}, {"KET", Value::Text("0000000000")}});
     Add("Setup", {{"SETUP", Value::Text("ISINOMORBL")}});
     for (const char* code : {"BL", "DB"}) Add("mastjns", {{"KODE", Value::Text(code)}, {"NAMA", Value::Text(code)}});
@@ -76,7 +78,7 @@ struct Folder {
   }
 
   void Add(const char* alias, const std::vector<std::pair<const char*, Value>>& fields) {
-    xbase::WorkArea& area = *session.tables().Area(alias);
+    xbase::WorkArea& area = tables[alias];
     Must(area.Append());
     for (const auto& [field, value] : fields) Must(area.Put(field, value));
     Must(area.Unlock());
@@ -104,6 +106,7 @@ struct Folder {
   console::Console con{term, clock};
   frame::ProcedureRegistry registry;
   frame::Session session{con, registry, "BENCH"};
+  frame::OpenedTables tables;  // the receipt's tables
 };
 
 void BM_SaveNewReceiptOf100Lines(benchmark::State& state) {
@@ -116,7 +119,7 @@ void BM_SaveNewReceiptOf100Lines(benchmark::State& state) {
     state.ResumeTiming();
     receivables::Receipt receipt = folder.Receipt(bill, 10);
     bool saved = false;
-    Must(receivables::SaveReceipt(folder.session, &receipt, &saved));
+    Must(receivables::SaveReceipt(folder.session, folder.tables, &receipt, &saved));
     if (!saved) std::abort();
   }
   state.SetItemsProcessed(state.iterations() * kLines);
@@ -129,12 +132,12 @@ void BM_CorrectReceiptOf100Lines(benchmark::State& state) {
   folder.Bill(1);
   receivables::Receipt receipt = folder.Receipt(1, 10);
   bool saved = false;
-  Must(receivables::SaveReceipt(folder.session, &receipt, &saved));
+  Must(receivables::SaveReceipt(folder.session, folder.tables, &receipt, &saved));
   double amount = 10;
   for (auto _ : state) {
     amount = amount == 10 ? 20 : 10;
     for (auto& line : receipt.lines) line[receivables::kAmount] = Value::Num(amount, 16, 2);
-    Must(receivables::SaveReceipt(folder.session, &receipt, &saved));
+    Must(receivables::SaveReceipt(folder.session, folder.tables, &receipt, &saved));
   }
   state.SetItemsProcessed(state.iterations() * kLines);
 }

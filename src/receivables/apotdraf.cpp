@@ -9,19 +9,9 @@
 #include "frame/save_scope.h"
 #include "pickers/picker_support.h"
 #include "receivables/deductions.h"
-#include "receivables/keyed_seek.h"
 #include "xbase/text_functions.h"
 
 namespace receivables {
-namespace {
-
-bool OpenApprovalFiles(frame::Session& session) {
-  if (frame::OpenTable(session, "BPOT_AP1", true) && frame::OpenTable(session, "BPOT_AP2", true)) return true;
-  session.CloseTables();
-  return false;
-}
-
-}  // namespace
 
 xbase::Status APOTDRAF(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
@@ -29,10 +19,11 @@ xbase::Status APOTDRAF(frame::Session& session, const std::vector<xbase::Value>&
     console::PESAN(con, "anda tidak berhak menjalankan menu ini");
     return xbase::Status::OK();
   }
-  if (!OpenDeductionTables(session) || !OpenApprovalFiles(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenDeductionTables(session, true);
+  if (!tables) return xbase::Status::OK();
   xbase::Status s;
   if (console::Alert(con, "Hapus data Approval sebelumnya", {"tidak", "ya"}) == 2) {
-    s = frame::ClearTables(con, {&TableArea(session, "BPOT_AP1"), &TableArea(session, "BPOT_AP2")});
+    s = frame::ClearTables(con, {&tables["BPOT_AP1"], &tables["BPOT_AP2"]});
   }
   console::ScreenKeeper keep(con);
   while (s.ok()) {
@@ -40,19 +31,19 @@ xbase::Status APOTDRAF(frame::Session& session, const std::vector<xbase::Value>&
     DeductionRequest request;
     console::GetList which;
     which.Add(kDedHeaderRow, kDedNumberColumn, &request.number, "@!").valid = [&] {
-      return FindRequest(session, &request);
+      return FindRequest(session, tables, &request);
     };
     if (which.Read(con).escaped || xbase::IsBlank(request.number)) break;
     con.Say(kDedHeaderRow, kDedBranchColumn, request.branch, con.Colour("W+/b"));
     console::GetList header;
     header.Add(kDedHeaderRow, kDedDateColumn, &request.date);
     header.Add(kDedHeaderRow, kDedCodeColumn, &request.code, "@!").valid = [&] {
-      return DeductionCodeValid(session, request.code);
+      return DeductionCodeValid(session, tables, request.code);
     };
     if (header.Read(con).escaped) continue;
-    EditDeductionLines(session, &request, true, [&] {
+    EditDeductionLines(session, tables, &request, true, [&] {
       if (console::Alert(con, "Yakin data akan disimpan", {"Ya", "Tidak"}) != 1) return false;
-      s = SaveApproval(session, request);
+      s = SaveApproval(session, tables, request);
       return true;
     });
   }

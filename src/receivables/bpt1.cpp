@@ -26,10 +26,10 @@ using xbase::Value;
 
 const LetteredKind kVoucherCounter{"DBPT", 3, 7, documents::kMissingNomerator, "BPT Nomor", " Sudah terdaftar"};
 
-xbase::Status WriteVoucher(frame::Session& session, const BptVoucher& voucher) {
-  xbase::WorkArea& row = TableArea(session, "BPOT_BPT");
+xbase::Status WriteVoucher(frame::Session& session, const frame::OpenedTables& tables, const BptVoucher& voucher) {
+  xbase::WorkArea& row = tables["BPOT_BPT"];
   bool found = false;
-  xbase::Status s = SeekExact(session, "BPOT_BPT", "BPOT_BPT1", "NOMOR", voucher.number, &found);
+  xbase::Status s = SeekExact(tables["BPOT_BPT"], "BPOT_BPT1", "NOMOR", voucher.number, &found);
   if (!s.ok()) return s;
   if (voucher.value == 0) {
     if (!found) return s;
@@ -55,18 +55,18 @@ xbase::Status WriteVoucher(frame::Session& session, const BptVoucher& voucher) {
 }
 
 // The voucher typed: stored ones load, an unknown number is cleared.
-bool LoadVoucher(frame::Session& session, BptVoucher* voucher) {
+bool LoadVoucher(frame::Session& session, const frame::OpenedTables& tables, BptVoucher* voucher) {
   bool found = false;
   voucher->number = xbase::PadR(xbase::Upper(xbase::RTrim(voucher->number)), 10);
   if (xbase::IsBlank(voucher->number)) return true;
-  if (!frame::Checked(session, SeekExact(session, "BPOT_BPT", "BPOT_BPT1", "NOMOR", voucher->number, &found))) {
+  if (!frame::Checked(session, SeekExact(tables["BPOT_BPT"], "BPOT_BPT1", "NOMOR", voucher->number, &found))) {
     return false;
   }
   if (!found) {
     voucher->number = std::string(10, ' ');
     return true;
   }
-  const xbase::WorkArea& row = TableArea(session, "BPOT_BPT");
+  const xbase::WorkArea& row = tables["BPOT_BPT"];
   voucher->branch = row.Text("KDCB");
   voucher->date = row.DateOf("TANGGAL");
   voucher->nota = row.Text("NOTA");
@@ -79,34 +79,37 @@ bool LoadVoucher(frame::Session& session, BptVoucher* voucher) {
 }
 
 // The invoice of the voucher: stored, and for a new voucher not yet covered for the code.
-bool CheckInvoice(frame::Session& session, BptVoucher* voucher, double* invoice_amount) {
+bool CheckInvoice(frame::Session& session, const frame::OpenedTables& tables, BptVoucher* voucher,
+                  double* invoice_amount) {
   bool found = false;
   xbase::Status s = frame::PickCode(
       session, PickOf("Piutdbt", {"nota", "relasi", "tanggal"}, {"Invoice", "Relasi", "Tanggal"}), &voucher->nota);
-  if (s.ok()) s = SeekExact(session, "Piutdbt", "PIUTDBT1", "NOTA", voucher->nota, &found);
+  if (s.ok()) s = SeekExact(tables["Piutdbt"], "PIUTDBT1", "NOTA", voucher->nota, &found);
   voucher->nota = xbase::PadR(xbase::RTrim(voucher->nota), 20);
   if (!frame::Checked(session, s)) return false;
   if (!found) return pickers::Refuse(session, "Nota " + std::string(xbase::RTrim(voucher->nota)) + " tidak ada");
-  *invoice_amount = TableArea(session, "Piutdbt").Number("DEBET");
+  *invoice_amount = tables["Piutdbt"].Number("DEBET");
   if (!xbase::IsBlank(voucher->number)) return true;
-  s = SeekKey(session, "BPOT_BPT", "BPOT_BPT2", voucher->nota + voucher->code, &found);
+  s = SeekKey(tables["BPOT_BPT"], "BPOT_BPT2", voucher->nota + voucher->code, &found);
   if (!frame::Checked(session, s)) return false;
   if (!found) return true;
   return pickers::Refuse(session, "NOTA " + std::string(xbase::RTrim(voucher->nota)) + " - " + voucher->code +
-                                      ", sudah dipakai di nomor " + TableArea(session, "BPOT_BPT").Text("NOMOR"));
+                                      ", sudah dipakai di nomor " + tables["BPOT_BPT"].Text("NOMOR"));
 }
 
 }  // namespace
 
-xbase::Status SaveVoucher(frame::Session& session, BptVoucher* voucher, bool* saved) {
+xbase::Status SaveVoucher(frame::Session& session, const frame::OpenedTables& tables, BptVoucher* voucher,
+                          bool* saved) {
   *saved = false;
   const bool numbered = !xbase::IsBlank(voucher->number);
   if (!numbered && voucher->value == 0) return xbase::Status::OK();
   // The counter row and the voucher's row are locked before either is written.
   documents::SaveScope save(session.console());
-  xbase::WorkArea& row = TableArea(session, "BPOT_BPT");
-  xbase::Status s = numbered ? documents::NameKeyedRecord(save, row, "BPOT_BPT1", row.PadToField("NOMOR", voucher->number))
-                             : NameLettered(save, session, kVoucherCounter, voucher->branch);
+  xbase::WorkArea& row = tables["BPOT_BPT"];
+  xbase::Status s = numbered
+                        ? documents::NameKeyedRecord(save, row, "BPOT_BPT1", row.PadToField("NOMOR", voucher->number))
+                        : NameLettered(save, tables["Setup"], kVoucherCounter, voucher->branch);
   if (!numbered) save.Append(row);
   if (s.ok()) s = save.Lock();
   if (!s.ok()) {
@@ -115,20 +118,20 @@ xbase::Status SaveVoucher(frame::Session& session, BptVoucher* voucher, bool* sa
   }
   s = save.BeginWrites();
   if (numbered) {
-    if (s.ok()) s = WriteVoucher(session, *voucher);
+    if (s.ok()) s = WriteVoucher(session, tables, *voucher);
     if (s = save.CommitWrites(s); !s.ok()) return s;
     *saved = true;
     return s;
   }
   const auto taken = [&](const std::string& number, bool* held) {
-    return SeekExact(session, "BPOT_BPT", "BPOT_BPT1", "NOMOR", number, held);
+    return SeekExact(tables["BPOT_BPT"], "BPOT_BPT1", "NOMOR", number, held);
   };
   const auto write = [&](const std::string& number) {
     voucher->number = xbase::PadR(number, 10);
-    return WriteVoucher(session, *voucher);
+    return WriteVoucher(session, tables, *voucher);
   };
   std::string number;
-  if (s.ok()) s = NumberLettered(session, kVoucherCounter, voucher->branch, taken, write, &number);
+  if (s.ok()) s = NumberLettered(session, tables["Setup"], kVoucherCounter, voucher->branch, taken, write, &number);
   s = save.CommitWrites(s);
   if (!s.ok() || number.empty()) {
     voucher->number = std::string(10, ' ');
@@ -141,7 +144,8 @@ xbase::Status SaveVoucher(frame::Session& session, BptVoucher* voucher, bool* sa
 
 xbase::Status BPT1(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  if (!OpenDeductionTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenDeductionTables(session);
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   const console::Attr attr = con.Colour(colour);
@@ -161,11 +165,11 @@ xbase::Status BPT1(frame::Session& session, const std::vector<xbase::Value>&) {
     double invoice_amount = 0;
     console::GetList form;
     form.Add(8, 23, &voucher.branch, "@!").valid = [&] { return pickers::CARICABANG(session, &voucher.branch); };
-    form.Add(9, 23, &voucher.number, "@!").valid = [&] { return LoadVoucher(session, &voucher); };
+    form.Add(9, 23, &voucher.number, "@!").valid = [&] { return LoadVoucher(session, tables, &voucher); };
     form.Add(10, 23, &voucher.date);
-    form.Add(11, 23, &voucher.code, "@!").valid = [&] { return DeductionCodeValid(session, voucher.code); };
+    form.Add(11, 23, &voucher.code, "@!").valid = [&] { return DeductionCodeValid(session, tables, voucher.code); };
     form.Add(12, 23, &voucher.nota, "@!").valid = [&] {
-      if (!CheckInvoice(session, &voucher, &invoice_amount)) return false;
+      if (!CheckInvoice(session, tables, &voucher, &invoice_amount)) return false;
       con.Say(13, 23, xbase::Transform(Value::Num(invoice_amount), "999,999,999.99"), attr);
       return true;
     };
@@ -178,7 +182,7 @@ xbase::Status BPT1(frame::Session& session, const std::vector<xbase::Value>&) {
     if (form.Read(con).escaped || xbase::IsBlank(voucher.branch)) break;
     if (console::Alert(con, "yakin data bpt akan disimpan", {"ya", "tidak"}) != 1) continue;
     bool saved = false;
-    s = SaveVoucher(session, &voucher, &saved);
+    s = SaveVoucher(session, tables, &voucher, &saved);
   }
   return frame::CloseTables(session, s);
 }

@@ -26,13 +26,13 @@ constexpr int kWidth = 60;
 std::string RightAligned(std::string_view text) { return xbase::PadL(xbase::RTrim(text), kWidth); }
 
 // Prints the voucher standing in the open BPOT_BPT; true when it reached a printer.
-bool PrintVoucher(frame::Session& session, const BptVoucher& voucher) {
+bool PrintVoucher(frame::Session& session, const frame::OpenedTables& tables, const BptVoucher& voucher) {
   std::string customer;
   bool found = false;
-  if (SeekExact(session, "Piutdbt", "PIUTDBT1", "NOTA", voucher.nota, &found).ok() && found &&
-      SeekExact(session, "mastcus", "MASTCUS1", "RELASI", TableArea(session, "Piutdbt").Text("RELASI"), &found).ok() &&
+  if (SeekExact(tables["Piutdbt"], "PIUTDBT1", "NOTA", voucher.nota, &found).ok() && found &&
+      SeekExact(tables["mastcus"], "MASTCUS1", "RELASI", tables["Piutdbt"].Text("RELASI"), &found).ok() &&
       found) {
-    customer = TableArea(session, "mastcus").Text("NAMA");
+    customer = tables["mastcus"].Text("NAMA");
   }
   frame::ReportWriter report(session, "lapor");
   if (!report.Start() || !report.NewPage()) return false;
@@ -73,7 +73,8 @@ std::vector<VoucherLine> VoucherPage(const BptVoucher& voucher, std::string_view
 
 xbase::Status BPT2(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  if (!OpenDeductionTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenDeductionTables(session);
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   xbase::Status s;
@@ -89,18 +90,18 @@ xbase::Status BPT2(frame::Session& session, const std::vector<xbase::Value>&) {
       xbase::Status p = frame::PickCode(
           session, PickOf("BPOT_BPT", {"nomor", "nota", "tanggal", "nilai"}, {"Nomor", "Nota", "Tanggal", "Nilai"}),
           &number);
-      if (p.ok()) p = SeekExact(session, "BPOT_BPT", "BPOT_BPT1", "NOMOR", number, &found);
+      if (p.ok()) p = SeekExact(tables["BPOT_BPT"], "BPOT_BPT1", "NOMOR", number, &found);
       number = xbase::PadR(xbase::RTrim(number), 10);
       if (!frame::Checked(session, p)) return false;
       return found || pickers::Refuse(session, "BPT " + std::string(xbase::RTrim(number)) + " tidak ada");
     };
     if (form.Read(con).escaped || xbase::IsBlank(number) || !found) break;
-    xbase::WorkArea& row = TableArea(session, "BPOT_BPT");
+    xbase::WorkArea& row = tables["BPOT_BPT"];
     BptVoucher voucher{row.Text("KDCB"),   row.Text("NOMOR"),  row.DateOf("TANGGAL"), row.Text("KDTT"),
                        row.Text("NOTA"),   row.Number("TARIF"), row.Number("NILAI"),  row.Text("NOTES"),
                        row.Logical("CETAK")};
     const uint32_t recno = row.recno();
-    if (!PrintVoucher(session, voucher)) continue;
+    if (!PrintVoucher(session, tables, voucher)) continue;
     if (s = row.GoTo(recno); s.ok()) s = console::LOCK_REC(con, row);
     if (s.ok()) s = row.Put("CETAK", xbase::Value::Logical(true));
     const xbase::Status unlocked = row.Unlock();

@@ -86,7 +86,8 @@ xbase::Status NameCollection(documents::SaveScope& save, frame::Session& session
   save.Append(lines);
   if (xbase::IsBlank(list.number)) return xbase::Status::OK();
   xbase::Status s = documents::NameKeyedRecord(save, header, "TAGIH11", header.PadToField("NOMOR", list.number));
-  if (s.ok()) s = documents::NameStoredRows(save, session.tables(), lines, "TAGIH21", lines.PadToField("NOMOR", list.number));
+  if (s.ok())
+    s = documents::NameStoredRows(save, session.tables(), lines, "TAGIH21", lines.PadToField("NOMOR", list.number));
   return s;
 }
 
@@ -181,7 +182,7 @@ xbase::Status SaveCollection(frame::Session& session, const frame::OpenedTables&
   list->branch = xbase::PadR(xbase::RTrim(list->branch), 6);
   const bool numbered = !xbase::IsBlank(list->number);
   documents::SaveScope save(session.console());
-  xbase::Status s = numbered ? xbase::Status::OK() : NameLettered(save, session, kListCounter, list->branch);
+  xbase::Status s = numbered ? xbase::Status::OK() : NameLettered(save, tables["Setup"], kListCounter, list->branch);
   if (s.ok()) s = NameCollection(save, session, tables, *list);
   if (s.ok()) s = save.Lock();
   if (!s.ok()) {
@@ -205,7 +206,7 @@ xbase::Status SaveCollection(frame::Session& session, const frame::OpenedTables&
     return SeekExact(tables["Tagih1"], "TAGIH11", "NOMOR", number, held);
   };
   std::string number;
-  if (s.ok()) s = NumberLettered(session, kListCounter, list->branch, taken, write, &number);
+  if (s.ok()) s = NumberLettered(session, tables["Setup"], kListCounter, list->branch, taken, write, &number);
   s = save.CommitWrites(s);
   if (!s.ok() || number.empty()) {
     list->number = std::string(10, ' ');

@@ -45,25 +45,26 @@ std::vector<std::string> Heading(const DeductionRequest& request) {
 }
 
 // The invoice part of a request line's row.
-std::string InvoiceColumns(frame::Session& session, const DeductionRequest& request, const console::ValueRow& line) {
+std::string InvoiceColumns(const frame::OpenedTables& tables, const DeductionRequest& request,
+                           const console::ValueRow& line) {
   const std::string nota = line[kDedNota].text();
   std::string name;
   bool found = false;
-  if (SeekExact(session, "mastcus", "MASTCUS1", "RELASI", line[kDedCustomer].text(), &found).ok() && found) {
-    name = TableArea(session, "mastcus").Text("NAMA");
+  if (SeekExact(tables["mastcus"], "MASTCUS1", "RELASI", line[kDedCustomer].text(), &found).ok() && found) {
+    name = tables["mastcus"].Text("NAMA");
   }
   xbase::Date sent_date, delivered;
   double discounts[4] = {0, 0, 0, 0};
-  if (SeekExact(session, "inv", "SRTJLN11", "INVOICE", nota, &found).ok() && found) {
-    const xbase::WorkArea& note = TableArea(session, "inv");
+  if (SeekExact(tables["inv"], "SRTJLN11", "INVOICE", nota, &found).ok() && found) {
+    const xbase::WorkArea& note = tables["inv"];
     sent_date = note.DateOf("TANGGAL");
     delivered = note.DateOf("KIRIM");
     discounts[2] = note.Number("DISCOUNT");
     discounts[3] = note.Number("DISCOUNT2");
   }
-  if (SeekExact(session, "krt", "SRTJLN21", "INVOICE", nota, &found).ok() && found) {
-    discounts[0] = TableArea(session, "krt").Number("DISCOUNT");
-    discounts[1] = TableArea(session, "krt").Number("DISCOUNT2");
+  if (SeekExact(tables["krt"], "SRTJLN21", "INVOICE", nota, &found).ok() && found) {
+    discounts[0] = tables["krt"].Number("DISCOUNT");
+    discounts[1] = tables["krt"].Number("DISCOUNT2");
   }
   std::string text = xbase::PadR(line[kDedCustomer].text(), 10) + xbase::PadR(name, 30) + " " +
                      xbase::PadR(nota, 15) + " " + DateText(sent_date) + " " + DateText(delivered) + " " +
@@ -75,14 +76,14 @@ std::string InvoiceColumns(frame::Session& session, const DeductionRequest& requ
 
 // The payments received on the invoice: instrument (or note), amount, the instrument's date and the
 // days from the invoice date to it.
-std::vector<std::string> Payments(frame::Session& session, std::string_view nota) {
+std::vector<std::string> Payments(const frame::OpenedTables& tables, std::string_view nota) {
   std::vector<std::string> out;
-  xbase::WorkArea& lines = TableArea(session, "Piutkr2");
+  xbase::WorkArea& lines = tables["Piutkr2"];
   std::vector<uint32_t> rows;
   xbase::Date invoice_date;
   bool found = false;
-  if (SeekExact(session, "Piutdbt", "PIUTDBT1", "NOTA", nota, &found).ok() && found) {
-    invoice_date = TableArea(session, "Piutdbt").DateOf("TANGGAL");
+  if (SeekExact(tables["Piutdbt"], "PIUTDBT1", "NOTA", nota, &found).ok() && found) {
+    invoice_date = tables["Piutdbt"].DateOf("TANGGAL");
   }
   if (!lines.SetOrder("PIUTKR22").ok() || !lines.SeekAll(lines.PadToField("NOTA", xbase::RTrim(nota)), &rows).ok()) {
     return out;
@@ -92,8 +93,8 @@ std::vector<std::string> Payments(frame::Session& session, std::string_view nota
     const std::string instrument = lines.Text("NO_BUKTI");
     xbase::Date cleared;
     if (!xbase::IsBlank(instrument) &&
-        SeekExact(session, "GiroDbt", "GIRODBT1", "NOMOR", instrument, &found).ok() && found) {
-      cleared = TableArea(session, "GiroDbt").DateOf("TANGGAL");
+        SeekExact(tables["GiroDbt"], "GIRODBT1", "NOMOR", instrument, &found).ok() && found) {
+      cleared = tables["GiroDbt"].DateOf("TANGGAL");
     }
     const double days = cleared.empty() ? 0 : static_cast<double>(cleared - invoice_date);
     out.push_back(" " + xbase::PadR(xbase::IsBlank(instrument) ? lines.Text("NOTES") : instrument, 20) +
@@ -102,7 +103,8 @@ std::vector<std::string> Payments(frame::Session& session, std::string_view nota
   return out;
 }
 
-bool PrintForm(frame::Session& session, const DeductionRequest& request, int per_page) {
+bool PrintForm(frame::Session& session, const frame::OpenedTables& tables, const DeductionRequest& request,
+               int per_page) {
   frame::ReportWriter report(session, "lapor");
   if (!report.Start()) return false;
   double invoices = 0, deductions = 0;
@@ -112,9 +114,9 @@ bool PrintForm(frame::Session& session, const DeductionRequest& request, int per
     if (xbase::IsBlank(line[kDedNota].text())) continue;
     invoices += line[kDedDebet].number();
     deductions += line[kDedAmount].number();
-    const std::string invoice = InvoiceColumns(session, request, line);
+    const std::string invoice = InvoiceColumns(tables, request, line);
     const std::string note = " " + std::string(xbase::RTrim(line[kDedNote].text()));
-    const std::vector<std::string> payments = Payments(session, line[kDedNota].text());
+    const std::vector<std::string> payments = Payments(tables, line[kDedNota].text());
     if (payments.empty()) rows.push_back(invoice + note);
     for (size_t p = 0; p < payments.size(); ++p) {
       rows.push_back((p == 0 ? invoice : std::string(invoice.size(), ' ')) + payments[p] + (p == 0 ? note : ""));
@@ -146,11 +148,11 @@ bool PrintForm(frame::Session& session, const DeductionRequest& request, int per
   return report.Print(layout);
 }
 
-xbase::Status MarkPrinted(frame::Session& session, std::string_view number) {
+xbase::Status MarkPrinted(frame::Session& session, const frame::OpenedTables& tables, std::string_view number) {
   bool found = false;
-  xbase::Status s = SeekExact(session, "BPOT_HDR", "BPOT_HDR1", "NOMOR", number, &found);
+  xbase::Status s = SeekExact(tables["BPOT_HDR"], "BPOT_HDR1", "NOMOR", number, &found);
   if (!s.ok() || !found) return s;
-  xbase::WorkArea& header = TableArea(session, "BPOT_HDR");
+  xbase::WorkArea& header = tables["BPOT_HDR"];
   if (s = console::LOCK_REC(session.console(), header); s.ok()) s = header.Put("CETAK", Value::Logical(true));
   const xbase::Status unlocked = header.Unlock();
   return s.ok() ? unlocked : s;
@@ -160,7 +162,8 @@ xbase::Status MarkPrinted(frame::Session& session, std::string_view number) {
 
 xbase::Status CPOTDRAF(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  if (!OpenDeductionTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenDeductionTables(session);
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   double per_page = 55;
@@ -173,11 +176,12 @@ xbase::Status CPOTDRAF(frame::Session& session, const std::vector<xbase::Value>&
     DeductionRequest request;
     console::GetList form;
     form.Add(11, 30, &request.number, "@!").valid = [&] {
-      return xbase::IsBlank(request.number) || FindRequest(session, &request);
+      return xbase::IsBlank(request.number) || FindRequest(session, tables, &request);
     };
     form.Add(12, 30, &per_page, "999").valid = [&] { return per_page > 12; };
     if (form.Read(con).escaped || xbase::IsBlank(request.number) || request.is_new) break;
-    if (PrintForm(session, request, static_cast<int>(per_page))) s = MarkPrinted(session, request.number);
+    if (PrintForm(session, tables, request, static_cast<int>(per_page)))
+      s = MarkPrinted(session, tables, request.number);
   }
   return frame::CloseTables(session, s);
 }

@@ -55,7 +55,7 @@ FormColumn ColumnOf(std::string_view code) {
   return kDiscount;  // "DB", "DC", "DG", "DH", "DK", "DO", "DR", "DU", "D2" and any other
 }
 
-std::vector<FormRow> FormRows(frame::Session& session, const Receipt& receipt) {
+std::vector<FormRow> FormRows(const frame::OpenedTables& tables, const Receipt& receipt) {
   std::vector<FormRow> rows;
   std::map<std::string, size_t> at;
   for (const console::ValueRow& line : receipt.lines) {
@@ -65,8 +65,8 @@ std::vector<FormRow> FormRows(frame::Session& session, const Receipt& receipt) {
     if (added) {
       FormRow row{nota, "", LineText(line, kCompany), {}, {}, {}, {}};
       bool found = false;
-      if (SeekExact(session, "mastcus", "MASTCUS1", "RELASI", LineText(line, kCustomer), &found).ok() && found) {
-        row.name = TableArea(session, "mastcus").Text("NAMA");
+      if (SeekExact(tables["mastcus"], "MASTCUS1", "RELASI", LineText(line, kCustomer), &found).ok() && found) {
+        row.name = tables["mastcus"].Text("NAMA");
       }
       rows.push_back(row);
     }
@@ -80,8 +80,8 @@ std::vector<FormRow> FormRows(frame::Session& session, const Receipt& receipt) {
     if (column <= kTransfer) {
       bool found = false;
       xbase::Date date;
-      if (SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", LineText(line, kInstrument), &found).ok() && found) {
-        date = TableArea(session, "GIRODBT").DateOf("TANGGAL");
+      if (SeekExact(tables["GIRODBT"], "GIRODBT1", "NOMOR", LineText(line, kInstrument), &found).ok() && found) {
+        date = tables["GIRODBT"].DateOf("TANGGAL");
       }
       (column == kCash ? row.cash_date : column == kGiro ? row.giro_date : row.transfer_date) = date;
     }
@@ -97,7 +97,8 @@ std::string AmountColumns(const std::array<double, kFormColumns>& a, const xbase
   std::string text;
   const FormColumn payments[] = {kCash, kGiro, kTransfer};
   for (int i = 0; i < 3; ++i) {
-    text += Pictured(a[payments[i]], " 9,999,999,999") + " " + (dates != nullptr ? DateText(dates[i]) : std::string(10, ' '));
+    text += Pictured(a[payments[i]], " 9,999,999,999") + " " +
+            (dates != nullptr ? DateText(dates[i]) : std::string(10, ' '));
   }
   text += Pictured(a[kPaid], " 99,999,999,999") + "|";
   text += Pictured(a[kReturn], "999,999,999");
@@ -110,7 +111,8 @@ const std::string kRule(236, '=');
 // The captions over the amount columns, aligned as AmountColumns prints them.
 std::string Captions() {
   std::string text = xbase::PadR("NO  NOTA         NAMA RELASI               ID", 47);
-  for (const char* payment : {"CASH", "BG", "TRANSFER"}) text += xbase::PadL(payment, 14) + " " + xbase::PadR("TGL", 10);
+  for (const char* payment : {"CASH", "BG", "TRANSFER"})
+    text += xbase::PadL(payment, 14) + " " + xbase::PadR("TGL", 10);
   text += xbase::PadL("JUMLAH", 15) + "|" + xbase::PadL("RETUR", 11);
   for (const char* deduction : {"DISCOUNT", "BIAYA", "PPN", "FS", "FB", "JUMLAH"}) text += xbase::PadL(deduction, 12);
   return text + "|" + xbase::PadL("T O T A L", 14);
@@ -161,11 +163,11 @@ bool CETAKFORMTT(frame::Session& session, const std::vector<FormRow>& rows, cons
 }
 
 // Marks the receipt printed, which closes it to corrections.
-xbase::Status MarkPrinted(frame::Session& session, const Receipt& receipt) {
+xbase::Status MarkPrinted(frame::Session& session, const frame::OpenedTables& tables, const Receipt& receipt) {
   bool found = false;
-  xbase::Status s = SeekKey(session, "Piutkr1", "PIUTKR11", ReceiptKey(receipt.branch, receipt.number), &found);
+  xbase::Status s = SeekKey(tables["Piutkr1"], "PIUTKR11", ReceiptKey(receipt.branch, receipt.number), &found);
   if (!s.ok() || !found) return s;
-  xbase::WorkArea& header = TableArea(session, "Piutkr1");
+  xbase::WorkArea& header = tables["Piutkr1"];
   if (s = console::LOCK_REC(session.console(), header); s.ok()) s = header.Put("CETAK", Value::Logical(true));
   const xbase::Status unlocked = header.Unlock();
   return s.ok() ? unlocked : s;
@@ -175,7 +177,8 @@ xbase::Status MarkPrinted(frame::Session& session, const Receipt& receipt) {
 
 xbase::Status CTKTT(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  if (!OpenReceiptTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenReceiptTables(session);
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   Receipt receipt;
@@ -193,16 +196,16 @@ xbase::Status CTKTT(frame::Session& session, const std::vector<xbase::Value>&) {
     form.Add(11, 36, &receipt.branch, "@!").valid = [&] { return pickers::CARICABANG(session, &receipt.branch); };
     form.Add(12, 36, &receipt.number, "@!").valid = [&] {
       if (xbase::IsBlank(receipt.number)) return true;
-      if (!LCGETTT(session, &receipt, false)) return false;
+      if (!LCGETTT(session, tables, &receipt, false)) return false;
       if (!receipt.is_new) return true;
       console::PESAN(con, "TT " + std::string(xbase::AllTrim(receipt.number)) + " tidak ada");
       return false;
     };
     form.Add(13, 36, &per_page, "999").valid = [&] { return per_page > 1; };
     if (form.Read(con).escaped || xbase::IsBlank(receipt.number)) break;
-    if (receipt.is_new && (!LCGETTT(session, &receipt, false) || receipt.is_new)) continue;
-    if (CETAKFORMTT(session, FormRows(session, receipt), receipt, static_cast<int>(per_page))) {
-      s = MarkPrinted(session, receipt);
+    if (receipt.is_new && (!LCGETTT(session, tables, &receipt, false) || receipt.is_new)) continue;
+    if (CETAKFORMTT(session, FormRows(tables, receipt), receipt, static_cast<int>(per_page))) {
+      s = MarkPrinted(session, tables, receipt);
     }
   }
   session.CloseTables();

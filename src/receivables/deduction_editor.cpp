@@ -32,8 +32,8 @@ void DrawDeductionScreen(console::Console& con, std::string_view title) {
   console::DrawFrame(con, kLinesWindow.top - 1, 0, kLinesWindow.bottom + 1, 79, console::Line::kSingle, attr);
 }
 
-void EditDeductionLines(frame::Session& session, DeductionRequest* request, bool approval,
-                        const std::function<bool()>& save) {
+void EditDeductionLines(frame::Session& session, const frame::OpenedTables& tables, DeductionRequest* request,
+                        bool approval, const std::function<bool()>& save) {
   console::Console& con = session.console();
   int idx = 1;
   const console::KeyHelp help{{"Esc", " F10", " Del"}, {") Batal,", ") Simpan", ") Hapus"}, "W+/b", "GR+/b"};
@@ -51,8 +51,8 @@ void EditDeductionLines(frame::Session& session, DeductionRequest* request, bool
   browse.set_column(first);
   frame::LineEditorHooks hooks;
   hooks.check = [&](xbase::Value* value) {
-    return CheckDeductionCell(session, request, static_cast<size_t>(idx - 1), static_cast<size_t>(browse.column() - 1),
-                              value);
+    return CheckDeductionCell(session, tables, request, static_cast<size_t>(idx - 1),
+                              static_cast<size_t>(browse.column() - 1), value);
   };
   hooks.after_edit = [&](int column) {
     if (column < last) {

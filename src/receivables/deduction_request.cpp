@@ -10,7 +10,6 @@
 #include "pickers/picker_support.h"
 #include "receivables/deductions.h"
 #include "receivables/keyed_seek.h"
-#include "receivables/table_steps.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 
@@ -18,11 +17,6 @@ namespace receivables {
 namespace {
 
 using xbase::Value;
-
-constexpr AliasedTable kDeductionTables[] = {
-    {"GIRODBT", "GiroDbt"},   {"MASTCUS", "mastcus"},   {"PIUTDBT", "Piutdbt"},   {"PIUTKR1", "Piutkr1"},
-    {"PIUTKR2", "Piutkr2"},   {"SETUP", "Setup"},       {"BPOT_HDR", "BPOT_HDR"}, {"BPOT_DTL", "BPOT_DTL"},
-    {"BPOT_BPT", "BPOT_BPT"}, {"SRTJLN1", "inv"},       {"SRTJLN2", "krt"},       {"MASTJNS", "mastjns"}};
 
 constexpr const char* kAboveInvoice = "Potongan melebihi nilai invoice";
 
@@ -37,10 +31,10 @@ void TakeInvoice(const xbase::WorkArea& invoice, console::ValueRow* line) {
 }
 
 // The request number other than `own` that already asks for invoice + code; empty when none.
-xbase::Status OtherRequest(frame::Session& session, std::string_view nota, std::string_view code, std::string_view own,
-                           std::string* other) {
+xbase::Status OtherRequest(const frame::OpenedTables& tables, std::string_view nota,
+                           std::string_view code, std::string_view own, std::string* other) {
   other->clear();
-  xbase::WorkArea& lines = TableArea(session, "BPOT_DTL");
+  xbase::WorkArea& lines = tables["BPOT_DTL"];
   std::vector<uint32_t> rows;
   xbase::Status s = lines.SetOrder("BPOT_DTL2");
   if (s.ok()) s = lines.SeekAll(lines.PadToField("NOTA", xbase::RTrim(nota)) + xbase::PadR(code, 2), &rows);
@@ -57,13 +51,14 @@ xbase::Status OtherRequest(frame::Session& session, std::string_view nota, std::
 // The invoice typed in line `line`: picked with "?", stored, on no other line, in no other request of
 // the code; an invoice of the request's branch fills the line, a BPT voucher of invoice and code its
 // percent, amount and number.
-bool CheckInvoice(frame::Session& session, DeductionRequest* request, size_t line, Value* value) {
+bool CheckInvoice(frame::Session& session, const frame::OpenedTables& tables, DeductionRequest* request, size_t line,
+                  Value* value) {
   std::string nota = value->text();
   bool found = false;
   xbase::Status s = frame::PickCode(session, PickOf("Piutdbt", {"nota", "relasi", "tipe", "tanggal", "sales"},
                                                     {"Invoice", "Relasi", "Tepe", "tangga", "SALES"}),
                                     &nota);
-  if (s.ok()) s = SeekExact(session, "Piutdbt", "PIUTDBT1", "NOTA", nota, &found);
+  if (s.ok()) s = SeekExact(tables["Piutdbt"], "PIUTDBT1", "NOTA", nota, &found);
   if (!frame::Checked(session, s) || !found) return false;
   nota = xbase::PadR(xbase::RTrim(nota), 20);
   *value = Value::Text(nota);
@@ -74,19 +69,20 @@ bool CheckInvoice(frame::Session& session, DeductionRequest* request, size_t lin
     }
   }
   std::string other;
-  if (!frame::Checked(session, OtherRequest(session, nota, request->code, request->number, &other))) return false;
+  if (!frame::Checked(session, OtherRequest(tables, nota, request->code, request->number, &other)))
+    return false;
   if (!other.empty()) {
     return pickers::Refuse(session, "NOTA " + std::string(xbase::RTrim(nota)) + " - " + request->code +
                                         ", sudah pernah diajukan dg Nomor " + std::string(xbase::RTrim(other)));
   }
   console::ValueRow& row = request->lines[line];
   row[kDedNota] = *value;
-  s = SeekExact(session, "Piutdbt", "PIUTDBT1", "NOTA", nota, &found);
-  const xbase::WorkArea& invoice = TableArea(session, "Piutdbt");
+  s = SeekExact(tables["Piutdbt"], "PIUTDBT1", "NOTA", nota, &found);
+  const xbase::WorkArea& invoice = tables["Piutdbt"];
   if (s.ok() && found && invoice.Text("KDCB") == xbase::PadR(request->branch, 6)) TakeInvoice(invoice, &row);
-  if (s.ok()) s = SeekKey(session, "BPOT_BPT", "BPOT_BPT2", nota + xbase::PadR(request->code, 2), &found);
+  if (s.ok()) s = SeekKey(tables["BPOT_BPT"], "BPOT_BPT2", nota + xbase::PadR(request->code, 2), &found);
   if (s.ok() && found) {
-    const xbase::WorkArea& voucher = TableArea(session, "BPOT_BPT");
+    const xbase::WorkArea& voucher = tables["BPOT_BPT"];
     row[kDedPercent] = Value::Num(voucher.Number("TARIF"), 5, 2);
     row[kDedAmount] = Value::Num(voucher.Number("NILAI"), 14, 2);
     row[kDedBpt] = Value::Text(voucher.Text("NOMOR"));
@@ -96,44 +92,57 @@ bool CheckInvoice(frame::Session& session, DeductionRequest* request, size_t lin
 
 }  // namespace
 
-frame::OpenedTables OpenDeductionTables(frame::Session& session) {
-  return OpenTablesAs(session, kDeductionTables);
+frame::OpenedTables OpenDeductionTables(frame::Session& session, bool approval_files) {
+  std::vector<frame::TableUse> uses = {
+      {"GIRODBT", "GiroDbt"},   {"MASTCUS", "mastcus"}, {"PIUTDBT", "Piutdbt"}, {"PIUTKR1", "Piutkr1"},
+      {"PIUTKR2", "Piutkr2"},   {"SETUP", "Setup"},     {"BPOT_HDR", "BPOT_HDR"}, {"BPOT_DTL", "BPOT_DTL"},
+      {"BPOT_BPT", "BPOT_BPT"}, {"SRTJLN1", "inv"},     {"SRTJLN2", "krt"},     {"MASTJNS", "mastjns"}};
+  if (approval_files) uses.insert(uses.end(), {{"BPOT_AP1", {}, true}, {"BPOT_AP2", {}, true}});
+  return frame::OpenTables(session, uses);
 }
 
 console::ValueRow BlankDeductionLine(size_t n) {
-  return {Value::Num(static_cast<double>(n), 2, 0), Value::Text(std::string(20, ' ')), Value::Num(0, 17, 2),
-          Value::Num(0, 5, 2),                      Value::Num(0, 14, 2),              Value::Text(std::string(10, ' ')),
-          Value::Text(std::string(50, ' ')),        Value::Num(0, 17, 2),              Value::Text(std::string(9, ' ')),
-          Value::Text("  "),                        Value::Text("    "),               Value::Text("    ")};
+  return {Value::Num(static_cast<double>(n), 2, 0),
+          Value::Text(std::string(20, ' ')),
+          Value::Num(0, 17, 2),
+          Value::Num(0, 5, 2),
+          Value::Num(0, 14, 2),
+          Value::Text(std::string(10, ' ')),
+          Value::Text(std::string(50, ' ')),
+          Value::Num(0, 17, 2),
+          Value::Text(std::string(9, ' ')),
+          Value::Text("  "),
+          Value::Text("    "),
+          Value::Text("    ")};
 }
 
 bool DeductionCounts(const console::ValueRow& line) {
   return !xbase::IsBlank(line[kDedNota].text()) && line[kDedAmount].number() != 0;
 }
 
-bool DeductionCodeValid(frame::Session& session, std::string_view code) {
+bool DeductionCodeValid(frame::Session& session, const frame::OpenedTables& tables, std::string_view code) {
   bool found = false;
-  if (!frame::Checked(session, SeekExact(session, "mastjns", "MASTJNS1", "KODE", code, &found))) return false;
-  const std::string option = found ? TableArea(session, "mastjns").Text("OPSI") : std::string();
+  if (!frame::Checked(session, SeekExact(tables["mastjns"], "MASTJNS1", "KODE", code, &found))) return false;
+  const std::string option = found ? tables["mastjns"].Text("OPSI") : std::string();
   if (option == "4" || option == "5") return true;
   return pickers::Refuse(session, "Kode potongan " + std::string(xbase::RTrim(code)) + " tidak terdaftar");
 }
 
-xbase::Status LoadRequest(frame::Session& session, const RequestTables& tables, DeductionRequest* request,
-                          bool* found) {
+xbase::Status LoadRequest(const frame::OpenedTables& tables, const RequestTables& files,
+                          DeductionRequest* request, bool* found) {
   request->lines.clear();
   request->is_new = true;
   request->printed = false;
-  xbase::Status s = SeekExact(session, tables.header, tables.header_order, "NOMOR", request->number, found);
+  xbase::Status s = SeekExact(tables[files.header], files.header_order, "NOMOR", request->number, found);
   if (s.ok() && *found) {
-    const xbase::WorkArea& header = TableArea(session, tables.header);
+    const xbase::WorkArea& header = tables[files.header];
     request->is_new = false;
     request->branch = header.Text("KDCB");
     request->date = header.DateOf("TANGGAL");
     request->printed = header.Logical("CETAK");
-    xbase::WorkArea& lines = TableArea(session, tables.lines);
+    xbase::WorkArea& lines = tables[files.lines];
     std::vector<uint32_t> rows;
-    s = lines.SetOrder(tables.lines_order);
+    s = lines.SetOrder(files.lines_order);
     if (s.ok()) s = lines.SeekAll(lines.PadToField("NOMOR", xbase::RTrim(request->number)), &rows);
     for (size_t n = 0; s.ok() && n < rows.size(); ++n) {
       if (s = lines.GoTo(rows[n]); !s.ok()) break;
@@ -145,8 +154,8 @@ xbase::Status LoadRequest(frame::Session& session, const RequestTables& tables, 
       line[kDedBpt] = Value::Text(lines.Text("NO_BPT"));
       line[kDedNote] = Value::Text(lines.Text("NOTES"));
       bool invoice = false;
-      s = SeekExact(session, "Piutdbt", "PIUTDBT1", "NOTA", lines.Text("NOTA"), &invoice);
-      if (invoice) TakeInvoice(TableArea(session, "Piutdbt"), &line);
+      s = SeekExact(tables["Piutdbt"], "PIUTDBT1", "NOTA", lines.Text("NOTA"), &invoice);
+      if (invoice) TakeInvoice(tables["Piutdbt"], &line);
       request->lines.push_back(std::move(line));
     }
   }
@@ -154,25 +163,25 @@ xbase::Status LoadRequest(frame::Session& session, const RequestTables& tables, 
   return s;
 }
 
-bool FindRequest(frame::Session& session, DeductionRequest* request) {
+bool FindRequest(frame::Session& session, const frame::OpenedTables& tables, DeductionRequest* request) {
   std::string number = request->number;
   xbase::Status s = frame::PickCode(
       session, PickOf("BPOT_HDR", {"nomor", "kdcb", "tanggal"}, {"nomor", "kdcb", "tanggal"}), &number);
   request->number = xbase::PadR(xbase::Upper(xbase::RTrim(number)), 10);
   bool found = false;
-  if (s.ok()) s = LoadRequest(session, kRequestTables, request, &found);
+  if (s.ok()) s = LoadRequest(tables, kRequestTables, request, &found);
   if (!frame::Checked(session, s)) return false;
   if (found) return true;
   return pickers::Refuse(session, "DRAFT POTONGAN " + std::string(xbase::RTrim(request->number)) + " belum terdaftar");
 }
 
-bool CheckDeductionCell(frame::Session& session, DeductionRequest* request, size_t line, size_t column,
-                        Value* value) {
+bool CheckDeductionCell(frame::Session& session, const frame::OpenedTables& tables, DeductionRequest* request,
+                        size_t line, size_t column, Value* value) {
   console::ValueRow& row = request->lines[line];
   const double invoice_amount = row[kDedDebet].number();
   switch (column) {
     case kDedNota:
-      return xbase::IsBlank(value->text()) || CheckInvoice(session, request, line, value);
+      return xbase::IsBlank(value->text()) || CheckInvoice(session, tables, request, line, value);
     case kDedPercent: {
       const double amount = invoice_amount * value->number() / 100;
       if (amount > invoice_amount) return pickers::Refuse(session, kAboveInvoice);

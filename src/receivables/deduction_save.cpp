@@ -26,11 +26,11 @@ bool HasInvoice(const console::ValueRow& line) { return !xbase::IsBlank(line[kDe
 
 // The header row of the request in `tables`: kept (appended when new) or deleted; `approval` marks
 // it printed and approved.
-xbase::Status WriteHeader(frame::Session& session, const RequestTables& tables, const DeductionRequest& request,
-                          bool keep, bool approval) {
-  xbase::WorkArea& header = TableArea(session, tables.header);
+xbase::Status WriteHeader(frame::Session& session, const frame::OpenedTables& tables, const RequestTables& files,
+                          const DeductionRequest& request, bool keep, bool approval) {
+  xbase::WorkArea& header = tables[files.header];
   bool found = false;
-  xbase::Status s = SeekExact(session, tables.header, tables.header_order, "NOMOR", request.number, &found);
+  xbase::Status s = SeekExact(tables[files.header], files.header_order, "NOMOR", request.number, &found);
   if (!s.ok()) return s;
   if (!keep) {
     if (!found) return s;
@@ -52,11 +52,11 @@ xbase::Status WriteHeader(frame::Session& session, const RequestTables& tables, 
 }
 
 // Pairs the stored lines of the request in `tables` with the lines kept.
-xbase::Status WriteLines(frame::Session& session, const RequestTables& tables, const DeductionRequest& request,
-                         bool keep_any) {
-  xbase::WorkArea& lines = TableArea(session, tables.lines);
+xbase::Status WriteLines(frame::Session& session, const frame::OpenedTables& tables, const RequestTables& files,
+                         const DeductionRequest& request, bool keep_any) {
+  xbase::WorkArea& lines = tables[files.lines];
   std::vector<uint32_t> rows;
-  xbase::Status s = lines.SetOrder(tables.lines_order);
+  xbase::Status s = lines.SetOrder(files.lines_order);
   if (s.ok()) s = documents::StoredRows(session.tables(), lines, lines.PadToField("NOMOR", request.number), &rows);
   if (!s.ok()) return s;
   documents::LineRewrite how;
@@ -81,17 +81,17 @@ xbase::Status WriteLines(frame::Session& session, const RequestTables& tables, c
 
 // The request's header and stored lines in `tables` (a request not numbered yet has none), with both
 // tables' append locks.
-xbase::Status NameRequest(documents::SaveScope& save, frame::Session& session, const RequestTables& tables,
-                          const DeductionRequest& request) {
-  xbase::WorkArea& header = TableArea(session, tables.header);
-  xbase::WorkArea& lines = TableArea(session, tables.lines);
+xbase::Status NameRequest(documents::SaveScope& save, frame::Session& session, const frame::OpenedTables& tables,
+                          const RequestTables& files, const DeductionRequest& request) {
+  xbase::WorkArea& header = tables[files.header];
+  xbase::WorkArea& lines = tables[files.lines];
   save.Append(header);
   save.Append(lines);
   if (xbase::IsBlank(request.number)) return xbase::Status::OK();
   xbase::Status s =
-      documents::NameKeyedRecord(save, header, tables.header_order, header.PadToField("NOMOR", request.number));
+      documents::NameKeyedRecord(save, header, files.header_order, header.PadToField("NOMOR", request.number));
   if (s.ok()) {
-    s = documents::NameStoredRows(save, session.tables(), lines, tables.lines_order,
+    s = documents::NameStoredRows(save, session.tables(), lines, files.lines_order,
                                   lines.PadToField("NOMOR", request.number));
   }
   return s;
@@ -99,7 +99,8 @@ xbase::Status NameRequest(documents::SaveScope& save, frame::Session& session, c
 
 }  // namespace
 
-xbase::Status SaveRequest(frame::Session& session, DeductionRequest* request, bool* saved) {
+xbase::Status SaveRequest(frame::Session& session, const frame::OpenedTables& tables, DeductionRequest* request,
+                          bool* saved) {
   *saved = false;
   const bool counted = std::any_of(request->lines.begin(), request->lines.end(), DeductionCounts);
   const bool numbered = !xbase::IsBlank(request->number);
@@ -108,8 +109,9 @@ xbase::Status SaveRequest(frame::Session& session, DeductionRequest* request, bo
     return xbase::Status::OK();
   }
   documents::SaveScope save(session.console());
-  xbase::Status s = numbered ? xbase::Status::OK() : NameLettered(save, session, kRequestCounter, request->branch);
-  if (s.ok()) s = NameRequest(save, session, kRequestTables, *request);
+  xbase::Status s =
+      numbered ? xbase::Status::OK() : NameLettered(save, tables["Setup"], kRequestCounter, request->branch);
+  if (s.ok()) s = NameRequest(save, session, tables, kRequestTables, *request);
   if (s.ok()) s = save.Lock();
   if (!s.ok()) {
     documents::NothingSaved(session, s);
@@ -117,8 +119,8 @@ xbase::Status SaveRequest(frame::Session& session, DeductionRequest* request, bo
   }
   const auto write = [&](const std::string& number) {
     request->number = xbase::PadR(number, 10);
-    xbase::Status w = WriteHeader(session, kRequestTables, *request, counted, false);
-    return w.ok() ? WriteLines(session, kRequestTables, *request, counted) : w;
+    xbase::Status w = WriteHeader(session, tables, kRequestTables, *request, counted, false);
+    return w.ok() ? WriteLines(session, tables, kRequestTables, *request, counted) : w;
   };
   s = save.BeginWrites();
   if (numbered) {
@@ -129,10 +131,10 @@ xbase::Status SaveRequest(frame::Session& session, DeductionRequest* request, bo
     return s;
   }
   const auto taken = [&](const std::string& number, bool* held) {
-    return SeekExact(session, "BPOT_HDR", "BPOT_HDR1", "NOMOR", number, held);
+    return SeekExact(tables["BPOT_HDR"], "BPOT_HDR1", "NOMOR", number, held);
   };
   std::string number;
-  if (s.ok()) s = NumberLettered(session, kRequestCounter, request->branch, taken, write, &number);
+  if (s.ok()) s = NumberLettered(session, tables["Setup"], kRequestCounter, request->branch, taken, write, &number);
   s = save.CommitWrites(s);
   if (!s.ok() || number.empty()) {
     request->number = std::string(10, ' ');
@@ -144,17 +146,18 @@ xbase::Status SaveRequest(frame::Session& session, DeductionRequest* request, bo
   return s;
 }
 
-xbase::Status SaveApproval(frame::Session& session, const DeductionRequest& request) {
+xbase::Status SaveApproval(frame::Session& session, const frame::OpenedTables& tables,
+                           const DeductionRequest& request) {
   documents::SaveScope save(session.console());
-  xbase::Status s = NameRequest(save, session, kApprovalTables, request);
+  xbase::Status s = NameRequest(save, session, tables, kApprovalTables, request);
   if (s.ok()) s = save.Lock();
   if (!s.ok()) {
     documents::NothingSaved(session, s);
     return xbase::Status::OK();
   }
   s = save.BeginWrites();
-  if (s.ok()) s = WriteHeader(session, kApprovalTables, request, true, true);
-  if (s.ok()) s = WriteLines(session, kApprovalTables, request, true);
+  if (s.ok()) s = WriteHeader(session, tables, kApprovalTables, request, true, true);
+  if (s.ok()) s = WriteLines(session, tables, kApprovalTables, request, true);
   return save.CommitWrites(s);
 }
 

@@ -71,8 +71,9 @@ struct DeductionRequest {
   console::ValueTable lines;
 };
 
-// The tables every deduction screen opens, shared; false (all closed) when one cannot be opened.
-frame::OpenedTables OpenDeductionTables(frame::Session& session);
+// The tables every deduction screen opens, shared, and with `approval_files` the approval work files
+// BPOT_AP1 and BPOT_AP2, exclusively; false (all closed) when one cannot be opened.
+frame::OpenedTables OpenDeductionTables(frame::Session& session, bool approval_files = false);
 
 // A blank request line numbered `n` (from 1).
 console::ValueRow BlankDeductionLine(size_t n);
@@ -80,22 +81,22 @@ console::ValueRow BlankDeductionLine(size_t n);
 bool DeductionCounts(const console::ValueRow& line);
 
 // True when `code` is a deduction code (a MASTJNS row with OPSI "4" or "5"); refused with a message.
-bool DeductionCodeValid(frame::Session& session, std::string_view code);
+bool DeductionCodeValid(frame::Session& session, const frame::OpenedTables& tables, std::string_view code);
 
 // Loads request->number of request->branch from `tables`; *found tells whether it is stored. Each line
 // takes its invoice's amount, settled total and data. One blank line ends the lines.
-xbase::Status LoadRequest(frame::Session& session, const RequestTables& tables, DeductionRequest* request,
-                          bool* found);
+xbase::Status LoadRequest(const frame::OpenedTables& tables, const RequestTables& files,
+                          DeductionRequest* request, bool* found);
 
 // The request number typed ("?" picks from the requests) loaded from the request tables; false after
 // "DRAFT POTONGAN ... belum terdaftar".
-bool FindRequest(frame::Session& session, DeductionRequest* request);
+bool FindRequest(frame::Session& session, const frame::OpenedTables& tables, DeductionRequest* request);
 
 // The check of `value` typed into column `column` of line `line` (from 0): the invoice (it may fill
 // the line from the invoice and from a BPT voucher of invoice and code), the percent or the amount.
 // False refuses, with a message.
-bool CheckDeductionCell(frame::Session& session, DeductionRequest* request, size_t line, size_t column,
-                        xbase::Value* value);
+bool CheckDeductionCell(frame::Session& session, const frame::OpenedTables& tables, DeductionRequest* request,
+                        size_t line, size_t column, xbase::Value* value);
 
 // The request screen under `title`: its header labels (row 2) and the frame of the lines.
 void DrawDeductionScreen(console::Console& con, std::string_view title);
@@ -108,15 +109,16 @@ inline constexpr int kDedCodeColumn = 76;
 
 // The line editor of a request: at entry the invoice, percent, amount and note are edited, at approval
 // only the percent and the amount. F10 calls `save`, whose true ends the editor; Esc ends it too.
-void EditDeductionLines(frame::Session& session, DeductionRequest* request, bool approval,
-                        const std::function<bool()>& save);
+void EditDeductionLines(frame::Session& session, const frame::OpenedTables& tables, DeductionRequest* request,
+                        bool approval, const std::function<bool()>& save);
 
 // Saves the request into the request tables: numbers a new one from "DPOT" + branch; without a line
 // that counts the request and its lines go. *saved tells whether anything was written.
-xbase::Status SaveRequest(frame::Session& session, DeductionRequest* request, bool* saved);
+xbase::Status SaveRequest(frame::Session& session, const frame::OpenedTables& tables, DeductionRequest* request,
+                          bool* saved);
 
 // Writes the approval of a request into the approval work files (opened under their names).
-xbase::Status SaveApproval(frame::Session& session, const DeductionRequest& request);
+xbase::Status SaveApproval(frame::Session& session, const frame::OpenedTables& tables, const DeductionRequest& request);
 
 // The note of the payment receipts a realisation makes.
 inline constexpr const char* kRealisationNote = "Realisasi Pengajuan potongan";
@@ -125,7 +127,7 @@ inline constexpr const char* kRealisationNote = "Realisasi Pengajuan potongan";
 // realised becomes a payment receipt of its branch under its own number; a receipt of that number
 // that the realisation did not make is left alone and the request stays unrealised, with a message.
 // *realised counts the requests realised.
-xbase::Status RealiseDeductions(frame::Session& session, int* realised);
+xbase::Status RealiseDeductions(frame::Session& session, const frame::OpenedTables& tables, int* realised);
 
 // A BPT voucher.
 struct BptVoucher {
@@ -142,7 +144,7 @@ struct BptVoucher {
 
 // Saves a voucher: a new one is numbered from "DBPT" + branch; value 0 deletes it. *saved tells
 // whether it was written.
-xbase::Status SaveVoucher(frame::Session& session, BptVoucher* voucher, bool* saved);
+xbase::Status SaveVoucher(frame::Session& session, const frame::OpenedTables& tables, BptVoucher* voucher, bool* saved);
 
 // The lines of a voucher's page with their report controls.
 struct VoucherLine {

@@ -18,13 +18,13 @@ namespace {
 
 const std::string kRule(92, '-');
 
-bool PrintList(frame::Session& session) {
-  xbase::WorkArea& rows = TableArea(session, kGiroTransfer);
+bool PrintList(frame::Session& session, xbase::WorkArea& rows, xbase::WorkArea& customers) {
   frame::ReportWriter report(session, "lapor");
   if (!report.Start() || !report.NewPage()) return false;
   for (const std::string& line :
        {std::string("DAFTAR GIRO UNTUK CABANG LAIN "), kRule,
-        std::string("NO. CABANG NOMOR                RELASI     NAMA                                   JUMLAH"), kRule}) {
+        std::string("NO. CABANG NOMOR                RELASI     NAMA                                   JUMLAH"),
+        kRule}) {
     if (!report.Line(line, "S")) return false;
   }
   int n = 0;
@@ -33,8 +33,8 @@ bool PrintList(frame::Session& session) {
   while (s.ok() && !rows.eof()) {
     std::string name;
     bool found = false;
-    if (SeekExact(session, "Mastcus", "MASTCUS1", "RELASI", rows.Text("RELASI"), &found).ok() && found) {
-      name = TableArea(session, "Mastcus").Text("NAMA");
+    if (SeekExact(customers, "MASTCUS1", "RELASI", rows.Text("RELASI"), &found).ok() && found) {
+      name = customers.Text("NAMA");
     }
     const std::string line = xbase::Str(++n, 3) + " " + rows.Text("KDCB") + " " + rows.Text("NOMOR") + " " +
                              rows.Text("RELASI") + " " + xbase::PadR(name, 30) +
@@ -55,16 +55,15 @@ bool PrintList(frame::Session& session) {
 
 xbase::Status DGCBLAIN(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  if (!frame::OpenTable(session, "MASTCUS", false, "Mastcus") || !frame::OpenTable(session, "SETUP", false, "setup")) {
-    session.CloseTables();
-    return xbase::Status::OK();
-  }
+  const frame::OpenedTables tables = frame::OpenTables(session, {{"MASTCUS", "Mastcus"}, {"SETUP", "setup"}});
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   std::string folder = StoredTransferFolder(session);
+  xbase::WorkArea* rows = nullptr;
   if (AskTransferFolder(con, colour, {8, 14, "DAFTAR GIRO YG AKAN DIKIRIM ke CB LAIN", "DIR :", "@S50"}, &folder) &&
-      OpenTransferTable(session, TransferFolder(session, folder), kGiroTransfer, true, true, nullptr)) {
-    PrintList(session);
+      OpenTransferTable(session, TransferFolder(session, folder), kGiroTransfer, true, true, &rows)) {
+    PrintList(session, *rows, tables["Mastcus"]);
   }
   session.CloseTables();
   return xbase::Status::OK();
@@ -72,14 +71,15 @@ xbase::Status DGCBLAIN(frame::Session& session, const std::vector<xbase::Value>&
 
 xbase::Status HPSKIRIM(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  if (!frame::OpenTable(session, "SETUP", false, "setup")) return xbase::Status::OK();
+  if (!frame::OpenTables(session, {{"SETUP", "setup"}})) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   std::string folder = StoredTransferFolder(session);
   xbase::Status s;
+  xbase::WorkArea* rows = nullptr;
   if (AskTransferFolder(con, colour, {8, 14, "HAPUS KIRIMA GIRO U/CB LAIN", "DIR :", "@S50"}, &folder) &&
-      OpenTransferTable(session, TransferFolder(session, folder), kGiroTransfer, true, true, nullptr)) {
-    s = frame::ClearTables(con, {&TableArea(session, kGiroTransfer)});
+      OpenTransferTable(session, TransferFolder(session, folder), kGiroTransfer, true, true, &rows)) {
+    s = frame::ClearTables(con, {rows});
     if (s.ok()) console::PESAN(con, "Kiriman giro cabang lain sudah dihapus");
   }
   return frame::CloseTables(session, s);

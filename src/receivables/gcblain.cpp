@@ -59,8 +59,8 @@ void EditLines(frame::Session& session, const frame::OpenedTables& tables, GiroS
   browse.set_read_only(kSpBranchName + 1, true);
   frame::LineEditorHooks hooks;
   hooks.check = [&](xbase::Value* value) {
-    return CheckSplitCell(session, tables, split, static_cast<size_t>(idx - 1), static_cast<size_t>(browse.column() - 1),
-                          value);
+    return CheckSplitCell(session, tables, split, static_cast<size_t>(idx - 1),
+                          static_cast<size_t>(browse.column() - 1), value);
   };
   hooks.after_edit = [&](int column) {
     if (column < static_cast<int>(kSpNote) + 1) {
@@ -107,7 +107,9 @@ xbase::Status GCBLAIN(frame::Session& session, const std::vector<xbase::Value>&)
     DrawScreen(con);
     GiroSplit split;
     console::GetList which;
-    which.Add(2, 12, &split.number, "@!").valid = [&] { return xbase::IsBlank(split.number) || LoadSplit(session, tables, &split); };
+    which.Add(2, 12, &split.number, "@!").valid = [&] {
+      return xbase::IsBlank(split.number) || LoadSplit(session, tables, &split);
+    };
     if (which.Read(con).escaped || xbase::IsBlank(split.number)) break;
     const console::Attr attr = con.Colour(kColour);
     con.Say(3, 12, split.branch, attr);

@@ -20,30 +20,28 @@ namespace {
 
 // The header step: the live row of the incoming row's number (deleted rows seen and recalled) takes
 // its fields, or a new row takes them all.
-xbase::Status MergeRow(frame::Session& session, const xbase::WorkArea& incoming, std::string_view live,
+xbase::Status MergeRow(frame::Session& session, const xbase::WorkArea& incoming, xbase::WorkArea& target,
                        std::string_view order) {
-  xbase::WorkArea& target = TableArea(session, live);
   bool found = false;
   {
     xbase::ShowDeleted show(&session.tables());
-    if (xbase::Status s = SeekExact(session, live, order, "NOMOR", incoming.Text("NOMOR"), &found); !s.ok()) {
+    if (xbase::Status s = SeekExact(target, order, "NOMOR", incoming.Text("NOMOR"), &found); !s.ok()) {
       return s;
     }
   }
   return documents::MergeHeaderRow(session.console(), target, found, incoming, true);
 }
 
-// The detail step: the stored rows of `number` in `live` paired in order with the incoming rows of
-// `from`; every incoming row is written, surplus rows deleted, extra incoming rows appended.
-xbase::Status MergeLines(frame::Session& session, std::string_view from, std::string_view live,
+// The detail step: the stored rows of `number` in `target` paired in order with the incoming rows of
+// `source`; every incoming row is written, surplus rows deleted, extra incoming rows appended.
+xbase::Status MergeLines(frame::Session& session, xbase::WorkArea& source, xbase::WorkArea& target,
                          std::string_view number) {
-  xbase::WorkArea& source = TableArea(session, from);
-  xbase::WorkArea& target = TableArea(session, live);
   std::vector<uint32_t> incoming;
   std::vector<uint32_t> stored;
   xbase::Status s = source.SeekAll(source.PadToField("NOMOR", xbase::RTrim(number)), &incoming);
   if (s.ok()) s = target.SetOrder(1);
-  if (s.ok()) s = documents::StoredRows(session.tables(), target, target.PadToField("NOMOR", xbase::RTrim(number)), &stored);
+  if (s.ok())
+    s = documents::StoredRows(session.tables(), target, target.PadToField("NOMOR", xbase::RTrim(number)), &stored);
   if (!s.ok()) return s;
   documents::LineRewrite how;
   how.keep = [](size_t) { return true; };
@@ -57,23 +55,22 @@ xbase::Status MergeLines(frame::Session& session, std::string_view from, std::st
 // What merging the incoming row changes: the live row of its number (deleted rows seen), with the
 // table's append lock.
 xbase::Status NameRow(documents::SaveScope& save, frame::Session& session, const xbase::WorkArea& incoming,
-                      std::string_view live, std::string_view order) {
-  xbase::WorkArea& target = TableArea(session, live);
+                      xbase::WorkArea& target, std::string_view order) {
   xbase::ShowDeleted show(&session.tables());
   save.Append(target);
-  return documents::NameKeyedRecord(save, target, order, target.PadToField("NOMOR", xbase::RTrim(incoming.Text("NOMOR"))));
+  return documents::NameKeyedRecord(save, target, order,
+                                    target.PadToField("NOMOR", xbase::RTrim(incoming.Text("NOMOR"))));
 }
 
-// Walks `from` in its index order, merging each row into `live`; `each` runs after the row, and `named`
-// names what it changes. Each row is one save: a lock given up is told and ends the walk, the rows
-// before it merged and nothing of it written.
-xbase::Status MergeAll(frame::Session& session, std::string_view from, std::string_view live, std::string_view order,
-                       const char* reading, const char* writing,
+// Walks `source` in its index order, merging each row into `target`; `each` runs after the row, and
+// `named` names what it changes. Each row is one save: a lock given up is told and ends the walk, the
+// rows before it merged and nothing of it written.
+xbase::Status MergeAll(frame::Session& session, xbase::WorkArea& source, xbase::WorkArea& target,
+                       std::string_view order, const char* reading, const char* writing,
                        const std::function<xbase::Status(std::string_view number)>& each,
                        const std::function<xbase::Status(documents::SaveScope&, std::string_view number)>& named,
                        int* merged) {
   console::Console& con = session.console();
-  xbase::WorkArea& source = TableArea(session, from);
   console::WARNING(con, reading, "W+/b");
   xbase::Status s = source.GoTop();
   if (s.ok()) console::WARNING(con, writing, "W+/b");
@@ -81,7 +78,7 @@ xbase::Status MergeAll(frame::Session& session, std::string_view from, std::stri
     const uint32_t at = source.recno();
     const std::string number = source.Text("NOMOR");
     documents::SaveScope save(con);
-    s = NameRow(save, session, source, live, order);
+    s = NameRow(save, session, source, target, order);
     if (s.ok() && named) s = named(save, number);
     if (s.ok()) s = save.Lock();
     if (!s.ok()) {
@@ -90,7 +87,7 @@ xbase::Status MergeAll(frame::Session& session, std::string_view from, std::stri
     }
     s = save.BeginWrites();
     if (s.ok()) s = source.GoTo(at);
-    if (s.ok()) s = MergeRow(session, source, live, order);
+    if (s.ok()) s = MergeRow(session, source, target, order);
     if (s.ok() && each) s = each(number);
     s = save.CommitWrites(s);
     if (s.ok()) s = source.GoTo(at);
@@ -100,20 +97,21 @@ xbase::Status MergeAll(frame::Session& session, std::string_view from, std::stri
   return s;
 }
 
-xbase::Status Import(frame::Session& session, const frame::OpenedTables& tables, int* merged) {
+xbase::Status Import(frame::Session& session, const frame::OpenedTables& tables, const RevisionAreas& files,
+                     int* merged) {
   const auto lists = [&](std::string_view number) {
-    xbase::Status s = MergeLines(session, "rlt_pi", "GIRO_PI", number);
-    return s.ok() ? MergeLines(session, "rlt_rl", "GIRO_RL", number) : s;
+    xbase::Status s = MergeLines(session, files["rlt_pi"], tables["GIRO_PI"], number);
+    return s.ok() ? MergeLines(session, files["rlt_rl"], tables["GIRO_RL"], number) : s;
   };
   const auto named_lists = [&](documents::SaveScope& save, std::string_view number) {
     return NameInstrumentLists(save, session, tables, number);
   };
   int others = 0;
-  xbase::Status s = MergeAll(session, "rlt_gr", "GIRODBT", "GIRODBT1", "Proses Baca exgrd.....",
+  xbase::Status s = MergeAll(session, files["rlt_gr"], tables["GIRODBT"], "GIRODBT1", "Proses Baca exgrd.....",
                              "Proses tulis girodbt", lists, named_lists, merged);
   if (s.ok()) {
-    s = MergeAll(session, "rlt_gk", "GIROKDT", "GIROKDT1", "Proses Baca rlt_gk.....", "Proses tulis girokdt", {}, {},
-                 &others);
+    s = MergeAll(session, files["rlt_gk"], tables["GIROKDT"], "GIROKDT1", "Proses Baca rlt_gk.....",
+                 "Proses tulis girokdt", {}, {}, &others);
   }
   return s;
 }
@@ -135,9 +133,10 @@ xbase::Status IMGIRO(frame::Session& session, const std::vector<xbase::Value>&) 
     }
     const std::string typed(xbase::AllTrim(folder));
     if (console::Alert(con, "Yakin impor data dari " + typed + "; akan dijalankan", {"Ya", "Tidak"}) != 1) continue;
-    if (!OpenRevisionFiles(session, TransferFolder(session, folder))) break;
+    RevisionAreas files;
+    if (!OpenRevisionFiles(session, TransferFolder(session, folder), &files)) break;
     int merged = 0;
-    s = Import(session, tables, &merged);
+    s = Import(session, tables, files, &merged);
     CloseRevisionFiles(session);
     if (s.ok()) console::PESAN(con, "Impor selesai: " + std::to_string(merged) + " penerimaan");
     if (s.IsLocked()) s = xbase::Status::OK();  // the lock given up was told

@@ -13,7 +13,8 @@ namespace receivables {
 
 xbase::Status IPOTDRAF(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  if (!OpenDeductionTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenDeductionTables(session);
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   DeductionRequest request;
   for (;;) {
@@ -28,20 +29,20 @@ xbase::Status IPOTDRAF(frame::Session& session, const std::vector<xbase::Value>&
     header.Add(kDedHeaderRow, kDedNumberColumn, &request.number, "@!").valid = [&] {
       bool found = false;
       request.number = xbase::PadR(xbase::Upper(xbase::RTrim(request.number)), 10);
-      if (!frame::Checked(session, LoadRequest(session, kRequestTables, &request, &found))) return false;
+      if (!frame::Checked(session, LoadRequest(tables, kRequestTables, &request, &found))) return false;
       if (!found) request.number = std::string(10, ' ');
       return true;
     };
     header.Add(kDedHeaderRow, kDedDateColumn, &request.date);
     header.Add(kDedHeaderRow, kDedCodeColumn, &request.code, "@!").valid = [&] {
-      return DeductionCodeValid(session, request.code);
+      return DeductionCodeValid(session, tables, request.code);
     };
     if (header.Read(con).escaped || xbase::IsBlank(request.branch)) break;
     if (request.lines.empty()) request.lines.push_back(BlankDeductionLine(1));
-    EditDeductionLines(session, &request, false, [&] {
+    EditDeductionLines(session, tables, &request, false, [&] {
       if (console::Alert(con, "Yakin data akan disimpan", {"Ya", "Tidak"}) != 1) return false;
       bool saved = false;
-      return frame::Checked(session, SaveRequest(session, &request, &saved)) && saved;
+      return frame::Checked(session, SaveRequest(session, tables, &request, &saved)) && saved;
     });
   }
   session.CloseTables();

@@ -27,7 +27,8 @@ struct Clearing {
 
 // Only registered giros are cleared; the nominal value and the received date are shown, and a stored
 // clearing comes back into the form.
-bool CheckGiro(frame::Session& session, const frame::OpenedTables& tables, Clearing* clearing, std::string_view colour) {
+bool CheckGiro(frame::Session& session, const frame::OpenedTables& tables, Clearing* clearing,
+               std::string_view colour) {
   console::Console& con = session.console();
   frame::PickSpec pick;
   pick.alias = "GIRODBT";

@@ -32,8 +32,8 @@ constexpr int kSumRow = 21;
 constexpr console::Window kLedgerWindow{6, 1, 11, 78};
 constexpr console::Window kLinesWindow{13, 1, 19, 78};
 constexpr const char* kAmountPicture = "9,999,999,999.99";
-const console::KeyHelp kHelp{{"Esc", " Tab", " F10", " Del"}, {") Kembali,", ") Pindah,", ") Simpan,", ") Hapus"}, "W+/b",
-                             "GR+/b"};
+const console::KeyHelp kHelp{
+    {"Esc", " Tab", " F10", " Del"}, {") Kembali,", ") Pindah,", ") Simpan,", ") Hapus"}, "W+/b", "GR+/b"};
 
 // What ends the work on one invoice.
 enum class Outcome { kStay, kNextInvoice, kSaved };
@@ -48,14 +48,14 @@ void DrawScreen(console::Console& con) {
 }
 
 // The invoice's branch, customer and name, due date, company, salesman and type.
-void ShowInvoice(frame::Session& session) {
+void ShowInvoice(frame::Session& session, const frame::OpenedTables& tables) {
   console::Console& con = session.console();
   const console::Attr attr = con.Colour(kScreenColour);
-  const xbase::WorkArea& invoice = TableArea(session, "Piutdbt");
+  const xbase::WorkArea& invoice = tables["Piutdbt"];
   bool found = false;
   const std::string customer = invoice.Text("RELASI");
-  const xbase::Status s = SeekExact(session, "mastcus", "MASTCUS1", "RELASI", customer, &found);
-  const std::string name = s.ok() && found ? TableArea(session, "mastcus").Text("NAMA") : "";
+  const xbase::Status s = SeekExact(tables["mastcus"], "MASTCUS1", "RELASI", customer, &found);
+  const std::string name = s.ok() && found ? tables["mastcus"].Text("NAMA") : "";
   con.Say(3, 1, "Cabang : " + invoice.Text("KDCB") + "  Relasi : " + customer + " " + xbase::PadR(name, 30), attr);
   con.Say(4, 1,
           "Jt.Tempo : " + xbase::Dtoc(invoice.DateOf("TEMPO")) + "  Perusahaan : " + invoice.Text("CODE_ID") +
@@ -73,7 +73,7 @@ void ShowSums(frame::Session& session, const Journal& journal) {
 }
 
 // The invoice number, "?" picking it from the invoices; true when an invoice is loaded, false after Esc.
-bool AskInvoice(frame::Session& session, Journal* journal) {
+bool AskInvoice(frame::Session& session, const frame::OpenedTables& tables, Journal* journal) {
   console::Console& con = session.console();
   for (;;) {
     console::GetList form;
@@ -82,7 +82,7 @@ bool AskInvoice(frame::Session& session, Journal* journal) {
                                                         {"Nota", "Relasi", "Tanggal", "Debet"}),
                                         &journal->nota);
       bool found = false;
-      if (s.ok()) s = LoadJournal(session, journal, &found);
+      if (s.ok()) s = LoadJournal(tables, journal, &found);
       frame::ShowFailure(session, s);
       if (s.ok() && !found) console::PESAN(con, "Nota " + std::string(xbase::AllTrim(journal->nota)) + " tidak ada");
       return s.ok() && found;
@@ -93,21 +93,21 @@ bool AskInvoice(frame::Session& session, Journal* journal) {
 }
 
 // F10: saves and tells the user; a failure stays on the screen.
-Outcome Save(frame::Session& session, const Journal& journal) {
+Outcome Save(frame::Session& session, const frame::OpenedTables& tables, const Journal& journal) {
   // A failure was told by the save.
-  return SaveJournal(session, journal).ok() ? Outcome::kSaved : Outcome::kStay;
+  return SaveJournal(session, tables, journal).ok() ? Outcome::kSaved : Outcome::kStay;
 }
 
 // The browse of the journal lines in the lower window.
 console::ArrayBrowse LinesBrowse(console::Console& con, Journal* journal, int* idx) {
-  return console::BUATOBJECT(
-      con, &journal->lines, {"No.", "NO. JB", "TANGGAL", "KD", "NOMOR BUKTI", "DEBET", "KREDIT", "KETERANGAN"},
-      {"99.", "@!", "", "@!", "@!s15", kAmountPicture, kAmountPicture, "@!"}, kLinesWindow, kListColour, kHelpRow, kHelp,
-      idx, 1);
+  return console::BUATOBJECT(con, &journal->lines,
+                             {"No.", "NO. JB", "TANGGAL", "KD", "NOMOR BUKTI", "DEBET", "KREDIT", "KETERANGAN"},
+                             {"99.", "@!", "", "@!", "@!s15", kAmountPicture, kAmountPicture, "@!"}, kLinesWindow,
+                             kListColour, kHelpRow, kHelp, idx, 1);
 }
 
 // The lower list until Esc or Tab (back to the ledger) or F10.
-Outcome EditLines(frame::Session& session, Journal* journal) {
+Outcome EditLines(frame::Session& session, const frame::OpenedTables& tables, Journal* journal) {
   console::Console& con = session.console();
   int idx = static_cast<int>(journal->lines.size());
   console::ArrayBrowse browse = LinesBrowse(con, journal, &idx);
@@ -135,7 +135,7 @@ Outcome EditLines(frame::Session& session, Journal* journal) {
         return false;
       case key::kEsc:
       case key::kTab: return true;
-      case key::kF10: outcome = Save(session, *journal); return outcome == Outcome::kSaved;
+      case key::kF10: outcome = Save(session, tables, *journal); return outcome == Outcome::kSaved;
       default: return false;
     }
   };
@@ -144,7 +144,7 @@ Outcome EditLines(frame::Session& session, Journal* journal) {
 }
 
 // The ledger list: Tab goes down into the journal lines, Esc leaves for a new invoice, F10 saves.
-Outcome Browse(frame::Session& session, Journal* journal) {
+Outcome Browse(frame::Session& session, const frame::OpenedTables& tables, Journal* journal) {
   console::Console& con = session.console();
   int idx = 1;
   console::ArrayBrowse ledger = console::BUATOBJECT(
@@ -162,8 +162,8 @@ Outcome Browse(frame::Session& session, Journal* journal) {
     Outcome outcome = Outcome::kStay;
     switch (pressed) {
       case key::kEsc: return Outcome::kNextInvoice;
-      case key::kTab: outcome = EditLines(session, journal); break;
-      case key::kF10: outcome = Save(session, *journal); break;
+      case key::kTab: outcome = EditLines(session, tables, journal); break;
+      case key::kF10: outcome = Save(session, tables, *journal); break;
       default: ledger.Navigate(pressed);
     }
     if (outcome != Outcome::kStay) return outcome;
@@ -174,14 +174,15 @@ Outcome Browse(frame::Session& session, Journal* journal) {
 
 xbase::Status JBALIK(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  if (!OpenReceiptTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenReceiptTables(session);
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   for (;;) {
     DrawScreen(con);
     Journal journal;
-    if (!AskInvoice(session, &journal)) break;
-    ShowInvoice(session);
-    Browse(session, &journal);
+    if (!AskInvoice(session, tables, &journal)) break;
+    ShowInvoice(session, tables);
+    Browse(session, tables, &journal);
   }
   return session.tables().CloseAll();
 }

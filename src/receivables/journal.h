@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "console/array_browse.h"
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/status.h"
 #include "xbase/value.h"
@@ -57,18 +58,18 @@ console::ValueRow BlankJournalLine(size_t n, std::string_view number);
 bool JournalLineCounts(const console::ValueRow& line);
 
 // The number proposed for a new journal line of `branch`: one above SETUP "NTDB" + branch, 10 digits.
-std::string ProposedJournalNumber(frame::Session& session, std::string_view branch);
+std::string ProposedJournalNumber(const frame::OpenedTables& tables, std::string_view branch);
 
 // Loads invoice journal->nota over the receipt tables (OpenReceiptTables): its ledger and its stored
 // journal lines followed by a blank proposed line. *found tells whether the invoice is there.
-xbase::Status LoadJournal(frame::Session& session, Journal* journal, bool* found);
+xbase::Status LoadJournal(const frame::OpenedTables& tables, Journal* journal, bool* found);
 
 // Pairs the invoice's stored journal rows (deleted ones too) with the lines: a counting line overwrites
 // its row (a live row's settlement taken back first, a deleted row recalled), raises the journal
 // counter to its number and is settled; other rows are taken back and deleted. Lines beyond the rows
 // are appended. Nothing counts: nothing is written and no number is drawn. Every record it changes is
 // locked before the first write (a lock given up writes nothing); a failure is shown and returned.
-xbase::Status SaveJournal(frame::Session& session, const Journal& journal);
+xbase::Status SaveJournal(frame::Session& session, const frame::OpenedTables& tables, const Journal& journal);
 
 // The sums of debits and credits over the ledger and the journal lines.
 struct JournalSums {
@@ -77,15 +78,15 @@ struct JournalSums {
 };
 JournalSums SumJournal(const Journal& journal);
 
-// Appends every PIUTJBL row of journal `number` (over the open `Piutjbl`) to the open `KirimJB`, field
-// by field; *found tells whether the number has rows.
-xbase::Status SendJournal(frame::Session& session, std::string_view number, bool* found);
+// Appends every PIUTJBL row of journal `number` in `journal` to `transfer` (KirimJB), field by field;
+// *found tells whether the number has rows.
+xbase::Status SendJournal(xbase::WorkArea& journal, xbase::WorkArea& transfer, std::string_view number, bool* found);
 
-// Merges the open `KirimJB` into the open `Piutjbl`, journal number by number: rows with an empty date
+// Merges `transfer` (KirimJB) into `journal` (PIUTJBL), journal number by number: rows with an empty date
 // are ignored; the stored rows of each number (deleted ones too, in record order) take the incoming rows
 // by position, surplus rows are deleted and extra ones appended. Settles nothing. Each number is one
 // save; a lock given up is told and ends the import (Locked), the numbers before it merged.
-xbase::Status ImportJournals(frame::Session& session);
+xbase::Status ImportJournals(frame::Session& session, xbase::WorkArea& journal, xbase::WorkArea& transfer);
 
 // JBALIK: "EDIT PIUTANG", the ledger and journal lines of one invoice after another until Esc.
 xbase::Status JBALIK(frame::Session& session, const std::vector<xbase::Value>& args);

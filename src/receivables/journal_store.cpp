@@ -33,20 +33,20 @@ console::ValueRow LedgerLine(size_t n, xbase::Date date, std::string_view receip
 }
 
 // The invoice row itself, then every receipt line naming it with its receipt's date.
-xbase::Status LoadLedger(frame::Session& session, Journal* journal) {
-  const xbase::WorkArea& invoice = TableArea(session, "Piutdbt");
+xbase::Status LoadLedger(const frame::OpenedTables& tables, Journal* journal) {
+  const xbase::WorkArea& invoice = tables["Piutdbt"];
   journal->ledger = {LedgerLine(1, invoice.DateOf("TANGGAL"), "", "", "", invoice.Number("DEBET"), 0,
                                 invoice.Text("KTR"))};
-  xbase::WorkArea& lines = TableArea(session, "Piutkr2");
+  xbase::WorkArea& lines = tables["Piutkr2"];
   std::vector<uint32_t> rows;
   xbase::Status s = lines.SetOrder("PIUTKR22");
   if (s.ok()) s = lines.SeekAll(journal->nota, &rows);
   for (uint32_t row : rows) {
     if (s = lines.GoTo(row); !s.ok()) break;
     bool found = false;
-    s = SeekKey(session, "Piutkr1", "PIUTKR11", ReceiptKey(lines.Text("KDCB"), lines.Text("NOMOR")), &found);
+    s = SeekKey(tables["Piutkr1"], "PIUTKR11", ReceiptKey(lines.Text("KDCB"), lines.Text("NOMOR")), &found);
     if (!s.ok()) break;
-    const xbase::Date date = found ? TableArea(session, "Piutkr1").DateOf("TANGGAL") : xbase::Date();
+    const xbase::Date date = found ? tables["Piutkr1"].DateOf("TANGGAL") : xbase::Date();
     journal->ledger.push_back(LedgerLine(journal->ledger.size() + 1, date, lines.Text("NOMOR"),
                                          lines.Text("KD_TT"), lines.Text("NO_BUKTI"), 0, lines.Number("KREDIT"),
                                          lines.Text("NOTES")));
@@ -67,25 +67,25 @@ bool JournalLineCounts(const console::ValueRow& line) {
   return !line[kJournalDate].date().empty() && (Number(line, kJournalDebet) != 0 || Number(line, kJournalKredit) != 0);
 }
 
-std::string ProposedJournalNumber(frame::Session& session, std::string_view branch) {
+std::string ProposedJournalNumber(const frame::OpenedTables& tables, std::string_view branch) {
   bool found = false;
   const std::string key = kCounterPrefix + xbase::PadR(branch, 6);
-  const xbase::Status s = SeekKey(session, "Setup", "SETUP", key, &found);
-  const std::string last = s.ok() && found ? TableArea(session, "Setup").Text("KET") : "";
+  const xbase::Status s = SeekKey(tables["Setup"], "SETUP", key, &found);
+  const std::string last = s.ok() && found ? tables["Setup"].Text("KET") : "";
   documents::CounterKind kind;
   kind.digits = 10;
   return documents::NextNumber(kind, last);
 }
 
-xbase::Status LoadJournal(frame::Session& session, Journal* journal, bool* found) {
+xbase::Status LoadJournal(const frame::OpenedTables& tables, Journal* journal, bool* found) {
   journal->nota = xbase::PadR(journal->nota, 20);
   journal->ledger.clear();
   journal->lines.clear();
-  xbase::Status s = SeekExact(session, "Piutdbt", "PIUTDBT1", "NOTA", journal->nota, found);
+  xbase::Status s = SeekExact(tables["Piutdbt"], "PIUTDBT1", "NOTA", journal->nota, found);
   if (!s.ok() || !*found) return s;
-  journal->branch = TableArea(session, "Piutdbt").Text("KDCB");
-  if (s = LoadLedger(session, journal); !s.ok()) return s;
-  xbase::WorkArea& rows = TableArea(session, "Piutjbl");
+  journal->branch = tables["Piutdbt"].Text("KDCB");
+  if (s = LoadLedger(tables, journal); !s.ok()) return s;
+  xbase::WorkArea& rows = tables["Piutjbl"];
   std::vector<uint32_t> records;
   if (s = rows.SetOrder("PIUTJBL2"); s.ok()) s = rows.SeekAll(journal->nota, &records);
   for (uint32_t record : records) {
@@ -101,7 +101,7 @@ xbase::Status LoadJournal(frame::Session& session, Journal* journal, bool* found
   }
   if (s.ok()) {
     journal->lines.push_back(
-        BlankJournalLine(journal->lines.size() + 1, ProposedJournalNumber(session, journal->branch)));
+        BlankJournalLine(journal->lines.size() + 1, ProposedJournalNumber(tables, journal->branch)));
   }
   return s;
 }
@@ -109,9 +109,10 @@ xbase::Status LoadJournal(frame::Session& session, Journal* journal, bool* found
 namespace {
 
 // The stored journal rows, the counter row, and the invoice and instruments every old and new line settles.
-xbase::Status NameJournal(documents::SaveScope& save, frame::Session& session, const Journal& journal) {
-  xbase::WorkArea& rows = TableArea(session, "Piutjbl");
-  xbase::WorkArea& setup = TableArea(session, "Setup");
+xbase::Status NameJournal(documents::SaveScope& save, frame::Session& session, const frame::OpenedTables& tables,
+                          const Journal& journal) {
+  xbase::WorkArea& rows = tables["Piutjbl"];
+  xbase::WorkArea& setup = tables["Setup"];
   std::vector<uint32_t> records;
   xbase::Status s = documents::NameStoredRows(save, session.tables(), rows, "PIUTJBL2", journal.nota, &records);
   if (s.ok()) {
@@ -121,7 +122,8 @@ xbase::Status NameJournal(documents::SaveScope& save, frame::Session& session, c
   if (s.ok()) s = NameSettlement(save, session, journal.nota, "");
   xbase::ShowDeleted show(&session.tables());
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
-    if (s = rows.GoTo(records[i]); s.ok() && !rows.deleted()) s = NameSettlement(save, session, journal.nota, rows.Text("NO_BUKTI"));
+    if (s = rows.GoTo(records[i]); s.ok() && !rows.deleted())
+      s = NameSettlement(save, session, journal.nota, rows.Text("NO_BUKTI"));
   }
   for (size_t k = 0; s.ok() && k < journal.lines.size(); ++k) {
     if (JournalLineCounts(journal.lines[k])) {
@@ -131,8 +133,8 @@ xbase::Status NameJournal(documents::SaveScope& save, frame::Session& session, c
   return s;
 }
 
-xbase::Status WriteJournal(frame::Session& session, const Journal& journal) {
-  xbase::WorkArea& rows = TableArea(session, "Piutjbl");
+xbase::Status WriteJournal(frame::Session& session, const frame::OpenedTables& tables, const Journal& journal) {
+  xbase::WorkArea& rows = tables["Piutjbl"];
   std::vector<uint32_t> records;
   xbase::Status s = rows.SetOrder("PIUTJBL2");
   if (s.ok()) s = documents::StoredRows(session.tables(), rows, journal.nota, &records);
@@ -160,7 +162,7 @@ xbase::Status WriteJournal(frame::Session& session, const Journal& journal) {
   };
   how.apply = [&](size_t k) {
     const console::ValueRow& line = journal.lines[k];
-    xbase::Status a = documents::RaiseCounter(session.console(), TableArea(session, "Setup"), counter,
+    xbase::Status a = documents::RaiseCounter(session.console(), tables["Setup"], counter,
                                               xbase::AllTrim(Text(line, kJournalNumber)));
     if (a.ok()) {
       a = UPDATEPIUTANGDANGIRO(session, journal.nota, Text(line, kJournalInstrument), Number(line, kJournalKredit),
@@ -173,16 +175,16 @@ xbase::Status WriteJournal(frame::Session& session, const Journal& journal) {
 
 }  // namespace
 
-xbase::Status SaveJournal(frame::Session& session, const Journal& journal) {
+xbase::Status SaveJournal(frame::Session& session, const frame::OpenedTables& tables, const Journal& journal) {
   documents::SaveScope save(session.console());
-  xbase::Status s = NameJournal(save, session, journal);
+  xbase::Status s = NameJournal(save, session, tables, journal);
   if (s.ok()) s = save.Lock();
   if (!s.ok()) {
     documents::NothingSaved(session, s);
     return s;
   }
   s = save.BeginWrites();
-  if (s.ok()) s = WriteJournal(session, journal);
+  if (s.ok()) s = WriteJournal(session, tables, journal);
   s = save.CommitWrites(s);
   frame::ShowFailure(session, s);
   return s;

@@ -39,7 +39,8 @@ xbase::Status RowsOf(xbase::WorkArea& area, std::string_view number, std::vector
 }
 
 // One journal number after another until Esc.
-xbase::Status SendNumbers(frame::Session& session, console::Attr attr) {
+xbase::Status SendNumbers(frame::Session& session, xbase::WorkArea& journal, xbase::WorkArea& transfer,
+                          console::Attr attr) {
   console::Console& con = session.console();
   for (;;) {
     con.Clear(12, 11, 13, 68, attr);
@@ -47,15 +48,15 @@ xbase::Status SendNumbers(frame::Session& session, console::Attr attr) {
     std::string number(10, ' ');
     console::GetList which;
     which.Add(12, 23, &number, "@!").valid = [&] {
-      const xbase::Status s =
-          frame::PickCode(session, PickOf("Piutjbl", {"nomor", "nota", "tanggal"}, {"Nomor", "Nota", "Tanggal"}), &number);
+      const xbase::Status s = frame::PickCode(
+          session, PickOf("Piutjbl", {"nomor", "nota", "tanggal"}, {"Nomor", "Nota", "Tanggal"}), &number);
       frame::ShowFailure(session, s);
       number = xbase::PadR(number, 10);
       return s.ok();
     };
     if (which.Read(con).escaped) return xbase::Status::OK();
     bool found = false;
-    if (xbase::Status s = SendJournal(session, number, &found); !s.ok()) return s;
+    if (xbase::Status s = SendJournal(journal, transfer, number, &found); !s.ok()) return s;
     if (found) {
       con.Say(13, 12, "................berhasil..................................", attr);
       con.WaitKey();
@@ -67,9 +68,7 @@ xbase::Status SendNumbers(frame::Session& session, console::Attr attr) {
 
 }  // namespace
 
-xbase::Status SendJournal(frame::Session& session, std::string_view number, bool* found) {
-  xbase::WorkArea& journal = TableArea(session, "Piutjbl");
-  xbase::WorkArea& transfer = TableArea(session, kTransferTable);
+xbase::Status SendJournal(xbase::WorkArea& journal, xbase::WorkArea& transfer, std::string_view number, bool* found) {
   std::vector<uint32_t> rows;
   xbase::Status s = RowsOf(journal, number, &rows);
   *found = !rows.empty();
@@ -80,9 +79,7 @@ xbase::Status SendJournal(frame::Session& session, std::string_view number, bool
   return s;
 }
 
-xbase::Status ImportJournals(frame::Session& session) {
-  xbase::WorkArea& transfer = TableArea(session, kTransferTable);
-  xbase::WorkArea& journal = TableArea(session, "Piutjbl");
+xbase::Status ImportJournals(frame::Session& session, xbase::WorkArea& journal, xbase::WorkArea& transfer) {
   xbase::Status s = transfer.SetOrder(1);
   if (s.ok()) s = transfer.GoTop();
   while (s.ok() && !transfer.eof()) {
@@ -127,17 +124,19 @@ xbase::Status CreateJournalTransferFile(const std::string& folder) {
 
 xbase::Status KIRIMJB(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  if (!OpenJournalTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenJournalTables(session);
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   console::SHADOW(con, 9, 10, 15, 69, colour);
   console::TENGAH(con, 10, "KIRIM JURNAL BALIK", colour);
   const std::string folder = TransferFolder(session, StoredTransferFolder(session, kDefaultFolder));
   xbase::Status s;
-  if (OpenTransferTable(session, folder, kTransferTable, true, true, nullptr)) {
+  xbase::WorkArea* transfer = nullptr;
+  if (OpenTransferTable(session, folder, kTransferTable, true, true, &transfer)) {
     const int answer = console::PESAN(con, "Kiriman JB akan dihapus (Y/T)");
-    if (answer == 'y' || answer == 'Y') s = frame::ClearTables(con, {&TableArea(session, kTransferTable)});
-    if (s.ok()) s = SendNumbers(session, con.Colour(colour));
+    if (answer == 'y' || answer == 'Y') s = frame::ClearTables(con, {transfer});
+    if (s.ok()) s = SendNumbers(session, tables["Piutjbl"], *transfer, con.Colour(colour));
   }
   const xbase::Status closed = session.tables().CloseAll();
   return s.ok() ? closed : s;
@@ -145,16 +144,18 @@ xbase::Status KIRIMJB(frame::Session& session, const std::vector<xbase::Value>&)
 
 xbase::Status IMPORJB(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  if (!OpenJournalTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenJournalTables(session);
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   std::string folder = StoredTransferFolder(session, kDefaultFolder);
   xbase::Status s;
+  xbase::WorkArea* transfer = nullptr;
   if (AskTransferFolder(con, colour, {9, 13, "Impor Jurnal Balik", "Dari Folder", "@S40"}, &folder) &&
       console::Alert(con, "Yakin impor data dari " + std::string(xbase::AllTrim(folder)) + "; akan dijalankan",
                      {"Ya", "Tidak"}) == 1 &&
-      OpenTransferTable(session, TransferFolder(session, folder), kTransferTable, true, true, nullptr)) {
-    s = ImportJournals(session);
+      OpenTransferTable(session, TransferFolder(session, folder), kTransferTable, true, true, &transfer)) {
+    s = ImportJournals(session, tables["Piutjbl"], *transfer);
     // A lock given up was told with what it left unwritten; the numbers before it are in.
     if (s.ok()) console::PESAN(con, "Proses impor berhasil.......");
     if (!s.IsLocked()) frame::ShowFailure(session, s);

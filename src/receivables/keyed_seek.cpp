@@ -6,22 +6,6 @@
 
 namespace receivables {
 
-xbase::WorkArea& TableArea(frame::Session& session, std::string_view alias) { return *session.tables().Area(alias); }
-
-xbase::Status SeekKey(frame::Session& session, std::string_view alias, std::string_view order, std::string_view key,
-                      bool* found) {
-  xbase::WorkArea& area = TableArea(session, alias);
-  xbase::Status s = area.SetOrder(order);
-  if (s.ok()) s = area.Seek(key);
-  *found = s.ok() && area.found();
-  return s;
-}
-
-xbase::Status SeekExact(frame::Session& session, std::string_view alias, std::string_view order,
-                        std::string_view field, std::string_view text, bool* found) {
-  return SeekKey(session, alias, order, TableArea(session, alias).PadToField(field, xbase::RTrim(text)), found);
-}
-
 xbase::Status SeekKey(xbase::WorkArea& area, std::string_view order, std::string_view key, bool* found) {
   xbase::Status s = area.SetOrder(order);
   if (s.ok()) s = area.Seek(key);

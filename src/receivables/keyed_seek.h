@@ -8,22 +8,10 @@
 #include <vector>
 
 #include "frame/code_pick.h"
-#include "frame/session.h"
 #include "xbase/status.h"
 #include "xbase/work_area.h"
 
 namespace receivables {
-
-// The open work area of `alias`; the caller opened it.
-xbase::WorkArea& TableArea(frame::Session& session, std::string_view alias);
-
-// Seeks `key` as given on index `order` of the open area `alias`; *found tells whether it stands on it.
-xbase::Status SeekKey(frame::Session& session, std::string_view alias, std::string_view order, std::string_view key,
-                      bool* found);
-
-// Seeks `text` (trailing blanks cut) padded to the width of `field`, on index `order` of area `alias`.
-xbase::Status SeekExact(frame::Session& session, std::string_view alias, std::string_view order,
-                        std::string_view field, std::string_view text, bool* found);
 
 // Seeks `key` as given on index `order` of `area`; *found tells whether it stands on it.
 xbase::Status SeekKey(xbase::WorkArea& area, std::string_view order, std::string_view key, bool* found);

@@ -25,22 +25,23 @@
 namespace receivables {
 namespace {
 
-// The current row of `from` copied whole into `to`, over the row of the same number when there is one.
-xbase::Status CopyReplacing(frame::Session& session, const xbase::WorkArea& from, std::string_view to) {
-  xbase::WorkArea& target = TableArea(session, to);
+// The current row of `from` copied whole into revision file `to`, over the row of the same number when
+// there is one.
+xbase::Status CopyReplacing(frame::Session& session, const xbase::WorkArea& from, const RevisionAreas& files,
+                            std::string_view to) {
+  xbase::WorkArea& target = files[to];
   bool found = false;
-  xbase::Status s = SeekExact(session, to, to, "NOMOR", from.Text("NOMOR"), &found);
+  xbase::Status s = SeekExact(target, to, "NOMOR", from.Text("NOMOR"), &found);
   if (!s.ok()) return s;
   s = found ? console::LOCK_REC(session.console(), target) : console::APP_REC(session.console(), target);
   if (s.ok()) s = documents::CopyFieldsByPosition(from, target);
   return Unlocked(target, s);
 }
 
-// Every row of `number` in `live` (first index NOMOR) appended to `to`, after the rows of that number
-// sent before are taken out, so that sending an instrument twice does not double its lists.
-xbase::Status CopyAllOf(frame::Session& session, std::string_view live, std::string_view to, std::string_view number) {
-  xbase::WorkArea& source = TableArea(session, live);
-  xbase::WorkArea& target = TableArea(session, to);
+// Every row of `number` in `source` (first index NOMOR) appended to `target`, after the rows of that
+// number sent before are taken out, so that sending an instrument twice does not double its lists.
+xbase::Status CopyAllOf(frame::Session& session, xbase::WorkArea& source, xbase::WorkArea& target,
+                        std::string_view number) {
   std::vector<uint32_t> rows;
   xbase::Status s = target.SetOrder(1);
   if (s.ok()) s = target.SeekAll(target.PadToField("NOMOR", xbase::RTrim(number)), &rows);
@@ -59,19 +60,19 @@ xbase::Status CopyAllOf(frame::Session& session, std::string_view live, std::str
 
 // What sending changes: the register row, its copies in the revision files with the rows of the
 // number sent before, and the revision files' append locks.
-xbase::Status NameSend(documents::SaveScope& save, frame::Session& session, xbase::WorkArea& row,
-                       const std::string& number) {
+xbase::Status NameSend(documents::SaveScope& save, frame::Session& session, const frame::OpenedTables& tables,
+                       const RevisionAreas& files, xbase::WorkArea& row, const std::string& number) {
   save.Update(row, row.recno());
-  xbase::WorkArea& sent = TableArea(session, "rlt_gr");
+  xbase::WorkArea& sent = files["rlt_gr"];
   xbase::Status s = documents::NameKeyedRecord(save, sent, "rlt_gr", sent.PadToField("NOMOR", number));
   for (const char* to : {"rlt_pi", "rlt_rl"}) {
-    xbase::WorkArea& target = TableArea(session, to);
+    xbase::WorkArea& target = files[to];
     if (s.ok()) s = documents::NameStoredRows(save, session.tables(), target, 1, target.PadToField("NOMOR", number));
   }
   bool found = false;
-  if (s.ok()) s = SeekExact(session, "GIROKDT", "GIROKDT1", "NOMOR", number, &found);
+  if (s.ok()) s = SeekExact(tables["GIROKDT"], "GIROKDT1", "NOMOR", number, &found);
   if (s.ok() && found) {
-    xbase::WorkArea& branches = TableArea(session, "rlt_gk");
+    xbase::WorkArea& branches = files["rlt_gk"];
     s = documents::NameKeyedRecord(save, branches, "rlt_gk", branches.PadToField("NOMOR", number));
   }
   return s;
@@ -79,12 +80,13 @@ xbase::Status NameSend(documents::SaveScope& save, frame::Session& session, xbas
 
 // The register row the area stands on takes the new value and date, then goes out with its lists.
 // Everything it changes is locked first; a refusal before the first write is told and sending goes on.
-xbase::Status Send(frame::Session& session, double amount, xbase::Date due) {
-  xbase::WorkArea& row = TableArea(session, "GIRODBT");
+xbase::Status Send(frame::Session& session, const frame::OpenedTables& tables, const RevisionAreas& files,
+                   double amount, xbase::Date due) {
+  xbase::WorkArea& row = tables["GIRODBT"];
   const uint32_t recno = row.recno();
   const std::string number = row.Text("NOMOR");
   documents::SaveScope save(session.console());
-  xbase::Status s = NameSend(save, session, row, number);
+  xbase::Status s = NameSend(save, session, tables, files, row, number);
   if (s.ok()) s = save.Lock();
   if (s.ok()) s = row.GoTo(recno);  // as it is now, under its lock
   if (s.ok() && amount < row.Number("KREDIT")) {
@@ -102,23 +104,23 @@ xbase::Status Send(frame::Session& session, double amount, xbase::Date due) {
   if (s.ok()) s = row.Put("DEBET", xbase::Value::Num(amount));
   if (s.ok()) s = row.Put("TANGGAL", xbase::Value::FromDate(due));
   s = Unlocked(row, s);
-  if (s.ok()) s = CopyReplacing(session, row, "rlt_gr");
-  if (s.ok()) s = CopyAllOf(session, "GIRO_PI", "rlt_pi", number);
-  if (s.ok()) s = CopyAllOf(session, "GIRO_RL", "rlt_rl", number);
+  if (s.ok()) s = CopyReplacing(session, row, files, "rlt_gr");
+  if (s.ok()) s = CopyAllOf(session, tables["GIRO_PI"], files["rlt_pi"], number);
+  if (s.ok()) s = CopyAllOf(session, tables["GIRO_RL"], files["rlt_rl"], number);
   bool found = false;
-  if (s.ok()) s = SeekExact(session, "GIROKDT", "GIROKDT1", "NOMOR", number, &found);
-  if (s.ok() && found) s = CopyReplacing(session, TableArea(session, "GIROKDT"), "rlt_gk");
+  if (s.ok()) s = SeekExact(tables["GIROKDT"], "GIROKDT1", "NOMOR", number, &found);
+  if (s.ok() && found) s = CopyReplacing(session, tables["GIROKDT"], files, "rlt_gk");
   return save.CommitWrites(s);
 }
 
 // Empties the revision files but rlt_gk.
-xbase::Status Clear(frame::Session& session) {
-  return frame::ClearTables(session.console(), {&TableArea(session, "rlt_gr"), &TableArea(session, "rlt_pi"),
-                                                &TableArea(session, "rlt_rl")});
+xbase::Status Clear(frame::Session& session, const RevisionAreas& files) {
+  return frame::ClearTables(session.console(), {&files["rlt_gr"], &files["rlt_pi"], &files["rlt_rl"]});
 }
 
 // One instrument after another until Esc.
-xbase::Status SendInstruments(frame::Session& session, std::string_view colour) {
+xbase::Status SendInstruments(frame::Session& session, const frame::OpenedTables& tables, const RevisionAreas& files,
+                              std::string_view colour) {
   console::Console& con = session.console();
   const console::Attr attr = con.Colour(colour);
   for (;;) {
@@ -136,12 +138,12 @@ xbase::Status SendInstruments(frame::Session& session, std::string_view colour) 
       pick.expressions = {"nomor", "ket", "kdcb", "relasi", "debet"};
       bool found = false;
       xbase::Status s = frame::PickCode(session, pick, &number);
-      if (s.ok()) s = SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", number, &found);
+      if (s.ok()) s = SeekExact(tables["GIRODBT"], "GIRODBT1", "NOMOR", number, &found);
       number = xbase::PadR(number, 20);
       frame::ShowFailure(session, s);
       if (!found) return false;
-      amount = TableArea(session, "GIRODBT").Number("DEBET");
-      due = TableArea(session, "GIRODBT").DateOf("TANGGAL");
+      amount = tables["GIRODBT"].Number("DEBET");
+      due = tables["GIRODBT"].DateOf("TANGGAL");
       return true;
     };
     if (which.Read(con).escaped) return xbase::Status::OK();
@@ -152,8 +154,8 @@ xbase::Status SendInstruments(frame::Session& session, std::string_view colour) 
     const int answer = console::PESAN(con, "yakin data akan disimpan (y/t)");
     if (answer != 'y' && answer != 'Y') continue;
     bool found = false;
-    xbase::Status s = SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", number, &found);
-    if (s.ok() && found) s = Send(session, amount, due);
+    xbase::Status s = SeekExact(tables["GIRODBT"], "GIRODBT1", "NOMOR", number, &found);
+    if (s.ok() && found) s = Send(session, tables, files, amount, due);
     if (!s.ok()) return s;
   }
 }
@@ -162,7 +164,8 @@ xbase::Status SendInstruments(frame::Session& session, std::string_view colour) 
 
 xbase::Status KRGIRO(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  if (!OpenRevisionTargets(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenRevisionTargets(session);
+  if (!tables) return xbase::Status::OK();
   std::string folder = StoredTransferFolder(session);
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
@@ -172,10 +175,11 @@ xbase::Status KRGIRO(frame::Session& session, const std::vector<xbase::Value>&) 
                            &folder)) {
       break;
     }
-    if (!OpenRevisionFiles(session, TransferFolder(session, folder))) continue;
+    RevisionAreas files;
+    if (!OpenRevisionFiles(session, TransferFolder(session, folder), &files)) continue;
     const int answer = console::PESAN(con, "data lama akan dihpus dulu (y/t)");
-    if (answer == 'y' || answer == 'Y') s = Clear(session);
-    if (s.ok()) s = SendInstruments(session, colour);
+    if (answer == 'y' || answer == 'Y') s = Clear(session, files);
+    if (s.ok()) s = SendInstruments(session, tables, files, colour);
     CloseRevisionFiles(session);
   }
   session.CloseTables();

@@ -9,15 +9,15 @@
 
 namespace receivables {
 
-xbase::Status NumberLettered(frame::Session& session, const LetteredKind& kind, std::string_view branch,
-                             const documents::NumberTaken& taken, const documents::WriteDocument& write,
-                             std::string* number) {
+xbase::Status NumberLettered(frame::Session& session, xbase::WorkArea& setup, const LetteredKind& kind,
+                             std::string_view branch, const documents::NumberTaken& taken,
+                             const documents::WriteDocument& write, std::string* number) {
   const std::string padded = xbase::PadR(xbase::RTrim(branch), 6);
   std::string ket;
   bool found = false;
-  xbase::Status s = SeekKey(session, "Setup", "SETUP", kind.prefix + padded, &found);
+  xbase::Status s = SeekKey(setup, "SETUP", kind.prefix + padded, &found);
   if (!s.ok()) return s;
-  if (found) ket = TableArea(session, "Setup").Text("KET");
+  if (found) ket = setup.Text("KET");
   documents::CounterKind counter;
   counter.prefix = kind.prefix;
   counter.digits = kind.digits;
@@ -27,17 +27,15 @@ xbase::Status NumberLettered(frame::Session& session, const LetteredKind& kind, 
   counter.taken_alert = [&kind](const std::string& taken_number) {
     return kind.taken_before + taken_number + kind.taken_after;
   };
-  s = documents::NumberDocument(session.console(), TableArea(session, "Setup"), counter, padded, taken, write,
-                               number);
+  s = documents::NumberDocument(session.console(), setup, counter, padded, taken, write, number);
   if (!s.IsNotFound() && !s.IsInUse()) return s;
   number->clear();
   return xbase::Status::OK();
 }
 
-xbase::Status NameLettered(documents::SaveScope& save, frame::Session& session, const LetteredKind& kind,
+xbase::Status NameLettered(documents::SaveScope& save, xbase::WorkArea& setup, const LetteredKind& kind,
                            std::string_view branch) {
-  return documents::NameKeyedRecord(save, TableArea(session, "Setup"), "SETUP",
-                                    kind.prefix + xbase::PadR(xbase::RTrim(branch), 6));
+  return documents::NameKeyedRecord(save, setup, "SETUP", kind.prefix + xbase::PadR(xbase::RTrim(branch), 6));
 }
 
 }  // namespace receivables

@@ -10,6 +10,7 @@
 #include "documents/save_scope.h"
 #include "frame/session.h"
 #include "xbase/status.h"
+#include "xbase/work_area.h"
 
 namespace receivables {
 
@@ -24,14 +25,14 @@ struct LetteredKind {
   const char* taken_after;
 };
 
-// Numbers and writes a new document (see documents::NumberDocument) over the open `Setup`. A missing
+// Numbers and writes a new document (see documents::NumberDocument) over `setup` (SETUP). A missing
 // row or a taken number leaves *number empty after its alert; nothing is written then.
-xbase::Status NumberLettered(frame::Session& session, const LetteredKind& kind, std::string_view branch,
-                             const documents::NumberTaken& taken, const documents::WriteDocument& write,
-                             std::string* number);
+xbase::Status NumberLettered(frame::Session& session, xbase::WorkArea& setup, const LetteredKind& kind,
+                             std::string_view branch, const documents::NumberTaken& taken,
+                             const documents::WriteDocument& write, std::string* number);
 
 // The counter row NumberLettered takes, named in a save.
-xbase::Status NameLettered(documents::SaveScope& save, frame::Session& session, const LetteredKind& kind,
+xbase::Status NameLettered(documents::SaveScope& save, xbase::WorkArea& setup, const LetteredKind& kind,
                            std::string_view branch);
 
 }  // namespace receivables

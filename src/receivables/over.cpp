@@ -111,13 +111,10 @@ xbase::Status SaveLock(frame::Session& session, xbase::WorkArea& customer, xbase
 
 xbase::Status OVER(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  xbase::WorkArea* customer = nullptr;
-  xbase::WorkArea* setup = nullptr;
-  if (!frame::OpenTable(session, "mastcus", false, "RELASI", &customer) ||
-      !frame::OpenTable(session, "setup", false, {}, &setup)) {
-    session.CloseTables();
-    return xbase::Status::OK();
-  }
+  const frame::OpenedTables tables = frame::OpenTables(session, {{"mastcus", "RELASI"}, "setup"});
+  if (!tables) return xbase::Status::OK();
+  xbase::WorkArea& customer = tables["RELASI"];
+  xbase::WorkArea& setup = tables["setup"];
   const std::string colour(con.Pick("W+/b", "W+/n"));
   console::ScreenKeeper keep(con);
   DrawForm(con, colour);
@@ -131,23 +128,23 @@ xbase::Status OVER(frame::Session& session, const std::vector<xbase::Value>&) {
       bool found = false;
       const frame::PickSpec pick = CustomerPick();
       s = frame::PickCode(session, pick, &code);
-      if (s.ok()) s = customer->SetOrder(1);
-      if (s.ok()) s = customer->Seek(customer->PadToField("RELASI", xbase::AllTrim(code)));
-      found = s.ok() && customer->found();
+      if (s.ok()) s = customer.SetOrder(1);
+      if (s.ok()) s = customer.Seek(customer.PadToField("RELASI", xbase::AllTrim(code)));
+      found = s.ok() && customer.found();
       code = xbase::PadR(code, kCodeWidth);
       if (!found && s.ok()) console::PESAN(con, "Relasi tidak terdaftar");
       return found || !s.ok();
     };
     if (head.Read(con).escaped || xbase::IsBlank(code) || !s.ok()) break;
-    ShowCustomer(con, colour, customer);
-    bool locked = xbase::AllTrim(customer->Text("OUTLET")) == kLockMark;
+    ShowCustomer(con, colour, &customer);
+    bool locked = xbase::AllTrim(customer.Text("OUTLET")) == kLockMark;
     std::string reason;
-    if (s = StoredReason(*setup, code, &reason); !s.ok()) break;
+    if (s = StoredReason(setup, code, &reason); !s.ok()) break;
     console::GetList rest;
     rest.Add(13, 15, &locked, "Y");
     rest.Add(14, kValueCol, &reason, "@S45");
     if (rest.Read(con).escaped) break;
-    if (s = SaveLock(session, *customer, *setup, locked, reason); !s.ok()) break;
+    if (s = SaveLock(session, customer, setup, locked, reason); !s.ok()) break;
   }
   session.CloseTables();
   return s;

@@ -44,14 +44,15 @@ void DrawScreen(console::Console& con) {
 // The cell under the cursor is edited (a typed character already waits in the keyboard); the cursor
 // then moves on: after the amount down to the next line (a new one after the last) when the line
 // counts, else back to the invoice; after any other cell one column right.
-void EditCurrent(frame::Session& session, console::ArrayBrowse* browse, Receipt* receipt, int* idx,
-                 const PanelFigures& figures) {
+void EditCurrent(frame::Session& session, const frame::OpenedTables& tables, console::ArrayBrowse* browse,
+                 Receipt* receipt, int* idx, const PanelFigures& figures) {
   console::Console& con = session.console();
   const size_t column = static_cast<size_t>(browse->column() - 1);
   const size_t line = static_cast<size_t>(*idx - 1);
   bool escaped = false;
   browse->EditCell(
-      con, [&](xbase::Value* value) { return VALIDASIENTRY(session, value, column, receipt, line, figures); }, &escaped);
+      con, [&](xbase::Value* value) { return VALIDASIENTRY(session, tables, value, column, receipt, line, figures); },
+      &escaped);
   if (escaped) return;
   if (column != kAmount) {
     browse->set_column(static_cast<int>(column) + 2);
@@ -66,7 +67,7 @@ void EditCurrent(frame::Session& session, console::ArrayBrowse* browse, Receipt*
 }
 
 // The line browse of a receipt; true when it was saved, false when left with Esc.
-bool EditLines(frame::Session& session, Receipt* receipt) {
+bool EditLines(frame::Session& session, const frame::OpenedTables& tables, Receipt* receipt) {
   console::Console& con = session.console();
   int idx = 1;
   const console::KeyHelp help{{"Esc", " F10", " Del"}, {") Batal,", ") Simpan", ") Hapus"}, "W+/b", "GR+/b"};
@@ -79,7 +80,7 @@ bool EditLines(frame::Session& session, Receipt* receipt) {
   PanelFigures figures;
   for (;;) {
     browse.Stabilize(con);
-    if (xbase::Status s = INFORMASI(session, *receipt, static_cast<size_t>(idx - 1), &figures); !s.ok()) {
+    if (xbase::Status s = INFORMASI(session, tables, *receipt, static_cast<size_t>(idx - 1), &figures); !s.ok()) {
       console::WARNING(con, s.message(), "Gr+/r");
     }
     browse.Hilite(con);
@@ -91,7 +92,7 @@ bool EditLines(frame::Session& session, Receipt* receipt) {
         break;
       case key::kF10: {
         bool saved = false;
-        frame::ShowFailure(session, SIMPANDATA(session, receipt, &saved));
+        frame::ShowFailure(session, SIMPANDATA(session, tables, receipt, &saved));
         if (saved) return true;
         break;
       }
@@ -119,11 +120,11 @@ bool EditLines(frame::Session& session, Receipt* receipt) {
       case key::kCtrlPgUp: browse.GoTop(); break;
       case key::kEnd:
       case key::kCtrlPgDn: browse.GoBottom(); break;
-      case key::kEnter: EditCurrent(session, &browse, receipt, &idx, figures); break;
+      case key::kEnter: EditCurrent(session, tables, &browse, receipt, &idx, figures); break;
       default:
         if (pressed >= 32 && pressed <= 255) {
           con.PushKeys({pressed});
-          EditCurrent(session, &browse, receipt, &idx, figures);
+          EditCurrent(session, tables, &browse, receipt, &idx, figures);
         } else {
           browse.Navigate(pressed);
         }
@@ -142,7 +143,8 @@ xbase::Status REALTT(frame::Session& session, const std::vector<xbase::Value>&) 
     console::PESAN(con, "Harus lakukan proses tutup buku dulu...");
     return xbase::Status::OK();
   }
-  if (!OpenReceiptTables(session)) return xbase::Status::OK();
+  const frame::OpenedTables tables = OpenReceiptTables(session);
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   DrawScreen(con);
   Receipt receipt;
@@ -154,15 +156,15 @@ xbase::Status REALTT(frame::Session& session, const std::vector<xbase::Value>&) 
     header.Add(kHeaderRow, 10, &receipt.branch, "@!").valid = [&] {
       return pickers::CARICABANG(session, &receipt.branch);
     };
-    header.Add(kHeaderRow, 25, &receipt.number, "@!").valid = [&] { return LCGETTT(session, &receipt, true); };
+    header.Add(kHeaderRow, 25, &receipt.number, "@!").valid = [&] { return LCGETTT(session, tables, &receipt, true); };
     header.Add(kHeaderRow, 46, &receipt.date).valid = [&] {
       return documents::CECKTANGGAL(session, receipt.date, receipt.is_new, receipt.old_date, &receipt.date);
     };
     header.Add(kHeaderRow, 64, &receipt.notes, "@S15");
     if (header.Read(con).escaped) break;
     // A READ ended before the number's check ran still loads the receipt.
-    if (receipt.lines.empty() && !LCGETTT(session, &receipt, true)) continue;
-    EditLines(session, &receipt);
+    if (receipt.lines.empty() && !LCGETTT(session, tables, &receipt, true)) continue;
+    EditLines(session, tables, &receipt);
   }
   session.CloseTables();
   return xbase::Status::OK();

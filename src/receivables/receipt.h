@@ -71,7 +71,7 @@ void TakeInvoiceData(xbase::WorkArea& invoice, console::ValueRow* line);
 // receipt becomes the lines (checked for correction when `checks`: refused once printed or past the
 // correction limit, with a message); an unknown number stays a new receipt. One blank line ends the
 // lines. False when refused.
-bool LCGETTT(frame::Session& session, Receipt* receipt, bool checks);
+bool LCGETTT(frame::Session& session, const frame::OpenedTables& tables, Receipt* receipt, bool checks);
 
 // The figures the information panel hands to the cell checks; the remaining value keeps its last
 // figure while the current line names no instrument.
@@ -84,8 +84,8 @@ struct PanelFigures {
 void DrawPanelLabels(console::Console& con);
 
 // INFORMASI: computes (and, when `show`, draws) the panel of line `line` (from 0).
-xbase::Status INFORMASI(frame::Session& session, const Receipt& receipt, size_t line, PanelFigures* figures,
-                        bool show = true);
+xbase::Status INFORMASI(frame::Session& session, const frame::OpenedTables& tables, const Receipt& receipt, size_t line,
+                        PanelFigures* figures, bool show = true);
 
 // True when settlement code `code` must name an instrument (an "ISINOMOR" row).
 bool NeedsInstrument(frame::Session& session, std::string_view code);
@@ -93,22 +93,23 @@ bool NeedsInstrument(frame::Session& session, std::string_view code);
 // VALIDASIENTRY: checks `value` for column `column` of line `line` (from 0); it may copy data into the
 // line, replace a "?" by the code picked, or clear a refused number. False refuses, with a message
 // where there is one.
-bool VALIDASIENTRY(frame::Session& session, xbase::Value* value, size_t column, Receipt* receipt, size_t line,
-                   const PanelFigures& figures);
+bool VALIDASIENTRY(frame::Session& session, const frame::OpenedTables& tables, xbase::Value* value, size_t column,
+                   Receipt* receipt, size_t line, const PanelFigures& figures);
 
 // Checks every line that is stored (an invoice and an amount) again, cell by cell, as when it was
 // typed: a code that takes no instrument loses any number, a refused instrument or amount refuses
 // (told on row 24). False at the first refusal.
-bool CheckLinesAgain(frame::Session& session, Receipt* receipt);
+bool CheckLinesAgain(frame::Session& session, const frame::OpenedTables& tables, Receipt* receipt);
 
 // SIMPANDATA: after the line-count check and "Yakin data akan disimpan (Y/T)" answered "Y", saves
 // the receipt (see SaveReceipt); *saved tells whether it was written.
-xbase::Status SIMPANDATA(frame::Session& session, Receipt* receipt, bool* saved);
+xbase::Status SIMPANDATA(frame::Session& session, const frame::OpenedTables& tables, Receipt* receipt, bool* saved);
 
 // The save without its question: refuses (with a message) a line whose invoice, or whose required
-// instrument, is not there, or that its cell checks refuse now (see CheckLinesAgain); numbers a new receipt from "NOTT" + branch; writes or deletes the header;
-// rewrites the stored lines, taking back each old line's settlement and posting each new one.
-xbase::Status SaveReceipt(frame::Session& session, Receipt* receipt, bool* saved);
+// instrument, is not there, or that its cell checks refuse now (see CheckLinesAgain); numbers a new receipt from "NOTT"
+// + branch; writes or deletes the header; rewrites the stored lines, taking back each old line's settlement and posting
+// each new one.
+xbase::Status SaveReceipt(frame::Session& session, const frame::OpenedTables& tables, Receipt* receipt, bool* saved);
 
 }  // namespace receivables
 

@@ -41,18 +41,19 @@ bool Picked(frame::Session& session, frame::PickSpec pick, Value* value) {
   return !escaped;
 }
 
-bool CheckInvoice(frame::Session& session, Value* value, Receipt* receipt, size_t line) {
+bool CheckInvoice(frame::Session& session, const frame::OpenedTables& tables, Value* value, Receipt* receipt,
+                  size_t line) {
   if (!Picked(session, PickOf("Piutdbt", {"nota", "tanggal", "relasi", "debet", "kredit"},
                             {"Nota", "Tanggal", "Relasi", "Debet", "Kredit"}),
               value)) {
     return false;
   }
   bool found = false;
-  if (xbase::Status s = SeekExact(session, "Piutdbt", "PIUTDBT1", "NOTA", value->text(), &found); !s.ok()) {
+  if (xbase::Status s = SeekExact(tables["Piutdbt"], "PIUTDBT1", "NOTA", value->text(), &found); !s.ok()) {
     return Refuse(session, s.message());
   }
   if (!found) return false;
-  xbase::WorkArea& invoice = TableArea(session, "Piutdbt");
+  xbase::WorkArea& invoice = tables["Piutdbt"];
   if (invoice.DateOf("TANGGAL") > receipt->date) {
     return Refuse(session, "Tanggal Nota " + xbase::Dtoc(invoice.DateOf("TANGGAL")) + " > dari tanggal TT " +
                                xbase::Dtoc(receipt->date));
@@ -64,12 +65,13 @@ bool CheckInvoice(frame::Session& session, Value* value, Receipt* receipt, size_
   return true;
 }
 
-bool CheckCode(frame::Session& session, Value* value, Receipt* receipt, size_t line) {
+bool CheckCode(frame::Session& session, const frame::OpenedTables& tables, Value* value, Receipt* receipt,
+               size_t line) {
   if (!Picked(session, PickOf("mastjns", {"kode", "nama"}, {"Kode", "Nama"}), value)) return false;
   const std::string code = xbase::PadR(value->text(), 2);
   bool found = false;
   if (xbase::IsBlank(code)) return false;
-  if (xbase::Status s = SeekExact(session, "mastjns", "MASTJNS1", "KODE", code, &found); !s.ok()) {
+  if (xbase::Status s = SeekExact(tables["mastjns"], "MASTJNS1", "KODE", code, &found); !s.ok()) {
     return Refuse(session, s.message());
   }
   if (!found) return false;
@@ -88,23 +90,24 @@ bool CheckCode(frame::Session& session, Value* value, Receipt* receipt, size_t l
 }
 
 // SATUGRUP: both customers are members of outlet groups with the same code.
-bool SameGroup(frame::Session& session, std::string_view first, std::string_view second) {
+bool SameGroup(const frame::OpenedTables& tables, std::string_view first, std::string_view second) {
   std::string groups[2];
   const std::string_view customers[2] = {first, second};
   for (int i = 0; i < 2; ++i) {
     bool found = false;
-    if (!SeekExact(session, "otl_mbr", "OTL_MBR2", "MEMBER", customers[i], &found).ok() || !found) return false;
-    groups[i] = TableArea(session, "otl_mbr").Text("KODE");
+    if (!SeekExact(tables["otl_mbr"], "OTL_MBR2", "MEMBER", customers[i], &found).ok() || !found) return false;
+    groups[i] = tables["otl_mbr"].Text("KODE");
   }
   return groups[0] == groups[1];
 }
 
 // KELOMPOKNYA: the customer is listed for the instrument in GIRO_RL.
-bool Listed(frame::Session& session, std::string_view instrument, std::string_view customer) {
-  xbase::WorkArea& list = TableArea(session, "giro_rl");
+bool Listed(const frame::OpenedTables& tables, std::string_view instrument, std::string_view customer) {
+  xbase::WorkArea& list = tables["giro_rl"];
   bool found = false;
-  const std::string key = list.PadToField("NOMOR", xbase::RTrim(instrument)) + list.PadToField("RELASI", xbase::RTrim(customer));
-  return SeekKey(session, "giro_rl", "GIRO_RL2", key, &found).ok() && found;
+  const std::string key =
+      list.PadToField("NOMOR", xbase::RTrim(instrument)) + list.PadToField("RELASI", xbase::RTrim(customer));
+  return SeekKey(tables["giro_rl"], "GIRO_RL2", key, &found).ok() && found;
 }
 
 // What a settlement code asks of its instrument.
@@ -124,7 +127,8 @@ InstrumentRule RuleOf(const std::string& code) {
   return {"VCHR", "bukan untuk potongan", true};
 }
 
-bool CheckInstrument(frame::Session& session, Value* value, Receipt* receipt, size_t line) {
+bool CheckInstrument(frame::Session& session, const frame::OpenedTables& tables, Value* value, Receipt* receipt,
+                     size_t line) {
   console::ValueRow& row = receipt->lines[line];
   const std::string code = xbase::PadR(LineText(row, kCode), 2);
   if (!NeedsInstrument(session, code)) {
@@ -144,11 +148,11 @@ bool CheckInstrument(frame::Session& session, Value* value, Receipt* receipt, si
   const std::string number = Trimmed(value->text());
   if (number.empty()) return cleared("Pos Nomor ini harus diisi");
   bool found = false;
-  if (xbase::Status s = SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", number, &found); !s.ok()) {
+  if (xbase::Status s = SeekExact(tables["GIRODBT"], "GIRODBT1", "NOMOR", number, &found); !s.ok()) {
     return Refuse(session, s.message());
   }
   if (!found) return cleared("Nomor belum didata");
-  xbase::WorkArea& instrument = TableArea(session, "GIRODBT");
+  xbase::WorkArea& instrument = tables["GIRODBT"];
   if (!instrument.Logical("REALISASI")) return Refuse(session, "Nomor " + number + " ini tidak aktif");
   const InstrumentRule rule = RuleOf(code);
   if (Trimmed(instrument.Text("KET")) != rule.kind) {
@@ -159,7 +163,7 @@ bool CheckInstrument(frame::Session& session, Value* value, Receipt* receipt, si
   } else if (!(rule.exempt_sent && instrument.Logical("KIRIMAN"))) {
     const std::string owner = Trimmed(instrument.Text("RELASI"));
     const std::string customer = Trimmed(LineText(row, kCustomer));
-    if (owner != customer && !SameGroup(session, owner, customer) && !Listed(session, number, customer)) {
+    if (owner != customer && !SameGroup(tables, owner, customer) && !Listed(tables, number, customer)) {
       return cleared(rule.lists_customers ? "relasi tidak sesuai" + owner + " " + customer
                                           : "relasi " + customer + " tidak termasuk dalam kelompok");
     }
@@ -212,8 +216,8 @@ bool NeedsInstrument(frame::Session& session, std::string_view code) {
   return pickers::SetupRow(session, "ISINOMOR" + xbase::PadR(code, 2));
 }
 
-bool VALIDASIENTRY(frame::Session& session, Value* value, size_t column, Receipt* receipt, size_t line,
-                   const PanelFigures& figures) {
+bool VALIDASIENTRY(frame::Session& session, const frame::OpenedTables& tables, Value* value, size_t column,
+                   Receipt* receipt, size_t line, const PanelFigures& figures) {
   // The line being typed counts with the value typed: the 101st amount is refused, edits of the
   // lines already counted are not.
   int counted = 0;
@@ -225,26 +229,26 @@ bool VALIDASIENTRY(frame::Session& session, Value* value, size_t column, Receipt
     return Refuse(session, "Maximal Baris per TT hanya :" + xbase::Str(session.MAXBARIS, 3));
   }
   switch (column) {
-    case kNota: return CheckInvoice(session, value, receipt, line);
-    case kCode: return CheckCode(session, value, receipt, line);
-    case kInstrument: return CheckInstrument(session, value, receipt, line);
+    case kNota: return CheckInvoice(session, tables, value, receipt, line);
+    case kCode: return CheckCode(session, tables, value, receipt, line);
+    case kInstrument: return CheckInstrument(session, tables, value, receipt, line);
     case kAmount: return CheckAmount(session, *value, *receipt, line, figures);
     default: return true;
   }
 }
 
-bool CheckLinesAgain(frame::Session& session, Receipt* receipt) {
+bool CheckLinesAgain(frame::Session& session, const frame::OpenedTables& tables, Receipt* receipt) {
   for (size_t line = 0; line < receipt->lines.size(); ++line) {
     if (!LineCounts(receipt->lines[line])) continue;
     for (const ReceiptColumn column : {kNota, kCode, kInstrument, kAmount}) {
       PanelFigures figures;
       if (column == kAmount) {
-        if (xbase::Status s = INFORMASI(session, *receipt, line, &figures, false); !s.ok()) {
+        if (xbase::Status s = INFORMASI(session, tables, *receipt, line, &figures, false); !s.ok()) {
           return Refuse(session, s.message());
         }
       }
       Value value = receipt->lines[line][column];
-      if (!VALIDASIENTRY(session, &value, column, receipt, line, figures)) return false;
+      if (!VALIDASIENTRY(session, tables, &value, column, receipt, line, figures)) return false;
       receipt->lines[line][column] = value;
     }
   }

@@ -34,14 +34,14 @@ constexpr AliasedTable kReceiptTables[] = {
     {"GIROKR1", "GIROKR1"}, {"GIROKR2", "GIROKR2"}, {"OTL_MBR", "otl_mbr"}, {"GIRO_RL", "giro_rl"}};
 
 // "?" in the number: the receipt picked from the list, seeded with the branch and the text before it.
-bool PickReceipt(frame::Session& session, Receipt* receipt) {
+bool PickReceipt(frame::Session& session, const frame::OpenedTables& tables, Receipt* receipt) {
   const size_t mark = receipt->number.find('?');
   frame::PickSpec pick;
   pick.alias = "Piutkr1";
   pick.expressions = {"nomor", "tanggal", "notes"};
   pick.heads = {"Nomor", "Tanggal", "Note"};
   std::string code = receipt->branch + receipt->number.substr(0, mark) + "?";
-  xbase::Status s = TableArea(session, "Piutkr1").SetOrder("PIUTKR11");
+  xbase::Status s = tables["Piutkr1"].SetOrder("PIUTKR11");
   bool escaped = false;
   if (s.ok()) s = frame::PickCode(session, pick, &code, nullptr, &escaped);
   frame::ShowFailure(session, s);
@@ -65,8 +65,8 @@ bool MayCorrect(frame::Session& session, xbase::WorkArea& header) {
 }
 
 // The stored lines of the receipt, numbered from 1, with their invoices' data.
-xbase::Status LoadLines(frame::Session& session, Receipt* receipt) {
-  xbase::WorkArea& lines = TableArea(session, "Piutkr2");
+xbase::Status LoadLines(const frame::OpenedTables& tables, Receipt* receipt) {
+  xbase::WorkArea& lines = tables["Piutkr2"];
   std::vector<uint32_t> rows;
   xbase::Status s = lines.SetOrder("PIUTKR21");
   if (s.ok()) s = lines.SeekAll(ReceiptKey(receipt->branch, receipt->number), &rows);
@@ -79,8 +79,8 @@ xbase::Status LoadLines(frame::Session& session, Receipt* receipt) {
     line[kNote] = Value::Text(xbase::PadR(lines.Text("NOTES"), 20));
     line[kAmount] = Value::Num(lines.Number("KREDIT"), 16, 2);
     bool found = false;
-    s = SeekExact(session, "Piutdbt", "PIUTDBT1", "NOTA", lines.Text("NOTA"), &found);
-    if (found) TakeInvoiceData(TableArea(session, "Piutdbt"), &line);
+    s = SeekExact(tables["Piutdbt"], "PIUTDBT1", "NOTA", lines.Text("NOTA"), &found);
+    if (found) TakeInvoiceData(tables["Piutdbt"], &line);
     receipt->lines.push_back(std::move(line));
   }
   return s;
@@ -88,15 +88,15 @@ xbase::Status LoadLines(frame::Session& session, Receipt* receipt) {
 
 // The refusal of a line that would settle nothing: its invoice, or the instrument its code needs, is
 // gone. Checked under the save's locks.
-xbase::Status LinesStillSettle(frame::Session& session, const Receipt& receipt) {
+xbase::Status LinesStillSettle(frame::Session& session, const frame::OpenedTables& tables, const Receipt& receipt) {
   for (const console::ValueRow& line : receipt.lines) {
     if (!LineCounts(line)) continue;
     bool found = false;
-    xbase::Status s = SeekExact(session, "Piutdbt", "PIUTDBT1", "NOTA", LineText(line, kNota), &found);
+    xbase::Status s = SeekExact(tables["Piutdbt"], "PIUTDBT1", "NOTA", LineText(line, kNota), &found);
     std::string missing;
     if (s.ok() && !found) missing = "Nota " + std::string(xbase::AllTrim(LineText(line, kNota)));
     if (s.ok() && found && NeedsInstrument(session, LineText(line, kCode))) {
-      s = SeekExact(session, "GIRODBT", "GIRODBT1", "NOMOR", LineText(line, kInstrument), &found);
+      s = SeekExact(tables["GIRODBT"], "GIRODBT1", "NOMOR", LineText(line, kInstrument), &found);
       if (s.ok() && !found) missing = "Nomor " + std::string(xbase::AllTrim(LineText(line, kInstrument)));
     }
     if (!s.ok()) return s;
@@ -108,16 +108,17 @@ xbase::Status LinesStillSettle(frame::Session& session, const Receipt& receipt) 
 // Every record the save changes, named before its locks: the counter row of a new receipt, the header,
 // the stored lines (and an append), and the invoice and instrument each stored and each new line
 // settles.
-xbase::Status NameReceipt(documents::SaveScope& save, frame::Session& session, const Receipt& receipt) {
-  xbase::WorkArea& header = TableArea(session, "Piutkr1");
-  xbase::WorkArea& lines = TableArea(session, "Piutkr2");
+xbase::Status NameReceipt(documents::SaveScope& save, frame::Session& session, const frame::OpenedTables& tables,
+                          const Receipt& receipt) {
+  xbase::WorkArea& header = tables["Piutkr1"];
+  xbase::WorkArea& lines = tables["Piutkr2"];
   bool found = false;
   xbase::Status s;
   if (xbase::IsBlank(receipt.number)) {
-    s = documents::NameCounter(save, TableArea(session, "Setup"), ReceiptCounter(), xbase::PadR(receipt.branch, 6));
+    s = documents::NameCounter(save, tables["Setup"], ReceiptCounter(), xbase::PadR(receipt.branch, 6));
     save.Append(header);
   } else {
-    s = SeekKey(session, "Piutkr1", "PIUTKR11", ReceiptKey(receipt.branch, receipt.number), &found);
+    s = SeekKey(tables["Piutkr1"], "PIUTKR11", ReceiptKey(receipt.branch, receipt.number), &found);
     if (s.ok() && found) {
       save.Update(header, header.recno());
     } else {
@@ -144,8 +145,9 @@ xbase::Status NameReceipt(documents::SaveScope& save, frame::Session& session, c
 }
 
 // Writes the header: updated or appended while some line has an amount, deleted when none has.
-xbase::Status WriteHeader(frame::Session& session, const Receipt& receipt, bool has_amount) {
-  xbase::WorkArea& header = TableArea(session, "Piutkr1");
+xbase::Status WriteHeader(frame::Session& session, const frame::OpenedTables& tables, const Receipt& receipt,
+                          bool has_amount) {
+  xbase::WorkArea& header = tables["Piutkr1"];
   xbase::Status s = header.SetOrder("PIUTKR11");
   if (s.ok()) s = header.Seek(ReceiptKey(receipt.branch, receipt.number));
   if (!s.ok()) return s;
@@ -168,8 +170,8 @@ xbase::Status WriteHeader(frame::Session& session, const Receipt& receipt, bool 
 }
 
 // Pairs the stored lines with the screen lines; each settlement moves through UPDATEPIUTANGDANGIRO.
-xbase::Status WriteLines(frame::Session& session, const Receipt& receipt) {
-  xbase::WorkArea& lines = TableArea(session, "Piutkr2");
+xbase::Status WriteLines(frame::Session& session, const frame::OpenedTables& tables, const Receipt& receipt) {
+  xbase::WorkArea& lines = tables["Piutkr2"];
   std::vector<uint32_t> rows;
   xbase::Status s = lines.SetOrder("PIUTKR21");
   if (s.ok()) s = documents::StoredRows(session.tables(), lines, ReceiptKey(receipt.branch, receipt.number), &rows);
@@ -201,10 +203,18 @@ xbase::Status WriteLines(frame::Session& session, const Receipt& receipt) {
 }  // namespace
 
 console::ValueRow BlankLine(size_t n) {
-  return {Value::Num(static_cast<double>(n), 3, 0), Value::Text(std::string(20, ' ')), Value::Text("  "),
-          Value::Text(std::string(20, ' ')),        Value::Text(std::string(20, ' ')), Value::Num(0, 16, 2),
-          Value::Text(std::string(10, ' ')),        Value::FromDate(xbase::Date()),    Value::Text("  "),
-          Value::Text("    "),                      Value::Text("    "),               Value::Text(std::string(20, ' '))};
+  return {Value::Num(static_cast<double>(n), 3, 0),
+          Value::Text(std::string(20, ' ')),
+          Value::Text("  "),
+          Value::Text(std::string(20, ' ')),
+          Value::Text(std::string(20, ' ')),
+          Value::Num(0, 16, 2),
+          Value::Text(std::string(10, ' ')),
+          Value::FromDate(xbase::Date()),
+          Value::Text("  "),
+          Value::Text("    "),
+          Value::Text("    "),
+          Value::Text(std::string(20, ' '))};
 }
 
 console::ValueRow ContinuedLine(const console::ValueRow& from, size_t n) {
@@ -240,23 +250,23 @@ void TakeInvoiceData(xbase::WorkArea& invoice, console::ValueRow* line) {
   (*line)[kRemark] = Value::Text(invoice.Text("CATATAN"));
 }
 
-bool LCGETTT(frame::Session& session, Receipt* receipt, bool checks) {
+bool LCGETTT(frame::Session& session, const frame::OpenedTables& tables, Receipt* receipt, bool checks) {
   receipt->lines.clear();
   receipt->is_new = true;
-  if (receipt->number.find('?') != std::string::npos && !PickReceipt(session, receipt)) return false;
+  if (receipt->number.find('?') != std::string::npos && !PickReceipt(session, tables, receipt)) return false;
   receipt->number = xbase::PadR(xbase::Upper(receipt->number), 10);
   xbase::Status s;
   if (!xbase::IsBlank(receipt->number)) {
     bool found = false;
-    s = SeekKey(session, "Piutkr1", "PIUTKR11", ReceiptKey(receipt->branch, receipt->number), &found);
+    s = SeekKey(tables["Piutkr1"], "PIUTKR11", ReceiptKey(receipt->branch, receipt->number), &found);
     if (found) {
-      xbase::WorkArea& header = TableArea(session, "Piutkr1");
+      xbase::WorkArea& header = tables["Piutkr1"];
       receipt->is_new = false;
       receipt->date = receipt->old_date = header.DateOf("TANGGAL");
       // The stored remark comes back too, so that a correction does not blank it.
       receipt->notes = header.Text("NOTES");
       if (checks && !MayCorrect(session, header)) return false;
-      s = LoadLines(session, receipt);
+      s = LoadLines(tables, receipt);
     }
   }
   if (!frame::Checked(session, s)) return false;
@@ -264,7 +274,7 @@ bool LCGETTT(frame::Session& session, Receipt* receipt, bool checks) {
   return true;
 }
 
-xbase::Status SIMPANDATA(frame::Session& session, Receipt* receipt, bool* saved) {
+xbase::Status SIMPANDATA(frame::Session& session, const frame::OpenedTables& tables, Receipt* receipt, bool* saved) {
   *saved = false;
   const auto counted = std::count_if(receipt->lines.begin(), receipt->lines.end(),
                                      [](const console::ValueRow& line) { return LineAmount(line) != 0; });
@@ -274,24 +284,24 @@ xbase::Status SIMPANDATA(frame::Session& session, Receipt* receipt, bool* saved)
   }
   const int answer = console::PESAN(session.console(), "Yakin data akan disimpan (Y/T)");
   if (answer != 'Y' && answer != 'y') return xbase::Status::OK();
-  return SaveReceipt(session, receipt, saved);
+  return SaveReceipt(session, tables, receipt, saved);
 }
 
-xbase::Status SaveReceipt(frame::Session& session, Receipt* receipt, bool* saved) {
+xbase::Status SaveReceipt(frame::Session& session, const frame::OpenedTables& tables, Receipt* receipt, bool* saved) {
   *saved = false;
   // A vanished invoice or instrument is named before each line is checked again.
-  if (xbase::Status gone = LinesStillSettle(session, *receipt); !gone.ok()) {
+  if (xbase::Status gone = LinesStillSettle(session, tables, *receipt); !gone.ok()) {
     documents::NothingSaved(session, gone);
     return xbase::Status::OK();
   }
-  if (!CheckLinesAgain(session, receipt)) return xbase::Status::OK();
+  if (!CheckLinesAgain(session, tables, receipt)) return xbase::Status::OK();
   const bool has_amount = std::any_of(receipt->lines.begin(), receipt->lines.end(), LineCounts);
   // A new receipt without an amount writes nothing and takes no number.
   if (xbase::IsBlank(receipt->number) && !has_amount) return xbase::Status::OK();
   documents::SaveScope save(session.console());
-  xbase::Status s = NameReceipt(save, session, *receipt);
+  xbase::Status s = NameReceipt(save, session, tables, *receipt);
   if (s.ok()) s = save.Lock();
-  if (s.ok()) s = LinesStillSettle(session, *receipt);
+  if (s.ok()) s = LinesStillSettle(session, tables, *receipt);
   if (!s.ok()) {
     documents::NothingSaved(session, s);
     return xbase::Status::OK();
@@ -299,8 +309,8 @@ xbase::Status SaveReceipt(frame::Session& session, Receipt* receipt, bool* saved
   s = save.BeginWrites();
   const auto write = [&](const std::string& number) {
     receipt->number = xbase::PadR(number, 10);
-    xbase::Status w = WriteHeader(session, *receipt, has_amount);
-    return w.ok() ? WriteLines(session, *receipt) : w;
+    xbase::Status w = WriteHeader(session, tables, *receipt, has_amount);
+    return w.ok() ? WriteLines(session, tables, *receipt) : w;
   };
   if (!xbase::IsBlank(receipt->number)) {
     if (s.ok()) s = write(receipt->number);
@@ -309,11 +319,11 @@ xbase::Status SaveReceipt(frame::Session& session, Receipt* receipt, bool* saved
     return xbase::Status::OK();
   }
   const auto taken = [&](const std::string& number, bool* held) {
-    return SeekKey(session, "Piutkr1", "PIUTKR11", ReceiptKey(receipt->branch, number), held);
+    return SeekKey(tables["Piutkr1"], "PIUTKR11", ReceiptKey(receipt->branch, number), held);
   };
   std::string number;
   if (s.ok()) {
-    s = documents::NumberDocument(session.console(), TableArea(session, "Setup"), ReceiptCounter(),
+    s = documents::NumberDocument(session.console(), tables["Setup"], ReceiptCounter(),
                                   xbase::PadR(receipt->branch, 6),
                                   taken, write, &number);
   }

@@ -32,8 +32,9 @@ struct DeductionLine {
   std::string notes;
 };
 
-xbase::Status ApprovedLines(frame::Session& session, std::string_view number, std::vector<DeductionLine>* out) {
-  xbase::WorkArea& lines = TableArea(session, "BPOT_AP2");
+xbase::Status ApprovedLines(const frame::OpenedTables& tables, std::string_view number,
+                            std::vector<DeductionLine>* out) {
+  xbase::WorkArea& lines = tables["BPOT_AP2"];
   std::vector<uint32_t> rows;
   xbase::Status s = lines.SetOrder("BPOT_AP2");
   if (s.ok()) s = lines.SeekAll(lines.PadToField("NOMOR", number), &rows);
@@ -48,11 +49,11 @@ xbase::Status ApprovedLines(frame::Session& session, std::string_view number, st
 
 // The receipt's header: appended when missing; *foreign when a receipt of that key was not made by a
 // realisation, which is then left as it is.
-xbase::Status ReceiptHeader(frame::Session& session, std::string_view branch, std::string_view number,
-                            xbase::Date date, bool* foreign) {
-  xbase::WorkArea& header = TableArea(session, "Piutkr1");
+xbase::Status ReceiptHeader(frame::Session& session, const frame::OpenedTables& tables, std::string_view branch,
+                            std::string_view number, xbase::Date date, bool* foreign) {
+  xbase::WorkArea& header = tables["Piutkr1"];
   bool found = false;
-  xbase::Status s = SeekKey(session, "Piutkr1", "PIUTKR11", ReceiptKey(branch, number), &found);
+  xbase::Status s = SeekKey(tables["Piutkr1"], "PIUTKR11", ReceiptKey(branch, number), &found);
   if (!s.ok()) return s;
   *foreign = found && xbase::RTrim(header.Text("NOTES")) != kRealisationNote;
   if (*foreign) return s;
@@ -70,9 +71,9 @@ xbase::Status ReceiptHeader(frame::Session& session, std::string_view branch, st
 }
 
 // The receipt lines paired with the approved lines; each settles its invoice only.
-xbase::Status ReceiptLines(frame::Session& session, std::string_view branch, std::string_view number,
-                           const std::vector<DeductionLine>& approved) {
-  xbase::WorkArea& lines = TableArea(session, "Piutkr2");
+xbase::Status ReceiptLines(frame::Session& session, const frame::OpenedTables& tables, std::string_view branch,
+                           std::string_view number, const std::vector<DeductionLine>& approved) {
+  xbase::WorkArea& lines = tables["Piutkr2"];
   std::vector<uint32_t> rows;
   xbase::Status s = lines.SetOrder("PIUTKR21");
   if (s.ok()) s = documents::StoredRows(session.tables(), lines, ReceiptKey(branch, number), &rows);
@@ -104,16 +105,18 @@ xbase::Status MarkRealised(frame::Session& session, xbase::WorkArea& row) {
 
 // What realising the approval the area stands on changes: the receipt's header and stored lines, the
 // invoices every old and new line settles, the request's header and the approval's own row.
-xbase::Status NameRealisation(documents::SaveScope& save, frame::Session& session, const std::string& branch,
-                              const std::string& number, const std::vector<DeductionLine>& approved) {
-  xbase::WorkArea& header = TableArea(session, "Piutkr1");
-  xbase::WorkArea& lines = TableArea(session, "Piutkr2");
-  xbase::WorkArea& request = TableArea(session, "BPOT_HDR");
-  xbase::WorkArea& approval = TableArea(session, "BPOT_AP1");
+xbase::Status NameRealisation(documents::SaveScope& save, frame::Session& session, const frame::OpenedTables& tables,
+                              const std::string& branch, const std::string& number,
+                              const std::vector<DeductionLine>& approved) {
+  xbase::WorkArea& header = tables["Piutkr1"];
+  xbase::WorkArea& lines = tables["Piutkr2"];
+  xbase::WorkArea& request = tables["BPOT_HDR"];
+  xbase::WorkArea& approval = tables["BPOT_AP1"];
   save.Update(approval, approval.recno());
   std::vector<uint32_t> rows;
   xbase::Status s = documents::NameKeyedRecord(save, header, "PIUTKR11", ReceiptKey(branch, number));
-  if (s.ok()) s = documents::NameStoredRows(save, session.tables(), lines, "PIUTKR21", ReceiptKey(branch, number), &rows);
+  if (s.ok())
+    s = documents::NameStoredRows(save, session.tables(), lines, "PIUTKR21", ReceiptKey(branch, number), &rows);
   if (s.ok()) s = documents::NameKeyedRecord(save, request, "BPOT_HDR1", request.PadToField("NOMOR", number));
   xbase::ShowDeleted show(&session.tables());
   for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
@@ -125,22 +128,23 @@ xbase::Status NameRealisation(documents::SaveScope& save, frame::Session& sessio
 
 // Realises the approval the area stands on as one save. A lock given up or a receipt of the key that
 // a realisation did not make is told, and nothing of it is written.
-xbase::Status Realise(frame::Session& session, bool* done) {
+xbase::Status Realise(frame::Session& session, const frame::OpenedTables& tables, bool* done) {
   *done = false;
-  xbase::WorkArea& approval = TableArea(session, "BPOT_AP1");
+  xbase::WorkArea& approval = tables["BPOT_AP1"];
   const uint32_t at = approval.recno();
   const std::string branch = approval.Text("KDCB");
   const std::string number = approval.Text("NOMOR");
   const xbase::Date date = approval.DateOf("TANGGAL");
   std::vector<DeductionLine> approved;
   documents::SaveScope save(session.console());
-  xbase::Status s = ApprovedLines(session, number, &approved);
-  if (s.ok()) s = NameRealisation(save, session, branch, number, approved);
+  xbase::Status s = ApprovedLines(tables, number, &approved);
+  if (s.ok()) s = NameRealisation(save, session, tables, branch, number, approved);
   if (s.ok()) s = save.Lock();
   bool found = false;
-  if (s.ok()) s = SeekKey(session, "Piutkr1", "PIUTKR11", ReceiptKey(branch, number), &found);
-  if (s.ok() && found && xbase::RTrim(TableArea(session, "Piutkr1").Text("NOTES")) != kRealisationNote) {
-    s = xbase::Status::InvalidArgument("TT " + std::string(xbase::RTrim(branch)) + "/" + std::string(xbase::RTrim(number)) +
+  if (s.ok()) s = SeekKey(tables["Piutkr1"], "PIUTKR11", ReceiptKey(branch, number), &found);
+  if (s.ok() && found && xbase::RTrim(tables["Piutkr1"].Text("NOTES")) != kRealisationNote) {
+    s = xbase::Status::InvalidArgument("TT " + std::string(xbase::RTrim(branch)) + "/" +
+                                       std::string(xbase::RTrim(number)) +
                                        " sudah ada dan bukan realisasi potongan, tidak direalisasi");
   }
   if (!s.ok()) {
@@ -150,10 +154,10 @@ xbase::Status Realise(frame::Session& session, bool* done) {
   }
   s = save.BeginWrites();
   bool foreign = false;
-  if (s.ok()) s = ReceiptHeader(session, branch, number, date, &foreign);
-  if (s.ok()) s = ReceiptLines(session, branch, number, approved);
-  if (s.ok()) s = SeekExact(session, "BPOT_HDR", "BPOT_HDR1", "NOMOR", number, &found);
-  if (s.ok() && found) s = MarkRealised(session, TableArea(session, "BPOT_HDR"));
+  if (s.ok()) s = ReceiptHeader(session, tables, branch, number, date, &foreign);
+  if (s.ok()) s = ReceiptLines(session, tables, branch, number, approved);
+  if (s.ok()) s = SeekExact(tables["BPOT_HDR"], "BPOT_HDR1", "NOMOR", number, &found);
+  if (s.ok() && found) s = MarkRealised(session, tables["BPOT_HDR"]);
   if (s.ok()) s = approval.GoTo(at);
   if (s.ok()) s = MarkRealised(session, approval);
   s = save.CommitWrites(s);
@@ -163,9 +167,9 @@ xbase::Status Realise(frame::Session& session, bool* done) {
 
 }  // namespace
 
-xbase::Status RealiseDeductions(frame::Session& session, int* realised) {
+xbase::Status RealiseDeductions(frame::Session& session, const frame::OpenedTables& tables, int* realised) {
   *realised = 0;
-  xbase::WorkArea& approval = TableArea(session, "BPOT_AP1");
+  xbase::WorkArea& approval = tables["BPOT_AP1"];
   std::vector<uint32_t> pending;
   xbase::Status s = approval.SetOrder(0);
   if (s.ok()) s = approval.GoTop();
@@ -175,7 +179,7 @@ xbase::Status RealiseDeductions(frame::Session& session, int* realised) {
   }
   for (size_t i = 0; s.ok() && i < pending.size(); ++i) {
     bool done = false;
-    if (s = approval.GoTo(pending[i]); s.ok()) s = Realise(session, &done);
+    if (s = approval.GoTo(pending[i]); s.ok()) s = Realise(session, tables, &done);
     if (done) ++*realised;
   }
   return s;
@@ -186,13 +190,10 @@ xbase::Status RPOTDRAF(frame::Session& session, const std::vector<xbase::Value>&
   if (console::Alert(con, "Yakin akan menjalankan proses realisasi POTONGAN TT", {"ya", "tidak"}) != 1) {
     return xbase::Status::OK();
   }
-  if (!OpenDeductionTables(session)) return xbase::Status::OK();
-  if (!frame::OpenTable(session, "BPOT_AP1", true) || !frame::OpenTable(session, "BPOT_AP2", true)) {
-    session.CloseTables();
-    return xbase::Status::OK();
-  }
+  const frame::OpenedTables tables = OpenDeductionTables(session, true);
+  if (!tables) return xbase::Status::OK();
   int realised = 0;
-  xbase::Status s = RealiseDeductions(session, &realised);
+  xbase::Status s = RealiseDeductions(session, tables, &realised);
   if (s.ok()) console::PESAN(con, "Realisasi potongan berhasil");
   return frame::CloseTables(session, s);
 }

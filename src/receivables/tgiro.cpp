@@ -131,7 +131,8 @@ bool CheckNumber(frame::Session& session, const frame::OpenedTables& tables, con
 }
 
 // The account must be a general-ledger account of JENIS "D"; only vouchers may leave it blank.
-bool CheckAccount(frame::Session& session, xbase::WorkArea& accounts, const InstrumentKind& kind, std::string* account) {
+bool CheckAccount(frame::Session& session, xbase::WorkArea& accounts, const InstrumentKind& kind,
+                  std::string* account) {
   if (xbase::IsBlank(*account)) return IsVoucher(kind);
   frame::PickSpec pick;
   pick.alias = "account";
@@ -147,8 +148,8 @@ bool CheckAccount(frame::Session& session, xbase::WorkArea& accounts, const Inst
 bool CheckAmount(frame::Session& session, const Instrument& form) {
   if (form.amount == 0) return false;
   if (form.amount >= form.used) return true;
-  console::PESAN(session.console(),
-                 "Nilai tidak boleh kurang dari yang sudah terpakai " + std::string(xbase::AllTrim(AmountText(form.used))));
+  console::PESAN(session.console(), "Nilai tidak boleh kurang dari yang sudah terpakai " +
+                                        std::string(xbase::AllTrim(AmountText(form.used))));
   return false;
 }
 
@@ -356,7 +357,9 @@ xbase::Status TRMGIRO(frame::Session& session, const std::vector<Value>& args) {
     form.notes = notes;  // the remark of the previous round stays
     console::GetList head;
     head.Add(kTopRow, kValueCol, &form.branch, "@!").valid = [&] { return pickers::CARICABANG(session, &form.branch); };
-    head.Add(kTopRow + 1, kValueCol, &form.number, "@!").valid = [&] { return CheckNumber(session, tables, *kind, &form); };
+    head.Add(kTopRow + 1, kValueCol, &form.number, "@!").valid = [&] {
+      return CheckNumber(session, tables, *kind, &form);
+    };
     console::GetList details;
     AddDetailFields(session, tables, *kind, &details, &form);
     details.Display(con);

@@ -28,13 +28,13 @@ enum ProformaColumn : size_t { kProNo, kProNumber, kProCustomer, kProName, kProV
 enum CustomerColumn : size_t { kRlNo, kRlCustomer, kRlName, kRlValue };
 
 console::ValueRow BlankProforma(size_t n) {
-  return {Value::Num(static_cast<double>(n), 2, 0), Value::Text(std::string(20, ' ')), Value::Text(std::string(10, ' ')),
-          Value::Text(std::string(40, ' ')), Value::Num(0, 16, 2)};
+  return {Value::Num(static_cast<double>(n), 2, 0), Value::Text(std::string(20, ' ')),
+          Value::Text(std::string(10, ' ')), Value::Text(std::string(40, ' ')), Value::Num(0, 16, 2)};
 }
 
 console::ValueRow BlankCustomer(size_t n) {
-  return {Value::Num(static_cast<double>(n), 2, 0), Value::Text(std::string(10, ' ')), Value::Text(std::string(40, ' ')),
-          Value::Num(0, 16, 2)};
+  return {Value::Num(static_cast<double>(n), 2, 0), Value::Text(std::string(10, ' ')),
+          Value::Text(std::string(40, ' ')), Value::Num(0, 16, 2)};
 }
 
 // The name of a customer in `customers`, 40 wide (blank when unknown).
@@ -244,7 +244,8 @@ xbase::Status SaveInstrumentLists(frame::Session& session, const frame::OpenedTa
   const auto& pays = lists.proformas;
   const auto proforma = [&](size_t k) { return !xbase::IsBlank(pays[k][kProNumber].text()); };
   xbase::Status s = SaveList(
-      session, tables["giro_pi"], number, pays, proforma, [&](size_t k) { return proforma(k) && pays[k][kProValue].number() != 0; },
+      session, tables["giro_pi"], number, pays, proforma,
+      [&](size_t k) { return proforma(k) && pays[k][kProValue].number() != 0; },
       [](xbase::WorkArea& area, const console::ValueRow& line) {
         xbase::Status w = area.Put("PRO_IN", line[kProNumber]);
         if (w.ok()) w = area.Put("RELASI", line[kProCustomer]);

@@ -1,6 +1,8 @@
 // The instrument revision files that carry instruments between sites.
 #include "receivables/transfer_files.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "console/message.h"
@@ -9,13 +11,23 @@
 #include "receivables/receivables.h"
 #include "schema/catalog.h"
 #include "schema/create_table.h"
+#include "xbase/text_functions.h"
 
 namespace receivables {
 
-bool OpenRevisionFiles(frame::Session& session, const std::string& folder) {
-  for (const RevisionFile& file : kRevisionFiles) {
-    if (!OpenTransferTable(session, folder, file.name, true, true, nullptr)) {
+xbase::WorkArea& RevisionAreas::operator[](std::string_view name) const {
+  for (size_t i = 0; i < areas_.size(); ++i) {
+    if (xbase::EqualsIgnoreCase(kRevisionFiles[i].name, name) && areas_[i] != nullptr) return *areas_[i];
+  }
+  std::fprintf(stderr, "palunda: revision file %.*s is not open\n", static_cast<int>(name.size()), name.data());
+  std::abort();
+}
+
+bool OpenRevisionFiles(frame::Session& session, const std::string& folder, RevisionAreas* areas) {
+  for (size_t i = 0; i < areas->areas_.size(); ++i) {
+    if (!OpenTransferTable(session, folder, kRevisionFiles[i].name, true, true, &areas->areas_[i])) {
       CloseRevisionFiles(session);
+      *areas = RevisionAreas();
       return false;
     }
   }

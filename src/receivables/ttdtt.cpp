@@ -10,7 +10,6 @@
 #include "frame/report_engine.h"
 #include "frame/status_display.h"
 #include "pickers/pickers.h"
-#include "receivables/keyed_seek.h"
 #include "receivables/piuttt.h"
 #include "receivables/receipt.h"
 #include "text/date_helpers.h"
@@ -27,8 +26,8 @@ const std::string kRule(122, '-');
 // A receipt's total and its four parts: "B" and "C" codes, "R", "D", "F".
 using ReceiptSums = std::array<double, 5>;
 
-xbase::Status SumLines(frame::Session& session, std::string_view key, ReceiptSums* sums) {
-  xbase::WorkArea& lines = TableArea(session, "piutkr2");
+xbase::Status SumLines(const frame::OpenedTables& tables, std::string_view key, ReceiptSums* sums) {
+  xbase::WorkArea& lines = tables["piutkr2"];
   std::vector<uint32_t> rows;
   xbase::Status s = lines.SetOrder("PIUTKR21");
   if (s.ok()) s = lines.SeekAll(key, &rows);
@@ -59,9 +58,10 @@ struct Period {
 };
 
 // The list's pages; false when the branch has no receipt in the period or a page could not be written.
-bool WriteList(frame::Session& session, const Period& period, frame::ReportWriter* report) {
+bool WriteList(frame::Session& session, const frame::OpenedTables& tables, const Period& period,
+               frame::ReportWriter* report) {
   console::Console& con = session.console();
-  xbase::WorkArea& headers = TableArea(session, "piutkr1");
+  xbase::WorkArea& headers = tables["piutkr1"];
   std::vector<uint32_t> rows;
   xbase::Status s = headers.SetOrder("PIUTKR11");
   if (s.ok()) s = headers.SeekAll(xbase::PadR(xbase::RTrim(period.branch), 6), &rows);
@@ -81,7 +81,8 @@ bool WriteList(frame::Session& session, const Period& period, frame::ReportWrite
     const xbase::Date date = headers.DateOf("TANGGAL");
     if (date < period.from || date > period.to) continue;
     if (count % per_page == 0) {
-      if (count > 0 && (!report->Line(kRule, "C") || !report->Line(xbase::PadR("  JUMLAH :", 37) + SumColumns(total), "C"))) {
+      if (count > 0 &&
+          (!report->Line(kRule, "C") || !report->Line(xbase::PadR("  JUMLAH :", 37) + SumColumns(total), "C"))) {
         return false;
       }
       if (!(count == 0 ? report->Start() && report->NewPage() : report->NewPage())) return false;
@@ -90,7 +91,7 @@ bool WriteList(frame::Session& session, const Period& period, frame::ReportWrite
       }
     }
     ReceiptSums sums;
-    if (s = SumLines(session, ReceiptKey(headers.Text("KDCB"), headers.Text("NOMOR")), &sums); !s.ok()) break;
+    if (s = SumLines(tables, ReceiptKey(headers.Text("KDCB"), headers.Text("NOMOR")), &sums); !s.ok()) break;
     for (size_t i = 0; i < total.size(); ++i) total[i] += sums[i];
     ++count;
     const std::string text = xbase::Transform(xbase::Value::Num(count), "9999 ") + headers.Text("NOMOR") + " " +
@@ -106,11 +107,9 @@ bool WriteList(frame::Session& session, const Period& period, frame::ReportWrite
 
 xbase::Status TTDTT(frame::Session& session, const std::vector<xbase::Value>&) {
   console::Console& con = session.console();
-  if (!frame::OpenTable(session, "SETUP", false, "setup") || !frame::OpenTable(session, "PIUTKR1", false, "piutkr1") ||
-      !frame::OpenTable(session, "PIUTKR2", false, "piutkr2")) {
-    session.CloseTables();
-    return xbase::Status::OK();
-  }
+  const frame::OpenedTables tables =
+      frame::OpenTables(session, {{"SETUP", "setup"}, {"PIUTKR1", "piutkr1"}, {"PIUTKR2", "piutkr2"}});
+  if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   Period period;
@@ -131,7 +130,7 @@ xbase::Status TTDTT(frame::Session& session, const std::vector<xbase::Value>&) {
     form.Add(13, 30, &period.per_page, "999").valid = [&] { return period.per_page >= 1; };
     if (form.Read(con).escaped || xbase::IsBlank(period.branch)) break;
     frame::ReportWriter report(session, "lapor");
-    if (!WriteList(session, period, &report)) continue;
+    if (!WriteList(session, tables, period, &report)) continue;
     frame::ReportLayout layout;
     layout.width = static_cast<int>(kRule.size());
     layout.title = "FORM PELUNASAN";

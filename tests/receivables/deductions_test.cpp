@@ -3,12 +3,12 @@
 // the BPT voucher with its amount in words.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 
 #include "frame/open_table.h"
 #include "platform/fake_printers.h"
 #include "receivables/deductions.h"
-#include "receivables/keyed_seek.h"
 #include "receivables/receivables_test_helpers.h"
 #include "support/other_workstation.h"
 #include "support/small_folder_check.h"
@@ -48,23 +48,24 @@ class DeductionsTest : public ::testing::Test {
       request.lines.push_back(BlankDeductionLine(request.lines.size() + 1));
       const size_t line = request.lines.size() - 1;
       Value typed = T(nota);
-      EXPECT_TRUE(CheckDeductionCell(rig.session, &request, line, kDedNota, &typed)) << nota;
+      EXPECT_TRUE(CheckDeductionCell(rig.session, tables, &request, line, kDedNota, &typed)) << nota;
       Value rate = Value::Num(percent, 5, 2);
-      EXPECT_TRUE(CheckDeductionCell(rig.session, &request, line, kDedPercent, &rate));
+      EXPECT_TRUE(CheckDeductionCell(rig.session, tables, &request, line, kDedPercent, &rate));
       request.lines[line][kDedPercent] = rate;
     }
     return request;
   }
 
   bool OpenAll() {
-    return OpenDeductionTables(rig.session) && frame::OpenTable(rig.session, "BPOT_AP1", true) &&
-           frame::OpenTable(rig.session, "BPOT_AP2", true);
+    tables = OpenDeductionTables(rig.session, true);
+    return static_cast<bool>(tables);
   }
 
   support::TempDataFolder folder = support::TempDataFolder(
       {"SETUP", "MASTCUS", "MASTJNS", "GIRODBT", "PIUTDBT", "PIUTKR1", "PIUTKR2", "BPOT_HDR", "BPOT_DTL",
        "BPOT_BPT", "BPOT_AP1", "BPOT_AP2", "SRTJLN1", "SRTJLN2"});
   SessionRig rig;
+  frame::OpenedTables tables;  // as the deduction screens open them
 };
 
 TEST_F(DeductionsTest, EscAtTheCounterRowNumbersAndWritesNothing) {
@@ -75,16 +76,16 @@ TEST_F(DeductionsTest, EscAtTheCounterRowNumbersAndWritesNothing) {
   other.HoldKey("SETUP", "DPOT" + kBranch);
   rig.term.AddKeys({key::kEsc, ' ', ' '});
   bool saved = true;
-  ASSERT_TRUE(SaveRequest(rig.session, &request, &saved).ok());
+  ASSERT_TRUE(SaveRequest(rig.session, tables, &request, &saved).ok());
   EXPECT_FALSE(saved);
   EXPECT_TRUE(xbase::IsBlank(request.number));
   EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
   EXPECT_EQ(rig.term.keys_left(), 0u);
-  EXPECT_EQ(TableArea(rig.session, "BPOT_HDR").table().record_count(), 0u);
-  EXPECT_EQ(TableArea(rig.session, "BPOT_DTL").table().record_count(), 0u);
+  EXPECT_EQ(tables["BPOT_HDR"].table().record_count(), 0u);
+  EXPECT_EQ(tables["BPOT_DTL"].table().record_count(), 0u);
 
   other.Release();
-  ASSERT_TRUE(SaveRequest(rig.session, &request, &saved).ok());
+  ASSERT_TRUE(SaveRequest(rig.session, tables, &request, &saved).ok());
   EXPECT_TRUE(saved);
   EXPECT_EQ(request.number, "DPT0000001");
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
@@ -96,25 +97,25 @@ TEST_F(DeductionsTest, EscAtTheInvoicesLockLeavesTheApprovalToRealiseLater) {
   ASSERT_TRUE(OpenAll());
   DeductionRequest request = Typed("DB", {"INV1"}, 10);
   bool saved = false;
-  ASSERT_TRUE(SaveRequest(rig.session, &request, &saved).ok());
-  ASSERT_TRUE(SaveApproval(rig.session, request).ok());
+  ASSERT_TRUE(SaveRequest(rig.session, tables, &request, &saved).ok());
+  ASSERT_TRUE(SaveApproval(rig.session, tables, request).ok());
   support::OtherWorkstation other(folder.path());
   other.HoldKey("PIUTDBT", xbase::PadR("INV1", 20));
   rig.term.AddKeys({key::kEsc, ' ', ' '});
   int realised = 0;
-  ASSERT_TRUE(RealiseDeductions(rig.session, &realised).ok());
+  ASSERT_TRUE(RealiseDeductions(rig.session, tables, &realised).ok());
   EXPECT_EQ(realised, 0);
   EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
   EXPECT_EQ(rig.term.keys_left(), 0u);
-  EXPECT_EQ(TableArea(rig.session, "PIUTKR1").table().record_count(), 0u);
-  EXPECT_EQ(TableArea(rig.session, "PIUTKR2").table().record_count(), 0u);
+  EXPECT_EQ(tables["Piutkr1"].table().record_count(), 0u);
+  EXPECT_EQ(tables["Piutkr2"].table().record_count(), 0u);
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   EXPECT_EQ(InvoiceKredit(rig.session, "INV1"), 0);
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
 
   other.Release();
   ASSERT_TRUE(OpenAll());
-  ASSERT_TRUE(RealiseDeductions(rig.session, &realised).ok());
+  ASSERT_TRUE(RealiseDeductions(rig.session, tables, &realised).ok());
   EXPECT_EQ(realised, 1);
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   EXPECT_EQ(InvoiceKredit(rig.session, "INV1"), 100);
@@ -128,7 +129,7 @@ TEST_F(DeductionsTest, ARequestIsApprovedAndRealisedOnceIntoAReceiptThatSettlesO
   EXPECT_EQ(request.lines[0][kDedAmount].number(), 100);
   EXPECT_EQ(request.lines[0][kDedDebet].number(), 1000);
   bool saved = false;
-  ASSERT_TRUE(SaveRequest(rig.session, &request, &saved).ok());
+  ASSERT_TRUE(SaveRequest(rig.session, tables, &request, &saved).ok());
   ASSERT_TRUE(saved);
   EXPECT_EQ(request.number, "DPT0000001");
   EXPECT_TRUE(Shown(rig.term, "Nomor PENGAJUAN POTONGAN : DPT0000001"));
@@ -139,24 +140,24 @@ TEST_F(DeductionsTest, ARequestIsApprovedAndRealisedOnceIntoAReceiptThatSettlesO
   second.code = "DB";
   second.lines.push_back(BlankDeductionLine(1));
   Value typed = T("INV1");
-  EXPECT_FALSE(CheckDeductionCell(rig.session, &second, 0, kDedNota, &typed));
+  EXPECT_FALSE(CheckDeductionCell(rig.session, tables, &second, 0, kDedNota, &typed));
   EXPECT_TRUE(Shown(rig.term, "NOTA INV1 - DB, sudah pernah diajukan dg Nomor DPT0000001"));
   second.code = "DC";
-  EXPECT_TRUE(CheckDeductionCell(rig.session, &second, 0, kDedNota, &typed));
+  EXPECT_TRUE(CheckDeductionCell(rig.session, tables, &second, 0, kDedNota, &typed));
   // A percent that would pass the invoice amount, and an amount above it.
   Value rate = Value::Num(101, 6, 2);
-  EXPECT_FALSE(CheckDeductionCell(rig.session, &second, 0, kDedPercent, &rate));
+  EXPECT_FALSE(CheckDeductionCell(rig.session, tables, &second, 0, kDedPercent, &rate));
   Value amount = N(1000.01);
-  EXPECT_FALSE(CheckDeductionCell(rig.session, &second, 0, kDedAmount, &amount));
+  EXPECT_FALSE(CheckDeductionCell(rig.session, tables, &second, 0, kDedAmount, &amount));
   EXPECT_TRUE(Shown(rig.term, "Potongan melebihi nilai invoice"));
-  EXPECT_FALSE(DeductionCodeValid(rig.session, "BT"));
+  EXPECT_FALSE(DeductionCodeValid(rig.session, tables, "BT"));
   EXPECT_TRUE(Shown(rig.term, "Kode potongan BT tidak terdaftar"));
 
-  ASSERT_TRUE(SaveApproval(rig.session, request).ok());
+  ASSERT_TRUE(SaveApproval(rig.session, tables, request).ok());
   int realised = 0;
-  ASSERT_TRUE(RealiseDeductions(rig.session, &realised).ok());
+  ASSERT_TRUE(RealiseDeductions(rig.session, tables, &realised).ok());
   EXPECT_EQ(realised, 1);
-  ASSERT_TRUE(RealiseDeductions(rig.session, &realised).ok());
+  ASSERT_TRUE(RealiseDeductions(rig.session, tables, &realised).ok());
   EXPECT_EQ(realised, 0);
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
 
@@ -185,10 +186,10 @@ TEST_F(DeductionsTest, AReceiptOfTheSameNumberNotMadeByARealisationIsLeftAlone) 
   ASSERT_TRUE(OpenAll());
   DeductionRequest request = Typed("DB", {"INV1"}, 10);
   bool saved = false;
-  ASSERT_TRUE(SaveRequest(rig.session, &request, &saved).ok());
-  ASSERT_TRUE(SaveApproval(rig.session, request).ok());
+  ASSERT_TRUE(SaveRequest(rig.session, tables, &request, &saved).ok());
+  ASSERT_TRUE(SaveApproval(rig.session, tables, request).ok());
   int realised = 0;
-  ASSERT_TRUE(RealiseDeductions(rig.session, &realised).ok());
+  ASSERT_TRUE(RealiseDeductions(rig.session, tables, &realised).ok());
   EXPECT_EQ(realised, 0);
   EXPECT_TRUE(Shown(rig.term, "TT JKT001/DPT0000001 sudah ada dan bukan realisasi potongan, tidak direalisasi"));
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
@@ -202,15 +203,26 @@ TEST_F(DeductionsTest, AReceiptOfTheSameNumberNotMadeByARealisationIsLeftAlone) 
   EXPECT_FALSE(approval.Logical("REALISASI"));
 }
 
+TEST_F(DeductionsTest, TheRealisationWithoutAnApprovalFileNamesItAndLeavesNothingOpen) {
+  std::filesystem::remove(folder.File("BPOT_AP2.dbf"));
+  rig.term.AddKeys({key::kEnter, ' '});
+  ASSERT_TRUE(RPOTDRAF(rig.session, {}).ok());
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "BPOT_AP2.dbf: not found in the search path"));
+  EXPECT_FALSE(Shown(rig.term, "Realisasi potongan berhasil"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  for (const char* alias : {"Setup", "Piutkr1", "BPOT_AP1"}) EXPECT_EQ(rig.session.tables().Area(alias), nullptr);
+}
+
 TEST_F(DeductionsTest, ApprovalNeedsTheRightAndAPrintedRequestIsNoLongerSaved) {
   ASSERT_TRUE(APOTDRAF(rig.session, {}).ok());
   EXPECT_TRUE(Shown(rig.term, "anda tidak berhak menjalankan menu ini"));
   EXPECT_EQ(rig.session.tables().Area("BPOT_AP1"), nullptr);
 
-  ASSERT_TRUE(OpenDeductionTables(rig.session));
+  tables = OpenDeductionTables(rig.session);
+  ASSERT_TRUE(tables);
   DeductionRequest request = Typed("DB", {"INV1", "INV2"}, 10);
   bool saved = false;
-  ASSERT_TRUE(SaveRequest(rig.session, &request, &saved).ok());
+  ASSERT_TRUE(SaveRequest(rig.session, tables, &request, &saved).ok());
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
 
   auto owned = std::make_unique<platform::FakeRawPrinter>("LX300");
@@ -240,7 +252,8 @@ TEST_F(DeductionsTest, ApprovalNeedsTheRightAndAPrintedRequestIsNoLongerSaved) {
 }
 
 TEST_F(DeductionsTest, AVoucherIsNumberedAndPrintsItsAmountInWords) {
-  ASSERT_TRUE(OpenDeductionTables(rig.session));
+  tables = OpenDeductionTables(rig.session);
+  ASSERT_TRUE(tables);
   BptVoucher voucher;
   voucher.branch = kBranch;
   voucher.date = kDay;
@@ -250,7 +263,7 @@ TEST_F(DeductionsTest, AVoucherIsNumberedAndPrintsItsAmountInWords) {
   voucher.value = 125;
   voucher.notes = xbase::PadR("DISKON TOKO", 50);
   bool saved = false;
-  ASSERT_TRUE(SaveVoucher(rig.session, &voucher, &saved).ok());
+  ASSERT_TRUE(SaveVoucher(rig.session, tables, &voucher, &saved).ok());
   ASSERT_TRUE(saved);
   EXPECT_EQ(voucher.number, "BPT0000005");
   EXPECT_TRUE(Shown(rig.term, "Nomor BPT : BPT0000005"));
@@ -261,7 +274,7 @@ TEST_F(DeductionsTest, AVoucherIsNumberedAndPrintsItsAmountInWords) {
   request.code = "DB";
   request.lines.push_back(BlankDeductionLine(1));
   Value typed = T("INV2");
-  EXPECT_TRUE(CheckDeductionCell(rig.session, &request, 0, kDedNota, &typed));
+  EXPECT_TRUE(CheckDeductionCell(rig.session, tables, &request, 0, kDedNota, &typed));
   EXPECT_EQ(request.lines[0][kDedAmount].number(), 125);
   EXPECT_EQ(request.lines[0][kDedBpt].text(), "BPT0000005");
 
@@ -278,7 +291,7 @@ TEST_F(DeductionsTest, AVoucherIsNumberedAndPrintsItsAmountInWords) {
 
   // Value 0 deletes the voucher.
   voucher.value = 0;
-  ASSERT_TRUE(SaveVoucher(rig.session, &voucher, &saved).ok());
+  ASSERT_TRUE(SaveVoucher(rig.session, tables, &voucher, &saved).ok());
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   xbase::WorkArea& vouchers = Open(rig.session, "BPOT_BPT");
   ASSERT_TRUE(vouchers.GoTo(1).ok());

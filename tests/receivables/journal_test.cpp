@@ -59,7 +59,8 @@ class JournalTest : public ::testing::Test {
  protected:
   JournalTest() {
     rig.session.SetSearchPath(folder.path());
-    EXPECT_TRUE(OpenReceiptTables(rig.session));
+    tables = OpenReceiptTables(rig.session);
+    EXPECT_TRUE(tables);
     AddSetting(rig.session, "NTDB" + kBranch, "0000000041");
     AddInvoice(rig.session, "INV1", "J0001", 1000, kDay);
     AddInstrument(rig.session, "G1", "GIRO", "J0001", 5000, kDay);
@@ -69,13 +70,14 @@ class JournalTest : public ::testing::Test {
     Journal journal;
     journal.nota = nota;
     bool found = false;
-    EXPECT_TRUE(LoadJournal(rig.session, &journal, &found).ok());
+    EXPECT_TRUE(LoadJournal(tables, &journal, &found).ok());
     EXPECT_TRUE(found) << nota;
     return journal;
   }
 
   support::TempDataFolder folder = ReceivablesFolder();
   SessionRig rig;
+  frame::OpenedTables tables;  // as the receipt screens open them
 };
 
 TEST_F(JournalTest, LinesMoveTheSettledTotalsByDebitMinusCreditAndRaiseTheCounter) {
@@ -83,12 +85,12 @@ TEST_F(JournalTest, LinesMoveTheSettledTotalsByDebitMinusCreditAndRaiseTheCounte
   ASSERT_EQ(journal.lines.size(), 1u);
   EXPECT_EQ(journal.lines[0][kJournalNumber].text(), "0000000042");
   // Only the proposed blank line: nothing written, no number drawn.
-  ASSERT_TRUE(SaveJournal(rig.session, journal).ok());
+  ASSERT_TRUE(SaveJournal(rig.session, tables, journal).ok());
   EXPECT_TRUE(JournalRows(rig.session).empty());
   EXPECT_EQ(Counter(rig.session), "0000000041");
 
   journal.lines[0] = JournalLine(1, "0000000042", "G1", 100, 0, "GIRO TOLAK");
-  ASSERT_TRUE(SaveJournal(rig.session, journal).ok());
+  ASSERT_TRUE(SaveJournal(rig.session, tables, journal).ok());
   EXPECT_DOUBLE_EQ(InvoiceKredit(rig.session, "INV1"), 100);
   EXPECT_DOUBLE_EQ(InstrumentKredit(rig.session, "G1"), 100);
   EXPECT_EQ(Counter(rig.session), "0000000042");
@@ -101,17 +103,17 @@ TEST_F(JournalTest, LinesMoveTheSettledTotalsByDebitMinusCreditAndRaiseTheCounte
 
   // Debit 100 changed to credit 100 moves the totals by -200 in all.
   journal.lines[0] = JournalLine(1, "0000000042", "G1", 0, 100);
-  ASSERT_TRUE(SaveJournal(rig.session, journal).ok());
+  ASSERT_TRUE(SaveJournal(rig.session, tables, journal).ok());
   EXPECT_DOUBLE_EQ(InvoiceKredit(rig.session, "INV1"), -100);
   EXPECT_DOUBLE_EQ(InstrumentKredit(rig.session, "G1"), -100);
 
   // Emptied: the row is taken back and deleted; written again, the deleted row is recalled.
   journal.lines = {BlankJournalLine(1, "0000000043")};
-  ASSERT_TRUE(SaveJournal(rig.session, journal).ok());
+  ASSERT_TRUE(SaveJournal(rig.session, tables, journal).ok());
   EXPECT_DOUBLE_EQ(InvoiceKredit(rig.session, "INV1"), 0);
   EXPECT_EQ(JournalRows(rig.session), (std::vector<std::string>{"-0000000042:INV1:0-100"}));
   journal.lines = {JournalLine(1, "0000000050", "", 30, 0), JournalLine(2, "0000000050", "", 0, 5)};
-  ASSERT_TRUE(SaveJournal(rig.session, journal).ok());
+  ASSERT_TRUE(SaveJournal(rig.session, tables, journal).ok());
   EXPECT_EQ(JournalRows(rig.session),
             (std::vector<std::string>{"0000000050:INV1:30-0", "0000000050:INV1:0-5"}));
   EXPECT_DOUBLE_EQ(InvoiceKredit(rig.session, "INV1"), 25);
@@ -122,13 +124,14 @@ TEST_F(JournalTest, LinesMoveTheSettledTotalsByDebitMinusCreditAndRaiseTheCounte
 TEST_F(JournalTest, EscAtTheInvoicesLockWritesNoJournalLine) {
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   support::SettleSmallFolder(folder.path());
-  ASSERT_TRUE(OpenReceiptTables(rig.session));
+  tables = OpenReceiptTables(rig.session);
+  ASSERT_TRUE(tables);
   Journal journal = Load("INV1");
   journal.lines[0] = JournalLine(1, "0000000042", "G1", 100, 0, "GIRO TOLAK");
   support::OtherWorkstation other(folder.path());
   other.HoldKey("PIUTDBT", xbase::PadR("INV1", 20));
   rig.term.AddKeys({key::kEsc, ' ', ' '});
-  EXPECT_FALSE(SaveJournal(rig.session, journal).ok());
+  EXPECT_FALSE(SaveJournal(rig.session, tables, journal).ok());
   EXPECT_TRUE(Shown(rig.term, "Mencoba mengunci record 1 file "));
   EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
   EXPECT_EQ(rig.term.keys_left(), 0u);
@@ -138,7 +141,7 @@ TEST_F(JournalTest, EscAtTheInvoicesLockWritesNoJournalLine) {
   EXPECT_DOUBLE_EQ(InstrumentKredit(rig.session, "G1"), 0);
 
   other.Release();
-  ASSERT_TRUE(SaveJournal(rig.session, journal).ok());
+  ASSERT_TRUE(SaveJournal(rig.session, tables, journal).ok());
   EXPECT_DOUBLE_EQ(InvoiceKredit(rig.session, "INV1"), 100);
   EXPECT_DOUBLE_EQ(InstrumentKredit(rig.session, "G1"), 100);
   EXPECT_EQ(Counter(rig.session), "0000000042");

@@ -27,7 +27,8 @@ class ReceiptSaveTest : public ::testing::Test {
   ReceiptSaveTest() {
     rig.session.SetSearchPath(folder.path());
     rig.session.MMEMBER.nik = "KASIR01";
-    EXPECT_TRUE(OpenReceiptTables(rig.session));
+    tables = OpenReceiptTables(rig.session);
+    EXPECT_TRUE(tables);
     AddSettlementCodes(rig.session);
     AddSetting(rig.session, "NOTT" + kBranch, "0000000000");
     for (const char* nota : {"INV1", "INV2", "INV3"}) AddInvoice(rig.session, nota, "J0001", 1000, kDay);
@@ -38,7 +39,7 @@ class ReceiptSaveTest : public ::testing::Test {
   // Saves the receipt without its question; the test fails when nothing was written.
   void Save(Receipt* receipt) {
     bool saved = false;
-    ASSERT_TRUE(SaveReceipt(rig.session, receipt, &saved).ok());
+    ASSERT_TRUE(SaveReceipt(rig.session, tables, receipt, &saved).ok());
     ASSERT_TRUE(saved);
   }
 
@@ -54,6 +55,7 @@ class ReceiptSaveTest : public ::testing::Test {
 
   support::TempDataFolder folder = ReceivablesFolder();
   SessionRig rig;
+  frame::OpenedTables tables;  // as the receipt screens open them
 };
 
 TEST_F(ReceiptSaveTest, EveryLineIsCheckedAgainOnSave) {
@@ -67,7 +69,7 @@ TEST_F(ReceiptSaveTest, EveryLineIsCheckedAgainOnSave) {
   // A line left with an instrument its code refuses (a transfer on a giro code) stops the save.
   receipt.lines[1] = Line(2, "INV2", "BL", "T1", 50);
   bool saved = true;
-  ASSERT_TRUE(SaveReceipt(rig.session, &receipt, &saved).ok());
+  ASSERT_TRUE(SaveReceipt(rig.session, tables, &receipt, &saved).ok());
   EXPECT_FALSE(saved);
   EXPECT_TRUE(Shown(rig.term, "bukan untuk BS / BL"));
   EXPECT_DOUBLE_EQ(InstrumentKredit(rig.session, "T1"), 0);
@@ -156,21 +158,21 @@ TEST_F(ReceiptSaveTest, MissingCounterRowOrAVanishedInvoiceOrInstrumentWritesNot
   Receipt other = MakeReceipt({Line(1, "INV5", "DB", "", 10)}, kDay);
   other.branch = "SBY001";
   bool saved = true;
-  ASSERT_TRUE(SaveReceipt(rig.session, &other, &saved).ok());
+  ASSERT_TRUE(SaveReceipt(rig.session, tables, &other, &saved).ok());
   EXPECT_FALSE(saved);
   EXPECT_TRUE(Shown(rig.term, "Setup NOTTSBY001 belum dibuat, hub. admin"));
 
   Receipt gone = MakeReceipt({Line(1, "INV1", "BL", "G1", 10), Line(2, "INV9", "DB", "", 10)}, kDay);
-  ASSERT_TRUE(SaveReceipt(rig.session, &gone, &saved).ok());
+  ASSERT_TRUE(SaveReceipt(rig.session, tables, &gone, &saved).ok());
   EXPECT_FALSE(saved);
   EXPECT_TRUE(Shown(rig.term, "Nota INV9 tidak ada lagi, TT tidak disimpan"));
   Receipt no_giro = MakeReceipt({Line(1, "INV1", "BL", "G7", 10)}, kDay);
-  ASSERT_TRUE(SaveReceipt(rig.session, &no_giro, &saved).ok());
+  ASSERT_TRUE(SaveReceipt(rig.session, tables, &no_giro, &saved).ok());
   EXPECT_FALSE(saved);
   EXPECT_TRUE(Shown(rig.term, "Nomor G7 tidak ada lagi, TT tidak disimpan"));
   // A code without instrument carries no number: text typed there is not stored.
   Receipt free_text = MakeReceipt({Line(1, "INV1", "DB", "MEMO 12", 10)}, kDay);
-  ASSERT_TRUE(SaveReceipt(rig.session, &free_text, &saved).ok());
+  ASSERT_TRUE(SaveReceipt(rig.session, tables, &free_text, &saved).ok());
   EXPECT_TRUE(saved);
   EXPECT_EQ(Open(rig.session, "PIUTKR1").table().record_count(), 1u);
   EXPECT_EQ(StoredText(Open(rig.session, "PIUTKR2"), 1, "NO_BUKTI"), "");
@@ -184,15 +186,15 @@ TEST_F(ReceiptSaveTest, SaveAsksFirstAndCountsTheLinesAgainstTheLimit) {
                                  Line(3, "INV3", "DB", "", 3)},
                                 kDay);
   bool saved = true;
-  ASSERT_TRUE(SIMPANDATA(rig.session, &receipt, &saved).ok());
+  ASSERT_TRUE(SIMPANDATA(rig.session, tables, &receipt, &saved).ok());
   EXPECT_FALSE(saved);
   EXPECT_TRUE(Shown(rig.term, "maximal baris per nomor TT adalah :    2"));
   receipt.lines.pop_back();
   rig.term.AddKeys({'n', 'y'});
-  ASSERT_TRUE(SIMPANDATA(rig.session, &receipt, &saved).ok());
+  ASSERT_TRUE(SIMPANDATA(rig.session, tables, &receipt, &saved).ok());
   EXPECT_FALSE(saved);
   EXPECT_TRUE(Shown(rig.term, "Yakin data akan disimpan (Y/T)"));
-  ASSERT_TRUE(SIMPANDATA(rig.session, &receipt, &saved).ok());
+  ASSERT_TRUE(SIMPANDATA(rig.session, tables, &receipt, &saved).ok());
   EXPECT_TRUE(saved);
   EXPECT_EQ(InvoiceKredit(rig.session, "INV2"), 2);
 }
@@ -214,13 +216,15 @@ class PatientTerminal : public console::Terminal {
 struct Workstation {
   explicit Workstation(const std::string& folder) {
     session.SetSearchPath(folder);
-    EXPECT_TRUE(OpenReceiptTables(session));
+    tables = OpenReceiptTables(session);
+    EXPECT_TRUE(tables);
   }
   console::ManualClock clock{{kDay, 9 * 3600}};
   PatientTerminal term;
   console::Console con{term, clock};
   frame::ProcedureRegistry registry;
   frame::Session session{con, registry, "WS"};
+  frame::OpenedTables tables;  // as the receipt screen opens them
 };
 
 // Two workstations that reach the data folder `folder` as `first_folder` and `second_folder` save
@@ -245,9 +249,9 @@ void SettleOneInvoiceAtTwoDesks(const std::string& folder, const std::string& fi
     for (int i = 0; i < receipts && *ok; ++i) {
       Receipt receipt = MakeReceipt({Line(1, "INV1", "BL", "G1", amount), Line(2, "INV1", "DB", "", 1)}, kDay);
       bool saved = false;
-      *ok = SaveReceipt(desk->session, &receipt, &saved).ok() && saved;
+      *ok = SaveReceipt(desk->session, desk->tables, &receipt, &saved).ok() && saved;
       receipt.lines[0][kAmount] = xbase::Value::Num(amount * 2, 16, 2);  // and corrected at once
-      *ok = *ok && SaveReceipt(desk->session, &receipt, &saved).ok() && saved;
+      *ok = *ok && SaveReceipt(desk->session, desk->tables, &receipt, &saved).ok() && saved;
     }
   };
   bool first_ok = false, second_ok = false;

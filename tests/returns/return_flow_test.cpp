@@ -235,7 +235,8 @@ TEST_F(ReturnFlowTest, TheInstrumentPaysOnlyItsReturnCode) {
   Approve("R1");
   Realise();
   rig.session.CloseTables();
-  ASSERT_TRUE(receivables::OpenReceiptTables(rig.session));
+  const frame::OpenedTables tables = receivables::OpenReceiptTables(rig.session);
+  ASSERT_TRUE(tables);
   receivables::Receipt receipt;
   receipt.date = kDay + 2;
   console::ValueRow line = receivables::BlankLine(1);
@@ -244,7 +245,7 @@ TEST_F(ReturnFlowTest, TheInstrumentPaysOnlyItsReturnCode) {
   const auto pays = [&](const std::string& code) {
     receipt.lines[0][receivables::kCode] = Value::Text(code);
     Value number = Value::Text(xbase::PadR("RT-01", 20));
-    return receivables::VALIDASIENTRY(rig.session, &number, receivables::kInstrument, &receipt, 0, {});
+    return receivables::VALIDASIENTRY(rig.session, tables, &number, receivables::kInstrument, &receipt, 0, {});
   };
   EXPECT_TRUE(pays("R1"));
   EXPECT_FALSE(pays("R2"));
