@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "documents/record_binding.h"
 #include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
@@ -70,6 +71,11 @@ bool TaxNumberFree(frame::Session& session, TaxInvoice* invoice);
 std::vector<std::string> TaxInvoiceDotMatrix(const frame::CompanySetup& company, const TaxInvoice& invoice);
 // CETAKFORMLAMA: the lines of each page of the form drawn with box characters.
 std::vector<std::vector<std::string>> TaxInvoicePageForm(const frame::CompanySetup& company, const TaxInvoice& invoice);
+
+// PPN_KEL: the form's fields of a tax invoice, read back on a reprint. NO_SJ, RELASI, CABANG and NPWP
+// (the note's and the buyer's, taken from them on every load) and the figures DPP, PPN and TD are
+// written beside them.
+const documents::RecordBinding<TaxInvoice>& TaxInvoiceRecord();
 
 // UPDATESAJA: records the tax invoice in PPN_KEL and raises "NOMORPAJAK" to its number when that
 // is higher, both under the counter row's lock; a number used meanwhile by another tax invoice is

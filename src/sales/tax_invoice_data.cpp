@@ -92,20 +92,12 @@ std::string Setting(frame::Session& session, std::string_view key, std::string_v
   return std::string(xbase::AllTrim(ket));
 }
 
-// The stored tax invoice of the note loaded onto the form for a reprint.
-void LoadStored(const xbase::WorkArea& stored, TaxInvoice* invoice) {
-  invoice->number = stored.Text("NOMOR");
+// The stored tax invoice of the note loaded onto the form for a reprint; nothing when it cannot be.
+xbase::Status LoadStored(const xbase::WorkArea& stored, TaxInvoice* invoice) {
+  if (xbase::Status s = TaxInvoiceRecord().Read(stored, invoice); !s.ok()) return s;
   invoice->proposed = invoice->number;
-  invoice->invoice = stored.Text("INVOICE");
-  invoice->order = stored.Text("NO_PO");
-  invoice->date = stored.DateOf("TANGGAL");
-  invoice->shipping = stored.DateOf("KIRIM");
-  invoice->salesman = stored.Text("SALES");
-  invoice->kind = stored.Text("JENIS");
-  invoice->detail = stored.Text("STATUS");
-  invoice->document = stored.Text("DOCUMEN");
-  invoice->prefix = stored.Text("ID_NOM");
   invoice->reprint = true;
+  return xbase::Status::OK();
 }
 
 }  // namespace
@@ -173,7 +165,7 @@ bool LoadTaxInvoice(frame::Session& session, TaxInvoice* invoice) {
     const std::string text = "Sudah dibuat faktur [" + std::string(xbase::RTrim(stored->Text("NOMOR"))) + "/" +
                              xbase::Dtoc(stored->DateOf("TANGGAL")) + "]";
     if (console::Alert(session.console(), text, {"Ulang", "Batal"}) != 1) return false;
-    LoadStored(*stored, invoice);
+    if (!frame::Checked(session, LoadStored(*stored, invoice))) return false;
   } else {
     documents::CounterKind counter;
     invoice->proposed = documents::NextNumber(counter, Setting(session, "NOMORPAJAK", "0"));

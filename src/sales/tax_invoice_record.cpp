@@ -1,6 +1,7 @@
 // The record of a tax invoice and its counter: the "NOMORPAJAK" row stays locked from the check of
 // the number to its raise, so two workstations never record one number twice.
 #include <string>
+#include <utility>
 
 #include "console/alert.h"
 #include "console/table_access.h"
@@ -24,15 +25,12 @@ namespace {
 
 constexpr char kCounter[] = "NOMORPAJAK";
 
-// The fields a record and a rewrite share.
-documents::FieldValues Fields(const TaxInvoice& invoice) {
+// The fields of the note and the figures written beside the form's.
+documents::FieldValues NoteFields(const TaxInvoice& invoice) {
   const double base = invoice.Base();
-  return {{"NO_SJ", T(invoice.note)},       {"NOMOR", T(invoice.number)},     {"INVOICE", T(invoice.invoice)},
-          {"NO_PO", T(invoice.order)},      {"TANGGAL", D(invoice.date)},     {"RELASI", T(invoice.customer)},
-          {"SALES", T(invoice.salesman)},   {"NPWP", T(invoice.npwp)},        {"DPP", N(base)},
-          {"PPN", N(base * invoice.vat / 100)}, {"TD", xbase::Value::Logical(true)}, {"KIRIM", D(invoice.shipping)},
-          {"CABANG", T(invoice.branch)},    {"JENIS", T(invoice.kind)},       {"STATUS", T(invoice.detail)},
-          {"DOCUMEN", T(invoice.document)}, {"ID_NOM", T(invoice.prefix)}};
+  return {{"NO_SJ", T(invoice.note)},     {"RELASI", T(invoice.customer)},      {"CABANG", T(invoice.branch)},
+          {"NPWP", T(invoice.npwp)},      {"DPP", N(base)},                     {"PPN", N(base * invoice.vat / 100)},
+          {"TD", xbase::Value::Logical(true)}};
 }
 
 // The write of the PPN_KEL row of the note: appended, rewritten, or deleted when the number was
@@ -44,10 +42,14 @@ xbase::Status WriteRow(frame::Session& session, xbase::WorkArea& taxes, const Ta
   if (!s.ok()) return s;
   if (!taxes.found()) {
     if (xbase::IsBlank(invoice.number)) return s;
-    documents::FieldValues fields = Fields(invoice);
-    fields.push_back({"OPERATOR", T(session.MMEMBER.nik)});
-    fields.push_back({"TG_INPUT", D(session.Today())});
-    return documents::AppendRecord(con, taxes, fields);
+    documents::FieldValues extra = NoteFields(invoice);
+    extra.push_back({"OPERATOR", T(session.MMEMBER.nik)});
+    extra.push_back({"TG_INPUT", D(session.Today())});
+    return TaxInvoiceRecord().Append(con, taxes, invoice, std::move(extra));
+  }
+  documents::FieldValues values;
+  if (!xbase::IsBlank(invoice.number)) {
+    if (s = TaxInvoiceRecord().CheckedValues(taxes, invoice, NoteFields(invoice), &values); !s.ok()) return s;
   }
   if (s = console::LOCK_REC(con, taxes); !s.ok()) return s;
   if (xbase::IsBlank(invoice.number)) {
@@ -55,7 +57,7 @@ xbase::Status WriteRow(frame::Session& session, xbase::WorkArea& taxes, const Ta
     const xbase::Status released = taxes.Unlock();
     return s.ok() ? released : s;
   }
-  return documents::PutAndRelease(taxes, Fields(invoice));
+  return documents::PutAndRelease(taxes, values);
 }
 
 // True when another note's tax invoice holds the number.
@@ -69,6 +71,16 @@ xbase::Status UsedElsewhere(xbase::WorkArea& taxes, const TaxInvoice& invoice, b
 }
 
 }  // namespace
+
+const documents::RecordBinding<TaxInvoice>& TaxInvoiceRecord() {
+  using documents::Bind;
+  static const documents::RecordBinding<TaxInvoice> kRecord = {
+      Bind("NOMOR", &TaxInvoice::number),     Bind("INVOICE", &TaxInvoice::invoice), Bind("NO_PO", &TaxInvoice::order),
+      Bind("TANGGAL", &TaxInvoice::date),     Bind("KIRIM", &TaxInvoice::shipping),  Bind("SALES", &TaxInvoice::salesman),
+      Bind("JENIS", &TaxInvoice::kind),       Bind("STATUS", &TaxInvoice::detail),   Bind("DOCUMEN", &TaxInvoice::document),
+      Bind("ID_NOM", &TaxInvoice::prefix)};
+  return kRecord;
+}
 
 bool RecordTaxInvoice(frame::Session& session, const TaxInvoice& invoice) {
   console::Console& con = session.console();

@@ -167,6 +167,41 @@ TEST_F(TaxInvoiceTest, AReprintKeepsItsNumberAndMayNotTakeAnother) {
   EXPECT_FALSE(LoadTaxInvoice(rig.session, &refused));
 }
 
+TEST_F(TaxInvoiceTest, AReprintReadsBackEveryFormFieldTheRecordKeeps) {
+  Open();
+  TaxInvoice typed = Load("SJ-T1");
+  typed.number = "2100000050";
+  typed.invoice = xbase::PadR("INV-77", 20);
+  typed.order = xbase::PadR("PO-77", 15);
+  typed.date = xbase::Date::FromYmd(2026, 12, 9);
+  typed.shipping = xbase::Date::FromYmd(2026, 12, 11);
+  typed.kind = "3";
+  typed.detail = "2";
+  typed.document = "7";
+  typed.prefix = "915";
+  rig.term.AddKeys({'U'});
+  ASSERT_TRUE(ProcessTaxInvoice(rig.session, typed));
+  EXPECT_EQ(site.Field("PPN_KEL", "PPN_KEL1", "SJ-T1", "RELASI").substr(0, 5), "J0003");
+  EXPECT_EQ(site.Field("PPN_KEL", "PPN_KEL1", "SJ-T1", "CABANG").substr(0, 6), "JKT001");
+  EXPECT_EQ(site.Field("PPN_KEL", "PPN_KEL1", "SJ-T1", "TD"), ".T.");
+
+  rig.term.AddKeys({'U'});  // "Ulang"
+  const TaxInvoice again = Load("SJ-T1");
+  EXPECT_TRUE(again.reprint);
+  EXPECT_EQ(again.number, "2100000050");
+  EXPECT_EQ(again.proposed, "2100000050");
+  EXPECT_EQ(again.invoice, typed.invoice);
+  EXPECT_EQ(again.order, typed.order);
+  EXPECT_EQ(again.date, typed.date);
+  EXPECT_EQ(again.shipping, typed.shipping);
+  EXPECT_EQ(again.salesman.substr(0, 4), "S001");
+  EXPECT_EQ(again.kind, "3");
+  EXPECT_EQ(again.detail, "2");
+  EXPECT_EQ(again.document, "7");
+  EXPECT_EQ(again.prefix, "915");
+  EXPECT_EQ(TaxSerial(again), "021.915-21.00000050");
+}
+
 TEST_F(TaxInvoiceTest, AGroupHeadPrintsItsMembersSeventeenRowsAPage) {
   const char* const kCodes[] = {"SC0001", "SC0002", "SC0003", "SC0004", "SC0005"};
   std::vector<Item> first, second;
