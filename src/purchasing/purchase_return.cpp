@@ -27,6 +27,19 @@ void SetNumber(console::ValueRow* line, int column, double value) {
   cell = xbase::Value::Num(value, cell.number_info().width, cell.number_info().decimals);
 }
 
+// The cells of `line` read from a record, in the shapes of the blank line they were read onto:
+// numbers keep its width and decimals, texts its length.
+void Shape(console::ValueRow* line, const console::ValueRow& blank) {
+  for (size_t i = 0; i < blank.size(); ++i) {
+    xbase::Value& cell = (*line)[i];
+    if (blank[i].is_number()) {
+      cell = xbase::Value::Num(cell.number(), blank[i].number_info().width, blank[i].number_info().decimals);
+    } else if (blank[i].is_text()) {
+      cell = xbase::Value::Text(xbase::PadR(cell.text(), static_cast<int>(blank[i].text().size())));
+    }
+  }
+}
+
 // The line's value: quantity x price after both discounts.
 void Revalue(console::ValueRow* line) {
   SetNumber(line, kValue, Figure(*line, kQuantity) * Figure(*line, kPrice) * Off(Figure(*line, kDisc1)) *
@@ -42,23 +55,50 @@ std::string StockKey(std::string_view code, std::string_view warehouse) {
   return xbase::PadR(xbase::RTrim(code), 10) + xbase::PadR(xbase::RTrim(warehouse), 6);
 }
 
-// Stands `lines` (BPBELI2) on the receipt line of `receipt` at `position`; false when there is none.
-bool SeekReceiptLine(xbase::WorkArea& lines, std::string_view receipt, std::string_view position) {
-  return lines.SetOrder("BPBELI23").ok() &&
-         lines.Seek(lines.PadToField("NO_BPB", xbase::RTrim(receipt)) + lines.PadToField("URUTAN", position)).ok() &&
-         lines.found();
+// Stands `lines` (BPBELI2) on the receipt line of `receipt` at `position`; *found false when there is
+// none.
+xbase::Status SeekReceiptLine(xbase::WorkArea& lines, std::string_view receipt, std::string_view position, bool* found) {
+  *found = false;
+  xbase::Status s = lines.SetOrder("BPBELI23");
+  if (s.ok()) {
+    s = xbase::SeekFound(lines, lines.PadToField("NO_BPB", xbase::RTrim(receipt)) + lines.PadToField("URUTAN", position),
+                         found);
+  }
+  return s;
 }
 
 // The position of the first line of `code` in the receipt, blank when it has none.
-std::string PositionOfCode(xbase::WorkArea& lines, std::string_view receipt, std::string_view code) {
+xbase::Status PositionOfCode(xbase::WorkArea& lines, std::string_view receipt, std::string_view code,
+                             std::string* position) {
+  *position = "   ";
   std::vector<uint32_t> records;
-  if (!lines.SetOrder("BPBELI23").ok() || !lines.SeekAll(lines.PadToField("NO_BPB", xbase::RTrim(receipt)), &records).ok()) {
-    return "   ";
+  xbase::Status s = lines.SetOrder("BPBELI23");
+  if (s.ok()) s = lines.SeekAll(lines.PadToField("NO_BPB", xbase::RTrim(receipt)), &records);
+  for (size_t i = 0; s.ok() && i < records.size(); ++i) {
+    if (s = lines.GoTo(records[i]); s.ok() && xbase::RTrim(lines.Text("KODE")) == xbase::RTrim(code)) {
+      *position = lines.Text("URUTAN");
+      break;
+    }
   }
-  for (const uint32_t record : records) {
-    if (lines.GoTo(record).ok() && xbase::RTrim(lines.Text("KODE")) == xbase::RTrim(code)) return lines.Text("URUTAN");
+  return s;
+}
+
+// The goods row of `code` current in `goods` (MASTBRJ); *found false when it is not registered.
+xbase::Status SeekGoods(xbase::WorkArea& goods, std::string_view code, bool* found) {
+  *found = false;
+  xbase::Status s = goods.SetOrder(1);
+  return s.ok() ? xbase::SeekFound(goods, goods.PadToField("KODE", xbase::RTrim(code)), found) : s;
+}
+
+// The warehouse row of `code` in `warehouse` current in `stock` (STOKBRG); *found false without one.
+xbase::Status SeekStock(xbase::WorkArea& stock, std::string_view code, std::string_view warehouse, bool* found) {
+  *found = false;
+  xbase::Status s = stock.SetOrder("STOKBRG2");
+  if (s.ok()) {
+    s = xbase::SeekFound(stock, stock.PadToField("GUDANG", xbase::RTrim(warehouse)) + stock.PadToField("KODE", xbase::RTrim(code)),
+                         found);
   }
-  return "   ";
+  return s;
 }
 
 bool CheckReceipt(frame::Session& session, xbase::WorkArea& header, PurchaseReturn* ret, xbase::Value* value) {
@@ -69,10 +109,11 @@ bool CheckReceipt(frame::Session& session, xbase::WorkArea& header, PurchaseRetu
   pick.heads = {"No. BPB", "Tanggal", "Suplier"};
   if (xbase::Status s = frame::PickCode(session, pick, &number); !s.ok()) return Refuse(session, s.message());
   *value = xbase::Value::Text(xbase::PadR(number, 20));
-  if (!header.SetOrder("BPBELI11").ok() || !header.Seek(header.PadToField("NO_BPB", xbase::RTrim(number))).ok() ||
-      !header.found()) {
-    return true;  // a receipt not on file stays as typed
-  }
+  bool found = false;
+  xbase::Status s = header.SetOrder("BPBELI11");
+  if (s.ok()) s = xbase::SeekFound(header, header.PadToField("NO_BPB", xbase::RTrim(number)), &found);
+  if (!frame::Checked(session, s)) return false;
+  if (!found) return true;  // a receipt not on file stays as typed
   if (ret->cash1 == 0 && ret->cash2 == 0) {
     ret->cash1 = header.Number("DISCOUNT");
     ret->cash2 = header.Number("DISCOUNT2");
@@ -93,21 +134,29 @@ bool CheckCode(frame::Session& session, const frame::OpenedTables& tables, conso
   std::string code = value->text();
   const std::string receipt = Cell(*line, kReceipt);
   std::string position = Cell(*line, kPosition);
+  bool on_receipt = false;
+  xbase::Status s;
   if (code.find('?') != std::string::npos) {
     frame::PickSpec pick;
     pick.alias = "bpbeli2";
     pick.expressions = {"URUTAN", "KODE", "QUANTITY", "HARGA", "NO_BPB"};
     pick.heads = {"Urut", "Kode", "Qty", "Harga", "No. BPB"};
     position = std::string(xbase::RTrim(receipt)) + "?";
-    if (xbase::Status s = frame::PickCode(session, pick, &position); !s.ok()) return Refuse(session, s.message());
-    code = SeekReceiptLine(source, receipt, position) ? source.Text("KODE") : "";
-  } else if (!SeekReceiptLine(source, receipt, position) || xbase::RTrim(source.Text("KODE")) != xbase::RTrim(code)) {
-    position = PositionOfCode(source, receipt, code);
+    if (s = frame::PickCode(session, pick, &position); !s.ok()) return Refuse(session, s.message());
+    s = SeekReceiptLine(source, receipt, position, &on_receipt);
+    code = on_receipt ? source.Text("KODE") : "";
+  } else if (s = SeekReceiptLine(source, receipt, position, &on_receipt);
+             s.ok() && (!on_receipt || xbase::RTrim(source.Text("KODE")) != xbase::RTrim(code))) {
+    s = PositionOfCode(source, receipt, code, &position);
   }
+  if (!frame::Checked(session, s)) return false;
   if (xbase::IsBlank(code)) return false;
   xbase::WorkArea& goods = tables["mastbrj"];
-  const bool known = goods.SetOrder(1).ok() && goods.Seek(goods.PadToField("KODE", xbase::RTrim(code))).ok() && goods.found();
-  if (SeekReceiptLine(source, receipt, position)) {
+  bool known = false;
+  s = SeekGoods(goods, code, &known);
+  if (s.ok()) s = SeekReceiptLine(source, receipt, position, &on_receipt);
+  if (!frame::Checked(session, s)) return false;
+  if (on_receipt) {
     SetText(line, kWarehouse, source.Text("GUDANG"), 6);
     SetNumber(line, kPrice, source.Number("HARGA"));
     SetNumber(line, kDisc1, source.Number("DISCOUNT"));
@@ -132,9 +181,9 @@ bool CheckWarehouse(frame::Session& session, xbase::WorkArea& stock, console::Va
     return Refuse(session, "Gudang " + std::string(xbase::RTrim(code)) + " tidak terdaftar");
   }
   *value = xbase::Value::Text(xbase::PadR(code, 6));
-  if (!stock.SetOrder("STOKBRG2").ok() ||
-      !stock.Seek(stock.PadToField("GUDANG", xbase::RTrim(code)) + stock.PadToField("KODE", xbase::RTrim(Cell(*line, kCode)))).ok() ||
-      !stock.found()) {
+  bool found = false;
+  if (!frame::Checked(session, SeekStock(stock, Cell(*line, kCode), code, &found))) return false;
+  if (!found) {
     return Refuse(session, "Barang " + std::string(xbase::RTrim(Cell(*line, kCode))) + " tidak ada di gudang " +
                                std::string(xbase::RTrim(code)));
   }
@@ -143,23 +192,19 @@ bool CheckWarehouse(frame::Session& session, xbase::WorkArea& stock, console::Va
 
 // The pieces line `row` may take out: the stock row, the pieces the stored return took (back when it
 // is saved again), less the other lines of the same goods and warehouse.
-double Available(xbase::WorkArea& stock, const PurchaseReturn& ret, size_t row) {
+xbase::Status Available(xbase::WorkArea& stock, const PurchaseReturn& ret, size_t row, double* available) {
   const console::ValueRow& line = ret.lines[row];
   const std::string key = StockKey(Cell(line, kCode), Cell(line, kWarehouse));
-  double available = 0;
-  if (stock.SetOrder("STOKBRG2").ok() &&
-      stock.Seek(stock.PadToField("GUDANG", xbase::RTrim(Cell(line, kWarehouse))) +
-                 stock.PadToField("KODE", xbase::RTrim(Cell(line, kCode)))).ok() &&
-      stock.found()) {
-    available = stock.Number("JUMLAH");
-  }
-  if (const auto at = ret.stored.find(key); at != ret.stored.end()) available += at->second;
+  bool found = false;
+  if (xbase::Status s = SeekStock(stock, Cell(line, kCode), Cell(line, kWarehouse), &found); !s.ok()) return s;
+  *available = found ? stock.Number("JUMLAH") : 0;
+  if (const auto at = ret.stored.find(key); at != ret.stored.end()) *available += at->second;
   for (size_t k = 0; k < ret.lines.size(); ++k) {
     if (k != row && StockKey(Cell(ret.lines[k], kCode), Cell(ret.lines[k], kWarehouse)) == key) {
-      available -= Figure(ret.lines[k], kQuantity);
+      *available -= Figure(ret.lines[k], kQuantity);
     }
   }
-  return available;
+  return xbase::Status::OK();
 }
 
 // Sets the quantity of line `row`; refused with "Stock Tidak Cukup" beyond what the warehouse holds.
@@ -167,7 +212,12 @@ bool TakeQuantity(frame::Session& session, xbase::WorkArea& stock, PurchaseRetur
   console::ValueRow& line = ret->lines[row];
   const double before = Figure(line, kQuantity);
   SetNumber(&line, kQuantity, quantity);
-  if (quantity > Available(stock, *ret, row)) {
+  double available = 0;
+  if (!frame::Checked(session, Available(stock, *ret, row, &available))) {
+    SetNumber(&line, kQuantity, before);
+    return false;
+  }
+  if (quantity > available) {
     SetNumber(&line, kQuantity, before);
     return Refuse(session, "Stock Tidak Cukup");
   }
@@ -203,28 +253,17 @@ xbase::Status LoadReturn(frame::Session& session, const frame::OpenedTables& tab
   // Read whole into a local: a return whose lines could not all be read is not offered, since saving
   // it would free the stored lines left out and put their goods back into stock.
   PurchaseReturn loaded;
+  if (s = ReturnHeadRecord().Read(header, &loaded); !s.ok()) return s;
   loaded.number = header.Text("NOMOR");
-  loaded.supplier = header.Text("SUPLIER");
-  loaded.branch = header.Text("KDCB");
-  loaded.date = header.DateOf("TANGGAL");
-  loaded.notes = header.Text("NOTES");
-  loaded.cash1 = header.Number("DISCOUNT");
-  loaded.cash2 = header.Number("DISCOUNT2");
-  loaded.code_id = header.Text("CODE_ID");
   std::vector<uint32_t> records;
   s = lines.SetOrder("RTBELI21");
   if (s.ok()) s = lines.SeekAll(header.Text("NOMOR"), &records);
   for (size_t k = 0; s.ok() && k < records.size(); ++k) {
     if (s = lines.GoTo(records[k]); !s.ok()) break;
-    console::ValueRow line = BlankReturnLine(static_cast<int>(k + 1), lines.Text("GUDANG"));
-    SetText(&line, kReceipt, lines.Text("NO_BPB"), 20);
-    SetText(&line, kCode, lines.Text("KODE"), 10);
-    for (const auto& [column, field] : {std::pair{kBoxes, "Q_BOX"}, {kPacks, "Q_PAK"}, {kPieces, "Q_PCS"},
-                                        {kQuantity, "QUANTITY"}, {kPrice, "HARGA"}, {kDisc1, "DISCOUNT"},
-                                        {kDisc2, "DISCOUNT2"}, {kAverage, "HRG_RATA"}}) {
-      SetNumber(&line, column, lines.Number(field));
-    }
-    SetText(&line, kPosition, lines.Text("URUTAN"), 3);
+    const console::ValueRow blank = BlankReturnLine(static_cast<int>(k + 1), "");
+    console::ValueRow line = blank;
+    if (s = ReturnLineRecord().Read(lines, &line); !s.ok()) break;
+    Shape(&line, blank);
     SetText(&line, kName, MasterText(session, "mastbrj", lines.Text("KODE"), "NAMA", 20), 20);
     Revalue(&line);
     loaded.stored[StockKey(lines.Text("KODE"), lines.Text("GUDANG"))] += lines.Number("QUANTITY");
@@ -253,8 +292,12 @@ bool CheckReturnCell(frame::Session& session, const frame::OpenedTables& tables,
       SetNumber(&line, column, value->number());
       xbase::WorkArea& goods = tables["mastbrj"];
       double dos = 0, pak = 0;
-      if (goods.SetOrder(1).ok() && goods.Seek(goods.PadToField("KODE", xbase::RTrim(Cell(line, kCode)))).ok() &&
-          goods.found()) {
+      bool found = false;
+      if (!frame::Checked(session, SeekGoods(goods, Cell(line, kCode), &found))) {
+        SetNumber(&line, column, before);
+        return false;
+      }
+      if (found) {
         dos = goods.Number("DOS");
         pak = goods.Number("PAK");
       }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "console/array_browse.h"
+#include "documents/record_binding.h"
 #include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
@@ -32,6 +33,11 @@ struct PurchaseReturn {
   // saved again.
   std::map<std::string, double> stored;
 };
+
+// RTBELI1: a return's header; NOMOR, TG_INPUT and OPERATOR are written beside it by the first save.
+const documents::RecordBinding<PurchaseReturn>& ReturnHeadRecord();
+// RTBELI2: a line of the return grid; NOMOR and URUT are written beside it.
+const documents::RecordBinding<console::ValueRow>& ReturnLineRecord();
 
 // A blank line in `warehouse`, numbered `position`.
 console::ValueRow BlankReturnLine(int position, std::string_view warehouse);

@@ -11,6 +11,7 @@
 #include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "purchasing/purchase_documents.h"
+#include "purchasing/shipment_import.h"
 #include "text/amount_in_words.h"
 #include "xbase/date_functions.h"
 #include "xbase/keyed_read.h"
@@ -121,13 +122,14 @@ xbase::Status CashDiscounts(const frame::OpenedTables& tables, const std::string
 
 xbase::Status PurchaseOrderLines(frame::Session& session, const frame::OpenedTables& tables,
                                  std::vector<frame::ReportLine>* lines) {
-  xbase::WorkArea& done = tables["dta_peb"];
-  const std::string number = done.Text("NOMOR");
+  Shipment order;
+  if (xbase::Status s = ShipmentRecord().Read(tables["dta_peb"], &order); !s.ok()) return s;
+  const std::string& number = order.number;
   Form form;
   CompanyLines(session, &form);
-  form.Add(TitleLine("ORDER PEMBELIAN", done.Text("NO_PO")), "CH", kTitleFont);
-  form.Add(xbase::PadR("Kepada Yth .", 75) + "Tanggal : " + xbase::Dtoc(done.DateOf("TG_PO")));
-  SupplierLines(tables["mastsup"], done.Text("SUPLIER"), &form);
+  form.Add(TitleLine("ORDER PEMBELIAN", order.po), "CH", kTitleFont);
+  form.Add(xbase::PadR("Kepada Yth .", 75) + "Tanggal : " + xbase::Dtoc(order.po_date));
+  SupplierLines(tables["mastsup"], order.supplier, &form);
   form.Add("");
   form.Add("Dengan hormat");
   form.Add("Bersama ini kami mohon untuk segera dikirim barang-barang dengan spesifikasi seperti tersebut dibawah ini. ");

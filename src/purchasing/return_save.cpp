@@ -2,6 +2,7 @@
 #include "console/table_access.h"
 #include "console/message.h"
 #include "documents/document_counter.h"
+#include "documents/field_values.h"
 #include "documents/named_records.h"
 #include "documents/save_scope.h"
 #include "documents/record_writes.h"
@@ -9,6 +10,7 @@
 #include "documents/stored_lines.h"
 #include "frame/status_display.h"
 #include "purchasing/purchase_return.h"
+#include "xbase/keyed_read.h"
 #include "xbase/number_text.h"
 #include "xbase/session.h"
 #include "xbase/text_functions.h"
@@ -16,33 +18,32 @@
 namespace purchasing {
 namespace {
 
+using documents::D;
+using documents::T;
+
 const documents::CounterKind kReturnCounter{"RTBL"};
 
 const xbase::Value& Cell(const console::ValueRow& line, int column) { return line[static_cast<size_t>(column - 1)]; }
 
 xbase::Status WriteHeader(frame::Session& session, xbase::WorkArea& header, const PurchaseReturn& ret,
                           const std::string& number) {
+  console::Console& con = session.console();
+  bool found = false;
   xbase::Status s = header.SetOrder("RTBELI11");
-  if (s.ok()) s = header.Seek(header.PadToField("NOMOR", xbase::RTrim(number)));
-  if (!s.ok()) return s;
-  if (header.found()) {
-    s = console::LOCK_REC(session.console(), header);
-  } else if (s = console::APP_REC(session.console(), header); s.ok()) {
-    s = header.Put("NOMOR", xbase::Value::Text(number));
-    if (s.ok()) s = header.Put("TG_INPUT", xbase::Value::FromDate(session.Today()));
-    if (s.ok()) s = header.Put("OPERATOR", xbase::Value::Text(session.MMEMBER.nik));
+  if (s.ok()) s = xbase::SeekFound(header, header.PadToField("NOMOR", xbase::RTrim(number)), &found);
+  documents::FieldValues values;
+  if (s.ok()) {
+    documents::FieldValues first;
+    if (!found) first = {{"NOMOR", T(number)}, {"TG_INPUT", D(session.Today())}, {"OPERATOR", T(session.MMEMBER.nik)}};
+    s = ReturnHeadRecord().CheckedValues(header, ret, std::move(first), &values);
   }
+  if (!s.ok()) return s;
+  s = found ? console::LOCK_REC(con, header) : console::APP_REC(con, header);
   if (!s.ok()) {
     header.Unlock().IgnoreError();  // the first failure is the one reported
     return s;
   }
-  return documents::PutAndRelease(header, {{"SUPLIER", xbase::Value::Text(ret.supplier)},
-                                           {"KDCB", xbase::Value::Text(ret.branch)},
-                                           {"TANGGAL", xbase::Value::FromDate(ret.date)},
-                                           {"NOTES", xbase::Value::Text(ret.notes)},
-                                           {"DISCOUNT", xbase::Value::Num(ret.cash1)},
-                                           {"DISCOUNT2", xbase::Value::Num(ret.cash2)},
-                                           {"CODE_ID", xbase::Value::Text(ret.code_id)}});
+  return documents::PutAndRelease(header, values);
 }
 
 xbase::Status WriteLines(frame::Session& session, xbase::WorkArea& rows, const PurchaseReturn& ret,
@@ -60,23 +61,7 @@ xbase::Status WriteLines(frame::Session& session, xbase::WorkArea& rows, const P
     return documents::UPMASTERBARANG(session, rows.Text("KODE"), rows.Text("GUDANG"), rows.Number("QUANTITY"), 0);
   };
   how.write = [&](size_t k, bool) {
-    const console::ValueRow& row = line(k);
-    documents::FieldValues fields = {{"NOMOR", xbase::Value::Text(number)},
-                                     {"NO_BPB", Cell(row, kReceipt)},
-                                     {"KODE", Cell(row, kCode)},
-                                     {"GUDANG", Cell(row, kWarehouse)},
-                                     {"URUTAN", Cell(row, kPosition)},
-                                     {"URUT", xbase::Value::Text(xbase::Str(static_cast<double>(k + 1), 3))}};
-    for (const auto& [column, field] : {std::pair{kBoxes, "Q_BOX"}, {kPacks, "Q_PAK"}, {kPieces, "Q_PCS"},
-                                        {kQuantity, "QUANTITY"}, {kPrice, "HARGA"}, {kDisc1, "DISCOUNT"},
-                                        {kDisc2, "DISCOUNT2"}, {kAverage, "HRG_RATA"}}) {
-      fields.emplace_back(field, xbase::Value::Num(Cell(row, column).number()));
-    }
-    xbase::Status w;
-    for (const auto& [field, value] : fields) {
-      if (w.ok()) w = rows.Put(field, value);
-    }
-    return w;
+    return ReturnLineRecord().Write(rows, line(k), {{"NOMOR", T(number)}, {"URUT", T(xbase::Str(static_cast<double>(k + 1), 3))}});
   };
   how.apply = [&](size_t k) {
     return documents::UPMASTERBARANG(session, Cell(line(k), kCode).text(), Cell(line(k), kWarehouse).text(), 0,

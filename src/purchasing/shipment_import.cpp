@@ -9,6 +9,7 @@
 #include "console/message.h"
 #include "console/table_access.h"
 #include "documents/document_counter.h"
+#include "documents/field_values.h"
 #include "documents/named_records.h"
 #include "documents/save_scope.h"
 #include "documents/record_writes.h"
@@ -28,6 +29,10 @@
 
 namespace purchasing {
 
+using documents::D;
+using documents::L;
+using documents::N;
+using documents::T;
 using frame::Pictured;
 
 namespace {
@@ -110,11 +115,7 @@ xbase::Status ReadLines(frame::Session& session, const frame::OpenedTables& tabl
   for (size_t k = 0; s.ok() && k < records.size(); ++k) {
     if (s = lines.GoTo(records[k]); !s.ok()) break;
     ShipmentLine line;
-    line.code = lines.Text("KODE");
-    line.quantity = lines.Number("QUANTITY");
-    line.price = lines.Number("HARGA");
-    line.disc1 = lines.Number("DISCOUNT");
-    line.disc2 = lines.Number("DISCOUNT2");
+    if (s = ShipmentLineRecord().Read(lines, &line); !s.ok()) break;
     line.value = LineValue(lines);
     line.name = MasterText(session, "peb_mst", line.code, "NAMA", 20);
     if (const std::string fault = LineFault(line); !fault.empty()) {
@@ -143,13 +144,15 @@ xbase::Status WriteHeader(frame::Session& session, const frame::OpenedTables& ta
     header.Unlock().IgnoreError();  // the copy's failure is the one reported
     return s;
   }
-  return documents::PutAndRelease(header, {{"KDCB", xbase::Value::Text(shipment.branch)},
-                                           {"GUDANG", xbase::Value::Text(shipment.warehouse)},
-                                           {"TANGGAL", xbase::Value::FromDate(today)},
-                                           {"CETAK", xbase::Value::Logical(true)},
-                                           {"TG_INPUT", xbase::Value::FromDate(today)},
-                                           {"OPERATOR", xbase::Value::Text(session.MMEMBER.nik)},
-                                           {"NOTES", xbase::Value::Text(shipment.notes)}});
+  documents::FieldValues values;
+  s = ReceiptHeadRecord().CheckedValues(header, shipment,
+                                        {{"CETAK", L(true)}, {"TG_INPUT", D(today)}, {"OPERATOR", T(session.MMEMBER.nik)}},
+                                        &values);
+  if (!s.ok()) {
+    header.Unlock().IgnoreError();  // the refusal is the one reported
+    return s;
+  }
+  return documents::PutAndRelease(header, values);
 }
 
 // Stores the lines under the number, rows already there reused: each old row's stock is taken back,
@@ -174,23 +177,15 @@ xbase::Status WriteLines(frame::Session& session, const frame::OpenedTables& tab
                    rows.Number("DISCOUNT"), rows.Number("DISCOUNT2"), shipment.cash1, shipment.cash2, &average);
   };
   how.write = [&](size_t k, bool) {
+    ShipmentLine line;
     xbase::Status w = source.GoTo(incoming[k]);
+    if (w.ok()) w = ShipmentLineRecord().Read(source, &line);
     double average = 0;
     if (w.ok()) {
-      w = UPSTOCK(session, shipment.warehouse, source.Text("KODE"), source.Number("QUANTITY"), 0, source.Number("HARGA"),
-                  source.Number("DISCOUNT"), source.Number("DISCOUNT2"), shipment.cash1, shipment.cash2, &average);
+      w = UPSTOCK(session, shipment.warehouse, line.code, line.quantity, 0, line.price, line.disc1, line.disc2,
+                  shipment.cash1, shipment.cash2, &average);
     }
-    documents::FieldValues fields;
-    for (const char* field : {"NO_BPB", "KODE"}) fields.emplace_back(field, xbase::Value::Text(source.Text(field)));
-    fields.emplace_back("GUDANG", xbase::Value::Text(shipment.warehouse));
-    for (const char* field : {"Q_BOX", "Q_PAK", "Q_PCS", "QUANTITY", "HARGA", "DISCOUNT", "DISCOUNT2"}) {
-      fields.emplace_back(field, xbase::Value::Num(source.Number(field)));
-    }
-    for (const char* field : {"KTR", "URUTAN"}) fields.emplace_back(field, xbase::Value::Text(source.Text(field)));
-    fields.emplace_back("HRG_RATA", xbase::Value::Num(average));
-    for (const auto& [field, value] : fields) {
-      if (w.ok()) w = rows.Put(field, value);
-    }
+    if (w.ok()) w = ShipmentLineRecord().Write(rows, line, {{"GUDANG", T(shipment.warehouse)}, {"HRG_RATA", N(average)}});
     if (w.ok()) *written = k + 1;
     return w;
   };
@@ -200,13 +195,7 @@ xbase::Status WriteLines(frame::Session& session, const frame::OpenedTables& tab
 xbase::Status WriteRecord(frame::Session& session, xbase::WorkArea& done, const Shipment& shipment) {
   xbase::Status s = SeekIn(done, "DTA_PEB1", "NOMOR", shipment.number);
   if (!s.ok() || done.found()) return s;
-  return documents::AppendRecord(session.console(), done,
-                                 {{"NOMOR", xbase::Value::Text(shipment.number)},
-                                  {"SUPLIER", xbase::Value::Text(shipment.supplier)},
-                                  {"NO_PO", xbase::Value::Text(shipment.po)},
-                                  {"TG_PO", xbase::Value::FromDate(shipment.po_date)},
-                                  {"NO_BPB", xbase::Value::Text(shipment.receipt)},
-                                  {"TG_BPB", xbase::Value::FromDate(shipment.receipt_date)}});
+  return ShipmentRecord().Append(session.console(), done, shipment);
 }
 
 // KET of the counter row := number, when it is below it.
@@ -289,6 +278,32 @@ xbase::Status WriteShipment(frame::Session& session, const frame::OpenedTables& 
 }
 
 }  // namespace
+
+const documents::RecordBinding<ShipmentLine>& ShipmentLineRecord() {
+  using documents::Bind;
+  static const documents::RecordBinding<ShipmentLine> kRecord = {
+      Bind("NO_BPB", &ShipmentLine::number),  Bind("KODE", &ShipmentLine::code),         Bind("Q_BOX", &ShipmentLine::cartons),
+      Bind("Q_PAK", &ShipmentLine::packs),    Bind("Q_PCS", &ShipmentLine::pieces),      Bind("QUANTITY", &ShipmentLine::quantity),
+      Bind("HARGA", &ShipmentLine::price),    Bind("DISCOUNT", &ShipmentLine::disc1),    Bind("DISCOUNT2", &ShipmentLine::disc2),
+      Bind("KTR", &ShipmentLine::remark),     Bind("URUTAN", &ShipmentLine::position)};
+  return kRecord;
+}
+
+const documents::RecordBinding<Shipment>& ReceiptHeadRecord() {
+  using documents::Bind;
+  static const documents::RecordBinding<Shipment> kRecord = {
+      Bind("KDCB", &Shipment::branch), Bind("GUDANG", &Shipment::warehouse), Bind("TANGGAL", &Shipment::receipt_date),
+      Bind("NOTES", &Shipment::notes)};
+  return kRecord;
+}
+
+const documents::RecordBinding<Shipment>& ShipmentRecord() {
+  using documents::Bind;
+  static const documents::RecordBinding<Shipment> kRecord = {
+      Bind("NOMOR", &Shipment::number),  Bind("SUPLIER", &Shipment::supplier), Bind("NO_PO", &Shipment::po),
+      Bind("TG_PO", &Shipment::po_date), Bind("NO_BPB", &Shipment::receipt),   Bind("TG_BPB", &Shipment::receipt_date)};
+  return kRecord;
+}
 
 frame::OpenedTables OpenShipmentTables(frame::Session& session) {
   std::vector<frame::TableUse> tables = {"MASTGDG", "MASTBRJ", "STOKBRG", "BPBELI1", "BPBELI2", "DTA_PEB", "SETUP"};

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "documents/record_binding.h"
 #include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
@@ -13,10 +14,12 @@
 
 namespace purchasing {
 
-// One line of a shipment document.
+// One line of a shipment document, as it becomes a line of the goods receipt.
 struct ShipmentLine {
-  std::string code, name;
+  std::string number, code, remark, position;
+  double cartons = 0, packs = 0, pieces = 0;
   double quantity = 0, price = 0, disc1 = 0, disc2 = 0;
+  std::string name;
   double value = 0;  // quantity x price after both discounts
 };
 
@@ -30,6 +33,15 @@ struct Shipment {
   xbase::Date po_date, receipt_date;
   std::vector<ShipmentLine> lines;
 };
+
+// peb_dtl and BPBELI2: a line of the shipment document and of the goods receipt made of it; GUDANG
+// and HRG_RATA are written beside it in the receipt.
+const documents::RecordBinding<ShipmentLine>& ShipmentLineRecord();
+// BPBELI1: the goods receipt's own fields, written over the shipment header copied field by field;
+// CETAK, TG_INPUT and OPERATOR are written beside them.
+const documents::RecordBinding<Shipment>& ReceiptHeadRecord();
+// DTA_PEB: the shipment document taken in, with its purchase order and goods receipt.
+const documents::RecordBinding<Shipment>& ShipmentRecord();
 
 // Opens the tables of the import, the three shipment tables from the import folder (SETUP
 // "TMPFILEIMP") with their index files; empty with every table closed after a message.

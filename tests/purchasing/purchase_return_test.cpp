@@ -2,6 +2,9 @@
 // taken out on saving and put back when a line goes.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+
 #include "console/keys.h"
 #include "purchasing/purchase_return.h"
 #include "purchasing/purchasing.h"
@@ -58,10 +61,14 @@ class PurchaseReturnTest : public ::testing::Test {
   // while the tables are open.
   void SaveThenDamageItsLines() {
     ASSERT_TRUE(SaveReturn(rig.session, tables, &ret).ok());
+    ASSERT_NO_FATAL_FAILURE(Reopen());
+    support::DamageIndexPages(folder.path(), "RTBELI2");
+  }
+  // The tables opened again, so that no index page is read before a damage.
+  void Reopen() {
     ASSERT_TRUE(rig.session.tables().CloseAll().ok());
     tables = OpenReturnTables(rig.session);
     ASSERT_TRUE(tables);
-    support::DamageIndexPages(folder.path(), "RTBELI2");
   }
   double Cell(int row, int column) { return ret.lines[static_cast<size_t>(row - 1)][static_cast<size_t>(column - 1)].number(); }
   double Stock() {
@@ -174,6 +181,87 @@ TEST_F(PurchaseReturnTest, EscAtTheStockLockWritesNeitherReturnNorCounter) {
   EXPECT_EQ(Stock(), 80);
   EXPECT_TRUE(rig.session.tables().CloseAll().ok());
   support::ExpectVerified(folder.path());
+}
+
+TEST_F(PurchaseReturnTest, AStoredReturnReadsBackEveryFieldItsSaveWrote) {
+  ASSERT_TRUE(Type(1, kReceipt, T("R1")));
+  ASSERT_TRUE(Type(1, kCode, T("A1")));
+  ASSERT_TRUE(Type(1, kBoxes, N(1)));
+  ASSERT_TRUE(Type(1, kPieces, N(2)));
+  ret.lines[0][kDisc2 - 1] = xbase::Value::Num(1.5, 6, 2);
+  ret.lines[0][kValue - 1] = xbase::Value::Num(10638, 14, 2);  // 12 x 1,000 less 10 % and 1.5 %
+  ret.supplier = "S01";
+  ret.notes = "KEMASAN RUSAK";
+  ret.cash2 = 2.5;
+  ASSERT_TRUE(SaveReturn(rig.session, tables, &ret).ok());
+
+  PurchaseReturn stored;
+  bool found = false;
+  ASSERT_TRUE(LoadReturn(rig.session, tables, "0000000017", &stored, &found).ok());
+  ASSERT_TRUE(found);
+  EXPECT_EQ(xbase::RTrim(stored.number), "0000000017");
+  EXPECT_EQ(xbase::RTrim(stored.supplier), "S01");
+  EXPECT_EQ(xbase::RTrim(stored.branch), "CB01");
+  EXPECT_EQ(stored.date, xbase::Date::FromYmd(2026, 12, 8));
+  EXPECT_EQ(xbase::RTrim(stored.notes), "KEMASAN RUSAK");
+  EXPECT_EQ(stored.cash1, 5);
+  EXPECT_EQ(stored.cash2, 2.5);
+  EXPECT_EQ(xbase::RTrim(stored.code_id), "01");
+  EXPECT_EQ(stored.stored, (std::map<std::string, double>{{"A1        G1    ", 12}}));
+  ASSERT_EQ(stored.lines.size(), 2u);
+  // Every cell as typed, numbers in the widths the grid edits them in.
+  const console::ValueRow blank = BlankReturnLine(1, "G1");
+  for (int column = kLineNo; column <= kReturnColumns; ++column) {
+    const size_t at = static_cast<size_t>(column - 1);
+    const xbase::Value& read = stored.lines[0][at];
+    if (blank[at].is_number()) {
+      EXPECT_NEAR(read.number(), ret.lines[0][at].number(), 1e-9) << "column " << column;
+      EXPECT_EQ(read.number_info().width, blank[at].number_info().width) << "column " << column;
+      EXPECT_EQ(read.number_info().decimals, blank[at].number_info().decimals) << "column " << column;
+    } else {
+      EXPECT_EQ(read.text(), ret.lines[0][at].text()) << "column " << column;
+    }
+  }
+}
+
+// A read that fails on the way to a figure or a decision is told once on row 24 and takes nothing:
+// never a receipt not on file (no cash discounts), goods not in the warehouse, or a stock of 0.
+TEST_F(PurchaseReturnTest, AReadThatFailsIsToldAndTakesNothing) {
+  ASSERT_TRUE(Type(1, kReceipt, T("R1")));
+  ASSERT_TRUE(Type(1, kCode, T("A1")));
+  support::DamageIndexPages(folder.path(), "STOKBRG");
+  rig.term.AddKeys({' '});
+  EXPECT_FALSE(Type(1, kQuantity, N(5)));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "STOKBRG2.ntx"));
+  EXPECT_FALSE(support::Shown(rig.term, "Stock Tidak Cukup"));
+  EXPECT_EQ(Cell(1, kQuantity), 0);
+  rig.term.AddKeys({' '});
+  EXPECT_FALSE(Type(1, kBoxes, N(1)));
+  EXPECT_EQ(Cell(1, kBoxes), 0);
+  rig.term.AddKeys({' '});
+  EXPECT_FALSE(Type(1, kWarehouse, T("G1")));
+  EXPECT_FALSE(support::Shown(rig.term, "tidak ada di gudang"));
+
+  ASSERT_NO_FATAL_FAILURE(Reopen());
+  support::DamageIndexPages(folder.path(), "BPBELI1");
+  ret.cash1 = 0;
+  ret.branch.clear();
+  ret.lines.push_back(BlankReturnLine(2, "G1"));
+  rig.term.AddKeys({' '});
+  EXPECT_FALSE(Type(2, kReceipt, T("R2")));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "BPBELI11.ntx"));
+  EXPECT_EQ(ret.cash1, 0);
+  EXPECT_EQ(ret.branch, "");
+
+  ASSERT_NO_FATAL_FAILURE(Reopen());
+  support::DamageIndexPages(folder.path(), "BPBELI2");
+  rig.term.AddKeys({' '});
+  EXPECT_FALSE(Type(1, kCode, T("A1")));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "BPBELI23.ntx"));
+  EXPECT_FALSE(support::Shown(rig.term, "tidak terdaftar"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_EQ(rig.session.tables().Area("rtbeli1")->table().record_count(), 1u);
+  EXPECT_EQ(rig.session.tables().Area("rtbeli2")->table().record_count(), 0u);
 }
 
 // A stored return whose lines cannot be read is not opened for correction: saved again, it would

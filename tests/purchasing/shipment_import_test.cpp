@@ -170,6 +170,36 @@ TEST_F(ShipmentImportTest, EscAtTheStockOfTheSecondLineWritesNoPartOfTheReceipt)
   support::ExpectVerified(folder.path());
 }
 
+TEST_F(ShipmentImportTest, TheReceiptKeepsEveryFieldOfTheDocumentAndItsRecordReadsBack) {
+  AddRows(Open(rig.session, "PEB_HDR"), {{{"NO_BPB", T("PEB4")}, {"SUPLIER", T("S4")}}});
+  AddRows(Open(rig.session, "PEB_DTL"),
+          {{{"NO_BPB", T("PEB4")}, {"KODE", T("A2")}, {"Q_BOX", N(2)}, {"Q_PAK", N(3)}, {"Q_PCS", N(4)},
+            {"QUANTITY", N(64)}, {"HARGA", N(512.25)}, {"DISCOUNT", N(2.5)}, {"DISCOUNT2", N(1.25)},
+            {"KTR", T("BONUS PROMO")}, {"URUTAN", T("  7")}}});
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  rig.term.AddKeys(ImportKeys("PEB4"));
+  ASSERT_TRUE(IMPPEB(rig.session, {}).ok());
+  ASSERT_TRUE(support::Shown(rig.term, "PEB PEB4 masuk dg No. PO 0000000043, No. BPB 0000000008"));
+
+  xbase::WorkArea& line = Row("BPBELI2", 1);
+  xbase::WorkArea& source = Row("PEB_DTL", 5);
+  for (const char* field : {"NO_BPB", "KODE", "KTR", "URUTAN"}) EXPECT_EQ(line.Text(field), source.Text(field)) << field;
+  for (const char* field : {"Q_BOX", "Q_PAK", "Q_PCS", "QUANTITY", "HARGA", "DISCOUNT", "DISCOUNT2"}) {
+    EXPECT_EQ(line.Number(field), source.Number(field)) << field;
+  }
+  EXPECT_EQ(line.Text("GUDANG"), "G1    ");
+  EXPECT_EQ(line.Number("HRG_RATA"), 494.12);  // (10 x 500 + 64 x 493.21) / 74
+
+  Shipment done;
+  ASSERT_TRUE(ShipmentRecord().Read(Row("DTA_PEB", 2), &done).ok());
+  EXPECT_EQ(xbase::RTrim(done.number), "PEB4");
+  EXPECT_EQ(xbase::RTrim(done.supplier), "S4");
+  EXPECT_EQ(done.po, "0000000043");
+  EXPECT_EQ(done.po_date, xbase::Date::FromYmd(2026, 11, 30));
+  EXPECT_EQ(done.receipt, "0000000008");
+  EXPECT_EQ(done.receipt_date, xbase::Date::FromYmd(2026, 12, 8));
+}
+
 // A receipt whose lines cannot be read is not printed in part: the failure is told and the
 // number is asked again.
 TEST_F(ShipmentImportTest, AReceiptWhoseLinesCannotBeReadIsNotPrinted) {
