@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "console/array_browse.h"
+#include "documents/record_binding.h"
 #include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
@@ -46,6 +47,12 @@ struct ProformaNote {
   double maximum = 0;  // the value still open
   console::ValueTable lines;
 };
+
+// PRO_OT1: the proforma's record of a note made from it; NILAI_SJ, AUDIT and OPERATOR are written
+// beside it.
+const documents::RecordBinding<ProformaNote>& ProformaNoteRecord();
+// PRO_OT2: a line of the note grid as the proforma records it; NOMOR and NO_REFF are written beside it.
+const documents::RecordBinding<console::ValueRow>& ProformaNoteLineRecord();
 
 double PnFigure(const console::ValueRow& line, ProformaNoteColumn column);
 std::string PnWord(const console::ValueRow& line, ProformaNoteColumn column);

@@ -115,20 +115,14 @@ xbase::Status WriteNote(frame::Session& session, const ProformaNote& note, const
                               note.code_id, note.date, note.tempo, value});
   }
   if (s.ok()) {
-    s = documents::AppendRecord(con, *tables.out,
-                                {{"NOMOR", T(note.number)},   {"NO_REFF", T(note.proforma)}, {"TANGGAL", D(note.date)},
-                                 {"NILAI_SJ", N(value)},      {"CODE_ID", T(note.code_id)},  {"AUDIT", D(session.Today())},
-                                 {"OPERATOR", T(session.MMEMBER.nik)}});
+    s = ProformaNoteRecord().Append(
+        con, *tables.out, note, {{"NILAI_SJ", N(value)}, {"AUDIT", D(session.Today())}, {"OPERATOR", T(session.MMEMBER.nik)}});
   }
   for (const console::ValueRow& line : note.lines) {
     if (!s.ok()) break;
     if (xbase::IsBlank(PnWord(line, kPnCode)) && PnFigure(line, kPnPieces) == 0) continue;
-    s = documents::AppendRecord(
-        con, *tables.out_lines,
-        {{"NOMOR", T(note.number)},              {"NO_REFF", T(note.proforma)},     {"GUDANG", T(PnWord(line, kPnWarehouse))},
-         {"KODE", T(PnWord(line, kPnCode))},     {"URUT", T(PnWord(line, kPnLine))}, {"QUANTITY", N(PnFigure(line, kPnQuantity))},
-         {"I_BOX", N(PnFigure(line, kPnCartons))}, {"I_PAK", N(PnFigure(line, kPnPacks))},
-         {"I_PCS", N(PnFigure(line, kPnPieces))}, {"KD_KIRIM", T(PnWord(line, kPnShipped))}});
+    s = ProformaNoteLineRecord().Append(con, *tables.out_lines, line,
+                                        {{"NOMOR", T(note.number)}, {"NO_REFF", T(note.proforma)}});
     if (s.ok()) {
       s = UPDATEEKSPROFORMA(session, note.proforma, PnWord(line, kPnCode), PnWord(line, kPnLine),
                             PnFigure(line, kPnQuantity), 0);

@@ -1,9 +1,11 @@
-// The proforma's records bound to the proforma and its line grid, and the pick list of saved
-// proformas that every proforma screen opens.
+// The proforma's records bound to the proforma and its line grid, the records of the notes made from
+// it bound to the note and its grid, and the pick list of saved proformas that every proforma screen
+// opens.
 #include "frame/code_pick.h"
 #include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/proforma.h"
+#include "sales/proforma_note.h"
 #include "xbase/text_functions.h"
 
 namespace sales {
@@ -26,6 +28,21 @@ const documents::RecordBinding<console::ValueRow>& ProformaLineRecord() {
       TextCell("KODE", kPfCode),          NumberCell("QUANTITY", kPfQuantity), NumberCell("HARGA", kPfPrice),
       NumberCell("DISCOUNT", kPfDisc1),   NumberCell("DISCOUNT2", kPfDisc2),   NumberCell("I_BOX", kPfCartons),
       NumberCell("I_PAK", kPfPacks),      NumberCell("I_PCS", kPfPieces)};
+  return kRecord;
+}
+
+const documents::RecordBinding<ProformaNote>& ProformaNoteRecord() {
+  static const documents::RecordBinding<ProformaNote> kRecord = {
+      Bind("NOMOR", &ProformaNote::number), Bind("NO_REFF", &ProformaNote::proforma), Bind("TANGGAL", &ProformaNote::date),
+      Bind("CODE_ID", &ProformaNote::code_id)};
+  return kRecord;
+}
+
+const documents::RecordBinding<console::ValueRow>& ProformaNoteLineRecord() {
+  static const documents::RecordBinding<console::ValueRow> kRecord = {
+      TextCell("GUDANG", kPnWarehouse), TextCell("KODE", kPnCode),        TextCell("URUT", kPnLine),
+      NumberCell("QUANTITY", kPnQuantity), NumberCell("I_BOX", kPnCartons), NumberCell("I_PAK", kPnPacks),
+      NumberCell("I_PCS", kPnPieces),   TextCell("KD_KIRIM", kPnShipped)};
   return kRecord;
 }
 

@@ -268,6 +268,50 @@ TEST_F(ProformaTest, AProformaThroughItsDeliveryNoteCancellationAndRecount) {
   site.ExpectSoundIndexes();
 }
 
+// The proforma's records of a note read back through their bindings hold the note and its line as
+// saved, with the figures written beside them.
+TEST_F(ProformaTest, TheRecordsOfANoteReadBackAsTheNoteWasSaved) {
+  site.LogIn(rig.session);
+  ASSERT_TRUE(OpenProformaNoteTables(rig.session));
+  ProformaNote note;
+  note.proforma = xbase::PadR("PD000001", 20);
+  note.number = xbase::PadR("SJP-07", 20);
+  note.date = kToday;
+  ASSERT_TRUE(LoadNoteProforma(rig.session, &note));
+  AddProformaNoteLine(&note.lines, "GDG01");
+  ASSERT_TRUE(TypeNote(&note, 1, kPnCode, T("SC0001")));
+  ASSERT_TRUE(TypeNote(&note, 1, kPnCartons, N(1)));
+  ASSERT_TRUE(TypeNote(&note, 1, kPnPieces, N(7)));
+  rig.term.AddKeys({'Y'});
+  ASSERT_TRUE(SaveProformaNote(rig.session, note));
+  rig.session.CloseTables();
+
+  xbase::WorkArea& out = support::Open(rig.session, "PRO_OT1");
+  ASSERT_TRUE(out.GoTo(1).ok());
+  ProformaNote stored;
+  ASSERT_TRUE(ProformaNoteRecord().Read(out, &stored).ok());
+  EXPECT_EQ(stored.number, note.number);
+  EXPECT_EQ(stored.proforma, note.proforma);
+  EXPECT_EQ(stored.date, kToday);
+  EXPECT_EQ(stored.code_id, out.PadToField("CODE_ID", note.code_id));
+  EXPECT_EQ(out.DateOf("AUDIT"), kToday);
+  EXPECT_EQ(out.Number("NILAI_SJ"), (note.lines[0][kPnQuantity - 1].number() * 3500) * 0.95);
+
+  xbase::WorkArea& out_lines = support::Open(rig.session, "PRO_OT2");
+  ASSERT_EQ(out_lines.table().record_count(), 1u);
+  ASSERT_TRUE(out_lines.GoTo(1).ok());
+  console::ValueRow line(kPnAverage, xbase::Value::Num(0));
+  ASSERT_TRUE(ProformaNoteLineRecord().Read(out_lines, &line).ok());
+  for (const ProformaNoteColumn column : {kPnWarehouse, kPnCode, kPnShipped, kPnLine}) {
+    EXPECT_EQ(xbase::RTrim(PnWord(line, column)), xbase::RTrim(PnWord(note.lines[0], column))) << column;
+  }
+  for (const ProformaNoteColumn column : {kPnCartons, kPnPacks, kPnPieces, kPnQuantity}) {
+    EXPECT_EQ(PnFigure(line, column), PnFigure(note.lines[0], column)) << column;
+  }
+  EXPECT_EQ(xbase::RTrim(out_lines.Text("NOMOR")), "SJP-07");
+  EXPECT_EQ(xbase::RTrim(out_lines.Text("NO_REFF")), "PD000001");
+}
+
 TEST_F(ProformaTest, APrintedProformaIsMarkedAndCannotBeCorrected) {
   site.LogIn(rig.session);
   rig.term.AddKeys(support::Keys({Line("PD000001"), {key::kEnter, key::kEnter, 'P', key::kEnter, key::kEsc}}));
