@@ -8,6 +8,7 @@
 #include "documents/record_writes.h"
 #include "documents/save_scope.h"
 #include "stock/report_text.h"
+#include "stock/gift_wrap.h"
 #include "stock/repack.h"
 #include "text/amount_in_words.h"
 #include "xbase/date_functions.h"
@@ -16,7 +17,6 @@
 
 namespace stock {
 
-using documents::N;
 using documents::T;
 
 namespace {
@@ -30,6 +30,14 @@ std::string Key(const xbase::WorkArea& area, const std::string& branch, const st
 }
 
 }  // namespace
+
+const documents::RecordBinding<FeeLine>& FeeLineRecord() {
+  using documents::Bind;
+  static const documents::RecordBinding<FeeLine> kRecord = {
+      Bind("TG_JADI", &FeeLine::date),      Bind("NO_REFF", &FeeLine::result), Bind("KODE", &FeeLine::code),
+      Bind("QTY_GL", &FeeLine::quantity),   Bind("PER_GL", &FeeLine::per_unit), Bind("TARIF", &FeeLine::tariff)};
+  return kRecord;
+}
 
 xbase::Status ResultFeeLines(const frame::OpenedTables& tables, const std::string& branch, const std::string& number,
                              std::vector<FeeLine>* lines, bool* found) {
@@ -88,15 +96,11 @@ xbase::Status SaveFeeNote(frame::Session& session, const frame::OpenedTables& ta
   s = save.BeginWrites();
   if (s.ok()) s = documents::NumberDocument(con, tables["SETUP"], kind, xbase::PadR(branch, 6), taken,
                                               [&](const std::string& n) {
-    xbase::Status w = documents::AppendRecord(con, notes, {{"KDCB", T(branch)}, {"NOMOR", T(n)},
-                                                           {"TANGGAL", xbase::Value::FromDate(date)}});
+    xbase::Status w = WorkDocumentRecord().Append(con, notes, {branch, n, date});
     for (size_t i = 0; w.ok() && i < lines.size(); ++i) {
       const FeeLine& line = lines[i];
       if (xbase::IsBlank(line.result) || line.quantity == 0) continue;
-      w = documents::AppendRecord(con, tables["kd_gl32"],
-                                  {{"KDCB", T(branch)}, {"NOMOR", T(n)}, {"TG_JADI", xbase::Value::FromDate(line.date)},
-                                   {"NO_REFF", T(line.result)}, {"KODE", T(line.code)}, {"QTY_GL", N(line.quantity)},
-                                   {"PER_GL", N(line.per_unit)}, {"TARIF", N(line.tariff)}});
+      w = FeeLineRecord().Append(con, tables["kd_gl32"], line, {{"KDCB", T(branch)}, {"NOMOR", T(n)}});
     }
     return w;
   }, &given);
@@ -111,11 +115,13 @@ xbase::Status FeeNoteLines(const frame::OpenedTables& tables, const std::string&
   xbase::WorkArea& notes = tables["kd_gl31"];
   *found = Seek(notes, "KD_GL31", Key(notes, branch, number));
   if (!*found) return xbase::Status::OK();
+  WorkDocument head;
+  if (xbase::Status s = WorkDocumentRecord().Read(notes, &head); !s.ok()) return s;
   const std::string rule(94, '-');
   const int print = static_cast<int>(xbase::Val(notes.Text("OPERATOR")).value) + 1;
   *lines = {"",
-            "NOTA ONGKOS PENGGULUNGAN/PERIAKITAN" + std::string(40, ' ') + "NOMOR : " + notes.Text("NOMOR"),
-            "Cetakan ke : " + xbase::Str(print, 2) + std::string(58, ' ') + "TANGGAL : " + xbase::Dtoc(notes.DateOf("TANGGAL")),
+            "NOTA ONGKOS PENGGULUNGAN/PERIAKITAN" + std::string(40, ' ') + "NOMOR : " + head.number,
+            "Cetakan ke : " + xbase::Str(print, 2) + std::string(58, ' ') + "TANGGAL : " + xbase::Dtoc(head.date),
             rule,
             "NO. TANGGAL    NO. TRAN   KODE       NAMA BARANG              HASIL IN 1    TARIF        NILAI",
             rule};
@@ -126,15 +132,15 @@ xbase::Status FeeNoteLines(const frame::OpenedTables& tables, const std::string&
   if (s.ok()) s = rows.SeekAll(Key(rows, branch, number), &records);
   double sum = 0;
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
-    s = rows.GoTo(records[i]);
-    const std::string code = rows.Text("KODE");
-    const std::string name = Seek(goods, "MASTBRJ1", goods.PadToField("KODE", code)) ? goods.Text("NAMA") : "";
-    const double value = rows.Number("QTY_GL") * rows.Number("TARIF");
+    FeeLine line;
+    if (s = rows.GoTo(records[i]); s.ok()) s = FeeLineRecord().Read(rows, &line);
+    if (!s.ok()) break;
+    const std::string name = Seek(goods, "MASTBRJ1", goods.PadToField("KODE", line.code)) ? goods.Text("NAMA") : "";
+    const double value = line.quantity * line.tariff;
     sum += value;
-    lines->push_back(Fig(static_cast<double>(i + 1), "999 ") + xbase::Dtoc(rows.DateOf("TG_JADI")) + " " +
-                     rows.Text("NO_REFF") + " " + code + " " + Cut(name, 20) + Fig(rows.Number("QTY_GL"), " 9,999,999") +
-                     Fig(rows.Number("PER_GL"), " 9999") + Fig(rows.Number("TARIF"), " 9,999.99") +
-                     Fig(value, " 9,999,999.99"));
+    lines->push_back(Fig(static_cast<double>(i + 1), "999 ") + xbase::Dtoc(line.date) + " " + line.result + " " +
+                     line.code + " " + Cut(name, 20) + Fig(line.quantity, " 9,999,999") + Fig(line.per_unit, " 9999") +
+                     Fig(line.tariff, " 9,999.99") + Fig(value, " 9,999,999.99"));
   }
   // The sum in words as the note shows it, to two decimals.
   const text::AmountLines words = text::TERBILANG(sum, 2);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "documents/record_binding.h"
 #include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
@@ -22,6 +23,9 @@ struct FeeLine {
   double tariff = 0;
   xbase::Date date;    // the results' date
 };
+
+// KD_GL32: a line of a fee note; KDCB and NOMOR are written beside it, the name is the goods'.
+const documents::RecordBinding<FeeLine>& FeeLineRecord();
 
 // The lines of results `number` priced at their result codes' tariffs; *found false when unknown.
 xbase::Status ResultFeeLines(const frame::OpenedTables& tables, const std::string& branch, const std::string& number,

@@ -22,12 +22,19 @@
 
 namespace stock {
 
-using documents::N;
+using documents::D;
 using documents::T;
 
 namespace {
 
 constexpr const char* kMaterialFields[] = {"DISPLAY", "PLASTIK", "QTINNER", "QTLABEL", "QTSTCK1", "QTSTCK2"};
+
+// A material's quantity of a take-out line, kept in the line's array.
+documents::BoundField<TakeOutLine> Material(int m) {
+  return {kMaterialFields[m], documents::FieldKind::kNumber,
+          [m](const TakeOutLine& line) { return xbase::Value::Num(line.materials[m]); },
+          [m](TakeOutLine* line, const xbase::Value& value) { line->materials[m] = value.number(); }};
+}
 
 // Names what a document's save changes beyond its counter and its own two tables.
 using NameMore = std::function<xbase::Status(documents::SaveScope& save)>;
@@ -124,9 +131,9 @@ xbase::Status PostForm(frame::Session& session, const frame::OpenedTables& table
   s = save.BeginWrites();
   if (s.ok()) {
     s = WriteMutationHalf(session, tables, half, mutation,
-                          {{"TANGGAL", xbase::Value::FromDate(date)}, {"KDCB", T(branch)}, {"GUDANG", T("")},
-                           {"CODE_ID", T("0")}, {"OPERATOR", T(session.MMEMBER.nik)},
-                           {"CETAK", xbase::Value::Logical(true)}},
+                          MutationHeadRecord().Values({branch, date, ""}, {{"CODE_ID", T("0")},
+                                                                           {"OPERATOR", T(session.MMEMBER.nik)},
+                                                                           {"CETAK", xbase::Value::Logical(true)}}),
                           rows);
   }
   if (s.ok()) s = MarkPrinted(session, document, branch, number);
@@ -136,6 +143,31 @@ xbase::Status PostForm(frame::Session& session, const frame::OpenedTables& table
 }
 
 }  // namespace
+
+const documents::RecordBinding<WorkDocument>& WorkDocumentRecord() {
+  using documents::Bind;
+  static const documents::RecordBinding<WorkDocument> kRecord = {
+      Bind("KDCB", &WorkDocument::branch), Bind("NOMOR", &WorkDocument::number), Bind("TANGGAL", &WorkDocument::date)};
+  return kRecord;
+}
+
+const documents::RecordBinding<TakeOutLine>& TakeOutLineRecord() {
+  using documents::Bind;
+  static const documents::RecordBinding<TakeOutLine> kRecord = {
+      Bind("GUDANG", &TakeOutLine::warehouse), Bind("KODE", &TakeOutLine::code), Bind("QTY_LBR", &TakeOutLine::quantity),
+      Bind("KD_JADI", &TakeOutLine::result),   Material(0),                      Material(1),
+      Material(2),                             Material(3),                      Material(4),
+      Material(5)};
+  return kRecord;
+}
+
+const documents::RecordBinding<ResultLine>& ResultLineRecord() {
+  using documents::Bind;
+  static const documents::RecordBinding<ResultLine> kRecord = {
+      Bind("NO_REFF", &ResultLine::take_out), Bind("URUT", &ResultLine::line),       Bind("KODE", &ResultLine::code),
+      Bind("GUDANG", &ResultLine::warehouse), Bind("QTY_GL", &ResultLine::quantity), Bind("PER_GL", &ResultLine::per_unit)};
+  return kRecord;
+}
 
 std::vector<frame::TableUse> GiftWrapTables() {
   return {{"SETUP"},   {"mastgdg"}, {"mastbrj"}, {"stokbrg"}, {"brepack"}, {"hrepack"}, {"kd_gl11"}, {"kd_gl12"},
@@ -158,20 +190,14 @@ xbase::Status SaveTakeOut(frame::Session& session, const frame::OpenedTables& ta
   xbase::Status s = Number(session, tables, "GLNG", "kd_gl11", "kd_gl12", branch,
                            {"Setup Nomerator repack belum ada, minta ke Finance", "", false}, nullptr,
                            [&](const std::string& n) {
-    xbase::Status w = documents::AppendRecord(con, tables["kd_gl11"],
-                                              {{"KDCB", T(branch)}, {"NOMOR", T(n)},
-                                               {"TANGGAL", xbase::Value::FromDate(date)},
-                                               {"TG_INPUT", xbase::Value::FromDate(session.Today())},
-                                               {"OPERATOR", T(session.MMEMBER.nik)}});
+    xbase::Status w = WorkDocumentRecord().Append(con, tables["kd_gl11"], {branch, n, date},
+                                                  {{"TG_INPUT", D(session.Today())}, {"OPERATOR", T(session.MMEMBER.nik)}});
     for (size_t i = 0; w.ok() && i < lines.size(); ++i) {
       const TakeOutLine& line = lines[i];
       if (xbase::IsBlank(line.code) || line.quantity == 0) continue;
-      documents::FieldValues fields = {{"KDCB", T(branch)},       {"NOMOR", T(n)},
-                                       {"GUDANG", T(line.warehouse)}, {"KODE", T(line.code)},
-                                       {"QTY_LBR", N(line.quantity)}, {"URUT", T(xbase::Str(static_cast<double>(i + 1), 3))},
-                                       {"KD_JADI", T(line.result)}};
-      for (int m = 0; m < 6; ++m) fields.emplace_back(kMaterialFields[m], N(line.materials[m]));
-      w = documents::AppendRecord(con, tables["kd_gl12"], fields);
+      w = TakeOutLineRecord().Append(
+          con, tables["kd_gl12"], line,
+          {{"KDCB", T(branch)}, {"NOMOR", T(n)}, {"URUT", T(xbase::Str(static_cast<double>(i + 1), 3))}});
     }
     return w;
   }, &taken);
@@ -186,26 +212,28 @@ xbase::Status TakeOutEntries(const frame::OpenedTables& tables, const std::strin
   xbase::Status s;
   *found = SeekDocument(tables["kd_gl11"], branch, number, &s);
   if (!*found) return s;
-  *date = tables["kd_gl11"].DateOf("TANGGAL");
+  WorkDocument head;
+  if (s = WorkDocumentRecord().Read(tables["kd_gl11"], &head); !s.ok()) return s;
+  *date = head.date;
   xbase::WorkArea& lines = tables["kd_gl12"];
   std::vector<uint32_t> records;
   s = lines.SetOrder(1);
   if (s.ok()) s = lines.SeekAll(lines.PadToField("KDCB", branch) + lines.PadToField("NOMOR", number), &records);
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
-    s = lines.GoTo(records[i]);
+    TakeOutLine line;
+    if (s = lines.GoTo(records[i]); s.ok()) s = TakeOutLineRecord().Read(lines, &line);
     if (!s.ok()) break;
-    const std::string warehouse = lines.Text("GUDANG"), code = lines.Text("KODE");
     ItemFacts facts;
-    if (s = FactsOf(tables, warehouse, code, &facts); !s.ok()) break;
-    entries->push_back({warehouse, code, facts.name, lines.Number("QTY_LBR"), 0, lines.Text("KD_JADI"), facts.average});
-    if (!RepackMaterial(tables, code)) continue;
+    if (s = FactsOf(tables, line.warehouse, line.code, &facts); !s.ok()) break;
+    entries->push_back({line.warehouse, line.code, facts.name, line.quantity, 0, line.result, facts.average});
+    if (!RepackMaterial(tables, line.code)) continue;
     const xbase::WorkArea& rules = tables["brepack"];
     for (int m = 0; m < 6; ++m) {
-      const double quantity = lines.Number(kMaterialFields[m]);
+      const double quantity = line.materials[m];
       if (quantity == 0) continue;
       const std::string material = rules.Text(kMaterialCodes[m]);
-      if (s = FactsOf(tables, warehouse, material, &facts); !s.ok()) break;
-      entries->push_back({warehouse, material, facts.name, quantity, 0, facts.unit, facts.average});
+      if (s = FactsOf(tables, line.warehouse, material, &facts); !s.ok()) break;
+      entries->push_back({line.warehouse, material, facts.name, quantity, 0, facts.unit, facts.average});
     }
   }
   if (!s.ok()) entries->clear();
@@ -247,19 +275,13 @@ xbase::Status SaveResults(frame::Session& session, const frame::OpenedTables& ta
   xbase::Status s = Number(session, tables, "GLJD", "kd_gl21", "kd_gl22", branch,
                            {"Setup Nomerator hasil Gulung kado belum ada, minta ke Finance", "", false}, name,
                            [&](const std::string& n) {
-    xbase::Status w = documents::AppendRecord(con, tables["kd_gl21"],
-                                              {{"KDCB", T(branch)}, {"NOMOR", T(n)},
-                                               {"TANGGAL", xbase::Value::FromDate(date)},
-                                               {"TG_INPUT", xbase::Value::FromDate(session.Today())},
-                                               {"OPERATOR", T(session.MMEMBER.nik)}});
+    xbase::Status w = WorkDocumentRecord().Append(con, tables["kd_gl21"], {branch, n, date},
+                                                  {{"TG_INPUT", D(session.Today())}, {"OPERATOR", T(session.MMEMBER.nik)}});
     xbase::WorkArea& take_outs = tables["kd_gl12"];
     for (const ResultLine& line : lines) {
       if (!w.ok()) break;
       if (xbase::IsBlank(line.take_out) || xbase::IsBlank(line.code) || line.quantity == 0) continue;
-      w = documents::AppendRecord(con, tables["kd_gl22"],
-                                  {{"KDCB", T(branch)}, {"NOMOR", T(n)}, {"NO_REFF", T(line.take_out)},
-                                   {"KODE", T(line.code)}, {"GUDANG", T(line.warehouse)},
-                                   {"QTY_GL", N(line.quantity)}, {"PER_GL", N(line.per_unit)}, {"URUT", T(line.line)}});
+      w = ResultLineRecord().Append(con, tables["kd_gl22"], line, {{"KDCB", T(branch)}, {"NOMOR", T(n)}});
       bool found = false;
       if (w.ok()) OpenPieces(tables, branch, line.take_out, line.line, &found);
       if (w.ok() && found) {
@@ -279,18 +301,20 @@ xbase::Status ResultEntries(const frame::OpenedTables& tables, const std::string
   xbase::Status s;
   *found = SeekDocument(tables["kd_gl21"], branch, number, &s);
   if (!*found) return s;
-  *date = tables["kd_gl21"].DateOf("TANGGAL");
+  WorkDocument head;
+  if (s = WorkDocumentRecord().Read(tables["kd_gl21"], &head); !s.ok()) return s;
+  *date = head.date;
   xbase::WorkArea& lines = tables["kd_gl22"];
   std::vector<uint32_t> records;
   s = lines.SetOrder(1);
   if (s.ok()) s = lines.SeekAll(lines.PadToField("KDCB", branch) + lines.PadToField("NOMOR", number), &records);
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
-    s = lines.GoTo(records[i]);
+    ResultLine line;
+    if (s = lines.GoTo(records[i]); s.ok()) s = ResultLineRecord().Read(lines, &line);
     if (!s.ok()) break;
-    const std::string warehouse = lines.Text("GUDANG"), code = lines.Text("KODE");
     ItemFacts facts;
-    if (s = FactsOf(tables, warehouse, code, &facts); !s.ok()) break;
-    entries->push_back({warehouse, code, facts.name, lines.Number("QTY_GL"), lines.Number("PER_GL"), "", facts.average});
+    if (s = FactsOf(tables, line.warehouse, line.code, &facts); !s.ok()) break;
+    entries->push_back({line.warehouse, line.code, facts.name, line.quantity, line.per_unit, "", facts.average});
   }
   if (!s.ok()) entries->clear();
   return s;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "documents/record_binding.h"
 #include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
@@ -22,6 +23,16 @@ std::vector<frame::TableUse> GiftWrapTables();
 std::string TakeOutMutation(const std::string& branch, const std::string& number);
 std::string ResultMutation(const std::string& branch, const std::string& number);
 
+// The header of a gift-wrap document: its branch, number and date.
+struct WorkDocument {
+  std::string branch;
+  std::string number;
+  xbase::Date date;
+};
+// KD_GL11, KD_GL21 and KD_GL31: the header of a take-out, of results and of a fee note; the first two
+// have TG_INPUT and OPERATOR written beside it.
+const documents::RecordBinding<WorkDocument>& WorkDocumentRecord();
+
 struct TakeOutLine {
   std::string warehouse;
   std::string code;
@@ -29,6 +40,9 @@ struct TakeOutLine {
   std::string result;
   double materials[6] = {};  // display, plastic, inner, label, sticker 1, sticker 2
 };
+
+// KD_GL12: a take-out line; KDCB, NOMOR and URUT are written beside it.
+const documents::RecordBinding<TakeOutLine>& TakeOutLineRecord();
 
 // Saves a new take-out under the next "GLNG" + branch number; lines without a code or quantity are
 // left out. A missing counter, a number already held or a lock given up is told; *number stays
@@ -66,6 +80,9 @@ struct ResultLine {
   double quantity = 0;
   double per_unit = 1;   // IN 1
 };
+
+// KD_GL22: a results line; KDCB and NOMOR are written beside it.
+const documents::RecordBinding<ResultLine>& ResultLineRecord();
 
 // Pieces of take-out line (branch, number, line) still open: QTY_LBR - QTY_GL; *found false without it.
 double OpenPieces(const frame::OpenedTables& tables, const std::string& branch, const std::string& number,

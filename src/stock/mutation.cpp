@@ -42,14 +42,12 @@ std::vector<std::optional<MutationRow>> HalfRows(const Mutation& mutation, Half 
 }
 
 xbase::Status WriteBoth(frame::Session& session, const frame::OpenedTables& tables, const Mutation& mutation) {
-  const xbase::Value branch = xbase::Value::Text(mutation.branch);
-  const xbase::Value date = xbase::Value::FromDate(mutation.date);
   xbase::Status s = WriteMutationHalf(session, tables, Half::kOut, mutation.number,
-                                      {{"KDCB", branch}, {"TANGGAL", date}, {"GUDANG", xbase::Value::Text(mutation.source)}},
+                                      MutationHeadRecord().Values({mutation.branch, mutation.date, mutation.source}),
                                       HalfRows(mutation, Half::kOut));
   if (s.ok()) {
     s = WriteMutationHalf(session, tables, Half::kIn, mutation.number,
-                          {{"KDCB", branch}, {"TANGGAL", date}, {"GUDANG", xbase::Value::Text(mutation.destination)}},
+                          MutationHeadRecord().Values({mutation.branch, mutation.date, mutation.destination}),
                           HalfRows(mutation, Half::kIn));
   }
   return s;
@@ -70,15 +68,18 @@ xbase::Status LoadMutation(const frame::OpenedTables& tables, Mutation* mutation
   xbase::WorkArea& in = tables["MTSDBT1"];
   bool in_found = false;
   std::vector<MutationRow> out_rows, in_rows;
+  MutationHead in_head, out_head;
   xbase::Status s = ReadMutationHalf(tables, Half::kIn, mutation->number, &in_found, &in_rows);
-  if (s.ok() && in_found) mutation->destination = in.Text("GUDANG");
+  if (s.ok() && in_found) s = MutationHeadRecord().Read(in, &in_head);
   if (s.ok()) s = ReadMutationHalf(tables, Half::kOut, mutation->number, found, &out_rows);
   if (!s.ok()) return s;
+  if (in_found) mutation->destination = in_head.warehouse;
   if (*found && xbase::RTrim(out.Text("CODE_ID")) == kGiftWrapCode) *found = false;
   if (!*found) return s;
-  mutation->date = out.DateOf("TANGGAL");
-  mutation->source = out.Text("GUDANG");
-  mutation->branch = out.Text("KDCB");
+  if (s = MutationHeadRecord().Read(out, &out_head); !s.ok()) return s;
+  mutation->date = out_head.date;
+  mutation->source = out_head.warehouse;
+  mutation->branch = out_head.branch;
   mutation->lines.clear();
   for (size_t i = 0; i < out_rows.size(); ++i) {
     const MutationRow& row = out_rows[i];

@@ -11,7 +11,6 @@
 
 namespace stock {
 
-using documents::N;
 using documents::T;
 
 namespace {
@@ -51,6 +50,22 @@ xbase::Status WriteHeader(frame::Session& session, xbase::WorkArea& area, const 
 
 }  // namespace
 
+const documents::RecordBinding<MutationHead>& MutationHeadRecord() {
+  using documents::Bind;
+  static const documents::RecordBinding<MutationHead> kRecord = {
+      Bind("KDCB", &MutationHead::branch), Bind("TANGGAL", &MutationHead::date), Bind("GUDANG", &MutationHead::warehouse)};
+  return kRecord;
+}
+
+const documents::RecordBinding<MutationRow>& MutationLineRecord() {
+  using documents::Bind;
+  static const documents::RecordBinding<MutationRow> kRecord = {
+      Bind("KODE", &MutationRow::code),          Bind("GUDANG", &MutationRow::warehouse), Bind("Q_BOX", &MutationRow::cartons),
+      Bind("Q_PAK", &MutationRow::packs),        Bind("QUANTITY", &MutationRow::quantity), Bind("KTR", &MutationRow::note),
+      Bind("HARGA", &MutationRow::price),        Bind("HRG_RATA", &MutationRow::average)};
+  return kRecord;
+}
+
 std::string_view HeaderTable(Half half) { return half == Half::kOut ? "MTSKDT1" : "MTSDBT1"; }
 std::string_view LineTable(Half half) { return half == Half::kOut ? "MTSKDT2" : "MTSDBT2"; }
 
@@ -72,18 +87,7 @@ xbase::Status WriteMutationHalf(frame::Session& session, const frame::OpenedTabl
   how.reverse = [&] {
     return Post(session, half, lines.Text("KODE"), lines.Text("GUDANG"), lines.Number("QUANTITY"), -1);
   };
-  how.write = [&](size_t k, bool) {
-    const MutationRow& row = *rows[k];
-    for (const auto& [field, value] :
-         documents::FieldValues{{"NOMOR", T(key)},           {"KODE", T(row.code)},
-                                {"GUDANG", T(row.warehouse)}, {"Q_BOX", N(row.cartons)},
-                                {"Q_PAK", N(row.packs)},       {"QUANTITY", N(row.quantity)},
-                                {"KTR", T(row.note)},         {"HARGA", N(row.price)},
-                                {"HRG_RATA", N(row.average)}}) {
-      if (xbase::Status w = lines.Put(field, value); !w.ok()) return w;
-    }
-    return xbase::Status::OK();
-  };
+  how.write = [&](size_t k, bool) { return MutationLineRecord().Write(lines, *rows[k], {{"NOMOR", T(key)}}); };
   how.apply = [&](size_t k) { return Post(session, half, rows[k]->code, rows[k]->warehouse, rows[k]->quantity, 1); };
   return documents::RewriteLines(session.console(), lines, stored, rows.size(), how);
 }
@@ -130,9 +134,9 @@ xbase::Status ReadMutationHalf(const frame::OpenedTables& tables, Half half, con
   s = lines.SetOrder(1);
   if (s.ok()) s = lines.SeekAll(lines.PadToField("NOMOR", number), &records);
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
-    s = lines.GoTo(records[i]);
-    rows->push_back({lines.Text("KODE"), lines.Text("GUDANG"), lines.Number("Q_BOX"), lines.Number("Q_PAK"),
-                     lines.Number("QUANTITY"), lines.Text("KTR"), lines.Number("HARGA"), lines.Number("HRG_RATA")});
+    MutationRow row;
+    if (s = lines.GoTo(records[i]); s.ok()) s = MutationLineRecord().Read(lines, &row);
+    if (s.ok()) rows->push_back(std::move(row));
   }
   return s;
 }

@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "documents/record_binding.h"
 #include "documents/record_writes.h"
 #include "documents/save_scope.h"
 #include "frame/open_table.h"
 #include "frame/session.h"
+#include "xbase/date.h"
 #include "xbase/status.h"
 
 namespace stock {
@@ -32,6 +34,19 @@ struct MutationRow {
   double price = 0;
   double average = 0;
 };
+
+// The header of a half: the branch, the date and the warehouse the goods leave or enter.
+struct MutationHead {
+  std::string branch;
+  xbase::Date date;
+  std::string warehouse;
+};
+
+// MTSKDT1/MTSDBT1: a half's header; NOMOR, TG_INPUT and OPERATOR are written beside it when it is
+// appended, the gift-wrap forms' company code and printed mark beside it by them.
+const documents::RecordBinding<MutationHead>& MutationHeadRecord();
+// MTSKDT2/MTSDBT2: a line of a half; NOMOR is written beside it.
+const documents::RecordBinding<MutationRow>& MutationLineRecord();
 
 // Rewrites the half of mutation `number`. With rows, its header is found or appended (an appended one
 // gets NOMOR, TG_INPUT today and OPERATOR the user's NIK) and takes `header`; without any, a stored

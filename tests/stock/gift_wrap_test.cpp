@@ -9,6 +9,7 @@
 #include "stock/stock_screens.h"
 #include "support/damaged_tables.h"
 #include "support/other_workstation.h"
+#include "xbase/text_functions.h"
 
 namespace stock {
 namespace {
@@ -181,6 +182,60 @@ TEST_F(GiftWrapTest, ATakeOutLeavesStockWhenItsFormPrintsAndTheResultsComeBack) 
   EXPECT_EQ(lines[2], "Cetakan ke :  2" + std::string(58, ' ') + "TANGGAL : 09-05-2026");
   EXPECT_EQ(lines[6], "  1 07-05-2026          1 J1         KADO JADI                    4    5   300.00     1,200.00");
   EXPECT_EQ(lines[8], std::string(72, ' ') + "JUMLAH :      1,200.00");
+}
+
+// Each gift-wrap document read back through its record holds what its save was given: the header,
+// a take-out line with all six materials, a results line and a fee-note line.
+TEST_F(GiftWrapTest, EachDocumentReadsBackWhatItsSaveWasGiven) {
+  const xbase::Date day = xbase::Date::FromYmd(2026, 5, 4);
+  const TakeOutLine given = {"G1    ", "R1        ", 20, "J1        ", {4, 1, 2, 4, 3, 5}};
+  std::string number;
+  ASSERT_TRUE(SaveTakeOut(rig.session, tables, "CB01", day, {given}, &number).ok());
+  const auto record = [&](std::string_view alias) -> xbase::WorkArea& {
+    xbase::WorkArea& area = tables[alias];
+    EXPECT_TRUE(area.GoTo(1).ok());
+    return area;
+  };
+  WorkDocument head;
+  ASSERT_TRUE(WorkDocumentRecord().Read(record("kd_gl11"), &head).ok());
+  EXPECT_EQ(head.branch, "CB01  ");
+  EXPECT_EQ(head.number, record("kd_gl11").PadToField("NOMOR", "        42"));
+  EXPECT_EQ(head.date, day);
+  TakeOutLine take_out;
+  ASSERT_TRUE(TakeOutLineRecord().Read(record("kd_gl12"), &take_out).ok());
+  EXPECT_EQ(take_out.warehouse, given.warehouse);
+  EXPECT_EQ(take_out.code, given.code);
+  EXPECT_EQ(take_out.quantity, 20);
+  EXPECT_EQ(take_out.result, given.result);
+  EXPECT_EQ(std::vector<double>(std::begin(take_out.materials), std::end(take_out.materials)),
+            (std::vector<double>{4, 1, 2, 4, 3, 5}));
+
+  std::string results;
+  const ResultLine result = {number, "  1", "J1        ", "G1    ", 4, 5};
+  ASSERT_TRUE(SaveResults(rig.session, tables, "CB01", day + 3, {result}, &results).ok());
+  ResultLine stored;
+  ASSERT_TRUE(ResultLineRecord().Read(record("kd_gl22"), &stored).ok());
+  EXPECT_EQ(xbase::RTrim(stored.take_out), xbase::RTrim(number));
+  EXPECT_EQ(stored.line, "  1");
+  EXPECT_EQ(stored.code, result.code);
+  EXPECT_EQ(stored.warehouse, result.warehouse);
+  EXPECT_EQ(stored.quantity, 4);
+  EXPECT_EQ(stored.per_unit, 5);
+
+  const FeeLine fee = {xbase::PadR(results, 20), "J1        ", "KADO JADI", 4, 5, 312.5, day + 3};
+  std::string note;
+  ASSERT_TRUE(SaveFeeNote(rig.session, tables, "CB01", day + 5, {fee}, &note).ok());
+  FeeLine paid;
+  ASSERT_TRUE(FeeLineRecord().Read(record("kd_gl32"), &paid).ok());
+  EXPECT_EQ(xbase::RTrim(paid.result), xbase::RTrim(results));
+  EXPECT_EQ(paid.code, fee.code);
+  EXPECT_EQ(paid.quantity, 4);
+  EXPECT_EQ(paid.per_unit, 5);
+  EXPECT_EQ(paid.tariff, 312.5);
+  EXPECT_EQ(paid.date, day + 3);
+  ASSERT_TRUE(WorkDocumentRecord().Read(record("kd_gl31"), &head).ok());
+  EXPECT_EQ(xbase::AllTrim(head.number), "8");
+  EXPECT_EQ(head.date, day + 5);
 }
 
 // The form's entries carry each item's average, posted with the mutation: a stock row that cannot be

@@ -85,6 +85,43 @@ TEST_F(MutationTest, ANewMutationTakesTheCounterAndMovesTheStockOfBothHalves) {
   EXPECT_EQ(Rows("MASTBRJ", {"KODE", "JUMLAH"}), (std::vector<std::string>{"KODE=A1 JUMLAH=80", "KODE=B1 JUMLAH=20"}));
 }
 
+// Loaded again, a mutation holds every field its save stored: the header of both halves and each
+// line's cartons, packs, pieces, remark, price and average.
+TEST_F(MutationTest, ALoadedMutationHoldsEveryFieldItsSaveStored) {
+  console::ValueRow line = Entry(1, "A1", "B1", 25);
+  line[kMtBox - 1] = xbase::Value::Num(2, 5, 0);
+  line[kMtPak - 1] = xbase::Value::Num(1, 6, 0);
+  line[kMtNote - 1] = xbase::Value::Text(xbase::PadR("GANTI KODE KEMASAN BARU", 30));
+  line[kMtPrice - 1] = xbase::Value::Num(512.5, 12, 2);
+  line[kMtAverage - 1] = xbase::Value::Num(451, 14, 2);
+  Mutation mutation{std::string(10, ' '), xbase::Date::FromYmd(2026, 3, 2), "CB01  ", "G1    ", "G2    ",
+                    {line, BlankMutationLine(2)}};
+  bool saved = false;
+  ASSERT_TRUE(SaveMutation(rig.session, tables, &mutation, &saved).ok());
+  ASSERT_TRUE(saved);
+
+  Mutation again{mutation.number, {}, "", "", "", {}};
+  bool found = false;
+  ASSERT_TRUE(LoadMutation(tables, &again, &found).ok());
+  ASSERT_TRUE(found);
+  EXPECT_EQ(again.date, xbase::Date::FromYmd(2026, 3, 2));
+  EXPECT_EQ(again.branch, "CB01  ");
+  EXPECT_EQ(again.source, "G1    ");
+  EXPECT_EQ(again.destination, "G2    ");
+  ASSERT_EQ(again.lines.size(), 2u);
+  for (int column = kMtNo; column <= kMtAverage; ++column) {
+    const xbase::Value& read = again.lines[0][static_cast<size_t>(column - 1)];
+    const xbase::Value& typed = line[static_cast<size_t>(column - 1)];
+    if (typed.is_number()) {
+      EXPECT_EQ(read.number(), typed.number()) << "column " << column;
+    } else {
+      EXPECT_EQ(read.text(), typed.text()) << "column " << column;
+    }
+  }
+  EXPECT_EQ(Rows("MTSDBT2", {"KODE", "GUDANG", "Q_BOX", "Q_PAK", "QUANTITY", "HRG_RATA"}),
+            std::vector<std::string>{"KODE=B1 GUDANG=G2 Q_BOX=2 Q_PAK=1 QUANTITY=25 HRG_RATA=451"});
+}
+
 TEST_F(MutationTest, TwoLinesOfOneItemShareItsStock) {
   Mutation mutation{std::string(10, ' '), {}, "CB01", "G1    ", "G2    ", {Entry(1, "A1", "A1", 70), Entry(2, "A1", "A1", 0)}};
   double available = -1;
