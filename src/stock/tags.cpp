@@ -60,6 +60,15 @@ xbase::Date CellDate(const platform::SheetData& sheet, int row, int column) {
 
 }  // namespace
 
+const documents::RecordBinding<TagLine>& TagLineRecord() {
+  using documents::Bind;
+  static const documents::RecordBinding<TagLine> kRecord = {
+      Bind("KODE", &TagLine::code),  Bind("GUDANG", &TagLine::warehouse), Bind("LOKASI", &TagLine::location),
+      Bind("BOX", &TagLine::cartons), Bind("PAK", &TagLine::packs),        Bind("PCS", &TagLine::pieces),
+      Bind("JUMLAH", &TagLine::quantity)};
+  return kRecord;
+}
+
 xbase::Status NextTag(xbase::WorkArea& tags, std::string* number, xbase::Date* date) {
   xbase::Status s = tags.SetOrder("OPNAME1");
   if (s.ok()) s = tags.GoBottom();
@@ -77,10 +86,11 @@ xbase::Status LoadTag(xbase::WorkArea& tags, const std::string& number, std::vec
   xbase::Status s = tags.SetOrder("OPNAME1");
   if (s.ok()) s = tags.SeekAll(tags.PadToField("NOMOR", number), &records);
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
-    s = tags.GoTo(records[i]);
+    TagLine line;
+    if (s = tags.GoTo(records[i]); s.ok()) s = TagLineRecord().Read(tags, &line);
+    if (!s.ok()) break;
     *date = tags.DateOf("TANGGAL");
-    lines->push_back({tags.Text("KODE"), tags.Text("GUDANG"), tags.Text("LOKASI"), tags.Number("BOX"),
-                      tags.Number("PAK"), tags.Number("PCS"), tags.Number("JUMLAH")});
+    lines->push_back(std::move(line));
   }
   *found = !records.empty();
   return s;
@@ -98,18 +108,11 @@ xbase::Status SaveTag(frame::Session& session, xbase::WorkArea& tags, const std:
   documents::LineRewrite how;
   how.keep = [&](size_t k) { return Kept(lines[k]); };
   how.write = [&](size_t k, bool) {
-    const TagLine& line = lines[k];
-    const std::pair<std::string_view, xbase::Value> fields[] = {
-        {"NOMOR", xbase::Value::Text(key)},           {"KODE", xbase::Value::Text(line.code)},
-        {"LOKASI", xbase::Value::Text(line.location)}, {"GUDANG", xbase::Value::Text(line.warehouse)},
-        {"TANGGAL", xbase::Value::FromDate(date)},   {"BOX", xbase::Value::Num(line.cartons)},
-        {"PAK", xbase::Value::Num(line.packs)},       {"PCS", xbase::Value::Num(line.pieces)},
-        {"JUMLAH", xbase::Value::Num(line.quantity)}, {"TGINPUT", xbase::Value::FromDate(session.Today())},
-        {"NIK", xbase::Value::Text(session.MMEMBER.nik)}};
-    for (const auto& [field, value] : fields) {
-      if (xbase::Status w = tags.Put(field, value); !w.ok()) return w;
-    }
-    return xbase::Status::OK();
+    return TagLineRecord().Write(tags, lines[k],
+                                 {{"NOMOR", xbase::Value::Text(key)},
+                                  {"TANGGAL", xbase::Value::FromDate(date)},
+                                  {"TGINPUT", xbase::Value::FromDate(session.Today())},
+                                  {"NIK", xbase::Value::Text(session.MMEMBER.nik)}});
   };
   s = save.BeginWrites();
   if (s.ok()) s = documents::RewriteLines(session.console(), tags, rows, lines.size(), how);

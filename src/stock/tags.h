@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "documents/record_binding.h"
 #include "frame/session.h"
 #include "xbase/work_area.h"
 #include "xbase/date.h"
@@ -22,6 +23,9 @@ struct TagLine {
   double pieces = 0;
   double quantity = 0;  // counted pieces
 };
+
+// OPNAME: a line of a tag; NOMOR, TANGGAL, TGINPUT and NIK are written beside it.
+const documents::RecordBinding<TagLine>& TagLineRecord();
 
 // The number after the last tag (in number order) as ten digits, and that tag's date; "0000000001" and
 // the empty date without tags, from OPNAME (`tags`).

@@ -50,6 +50,30 @@ TEST_F(TagsTest, TagsFromAWorkbookAreNumberedAsTypedTags) {
                                       "NOMOR=0000000903 KODE=A2 JUMLAH=30", "NOMOR=T-1 KODE=A3 JUMLAH=40"}));
 }
 
+// A tag saved and loaded again holds every line as given, and its date.
+TEST_F(TagsTest, ASavedTagLoadsBackEveryLineAsGiven) {
+  const frame::OpenedTables tables = frame::OpenTables(rig.session, {{"mastbrj"}, {"opname"}});
+  ASSERT_TRUE(tables);
+  const std::vector<TagLine> given = {{"A1        ", "G1    ", "RAK-01", 2, 3, 4, 94},
+                                      {"A2        ", "G2    ", "LT-2  ", 0, 1, 0, 12}};
+  ASSERT_TRUE(SaveTag(rig.session, tables["opname"], "0000000007", xbase::Date::FromYmd(2026, 3, 15), given).ok());
+  std::vector<TagLine> loaded;
+  xbase::Date date;
+  bool found = false;
+  ASSERT_TRUE(LoadTag(tables["opname"], "0000000007", &loaded, &date, &found).ok());
+  ASSERT_TRUE(found);
+  EXPECT_EQ(date, xbase::Date::FromYmd(2026, 3, 15));
+  ASSERT_EQ(loaded.size(), 2u);
+  for (size_t i = 0; i < given.size(); ++i) {
+    EXPECT_EQ(loaded[i].code, given[i].code) << i;
+    EXPECT_EQ(loaded[i].warehouse, given[i].warehouse) << i;
+    EXPECT_EQ(loaded[i].location, tables["opname"].PadToField("LOKASI", given[i].location)) << i;
+    EXPECT_EQ(std::make_tuple(loaded[i].cartons, loaded[i].packs, loaded[i].pieces, loaded[i].quantity),
+              std::make_tuple(given[i].cartons, given[i].packs, given[i].pieces, given[i].quantity))
+        << i;
+  }
+}
+
 // A workbook of tags, one row per (tag, code, counted pieces), all in warehouse G1 on 15-03-2026.
 std::string TagBook(const std::string& path, const std::vector<std::tuple<std::string, std::string, double>>& rows) {
   platform::Workbook book;
