@@ -290,7 +290,7 @@ Attempt LoginAttempt(Session& session, const OpenedTables& tables, Menu* menu, s
     return Attempt::kFailed;
   }
   session.MMEMBER = ReadMember(*transak, nik);
-  if (!GETMENUUTAMA(session, menu, group)) {
+  if (!GETMENUUTAMA(session, tables["USERDAT"], tables["MENU"], menu, group)) {
     session.MMEMBER = Member{};
     return Attempt::kFailed;
   }

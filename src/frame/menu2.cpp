@@ -388,18 +388,16 @@ xbase::Status MenuGroups(xbase::WorkArea& area, int order, std::string_view pref
   return status;
 }
 
-bool GETMENUUTAMA(Session& session, Menu* menu, std::string* group) {
-  xbase::WorkArea* userdat = session.tables().Area("USERDAT");
-  xbase::WorkArea* menu_table = session.tables().Area("MENU");
-  if (userdat == nullptr || menu_table == nullptr) return false;
+bool GETMENUUTAMA(Session& session, xbase::WorkArea& userdat, xbase::WorkArea& menu_table, Menu* menu,
+                  std::string* group) {
   const std::string nik = xbase::PadR(session.MMEMBER.nik, 10);
   std::vector<std::string> groups;
   // The user's rows in the order of the second index: NIK + GRUP.
-  xbase::Status status = MenuGroups(*userdat, 2, nik, &groups);
+  xbase::Status status = MenuGroups(userdat, 2, nik, &groups);
   if (!frame::Checked(session, status)) return false;
   const std::optional<std::string> chosen = GETGRUP(session, groups);
   if (!chosen || xbase::IsBlank(*chosen)) return false;
-  status = ReadGroupMenu(*userdat, *menu_table, nik + xbase::PadR(*chosen, 10), session.MMEMBER.nik, menu);
+  status = ReadGroupMenu(userdat, menu_table, nik + xbase::PadR(*chosen, 10), session.MMEMBER.nik, menu);
   if (!frame::Checked(session, status)) return false;
   *group = *chosen;
   return true;

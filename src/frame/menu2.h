@@ -22,8 +22,9 @@ inline constexpr std::string_view kQuitQuestion = "Yakin akan keluar dari progra
 xbase::Status MenuGroups(xbase::WorkArea& area, int order, std::string_view prefix, std::vector<std::string>* groups);
 
 // Lets the logged-in user choose one of the groups of their USERDAT rows and builds its menu
-// from USERDAT and MENU (open under those aliases); false when no group was chosen.
-bool GETMENUUTAMA(Session& session, Menu* menu, std::string* group);
+// from USERDAT and MENU; false when no group was chosen.
+bool GETMENUUTAMA(Session& session, xbase::WorkArea& userdat, xbase::WorkArea& menu_table, Menu* menu,
+                  std::string* group);
 
 // How the menu was left.
 enum class MenuExit {

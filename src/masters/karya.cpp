@@ -125,7 +125,7 @@ xbase::Status KARYA(frame::Session& session, const Args&) {
         };
       }
     }
-    if (!SaveOrLeave(session, form.Read(con), form_values, employees->alias())) break;
+    if (!SaveOrLeave(session, form.Read(con), form_values, *employees)) break;
   }
   return session.tables().CloseAll();
 }

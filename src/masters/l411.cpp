@@ -55,7 +55,7 @@ xbase::Status L411(frame::Session& session, const Args&) {
       form.Display(con);
       return true;
     };
-    if (!SaveOrLeave(session, form.Read(con), form_values, companies->alias())) break;
+    if (!SaveOrLeave(session, form.Read(con), form_values, *companies)) break;
   }
   return session.tables().CloseAll();
 }

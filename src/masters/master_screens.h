@@ -11,6 +11,7 @@
 #include "xbase/date.h"
 #include "xbase/status.h"
 #include "xbase/value.h"
+#include "xbase/work_area.h"
 
 namespace masters {
 
@@ -56,10 +57,10 @@ xbase::Status KARYA(frame::Session& session, const Args& args);
 // "Tabel Kode Perusahaan": the company codes.
 xbase::Status L411(frame::Session& session, const Args& args);
 
-// Asks "S)impan, H)apus" for a form's values (in field order, the key first) of the open `table`:
+// Asks "S)impan, H)apus" for a form's values (in field order, the key first) of the table open in `area`:
 // "S" writes fields 2 onward over the key's row, appended when missing (with TG_INPUT and OPERATOR
 // where the table has them); "H" deletes the key's row. True when the answer was "S" or "H".
-bool LCSIMPAN(frame::Session& session, const std::vector<xbase::Value>& values, std::string_view table);
+bool LCSIMPAN(frame::Session& session, const std::vector<xbase::Value>& values, xbase::WorkArea& area);
 
 // The company code field: "?" picks from `perush`; a known code puts its fields 2 to 6 into
 // *values (left empty otherwise). Always true: a new code starts a new company.

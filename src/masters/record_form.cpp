@@ -104,22 +104,21 @@ xbase::Status SaveValues(frame::Session& session, xbase::WorkArea& area, const s
 
 }  // namespace
 
-bool LCSIMPAN(frame::Session& session, const std::vector<xbase::Value>& values, std::string_view table) {
+bool LCSIMPAN(frame::Session& session, const std::vector<xbase::Value>& values, xbase::WorkArea& area) {
   console::Console& con = session.console();
-  xbase::WorkArea* area = session.tables().Area(table);
-  if (area == nullptr || values.empty()) return false;
+  if (values.empty()) return false;
   const char answer = frame::AnswerKey(con, "S)impan, H)apus");
   if (answer != 'S' && answer != 'H') return false;
-  const xbase::Status s = answer == 'S' ? SaveValues(session, *area, values) : DeleteRowOf(con, *area, values[0].text());
+  const xbase::Status s = answer == 'S' ? SaveValues(session, area, values) : DeleteRowOf(con, area, values[0].text());
   frame::ShowFailure(session, s);
   return true;
 }
 
 bool SaveOrLeave(frame::Session& session, const console::ReadResult& read, const RecordForm& form,
-                 std::string_view table) {
+                 xbase::WorkArea& area) {
   const std::vector<xbase::Value> values = form.values();
   if ((read.escaped && read.field == 0) || xbase::IsBlank(values[0].text())) return false;
-  if (!read.escaped) LCSIMPAN(session, values, table);
+  if (!read.escaped) LCSIMPAN(session, values, area);
   return true;
 }
 

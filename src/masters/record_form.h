@@ -54,11 +54,11 @@ xbase::Status LockRowOf(console::Console& con, xbase::WorkArea& area, std::strin
 // Deletes the row of `key` (sought on the controlling index) under its lock; nothing when there is none.
 xbase::Status DeleteRowOf(console::Console& con, xbase::WorkArea& area, std::string_view key);
 
-// The end of a form whose first field is the key of the open `table`: false when the screen ends (Esc
-// on the key, or an empty key); otherwise the values are saved or deleted (LCSIMPAN) unless the form
-// was left with Esc, and the form starts again.
+// The end of a form whose first field is the key of the table open in `area`: false when the screen
+// ends (Esc on the key, or an empty key); otherwise the values are saved or deleted (LCSIMPAN) unless
+// the form was left with Esc, and the form starts again.
 bool SaveOrLeave(frame::Session& session, const console::ReadResult& read, const RecordForm& form,
-                 std::string_view table);
+                 xbase::WorkArea& area);
 
 }  // namespace masters
 
