@@ -4,6 +4,7 @@
 #include "console/alert.h"
 #include "documents/trade_discount.h"
 #include "frame/code_pick.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
@@ -44,8 +45,8 @@ bool GETCUSTOMER(frame::Session& session, CustomerCheck* check) {
   if (check->required_code && xbase::RTrim(check->code) != xbase::RTrim(*check->required_code)) {
     return pickers::Refuse(session, "kode relasi harus " + *check->required_code);
   }
-  xbase::WorkArea* extended = session.tables().Area("relasi_ext");
-  if (extended == nullptr) return pickers::Refuse(session, "table not open: relasi_ext");
+  xbase::WorkArea* extended = nullptr;
+  if (!frame::Checked(session, frame::RequireArea(session, "relasi_ext", &extended))) return false;
   xbase::Status s = extended->SetOrder(1);
   if (s.ok()) s = extended->Seek(extended->PadToField("RELASI", customer.Text("RELASI")));
   if (!frame::Checked(session, s)) return false;

@@ -7,14 +7,10 @@
 
 #include "console/table_access.h"
 #include "documents/record_writes.h"
+#include "frame/open_table.h"
 #include "xbase/text_functions.h"
 
 namespace documents {
-
-xbase::Status RequireArea(frame::Session& session, std::string_view alias, xbase::WorkArea** area) {
-  *area = session.tables().Area(alias);
-  return *area != nullptr ? xbase::Status::OK() : xbase::Status::InvalidArgument("table not open", alias);
-}
 
 xbase::Status MoveField(console::Console& con, xbase::WorkArea& area, std::string_view field, double added,
                         double removed) {
@@ -32,7 +28,7 @@ xbase::Status ChosenOrderLine(frame::Session& session, std::string_view order, s
                               std::string_view line, xbase::WorkArea** area, uint32_t* chosen) {
   *chosen = 0;
   xbase::WorkArea* lines = nullptr;
-  if (xbase::Status s = RequireArea(session, "slsodr2", &lines); !s.ok()) return s;
+  if (xbase::Status s = frame::RequireArea(session, "slsodr2", &lines); !s.ok()) return s;
   *area = lines;
   const std::string key = lines->PadToField("NOMOR", order) + lines->PadToField("KODE", code);
   // The third index of the order lines: nomor+kode.
@@ -56,7 +52,7 @@ xbase::Status CustomerRecord(frame::Session& session, std::string_view customer,
                              uint32_t* recno) {
   *recno = 0;
   xbase::WorkArea* customers = nullptr;
-  if (xbase::Status s = RequireArea(session, "mastcus", &customers); !s.ok()) return s;
+  if (xbase::Status s = frame::RequireArea(session, "mastcus", &customers); !s.ok()) return s;
   *area = customers;
   xbase::Status s = customers->SetOrder(1);
   if (s.ok()) s = customers->Seek(customers->PadToField("RELASI", customer));

@@ -13,9 +13,6 @@
 
 namespace documents {
 
-// The work area open under `alias`; a status naming the alias when none is.
-xbase::Status RequireArea(frame::Session& session, std::string_view alias, xbase::WorkArea** area);
-
 // The numeric `field` of the area's current record := + added - removed (added first), under the
 // record's lock (LOCK_REC), which is released again.
 xbase::Status MoveField(console::Console& con, xbase::WorkArea& area, std::string_view field, double added,

@@ -6,6 +6,7 @@
 
 #include "console/table_access.h"
 #include "documents/shared_postings.h"
+#include "frame/open_table.h"
 #include "frame/order_scope.h"
 
 namespace documents {
@@ -70,8 +71,8 @@ xbase::Status UPMASTERBARANG(frame::Session& session, std::string_view code, std
                              double out) {
   xbase::WorkArea* stock = nullptr;
   xbase::WorkArea* goods = nullptr;
-  xbase::Status s = RequireArea(session, "stokbrg", &stock);
-  if (s.ok()) s = RequireArea(session, "mastbrj", &goods);
+  xbase::Status s = frame::RequireArea(session, "stokbrg", &stock);
+  if (s.ok()) s = frame::RequireArea(session, "mastbrj", &goods);
   if (s.ok()) s = PostWarehouseRow(session.console(), *stock, code, warehouse, in, out);
   if (s.ok()) s = PostGoodsRow(session.console(), *goods, code, in, out);
   return s;
@@ -94,8 +95,8 @@ xbase::Status NameStockMove(SaveScope& save, frame::Session& session, std::strin
                             std::string_view warehouse) {
   xbase::WorkArea* stock = nullptr;
   xbase::WorkArea* goods = nullptr;
-  xbase::Status s = RequireArea(session, "stokbrg", &stock);
-  if (s.ok()) s = RequireArea(session, "mastbrj", &goods);
+  xbase::Status s = frame::RequireArea(session, "stokbrg", &stock);
+  if (s.ok()) s = frame::RequireArea(session, "mastbrj", &goods);
   if (s.ok()) s = NameWarehouseRow(save, *stock, code, warehouse);
   if (!s.ok()) return s;
   frame::OrderScope scope(*goods);

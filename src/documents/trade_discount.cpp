@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "frame/open_table.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 
@@ -17,10 +18,11 @@ std::array<double, 4> ReadTradeDiscounts(std::string_view ket) {
 
 xbase::Status TRADEDISCOUNT(frame::Session& session, std::string_view code, double* d1, double* d2, double* d3,
                             double* d4) {
-  xbase::WorkArea* customers = session.tables().Area("mastcus");
-  xbase::WorkArea* setup = session.tables().Area("setup");
-  if (customers == nullptr || setup == nullptr) return xbase::Status::InvalidArgument("table not open", "mastcus, setup");
-  xbase::Status s = customers->SetOrder(1);
+  xbase::WorkArea* customers = nullptr;
+  xbase::WorkArea* setup = nullptr;
+  xbase::Status s = frame::RequireArea(session, "mastcus", &customers);
+  if (s.ok()) s = frame::RequireArea(session, "setup", &setup);
+  if (s.ok()) s = customers->SetOrder(1);
   if (s.ok()) s = customers->Seek(customers->PadToField("RELASI", code));
   if (!s.ok()) return s;
   std::string key = "OUDISCXXXX";

@@ -6,14 +6,14 @@
 
 #include "console/keys.h"
 #include "console/pick_list.h"
+#include "frame/open_table.h"
 #include "frame/order_scope.h"
 #include "xbase/text_functions.h"
 
 namespace frame {
 
 xbase::Status PickerArea(Session& session, const PickSpec& pick, xbase::WorkArea** area) {
-  *area = session.tables().Area(pick.alias);
-  return *area != nullptr ? xbase::Status::OK() : xbase::Status::InvalidArgument("table not open", pick.alias);
+  return RequireArea(session, pick.alias, area);
 }
 
 xbase::Status PickCode(Session& session, const PickSpec& pick, std::string* code, bool* picked, bool* escaped) {

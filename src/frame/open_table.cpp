@@ -21,9 +21,14 @@ bool OpenTable(Session& session, std::string_view name, bool exclusive, std::str
                            [&](xbase::WorkArea* opened) { return schema::OpenCatalogIndexes(tables, name, opened); });
 }
 
+xbase::Status RequireArea(Session& session, std::string_view alias, xbase::WorkArea** area) {
+  *area = session.tables().Area(alias);
+  return *area != nullptr ? xbase::Status::OK() : xbase::Status::InvalidArgument("table not open", alias);
+}
+
 xbase::WorkArea* AreaOf(Session& session, std::string_view alias) {
-  xbase::WorkArea* area = session.tables().Area(alias);
-  if (area == nullptr) console::PESAN(session.console(), "table not open: " + std::string(alias));
+  xbase::WorkArea* area = nullptr;
+  if (const xbase::Status s = RequireArea(session, alias, &area); !s.ok()) console::PESAN(session.console(), s.message());
   return area;
 }
 

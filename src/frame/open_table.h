@@ -22,6 +22,10 @@ inline constexpr int kOpenWait = 5;
 bool OpenTable(Session& session, std::string_view name, bool exclusive = false, std::string_view alias = {},
                xbase::WorkArea** area = nullptr);
 
+// *area := the work area open under `alias`; when there is none, *area is null and the status names the
+// alias ("table not open: alias"). The one lookup of a table by alias that a caller passes on as a status.
+xbase::Status RequireArea(Session& session, std::string_view alias, xbase::WorkArea** area);
+
 // The work area open under `alias`; when there is none, a message on row 24 names it and null comes back.
 xbase::WorkArea* AreaOf(Session& session, std::string_view alias);
 

@@ -6,6 +6,7 @@
 
 #include "console/box.h"
 #include "console/keys.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "xbase/keyed_read.h"
 #include "xbase/password.h"
@@ -37,8 +38,8 @@ std::string MaskedEntry(console::Console& con, std::string_view label) {
 
 bool PERMITION(Session& session, std::string_view code) {
   console::Console& con = session.console();
-  xbase::WorkArea* users = session.tables().Area("transak");
-  if (users == nullptr) return false;
+  xbase::WorkArea* users = nullptr;
+  if (!Checked(session, RequireArea(session, "transak", &users))) return false;
   console::ScreenKeeper keep(con);
   con.ShowCursor(false);
   const std::string nik = xbase::PadR(MaskedEntry(con, "     Masukkan Nik :"), kMaxKeys);

@@ -46,10 +46,11 @@ void DrawBox(Console& con, xbase::Date process_end, xbase::Date next_end) {
 // CETAK is false, found on the date order `date_order`; each is followed by a blank.
 xbase::Status Unprinted(Session& session, std::string_view table, std::string_view date_order,
                         std::string_view number_field, std::string* numbers) {
-  xbase::WorkArea* area = session.tables().Area(table);
-  if (area == nullptr) return xbase::Status::InvalidArgument(table, "table not open");
+  xbase::WorkArea* area = nullptr;
+  xbase::Status s = RequireArea(session, table, &area);
+  if (!s.ok()) return s;
   const xbase::Date process_end = session.ZTGPROSES;
-  xbase::Status s = area->SetOrder(date_order);
+  s = area->SetOrder(date_order);
   if (s.ok()) s = area->Seek(process_end.Dtos().substr(0, 6));
   for (; s.ok() && !area->eof() && area->DateOf("TANGGAL") <= process_end; s = area->Skip(1)) {
     if (!area->Logical("CETAK")) *numbers += std::string(xbase::RTrim(area->Text(number_field))) + " ";

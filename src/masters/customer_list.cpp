@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "frame/open_table.h"
 #include "frame/spreadsheet.h"
 #include "pickers/picker_support.h"
 #include "xbase/date_functions.h"
@@ -61,8 +62,8 @@ frame::ReportPage Head(std::string_view company, xbase::Date today, int page) {
 
 xbase::Status ListedCustomers(frame::Session& session, std::string_view start, std::string_view name,
                               std::vector<ListedCustomer>* customers) {
-  xbase::WorkArea* area = session.tables().Area("mastcus");
-  if (area == nullptr) return xbase::Status::InvalidArgument("table not open", "mastcus");
+  xbase::WorkArea* area = nullptr;
+  if (xbase::Status s = frame::RequireArea(session, "mastcus", &area); !s.ok()) return s;
   const std::string wanted(xbase::AllTrim(name));
   xbase::Status s = area->SetOrder(1);
   if (s.ok()) s = xbase::IsBlank(start) ? area->GoTop() : area->Seek(xbase::AllTrim(start), true);

@@ -18,9 +18,8 @@ std::vector<TableUse> Joined(std::initializer_list<std::vector<TableUse>> lists)
 }
 
 xbase::WorkArea* Opened(frame::Session& session, std::string_view name) {
-  xbase::WorkArea* area = session.tables().Area(name);
-  if (area == nullptr && frame::OpenTable(session, name, false, name, &area) && !area->SetOrder(1).ok()) return nullptr;
-  return area;
+  const frame::OpenedTables tables = frame::OpenTables(session, {name});
+  return tables ? &tables[name] : nullptr;
 }
 
 bool BeginsWith(std::string_view code, std::string_view prefix) {

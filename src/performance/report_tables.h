@@ -19,8 +19,8 @@ using frame::TableUse;
 
 // The lists of tables a report opens, joined in order into one list for OpenTables.
 std::vector<TableUse> Joined(std::initializer_list<std::vector<TableUse>> lists);
-// The area of table `name` open under its name, opened with its index files (the first
-// controlling) when it is not; null after the open routine's message.
+// The area of table `name` open under its name, opened with its index files when it is not, its
+// first index controlling; null after the open routine's message.
 xbase::WorkArea* Opened(frame::Session& session, std::string_view name);
 
 // True when `code` begins with the trimmed `prefix` (an empty prefix takes every code).

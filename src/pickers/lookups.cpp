@@ -13,6 +13,7 @@
 #include "console/message.h"
 #include "console/record_browse.h"
 #include "frame/code_pick.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "xbase/expression.h"
@@ -29,10 +30,10 @@ namespace {
 xbase::Status FindRecord(frame::Session& session, std::string_view key, std::string_view table,
                          xbase::WorkArea** area) {
   *area = nullptr;
-  xbase::WorkArea* open = session.tables().Area(table);
-  if (open == nullptr) return xbase::Status::NotFound("table not open", table);
+  xbase::WorkArea* open = nullptr;
   bool found = false;
-  xbase::Status s = open->SetOrder(1);
+  xbase::Status s = frame::RequireArea(session, table, &open);
+  if (s.ok()) s = open->SetOrder(1);
   if (s.ok()) s = xbase::SeekFound(*open, key, &found);
   if (s.ok() && found) *area = open;
   return s;
@@ -87,9 +88,10 @@ xbase::Status GETKELOMPOK(frame::Session& session, std::string_view code, std::s
 
 std::string GETFIELD(frame::Session& session, std::string_view key, std::string_view table, int width,
                      std::string_view field) {
-  xbase::WorkArea* area = session.tables().Area(table);
+  xbase::WorkArea* area = nullptr;
   xbase::Value value;
-  if (area == nullptr || !area->SetOrder(1).ok() || !xbase::LookUp(*area, key) || !area->Get(field, &value).ok()) {
+  // A name only shown: a table not open shows blank, as a key not found does.
+  if (!frame::RequireArea(session, table, &area).ok() || !area->SetOrder(1).ok() || !xbase::LookUp(*area, key) || !area->Get(field, &value).ok()) {
     return std::string(static_cast<size_t>(width), ' ');
   }
   return xbase::PadR(xbase::ValueText(value), width);

@@ -6,6 +6,7 @@
 #include "console/choice_list.h"
 #include "console/message.h"
 #include "frame/code_pick.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 
 namespace pickers {
@@ -17,13 +18,10 @@ bool Refuse(frame::Session& session, std::string_view text) {
 
 std::vector<SetupEntry> SetupRows(frame::Session& session, std::string_view prefix) {
   std::vector<SetupEntry> entries;
-  xbase::WorkArea* setup = session.tables().Area("setup");
-  if (setup == nullptr) {
-    Refuse(session, "table not open: setup");
-    return entries;
-  }
+  xbase::WorkArea* setup = nullptr;
   std::vector<uint32_t> records;
-  xbase::Status s = setup->SetOrder(1);
+  xbase::Status s = frame::RequireArea(session, "setup", &setup);
+  if (s.ok()) s = setup->SetOrder(1);
   if (s.ok()) s = setup->SeekAll(prefix, &records);
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
     if (s = setup->GoTo(records[i]); s.ok()) entries.push_back({setup->Text("SETUP"), setup->Text("KET")});

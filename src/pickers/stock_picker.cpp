@@ -3,10 +3,10 @@
 
 #include "console/field_format.h"
 #include "console/pick_list.h"
+#include "frame/open_table.h"
 #include "frame/order_scope.h"
 #include "frame/status_display.h"
 #include "pickers/lookups.h"
-#include "pickers/picker_support.h"
 #include "pickers/pickers.h"
 #include "xbase/text_functions.h"
 
@@ -15,8 +15,8 @@ namespace pickers {
 bool PickStock(frame::Session& session, std::string_view warehouse, std::string* code) {
   const size_t mark = code->find('?');
   if (mark == std::string::npos) return true;
-  xbase::WorkArea* stock = session.tables().Area("stokbrg");
-  if (stock == nullptr) return Refuse(session, "table not open: stokbrg");
+  xbase::WorkArea* stock = nullptr;
+  if (!frame::Checked(session, frame::RequireArea(session, "stokbrg", &stock))) return false;
   frame::OrderScope scope(*stock);
   if (!frame::Checked(session, stock->SetOrder("STOKBRG2"))) return false;
 

@@ -71,11 +71,11 @@ xbase::Status WriteLocked(frame::Session& session, const PlanDocument& document,
 }  // namespace
 
 bool SavePlanDocument(frame::Session& session, const PlanDocument& document) {
-  xbase::WorkArea* header = session.tables().Area(document.header_table);
-  xbase::WorkArea* lines = session.tables().Area(document.line_table);
-  if (header == nullptr || lines == nullptr) {
-    return frame::Checked(session, xbase::Status::NotFound("table not open", document.header_table));
-  }
+  xbase::WorkArea* header = nullptr;
+  xbase::WorkArea* lines = nullptr;
+  xbase::Status found = frame::RequireArea(session, document.header_table, &header);
+  if (found.ok()) found = frame::RequireArea(session, document.line_table, &lines);
+  if (!frame::Checked(session, found)) return false;
   documents::SaveScope save(session.console());
   xbase::Status s = NamePlan(save, session, document, *header, *lines);
   if (s.ok()) s = save.Lock();

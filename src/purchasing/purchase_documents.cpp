@@ -12,11 +12,12 @@ namespace purchasing {
 xbase::Status ForEachDocument(frame::Session& session, const PurchaseKind& kind, xbase::Date from, xbase::Date to,
                               const std::function<xbase::Status(xbase::WorkArea& header, xbase::WorkArea& lines,
                                                                 const std::vector<uint32_t>& records)>& visit) {
-  xbase::WorkArea* header = session.tables().Area(kind.header);
-  xbase::WorkArea* lines = session.tables().Area(kind.lines);
-  if (header == nullptr || lines == nullptr) return xbase::Status::NotFound("table not open", kind.header);
+  xbase::WorkArea* header = nullptr;
+  xbase::WorkArea* lines = nullptr;
   std::vector<uint32_t> records;
-  xbase::Status s = header->SetOrder(kind.date_order);
+  xbase::Status s = frame::RequireArea(session, kind.header, &header);
+  if (s.ok()) s = frame::RequireArea(session, kind.lines, &lines);
+  if (s.ok()) s = header->SetOrder(kind.date_order);
   if (s.ok()) s = lines->SetOrder(kind.number_order);
   // From the first day of the period that has a document, in date order up to its end.
   if (s.ok()) s = header->Seek(from.Dtos(), true);

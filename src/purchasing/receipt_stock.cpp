@@ -6,6 +6,7 @@
 #include "documents/record_writes.h"
 #include "documents/shared_postings.h"
 #include "documents/stock_posting.h"
+#include "frame/open_table.h"
 #include "frame/order_scope.h"
 #include "purchasing/purchasing.h"
 
@@ -70,7 +71,7 @@ xbase::Status PostGoods(console::Console& con, xbase::WorkArea& goods, xbase::Wo
 xbase::Status UPSTOCKGUDANG(frame::Session& session, std::string_view code, std::string_view warehouse, double in,
                             double out, double price) {
   xbase::WorkArea* stock = nullptr;
-  const xbase::Status s = documents::RequireArea(session, "stokbrg", &stock);
+  const xbase::Status s = frame::RequireArea(session, "stokbrg", &stock);
   if (!s.ok()) return s;
   return documents::PostWarehouseRow(
       session.console(), *stock, code, warehouse, in, out, [&](const xbase::WorkArea& row, bool found, double before) {
@@ -91,8 +92,8 @@ xbase::Status UPSTOCK(frame::Session& session, std::string_view warehouse, std::
   *average = net;
   xbase::WorkArea* goods = nullptr;
   xbase::WorkArea* logistics = nullptr;
-  xbase::Status s = documents::RequireArea(session, "mastbrj", &goods);
-  if (s.ok()) s = documents::RequireArea(session, source, &logistics);
+  xbase::Status s = frame::RequireArea(session, "mastbrj", &goods);
+  if (s.ok()) s = frame::RequireArea(session, source, &logistics);
   if (s.ok()) s = PostGoods(session.console(), *goods, *logistics, code, in, out, price, net, average);
   if (s.ok()) s = UPSTOCKGUDANG(session, code, warehouse, in, out, net);
   return s;
@@ -102,8 +103,8 @@ xbase::Status NameStockPost(documents::SaveScope& save, frame::Session& session,
                             std::string_view code) {
   xbase::WorkArea* goods = nullptr;
   xbase::WorkArea* stock = nullptr;
-  xbase::Status s = documents::RequireArea(session, "mastbrj", &goods);
-  if (s.ok()) s = documents::RequireArea(session, "stokbrg", &stock);
+  xbase::Status s = frame::RequireArea(session, "mastbrj", &goods);
+  if (s.ok()) s = frame::RequireArea(session, "stokbrg", &stock);
   if (s.ok()) s = documents::NameKeyedRecord(save, *goods, "MASTBRJ1", goods->PadToField("KODE", code));
   if (s.ok()) s = documents::NameWarehouseRow(save, *stock, code, warehouse);
   return s;

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "console/table_access.h"
+#include "frame/open_table.h"
 #include "receivables/receivables.h"
 #include "xbase/text_functions.h"
 
@@ -12,8 +13,7 @@ namespace {
 // one); the area's controlling order before the seek goes to *saved.
 xbase::Status SeekSettled(frame::Session& session, std::string_view alias, std::string_view order,
                           std::string_view field, std::string_view key, xbase::WorkArea** area, int* saved) {
-  *area = session.tables().Area(alias);
-  if (*area == nullptr) return xbase::Status::InvalidArgument("table not open", alias);
+  if (xbase::Status s = frame::RequireArea(session, alias, area); !s.ok()) return s;
   *saved = (*area)->OrderNumber();
   xbase::Status s = (*area)->SetOrder(order);
   // An exact key: "A1" must never settle "A10".

@@ -42,8 +42,9 @@ std::string CustomerText(frame::Session& session, std::string_view customer, std
 
 // Marks the order printed, under its record lock.
 void MarkPrinted(frame::Session& session, const NoteDocument& doc) {
-  xbase::WorkArea* orders = session.tables().Area("slsodr1");
-  xbase::Status s = orders == nullptr ? xbase::Status::InvalidArgument("table not open", "slsodr1") : orders->SetOrder("SLSODR11");
+  xbase::WorkArea* orders = nullptr;
+  xbase::Status s = frame::RequireArea(session, "slsodr1", &orders);
+  if (s.ok()) s = orders->SetOrder("SLSODR11");
   if (s.ok()) s = orders->Seek(orders->PadToField("NOMOR", doc.header.order));
   if (s.ok() && orders->found()) {
     s = console::LOCK_REC(session.console(), *orders);

@@ -6,6 +6,7 @@
 #include "documents/record_writes.h"
 #include "documents/shared_postings.h"
 #include "documents/stock_posting.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/document_records.h"
@@ -20,10 +21,6 @@ using documents::N;
 using documents::T;
 
 namespace {
-
-xbase::Status Area(frame::Session& session, std::string_view alias, xbase::WorkArea** area) {
-  return documents::RequireArea(session, alias, area);
-}
 
 xbase::Status WriteItem(frame::Session& session, xbase::WorkArea& lines, const NoteHead& head, const NoteItem& item,
                         size_t position, bool move_order) {
@@ -80,7 +77,7 @@ void TakeNoteHead(const NoteHead& head, OrderHeader* header) {
 
 xbase::Status CompleteItem(frame::Session& session, double head1, double head2, NoteItem* item) {
   xbase::WorkArea* goods = nullptr;
-  xbase::Status s = Area(session, "mastbrj", &goods);
+  xbase::Status s = frame::RequireArea(session, "mastbrj", &goods);
   if (s.ok()) s = goods->SetOrder("MASTBRJ1");
   if (s.ok()) s = goods->Seek(goods->PadToField("KODE", item->code));
   if (!s.ok()) return s;
@@ -100,8 +97,8 @@ double ItemsAmount(const std::vector<NoteItem>& items) {
 bool ItemsFit(frame::Session& session, const std::vector<NoteItem>& items) {
   xbase::WorkArea* lines = nullptr;
   xbase::WorkArea* receivables = nullptr;
-  xbase::Status s = Area(session, "srtjln2", &lines);
-  if (s.ok()) s = Area(session, "piutdbt", &receivables);
+  xbase::Status s = frame::RequireArea(session, "srtjln2", &lines);
+  if (s.ok()) s = frame::RequireArea(session, "piutdbt", &receivables);
   if (!frame::Checked(session, s)) return false;
   for (size_t i = 0; i < items.size(); ++i) {
     if (const std::string_view field = NoteItemRecord().Misfit(*lines, items[i]); !field.empty()) {
@@ -118,8 +115,8 @@ xbase::Status WriteNote(frame::Session& session, const NoteHead& head, const std
                         bool move_order) {
   xbase::WorkArea* notes = nullptr;
   xbase::WorkArea* lines = nullptr;
-  xbase::Status s = Area(session, "srtjln1", &notes);
-  if (s.ok()) s = Area(session, "srtjln2", &lines);
+  xbase::Status s = frame::RequireArea(session, "srtjln1", &notes);
+  if (s.ok()) s = frame::RequireArea(session, "srtjln2", &lines);
   if (!s.ok()) return s;
   s = NoteHeadRecord().Append(session.console(), *notes, head,
                               {{"TG_INPUT", D(session.Today())}, {"OPERATOR", T(session.MMEMBER.nik)}});
@@ -132,7 +129,7 @@ xbase::Status WriteNote(frame::Session& session, const NoteHead& head, const std
 
 xbase::Status WriteReceivable(frame::Session& session, const NoteHead& head, double amount) {
   xbase::WorkArea* receivables = nullptr;
-  xbase::Status s = Area(session, "piutdbt", &receivables);
+  xbase::Status s = frame::RequireArea(session, "piutdbt", &receivables);
   if (!s.ok()) return s;
   s = documents::AppendRecord(session.console(), *receivables,
                               {{"NOTA", T(head.invoice)},       {"TANGGAL", D(head.date)},
@@ -148,7 +145,7 @@ xbase::Status WriteReceivable(frame::Session& session, const NoteHead& head, dou
 xbase::Status WriteMonitor(frame::Session& session, const NoteHead& head) {
   if (xbase::IsBlank(head.manager)) return xbase::Status::OK();
   xbase::WorkArea* monitor = nullptr;
-  xbase::Status s = Area(session, "bmonitor", &monitor);
+  xbase::Status s = frame::RequireArea(session, "bmonitor", &monitor);
   bool held = false;
   if (s.ok()) s = Holds(*monitor, "BMONITOR", monitor->PadToField("INVOICE", head.invoice), &held);
   if (!s.ok()) return s;
@@ -166,8 +163,8 @@ xbase::Status NameNote(documents::SaveScope& save, frame::Session& session, cons
                        const std::vector<NoteItem>& items, bool move_order) {
   xbase::WorkArea* notes = nullptr;
   xbase::WorkArea* lines = nullptr;
-  xbase::Status s = Area(session, "srtjln1", &notes);
-  if (s.ok()) s = Area(session, "srtjln2", &lines);
+  xbase::Status s = frame::RequireArea(session, "srtjln1", &notes);
+  if (s.ok()) s = frame::RequireArea(session, "srtjln2", &lines);
   if (!s.ok()) return s;
   save.Append(*notes);
   save.Append(*lines);
@@ -177,7 +174,7 @@ xbase::Status NameNote(documents::SaveScope& save, frame::Session& session, cons
   }
   if (s.ok() && ItemsAmount(items) != 0) {
     xbase::WorkArea* receivables = nullptr;
-    s = Area(session, "piutdbt", &receivables);
+    s = frame::RequireArea(session, "piutdbt", &receivables);
     if (s.ok()) save.Append(*receivables);
     if (s.ok()) s = documents::NameBalance(save, session, head.customer);
   }
@@ -188,7 +185,7 @@ xbase::Status NameNote(documents::SaveScope& save, frame::Session& session, cons
 xbase::Status NameMonitor(documents::SaveScope& save, frame::Session& session, const NoteHead& head) {
   if (xbase::IsBlank(head.manager)) return xbase::Status::OK();
   xbase::WorkArea* monitor = nullptr;
-  xbase::Status s = Area(session, "bmonitor", &monitor);
+  xbase::Status s = frame::RequireArea(session, "bmonitor", &monitor);
   bool held = false;
   if (s.ok()) s = Holds(*monitor, "BMONITOR", monitor->PadToField("INVOICE", head.invoice), &held);
   if (!s.ok()) return s;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "frame/code_pick.h"
+#include "frame/open_table.h"
 #include "frame/order_scope.h"
 #include "frame/status_display.h"
 #include "pickers/picker_support.h"
@@ -19,8 +20,8 @@ namespace {
 // note's first line gives the default line discounts.
 bool NoteValue(frame::Session& session, xbase::WorkArea& note, std::string_view kind, double* value, double* count,
                double* d1, double* d2) {
-  xbase::WorkArea* lines = session.tables().Area("srtjln2");
-  if (lines == nullptr) return pickers::Refuse(session, "table not open: srtjln2");
+  xbase::WorkArea* lines = nullptr;
+  if (!frame::Checked(session, frame::RequireArea(session, "srtjln2", &lines))) return false;
   std::vector<uint32_t> records;
   xbase::Status s = lines->SetOrder("SRTJLN21");
   if (s.ok()) s = lines->SeekAll(note.Text("INVOICE"), &records);
@@ -44,8 +45,8 @@ bool NoteValue(frame::Session& session, xbase::WorkArea& note, std::string_view 
 
 // True when FGOODS already lists the note as granted.
 bool Granted(frame::Session& session, std::string_view invoice, bool* granted) {
-  xbase::WorkArea* fgoods = session.tables().Area("fgoods");
-  if (fgoods == nullptr) return pickers::Refuse(session, "table not open: fgoods");
+  xbase::WorkArea* fgoods = nullptr;
+  if (!frame::Checked(session, frame::RequireArea(session, "fgoods", &fgoods))) return false;
   frame::OrderScope scope(*fgoods);
   xbase::Status s = fgoods->SetOrder("FGOODS2");
   if (s.ok()) s = fgoods->Seek(fgoods->PadToField("INVOICE", xbase::RTrim(invoice)));
@@ -53,13 +54,13 @@ bool Granted(frame::Session& session, std::string_view invoice, bool* granted) {
   return frame::Checked(session, s);
 }
 
-// The customer's group and price level; a customer who cannot be read is the error, never one without
-// a group (whose threshold would be another).
+// The customer's group and price level; a customer who cannot be read (or MASTCUS not open) is the
+// error, never one without a group (whose threshold would be another).
 xbase::Status CustomerOf(frame::Session& session, std::string_view customer, std::string* group, double* level) {
-  xbase::WorkArea* customers = session.tables().Area("mastcus");
-  if (customers == nullptr) return xbase::Status::OK();
+  xbase::WorkArea* customers = nullptr;
   bool found = false;
-  xbase::Status s = customers->SetOrder(1);
+  xbase::Status s = frame::RequireArea(session, "mastcus", &customers);
+  if (s.ok()) s = customers->SetOrder(1);
   if (s.ok()) s = xbase::SeekFound(*customers, customers->PadToField("RELASI", customer), &found);
   if (s.ok() && found) {
     *group = customers->Text("KELOMPOK");
@@ -77,8 +78,8 @@ bool FreeGoodsOrder(frame::Session& session, FreeGoodsNote* note) {
   pick.heads = {"No. Order", "Tanggal", "Relasi", "Tipe"};
   if (!frame::Checked(session, frame::PickCode(session, pick, &note->order))) return false;
   note->order = xbase::PadR(note->order, 15);
-  xbase::WorkArea* notes = session.tables().Area("srtjln1");
-  if (notes == nullptr) return pickers::Refuse(session, "table not open: srtjln1");
+  xbase::WorkArea* notes = nullptr;
+  if (!frame::Checked(session, frame::RequireArea(session, "srtjln1", &notes))) return false;
   std::vector<uint32_t> records;
   frame::OrderScope scope(*notes);
   xbase::Status s = notes->SetOrder("SRTJLN13");
@@ -132,8 +133,8 @@ bool FreeGoodsOrder(frame::Session& session, FreeGoodsNote* note) {
 
 bool FreeGoodsNumberFree(frame::Session& session, std::string_view number) {
   if (xbase::IsBlank(number)) return pickers::Refuse(session, "Nomor Surat Jalan harus diisi");
-  xbase::WorkArea* notes = session.tables().Area("srtjln1");
-  if (notes == nullptr) return pickers::Refuse(session, "table not open: srtjln1");
+  xbase::WorkArea* notes = nullptr;
+  if (!frame::Checked(session, frame::RequireArea(session, "srtjln1", &notes))) return false;
   frame::OrderScope scope(*notes);
   xbase::Status s = notes->SetOrder("SRTJLN11");
   if (s.ok()) s = notes->Seek(notes->PadToField("INVOICE", xbase::RTrim(number)));

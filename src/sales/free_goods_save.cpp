@@ -13,6 +13,7 @@
 #include "documents/save_scope.h"
 #include "documents/shared_postings.h"
 #include "documents/stock_posting.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "frame/supervisor_override.h"
 #include "pickers/picker_support.h"
@@ -117,9 +118,9 @@ bool SaveFreeGoods(frame::Session& session, const FreeGoodsNote& note) {
 
 bool WriteFreeGoods(frame::Session& session, const FreeGoodsNote& note) {
   xbase::WorkArea *notes = nullptr, *note_lines = nullptr, *fgoods = nullptr;
-  xbase::Status s = documents::RequireArea(session, "srtjln1", &notes);
-  if (s.ok()) s = documents::RequireArea(session, "srtjln2", &note_lines);
-  if (s.ok()) s = documents::RequireArea(session, "fgoods", &fgoods);
+  xbase::Status s = frame::RequireArea(session, "srtjln1", &notes);
+  if (s.ok()) s = frame::RequireArea(session, "srtjln2", &note_lines);
+  if (s.ok()) s = frame::RequireArea(session, "fgoods", &fgoods);
   if (!frame::Checked(session, s)) return false;
   // Every lock before the first write. The note table stays locked from the last check of the
   // number to the end of the save, so no other workstation takes the number in between.

@@ -4,25 +4,30 @@
 #include "console/alert.h"
 #include "console/message.h"
 #include "documents/save_scope.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/sales_order.h"
 #include "xbase/date_functions.h"
+#include "xbase/keyed_read.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 
 namespace sales {
 namespace {
 
-// A number field of a row found by `index` in an open table; 0 when there is none.
-double NumberOf(frame::Session& session, std::string_view alias, std::string_view index, std::string_view key_field,
-                std::string_view key, std::string_view field) {
-  xbase::WorkArea* area = session.tables().Area(alias);
-  if (area == nullptr || !area->SetOrder(index).ok() || !area->Seek(area->PadToField(key_field, key)).ok() ||
-      !area->found()) {
-    return 0;
-  }
-  return area->Number(field);
+// *number := a number field of the row found by `index` in an open table, 0 when there is none. A table
+// not open or a row that cannot be read is shown and gives false: the due date is not guessed.
+bool NumberOf(frame::Session& session, std::string_view alias, std::string_view index, std::string_view key_field,
+              std::string_view key, std::string_view field, double* number) {
+  *number = 0;
+  xbase::WorkArea* area = nullptr;
+  bool found = false;
+  xbase::Status s = frame::RequireArea(session, alias, &area);
+  if (s.ok()) s = area->SetOrder(index);
+  if (s.ok()) s = xbase::SeekFound(*area, area->PadToField(key_field, key), &found);
+  if (s.ok() && found) *number = area->Number(field);
+  return frame::Checked(session, s);
 }
 
 }  // namespace
@@ -30,7 +35,9 @@ double NumberOf(frame::Session& session, std::string_view alias, std::string_vie
 bool FurtherNoteDueDate(frame::Session& session, const OrderHeader& header, xbase::Date* tempo, double* term) {
   *tempo = header.note_date;
   *term = header.term;
-  if (const double days = NumberOf(session, "tipe", "TIPE", "TIPE", header.type, "TEMPO"); days != 0) {
+  double days = 0;
+  if (!NumberOf(session, "tipe", "TIPE", "TIPE", header.type, "TEMPO", &days)) return false;
+  if (days != 0) {
     *tempo = header.note_date + static_cast<int>(days);
     return true;
   }
@@ -49,7 +56,8 @@ bool FurtherNoteDueDate(frame::Session& session, const OrderHeader& header, xbas
     return true;
   }
   // The due date holds the customer's days already: no term on top.
-  *tempo = header.note_date + static_cast<int>(NumberOf(session, "mastcus", "MASTCUS1", "RELASI", header.customer, "TEMPO"));
+  if (!NumberOf(session, "mastcus", "MASTCUS1", "RELASI", header.customer, "TEMPO", &days)) return false;
+  *tempo = header.note_date + static_cast<int>(days);
   *term = 0;
   return true;
 }
@@ -87,8 +95,8 @@ bool WriteFurtherNotes(frame::Session& session, const NoteDocument& doc, const s
   xbase::Date tempo;
   double term = 0;
   if (!FurtherNoteDueDate(session, doc.header, &tempo, &term)) return false;
-  xbase::WorkArea* notes = session.tables().Area("srtjln1");
-  if (notes == nullptr) return pickers::Refuse(session, "table not open: srtjln1");
+  xbase::WorkArea* notes = nullptr;
+  if (!frame::Checked(session, frame::RequireArea(session, "srtjln1", &notes))) return false;
   documents::SaveScope save(session.console());
   for (size_t n = 0; n < planned.size() && s.ok(); ++n) {
     s = NameNote(save, session, NoteHeadOf(doc.header, numbers[n], tempo, term), planned[n], true);

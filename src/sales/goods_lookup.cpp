@@ -2,15 +2,15 @@
 // and the goods master's sizes.
 #include "sales/goods_lookup.h"
 
+#include "frame/open_table.h"
 #include "frame/order_scope.h"
 #include "frame/status_display.h"
-#include "pickers/picker_support.h"
 
 namespace sales {
 
 bool FindStock(frame::Session& session, std::string_view warehouse, std::string_view code, StockRow* row) {
-  xbase::WorkArea* stock = session.tables().Area("stokbrg");
-  if (stock == nullptr) return pickers::Refuse(session, "table not open: stokbrg");
+  xbase::WorkArea* stock = nullptr;
+  if (!frame::Checked(session, frame::RequireArea(session, "stokbrg", &stock))) return false;
   frame::OrderScope scope(*stock);
   xbase::Status s = stock->SetOrder("STOKBRG2");
   if (s.ok()) s = stock->Seek(stock->PadToField("GUDANG", warehouse) + stock->PadToField("KODE", code));

@@ -32,8 +32,8 @@ constexpr char kTitle[] = "INPUT SURAT JALAN BARU";
 bool CHECKEXIST(frame::Session& session, std::string_view number) {
   if (xbase::IsBlank(number)) return pickers::Refuse(session, "Nomor Surat Jalan harus diisi");
   if (number.find('?') != std::string_view::npos) return pickers::Refuse(session, "Nomor Surat Jalan tidak boleh berisi ?");
-  xbase::WorkArea* notes = session.tables().Area("srtjln1");
-  if (notes == nullptr) return pickers::Refuse(session, "table not open: srtjln1");
+  xbase::WorkArea* notes = nullptr;
+  if (!frame::Checked(session, frame::RequireArea(session, "srtjln1", &notes))) return false;
   xbase::Status s = notes->SetOrder("SRTJLN11");
   if (s.ok()) s = notes->Seek(notes->PadToField("INVOICE", number));
   if (!frame::Checked(session, s)) return false;
@@ -94,9 +94,10 @@ bool LCGETSALESORDER(frame::Session& session, NoteDocument* doc, std::string* lo
   if (!frame::Checked(session, LoadOrderHeader(*order, &header))) return false;
   *loaded_customer = header.customer;
   doc->due_date = session.Today();
-  xbase::WorkArea* lines = session.tables().Area("slsodr2");
+  xbase::WorkArea* lines = nullptr;
   std::vector<uint32_t> records;
-  xbase::Status s = lines == nullptr ? xbase::Status::InvalidArgument("table not open", "slsodr2") : lines->SetOrder("SLSODR21");
+  xbase::Status s = frame::RequireArea(session, "slsodr2", &lines);
+  if (s.ok()) s = lines->SetOrder("SLSODR21");
   if (s.ok()) s = lines->SeekAll(lines->PadToField("NOMOR", header.order), &records);
   std::string warehouse = session.MMEMBER.warehouse;
   double d1 = 0, d2 = 0;

@@ -13,6 +13,7 @@
 #include "documents/shared_postings.h"
 #include "documents/stock_posting.h"
 #include "documents/stored_lines.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/delivery_note.h"
@@ -40,9 +41,9 @@ struct RevisionTables {
   xbase::WorkArea* receivables = nullptr;
 
   xbase::Status Find(frame::Session& session) {
-    xbase::Status s = documents::RequireArea(session, "srtjln1", &notes);
-    if (s.ok()) s = documents::RequireArea(session, "srtjln2", &lines);
-    if (s.ok()) s = documents::RequireArea(session, "piutdbt", &receivables);
+    xbase::Status s = frame::RequireArea(session, "srtjln1", &notes);
+    if (s.ok()) s = frame::RequireArea(session, "srtjln2", &lines);
+    if (s.ok()) s = frame::RequireArea(session, "piutdbt", &receivables);
     return s;
   }
 };

@@ -13,6 +13,7 @@
 #include "documents/shared_postings.h"
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/delivery_note.h"
@@ -45,8 +46,8 @@ class OrderRevisionWrite {
   OrderRevisionWrite(frame::Session& session, const NoteDocument& doc) : session_(session), doc_(doc) {}
 
   bool Run() {
-    xbase::Status s = documents::RequireArea(session_, "slsodr1", &orders_);
-    if (s.ok()) s = documents::RequireArea(session_, "slsodr2", &lines_);
+    xbase::Status s = frame::RequireArea(session_, "slsodr1", &orders_);
+    if (s.ok()) s = frame::RequireArea(session_, "slsodr2", &lines_);
     bool held = false;
     if (s.ok()) s = Holds(*orders_, "SLSODR11", orders_->PadToField("NOMOR", doc_.header.order), &held);
     if (!frame::Checked(session_, s)) return false;
@@ -187,7 +188,7 @@ bool LCGETSALESORDER(frame::Session& session, NoteDocument* doc) {
   doc->delivered.clear();
   xbase::WorkArea* lines = nullptr;
   std::vector<uint32_t> records;
-  xbase::Status s = documents::RequireArea(session, "slsodr2", &lines);
+  xbase::Status s = frame::RequireArea(session, "slsodr2", &lines);
   if (s.ok()) s = lines->SetOrder("SLSODR21");
   if (s.ok()) s = lines->SeekAll(lines->PadToField("NOMOR", header.order), &records);
   std::string warehouse = session.MMEMBER.warehouse;

@@ -8,6 +8,7 @@
 #include "console/get.h"
 #include "console/keys.h"
 #include "console/message.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/sales_order.h"
@@ -23,9 +24,9 @@ constexpr int kMostNotes = 16;
 
 bool Taken(frame::Session& session, std::string_view alias, std::string_view order, std::string_view field,
            std::string_view number, bool* taken) {
-  xbase::WorkArea* area = session.tables().Area(alias);
-  if (area == nullptr) return pickers::Refuse(session, "table not open: " + std::string(alias));
-  xbase::Status s = area->SetOrder(order);
+  xbase::WorkArea* area = nullptr;
+  xbase::Status s = frame::RequireArea(session, alias, &area);
+  if (s.ok()) s = area->SetOrder(order);
   if (s.ok()) s = area->Seek(area->PadToField(field, number));
   *taken = s.ok() && area->found();
   return frame::Checked(session, s);

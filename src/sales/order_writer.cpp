@@ -10,6 +10,7 @@
 #include "documents/line_value.h"
 #include "documents/save_scope.h"
 #include "documents/shared_postings.h"
+#include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "sales/delivery_note.h"
@@ -36,11 +37,11 @@ struct SaveTables {
   xbase::WorkArea* receivables = nullptr;  // PIUTDBT
 
   xbase::Status Find(frame::Session& session) {
-    xbase::Status s = documents::RequireArea(session, "slsodr1", &orders);
-    if (s.ok()) s = documents::RequireArea(session, "slsodr2", &order_lines);
-    if (s.ok()) s = documents::RequireArea(session, "srtjln1", &notes);
-    if (s.ok()) s = documents::RequireArea(session, "srtjln2", &note_lines);
-    if (s.ok()) s = documents::RequireArea(session, "piutdbt", &receivables);
+    xbase::Status s = frame::RequireArea(session, "slsodr1", &orders);
+    if (s.ok()) s = frame::RequireArea(session, "slsodr2", &order_lines);
+    if (s.ok()) s = frame::RequireArea(session, "srtjln1", &notes);
+    if (s.ok()) s = frame::RequireArea(session, "srtjln2", &note_lines);
+    if (s.ok()) s = frame::RequireArea(session, "piutdbt", &receivables);
     return s;
   }
 };

@@ -5,6 +5,7 @@
 
 #include "console/message.h"
 #include "documents/line_value.h"
+#include "frame/open_table.h"
 #include "frame/order_scope.h"
 #include "frame/status_display.h"
 #include "pickers/picker_support.h"
@@ -34,8 +35,8 @@ struct ProformaLine {
 };
 
 bool FindProformaLine(frame::Session& session, std::string_view proforma, std::string_view code, ProformaLine* out) {
-  xbase::WorkArea* lines = session.tables().Area("pro_in2");
-  if (lines == nullptr) return pickers::Refuse(session, "table not open: pro_in2");
+  xbase::WorkArea* lines = nullptr;
+  if (!frame::Checked(session, frame::RequireArea(session, "pro_in2", &lines))) return false;
   frame::OrderScope scope(*lines);
   xbase::Status s = lines->SetOrder("PRO_IN22");
   if (s.ok()) s = lines->Seek(lines->PadToField("NOMOR", proforma) + lines->PadToField("KODE", code));

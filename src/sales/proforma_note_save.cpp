@@ -15,6 +15,7 @@
 #include "documents/save_scope.h"
 #include "documents/shared_postings.h"
 #include "documents/stock_posting.h"
+#include "frame/open_table.h"
 #include "frame/order_scope.h"
 #include "frame/status_display.h"
 #include "pickers/picker_support.h"
@@ -55,11 +56,11 @@ std::string OutletGroup(frame::Session& session, std::string_view customer) {
 struct NoteTables {
   xbase::WorkArea *notes = nullptr, *note_lines = nullptr, *receivables = nullptr, *out = nullptr, *out_lines = nullptr;
   xbase::Status Find(frame::Session& session) {
-    xbase::Status s = documents::RequireArea(session, "srtjln1", &notes);
-    if (s.ok()) s = documents::RequireArea(session, "srtjln2", &note_lines);
-    if (s.ok()) s = documents::RequireArea(session, "piutdbt", &receivables);
-    if (s.ok()) s = documents::RequireArea(session, "pro_ot1", &out);
-    if (s.ok()) s = documents::RequireArea(session, "pro_ot2", &out_lines);
+    xbase::Status s = frame::RequireArea(session, "srtjln1", &notes);
+    if (s.ok()) s = frame::RequireArea(session, "srtjln2", &note_lines);
+    if (s.ok()) s = frame::RequireArea(session, "piutdbt", &receivables);
+    if (s.ok()) s = frame::RequireArea(session, "pro_ot1", &out);
+    if (s.ok()) s = frame::RequireArea(session, "pro_ot2", &out_lines);
     return s;
   }
 };
@@ -141,7 +142,7 @@ xbase::Status NameNote(documents::SaveScope& save, frame::Session& session, cons
     save.Append(*area);
   }
   xbase::WorkArea* proforma_lines = nullptr;
-  xbase::Status s = documents::RequireArea(session, "pro_in2", &proforma_lines);
+  xbase::Status s = frame::RequireArea(session, "pro_in2", &proforma_lines);
   if (!s.ok()) return s;
   frame::OrderScope order(*proforma_lines);
   s = proforma_lines->SetOrder("PRO_IN22");
@@ -195,7 +196,7 @@ bool LoadNoteProforma(frame::Session& session, ProformaNote* note) {
   // record cannot be read stops the load.
   xbase::WorkArea* customers = nullptr;
   bool known = false;
-  xbase::Status s = documents::RequireArea(session, "mastcus", &customers);
+  xbase::Status s = frame::RequireArea(session, "mastcus", &customers);
   if (s.ok()) s = customers->SetOrder(1);
   if (s.ok()) s = xbase::SeekFound(*customers, customers->PadToField("RELASI", note->customer), &known);
   if (!frame::Checked(session, s)) return false;
@@ -205,8 +206,8 @@ bool LoadNoteProforma(frame::Session& session, ProformaNote* note) {
 }
 
 bool CheckNoteCustomer(frame::Session& session, const ProformaNote& note) {
-  xbase::WorkArea* customers = session.tables().Area("mastcus");
-  if (customers == nullptr) return pickers::Refuse(session, "table not open: mastcus");
+  xbase::WorkArea* customers = nullptr;
+  if (!frame::Checked(session, frame::RequireArea(session, "mastcus", &customers))) return false;
   frame::OrderScope scope(*customers);
   xbase::Status s = customers->SetOrder(1);
   if (s.ok()) s = customers->Seek(customers->PadToField("RELASI", note.customer));

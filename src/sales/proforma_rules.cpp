@@ -4,6 +4,7 @@
 
 #include "documents/line_value.h"
 #include "documents/shared_postings.h"
+#include "frame/open_table.h"
 #include "frame/order_scope.h"
 #include "frame/status_display.h"
 #include "pickers/picker_support.h"
@@ -18,8 +19,8 @@ namespace {
 // True when `alias` holds `key` on index `order`.
 bool Holds(frame::Session& session, std::string_view alias, std::string_view order, std::string_view field,
            std::string_view key, bool* held) {
-  xbase::WorkArea* area = session.tables().Area(alias);
-  if (area == nullptr) return pickers::Refuse(session, "table not open: " + std::string(alias));
+  xbase::WorkArea* area = nullptr;
+  if (!frame::Checked(session, frame::RequireArea(session, alias, &area))) return false;
   frame::OrderScope scope(*area);
   xbase::Status s = area->SetOrder(order);
   if (s.ok()) s = area->Seek(area->PadToField(field, xbase::RTrim(key)));
@@ -32,7 +33,7 @@ bool Holds(frame::Session& session, std::string_view alias, std::string_view ord
 xbase::Status UPDATEEKSPROFORMA(frame::Session& session, std::string_view proforma, std::string_view code,
                                 std::string_view, double added, double removed) {
   xbase::WorkArea* lines = nullptr;
-  xbase::Status s = documents::RequireArea(session, "pro_in2", &lines);
+  xbase::Status s = frame::RequireArea(session, "pro_in2", &lines);
   if (!s.ok()) return s;
   frame::OrderScope scope(*lines);
   s = lines->SetOrder("PRO_IN22");

@@ -13,6 +13,7 @@
 #include "documents/shared_postings.h"
 #include "documents/stored_lines.h"
 #include "documents/trade_discount.h"
+#include "frame/open_table.h"
 #include "frame/order_scope.h"
 #include "frame/status_display.h"
 #include "pickers/picker_support.h"
@@ -62,9 +63,9 @@ struct ProformaTables {
   xbase::WorkArea* setup = nullptr;
 
   xbase::Status Find(frame::Session& session) {
-    xbase::Status s = documents::RequireArea(session, "pro_in1", &headers);
-    if (s.ok()) s = documents::RequireArea(session, "pro_in2", &lines);
-    if (s.ok()) s = documents::RequireArea(session, "setup", &setup);
+    xbase::Status s = frame::RequireArea(session, "pro_in1", &headers);
+    if (s.ok()) s = frame::RequireArea(session, "pro_in2", &lines);
+    if (s.ok()) s = frame::RequireArea(session, "setup", &setup);
     return s;
   }
 };
@@ -81,7 +82,7 @@ xbase::Status Known(xbase::WorkArea& headers, std::string_view number, bool* kno
 xbase::Status CustomerTerms(frame::Session& session, Proforma* proforma) {
   xbase::WorkArea* customers = nullptr;
   bool found = false;
-  xbase::Status s = documents::RequireArea(session, "mastcus", &customers);
+  xbase::Status s = frame::RequireArea(session, "mastcus", &customers);
   if (s.ok()) s = customers->SetOrder(1);
   if (s.ok()) s = xbase::SeekFound(*customers, customers->PadToField("RELASI", proforma->customer), &found);
   if (!s.ok()) return s;
@@ -104,8 +105,8 @@ bool LoadProforma(frame::Session& session, Proforma* proforma) {
   if (header->Logical("CETAK")) {
     return pickers::Refuse(session, "proforma ini sudah dicetak, tidak boleh dikoreksi lagi ");
   }
-  xbase::WorkArea* notes = session.tables().Area("pro_ot1");
-  if (notes == nullptr) return pickers::Refuse(session, "table not open: pro_ot1");
+  xbase::WorkArea* notes = nullptr;
+  if (!frame::Checked(session, frame::RequireArea(session, "pro_ot1", &notes))) return false;
   {
     frame::OrderScope scope(*notes);
     xbase::Status s = notes->SetOrder("PRO_OT12");
@@ -117,8 +118,8 @@ bool LoadProforma(frame::Session& session, Proforma* proforma) {
   }
   if (!frame::Checked(session, ProformaHeadRecord().Read(*header, proforma))) return false;
   if (!frame::Checked(session, CustomerTerms(session, proforma))) return false;
-  xbase::WorkArea* lines = session.tables().Area("pro_in2");
-  if (lines == nullptr) return pickers::Refuse(session, "table not open: pro_in2");
+  xbase::WorkArea* lines = nullptr;
+  if (!frame::Checked(session, frame::RequireArea(session, "pro_in2", &lines))) return false;
   std::vector<uint32_t> records;
   xbase::Status s = lines->SetOrder("PRO_IN21");
   if (s.ok()) s = lines->SeekAll(proforma->number, &records);

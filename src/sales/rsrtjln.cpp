@@ -45,8 +45,8 @@ xbase::Status LoadLines(frame::Session& session, NoteRevision* rev) {
   NoteDocument& doc = rev->doc;
   doc.lines.clear();
   doc.own_stock.clear();
-  xbase::WorkArea* lines = session.tables().Area("srtjln2");
-  if (lines == nullptr) return xbase::Status::InvalidArgument("table not open", "srtjln2");
+  xbase::WorkArea* lines = nullptr;
+  if (xbase::Status s = frame::RequireArea(session, "srtjln2", &lines); !s.ok()) return s;
   std::vector<uint32_t> records;
   xbase::Status s = lines->SetOrder("SRTJLN21");
   if (s.ok()) s = lines->SeekAll(lines->PadToField("INVOICE", doc.invoice), &records);
@@ -67,14 +67,14 @@ xbase::Status LoadLines(frame::Session& session, NoteRevision* rev) {
   return s;
 }
 
-// The sales manager of the note's BMONITOR link, blank without one; a link that cannot be read is the
-// error, never a note without a manager to be saved so.
+// The sales manager of the note's BMONITOR link, blank without one; a link that cannot be read (or
+// BMONITOR not open) is the error, never a note without a manager to be saved so.
 xbase::Status Manager(frame::Session& session, std::string_view invoice, std::string* manager) {
   *manager = std::string(10, ' ');
-  xbase::WorkArea* monitor = session.tables().Area("bmonitor");
-  if (monitor == nullptr) return xbase::Status::OK();
+  xbase::WorkArea* monitor = nullptr;
   bool found = false;
-  xbase::Status s = monitor->SetOrder("BMONITOR");
+  xbase::Status s = frame::RequireArea(session, "bmonitor", &monitor);
+  if (s.ok()) s = monitor->SetOrder("BMONITOR");
   if (s.ok()) s = xbase::SeekFound(*monitor, monitor->PadToField("INVOICE", invoice), &found);
   if (s.ok() && found) *manager = monitor->Text("KODEBM");
   return s;

@@ -6,6 +6,7 @@
 #include "console/alert.h"
 #include "documents/document_counter.h"
 #include "frame/code_pick.h"
+#include "frame/open_table.h"
 #include "frame/order_scope.h"
 #include "frame/status_display.h"
 #include "pickers/picker_support.h"
@@ -19,12 +20,9 @@ namespace {
 
 // The open work area of an alias, seeked on index `order` for `key`; null when it cannot be read.
 xbase::WorkArea* Find(frame::Session& session, std::string_view alias, std::string_view order, std::string_view key) {
-  xbase::WorkArea* area = session.tables().Area(alias);
-  if (area == nullptr) {
-    pickers::Refuse(session, "table not open: " + std::string(alias));
-    return nullptr;
-  }
-  xbase::Status s = area->SetOrder(order);
+  xbase::WorkArea* area = nullptr;
+  xbase::Status s = frame::RequireArea(session, alias, &area);
+  if (s.ok()) s = area->SetOrder(order);
   if (s.ok()) s = area->Seek(key);
   return frame::Checked(session, s) ? area : nullptr;
 }
@@ -60,13 +58,16 @@ bool CoveredNotes(frame::Session& session, TaxInvoice* invoice, std::vector<std:
 // The lines of one note onto the rows; its header discounts onto the reduction.
 bool AddNoteLines(frame::Session& session, std::string_view number, TaxInvoice* invoice) {
   xbase::WorkArea* note = Find(session, "srtjln1", "SRTJLN11", number);
-  xbase::WorkArea* lines = session.tables().Area("srtjln2");
-  xbase::WorkArea* goods = session.tables().Area("mastbrj");
-  if (note == nullptr || lines == nullptr || goods == nullptr) return false;
+  if (note == nullptr) return false;
+  xbase::WorkArea* lines = nullptr;
+  xbase::WorkArea* goods = nullptr;
+  xbase::Status s = frame::RequireArea(session, "srtjln2", &lines);
+  if (s.ok()) s = frame::RequireArea(session, "mastbrj", &goods);
+  if (!frame::Checked(session, s)) return false;
   if (!note->found()) return true;
   const double hd1 = note->Number("DISCOUNT"), hd2 = note->Number("DISCOUNT2");
   std::vector<uint32_t> records;
-  xbase::Status s = lines->SetOrder("SRTJLN21");
+  s = lines->SetOrder("SRTJLN21");
   if (s.ok()) s = lines->SeekAll(note->Text("INVOICE"), &records);
   double note_sum = 0;
   const double factor = (100 + invoice->vat) / 100;

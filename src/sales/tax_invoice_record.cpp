@@ -8,6 +8,7 @@
 #include "documents/field_values.h"
 #include "documents/record_writes.h"
 #include "documents/save_scope.h"
+#include "frame/open_table.h"
 #include "frame/order_scope.h"
 #include "frame/status_display.h"
 #include "pickers/picker_support.h"
@@ -84,10 +85,11 @@ const documents::RecordBinding<TaxInvoice>& TaxInvoiceRecord() {
 
 bool RecordTaxInvoice(frame::Session& session, const TaxInvoice& invoice) {
   console::Console& con = session.console();
-  xbase::WorkArea* setup = session.tables().Area("setup");
-  xbase::WorkArea* taxes = session.tables().Area("ppn_kel");
-  if (setup == nullptr || taxes == nullptr) return pickers::Refuse(session, "table not open: setup, ppn_kel");
-  xbase::Status s = setup->SetOrder(1);
+  xbase::WorkArea* setup = nullptr;
+  xbase::WorkArea* taxes = nullptr;
+  xbase::Status s = frame::RequireArea(session, "setup", &setup);
+  if (s.ok()) s = frame::RequireArea(session, "ppn_kel", &taxes);
+  if (s.ok()) s = setup->SetOrder(1);
   if (s.ok()) s = setup->Seek(setup->PadToField("SETUP", kCounter));
   if (!frame::Checked(session, s)) return false;
   if (!setup->found()) {

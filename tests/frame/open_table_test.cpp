@@ -71,6 +71,27 @@ TEST_F(OpenTablesTest, AnAliasTheScreenDidNotListEndsTheProgramNamingIt) {
   EXPECT_DEATH(tables["MASTCUS"], "table MASTCUS was not opened by this screen");
 }
 
+// A table looked up by alias: the area in any case of the alias, or a status naming the alias asked
+// for; AreaOf tells the same on row 24.
+TEST_F(OpenTablesTest, ATableNotOpenIsNamedByTheAliasAskedFor) {
+  support::SessionRig& r = Rig({' '});
+  xbase::WorkArea* setup = nullptr;
+  ASSERT_TRUE(OpenTable(r.session, "SETUP", false, {}, &setup));
+  xbase::WorkArea* found = nullptr;
+  ASSERT_TRUE(RequireArea(r.session, "setup", &found).ok());
+  EXPECT_EQ(found, setup);
+
+  const xbase::Status missing = RequireArea(r.session, "MastCus", &found);
+  EXPECT_TRUE(missing.IsInvalidArgument());
+  EXPECT_EQ(missing.message(), "table not open: MastCus");
+  EXPECT_EQ(found, nullptr);
+
+  EXPECT_EQ(AreaOf(r.session, "Setup"), setup);
+  EXPECT_EQ(AreaOf(r.session, "piutdbt"), nullptr);
+  EXPECT_TRUE(ShownOnRow(r.term, 24, "table not open: piutdbt"));
+  EXPECT_EQ(r.term.keys_left(), 0u);
+}
+
 TEST_F(OpenTablesTest, EachFailureIsToldNamingTheFileAndLeavesNothingOfTheListOpen) {
   // A missing table, after one of the list opened.
   {

@@ -61,5 +61,15 @@ TEST(SupervisorOverrideTest, WantsTheRightsCodeBeforeThePassword) {
   EXPECT_TRUE(support::ShownOnRow(damaged.term, 24, "TRANSAK"));
 }
 
+// Without the user table open nobody gets past, and row 24 says which table is missing rather than
+// refusing as if the password were wrong.
+TEST(SupervisorOverrideTest, AMissingUserTableIsNamed) {
+  SessionRig rig;
+  rig.term.AddKeys({console::key::kEnter});
+  EXPECT_FALSE(PERMITION(rig.session));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "table not open: transak"));
+}
+
 }  // namespace
 }  // namespace frame

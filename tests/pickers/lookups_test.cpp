@@ -82,7 +82,7 @@ TEST_F(LookupsTest, AGoodsRecordThatCannotBeReadIsAnErrorWhereAFigureDependsOnIt
   EXPECT_EQ(value.number(), -1);
   EXPECT_EQ(GETFIELD(rig.session, "B1", "MASTBRJ", 4, "NAMA"), "    ");
   s = GETKELOMPOK(rig.session, "B1", "MASTCUS", &pencil);
-  EXPECT_TRUE(s.IsNotFound()) << s.ToString();
+  EXPECT_EQ(s.message(), "table not open: MASTCUS");
 }
 
 TEST_F(LookupsTest, TaxCodeListOpensOnAnEmptyCodeAndShowsTheName) {

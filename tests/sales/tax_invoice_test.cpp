@@ -83,6 +83,19 @@ TEST_F(TaxInvoiceTest, TheNoteProposesTheNextNumberAndMergesItsLinesByNetPrice) 
   EXPECT_EQ(TaxSerial(replacement), "021.902-21.00000042");
 }
 
+// The note's lines table not open used to end the load without a word; now row 24 names it.
+TEST_F(TaxInvoiceTest, ALinesTableNotOpenIsNamed) {
+  Open();
+  ASSERT_TRUE(rig.session.tables().Close("SRTJLN2").ok());
+  rig.term.AddKeys({' '});
+  TaxInvoice invoice;
+  invoice.note = xbase::PadR("SJ-T1", 20);
+  EXPECT_FALSE(LoadTaxInvoice(rig.session, &invoice));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "table not open: srtjln2"));
+  EXPECT_TRUE(invoice.lines.empty());
+}
+
 TEST_F(TaxInvoiceTest, UpdateOnlyRecordsAndRaisesTheCounterOnlyUpwards) {
   Open();
   const TaxInvoice first = Load("SJ-T1");
