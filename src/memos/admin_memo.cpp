@@ -13,27 +13,28 @@ console::ValueRow EmptyAdminRow(int number) {
   return {NumberCell(number), TextCell("", 20), DateCell(), TextCell("", 9), NumberCell(0), TextCell("", 5)};
 }
 
-bool LCGETMEMODL(frame::Session& session, std::string* number, console::ValueTable* rows, xbase::Date* date,
-                 std::string* note, std::string_view branch, bool accept_approved) {
+bool LCGETMEMODL(frame::Session& session, const frame::OpenedTables& tables, std::string* number,
+                 console::ValueTable* rows, xbase::Date* date, std::string* note, std::string_view branch,
+                 bool accept_approved) {
   rows->clear();
-  xbase::WorkArea* header = nullptr;
-  if (LookUpMemo(session, kAdminMemo, branch, number, &header)) {
-    if (header->Logical("APPROVAL") && !accept_approved) {
+  if (LookUpMemo(session, tables, kAdminMemo, branch, number)) {
+    const xbase::WorkArea& header = tables[kAdminMemo.header];
+    if (header.Logical("APPROVAL") && !accept_approved) {
       console::Alert(session.console(), "Memo ke Gdg " + *number + " sudah Approval");
       rows->push_back(EmptyAdminRow(1));
       return false;
     }
-    *date = header->DateOf("TANGGAL");
-    *note = header->Text("NOTES");
+    *date = header.DateOf("TANGGAL");
+    *note = header.Text("NOTES");
     std::vector<uint32_t> records;
-    if (!frame::Checked(session, MemoLineRecords(session, kAdminMemo, branch, *number, &records))) return false;
-    xbase::WorkArea* lines = session.tables().Area(kAdminMemo.lines);
+    xbase::WorkArea& lines = tables[kAdminMemo.lines];
+    if (!frame::Checked(session, MemoLineRecords(session, lines, branch, *number, &records))) return false;
     for (uint32_t record : records) {
-      if (!frame::Checked(session, lines->GoTo(record))) return false;
-      const std::string invoice = lines->Text("INVOICE");
-      const double colly = lines->Number("CARTON");
+      if (!frame::Checked(session, lines.GoTo(record))) return false;
+      const std::string invoice = lines.Text("INVOICE");
+      const double colly = lines.Number("CARTON");
       NoteFacts facts;
-      if (!frame::Checked(session, ReadNote(session, invoice, &facts))) return false;
+      if (!frame::Checked(session, ReadNote(tables, invoice, &facts))) return false;
       console::ValueRow row = EmptyAdminRow(static_cast<int>(rows->size() + 1));
       row[kAdminNote - 1] = TextCell(invoice, 20);
       row[kAdminDate - 1] = DateCell(facts.date);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "console/array_browse.h"
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 
@@ -21,8 +22,9 @@ console::ValueRow EmptyAdminRow(int number);
 // date, note and one row per line (delivery note, its date and customer, colly), and an empty row.
 // A number not found is cleared (a new memo). An approved memo shows "Memo ke Gdg ... sudah
 // Approval" and gives false unless `accept_approved`.
-bool LCGETMEMODL(frame::Session& session, std::string* number, console::ValueTable* rows, xbase::Date* date,
-                 std::string* note, std::string_view branch, bool accept_approved);
+bool LCGETMEMODL(frame::Session& session, const frame::OpenedTables& tables, std::string* number,
+                 console::ValueTable* rows, xbase::Date* date, std::string* note, std::string_view branch,
+                 bool accept_approved);
 
 }  // namespace memos
 

@@ -9,26 +9,24 @@
 
 namespace memos {
 
-ReportPages SentGoodsPages(frame::Session& session, const SentSelection& selection, std::string_view title) {
+ReportPages SentGoodsPages(frame::Session& session, const frame::OpenedTables& tables, const SentSelection& selection,
+                           std::string_view title) {
   std::vector<uint32_t> memos;
-  if (!frame::Checked(session, RecordsInRange(session, kBackMemo.header, 2, "TANGGAL", selection.from, selection.to,
-                                                &memos))) {
-    return {};
-  }
-  xbase::WorkArea* headers = session.tables().Area(kBackMemo.header);
-  xbase::WorkArea* lines = session.tables().Area(kBackMemo.lines);
+  xbase::WorkArea& headers = tables[kBackMemo.header];
+  xbase::WorkArea& lines = tables[kBackMemo.lines];
+  if (!frame::Checked(session, RecordsInRange(headers, 2, "TANGGAL", selection.from, selection.to, &memos))) return {};
   std::vector<ListedNote> notes;
   for (uint32_t memo : memos) {
     std::vector<uint32_t> records;
-    if (!frame::Checked(session, headers->GoTo(memo)) ||
-        !frame::Checked(session, MemoLineRecords(session, kBackMemo, headers->Text("KDCB"), headers->Text("NOMOR"),
-                                                   &records))) {
+    if (!frame::Checked(session, headers.GoTo(memo)) ||
+        !frame::Checked(session,
+                        MemoLineRecords(session, lines, headers.Text("KDCB"), headers.Text("NOMOR"), &records))) {
       return {};
     }
     for (uint32_t record : records) {
-      if (!frame::Checked(session, lines->GoTo(record))) return {};
-      ListedNote note{lines->Text("INVOICE"), {}, 0, lines->Text("NOMOR")};
-      if (!frame::Checked(session, ReadNote(session, note.invoice, &note.facts))) return {};
+      if (!frame::Checked(session, lines.GoTo(record))) return {};
+      ListedNote note{lines.Text("INVOICE"), {}, 0, lines.Text("NOMOR")};
+      if (!frame::Checked(session, ReadNote(tables, note.invoice, &note.facts))) return {};
       if (Selected(selection.customer, note.facts.customer)) notes.push_back(std::move(note));
     }
   }
@@ -37,26 +35,27 @@ ReportPages SentGoodsPages(frame::Session& session, const SentSelection& selecti
   std::vector<NoteBlock> blocks;
   for (const ListedNote& note : notes) {
     blocks.push_back({Figure(static_cast<double>(blocks.size() + 1), "999") + " " + Cut(note.invoice, 20) + " " +
-                          DateText(note.facts.date) + " " + CustomerText(session, note.facts.customer, "NAMA"),
+                          DateText(note.facts.date) + " " + CustomerText(tables, note.facts.customer, "NAMA"),
                       note.invoice});
   }
-  return GoodsBlockPages(session,
+  return GoodsBlockPages(session, tables,
                          {std::string(title) + DateText(selection.from) + " s/d " + DateText(selection.to)}, blocks,
                          static_cast<int>(selection.rows), "Jumlah");
 }
 
 xbase::Status BRGKIRIM(frame::Session& session, const Args&) {
   return AskSent(session, " DAFTAR SJ+BRG TERKIRIM", {"  RELASI :", "TG KIRIM :", "     s/d :", "BRS/HAL :"},
-                 [&](const SentSelection& selection) {
-                   PrintPages(session, SentGoodsPages(session, selection, "DAFTAR SURAT JALAN TERKIRIM, TGL. "),
+                 [&](const frame::OpenedTables& tables, const SentSelection& selection) {
+                   PrintPages(session,
+                              SentGoodsPages(session, tables, selection, "DAFTAR SURAT JALAN TERKIRIM, TGL. "),
                               MemoLayout(78));
                  });
 }
 
 xbase::Status RBRGKRM(frame::Session& session, const Args&) {
   return AskSent(session, "  REKAP BARANG TERKIRIM", {"  TUJUAN :", " TANGGAL :", "     s/d :", "BRS/HAL :"},
-                 [&](const SentSelection& selection) {
-                   PrintPages(session, SentGoodsPages(session, selection, "REKAP BARANG TERKIRIM, TGL. "),
+                 [&](const frame::OpenedTables& tables, const SentSelection& selection) {
+                   PrintPages(session, SentGoodsPages(session, tables, selection, "REKAP BARANG TERKIRIM, TGL. "),
                               MemoLayout(78));
                  });
 }

@@ -28,23 +28,24 @@ struct GoodsLine {
 };
 
 // The goods lines of the driver memo's notes, in the order of the rows.
-bool MemoGoods(frame::Session& session, const DriverMemoForm& memo, std::vector<GoodsLine>* lines) {
-  xbase::WorkArea* goods = session.tables().Area("Kartu");
-  xbase::WorkArea* items = session.tables().Area("mastbrj");
+bool MemoGoods(frame::Session& session, const frame::OpenedTables& tables, const DriverMemoForm& memo,
+               std::vector<GoodsLine>* lines) {
+  xbase::WorkArea& goods = tables["Kartu"];
+  xbase::WorkArea& items = tables["mastbrj"];
   for (const console::ValueRow& row : memo.rows) {
     const std::string invoice = CellText(row, kDriverNote);
     std::vector<uint32_t> records;
     if (xbase::IsBlank(invoice)) continue;
-    if (!frame::Checked(session, NoteGoods(session, invoice, &records))) return false;
+    if (!frame::Checked(session, NoteGoods(tables, invoice, &records))) return false;
     for (uint32_t record : records) {
-      if (!frame::Checked(session, goods->GoTo(record))) return false;
-      GoodsLine line{invoice, goods->Text("KODE"), std::string(20, ' '), goods->Number("QUANTITY"), {}};
-      if (!frame::Checked(session, items->SetOrder(1)) || !frame::Checked(session, items->Seek(line.code))) {
+      if (!frame::Checked(session, goods.GoTo(record))) return false;
+      GoodsLine line{invoice, goods.Text("KODE"), std::string(20, ' '), goods.Number("QUANTITY"), {}};
+      if (!frame::Checked(session, items.SetOrder(1)) || !frame::Checked(session, items.Seek(line.code))) {
         return false;
       }
-      if (items->found()) {
-        line.name = items->Text("NAMA");
-        line.split = SplitQuantity(line.quantity, items->Number("DOS"), items->Number("PAK"));
+      if (items.found()) {
+        line.name = items.Text("NAMA");
+        line.split = SplitQuantity(line.quantity, items.Number("DOS"), items.Number("PAK"));
       } else {
         line.split = SplitQuantity(line.quantity, 0, 0);
       }
@@ -119,9 +120,10 @@ ReportPages ByGoods(const DriverMemoForm& memo, const std::vector<GoodsLine>& go
 
 }  // namespace
 
-ReportPages DriverRecapPages(frame::Session& session, const DriverMemoForm& memo, int rows) {
+ReportPages DriverRecapPages(frame::Session& session, const frame::OpenedTables& tables, const DriverMemoForm& memo,
+                             int rows) {
   std::vector<GoodsLine> goods;
-  if (!MemoGoods(session, memo, &goods)) return {};
+  if (!MemoGoods(session, tables, memo, &goods)) return {};
   struct Row {
     std::string key;
     std::string text;
@@ -140,7 +142,8 @@ ReportPages DriverRecapPages(frame::Session& session, const DriverMemoForm& memo
       if (item.invoice == invoice) Add(&line.split, &quantity, item);
     }
     line.text = Cut(invoice, 15) + " " + DateText(CellDate(row, kDriverDate)) + " " +
-                Cut(CustomerText(session, customer, "NAMA"), 25) + " " + Cut(CustomerText(session, customer, "KOTA"), 15) +
+                Cut(CustomerText(tables, customer, "NAMA"), 25) + " " +
+                Cut(CustomerText(tables, customer, "KOTA"), 15) +
                 " " + DateText(planned) + "/" + day + " " + Figure(line.split.cartons, "9999") + " " +
                 Figure(line.split.packs, "9999") + " " + Figure(line.split.pieces, "999999");
     recap.push_back(std::move(line));
@@ -170,9 +173,10 @@ ReportPages DriverRecapPages(frame::Session& session, const DriverMemoForm& memo
       "C");
 }
 
-ReportPages DriverGoodsPages(frame::Session& session, const DriverMemoForm& memo, char kind, int rows) {
+ReportPages DriverGoodsPages(frame::Session& session, const frame::OpenedTables& tables, const DriverMemoForm& memo,
+                             char kind, int rows) {
   std::vector<GoodsLine> goods;
-  if (!MemoGoods(session, memo, &goods)) return {};
+  if (!MemoGoods(session, tables, memo, &goods)) return {};
   return kind == 'D' ? ByGoods(memo, goods, rows) : ByNote(memo, goods, rows);
 }
 
@@ -183,15 +187,15 @@ xbase::Status BRSIKI(frame::Session& session, const Args& args) {
   double rows = 55;
   return RunReportBox(
       session, title, {"CABANG :", " NOMOR :", "BRS/HAL :"},
-      [&](console::GetList& form, int row, int col) {
+      [&](const frame::OpenedTables& tables, console::GetList& form, int row, int col) {
         form.Add(row, col, &memo.branch, "@!").valid = [&] { return pickers::GETCB(session, memo.branch); };
-        form.Add(row + 1, col, &memo.number, "@!").valid = [&] { return LCGETSJKIRIM(session, &memo); };
+        form.Add(row + 1, col, &memo.number, "@!").valid = [&] { return LCGETSJKIRIM(session, tables, &memo); };
         form.Add(row + 2, col, &rows, "99");
       },
-      [&] {
+      [&](const frame::OpenedTables& tables) {
         if (xbase::IsBlank(memo.number)) return;
-        const ReportPages pages = kind == 'R' ? DriverRecapPages(session, memo, static_cast<int>(rows))
-                                              : DriverGoodsPages(session, memo, kind, static_cast<int>(rows));
+        const ReportPages pages = kind == 'R' ? DriverRecapPages(session, tables, memo, static_cast<int>(rows))
+                                              : DriverGoodsPages(session, tables, memo, kind, static_cast<int>(rows));
         PrintPages(session, pages, MemoLayout(kind == 'R' ? 120 : 86));
       });
 }

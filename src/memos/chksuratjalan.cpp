@@ -12,30 +12,31 @@
 
 namespace memos {
 
-std::vector<std::string> NoteSummary(frame::Session& session, std::string_view invoice) {
+std::vector<std::string> NoteSummary(frame::Session& session, const frame::OpenedTables& tables,
+                                     std::string_view invoice) {
   NoteFacts facts;
-  xbase::Status s = ReadNote(session, invoice, &facts);
+  xbase::Status s = ReadNote(tables, invoice, &facts);
   if (!frame::Checked(session, s) || !facts.found) return {};
   const xbase::Date due = facts.due;
   std::vector<std::string> lines = {
       " Evaluasi Surat Jalan", " Nomor       : " + NoteText(invoice), " Tanggal     : " + DateText(facts.date),
       " Tg. Tempo   : " + DateText(due),
-      " Relasi      : " + facts.customer + " " + CustomerText(session, facts.customer, "NAMA"),
-      "               " + CustomerText(session, facts.customer, "ALAMAT"),
-      "               " + CustomerText(session, facts.customer, "KOTA"), " Memorandum    "};
+      " Relasi      : " + facts.customer + " " + CustomerText(tables, facts.customer, "NAMA"),
+      "               " + CustomerText(tables, facts.customer, "ALAMAT"),
+      "               " + CustomerText(tables, facts.customer, "KOTA"), " Memorandum    "};
   struct Step {
     const MemoKind* kind;
     const char* label;
   };
   for (const Step& step : {Step{&kAdminMemo, " ke Gudang   : "}, Step{&kDriverMemo, "    Driver   : "},
                            Step{&kBackMemo, "    Adm Jual : "}, Step{&kTaxMemo, "    Adm Piut : "}}) {
-    xbase::WorkArea* header = nullptr;
-    const MemoOfNote memo = FindMemoOfNote(session, *step.kind, invoice, &header, &s);
+    const MemoOfNote memo = FindMemoOfNote(session, tables, *step.kind, invoice, &s);
     if (!frame::Checked(session, s)) return {};
     lines.push_back(step.label + Cut(memo.number, 10) + " " + (memo.found ? DateText(memo.date) : std::string()));
     if (step.kind == &kDriverMemo) {
-      lines.push_back("               " + (memo.found ? header->Text("ARMADA") + " " +
-                                                          DriverName(session, header->Text("SOPIR"))
+      const xbase::WorkArea& header = tables[kDriverMemo.header];
+      lines.push_back("               " + (memo.found ? header.Text("ARMADA") + " " +
+                                                          DriverName(session, header.Text("SOPIR"))
                                                     : std::string()));
     }
   }
@@ -46,11 +47,11 @@ xbase::Status CHKSURATJALAN(frame::Session& session, const Args&) {
   std::string invoice(20, ' ');
   return RunReportBox(
       session, "     Evaluasi Surat Jalan    ", {"Nomor :"},
-      [&](console::GetList& form, int row, int col) {
+      [&](const frame::OpenedTables&, console::GetList& form, int row, int col) {
         form.Add(row, col, &invoice, "@!").valid = [&] { return PickNote(session, &invoice); };
       },
-      [&] {
-        const std::vector<std::string> lines = NoteSummary(session, invoice);
+      [&](const frame::OpenedTables& tables) {
+        const std::vector<std::string> lines = NoteSummary(session, tables, invoice);
         if (lines.empty()) return;
         console::Console& con = session.console();
         console::ScreenKeeper keep(con);

@@ -11,16 +11,16 @@ namespace memos {
 
 xbase::Status CMEMOKEACC(frame::Session& session, const Args&) {
   return AskMemos(session, "  Cetak Memo Gudang ke Marketing  ", kBackMemo,
-           [&](const std::string& branch, const std::string& number) {
+           [&](const frame::OpenedTables& tables, const std::string& branch, const std::string& number) {
              MemoForm memo;
              memo.branch = branch;
              memo.number = number;
-             if (!LCGETKEMBALI(session, &memo, true)) return;
-             if (!PrintPages(session, {BackMemoLines(session, memo)}, MemoLayout(97))) return;
+             if (!LCGETKEMBALI(session, tables, &memo, true)) return;
+             if (!PrintPages(session, {BackMemoLines(tables, memo)}, MemoLayout(97))) return;
              bool found = false;
-             xbase::WorkArea* header = nullptr;
-             xbase::Status s = FindMemo(session, kBackMemo, branch, number, &found, &header);
-             if (s.ok() && found) s = ApproveMemo(session, *header);
+             xbase::WorkArea& headers = tables[kBackMemo.header];
+             xbase::Status s = FindMemo(session, headers, branch, number, &found);
+             if (s.ok() && found) s = ApproveMemo(session, headers);
              frame::ShowFailure(session, s);
            });
 }

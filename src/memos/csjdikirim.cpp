@@ -28,7 +28,7 @@ std::string ColumnRule() {
 
 }  // namespace
 
-frame::ReportPage ReceiptLines(frame::Session& session, const DriverMemoForm& memo) {
+frame::ReportPage ReceiptLines(frame::Session& session, const frame::OpenedTables& tables, const DriverMemoForm& memo) {
   xbase::Date first = session.Today(), last;
   for (const console::ValueRow& row : memo.rows) {
     const xbase::Date planned = CellDate(row, kDriverPlanned);
@@ -59,9 +59,9 @@ frame::ReportPage ReceiptLines(frame::Session& session, const DriverMemoForm& me
     }
     const std::string customer = CellText(row, kDriverCustomer);
     std::string line = Figure(CellNumber(row, kDriverNo), "999") + "|" + Cut(invoice, 15) + "|" +
-                       Cut(CustomerText(session, customer, "KOTA"), 12) + "|";
+                       Cut(CustomerText(tables, customer, "KOTA"), 12) + "|";
     for (int day = 0; day < 6; ++day) {
-      line += day == weekday ? Cut(CustomerText(session, customer, "NAMA"), 25) + " " +
+      line += day == weekday ? Cut(CustomerText(tables, customer, "NAMA"), 25) + " " +
                                    Figure(CellNumber(row, kDriverColly), "9999")
                              : std::string(kCell, ' ');
       line += "|";
@@ -96,12 +96,12 @@ frame::ReportPage ReceiptLines(frame::Session& session, const DriverMemoForm& me
 
 xbase::Status CSJDIKIRIM(frame::Session& session, const Args&) {
   return AskMemos(session, "     Cetak daftar SJ Terkirim     ", kDriverMemo,
-                  [&](const std::string& branch, const std::string& number) {
+                  [&](const frame::OpenedTables& tables, const std::string& branch, const std::string& number) {
                     DriverMemoForm memo;
                     memo.branch = branch;
                     memo.number = number;
-                    if (LCGETSJKIRIM(session, &memo)) {
-                      PrintPages(session, {ReceiptLines(session, memo)}, MemoLayout(kWidth));
+                    if (LCGETSJKIRIM(session, tables, &memo)) {
+                      PrintPages(session, {ReceiptLines(session, tables, memo)}, MemoLayout(kWidth));
                     }
                   });
 }

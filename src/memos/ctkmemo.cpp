@@ -9,7 +9,7 @@
 
 namespace memos {
 
-frame::ReportPage AdminMemoLines(frame::Session& session, const std::string& number, xbase::Date date,
+frame::ReportPage AdminMemoLines(const frame::OpenedTables& tables, const std::string& number, xbase::Date date,
                                  const std::string& note, const console::ValueTable& rows) {
   const std::string rule(77, '-');
   std::vector<std::string> lines = {
@@ -28,7 +28,7 @@ frame::ReportPage AdminMemoLines(frame::Session& session, const std::string& num
     if (xbase::IsBlank(CellText(row, kAdminNote))) continue;
     lines.push_back(Figure(CellNumber(row, kAdminNo), "999") + " " + Cut(CellText(row, kAdminNote), 20) + " " +
                     DateText(CellDate(row, kAdminDate)) + " " +
-                    Cut(CustomerText(session, CellText(row, kAdminCustomer), "NAMA"), 30) + " " +
+                    Cut(CustomerText(tables, CellText(row, kAdminCustomer), "NAMA"), 30) + " " +
                     Figure(CellNumber(row, kAdminColly), "99,999,999"));
   }
   lines.push_back("Keterangan : " + note);
@@ -43,12 +43,12 @@ frame::ReportPage AdminMemoLines(frame::Session& session, const std::string& num
 
 xbase::Status CTKMEMO(frame::Session& session, const Args&) {
   return AskMemos(session, "         Cetak Momorandum         ", kAdminMemo,
-           [&](const std::string& branch, const std::string& found) {
+           [&](const frame::OpenedTables& tables, const std::string& branch, const std::string& found) {
              std::string number = found, note;
              xbase::Date date;
              console::ValueTable rows;
-             if (!LCGETMEMODL(session, &number, &rows, &date, &note, branch, true)) return;
-             PrintPages(session, {AdminMemoLines(session, number, date, note, rows)}, MemoLayout(78));
+             if (!LCGETMEMODL(session, tables, &number, &rows, &date, &note, branch, true)) return;
+             PrintPages(session, {AdminMemoLines(tables, number, date, note, rows)}, MemoLayout(78));
            });
 }
 

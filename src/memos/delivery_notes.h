@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 #include "xbase/status.h"
@@ -25,16 +26,17 @@ struct NoteFacts {
 // A "?" in *invoice opens the pick list of delivery notes (Invoice, Relasi, Tanggal) at the text
 // before it and puts the note chosen there. False after a failure, which was shown.
 bool PickNote(frame::Session& session, std::string* invoice);
-// The header of a delivery note; *facts stays empty (found false) for an unknown number.
-xbase::Status ReadNote(frame::Session& session, std::string_view invoice, NoteFacts* facts);
-// The goods lines of a delivery note, in line order.
-xbase::Status NoteGoods(frame::Session& session, std::string_view invoice, std::vector<uint32_t>* records);
+// The header of a delivery note, read from the work set's `Invoice` (which stands on it); *facts stays
+// empty (found false) for an unknown number.
+xbase::Status ReadNote(const frame::OpenedTables& tables, std::string_view invoice, NoteFacts* facts);
+// The goods lines of a delivery note in the work set's `Kartu`, in line order.
+xbase::Status NoteGoods(const frame::OpenedTables& tables, std::string_view invoice, std::vector<uint32_t>* records);
 // The cartons of a delivery note: the sum of Q_BOX over its goods lines.
-xbase::Status NoteCartons(frame::Session& session, std::string_view invoice, double* cartons);
+xbase::Status NoteCartons(const frame::OpenedTables& tables, std::string_view invoice, double* cartons);
 // A field of a customer as stored (blanks for an unknown customer).
-std::string CustomerText(frame::Session& session, std::string_view customer, std::string_view field);
+std::string CustomerText(const frame::OpenedTables& tables, std::string_view customer, std::string_view field);
 // The invoice amount of a delivery note: DEBET of its receivable, 0 without one.
-double InvoiceAmount(frame::Session& session, std::string_view invoice);
+xbase::Status InvoiceAmount(const frame::OpenedTables& tables, std::string_view invoice, double* amount);
 
 }  // namespace memos
 

@@ -25,27 +25,27 @@ console::ValueRow EmptyDriverRow(int number, xbase::Date planned) {
           TextCell("", 5)};
 }
 
-bool LCGETSJKIRIM(frame::Session& session, DriverMemoForm* form) {
+bool LCGETSJKIRIM(frame::Session& session, const frame::OpenedTables& tables, DriverMemoForm* form) {
   form->rows.clear();
-  xbase::WorkArea* header = nullptr;
-  if (LookUpMemo(session, kDriverMemo, form->branch, &form->number, &header)) {
-    form->date = header->DateOf("TANGGAL");
-    form->vehicle = header->Text("ARMADA");
-    form->driver = header->Text("SOPIR");
-    form->departure = header->Text("JAM_PERGI");
-    form->note = header->Text("NOTES");
+  if (LookUpMemo(session, tables, kDriverMemo, form->branch, &form->number)) {
+    const xbase::WorkArea& header = tables[kDriverMemo.header];
+    form->date = header.DateOf("TANGGAL");
+    form->vehicle = header.Text("ARMADA");
+    form->driver = header.Text("SOPIR");
+    form->departure = header.Text("JAM_PERGI");
+    form->note = header.Text("NOTES");
     std::vector<uint32_t> records;
-    if (!frame::Checked(session, MemoLineRecords(session, kDriverMemo, form->branch, form->number, &records))) {
+    xbase::WorkArea& lines = tables[kDriverMemo.lines];
+    if (!frame::Checked(session, MemoLineRecords(session, lines, form->branch, form->number, &records))) {
       return false;
     }
-    xbase::WorkArea* lines = session.tables().Area(kDriverMemo.lines);
     for (uint32_t record : records) {
-      if (!frame::Checked(session, lines->GoTo(record))) return false;
-      const std::string invoice = lines->Text("INVOICE");
-      console::ValueRow row = EmptyDriverRow(static_cast<int>(form->rows.size() + 1), lines->DateOf("TG_KIRIM"));
-      const double colly = lines->Number("CARTON");
+      if (!frame::Checked(session, lines.GoTo(record))) return false;
+      const std::string invoice = lines.Text("INVOICE");
+      console::ValueRow row = EmptyDriverRow(static_cast<int>(form->rows.size() + 1), lines.DateOf("TG_KIRIM"));
+      const double colly = lines.Number("CARTON");
       NoteFacts facts;
-      if (!frame::Checked(session, ReadNote(session, invoice, &facts))) return false;
+      if (!frame::Checked(session, ReadNote(tables, invoice, &facts))) return false;
       row[kDriverNote - 1] = TextCell(invoice, 20);
       row[kDriverDate - 1] = DateCell(facts.date);
       row[kDriverCustomer - 1] = TextCell(facts.customer, 9);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "console/array_browse.h"
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 
@@ -35,7 +36,7 @@ struct DriverMemoForm {
 // LCGETSJKIRIM: empties the rows, then loads the driver memo form->number of form->branch ("?" picks
 // one): date, vehicle, driver, departure, note and one row per line, then an empty row. A number not
 // found is cleared (a new memo). A driver memo is never closed against editing.
-bool LCGETSJKIRIM(frame::Session& session, DriverMemoForm* form);
+bool LCGETSJKIRIM(frame::Session& session, const frame::OpenedTables& tables, DriverMemoForm* form);
 
 // GETDRIVER: "?" picks from the employees (Nik, Nama) at the text before it; true when *id is an
 // employee, whose name is then shown at (row, col) in `colour` when row is not negative.

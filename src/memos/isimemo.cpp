@@ -32,19 +32,19 @@ struct AdminMemoForm {
 };
 
 // CHK on the delivery-note column of row `index`.
-bool CheckLine(frame::Session& session, AdminMemoForm& form, xbase::Value* typed) {
+bool CheckLine(frame::Session& session, const frame::OpenedTables& tables, AdminMemoForm& form, xbase::Value* typed) {
   std::string invoice = typed->text();
   if (!PickNote(session, &invoice)) return false;
   *typed = TextCell(invoice, 20);
   NoteFacts facts;
-  if (!frame::Checked(session, ReadNote(session, invoice, &facts)) || !facts.found) return false;
+  if (!frame::Checked(session, ReadNote(tables, invoice, &facts)) || !facts.found) return false;
   double cartons = 0;
   std::vector<uint32_t> goods;
-  if (!frame::Checked(session, NoteGoods(session, invoice, &goods))) return false;
+  if (!frame::Checked(session, NoteGoods(tables, invoice, &goods))) return false;
   if (goods.empty()) return pickers::Refuse(session, "nomor sj " + NoteText(invoice) + " tidak ada isinya ");
   if (!NotOnOtherRow(session, form.rows, invoice, form.index)) return false;
-  if (!NotInOtherMemo(session, kAdminMemo, invoice, form.branch, form.number)) return false;
-  if (!frame::Checked(session, NoteCartons(session, invoice, &cartons))) return false;
+  if (!NotInOtherMemo(session, tables, kAdminMemo, invoice, form.branch, form.number)) return false;
+  if (!frame::Checked(session, NoteCartons(tables, invoice, &cartons))) return false;
   console::ValueRow& row = CurrentRow(form.rows, form.index);
   row[kAdminDate - 1] = DateCell(facts.date);
   row[kAdminCustomer - 1] = TextCell(facts.customer, 9);
@@ -53,40 +53,40 @@ bool CheckLine(frame::Session& session, AdminMemoForm& form, xbase::Value* typed
 }
 
 // SIMPAN: the memo's lines with their colly.
-bool Save(frame::Session& session, AdminMemoForm& form) {
+bool Save(frame::Session& session, const frame::OpenedTables& tables, AdminMemoForm& form) {
   Memo memo{form.branch, form.number,
             {{"TANGGAL", xbase::Value::FromDate(form.date)}, {"NOTES", xbase::Value::Text(form.note)}},
             {}};
   for (const console::ValueRow& row : form.rows) {
     memo.lines.push_back({CellText(row, kAdminNote), {{"CARTON", xbase::Value::Num(CellNumber(row, kAdminColly))}}});
   }
-  if (!SaveMemo(session, kAdminMemo, &memo)) {
+  if (!SaveMemo(session, tables, kAdminMemo, &memo)) {
     form.number = xbase::PadR(memo.number, 10);
     return false;
   }
   return true;
 }
 
-void EditLines(frame::Session& session, AdminMemoForm& form) {
+void EditLines(frame::Session& session, const frame::OpenedTables& tables, AdminMemoForm& form) {
   if (form.rows.empty()) form.rows.push_back(EmptyAdminRow(1));
   form.index = 1;
   MemoListHooks hooks;
   hooks.check = [&](int, xbase::Value* typed) {
-    return CheckLine(session, form, typed);
+    return CheckLine(session, tables, form, typed);
   };
   hooks.after_edit = [](int) { return ListMove::kNextRow; };
   hooks.new_row = [](const console::ValueRow&, int number) { return EmptyAdminRow(number); };
-  if (EditMemoList(session, &form.rows, &form.index, kLayout, hooks, [&] { return Save(session, form); })) {
+  if (EditMemoList(session, &form.rows, &form.index, kLayout, hooks, [&] { return Save(session, tables, form); })) {
     StartNewMemo(&form, session.Today());
   }
 }
 
 // The header; false when it was left with Esc.
-bool ReadHeader(frame::Session& session, AdminMemoForm& form) {
+bool ReadHeader(frame::Session& session, const frame::OpenedTables& tables, AdminMemoForm& form) {
   console::GetList gets;
   const int row = kFirstLabelRow;
   AddBranchAndNumber(session, &gets, &form.branch, &form.number, [&] {
-    return LCGETMEMODL(session, &form.number, &form.rows, &form.date, &form.note, form.branch, false);
+    return LCGETMEMODL(session, tables, &form.number, &form.rows, &form.date, &form.note, form.branch, false);
   });
   gets.Add(row + 2, kFieldColumn, &form.date);
   gets.Add(row + 3, kFieldColumn, &form.note, "@!");
@@ -100,7 +100,8 @@ xbase::Status ISIMEMO(frame::Session& session, const Args&) {
   form.date = session.Today();
   return RunEntryScreen(
       session, [&] { DrawEntryScreen(session.console(), kTitle, {"  CABANG :", "   NOMOR :", " TANGGAL :", "    NOTE :"}); },
-      [&] { return ReadHeader(session, form); }, [&] { EditLines(session, form); });
+      [&](const frame::OpenedTables& tables) { return ReadHeader(session, tables, form); },
+      [&](const frame::OpenedTables& tables) { EditLines(session, tables, form); });
 }
 
 }  // namespace memos

@@ -21,43 +21,42 @@ constexpr char kColumns[] =
     "        ";
 
 // True when the note stands on a line of a memo of the driver planned within the period.
-bool OnDriversMemo(frame::Session& session, std::string_view invoice, std::string_view driver, xbase::Date from,
-                   xbase::Date to, xbase::Status* s) {
+bool OnDriversMemo(frame::Session& session, const frame::OpenedTables& tables, std::string_view invoice,
+                   std::string_view driver, xbase::Date from, xbase::Date to, xbase::Status* s) {
   std::vector<uint32_t> records;
-  if (*s = NoteLineRecords(session, kDriverMemo, invoice, &records); !s->ok()) return false;
-  xbase::WorkArea* lines = session.tables().Area(kDriverMemo.lines);
+  xbase::WorkArea& lines = tables[kDriverMemo.lines];
+  xbase::WorkArea& headers = tables[kDriverMemo.header];
+  if (*s = NoteLineRecords(session, lines, invoice, &records); !s->ok()) return false;
   for (uint32_t record : records) {
-    if (*s = lines->GoTo(record); !s->ok()) return false;
-    const xbase::Date planned = lines->DateOf("TG_KIRIM");
+    if (*s = lines.GoTo(record); !s->ok()) return false;
+    const xbase::Date planned = lines.DateOf("TG_KIRIM");
     if (planned < from || planned > to) continue;
     bool found = false;
-    xbase::WorkArea* header = nullptr;
-    const std::string branch = lines->Text("KDCB"), number = lines->Text("NOMOR");
-    if (*s = FindMemo(session, kDriverMemo, branch, number, &found, &header); !s->ok()) return false;
-    if (found && xbase::RTrim(header->Text("SOPIR")) == xbase::RTrim(driver)) return true;
+    if (*s = FindMemo(session, headers, lines.Text("KDCB"), lines.Text("NOMOR"), &found); !s->ok()) return false;
+    if (found && xbase::RTrim(headers.Text("SOPIR")) == xbase::RTrim(driver)) return true;
   }
   return false;
 }
 
 }  // namespace
 
-ReportPages RealisationPages(frame::Session& session, const RealisationSelection& selection) {
+ReportPages RealisationPages(frame::Session& session, const frame::OpenedTables& tables,
+                             const RealisationSelection& selection) {
   std::vector<uint32_t> records;
-  if (!frame::Checked(session, RecordsInRange(session, kAdminMemo.lines, 3, "TG_KIRIM", selection.from,
-                                                selection.to, &records))) {
+  xbase::WorkArea& lines = tables[kAdminMemo.lines];
+  if (!frame::Checked(session, RecordsInRange(lines, 3, "TG_KIRIM", selection.from, selection.to, &records))) {
     return {};
   }
-  xbase::WorkArea* lines = session.tables().Area(kAdminMemo.lines);
   std::vector<std::string> body, left_out;
   std::array<double, 6> days{};
   for (uint32_t record : records) {
-    if (!frame::Checked(session, lines->GoTo(record))) return {};
-    const std::string invoice = lines->Text("INVOICE");
-    const xbase::Date sent = lines->DateOf("TG_KIRIM");
-    const bool delivered = lines->Logical("TERKIRIM");
-    const double colly = lines->Number("CARTON");
+    if (!frame::Checked(session, lines.GoTo(record))) return {};
+    const std::string invoice = lines.Text("INVOICE");
+    const xbase::Date sent = lines.DateOf("TG_KIRIM");
+    const bool delivered = lines.Logical("TERKIRIM");
+    const double colly = lines.Number("CARTON");
     xbase::Status s;
-    if (!OnDriversMemo(session, invoice, selection.driver, selection.from, selection.to, &s)) {
+    if (!OnDriversMemo(session, tables, invoice, selection.driver, selection.from, selection.to, &s)) {
       if (!frame::Checked(session, s)) return {};
       continue;
     }
@@ -67,11 +66,11 @@ ReportPages RealisationPages(frame::Session& session, const RealisationSelection
       continue;
     }
     NoteFacts facts;
-    if (!frame::Checked(session, ReadNote(session, invoice, &facts))) return {};
+    if (!frame::Checked(session, ReadNote(tables, invoice, &facts))) return {};
     std::string line = Figure(static_cast<double>(body.size() + 1), "999") + " " + Cut(invoice, 15) + " " +
-                       Cut(CustomerText(session, facts.customer, "KOTA"), 12) + " ";
+                       Cut(CustomerText(tables, facts.customer, "KOTA"), 12) + " ";
     for (int day = 0; day < 6; ++day) {
-      line += day == weekday ? Cut(CustomerText(session, facts.customer, "NAMA"), 25) + " " + Figure(colly, "9999") + " "
+      line += day == weekday ? Cut(CustomerText(tables, facts.customer, "NAMA"), 25) + " " + Figure(colly, "9999") + " "
                              : std::string(31, ' ');
     }
     body.push_back(line + (delivered ? "TERKIRIM" : "TIDAk TERKIRIM"));
@@ -110,7 +109,7 @@ xbase::Status LTTSJ(frame::Session& session, const Args&) {
   selection.from = selection.to = session.Today();
   return RunReportBox(
       session, "        CETAK REALISASI TTSJ      ", {"     Driver :", "    Tanggal :", "s/d Tanggal :", "  Baris/Hal :"},
-      [&](console::GetList& form, int row, int col) {
+      [&](const frame::OpenedTables&, console::GetList& form, int row, int col) {
         form.Add(row, col, &selection.driver, "@!").valid = [&] {
           return GETDRIVER(session, &selection.driver, -1, 0, "");
         };
@@ -118,7 +117,9 @@ xbase::Status LTTSJ(frame::Session& session, const Args&) {
         form.Add(row + 2, col, &selection.to);
         form.Add(row + 3, col, &selection.rows, "99");
       },
-      [&] { PrintPages(session, RealisationPages(session, selection), MemoLayout(233)); });
+      [&](const frame::OpenedTables& tables) {
+        PrintPages(session, RealisationPages(session, tables, selection), MemoLayout(233));
+      });
 }
 
 }  // namespace memos

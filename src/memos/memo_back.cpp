@@ -13,24 +13,25 @@ namespace {
 
 // Loads form->number of the kind, refusing an approved memo outside the print to users without "ACC";
 // each live line goes through `add`.
-bool LoadMemo(frame::Session& session, const MemoKind& kind, MemoForm* form, bool printing,
-              std::string_view approved_text, const std::function<bool(xbase::WorkArea& line)>& add,
+bool LoadMemo(frame::Session& session, const frame::OpenedTables& tables, const MemoKind& kind, MemoForm* form,
+              bool printing, std::string_view approved_text, const std::function<bool(xbase::WorkArea& line)>& add,
               const std::function<console::ValueRow(int)>& empty_row) {
   form->rows.clear();
-  xbase::WorkArea* header = nullptr;
   bool accepted = true;
-  if (LookUpMemo(session, kind, form->branch, &form->number, &header)) {
-    if (header->Logical("APPROVAL") && !printing) {
+  if (LookUpMemo(session, tables, kind, form->branch, &form->number)) {
+    const xbase::WorkArea& header = tables[kind.header];
+    if (header.Logical("APPROVAL") && !printing) {
       console::Alert(session.console(), std::string(approved_text) + form->number + " sudah Approval/dicetak");
       accepted = session.MMEMBER.HasRight("ACC");
     }
-    form->date = header->DateOf("TANGGAL");
-    form->note = header->Text("NOTES");
+    form->date = header.DateOf("TANGGAL");
+    form->note = header.Text("NOTES");
     std::vector<uint32_t> records;
-    accepted = accepted && frame::Checked(session, MemoLineRecords(session, kind, form->branch, form->number, &records));
-    xbase::WorkArea* lines = session.tables().Area(kind.lines);
+    xbase::WorkArea& lines = tables[kind.lines];
+    accepted =
+        accepted && frame::Checked(session, MemoLineRecords(session, lines, form->branch, form->number, &records));
     for (size_t i = 0; accepted && i < records.size(); ++i) {
-      accepted = frame::Checked(session, lines->GoTo(records[i])) && add(*lines);
+      accepted = frame::Checked(session, lines.GoTo(records[i])) && add(lines);
     }
   }
   form->rows.push_back(empty_row(static_cast<int>(form->rows.size() + 1)));
@@ -48,7 +49,7 @@ console::ValueRow EmptyTaxRow(int number) {
   return {NumberCell(number), TextCell("", 20), DateCell(), DateCell(), TextCell("", 35), NumberCell(0)};
 }
 
-bool LCGETKEMBALI(frame::Session& session, MemoForm* form, bool printing) {
+bool LCGETKEMBALI(frame::Session& session, const frame::OpenedTables& tables, MemoForm* form, bool printing) {
   const auto add = [&](xbase::WorkArea& line) {
     console::ValueRow row = EmptyBackRow(static_cast<int>(form->rows.size() + 1));
     const std::string invoice = line.Text("INVOICE");
@@ -58,34 +59,39 @@ bool LCGETKEMBALI(frame::Session& session, MemoForm* form, bool printing) {
     row[kBackReason - 1] = TextCell(line.Text("NOTES"), 40);
     row[kBackSent - 1] = xbase::Value::Logical(line.Logical("TERKIRIM"));
     NoteFacts facts;
-    if (!frame::Checked(session, ReadNote(session, invoice, &facts))) return false;
+    if (!frame::Checked(session, ReadNote(tables, invoice, &facts))) return false;
     row[kBackDate - 1] = DateCell(facts.date);
     row[kBackCustomer - 1] = TextCell(facts.customer, 9);
     form->rows.push_back(std::move(row));
     return true;
   };
-  return LoadMemo(session, kBackMemo, form, printing, "Memo kembali ke Admin ", add, EmptyBackRow);
+  return LoadMemo(session, tables, kBackMemo, form, printing, "Memo kembali ke Admin ", add, EmptyBackRow);
 }
 
-bool FillTaxRow(frame::Session& session, std::string_view invoice, console::ValueRow* row) {
+bool FillTaxRow(frame::Session& session, const frame::OpenedTables& tables, std::string_view invoice,
+                console::ValueRow* row) {
   NoteFacts facts;
-  if (!frame::Checked(session, ReadNote(session, invoice, &facts))) return false;
+  double amount = 0;
+  if (!frame::Checked(session, ReadNote(tables, invoice, &facts)) ||
+      !frame::Checked(session, InvoiceAmount(tables, invoice, &amount))) {
+    return false;
+  }
   (*row)[kTaxNote - 1] = TextCell(invoice, 20);
   (*row)[kTaxDate - 1] = DateCell(facts.date);
   (*row)[kTaxShipping - 1] = DateCell(facts.shipping);
-  (*row)[kTaxName - 1] = TextCell(xbase::Left(CustomerText(session, facts.customer, "NAMA"), 35), 35);
-  (*row)[kTaxAmount - 1] = NumberCell(InvoiceAmount(session, invoice));
+  (*row)[kTaxName - 1] = TextCell(xbase::Left(CustomerText(tables, facts.customer, "NAMA"), 35), 35);
+  (*row)[kTaxAmount - 1] = NumberCell(amount);
   return true;
 }
 
-bool LCGETMEMOPAJAK(frame::Session& session, MemoForm* form, bool printing) {
+bool LCGETMEMOPAJAK(frame::Session& session, const frame::OpenedTables& tables, MemoForm* form, bool printing) {
   const auto add = [&](xbase::WorkArea& line) {
     console::ValueRow row = EmptyTaxRow(static_cast<int>(form->rows.size() + 1));
-    if (!FillTaxRow(session, line.Text("INVOICE"), &row)) return false;
+    if (!FillTaxRow(session, tables, line.Text("INVOICE"), &row)) return false;
     form->rows.push_back(std::move(row));
     return true;
   };
-  return LoadMemo(session, kTaxMemo, form, printing, "Memo kembali ke PIUTANG ", add, EmptyTaxRow);
+  return LoadMemo(session, tables, kTaxMemo, form, printing, "Memo kembali ke PIUTANG ", add, EmptyTaxRow);
 }
 
 }  // namespace memos

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "console/array_browse.h"
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
 
@@ -36,13 +37,14 @@ struct MemoForm {
 // with an empty row after its lines; a number not found is cleared. Outside the print (`printing`
 // false) an approved memo shows "Memo kembali ke Admin ... sudah Approval/dicetak" and gives false
 // unless the user has "ACC" rights.
-bool LCGETKEMBALI(frame::Session& session, MemoForm* form, bool printing);
+bool LCGETKEMBALI(frame::Session& session, const frame::OpenedTables& tables, MemoForm* form, bool printing);
 // LCGETMEMOPAJAK: the same for the receivables memo ("Memo kembali ke PIUTANG ...").
-bool LCGETMEMOPAJAK(frame::Session& session, MemoForm* form, bool printing);
+bool LCGETMEMOPAJAK(frame::Session& session, const frame::OpenedTables& tables, MemoForm* form, bool printing);
 
 // The row of a receivables memo for a delivery note: its date, delivery date, customer name and
 // invoice amount. False after a failure, which was shown.
-bool FillTaxRow(frame::Session& session, std::string_view invoice, console::ValueRow* row);
+bool FillTaxRow(frame::Session& session, const frame::OpenedTables& tables, std::string_view invoice,
+                console::ValueRow* row);
 
 }  // namespace memos
 

@@ -59,14 +59,14 @@ frame::ReportPage FormLines(const FormText& form, const MemoForm& memo, const st
 
 }  // namespace
 
-frame::ReportPage BackMemoLines(frame::Session& session, const MemoForm& memo) {
+frame::ReportPage BackMemoLines(const frame::OpenedTables& tables, const MemoForm& memo) {
   std::vector<std::string> body;
   for (const console::ValueRow& row : memo.rows) {
     if (xbase::IsBlank(CellText(row, kBackNote))) continue;
     body.push_back(Figure(CellNumber(row, kBackNo), "999") + " " + CellText(row, kBackNote) + " " +
                    DateText(CellDate(row, kBackDate)) + " " + DateText(CellDate(row, kBackReal)) + " " +
                    (CellFlag(row, kBackSent) ? "TERKIRIM  " : "TIDAK KRM ") + " " +
-                   CustomerText(session, CellText(row, kBackCustomer), "NAMA") + CellText(row, kBackReason));
+                   CustomerText(tables, CellText(row, kBackCustomer), "NAMA") + CellText(row, kBackReason));
   }
   return FormLines(kBackForm, memo, body, {});
 }

@@ -51,20 +51,22 @@ void AddBranchAndNumber(frame::Session& session, console::GetList* gets, std::st
 }
 
 xbase::Status RunEntryScreen(frame::Session& session, const std::function<void()>& draw,
-                             const std::function<bool()>& read_header, const std::function<void()>& edit_lines) {
-  if (!OPENMEMORANDUM(session)) return xbase::Status::OK();
+                             const std::function<bool(const frame::OpenedTables&)>& read_header,
+                             const std::function<void(const frame::OpenedTables&)>& edit_lines) {
+  const frame::OpenedTables tables = OPENMEMORANDUM(session);
+  if (!tables) return xbase::Status::OK();  // the failure was told on row 24
   console::ScreenKeeper keep(session.console());
   for (;;) {
     draw();
-    if (!read_header()) break;
-    edit_lines();
+    if (!read_header(tables)) break;
+    edit_lines(tables);
   }
   session.CloseTables();
   return xbase::Status::OK();
 }
 
-bool LookUpMemo(frame::Session& session, const MemoKind& kind, std::string_view branch, std::string* number,
-                xbase::WorkArea** header) {
+bool LookUpMemo(frame::Session& session, const frame::OpenedTables& tables, const MemoKind& kind,
+                std::string_view branch, std::string* number) {
   const size_t mark = number->find('?');
   if (mark != std::string::npos) {
     frame::PickSpec pick;
@@ -78,7 +80,7 @@ bool LookUpMemo(frame::Session& session, const MemoKind& kind, std::string_view 
   }
   bool found = false;
   if (!xbase::IsBlank(*number) &&
-      !frame::Checked(session, FindMemo(session, kind, branch, *number, &found, header))) {
+      !frame::Checked(session, FindMemo(session, tables[kind.header], branch, *number, &found))) {
     found = false;
   }
   *number = found ? xbase::PadR(xbase::RTrim(*number), 10) : std::string(10, ' ');
@@ -113,9 +115,12 @@ bool EditMemoList(frame::Session& session, console::ValueTable* rows, int* index
   return saved;
 }
 
-xbase::Status AskMemos(frame::Session& session, std::string_view title, const MemoKind& kind,
-                       const std::function<void(const std::string& branch, const std::string& number)>& act) {
-  if (!OPENMEMORANDUM(session)) return xbase::Status::OK();
+xbase::Status AskMemos(
+    frame::Session& session, std::string_view title, const MemoKind& kind,
+    const std::function<void(const frame::OpenedTables& tables, const std::string& branch,
+                             const std::string& number)>& act) {
+  const frame::OpenedTables tables = OPENMEMORANDUM(session);
+  if (!tables) return xbase::Status::OK();  // the failure was told on row 24
   console::Console& con = session.console();
   std::string branch(6, ' ');
   for (;;) {
@@ -128,12 +133,11 @@ xbase::Status AskMemos(frame::Session& session, std::string_view title, const Me
     console::GetList form;
     form.Add(10, 37, &branch, "@!").valid = [&] { return BranchValid(session, &branch); };
     form.Add(11, 37, &number, "@!").valid = [&] {
-      xbase::WorkArea* header = nullptr;
-      LookUpMemo(session, kind, branch, &number, &header);
+      LookUpMemo(session, tables, kind, branch, &number);
       return true;
     };
     if (form.Read(con).escaped || xbase::IsBlank(number)) break;
-    act(branch, number);
+    act(tables, branch, number);
   }
   session.CloseTables();
   return xbase::Status::OK();
@@ -145,10 +149,11 @@ bool NotOnOtherRow(frame::Session& session, const console::ValueTable& rows, std
                                                   std::to_string(row));
 }
 
-bool NotInOtherMemo(frame::Session& session, const MemoKind& kind, std::string_view invoice, std::string_view branch,
-                    std::string_view number) {
+bool NotInOtherMemo(frame::Session& session, const frame::OpenedTables& tables, const MemoKind& kind,
+                    std::string_view invoice, std::string_view branch, std::string_view number) {
   NoteHolder holder;
-  if (!frame::Checked(session, FindNoteHolder(session, kind, invoice, &holder, MemoKey(branch, number)))) return false;
+  const xbase::Status s = FindNoteHolder(session, tables[kind.lines], invoice, &holder, MemoKey(branch, number));
+  if (!frame::Checked(session, s)) return false;
   return !holder.found ||
          pickers::Refuse(session, "nomor sj " + NoteText(invoice) + kind.elsewhere + NoteText(holder.number));
 }
@@ -174,14 +179,15 @@ xbase::Status ApproveMemo(frame::Session& session, xbase::WorkArea& header) {
 
 xbase::Status RunApproval(frame::Session& session, std::string_view title, const MemoKind& kind,
                           std::string_view question) {
-  return AskMemos(session, title, kind, [&](const std::string& branch, const std::string& number) {
+  const auto approve = [&](const frame::OpenedTables& tables, const std::string& branch, const std::string& number) {
     if (!Confirm(session, question)) return;
     bool found = false;
-    xbase::WorkArea* header = nullptr;
-    xbase::Status s = FindMemo(session, kind, branch, number, &found, &header);
-    if (s.ok() && found) s = ApproveMemo(session, *header);
+    xbase::WorkArea& headers = tables[kind.header];
+    xbase::Status s = FindMemo(session, headers, branch, number, &found);
+    if (s.ok() && found) s = ApproveMemo(session, headers);
     frame::ShowFailure(session, s);
-  });
+  };
+  return AskMemos(session, title, kind, approve);
 }
 
 }  // namespace memos

@@ -37,15 +37,16 @@ void AddBranchAndNumber(frame::Session& session, console::GetList* gets, std::st
                         std::function<bool()> lookup);
 
 // An entry screen: opens the memo work set, then draws the screen, reads the header (false: Esc) and
-// edits the list, in turn until Esc on the header; closes the tables at the end.
+// edits the list, each given the work set, in turn until Esc on the header; closes the tables at the end.
 xbase::Status RunEntryScreen(frame::Session& session, const std::function<void()>& draw,
-                             const std::function<bool()>& read_header, const std::function<void()>& edit_lines);
+                             const std::function<bool(const frame::OpenedTables&)>& read_header,
+                             const std::function<void(const frame::OpenedTables&)>& edit_lines);
 
 // The number field: "?" opens the pick list of the kind's headers (cabang, nomor, tanggal, notes) at
 // branch + the text before it; a number the branch does not hold is cleared. True when *number
-// names a memo of the branch; *header then stands on it.
-bool LookUpMemo(frame::Session& session, const MemoKind& kind, std::string_view branch, std::string* number,
-                xbase::WorkArea** header);
+// names a memo of the branch; the kind's header table then stands on it.
+bool LookUpMemo(frame::Session& session, const frame::OpenedTables& tables, const MemoKind& kind,
+                std::string_view branch, std::string* number);
 
 // The list of an entry screen.
 struct ListLayout {
@@ -74,15 +75,17 @@ void StartNewMemo(Form* form, xbase::Date today) {
 // The print and approval screens: opens the memo work set, then asks in a box the branch (GETCB) and
 // the memo number (LookUpMemo, approved memos accepted), again after each `act`, until Esc or an
 // empty number; closes the tables at the end.
-xbase::Status AskMemos(frame::Session& session, std::string_view title, const MemoKind& kind,
-                       const std::function<void(const std::string& branch, const std::string& number)>& act);
+xbase::Status AskMemos(
+    frame::Session& session, std::string_view title, const MemoKind& kind,
+    const std::function<void(const frame::OpenedTables& tables, const std::string& branch,
+                             const std::string& number)>& act);
 
 // The line checks every memo kind shares, each refusing with its message: the delivery note must not
 // stand on another row of the list than row `index` (column 2), nor in another memo of the kind than
 // the memo of `branch` and `number` (for kinds whose memos do not share notes).
 bool NotOnOtherRow(frame::Session& session, const console::ValueTable& rows, std::string_view invoice, int index);
-bool NotInOtherMemo(frame::Session& session, const MemoKind& kind, std::string_view invoice, std::string_view branch,
-                    std::string_view number);
+bool NotInOtherMemo(frame::Session& session, const frame::OpenedTables& tables, const MemoKind& kind,
+                    std::string_view invoice, std::string_view branch, std::string_view number);
 
 // A delivery date typed on a list: refused when empty, and with "tidak boleh kirim hari minggu" on a Sunday.
 bool DeliveryDateValid(frame::Session& session, const xbase::Value& typed);

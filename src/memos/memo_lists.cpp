@@ -18,18 +18,19 @@ namespace {
 // Delivery notes dated on or before this day are never listed as outstanding.
 const xbase::Date kCutOff = xbase::Date::FromYmd(2021, 8, 1);
 
-bool InKind(frame::Session& session, const MemoKind& kind, std::string_view invoice, xbase::Status* s) {
+bool InKind(frame::Session& session, const frame::OpenedTables& tables, const MemoKind& kind,
+            std::string_view invoice, xbase::Status* s) {
   NoteHolder holder;
-  *s = FindNoteHolder(session, kind, invoice, &holder);
+  *s = FindNoteHolder(session, tables[kind.lines], invoice, &holder);
   return holder.found;
 }
 
 }  // namespace
 
 xbase::Status RunReportBox(frame::Session& session, std::string_view title, const std::vector<std::string>& labels,
-                           const std::function<void(console::GetList& form, int row, int col)>& fields,
-                           const std::function<void()>& report) {
-  if (!OPENMEMORANDUM(session)) return xbase::Status::OK();
+                           const ReportFields& fields, const std::function<void(const frame::OpenedTables&)>& report) {
+  const frame::OpenedTables tables = OPENMEMORANDUM(session);
+  if (!tables) return xbase::Status::OK();  // the failure was told on row 24
   console::Console& con = session.console();
   size_t widest = title.size();
   size_t label_width = 0;
@@ -43,37 +44,39 @@ xbase::Status RunReportBox(frame::Session& session, std::string_view title, cons
     con.Say(top + 1, left + 2, title);
     for (size_t i = 0; i < labels.size(); ++i) con.Say(top + 2 + static_cast<int>(i), left + 2, labels[i]);
     console::GetList form;
-    fields(form, top + 2, left + 3 + static_cast<int>(label_width));
+    fields(tables, form, top + 2, left + 3 + static_cast<int>(label_width));
     if (form.Read(con).escaped) break;
-    report();
+    report(tables);
   }
   session.CloseTables();
   return xbase::Status::OK();
 }
 
-xbase::Status AskOutstanding(frame::Session& session, std::string_view title,
-                             const std::function<void(const OutstandingSelection&)>& report) {
+xbase::Status AskOutstanding(
+    frame::Session& session, std::string_view title,
+    const std::function<void(const frame::OpenedTables&, const OutstandingSelection&)>& report) {
   OutstandingSelection selection;
   return RunReportBox(
       session, title, {" CABANG :", " TUJUAN :", "BRS/HAL :"},
-      [&](console::GetList& form, int row, int col) {
+      [&](const frame::OpenedTables&, console::GetList& form, int row, int col) {
         form.Add(row, col, &selection.branch, "@!");
         form.Add(row + 1, col, &selection.customer, "@!").valid = [&] {
           return CustomerValid(session, &selection.customer);
         };
         form.Add(row + 2, col, &selection.rows, "99");
       },
-      [&] { report(selection); });
+      [&](const frame::OpenedTables& tables) { report(tables, selection); });
 }
 
 xbase::Status AskSent(frame::Session& session, std::string_view title, const std::vector<std::string>& labels,
-                      const std::function<void(const SentSelection&)>& report, double rows) {
+                      const std::function<void(const frame::OpenedTables&, const SentSelection&)>& report,
+                      double rows) {
   SentSelection selection;
   selection.from = selection.to = session.Today();
   selection.rows = rows;
   return RunReportBox(
       session, title, labels,
-      [&](console::GetList& form, int row, int col) {
+      [&](const frame::OpenedTables&, console::GetList& form, int row, int col) {
         form.Add(row, col, &selection.customer, "@!").valid = [&] {
           return CustomerValid(session, &selection.customer);
         };
@@ -81,19 +84,17 @@ xbase::Status AskSent(frame::Session& session, std::string_view title, const std
         form.Add(row + 2, col, &selection.to);
         form.Add(row + 3, col, &selection.rows, "99");
       },
-      [&] { report(selection); });
+      [&](const frame::OpenedTables& tables) { report(tables, selection); });
 }
 
-xbase::Status RecordsInRange(frame::Session& session, std::string_view alias, int order, std::string_view date_field,
-                             xbase::Date from, xbase::Date to, std::vector<uint32_t>* records) {
+xbase::Status RecordsInRange(xbase::WorkArea& area, int order, std::string_view date_field, xbase::Date from,
+                             xbase::Date to, std::vector<uint32_t>* records) {
   records->clear();
-  xbase::WorkArea* area = nullptr;
-  xbase::Status s = MemoArea(session, alias, &area);
-  if (s.ok()) s = area->SetOrder(order);
-  if (s.ok()) s = area->Seek(from.Dtos(), true);
-  while (s.ok() && !area->eof() && !(area->DateOf(date_field) > to)) {
-    records->push_back(area->recno());
-    s = area->Skip();
+  xbase::Status s = area.SetOrder(order);
+  if (s.ok()) s = area.Seek(from.Dtos(), true);
+  while (s.ok() && !area.eof() && !(area.DateOf(date_field) > to)) {
+    records->push_back(area.recno());
+    s = area.Skip();
   }
   return s;
 }
@@ -111,21 +112,20 @@ bool Selected(std::string_view selection, std::string_view code) {
   return std::string_view(code).starts_with(xbase::AllTrim(selection));
 }
 
-xbase::Status OutstandingNotes(frame::Session& session, std::string_view branch, std::string_view customer,
-                               bool with_driven, std::vector<ListedNote>* notes) {
+xbase::Status OutstandingNotes(frame::Session& session, const frame::OpenedTables& tables, std::string_view branch,
+                               std::string_view customer, bool with_driven, std::vector<ListedNote>* notes) {
   notes->clear();
   std::vector<uint32_t> records;
-  xbase::WorkArea* lines = nullptr;
-  xbase::Status s = MemoArea(session, kAdminMemo.lines, &lines);
-  if (s.ok()) s = lines->SetOrder(1);
-  if (s.ok()) s = lines->SeekAll(xbase::RTrim(branch), &records);
+  xbase::WorkArea& lines = tables[kAdminMemo.lines];
+  xbase::Status s = lines.SetOrder(1);
+  if (s.ok()) s = lines.SeekAll(xbase::RTrim(branch), &records);
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
-    if (s = lines->GoTo(records[i]); !s.ok()) break;
-    ListedNote note{lines->Text("INVOICE"), {}, lines->Number("CARTON"), lines->Text("NOMOR")};
-    if (s = ReadNote(session, note.invoice, &note.facts); !s.ok()) break;
+    if (s = lines.GoTo(records[i]); !s.ok()) break;
+    ListedNote note{lines.Text("INVOICE"), {}, lines.Number("CARTON"), lines.Text("NOMOR")};
+    if (s = ReadNote(tables, note.invoice, &note.facts); !s.ok()) break;
     if (!Selected(customer, note.facts.customer) || !(note.facts.date > kCutOff)) continue;
-    if (InKind(session, kBackMemo, note.invoice, &s) || !s.ok()) continue;
-    if (!with_driven && (InKind(session, kDriverMemo, note.invoice, &s) || !s.ok())) continue;
+    if (InKind(session, tables, kBackMemo, note.invoice, &s) || !s.ok()) continue;
+    if (!with_driven && (InKind(session, tables, kDriverMemo, note.invoice, &s) || !s.ok())) continue;
     notes->push_back(std::move(note));
   }
   return s;
@@ -150,20 +150,20 @@ std::string SumLine(std::string_view label, const CartonSplit& sums) {
          Figure(sums.pieces, "9,999,999");
 }
 
-xbase::Status NoteGoodsLines(frame::Session& session, std::string_view invoice, std::vector<std::string>* lines,
-                             CartonSplit* sums) {
+xbase::Status NoteGoodsLines(const frame::OpenedTables& tables, std::string_view invoice,
+                             std::vector<std::string>* lines, CartonSplit* sums) {
   std::vector<uint32_t> records;
-  xbase::Status s = NoteGoods(session, invoice, &records);
-  xbase::WorkArea* goods = session.tables().Area("Kartu");
-  xbase::WorkArea* items = session.tables().Area("mastbrj");
+  xbase::Status s = NoteGoods(tables, invoice, &records);
+  xbase::WorkArea& goods = tables["Kartu"];
+  xbase::WorkArea& items = tables["mastbrj"];
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
-    if (s = goods->GoTo(records[i]); !s.ok()) break;
-    const std::string code = goods->Text("KODE");
-    const CartonSplit line{goods->Number("Q_BOX"), goods->Number("Q_PAK"), goods->Number("Q_PCS")};
-    if (s = items->SetOrder(1); s.ok()) s = items->Seek(code);
+    if (s = goods.GoTo(records[i]); !s.ok()) break;
+    const std::string code = goods.Text("KODE");
+    const CartonSplit line{goods.Number("Q_BOX"), goods.Number("Q_PAK"), goods.Number("Q_PCS")};
+    if (s = items.SetOrder(1); s.ok()) s = items.Seek(code);
     if (!s.ok()) break;
-    const std::string name = items->found() ? items->Text("NAMA") : std::string(20, ' ');
-    lines->push_back(SumLine("    " + code + " " + name + " " + goods->Text("GUDANG"), line));
+    const std::string name = items.found() ? items.Text("NAMA") : std::string(20, ' ');
+    lines->push_back(SumLine("    " + code + " " + name + " " + goods.Text("GUDANG"), line));
     sums->cartons += line.cartons;
     sums->packs += line.packs;
     sums->pieces += line.pieces;
@@ -171,14 +171,15 @@ xbase::Status NoteGoodsLines(frame::Session& session, std::string_view invoice, 
   return s;
 }
 
-ReportPages GoodsBlockPages(frame::Session& session, const std::vector<std::string>& title,
-                            const std::vector<NoteBlock>& notes, int rows, std::string_view total_label) {
+ReportPages GoodsBlockPages(frame::Session& session, const frame::OpenedTables& tables,
+                            const std::vector<std::string>& title, const std::vector<NoteBlock>& notes, int rows,
+                            std::string_view total_label) {
   std::vector<std::string> body;
   CartonSplit total;
   for (const NoteBlock& note : notes) {
     body.push_back(note.line);
     CartonSplit sums;
-    if (!frame::Checked(session, NoteGoodsLines(session, note.invoice, &body, &sums))) return {};
+    if (!frame::Checked(session, NoteGoodsLines(tables, note.invoice, &body, &sums))) return {};
     body.push_back(SumLine("Jumlah", sums));
     total.cartons += sums.cartons;
     total.packs += sums.packs;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "console/get.h"
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "memos/delivery_notes.h"
 #include "memos/memo_report.h"
@@ -19,10 +20,11 @@ namespace memos {
 
 // A report screen: opens the memo work set, then asks the selection in a shadowed box titled `title`
 // (labels from its second row at column 2, fields after the longest label, put there by `fields`)
-// and runs `report`, again until Esc; closes the tables at the end.
+// and runs `report`, each given the work set, again until Esc; closes the tables at the end.
+using ReportFields =
+    std::function<void(const frame::OpenedTables& tables, console::GetList& form, int row, int col)>;
 xbase::Status RunReportBox(frame::Session& session, std::string_view title, const std::vector<std::string>& labels,
-                           const std::function<void(console::GetList& form, int row, int col)>& fields,
-                           const std::function<void()>& report);
+                           const ReportFields& fields, const std::function<void(const frame::OpenedTables&)>& report);
 
 // A customer selection: blank selects every customer; "?" picks (Relasi, Nama, Kota); else it must be
 // a customer.
@@ -41,8 +43,8 @@ struct ListedNote {
 // The admin-memo lines of the branch in branch + number order whose notes are of the customer and
 // dated after 01-08-2021 (earlier notes never count as outstanding), that stand in no memo back and,
 // unless `with_driven`, in no driver memo.
-xbase::Status OutstandingNotes(frame::Session& session, std::string_view branch, std::string_view customer,
-                               bool with_driven, std::vector<ListedNote>* notes);
+xbase::Status OutstandingNotes(frame::Session& session, const frame::OpenedTables& tables, std::string_view branch,
+                               std::string_view customer, bool with_driven, std::vector<ListedNote>* notes);
 
 // The cartons, packs and pieces of a quantity by the goods' carton and pack sizes.
 struct CartonSplit {
@@ -56,8 +58,8 @@ double LineValue(const xbase::WorkArea& goods, const xbase::WorkArea& note);
 
 // The goods of a delivery note as report lines ("    " + code, name, warehouse, Q_BOX, Q_PAK,
 // Q_PCS), its sums added to `sums` (cartons, packs, pieces).
-xbase::Status NoteGoodsLines(frame::Session& session, std::string_view invoice, std::vector<std::string>* lines,
-                             CartonSplit* sums);
+xbase::Status NoteGoodsLines(const frame::OpenedTables& tables, std::string_view invoice,
+                             std::vector<std::string>* lines, CartonSplit* sums);
 // A line of carton, pack and piece figures after `label`, as the goods lines show them.
 std::string SumLine(std::string_view label, const CartonSplit& sums);
 
@@ -68,8 +70,9 @@ struct NoteBlock {
   std::string line;
   std::string invoice;
 };
-ReportPages GoodsBlockPages(frame::Session& session, const std::vector<std::string>& title,
-                            const std::vector<NoteBlock>& notes, int rows, std::string_view total_label);
+ReportPages GoodsBlockPages(frame::Session& session, const frame::OpenedTables& tables,
+                            const std::vector<std::string>& title, const std::vector<NoteBlock>& notes, int rows,
+                            std::string_view total_label);
 
 // The selection of the outstanding lists: branch, customer and rows per page.
 struct OutstandingSelection {
@@ -79,8 +82,9 @@ struct OutstandingSelection {
 };
 // The box of an outstanding list ("CABANG :", "TUJUAN :", " BRS/HAL :"); `report` runs for each
 // selection.
-xbase::Status AskOutstanding(frame::Session& session, std::string_view title,
-                             const std::function<void(const OutstandingSelection&)>& report);
+xbase::Status AskOutstanding(
+    frame::Session& session, std::string_view title,
+    const std::function<void(const frame::OpenedTables&, const OutstandingSelection&)>& report);
 
 // The selection of the lists of what was sent: customer, a date range (default today) and rows per page.
 struct SentSelection {
@@ -91,12 +95,13 @@ struct SentSelection {
 // The box of a customer and a date range, with its labels for the customer, the first and the last
 // date and the rows per page (default `rows`).
 xbase::Status AskSent(frame::Session& session, std::string_view title, const std::vector<std::string>& labels,
-                      const std::function<void(const SentSelection&)>& report, double rows = 55);
+                      const std::function<void(const frame::OpenedTables&, const SentSelection&)>& report,
+                      double rows = 55);
 
-// The records of `alias` in its order `order` (a dtos() key) whose date lies in from..to, starting
+// The records of `area` in its order `order` (a dtos() key) whose date lies in from..to, starting
 // at the first date on or after `from` that has one.
-xbase::Status RecordsInRange(frame::Session& session, std::string_view alias, int order, std::string_view date_field,
-                             xbase::Date from, xbase::Date to, std::vector<uint32_t>* records);
+xbase::Status RecordsInRange(xbase::WorkArea& area, int order, std::string_view date_field, xbase::Date from,
+                             xbase::Date to, std::vector<uint32_t>* records);
 
 }  // namespace memos
 

@@ -4,29 +4,44 @@
 #include "memos/memos.h"
 
 namespace memos {
+namespace {
 
-xbase::Status UPDATEMEMOACC(frame::Session& session, std::string_view invoice, xbase::Date date, std::string_view time,
-                            std::string_view note, bool delivered) {
+// The admin memos' line table, which the caller opened under its alias; a status naming it when not.
+xbase::Status AdminLines(frame::Session& session, xbase::WorkArea** lines) {
+  *lines = session.tables().Area(kAdminMemo.lines);
+  return *lines != nullptr ? xbase::Status::OK() : xbase::Status::InvalidArgument("table not open", kAdminMemo.lines);
+}
+
+}  // namespace
+
+xbase::Status WriteMemoOutcome(frame::Session& session, xbase::WorkArea& admin_lines, std::string_view invoice,
+                               xbase::Date date, std::string_view time, std::string_view note, bool delivered) {
   // Only live lines count: a deleted line of an emptied or rewritten admin memo never takes an outcome.
   NoteHolder holder;
-  xbase::Status s = FindNoteHolder(session, kAdminMemo, invoice, &holder);
+  xbase::Status s = FindNoteHolder(session, admin_lines, invoice, &holder);
   if (!s.ok() || !holder.found) return s;
-  xbase::WorkArea* lines = session.tables().Area(kAdminMemo.lines);
-  if (s = lines->GoTo(holder.record); s.ok()) s = console::LOCK_REC(session.console(), *lines);
-  if (!s.ok()) return s;
-  s = lines->Put("TERKIRIM", xbase::Value::Logical(delivered));
-  if (s.ok()) s = lines->Put("TG_KIRIM", xbase::Value::FromDate(date));
-  if (s.ok()) s = lines->Put("JAM_KIRIM", xbase::Value::Text(std::string(time)));
-  if (s.ok()) s = lines->Put("NOTES", xbase::Value::Text(std::string(note)));
-  xbase::Status unlocked = lines->Unlock();
+  if (s = console::LOCK_REC(session.console(), admin_lines); !s.ok()) return s;
+  s = admin_lines.Put("TERKIRIM", xbase::Value::Logical(delivered));
+  if (s.ok()) s = admin_lines.Put("TG_KIRIM", xbase::Value::FromDate(date));
+  if (s.ok()) s = admin_lines.Put("JAM_KIRIM", xbase::Value::Text(std::string(time)));
+  if (s.ok()) s = admin_lines.Put("NOTES", xbase::Value::Text(std::string(note)));
+  xbase::Status unlocked = admin_lines.Unlock();
   return s.ok() ? unlocked : s;
 }
 
-xbase::Status NameMemoOutcome(documents::SaveScope& save, frame::Session& session, std::string_view invoice) {
+xbase::Status NameOutcome(documents::SaveScope& save, frame::Session& session, xbase::WorkArea& admin_lines,
+                          std::string_view invoice) {
   NoteHolder holder;
-  xbase::Status s = FindNoteHolder(session, kAdminMemo, invoice, &holder);
-  if (s.ok() && holder.found) save.Update(*holder.lines, holder.record);
+  xbase::Status s = FindNoteHolder(session, admin_lines, invoice, &holder);
+  if (s.ok() && holder.found) save.Update(admin_lines, holder.record);
   return s;
+}
+
+xbase::Status UPDATEMEMOACC(frame::Session& session, std::string_view invoice, xbase::Date date, std::string_view time,
+                            std::string_view note, bool delivered) {
+  xbase::WorkArea* lines = nullptr;
+  xbase::Status s = AdminLines(session, &lines);
+  return s.ok() ? WriteMemoOutcome(session, *lines, invoice, date, time, note, delivered) : s;
 }
 
 }  // namespace memos

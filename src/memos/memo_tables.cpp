@@ -1,7 +1,6 @@
 // The four memo kinds and what they share: header and line tables, the counter, the lookups and the save of a memo.
 #include "memos/memo_tables.h"
 
-#include "frame/open_table.h"
 #include "xbase/text_functions.h"
 
 namespace memos {
@@ -36,15 +35,12 @@ class LiveRowsOnly {
 };
 
 // The live rows of `key` in order `order` of a table.
-xbase::Status RowsOfKey(frame::Session& session, std::string_view alias, int order, const std::string& key,
+xbase::Status RowsOfKey(frame::Session& session, xbase::WorkArea& area, int order, const std::string& key,
                         std::vector<uint32_t>* records) {
   records->clear();
-  xbase::WorkArea* area = nullptr;
-  xbase::Status s = MemoArea(session, alias, &area);
-  if (s.ok()) s = area->SetOrder(order);
-  if (!s.ok()) return s;
+  if (xbase::Status s = area.SetOrder(order); !s.ok()) return s;
   LiveRowsOnly live(session);
-  return area->SeekAll(key, records);
+  return area.SeekAll(key, records);
 }
 
 }  // namespace
@@ -57,65 +53,54 @@ std::string NoteKey(std::string_view invoice) { return xbase::PadR(xbase::RTrim(
 
 std::string NoteText(std::string_view invoice) { return std::string(xbase::RTrim(invoice)); }
 
-xbase::Status MemoArea(frame::Session& session, std::string_view alias, xbase::WorkArea** area) {
-  *area = session.tables().Area(alias);
-  return *area != nullptr ? xbase::Status::OK() : xbase::Status::InvalidArgument("table not open", alias);
-}
-
-xbase::Status FindMemo(frame::Session& session, const MemoKind& kind, std::string_view branch, std::string_view number,
-                       bool* found, xbase::WorkArea** header) {
+xbase::Status FindMemo(frame::Session& session, xbase::WorkArea& headers, std::string_view branch,
+                       std::string_view number, bool* found) {
   *found = false;
-  xbase::WorkArea* area = nullptr;
-  xbase::Status s = MemoArea(session, kind.header, &area);
-  if (s.ok()) s = area->SetOrder(1);
+  xbase::Status s = headers.SetOrder(1);
   if (!s.ok()) return s;
   LiveRowsOnly live(session);
-  if (s = area->Seek(MemoKey(branch, number)); !s.ok()) return s;
-  *found = area->found();
-  if (header != nullptr) *header = area;
+  if (s = headers.Seek(MemoKey(branch, number)); !s.ok()) return s;
+  *found = headers.found();
   return xbase::Status::OK();
 }
 
-xbase::Status MemoLineRecords(frame::Session& session, const MemoKind& kind, std::string_view branch,
+xbase::Status MemoLineRecords(frame::Session& session, xbase::WorkArea& lines, std::string_view branch,
                               std::string_view number, std::vector<uint32_t>* records) {
-  return RowsOfKey(session, kind.lines, kByMemo, MemoKey(branch, number), records);
+  return RowsOfKey(session, lines, kByMemo, MemoKey(branch, number), records);
 }
 
-xbase::Status NoteLineRecords(frame::Session& session, const MemoKind& kind, std::string_view invoice,
+xbase::Status NoteLineRecords(frame::Session& session, xbase::WorkArea& lines, std::string_view invoice,
                               std::vector<uint32_t>* records) {
-  return RowsOfKey(session, kind.lines, kByNote, NoteKey(invoice), records);
+  return RowsOfKey(session, lines, kByNote, NoteKey(invoice), records);
 }
 
-xbase::Status FindNoteHolder(frame::Session& session, const MemoKind& kind, std::string_view invoice,
+xbase::Status FindNoteHolder(frame::Session& session, xbase::WorkArea& lines, std::string_view invoice,
                              NoteHolder* holder, std::string_view other_than) {
   *holder = NoteHolder();
   if (xbase::IsBlank(invoice)) return xbase::Status::OK();
   std::vector<uint32_t> records;
-  xbase::Status s = NoteLineRecords(session, kind, invoice, &records);
+  xbase::Status s = NoteLineRecords(session, lines, invoice, &records);
   if (!s.ok()) return s;
-  xbase::WorkArea* lines = nullptr;
-  if (s = MemoArea(session, kind.lines, &lines); !s.ok()) return s;
   for (uint32_t record : records) {
-    if (s = lines->GoTo(record); !s.ok()) return s;
-    std::string branch = lines->Text("KDCB");
-    std::string number = lines->Text("NOMOR");
+    if (s = lines.GoTo(record); !s.ok()) return s;
+    std::string branch = lines.Text("KDCB");
+    std::string number = lines.Text("NOMOR");
     if (!other_than.empty() && branch + number == other_than) continue;
-    *holder = {true, std::move(branch), std::move(number), record, lines};
+    *holder = {true, std::move(branch), std::move(number), record};
     return xbase::Status::OK();
   }
   return xbase::Status::OK();
 }
 
-MemoOfNote FindMemoOfNote(frame::Session& session, const MemoKind& kind, std::string_view invoice,
-                          xbase::WorkArea** header, xbase::Status* s) {
+MemoOfNote FindMemoOfNote(frame::Session& session, const frame::OpenedTables& tables, const MemoKind& kind,
+                          std::string_view invoice, xbase::Status* s) {
   NoteHolder note;
   MemoOfNote memo;
-  if (*s = FindNoteHolder(session, kind, invoice, &note); !s->ok() || !note.found) return memo;
+  if (*s = FindNoteHolder(session, tables[kind.lines], invoice, &note); !s->ok() || !note.found) return memo;
   bool found = false;
-  xbase::WorkArea* area = nullptr;
-  if (*s = FindMemo(session, kind, note.branch, note.number, &found, &area); !s->ok()) return memo;
-  if (header != nullptr) *header = area;
-  return {true, note.number, found ? area->DateOf("TANGGAL") : xbase::Date(), note.lines};
+  xbase::WorkArea& headers = tables[kind.header];
+  if (*s = FindMemo(session, headers, note.branch, note.number, &found); !s->ok()) return memo;
+  return {true, note.number, found ? headers.DateOf("TANGGAL") : xbase::Date()};
 }
 
 }  // namespace memos

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "documents/save_scope.h"
+#include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/status.h"
 #include "xbase/value.h"
@@ -60,42 +61,47 @@ std::string NoteKey(std::string_view invoice);
 // The delivery-note number for messages: without its trailing blanks.
 std::string NoteText(std::string_view invoice);
 
-// The open area of a table of the memo work set; a status naming it when it is not open.
-xbase::Status MemoArea(frame::Session& session, std::string_view alias, xbase::WorkArea** area);
-
-// Seeks the header of a memo; *found tells whether the area stands on it.
-xbase::Status FindMemo(frame::Session& session, const MemoKind& kind, std::string_view branch, std::string_view number,
-                       bool* found, xbase::WorkArea** header = nullptr);
-// The live line rows of a memo, in record order.
-xbase::Status MemoLineRecords(frame::Session& session, const MemoKind& kind, std::string_view branch,
+// Seeks the header of a memo in `headers`, the kind's header table; *found tells whether the area
+// stands on it.
+xbase::Status FindMemo(frame::Session& session, xbase::WorkArea& headers, std::string_view branch,
+                       std::string_view number, bool* found);
+// The live rows of a memo in `lines`, the kind's line table, in record order.
+xbase::Status MemoLineRecords(frame::Session& session, xbase::WorkArea& lines, std::string_view branch,
                               std::string_view number, std::vector<uint32_t>* records);
 
-// The live line rows of the kind that hold a delivery note, in record order of the note's key.
-xbase::Status NoteLineRecords(frame::Session& session, const MemoKind& kind, std::string_view invoice,
+// The live rows of a kind's line table `lines` that hold a delivery note, in record order of the note's key.
+xbase::Status NoteLineRecords(frame::Session& session, xbase::WorkArea& lines, std::string_view invoice,
                               std::vector<uint32_t>* records);
 // Where a delivery note stands in memos of a kind: the branch and number of the first live line
-// holding it, read from the line table (empty when none) and, when `other_than` is a memo key,
-// the first line of a memo with another key.
+// holding it, read from the kind's line table `lines` (empty when none) and, when `other_than` is a
+// memo key, the first line of a memo with another key. When found, `lines` stands on that line.
 struct NoteHolder {
   bool found = false;
   std::string branch;
   std::string number;
   uint32_t record = 0;
-  xbase::WorkArea* lines = nullptr;  // the kind's line table standing on that line, when found
 };
-xbase::Status FindNoteHolder(frame::Session& session, const MemoKind& kind, std::string_view invoice,
+xbase::Status FindNoteHolder(frame::Session& session, xbase::WorkArea& lines, std::string_view invoice,
                              NoteHolder* holder, std::string_view other_than = {});
 
-// The memo of a kind that holds a delivery note (its first live line): number and date; *header
-// stands on its header when asked for.
+// The memo of a kind that holds a delivery note (its first live line): number and date. When found,
+// the kind's line table stands on the note's line and its header table on the memo's header.
 struct MemoOfNote {
   bool found = false;
   std::string number;
   xbase::Date date;
-  xbase::WorkArea* lines = nullptr;  // the kind's line table standing on the note's line, when found
 };
-MemoOfNote FindMemoOfNote(frame::Session& session, const MemoKind& kind, std::string_view invoice,
-                          xbase::WorkArea** header, xbase::Status* s);
+MemoOfNote FindMemoOfNote(frame::Session& session, const frame::OpenedTables& tables, const MemoKind& kind,
+                          std::string_view invoice, xbase::Status* s);
+
+// The outcome of a delivery (delivered flag, date, time, note) written onto the first live line of
+// the delivery note in `admin_lines` (the admin memos' line table), under its lock; a note in no admin
+// memo is left alone. The area is left on its delivery-note order.
+xbase::Status WriteMemoOutcome(frame::Session& session, xbase::WorkArea& admin_lines, std::string_view invoice,
+                               xbase::Date date, std::string_view time, std::string_view note, bool delivered);
+// The admin-memo line WriteMemoOutcome rewrites for `invoice`, named in a save (nothing when none).
+xbase::Status NameOutcome(documents::SaveScope& save, frame::Session& session, xbase::WorkArea& admin_lines,
+                          std::string_view invoice);
 
 // Called after each line row a save wrote, rewritten or appended.
 using LineWritten = std::function<xbase::Status(const MemoLine&)>;
@@ -109,8 +115,8 @@ using LineNamed = std::function<xbase::Status(documents::SaveScope&, const MemoL
 // the kind took meanwhile. Every record the save changes (the counter, header, line rows and what
 // `named` names for each line) is locked before the first write; a lock given up writes nothing.
 // True when saved; a new memo's number goes to memo->number and is told.
-bool SaveMemo(frame::Session& session, const MemoKind& kind, Memo* memo, const LineWritten& written = {},
-              const LineNamed& named = {});
+bool SaveMemo(frame::Session& session, const frame::OpenedTables& tables, const MemoKind& kind, Memo* memo,
+              const LineWritten& written = {}, const LineNamed& named = {});
 
 }  // namespace memos
 

@@ -25,59 +25,62 @@ const ListLayout kLayout{{8, 1, 21, 78},
 
 // The row of a delivery note: its date and customer, and the real date proposed from its first
 // driver-memo line.
-bool FillRow(frame::Session& session, std::string_view invoice, console::ValueRow* row) {
+bool FillRow(frame::Session& session, const frame::OpenedTables& tables, std::string_view invoice,
+             console::ValueRow* row) {
   NoteFacts facts;
   NoteHolder driver;
-  if (!frame::Checked(session, ReadNote(session, invoice, &facts)) ||
-      !frame::Checked(session, FindNoteHolder(session, kDriverMemo, invoice, &driver))) {
+  xbase::WorkArea& driver_lines = tables[kDriverMemo.lines];
+  if (!frame::Checked(session, ReadNote(tables, invoice, &facts)) ||
+      !frame::Checked(session, FindNoteHolder(session, driver_lines, invoice, &driver))) {
     return false;
   }
   (*row)[kBackDate - 1] = DateCell(facts.date);
   (*row)[kBackCustomer - 1] = TextCell(facts.customer, 9);
-  if (driver.found) (*row)[kBackReal - 1] = DateCell(driver.lines->DateOf("TG_KIRIM"));
+  if (driver.found) (*row)[kBackReal - 1] = DateCell(driver_lines.DateOf("TG_KIRIM"));
   return true;
 }
 
 // CHKISI on the delivery-note column.
-bool CheckNote(frame::Session& session, MemoForm& form, xbase::Value* typed) {
+bool CheckNote(frame::Session& session, const frame::OpenedTables& tables, MemoForm& form, xbase::Value* typed) {
   std::string invoice = typed->text();
   if (!PickNote(session, &invoice)) return false;
   *typed = TextCell(invoice, 20);
   NoteHolder admin;
-  if (!frame::Checked(session, FindNoteHolder(session, kAdminMemo, invoice, &admin)) || !admin.found) return false;
-  if (!NotOnOtherRow(session, form.rows, invoice, form.index) ||
-      !NotInOtherMemo(session, kBackMemo, invoice, form.branch, form.number)) {
+  if (!frame::Checked(session, FindNoteHolder(session, tables[kAdminMemo.lines], invoice, &admin)) || !admin.found) {
     return false;
   }
-  return FillRow(session, invoice, &CurrentRow(form.rows, form.index));
+  if (!NotOnOtherRow(session, form.rows, invoice, form.index) ||
+      !NotInOtherMemo(session, tables, kBackMemo, invoice, form.branch, form.number)) {
+    return false;
+  }
+  return FillRow(session, tables, invoice, &CurrentRow(form.rows, form.index));
 }
 
 // GETEKSMEMODRV: while the list holds no delivery note and the memo is new, the lines of the branch's
 // driver memo whose notes are in no memo back replace it, delivered at the planned date. A list that
 // cannot be read whole is refused (the field stays, the rows as they were) rather than taken in part.
-bool TakeOverDriverMemo(frame::Session& session, MemoForm& form) {
+bool TakeOverDriverMemo(frame::Session& session, const frame::OpenedTables& tables, MemoForm& form) {
   const bool empty = std::all_of(form.rows.begin(), form.rows.end(),
                                  [](const console::ValueRow& row) { return xbase::IsBlank(CellText(row, kBackNote)); });
   if (!empty || !xbase::IsBlank(form.number)) return true;
-  xbase::WorkArea* header = nullptr;
-  if (!LookUpMemo(session, kDriverMemo, form.branch, &form.driver_memo, &header)) return true;
+  if (!LookUpMemo(session, tables, kDriverMemo, form.branch, &form.driver_memo)) return true;
   std::vector<uint32_t> records;
-  if (!frame::Checked(session, MemoLineRecords(session, kDriverMemo, form.branch, form.driver_memo, &records))) {
+  xbase::WorkArea& lines = tables[kDriverMemo.lines];
+  if (!frame::Checked(session, MemoLineRecords(session, lines, form.branch, form.driver_memo, &records))) {
     return false;
   }
-  xbase::WorkArea* lines = session.tables().Area(kDriverMemo.lines);
   std::vector<console::ValueRow> taken;
   for (uint32_t record : records) {
-    if (!frame::Checked(session, lines->GoTo(record))) return false;
-    const std::string invoice = lines->Text("INVOICE");
-    const xbase::Date planned = lines->DateOf("TG_KIRIM");
-    const std::string time = lines->Text("JAM_REAL");
+    if (!frame::Checked(session, lines.GoTo(record))) return false;
+    const std::string invoice = lines.Text("INVOICE");
+    const xbase::Date planned = lines.DateOf("TG_KIRIM");
+    const std::string time = lines.Text("JAM_REAL");
     NoteHolder back;
-    if (!frame::Checked(session, FindNoteHolder(session, kBackMemo, invoice, &back))) return false;
+    if (!frame::Checked(session, FindNoteHolder(session, tables[kBackMemo.lines], invoice, &back))) return false;
     if (back.found) continue;
     console::ValueRow row = EmptyBackRow(static_cast<int>(taken.size() + 1));
     row[kBackNote - 1] = TextCell(invoice, 20);
-    if (!FillRow(session, invoice, &row)) return false;
+    if (!FillRow(session, tables, invoice, &row)) return false;
     row[kBackReal - 1] = DateCell(planned);
     row[kBackTime - 1] = TextCell(time, 5);
     taken.push_back(std::move(row));
@@ -96,7 +99,7 @@ const xbase::Value& FieldOf(const MemoLine& line, std::string_view name) {
 }
 
 // SIMPAN: refused while a delivery note has no real date; each line written passes its outcome on.
-bool Save(frame::Session& session, MemoForm& form) {
+bool Save(frame::Session& session, const frame::OpenedTables& tables, MemoForm& form) {
   for (const console::ValueRow& row : form.rows) {
     if (!xbase::IsBlank(CellText(row, kBackNote)) && CellDate(row, kBackReal).empty()) {
       return pickers::Refuse(session, "tidak bisa disimpan, karena ada tg. kirim yg kosong");
@@ -113,24 +116,26 @@ bool Save(frame::Session& session, MemoForm& form) {
                            {"NOTES", xbase::Value::Text(CellText(row, kBackReason))},
                            {"TERKIRIM", xbase::Value::Logical(CellFlag(row, kBackSent))}}});
   }
+  xbase::WorkArea& admin_lines = tables[kAdminMemo.lines];
   const auto written = [&](const MemoLine& line) {
-    return UPDATEMEMOACC(session, line.invoice, FieldOf(line, "TG_KIRIM").date(), FieldOf(line, "JAM_KIRIM").text(),
-                         FieldOf(line, "NOTES").text(), FieldOf(line, "TERKIRIM").logical());
+    return WriteMemoOutcome(session, admin_lines, line.invoice, FieldOf(line, "TG_KIRIM").date(),
+                            FieldOf(line, "JAM_KIRIM").text(), FieldOf(line, "NOTES").text(),
+                            FieldOf(line, "TERKIRIM").logical());
   };
   const auto named = [&](documents::SaveScope& save, const MemoLine& line) {
-    return NameMemoOutcome(save, session, line.invoice);
+    return NameOutcome(save, session, admin_lines, line.invoice);
   };
-  const bool saved = SaveMemo(session, kBackMemo, &memo, written, named);
+  const bool saved = SaveMemo(session, tables, kBackMemo, &memo, written, named);
   if (!saved) form.number = xbase::PadR(memo.number, 10);
   return saved;
 }
 
-void EditLines(frame::Session& session, MemoForm& form) {
+void EditLines(frame::Session& session, const frame::OpenedTables& tables, MemoForm& form) {
   if (form.rows.empty()) form.rows.push_back(EmptyBackRow(1));
   form.index = 1;
   MemoListHooks hooks;
   hooks.check = [&](int column, xbase::Value* typed) {
-    if (column == kBackNote) return CheckNote(session, form, typed);
+    if (column == kBackNote) return CheckNote(session, tables, form, typed);
     return column != kBackReal || DeliveryDateValid(session, *typed);
   };
   hooks.after_edit = [&](int column) {
@@ -139,17 +144,19 @@ void EditLines(frame::Session& session, MemoForm& form) {
                                                                                   : ListMove::kNextRow;
   };
   hooks.new_row = [](const console::ValueRow&, int number) { return EmptyBackRow(number); };
-  if (EditMemoList(session, &form.rows, &form.index, kLayout, hooks, [&] { return Save(session, form); })) {
+  if (EditMemoList(session, &form.rows, &form.index, kLayout, hooks, [&] { return Save(session, tables, form); })) {
     StartNewMemo(&form, session.Today());
   }
 }
 
-bool ReadHeader(frame::Session& session, MemoForm& form) {
+bool ReadHeader(frame::Session& session, const frame::OpenedTables& tables, MemoForm& form) {
   console::GetList gets;
   const int row = kFirstLabelRow;
-  AddBranchAndNumber(session, &gets, &form.branch, &form.number, [&] { return LCGETKEMBALI(session, &form, false); });
+  AddBranchAndNumber(session, &gets, &form.branch, &form.number, [&] {
+    return LCGETKEMBALI(session, tables, &form, false);
+  });
   gets.Add(row + 2, kFieldColumn, &form.date);
-  gets.Add(row + 2, 39, &form.driver_memo, "@!").valid = [&] { return TakeOverDriverMemo(session, form); };
+  gets.Add(row + 2, 39, &form.driver_memo, "@!").valid = [&] { return TakeOverDriverMemo(session, tables, form); };
   gets.Add(row + 3, kFieldColumn, &form.note, "@!");
   return !gets.Read(session.console()).escaped;
 }
@@ -162,7 +169,8 @@ xbase::Status MEMOKEACC(frame::Session& session, const Args&) {
   return RunEntryScreen(
       session, [&] { DrawEntryScreen(session.console(), kTitle,
                         {"  CABANG :", "   NOMOR :", " TANGGAL :            Eks Memo Drv :", "    NOTE :"}); },
-      [&] { return ReadHeader(session, form); }, [&] { EditLines(session, form); });
+      [&](const frame::OpenedTables& tables) { return ReadHeader(session, tables, form); },
+      [&](const frame::OpenedTables& tables) { EditLines(session, tables, form); });
 }
 
 }  // namespace memos

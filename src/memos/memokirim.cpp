@@ -8,26 +8,25 @@
 
 namespace memos {
 
-ReportPages SentPages(frame::Session& session, const SentSelection& selection) {
+ReportPages SentPages(frame::Session& session, const frame::OpenedTables& tables, const SentSelection& selection) {
   struct Sent {
     ListedNote note;
     xbase::Date sent;
     std::string text;
   };
   std::vector<uint32_t> records;
-  if (!frame::Checked(session, RecordsInRange(session, kAdminMemo.lines, 3, "TG_KIRIM", selection.from,
-                                                selection.to, &records))) {
+  xbase::WorkArea& lines = tables[kAdminMemo.lines];
+  if (!frame::Checked(session, RecordsInRange(lines, 3, "TG_KIRIM", selection.from, selection.to, &records))) {
     return {};
   }
-  xbase::WorkArea* lines = session.tables().Area(kAdminMemo.lines);
   std::vector<Sent> sent;
   for (uint32_t record : records) {
-    if (!frame::Checked(session, lines->GoTo(record))) return {};
-    if (!lines->Logical("TERKIRIM")) continue;
-    Sent row{{lines->Text("INVOICE"), {}, lines->Number("CARTON"), lines->Text("NOMOR")},
-             lines->DateOf("TG_KIRIM"),
-             lines->Text("NOTES")};
-    if (!frame::Checked(session, ReadNote(session, row.note.invoice, &row.note.facts))) return {};
+    if (!frame::Checked(session, lines.GoTo(record))) return {};
+    if (!lines.Logical("TERKIRIM")) continue;
+    Sent row{{lines.Text("INVOICE"), {}, lines.Number("CARTON"), lines.Text("NOMOR")},
+             lines.DateOf("TG_KIRIM"),
+             lines.Text("NOTES")};
+    if (!frame::Checked(session, ReadNote(tables, row.note.invoice, &row.note.facts))) return {};
     if (Selected(selection.customer, row.note.facts.customer)) sent.push_back(std::move(row));
   }
   std::stable_sort(sent.begin(), sent.end(),
@@ -37,7 +36,7 @@ ReportPages SentPages(frame::Session& session, const SentSelection& selection) {
   for (const Sent& row : sent) {
     body.push_back(Figure(static_cast<double>(body.size() + 1), "999") + " " + Cut(row.note.invoice, 20) + " " +
                    DateText(row.note.facts.date) + " " +
-                   Cut(CustomerText(session, row.note.facts.customer, "NAMA"), 30) + " " +
+                   Cut(CustomerText(tables, row.note.facts.customer, "NAMA"), 30) + " " +
                    Figure(row.note.colly, "99,999,999") + " " + DateText(row.sent) + " " + Cut(row.text, 30));
     colly += row.note.colly;
   }
@@ -52,8 +51,8 @@ ReportPages SentPages(frame::Session& session, const SentSelection& selection) {
 
 xbase::Status MEMOKIRIM(frame::Session& session, const Args&) {
   return AskSent(session, "DAFTAR SJ TERKIRIM dan SUDAH KEMBALI KE ADMIN", {"       TUJUAN :", "TANGGAL KIRIM :", "  S/D TANGGAL :", "BRS/HAL :"},
-                 [&](const SentSelection& selection) {
-                   PrintPages(session, SentPages(session, selection), MemoLayout(110));
+                 [&](const frame::OpenedTables& tables, const SentSelection& selection) {
+                   PrintPages(session, SentPages(session, tables, selection), MemoLayout(110));
                  });
 }
 

@@ -22,49 +22,51 @@ const ListLayout kLayout{{8, 5, 21, 74},
                          {kTaxNote}};
 
 // CHKPAJAK: a delivery note that stands on no other row and in no other receivables memo.
-bool CheckNote(frame::Session& session, MemoForm& form, xbase::Value* typed) {
+bool CheckNote(frame::Session& session, const frame::OpenedTables& tables, MemoForm& form, xbase::Value* typed) {
   std::string invoice = typed->text();
   if (!PickNote(session, &invoice)) return false;
   *typed = TextCell(invoice, 20);
   NoteFacts facts;
-  if (!frame::Checked(session, ReadNote(session, invoice, &facts)) || !facts.found) return false;
+  if (!frame::Checked(session, ReadNote(tables, invoice, &facts)) || !facts.found) return false;
   if (!NotOnOtherRow(session, form.rows, invoice, form.index) ||
-      !NotInOtherMemo(session, kTaxMemo, invoice, form.branch, form.number)) {
+      !NotInOtherMemo(session, tables, kTaxMemo, invoice, form.branch, form.number)) {
     return false;
   }
-  return FillTaxRow(session, invoice, &CurrentRow(form.rows, form.index));
+  return FillTaxRow(session, tables, invoice, &CurrentRow(form.rows, form.index));
 }
 
 // SIMPANPAJAK.
-bool Save(frame::Session& session, MemoForm& form) {
+bool Save(frame::Session& session, const frame::OpenedTables& tables, MemoForm& form) {
   Memo memo{form.branch,
             form.number,
             {{"TANGGAL", xbase::Value::FromDate(form.date)}, {"NOTES", xbase::Value::Text(form.note)}},
             {}};
   for (const console::ValueRow& row : form.rows) memo.lines.push_back({CellText(row, kTaxNote), {}});
-  const bool saved = SaveMemo(session, kTaxMemo, &memo);
+  const bool saved = SaveMemo(session, tables, kTaxMemo, &memo);
   if (!saved) form.number = xbase::PadR(memo.number, 10);
   return saved;
 }
 
-void EditLines(frame::Session& session, MemoForm& form) {
+void EditLines(frame::Session& session, const frame::OpenedTables& tables, MemoForm& form) {
   if (form.rows.empty()) form.rows.push_back(EmptyTaxRow(1));
   form.index = 1;
   MemoListHooks hooks;
   hooks.check = [&](int, xbase::Value* typed) {
-    return CheckNote(session, form, typed);
+    return CheckNote(session, tables, form, typed);
   };
   hooks.after_edit = [](int) { return ListMove::kNextRow; };
   hooks.new_row = [](const console::ValueRow&, int number) { return EmptyTaxRow(number); };
-  if (EditMemoList(session, &form.rows, &form.index, kLayout, hooks, [&] { return Save(session, form); })) {
+  if (EditMemoList(session, &form.rows, &form.index, kLayout, hooks, [&] { return Save(session, tables, form); })) {
     StartNewMemo(&form, session.Today());
   }
 }
 
-bool ReadHeader(frame::Session& session, MemoForm& form) {
+bool ReadHeader(frame::Session& session, const frame::OpenedTables& tables, MemoForm& form) {
   console::GetList gets;
   const int row = kFirstLabelRow;
-  AddBranchAndNumber(session, &gets, &form.branch, &form.number, [&] { return LCGETMEMOPAJAK(session, &form, false); });
+  AddBranchAndNumber(session, &gets, &form.branch, &form.number, [&] {
+    return LCGETMEMOPAJAK(session, tables, &form, false);
+  });
   gets.Add(row + 2, kFieldColumn, &form.date);
   gets.Add(row + 3, kFieldColumn, &form.note, "@!");
   return !gets.Read(session.console()).escaped;
@@ -77,7 +79,8 @@ xbase::Status MEMOPJK(frame::Session& session, const Args&) {
   form.date = session.Today();
   return RunEntryScreen(
       session, [&] { DrawEntryScreen(session.console(), kTitle, {"  CABANG :", "   NOMOR :", " TANGGAL :", "    NOTE :"}); },
-      [&] { return ReadHeader(session, form); }, [&] { EditLines(session, form); });
+      [&](const frame::OpenedTables& tables) { return ReadHeader(session, tables, form); },
+      [&](const frame::OpenedTables& tables) { EditLines(session, tables, form); });
 }
 
 }  // namespace memos

@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "documents/save_scope.h"
+#include "frame/open_table.h"
 #include "frame/procedure_registry.h"
 #include "frame/session.h"
 #include "xbase/date.h"
@@ -23,16 +23,16 @@ void RegisterMemosProcedures(frame::ProcedureRegistry& registry);
 // OPENMEMORANDUM: opens the memo work set (goods, delivery notes as `Kartu` and `Invoice`, customers
 // as `relasi`, the eight memo tables, `setup`, `Karyawan`, receivables as `piutang`, collection lists
 // as `tagihan` and `tagih2`, payment receipts as `dibayar1` and `dibayar2`), shared and retried while
-// held elsewhere. False, with every table closed, when one cannot be opened.
-bool OPENMEMORANDUM(frame::Session& session);
+// held elsewhere, and hands their areas back. Empty (false), with what it opened closed again, when one
+// cannot be opened; the failure was told on row 24 naming the file.
+frame::OpenedTables OPENMEMORANDUM(frame::Session& session);
 
 // UPDATEMEMOACC: writes the outcome of a delivery (delivered flag, date, time, note) onto the first
 // live admin-memo line of the delivery note in the open `memadm2`, under its lock; a note in no
-// admin memo is left alone. `memadm2` is left on its delivery-note order.
+// admin memo is left alone, and a status names `memadm2` when it is not open. `memadm2` is left on
+// its delivery-note order.
 xbase::Status UPDATEMEMOACC(frame::Session& session, std::string_view invoice, xbase::Date date, std::string_view time,
                             std::string_view note, bool delivered);
-// The admin-memo line UPDATEMEMOACC rewrites for `invoice`, named in a save (nothing when none).
-xbase::Status NameMemoOutcome(documents::SaveScope& save, frame::Session& session, std::string_view invoice);
 
 }  // namespace memos
 

@@ -21,36 +21,38 @@ struct GoodsSum {
 
 }  // namespace
 
-ReportPages NotSentGoodsPages(frame::Session& session, const OutstandingSelection& selection) {
+ReportPages NotSentGoodsPages(frame::Session& session, const frame::OpenedTables& tables,
+                              const OutstandingSelection& selection) {
   std::vector<ListedNote> notes;
-  if (!frame::Checked(session, OutstandingNotes(session, selection.branch, selection.customer, false, &notes))) {
+  if (!frame::Checked(session,
+                      OutstandingNotes(session, tables, selection.branch, selection.customer, false, &notes))) {
     return {};
   }
   std::map<std::pair<std::string, std::string>, GoodsSum> sums;  // by warehouse, then goods code
-  xbase::WorkArea* goods = session.tables().Area("Kartu");
-  xbase::WorkArea* header = session.tables().Area("Invoice");
+  xbase::WorkArea& goods = tables["Kartu"];
+  const xbase::WorkArea& header = tables["Invoice"];
   for (const ListedNote& note : notes) {
     std::vector<uint32_t> records;
     NoteFacts facts;  // stands the `Invoice` area on the note for its discounts
-    if (!frame::Checked(session, ReadNote(session, note.invoice, &facts)) ||
-        !frame::Checked(session, NoteGoods(session, note.invoice, &records))) {
+    if (!frame::Checked(session, ReadNote(tables, note.invoice, &facts)) ||
+        !frame::Checked(session, NoteGoods(tables, note.invoice, &records))) {
       return {};
     }
     for (uint32_t record : records) {
-      if (!frame::Checked(session, goods->GoTo(record))) return {};
-      GoodsSum& sum = sums[{goods->Text("GUDANG"), goods->Text("KODE")}];
-      sum.split.cartons += goods->Number("Q_BOX");
-      sum.split.packs += goods->Number("Q_PAK");
-      sum.split.pieces += goods->Number("Q_PCS");
-      sum.value += LineValue(*goods, *header);
+      if (!frame::Checked(session, goods.GoTo(record))) return {};
+      GoodsSum& sum = sums[{goods.Text("GUDANG"), goods.Text("KODE")}];
+      sum.split.cartons += goods.Number("Q_BOX");
+      sum.split.packs += goods.Number("Q_PAK");
+      sum.split.pieces += goods.Number("Q_PCS");
+      sum.value += LineValue(goods, header);
     }
   }
   std::vector<std::string> body;
   GoodsSum total;
-  xbase::WorkArea* items = session.tables().Area("mastbrj");
+  xbase::WorkArea& items = tables["mastbrj"];
   for (const auto& [key, sum] : sums) {
-    const bool known = items->SetOrder(1).ok() && xbase::LookUp(*items, key.second);
-    body.push_back(SumLine(key.second + " " + (known ? items->Text("NAMA") : std::string(20, ' ')) + " " + key.first,
+    const bool known = items.SetOrder(1).ok() && xbase::LookUp(items, key.second);
+    body.push_back(SumLine(key.second + " " + (known ? items.Text("NAMA") : std::string(20, ' ')) + " " + key.first,
                            sum.split) +
                    " " + Figure(sum.value, "999,999,999,999.99"));
     total.split.cartons += sum.split.cartons;
@@ -67,9 +69,10 @@ ReportPages NotSentGoodsPages(frame::Session& session, const OutstandingSelectio
 }
 
 xbase::Status SISABRG(frame::Session& session, const Args&) {
-  return AskOutstanding(session, " REKAP BARANG BELUM KIRIM ", [&](const OutstandingSelection& selection) {
-    PrintPages(session, NotSentGoodsPages(session, selection), MemoLayout(96));
-  });
+  const auto print = [&](const frame::OpenedTables& tables, const OutstandingSelection& selection) {
+    PrintPages(session, NotSentGoodsPages(session, tables, selection), MemoLayout(96));
+  };
+  return AskOutstanding(session, " REKAP BARANG BELUM KIRIM ", print);
 }
 
 }  // namespace memos

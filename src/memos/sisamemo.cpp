@@ -6,7 +6,6 @@
 #include "memos/driver_memo.h"
 #include "memos/memo_list_pages.h"
 #include "memos/memo_lists.h"
-#include "memos/memo_tables.h"
 #include "memos/memo_report.h"
 #include "memos/memo_screens.h"
 #include "memos/memo_tables.h"
@@ -16,30 +15,37 @@ namespace memos {
 namespace {
 
 // The sort key of a note: "0" while it is on no driver memo, else "1" + the driver of its last
-// driver-memo line.
-std::string DriverKey(frame::Session& session, std::string_view invoice) {
+// driver-memo line ("1" alone when that line's memo has no header).
+xbase::Status DriverKey(frame::Session& session, const frame::OpenedTables& tables, std::string_view invoice,
+                        std::string* key) {
+  *key = "0";
   std::vector<uint32_t> records;
-  xbase::WorkArea* lines = session.tables().Area(kDriverMemo.lines);
-  if (!NoteLineRecords(session, kDriverMemo, invoice, &records).ok() || records.empty() ||
-      !lines->GoTo(records.back()).ok()) {
-    return "0";
-  }
+  xbase::WorkArea& lines = tables[kDriverMemo.lines];
+  xbase::Status s = NoteLineRecords(session, lines, invoice, &records);
+  if (s.ok() && !records.empty()) s = lines.GoTo(records.back());
+  if (!s.ok() || records.empty()) return s;
   bool found = false;
-  xbase::WorkArea* header = nullptr;
-  const std::string branch = lines->Text("KDCB"), number = lines->Text("NOMOR");
-  if (!FindMemo(session, kDriverMemo, branch, number, &found, &header).ok() || !found) return "1";
-  return "1" + header->Text("SOPIR");
+  xbase::WorkArea& headers = tables[kDriverMemo.header];
+  if (s = FindMemo(session, headers, lines.Text("KDCB"), lines.Text("NOMOR"), &found); !s.ok()) return s;
+  *key = found ? "1" + headers.Text("SOPIR") : "1";
+  return s;
 }
 
 }  // namespace
 
-ReportPages NotBackPages(frame::Session& session, const OutstandingSelection& selection) {
+ReportPages NotBackPages(frame::Session& session, const frame::OpenedTables& tables,
+                         const OutstandingSelection& selection) {
   std::vector<ListedNote> notes;
-  if (!frame::Checked(session, OutstandingNotes(session, selection.branch, selection.customer, true, &notes))) {
+  if (!frame::Checked(session,
+                      OutstandingNotes(session, tables, selection.branch, selection.customer, true, &notes))) {
     return {};
   }
   std::vector<std::pair<std::string, const ListedNote*>> rows;
-  for (const ListedNote& note : notes) rows.emplace_back(DriverKey(session, note.invoice), &note);
+  for (const ListedNote& note : notes) {
+    std::string key;
+    if (!frame::Checked(session, DriverKey(session, tables, note.invoice, &key))) return {};
+    rows.emplace_back(std::move(key), &note);
+  }
   std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<std::string> body;
   double colly = 0;
@@ -47,7 +53,7 @@ ReportPages NotBackPages(frame::Session& session, const OutstandingSelection& se
     const std::string remark = driver == "0" ? std::string("MASIH DIGUDANG") : Cut(DriverName(session, driver.substr(1)), 20);
     body.push_back(Figure(static_cast<double>(body.size() + 1), "999") + " " + Cut(note->invoice, 20) + " " +
                    DateText(note->facts.date) + " " + note->facts.customer + " " +
-                   Cut(CustomerText(session, note->facts.customer, "NAMA"), 30) + " " +
+                   Cut(CustomerText(tables, note->facts.customer, "NAMA"), 30) + " " +
                    Figure(note->colly, "99,999,999") + " " + remark);
     colly += note->colly;
   }
@@ -60,9 +66,10 @@ ReportPages NotBackPages(frame::Session& session, const OutstandingSelection& se
 }
 
 xbase::Status SISAMEMO(frame::Session& session, const Args&) {
-  return AskOutstanding(session, "DAFTAR SJ BELUM KEMBALI", [&](const OutstandingSelection& selection) {
-    PrintPages(session, NotBackPages(session, selection), MemoLayout(110));
-  });
+  const auto print = [&](const frame::OpenedTables& tables, const OutstandingSelection& selection) {
+    PrintPages(session, NotBackPages(session, tables, selection), MemoLayout(110));
+  };
+  return AskOutstanding(session, "DAFTAR SJ BELUM KEMBALI", print);
 }
 
 }  // namespace memos

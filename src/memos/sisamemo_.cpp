@@ -10,9 +10,11 @@
 
 namespace memos {
 
-ReportPages NotSentPages(frame::Session& session, const OutstandingSelection& selection) {
+ReportPages NotSentPages(frame::Session& session, const frame::OpenedTables& tables,
+                         const OutstandingSelection& selection) {
   std::vector<ListedNote> notes;
-  if (!frame::Checked(session, OutstandingNotes(session, selection.branch, selection.customer, false, &notes))) {
+  if (!frame::Checked(session,
+                      OutstandingNotes(session, tables, selection.branch, selection.customer, false, &notes))) {
     return {};
   }
   std::stable_sort(notes.begin(), notes.end(),
@@ -20,10 +22,11 @@ ReportPages NotSentPages(frame::Session& session, const OutstandingSelection& se
   std::vector<std::string> body;
   double colly = 0, value = 0;
   for (const ListedNote& note : notes) {
-    const double amount = InvoiceAmount(session, note.invoice);
+    double amount = 0;
+    if (!frame::Checked(session, InvoiceAmount(tables, note.invoice, &amount))) return {};
     body.push_back(Figure(static_cast<double>(body.size() + 1), "999") + " " + Cut(note.invoice, 20) + " " +
                    DateText(note.facts.date) + " " + note.facts.customer + " " +
-                   Cut(CustomerText(session, note.facts.customer, "NAMA"), 30) + " " +
+                   Cut(CustomerText(tables, note.facts.customer, "NAMA"), 30) + " " +
                    Figure(note.colly, "99,999,999") + " " + Figure(amount, "999,999,999,999.99"));
     colly += note.colly;
     value += amount;
@@ -38,9 +41,10 @@ ReportPages NotSentPages(frame::Session& session, const OutstandingSelection& se
 }
 
 xbase::Status SISAMEMO_(frame::Session& session, const Args&) {
-  return AskOutstanding(session, " DAFTAR SJ BELUM KIRIM ", [&](const OutstandingSelection& selection) {
-    PrintPages(session, NotSentPages(session, selection), MemoLayout(113));
-  });
+  const auto print = [&](const frame::OpenedTables& tables, const OutstandingSelection& selection) {
+    PrintPages(session, NotSentPages(session, tables, selection), MemoLayout(113));
+  };
+  return AskOutstanding(session, " DAFTAR SJ BELUM KIRIM ", print);
 }
 
 }  // namespace memos

@@ -14,23 +14,26 @@ std::string NotSentGoodsTitle(std::string_view customer) {
          (xbase::IsBlank(customer) ? " Semua Tujuan" : " Tujuan : " + std::string(xbase::RTrim(customer)));
 }
 
-ReportPages NotSentNotePages(frame::Session& session, const OutstandingSelection& selection) {
+ReportPages NotSentNotePages(frame::Session& session, const frame::OpenedTables& tables,
+                             const OutstandingSelection& selection) {
   std::vector<ListedNote> notes;
-  if (!frame::Checked(session, OutstandingNotes(session, selection.branch, selection.customer, false, &notes))) {
+  if (!frame::Checked(session,
+                      OutstandingNotes(session, tables, selection.branch, selection.customer, false, &notes))) {
     return {};
   }
   std::vector<NoteBlock> blocks;
   for (const ListedNote& note : notes) {
     blocks.push_back({"Nomor " + NoteText(note.invoice) + " Relasi : " + note.facts.customer, note.invoice});
   }
-  return GoodsBlockPages(session, {NotSentGoodsTitle(selection.customer)}, blocks, static_cast<int>(selection.rows),
-                         "TOTAL");
+  return GoodsBlockPages(session, tables, {NotSentGoodsTitle(selection.customer)}, blocks,
+                         static_cast<int>(selection.rows), "TOTAL");
 }
 
 xbase::Status SISASJ(frame::Session& session, const Args&) {
-  return AskOutstanding(session, " REKAP SJ+BARANG BELUM KIRIM ", [&](const OutstandingSelection& selection) {
-    PrintPages(session, NotSentNotePages(session, selection), MemoLayout(78));
-  });
+  const auto print = [&](const frame::OpenedTables& tables, const OutstandingSelection& selection) {
+    PrintPages(session, NotSentNotePages(session, tables, selection), MemoLayout(78));
+  };
+  return AskOutstanding(session, " REKAP SJ+BARANG BELUM KIRIM ", print);
 }
 
 }  // namespace memos

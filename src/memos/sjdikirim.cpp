@@ -27,27 +27,28 @@ const ListLayout kLayout{{8, 5, 21, 74},
                          {kDriverNote, kDriverPlanned}};
 
 // CHKDRIVER on the delivery-note column.
-bool CheckNote(frame::Session& session, DriverMemoForm& form, xbase::Value* typed) {
+bool CheckNote(frame::Session& session, const frame::OpenedTables& tables, DriverMemoForm& form,
+               xbase::Value* typed) {
   std::string invoice = typed->text();
   if (!PickNote(session, &invoice)) return false;
   *typed = TextCell(invoice, 20);
   NoteHolder admin;
-  if (!frame::Checked(session, FindNoteHolder(session, kAdminMemo, invoice, &admin)) || !admin.found) return false;
-  const double colly = admin.lines->Number("CARTON");
-  bool found = false;
-  xbase::WorkArea* header = nullptr;
-  if (!frame::Checked(session, FindMemo(session, kAdminMemo, admin.branch, admin.number, &found, &header))) {
+  if (!frame::Checked(session, FindNoteHolder(session, tables[kAdminMemo.lines], invoice, &admin)) || !admin.found) {
     return false;
   }
-  if (!found || !header->Logical("APPROVAL")) {
+  const double colly = tables[kAdminMemo.lines].Number("CARTON");
+  bool found = false;
+  xbase::WorkArea& headers = tables[kAdminMemo.header];
+  if (!frame::Checked(session, FindMemo(session, headers, admin.branch, admin.number, &found))) return false;
+  if (!found || !headers.Logical("APPROVAL")) {
     return pickers::Refuse(session, "Memorandum " + NoteText(admin.number) + " belum approval");
   }
   if (!NotOnOtherRow(session, form.rows, invoice, form.index)) return false;
   NoteHolder back;
-  if (!frame::Checked(session, FindNoteHolder(session, kBackMemo, invoice, &back))) return false;
+  if (!frame::Checked(session, FindNoteHolder(session, tables[kBackMemo.lines], invoice, &back))) return false;
   if (back.found) return pickers::Refuse(session, "nomor sj " + NoteText(invoice) + " sudah dikembalikan ke ADM  [" + NoteText(back.number) + "]");
   NoteFacts facts;
-  if (!frame::Checked(session, ReadNote(session, invoice, &facts))) return false;
+  if (!frame::Checked(session, ReadNote(tables, invoice, &facts))) return false;
   console::ValueRow& row = CurrentRow(form.rows, form.index);
   row[kDriverDate - 1] = DateCell(facts.date);
   row[kDriverCustomer - 1] = TextCell(facts.customer, 9);
@@ -58,20 +59,20 @@ bool CheckNote(frame::Session& session, DriverMemoForm& form, xbase::Value* type
 // GETEKMOMODRV: while nothing is entered, the lines of the branch's admin memo replace the list, each
 // planned for its note's delivery date. They pass no line check. A list that cannot be read whole is
 // refused (the field stays, the rows as they were) rather than taken in part.
-bool TakeOverAdminMemo(frame::Session& session, DriverMemoForm& form) {
+bool TakeOverAdminMemo(frame::Session& session, const frame::OpenedTables& tables, DriverMemoForm& form) {
   if (form.rows.size() > 1 || xbase::IsBlank(form.admin_memo)) return true;
   std::vector<uint32_t> records;
-  if (!frame::Checked(session, MemoLineRecords(session, kAdminMemo, form.branch, form.admin_memo, &records))) {
+  xbase::WorkArea& lines = tables[kAdminMemo.lines];
+  if (!frame::Checked(session, MemoLineRecords(session, lines, form.branch, form.admin_memo, &records))) {
     return false;
   }
-  xbase::WorkArea* lines = session.tables().Area(kAdminMemo.lines);
   std::vector<console::ValueRow> taken;
   for (uint32_t record : records) {
-    if (!frame::Checked(session, lines->GoTo(record))) return false;
-    const std::string invoice = lines->Text("INVOICE");
-    const double colly = lines->Number("CARTON");
+    if (!frame::Checked(session, lines.GoTo(record))) return false;
+    const std::string invoice = lines.Text("INVOICE");
+    const double colly = lines.Number("CARTON");
     NoteFacts facts;
-    if (!frame::Checked(session, ReadNote(session, invoice, &facts))) return false;
+    if (!frame::Checked(session, ReadNote(tables, invoice, &facts))) return false;
     console::ValueRow row = EmptyDriverRow(static_cast<int>(taken.size() + 1), facts.shipping);
     row[kDriverNote - 1] = TextCell(invoice, 20);
     row[kDriverDate - 1] = DateCell(facts.date);
@@ -86,7 +87,7 @@ bool TakeOverAdminMemo(frame::Session& session, DriverMemoForm& form) {
 }
 
 // KSIMPAN.
-bool Save(frame::Session& session, DriverMemoForm& form) {
+bool Save(frame::Session& session, const frame::OpenedTables& tables, DriverMemoForm& form) {
   Memo memo{form.branch,
             form.number,
             {{"TANGGAL", xbase::Value::FromDate(form.date)},
@@ -100,17 +101,17 @@ bool Save(frame::Session& session, DriverMemoForm& form) {
                           {{"TG_KIRIM", xbase::Value::FromDate(CellDate(row, kDriverPlanned))},
                            {"CARTON", xbase::Value::Num(CellNumber(row, kDriverColly))}}});
   }
-  const bool saved = SaveMemo(session, kDriverMemo, &memo);
+  const bool saved = SaveMemo(session, tables, kDriverMemo, &memo);
   if (!saved) form.number = xbase::PadR(memo.number, 10);
   return saved;
 }
 
-void EditLines(frame::Session& session, DriverMemoForm& form) {
+void EditLines(frame::Session& session, const frame::OpenedTables& tables, DriverMemoForm& form) {
   if (form.rows.empty()) form.rows.push_back(EmptyDriverRow(1));
   form.index = 1;
   MemoListHooks hooks;
   hooks.check = [&](int column, xbase::Value* typed) {
-    return column == kDriverNote ? CheckNote(session, form, typed) : DeliveryDateValid(session, *typed);
+    return column == kDriverNote ? CheckNote(session, tables, form, typed) : DeliveryDateValid(session, *typed);
   };
   hooks.after_edit = [&](int column) {
     if (column == kDriverNote) return ListMove::kRight;
@@ -120,22 +121,24 @@ void EditLines(frame::Session& session, DriverMemoForm& form) {
   hooks.new_row = [](const console::ValueRow& above, int number) {
     return EmptyDriverRow(number, CellDate(above, kDriverPlanned));
   };
-  if (EditMemoList(session, &form.rows, &form.index, kLayout, hooks, [&] { return Save(session, form); })) {
+  if (EditMemoList(session, &form.rows, &form.index, kLayout, hooks, [&] { return Save(session, tables, form); })) {
     StartNewMemo(&form, session.Today());
   }
 }
 
-bool ReadHeader(frame::Session& session, DriverMemoForm& form) {
+bool ReadHeader(frame::Session& session, const frame::OpenedTables& tables, DriverMemoForm& form) {
   console::Console& con = session.console();
   console::GetList gets;
   const int row = kFirstLabelRow;
   xbase::Date stored;  // the date of a stored memo, kept without the posting checks; empty for a new memo
   AddBranchAndNumber(session, &gets, &form.branch, &form.number, [&] {
-    if (!LCGETSJKIRIM(session, &form)) return false;
+    if (!LCGETSJKIRIM(session, tables, &form)) return false;
     stored = xbase::IsBlank(form.number) ? xbase::Date() : form.date;
     return true;
   });
-  gets.Add(row + 2, kFieldColumn, &form.admin_memo, "@!").valid = [&] { return TakeOverAdminMemo(session, form); };
+  gets.Add(row + 2, kFieldColumn, &form.admin_memo, "@!").valid = [&] {
+    return TakeOverAdminMemo(session, tables, form);
+  };
   gets.Add(row + 1, 35, &form.date).valid = [&] {
     return (!stored.empty() && form.date == stored) || documents::CheckPostingDate(session, form.date);
   };
@@ -160,7 +163,8 @@ xbase::Status SJDIKIRIM(frame::Session& session, const Args&) {
                          "EKS MEMO :               MOBIL : ..........    JAM : ..:..", "    NOTE :"});
         session.console().Say(kNameRow, 2, " Sopir");
        },
-      [&] { return ReadHeader(session, form); }, [&] { EditLines(session, form); });
+      [&](const frame::OpenedTables& tables) { return ReadHeader(session, tables, form); },
+      [&](const frame::OpenedTables& tables) { EditLines(session, tables, form); });
 }
 
 }  // namespace memos

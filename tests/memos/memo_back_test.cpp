@@ -68,11 +68,12 @@ TEST_F(MemoBackTest, ADriverMemoWhoseNotesAreBackGivesOnlyTheEmptyRow) {
 
 TEST_F(MemoBackTest, ReceivablesMemoFormAddsItsInvoiceAmounts) {
   AddMemo("MEMPJK1", "MEMPJK2", "0000000013", Day(10), false, {{{"INVOICE", T("SJ0001")}}, {{"INVOICE", T("SJ0002")}}});
-  ASSERT_TRUE(OPENMEMORANDUM(rig.session));
+  const frame::OpenedTables tables = OPENMEMORANDUM(rig.session);
+  ASSERT_TRUE(tables);
   MemoForm memo;
   memo.branch = "B2";
   memo.number = "0000000013";
-  ASSERT_TRUE(LCGETMEMOPAJAK(rig.session, &memo, true));
+  ASSERT_TRUE(LCGETMEMOPAJAK(rig.session, tables, &memo, true));
   memo.note = "SEGERA";
   std::vector<std::string> lines;
   for (const frame::ReportLine& line : TaxMemoLines(rig.session, memo)) lines.push_back(line.text);
@@ -87,12 +88,13 @@ TEST_F(MemoBackTest, ReceivablesMemoFormAddsItsInvoiceAmounts) {
 }
 
 TEST_F(MemoBackTest, GoodsSentListsTheNotesOfTheMemosBackOfThePeriod) {
-  ASSERT_TRUE(OPENMEMORANDUM(rig.session));
+  const frame::OpenedTables tables = OPENMEMORANDUM(rig.session);
+  ASSERT_TRUE(tables);
   SentSelection selection;
   selection.from = Day(9);
   selection.to = Day(9);
   std::vector<std::string> lines;
-  for (const frame::ReportPage& page : SentGoodsPages(rig.session, selection, "REKAP BARANG TERKIRIM, TGL. ")) {
+  for (const frame::ReportPage& page : SentGoodsPages(rig.session, tables, selection, "REKAP BARANG TERKIRIM, TGL. ")) {
     for (const frame::ReportLine& line : page) lines.push_back(line.text);
   }
   ASSERT_EQ(lines.size(), 11u);
@@ -102,7 +104,7 @@ TEST_F(MemoBackTest, GoodsSentListsTheNotesOfTheMemosBackOfThePeriod) {
   EXPECT_EQ(xbase::RTrim(lines[5]), "Jumlah" + std::string(49, ' ') + "5         0         0");
   EXPECT_EQ(xbase::RTrim(lines[10]), "Jumlah" + std::string(49, ' ') + "9         0         0");
   selection.to = Day(8);
-  EXPECT_EQ(SentGoodsPages(rig.session, selection, "").front().size(), 4u);  // heading, rule and the total
+  EXPECT_EQ(SentGoodsPages(rig.session, tables, selection, "").front().size(), 4u);  // heading, rule and the total
 }
 
 }  // namespace

@@ -52,11 +52,12 @@ TEST(MemoDemoTest, ADemoNoteGoesThroughTheMemosAndShowsInTheLists) {
   ASSERT_TRUE(MEMOKEACC(rig.session, {}).ok());
   EXPECT_TRUE(Shown(rig.term, "Nomor memo kembali ke admin ini : 0000000001"));
 
-  ASSERT_TRUE(OPENMEMORANDUM(rig.session));
+  const frame::OpenedTables tables = OPENMEMORANDUM(rig.session);
+  ASSERT_TRUE(tables);
   SentSelection sent;
   sent.from = xbase::Date::FromYmd(2026, 12, 1);
   sent.to = xbase::Date::FromYmd(2026, 12, 31);
-  const ReportPages pages = SentPages(rig.session, sent);
+  const ReportPages pages = SentPages(rig.session, tables, sent);
   ASSERT_EQ(pages.size(), 1u);
   ASSERT_EQ(pages[0].size(), 7u);  // four heading lines, the one note delivered, rule, total
   EXPECT_EQ(pages[0][4].text, "  1 SJ-0001              05-12-2026 TB. SINAR ILMU                          4 09-12-2026 " +
@@ -65,7 +66,7 @@ TEST(MemoDemoTest, ADemoNoteGoesThroughTheMemosAndShowsInTheLists) {
 
   OutstandingSelection outstanding;
   outstanding.branch = "JKT001";
-  const ReportPages not_back = NotBackPages(rig.session, outstanding);
+  const ReportPages not_back = NotBackPages(rig.session, tables, outstanding);
   ASSERT_EQ(not_back.size(), 1u);
   EXPECT_EQ(not_back[0].size(), 6u);  // both notes are back: only heading, rule and total
   EXPECT_TRUE(rig.session.tables().CloseAll().ok());

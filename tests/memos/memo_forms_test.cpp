@@ -37,12 +37,13 @@ class MemoFormsTest : public MemoTest {
 TEST_F(MemoFormsTest, AdminMemoFormRowByRow) {
   AddMemo("MEMADM1", "MEMADM2", "0000000050", Day(7), true,
           {{{"INVOICE", T("SJ0001")}, {"CARTON", N(5)}}, {{"INVOICE", T("SJ0002")}, {"CARTON", N(1234)}}});
-  ASSERT_TRUE(OPENMEMORANDUM(rig.session));
+  const frame::OpenedTables tables = OPENMEMORANDUM(rig.session);
+  ASSERT_TRUE(tables);
   std::string number = "0000000050", note;
   xbase::Date date;
   console::ValueTable rows;
-  ASSERT_TRUE(LCGETMEMODL(rig.session, &number, &rows, &date, &note, "B2", true));
-  const frame::ReportPage page = AdminMemoLines(rig.session, number, date, "PAGI", rows);
+  ASSERT_TRUE(LCGETMEMODL(rig.session, tables, &number, &rows, &date, &note, "B2", true));
+  const frame::ReportPage page = AdminMemoLines(tables, number, date, "PAGI", rows);
   const std::vector<std::string> lines = Texts(page);
   ASSERT_EQ(lines.size(), 25u);
   EXPECT_EQ(page[1].controls, "N");
@@ -61,12 +62,13 @@ TEST_F(MemoFormsTest, ReceiptPlacesEachNoteInItsWeekdayAndNamesASundayRow) {
           {{{"INVOICE", T("SJ0001")}, {"TG_KIRIM", D(Day(14))}, {"CARTON", N(5)}},
            {{"INVOICE", T("SJ0002")}, {"TG_KIRIM", D(Day(19))}, {"CARTON", N(4)}},
            {{"INVOICE", T("SJ0003")}, {"TG_KIRIM", D(Day(13))}, {"CARTON", N(2)}}});
-  ASSERT_TRUE(OPENMEMORANDUM(rig.session));
+  const frame::OpenedTables tables = OPENMEMORANDUM(rig.session);
+  ASSERT_TRUE(tables);
   DriverMemoForm memo;
   memo.branch = "B2";
   memo.number = "0000000009";
-  ASSERT_TRUE(LCGETSJKIRIM(rig.session, &memo));
-  const std::vector<std::string> lines = Texts(ReceiptLines(rig.session, memo));
+  ASSERT_TRUE(LCGETSJKIRIM(rig.session, tables, &memo));
+  const std::vector<std::string> lines = Texts(ReceiptLines(rig.session, tables, memo));
   EXPECT_EQ(lines[4], "PERIODE : 08-12-2026 s/d 19-12-2026");
   EXPECT_EQ(lines[7].size(), 225u);
   const std::string blank(30, ' ');
@@ -85,12 +87,13 @@ TEST_F(MemoFormsTest, PrintedMemoBackIsApprovedAndItsTotalsAdd) {
   AddMemo("MEMGDG1", "MEMGDG2", "0000000003", Day(8), false,
           {{{"INVOICE", T("SJ0001")}, {"TG_KIRIM", D(Day(9))}, {"NOTES", T("")}, {"TERKIRIM", L(true)}},
            {{"INVOICE", T("SJ0002")}, {"TG_KIRIM", D(Day(9))}, {"NOTES", T("TOKO TUTUP")}, {"TERKIRIM", L(false)}}});
-  ASSERT_TRUE(OPENMEMORANDUM(rig.session));
+  const frame::OpenedTables tables = OPENMEMORANDUM(rig.session);
+  ASSERT_TRUE(tables);
   MemoForm memo;
   memo.branch = "B2";
   memo.number = "0000000003";
-  ASSERT_TRUE(LCGETKEMBALI(rig.session, &memo, true));
-  const std::vector<std::string> lines = Texts(BackMemoLines(rig.session, memo));
+  ASSERT_TRUE(LCGETKEMBALI(rig.session, tables, &memo, true));
+  const std::vector<std::string> lines = Texts(BackMemoLines(tables, memo));
   EXPECT_EQ(lines[0], "PT. TIRTANDAKA                         M E M O R A N D U M                              F-GD-010");
   EXPECT_EQ(lines[12], "  1 SJ0001               01-12-2026 09-12-2026 TERKIRIM   ZETA JAYA" + std::string(31, ' ') +
                            std::string(40, ' '));

@@ -34,7 +34,8 @@ class MemoListsTest : public MemoTest {
     EXPECT_TRUE(driver_memo.GoTo(1).ok() && driver_memo.Lock().ok() && driver_memo.Put("SOPIR", T("DRV01")).ok() &&
                 driver_memo.Unlock().ok());
     EXPECT_TRUE(rig.session.tables().CloseAll().ok());
-    EXPECT_TRUE(OPENMEMORANDUM(rig.session));
+    tables = OPENMEMORANDUM(rig.session);
+    EXPECT_TRUE(tables);
   }
   static std::vector<std::string> Texts(const ReportPages& pages) {
     std::vector<std::string> texts;
@@ -43,12 +44,14 @@ class MemoListsTest : public MemoTest {
     }
     return texts;
   }
+
+  frame::OpenedTables tables;
 };
 
 TEST_F(MemoListsTest, NotSentListsSkipNotesUpToTheCutOffAndThoseOnADriverMemo) {
   OutstandingSelection selection;
   selection.branch = "B2";
-  const std::vector<std::string> lines = Texts(NotSentPages(rig.session, selection));
+  const std::vector<std::string> lines = Texts(NotSentPages(rig.session, tables, selection));
   ASSERT_EQ(lines.size(), 8u);
   EXPECT_EQ(lines[4], "  1 SJ0802               02-08-2021 B2990002  ALFA MART                               1"
                       "               0.00");
@@ -56,14 +59,14 @@ TEST_F(MemoListsTest, NotSentListsSkipNotesUpToTheCutOffAndThoseOnADriverMemo) {
                       "          96,000.00");
   EXPECT_EQ(lines[7].substr(76), "         5          96,000.00");
 
-  const std::vector<std::string> goods = Texts(NotSentGoodsPages(rig.session, selection));
+  const std::vector<std::string> goods = Texts(NotSentGoodsPages(rig.session, tables, selection));
   ASSERT_EQ(goods.size(), 8u);
   EXPECT_EQ(goods[0], "DAFTAR BARANG BELUM diKIRIM,  Semua Tujuan");
   EXPECT_EQ(goods[4], "BRG01      BUKU TULIS           GDG01                  4         0         0"
                       "          96,000.00");
   EXPECT_EQ(goods[5].substr(0, 31), "BRG02      PENSIL 2B           ");
 
-  const std::vector<std::string> not_back = Texts(NotBackPages(rig.session, selection));
+  const std::vector<std::string> not_back = Texts(NotBackPages(rig.session, tables, selection));
   ASSERT_EQ(not_back.size(), 9u);
   EXPECT_EQ(not_back[4].substr(87), " MASIH DIGUDANG");  // no driver memo: first
   EXPECT_EQ(not_back[6].substr(0, 11), "  3 SJ0001 ");
@@ -74,14 +77,14 @@ TEST_F(MemoListsTest, DriverRecapShowsTheCartonsOfEachNotesGoodsLines) {
   DriverMemoForm memo;
   memo.branch = "B2";
   memo.number = "0000000008";
-  ASSERT_TRUE(LCGETSJKIRIM(rig.session, &memo));
-  const std::vector<std::string> lines = Texts(DriverRecapPages(rig.session, memo, 55));
+  ASSERT_TRUE(LCGETSJKIRIM(rig.session, tables, &memo));
+  const std::vector<std::string> lines = Texts(DriverRecapPages(rig.session, tables, memo, 55));
   // SJ0001: 48 books (24 a carton) are 2 cartons, 30 pencils (10 a carton) 3 cartons.
   EXPECT_EQ(lines[9], "  1 SJ0001          01-12-2026 ZETA JAYA                                 10-12-2026/KAMIS "
                       "    5    0      0");
   EXPECT_EQ(lines[11].substr(104), "   5    0      0");
 
-  const std::vector<std::string> by_goods = Texts(DriverGoodsPages(rig.session, memo, 'D', 55));
+  const std::vector<std::string> by_goods = Texts(DriverGoodsPages(rig.session, tables, memo, 'D', 55));
   EXPECT_EQ(by_goods[5], "  1 BRG01      BUKU TULIS                                 2       0       0        48");
   EXPECT_EQ(by_goods[6], std::string(36, ' ') + "SJ0001                2       0       0        48");
 }
@@ -90,12 +93,13 @@ TEST_F(MemoListsTest, EvaluationFollowsANoteToItsPaymentWithoutAMemoBack) {
   AddRows(Open(rig.session, "PIUTKR1"), {{{"KDCB", T("B2")}, {"NOMOR", T("TT00000001")}, {"TANGGAL", D(Day(11))}}});
   AddRows(Open(rig.session, "PIUTKR2"), {{{"KDCB", T("B2")}, {"NOMOR", T("TT00000001")}, {"NOTA", T("SJ0001")}}});
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
-  ASSERT_TRUE(OPENMEMORANDUM(rig.session));
+  tables = OPENMEMORANDUM(rig.session);
+  ASSERT_TRUE(tables);
   SentSelection selection;
   selection.from = Day(1);
   selection.to = Day(31);
   std::vector<NoteEvaluation> rows;
-  ASSERT_TRUE(EvaluationRows(rig.session, selection, &rows).ok());
+  ASSERT_TRUE(EvaluationRows(rig.session, tables, selection, &rows).ok());
   ASSERT_EQ(rows.size(), 2u);  // SJ0003 has no goods lines
   EXPECT_EQ(rows[0].status, "DIBAYAR        TT00000001");
   EXPECT_EQ(rows[0].dates[0], Day(7));
@@ -114,7 +118,7 @@ TEST_F(MemoListsTest, AnItemThatCannotBeReadStopsTheEvaluation) {
   selection.from = Day(1);
   selection.to = Day(31);
   std::vector<NoteEvaluation> rows;
-  const xbase::Status s = EvaluationRows(rig.session, selection, &rows);
+  const xbase::Status s = EvaluationRows(rig.session, tables, selection, &rows);
   EXPECT_TRUE(s.IsCorruption()) << s.ToString();
   EXPECT_NE(s.message().find("MASTBRJ"), std::string::npos) << s.message();
 }

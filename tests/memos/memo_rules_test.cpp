@@ -98,8 +98,9 @@ TEST_F(MemoRulesTest, ANoteMovesToAnotherAdminMemoOnlyAfterLeavingTheFirst) {
   ASSERT_TRUE(Run(ISIMEMO));
   EXPECT_TRUE(Shown(rig.term, "Nomor memo ke gudang ini : 0000000042"));
   NoteHolder holder;
-  ASSERT_TRUE(OPENMEMORANDUM(rig.session));
-  ASSERT_TRUE(FindNoteHolder(rig.session, kAdminMemo, "SJ0002", &holder).ok());
+  const frame::OpenedTables tables = OPENMEMORANDUM(rig.session);
+  ASSERT_TRUE(tables);
+  ASSERT_TRUE(FindNoteHolder(rig.session, tables[kAdminMemo.lines], "SJ0002", &holder).ok());
   EXPECT_EQ(holder.number, "0000000042");
 }
 
@@ -117,10 +118,11 @@ TEST_F(MemoRulesTest, TheSameNoteTwiceInAListOrAReceivablesMemoIsRefused) {
 
 TEST_F(MemoRulesTest, TheSaveRefusesANoteThatAnotherMemoTookMeanwhile) {
   AddMemo("MEMGDG1", "MEMGDG2", "0000000005", Day(7), false, {{{"INVOICE", T("SJ0001")}}});
-  ASSERT_TRUE(OPENMEMORANDUM(rig.session));
+  const frame::OpenedTables tables = OPENMEMORANDUM(rig.session);
+  ASSERT_TRUE(tables);
   Memo memo{"B2", "", {{"TANGGAL", D(Day(8))}}, {{"SJ0002", {}}, {"SJ0001", {}}}};
   Keys({{'Y', kEnter}});
-  EXPECT_FALSE(SaveMemo(rig.session, kBackMemo, &memo));
+  EXPECT_FALSE(SaveMemo(rig.session, tables, kBackMemo, &memo));
   EXPECT_TRUE(Shown(rig.term, "nomor sj SJ0001 sudah dikembalikan ke admin dg nomor 0000000005"));
   EXPECT_EQ(Reopen("MEMGDG1").table().record_count(), 1u);
   EXPECT_EQ(Setting("MGDGB2"), "");
