@@ -1,18 +1,10 @@
 // UPDATEMEMOACC: the outcome of a delivery written back onto its admin-memo line.
 #include "console/table_access.h"
+#include "frame/open_table.h"
 #include "memos/memo_tables.h"
 #include "memos/memos.h"
 
 namespace memos {
-namespace {
-
-// The admin memos' line table, which the caller opened under its alias; a status naming it when not.
-xbase::Status AdminLines(frame::Session& session, xbase::WorkArea** lines) {
-  *lines = session.tables().Area(kAdminMemo.lines);
-  return *lines != nullptr ? xbase::Status::OK() : xbase::Status::InvalidArgument("table not open", kAdminMemo.lines);
-}
-
-}  // namespace
 
 xbase::Status WriteMemoOutcome(frame::Session& session, xbase::WorkArea& admin_lines, std::string_view invoice,
                                xbase::Date date, std::string_view time, std::string_view note, bool delivered) {
@@ -39,8 +31,9 @@ xbase::Status NameOutcome(documents::SaveScope& save, frame::Session& session, x
 
 xbase::Status UPDATEMEMOACC(frame::Session& session, std::string_view invoice, xbase::Date date, std::string_view time,
                             std::string_view note, bool delivered) {
+  // The import that calls this opened the admin memo lines itself, under their alias.
   xbase::WorkArea* lines = nullptr;
-  xbase::Status s = AdminLines(session, &lines);
+  xbase::Status s = frame::RequireArea(session, kAdminMemo.lines, &lines);
   return s.ok() ? WriteMemoOutcome(session, *lines, invoice, date, time, note, delivered) : s;
 }
 

@@ -48,6 +48,15 @@ TEST_F(MemoWorkSetTest, AFolderWithoutTheAdminMemoLinesIsNamedAndNothingIsWritte
   EXPECT_EQ(rig.term.keys_left(), 0u);
 }
 
+// The import writes a delivery's outcome into the admin memo lines it opened; without them the
+// outcome names the table and writes nothing.
+TEST_F(MemoWorkSetTest, AnOutcomeWithoutTheAdminMemoLinesOpenNamesThem) {
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  const xbase::Status s = UPDATEMEMOACC(rig.session, "SJ0001", Day(10), "10:30", "DITERIMA", true);
+  EXPECT_EQ(s.message(), "table not open: memadm2");
+  EXPECT_EQ(Stored("MEMADM2", 1, "NOTES"), "");
+}
+
 // The invoice amount of a receivables memo row and of the list of notes not yet sent comes from the
 // note's receivable: a receivable that cannot be read is told, never shown as 0.
 TEST_F(MemoWorkSetTest, AReceivableThatCannotBeReadRefusesTheRowAndTheList) {
