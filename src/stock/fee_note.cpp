@@ -11,6 +11,7 @@
 #include "stock/gift_wrap.h"
 #include "stock/repack.h"
 #include "text/amount_in_words.h"
+#include "xbase/keyed_read.h"
 #include "xbase/date_functions.h"
 #include "xbase/number_text.h"
 #include "xbase/work_area.h"
@@ -20,10 +21,6 @@ namespace stock {
 using documents::T;
 
 namespace {
-
-bool Seek(xbase::WorkArea& area, std::string_view order, const std::string& key) {
-  return area.SetOrder(order).ok() && area.Seek(key).ok() && area.found();
-}
 
 std::string Key(const xbase::WorkArea& area, const std::string& branch, const std::string& number) {
   return area.PadToField("KDCB", branch) + area.PadToField("NOMOR", number);
@@ -43,29 +40,37 @@ xbase::Status ResultFeeLines(const frame::OpenedTables& tables, const std::strin
                              std::vector<FeeLine>* lines, bool* found) {
   lines->clear();
   xbase::WorkArea& results = tables["kd_gl21"];
-  *found = Seek(results, "KD_GL21", Key(results, branch, number));
-  if (!*found) return xbase::Status::OK();
+  xbase::Status s = xbase::SeekFound(results, "KD_GL21", Key(results, branch, number), found);
+  if (!s.ok() || !*found) return s;
   const xbase::Date date = results.DateOf("TANGGAL");
   xbase::WorkArea& rows = tables["kd_gl22"];
   xbase::WorkArea& goods = tables["mastbrj"];
   std::vector<uint32_t> records;
-  xbase::Status s = rows.SetOrder(1);
+  s = rows.SetOrder(1);
   if (s.ok()) s = rows.SeekAll(Key(rows, branch, number), &records);
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
-    s = rows.GoTo(records[i]);
+    if (s = rows.GoTo(records[i]); !s.ok()) break;
     FeeLine line{rows.Text("NOMOR"), rows.Text("KODE"), "", rows.Number("QTY_GL"), rows.Number("PER_GL"), 0, date};
     double packing = 0;
-    TariffOf(tables, line.code, &line.tariff, &packing);
-    if (Seek(goods, "MASTBRJ1", goods.PadToField("KODE", line.code))) line.name = goods.Text("NAMA");
+    if (s = TariffOf(tables, line.code, &line.tariff, &packing); !s.ok()) break;
+    bool known = false;
+    if (s = xbase::SeekFound(goods, "MASTBRJ1", goods.PadToField("KODE", line.code), &known); !s.ok()) break;
+    if (known) line.name = goods.Text("NAMA");
     lines->push_back(line);
   }
+  if (!s.ok()) lines->clear();
   return s;
 }
 
-std::string FeeNoteOf(const frame::OpenedTables& tables, const std::string& branch, const std::string& number) {
+xbase::Status FeeNoteOf(const frame::OpenedTables& tables, const std::string& branch, const std::string& number,
+                        std::string* note) {
+  note->clear();
   xbase::WorkArea& paid = tables["kd_gl32"];
-  if (!Seek(paid, "KD_GL33", paid.PadToField("KDCB", branch) + paid.PadToField("NO_REFF", number))) return {};
-  return paid.Text("NOMOR");
+  bool found = false;
+  const xbase::Status s =
+      xbase::SeekFound(paid, "KD_GL33", paid.PadToField("KDCB", branch) + paid.PadToField("NO_REFF", number), &found);
+  if (found) *note = paid.Text("NOMOR");
+  return s;
 }
 
 xbase::Status SaveFeeNote(frame::Session& session, const frame::OpenedTables& tables, const std::string& branch,
@@ -78,8 +83,7 @@ xbase::Status SaveFeeNote(frame::Session& session, const frame::OpenedTables& ta
   kind.missing = {"", "", false};
   xbase::WorkArea& notes = tables["kd_gl31"];
   const documents::NumberTaken taken = [&](const std::string& n, bool* held) {
-    *held = Seek(notes, "KD_GL31", Key(notes, branch, n));
-    return xbase::Status::OK();
+    return xbase::SeekFound(notes, "KD_GL31", Key(notes, branch, n), held);
   };
   console::Console& con = session.console();
   // The counter row and both tables' append locks before the first write.
@@ -113,10 +117,10 @@ xbase::Status FeeNoteLines(const frame::OpenedTables& tables, const std::string&
                            std::vector<std::string>* lines, bool* found) {
   lines->clear();
   xbase::WorkArea& notes = tables["kd_gl31"];
-  *found = Seek(notes, "KD_GL31", Key(notes, branch, number));
-  if (!*found) return xbase::Status::OK();
+  xbase::Status s = xbase::SeekFound(notes, "KD_GL31", Key(notes, branch, number), found);
+  if (!s.ok() || !*found) return s;
   WorkDocument head;
-  if (xbase::Status s = WorkDocumentRecord().Read(notes, &head); !s.ok()) return s;
+  if (s = WorkDocumentRecord().Read(notes, &head); !s.ok()) return s;
   const std::string rule(94, '-');
   const int print = static_cast<int>(xbase::Val(notes.Text("OPERATOR")).value) + 1;
   *lines = {"",
@@ -128,14 +132,17 @@ xbase::Status FeeNoteLines(const frame::OpenedTables& tables, const std::string&
   xbase::WorkArea& rows = tables["kd_gl32"];
   xbase::WorkArea& goods = tables["mastbrj"];
   std::vector<uint32_t> records;
-  xbase::Status s = rows.SetOrder("KD_GL32");
+  s = rows.SetOrder("KD_GL32");
   if (s.ok()) s = rows.SeekAll(Key(rows, branch, number), &records);
   double sum = 0;
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
     FeeLine line;
+    bool known = false;
     if (s = rows.GoTo(records[i]); s.ok()) s = FeeLineRecord().Read(rows, &line);
+    // The name is printed: one that cannot be read is the error, never a blank on the note.
+    if (s.ok()) s = xbase::SeekFound(goods, "MASTBRJ1", goods.PadToField("KODE", line.code), &known);
     if (!s.ok()) break;
-    const std::string name = Seek(goods, "MASTBRJ1", goods.PadToField("KODE", line.code)) ? goods.Text("NAMA") : "";
+    const std::string name = known ? goods.Text("NAMA") : "";
     const double value = line.quantity * line.tariff;
     sum += value;
     lines->push_back(Fig(static_cast<double>(i + 1), "999 ") + xbase::Dtoc(line.date) + " " + line.result + " " +
@@ -154,14 +161,17 @@ xbase::Status FeeNoteLines(const frame::OpenedTables& tables, const std::string&
   lines->insert(lines->end(), 3, "");
   lines->push_back("(...............)   (...............)(...............)  (...............)  (...............)");
   lines->push_back(" Adm. Penjualan         Ka. Gudang          AAO          Branch Manager                     ");
+  if (!s.ok()) lines->clear();
   return s;
 }
 
 xbase::Status CountFeeNotePrint(frame::Session& session, const frame::OpenedTables& tables, const std::string& branch,
                                 const std::string& number) {
   xbase::WorkArea& notes = tables["kd_gl31"];
-  if (!Seek(notes, "KD_GL31", Key(notes, branch, number))) return xbase::Status::OK();
-  xbase::Status s = console::LOCK_REC(session.console(), notes);
+  bool found = false;
+  xbase::Status s = xbase::SeekFound(notes, "KD_GL31", Key(notes, branch, number), &found);
+  if (!s.ok() || !found) return s;
+  s = console::LOCK_REC(session.console(), notes);
   if (!s.ok()) return s;
   return documents::PutAndRelease(
       notes, {{"CETAK", xbase::Value::Logical(true)},

@@ -32,7 +32,8 @@ xbase::Status ResultFeeLines(const frame::OpenedTables& tables, const std::strin
                              std::vector<FeeLine>* lines, bool* found);
 
 // The fee note that already pays results `number`, empty when none does.
-std::string FeeNoteOf(const frame::OpenedTables& tables, const std::string& branch, const std::string& number);
+xbase::Status FeeNoteOf(const frame::OpenedTables& tables, const std::string& branch, const std::string& number,
+                        std::string* note);
 
 // Saves a fee note under the next "GLNT" + branch number; silent when the counter is missing or
 // its number held (*number then empty).

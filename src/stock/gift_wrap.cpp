@@ -226,7 +226,9 @@ xbase::Status TakeOutEntries(const frame::OpenedTables& tables, const std::strin
     ItemFacts facts;
     if (s = FactsOf(tables, line.warehouse, line.code, &facts); !s.ok()) break;
     entries->push_back({line.warehouse, line.code, facts.name, line.quantity, 0, line.result, facts.average});
-    if (!RepackMaterial(tables, line.code)) continue;
+    bool repacked = false;
+    if (s = RepackMaterial(tables, line.code, &repacked); !s.ok()) break;
+    if (!repacked) continue;
     const xbase::WorkArea& rules = tables["brepack"];
     for (int m = 0; m < 6; ++m) {
       const double quantity = line.materials[m];
@@ -247,13 +249,17 @@ xbase::Status PostTakeOut(frame::Session& session, const frame::OpenedTables& ta
                   entries, "UNTUK DI GULUNG", posted);
 }
 
-double OpenPieces(const frame::OpenedTables& tables, const std::string& branch, const std::string& number,
-                  const std::string& line, bool* found) {
+xbase::Status OpenPieces(const frame::OpenedTables& tables, const std::string& branch, const std::string& number,
+                         const std::string& line, double* open, bool* found) {
   xbase::WorkArea& lines = tables["kd_gl12"];
-  *found = lines.SetOrder(1).ok() &&
-           lines.Seek(lines.PadToField("KDCB", branch) + lines.PadToField("NOMOR", number) + lines.PadToField("URUT", line)).ok() &&
-           lines.found();
-  return *found ? lines.Number("QTY_LBR") - lines.Number("QTY_GL") : 0;
+  *open = 0;
+  xbase::Status s = lines.SetOrder(1);
+  if (s.ok()) {
+    s = xbase::SeekFound(lines, lines.PadToField("KDCB", branch) + lines.PadToField("NOMOR", number) +
+                                    lines.PadToField("URUT", line), found);
+  }
+  if (s.ok() && *found) *open = lines.Number("QTY_LBR") - lines.Number("QTY_GL");
+  return s;
 }
 
 xbase::Status SaveResults(frame::Session& session, const frame::OpenedTables& tables, const std::string& branch,
@@ -267,7 +273,8 @@ xbase::Status SaveResults(frame::Session& session, const frame::OpenedTables& ta
     for (const ResultLine& line : lines) {
       if (xbase::IsBlank(line.take_out) || xbase::IsBlank(line.code) || line.quantity == 0) continue;
       bool found = false;
-      OpenPieces(tables, branch, line.take_out, line.line, &found);
+      double open = 0;
+      if (xbase::Status s = OpenPieces(tables, branch, line.take_out, line.line, &open, &found); !s.ok()) return s;
       if (found) save.Update(take_outs, take_outs.recno());
     }
     return xbase::Status::OK();
@@ -283,7 +290,8 @@ xbase::Status SaveResults(frame::Session& session, const frame::OpenedTables& ta
       if (xbase::IsBlank(line.take_out) || xbase::IsBlank(line.code) || line.quantity == 0) continue;
       w = ResultLineRecord().Append(con, tables["kd_gl22"], line, {{"KDCB", T(branch)}, {"NOMOR", T(n)}});
       bool found = false;
-      if (w.ok()) OpenPieces(tables, branch, line.take_out, line.line, &found);
+      double open = 0;
+      if (w.ok()) w = OpenPieces(tables, branch, line.take_out, line.line, &open, &found);
       if (w.ok() && found) {
         w = documents::MoveField(con, take_outs, "QTY_GL", line.quantity * line.per_unit, 0);
       }

@@ -84,9 +84,10 @@ struct ResultLine {
 // KD_GL22: a results line; KDCB and NOMOR are written beside it.
 const documents::RecordBinding<ResultLine>& ResultLineRecord();
 
-// Pieces of take-out line (branch, number, line) still open: QTY_LBR - QTY_GL; *found false without it.
-double OpenPieces(const frame::OpenedTables& tables, const std::string& branch, const std::string& number,
-                  const std::string& line, bool* found);
+// Pieces of take-out line (branch, number, line) still open: QTY_LBR - QTY_GL; 0 and *found false
+// without it.
+xbase::Status OpenPieces(const frame::OpenedTables& tables, const std::string& branch, const std::string& number,
+                         const std::string& line, double* open, bool* found);
 
 // Saves new results under the next "GLJD" + branch number and books each row's pieces on its
 // take-out line, all or nothing; a lock given up is told and leaves *number empty.

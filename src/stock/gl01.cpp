@@ -92,14 +92,14 @@ class TakeOutScreen {
       case kCode: {
         std::string code = typed->text();
         if (!pickers::PickStock(session_, Cell(line, kWarehouse), &code)) return false;
-        xbase::WorkArea& stock = tables_["stokbrg"];
-        if (!stock.SetOrder("STOKBRG2").ok() ||
-            !stock.Seek(stock.PadToField("GUDANG", Cell(line, kWarehouse)) + stock.PadToField("KODE", code)).ok() ||
-            !stock.found()) {
+        bool stocked = false, material = false;
+        if (!frame::Checked(session_, SeekStock(Cell(line, kWarehouse), code, &stocked))) return false;
+        if (!stocked) {
           return pickers::Refuse(session_, "Kode " + std::string(xbase::RTrim(code)) + " digudang " +
                                                std::string(xbase::RTrim(Cell(line, kWarehouse))) + " tidak terdaftar");
         }
-        if (!RepackMaterial(tables_, code)) {
+        if (!frame::Checked(session_, RepackMaterial(tables_, code, &material))) return false;
+        if (!material) {
           return pickers::Refuse(session_, "Kode " + std::string(xbase::RTrim(code)) +
                                                " ini, tidak termasuk untuk porses gulung/Rakit ");
         }
@@ -111,12 +111,10 @@ class TakeOutScreen {
       }
       case kQuantity: {
         double available = 0;
-        xbase::WorkArea& stock = tables_["stokbrg"];
-        if (stock.SetOrder("STOKBRG2").ok() &&
-            stock.Seek(stock.PadToField("GUDANG", Cell(line, kWarehouse)) + stock.PadToField("KODE", Cell(line, kCode))).ok() &&
-            stock.found()) {
-          available = stock.Number("JUMLAH");
-        }
+        bool stocked = false;
+        // The stock caps the quantity: a row that cannot be read is the error, never a stock of 0.
+        if (!frame::Checked(session_, SeekStock(Cell(line, kWarehouse), Cell(line, kCode), &stocked))) return false;
+        if (stocked) available = tables_["stokbrg"].Number("JUMLAH");
         for (size_t i = 0; i < rows_.size(); ++i) {
           if (static_cast<int>(i + 1) != row && Cell(rows_[i], kWarehouse) == Cell(line, kWarehouse) &&
               Cell(rows_[i], kCode) == Cell(line, kCode)) {
@@ -131,8 +129,7 @@ class TakeOutScreen {
           *typed = xbase::Value::Num(0, 7, 0);
           return false;
         }
-        FillMaterials(&line, Cell(line, kResult), typed->number());
-        return true;
+        return FillMaterials(&line, Cell(line, kResult), typed->number());
       }
       case kResult: {
         std::string code = typed->text();
@@ -142,26 +139,43 @@ class TakeOutScreen {
         pick.heads = {"Kode", "Golongan", "Nama", "Jumlah"};
         if (!frame::Checked(session_, frame::PickCode(session_, pick, &code))) return false;
         xbase::WorkArea& goods = tables_["mastbrj"];
-        if (!goods.Seek(goods.PadToField("KODE", code)).ok() || !goods.found()) {
+        bool known = false;
+        if (!frame::Checked(session_, xbase::SeekFound(goods, goods.PadToField("KODE", code), &known))) return false;
+        if (!known) {
           return pickers::Refuse(session_, "Kode " + std::string(xbase::RTrim(code)) + " tidak terdaftar");
         }
         result_name_ = goods.Text("NAMA");
-        if (!ResultOf(tables_, Cell(line, kCode), code)) {
+        bool made = false;
+        if (!frame::Checked(session_, ResultOf(tables_, Cell(line, kCode), code, &made))) return false;
+        if (!made) {
           return pickers::Refuse(session_, "Kode " + std::string(xbase::RTrim(code)) +
                                                " ini, tidak termasuk untuk porses repack ");
         }
         *typed = xbase::Value::Text(xbase::PadR(code, 10));
-        FillMaterials(&line, code, Figure(line, kQuantity));
-        return true;
+        return FillMaterials(&line, code, Figure(line, kQuantity));
       }
       default: return true;
     }
   }
 
-  void FillMaterials(console::ValueRow* line, const std::string& result, double quantity) {
-    if (!RepackMaterial(tables_, Cell(*line, kCode))) return;
-    const Materials m = MaterialsFor(tables_, Cell(*line, kCode), result, quantity);
+  // Makes the warehouse row of `code` current in `stokbrg`: *found false when there is none.
+  xbase::Status SeekStock(const std::string& warehouse, const std::string& code, bool* found) {
+    xbase::WorkArea& stock = tables_["stokbrg"];
+    return xbase::SeekFound(stock, "STOKBRG2", stock.PadToField("GUDANG", warehouse) + stock.PadToField("KODE", code),
+                            found);
+  }
+
+  // The line's materials for `quantity` pieces into `result`; false with the failure shown when the
+  // packaging rules cannot be read.
+  bool FillMaterials(console::ValueRow* line, const std::string& result, double quantity) {
+    bool material = false;
+    Materials m;
+    xbase::Status s = RepackMaterial(tables_, Cell(*line, kCode), &material);
+    if (s.ok() && material) s = MaterialsFor(tables_, Cell(*line, kCode), result, quantity, &m);
+    if (!frame::Checked(session_, s)) return false;
+    if (!material) return true;
     for (int i = 0; i < 6; ++i) (*line)[static_cast<size_t>(kDisplay - 1 + i)] = xbase::Value::Num(m.quantity[i], 5, 0);
+    return true;
   }
 
   bool Save() {

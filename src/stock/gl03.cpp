@@ -100,8 +100,10 @@ class ResultsScreen {
           }
           line[kLine - 1] = xbase::Value::Text(tables_["kd_gl12"].Text("URUT"));
         }
-        const double open = OpenPieces(tables_, branch_, number, Cell(line, kLine), &found);
-        if (!found) return false;
+        double open = 0;
+        if (!frame::Checked(session_, OpenPieces(tables_, branch_, number, Cell(line, kLine), &open, &found)) || !found) {
+          return false;
+        }
         const xbase::WorkArea& take_out = tables_["kd_gl12"];
         *typed = xbase::Value::Text(xbase::PadR(number, 10));
         line[kRawCode - 1] = xbase::Value::Text(take_out.Text("KODE"));
@@ -111,7 +113,7 @@ class ResultsScreen {
         const bool known = xbase::LookUp(goods, goods.PadToField("KODE", result));  // only the name shown
         line[kName - 1] = xbase::Value::Text(Cut(known ? goods.Text("NAMA") : "", 20));
         double tariff = 0, packing = 0;
-        TariffOf(tables_, result, &tariff, &packing);
+        if (!frame::Checked(session_, TariffOf(tables_, result, &tariff, &packing))) return false;
         line[kQuantity - 1] = xbase::Value::Num(packing == 0 ? 0 : static_cast<double>(static_cast<long>(open / packing)), 7, 0);
         line[kPerUnit - 1] = xbase::Value::Num(packing, 4, 0);
         return true;
@@ -132,7 +134,9 @@ class ResultsScreen {
           *typed = xbase::Value::Num(1, 4, 0);
           return false;
         }
-        const double open = OpenPieces(tables_, branch_, Cell(line, kTakeOut), Cell(line, kLine), &found);
+        double open = 0;
+        const xbase::Status s = OpenPieces(tables_, branch_, Cell(line, kTakeOut), Cell(line, kLine), &open, &found);
+        if (!frame::Checked(session_, s)) return false;
         const double quantity = column == kQuantity ? typed->number() : Figure(line, kQuantity);
         const double per_unit = column == kPerUnit ? typed->number() : Figure(line, kPerUnit);
         return open - Claimed(row) - quantity * per_unit >= 0;

@@ -70,7 +70,9 @@ class FeeNoteScreen {
     std::vector<FeeLine> lines;
     bool found = false;
     if (!frame::Checked(session_, ResultFeeLines(tables_, branch_, number, &lines, &found)) || !found) return false;
-    if (const std::string note = FeeNoteOf(tables_, branch_, number); !note.empty()) {
+    std::string note;
+    if (!frame::Checked(session_, FeeNoteOf(tables_, branch_, number, &note))) return false;
+    if (!note.empty()) {
       console::Alert(session_.console(), "no. hasil " + std::string(xbase::RTrim(number)) +
                                              ", sudah dibuat nota pembayaran no. " + std::string(xbase::AllTrim(note)));
       return false;

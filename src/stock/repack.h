@@ -7,27 +7,30 @@
 #include <string>
 
 #include "frame/open_table.h"
+#include "xbase/status.h"
 
 namespace stock {
 
-// Each takes the gift-wrap entries' tables (GiftWrapTables) as the screen opened them.
+// Each takes the gift-wrap entries' tables (GiftWrapTables) as the screen opened them. The rules make
+// the figures of a take-out and a fee note: a rule that cannot be read is the error, never "none".
 
-// True when `raw` is repack material; `brepack` then stands on its row.
-bool RepackMaterial(const frame::OpenedTables& tables, const std::string& raw);
+// *found true when `raw` is repack material; `brepack` then stands on its row.
+xbase::Status RepackMaterial(const frame::OpenedTables& tables, const std::string& raw, bool* found);
 
-// True when `result` is a result of `raw`; `brepack` and `hrepack` then stand on the matching rows.
-bool ResultOf(const frame::OpenedTables& tables, const std::string& raw, const std::string& result);
+// *found true when `result` is a result of `raw`; `brepack` and `hrepack` then stand on the matching rows.
+xbase::Status ResultOf(const frame::OpenedTables& tables, const std::string& raw, const std::string& result,
+                       bool* found);
 
 // The fee and packing of a result code (0 and 0 when it has none).
-void TariffOf(const frame::OpenedTables& tables, const std::string& result, double* tariff, double* packing);
+xbase::Status TariffOf(const frame::OpenedTables& tables, const std::string& result, double* tariff, double* packing);
 
 // The packaging a take-out of `quantity` pieces of `raw` into `result` consumes: display, plastic,
-// inner, label, sticker 1 and sticker 2, whole pieces.
+// inner, label, sticker 1 and sticker 2, whole pieces (none when `result` is not a result of `raw`).
 struct Materials {
   double quantity[6] = {};
 };
-Materials MaterialsFor(const frame::OpenedTables& tables, const std::string& raw, const std::string& result,
-                       double quantity);
+xbase::Status MaterialsFor(const frame::OpenedTables& tables, const std::string& raw, const std::string& result,
+                           double quantity, Materials* m);
 
 // The material code fields of BREPACK, in the order above.
 inline constexpr const char* kMaterialCodes[] = {"KD_DISPLAY", "KD_PLASTIK", "KD_INNER", "KD_LABEL", "KD_STCK1", "KD_STCK2"};

@@ -10,6 +10,12 @@ Status SeekFound(WorkArea& area, std::string_view key, bool* found) {
   return s;
 }
 
+Status SeekFound(WorkArea& area, std::string_view order, std::string_view key, bool* found) {
+  *found = false;
+  const Status s = area.SetOrder(order);
+  return s.ok() ? SeekFound(area, key, found) : s;
+}
+
 bool LookUp(WorkArea& area, std::string_view key) {
   bool found = false;
   return SeekFound(area, key, &found).ok() && found;

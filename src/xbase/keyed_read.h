@@ -14,6 +14,9 @@ namespace xbase {
 // the failure of the read (with *found false). The found record is current.
 Status SeekFound(WorkArea& area, std::string_view key, bool* found);
 
+// SeekFound on the index `order` of the area, made the controlling one first.
+Status SeekFound(WorkArea& area, std::string_view order, std::string_view key, bool* found);
+
 // For a lookup where a record that cannot be read leads to the same as a missing one (a name shown
 // blank, a code offered as new): true when the key was found and read. Anything computed from the
 // record uses SeekFound instead.

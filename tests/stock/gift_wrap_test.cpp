@@ -59,12 +59,23 @@ TEST_F(GiftWrapTest, TheBacklogListSaysWhenNothingIsOutstanding) {
 }
 
 TEST_F(GiftWrapTest, RepackMaterialMatchesOnPrefixesOfSixCharactersOrMore) {
-  EXPECT_TRUE(RepackMaterial(tables, "ABCDEFGHIJ"));
-  EXPECT_FALSE(RepackMaterial(tables, "ABCDEXXXXX"));
-  EXPECT_TRUE(ResultOf(tables, "R1", "J1"));
-  EXPECT_FALSE(ResultOf(tables, "R1", "D1"));
+  const auto material = [&](const std::string& raw) {
+    bool found = false;
+    EXPECT_TRUE(RepackMaterial(tables, raw, &found).ok()) << raw;
+    return found;
+  };
+  const auto result = [&](const std::string& raw, const std::string& made) {
+    bool found = false;
+    EXPECT_TRUE(ResultOf(tables, raw, made, &found).ok()) << raw << " " << made;
+    return found;
+  };
+  EXPECT_TRUE(material("ABCDEFGHIJ"));
+  EXPECT_FALSE(material("ABCDEXXXXX"));
+  EXPECT_TRUE(result("R1", "J1"));
+  EXPECT_FALSE(result("R1", "D1"));
   // Twenty pieces packed in fives: four displays and four labels.
-  const Materials m = MaterialsFor(tables, "R1", "J1", 20);
+  Materials m;
+  ASSERT_TRUE(MaterialsFor(tables, "R1", "J1", 20, &m).ok());
   EXPECT_EQ(std::vector<double>(std::begin(m.quantity), std::end(m.quantity)), (std::vector<double>{4, 0, 0, 4, 0, 0}));
 }
 
@@ -130,8 +141,14 @@ TEST_F(GiftWrapTest, ATakeOutLeavesStockWhenItsFormPrintsAndTheResultsComeBack) 
                                       "KODE=L1 QUANTITY=4 KTR=UNTUK DI GULUNG HRG_RATA=5"}));
   EXPECT_EQ(Rows("KD_GL11", {"CETAK"}), std::vector<std::string>{"CETAK=T"});
 
-  bool open_found = false;
-  EXPECT_EQ(OpenPieces(tables, "CB01", number, "  1", &open_found), 20);
+  const auto open_pieces = [&] {
+    bool line_found = false;
+    double open = -1;
+    EXPECT_TRUE(OpenPieces(tables, "CB01", number, "  1", &open, &line_found).ok());
+    EXPECT_TRUE(line_found);
+    return open;
+  };
+  EXPECT_EQ(open_pieces(), 20);
   std::string results;
   {
     // Esc while another workstation holds the take-out line the results are booked on.
@@ -144,11 +161,11 @@ TEST_F(GiftWrapTest, ATakeOutLeavesStockWhenItsFormPrintsAndTheResultsComeBack) 
     EXPECT_EQ(rig.term.keys_left(), 0u);
     EXPECT_TRUE(Rows("KD_GL21", {"NOMOR"}).empty());
     EXPECT_TRUE(Rows("KD_GL22", {"NOMOR"}).empty());
-    EXPECT_EQ(OpenPieces(tables, "CB01", number, "  1", &open_found), 20);
+    EXPECT_EQ(open_pieces(), 20);
   }
   ASSERT_TRUE(SaveResults(rig.session, tables, "CB01", day + 3, {{number, "  1", "J1", "G1", 4, 5}}, &results).ok());
   EXPECT_EQ(results, "         1");
-  EXPECT_EQ(OpenPieces(tables, "CB01", number, "  1", &open_found), 0);
+  EXPECT_EQ(open_pieces(), 0);
   ASSERT_TRUE(ResultEntries(tables, "CB01", results, &date, &entries, &found).ok());
   ASSERT_TRUE(PostResults(rig.session, tables, "CB01", results, date, entries, &posted).ok() && posted);
   EXPECT_EQ(Stock(), (std::vector<std::string>{"KODE=R1 JUMLAH=80", "KODE=D1 JUMLAH=16", "KODE=L1 JUMLAH=46",
@@ -157,6 +174,11 @@ TEST_F(GiftWrapTest, ATakeOutLeavesStockWhenItsFormPrintsAndTheResultsComeBack) 
             std::vector<std::string>{"NOMOR=GLJDCB01           1 KODE=J1 GUDANG=G1 QUANTITY=4 KTR=HASIL GULUNG"});
 
   // The fee note pays four results at 300; a print counts only when it reached a printer.
+  const auto fee_note_of = [&](const std::string& paid) {
+    std::string note = "?";
+    EXPECT_TRUE(FeeNoteOf(tables, "CB01", paid, &note).ok());
+    return note;
+  };
   std::vector<FeeLine> fees;
   ASSERT_TRUE(ResultFeeLines(tables, "CB01", results, &fees, &found).ok());
   ASSERT_EQ(fees.size(), 1u);
@@ -171,11 +193,11 @@ TEST_F(GiftWrapTest, ATakeOutLeavesStockWhenItsFormPrintsAndTheResultsComeBack) 
     EXPECT_EQ(note, "");
     EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
     EXPECT_EQ(rig.term.keys_left(), 0u);
-    EXPECT_EQ(FeeNoteOf(tables, "CB01", results), "");
+    EXPECT_EQ(fee_note_of(results), "");
   }
   ASSERT_TRUE(SaveFeeNote(rig.session, tables, "CB01", day + 5, fees, &note).ok());
   EXPECT_EQ(note, "         8");
-  EXPECT_EQ(FeeNoteOf(tables, "CB01", results), "         8");
+  EXPECT_EQ(fee_note_of(results), "         8");
   ASSERT_TRUE(CountFeeNotePrint(rig.session, tables, "CB01", note).ok());
   std::vector<std::string> lines;
   ASSERT_TRUE(FeeNoteLines(tables, "CB01", note, &lines, &found).ok());
@@ -255,6 +277,61 @@ TEST_F(GiftWrapTest, ATakeOutWhoseStockRowCannotBeReadGivesNoEntries) {
   EXPECT_TRUE(s.IsCorruption()) << s.ToString();
   EXPECT_NE(s.message().find("STOKBRG"), std::string::npos) << s.message();
   EXPECT_TRUE(entries.empty());
+}
+
+// The packaging rules, the goods and the fee notes make the figures and the print of a fee note: each
+// that cannot be read is the error with nothing handed back, never materials or a tariff of 0, a blank
+// name on the note, or results taken as not paid yet.
+TEST_F(GiftWrapTest, RulesGoodsAndFeeNotesThatCannotBeReadAreErrors) {
+  const xbase::Date day = xbase::Date::FromYmd(2026, 5, 4);
+  std::string number, results, note;
+  ASSERT_TRUE(SaveTakeOut(rig.session, tables, "CB01", day, {{"G1", "R1", 20, "J1", {4, 0, 0, 4, 0, 0}}}, &number).ok());
+  ASSERT_TRUE(SaveResults(rig.session, tables, "CB01", day + 3, {{number, "  1", "J1", "G1", 4, 5}}, &results).ok());
+  ASSERT_TRUE(SaveFeeNote(rig.session, tables, "CB01", day + 5, {{results, "J1", "", 4, 5, 300, day + 3}}, &note).ok());
+  ASSERT_EQ(note, "         8");
+  const auto damage = [&](const std::string& table) {
+    CloseAll();
+    support::DamageIndexPages(data.path(), table);
+    tables = frame::OpenTables(rig.session, GiftWrapTables());
+    ASSERT_TRUE(tables);
+  };
+  const auto expect_fault = [](const xbase::Status& s, const std::string& table) {
+    EXPECT_TRUE(s.IsCorruption()) << table << ": " << s.ToString();
+    EXPECT_NE(s.message().find(table), std::string::npos) << s.message();
+  };
+
+  damage("BREPACK");
+  xbase::Date date;
+  std::vector<FormEntry> entries;
+  bool found = false;
+  expect_fault(TakeOutEntries(tables, "CB01", number, &date, &entries, &found), "BREPACK");
+  EXPECT_TRUE(entries.empty());
+  Materials m;
+  m.quantity[0] = 9;
+  expect_fault(MaterialsFor(tables, "R1", "J1", 20, &m), "BREPACK");
+  EXPECT_EQ(m.quantity[0], 0);
+
+  damage("HREPACK");
+  std::vector<FeeLine> fees;
+  expect_fault(ResultFeeLines(tables, "CB01", results, &fees, &found), "HREPACK");
+  EXPECT_TRUE(fees.empty());
+  double tariff = -1, packing = -1;
+  expect_fault(TariffOf(tables, "J1", &tariff, &packing), "HREPACK");
+  EXPECT_EQ(tariff + packing, 0);
+
+  damage("MASTBRJ");
+  std::vector<std::string> lines;
+  expect_fault(FeeNoteLines(tables, "CB01", note, &lines, &found), "MASTBRJ");
+  EXPECT_TRUE(lines.empty());
+
+  damage("KD_GL33");  // the fee-note lines by results number
+  std::string paid = "?";
+  expect_fault(FeeNoteOf(tables, "CB01", results, &paid), "KD_GL33");
+  EXPECT_EQ(paid, "");
+
+  damage("KD_GL31");
+  expect_fault(CountFeeNotePrint(rig.session, tables, "CB01", note), "KD_GL31");
+  EXPECT_EQ(Rows("KD_GL31", {"NOMOR", "CETAK", "OPERATOR"}), std::vector<std::string>{"NOMOR=8 CETAK= OPERATOR="});
 }
 
 }  // namespace
