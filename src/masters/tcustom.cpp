@@ -12,6 +12,7 @@
 #include "masters/customer_form.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
+#include "xbase/keyed_read.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
 
@@ -40,8 +41,9 @@ void DrawForm(console::Console& con) {
 
 void Refuse(console::Console& con, std::string_view text) { console::PESAN(con, text, "gr+/r"); }
 
-// The stored customer (and its extended data) into the form.
-void LoadCustomer(const xbase::WorkArea& customers, xbase::WorkArea& extension, CustomerForm* form) {
+// The stored customer (and its extended data) into the form. Whether the customer has extended data
+// decides which terms may be changed and what a save writes: a row that cannot be read is the error.
+xbase::Status LoadCustomer(const xbase::WorkArea& customers, xbase::WorkArea& extension, CustomerForm* form) {
   form->stored = true;
   form->nama = customers.Text("NAMA");
   form->alamat = customers.Text("ALAMAT");
@@ -60,25 +62,29 @@ void LoadCustomer(const xbase::WorkArea& customers, xbase::WorkArea& extension, 
   form->sales = customers.Number("SALES");
   form->npwp = customers.Text("NPWP");
   form->code_id = customers.Text("CODE_ID");
-  form->has_ext = extension.SetOrder(1).ok() && extension.Seek(extension.PadToField("RELASI", form->relasi)).ok() &&
-                  extension.found();
-  if (!form->has_ext) return;
+  xbase::Status s = extension.SetOrder(1);
+  if (s.ok()) s = xbase::SeekFound(extension, extension.PadToField("RELASI", form->relasi), &form->has_ext);
+  if (!s.ok() || !form->has_ext) return s;
   form->company = extension.Text("CODE_ID");
   form->unit = extension.Text("KDCB");
   form->country = extension.Text("COUNTRY_ID");
   for (size_t i = 0; i < kAccountFields.size(); ++i) form->accounts[i] = extension.Text(kAccountFields[i]);
+  return s;
 }
 
-// The taxpayer of the form's NPWP, when DT_NPWP has it; false otherwise.
-bool LoadTaxpayer(xbase::WorkArea& numbers, CustomerForm* form) {
-  if (xbase::IsBlank(form->npwp) || !numbers.SetOrder(1).ok() || !numbers.Seek(form->npwp).ok() || !numbers.found()) {
-    return false;
-  }
+// The taxpayer of the form's NPWP into the form; *found false when DT_NPWP lacks it. The taxpayer is
+// saved with the customer, so a row that cannot be read is the error, never a blank taxpayer.
+xbase::Status LoadTaxpayer(xbase::WorkArea& numbers, CustomerForm* form, bool* found) {
+  *found = false;
+  if (xbase::IsBlank(form->npwp)) return xbase::Status::OK();
+  xbase::Status s = numbers.SetOrder(1);
+  if (s.ok()) s = xbase::SeekFound(numbers, form->npwp, found);
+  if (!s.ok() || !*found) return s;
   form->wp_nama = numbers.Text("NAMA");
   form->wp_alamat1 = numbers.Text("ALAMAT1");
   form->wp_alamat2 = numbers.Text("ALAMAT2");
   form->wp_kota = numbers.Text("KOTA");
-  return true;
+  return s;
 }
 
 // VMASTCUS: "?" or "/" picks a customer; an existing code loads its values, a new one starts empty.
@@ -94,11 +100,15 @@ bool VMASTCUS(frame::Session& session, const frame::OpenedTables& tables, Custom
   const std::string code = xbase::PadR(form->relasi, 9);
   *form = CustomerForm{};
   form->relasi = code;
-  if (found && !xbase::IsBlank(code)) {
-    LoadCustomer(tables["mastcus"], tables["relasi_ext"], form);
-    LoadTaxpayer(tables["dt_npwp"], form);
-  }
-  return true;
+  if (!found || xbase::IsBlank(code)) return true;
+  bool taxpayer = false;
+  xbase::Status s = LoadCustomer(tables["mastcus"], tables["relasi_ext"], form);
+  if (s.ok()) s = LoadTaxpayer(tables["dt_npwp"], form, &taxpayer);
+  if (frame::Checked(session, s)) return true;
+  // Nothing of a customer half read is left to be saved over the stored one.
+  *form = CustomerForm{};
+  form->relasi = code;
+  return false;
 }
 
 // CACC: "?" picks an account; empty is accepted, another code must be an account.
@@ -140,7 +150,9 @@ bool GETDATAWP(frame::Session& session, const frame::OpenedTables& tables, Custo
     Refuse(session.console(), s.message());
     return false;
   }
-  if (!found || !LoadTaxpayer(tables["dt_npwp"], form)) Refuse(session.console(), "NWPW belum terdaftar");
+  bool taxpayer = false;
+  if (found && !frame::Checked(session, LoadTaxpayer(tables["dt_npwp"], form, &taxpayer))) return false;
+  if (!taxpayer) Refuse(session.console(), "NWPW belum terdaftar");
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include "frame/status_display.h"
 #include "masters/master_screens.h"
 #include "masters/record_form.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace masters {
@@ -54,7 +55,12 @@ xbase::Status TNPWP(frame::Session& session, const Args&) {
     TaxNumber number;
     console::GetList fields;
     fields.Add(7, kEditCol, &number.npwp, "@!").valid = [&] {
-      if (!xbase::IsBlank(number.npwp) && numbers->Seek(number.npwp).ok() && numbers->found()) {
+      bool found = false;
+      // The fields typed over a stored number are saved over it: one that cannot be read is the error.
+      if (!xbase::IsBlank(number.npwp) && !frame::Checked(session, xbase::SeekFound(*numbers, number.npwp, &found))) {
+        return false;
+      }
+      if (found) {
         number.nama = numbers->Text("NAMA");
         number.alamat1 = numbers->Text("ALAMAT1");
         number.alamat2 = numbers->Text("ALAMAT2");

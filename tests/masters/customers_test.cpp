@@ -11,6 +11,7 @@
 #include "masters/master_screens.h"
 #include "schema/catalog.h"
 #include "schema/create_table.h"
+#include "support/damaged_tables.h"
 #include "support/other_workstation.h"
 #include "support/small_folder_check.h"
 #include "support/verified_folder.h"
@@ -256,6 +257,40 @@ TEST_F(CustomersTest, TaxNumbersAreSavedLoadedAndDeleted) {
   AddKeys(Keys({Line("012345678901000"), std::vector<int>(4, kEnter), {'H'}, {kEsc}}));
   ASSERT_TRUE(TNPWP(rig.session, {}).ok());
   EXPECT_EQ(Column("DT_NPWP", "NPWP"), std::vector<std::string>{"012345678901000 (deleted)"});
+}
+
+// A customer whose taxpayer or extended data cannot be read is not loaded to be typed over and saved
+// on the stored rows: the failure is on row 24, the code is asked again, nothing is written.
+TEST_F(CustomersTest, ACustomerWhoseTaxpayerOrExtendedDataCannotBeReadIsNotLoaded) {
+  Seed("MASTCUS", {{{"RELASI", T("B0002")}, {"NAMA", T("TB. BINTANG")}, {"KELOMPOK", T("RETL")}, {"NPWP", T("0999")}}});
+  Seed("DT_NPWP", {{{"NPWP", T("0999")}, {"NAMA", T("PT BINTANG WP")}, {"KOTA", T("BOGOR")}}});
+  for (const char* table : {"DT_NPWP", "RELASI_EXT"}) {
+    support::DamageIndexPages(folder.path(), table);
+    AddKeys(Keys({Line("b0002"), {' '}, {kEsc}}));
+    ASSERT_TRUE(TCUSTOM(rig.session, {}).ok());
+    EXPECT_EQ(rig.term.keys_left(), 0u) << table;
+    EXPECT_TRUE(support::ShownOnRow(rig.term, 24, table)) << table;
+  }
+  EXPECT_FALSE(Shown("TB. BINTANG"));
+  EXPECT_FALSE(Shown("PT BINTANG WP"));
+  xbase::WorkArea& customer = Customer(2);
+  EXPECT_TRUE(customer.DateOf("TG_UPDATE").empty());
+  EXPECT_EQ(support::StoredText(customer, 2, "NAMA"), "TB. BINTANG");
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  EXPECT_EQ(Column("DT_NPWP", "NAMA"), std::vector<std::string>{"PT BINTANG WP"});
+}
+
+// A stored tax number that cannot be read is refused with the failure on row 24, never taken as a new
+// one whose blank taxpayer would be saved over it.
+TEST_F(CustomersTest, ATaxNumberThatCannotBeReadIsRefused) {
+  Seed("DT_NPWP", {{{"NPWP", T("012345678901000")}, {"NAMA", T("PT WAJIB PAJAK")}, {"KOTA", T("BOGOR")}}});
+  support::DamageIndexPages(folder.path(), "DT_NPWP");
+  AddKeys(Keys({Line("012345678901000"), {' '}, {kEsc}}));
+  ASSERT_TRUE(TNPWP(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "DT_NPWP"));
+  EXPECT_FALSE(Shown("S) simpan, H) hapus"));
+  EXPECT_EQ(Column("DT_NPWP", "NAMA"), std::vector<std::string>{"PT WAJIB PAJAK"});
 }
 
 TEST_F(CustomersTest, TermsUpdateNamesAMissingTransferFileAndCountsUnknownCustomers) {
