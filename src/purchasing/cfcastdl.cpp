@@ -8,9 +8,9 @@
 #include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "purchasing/plan_prints.h"
-#include "purchasing/purchase_documents.h"
 #include "purchasing/purchasing.h"
 #include "purchasing/report_box.h"
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace purchasing {
@@ -37,16 +37,20 @@ bool PickForecast(frame::Session& session, xbase::WorkArea& headers, const std::
   return true;
 }
 
-// The lines (FC_CBNG2) of the forecast the header stands on, in product line + item order.
-xbase::Status ReadForecast(frame::Session& session, xbase::WorkArea& lines, xbase::WorkArea& header,
-                           std::vector<PlanRow>* rows) {
+// The lines (FC_CBNG2) of the forecast the header stands on, in product line + item order. The item
+// names are printed: one that cannot be read is the error, never a blank in the workbook.
+xbase::Status ReadForecast(const frame::OpenedTables& tables, xbase::WorkArea& header, std::vector<PlanRow>* rows) {
+  xbase::WorkArea& lines = tables["FC_CBNG2"];
+  xbase::WorkArea& goods = tables["MASTBRJ"];
   std::vector<uint32_t> records;
   xbase::Status s = lines.SetOrder(1);
   if (s.ok()) s = lines.SeekAll(header.Text("NOMOR"), &records);
   for (const uint32_t record : records) {
     if (s = lines.GoTo(record); !s.ok()) return s;
     const std::string code = lines.Text("KODE");
-    PlanRow row{code, lines.Text("PATRON"), MasterText(session, "MASTBRJ", code, "NAMA", 20), lines.Number("PER_BOX"), {}};
+    bool known = false;
+    if (s = xbase::SeekFound(goods, code, &known); !s.ok()) return s;
+    PlanRow row{code, lines.Text("PATRON"), known ? goods.Text("NAMA") : std::string(20, ' '), lines.Number("PER_BOX"), {}};
     for (const char* field : {"KUM_JLTHL", "JUAL_TTGG", "TGT_BLINI", "AVG_SDBLI", "EST_JLBLI"}) {
       row.figures.push_back(lines.Number(field));
     }
@@ -79,7 +83,7 @@ xbase::Status CFCASTDL(frame::Session& session, const std::vector<xbase::Value>&
          !xbase::IsBlank(number)) {
     std::vector<PlanRow> rows;
     if (!frame::Checked(session, header.Seek(number)) || !header.found()) continue;
-    if (!frame::Checked(session, ReadForecast(session, tables["FC_CBNG2"], header, &rows))) continue;
+    if (!frame::Checked(session, ReadForecast(tables, header, &rows))) continue;
     ForecastWorkbook(session, rows, header.Text("CABANG"), header.DateOf("TGLKIRIM"));
   }
   return session.tables().CloseAll();

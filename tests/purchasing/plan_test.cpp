@@ -10,6 +10,7 @@
 #include "purchasing/plan_prints.h"
 #include "purchasing/plan_tables.h"
 #include "purchasing/purchasing.h"
+#include "support/damaged_tables.h"
 #include "support/data_folder.h"
 #include "support/files.h"
 #include "support/other_workstation.h"
@@ -412,6 +413,21 @@ TEST_F(PlanTest, TheForecastTakesEstimatesUpToTheFifteenthAndIsSavedAndPrintedBy
   ASSERT_NE(sheet.Find(5, 9), nullptr);
   EXPECT_EQ(sheet.Find(5, 9)->number, 40);    // the estimate
   EXPECT_EQ(sheet.Find(5, 10)->number, 1.6);  // 40 over 25 working days
+}
+
+// The forecast print names each item: an item that cannot be read is the error on row 24 and no
+// workbook is written, never one with the name left blank.
+TEST_F(PlanTest, AForecastWhoseItemCannotBeReadIsNotPrinted) {
+  Add("FC_CBNG1", {{{"NOMOR", T("FC20261205")}, {"CABANG", T("B218")}, {"TANGGAL", D(2026, 12, 5)},
+                    {"TGLKIRIM", D(2027, 1, 15)}, {"JUM_HK", N(25)}}});
+  Add("FC_CBNG2", {{{"NOMOR", T("FC20261205")}, {"KODE", T("A1")}, {"PATRON", T("K123")}, {"EST_JLBLI", N(40)}}});
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::DamageIndexPages(data.path(), "MASTBRJ");
+  rig.term.AddKeys(Keys({Line("B218"), Line("FC20261205"), {' '}, {key::kEsc}}));
+  ASSERT_TRUE(CFCASTDL(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "MASTBRJ"));
+  EXPECT_TRUE(std::filesystem::is_empty(reports.path()));
 }
 
 }  // namespace
