@@ -2,6 +2,7 @@
 // correction that removes a line, and the gift-wrap mutations the screen leaves alone.
 #include "stock/mutation.h"
 
+#include "console/keys.h"
 #include "stock/mutation_store.h"
 #include "stock/stock_screens.h"
 #include "stock/stock_rows_helpers.h"
@@ -181,6 +182,31 @@ TEST_F(MutationTest, TheMutationScreenRefusesADateOnOrBeforeTheStockTaking) {
   ASSERT_TRUE(MTSKD(s, {}).ok());
   EXPECT_EQ(rig.term.keys_left(), 0u);
   EXPECT_TRUE(support::Shown(rig.term, "Tg transaksi harus lebih besar dari Tg adjusment"));
+}
+
+// On the screen, an item whose source stock row cannot be read is the failure on row 24, never "not in
+// the warehouse": the line is not taken and nothing is written.
+TEST_F(MutationTest, TheMutationScreenShowsAStockRowThatCannotBeReadAsTheFailure) {
+  CloseAll();
+  frame::Session& s = rig.session;
+  support::AddRows(support::Open(s, "SETUP"), {{{"SETUP", T("CB01")}, {"KET", T("CABANG 01")}}});
+  support::AddRows(support::Open(s, "MASTGDG"), {{{"GUDANG", T("G1")}, {"KDCB", T("CB01")}},
+                                                 {{"GUDANG", T("G2")}, {"KDCB", T("CB01")}}});
+  CloseAll();
+  s.ZTGLBATAS = s.ZTGPROSES = s.Today();
+  support::DamageIndexPages(data.path(), "STOKBRG");
+  namespace key = console::key;
+  // A new mutation from G1 to G2; A1 typed as the item out, a key for the failure, then Esc out of
+  // the cell, the lines and the number.
+  rig.term.AddKeys(support::Keys({{key::kEnter, key::kEnter}, support::Line("CB01"), support::Line("G1"),
+                                  support::Line("G2"), support::Line("A1"), {' ', key::kEsc, key::kEsc, key::kEsc}}));
+  ASSERT_TRUE(MTSKD(s, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "STOKBRG"));
+  EXPECT_FALSE(support::Shown(rig.term, "tidak ada kode barang"));
+  EXPECT_EQ(Rows("MTSKDT1", {"NOMOR"}), std::vector<std::string>{"NOMOR=MTA0000042"});
+  EXPECT_TRUE(Rows("MTSKDT2", {"KODE"}).empty());
+  EXPECT_EQ(Rows("MASTBRJ", {"KODE", "JUMLAH"}), (std::vector<std::string>{"KODE=A1 JUMLAH=100", "KODE=B1 JUMLAH=0"}));
 }
 
 }  // namespace

@@ -5,10 +5,12 @@
 
 #include "console/keys.h"
 #include "frame/open_table.h"
+#include "frame/procedure_registry.h"
 #include "platform/workbook.h"
 #include "platform/xlsx_writer.h"
 #include "stock/stock_screens.h"
 #include "stock/stock_rows_helpers.h"
+#include "support/damaged_tables.h"
 #include "support/other_workstation.h"
 #include "support/small_folder_check.h"
 #include "support/verified_folder.h"
@@ -135,6 +137,32 @@ TEST_F(TagsTest, AnImportStoppedAtALockedTagKeepsTheTagsBeforeAndNothingOfThatOn
                                       "NOMOR=0000000902 KODE=A0 JUMLAH=10", "NOMOR=0000000902 KODE=A1 JUMLAH=20"}));
   CloseAll();
   support::ExpectVerified(data.path());
+}
+
+// The counted quantity comes from the item's carton and pack sizes: an item that cannot be read when
+// the cartons are typed is the failure on row 24, never a count in pieces only; nothing is written.
+TEST_F(TagsTest, ACountWhoseItemCannotBeReadIsTheFailure) {
+  support::AddRows(support::Open(rig.session, "MASTBRJ"),
+                   {{{"KODE", support::T("A1")}, {"NAMA", support::T("PENSIL")}, {"DOS", support::N(12)}}});
+  support::AddRows(support::Open(rig.session, "MASTGDG"), {{{"GUDANG", support::T("G1")}}});
+  CloseAll();
+  namespace key = console::key;
+  // The proposed tag and its date, then item, warehouse and location of the first line.
+  const std::vector<int> line = support::Keys(
+      {{key::kEnter, key::kEnter}, support::Line("A1"), support::Line("G1"), support::Line("RAK")});
+  // Two cartons, a key for the failure, then Esc out of the cell, the lines and the tag.
+  console::ManualClock clock({xbase::Date::FromYmd(2026, 12, 8), 9 * 3600});
+  support::DamagingTerminal term(support::Keys({line, {'2', key::kEnter, ' ', key::kEsc, key::kEsc, key::kEsc}}), &clock,
+                                 [&] { support::DamageOpenIndexPages(data.path(), "MASTBRJ"); }, line.size());
+  console::Console con(term, clock);
+  frame::ProcedureRegistry registry;
+  frame::Session session(con, registry, "WS-TEST");
+  session.SetSearchPath(data.path());
+  ASSERT_TRUE(INPTAG(session, {}).ok());
+  EXPECT_EQ(term.keys_left(), 0u);
+  EXPECT_TRUE(support::Shown(term, "PENSIL"));
+  EXPECT_TRUE(support::ShownOnRow(term, 24, "MASTBRJ"));
+  EXPECT_TRUE(Rows("OPNAME", {"NOMOR"}).empty());
 }
 
 }  // namespace

@@ -27,18 +27,29 @@ std::string CutWithinRecord(const std::string& folder, const std::string& table,
   return path;
 }
 
-void DamageIndexPages(const std::string& folder, const std::string& table) {
+namespace {
+
+// Fills the pages of the table's index files after their headers; with `move_version` the header's
+// version (the two bytes at offset 2) moves on as a writer's would.
+void Damage(const std::string& folder, const std::string& table, bool move_version) {
   int damaged = 0;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) {
     const std::string name = xbase::Upper(entry.path().filename().string());
     if (!name.starts_with(xbase::Upper(table)) || !name.ends_with(".NTX")) continue;
-    const std::string bytes = ReadFile(entry.path().string());
+    std::string bytes = ReadFile(entry.path().string());
     if (bytes.size() <= 1024) continue;
+    if (move_version && ++bytes[2] == '\0') ++bytes[3];
     WriteFile(entry.path().string(), bytes.substr(0, 1024) + std::string(bytes.size() - 1024, '\xFF'));
     ++damaged;
   }
   EXPECT_GT(damaged, 0) << "no index of " << table << " in " << folder;
 }
+
+}  // namespace
+
+void DamageIndexPages(const std::string& folder, const std::string& table) { Damage(folder, table, false); }
+
+void DamageOpenIndexPages(const std::string& folder, const std::string& table) { Damage(folder, table, true); }
 
 int DamagingTerminal::ReadKey(int timeout_ms) {
   if (damage_ && read_ == keys_before_) std::exchange(damage_, nullptr)();

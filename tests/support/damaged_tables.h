@@ -20,6 +20,10 @@ std::string CutWithinRecord(const std::string& folder, const std::string& table,
 // table's) with bytes no index holds, leaving their headers: the next read of a page is an error.
 void DamageIndexPages(const std::string& folder, const std::string& table);
 
+// DamageIndexPages for indexes a screen has open already: the headers' version moves on as well, so
+// that the pages the screen has cached are dropped and its next read of a page is the error.
+void DamageOpenIndexPages(const std::string& folder, const std::string& table);
+
 // A scripted terminal that runs `damage` once, when `keys_before` keys have been read and before the
 // next read: a screen opens its tables first, the damage comes while they are open.
 class DamagingTerminal : public console::ScriptedTerminal {
