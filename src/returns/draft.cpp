@@ -182,14 +182,17 @@ bool TakeNoteLine(frame::Session& session, const frame::OpenedTables& tables, Dr
   return true;
 }
 
-void CountPieces(xbase::WorkArea& goods, DraftLine* line) {
+xbase::Status CountPieces(xbase::WorkArea& goods, DraftLine* line) {
   bool found = false;
   double dos = 0, pak = 0;
-  if (SeekExact(goods, "MASTBRJ1", "KODE", line->code, &found).ok() && found) {
+  const xbase::Status s = SeekExact(goods, "MASTBRJ1", "KODE", line->code, &found);
+  if (!s.ok()) return s;
+  if (found) {
     dos = goods.Number("DOS");
     pak = goods.Number("PAK");
   }
   line->quantity = line->boxes * dos + line->packs * pak + line->pieces;
+  return s;
 }
 
 namespace {

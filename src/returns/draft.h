@@ -84,8 +84,9 @@ bool CheckDraftNote(frame::Session& session, const frame::OpenedTables& tables, 
 // `code`): its sequence, code, price, discounts, average cost and name. False when there is none.
 bool TakeNoteLine(frame::Session& session, const frame::OpenedTables& tables, DraftLine* line, std::string_view urut,
                   std::string_view code = {});
-// The quantity from boxes, packs and pieces with the sizes of the goods in `goods` (MASTBRJ).
-void CountPieces(xbase::WorkArea& goods, DraftLine* line);
+// The quantity from boxes, packs and pieces with the sizes of the goods in `goods` (MASTBRJ); goods
+// that cannot be read are the error and leave the quantity as it was.
+xbase::Status CountPieces(xbase::WorkArea& goods, DraftLine* line);
 
 // SAVEDRF without its question: the header written (appended when new), the stored lines rewritten
 // in place from the lines with goods, rows left over deleted. Header and rows are locked before the

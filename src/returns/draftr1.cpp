@@ -139,9 +139,15 @@ bool CHKISI(frame::Session& session, const frame::OpenedTables& tables, Draft* d
       if (!TakeNoteLine(session, tables, &line, urut, code)) return false;
       break;
     }
-    case kBox: line.boxes = value->number(); CountPieces(tables["MASTBRJ"], &line); break;
-    case kPak: line.packs = value->number(); CountPieces(tables["MASTBRJ"], &line); break;
-    case kPcs: line.pieces = value->number(); CountPieces(tables["MASTBRJ"], &line); break;
+    case kBox:
+    case kPak:
+    case kPcs:
+      if (column == kBox) line.boxes = value->number();
+      if (column == kPak) line.packs = value->number();
+      if (column == kPcs) line.pieces = value->number();
+      // The goods' carton and pack sizes make the quantity: goods that cannot be read are the error.
+      if (!frame::Checked(session, CountPieces(tables["MASTBRJ"], &line))) return false;
+      break;
     case kQty:
       if (value->number() < 0) {
         *value = Value::Num(0);

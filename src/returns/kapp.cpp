@@ -38,11 +38,14 @@ console::ValueRow RowOf(const LateRequest& request, size_t n) {
 
 void ShowInvoice(console::Console& con, const frame::OpenedTables& tables, const LateRequest& request) {
   const console::Attr attr = con.colours().enhanced;
-  const LateFigures f = FiguresOf(tables, request.nota);
+  LateFigures f;
+  // Only shown: an invoice that cannot be read shows blank, its amount no figure rather than 0.
+  const bool read = FiguresOf(tables, request.nota, &f).ok();
+  const std::string amount = xbase::Transform(Value::Num(f.amount), "99,999,999,999.99");
   con.Say(2, 11, xbase::PadR(f.customer, 10), attr);
   con.Say(2, 57, xbase::PadR(request.nota, 20), attr);
   con.Say(3, 11, xbase::PadR(xbase::Left(f.name, 30), 30), attr);
-  con.Say(3, 53, xbase::Transform(Value::Num(f.amount), "99,999,999,999.99"), attr);
+  con.Say(3, 53, read ? amount : std::string(amount.size(), ' '), attr);
   con.Say(4, 11, xbase::PadR(f.town, 15), attr);
   con.Say(4, 57, f.due.empty() ? std::string(10, ' ') : xbase::Dtoc(f.due), attr);
 }

@@ -10,6 +10,7 @@
 #include "documents/field_values.h"
 #include "documents/save_scope.h"
 #include "frame/grid_cells.h"
+#include "frame/status_display.h"
 #include "returns/return_forms.h"
 #include "returns/return_tables.h"
 #include "xbase/date_functions.h"
@@ -80,36 +81,45 @@ xbase::Status StoreApprovals(frame::Session& session, xbase::WorkArea& late_requ
   return s;
 }
 
-LateFigures FiguresOf(const frame::OpenedTables& tables, const std::string& nota) {
-  LateFigures figures;
+xbase::Status FiguresOf(const frame::OpenedTables& tables, const std::string& nota, LateFigures* figures) {
+  *figures = LateFigures{};
   bool found = false;
   xbase::WorkArea& invoice = tables["PIUTDBT"];
-  if (!SeekExact(invoice, "PIUTDBT1", "NOTA", nota, &found).ok() || !found) return figures;
-  figures.customer = invoice.Text("RELASI");
-  figures.date = invoice.DateOf("TANGGAL");
-  figures.due = invoice.DateOf("TEMPO");
-  figures.amount = invoice.Number("DEBET");
+  xbase::Status s = SeekExact(invoice, "PIUTDBT1", "NOTA", nota, &found);
+  if (!s.ok() || !found) return s;
+  figures->customer = invoice.Text("RELASI");
+  figures->date = invoice.DateOf("TANGGAL");
+  figures->due = invoice.DateOf("TEMPO");
+  figures->amount = invoice.Number("DEBET");
   xbase::WorkArea& customer = tables["MASTCUS"];
-  if (SeekExact(customer, "MASTCUS1", "RELASI", figures.customer, &found).ok() && found) {
-    figures.name = customer.Text("NAMA");
-    figures.town = customer.Text("KOTA");
-    figures.standard = customer.Number("TEMPO") + customer.Number("TEMPO2") + customer.Number("TEMPO4");
+  if (s = SeekExact(customer, "MASTCUS1", "RELASI", figures->customer, &found); !s.ok()) {
+    *figures = LateFigures{};
+    return s;
   }
-  return figures;
+  if (found) {
+    figures->name = customer.Text("NAMA");
+    figures->town = customer.Text("KOTA");
+    figures->standard = customer.Number("TEMPO") + customer.Number("TEMPO2") + customer.Number("TEMPO4");
+  }
+  return s;
 }
 
-std::vector<std::string> LateRequestLines(const frame::OpenedTables& tables, const LateRequest& request, int n) {
-  const LateFigures f = FiguresOf(tables, request.nota);
+xbase::Status LateRequestLines(const frame::OpenedTables& tables, const LateRequest& request, int n,
+                               std::vector<std::string>* lines) {
+  lines->clear();
+  LateFigures f;
+  if (xbase::Status s = FiguresOf(tables, request.nota, &f); !s.ok()) return s;
   const double days = f.due - f.date;
   const double giro_days = f.due - request.giro_date;
   const double late = days + std::fabs(giro_days) - f.standard;
   const std::string reason = xbase::PadR(request.reason, 100);
-  return {Pictured(n, "99") + "     " + xbase::PadR(xbase::Left(request.nota, 12), 12) + " " + xbase::Dtoc(f.date) + " " +
-              xbase::Dtoc(f.due) + Pictured(days, " 9999") + Pictured(f.amount, " 999,999,999") + " " +
-              xbase::PadR(xbase::Left(request.giro, 15), 15) + " " + xbase::Dtoc(request.giro_date) +
-              Pictured(giro_days, " 9999") + Pictured(f.standard, " 9999") + Pictured(late, " 9999") + " " +
-              xbase::PadR(xbase::Left(f.name, 25), 25) + " " + reason.substr(0, 50),
-          std::string(127, ' ') + reason.substr(50)};
+  *lines = {Pictured(n, "99") + "     " + xbase::PadR(xbase::Left(request.nota, 12), 12) + " " + xbase::Dtoc(f.date) +
+                " " + xbase::Dtoc(f.due) + Pictured(days, " 9999") + Pictured(f.amount, " 999,999,999") + " " +
+                xbase::PadR(xbase::Left(request.giro, 15), 15) + " " + xbase::Dtoc(request.giro_date) +
+                Pictured(giro_days, " 9999") + Pictured(f.standard, " 9999") + Pictured(late, " 9999") + " " +
+                xbase::PadR(xbase::Left(f.name, 25), 25) + " " + reason.substr(0, 50),
+            std::string(127, ' ') + reason.substr(50)};
+  return xbase::Status::OK();
 }
 
 bool CETAKPRINTER(frame::Session& session, const frame::OpenedTables& tables, const std::vector<LateRequest>& requests) {
@@ -119,7 +129,9 @@ bool CETAKPRINTER(frame::Session& session, const frame::OpenedTables& tables, co
       const std::vector<std::string> heading = PageHeading();
       lines.insert(lines.end(), heading.begin(), heading.end());
     }
-    const std::vector<std::string> two = LateRequestLines(tables, requests[i], static_cast<int>(i + 1));
+    std::vector<std::string> two;
+    // The figures are printed: a request whose invoice or customer cannot be read stops the print.
+    if (!frame::Checked(session, LateRequestLines(tables, requests[i], static_cast<int>(i + 1), &two))) return false;
     lines.insert(lines.end(), two.begin(), two.end());
   }
   lines.push_back(kRule);

@@ -38,17 +38,19 @@ xbase::Status LoadLateRequests(xbase::WorkArea& late_requests, std::vector<LateR
 xbase::Status StoreApprovals(frame::Session& session, xbase::WorkArea& late_requests,
                              const std::vector<LateRequest>& requests, bool* stored);
 
-// The invoice's figures for the list, from PIUTDBT and MASTCUS of `tables`, here and below.
+// The invoice's figures for the list, from PIUTDBT and MASTCUS of `tables`, here and below: blank for
+// an invoice or customer not there; one that cannot be read is the error (the figures blank).
 struct LateFigures {
   std::string customer, name, town;
   xbase::Date date, due;
   double amount = 0;
   double standard = 0;  // the customer's terms TEMPO + TEMPO2 + TEMPO4
 };
-LateFigures FiguresOf(const frame::OpenedTables& tables, const std::string& nota);
+xbase::Status FiguresOf(const frame::OpenedTables& tables, const std::string& nota, LateFigures* figures);
 
-// The two print lines of request `n` (from 1).
-std::vector<std::string> LateRequestLines(const frame::OpenedTables& tables, const LateRequest& request, int n);
+// The two print lines of request `n` (from 1); none when its figures cannot be read.
+xbase::Status LateRequestLines(const frame::OpenedTables& tables, const LateRequest& request, int n,
+                               std::vector<std::string>* lines);
 
 // CETAKPRINTER: the request list; true when it reached a printer.
 bool CETAKPRINTER(frame::Session& session, const frame::OpenedTables& tables, const std::vector<LateRequest>& requests);

@@ -27,11 +27,14 @@ using documents::T;
 
 namespace {
 
-// GETASALSURATJALAN: the INCLUDE flag of a delivery note, false when it is not there.
-bool NoteIncludes(const frame::OpenedTables& tables, std::string_view invoice) {
+// GETASALSURATJALAN: the INCLUDE flag of a delivery note, false when it is not there. The flag is
+// written to the return: a note that cannot be read is the error.
+xbase::Status NoteIncludes(const frame::OpenedTables& tables, std::string_view invoice, bool* include) {
   bool found = false;
   xbase::WorkArea& note = tables["SRTJLN1"];
-  return SeekExact(note, "SRTJLN11", "INVOICE", invoice, &found).ok() && found && note.Logical("INCLUDE");
+  const xbase::Status s = SeekExact(note, "SRTJLN11", "INVOICE", invoice, &found);
+  *include = found && note.Logical("INCLUDE");
+  return s;
 }
 
 xbase::Status WriteHeader(frame::Session& session, const frame::OpenedTables& tables, const Draft& draft,
@@ -44,8 +47,9 @@ xbase::Status WriteHeader(frame::Session& session, const frame::OpenedTables& ta
                                 {{"NOMOR", T(draft.number)}, {"CETAK", L(true)}, {"TG_INPUT", D(session.Today())},
                                  {"OPERATOR", T(session.MMEMBER.nik)}});
   }
+  bool include = false;
+  if (s.ok() && !draft.lines.empty()) s = NoteIncludes(tables, draft.lines.front().invoice, &include);
   if (!s.ok()) return s;
-  const bool include = !draft.lines.empty() && NoteIncludes(tables, draft.lines.front().invoice);
   return Rewrite(session, head,
                  {{"TANGGAL", D(approval.date)}, {"RELASI", T(draft.customer)}, {"TIPE", T(draft.type)},
                   {"SALES", T(draft.salesman)}, {"KDCB", T(draft.branch)}, {"KTR1", T(draft.reason1)},

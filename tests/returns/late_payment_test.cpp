@@ -6,6 +6,7 @@
 #include "console/keys.h"
 #include "returns/late_payments.h"
 #include "returns/returns_test_helpers.h"
+#include "support/damaged_tables.h"
 #include "support/other_workstation.h"
 #include "xbase/date_functions.h"
 
@@ -41,12 +42,38 @@ TEST_F(LatePaymentTest, TheListCountsDaysAgainstTheCustomersTerms) {
   ASSERT_TRUE(LoadLateRequests(tables["KIRIMAPP"], &requests).ok());
   ASSERT_EQ(requests.size(), 1u);
   EXPECT_TRUE(requests[0].approved);
-  const std::vector<std::string> lines = LateRequestLines(tables, requests[0], 1);
+  std::vector<std::string> lines;
+  ASSERT_TRUE(LateRequestLines(tables, requests[0], 1, &lines).ok());
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0], " 1     INV1         " + xbase::Dtoc(kDay - 40) + " " + xbase::Dtoc(kDay - 10) +
                           "   30   1,250,000 BCA 00123456789 " + xbase::Dtoc(kDay) + "  -10   30   10 TOKO MAJU " +
                           std::string(16, ' ') + std::string(50, 'A'));
   EXPECT_EQ(lines[1], std::string(127, ' ') + "SISANYA" + std::string(43, ' '));
+}
+
+// The list prints the invoice's amount and days against the customer's terms: an invoice or customer
+// that cannot be read is the error with no lines, never a request printed with 0 or no terms.
+TEST_F(LatePaymentTest, AnInvoiceOrCustomerThatCannotBeReadGivesNoLines) {
+  Invoice("INV1", 1250000, "");
+  Request("INV1", "G1", kDay, "PROYEK", true);
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  LateRequest request;
+  request.nota = "INV1";
+  request.giro_date = kDay;
+  for (const char* table : {"MASTCUS", "PIUTDBT"}) {
+    support::DamageIndexPages(folder.path(), table);
+    const frame::OpenedTables tables = Tables();
+    std::vector<std::string> lines = {"?"};
+    const xbase::Status s = LateRequestLines(tables, request, 1, &lines);
+    EXPECT_TRUE(s.IsCorruption()) << table << ": " << s.ToString();
+    EXPECT_NE(s.message().find(table), std::string::npos) << s.message();
+    EXPECT_TRUE(lines.empty()) << table;
+    LateFigures figures;
+    figures.amount = -1;
+    EXPECT_FALSE(FiguresOf(tables, "INV1", &figures).ok()) << table;
+    EXPECT_EQ(figures.amount, 0) << table;
+    ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  }
 }
 
 TEST_F(LatePaymentTest, TheOutcomeMarksApprovedInvoicesKeepsOtherRemarksAndLeavesUnknownInvoices) {

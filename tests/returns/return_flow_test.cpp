@@ -15,6 +15,7 @@
 #include "returns/return_tables.h"
 #include "returns/returns.h"
 #include "returns/returns_test_helpers.h"
+#include "support/damaged_tables.h"
 #include "support/other_workstation.h"
 #include "support/small_folder_check.h"
 #include "support/verified_folder.h"
@@ -54,7 +55,7 @@ class ReturnFlowTest : public ReturnsTest {
     ASSERT_TRUE(CheckDraftNote(rig.session, tables, &draft, "SJ1"));
     ASSERT_TRUE(TakeNoteLine(rig.session, tables, &draft.lines[0], "  1"));
     draft.lines[0].boxes = 1;
-    CountPieces(tables["MASTBRJ"], &draft.lines[0]);
+    ASSERT_TRUE(CountPieces(tables["MASTBRJ"], &draft.lines[0]).ok());
     draft.discount1 = 10;
     ASSERT_TRUE(SaveDraft(rig.session, tables, &draft).ok());
   }
@@ -161,7 +162,7 @@ TEST_F(ReturnFlowTest, EscAtAStoredDraftLineLeavesTheDraftAsItWas) {
   ASSERT_TRUE(GETDRAFT(rig.session, tables, "RT-01", &draft)) << Message();
   ASSERT_EQ(draft.lines.size(), 1u);
   draft.lines[0].boxes = 2;
-  CountPieces(tables["MASTBRJ"], &draft.lines[0]);
+  ASSERT_TRUE(CountPieces(tables["MASTBRJ"], &draft.lines[0]).ok());
   draft.reason1 = "SALAH KIRIM";
   support::OtherWorkstation other(folder.path());
   other.Hold("DRAFTR2", 1);
@@ -181,6 +182,29 @@ TEST_F(ReturnFlowTest, EscAtAStoredDraftLineLeavesTheDraftAsItWas) {
   EXPECT_DOUBLE_EQ(Number("DRAFTR2", "NOMOR", "RT-01", "QUANTITY"), 24);
   EXPECT_EQ(LiveRows("DRAFTR2").size(), 1u);
   support::ExpectVerified(folder.path());
+}
+
+// A draft line's quantity is counted from the good's carton and pack sizes: a good that cannot be read
+// is the error and the quantity stays as it was, never the pieces alone.
+TEST_F(ReturnFlowTest, PiecesOfAGoodThatCannotBeReadAreNotCounted) {
+  DraftLine line;
+  line.code = "BRG01";
+  line.boxes = 2;
+  line.packs = 1;
+  line.pieces = 3;
+  {
+    const frame::OpenedTables tables = Drafts();
+    ASSERT_TRUE(CountPieces(tables["MASTBRJ"], &line).ok());
+    EXPECT_EQ(line.quantity, 33);
+    ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  }
+  support::DamageIndexPages(folder.path(), "MASTBRJ");
+  const frame::OpenedTables damaged = Drafts();
+  line.boxes = 4;
+  const xbase::Status s = CountPieces(damaged["MASTBRJ"], &line);
+  EXPECT_TRUE(s.IsCorruption()) << s.ToString();
+  EXPECT_NE(s.message().find("MASTBRJ"), std::string::npos) << s.message();
+  EXPECT_EQ(line.quantity, 33);
 }
 
 // Esc at a lock of the sending leaves the draft unsent and the request files empty; Esc at a lock of
