@@ -12,6 +12,7 @@
 #include "frame/grid_cells.h"
 #include "frame/open_table.h"
 #include "frame/report_engine.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
 #include "receivables/deductions.h"
 #include "receivables/keyed_seek.h"
@@ -44,83 +45,100 @@ std::vector<std::string> Heading(const DeductionRequest& request) {
           kRule};
 }
 
-// The invoice part of a request line's row.
-std::string InvoiceColumns(const frame::OpenedTables& tables, const DeductionRequest& request,
-                           const console::ValueRow& line) {
+// The invoice part of a request line's row. Its dates and discounts are printed: a customer, note or
+// note line that cannot be read is the error (a missing one prints blank).
+xbase::Status InvoiceColumns(const frame::OpenedTables& tables, const DeductionRequest& request,
+                             const console::ValueRow& line, std::string* text) {
   const std::string nota = line[kDedNota].text();
   std::string name;
   bool found = false;
-  if (SeekExact(tables["mastcus"], "MASTCUS1", "RELASI", line[kDedCustomer].text(), &found).ok() && found) {
-    name = tables["mastcus"].Text("NAMA");
-  }
+  xbase::Status s = SeekExact(tables["mastcus"], "MASTCUS1", "RELASI", line[kDedCustomer].text(), &found);
+  if (s.ok() && found) name = tables["mastcus"].Text("NAMA");
   xbase::Date sent_date, delivered;
   double discounts[4] = {0, 0, 0, 0};
-  if (SeekExact(tables["inv"], "SRTJLN11", "INVOICE", nota, &found).ok() && found) {
+  if (s.ok()) s = SeekExact(tables["inv"], "SRTJLN11", "INVOICE", nota, &found);
+  if (s.ok() && found) {
     const xbase::WorkArea& note = tables["inv"];
     sent_date = note.DateOf("TANGGAL");
     delivered = note.DateOf("KIRIM");
     discounts[2] = note.Number("DISCOUNT");
     discounts[3] = note.Number("DISCOUNT2");
   }
-  if (SeekExact(tables["krt"], "SRTJLN21", "INVOICE", nota, &found).ok() && found) {
+  if (s.ok()) s = SeekExact(tables["krt"], "SRTJLN21", "INVOICE", nota, &found);
+  if (!s.ok()) return s;
+  if (found) {
     discounts[0] = tables["krt"].Number("DISCOUNT");
     discounts[1] = tables["krt"].Number("DISCOUNT2");
   }
-  std::string text = xbase::PadR(line[kDedCustomer].text(), 10) + xbase::PadR(name, 30) + " " +
-                     xbase::PadR(nota, 15) + " " + DateText(sent_date) + " " + DateText(delivered) + " " +
-                     xbase::PadR(line[kDedType].text(), 2) + Pictured(line[kDedDebet].number(), " 9,999,999,999.99");
-  for (double discount : discounts) text += Pictured(discount, " 999.99");
-  return text + " " + request.code + Pictured(line[kDedPercent].number(), " 999.99") +
-         Pictured(line[kDedAmount].number(), " 999,999,999.99 ") + xbase::PadR(line[kDedBpt].text(), 10);
+  *text = xbase::PadR(line[kDedCustomer].text(), 10) + xbase::PadR(name, 30) + " " + xbase::PadR(nota, 15) + " " +
+          DateText(sent_date) + " " + DateText(delivered) + " " + xbase::PadR(line[kDedType].text(), 2) +
+          Pictured(line[kDedDebet].number(), " 9,999,999,999.99");
+  for (double discount : discounts) *text += Pictured(discount, " 999.99");
+  *text += " " + request.code + Pictured(line[kDedPercent].number(), " 999.99") +
+           Pictured(line[kDedAmount].number(), " 999,999,999.99 ") + xbase::PadR(line[kDedBpt].text(), 10);
+  return s;
 }
 
 // The payments received on the invoice: instrument (or note), amount, the instrument's date and the
-// days from the invoice date to it.
-std::vector<std::string> Payments(const frame::OpenedTables& tables, std::string_view nota) {
-  std::vector<std::string> out;
+// days from the invoice date to it. A row that cannot be read is the error, never a payment left out
+// or counted from no date.
+xbase::Status Payments(const frame::OpenedTables& tables, std::string_view nota, std::vector<std::string>* out) {
+  out->clear();
   xbase::WorkArea& lines = tables["Piutkr2"];
   std::vector<uint32_t> rows;
   xbase::Date invoice_date;
   bool found = false;
-  if (SeekExact(tables["Piutdbt"], "PIUTDBT1", "NOTA", nota, &found).ok() && found) {
-    invoice_date = tables["Piutdbt"].DateOf("TANGGAL");
-  }
-  if (!lines.SetOrder("PIUTKR22").ok() || !lines.SeekAll(lines.PadToField("NOTA", xbase::RTrim(nota)), &rows).ok()) {
-    return out;
-  }
-  for (uint32_t row : rows) {
-    if (!lines.GoTo(row).ok()) break;
+  xbase::Status s = SeekExact(tables["Piutdbt"], "PIUTDBT1", "NOTA", nota, &found);
+  if (s.ok() && found) invoice_date = tables["Piutdbt"].DateOf("TANGGAL");
+  if (s.ok()) s = lines.SetOrder("PIUTKR22");
+  if (s.ok()) s = lines.SeekAll(lines.PadToField("NOTA", xbase::RTrim(nota)), &rows);
+  for (size_t i = 0; s.ok() && i < rows.size(); ++i) {
+    if (s = lines.GoTo(rows[i]); !s.ok()) break;
     const std::string instrument = lines.Text("NO_BUKTI");
     xbase::Date cleared;
-    if (!xbase::IsBlank(instrument) &&
-        SeekExact(tables["GiroDbt"], "GIRODBT1", "NOMOR", instrument, &found).ok() && found) {
-      cleared = tables["GiroDbt"].DateOf("TANGGAL");
-    }
+    found = false;
+    if (!xbase::IsBlank(instrument)) s = SeekExact(tables["GiroDbt"], "GIRODBT1", "NOMOR", instrument, &found);
+    if (!s.ok()) break;
+    if (found) cleared = tables["GiroDbt"].DateOf("TANGGAL");
     const double days = cleared.empty() ? 0 : static_cast<double>(cleared - invoice_date);
-    out.push_back(" " + xbase::PadR(xbase::IsBlank(instrument) ? lines.Text("NOTES") : instrument, 20) +
-                  Pictured(lines.Number("KREDIT"), " 99,999,999,999.99 ") + DateText(cleared) + Pictured(days, " 999"));
+    out->push_back(" " + xbase::PadR(xbase::IsBlank(instrument) ? lines.Text("NOTES") : instrument, 20) +
+                   Pictured(lines.Number("KREDIT"), " 99,999,999,999.99 ") + DateText(cleared) + Pictured(days, " 999"));
   }
-  return out;
+  if (!s.ok()) out->clear();
+  return s;
+}
+
+// The rows of the form: each invoice's columns with its payments beside them.
+xbase::Status FormRows(const frame::OpenedTables& tables, const DeductionRequest& request,
+                       std::vector<std::string>* rows) {
+  rows->clear();
+  for (const console::ValueRow& line : request.lines) {
+    if (xbase::IsBlank(line[kDedNota].text())) continue;
+    std::string invoice;
+    std::vector<std::string> payments;
+    xbase::Status s = InvoiceColumns(tables, request, line, &invoice);
+    if (s.ok()) s = Payments(tables, line[kDedNota].text(), &payments);
+    if (!s.ok()) return s;
+    const std::string note = " " + std::string(xbase::RTrim(line[kDedNote].text()));
+    if (payments.empty()) rows->push_back(invoice + note);
+    for (size_t p = 0; p < payments.size(); ++p) {
+      rows->push_back((p == 0 ? invoice : std::string(invoice.size(), ' ')) + payments[p] + (p == 0 ? note : ""));
+    }
+  }
+  return xbase::Status::OK();
 }
 
 bool PrintForm(frame::Session& session, const frame::OpenedTables& tables, const DeductionRequest& request,
                int per_page) {
+  std::vector<std::string> rows;
+  if (!frame::Checked(session, FormRows(tables, request, &rows))) return false;
   frame::ReportWriter report(session, "lapor");
   if (!report.Start()) return false;
   double invoices = 0, deductions = 0;
-  const std::string indent(139, ' ');
-  std::vector<std::string> rows;
   for (const console::ValueRow& line : request.lines) {
     if (xbase::IsBlank(line[kDedNota].text())) continue;
     invoices += line[kDedDebet].number();
     deductions += line[kDedAmount].number();
-    const std::string invoice = InvoiceColumns(tables, request, line);
-    const std::string note = " " + std::string(xbase::RTrim(line[kDedNote].text()));
-    const std::vector<std::string> payments = Payments(tables, line[kDedNota].text());
-    if (payments.empty()) rows.push_back(invoice + note);
-    for (size_t p = 0; p < payments.size(); ++p) {
-      rows.push_back((p == 0 ? invoice : std::string(invoice.size(), ' ')) + payments[p] + (p == 0 ? note : ""));
-    }
   }
   size_t n = 0;
   do {

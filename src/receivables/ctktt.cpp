@@ -13,6 +13,7 @@
 #include "console/table_access.h"
 #include "frame/grid_cells.h"
 #include "frame/report_engine.h"
+#include "frame/status_display.h"
 #include "pickers/pickers.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/piuttt.h"
@@ -55,22 +56,24 @@ FormColumn ColumnOf(std::string_view code) {
   return kDiscount;  // "DB", "DC", "DG", "DH", "DK", "DO", "DR", "DU", "D2" and any other
 }
 
-std::vector<FormRow> FormRows(const frame::OpenedTables& tables, const Receipt& receipt) {
-  std::vector<FormRow> rows;
+// The form's rows, one an invoice. The customer names and the instruments' dates are printed: one that
+// cannot be read is the error (one not there prints blank).
+xbase::Status FormRows(const frame::OpenedTables& tables, const Receipt& receipt, std::vector<FormRow>* rows) {
+  rows->clear();
   std::map<std::string, size_t> at;
   for (const console::ValueRow& line : receipt.lines) {
     if (!LineCounts(line)) continue;
     const std::string nota = LineText(line, kNota);
-    auto [it, added] = at.try_emplace(nota, rows.size());
+    auto [it, added] = at.try_emplace(nota, rows->size());
     if (added) {
       FormRow row{nota, "", LineText(line, kCompany), {}, {}, {}, {}};
       bool found = false;
-      if (SeekExact(tables["mastcus"], "MASTCUS1", "RELASI", LineText(line, kCustomer), &found).ok() && found) {
-        row.name = tables["mastcus"].Text("NAMA");
-      }
-      rows.push_back(row);
+      const xbase::Status s = SeekExact(tables["mastcus"], "MASTCUS1", "RELASI", LineText(line, kCustomer), &found);
+      if (!s.ok()) return s;
+      if (found) row.name = tables["mastcus"].Text("NAMA");
+      rows->push_back(row);
     }
-    FormRow& row = rows[it->second];
+    FormRow& row = (*rows)[it->second];
     const std::string code = xbase::PadR(LineText(line, kCode), 2);
     const FormColumn column = ColumnOf(code);
     const double amount = LineAmount(line);
@@ -80,14 +83,14 @@ std::vector<FormRow> FormRows(const frame::OpenedTables& tables, const Receipt& 
     if (column <= kTransfer) {
       bool found = false;
       xbase::Date date;
-      if (SeekExact(tables["GIRODBT"], "GIRODBT1", "NOMOR", LineText(line, kInstrument), &found).ok() && found) {
-        date = tables["GIRODBT"].DateOf("TANGGAL");
-      }
+      const xbase::Status s = SeekExact(tables["GIRODBT"], "GIRODBT1", "NOMOR", LineText(line, kInstrument), &found);
+      if (!s.ok()) return s;
+      if (found) date = tables["GIRODBT"].DateOf("TANGGAL");
       (column == kCash ? row.cash_date : column == kGiro ? row.giro_date : row.transfer_date) = date;
     }
   }
-  std::stable_sort(rows.begin(), rows.end(), [](const FormRow& a, const FormRow& b) { return a.company < b.company; });
-  return rows;
+  std::stable_sort(rows->begin(), rows->end(), [](const FormRow& a, const FormRow& b) { return a.company < b.company; });
+  return xbase::Status::OK();
 }
 
 std::string DateText(xbase::Date date) { return date.empty() ? std::string(10, ' ') : xbase::Dtoc(date); }
@@ -204,7 +207,9 @@ xbase::Status CTKTT(frame::Session& session, const std::vector<xbase::Value>&) {
     form.Add(13, 36, &per_page, "999").valid = [&] { return per_page > 1; };
     if (form.Read(con).escaped || xbase::IsBlank(receipt.number)) break;
     if (receipt.is_new && (!LCGETTT(session, tables, &receipt, false) || receipt.is_new)) continue;
-    if (CETAKFORMTT(session, FormRows(tables, receipt), receipt, static_cast<int>(per_page))) {
+    std::vector<FormRow> rows;
+    if (!frame::Checked(session, FormRows(tables, receipt, &rows))) continue;
+    if (CETAKFORMTT(session, rows, receipt, static_cast<int>(per_page))) {
       s = MarkPrinted(session, tables, receipt);
     }
   }

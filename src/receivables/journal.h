@@ -58,7 +58,8 @@ console::ValueRow BlankJournalLine(size_t n, std::string_view number);
 bool JournalLineCounts(const console::ValueRow& line);
 
 // The number proposed for a new journal line of `branch`: one above SETUP "NTDB" + branch, 10 digits.
-std::string ProposedJournalNumber(const frame::OpenedTables& tables, std::string_view branch);
+// The number is saved with the line: a counter row that cannot be read is the error.
+xbase::Status ProposedJournalNumber(const frame::OpenedTables& tables, std::string_view branch, std::string* number);
 
 // Loads invoice journal->nota over the receipt tables (OpenReceiptTables): its ledger and its stored
 // journal lines followed by a blank proposed line. *found tells whether the invoice is there.

@@ -67,14 +67,15 @@ bool JournalLineCounts(const console::ValueRow& line) {
   return !line[kJournalDate].date().empty() && (Number(line, kJournalDebet) != 0 || Number(line, kJournalKredit) != 0);
 }
 
-std::string ProposedJournalNumber(const frame::OpenedTables& tables, std::string_view branch) {
+xbase::Status ProposedJournalNumber(const frame::OpenedTables& tables, std::string_view branch, std::string* number) {
   bool found = false;
   const std::string key = kCounterPrefix + xbase::PadR(branch, 6);
   const xbase::Status s = SeekKey(tables["Setup"], "SETUP", key, &found);
-  const std::string last = s.ok() && found ? tables["Setup"].Text("KET") : "";
+  if (!s.ok()) return s;
   documents::CounterKind kind;
   kind.digits = 10;
-  return documents::NextNumber(kind, last);
+  *number = documents::NextNumber(kind, found ? tables["Setup"].Text("KET") : "");
+  return s;
 }
 
 xbase::Status LoadJournal(const frame::OpenedTables& tables, Journal* journal, bool* found) {
@@ -99,10 +100,9 @@ xbase::Status LoadJournal(const frame::OpenedTables& tables, Journal* journal, b
     line[kJournalNotes] = Value::Text(rows.Text("NOTES"));
     journal->lines.push_back(std::move(line));
   }
-  if (s.ok()) {
-    journal->lines.push_back(
-        BlankJournalLine(journal->lines.size() + 1, ProposedJournalNumber(tables, journal->branch)));
-  }
+  std::string proposed;
+  if (s.ok()) s = ProposedJournalNumber(tables, journal->branch, &proposed);
+  if (s.ok()) journal->lines.push_back(BlankJournalLine(journal->lines.size() + 1, proposed));
   return s;
 }
 

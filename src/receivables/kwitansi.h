@@ -80,8 +80,10 @@ struct KwitansiForm {
   double vat_percent = 10;
   bool with_vat = true;
 };
-// The form's values from SETUP ("KWITANSI1", "POTONGPPN") and the company setup.
-KwitansiForm KwitansiFormOf(frame::Session& session, const frame::OpenedTables& tables, bool with_vat);
+// The form's values from SETUP ("KWITANSI1", "POTONGPPN") and the company setup; a SETUP row that
+// cannot be read is the error.
+xbase::Status KwitansiFormOf(frame::Session& session, const frame::OpenedTables& tables, bool with_vat,
+                             KwitansiForm* form);
 
 // The invoice amounts of a receipt to print: each invoice's whole DEBET.
 struct PrintedInvoice {

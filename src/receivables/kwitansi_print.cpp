@@ -103,19 +103,22 @@ xbase::Status MarkPrinted(frame::Session& session, xbase::WorkArea& header) {
   return s.ok() ? unlocked : s;
 }
 
-// The invoices of a receipt with their whole amounts.
-std::vector<PrintedInvoice> InvoicesOf(xbase::WorkArea& invoices, const Kwitansi& receipt) {
-  std::vector<PrintedInvoice> printed;
+// The invoices of a receipt with their whole amounts (0 for an invoice not there); an invoice that
+// cannot be read is the error, never an amount of 0 on the receipt.
+xbase::Status InvoicesOf(xbase::WorkArea& invoices, const Kwitansi& receipt, std::vector<PrintedInvoice>* printed) {
+  printed->clear();
   for (const console::ValueRow& line : receipt.lines) {
     if (xbase::IsBlank(line[kKwNota].text())) continue;
     PrintedInvoice invoice{Trimmed(line[kKwNota].text()), 0};
     bool found = false;
-    if (SeekExact(invoices, "PIUTDBT1", "NOTA", invoice.nota, &found).ok() && found) {
-      invoice.amount = invoices.Number("DEBET");
+    if (xbase::Status s = SeekExact(invoices, "PIUTDBT1", "NOTA", invoice.nota, &found); !s.ok()) {
+      printed->clear();
+      return s;
     }
-    printed.push_back(invoice);
+    if (found) invoice.amount = invoices.Number("DEBET");
+    printed->push_back(invoice);
   }
-  return printed;
+  return xbase::Status::OK();
 }
 
 // Prints one stored receipt (kwit_1 stands on it) after the question; true when it reached the printer.
@@ -125,10 +128,13 @@ bool PrintOne(frame::Session& session, const frame::OpenedTables& tables, std::s
   receipt.number = std::move(number);
   bool found = false;
   if (!frame::Checked(session, LoadKwitansi(tables, &receipt, &found)) || !found) return false;
+  KwitansiForm form;
+  std::vector<PrintedInvoice> invoices;
+  xbase::Status read = KwitansiFormOf(session, tables, with_vat, &form);
+  if (read.ok() && !free) read = InvoicesOf(tables["piutdbt"], receipt, &invoices);
+  if (!frame::Checked(session, read)) return false;
   console::PESAN(session.console(), "pasang kwitansi dengan betul, tekan sembarang u/ cetak");
-  const KwitansiForm form = KwitansiFormOf(session, tables, with_vat);
-  const std::string bytes = free ? FreeKwitansiBytes(receipt, form)
-                                 : InvoiceKwitansiBytes(receipt, InvoicesOf(tables["piutdbt"], receipt), form);
+  const std::string bytes = free ? FreeKwitansiBytes(receipt, form) : InvoiceKwitansiBytes(receipt, invoices, form);
   if (!frame::PrintRawForm(session, "KWITANSI", bytes)) return false;
   bool still = false;
   xbase::Status s = SeekExact(tables["kwit_1"], "KWIT_1", "NOMOR", receipt.number, &still);
@@ -185,19 +191,18 @@ xbase::Status PrintScreen(frame::Session& session, bool free) {
 
 }  // namespace
 
-KwitansiForm KwitansiFormOf(frame::Session& session, const frame::OpenedTables& tables, bool with_vat) {
-  KwitansiForm form;
-  for (size_t i = 0; i < 3; ++i) form.company[i] = session.STP.text[i + 1];
+xbase::Status KwitansiFormOf(frame::Session& session, const frame::OpenedTables& tables, bool with_vat,
+                             KwitansiForm* form) {
+  *form = KwitansiForm{};
+  for (size_t i = 0; i < 3; ++i) form->company[i] = session.STP.text[i + 1];
+  form->with_vat = with_vat;
   bool found = false;
   xbase::WorkArea& setup = tables["Setup"];
-  if (SeekExact(tables["Setup"], "SETUP", "SETUP", "KWITANSI1", &found).ok() && found) {
-    form.place = Trimmed(setup.Text("KET"));
-  }
-  if (SeekExact(tables["Setup"], "SETUP", "SETUP", "POTONGPPN", &found).ok() && found) {
-    form.vat_percent = xbase::Val(setup.Text("KET")).value;
-  }
-  form.with_vat = with_vat;
-  return form;
+  xbase::Status s = SeekExact(setup, "SETUP", "SETUP", "KWITANSI1", &found);
+  if (s.ok() && found) form->place = Trimmed(setup.Text("KET"));
+  if (s.ok()) s = SeekExact(setup, "SETUP", "SETUP", "POTONGPPN", &found);
+  if (s.ok() && found) form->vat_percent = xbase::Val(setup.Text("KET")).value;
+  return s;
 }
 
 std::string InvoiceKwitansiBytes(const Kwitansi& receipt, const std::vector<PrintedInvoice>& invoices,

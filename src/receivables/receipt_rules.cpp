@@ -89,25 +89,29 @@ bool CheckCode(frame::Session& session, const frame::OpenedTables& tables, Value
   return Refuse(session, "Tipe SURAT JALAN tidak sesuai ");
 }
 
-// SATUGRUP: both customers are members of outlet groups with the same code.
-bool SameGroup(const frame::OpenedTables& tables, std::string_view first, std::string_view second) {
+// SATUGRUP: *same true when both customers are members of outlet groups with the same code.
+xbase::Status SameGroup(const frame::OpenedTables& tables, std::string_view first, std::string_view second,
+                        bool* same) {
+  *same = false;
   std::string groups[2];
   const std::string_view customers[2] = {first, second};
   for (int i = 0; i < 2; ++i) {
     bool found = false;
-    if (!SeekExact(tables["otl_mbr"], "OTL_MBR2", "MEMBER", customers[i], &found).ok() || !found) return false;
+    const xbase::Status s = SeekExact(tables["otl_mbr"], "OTL_MBR2", "MEMBER", customers[i], &found);
+    if (!s.ok() || !found) return s;
     groups[i] = tables["otl_mbr"].Text("KODE");
   }
-  return groups[0] == groups[1];
+  *same = groups[0] == groups[1];
+  return xbase::Status::OK();
 }
 
-// KELOMPOKNYA: the customer is listed for the instrument in GIRO_RL.
-bool Listed(const frame::OpenedTables& tables, std::string_view instrument, std::string_view customer) {
+// KELOMPOKNYA: *listed true when the customer is listed for the instrument in GIRO_RL.
+xbase::Status Listed(const frame::OpenedTables& tables, std::string_view instrument, std::string_view customer,
+                     bool* listed) {
   xbase::WorkArea& list = tables["giro_rl"];
-  bool found = false;
   const std::string key =
       list.PadToField("NOMOR", xbase::RTrim(instrument)) + list.PadToField("RELASI", xbase::RTrim(customer));
-  return SeekKey(tables["giro_rl"], "GIRO_RL2", key, &found).ok() && found;
+  return SeekKey(list, "GIRO_RL2", key, listed);
 }
 
 // What a settlement code asks of its instrument.
@@ -163,7 +167,14 @@ bool CheckInstrument(frame::Session& session, const frame::OpenedTables& tables,
   } else if (!(rule.exempt_sent && instrument.Logical("KIRIMAN"))) {
     const std::string owner = Trimmed(instrument.Text("RELASI"));
     const std::string customer = Trimmed(LineText(row, kCustomer));
-    if (owner != customer && !SameGroup(tables, owner, customer) && !Listed(tables, number, customer)) {
+    // Whether the customer may pay with another's instrument: a membership that cannot be read is the
+    // error, never a refusal.
+    bool may_pay = owner == customer;
+    xbase::Status s;
+    if (!may_pay) s = SameGroup(tables, owner, customer, &may_pay);
+    if (s.ok() && !may_pay) s = Listed(tables, number, customer, &may_pay);
+    if (!s.ok()) return Refuse(session, s.message());
+    if (!may_pay) {
       return cleared(rule.lists_customers ? "relasi tidak sesuai" + owner + " " + customer
                                           : "relasi " + customer + " tidak termasuk dalam kelompok");
     }

@@ -10,6 +10,7 @@
 #include "documents/stored_lines.h"
 #include "frame/code_pick.h"
 #include "frame/line_arrays.h"
+#include "frame/status_display.h"
 #include "receivables/keyed_seek.h"
 #include "receivables/tgiro.h"
 #include "xbase/text_functions.h"
@@ -112,7 +113,8 @@ void EditList(frame::Session& session, console::ValueTable* rows, const ListSpec
   }
 }
 
-// "?" picks from the list; the code found (padded to its width) is checked against the table.
+// "?" picks from the list; the code found (padded to its width) is checked against the table. A
+// failed pick or read is shown on row 24.
 bool PickedAndFound(frame::Session& session, xbase::WorkArea& area, const frame::PickSpec& pick,
                     std::string_view order, std::string_view field, Value* value) {
   std::string code = value->text();
@@ -121,7 +123,7 @@ bool PickedAndFound(frame::Session& session, xbase::WorkArea& area, const frame:
   xbase::Status s = frame::PickCode(session, pick, &code);
   if (s.ok()) s = SeekExact(area, order, field, code, &found);
   *value = Value::Text(xbase::PadR(code, width));
-  return s.ok() && found;
+  return frame::Checked(session, s) && found;
 }
 
 ListSpec ProformaSpec(frame::Session& session, const frame::OpenedTables& tables) {

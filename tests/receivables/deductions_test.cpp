@@ -10,6 +10,7 @@
 #include "platform/fake_printers.h"
 #include "receivables/deductions.h"
 #include "receivables/receivables_test_helpers.h"
+#include "support/damaged_tables.h"
 #include "support/other_workstation.h"
 #include "support/small_folder_check.h"
 #include "support/verified_folder.h"
@@ -249,6 +250,31 @@ TEST_F(DeductionsTest, ApprovalNeedsTheRightAndAPrintedRequestIsNoLongerSaved) {
   ASSERT_TRUE(IPOTDRAF(rig.session, {}).ok());
   EXPECT_TRUE(Shown(rig.term, "Pengajuan sudah dicetak, tidak dapat disimpan"));
   EXPECT_EQ(rig.term.keys_left(), 0u);
+}
+
+// The request form prints each invoice's customer, dates and discounts and the payments on it: a
+// customer that cannot be read is the failure on row 24, nothing is printed and the request is not
+// marked printed.
+TEST_F(DeductionsTest, ARequestFormWhoseCustomerCannotBeReadIsNotPrinted) {
+  tables = OpenDeductionTables(rig.session);
+  ASSERT_TRUE(tables);
+  DeductionRequest request = Typed("DB", {"INV1"}, 10);
+  bool saved = false;
+  ASSERT_TRUE(SaveRequest(rig.session, tables, &request, &saved).ok());
+  ASSERT_TRUE(saved);
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  auto owned = std::make_unique<platform::FakeRawPrinter>("LX300");
+  platform::FakeRawPrinter* printer = owned.get();
+  rig.session.services().UseDevices(std::move(owned), std::make_unique<platform::FakePrintSystem>());
+  support::DamageIndexPages(folder.path(), "MASTCUS");
+  rig.term.AddKeys(Keys({Line("DPT0000001"), {key::kEnter}, {' '}, {key::kEsc}}));
+  ASSERT_TRUE(CPOTDRAF(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "MASTCUS"));
+  EXPECT_TRUE(printer->jobs().empty());
+  xbase::WorkArea& header = Open(rig.session, "BPOT_HDR");
+  ASSERT_TRUE(header.GoTo(1).ok());
+  EXPECT_FALSE(header.Logical("CETAK"));
 }
 
 TEST_F(DeductionsTest, AVoucherIsNumberedAndPrintsItsAmountInWords) {

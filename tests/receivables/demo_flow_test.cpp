@@ -10,6 +10,7 @@
 #include "receivables/piuttt.h"
 #include "receivables/tgiro.h"
 #include "site/data_folder.h"
+#include "support/damaged_tables.h"
 #include "support/data_folder.h"
 #include "support/scripted_session.h"
 #include "support/site_folder.h"
@@ -110,6 +111,15 @@ TEST_F(DemoFlowTest, AGiroIsRegisteredSettlesAnInvoiceOnAReceiptAndTheReceiptIsP
   ASSERT_TRUE(headers.GoTo(1).ok());
   EXPECT_TRUE(headers.Logical("CETAK"));
   EXPECT_EQ(rig.term.keys_left(), 0u);
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+
+  // Printed again with the giro's date unreadable: the failure on row 24 and no second print.
+  support::DamageIndexPages(dir, "GIRODBT");
+  rig.term.AddKeys(Keys({Line("JKT001"), Line("0000000001"), {key::kEnter}, {' '}, {key::kEsc}}));
+  ASSERT_TRUE(CTKTT(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "GIRODBT"));
+  EXPECT_EQ(dot_matrix->jobs().size(), 1u);
 }
 
 TEST_F(DemoFlowTest, ADeductionIsRequestedPrintedApprovedAndRealisedOnTheDemoInvoice) {

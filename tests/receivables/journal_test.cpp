@@ -7,6 +7,7 @@
 #include "receivables/receipt.h"
 #include "receivables/receivables.h"
 #include "receivables/receivables_test_helpers.h"
+#include "support/damaged_tables.h"
 #include "support/other_workstation.h"
 #include "support/scripted_session.h"
 #include "support/small_folder_check.h"
@@ -119,6 +120,19 @@ TEST_F(JournalTest, LinesMoveTheSettledTotalsByDebitMinusCreditAndRaiseTheCounte
   EXPECT_DOUBLE_EQ(InvoiceKredit(rig.session, "INV1"), 25);
   EXPECT_DOUBLE_EQ(InstrumentKredit(rig.session, "G1"), 0);
   EXPECT_EQ(Counter(rig.session), "0000000050");
+}
+
+// The number proposed for a new line is saved with it and raises the counter: a counter row that
+// cannot be read is the error, never a line proposed as number 1.
+TEST_F(JournalTest, ACounterThatCannotBeReadProposesNoNumber) {
+  support::DamageOpenIndexPages(folder.path(), "SETUP");
+  Journal journal;
+  journal.nota = "INV1";
+  bool found = false;
+  const xbase::Status s = LoadJournal(tables, &journal, &found);
+  EXPECT_TRUE(s.IsCorruption()) << s.ToString();
+  EXPECT_NE(s.message().find("SETUP"), std::string::npos) << s.message();
+  EXPECT_TRUE(journal.lines.empty());
 }
 
 TEST_F(JournalTest, EscAtTheInvoicesLockWritesNoJournalLine) {

@@ -8,6 +8,7 @@
 #include "platform/fake_printers.h"
 #include "receivables/kwitansi.h"
 #include "receivables/receivables_test_helpers.h"
+#include "support/damaged_tables.h"
 #include "support/other_workstation.h"
 #include "support/small_folder_check.h"
 #include "support/verified_folder.h"
@@ -117,6 +118,25 @@ TEST_F(KwitansiTest, AnInvoiceReceiptIsSavedAndPrintedRawWithItsVatSplitAndWords
   xbase::WorkArea& lines = Open(rig.session, "KWIT_2");
   ASSERT_TRUE(lines.GoTo(2).ok());
   EXPECT_TRUE(lines.deleted());
+}
+
+// The receipt prints its place and splits out the VAT by the SETUP percent: a SETUP row that cannot be
+// read is the failure on row 24, nothing is printed and the receipt stays unprinted.
+TEST_F(KwitansiTest, AReceiptWhoseVatPercentCannotBeReadIsNotPrinted) {
+  tables = OpenKwitansiTables(rig.session);
+  ASSERT_TRUE(tables);
+  ASSERT_TRUE(SaveInvoiceKwitansi(rig.session, tables, Stored({"INV1"})).ok());
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::DamageIndexPages(folder.path(), "SETUP");
+  rig.term.AddKeys(Keys({testing::Typed("0000008"), {key::kEnter}, {key::kEnter}, {' '}}));
+  ASSERT_TRUE(KW2(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "SETUP"));
+  EXPECT_FALSE(Shown(rig.term, "pasang kwitansi dengan betul, tekan sembarang u/ cetak"));
+  EXPECT_TRUE(rig.dot_matrix->AllBytes().empty());
+  xbase::WorkArea& header = Open(rig.session, "KWIT_1");
+  ASSERT_TRUE(header.GoTo(1).ok());
+  EXPECT_FALSE(header.Logical("CETAK"));
 }
 
 TEST_F(KwitansiTest, EscAtTheCounterRowWritesNeitherReceiptNorLines) {

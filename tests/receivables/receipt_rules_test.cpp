@@ -3,6 +3,7 @@
 
 #include "receivables/receipt.h"
 #include "receivables/receivables_test_helpers.h"
+#include "support/damaged_tables.h"
 #include "support/scripted_session.h"
 #include "xbase/date_functions.h"
 #include "xbase/text_functions.h"
@@ -143,6 +144,24 @@ TEST_F(ReceiptRulesTest, InstrumentsMustBeRegisteredActiveOfTheRightKindAndCusto
   EXPECT_FALSE(Pays("CS", "C8"));
   EXPECT_EQ(Message(), "relasi J0001 tidak termasuk dalam kelompok");
   EXPECT_TRUE(Pays("CL", "C7"));  // listed in GIRO_RL
+}
+
+// Another customer's instrument pays when the customers share an outlet group or the instrument lists
+// the customer: a list or membership that cannot be read is the failure shown, never "relasi tidak
+// sesuai", and the number typed stays.
+TEST_F(ReceiptRulesTest, AnInstrumentsCustomerListThatCannotBeReadIsTheFailure) {
+  AddInstrument(rig.session, "G1", "GIRO", "J0003", 500, kDay);
+  AddInstrument(rig.session, "C7", "CSHO", "J0009", 500, kDay);
+  AddRows(Open(rig.session, "GIRO_RL"), {{{"NOMOR", T("C7")}, {"RELASI", T("J0001")}}});
+  std::string left;
+  support::DamageOpenIndexPages(folder.path(), "GIRO_RL");
+  EXPECT_FALSE(Pays("CL", "C7", &left));
+  EXPECT_NE(Message().find("GIRO_RL"), std::string::npos) << Message();
+  EXPECT_EQ(xbase::RTrim(left), "C7");
+  support::DamageOpenIndexPages(folder.path(), "OTL_MBR");
+  EXPECT_FALSE(Pays("BL", "G1", &left));
+  EXPECT_NE(Message().find("OTL_MBR"), std::string::npos) << Message();
+  EXPECT_EQ(xbase::RTrim(left), "G1");
 }
 
 TEST_F(ReceiptRulesTest, VouchersPayTheirOwnDeductionsAndGirosWaitForTheirMonth) {
