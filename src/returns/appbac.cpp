@@ -124,10 +124,7 @@ bool EditGoods(frame::Session& session, const frame::OpenedTables& tables, Minut
 // stored one after "Ulang". False when the number is refused.
 bool TakeMinute(frame::Session& session, const frame::OpenedTables& tables, std::string* number,
                 MinuteApproval* approval) {
-  frame::PickSpec pick;
-  pick.alias = kMinuteHeaders;
-  if (!frame::Checked(session, frame::PickCode(session, pick, number))) return false;
-  *number = xbase::PadR(xbase::RTrim(*number), 10);
+  if (!PickMinuteNumber(session, number)) return false;
   Minute minute;
   bool found = false;
   if (!frame::Checked(session, LoadMinute(tables, *number, &minute, &found))) return false;

@@ -5,10 +5,8 @@
 #include "console/get.h"
 #include "console/message.h"
 #include "frame/open_table.h"
-#include "frame/code_pick.h"
 #include "frame/report_pages.h"
 #include "frame/status_display.h"
-#include "pickers/picker_support.h"
 #include "returns/negotiation.h"
 #include "returns/negotiation_approval.h"
 #include "returns/negotiation_forms.h"
@@ -30,16 +28,7 @@ xbase::Status CBACN1(frame::Session& session, const Arguments&) {
     std::string number(10, ' ');
     Minute minute;
     console::GetList form;
-    form.Add(12, 34, &number, "@!").valid = [&] {
-      frame::PickSpec pick;
-      pick.alias = kMinuteHeaders;
-      if (!frame::Checked(session, frame::PickCode(session, pick, &number))) return false;
-      number = xbase::PadR(xbase::RTrim(number), 10);
-      if (xbase::IsBlank(number)) return true;
-      bool found = false;
-      if (!frame::Checked(session, LoadMinute(tables, number, &minute, &found))) return false;
-      return found || pickers::Refuse(session, "Nomor " + std::string(xbase::RTrim(number)) + " tidak ada");
-    };
+    form.Add(12, 34, &number, "@!").valid = [&] { return TakeStoredMinute(session, tables, &number, &minute); };
     if (form.Read(con).escaped || xbase::IsBlank(number)) break;
     MinuteApproval approval;
     bool approved = false;

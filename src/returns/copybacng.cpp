@@ -7,9 +7,7 @@
 #include "console/get.h"
 #include "console/message.h"
 #include "frame/open_table.h"
-#include "frame/code_pick.h"
 #include "frame/status_display.h"
-#include "pickers/picker_support.h"
 #include "returns/negotiation.h"
 #include "returns/negotiation_screens.h"
 #include "returns/return_procedures.h"
@@ -42,16 +40,7 @@ xbase::Status COPYBACNG(frame::Session& session, const Arguments&) {
     std::string old_number(10, ' ');
     Minute old;
     console::GetList ask;
-    ask.Add(7, 38, &old_number, "@!").valid = [&] {
-      frame::PickSpec pick;
-      pick.alias = kMinuteHeaders;
-      if (!frame::Checked(session, frame::PickCode(session, pick, &old_number))) return false;
-      old_number = xbase::PadR(xbase::RTrim(old_number), 10);
-      if (xbase::IsBlank(old_number)) return true;
-      bool found = false;
-      if (!frame::Checked(session, LoadMinute(tables, old_number, &old, &found))) return false;
-      return found || pickers::Refuse(session, "Nomor " + std::string(xbase::RTrim(old_number)) + " tidak ada");
-    };
+    ask.Add(7, 38, &old_number, "@!").valid = [&] { return TakeStoredMinute(session, tables, &old_number, &old); };
     if (ask.Read(con).escaped || xbase::IsBlank(old_number)) break;
     const console::Attr shown = con.colours().enhanced;
     con.Say(8, 38, old.branch, shown);

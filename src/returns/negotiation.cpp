@@ -242,11 +242,24 @@ xbase::Status LoadMinute(const frame::OpenedTables& tables, std::string_view num
   return ReadMinute(tables[kMinuteHeaders], areas, minute);
 }
 
-bool GETNEGOSIASI(frame::Session& session, const frame::OpenedTables& tables, std::string* number, Minute* minute) {
+bool PickMinuteNumber(frame::Session& session, std::string* number) {
   frame::PickSpec pick;
   pick.alias = kMinuteHeaders;
   if (!frame::Checked(session, frame::PickCode(session, pick, number))) return false;
   *number = xbase::PadR(xbase::RTrim(*number), 10);
+  return true;
+}
+
+bool TakeStoredMinute(frame::Session& session, const frame::OpenedTables& tables, std::string* number, Minute* minute) {
+  if (!PickMinuteNumber(session, number)) return false;
+  if (Blank(*number)) return true;
+  bool found = false;
+  if (!frame::Checked(session, LoadMinute(tables, *number, minute, &found))) return false;
+  return found || pickers::Refuse(session, "Nomor " + std::string(xbase::RTrim(*number)) + " tidak ada");
+}
+
+bool GETNEGOSIASI(frame::Session& session, const frame::OpenedTables& tables, std::string* number, Minute* minute) {
+  if (!PickMinuteNumber(session, number)) return false;
   *minute = Minute{};
   if (Blank(*number)) {
     minute->products.resize(1);

@@ -123,6 +123,14 @@ xbase::Status LoadMinute(const frame::OpenedTables& tables, std::string_view num
 // and notes in that order. A detail row whose product position names no product is refused.
 xbase::Status ReadMinute(const xbase::WorkArea& headers, const std::vector<xbase::WorkArea*>& lists, Minute* minute);
 
+// A minute number typed in a field: "?" picks one from BAC_N1, and the number comes back padded to 10.
+// False when the pick could not be read (told on row 24).
+bool PickMinuteNumber(frame::Session& session, std::string* number);
+
+// A minute number typed for a print or a copy: picked as above; a blank number passes, a stored
+// minute is loaded into *minute, another number is refused ("Nomor ... tidak ada").
+bool TakeStoredMinute(frame::Session& session, const frame::OpenedTables& tables, std::string* number, Minute* minute);
+
 // GETNEGOSIASI: "?" picks a minute; a stored one is loaded, an approved one refused ("BAC NEGO Sudah
 // diapproval"); an empty number starts a new minute with one empty row in every list. False after a
 // refusal.

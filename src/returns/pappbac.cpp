@@ -38,10 +38,7 @@ xbase::Status PAPPBAC(frame::Session& session, const Arguments&) {
     std::string number(10, ' ');
     console::GetList ask;
     ask.Add(13, 24, &number, "@!").valid = [&] {
-      frame::PickSpec pick;
-      pick.alias = kMinuteHeaders;
-      if (!frame::Checked(session, frame::PickCode(session, pick, &number))) return false;
-      number = xbase::PadR(xbase::RTrim(number), 10);
+      if (!PickMinuteNumber(session, &number)) return false;
       bool found = false;
       if (!frame::Checked(session, SeekMinute(tables, number, &found))) return false;
       return xbase::IsBlank(number) || found || pickers::Refuse(session, "Nomor " + std::string(xbase::RTrim(number)) + " tidak ada");

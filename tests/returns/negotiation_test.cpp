@@ -345,6 +345,23 @@ TEST_F(NegotiationTest, JosNumbersAreRefusedTwiceInTheListOrWhenRegistered) {
   EXPECT_TRUE(site.Contents("BAC_NAP").empty());
 }
 
+TEST_F(NegotiationTest, AMinuteNumberForAPrintOrACopyIsLoadedOrRefused) {
+  SaveNew();
+  Minute minute;
+  std::string number = "42";
+  EXPECT_FALSE(TakeStoredMinute(site.rig.session, site.tables, &number, &minute));
+  EXPECT_TRUE(support::Shown(site.rig.term, "Nomor 42 tidak ada"));
+  number = "0000000042";
+  ASSERT_TRUE(TakeStoredMinute(site.rig.session, site.tables, &number, &minute));
+  EXPECT_EQ(minute.number, "0000000042");
+  EXPECT_EQ(minute.products.size(), 2u);
+  Minute untouched;
+  number = "";
+  EXPECT_TRUE(TakeStoredMinute(site.rig.session, site.tables, &number, &untouched));
+  EXPECT_EQ(number, std::string(10, ' '));
+  EXPECT_TRUE(untouched.products.empty());
+}
+
 TEST_F(NegotiationTest, HeadOfficeApprovalsNeedTheRightEdp) {
   site.rig.session.MMEMBER.rights = "/SPV AAO";
   site.rig.session.CloseTables();
