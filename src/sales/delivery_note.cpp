@@ -32,6 +32,14 @@ xbase::Status WriteItem(frame::Session& session, xbase::WorkArea& lines, const N
   return s;
 }
 
+// The note's BMONITOR row: *monitor stands on it when *held.
+xbase::Status SeekMonitor(frame::Session& session, const NoteHead& head, xbase::WorkArea** monitor, bool* held) {
+  *held = false;
+  xbase::Status s = frame::RequireArea(session, "bmonitor", monitor);
+  if (s.ok()) s = Holds(**monitor, "BMONITOR", (*monitor)->PadToField("INVOICE", head.invoice), held);
+  return s;
+}
+
 }  // namespace
 
 NoteHead NoteHeadOf(const OrderHeader& header, std::string_view invoice, xbase::Date tempo, double term) {
@@ -145,9 +153,8 @@ xbase::Status WriteReceivable(frame::Session& session, const NoteHead& head, dou
 xbase::Status WriteMonitor(frame::Session& session, const NoteHead& head) {
   if (xbase::IsBlank(head.manager)) return xbase::Status::OK();
   xbase::WorkArea* monitor = nullptr;
-  xbase::Status s = frame::RequireArea(session, "bmonitor", &monitor);
   bool held = false;
-  if (s.ok()) s = Holds(*monitor, "BMONITOR", monitor->PadToField("INVOICE", head.invoice), &held);
+  xbase::Status s = SeekMonitor(session, head, &monitor, &held);
   if (!s.ok()) return s;
   const documents::FieldValues fields = {{"TANGGAL", D(head.date)}, {"KODEBM", T(head.manager)}};
   if (!held) {
@@ -185,9 +192,8 @@ xbase::Status NameNote(documents::SaveScope& save, frame::Session& session, cons
 xbase::Status NameMonitor(documents::SaveScope& save, frame::Session& session, const NoteHead& head) {
   if (xbase::IsBlank(head.manager)) return xbase::Status::OK();
   xbase::WorkArea* monitor = nullptr;
-  xbase::Status s = frame::RequireArea(session, "bmonitor", &monitor);
   bool held = false;
-  if (s.ok()) s = Holds(*monitor, "BMONITOR", monitor->PadToField("INVOICE", head.invoice), &held);
+  xbase::Status s = SeekMonitor(session, head, &monitor, &held);
   if (!s.ok()) return s;
   if (held) {
     save.Update(*monitor, monitor->recno());

@@ -8,7 +8,6 @@
 #include "console/message.h"
 #include "documents/line_value.h"
 #include "documents/posting_date.h"
-#include "frame/code_pick.h"
 #include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "pickers/picker_support.h"
@@ -77,13 +76,9 @@ void OfferLine(frame::Session& session, const xbase::WorkArea& line, double quan
 // stock goes, then an empty line. An order that is not found is let through with an empty line.
 bool LCGETSALESORDER(frame::Session& session, NoteDocument* doc, std::string* loaded_customer) {
   OrderHeader& header = doc->header;
-  frame::PickSpec pick;
-  pick.alias = "slsodr1";
-  pick.expressions = {"NOMOR", "TANGGAL", "RELASI", "SALES"};
-  pick.heads = {"No. Order", "Tanggal", "Relasi", "Sales"};
   bool found = false;
   xbase::WorkArea* order = nullptr;
-  if (!frame::Checked(session, frame::PickAndSeek(session, pick, &header.order, &found, &order))) return false;
+  if (!frame::Checked(session, PickOrder(session, &header.order, &found, &order))) return false;
   header.order = xbase::PadR(header.order, 15);
   doc->lines.clear();
   if (!found) {
@@ -94,31 +89,17 @@ bool LCGETSALESORDER(frame::Session& session, NoteDocument* doc, std::string* lo
   if (!frame::Checked(session, LoadOrderHeader(*order, &header))) return false;
   *loaded_customer = header.customer;
   doc->due_date = session.Today();
-  xbase::WorkArea* lines = nullptr;
-  std::vector<uint32_t> records;
-  xbase::Status s = frame::RequireArea(session, "slsodr2", &lines);
-  if (s.ok()) s = lines->SetOrder("SLSODR21");
-  if (s.ok()) s = lines->SeekAll(lines->PadToField("NOMOR", header.order), &records);
-  std::string warehouse = session.MMEMBER.warehouse;
-  double d1 = 0, d2 = 0;
   std::map<std::string, double> taken;  // offered so far, by warehouse + code
-  for (size_t i = 0; s.ok() && i < records.size(); ++i) {
-    if (s = lines->GoTo(records[i]); !s.ok()) break;
-    if (i == 0) {
-      warehouse = lines->Text("GUDANG");
-      d1 = lines->Number("DISCOUNT");
-      d2 = lines->Number("DISCOUNT2");
-    }
-    const double open = lines->Number("QUANTITY") - lines->Number("QTY_KIRIM");
-    if (open <= 0) continue;
-    const std::string key = lines->Text("GUDANG") + lines->Text("KODE");
-    const double quantity = CEKSTOCKBARANG(session, lines->Text("KODE"), lines->Text("GUDANG"), open, taken[key]);
+  const auto offer = [&](const xbase::WorkArea& line) {
+    const double open = line.Number("QUANTITY") - line.Number("QTY_KIRIM");
+    if (open <= 0) return xbase::Status::OK();
+    const std::string key = line.Text("GUDANG") + line.Text("KODE");
+    const double quantity = CEKSTOCKBARANG(session, line.Text("KODE"), line.Text("GUDANG"), open, taken[key]);
     taken[key] += quantity;
-    OfferLine(session, *lines, quantity, doc);
-  }
-  if (!frame::Checked(session, s)) return false;
-  AddNoteLine(&doc->lines, d1, d2, warehouse);
-  return true;
+    OfferLine(session, line, quantity, doc);
+    return xbase::Status::OK();
+  };
+  return frame::Checked(session, ReadOrderLines(session, header.order, doc, offer));
 }
 
 }  // namespace

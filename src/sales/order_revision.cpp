@@ -170,27 +170,21 @@ xbase::Status LoadOrderHeader(const xbase::WorkArea& order, OrderHeader* header)
   return OrderHeadRecord().Read(order, header);
 }
 
-bool LCGETSALESORDER(frame::Session& session, NoteDocument* doc) {
-  OrderHeader& header = doc->header;
+xbase::Status PickOrder(frame::Session& session, std::string* number, bool* found, xbase::WorkArea** order) {
   frame::PickSpec pick;
   pick.alias = "slsodr1";
   pick.expressions = {"NOMOR", "TANGGAL", "RELASI", "SALES"};
   pick.heads = {"No. Order", "Tanggal", "Relasi", "Sales"};
-  if (xbase::IsBlank(header.order)) return pickers::Refuse(session, "Nomor Sales Order harus diisi");
-  bool found = false;
-  xbase::WorkArea* order = nullptr;
-  if (!frame::Checked(session, frame::PickAndSeek(session, pick, &header.order, &found, &order))) return false;
-  header.order = xbase::PadR(header.order, 15);
-  if (!found) return pickers::Refuse(session, "Nomor Sales Order " + Shown(*doc) + " tidak terdaftar");
-  if (!frame::Checked(session, LoadOrderHeader(*order, &header))) return false;
-  doc->order_lines = true;
-  doc->lines.clear();
-  doc->delivered.clear();
+  return frame::PickAndSeek(session, pick, number, found, order);
+}
+
+xbase::Status ReadOrderLines(frame::Session& session, std::string_view order, NoteDocument* doc,
+                             const std::function<xbase::Status(const xbase::WorkArea&)>& each) {
   xbase::WorkArea* lines = nullptr;
   std::vector<uint32_t> records;
   xbase::Status s = frame::RequireArea(session, "slsodr2", &lines);
   if (s.ok()) s = lines->SetOrder("SLSODR21");
-  if (s.ok()) s = lines->SeekAll(lines->PadToField("NOMOR", header.order), &records);
+  if (s.ok()) s = lines->SeekAll(lines->PadToField("NOMOR", order), &records);
   std::string warehouse = session.MMEMBER.warehouse;
   double d1 = 0, d2 = 0;
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
@@ -200,11 +194,26 @@ bool LCGETSALESORDER(frame::Session& session, NoteDocument* doc) {
       d1 = lines->Number("DISCOUNT");
       d2 = lines->Number("DISCOUNT2");
     }
-    s = LoadLine(*lines, doc);
+    s = each(*lines);
   }
-  if (!frame::Checked(session, s)) return false;
-  AddNoteLine(&doc->lines, d1, d2, warehouse);
-  return true;
+  if (s.ok()) AddNoteLine(&doc->lines, d1, d2, warehouse);
+  return s;
+}
+
+bool LCGETSALESORDER(frame::Session& session, NoteDocument* doc) {
+  OrderHeader& header = doc->header;
+  if (xbase::IsBlank(header.order)) return pickers::Refuse(session, "Nomor Sales Order harus diisi");
+  bool found = false;
+  xbase::WorkArea* order = nullptr;
+  if (!frame::Checked(session, PickOrder(session, &header.order, &found, &order))) return false;
+  header.order = xbase::PadR(header.order, 15);
+  if (!found) return pickers::Refuse(session, "Nomor Sales Order " + Shown(*doc) + " tidak terdaftar");
+  if (!frame::Checked(session, LoadOrderHeader(*order, &header))) return false;
+  doc->order_lines = true;
+  doc->lines.clear();
+  doc->delivered.clear();
+  return frame::Checked(session, ReadOrderLines(session, header.order, doc,
+                                                [doc](const xbase::WorkArea& row) { return LoadLine(row, doc); }));
 }
 
 bool WriteOrderRevision(frame::Session& session, const NoteDocument& doc) {

@@ -3,6 +3,9 @@
 #ifndef PALUNDA_SALES_ORDER_REVISION_H_
 #define PALUNDA_SALES_ORDER_REVISION_H_
 
+#include <functional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "frame/report_engine.h"
@@ -13,6 +16,16 @@ namespace sales {
 
 // The header fields an order's SLSODR1 row holds, into `header`; an error when the table lacks one.
 xbase::Status LoadOrderHeader(const xbase::WorkArea& order, OrderHeader* header);
+
+// The order `number` picked from the saved orders ("?" lists them) and sought; *order stands on its
+// SLSODR1 row when *found.
+xbase::Status PickOrder(frame::Session& session, std::string* number, bool* found, xbase::WorkArea** order);
+
+// The stored lines of `order` in their order, `each` called on every SLSODR2 row, then the blank line
+// after them on doc->lines, with the first row's warehouse and discounts (the clerk's warehouse and
+// none for an order without lines). No blank line when a row could not be read.
+xbase::Status ReadOrderLines(frame::Session& session, std::string_view order, NoteDocument* doc,
+                             const std::function<xbase::Status(const xbase::WorkArea&)>& each);
 
 // LCGETSALESORDER: loads the order of doc->header.order ("?" picks it) with its lines, each carrying
 // its stored row, then an empty line; "Nomor Sales Order " + number + " tidak terdaftar" when unknown.
