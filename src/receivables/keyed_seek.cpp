@@ -2,15 +2,13 @@
 // width first, so that "A1" never finds "A10".
 #include "receivables/keyed_seek.h"
 
+#include "xbase/keyed_read.h"
 #include "xbase/text_functions.h"
 
 namespace receivables {
 
 xbase::Status SeekKey(xbase::WorkArea& area, std::string_view order, std::string_view key, bool* found) {
-  xbase::Status s = area.SetOrder(order);
-  if (s.ok()) s = area.Seek(key);
-  *found = s.ok() && area.found();
-  return s;
+  return xbase::SeekFound(area, order, key, found);
 }
 
 xbase::Status SeekExact(xbase::WorkArea& area, std::string_view order, std::string_view field, std::string_view text,

@@ -8,6 +8,7 @@
 #include "frame/open_table.h"
 #include "frame/status_display.h"
 #include "pickers/picker_support.h"
+#include "xbase/keyed_read.h"
 #include "xbase/ntx_orders.h"
 #include "xbase/search_path.h"
 #include "xbase/text_functions.h"
@@ -24,11 +25,7 @@ void DrawEntryScreen(console::Console& con, std::string_view title, std::initial
 
 xbase::Status SeekExact(xbase::WorkArea& area, std::string_view order, std::string_view field, std::string_view text,
                         bool* found) {
-  *found = false;
-  xbase::Status s = area.SetOrder(order);
-  if (s.ok()) s = area.Seek(area.PadToField(field, xbase::RTrim(text)));
-  if (s.ok()) *found = area.found();
-  return s;
+  return xbase::SeekFound(area, order, area.PadToField(field, xbase::RTrim(text)), found);
 }
 
 std::string StoredExchangeFolder(frame::Session& session) {

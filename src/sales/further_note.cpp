@@ -24,8 +24,7 @@ bool NumberOf(frame::Session& session, std::string_view alias, std::string_view 
   xbase::WorkArea* area = nullptr;
   bool found = false;
   xbase::Status s = frame::RequireArea(session, alias, &area);
-  if (s.ok()) s = area->SetOrder(index);
-  if (s.ok()) s = xbase::SeekFound(*area, area->PadToField(key_field, key), &found);
+  if (s.ok()) s = xbase::SeekFound(*area, index, area->PadToField(key_field, key), &found);
   if (s.ok() && found) *number = area->Number(field);
   return frame::Checked(session, s);
 }
