@@ -25,15 +25,15 @@ constexpr int kWidth = 60;
 
 std::string RightAligned(std::string_view text) { return xbase::PadL(xbase::RTrim(text), kWidth); }
 
-// Prints the voucher standing in the open BPOT_BPT; true when it reached a printer.
+// Prints the voucher standing in the open BPOT_BPT; true when it reached a printer. An invoice or
+// customer that cannot be read is the failure shown with nothing printed (a missing one prints blank).
 bool PrintVoucher(frame::Session& session, const frame::OpenedTables& tables, const BptVoucher& voucher) {
   std::string customer;
   bool found = false;
-  if (SeekExact(tables["Piutdbt"], "PIUTDBT1", "NOTA", voucher.nota, &found).ok() && found &&
-      SeekExact(tables["mastcus"], "MASTCUS1", "RELASI", tables["Piutdbt"].Text("RELASI"), &found).ok() &&
-      found) {
-    customer = tables["mastcus"].Text("NAMA");
-  }
+  xbase::Status s = SeekExact(tables["Piutdbt"], "PIUTDBT1", "NOTA", voucher.nota, &found);
+  if (s.ok() && found) s = SeekExact(tables["mastcus"], "MASTCUS1", "RELASI", tables["Piutdbt"].Text("RELASI"), &found);
+  if (!frame::Checked(session, s)) return false;
+  if (found) customer = tables["mastcus"].Text("NAMA");
   frame::ReportWriter report(session, "lapor");
   if (!report.Start() || !report.NewPage()) return false;
   for (const VoucherLine& line : VoucherPage(voucher, customer, session.STP.text[11])) {

@@ -246,9 +246,11 @@ bool CollectionPages(frame::Session& session, const frame::OpenedTables& tables,
   const xbase::Date date = header.DateOf("TANGGAL");
   const std::string collector = header.Text("PENAGIH");
   std::string name;
-  if (SeekExact(collectors, "MASTSLS1", "SALES", collector, &found).ok() && found) name = collectors.Text("NAMA");
+  s = SeekExact(collectors, "MASTSLS1", "SALES", collector, &found);
+  if (s.ok() && found) name = collectors.Text("NAMA");
   std::vector<ListLine> lines;
-  if (!frame::Checked(session, ReadLines(tables, number, &lines))) return false;
+  if (s.ok()) s = ReadLines(tables, number, &lines);
+  if (!frame::Checked(session, s)) return false;
   const std::vector<std::string> title = {
       "TAGIHAN PIUTANG" + std::string(105, ' ') + "NOMOR : " + std::string(number),
       "PERIODE : " + xbase::Dtoc(date) + " s/d " + xbase::Dtoc(end),

@@ -18,6 +18,8 @@ namespace {
 
 const std::string kRule(92, '-');
 
+// The list names each row's customer: a customer that cannot be read stops it with the failure shown
+// (a missing one prints blank).
 bool PrintList(frame::Session& session, xbase::WorkArea& rows, xbase::WorkArea& customers) {
   frame::ReportWriter report(session, "lapor");
   if (!report.Start() || !report.NewPage()) return false;
@@ -33,9 +35,8 @@ bool PrintList(frame::Session& session, xbase::WorkArea& rows, xbase::WorkArea& 
   while (s.ok() && !rows.eof()) {
     std::string name;
     bool found = false;
-    if (SeekExact(customers, "MASTCUS1", "RELASI", rows.Text("RELASI"), &found).ok() && found) {
-      name = customers.Text("NAMA");
-    }
+    if (s = SeekExact(customers, "MASTCUS1", "RELASI", rows.Text("RELASI"), &found); !s.ok()) break;
+    if (found) name = customers.Text("NAMA");
     const std::string line = xbase::Str(++n, 3) + " " + rows.Text("KDCB") + " " + rows.Text("NOMOR") + " " +
                              rows.Text("RELASI") + " " + xbase::PadR(name, 30) +
                              xbase::Transform(xbase::Value::Num(rows.Number("DEBET")), " 999,999,999.99");

@@ -90,10 +90,12 @@ xbase::Status GIROTT(frame::Session& session, const std::vector<xbase::Value>&) 
     if (form.Read(con).escaped || xbase::IsBlank(number)) break;
     Acknowledgement a{instrument.Text("NOMOR"), instrument.DateOf("TANGGAL"), instrument.Text("NOTES"), "",
                       instrument.Number("DEBET"), session.Today()};
+    // The bank is printed: an account that cannot be read prints nothing (a missing one prints blank).
     bool found = false;
-    if (SeekExact(accounts, "MASTACC1", "ACCOUNT", instrument.Text("ACCOUNT"), &found).ok() && found) {
-      a.bank = accounts.Text("DESCRIP");
+    if (!frame::Checked(session, SeekExact(accounts, "MASTACC1", "ACCOUNT", instrument.Text("ACCOUNT"), &found))) {
+      continue;
     }
+    if (found) a.bank = accounts.Text("DESCRIP");
     console::PESAN(con, "Siapkan printer, tekan sembarang tombol utuk cetak");
     frame::PrintRawForm(session, "GIROTT", AcknowledgementBytes(a));
   }
