@@ -1,5 +1,6 @@
 // The pick-up form of a return draft (F-MK-004) for the warehouse.
 #include <string>
+#include <vector>
 
 #include "console/box.h"
 #include "console/get.h"
@@ -40,7 +41,9 @@ xbase::Status CBRPR1(frame::Session& session, const Arguments&) {
     frame::ReportLayout layout;
     layout.width = 72;
     layout.title = "BPR (R1)";
-    PrintLines(session, PickUpLines(tables["MASTCUS"], draft), session.margins.lines_portrait, "", layout);
+    std::vector<std::string> lines;
+    if (!frame::Checked(session, PickUpLines(tables["MASTCUS"], draft, &lines))) continue;
+    PrintLines(session, lines, session.margins.lines_portrait, "", layout);
   }
   session.CloseTables();
   return xbase::Status::OK();

@@ -47,13 +47,14 @@ namespace {
 
 bool Refuse(frame::Session& session, std::string_view message) { return pickers::Refuse(session, message); }
 
-std::string GoodsName(xbase::WorkArea& goods, std::string_view code) {
-  bool found = false;
-  if (SeekExact(goods, "MASTBRJ1", "KODE", code, &found).ok() && found) return goods.Text("NAMA");
-  return std::string(20, ' ');
-}
-
 }  // namespace
+
+xbase::Status ReadGoodsName(xbase::WorkArea& goods, std::string_view code, std::string* name) {
+  bool found = false;
+  const xbase::Status s = SeekExact(goods, "MASTBRJ1", "KODE", code, &found);
+  *name = s.ok() && found ? goods.Text("NAMA") : std::string(20, ' ');
+  return s;
+}
 
 double DraftLine::Value() const { return documents::LineValue(quantity, price, discount1, discount2); }
 bool DraftLine::HasGoods() const { return !xbase::IsBlank(code); }
@@ -95,7 +96,7 @@ xbase::Status ReadDraftLines(xbase::WorkArea& goods, xbase::WorkArea& lines, std
     if (s = lines.GoTo(rows[i]); !s.ok()) break;
     DraftLine line;
     if (s = DraftLineRecord().Read(lines, &line); !s.ok()) break;
-    line.name = GoodsName(goods, line.code);
+    if (s = ReadGoodsName(goods, line.code, &line.name); !s.ok()) break;
     draft->lines.push_back(line);
   }
   return s;
@@ -178,8 +179,7 @@ bool TakeNoteLine(frame::Session& session, const frame::OpenedTables& tables, Dr
   line->discount1 = lines.Number("DISCOUNT");
   line->discount2 = lines.Number("DISCOUNT2");
   line->average_cost = lines.Number("HRG_RATA");
-  line->name = GoodsName(tables["MASTBRJ"], line->code);
-  return true;
+  return frame::Checked(session, ReadGoodsName(tables["MASTBRJ"], line->code, &line->name));
 }
 
 xbase::Status CountPieces(xbase::WorkArea& goods, DraftLine* line) {

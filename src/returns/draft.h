@@ -67,11 +67,15 @@ bool NamesOtherInstrument(frame::Session& session, xbase::WorkArea& instruments,
 // *draft, or starts a new one under the number.
 bool GETDRAFT(frame::Session& session, const frame::OpenedTables& tables, std::string_view number, Draft* draft);
 
+// The name of goods `code` in `goods` (MASTBRJ), 20 blanks when it is not there. The name is printed
+// on the forms: goods that cannot be read are the error.
+xbase::Status ReadGoodsName(xbase::WorkArea& goods, std::string_view code, std::string* name);
+
 // The header of a draft, or of a request (the same first fields), from the current record; an error
 // when the table lacks one of them.
 xbase::Status ReadDraftHeader(const xbase::WorkArea& head, Draft* draft);
 // The lines of `number` in `lines` (a draft's or a request's, on their first index), with the goods
-// names from `goods` (MASTBRJ).
+// names from `goods` (MASTBRJ); goods that cannot be read are the error.
 xbase::Status ReadDraftLines(xbase::WorkArea& goods, xbase::WorkArea& lines, std::string_view number, Draft* draft);
 
 // Loads draft `number` of DRAFTR1/DRAFTR2 (names from MASTBRJ) of `tables`; *found tells whether it is there.
@@ -81,7 +85,8 @@ xbase::Status LoadDraft(const frame::OpenedTables& tables, std::string_view numb
 // the draft's cash discounts and price type (taken from it while the draft has none).
 bool CheckDraftNote(frame::Session& session, const frame::OpenedTables& tables, Draft* draft, std::string_view invoice);
 // The goods line `urut` of the line's delivery note (or, with a blank `urut`, its first line of goods
-// `code`): its sequence, code, price, discounts, average cost and name. False when there is none.
+// `code`): its sequence, code, price, discounts, average cost and name. False when there is none or
+// it (or its goods) cannot be read, the failure shown.
 bool TakeNoteLine(frame::Session& session, const frame::OpenedTables& tables, DraftLine* line, std::string_view urut,
                   std::string_view code = {});
 // The quantity from boxes, packs and pieces with the sizes of the goods in `goods` (MASTBRJ); goods

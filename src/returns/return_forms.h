@@ -22,7 +22,8 @@ bool PrintLines(frame::Session& session, const std::vector<std::string>& lines, 
                 std::string_view controls, const frame::ReportLayout& layout);
 
 // F-MK-011, the receipt of returned goods, for the return document RTJUAL1 of `tables` stands on (its
-// lines from RTJUAL2, names from MASTBRJ and MASTCUS); *net receives the net value.
+// lines from RTJUAL2, names from MASTBRJ and MASTCUS); *net receives the net value. A line, goods or
+// customer that cannot be read is the error with no lines.
 xbase::Status ReturnReceiptLines(const frame::OpenedTables& tables,
                                  std::vector<std::string>* lines, double* net);
 
@@ -30,12 +31,13 @@ xbase::Status ReturnReceiptLines(const frame::OpenedTables& tables,
 // the instrument (GIRODBT, its code checked in MASTJNS) and marks the return printed.
 xbase::Status PrintReturnReceipt(frame::Session& session, const frame::OpenedTables& tables);
 
-// F-MK-004, the pick-up form of a draft, with the customer's name from `customers` (MASTCUS).
-std::vector<std::string> PickUpLines(xbase::WorkArea& customers, const Draft& draft);
+// F-MK-004, the pick-up form of a draft, with the customer's name from `customers` (MASTCUS); a
+// customer that cannot be read is the error with no lines.
+xbase::Status PickUpLines(xbase::WorkArea& customers, const Draft& draft, std::vector<std::string>* lines);
 
 // The listing of the requests in the request files: those dated in the range whose number and
 // customer begin with the prefixes; each with the goods names, the customer's name and open balance
-// (MASTBRJ, MASTCUS and PIUTDBT of `tables`).
+// (MASTBRJ, MASTCUS and PIUTDBT of `tables`); anything that cannot be read is the error with no lines.
 struct RequestFilter {
   xbase::Date from, to;
   std::string number;

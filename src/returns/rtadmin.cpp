@@ -16,6 +16,7 @@
 #include "returns/return_procedures.h"
 #include "returns/return_tables.h"
 #include "xbase/date_functions.h"
+#include "xbase/keyed_read.h"
 #include "xbase/picture.h"
 #include "xbase/number_text.h"
 #include "xbase/text_functions.h"
@@ -67,7 +68,9 @@ console::ValueTable Rows(const AdminNote& note) {
   return rows;
 }
 
-// INFORMASI: the current line's goods name and warehouse stock, and the net of the note.
+// INFORMASI: the current line's goods name and warehouse stock, and the net of the note. The stock
+// and its boxes are figures: goods or a stock row that cannot be read is the failure on row 24 with
+// the two left blank, never a stock of 0.
 void INFORMASI(frame::Session& session, const frame::OpenedTables& tables, const AdminNote& note, int row) {
   console::Console& con = session.console();
   const console::Attr attr = con.colours().enhanced;
@@ -77,21 +80,24 @@ void INFORMASI(frame::Session& session, const frame::OpenedTables& tables, const
   double dos = 0, stock = 0;
   bool found = false;
   xbase::WorkArea& goods = tables["MASTBRJ"];
-  if (SeekExact(goods, "MASTBRJ1", "KODE", line.code, &found).ok() && found) {
+  xbase::Status s = SeekExact(goods, "MASTBRJ1", "KODE", line.code, &found);
+  if (s.ok() && found) {
     name = goods.Text("NAMA");
     dos = goods.Number("DOS");
   }
   xbase::WorkArea& stocks = tables["STOKBRG"];
-  if (stocks.SetOrder("STOKBRG2").ok() &&
-      stocks.Seek(stocks.PadToField("GUDANG", line.warehouse) + stocks.PadToField("KODE", line.code)).ok() &&
-      stocks.found()) {
-    stock = stocks.Number("JUMLAH");
+  if (s.ok()) {
+    s = xbase::SeekFound(stocks, "STOKBRG2",
+                         stocks.PadToField("GUDANG", line.warehouse) + stocks.PadToField("KODE", line.code), &found);
   }
+  if (s.ok() && found) stock = stocks.Number("JUMLAH");
   con.Say(22, 15, xbase::PadR(name, 20), attr);
-  con.Say(23, 15, xbase::Transform(Value::Num(stock), "999999999"), attr);
-  con.Say(23, 31, xbase::Transform(Value::Num(documents::WholeTimes(stock, dos)), "9999999"), attr);
+  con.Say(23, 15, s.ok() ? xbase::Transform(Value::Num(stock), "999999999") : std::string(9, ' '), attr);
+  con.Say(23, 31, s.ok() ? xbase::Transform(Value::Num(documents::WholeTimes(stock, dos)), "9999999") : std::string(7, ' '),
+          attr);
   // Over the 15 dots after "Netto : ".
   con.Say(23, 64, xbase::PadL(xbase::Transform(Value::Num(note.Net()), "999,999,999.99"), 15), attr);
+  frame::ShowFailure(session, s);
 }
 
 // The lines of an accepted note: read only; F10 saves, Esc goes back to the number.

@@ -7,8 +7,10 @@
 
 #include "console/keys.h"
 #include "returns/return_forms.h"
+#include "returns/return_procedures.h"
 #include "returns/return_tables.h"
 #include "returns/returns_test_helpers.h"
+#include "support/damaged_tables.h"
 #include "support/other_workstation.h"
 
 namespace returns {
@@ -93,6 +95,67 @@ TEST_F(ReturnFormsTest, TheInstrumentAndThePrintedMarkAreWrittenTogether) {
   ASSERT_TRUE(PrintReturnReceipt(rig.session, tables).ok());
   EXPECT_TRUE(Flag("RTJUAL1", "NOMOR", "RT-09", "CETAK"));
   EXPECT_DOUBLE_EQ(Number("GIRODBT", "NOMOR", "RT-09", "DEBET"), 10260);
+}
+
+// The forms print the goods' and the customer's names, the administrative return's footer the stock:
+// goods, a customer or a stock row that cannot be read is the failure, nothing printed or registered
+// and no figure shown, never a blank name or a stock of 0.
+TEST_F(ReturnFormsTest, NamesAndStockThatCannotBeReadAreNeverPrintedBlankOrShownAs0) {
+  AddRows(Open(rig.session, "DRAFTR1"), {{{"NOMOR", T("RT-05")}, {"RELASI", T("C0001")}, {"TIPE", T("01")}}});
+  AddRows(Open(rig.session, "DRAFTR2"), {{{"NOMOR", T("RT-05")}, {"KODE", T("BRG01")}, {"QUANTITY", N(6)}}});
+  AddSetting("RETURADMIN", "0000000041");
+  AddNote("SJ1", kDay - 2, true, 30, 2000, 0, 0, 60000);
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+
+  // The administrative return's footer: the stock row cannot be read, so the stock and its cartons
+  // stay blank and the failure is on row 24.
+  support::DamageIndexPages(folder.path(), "STOKBRG");
+  rig.term.AddKeys(support::Keys({support::Line("SJ1"), {' '}, {key::kEsc}, {key::kEsc}}));
+  ASSERT_TRUE(RTADMIN(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "STOKBRG"));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 22, "Nama Barang : SABUN CAIR 500ML"));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 23, "Sisa Barang :           pcs =         Box"));
+  EXPECT_FALSE(support::ShownOnRow(rig.term, 23, "Sisa Barang :         0 pcs"));
+
+  const auto reopen = [&] {
+    EXPECT_TRUE(rig.session.tables().CloseAll().ok());
+    tables = frame::OpenTables(rig.session, {"MASTBRJ", "MASTCUS", "MASTJNS", "RTJUAL1", "RTJUAL2", "GIRODBT",
+                                             "DRAFTR1", "DRAFTR2"});
+    ASSERT_TRUE(tables);
+    bool found = false;
+    ASSERT_TRUE(SeekExact(tables["RTJUAL1"], "RTJUAL11", "NOMOR", "RT-09", &found).ok() && found);
+  };
+
+  // The receipt of returned goods and a draft's lines name the goods.
+  support::DamageIndexPages(folder.path(), "MASTBRJ");
+  reopen();
+  xbase::Status s = PrintReturnReceipt(rig.session, tables);
+  EXPECT_TRUE(s.IsCorruption()) << s.ToString();
+  EXPECT_NE(s.message().find("MASTBRJ"), std::string::npos) << s.message();
+  EXPECT_TRUE(rig.dot_matrix->jobs().empty());
+  Draft draft;
+  bool found = false;
+  s = LoadDraft(tables, "RT-05", &draft, &found);
+  EXPECT_NE(s.message().find("MASTBRJ"), std::string::npos) << s.ToString();
+
+  // The receipt and the pick-up form name the customer.
+  support::DamageIndexPages(folder.path(), "MASTCUS");
+  reopen();
+  std::vector<std::string> lines = {"?"};
+  double net = -1;
+  s = ReturnReceiptLines(tables, &lines, &net);
+  EXPECT_NE(s.message().find("MASTCUS"), std::string::npos) << s.ToString();
+  EXPECT_TRUE(lines.empty());
+  draft.customer = "C0001";
+  lines = {"?"};
+  s = PickUpLines(tables["MASTCUS"], draft, &lines);
+  EXPECT_NE(s.message().find("MASTCUS"), std::string::npos) << s.ToString();
+  EXPECT_TRUE(lines.empty());
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  EXPECT_TRUE(LiveRows("GIRODBT").empty());
+  EXPECT_FALSE(Flag("RTJUAL1", "NOMOR", "RT-09", "CETAK"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
 }
 
 }  // namespace
