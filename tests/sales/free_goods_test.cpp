@@ -127,6 +127,24 @@ TEST_F(FreeGoodsTest, ACustomerThatCannotBeReadStopsTheNote) {
   EXPECT_FALSE(Shown(rig.term, "plafon"));
 }
 
+// Without the customers open the customer's group, and so the threshold, cannot be known: the note
+// stops with the failure naming the table, never taking the threshold of a customer without a group.
+TEST_F(FreeGoodsTest, WithoutTheCustomersOpenTheNoteStops) {
+  Open();
+  ASSERT_TRUE(rig.session.tables().Close("MASTCUS").ok());
+  FreeGoodsNote note;
+  note.type = "01";
+  note.order = xbase::PadR("SO-0001", 15);
+  rig.term.AddKeys({' '});
+  EXPECT_FALSE(FreeGoodsOrder(rig.session, &note));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "table not open: mastcus"));
+  EXPECT_FALSE(Shown(rig.term, "plafon"));
+  EXPECT_DOUBLE_EQ(note.total, 3400000);
+  EXPECT_DOUBLE_EQ(note.threshold, 0);
+  EXPECT_DOUBLE_EQ(note.allowance, 0);
+}
+
 TEST_F(FreeGoodsTest, ANoteWithinItsAllowanceMovesStockAndLeavesNoReceivable) {
   const uint32_t receivables = site.Count("PIUTDBT");
   Open();

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "console/keys.h"
+#include "sales/note_revision.h"
 #include "sales/sales.h"
+#include "sales/sales_order.h"
 #include "sales/sales_site_helpers.h"
 #include "support/damaged_tables.h"
 #include "support/data_folder.h"
@@ -87,6 +89,25 @@ TEST_F(RsrtjlnTest, ANoteWhoseManagerLinkCannotBeReadIsNotLoaded) {
   RunEntry(RSRTJLN, Keys({Line("SJ-0101"), {' '}}));
   EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "BMONITOR"));
   EXPECT_EQ(rig.term.keys_left(), 0u);
+}
+
+// Without the manager links open the note's manager cannot be known: the note is not loaded (so never
+// saved with a blank manager), the failure naming the table is on row 24 and nothing is written.
+TEST_F(RsrtjlnTest, WithoutTheManagerLinksOpenANoteIsNotLoaded) {
+  site.LogIn(rig.session);
+  ASSERT_TRUE(OPENDATA(rig.session));
+  ASSERT_TRUE(rig.session.tables().Close("bmonitor").ok());
+  NoteRevision rev;
+  rev.doc.invoice = kNote;
+  rig.term.AddKeys({' '});
+  EXPECT_FALSE(LCGERSURATJALAN(rig.session, &rev));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "table not open: bmonitor"));
+  EXPECT_TRUE(rev.doc.lines.empty());
+  rig.session.CloseTables();
+  ExpectStock(1000, 2592, 2160);
+  EXPECT_EQ(site.Fields("SRTJLN2", "SRTJLN21", kNote, "QUANTITY"),
+            (std::vector<std::string>{"500.00", "288.00", "240.00"}));
 }
 
 TEST_F(RsrtjlnTest, NotesThatMayNotBeRevisedAreRefusedWithTheirMessages) {
