@@ -7,6 +7,7 @@
 #include "receivables/receivables.h"
 #include "receivables/receivables_test_helpers.h"
 #include "receivables/tgiro.h"
+#include "support/damaged_tables.h"
 #include "support/other_workstation.h"
 #include "support/scripted_session.h"
 #include "support/small_folder_check.h"
@@ -170,6 +171,25 @@ TEST_F(InstrumentsTest, ListsAreRewrittenInPlaceAndBlankLinesAreNotStored) {
   EXPECT_EQ(StoredText(pays, 3, "PRO_IN"), "PI3");
   EXPECT_EQ(pays.Number("NILAI_PRO"), 30);
   EXPECT_EQ(StoredText(Open(rig.session, "giro_rl"), 1, "RELASI"), "J0001");
+}
+
+// A customer typed into the instrument's list is checked against the customers: one that cannot be
+// read is the failure on row 24 and the line stays empty, so nothing of it is saved.
+TEST_F(InstrumentsTest, ACustomerOfTheListThatCannotBeReadIsShownAndNotTaken) {
+  support::DamageIndexPages(folder.path(), "MASTCUS");
+  const frame::OpenedTables tables =
+      frame::OpenTables(rig.session, {{"GIRO_PI", "giro_pi"}, {"GIRO_RL", "giro_rl"}, {"MASTCUS", "Mastcus"}});
+  ASSERT_TRUE(tables);
+  InstrumentLists lists;
+  ASSERT_TRUE(LoadInstrumentLists(tables, "G1", &lists).ok());
+  rig.term.AddKeys(Keys({{key::kEsc}, Typed("J0001"), {key::kEnter}, {' '}, {key::kEsc}, {key::kEsc}}));
+  EditInstrumentLists(rig.session, tables, &lists);
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "MASTCUS"));
+  ASSERT_EQ(lists.customers.size(), 1u);
+  EXPECT_TRUE(xbase::IsBlank(lists.customers[0][1].text()));
+  ASSERT_TRUE(SaveInstrumentLists(rig.session, tables, "G1", lists).ok());
+  EXPECT_EQ(Open(rig.session, "giro_rl").table().record_count(), 0u);
 }
 
 TEST_F(InstrumentsTest, CustomerAndDateChecks) {

@@ -207,6 +207,26 @@ TEST_F(ReturnFlowTest, PiecesOfAGoodThatCannotBeReadAreNotCounted) {
   EXPECT_EQ(line.quantity, 33);
 }
 
+// The return takes the include mark of its first line's delivery note: a note that cannot be read is
+// the failure with nothing written, never a return written as not included.
+TEST_F(ReturnFlowTest, ARealisationWhoseNoteCannotBeReadWritesNothing) {
+  EnterDraft();
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::DamageIndexPages(folder.path(), "SRTJLN1");
+  Outcome outcome = Outcome::kRealised;
+  const Approval approval{"RT-01", kDay + 1, "R1", "GDG01"};
+  const xbase::Status s = REALISASIRETURJUAL(rig.session, OpenRealisationTables(rig.session), approval, &outcome);
+  EXPECT_TRUE(s.IsCorruption()) << s.ToString();
+  EXPECT_NE(s.message().find("SRTJLN1"), std::string::npos) << s.message();
+  EXPECT_EQ(outcome, Outcome::kRefused);
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  EXPECT_TRUE(LiveRows("RTJUAL1").empty());
+  EXPECT_TRUE(LiveRows("RTJUAL2").empty());
+  EXPECT_TRUE(LiveRows("GIRODBT").empty());
+  EXPECT_FALSE(Flag("DRAFTR1", "NOMOR", "RT-01", "REALISASI"));
+  EXPECT_DOUBLE_EQ(Stock(), 50);
+}
+
 // Esc at a lock of the sending leaves the draft unsent and the request files empty; Esc at a lock of
 // the removal after a realisation leaves the request whole, and the next run only removes it.
 TEST_F(ReturnFlowTest, EscWhileSendingOrRemovingARequestWritesNothing) {
