@@ -12,6 +12,7 @@
 #include "returns/realisation.h"
 #include "returns/request_view.h"
 #include "returns/requests.h"
+#include "returns/return_forms.h"
 #include "returns/return_tables.h"
 #include "returns/returns.h"
 #include "returns/returns_test_helpers.h"
@@ -225,6 +226,31 @@ TEST_F(ReturnFlowTest, ARealisationWhoseNoteCannotBeReadWritesNothing) {
   EXPECT_TRUE(LiveRows("GIRODBT").empty());
   EXPECT_FALSE(Flag("DRAFTR1", "NOMOR", "RT-01", "REALISASI"));
   EXPECT_DOUBLE_EQ(Stock(), 50);
+}
+
+// The list of requests prints each request's customer with the open balance: invoices that cannot be
+// read are the error with no lines, never a balance without them.
+TEST_F(ReturnFlowTest, TheRequestListPrintsTheOpenBalanceOrNothing) {
+  EnterDraft();
+  Send();
+  const RequestFilter filter{kDay - 1, kDay, "", ""};
+  std::vector<std::string> lines;
+  {
+    const frame::OpenedTables tables = frame::OpenTables(rig.session, {"MASTBRJ", "MASTCUS", "PIUTDBT"});
+    ASSERT_TRUE(tables);
+    ASSERT_TRUE(RequestListLines(tables, *files, filter, &lines).ok());
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[1], "RELASI : C0001 " + xbase::PadR("TOKO MAJU", 30) + "               Sisa Piutang :      48,000.00");
+    EXPECT_EQ(lines[2].substr(0, 34), " 1 BRG01      SABUN CAIR 500ML    ");
+  }
+  ASSERT_TRUE(rig.session.tables().Close("PIUTDBT").ok());
+  support::DamageIndexPages(folder.path(), "PIUTDBT");
+  const frame::OpenedTables tables = frame::OpenTables(rig.session, {"MASTBRJ", "MASTCUS", "PIUTDBT"});
+  ASSERT_TRUE(tables);
+  const xbase::Status s = RequestListLines(tables, *files, filter, &lines);
+  EXPECT_TRUE(s.IsCorruption()) << s.ToString();
+  EXPECT_NE(s.message().find("PIUTDBT"), std::string::npos) << s.message();
+  EXPECT_TRUE(lines.empty());
 }
 
 // Esc at a lock of the sending leaves the draft unsent and the request files empty; Esc at a lock of
