@@ -34,13 +34,24 @@ bool GETCUSTOMER(frame::Session& session, CustomerCheck* check) {
   if (customer.Number("TEMPO3") > 990 && !check->accept_blocked) return Blacklisted(session);
   if (xbase::RTrim(customer.Text("OUTLET")) == "OVER" && !check->accept_over) return Blacklisted(session);
   const std::string group = customer.Text("KELOMPOK");
-  if (xbase::IsBlank(group) || !pickers::SetupRow(session, "OUTLET" + group)) return pickers::Refuse(session, "kelompok relasi Salah");
+  bool listed = false;
+  if (!xbase::IsBlank(group) && !frame::Checked(session, pickers::SetupRow(session, "OUTLET" + group, &listed))) {
+    return false;
+  }
+  if (!listed) return pickers::Refuse(session, "kelompok relasi Salah");
 
   check->discounts = {customer.Number("DISC"), 0, 0, 0};
-  if (std::string ket; pickers::SetupRow(session, "OUDISC" + group, nullptr, &ket)) check->discounts = ReadTradeDiscounts(ket);
-  if (std::string national; check->want_salesman && pickers::SetupRow(session, "SLSSPO" + group) &&
-                            pickers::SetupRow(session, "SLSNAS", &national)) {
-    check->salesman = std::string(xbase::Right(national, 4));
+  std::string ket;
+  if (!frame::Checked(session, pickers::SetupRow(session, "OUDISC" + group, &listed, nullptr, &ket))) return false;
+  if (listed) check->discounts = ReadTradeDiscounts(ket);
+  if (check->want_salesman) {
+    // A group served by the national salesman ("SLSSPO" row) takes the code the "SLSNAS" key ends with.
+    std::string national;
+    bool sponsored = false;
+    xbase::Status s = pickers::SetupRow(session, "SLSSPO" + group, &sponsored);
+    if (s.ok() && sponsored) s = pickers::SetupRow(session, "SLSNAS", &listed, &national);
+    if (!frame::Checked(session, s)) return false;
+    if (sponsored && listed) check->salesman = std::string(xbase::Right(national, 4));
   }
   if (check->required_code && xbase::RTrim(check->code) != xbase::RTrim(*check->required_code)) {
     return pickers::Refuse(session, "kode relasi harus " + *check->required_code);
@@ -53,7 +64,7 @@ bool GETCUSTOMER(frame::Session& session, CustomerCheck* check) {
   if (!extended->found()) return pickers::Refuse(session, "Data relasi harus dilengkapi");
 
   // The seeks above moved nothing in mastcus, which still stands on the customer.
-  check->branch = pickers::TENTUKANKODECABANG(session, check->code);
+  if (!frame::Checked(session, pickers::TENTUKANKODECABANG(session, check->code, &check->branch))) return false;
   check->credit_limit = customer.Number("SALES");
   check->balance = customer.Number("SALDO");
   check->price_level = customer.Number("TERIMA");

@@ -31,7 +31,8 @@ struct CustomerCheck {
   std::array<double, 4> discounts{};
 };
 
-// GETCUSTOMER over the open `mastcus`, `relasi_ext` and `setup`: true when accepted.
+// GETCUSTOMER over the open `mastcus`, `relasi_ext` and `setup`: true when accepted. A read that fails
+// (the outlet group's rows among them) is shown on row 24 and refuses the customer.
 bool GETCUSTOMER(frame::Session& session, CustomerCheck* check);
 
 }  // namespace documents

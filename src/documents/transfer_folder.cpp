@@ -21,10 +21,12 @@ std::string TransferFolder(frame::Session& session, std::string_view typed) {
   return frame::FolderPath(session, typed);
 }
 
-std::string StoredTransferFolder(frame::Session& session, std::string_view fallback) {
+xbase::Status StoredTransferFolder(frame::Session& session, std::string* folder, std::string_view fallback) {
   std::string stored;
-  const bool found = pickers::SetupRow(session, "TMPFILEEXP", nullptr, &stored);
-  return xbase::PadR(xbase::RTrim(found ? stored : std::string(fallback)), 60);
+  bool found = false;
+  const xbase::Status s = pickers::SetupRow(session, "TMPFILEEXP", &found, nullptr, &stored);
+  *folder = xbase::PadR(xbase::RTrim(found ? stored : std::string(fallback)), 60);
+  return s;
 }
 
 bool AskTransferFolder(console::Console& con, std::string_view colour, const FolderQuestion& question,

@@ -8,6 +8,7 @@
 
 #include "console/console.h"
 #include "frame/session.h"
+#include "xbase/status.h"
 #include "xbase/work_area.h"
 
 namespace documents {
@@ -15,9 +16,10 @@ namespace documents {
 // The folder of transfer files typed or stored (SETUP "TMPFILEEXP"), as this machine names it.
 std::string TransferFolder(frame::Session& session, std::string_view typed);
 
-// The stored transfer folder (SETUP "TMPFILEEXP" of the open `setup`, else `fallback`), 60 wide for
-// its entry field.
-std::string StoredTransferFolder(frame::Session& session, std::string_view fallback = {});
+// *folder := the stored transfer folder (SETUP "TMPFILEEXP" of the open `setup`, else `fallback`), 60
+// wide for its entry field; or the failure of the read.
+[[nodiscard]] xbase::Status StoredTransferFolder(frame::Session& session, std::string* folder,
+                                                 std::string_view fallback = {});
 
 // A box that asks for the folder of transfer files: its rows (columns 10 to 69), title, label and the
 // picture of the folder's field.

@@ -20,7 +20,10 @@ xbase::Status HREVISI(frame::Session& session, const std::vector<xbase::Value>&)
     session.CloseTables();
     return xbase::Status::OK();
   }
-  std::string folder = xbase::PadR(documents::StoredTransferFolder(session, kRevisionFolder), 60);
+  std::string folder;
+  if (xbase::Status s = documents::StoredTransferFolder(session, &folder, kRevisionFolder); !s.ok()) {
+    return frame::CloseTables(session, s);
+  }
   session.CloseTables();
   console::ScreenKeeper keep(con);
   con.Say(24, 0, "Isi Direktory : ");

@@ -18,7 +18,10 @@ xbase::Status KIRIMKAN(frame::Session& session, const std::vector<xbase::Value>&
     session.CloseTables();
     return xbase::Status::OK();
   }
-  std::string folder = documents::StoredTransferFolder(session);
+  std::string folder;
+  if (xbase::Status s = documents::StoredTransferFolder(session, &folder); !s.ok()) {
+    return frame::CloseTables(session, s);
+  }
   session.CloseTables();
   xbase::Date first = session.Today();
   xbase::Date last = session.Today();

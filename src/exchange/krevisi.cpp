@@ -102,7 +102,9 @@ xbase::Status KREVISI(frame::Session& session, const std::vector<xbase::Value>&)
   console::Console& con = session.console();
   xbase::Status s;
   if (!frame::OpenTables(session, NoteTables())) return s;
-  std::string folder = xbase::PadR(documents::StoredTransferFolder(session, kRevisionFolder), 60);
+  std::string folder;
+  s = documents::StoredTransferFolder(session, &folder, kRevisionFolder);
+  if (!s.ok()) return frame::CloseTables(session, s);
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/bg", "W/w"));
   console::ISHADOW(con, 6, 15, 12, 64, colour);

@@ -30,14 +30,16 @@ struct Choice {
   std::string name;
 };
 
-std::vector<Choice> Choices(frame::Session& session, std::string_view prefix, size_t width) {
-  std::vector<Choice> choices;
-  for (const pickers::SetupEntry& row : pickers::SetupRows(session, prefix)) {
+// The codes of the rows of `prefix` (the key past the prefix, `width` wide) with their names.
+xbase::Status Choices(frame::Session& session, std::string_view prefix, size_t width, std::vector<Choice>* choices) {
+  std::vector<pickers::SetupEntry> rows;
+  const xbase::Status s = pickers::SetupRows(session, prefix, &rows);
+  for (const pickers::SetupEntry& row : rows) {
     const std::string key(xbase::RTrim(row.key));
-    choices.push_back({xbase::PadR(key.substr(std::min(key.size(), prefix.size())), static_cast<int>(width)),
-                       std::string(xbase::AllTrim(row.ket))});
+    choices->push_back({xbase::PadR(key.substr(std::min(key.size(), prefix.size())), static_cast<int>(width)),
+                        std::string(xbase::AllTrim(row.ket))});
   }
-  return choices;
+  return s;
 }
 
 const Choice* Find(const std::vector<Choice>& choices, std::string_view code) {
@@ -106,8 +108,10 @@ bool EXTRLS(frame::Session& session, CustomerForm* form) {
   console::ScreenKeeper keep(con);
   con.SetColour(kColour);
   DrawBox(con);
-  const std::vector<Choice> companies = Choices(session, kCompanyRows, 5);
-  const std::vector<Choice> units = Choices(session, kUnitRows, 4);
+  std::vector<Choice> companies, units;
+  xbase::Status s = Choices(session, kCompanyRows, 5, &companies);
+  if (s.ok()) s = Choices(session, kUnitRows, 4, &units);
+  if (!frame::Checked(session, s)) return false;
   std::string company = form->company;
   std::string unit = form->unit;
   std::string country = xbase::IsBlank(form->country) ? xbase::PadR("ID", 10) : form->country;

@@ -91,10 +91,12 @@ xbase::Status ListedCustomers(frame::Session& session, std::string_view start, s
   }
   if (!s.ok()) return s;
   for (ListedCustomer& customer : chosen) {
+    if (customer.group.empty()) continue;
     std::string ket;
-    if (!customer.group.empty() && pickers::SetupRow(session, "OUTLET" + xbase::PadR(customer.group, 4), nullptr, &ket)) {
-      customer.group_name = std::string(xbase::AllTrim(xbase::SubStr(ket, 15)));
-    }
+    bool found = false;
+    s = pickers::SetupRow(session, "OUTLET" + xbase::PadR(customer.group, 4), &found, nullptr, &ket);
+    if (!s.ok()) return s;
+    if (found) customer.group_name = std::string(xbase::AllTrim(xbase::SubStr(ket, 15)));
   }
   *customers = std::move(chosen);
   return xbase::Status::OK();

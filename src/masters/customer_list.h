@@ -23,7 +23,7 @@ struct ListedCustomer {
 
 // The customers of the open `mastcus` from code `start` on, in code order, whose name begins with the
 // trimmed `name` (all when empty); the group names come from the open `setup` ("OUTLET" + group, KET
-// from position 15).
+// from position 15). A failed read of either is given back.
 xbase::Status ListedCustomers(frame::Session& session, std::string_view start, std::string_view name,
                               std::vector<ListedCustomer>* customers);
 

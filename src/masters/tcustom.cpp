@@ -133,7 +133,9 @@ bool GKELOMPOK(frame::Session& session, CustomerForm* form) {
   form->kelompok = xbase::PadR(form->kelompok, 4);
   if (form->kelompok != form->stored_group) {
     std::string ket;
-    pickers::SetupRow(session, "OUTLET" + form->kelompok, nullptr, &ket);
+    bool found = false;
+    const xbase::Status s = pickers::SetupRow(session, "OUTLET" + form->kelompok, &found, nullptr, &ket);
+    if (!frame::Checked(session, s)) return false;
     TakeGroupTerms(ket, form);
   }
   return true;

@@ -155,9 +155,11 @@ bool CARICENTER(frame::Session& session, std::string* code, bool required) {
 }
 
 bool GETLAPORAN(frame::Session& session, std::string* name, std::vector<std::string>* headers, std::string_view prefix) {
+  std::vector<SetupEntry> rows;
   if (name->find('?') != std::string::npos) {
+    if (!frame::Checked(session, SetupRows(session, prefix, &rows))) return false;
     std::vector<std::string> items;
-    for (const SetupEntry& row : SetupRows(session, prefix)) {
+    for (const SetupEntry& row : rows) {
       const std::string_view key = xbase::RTrim(row.key);
       if (!key.ends_with("02") || key.size() < prefix.size() + 2) continue;
       const std::string_view report = key.substr(prefix.size(), key.size() - prefix.size() - 2);
@@ -168,7 +170,8 @@ bool GETLAPORAN(frame::Session& session, std::string* name, std::vector<std::str
     *name = items[static_cast<size_t>(choice - 1)].substr(0, 7);
   }
   const std::string family = std::string(prefix) + xbase::PadR(*name, 7);
-  for (const SetupEntry& row : SetupRows(session, family)) {
+  if (!frame::Checked(session, SetupRows(session, family, &rows))) return false;
+  for (const SetupEntry& row : rows) {
     const int line = static_cast<int>(xbase::Val(xbase::SubStr(row.key, static_cast<int>(family.size()) + 1, 2)).value);
     if (line >= 1 && line <= static_cast<int>(headers->size())) {
       std::string& header = (*headers)[static_cast<size_t>(line - 1)];

@@ -54,7 +54,7 @@ bool CARICENTER(frame::Session& session, std::string* code, bool required = true
 
 // Report headers: "?" in *name lists the reports of `prefix` (SETUP keys prefix + name + "02");
 // then each row prefix + name + nn puts its trimmed KET, padded to the line's width, into
-// (*headers)[nn - 1]. False when the list was left with Esc or was empty.
+// (*headers)[nn - 1]. False when the list was left with Esc or was empty, or after showing a failed read.
 bool GETLAPORAN(frame::Session& session, std::string* name, std::vector<std::string>* headers, std::string_view prefix);
 
 // `Karyawan`: "?" or "/" picks an employee; one found puts its fields 2 to 24 into *values and

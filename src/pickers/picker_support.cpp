@@ -7,7 +7,6 @@
 #include "console/message.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
-#include "frame/status_display.h"
 
 namespace pickers {
 
@@ -16,26 +15,28 @@ bool Refuse(frame::Session& session, std::string_view text) {
   return false;
 }
 
-std::vector<SetupEntry> SetupRows(frame::Session& session, std::string_view prefix) {
-  std::vector<SetupEntry> entries;
+xbase::Status SetupRows(frame::Session& session, std::string_view prefix, std::vector<SetupEntry>* rows) {
+  rows->clear();
   xbase::WorkArea* setup = nullptr;
   std::vector<uint32_t> records;
   xbase::Status s = frame::RequireArea(session, "setup", &setup);
   if (s.ok()) s = setup->SetOrder(1);
   if (s.ok()) s = setup->SeekAll(prefix, &records);
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
-    if (s = setup->GoTo(records[i]); s.ok()) entries.push_back({setup->Text("SETUP"), setup->Text("KET")});
+    if (s = setup->GoTo(records[i]); s.ok()) rows->push_back({setup->Text("SETUP"), setup->Text("KET")});
   }
-  if (!frame::Checked(session, s)) entries.clear();
-  return entries;
+  if (!s.ok()) rows->clear();
+  return s;
 }
 
-bool SetupRow(frame::Session& session, std::string_view prefix, std::string* key, std::string* ket) {
-  const std::vector<SetupEntry> rows = SetupRows(session, prefix);
-  if (rows.empty()) return false;
-  if (key != nullptr) *key = rows.front().key;
-  if (ket != nullptr) *ket = rows.front().ket;
-  return true;
+xbase::Status SetupRow(frame::Session& session, std::string_view prefix, bool* found, std::string* key,
+                       std::string* ket) {
+  std::vector<SetupEntry> rows;
+  const xbase::Status s = SetupRows(session, prefix, &rows);
+  *found = !rows.empty();
+  if (*found && key != nullptr) *key = rows.front().key;
+  if (*found && ket != nullptr) *ket = rows.front().ket;
+  return s;
 }
 
 int ChoiceBox(console::Console& con, const std::vector<std::string>& items, int top, int left, int bottom, int right,

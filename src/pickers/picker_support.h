@@ -15,16 +15,22 @@ namespace pickers {
 // Shows `text` with PESAN in "gr+/r" and gives false.
 bool Refuse(frame::Session& session, std::string_view text);
 
-// True when the open `setup` holds a row whose key begins with `prefix`; *key and *ket (optional)
-// receive the first such row's key and value.
-bool SetupRow(frame::Session& session, std::string_view prefix, std::string* key = nullptr, std::string* ket = nullptr);
-
 // The rows of `setup` whose key begins with `prefix`, in key order: their keys and values.
 struct SetupEntry {
   std::string key;
   std::string ket;
 };
-std::vector<SetupEntry> SetupRows(frame::Session& session, std::string_view prefix);
+
+// Reads the rows of the open `setup` whose key begins with `prefix` into *rows (none is OK), or gives
+// the failure of the read (SETUP not open, a damaged index, a record that cannot be read) with *rows
+// empty. A failed read must never pass for a setting that is not there: the caller shows it or passes
+// it up.
+[[nodiscard]] xbase::Status SetupRows(frame::Session& session, std::string_view prefix, std::vector<SetupEntry>* rows);
+
+// SetupRows for the first row only: *found tells whether there is one; *key and *ket (optional)
+// receive its key and value.
+[[nodiscard]] xbase::Status SetupRow(frame::Session& session, std::string_view prefix, bool* found,
+                                     std::string* key = nullptr, std::string* ket = nullptr);
 
 // A choice box: a shadowed window in `colour` with `head` on its first line, a line above the list
 // and the list of `items` from row `list_top`; the number chosen, 0 after Esc or with no items. The

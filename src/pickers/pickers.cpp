@@ -46,15 +46,20 @@ void Assign(std::string* out, std::string value) {
 
 }  // namespace
 
-std::string TENTUKANKODECABANG(frame::Session& session, std::string_view customer) {
+xbase::Status TENTUKANKODECABANG(frame::Session& session, std::string_view customer, std::string* branch) {
+  *branch = std::string(6, ' ');
   for (int length = 4; length >= 1; --length) {
     if (static_cast<int>(customer.size()) < length) continue;
     std::string ket;
-    if (SetupRow(session, "CABANG" + std::string(customer.substr(0, static_cast<size_t>(length))), nullptr, &ket)) {
-      return xbase::PadR(xbase::Left(ket, 6), 6);
+    bool found = false;
+    const xbase::Status s =
+        SetupRow(session, "CABANG" + std::string(customer.substr(0, static_cast<size_t>(length))), &found, nullptr, &ket);
+    if (!s.ok() || found) {
+      if (found) *branch = xbase::PadR(xbase::Left(ket, 6), 6);
+      return s;
     }
   }
-  return std::string(6, ' ');
+  return xbase::Status::OK();
 }
 
 bool LCGETCUSTOMER(frame::Session& session, std::string* code, std::string* branch) {
@@ -63,7 +68,9 @@ bool LCGETCUSTOMER(frame::Session& session, std::string* code, std::string* bran
   bool found = false;
   if (!frame::Checked(session, frame::SeekCode(session, pick, xbase::AllTrim(*code), &found))) return false;
   if (!found) return Refuse(session, "Relasi tidak terdaftar");
-  Assign(branch, TENTUKANKODECABANG(session, *code));
+  std::string found_branch;
+  if (!frame::Checked(session, TENTUKANKODECABANG(session, *code, &found_branch))) return false;
+  Assign(branch, found_branch);
   return true;
 }
 
@@ -117,13 +124,16 @@ bool CTIPE(frame::Session& session, std::string* type, SaleType* values, bool al
       values->price_field = "field->" + std::string(xbase::RTrim(area->Text("PRICE")));
     }
   }
-  if (SetupRow(session, "FREEEEEE" + *type)) return false;
+  // A type kept for free goods, or a package type of the customer's group, is refused.
+  bool ruled = false;
+  if (!frame::Checked(session, SetupRow(session, "FREEEEEE" + *type, &ruled)) || ruled) return false;
   if (!customer.empty()) {
     xbase::WorkArea* customers = nullptr;
     std::string code(customer);
-    if (Find(session, PickerOf("mastcus"), &code, &customers) &&
-        SetupRow(session, "TYPE" + *type + customers->Text("KELOMPOK"))) {
-      return Refuse(session, "Paket YES distributor gunakan PROFORMA");
+    if (Find(session, PickerOf("mastcus"), &code, &customers)) {
+      const xbase::Status s = SetupRow(session, "TYPE" + *type + customers->Text("KELOMPOK"), &ruled);
+      if (!frame::Checked(session, s)) return false;
+      if (ruled) return Refuse(session, "Paket YES distributor gunakan PROFORMA");
     }
   }
   return result;
@@ -155,8 +165,10 @@ bool GETSUPLIER(frame::Session& session, std::string* code, bool otherwise, std:
 
 bool CARICABANG(frame::Session& session, std::string* code, bool allow_empty, std::string_view colour) {
   if (xbase::IsBlank(*code) && allow_empty) return true;
+  std::vector<SetupEntry> rows;
+  if (!frame::Checked(session, SetupRows(session, "CABANG", &rows))) return false;
   std::vector<std::string> lines;
-  for (const SetupEntry& row : SetupRows(session, "CABANG")) lines.push_back(xbase::PadR(row.ket, 25));
+  for (const SetupEntry& row : rows) lines.push_back(xbase::PadR(row.ket, 25));
   std::sort(lines.begin(), lines.end());
   if (code->find('?') != std::string::npos) {
     console::Console& con = session.console();
@@ -209,13 +221,18 @@ bool CARIPATRON(frame::Session& session, std::string* code, std::string* name, s
   return true;
 }
 
-bool GETCB(frame::Session& session, std::string_view code) { return SetupRow(session, xbase::AllTrim(code)); }
+bool GETCB(frame::Session& session, std::string_view code) {
+  bool found = false;
+  return frame::Checked(session, SetupRow(session, xbase::AllTrim(code), &found)) && found;
+}
 
 bool GETCUSTOMKEL(frame::Session& session, std::string* group) {
   if (xbase::IsBlank(*group)) return true;
   if (group->find('?') != std::string::npos) {
+    std::vector<SetupEntry> rows;
+    if (!frame::Checked(session, SetupRows(session, "OUTLET", &rows))) return false;
     std::vector<std::string> items;
-    for (const SetupEntry& row : SetupRows(session, "OUTLET")) {
+    for (const SetupEntry& row : rows) {
       items.push_back(std::string(xbase::Right(row.key, 4)) + " " + xbase::PadR(xbase::Left(row.ket, 36), 36));
     }
     const int choice = ChoiceBox(session.console(), items, 10, 25, 20, 75, "6+/b",
@@ -223,7 +240,8 @@ bool GETCUSTOMKEL(frame::Session& session, std::string* group) {
     if (choice == 0) return false;
     *group = items[static_cast<size_t>(choice - 1)].substr(0, 4);
   }
-  return SetupRow(session, "OUTLET" + std::string(xbase::Left(*group, 4)));
+  bool found = false;
+  return frame::Checked(session, SetupRow(session, "OUTLET" + std::string(xbase::Left(*group, 4)), &found)) && found;
 }
 
 }  // namespace pickers

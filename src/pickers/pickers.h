@@ -1,7 +1,7 @@
 // The lookups of code fields: each checks a code typed in a form against its master table ("?"
 // opens the pick list by code, "/" by name where the table has one), refuses it with a message
 // where the rules say so, and hands back values of the record found. The caller has the table open
-// under the alias named with each routine.
+// under the alias named with each routine. A read that fails is shown on row 24 and refuses the code.
 #ifndef PALUNDA_PICKERS_PICKERS_H_
 #define PALUNDA_PICKERS_PICKERS_H_
 
@@ -9,12 +9,14 @@
 #include <string_view>
 
 #include "frame/session.h"
+#include "xbase/status.h"
 
 namespace pickers {
 
 // The branch code of a customer (`setup`): the first 6 characters of KET of the first "CABANG" row
-// whose key begins with "CABANG" + the code's first 4, 3, 2 or 1 characters, tried in that order.
-std::string TENTUKANKODECABANG(frame::Session& session, std::string_view customer);
+// whose key begins with "CABANG" + the code's first 4, 3, 2 or 1 characters, tried in that order; blank
+// without one. A failed read of `setup` is given back.
+[[nodiscard]] xbase::Status TENTUKANKODECABANG(frame::Session& session, std::string_view customer, std::string* branch);
 
 // `mastcus`: true when the trimmed code is a customer ("Relasi tidak terdaftar" otherwise);
 // *branch := its branch code.

@@ -2,6 +2,7 @@
 #include "console/box.h"
 #include "console/get.h"
 #include "console/message.h"
+#include "frame/open_table.h"
 #include "frame/prompts.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
@@ -63,8 +64,12 @@ xbase::Status IMPPEB(frame::Session& session, const std::vector<xbase::Value>&) 
   console::ScreenKeeper keep(con);
   Shipment shipment;
   shipment.warehouse = xbase::PadR(session.MMEMBER.warehouse, 6);
+  // The branch the shipments are booked to ("KUVOCABANG" row), blank without one.
   std::string branch;
-  pickers::SetupRow(session, "KUVOCABANG", nullptr, &branch);
+  bool found = false;
+  if (xbase::Status s = pickers::SetupRow(session, "KUVOCABANG", &found, nullptr, &branch); !s.ok()) {
+    return frame::CloseTables(session, s);
+  }
   shipment.branch = xbase::PadR(branch.substr(0, std::min<size_t>(6, branch.size())), 6);
   shipment.notes = xbase::PadR("PEB dari DL", 40);
   for (;;) {

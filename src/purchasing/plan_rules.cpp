@@ -1,8 +1,8 @@
 // The day limits, the branch check and the document prefix of the forecast and D1 screens.
 #include "console/alert.h"
 #include "console/message.h"
+#include "frame/status_display.h"
 #include "pickers/picker_support.h"
-#include "pickers/pickers.h"
 #include "purchasing/plan_screens.h"
 #include "xbase/text_functions.h"
 
@@ -15,13 +15,18 @@ bool WithinDayLimit(frame::Session& session, int last_day, std::string_view aler
 }
 
 bool KnownBranch(frame::Session& session, std::string_view branch) {
-  if (pickers::GETCB(session, branch)) return true;
+  bool known = false;
+  if (!frame::Checked(session, pickers::SetupRow(session, xbase::AllTrim(branch), &known))) return false;
+  if (known) return true;
   return pickers::Refuse(session, "Kode Cabang " + std::string(xbase::AllTrim(branch)) + " belum terdaftar");
 }
 
 bool PlanNumberPrefix(frame::Session& session, std::string_view branch, std::string* prefix) {
   std::string ket;
-  if (!pickers::SetupRow(session, "D1NU" + xbase::PadR(xbase::AllTrim(branch), 6), nullptr, &ket)) {
+  bool found = false;
+  const std::string key = "D1NU" + xbase::PadR(xbase::AllTrim(branch), 6);
+  if (!frame::Checked(session, pickers::SetupRow(session, key, &found, nullptr, &ket))) return false;
+  if (!found) {
     console::PESAN(session.console(), "Setup nomerator " + std::string(xbase::AllTrim(branch)) + " belum ada");
     return false;
   }

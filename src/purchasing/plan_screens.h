@@ -23,11 +23,12 @@ inline constexpr std::string_view kForecastEditDayAlert =
 // False after showing `alert` when today is after day `last_day` of its month.
 bool WithinDayLimit(frame::Session& session, int last_day, std::string_view alert);
 
-// True when the branch typed is a SETUP key; otherwise says so and gives false.
+// True when the branch typed is a SETUP key; otherwise says so (or shows the failed read) and gives false.
 bool KnownBranch(frame::Session& session, std::string_view branch);
 
 // The prefix of the plan documents of a branch: TRIM(KET) of the SETUP row "D1NU" + branch (`setup`
-// open); false after "Setup nomerator " + branch + " belum ada" when there is none.
+// open); false after "Setup nomerator " + branch + " belum ada" when there is none, or after showing a
+// failed read.
 bool PlanNumberPrefix(frame::Session& session, std::string_view branch, std::string* prefix);
 
 // The base run of a plan: its question box (Esc or an empty branch leaves), the work table of the

@@ -60,7 +60,8 @@ xbase::Status DGCBLAIN(frame::Session& session, const std::vector<xbase::Value>&
   if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
-  std::string folder = StoredTransferFolder(session);
+  std::string folder;
+  if (xbase::Status s = StoredTransferFolder(session, &folder); !s.ok()) return frame::CloseTables(session, s);
   xbase::WorkArea* rows = nullptr;
   if (AskTransferFolder(con, colour, {8, 14, "DAFTAR GIRO YG AKAN DIKIRIM ke CB LAIN", "DIR :", "@S50"}, &folder) &&
       OpenTransferTable(session, TransferFolder(session, folder), kGiroTransfer, true, true, &rows)) {
@@ -75,7 +76,8 @@ xbase::Status HPSKIRIM(frame::Session& session, const std::vector<xbase::Value>&
   if (!frame::OpenTables(session, {{"SETUP", "setup"}})) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
-  std::string folder = StoredTransferFolder(session);
+  std::string folder;
+  if (xbase::Status s = StoredTransferFolder(session, &folder); !s.ok()) return frame::CloseTables(session, s);
   xbase::Status s;
   xbase::WorkArea* rows = nullptr;
   if (AskTransferFolder(con, colour, {8, 14, "HAPUS KIRIMA GIRO U/CB LAIN", "DIR :", "@S50"}, &folder) &&

@@ -57,7 +57,10 @@ xbase::Status GRAKTIF(frame::Session& session, const std::vector<xbase::Value>&)
   console::Console& con = session.console();
   const frame::OpenedTables tables = frame::OpenTables(session, {{"SETUP", "setup"}, "GIRODBT"});
   if (!tables) return xbase::Status::OK();
-  std::string folder = StoredTransferFolder(session, kDefaultFolder);
+  std::string folder;
+  if (xbase::Status s = StoredTransferFolder(session, &folder, kDefaultFolder); !s.ok()) {
+    return frame::CloseTables(session, s);
+  }
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   xbase::Status s;

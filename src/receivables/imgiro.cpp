@@ -122,7 +122,8 @@ xbase::Status IMGIRO(frame::Session& session, const std::vector<xbase::Value>&) 
   console::Console& con = session.console();
   const frame::OpenedTables tables = OpenRevisionTargets(session);
   if (!tables) return xbase::Status::OK();
-  std::string folder = StoredTransferFolder(session);
+  std::string folder;
+  if (xbase::Status s = StoredTransferFolder(session, &folder); !s.ok()) return frame::CloseTables(session, s);
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
   xbase::Status s;

@@ -130,7 +130,11 @@ xbase::Status KIRIMJB(frame::Session& session, const std::vector<xbase::Value>&)
   const std::string colour(con.Pick("W+/b", "W+/n"));
   console::SHADOW(con, 9, 10, 15, 69, colour);
   console::TENGAH(con, 10, "KIRIM JURNAL BALIK", colour);
-  const std::string folder = TransferFolder(session, StoredTransferFolder(session, kDefaultFolder));
+  std::string stored;
+  if (xbase::Status s = StoredTransferFolder(session, &stored, kDefaultFolder); !s.ok()) {
+    return frame::CloseTables(session, s);
+  }
+  const std::string folder = TransferFolder(session, stored);
   xbase::Status s;
   xbase::WorkArea* transfer = nullptr;
   if (OpenTransferTable(session, folder, kTransferTable, true, true, &transfer)) {
@@ -148,7 +152,10 @@ xbase::Status IMPORJB(frame::Session& session, const std::vector<xbase::Value>&)
   if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
-  std::string folder = StoredTransferFolder(session, kDefaultFolder);
+  std::string folder;
+  if (xbase::Status s = StoredTransferFolder(session, &folder, kDefaultFolder); !s.ok()) {
+    return frame::CloseTables(session, s);
+  }
   xbase::Status s;
   xbase::WorkArea* transfer = nullptr;
   if (AskTransferFolder(con, colour, {9, 13, "Impor Jurnal Balik", "Dari Folder", "@S40"}, &folder) &&

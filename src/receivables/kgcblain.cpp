@@ -80,7 +80,8 @@ xbase::Status KGCBLAIN(frame::Session& session, const std::vector<xbase::Value>&
   if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
-  std::string folder = StoredTransferFolder(session);
+  std::string folder;
+  if (xbase::Status s = StoredTransferFolder(session, &folder); !s.ok()) return frame::CloseTables(session, s);
   std::string branch(6, ' ');
   for (;;) {
     if (!AskTransferFolder(con, colour, {7, 19, "DATA GIRO U/ CABANG LAIN", "DIR :", "@S50"}, &folder)) break;

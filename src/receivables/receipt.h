@@ -87,8 +87,9 @@ void DrawPanelLabels(console::Console& con);
 xbase::Status INFORMASI(frame::Session& session, const frame::OpenedTables& tables, const Receipt& receipt, size_t line,
                         PanelFigures* figures, bool show = true);
 
-// True when settlement code `code` must name an instrument (an "ISINOMOR" row).
-bool NeedsInstrument(frame::Session& session, std::string_view code);
+// *needs true when settlement code `code` must name an instrument (an "ISINOMOR" row); a failed read
+// of SETUP is given back.
+[[nodiscard]] xbase::Status NeedsInstrument(frame::Session& session, std::string_view code, bool* needs);
 
 // VALIDASIENTRY: checks `value` for column `column` of line `line` (from 0); it may copy data into the
 // line, replace a "?" by the code picked, or clear a refused number. False refuses, with a message

@@ -154,9 +154,9 @@ xbase::Status INFORMASI(frame::Session& session, const frame::OpenedTables& tabl
 
   const std::string& number = LineText(row, kInstrument);
   found = false;
-  if (NeedsInstrument(session, LineText(row, kCode)) && !xbase::IsBlank(number)) {
-    s = SeekExact(tables["GIRODBT"], "GIRODBT1", "NOMOR", number, &found);
-  }
+  bool needs = false;
+  if (s = NeedsInstrument(session, LineText(row, kCode), &needs); !s.ok()) return s;
+  if (needs && !xbase::IsBlank(number)) s = SeekExact(tables["GIRODBT"], "GIRODBT1", "NOMOR", number, &found);
   if (s.ok() && found) s = Remaining(tables, receipt, line, &figures->instrument_remaining);
   if (!s.ok()) return s;
   if (show) {

@@ -75,14 +75,20 @@ bool CheckCode(frame::Session& session, const frame::OpenedTables& tables, Value
     return Refuse(session, s.message());
   }
   if (!found) return false;
-  const std::vector<pickers::SetupEntry> special = pickers::SetupRows(session, "KHUSUS_" + code);
+  // A code with "KHUSUS_" rows settles only notes of the types they name.
+  std::vector<pickers::SetupEntry> special;
+  if (xbase::Status s = pickers::SetupRows(session, "KHUSUS_" + code, &special); !s.ok()) {
+    return Refuse(session, s.message());
+  }
   const std::string type = Trimmed(LineText(receipt->lines[line], kType));
   const bool allowed = special.empty() || std::any_of(special.begin(), special.end(), [&](const auto& row) {
                          return type.starts_with(Trimmed(row.ket));
                        });
   if (allowed) {
     // A code that takes no instrument carries no number (not one copied from the line above).
-    if (!NeedsInstrument(session, code)) receipt->lines[line][kInstrument] = Value::Text(std::string(20, ' '));
+    bool needs = false;
+    if (xbase::Status s = NeedsInstrument(session, code, &needs); !s.ok()) return Refuse(session, s.message());
+    if (!needs) receipt->lines[line][kInstrument] = Value::Text(std::string(20, ' '));
     return true;
   }
   *value = Value::Text("  ");
@@ -135,7 +141,9 @@ bool CheckInstrument(frame::Session& session, const frame::OpenedTables& tables,
                      size_t line) {
   console::ValueRow& row = receipt->lines[line];
   const std::string code = xbase::PadR(LineText(row, kCode), 2);
-  if (!NeedsInstrument(session, code)) {
+  bool needs = false;
+  if (xbase::Status s = NeedsInstrument(session, code, &needs); !s.ok()) return Refuse(session, s.message());
+  if (!needs) {
     *value = Value::Text(std::string(value->text().size(), ' '));
     return true;
   }
@@ -196,17 +204,22 @@ bool CheckAmount(frame::Session& session, const Value& value, const Receipt& rec
                  const PanelFigures& figures) {
   const double amount = value.number();
   const std::string code = xbase::PadR(LineText(receipt.lines[line], kCode), 2);
-  if (NeedsInstrument(session, code)) {
+  bool needs = false;
+  if (xbase::Status s = NeedsInstrument(session, code, &needs); !s.ok()) return Refuse(session, s.message());
+  if (needs) {
     if (xbase::Round(amount, 2) > xbase::Round(figures.instrument_remaining, 2)) {
       return Refuse(session, "Sisa nilai tinggal " + Amount(figures.instrument_remaining));
     }
     return true;
   }
+  // "MAXDC" + the branch's first 2 + "_" + code bounds the amount: "+" a figure, "%" a share of the balance.
+  const std::string bound_key = "MAXDC" + std::string(xbase::Left(xbase::PadR(receipt.branch, 6), 2)) + "_" + code;
   std::string ket;
-  if (!pickers::SetupRow(session, "MAXDC" + std::string(xbase::Left(xbase::PadR(receipt.branch, 6), 2)) + "_" + code,
-                         nullptr, &ket)) {
-    return true;
+  bool found = false;
+  if (xbase::Status s = pickers::SetupRow(session, bound_key, &found, nullptr, &ket); !s.ok()) {
+    return Refuse(session, s.message());
   }
+  if (!found) return true;
   const double figure = xbase::Val(xbase::SubStr(ket, 3, 15)).value;
   double bound = 0;
   if (ket.starts_with("+")) {
@@ -223,8 +236,8 @@ bool CheckAmount(frame::Session& session, const Value& value, const Receipt& rec
 
 }  // namespace
 
-bool NeedsInstrument(frame::Session& session, std::string_view code) {
-  return pickers::SetupRow(session, "ISINOMOR" + xbase::PadR(code, 2));
+xbase::Status NeedsInstrument(frame::Session& session, std::string_view code, bool* needs) {
+  return pickers::SetupRow(session, "ISINOMOR" + xbase::PadR(code, 2), needs);
 }
 
 bool VALIDASIENTRY(frame::Session& session, const frame::OpenedTables& tables, Value* value, size_t column,

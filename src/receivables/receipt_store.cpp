@@ -95,7 +95,9 @@ xbase::Status LinesStillSettle(frame::Session& session, const frame::OpenedTable
     xbase::Status s = SeekExact(tables["Piutdbt"], "PIUTDBT1", "NOTA", LineText(line, kNota), &found);
     std::string missing;
     if (s.ok() && !found) missing = "Nota " + std::string(xbase::AllTrim(LineText(line, kNota)));
-    if (s.ok() && found && NeedsInstrument(session, LineText(line, kCode))) {
+    bool needs = false;
+    if (s.ok() && found) s = NeedsInstrument(session, LineText(line, kCode), &needs);
+    if (s.ok() && needs) {
       s = SeekExact(tables["GIRODBT"], "GIRODBT1", "NOMOR", LineText(line, kInstrument), &found);
       if (s.ok() && !found) missing = "Nomor " + std::string(xbase::AllTrim(LineText(line, kInstrument)));
     }

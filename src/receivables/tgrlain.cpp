@@ -58,7 +58,8 @@ xbase::Status TGRLAIN(frame::Session& session, const std::vector<xbase::Value>&)
   if (!tables) return xbase::Status::OK();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
-  std::string folder = StoredTransferFolder(session);
+  std::string folder;
+  if (xbase::Status s = StoredTransferFolder(session, &folder); !s.ok()) return frame::CloseTables(session, s);
   xbase::Status s;
   if (AskTransferFolder(con, colour, {7, 20, "Impor kiriman GIRO dari cabang lain", "Dari Folder :", "@S40"},
                         &folder)) {

@@ -26,7 +26,8 @@ xbase::Status AJUKANR1(frame::Session& session, const Arguments&) {
   const std::string colour(con.Pick("W+/b", "W+/n"));
   std::string number(20, ' ');
   std::string customer(10, ' ');
-  std::string folder = StoredExchangeFolder(session);
+  std::string folder;
+  if (xbase::Status s = StoredExchangeFolder(session, &folder); !s.ok()) return frame::CloseTables(session, s);
   xbase::Date from = session.Today(), to = session.Today();
   console::SHADOW(con, 7, 10, 16, 69, colour);
   console::TENGAH(con, 8, "      PENGAJUAN APPROVAL RETUR       ", colour);

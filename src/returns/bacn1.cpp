@@ -12,7 +12,6 @@
 #include "frame/grid_cells.h"
 #include "frame/status_display.h"
 #include "pickers/picker_support.h"
-#include "pickers/pickers.h"
 #include "returns/item_list.h"
 #include "returns/negotiation.h"
 #include "returns/negotiation_screens.h"
@@ -95,7 +94,12 @@ bool ReadHeader(frame::Session& session, const frame::OpenedTables& tables, Minu
   if (first.Read(con).escaped) return false;
   console::GetList head;
   head.Add(1, 39, &minute->branch, "@!").valid = [&] {
-    if (!xbase::IsBlank(minute->branch) && pickers::GETCB(session, minute->branch)) return true;
+    bool known = false;
+    if (!xbase::IsBlank(minute->branch) &&
+        !frame::Checked(session, pickers::SetupRow(session, xbase::AllTrim(minute->branch), &known))) {
+      return false;
+    }
+    if (known) return true;
     return pickers::Refuse(session, "Kode cabang " + Trimmed(minute->branch) + " tidak terdaftar");
   };
   head.Add(1, 58, &minute->date);

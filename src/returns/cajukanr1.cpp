@@ -31,8 +31,10 @@ xbase::Status CAJUKANR1(frame::Session& session, const Arguments&) {
   form.Add(11, 31, &filter.to).valid = [&] { return filter.to >= filter.from; };
   form.Add(12, 31, &filter.number, "@!");
   form.Add(13, 31, &filter.customer, "@!");
-  xbase::Status s;
-  const std::string folder(xbase::AllTrim(StoredExchangeFolder(session)));
+  std::string folder;
+  xbase::Status s = StoredExchangeFolder(session, &folder);
+  if (!s.ok()) return frame::CloseTables(session, s);
+  folder = xbase::AllTrim(folder);
   const std::optional<RequestFiles> files =
       form.Read(con).escaped ? std::nullopt : OpenRequestFiles(session, folder);
   if (files) {

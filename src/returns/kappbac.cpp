@@ -23,7 +23,10 @@ xbase::Status KAPPBAC(frame::Session& session, const Arguments&) {
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
-  std::string folder = documents::StoredTransferFolder(session);
+  std::string folder;
+  if (xbase::Status s = documents::StoredTransferFolder(session, &folder); !s.ok()) {
+    return frame::CloseTables(session, s);
+  }
   const documents::FolderQuestion question{8, 15, "  Kirim konfirmasi approval BAC NEGO KE CABANG   ", "Folder :", "@S45"};
   if (!documents::AskTransferFolder(con, colour, question, &folder)) return frame::CloseTables(session, xbase::Status::OK());
   const std::string local = documents::TransferFolder(session, folder);

@@ -24,7 +24,10 @@ xbase::Status PAPPBAC(frame::Session& session, const Arguments&) {
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
   const std::string colour(con.Pick("W+/b", "W+/n"));
-  std::string folder = documents::StoredTransferFolder(session, "C:\\TMPLAP");
+  std::string folder;
+  if (xbase::Status s = documents::StoredTransferFolder(session, &folder, "C:\\TMPLAP"); !s.ok()) {
+    return frame::CloseTables(session, s);
+  }
   const documents::FolderQuestion question{8, 15, "          Kirim data BAC NEGO ke pusat           ", "Folder :", "@S45"};
   if (!documents::AskTransferFolder(con, colour, question, &folder)) return frame::CloseTables(session, xbase::Status::OK());
   const std::string local = documents::TransferFolder(session, folder);

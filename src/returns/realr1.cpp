@@ -8,6 +8,7 @@
 #include "console/box.h"
 #include "console/get.h"
 #include "console/message.h"
+#include "frame/open_table.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
 #include "returns/realisation.h"
@@ -71,8 +72,10 @@ xbase::Status REALR1(frame::Session& session, const Arguments&) {
   if (!tables) return xbase::Status::OK();
   console::Console& con = session.console();
   console::ScreenKeeper keep(con);
-  const std::string folder(xbase::AllTrim(StoredExchangeFolder(session)));
-  xbase::Status s;
+  std::string folder;
+  xbase::Status s = StoredExchangeFolder(session, &folder);
+  if (!s.ok()) return frame::CloseTables(session, s);
+  folder = xbase::AllTrim(folder);
   const bool asked = console::Alert(con, "PROSES REALISASI RETUR yang DISETUJUI", {"Proses", "Batal"}) == 1;
   // Request files missing from the folder are named by the opener.
   const std::optional<RequestFiles> files = asked ? OpenRequestFiles(session, folder) : std::nullopt;

@@ -28,10 +28,12 @@ xbase::Status SeekExact(xbase::WorkArea& area, std::string_view order, std::stri
   return xbase::SeekFound(area, order, area.PadToField(field, xbase::RTrim(text)), found);
 }
 
-std::string StoredExchangeFolder(frame::Session& session) {
+xbase::Status StoredExchangeFolder(frame::Session& session, std::string* folder) {
   std::string stored;
-  pickers::SetupRow(session, "DT-TAMPUNG", nullptr, &stored);
-  return xbase::PadR(xbase::RTrim(stored), 60);
+  bool found = false;
+  const xbase::Status s = pickers::SetupRow(session, "DT-TAMPUNG", &found, nullptr, &stored);
+  *folder = xbase::PadR(xbase::RTrim(stored), 60);
+  return s;
 }
 
 bool RequestFilesThere(frame::Session& session, std::string_view folder) {

@@ -38,8 +38,9 @@ void DrawEntryScreen(console::Console& con, std::string_view title, std::initial
 xbase::Status SeekExact(xbase::WorkArea& area, std::string_view order, std::string_view field, std::string_view text,
                         bool* found);
 
-// The stored exchange folder (SETUP "DT-TAMPUNG" of the open `setup`), 60 wide for its entry field.
-std::string StoredExchangeFolder(frame::Session& session);
+// *folder := the stored exchange folder (SETUP "DT-TAMPUNG" of the open `setup`, blank without one), 60
+// wide for its entry field; or the failure of the read.
+[[nodiscard]] xbase::Status StoredExchangeFolder(frame::Session& session, std::string* folder);
 
 // Opens table `name` of `folder` (stored or typed, mapped to this machine) shared, with the index file
 // of its name, under the alias `name`: its area, or null after a message naming the file.

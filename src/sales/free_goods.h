@@ -11,6 +11,7 @@
 #include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
+#include "xbase/status.h"
 
 namespace sales {
 
@@ -57,22 +58,25 @@ struct FreeGoodsNote {
   console::ValueTable lines;
 };
 
-// The rules of a sales type in the open `setup`.
+// The rules of a sales type in the open `setup`. Each gives the failure of a read of `setup`, which
+// must stop what the rule would have decided.
 // JENISFREEGOOD: what is counted, "BOX", "QTY", or "XXX" when the type has no "FGOODJNS" row.
-std::string JENISFREEGOOD(frame::Session& session, std::string_view type);
+[[nodiscard]] xbase::Status JENISFREEGOOD(frame::Session& session, std::string_view type, std::string* kind);
 // JATAHFREEGOODS: the allowance percent of `count` cartons or pieces.
-double JATAHFREEGOODS(frame::Session& session, std::string_view type, double count);
+[[nodiscard]] xbase::Status JATAHFREEGOODS(frame::Session& session, std::string_view type, double count, double* percent);
 // PLAFONFREGOODS: the least total value of qualifying notes for a customer group; 0 without a row.
-double PLAFONFREGOODS(frame::Session& session, std::string_view group, std::string_view type);
+[[nodiscard]] xbase::Status PLAFONFREGOODS(frame::Session& session, std::string_view group, std::string_view type,
+                                           double* threshold);
 // LAWANTIPE: the type shown as the free-goods type ("FREETYPE" row), the type itself without one.
-std::string LAWANTIPE(frame::Session& session, std::string_view type);
+[[nodiscard]] xbase::Status LAWANTIPE(frame::Session& session, std::string_view type, std::string* free_type);
 // JATAHDISCOUNTFREEGOODS: the second header discount of a free-goods note; 0 without a row.
-double JATAHDISCOUNTFREEGOODS(frame::Session& session, std::string_view type);
-// CEKBARANGNYA: true when SETUP holds the row type + the first `length` characters of the code,
-// padded to 8.
-bool CEKBARANGNYA(frame::Session& session, std::string_view code, std::string_view type, int length);
+[[nodiscard]] xbase::Status JATAHDISCOUNTFREEGOODS(frame::Session& session, std::string_view type, double* discount);
+// CEKBARANGNYA: *allowed true when SETUP holds the row type + the first `length` characters of the
+// code, padded to 8.
+[[nodiscard]] xbase::Status CEKBARANGNYA(frame::Session& session, std::string_view code, std::string_view type,
+                                         int length, bool* allowed);
 // CECKSPECHBARANG: true when the type restricts nothing ("BARANG2" row missing) or every line's code
-// has its prefix row; else false after naming the first code refused.
+// has its prefix row; else false after naming the first code refused, or after showing a failed read.
 bool CECKSPECHBARANG(frame::Session& session, std::string_view type, const console::ValueTable& lines);
 
 // LCGETSURATJALAN of the free-goods screen: finds the order's notes of the type, their values and

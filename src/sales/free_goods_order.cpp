@@ -88,7 +88,8 @@ bool FreeGoodsOrder(frame::Session& session, FreeGoodsNote* note) {
   const std::string order(xbase::RTrim(note->order));
   if (records.empty()) return pickers::Refuse(session, "Surat Jalan untuk order " + order + " tidak ada");
 
-  const std::string kind = JENISFREEGOOD(session, note->type);
+  std::string kind;
+  if (!frame::Checked(session, JENISFREEGOOD(session, note->type, &kind))) return false;
   note->notes.clear();
   note->total = 0;
   double count = 0;
@@ -121,14 +122,16 @@ bool FreeGoodsOrder(frame::Session& session, FreeGoodsNote* note) {
   }
   std::string group;
   if (!frame::Checked(session, CustomerOf(session, note->customer, &group, &note->price_level))) return false;
-  note->threshold = PLAFONFREGOODS(session, group, note->type);
-  note->allowance = note->total * JATAHFREEGOODS(session, note->type, count) / 100;
+  double percent = 0;
+  s = PLAFONFREGOODS(session, group, note->type, &note->threshold);
+  if (s.ok()) s = JATAHFREEGOODS(session, note->type, count, &percent);
+  if (!frame::Checked(session, s)) return false;
+  note->allowance = note->total * percent / 100;
   if (std::trunc(note->total) < std::trunc(note->threshold)) return pickers::Refuse(session, "Nilai SJ kurang dari plafon");
   if (note->threshold <= 0) {
     return pickers::Refuse(session, "Tidak Ada plafon FreeGoods untuk type " + std::string(note->type));
   }
-  note->free_type = LAWANTIPE(session, note->type);
-  return true;
+  return frame::Checked(session, LAWANTIPE(session, note->type, &note->free_type));
 }
 
 bool FreeGoodsNumberFree(frame::Session& session, std::string_view number) {

@@ -52,8 +52,8 @@ bool StockSuffices(frame::Session& session, const FreeGoodsNote& note) {
   return true;
 }
 
-// The writes of one note, in their fixed order.
-xbase::Status WriteNote(frame::Session& session, const FreeGoodsNote& note, xbase::WorkArea& notes,
+// The writes of one note, in their fixed order; `discount2` is the type's second header discount.
+xbase::Status WriteNote(frame::Session& session, const FreeGoodsNote& note, double discount2, xbase::WorkArea& notes,
                         xbase::WorkArea& note_lines, xbase::WorkArea& fgoods) {
   console::Console& con = session.console();
   NoteHead head;
@@ -67,7 +67,7 @@ xbase::Status WriteNote(frame::Session& session, const FreeGoodsNote& note, xbas
   head.tempo = note.tempo;
   head.remark1 = "PO " + std::string(xbase::RTrim(note.order));
   head.discount1 = note.discount;
-  head.discount2 = JATAHDISCOUNTFREEGOODS(session, note.type);
+  head.discount2 = discount2;
   head.code_id = note.code_id;
   xbase::Status s = NoteHeadRecord().Append(con, notes, head,
                                             {{"TG_INPUT", D(session.Today())}, {"OPERATOR", T(session.MMEMBER.nik)}});
@@ -121,6 +121,8 @@ bool WriteFreeGoods(frame::Session& session, const FreeGoodsNote& note) {
   xbase::Status s = frame::RequireArea(session, "srtjln1", &notes);
   if (s.ok()) s = frame::RequireArea(session, "srtjln2", &note_lines);
   if (s.ok()) s = frame::RequireArea(session, "fgoods", &fgoods);
+  double discount2 = 0;
+  if (s.ok()) s = JATAHDISCOUNTFREEGOODS(session, note.type, &discount2);
   if (!frame::Checked(session, s)) return false;
   // Every lock before the first write. The note table stays locked from the last check of the
   // number to the end of the save, so no other workstation takes the number in between.
@@ -138,7 +140,7 @@ bool WriteFreeGoods(frame::Session& session, const FreeGoodsNote& note) {
   if (!s.ok()) return documents::NothingSaved(session, s);
   if (!FreeGoodsNumberFree(session, note.number)) return false;  // nothing written; `save` gives the locks back
   s = save.BeginWrites();
-  if (s.ok()) s = WriteNote(session, note, *notes, *note_lines, *fgoods);
+  if (s.ok()) s = WriteNote(session, note, discount2, *notes, *note_lines, *fgoods);
   s = save.CommitWrites(s);
   if (s.ok()) return true;
   return pickers::Refuse(session, "Gagal menyimpan: " + s.message());

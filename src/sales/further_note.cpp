@@ -41,7 +41,10 @@ bool FurtherNoteDueDate(frame::Session& session, const OrderHeader& header, xbas
     return true;
   }
   const std::string rule = header.type + xbase::PadR(header.group, 4);
-  if (std::string ket; pickers::SetupRow(session, "TGJT" + rule, nullptr, &ket)) {
+  std::string ket;
+  bool found = false;
+  if (!frame::Checked(session, pickers::SetupRow(session, "TGJT" + rule, &found, nullptr, &ket))) return false;
+  if (found) {
     if (xbase::IsBlank(ket)) return true;
     const xbase::Date date = xbase::Ctod(xbase::AllTrim(ket));
     if (date.empty()) return pickers::Refuse(session, "Setup TGJT" + rule + " bukan tanggal: " + std::string(xbase::AllTrim(ket)));
@@ -49,7 +52,8 @@ bool FurtherNoteDueDate(frame::Session& session, const OrderHeader& header, xbas
     *term = 0;
     return true;
   }
-  if (std::string ket; pickers::SetupRow(session, "HARI" + rule, nullptr, &ket)) {
+  if (!frame::Checked(session, pickers::SetupRow(session, "HARI" + rule, &found, nullptr, &ket))) return false;
+  if (found) {
     *tempo = header.note_date + static_cast<int>(xbase::Val(ket).value);
     *term = 0;
     return true;

@@ -14,7 +14,7 @@ namespace sales {
 // The due date of a further note: the sale type's days when it has some; else SETUP "TGJT" + type +
 // group holding a date, then "HARI" + type + group holding days; else the customer's TEMPO days. The
 // term is the customer's term days with the type's days and 0 otherwise. False with a message when
-// the "TGJT" row is not a date, or when the type or the customer cannot be read.
+// the "TGJT" row is not a date, or when the type, the customer or SETUP cannot be read (shown on row 24).
 bool FurtherNoteDueDate(frame::Session& session, const OrderHeader& header, xbase::Date* tempo, double* term);
 
 // The notes of the document's delivered lines, 18 to a note, under `numbers`.

@@ -71,18 +71,23 @@ std::vector<std::vector<NoteItem>> PlanNotes(frame::Session& session, const Sale
 
 // The due date of the notes: the note date and the customer's term, unless SETUP "TGJT" + type +
 // group holds a date (then that date, no term); "HARI" + type + group, when there is one, makes it
-// the note date plus its days (no term). False with a message when the "TGJT" row is not a date.
+// the note date plus its days (no term). False with a message when the "TGJT" row is not a date, or
+// after showing a failed read of SETUP.
 bool DueDate(frame::Session& session, const OrderHeader& header, xbase::Date* tempo, double* term) {
   *tempo = header.note_date;
   *term = header.term;
   const std::string rule = header.type + xbase::PadR(header.group, 4);
-  if (std::string ket; pickers::SetupRow(session, "TGJT" + rule, nullptr, &ket) && !xbase::IsBlank(ket)) {
+  std::string ket;
+  bool found = false;
+  if (!frame::Checked(session, pickers::SetupRow(session, "TGJT" + rule, &found, nullptr, &ket))) return false;
+  if (found && !xbase::IsBlank(ket)) {
     const xbase::Date date = xbase::Ctod(xbase::AllTrim(ket));
     if (date.empty()) return pickers::Refuse(session, "Setup TGJT" + rule + " bukan tanggal: " + std::string(xbase::AllTrim(ket)));
     *tempo = date;
     *term = 0;
   }
-  if (std::string ket; pickers::SetupRow(session, "HARI" + rule, nullptr, &ket)) {
+  if (!frame::Checked(session, pickers::SetupRow(session, "HARI" + rule, &found, nullptr, &ket))) return false;
+  if (found) {
     *tempo = header.note_date + static_cast<int>(xbase::Val(ket).value);
     *term = 0;
   }

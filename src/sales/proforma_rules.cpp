@@ -45,9 +45,10 @@ xbase::Status UPDATEEKSPROFORMA(frame::Session& session, std::string_view profor
 bool SYARATOK(frame::Session& session, const std::vector<TargetLine>& lines, std::string_view group,
               std::string_view type, double net, double d1, double d2) {
   std::string ket;
-  if (!pickers::SetupRow(session, "TYPE" + std::string(type) + std::string(xbase::AllTrim(group)), nullptr, &ket)) {
-    return true;
-  }
+  bool found = false;
+  const std::string key = "TYPE" + std::string(type) + std::string(xbase::AllTrim(group));
+  if (!frame::Checked(session, pickers::SetupRow(session, key, &found, nullptr, &ket))) return false;
+  if (!found) return true;
   const double percent = xbase::Val(ket).value;
   double slow = 0;
   for (const TargetLine& line : lines) {

@@ -145,9 +145,9 @@ bool SaveNewProforma(frame::Session& session, Proforma* proforma) {
   if (!frame::Checked(session, tables.Find(session))) return false;
   const std::string branch = xbase::PadR(xbase::RTrim(proforma->branch), 6);
   std::string ket;
-  if (!pickers::SetupRow(session, "PROI" + branch, nullptr, &ket)) {
-    return pickers::Refuse(session, "Setup Nomerator Proforma belum Ada, minta ke Finance");
-  }
+  bool found = false;
+  if (!frame::Checked(session, pickers::SetupRow(session, "PROI" + branch, &found, nullptr, &ket))) return false;
+  if (!found) return pickers::Refuse(session, "Setup Nomerator Proforma belum Ada, minta ke Finance");
   documents::CounterKind counter;
   counter.prefix = "PROI";
   counter.digits = 6;

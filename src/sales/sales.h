@@ -30,7 +30,8 @@ xbase::Status UPDATEEKSPROFORMA(frame::Session& session, std::string_view profor
 
 // SYARATOK: the slow-moving target of a proforma. When SETUP holds "TYPE" + type + the customer's
 // group, the net value of the lines whose goods are in PKT_YES (rows of code and value after the
-// line discounts) must reach net x percent / 100; else false after the message.
+// line discounts) must reach net x percent / 100; else false after the message. A failed read is shown
+// and refuses.
 struct TargetLine {
   std::string code;
   double value = 0;  // after the line's discounts

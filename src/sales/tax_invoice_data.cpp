@@ -86,11 +86,13 @@ bool AddNoteLines(frame::Session& session, std::string_view number, TaxInvoice* 
   return frame::Checked(session, s);
 }
 
-// A SETUP value, `otherwise` without a row.
-std::string Setting(frame::Session& session, std::string_view key, std::string_view otherwise) {
+// *value := a SETUP value, `otherwise` without a row or with a blank one.
+xbase::Status Setting(frame::Session& session, std::string_view key, std::string_view otherwise, std::string* value) {
   std::string ket;
-  if (!pickers::SetupRow(session, key, nullptr, &ket) || xbase::IsBlank(ket)) return std::string(otherwise);
-  return std::string(xbase::AllTrim(ket));
+  bool found = false;
+  const xbase::Status s = pickers::SetupRow(session, key, &found, nullptr, &ket);
+  *value = found && !xbase::IsBlank(ket) ? std::string(xbase::AllTrim(ket)) : std::string(otherwise);
+  return s;
 }
 
 // The stored tax invoice of the note loaded onto the form for a reprint; nothing when it cannot be.
@@ -157,8 +159,13 @@ bool LoadTaxInvoice(frame::Session& session, TaxInvoice* invoice) {
   invoice->reprint = false;
   invoice->npwp = invoice->buyer = invoice->address1 = invoice->address2 = "";
   LoadBuyer(session, invoice);
-  invoice->vat = xbase::Val(Setting(session, "POTONGPPN", "10")).value;
-  invoice->prefix = xbase::PadR(Setting(session, "ID-FTPAJAK", "902"), 3);
+  std::string vat, prefix, last_number;
+  xbase::Status s = Setting(session, "POTONGPPN", "10", &vat);
+  if (s.ok()) s = Setting(session, "ID-FTPAJAK", "902", &prefix);
+  if (s.ok()) s = Setting(session, "NOMORPAJAK", "0", &last_number);
+  if (!frame::Checked(session, s)) return false;
+  invoice->vat = xbase::Val(vat).value;
+  invoice->prefix = xbase::PadR(prefix, 3);
 
   xbase::WorkArea* stored = Find(session, "ppn_kel", "PPN_KEL1", invoice->note);
   if (stored == nullptr) return false;
@@ -169,7 +176,7 @@ bool LoadTaxInvoice(frame::Session& session, TaxInvoice* invoice) {
     if (!frame::Checked(session, LoadStored(*stored, invoice))) return false;
   } else {
     documents::CounterKind counter;
-    invoice->proposed = documents::NextNumber(counter, Setting(session, "NOMORPAJAK", "0"));
+    invoice->proposed = documents::NextNumber(counter, last_number);
     invoice->number = invoice->proposed;
   }
   invoice->lines.clear();

@@ -42,9 +42,14 @@ class PickersTest : public ::testing::Test {
 };
 
 TEST_F(PickersTest, BranchCodeTakesTheLongestPrefixRow) {
-  EXPECT_EQ(TENTUKANKODECABANG(rig.session, "B2230001"), "000223");
-  EXPECT_EQ(TENTUKANKODECABANG(rig.session, "B2990002"), "000200");
-  EXPECT_EQ(TENTUKANKODECABANG(rig.session, "X1"), "      ");
+  const auto branch = [&](std::string_view customer) {
+    std::string code = "?";
+    EXPECT_TRUE(TENTUKANKODECABANG(rig.session, customer, &code).ok());
+    return code;
+  };
+  EXPECT_EQ(branch("B2230001"), "000223");
+  EXPECT_EQ(branch("B2990002"), "000200");
+  EXPECT_EQ(branch("X1"), "      ");
 }
 
 TEST_F(PickersTest, LcGetCustomerRefusesAnUnknownCodeAndPicksByCodeOrName) {

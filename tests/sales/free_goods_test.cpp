@@ -66,19 +66,45 @@ TEST_F(FreeGoodsTest, TheAllowancePercentComesFromCartonsPiecesOrAFlatRate) {
                      {{"SETUP", T("FREETYPE02")}, {"KET", T("09")}},
                      {{"SETUP", T("FGOODISC02")}, {"KET", T("2.5")}}});
   Open();
-  EXPECT_EQ(JATAHFREEGOODS(rig.session, "02", 30), 15);
-  EXPECT_EQ(JATAHFREEGOODS(rig.session, "02", 31), 5);
-  EXPECT_EQ(JATAHFREEGOODS(rig.session, "03", 200), 20);
-  EXPECT_EQ(JATAHFREEGOODS(rig.session, "03", 150), 10);
-  EXPECT_EQ(JATAHFREEGOODS(rig.session, "04", 3), 7.5);
-  EXPECT_EQ(JATAHFREEGOODS(rig.session, "05", 10), 0);
-  EXPECT_EQ(JENISFREEGOOD(rig.session, "01"), "BOX");
-  EXPECT_EQ(JENISFREEGOOD(rig.session, "05"), "XXX");
-  EXPECT_EQ(LAWANTIPE(rig.session, "02"), "09");
-  EXPECT_EQ(LAWANTIPE(rig.session, "05"), "05");
-  EXPECT_EQ(JATAHDISCOUNTFREEGOODS(rig.session, "02"), 2.5);
-  EXPECT_EQ(PLAFONFREGOODS(rig.session, "RETL", "01"), 1000000);
-  EXPECT_EQ(PLAFONFREGOODS(rig.session, "GROS", "01"), 0);
+  // Each rule read as a value; a failed read fails the case.
+  const auto percent = [&](std::string_view type, double count) {
+    double value = -1;
+    EXPECT_TRUE(JATAHFREEGOODS(rig.session, type, count, &value).ok());
+    return value;
+  };
+  const auto kind = [&](std::string_view type) {
+    std::string value;
+    EXPECT_TRUE(JENISFREEGOOD(rig.session, type, &value).ok());
+    return value;
+  };
+  const auto free_type = [&](std::string_view type) {
+    std::string value;
+    EXPECT_TRUE(LAWANTIPE(rig.session, type, &value).ok());
+    return value;
+  };
+  const auto discount = [&](std::string_view type) {
+    double value = -1;
+    EXPECT_TRUE(JATAHDISCOUNTFREEGOODS(rig.session, type, &value).ok());
+    return value;
+  };
+  const auto threshold = [&](std::string_view group, std::string_view type) {
+    double value = -1;
+    EXPECT_TRUE(PLAFONFREGOODS(rig.session, group, type, &value).ok());
+    return value;
+  };
+  EXPECT_EQ(percent("02", 30), 15);
+  EXPECT_EQ(percent("02", 31), 5);
+  EXPECT_EQ(percent("03", 200), 20);
+  EXPECT_EQ(percent("03", 150), 10);
+  EXPECT_EQ(percent("04", 3), 7.5);
+  EXPECT_EQ(percent("05", 10), 0);
+  EXPECT_EQ(kind("01"), "BOX");
+  EXPECT_EQ(kind("05"), "XXX");
+  EXPECT_EQ(free_type("02"), "09");
+  EXPECT_EQ(free_type("05"), "05");
+  EXPECT_EQ(discount("02"), 2.5);
+  EXPECT_EQ(threshold("RETL", "01"), 1000000);
+  EXPECT_EQ(threshold("GROS", "01"), 0);
 }
 
 TEST_F(FreeGoodsTest, TheOrdersNotesEarnTheAllowanceOnce) {
