@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/damaged_tables.h"
 #include "support/data_folder.h"
 #include "support/sample_customers.h"
 #include "support/scripted_session.h"
@@ -14,6 +15,7 @@ namespace documents {
 
 using support::SessionRig;
 using support::Shown;
+using support::ShownOnRow;
 using support::TempDataFolder;
 
 namespace {
@@ -69,6 +71,31 @@ TEST_F(CustomerCheckTest, CustomerCheckHandsBackTermsAndDiscounts) {
   check.term = 14;
   ASSERT_TRUE(GETCUSTOMER(rig.session, &check));
   EXPECT_EQ(check.term, 14);
+}
+
+// The outlet group's rows give the customer's trade discounts: a row that cannot be read refuses the
+// customer with the failure on row 24, rather than accepting it on its own discount or calling its
+// group wrong.
+TEST_F(CustomerCheckTest, OutletGroupRowsThatCannotBeReadRefuseTheCustomer) {
+  CustomerCheck check;
+  check.code = "B2230001";
+  // The group's "OUDISCAB" row is the last record: cut, the earlier rows still read.
+  support::CutWithinRecord(folder.path(), "SETUP", 5);
+  rig.term.AddKeys({' '});
+  EXPECT_FALSE(GETCUSTOMER(rig.session, &check));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(ShownOnRow(rig.term, 24, "SETUP.dbf: file ends at 597, before 653"));
+  EXPECT_TRUE(check.branch.empty());
+
+  // Every row out of reach: the group itself cannot be checked.
+  support::DamageOpenIndexPages(folder.path(), "SETUP");
+  rig.term.AddKeys({' '});
+  check = {};
+  check.code = "B2230001";
+  EXPECT_FALSE(GETCUSTOMER(rig.session, &check));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(ShownOnRow(rig.term, 24, "SETUP.ntx: page at 1024: item count 65535 above 50"));
+  EXPECT_FALSE(Shown(rig.term, "kelompok relasi Salah"));
 }
 
 }  // namespace

@@ -230,5 +230,31 @@ TEST_F(ReceiptRulesTest, PanelLeavesOutThisReceiptByBranchAndNumberAndBoundsTheA
   EXPECT_EQ(rig.con.Text(20, 66, 14), "              ");
 }
 
+// A settlement code's rules sit in SETUP: whether it names an instrument, the invoice types it settles
+// and the bound of its amount. Rows that cannot be read refuse the code and the amount with the failure,
+// never "no rule": an amount past its bound is not let through, and the panel gives the failure back.
+TEST_F(ReceiptRulesTest, SettlementRulesThatCannotBeReadRefuseTheCodeAndTheAmount) {
+  AddSetting(rig.session, "KHUSUS_FS1", "01");
+  AddSetting(rig.session, "MAXDCJK_FB", "+ 50");
+  receipt.lines[0][kCode] = Value::Text("FB");
+  EXPECT_FALSE(CheckAmount(50.01));
+  EXPECT_EQ(Message(), "Maximal nilai FB 50.00");
+
+  support::DamageOpenIndexPages(folder.path(), "SETUP");
+  const std::string failure = "SETUP.ntx: page at 1024: item count 65535 above 50";
+  EXPECT_FALSE(CheckAmount(50.01));
+  EXPECT_NE(Message().find(failure), std::string::npos) << Message();
+  EXPECT_FALSE(CheckAmount(10));
+  EXPECT_NE(Message().find(failure), std::string::npos) << Message();
+  std::string left;
+  EXPECT_FALSE(Check(kCode, "FS", &left));
+  EXPECT_NE(Message().find(failure), std::string::npos) << Message();
+  EXPECT_FALSE(Pays("DB", "G1", &left));
+  EXPECT_NE(Message().find(failure), std::string::npos) << Message();
+  const xbase::Status s = INFORMASI(rig.session, tables, receipt, 0, &figures, false);
+  EXPECT_TRUE(s.IsCorruption()) << s.ToString();
+  EXPECT_NE(s.message().find(failure), std::string::npos) << s.message();
+}
+
 }  // namespace
 }  // namespace receivables

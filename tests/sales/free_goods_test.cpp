@@ -9,6 +9,7 @@
 #include "support/data_folder.h"
 #include "support/other_workstation.h"
 #include "support/scripted_session.h"
+#include "support/verified_folder.h"
 #include "xbase/text_functions.h"
 
 namespace sales {
@@ -231,6 +232,40 @@ TEST_F(FreeGoodsTest, NineteenLinesOrANumberTakenMeanwhileWriteNothing) {
   EXPECT_EQ(site.Count("SRTJLN2"), 0u);
   EXPECT_EQ(site.Count("FGOODS"), 0u);
   EXPECT_EQ(site.Number("STOKBRG", "STOKBRG2", "GDG01 SC0001", "JUMLAH"), 4000);
+}
+
+// The type's rules in SETUP decide what the note earns and the discount it is written with: SETUP out
+// of reach refuses the order and the save with the failure on row 24 and writes nothing, never a note
+// without its rules.
+TEST_F(FreeGoodsTest, RulesThatCannotBeReadRefuseTheOrderAndWriteNothing) {
+  Open();
+  FreeGoodsNote note = Note();
+  AddLine(&note, "SC0003", 10);
+  ASSERT_TRUE(rig.session.tables().Close("SETUP").ok());
+
+  FreeGoodsNote other;
+  other.type = "01";
+  other.order = xbase::PadR("SO-0001", 15);
+  rig.term.AddKeys({' '});
+  EXPECT_FALSE(FreeGoodsOrder(rig.session, &other));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "table not open: setup"));
+  EXPECT_FALSE(Shown(rig.term, "plafon"));
+
+  // The goods the type allows, then the second discount just before the locks.
+  rig.term.AddKeys({' '});
+  EXPECT_FALSE(SaveFreeGoods(rig.session, note));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_FALSE(Shown(rig.term, "Yakin data akan disimpan"));
+  rig.term.AddKeys({' '});
+  EXPECT_FALSE(WriteFreeGoods(rig.session, note));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  rig.session.CloseTables();
+  EXPECT_EQ(site.Field("SRTJLN1", "SRTJLN11", "FG-001", "NOMOR"), "<not found>");
+  EXPECT_EQ(site.Count("SRTJLN2"), 0u);
+  EXPECT_EQ(site.Count("FGOODS"), 0u);
+  EXPECT_EQ(site.Number("MASTBRJ", "MASTBRJ1", "SC0003", "JUMLAH"), 1700);
+  support::ExpectVerified(site.data());
 }
 
 TEST_F(FreeGoodsTest, TheScreenRefusesATotalAboveTheAllowance) {

@@ -73,5 +73,26 @@ TEST_F(FurtherNoteDueDateTest, ACustomerTableNotOpenIsNamed) {
   EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "table not open: mastcus"));
 }
 
+// A type without days takes its due date from SETUP ("TGJT" / "HARI" + type + group): SETUP not open or
+// not readable stops the save, never the customer's days.
+TEST_F(FurtherNoteDueDateTest, ASetupThatCannotBeReadStopsTheSave) {
+  header.type = "02";
+  header.group = "GROS";
+  AddRows(Open(rig.session, "SETUP"), {{{"SETUP", T("HARI02GROS")}, {"KET", T("45")}}});
+  ASSERT_TRUE(FurtherNoteDueDate(rig.session, header, &tempo, &term));
+  EXPECT_EQ(tempo.Dtos(), "20270122");
+
+  support::DamageOpenIndexPages(folder.path(), "SETUP");
+  rig.term.AddKeys({' '});
+  EXPECT_FALSE(FurtherNoteDueDate(rig.session, header, &tempo, &term));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "SETUP.ntx: page at 1024: item count 65535 above 50"));
+
+  ASSERT_TRUE(rig.session.tables().Close("SETUP").ok());
+  rig.term.AddKeys({' '});
+  EXPECT_FALSE(FurtherNoteDueDate(rig.session, header, &tempo, &term));
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "table not open: setup"));
+}
+
 }  // namespace
 }  // namespace sales

@@ -33,7 +33,27 @@ using support::Line;
 using support::Shown;
 using support::T;
 
-using OrderSaveTest = OrderScreenTest;
+class OrderSaveTest : public OrderScreenTest {
+ protected:
+  // Logs in, opens the screen's tables and gives order SO-F of J0001 with 4 pieces of SC0002 from GDG01,
+  // its lines checked as the screen checks them.
+  SalesOrder FourPiecesOrder() {
+    site.LogIn(rig.session);
+    EXPECT_TRUE(OPENDATA(rig.session));
+    SalesOrder order;
+    order.header.order = xbase::PadR("SO-F", 15);
+    order.header.customer = xbase::PadR("J0001", 10);
+    order.header.note_date = kToday;
+    ADD_REC(&order.lines, 0, 0, "GDG01");
+    xbase::Value code = xbase::Value::Text(xbase::PadR("SC0002", 10));
+    EXPECT_TRUE(CHKIJUAL(rig.session, &code, kCode, &order, 1));
+    order.lines[0][kCode - 1] = code;
+    xbase::Value pieces = xbase::Value::Num(4);
+    EXPECT_TRUE(CHKIJUAL(rig.session, &pieces, kPieces, &order, 1));
+    order.lines[0][kPieces - 1] = pieces;
+    return order;
+  }
+};
 
 // F10 and the note numbers, then a key for the message that refuses them.
 // F10, the note numbers, and the key that takes the refusal's message away.
@@ -96,19 +116,7 @@ TEST_F(OrderSaveTest, NumbersTakenWhileTheClerkConfirmsRefuseTheSave) {
 
 TEST_F(OrderSaveTest, EscAtALockWaitWritesNothingAndTheSameSaveLaterWritesAll) {
   const uint32_t demo_receivables = site.Count("PIUTDBT");
-  site.LogIn(rig.session);
-  ASSERT_TRUE(OPENDATA(rig.session));
-  SalesOrder order;
-  order.header.order = xbase::PadR("SO-F", 15);
-  order.header.customer = xbase::PadR("J0001", 10);
-  order.header.note_date = kToday;
-  ADD_REC(&order.lines, 0, 0, "GDG01");
-  xbase::Value code = xbase::Value::Text(xbase::PadR("SC0002", 10));
-  ASSERT_TRUE(CHKIJUAL(rig.session, &code, kCode, &order, 1));
-  order.lines[0][kCode - 1] = code;
-  xbase::Value pieces = xbase::Value::Num(4);
-  ASSERT_TRUE(CHKIJUAL(rig.session, &pieces, kPieces, &order, 1));
-  order.lines[0][kPieces - 1] = pieces;
+  const SalesOrder order = FourPiecesOrder();
   // Another workstation holds the customer's record; the clerk gives up waiting for it with Esc.
   xbase::Session other(xbase::SearchPath({site.data()}));
   xbase::WorkArea* customers = nullptr;
@@ -148,6 +156,28 @@ TEST_F(OrderSaveTest, EscAtALockWaitWritesNothingAndTheSameSaveLaterWritesAll) {
   site.Put("SLSODR1", "SLSODR11", "SO-F", "KTR1", T("DIPERIKSA"));
   site.Put("SRTJLN1", "SRTJLN11", "SJ-F", "KTR1", T("DIPERIKSA"));
   site.Put("MASTCUS", "MASTCUS1", "J0001", "KOTA", T("DIPERIKSA"));
+}
+
+// The notes' due date may come from SETUP ("TGJT" / "HARI" + type + group): SETUP out of reach stops
+// the save before anything is written, never a save on the customer's term.
+TEST_F(OrderSaveTest, ADueDateRuleThatCannotBeReadWritesNothing) {
+  const uint32_t demo_receivables = site.Count("PIUTDBT");
+  const SalesOrder order = FourPiecesOrder();
+  ASSERT_TRUE(rig.session.tables().Close("SETUP").ok());
+  rig.term.AddKeys({' '});
+
+  EXPECT_FALSE(WriteSalesOrder(rig.session, order, {xbase::PadR("SJ-F", 20)}));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(support::ShownOnRow(rig.term, 24, "table not open: setup"));
+  EXPECT_EQ(site.Count("SLSODR1"), 0u);
+  EXPECT_EQ(site.Count("SLSODR2"), 0u);
+  EXPECT_EQ(site.Count("SRTJLN1"), 0u);
+  EXPECT_EQ(site.Count("SRTJLN2"), 0u);
+  EXPECT_EQ(site.Count("PIUTDBT"), demo_receivables);
+  EXPECT_EQ(site.Number("STOKBRG", "STOKBRG2", "GDG01 SC0002", "JUMLAH"), 3000);
+  EXPECT_EQ(site.BalanceMoved("J0001"), 0);
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::ExpectVerified(site.data());
 }
 
 // The two take the goods in opposite orders: the save's locks go in one order all the same, so
