@@ -8,7 +8,6 @@
 #include "memos/memo_screens.h"
 #include "memos/memos.h"
 #include "pickers/picker_support.h"
-#include "xbase/text_functions.h"
 
 namespace memos {
 namespace {
@@ -33,9 +32,8 @@ struct AdminMemoForm {
 
 // CHK on the delivery-note column of row `index`.
 bool CheckLine(frame::Session& session, const frame::OpenedTables& tables, AdminMemoForm& form, xbase::Value* typed) {
-  std::string invoice = typed->text();
-  if (!PickNote(session, &invoice)) return false;
-  *typed = TextCell(invoice, 20);
+  std::string invoice;
+  if (!TakeNote(session, typed, &invoice)) return false;
   NoteFacts facts;
   if (!frame::Checked(session, ReadNote(tables, invoice, &facts)) || !facts.found) return false;
   double cartons = 0;
@@ -54,54 +52,33 @@ bool CheckLine(frame::Session& session, const frame::OpenedTables& tables, Admin
 
 // SIMPAN: the memo's lines with their colly.
 bool Save(frame::Session& session, const frame::OpenedTables& tables, AdminMemoForm& form) {
-  Memo memo{form.branch, form.number,
-            {{"TANGGAL", xbase::Value::FromDate(form.date)}, {"NOTES", xbase::Value::Text(form.note)}},
-            {}};
-  for (const console::ValueRow& row : form.rows) {
-    memo.lines.push_back({CellText(row, kAdminNote), {{"CARTON", xbase::Value::Num(CellNumber(row, kAdminColly))}}});
-  }
-  if (!SaveMemo(session, tables, kAdminMemo, &memo)) {
-    form.number = xbase::PadR(memo.number, 10);
-    return false;
-  }
-  return true;
+  const auto colly = [](const console::ValueRow& row) -> FieldValues {
+    return {{"CARTON", xbase::Value::Num(CellNumber(row, kAdminColly))}};
+  };
+  return SaveEntry(session, tables, kAdminMemo, form, {}, colly);
 }
 
 void EditLines(frame::Session& session, const frame::OpenedTables& tables, AdminMemoForm& form) {
-  if (form.rows.empty()) form.rows.push_back(EmptyAdminRow(1));
-  form.index = 1;
   MemoListHooks hooks;
-  hooks.check = [&](int, xbase::Value* typed) {
-    return CheckLine(session, tables, form, typed);
-  };
-  hooks.after_edit = [](int) { return ListMove::kNextRow; };
+  hooks.check = [&](int, xbase::Value* typed) { return CheckLine(session, tables, form, typed); };
   hooks.new_row = [](const console::ValueRow&, int number) { return EmptyAdminRow(number); };
-  if (EditMemoList(session, &form.rows, &form.index, kLayout, hooks, [&] { return Save(session, tables, form); })) {
-    StartNewMemo(&form, session.Today());
-  }
+  EditEntryLines(session, form, kLayout, hooks, [&] { return Save(session, tables, form); });
 }
 
 // The header; false when it was left with Esc.
 bool ReadHeader(frame::Session& session, const frame::OpenedTables& tables, AdminMemoForm& form) {
-  console::GetList gets;
-  const int row = kFirstLabelRow;
-  AddBranchAndNumber(session, &gets, &form.branch, &form.number, [&] {
+  const auto look_up = [&] {
     return LCGETMEMODL(session, tables, &form.number, &form.rows, &form.date, &form.note, form.branch, false);
-  });
-  gets.Add(row + 2, kFieldColumn, &form.date);
-  gets.Add(row + 3, kFieldColumn, &form.note, "@!");
-  return !gets.Read(session.console()).escaped;
+  };
+  return ReadEntryHeader(session, form, look_up,
+                         [&](console::GetList& gets) { gets.Add(kFirstLabelRow + 2, kFieldColumn, &form.date); });
 }
 
 }  // namespace
 
 xbase::Status ISIMEMO(frame::Session& session, const Args&) {
-  AdminMemoForm form;
-  form.date = session.Today();
-  return RunEntryScreen(
-      session, [&] { DrawEntryScreen(session.console(), kTitle, {"  CABANG :", "   NOMOR :", " TANGGAL :", "    NOTE :"}); },
-      [&](const frame::OpenedTables& tables) { return ReadHeader(session, tables, form); },
-      [&](const frame::OpenedTables& tables) { EditLines(session, tables, form); });
+  return RunEntryScreen(session, kTitle, {"  CABANG :", "   NOMOR :", " TANGGAL :", "    NOTE :"}, ReadHeader,
+                        EditLines);
 }
 
 }  // namespace memos

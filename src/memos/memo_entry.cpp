@@ -1,5 +1,6 @@
-// What the memo entry, print and approval screens share: the entry screen's frame, the lookup of a
-// memo number, the list editing with its Esc, F10 and Del, and the box that asks branch and number.
+// What the memo entry, print and approval screens share: the entry screen's frame with its header,
+// list and save, the lookup of a memo number, the list editing with its Esc, F10 and Del, and the box
+// that asks branch and number.
 #include "memos/memo_entry.h"
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include "frame/code_pick.h"
 #include "frame/line_arrays.h"
 #include "frame/status_display.h"
+#include "memos/delivery_notes.h"
 #include "memos/memos.h"
 #include "pickers/picker_support.h"
 #include "pickers/pickers.h"
@@ -26,8 +28,8 @@ namespace key = console::key;
 
 const console::KeyHelp kListHelp{{"Esc", " F10", " Del"}, {") Batal,", ") Simpan", ") Hapus"}, "W+/b", "Gr+/b"};
 
-}  // namespace
-
+// Clears the screen in the entry colours and draws the centred title on row 1 and the header
+// labels from row 3.
 void DrawEntryScreen(console::Console& con, std::string_view title, const std::vector<std::string>& labels) {
   con.SetColour(con.Pick(kEntryColours, kEntryMono));
   const console::Attr attr = con.colours().standard;
@@ -37,27 +39,21 @@ void DrawEntryScreen(console::Console& con, std::string_view title, const std::v
   for (const std::string& label : labels) con.Say(row++, 2, label, attr);
 }
 
+}  // namespace
+
 bool BranchValid(frame::Session& session, std::string* branch) {
   *branch = xbase::Upper(*branch);
   return pickers::GETCB(session, *branch);
 }
 
-void AddBranchAndNumber(frame::Session& session, console::GetList* gets, std::string* branch, std::string* number,
-                        std::function<bool()> lookup) {
-  gets->Add(kFirstLabelRow, kFieldColumn, branch, "@!").valid = [&session, branch] {
-    return BranchValid(session, branch);
-  };
-  gets->Add(kFirstLabelRow + 1, kFieldColumn, number, "@!").valid = std::move(lookup);
-}
-
-xbase::Status RunEntryScreen(frame::Session& session, const std::function<void()>& draw,
+xbase::Status RunEntryRounds(frame::Session& session, std::string_view title, const std::vector<std::string>& labels,
                              const std::function<bool(const frame::OpenedTables&)>& read_header,
                              const std::function<void(const frame::OpenedTables&)>& edit_lines) {
   const frame::OpenedTables tables = OPENMEMORANDUM(session);
   if (!tables) return xbase::Status::OK();  // the failure was told on row 24
   console::ScreenKeeper keep(session.console());
   for (;;) {
-    draw();
+    DrawEntryScreen(session.console(), title, labels);
     if (!read_header(tables)) break;
     edit_lines(tables);
   }
@@ -141,6 +137,13 @@ xbase::Status AskMemos(
   }
   session.CloseTables();
   return xbase::Status::OK();
+}
+
+bool TakeNote(frame::Session& session, xbase::Value* typed, std::string* invoice) {
+  *invoice = typed->text();
+  if (!PickNote(session, invoice)) return false;
+  *typed = TextCell(*invoice, 20);
+  return true;
 }
 
 bool NotOnOtherRow(frame::Session& session, const console::ValueTable& rows, std::string_view invoice, int index) {

@@ -1,11 +1,13 @@
-// What the memo entry, print and approval screens share: the entry screen's frame, the lookup of a
-// memo number, the list editing with its Esc, F10 and Del, and the box that asks branch and number.
+// What the memo entry, print and approval screens share: the entry screen's frame with its header,
+// list and save, the lookup of a memo number, the list editing with its Esc, F10 and Del, and the box
+// that asks branch and number.
 #ifndef PALUNDA_MEMOS_MEMO_ENTRY_H_
 #define PALUNDA_MEMOS_MEMO_ENTRY_H_
 
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "console/array_browse.h"
@@ -13,6 +15,7 @@
 #include "frame/session.h"
 #include "memos/memo_list.h"
 #include "memos/memo_tables.h"
+#include "xbase/text_functions.h"
 #include "xbase/work_area.h"
 
 namespace memos {
@@ -24,23 +27,44 @@ inline constexpr int kFieldColumn = 13;
 inline constexpr char kEntryColours[] = "W+/b,N/W,,,W+/b";
 inline constexpr char kEntryMono[] = "W/n,N/W,,,W/n";
 
-// Clears the screen in the entry colours and draws the centred title on row 1 and the header
-// labels from row 3.
-void DrawEntryScreen(console::Console& con, std::string_view title, const std::vector<std::string>& labels);
-
 // The branch field: true when GETCB knows the branch.
 bool BranchValid(frame::Session& session, std::string* branch);
 
-// The first two fields of an entry header: the branch (BranchValid) on row 3 and the number, checked
-// by `lookup`, on row 4.
-void AddBranchAndNumber(frame::Session& session, console::GetList* gets, std::string* branch, std::string* number,
-                        std::function<bool()> lookup);
-
-// An entry screen: opens the memo work set, then draws the screen, reads the header (false: Esc) and
-// edits the list, each given the work set, in turn until Esc on the header; closes the tables at the end.
-xbase::Status RunEntryScreen(frame::Session& session, const std::function<void()>& draw,
+// Opens the memo work set, then until Esc on the header: clears the screen in the entry colours, draws
+// the centred title on row 1 and the header labels from row 3, reads the header (false: Esc) and edits
+// the list, each given the work set. Closes the tables at the end.
+xbase::Status RunEntryRounds(frame::Session& session, std::string_view title, const std::vector<std::string>& labels,
                              const std::function<bool(const frame::OpenedTables&)>& read_header,
                              const std::function<void(const frame::OpenedTables&)>& edit_lines);
+
+// An entry screen of the memo held in a `Form`, which has what every memo form has: branch, number,
+// date, note, rows and index. The form starts empty and dated today; RunEntryRounds draws the title
+// and labels, `read_header` reads the header and `edit_lines` edits the list.
+template <typename Form>
+xbase::Status RunEntryScreen(frame::Session& session, std::string_view title, const std::vector<std::string>& labels,
+                             bool (*read_header)(frame::Session&, const frame::OpenedTables&, Form&),
+                             void (*edit_lines)(frame::Session&, const frame::OpenedTables&, Form&)) {
+  Form form;
+  form.date = session.Today();
+  return RunEntryRounds(
+      session, title, labels, [&](const frame::OpenedTables& tables) { return read_header(session, tables, form); },
+      [&](const frame::OpenedTables& tables) { edit_lines(session, tables, form); });
+}
+
+// The header of an entry screen: the branch (BranchValid) on row 3, the number on row 4, checked by
+// `look_up`, then the fields `fields` adds, then the note on row 6. False when it was left with Esc.
+template <typename Form>
+bool ReadEntryHeader(frame::Session& session, Form& form, std::function<bool()> look_up,
+                     const std::function<void(console::GetList&)>& fields) {
+  console::GetList gets;
+  gets.Add(kFirstLabelRow, kFieldColumn, &form.branch, "@!").valid = [&session, &form] {
+    return BranchValid(session, &form.branch);
+  };
+  gets.Add(kFirstLabelRow + 1, kFieldColumn, &form.number, "@!").valid = std::move(look_up);
+  fields(gets);
+  gets.Add(kFirstLabelRow + 3, kFieldColumn, &form.note, "@!");
+  return !gets.Read(session.console()).escaped;
+}
 
 // The number field: "?" opens the pick list of the kind's headers (cabang, nomor, tanggal, notes) at
 // branch + the text before it; a number the branch does not hold is cleared. True when *number
@@ -63,13 +87,39 @@ struct ListLayout {
 bool EditMemoList(frame::Session& session, console::ValueTable* rows, int* index, const ListLayout& layout,
                   const MemoListHooks& hooks, const std::function<bool()>& save);
 
-// A fresh form for the next memo after a save: the branch kept, the date today.
+// The list of an entry screen (EditMemoList), which starts with the row new_row gives below an empty
+// one. A save that succeeded leaves a fresh form for the next memo: the branch kept, the date today.
 template <typename Form>
-void StartNewMemo(Form* form, xbase::Date today) {
+void EditEntryLines(frame::Session& session, Form& form, const ListLayout& layout, const MemoListHooks& hooks,
+                    const std::function<bool()>& save) {
+  if (form.rows.empty()) form.rows.push_back(hooks.new_row(console::ValueRow(), 1));
+  form.index = 1;
+  if (!EditMemoList(session, &form.rows, &form.index, layout, hooks, save)) return;
   Form fresh;
-  fresh.branch = form->branch;
-  fresh.date = today;
-  *form = std::move(fresh);
+  fresh.branch = form.branch;
+  fresh.date = session.Today();
+  form = std::move(fresh);
+}
+
+// A line's fields besides its delivery note, as the save writes them.
+using LineFields = std::function<FieldValues(const console::ValueRow& row)>;
+
+// The save of an entry screen (SaveMemo): the form's memo with TANGGAL, the kind's `header` fields
+// and NOTES, and per row its delivery note (column 2) with the `line` fields (none when empty). A save
+// that failed leaves in the form the number the save kept (blank for a new memo not stored).
+template <typename Form>
+bool SaveEntry(frame::Session& session, const frame::OpenedTables& tables, const MemoKind& kind, Form& form,
+               const FieldValues& header, const LineFields& line, const LineWritten& written = {},
+               const LineNamed& named = {}) {
+  Memo memo{form.branch, form.number, {{"TANGGAL", xbase::Value::FromDate(form.date)}}, {}};
+  memo.header.insert(memo.header.end(), header.begin(), header.end());
+  memo.header.emplace_back("NOTES", xbase::Value::Text(form.note));
+  for (const console::ValueRow& row : form.rows) {
+    memo.lines.push_back({CellText(row, 2), line ? line(row) : FieldValues()});
+  }
+  const bool saved = SaveMemo(session, tables, kind, &memo, written, named);
+  if (!saved) form.number = xbase::PadR(memo.number, 10);
+  return saved;
 }
 
 // The print and approval screens: opens the memo work set, then asks in a box the branch (GETCB) and
@@ -79,6 +129,10 @@ xbase::Status AskMemos(
     frame::Session& session, std::string_view title, const MemoKind& kind,
     const std::function<void(const frame::OpenedTables& tables, const std::string& branch,
                              const std::string& number)>& act);
+
+// The delivery note typed into a list's cell: "?" picks one (PickNote), which goes back into the cell
+// at its width. False after a failure, which was shown.
+bool TakeNote(frame::Session& session, xbase::Value* typed, std::string* invoice);
 
 // The line checks every memo kind shares, each refusing with its message: the delivery note must not
 // stand on another row of the list than row `index` (column 2), nor in another memo of the kind than

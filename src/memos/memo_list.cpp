@@ -14,19 +14,17 @@ void RunMemoList(console::Console& con, console::ArrayBrowse& browse, console::V
   frame::LineEditorHooks editor;
   editor.check = [&](xbase::Value* typed) { return !hooks.check || hooks.check(browse.column(), typed); };
   editor.after_edit = [&](int column) {
-    switch (hooks.after_edit ? hooks.after_edit(column) : ListMove::kRight) {
-      case ListMove::kRight:
-        if (browse.column() < last) browse.Navigate(console::key::kRight);
-        break;
-      case ListMove::kRowStart: browse.set_column(first); break;
-      case ListMove::kNextRow:
-        if (*index == static_cast<int>(rows->size()) && !xbase::IsBlank(CellText(rows->back(), 2)) && hooks.new_row) {
-          rows->push_back(hooks.new_row(rows->back(), static_cast<int>(rows->size() + 1)));
-        }
-        browse.Skip(1);
-        browse.set_column(first);
-        break;
+    if (column < last) {
+      browse.Navigate(console::key::kRight);
+      return;
     }
+    if (!xbase::IsBlank(CellText(CurrentRow(*rows, *index), 2))) {
+      if (*index == static_cast<int>(rows->size()) && hooks.new_row) {
+        rows->push_back(hooks.new_row(rows->back(), static_cast<int>(rows->size() + 1)));
+      }
+      browse.Skip(1);
+    }
+    browse.set_column(first);
   };
   editor.other_key = hooks.other_key;
   editor.top_tone = 400;

@@ -12,17 +12,10 @@
 
 namespace memos {
 
-// Where the cursor goes after an edit: one column right, back to the first column of the row, or to
-// the first column of the next row (a new row is added first when the row is the last and holds a
-// delivery note in column 2).
-enum class ListMove { kRight, kRowStart, kNextRow };
-
 struct MemoListHooks {
   // The check of the value typed into a cell of `column` (from 1). It may change the value (a picked
   // number) and fill other cells of the current row; false keeps the cell open.
   std::function<bool(int column, xbase::Value* typed)> check;
-  // After an edit of `column` that was not left with Esc: where the cursor goes.
-  std::function<ListMove(int column)> after_edit;
   // The empty row `number` added below `above`.
   std::function<console::ValueRow(const console::ValueRow& above, int number)> new_row;
   // Every other key (Esc, F10, Del, ...): true ends the list.
@@ -30,8 +23,10 @@ struct MemoListHooks {
 };
 
 // Runs the list (the frame's line editor) until other_key ends it: Down on the last row sounds
-// 300 Hz, Up on the first row 400 Hz and Left on the first column 200 Hz, without moving; after an
-// edit the cursor goes where after_edit says.
+// 300 Hz, Up on the first row 400 Hz and Left on the first column 200 Hz, without moving. After an
+// edit the cursor goes one column right; after an edit of the last column, to the first column of the
+// next row (a new row is added first when the row is the last), or of the same row while it holds no
+// delivery note (column 2).
 // `rows` and `index` are the browse's rows and the current row it follows.
 void RunMemoList(console::Console& con, console::ArrayBrowse& browse, console::ValueTable* rows, const int* index,
                  int first, int last, const MemoListHooks& hooks);

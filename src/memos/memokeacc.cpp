@@ -42,9 +42,8 @@ bool FillRow(frame::Session& session, const frame::OpenedTables& tables, std::st
 
 // CHKISI on the delivery-note column.
 bool CheckNote(frame::Session& session, const frame::OpenedTables& tables, MemoForm& form, xbase::Value* typed) {
-  std::string invoice = typed->text();
-  if (!PickNote(session, &invoice)) return false;
-  *typed = TextCell(invoice, 20);
+  std::string invoice;
+  if (!TakeNote(session, typed, &invoice)) return false;
   NoteHolder admin;
   if (!frame::Checked(session, FindNoteHolder(session, tables[kAdminMemo.lines], invoice, &admin)) || !admin.found) {
     return false;
@@ -105,17 +104,12 @@ bool Save(frame::Session& session, const frame::OpenedTables& tables, MemoForm& 
       return pickers::Refuse(session, "tidak bisa disimpan, karena ada tg. kirim yg kosong");
     }
   }
-  Memo memo{form.branch,
-            form.number,
-            {{"TANGGAL", xbase::Value::FromDate(form.date)}, {"NOTES", xbase::Value::Text(form.note)}},
-            {}};
-  for (const console::ValueRow& row : form.rows) {
-    memo.lines.push_back({CellText(row, kBackNote),
-                          {{"TG_KIRIM", DateCell(CellDate(row, kBackReal))},
-                           {"JAM_KIRIM", xbase::Value::Text(CellText(row, kBackTime))},
-                           {"NOTES", xbase::Value::Text(CellText(row, kBackReason))},
-                           {"TERKIRIM", xbase::Value::Logical(CellFlag(row, kBackSent))}}});
-  }
+  const auto outcome = [](const console::ValueRow& row) -> FieldValues {
+    return {{"TG_KIRIM", DateCell(CellDate(row, kBackReal))},
+            {"JAM_KIRIM", xbase::Value::Text(CellText(row, kBackTime))},
+            {"NOTES", xbase::Value::Text(CellText(row, kBackReason))},
+            {"TERKIRIM", xbase::Value::Logical(CellFlag(row, kBackSent))}};
+  };
   xbase::WorkArea& admin_lines = tables[kAdminMemo.lines];
   const auto written = [&](const MemoLine& line) {
     return WriteMemoOutcome(session, admin_lines, line.invoice, FieldOf(line, "TG_KIRIM").date(),
@@ -125,52 +119,35 @@ bool Save(frame::Session& session, const frame::OpenedTables& tables, MemoForm& 
   const auto named = [&](documents::SaveScope& save, const MemoLine& line) {
     return NameOutcome(save, session, admin_lines, line.invoice);
   };
-  const bool saved = SaveMemo(session, tables, kBackMemo, &memo, written, named);
-  if (!saved) form.number = xbase::PadR(memo.number, 10);
-  return saved;
+  return SaveEntry(session, tables, kBackMemo, form, {}, outcome, written, named);
 }
 
 void EditLines(frame::Session& session, const frame::OpenedTables& tables, MemoForm& form) {
-  if (form.rows.empty()) form.rows.push_back(EmptyBackRow(1));
-  form.index = 1;
   MemoListHooks hooks;
   hooks.check = [&](int column, xbase::Value* typed) {
     if (column == kBackNote) return CheckNote(session, tables, form, typed);
     return column != kBackReal || DeliveryDateValid(session, *typed);
   };
-  hooks.after_edit = [&](int column) {
-    if (column != kBackSent) return ListMove::kRight;
-    return xbase::IsBlank(CellText(CurrentRow(form.rows, form.index), kBackNote)) ? ListMove::kRowStart
-                                                                                  : ListMove::kNextRow;
-  };
   hooks.new_row = [](const console::ValueRow&, int number) { return EmptyBackRow(number); };
-  if (EditMemoList(session, &form.rows, &form.index, kLayout, hooks, [&] { return Save(session, tables, form); })) {
-    StartNewMemo(&form, session.Today());
-  }
+  EditEntryLines(session, form, kLayout, hooks, [&] { return Save(session, tables, form); });
 }
 
 bool ReadHeader(frame::Session& session, const frame::OpenedTables& tables, MemoForm& form) {
-  console::GetList gets;
-  const int row = kFirstLabelRow;
-  AddBranchAndNumber(session, &gets, &form.branch, &form.number, [&] {
-    return LCGETKEMBALI(session, tables, &form, false);
-  });
-  gets.Add(row + 2, kFieldColumn, &form.date);
-  gets.Add(row + 2, 39, &form.driver_memo, "@!").valid = [&] { return TakeOverDriverMemo(session, tables, form); };
-  gets.Add(row + 3, kFieldColumn, &form.note, "@!");
-  return !gets.Read(session.console()).escaped;
+  const auto fields = [&](console::GetList& gets) {
+    gets.Add(kFirstLabelRow + 2, kFieldColumn, &form.date);
+    gets.Add(kFirstLabelRow + 2, 39, &form.driver_memo, "@!").valid = [&] {
+      return TakeOverDriverMemo(session, tables, form);
+    };
+  };
+  return ReadEntryHeader(session, form, [&] { return LCGETKEMBALI(session, tables, &form, false); }, fields);
 }
 
 }  // namespace
 
 xbase::Status MEMOKEACC(frame::Session& session, const Args&) {
-  MemoForm form;
-  form.date = session.Today();
-  return RunEntryScreen(
-      session, [&] { DrawEntryScreen(session.console(), kTitle,
-                        {"  CABANG :", "   NOMOR :", " TANGGAL :            Eks Memo Drv :", "    NOTE :"}); },
-      [&](const frame::OpenedTables& tables) { return ReadHeader(session, tables, form); },
-      [&](const frame::OpenedTables& tables) { EditLines(session, tables, form); });
+  return RunEntryScreen(session, kTitle,
+                        {"  CABANG :", "   NOMOR :", " TANGGAL :            Eks Memo Drv :", "    NOTE :"},
+                        ReadHeader, EditLines);
 }
 
 }  // namespace memos

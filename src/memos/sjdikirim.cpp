@@ -29,9 +29,8 @@ const ListLayout kLayout{{8, 5, 21, 74},
 // CHKDRIVER on the delivery-note column.
 bool CheckNote(frame::Session& session, const frame::OpenedTables& tables, DriverMemoForm& form,
                xbase::Value* typed) {
-  std::string invoice = typed->text();
-  if (!PickNote(session, &invoice)) return false;
-  *typed = TextCell(invoice, 20);
+  std::string invoice;
+  if (!TakeNote(session, typed, &invoice)) return false;
   NoteHolder admin;
   if (!frame::Checked(session, FindNoteHolder(session, tables[kAdminMemo.lines], invoice, &admin)) || !admin.found) {
     return false;
@@ -88,83 +87,61 @@ bool TakeOverAdminMemo(frame::Session& session, const frame::OpenedTables& table
 
 // KSIMPAN.
 bool Save(frame::Session& session, const frame::OpenedTables& tables, DriverMemoForm& form) {
-  Memo memo{form.branch,
-            form.number,
-            {{"TANGGAL", xbase::Value::FromDate(form.date)},
-             {"ARMADA", xbase::Value::Text(form.vehicle)},
-             {"SOPIR", xbase::Value::Text(form.driver)},
-             {"JAM_PERGI", xbase::Value::Text(form.departure)},
-             {"NOTES", xbase::Value::Text(form.note)}},
-            {}};
-  for (const console::ValueRow& row : form.rows) {
-    memo.lines.push_back({CellText(row, kDriverNote),
-                          {{"TG_KIRIM", xbase::Value::FromDate(CellDate(row, kDriverPlanned))},
-                           {"CARTON", xbase::Value::Num(CellNumber(row, kDriverColly))}}});
-  }
-  const bool saved = SaveMemo(session, tables, kDriverMemo, &memo);
-  if (!saved) form.number = xbase::PadR(memo.number, 10);
-  return saved;
+  const auto planned = [](const console::ValueRow& row) -> FieldValues {
+    return {{"TG_KIRIM", xbase::Value::FromDate(CellDate(row, kDriverPlanned))},
+            {"CARTON", xbase::Value::Num(CellNumber(row, kDriverColly))}};
+  };
+  const FieldValues trip = {{"ARMADA", xbase::Value::Text(form.vehicle)},
+                            {"SOPIR", xbase::Value::Text(form.driver)},
+                            {"JAM_PERGI", xbase::Value::Text(form.departure)}};
+  return SaveEntry(session, tables, kDriverMemo, form, trip, planned);
 }
 
 void EditLines(frame::Session& session, const frame::OpenedTables& tables, DriverMemoForm& form) {
-  if (form.rows.empty()) form.rows.push_back(EmptyDriverRow(1));
-  form.index = 1;
   MemoListHooks hooks;
   hooks.check = [&](int column, xbase::Value* typed) {
     return column == kDriverNote ? CheckNote(session, tables, form, typed) : DeliveryDateValid(session, *typed);
   };
-  hooks.after_edit = [&](int column) {
-    if (column == kDriverNote) return ListMove::kRight;
-    return xbase::IsBlank(CellText(CurrentRow(form.rows, form.index), kDriverNote)) ? ListMove::kRowStart
-                                                                                    : ListMove::kNextRow;
-  };
   hooks.new_row = [](const console::ValueRow& above, int number) {
     return EmptyDriverRow(number, CellDate(above, kDriverPlanned));
   };
-  if (EditMemoList(session, &form.rows, &form.index, kLayout, hooks, [&] { return Save(session, tables, form); })) {
-    StartNewMemo(&form, session.Today());
-  }
+  EditEntryLines(session, form, kLayout, hooks, [&] { return Save(session, tables, form); });
 }
 
+// The header, below the name line of the driver on row 22.
 bool ReadHeader(frame::Session& session, const frame::OpenedTables& tables, DriverMemoForm& form) {
   console::Console& con = session.console();
-  console::GetList gets;
+  con.Say(kNameRow, 2, " Sopir");
   const int row = kFirstLabelRow;
   xbase::Date stored;  // the date of a stored memo, kept without the posting checks; empty for a new memo
-  AddBranchAndNumber(session, &gets, &form.branch, &form.number, [&] {
+  const auto look_up = [&] {
     if (!LCGETSJKIRIM(session, tables, &form)) return false;
     stored = xbase::IsBlank(form.number) ? xbase::Date() : form.date;
     return true;
-  });
-  gets.Add(row + 2, kFieldColumn, &form.admin_memo, "@!").valid = [&] {
-    return TakeOverAdminMemo(session, tables, form);
   };
-  gets.Add(row + 1, 35, &form.date).valid = [&] {
-    return (!stored.empty() && form.date == stored) || documents::CheckPostingDate(session, form.date);
+  const auto fields = [&](console::GetList& gets) {
+    gets.Add(row + 2, kFieldColumn, &form.admin_memo, "@!").valid = [&] {
+      return TakeOverAdminMemo(session, tables, form);
+    };
+    gets.Add(row + 1, 35, &form.date).valid = [&] {
+      return (!stored.empty() && form.date == stored) || documents::CheckPostingDate(session, form.date);
+    };
+    gets.Add(row + 2, 35, &form.vehicle, "@!");
+    gets.Add(row + 1, 55, &form.driver, "@!").valid = [&] {
+      return GETDRIVER(session, &form.driver, kNameRow, kNameColumn, con.Pick(kEntryColours, kEntryMono));
+    };
+    gets.Add(row + 2, 55, &form.departure, "99:99");
   };
-  gets.Add(row + 2, 35, &form.vehicle, "@!");
-  gets.Add(row + 1, 55, &form.driver, "@!").valid = [&] {
-    return GETDRIVER(session, &form.driver, kNameRow, kNameColumn, con.Pick(kEntryColours, kEntryMono));
-  };
-  gets.Add(row + 2, 55, &form.departure, "99:99");
-  gets.Add(row + 3, kFieldColumn, &form.note, "@!");
-  return !gets.Read(con).escaped;
+  return ReadEntryHeader(session, form, look_up, fields);
 }
 
 }  // namespace
 
 xbase::Status SJDIKIRIM(frame::Session& session, const Args&) {
-  DriverMemoForm form;
-  form.date = session.Today();
-  return RunEntryScreen(
-      session, [&] { 
-        DrawEntryScreen(session.console(), kTitle,
+  return RunEntryScreen(session, kTitle,
                         {"  CABANG :", "   NOMOR :             TANGGAL :             SOPIR :",
-                         "EKS MEMO :               MOBIL : ..........    JAM : ..:..", "    NOTE :"});
-        session.console().Say(kNameRow, 2, " Sopir");
-       },
-      [&](const frame::OpenedTables& tables) { return ReadHeader(session, tables, form); },
-      [&](const frame::OpenedTables& tables) { EditLines(session, tables, form); });
+                         "EKS MEMO :               MOBIL : ..........    JAM : ..:..", "    NOTE :"},
+                        ReadHeader, EditLines);
 }
 
 }  // namespace memos
