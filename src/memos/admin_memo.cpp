@@ -26,22 +26,19 @@ bool LCGETMEMODL(frame::Session& session, const frame::OpenedTables& tables, std
     }
     *date = header.DateOf("TANGGAL");
     *note = header.Text("NOTES");
-    std::vector<uint32_t> records;
-    xbase::WorkArea& lines = tables[kAdminMemo.lines];
-    if (!frame::Checked(session, MemoLineRecords(session, lines, branch, *number, &records))) return false;
-    for (uint32_t record : records) {
-      if (!frame::Checked(session, lines.GoTo(record))) return false;
-      const std::string invoice = lines.Text("INVOICE");
-      const double colly = lines.Number("CARTON");
+    const auto add = [&](xbase::WorkArea& line) {
+      const std::string invoice = line.Text("INVOICE");
       NoteFacts facts;
       if (!frame::Checked(session, ReadNote(tables, invoice, &facts))) return false;
       console::ValueRow row = EmptyAdminRow(static_cast<int>(rows->size() + 1));
       row[kAdminNote - 1] = TextCell(invoice, 20);
       row[kAdminDate - 1] = DateCell(facts.date);
       row[kAdminCustomer - 1] = TextCell(facts.customer, 9);
-      row[kAdminColly - 1] = NumberCell(colly);
+      row[kAdminColly - 1] = NumberCell(line.Number("CARTON"));
       rows->push_back(std::move(row));
-    }
+      return true;
+    };
+    if (!EachMemoLine(session, tables[kAdminMemo.lines], branch, *number, add)) return false;
   }
   rows->push_back(EmptyAdminRow(static_cast<int>(rows->size() + 1)));
   return true;

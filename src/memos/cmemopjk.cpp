@@ -11,9 +11,7 @@ namespace memos {
 xbase::Status CMEMOPJK(frame::Session& session, const Args&) {
   return AskMemos(session, "   Cetak Memo Gudang ke Piutang   ", kTaxMemo,
            [&](const frame::OpenedTables& tables, const std::string& branch, const std::string& number) {
-             MemoForm memo;
-             memo.branch = branch;
-             memo.number = number;
+             MemoForm memo{.branch = branch, .number = number};
              if (LCGETMEMOPAJAK(session, tables, &memo, true)) {
                PrintPages(session, {TaxMemoLines(session, memo)}, MemoLayout(105));
              }

@@ -97,9 +97,7 @@ frame::ReportPage ReceiptLines(frame::Session& session, const frame::OpenedTable
 xbase::Status CSJDIKIRIM(frame::Session& session, const Args&) {
   return AskMemos(session, "     Cetak daftar SJ Terkirim     ", kDriverMemo,
                   [&](const frame::OpenedTables& tables, const std::string& branch, const std::string& number) {
-                    DriverMemoForm memo;
-                    memo.branch = branch;
-                    memo.number = number;
+                    DriverMemoForm memo{.branch = branch, .number = number};
                     if (LCGETSJKIRIM(session, tables, &memo)) {
                       PrintPages(session, {ReceiptLines(session, tables, memo)}, MemoLayout(kWidth));
                     }

@@ -25,6 +25,21 @@ console::ValueRow EmptyDriverRow(int number, xbase::Date planned) {
           TextCell("", 5)};
 }
 
+console::ValueRow DriverNoteRow(int number, xbase::Date planned, std::string_view invoice, const NoteFacts& facts,
+                                double colly) {
+  console::ValueRow row = EmptyDriverRow(number, planned);
+  row[kDriverNote - 1] = TextCell(invoice, 20);
+  row[kDriverDate - 1] = DateCell(facts.date);
+  row[kDriverCustomer - 1] = TextCell(facts.customer, 9);
+  row[kDriverColly - 1] = NumberCell(colly);
+  return row;
+}
+
+void AddEmptyDriverRow(console::ValueTable* rows) {
+  const xbase::Date above = rows->empty() ? xbase::Date() : CellDate(rows->back(), kDriverPlanned);
+  rows->push_back(EmptyDriverRow(static_cast<int>(rows->size() + 1), above));
+}
+
 bool LCGETSJKIRIM(frame::Session& session, const frame::OpenedTables& tables, DriverMemoForm* form) {
   form->rows.clear();
   if (LookUpMemo(session, tables, kDriverMemo, form->branch, &form->number)) {
@@ -34,27 +49,17 @@ bool LCGETSJKIRIM(frame::Session& session, const frame::OpenedTables& tables, Dr
     form->driver = header.Text("SOPIR");
     form->departure = header.Text("JAM_PERGI");
     form->note = header.Text("NOTES");
-    std::vector<uint32_t> records;
-    xbase::WorkArea& lines = tables[kDriverMemo.lines];
-    if (!frame::Checked(session, MemoLineRecords(session, lines, form->branch, form->number, &records))) {
-      return false;
-    }
-    for (uint32_t record : records) {
-      if (!frame::Checked(session, lines.GoTo(record))) return false;
-      const std::string invoice = lines.Text("INVOICE");
-      console::ValueRow row = EmptyDriverRow(static_cast<int>(form->rows.size() + 1), lines.DateOf("TG_KIRIM"));
-      const double colly = lines.Number("CARTON");
+    const auto add = [&](xbase::WorkArea& line) {
+      const std::string invoice = line.Text("INVOICE");
       NoteFacts facts;
       if (!frame::Checked(session, ReadNote(tables, invoice, &facts))) return false;
-      row[kDriverNote - 1] = TextCell(invoice, 20);
-      row[kDriverDate - 1] = DateCell(facts.date);
-      row[kDriverCustomer - 1] = TextCell(facts.customer, 9);
-      row[kDriverColly - 1] = NumberCell(colly);
-      form->rows.push_back(std::move(row));
-    }
+      form->rows.push_back(DriverNoteRow(static_cast<int>(form->rows.size() + 1), line.DateOf("TG_KIRIM"), invoice,
+                                         facts, line.Number("CARTON")));
+      return true;
+    };
+    if (!EachMemoLine(session, tables[kDriverMemo.lines], form->branch, form->number, add)) return false;
   }
-  const xbase::Date above = form->rows.empty() ? xbase::Date() : CellDate(form->rows.back(), kDriverPlanned);
-  form->rows.push_back(EmptyDriverRow(static_cast<int>(form->rows.size() + 1), above));
+  AddEmptyDriverRow(&form->rows);
   return true;
 }
 

@@ -9,6 +9,7 @@
 #include "console/array_browse.h"
 #include "frame/open_table.h"
 #include "frame/session.h"
+#include "memos/delivery_notes.h"
 #include "xbase/date.h"
 
 namespace memos {
@@ -19,6 +20,12 @@ enum DriverColumn { kDriverNo = 1, kDriverNote, kDriverPlanned, kDriverDate, kDr
 
 // The empty row `number`, planned for `planned`.
 console::ValueRow EmptyDriverRow(int number, xbase::Date planned = {});
+// The row `number` of a delivery note, planned for `planned`: the note's date and customer from
+// `facts`, and its colly.
+console::ValueRow DriverNoteRow(int number, xbase::Date planned, std::string_view invoice, const NoteFacts& facts,
+                                double colly);
+// Ends the rows with an empty row, planned like the row above it.
+void AddEmptyDriverRow(console::ValueTable* rows);
 
 struct DriverMemoForm {
   std::string branch = std::string(6, ' ');

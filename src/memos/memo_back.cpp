@@ -26,13 +26,7 @@ bool LoadMemo(frame::Session& session, const frame::OpenedTables& tables, const 
     }
     form->date = header.DateOf("TANGGAL");
     form->note = header.Text("NOTES");
-    std::vector<uint32_t> records;
-    xbase::WorkArea& lines = tables[kind.lines];
-    accepted =
-        accepted && frame::Checked(session, MemoLineRecords(session, lines, form->branch, form->number, &records));
-    for (size_t i = 0; accepted && i < records.size(); ++i) {
-      accepted = frame::Checked(session, lines.GoTo(records[i])) && add(lines);
-    }
+    accepted = accepted && EachMemoLine(session, tables[kind.lines], form->branch, form->number, add);
   }
   form->rows.push_back(empty_row(static_cast<int>(form->rows.size() + 1)));
   return accepted;

@@ -39,6 +39,16 @@ void DrawEntryScreen(console::Console& con, std::string_view title, const std::v
   for (const std::string& label : labels) con.Say(row++, 2, label, attr);
 }
 
+// Writes APPROVAL true and TGAPPROV today into the header the area stands on, under its lock.
+xbase::Status WriteApproval(frame::Session& session, xbase::WorkArea& header) {
+  xbase::Status s = console::LOCK_REC(session.console(), header);
+  if (!s.ok()) return s;
+  s = header.Put("APPROVAL", xbase::Value::Logical(true));
+  if (s.ok()) s = header.Put("TGAPPROV", xbase::Value::FromDate(session.Today()));
+  xbase::Status unlocked = header.Unlock();
+  return s.ok() ? unlocked : s;
+}
+
 }  // namespace
 
 bool BranchValid(frame::Session& session, std::string* branch) {
@@ -81,6 +91,16 @@ bool LookUpMemo(frame::Session& session, const frame::OpenedTables& tables, cons
   }
   *number = found ? xbase::PadR(xbase::RTrim(*number), 10) : std::string(10, ' ');
   return found;
+}
+
+bool EachMemoLine(frame::Session& session, xbase::WorkArea& lines, std::string_view branch, std::string_view number,
+                  const std::function<bool(xbase::WorkArea& line)>& each) {
+  std::vector<uint32_t> records;
+  if (!frame::Checked(session, MemoLineRecords(session, lines, branch, number, &records))) return false;
+  for (uint32_t record : records) {
+    if (!frame::Checked(session, lines.GoTo(record)) || !each(lines)) return false;
+  }
+  return true;
 }
 
 bool EditMemoList(frame::Session& session, console::ValueTable* rows, int* index, const ListLayout& layout,
@@ -171,24 +191,19 @@ bool Confirm(frame::Session& session, std::string_view question) {
   return console::Alert(session.console(), question, {"Ya", "Tidak"}) == 1;
 }
 
-xbase::Status ApproveMemo(frame::Session& session, xbase::WorkArea& header) {
-  xbase::Status s = console::LOCK_REC(session.console(), header);
-  if (!s.ok()) return s;
-  s = header.Put("APPROVAL", xbase::Value::Logical(true));
-  if (s.ok()) s = header.Put("TGAPPROV", xbase::Value::FromDate(session.Today()));
-  xbase::Status unlocked = header.Unlock();
-  return s.ok() ? unlocked : s;
+void ApproveMemo(frame::Session& session, const frame::OpenedTables& tables, const MemoKind& kind,
+                 std::string_view branch, std::string_view number) {
+  bool found = false;
+  xbase::WorkArea& header = tables[kind.header];
+  xbase::Status s = FindMemo(session, header, branch, number, &found);
+  if (s.ok() && found) s = WriteApproval(session, header);
+  frame::ShowFailure(session, s);
 }
 
 xbase::Status RunApproval(frame::Session& session, std::string_view title, const MemoKind& kind,
                           std::string_view question) {
   const auto approve = [&](const frame::OpenedTables& tables, const std::string& branch, const std::string& number) {
-    if (!Confirm(session, question)) return;
-    bool found = false;
-    xbase::WorkArea& headers = tables[kind.header];
-    xbase::Status s = FindMemo(session, headers, branch, number, &found);
-    if (s.ok() && found) s = ApproveMemo(session, headers);
-    frame::ShowFailure(session, s);
+    if (Confirm(session, question)) ApproveMemo(session, tables, kind, branch, number);
   };
   return AskMemos(session, title, kind, approve);
 }

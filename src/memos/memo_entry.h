@@ -72,6 +72,11 @@ bool ReadEntryHeader(frame::Session& session, Form& form, std::function<bool()> 
 bool LookUpMemo(frame::Session& session, const frame::OpenedTables& tables, const MemoKind& kind,
                 std::string_view branch, std::string* number);
 
+// Stands `lines`, a kind's line table, on each live row of the memo of `branch` and `number` in record
+// order and hands it to `each`. False after a failure, which was shown, or when `each` gave false.
+bool EachMemoLine(frame::Session& session, xbase::WorkArea& lines, std::string_view branch, std::string_view number,
+                  const std::function<bool(xbase::WorkArea& line)>& each);
+
 // The list of an entry screen.
 struct ListLayout {
   console::Window window;
@@ -152,8 +157,10 @@ bool Confirm(frame::Session& session, std::string_view question);
 xbase::Status RunApproval(frame::Session& session, std::string_view title, const MemoKind& kind,
                           std::string_view question);
 
-// Writes APPROVAL true and TGAPPROV today into the header the area stands on, under its lock.
-xbase::Status ApproveMemo(frame::Session& session, xbase::WorkArea& header);
+// Writes APPROVAL true and TGAPPROV today into the header of the memo of `branch` and `number`, under
+// its lock; a failure is shown.
+void ApproveMemo(frame::Session& session, const frame::OpenedTables& tables, const MemoKind& kind,
+                 std::string_view branch, std::string_view number);
 
 }  // namespace memos
 

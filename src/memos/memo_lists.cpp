@@ -52,9 +52,7 @@ xbase::Status RunReportBox(frame::Session& session, std::string_view title, cons
   return xbase::Status::OK();
 }
 
-xbase::Status AskOutstanding(
-    frame::Session& session, std::string_view title,
-    const std::function<void(const frame::OpenedTables&, const OutstandingSelection&)>& report) {
+xbase::Status PrintOutstanding(frame::Session& session, std::string_view title, OutstandingPages pages, int width) {
   OutstandingSelection selection;
   return RunReportBox(
       session, title, {" CABANG :", " TUJUAN :", "BRS/HAL :"},
@@ -65,7 +63,9 @@ xbase::Status AskOutstanding(
         };
         form.Add(row + 2, col, &selection.rows, "99");
       },
-      [&](const frame::OpenedTables& tables) { report(tables, selection); });
+      [&](const frame::OpenedTables& tables) {
+        PrintPages(session, pages(session, tables, selection), MemoLayout(width));
+      });
 }
 
 xbase::Status AskSent(frame::Session& session, std::string_view title, const std::vector<std::string>& labels,
@@ -112,23 +112,23 @@ bool Selected(std::string_view selection, std::string_view code) {
   return std::string_view(code).starts_with(xbase::AllTrim(selection));
 }
 
-xbase::Status OutstandingNotes(frame::Session& session, const frame::OpenedTables& tables, std::string_view branch,
-                               std::string_view customer, bool with_driven, std::vector<ListedNote>* notes) {
+bool OutstandingNotes(frame::Session& session, const frame::OpenedTables& tables,
+                      const OutstandingSelection& selection, bool with_driven, std::vector<ListedNote>* notes) {
   notes->clear();
   std::vector<uint32_t> records;
   xbase::WorkArea& lines = tables[kAdminMemo.lines];
   xbase::Status s = lines.SetOrder(1);
-  if (s.ok()) s = lines.SeekAll(xbase::RTrim(branch), &records);
+  if (s.ok()) s = lines.SeekAll(xbase::RTrim(selection.branch), &records);
   for (size_t i = 0; s.ok() && i < records.size(); ++i) {
     if (s = lines.GoTo(records[i]); !s.ok()) break;
     ListedNote note{lines.Text("INVOICE"), {}, lines.Number("CARTON"), lines.Text("NOMOR")};
     if (s = ReadNote(tables, note.invoice, &note.facts); !s.ok()) break;
-    if (!Selected(customer, note.facts.customer) || !(note.facts.date > kCutOff)) continue;
+    if (!Selected(selection.customer, note.facts.customer) || !(note.facts.date > kCutOff)) continue;
     if (InKind(session, tables, kBackMemo, note.invoice, &s) || !s.ok()) continue;
     if (!with_driven && (InKind(session, tables, kDriverMemo, note.invoice, &s) || !s.ok())) continue;
     notes->push_back(std::move(note));
   }
-  return s;
+  return frame::Checked(session, s);
 }
 
 CartonSplit SplitQuantity(double quantity, double dos, double pak) {

@@ -40,12 +40,6 @@ struct ListedNote {
   std::string admin_memo;  // its memo number
 };
 
-// The admin-memo lines of the branch in branch + number order whose notes are of the customer and
-// dated after 01-08-2021 (earlier notes never count as outstanding), that stand in no memo back and,
-// unless `with_driven`, in no driver memo.
-xbase::Status OutstandingNotes(frame::Session& session, const frame::OpenedTables& tables, std::string_view branch,
-                               std::string_view customer, bool with_driven, std::vector<ListedNote>* notes);
-
 // The cartons, packs and pieces of a quantity by the goods' carton and pack sizes.
 struct CartonSplit {
   double cartons = 0, packs = 0, pieces = 0;
@@ -80,11 +74,18 @@ struct OutstandingSelection {
   std::string customer = std::string(9, ' ');
   double rows = 55;
 };
-// The box of an outstanding list ("CABANG :", "TUJUAN :", " BRS/HAL :"); `report` runs for each
-// selection.
-xbase::Status AskOutstanding(
-    frame::Session& session, std::string_view title,
-    const std::function<void(const frame::OpenedTables&, const OutstandingSelection&)>& report);
+// The admin-memo lines of the selection's branch in branch + number order whose notes are of its
+// customer and dated after 01-08-2021 (earlier notes never count as outstanding), that stand in no memo
+// back and, unless `with_driven`, in no driver memo. False after a failure, which was shown.
+bool OutstandingNotes(frame::Session& session, const frame::OpenedTables& tables,
+                      const OutstandingSelection& selection, bool with_driven, std::vector<ListedNote>* notes);
+
+// The pages of an outstanding list for a selection.
+using OutstandingPages = ReportPages (*)(frame::Session& session, const frame::OpenedTables& tables,
+                                         const OutstandingSelection& selection);
+// An outstanding list: the box ("CABANG :", "TUJUAN :", " BRS/HAL :"), then for each selection the
+// pages `pages` makes, printed `width` columns wide.
+xbase::Status PrintOutstanding(frame::Session& session, std::string_view title, OutstandingPages pages, int width);
 
 // The selection of the lists of what was sent: customer, a date range (default today) and rows per page.
 struct SentSelection {

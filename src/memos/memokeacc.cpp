@@ -63,27 +63,23 @@ bool TakeOverDriverMemo(frame::Session& session, const frame::OpenedTables& tabl
                                  [](const console::ValueRow& row) { return xbase::IsBlank(CellText(row, kBackNote)); });
   if (!empty || !xbase::IsBlank(form.number)) return true;
   if (!LookUpMemo(session, tables, kDriverMemo, form.branch, &form.driver_memo)) return true;
-  std::vector<uint32_t> records;
-  xbase::WorkArea& lines = tables[kDriverMemo.lines];
-  if (!frame::Checked(session, MemoLineRecords(session, lines, form.branch, form.driver_memo, &records))) {
-    return false;
-  }
-  std::vector<console::ValueRow> taken;
-  for (uint32_t record : records) {
-    if (!frame::Checked(session, lines.GoTo(record))) return false;
-    const std::string invoice = lines.Text("INVOICE");
-    const xbase::Date planned = lines.DateOf("TG_KIRIM");
-    const std::string time = lines.Text("JAM_REAL");
+  console::ValueTable taken;
+  const auto add = [&](xbase::WorkArea& line) {
+    const std::string invoice = line.Text("INVOICE");
+    const xbase::Date planned = line.DateOf("TG_KIRIM");
+    const std::string time = line.Text("JAM_REAL");
     NoteHolder back;
     if (!frame::Checked(session, FindNoteHolder(session, tables[kBackMemo.lines], invoice, &back))) return false;
-    if (back.found) continue;
+    if (back.found) return true;
     console::ValueRow row = EmptyBackRow(static_cast<int>(taken.size() + 1));
     row[kBackNote - 1] = TextCell(invoice, 20);
     if (!FillRow(session, tables, invoice, &row)) return false;
     row[kBackReal - 1] = DateCell(planned);
     row[kBackTime - 1] = TextCell(time, 5);
     taken.push_back(std::move(row));
-  }
+    return true;
+  };
+  if (!EachMemoLine(session, tables[kDriverMemo.lines], form.branch, form.driver_memo, add)) return false;
   taken.push_back(EmptyBackRow(static_cast<int>(taken.size() + 1)));
   form.rows = std::move(taken);
   return true;

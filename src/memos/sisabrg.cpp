@@ -24,10 +24,7 @@ struct GoodsSum {
 ReportPages NotSentGoodsPages(frame::Session& session, const frame::OpenedTables& tables,
                               const OutstandingSelection& selection) {
   std::vector<ListedNote> notes;
-  if (!frame::Checked(session,
-                      OutstandingNotes(session, tables, selection.branch, selection.customer, false, &notes))) {
-    return {};
-  }
+  if (!OutstandingNotes(session, tables, selection, false, &notes)) return {};
   std::map<std::pair<std::string, std::string>, GoodsSum> sums;  // by warehouse, then goods code
   xbase::WorkArea& goods = tables["Kartu"];
   const xbase::WorkArea& header = tables["Invoice"];
@@ -69,10 +66,7 @@ ReportPages NotSentGoodsPages(frame::Session& session, const frame::OpenedTables
 }
 
 xbase::Status SISABRG(frame::Session& session, const Args&) {
-  const auto print = [&](const frame::OpenedTables& tables, const OutstandingSelection& selection) {
-    PrintPages(session, NotSentGoodsPages(session, tables, selection), MemoLayout(96));
-  };
-  return AskOutstanding(session, " REKAP BARANG BELUM KIRIM ", print);
+  return PrintOutstanding(session, " REKAP BARANG BELUM KIRIM ", NotSentGoodsPages, 96);
 }
 
 }  // namespace memos

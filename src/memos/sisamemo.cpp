@@ -36,10 +36,7 @@ xbase::Status DriverKey(frame::Session& session, const frame::OpenedTables& tabl
 ReportPages NotBackPages(frame::Session& session, const frame::OpenedTables& tables,
                          const OutstandingSelection& selection) {
   std::vector<ListedNote> notes;
-  if (!frame::Checked(session,
-                      OutstandingNotes(session, tables, selection.branch, selection.customer, true, &notes))) {
-    return {};
-  }
+  if (!OutstandingNotes(session, tables, selection, true, &notes)) return {};
   std::vector<std::pair<std::string, const ListedNote*>> rows;
   for (const ListedNote& note : notes) {
     std::string key;
@@ -66,10 +63,7 @@ ReportPages NotBackPages(frame::Session& session, const frame::OpenedTables& tab
 }
 
 xbase::Status SISAMEMO(frame::Session& session, const Args&) {
-  const auto print = [&](const frame::OpenedTables& tables, const OutstandingSelection& selection) {
-    PrintPages(session, NotBackPages(session, tables, selection), MemoLayout(110));
-  };
-  return AskOutstanding(session, "DAFTAR SJ BELUM KEMBALI", print);
+  return PrintOutstanding(session, "DAFTAR SJ BELUM KEMBALI", NotBackPages, 110);
 }
 
 }  // namespace memos

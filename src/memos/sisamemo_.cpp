@@ -13,10 +13,7 @@ namespace memos {
 ReportPages NotSentPages(frame::Session& session, const frame::OpenedTables& tables,
                          const OutstandingSelection& selection) {
   std::vector<ListedNote> notes;
-  if (!frame::Checked(session,
-                      OutstandingNotes(session, tables, selection.branch, selection.customer, false, &notes))) {
-    return {};
-  }
+  if (!OutstandingNotes(session, tables, selection, false, &notes)) return {};
   std::stable_sort(notes.begin(), notes.end(),
                    [](const ListedNote& a, const ListedNote& b) { return a.facts.date < b.facts.date; });
   std::vector<std::string> body;
@@ -41,10 +38,7 @@ ReportPages NotSentPages(frame::Session& session, const frame::OpenedTables& tab
 }
 
 xbase::Status SISAMEMO_(frame::Session& session, const Args&) {
-  const auto print = [&](const frame::OpenedTables& tables, const OutstandingSelection& selection) {
-    PrintPages(session, NotSentPages(session, tables, selection), MemoLayout(113));
-  };
-  return AskOutstanding(session, " DAFTAR SJ BELUM KIRIM ", print);
+  return PrintOutstanding(session, " DAFTAR SJ BELUM KIRIM ", NotSentPages, 113);
 }
 
 }  // namespace memos

@@ -1,5 +1,4 @@
 // SISASJ: the delivery notes not yet sent, each with its goods.
-#include "frame/status_display.h"
 #include "memos/memo_list_pages.h"
 #include "memos/memo_lists.h"
 #include "memos/memo_tables.h"
@@ -17,10 +16,7 @@ std::string NotSentGoodsTitle(std::string_view customer) {
 ReportPages NotSentNotePages(frame::Session& session, const frame::OpenedTables& tables,
                              const OutstandingSelection& selection) {
   std::vector<ListedNote> notes;
-  if (!frame::Checked(session,
-                      OutstandingNotes(session, tables, selection.branch, selection.customer, false, &notes))) {
-    return {};
-  }
+  if (!OutstandingNotes(session, tables, selection, false, &notes)) return {};
   std::vector<NoteBlock> blocks;
   for (const ListedNote& note : notes) {
     blocks.push_back({"Nomor " + NoteText(note.invoice) + " Relasi : " + note.facts.customer, note.invoice});
@@ -30,10 +26,7 @@ ReportPages NotSentNotePages(frame::Session& session, const frame::OpenedTables&
 }
 
 xbase::Status SISASJ(frame::Session& session, const Args&) {
-  const auto print = [&](const frame::OpenedTables& tables, const OutstandingSelection& selection) {
-    PrintPages(session, NotSentNotePages(session, tables, selection), MemoLayout(78));
-  };
-  return AskOutstanding(session, " REKAP SJ+BARANG BELUM KIRIM ", print);
+  return PrintOutstanding(session, " REKAP SJ+BARANG BELUM KIRIM ", NotSentNotePages, 78);
 }
 
 }  // namespace memos

@@ -60,27 +60,17 @@ bool CheckNote(frame::Session& session, const frame::OpenedTables& tables, Drive
 // refused (the field stays, the rows as they were) rather than taken in part.
 bool TakeOverAdminMemo(frame::Session& session, const frame::OpenedTables& tables, DriverMemoForm& form) {
   if (form.rows.size() > 1 || xbase::IsBlank(form.admin_memo)) return true;
-  std::vector<uint32_t> records;
-  xbase::WorkArea& lines = tables[kAdminMemo.lines];
-  if (!frame::Checked(session, MemoLineRecords(session, lines, form.branch, form.admin_memo, &records))) {
-    return false;
-  }
-  std::vector<console::ValueRow> taken;
-  for (uint32_t record : records) {
-    if (!frame::Checked(session, lines.GoTo(record))) return false;
-    const std::string invoice = lines.Text("INVOICE");
-    const double colly = lines.Number("CARTON");
+  console::ValueTable taken;
+  const auto add = [&](xbase::WorkArea& line) {
+    const std::string invoice = line.Text("INVOICE");
     NoteFacts facts;
     if (!frame::Checked(session, ReadNote(tables, invoice, &facts))) return false;
-    console::ValueRow row = EmptyDriverRow(static_cast<int>(taken.size() + 1), facts.shipping);
-    row[kDriverNote - 1] = TextCell(invoice, 20);
-    row[kDriverDate - 1] = DateCell(facts.date);
-    row[kDriverCustomer - 1] = TextCell(facts.customer, 9);
-    row[kDriverColly - 1] = NumberCell(colly);
-    taken.push_back(std::move(row));
-  }
-  const xbase::Date above = taken.empty() ? xbase::Date() : CellDate(taken.back(), kDriverPlanned);
-  taken.push_back(EmptyDriverRow(static_cast<int>(taken.size() + 1), above));
+    taken.push_back(
+        DriverNoteRow(static_cast<int>(taken.size() + 1), facts.shipping, invoice, facts, line.Number("CARTON")));
+    return true;
+  };
+  if (!EachMemoLine(session, tables[kAdminMemo.lines], form.branch, form.admin_memo, add)) return false;
+  AddEmptyDriverRow(&taken);
   form.rows = std::move(taken);
   return true;
 }
