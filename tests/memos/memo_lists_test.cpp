@@ -2,7 +2,9 @@
 // recap with the cartons of the notes' goods lines, and the evaluation's statuses.
 #include <gtest/gtest.h>
 
+#include "console/keys.h"
 #include "memos/memo_list_pages.h"
+#include "memos/memo_screens.h"
 #include "memos/memo_test_helpers.h"
 #include "memos/memos.h"
 #include "support/damaged_tables.h"
@@ -10,6 +12,7 @@
 namespace memos {
 
 using support::AddRows;
+using support::Line;
 using support::N;
 using support::Open;
 using support::T;
@@ -47,6 +50,20 @@ class MemoListsTest : public MemoTest {
 
   frame::OpenedTables tables;
 };
+
+TEST_F(MemoListsTest, TheNotSentListScreenPrintsTheSelectedBranch) {
+  using console::key::kEnter;
+  // Branch B2, every customer, 55 rows a page; then the print's questions; Esc closes the box.
+  Keys({Line("B2"), {kEnter, kEnter}, {console::key::kRight, kEnter}, {kEnter, kEnter, kEnter}, {kEnter}, {kEnter},
+        {console::key::kEsc}});
+  ASSERT_TRUE(Run(SISAMEMO_));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  ASSERT_EQ(rig.dot_matrix->jobs().size(), 1u);
+  const std::string& printed = rig.dot_matrix->jobs()[0].bytes;
+  EXPECT_NE(printed.find("DAFTAR SURAT JALAN BELUM diKIRIM"), std::string::npos);
+  EXPECT_NE(printed.find("  2 SJ0002               02-12-2026 B2990005  DELTA"), std::string::npos);
+  EXPECT_EQ(printed.find("SJ0001"), std::string::npos);  // on a driver memo
+}
 
 TEST_F(MemoListsTest, NotSentListsSkipNotesUpToTheCutOffAndThoseOnADriverMemo) {
   OutstandingSelection selection;
