@@ -70,15 +70,13 @@ bool ReadHeader(frame::Session& session, const frame::OpenedTables& tables, Admi
   const auto look_up = [&] {
     return LCGETMEMODL(session, tables, &form.number, &form.rows, &form.date, &form.note, form.branch, false);
   };
-  return ReadEntryHeader(session, form, look_up,
-                         [&](console::GetList& gets) { gets.Add(kFirstLabelRow + 2, kFieldColumn, &form.date); });
+  return ReadPlainHeader(session, form, look_up);
 }
 
 }  // namespace
 
 xbase::Status ISIMEMO(frame::Session& session, const Args&) {
-  return RunEntryScreen(session, kTitle, {"  CABANG :", "   NOMOR :", " TANGGAL :", "    NOTE :"}, ReadHeader,
-                        EditLines);
+  return RunEntryScreen(session, kTitle, kPlainHeaderLabels, ReadHeader, EditLines);
 }
 
 }  // namespace memos

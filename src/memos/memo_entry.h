@@ -66,6 +66,14 @@ bool ReadEntryHeader(frame::Session& session, Form& form, std::function<bool()> 
   return !gets.Read(session.console()).escaped;
 }
 
+// A plain header: branch, number, date and note; its labels and the date field on row 5.
+inline const std::vector<std::string> kPlainHeaderLabels = {"  CABANG :", "   NOMOR :", " TANGGAL :", "    NOTE :"};
+template <typename Form>
+bool ReadPlainHeader(frame::Session& session, Form& form, std::function<bool()> look_up) {
+  return ReadEntryHeader(session, form, std::move(look_up),
+                         [&form](console::GetList& gets) { gets.Add(kFirstLabelRow + 2, kFieldColumn, &form.date); });
+}
+
 // The number field: "?" opens the pick list of the kind's headers (cabang, nomor, tanggal, notes) at
 // branch + the text before it; a number the branch does not hold is cleared. True when *number
 // names a memo of the branch; the kind's header table then stands on it.

@@ -46,15 +46,13 @@ void EditLines(frame::Session& session, const frame::OpenedTables& tables, MemoF
 }
 
 bool ReadHeader(frame::Session& session, const frame::OpenedTables& tables, MemoForm& form) {
-  return ReadEntryHeader(session, form, [&] { return LCGETMEMOPAJAK(session, tables, &form, false); },
-                         [&](console::GetList& gets) { gets.Add(kFirstLabelRow + 2, kFieldColumn, &form.date); });
+  return ReadPlainHeader(session, form, [&] { return LCGETMEMOPAJAK(session, tables, &form, false); });
 }
 
 }  // namespace
 
 xbase::Status MEMOPJK(frame::Session& session, const Args&) {
-  return RunEntryScreen(session, kTitle, {"  CABANG :", "   NOMOR :", " TANGGAL :", "    NOTE :"}, ReadHeader,
-                        EditLines);
+  return RunEntryScreen(session, kTitle, kPlainHeaderLabels, ReadHeader, EditLines);
 }
 
 }  // namespace memos
