@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "documents/seen_records.h"
 #include "frame/open_table.h"
 #include "frame/session.h"
 #include "masters/master_screens.h"
@@ -46,7 +47,13 @@ struct CustomerForm {
   bool stored = false;
   bool has_ext = false;
   std::string stored_group = std::string(4, ' ');
+  // The customer's rows as the form read them (none for a new code), checked again by the save.
+  documents::SeenRecords seen;
 };
+
+// Remembers the customer's row and its extended data as they read now (none for a new code), for
+// SIMPAN's check; the areas keep their records.
+xbase::Status SeeCustomer(frame::Session& session, const frame::OpenedTables& tables, CustomerForm* form);
 
 // The outlet group's terms and price list (KET positions 1-3, 4-6, 7-9, 10-12 and 13-14 of its SETUP
 // "OUTLET" row) into the form; for a customer without extended data and a group other than "MSP" the
@@ -59,8 +66,9 @@ bool EXTRLS(frame::Session& session, CustomerForm* form);
 
 // SIMPAN: writes the customer, its extended data (when company and unit are filled) and its tax number
 // (when given) to the tables TCUSTOM opened, all or nothing: their rows are locked before the first
-// write, and a lock given up writes none of them and says so. Then, for users with "EDP" who ask for it, the corrected
-// terms for the branches.
+// write, and a lock given up writes none of them and says so. A customer another workstation saved (or
+// added) since SeeCustomer is refused, so that its save is not written over. Then, for users with "EDP"
+// who ask for it, the corrected terms for the branches.
 xbase::Status SIMPAN(frame::Session& session, const frame::OpenedTables& tables, const CustomerForm& form);
 
 }  // namespace masters

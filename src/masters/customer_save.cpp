@@ -31,6 +31,19 @@ std::vector<std::pair<const char*, Value>> Terms(const CustomerForm& form) {
           {"TEMPO4", Value::Num(form.tempo[3])},    {"SALES", Value::Num(form.sales)}};
 }
 
+// The customer's fields the form fills.
+std::vector<std::pair<const char*, Value>> CustomerFields(const CustomerForm& form) {
+  std::vector<std::pair<const char*, Value>> fields = {
+      {"NAMA", Value::Text(form.nama)},       {"ALAMAT", Value::Text(form.alamat)},
+      {"ALAMAT2", Value::Text(form.alamat2)}, {"KOTA", Value::Text(form.kota)},
+      {"TELP", Value::Text(form.telp)},       {"FAX", Value::Text(form.fax)},
+      {"KONTAK1", Value::Text(form.kontak1)}, {"KDSALES", Value::Text(form.kdsales)},
+      {"NPWP", Value::Text(form.npwp)},       {"CODE_ID", Value::Text(form.code_id)}};
+  const std::vector<std::pair<const char*, Value>> terms = Terms(form);
+  fields.insert(fields.end(), terms.begin(), terms.end());
+  return fields;
+}
+
 xbase::Status SaveCustomer(frame::Session& session, const frame::OpenedTables& tables, const CustomerForm& form,
                            bool* pkp) {
   xbase::WorkArea& customers = tables["mastcus"];
@@ -42,15 +55,8 @@ xbase::Status SaveCustomer(frame::Session& session, const frame::OpenedTables& t
     if (s.ok()) s = customers.Put("OPERATOR", Value::Text(session.MMEMBER.nik));
     if (s.ok()) s = customers.Put("PKP", Value::Logical(true));
   }
-  std::vector<std::pair<const char*, Value>> fields = {
-      {"NAMA", Value::Text(form.nama)},       {"ALAMAT", Value::Text(form.alamat)},
-      {"ALAMAT2", Value::Text(form.alamat2)}, {"KOTA", Value::Text(form.kota)},
-      {"TELP", Value::Text(form.telp)},       {"FAX", Value::Text(form.fax)},
-      {"KONTAK1", Value::Text(form.kontak1)}, {"KDSALES", Value::Text(form.kdsales)},
-      {"NPWP", Value::Text(form.npwp)},       {"CODE_ID", Value::Text(form.code_id)},
-      {"TG_UPDATE", today}};
-  const std::vector<std::pair<const char*, Value>> terms = Terms(form);
-  fields.insert(fields.end(), terms.begin(), terms.end());
+  std::vector<std::pair<const char*, Value>> fields = CustomerFields(form);
+  fields.push_back({"TG_UPDATE", today});
   *pkp = customers.Logical("PKP");
   return PutAll(customers, s, fields);
 }
@@ -110,11 +116,28 @@ xbase::Status SendCorrection(frame::Session& session, const CustomerForm& form, 
 
 }  // namespace
 
+xbase::Status SeeCustomer(frame::Session& session, const frame::OpenedTables& tables, CustomerForm* form) {
+  // Only what the form writes: a sale moving the balance meanwhile takes nothing from this save.
+  std::vector<std::string> written;
+  for (const auto& [field, value] : CustomerFields(*form)) written.emplace_back(field);
+  xbase::WorkArea& customers = tables["mastcus"];
+  xbase::WorkArea& extension = tables["relasi_ext"];
+  form->seen.Clear();
+  xbase::Status s =
+      form->seen.Take(session.tables(), customers, 1, customers.PadToField("RELASI", form->relasi), std::move(written));
+  if (s.ok()) s = form->seen.Take(session.tables(), extension, 1, extension.PadToField("RELASI", form->relasi));
+  return s;
+}
+
 xbase::Status SIMPAN(frame::Session& session, const frame::OpenedTables& tables, const CustomerForm& form) {
   bool pkp = true;
   documents::SaveScope save(session.console());
   xbase::Status s = NameCustomer(save, tables, form);
   if (s.ok()) s = save.Lock();
+  if (s.ok()) {
+    s = form.seen.Unchanged(session.tables(), "Relasi " + std::string(xbase::AllTrim(form.relasi)) +
+                                                  " diubah di komputer lain, panggil ulang datanya");
+  }
   if (!s.ok()) {
     documents::NothingSaved(session, s);
     return xbase::Status::OK();

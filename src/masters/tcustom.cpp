@@ -100,10 +100,11 @@ bool VMASTCUS(frame::Session& session, const frame::OpenedTables& tables, Custom
   const std::string code = xbase::PadR(form->relasi, 9);
   *form = CustomerForm{};
   form->relasi = code;
-  if (!found || xbase::IsBlank(code)) return true;
+  if (xbase::IsBlank(code)) return true;
   bool taxpayer = false;
-  xbase::Status s = LoadCustomer(tables["mastcus"], tables["relasi_ext"], form);
-  if (s.ok()) s = LoadTaxpayer(tables["dt_npwp"], form, &taxpayer);
+  xbase::Status s = found ? LoadCustomer(tables["mastcus"], tables["relasi_ext"], form) : xbase::Status::OK();
+  if (s.ok() && found) s = LoadTaxpayer(tables["dt_npwp"], form, &taxpayer);
+  if (s.ok()) s = SeeCustomer(session, tables, form);
   if (frame::Checked(session, s)) return true;
   // Nothing of a customer half read is left to be saved over the stored one.
   *form = CustomerForm{};

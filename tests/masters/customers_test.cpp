@@ -4,9 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <string_view>
 
 #include "console/keys.h"
+#include "console/scripted_terminal.h"
 #include "documents/customer_check.h"
+#include "frame/procedure_registry.h"
+#include "frame/session.h"
 #include "master_test_helpers.h"
 #include "masters/master_screens.h"
 #include "schema/catalog.h"
@@ -130,6 +135,66 @@ TEST_F(CustomersTest, EscAtTheExtendedDataLockWritesNeitherCustomerNorTaxNumber)
   EXPECT_EQ(Reopen("DT_NPWP").table().record_count(), 1u);
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   support::ExpectVerified(folder.path());
+}
+
+// Two clerks correct customer B0001 at once. The one who saves after the other's save is refused, and
+// the other's save stays; loading the customer again shows it, and his next save goes through. A
+// balance a sale moved meanwhile is no reason to refuse, and the save keeps it.
+class CustomerEditedTwiceTest : public CustomersTest {
+ protected:
+  // The keys that load B0001, rename it and save it.
+  static std::vector<int> Rename(std::string_view name) {
+    return Keys({Line("b0001"), {kCtrlY}, Line(name), std::vector<int>(7, kEnter), kThroughTaxNumber,
+                 kConfirmExtended, {'Y'}});
+  }
+  // Runs TCUSTOM on a workstation of its own with `keys`; `meanwhile` runs once the customer typed
+  // first is loaded, before the next key.
+  void RunWhile(const std::vector<int>& keys, const std::function<void()>& meanwhile) {
+    console::ManualClock clock({kToday, 9 * 3600});
+    support::DamagingTerminal term(keys, &clock, meanwhile, 6);
+    console::Console con(term, clock);
+    frame::ProcedureRegistry registry;
+    frame::Session session(con, registry, "WS-TWO");
+    session.SetSearchPath(folder.path());
+    session.MMEMBER.nik = "ADMIN02";
+    ASSERT_TRUE(TCUSTOM(session, {}).ok());
+    EXPECT_EQ(term.keys_left(), 0u);
+    shown_twice = support::Shown(term, "Relasi B0001 diubah di komputer lain, panggil ulang datanya");
+    loaded_again = support::Shown(term, "TOKO PERTAMA");
+  }
+
+  bool shown_twice = false;
+  bool loaded_again = false;
+};
+
+TEST_F(CustomerEditedTwiceTest, TheLaterSaveIsRefusedAndTheEarlierOneKept) {
+  support::SettleSmallFolder(folder.path());
+  AddKeys(Keys({Rename("TOKO PERTAMA"), {kEsc}}));
+  RunWhile(Keys({Rename("TOKO KEDUA"), {kEnter}, Rename("TOKO KEDUA"), {kEsc}}), [this] {
+    ASSERT_TRUE(TCUSTOM(rig.session, {}).ok());
+    EXPECT_EQ(rig.term.keys_left(), 0u);
+    ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+    EXPECT_EQ(Column("MASTCUS", "NAMA"), (std::vector<std::string>{"TOKO PERTAMA"}));
+  });
+  EXPECT_TRUE(shown_twice);
+  EXPECT_TRUE(loaded_again);
+  EXPECT_EQ(Column("MASTCUS", "NAMA"), (std::vector<std::string>{"TOKO KEDUA"}));
+  EXPECT_EQ(Column("MASTCUS", "OPERATOR"), (std::vector<std::string>{"LAMA"}));
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::ExpectVerified(folder.path());
+}
+
+TEST_F(CustomerEditedTwiceTest, ABalanceMovedMeanwhileIsKeptAndRefusesNothing) {
+  support::SettleSmallFolder(folder.path());
+  RunWhile(Keys({Rename("TOKO KEDUA"), {kEsc}}), [this] {
+    support::OtherWorkstation sale(folder.path());
+    ASSERT_TRUE(sale.Hold("MASTCUS", 1).Put("SALDO", N(750000)).ok());
+    sale.Release();
+  });
+  EXPECT_FALSE(shown_twice);
+  xbase::WorkArea& customer = Customer(1);
+  EXPECT_EQ(support::StoredText(customer, 1, "NAMA"), "TOKO KEDUA");
+  EXPECT_EQ(customer.Number("SALDO"), 750000);
 }
 
 TEST_F(CustomersTest, AaoChangesTermsAndCeilingButNotTheGroupOfACustomerThatHasOne) {
