@@ -1,11 +1,14 @@
 // "Master Data Barang": goods with their group, names, unit, five prices and sizes. Prices and sizes
 // are changed only by users with the right "EDP"; stock and costs belong to the stock postings.
 #include <array>
+#include <string>
+#include <vector>
 
 #include "console/box.h"
 #include "console/get.h"
 #include "console/message.h"
 #include "console/table_access.h"
+#include "documents/seen_records.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
 #include "frame/prompts.h"
@@ -37,7 +40,17 @@ struct Item {
   std::array<double, 3> sizes{};
   double stock = 0;
   bool known = false;
+  // The item's row as the form read it (none for a new code), checked again by the save.
+  documents::SeenRecords seen;
 };
+
+// The fields the form writes; the stock and costs the postings move meanwhile are not among them.
+std::vector<std::string> WrittenFields() {
+  std::vector<std::string> fields = {"GOLONGAN", "NAMA", "NAMA2", "SATUAN"};
+  fields.insert(fields.end(), kPriceFields.begin(), kPriceFields.end());
+  fields.insert(fields.end(), kSizeFields.begin(), kSizeFields.end());
+  return fields;
+}
 
 void DrawForm(console::Console& con) {
   console::SHADOW(con, 3, 2, 21, 76, kColour);
@@ -74,16 +87,18 @@ bool CSTK(frame::Session& session, Item* item) {
   xbase::WorkArea* goods = nullptr;
   if (!frame::Checked(session, frame::PickAndSeek(session, pick, &item->kode, &found, &goods))) return false;
   if (xbase::IsBlank(item->kode)) return true;
-  if (found) {
-    Load(*goods, item);
-    return true;
-  }
-  if (!session.MMEMBER.HasRight(kRightEdp)) {
+  if (!found && !session.MMEMBER.HasRight(kRightEdp)) {
     console::PESAN(session.console(), "Master barang dg kode " + std::string(xbase::RTrim(item->kode)) + " tidak terdaftar");
     return false;
   }
-  *item = Item{item->kode};
-  return true;
+  if (found) {
+    Load(*goods, item);
+  } else {
+    *item = Item{item->kode};
+  }
+  item->seen.Clear();
+  return frame::Checked(session, item->seen.Take(session.tables(), *goods, 1, goods->PadToField("KODE", item->kode),
+                                                 WrittenFields()));
 }
 
 // CGL: "?" picks a group; the group must be one of MASTGOL.
@@ -106,14 +121,19 @@ xbase::Status Save(frame::Session& session, xbase::WorkArea& goods, const Item& 
   xbase::Status s = goods.SetOrder(1);
   if (s.ok()) s = goods.Seek(item.kode);
   if (!s.ok()) return s;
+  // Another workstation's save since the form read the item is not written over.
+  const std::string refusal =
+      "Barang " + std::string(xbase::RTrim(item.kode)) + " diubah di komputer lain, panggil ulang datanya";
   if (!goods.found()) {
     if (!edp) return xbase::Status::OK();
-    s = console::APP_REC(session.console(), goods);
+    s = item.seen.Unchanged(session.tables(), refusal);
+    if (s.ok()) s = console::APP_REC(session.console(), goods);
     if (s.ok()) s = goods.Put("KODE", xbase::Value::Text(item.kode));
     if (s.ok()) s = goods.Put("TG_INPUT", xbase::Value::FromDate(session.Today()));
     if (s.ok()) s = goods.Put("OPERATOR", xbase::Value::Text(session.MMEMBER.nik));
   } else {
     s = console::LOCK_REC(session.console(), goods);
+    if (s.ok()) s = item.seen.Unchanged(session.tables(), refusal);
   }
   const std::pair<const char*, const std::string*> texts[] = {
       {"GOLONGAN", &item.golongan}, {"NAMA", &item.nama}, {"NAMA2", &item.nama2}, {"SATUAN", &item.satuan}};

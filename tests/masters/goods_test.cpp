@@ -118,6 +118,43 @@ TEST_F(GoodsTest, WithEdpANewItemIsAddedAndAnExistingOneKeepsStockAndCosts) {
   EXPECT_EQ(support::StoredText(changed, 1, "OPERATOR"), "LAMA");
 }
 
+// Two clerks add the same new code at once: the one who saves second is refused and the first one's
+// item stays as he saved it, once. A clerk correcting an item while a sale moves its stock saves his
+// prices and keeps the stock the sale left.
+TEST_F(GoodsTest, AnItemSavedElsewhereSinceItWasLoadedIsNotWrittenOver) {
+  support::SettleSmallFolder(folder.path());
+  Rights("EDP");
+  AddKeys(Keys({Line("brg02"), ItemFields("school", "PENGHAPUS", {"1500", "0", "0", "0", "0", "20", "400", "50"}),
+                {'Y'}, {kEsc}}));
+  const auto screen = [](frame::Session& session) { return TMASTBRG(session, {}); };
+  // This clerk saves while the other, code BRG02 typed, is about to type the group.
+  const std::string other = OtherWorkstationRuns(
+      screen,
+      Keys({Line("brg02"), ItemFields("office", "TIPE-X", {"900", "0", "0", "0", "0", "1", "1", "1"}), {'Y'},
+            {kEnter, kEsc}}),
+      "EDP", 6, [&] { ASSERT_TRUE(TMASTBRG(rig.session, {}).ok()); });
+  EXPECT_NE(other.find("Barang BRG02 diubah di komputer lain, panggil ulang datanya"), std::string::npos);
+  EXPECT_EQ(Column("MASTBRJ", "KODE"), (std::vector<std::string>{"BRG01", "BRG02"}));
+  EXPECT_EQ(Column("MASTBRJ", "NAMA"), (std::vector<std::string>{"PENSIL", "PENGHAPUS"}));
+  EXPECT_EQ(Item(2).Number("HARGA"), 1500);
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::ExpectVerified(folder.path());
+
+  // The stock moved here stands for a sale's posting.
+  const std::string sold = OtherWorkstationRuns(
+      screen, Keys({Line("brg01"), ItemFields("school", "PENSIL", {"3100", "0", "0", "0", "0", "6", "72", "5"}), {'Y'},
+                    {kEsc}}),
+      "EDP", 6, [&] {
+        support::OtherWorkstation sale(folder.path());
+        ASSERT_TRUE(sale.Hold("MASTBRJ", 1).Put("JUMLAH", N(380)).ok());
+        sale.Release();
+      });
+  EXPECT_EQ(sold.find("diubah di komputer lain"), std::string::npos);
+  xbase::WorkArea& changed = Item(1);
+  EXPECT_EQ(changed.Number("HARGA"), 3100);
+  EXPECT_EQ(changed.Number("JUMLAH"), 380);
+}
+
 TEST_F(GoodsTest, AnItemWhoseGroupDoesNotExistCannotBeSaved) {
   Rights("EDP");
   // The unknown group keeps the cursor in the field; an empty one too; Esc then leaves the screen.

@@ -2,6 +2,8 @@
 #include "master_test_helpers.h"
 
 #include "console/scripted_terminal.h"
+#include "frame/procedure_registry.h"
+#include "support/damaged_tables.h"
 #include "platform/workstation_settings.h"
 #include "xbase/ini_file.h"
 #include "xbase/session.h"
@@ -40,6 +42,24 @@ std::vector<std::string> MasterTest::Column(const std::string& table, const std:
   }
   EXPECT_TRUE(rig.session.tables().CloseAll().ok());
   return values;
+}
+
+std::string MasterTest::OtherWorkstationRuns(const std::function<xbase::Status(frame::Session&)>& screen,
+                                             const std::vector<int>& keys, const std::string& rights, size_t before,
+                                             const std::function<void()>& meanwhile) {
+  console::ManualClock clock({xbase::Date::FromYmd(2026, 12, 8), 9 * 3600});
+  support::DamagingTerminal term(keys, &clock, meanwhile, before);
+  console::Console con(term, clock);
+  frame::ProcedureRegistry registry;
+  frame::Session session(con, registry, "WS-TWO");
+  session.SetSearchPath(folder.path());
+  session.MMEMBER.nik = "ADMIN02";
+  session.MMEMBER.rights = rights;
+  EXPECT_TRUE(screen(session).ok());
+  EXPECT_EQ(term.keys_left(), 0u);
+  std::string shown;
+  for (const console::CellGrid& grid : term.screens()) shown += console::ScriptedTerminal::Dump(grid);
+  return shown;
 }
 
 std::vector<int> Typed(std::string_view text) { return console::ScriptedTerminal::Typed(text); }

@@ -3,11 +3,13 @@
 #ifndef PALUNDA_TESTS_MASTERS_MASTER_TEST_HELPERS_H_
 #define PALUNDA_TESTS_MASTERS_MASTER_TEST_HELPERS_H_
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "frame/session.h"
 #include "support/data_folder.h"
 #include "support/scripted_session.h"
 
@@ -31,6 +33,12 @@ class MasterTest : public ::testing::Test {
   // as "value" or "value (deleted)".
   std::vector<std::string> Column(const std::string& table, const std::string& field);
   bool Shown(const std::string& text) const { return support::Shown(rig.term, text); }
+  // Another workstation on the folder, its user "ADMIN02" with `rights`, runs `screen` with `keys`;
+  // `meanwhile` runs once, before that workstation reads its key number `before` (from 0). Gives every
+  // screen it showed, one after another.
+  std::string OtherWorkstationRuns(const std::function<xbase::Status(frame::Session&)>& screen,
+                                   const std::vector<int>& keys, const std::string& rights, size_t before,
+                                   const std::function<void()>& meanwhile);
 
   support::TempDataFolder folder;
   support::SessionRig rig;
