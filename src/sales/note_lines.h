@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "console/array_browse.h"
+#include "documents/seen_records.h"
 #include "frame/session.h"
 #include "sales/sales_order.h"
 #include "xbase/date.h"
@@ -57,6 +58,8 @@ struct NoteDocument {
   // Order lines: the delivered quantity of each stored row, by record.
   std::map<uint32_t, double> delivered;
   console::ValueTable lines;
+  // The stored rows as they were loaded, for a revision's save to see another workstation's save.
+  documents::SeenRecords seen;
 };
 
 // A new line with the next number, the warehouse and the two line discounts.

@@ -64,6 +64,10 @@ class OrderRevisionWrite {
     // The lock re-read the row: another workstation may have deleted the order meanwhile.
     if (s = orders_->GoTo(order_row); !frame::Checked(session_, s)) return false;
     if (orders_->deleted()) return pickers::Refuse(session_, "Nomor Sales Order " + Shown(doc_) + " tidak terdaftar");
+    // Nor is another workstation's save since the load written over.
+    s = doc_.seen.Unchanged(session_.tables(),
+                            "Sales Order " + Shown(doc_) + " diubah di komputer lain, panggil ulang datanya");
+    if (!s.ok()) return documents::NothingSaved(session_, s);
     s = StoredRows();
     bool ok = s.ok() && DeliveriesKept(&s);
     if (ok && s.ok()) s = save.BeginWrites();
@@ -212,8 +216,15 @@ bool LCGETSALESORDER(frame::Session& session, NoteDocument* doc) {
   doc->order_lines = true;
   doc->lines.clear();
   doc->delivered.clear();
-  return frame::Checked(session, ReadOrderLines(session, header.order, doc,
-                                                [doc](const xbase::WorkArea& row) { return LoadLine(row, doc); }));
+  doc->seen.Clear();
+  xbase::Status s = doc->seen.Take(session.tables(), *order, "SLSODR11", order->PadToField("NOMOR", header.order));
+  xbase::WorkArea* lines = nullptr;
+  if (s.ok()) s = frame::RequireArea(session, "slsodr2", &lines);
+  if (s.ok()) s = doc->seen.Take(session.tables(), *lines, "SLSODR21", lines->PadToField("NOMOR", header.order));
+  if (s.ok()) {
+    s = ReadOrderLines(session, header.order, doc, [doc](const xbase::WorkArea& row) { return LoadLine(row, doc); });
+  }
+  return frame::Checked(session, s);
 }
 
 bool WriteOrderRevision(frame::Session& session, const NoteDocument& doc) {

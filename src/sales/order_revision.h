@@ -33,8 +33,9 @@ bool LCGETSALESORDER(frame::Session& session, NoteDocument* doc);
 
 // The write of a confirmed revision: the header, then each stored row rewritten from the line that
 // carries it (its delivered quantity kept), freed when no line does, new lines on freed rows or
-// appended. Refused with a message, writing nothing, when the order is gone or a line with deliveries
-// lost its goods meanwhile. True when all was written.
+// appended. Refused with a message, writing nothing, when the order is gone, another workstation saved
+// its header or lines since the load, or a line with deliveries lost its goods meanwhile. True when all
+// was written.
 bool WriteOrderRevision(frame::Session& session, const NoteDocument& doc);
 
 // The rows of the order form "S A L E S   O R D E R" of the loaded order.

@@ -1,6 +1,6 @@
 // The sales-order revision and the order print: delivered quantities stay with their lines, each
 // goods code once, freed rows reused with fresh line numbers, an order gone meanwhile refused, two
-// workstations revising two orders at once, and the order form's rows.
+// workstations revising two orders at once and one order each, and the order form's rows.
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -110,6 +110,43 @@ TEST_F(RslsodrTest, EscAtALockOfTheRevisionWritesNothing) {
   EXPECT_EQ(site.Fields("SLSODR2", "SLSODR21", kOrder, "QUANTITY"),
             (std::vector<std::string>{"900.00", "288.00", "240.00"}));
   rig.session.CloseTables();
+}
+
+// Two workstations revise the same order: the one saving after the other's save is refused, the other's
+// lines stay, and loaded again his revision saves.
+TEST_F(RslsodrTest, AnOrderSavedElsewhereSinceItWasLoadedIsNotWrittenOver) {
+  site.LogIn(rig.session);
+  ASSERT_TRUE(OPENDATA(rig.session));
+  NoteDocument doc = Loaded(rig.session, "SO-0101");
+  note::SetFigure(&doc.lines[0], note::kQuantity, 900);
+  {
+    UnattendedTerminal terminal;
+    console::ManualClock clock({kToday, 9 * 3600});
+    console::Console con(terminal, clock);
+    frame::ProcedureRegistry registry;
+    frame::Session other(con, registry, "WS-OTHER");
+    site.LogIn(other);
+    ASSERT_TRUE(OPENDATA(other));
+    NoteDocument first = Loaded(other, "SO-0101");
+    note::SetFigure(&first.lines[1], note::kQuantity, 700);
+    EXPECT_TRUE(WriteOrderRevision(other, first));
+    other.CloseTables();
+  }
+  rig.term.AddKeys({' '});
+  EXPECT_FALSE(WriteOrderRevision(rig.session, doc));
+  EXPECT_TRUE(Shown(rig.term, "Sales Order SO-0101 diubah di komputer lain, panggil ulang datanya"));
+  EXPECT_FALSE(support::ShownOnRow(rig.term, 24, "Tidak ada yang tersimpan"));
+  EXPECT_EQ(site.Fields("SLSODR2", "SLSODR21", kOrder, "QUANTITY"),
+            (std::vector<std::string>{"500.00", "700.00", "240.00"}));
+
+  doc = Loaded(rig.session, "SO-0101");
+  note::SetFigure(&doc.lines[0], note::kQuantity, 900);
+  EXPECT_TRUE(WriteOrderRevision(rig.session, doc));
+  EXPECT_EQ(site.Fields("SLSODR2", "SLSODR21", kOrder, "QUANTITY"),
+            (std::vector<std::string>{"900.00", "700.00", "240.00"}));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  rig.session.CloseTables();
+  site.ExpectSoundIndexes();
 }
 
 // One workstation revising one order again and again: line 1 takes the round's quantity, and a
