@@ -26,7 +26,7 @@ struct NoteRevision {
 bool LCGERSURATJALAN(frame::Session& session, NoteRevision* rev);
 
 // The write of a confirmed revision; true when all was written. Every check is made before the first
-// write; a write that fails is reported.
+// write (a note another workstation saved since the load is refused); a write that fails is reported.
 bool WriteNoteRevision(frame::Session& session, const NoteRevision& rev);
 
 // SIMPANDATA: the refusal of a note that may not be saved, the confirmation, then the write.

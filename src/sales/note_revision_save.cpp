@@ -289,6 +289,10 @@ bool WriteNoteRevision(frame::Session& session, const NoteRevision& rev) {
   xbase::Status s = write.Name(save, items, kept);
   if (s.ok()) s = save.Lock();
   if (s.ok()) s = write.CheckStoredAgain();
+  if (s.ok()) {
+    s = rev.doc.seen.Unchanged(session.tables(), "SJ " + std::string(xbase::AllTrim(rev.doc.invoice)) +
+                                                     " diubah di komputer lain, panggil ulang datanya");
+  }
   if (!s.ok()) return documents::NothingSaved(session, s);
   s = save.BeginWrites();
   if (s.ok()) s = write.Run(items, kept);

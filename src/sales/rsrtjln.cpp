@@ -67,6 +67,16 @@ xbase::Status LoadLines(frame::Session& session, NoteRevision* rev) {
   return s;
 }
 
+// The note's head and lines as they read now, for the save to see another workstation's save since.
+xbase::Status SeeNote(frame::Session& session, xbase::WorkArea& note, NoteDocument* doc) {
+  xbase::WorkArea* lines = nullptr;
+  doc->seen.Clear();
+  xbase::Status s = doc->seen.Take(session.tables(), note, "SRTJLN11", note.PadToField("INVOICE", doc->invoice));
+  if (s.ok()) s = frame::RequireArea(session, "srtjln2", &lines);
+  if (s.ok()) s = doc->seen.Take(session.tables(), *lines, "SRTJLN21", lines->PadToField("INVOICE", doc->invoice));
+  return s;
+}
+
 // The sales manager of the note's BMONITOR link, blank without one; a link that cannot be read (or
 // BMONITOR not open) is the error, never a note without a manager to be saved so.
 xbase::Status Manager(frame::Session& session, std::string_view invoice, std::string* manager) {
@@ -116,6 +126,7 @@ bool LCGERSURATJALAN(frame::Session& session, NoteRevision* rev) {
   if (!frame::Checked(session, Manager(session, doc.invoice, &rev->doc.header.manager))) return false;
   session.console().Say(3, 9, rev->doc.header.order, session.console().colours().standard);
   if (!frame::Checked(session, LoadLines(session, rev))) return false;
+  if (!frame::Checked(session, SeeNote(session, *note, &rev->doc))) return false;
   // The customer's group, price level and ceilings for the line checks; the note's own values stay.
   CheckHeaderCustomer(session, &rev->doc.header, true, true, false);
   rev->doc.header.term = rev->stored_term;

@@ -1,9 +1,12 @@
 // The delivery-note revision typed through the scripted terminal: every stored line taken back and
 // the corrected lines posted, so that stock, the order's delivered quantities, the receivable and
-// both customers' balances end as if the corrected note had been saved; and the notes it refuses.
+// both customers' balances end as if the corrected note had been saved; a note another workstation
+// saved meanwhile refused; and the notes it refuses.
 #include <gtest/gtest.h>
 
 #include "console/keys.h"
+#include "frame/procedure_registry.h"
+#include "frame/session.h"
 #include "sales/note_revision.h"
 #include "sales/sales.h"
 #include "sales/sales_order.h"
@@ -79,6 +82,32 @@ TEST_F(RsrtjlnTest, RevisionsLowerRaiseMoveAndEmptyANote) {
   EXPECT_EQ(site.Field("PIUTDBT", "PIUTDBT1", kNote, "DEBET"), "            0.00");
   EXPECT_EQ(site.BalanceMoved("J0002"), 0);
   EXPECT_EQ(rig.term.keys_left(), 0u);
+  site.ExpectSoundIndexes();
+}
+
+// Two clerks revise SJ-0101 at once: the one saving after the other's save is refused with nothing
+// written, and stock, the order's delivered quantities and the receivable stay as the other left them.
+TEST_F(RsrtjlnTest, ANoteSavedElsewhereSinceItWasLoadedIsNotWrittenOver) {
+  console::ManualClock clock({kToday, 9 * 3600});
+  // This clerk lowers the books to 300 while the other, the note loaded, is about to go to the pens.
+  support::DamagingTerminal term(
+      Keys({RevisionHeaderKeys("SJ-0101"), {kDown}, FirstQuantityKeys(100), kSave, {' ', kEsc, 'Y', kEsc}}), &clock,
+      [&] { RunEntry(RSRTJLN, Keys({RevisionHeaderKeys("SJ-0101"), FirstQuantityKeys(300), kSave})); }, 8);
+  console::Console con(term, clock);
+  frame::ProcedureRegistry registry;
+  frame::Session other(con, registry, "WS-OTHER");
+  site.LogIn(other);
+  ASSERT_TRUE(RSRTJLN(other, {}).ok());
+  EXPECT_EQ(term.keys_left(), 0u);
+  EXPECT_EQ(term.overruns(), 0);
+  EXPECT_TRUE(Shown(term, "SJ SJ-0101 diubah di komputer lain, panggil ulang datanya"));
+  ExpectStock(1200, 2592, 2160);
+  EXPECT_EQ(site.Fields("SLSODR2", "SLSODR21", kOrder, "QTY_KIRIM"),
+            (std::vector<std::string>{"300.00", "288.00", "240.00"}));
+  EXPECT_EQ(site.Fields("SRTJLN2", "SRTJLN21", kNote, "QUANTITY"),
+            (std::vector<std::string>{"300.00", "288.00", "240.00"}));
+  EXPECT_EQ(site.Number("PIUTDBT", "PIUTDBT1", kNote, "DEBET"), 3150000);
+  EXPECT_EQ(site.BalanceMoved("J0001"), 3150000);
   site.ExpectSoundIndexes();
 }
 
