@@ -24,10 +24,12 @@
 #ifndef PALUNDA_FRAME_REPORT_ENGINE_H_
 #define PALUNDA_FRAME_REPORT_ENGINE_H_
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "console/console.h"
 #include "frame/session.h"
 #include "xbase/dbf_field.h"
 #include "xbase/status.h"
@@ -103,7 +105,8 @@ class ReportWriter {
   bool NewPage();
   // Adds a line to the current page; false after a message (the report then prints nothing).
   bool Line(std::string_view text, std::string_view controls = {}, int font = 0);
-  // Closes the last page and runs the output dialog: true when the report reached a printer.
+  // Closes the last page and runs the output dialog: true when the report reached a printer. Row 24
+  // then shows again what it showed before the page counter.
   bool Print(const ReportLayout& layout);
 
   const std::string& base() const { return base_; }
@@ -123,6 +126,8 @@ class ReportWriter {
   xbase::WorkArea* page_ = nullptr;
   bool failed_ = false;
   bool handed_over_ = false;
+  // The cells of row 24 that BUATLAPORAN's page counter covers, as they were before the first page.
+  std::optional<console::Region> under_counter_;
 };
 
 // A work table of a report (CREATETEMPLETE), opened exclusively under its alias ("dumm") and

@@ -22,6 +22,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kFreeNames = 99;
+// Where BUATLAPORAN shows the page counter on row 24, to its end.
+constexpr int kCounterCol = 65;
 
 void Message(Session& session, std::string_view text) {
   console::PESAN(session.console(), text, session.console().Pick("Gr+/r", "/w"));
@@ -97,7 +99,7 @@ std::string PageTableName(std::string_view base, int page) { return std::string(
 
 xbase::WorkArea* BUATLAPORAN(Session& session, const std::string& table, int page, std::string_view alias) {
   console::Console& con = session.console();
-  con.Say(console::kMessageRow, 65, xbase::PadL("Halaman : " + std::to_string(page), 15),
+  con.Say(console::kMessageRow, kCounterCol, xbase::PadL("Halaman : " + std::to_string(page), 15),
           con.Colour(con.Pick("Gr+/r", "/w")));
   // Kept open from its creation: the page is written without opening the file a second time.
   xbase::WorkArea* area = nullptr;
@@ -151,6 +153,7 @@ ReportWriter::ReportWriter(Session& session, std::string alias) : session_(sessi
 ReportWriter::~ReportWriter() {
   if (page_ != nullptr) session_.tables().Close(alias_).IgnoreError();
   if (!handed_over_ && !base_.empty()) EraseReportTables(base_);
+  if (!handed_over_ && under_counter_) session_.console().Restore(*under_counter_);
 }
 
 bool ReportWriter::Start() {
@@ -173,6 +176,10 @@ bool ReportWriter::ClosePage() {
 
 bool ReportWriter::NewPage() {
   if (failed_ || base_.empty() || !ClosePage()) return false;
+  if (!under_counter_) {
+    under_counter_ =
+        session_.console().Save(console::kMessageRow, kCounterCol, console::kMessageRow, console::kCols - 1);
+  }
   page_ = BUATLAPORAN(session_, PageTableName(base_, pages_ + 1), pages_ + 1, alias_);
   if (page_ == nullptr) {
     failed_ = true;
@@ -195,11 +202,11 @@ bool ReportWriter::Print(const ReportLayout& layout) {
   if (base_.empty()) return false;
   const bool closed = ClosePage();
   handed_over_ = true;
-  if (failed_ || !closed) {
-    EraseReportTables(base_);
-    return false;
-  }
-  return CETLAPOR(session_, base_, pages_, layout);
+  const bool printed = !failed_ && closed && CETLAPOR(session_, base_, pages_, layout);
+  if (failed_ || !closed) EraseReportTables(base_);
+  // The counter is done with: the screen the report was asked from gets its row 24 back.
+  if (under_counter_) session_.console().Restore(*under_counter_);
+  return printed;
 }
 
 WorkTable::~WorkTable() {

@@ -180,6 +180,29 @@ TEST_F(ReportEngineTest, TheMonitorShowsAWideReportAndViewingIsNotPrinting) {
   EXPECT_TRUE(Tables().empty()) << "page tables left behind";
 }
 
+// The page counter shows on row 24 while the pages are written; once the report was viewed (or given
+// up before its output dialog) row 24 shows again what the screen had there.
+TEST_F(ReportEngineTest, RowTwentyFourGetsBackWhatTheCounterCovered) {
+  rig.con.Say(24, 60, "F2) Cari Kode 12345", rig.con.colours().standard);
+  {
+    ReportWriter report(rig.session);
+    Write(report, 3);
+    EXPECT_EQ(rig.con.Text(24, 60, 20), "F2) C    Halaman : 3");
+    rig.term.AddKeys(Keys({kMonitor, {key::kEsc}, {key::kEsc}}));
+    EXPECT_FALSE(report.Print(layout));
+    EXPECT_TRUE(Shown(rig.term, "Halaman : 1/3"));
+    EXPECT_EQ(rig.con.Text(24, 60, 19), "F2) Cari Kode 12345");
+  }
+  EXPECT_EQ(rig.con.Text(24, 60, 19), "F2) Cari Kode 12345");
+  {
+    ReportWriter abandoned(rig.session);
+    Write(abandoned, 2);
+    EXPECT_EQ(rig.con.Text(24, 60, 20), "F2) C    Halaman : 2");
+  }
+  EXPECT_EQ(rig.con.Text(24, 60, 19), "F2) Cari Kode 12345");
+  EXPECT_TRUE(Tables().empty()) << "page tables left behind";
+}
+
 TEST_F(ReportEngineTest, TheViewerMovesThroughLinesColumnsAndPages) {
   ReportWriter report(rig.session);
   ASSERT_TRUE(report.Start());
