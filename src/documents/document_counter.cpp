@@ -12,10 +12,6 @@
 
 namespace documents {
 
-const MissingCounterText kMissingAskAdmin = {"Setup ", " belum dibuat, hub. admin"};
-const MissingCounterText kMissingNomerator = {"Setup Nomerator ", " belum dibuat, Hubungi Admin"};
-const MissingCounterText kMissingNomeratorComma = {"Setup Nomerator ", ", belum dibuat, Hubungi Admin"};
-
 namespace {
 
 // The numeric value of a counter or number text, its letters before the digits left out.

@@ -24,12 +24,14 @@ struct MissingCounterText {
   std::string after;
   bool keyed = true;  // false: `before` alone, and nothing shown when it is empty
 };
+// Defined here (inline) rather than in one source file: a counter kind defined at namespace scope
+// elsewhere copies its text while the program starts, and must find it made already.
 // "Setup " + key + " belum dibuat, hub. admin"
-extern const MissingCounterText kMissingAskAdmin;
+inline const MissingCounterText kMissingAskAdmin = {"Setup ", " belum dibuat, hub. admin"};
 // "Setup Nomerator " + key + " belum dibuat, Hubungi Admin"
-extern const MissingCounterText kMissingNomerator;
+inline const MissingCounterText kMissingNomerator = {"Setup Nomerator ", " belum dibuat, Hubungi Admin"};
 // "Setup Nomerator " + key + ", belum dibuat, Hubungi Admin"
-extern const MissingCounterText kMissingNomeratorComma;
+inline const MissingCounterText kMissingNomeratorComma = {"Setup Nomerator ", ", belum dibuat, Hubungi Admin"};
 
 // One kind of document and how it is numbered.
 struct CounterKind {

@@ -152,6 +152,22 @@ TEST_F(PurchaseReturnTest, SavingTakesTheGoodsOutAndADeletedLinePutsThemBack) {
   EXPECT_TRUE(line.deleted());
 }
 
+// A branch without its counter row is told by the counter's key and saves nothing.
+TEST_F(PurchaseReturnTest, ABranchWithoutItsCounterIsToldByNameAndNothingIsSaved) {
+  ASSERT_TRUE(Type(1, kReceipt, T("R1")));
+  ASSERT_TRUE(Type(1, kCode, T("A1")));
+  ASSERT_TRUE(Type(1, kQuantity, N(20)));
+  ret.branch = "CB09  ";
+  rig.term.AddKeys({key::kEnter});
+  EXPECT_FALSE(SaveReturn(rig.session, tables, &ret).ok());
+  EXPECT_TRUE(support::ShownWhole(rig.term, "Setup RTBLCB09   belum dibuat, hub. admin"))
+      << console::ScriptedTerminal::Dump(rig.term.screens().back());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_TRUE(xbase::IsBlank(ret.number));
+  EXPECT_EQ(Stock(), 30);
+  EXPECT_EQ(rig.session.tables().Area("rtbeli2")->table().record_count(), 0u);
+}
+
 TEST_F(PurchaseReturnTest, EscAtTheStockLockWritesNeitherReturnNorCounter) {
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   support::SettleSmallFolder(folder.path());
