@@ -4,6 +4,7 @@
 #include "receivables/tgiro.h"
 
 #include <string>
+#include <vector>
 
 #include "console/alert.h"
 #include "console/box.h"
@@ -14,6 +15,7 @@
 #include "documents/document_counter.h"
 #include "documents/named_records.h"
 #include "documents/save_scope.h"
+#include "documents/seen_records.h"
 #include "frame/code_pick.h"
 #include "frame/open_table.h"
 #include "pickers/pickers.h"
@@ -64,7 +66,13 @@ struct Instrument {
   double used = 0;  // KREDIT when it was loaded
   bool is_new = true;
   InstrumentLists lists;
+  // The stored row as it was loaded, for the save to see another workstation's save since.
+  documents::SeenRecords seen;
 };
+
+// The fields of the row the form writes; KREDIT, which settlements move meanwhile, is not one of them.
+const std::vector<std::string> kWrittenFields = {"KDCB", "KET", "RELASI", "ACCOUNT", "TANGGAL", "TG_TERIMA", "NOTES",
+                                                  "DEBET", "CODE_ID"};
 
 bool IsGiro(const InstrumentKind& kind) { return std::string_view(kind.ket) == "GIRO"; }
 bool IsVoucher(const InstrumentKind& kind) { return std::string_view(kind.ket) == "VCHR"; }
@@ -83,8 +91,8 @@ void DrawForm(console::Console& con, const InstrumentKind& kind, std::string_vie
 }
 
 // Loads the stored instrument the GIRODBT area stands on.
-xbase::Status LoadInstrument(const frame::OpenedTables& tables, Instrument* form) {
-  const xbase::WorkArea& row = tables["GIRODBT"];
+xbase::Status LoadInstrument(frame::Session& session, const frame::OpenedTables& tables, Instrument* form) {
+  xbase::WorkArea& row = tables["GIRODBT"];
   form->is_new = false;
   form->number = row.Text("NOMOR");
   form->customer = row.Text("RELASI");
@@ -95,7 +103,10 @@ xbase::Status LoadInstrument(const frame::OpenedTables& tables, Instrument* form
   form->received = row.DateOf("TG_TERIMA");
   form->amount = row.Number("DEBET");
   form->used = row.Number("KREDIT");
-  return LoadInstrumentLists(tables, form->number, &form->lists);
+  form->seen.Clear();
+  xbase::Status s =
+      form->seen.Take(session.tables(), row, "GIRODBT1", row.PadToField("NOMOR", form->number), kWrittenFields);
+  return s.ok() ? LoadInstrumentLists(tables, form->number, &form->lists) : s;
 }
 
 // The number check: "?" picks; a stored number of this kind and branch loads the instrument; an
@@ -126,7 +137,7 @@ bool CheckNumber(frame::Session& session, const frame::OpenedTables& tables, con
     console::Alert(con, "penerimaan ini milik cabang " + row.Text("KDCB"));
     return false;
   }
-  if (!frame::Checked(session, LoadInstrument(tables, form))) return false;
+  if (!frame::Checked(session, LoadInstrument(session, tables, form))) return false;
   return true;
 }
 
@@ -173,12 +184,16 @@ void AddDetailFields(frame::Session& session, const frame::OpenedTables& tables,
 }
 
 // Under the locks, with no message: a new giro whose number another workstation registered meanwhile,
-// or a nominal value that fell below what was settled meanwhile, is refused with its words.
-xbase::Status CheckUnderLocks(xbase::WorkArea& row, const Instrument& form, const std::string& number) {
+// an instrument another workstation saved since it was loaded, or a nominal value that fell below what
+// was settled meanwhile, is refused with its words.
+xbase::Status CheckUnderLocks(xbase::Session& opened, xbase::WorkArea& row, const Instrument& form,
+                              const std::string& number) {
   bool found = false;
   xbase::Status s = SeekExact(row, "GIRODBT1", "NOMOR", number, &found);
   if (!s.ok() || !found) return s;
   if (form.is_new) return xbase::Status::InvalidArgument("Nomor " + number + " sudah terdaftar");
+  s = form.seen.Unchanged(opened, "Nomor " + number + " diubah di komputer lain, panggil ulang datanya");
+  if (!s.ok()) return s;
   if (form.amount < row.Number("KREDIT")) {
     return xbase::Status::InvalidArgument("Nilai tidak boleh kurang dari yang sudah terpakai " +
                                           std::string(xbase::AllTrim(AmountText(row.Number("KREDIT")))));
@@ -242,7 +257,7 @@ bool SaveInstrument(frame::Session& session, const frame::OpenedTables& tables, 
   xbase::Status s = NameInstrument(save, session, tables, counter, *form, number);
   if (s.ok()) s = save.Lock();
   if (!s.ok()) return documents::NothingSaved(session, s);
-  if (!number.empty() && !(s = CheckUnderLocks(tables["GIRODBT"], *form, number)).ok()) {
+  if (!number.empty() && !(s = CheckUnderLocks(session.tables(), tables["GIRODBT"], *form, number)).ok()) {
     save.Release().IgnoreError();  // the refusal is what is told
     if (s.IsInvalidArgument()) {
       console::Alert(con, s.message());

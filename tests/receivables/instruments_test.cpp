@@ -1,9 +1,14 @@
 // The register of instruments: numbering of counted kinds, the number's refusals, the nominal value
-// that cannot fall below what was settled, deletion only of unused instruments, and the lists.
+// that cannot fall below what was settled, another workstation's save not written over, deletion only
+// of unused instruments, and the lists.
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <string_view>
 
 #include "console/keys.h"
 #include "frame/open_table.h"
+#include "frame/procedure_registry.h"
 #include "receivables/receivables.h"
 #include "receivables/receivables_test_helpers.h"
 #include "receivables/tgiro.h"
@@ -140,6 +145,49 @@ TEST_F(InstrumentsTest, EscAtTheInstrumentsLockWritesNothing) {
   EXPECT_EQ(after.Number("DEBET"), 400);
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   support::ExpectVerified(folder.path());
+}
+
+// Two clerks correct giro G1 at once: the one saving after the other's save is refused and the other's
+// value stays. A settlement moving what is used meanwhile refuses nothing.
+TEST_F(InstrumentsTest, AnInstrumentSavedElsewhereSinceItWasLoadedIsNotWrittenOver) {
+  support::SettleSmallFolder(folder.path());
+  const auto raise = [](std::string_view amount) {
+    return Keys({Line("JKT001"), Line("G1"), std::vector<int>(6, key::kEnter), Line(amount), {key::kEsc, key::kEsc},
+                 {'S'}});
+  };
+  // The other workstation: its clerk has loaded G1 when `meanwhile` runs.
+  const auto other = [&](const std::vector<int>& keys, const std::function<void()>& meanwhile) {
+    console::ManualClock clock({xbase::Date::FromYmd(2026, 12, 8), 9 * 3600});
+    support::DamagingTerminal term(keys, &clock, meanwhile, 10);
+    console::Console con(term, clock);
+    frame::ProcedureRegistry registry;
+    frame::Session session(con, registry, "WS-TWO");
+    session.SetSearchPath(folder.path());
+    session.MMEMBER.nik = "KASIR02";
+    session.MMEMBER.rights = "/SPV";
+    session.ZTGPROSES = rig.session.ZTGPROSES;
+    EXPECT_TRUE(TRMGIRO(session, {Value::Text("BG")}).ok());
+    EXPECT_EQ(term.keys_left(), 0u);
+    return Shown(term, "Nomor G1 diubah di komputer lain, panggil ulang datanya");
+  };
+  const auto debet = [&] {
+    xbase::WorkArea& giros = Open(rig.session, "GIRODBT");
+    EXPECT_TRUE(giros.GoTo(2).ok());
+    const double value = giros.Number("DEBET");
+    EXPECT_TRUE(rig.session.tables().CloseAll().ok());
+    return value;
+  };
+  EXPECT_TRUE(other(Keys({raise("400"), {key::kEnter, key::kEsc}}),
+                    [&] { ASSERT_TRUE(Run("BG", Keys({raise("450"), {key::kEsc}})).ok()); }));
+  EXPECT_EQ(debet(), 450);
+  support::ExpectVerified(folder.path());
+
+  EXPECT_FALSE(other(Keys({raise("400"), {key::kEsc}}), [&] {
+    support::OtherWorkstation settlement(folder.path());
+    ASSERT_TRUE(settlement.Hold("GIRODBT", 2).Put("KREDIT", N(350)).ok());
+    settlement.Release();
+  }));
+  EXPECT_EQ(debet(), 400);
 }
 
 TEST_F(InstrumentsTest, ListsAreRewrittenInPlaceAndBlankLinesAreNotStored) {
