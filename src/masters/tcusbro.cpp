@@ -1,5 +1,6 @@
 // The customer browse: the customers in code or name order, with the printed list "DAFTAR KODE RELASI"
-// and the workbook "DAFTAR RELASI per TANGGAL" (Ctrl+P).
+// and the workbook "DAFTAR RELASI per TANGGAL" (Ctrl+P). The code is not typed over here: the
+// customer's notes, receivables and balance are kept under it.
 #include <algorithm>
 
 #include "console/alert.h"
@@ -89,7 +90,7 @@ xbase::Status TCUSBRO(frame::Session& session, const Args&) {
   if (!tables) return xbase::Status::OK();
   xbase::WorkArea& customers = tables["mastcus"];
   frame::EditorScreen screen = MasterEditor(
-      "DAFTAR RELASI", {{"RELASI", "RELASI", "@!"},   {"NAMA", "NAMA", ""},       {"HARGA", "TERIMA", "9999"},
+      "DAFTAR RELASI", {{"RELASI", "RELASI", "@!", false}, {"NAMA", "NAMA", ""},   {"HARGA", "TERIMA", "9999"},
                         {"TEMPO", "TEMPO", "999"},    {"ALAMAT", "ALAMAT", ""},   {"ALAMAT2", "ALAMAT2", ""},
                         {"KOTA", "KOTA", ""},         {"TELP", "TELP", ""},       {"FAX", "FAX", ""},
                         {"Kontak1", "KONTAK1", ""},   {"Kontak2", "KONTAK2", ""}, {"NPWP", "NPWP", ""},

@@ -105,6 +105,16 @@ TEST_F(CustomerListTest, WorkbookSheetHoldsTheTitleHeadsAndOneRowACustomer) {
   EXPECT_EQ(sheet.font_name(), "Arial");
 }
 
+// A code typed over in the list would part the customer from its notes, receivables and balance: the
+// code column takes nothing, the name beside it is still corrected in place.
+TEST_F(CustomerListTest, TheBrowseKeepsTheCodesAndCorrectsTheNames) {
+  AddKeys(Keys({Line("X9"), {console::key::kRight}, Line("BARU"), {kEsc}}));
+  ASSERT_TRUE(TCUSBRO(rig.session, {}).ok());
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_EQ(Column("MASTCUS", "RELASI"), (std::vector<std::string>{"B0003", "B0001", "B0002"}));
+  EXPECT_EQ(Column("MASTCUS", "NAMA"), (std::vector<std::string>{"ZAENAL MART", "BARU ANEKA", "TB. SINAR"}));
+}
+
 TEST_F(CustomerListTest, BrowseSwitchesItsOrderAndCtrlPWritesTheWorkbook) {
   support::TempFolder reports;
   Workstation("[Reports]\nFolder=" + reports.path() + "\n", reports.path());
