@@ -269,6 +269,8 @@ xbase::Status LoadReturn(frame::Session& session, const frame::OpenedTables& tab
     loaded.stored[StockKey(lines.Text("KODE"), lines.Text("GUDANG"))] += lines.Number("QUANTITY");
     loaded.lines.push_back(std::move(line));
   }
+  if (s.ok()) s = loaded.seen.Take(session.tables(), header, "RTBELI11", header.Text("NOMOR"));
+  if (s.ok()) s = loaded.seen.Take(session.tables(), lines, "RTBELI21", header.Text("NOMOR"));
   if (!s.ok()) return s;
   loaded.lines.push_back(BlankReturnLine(static_cast<int>(loaded.lines.size() + 1), session.MMEMBER.warehouse));
   *ret = std::move(loaded);

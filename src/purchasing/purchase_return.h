@@ -8,6 +8,7 @@
 
 #include "console/array_browse.h"
 #include "documents/record_binding.h"
+#include "documents/seen_records.h"
 #include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
@@ -32,6 +33,8 @@ struct PurchaseReturn {
   // Pieces the stored lines took out, by code + warehouse: they are back in stock when the return is
   // saved again.
   std::map<std::string, double> stored;
+  // The stored header and lines as they were loaded, for the save to see another workstation's save.
+  documents::SeenRecords seen;
 };
 
 // RTBELI1: a return's header; NOMOR, TG_INPUT and OPERATOR are written beside it by the first save.
@@ -64,7 +67,8 @@ double ReturnNet(const PurchaseReturn& ret);
 // Saves the return: a new one is numbered from the "RTBL" + branch counter (a missing row is refused
 // with its alert); the stored lines are rewritten in place, the stock of each old line put back and
 // that of each new line taken out. ret->number receives the number. Every record it changes is locked
-// before the first write (a lock given up writes nothing); a failure is shown and returned.
+// before the first write (a lock given up writes nothing); a stored return another workstation saved
+// since it was loaded is refused; a failure is shown and returned.
 xbase::Status SaveReturn(frame::Session& session, const frame::OpenedTables& tables, PurchaseReturn* ret);
 
 }  // namespace purchasing

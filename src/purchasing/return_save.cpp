@@ -118,6 +118,10 @@ xbase::Status SaveReturn(frame::Session& session, const frame::OpenedTables& tab
   xbase::Status s = numbered ? xbase::Status::OK() : documents::NameCounter(save, setup, kReturnCounter, branch);
   if (s.ok()) s = NameReturn(save, session, tables, *ret);
   if (s.ok()) s = save.Lock();
+  if (s.ok() && numbered) {
+    s = ret->seen.Unchanged(session.tables(), "Retur " + std::string(xbase::AllTrim(ret->number)) +
+                                                  " diubah di komputer lain, panggil ulang datanya");
+  }
   if (!s.ok()) {
     documents::NothingSaved(session, s);
     return s;

@@ -168,6 +168,35 @@ TEST_F(PurchaseReturnTest, ABranchWithoutItsCounterIsToldByNameAndNothingIsSaved
   EXPECT_EQ(rig.session.tables().Area("rtbeli2")->table().record_count(), 0u);
 }
 
+// Two clerks correct the same return: the one saving after the other's save is refused, and the
+// other's lines and stock stay.
+TEST_F(PurchaseReturnTest, AReturnSavedElsewhereSinceItWasLoadedIsNotWrittenOver) {
+  ASSERT_TRUE(Type(1, kReceipt, T("R1")));
+  ASSERT_TRUE(Type(1, kCode, T("A1")));
+  ASSERT_TRUE(Type(1, kQuantity, N(20)));
+  ASSERT_TRUE(SaveReturn(rig.session, tables, &ret).ok());
+  PurchaseReturn first, second;
+  bool found = false;
+  ASSERT_TRUE(LoadReturn(rig.session, tables, "0000000017", &first, &found).ok() && found);
+  ASSERT_TRUE(LoadReturn(rig.session, tables, "0000000017", &second, &found).ok() && found);
+  ret = first;
+  ASSERT_TRUE(Type(1, kQuantity, N(25)));
+  ASSERT_TRUE(SaveReturn(rig.session, tables, &ret).ok());
+  EXPECT_EQ(Stock(), 5);
+
+  ret = second;
+  ASSERT_TRUE(Type(1, kQuantity, N(22)));
+  rig.term.AddKeys({' '});
+  EXPECT_FALSE(SaveReturn(rig.session, tables, &ret).ok());
+  EXPECT_TRUE(support::Shown(rig.term, "Retur 0000000017 diubah di komputer lain, panggil ulang datanya"));
+  EXPECT_FALSE(support::Shown(rig.term, "Tidak ada yang tersimpan"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_EQ(Stock(), 5);
+  xbase::WorkArea& line = *rig.session.tables().Area("rtbeli2");
+  ASSERT_TRUE(line.GoTo(1).ok());
+  EXPECT_EQ(line.Number("QUANTITY"), 25);
+}
+
 TEST_F(PurchaseReturnTest, EscAtTheStockLockWritesNeitherReturnNorCounter) {
   ASSERT_TRUE(rig.session.tables().CloseAll().ok());
   support::SettleSmallFolder(folder.path());
