@@ -112,7 +112,7 @@ class MutationScreen {
       return true;
     }
     bool found = false;
-    if (!frame::Checked(session_, LoadMutation(tables_, &mutation_, &found))) return false;
+    if (!frame::Checked(session_, LoadMutation(session_, tables_, &mutation_, &found))) return false;
     return found;
   }
 

@@ -63,7 +63,8 @@ console::ValueRow BlankMutationLine(int n) {
           xbase::Value::Num(0, 14, 2)};
 }
 
-xbase::Status LoadMutation(const frame::OpenedTables& tables, Mutation* mutation, bool* found) {
+xbase::Status LoadMutation(frame::Session& session, const frame::OpenedTables& tables, Mutation* mutation,
+                           bool* found) {
   xbase::WorkArea& out = tables["MTSKDT1"];
   xbase::WorkArea& in = tables["MTSDBT1"];
   bool in_found = false;
@@ -95,6 +96,13 @@ xbase::Status LoadMutation(const frame::OpenedTables& tables, Mutation* mutation
     mutation->lines.push_back(std::move(line));
   }
   mutation->lines.push_back(BlankMutationLine(static_cast<int>(mutation->lines.size() + 1)));
+  mutation->seen.Clear();
+  for (Half half : {Half::kOut, Half::kIn}) {
+    for (std::string_view table : {HeaderTable(half), LineTable(half)}) {
+      xbase::WorkArea& area = tables[table];
+      if (s.ok()) s = mutation->seen.Take(session.tables(), area, 1, area.PadToField("NOMOR", mutation->number));
+    }
+  }
   return s;
 }
 
@@ -141,6 +149,10 @@ xbase::Status SaveMutation(frame::Session& session, const frame::OpenedTables& t
   if (s.ok()) s = NameMutationHalf(save, session, tables, Half::kOut, mutation->number, HalfRows(*mutation, Half::kOut));
   if (s.ok()) s = NameMutationHalf(save, session, tables, Half::kIn, mutation->number, HalfRows(*mutation, Half::kIn));
   if (s.ok()) s = save.Lock();
+  if (s.ok() && numbered) {
+    s = mutation->seen.Unchanged(session.tables(), "Mutasi " + std::string(xbase::AllTrim(mutation->number)) +
+                                                       " diubah di komputer lain, panggil ulang datanya");
+  }
   if (!s.ok()) {
     documents::NothingSaved(session, s);
     return xbase::Status::OK();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "console/array_browse.h"
+#include "documents/seen_records.h"
 #include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
@@ -24,6 +25,9 @@ struct Mutation {
   std::string source;       // Gudang
   std::string destination;  // Gudang tujuan
   console::ValueTable lines;
+  // Both halves' stored headers and lines as they were loaded, for the save to see another
+  // workstation's save since.
+  documents::SeenRecords seen;
 };
 
 // The tables of the mutation screen and its form, each under the name it is opened by. What follows
@@ -40,15 +44,17 @@ inline constexpr std::string_view kGiftWrapCode = "0";
 // Loads the stored mutation mutation->number: date, source and branch from the out header, the
 // destination from the in header, the lines from the out lines with the codes in of the in lines,
 // and a blank line after them. *found false for an unknown number or a gift-wrap mutation.
-xbase::Status LoadMutation(const frame::OpenedTables& tables, Mutation* mutation, bool* found);
+xbase::Status LoadMutation(frame::Session& session, const frame::OpenedTables& tables, Mutation* mutation,
+                           bool* found);
 
 // Pieces of the out item available to line `index` (from 1): the source warehouse's stock less the
 // pieces of the other lines with the same out item. A stock row that cannot be read is the status.
 xbase::Status AvailableStock(const frame::OpenedTables& tables, const Mutation& mutation, int index, double* available);
 
 // Saves the mutation: a new one with lines takes the next "MTAG" + branch number (a missing counter
-// row is told and nothing is saved); the out half is written and posted before the in half.
-// *saved is false when nothing was written.
+// row is told and nothing is saved); the out half is written and posted before the in half. A stored
+// mutation another workstation saved since it was loaded is refused. *saved is false when nothing was
+// written.
 xbase::Status SaveMutation(frame::Session& session, const frame::OpenedTables& tables, Mutation* mutation, bool* saved);
 
 }  // namespace stock

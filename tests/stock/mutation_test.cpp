@@ -1,5 +1,6 @@
 // Warehouse and code-change mutations: the counter, both halves and the stock they move, the
-// correction that removes a line, and the gift-wrap mutations the screen leaves alone.
+// correction that removes a line, a correction another workstation saved first, and the gift-wrap
+// mutations the screen leaves alone.
 #include "stock/mutation.h"
 
 #include "console/keys.h"
@@ -72,7 +73,7 @@ TEST_F(MutationTest, ANewMutationTakesTheCounterAndMovesTheStockOfBothHalves) {
   // Loaded again, the first line removed and saved: its stock goes back to G1 and leaves G2.
   Mutation again{"MTA0000043", {}, "", "", "", {}};
   bool found = false;
-  ASSERT_TRUE(LoadMutation(tables, &again, &found).ok());
+  ASSERT_TRUE(LoadMutation(rig.session, tables, &again, &found).ok());
   ASSERT_TRUE(found);
   EXPECT_EQ(again.destination, "G2    ");
   ASSERT_EQ(again.lines.size(), 3u);
@@ -84,6 +85,30 @@ TEST_F(MutationTest, ANewMutationTakesTheCounterAndMovesTheStockOfBothHalves) {
   EXPECT_EQ(Rows("MTSKDT2", {"KODE", "QUANTITY"}), (std::vector<std::string>{"KODE=A1 QUANTITY=20", "*KODE=A1 QUANTITY=20"}));
   EXPECT_EQ(Rows("MTSDBT2", {"KODE", "QUANTITY"}), (std::vector<std::string>{"KODE=B1 QUANTITY=20", "*KODE=B1 QUANTITY=20"}));
   EXPECT_EQ(Rows("MASTBRJ", {"KODE", "JUMLAH"}), (std::vector<std::string>{"KODE=A1 JUMLAH=80", "KODE=B1 JUMLAH=20"}));
+}
+
+// Two clerks correct the same mutation: the one saving after the other's save is refused, and the
+// other's lines and the stock they moved stay.
+TEST_F(MutationTest, AMutationSavedElsewhereSinceItWasLoadedIsNotWrittenOver) {
+  Mutation mutation{std::string(10, ' '), xbase::Date::FromYmd(2026, 3, 2), "CB01  ", "G1    ", "G2    ",
+                    {Entry(1, "A1", "A1", 30), BlankMutationLine(2)}};
+  bool saved = false;
+  ASSERT_TRUE(SaveMutation(rig.session, tables, &mutation, &saved).ok() && saved);
+  Mutation first{mutation.number, {}, "", "", "", {}}, second = first;
+  bool found = false;
+  ASSERT_TRUE(LoadMutation(rig.session, tables, &first, &found).ok() && found);
+  ASSERT_TRUE(LoadMutation(rig.session, tables, &second, &found).ok() && found);
+  first.lines[0][kMtQty - 1] = xbase::Value::Num(10);
+  ASSERT_TRUE(SaveMutation(rig.session, tables, &first, &saved).ok() && saved);
+
+  second.lines[0][kMtQty - 1] = xbase::Value::Num(40);
+  rig.term.AddKeys({' '});
+  ASSERT_TRUE(SaveMutation(rig.session, tables, &second, &saved).ok());
+  EXPECT_FALSE(saved);
+  EXPECT_TRUE(support::Shown(rig.term, "Mutasi MTA0000043 diubah di komputer lain, panggil ulang datanya"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_EQ(Rows("MTSKDT2", {"KODE", "QUANTITY"}), std::vector<std::string>{"KODE=A1 QUANTITY=10"});
+  EXPECT_EQ(Stock(), (std::vector<std::string>{"KODE=A1 GUDANG=G1 JUMLAH=90", "KODE=A1 GUDANG=G2 JUMLAH=10"}));
 }
 
 // Loaded again, a mutation holds every field its save stored: the header of both halves and each
@@ -103,7 +128,7 @@ TEST_F(MutationTest, ALoadedMutationHoldsEveryFieldItsSaveStored) {
 
   Mutation again{mutation.number, {}, "", "", "", {}};
   bool found = false;
-  ASSERT_TRUE(LoadMutation(tables, &again, &found).ok());
+  ASSERT_TRUE(LoadMutation(rig.session, tables, &again, &found).ok());
   ASSERT_TRUE(found);
   EXPECT_EQ(again.date, xbase::Date::FromYmd(2026, 3, 2));
   EXPECT_EQ(again.branch, "CB01  ");
@@ -163,7 +188,7 @@ TEST_F(MutationTest, AGiftWrapMutationCannotBeLoadedByTheMutationScreen) {
   EXPECT_EQ(Stock(), std::vector<std::string>{"KODE=A1 GUDANG=G1 JUMLAH=96"});
   Mutation mutation{"GLNGCB01           7", {}, "", "", "", {}};
   bool found = true;
-  ASSERT_TRUE(LoadMutation(tables, &mutation, &found).ok());
+  ASSERT_TRUE(LoadMutation(rig.session, tables, &mutation, &found).ok());
   EXPECT_FALSE(found);
 }
 
