@@ -9,6 +9,7 @@
 
 #include "console/array_browse.h"
 #include "documents/record_binding.h"
+#include "documents/seen_records.h"
 #include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
@@ -47,6 +48,9 @@ struct Proforma {
   double price_level = 0;
   std::array<double, 4> ceilings{};
   console::ValueTable lines;
+  // The stored header and lines as a correction loaded them, for its save to see another
+  // workstation's save (or print) since.
+  documents::SeenRecords seen;
 };
 
 // PRO_IN1: a proforma's header; AUDIT, OPERATOR and NILAI_PI are written beside it.

@@ -136,6 +136,9 @@ bool LoadProforma(frame::Session& session, Proforma* proforma) {
                            (100 - PfFigure(line, kPfDisc2)) / 100);
   }
   if (proforma->lines.empty()) AddProformaLine(&proforma->lines, proforma->ceilings[0], proforma->ceilings[1]);
+  proforma->seen.Clear();
+  if (s.ok()) s = proforma->seen.Take(session.tables(), *header, "PRO_IN11", header->Text("NOMOR"));
+  if (s.ok()) s = proforma->seen.Take(session.tables(), *lines, "PRO_IN21", header->Text("NOMOR"));
   return frame::Checked(session, s);
 }
 
@@ -195,6 +198,10 @@ bool SaveCorrectedProforma(frame::Session& session, const Proforma& proforma) {
   xbase::Status s = documents::NameStoredRows(save, session.tables(), *tables.lines, "PRO_IN21",
                                               tables.lines->PadToField("NOMOR", proforma.number));
   if (s.ok()) s = save.Lock();
+  if (s.ok()) {
+    s = proforma.seen.Unchanged(session.tables(), "Proforma " + std::string(xbase::AllTrim(proforma.number)) +
+                                                      " diubah di komputer lain, panggil ulang datanya");
+  }
   if (!s.ok()) return documents::NothingSaved(session, s);
   s = save.BeginWrites();
   if (s.ok()) s = Known(*tables.headers, proforma.number, &known);

@@ -331,6 +331,31 @@ TEST_F(ProformaTest, APrintedProformaIsMarkedAndCannotBeCorrected) {
   rig.session.CloseTables();
 }
 
+// Two clerks correct PI000042 at once: the one saving after the other's save is refused, and the
+// other's lines stay.
+TEST_F(ProformaTest, AProformaSavedElsewhereSinceItWasLoadedIsNotWrittenOver) {
+  ASSERT_NO_FATAL_FAILURE(SaveProformaNumbered42());
+  ASSERT_TRUE(OpenProformaTables(rig.session));
+  Proforma first;
+  first.number = xbase::PadR("PI000042", 20);
+  Proforma second = first;
+  ASSERT_TRUE(LoadProforma(rig.session, &first));
+  ASSERT_TRUE(LoadProforma(rig.session, &second));
+  Type(&first, kPfCartons, N(3));
+  rig.term.AddKeys({'Y'});
+  ASSERT_TRUE(SaveCorrectedProforma(rig.session, first));
+  EXPECT_EQ(site.Number("PRO_IN2", "PRO_IN21", "PI000042", "I_BOX"), 3);
+
+  Type(&second, kPfCartons, N(1));
+  rig.term.AddKeys({'Y', ' '});
+  EXPECT_FALSE(SaveCorrectedProforma(rig.session, second));
+  EXPECT_TRUE(Shown(rig.term, "Proforma PI000042 diubah di komputer lain, panggil ulang datanya"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_EQ(site.Number("PRO_IN2", "PRO_IN21", "PI000042", "I_BOX"), 3);
+  EXPECT_EQ(site.Number("PRO_IN1", "PRO_IN11", "PI000042", "NILAI_PI"), 600 * 5000 * 0.95);
+  rig.session.CloseTables();
+}
+
 // Every figure and name of a printed proforma comes from a record: one that cannot be read (an item's
 // name, the customer, the rounding of the price type, the VAT percent) is the failure on row 24, and
 // nothing is printed nor marked printed, never a proforma with a blank name or unrounded prices.
