@@ -8,6 +8,7 @@
 #include <string>
 
 #include "console/array_browse.h"
+#include "documents/seen_records.h"
 #include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
@@ -42,6 +43,8 @@ struct Receipt {
   std::string notes = std::string(30, ' ');
   bool is_new = true;
   console::ValueTable lines;
+  // The stored header and lines as they were loaded, for the save to see another workstation's save.
+  documents::SeenRecords seen;
 };
 
 // A blank line numbered `n` (from 1).

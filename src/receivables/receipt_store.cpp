@@ -269,6 +269,10 @@ bool LCGETTT(frame::Session& session, const frame::OpenedTables& tables, Receipt
       receipt->notes = header.Text("NOTES");
       if (checks && !MayCorrect(session, header)) return false;
       s = LoadLines(tables, receipt);
+      const std::string key = ReceiptKey(receipt->branch, receipt->number);
+      receipt->seen.Clear();
+      if (s.ok()) s = receipt->seen.Take(session.tables(), header, "PIUTKR11", key);
+      if (s.ok()) s = receipt->seen.Take(session.tables(), tables["Piutkr2"], "PIUTKR21", key);
     }
   }
   if (!frame::Checked(session, s)) return false;
@@ -303,6 +307,10 @@ xbase::Status SaveReceipt(frame::Session& session, const frame::OpenedTables& ta
   documents::SaveScope save(session.console());
   xbase::Status s = NameReceipt(save, session, tables, *receipt);
   if (s.ok()) s = save.Lock();
+  if (s.ok()) {
+    s = receipt->seen.Unchanged(session.tables(), "Tanda terima " + std::string(xbase::AllTrim(receipt->number)) +
+                                                      " diubah di komputer lain, panggil ulang datanya");
+  }
   if (s.ok()) s = LinesStillSettle(session, tables, *receipt);
   if (!s.ok()) {
     documents::NothingSaved(session, s);

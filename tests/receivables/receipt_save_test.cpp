@@ -133,6 +133,31 @@ TEST_F(ReceiptSaveTest, TotalsFollowTheLinesThroughAddChangeShortenLengthenAndEm
   EXPECT_TRUE(headers.deleted());
 }
 
+// Two clerks correct the same receipt: the one saving after the other's save is refused, and the
+// other's lines and the settled totals they moved stay.
+TEST_F(ReceiptSaveTest, AReceiptSavedElsewhereSinceItWasLoadedIsNotWrittenOver) {
+  Receipt receipt = MakeReceipt({Line(1, "INV1", "BL", "G1", 100), BlankLine(2)}, kDay);
+  Save(&receipt);
+  Receipt first, second;
+  first.branch = second.branch = receipt.branch;
+  first.number = second.number = receipt.number;
+  ASSERT_TRUE(LCGETTT(rig.session, tables, &first, false));
+  ASSERT_TRUE(LCGETTT(rig.session, tables, &second, false));
+  first.lines[0][kAmount] = xbase::Value::Num(300, 16, 2);
+  Save(&first);
+
+  second.lines[0][kAmount] = xbase::Value::Num(200, 16, 2);
+  rig.term.AddKeys({' '});
+  bool saved = true;
+  ASSERT_TRUE(SaveReceipt(rig.session, tables, &second, &saved).ok());
+  EXPECT_FALSE(saved);
+  EXPECT_TRUE(Shown(rig.term, "Tanda terima 0000000001 diubah di komputer lain, panggil ulang datanya"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_DOUBLE_EQ(InvoiceKredit(rig.session, "INV1"), 300);
+  EXPECT_DOUBLE_EQ(InstrumentKredit(rig.session, "G1"), 300);
+  ExpectTotalsFollowTheLines();
+}
+
 TEST_F(ReceiptSaveTest, NewReceiptSkipsATakenNumberAndRaisesTheCounter) {
   xbase::WorkArea& setup = Open(rig.session, "SETUP");
   ASSERT_TRUE(setup.Seek("NOTT" + kBranch).ok() && setup.found());
