@@ -365,7 +365,10 @@ Status SaveJournal::Apply(const std::vector<Pending*>& changed) const {
     uint64_t length = 0;
     s = LengthOf(pending->fd, pending->path, &length);
     if (s.ok() && pending->cut < length) s = CutTo(pending->fd, pending->path, pending->cut);
-    for (auto it = pending->extents.begin(); s.ok() && it != pending->extents.end(); ++it) {
+    // From the end of the file back to its header: records and pages a save appends are on disk
+    // before the count or root in the header that points at them, as an append by one record does,
+    // so that a workstation reading meanwhile never meets a count beyond the end of the file.
+    for (auto it = pending->extents.rbegin(); s.ok() && it != pending->extents.rend(); ++it) {
       s = WriteFully(pending->fd, pending->path, it->first, it->second.data(), it->second.size());
     }
     if (s.ok() && pending->resized) s = LengthOf(pending->fd, pending->path, &length);

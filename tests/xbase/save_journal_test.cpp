@@ -131,6 +131,29 @@ TEST(SaveJournalTest, OnlyTheBytesTheSaveWroteAreWrittenNotOthersOnTheSamePage) 
   EXPECT_EQ(ReadFile(dir.File("a.dbf")), "aBcdeFghij");
 }
 
+// Another workstation reads without the save's locks: at no moment of the commit may the header
+// count a record that is not yet in the file.
+TEST(SaveJournalTest, AppendedBytesReachTheDiskBeforeTheHeaderThatCountsThem) {
+  TempFolder dir;
+  WriteFile(dir.File("a.dbf"), "1body");
+  std::vector<std::string> seen;  // the file before each change the commit makes to it
+  std::thread save([&] {
+    auto a = OpenShared(dir.File("a.dbf"));
+    SetWriteFault([&](const std::string& path) {
+      if (path == dir.File("a.dbf")) seen.push_back(ReadFile(path));
+      return Status::OK();
+    });
+    ASSERT_TRUE(SaveJournal::Begin(dir.path()).ok());
+    ASSERT_TRUE(a->WriteAt(5, "more", 4).ok());
+    ASSERT_TRUE(a->WriteAt(0, "2", 1).ok());
+    EXPECT_TRUE(SaveJournal::Commit().ok());
+    SetWriteFault(nullptr);
+  });
+  save.join();
+  EXPECT_EQ(seen, (std::vector<std::string>{"1body", "1bodymore", "2bodymore"}));
+  EXPECT_EQ(ReadFile(dir.File("a.dbf")), "2bodymore");
+}
+
 TEST(SaveJournalTest, ASaveBegunInsideAnotherJoinsItAndAFailedInnerOneDropsBoth) {
   TempFolder dir;
   WriteFile(dir.File("a.dbf"), kBeforeA);
