@@ -63,6 +63,7 @@ xbase::Status AddNote(const DemoContext& demo, const DemoNote& note) {
                                     {"Q_BOX", note.cartons},
                                     {"QUANTITY", quantity},
                                     {"HARGA", item.harga},
+                                    {"KTR", item.nama},
                                     {"URUT", xbase::PadL(std::to_string(line + 1), 3)},
                                     {"HRG_RATA", DemoCost(item)}});
   }

@@ -98,7 +98,8 @@ xbase::Status PlanHistory(const DemoContext& demo) {
       const int cartons = HistoryCartons(g, m);
       s = demo.writer.Add("SRTJLN2", {{"INVOICE", invoice}, {"KODE", goods[g]->kode}, {"GUDANG", kDemoWarehouse},
                                       {"Q_BOX", cartons}, {"QUANTITY", cartons * goods[g]->dos},
-                                      {"HARGA", goods[g]->harga}, {"URUT", xbase::PadL(std::to_string(g + 1), 3)},
+                                      {"HARGA", goods[g]->harga}, {"KTR", goods[g]->nama},
+                                      {"URUT", xbase::PadL(std::to_string(g + 1), 3)},
                                       {"HRG_RATA", DemoCost(*goods[g])}});
     }
   }

@@ -175,6 +175,24 @@ TEST_F(DataFolderTest, DemoRowsSeekThroughTheirIndexes) {
   EXPECT_NE(ReportOf(true).find("NIK KASIR01, password kasir"), std::string::npos) << ReportOf(true);
 }
 
+// The demo's delivery notes name their goods on every line, as a saved note does: the note's
+// revision and prints show the name a line carries.
+TEST_F(DataFolderTest, EveryDemoNoteLineCarriesItsGoodsName) {
+  const std::string dir = Made(true);
+  xbase::Session session(xbase::SearchPath({dir}));
+  xbase::WorkArea* lines = nullptr;
+  ASSERT_TRUE(session.Use("SRTJLN2", "", xbase::OpenMode::kShared, &lines).ok());
+  ASSERT_GT(lines->table().record_count(), 0u);
+  for (uint32_t recno = 1; recno <= lines->table().record_count(); ++recno) {
+    ASSERT_TRUE(lines->GoTo(recno).ok());
+    const std::string code(xbase::AllTrim(lines->Text("KODE")));
+    EXPECT_EQ(xbase::AllTrim(lines->Text("KTR")), xbase::AllTrim(SeekField(dir, "MASTBRJ", "MASTBRJ1", code, "NAMA")))
+        << "line " << recno << " of " << lines->Text("INVOICE");
+  }
+  ASSERT_TRUE(session.CloseAll().ok());
+  EXPECT_EQ(xbase::AllTrim(SeekField(dir, "SRTJLN2", "SRTJLN21", "SJ-0004", "KTR")), "TISU WAJAH 250");
+}
+
 TEST_F(DataFolderTest, ExistingFolderIsNeverTouched) {
   const std::string dir = Made(true);
   const auto before = Snapshot(dir);
