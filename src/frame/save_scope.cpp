@@ -183,4 +183,9 @@ bool NothingSaved(Session& session, const xbase::Status& status) {
   return false;
 }
 
+bool NothingSaved(Session& session, SaveScope& save, const xbase::Status& status) {
+  save.Release().IgnoreError();  // the refusal is what is told
+  return NothingSaved(session, status);
+}
+
 }  // namespace frame

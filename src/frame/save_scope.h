@@ -86,6 +86,9 @@ xbase::Status ClearTables(console::Console& con, const std::vector<xbase::WorkAr
 // A save refused before its first write: the refusal on row 24 (for a lock given up, followed by
 // "Tidak ada yang tersimpan"). Gives false.
 bool NothingSaved(Session& session, const xbase::Status& status);
+// The same for a save refused under its locks: every lock of `save` is given back first, so that no
+// other workstation waits while the clerk reads the refusal.
+bool NothingSaved(Session& session, SaveScope& save, const xbase::Status& status);
 
 }  // namespace frame
 

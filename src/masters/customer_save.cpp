@@ -139,7 +139,7 @@ xbase::Status SIMPAN(frame::Session& session, const frame::OpenedTables& tables,
                                                   " diubah di komputer lain, panggil ulang datanya");
   }
   if (!s.ok()) {
-    documents::NothingSaved(session, s);
+    documents::NothingSaved(session, save, s);
     return xbase::Status::OK();
   }
   s = save.BeginWrites();

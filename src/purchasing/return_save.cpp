@@ -123,7 +123,7 @@ xbase::Status SaveReturn(frame::Session& session, const frame::OpenedTables& tab
                                                   " diubah di komputer lain, panggil ulang datanya");
   }
   if (!s.ok()) {
-    documents::NothingSaved(session, s);
+    documents::NothingSaved(session, save, s);
     return s;
   }
   s = save.BeginWrites();

@@ -313,7 +313,7 @@ xbase::Status SaveReceipt(frame::Session& session, const frame::OpenedTables& ta
   }
   if (s.ok()) s = LinesStillSettle(session, tables, *receipt);
   if (!s.ok()) {
-    documents::NothingSaved(session, s);
+    documents::NothingSaved(session, save, s);
     return xbase::Status::OK();
   }
   s = save.BeginWrites();

@@ -293,7 +293,7 @@ bool WriteNoteRevision(frame::Session& session, const NoteRevision& rev) {
     s = rev.doc.seen.Unchanged(session.tables(), "SJ " + std::string(xbase::AllTrim(rev.doc.invoice)) +
                                                      " diubah di komputer lain, panggil ulang datanya");
   }
-  if (!s.ok()) return documents::NothingSaved(session, s);
+  if (!s.ok()) return documents::NothingSaved(session, save, s);
   s = save.BeginWrites();
   if (s.ok()) s = write.Run(items, kept);
   s = save.CommitWrites(s);

@@ -67,7 +67,7 @@ class OrderRevisionWrite {
     // Nor is another workstation's save since the load written over.
     s = doc_.seen.Unchanged(session_.tables(),
                             "Sales Order " + Shown(doc_) + " diubah di komputer lain, panggil ulang datanya");
-    if (!s.ok()) return documents::NothingSaved(session_, s);
+    if (!s.ok()) return documents::NothingSaved(session_, save, s);
     s = StoredRows();
     bool ok = s.ok() && DeliveriesKept(&s);
     if (ok && s.ok()) s = save.BeginWrites();

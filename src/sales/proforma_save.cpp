@@ -202,7 +202,7 @@ bool SaveCorrectedProforma(frame::Session& session, const Proforma& proforma) {
     s = proforma.seen.Unchanged(session.tables(), "Proforma " + std::string(xbase::AllTrim(proforma.number)) +
                                                       " diubah di komputer lain, panggil ulang datanya");
   }
-  if (!s.ok()) return documents::NothingSaved(session, s);
+  if (!s.ok()) return documents::NothingSaved(session, save, s);
   s = save.BeginWrites();
   if (s.ok()) s = Known(*tables.headers, proforma.number, &known);
   if (s.ok()) s = console::LOCK_REC(con, *tables.headers);

@@ -154,7 +154,7 @@ xbase::Status SaveMutation(frame::Session& session, const frame::OpenedTables& t
                                                        " diubah di komputer lain, panggil ulang datanya");
   }
   if (!s.ok()) {
-    documents::NothingSaved(session, s);
+    documents::NothingSaved(session, save, s);
     return xbase::Status::OK();
   }
   s = save.BeginWrites();

@@ -1,5 +1,6 @@
 // The save scope: every lock taken before the first write and held to the end whatever the writes
-// unlock, tables in file-name order, and Esc at a wait giving back everything taken.
+// unlock, tables in file-name order, Esc at a wait giving back everything taken, and a refusal under
+// the locks told with none held.
 #include "documents/save_scope.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,10 @@
 #include "console/keys.h"
 #include "documents/record_writes.h"
 #include "documents/shared_postings.h"
+#include "frame/procedure_registry.h"
+#include "frame/session.h"
 #include "schema/open_table.h"
+#include "support/damaged_tables.h"
 #include "support/data_folder.h"
 #include "support/scripted_session.h"
 #include "xbase/search_path.h"
@@ -157,6 +161,30 @@ TEST_F(SaveScopeTest, OthersSeeNothingOfASaveBeforeItsCommitAndNothingAtAllOfOne
   EXPECT_EQ(receivables->Text("NOTA"), xbase::PadR("N-2", 20));
   ASSERT_TRUE(receivables->Seek("N-2").ok());
   EXPECT_TRUE(receivables->found());
+}
+
+// A save refused under its locks gives every lock back before the refusal is told: another
+// workstation saves the record while the clerk still reads it. Its own words stand alone; a failure of
+// the runtime adds "Tidak ada yang tersimpan".
+TEST_F(SaveScopeTest, ARefusalUnderTheLocksIsToldWithNoLockHeld) {
+  for (const xbase::Status& refusal :
+       {xbase::Status::InvalidArgument("Relasi C1 diubah di komputer lain"), xbase::Status::IOError("MASTCUS.dbf")}) {
+    SaveScope save(rig.con);
+    ASSERT_TRUE(NameBalance(save, rig.session, "C1").ok());
+    ASSERT_TRUE(save.Lock().ok());
+    bool free_while_told = false;
+    console::ManualClock clock({xbase::Date::FromYmd(2026, 12, 8), 9 * 3600});
+    support::DamagingTerminal term({' ', ' '}, &clock, [&] {
+      free_while_told = customers->GoTo(1).ok() && customers->Lock().ok() && customers->Unlock().ok();
+    });
+    console::Console con(term, clock);
+    frame::ProcedureRegistry registry;
+    frame::Session teller(con, registry, "WS-TEST");
+    EXPECT_FALSE(NothingSaved(teller, save, refusal));
+    EXPECT_TRUE(free_while_told) << refusal.ToString();
+    EXPECT_TRUE(support::ShownOnRow(term, 24, refusal.message()));
+    EXPECT_EQ(support::Shown(term, "Tidak ada yang tersimpan"), !refusal.IsInvalidArgument());
+  }
 }
 
 }  // namespace
