@@ -111,6 +111,20 @@ xbase::Status LoadDraft(const frame::OpenedTables& tables, std::string_view numb
   return ReadDraftLines(tables["MASTBRJ"], tables["DRAFTR2"], number, draft);
 }
 
+namespace {
+
+// The draft's stored header and line rows of `number`, every byte, as they read now.
+xbase::Status TakeStoredDraft(frame::Session& session, const frame::OpenedTables& tables, std::string_view number,
+                              documents::SeenRecords* seen) {
+  xbase::WorkArea& head = tables["DRAFTR1"];
+  xbase::WorkArea& lines = tables["DRAFTR2"];
+  xbase::Status s = seen->Take(session.tables(), head, "DRAFTR11", head.PadToField("NOMOR", xbase::RTrim(number)));
+  if (s.ok()) s = seen->Take(session.tables(), lines, "DRAFTR21", lines.PadToField("NOMOR", xbase::RTrim(number)));
+  return s;
+}
+
+}  // namespace
+
 bool GETDRAFT(frame::Session& session, const frame::OpenedTables& tables, std::string_view number, Draft* draft) {
   if (xbase::IsBlank(number)) return false;
   bool found = false;
@@ -128,12 +142,17 @@ bool GETDRAFT(frame::Session& session, const frame::OpenedTables& tables, std::s
     if (head.Logical("CETAK")) return Refuse(session, "Nomor Ini dalam pengajuan, tidak boleh diralat");
     if (head.Logical("APPROVAL")) return Refuse(session, "Nomor Ini sudah diApproval, tidak boleh diralat");
     if (head.Logical("REALISASI")) return Refuse(session, "Nomor Ini sudah direalisasi, tidak boleh diralat");
-    *draft = loaded;
+  }
+  // A new number is kept as without rows too: another workstation may save a draft under it meanwhile.
+  if (!frame::Checked(session, TakeStoredDraft(session, tables, number, &loaded.seen))) return false;
+  if (found) {
+    *draft = std::move(loaded);
     return true;
   }
   draft->number = xbase::PadR(number, 20);
   draft->is_new = true;
   draft->lines.clear();
+  draft->seen = std::move(loaded.seen);
   return true;
 }
 
@@ -248,8 +267,12 @@ xbase::Status SaveDraft(frame::Session& session, const frame::OpenedTables& tabl
   documents::SaveScope save(session.console());
   xbase::Status s = NameDraft(save, session, tables, *draft);
   if (s.ok()) s = save.Lock();
+  if (s.ok()) {
+    s = draft->seen.Unchanged(session.tables(), "Draft " + std::string(xbase::AllTrim(draft->number)) +
+                                                    " diubah di komputer lain, panggil ulang datanya");
+  }
   if (!s.ok()) {
-    documents::NothingSaved(session, s);
+    documents::NothingSaved(session, save, s);
     return s;
   }
   s = save.BeginWrites();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "documents/record_binding.h"
+#include "documents/seen_records.h"
 #include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
@@ -44,6 +45,9 @@ struct Draft {
   std::string reason2 = std::string(50, ' ');
   bool is_new = true;
   std::vector<DraftLine> lines;
+  // The stored header and line rows as the entry loaded them (none for a new draft), which its save
+  // checks under its locks.
+  documents::SeenRecords seen;
   // The sum of the line values, and that sum after the header's two discounts (line by line).
   double Gross() const;
   double Net() const;
@@ -64,7 +68,8 @@ bool NamesOtherInstrument(frame::Session& session, xbase::WorkArea& instruments,
 
 // GETDRAFT: refuses (with its message) an empty number, a delivery-note number, the number of an
 // instrument that is not a return, and a draft sent, approved or realised; loads a stored draft into
-// *draft, or starts a new one under the number.
+// *draft, or starts a new one under the number. Either way the stored rows of the number are kept as
+// they read now, for the save's check.
 bool GETDRAFT(frame::Session& session, const frame::OpenedTables& tables, std::string_view number, Draft* draft);
 
 // The name of goods `code` in `goods` (MASTBRJ), 20 blanks when it is not there. The name is printed
@@ -95,7 +100,8 @@ xbase::Status CountPieces(xbase::WorkArea& goods, DraftLine* line);
 
 // SAVEDRF without its question: the header written (appended when new), the stored lines rewritten
 // in place from the lines with goods, rows left over deleted. Header and rows are locked before the
-// first write (a lock given up writes nothing); a failure is shown and returned.
+// first write (a lock given up writes nothing); a draft another workstation saved since GETDRAFT is
+// refused, nothing written. A refusal or failure is shown and returned.
 xbase::Status SaveDraft(frame::Session& session, const frame::OpenedTables& tables, Draft* draft);
 
 }  // namespace returns

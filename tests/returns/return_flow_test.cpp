@@ -185,6 +185,47 @@ TEST_F(ReturnFlowTest, EscAtAStoredDraftLineLeavesTheDraftAsItWas) {
   support::ExpectVerified(folder.path());
 }
 
+// Two clerks correct the same draft: the one saving after the other's save is refused and the other's
+// header and lines stay; a new number another clerk saved first is refused the same way.
+TEST_F(ReturnFlowTest, ADraftSavedElsewhereSinceItWasLoadedIsNotWrittenOver) {
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::SettleSmallFolder(folder.path());
+  for (const std::string& table : ReturnTables()) Open(rig.session, table);
+  EnterDraft();
+  const frame::OpenedTables tables = Drafts();
+  Draft first, second;
+  ASSERT_TRUE(GETDRAFT(rig.session, tables, "RT-01", &first)) << Message();
+  ASSERT_TRUE(GETDRAFT(rig.session, tables, "RT-01", &second)) << Message();
+  first.lines[0].boxes = 2;
+  ASSERT_TRUE(CountPieces(tables["MASTBRJ"], &first.lines[0]).ok());
+  ASSERT_TRUE(SaveDraft(rig.session, tables, &first).ok()) << Message();
+
+  second.reason1 = xbase::PadR("SALAH KIRIM", 50);
+  second.lines.clear();
+  rig.term.AddKeys({' '});
+  EXPECT_TRUE(SaveDraft(rig.session, tables, &second).IsInvalidArgument());
+  EXPECT_TRUE(support::Shown(rig.term, "Draft RT-01 diubah di komputer lain, panggil ulang datanya"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  EXPECT_EQ(Field("DRAFTR1", "NOMOR", "RT-01", "ALASAN1"), "KEMASAN RUSAK");
+  EXPECT_DOUBLE_EQ(Number("DRAFTR1", "NOMOR", "RT-01", "NILAI"), 21600);
+  EXPECT_DOUBLE_EQ(Number("DRAFTR2", "NOMOR", "RT-01", "QUANTITY"), 24);
+  EXPECT_EQ(LiveRows("DRAFTR2").size(), 1u);
+
+  Draft fresh, late;
+  ASSERT_TRUE(GETDRAFT(rig.session, tables, "RT-09", &fresh)) << Message();
+  ASSERT_TRUE(GETDRAFT(rig.session, tables, "RT-09", &late)) << Message();
+  ASSERT_TRUE(fresh.is_new && late.is_new);
+  fresh.reason1 = xbase::PadR("PERTAMA", 50);
+  late.reason1 = xbase::PadR("KEDUA", 50);
+  ASSERT_TRUE(SaveDraft(rig.session, tables, &fresh).ok()) << Message();
+  rig.term.AddKeys({' '});
+  EXPECT_TRUE(SaveDraft(rig.session, tables, &late).IsInvalidArgument());
+  EXPECT_TRUE(support::Shown(rig.term, "Draft RT-09 diubah di komputer lain, panggil ulang datanya"));
+  EXPECT_EQ(Field("DRAFTR1", "NOMOR", "RT-09", "ALASAN1"), "PERTAMA");
+  EXPECT_EQ(LiveRows("DRAFTR1").size(), 2u);
+  support::ExpectVerified(folder.path());
+}
+
 // A draft line's quantity is counted from the good's carton and pack sizes: a good that cannot be read
 // is the error and the quantity stays as it was, never the pieces alone.
 TEST_F(ReturnFlowTest, PiecesOfAGoodThatCannotBeReadAreNotCounted) {
