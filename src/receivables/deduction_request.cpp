@@ -128,9 +128,10 @@ bool DeductionCodeValid(frame::Session& session, const frame::OpenedTables& tabl
   return pickers::Refuse(session, "Kode potongan " + std::string(xbase::RTrim(code)) + " tidak terdaftar");
 }
 
-xbase::Status LoadRequest(const frame::OpenedTables& tables, const RequestTables& files,
+xbase::Status LoadRequest(frame::Session& session, const frame::OpenedTables& tables, const RequestTables& files,
                           DeductionRequest* request, bool* found) {
   request->lines.clear();
+  request->seen.Clear();
   request->is_new = true;
   request->printed = false;
   xbase::Status s = SeekExact(tables[files.header], files.header_order, "NOMOR", request->number, found);
@@ -158,6 +159,10 @@ xbase::Status LoadRequest(const frame::OpenedTables& tables, const RequestTables
       if (invoice) TakeInvoice(tables["Piutdbt"], &line);
       request->lines.push_back(std::move(line));
     }
+    xbase::WorkArea& stored = tables[files.header];
+    const std::string number(xbase::RTrim(request->number));
+    if (s.ok()) s = request->seen.Take(session.tables(), stored, files.header_order, stored.PadToField("NOMOR", number));
+    if (s.ok()) s = request->seen.Take(session.tables(), lines, files.lines_order, lines.PadToField("NOMOR", number));
   }
   request->lines.push_back(BlankDeductionLine(request->lines.size() + 1));
   return s;
@@ -169,7 +174,7 @@ bool FindRequest(frame::Session& session, const frame::OpenedTables& tables, Ded
       session, PickOf("BPOT_HDR", {"nomor", "kdcb", "tanggal"}, {"nomor", "kdcb", "tanggal"}), &number);
   request->number = xbase::PadR(xbase::Upper(xbase::RTrim(number)), 10);
   bool found = false;
-  if (s.ok()) s = LoadRequest(tables, kRequestTables, request, &found);
+  if (s.ok()) s = LoadRequest(session, tables, kRequestTables, request, &found);
   if (!frame::Checked(session, s)) return false;
   if (found) return true;
   return pickers::Refuse(session, "DRAFT POTONGAN " + std::string(xbase::RTrim(request->number)) + " belum terdaftar");

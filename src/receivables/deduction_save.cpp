@@ -113,8 +113,12 @@ xbase::Status SaveRequest(frame::Session& session, const frame::OpenedTables& ta
       numbered ? xbase::Status::OK() : NameLettered(save, tables["Setup"], kRequestCounter, request->branch);
   if (s.ok()) s = NameRequest(save, session, tables, kRequestTables, *request);
   if (s.ok()) s = save.Lock();
+  if (s.ok() && numbered) {
+    s = request->seen.Unchanged(session.tables(), "DRAFT POTONGAN " + std::string(xbase::RTrim(request->number)) +
+                                                      " diubah di komputer lain, panggil ulang datanya");
+  }
   if (!s.ok()) {
-    documents::NothingSaved(session, s);
+    documents::NothingSaved(session, save, s);
     return xbase::Status::OK();
   }
   const auto write = [&](const std::string& number) {

@@ -12,6 +12,7 @@
 
 #include "console/array_browse.h"
 #include "console/console.h"
+#include "documents/seen_records.h"
 #include "frame/open_table.h"
 #include "frame/session.h"
 #include "xbase/date.h"
@@ -69,6 +70,9 @@ struct DeductionRequest {
   bool printed = false;
   bool is_new = true;
   console::ValueTable lines;
+  // The stored header and line rows as they were loaded (none for a new request), which a correction's
+  // save checks under its locks.
+  documents::SeenRecords seen;
 };
 
 // The tables every deduction screen opens, shared, and with `approval_files` the approval work files
@@ -84,8 +88,9 @@ bool DeductionCounts(const console::ValueRow& line);
 bool DeductionCodeValid(frame::Session& session, const frame::OpenedTables& tables, std::string_view code);
 
 // Loads request->number of request->branch from `tables`; *found tells whether it is stored. Each line
-// takes its invoice's amount, settled total and data. One blank line ends the lines.
-xbase::Status LoadRequest(const frame::OpenedTables& tables, const RequestTables& files,
+// takes its invoice's amount, settled total and data. One blank line ends the lines. The stored rows
+// are kept as they read, for the save's check.
+xbase::Status LoadRequest(frame::Session& session, const frame::OpenedTables& tables, const RequestTables& files,
                           DeductionRequest* request, bool* found);
 
 // The request number typed ("?" picks from the requests) loaded from the request tables; false after
@@ -113,7 +118,8 @@ void EditDeductionLines(frame::Session& session, const frame::OpenedTables& tabl
                         bool approval, const std::function<bool()>& save);
 
 // Saves the request into the request tables: numbers a new one from "DPOT" + branch; without a line
-// that counts the request and its lines go. *saved tells whether anything was written.
+// that counts the request and its lines go. *saved tells whether anything was written; a loaded request
+// another workstation saved since is refused with nothing written.
 xbase::Status SaveRequest(frame::Session& session, const frame::OpenedTables& tables, DeductionRequest* request,
                           bool* saved);
 

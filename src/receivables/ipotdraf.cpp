@@ -29,7 +29,7 @@ xbase::Status IPOTDRAF(frame::Session& session, const std::vector<xbase::Value>&
     header.Add(kDedHeaderRow, kDedNumberColumn, &request.number, "@!").valid = [&] {
       bool found = false;
       request.number = xbase::PadR(xbase::Upper(xbase::RTrim(request.number)), 10);
-      if (!frame::Checked(session, LoadRequest(tables, kRequestTables, &request, &found))) return false;
+      if (!frame::Checked(session, LoadRequest(session, tables, kRequestTables, &request, &found))) return false;
       if (!found) request.number = std::string(10, ' ');
       return true;
     };

@@ -124,6 +124,37 @@ TEST_F(DeductionsTest, EscAtTheInvoicesLockLeavesTheApprovalToRealiseLater) {
   support::ExpectVerified(folder.path());
 }
 
+// Two clerks correct the same request: the one saving after the other's save is refused, and the
+// other's amount stays.
+TEST_F(DeductionsTest, ARequestSavedElsewhereSinceItWasLoadedIsNotWrittenOver) {
+  support::SettleSmallFolder(folder.path());
+  ASSERT_TRUE(OpenAll());
+  DeductionRequest request = Typed("DB", {"INV1"}, 10);
+  bool saved = false;
+  ASSERT_TRUE(SaveRequest(rig.session, tables, &request, &saved).ok() && saved);
+  DeductionRequest first, second;
+  first.branch = second.branch = kBranch;
+  first.number = second.number = request.number;
+  bool found = false;
+  ASSERT_TRUE(LoadRequest(rig.session, tables, kRequestTables, &first, &found).ok() && found);
+  ASSERT_TRUE(LoadRequest(rig.session, tables, kRequestTables, &second, &found).ok() && found);
+  first.lines[0][kDedAmount] = Value::Num(200, 14, 2);
+  ASSERT_TRUE(SaveRequest(rig.session, tables, &first, &saved).ok() && saved);
+
+  second.lines[0][kDedAmount] = Value::Num(300, 14, 2);
+  rig.term.AddKeys({' '});
+  ASSERT_TRUE(SaveRequest(rig.session, tables, &second, &saved).ok());
+  EXPECT_FALSE(saved);
+  EXPECT_TRUE(Shown(rig.term, "DRAFT POTONGAN DPT0000001 diubah di komputer lain, panggil ulang datanya"));
+  EXPECT_EQ(rig.term.keys_left(), 0u);
+  xbase::WorkArea& lines = tables["BPOT_DTL"];
+  ASSERT_EQ(lines.table().record_count(), 1u);
+  ASSERT_TRUE(lines.GoTo(1).ok());
+  EXPECT_EQ(lines.Number("POTONGAN"), 200);
+  ASSERT_TRUE(rig.session.tables().CloseAll().ok());
+  support::ExpectVerified(folder.path());
+}
+
 TEST_F(DeductionsTest, ARequestIsApprovedAndRealisedOnceIntoAReceiptThatSettlesOnlyTheInvoice) {
   ASSERT_TRUE(OpenAll());
   DeductionRequest request = Typed("DB", {"INV1"}, 10);
